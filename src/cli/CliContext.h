@@ -1,0 +1,90 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "context/CCommonUtil.h"
+#include "context/JobRunner.h"
+#include "context/SettingsStore.h"
+#include "link/CommSettings.h"
+#include "link/Platform.h"
+
+namespace CLI { class App; }
+
+namespace pelmora::cli {
+
+/// Exit statuses of `pelmora`, in one place.
+enum ExitStatus : int {
+    ExitOk = 0,
+    ExitFailed = 1,  ///< the printer, the link or a job failed
+    ExitUsage = 2,   ///< bad command line or input; nothing sent, nothing stored
+};
+
+/// Thrown by a command for a bad command line or input (exit 2).
+struct UsageError {
+    std::string message;
+};
+
+/// Connection options of one run; they replace the stored settings for this run only.
+struct ConnectionOptions {
+    std::string tcp, serial, bluetooth, usb;
+    int baud = 115200;
+    std::string parity = "none";
+    int stopBits = 1;
+    std::string flow = "none";
+};
+
+/// What every command needs: the store, the platform, the connection settings
+/// and the two output streams. Built once per run by main().
+class CliContext {
+public:
+    CliContext(std::ostream& out, std::ostream& err);
+    ~CliContext();
+
+    ConnectionOptions connection;
+    bool trace = false;
+    std::ostream& out;
+    std::ostream& err;
+
+    context::SettingsStore& store();
+    link::Platform& platform();
+    /// The stored communication settings, or the option's replacement.
+    /// Throws UsageError for a malformed option.
+    link::CommSettings Settings();
+    /// A printer context with the settings handed over and applied.
+    std::unique_ptr<context::CCommonUtil> MakePrinterContext();
+    /// Progress on stderr when it is a terminal, nothing otherwise.
+    context::ProgressView& progress();
+    /// Drives a job on the platform's clock; SIGINT cancels between phases.
+    context::JobEnd Drive(context::JobRunner& runner);
+
+    /// For tests: run against another platform or store.
+    void UsePlatform(link::Platform* platform) { platformOverride_ = platform; }
+    void UseStore(std::unique_ptr<context::SettingsStore> store) { store_ = std::move(store); }
+
+private:
+    std::unique_ptr<context::SettingsStore> store_;
+    std::unique_ptr<link::Platform> platform_;
+    link::Platform* platformOverride_ = nullptr;
+    std::unique_ptr<context::ProgressView> progress_;
+};
+
+/// Prints a failure text the way the windows show it: "\r\n" becomes a newline.
+void PrintMessage(std::ostream& stream, const std::string& text);
+
+// Each command registers itself on the app; the handler returns an exit status.
+using CommandResult = std::function<int()>;
+void AddIdentifyCommand(CLI::App& app, CliContext& context, CommandResult& run);
+void AddFirmwareCommand(CLI::App& app, CliContext& context, CommandResult& run);
+void AddPortsCommand(CLI::App& app, CliContext& context, CommandResult& run);
+void AddConfigCommand(CLI::App& app, CliContext& context, CommandResult& run);
+void AddNvCommand(CLI::App& app, CliContext& context, CommandResult& run);
+
+/// The whole program; main() calls it. Separate so that tests can run it in-process.
+int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err,
+               link::Platform* platform = nullptr);
+
+}  // namespace pelmora::cli

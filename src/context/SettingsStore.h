@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace pelmora::context {
+
+/// The product key below HKEY_LOCAL_MACHINE.
+inline constexpr const char* ProductKey = "Software\\Korvane\\Pelmora";
+
+/// The registry's model (keys below HKEY_LOCAL_MACHINE holding text and 32-bit
+/// values) kept in one REGEDIT4-syntax file. No cache: every call reads or
+/// writes the file; writes replace it atomically under an advisory lock.
+class SettingsStore {
+public:
+    explicit SettingsStore(std::filesystem::path file);
+    /// $PELMORA_REGISTRY, else $XDG_CONFIG_HOME/pelmora/registry.reg, else
+    /// ~/.config/pelmora/registry.reg.
+    static std::filesystem::path DefaultPath();
+
+    /// 1 when a text value was read into `out`; 0 otherwise (out untouched,
+    /// except an empty stored text, which empties `out` and still returns 0).
+    int GetRegString(const std::string& key, const std::string& name, std::string& out) const;
+    /// 1 when a 32-bit number was read; 0 otherwise and `out` is 0.
+    int GetRegDword(const std::string& key, const std::string& name, std::uint32_t& out) const;
+    /// 1 when written; 0 otherwise (the earlier stored value stays).
+    int SetRegString(const std::string& key, const std::string& name, const std::string& value);
+    int SetRegDword(const std::string& key, const std::string& name, std::uint32_t value);
+    /// 1 when the value is gone afterwards (also when it never existed); 0 on a failed write.
+    int DeleteValue(const std::string& key, const std::string& name);
+
+    /// Names of the values under `key`, in file order (empty when the key is missing).
+    std::vector<std::string> ValueNames(const std::string& key) const;
+
+    const std::filesystem::path& path() const { return file_; }
+
+private:
+    std::filesystem::path file_;
+};
+
+}  // namespace pelmora::context

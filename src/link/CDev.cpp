@@ -1,0 +1,164 @@
+#include "link/CDev.h"
+
+#include <algorithm>
+
+namespace pelmora::link {
+
+namespace {
+constexpr int kOpenAttempts = 3;
+constexpr std::uint32_t kOpenRetryPauseMs = 400;
+constexpr std::uint32_t kTracePauseMs = 10;
+constexpr std::uint32_t kSerialClosePauseMs = 200;
+constexpr std::uint32_t kHandheldClosePauseMs = 1000;
+}  // namespace
+
+CDev::CDev(Platform& platform) : platform_(platform) {}
+
+CDev::~CDev() {
+    if (connected) ClosePort();
+}
+
+int CDev::OpenPort() {
+    int opened = 0;
+    switch (portType) {
+    case 0: linkKind = LinkSerial; opened = OpenComPort(); break;
+    case 1: linkKind = LinkBluetooth; opened = OpenComPort(); break;
+    case 2: linkKind = LinkUsb; opened = OpenUsbPort(); break;
+    case 3: linkKind = LinkTcp; opened = OpenNetPort(); break;
+    default: return 0;
+    }
+    if (opened) connected = 1;
+    return opened;
+}
+
+int CDev::OpenComPort() {
+    const std::string name = HandheldMode ? portText : "\\\\.\\" + portText;
+    for (int attempt = 0; attempt < kOpenAttempts && !serial_; ++attempt) {
+        if (attempt) platform_.clock().Sleep(kOpenRetryPauseMs);
+        serial_ = platform_.OpenSerial(name);
+    }
+    if (!serial_) return 0;
+
+    SerialLineState line;
+    if (!serial_->GetLineState(line)) {
+        serial_.reset();
+        return 0;
+    }
+    line.baudRate = baudRate;
+    line.byteSize = static_cast<std::uint8_t>(dataBits);
+    line.parity = static_cast<std::uint8_t>(parity);
+    line.stopBits = static_cast<std::uint8_t>(stopBits);
+    line.parityCheck = (parity & 1) != 0;
+    if (flowControl == 1) {
+        line.outxCtsFlow = true;
+        line.outxDsrFlow = false;
+        line.dtrControl = SerialLineState::Dtr::Enable;
+        line.rtsControl = SerialLineState::Rts::Disable;
+    } else {
+        line.outxCtsFlow = false;
+        line.outxDsrFlow = false;
+        line.dtrControl = SerialLineState::Dtr::Disable;
+        line.rtsControl = SerialLineState::Rts::Disable;
+    }
+    line.dsrSensitivity = false;
+    line.outX = false;
+    line.inX = false;
+    line.nullStrip = false;
+    line.abortOnError = false;
+    if (!serial_->SetLineState(line)) {
+        serial_.reset();
+        return 0;
+    }
+
+    SerialTimeouts opening;
+    opening.readInterval = HandheldMode ? 3000 : 2000;
+    opening.readTotalMultiplier = 1000;
+    opening.readTotalConstant = 10;
+    opening.writeTotalMultiplier = 1000;
+    opening.writeTotalConstant = 1000;
+    if (!serial_->SetTimeouts(opening)) {
+        serial_.reset();
+        return 0;
+    }
+    serial_->Purge();
+
+    const std::uint8_t probe = 0x00;
+    if (serial_->Write(&probe, 1) != 1) {
+        ClosePort();
+        return 0;
+    }
+    bool dsr = false;
+    serial_->GetModemStatus(dsr);  // the first answer is stale on some drivers
+    if (!serial_->GetModemStatus(dsr) || !dsr) {
+        ClosePort();
+        return 0;
+    }
+
+    SerialTimeouts working;
+    working.readInterval = 10;
+    working.readTotalMultiplier = 10;
+    working.readTotalConstant = 1000;
+    working.writeTotalMultiplier = 1000;
+    working.writeTotalConstant = 1000;
+    if (!serial_->SetTimeouts(working)) {
+        serial_.reset();
+        return 0;
+    }
+    return 1;
+}
+
+int CDev::OpenUsbPort() {
+    device_ = platform_.OpenUsb(portText);
+    return device_ ? 1 : 0;
+}
+
+int CDev::OpenNetPort() {
+    const auto first = portText.find_first_not_of("NET");
+    const std::string address = first == std::string::npos ? std::string() : portText.substr(first);
+    socket_ = platform_.ConnectTcp(address, static_cast<std::uint16_t>(baudRate));
+    return socket_ ? 1 : 0;
+}
+
+void CDev::ClosePort() {
+    connected = 0;
+    if (HandheldMode) platform_.clock().Sleep(kHandheldClosePauseMs);
+    if (linkKind == LinkTcp) {
+        socket_.reset();
+        return;
+    }
+    if (serial_) {
+        if (linkKind == LinkSerial) serial_->ClearEventMask();
+        if (linkKind == LinkSerial || linkKind == LinkBluetooth) {
+            serial_->Purge();
+            platform_.clock().Sleep(kSerialClosePauseMs);
+        }
+        serial_.reset();
+    }
+    device_.reset();
+}
+
+int CDev::WritePort(const std::uint8_t* data, int count) {
+    TraceBytes("==>", data, count);
+    Channel* channel = linkKind == LinkTcp ? socket_.get()
+                     : serial_             ? static_cast<Channel*>(serial_.get())
+                                           : device_.get();
+    if (!channel || count < 0) return -1;
+    return channel->Write(data, count);
+}
+
+int CDev::ReadPort(std::uint8_t* buffer, int capacity) {
+    Channel* channel = linkKind == LinkTcp ? socket_.get()
+                     : serial_             ? static_cast<Channel*>(serial_.get())
+                                           : device_.get();
+    const int count = channel && capacity > 0 ? channel->Read(buffer, capacity) : -1;
+    TraceBytes("<==", buffer, std::max(count, 0));
+    return count;
+}
+
+void CDev::TraceBytes(const char* direction, const std::uint8_t* data, int count) {
+    Tracef(platform_.trace(), "[%s][%s] %s", linkKind == LinkTcp ? "ETH" : "COM", direction,
+           HexBytes(data, count > 0 ? static_cast<std::size_t>(count) : 0).c_str());
+    platform_.clock().Sleep(kTracePauseMs);
+}
+
+}  // namespace pelmora::link

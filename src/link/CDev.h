@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "link/Platform.h"
+
+namespace pelmora::link {
+
+/// Kind of channel that OpenPort opened.
+enum LinkKind : std::int32_t {
+    LinkSerial = 0,
+    LinkUsb = 2,
+    LinkTcp = 3,
+    LinkBluetooth = 4,
+};
+
+/// The channel to one printer. It opens, writes, reads and closes; it never
+/// retries, waits for replies or interprets bytes. Every WritePort and ReadPort
+/// costs a 10 ms pause, on which the callers' tick-counted loops rely.
+class CDev {
+public:
+    explicit CDev(Platform& platform);
+    virtual ~CDev();
+    CDev(const CDev&) = delete;
+    CDev& operator=(const CDev&) = delete;
+
+    /// 1 when the channel is open (connected becomes 1), 0 when it is not.
+    int OpenPort();
+    void ClosePort();
+    /// Bytes the channel took; callers treat anything but `count` as failure.
+    int WritePort(const std::uint8_t* data, int count);
+    int WritePort(std::span<const std::uint8_t> bytes) {
+        return WritePort(bytes.data(), static_cast<int>(bytes.size()));
+    }
+    /// Bytes of one read; 0 when nothing came in time, -1 on a socket error.
+    int ReadPort(std::uint8_t* buffer, int capacity);
+
+    bool IsOpen() const { return connected != 0; }
+    Platform& platform() { return platform_; }
+    Clock& clock() { return platform_.clock(); }
+
+    // Set by the owner before OpenPort.
+    std::int32_t connected = 0;
+    std::int32_t HandheldMode = 0;
+    std::uint32_t baudRate = 115200;  ///< TCP: the port number
+    std::int32_t parity = 0;
+    std::int32_t dataBits = 8;
+    std::int32_t stopBits = 0;
+    std::int32_t flowControl = 1;
+    std::string portText = "COM1";
+    std::int32_t linkKind = LinkSerial;
+    std::int32_t portType = -1;  ///< unset until the owner chooses
+
+private:
+    int OpenComPort();
+    int OpenUsbPort();
+    int OpenNetPort();
+    void TraceBytes(const char* direction, const std::uint8_t* data, int count);
+
+    Platform& platform_;
+    std::unique_ptr<SerialChannel> serial_;
+    std::unique_ptr<Channel> device_;  // USB printer
+    std::unique_ptr<Channel> socket_;
+};
+
+}  // namespace pelmora::link

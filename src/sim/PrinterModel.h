@@ -1,0 +1,117 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json_fwd.hpp>
+
+namespace pelmora::sim {
+
+/// One reply as it leaves the printer.
+struct Reply {
+    std::vector<std::uint8_t> bytes;
+    /// When non-zero the bytes from this index on follow after `splitGapMs`.
+    std::size_t splitAt = 0;
+    std::uint32_t splitGapMs = 0;
+};
+
+/// A fault injected into the replies of one command (by its key) or of all.
+enum class Fault {
+    None,
+    Silent,        ///< no reply at all
+    WrongHeader,   ///< the first reply byte is changed
+    CutShort,      ///< the last half of the reply (its 00 included) is dropped
+    Unterminated,  ///< the closing 00 is dropped
+    Split,         ///< the reply arrives in two pieces, 50 ms apart
+};
+
+struct FaultPlan {
+    std::map<std::string, Fault> perCommand;  ///< key -> fault, e.g. "model" -> WrongHeader
+    int silentFromCommand = -1;               ///< from this (0-based) command of a session on, no replies
+};
+
+/// What identification reports.
+struct Identity {
+    std::string modelText = "MPT-Q700VII";
+    std::string makerText = "KORVANE";
+    /// Ends in the firmware date MMDDYY; 090216 (2016-09-02) gives firmware 160902.
+    std::string versionText = "V1.00 090216";
+    std::string codePageText = "PC437";
+    std::uint8_t msrMode = '9';
+};
+
+class PrinterModel;
+
+/// Recognises one family of commands at the front of the input stream.
+class CommandHandler {
+public:
+    enum class Match { No, NeedMore, Yes };
+    virtual ~CommandHandler() = default;
+    /// On Yes: sets `consumed` (> 0) and `key` (the command's name for fault
+    /// injection and the log) and appends the replies it produces.
+    virtual Match Handle(std::span<const std::uint8_t> input, std::size_t& consumed,
+                         std::string& key, std::vector<Reply>& replies) = 0;
+    /// Persistent state under the handler's own JSON member.
+    virtual void SaveState(nlohmann::json& /*state*/) const {}
+    virtual void LoadState(const nlohmann::json& /*state*/) {}
+};
+
+/// The virtual printer: bytes in, replies out, with its own state. Timing is
+/// the business of the transport (VirtualPlatform in-process, SimServer over TCP).
+class PrinterModel {
+public:
+    PrinterModel();
+    ~PrinterModel();
+    PrinterModel(const PrinterModel&) = delete;
+    PrinterModel& operator=(const PrinterModel&) = delete;
+
+    /// A new connection (or a newly opened port) starts.
+    void BeginSession();
+    /// The connection ended; a firmware stream received in it is complete.
+    void EndSession();
+    /// Feeds received bytes; returns the replies they caused, faults applied.
+    std::vector<Reply> Receive(std::span<const std::uint8_t> bytes);
+
+    /// The handler of a given type, or null.
+    template <class T> T* Handler() {
+        for (auto& h : handlers_)
+            if (auto* found = dynamic_cast<T*>(h.get())) return found;
+        return nullptr;
+    }
+
+    nlohmann::json SaveState() const;
+    void LoadState(const nlohmann::json& state);
+
+    Identity identity;
+    FaultPlan faults;
+    /// In-process tests may set the firmware number directly (the version text
+    /// admits only 101001 and 160902); 0 means "derived from versionText".
+    std::uint32_t firmwareOverride = 0;
+
+    /// Keys of the commands received, in order (all sessions).
+    const std::vector<std::string>& commandLog() const { return log_; }
+    /// Every byte received, in order (all sessions).
+    const std::vector<std::uint8_t>& received() const { return received_; }
+    /// Firmware streams completed (one per session that carried one).
+    const std::vector<std::vector<std::uint8_t>>& firmwareStreams() const { return firmware_; }
+    void ClearLogs();
+
+private:
+    void ApplyFault(Fault fault, Reply& reply) const;
+
+    std::vector<std::unique_ptr<CommandHandler>> handlers_;
+    std::vector<std::uint8_t> pending_;
+    std::vector<std::string> log_;
+    std::vector<std::uint8_t> received_;
+    std::vector<std::vector<std::uint8_t>> firmware_;
+    std::vector<std::uint8_t> firmwareCapture_;
+    bool sessionStarted_ = false;
+    bool firmwareMode_ = false;
+    int sessionCommands_ = 0;
+};
+
+}  // namespace pelmora::sim
