@@ -1,0 +1,152 @@
+#include "context/SettingsStore.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+#include "context/RegFileIo.h"
+#include "context/RegSyntax.h"
+
+namespace pelmora::context {
+
+namespace {
+
+std::filesystem::path HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    passwd entry{};
+    passwd* found = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(::getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found && found->pw_dir)
+        return found->pw_dir;
+    return ".";
+}
+
+// The document on disk; nullopt when the file exists but cannot be read.
+std::optional<RegDocument> Load(const std::filesystem::path& file) {
+    std::string bytes;
+    switch (ReadWholeFile(file, bytes)) {
+    case FileRead::Ok: return ParseRegFile(bytes);
+    case FileRead::Missing: return RegDocument{};
+    case FileRead::Failed: break;
+    }
+    return std::nullopt;
+}
+
+std::optional<RegValue> Lookup(const std::filesystem::path& file, const std::string& key, const std::string& name) {
+    const std::optional<RegDocument> document = Load(file);
+    if (!document) return std::nullopt;
+    const RegKey* found = FindRegKey(*document, key);
+    const RegValue* value = found ? FindRegValue(*found, name) : nullptr;
+    if (!value) return std::nullopt;
+    return *value;
+}
+
+// Read, change and write back under the writers' lock, so that concurrent
+// writers each see the other's values. `change` says whether it changed anything.
+int Modify(const std::filesystem::path& file, const std::function<bool(RegDocument&)>& change) {
+    std::error_code error;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
+    if (error) return 0;
+    const RegFileLock lock(file);
+    if (!lock.held()) return 0;
+    std::string bytes;
+    // A file that exists but cannot be read is never replaced blindly.
+    if (ReadWholeFile(file, bytes) == FileRead::Failed) return 0;
+    RegDocument document = ParseRegFile(bytes);
+    if (!change(document)) return 1;
+    // The rewrite drops unreadable lines, so the original is kept first.
+    if (document.damaged && !KeepDamagedCopy(file, bytes)) return 0;
+    return ReplaceFile(file, RenderRegFile(document)) ? 1 : 0;
+}
+
+int Store(const std::filesystem::path& file, const std::string& key, const std::string& name, RegValue value) {
+    if (!IsValidKeyPath(key) || !IsValidValueName(name)) return 0;
+    return Modify(file, [&](RegDocument& document) {
+        RegKey* target = FindRegKey(document, key);
+        if (!target) target = &document.keys.emplace_back(RegKey{key, {}});
+        if (RegValue* old = FindRegValue(*target, name)) {
+            value.name = old->name;  // an existing value keeps its spelling
+            *old = std::move(value);
+        } else {
+            value.name = name;
+            target->values.push_back(std::move(value));
+        }
+        return true;
+    });
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::filesystem::path SettingsStore::DefaultPath() {
+    if (const char* explicitFile = std::getenv("PELMORA_REGISTRY"); explicitFile && *explicitFile)
+        return explicitFile;
+    const std::filesystem::path tail = std::filesystem::path("pelmora") / "registry.reg";
+    // A relative XDG_CONFIG_HOME is invalid and ignored, as the XDG rules ask.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/') return config / tail;
+    return HomeFolder() / ".config" / tail;
+}
+
+int SettingsStore::GetRegString(const std::string& key, const std::string& name, std::string& out) const {
+    const std::optional<RegValue> value = Lookup(file_, key, name);
+    if (!value || value->type != RegType::Text) return 0;
+    if (value->data.empty()) {
+        out.clear();
+        return 0;
+    }
+    // A registry text ends at its first zero byte.
+    out = value->data.substr(0, value->data.find('\0'));
+    return 1;
+}
+
+int SettingsStore::GetRegDword(const std::string& key, const std::string& name, std::uint32_t& out) const {
+    out = 0;
+    const std::optional<RegValue> value = Lookup(file_, key, name);
+    if (!value || value->type != RegType::Dword) return 0;
+    out = value->number;
+    return 1;
+}
+
+int SettingsStore::SetRegString(const std::string& key, const std::string& name, const std::string& value) {
+    // The reader stops at the first zero byte, so nothing after it is kept.
+    RegValue text{{}, RegType::Text, value.substr(0, value.find('\0')), 0};
+    return Store(file_, key, name, std::move(text));
+}
+
+int SettingsStore::SetRegDword(const std::string& key, const std::string& name, std::uint32_t value) {
+    return Store(file_, key, name, RegValue{{}, RegType::Dword, {}, value});
+}
+
+int SettingsStore::DeleteValue(const std::string& key, const std::string& name) {
+    // A value the file cannot hold is not there to delete.
+    if (!IsValidKeyPath(key) || !IsValidValueName(name)) return 1;
+    // Nothing to delete needs no lock and no write, so it also works in a read-only folder.
+    if (const std::optional<RegDocument> document = Load(file_)) {
+        const RegKey* found = FindRegKey(*document, key);
+        if (!found || !FindRegValue(*found, name)) return 1;
+    }
+    return Modify(file_, [&](RegDocument& document) {
+        RegKey* target = FindRegKey(document, key);
+        const RegValue* value = target ? FindRegValue(*target, name) : nullptr;
+        if (!value) return false;
+        target->values.erase(target->values.begin() + (value - target->values.data()));
+        return true;
+    });
+}
+
+std::vector<std::string> SettingsStore::ValueNames(const std::string& key) const {
+    std::vector<std::string> names;
+    const std::optional<RegDocument> document = Load(file_);
+    const RegKey* found = document ? FindRegKey(*document, key) : nullptr;
+    if (found)
+        for (const RegValue& value : found->values) names.push_back(value.name);
+    return names;
+}
+
+}  // namespace pelmora::context

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "SettingsStoreTempDir.h"
+#include "context/SettingsStore.h"
+
+namespace pelmora::context {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+const std::string kProduct = ProductKey;
+const std::string kHead = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";
+
+class SettingsStoreFileTest : public testing::TempDirTest {
+protected:
+    std::filesystem::path file() const { return dir_ / "registry.reg"; }
+    std::filesystem::path sibling(const char* suffix) const { return file().string() + suffix; }
+};
+
+TEST_F(SettingsStoreFileTest, DamagedFileIsKeptBesideItBeforeTheRewrite) {
+    const std::string damaged = kHead + "\"a\"=\"x\"\nnot a value\n\"b\"=dword:0000000g\n[HKEY_USERS\\x]\n\"c\"=\"y\"\n";
+    WriteFile(file(), damaged);
+    WriteFile(sibling(".bad"), "an older copy");
+    SettingsStore store(file());
+
+    EXPECT_EQ(store.SetRegDword(kProduct, "d", 1), 1);
+    EXPECT_EQ(ReadFile(sibling(".bad")), "an older copy");
+    EXPECT_EQ(ReadFile(sibling(".bad.1")), damaged);
+    EXPECT_EQ(ReadFile(file()), kHead + "\"a\"=\"x\"\n\"d\"=dword:00000001\n\n");
+    // The rewritten file is sound, so later writes keep no further copies.
+    EXPECT_EQ(store.SetRegDword(kProduct, "d", 2), 1);
+    EXPECT_FALSE(std::filesystem::exists(sibling(".bad.2")));
+}
+
+TEST_F(SettingsStoreFileTest, AStoreThatCannotBeWrittenStaysAsItWas) {
+    const std::string original = kHead + "\"a\"=dword:00000001\n\n";
+    struct Obstacle {
+        const char* what;
+        std::function<void(const std::filesystem::path& folder)> make;
+        bool defeatedByRoot;
+    };
+    const std::vector<Obstacle> obstacles = {
+        {"lock file is a folder",
+         [](const std::filesystem::path& folder) { std::filesystem::create_directory(folder / "registry.reg.lock"); },
+         false},
+        {"read-only folder",
+         [](const std::filesystem::path& folder) {
+             std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+         },
+         true},
+    };
+    for (const Obstacle& obstacle : obstacles) {
+        SCOPED_TRACE(obstacle.what);
+        if (obstacle.defeatedByRoot && ::geteuid() == 0) continue;
+        const std::filesystem::path folder = dir_ / obstacle.what;
+        std::filesystem::create_directory(folder);
+        WriteFile(folder / "registry.reg", original);
+        obstacle.make(folder);
+        SettingsStore store(folder / "registry.reg");
+
+        EXPECT_EQ(store.SetRegDword(kProduct, "a", 2), 0);
+        EXPECT_EQ(store.SetRegString(kProduct, "b", "x"), 0);
+        EXPECT_EQ(store.DeleteValue(kProduct, "a"), 0);
+        EXPECT_EQ(store.DeleteValue(kProduct, "never there"), 1);
+        std::uint32_t number = 0;
+        EXPECT_EQ(store.GetRegDword(kProduct, "a", number), 1);
+        EXPECT_EQ(number, 1u);
+        EXPECT_EQ(ReadFile(folder / "registry.reg"), original);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    }
+    // A folder that cannot be made, and a store path that is a folder.
+    WriteFile(dir_ / "plain", "x");
+    EXPECT_EQ(SettingsStore(dir_ / "plain" / "registry.reg").SetRegDword(kProduct, "a", 1), 0);
+    std::filesystem::create_directory(file());
+    std::string text = "keep";
+    EXPECT_EQ(SettingsStore(file()).GetRegString(kProduct, "a", text), 0);
+    EXPECT_EQ(text, "keep");
+    EXPECT_EQ(SettingsStore(file()).SetRegString(kProduct, "a", "x"), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(file()));
+}
+
+// Writers in other processes and other threads, each with its own store
+// object, interleave read-modify-write cycles on one file.
+TEST_F(SettingsStoreFileTest, ConcurrentWritersLoseNothing) {
+    constexpr int kWriters = 2;
+    constexpr int kValues = 40;
+    const auto name = [](const std::string& who, int writer, int i) {
+        return who + std::to_string(writer) + "_" + std::to_string(i);
+    };
+    const auto write = [&](const std::string& who, int writer) {
+        SettingsStore own(file());
+        bool ok = true;
+        for (int i = 0; i < kValues; ++i) ok = own.SetRegDword(kProduct, name(who, writer, i), i) == 1 && ok;
+        return ok;
+    };
+
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) ::_exit(write("process", w) ? 0 : 1);
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::vector<std::thread> threads;
+    std::vector<int> threadOk(kWriters, 0);
+    for (int w = 0; w < kWriters; ++w) threads.emplace_back([&, w] { threadOk[w] = write("thread", w); });
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(threadOk, std::vector<int>(kWriters, 1));
+
+    const SettingsStore reader(file());
+    EXPECT_EQ(reader.ValueNames(kProduct).size(), std::size_t{2 * kWriters * kValues});
+    for (const char* who : {"process", "thread"})
+        for (int w = 0; w < kWriters; ++w)
+            for (int i = 0; i < kValues; ++i) {
+                std::uint32_t number = 999;
+                EXPECT_EQ(reader.GetRegDword(kProduct, name(who, w, i), number), 1);
+                EXPECT_EQ(number, static_cast<std::uint32_t>(i));
+            }
+    // No temporary file is left behind.
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_)) left.insert(entry.path().filename());
+    EXPECT_EQ(left, (std::set<std::string>{"registry.reg", "registry.reg.lock"}));
+}
+
+TEST(SettingsStoreDefaultPath, FollowsTheEnvironment) {
+    const char* names[] = {"PELMORA_REGISTRY", "XDG_CONFIG_HOME", "HOME"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* variable : names) {
+        const char* value = std::getenv(variable);
+        saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+    }
+    struct Case {
+        const char* registry;
+        const char* config;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/etc/r.reg", "/xdg", "/etc/r.reg"},
+        {nullptr, "/xdg", "/xdg/pelmora/registry.reg"},
+        {"", "/xdg", "/xdg/pelmora/registry.reg"},
+        {nullptr, "relative", "/home/u/.config/pelmora/registry.reg"},
+        {nullptr, nullptr, "/home/u/.config/pelmora/registry.reg"},
+    };
+    const auto set = [](const char* variable, const char* value) {
+        if (value) ::setenv(variable, value, 1);
+        else ::unsetenv(variable);
+    };
+    for (const Case& c : cases) {
+        set("PELMORA_REGISTRY", c.registry);
+        set("XDG_CONFIG_HOME", c.config);
+        set("HOME", "/home/u");
+        EXPECT_EQ(SettingsStore::DefaultPath(), std::filesystem::path(c.expected));
+    }
+    for (std::size_t i = 0; i < saved.size(); ++i) set(names[i], saved[i] ? saved[i]->c_str() : nullptr);
+}
+
+}  // namespace
+}  // namespace pelmora::context

@@ -1,0 +1,147 @@
+#include "context/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "SettingsStoreTempDir.h"
+
+namespace pelmora::context {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+const std::string kProduct = ProductKey;
+const std::string kNv = kProduct + "\\NV";
+
+class SettingsStoreTest : public testing::TempDirTest {
+protected:
+    std::filesystem::path file() const { return dir_ / "registry.reg"; }
+    // A new object per call: nothing may survive in memory between calls.
+    SettingsStore store() const { return SettingsStore(file()); }
+};
+
+TEST_F(SettingsStoreTest, WritesTheRegistryExportSyntaxAndMakesMissingFolders) {
+    SettingsStore nested(dir_ / "a" / "b" / "registry.reg");
+    EXPECT_EQ(nested.SetRegDword(kProduct, "uPortType", 3), 1);
+    EXPECT_EQ(nested.SetRegString(kProduct, "uPort", "NET127.0.0.1"), 1);
+    EXPECT_EQ(nested.SetRegDword(kNv, "Count", 2), 1);
+    EXPECT_EQ(nested.SetRegString(kNv, "image001", "/srv/logos/logo.bmp,050"), 1);
+    EXPECT_EQ(ReadFile(nested.path()),
+              "REGEDIT4\n\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"
+              "\"uPortType\"=dword:00000003\n"
+              "\"uPort\"=\"NET127.0.0.1\"\n\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora\\NV]\n"
+              "\"Count\"=dword:00000002\n"
+              "\"image001\"=\"/srv/logos/logo.bmp,050\"\n\n");
+}
+
+TEST_F(SettingsStoreTest, ValuesRoundTripByteForByte) {
+    const std::vector<std::string> texts = {
+        "COM1:", "C:\\logos\\\"quoted\".bmp", "caf\xC3\xA9", "Latin-1 \xE9\xFF", "two\r\nlines\n",
+        " padded ", "\\", "\"", "dword:00000001"};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ASSERT_EQ(store().SetRegString(kProduct, "t" + std::to_string(i), texts[i]), 1);
+    const std::vector<std::uint32_t> numbers = {0, 1, 0x7FFFFFFF, 0xDEADBEEF, 0xFFFFFFFF};
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        ASSERT_EQ(store().SetRegDword(kProduct, "n" + std::to_string(i), numbers[i]), 1);
+
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        std::string out;
+        EXPECT_EQ(store().GetRegString(kProduct, "t" + std::to_string(i), out), 1) << texts[i];
+        EXPECT_EQ(out, texts[i]);
+    }
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        std::uint32_t out = 7;
+        EXPECT_EQ(store().GetRegDword(kProduct, "n" + std::to_string(i), out), 1);
+        EXPECT_EQ(out, numbers[i]);
+    }
+    // A text ends at its first zero byte, as the registry's reader takes it.
+    std::string out;
+    ASSERT_EQ(store().SetRegString(kProduct, "z", std::string("ab\0cd", 5)), 1);
+    EXPECT_EQ(store().GetRegString(kProduct, "z", out), 1);
+    EXPECT_EQ(out, "ab");
+}
+
+struct ReadCase {
+    const char* what;
+    std::string file;
+    std::string key, name;
+    int textResult;
+    std::string text;  // "keep" when the destination must stay untouched
+    int numberResult;
+    std::uint32_t number;
+};
+
+TEST_F(SettingsStoreTest, ReadsFollowTheRegistryResults) {
+    const std::string head = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";
+    const std::vector<ReadCase> cases = {
+        {"no file", "", kProduct, "uPort", 0, "keep", 0, 0},
+        {"missing value", head + "\"a\"=\"x\"\n", kProduct, "uPort", 0, "keep", 0, 0},
+        {"missing key", head + "\"a\"=\"x\"\n", kNv, "a", 0, "keep", 0, 0},
+        {"text", head + "\"a\"=\"x\"\n", kProduct, "a", 1, "x", 0, 0},
+        {"number", head + "\"a\"=dword:0000002a\n", kProduct, "a", 0, "keep", 1, 42},
+        {"empty text", head + "\"a\"=\"\"\n", kProduct, "a", 0, "", 0, 0},
+        {"other type", head + "\"a\"=hex(2):41,00\n", kProduct, "a", 0, "keep", 0, 0},
+        {"other case", head + "\"uPort\"=\"x\"\n", "SOFTWARE\\korvane\\PELMORA", "UPORT", 1, "x", 0, 0},
+        {"crlf", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n\"a\"=dword:00000005\r\n",
+         kProduct, "a", 0, "keep", 1, 5},
+        {"short hex upper case", head + "\"a\"=dword:FF\n", kProduct, "a", 0, "keep", 1, 255},
+        {"wider than 32 bits", head + "\"a\"=dword:100000000\n", kProduct, "a", 0, "keep", 0, 0},
+        {"later duplicate wins", head + "\"a\"=\"x\"\n\"A\"=\"y\"\n", kProduct, "a", 1, "y", 0, 0},
+        {"unknown escape", head + "\"a\"=\"x\\q\"\n", kProduct, "a", 0, "keep", 0, 0},
+        {"no closing quote", head + "\"a\"=\"x\n", kProduct, "a", 0, "keep", 0, 0},
+        {"under an unreadable key", head + "[HKEY_CURRENT_USER\\x]\n\"a\"=\"x\"\n", kProduct, "a", 0, "keep", 0, 0},
+        {"good lines around garbage", head + "\x01\xFFgarbage\n\"a\"=\"x\"\n", kProduct, "a", 1, "x", 0, 0},
+        {"binary noise", std::string("\0\0\xFF[\n\"]=\n", 9), kProduct, "a", 0, "keep", 0, 0},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.file.empty()) std::filesystem::remove(file());
+        else WriteFile(file(), c.file);
+        std::string text = "keep";
+        std::uint32_t number = 7;
+        EXPECT_EQ(store().GetRegString(c.key, c.name, text), c.textResult);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(store().GetRegDword(c.key, c.name, number), c.numberResult);
+        EXPECT_EQ(number, c.number);
+    }
+}
+
+TEST_F(SettingsStoreTest, WritesKeepFileOrderSpellingAndOtherTypes) {
+    WriteFile(file(),
+              "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n"
+              "\"Density\"=dword:00000003\r\n\"Blob\"=hex:01,02,\\\r\n  03,04\r\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora\\NV]\r\n\"Count\"=dword:00000001\r\n");
+    EXPECT_EQ(store().SetRegDword("software\\korvane\\pelmora", "DENSITY", 4), 1);
+    EXPECT_EQ(store().SetRegString(kProduct, "Speed", "2"), 1);
+    EXPECT_EQ(store().SetRegString(kProduct + "\\Ports", "COM1", "/dev/ttyUSB0"), 1);
+    EXPECT_EQ(store().DeleteValue(kNv, "count"), 1);
+    EXPECT_EQ(store().DeleteValue(kNv, "never there"), 1);
+    EXPECT_EQ(ReadFile(file()),
+              "REGEDIT4\n\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"
+              "\"Density\"=dword:00000004\n\"Blob\"=hex:01,02,\\\n  03,04\n\"Speed\"=\"2\"\n\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora\\NV]\n\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora\\Ports]\n\"COM1\"=\"/dev/ttyUSB0\"\n\n");
+    EXPECT_EQ(store().ValueNames(kProduct), (std::vector<std::string>{"Density", "Blob", "Speed"}));
+    EXPECT_TRUE(store().ValueNames(kNv).empty());
+    EXPECT_FALSE(std::filesystem::exists(file().string() + ".bad"));
+}
+
+TEST_F(SettingsStoreTest, NamesTheFileCannotHoldAreRefused) {
+    for (const std::string key : {"", "\\Software", "Software\\", "Soft\\\\ware", "Soft\nware"})
+        EXPECT_EQ(store().SetRegDword(key, "a", 1), 0) << key;
+    EXPECT_EQ(store().SetRegDword(kProduct, "a\nb", 1), 0);
+    EXPECT_FALSE(std::filesystem::exists(file()));
+    // The default value has no name and is written the registry's way.
+    EXPECT_EQ(store().SetRegString(kProduct, "", "d"), 1);
+    EXPECT_NE(ReadFile(file()).find("\n@=\"d\"\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pelmora::context
