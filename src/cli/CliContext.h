@@ -58,6 +58,8 @@ public:
     std::unique_ptr<context::CCommonUtil> MakePrinterContext();
     /// Progress on stderr when it is a terminal, nothing otherwise.
     context::ProgressView& progress();
+    /// Ends a drawn progress line so that messages start on their own line.
+    void EndProgress();
     /// Drives a job on the platform's clock; SIGINT cancels between phases.
     context::JobEnd Drive(context::JobRunner& runner);
 

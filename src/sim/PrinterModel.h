@@ -76,6 +76,11 @@ public:
     /// Feeds received bytes; returns the replies they caused, faults applied.
     std::vector<Reply> Receive(std::span<const std::uint8_t> bytes);
 
+    /// Puts a handler in front of the others (tests use it to script odd replies).
+    void AddHandler(std::unique_ptr<CommandHandler> handler) {
+        handlers_.insert(handlers_.begin(), std::move(handler));
+    }
+
     /// The handler of a given type, or null.
     template <class T> T* Handler() {
         for (auto& h : handlers_)
@@ -91,6 +96,9 @@ public:
     /// In-process tests may set the firmware number directly (the version text
     /// admits only 101001 and 160902); 0 means "derived from versionText".
     std::uint32_t firmwareOverride = 0;
+    /// The firmware number the printer plays: the override, or what its
+    /// version text gives.
+    std::uint32_t FirmwareNumber() const;
 
     /// Keys of the commands received, in order (all sessions).
     const std::vector<std::string>& commandLog() const { return log_; }
@@ -111,6 +119,7 @@ private:
     std::vector<std::uint8_t> firmwareCapture_;
     bool sessionStarted_ = false;
     bool firmwareMode_ = false;
+    bool streamKindKnown_ = false;
     int sessionCommands_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "link/Platform.h"
 #include "sim/PrinterModel.h"
@@ -35,12 +36,15 @@ public:
     std::unique_ptr<link::Channel> ConnectTcp(const std::string& ipv4, std::uint16_t port) override;
 
     link::VirtualClock& virtualClock() { return clock_; }
+    const link::VirtualClock& virtualClock() const { return clock_; }
     VirtualLinkConfig& config() { return config_; }
     void SetTrace(std::unique_ptr<link::TraceSink> trace) { trace_ = std::move(trace); }
 
     /// Counters for tests.
     int openAttempts() const { return openAttempts_; }
     int writes() const { return writes_; }
+    /// Bytes taken by each write, in order.
+    const std::vector<int>& writeSizes() const { return writeSizes_; }
     /// Line state and time-outs of the last serial channel opened.
     const link::SerialLineState& lastLineState() const { return lastLine_; }
     const link::SerialTimeouts& lastTimeouts() const { return lastTimeouts_; }
@@ -57,6 +61,7 @@ private:
     std::unique_ptr<link::TraceSink> trace_;
     int openAttempts_ = 0;
     int writes_ = 0;
+    std::vector<int> writeSizes_;
     int purges_ = 0;
     int eventMaskClears_ = 0;
     link::SerialLineState lastLine_;

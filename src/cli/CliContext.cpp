@@ -1,0 +1,146 @@
+#include "cli/CliContext.h"
+
+#include <arpa/inet.h>
+#include <atomic>
+#include <csignal>
+#include <cstdlib>
+#include <ostream>
+#include <unistd.h>
+
+#include "cli/TerminalProgress.h"
+#include "context/PortMap.h"
+#include "context/StoredCommSettings.h"
+#include "link/RealPlatform.h"
+
+namespace pelmora::cli {
+
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+void OnInterrupt(int) { g_interrupted = true; }
+
+const int kBaudRates[] = {2400, 4800, 9600, 19200, 38400, 57600, 115200};
+
+link::CommSettings FromTcpOption(const std::string& text) {
+    link::CommSettings s;
+    s.portType = link::PortTcp;
+    std::string host = text;
+    int port = 9100;
+    if (const auto colon = text.find(':'); colon != std::string::npos) {
+        host = text.substr(0, colon);
+        const std::string number = text.substr(colon + 1);
+        char* end = nullptr;
+        const long value = std::strtol(number.c_str(), &end, 10);
+        if (number.empty() || *end != '\0' || value < 1 || value > 65535)
+            throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + number + "'"};
+        port = static_cast<int>(value);
+    }
+    in_addr parsed{};
+    if (::inet_pton(AF_INET, host.c_str(), &parsed) != 1)
+        throw UsageError{"--tcp: '" + host + "' is not a dotted IPv4 address"};
+    s.port = "NET" + host;
+    s.baudRate = port;
+    return s;
+}
+
+link::CommSettings FromSerialOption(const ConnectionOptions& o, const std::string& port, std::int32_t type) {
+    link::CommSettings s;
+    s.portType = type;
+    if (port.empty()) throw UsageError{"the port name is empty"};
+    s.port = port;
+    if (std::find(std::begin(kBaudRates), std::end(kBaudRates), o.baud) == std::end(kBaudRates))
+        throw UsageError{"--baud must be one of 2400, 4800, 9600, 19200, 38400, 57600, 115200"};
+    s.baudRate = o.baud;
+    s.dataBits = 8;
+    if (o.parity == "none") s.parity = 0;
+    else if (o.parity == "odd") s.parity = 1;
+    else if (o.parity == "even") s.parity = 2;
+    else throw UsageError{"--parity must be none, odd or even"};
+    if (o.stopBits == 1) s.stopBits = 0;
+    else if (o.stopBits == 2) s.stopBits = 2;
+    else throw UsageError{"--stop-bits must be 1 or 2"};
+    if (o.flow == "none") s.flowControl = 0;
+    else if (o.flow == "dtr-dsr") s.flowControl = 1;
+    else throw UsageError{"--flow must be none or dtr-dsr"};
+    return s;
+}
+
+}  // namespace
+
+CliContext::CliContext(std::ostream& o, std::ostream& e) : out(o), err(e) {}
+CliContext::~CliContext() = default;
+
+context::SettingsStore& CliContext::store() {
+    if (!store_) store_ = std::make_unique<context::SettingsStore>(context::SettingsStore::DefaultPath());
+    return *store_;
+}
+
+link::Platform& CliContext::platform() {
+    if (platformOverride_) return *platformOverride_;
+    if (!platform_) {
+        static link::NullTrace quiet;
+        static link::StderrTrace loud;
+        const char* env = std::getenv("PELMORA_TRACE");
+        const bool traced = trace || (env && *env && std::string(env) != "0");
+        platform_ = std::make_unique<link::RealPlatform>(
+            [this](const std::string& name) { return context::ResolvePortName(store(), name); },
+            traced ? static_cast<link::TraceSink&>(loud) : quiet);
+    }
+    return *platform_;
+}
+
+link::CommSettings CliContext::Settings() {
+    const auto& o = connection;
+    const int given = !o.tcp.empty() + !o.serial.empty() + !o.bluetooth.empty() + !o.usb.empty();
+    if (given > 1) throw UsageError{"give at most one of --tcp, --serial, --bluetooth, --usb"};
+    if (!o.tcp.empty()) return FromTcpOption(o.tcp);
+    if (!o.serial.empty()) return FromSerialOption(o, o.serial, link::PortSerial);
+    if (!o.bluetooth.empty()) return FromSerialOption(o, o.bluetooth, link::PortBluetooth);
+    if (!o.usb.empty()) {
+        link::CommSettings s;
+        s.portType = link::PortUsb;
+        s.port = o.usb;
+        return s;
+    }
+    return context::LoadCommSettings(store());
+}
+
+std::unique_ptr<context::CCommonUtil> CliContext::MakePrinterContext() {
+    const link::CommSettings settings = Settings();
+    auto util = std::make_unique<context::CCommonUtil>(platform());
+    util->PendingSettings = settings;
+    util->ApplyPortSettings();
+    return util;
+}
+
+context::ProgressView& CliContext::progress() {
+    if (!progress_) progress_ = std::make_unique<TerminalProgress>(err, ::isatty(STDERR_FILENO) == 1);
+    return *progress_;
+}
+
+context::JobEnd CliContext::Drive(context::JobRunner& runner) {
+    g_interrupted = false;
+    struct sigaction action {}, previous {};
+    action.sa_handler = OnInterrupt;
+    ::sigaction(SIGINT, &action, &previous);
+    const auto end = context::DriveJob(runner, platform().clock(), [] { return g_interrupted.load(); });
+    ::sigaction(SIGINT, &previous, nullptr);
+    EndProgress();
+    return end;
+}
+
+void CliContext::EndProgress() {
+    if (auto* bar = dynamic_cast<TerminalProgress*>(progress_.get())) bar->Finish();
+}
+
+void PrintMessage(std::ostream& stream, const std::string& text) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        line.push_back(text[i]);
+    }
+    stream << line;
+    if (line.empty() || line.back() != '\n') stream << '\n';
+}
+
+}  // namespace pelmora::cli

@@ -1,0 +1,53 @@
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cli/CliContext.h"
+#include "cli/Latin1.h"
+#include "context/ResultCode.h"
+
+namespace pelmora::cli {
+
+namespace {
+
+int Identify(CliContext& ctx, bool json) {
+    auto util = ctx.MakePrinterContext();
+    if (!util->link.OpenPort()) {
+        PrintMessage(ctx.err, "Port open error!");
+        return ExitFailed;
+    }
+    if (util->QueryPrinter(context::QUERY_MODEL) != rc::Ok) {
+        util->link.ClosePort();
+        PrintMessage(ctx.err, "Printer model is not matched!");
+        return ExitFailed;
+    }
+    const int version = util->QueryPrinter(context::QUERY_VERSION);
+    util->link.ClosePort();
+    if (version != rc::Ok) {
+        PrintMessage(ctx.err, "Failed to get printer version!");
+        return ExitFailed;
+    }
+    if (json) {
+        nlohmann::json out{{"ModelName", Latin1ToUtf8(util->ModelName)},
+                           {"ModelCode", util->ModelCode},
+                           {"VersionText", Latin1ToUtf8(util->VersionText)},
+                           {"FirmwareVersion", util->FirmwareVersion}};
+        ctx.out << out.dump(2) << '\n';
+    } else {
+        ctx.out << "Model:    " << Latin1ToUtf8(util->ModelName) << " (code " << util->ModelCode << ")\n"
+                << "Version:  " << Latin1ToUtf8(util->VersionText) << '\n'
+                << "Firmware: " << util->FirmwareVersion << '\n';
+    }
+    return ExitOk;
+}
+
+}  // namespace
+
+void AddIdentifyCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
+    auto* cmd = app.add_subcommand("identify", "Identify the printer: model, version text and firmware number");
+    auto json = std::make_shared<bool>(false);
+    cmd->add_flag("--json", *json, "Print one JSON object");
+    cmd->callback([&ctx, &run, json] { run = [&ctx, json] { return Identify(ctx, *json); }; });
+}
+
+}  // namespace pelmora::cli

@@ -1,0 +1,18 @@
+#pragma once
+#include "context/SettingsStore.h"
+#include "link/CommSettings.h"
+
+namespace pelmora::context {
+
+/// The communication settings as the desktop main window opens with them and
+/// gathers them: "uPortType" .. "uFlowcontrol" under ProductKey, passed
+/// through the window's lists (a port outside COM1..COM49 becomes COM1, a baud
+/// rate outside the list 115200, flow control always none, the TCP port 9100).
+/// An empty store gives serial COM1, 115200, 8 data bits, no parity, one stop
+/// bit, no flow control.
+link::CommSettings LoadCommSettings(const SettingsStore& store);
+
+/// Writes the seven values in the window's order; false when a write failed.
+bool SaveCommSettings(SettingsStore& store, const link::CommSettings& settings);
+
+}  // namespace pelmora::context

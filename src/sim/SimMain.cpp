@@ -1,0 +1,133 @@
+// pelmora-sim: the virtual printer on a TCP port, for trying the tools and for
+// end-to-end tests without hardware.
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "sim/PrinterModel.h"
+#include "sim/SimServer.h"
+
+namespace {
+
+std::atomic<bool> g_stop{false};
+
+void OnSignal(int) { g_stop = true; }
+
+bool ParseFault(const std::string& text, std::string& key, pelmora::sim::Fault& fault) {
+    static const std::map<std::string, pelmora::sim::Fault> kinds{
+        {"silent", pelmora::sim::Fault::Silent},         {"wrong-header", pelmora::sim::Fault::WrongHeader},
+        {"cut-short", pelmora::sim::Fault::CutShort},    {"unterminated", pelmora::sim::Fault::Unterminated},
+        {"split", pelmora::sim::Fault::Split},
+    };
+    const auto eq = text.find('=');
+    if (eq == std::string::npos) return false;
+    const auto kind = kinds.find(text.substr(eq + 1));
+    if (kind == kinds.end()) return false;
+    key = text.substr(0, eq);
+    fault = kind->second;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace pelmora::sim;
+    CLI::App app{"Virtual MPT-Q700VII printer on a TCP port"};
+    std::string listen = "127.0.0.1:9100";
+    std::string stateFile, firmwareFile, msrMode;
+    std::vector<std::string> faults;
+    PrinterModel printer;
+    SimServerOptions options;
+    int silentFrom = -1;
+    app.add_option("--listen", listen, "ADDR:PORT to listen on (port 0 picks a free one)")->capture_default_str();
+    app.add_option("--state", stateFile, "Keep the printer's state in this JSON file");
+    app.add_option("--firmware-out", firmwareFile, "Write a received firmware stream to this file");
+    app.add_option("--model", printer.identity.modelText, "Model text")->capture_default_str();
+    app.add_option("--maker", printer.identity.makerText, "Maker text")->capture_default_str();
+    app.add_option("--version-text", printer.identity.versionText, "Version text, ending in the firmware date MMDDYY")
+        ->capture_default_str();
+    app.add_option("--code-page", printer.identity.codePageText, "Code-page text")->capture_default_str();
+    app.add_option("--msr-mode", msrMode, "MSR mode character (one character, or 0xNN)");
+    app.add_option("--latency", options.latencyMs, "Milliseconds before each reply")->capture_default_str();
+    app.add_option("--fault", faults, "KEY=silent|wrong-header|cut-short|unterminated|split (KEY: model, version, maker, codepage, msr, ...)");
+    app.add_option("--silent-from", silentFrom, "No replies from this (0-based) command of a connection on");
+    CLI11_PARSE(app, argc, argv);
+
+    const auto colon = listen.rfind(':');
+    if (colon == std::string::npos) {
+        std::cerr << "--listen wants ADDR:PORT\n";
+        return 2;
+    }
+    options.host = listen.substr(0, colon);
+    try {
+        const int port = std::stoi(listen.substr(colon + 1));
+        if (port < 0 || port > 65535) throw std::out_of_range("port");
+        options.port = static_cast<std::uint16_t>(port);
+    } catch (const std::exception&) {
+        std::cerr << "--listen: bad port in '" << listen << "'\n";
+        return 2;
+    }
+
+    // Options given on the command line win over a stored state.
+    const Identity fromOptions = printer.identity;
+    if (!stateFile.empty()) {
+        options.stateFile = stateFile;
+        std::ifstream in(stateFile);
+        if (in) {
+            try {
+                printer.LoadState(nlohmann::json::parse(in));
+            } catch (const std::exception& e) {
+                std::cerr << "state file " << stateFile << " is unreadable: " << e.what() << '\n';
+                return 2;
+            }
+            if (app.count("--model")) printer.identity.modelText = fromOptions.modelText;
+            if (app.count("--maker")) printer.identity.makerText = fromOptions.makerText;
+            if (app.count("--version-text")) printer.identity.versionText = fromOptions.versionText;
+            if (app.count("--code-page")) printer.identity.codePageText = fromOptions.codePageText;
+        }
+    }
+    if (!msrMode.empty()) {
+        if (msrMode.size() == 1) printer.identity.msrMode = static_cast<std::uint8_t>(msrMode[0]);
+        else {
+            try {
+                printer.identity.msrMode = static_cast<std::uint8_t>(std::stoul(msrMode, nullptr, 0) & 0xFF);
+            } catch (const std::exception&) {
+                std::cerr << "--msr-mode wants one character or 0xNN\n";
+                return 2;
+            }
+        }
+    }
+    for (const auto& text : faults) {
+        std::string key;
+        Fault fault;
+        if (!ParseFault(text, key, fault)) {
+            std::cerr << "--fault wants KEY=silent|wrong-header|cut-short|unterminated|split, not '" << text << "'\n";
+            return 2;
+        }
+        printer.faults.perCommand[key] = fault;
+    }
+    printer.faults.silentFromCommand = silentFrom;
+    if (!firmwareFile.empty()) options.firmwareFile = firmwareFile;
+
+    SimServer server(printer, options);
+    std::string error;
+    if (!server.Listen(error)) {
+        std::cerr << error << '\n';
+        return 1;
+    }
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::cout << "listening on " << server.boundAddress() << std::endl;
+    server.Run(g_stop);
+    return 0;
+}

@@ -1,0 +1,137 @@
+#include "sim/SimServer.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
+namespace pelmora::sim {
+
+namespace {
+
+constexpr int kPollMs = 100;  // how quickly a stop request is noticed
+
+bool SendAll(int fd, const std::uint8_t* data, std::size_t count) {
+    while (count > 0) {
+        const ssize_t sent = ::send(fd, data, count, MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR) continue;
+        if (sent <= 0) return false;
+        data += sent;
+        count -= static_cast<std::size_t>(sent);
+    }
+    return true;
+}
+
+void SleepMs(std::uint32_t ms) {
+    if (ms) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+}  // namespace
+
+SimServer::SimServer(PrinterModel& printer, SimServerOptions options)
+    : printer_(printer), options_(std::move(options)) {}
+
+SimServer::~SimServer() {
+    if (listener_ >= 0) ::close(listener_);
+}
+
+bool SimServer::Listen(std::string& error) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(options_.port);
+    if (::inet_pton(AF_INET, options_.host.c_str(), &address.sin_addr) != 1) {
+        error = "not an IPv4 address: " + options_.host;
+        return false;
+    }
+    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (listener_ < 0) {
+        error = std::string("socket: ") + std::strerror(errno);
+        return false;
+    }
+    const int yes = 1;
+    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener_, 4) != 0) {
+        error = "cannot listen on " + options_.host + ":" + std::to_string(options_.port) + ": " +
+                std::strerror(errno);
+        return false;
+    }
+    socklen_t length = sizeof address;
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+    boundPort_ = ntohs(address.sin_port);
+    return true;
+}
+
+std::string SimServer::boundAddress() const { return options_.host + ":" + std::to_string(boundPort_); }
+
+void SimServer::Run(const std::atomic<bool>& stop) {
+    while (!stop) {
+        pollfd waiting{listener_, POLLIN, 0};
+        if (::poll(&waiting, 1, kPollMs) <= 0) continue;
+        const int client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (client < 0) continue;
+        const int yes = 1;
+        ::setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+        Serve(client, stop);
+        ::close(client);
+    }
+}
+
+void SimServer::Serve(int client, const std::atomic<bool>& stop) {
+    const std::size_t streamsBefore = printer_.firmwareStreams().size();
+    printer_.BeginSession();
+    std::uint8_t buffer[4096];
+    while (!stop) {
+        pollfd waiting{client, POLLIN, 0};
+        const int ready = ::poll(&waiting, 1, kPollMs);
+        if (ready < 0 && errno != EINTR) break;
+        if (ready <= 0) continue;
+        const ssize_t count = ::recv(client, buffer, sizeof buffer, 0);
+        if (count <= 0) break;
+        const auto replies = printer_.Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(count)));
+        bool sent = true;
+        for (const Reply& reply : replies) {
+            SleepMs(options_.latencyMs);
+            const std::size_t first = reply.splitAt ? reply.splitAt : reply.bytes.size();
+            sent = SendAll(client, reply.bytes.data(), first);
+            if (sent && first < reply.bytes.size()) {
+                SleepMs(reply.splitGapMs);
+                sent = SendAll(client, reply.bytes.data() + first, reply.bytes.size() - first);
+            }
+            if (!sent) break;
+        }
+        if (!sent) break;
+    }
+    printer_.EndSession();
+    if (options_.firmwareFile && printer_.firmwareStreams().size() > streamsBefore) {
+        const auto& stream = printer_.firmwareStreams().back();
+        std::ofstream out(*options_.firmwareFile, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(stream.data()), static_cast<std::streamsize>(stream.size()));
+    }
+    SaveState();
+    if (afterSession) afterSession(printer_);
+}
+
+void SimServer::SaveState() const {
+    if (!options_.stateFile) return;
+    // Replace the file whole so a reader never sees half of it.
+    const auto temp = options_.stateFile->string() + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::trunc);
+        out << printer_.SaveState().dump(2) << '\n';
+        if (!out) return;
+    }
+    std::error_code ignored;
+    std::filesystem::rename(temp, *options_.stateFile, ignored);
+}
+
+}  // namespace pelmora::sim

@@ -1,0 +1,49 @@
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "sim/PrinterModel.h"
+
+namespace pelmora::sim {
+
+struct SimServerOptions {
+    std::string host = "127.0.0.1";
+    std::uint16_t port = 9100;  ///< 0 for a free one
+    std::uint32_t latencyMs = 1;
+    std::optional<std::filesystem::path> stateFile;     ///< saved after every connection
+    std::optional<std::filesystem::path> firmwareFile;  ///< the last firmware stream received
+};
+
+/// The virtual printer on a TCP port: one client at a time, as a printer's raw
+/// port serves them.
+class SimServer {
+public:
+    SimServer(PrinterModel& printer, SimServerOptions options);
+    ~SimServer();
+    SimServer(const SimServer&) = delete;
+    SimServer& operator=(const SimServer&) = delete;
+
+    /// Binds and listens; false with `error` set when that fails.
+    bool Listen(std::string& error);
+    /// "ADDR:PORT" actually bound.
+    std::string boundAddress() const;
+    /// Serves clients until `stop` becomes true.
+    void Run(const std::atomic<bool>& stop);
+    /// Called after each connection with what the printer holds (for --nv-dir and the like).
+    std::function<void(PrinterModel&)> afterSession;
+
+private:
+    void Serve(int client, const std::atomic<bool>& stop);
+    void SaveState() const;
+
+    PrinterModel& printer_;
+    SimServerOptions options_;
+    int listener_ = -1;
+    std::uint16_t boundPort_ = 0;
+};
+
+}  // namespace pelmora::sim

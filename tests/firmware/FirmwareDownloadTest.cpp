@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "firmware/FirmwareDownload.h"
+#include "support/PrinterRig.h"
+
+namespace pelmora::firmware {
+namespace {
+
+class RecordingView final : public FirmwareView {
+public:
+    void SetStatus(const std::string& status) override { statuses.push_back(status); }
+    void SetProgress(int percent) override { progress.push_back(percent); }
+    void ShowMessage(const std::string& text, const std::string& title) override {
+        messages.push_back(text);
+        titles.push_back(title);
+    }
+    void EnableExit(bool enabled) override { exitEnabled = enabled; }
+
+    std::vector<std::string> statuses, messages, titles;
+    std::vector<int> progress;
+    bool exitEnabled = true;
+};
+
+struct FirmwareRig {
+    test::PrinterRig rig;
+    link::CDev link{rig.platform};
+    RecordingView view;
+
+    FirmwareRig() {
+        link.portType = link::PortTcp;
+        link.portText = "NET127.0.0.1";
+        link.baudRate = 9100;
+    }
+    std::filesystem::path File(std::size_t size) {
+        const auto path = rig.dir / "printer.fls";
+        std::ofstream out(path, std::ios::binary);
+        for (std::size_t i = 0; i < size; ++i) out.put(static_cast<char>(0x80 | (i * 7 % 128)));
+        return path;
+    }
+};
+
+TEST(FirmwareDownload, PiecesAndProgress) {
+    struct Case {
+        std::size_t size;
+        std::vector<int> pieces, progress;
+    };
+    const Case cases[] = {
+        {8192, {4096, 4096}, {50, 100}},
+        {9000, {4096, 4096, 808}, {45, 91, 100}},
+        {100, {100}, {100}},
+        {0, {}, {0}},
+    };
+    for (const Case& c : cases) {
+        FirmwareRig f;
+        const auto path = f.File(c.size);
+        EXPECT_EQ(DownloadFirmware(path, f.link, f.view), FirmwareResult::Success) << c.size;
+        EXPECT_EQ(f.rig.platform.writeSizes(), c.pieces) << c.size;
+        EXPECT_EQ(f.view.progress, c.progress) << c.size;
+        EXPECT_EQ(f.view.messages, std::vector<std::string>{"Success to download firmware!"});
+        EXPECT_EQ(f.view.titles, std::vector<std::string>{"Pelmora"});
+        EXPECT_EQ(f.view.statuses.back(), "Finished to download firmware and Reset the printer!");
+        EXPECT_TRUE(f.view.exitEnabled);
+        EXPECT_FALSE(f.link.IsOpen());
+        // The printer gets the file's bytes unchanged, as one stream.
+        if (c.size) {
+            ASSERT_EQ(f.rig.printer.firmwareStreams().size(), 1u);
+            EXPECT_EQ(f.rig.printer.firmwareStreams()[0].size(), c.size);
+        }
+    }
+}
+
+TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
+    FirmwareRig f;
+    const auto readOnly = f.File(10);
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+    const bool root = ::geteuid() == 0;  // root may write anyway
+    for (const auto& path : {f.rig.dir / "missing.fls", f.rig.dir.path(), readOnly}) {
+        if (root && path == readOnly) continue;
+        RecordingView view;
+        EXPECT_EQ(DownloadFirmware(path, f.link, view), FirmwareResult::FileOpenError) << path;
+        EXPECT_EQ(view.messages, std::vector<std::string>{"Error : File Open Error!"});
+        EXPECT_EQ(view.statuses, std::vector<std::string>{"Ready firmware download."});
+    }
+    EXPECT_EQ(f.rig.platform.openAttempts(), 0);
+}
+
+TEST(FirmwareDownload, PortThatDoesNotOpenSendsNothing) {
+    FirmwareRig f;
+    f.link.portText = "NET127.0.0.2";
+    EXPECT_EQ(DownloadFirmware(f.File(10), f.link, f.view), FirmwareResult::PortOpenError);
+    EXPECT_EQ(f.view.messages, std::vector<std::string>{"Error : OpenPort! Please check printer"});
+    EXPECT_EQ(f.view.statuses.back(), "Firmware is downloading...Don't turn off the printer!!!");
+    EXPECT_TRUE(f.rig.platform.writeSizes().empty());
+}
+
+TEST(FirmwareDownload, ShortPieceStopsTheDownloadAndClosesTheLink) {
+    FirmwareRig f;
+    f.rig.platform.config().shortWritesFrom = 1;
+    EXPECT_EQ(DownloadFirmware(f.File(9000), f.link, f.view), FirmwareResult::SendFailed);
+    EXPECT_EQ(f.rig.platform.writeSizes(), (std::vector<int>{4096, 4095}));
+    EXPECT_EQ(f.view.messages, std::vector<std::string>{"Error : Send Failed!"});
+    EXPECT_EQ(f.view.progress, std::vector<int>{45});
+    EXPECT_EQ(f.view.statuses.back(), "Finished to download firmware and Reset the printer!");
+    EXPECT_TRUE(f.view.exitEnabled);
+    EXPECT_FALSE(f.link.IsOpen());
+}
+
+}  // namespace
+}  // namespace pelmora::firmware

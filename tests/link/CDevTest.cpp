@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "support/PrinterRig.h"
+
+namespace pelmora {
+namespace {
+
+using test::PrinterRig;
+
+TEST(CDevOpen, PortTypeOutsideTheFourOpensNothing) {
+    PrinterRig rig(link::PortSerial);
+    for (int type : {4, 7, -1}) {
+        rig.util.link.portType = type;
+        EXPECT_EQ(rig.util.link.OpenPort(), 0);
+        EXPECT_FALSE(rig.util.link.IsOpen());
+    }
+    EXPECT_EQ(rig.platform.openAttempts(), 0);
+}
+
+TEST(CDevOpen, MissingComPortTriesThreeTimesWithTwoPauses) {
+    PrinterRig rig(link::PortSerial);
+    rig.util.link.portText = "COM9";
+    const auto start = rig.Now();
+    EXPECT_EQ(rig.util.link.OpenPort(), 0);
+    EXPECT_EQ(rig.platform.openAttempts(), 3);
+    EXPECT_EQ(rig.Now() - start, 800u);
+    EXPECT_FALSE(rig.util.link.IsOpen());
+}
+
+TEST(CDevOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
+    PrinterRig rig(link::PortSerial);
+    rig.platform.config().dsrOn = false;
+    EXPECT_EQ(rig.util.link.OpenPort(), 0);
+    EXPECT_EQ(rig.TakeReceived(), std::vector<std::uint8_t>{0x00});
+    EXPECT_FALSE(rig.util.link.IsOpen());
+
+    rig.platform.config().dsrOn = true;
+    EXPECT_EQ(rig.util.link.OpenPort(), 1);
+    EXPECT_TRUE(rig.util.link.IsOpen());
+}
+
+TEST(CDevOpen, SerialLineStateFollowsTheSettings) {
+    PrinterRig rig(link::PortSerial);
+    rig.util.link.parity = 1;
+    rig.util.link.stopBits = 2;
+    rig.util.link.flowControl = 1;
+    rig.util.link.baudRate = 9600;
+    ASSERT_TRUE(rig.Open());
+    const auto& line = rig.platform.lastLineState();
+    EXPECT_EQ(line.baudRate, 9600u);
+    EXPECT_TRUE(line.parityCheck);
+    EXPECT_EQ(line.stopBits, 2);
+    EXPECT_TRUE(line.outxCtsFlow);
+    EXPECT_FALSE(line.outxDsrFlow);
+    EXPECT_EQ(line.dtrControl, link::SerialLineState::Dtr::Enable);
+    EXPECT_EQ(line.rtsControl, link::SerialLineState::Rts::Disable);
+    const auto& t = rig.platform.lastTimeouts();
+    EXPECT_EQ(t.readInterval, 10u);
+    EXPECT_EQ(t.readTotalMultiplier, 10u);
+    EXPECT_EQ(t.readTotalConstant, 1000u);
+
+    rig.util.link.ClosePort();
+    rig.util.link.parity = 2;  // even: the parity check takes only the lowest bit
+    rig.util.link.flowControl = 0;
+    ASSERT_TRUE(rig.Open());
+    EXPECT_FALSE(rig.platform.lastLineState().parityCheck);
+    EXPECT_FALSE(rig.platform.lastLineState().outxCtsFlow);
+    EXPECT_EQ(rig.platform.lastLineState().dtrControl, link::SerialLineState::Dtr::Disable);
+}
+
+TEST(CDevRead, SilentSerialReadOfHundredBytesGivesUpAfterTwoSeconds) {
+    PrinterRig rig(link::PortSerial);
+    ASSERT_TRUE(rig.Open());
+    std::uint8_t buffer[100];
+    const auto start = rig.Now();
+    EXPECT_EQ(rig.util.link.ReadPort(buffer, 100), 0);
+    EXPECT_EQ(rig.Now() - start, 2000u + 10u);
+}
+
+// A 23-character model text makes a 25-byte reply: '_', the text, 00.
+TEST(CDevRead, BurstReturnsOnceTheIntervalHasPassedAfterItsLastByte) {
+    for (std::uint32_t baud : {115200u, 2400u}) {
+        PrinterRig rig(link::PortSerial);
+        rig.printer.identity.modelText = std::string(23, 'M');
+        rig.platform.config().replyLatencyMs = 20;
+        rig.util.link.baudRate = baud;
+        ASSERT_TRUE(rig.Open());
+        const std::uint8_t query[] = {0x1D, 0x49, 0x43};
+        ASSERT_EQ(rig.util.link.WritePort(query, 3), 3);
+        const auto written = rig.Now();
+        std::uint8_t buffer[100];
+        EXPECT_EQ(rig.util.link.ReadPort(buffer, 100), 25) << baud;
+        const double lastByteMs = 20.0 + 25 * 10000.0 / baud;  // latency, then ten bits a byte
+        const double expected = lastByteMs + 10 + 10;            // interval, then the trace pause
+        EXPECT_NEAR(static_cast<double>(rig.Now() - written), expected, 2.0) << baud;
+    }
+}
+
+TEST(CDevClose, EachLinkKindClosesItsOwnWay) {
+    struct Case {
+        std::int32_t portType;
+        int purges, maskClears;
+        std::uint64_t pauseMs;
+    };
+    for (const Case c : {Case{link::PortSerial, 1, 1, 200}, Case{link::PortBluetooth, 1, 0, 200},
+                         Case{link::PortUsb, 0, 0, 0}, Case{link::PortTcp, 0, 0, 0}}) {
+        PrinterRig rig(c.portType);
+        ASSERT_TRUE(rig.Open()) << c.portType;
+        const int purgesAfterOpen = rig.platform.purges();
+        const auto start = rig.Now();
+        rig.util.link.ClosePort();
+        EXPECT_FALSE(rig.util.link.IsOpen());
+        EXPECT_EQ(rig.platform.purges() - purgesAfterOpen, c.purges) << c.portType;
+        EXPECT_EQ(rig.platform.eventMaskClears(), c.maskClears) << c.portType;
+        EXPECT_EQ(rig.Now() - start, c.pauseMs) << c.portType;
+    }
+}
+
+TEST(CDevClose, HandheldPausesASecondFirstAndDestructionClosesAnOpenLink) {
+    PrinterRig rig(link::PortTcp);
+    rig.util.link.HandheldMode = 1;
+    ASSERT_TRUE(rig.Open());
+    const auto start = rig.Now();
+    rig.util.link.ClosePort();
+    EXPECT_EQ(rig.Now() - start, 1000u);
+
+    PrinterRig serial(link::PortSerial);
+    {
+        link::CDev own(serial.platform);
+        own.portType = link::PortSerial;
+        own.portText = "COM2";
+        ASSERT_EQ(own.OpenPort(), 1);
+    }
+    EXPECT_EQ(serial.platform.eventMaskClears(), 1);
+}
+
+TEST(CDevWrite, ShortWriteReportsTheSmallerCount) {
+    PrinterRig rig(link::PortTcp);
+    ASSERT_TRUE(rig.Open());
+    rig.platform.config().shortWritesFrom = 0;
+    const std::uint8_t bytes[] = {1, 2, 3, 4};
+    EXPECT_EQ(rig.util.link.WritePort(bytes, 4), 3);
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -1,0 +1,64 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "context/CCommonUtil.h"
+#include "context/SettingsStore.h"
+#include "link/CommSettings.h"
+#include "sim/PrinterModel.h"
+#include "sim/VirtualPlatform.h"
+
+namespace pelmora::test {
+
+/// "1D 49 43" for failure messages.
+std::string Hex(std::span<const std::uint8_t> bytes);
+
+/// A folder of its own, removed with everything in it.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+/// The virtual printer, the simulated platform on virtual time, a printer
+/// context with its settings applied, and a settings store on a temporary file.
+struct PrinterRig {
+    explicit PrinterRig(std::int32_t portType = link::PortTcp);
+
+    TempDir dir;
+    sim::PrinterModel printer;
+    sim::VirtualPlatform platform;
+    context::CCommonUtil util;
+    context::SettingsStore store;
+
+    bool Open();
+    /// QUERY_MODEL then QUERY_VERSION; true when both succeed.
+    bool Identify();
+    std::uint64_t Now() const;
+    /// The bytes the printer received since the last call.
+    std::vector<std::uint8_t> TakeReceived();
+
+private:
+    std::size_t taken_ = 0;
+};
+
+}  // namespace pelmora::test
+
+namespace std {
+// Byte vectors print as hex in gtest failures.
+inline void PrintTo(const vector<uint8_t>& bytes, ostream* os) {
+    *os << '[' << pelmora::test::Hex(bytes) << ']';
+}
+}  // namespace std

@@ -1,0 +1,124 @@
+#include "support/SimProcess.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "support/PrinterRig.h"
+
+namespace pelmora::test {
+
+namespace {
+
+std::vector<char*> Argv(const std::string& program, const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    return argv;
+}
+
+std::string ReadAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+SimProcess::SimProcess(std::vector<std::string> extraArgs) {
+    std::vector<std::string> args{"--listen", "127.0.0.1:0"};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    int out[2];
+    if (::pipe(out) != 0) throw std::runtime_error("pipe failed");
+    const std::string program = PELMORA_SIM_PATH;
+    auto argv = Argv(program, args);
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        ::close(out[0]);
+        ::close(out[1]);
+        ::execv(program.c_str(), argv.data());
+        std::_Exit(127);
+    }
+    ::close(out[1]);
+    // The first line says where it listens.
+    std::string line;
+    char c = 0;
+    while (::read(out[0], &c, 1) == 1 && c != '\n') line.push_back(c);
+    ::close(out[0]);
+    const auto colon = line.rfind(':');
+    if (line.rfind("listening on ", 0) != 0 || colon == std::string::npos) {
+        Stop();
+        throw std::runtime_error("pelmora-sim did not start: '" + line + "'");
+    }
+    port_ = static_cast<std::uint16_t>(std::stoi(line.substr(colon + 1)));
+}
+
+SimProcess::~SimProcess() { Stop(); }
+
+std::string SimProcess::address() const { return "127.0.0.1:" + std::to_string(port_); }
+
+int SimProcess::Stop() {
+    if (pid_ <= 0) return -1;
+    ::kill(pid_, SIGTERM);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::map<std::string, std::string>& env, int timeoutSeconds) {
+    TempDir dir;
+    const auto outFile = dir / "stdout";
+    const auto errFile = dir / "stderr";
+    auto argv = Argv(program, args);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        for (const auto& [name, value] : env) ::setenv(name.c_str(), value.c_str(), 1);
+        const int devNull = ::open("/dev/null", O_RDONLY);
+        const int o = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int e = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(devNull, STDIN_FILENO);
+        ::dup2(o, STDOUT_FILENO);
+        ::dup2(e, STDERR_FILENO);
+        ::execv(program.c_str(), argv.data());
+        std::_Exit(127);
+    }
+    CliRun run;
+    int status = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            run.err = "killed after time-out\n";
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = ReadAll(outFile);
+    run.err += ReadAll(errFile);
+    return run;
+}
+
+CliRun RunCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env) {
+    // Never touch the store of whoever runs the tests.
+    TempDir dir;
+    auto withStore = env;
+    withStore.try_emplace("PELMORA_REGISTRY", (dir / "registry.reg").string());
+    return RunProgram(PELMORA_CLI_PATH, args, withStore);
+}
+
+}  // namespace pelmora::test

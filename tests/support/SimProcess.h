@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace pelmora::test {
+
+/// The real pelmora-sim on 127.0.0.1 with a free port, for end-to-end tests.
+class SimProcess {
+public:
+    explicit SimProcess(std::vector<std::string> extraArgs = {});
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    std::uint16_t port() const { return port_; }
+    /// "127.0.0.1:PORT", as `--tcp` takes it.
+    std::string address() const;
+    /// Stops the server (SIGTERM) and waits for it; returns its exit status.
+    int Stop();
+
+private:
+    pid_t pid_ = -1;
+    std::uint16_t port_ = 0;
+};
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+/// Runs a program with arguments and extra environment, capturing its output;
+/// killed after `timeoutSeconds`.
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::map<std::string, std::string>& env = {}, int timeoutSeconds = 120);
+
+/// Runs the real `pelmora` binary.
+CliRun RunCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {});
+
+}  // namespace pelmora::test
