@@ -46,10 +46,23 @@ std::optional<RegValue> Lookup(const std::filesystem::path& file, const std::str
     return *value;
 }
 
+// Rename would turn a symbolic link into a plain file, so writes go where it
+// points, even when that file does not exist yet. Bounded against link loops.
+std::filesystem::path LinkTarget(std::filesystem::path file) {
+    std::error_code error;
+    for (int hop = 0; hop < 40 && std::filesystem::is_symlink(file, error); ++hop) {
+        const std::filesystem::path target = std::filesystem::read_symlink(file, error);
+        if (error) break;
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return file;
+}
+
 // Read, change and write back under the writers' lock, so that concurrent
 // writers each see the other's values. `change` says whether it changed anything.
-int Modify(const std::filesystem::path& file, const std::function<bool(RegDocument&)>& change) {
+int Modify(const std::filesystem::path& link, const std::function<bool(RegDocument&)>& change) {
     std::error_code error;
+    const std::filesystem::path file = LinkTarget(link);
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
     if (error) return 0;
     const RegFileLock lock(file);
