@@ -1,0 +1,170 @@
+#include "link/SerialPort.h"
+
+#include <climits>
+
+#include <libserialport.h>
+#include <sys/ioctl.h>
+
+#include "link/FdIo.h"
+#include "link/SerialLineConfig.h"
+#include "link/SerialReadLoop.h"
+
+namespace pelmora::link {
+
+namespace {
+struct ConfigDeleter {
+    void operator()(sp_port_config* config) const { sp_free_config(config); }
+};
+using ConfigPtr = std::unique_ptr<sp_port_config, ConfigDeleter>;
+
+ConfigPtr NewConfig() {
+    sp_port_config* config = nullptr;
+    return sp_new_config(&config) == SP_OK ? ConfigPtr(config) : nullptr;
+}
+
+// The message of a failed call must be taken before anything else can touch errno.
+bool Succeeded(int result, TraceSink& trace, const char* call) {
+    if (result >= 0) return true;
+    switch (result) {
+    case SP_ERR_FAIL: {
+        char* message = sp_last_error_message();
+        Tracef(trace, "%s failed: %s", call, message ? message : "");
+        sp_free_error_message(message);
+        break;
+    }
+    case SP_ERR_ARG: Tracef(trace, "%s: invalid argument (a fault of this program)", call); break;
+    case SP_ERR_SUPP: Tracef(trace, "%s: not supported on this system", call); break;
+    default: Tracef(trace, "%s failed (%d)", call, result); break;
+    }
+    return false;
+}
+
+void ClosePort(sp_port* port, int fd) {
+    if (fd >= 0) ::ioctl(fd, TIOCNXCL);
+    sp_close(port);
+    sp_free_port(port);
+}
+}  // namespace
+
+std::unique_ptr<SerialPort> SerialPort::Open(const std::string& path, Clock& clock, TraceSink& trace) {
+    sp_port* port = nullptr;
+    // The library answers "invalid argument" for a path that is no serial device.
+    if (sp_get_port_by_name(path.c_str(), &port) != SP_OK) {
+        Tracef(trace, "%s is not a serial port", path.c_str());
+        return nullptr;
+    }
+    if (!Succeeded(sp_open(port, SP_MODE_READ_WRITE), trace, "sp_open")) {
+        sp_free_port(port);
+        return nullptr;
+    }
+    int fd = -1;
+    if (!Succeeded(sp_get_port_handle(port, &fd), trace, "sp_get_port_handle") || fd < 0) {
+        sp_close(port);
+        sp_free_port(port);
+        return nullptr;
+    }
+    // libserialport shares the port; take it the way the classic port is opened,
+    // without sharing: a lock for programs that respect it, TIOCEXCL for the rest.
+    if (!LockExclusive(fd)) {
+        Tracef(trace, "%s is in use by another program", path.c_str());
+        sp_close(port);
+        sp_free_port(port);
+        return nullptr;
+    }
+    if (::ioctl(fd, TIOCEXCL) != 0) Tracef(trace, "%s: exclusive mode not available", path.c_str());
+    return std::unique_ptr<SerialPort>(new SerialPort(port, fd, clock, trace));
+}
+
+SerialPort::SerialPort(sp_port* port, int fd, Clock& clock, TraceSink& trace)
+    : port_(port), fd_(fd), clock_(clock), trace_(trace) {}
+
+SerialPort::~SerialPort() {
+    ClosePort(port_, fd_);
+}
+
+int SerialPort::Write(const std::uint8_t* data, int count) {
+    if (count <= 0) return 0;
+    const int written = sp_blocking_write(port_, data, static_cast<std::size_t>(count),
+                                          SerialWriteTimeoutMs(timeouts_, count));
+    return Succeeded(written, trace_, "sp_blocking_write") ? written : -1;
+}
+
+int SerialPort::Read(std::uint8_t* buffer, int capacity) {
+    FdByteSource source(fd_);
+    return ReadWithTimeouts(source, clock_, timeouts_, buffer, capacity);
+}
+
+bool SerialPort::GetLineState(SerialLineState& state) {
+    const ConfigPtr config = NewConfig();
+    if (!config || !Succeeded(sp_get_config(port_, config.get()), trace_, "sp_get_config")) return false;
+    PortConfigValues values;
+    sp_get_config_baudrate(config.get(), &values.baudRate);
+    sp_get_config_bits(config.get(), &values.bits);
+    sp_get_config_parity(config.get(), &values.parity);
+    sp_get_config_stopbits(config.get(), &values.stopBits);
+    sp_get_config_rts(config.get(), &values.rts);
+    sp_get_config_cts(config.get(), &values.cts);
+    sp_get_config_dtr(config.get(), &values.dtr);
+    sp_get_config_dsr(config.get(), &values.dsr);
+    sp_get_config_xon_xoff(config.get(), &values.xonXoff);
+    state = FromPortConfig(values);
+    return true;
+}
+
+namespace {
+sp_return ApplyConfig(sp_port* port, const PortConfigValues& values) {
+    const ConfigPtr config = NewConfig();
+    if (!config) return SP_ERR_MEM;
+    sp_set_config_baudrate(config.get(), values.baudRate);
+    sp_set_config_bits(config.get(), values.bits);
+    sp_set_config_parity(config.get(), values.parity);
+    sp_set_config_stopbits(config.get(), values.stopBits);
+    sp_set_config_rts(config.get(), values.rts);
+    sp_set_config_cts(config.get(), values.cts);
+    sp_set_config_dtr(config.get(), values.dtr);
+    sp_set_config_dsr(config.get(), values.dsr);
+    sp_set_config_xon_xoff(config.get(), values.xonXoff);
+    return sp_set_config(port, config.get());
+}
+}  // namespace
+
+bool SerialPort::SetLineState(const SerialLineState& state) {
+    const auto values = ToPortConfig(state);
+    if (!values) {
+        Tracef(trace_, "serial line state not available on this system");
+        return false;
+    }
+    sp_return result = ApplyConfig(port_, *values);
+    if (result == SP_ERR_SUPP) {
+        if (const auto paired = PairedRtsCtsFallback(*values)) {
+            Tracef(trace_, "CTS flow control alone is not available; RTS follows it");
+            result = ApplyConfig(port_, *paired);
+        }
+    }
+    return Succeeded(result, trace_, "sp_set_config");
+}
+
+bool SerialPort::SetTimeouts(const SerialTimeouts& timeouts) {
+    timeouts_ = timeouts;
+    return true;
+}
+
+bool SerialPort::Purge() {
+    return Succeeded(sp_flush(port_, SP_BUF_BOTH), trace_, "sp_flush");
+}
+
+bool SerialPort::GetModemStatus(bool& dsrOn) {
+    sp_signal signals{};
+    if (!Succeeded(sp_get_signals(port_, &signals), trace_, "sp_get_signals")) return false;
+    dsrOn = (signals & SP_SIG_DSR) != 0;
+    return true;
+}
+
+unsigned SerialWriteTimeoutMs(const SerialTimeouts& timeouts, int count) {
+    const std::uint64_t bound = std::uint64_t{timeouts.writeTotalMultiplier} *
+                                    static_cast<std::uint64_t>(count > 0 ? count : 0) +
+                                timeouts.writeTotalConstant;
+    return bound > UINT_MAX ? UINT_MAX : static_cast<unsigned>(bound);
+}
+
+}  // namespace pelmora::link
