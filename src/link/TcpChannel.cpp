@@ -1,0 +1,74 @@
+#include "link/TcpChannel.h"
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "link/FdIo.h"
+
+namespace pelmora::link {
+
+namespace {
+// Exactly four decimal parts; the classic parser's shorthand ("10.1", hex
+// parts) is refused, and so is 0.0.0.0, which here would reach this machine.
+std::optional<in_addr> ParseIpv4(const std::string& text) {
+    in_addr address{};
+    if (::inet_pton(AF_INET, text.c_str(), &address) != 1) return std::nullopt;
+    if (address.s_addr == htonl(INADDR_ANY)) return std::nullopt;
+    return address;
+}
+}  // namespace
+
+std::unique_ptr<TcpChannel> TcpChannel::Connect(const std::string& ipv4, std::uint16_t port, TraceSink& trace,
+                                                TcpLimits limits) {
+    const auto address = ParseIpv4(ipv4);
+    if (!address || port == 0) {
+        Tracef(trace, "Not a printer address: \"%s\" port %u", ipv4.c_str(), unsigned{port});
+        return nullptr;
+    }
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
+    if (fd < 0) {
+        Tracef(trace, "socket: %s", std::strerror(errno));
+        return nullptr;
+    }
+    sockaddr_in peer{};
+    peer.sin_family = AF_INET;
+    peer.sin_port = htons(port);
+    peer.sin_addr = *address;
+    // Non-blocking, so that an unreachable host costs seconds, not minutes.
+    int error = 0;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
+        error = errno;
+        if (error == EINPROGRESS) {
+            socklen_t size = sizeof error;
+            if (!WaitFd(fd, POLLOUT, limits.connectMs)) error = ETIMEDOUT;
+            else if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0) error = errno;
+        }
+    }
+    if (error != 0) {
+        Tracef(trace, "Connect to %s:%u failed: %s", ipv4.c_str(), unsigned{port}, std::strerror(error));
+        ::close(fd);
+        return nullptr;
+    }
+    return std::unique_ptr<TcpChannel>(new TcpChannel(fd, limits));
+}
+
+TcpChannel::~TcpChannel() {
+    ::close(fd_);
+}
+
+int TcpChannel::Write(const std::uint8_t* data, int count) {
+    return WriteBounded(fd_, data, count, limits_.sendStallMs, true);
+}
+
+int TcpChannel::Read(std::uint8_t* buffer, int capacity) {
+    return ReadWithin(fd_, buffer, capacity, limits_.receiveMs);
+}
+
+}  // namespace pelmora::link

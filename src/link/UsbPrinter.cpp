@@ -1,0 +1,47 @@
+#include "link/UsbPrinter.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "link/FdIo.h"
+
+namespace pelmora::link {
+
+std::unique_ptr<UsbPrinter> UsbPrinter::Open(const std::string& path, TraceSink& trace) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        Tracef(trace, "Cannot open %s: %s", path.c_str(), std::strerror(errno));
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        Tracef(trace, "%s is not a device", path.c_str());
+        ::close(fd);
+        return nullptr;
+    }
+    // usblp itself admits one opener; the lock covers drivers that do not.
+    if (!LockExclusive(fd)) {
+        Tracef(trace, "%s is in use by another program", path.c_str());
+        ::close(fd);
+        return nullptr;
+    }
+    return std::unique_ptr<UsbPrinter>(new UsbPrinter(fd));
+}
+
+UsbPrinter::~UsbPrinter() {
+    ::close(fd_);
+}
+
+int UsbPrinter::Write(const std::uint8_t* data, int count) {
+    return WriteBounded(fd_, data, count, kWriteStallMs, false);
+}
+
+int UsbPrinter::Read(std::uint8_t* buffer, int capacity) {
+    return ReadWithin(fd_, buffer, capacity, kReadWaitMs);
+}
+
+}  // namespace pelmora::link
