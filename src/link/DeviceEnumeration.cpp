@@ -1,0 +1,139 @@
+#include "link/DeviceEnumeration.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <memory>
+
+#include <fcntl.h>
+#include <libserialport.h>
+#include <libudev.h>
+#include <unistd.h>
+
+namespace pelmora::link {
+
+namespace {
+struct UdevDeleter {
+    void operator()(udev* context) const { udev_unref(context); }
+    void operator()(udev_enumerate* enumeration) const { udev_enumerate_unref(enumeration); }
+    void operator()(udev_device* device) const { udev_device_unref(device); }
+};
+template <typename T>
+using UdevPtr = std::unique_ptr<T, UdevDeleter>;
+
+// Device nodes of one subsystem whose kernel names match `sysname` (a glob).
+std::vector<std::string> DeviceNodes(const char* subsystem, const char* sysname) {
+    std::vector<std::string> nodes;
+    const UdevPtr<udev> context(udev_new());
+    if (!context) return nodes;
+    const UdevPtr<udev_enumerate> enumeration(udev_enumerate_new(context.get()));
+    if (!enumeration || udev_enumerate_add_match_subsystem(enumeration.get(), subsystem) < 0 ||
+        udev_enumerate_add_match_sysname(enumeration.get(), sysname) < 0 ||
+        udev_enumerate_scan_devices(enumeration.get()) < 0) {
+        return nodes;
+    }
+    udev_list_entry* entry = nullptr;
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumeration.get())) {
+        const UdevPtr<udev_device> device(udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
+        if (!device) continue;
+        if (const char* node = udev_device_get_devnode(device.get())) nodes.emplace_back(node);
+    }
+    return nodes;
+}
+
+bool OpensReadWrite(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
+std::string Description(const std::string& path) {
+    sp_port* port = nullptr;
+    std::string text;
+    if (sp_get_port_by_name(path.c_str(), &port) == SP_OK) {
+        if (const char* description = sp_get_port_description(port)) text = description;
+        sp_free_port(port);
+    }
+    return text;
+}
+}  // namespace
+
+bool NaturalLess(const std::string& a, const std::string& b) {
+    std::size_t i = 0, j = 0;
+    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    while (i < a.size() && j < b.size()) {
+        if (digit(a[i]) && digit(b[j])) {
+            const std::size_t iEnd = a.find_first_not_of("0123456789", i);
+            const std::size_t jEnd = b.find_first_not_of("0123456789", j);
+            std::string x = a.substr(i, iEnd == std::string::npos ? std::string::npos : iEnd - i);
+            std::string y = b.substr(j, jEnd == std::string::npos ? std::string::npos : jEnd - j);
+            x.erase(0, std::min(x.find_first_not_of('0'), x.size()));
+            y.erase(0, std::min(y.find_first_not_of('0'), y.size()));
+            if (x.size() != y.size()) return x.size() < y.size();
+            if (x != y) return x < y;
+            i = iEnd == std::string::npos ? a.size() : iEnd;
+            j = jEnd == std::string::npos ? b.size() : jEnd;
+            continue;
+        }
+        if (a[i] != b[j]) return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    if (a.size() - i != b.size() - j) return a.size() - i < b.size() - j;
+    return a < b;  // equal as numbers ("lp01", "lp1"): any fixed order will do
+}
+
+std::string UsbLabel(int number) {
+    char label[16];
+    std::snprintf(label, sizeof label, "USB%02d", number);
+    return label;
+}
+
+std::vector<UsbPrinterInfo> LabelUsbPrinters(std::vector<std::string> nodes,
+                                             const std::function<bool(const std::string&)>& opens,
+                                             TraceSink& trace) {
+    std::sort(nodes.begin(), nodes.end(), NaturalLess);
+    std::vector<UsbPrinterInfo> printers;
+    for (const std::string& node : nodes) {
+        Tracef(trace, "Attempting to open %s\n", node.c_str());
+        if (!opens(node)) {
+            Tracef(trace, "FAILED to open %s\n", node.c_str());
+            continue;
+        }
+        printers.push_back({UsbLabel(static_cast<int>(printers.size()) + 1), node});
+    }
+    return printers;
+}
+
+std::vector<UsbPrinterInfo> ListUsbPrinters(TraceSink& trace) {
+    return LabelUsbPrinters(DeviceNodes("usbmisc", "lp*"), OpensReadWrite, trace);
+}
+
+std::vector<SerialPortInfo> ListSerialPorts(TraceSink& trace) {
+    std::vector<SerialPortInfo> ports;
+    sp_port** list = nullptr;
+    const sp_return listed = sp_list_ports(&list);
+    if (listed == SP_OK) {
+        for (sp_port** port = list; *port; ++port) {
+            const char* description = sp_get_port_description(*port);
+            ports.push_back({sp_get_port_name(*port), description ? description : ""});
+        }
+        sp_free_port_list(list);
+    } else if (listed == SP_ERR_FAIL) {
+        char* message = sp_last_error_message();
+        Tracef(trace, "sp_list_ports failed: %s", message ? message : "");
+        sp_free_error_message(message);
+    } else {
+        Tracef(trace, "sp_list_ports failed (%d)", static_cast<int>(listed));
+    }
+    for (const std::string& node : DeviceNodes("tty", "rfcomm*")) {
+        const bool known = std::any_of(ports.begin(), ports.end(), [&](const SerialPortInfo& p) { return p.path == node; });
+        if (!known) ports.push_back({node, Description(node)});
+    }
+    std::sort(ports.begin(), ports.end(),
+              [](const SerialPortInfo& a, const SerialPortInfo& b) { return NaturalLess(a.path, b.path); });
+    return ports;
+}
+
+}  // namespace pelmora::link
