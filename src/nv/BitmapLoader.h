@@ -1,0 +1,14 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "nv/RgbImage.h"
+
+namespace pelmora::nv {
+
+/// Decodes a BMP file of any depth (palette images through their colour
+/// table, RLE included). Nothing when the file is missing or is no BMP.
+/// Needs no QGuiApplication.
+std::optional<RgbImage> LoadBitmapFile(const std::string& path);
+
+}  // namespace pelmora::nv

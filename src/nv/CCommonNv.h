@@ -1,0 +1,85 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "context/CCommonUtil.h"
+#include "context/SettingsStore.h"
+#include "nv/NvCommands.h"
+#include "nv/NvImageList.h"
+#include "nv/NvTypes.h"
+
+namespace pelmora::nv {
+
+/// The key below the product key that holds the catalogue and "Count".
+inline const std::string NvKey = std::string(context::ProductKey) + "\\NV";
+
+/// The NV image engine: the operator's image list, the download queue of one
+/// download, the address codes the printer holds, and the printer operations
+/// of both dialects. Every printer operation returns a result code; every
+/// failed write or bad reply closes the link before it returns.
+class CCommonNv {
+public:
+    CCommonNv(context::CCommonUtil& util, context::SettingsStore& store);
+
+    // ---- image list and conversion ---------------------------------------
+    /// A new item with its size estimate, or nothing when the file is no
+    /// loadable bitmap (the windows' outcome -2).
+    std::optional<NvImageItem> LoadImageItem(std::uint8_t number, const std::string& path,
+                                             std::int32_t brightness) const;
+    /// Converts the item's file and queues a raster definition under the first
+    /// two characters of `code`. Empty on success, else why nothing was queued.
+    std::string BuildStandardBlock(const NvImageItem& item, const std::string& code);
+    /// Converts the item's file and queues a numbered-image block.
+    std::string BuildLegacyBlock(const NvImageItem& item);
+    void ClearDownloadQueue() { DownloadQueue.clear(); }
+
+    // ---- printer operations (result codes of context/ResultCode.h) -------
+    /// Fills AddressList from the printer's key-code reply; 0, 101, 109, 300, 400.
+    /// The link stays open on 0 and 400.
+    int ReadKeyCodeList();
+    /// AddressList "00", "01"... from StoredCount; 0, 101, 400 (list kept).
+    int ReadStoredAddresses();
+    int DeleteKeyCodeImage(const std::string& code);
+    int DeleteAllKeyCodeImages();
+    int PrintKeyCodeImage(const std::string& code);
+    /// One print per AddressList code; 400 when the list is empty.
+    int PrintAllKeyCodeImages();
+    /// On success ImageCount and StoredCount become 0.
+    int DeleteAllNumberedImages();
+    /// Sent without testing the link first; 0 or 300.
+    int PrintNumberedImage(std::uint8_t n);
+    /// Numbers 0..ImageCount-1, or 0..77 when ImageCount is 0 (count unknown).
+    int PrintAllNumberedImages();
+    int SendLegacyDownloadHeader(std::uint8_t n, std::uint32_t total);
+    /// Writes the block in pieces of 4096 bytes; 0 or 300.
+    int SendDownloadBlock(const NvDownloadBlock& block);
+
+    std::uint32_t ReadStoredCount() const;
+    /// True when "Count" was written.
+    bool WriteStoredCount(std::uint32_t count);
+
+    /// The dialect of the printer context's FirmwareVersion, tested anew at each call.
+    bool UsesLegacyDialect() const { return context::IsLegacyDialect(util_.FirmwareVersion); }
+
+    context::CCommonUtil& util() { return util_; }
+    context::SettingsStore& store() { return store_; }
+
+    NvImageList ImageList;
+    std::vector<NvDownloadBlock> DownloadQueue;
+    std::vector<std::string> AddressList;
+    std::int32_t ImageCount = 0;
+    bool PrinterChecked = false;
+
+private:
+    /// One command write; a short write closes the link. True when all was taken.
+    bool Send(const Bytes& bytes);
+    std::string ConvertAndQueue(const NvImageItem& item, const std::string* code);
+    int FailBadReply();
+
+    context::CCommonUtil& util_;
+    context::SettingsStore& store_;
+};
+
+}  // namespace pelmora::nv

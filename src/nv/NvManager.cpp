@@ -1,0 +1,116 @@
+#include "nv/NvManager.h"
+
+#include "nv/CCommonNv.h"
+#include "nv/NvAddressing.h"
+#include "nv/NvJobRunner.h"
+
+namespace pelmora::nv {
+
+namespace {
+constexpr std::uint32_t kRefreshPauseMs = 200;
+}  // namespace
+
+NvManager::NvManager(CCommonNv& nv, NvJobHost& host, const NvJobVariant& variant)
+    : nv_(nv), host_(host), variant_(variant) {}
+
+NvOutcome NvManager::RunJob(NvJob job, const std::string& code, std::int32_t index) {
+    NvJobRunner runner(nv_, job, host_.view(), variant_);
+    runner.selectedCode = code;
+    runner.selectedIndex = index;
+    if (host_.Run(runner) == context::JobEnd::Ok) return {};
+    return {false, runner.Message()};
+}
+
+NvOutcome NvManager::Open() {
+    nv_.PrinterChecked = false;
+    nv_.util().ApplyPortSettings();
+    NvOutcome outcome = RunJob(NvJob::ReadAddresses);
+    if (!outcome.ok) {
+        if (nv_.util().link.IsOpen()) nv_.util().link.ClosePort();
+        nv_.PrinterChecked = false;
+    }
+    return outcome;
+}
+
+NvOutcome NvManager::Refresh() {
+    nv_.AddressList.clear();
+    return RunJob(NvJob::ReadAddresses);
+}
+
+NvOutcome NvManager::Print(std::int32_t index, const std::string& code) {
+    return RunJob(NvJob::PrintImage, code, index);
+}
+
+NvOutcome NvManager::Delete(std::int32_t index, const std::string& code) {
+    return RunJob(NvJob::DeleteImage, code, index);
+}
+
+NvOutcome NvManager::DeleteAll() { return RunJob(NvJob::DeleteAllImages); }
+
+NvOutcome NvManager::PrintAll() {
+    nv_.ImageCount = static_cast<std::int32_t>(nv_.AddressList.size());
+    return RunJob(NvJob::PrintAllImages);
+}
+
+NvDownloadOutcome NvManager::BuildQueue(bool autoAddressing, const CodeAsker& ask) {
+    NvDownloadOutcome outcome;
+    AutoAddressing addressing;
+    for (const auto& item : nv_.ImageList.items()) {
+        std::string error;
+        if (nv_.UsesLegacyDialect()) {
+            error = nv_.BuildLegacyBlock(item);
+        } else {
+            std::optional<std::string> code;
+            if (autoAddressing) {
+                code = addressing.Next(nv_.AddressList);
+                if (!code) error = "No free address code left!";
+            } else {
+                code = ask ? ask(nv_.AddressList) : std::nullopt;
+                if (!code) error = "Cancel to download image.";
+            }
+            if (code) error = nv_.BuildStandardBlock(item, *code);
+        }
+        if (!error.empty()) {
+            // Nothing has been sent; the half-built queue is of no further use.
+            nv_.ClearDownloadQueue();
+            outcome.stage = NvDownloadOutcome::Stage::Stopped;
+            outcome.message = error;
+            outcome.path = item.path;
+            return outcome;
+        }
+    }
+    return outcome;
+}
+
+NvDownloadOutcome NvManager::Download(bool autoAddressing, const CodeAsker& ask) {
+    if (nv_.ImageList.empty()) {
+        NvDownloadOutcome outcome;
+        outcome.stage = NvDownloadOutcome::Stage::NoImages;
+        outcome.message = variant_.noImagesSelected;
+        return outcome;
+    }
+    nv_.ClearDownloadQueue();
+    NvDownloadOutcome outcome = BuildQueue(autoAddressing, ask);
+    if (!outcome.ok()) return outcome;
+
+    outcome.blocks = nv_.DownloadQueue.size();
+    nv_.PrinterChecked = false;
+    const NvOutcome job = RunJob(NvJob::DownloadImages);
+    if (job.ok) {
+        nv_.ImageCount = static_cast<std::int32_t>(outcome.blocks);
+        nv_.WriteStoredCount(static_cast<std::uint32_t>(nv_.ImageCount));
+    } else {
+        outcome.stage = NvDownloadOutcome::Stage::JobFailed;
+        outcome.message = job.message;
+    }
+    nv_.ClearDownloadQueue();
+    nv_.util().clock().Sleep(kRefreshPauseMs);
+    outcome.refresh = Refresh();
+    return outcome;
+}
+
+void NvManager::Close() {
+    if (nv_.util().link.IsOpen()) nv_.util().link.ClosePort();
+}
+
+}  // namespace pelmora::nv
