@@ -182,7 +182,9 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MSR_MODE), c.result) << test::Hex(c.reply);
         EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok);
-        if (c.result == rc::Ok) EXPECT_EQ(rig.util.MsrSetValue, 0x05);
+        if (c.result == rc::Ok) {
+            EXPECT_EQ(rig.util.MsrSetValue, 0x05);
+        }
     }
 }
 
