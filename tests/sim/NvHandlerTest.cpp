@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <nlohmann/json.hpp>
+
+#include "nv/NvBlocks.h"
+#include "nv/NvCommands.h"
+#include "sim/NvHandler.h"
+#include "sim/PrinterModel.h"
+#include "support/PrinterRig.h"
+
+namespace pelmora::sim {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+nv::Raster MakeRaster(std::uint16_t width, std::uint16_t height, std::uint8_t fill) {
+    nv::Raster r;
+    r.width = width;
+    r.height = height;
+    r.bytes.assign((width + 7u) / 8u * height, fill);
+    return r;
+}
+
+class NvHandlerTest : public ::testing::Test {
+protected:
+    std::vector<Bytes> Send(const Bytes& bytes) {
+        std::vector<Bytes> out;
+        for (auto& reply : printer.Receive(bytes)) out.push_back(reply.bytes);
+        return out;
+    }
+    void Define(const std::string& code, const nv::Raster& raster) {
+        Send(nv::RasterDefinitionBlock(raster, code[0], code[1]));
+    }
+    NvHandler& nv() { return *printer.Handler<NvHandler>(); }
+    std::string LastKey() const { return printer.commandLog().back(); }
+
+    PrinterModel printer;
+};
+
+TEST_F(NvHandlerTest, KeyCodeListComesInAcknowledgedBlocks) {
+    EXPECT_EQ(Send(nv::ReadKeyCodeListCommand()), (std::vector<Bytes>{{0x37, 0x72, 0x40, 0x00}}));
+    for (const char* code : {"10", "11", "A1"}) Define(code, MakeRaster(8, 1, 0xFF));
+    nv().codesPerBlock = 2;
+    EXPECT_EQ(Send(nv::ReadKeyCodeListCommand()),
+              (std::vector<Bytes>{{0x37, 0x72, 0x41, '1', '0', '1', '1', 0x00}}));
+    EXPECT_EQ(Send({nv::byte::ACK}), (std::vector<Bytes>{{0x37, 0x72, 0x40, 'A', '1', 0x00}}));
+    EXPECT_TRUE(Send({nv::byte::ACK}).empty());
+    EXPECT_EQ(LastKey(), "nv-ack");
+
+    // CAN drops the rest of the list; a stray ACK afterwards is not ours.
+    Send(nv::ReadKeyCodeListCommand());
+    Send({nv::byte::CAN});
+    EXPECT_EQ(LastKey(), "nv-can");
+    EXPECT_TRUE(Send({nv::byte::ACK}).empty());
+    EXPECT_EQ(LastKey(), "unknown");
+}
+
+TEST_F(NvHandlerTest, DefinitionsReplaceByCodeAndBadOnesAreRefused) {
+    Define("10", MakeRaster(8, 1, 0x11));
+    Define("20", MakeRaster(8, 1, 0x22));
+    Define("10", MakeRaster(16, 2, 0x33));
+    ASSERT_EQ(nv().keyCodeImages().size(), 2u);
+    EXPECT_EQ(nv().keyCodeImages()[0].first, "10");
+    EXPECT_EQ(nv().keyCodeImages()[0].second.width, 16);
+    EXPECT_EQ(nv().keyCodeImages()[0].second.raster, Bytes(4, 0x33));
+
+    Bytes bad = nv::RasterDefinitionBlock(MakeRaster(8, 2, 0x44), '3', '0');
+    bad[13] = 3;  // three rows announced, two sent
+    Send(bad);
+    EXPECT_EQ(LastKey(), "nv-define-bad");
+    EXPECT_EQ(nv().FindKeyCode("30"), nullptr);
+}
+
+TEST_F(NvHandlerTest, PrintAndDelete) {
+    Define("10", MakeRaster(8, 1, 0xFF));
+    Send(nv::PrintKeyCodeCommand('1', '0'));
+    Send(nv::PrintKeyCodeCommand('9', '9'));  // nothing stored: nothing printed
+    EXPECT_EQ(nv().printed(), std::vector<std::string>{"10"});
+    Send(nv::DeleteKeyCodeCommand('1', '0'));
+    EXPECT_TRUE(nv().keyCodeImages().empty());
+    Define("10", MakeRaster(8, 1, 0xFF));
+    Define("11", MakeRaster(8, 1, 0xFF));
+    Send(nv::DeleteAllKeyCodesCommand());
+    EXPECT_TRUE(nv().keyCodeImages().empty());
+}
+
+TEST_F(NvHandlerTest, OlderFirmwareSpeaksOnlyNumberedImages) {
+    printer.firmwareOverride = 30000;
+    EXPECT_TRUE(Send(nv::ReadKeyCodeListCommand()).empty());
+    EXPECT_EQ(LastKey(), "nv-unsupported");
+
+    const Bytes a = nv::NumberedImageBlock(MakeRaster(8, 1, 0xAA));
+    const Bytes b = nv::NumberedImageBlock(MakeRaster(16, 2, 0xBB));
+    Bytes stream = nv::LegacyDownloadHeader(1, static_cast<std::uint32_t>(a.size() + b.size()));
+    stream.insert(stream.end(), a.begin(), a.end());
+    stream.insert(stream.end(), b.begin(), b.end());
+    Send(Bytes(stream.begin(), stream.begin() + 12));  // arrives in pieces
+    Send(Bytes(stream.begin() + 12, stream.end()));
+    ASSERT_EQ(nv().numberedImages().size(), 2u);
+    EXPECT_EQ(nv().numberedImages()[1].raster, Bytes(4, 0xBB));
+
+    Send(nv::PrintNumberedCommand(1));
+    Send(nv::PrintNumberedCommand(2));
+    EXPECT_EQ(nv().printed(), std::vector<std::string>{"#1"});
+    Send(nv::DeleteAllNumberedCommand());
+    EXPECT_TRUE(nv().numberedImages().empty());
+
+    // A standard printer ignores the numbered commands.
+    printer.firmwareOverride = 160902;
+    Send(nv::DeleteAllNumberedCommand());
+    EXPECT_EQ(LastKey(), "nv-unsupported");
+}
+
+TEST_F(NvHandlerTest, StateSurvivesSaveAndLoad) {
+    Define("10", MakeRaster(8, 2, 0x5A));
+    Define(std::string{'\x01', '\xFF'}, MakeRaster(8, 1, 0x01));
+    Send(nv::PrintKeyCodeCommand('1', '0'));
+    const nlohmann::json state = printer.SaveState();
+    PrinterModel other;
+    other.LoadState(nlohmann::json::parse(state.dump()));
+    const NvHandler& copy = *other.Handler<NvHandler>();
+    ASSERT_EQ(copy.keyCodeImages().size(), 2u);
+    EXPECT_EQ(copy.keyCodeImages()[1].first, (std::string{'\x01', '\xFF'}));
+    EXPECT_EQ(copy.FindKeyCode("10")->raster, Bytes(2, 0x5A));
+    EXPECT_EQ(copy.printed(), std::vector<std::string>{"10"});
+
+    nlohmann::json damaged = state;
+    damaged["nv"]["keyCodes"][0]["raster"] = "5A";  // one byte short
+    other.LoadState(damaged);
+    EXPECT_EQ(other.Handler<NvHandler>()->keyCodeImages().size(), 1u);
+}
+
+TEST_F(NvHandlerTest, PngFilesShowTheRastersAndFollowDeletions) {
+    test::TempDir dir;
+    nv::Raster raster = MakeRaster(10, 2, 0x00);
+    raster.bytes = {0x80, 0x40, 0x00, 0x00};  // dots (0,0) and (9,0)
+    Define("10", raster);
+    Define(std::string{'a', '/'}, MakeRaster(8, 1, 0xFF));
+    std::string error;
+    ASSERT_TRUE(nv().WritePngs(dir.path(), error)) << error;
+
+    QImage png(QString::fromStdString((dir / "nv-10.png").string()));
+    ASSERT_FALSE(png.isNull());
+    ASSERT_EQ(png.width(), 10);
+    ASSERT_EQ(png.height(), 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 10; ++x)
+            EXPECT_EQ(qGray(png.pixel(x, y)) < 128, (y == 0 && (x == 0 || x == 9))) << x << "," << y;
+    EXPECT_TRUE(std::filesystem::exists(dir / "nv-x612F.png"));
+
+    Send(nv::DeleteKeyCodeCommand('1', '0'));
+    ASSERT_TRUE(nv().WritePngs(dir.path(), error));
+    EXPECT_FALSE(std::filesystem::exists(dir / "nv-10.png"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "nv-x612F.png"));
+}
+
+}  // namespace
+}  // namespace pelmora::sim
