@@ -39,15 +39,8 @@ bool HasFirmwareExtension(const std::string& path) {
 int Download(CliContext& ctx, const std::string& path, bool force) {
     if (!force && !HasFirmwareExtension(path))
         throw UsageError{"'" + path + "' is not a firmware file (*.fls); use --force to send it anyway"};
-    const link::CommSettings settings = ctx.Settings();
     link::CDev link(ctx.platform());  // the download has a link of its own
-    link.portText = settings.port;
-    link.baudRate = static_cast<std::uint32_t>(settings.baudRate);
-    link.parity = settings.parity;
-    link.dataBits = settings.dataBits;
-    link.stopBits = settings.stopBits;
-    link.flowControl = settings.flowControl;
-    link.portType = settings.portType;
+    link.Configure(ctx.Settings());
 
     CliFirmwareView view(ctx);
     const auto result = firmware::DownloadFirmware(path, link, view);

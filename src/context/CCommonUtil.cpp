@@ -44,15 +44,7 @@ CCommonUtil::CCommonUtil(link::Platform& platform) : link(platform) {
     link.flowControl = 1;
 }
 
-void CCommonUtil::ApplyPortSettings() {
-    link.portText = PendingSettings.port;
-    link.baudRate = static_cast<std::uint32_t>(PendingSettings.baudRate);
-    link.parity = PendingSettings.parity;
-    link.dataBits = PendingSettings.dataBits;
-    link.stopBits = PendingSettings.stopBits;
-    link.flowControl = PendingSettings.flowControl;
-    link.portType = PendingSettings.portType;
-}
+void CCommonUtil::ApplyPortSettings() { link.Configure(PendingSettings); }
 
 int CCommonUtil::QueryPrinter(std::uint32_t selector) {
     if (!link.IsOpen()) return rc::NotOpen;

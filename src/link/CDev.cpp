@@ -18,6 +18,16 @@ CDev::~CDev() {
     if (connected) ClosePort();
 }
 
+void CDev::Configure(const CommSettings& settings) {
+    portText = settings.port;
+    baudRate = static_cast<std::uint32_t>(settings.baudRate);
+    parity = settings.parity;
+    dataBits = settings.dataBits;
+    stopBits = settings.stopBits;
+    flowControl = settings.flowControl;
+    portType = settings.portType;
+}
+
 int CDev::OpenPort() {
     int opened = 0;
     switch (portType) {

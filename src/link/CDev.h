@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "link/CommSettings.h"
 #include "link/Platform.h"
 
 namespace pelmora::link {
@@ -26,6 +27,8 @@ public:
     CDev(const CDev&) = delete;
     CDev& operator=(const CDev&) = delete;
 
+    /// Takes port text, numbers and port type from the settings; used before OpenPort.
+    void Configure(const CommSettings& settings);
     /// 1 when the channel is open (connected becomes 1), 0 when it is not.
     int OpenPort();
     void ClosePort();
