@@ -1,0 +1,82 @@
+#include "vmsm/ConfigJobFlow.h"
+
+#include "context/CCommonUtil.h"
+#include "context/SettingsStore.h"
+#include "vmsm/CCommonVmsm.h"
+#include "vmsm/VmsmJobRunner.h"
+
+namespace pelmora::vmsm {
+
+namespace {
+
+struct FlowTexts {
+    const char* readFailedTitle;
+    const char* written;
+    const char* writtenTitle;
+    const char* writeFailed;
+    const char* writeFailedTitle;
+    bool closesOnEditCancel;
+};
+
+constexpr FlowTexts kDesktopFlow{
+    "Pelmora",
+    "Success to set VMSM configuration! \r\nPlease reset printer power.", "Pelmora",
+    "Failed to save VMSM configuration!\r\nPlease check your printer state.", "Pelmora",
+    true};
+
+constexpr FlowTexts kHandheldFlow{
+    "VMSM Manager Utility",
+    "Success to Set VMSM!", "Pelmora",
+    "Failed to save Virtual memory switch!!\r\nPlease Check your printer state", "Total Manager Utility",
+    false};
+
+void CloseIfOpen(CCommonVmsm& engine) {
+    if (engine.util().link.IsOpen()) engine.util().link.ClosePort();
+}
+
+}  // namespace
+
+JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, const ConfigJob& job) {
+    const FlowTexts& texts = job.variant == Variant::Desktop ? kDesktopFlow : kHandheldFlow;
+    context::CCommonUtil& util = engine.util();
+    util.PendingSettings = settings;
+    engine.LoadFromStore(job.store, context::ProductKey);
+    util.ApplyPortSettings();
+
+    JobReport report;
+    VmsmJobRunner reader(engine, job.view, VmsmJob::GetStatus, job.variant);
+    if (job.drive(reader) != context::JobEnd::Ok) {
+        CloseIfOpen(engine);
+        report.outcome = JobOutcome::ReadFailed;
+        report.stepMessage = reader.Message();
+        report.message = reader.Message();
+        report.title = texts.readFailedTitle;
+        return report;
+    }
+
+    const EditChoice choice = job.edit(engine);
+    if (choice == EditChoice::Cancel) {
+        if (texts.closesOnEditCancel) CloseIfOpen(engine);
+        report.outcome = JobOutcome::NotWritten;
+        return report;
+    }
+
+    VmsmJobRunner writer(engine, job.view,
+                         choice == EditChoice::Default ? VmsmJob::FactoryDefault : VmsmJob::SetStatus, job.variant);
+    if (job.drive(writer) != context::JobEnd::Ok) {
+        CloseIfOpen(engine);
+        report.outcome = JobOutcome::WriteFailed;
+        report.stepMessage = writer.Message();
+        report.message = texts.writeFailed;
+        report.title = texts.writeFailedTitle;
+        return report;
+    }
+    engine.SaveToStore(job.store, context::ProductKey);
+    CloseIfOpen(engine);
+    report.outcome = JobOutcome::Written;
+    report.message = texts.written;
+    report.title = texts.writtenTitle;
+    return report;
+}
+
+}  // namespace pelmora::vmsm

@@ -1,0 +1,49 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "context/JobRunner.h"
+#include "link/CommSettings.h"
+#include "vmsm/Variant.h"
+
+namespace pelmora::context { class SettingsStore; }
+
+namespace pelmora::vmsm {
+
+class CCommonVmsm;
+
+/// How the editing step ended.
+enum class EditChoice { Cancel, Save, Default };
+
+/// The whole configuration job around the runner: hand over the settings,
+/// load the stored record, read the printer, let the caller edit, write (or
+/// restore the factory settings), store the record on success, close the link.
+struct ConfigJob {
+    context::SettingsStore& store;
+    context::ProgressView& view;
+    /// Runs a runner to its end (a timer-driven window, DriveJob, the CLI).
+    std::function<context::JobEnd(context::JobRunner&)> drive;
+    /// Edits engine.record after a successful read; its choice decides the write.
+    std::function<EditChoice(CCommonVmsm&)> edit;
+    Variant variant = Variant::Desktop;
+};
+
+enum class JobOutcome {
+    ReadFailed,   ///< GetStatus failed or was cancelled; nothing written
+    NotWritten,   ///< the editing step cancelled
+    WriteFailed,  ///< SetStatus or FactoryDefault failed or was cancelled; store unchanged
+    Written,      ///< written and stored
+};
+
+struct JobReport {
+    JobOutcome outcome = JobOutcome::ReadFailed;
+    std::string stepMessage;  ///< the failing step's message (empty after an operator's Cancel)
+    std::string message;      ///< what the program shows in its box (empty when nothing is shown)
+    std::string title;        ///< that box's title
+};
+
+/// Runs the job. The desktop closes the link at every end; the handheld leaves
+/// it open when the editing step cancels.
+JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, const ConfigJob& job);
+
+}  // namespace pelmora::vmsm

@@ -1,0 +1,106 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace pelmora::context { class SettingsStore; }
+
+namespace pelmora::vmsm {
+
+/// MSR sentinel option.
+enum SentinelMode : std::uint32_t {
+    SentinelNone = 0,
+    SentinelStatic = 1,
+    SentinelDynamic = 2,
+};
+
+/// Raw sentinel bytes of one track, as the printer reports and takes them.
+using SentinelText = std::string;
+
+/// Longest sentinel text the printer keeps.
+constexpr std::size_t kSentinelMax = 10;
+constexpr int kTracks = 3;
+
+/// Everything the memory-switch commands read or write. Values are not
+/// range-checked here: the encoders take the low bits, the editors keep
+/// values inside their ranges. Texts are bytes (Latin-1 on the command line).
+struct PrinterConfig {
+    std::uint32_t Sentinel = SentinelNone;
+    std::array<SentinelText, kTracks> StartSentinel;  ///< tracks 1..3 at [0..2]
+    std::array<SentinelText, kTracks> EndSentinel;
+    std::uint32_t Density = 4;
+    std::uint32_t Speed = 0;
+    std::uint32_t CodePage = 0;
+    std::uint32_t Service = 0;
+    std::uint32_t FontType = 0;
+    std::uint32_t BeepPaper = 0;
+    std::uint32_t BeepLowBat = 0;
+    std::uint32_t CharMode = 0;
+    std::uint32_t TimeOff = 0;
+    std::uint32_t TimeSave = 0;
+    std::uint32_t CuttingPosition = 0;
+    std::uint32_t Msr = 6;
+    std::uint32_t Baudrate = 115200;
+    std::uint32_t Databit = 8;
+    std::uint32_t Parity = 0;
+    std::uint32_t Flowcontrol = 1;
+    std::uint32_t BtSecurity = 0;
+    std::uint32_t BtConnMode = 0;  ///< 0-based; the printer counts from "1"
+    std::string BtPinCode;
+    std::string BtDeviceName;
+    std::uint32_t BtKeep = 0;      ///< 1: SetStatus sends no Bluetooth settings
+    std::uint32_t RfInterface = 0;
+
+    bool operator==(const PrinterConfig&) const = default;
+};
+
+/// A numeric field by its name (the store's value name and the JSON key).
+struct NumberField {
+    const char* name;
+    std::uint32_t PrinterConfig::*member;
+    std::uint32_t storeDefault;
+};
+
+/// The seventeen fields kept in the store, in the store's order.
+inline constexpr std::array<NumberField, 17> kStoredFields{{
+    {"Density", &PrinterConfig::Density, 4},
+    {"Speed", &PrinterConfig::Speed, 0},
+    {"CodePage", &PrinterConfig::CodePage, 0},
+    {"Service", &PrinterConfig::Service, 0},
+    {"FontType", &PrinterConfig::FontType, 0},
+    {"BeepPaper", &PrinterConfig::BeepPaper, 0},
+    {"BeepLowBat", &PrinterConfig::BeepLowBat, 0},
+    {"CharMode", &PrinterConfig::CharMode, 0},
+    {"TimeOff", &PrinterConfig::TimeOff, 0},
+    {"TimeSave", &PrinterConfig::TimeSave, 0},
+    {"CuttingPosition", &PrinterConfig::CuttingPosition, 0},
+    {"Msr", &PrinterConfig::Msr, 6},
+    {"Baudrate", &PrinterConfig::Baudrate, 115200},
+    {"Databit", &PrinterConfig::Databit, 8},
+    {"Parity", &PrinterConfig::Parity, 0},
+    {"Flowcontrol", &PrinterConfig::Flowcontrol, 1},
+    {"Sentinel", &PrinterConfig::Sentinel, 0},
+}};
+
+/// The numeric fields the store does not keep.
+inline constexpr std::array<NumberField, 4> kUnstoredNumberFields{{
+    {"BtSecurity", &PrinterConfig::BtSecurity, 0},
+    {"BtConnMode", &PrinterConfig::BtConnMode, 0},
+    {"BtKeep", &PrinterConfig::BtKeep, 0},
+    {"RfInterface", &PrinterConfig::RfInterface, 0},
+}};
+
+/// Fills the seventeen stored fields from `key`; a value that cannot be read
+/// gives its field the store default. Texts, Bluetooth fields, BtKeep and
+/// RfInterface stay as they are. Returns 1.
+int LoadFromStore(PrinterConfig& config, const context::SettingsStore& store, const std::string& key);
+
+/// Writes "Density" .. "Flowcontrol", then "Fwver" (text), "Msrmode" and
+/// "Sentinel". Failed writes leave the earlier stored value. Returns 1.
+int SaveToStore(const PrinterConfig& config, context::SettingsStore& store, const std::string& key,
+                const std::string& versionText, std::uint8_t msrMode);
+
+/// What the factory-default block sets the printer to, as a record.
+PrinterConfig FactoryValues();
+
+}  // namespace pelmora::vmsm

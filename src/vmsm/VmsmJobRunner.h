@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "context/JobRunner.h"
+#include "vmsm/Variant.h"
+#include "vmsm/VmsmPhases.h"
+
+namespace pelmora::vmsm {
+
+class CCommonVmsm;
+struct PhaseRow;
+
+/// The memory-switch progress window without the window: runs GetStatus,
+/// SetStatus or FactoryDefault as a chain of phases from the phase tables,
+/// reporting title, label and position to a view. Every pause goes through
+/// the printer context's clock.
+class VmsmJobRunner final : public context::JobRunner {
+public:
+    VmsmJobRunner(CCommonVmsm& engine, context::ProgressView& view, VmsmJob job,
+                  Variant variant = Variant::Desktop);
+
+    /// Job None ends at once with Cancel; otherwise the entry phase after 100 ms.
+    std::optional<context::NextPhase> Open() override;
+    /// Runs one phase. An unknown phase number ends the job with Cancel and no message.
+    std::optional<context::NextPhase> RunPhase(int phase) override;
+    void Cancel() override;
+    context::JobEnd End() const override { return end_; }
+    const std::string& Message() const override { return message_; }
+
+    int Position() const { return position_; }
+    const std::string& Label() const { return label_; }
+
+private:
+    bool Applies(const PhaseRow& row) const;
+    int Run(Op op, int arg);
+    void Step(int count, std::uint32_t pauseMs);
+    void SetLabel(std::string label);
+    std::optional<context::NextPhase> Finish(context::JobEnd end, std::string message = {});
+    std::optional<context::NextPhase> Complete();
+
+    CCommonVmsm& engine_;
+    context::ProgressView& view_;
+    VmsmJob job_;
+    Variant variant_;
+    context::JobEnd end_ = context::JobEnd::Running;
+    std::string message_;
+    std::string label_;
+    const char* stepLabel_ = "";
+    int position_ = 0;
+};
+
+}  // namespace pelmora::vmsm

@@ -1,0 +1,89 @@
+#pragma once
+#include <cstdint>
+#include <span>
+
+namespace pelmora::vmsm {
+
+/// The memory-switch jobs; 0 means no job.
+enum class VmsmJob : int { None = 0, GetStatus = 1, SetStatus = 2, FactoryDefault = 3 };
+
+/// Phase numbers of the jobs' timer chain.
+namespace phase {
+constexpr int GetEntry = 1000;
+constexpr int SetEntry = 2000;
+constexpr int FactoryEntry = 3000;
+constexpr int StandardRead = 101;
+constexpr int StandardWrite = 102;
+constexpr int LegacyRead = 201;
+constexpr int LegacyWrite = 202;
+constexpr int Completion = 9999;
+}  // namespace phase
+
+/// What a row does with the printer.
+enum class Op {
+    None,
+    OpenLink,
+    QueryModel, QueryVersion, QueryCodePage, QueryMsrMode,
+    EnterSetting, EnterSettingLegacy, EndSetting, EndSettingLegacy,
+    ReadSwitch, ReadSwitchLegacy, WriteSwitch, WriteSwitchLegacy,
+    ReadSerial, ReadSerialLegacy, WriteSerial, WriteSerialsLegacy,
+    ReadTearOff, WriteTearOff,
+    ReadRf, WriteRf,
+    ReadBt, WriteBt,
+    ReadSentinels, WriteSentinels,
+    FactoryDefault,
+};
+
+/// When a row runs: V is the firmware version, M the MSR mode character.
+enum class When {
+    Always,
+    Fw1040,       ///< V >= 1040
+    FwNot11060,   ///< V != 11060
+    Fw21021,      ///< V >= 21021
+    Fw101000,     ///< V >= 101000
+    Fw160902,     ///< V >= 160902
+    MsrNotP,      ///< M != "P"
+    BtKeepOff,    ///< the record's BtKeep is 0
+};
+
+/// Which programs a row belongs to.
+enum Programs : unsigned { kDesktop = 1, kHandheld = 2, kBoth = 3 };
+
+/// One row of a phase, run in this order: `stepsBefore` progress steps, the
+/// operation (its failure ends the job with the program's message), then on
+/// success `stepsAfter` steps, `slowSteps` steps of `slowPauseMs`, a pause of
+/// `pauseMs`, and the arming of the next phase when `arm` is set.
+struct PhaseRow {
+    unsigned programs = kBoth;
+    When when = When::Always;
+    int stepsBefore = 0;
+    Op op = Op::None;
+    int arg = 0;
+    const char* desktopMessage = nullptr;
+    const char* handheldMessage = nullptr;
+    int stepsAfter = 0;
+    int slowSteps = 0;
+    std::uint32_t slowPauseMs = 0;
+    std::uint32_t pauseMs = 0;
+    int arm = 0;             ///< next phase (0: none)
+    int armLegacy = 0;       ///< next phase for the legacy dialect (0: as `arm`)
+    std::uint32_t armDelayMs = 0;
+};
+
+/// A phase and the label of its progress steps.
+struct PhaseTable {
+    int phase = 0;
+    bool writes = false;  ///< "Set status" rather than "Get status"
+    std::span<const PhaseRow> rows;
+};
+
+/// The table of a phase; null for 9999 (completion is not a table) and unknown numbers.
+const PhaseTable* FindPhase(int phase);
+
+/// Progress steps take 2 ms each; the bar stops at 100 on the desktop.
+constexpr std::uint32_t kStepPauseMs = 2;
+constexpr int kPositionMax = 100;
+/// The one-shot timer that opens a job.
+constexpr std::uint32_t kOpenDelayMs = 100;
+
+}  // namespace pelmora::vmsm
