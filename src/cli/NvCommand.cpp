@@ -1,6 +1,186 @@
+// `pelmora nv`: the NV image manager's buttons on the command line.
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <set>
+
 #include "cli/CliContext.h"
+#include "cli/Latin1.h"
+#include "cli/NvCliSession.h"
+#include "context/ResultCode.h"
+#include "nv/NvAddressing.h"
 
 namespace pelmora::cli {
-// Placeholder until `nv` lands.
-void AddNvCommand(CLI::App&, CliContext&, CommandResult&) {}
+
+namespace {
+
+struct DownloadOptions {
+    bool autoAddressing = false;
+    std::vector<std::string> codes;
+    int brightness = 0;
+    std::vector<std::string> files;
+};
+
+struct TargetOptions {
+    std::string code;
+    bool all = false;
+};
+
+int List(CliContext& ctx, bool json) {
+    NvCliSession session(ctx);
+    if (!session.Open()) return ExitFailed;
+    session.manager.Close();
+    if (json) {
+        nlohmann::json codes = nlohmann::json::array();
+        for (const auto& code : session.nv.AddressList) codes.push_back(Latin1ToUtf8(code));
+        ctx.out << codes.dump() << '\n';
+    } else {
+        session.PrintCodes();
+    }
+    return ExitOk;
+}
+
+/// Every check that needs no printer: the codes' form and the files.
+int PrepareImages(NvCliSession& session, const DownloadOptions& o, std::vector<std::string>& codes) {
+    if (o.autoAddressing == !o.codes.empty()) throw UsageError{"give either --auto or --code for each file"};
+    if (!o.autoAddressing) {
+        if (o.codes.size() != o.files.size())
+            throw UsageError{"give one --code for each file: " + std::to_string(o.codes.size()) + " codes for " +
+                             std::to_string(o.files.size()) + " files"};
+        for (const auto& text : o.codes) codes.push_back(CodeOption(text));
+        if (std::set<std::string>(codes.begin(), codes.end()).size() != codes.size())
+            throw UsageError{"the address codes must differ from one another"};
+    }
+    auto& nv = session.nv;
+    for (const auto& path : o.files) {
+        const auto item = nv.LoadImageItem(nv.ImageList.NextNumber(), path, o.brightness);
+        if (!item) {
+            PrintMessage(session.ctx().err, "Failed to load image file!");
+            PrintMessage(session.ctx().err, path);
+            return ExitUsage;
+        }
+        if (const std::string problem = nv.ConversionProblem(*item); !problem.empty()) {
+            PrintMessage(session.ctx().err, problem);
+            PrintMessage(session.ctx().err, path);
+            return ExitUsage;
+        }
+        if (nv.ImageList.AddImageItem(*item) != rc::Ok) {
+            PrintMessage(session.ctx().err, "NV image area too small!");
+            return ExitUsage;
+        }
+    }
+    return ExitOk;
+}
+
+int Download(CliContext& ctx, const DownloadOptions& o) {
+    NvCliSession session(ctx);
+    std::vector<std::string> codes;
+    if (const int status = PrepareImages(session, o, codes); status != ExitOk) return status;
+    if (!session.Open()) return ExitFailed;
+    for (const auto& code : codes) {
+        if (const auto verdict = nv::CheckAddressCode(code, session.nv.AddressList); verdict != nv::AddressVerdict::Ok) {
+            session.manager.Close();
+            PrintMessage(ctx.err, nv::AddressVerdictText(verdict) + " (" + Latin1ToUtf8(code) + ")");
+            return ExitUsage;
+        }
+    }
+
+    std::size_t next = 0;
+    const auto outcome = session.manager.Download(
+        o.autoAddressing, [&](const std::vector<std::string>&) -> std::optional<std::string> {
+            if (next >= codes.size()) return std::nullopt;
+            return codes[next++];
+        });
+    switch (outcome.stage) {
+    case nv::NvDownloadOutcome::Stage::Done: break;
+    case nv::NvDownloadOutcome::Stage::JobFailed: return session.Failed(outcome.message);
+    case nv::NvDownloadOutcome::Stage::NoImages:
+    case nv::NvDownloadOutcome::Stage::Stopped:
+        // The file changed since it was checked; nothing was sent.
+        session.manager.Close();
+        PrintMessage(ctx.err, outcome.message);
+        if (!outcome.path.empty()) PrintMessage(ctx.err, outcome.path);
+        return ExitUsage;
+    }
+    if (!outcome.refresh.ok) return session.Failed(outcome.refresh.message);
+    session.manager.Close();
+    session.PrintCodes();
+    return ExitOk;
+}
+
+int Print(CliContext& ctx, const TargetOptions& o) {
+    NvCliSession session(ctx);
+    if (!session.Open()) return ExitFailed;
+    nv::NvOutcome outcome;
+    if (o.all) {
+        outcome = session.manager.PrintAll();
+    } else {
+        const std::string code = CodeOption(o.code);
+        outcome = session.manager.Print(session.StoredIndex(code), code);
+    }
+    if (!outcome.ok) return session.Failed(outcome.message);
+    session.manager.Close();
+    return ExitOk;
+}
+
+int Delete(CliContext& ctx, const TargetOptions& o) {
+    NvCliSession session(ctx);
+    if (!session.Open()) return ExitFailed;
+    nv::NvOutcome outcome;
+    if (o.all) {
+        outcome = session.manager.DeleteAll();
+    } else {
+        const std::string code = CodeOption(o.code);
+        outcome = session.manager.Delete(session.StoredIndex(code), code);
+    }
+    if (!outcome.ok) return session.Failed(outcome.message);
+    session.manager.Close();
+    session.PrintCodes();
+    return ExitOk;
+}
+
+void AddTargetCommand(CLI::App& nv, const char* name, const char* description, CommandResult& run,
+                      std::function<int(const TargetOptions&)> action) {
+    auto* cmd = nv.add_subcommand(name, description);
+    auto o = std::make_shared<TargetOptions>();
+    auto* code = cmd->add_option("CODE", o->code, "Address code of a stored image (two characters)");
+    auto* all = cmd->add_flag("--all", o->all, "Every stored image");
+    code->excludes(all);
+    cmd->callback([&run, o, code, all, action] {
+        if (!*code && !*all) throw CLI::RequiredError("CODE or --all");
+        run = [o, action] { return action(*o); };
+    });
+}
+
+}  // namespace
+
+void AddNvCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
+    auto* nv = app.add_subcommand("nv", "NV logo images: list, download, print and delete");
+    nv->require_subcommand(1);
+
+    auto* list = nv->add_subcommand("list", "Print the address codes of the images the printer holds");
+    auto json = std::make_shared<bool>(false);
+    list->add_flag("--json", *json, "Print a JSON array");
+    list->callback([&ctx, &run, json] { run = [&ctx, json] { return List(ctx, *json); }; });
+
+    auto* download = nv->add_subcommand("download", "Convert bitmap files and store them in the printer");
+    auto d = std::make_shared<DownloadOptions>();
+    auto* autoFlag = download->add_flag("--auto", d->autoAddressing, "Choose free address codes from \"10\" on");
+    auto* codes = download->add_option("--code", d->codes, "Address code for the next file (two characters); once per file")
+                      ->expected(1)
+                      ->allow_extra_args(false)
+                      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    autoFlag->excludes(codes);
+    download->add_option("--brightness", d->brightness, "Brightness 0..100 of the conversion (0: plain threshold)")
+        ->check(CLI::Range(0, 100))
+        ->capture_default_str();
+    download->add_option("FILE", d->files, "Bitmap files (*.bmp)")->required();
+    download->callback([&ctx, &run, d] { run = [&ctx, d] { return Download(ctx, *d); }; });
+
+    AddTargetCommand(*nv, "print", "Print one stored image, or all of them", run,
+                     [&ctx](const TargetOptions& o) { return Print(ctx, o); });
+    AddTargetCommand(*nv, "delete", "Delete one stored image, or all of them; prints the codes that remain", run,
+                     [&ctx](const TargetOptions& o) { return Delete(ctx, o); });
+}
+
 }  // namespace pelmora::cli

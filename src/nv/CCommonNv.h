@@ -28,6 +28,9 @@ public:
     /// loadable bitmap (the windows' outcome -2).
     std::optional<NvImageItem> LoadImageItem(std::uint8_t number, const std::string& path,
                                              std::int32_t brightness) const;
+    /// Why the item's file cannot be converted now (gone, or too large for one
+    /// block); empty when it can. Nothing is queued.
+    std::string ConversionProblem(const NvImageItem& item) const;
     /// Converts the item's file and queues a raster definition under the first
     /// two characters of `code`. Empty on success, else why nothing was queued.
     std::string BuildStandardBlock(const NvImageItem& item, const std::string& code);

@@ -19,6 +19,12 @@ std::optional<NvImageItem> CCommonNv::LoadImageItem(std::uint8_t number, const s
     return item;
 }
 
+std::string CCommonNv::ConversionProblem(const NvImageItem& item) const {
+    const auto bitmap = LoadBitmapFile(item.path);
+    if (!bitmap) return "Failed to load image file!";
+    return nv::ConversionProblem(bitmap->width, bitmap->height);
+}
+
 std::string CCommonNv::BuildStandardBlock(const NvImageItem& item, const std::string& code) {
     return ConvertAndQueue(item, &code);
 }

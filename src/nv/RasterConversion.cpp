@@ -100,24 +100,23 @@ Raster ThresholdAndPack(const RgbImage& image, std::int32_t brightness) {
     return raster;
 }
 
+std::string ConversionProblem(std::uint32_t width, std::uint32_t height) {
+    if (width == 0 || height == 0) return "Image file has no pixels!";
+    const Size size = ConversionSize(width, height);
+    if (size.height == 0)
+        return "Image is too flat: no row is left at " + std::to_string(size.width) + " dots wide!";
+    const std::uint64_t rasterBytes = (std::uint64_t{size.width} + 7) / 8 * size.height;
+    if (rasterBytes > kMaxRasterBytes)
+        return "Image is too large for one NV image: " + std::to_string(rasterBytes) + " bytes of raster, at most " +
+               std::to_string(kMaxRasterBytes) + " (at most 1365 rows at 384 dots)!";
+    return {};
+}
+
 RasterResult ConvertToRaster(const RgbImage& bitmap, std::int32_t brightness) {
     RasterResult result;
-    if (bitmap.width == 0 || bitmap.height == 0) {
-        result.error = "Image file has no pixels!";
-        return result;
-    }
+    result.error = ConversionProblem(bitmap.width, bitmap.height);
+    if (!result.ok()) return result;
     const Size size = ConversionSize(bitmap.width, bitmap.height);
-    if (size.height == 0) {
-        result.error = "Image is too flat: no row is left at " + std::to_string(size.width) + " dots wide!";
-        return result;
-    }
-    const std::uint64_t rasterBytes = (std::uint64_t{size.width} + 7) / 8 * size.height;
-    if (rasterBytes > kMaxRasterBytes) {
-        result.error = "Image is too large for one NV image: " + std::to_string(rasterBytes) +
-                       " bytes of raster, at most " + std::to_string(kMaxRasterBytes) +
-                       " (at most 1365 rows at 384 dots)!";
-        return result;
-    }
     if (size.width == bitmap.width && size.height == bitmap.height) {
         result.raster = ThresholdAndPack(bitmap, brightness);
     } else {

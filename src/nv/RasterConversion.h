@@ -44,15 +44,19 @@ Size ConversionSize(std::uint32_t width, std::uint32_t height);
 /// pixels survive; on enlargement pixels repeat.
 RgbImage StretchAnd(const RgbImage& source, Size target);
 
-/// The dither matrix for a brightness, indexed [x mod 4][y mod 4]: entries
-/// below brightness x 16 / 100 (single precision) cleared. All zero entries
-/// mean "no matrix" only through `UsesDither`.
+/// The dither matrix for a brightness, indexed [x mod 4][y mod 4], with the
+/// entries below brightness x 16 / 100 (single precision) cleared. Used only
+/// when `UsesDither`: brightness 0 or less thresholds without it.
 using DitherTable = std::array<std::array<std::uint8_t, 4>, 4>;
 DitherTable DitherFor(std::int32_t brightness);
 inline bool UsesDither(std::int32_t brightness) { return brightness > 0; }
 
 /// Thresholds and packs an image that already has its final size.
 Raster ThresholdAndPack(const RgbImage& image, std::int32_t brightness);
+
+/// Why a w x h bitmap cannot become one raster (no pixels, no row left after
+/// scaling, more than kMaxRasterBytes); empty when it can.
+std::string ConversionProblem(std::uint32_t width, std::uint32_t height);
 
 /// The whole conversion of a decoded bitmap. Refuses (with a message) a
 /// bitmap without pixels, one whose scaled height is 0, and a raster over

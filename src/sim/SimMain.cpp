@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
 #include "sim/SimServer.h"
 
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     using namespace pelmora::sim;
     CLI::App app{"Virtual MPT-Q700VII printer on a TCP port"};
     std::string listen = "127.0.0.1:9100";
-    std::string stateFile, firmwareFile, msrMode;
+    std::string stateFile, firmwareFile, msrMode, nvDir;
     std::vector<std::string> faults;
     PrinterModel printer;
     SimServerOptions options;
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     app.add_option("--listen", listen, "ADDR:PORT to listen on (port 0 picks a free one)")->capture_default_str();
     app.add_option("--state", stateFile, "Keep the printer's state in this JSON file");
     app.add_option("--firmware-out", firmwareFile, "Write a received firmware stream to this file");
+    app.add_option("--nv-dir", nvDir, "After each connection, write the NV images held as PNG files here");
     app.add_option("--model", printer.identity.modelText, "Model text")->capture_default_str();
     app.add_option("--maker", printer.identity.makerText, "Maker text")->capture_default_str();
     app.add_option("--version-text", printer.identity.versionText, "Version text, ending in the firmware date MMDDYY")
@@ -116,6 +118,12 @@ int main(int argc, char** argv) {
     if (!firmwareFile.empty()) options.firmwareFile = firmwareFile;
 
     SimServer server(printer, options);
+    if (!nvDir.empty()) {
+        server.afterSession = [nvDir](PrinterModel& model) {
+            std::string error;
+            if (!model.Handler<NvHandler>()->WritePngs(nvDir, error)) std::cerr << error << '\n';
+        };
+    }
     std::string error;
     if (!server.Listen(error)) {
         std::cerr << error << '\n';
