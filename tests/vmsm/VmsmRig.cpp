@@ -4,16 +4,6 @@
 
 namespace pelmora::test {
 
-std::vector<std::uint8_t> H(const std::string& hex) {
-    std::vector<std::uint8_t> out;
-    std::string digits;
-    for (char c : hex)
-        if (c != ' ') digits.push_back(c);
-    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
-        out.push_back(static_cast<std::uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
-    return out;
-}
-
 void VmsmRig::Connect(std::uint32_t v, std::uint8_t m) {
     if (!Open() || !Identify()) throw std::runtime_error("the virtual printer did not answer");
     util.FirmwareVersion = v;

@@ -9,14 +9,12 @@
 #include "link/CDev.h"
 #include "link/Platform.h"
 #include "sim/ConfigHandler.h"
+#include "vmsm/FromHex.h"
 #include "support/PrinterRig.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/VmsmJobRunner.h"
 
 namespace pelmora::test {
-
-/// "1D 28 45" -> bytes.
-std::vector<std::uint8_t> H(const std::string& hex);
 
 /// What a progress window would have shown.
 struct RecordingView final : context::ProgressView {

@@ -1,0 +1,50 @@
+#pragma once
+#include <cstdint>
+#include <set>
+#include <string>
+
+#include <nlohmann/json_fwd.hpp>
+
+#include "vmsm/PrinterConfig.h"
+
+namespace pelmora::cli {
+
+/// The changes `config set` makes: values for the named fields only. Every
+/// method that takes input throws UsageError for a bad name or value, so that
+/// nothing is sent before all of it has been checked. A value from a file that
+/// the editors would not offer (a factory printer's flow control 0, say) is
+/// accepted when it is what the printer already holds, so that what
+/// `config get --json` printed can be written back.
+class ConfigEdits {
+public:
+    /// FIELD=VALUE; sentinels as StartSentinel[1]=%. Texts are UTF-8 of Latin-1 bytes.
+    void SetFromText(const std::string& assignment);
+    /// A `config get --json` object; "printer" is ignored, unknown keys are errors.
+    void SetFromJson(const nlohmann::json& object);
+    /// The ranges of the editors for the values given on the command line;
+    /// CodePage and values from the file wait for the printer.
+    void Check() const;
+
+    /// Copies the named fields into `record` after GetStatus. BtKeep becomes 1
+    /// unless a Bluetooth field is named (then 0); a named BtKeep wins.
+    /// Below firmware 101000 the unread Bluetooth fields start at the editors'
+    /// values. Returns an error text (nothing changed) when CodePage is not in
+    /// the firmware's code-page list, or a value from the file is out of range
+    /// and not what the printer holds.
+    std::string ApplyTo(vmsm::PrinterConfig& record, std::uint32_t firmware, const std::string& modelName) const;
+
+    bool empty() const { return named_.empty(); }
+    const std::set<std::string>& named() const { return named_; }
+
+private:
+    void SetNumber(const std::string& name, std::uint32_t value, bool fromFile);
+    void SetText(const std::string& name, const std::string& latin1, bool fromFile);
+    /// Empty when the value of `name` is one the editors allow (0 firmware: CodePage unchecked).
+    std::string Problem(const std::string& name, std::uint32_t firmware) const;
+
+    vmsm::PrinterConfig values_;
+    std::set<std::string> named_;
+    std::set<std::string> fromFile_;
+};
+
+}  // namespace pelmora::cli

@@ -1,0 +1,271 @@
+// `pelmora config` in-process on the virtual printer and virtual time.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/CliContext.h"
+#include "context/SettingsStore.h"
+#include "sim/ConfigHandler.h"
+#include "sim/VirtualPlatform.h"
+#include "support/PrinterRig.h"
+
+namespace pelmora {
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+/// The command line against an in-process printer, with a store of its own.
+struct ConfigCli {
+    test::TempDir dir;
+    sim::PrinterModel printer;
+    sim::VirtualPlatform platform{printer};
+
+    ConfigCli() { ::setenv("PELMORA_REGISTRY", (dir / "registry.reg").c_str(), 1); }
+    ~ConfigCli() { ::unsetenv("PELMORA_REGISTRY"); }
+
+    sim::PrinterSettings& held() { return printer.Handler<sim::ConfigHandler>()->settings; }
+    context::SettingsStore store() { return context::SettingsStore(dir / "registry.reg"); }
+    std::vector<std::string> Stored() { return store().ValueNames(context::ProductKey); }
+    bool Logged(const std::string& key) const {
+        const auto& log = printer.commandLog();
+        return std::find(log.begin(), log.end(), key) != log.end();
+    }
+
+    Result Run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"pelmora", "--tcp", "127.0.0.1:9100", "config"});
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        std::ostringstream out, err;
+        Result r;
+        r.status = cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), out, err, &platform);
+        r.out = out.str();
+        r.err = err.str();
+        return r;
+    }
+};
+
+TEST(ConfigCommand, GetJsonHasEveryFieldAsThePrinterHoldsIt) {
+    for (const char* version : {"V1.00 090216", "V1.00 123115"}) {
+        ConfigCli cli;
+        cli.printer.identity.versionText = version;
+        cli.held().switches[2] = 0b10000100;  // code page 16 + 32
+        cli.held().tearOff = 320;
+        cli.held().switches['P'] = 0b10;
+        cli.held().btDeviceName = "Caf\xE9";
+        cli.held().startSentinel[2] = ";";
+        const auto run = cli.Run({"get", "--json"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto j = nlohmann::ordered_json::parse(run.out);
+        std::vector<std::string> keys;
+        for (const auto& [key, value] : j.items()) keys.push_back(key);
+        const std::vector<std::string> want = {
+            "Density", "Speed", "CodePage", "Service", "FontType", "BeepPaper", "BeepLowBat", "CharMode",
+            "TimeOff", "TimeSave", "CuttingPosition", "Msr", "Baudrate", "Databit", "Parity", "Flowcontrol",
+            "Sentinel", "StartSentinel", "EndSentinel", "BtSecurity", "BtConnMode", "BtPinCode", "BtDeviceName",
+            "BtKeep", "RfInterface", "printer"};
+        EXPECT_EQ(keys, want);
+        const bool tearOff = std::string(version) == "V1.00 090216";
+        EXPECT_EQ(j["CodePage"], 48);
+        EXPECT_EQ(j["CuttingPosition"], tearOff ? 320 : 0) << version;
+        EXPECT_EQ(j["TimeOff"], 15);
+        EXPECT_EQ(j["Msr"], 5);
+        EXPECT_EQ(j["Flowcontrol"], 0);
+        EXPECT_EQ(j["StartSentinel"], nlohmann::json({"START1", "START2", ";"}));
+        EXPECT_EQ(j["BtDeviceName"], "Caf\u00E9");
+        EXPECT_EQ(j["BtConnMode"], 1);
+        EXPECT_EQ(j["RfInterface"], 2);
+        EXPECT_EQ(j["BtKeep"], 1);
+        EXPECT_EQ(j["printer"]["ModelCode"], 703);
+        EXPECT_EQ(j["printer"]["FirmwareVersion"], tearOff ? 160902 : 101001);
+        EXPECT_EQ(j["printer"]["VersionText"], version);
+        EXPECT_TRUE(cli.Stored().empty()) << "reading stores nothing";
+    }
+}
+
+TEST(ConfigCommand, GetForPeopleUsesTheWindowsWords) {
+    ConfigCli cli;
+    cli.held().switches[7] = 0x70;  // trigger 6
+    const auto run = cli.Run({"get"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* line : {"Printing Density                      :  100%\n",
+                             "MSR Trigger                           : Track 1/2/3 read mode AUTO trigger\n",
+                             "Default Code Page                     : PC437 - USA, Standard Europe\n",
+                             "Printing Speed                        : 100mm/s\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+}
+
+TEST(ConfigCommand, SetChangesOnlyTheNamedFields) {
+    ConfigCli cli;
+    sim::PrinterSettings want = cli.held();
+    const auto run = cli.Run({"set", "Density=5", "TimeOff=30", "StartSentinel[1]=%"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Success to set VMSM configuration!\nPlease reset printer power.\n");
+    want.switches[1] = (want.switches[1] & ~0x07) | 5;
+    want.switches[5] = 30;
+    want.startSentinel[0] = "%";
+    EXPECT_EQ(cli.held(), want);
+    EXPECT_FALSE(cli.Logged("write-bt"));
+    std::uint32_t density = 0, timeOff = 0;
+    cli.store().GetRegDword(context::ProductKey, "Density", density);
+    cli.store().GetRegDword(context::ProductKey, "TimeOff", timeOff);
+    EXPECT_EQ(density, 5u);
+    EXPECT_EQ(timeOff, 30u);
+}
+
+TEST(ConfigCommand, BadValuesSendNothingAndStoreNothing) {
+    ConfigCli cli;
+    const auto file = [&](const std::string& name, const std::string& text) {
+        std::ofstream(cli.dir / name) << text;
+        return (cli.dir / name).string();
+    };
+    const std::vector<std::vector<std::string>> cases = {
+        {"set", "Density=9"},
+        {"set", "Density=-1"},
+        {"set", "Density=4x"},
+        {"set", "Density"},
+        {"set", "Colour=3"},
+        {"set", "TimeOff=91"},
+        {"set", "CuttingPosition=641"},
+        {"set", "Baudrate=14400"},
+        {"set", "Databit=6"},
+        {"set", "Flowcontrol=0"},
+        {"set", "Msr=8"},
+        {"set", "Sentinel=3"},
+        {"set", "BtConnMode=3"},
+        {"set", "RfInterface=3"},
+        {"set", "StartSentinel[1]="},
+        {"set", "StartSentinel[4]=%"},
+        {"set", "EndSentinel[2]=ABCDEFGHIJK"},
+        {"set", "EndSentinel[2]=\x01"},
+        {"set", "BtPinCode=1234567890123"},
+        {"set", "BtDeviceName=" + std::string(31, 'n')},
+        {"set", "BtDeviceName=a\rb"},
+        {"set", "BtDeviceName=\xE2\x82\xAC"},  // the euro sign is no Latin-1 byte
+        {"set", "--from", (cli.dir / "missing.json").string()},
+        {"set", "--from", file("bad.json", "{ nope")},
+        {"set", "--from", file("unknown.json", R"({"Density": 4, "Colour": 1})")},
+        {"set", "--from", file("text.json", R"({"Density": "4"})")},
+        {"set", "--from", file("two.json", R"({"StartSentinel": ["%", ";"]})")},
+        {"set", "--from", file("array.json", R"([1, 2])")},
+    };
+    for (const auto& args : cases) {
+        const auto run = cli.Run(args);
+        EXPECT_EQ(run.status, 2) << args.back() << ": " << run.err;
+        EXPECT_FALSE(run.err.empty()) << args.back();
+    }
+    EXPECT_TRUE(cli.printer.received().empty());
+    EXPECT_TRUE(cli.Stored().empty());
+}
+
+TEST(ConfigCommand, CodePageIsCheckedAgainstThePrintersList) {
+    ConfigCli cli;
+    auto run = cli.Run({"set", "CodePage=37"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("CodePage=37"), std::string::npos) << run.err;
+    EXPECT_TRUE(cli.Logged("read-switch-2")) << "checked after the printer was read";
+    EXPECT_FALSE(cli.Logged("enter")) << "and before anything was written";
+    EXPECT_TRUE(cli.Stored().empty());
+
+    run = cli.Run({"set", "CodePage=36"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(cli.held().Switch(2), 0b00100100);
+}
+
+TEST(ConfigCommand, BluetoothIsSentOnlyWhenNamed) {
+    struct Case {
+        std::vector<std::string> args;
+        bool sent;
+    };
+    const Case cases[] = {
+        {{"set", "Density=3"}, false},
+        {{"set", "BtPinCode=0000"}, true},
+        {{"set", "BtPinCode=0000", "BtKeep=1"}, false},
+        {{"set", "Density=3", "BtKeep=0"}, true},
+    };
+    for (const Case& k : cases) {
+        ConfigCli cli;
+        const auto run = cli.Run(k.args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(cli.Logged("write-bt"), k.sent) << k.args.back();
+        EXPECT_EQ(cli.held().btDeviceName, "MPT-Q700VII") << "the other items go back as read";
+        EXPECT_EQ(cli.held().btPinCode, k.sent && k.args[1] == "BtPinCode=0000" ? "0000" : "5291");
+    }
+}
+
+TEST(ConfigCommand, SetFromAGetJsonFile) {
+    ConfigCli cli;
+    auto run = cli.Run({"get", "--json"});
+    ASSERT_EQ(run.status, 0);
+    auto j = nlohmann::json::parse(run.out);
+    j["Speed"] = 1;
+    j["EndSentinel"][2] = "?";
+    j["BtDeviceName"] = "Caf\u00E9";
+    j["BtKeep"] = 0;
+    j["printer"]["ModelCode"] = 1;  // ignored
+    const auto path = (cli.dir / "settings.json").string();
+    std::ofstream(path) << j.dump();
+    run = cli.Run({"set", "--from", path, "TimeSave=100"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(cli.held().Switch(1) & 0x10, 0x10);
+    EXPECT_EQ(cli.held().Switch(6), 100);
+    EXPECT_EQ(cli.held().endSentinel[2], "?");
+    EXPECT_EQ(cli.held().btDeviceName, "Caf\xE9");
+}
+
+TEST(ConfigCommand, FileValuesOutsideTheEditorsPassOnlyWhenUnchanged) {
+    ConfigCli cli;  // the factory printer's flow control is 0, which no editor offers
+    const auto path = (cli.dir / "settings.json").string();
+    std::ofstream(path) << R"({"Flowcontrol": 0, "Density": 2})";
+    auto run = cli.Run({"set", "--from", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(cli.held().Switch(1) & 7, 2);
+
+    cli.held().serial[2] = "1";
+    cli.printer.ClearLogs();
+    run = cli.Run({"set", "--from", path});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "pelmora: Flowcontrol=0 is out of range (one of 1, 2)\n");
+    EXPECT_FALSE(cli.Logged("enter"));
+
+    run = cli.Run({"set", "--from", path, "Flowcontrol=2"});
+    EXPECT_EQ(run.status, 0) << "the command line overrides the file: " << run.err;
+    EXPECT_EQ(cli.held().serial[2], "2");
+}
+
+TEST(ConfigCommand, DefaultRestoresTheFactorySettings) {
+    ConfigCli cli;
+    cli.held().switches[5] = 77;
+    cli.held().btPinCode = "0000";
+    const auto run = cli.Run({"default"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Success to set VMSM configuration!\nPlease reset printer power.\n");
+    EXPECT_EQ(cli.held().Switch(5), 15);
+    EXPECT_EQ(cli.held().btPinCode, "5291");
+    EXPECT_FALSE(cli.Stored().empty());
+}
+
+TEST(ConfigCommand, FailuresExitOneWithTheWindowsTexts) {
+    ConfigCli cli;
+    cli.printer.faults.perCommand["enter"] = sim::Fault::Silent;
+    auto run = cli.Run({"set", "Density=1"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "Failed to set initial command!\nFailed to save VMSM configuration!\nPlease check your printer state.\n");
+    EXPECT_TRUE(cli.Stored().empty());
+
+    ConfigCli other;
+    other.printer.identity.modelText = "MPT-Q800VII";
+    run = other.Run({"get"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Printer model is not matched!\n");
+    EXPECT_TRUE(run.out.empty());
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -1,0 +1,157 @@
+// The virtual printer's configuration: replies, writes, setting mode, the factory block, state.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "sim/ConfigHandler.h"
+#include "support/PrinterRig.h"
+#include "vmsm/FromHex.h"
+
+namespace pelmora::sim {
+namespace {
+
+using test::H;
+
+struct Printer {
+    PrinterModel model;
+    ConfigHandler& config() { return *model.Handler<ConfigHandler>(); }
+    PrinterSettings& held() { return config().settings; }
+    /// The reply bytes the input caused, back to back.
+    std::vector<std::uint8_t> Send(const std::string& hex) {
+        std::vector<std::uint8_t> out;
+        for (const Reply& r : model.Receive(H(hex))) out.insert(out.end(), r.bytes.begin(), r.bytes.end());
+        return out;
+    }
+};
+
+TEST(SimConfig, ReadsOfBothDialects) {
+    Printer p;
+    p.held().switches[5] = 0b00001111;
+    p.held().tearOff = 256;
+    p.held().endSentinel[1] = "";
+    EXPECT_EQ(p.Send("1D 28 45 02 00 04 05"), H("37 21 30 30 30 30 31 31 31 31 00"));
+    EXPECT_EQ(p.Send("08 5E 45 02 00 04 05"), H("37 21 30 30 30 30 31 31 31 31 00"));
+    EXPECT_EQ(p.Send("1D 28 45 02 00 04 04"), H("37 21 30 30 30 30 30 30 30 30 00")) << "unknown switches read 0";
+    EXPECT_EQ(p.Send("1D 28 45 02 00 0C 01"), H("37 33 31 1F 31 31 35 32 30 30 00"));
+    EXPECT_EQ(p.Send("08 5E 45 02 00 0C 04"), H("37 33 34 1F 38 00"));
+    EXPECT_EQ(p.Send("1D 28 45 02 00 21 00"), H("37 35 30 1F 00 01 00"));
+    EXPECT_EQ(p.Send("08 4D 53 02 00 34 32"), H("37 81 32 53 54 41 52 54 32 1F 00"));
+    EXPECT_EQ(p.Send("1F 1F 69 63"), H("37 42 63 32 00"));
+    EXPECT_EQ(p.Send("1F 1F 69 64"), H("37 42 64 4D 50 54 2D 51 37 30 30 56 49 49 00"));
+}
+
+TEST(SimConfig, SwitchWritesNeedSettingModeAndKeepTwoBits) {
+    Printer p;
+    p.held().switches[1] = 0b10100000;
+    p.Send("1D 28 45 0B 00 03 01 32 32 32 31 31 31 30 30");
+    EXPECT_EQ(p.held().Switch(1), 0b10100000) << "outside setting mode a write is ignored";
+    EXPECT_EQ(p.Send("1D 28 45 03 00 01 49 4E"), H("37 20 00"));
+    p.Send("1D 28 45 0B 00 03 01 32 32 32 31 31 31 30 30");
+    EXPECT_EQ(p.held().Switch(1), 0b10111100);
+    p.Send("1D 28 45 04 00 02 4F 55 54");
+    EXPECT_FALSE(p.config().inSettingMode());
+}
+
+TEST(SimConfig, PiecesWaitForTheRestOfTheCommand) {
+    Printer p;
+    p.Send("1D 28 45 03 00 01 49 4E");
+    p.Send("1D 28 45 0B 00 03");  // the header, 500 ms before its record
+    p.Send("06 31 31 31 31 31 31 31 31");
+    EXPECT_EQ(p.held().Switch(6), 0xFF);
+    p.Send("1D 28 45 04 00 0B 01");  // serial header, then its data
+    p.Send("39 36");
+    EXPECT_EQ(p.held().serial[0], "96");
+    p.Send("1F 1F 70 30 31 31 32");
+    p.Send("0D 4E 0D");
+    EXPECT_EQ(p.held().btPinCode, "12");
+    EXPECT_EQ(p.held().btDeviceName, "N");
+    EXPECT_EQ(p.held().btConnMode, '1');
+    EXPECT_EQ(p.held().btSecurity, '0');
+}
+
+TEST(SimConfig, LegacySwitchRecordsCarryB8OrTheNumber) {
+    Printer p;
+    p.model.identity.msrMode = 'P';
+    p.Send("08 5E 45 01 00 01");
+    p.Send("08 5E 45 31 00 03");  // six records: no switch 7
+    for (const char* record : {"01 32 32 32 30 31 31 31", "31 31 31 31 31 31 31 31", "03 32 32 32 32 32 32 32",
+                               "05 30 30 30 30 30 30 31", "30 30 30 30 30 30 31 30", "08 32 32 31 31 31 31 32"})
+        p.Send(record);
+    p.Send("08 5E 45 01 00 02");
+    EXPECT_EQ(p.held().Switch(1), 0b00000111);
+    EXPECT_EQ(p.held().Switch(2), 0xFF);
+    EXPECT_EQ(p.held().Switch(3), 0x01);
+    EXPECT_EQ(p.held().Switch(5), 0x01);
+    EXPECT_EQ(p.held().Switch(6), 0x02);
+    EXPECT_EQ(p.held().Switch(7), 0x60) << "untouched";
+    EXPECT_EQ(p.held().Switch(8), 0b00011110);
+    EXPECT_FALSE(p.config().inSettingMode());
+}
+
+TEST(SimConfig, LegacySerialAndSentinelWrites) {
+    Printer p;
+    p.Send("08 5E 45 01 00 01");
+    p.Send("08 5E 45 08 00 0B 31 32 30 30 32 31 37");
+    EXPECT_EQ(p.held().serial, (std::array<std::string, 4>{"1200", "2", "1", "7"}));
+    p.Send("08 4D 53 02 00 32 31");
+    p.Send("08 4D 53 03 00 33 31");
+    p.Send("00");
+    EXPECT_EQ(p.held().startSentinel[0], "");
+    EXPECT_EQ(p.held().endSentinel[0], "");
+}
+
+TEST(SimConfig, FactoryBlockAnswersOnceAndAppliesAll) {
+    Printer p;
+    p.held() = PrinterSettings{};
+    p.held().switches[3] = 0xF0;
+    std::string block =
+        "1D 28 45 03 00 01 49 4E"
+        "1D 28 45 0B 00 03 01 30 30 30 30 31 31 30 30 1D 28 45 0B 00 03 02 30 30 30 30 30 30 30 30"
+        "1D 28 45 0B 00 03 03 32 32 32 32 30 30 30 31 1D 28 45 0B 00 03 05 30 30 30 30 31 31 31 31"
+        "1D 28 45 0B 00 03 06 30 30 30 30 31 30 31 30 1D 28 45 0B 00 03 07 30 31 31 30 30 30 30 30"
+        "1D 28 45 0B 00 03 08 30 30 30 30 30 30 30 30 1D 28 45 08 00 0B 01 31 31 35 32 30 30"
+        "1D 28 45 03 00 0B 02 30 1D 28 45 03 00 0B 03 30 1D 28 45 03 00 0B 04 38 1D 28 45 04 00 02 4F 55 54"
+        "08 4D 53 08 00 32 31 53 54 41 52 54 31 08 4D 53 06 00 33 31 45 4E 44 31"
+        "08 4D 53 08 00 32 32 53 54 41 52 54 32 08 4D 53 06 00 33 32 45 4E 44 32"
+        "08 4D 53 08 00 32 33 53 54 41 52 54 33 08 4D 53 06 00 33 33 45 4E 44 33"
+        "1F 1F 70 31 32 35 32 39 31 0D 4D 50 54 2D 51 37 30 30 56 49 49 0D";
+    EXPECT_EQ(p.Send(block), H("37 20 00"));
+    PrinterSettings want = FactorySettings();
+    want.switches.erase('P');
+    want.switches.erase('Q');
+    want.switches[3] = 0xF1;  // b8..b5 unchanged
+    EXPECT_EQ(p.held(), want);
+}
+
+TEST(SimConfig, FaultsByCommandKey) {
+    Printer p;
+    p.model.faults.perCommand["read-switch-2"] = Fault::Silent;
+    p.model.faults.perCommand["read-bt-s"] = Fault::WrongHeader;
+    EXPECT_TRUE(p.Send("1D 28 45 02 00 04 02").empty());
+    EXPECT_EQ(p.Send("1D 28 45 02 00 04 01").size(), 11u);
+    EXPECT_EQ(p.Send("1F 1F 69 73"), H("38 42 73 31 00"));
+}
+
+TEST(SimConfig, StateRoundTripKeepsBytes) {
+    Printer p;
+    p.held().switches[7] = 0x33;
+    p.held().switches['Q'] = 0x81;
+    p.held().tearOff = 640;
+    p.held().startSentinel[2] = "\xE9%";
+    p.held().btDeviceName = std::string("Caf\xE9\x00x", 6);
+    const auto saved = p.model.SaveState();
+    EXPECT_NO_THROW(saved.dump());
+
+    Printer q;
+    q.model.LoadState(nlohmann::json::parse(saved.dump()));
+    EXPECT_EQ(q.held(), p.held());
+
+    Printer r;
+    auto damaged = saved;
+    damaged["config"]["serial"] = 5;
+    r.model.LoadState(damaged);
+    EXPECT_EQ(r.held(), FactorySettings()) << "a damaged state leaves the printer as it was";
+}
+
+}  // namespace
+}  // namespace pelmora::sim
