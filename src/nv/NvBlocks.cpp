@@ -13,8 +13,9 @@ Bytes RasterDefinitionBlock(const Raster& raster, std::uint8_t kc1, std::uint8_t
     Bytes bytes{byte::GS, byte::OpenParen, byte::L};
     bytes.reserve(kRasterDefinitionHead + raster.bytes.size());
     PutLe16(bytes, static_cast<std::uint32_t>(11 + raster.bytes.size()));
-    bytes.insert(bytes.end(), {byte::m48, byte::FnDefineRaster, 0x30 /* monochrome */, kc1, kc2,
-                               0x01 /* one colour plane */});
+    for (std::uint8_t b : {byte::m48, byte::FnDefineRaster, std::uint8_t{0x30} /* monochrome */, kc1, kc2,
+                           std::uint8_t{0x01} /* one colour plane */})
+        bytes.push_back(b);
     PutLe16(bytes, raster.width);
     PutLe16(bytes, raster.height);
     bytes.push_back(byte::Colour1);
