@@ -1,0 +1,170 @@
+// How close `pelmora config get` comes to the time its fixed pauses and timers
+// allow. Starts pelmora-sim on loopback, runs the real `pelmora` against it
+// several times, and prints the ratio of the measured wall time to the floor.
+//
+// The floor is computed here from the phase tables, not by running the job
+// runner: for each row of phases 1000 and 101 that applies to the simulated
+// printer (firmware 160902, desktop program) it adds the progress steps (2 ms
+// each, the bar stopping at 100), the slow steps, the row's pause and the
+// one-shot timers that open and chain the phases; and for each operation the
+// fixed cost of its exchange with a printer that answers at once: 10 ms for
+// every write and every read the link makes, plus the command's own pause
+// before its reply (150 ms for switch, serial and tear-off reads, 100 ms for
+// a Bluetooth inquiry, 10 ms before and after the read of the RF and sentinel
+// replies). Process start, the TCP connect and the printer's reply latency are
+// not in the floor; they are what the ratio measures, with the pauses.
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <iostream>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "vmsm/VmsmPhases.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace pelmora::vmsm;
+
+constexpr std::uint32_t kFirmware = 160902;  // what pelmora-sim plays by default
+constexpr int kRuns = 5;
+constexpr std::uint32_t kLinkMs = 10;        // every WritePort and ReadPort
+
+// One write, the command's pause, one read (and a collector's pause after it).
+std::uint32_t ExchangeMs(Op op) {
+    switch (op) {
+    case Op::QueryModel:
+    case Op::QueryVersion: return 2 * kLinkMs;
+    case Op::ReadSwitch:
+    case Op::ReadSerial:
+    case Op::ReadTearOff: return 2 * kLinkMs + 150;
+    case Op::ReadBt: return 2 * kLinkMs + 100;
+    case Op::ReadRf:
+    case Op::ReadSentinels: return 2 * kLinkMs + 10 + 10;
+    default: return 0;
+    }
+}
+
+bool Applies(const PhaseRow& row, std::uint32_t v) {
+    if ((row.programs & kDesktop) == 0) return false;
+    switch (row.when) {
+    case When::Always: return true;
+    case When::Fw1040: return v >= 1040;
+    case When::FwNot11060: return v != 11060;
+    case When::Fw21021: return v >= 21021;
+    case When::Fw101000: return v >= 101000;
+    case When::Fw160902: return v >= 160902;
+    case When::MsrNotP: return true;
+    case When::BtKeepOff: return false;
+    }
+    return false;
+}
+
+struct Floor {
+    std::uint32_t timers = kOpenDelayMs, steps = 0, pauses = 0, exchanges = 0;
+    std::uint32_t Total() const { return timers + steps + pauses + exchanges; }
+};
+
+Floor GetStatusFloor(std::uint32_t v) {
+    Floor f;
+    int position = 0;
+    auto step = [&](int count, std::uint32_t ms) {
+        for (int i = 0; i < count && position < kPositionMax; ++i, ++position) f.steps += ms;
+    };
+    for (int number : {phase::GetEntry, phase::StandardRead}) {
+        for (const PhaseRow& row : FindPhase(number)->rows) {
+            if (!Applies(row, v)) continue;
+            step(row.stepsBefore, kStepPauseMs);
+            f.exchanges += ExchangeMs(row.op);
+            step(row.stepsAfter, kStepPauseMs);
+            step(row.slowSteps, row.slowPauseMs);
+            f.pauses += row.pauseMs;
+            if (row.arm) f.timers += row.armDelayMs;
+        }
+    }
+    step(kPositionMax, kStepPauseMs);  // completion fills the bar
+    return f;
+}
+
+std::string ReadLine(int fd) {
+    std::string line;
+    char c = 0;
+    while (::read(fd, &c, 1) == 1 && c != '\n') line.push_back(c);
+    return line;
+}
+
+pid_t Spawn(const std::vector<std::string>& args, int stdoutFd) {
+    std::vector<char*> argv;
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (stdoutFd >= 0) posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
+    else posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+int Wait(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+int main() {
+    const Floor floor = GetStatusFloor(kFirmware);
+
+    int out[2];
+    if (::pipe(out) != 0) return 1;
+    const pid_t sim = Spawn({PELMORA_SIM_PATH, "--listen", "127.0.0.1:0", "--latency", "1"}, out[1]);
+    ::close(out[1]);
+    const std::string line = ReadLine(out[0]);
+    ::close(out[0]);
+    if (sim < 0 || line.rfind("listening on ", 0) != 0) {
+        std::cerr << "pelmora-sim did not start: " << line << '\n';
+        return 1;
+    }
+    const std::string address = line.substr(std::string("listening on ").size());
+    const auto registry = std::filesystem::temp_directory_path() / ("pelmora-bench-" + std::to_string(::getpid()) + ".reg");
+    ::setenv("PELMORA_REGISTRY", registry.c_str(), 1);
+
+    std::vector<double> wall;
+    for (int run = 0; run < kRuns; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        const int status = Wait(Spawn({PELMORA_CLI_PATH, "--tcp", address, "config", "get", "--json"}, -1));
+        const auto end = std::chrono::steady_clock::now();
+        if (status != 0) {
+            std::cerr << "pelmora config get failed with " << status << '\n';
+            ::kill(sim, SIGTERM);
+            Wait(sim);
+            return 1;
+        }
+        wall.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    ::kill(sim, SIGTERM);
+    Wait(sim);
+    std::filesystem::remove(registry);
+
+    std::sort(wall.begin(), wall.end());
+    const double median = wall[wall.size() / 2];
+    std::printf("pelmora config get against pelmora-sim on loopback (firmware %u), %d runs\n", kFirmware, kRuns);
+    std::printf("floor from the phase tables: %u ms (timers %u, progress steps %u, pauses %u, exchanges %u)\n",
+                floor.Total(), floor.timers, floor.steps, floor.pauses, floor.exchanges);
+    std::printf("wall: min %.0f ms, median %.0f ms, max %.0f ms\n", wall.front(), median, wall.back());
+    std::printf("ratio wall/floor: %.3f (median), %.3f (min)\n", median / floor.Total(), wall.front() / floor.Total());
+    return 0;
+}
