@@ -6,6 +6,7 @@
 #include "sim/ConfigHandler.h"
 #include "support/PrinterRig.h"
 #include "vmsm/FromHex.h"
+#include "vmsm/VmsmCommands.h"
 
 namespace pelmora::sim {
 namespace {
@@ -104,18 +105,10 @@ TEST(SimConfig, FactoryBlockAnswersOnceAndAppliesAll) {
     Printer p;
     p.held() = PrinterSettings{};
     p.held().switches[3] = 0xF0;
-    std::string block =
-        "1D 28 45 03 00 01 49 4E"
-        "1D 28 45 0B 00 03 01 30 30 30 30 31 31 30 30 1D 28 45 0B 00 03 02 30 30 30 30 30 30 30 30"
-        "1D 28 45 0B 00 03 03 32 32 32 32 30 30 30 31 1D 28 45 0B 00 03 05 30 30 30 30 31 31 31 31"
-        "1D 28 45 0B 00 03 06 30 30 30 30 31 30 31 30 1D 28 45 0B 00 03 07 30 31 31 30 30 30 30 30"
-        "1D 28 45 0B 00 03 08 30 30 30 30 30 30 30 30 1D 28 45 08 00 0B 01 31 31 35 32 30 30"
-        "1D 28 45 03 00 0B 02 30 1D 28 45 03 00 0B 03 30 1D 28 45 03 00 0B 04 38 1D 28 45 04 00 02 4F 55 54"
-        "08 4D 53 08 00 32 31 53 54 41 52 54 31 08 4D 53 06 00 33 31 45 4E 44 31"
-        "08 4D 53 08 00 32 32 53 54 41 52 54 32 08 4D 53 06 00 33 32 45 4E 44 32"
-        "08 4D 53 08 00 32 33 53 54 41 52 54 33 08 4D 53 06 00 33 33 45 4E 44 33"
-        "1F 1F 70 31 32 35 32 39 31 0D 4D 50 54 2D 51 37 30 30 56 49 49 0D";
-    EXPECT_EQ(p.Send(block), H("37 20 00"));
+    std::vector<std::uint8_t> replies;
+    for (const Reply& r : p.model.Receive(vmsm::cmd::FactoryDefaultBlock()))
+        replies.insert(replies.end(), r.bytes.begin(), r.bytes.end());
+    EXPECT_EQ(replies, H("37 20 00"));
     PrinterSettings want = FactorySettings();
     want.switches.erase('P');
     want.switches.erase('Q');

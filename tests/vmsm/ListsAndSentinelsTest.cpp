@@ -19,15 +19,6 @@ TEST(ConfigLists, DensityCodesAndIndexes) {
     EXPECT_EQ(lists::DensityEntries(Variant::Handheld)[6], "print density 90%");
 }
 
-TEST(ConfigLists, SpeedsByFirmwareAndModel) {
-    using E = lists::Entries;
-    EXPECT_EQ(lists::SpeedEntries(Variant::Desktop, 101001, 703), (E{"100mm/s", "50mm/s"}));
-    EXPECT_EQ(lists::SpeedEntries(Variant::Desktop, 101001, 710), (E{"90mm/s", "50mm/s"}));
-    EXPECT_EQ(lists::SpeedEntries(Variant::Desktop, 101001, 900), (E{"80mm/s", "50mm/s"}));
-    EXPECT_EQ(lists::SpeedEntries(Variant::Desktop, 100999, 703), (E{"80mm/s", "50mm/s"}));
-    EXPECT_EQ(lists::SpeedEntries(Variant::Handheld, 21021, 900), (E{"100mm/s", "50mm/s"}));
-}
-
 TEST(ConfigLists, CodePagesByFirmware) {
     const auto wide = lists::CodePageEntries(Variant::Desktop, 101001);
     ASSERT_EQ(wide.size(), 37u);
@@ -41,10 +32,7 @@ TEST(ConfigLists, CodePagesByFirmware) {
     EXPECT_EQ(lists::CodePageEntries(Variant::Desktop, 20999)[30], "Reserved");
 }
 
-TEST(ConfigLists, FontsAndMsrTriggers) {
-    EXPECT_EQ(lists::FontEntries(Variant::Desktop, 100999), (lists::Entries{"A font(12x24)", "B font(9x24)"}));
-    EXPECT_EQ(lists::FontEntries(Variant::Desktop, 101001).size(), 3u);
-    EXPECT_EQ(lists::MsrTriggerEntries()[6], "Track 1/2/3 read mode AUTO trigger");
+TEST(ConfigLists, HandheldMsrTriggers) {
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('P', 101001), lists::Entries{"Only Encription MSR"});
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 11060), lists::Entries{"Only Encription MSR"});
     EXPECT_EQ(lists::HandheldMsrTriggerEntries(0x60, 101001), lists::Entries{"IC card mode"});

@@ -66,17 +66,5 @@ TEST(PrinterConfigStore, AMistypedValueGivesItsDefaultOnly) {
     EXPECT_EQ(r.TimeOff, 30u);
 }
 
-TEST(PrinterConfigStore, FactoryValues) {
-    const PrinterConfig f = FactoryValues();
-    EXPECT_EQ(f.CharMode, 1u);
-    EXPECT_EQ(f.TimeOff, 15u);
-    EXPECT_EQ(f.TimeSave, 10u);
-    EXPECT_EQ(f.Msr, 5u);
-    EXPECT_EQ(f.Flowcontrol, 0u);
-    EXPECT_EQ(f.EndSentinel[2], "END3");
-    EXPECT_EQ(f.BtConnMode, 1u);
-    EXPECT_EQ(f.BtDeviceName, "MPT-Q700VII");
-}
-
 }  // namespace
 }  // namespace pelmora::vmsm

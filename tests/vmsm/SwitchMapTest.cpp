@@ -99,26 +99,6 @@ TEST(SwitchMap, Reads) {
     }
 }
 
-TEST(SwitchMap, RoundTripsThroughThePrinter) {
-    // What a write sets, a read gives back (the printer keeps "2" bits as they were: here 0).
-    PrinterConfig r;
-    r.Density = 6; r.Speed = 1; r.CharMode = 1; r.CodePage = 36; r.TimeOff = 90; r.TimeSave = 200;
-    r.Msr = 7; r.Sentinel = 2; r.Service = 1; r.BeepPaper = 1; r.FontType = 2;
-    for (const SwitchContext context : {Std(101001), Std(160902)}) {
-        PrinterConfig back;
-        for (std::uint8_t n : {1, 2, 5, 6, 7, 8}) {
-            SwitchBits bits = EncodeSwitch(r, n, context);
-            for (auto& b : bits) if (b == '2') b = '0';
-            DecodeSwitch(back, n, bits, context);
-        }
-        for (auto member : {&PrinterConfig::Density, &PrinterConfig::Speed, &PrinterConfig::CharMode,
-                            &PrinterConfig::CodePage, &PrinterConfig::TimeOff, &PrinterConfig::TimeSave,
-                            &PrinterConfig::Msr, &PrinterConfig::Sentinel, &PrinterConfig::Service,
-                            &PrinterConfig::BeepPaper, &PrinterConfig::FontType})
-            EXPECT_EQ(back.*member, r.*member);
-    }
-}
-
 TEST(SwitchMap, LegacyRecordCarriesB8InPlaceOfTheNumber) {
     EXPECT_EQ(LegacySwitchRecord(2, Bits("01000122")), (std::array<std::uint8_t, 8>{'0', '1', '0', '0', '0', '1', '2', '2'}));
     EXPECT_EQ(LegacySwitchRecord(7, Bits("22221100")), (std::array<std::uint8_t, 8>{7, '2', '2', '2', '1', '1', '0', '0'}));
