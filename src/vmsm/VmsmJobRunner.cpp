@@ -39,7 +39,8 @@ int EntryPhase(VmsmJob job) {
     return 0;
 }
 
-std::string Percent(const char* text, int position) { return text + std::to_string(position) + " %"; }
+// "Get status : 12 %", "Completed....: 100 %"
+std::string Percent(const std::string& text, int position) { return text + std::to_string(position) + " %"; }
 
 }  // namespace
 
@@ -78,7 +79,7 @@ void VmsmJobRunner::Step(int count, std::uint32_t pauseMs) {
         if (stops && position_ >= kPositionMax) return;
         ++position_;
         view_.SetPosition(position_);
-        SetLabel(std::string(stepLabel_) + " : " + std::to_string(position_) + " %");
+        SetLabel(Percent(std::string(stepLabel_) + " : ", position_));
         engine_.util().clock().Sleep(pauseMs);
     }
 }

@@ -10,7 +10,6 @@
 namespace pelmora::vmsm {
 
 class CCommonVmsm;
-struct PhaseRow;
 
 /// The memory-switch progress window without the window: runs GetStatus,
 /// SetStatus or FactoryDefault as a chain of phases from the phase tables,
