@@ -43,13 +43,5 @@ TEST(ParseKeyCodeBlock, HeaderIsSoughtOnlyInTheFirst250Bytes) {
     EXPECT_EQ(ParseKeyCodeBlock(reply).kind, Kind::Codes);
 }
 
-TEST(ParseKeyCodeBlock, AFullBufferOfCodes) {
-    std::vector<std::uint8_t> reply{0x37, 0x72, 0x40};
-    while (reply.size() < kKeyCodeBlockCapacity - 1) reply.push_back('a' + reply.size() % 20);
-    reply.push_back(0x00);
-    const KeyCodeBlock block = ParseKeyCodeBlock(reply);
-    EXPECT_EQ(block.codes.size(), (kKeyCodeBlockCapacity - 4) / 2);
-}
-
 }  // namespace
 }  // namespace pelmora::nv

@@ -107,14 +107,5 @@ TEST_F(NvCatalogue, SaveReplacesWhateverWasThereAndLoadGetsItBack) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"1:a.bmp:0", "2:a.bmp:7", "3:a.bmp:100"}));
 }
 
-TEST_F(NvCatalogue, AFullListSavesAndLoadsWhole) {
-    const auto a = Bitmap("a.bmp", 8, 1);
-    for (std::size_t i = 0; i < kMaxImageItems; ++i)
-        ASSERT_EQ(rig.nv.ImageList.AddImageItem(*rig.nv.LoadImageItem(rig.nv.ImageList.NextNumber(), a, 0)), rc::Ok);
-    SaveCatalogue(rig.nv);
-    LoadCatalogue(rig.nv);
-    EXPECT_EQ(rig.nv.ImageList.size(), kMaxImageItems);
-}
-
 }  // namespace
 }  // namespace pelmora::nv
