@@ -11,13 +11,13 @@ namespace pelmora::nv {
 namespace {
 
 using test::BmpBytes;
-using test::BmpSpec;
+using test::BmpLayout;
 
 class BitmapLoader : public ::testing::Test {
 protected:
-    std::string Write(const std::string& name, const BmpSpec& spec) {
+    std::string Write(const std::string& name, const BmpLayout& layout) {
         const auto path = dir / name;
-        test::WriteFile(path, BmpBytes(spec));
+        test::WriteFile(path, BmpBytes(layout));
         return path.string();
     }
     pelmora::test::TempDir dir;
@@ -40,14 +40,14 @@ TEST_F(BitmapLoader, TrueColourFileKeepsEveryPixel) {
 
 TEST_F(BitmapLoader, OneBitFileIsReadThroughItsColourTable) {
     // Index 0 is black here, the opposite of the usual table: only the table says so.
-    BmpSpec spec;
-    spec.width = 10;
-    spec.height = 2;  // bottom-up: the bottom row is stored first
-    spec.bitsPerPixel = 1;
-    spec.palette = {0x000000, 0xFFFFFF};
-    spec.pixelData = {0xFF, 0xC0, 0x00, 0x00,   // bottom row: all white
+    BmpLayout layout;
+    layout.width = 10;
+    layout.height = 2;  // bottom-up: the bottom row is stored first
+    layout.bitsPerPixel = 1;
+    layout.palette = {0x000000, 0xFFFFFF};
+    layout.pixelData = {0xFF, 0xC0, 0x00, 0x00,   // bottom row: all white
                       0x00, 0x40, 0x00, 0x00};  // top row: black but x 9
-    const auto loaded = LoadBitmapFile(Write("mono.bmp", spec));
+    const auto loaded = LoadBitmapFile(Write("mono.bmp", layout));
     ASSERT_TRUE(loaded);
     const RasterResult r = ConvertToRaster(*loaded, 0);
     EXPECT_EQ(r.raster.bytes, (std::vector<std::uint8_t>{0xFF, 0x80, 0x00, 0x00}));
@@ -56,7 +56,7 @@ TEST_F(BitmapLoader, OneBitFileIsReadThroughItsColourTable) {
 TEST_F(BitmapLoader, PaletteDepthsAndRunLengthFiles) {
     struct Case {
         const char* name;
-        BmpSpec spec;
+        BmpLayout layout;
         std::vector<std::uint8_t> raster;
     };
     const std::vector<std::uint32_t> palette{0xFFFFFF, 0xFF0000, 0xF0F0F0, 0x000000};
@@ -71,7 +71,7 @@ TEST_F(BitmapLoader, PaletteDepthsAndRunLengthFiles) {
         {"RLE4", {4, 1, 4, 2, palette, {0x04, 0x30, 0x00, 0x01}}, {0xA0}},
     };
     for (const Case& c : cases) {
-        const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.spec));
+        const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.layout));
         ASSERT_TRUE(loaded) << c.name;
         EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, c.raster) << c.name;
     }
@@ -87,10 +87,10 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
     EXPECT_FALSE(LoadBitmapFile((dir / "missing.bmp").string()));
     EXPECT_FALSE(LoadBitmapFile(dir.path().string()));  // a folder
 
-    BmpSpec empty{0, 4, 8, 0, {0xFFFFFF}, {}};
+    BmpLayout empty{0, 4, 8, 0, {0xFFFFFF}, {}};
     EXPECT_FALSE(LoadBitmapFile(Write("zero-width.bmp", empty)));
 
-    auto bytes = BmpBytes(BmpSpec{64, 64, 24, 0, {}, std::vector<std::uint8_t>(64 * 64 * 3, 0)});
+    auto bytes = BmpBytes(BmpLayout{64, 64, 24, 0, {}, std::vector<std::uint8_t>(64 * 64 * 3, 0)});
     bytes.resize(40);  // cut inside the info header
     test::WriteFile(dir / "cut.bmp", bytes);
     EXPECT_FALSE(LoadBitmapFile((dir / "cut.bmp").string()));

@@ -8,7 +8,7 @@
 
 namespace pelmora::nv::test {
 
-struct BmpSpec {
+struct BmpLayout {
     std::int32_t width = 0;
     std::int32_t height = 0;  ///< negative: rows top-down
     std::uint16_t bitsPerPixel = 8;
@@ -26,30 +26,30 @@ inline void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     Put16(out, v >> 16);
 }
 
-inline std::vector<std::uint8_t> BmpBytes(const BmpSpec& spec) {
-    const std::uint32_t headers = 14 + 40 + static_cast<std::uint32_t>(spec.palette.size()) * 4;
+inline std::vector<std::uint8_t> BmpBytes(const BmpLayout& layout) {
+    const std::uint32_t headers = 14 + 40 + static_cast<std::uint32_t>(layout.palette.size()) * 4;
     std::vector<std::uint8_t> out{'B', 'M'};
-    Put32(out, headers + static_cast<std::uint32_t>(spec.pixelData.size()));
+    Put32(out, headers + static_cast<std::uint32_t>(layout.pixelData.size()));
     Put32(out, 0);
     Put32(out, headers);
     Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(spec.width));
-    Put32(out, static_cast<std::uint32_t>(spec.height));
+    Put32(out, static_cast<std::uint32_t>(layout.width));
+    Put32(out, static_cast<std::uint32_t>(layout.height));
     Put16(out, 1);
-    Put16(out, spec.bitsPerPixel);
-    Put32(out, spec.compression);
-    Put32(out, static_cast<std::uint32_t>(spec.pixelData.size()));
+    Put16(out, layout.bitsPerPixel);
+    Put32(out, layout.compression);
+    Put32(out, static_cast<std::uint32_t>(layout.pixelData.size()));
     Put32(out, 2835);
     Put32(out, 2835);
-    Put32(out, static_cast<std::uint32_t>(spec.palette.size()));
+    Put32(out, static_cast<std::uint32_t>(layout.palette.size()));
     Put32(out, 0);
-    for (std::uint32_t c : spec.palette) {
+    for (std::uint32_t c : layout.palette) {
         out.push_back(static_cast<std::uint8_t>(c));        // blue
         out.push_back(static_cast<std::uint8_t>(c >> 8));   // green
         out.push_back(static_cast<std::uint8_t>(c >> 16));  // red
         out.push_back(0);
     }
-    out.insert(out.end(), spec.pixelData.begin(), spec.pixelData.end());
+    out.insert(out.end(), layout.pixelData.begin(), layout.pixelData.end());
     return out;
 }
 
