@@ -32,7 +32,7 @@ struct RegDocument {
 };
 
 /// Parses REGEDIT4 text (LF or CRLF). Never fails: unreadable lines, and the
-/// values below an unreadable key line, are left out and mark the document damaged.
+/// values below an unreadable key line, are left out and mark the file damaged.
 /// A key or value that appears twice is merged; the later value wins.
 RegDocument ParseRegFile(std::string_view text);
 

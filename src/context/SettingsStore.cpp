@@ -26,7 +26,7 @@ std::filesystem::path HomeFolder() {
     return ".";
 }
 
-// The document on disk; nullopt when the file exists but cannot be read.
+// The parsed file on disk; nullopt when the file exists but cannot be read.
 std::optional<RegDocument> Load(const std::filesystem::path& file) {
     std::string bytes;
     switch (ReadWholeFile(file, bytes)) {
