@@ -54,20 +54,8 @@ std::uint32_t ExchangeMs(Op op) {
     }
 }
 
-bool Applies(const PhaseRow& row, std::uint32_t v) {
-    if ((row.programs & kDesktop) == 0) return false;
-    switch (row.when) {
-    case When::Always: return true;
-    case When::Fw1040: return v >= 1040;
-    case When::FwNot11060: return v != 11060;
-    case When::Fw21021: return v >= 21021;
-    case When::Fw101000: return v >= 101000;
-    case When::Fw160902: return v >= 160902;
-    case When::MsrNotP: return true;
-    case When::BtKeepOff: return false;
-    }
-    return false;
-}
+// config get reads with the desktop rows, BtKeep as the editors start it.
+bool Applies(const PhaseRow& row, std::uint32_t v) { return RowApplies(row, {kDesktop, v, '9', 1}); }
 
 struct Floor {
     std::uint32_t timers = kOpenDelayMs, steps = 0, pauses = 0, exchanges = 0;

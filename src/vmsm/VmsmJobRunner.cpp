@@ -85,20 +85,8 @@ void VmsmJobRunner::Step(int count, std::uint32_t pauseMs) {
 }
 
 bool VmsmJobRunner::Applies(const PhaseRow& row) const {
-    const unsigned program = variant_ == Variant::Desktop ? kDesktop : kHandheld;
-    if ((row.programs & program) == 0) return false;
-    const std::uint32_t v = engine_.util().FirmwareVersion;
-    switch (row.when) {
-    case When::Always: return true;
-    case When::Fw1040: return v >= 1040;
-    case When::FwNot11060: return v != 11060;
-    case When::Fw21021: return v >= 21021;
-    case When::Fw101000: return v >= 101000;
-    case When::Fw160902: return v >= 160902;
-    case When::MsrNotP: return !SkipsLegacySwitch7(engine_.util().MsrSetValue);
-    case When::BtKeepOff: return engine_.record.BtKeep == 0;
-    }
-    return false;
+    return RowApplies(row, {variant_ == Variant::Desktop ? kDesktop : kHandheld, engine_.util().FirmwareVersion,
+                            engine_.util().MsrSetValue, engine_.record.BtKeep});
 }
 
 int VmsmJobRunner::Run(Op op, int arg) {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "vmsm/SwitchMap.h"
+
 namespace pelmora::vmsm {
 
 namespace {
@@ -184,6 +186,22 @@ const PhaseTable* FindPhase(int number) {
     for (const PhaseTable& table : kPhases)
         if (table.phase == number) return &table;
     return nullptr;
+}
+
+bool RowApplies(const PhaseRow& row, const RowContext& context) {
+    if ((row.programs & context.program) == 0) return false;
+    const std::uint32_t v = context.firmwareVersion;
+    switch (row.when) {
+    case When::Always: return true;
+    case When::Fw1040: return v >= 1040;
+    case When::FwNot11060: return v != 11060;
+    case When::Fw21021: return v >= 21021;
+    case When::Fw101000: return v >= 101000;
+    case When::Fw160902: return v >= 160902;
+    case When::MsrNotP: return !SkipsLegacySwitch7(context.msrMode);
+    case When::BtKeepOff: return context.btKeep == 0;
+    }
+    return false;
 }
 
 }  // namespace pelmora::vmsm

@@ -80,6 +80,17 @@ struct PhaseTable {
 /// The table of a phase; null for 9999 (completion is not a table) and unknown numbers.
 const PhaseTable* FindPhase(int phase);
 
+/// What decides whether a row runs.
+struct RowContext {
+    unsigned program = kDesktop;       ///< kDesktop or kHandheld
+    std::uint32_t firmwareVersion = 0; ///< V
+    std::uint8_t msrMode = 0;          ///< M
+    std::uint32_t btKeep = 1;
+};
+
+/// Whether a row runs for that program, printer and record.
+bool RowApplies(const PhaseRow& row, const RowContext& context);
+
 /// Progress steps take 2 ms each; the bar stops at 100 on the desktop.
 constexpr std::uint32_t kStepPauseMs = 2;
 constexpr int kPositionMax = 100;
