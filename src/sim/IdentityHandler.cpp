@@ -1,14 +1,16 @@
 #include "sim/IdentityHandler.h"
 
+#include <algorithm>
+
 namespace pelmora::sim {
 
 namespace {
 
 Reply TextReply(const std::string& text) {
     Reply reply;
-    reply.bytes.push_back('_');
-    reply.bytes.insert(reply.bytes.end(), text.begin(), text.end());
-    reply.bytes.push_back(0x00);
+    reply.bytes.assign(text.size() + 2, 0x00);  // '_', the text, 00
+    reply.bytes[0] = '_';
+    std::copy(text.begin(), text.end(), reply.bytes.begin() + 1);
     return reply;
 }
 
