@@ -1,62 +1,174 @@
-// Golden bytes of every NV command and both block layouts.
+// What the engine builds and parses without a printer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "context/ResultCode.h"
+#include "nv/KeyCodeReply.h"
+#include "nv/NvAddressing.h"
 #include "nv/NvBlocks.h"
+#include "nv/NvCatalogue.h"
 #include "nv/NvCommands.h"
+#include "nv/NvImageList.h"
 
 namespace pelmora::nv {
 namespace {
 
+using Codes = std::vector<std::string>;
+
 TEST(NvCommands, GoldenBytes) {
+    const Raster tenByTwo{10, 2, {0xFF, 0xC0, 0x80, 0x00}};
     struct Case { const char* name; Bytes got, want; };
     const Case cases[] = {
         {"ReadKeyCodeList", ReadKeyCodeListCommand(), {0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x40, 0x4B, 0x43}},
         {"DeleteKeyCode", DeleteKeyCodeCommand('A', '1'), {0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x42, 0x41, 0x31}},
-        {"DeleteAllKeyCodes", DeleteAllKeyCodesCommand(),
-         {0x1D, 0x28, 0x4C, 0x05, 0x00, 0x30, 0x41, 0x43, 0x4C, 0x52}},
+        {"DeleteAllKeyCodes", DeleteAllKeyCodesCommand(), {0x1D, 0x28, 0x4C, 0x05, 0x00, 0x30, 0x41, 0x43, 0x4C, 0x52}},
         {"PrintKeyCode", PrintKeyCodeCommand('1', '0'),
          {0x1D, 0x28, 0x4C, 0x06, 0x00, 0x30, 0x45, 0x31, 0x30, 0x01, 0x01}},
         {"DeleteAllNumbered", DeleteAllNumberedCommand(), {0x08, 0x5E, 0x4C, 0x01, 0x00, 0x41}},
         {"PrintNumbered", PrintNumberedCommand(0xFE), {0x08, 0x5E, 0x4C, 0x04, 0x00, 0x45, 0xFE, 0x01, 0x01}},
-        {"LegacyHeader", LegacyDownloadHeader(1, 0x00012345),
-         {0x08, 0x5E, 0x37, 0x47, 0x23, 0x01, 0x00, 0x43, 0x01}},
+        {"LegacyHeader", LegacyDownloadHeader(1, 0x00012345), {0x08, 0x5E, 0x37, 0x47, 0x23, 0x01, 0x00, 0x43, 0x01}},
         {"LegacyHeaderWraps", LegacyDownloadHeader(1, 0xFFFFFFFF),
          {0x08, 0x5E, 0x37, 0x01, 0x00, 0x00, 0x00, 0x43, 0x01}},
+        {"RasterDefinition", RasterDefinitionBlock(tenByTwo, 'A', '1'),
+         {0x1D, 0x28, 0x4C, 0x0F, 0x00, 0x30, 0x43, 0x30, 0x41, 0x31, 0x01, 0x0A, 0x00, 0x02, 0x00, 0x31, 0xFF, 0xC0,
+          0x80, 0x00}},
+        {"NumberedImageCarriesNoNumber", NumberedImageBlock(tenByTwo),
+         {0x01, 0x0A, 0x00, 0x02, 0x00, 0x31, 0xFF, 0xC0, 0x80, 0x00}},
     };
     for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
-}
 
-Raster TenByTwo() {
-    Raster r;
-    r.width = 10;
-    r.height = 2;
-    r.bytes = {0xFF, 0xC0, 0x80, 0x00};
-    return r;
-}
-
-TEST(NvBlocks, RasterDefinitionUnderTheAddressCode) {
-    const Bytes want{0x1D, 0x28, 0x4C, 0x0F, 0x00, 0x30, 0x43, 0x30, 0x41, 0x31, 0x01,
-                     0x0A, 0x00, 0x02, 0x00, 0x31, 0xFF, 0xC0, 0x80, 0x00};
-    EXPECT_EQ(RasterDefinitionBlock(TenByTwo(), 'A', '1'), want);
-}
-
-TEST(NvBlocks, LengthFieldsAreLittleEndianAtTheLargestRaster) {
-    Raster r;
-    r.width = 384;
-    r.height = 1365;
-    r.bytes.assign(65520, 0xAA);
-    const Bytes block = RasterDefinitionBlock(r, 0x00, 0xFF);
+    // The largest raster: 16-bit little-endian length (block minus 5), width and height; codes copied unchecked.
+    const Bytes block = RasterDefinitionBlock({384, 1365, Bytes(65520, 0xAA)}, 0x00, 0xFF);
     ASSERT_EQ(block.size(), 16u + 65520u);
-    EXPECT_EQ(block[3] | block[4] << 8, 65531);  // block length minus 5
-    EXPECT_EQ(block[8], 0x00);                    // codes copied unchecked
-    EXPECT_EQ(block[9], 0xFF);
-    EXPECT_EQ(block[11] | block[12] << 8, 384);
-    EXPECT_EQ(block[13] | block[14] << 8, 1365);
+    EXPECT_EQ(Bytes(block.begin() + 3, block.begin() + 15),
+              (Bytes{0xFB, 0xFF, 0x30, 0x43, 0x30, 0x00, 0xFF, 0x01, 0x80, 0x01, 0x55, 0x05}));
 }
 
-TEST(NvBlocks, NumberedImageCarriesNoNumber) {
-    const Bytes want{0x01, 0x0A, 0x00, 0x02, 0x00, 0x31, 0xFF, 0xC0, 0x80, 0x00};
-    EXPECT_EQ(NumberedImageBlock(TenByTwo()), want);
+TEST(ParseKeyCodeBlock, RepliesOfThePrinter) {
+    using Kind = KeyCodeBlock::Kind;
+    // The header counts only among the first 250 bytes.
+    Bytes late(250, 0x11), tooLate(251, 0x11);
+    for (Bytes* padded : {&late, &tooLate}) padded->insert(padded->end(), {0x37, 0x72, 0x40, 0x41, 0x31, 0x00});
+    struct Case { const char* name; Bytes reply; Kind kind; bool more; Codes codes; };
+    const Case cases[] = {
+        {"two codes", {0x37, 0x72, 0x40, 0x41, 0x31, 0x42, 0x32, 0x00}, Kind::Codes, false, {"A1", "B2"}},
+        {"no codes", {0x37, 0x72, 0x40, 0x00}, Kind::Empty, false, {}},
+        {"junk before the header", {0x11, 0xFF, 0x37, 0x72, 0x40, 0x31, 0x30, 0x00}, Kind::Codes, false, {"10"}},
+        {"header at 250", late, Kind::Codes, false, {"A1"}},
+        {"more blocks follow", {0x37, 0x72, 0x41, 0x31, 0x30, 0x00}, Kind::Codes, true, {"10"}},
+        {"odd byte dropped", {0x37, 0x72, 0x40, 0x41, 0x31, 0x42, 0x00}, Kind::Codes, false, {"A1"}},
+        {"no header", {0x41, 0x42, 0x43, 0x00}, Kind::Bad, false, {}},
+        {"header at 251", tooLate, Kind::Bad, false, {}},
+        {"wrong tag", {0x37, 0x73, 0x40, 0x41, 0x31, 0x00}, Kind::Bad, false, {}},
+        {"too short", {0x37, 0x72, 0x00}, Kind::Bad, false, {}},
+        {"nothing", {}, Kind::Bad, false, {}},
+    };
+    for (const Case& c : cases) {
+        const KeyCodeBlock block = ParseKeyCodeBlock(c.reply);
+        EXPECT_EQ(block.kind, c.kind) << c.name;
+        if (c.kind == Kind::Bad) continue;
+        EXPECT_EQ(block.more, c.more) << c.name;
+        EXPECT_EQ(block.codes, c.codes) << c.name;
+    }
+}
+
+TEST(AutoAddressing, SkipsStoredCodesNeverRepeatsAndEnds) {
+    const auto take = [](const Codes& stored, int n) {
+        AutoAddressing addressing;
+        Codes out;
+        for (int i = 0; i < n; ++i) out.push_back(addressing.Next(stored).value_or("none"));
+        return out;
+    };
+    EXPECT_EQ(take({}, 3), (Codes{"10", "11", "12"}));
+    EXPECT_EQ(take({"10", "12"}, 3), (Codes{"11", "13", "14"}));
+    const Codes codes = take({}, 91);  // on past "99" in character order, never "00"
+    EXPECT_EQ((Codes{codes[9], codes[10], codes[89], codes[90]}), (Codes{"19", "20", "99", ":0"}));
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), "00"), 0);
+
+    Codes all;
+    for (int first = 0; first < 256; ++first)
+        for (char second = '0'; second <= '9'; ++second) all.push_back({static_cast<char>(first), second});
+    AutoAddressing addressing;
+    EXPECT_EQ(addressing.Next(all), std::nullopt);
+    EXPECT_EQ(addressing.Next({}), std::nullopt);
+}
+
+TEST(CheckAddressCode, ExactCaseSensitiveAndTwoCharacters) {
+    struct Case { const char* code; AddressVerdict want; };
+    using enum AddressVerdict;
+    for (const Case c : {Case{"A1", Exists}, Case{"a1", Ok}, Case{"11", Ok}, Case{"", WrongLength},
+                         Case{"7", WrongLength}, Case{"100", WrongLength}})
+        EXPECT_EQ(CheckAddressCode(c.code, {"A1", "10"}), c.want) << c.code;
+    EXPECT_EQ(AddressVerdictText(Exists), "Exists address!");
+}
+
+TEST(EstimateImageSize, UsesTheFileHeightAndTheModelsWidthLimit) {
+    struct Case { std::uint32_t w, h, model, want; };
+    for (const Case c : {Case{600, 90, 700, 4320}, Case{600, 90, 720, 4320}, Case{600, 90, 721, 6480},
+                         Case{600, 90, 0, 4320}, Case{100, 10, 703, 130}, Case{384, 1365, 703, 65520},
+                         Case{1, 1, 703, 1}, Case{0, 10, 703, 0}}) {
+        EXPECT_EQ(EstimateImageSize(c.w, c.h, c.model), c.want) << c.w << "x" << c.h << " model " << c.model;
+    }
+    for (const char* path : {"C:\\logos\\shop.bmp", "/home/op/logos/shop.bmp", "shop.bmp"})
+        EXPECT_EQ(FileNameOf(path), "shop.bmp") << path;
+}
+
+NvImageItem Item(std::uint32_t size, std::uint8_t number = 0, const std::string& path = {}) {
+    NvImageItem item;
+    item.number = number;
+    item.size = size;
+    item.path = path;
+    return item;
+}
+
+TEST(NvImageList, MemoryLimitIsInclusiveAndTheCountCapped) {
+    NvImageList list;
+    EXPECT_EQ(list.AddImageItem(Item(NvMemoryLimit)), rc::Ok);
+    EXPECT_EQ(list.AddImageItem(Item(1)), rc::OverLimit);
+    EXPECT_EQ(list.size(), 1u);
+    EXPECT_EQ(list.TotalImageSize(), NvMemoryLimit);
+    NvImageList other;
+    EXPECT_EQ(other.AddImageItem(Item(NvMemoryLimit + 1)), rc::OverLimit);
+    EXPECT_EQ(other.TotalImageSize(), 0u);
+
+    NvImageList full;  // no more than the catalogue can hold
+    for (std::size_t i = 0; i < kMaxImageItems; ++i)
+        ASSERT_EQ(full.AddImageItem(Item(1, full.NextNumber())), rc::Ok) << i;
+    EXPECT_EQ(full.items().back().number, 254);
+    EXPECT_EQ(full.AddImageItem(Item(1)), rc::OverLimit);
+    EXPECT_EQ(full.size(), kMaxImageItems);
+}
+
+TEST(NvImageList, RemovingRenumbersTheRest) {
+    NvImageList list;
+    for (const char* p : {"a", "b", "c", "d", "e"})
+        ASSERT_EQ(list.AddImageItem(Item(10, list.NextNumber(), p)), rc::Ok);
+    list.RemoveImageItem(3);
+    list.RemoveImageItem(1);
+    list.RemoveImageItem(9);  // none: only renumbers
+    Codes paths;
+    for (const auto& item : list.items()) paths.push_back(item.path + "#" + std::to_string(item.number));
+    EXPECT_EQ(paths, (Codes{"b#1", "d#2", "e#3"}));
+    ASSERT_NE(list.Find(2), nullptr);
+    EXPECT_EQ(list.Find(2)->path, "d");
+    EXPECT_EQ(list.Find(4), nullptr);
+}
+
+TEST(ParseCatalogueEntry, CommaRuleAndThreeBrightnessDigits) {
+    struct Case { const char* text; const char* path; std::int32_t brightness; };
+    const Case cases[] = {
+        {"C:\\logo.bmp,100", "C:\\logo.bmp", 100}, {"/l/logo.bmp,7", "/l/logo.bmp", 7},
+        {"/l/logo.bmp,050", "/l/logo.bmp", 50},    {"/l/logo.bmp", "/l/logo.bmp", 0},
+        {"/l/a,b.bmp,050", "/l/a", 0},  // cut at the first comma
+        {"/l/logo.bmp,0509", "/l/logo.bmp", 50},   {"/l/logo.bmp, 12", "/l/logo.bmp", 12},
+        {"/l/logo.bmp,-5x", "/l/logo.bmp", -5},    {"/l/logo.bmp,", "/l/logo.bmp", 0},
+    };
+    for (const Case& c : cases) {
+        const CatalogueEntry entry = ParseCatalogueEntry(c.text);
+        EXPECT_EQ(entry.path, c.path) << c.text;
+        EXPECT_EQ(entry.brightness, c.brightness) << c.text;
+    }
 }
 
 }  // namespace

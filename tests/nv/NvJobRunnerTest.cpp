@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "context/ResultCode.h"
 #include "nv/NvJobRunner.h"
 #include "NvRig.h"
 
@@ -8,172 +7,93 @@ namespace pelmora::nv {
 namespace {
 
 using context::JobEnd;
+using test::Codes;
+using Labels = std::vector<std::pair<std::string, int>>;
 
-class NvJobRunnerTest : public ::testing::Test {
-protected:
-    JobEnd Run(NvJob job, const NvJobVariant& variant = DesktopNvJob(), const std::string& code = {},
-               std::int32_t index = 0) {
-        view = {};
+/// One job driven to its end on the rig's virtual clock.
+struct JobRun {
+    JobRun(test::NvRig& rig, NvJob job, const NvJobVariant& variant = DesktopNvJob(), const std::string& code = {}) {
         NvJobRunner runner(rig.nv, job, view, variant);
         runner.selectedCode = code;
-        runner.selectedIndex = index;
-        const JobEnd end = context::DriveJob(runner, rig.platform.clock());
+        end = context::DriveJob(runner, rig.platform.clock());
         message = runner.Message();
         position = runner.position();
-        return end;
     }
-    /// The link open and the printer checked, as inside the manager.
-    void Ready() {
-        ASSERT_TRUE(rig.Open());
-        rig.nv.PrinterChecked = true;
-        rig.TakeReceived();
-    }
-
-    nv::test::NvRig rig;
-    nv::test::RecordingView view;
+    test::RecordingView view;
+    JobEnd end = JobEnd::Running;
     std::string message;
     int position = 0;
 };
 
-TEST_F(NvJobRunnerTest, ReadAddressesOpensChecksTheMakerAndFillsTheBar) {
-    rig.Preload({"10", "11"});
-    EXPECT_EQ(Run(NvJob::ReadAddresses), JobEnd::Ok);
-    EXPECT_EQ(rig.nv.AddressList, (std::vector<std::string>{"10", "11"}));
-    EXPECT_TRUE(rig.nv.PrinterChecked);
-    EXPECT_TRUE(rig.util.link.IsOpen());
-    EXPECT_EQ(position, 100);
-    EXPECT_EQ(view.titles, std::vector<std::string>{"NV Image Manager"});
-    EXPECT_EQ(view.labels.front().first, "Progressing...");
-    EXPECT_EQ(view.StepsUnder("Open port..."), 5);
-    EXPECT_EQ(view.StepsUnder("Check printer..."), 5);
-    EXPECT_EQ(view.StepsUnder("Get NV image address..."), 20 + 65);  // the finish fills up under it
-    const auto& log = rig.printer.commandLog();
-    EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 2), (std::vector<std::string>{"maker", "nv-list"}));
+TEST(NvJobRunner, ReadAddressesOpensChecksAndFillsTheBarInEachVariant) {
+    struct Case { const NvJobVariant& variant; const char* title; Labels labels; std::uint32_t firmware; Codes log; };
+    const Case cases[] = {
+        // The finish fills the bar up under the last label.
+        {DesktopNvJob(), "NV Image Manager",
+         {{"Progressing...", 1}, {"Open port...", 5}, {"Open port...", 5}, {"Check printer...", 5},
+          {"Get NV image address...", 20 + 65}},
+         0, {"maker", "nv-list"}},
+        // Only the handheld asks for the firmware version.
+        {HandheldNvJob(), "Get Nv Address list",
+         {{"Processing...", 1}, {"Open Port..", 5}, {"Check Printer...", 5}, {"Check Printer...", 5},
+          {"Get NV Address", 20 + 65}},
+         160902, {"model", "version", "nv-list"}},
+    };
+    for (const Case& c : cases) {
+        test::NvRig rig;
+        rig.Preload({"10", "11"});
+        const JobRun run(rig, NvJob::ReadAddresses, c.variant);
+        EXPECT_EQ(run.end, JobEnd::Ok) << c.title;
+        EXPECT_EQ(rig.nv.AddressList, (Codes{"10", "11"})) << c.title;
+        EXPECT_TRUE(rig.nv.PrinterChecked) << c.title;
+        EXPECT_TRUE(rig.util.link.IsOpen()) << c.title;
+        EXPECT_EQ(rig.util.FirmwareVersion, c.firmware) << c.title;
+        EXPECT_EQ(run.position, 100) << c.title;
+        EXPECT_EQ(run.view.titles, Codes{c.title});
+        EXPECT_EQ(run.view.labels, c.labels) << c.title;
+        const auto& log = rig.printer.commandLog();
+        ASSERT_GE(log.size(), c.log.size()) << c.title;
+        EXPECT_EQ(Codes(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(c.log.size())), c.log);
+    }
 }
 
-TEST_F(NvJobRunnerTest, EmptyPrinterIsSuccessWithAnEmptyList) {
-    rig.nv.AddressList = {"10"};
-    EXPECT_EQ(Run(NvJob::ReadAddresses), JobEnd::Ok);
-    EXPECT_TRUE(rig.nv.AddressList.empty());
+TEST(NvJobRunner, FailuresEndWithTheVariantsText) {
+    const std::string write = " Failed to write data!\r\nPlease check your printer.";
+    const auto failedDownload = [](test::NvRig& rig) {
+        rig.nv.DownloadQueue = {test::BlockOfLength("a.bmp", 100)};
+        rig.platform.config().shortWritesFrom = rig.platform.writes();
+    };
+    // ready: the link open and the printer checked beforehand.
+    struct Case { const char* name; bool ready; void (*setup)(test::NvRig&); NvJob job;
+                  const NvJobVariant& variant; std::string message; bool linkOpen; };
+    const Case cases[] = {
+        {"other maker", false, [](test::NvRig& rig) { rig.printer.identity.makerText = "OTHER"; },
+         NvJob::ReadAddresses, DesktopNvJob(), "Printer model is not matched!", false},
+        {"other model", false, [](test::NvRig& rig) { rig.printer.identity.modelText = "MPT-Q800VII"; },
+         NvJob::ReadAddresses, HandheldNvJob(), "Printer Model name not matched...!!", false},
+        {"nothing listens", false, [](test::NvRig& rig) { rig.util.link.baudRate = 9101; }, NvJob::ReadAddresses,
+         DesktopNvJob(), "Port open error!", false},
+        {"download write", true, failedDownload, NvJob::DownloadImages, DesktopNvJob(), write, false},
+        // The handheld's download text differs from its other write failures.
+        {"handheld download write", true, failedDownload, NvJob::DownloadImages, HandheldNvJob(),
+         "Failed to write data!\r\nPlease Check your printer!", false},
+        {"print all without codes", true, [](test::NvRig&) {}, NvJob::PrintAllImages, DesktopNvJob(), write, true},
+    };
+    for (const Case& c : cases) {
+        test::NvRig rig;
+        if (c.ready) rig.Ready();
+        c.setup(rig);
+        const JobRun run(rig, c.job, c.variant);
+        EXPECT_EQ(run.end, JobEnd::Cancel) << c.name;
+        EXPECT_EQ(run.message, c.message) << c.name;
+        EXPECT_EQ(rig.util.link.IsOpen(), c.linkOpen) << c.name;
+        EXPECT_EQ(rig.nv.PrinterChecked, c.ready) << c.name;
+    }
 }
 
-TEST_F(NvJobRunnerTest, StartFailuresGiveTheWindowsTexts) {
-    rig.printer.identity.makerText = "OTHER";
-    EXPECT_EQ(Run(NvJob::ReadAddresses), JobEnd::Cancel);
-    EXPECT_EQ(message, "Printer model is not matched!");
-    EXPECT_FALSE(rig.nv.PrinterChecked);
-    EXPECT_FALSE(rig.util.link.IsOpen());
-
-    rig.util.link.baudRate = 9101;  // nothing listens there
-    EXPECT_EQ(Run(NvJob::ReadAddresses), JobEnd::Cancel);
-    EXPECT_EQ(message, "Port open error!");
-}
-
-TEST_F(NvJobRunnerTest, ReadFailureMessage) {
-    rig.printer.faults.perCommand["nv-list"] = sim::Fault::WrongHeader;
-    EXPECT_EQ(Run(NvJob::ReadAddresses), JobEnd::Cancel);
-    EXPECT_EQ(message, "Failed to read NV image address!");
-}
-
-TEST_F(NvJobRunnerTest, CheckedPrinterOnAnOpenLinkOnlyArmsTheJob) {
-    Ready();
-    NvJobRunner runner(rig.nv, NvJob::PrintImage, view);
-    ASSERT_TRUE(runner.Open());
-    const auto next = runner.RunPhase(NvPhaseStart);
-    ASSERT_TRUE(next);
-    EXPECT_EQ(next->phase, static_cast<int>(NvJob::PrintImage));
-    EXPECT_EQ(next->delayMs, 100u);
-    EXPECT_EQ(runner.position(), 0);
-    EXPECT_TRUE(rig.TakeReceived().empty());
-}
-
-TEST_F(NvJobRunnerTest, PrintImageEndsAt104) {
-    Ready();
-    rig.Preload({"10"});
-    EXPECT_EQ(Run(NvJob::PrintImage, DesktopNvJob(), "10"), JobEnd::Ok);
-    EXPECT_EQ(position, 104);
-    EXPECT_EQ(rig.handler().printed(), std::vector<std::string>{"10"});
-}
-
-TEST_F(NvJobRunnerTest, DownloadBlocksAdvanceByTheirShareOfSeventy) {
-    Ready();
-    rig.nv.DownloadQueue = {test::BlockOfLength("a.bmp", 3000, "10"), test::BlockOfLength("b.bmp", 1000, "11")};
-    const auto start = rig.Now();
-    EXPECT_EQ(Run(NvJob::DownloadImages), JobEnd::Ok);
-    EXPECT_EQ(view.StepsUnder("a.bmp Downloading..."), 52);
-    EXPECT_EQ(view.StepsUnder("b.bmp Downloading..."), 17);
-    EXPECT_EQ(view.StepsUnder("Finish download..."), 5 + (100 - 79));
-    EXPECT_EQ(rig.handler().keyCodeImages().size(), 2u);
-    // Timers and pauses: 100 to start, 100 + 10 (five steps) to the first block,
-    // then each block's steps and its 1000 ms pause, 2500 to finish, 100 + 42 to fill.
-    const std::uint64_t floor = 100 + 100 + 10 + 100 + 104 + 1000 + 34 + 1000 + 2500 + 100 + 42;
-    EXPECT_GE(rig.Now() - start, floor);
-    EXPECT_LT(rig.Now() - start, floor + 200);
-}
-
-TEST_F(NvJobRunnerTest, DownloadWriteFailure) {
-    Ready();
-    rig.nv.DownloadQueue = {test::BlockOfLength("a.bmp", 100)};
-    rig.platform.config().shortWritesFrom = rig.platform.writes();
-    EXPECT_EQ(Run(NvJob::DownloadImages), JobEnd::Cancel);
-    EXPECT_EQ(message, " Failed to write data!\r\nPlease check your printer.");
-    EXPECT_FALSE(rig.util.link.IsOpen());
-}
-
-TEST_F(NvJobRunnerTest, LegacyDownloadSendsTheHeaderThenNumberedBlocks) {
-    Ready();
-    rig.MakeLegacy();
-    Raster raster;
-    raster.width = 16;
-    raster.height = 2;
-    raster.bytes = {0xFF, 0x00, 0x0F, 0xF0};
-    rig.nv.DownloadQueue = {{"a.bmp", NumberedImageBlock(raster)}, {"b.bmp", NumberedImageBlock(raster)}};
-    EXPECT_EQ(Run(NvJob::DownloadImages), JobEnd::Ok);
-    const auto& log = rig.printer.commandLog();
-    EXPECT_EQ(log, (std::vector<std::string>{"nv-legacy-header", "nv-legacy-block", "nv-legacy-block"}));
-    ASSERT_EQ(rig.handler().numberedImages().size(), 2u);
-    EXPECT_EQ(rig.handler().numberedImages()[1].raster, raster.bytes);
-}
-
-TEST_F(NvJobRunnerTest, LegacyPrinterRefusesDeleteBeforeSendingAnything) {
-    Ready();
-    rig.MakeLegacy();
-    EXPECT_EQ(Run(NvJob::DeleteImage, DesktopNvJob(), "00"), JobEnd::Cancel);
-    EXPECT_EQ(message, " Not supported operation!");
-    EXPECT_TRUE(rig.TakeReceived().empty());
-}
-
-TEST_F(NvJobRunnerTest, DeleteReadsTheListAgain) {
-    Ready();
-    rig.Preload({"10", "11"});
-    EXPECT_EQ(Run(NvJob::DeleteImage, DesktopNvJob(), "10"), JobEnd::Ok);
-    EXPECT_EQ(rig.nv.AddressList, std::vector<std::string>{"11"});
-    EXPECT_EQ(Run(NvJob::DeleteAllImages), JobEnd::Ok);
-    EXPECT_TRUE(rig.nv.AddressList.empty());
-    EXPECT_TRUE(rig.handler().keyCodeImages().empty());
-}
-
-TEST_F(NvJobRunnerTest, LegacyDeleteAllAndPrintAllOfUnknownCount) {
-    Ready();
-    rig.MakeLegacy();
-    rig.nv.WriteStoredCount(2);
-    rig.nv.AddressList = {"00", "01"};
-    EXPECT_EQ(Run(NvJob::DeleteAllImages), JobEnd::Ok);
-    EXPECT_TRUE(rig.nv.AddressList.empty());  // the count is 0 now: the list read gives 400
-    EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
-
-    rig.TakeReceived();
-    EXPECT_EQ(Run(NvJob::PrintAllImages), JobEnd::Ok);
-    EXPECT_EQ(rig.TakeReceived().size(), 78u * 9u);
-}
-
-TEST_F(NvJobRunnerTest, PrintAllWithoutCodesIsAWriteFailure) {
-    Ready();
-    EXPECT_EQ(Run(NvJob::PrintAllImages), JobEnd::Cancel);
-    EXPECT_EQ(message, " Failed to write data!\r\nPlease check your printer.");
-}
-
-TEST_F(NvJobRunnerTest, CancelGivesTheStoppedMessage) {
+TEST(NvJobRunner, CancelGivesTheStoppedMessage) {
+    test::NvRig rig;
+    test::RecordingView view;
     NvJobRunner runner(rig.nv, NvJob::ReadAddresses, view);
     ASSERT_TRUE(runner.Open());
     runner.Cancel();
@@ -183,36 +103,36 @@ TEST_F(NvJobRunnerTest, CancelGivesTheStoppedMessage) {
     EXPECT_TRUE(rig.TakeReceived().empty());
 }
 
-TEST_F(NvJobRunnerTest, HandheldChecksModelAndVersionWithItsOwnTexts) {
+class ReadyRunner : public ::testing::Test {
+protected:
+    void SetUp() override { rig.Ready(); }
+    test::NvRig rig;
+};
+
+TEST_F(ReadyRunner, PrintImageSkipsTheCheckAndEndsAt104) {
     rig.Preload({"10"});
-    EXPECT_EQ(Run(NvJob::ReadAddresses, HandheldNvJob()), JobEnd::Ok);
-    EXPECT_EQ(view.titles, std::vector<std::string>{"Get Nv Address list"});
-    EXPECT_EQ(view.labels.front().first, "Processing...");
-    EXPECT_EQ(view.StepsUnder("Open Port.."), 5);
-    EXPECT_EQ(view.StepsUnder("Check Printer..."), 5);
-    EXPECT_EQ(rig.util.FirmwareVersion, 160902u);
-    const auto& log = rig.printer.commandLog();
-    EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 3),
-              (std::vector<std::string>{"model", "version", "nv-list"}));
-
-    rig.util.link.ClosePort();
-    rig.nv.PrinterChecked = false;
-    rig.printer.identity.modelText = "MPT-Q800VII";
-    EXPECT_EQ(Run(NvJob::ReadAddresses, HandheldNvJob()), JobEnd::Cancel);
-    EXPECT_EQ(message, "Printer Model name not matched...!!");
-
-    rig.util.link.baudRate = 9101;
-    EXPECT_EQ(Run(NvJob::ReadAddresses, HandheldNvJob()), JobEnd::Cancel);
-    EXPECT_EQ(message, "Port Open Error!!!");
+    const JobRun run(rig, NvJob::PrintImage, DesktopNvJob(), "10");
+    EXPECT_EQ(run.end, JobEnd::Ok);
+    EXPECT_EQ(run.position, 104);
+    EXPECT_EQ(rig.TakeReceived(), PrintKeyCodeCommand('1', '0'));
+    EXPECT_EQ(rig.handler().printed(), Codes{"10"});
 }
 
-TEST_F(NvJobRunnerTest, HandheldDownloadFailureHasNoLeadingBlank) {
-    Ready();
-    rig.nv.DownloadQueue = {test::BlockOfLength("a.bmp", 100)};
-    rig.platform.config().shortWritesFrom = rig.platform.writes();
-    EXPECT_EQ(Run(NvJob::DownloadImages, HandheldNvJob()), JobEnd::Cancel);
-    EXPECT_EQ(message, "Failed to write data!\r\nPlease Check your printer!");
-    EXPECT_EQ(view.titles, std::vector<std::string>{"Download Image...."});
+TEST_F(ReadyRunner, DownloadBlocksAdvanceByTheirShareOfSeventy) {
+    rig.nv.DownloadQueue = {test::BlockOfLength("a.bmp", 3000, "10"), test::BlockOfLength("b.bmp", 1000, "11")};
+    const auto start = rig.Now();
+    const JobRun run(rig, NvJob::DownloadImages);
+    EXPECT_EQ(run.end, JobEnd::Ok);
+    // Each caption shows first while its block is sent; the finish fills up the last 100 - 79.
+    EXPECT_EQ(run.view.labels, (Labels{{"Progressing...", 1}, {"Start download...", 5}, {"a.bmp Downloading...", 0},
+                                       {"a.bmp Downloading...", 52}, {"b.bmp Downloading...", 0},
+                                       {"b.bmp Downloading...", 17}, {"Finish download...", 5 + 21}}));
+    EXPECT_EQ(rig.handler().keyCodeImages().size(), 2u);
+    // Timers and pauses: 100 to start, 100 + 10 (five steps) to the first block,
+    // then each block's steps and its 1000 ms pause, 2500 to finish, 100 + 42 to fill.
+    const std::uint64_t floor = 100 + 100 + 10 + 100 + 104 + 1000 + 34 + 1000 + 2500 + 100 + 42;
+    EXPECT_GE(rig.Now() - start, floor);
+    EXPECT_LT(rig.Now() - start, floor + 200);
 }
 
 }  // namespace

@@ -1,44 +1,37 @@
+// The manager's buttons end to end on the virtual printer, and the catalogue
+// that keeps the image list between sessions.
 #include <gtest/gtest.h>
 
-#include <QImage>
-
-#include "context/ResultCode.h"
+#include "nv/NvCatalogue.h"
 #include "NvRig.h"
 
 namespace pelmora::nv {
 namespace {
 
+using test::Codes;
+
 class NvManagerTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(manager.Open().ok); }
-
-    void Add(const std::string& name, int width, int height, int brightness = 0) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        const auto path = (rig.dir / name).string();
-        ASSERT_TRUE(image.save(QString::fromStdString(path), "BMP"));
-        auto item = rig.nv.LoadImageItem(rig.nv.ImageList.NextNumber(), path, brightness);
-        ASSERT_TRUE(item);
-        ASSERT_EQ(rig.nv.ImageList.AddImageItem(*item), rc::Ok);
-    }
-    std::vector<std::string> StoredCodes() {
-        std::vector<std::string> codes;
+    void Add(const std::string& name, int width, int height) { rig.AddImage(rig.Bitmap(name, width, height)); }
+    Codes StoredCodes() {
+        Codes codes;
         for (const auto& entry : rig.handler().keyCodeImages()) codes.push_back(entry.first);
         return codes;
     }
 
-    nv::test::NvRig rig;
+    test::NvRig rig;
     NvManager manager{rig.nv, rig.host};
 };
 
-TEST_F(NvManagerTest, AutoAddressingOnAnEmptyPrinter) {
+TEST_F(NvManagerTest, AutoAddressingTakesTheFreeCodes) {
     Add("a.bmp", 600, 90);
     Add("b.bmp", 100, 3);
     Add("c.bmp", 8, 1);
-    const auto outcome = manager.Download(true);
+    auto outcome = manager.Download(true);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     EXPECT_TRUE(outcome.refresh.ok);
-    EXPECT_EQ(StoredCodes(), (std::vector<std::string>{"10", "11", "12"}));
+    EXPECT_EQ(StoredCodes(), (Codes{"10", "11", "12"}));
     EXPECT_EQ(rig.nv.AddressList, StoredCodes());
     EXPECT_EQ(rig.nv.ImageCount, 3);
     EXPECT_EQ(rig.nv.ReadStoredCount(), 3u);
@@ -48,28 +41,27 @@ TEST_F(NvManagerTest, AutoAddressingOnAnEmptyPrinter) {
     EXPECT_EQ(first->width, 384);
     EXPECT_EQ(first->height, 57);
     EXPECT_EQ(rig.handler().FindKeyCode("11")->raster.size(), 13u * 3u);
-}
 
-TEST_F(NvManagerTest, AutoAddressingAroundStoredCodes) {
-    rig.Preload({"10", "12"});
-    ASSERT_TRUE(manager.Refresh().ok);
-    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) Add(name, 8, 1);
-    ASSERT_TRUE(manager.Download(true).ok());
-    EXPECT_EQ(rig.nv.AddressList, (std::vector<std::string>{"10", "12", "11", "13", "14"}));
+    // With "10" and "12" stored, the next three go around them.
+    ASSERT_TRUE(manager.Delete(1, "11").ok);
+    EXPECT_EQ(rig.nv.AddressList, (Codes{"10", "12"}));
+    outcome = manager.Download(true);
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
+    EXPECT_EQ(rig.nv.AddressList, (Codes{"10", "12", "11", "13", "14"}));
 }
 
 TEST_F(NvManagerTest, AskedCodesAndACancelledAddressWindow) {
     Add("a.bmp", 8, 1);
     Add("b.bmp", 8, 1);
-    std::vector<std::string> answers{"A1", "a1"};
-    auto ask = [&](const std::vector<std::string>&) -> std::optional<std::string> {
+    Codes answers{"A1", "a1"};
+    auto ask = [&](const Codes&) -> std::optional<std::string> {
         if (answers.empty()) return std::nullopt;
         std::string code = answers.front();
         answers.erase(answers.begin());
         return code;
     };
     ASSERT_TRUE(manager.Download(false, ask).ok());
-    EXPECT_EQ(StoredCodes(), (std::vector<std::string>{"A1", "a1"}));
+    EXPECT_EQ(StoredCodes(), (Codes{"A1", "a1"}));
 
     rig.printer.ClearLogs();
     answers = {"B1"};
@@ -80,19 +72,17 @@ TEST_F(NvManagerTest, AskedCodesAndACancelledAddressWindow) {
     EXPECT_EQ(rig.nv.ImageCount, 2);
 }
 
-TEST_F(NvManagerTest, NothingToDownload) {
-    const auto outcome = manager.Download(true);
+TEST_F(NvManagerTest, NothingToDownloadGoneOrTooTallStopsBeforeAnythingIsSent) {
+    auto outcome = manager.Download(true);
     EXPECT_EQ(outcome.stage, NvDownloadOutcome::Stage::NoImages);
     EXPECT_EQ(outcome.message, "Without a BMP file being selected.");
-    NvManager handheld{rig.nv, rig.host, HandheldNvJob()};
-    EXPECT_EQ(handheld.Download(true).message, "Without a bitmap file being selected.");
-}
+    EXPECT_EQ(NvManager(rig.nv, rig.host, HandheldNvJob()).Download(true).message,
+              "Without a bitmap file being selected.");
 
-TEST_F(NvManagerTest, FileGoneOrTooTallStopsBeforeAnythingIsSent) {
     Add("a.bmp", 8, 1);
     Add("tall.bmp", 384, 1366);
     rig.printer.ClearLogs();
-    auto outcome = manager.Download(true);
+    outcome = manager.Download(true);
     EXPECT_EQ(outcome.stage, NvDownloadOutcome::Stage::Stopped);
     EXPECT_NE(outcome.message.find("65524"), std::string::npos) << outcome.message;
     EXPECT_EQ(outcome.path, rig.nv.ImageList.items()[1].path);
@@ -120,37 +110,109 @@ TEST_F(NvManagerTest, FailedDownloadLeavesTheCountAndStillRefreshes) {
     EXPECT_TRUE(rig.nv.DownloadQueue.empty());
 }
 
-TEST_F(NvManagerTest, LegacyDownloadNumbersTheImagesAndRemembersTheCount) {
+TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
     rig.MakeLegacy();
     Add("a.bmp", 8, 1);
     Add("b.bmp", 8, 2);
     ASSERT_TRUE(manager.Download(true).ok());
-    EXPECT_EQ(rig.handler().numberedImages().size(), 2u);
+    // The printer takes numbered blocks only after a header announcing their length.
+    ASSERT_EQ(rig.handler().numberedImages().size(), 2u);
+    EXPECT_EQ(rig.handler().numberedImages()[1].raster, (test::Bytes{0xFF, 0xFF}));
     EXPECT_EQ(rig.nv.ReadStoredCount(), 2u);
-    EXPECT_EQ(rig.nv.AddressList, (std::vector<std::string>{"00", "01"}));
+    EXPECT_EQ(rig.nv.AddressList, (Codes{"00", "01"}));
     ASSERT_TRUE(manager.Print(1, "01").ok);
-    EXPECT_EQ(rig.handler().printed(), std::vector<std::string>{"#1"});
+    EXPECT_EQ(rig.handler().printed(), Codes{"#1"});
+
+    rig.TakeReceived();
+    EXPECT_EQ(manager.Delete(0, "00").message, " Not supported operation!");
+    EXPECT_TRUE(rig.TakeReceived().empty());
+    ASSERT_TRUE(manager.DeleteAll().ok);
+    EXPECT_TRUE(rig.handler().numberedImages().empty());
+    EXPECT_TRUE(rig.nv.AddressList.empty());  // the count is 0 now: the list read gives 400
+    EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
+    rig.TakeReceived();
+    ASSERT_TRUE(manager.PrintAll().ok);  // count unknown: every likely number
+    EXPECT_EQ(rig.TakeReceived().size(), 78u * 9u);
 }
 
-TEST_F(NvManagerTest, PrintAllTakesTheCountFromTheList) {
+TEST_F(NvManagerTest, PrintAllTakesTheCountFromTheListAndDeletesReadItAgain) {
     rig.Preload({"10", "11"});
     ASSERT_TRUE(manager.Refresh().ok);
     ASSERT_TRUE(manager.PrintAll().ok);
     EXPECT_EQ(rig.nv.ImageCount, 2);
-    EXPECT_EQ(rig.handler().printed(), (std::vector<std::string>{"10", "11"}));
+    EXPECT_EQ(rig.handler().printed(), (Codes{"10", "11"}));
     ASSERT_TRUE(manager.Delete(0, "10").ok);
-    EXPECT_EQ(rig.nv.AddressList, std::vector<std::string>{"11"});
+    EXPECT_EQ(rig.nv.AddressList, Codes{"11"});
+    ASSERT_TRUE(manager.DeleteAll().ok);
+    EXPECT_TRUE(rig.nv.AddressList.empty());
+    EXPECT_TRUE(rig.handler().keyCodeImages().empty());
 }
 
 TEST(NvManagerOpen, FailureClosesTheLinkAndForgetsTheCheck) {
-    nv::test::NvRig rig;
-    NvManager manager{rig.nv, rig.host};
+    test::NvRig rig;
     rig.printer.faults.perCommand["nv-list"] = sim::Fault::WrongHeader;
-    const auto outcome = manager.Open();
+    const auto outcome = NvManager(rig.nv, rig.host).Open();
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.message, "Failed to read NV image address!");
     EXPECT_FALSE(rig.util.link.IsOpen());
     EXPECT_FALSE(rig.nv.PrinterChecked);
+}
+
+/// "number:name:brightness" of each list item.
+Codes Names(const test::NvRig& rig) {
+    Codes out;
+    for (const auto& item : rig.nv.ImageList.items())
+        out.push_back(std::to_string(item.number) + ":" + item.name + ":" + std::to_string(item.brightness));
+    return out;
+}
+
+TEST(NvCatalogue, LoadStopsAtTheFirstGapSkipsFilesThatAreGoneAndDropsWhatPassesTheLimit) {
+    test::NvRig rig;
+    const auto a = rig.Bitmap("a.bmp", 8, 2);
+    const auto c = rig.Bitmap("c.bmp", 8, 2);
+    WriteCatalogueEntry(rig.store, 1, rig.dir.path().string() + "/gone.bmp,010");
+    WriteCatalogueEntry(rig.store, 2, a + ",020");
+    WriteCatalogueEntry(rig.store, 3, c);
+    WriteCatalogueEntry(rig.store, 5, c + ",040");  // after the gap at 4: never read
+    EXPECT_TRUE(LoadCatalogue(rig.nv).empty());
+    EXPECT_EQ(Names(rig), (Codes{"1:a.bmp:20", "2:c.bmp:0"}));
+
+    // 384 x 1000 estimates 48000 bytes: five fit into 262144, the sixth does not.
+    const auto big = rig.Bitmap("big.bmp", 384, 1000);
+    for (int i = 1; i <= 6; ++i) WriteCatalogueEntry(rig.store, i, big + ",000");
+    WriteCatalogueEntry(rig.store, 7, rig.Bitmap("small.bmp", 8, 1) + ",000");
+    EXPECT_EQ(LoadCatalogue(rig.nv), Codes{big});
+    EXPECT_EQ(rig.nv.ImageList.size(), 6u);
+    EXPECT_EQ(rig.nv.ImageList.items().back().name, "small.bmp");
+    EXPECT_EQ(rig.nv.ImageList.items().back().number, 6);
+
+    rig.store.SetRegString(NvKey, "image001", "");
+    EXPECT_TRUE(LoadCatalogue(rig.nv).empty());
+    EXPECT_TRUE(rig.nv.ImageList.empty());
+}
+
+TEST(NvCatalogue, SaveReplacesWhateverWasThereAndLoadGetsItBack) {
+    test::NvRig rig;
+    for (int i = 1; i <= 5; ++i) WriteCatalogueEntry(rig.store, i, "/old/" + std::to_string(i) + ".bmp");
+    const auto a = rig.Bitmap("a.bmp", 8, 2);
+    for (int brightness : {0, 7, 100}) rig.AddImage(a, brightness);
+    rig.nv.ImageCount = 2;
+    rig.nv.PrinterChecked = true;
+    rig.nv.AddressList = {"10"};
+    rig.nv.DownloadQueue.push_back({"x", {1, 2, 3}});
+
+    SaveCatalogue(rig.nv);
+    for (const auto& [index, text] : {std::pair{1, a + ",000"}, std::pair{2, a + ",007"}, std::pair{3, a + ",100"},
+                                      std::pair{4, std::string()}})
+        EXPECT_EQ(ReadCatalogueEntry(rig.store, index), text) << index;
+    EXPECT_EQ(rig.nv.ReadStoredCount(), 2u);
+    EXPECT_FALSE(rig.nv.PrinterChecked);
+    EXPECT_TRUE(rig.nv.AddressList.empty());
+    EXPECT_TRUE(rig.nv.DownloadQueue.empty());
+    EXPECT_EQ(rig.nv.ImageList.size(), 3u);  // stays until the next load
+
+    LoadCatalogue(rig.nv);
+    EXPECT_EQ(Names(rig), (Codes{"1:a.bmp:0", "2:a.bmp:7", "3:a.bmp:100"}));
 }
 
 }  // namespace

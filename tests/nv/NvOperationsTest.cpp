@@ -1,43 +1,110 @@
-// The engine's printer operations besides the key-code list, on the virtual printer.
+// The engine's printer operations on the virtual printer, the key-code list read above all.
 #include <gtest/gtest.h>
 
-#include "context/ResultCode.h"
+#include <algorithm>
+#include <optional>
+
 #include "NvRig.h"
 
 namespace pelmora::nv {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::Codes;
+
+/// Answers the key-code request (and, when asked, every ACK) with one fixed reply.
+struct ScriptedList : sim::CommandHandler {
+    ScriptedList(sim::Reply r, bool ack) : reply(std::move(r)), answersAck(ack) {}
+    sim::Reply reply;
+    bool answersAck;
+
+    Match Handle(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key,
+                 std::vector<sim::Reply>& replies) override {
+        const Bytes request = answersAck && input[0] == byte::ACK ? Bytes{byte::ACK} : ReadKeyCodeListCommand();
+        const std::size_t n = std::min(input.size(), request.size());
+        if (!std::equal(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(n), request.begin())) return Match::No;
+        if (n < request.size()) return Match::NeedMore;
+        consumed = request.size();
+        key = "scripted";
+        replies = {reply};
+        return Match::Yes;
+    }
+};
 
 class NvOperations : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(rig.Open());
-        rig.TakeReceived();
-    }
-    nv::test::NvRig rig;
+    void SetUp() override { rig.Ready(); }
+    test::NvRig rig;
 };
 
-TEST_F(NvOperations, KeyCodeCommandsSendTheirBytes) {
-    rig.Preload({"A1", "B2"});
-    EXPECT_EQ(rig.nv.PrintKeyCodeImage("A1"), rc::Ok);
-    EXPECT_EQ(rig.nv.DeleteKeyCodeImage("A1"), rc::Ok);
-    EXPECT_EQ(rig.TakeReceived(), (Bytes{0x1D, 0x28, 0x4C, 0x06, 0x00, 0x30, 0x45, 0x41, 0x31, 0x01, 0x01,
-                                         0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x42, 0x41, 0x31}));
-    EXPECT_EQ(rig.handler().printed(), (std::vector<std::string>{"A1"}));
-    EXPECT_EQ(rig.handler().FindKeyCode("A1"), nullptr);
-    EXPECT_EQ(rig.nv.DeleteAllKeyCodeImages(), rc::Ok);
-    EXPECT_TRUE(rig.handler().keyCodeImages().empty());
-}
-
-TEST_F(NvOperations, ShortCodeIsRefusedBeforeAnythingIsSent) {
-    EXPECT_EQ(rig.nv.DeleteKeyCodeImage("7"), rc::CodeTooShort);
-    EXPECT_EQ(rig.nv.PrintKeyCodeImage(""), rc::CodeTooShort);
-    EXPECT_TRUE(rig.TakeReceived().empty());
+TEST_F(NvOperations, StoredCodesReplaceTheListInBlocksEachAcknowledgedAfterItsPause) {
+    rig.Preload({"10", "11", "12", "13", "14"});
+    rig.handler().codesPerBlock = 2;
+    rig.nv.AddressList = {"old"};
+    const auto start = rig.Now();
+    EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::Ok);
+    EXPECT_EQ(rig.nv.AddressList, (Codes{"10", "11", "12", "13", "14"}));
+    EXPECT_EQ(rig.TakeReceived(),
+              (Bytes{0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x40, 0x4B, 0x43, byte::ACK, byte::ACK, byte::ACK}));
+    EXPECT_GE(rig.Now() - start, 3u * 150u);
     EXPECT_TRUE(rig.util.link.IsOpen());
 }
 
-TEST_F(NvOperations, ClosedLinkIs101WithNothingSent) {
+TEST(ReadKeyCodeList, RepliesDecideTheListTheAnswerAndTheLink) {
+    sim::Reply split{{0x37, 0x72, 0x40, 0x41, 0x31, 0x37, 0x72, 0x40, 0x42, 0x32, 0x00}};
+    split.splitAt = 5;
+    split.splitGapMs = 1500;  // longer than one read waits: the first piece is lost
+    struct Case { const char* name; sim::Reply reply; bool answersAck; int want; std::optional<Codes> list; };
+    const Case cases[] = {
+        {"empty printer", {{0x37, 0x72, 0x40, 0x00}}, false, rc::Nothing, Codes{}},
+        {"piece before a silent read", split, false, rc::Ok, Codes{"B2"}},
+        {"no header", {{0x41, 0x42, 0x43, 0x00}}, false, rc::BadHeader, Codes{"keep"}},
+        {"longer than the block buffer", {Bytes(1100, 0x31)}, false, rc::BadHeader, Codes{"keep"}},
+        {"always more to come", {{0x37, 0x72, 0x41, 0x31, 0x30, 0x00}}, true, rc::BadHeader, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        test::NvRig rig;
+        rig.printer.AddHandler(std::make_unique<ScriptedList>(c.reply, c.answersAck));
+        ASSERT_TRUE(rig.Open());
+        rig.nv.AddressList = {"keep"};
+        EXPECT_EQ(rig.nv.ReadKeyCodeList(), c.want) << c.name;
+        if (c.list) {
+            EXPECT_EQ(rig.nv.AddressList, *c.list) << c.name;
+        }
+        // A list read or an empty printer is acknowledged; anything else gets CAN and a closed link.
+        const bool good = c.want != rc::BadHeader;
+        EXPECT_EQ(rig.TakeReceived().back(), good ? byte::ACK : byte::CAN) << c.name;
+        EXPECT_EQ(rig.util.link.IsOpen(), good) << c.name;
+    }
+}
+
+TEST_F(NvOperations, KeyCodeListFailuresCloseTheLink) {
+    rig.printer.faults.perCommand["nv-list"] = sim::Fault::Silent;
+    const auto start = rig.Now();
+    EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::BadHeader);
+    const auto& log = rig.printer.commandLog();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "nv-list"), 11);  // asked ten times more, then given up
+    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_LT(rig.Now() - start, 15000u);  // 12 empty reads of about a second
+
+    rig.TakeReceived();
+    EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::NotOpen);
+    EXPECT_TRUE(rig.TakeReceived().empty());
+    rig.printer.faults.perCommand.clear();
+    for (int writesBefore : {0, 1}) {  // the request, then the ACK, taken short
+        ASSERT_TRUE(rig.Open());
+        rig.platform.config().shortWritesFrom = rig.platform.writes() + writesBefore;
+        EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::ShortWrite) << writesBefore;
+        EXPECT_FALSE(rig.util.link.IsOpen()) << writesBefore;
+    }
+}
+
+TEST_F(NvOperations, RefusedCallsSendNothing) {
+    EXPECT_EQ(rig.nv.DeleteKeyCodeImage("7"), rc::CodeTooShort);
+    EXPECT_EQ(rig.nv.PrintKeyCodeImage(""), rc::CodeTooShort);
+    EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::Nothing);  // no codes
+    EXPECT_TRUE(rig.util.link.IsOpen());
+
     rig.util.link.ClosePort();
     rig.nv.AddressList = {"10"};
     for (int result : {rig.nv.DeleteKeyCodeImage("10"), rig.nv.DeleteAllKeyCodeImages(),
@@ -45,13 +112,12 @@ TEST_F(NvOperations, ClosedLinkIs101WithNothingSent) {
                        rig.nv.DeleteAllNumberedImages(), rig.nv.PrintAllNumberedImages(),
                        rig.nv.SendLegacyDownloadHeader(1, 10), rig.nv.ReadStoredAddresses()})
         EXPECT_EQ(result, rc::NotOpen);
+    // A numbered print skips the link test and fails as a write.
+    EXPECT_EQ(rig.nv.PrintNumberedImage(2), rc::ShortWrite);
     EXPECT_TRUE(rig.TakeReceived().empty());
 }
 
-TEST_F(NvOperations, PrintAllKeyCodeImagesNeedsCodesAndStopsAtAShortWrite) {
-    EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::Nothing);
-    EXPECT_TRUE(rig.TakeReceived().empty());
-
+TEST_F(NvOperations, PrintAllKeyCodeImagesStopsAtAShortWrite) {
     rig.nv.AddressList = {"10", "11", "12"};
     EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::Ok);
     EXPECT_EQ(rig.TakeReceived().size(), 33u);
@@ -62,8 +128,9 @@ TEST_F(NvOperations, PrintAllKeyCodeImagesNeedsCodesAndStopsAtAShortWrite) {
     EXPECT_FALSE(rig.util.link.IsOpen());
 }
 
-TEST_F(NvOperations, PrintAllNumberedImagesWithKnownUnknownAndNegativeCounts) {
+TEST_F(NvOperations, NumberedCountsAreBounded) {
     rig.MakeLegacy();
+    // 0 is an unknown count, a negative one prints nothing, one byte numbers at most 256.
     struct Case { std::int32_t count; int prints; };
     for (const Case c : {Case{0, 78}, Case{3, 3}, Case{-1, 0}, Case{1000, 256}}) {
         rig.nv.ImageCount = c.count;
@@ -75,34 +142,11 @@ TEST_F(NvOperations, PrintAllNumberedImagesWithKnownUnknownAndNegativeCounts) {
                       PrintNumberedCommand(static_cast<std::uint8_t>(c.prints - 1))) << c.count;
         }
     }
-}
-
-TEST_F(NvOperations, NumberedImagesPrintWithoutALinkCheck) {
-    rig.util.link.ClosePort();
-    EXPECT_EQ(rig.nv.PrintNumberedImage(2), rc::ShortWrite);
-}
-
-TEST_F(NvOperations, DeleteAllNumberedResetsTheCount) {
-    rig.MakeLegacy();
-    rig.nv.ImageCount = 4;
-    ASSERT_TRUE(rig.nv.WriteStoredCount(4));
-    EXPECT_EQ(rig.nv.DeleteAllNumberedImages(), rc::Ok);
-    EXPECT_EQ(rig.TakeReceived(), (Bytes{0x08, 0x5E, 0x4C, 0x01, 0x00, 0x41}));
-    EXPECT_EQ(rig.nv.ImageCount, 0);
-    EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
-}
-
-TEST_F(NvOperations, StoredAddressesComeFromTheCount) {
+    // The stored list comes from the stored count: none keeps the list, a damaged one is capped.
     rig.nv.AddressList = {"keep"};
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Nothing);
-    EXPECT_EQ(rig.nv.AddressList, (std::vector<std::string>{"keep"}));
-
-    rig.nv.WriteStoredCount(3);
-    EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
-    EXPECT_EQ(rig.nv.AddressList, (std::vector<std::string>{"00", "01", "02"}));
-    EXPECT_EQ(rig.nv.ImageCount, 3);
-
-    rig.nv.WriteStoredCount(0xFFFFFFF0u);  // a damaged store
+    EXPECT_EQ(rig.nv.AddressList, (Codes{"keep"}));
+    rig.nv.WriteStoredCount(0xFFFFFFF0u);
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
     EXPECT_EQ(rig.nv.AddressList.size(), 256u);
     EXPECT_EQ(rig.nv.AddressList[100], "100");
@@ -113,8 +157,7 @@ TEST_F(NvOperations, DownloadBlocksGoInPiecesOf4096) {
     struct Case { std::size_t length; std::vector<int> writes; };
     for (const Case& c : {Case{4096, {4096}}, Case{4097, {4096, 1}}, Case{10000, {4096, 4096, 1808}}, Case{0, {}}}) {
         const std::size_t before = rig.platform.writeSizes().size();
-        NvDownloadBlock block{"x", Bytes(c.length, 0x55)};
-        EXPECT_EQ(rig.nv.SendDownloadBlock(block), rc::Ok);
+        EXPECT_EQ(rig.nv.SendDownloadBlock({"x", Bytes(c.length, 0x55)}), rc::Ok);
         const auto& sizes = rig.platform.writeSizes();
         EXPECT_EQ(std::vector<int>(sizes.begin() + static_cast<std::ptrdiff_t>(before), sizes.end()), c.writes)
             << c.length;
@@ -122,11 +165,6 @@ TEST_F(NvOperations, DownloadBlocksGoInPiecesOf4096) {
     rig.platform.config().shortWritesFrom = rig.platform.writes() + 1;
     EXPECT_EQ(rig.nv.SendDownloadBlock({"x", Bytes(9000, 0x55)}), rc::ShortWrite);
     EXPECT_FALSE(rig.util.link.IsOpen());
-}
-
-TEST_F(NvOperations, LegacyHeaderCarriesTheTotalPlusTwo) {
-    EXPECT_EQ(rig.nv.SendLegacyDownloadHeader(1, 1000), rc::Ok);
-    EXPECT_EQ(rig.TakeReceived(), (Bytes{0x08, 0x5E, 0x37, 0xEA, 0x03, 0x00, 0x00, 0x43, 0x01}));
 }
 
 }  // namespace

@@ -1,11 +1,16 @@
 #pragma once
 // The NV engine on the virtual printer, with a job host on virtual time that
 // records what the progress window would show.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <utility>
 #include <vector>
 
+#include <QImage>
+
 #include "context/JobRunner.h"
+#include "context/ResultCode.h"
 #include "nv/CCommonNv.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvManager.h"
@@ -14,23 +19,18 @@
 
 namespace pelmora::nv::test {
 
-/// Every label shown, with the bar steps taken under it.
+using Bytes = std::vector<std::uint8_t>;
+using Codes = std::vector<std::string>;
+
+/// Every label shown, with the bar steps taken under that showing.
 struct RecordingView : context::ProgressView {
     void SetTitle(const std::string& text) override { titles.push_back(text); }
     void SetLabel(const std::string& text) override { labels.push_back({text, 0}); }
-    void SetPosition(int value) override {
-        position = value;
+    void SetPosition(int) override {
         if (!labels.empty()) ++labels.back().second;
-    }
-    /// Steps taken under the label's last showing.
-    int StepsUnder(const std::string& label) const {
-        for (auto it = labels.rbegin(); it != labels.rend(); ++it)
-            if (it->first == label) return it->second;
-        return -1;
     }
     std::vector<std::string> titles;
     std::vector<std::pair<std::string, int>> labels;
-    int position = 0;
 };
 
 struct VirtualHost : NvJobHost {
@@ -46,13 +46,16 @@ struct NvRig : pelmora::test::PrinterRig {
 
     sim::NvHandler& handler() { return *printer.Handler<sim::NvHandler>(); }
 
+    /// The link open and the printer checked, as inside the manager; nothing logged yet.
+    void Ready() {
+        ASSERT_TRUE(Open());
+        nv.PrinterChecked = true;
+        TakeReceived();
+    }
+
     /// Puts images under these codes into the printer without going through the link.
-    void Preload(const std::vector<std::string>& codes) {
-        Raster raster;
-        raster.width = 8;
-        raster.height = 1;
-        raster.bytes = {0xAA};
-        for (const auto& code : codes) printer.Receive(RasterDefinitionBlock(raster, code[0], code[1]));
+    void Preload(const Codes& codes) {
+        for (const auto& code : codes) printer.Receive(RasterDefinitionBlock({8, 1, {0xAA}}, code[0], code[1]));
         printer.EndSession();
         printer.ClearLogs();
     }
@@ -63,17 +66,30 @@ struct NvRig : pelmora::test::PrinterRig {
         util.FirmwareVersion = firmware;
     }
 
+    /// A black bitmap file in the rig's folder.
+    std::string Bitmap(const std::string& name, int width, int height) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        const auto path = (dir / name).string();
+        EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
+        return path;
+    }
+
+    /// Adds a file to the image list as the manager window does.
+    void AddImage(const std::string& path, int brightness = 0) {
+        const auto item = nv.LoadImageItem(nv.ImageList.NextNumber(), path, brightness);
+        ASSERT_TRUE(item);
+        ASSERT_EQ(nv.ImageList.AddImageItem(*item), rc::Ok);
+    }
+
     CCommonNv nv;
     VirtualHost host;
 };
 
 /// A raster definition block of exactly `length` bytes (length > 16).
 inline NvDownloadBlock BlockOfLength(const std::string& name, std::size_t length, const std::string& code = "10") {
-    Raster raster;
-    raster.width = 8;
-    raster.height = static_cast<std::uint16_t>(length - kRasterDefinitionHead);
-    raster.bytes.assign(raster.height, 0x5A);
-    return {name, RasterDefinitionBlock(raster, code[0], code[1])};
+    const auto height = static_cast<std::uint16_t>(length - kRasterDefinitionHead);
+    return {name, RasterDefinitionBlock({8, height, Bytes(height, 0x5A)}, code[0], code[1])};
 }
 
 }  // namespace pelmora::nv::test

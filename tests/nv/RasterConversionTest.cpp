@@ -1,121 +1,70 @@
+// Bitmap files to one-bit rasters: loading, scaling, thresholds and dither.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include <QImage>
+
+#include "nv/BitmapLoader.h"
 #include "nv/RasterConversion.h"
+#include "support/PrinterRig.h"
 
 namespace pelmora::nv {
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
+RgbImage Dot(std::uint32_t rgb) { return RgbImage(1, 1, rgb); }
 
-TEST(ConversionSize, ClipsToThePrinterWidthKeepingTheAspect) {
-    struct Case { std::uint32_t w, h, wantW, wantH; };
-    for (const Case c : {Case{600, 90, 384, 57}, Case{100, 10, 100, 10}, Case{384, 1365, 384, 1365},
-                         Case{385, 1, 384, 0}, Case{768, 3, 384, 1}, Case{1, 1, 1, 1}}) {
-        const Size s = ConversionSize(c.w, c.h);
-        EXPECT_EQ(s.width, c.wantW) << c.w << "x" << c.h;
-        EXPECT_EQ(s.height, c.wantH) << c.w << "x" << c.h;
-    }
-}
-
-TEST(ConvertToRaster, WideBitmapBecomes384DotsAndItsRasterSize) {
-    const RasterResult r = ConvertToRaster(RgbImage(600, 90, kBlack), 0);
-    ASSERT_TRUE(r.ok()) << r.error;
-    EXPECT_EQ(r.raster.width, 384);
-    EXPECT_EQ(r.raster.height, 57);
-    ASSERT_EQ(r.raster.bytes.size(), 2736u);
-    for (std::uint8_t b : r.raster.bytes) ASSERT_EQ(b, 0xFF);
-}
-
-TEST(ConvertToRaster, RowsArePaddedWithClearLowBits) {
-    // 100 dots: 13 bytes a row, the last 4 bits of each row never set.
-    const RasterResult r = ConvertToRaster(RgbImage(100, 2, kBlack), 0);
-    ASSERT_TRUE(r.ok());
-    ASSERT_EQ(r.raster.bytes.size(), 26u);
-    for (int row = 0; row < 2; ++row) {
-        for (int i = 0; i < 12; ++i) EXPECT_EQ(r.raster.bytes[row * 13 + i], 0xFF);
-        EXPECT_EQ(r.raster.bytes[row * 13 + 12], 0xF0);
-    }
-}
-
-TEST(ConvertToRaster, LeftmostDotIsTheMostSignificantBit) {
-    RgbImage image(10, 2, kWhite);
-    image.at(0, 0) = kBlack;
-    image.at(9, 0) = kBlack;
-    image.at(3, 1) = kBlack;
-    const RasterResult r = ConvertToRaster(image, 0);
-    EXPECT_EQ(r.raster.bytes, (std::vector<std::uint8_t>{0x80, 0x40, 0x10, 0x00}));
-}
-
-TEST(ConvertToRaster, WhiteLimitIs226OnEveryChannel) {
-    struct Case { std::uint32_t rgb; bool dark; };
-    for (const Case c : {Case{Rgb(226, 226, 226), false}, Case{Rgb(255, 255, 255), false},
-                         Case{Rgb(225, 255, 255), true}, Case{Rgb(255, 225, 255), true},
-                         Case{Rgb(255, 255, 225), true}, Case{Rgb(0, 0, 0), true}}) {
-        const RasterResult r = ConvertToRaster(RgbImage(1, 1, c.rgb), 0);
-        EXPECT_EQ(r.raster.bytes.at(0), c.dark ? 0x80 : 0x00) << std::hex << c.rgb;
-    }
-}
-
-// A black 4x4 image shows the dither matrix that a brightness leaves: one
-// byte per row, the high nibble holding the four dots.
-TEST(ConvertToRaster, BrightnessClearsTheDitherEntriesBelowItsThreshold) {
-    struct Case { int brightness; std::vector<std::uint8_t> rows; };
+TEST(ConvertToRaster, ImagesAndTheirRasters) {
+    RgbImage dots(10, 2, kWhite);
+    dots.at(0, 0) = dots.at(9, 0) = dots.at(3, 1) = kBlack;
+    // 240 and 239 are both light, but 0xF0 & 0xEF = 224 is dark: halving ANDs colours.
+    RgbImage pairs(768, 2);
+    for (std::size_t i = 0; i < pairs.pixels.size(); ++i) pairs.pixels[i] = i % 2 ? 0xF0F0F0 : 0xEFEFEF;
+    Bytes padded(26, 0xFF);  // 100 dots: 13 bytes a row, the last 4 bits never set
+    padded[12] = padded[25] = 0xF0;
+    const RgbImage black4(4, 4, kBlack);
+    // Brightness rows show the dither matrix left on black 4x4: the high nibbles hold the dots.
+    struct Case { const char* name; RgbImage image; int brightness; Bytes bytes; std::uint16_t w = 0, h = 0; };
     const Case cases[] = {
-        {0, {0xF0, 0xF0, 0xF0, 0xF0}},     // no matrix: every dark pixel
-        {-5, {0xF0, 0xF0, 0xF0, 0xF0}},
-        {6, {0xF0, 0xF0, 0xF0, 0xF0}},     // 0.96 clears nothing
-        {7, {0xF0, 0xE0, 0xF0, 0xF0}},     // 1.12 clears entry 1 at x 3, y 1
-        {25, {0xF0, 0xE0, 0xF0, 0xA0}},    // exactly 4.0: entry 4 stays
-        {50, {0xF0, 0x80, 0xF0, 0x00}},    // 8.0: entries 8..16 stay
-        {100, {0x80, 0x00, 0x00, 0x00}},   // only 16, at x 0, y 0
+        {"600 x 90", RgbImage(600, 90, kBlack), 0, Bytes(2736, 0xFF), 384, 57},
+        {"halved light pairs", pairs, 0, Bytes(48, 0xFF), 384, 1},
+        {"768 x 3 rounds down", RgbImage(768, 3, kBlack), 0, Bytes(48, 0xFF), 384, 1},
+        {"unhalved light", RgbImage(2, 1, Rgb(240, 240, 240)), 0, {0x00}},
+        {"100 dots", RgbImage(100, 2, kBlack), 0, padded},
+        {"leftmost dot in the high bit", dots, 0, {0x80, 0x40, 0x10, 0x00}},
+        // The white limit is 226 on every channel.
+        {"226", Dot(Rgb(226, 226, 226)), 0, {0x00}},     {"white", Dot(kWhite), 0, {0x00}},
+        {"red 225", Dot(Rgb(225, 255, 255)), 0, {0x80}}, {"green 225", Dot(Rgb(255, 225, 255)), 0, {0x80}},
+        {"blue 225", Dot(Rgb(255, 255, 225)), 0, {0x80}}, {"black", Dot(kBlack), 0, {0x80}},
+        {"brightness 0: no matrix", black4, 0, {0xF0, 0xF0, 0xF0, 0xF0}},
+        {"brightness -5", black4, -5, {0xF0, 0xF0, 0xF0, 0xF0}},
+        {"brightness 6: 0.96 clears nothing", black4, 6, {0xF0, 0xF0, 0xF0, 0xF0}},
+        {"brightness 7: 1.12 clears entry 1", black4, 7, {0xF0, 0xE0, 0xF0, 0xF0}},
+        {"brightness 25: entry 4 stays at 4.0", black4, 25, {0xF0, 0xE0, 0xF0, 0xA0}},
+        {"brightness 50: entries 8..16 stay", black4, 50, {0xF0, 0x80, 0xF0, 0x00}},
+        {"brightness 100: only 16", black4, 100, {0x80, 0x00, 0x00, 0x00}},
+        {"matrix repeats every four dots", RgbImage(8, 8, kBlack), 100, {0x88, 0, 0, 0, 0x88, 0, 0, 0}},
+        {"matrix never darkens white", RgbImage(8, 8, kWhite), 50, Bytes(8, 0x00)},
     };
     for (const Case& c : cases) {
-        const RasterResult r = ConvertToRaster(RgbImage(4, 4, kBlack), c.brightness);
-        EXPECT_EQ(r.raster.bytes, c.rows) << "brightness " << c.brightness;
+        const RasterResult r = ConvertToRaster(c.image, c.brightness);
+        ASSERT_TRUE(r.ok()) << c.name << ": " << r.error;
+        EXPECT_EQ(r.raster.width, c.w ? c.w : c.image.width) << c.name;
+        EXPECT_EQ(r.raster.height, c.h ? c.h : c.image.height) << c.name;
+        EXPECT_EQ(r.raster.bytes, c.bytes) << c.name;
     }
-}
-
-TEST(ConvertToRaster, DitherRepeatsEveryFourDotsAndNeverSetsWhite) {
-    const RasterResult black = ConvertToRaster(RgbImage(8, 8, kBlack), 100);
-    for (int y = 0; y < 8; ++y) EXPECT_EQ(black.raster.bytes[y], y % 4 == 0 ? 0x88 : 0x00) << y;
-    const RasterResult white = ConvertToRaster(RgbImage(8, 8, kWhite), 50);
-    for (std::uint8_t b : white.raster.bytes) EXPECT_EQ(b, 0x00);
-}
-
-TEST(ConvertToRaster, ReductionAndsColoursSoTwoLightPixelsCanMakeADarkDot) {
-    // 240 and 239 are both light; 0xF0 & 0xEF = 0xE0 = 224 is dark.
-    RgbImage image(768, 2, kWhite);
-    for (std::uint32_t x = 0; x < 768; ++x)
-        for (std::uint32_t y = 0; y < 2; ++y) image.at(x, y) = x % 2 ? Rgb(240, 240, 240) : Rgb(239, 239, 239);
-    const RasterResult unreduced = ConvertToRaster(RgbImage(2, 1, Rgb(240, 240, 240)), 0);
-    EXPECT_EQ(unreduced.raster.bytes.at(0), 0x00);
-
-    const RasterResult r = ConvertToRaster(image, 0);
-    ASSERT_EQ(r.raster.width, 384);
-    ASSERT_EQ(r.raster.height, 1);
-    for (std::uint8_t b : r.raster.bytes) ASSERT_EQ(b, 0xFF);
 }
 
 TEST(StretchAnd, EveryTargetDotCollectsItsOwnSourcePixels) {
     // 5 -> 3 columns: sources 0,1 -> 0; 2,3 -> 1; 4 -> 2 (x * 3 div 5).
-    RgbImage image(5, 1, kWhite);
-    image.at(3, 0) = Rgb(0x12, 0x34, 0x56);
-    const RgbImage out = StretchAnd(image, {3, 1});
-    EXPECT_EQ(out.pixels, (std::vector<std::uint32_t>{kWhite, Rgb(0x12, 0x34, 0x56), kWhite}));
-
-    RgbImage tall(1, 4, kWhite);
+    RgbImage wide(5, 1, kWhite), tall(1, 4, kWhite);
+    wide.at(3, 0) = 0x123456;
     tall.at(0, 3) = kBlack;
+    EXPECT_EQ(StretchAnd(wide, {3, 1}).pixels, (std::vector<std::uint32_t>{kWhite, 0x123456, kWhite}));
     EXPECT_EQ(StretchAnd(tall, {1, 2}).pixels, (std::vector<std::uint32_t>{kWhite, kBlack}));
-}
-
-TEST(StretchAnd, EnlargementRepeatsPixels) {
-    RgbImage image(2, 1);
-    image.at(0, 0) = 0x112233;
-    image.at(1, 0) = 0x445566;
-    const RgbImage out = StretchAnd(image, {4, 2});
-    EXPECT_EQ(out.pixels, (std::vector<std::uint32_t>{0x112233, 0x112233, 0x445566, 0x445566, 0x112233,
-                                                      0x112233, 0x445566, 0x445566}));
 }
 
 TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {
@@ -127,6 +76,75 @@ TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {
     EXPECT_FALSE(ConvertToRaster(RgbImage(1000, 1, kBlack), 0).ok());    // no row left
     EXPECT_FALSE(ConvertToRaster(RgbImage(), 0).ok());
     EXPECT_FALSE(ConvertToRaster(RgbImage(0, 5), 0).ok());
+}
+
+/// A hand-made BMP file: palette depths and RLE, which QImage::save does not write.
+struct Bmp {
+    std::int32_t width, height;          ///< height < 0: rows top-down
+    std::uint16_t bits;
+    std::uint32_t compression;           ///< 0 none, 1 RLE8, 2 RLE4
+    std::vector<std::uint32_t> palette;  ///< 0x00RRGGBB
+    Bytes pixels;                        ///< as stored: rows padded, bottom-up unless height < 0
+
+    Bytes File() const {
+        Bytes out{'B', 'M'};
+        auto put = [&out](std::uint32_t v, int bytes) {
+            for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        };
+        const auto headers = static_cast<std::uint32_t>(54 + palette.size() * 4);
+        const auto size = static_cast<std::uint32_t>(pixels.size());
+        for (std::uint32_t v : {headers + size, 0u, headers, 40u, static_cast<std::uint32_t>(width),
+                                static_cast<std::uint32_t>(height), 1u | std::uint32_t{bits} << 16,  // one plane
+                                compression, size, 2835u, 2835u, static_cast<std::uint32_t>(palette.size()), 0u})
+            put(v, 4);
+        for (std::uint32_t c : palette) put(c, 4);  // blue, green, red, 0
+        out.insert(out.end(), pixels.begin(), pixels.end());
+        return out;
+    }
+};
+
+class BitmapLoader : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const auto path = (dir / name).string();
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+    pelmora::test::TempDir dir;
+};
+
+TEST_F(BitmapLoader, PaletteDepthsAndRunLengthsGoThroughTheColourTable) {
+    const std::vector<std::uint32_t> palette{0xFFFFFF, 0xFF0000, 0xF0F0F0, 0x000000};
+    struct Case { const char* name; Bmp bmp; Bytes raster; };
+    const Case cases[] = {
+        // Index 0 is black, against the usual table. Bottom row (stored first) white, top row black but x 9.
+        {"1-bit", {10, 2, 1, 0, {0x000000, 0xFFFFFF}, {0xFF, 0xC0, 0, 0, 0x00, 0x40, 0, 0}}, {0xFF, 0x80, 0x00, 0x00}},
+        // White, red, black: red counts as dark.
+        {"4-bit", {3, 1, 4, 0, palette, {0x01, 0x30, 0x00, 0x00}}, {0x60}},
+        {"8-bit top-down", {2, -2, 8, 0, palette, {0x02, 0x03, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00}}, {0x40, 0x80}},
+        // Bottom row four light grey, top row two red then two white.
+        {"RLE8", {4, 2, 8, 1, palette, {0x04, 0x02, 0x00, 0x00, 0x02, 0x01, 0x02, 0x00, 0x00, 0x01}}, {0xC0, 0x00}},
+        {"RLE4", {4, 1, 4, 2, palette, {0x04, 0x30, 0x00, 0x01}}, {0xA0}},  // black, white, black, white
+    };
+    for (const Case& c : cases) {
+        const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.bmp.File()));
+        ASSERT_TRUE(loaded) << c.name;
+        EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, c.raster) << c.name;
+    }
+}
+
+TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
+    QImage png(2, 2, QImage::Format_RGB32);
+    png.fill(Qt::black);
+    const auto pngPath = (dir / "logo.bmp").string();  // a PNG under a BMP name
+    ASSERT_TRUE(png.save(QString::fromStdString(pngPath), "PNG"));
+    Bytes cut = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
+    cut.resize(40);  // inside the info header
+    for (const std::string& path : {pngPath, (dir / "missing.bmp").string(), dir.path().string(),
+                                    Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()),
+                                    Write("cut.bmp", cut)})
+        EXPECT_FALSE(LoadBitmapFile(path)) << path;
 }
 
 }  // namespace
