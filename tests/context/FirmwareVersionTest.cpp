@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "context/CCommonUtil.h"
 #include "context/FirmwareVersion.h"
 
 namespace pelmora::context {
@@ -29,6 +30,11 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(FirmwareVersionFromReply(c.model, c.reply), c.expected) << c.model << " " << c.reply;
+}
+
+TEST(Dialect, LegacyCommandsOnlyFrom21000To100999) {
+    for (std::uint32_t v : {0u, 1039u, 20999u, 101000u, 101001u, 160902u}) EXPECT_FALSE(IsLegacyDialect(v)) << v;
+    for (std::uint32_t v : {21000u, 21021u, 100999u}) EXPECT_TRUE(IsLegacyDialect(v)) << v;
 }
 
 TEST(ModelCheck, ComparesEightPlacesAndTheLength) {
