@@ -108,34 +108,22 @@ int Download(CliContext& ctx, const DownloadOptions& o) {
     return ExitOk;
 }
 
-int Print(CliContext& ctx, const TargetOptions& o) {
+// Print and delete: one stored image by its code, or all of them.
+int OnTarget(CliContext& ctx, const TargetOptions& o, bool printCodes,
+             nv::NvOutcome (nv::NvManager::*all)(),
+             nv::NvOutcome (nv::NvManager::*one)(std::int32_t index, const std::string& code)) {
     NvCliSession session(ctx);
     if (!session.Open()) return ExitFailed;
     nv::NvOutcome outcome;
     if (o.all) {
-        outcome = session.manager.PrintAll();
+        outcome = (session.manager.*all)();
     } else {
         const std::string code = CodeOption(o.code);
-        outcome = session.manager.Print(session.StoredIndex(code), code);
+        outcome = (session.manager.*one)(session.StoredIndex(code), code);
     }
     if (!outcome.ok) return session.Failed(outcome.message);
     session.manager.Close();
-    return ExitOk;
-}
-
-int Delete(CliContext& ctx, const TargetOptions& o) {
-    NvCliSession session(ctx);
-    if (!session.Open()) return ExitFailed;
-    nv::NvOutcome outcome;
-    if (o.all) {
-        outcome = session.manager.DeleteAll();
-    } else {
-        const std::string code = CodeOption(o.code);
-        outcome = session.manager.Delete(session.StoredIndex(code), code);
-    }
-    if (!outcome.ok) return session.Failed(outcome.message);
-    session.manager.Close();
-    session.PrintCodes();
+    if (printCodes) session.PrintCodes();
     return ExitOk;
 }
 
@@ -178,9 +166,13 @@ void AddNvCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
     download->callback([&ctx, &run, d] { run = [&ctx, d] { return Download(ctx, *d); }; });
 
     AddTargetCommand(*nv, "print", "Print one stored image, or all of them", run,
-                     [&ctx](const TargetOptions& o) { return Print(ctx, o); });
+                     [&ctx](const TargetOptions& o) {
+                         return OnTarget(ctx, o, false, &nv::NvManager::PrintAll, &nv::NvManager::Print);
+                     });
     AddTargetCommand(*nv, "delete", "Delete one stored image, or all of them; prints the codes that remain", run,
-                     [&ctx](const TargetOptions& o) { return Delete(ctx, o); });
+                     [&ctx](const TargetOptions& o) {
+                         return OnTarget(ctx, o, true, &nv::NvManager::DeleteAll, &nv::NvManager::Delete);
+                     });
 }
 
 }  // namespace pelmora::cli
