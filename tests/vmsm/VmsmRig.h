@@ -1,17 +1,14 @@
 #pragma once
-#include <cstdint>
+#include <algorithm>
 #include <deque>
 #include <optional>
-#include <string>
-#include <vector>
+#include <stdexcept>
 
-#include "context/JobRunner.h"
 #include "link/CDev.h"
-#include "link/Platform.h"
 #include "sim/ConfigHandler.h"
-#include "vmsm/FromHex.h"
 #include "support/PrinterRig.h"
 #include "vmsm/CCommonVmsm.h"
+#include "vmsm/FromHex.h"
 #include "vmsm/VmsmJobRunner.h"
 
 namespace pelmora::test {
@@ -25,7 +22,6 @@ struct RecordingView final : context::ProgressView {
     std::vector<int> positions;
 };
 
-/// How a job went when driven on virtual time.
 struct JobTrace {
     context::JobEnd end = context::JobEnd::Running;
     std::string message;
@@ -33,52 +29,102 @@ struct JobTrace {
     std::vector<std::uint32_t> delays;  ///< before each phase
 };
 
-/// The printer rig with the engine on top and an identified MPT-Q700VII.
+/// The printer rig with the engine on top; given a firmware version `v`, the
+/// MPT-Q700VII is opened and identified, then plays `v` with MSR mode `m`.
 struct VmsmRig : PrinterRig {
-    VmsmRig() : engine(util) {}
+    VmsmRig() = default;
+    explicit VmsmRig(std::uint32_t v, std::uint8_t m = '9') {
+        if (!Open() || !Identify()) throw std::runtime_error("the virtual printer did not answer");
+        util.FirmwareVersion = printer.firmwareOverride = v;
+        util.MsrSetValue = printer.identity.msrMode = m;
+        TakeReceived();
+        TakeLog();
+    }
 
-    vmsm::CCommonVmsm engine;
+    vmsm::CCommonVmsm engine{util};
     RecordingView view;
 
     sim::ConfigHandler& config() { return *printer.Handler<sim::ConfigHandler>(); }
     sim::PrinterSettings& held() { return config().settings; }
-    /// Opens and identifies, then plays firmware `v` with MSR mode `m`.
-    void Connect(std::uint32_t v = 160902, std::uint8_t m = '9');
-    /// Runs a job from Open (or from `from`, skipping the entry phase).
-    JobTrace Run(vmsm::VmsmJob job, vmsm::Variant variant = vmsm::Variant::Desktop, std::optional<int> from = {});
+    void Fail(const std::string& key, sim::Fault fault) { printer.faults.perCommand[key] = fault; }
+
+    /// Drives a job on virtual time, from `from` in place of its entry phase when given.
+    JobTrace Run(vmsm::VmsmJob job, vmsm::Variant variant = vmsm::Variant::Desktop, std::optional<int> from = {}) {
+        vmsm::VmsmJobRunner runner(engine, view, job, variant);
+        JobTrace trace;
+        auto next = runner.Open();
+        if (next && from) next->phase = *from;
+        for (; next; next = runner.RunPhase(next->phase)) {
+            trace.phases.push_back(next->phase);
+            trace.delays.push_back(next->delayMs);
+            platform.clock().Sleep(next->delayMs);
+        }
+        trace.end = runner.End();
+        trace.message = runner.Message();
+        return trace;
+    }
+
     /// Command keys the printer logged since the last call.
-    std::vector<std::string> TakeLog();
+    std::vector<std::string> TakeLog() {
+        const auto& all = printer.commandLog();  // only grows
+        std::vector<std::string> fresh(all.begin() + static_cast<std::ptrdiff_t>(taken_), all.end());
+        taken_ = all.size();
+        return fresh;
+    }
 
 private:
-    std::size_t logTaken_ = 0;
+    std::size_t taken_ = 0;
 };
 
-/// A link whose reads follow a script, for collector tests: an empty entry is
-/// a silent read costing `silentReadMs` of virtual time.
-class ScriptedPlatform final : public link::Platform {
-public:
+/// An open link whose reads follow a script, for the collectors: an empty
+/// entry, or the end of the script, is a silent read costing `silentReadMs`.
+struct ScriptedLink final : link::Platform {
+    explicit ScriptedLink(std::deque<std::vector<std::uint8_t>> script = {}) : reads(std::move(script)) {
+        link.portType = link::PortTcp;
+        link.portText = "NET127.0.0.1";
+        link.baudRate = 9100;
+        link.OpenPort();
+    }
     std::deque<std::vector<std::uint8_t>> reads;
     std::vector<std::vector<std::uint8_t>> writes;
     std::uint32_t silentReadMs = 1000;
     int readCount = 0;
+    link::VirtualClock virtualClock;
+    link::NullTrace nullTrace;
+    link::CDev link{*this};
 
-    link::Clock& clock() override { return clock_; }
-    link::TraceSink& trace() override { return trace_; }
+    std::uint64_t Now() const { return virtualClock.Now(); }
+    link::Clock& clock() override { return virtualClock; }
+    link::TraceSink& trace() override { return nullTrace; }
     std::unique_ptr<link::SerialChannel> OpenSerial(const std::string&) override { return nullptr; }
     std::unique_ptr<link::Channel> OpenUsb(const std::string&) override { return nullptr; }
-    std::unique_ptr<link::Channel> ConnectTcp(const std::string&, std::uint16_t) override;
-    std::uint64_t Now() const { return clock_.Now(); }
+    std::unique_ptr<link::Channel> ConnectTcp(const std::string&, std::uint16_t) override {
+        return std::make_unique<Wire>(*this);
+    }
 
 private:
-    link::VirtualClock clock_;
-    link::NullTrace trace_;
-};
-
-/// An open link over a ScriptedPlatform.
-struct ScriptedLink {
-    ScriptedLink();
-    ScriptedPlatform platform;
-    link::CDev link;
+    struct Wire final : link::Channel {
+        explicit Wire(ScriptedLink& s) : s_(s) {}
+        int Write(const std::uint8_t* data, int count) override {
+            s_.writes.emplace_back(data, data + count);
+            return count;
+        }
+        int Read(std::uint8_t* buffer, int capacity) override {
+            ++s_.readCount;
+            auto& q = s_.reads;
+            if (q.empty() || q.front().empty()) {
+                if (!q.empty()) q.pop_front();
+                s_.virtualClock.Sleep(s_.silentReadMs);
+                return 0;
+            }
+            const int n = std::min(capacity, static_cast<int>(q.front().size()));
+            std::copy_n(q.front().begin(), n, buffer);
+            q.front().erase(q.front().begin(), q.front().begin() + n);
+            if (q.front().empty()) q.pop_front();
+            return n;
+        }
+        ScriptedLink& s_;
+    };
 };
 
 }  // namespace pelmora::test

@@ -1,0 +1,272 @@
+// Golden command bytes of both dialects, the reply parsers and the switch map.
+#include <gtest/gtest.h>
+
+#include "context/ResultCode.h"
+#include "support/PrinterRig.h"
+#include "vmsm/FromHex.h"
+#include "vmsm/VmsmCommands.h"
+#include "vmsm/VmsmReplies.h"
+
+namespace pelmora::vmsm {
+namespace {
+
+using test::H;
+namespace c = cmd;
+namespace p = reply;
+
+SwitchBits Bits(const std::string& text) {
+    SwitchBits bits{};
+    std::copy(text.begin(), text.end(), bits.begin());
+    return bits;
+}
+std::string Str(const SwitchBits& bits) { return std::string(bits.begin(), bits.end()); }
+
+TEST(CommandBytes, FixedCommands) {
+    const std::pair<cmd::Bytes, const char*> cases[] = {
+        {c::EnterSettingMode(), "1D 28 45 03 00 01 49 4E"}, {c::EnterSettingModeLegacy(), "08 5E 45 01 00 01"},
+        {c::EndSettingMode(), "1D 28 45 04 00 02 4F 55 54"}, {c::EndSettingModeLegacy(), "08 5E 45 01 00 02"},
+        {c::ReadSwitch(7), "1D 28 45 02 00 04 07"}, {c::ReadSwitchLegacy(8), "08 5E 45 02 00 04 08"},
+        {c::ReadSwitch('P'), "1D 28 45 02 00 04 50"}, {c::WriteSwitchHeader(), "1D 28 45 0B 00 03"},  // 11 for 9 bytes
+        {c::WriteSwitchRecord(3, Bits("22222222")), "03 32 32 32 32 32 32 32 32"},
+        {c::WriteSwitchLegacyHeader(7), "08 5E 45 39 00 03"}, {c::WriteSwitchLegacyHeader(6), "08 5E 45 31 00 03"},
+        {c::ReadSerialSetting(4), "1D 28 45 02 00 0C 04"}, {c::ReadSerialSettingLegacy(2), "08 5E 45 02 00 0C 02"},
+        {c::WriteSerialSettingHeader(1, 6), "1D 28 45 08 00 0B 01"},
+        {c::ReadTearOff(), "1D 28 45 02 00 21 00"}, {c::WriteTearOff(256), "1D 28 45 04 00 20 00 00 01"},
+        {c::ReadBtItem('k'), "1F 1F 69 6B"}, {c::ReadSentinels(3), "08 4D 53 02 00 34 33"},
+        {c::WriteStartSentinelHeader(2, 0), "08 4D 53 02 00 32 32"},
+        {c::WriteStartSentinelHeader(1, 1), "08 4D 53 03 00 32 31"},
+        {c::WriteEndSentinelHeader(1, 0), "08 4D 53 03 00 33 31"},  // an empty end text goes out as one 00
+        {c::EndSentinelData(""), "00"}, {c::WriteEndSentinelHeader(3, 4), "08 4D 53 06 00 33 33"},
+    };
+    for (const auto& [got, want] : cases) EXPECT_EQ(got, H(want)) << want;
+}
+
+TEST(CommandBytes, SerialSettingsAndBaudTextsByDialect) {
+    struct Case { std::uint32_t baud; const char* standard; const char* legacy; };
+    for (const Case k : {Case{1200, "115200", "1200"}, Case{2400, "2400", "115200"}, Case{4800, "4800", "4800"},
+                         Case{57600, "57600", "57600"}, Case{115200, "115200", "115200"}, Case{14400, "115200", "115200"}}) {
+        EXPECT_EQ(c::BaudText(k.baud, Dialect::Standard), k.standard) << k.baud;
+        EXPECT_EQ(c::BaudText(k.baud, Dialect::Legacy), k.legacy) << k.baud;
+    }
+    PrinterConfig r;
+    r.Baudrate = 1200; r.Parity = 2; r.Flowcontrol = 1; r.Databit = 7;
+    const char* data[] = {"31 31 35 32 30 30", "32", "31", "37"};
+    for (std::uint8_t k = 1; k <= 4; ++k) EXPECT_EQ(c::SerialSettingData(r, k), H(data[k - 1])) << int(k);
+    EXPECT_EQ(c::WriteSerialSettingsLegacy(r), H("08 5E 45 08 00 0B 31 32 30 30 32 31 37"));
+}
+
+TEST(CommandBytes, BluetoothCommandAndItsBound) {
+    PrinterConfig r;
+    r.BtSecurity = 0; r.BtConnMode = 2; r.BtPinCode = "1234"; r.BtDeviceName = "Q7";
+    EXPECT_EQ(*c::WriteBtSettings(r), H("1F 1F 70 30 33 31 32 33 34 0D 51 37 0D"));
+    r.BtPinCode = std::string(12, '9');
+    r.BtDeviceName = std::string(81, 'n');  // 93 together: 100 bytes
+    ASSERT_TRUE(c::WriteBtSettings(r));
+    EXPECT_EQ(c::WriteBtSettings(r)->size(), 100u);
+    r.BtDeviceName.push_back('n');
+    EXPECT_FALSE(c::WriteBtSettings(r)) << "94 characters would overrun the command";
+}
+
+TEST(CommandBytes, FactoryDefaultBlockIsThe253BytesOfTheMptQ700VII) {
+    const auto want = H(
+        "1D 28 45 03 00 01 49 4E"
+        "1D 28 45 0B 00 03 01 30 30 30 30 31 31 30 30  1D 28 45 0B 00 03 02 30 30 30 30 30 30 30 30"
+        "1D 28 45 0B 00 03 03 32 32 32 32 30 30 30 31  1D 28 45 0B 00 03 05 30 30 30 30 31 31 31 31"
+        "1D 28 45 0B 00 03 06 30 30 30 30 31 30 31 30  1D 28 45 0B 00 03 07 30 31 31 30 30 30 30 30"
+        "1D 28 45 0B 00 03 08 30 30 30 30 30 30 30 30"
+        "1D 28 45 08 00 0B 01 31 31 35 32 30 30  1D 28 45 03 00 0B 02 30"
+        "1D 28 45 03 00 0B 03 30  1D 28 45 03 00 0B 04 38  1D 28 45 04 00 02 4F 55 54"
+        "08 4D 53 08 00 32 31 53 54 41 52 54 31  08 4D 53 06 00 33 31 45 4E 44 31"
+        "08 4D 53 08 00 32 32 53 54 41 52 54 32  08 4D 53 06 00 33 32 45 4E 44 32"
+        "08 4D 53 08 00 32 33 53 54 41 52 54 33  08 4D 53 06 00 33 33 45 4E 44 33"
+        "1F 1F 70 31 32 35 32 39 31 0D 4D 50 54 2D 51 37 30 30 56 49 49 0D");
+    ASSERT_EQ(want.size(), 253u);
+    EXPECT_EQ(c::FactoryDefaultBlock(), want);
+}
+
+TEST(Replies, SwitchAndSettingMode) {
+    const std::pair<const char*, int> cases[] = {
+        {"37 21 30 31 30 31 30 31 30 31 00", rc::Ok},         {"", rc::NoReply},
+        {"37 21 30 31 30 31 30 31 30 31", rc::NoReply},       {"37 21 30 31 30 31 30 31 30 31 00 00", rc::NoReply},
+        {"38 21 30 31 30 31 30 31 30 31 00", rc::BadHeader},  {"37 22 30 31 30 31 30 31 30 31 00", rc::BadHeader},
+        {"37 21 30 31 30 31 30 31 30 31 31", rc::BadHeader},  // last byte not 00
+        {"37 21 30 31 35 31 30 31 30 31 00", rc::BadHeader},  // "5" is no bit
+    };
+    for (const auto& [reply, code] : cases) {
+        SwitchBits bits = Bits("xxxxxxxx");
+        EXPECT_EQ(p::ParseSwitch(H(reply), bits), code) << reply;
+        EXPECT_EQ(Str(bits), code == rc::Ok ? "01010101" : "xxxxxxxx") << reply;
+    }
+    EXPECT_TRUE(p::IsSettingModeReply(H("37 20 00")));
+    EXPECT_FALSE(p::IsSettingModeReply(H("37 20 00 00")));
+    EXPECT_FALSE(p::IsSettingModeReply(H("37 21 00")));
+}
+
+TEST(Replies, SerialSettingsAndTearOff) {
+    struct Case { std::uint8_t k; const char* reply; int code; std::uint32_t PrinterConfig::*field; std::uint32_t value; };
+    const Case cases[] = {  // k 0: tear-off
+        {1, "37 33 31 1F 31 31 35 32 30 30 00", rc::Ok, &PrinterConfig::Baudrate, 115200},
+        {2, "37 33 32 1F 32 00", rc::Ok, &PrinterConfig::Parity, 2},
+        {3, "37 33 33 1F 31 00", rc::Ok, &PrinterConfig::Flowcontrol, 1},
+        {4, "37 33 34 1F 37 00", rc::Ok, &PrinterConfig::Databit, 7},
+        {2, "", rc::BadHeader, nullptr, 0},                                   // nothing came
+        {2, "37 33 33 1F 32 00", rc::BadHeader, nullptr, 0},                  // answer for another setting
+        {2, "37 33 32 1F 00", rc::BadHeader, nullptr, 0},                     // no value: would wrap
+        {2, "37 33 32 1F 41 00", rc::BadHeader, nullptr, 0},                  // not a digit
+        {1, "37 33 31 1F 31 31 35 32 30 30 30 30", rc::NoReply, nullptr, 0},  // twelve bytes, no end
+        {0, "37 35 30 1F 00 01 00", rc::Ok, &PrinterConfig::CuttingPosition, 256},  // value bytes may be 00
+        {0, "37 35 30 1F 80 02 00", rc::Ok, &PrinterConfig::CuttingPosition, 640},
+        {0, "", rc::BadHeader, nullptr, 0},
+        {0, "37 35 31 1F 00 01 00", rc::BadHeader, nullptr, 0},
+        {0, "37 35 30 1F 00 00", rc::NoReply, nullptr, 0},  // the 00 ending here is a value byte
+    };
+    for (const Case& k : cases) {
+        PrinterConfig r, before;
+        const int code = k.k ? p::ParseSerialSetting(H(k.reply), k.k, r) : p::ParseTearOff(H(k.reply), r.CuttingPosition);
+        EXPECT_EQ(code, k.code) << k.reply;
+        if (k.field) {
+            EXPECT_EQ(r.*k.field, k.value) << k.reply;
+        } else {
+            EXPECT_EQ(r, before) << "a failed parse stores nothing: " << k.reply;
+        }
+    }
+}
+
+TEST(Replies, RfInterfaceSkipsNoiseAndNeedsItsTwoBits) {
+    struct Case { const char* arrived; int code; std::uint32_t rf; };
+    const Case cases[] = {
+        {"37 21 30 30 30 30 30 30 31 30 00", rc::Ok, 2},      {"37 21 30 30 30 30 30 30 30 31 00", rc::Ok, 1},
+        {"37 21 30 30 30 30 30 30 30 30 00", rc::Ok, 0},      {"FF 00 37 21 30 30 30 30 30 30 30 31 00", rc::Ok, 1},
+        {"37 21 30 30 30 30 30 30 00", rc::RfNoData, 9},      {"37 21 30 30 30 30 30 30 31", rc::RfNoData, 9},
+        {"", rc::RfNoData, 9},                                {"36 21 30 30 30 30 30 30 31 30 00", rc::RfNoData, 9},
+    };
+    for (const Case& k : cases) {
+        std::uint32_t rf = 9;
+        EXPECT_EQ(p::ParseRfInterface(H(k.arrived), rf), k.code) << k.arrived;
+        EXPECT_EQ(rf, k.rf) << k.arrived;
+    }
+}
+
+TEST(Replies, BluetoothItems) {
+    struct Case { const char* reply; std::uint8_t item; int code; void (*want)(PrinterConfig&); };
+    const Case cases[] = {  // `want`: what a good reply stores; a failure stores nothing
+        {"37 42 63 33 00", 'c', rc::Ok, [](PrinterConfig& r) { r.BtConnMode = 2; }},
+        {"37 42 73 31 00", 's', rc::Ok, [](PrinterConfig& r) { r.BtSecurity = 1; }},
+        {"37 42 64 4D 50 54 00", 'd', rc::Ok, [](PrinterConfig& r) { r.BtDeviceName = "MPT"; }},
+        {"37 42 6B 00", 'k', rc::Ok, [](PrinterConfig& r) { r.BtPinCode = ""; }},
+        {"37 43 63 33 00", 'c', rc::NoReply, nullptr},
+        {"37 42 78 31 00", 'x', rc::BadHeader, nullptr},  // unknown item letter
+        {"37 42 64 31 00", 'c', rc::BadHeader, nullptr},  // answer for another item
+        {"37 42 63 00", 'c', rc::BadHeader, nullptr},     // no digit: the mode would wrap
+        {"37 42 63 30 00", 'c', rc::BadHeader, nullptr},
+        {"37 42 73 53 00", 's', rc::BadHeader, nullptr},
+    };
+    for (const Case& k : cases) {
+        PrinterConfig r, want;
+        r.BtPinCode = want.BtPinCode = "old";
+        if (k.want) k.want(want);
+        EXPECT_EQ(p::ParseBtItem(H(k.reply), k.item, r), k.code) << k.reply;
+        EXPECT_EQ(r, want) << k.reply;
+    }
+}
+
+TEST(Replies, Sentinels) {
+    struct Case { const char* arrived; int track; bool accepted; const char* start; const char* end; };
+    const Case cases[] = {
+        {"37 81 31 25 1F 3F 00", 1, true, "%", "?"},
+        {"AA BB 37 81 32 3B 1F 3F 00", 2, true, ";", "?"},
+        {"37 81 33 41 42 00", 3, true, "AB", ""},
+        {"37 81 31 1F 3F 1F 21 00", 1, true, "", "?\x1F!"},
+        {"37 81 32 25 1F 3F 00", 1, false, "old", "old"},  // another track
+        {"37 81 31 00", 1, false, "old", "old"},  // four bytes
+        {"37 81 31 41 41 41 41 41 41 41 41 41 41 41 1F 00", 1, false, "old", "old"},  // 11 bytes
+        {"37 81 31 41 41 41 41 41 41 41 41 41 41 1F 00", 1, true, "AAAAAAAAAA", ""},
+    };
+    for (const Case& k : cases) {
+        std::string start = "old", end = "old";
+        EXPECT_EQ(p::ParseSentinels(H(k.arrived), k.track, start, end), k.accepted) << k.arrived;
+        EXPECT_EQ(start, k.start) << k.arrived;
+        EXPECT_EQ(end, k.end) << k.arrived;
+    }
+}
+
+TEST(SwitchMap, DialectFollowsTheFirmwareRange) {
+    for (auto [v, dialect] : {std::pair{20999u, Dialect::Standard}, {21000u, Dialect::Legacy},
+                              {100999u, Dialect::Legacy}, {101000u, Dialect::Standard}, {1039u, Dialect::Standard}})
+        EXPECT_EQ(DialectOf(v), dialect) << v;
+    EXPECT_TRUE(SkipsLegacySwitch7('P'));
+    EXPECT_FALSE(SkipsLegacySwitch7('9'));
+}
+
+constexpr SwitchContext Std(std::uint32_t v, std::uint8_t m = '9') { return {Dialect::Standard, v, m}; }
+constexpr SwitchContext Leg(std::uint32_t v, std::uint8_t m = '9') { return {Dialect::Legacy, v, m}; }
+
+TEST(SwitchMap, Writes) {
+    struct Case { const char* what; std::uint8_t n; SwitchContext context; void (*set)(PrinterConfig&); const char* bits; };
+    const Case cases[] = {
+        {"switch 1", 1, Std(160902), [](PrinterConfig& r) { r.Speed = 1; r.CharMode = 1; r.Density = 5; }, "22211101"},
+        {"density keeps three bits", 1, Std(160902), [](PrinterConfig& r) { r.Speed = 2; r.Density = 9; }, "22200001"},
+        {"code page 40 on 21021", 2, Leg(21021), [](PrinterConfig& r) { r.CodePage = 40; }, "01000122"},
+        {"code page 40 on 11060", 2, Std(11060), [](PrinterConfig& r) { r.CodePage = 40; }, "01000222"},
+        {"switch 3 owns nothing", 3, Std(160902), [](PrinterConfig& r) { r.Density = 7; }, "22222222"},
+        {"switch Q owns nothing", 'Q', Std(160902), [](PrinterConfig&) {}, "22222222"},
+        {"time off, seven bits", 5, Std(160902), [](PrinterConfig& r) { r.TimeOff = 90; }, "21011010"},
+        {"time save", 6, Std(160902), [](PrinterConfig& r) { r.TimeSave = 255; }, "11111111"},
+        {"msr 5 standard", 7, Std(160902), [](PrinterConfig& r) { r.Msr = 5; }, "01102222"},
+        {"msr legacy, mode 9", 7, Leg(21021, '9'), [](PrinterConfig& r) { r.Msr = 5; }, "01102222"},
+        {"msr legacy, mode 5", 7, Leg(21021, '5'), [](PrinterConfig& r) { r.Msr = 12; }, "22221100"},
+        {"msr standard ignores mode", 7, Std(11060, '5'), [](PrinterConfig& r) { r.Msr = 0; }, "00012222"},
+        {"sentinel 1 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.Sentinel = 1; }, "20100000"},
+        {"sentinel 2 legacy 21021", 8, Leg(21021), [](PrinterConfig& r) { r.Sentinel = 2; }, "21000002"},
+        {"sentinel kept on 11060", 8, Std(11060), [](PrinterConfig& r) { r.Sentinel = 1; }, "22200002"},
+        {"beeps and service", 8, Std(11060), [](PrinterConfig& r) { r.Service = 3; r.BeepLowBat = 1; r.BeepPaper = 1; },
+         "22211102"},
+        {"font 2 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 2; }, "20000010"},
+        {"font 1 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 1; }, "20000001"},
+        {"font 2 on 11060", 8, Std(11060), [](PrinterConfig& r) { r.FontType = 2; }, "22200012"},
+        {"font legacy", 8, Leg(50000), [](PrinterConfig& r) { r.FontType = 2; }, "20000012"},
+        {"rf 1", 'P', Std(101001), [](PrinterConfig& r) { r.RfInterface = 1; }, "00000001"},
+        {"rf other", 'P', Std(101001), [](PrinterConfig& r) { r.RfInterface = 7; }, "00000000"},
+    };
+    for (const Case& k : cases) {
+        PrinterConfig r;
+        r.Speed = r.CharMode = r.Density = r.Msr = 0;
+        k.set(r);
+        EXPECT_EQ(Str(EncodeSwitch(r, k.n, k.context)), k.bits) << k.what;
+    }
+}
+
+TEST(SwitchMap, Reads) {
+    struct Case { const char* what; std::uint8_t n; SwitchContext at; const char* bits; bool (*ok)(const PrinterConfig&); };
+    const Case cases[] = {
+        {"code page bit 5 from 21000", 2, Leg(21000), "01000100", [](const PrinterConfig& r) { return r.CodePage == 40; }},
+        {"code page bit 5 ignored below", 2, Std(20999), "01000100", [](const PrinterConfig& r) { return r.CodePage == 8; }},
+        {"msr 5 standard", 7, Std(160902), "01100000", [](const PrinterConfig& r) { return r.Msr == 5; }},
+        {"msr nibble 0 keeps the field", 7, Std(160902), "00001111", [](const PrinterConfig& r) { return r.Msr == 6; }},
+        {"msr legacy low nibble", 7, Leg(21021, '8'), "01101011", [](const PrinterConfig& r) { return r.Msr == 11; }},
+        {"msr legacy high nibble", 7, Leg(21021, '9'), "01101011", [](const PrinterConfig& r) { return r.Msr == 5; }},
+        {"sentinel standard 101001", 8, Std(101001), "01100000", [](const PrinterConfig& r) { return r.Sentinel == 3; }},
+        {"sentinel not read legacy", 8, Leg(21021), "01000000", [](const PrinterConfig& r) { return r.Sentinel == 0; }},
+        {"font 3 below 101000", 8, Std(11060), "00000011", [](const PrinterConfig& r) { return r.FontType == 3; }},
+        {"font legacy b2 only", 8, Leg(21021), "00000011", [](const PrinterConfig& r) { return r.FontType == 1; }},
+        {"service, beeps", 8, Std(101001), "00011100", [](const PrinterConfig& r) {
+             return r.Service == 1 && r.BeepLowBat == 1 && r.BeepPaper == 1 && r.FontType == 0; }},
+        {"rf", 'P', Std(101001), "00000011", [](const PrinterConfig& r) { return r.RfInterface == 2; }},
+        {"switch 3 stores nothing", 3, Std(101001), "11111111", [](const PrinterConfig& r) { return r == PrinterConfig{}; }},
+    };
+    for (const Case& k : cases) {
+        PrinterConfig r;
+        DecodeSwitch(r, k.n, Bits(k.bits), k.at);
+        EXPECT_TRUE(k.ok(r)) << k.what;
+    }
+}
+
+TEST(SwitchMap, LegacyRecordCarriesB8InPlaceOfTheNumber) {
+    using Record = std::array<std::uint8_t, 8>;
+    EXPECT_EQ(LegacySwitchRecord(2, Bits("01000122")), (Record{'0', '1', '0', '0', '0', '1', '2', '2'}));
+    EXPECT_EQ(LegacySwitchRecord(7, Bits("22221100")), (Record{7, '2', '2', '2', '1', '1', '0', '0'}));
+    EXPECT_EQ(LegacySwitchRecord(3, Bits("22222222")), (Record{3, '2', '2', '2', '2', '2', '2', '2'}));
+}
+
+}  // namespace
+}  // namespace pelmora::vmsm

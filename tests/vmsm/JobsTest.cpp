@@ -1,0 +1,307 @@
+// The jobs on virtual time against the virtual printer: phase paths, conditions,
+// progress, failures, the handheld's differences, and the flow around them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "VmsmRig.h"
+#include "context/ResultCode.h"
+#include "vmsm/ConfigJobFlow.h"
+
+namespace pelmora::vmsm {
+namespace {
+
+using context::JobEnd;
+using enum sim::Fault;
+using VmsmJob::GetStatus, VmsmJob::SetStatus, VmsmJob::FactoryDefault;
+using test::VmsmRig;
+using Keys = std::vector<std::string>;
+constexpr auto D = Variant::Desktop, HH = Variant::Handheld;
+
+bool Has(const Keys& log, const std::string& key) { return std::ranges::find(log, key) != log.end(); }
+
+Keys Join(std::initializer_list<Keys> parts) {
+    Keys all;
+    for (const Keys& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+// Seq("read-bt-", "cd") -> read-bt-c, read-bt-d
+Keys Seq(const std::string& stem, std::string_view ids) {
+    Keys keys;
+    for (char id : ids) keys.push_back(stem + id);
+    return keys;
+}
+
+const Keys kSwitchReads = Seq("read-switch-", "1235678"), kSerialReads = Seq("read-serial-", "1234");
+const Keys kSentinelReads = Seq("read-sentinels-", "123"), kBtReads = Join({{"read-switch-P"}, Seq("read-bt-", "cdks")});
+const Keys kSwitchWrites = Join({{"enter"}, Seq("write-switch-", "1235678")});
+const Keys kLegacySwitchWrites = Join({{"enter-legacy", "write-switch-legacy"}, Seq("write-switch-legacy-", "1235678")});
+const Keys kSentinelWrites = {"write-start-sentinel-1", "write-end-sentinel-1", "write-start-sentinel-2",
+                              "write-end-sentinel-2", "write-start-sentinel-3", "write-end-sentinel-3"};
+
+// What the printer holds, and how it decodes.
+void HoldSettings(VmsmRig& rig) {
+    auto& held = rig.held();
+    held.switches[1] = 0b00011101; held.switches[2] = 0b01000100; held.switches[8] = 0b00011110;
+    held.serial = {"9600", "2", "1", "7"};
+}
+void ExpectDecoded(const PrinterConfig& r, bool legacy) {
+    EXPECT_EQ(std::tie(r.Speed, r.CharMode, r.Density, r.CodePage, r.FontType),
+              std::tuple(1u, 1u, 5u, 40u, legacy ? 1u : 2u)) << legacy;
+    EXPECT_EQ(std::tie(r.Baudrate, r.Parity, r.Flowcontrol, r.Databit), std::tuple(9600u, 2u, 1u, 7u)) << legacy;
+}
+
+TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
+    for (std::uint32_t v : {160902u, 101001u}) {
+        VmsmRig rig;
+        rig.printer.identity.versionText = v == 160902 ? "V1.00 090216" : "V1.00 123115";
+        HoldSettings(rig);
+        auto& held = rig.held();
+        held.switches[6] = 200; held.switches['P'] = 0b01; held.tearOff = 256;
+        held.btConnMode = '3'; held.btPinCode = "0000"; held.btDeviceName = "Shop 1";
+        held.startSentinel[1] = ";"; held.endSentinel[1] = "";
+        rig.engine.record.EndSentinel[1] = "stale";  // an empty end text must replace it
+        const auto job = rig.Run(GetStatus);
+        ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
+        EXPECT_EQ(job.phases, (std::vector<int>{1000, 101, 9999}));
+        EXPECT_EQ(job.delays, (std::vector<std::uint32_t>{100, 100, 100}));
+        EXPECT_EQ(rig.util.FirmwareVersion, v);
+        const Keys tearOff = v == 160902 ? Keys{"read-tearoff"} : Keys{};
+        EXPECT_EQ(rig.TakeLog(),
+                  Join({{"model", "version"}, kSwitchReads, tearOff, kSerialReads, kSentinelReads, kBtReads}));
+        const PrinterConfig& r = rig.engine.record;
+        ExpectDecoded(r, false);
+        EXPECT_EQ(std::tie(r.TimeSave, r.RfInterface, r.BtConnMode, r.CuttingPosition),
+                  std::tuple(200u, 1u, 2u, v == 160902 ? 256u : 0u)) << v;
+        EXPECT_EQ(std::tie(r.BtPinCode, r.BtDeviceName, r.StartSentinel[1], r.EndSentinel[1]),
+                  std::tuple("0000", "Shop 1", ";", ""));
+        EXPECT_EQ(rig.view.titles, Keys{"Virtual Memory Switch Manager"});
+        EXPECT_EQ(rig.view.labels.front(), "0 %");
+        EXPECT_EQ(rig.view.labels.back(), "Get status : 100 %");
+        EXPECT_EQ(std::ranges::max(rig.view.positions), 100) << "more than 100 steps stop the bar at 100";
+        EXPECT_TRUE(rig.util.link.IsOpen()) << "the caller closes the link";
+    }
+}
+
+TEST(VmsmJob, HandheldGetStatus) {
+    VmsmRig rig;
+    rig.util.link.HandheldMode = 1;
+    const auto job = rig.Run(GetStatus, HH);
+    ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
+    EXPECT_EQ(rig.TakeLog(), Join({{"model", "version", "codepage", "msr"}, kSwitchReads,
+                                   {"read-tearoff", "read-switch-Q"}, kSerialReads, kSentinelReads, kBtReads}));
+    EXPECT_EQ(rig.view.titles, Keys{"Get Status..."});
+    EXPECT_EQ(rig.view.labels.front(), "Processing...");
+    EXPECT_GT(rig.view.positions.back(), 100) << "the handheld's bar does not stop at 100";
+    EXPECT_EQ(rig.view.labels.back(), "Get Status : " + std::to_string(rig.view.positions.back()) + " %");
+}
+
+// lastDelay: Bluetooth sent after the end command outlasts the timer armed
+// for 1000 ms; with BtKeep 1 the phase ends right after the end command.
+TEST(VmsmJob, SetStatusWritesInOrder) {
+    struct Case { Variant variant; std::uint32_t v, btKeep; int phase; Keys log; std::uint32_t lastDelay; };
+    const Keys serials = Seq("write-serial-", "1234");
+    const Case cases[] = {
+        {D, 160902, 0, 102, Join({kSwitchWrites, serials, {"write-tearoff"}, kSentinelWrites,
+                                  {"write-switch-P", "end", "write-bt"}}), 0},
+        {D, 101001, 1, 102, Join({kSwitchWrites, serials, kSentinelWrites, {"write-switch-P", "end"}}), 1000},
+        {D, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy", "end-legacy"}, kSentinelWrites,
+                                 {"write-bt"}}), 1000},
+        {HH, 101001, 0, 102, Join({kSwitchWrites, {"write-serial-1", "write-switch-Q"}, Seq("write-serial-", "234"),
+                                   kSentinelWrites, {"write-switch-P", "write-bt", "end"}}), 1000},
+        {HH, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy"}, kSentinelWrites,
+                                  {"write-bt", "end-legacy"}}), 1000},
+    };
+    for (const Case& k : cases) {
+        VmsmRig rig(k.v);
+        PrinterConfig& r = rig.engine.record;
+        r.Density = 6; r.TimeOff = 30; r.Msr = 3; r.BtKeep = k.btKeep;
+        r.Baudrate = 9600; r.Parity = 1; r.Flowcontrol = 2; r.Databit = 7;
+        const auto job = rig.Run(SetStatus, k.variant);
+        ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
+        EXPECT_EQ(job.phases, (std::vector<int>{2000, k.phase, 9999})) << k.v;
+        EXPECT_EQ(job.delays.back(), k.lastDelay) << k.v;
+        EXPECT_EQ(rig.TakeLog(), k.log) << k.v;
+        EXPECT_EQ(rig.view.titles, Keys{k.variant == D ? "Virtual Memory Switch Manager" : "Set Status..."});
+        const auto& held = rig.held();
+        EXPECT_EQ(std::tuple(held.Switch(1) & 0x07, held.Switch(5) & 0x7F, held.Switch(7) >> 4), std::tuple(6, 30, 4));
+        EXPECT_EQ(held.Switch(3), 0x01) << "switch 3 is written with every bit unchanged";
+        EXPECT_EQ(held.serial, (std::array<std::string, 4>{"9600", "1", "2", "7"})) << k.v;
+        EXPECT_FALSE(rig.config().inSettingMode());
+    }
+}
+
+TEST(VmsmJob, ConditionsOnFirmwareAndMsrMode) {
+    struct Case { VmsmJob job; std::uint32_t v; std::uint8_t m; int phase; Keys present, absent; };
+    const Case cases[] = {
+        {GetStatus, 11060, '9', 101, {"read-switch-3", "read-switch-8"},
+         {"read-switch-7", "read-sentinels-1", "read-bt-c", "read-tearoff"}},
+        {GetStatus, 1039, '9', 101, {"read-switch-7"}, {"read-switch-3"}},
+        {GetStatus, 21021, '9', 201, {"codepage", "msr", "read-switch-legacy-7", "read-serial-legacy-4", "read-sentinels-3"},
+         {"read-switch-1", "read-serial-1", "read-bt-c", "read-tearoff", "read-switch-P"}},
+        {GetStatus, 21021, 'P', 201, {"read-switch-legacy-6", "read-switch-legacy-8"}, {"read-switch-legacy-7"}},
+        {GetStatus, 21000, '9', 201, {"read-switch-legacy-1"}, {"read-sentinels-1"}},
+        {SetStatus, 11060, '9', 102, {"write-switch-8"},
+         {"write-switch-7", "write-start-sentinel-1", "write-switch-P", "write-tearoff", "write-bt"}},
+        {SetStatus, 1039, '9', 102, {"write-switch-7"}, {"write-switch-3", "write-bt"}},
+        {SetStatus, 21021, 'P', 202, {"write-switch-legacy-8"}, {"write-switch-legacy-7", "write-bt"}},
+    };
+    for (const Case& k : cases) {
+        VmsmRig rig(k.v, k.m);
+        rig.engine.record.BtKeep = 1;
+        const auto job = rig.Run(k.job, D, k.phase);
+        EXPECT_EQ(job.end, JobEnd::Ok) << k.v << " " << job.message;
+        EXPECT_EQ(job.phases, (std::vector<int>{k.phase, 9999}));
+        const Keys log = rig.TakeLog();
+        for (const auto& key : k.present) EXPECT_TRUE(Has(log, key)) << k.v << ": " << key;
+        for (const auto& key : k.absent) EXPECT_FALSE(Has(log, key)) << k.v << ": " << key;
+    }
+}
+
+// The legacy read is short: completion brings the bar to 100.
+TEST(VmsmJob, LegacyGetStatusDecodesAndCompletesTheBar) {
+    for (auto [variant, label] : {std::pair{D, "Completed....: 100 %"}, std::pair{HH, "Completed..: 100 %"}}) {
+        VmsmRig rig(21021);
+        HoldSettings(rig);
+        ASSERT_EQ(rig.Run(GetStatus, variant, 201).end, JobEnd::Ok);
+        ExpectDecoded(rig.engine.record, true);
+        EXPECT_EQ(rig.view.positions.back(), 100);
+        EXPECT_EQ(rig.view.labels.back(), label);
+    }
+}
+
+TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
+    struct Case { Variant variant; VmsmJob job; const char* key; sim::Fault fault; const char* message; bool open; };
+    const Case cases[] = {
+        {D, GetStatus, "model", WrongHeader, "Printer model is not matched!", false},
+        {D, GetStatus, "version", Silent, "Failed to get printer version!", false},
+        {D, GetStatus, "read-switch-2", Silent, "Failed to read SW2 data!", false},
+        {D, GetStatus, "read-switch-8", WrongHeader, "Failed to read SW8 data!", false},
+        {D, GetStatus, "read-tearoff", WrongHeader, "Failed to get tear off position!", false},
+        {D, GetStatus, "read-serial-3", CutShort, "Failed to read IFSW3 data!", false},
+        {D, GetStatus, "read-switch-P", Silent, "Failed to read RF Interface!", true},
+        {D, GetStatus, "read-bt-s", WrongHeader, "Failed to read Bluetooth encryption infomation!", false},
+        {D, SetStatus, "enter", Silent, "Failed to set initial command!", false},
+        {HH, GetStatus, "model", WrongHeader, "Printer Model name not matched...!!", false},
+        {HH, GetStatus, "msr", WrongHeader, "Failed to get MSR Mode..!!", false},
+        {HH, GetStatus, "read-switch-Q", WrongHeader, "Failed to read SW51 data!", false},
+        {HH, GetStatus, "read-bt-k", Silent, "Failed to read Bluetooth pin code!!", false},
+        {HH, SetStatus, "enter", Silent, "Failed to set Init command..!!", false},
+    };
+    for (const Case& k : cases) {
+        VmsmRig rig(160902);
+        rig.Fail(k.key, k.fault);
+        const auto job = rig.Run(k.job, k.variant);
+        EXPECT_EQ(std::tie(job.end, job.message), std::tuple(JobEnd::Cancel, k.message)) << k.key;
+        EXPECT_EQ(rig.util.link.IsOpen(), k.open) << k.key;
+        EXPECT_NE(job.phases.back(), 9999) << k.key;
+    }
+
+    VmsmRig other;
+    other.printer.identity.modelText = "MPT-Q800VII";
+    EXPECT_EQ(other.Run(GetStatus).message, "Printer model is not matched!");
+    EXPECT_EQ(other.view.positions.back(), 5) << "one progress step of five";
+    EXPECT_EQ(other.view.labels.back(), "Get status : 5 %");
+
+    VmsmRig closed;
+    closed.util.link.baudRate = 9101;  // nothing listens there
+    EXPECT_EQ(closed.Run(SetStatus).message, "Port open error!");
+    EXPECT_TRUE(closed.TakeReceived().empty());
+}
+
+TEST(VmsmJob, FactoryDefaultOnAnotherModelFailsAfterFiveSeconds) {
+    VmsmRig rig(160902);
+    rig.util.ModelCode = 700;
+    auto start = rig.Now();
+    EXPECT_EQ(rig.engine.SendFactoryDefault(), rc::NoReply);
+    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_GE(rig.Now() - start, 5300u);
+    EXPECT_LT(rig.Now() - start, 6400u);
+    start = rig.Now();
+    EXPECT_EQ(rig.Run(FactoryDefault).message, "Failed to set factory default!");
+    EXPECT_GE(rig.Now() - start, 5000u);
+    EXPECT_LT(rig.Now() - start, 7000u);
+    EXPECT_TRUE(rig.TakeReceived().empty());
+}
+
+TEST(VmsmJob, CancelNoJobAndUnknownPhasesEndWithoutAMessage) {
+    VmsmRig rig;
+    VmsmJobRunner runner(rig.engine, rig.view, GetStatus);
+    auto next = runner.Open();
+    ASSERT_TRUE(next);
+    next = runner.RunPhase(next->phase);
+    ASSERT_TRUE(next);
+    rig.TakeLog();
+    rig.TakeReceived();
+    runner.Cancel();
+    EXPECT_FALSE(runner.RunPhase(next->phase));
+    EXPECT_EQ(std::tuple(runner.End(), runner.Message()), std::tuple(JobEnd::Cancel, ""));
+    EXPECT_TRUE(rig.TakeLog().empty());
+
+    VmsmJobRunner none(rig.engine, rig.view, VmsmJob::None);
+    EXPECT_FALSE(none.Open());
+    EXPECT_EQ(none.End(), JobEnd::Cancel);
+    VmsmJobRunner odd(rig.engine, rig.view, GetStatus);
+    ASSERT_TRUE(odd.Open());
+    EXPECT_FALSE(odd.RunPhase(4242));
+    EXPECT_EQ(odd.End(), JobEnd::Cancel);
+    EXPECT_TRUE(rig.TakeReceived().empty());
+}
+
+// The flow around the runner on a 101001 printer with TimeOff 60 and a position
+// kept in the store: what each end shows, stores and leaves open.
+TEST(ConfigJobFlow, EveryEnd) {
+    using enum EditChoice;
+    using enum JobOutcome;
+    struct Case { Variant variant; const char* key; sim::Fault fault; EditChoice choice; JobOutcome outcome; bool open;
+                  int heldTimeOff; std::uint32_t storedTimeOff; const char* step; const char* message; const char* title; };
+    const Case cases[] = {
+        {D, "", None, Save, Written, false, 5, 5, "",
+         "Success to set VMSM configuration! \r\nPlease reset printer power.", "Pelmora"},
+        {D, "read-switch-6", Silent, Save, ReadFailed, false, 60, 0, "Failed to read SW6 data!",
+         "Failed to read SW6 data!", "Pelmora"},
+        {D, "", None, Cancel, NotWritten, false, 60, 0, "", "", ""},
+        {HH, "", None, Cancel, NotWritten, true, 60, 0, "", "", ""},
+        {D, "enter", WrongHeader, Save, WriteFailed, false, 60, 0, "Failed to set initial command!",
+         "Failed to save VMSM configuration!\r\nPlease check your printer state.", "Pelmora"},
+        {HH, "enter", WrongHeader, Save, WriteFailed, false, 60, 0, "Failed to set Init command..!!",
+         "Failed to save Virtual memory switch!!\r\nPlease Check your printer state", "Total Manager Utility"},
+        {HH, "", None, Default, Written, false, 15, 60, "", "Success to Set VMSM!", "Pelmora"},  // stored as read
+    };
+    for (const Case& k : cases) {
+        VmsmRig rig;
+        rig.printer.identity.versionText = "V1.00 123115";  // no tear-off read to replace the stored position
+        rig.held().switches[5] = 60;
+        rig.store.SetRegDword(context::ProductKey, "CuttingPosition", 99);
+        rig.engine.record.BtKeep = 1;
+        rig.Fail(k.key, k.fault);
+        int edits = 0;
+        const auto edit = [&](CCommonVmsm& e) {
+            ++edits;
+            EXPECT_EQ(e.record.CuttingPosition, 99u) << "the stored record was loaded first";
+            if (k.choice == Save) e.record.TimeOff = 5;
+            return k.choice;
+        };
+        const auto drive = [&](context::JobRunner& r) { return context::DriveJob(r, rig.platform.clock()); };
+        const JobReport report = RunConfigJob(rig.engine, rig.util.PendingSettings,
+                                              ConfigJob{rig.store, rig.view, drive, edit, k.variant});
+        const std::string what = std::string(k.message) + "/" + k.key;
+        EXPECT_EQ(report.outcome, k.outcome) << what;
+        EXPECT_EQ(std::tie(report.stepMessage, report.message, report.title), std::tie(k.step, k.message, k.title));
+        EXPECT_EQ(edits, k.outcome == ReadFailed ? 0 : 1) << what;
+        EXPECT_EQ(rig.util.link.IsOpen(), k.open) << what;
+        if (k.outcome != ReadFailed) {
+            EXPECT_EQ(rig.engine.record.TimeOff, k.choice == Save ? 5u : 60u) << "the edited values stay in memory";
+        }
+        EXPECT_EQ(rig.held().Switch(5) & 0x7F, k.heldTimeOff) << what;
+        std::uint32_t stored = 0;
+        rig.store.GetRegDword(context::ProductKey, "TimeOff", stored);
+        EXPECT_EQ(stored, k.storedTimeOff) << what;
+        EXPECT_EQ(rig.store.ValueNames(context::ProductKey).size(), k.outcome == Written ? 19u : 1u) << what;
+    }
+}
+
+}  // namespace
+}  // namespace pelmora::vmsm
