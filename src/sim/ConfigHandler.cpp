@@ -116,6 +116,35 @@ void ConfigHandler::WriteSwitchBits(std::uint8_t n, std::span<const std::uint8_t
     settings.switches[n] = value;
 }
 
+// Functions both dialects frame alike: setting mode, switch and serial reads.
+bool ConfigHandler::SharedFunction(std::uint8_t fn, std::span<const std::uint8_t> args, const std::string& dialect,
+                                   std::string& key, std::vector<Reply>& replies) {
+    const std::uint8_t arg = args.empty() ? 0 : args[0];
+    switch (fn) {
+    case 0x01:
+        key = "enter" + dialect;
+        settingMode_ = true;
+        replies.push_back(Make({kMark, 0x20}));
+        return true;
+    case 0x02:
+        key = "end" + dialect;
+        settingMode_ = false;
+        return true;
+    case 0x04:
+        key = "read-switch" + dialect + "-" + SwitchName(arg);
+        replies.push_back(SwitchReply(settings.Switch(arg)));
+        return true;
+    case 0x0C: {
+        key = "read-serial" + dialect + "-" + std::to_string(arg);
+        const std::string value = arg >= 1 && arg <= 4 ? settings.serial[arg - 1] : std::string();
+        replies.push_back(Make({kMark, 0x33, static_cast<std::uint8_t>('0' + arg), 0x1F}, value));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 Match ConfigHandler::Standard(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key,
                               std::vector<Reply>& replies) {
     if (input.size() < 6) return Match::NeedMore;
@@ -138,34 +167,13 @@ Match ConfigHandler::Standard(std::span<const std::uint8_t> input, std::size_t& 
     if (input.size() < 5 + length) return Match::NeedMore;
     consumed = 5 + length;
     const auto args = input.subspan(6, length - 1);
+    if (SharedFunction(fn, args, "", key, replies)) return Match::Yes;
     switch (fn) {
-    case 0x01:
-        key = "enter";
-        settingMode_ = true;
-        replies.push_back(Make({kMark, 0x20}));
-        break;
-    case 0x02:
-        key = "end";
-        settingMode_ = false;
-        break;
-    case 0x04: {
-        const std::uint8_t n = args.empty() ? 0 : args[0];
-        key = "read-switch-" + SwitchName(n);
-        replies.push_back(SwitchReply(settings.Switch(n)));
-        break;
-    }
     case 0x0B:
         key = "write-serial-" + (args.empty() ? std::string("?") : std::to_string(args[0]));
         if (settingMode_ && !args.empty() && args[0] >= 1 && args[0] <= 4)
             settings.serial[args[0] - 1] = Text(args.subspan(1));
         break;
-    case 0x0C: {
-        const std::uint8_t k = args.empty() ? 0 : args[0];
-        key = "read-serial-" + std::to_string(k);
-        const std::string value = k >= 1 && k <= 4 ? settings.serial[k - 1] : std::string();
-        replies.push_back(Make({kMark, 0x33, static_cast<std::uint8_t>('0' + k), 0x1F}, value));
-        break;
-    }
     case 0x20:
         key = "write-tearoff";
         if (settingMode_ && args.size() >= 3) settings.tearOff = static_cast<std::uint16_t>(args[1] | (args[2] << 8));
@@ -206,22 +214,8 @@ Match ConfigHandler::Legacy(std::span<const std::uint8_t> input, std::size_t& co
     if (input.size() < 5 + length) return Match::NeedMore;
     consumed = 5 + length;
     const auto args = input.subspan(6, length - 1);
+    if (SharedFunction(fn, args, "-legacy", key, replies)) return Match::Yes;
     switch (fn) {
-    case 0x01:
-        key = "enter-legacy";
-        settingMode_ = true;
-        replies.push_back(Make({kMark, 0x20}));
-        break;
-    case 0x02:
-        key = "end-legacy";
-        settingMode_ = false;
-        break;
-    case 0x04: {
-        const std::uint8_t n = args.empty() ? 0 : args[0];
-        key = "read-switch-legacy-" + SwitchName(n);
-        replies.push_back(SwitchReply(settings.Switch(n)));
-        break;
-    }
     case 0x0B:
         key = "write-serial-legacy";
         if (settingMode_ && args.size() >= 4) {
@@ -231,13 +225,6 @@ Match ConfigHandler::Legacy(std::span<const std::uint8_t> input, std::size_t& co
             settings.serial[3] = std::string(1, static_cast<char>(args[args.size() - 1]));
         }
         break;
-    case 0x0C: {
-        const std::uint8_t k = args.empty() ? 0 : args[0];
-        key = "read-serial-legacy-" + std::to_string(k);
-        const std::string value = k >= 1 && k <= 4 ? settings.serial[k - 1] : std::string();
-        replies.push_back(Make({kMark, 0x33, static_cast<std::uint8_t>('0' + k), 0x1F}, value));
-        break;
-    }
     default:
         key = "legacy-unknown";
         break;

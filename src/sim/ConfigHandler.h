@@ -51,6 +51,8 @@ private:
                    std::vector<Reply>& replies);
     Match Legacy(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key,
                  std::vector<Reply>& replies);
+    bool SharedFunction(std::uint8_t fn, std::span<const std::uint8_t> args, const std::string& dialect,
+                        std::string& key, std::vector<Reply>& replies);
     Match LegacyRecord(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key);
     Match Sentinel(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key,
                    std::vector<Reply>& replies);
