@@ -43,17 +43,17 @@ const Entries& SentinelEndLabels();
 const Entries& DensityEntries(Variant variant);
 /// Record code to list index: 3, 5, 0, 1, 2, 4 -> 0..5; others stand for themselves.
 std::uint32_t DensityCodeToIndex(std::uint32_t code);
-/// List index to record code; below firmware 1040 the index is the code.
+/// List index to record code; the index itself where the firmware has no density codes.
 std::uint32_t DensityIndexToCode(std::uint32_t index, std::uint32_t firmware);
 
 /// Speed list by firmware and model (desktop); the handheld shows one list.
 Entries SpeedEntries(Variant variant, std::uint32_t firmware, std::uint32_t modelCode);
 
-/// Code pages by firmware; the index is the CodePage value. 37 entries from
-/// firmware 101000, else 32.
+/// Code pages by firmware; the index is the CodePage value; as many entries
+/// as the firmware's capabilities give (37 or 32).
 Entries CodePageEntries(Variant variant, std::uint32_t firmware);
 
-/// Font choices indexed by FontType. Desktop below 101000: two (A and B).
+/// Font choices indexed by FontType. Desktop without three fonts: two (A and B).
 Entries FontEntries(Variant variant, std::uint32_t firmware);
 
 const Entries& ServiceEntries();     ///< "Receipt", "Label"
