@@ -126,7 +126,11 @@ const Entries& SentinelModeEntries() {
 }
 
 const Entries& BaudEntries() {
-    static const Entries e{"2400", "4800", "9600", "19200", "38400", "57600", "115200"};
+    static const Entries e = [] {
+        Entries texts;
+        for (std::uint32_t rate : link::kBaudRates) texts.push_back(std::to_string(rate));
+        return texts;
+    }();
     return e;
 }
 
@@ -160,13 +164,6 @@ const Entries& BtSecurityEntries() {
 const Entries& BtConnModeEntries() {
     static const Entries e{"Mode 1", "Mode 2", "Mode 3"};
     return e;
-}
-
-void FillUnreadBluetooth(PrinterConfig& config, const std::string& modelName) {
-    config.BtSecurity = 1;
-    config.BtConnMode = 1;
-    config.BtPinCode = "5291";
-    config.BtDeviceName = modelName;
 }
 
 std::string EntryOr(const Entries& entries, std::uint32_t index) {
