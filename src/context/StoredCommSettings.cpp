@@ -1,15 +1,12 @@
 #include "context/StoredCommSettings.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string>
 
 namespace pelmora::context {
 
 namespace {
-
-constexpr std::array<std::int32_t, 7> kBaudRates{2400, 4800, 9600, 19200, 38400, 57600, 115200};
 
 bool IsListedComPort(const std::string& port) {
     if (port.size() < 4 || port.size() > 5 || port.compare(0, 3, "COM") != 0) return false;
@@ -40,8 +37,7 @@ link::CommSettings LoadCommSettings(const SettingsStore& store) {
     case link::PortSerial:
     case link::PortBluetooth:
         if (IsListedComPort(port)) settings.port = port;
-        if (std::find(kBaudRates.begin(), kBaudRates.end(), static_cast<std::int32_t>(baud)) != kBaudRates.end())
-            settings.baudRate = static_cast<std::int32_t>(baud);
+        if (link::IsListedBaudRate(baud)) settings.baudRate = static_cast<std::int32_t>(baud);
         if (parity <= 2) settings.parity = static_cast<std::int32_t>(parity);
         settings.stopBits = stopBits == 2 ? 2 : 0;
         settings.flowControl = 0;  // the list always opens on "NONE"
