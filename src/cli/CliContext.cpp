@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <atomic>
+#include <cctype>
 #include <csignal>
 #include <cstdlib>
 #include <ostream>
@@ -31,7 +32,9 @@ link::CommSettings FromTcpOption(const std::string& text) {
         const std::string number = text.substr(colon + 1);
         char* end = nullptr;
         const long value = std::strtol(number.c_str(), &end, 10);
-        if (number.empty() || *end != '\0' || value < 1 || value > 65535)
+        // strtol alone would take "+9100" and " 9100".
+        if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0])) || *end != '\0' || value < 1 ||
+            value > 65535)
             throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + number + "'"};
         port = static_cast<int>(value);
     }
@@ -102,6 +105,9 @@ link::CommSettings CliContext::Settings() {
         s.port = o.usb;
         return s;
     }
+    // Falling back to COM1 would write to a port the operator never chose.
+    if (const std::string problem = store().ReadProblem(); !problem.empty())
+        throw UsageError{problem + "; give a connection option"};
     return context::LoadCommSettings(store());
 }
 
@@ -132,6 +138,8 @@ context::JobEnd CliContext::Drive(context::JobRunner& runner) {
 void CliContext::EndProgress() {
     if (auto* bar = dynamic_cast<TerminalProgress*>(progress_.get())) bar->Finish();
 }
+
+std::string RefuseEmpty(const std::string& value) { return value.empty() ? "the value is empty" : ""; }
 
 void PrintMessage(std::ostream& stream, const std::string& text) {
     std::string line;

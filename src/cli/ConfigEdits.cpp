@@ -38,6 +38,14 @@ const Range kRanges[] = {
     {"BtKeep", 0, 1, {}},         {"RfInterface", 0, 2, {}},
 };
 
+// What the record can hold where that is wider than the editors allow: such a
+// value goes back to a printer that reported it, and is refused otherwise.
+const Range kHeldRanges[] = {
+    {"CodePage", 0, 63, {}},    {"TimeOff", 0, 127, {}},      {"CuttingPosition", 0, 65535, {}},
+    {"Msr", 0, 15, {}},         {"Flowcontrol", 0, 9, {}},    {"BtSecurity", 0, 9, {}},
+    {"Baudrate", 0, 0, {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200}},
+};
+
 constexpr std::size_t kPinMax = 12;
 constexpr std::size_t kNameMax = 30;
 const char* const kBluetoothFields[] = {"BtSecurity", "BtConnMode", "BtPinCode", "BtDeviceName"};
@@ -191,8 +199,20 @@ std::string ConfigEdits::Problem(const std::string& name, std::uint32_t firmware
 
 void ConfigEdits::Check() const {
     for (const std::string& name : named_) {
-        if (fromFile_.count(name)) continue;
-        if (std::string problem = Problem(name, 0); !problem.empty()) throw UsageError{problem};
+        const std::string problem = Problem(name, 0);
+        const Field field = *FieldOf(name);
+        if (!field.number) {
+            // A text from the file may be what the printer holds: that waits for the read.
+            if (!problem.empty() && !fromFile_.count(name)) throw UsageError{problem};
+            continue;
+        }
+        const auto held = std::find_if(std::begin(kHeldRanges), std::end(kHeldRanges),
+                                       [&](const Range& r) { return name == r.name; });
+        if (held == std::end(kHeldRanges)) {
+            if (!problem.empty()) throw UsageError{problem};
+        } else if (std::string heldProblem = RangeProblem(*held, values_.*field.number); !heldProblem.empty()) {
+            throw UsageError{problem.empty() ? heldProblem : problem};
+        }
     }
 }
 
@@ -201,7 +221,7 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
         std::string problem = Problem(name, firmware);
         if (problem.empty()) continue;
         // What the printer already holds goes back unchanged, in range or not.
-        if (fromFile_.count(name) && FieldOf(name)->Same(values_, record)) continue;
+        if (FieldOf(name)->Same(values_, record)) continue;
         return problem;
     }
     const bool bluetooth = std::any_of(std::begin(kBluetoothFields), std::end(kBluetoothFields),
