@@ -113,7 +113,7 @@ int Default(CliContext& ctx) {
 
 void AddConfigCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
     auto* config = app.add_subcommand("config", "Read or change the printer's settings (memory switches)");
-    config->require_subcommand(1);
+    config->require_subcommand(0, 1);  // none: RunPelmora names the choices
 
     auto* get = config->add_subcommand("get", "Read every setting from the printer");
     auto json = std::make_shared<bool>(false);

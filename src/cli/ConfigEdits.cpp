@@ -11,6 +11,7 @@
 #include "cli/Latin1.h"
 #include "vmsm/ConfigLists.h"
 #include "vmsm/SentinelCheck.h"
+#include "vmsm/SwitchMap.h"
 
 namespace pelmora::cli {
 
@@ -100,6 +101,14 @@ std::uint32_t ParseNumber(const std::string& field, const std::string& text) {
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         throw UsageError{field + ": '" + text + "' is not a whole number"};
     return value;
+}
+
+// The firmware from which the write sends a field; 0 when every firmware does.
+std::uint32_t WrittenFrom(const std::string& name) {
+    if (name == "CuttingPosition") return 160902;
+    if (name == "RfInterface") return vmsm::lists::kFwBluetooth;
+    if (name.compare(0, 8, "Sentinel") == 0 || name.find("Sentinel[") != std::string::npos) return vmsm::kFwSentinels;
+    return 0;
 }
 
 std::string RangeProblem(const Range& r, std::uint32_t v) {
@@ -223,6 +232,13 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
         // What the printer already holds goes back unchanged, in range or not.
         if (FieldOf(name)->Same(values_, record)) continue;
         return problem;
+    }
+    // A named change this firmware's write leaves out would be reported as done.
+    for (const std::string& name : named_) {
+        const std::uint32_t from = WrittenFrom(name);
+        if (firmware < from && !fromFile_.count(name) && !FieldOf(name)->Same(values_, record))
+            return name + " is not written on firmware " + std::to_string(firmware) + " (only from " +
+                   std::to_string(from) + " on)";
     }
     const bool bluetooth = std::any_of(std::begin(kBluetoothFields), std::end(kBluetoothFields),
                                        [this](const char* f) { return named_.count(f) > 0; });

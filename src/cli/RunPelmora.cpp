@@ -42,7 +42,9 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
                  "Without a connection option the stored communication settings are used."};
     app.name("pelmora");
     app.set_version_flag("--version", std::string("pelmora ") + PELMORA_VERSION);
-    app.require_subcommand(1);
+    // At most one; with none RunPelmora names the choices, and an unknown word
+    // is reported as such rather than as a missing command.
+    app.require_subcommand(0, 1);
     const std::vector<CLI::Option*> lineOptions = AddConnectionOptions(app, ctx);
 
     CommandResult run;
@@ -58,7 +60,15 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
         const int code = app.exit(e, out, err);
         return code == 0 ? ExitOk : ExitUsage;
     }
-    if (!run) return ExitUsage;
+    if (!run) {
+        const CLI::App* at = &app;
+        while (!at->get_subcommands().empty()) at = at->get_subcommands().front();
+        std::string choices;
+        for (const CLI::App* sub : at->get_subcommands([](const CLI::App*) { return true; }))
+            choices += (choices.empty() ? "" : ", ") + sub->get_name();
+        PrintMessage(err, "pelmora: a command is required: " + choices);
+        return ExitUsage;
+    }
     // Line settings with any other link would be dropped without a word.
     const bool lineGiven = std::any_of(lineOptions.begin(), lineOptions.end(), [](CLI::Option* o) { return o->count() > 0; });
     if (lineGiven && ctx.connection.serial.empty() && ctx.connection.bluetooth.empty()) {

@@ -252,6 +252,18 @@ TEST(ConfigCommand, ValuesOutsideTheEditorsPassOnlyWhenThePrinterHoldsThem) {
     EXPECT_FALSE(cli.Logged("enter"));
 }
 
+TEST(ConfigCommand, AChangeThisFirmwareDoesNotWriteIsRefused) {
+    ConfigCli cli;
+    cli.printer.identity.versionText = "V1.00 123115";  // 101001: no tear-off position
+    auto run = cli.Run({"set", "CuttingPosition=100"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "pelmora: CuttingPosition is not written on firmware 101001 (only from 160902 on)\n");
+    EXPECT_FALSE(cli.Logged("enter"));
+    cli.printer.identity.versionText = "V1.00 090216";
+    EXPECT_EQ(cli.Run({"set", "CuttingPosition=100"}).status, 0);
+    EXPECT_EQ(cli.held().tearOff, 100);
+}
+
 TEST(ConfigCommand, AStoreThatCannotBeSavedKeepsThePrinterResultAndWarns) {
     ConfigCli cli;
     std::filesystem::create_directory(cli.dir / "registry.reg");

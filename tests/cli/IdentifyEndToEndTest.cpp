@@ -134,6 +134,8 @@ TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
         EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args.back()) << ": " << run.err;
         EXPECT_FALSE(run.err.empty());
     }
+    EXPECT_EQ(RunCli({"bogus"}).err, "The following argument was not expected: bogus\nRun with --help for more information.\n");
+    EXPECT_EQ(RunCli({"config"}).err, "pelmora: a command is required: get, set, default\n");
     // A store that cannot be read is reported, not replaced by COM1.
     const auto unreadable = RunCli({"identify"}, {{"PELMORA_REGISTRY", dir.path().string()}});
     EXPECT_EQ(unreadable.status, 2);
