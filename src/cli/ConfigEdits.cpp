@@ -105,7 +105,8 @@ std::uint32_t ParseNumber(const std::string& field, const std::string& text) {
 
 // The firmware from which the write sends a field; 0 when every firmware does.
 std::uint32_t WrittenFrom(const std::string& name) {
-    if (name == "CuttingPosition") return 160902;
+    constexpr std::uint32_t kFwTearOff = 160902;
+    if (name == "CuttingPosition") return kFwTearOff;
     if (name == "RfInterface") return vmsm::lists::kFwBluetooth;
     if (name.compare(0, 8, "Sentinel") == 0 || name.find("Sentinel[") != std::string::npos) return vmsm::kFwSentinels;
     return 0;

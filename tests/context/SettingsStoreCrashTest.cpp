@@ -215,16 +215,28 @@ TEST_F(SettingsStoreCrashTest, TemporaryFilesOfDeadWritersAreRemoved) {
                                                   "other.reg.tmp.1.1"}));
 }
 
-TEST_F(SettingsStoreCrashTest, AStoreThatCannotBeReadSaysWhy) {
+TEST_F(SettingsStoreCrashTest, AStoreThatCannotBeReadOrWrittenSaysWhy) {
     EXPECT_EQ(SettingsStore(file()).ReadProblem(), "") << "missing is not a problem";
-    std::filesystem::create_directory(file());
-    EXPECT_EQ(SettingsStore(file()).ReadProblem(),
-              "cannot read the settings store '" + file().string() + "': Is a directory");
-    std::filesystem::remove(file());
-    WriteFile(file(), "REGEDIT4\n");
-    std::filesystem::resize_file(file(), kMaxRegFileBytes + 1);
-    EXPECT_EQ(SettingsStore(file()).ReadProblem(),
-              "cannot read the settings store '" + file().string() + "': larger than 16 MiB");
+    struct Case { const char* reason; void (*make)(const std::filesystem::path&); };
+    const Case cases[] = {
+        {"Is a directory", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); }},
+        {"larger than 16 MiB",
+         [](const std::filesystem::path& f) {
+             WriteFile(f, "REGEDIT4\n");
+             std::filesystem::resize_file(f, kMaxRegFileBytes + 1);
+         }},
+        {"Too many levels of symbolic links",
+         [](const std::filesystem::path& f) { std::filesystem::create_symlink(f.filename(), f); }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.reason);
+        std::filesystem::remove(file());
+        k.make(file());
+        SettingsStore store(file());
+        EXPECT_EQ(store.ReadProblem(), "cannot read the settings store '" + file().string() + "': " + k.reason);
+        EXPECT_EQ(store.SetRegDword(kProduct, "a", 1), 0);
+        EXPECT_EQ(store.TakeWriteFailure(), "cannot save the settings in '" + file().string() + "': " + k.reason);
+    }
 }
 
 }  // namespace
