@@ -74,7 +74,8 @@ void FlushFolder(const std::filesystem::path& file) {
 FileRead ReadWholeFile(const std::filesystem::path& file, std::string& bytes, std::string* why) {
     bytes.clear();
     std::string reason;
-    const int fd = OpenRetrying(file.string(), O_RDONLY);
+    // Without blocking: a FIFO at the store's path would wait for a writer.
+    const int fd = OpenRetrying(file.string(), O_RDONLY | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT) return FileRead::Missing;
         if (why) *why = Reason(errno);

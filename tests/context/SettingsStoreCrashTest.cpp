@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -225,6 +226,7 @@ TEST_F(SettingsStoreCrashTest, AStoreThatCannotBeReadOrWrittenSaysWhy) {
              WriteFile(f, "REGEDIT4\n");
              std::filesystem::resize_file(f, kMaxRegFileBytes + 1);
          }},
+        {"not a regular file", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
         {"Too many levels of symbolic links",
          [](const std::filesystem::path& f) { std::filesystem::create_symlink(f.filename(), f); }},
     };
