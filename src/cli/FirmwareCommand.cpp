@@ -1,4 +1,9 @@
 #include <CLI/CLI.hpp>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
 #include <ostream>
 
 #include "cli/CliContext.h"
@@ -36,9 +41,26 @@ bool HasFirmwareExtension(const std::string& path) {
     return path.size() >= 4 && path.compare(path.size() - 4, 4, ".fls") == 0;
 }
 
+// Why the firmware file could not be opened, for the line below the window's text.
+std::string OpenProblem(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) return error.message();
+    if (size > firmware::kMaxFirmwareBytes)
+        return "larger than " + std::to_string(firmware::kMaxFirmwareBytes >> 20) + " MiB, the most a firmware file can be";
+    // The firmware is opened for update, so a file the operator may not write is refused too.
+    if (::access(path.c_str(), R_OK | W_OK) != 0) return std::generic_category().message(errno);
+    return "cannot be read";
+}
+
 int Download(CliContext& ctx, const std::string& path, bool force) {
     if (!force && !HasFirmwareExtension(path))
         throw UsageError{"'" + path + "' is not a firmware file (*.fls); use --force to send it anyway"};
+    std::error_code error;
+    const auto type = std::filesystem::status(path, error).type();
+    // Opening a FIFO would wait for a writer; a device has no size to send.
+    if (!error && type != std::filesystem::file_type::regular)
+        throw UsageError{"'" + path + "' is not a regular file"};
     link::CDev link(ctx.platform());  // the download has a link of its own
     link.Configure(ctx.Settings());
 
@@ -50,9 +72,11 @@ int Download(CliContext& ctx, const std::string& path, bool force) {
     switch (result) {
     case firmware::FirmwareResult::Success:
         PrintMessage(ctx.out, view.status());
+        if (std::filesystem::file_size(path, error) == 0 && !error)
+            PrintMessage(ctx.err, "pelmora: warning: the firmware file is empty; nothing was sent");
         return ExitOk;
     case firmware::FirmwareResult::FileOpenError:
-        PrintMessage(ctx.err, "(" + path + ")");
+        PrintMessage(ctx.err, "(" + path + ": " + OpenProblem(path) + ")");
         return ExitUsage;
     case firmware::FirmwareResult::PortOpenError:
     case firmware::FirmwareResult::SendFailed:
