@@ -99,6 +99,7 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Failed to set serial infomation!"),
     QT_TRANSLATE_NOOP("CoreText", "Failed to set serial info..!!"),
     QT_TRANSLATE_NOOP("CoreText", "Virtual Memory Switch Manager"),
+    QT_TRANSLATE_NOOP("CoreText", "0 %"),
     QT_TRANSLATE_NOOP("CoreText", "Get status"),
     QT_TRANSLATE_NOOP("CoreText", "Set status"),
     QT_TRANSLATE_NOOP("CoreText", "Get Status..."),
@@ -165,8 +166,7 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Image file has no pixels!"),
 };
 
-// Texts the core composes around a number or a file name. Tried in this
-// order; the bare percentage comes last as it matches almost anything.
+// Texts the core composes around a number or a file name.
 constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreText", "Get status : %1 %"),
     QT_TRANSLATE_NOOP("CoreText", "Set status : %1 %"),
@@ -177,7 +177,6 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreText", "%1 Downloading..."),
     QT_TRANSLATE_NOOP("CoreText", "Image is too flat: no row is left at %1 dots wide!"),
     QT_TRANSLATE_NOOP("CoreText", "Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!"),
-    QT_TRANSLATE_NOOP("CoreText", "%1 %"),
 };
 
 struct Pattern {
