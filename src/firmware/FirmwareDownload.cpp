@@ -37,10 +37,16 @@ FirmwareOutcome Ended(FirmwareResult result, const char* message, std::string st
 
 FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::CDev& link, FirmwareProgress& progress) {
     progress.SetStatus(text::Ready);
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored))
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
         return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::Directory);
-    // Opened for update too: a file the operator may not write is refused.
+    // Opened for update too: a file the operator may not write is refused. A
+    // file without any write permission counts as read-only even for root.
+    const auto perms = std::filesystem::status(path, error).permissions();
+    constexpr auto kWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                            std::filesystem::perms::others_write;
+    if (!error && (perms & kWrite) == std::filesystem::perms::none)
+        return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::ReadOnly);
     File file(std::fopen(path.c_str(), "rb+"));
     if (!file) return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::CannotOpen);
     std::vector<std::uint8_t> image;

@@ -39,7 +39,7 @@ enum class FirmwareResult {
 };
 
 /// Why a file was refused (FileOpenError), for a second line under the message.
-enum class FileProblem { None, CannotOpen, Directory, TooLarge, Unreadable };
+enum class FileProblem { None, CannotOpen, ReadOnly, Directory, TooLarge, Unreadable };
 
 /// How a download ended: the box to show (empty `message`: none) and the
 /// status text left standing.
