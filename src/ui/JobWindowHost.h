@@ -9,7 +9,8 @@ namespace pelmora::ui {
 
 /// Where the job flows (vmsm::RunConfigJob, nv::NvManager) run their jobs in
 /// a window: each job in the modal progress window, which ends before the
-/// flow goes on. The flow itself runs on the UI thread.
+/// flow goes on. The flow itself runs on the UI thread. The host must not
+/// outlive `parent`, whose child its window is.
 class JobWindowHost final : public nv::NvJobHost {
 public:
     JobWindowHost(JobLayout layout, QWidget* parent, PhaseTimer* timer = nullptr);

@@ -107,7 +107,9 @@ private slots:
             texts.Check(nv::ConversionProblem(w, h), "nv conversion");
         test::PrinterRig rig;
         nv::CCommonNv nv(rig.util, rig.store);
-        texts.Check(nv.ConversionProblem({.path = (rig.dir / "gone.bmp").string()}), "nv conversion");
+        nv::NvImageItem gone;
+        gone.path = (rig.dir / "gone.bmp").string();
+        texts.Check(nv.ConversionProblem(gone), "nv conversion");
         // The firmware download's statuses and boxes.
         using namespace firmware::text;
         for (const char* text : {Title, Ready, Downloading, Finished, FileOpenError, PortOpenError, SendFailed, Success})
