@@ -82,6 +82,7 @@ context::JobEnd JobProgressDialog::Run(context::JobRunner& runner) {
     runner_ = &runner;
     cancelRequested_ = false;
     phaseRunning_ = false;
+    setWindowTitle(QString());  // a reused window must not show the last job's title
     if (frame_) frame_->setTitle(tr("Progressing..."));
     if (line_) line_->setText(tr("Processing..."));
     bar_->setValue(0);
