@@ -14,27 +14,19 @@ namespace pelmora::cli {
 
 namespace {
 
-// The firmware window's texts, on the command line: results to stdout,
-// failures to stderr, the percentage only on a terminal.
-class CliFirmwareView final : public firmware::FirmwareView {
+// The download's status and percentage on the progress line (a terminal only).
+class CliFirmwareProgress final : public firmware::FirmwareProgress {
 public:
-    explicit CliFirmwareView(CliContext& ctx) : ctx_(ctx) {}
+    explicit CliFirmwareProgress(CliContext& ctx) : ctx_(ctx) {}
     void SetStatus(const std::string& status) override { status_ = status; }
     void SetProgress(int percent) override {
         ctx_.progress().SetLabel(status_);
         ctx_.progress().SetPosition(percent);
     }
-    void ShowMessage(const std::string& text, const std::string&) override {
-        messages_.push_back(text);
-    }
-    void EnableExit(bool) override {}
-    const std::vector<std::string>& messages() const { return messages_; }
-    const std::string& status() const { return status_; }
 
 private:
     CliContext& ctx_;
     std::string status_;
-    std::vector<std::string> messages_;
 };
 
 bool HasFirmwareExtension(const std::string& path) {
@@ -64,14 +56,14 @@ int Download(CliContext& ctx, const std::string& path, bool force) {
     link::CDev link(ctx.platform());  // the download has a link of its own
     link.Configure(ctx.Settings());
 
-    CliFirmwareView view(ctx);
-    const auto result = firmware::DownloadFirmware(path, link, view);
+    CliFirmwareProgress progress(ctx);
+    const firmware::FirmwareOutcome outcome = firmware::DownloadFirmware(path, link, progress);
     ctx.EndProgress();
-    for (const auto& message : view.messages())
-        PrintMessage(result == firmware::FirmwareResult::Success ? ctx.out : ctx.err, message);
-    switch (result) {
+    const bool ok = outcome.result == firmware::FirmwareResult::Success;
+    if (!outcome.message.empty()) PrintMessage(ok ? ctx.out : ctx.err, outcome.message);
+    switch (outcome.result) {
     case firmware::FirmwareResult::Success:
-        PrintMessage(ctx.out, view.status());
+        PrintMessage(ctx.out, outcome.status);
         if (std::filesystem::file_size(path, error) == 0 && !error)
             PrintMessage(ctx.err, "pelmora: warning: the firmware file is empty; nothing was sent");
         return ExitOk;

@@ -45,6 +45,17 @@ struct JobReport {
     std::string storeFailure;
 };
 
+/// The boxes a program shows at the end of a configuration job.
+struct FlowTexts {
+    const char* readFailedTitle;
+    const char* written;
+    const char* writtenTitle;
+    const char* writeFailed;
+    const char* writeFailedTitle;
+    bool closesOnEditCancel;
+};
+const FlowTexts& FlowTextsOf(Variant variant);
+
 /// Runs the job. The desktop closes the link at every end; the handheld leaves
 /// it open when the editing step cancels.
 JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, const ConfigJob& job);
