@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "context/CCommonUtil.h"
 #include "context/JobRunner.h"
@@ -13,6 +14,7 @@
 #include "link/Platform.h"
 
 namespace CLI { class App; }
+namespace pelmora::link { class TranscriptFile; }
 
 namespace pelmora::cli {
 
@@ -46,6 +48,7 @@ public:
 
     ConnectionOptions connection;
     bool trace = false;
+    std::string transcript;  ///< --transcript FILE; empty for none
     std::ostream& out;
     std::ostream& err;
 
@@ -63,15 +66,23 @@ public:
     /// Drives a job on the platform's clock; SIGINT cancels between phases.
     context::JobEnd Drive(context::JobRunner& runner);
 
+    /// Opens the --transcript file, if one was given, and writes its header.
+    /// Throws UsageError when the file cannot be written.
+    void StartTranscript(const std::vector<std::string>& commandLine);
+
     /// For tests: run against another platform or store.
     void UsePlatform(link::Platform* platform) { platformOverride_ = platform; }
     void UseStore(std::unique_ptr<context::SettingsStore> store) { store_ = std::move(store); }
 
 private:
+    link::Platform& BasePlatform();
+
     std::unique_ptr<context::SettingsStore> store_;
     std::unique_ptr<link::Platform> platform_;
     link::Platform* platformOverride_ = nullptr;
     std::unique_ptr<context::ProgressView> progress_;
+    std::unique_ptr<link::TranscriptFile> transcriptFile_;
+    std::unique_ptr<link::Platform> recorded_;
 };
 
 /// Prints a failure text the way the windows show it: "\r\n" becomes a newline.

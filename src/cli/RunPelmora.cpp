@@ -22,6 +22,8 @@ void AddConnectionOptions(CLI::App& app, CliContext& ctx) {
     app.add_option("--stop-bits", c.stopBits, "1 or 2")->group(group)->capture_default_str();
     app.add_option("--flow", c.flow, "none or dtr-dsr")->group(group)->capture_default_str();
     app.add_flag("--trace", ctx.trace, "Print every byte sent and received on stderr");
+    app.add_option("--transcript", ctx.transcript,
+                   "Write every link event (opens, bytes both ways, time-outs) to FILE as JSON lines");
 }
 
 }  // namespace
@@ -53,6 +55,7 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
     }
     if (!run) return ExitUsage;
     try {
+        ctx.StartTranscript(std::vector<std::string>(argv, argv + argc));
         return run();
     } catch (const UsageError& e) {
         PrintMessage(err, "pelmora: " + e.message);
