@@ -1,6 +1,6 @@
 // The image side of CCommonNv: items from files, and blocks from items.
-#include "nv/BitmapLoader.h"
 #include "nv/CCommonNv.h"
+#include "nv/ImageLoader.h"
 #include "nv/NvBlocks.h"
 #include "nv/RasterConversion.h"
 
@@ -8,7 +8,7 @@ namespace pelmora::nv {
 
 std::optional<NvImageItem> CCommonNv::LoadImageItem(std::uint8_t number, const std::string& path,
                                                     std::int32_t brightness) const {
-    const auto bitmap = LoadBitmapFile(path);
+    const auto bitmap = LoadImageFile(path);
     if (!bitmap) return std::nullopt;
     NvImageItem item;
     item.number = number;
@@ -20,7 +20,7 @@ std::optional<NvImageItem> CCommonNv::LoadImageItem(std::uint8_t number, const s
 }
 
 std::string CCommonNv::ConversionProblem(const NvImageItem& item) const {
-    const auto bitmap = LoadBitmapFile(item.path);
+    const auto bitmap = LoadImageFile(item.path);
     if (!bitmap) return "Failed to load image file!";
     return nv::ConversionProblem(bitmap->width, bitmap->height);
 }
@@ -34,9 +34,7 @@ std::string CCommonNv::BuildLegacyBlock(const NvImageItem& item) { return Conver
 std::string CCommonNv::ConvertAndQueue(const NvImageItem& item, const std::string* code) {
     if (code && code->size() < 2) return "Address code needs two characters!";
     // The file was loadable when the item was made; it may have gone since.
-    const auto bitmap = LoadBitmapFile(item.path);
-    if (!bitmap) return "Failed to load image file!";
-    const RasterResult converted = ConvertToRaster(*bitmap, item.brightness);
+    const RasterResult converted = RasterFromImageFile(item.path, item.brightness);
     if (!converted.ok()) return converted.error;
 
     NvDownloadBlock block;
