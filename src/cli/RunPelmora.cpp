@@ -56,7 +56,9 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
     if (!run) return ExitUsage;
     try {
         ctx.StartTranscript(std::vector<std::string>(argv, argv + argc));
-        return run();
+        const int status = run();
+        ctx.EndTranscript();
+        return status;
     } catch (const UsageError& e) {
         PrintMessage(err, "pelmora: " + e.message);
         return ExitUsage;

@@ -21,22 +21,24 @@ public:
 class TranscriptFile final : public TranscriptSink {
 public:
     /// Creates or empties `path` (readable by its owner only: settings such as
-    /// PIN codes pass the link). Check `ok()`; `error()` says why not.
+    /// PIN codes pass the link). Check `ok()`; `error()` says why not. A line
+    /// that cannot be written (a full disk) makes `ok()` false from then on.
     explicit TranscriptFile(const std::string& path);
     ~TranscriptFile() override;
     TranscriptFile(const TranscriptFile&) = delete;
     TranscriptFile& operator=(const TranscriptFile&) = delete;
 
-    bool ok() const { return file_ != nullptr; }
-    const std::string& error() const { return error_; }
+    bool ok() const;
+    std::string error() const;
     void WriteHeader(const std::string& headerLine);
     void Record(const TranscriptEvent& event) override;
 
 private:
     void WriteLine(const std::string& line);
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::FILE* file_ = nullptr;
+    std::string path_;
     std::string error_;
 };
 

@@ -112,10 +112,12 @@ TEST_F(TranscriptEndToEnd, ReplayNamesTheFirstByteTheToolSentDifferently) {
 
 TEST_F(TranscriptEndToEnd, BadFilesAreRefusedBeforeAnythingIsSent) {
     SimProcess sim({"--state", (dir / "state.json").string()});
-    auto run = RunCli({"--tcp", sim.address(), "--transcript", (dir / "no" / "such" / "dir.jsonl").string(),
-                       "identify"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("--transcript: cannot write"), std::string::npos) << run.err;
+    // A missing folder, and a disk that is full from the first line on.
+    for (const auto& file : {(dir / "no" / "such" / "dir.jsonl").string(), std::string("/dev/full")}) {
+        const auto run = RunCli({"--tcp", sim.address(), "--transcript", file, "identify"});
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_NE(run.err.find("--transcript: cannot write " + file), std::string::npos) << run.err;
+    }
     sim.Stop();
     EXPECT_FALSE(std::filesystem::exists(dir / "state.json")) << "no connection was made";
 
