@@ -6,7 +6,9 @@
 #include <QBuffer>
 #include <QImage>
 
+#include "NvRig.h"
 #include "nv/ImageLoader.h"
+#include "nv/NvCatalogue.h"
 #include "nv/RasterPng.h"
 #include "support/PrinterRig.h"
 
@@ -34,7 +36,7 @@ protected:
         image.save(&buffer, format);
         return bytes;
     }
-    test::TempDir dir;
+    pelmora::test::TempDir dir;
 };
 
 TEST_F(ImageLoader, TransparencyIsPaperWhite) {
@@ -113,6 +115,21 @@ TEST_F(ImageLoader, BmpKeepsItsOwnPathAndWhatIsNoImageIsRefused) {
     for (const char* known : {"*.bmp", "*.png", "*.jpg", "*.jpeg", "*.gif"})
         EXPECT_NE(std::find(patterns.begin(), patterns.end(), known), patterns.end()) << known;
     EXPECT_EQ(std::find(patterns.begin(), patterns.end(), "*.svg"), patterns.end());
+}
+
+TEST(NvCatalogueImages, PngAndJpegEntriesComeBackLikeBitmaps) {
+    test::NvRig rig;
+    QImage logo(16, 4, QImage::Format_RGB32);
+    logo.fill(Qt::black);
+    const auto png = (rig.dir / "logo.png").string(), jpeg = (rig.dir / "photo.jpg").string();
+    ASSERT_TRUE(logo.save(QString::fromStdString(png), "PNG"));
+    ASSERT_TRUE(logo.save(QString::fromStdString(jpeg), "JPEG"));
+    WriteCatalogueEntry(rig.store, 1, png + ",010");
+    WriteCatalogueEntry(rig.store, 2, jpeg + ",020");
+    EXPECT_TRUE(LoadCatalogue(rig.nv).empty());
+    ASSERT_EQ(rig.nv.ImageList.size(), 2u);
+    EXPECT_EQ(rig.nv.ImageList.items()[0].name, "logo.png");
+    EXPECT_EQ(rig.nv.ImageList.items()[1].brightness, 20);
 }
 
 TEST_F(ImageLoader, RasterPngShowsEveryDotAndReplacesTheFileWhole) {
