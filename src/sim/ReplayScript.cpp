@@ -4,6 +4,8 @@
 #include <istream>
 #include <set>
 
+#include <nlohmann/json.hpp>
+
 #include "link/TranscriptEvent.h"
 
 namespace pelmora::sim {
@@ -72,6 +74,20 @@ private:
     std::uint64_t lastWriteMs_ = 0;
 };
 
+// "pelmora 1.0.4: pelmora --tcp 10.0.0.5 config get" from the header line.
+std::string HeaderSummary(const std::string& line) {
+    const auto j = nlohmann::json::parse(line, nullptr, false);
+    const auto textOf = [&](const char* key) {
+        const auto it = j.find(key);
+        return it != j.end() && it->is_string() ? it->get<std::string>() : std::string("?");
+    };
+    std::string text = textOf("tool") + " " + textOf("version") + ":";
+    if (const auto command = j.find("command"); command != j.end() && command->is_array())
+        for (const auto& word : *command)
+            if (word.is_string()) text += " " + word.get<std::string>();
+    return text;
+}
+
 }  // namespace
 
 std::optional<ReplayScript> ReadReplayScript(std::istream& in, std::uint32_t link, std::string& error) {
@@ -85,7 +101,7 @@ std::optional<ReplayScript> ReadReplayScript(std::istream& in, std::uint32_t lin
         std::string problem;
         auto event = link::ParseTranscriptLine(line, isHeader, problem);
         if (isHeader) {
-            script.tool = line;
+            script.tool = HeaderSummary(line);
             continue;
         }
         if (!event) {

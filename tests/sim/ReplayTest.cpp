@@ -35,7 +35,7 @@ const char* kIdentify = R"({"transcript":1,"tool":"pelmora","version":"1.0.4","c
 TEST(ReplayScript, WritesBecomeWhatToExpectAndReadsTheReply) {
     const auto script = Script(kIdentify);
     ASSERT_TRUE(script);
-    EXPECT_NE(script->tool.find("identify"), std::string::npos);
+    EXPECT_EQ(script->tool, "pelmora 1.0.4: pelmora identify");
     ASSERT_EQ(script->connections.size(), 1u);
     const auto& steps = script->connections[0].steps;
     ASSERT_EQ(steps.size(), 2u);
@@ -84,7 +84,7 @@ TEST(ReplayScript, UnreadableTranscriptsNameTheLine) {
     };
     const Case cases[] = {
         {"", "no connection"},
-        {"{\"transcript\":1}\n", "no connection"},
+        {"{\"transcript\":1,\"tool\":5,\"command\":\"x\"}\n", "no connection"},
         {"{\"t\":0,\"link\":1,\"event\":\"open\"}\n{\"t\":0,\"link\":1,\"event\":\"read\",\"hex\":\"ZZ\"}\n", "line 2"},
         {"\x89PNG\r\n\x1a\n", "line 1"},
     };
