@@ -13,7 +13,6 @@ namespace pelmora::sim {
 
 namespace {
 constexpr int kPollMs = 100;  // how quickly a stop request is noticed
-constexpr int kBacklog = 4;
 }  // namespace
 
 TcpListener::~TcpListener() {
@@ -35,7 +34,7 @@ bool TcpListener::Listen(const std::string& host, std::uint16_t port, std::strin
     }
     const int yes = 1;
     ::setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    if (::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd_, kBacklog) != 0) {
+    if (::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd_, SOMAXCONN) != 0) {
         error = "cannot listen on " + host + ":" + std::to_string(port) + ": " + std::strerror(errno);
         return false;
     }
