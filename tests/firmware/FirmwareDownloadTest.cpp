@@ -34,10 +34,16 @@ struct FirmwareRig {
         link.portText = "NET127.0.0.1";
         link.baudRate = 9100;
     }
+    static std::vector<std::uint8_t> Content(std::size_t size) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(0x80 | (i * 7 % 128));
+        return bytes;
+    }
     std::filesystem::path File(std::size_t size) {
         const auto path = rig.dir / "printer.fls";
-        std::ofstream out(path, std::ios::binary);
-        for (std::size_t i = 0; i < size; ++i) out.put(static_cast<char>(0x80 | (i * 7 % 128)));
+        const auto bytes = Content(size);
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<std::streamsize>(bytes.size()));
         return path;
     }
 };
@@ -50,7 +56,10 @@ TEST(FirmwareDownload, PiecesAndProgress) {
     const Case cases[] = {
         {8192, {4096, 4096}, {50, 100}},
         {9000, {4096, 4096, 808}, {45, 91, 100}},
-        {100, {100}, {100}},
+        {4097, {4096, 1}, {99, 100}},
+        {4096, {4096}, {100}},
+        {4095, {4095}, {100}},
+        {1, {1}, {100}},
         {0, {}, {0}},
     };
     for (const Case& c : cases) {
@@ -67,7 +76,7 @@ TEST(FirmwareDownload, PiecesAndProgress) {
         // The printer gets the file's bytes unchanged, as one stream.
         if (c.size) {
             ASSERT_EQ(f.rig.printer.firmwareStreams().size(), 1u);
-            EXPECT_EQ(f.rig.printer.firmwareStreams()[0].size(), c.size);
+            EXPECT_EQ(f.rig.printer.firmwareStreams()[0], FirmwareRig::Content(c.size));
         }
     }
 }

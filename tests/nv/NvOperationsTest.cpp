@@ -85,7 +85,9 @@ TEST_F(NvOperations, KeyCodeListFailuresCloseTheLink) {
     const auto& log = rig.printer.commandLog();
     EXPECT_EQ(std::count(log.begin(), log.end(), "nv-list"), 11);  // asked ten times more, then given up
     EXPECT_FALSE(rig.util.link.IsOpen());
-    EXPECT_LT(rig.Now() - start, 15000u);  // 12 empty reads of about a second
+    // The block pause, twelve empty reads of a second (a resend from the third on), and the
+    // link's 10 ms after each of its 24 calls: the reads, the request, ten resends and the CAN.
+    EXPECT_EQ(rig.Now() - start, 150u + 12u * 1000u + 24u * 10u);
 
     rig.TakeReceived();
     EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::NotOpen);

@@ -160,6 +160,25 @@ TEST(VmsmJob, ConditionsOnFirmwareAndMsrMode) {
     }
 }
 
+// Each firmware condition on both sides of its threshold, and the program mask.
+TEST(PhaseRows, FirmwareThresholdsAndPrograms) {
+    struct Case { When when; std::uint32_t no, yes; };
+    const Case cases[] = {
+        {When::Fw1040, 1039, 1040}, {When::Fw21021, 21020, 21021}, {When::Fw101000, 100999, 101000},
+        {When::Fw160902, 160901, 160902}, {When::FwNot11060, 11060, 11061}, {When::FwNot11060, 11060, 11059},
+    };
+    for (const Case& c : cases) {
+        const PhaseRow row{.when = c.when};
+        EXPECT_FALSE(RowApplies(row, {.firmwareVersion = c.no})) << c.no;
+        EXPECT_TRUE(RowApplies(row, {.firmwareVersion = c.yes})) << c.yes;
+    }
+    const PhaseRow handheldOnly{.programs = kHandheld};
+    EXPECT_FALSE(RowApplies(handheldOnly, {.program = kDesktop}));
+    EXPECT_TRUE(RowApplies(handheldOnly, {.program = kHandheld}));
+    EXPECT_TRUE(RowApplies(PhaseRow{.when = When::BtKeepOff}, {.btKeep = 0}));
+    EXPECT_FALSE(RowApplies(PhaseRow{.when = When::BtKeepOff}, {.btKeep = 1}));
+}
+
 // The legacy read is short: completion brings the bar to 100.
 TEST(VmsmJob, LegacyGetStatusDecodesAndCompletesTheBar) {
     for (auto [variant, label] : {std::pair{D, "Completed....: 100 %"}, std::pair{HH, "Completed..: 100 %"}}) {
