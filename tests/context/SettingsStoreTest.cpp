@@ -133,6 +133,20 @@ TEST_F(SettingsStoreTest, WritesKeepFileOrderSpellingAndOtherTypes) {
     EXPECT_FALSE(std::filesystem::exists(file().string() + ".bad"));
 }
 
+// Raw data whose last line ends in '\' with nothing after it must not take
+// the blank line that every save writes after a key.
+TEST_F(SettingsStoreTest, SavesOfHandEditedRawDataAreStable) {
+    const std::string head = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";
+    for (const std::string tail : {"\"Blob\"=hex:01,02,\\", "\"Blob\"=hex:01,\\\n\n\"Speed\"=\"2\"\n"}) {
+        WriteFile(file(), head + tail);
+        ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
+        const std::string once = ReadFile(file());
+        ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
+        EXPECT_EQ(ReadFile(file()), once) << tail;
+        EXPECT_EQ(store().ValueNames(kProduct).size(), tail.find("Speed") == std::string::npos ? 2u : 3u) << tail;
+    }
+}
+
 TEST_F(SettingsStoreTest, NamesTheFileCannotHoldAreRefused) {
     for (const std::string key : {"", "\\Software", "Software\\", "Soft\\\\ware", "Soft\nware"})
         EXPECT_EQ(store().SetRegDword(key, "a", 1), 0) << key;
