@@ -174,6 +174,7 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
         {{0x37, 0x80, 0x05, 0x00}, rc::Ok},
         {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader},
         {{0x38, 0x80, 0x05, 0x00}, rc::BadHeader},
+        {{0x37, 0x80, 0x05, 0x41}, rc::BadHeader},  // four bytes, but never the closing 00
     };
     for (const Case& c : cases) {
         PrinterRig rig;

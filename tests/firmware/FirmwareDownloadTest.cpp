@@ -17,11 +17,15 @@ public:
         messages.push_back(text);
         titles.push_back(title);
     }
-    void EnableExit(bool enabled) override { exitEnabled = enabled; }
+    void EnableExit(bool enabled) override {
+        exitEnabled = enabled;
+        exitChanges.push_back(enabled);
+    }
 
     std::vector<std::string> statuses, messages, titles;
     std::vector<int> progress;
     bool exitEnabled = true;
+    std::vector<bool> exitChanges;
 };
 
 struct FirmwareRig {
@@ -71,7 +75,7 @@ TEST(FirmwareDownload, PiecesAndProgress) {
         EXPECT_EQ(f.view.messages, std::vector<std::string>{"Success to download firmware!"});
         EXPECT_EQ(f.view.titles, std::vector<std::string>{"Pelmora"});
         EXPECT_EQ(f.view.statuses.back(), "Finished to download firmware and Reset the printer!");
-        EXPECT_TRUE(f.view.exitEnabled);
+        EXPECT_EQ(f.view.exitChanges, (std::vector<bool>{false, true})) << "no exit while sending";
         EXPECT_FALSE(f.link.IsOpen());
         // The printer gets the file's bytes unchanged, as one stream.
         if (c.size) {
@@ -93,6 +97,18 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
         EXPECT_EQ(view.messages, std::vector<std::string>{"Error : File Open Error!"});
         EXPECT_EQ(view.statuses, std::vector<std::string>{"Ready firmware download."});
     }
+    EXPECT_EQ(f.rig.platform.openAttempts(), 0);
+}
+
+// One byte over the limit is refused before the link opens. (Exactly the limit
+// would send 64 MiB through the traced link: too slow for a unit test.)
+TEST(FirmwareDownload, FileOverTheSizeLimitIsRefused) {
+    FirmwareRig f;
+    const auto path = f.rig.dir / "large.fls";
+    std::ofstream(path, std::ios::binary).put('\x5A');
+    std::filesystem::resize_file(path, kMaxFirmwareBytes + 1);  // sparse: no disk used
+    EXPECT_EQ(DownloadFirmware(path, f.link, f.view), FirmwareResult::FileOpenError);
+    EXPECT_EQ(f.view.messages, std::vector<std::string>{"Error : File Open Error!"});
     EXPECT_EQ(f.rig.platform.openAttempts(), 0);
 }
 

@@ -239,6 +239,8 @@ TEST(SwitchMap, Writes) {
 TEST(SwitchMap, Reads) {
     struct Case { const char* what; std::uint8_t n; SwitchContext at; const char* bits; bool (*ok)(const PrinterConfig&); };
     const Case cases[] = {
+        {"speed is bit 5", 1, Std(160902), "00010000", [](const PrinterConfig& r) { return r.Speed == 1 && r.CharMode == 0; }},
+        {"char mode is bit 4", 1, Std(160902), "00001000", [](const PrinterConfig& r) { return r.Speed == 0 && r.CharMode == 1; }},
         {"code page bit 5 from 21000", 2, Leg(21000), "01000100", [](const PrinterConfig& r) { return r.CodePage == 40; }},
         {"code page bit 5 ignored below", 2, Std(20999), "01000100", [](const PrinterConfig& r) { return r.CodePage == 8; }},
         {"msr 5 standard", 7, Std(160902), "01100000", [](const PrinterConfig& r) { return r.Msr == 5; }},

@@ -63,7 +63,10 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
         held.btConnMode = '3'; held.btPinCode = "0000"; held.btDeviceName = "Shop 1";
         held.startSentinel[1] = ";"; held.endSentinel[1] = "";
         rig.engine.record.EndSentinel[1] = "stale";  // an empty end text must replace it
+        const auto start = rig.Now();
         const auto job = rig.Run(GetStatus);
+        // Every pause, step and timer of the phases, and each exchange on the virtual line.
+        EXPECT_EQ(rig.Now() - start, v == 160902 ? 3730u : 3560u) << v;
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
         EXPECT_EQ(job.phases, (std::vector<int>{1000, 101, 9999}));
         EXPECT_EQ(job.delays, (std::vector<std::uint32_t>{100, 100, 100}));
@@ -101,26 +104,28 @@ TEST(VmsmJob, HandheldGetStatus) {
 // lastDelay: Bluetooth sent after the end command outlasts the timer armed
 // for 1000 ms; with BtKeep 1 the phase ends right after the end command.
 TEST(VmsmJob, SetStatusWritesInOrder) {
-    struct Case { Variant variant; std::uint32_t v, btKeep; int phase; Keys log; std::uint32_t lastDelay; };
+    struct Case { Variant variant; std::uint32_t v, btKeep; int phase; Keys log; std::uint32_t lastDelay; std::uint64_t ms; };
     const Keys serials = Seq("write-serial-", "1234");
     const Case cases[] = {
         {D, 160902, 0, 102, Join({kSwitchWrites, serials, {"write-tearoff"}, kSentinelWrites,
-                                  {"write-switch-P", "end", "write-bt"}}), 0},
-        {D, 101001, 1, 102, Join({kSwitchWrites, serials, kSentinelWrites, {"write-switch-P", "end"}}), 1000},
+                                  {"write-switch-P", "end", "write-bt"}}), 0, 7900},
+        {D, 101001, 1, 102, Join({kSwitchWrites, serials, kSentinelWrites, {"write-switch-P", "end"}}), 1000, 5410},
         {D, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy", "end-legacy"}, kSentinelWrites,
-                                 {"write-bt"}}), 1000},
+                                 {"write-bt"}}), 1000, 2572},
         {HH, 101001, 0, 102, Join({kSwitchWrites, {"write-serial-1", "write-switch-Q"}, Seq("write-serial-", "234"),
-                                   kSentinelWrites, {"write-switch-P", "write-bt", "end"}}), 1000},
+                                   kSentinelWrites, {"write-switch-P", "write-bt", "end"}}), 1000, 13902},
         {HH, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy"}, kSentinelWrites,
-                                  {"write-bt", "end-legacy"}}), 1000},
+                                  {"write-bt", "end-legacy"}}), 1000, 5772},
     };
     for (const Case& k : cases) {
         VmsmRig rig(k.v);
         PrinterConfig& r = rig.engine.record;
         r.Density = 6; r.TimeOff = 30; r.Msr = 3; r.BtKeep = k.btKeep;
         r.Baudrate = 9600; r.Parity = 1; r.Flowcontrol = 2; r.Databit = 7;
+        const auto start = rig.Now();
         const auto job = rig.Run(SetStatus, k.variant);
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
+        EXPECT_EQ(rig.Now() - start, k.ms) << k.v;
         EXPECT_EQ(job.phases, (std::vector<int>{2000, k.phase, 9999})) << k.v;
         EXPECT_EQ(job.delays.back(), k.lastDelay) << k.v;
         EXPECT_EQ(rig.TakeLog(), k.log) << k.v;
