@@ -35,6 +35,16 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     EXPECT_EQ(ToPortConfig(LinkState(false, 2, 0)), none);
     EXPECT_EQ(ToPortConfig(FromPortConfig(flow)), flow);
     EXPECT_EQ(ToPortConfig(FromPortConfig(none)), none);
+    for (auto [in, out, want] : {std::tuple{true, false, SP_XONXOFF_IN}, std::tuple{false, true, SP_XONXOFF_OUT},
+                                  std::tuple{true, true, SP_XONXOFF_INOUT}}) {
+        SerialLineState s = LinkState(false);
+        s.inX = in;
+        s.outX = out;
+        const auto config = ToPortConfig(s);
+        ASSERT_TRUE(config);
+        EXPECT_EQ(config->xonXoff, want) << in << out;
+        EXPECT_EQ(ToPortConfig(FromPortConfig(*config)), config) << in << out;
+    }
 }
 
 TEST(SerialLineConfig, WhatThisSystemCannotDoIsRefused) {

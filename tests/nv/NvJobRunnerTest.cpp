@@ -118,6 +118,18 @@ TEST_F(ReadyRunner, PrintImageSkipsTheCheckAndEndsAt104) {
     EXPECT_EQ(rig.handler().printed(), Codes{"10"});
 }
 
+TEST_F(ReadyRunner, PrintAllPrintsEachStoredCodeAndFillsTheBar) {
+    rig.Preload({"10", "11"});
+    rig.nv.AddressList = {"10", "11"};
+    const JobRun run(rig, NvJob::PrintAllImages);
+    EXPECT_EQ(run.end, JobEnd::Ok);
+    EXPECT_EQ(rig.handler().printed(), (Codes{"10", "11"}));
+    // 5 steps before the prints, 80 after them, and the finish fills up the last 15.
+    EXPECT_EQ(run.view.labels, (Labels{{"Progressing...", 1}, {"Print all NV image...", 5},
+                                       {"Print all NV image...", 80 + 15}}));
+    EXPECT_EQ(run.position, 100);
+}
+
 TEST_F(ReadyRunner, DownloadBlocksAdvanceByTheirShareOfSeventy) {
     rig.nv.DownloadQueue = {test::BlockOfLength("a.bmp", 3000, "10"), test::BlockOfLength("b.bmp", 1000, "11")};
     const auto start = rig.Now();
