@@ -35,6 +35,9 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     EXPECT_EQ(ToPortConfig(LinkState(false, 2, 0)), none);
     EXPECT_EQ(ToPortConfig(FromPortConfig(flow)), flow);
     EXPECT_EQ(ToPortConfig(FromPortConfig(none)), none);
+    PortConfigValues sevenBits = none;
+    sevenBits.bits = 7;
+    EXPECT_EQ(ToPortConfig(FromPortConfig(sevenBits)), sevenBits);
     for (auto [in, out, want] : {std::tuple{true, false, SP_XONXOFF_IN}, std::tuple{false, true, SP_XONXOFF_OUT},
                                   std::tuple{true, true, SP_XONXOFF_INOUT}}) {
         SerialLineState s = LinkState(false);
