@@ -215,12 +215,20 @@ TEST(QueryMaker, OnlyTheExactMakerPasses) {
 TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
     PrinterRig rig;
     ASSERT_TRUE(rig.Open());
-    EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
-    EXPECT_EQ(rig.util.CodePageText, "_PC437");
+    for (const int handheld : {0, 1}) {
+        rig.util.link.HandheldMode = handheld;
+        const auto start = rig.Now();
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
+        EXPECT_EQ(rig.util.CodePageText, "_PC437");
+        // The pause before the first read (100 ms, 300 on the handheld) and the link's 10 ms a call.
+        EXPECT_EQ(rig.Now() - start, handheld ? 320u : 120u);
+    }
 
     rig.printer.faults.perCommand["codepage"] = sim::Fault::Silent;
+    const auto start = rig.Now();
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
     EXPECT_EQ(rig.util.CodePageText, "");
+    EXPECT_EQ(rig.Now() - start, 12530u) << "twelve silent reads of a second and ten resends";
     EXPECT_TRUE(rig.util.link.IsOpen());
 }
 

@@ -35,9 +35,11 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     EXPECT_EQ(ToPortConfig(LinkState(false, 2, 0)), none);
     EXPECT_EQ(ToPortConfig(FromPortConfig(flow)), flow);
     EXPECT_EQ(ToPortConfig(FromPortConfig(none)), none);
-    PortConfigValues sevenBits = none;
-    sevenBits.bits = 7;
-    EXPECT_EQ(ToPortConfig(FromPortConfig(sevenBits)), sevenBits);
+    for (const int bits : {5, 7}) {
+        PortConfigValues fewerBits = none;
+        fewerBits.bits = bits;
+        EXPECT_EQ(ToPortConfig(FromPortConfig(fewerBits)), fewerBits) << bits;
+    }
     for (auto [in, out, want] : {std::tuple{true, false, SP_XONXOFF_IN}, std::tuple{false, true, SP_XONXOFF_OUT},
                                   std::tuple{true, true, SP_XONXOFF_INOUT}}) {
         SerialLineState s = LinkState(false);
