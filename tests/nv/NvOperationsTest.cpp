@@ -153,6 +153,14 @@ TEST_F(NvOperations, NumberedCountsAreBounded) {
     EXPECT_EQ(rig.nv.AddressList.size(), 256u);
     EXPECT_EQ(rig.nv.AddressList[100], "100");
     EXPECT_TRUE(rig.TakeReceived().empty());
+    rig.nv.WriteStoredCount(3);
+    EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
+    EXPECT_EQ(rig.nv.AddressList, (Codes{"00", "01", "02"}));
+    EXPECT_EQ(rig.nv.ImageCount, 3);
+    // Deleting them all forgets the count, in memory and in the store.
+    EXPECT_EQ(rig.nv.DeleteAllNumberedImages(), rc::Ok);
+    EXPECT_EQ(rig.nv.ImageCount, 0);
+    EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
 }
 
 TEST_F(NvOperations, DownloadBlocksGoInPiecesOf4096) {
