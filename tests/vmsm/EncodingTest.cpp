@@ -221,6 +221,7 @@ TEST(SwitchMap, Writes) {
         {"sentinel kept on 11060", 8, Std(11060), [](PrinterConfig& r) { r.Sentinel = 1; }, "22200002"},
         {"beeps and service", 8, Std(11060), [](PrinterConfig& r) { r.Service = 3; r.BeepLowBat = 1; r.BeepPaper = 1; },
          "22211102"},
+        {"service 1 alone", 8, Std(11060), [](PrinterConfig& r) { r.Service = 1; }, "22210002"},
         {"font 2 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 2; }, "20000010"},
         {"font 1 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 1; }, "20000001"},
         {"font 2 on 11060", 8, Std(11060), [](PrinterConfig& r) { r.FontType = 2; }, "22200012"},
