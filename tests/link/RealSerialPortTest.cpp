@@ -40,6 +40,12 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
         fewerBits.bits = bits;
         EXPECT_EQ(ToPortConfig(FromPortConfig(fewerBits)), fewerBits) << bits;
     }
+    PortConfigValues other = none;
+    other.parity = SP_PARITY_SPACE;
+    other.dsr = SP_DSR_FLOW_CONTROL;
+    const SerialLineState read = FromPortConfig(other);
+    EXPECT_EQ(read.parity, 4);
+    EXPECT_TRUE(read.outxDsrFlow);
     for (auto [in, out, want] : {std::tuple{true, false, SP_XONXOFF_IN}, std::tuple{false, true, SP_XONXOFF_OUT},
                                   std::tuple{true, true, SP_XONXOFF_INOUT}}) {
         SerialLineState s = LinkState(false);
