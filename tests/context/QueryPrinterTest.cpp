@@ -233,11 +233,14 @@ TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
 }
 
 TEST(QueryPrinter, ShortWriteClosesTheLink) {
-    PrinterRig rig;
-    ASSERT_TRUE(rig.Open());
-    rig.platform.config().shortWritesFrom = 0;
-    EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::ShortWrite);
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    for (const auto selector : {context::QUERY_CODEPAGE, QUERY_MODEL, QUERY_VERSION, QUERY_MSR_MODE,
+                                context::QUERY_MAKER}) {
+        PrinterRig rig;
+        ASSERT_TRUE(rig.Open());
+        rig.platform.config().shortWritesFrom = 0;
+        EXPECT_EQ(rig.util.QueryPrinter(selector), rc::ShortWrite) << selector;
+        EXPECT_FALSE(rig.util.link.IsOpen()) << selector;
+    }
 }
 
 }  // namespace
