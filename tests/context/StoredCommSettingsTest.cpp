@@ -78,7 +78,10 @@ TEST(StoredCommSettings, SaveWritesTheSevenValuesThatLoadReads) {
     EXPECT_EQ(back.baudRate, 38400);
     EXPECT_EQ(back.parity, 1);
     EXPECT_EQ(back.stopBits, 2);
-    EXPECT_EQ(back.flowControl, 1);
+    // Flow control is stored, though a serial load always starts from none.
+    EXPECT_EQ(r.store.GetRegDword(ProductKey, "uFlowcontrol", value), 1);
+    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(back.flowControl, 0);
 }
 
 }  // namespace
