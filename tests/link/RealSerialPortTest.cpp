@@ -40,6 +40,9 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
         fewerBits.bits = bits;
         EXPECT_EQ(ToPortConfig(FromPortConfig(fewerBits)), fewerBits) << bits;
     }
+    PortConfigValues nineBits = none;
+    nineBits.bits = 9;
+    EXPECT_EQ(FromPortConfig(nineBits).byteSize, 8) << "a width the link cannot use reads as 8";
     PortConfigValues other = none;
     other.parity = SP_PARITY_SPACE;
     other.dsr = SP_DSR_FLOW_CONTROL;

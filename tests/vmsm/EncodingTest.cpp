@@ -254,6 +254,8 @@ TEST(SwitchMap, Reads) {
         {"font legacy b2 only", 8, Leg(21021), "00000011", [](const PrinterConfig& r) { return r.FontType == 1; }},
         {"service, beeps", 8, Std(101001), "00011100", [](const PrinterConfig& r) {
              return r.Service == 1 && r.BeepLowBat == 1 && r.BeepPaper == 1 && r.FontType == 0; }},
+        {"paper beep is bit 3", 8, Std(101001), "00000100", [](const PrinterConfig& r) {
+             return r.BeepPaper == 1 && r.BeepLowBat == 0 && r.Service == 0; }},
         {"rf", 'P', Std(101001), "00000011", [](const PrinterConfig& r) { return r.RfInterface == 2; }},
         {"switch 3 stores nothing", 3, Std(101001), "11111111", [](const PrinterConfig& r) { return r == PrinterConfig{}; }},
     };
