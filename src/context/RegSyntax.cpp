@@ -123,6 +123,18 @@ bool ParseValueLine(std::string_view line, RegValue& value, bool& continues) {
     return false;
 }
 
+// Raw data whose last line ends in '\' with nothing to continue it (a blank
+// line or the end of the file follows): the '\' goes, or the next save would
+// write it before the next value and the next read would take that value in.
+void EndDanglingData(RegValue& value) {
+    const auto end = [](std::string& s) {
+        while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.pop_back();
+    };
+    end(value.data);
+    if (!value.data.empty() && value.data.back() == '\\') value.data.pop_back();
+    end(value.data);
+}
+
 }  // namespace
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -160,6 +172,11 @@ RegDocument ParseRegFile(std::string_view text) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
         if (continuing) {
+            if (Trim(line).empty()) {
+                EndDanglingData(*continuing);
+                continuing = nullptr;
+                continue;
+            }
             continuing->data.push_back('\n');
             continuing->data.append(line);
             const std::string_view trimmed = Trim(line);
@@ -208,6 +225,7 @@ RegDocument ParseRegFile(std::string_view text) {
         }
         if (continues) continuing = stored;
     }
+    if (continuing) EndDanglingData(*continuing);
     return document;
 }
 

@@ -174,6 +174,7 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
         {{0x37, 0x80, 0x05, 0x00}, rc::Ok},
         {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader},
         {{0x38, 0x80, 0x05, 0x00}, rc::BadHeader},
+        {{0x37, 0x80, 0x05, 0x41}, rc::BadHeader},  // four bytes, but never the closing 00
     };
     for (const Case& c : cases) {
         PrinterRig rig;
@@ -214,21 +215,32 @@ TEST(QueryMaker, OnlyTheExactMakerPasses) {
 TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
     PrinterRig rig;
     ASSERT_TRUE(rig.Open());
-    EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
-    EXPECT_EQ(rig.util.CodePageText, "_PC437");
+    for (const int handheld : {0, 1}) {
+        rig.util.link.HandheldMode = handheld;
+        const auto start = rig.Now();
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
+        EXPECT_EQ(rig.util.CodePageText, "_PC437");
+        // The pause before the first read (100 ms, 300 on the handheld) and the link's 10 ms a call.
+        EXPECT_EQ(rig.Now() - start, handheld ? 320u : 120u);
+    }
 
     rig.printer.faults.perCommand["codepage"] = sim::Fault::Silent;
+    const auto start = rig.Now();
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
     EXPECT_EQ(rig.util.CodePageText, "");
+    EXPECT_EQ(rig.Now() - start, 12530u) << "twelve silent reads of a second and ten resends";
     EXPECT_TRUE(rig.util.link.IsOpen());
 }
 
 TEST(QueryPrinter, ShortWriteClosesTheLink) {
-    PrinterRig rig;
-    ASSERT_TRUE(rig.Open());
-    rig.platform.config().shortWritesFrom = 0;
-    EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::ShortWrite);
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    for (const auto selector : {context::QUERY_CODEPAGE, QUERY_MODEL, QUERY_VERSION, QUERY_MSR_MODE,
+                                context::QUERY_MAKER}) {
+        PrinterRig rig;
+        ASSERT_TRUE(rig.Open());
+        rig.platform.config().shortWritesFrom = 0;
+        EXPECT_EQ(rig.util.QueryPrinter(selector), rc::ShortWrite) << selector;
+        EXPECT_FALSE(rig.util.link.IsOpen()) << selector;
+    }
 }
 
 }  // namespace

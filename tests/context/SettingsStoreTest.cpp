@@ -91,6 +91,8 @@ TEST_F(SettingsStoreTest, ReadsFollowTheRegistryResults) {
         {"crlf", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n\"a\"=dword:00000005\r\n",
          kProduct, "a", 0, "keep", 1, 5},
         {"short hex upper case", head + "\"a\"=dword:FF\n", kProduct, "a", 0, "keep", 1, 255},
+        {"blanks around lines", "REGEDIT4 \n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\t \n  \"a\"=dword:2a \n",
+         kProduct, "a", 0, "keep", 1, 42},
         {"wider than 32 bits", head + "\"a\"=dword:100000000\n", kProduct, "a", 0, "keep", 0, 0},
         {"later duplicate wins", head + "\"a\"=\"x\"\n\"A\"=\"y\"\n", kProduct, "a", 1, "y", 0, 0},
         {"unknown escape", head + "\"a\"=\"x\\q\"\n", kProduct, "a", 0, "keep", 0, 0},
@@ -131,6 +133,28 @@ TEST_F(SettingsStoreTest, WritesKeepFileOrderSpellingAndOtherTypes) {
     EXPECT_EQ(store().ValueNames(kProduct), (std::vector<std::string>{"Density", "Blob", "Speed"}));
     EXPECT_TRUE(store().ValueNames(kNv).empty());
     EXPECT_FALSE(std::filesystem::exists(file().string() + ".bad"));
+}
+
+// Raw data whose last line ends in '\' with nothing after it must not take
+// the blank line that every save writes after a key.
+TEST_F(SettingsStoreTest, SavesOfHandEditedRawDataAreStable) {
+    const std::string head = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";
+    for (const std::string tail : {"\"Blob\"=hex:01,02,\\", "\"Blob\"=hex:01,\\\n\n\"Speed\"=\"2\"\n"}) {
+        WriteFile(file(), head + tail);
+        ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
+        const std::string once = ReadFile(file());
+        ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
+        EXPECT_EQ(ReadFile(file()), once) << tail;
+        EXPECT_EQ(store().ValueNames(kProduct).size(), tail.find("Speed") == std::string::npos ? 2u : 3u) << tail;
+    }
+}
+
+TEST_F(SettingsStoreTest, ASaveKeepsTheFilesPermissions) {
+    using enum std::filesystem::perms;
+    WriteFile(file(), "REGEDIT4\n\n");
+    std::filesystem::permissions(file(), owner_read | owner_write | group_read);
+    ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
+    EXPECT_EQ(std::filesystem::status(file()).permissions() & all, owner_read | owner_write | group_read);
 }
 
 TEST_F(SettingsStoreTest, NamesTheFileCannotHoldAreRefused) {

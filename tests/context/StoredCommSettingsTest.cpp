@@ -68,7 +68,7 @@ TEST(StoredCommSettings, TcpTakesTheAddressAndAlwaysPort9100) {
 
 TEST(StoredCommSettings, SaveWritesTheSevenValuesThatLoadReads) {
     StoreRig r;
-    link::CommSettings s{link::PortBluetooth, "COM4", 38400, 8, 1, 2, 0};
+    link::CommSettings s{link::PortBluetooth, "COM4", 38400, 8, 1, 2, 1};
     EXPECT_TRUE(SaveCommSettings(r.store, s));
     std::uint32_t value = 0;
     EXPECT_EQ(r.store.GetRegDword(ProductKey, "uPortType", value), 1);
@@ -78,6 +78,10 @@ TEST(StoredCommSettings, SaveWritesTheSevenValuesThatLoadReads) {
     EXPECT_EQ(back.baudRate, 38400);
     EXPECT_EQ(back.parity, 1);
     EXPECT_EQ(back.stopBits, 2);
+    // Flow control is stored, though a serial load always starts from none.
+    EXPECT_EQ(r.store.GetRegDword(ProductKey, "uFlowcontrol", value), 1);
+    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(back.flowControl, 0);
 }
 
 }  // namespace

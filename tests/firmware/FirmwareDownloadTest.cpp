@@ -30,10 +30,16 @@ struct FirmwareRig {
         link.portText = "NET127.0.0.1";
         link.baudRate = 9100;
     }
+    static std::vector<std::uint8_t> Content(std::size_t size) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(0x80 | (i * 7 % 128));
+        return bytes;
+    }
     std::filesystem::path File(std::size_t size) {
         const auto path = rig.dir / "printer.fls";
-        std::ofstream out(path, std::ios::binary);
-        for (std::size_t i = 0; i < size; ++i) out.put(static_cast<char>(0x80 | (i * 7 % 128)));
+        const auto bytes = Content(size);
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<std::streamsize>(bytes.size()));
         return path;
     }
 };
@@ -46,7 +52,10 @@ TEST(FirmwareDownload, PiecesAndProgress) {
     const Case cases[] = {
         {8192, {4096, 4096}, {50, 100}},
         {9000, {4096, 4096, 808}, {45, 91, 100}},
-        {100, {100}, {100}},
+        {4097, {4096, 1}, {99, 100}},
+        {4096, {4096}, {100}},
+        {4095, {4095}, {100}},
+        {1, {1}, {100}},
         {0, {}, {0}},
     };
     for (const Case& c : cases) {
@@ -65,7 +74,7 @@ TEST(FirmwareDownload, PiecesAndProgress) {
         // The printer gets the file's bytes unchanged, as one stream.
         if (c.size) {
             ASSERT_EQ(f.rig.printer.firmwareStreams().size(), 1u);
-            EXPECT_EQ(f.rig.printer.firmwareStreams()[0].size(), c.size);
+            EXPECT_EQ(f.rig.printer.firmwareStreams()[0], FirmwareRig::Content(c.size));
         }
     }
 }
@@ -93,6 +102,19 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
         EXPECT_EQ(view.statuses, std::vector<std::string>{"Ready firmware download."});
         EXPECT_EQ(view.sending, 0);
     }
+    EXPECT_EQ(f.rig.platform.openAttempts(), 0);
+}
+
+// One byte over the limit is refused before the link opens. (Exactly the limit
+// would send 64 MiB through the traced link: too slow for a unit test.)
+TEST(FirmwareDownload, FileOverTheSizeLimitIsRefused) {
+    FirmwareRig f;
+    const auto path = f.rig.dir / "large.fls";
+    std::ofstream(path, std::ios::binary).put('\x5A');
+    std::filesystem::resize_file(path, kMaxFirmwareBytes + 1);  // sparse: no disk used
+    const FirmwareOutcome outcome = DownloadFirmware(path, f.link, f.view);
+    EXPECT_EQ(outcome.result, FirmwareResult::FileOpenError);
+    EXPECT_EQ(outcome.problem, FileProblem::TooLarge);
     EXPECT_EQ(f.rig.platform.openAttempts(), 0);
 }
 

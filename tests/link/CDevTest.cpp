@@ -41,10 +41,8 @@ TEST(CDevOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
 
 TEST(CDevOpen, SerialLineStateFollowsTheSettings) {
     PrinterRig rig(link::PortSerial);
-    rig.util.link.parity = 1;
-    rig.util.link.stopBits = 2;
-    rig.util.link.flowControl = 1;
-    rig.util.link.baudRate = 9600;
+    rig.util.link.flowControl = 0;
+    rig.util.link.Configure({link::PortSerial, "COM1", 9600, 8, 1, 2, 1});
     ASSERT_TRUE(rig.Open());
     const auto& line = rig.platform.lastLineState();
     EXPECT_EQ(line.baudRate, 9600u);

@@ -35,6 +35,30 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     EXPECT_EQ(ToPortConfig(LinkState(false, 2, 0)), none);
     EXPECT_EQ(ToPortConfig(FromPortConfig(flow)), flow);
     EXPECT_EQ(ToPortConfig(FromPortConfig(none)), none);
+    for (const int bits : {5, 7}) {
+        PortConfigValues fewerBits = none;
+        fewerBits.bits = bits;
+        EXPECT_EQ(ToPortConfig(FromPortConfig(fewerBits)), fewerBits) << bits;
+    }
+    PortConfigValues nineBits = none;
+    nineBits.bits = 9;
+    EXPECT_EQ(FromPortConfig(nineBits).byteSize, 8) << "a width the link cannot use reads as 8";
+    PortConfigValues other = none;
+    other.parity = SP_PARITY_SPACE;
+    other.dsr = SP_DSR_FLOW_CONTROL;
+    const SerialLineState read = FromPortConfig(other);
+    EXPECT_EQ(read.parity, 4);
+    EXPECT_TRUE(read.outxDsrFlow);
+    for (auto [in, out, want] : {std::tuple{true, false, SP_XONXOFF_IN}, std::tuple{false, true, SP_XONXOFF_OUT},
+                                  std::tuple{true, true, SP_XONXOFF_INOUT}}) {
+        SerialLineState s = LinkState(false);
+        s.inX = in;
+        s.outX = out;
+        const auto config = ToPortConfig(s);
+        ASSERT_TRUE(config);
+        EXPECT_EQ(config->xonXoff, want) << in << out;
+        EXPECT_EQ(ToPortConfig(FromPortConfig(*config)), config) << in << out;
+    }
 }
 
 TEST(SerialLineConfig, WhatThisSystemCannotDoIsRefused) {

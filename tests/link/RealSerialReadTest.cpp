@@ -137,5 +137,19 @@ TEST(SerialReadLoopOnPty, ReadsWhatArrivedTimesOutOnSilenceAndReportsAVanishedPo
     ::close(slave);
 }
 
+// Data, nothing yet, the other end gone, and an error are four different answers.
+TEST(ReadNow, TellsDataSilenceEndAndError) {
+    int fds[2];
+    ASSERT_EQ(::pipe2(fds, O_NONBLOCK), 0);
+    std::uint8_t buffer[8] = {};
+    ASSERT_EQ(::write(fds[1], "ab", 2), 2);
+    EXPECT_EQ(ReadNow(fds[0], buffer, 8), 2);
+    EXPECT_EQ(ReadNow(fds[0], buffer, 8), 0);
+    EXPECT_EQ(ReadNow(fds[1], buffer, 8), -1) << "the write end cannot be read";
+    ::close(fds[1]);
+    EXPECT_EQ(ReadNow(fds[0], buffer, 8), kEndOfStream);
+    ::close(fds[0]);
+}
+
 }  // namespace
 }  // namespace pelmora::link

@@ -12,6 +12,12 @@ namespace {
 using test::Bytes;
 using test::Codes;
 
+Bytes Join(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
 /// Answers the key-code request (and, when asked, every ACK) with one fixed reply.
 struct ScriptedList : sim::CommandHandler {
     ScriptedList(sim::Reply r, bool ack) : reply(std::move(r)), answersAck(ack) {}
@@ -60,6 +66,8 @@ TEST(ReadKeyCodeList, RepliesDecideTheListTheAnswerAndTheLink) {
         {"piece before a silent read", split, false, rc::Ok, Codes{"B2"}},
         {"no header", {{0x41, 0x42, 0x43, 0x00}}, false, rc::BadHeader, Codes{"keep"}},
         {"longer than the block buffer", {Bytes(1100, 0x31)}, false, rc::BadHeader, Codes{"keep"}},
+        {"header, then no end within the buffer", {Join({{0x37, 0x72, 0x40}, Bytes(1100, 0x31)})}, false, rc::BadHeader,
+         Codes{"keep"}},
         {"always more to come", {{0x37, 0x72, 0x41, 0x31, 0x30, 0x00}}, true, rc::BadHeader, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -85,7 +93,9 @@ TEST_F(NvOperations, KeyCodeListFailuresCloseTheLink) {
     const auto& log = rig.printer.commandLog();
     EXPECT_EQ(std::count(log.begin(), log.end(), "nv-list"), 11);  // asked ten times more, then given up
     EXPECT_FALSE(rig.util.link.IsOpen());
-    EXPECT_LT(rig.Now() - start, 15000u);  // 12 empty reads of about a second
+    // The block pause, twelve empty reads of a second (a resend from the third on), and the
+    // link's 10 ms after each of its 24 calls: the reads, the request, ten resends and the CAN.
+    EXPECT_EQ(rig.Now() - start, 150u + 12u * 1000u + 24u * 10u);
 
     rig.TakeReceived();
     EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::NotOpen);
@@ -151,6 +161,14 @@ TEST_F(NvOperations, NumberedCountsAreBounded) {
     EXPECT_EQ(rig.nv.AddressList.size(), 256u);
     EXPECT_EQ(rig.nv.AddressList[100], "100");
     EXPECT_TRUE(rig.TakeReceived().empty());
+    rig.nv.WriteStoredCount(3);
+    EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
+    EXPECT_EQ(rig.nv.AddressList, (Codes{"00", "01", "02"}));
+    EXPECT_EQ(rig.nv.ImageCount, 3);
+    // Deleting them all forgets the count, in memory and in the store.
+    EXPECT_EQ(rig.nv.DeleteAllNumberedImages(), rc::Ok);
+    EXPECT_EQ(rig.nv.ImageCount, 0);
+    EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
 }
 
 TEST_F(NvOperations, DownloadBlocksGoInPiecesOf4096) {

@@ -66,6 +66,10 @@ TEST(StretchAnd, EveryTargetDotCollectsItsOwnSourcePixels) {
     tall.at(0, 3) = kBlack;
     EXPECT_EQ(StretchAnd(wide, {3, 1}).pixels, (std::vector<std::uint32_t>{kWhite, 0x123456, kWhite}));
     EXPECT_EQ(StretchAnd(tall, {1, 2}).pixels, (std::vector<std::uint32_t>{kWhite, kBlack}));
+    // Enlarged, each pixel repeats.
+    RgbImage two(2, 1);
+    two.at(0, 0) = kBlack;
+    EXPECT_EQ(StretchAnd(two, {4, 1}).pixels, (std::vector<std::uint32_t>{kBlack, kBlack, kWhite, kWhite}));
 }
 
 TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {

@@ -227,6 +227,7 @@ TEST(SwitchMap, Writes) {
         {"sentinel kept on 11060", 8, Std(11060), [](PrinterConfig& r) { r.Sentinel = 1; }, "22200002"},
         {"beeps and service", 8, Std(11060), [](PrinterConfig& r) { r.Service = 3; r.BeepLowBat = 1; r.BeepPaper = 1; },
          "22211102"},
+        {"service 1 alone", 8, Std(11060), [](PrinterConfig& r) { r.Service = 1; }, "22210002"},
         {"font 2 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 2; }, "20000010"},
         {"font 1 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 1; }, "20000001"},
         {"font 2 on 11060", 8, Std(11060), [](PrinterConfig& r) { r.FontType = 2; }, "22200012"},
@@ -245,6 +246,8 @@ TEST(SwitchMap, Writes) {
 TEST(SwitchMap, Reads) {
     struct Case { const char* what; std::uint8_t n; SwitchContext at; const char* bits; bool (*ok)(const PrinterConfig&); };
     const Case cases[] = {
+        {"speed is bit 5", 1, Std(160902), "00010000", [](const PrinterConfig& r) { return r.Speed == 1 && r.CharMode == 0; }},
+        {"char mode is bit 4", 1, Std(160902), "00001000", [](const PrinterConfig& r) { return r.Speed == 0 && r.CharMode == 1; }},
         {"code page bit 5 from 21000", 2, Leg(21000), "01000100", [](const PrinterConfig& r) { return r.CodePage == 40; }},
         {"code page bit 5 ignored below", 2, Std(20999), "01000100", [](const PrinterConfig& r) { return r.CodePage == 8; }},
         {"msr 5 standard", 7, Std(160902), "01100000", [](const PrinterConfig& r) { return r.Msr == 5; }},
@@ -257,6 +260,8 @@ TEST(SwitchMap, Reads) {
         {"font legacy b2 only", 8, Leg(21021), "00000011", [](const PrinterConfig& r) { return r.FontType == 1; }},
         {"service, beeps", 8, Std(101001), "00011100", [](const PrinterConfig& r) {
              return r.Service == 1 && r.BeepLowBat == 1 && r.BeepPaper == 1 && r.FontType == 0; }},
+        {"paper beep is bit 3", 8, Std(101001), "00000100", [](const PrinterConfig& r) {
+             return r.BeepPaper == 1 && r.BeepLowBat == 0 && r.Service == 0; }},
         {"rf", 'P', Std(101001), "00000011", [](const PrinterConfig& r) { return r.RfInterface == 2; }},
         {"switch 3 stores nothing", 3, Std(101001), "11111111", [](const PrinterConfig& r) { return r == PrinterConfig{}; }},
     };

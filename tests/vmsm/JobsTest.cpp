@@ -63,7 +63,10 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
         held.btConnMode = '3'; held.btPinCode = "0000"; held.btDeviceName = "Shop 1";
         held.startSentinel[1] = ";"; held.endSentinel[1] = "";
         rig.engine.record.EndSentinel[1] = "stale";  // an empty end text must replace it
+        const auto start = rig.Now();
         const auto job = rig.Run(GetStatus);
+        // Every pause, step and timer of the phases, and each exchange on the virtual line.
+        EXPECT_EQ(rig.Now() - start, v == 160902 ? 3730u : 3560u) << v;
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
         EXPECT_EQ(job.phases, (std::vector<int>{1000, 101, 9999}));
         EXPECT_EQ(job.delays, (std::vector<std::uint32_t>{100, 100, 100}));
@@ -94,33 +97,35 @@ TEST(VmsmJob, HandheldGetStatus) {
                                    {"read-tearoff", "read-switch-Q"}, kSerialReads, kSentinelReads, kBtReads}));
     EXPECT_EQ(rig.view.titles, Keys{"Get Status..."});
     EXPECT_EQ(rig.view.labels.front(), "Processing...");
-    EXPECT_GT(rig.view.positions.back(), 100) << "the handheld's bar does not stop at 100";
+    EXPECT_EQ(rig.view.positions.back(), 119) << "the handheld's bar counts every step, past 100";
     EXPECT_EQ(rig.view.labels.back(), "Get Status : " + std::to_string(rig.view.positions.back()) + " %");
 }
 
 // lastDelay: Bluetooth sent after the end command outlasts the timer armed
 // for 1000 ms; with BtKeep 1 the phase ends right after the end command.
 TEST(VmsmJob, SetStatusWritesInOrder) {
-    struct Case { Variant variant; std::uint32_t v, btKeep; int phase; Keys log; std::uint32_t lastDelay; };
+    struct Case { Variant variant; std::uint32_t v, btKeep; int phase; Keys log; std::uint32_t lastDelay; std::uint64_t ms; };
     const Keys serials = Seq("write-serial-", "1234");
     const Case cases[] = {
         {D, 160902, 0, 102, Join({kSwitchWrites, serials, {"write-tearoff"}, kSentinelWrites,
-                                  {"write-switch-P", "end", "write-bt"}}), 0},
-        {D, 101001, 1, 102, Join({kSwitchWrites, serials, kSentinelWrites, {"write-switch-P", "end"}}), 1000},
+                                  {"write-switch-P", "end", "write-bt"}}), 0, 7900},
+        {D, 101001, 1, 102, Join({kSwitchWrites, serials, kSentinelWrites, {"write-switch-P", "end"}}), 1000, 5410},
         {D, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy", "end-legacy"}, kSentinelWrites,
-                                 {"write-bt"}}), 1000},
+                                 {"write-bt"}}), 1000, 2572},
         {HH, 101001, 0, 102, Join({kSwitchWrites, {"write-serial-1", "write-switch-Q"}, Seq("write-serial-", "234"),
-                                   kSentinelWrites, {"write-switch-P", "write-bt", "end"}}), 1000},
+                                   kSentinelWrites, {"write-switch-P", "write-bt", "end"}}), 1000, 13902},
         {HH, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy"}, kSentinelWrites,
-                                  {"write-bt", "end-legacy"}}), 1000},
+                                  {"write-bt", "end-legacy"}}), 1000, 5772},
     };
     for (const Case& k : cases) {
         VmsmRig rig(k.v);
         PrinterConfig& r = rig.engine.record;
         r.Density = 6; r.TimeOff = 30; r.Msr = 3; r.BtKeep = k.btKeep;
         r.Baudrate = 9600; r.Parity = 1; r.Flowcontrol = 2; r.Databit = 7;
+        const auto start = rig.Now();
         const auto job = rig.Run(SetStatus, k.variant);
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
+        EXPECT_EQ(rig.Now() - start, k.ms) << k.v;
         EXPECT_EQ(job.phases, (std::vector<int>{2000, k.phase, 9999})) << k.v;
         EXPECT_EQ(job.delays.back(), k.lastDelay) << k.v;
         EXPECT_EQ(rig.TakeLog(), k.log) << k.v;
@@ -158,6 +163,26 @@ TEST(VmsmJob, ConditionsOnFirmwareAndMsrMode) {
         for (const auto& key : k.present) EXPECT_TRUE(Has(log, key)) << k.v << ": " << key;
         for (const auto& key : k.absent) EXPECT_FALSE(Has(log, key)) << k.v << ": " << key;
     }
+}
+
+// Each firmware condition on both sides of its threshold, and the program mask.
+TEST(PhaseRows, FirmwareThresholdsAndPrograms) {
+    struct Case { When when; std::uint32_t no, yes; };
+    const Case cases[] = {
+        {When::Switch3, 1039, 1040},         {When::Sentinels, 21020, 21021}, {When::RfInterface, 100999, 101000},
+        {When::Bluetooth, 100999, 101000},   {When::SwitchQ, 100999, 101000}, {When::TearOff, 160901, 160902},
+        {When::Switch7, 11060, 11061},       {When::Switch7, 11060, 11059},
+    };
+    for (const Case& c : cases) {
+        const PhaseRow row{.when = c.when};
+        EXPECT_FALSE(RowApplies(row, {.firmwareVersion = c.no})) << c.no;
+        EXPECT_TRUE(RowApplies(row, {.firmwareVersion = c.yes})) << c.yes;
+    }
+    const PhaseRow handheldOnly{.programs = kHandheld};
+    EXPECT_FALSE(RowApplies(handheldOnly, {.program = kDesktop}));
+    EXPECT_TRUE(RowApplies(handheldOnly, {.program = kHandheld}));
+    EXPECT_TRUE(RowApplies(PhaseRow{.when = When::BtKeepOff}, {.btKeep = 0}));
+    EXPECT_FALSE(RowApplies(PhaseRow{.when = When::BtKeepOff}, {.btKeep = 1}));
 }
 
 // The legacy read is short: completion brings the bar to 100.

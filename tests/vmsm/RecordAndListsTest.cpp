@@ -54,7 +54,7 @@ TEST(ConfigLists, DensityCodesAndIndexes) {
     for (std::uint32_t code = 0; code < 8; ++code) {
         const std::uint32_t index = lists::DensityCodeToIndex(code);
         EXPECT_EQ(index, indexOfCode[code]) << code;
-        EXPECT_EQ(lists::DensityIndexToCode(index, 101001), code) << "round trip from 1040 on";
+        EXPECT_EQ(lists::DensityIndexToCode(index, 1040), code) << "round trip from 1040 on";
     }
     EXPECT_EQ(lists::DensityEntries(Variant::Desktop)[lists::DensityCodeToIndex(4)], " 100%");
     EXPECT_EQ(lists::DensityIndexToCode(lists::DensityCodeToIndex(4), 1039), 5u) << "below 1040 the index is stored";

@@ -1,0 +1,140 @@
+// The memory-switch jobs against a hostile printer: GetStatus, SetStatus and
+// FactoryDefault in both programs, through the whole configuration flow on a
+// standard firmware (identification included) and through the runner alone on
+// a legacy one.
+#include <set>
+#include <string>
+
+#include "HostileJobs.h"
+#include "HostilePrinter.h"
+#include "context/CCommonUtil.h"
+#include "context/SettingsStore.h"
+#include "vmsm/CCommonVmsm.h"
+#include "vmsm/ConfigJobFlow.h"
+#include "vmsm/VmsmJobRunner.h"
+
+namespace pelmora::fuzz {
+namespace {
+
+using vmsm::Variant;
+
+constexpr int kAllPhases[] = {vmsm::phase::GetEntry,     vmsm::phase::SetEntry,     vmsm::phase::FactoryEntry,
+                              vmsm::phase::StandardRead, vmsm::phase::StandardWrite, vmsm::phase::LegacyRead,
+                              vmsm::phase::LegacyWrite};
+
+// An operation collects at most a few replies; a collection ends after 2 reads
+// and 10 resends on silence, or on its 2 s limit, whatever the printer does.
+constexpr std::uint64_t kCollectionsPerOp = 4;
+std::uint64_t WorstOpMs(std::uint64_t worstRead) {
+    return kCollectionsPerOp * (12 * worstRead + 2000 + 12 * 10) + kLinkOpenCloseMs;
+}
+
+// Every pause, progress step and timer delay of every phase table, with the
+// worst case of each operation: a bound for one runner whatever the job.
+std::uint64_t RunnerBoundMs(std::uint64_t worstRead) {
+    std::uint64_t total = vmsm::kOpenDelayMs;
+    for (int number : kAllPhases) {
+        const vmsm::PhaseTable* table = vmsm::FindPhase(number);
+        Check(table != nullptr, "a job phase has no table");
+        for (const vmsm::PhaseRow& row : table->rows) {
+            const auto steps = static_cast<std::uint64_t>(row.stepsBefore + row.stepsAfter + row.slowSteps);
+            total += steps * vmsm::kStepPauseMs + static_cast<std::uint64_t>(row.slowSteps) * row.slowPauseMs +
+                     row.pauseMs + row.armDelayMs + (row.op != vmsm::Op::None ? WorstOpMs(worstRead) : 0);
+        }
+    }
+    return total;
+}
+
+const std::set<std::string>& KnownMessages() {
+    static const std::set<std::string> known = [] {
+        std::set<std::string> texts{""};
+        for (int number : kAllPhases)
+            for (const vmsm::PhaseRow& row : vmsm::FindPhase(number)->rows) {
+                if (row.desktopMessage) texts.insert(row.desktopMessage);
+                if (row.handheldMessage) texts.insert(row.handheldMessage);
+            }
+        return texts;
+    }();
+    return known;
+}
+
+constexpr const char* kStoreText =
+    "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n\"Density\"=dword:00000003\r\n\r\n";
+
+struct Rig {
+    explicit Rig(FuzzInput& in) : platform(printer, in), util(platform), engine(util) {}
+    sim::PrinterModel printer;
+    HostilePlatform platform;
+    context::CCommonUtil util;
+    vmsm::CCommonVmsm engine;
+    context::ProgressView view;
+};
+
+context::JobEnd Drive(context::JobRunner& runner, link::Clock& clock) { return context::DriveJob(runner, clock); }
+
+}  // namespace
+}  // namespace pelmora::fuzz
+
+using namespace pelmora;
+using namespace pelmora::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput in(data, size);
+    const std::uint8_t setup = in.Byte();
+    const int job = setup % 3;                       // get, set, factory default
+    const Variant variant = (setup >> 2) & 1 ? Variant::Handheld : Variant::Desktop;
+    const bool legacy = (setup >> 3) & 1;
+    const auto portType = static_cast<std::int32_t>((setup >> 4) & 3);
+
+    Rig rig(in);
+    rig.util.link.HandheldMode = variant == Variant::Handheld;
+    const std::uint64_t worstRead = WorstReadMs(portType);
+    const std::uint64_t inputMs = size * (worstRead + 10);
+
+    if (!legacy) {
+        const auto store = ScratchDir() / "vmsm.reg";
+        {
+            std::FILE* f = std::fopen(store.c_str(), "wb");
+            Check(f != nullptr, "cannot write the scratch store");
+            std::fputs(kStoreText, f);
+            std::fclose(f);
+        }
+        context::SettingsStore settings(store);
+        const vmsm::EditChoice choice =
+            job == 0 ? vmsm::EditChoice::Cancel : job == 1 ? vmsm::EditChoice::Save : vmsm::EditChoice::Default;
+        const vmsm::ConfigJob flow{settings, rig.view,
+                                   [&](context::JobRunner& r) { return Drive(r, rig.platform.clock()); },
+                                   [&](vmsm::CCommonVmsm&) { return choice; }, variant};
+        const vmsm::JobReport report = vmsm::RunConfigJob(rig.engine, SettingsFor(portType), flow);
+
+        Verbose("outcome %d after %llu ms: %s", static_cast<int>(report.outcome),
+                static_cast<unsigned long long>(rig.platform.Now()), report.stepMessage.c_str());
+        Check(rig.platform.Now() <= 2 * RunnerBoundMs(worstRead) + inputMs, "the job outlasted its bound");
+        Check(KnownMessages().count(report.stepMessage) == 1, "unknown message: " + report.stepMessage);
+        const bool mayStayOpen = variant == Variant::Handheld && report.outcome == vmsm::JobOutcome::NotWritten;
+        Check(mayStayOpen || !rig.util.link.IsOpen(), "the link stayed open after the job");
+        if (report.outcome != vmsm::JobOutcome::Written)
+            Check(FileBytes(store) == kStoreText, "the store changed although nothing was written");
+        return 0;
+    }
+
+    // The legacy dialect comes only from a printer that identification has
+    // already placed; the jobs then start past their identification.
+    rig.util.PendingSettings = SettingsFor(portType);
+    rig.util.ApplyPortSettings();
+    rig.util.FirmwareVersion = rig.printer.firmwareOverride = 30000;
+    rig.util.ModelCode = context::kModelExpected;
+    const vmsm::VmsmJob jobs[] = {vmsm::VmsmJob::GetStatus, vmsm::VmsmJob::SetStatus, vmsm::VmsmJob::FactoryDefault};
+    vmsm::VmsmJobRunner runner(rig.engine, rig.view, jobs[job], variant);
+    auto next = runner.Open();
+    if (next && job == 0) next->phase = vmsm::phase::LegacyRead;
+    if (job == 0) rig.util.link.OpenPort();
+    for (; next; next = runner.RunPhase(next->phase)) rig.platform.clock().Sleep(next->delayMs);
+
+    Verbose("legacy end %d after %llu ms: %s", static_cast<int>(runner.End()),
+            static_cast<unsigned long long>(rig.platform.Now()), runner.Message().c_str());
+    Check(rig.platform.Now() <= RunnerBoundMs(worstRead) + inputMs, "the job outlasted its bound");
+    Check(KnownMessages().count(runner.Message()) == 1, "unknown message: " + runner.Message());
+    if (runner.End() != context::JobEnd::Ok) Check(!rig.util.link.IsOpen(), "the link stayed open after a failure");
+    return 0;
+}
