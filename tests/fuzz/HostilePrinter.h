@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <set>
 #include <string>
 
 #include "link/Platform.h"
@@ -74,6 +75,13 @@ void Verbose(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 /// Stops the process with a message a fuzzer reports as a crash.
 [[noreturn]] void Fail(const std::string& what);
+/// A known message, alone or with the cause an identification adds on a line below it.
+inline bool IsKnownMessage(const std::set<std::string>& known, const std::string& message) {
+    if (known.count(message)) return true;
+    const auto cause = message.rfind("\r\n");
+    return cause != std::string::npos && known.count(message.substr(0, cause)) > 0;
+}
+
 inline void Check(bool condition, const std::string& what) {
     if (!condition) Fail(what);
 }

@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Verbose("outcome %d after %llu ms: %s", static_cast<int>(report.outcome),
                 static_cast<unsigned long long>(rig.platform.Now()), report.stepMessage.c_str());
         Check(rig.platform.Now() <= 2 * RunnerBoundMs(worstRead) + inputMs, "the job outlasted its bound");
-        Check(KnownMessages().count(report.stepMessage) == 1, "unknown message: " + report.stepMessage);
+        Check(IsKnownMessage(KnownMessages(), report.stepMessage), "unknown message: " + report.stepMessage);
         const bool mayStayOpen = variant == Variant::Handheld && report.outcome == vmsm::JobOutcome::NotWritten;
         Check(mayStayOpen || !rig.util.link.IsOpen(), "the link stayed open after the job");
         if (report.outcome != vmsm::JobOutcome::Written)
@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Verbose("legacy end %d after %llu ms: %s", static_cast<int>(runner.End()),
             static_cast<unsigned long long>(rig.platform.Now()), runner.Message().c_str());
     Check(rig.platform.Now() <= RunnerBoundMs(worstRead) + inputMs, "the job outlasted its bound");
-    Check(KnownMessages().count(runner.Message()) == 1, "unknown message: " + runner.Message());
+    Check(IsKnownMessage(KnownMessages(), runner.Message()), "unknown message: " + runner.Message());
     if (runner.End() != context::JobEnd::Ok) Check(!rig.util.link.IsOpen(), "the link stayed open after a failure");
     return 0;
 }
