@@ -9,8 +9,6 @@ namespace pelmora::context {
 
 namespace {
 
-constexpr std::array<std::int32_t, 7> kBaudRates{2400, 4800, 9600, 19200, 38400, 57600, 115200};
-
 bool IsListedComPort(const std::string& port) {
     if (port.size() < 4 || port.size() > 5 || port.compare(0, 3, "COM") != 0) return false;
     if (!std::all_of(port.begin() + 3, port.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
@@ -20,6 +18,11 @@ bool IsListedComPort(const std::string& port) {
 }
 
 }  // namespace
+
+std::string NetAddress(const std::string& port) {
+    const auto first = port.find_first_not_of("NET");
+    return first == std::string::npos ? std::string() : port.substr(first);
+}
 
 link::CommSettings LoadCommSettings(const SettingsStore& store) {
     link::CommSettings settings;  // the window's defaults
@@ -49,12 +52,10 @@ link::CommSettings LoadCommSettings(const SettingsStore& store) {
     case link::PortUsb:
         settings.port = port;
         break;
-    case link::PortTcp: {
-        const auto first = port.find_first_not_of("NET");
-        settings.port = "NET" + (first == std::string::npos ? std::string() : port.substr(first));
+    case link::PortTcp:
+        settings.port = "NET" + NetAddress(port);
         settings.baudRate = 9100;  // the port box always opens on 9100
         break;
-    }
     default:
         // No interface the window knows: jobs run with what the store holds.
         settings.port = port;
