@@ -61,7 +61,7 @@ void NameAfterLabel(QLabel* label, QWidget* control) {
 }  // namespace
 
 CQ700TCUtilityDlg::CQ700TCUtilityDlg(Services services, QWidget* parent)
-    : QDialog(parent), services_(std::move(services)), util_(services_.platform) {
+    : QDialog(parent), services_(std::move(services)), util_(services_.platform), settings_(InitialComm()) {
     setObjectName(QStringLiteral("mainWindow"));
     BuildControls();
     Open();

@@ -74,7 +74,7 @@ private:
 
     Services services_;
     context::CCommonUtil util_;
-    link::CommSettings settings_{link::PortSerial, "", 0, 0, 0, 0, 0};
+    link::CommSettings settings_;
     std::vector<std::string> usbPaths_;
     std::vector<std::string> usbLabels_;
 

@@ -17,6 +17,12 @@ int ToInt(const std::string& text) { return std::atoi(text.c_str()); }
 
 }  // namespace
 
+link::CommSettings InitialComm() {
+    link::CommSettings settings;
+    settings.port.clear();
+    return settings;
+}
+
 const std::vector<std::string>& CommValueNames() {
     static const std::vector<std::string> names{"uPortType", "uPort",   "uBaudrate",   "uDatabit",
                                                 "uParity",   "uStopbit", "uFlowcontrol"};

@@ -9,12 +9,15 @@
 
 namespace pelmora::desktop {
 
-/// What the main window reads from the store when it opens. The window starts
-/// from empty fields; a failed number read gives 0, a failed text read leaves
-/// the text as it was.
+/// The settings the main window holds before anything is read or gathered:
+/// an empty port and the numbers of the fill's defaults.
+link::CommSettings InitialComm();
+
+/// What the main window reads from the store when it opens. A failed number
+/// read gives 0, a failed text read leaves the text as it was.
 struct StoredComm {
     bool portTypeRead = false;  ///< false: nothing else was read either
-    link::CommSettings values{link::PortSerial, "", 0, 0, 0, 0, 0};
+    link::CommSettings values = InitialComm();
 };
 StoredComm ReadStoredComm(const context::SettingsStore& store);
 
