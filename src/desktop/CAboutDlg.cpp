@@ -33,6 +33,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addLayout(row);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    text->setMinimumWidth(160);
 }
 
 }  // namespace pelmora::desktop

@@ -4,10 +4,10 @@
 #include <string>
 
 #include <QApplication>
-#include <QIcon>
 
 #include "context/PortMap.h"
 #include "context/SettingsStore.h"
+#include "desktop/AppIcon.h"
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "desktop/StartupProbe.h"
 #include "link/RealPlatform.h"
@@ -21,13 +21,6 @@ namespace {
 bool EnvOn(const char* name) {
     const char* value = std::getenv(name);
     return value && *value && std::string(value) != "0";
-}
-
-QIcon AppIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/pelmora/icons/pelmora-%1.png").arg(size), QSize(size, size));
-    return icon;
 }
 
 }  // namespace

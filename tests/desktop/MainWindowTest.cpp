@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "desktop/AppIcon.h"
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "support/PrinterRig.h"
 #include "ui/support/ScriptedPrompts.h"
@@ -322,6 +323,13 @@ private slots:
         QVERIFY(Find<QLabel>(*about, "aboutText")->text().startsWith("Pelmora "));
         Click(*about, "okButton");
         QVERIFY(!about->isVisible());
+    }
+
+    void iconComesInEveryRenderedSize() {
+        const QIcon icon = desktop::AppIcon();
+        for (const int size : {16, 32, 48, 64, 128, 256})
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+        QCOMPARE(icon.pixmap(256, 256).size(), QSize(256, 256));
     }
 
     void everyControlHasAnAccessibleName() {

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "context/SettingsStore.h"
+#include "desktop/AppIcon.h"
 #include "desktop/CAboutDlg.h"
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "sim/PrinterModel.h"
@@ -72,6 +73,7 @@ struct Rig {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(PELMORA_VERSION));
+    QApplication::setWindowIcon(desktop::AppIcon());
     if (argc != 3) {
         std::fprintf(stderr, "usage: pelmora_screenshots OUTDIR QMDIR\n");
         return 2;
