@@ -12,7 +12,8 @@
 namespace pelmora::ui {
 
 QStringList TranslationFolders() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(PELMORA_TRANSLATIONS_DIR)};
+    const QDir programs(QCoreApplication::applicationDirPath());
+    return {programs.path(), QDir::cleanPath(programs.filePath(QStringLiteral(PELMORA_TRANSLATIONS_FROM_BINDIR)))};
 }
 
 QString InstallLanguage(QCoreApplication& app, const QLocale& locale, const QStringList& folders) {

@@ -8,7 +8,8 @@ class QCoreApplication;
 namespace pelmora::ui {
 
 /// Where `<Name>.qm` is looked for, in order: beside the executable, then the
-/// installed translations folder.
+/// installed translations folder (share/pelmora/translations beside the bin
+/// folder the program runs from).
 QStringList TranslationFolders();
 
 /// Installs the translation LanguageFile(locale) names from the first folder
