@@ -233,6 +233,22 @@ private slots:
         QCOMPARE(f.Stored(), before);
     }
 
+    void exitReportsAStoreThatCannotBeWrittenAndStaysOpen() {
+        test::TempDir dir;
+        std::ofstream(dir / "not-a-folder") << "x";
+        Fixture f;
+        context::SettingsStore unwritable(dir / "not-a-folder" / "registry.reg");
+        desktop::UsbPrinterSource none{[] { return std::vector<link::UsbPrinterInfo>{}; },
+                                       [](const std::string&) { return false; }};
+        CQ700TCUtilityDlg w({unwritable, f.platform, f.prompts, none, false});
+        w.show();
+        const QStringList opening = f.prompts.Messages();
+        Click(w, "exitButton");
+        QCOMPARE(f.prompts.Messages().size(), opening.size() + 1);
+        QVERIFY(f.prompts.Messages().back().contains("could not be stored"));
+        QVERIFY(w.isVisible());
+    }
+
     void closeBoxAndEscapeStoreNothingAndCloseTheLink() {
         for (const bool escape : {false, true}) {
             Fixture f;
