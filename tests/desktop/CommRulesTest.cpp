@@ -74,18 +74,6 @@ private slots:
         QCOMPARE(desktop::RestoreUsb("/dev/usb/lp9", paths, 2), -1);
     }
 
-    void gatherSerialMapsStopBitsAndKeepsNothingElse() {
-        const link::CommSettings previous{link::PortTcp, "NET1.2.3.4", 9100, 7, 1, 2, 1};
-        const auto s = desktop::GatherSerial(previous, link::PortBluetooth, {"COM7", "115200", "8", 2, 1, 0});
-        QCOMPARE(s.portType, link::PortBluetooth);
-        QCOMPARE(s.port, std::string("COM7"));
-        QCOMPARE(s.baudRate, 115200);
-        QCOMPARE(s.dataBits, 8);
-        QCOMPARE(s.parity, 2);
-        QCOMPARE(s.stopBits, 2);
-        QCOMPARE(s.flowControl, 0);
-    }
-
     void storeReadFollowsTheReadRules() {
         test::TempDir dir;
         context::SettingsStore store(dir / "registry.reg");
