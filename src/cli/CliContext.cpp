@@ -19,8 +19,6 @@ namespace {
 std::atomic<bool> g_interrupted{false};
 void OnInterrupt(int) { g_interrupted = true; }
 
-const int kBaudRates[] = {2400, 4800, 9600, 19200, 38400, 57600, 115200};
-
 link::CommSettings FromTcpOption(const std::string& text) {
     link::CommSettings s;
     s.portType = link::PortTcp;
@@ -48,8 +46,8 @@ link::CommSettings FromSerialOption(const ConnectionOptions& o, const std::strin
     s.portType = type;
     if (port.empty()) throw UsageError{"the port name is empty"};
     s.port = port;
-    if (std::find(std::begin(kBaudRates), std::end(kBaudRates), o.baud) == std::end(kBaudRates))
-        throw UsageError{"--baud must be one of 2400, 4800, 9600, 19200, 38400, 57600, 115200"};
+    if (!link::IsListedBaudRate(o.baud))
+        throw UsageError{"--baud must be one of " + JoinNumbers(link::kBaudRates, ", ")};
     s.baudRate = o.baud;
     s.dataBits = 8;
     if (o.parity == "none") s.parity = 0;
@@ -131,6 +129,12 @@ context::JobEnd CliContext::Drive(context::JobRunner& runner) {
 
 void CliContext::EndProgress() {
     if (auto* bar = dynamic_cast<TerminalProgress*>(progress_.get())) bar->Finish();
+}
+
+std::string JoinNumbers(std::span<const std::uint32_t> numbers, const char* separator) {
+    std::string text;
+    for (std::uint32_t n : numbers) text += (text.empty() ? "" : separator) + std::to_string(n);
+    return text;
 }
 
 void PrintMessage(std::ostream& stream, const std::string& text) {

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "context/CCommonUtil.h"
@@ -73,6 +74,9 @@ private:
     link::Platform* platformOverride_ = nullptr;
     std::unique_ptr<context::ProgressView> progress_;
 };
+
+/// "2400, 4800, ..." with the given separator.
+std::string JoinNumbers(std::span<const std::uint32_t> numbers, const char* separator);
 
 /// Prints a failure text the way the windows show it: "\r\n" becomes a newline.
 void PrintMessage(std::ostream& stream, const std::string& text);

@@ -120,13 +120,7 @@ void AddConfigCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
     auto assignments = std::make_shared<std::vector<std::string>>();
     set->add_option("--from", *file, "JSON in the form `config get --json` prints (\"printer\" is ignored)");
     set->add_option("changes", *assignments, "FIELD=VALUE, e.g. Density=5 or StartSentinel[1]=%");
-    set->footer(
-        "Fields: Density 0..7, Speed 0..1, CodePage (the firmware's list), Service 0..1, FontType 0..2,\n"
-        "BeepPaper, BeepLowBat, CharMode 0..1, TimeOff 0..90, TimeSave 0..255, CuttingPosition 0..640,\n"
-        "Msr 0..7, Baudrate 2400..115200, Databit 7|8, Parity 0..2, Flowcontrol 1|2, Sentinel 0..2,\n"
-        "StartSentinel[1..3], EndSentinel[1..3], BtSecurity 0..1, BtConnMode 0..2, BtPinCode (12),\n"
-        "BtDeviceName (30), BtKeep 0..1, RfInterface 0..2. Only the named fields change; Bluetooth\n"
-        "settings are sent only when one of them is named (or BtKeep=0).");
+    set->footer(FieldsHelp());
     set->callback([&ctx, &run, file, assignments] {
         run = [&ctx, file, assignments] { return Set(ctx, *file, *assignments); };
     });

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <vector>
 
 #include "cli/CliContext.h"
 #include "cli/Latin1.h"
-#include "vmsm/ConfigLists.h"
+#include "vmsm/ConfigFields.h"
 #include "vmsm/SentinelCheck.h"
 
 namespace pelmora::cli {
@@ -18,59 +18,33 @@ namespace {
 
 using vmsm::PrinterConfig;
 
-struct Range {
-    const char* name;
-    std::uint32_t min;
-    std::uint32_t max;
-    std::initializer_list<std::uint32_t> oneOf;  ///< when not empty, the only values allowed
-};
-
-// What the editors let a person choose. CodePage depends on the firmware.
-const Range kRanges[] = {
-    {"Density", 0, 7, {}},        {"Speed", 0, 1, {}},          {"Service", 0, 1, {}},
-    {"FontType", 0, 2, {}},       {"BeepPaper", 0, 1, {}},      {"BeepLowBat", 0, 1, {}},
-    {"CharMode", 0, 1, {}},       {"TimeOff", 0, 90, {}},       {"TimeSave", 0, 255, {}},
-    {"CuttingPosition", 0, 640, {}},
-    {"Msr", 0, 7, {}},
-    {"Baudrate", 0, 0, {2400, 4800, 9600, 19200, 38400, 57600, 115200}},
-    {"Databit", 0, 0, {7, 8}},    {"Parity", 0, 2, {}},         {"Flowcontrol", 0, 0, {1, 2}},
-    {"Sentinel", 0, 2, {}},       {"BtSecurity", 0, 1, {}},     {"BtConnMode", 0, 2, {}},
-    {"BtKeep", 0, 1, {}},         {"RfInterface", 0, 2, {}},
-};
-
-constexpr std::size_t kPinMax = 12;
-constexpr std::size_t kNameMax = 30;
-const char* const kBluetoothFields[] = {"BtSecurity", "BtConnMode", "BtPinCode", "BtDeviceName"};
-
 /// One field that `config set` can name: a number, a Bluetooth text, or one
 /// sentinel text ("StartSentinel[2]").
 struct Field {
-    std::uint32_t PrinterConfig::*number = nullptr;
-    std::string PrinterConfig::*text = nullptr;
+    const vmsm::NumberField* number = nullptr;
+    const vmsm::TextField* text = nullptr;
     bool start = false;
     int track = -1;  ///< 0..2 for a sentinel text
 
     template <class Config>
+    auto& Number(Config& c) const { return c.*number->member; }
+    template <class Config>
     auto& Text(Config& c) const {
-        if (text) return c.*text;
+        if (text) return c.*text->member;
         return start ? c.StartSentinel[track] : c.EndSentinel[track];
     }
     bool Same(const PrinterConfig& a, const PrinterConfig& b) const {
-        return number ? a.*number == b.*number : Text(a) == Text(b);
+        return number ? Number(a) == Number(b) : Text(a) == Text(b);
     }
     void Copy(const PrinterConfig& from, PrinterConfig& to) const {
-        if (number) to.*number = from.*number;
+        if (number) Number(to) = Number(from);
         else Text(to) = Text(from);
     }
 };
 
 std::optional<Field> FieldOf(const std::string& name) {
-    for (const auto& f : vmsm::kStoredFields)
-        if (name == f.name) return Field{.number = f.member};
-    for (const auto& f : vmsm::kUnstoredNumberFields)
-        if (name == f.name) return Field{.number = f.member};
-    if (name == "BtPinCode") return Field{.text = &PrinterConfig::BtPinCode};
-    if (name == "BtDeviceName") return Field{.text = &PrinterConfig::BtDeviceName};
+    if (const auto* number = vmsm::FindNumberField(name)) return Field{.number = number};
+    if (const auto* text = vmsm::FindTextField(name)) return Field{.text = text};
     for (const char* base : {"StartSentinel", "EndSentinel"}) {
         const std::size_t n = std::strlen(base);
         if (name.size() == n + 3 && name.compare(0, n, base) == 0 && name[n] == '[' && name[n + 2] == ']' &&
@@ -94,24 +68,21 @@ std::uint32_t ParseNumber(const std::string& field, const std::string& text) {
     return value;
 }
 
-std::string RangeProblem(const Range& r, std::uint32_t v) {
-    const bool ok = r.oneOf.size() ? std::find(r.oneOf.begin(), r.oneOf.end(), v) != r.oneOf.end()
-                                   : v >= r.min && v <= r.max;
-    if (ok) return {};
-    std::string allowed;
-    if (r.oneOf.size()) {
-        for (std::uint32_t a : r.oneOf) allowed += (allowed.empty() ? "" : ", ") + std::to_string(a);
-        allowed = "one of " + allowed;
-    } else {
-        allowed = std::to_string(r.min) + " to " + std::to_string(r.max);
-    }
-    return std::string(r.name) + "=" + std::to_string(v) + " is out of range (" + allowed + ")";
+// Firmware 0: the printer has not been read, so its code-page list is unknown.
+std::string RangeProblem(const vmsm::NumberField& field, std::uint32_t v, std::uint32_t firmware) {
+    if (field.edit.codePageList && firmware == 0) return {};
+    const vmsm::EditRange range = vmsm::EditRangeOf(field, firmware);
+    if (range.Allows(v)) return {};
+    std::string allowed = range.oneOf.empty() ? std::to_string(range.min) + " to " + std::to_string(range.max)
+                                              : "one of " + JoinNumbers(range.oneOf, ", ");
+    if (field.edit.codePageList) allowed += " on firmware " + std::to_string(firmware);
+    return std::string(field.name) + "=" + std::to_string(v) + " is out of range (" + allowed + ")";
 }
 
 }  // namespace
 
 void ConfigEdits::SetNumber(const std::string& name, std::uint32_t value, bool fromFile) {
-    values_.*FieldOf(name)->number = value;
+    FieldOf(name)->Number(values_) = value;
     named_.insert(name);
     if (fromFile) fromFile_.insert(name);
     else fromFile_.erase(name);
@@ -164,25 +135,12 @@ void ConfigEdits::SetFromJson(const nlohmann::json& object) {
 
 std::string ConfigEdits::Problem(const std::string& name, std::uint32_t firmware) const {
     const Field field = *FieldOf(name);
-    if (field.number) {
-        const std::uint32_t v = values_.*field.number;
-        if (name == "CodePage") {
-            const auto pages = vmsm::lists::CodePageEntries(vmsm::Variant::Desktop, firmware);
-            if (firmware == 0 || v < pages.size()) return {};
-            return "CodePage=" + std::to_string(v) + " is out of range (0 to " + std::to_string(pages.size() - 1) +
-                   " on firmware " + std::to_string(firmware) + ")";
-        }
-        for (const Range& r : kRanges)
-            if (name == r.name) return RangeProblem(r, v);
-        return {};
-    }
+    if (field.number) return RangeProblem(*field.number, field.Number(values_), firmware);
     const std::string& text = field.Text(values_);
     if (field.text) {
-        const std::size_t max = name == "BtPinCode" ? kPinMax : kNameMax;
-        if (text.size() > max) return name + ": at most " + std::to_string(max) + " characters";
-        // A CR would end the text early in the Bluetooth command.
-        if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\0'; }))
-            return name + ": control characters CR and NUL cannot be sent";
+        if (text.size() > field.text->maxLength)
+            return name + ": at most " + std::to_string(field.text->maxLength) + " characters";
+        if (!vmsm::IsSendableText(text)) return name + ": control characters CR and NUL cannot be sent";
         return {};
     }
     const std::string error = vmsm::CheckSentinel(text, field.start);
@@ -204,12 +162,61 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
         if (fromFile_.count(name) && FieldOf(name)->Same(values_, record)) continue;
         return problem;
     }
-    const bool bluetooth = std::any_of(std::begin(kBluetoothFields), std::end(kBluetoothFields),
-                                       [this](const char* f) { return named_.count(f) > 0; });
-    if (bluetooth && firmware < vmsm::lists::kFwBluetooth) vmsm::lists::FillUnreadBluetooth(record, modelName);
-    record.BtKeep = bluetooth ? 0 : 1;
+    const bool bluetooth =
+        std::any_of(named_.begin(), named_.end(), [](const std::string& f) { return vmsm::IsBluetoothField(f); });
+    if (bluetooth) vmsm::StartBluetoothFields(record, firmware, modelName);
+    record.BtKeep = vmsm::BtKeepFor(bluetooth);
     for (const std::string& name : named_) FieldOf(name)->Copy(values_, record);
     return {};
+}
+
+namespace {
+
+std::string RangeText(const vmsm::EditRange& range) {
+    if (range.codePageList) return "(the firmware's list)";
+    if (!range.oneOf.empty()) return JoinNumbers(range.oneOf, "|");
+    return std::to_string(range.min) + ".." + std::to_string(range.max);
+}
+
+}  // namespace
+
+std::string FieldsHelp() {
+    // Neighbours with the same values share one range: "BeepPaper, BeepLowBat, CharMode 0..1".
+    std::vector<std::string> items;
+    std::string pending;
+    const auto add = [&](const std::string& name, const std::string& values) {
+        pending += (pending.empty() ? "" : ", ") + name;
+        if (!values.empty()) items.push_back(pending + " " + values), pending.clear();
+    };
+    const auto addNumbers = [&](const auto& table) {
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            const std::string values = RangeText(table[i].edit);
+            const bool sharedWithNext = i + 1 < table.size() && RangeText(table[i + 1].edit) == values;
+            add(table[i].name, sharedWithNext ? std::string() : values);
+        }
+    };
+    addNumbers(vmsm::kStoredFields);
+    items.push_back("StartSentinel[1..3]");
+    items.push_back("EndSentinel[1..3]");
+    addNumbers(vmsm::kUnstoredNumberFields);
+    for (const auto& text : vmsm::kBluetoothTexts)
+        items.push_back(std::string(text.name) + " (" + std::to_string(text.maxLength) + ")");
+
+    std::string help = "Fields:";
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string item = items[i] + (i + 1 < items.size() ? "," : ".");
+        if (help.size() - lineStart + 1 + item.size() > 100) {
+            help += '\n';
+            lineStart = help.size();
+        } else {
+            help += ' ';
+        }
+        help += item;
+    }
+    return help +
+           "\nOnly the named fields change; Bluetooth settings are sent only when one of them is named\n"
+           "(or BtKeep=0).";
 }
 
 }  // namespace pelmora::cli

@@ -27,7 +27,7 @@ public:
 
     /// Copies the named fields into `record` after GetStatus. BtKeep becomes 1
     /// unless a Bluetooth field is named (then 0); a named BtKeep wins.
-    /// Below firmware 101000 the unread Bluetooth fields start at the editors'
+    /// On firmware that reports no Bluetooth items they start at the editors'
     /// values. Returns an error text (nothing changed) when CodePage is not in
     /// the firmware's code-page list, or a value from the file is out of range
     /// and not what the printer holds.
@@ -46,5 +46,8 @@ private:
     std::set<std::string> named_;
     std::set<std::string> fromFile_;
 };
+
+/// The fields `config set` can name with the values it takes, for its help.
+std::string FieldsHelp();
 
 }  // namespace pelmora::cli

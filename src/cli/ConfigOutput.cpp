@@ -5,6 +5,7 @@
 
 #include "cli/Latin1.h"
 #include "context/CCommonUtil.h"
+#include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigLists.h"
 
 namespace pelmora::cli {

@@ -17,7 +17,9 @@ void AddConnectionOptions(CLI::App& app, CliContext& ctx) {
     app.add_option("--serial", c.serial, "Serial port: COMn or a device path")->group(group);
     app.add_option("--bluetooth", c.bluetooth, "Bluetooth serial port: COMn or a device path (rfcomm)")->group(group);
     app.add_option("--usb", c.usb, "USB printer device path, e.g. /dev/usb/lp0")->group(group);
-    app.add_option("--baud", c.baud, "Serial line speed: 2400 .. 115200")->group(group)->capture_default_str();
+    const std::string speeds =
+        std::to_string(link::kBaudRates.front()) + " .. " + std::to_string(link::kBaudRates.back());
+    app.add_option("--baud", c.baud, "Serial line speed: " + speeds)->group(group)->capture_default_str();
     app.add_option("--parity", c.parity, "none, odd or even")->group(group)->capture_default_str();
     app.add_option("--stop-bits", c.stopBits, "1 or 2")->group(group)->capture_default_str();
     app.add_option("--flow", c.flow, "none or dtr-dsr")->group(group)->capture_default_str();

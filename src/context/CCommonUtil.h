@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "context/FirmwareCapabilities.h"
 #include "link/CDev.h"
 #include "link/CommSettings.h"
 
@@ -55,10 +56,5 @@ private:
     int WriteCommand(const std::uint8_t (&command)[3]);
     bool ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity, int& lastCount);
 };
-
-/// Dialect helpers shared by both engines.
-inline bool IsLegacyDialect(std::uint32_t firmwareVersion) {
-    return firmwareVersion >= 21000 && firmwareVersion <= 100999;
-}
 
 }  // namespace pelmora::context

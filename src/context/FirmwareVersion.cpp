@@ -3,12 +3,16 @@
 #include <initializer_list>
 #include <string>
 
+#include "context/FirmwareCapabilities.h"
+
 namespace pelmora::context {
 
 namespace {
 
 constexpr std::string_view kExpectedModel = "MPT-Q700VII";
 constexpr std::string_view kExpectedMaker = "KORVANE";
+// The expected model's firmware dated before the tear-off firmware.
+constexpr std::uint32_t kFwDatedBeforeTearOff = 101001;
 
 char At(std::string_view text, std::size_t position) {
     return position < text.size() ? text[position] : '\0';
@@ -46,12 +50,13 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 std::uint32_t FirmwareVersionFromReply(std::uint32_t modelCode, std::string_view reply) {
     if (modelCode == 703) {
-        // Two-digit year first, then month and day, so dates compare in order.
+        // Two-digit year first, then month and day, so dates compare in order;
+        // the tear-off firmware's number is its date.
         const std::size_t n = reply.size();
         std::string date;
         if (n >= 2) date.append(reply.substr(n - 2));
         if (n >= 6) date.append(reply.substr(n - 6, 4));
-        return DecimalPrefix(date) >= 160902u ? 160902u : 101001u;
+        return DecimalPrefix(date) >= kFwTearOff ? kFwTearOff : kFwDatedBeforeTearOff;
     }
     if (modelCode == 700 || modelCode == 720) {
         if (StartsWith(reply, "_VER V")) return DigitsAt(reply, {6, 8, 9}) * 10u;

@@ -1,7 +1,6 @@
 #include "context/StoredCommSettings.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -43,8 +42,7 @@ link::CommSettings LoadCommSettings(const SettingsStore& store) {
     case link::PortSerial:
     case link::PortBluetooth:
         if (IsListedComPort(port)) settings.port = port;
-        if (std::find(kBaudRates.begin(), kBaudRates.end(), static_cast<std::int32_t>(baud)) != kBaudRates.end())
-            settings.baudRate = static_cast<std::int32_t>(baud);
+        if (link::IsListedBaudRate(baud)) settings.baudRate = static_cast<std::int32_t>(baud);
         if (parity <= 2) settings.parity = static_cast<std::int32_t>(parity);
         settings.stopBits = stopBits == 2 ? 2 : 0;
         settings.flowControl = 0;  // the list always opens on "NONE"

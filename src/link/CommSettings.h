@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -11,6 +13,15 @@ enum PortType : std::int32_t {
     PortUsb = 2,
     PortTcp = 3,
 };
+
+/// The serial speeds offered wherever one is chosen: the communication
+/// settings and the printer's own serial interface.
+inline constexpr std::array<std::uint32_t, 7> kBaudRates{2400, 4800, 9600, 19200, 38400, 57600, 115200};
+
+/// Whether `rate` is one of kBaudRates; takes signed and unsigned alike.
+constexpr bool IsListedBaudRate(std::int64_t rate) {
+    return std::find(kBaudRates.begin(), kBaudRates.end(), rate) != kBaudRates.end();
+}
 
 /// What the link is opened with. For TCP/IP `port` is "NET" + dotted IPv4
 /// and `baudRate` holds the TCP port number.

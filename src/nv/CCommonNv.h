@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "context/CCommonUtil.h"
+#include "context/FirmwareCapabilities.h"
 #include "context/SettingsStore.h"
 #include "nv/NvCommands.h"
 #include "nv/NvImageList.h"

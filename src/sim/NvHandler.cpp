@@ -8,7 +8,7 @@
 #include <QImage>
 #include <nlohmann/json.hpp>
 
-#include "context/CCommonUtil.h"
+#include "context/FirmwareCapabilities.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvCommands.h"
 

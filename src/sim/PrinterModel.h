@@ -38,7 +38,7 @@ struct FaultPlan {
 struct Identity {
     std::string modelText = "MPT-Q700VII";
     std::string makerText = "KORVANE";
-    /// Ends in the firmware date MMDDYY; 090216 (2016-09-02) gives firmware 160902.
+    /// Ends in the firmware date MMDDYY; 090216 (2016-09-02) is the tear-off firmware.
     std::string versionText = "V1.00 090216";
     std::string codePageText = "PC437";
     std::uint8_t msrMode = '9';
@@ -94,7 +94,8 @@ public:
     Identity identity;
     FaultPlan faults;
     /// In-process tests may set the firmware number directly (the version text
-    /// admits only 101001 and 160902); 0 means "derived from versionText".
+    /// gives only the two numbers of the expected model); 0 means "derived
+    /// from versionText".
     std::uint32_t firmwareOverride = 0;
     /// The firmware number the printer plays: the override, or what its
     /// version text gives.

@@ -1,6 +1,7 @@
 #include "vmsm/CCommonVmsm.h"
 
 #include "context/CCommonUtil.h"
+#include "context/FirmwareCapabilities.h"
 #include "context/ResultCode.h"
 #include "vmsm/ReplyCollectors.h"
 #include "vmsm/VmsmBytes.h"
@@ -18,7 +19,6 @@ constexpr std::uint32_t kBtPauseMs = 100;
 constexpr std::uint32_t kBtHandheldPauseMs = 300;
 constexpr std::uint32_t kFactoryPauseMs = 300;
 constexpr std::uint32_t kFactoryLimitMs = 5000;
-constexpr std::uint32_t kFwRfInterface = 101000;
 
 bool ValidTrack(int track) { return track >= 1 && track <= kTracks; }
 
@@ -182,7 +182,7 @@ int CCommonVmsm::WriteTearOff() {
 
 int CCommonVmsm::ReadRfInterface() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
-    if (util_.FirmwareVersion < kFwRfInterface) return rc::NotSupported;
+    if (!context::CapabilitiesOf(util_.FirmwareVersion).rfInterface) return rc::NotSupported;
     if (const int code = Send(cmd::ReadSwitch(bytes::SwitchRf))) return code;
     const std::uint32_t sentAt = util_.clock().TickCount();
     Pause(kShortReplyPauseMs);
@@ -194,7 +194,7 @@ int CCommonVmsm::ReadRfInterface() {
 // every other write instead of passing on any byte taken.
 int CCommonVmsm::WriteRfInterface() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
-    if (util_.FirmwareVersion < kFwRfInterface) return rc::NotSupported;
+    if (!context::CapabilitiesOf(util_.FirmwareVersion).rfInterface) return rc::NotSupported;
     const SwitchBits bits = EncodeSwitch(record, bytes::SwitchRf, Context(Dialect::Standard));
     if (const int code = Send(cmd::WriteSwitchHeader())) return code;
     return Send(cmd::WriteSwitchRecord(bytes::SwitchRf, bits));

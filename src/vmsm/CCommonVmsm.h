@@ -53,8 +53,8 @@ public:
     int ReadTearOff();
     int WriteTearOff();
 
-    /// Firmware 101000 and later, else 107. A reply without data gives 108
-    /// and leaves the link open.
+    /// 107 on firmware without the RF interface. A reply without data gives
+    /// 108 and leaves the link open.
     int ReadRfInterface();
     int WriteRfInterface();
 

@@ -2,15 +2,12 @@
 
 #include <array>
 
+#include "context/FirmwareCapabilities.h"
+#include "link/CommSettings.h"
+
 namespace pelmora::vmsm::lists {
 
 namespace {
-
-constexpr std::uint32_t kFwDensityMap = 1040;
-constexpr std::uint32_t kFwVietnamese = 21000;
-constexpr std::uint32_t kFwWideLists = 101000;
-constexpr std::uint32_t kFwHandheldMsrChoice = 11061;
-constexpr std::uint32_t kFwEncryptedMsr = 11060;
 
 // Code and index of the density list; 6 and 7 map onto themselves.
 constexpr std::array<std::uint32_t, 6> kDensityCodeOfIndex{3, 5, 0, 1, 2, 4};
@@ -53,21 +50,23 @@ std::uint32_t DensityCodeToIndex(std::uint32_t code) {
 }
 
 std::uint32_t DensityIndexToCode(std::uint32_t index, std::uint32_t firmware) {
-    if (firmware < kFwDensityMap || index >= kDensityCodeOfIndex.size()) return index;
+    if (!context::CapabilitiesOf(firmware).densityCodes || index >= kDensityCodeOfIndex.size()) return index;
     return kDensityCodeOfIndex[index];
 }
 
 Entries SpeedEntries(Variant variant, std::uint32_t firmware, std::uint32_t modelCode) {
     if (variant == Variant::Handheld) return {"100mm/s", "50mm/s"};
-    if (firmware < kFwWideLists || modelCode == 900) return {"80mm/s", "50mm/s"};
+    if (!context::CapabilitiesOf(firmware).speedsByModel || modelCode == 900) return {"80mm/s", "50mm/s"};
     if (modelCode == 701 || modelCode == 702 || modelCode == 710) return {"90mm/s", "50mm/s"};
     return {"100mm/s", "50mm/s"};
 }
 
 Entries CodePageEntries(Variant variant, std::uint32_t firmware) {
+    const auto can = context::CapabilitiesOf(firmware);
     Entries e = kCodePages30;
-    e.push_back(firmware >= kFwVietnamese ? "WPC1258 - Vietnamese" : "Reserved");
-    if (firmware >= kFwWideLists) {
+    e.push_back(can.vietnamese ? "WPC1258 - Vietnamese" : "Reserved");
+    // A list that goes on past page 31 has KHMER there and WPC1250 last.
+    if (can.codePages > e.size() + 1) {
         for (const char* page : {"KHMER", "Reserved", "Reserved", "Reserved", "Reserved"}) e.push_back(page);
         e.push_back(variant == Variant::Desktop ? "WPC1250 - Latin 2" : "WPC1250 ");
     } else {
@@ -78,7 +77,8 @@ Entries CodePageEntries(Variant variant, std::uint32_t firmware) {
 
 Entries FontEntries(Variant variant, std::uint32_t firmware) {
     if (variant == Variant::Handheld) return {"12x24 A Font", "9x 24 B Font", "9x24 C Font"};
-    if (firmware >= kFwWideLists) return {"Font A ( 12 x 24 )", "Font B ( 9 x 17 ) ", "Font C ( 9 x 24 )"};
+    if (context::CapabilitiesOf(firmware).threeFonts)
+        return {"Font A ( 12 x 24 )", "Font B ( 9 x 17 ) ", "Font C ( 9 x 24 )"};
     return {"A font(12x24)", "B font(9x24)"};
 }
 
@@ -108,9 +108,10 @@ const Entries& MsrTriggerEntries() {
 }
 
 Entries HandheldMsrTriggerEntries(std::uint8_t msrMode, std::uint32_t firmware) {
-    if (msrMode == 0x50 || firmware == kFwEncryptedMsr) return {"Only Encription MSR"};
+    const auto can = context::CapabilitiesOf(firmware);
+    if (msrMode == 0x50 || can.encryptedMsrOnly) return {"Only Encription MSR"};
     if (msrMode == 0x60) return {"IC card mode"};
-    if (msrMode < 0x39 || firmware < kFwHandheldMsrChoice)
+    if (msrMode < 0x39 || !can.handheldMsrChoice)
         return {"Track 1/2 read mode command",      "Track 2/3 read mode command",
                 "Track 1 read mode AUTO trigger",   "Track 2 read mode AUTO trigger",
                 "Track 1/2 read mode AUTO trigger", "Track 2 read mode AUTO trigger",
@@ -125,7 +126,11 @@ const Entries& SentinelModeEntries() {
 }
 
 const Entries& BaudEntries() {
-    static const Entries e{"2400", "4800", "9600", "19200", "38400", "57600", "115200"};
+    static const Entries e = [] {
+        Entries texts;
+        for (std::uint32_t rate : link::kBaudRates) texts.push_back(std::to_string(rate));
+        return texts;
+    }();
     return e;
 }
 
@@ -159,13 +164,6 @@ const Entries& BtSecurityEntries() {
 const Entries& BtConnModeEntries() {
     static const Entries e{"Mode 1", "Mode 2", "Mode 3"};
     return e;
-}
-
-void FillUnreadBluetooth(PrinterConfig& config, const std::string& modelName) {
-    config.BtSecurity = 1;
-    config.BtConnMode = 1;
-    config.BtPinCode = "5291";
-    config.BtDeviceName = modelName;
 }
 
 std::string EntryOr(const Entries& entries, std::uint32_t index) {

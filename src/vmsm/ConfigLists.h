@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "vmsm/PrinterConfig.h"
 #include "vmsm/Variant.h"
 
 /// The lists and labels of the configuration editors, as data: the desktop
@@ -43,17 +42,17 @@ const Entries& SentinelEndLabels();
 const Entries& DensityEntries(Variant variant);
 /// Record code to list index: 3, 5, 0, 1, 2, 4 -> 0..5; others stand for themselves.
 std::uint32_t DensityCodeToIndex(std::uint32_t code);
-/// List index to record code; below firmware 1040 the index is the code.
+/// List index to record code; the index itself where the firmware has no density codes.
 std::uint32_t DensityIndexToCode(std::uint32_t index, std::uint32_t firmware);
 
 /// Speed list by firmware and model (desktop); the handheld shows one list.
 Entries SpeedEntries(Variant variant, std::uint32_t firmware, std::uint32_t modelCode);
 
-/// Code pages by firmware; the index is the CodePage value. 37 entries from
-/// firmware 101000, else 32.
+/// Code pages by firmware; the index is the CodePage value; as many entries
+/// as the firmware's capabilities give (37 or 32).
 Entries CodePageEntries(Variant variant, std::uint32_t firmware);
 
-/// Font choices indexed by FontType. Desktop below 101000: two (A and B).
+/// Font choices indexed by FontType. Desktop without three fonts: two (A and B).
 Entries FontEntries(Variant variant, std::uint32_t firmware);
 
 const Entries& ServiceEntries();     ///< "Receipt", "Label"
@@ -68,7 +67,7 @@ Entries HandheldMsrTriggerEntries(std::uint8_t msrMode, std::uint32_t firmware);
 
 const Entries& SentinelModeEntries();  ///< "None", "Static Sentinal", "Dynamic Sentinal"
 
-const Entries& BaudEntries();          ///< "2400" .. "115200"
+const Entries& BaudEntries();          ///< link::kBaudRates as texts
 /// The baud entry a value shows as: its own, or "19200" for any other value.
 std::string BaudShown(std::uint32_t baudrate);
 const Entries& DataBitEntries();       ///< "7", "8"
@@ -76,12 +75,6 @@ const Entries& ParityEntries();        ///< "None", "Odd", "Even"
 const Entries& StopBitEntries();       ///< "1", "2" (the Flowcontrol field)
 const Entries& BtSecurityEntries();    ///< "Disable", "Enable"
 const Entries& BtConnModeEntries();    ///< "Mode 1" .. "Mode 3"
-
-/// Firmware below which GetStatus reads no Bluetooth item.
-constexpr std::uint32_t kFwBluetooth = 101000;
-/// What the editors start the Bluetooth fields at when the printer's firmware
-/// reports none: security 1, mode 1 ("Mode 2"), PIN "5291", the model name.
-void FillUnreadBluetooth(PrinterConfig& config, const std::string& modelName);
 
 /// The entry at `index`, or the index in decimal when the list is shorter.
 std::string EntryOr(const Entries& entries, std::uint32_t index);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "context/SettingsStore.h"
+#include "vmsm/ConfigFields.h"
 
 namespace pelmora::vmsm {
 

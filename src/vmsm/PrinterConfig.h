@@ -23,7 +23,8 @@ constexpr int kTracks = 3;
 
 /// Everything the memory-switch commands read or write. Values are not
 /// range-checked here: the encoders take the low bits, the editors keep
-/// values inside their ranges. Texts are bytes (Latin-1 on the command line).
+/// values inside the ranges of ConfigFields.h. Texts are bytes (Latin-1 on
+/// the command line).
 struct PrinterConfig {
     std::uint32_t Sentinel = SentinelNone;
     std::array<SentinelText, kTracks> StartSentinel;  ///< tracks 1..3 at [0..2]
@@ -54,45 +55,9 @@ struct PrinterConfig {
     bool operator==(const PrinterConfig&) const = default;
 };
 
-/// A numeric field by its name (the store's value name and the JSON key).
-struct NumberField {
-    const char* name;
-    std::uint32_t PrinterConfig::*member;
-    std::uint32_t storeDefault;
-};
-
-/// The seventeen fields kept in the store, in the store's order.
-inline constexpr std::array<NumberField, 17> kStoredFields{{
-    {"Density", &PrinterConfig::Density, 4},
-    {"Speed", &PrinterConfig::Speed, 0},
-    {"CodePage", &PrinterConfig::CodePage, 0},
-    {"Service", &PrinterConfig::Service, 0},
-    {"FontType", &PrinterConfig::FontType, 0},
-    {"BeepPaper", &PrinterConfig::BeepPaper, 0},
-    {"BeepLowBat", &PrinterConfig::BeepLowBat, 0},
-    {"CharMode", &PrinterConfig::CharMode, 0},
-    {"TimeOff", &PrinterConfig::TimeOff, 0},
-    {"TimeSave", &PrinterConfig::TimeSave, 0},
-    {"CuttingPosition", &PrinterConfig::CuttingPosition, 0},
-    {"Msr", &PrinterConfig::Msr, 6},
-    {"Baudrate", &PrinterConfig::Baudrate, 115200},
-    {"Databit", &PrinterConfig::Databit, 8},
-    {"Parity", &PrinterConfig::Parity, 0},
-    {"Flowcontrol", &PrinterConfig::Flowcontrol, 1},
-    {"Sentinel", &PrinterConfig::Sentinel, 0},
-}};
-
-/// The numeric fields the store does not keep.
-inline constexpr std::array<NumberField, 4> kUnstoredNumberFields{{
-    {"BtSecurity", &PrinterConfig::BtSecurity, 0},
-    {"BtConnMode", &PrinterConfig::BtConnMode, 0},
-    {"BtKeep", &PrinterConfig::BtKeep, 0},
-    {"RfInterface", &PrinterConfig::RfInterface, 0},
-}};
-
-/// Fills the seventeen stored fields from `key`; a value that cannot be read
-/// gives its field the store default. Texts, Bluetooth fields, BtKeep and
-/// RfInterface stay as they are. Returns 1.
+/// Fills the seventeen stored fields (kStoredFields) from `key`; a value that
+/// cannot be read gives its field the store default. Texts, Bluetooth fields,
+/// BtKeep and RfInterface stay as they are. Returns 1.
 int LoadFromStore(PrinterConfig& config, const context::SettingsStore& store, const std::string& key);
 
 /// Writes "Density" .. "Flowcontrol", then "Fwver" (text), "Msrmode" and

@@ -1,6 +1,5 @@
 #include "vmsm/SwitchMap.h"
 
-#include "context/CCommonUtil.h"
 #include "vmsm/VmsmBytes.h"
 
 namespace pelmora::vmsm {
@@ -37,13 +36,10 @@ bool LowNibbleMsr(const SwitchContext& c) { return c.dialect == Dialect::Legacy 
 
 }  // namespace
 
-Dialect DialectOf(std::uint32_t firmwareVersion) {
-    return context::IsLegacyDialect(firmwareVersion) ? Dialect::Legacy : Dialect::Standard;
-}
-
 bool SkipsLegacySwitch7(std::uint8_t msrMode) { return msrMode == 'P'; }
 
 SwitchBits EncodeSwitch(const PrinterConfig& r, std::uint8_t n, const SwitchContext& c) {
+    const auto can = context::CapabilitiesOf(c.firmware);
     SwitchBits bits;
     bits.fill(BitKeep);
     switch (n) {
@@ -54,7 +50,7 @@ SwitchBits EncodeSwitch(const PrinterConfig& r, std::uint8_t n, const SwitchCont
         break;
     case 2:
         Put(bits, 8, 5, r.CodePage);
-        if (c.firmware >= kFwCodePageBit5) bits[Index(3)] = Char((r.CodePage >> 5) & 1u);
+        if (can.codePageBit5) bits[Index(3)] = Char((r.CodePage >> 5) & 1u);
         break;
     case 5:
         Put(bits, 7, 7, r.TimeOff);
@@ -69,14 +65,14 @@ SwitchBits EncodeSwitch(const PrinterConfig& r, std::uint8_t n, const SwitchCont
             Put(bits, 8, 4, r.Msr + 1);
         break;
     case 8:
-        if (c.firmware >= kFwSentinels) {
+        if (can.sentinels) {
             bits[Index(7)] = Char(r.Sentinel == SentinelDynamic);
             bits[Index(6)] = Char(r.Sentinel == SentinelStatic);
         }
         bits[Index(5)] = Char(r.Service > 0);
         bits[Index(4)] = Char(r.BeepLowBat > 0);
         bits[Index(3)] = Char(r.BeepPaper > 0);
-        if (c.dialect == Dialect::Standard && c.firmware >= kFwThreeFonts) {
+        if (c.dialect == Dialect::Standard && can.threeFonts) {
             bits[Index(2)] = Char(r.FontType == 2);
             bits[Index(1)] = Char(r.FontType == 1);
         } else {
@@ -95,6 +91,7 @@ SwitchBits EncodeSwitch(const PrinterConfig& r, std::uint8_t n, const SwitchCont
 }
 
 void DecodeSwitch(PrinterConfig& r, std::uint8_t n, const SwitchBits& bits, const SwitchContext& c) {
+    const auto can = context::CapabilitiesOf(c.firmware);
     switch (n) {
     case 1:
         r.Speed = On(bits, 5) ? 1 : 0;
@@ -103,7 +100,7 @@ void DecodeSwitch(PrinterConfig& r, std::uint8_t n, const SwitchBits& bits, cons
         break;
     case 2:
         r.CodePage = Get(bits, 8, 5);
-        if (c.firmware >= kFwCodePageBit5 && On(bits, 3)) r.CodePage += 32;
+        if (can.codePageBit5 && On(bits, 3)) r.CodePage += 32;
         break;
     case 5:
         r.TimeOff = Get(bits, 7, 7);
@@ -120,7 +117,7 @@ void DecodeSwitch(PrinterConfig& r, std::uint8_t n, const SwitchBits& bits, cons
         }
         break;
     case 8:
-        if (c.dialect == Dialect::Standard && c.firmware >= kFwSentinels)
+        if (c.dialect == Dialect::Standard && can.sentinels)
             r.Sentinel = 2 * Get(bits, 7, 1) + Get(bits, 6, 1);
         r.Service = Get(bits, 5, 1);
         r.BeepLowBat = Get(bits, 4, 1);

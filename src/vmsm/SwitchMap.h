@@ -2,18 +2,13 @@
 #include <array>
 #include <cstdint>
 
+#include "context/FirmwareCapabilities.h"
 #include "vmsm/PrinterConfig.h"
 
 namespace pelmora::vmsm {
 
-/// The two command dialects; the legacy one serves firmware 21000..100999.
-enum class Dialect { Standard, Legacy };
-Dialect DialectOf(std::uint32_t firmwareVersion);
-
-/// Firmware thresholds that change the map.
-constexpr std::uint32_t kFwCodePageBit5 = 21000;
-constexpr std::uint32_t kFwSentinels = 21021;
-constexpr std::uint32_t kFwThreeFonts = 101000;
+using context::Dialect;
+using context::DialectOf;
 
 /// Bit characters of one switch, b8 first ('0', '1'; '2' = unchanged in a write).
 using SwitchBits = std::array<std::uint8_t, 8>;

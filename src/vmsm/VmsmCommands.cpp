@@ -3,6 +3,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "link/CommSettings.h"
 #include "vmsm/VmsmBytes.h"
 
 namespace pelmora::vmsm::cmd {
@@ -54,11 +55,14 @@ Bytes ReadSerialSetting(std::uint8_t k) { return Standard({0x02, 0x00, FnReadSer
 Bytes ReadSerialSettingLegacy(std::uint8_t k) { return Legacy({0x02, 0x00, FnReadSerial, k}); }
 
 std::string BaudText(std::uint32_t baudrate, Dialect dialect) {
-    // 1200 exists only in the legacy set, 2400 only in the standard one.
-    const std::uint32_t dialectRate = dialect == Dialect::Legacy ? 1200 : 2400;
-    for (std::uint32_t rate : {dialectRate, 4800u, 9600u, 19200u, 38400u, 57600u})
-        if (baudrate == rate) return std::to_string(rate);
-    return "115200";
+    // The legacy set has 1200 where the standard one, like the lists, has its slowest rate.
+    constexpr std::uint32_t kLegacyOnlyRate = 1200;
+    constexpr std::uint32_t kStandardOnlyRate = link::kBaudRates.front();
+    constexpr std::uint32_t kOtherwise = link::kBaudRates.back();
+    const bool legacy = dialect == Dialect::Legacy;
+    if (legacy && baudrate == kLegacyOnlyRate) return std::to_string(kLegacyOnlyRate);
+    const bool sendable = link::IsListedBaudRate(baudrate) && !(legacy && baudrate == kStandardOnlyRate);
+    return std::to_string(sendable ? baudrate : kOtherwise);
 }
 
 Bytes SerialSettingData(const PrinterConfig& c, std::uint8_t k) {

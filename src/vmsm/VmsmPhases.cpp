@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "context/FirmwareCapabilities.h"
 #include "vmsm/SwitchMap.h"
 
 namespace pelmora::vmsm {
@@ -50,27 +51,27 @@ constexpr PhaseRow kStandardRead[] = {
     {.stepsBefore = 4, .pauseMs = 500},
     ReadSw(1, "Failed to read SW1 data!"),
     ReadSw(2, "Failed to read SW2 data!"),
-    ReadSw(3, "Failed to read SW3 data!", Fw1040),
+    ReadSw(3, "Failed to read SW3 data!", Switch3),
     ReadSw(5, "Failed to read SW5 data!"),
     ReadSw(6, "Failed to read SW6 data!"),
-    ReadSw(7, "Failed to read SW7 data!", FwNot11060),
+    ReadSw(7, "Failed to read SW7 data!", Switch7),
     ReadSw(8, "Failed to read SW8 data!", Always, 0),
-    Row(Fw160902, ReadTearOff, 0, "Failed to get tear off position!", "Failed to get tear off position!", 0),
-    Row(Fw101000, ReadSwitch, 'Q', nullptr, "Failed to read SW51 data!", 4, kHandheld),
+    Row(TearOff, ReadTearOff, 0, "Failed to get tear off position!", "Failed to get tear off position!", 0),
+    Row(SwitchQ, ReadSwitch, 'Q', nullptr, "Failed to read SW51 data!", 4, kHandheld),
     {.stepsBefore = 12},
     Row(Always, ReadSerial, 1, "Failed to read IFSW1 data!", "Failed to read IFSW1 data!"),
     Row(Always, ReadSerial, 2, "Failed to read IFSW2 data!", "Failed to read IFSW2 data!"),
     Row(Always, ReadSerial, 3, "Failed to read IFSW3 data!", "Failed to read IFSW3 data!"),
     Row(Always, ReadSerial, 4, "Failed to read IFSW4 data!", "Failed to read IFSW4 data!"),
-    Row(Fw21021, ReadSentinels, 1, "Failed to read track1 sentinal code!", "Failed to read track1 Sentinel code!!"),
-    Row(Fw21021, ReadSentinels, 2, "Failed to read track2 sentinal code!", "Failed to read track2 Sentinel code!!"),
-    Row(Fw21021, ReadSentinels, 3, "Failed to read track3 sentinal code!", "Failed to read track3 Sentinel code!!"),
-    Row(Fw101000, ReadRf, 0, "Failed to read RF Interface!", "Failed to read RFInterface info!!"),
-    Row(Fw101000, ReadBt, 'c', "Failed to read Bluetooth connection mode!",
+    Row(Sentinels, ReadSentinels, 1, "Failed to read track1 sentinal code!", "Failed to read track1 Sentinel code!!"),
+    Row(Sentinels, ReadSentinels, 2, "Failed to read track2 sentinal code!", "Failed to read track2 Sentinel code!!"),
+    Row(Sentinels, ReadSentinels, 3, "Failed to read track3 sentinal code!", "Failed to read track3 Sentinel code!!"),
+    Row(RfInterface, ReadRf, 0, "Failed to read RF Interface!", "Failed to read RFInterface info!!"),
+    Row(Bluetooth, ReadBt, 'c', "Failed to read Bluetooth connection mode!",
         "Failed to read Bluetooth connection mode!!"),
-    Row(Fw101000, ReadBt, 'd', "Failed to read Bluetooth device name!", "Failed to read Bluetooth device name!!"),
-    Row(Fw101000, ReadBt, 'k', "Failed to read Bluetooth PIN code!", "Failed to read Bluetooth pin code!!"),
-    Row(Fw101000, ReadBt, 's', "Failed to read Bluetooth encryption infomation!",
+    Row(Bluetooth, ReadBt, 'd', "Failed to read Bluetooth device name!", "Failed to read Bluetooth device name!!"),
+    Row(Bluetooth, ReadBt, 'k', "Failed to read Bluetooth PIN code!", "Failed to read Bluetooth pin code!!"),
+    Row(Bluetooth, ReadBt, 's', "Failed to read Bluetooth encryption infomation!",
         "Failed to read Bluetooth encryption info..!!"),
     {.stepsBefore = 4, .arm = phase::Completion, .armDelayMs = 100},
 };
@@ -89,10 +90,10 @@ constexpr PhaseRow kLegacyRead[] = {
     Row(Always, ReadSerialLegacy, 2, "Failed to read IFSW2 data!", "Failed to read IFSW2..!!"),
     Row(Always, ReadSerialLegacy, 3, "Failed to read IFSW3 data!", "Failed to read IFSW3..!!"),
     Row(Always, ReadSerialLegacy, 4, "Failed to read IFSW4 data!", "Failed to read IFSW4..!!"),
-    Row(Fw21021, ReadSentinels, 1, "Failed to read track1 sentinal code!", "Failed to read track1 Sentinel code!!"),
-    Row(Fw21021, ReadSentinels, 2, "Failed to read track2 sentinal code!", "Failed to read track2 Sentinel code!!"),
-    Row(Fw21021, ReadSentinels, 3, "Failed to read track3 sentinal code!", "Failed to read track3 Sentinel code!!"),
-    {.when = Fw21021, .stepsBefore = 4},
+    Row(Sentinels, ReadSentinels, 1, "Failed to read track1 sentinal code!", "Failed to read track1 Sentinel code!!"),
+    Row(Sentinels, ReadSentinels, 2, "Failed to read track2 sentinal code!", "Failed to read track2 Sentinel code!!"),
+    Row(Sentinels, ReadSentinels, 3, "Failed to read track3 sentinal code!", "Failed to read track3 Sentinel code!!"),
+    {.when = Sentinels, .stepsBefore = 4},
     {.arm = phase::Completion, .armDelayMs = 100},
 };
 
@@ -111,27 +112,27 @@ constexpr PhaseRow kStandardWrite[] = {
     Row(Always, EnterSetting, 0, kEnterFailed, "Failed to set Init command..!!"),
     WriteSw(1, "Failed to read MSW1 data!", "Failed to set MSW1..!!"),
     WriteSw(2, "Failed to read MSW2 data!", "Failed to set MSW2..!!"),
-    WriteSw(3, "Failed to read MSW3 data!", "Failed to set MSW3..!!", Fw1040),
+    WriteSw(3, "Failed to read MSW3 data!", "Failed to set MSW3..!!", Switch3),
     WriteSw(5, "Failed to read MSW5 data!", "Failed to set MSW5..!!"),
     WriteSw(6, "Failed to read MSW6 data!", "Failed to set MSW6..!!"),
-    WriteSw(7, "Failed to read MSW7 data!", "Failed to set MSW7..!!", FwNot11060),
+    WriteSw(7, "Failed to read MSW7 data!", "Failed to set MSW7..!!", Switch7),
     WriteSw(8, "Failed to read MSW8 data!", "Failed to set MSW8..!!", Always, 12),
     Row(Always, WriteSerial, 1, "Failed to read IFSW1 data!", "Failed to set IFSW1 data!!!"),
-    Row(Fw101000, WriteSwitch, 'Q', nullptr, "Failed to set SW51 data!!!", 4, kHandheld),
+    Row(SwitchQ, WriteSwitch, 'Q', nullptr, "Failed to set SW51 data!!!", 4, kHandheld),
     Row(Always, WriteSerial, 2, "Failed to read IFSW2 data!", "Failed to set IFSW2 data!!!"),
     Row(Always, WriteSerial, 3, "Failed to read IFSW3 data!", "Failed to set IFSW3 data!!!"),
     Row(Always, WriteSerial, 4, "Failed to read IFSW4 data!", "Failed to set IFSW4 data!!!", 0),
-    Row(Fw160902, WriteTearOff, 0, "Failed to get tear off position!", nullptr, 4, kDesktop),
+    Row(TearOff, WriteTearOff, 0, "Failed to get tear off position!", nullptr, 4, kDesktop),
     {.stepsBefore = 4},
-    Row(Fw21021, WriteSentinels, 1, "Failed to set sentinal character of track1!",
+    Row(Sentinels, WriteSentinels, 1, "Failed to set sentinal character of track1!",
         "Failed to set Sentinal char of Track1!!!"),
-    Row(Fw21021, WriteSentinels, 2, "Failed to set sentinal character of track2!",
+    Row(Sentinels, WriteSentinels, 2, "Failed to set sentinal character of track2!",
         "Failed to set Sentinal char of Track2!!!"),
-    Row(Fw21021, WriteSentinels, 3, "Failed to set sentinal character of track3!",
+    Row(Sentinels, WriteSentinels, 3, "Failed to set sentinal character of track3!",
         "Failed to set Sentinal char of Track3!!!"),
-    Row(Fw101000, WriteRf, 0, "Failed to set RF Interface!", nullptr, 4, kDesktop),
+    Row(RfInterface, WriteRf, 0, "Failed to set RF Interface!", nullptr, 4, kDesktop),
     // The handheld sends RF and Bluetooth before leaving setting mode.
-    {.programs = kHandheld, .when = Fw101000, .op = WriteRf, .handheldMessage = "Failed to set RFInterface info!!!",
+    {.programs = kHandheld, .when = RfInterface, .op = WriteRf, .handheldMessage = "Failed to set RFInterface info!!!",
      .slowSteps = 20, .slowPauseMs = 200},
     {.programs = kHandheld, .when = BtKeepOff, .op = WriteBt, .handheldMessage = kBtFailedHandheld,
      .slowSteps = 20, .slowPauseMs = 200},
@@ -157,11 +158,11 @@ constexpr PhaseRow kLegacyWrite[] = {
     WriteSwL(8, "Failed to read MSW8 data!", "Failed to set MSW8..!!"),
     Row(Always, WriteSerialsLegacy, 0, "Failed to set serial infomation!", "Failed to set serial info..!!", 7),
     Row(Always, EndSettingLegacy, 0, kEndFailed, nullptr, 7, kDesktop),
-    Row(Fw21021, WriteSentinels, 1, "Failed to set sentinal character of track1!",
+    Row(Sentinels, WriteSentinels, 1, "Failed to set sentinal character of track1!",
         "Failed to set Sentinal char of Track1!!!", 7),
-    Row(Fw21021, WriteSentinels, 2, "Failed to set sentinal character of track2!",
+    Row(Sentinels, WriteSentinels, 2, "Failed to set sentinal character of track2!",
         "Failed to set Sentinal char of Track2!!!", 7),
-    Row(Fw21021, WriteSentinels, 3, "Failed to set sentinal character of track3!",
+    Row(Sentinels, WriteSentinels, 3, "Failed to set sentinal character of track3!",
         "Failed to set Sentinal char of Track3!!!", 7),
     {.when = BtKeepOff, .op = WriteBt, .desktopMessage = kBtFailed, .handheldMessage = kBtFailedHandheld,
      .slowSteps = 20, .slowPauseMs = 200},
@@ -190,14 +191,16 @@ const PhaseTable* FindPhase(int number) {
 
 bool RowApplies(const PhaseRow& row, const RowContext& context) {
     if ((row.programs & context.program) == 0) return false;
-    const std::uint32_t v = context.firmwareVersion;
+    const auto can = context::CapabilitiesOf(context.firmwareVersion);
     switch (row.when) {
     case When::Always: return true;
-    case When::Fw1040: return v >= 1040;
-    case When::FwNot11060: return v != 11060;
-    case When::Fw21021: return v >= 21021;
-    case When::Fw101000: return v >= 101000;
-    case When::Fw160902: return v >= 160902;
+    case When::Switch3: return can.switch3;
+    case When::Switch7: return can.switch7;
+    case When::Sentinels: return can.sentinels;
+    case When::SwitchQ: return can.switchQ;
+    case When::RfInterface: return can.rfInterface;
+    case When::Bluetooth: return can.bluetooth;
+    case When::TearOff: return can.tearOff;
     case When::MsrNotP: return !SkipsLegacySwitch7(context.msrMode);
     case When::BtKeepOff: return context.btKeep == 0;
     }

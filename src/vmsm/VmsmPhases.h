@@ -34,14 +34,17 @@ enum class Op {
     FactoryDefault,
 };
 
-/// When a row runs: V is the firmware version, M the MSR mode character.
+/// When a row runs: a capability of the printer's firmware (by its name in
+/// context::FirmwareCapabilities), the MSR mode character M or the record.
 enum class When {
     Always,
-    Fw1040,       ///< V >= 1040
-    FwNot11060,   ///< V != 11060
-    Fw21021,      ///< V >= 21021
-    Fw101000,     ///< V >= 101000
-    Fw160902,     ///< V >= 160902
+    Switch3,
+    Switch7,
+    Sentinels,
+    SwitchQ,
+    RfInterface,
+    Bluetooth,
+    TearOff,
     MsrNotP,      ///< M != "P"
     BtKeepOff,    ///< the record's BtKeep is 0
 };

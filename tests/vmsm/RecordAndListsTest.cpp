@@ -3,6 +3,7 @@
 
 #include "context/SettingsStore.h"
 #include "support/PrinterRig.h"
+#include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigLists.h"
 #include "vmsm/PrinterConfig.h"
 #include "vmsm/SentinelCheck.h"

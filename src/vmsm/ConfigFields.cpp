@@ -1,0 +1,74 @@
+#include "vmsm/ConfigFields.h"
+
+#include <algorithm>
+
+#include "context/FirmwareCapabilities.h"
+
+namespace pelmora::vmsm {
+
+namespace {
+
+template <class Table, class Match>
+auto Find(const Table& table, Match match) -> decltype(&table[0]) {
+    const auto it = std::find_if(table.begin(), table.end(), match);
+    return it == table.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+const NumberField* FindNumberField(std::string_view name) {
+    const auto named = [name](const NumberField& f) { return name == f.name; };
+    if (const NumberField* f = Find(kStoredFields, named)) return f;
+    return Find(kUnstoredNumberFields, named);
+}
+
+const TextField* FindTextField(std::string_view name) {
+    return Find(kBluetoothTexts, [name](const TextField& f) { return name == f.name; });
+}
+
+const NumberField& NumberFieldOf(std::uint32_t PrinterConfig::*member) {
+    const auto same = [member](const NumberField& f) { return f.member == member; };
+    if (const NumberField* f = Find(kStoredFields, same)) return *f;
+    return *Find(kUnstoredNumberFields, same);
+}
+
+const TextField& TextFieldOf(std::string PrinterConfig::*member) {
+    return *Find(kBluetoothTexts, [member](const TextField& f) { return f.member == member; });
+}
+
+EditRange EditRangeOf(const NumberField& field, std::uint32_t firmware) {
+    if (!field.edit.codePageList) return field.edit;
+    return {.min = 0, .max = context::CapabilitiesOf(firmware).codePages - 1};
+}
+
+NumberBox ReadNumberBox(std::string_view text, const EditRange& range) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return {};
+        // Keeps counting past 32 bits without wrapping; all that matters then is "too large".
+        value = std::min<std::uint64_t>(value * 10 + static_cast<std::uint64_t>(c - '0'), UINT64_C(1) << 33);
+    }
+    if (value > UINT32_MAX || !range.Allows(static_cast<std::uint32_t>(value))) return {NumberBox::OutOfRange};
+    return {NumberBox::Ok, static_cast<std::uint32_t>(value)};
+}
+
+bool IsSendableText(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\0", 2)) == std::string_view::npos;
+}
+
+bool IsBluetoothField(std::string_view name) {
+    return std::find(kBluetoothFields.begin(), kBluetoothFields.end(), name) != kBluetoothFields.end();
+}
+
+void StartBluetoothFields(PrinterConfig& config, std::uint32_t firmware, const std::string& modelName) {
+    if (context::CapabilitiesOf(firmware).bluetooth) return;
+    config.BtSecurity = 1;
+    config.BtConnMode = 1;
+    config.BtPinCode = "5291";
+    config.BtDeviceName = modelName;
+}
+
+}  // namespace pelmora::vmsm
