@@ -1,15 +1,10 @@
 #pragma once
-#include <array>
-#include <cstdint>
 #include <string>
 
 #include "context/SettingsStore.h"
 #include "link/CommSettings.h"
 
 namespace pelmora::context {
-
-/// The baud rates the settings offer, in list order.
-inline constexpr std::array<std::int32_t, 7> kBaudRates{2400, 4800, 9600, 19200, 38400, 57600, 115200};
 
 /// The address of a "NET" port text: every leading 'N', 'E' or 'T' removed
 /// (a character-set trim, as the link and the window read it, not a prefix cut).

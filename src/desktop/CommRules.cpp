@@ -77,7 +77,7 @@ std::vector<std::string> ComPortEntries() {
 
 std::vector<std::string> BaudRateEntries() {
     std::vector<std::string> entries;
-    for (const std::int32_t rate : context::kBaudRates) entries.push_back(std::to_string(rate));
+    for (const std::uint32_t rate : link::kBaudRates) entries.push_back(std::to_string(rate));
     return entries;
 }
 
@@ -85,9 +85,10 @@ SerialSelection RestoreSerial(const link::CommSettings& stored, const std::vecto
     SerialSelection s;
     if (const auto port = std::find(portEntries.begin(), portEntries.end(), stored.port); port != portEntries.end())
         s.port = static_cast<int>(port - portEntries.begin());
-    const auto& rates = context::kBaudRates;
-    if (const auto rate = std::find(rates.begin(), rates.end(), stored.baudRate); rate != rates.end())
-        s.baudRate = static_cast<int>(rate - rates.begin());
+    const auto& rates = link::kBaudRates;
+    const auto rate = std::find_if(rates.begin(), rates.end(),
+                                   [&](std::uint32_t r) { return static_cast<std::int64_t>(r) == stored.baudRate; });
+    if (rate != rates.end()) s.baudRate = static_cast<int>(rate - rates.begin());
     if (stored.parity >= 0 && stored.parity <= 2) s.parity = stored.parity;
     // Two stop bits are stored as 2 but listed second; any other value is
     // taken as an index of the two-entry list.
