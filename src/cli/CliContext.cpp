@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <atomic>
+#include <cctype>
 #include <csignal>
 #include <cstdlib>
 #include <ostream>
@@ -29,7 +30,9 @@ link::CommSettings FromTcpOption(const std::string& text) {
         const std::string number = text.substr(colon + 1);
         char* end = nullptr;
         const long value = std::strtol(number.c_str(), &end, 10);
-        if (number.empty() || *end != '\0' || value < 1 || value > 65535)
+        // strtol alone would take "+9100" and " 9100".
+        if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0])) || *end != '\0' || value < 1 ||
+            value > 65535)
             throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + number + "'"};
         port = static_cast<int>(value);
     }
@@ -100,6 +103,9 @@ link::CommSettings CliContext::Settings() {
         s.port = o.usb;
         return s;
     }
+    // Falling back to COM1 would write to a port the operator never chose.
+    if (const std::string problem = store().ReadProblem(); !problem.empty())
+        throw UsageError{problem + "; give a connection option"};
     return context::LoadCommSettings(store());
 }
 
@@ -136,6 +142,7 @@ std::string JoinNumbers(std::span<const std::uint32_t> numbers, const char* sepa
     for (std::uint32_t n : numbers) text += (text.empty() ? "" : separator) + std::to_string(n);
     return text;
 }
+std::string RefuseEmpty(const std::string& value) { return value.empty() ? "the value is empty" : ""; }
 
 void PrintMessage(std::ostream& stream, const std::string& text) {
     std::string line;

@@ -22,6 +22,7 @@ enum ExitStatus : int {
     ExitOk = 0,
     ExitFailed = 1,  ///< the printer, the link or a job failed
     ExitUsage = 2,   ///< bad command line or input; nothing sent, nothing stored
+    ExitNotStored = 3,  ///< the printer did the work, but the settings store could not be saved
 };
 
 /// Thrown by a command for a bad command line or input (exit 2).
@@ -51,6 +52,8 @@ public:
     std::ostream& err;
 
     context::SettingsStore& store();
+    /// The first failed store write of this run ("" when none, or taken already).
+    std::string TakeStoreWriteFailure() { return store_ ? store_->TakeWriteFailure() : std::string(); }
     link::Platform& platform();
     /// The stored communication settings, or the option's replacement.
     /// Throws UsageError for a malformed option.
@@ -77,6 +80,9 @@ private:
 
 /// "2400, 4800, ..." with the given separator.
 std::string JoinNumbers(std::span<const std::uint32_t> numbers, const char* separator);
+/// Option check for a value whose emptiness would read as "not given":
+/// "the value is empty" for "", else "".
+std::string RefuseEmpty(const std::string& value);
 
 /// Prints a failure text the way the windows show it: "\r\n" becomes a newline.
 void PrintMessage(std::ostream& stream, const std::string& text);

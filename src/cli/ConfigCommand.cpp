@@ -1,5 +1,4 @@
 #include <CLI/CLI.hpp>
-#include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -7,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/ConfigEdits.h"
 #include "cli/ConfigOutput.h"
+#include "cli/InputFile.h"
 #include "context/CCommonUtil.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/ConfigJobFlow.h"
@@ -40,7 +40,9 @@ int Report(CliContext& ctx, const vmsm::JobReport& report) {
     switch (report.outcome) {
     case JobOutcome::Written:
         PrintMessage(ctx.out, TrimLineEnds(report.message));
-        return ExitOk;
+        if (report.storeFailure.empty()) return ExitOk;
+        PrintMessage(ctx.err, "pelmora: warning: " + report.storeFailure);
+        return ExitNotStored;
     case JobOutcome::NotWritten:
         return ExitOk;
     case JobOutcome::ReadFailed:
@@ -66,20 +68,24 @@ int Get(CliContext& ctx, bool json) {
     return ExitOk;
 }
 
+// `config get --json` prints about 1 KiB; anything far larger is not such a file.
+constexpr std::size_t kMaxSettingsFileBytes = 1u << 20;
+
 ConfigEdits ReadEdits(const std::string& file, const std::vector<std::string>& assignments) {
     ConfigEdits edits;
     if (!file.empty()) {
-        std::ifstream in(file);
-        if (!in) throw UsageError{"cannot read '" + file + "'"};
+        const std::string text = ReadInputFile(file, kMaxSettingsFileBytes);
         nlohmann::json object;
         try {
-            object = nlohmann::json::parse(in);
+            object = nlohmann::json::parse(text);
         } catch (const nlohmann::json::exception& e) {
             throw UsageError{"'" + file + "' is not JSON: " + e.what()};
         }
         edits.SetFromJson(object);
     }
     for (const std::string& assignment : assignments) edits.SetFromText(assignment);
+    // Writing back every setting unchanged would still ask for a power cycle.
+    if (edits.empty()) throw UsageError{"config set: nothing to change; name FIELD=VALUE or give --from FILE"};
     edits.Check();
     return edits;
 }
@@ -107,7 +113,7 @@ int Default(CliContext& ctx) {
 
 void AddConfigCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
     auto* config = app.add_subcommand("config", "Read or change the printer's settings (memory switches)");
-    config->require_subcommand(1);
+    config->require_subcommand(0, 1);  // none: RunPelmora names the choices
 
     auto* get = config->add_subcommand("get", "Read every setting from the printer");
     auto json = std::make_shared<bool>(false);
@@ -118,7 +124,8 @@ void AddConfigCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
         "set", "Read the settings, change the named fields, write them back and store them");
     auto file = std::make_shared<std::string>();
     auto assignments = std::make_shared<std::vector<std::string>>();
-    set->add_option("--from", *file, "JSON in the form `config get --json` prints (\"printer\" is ignored)");
+    set->add_option("--from", *file, "JSON in the form `config get --json` prints (\"printer\" is ignored)")
+        ->check(CLI::Validator(RefuseEmpty, ""));
     set->add_option("changes", *assignments, "FIELD=VALUE, e.g. Density=5 or StartSentinel[1]=%");
     set->footer(FieldsHelp());
     set->callback([&ctx, &run, file, assignments] {

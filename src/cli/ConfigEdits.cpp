@@ -9,6 +9,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/Latin1.h"
+#include "context/FirmwareCapabilities.h"
 #include "vmsm/ConfigFields.h"
 #include "vmsm/SentinelCheck.h"
 
@@ -77,6 +78,15 @@ std::string RangeProblem(const vmsm::NumberField& field, std::uint32_t v, std::u
                                               : "one of " + JoinNumbers(range.oneOf, ", ");
     if (field.edit.codePageList) allowed += " on firmware " + std::to_string(firmware);
     return std::string(field.name) + "=" + std::to_string(v) + " is out of range (" + allowed + ")";
+}
+
+// The firmware from which the write sends a field; 0 when every firmware does.
+std::uint32_t WrittenFrom(const std::string& name) {
+    if (name == "CuttingPosition") return context::kFwTearOff;
+    if (name == "RfInterface") return context::kFwLegacyEnd;
+    if (name.compare(0, 8, "Sentinel") == 0 || name.find("Sentinel[") != std::string::npos)
+        return context::kFwSentinels;
+    return 0;
 }
 
 }  // namespace
@@ -149,8 +159,21 @@ std::string ConfigEdits::Problem(const std::string& name, std::uint32_t firmware
 
 void ConfigEdits::Check() const {
     for (const std::string& name : named_) {
-        if (fromFile_.count(name)) continue;
-        if (std::string problem = Problem(name, 0); !problem.empty()) throw UsageError{problem};
+        const std::string problem = Problem(name, 0);
+        const Field field = *FieldOf(name);
+        if (!field.number) {
+            // A text from the file may be what the printer holds: that waits for the read.
+            if (!problem.empty() && !fromFile_.count(name)) throw UsageError{problem};
+            continue;
+        }
+        // A value the editors refuse may still be one the printer reported: it
+        // waits for the read unless the record could not even hold it.
+        const vmsm::EditRange held = vmsm::HeldRangeOf(*field.number);
+        if (!held.Allows(field.Number(values_))) {
+            if (!problem.empty()) throw UsageError{problem};
+            throw UsageError{std::string(field.number->name) + "=" + std::to_string(field.Number(values_)) +
+                             " is out of range"};
+        }
     }
 }
 
@@ -159,8 +182,15 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
         std::string problem = Problem(name, firmware);
         if (problem.empty()) continue;
         // What the printer already holds goes back unchanged, in range or not.
-        if (fromFile_.count(name) && FieldOf(name)->Same(values_, record)) continue;
+        if (FieldOf(name)->Same(values_, record)) continue;
         return problem;
+    }
+    // A named change this firmware's write leaves out would be reported as done.
+    for (const std::string& name : named_) {
+        const std::uint32_t from = WrittenFrom(name);
+        if (firmware < from && !fromFile_.count(name) && !FieldOf(name)->Same(values_, record))
+            return name + " is not written on firmware " + std::to_string(firmware) + " (only from " +
+                   std::to_string(from) + " on)";
     }
     const bool bluetooth =
         std::any_of(named_.begin(), named_.end(), [](const std::string& f) { return vmsm::IsBluetoothField(f); });

@@ -11,25 +11,26 @@ namespace pelmora::cli {
 
 /// The changes `config set` makes: values for the named fields only. Every
 /// method that takes input throws UsageError for a bad name or value, so that
-/// nothing is sent before all of it has been checked. A value from a file that
-/// the editors would not offer (a factory printer's flow control 0, say) is
-/// accepted when it is what the printer already holds, so that what
-/// `config get --json` printed can be written back.
+/// nothing is sent before all of it has been checked. A value that the editors
+/// would not offer (a factory printer's flow control 0, say) is accepted when
+/// it is what the printer already holds, so that what `config get --json`
+/// printed can be written back.
 class ConfigEdits {
 public:
     /// FIELD=VALUE; sentinels as StartSentinel[1]=%. Texts are UTF-8 of Latin-1 bytes.
     void SetFromText(const std::string& assignment);
     /// A `config get --json` object; "printer" is ignored, unknown keys are errors.
     void SetFromJson(const nlohmann::json& object);
-    /// The ranges of the editors for the values given on the command line;
-    /// CodePage and values from the file wait for the printer.
+    /// What can be checked before connecting: the editors' ranges, except that
+    /// a number the record can hold and a text from the file may be what the
+    /// printer holds; those, and CodePage's list, wait for the printer.
     void Check() const;
 
     /// Copies the named fields into `record` after GetStatus. BtKeep becomes 1
     /// unless a Bluetooth field is named (then 0); a named BtKeep wins.
     /// On firmware that reports no Bluetooth items they start at the editors'
     /// values. Returns an error text (nothing changed) when CodePage is not in
-    /// the firmware's code-page list, or a value from the file is out of range
+    /// the firmware's code-page list, or a value is out of the editors' range
     /// and not what the printer holds.
     std::string ApplyTo(vmsm::PrinterConfig& record, std::uint32_t firmware, const std::string& modelName) const;
 

@@ -1,4 +1,9 @@
 #include <CLI/CLI.hpp>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
 #include <ostream>
 
 #include "cli/CliContext.h"
@@ -9,50 +14,61 @@ namespace pelmora::cli {
 
 namespace {
 
-// The firmware window's texts, on the command line: results to stdout,
-// failures to stderr, the percentage only on a terminal.
-class CliFirmwareView final : public firmware::FirmwareView {
+// The download's status and percentage on the progress line (a terminal only).
+class CliFirmwareProgress final : public firmware::FirmwareProgress {
 public:
-    explicit CliFirmwareView(CliContext& ctx) : ctx_(ctx) {}
+    explicit CliFirmwareProgress(CliContext& ctx) : ctx_(ctx) {}
     void SetStatus(const std::string& status) override { status_ = status; }
     void SetProgress(int percent) override {
         ctx_.progress().SetLabel(status_);
         ctx_.progress().SetPosition(percent);
     }
-    void ShowMessage(const std::string& text, const std::string&) override {
-        messages_.push_back(text);
-    }
-    void EnableExit(bool) override {}
-    const std::vector<std::string>& messages() const { return messages_; }
-    const std::string& status() const { return status_; }
 
 private:
     CliContext& ctx_;
     std::string status_;
-    std::vector<std::string> messages_;
 };
 
 bool HasFirmwareExtension(const std::string& path) {
     return path.size() >= 4 && path.compare(path.size() - 4, 4, ".fls") == 0;
 }
 
+// Why the firmware file could not be opened, for the line below the window's text.
+std::string OpenProblem(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) return error.message();
+    if (size > firmware::kMaxFirmwareBytes)
+        return "larger than " + std::to_string(firmware::kMaxFirmwareBytes >> 20) + " MiB, the most a firmware file can be";
+    // The firmware is opened for update, so a file the operator may not write is refused too.
+    if (::access(path.c_str(), R_OK | W_OK) != 0) return std::generic_category().message(errno);
+    return "cannot be read";
+}
+
 int Download(CliContext& ctx, const std::string& path, bool force) {
     if (!force && !HasFirmwareExtension(path))
         throw UsageError{"'" + path + "' is not a firmware file (*.fls); use --force to send it anyway"};
+    std::error_code error;
+    const auto type = std::filesystem::status(path, error).type();
+    // Opening a FIFO would wait for a writer; a device has no size to send.
+    if (!error && type != std::filesystem::file_type::regular)
+        throw UsageError{"'" + path + "' is not a regular file"};
     link::CDev link(ctx.platform());  // the download has a link of its own
     link.Configure(ctx.Settings());
 
-    CliFirmwareView view(ctx);
-    const auto result = firmware::DownloadFirmware(path, link, view);
+    CliFirmwareProgress progress(ctx);
+    const firmware::FirmwareOutcome outcome = firmware::DownloadFirmware(path, link, progress);
     ctx.EndProgress();
-    for (const auto& message : view.messages())
-        PrintMessage(result == firmware::FirmwareResult::Success ? ctx.out : ctx.err, message);
-    switch (result) {
+    const bool ok = outcome.result == firmware::FirmwareResult::Success;
+    if (!outcome.message.empty()) PrintMessage(ok ? ctx.out : ctx.err, outcome.message);
+    switch (outcome.result) {
     case firmware::FirmwareResult::Success:
-        PrintMessage(ctx.out, view.status());
+        PrintMessage(ctx.out, outcome.status);
+        if (std::filesystem::file_size(path, error) == 0 && !error)
+            PrintMessage(ctx.err, "pelmora: warning: the firmware file is empty; nothing was sent");
         return ExitOk;
     case firmware::FirmwareResult::FileOpenError:
-        PrintMessage(ctx.err, "(" + path + ")");
+        PrintMessage(ctx.err, "(" + path + ": " + OpenProblem(path) + ")");
         return ExitUsage;
     case firmware::FirmwareResult::PortOpenError:
     case firmware::FirmwareResult::SendFailed:

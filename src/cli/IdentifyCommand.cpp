@@ -4,6 +4,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/Latin1.h"
+#include "context/FailureCause.h"
 #include "context/ResultCode.h"
 
 namespace pelmora::cli {
@@ -16,9 +17,12 @@ int Identify(CliContext& ctx, bool json) {
         PrintMessage(ctx.err, "Port open error!");
         return ExitFailed;
     }
-    if (util->QueryPrinter(context::QUERY_MODEL) != rc::Ok) {
+    const std::uint32_t startedAt = util->clock().TickCount();
+    if (const int result = util->QueryPrinter(context::QUERY_MODEL); result != rc::Ok) {
         util->link.ClosePort();
-        PrintMessage(ctx.err, "Printer model is not matched!");
+        const std::string cause = context::IdentifyFailureCause(*util, context::QUERY_MODEL, result,
+                                                                util->clock().TickCount() - startedAt);
+        PrintMessage(ctx.err, context::WithCause("Printer model is not matched!", cause));
         return ExitFailed;
     }
     const int version = util->QueryPrinter(context::QUERY_VERSION);

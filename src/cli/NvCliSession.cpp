@@ -8,7 +8,9 @@
 namespace pelmora::cli {
 
 NvCliSession::NvCliSession(CliContext& ctx)
-    : ctx_(ctx), util_(ctx.MakePrinterContext()), nv(*util_, ctx.store()), manager(nv, *this) {}
+    : ctx_(ctx), util_(ctx.MakePrinterContext()), nv(*util_, ctx.store()), manager(nv, *this) {
+    nv.KeepDecodedPictures = true;  // each file named on the command line is read once
+}
 
 NvCliSession::~NvCliSession() { manager.Close(); }
 

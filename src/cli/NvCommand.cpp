@@ -144,7 +144,7 @@ void AddTargetCommand(CLI::App& nv, const char* name, const char* description, C
 
 void AddNvCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
     auto* nv = app.add_subcommand("nv", "NV logo images: list, download, print and delete");
-    nv->require_subcommand(1);
+    nv->require_subcommand(0, 1);  // none: RunPelmora names the choices
 
     auto* list = nv->add_subcommand("list", "Print the address codes of the images the printer holds");
     auto json = std::make_shared<bool>(false);

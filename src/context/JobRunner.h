@@ -30,7 +30,14 @@ public:
 
 /// A progress window's job without the window: it hands its driver the next
 /// phase and delay, and runs one phase when asked. The Qt windows drive it with
-/// a one-shot QTimer, the command line and the tests with DriveJob.
+/// a one-shot timer and run each phase on a worker thread, the command line
+/// and the tests with DriveJob.
+///
+/// Threads: a driver calls one member at a time and never two at once. A
+/// phase may run on another thread than Open, Cancel, End and Message, as long
+/// as the driver hands over between them (the phase's result comes back to
+/// the driver before it calls anything else). The ProgressView is called from
+/// the thread that runs the member.
 class JobRunner {
 public:
     virtual ~JobRunner() = default;
@@ -38,7 +45,9 @@ public:
     virtual std::optional<NextPhase> Open() = 0;
     /// Runs one phase to its end; returns the next phase, or nothing when the job ended.
     virtual std::optional<NextPhase> RunPhase(int phase) = 0;
-    /// The operator's Cancel (Esc); takes effect between phases.
+    /// The operator's Cancel (Esc). Called only between phases, never while
+    /// RunPhase runs: a driver holds the operator's request until the running
+    /// phase has returned, then hands it over instead of running the next one.
     virtual void Cancel() = 0;
     virtual JobEnd End() const = 0;
     virtual const std::string& Message() const = 0;

@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/types.h>
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -13,8 +15,8 @@ enum class FileRead { Ok, Missing, Failed };
 
 /// The whole of `file` into `bytes`. Missing (bytes empty) when it does not
 /// exist; Failed when it cannot be read, is not a regular file or passes
-/// kMaxRegFileBytes.
-FileRead ReadWholeFile(const std::filesystem::path& file, std::string& bytes);
+/// kMaxRegFileBytes, with the reason in `why` when given.
+FileRead ReadWholeFile(const std::filesystem::path& file, std::string& bytes, std::string* why = nullptr);
 
 /// An exclusive advisory lock for writers of `file`, held while the object lives.
 /// It is taken on the sibling `file`.lock: the data file is replaced by rename,
@@ -27,18 +29,32 @@ public:
     RegFileLock& operator=(const RegFileLock&) = delete;
 
     bool held() const { return fd_ >= 0; }
+    /// Why the lock could not be taken.
+    const std::string& error() const { return error_; }
 
 private:
     int fd_ = -1;
+    std::string error_;
 };
 
 /// Replaces `file` by `bytes` through a flushed temporary file in the same
 /// folder and a rename, so a crash leaves the old or the new file. An existing
-/// file's permissions carry over. On failure the file stays as it was.
-bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes);
+/// file's permissions carry over. On failure the file stays as it was and the
+/// reason is returned; empty on success. Call it holding the RegFileLock.
+std::string ReplaceFile(const std::filesystem::path& file, std::string_view bytes);
+
+/// Removes the temporary files (`file`.tmp.PID.N) that writers killed during
+/// ReplaceFile left behind. Call it holding the RegFileLock: then no live
+/// writer of this process is between creating its temporary file and renaming it.
+void RemoveDeadWritersFiles(const std::filesystem::path& file);
 
 /// Keeps `bytes` beside `file` as `file`.bad, or `file`.bad.1, .2 ... when
 /// earlier copies exist, so no damaged original is ever overwritten.
 bool KeepDamagedCopy(const std::filesystem::path& file, std::string_view bytes);
+
+/// For tests: the write(2) the store's files go through, to play a full disk.
+/// nullptr restores the system's.
+using RegWriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
+void SetRegWriteCallForTest(RegWriteCall call);
 
 }  // namespace pelmora::context

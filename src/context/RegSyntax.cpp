@@ -211,6 +211,17 @@ RegDocument ParseRegFile(std::string_view text) {
     return document;
 }
 
+bool IsRegFileOrBlank(std::string_view text) {
+    if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
+    while (!text.empty()) {
+        const std::size_t eol = text.find('\n');
+        const std::string_view line = Trim(text.substr(0, eol));
+        if (!line.empty()) return line == kHeader;
+        text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
+    }
+    return true;
+}
+
 std::string RenderRegFile(const RegDocument& document) {
     std::string out(kHeader);
     out += "\n\n";

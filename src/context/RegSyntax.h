@@ -36,6 +36,10 @@ struct RegDocument {
 /// A key or value that appears twice is merged; the later value wins.
 RegDocument ParseRegFile(std::string_view text);
 
+/// Whether `text` is a registry file or nothing at all: blank, or its first
+/// non-blank line is REGEDIT4. Anything else is someone else's file.
+bool IsRegFileOrBlank(std::string_view text);
+
 /// The canonical text: header, then each key with its values and a blank line.
 std::string RenderRegFile(const RegDocument& document);
 

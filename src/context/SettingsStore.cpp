@@ -59,26 +59,30 @@ std::filesystem::path LinkTarget(std::filesystem::path file) {
 }
 
 // Read, change and write back under the writers' lock, so that concurrent
-// writers each see the other's values. `change` says whether it changed anything.
-int Modify(const std::filesystem::path& link, const std::function<bool(RegDocument&)>& change) {
+// writers each see the other's values. `change` says whether it changed
+// anything. Returns why the write failed, "" on success.
+std::string Modify(const std::filesystem::path& link, const std::function<bool(RegDocument&)>& change) {
     std::error_code error;
     const std::filesystem::path file = LinkTarget(link);
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
-    if (error) return 0;
+    if (error) return "cannot make the folder: " + error.message();
     const RegFileLock lock(file);
-    if (!lock.held()) return 0;
-    std::string bytes;
+    if (!lock.held()) return lock.error();
+    RemoveDeadWritersFiles(file);
+    std::string bytes, why;
     // A file that exists but cannot be read is never replaced blindly.
-    if (ReadWholeFile(file, bytes) == FileRead::Failed) return 0;
+    if (ReadWholeFile(file, bytes, &why) == FileRead::Failed) return why;
+    // Someone else's file at our path is theirs: rewriting it would destroy it.
+    if (!IsRegFileOrBlank(bytes)) return "it is not a settings file (its first line is not REGEDIT4); it was left as it is";
     RegDocument document = ParseRegFile(bytes);
-    if (!change(document)) return 1;
+    if (!change(document)) return {};
     // The rewrite drops unreadable lines, so the original is kept first.
-    if (document.damaged && !KeepDamagedCopy(file, bytes)) return 0;
-    return ReplaceFile(file, RenderRegFile(document)) ? 1 : 0;
+    if (document.damaged && !KeepDamagedCopy(file, bytes)) return "cannot keep a copy of the damaged file beside it";
+    return ReplaceFile(file, RenderRegFile(document));
 }
 
-int Store(const std::filesystem::path& file, const std::string& key, const std::string& name, RegValue value) {
-    if (!IsValidKeyPath(key) || !IsValidValueName(name)) return 0;
+std::string Store(const std::filesystem::path& file, const std::string& key, const std::string& name, RegValue value) {
+    if (!IsValidKeyPath(key) || !IsValidValueName(name)) return "the key or value name holds a line break or NUL";
     return Modify(file, [&](RegDocument& document) {
         RegKey* target = FindRegKey(document, key);
         if (!target) target = &document.keys.emplace_back(RegKey{key, {}});
@@ -129,11 +133,25 @@ int SettingsStore::GetRegDword(const std::string& key, const std::string& name, 
 int SettingsStore::SetRegString(const std::string& key, const std::string& name, const std::string& value) {
     // The reader stops at the first zero byte, so nothing after it is kept.
     RegValue text{{}, RegType::Text, value.substr(0, value.find('\0')), 0};
-    return Store(file_, key, name, std::move(text));
+    return Written(Store(file_, key, name, std::move(text)));
 }
 
 int SettingsStore::SetRegDword(const std::string& key, const std::string& name, std::uint32_t value) {
-    return Store(file_, key, name, RegValue{{}, RegType::Dword, {}, value});
+    return Written(Store(file_, key, name, RegValue{{}, RegType::Dword, {}, value}));
+}
+
+int SettingsStore::Written(const std::string& failure) {
+    if (failure.empty()) return 1;
+    if (writeFailure_.empty()) writeFailure_ = "cannot save the settings in '" + file_.string() + "': " + failure;
+    return 0;
+}
+
+std::string SettingsStore::TakeWriteFailure() { return std::exchange(writeFailure_, {}); }
+
+std::string SettingsStore::ReadProblem() const {
+    std::string bytes, why;
+    if (ReadWholeFile(file_, bytes, &why) != FileRead::Failed) return {};
+    return "cannot read the settings store '" + file_.string() + "': " + why;
 }
 
 int SettingsStore::DeleteValue(const std::string& key, const std::string& name) {
@@ -144,13 +162,13 @@ int SettingsStore::DeleteValue(const std::string& key, const std::string& name) 
         const RegKey* found = FindRegKey(*document, key);
         if (!found || !FindRegValue(*found, name)) return 1;
     }
-    return Modify(file_, [&](RegDocument& document) {
+    return Written(Modify(file_, [&](RegDocument& document) {
         RegKey* target = FindRegKey(document, key);
         const RegValue* value = target ? FindRegValue(*target, name) : nullptr;
         if (!value) return false;
         target->values.erase(target->values.begin() + (value - target->values.data()));
         return true;
-    });
+    }));
 }
 
 std::vector<std::string> SettingsStore::ValueNames(const std::string& key) const {

@@ -33,10 +33,21 @@ public:
     /// Names of the values under `key`, in file order (empty when the key is missing).
     std::vector<std::string> ValueNames(const std::string& key) const;
 
+    /// The first failed write since the last call, naming the file and the
+    /// reason ("" when every write succeeded); for callers that write many values
+    /// and report once. A failed write leaves the file as it was.
+    std::string TakeWriteFailure();
+    /// "" when the file can be read or does not exist yet; else why it cannot
+    /// be read, naming the file (reads then find nothing).
+    std::string ReadProblem() const;
+
     const std::filesystem::path& path() const { return file_; }
 
 private:
+    int Written(const std::string& failure);
+
     std::filesystem::path file_;
+    std::string writeFailure_;
 };
 
 }  // namespace pelmora::context

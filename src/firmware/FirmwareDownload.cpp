@@ -10,62 +10,72 @@ namespace pelmora::firmware {
 
 namespace {
 
-constexpr const char* kTitle = "Pelmora";
-
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// The whole file, or nothing when it cannot be read or is too large.
-bool ReadWhole(std::FILE* file, std::vector<std::uint8_t>& image) {
-    if (std::fseek(file, 0, SEEK_END) != 0) return false;
+// The whole file into `image`; what went wrong otherwise.
+FileProblem ReadWhole(std::FILE* file, std::vector<std::uint8_t>& image) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return FileProblem::Unreadable;
     const long size = std::ftell(file);
-    if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxFirmwareBytes) return false;
-    if (std::fseek(file, 0, SEEK_SET) != 0) return false;
+    if (size < 0) return FileProblem::Unreadable;
+    if (static_cast<std::uintmax_t>(size) > kMaxFirmwareBytes) return FileProblem::TooLarge;
+    if (std::fseek(file, 0, SEEK_SET) != 0) return FileProblem::Unreadable;
     image.resize(static_cast<std::size_t>(size));
-    return image.empty() || std::fread(image.data(), 1, image.size(), file) == image.size();
+    if (!image.empty() && std::fread(image.data(), 1, image.size(), file) != image.size())
+        return FileProblem::Unreadable;
+    return FileProblem::None;
+}
+
+FirmwareOutcome Ended(FirmwareResult result, const char* message, std::string status,
+                      FileProblem problem = FileProblem::None) {
+    return {result, message ? message : "", message ? text::Title : "", std::move(status), problem};
 }
 
 }  // namespace
 
-FirmwareResult DownloadFirmware(const std::filesystem::path& path, link::CDev& link, FirmwareView& view) {
-    view.SetStatus("Ready firmware download.");
-    // Opened for update too: a file the operator may not write is refused.
+FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::CDev& link, FirmwareProgress& progress) {
+    progress.SetStatus(text::Ready);
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::Directory);
+    // Opened for update too: a file the operator may not write is refused. A
+    // file without any write permission counts as read-only even for root.
+    const auto perms = std::filesystem::status(path, error).permissions();
+    constexpr auto kWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                            std::filesystem::perms::others_write;
+    if (!error && (perms & kWrite) == std::filesystem::perms::none)
+        return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::ReadOnly);
     File file(std::fopen(path.c_str(), "rb+"));
+    if (!file) return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::CannotOpen);
     std::vector<std::uint8_t> image;
-    if (!file || std::filesystem::is_directory(path) || !ReadWhole(file.get(), image)) {
-        view.ShowMessage("Error : File Open Error!", kTitle);
-        return FirmwareResult::FileOpenError;
-    }
-    view.SetStatus("Firmware is downloading...Don't turn off the printer!!!");
-    if (!link.OpenPort()) {
-        view.ShowMessage("Error : OpenPort! Please check printer", kTitle);
-        return FirmwareResult::PortOpenError;
-    }
+    if (const FileProblem problem = ReadWhole(file.get(), image); problem != FileProblem::None)
+        return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, problem);
+
+    progress.SetStatus(text::Downloading);
+    if (!link.OpenPort()) return Ended(FirmwareResult::PortOpenError, text::PortOpenError, text::Downloading);
     link::Tracef(link.platform().trace(), "===================START==========");
-    view.EnableExit(false);
+    progress.Sending();
 
     bool sentAll = true;
     std::size_t sent = 0;
-    if (image.empty()) view.SetProgress(0);
+    if (image.empty()) progress.SetProgress(0);
     while (sent < image.size()) {
         const std::size_t piece = std::min(kFirmwarePiece, image.size() - sent);
         if (link.WritePort(image.data() + sent, static_cast<int>(piece)) != static_cast<int>(piece)) {
-            view.ShowMessage("Error : Send Failed!", kTitle);
             sentAll = false;
             break;
         }
         sent += piece;
-        view.SetProgress(static_cast<int>(static_cast<double>(sent) * 100.0 / static_cast<double>(image.size())));
+        progress.SetProgress(static_cast<int>(static_cast<double>(sent) * 100.0 / static_cast<double>(image.size())));
         link::Tracef(link.platform().trace(), "SEND = %zu", sent);
     }
-    if (sentAll) view.ShowMessage("Success to download firmware!", kTitle);
     link.ClosePort();
     file.reset();
-    view.SetStatus("Finished to download firmware and Reset the printer!");
-    view.EnableExit(true);
-    return sentAll ? FirmwareResult::Success : FirmwareResult::SendFailed;
+    progress.SetStatus(text::Finished);
+    return sentAll ? Ended(FirmwareResult::Success, text::Success, text::Finished)
+                   : Ended(FirmwareResult::SendFailed, text::SendFailed, text::Finished);
 }
 
 }  // namespace pelmora::firmware

@@ -29,6 +29,7 @@ void CDev::Configure(const CommSettings& settings) {
 }
 
 int CDev::OpenPort() {
+    peerGone_ = false;
     int opened = 0;
     switch (portType) {
     case 0: linkKind = LinkSerial; opened = OpenComPort(); break;
@@ -153,7 +154,9 @@ int CDev::WritePort(const std::uint8_t* data, int count) {
                      : serial_             ? static_cast<Channel*>(serial_.get())
                                            : device_.get();
     if (!channel || count < 0) return -1;
-    return channel->Write(data, count);
+    const int written = channel->Write(data, count);
+    peerGone_ = peerGone_ || channel->PeerGone();
+    return written;
 }
 
 int CDev::ReadPort(std::uint8_t* buffer, int capacity) {
@@ -161,6 +164,7 @@ int CDev::ReadPort(std::uint8_t* buffer, int capacity) {
                      : serial_             ? static_cast<Channel*>(serial_.get())
                                            : device_.get();
     const int count = channel && capacity > 0 ? channel->Read(buffer, capacity) : -1;
+    peerGone_ = peerGone_ || (channel && channel->PeerGone());
     TraceBytes("<==", buffer, std::max(count, 0));
     return count;
 }

@@ -41,6 +41,9 @@ public:
     int ReadPort(std::uint8_t* buffer, int capacity);
 
     bool IsOpen() const { return connected != 0; }
+    /// Since the last OpenPort the TCP peer closed or reset the connection;
+    /// kept after ClosePort, so that a failed step can say why.
+    bool PeerGone() const { return peerGone_; }
     Platform& platform() { return platform_; }
     Clock& clock() { return platform_.clock(); }
 
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<SerialChannel> serial_;
     std::unique_ptr<Channel> device_;  // USB printer
     std::unique_ptr<Channel> socket_;
+    bool peerGone_ = false;
 };
 
 }  // namespace pelmora::link

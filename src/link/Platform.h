@@ -49,6 +49,8 @@ public:
     virtual ~Channel() = default;
     virtual int Write(const std::uint8_t* data, int count) = 0;
     virtual int Read(std::uint8_t* buffer, int capacity) = 0;
+    /// The other end closed or reset the connection (only a socket can tell).
+    virtual bool PeerGone() const { return false; }
 };
 
 /// A serial or Bluetooth (rfcomm) port. Each call reports success.

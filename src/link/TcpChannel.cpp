@@ -64,11 +64,18 @@ TcpChannel::~TcpChannel() {
 }
 
 int TcpChannel::Write(const std::uint8_t* data, int count) {
-    return WriteBounded(fd_, data, count, limits_.sendStallMs, true);
+    const int written = WriteBounded(fd_, data, count, limits_.sendStallMs, true);
+    if (written < 0) gone_ = true;
+    return written;
 }
 
+// An ended stream reads as a time-out, as the link expects; the flag keeps
+// the difference for the message.
 int TcpChannel::Read(std::uint8_t* buffer, int capacity) {
-    return ReadWithin(fd_, buffer, capacity, limits_.receiveMs);
+    if (capacity <= 0 || !WaitFd(fd_, POLLIN, limits_.receiveMs)) return 0;
+    const int got = ReadNow(fd_, buffer, capacity);
+    if (got == kEndOfStream || got < 0) gone_ = true;
+    return got == kEndOfStream ? 0 : got;
 }
 
 }  // namespace pelmora::link

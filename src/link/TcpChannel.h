@@ -32,11 +32,13 @@ public:
     int Write(const std::uint8_t* data, int count) override;
     /// Bytes of one receive; 0 when nothing came in time or the peer closed, -1 on error.
     int Read(std::uint8_t* buffer, int capacity) override;
+    bool PeerGone() const override { return gone_; }
 
 private:
     TcpChannel(int fd, TcpLimits limits) : fd_(fd), limits_(limits) {}
     int fd_;
     TcpLimits limits_;
+    bool gone_ = false;
 };
 
 }  // namespace pelmora::link

@@ -7,7 +7,8 @@
 namespace pelmora::nv {
 
 /// Decodes a BMP file of any depth (palette images through their colour
-/// table, RLE included). Nothing when the file is missing or is no BMP.
+/// table, RLE included). Nothing when the file is missing, is no regular file,
+/// is no BMP or does not hold the pixel data its headers promise. Reads it once.
 /// Needs no QGuiApplication.
 std::optional<RgbImage> LoadBitmapFile(const std::string& path);
 

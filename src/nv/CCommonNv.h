@@ -75,6 +75,10 @@ public:
     std::vector<std::string> AddressList;
     std::int32_t ImageCount = 0;
     bool PrinterChecked = false;
+    /// Items keep the picture decoded when they were made, so that a file is
+    /// read once (the command line). Off, conversion reads the file again, as
+    /// the windows do: the operator may have changed it since adding it.
+    bool KeepDecodedPictures = false;
 
 private:
     /// One command write; a short write closes the link. True when all was taken.

@@ -6,9 +6,20 @@
 
 namespace pelmora::nv {
 
+namespace {
+
+// The picture the item was made from; the file again only for an item made without one.
+std::shared_ptr<const RgbImage> BitmapOf(const NvImageItem& item) {
+    if (item.bitmap) return item.bitmap;
+    auto loaded = LoadBitmapFile(item.path);
+    return loaded ? std::make_shared<const RgbImage>(std::move(*loaded)) : nullptr;
+}
+
+}  // namespace
+
 std::optional<NvImageItem> CCommonNv::LoadImageItem(std::uint8_t number, const std::string& path,
                                                     std::int32_t brightness) const {
-    const auto bitmap = LoadBitmapFile(path);
+    auto bitmap = LoadBitmapFile(path);
     if (!bitmap) return std::nullopt;
     NvImageItem item;
     item.number = number;
@@ -16,11 +27,12 @@ std::optional<NvImageItem> CCommonNv::LoadImageItem(std::uint8_t number, const s
     item.name = FileNameOf(path);
     item.path = path;
     item.brightness = brightness;
+    if (KeepDecodedPictures) item.bitmap = std::make_shared<const RgbImage>(std::move(*bitmap));
     return item;
 }
 
 std::string CCommonNv::ConversionProblem(const NvImageItem& item) const {
-    const auto bitmap = LoadBitmapFile(item.path);
+    const auto bitmap = BitmapOf(item);
     if (!bitmap) return "Failed to load image file!";
     return nv::ConversionProblem(bitmap->width, bitmap->height);
 }
@@ -33,8 +45,7 @@ std::string CCommonNv::BuildLegacyBlock(const NvImageItem& item) { return Conver
 
 std::string CCommonNv::ConvertAndQueue(const NvImageItem& item, const std::string* code) {
     if (code && code->size() < 2) return "Address code needs two characters!";
-    // The file was loadable when the item was made; it may have gone since.
-    const auto bitmap = LoadBitmapFile(item.path);
+    const auto bitmap = BitmapOf(item);
     if (!bitmap) return "Failed to load image file!";
     const RasterResult converted = ConvertToRaster(*bitmap, item.brightness);
     if (!converted.ok()) return converted.error;

@@ -1,5 +1,6 @@
 #include "nv/NvJobRunner.h"
 
+#include "context/FailureCause.h"
 #include "context/ResultCode.h"
 #include "nv/CCommonNv.h"
 
@@ -77,8 +78,12 @@ NvJobRunner::Step NvJobRunner::Start() {
         for (const auto& action : variant_.check) {
             if (action.kind == NvCheckAction::Kind::Advance) {
                 Advance(5, action.text);
-            } else if (util.QueryPrinter(action.selector) != rc::Ok) {
-                return Fail(action.text);
+            } else {
+                const std::uint32_t startedAt = util.clock().TickCount();
+                if (const int result = util.QueryPrinter(action.selector); result != rc::Ok)
+                    return Fail(context::WithCause(
+                        action.text, context::IdentifyFailureCause(util, action.selector, result,
+                                                                   util.clock().TickCount() - startedAt)));
             }
         }
         nv_.PrinterChecked = true;

@@ -63,10 +63,10 @@ NvDownloadOutcome NvManager::BuildQueue(bool autoAddressing, const CodeAsker& as
             std::optional<std::string> code;
             if (autoAddressing) {
                 code = addressing.Next(nv_.AddressList);
-                if (!code) error = "No free address code left!";
+                if (!code) error = kNoFreeAddressCode;
             } else {
                 code = ask ? ask(nv_.AddressList) : std::nullopt;
-                if (!code) error = "Cancel to download image.";
+                if (!code) error = kCodeQuestionCancelled;
             }
             if (code) error = nv_.BuildStandardBlock(item, *code);
         }

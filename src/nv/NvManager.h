@@ -23,6 +23,11 @@ public:
     virtual context::JobEnd Run(context::JobRunner& runner) = 0;
 };
 
+/// Why a download stopped before its job, when automatic addressing ran out
+/// of codes or the operator cancelled the code question.
+inline constexpr const char* kNoFreeAddressCode = "No free address code left!";
+inline constexpr const char* kCodeQuestionCancelled = "Cancel to download image.";
+
 /// How one job ended; `message` is set when it did not end OK.
 struct NvOutcome {
     bool ok = true;

@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "nv/RgbImage.h"
 
 namespace pelmora::nv {
 
@@ -17,6 +20,9 @@ struct NvImageItem {
     std::string name;            ///< file name without its folders
     std::string path;
     std::int32_t brightness = 0; ///< 0..100; 0 thresholds without the dither matrix
+    /// The file as decoded when the item was made, when the engine keeps
+    /// pictures (CCommonNv::KeepDecodedPictures); null otherwise.
+    std::shared_ptr<const RgbImage> bitmap;
 };
 
 /// One prepared download unit: header and raster, ready to send.

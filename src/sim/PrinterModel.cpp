@@ -1,5 +1,6 @@
 #include "sim/PrinterModel.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "context/FirmwareVersion.h"
@@ -28,6 +29,8 @@ void PrinterModel::BeginSession() {
     firmwareMode_ = false;
     streamKindKnown_ = false;
     sessionCommands_ = 0;
+    sessionLogged_ = 0;
+    sessionReceived_ = 0;
     pending_.clear();
 }
 
@@ -46,10 +49,14 @@ void PrinterModel::ClearLogs() {
 
 std::vector<Reply> PrinterModel::Receive(std::span<const std::uint8_t> bytes) {
     if (!sessionStarted_) BeginSession();
-    received_.insert(received_.end(), bytes.begin(), bytes.end());
+    const std::size_t kept = std::min(bytes.size(), receivedLimit - std::min(receivedLimit, sessionReceived_));
+    received_.insert(received_.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(kept));
+    sessionReceived_ += kept;
     std::vector<Reply> out;
     if (firmwareMode_) {
-        firmwareCapture_.insert(firmwareCapture_.end(), bytes.begin(), bytes.end());
+        const std::size_t room = firmwareLimit - std::min(firmwareLimit, firmwareCapture_.size());
+        firmwareCapture_.insert(firmwareCapture_.end(), bytes.begin(),
+                                bytes.begin() + static_cast<std::ptrdiff_t>(std::min(room, bytes.size())));
         return out;
     }
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());
@@ -74,13 +81,13 @@ std::vector<Reply> PrinterModel::Receive(std::span<const std::uint8_t> bytes) {
                 break;
             }
             pending_.erase(pending_.begin());
-            log_.push_back("unknown");
+            if (log_.empty() || log_.back() != "unknown") Log("unknown");
             continue;
         }
         if (consumed == 0 || consumed > pending_.size()) consumed = pending_.size();
         pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(consumed));
         if (key != "probe") streamKindKnown_ = true;
-        log_.push_back(key);
+        Log(key);
 
         Fault fault = Fault::None;
         if (faults.silentFromCommand >= 0 && sessionCommands_ >= faults.silentFromCommand) fault = Fault::Silent;
@@ -93,6 +100,12 @@ std::vector<Reply> PrinterModel::Receive(std::span<const std::uint8_t> bytes) {
         }
     }
     return out;
+}
+
+void PrinterModel::Log(const std::string& key) {
+    if (sessionLogged_ >= logLimit) return;
+    log_.push_back(key);
+    ++sessionLogged_;
 }
 
 void PrinterModel::ApplyFault(Fault fault, Reply& reply) const {

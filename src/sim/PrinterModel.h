@@ -101,6 +101,13 @@ public:
     /// version text gives.
     std::uint32_t FirmwareNumber() const;
 
+    /// Per session, the logs below keep at most this many entries and bytes;
+    /// a run of bytes no command starts is one "unknown" entry.
+    std::size_t logLimit = 100000;
+    std::size_t receivedLimit = 16u << 20;
+    /// A firmware stream is kept up to the largest firmware file there is.
+    std::size_t firmwareLimit = 64u << 20;
+
     /// Keys of the commands received, in order (all sessions).
     const std::vector<std::string>& commandLog() const { return log_; }
     /// Every byte received, in order (all sessions).
@@ -111,6 +118,7 @@ public:
 
 private:
     void ApplyFault(Fault fault, Reply& reply) const;
+    void Log(const std::string& key);
 
     std::vector<std::unique_ptr<CommandHandler>> handlers_;
     std::vector<std::uint8_t> pending_;
@@ -119,6 +127,8 @@ private:
     std::vector<std::vector<std::uint8_t>> firmware_;
     std::vector<std::uint8_t> firmwareCapture_;
     bool sessionStarted_ = false;
+    std::size_t sessionLogged_ = 0;
+    std::size_t sessionReceived_ = 0;
     bool firmwareMode_ = false;
     bool streamKindKnown_ = false;
     int sessionCommands_ = 0;

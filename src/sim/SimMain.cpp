@@ -57,6 +57,9 @@ int main(int argc, char** argv) {
     app.add_option("--code-page", printer.identity.codePageText, "Code-page text")->capture_default_str();
     app.add_option("--msr-mode", msrMode, "MSR mode character (one character, or 0xNN)");
     app.add_option("--latency", options.latencyMs, "Milliseconds before each reply")->capture_default_str();
+    app.add_option("--idle-timeout", options.idleTimeoutMs,
+                   "Drop a client silent this many milliseconds, so others get their turn (0: never)")
+        ->capture_default_str();
     app.add_option("--fault", faults, "KEY=silent|wrong-header|cut-short|unterminated|split (KEY: model, version, maker, codepage, msr, ...)");
     app.add_option("--silent-from", silentFrom, "No replies from this (0-based) command of a connection on");
     CLI11_PARSE(app, argc, argv);

@@ -60,7 +60,7 @@ bool SimServer::Listen(std::string& error) {
     const int yes = 1;
     ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(listener_, 4) != 0) {
+        ::listen(listener_, SOMAXCONN) != 0) {
         error = "cannot listen on " + options_.host + ":" + std::to_string(options_.port) + ": " +
                 std::strerror(errno);
         return false;
@@ -90,13 +90,21 @@ void SimServer::Serve(int client, const std::atomic<bool>& stop) {
     const std::size_t streamsBefore = printer_.firmwareStreams().size();
     printer_.BeginSession();
     std::uint8_t buffer[4096];
+    using Clock = std::chrono::steady_clock;
+    auto lastHeard = Clock::now();
     while (!stop) {
         pollfd waiting{client, POLLIN, 0};
         const int ready = ::poll(&waiting, 1, kPollMs);
         if (ready < 0 && errno != EINTR) break;
-        if (ready <= 0) continue;
+        if (ready <= 0) {
+            if (options_.idleTimeoutMs &&
+                Clock::now() - lastHeard >= std::chrono::milliseconds(options_.idleTimeoutMs))
+                break;
+            continue;
+        }
         const ssize_t count = ::recv(client, buffer, sizeof buffer, 0);
         if (count <= 0) break;
+        lastHeard = Clock::now();
         const auto replies = printer_.Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(count)));
         bool sent = true;
         for (const Reply& reply : replies) {
@@ -119,6 +127,8 @@ void SimServer::Serve(int client, const std::atomic<bool>& stop) {
     }
     SaveState();
     if (afterSession) afterSession(printer_);
+    // No one reads the logs of a served connection; a long run must not gather them.
+    printer_.ClearLogs();
 }
 
 void SimServer::SaveState() const {

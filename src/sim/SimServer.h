@@ -14,6 +14,9 @@ struct SimServerOptions {
     std::string host = "127.0.0.1";
     std::uint16_t port = 9100;  ///< 0 for a free one
     std::uint32_t latencyMs = 1;
+    /// A client that sends nothing for this long is dropped, so that it does
+    /// not keep the others waiting; 0 never drops one.
+    std::uint32_t idleTimeoutMs = 5000;
     std::optional<std::filesystem::path> stateFile;     ///< saved after every connection
     std::optional<std::filesystem::path> firmwareFile;  ///< the last firmware stream received
 };

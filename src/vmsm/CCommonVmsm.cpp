@@ -225,7 +225,9 @@ int CCommonVmsm::ReadSentinels(int track) {
     const std::uint32_t sentAt = util_.clock().TickCount();
     Pause(kShortReplyPauseMs);
     const Collection reply = CollectUntilNul(util_.link, sentAt, {});
-    reply::ParseSentinels(reply.bytes, track, record.StartSentinel[track - 1], record.EndSentinel[track - 1]);
+    if (const int code =
+            reply::ParseSentinels(reply.bytes, track, record.StartSentinel[track - 1], record.EndSentinel[track - 1]))
+        return Close(code);
     return rc::Ok;
 }
 

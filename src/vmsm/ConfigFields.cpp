@@ -41,6 +41,27 @@ EditRange EditRangeOf(const NumberField& field, std::uint32_t firmware) {
     return {.min = 0, .max = context::CapabilitiesOf(firmware).codePages - 1};
 }
 
+EditRange HeldRangeOf(const NumberField& field) {
+    // The legacy serial setting also reports 1200.
+    static constexpr std::array<std::uint32_t, 8> kHeldBaudRates{1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+    struct Held {
+        std::uint32_t PrinterConfig::*member;
+        EditRange range;
+    };
+    static const Held kHeld[] = {
+        {&PrinterConfig::CodePage, {.min = 0, .max = 63}},
+        {&PrinterConfig::TimeOff, {.min = 0, .max = 127}},
+        {&PrinterConfig::CuttingPosition, {.min = 0, .max = 65535}},
+        {&PrinterConfig::Msr, {.min = 0, .max = 15}},
+        {&PrinterConfig::Flowcontrol, {.min = 0, .max = 9}},
+        {&PrinterConfig::BtSecurity, {.min = 0, .max = 9}},
+        {&PrinterConfig::Baudrate, {.oneOf = kHeldBaudRates}},
+    };
+    for (const Held& held : kHeld)
+        if (held.member == field.member) return held.range;
+    return field.edit;
+}
+
 NumberBox ReadNumberBox(std::string_view text, const EditRange& range) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};

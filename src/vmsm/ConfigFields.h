@@ -101,6 +101,12 @@ const TextField& TextFieldOf(std::string PrinterConfig::*member);
 /// CodePage, the positions of that firmware's code-page list.
 EditRange EditRangeOf(const NumberField& field, std::uint32_t firmware);
 
+/// What the record can hold, where that is wider than the editors allow (a
+/// printer may report such a value, and it may go back to that printer
+/// unchanged); the edit range elsewhere. CodePage: every code the switches
+/// can carry.
+EditRange HeldRangeOf(const NumberField& field);
+
 /// What a number box of the editors holds. `value` is meaningful for Ok only.
 struct NumberBox {
     enum Check { Ok, OutOfRange, NotANumber } check = NotANumber;

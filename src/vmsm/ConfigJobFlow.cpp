@@ -9,15 +9,6 @@ namespace pelmora::vmsm {
 
 namespace {
 
-struct FlowTexts {
-    const char* readFailedTitle;
-    const char* written;
-    const char* writtenTitle;
-    const char* writeFailed;
-    const char* writeFailedTitle;
-    bool closesOnEditCancel;
-};
-
 constexpr FlowTexts kDesktopFlow{
     "Pelmora",
     "Success to set VMSM configuration! \r\nPlease reset printer power.", "Pelmora",
@@ -36,8 +27,12 @@ void CloseIfOpen(CCommonVmsm& engine) {
 
 }  // namespace
 
+const FlowTexts& FlowTextsOf(Variant variant) {
+    return variant == Variant::Desktop ? kDesktopFlow : kHandheldFlow;
+}
+
 JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, const ConfigJob& job) {
-    const FlowTexts& texts = job.variant == Variant::Desktop ? kDesktopFlow : kHandheldFlow;
+    const FlowTexts& texts = FlowTextsOf(job.variant);
     context::CCommonUtil& util = engine.util();
     util.PendingSettings = settings;
     engine.LoadFromStore(job.store, context::ProductKey);
@@ -71,7 +66,9 @@ JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, 
         report.title = texts.writeFailedTitle;
         return report;
     }
+    job.store.TakeWriteFailure();  // an earlier failure is not this save's
     engine.SaveToStore(job.store, context::ProductKey);
+    report.storeFailure = job.store.TakeWriteFailure();
     CloseIfOpen(engine);
     report.outcome = JobOutcome::Written;
     report.message = texts.written;

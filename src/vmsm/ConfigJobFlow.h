@@ -32,7 +32,7 @@ enum class JobOutcome {
     ReadFailed,   ///< GetStatus failed or was cancelled; nothing written
     NotWritten,   ///< the editing step cancelled
     WriteFailed,  ///< SetStatus or FactoryDefault failed or was cancelled; store unchanged
-    Written,      ///< written and stored
+    Written,      ///< written; stored unless storeFailure says otherwise
 };
 
 struct JobReport {
@@ -40,7 +40,21 @@ struct JobReport {
     std::string stepMessage;  ///< the failing step's message (empty after an operator's Cancel)
     std::string message;      ///< what the program shows in its box (empty when nothing is shown)
     std::string title;        ///< that box's title
+    /// Written to the printer, but the record could not be stored: the file
+    /// and the reason, for a warning beside the success. Empty otherwise.
+    std::string storeFailure;
 };
+
+/// The boxes a program shows at the end of a configuration job.
+struct FlowTexts {
+    const char* readFailedTitle;
+    const char* written;
+    const char* writtenTitle;
+    const char* writeFailed;
+    const char* writeFailedTitle;
+    bool closesOnEditCancel;
+};
+const FlowTexts& FlowTextsOf(Variant variant);
 
 /// Runs the job. The desktop closes the link at every end; the handheld leaves
 /// it open when the editing step cancels.

@@ -1,6 +1,7 @@
 #include "vmsm/VmsmJobRunner.h"
 
 #include "context/CCommonUtil.h"
+#include "context/FailureCause.h"
 #include "context/ResultCode.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/SwitchMap.h"
@@ -138,9 +139,15 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
     for (const PhaseRow& row : table->rows) {
         if (!Applies(row)) continue;
         Step(row.stepsBefore, kStepPauseMs);
-        if (Run(row.op, row.arg) != rc::Ok) {
+        const std::uint32_t startedAt = clock.TickCount();
+        if (const int result = Run(row.op, row.arg); result != rc::Ok) {
             const char* message = variant_ == Variant::Desktop ? row.desktopMessage : row.handheldMessage;
-            return Finish(JobEnd::Cancel, message ? message : "");
+            // "Not matched" alone would hide a closed connection or a silent printer.
+            const std::string cause = row.op == Op::QueryModel
+                ? context::IdentifyFailureCause(engine_.util(), context::QUERY_MODEL, result,
+                                                clock.TickCount() - startedAt)
+                : std::string();
+            return Finish(JobEnd::Cancel, context::WithCause(message ? message : "", cause));
         }
         Step(row.stepsAfter, kStepPauseMs);
         Step(row.slowSteps, row.slowPauseMs);

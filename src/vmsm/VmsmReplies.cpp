@@ -116,22 +116,26 @@ int ParseBtItem(ByteSpan reply, std::uint8_t item, PrinterConfig& config) {
     return rc::Ok;
 }
 
-bool ParseSentinels(ByteSpan arrived, int track, SentinelText& start, SentinelText& end) {
+int ParseSentinels(ByteSpan arrived, int track, SentinelText& start, SentinelText& end) {
+    if (arrived.empty()) return rc::NoReply;
     const ByteSpan reply = From(arrived, ReplySentinels);
-    if (reply.size() <= 4 || reply[2] != '0' + track) return false;
+    if (reply.size() < 3) return reply.empty() ? rc::BadHeader : rc::NoReply;
+    if (reply[2] != '0' + track) return rc::BadHeader;
     SentinelText first, second;
     SentinelText* text = &first;
-    for (std::size_t i = 3; i < reply.size() && reply[i] != NUL; ++i) {
+    std::size_t i = 3;
+    for (; i < reply.size() && reply[i] != NUL; ++i) {
         if (reply[i] == US && text == &first) {
             text = &second;
             continue;
         }
         text->push_back(static_cast<char>(reply[i]));
     }
-    if (first.size() > kSentinelMax || second.size() > kSentinelMax) return false;
+    if (i == reply.size()) return rc::NoReply;
+    if (first.size() > kSentinelMax || second.size() > kSentinelMax) return rc::BadHeader;
     start = std::move(first);
     end = std::move(second);
-    return true;
+    return rc::Ok;
 }
 
 }  // namespace pelmora::vmsm::reply

@@ -34,8 +34,10 @@ int ParseRfInterface(ByteSpan arrived, std::uint32_t& rfInterface);
 /// 109 when x is not the item asked, or the value does not fit the item.
 int ParseBtItem(ByteSpan reply, std::uint8_t item, PrinterConfig& config);
 
-/// 37 81 "0"+t start 1F end 00 after whatever preceded 37 81. False (texts
-/// untouched) for a missing or foreign reply, or a text over 10 bytes.
-bool ParseSentinels(ByteSpan arrived, int track, SentinelText& start, SentinelText& end);
+/// 37 81 "0"+t start 1F end 00 after whatever preceded 37 81 (37 81 "0"+t 00:
+/// both texts empty). The texts stay untouched unless the reply is whole: 301
+/// when nothing came or the 00 is missing; 109 for a foreign reply or a text
+/// over 10 bytes. A text taken from half a reply would be written back later.
+int ParseSentinels(ByteSpan arrived, int track, SentinelText& start, SentinelText& end);
 
 }  // namespace pelmora::vmsm::reply

@@ -130,12 +130,12 @@ TEST(ConfigCommand, BadValuesSendNothingAndStoreNothing) {
         {"set", "Density=4x"},
         {"set", "Density"},
         {"set", "Colour=3"},
-        {"set", "TimeOff=91"},
-        {"set", "CuttingPosition=641"},
+        {"set", "TimeOff=128"},  // past what the record holds; 91 waits for the printer
+        {"set", "CuttingPosition=65536"},
         {"set", "Baudrate=14400"},
         {"set", "Databit=6"},
-        {"set", "Flowcontrol=0"},
-        {"set", "Msr=8"},
+        {"set", "Flowcontrol=10"},
+        {"set", "Msr=16"},
         {"set", "Sentinel=3"},
         {"set", "BtConnMode=3"},
         {"set", "RfInterface=3"},
@@ -153,11 +153,16 @@ TEST(ConfigCommand, BadValuesSendNothingAndStoreNothing) {
         {"set", "--from", file("text.json", R"({"Density": "4"})")},
         {"set", "--from", file("two.json", R"({"StartSentinel": ["%", ";"]})")},
         {"set", "--from", file("array.json", R"([1, 2])")},
+        {"set", "--from", file("held.json", R"({"Density": 9})")},  // no printer holds that
+        {"set", "--from", cli.dir.path().string()},
+        {"set", "--from", file("huge.json", std::string((1 << 20) + 1, ' '))},
+        {"set", "--from", ""},
+        {"set"},  // nothing to change
     };
     for (const auto& args : cases) {
         const auto run = cli.Run(args);
-        EXPECT_EQ(run.status, 2) << args.back() << ": " << run.err;
-        EXPECT_FALSE(run.err.empty()) << args.back();
+        EXPECT_EQ(run.status, 2) << args.back().substr(0, 80) << ": " << run.err;
+        EXPECT_FALSE(run.err.empty()) << args.back().substr(0, 80);
     }
     EXPECT_TRUE(cli.printer.received().empty());
     EXPECT_TRUE(cli.Stored().empty());
@@ -218,7 +223,7 @@ TEST(ConfigCommand, SetFromAGetJsonFile) {
     EXPECT_EQ(cli.held().btDeviceName, "Caf\xE9");
 }
 
-TEST(ConfigCommand, FileValuesOutsideTheEditorsPassOnlyWhenUnchanged) {
+TEST(ConfigCommand, ValuesOutsideTheEditorsPassOnlyWhenThePrinterHoldsThem) {
     ConfigCli cli;  // the factory printer's flow control is 0, which no editor offers
     const auto path = (cli.dir / "settings.json").string();
     std::ofstream(path) << R"({"Flowcontrol": 0, "Density": 2})";
@@ -236,6 +241,51 @@ TEST(ConfigCommand, FileValuesOutsideTheEditorsPassOnlyWhenUnchanged) {
     run = cli.Run({"set", "--from", path, "Flowcontrol=2"});
     EXPECT_EQ(run.status, 0) << "the command line overrides the file: " << run.err;
     EXPECT_EQ(cli.held().serial[2], "2");
+
+    cli.held().serial[2] = "0";
+    EXPECT_EQ(cli.Run({"set", "Flowcontrol=0", "Density=3"}).status, 0);
+    EXPECT_EQ(cli.held().serial[2], "0");
+    cli.printer.ClearLogs();
+    run = cli.Run({"set", "TimeOff=91"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "pelmora: TimeOff=91 is out of range (0 to 90)\n");
+    EXPECT_FALSE(cli.Logged("enter"));
+}
+
+TEST(ConfigCommand, AChangeThisFirmwareDoesNotWriteIsRefused) {
+    ConfigCli cli;
+    cli.printer.identity.versionText = "V1.00 123115";  // 101001: no tear-off position
+    auto run = cli.Run({"set", "CuttingPosition=100"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "pelmora: CuttingPosition is not written on firmware 101001 (only from 160902 on)\n");
+    EXPECT_FALSE(cli.Logged("enter"));
+    cli.printer.identity.versionText = "V1.00 090216";
+    EXPECT_EQ(cli.Run({"set", "CuttingPosition=100"}).status, 0);
+    EXPECT_EQ(cli.held().tearOff, 100);
+}
+
+TEST(ConfigCommand, AStoreThatCannotBeSavedKeepsThePrinterResultAndWarns) {
+    ConfigCli cli;
+    std::filesystem::create_directory(cli.dir / "registry.reg");
+    const auto run = cli.Run({"set", "Density=1"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, "Success to set VMSM configuration!\nPlease reset printer power.\n");
+    EXPECT_EQ(run.err, "pelmora: warning: cannot save the settings in '" + (cli.dir / "registry.reg").string() +
+                           "': Is a directory\n");
+    EXPECT_EQ(cli.held().Switch(1) & 7, 1);
+}
+
+// A sentinel the printer did not report whole is never written back.
+TEST(ConfigCommand, ABrokenSentinelReplyFailsTheReadAndWritesNothing) {
+    for (const sim::Fault fault : {sim::Fault::CutShort, sim::Fault::Silent, sim::Fault::WrongHeader}) {
+        ConfigCli cli;
+        cli.printer.faults.perCommand["read-sentinels-1"] = fault;
+        const auto run = cli.Run({"set", "Density=5"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "Failed to read track1 sentinal code!\n");
+        EXPECT_FALSE(cli.Logged("enter"));
+        EXPECT_EQ(cli.held().startSentinel[0], "START1");
+    }
 }
 
 TEST(ConfigCommand, DefaultRestoresTheFactorySettings) {
@@ -263,7 +313,7 @@ TEST(ConfigCommand, FailuresExitOneWithTheWindowsTexts) {
     other.printer.identity.modelText = "MPT-Q800VII";
     run = other.Run({"get"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Printer model is not matched!\n");
+    EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports the model \"MPT-Q800VII\".\n");
     EXPECT_TRUE(run.out.empty());
 }
 

@@ -1,6 +1,12 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
+#include <thread>
 #include <nlohmann/json.hpp>
 
 #include "support/PrinterRig.h"
@@ -33,7 +39,7 @@ TEST(IdentifyEndToEnd, OtherModelAndNoPrinterFailWithTheWindowsTexts) {
     SimProcess sim({"--model", "MPT-Q800VII"});
     auto run = RunCli({"--tcp", sim.address(), "identify"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Printer model is not matched!\n");
+    EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports the model \"MPT-Q800VII\".\n");
     EXPECT_TRUE(run.out.empty());
 
     const std::uint16_t closed = sim.port();
@@ -41,6 +47,23 @@ TEST(IdentifyEndToEnd, OtherModelAndNoPrinterFailWithTheWindowsTexts) {
     run = RunCli({"--tcp", "127.0.0.1:" + std::to_string(closed), "identify"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Port open error!\n");
+}
+
+TEST(IdentifyEndToEnd, APeerThatClosesTheConnectionIsNamedAsTheCause) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 1), 0);
+    socklen_t length = sizeof address;
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+    std::thread peer([listener] { ::close(::accept(listener, nullptr, nullptr)); });
+    const auto run = RunCli({"--tcp", "127.0.0.1:" + std::to_string(ntohs(address.sin_port)), "identify"});
+    peer.join();
+    ::close(listener);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer closed the connection.\n");
 }
 
 TEST(FirmwareEndToEnd, FileArrivesUnchanged) {
@@ -61,6 +84,24 @@ TEST(FirmwareEndToEnd, FileArrivesUnchanged) {
     EXPECT_EQ(got, bytes);
 }
 
+TEST(FirmwareEndToEnd, AnEmptyFileSucceedsWithAWarningAndATooLargeOneSaysSo) {
+    test::TempDir dir;
+    SimProcess sim;
+    const auto empty = dir / "empty.fls";
+    std::ofstream(empty).flush();
+    auto run = RunCli({"--tcp", sim.address(), "firmware", empty.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "pelmora: warning: the firmware file is empty; nothing was sent\n");
+
+    const auto huge = dir / "huge.fls";
+    std::ofstream(huge).flush();
+    std::filesystem::resize_file(huge, (64u << 20) + 1);  // sparse: no disk space taken
+    run = RunCli({"--tcp", sim.address(), "firmware", huge.string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "Error : File Open Error!\n(" + huge.string() +
+                           ": larger than 64 MiB, the most a firmware file can be)\n");
+}
+
 TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
     test::TempDir dir;
     const auto notFirmware = dir / "x.bin";
@@ -75,12 +116,30 @@ TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
         {"--serial", "COM1", "--parity", "mark", "identify"},
         {"identify", "--bogus"},
         {},
+        // An empty value would open the stored port instead.
+        {"--tcp", "", "identify"},
+        {"--serial", "", "identify"},
+        {"--bluetooth", "", "identify"},
+        {"--usb", "", "identify"},
+        {"--tcp", "127.0.0.1:+9100", "identify"},
+        // Line settings that no serial port would take.
+        {"--tcp", "127.0.0.1:1", "--baud", "9600", "identify"},
+        {"--usb", "/dev/null", "--parity", "odd", "identify"},
+        {"--flow", "dtr-dsr", "identify"},
+        // A device or FIFO is no firmware file (and would block the open).
+        {"--tcp", "127.0.0.1:1", "firmware", "--force", "/dev/null"},
     };
     for (const auto& args : cases) {
         const auto run = RunCli(args);
         EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args.back()) << ": " << run.err;
         EXPECT_FALSE(run.err.empty());
     }
+    EXPECT_EQ(RunCli({"bogus"}).err, "The following argument was not expected: bogus\nRun with --help for more information.\n");
+    EXPECT_EQ(RunCli({"config"}).err, "pelmora: a command is required: get, set, default\n");
+    // A store that cannot be read is reported, not replaced by COM1.
+    const auto unreadable = RunCli({"identify"}, {{"PELMORA_REGISTRY", dir.path().string()}});
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_NE(unreadable.err.find("cannot read the settings store"), std::string::npos) << unreadable.err;
     EXPECT_EQ(RunCli({"--version"}).status, 0);
     EXPECT_EQ(RunCli({"--help"}).status, 0);
 }

@@ -126,7 +126,7 @@ TEST_F(NvEndToEnd, PrinterFailuresGiveTheWindowsTexts) {
         SimProcess sim({"--maker", "OTHER"});
         const auto run = Nv(sim, {"list"});
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "Printer model is not matched!\n");
+        EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports another maker.\n");
     }
     {
         SimProcess sim({"--fault", "nv-list=wrong-header"});

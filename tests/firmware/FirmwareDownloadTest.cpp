@@ -9,19 +9,15 @@
 namespace pelmora::firmware {
 namespace {
 
-class RecordingView final : public FirmwareView {
+class RecordingView final : public FirmwareProgress {
 public:
     void SetStatus(const std::string& status) override { statuses.push_back(status); }
     void SetProgress(int percent) override { progress.push_back(percent); }
-    void ShowMessage(const std::string& text, const std::string& title) override {
-        messages.push_back(text);
-        titles.push_back(title);
-    }
-    void EnableExit(bool enabled) override { exitEnabled = enabled; }
+    void Sending() override { ++sending; }
 
-    std::vector<std::string> statuses, messages, titles;
+    std::vector<std::string> statuses;
     std::vector<int> progress;
-    bool exitEnabled = true;
+    int sending = 0;
 };
 
 struct FirmwareRig {
@@ -56,13 +52,15 @@ TEST(FirmwareDownload, PiecesAndProgress) {
     for (const Case& c : cases) {
         FirmwareRig f;
         const auto path = f.File(c.size);
-        EXPECT_EQ(DownloadFirmware(path, f.link, f.view), FirmwareResult::Success) << c.size;
+        const FirmwareOutcome outcome = DownloadFirmware(path, f.link, f.view);
+        EXPECT_EQ(outcome.result, FirmwareResult::Success) << c.size;
         EXPECT_EQ(f.rig.platform.writeSizes(), c.pieces) << c.size;
         EXPECT_EQ(f.view.progress, c.progress) << c.size;
-        EXPECT_EQ(f.view.messages, std::vector<std::string>{"Success to download firmware!"});
-        EXPECT_EQ(f.view.titles, std::vector<std::string>{"Pelmora"});
-        EXPECT_EQ(f.view.statuses.back(), "Finished to download firmware and Reset the printer!");
-        EXPECT_TRUE(f.view.exitEnabled);
+        EXPECT_EQ(outcome.message, "Success to download firmware!");
+        EXPECT_EQ(outcome.title, "Pelmora");
+        EXPECT_EQ(outcome.status, "Finished to download firmware and Reset the printer!");
+        EXPECT_EQ(f.view.statuses.back(), outcome.status);
+        EXPECT_EQ(f.view.sending, 1);
         EXPECT_FALSE(f.link.IsOpen());
         // The printer gets the file's bytes unchanged, as one stream.
         if (c.size) {
@@ -76,13 +74,24 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
     FirmwareRig f;
     const auto readOnly = f.File(10);
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
-    const bool root = ::geteuid() == 0;  // root may write anyway
-    for (const auto& path : {f.rig.dir / "missing.fls", f.rig.dir.path(), readOnly}) {
-        if (root && path == readOnly) continue;
+    const auto huge = f.rig.dir / "huge.fls";
+    std::ofstream{huge}.put('x');
+    std::filesystem::resize_file(huge, kMaxFirmwareBytes + 1);  // sparse: costs no disk
+    const std::pair<std::filesystem::path, FileProblem> cases[] = {
+        {f.rig.dir / "missing.fls", FileProblem::CannotOpen},
+        {f.rig.dir.path(), FileProblem::Directory},
+        {readOnly, FileProblem::ReadOnly},
+        {huge, FileProblem::TooLarge},
+    };
+    for (const auto& [path, problem] : cases) {
         RecordingView view;
-        EXPECT_EQ(DownloadFirmware(path, f.link, view), FirmwareResult::FileOpenError) << path;
-        EXPECT_EQ(view.messages, std::vector<std::string>{"Error : File Open Error!"});
+        const FirmwareOutcome outcome = DownloadFirmware(path, f.link, view);
+        EXPECT_EQ(outcome.result, FirmwareResult::FileOpenError) << path;
+        EXPECT_EQ(outcome.problem, problem) << path;
+        EXPECT_EQ(outcome.message, "Error : File Open Error!");
+        EXPECT_EQ(outcome.status, "Ready firmware download.");
         EXPECT_EQ(view.statuses, std::vector<std::string>{"Ready firmware download."});
+        EXPECT_EQ(view.sending, 0);
     }
     EXPECT_EQ(f.rig.platform.openAttempts(), 0);
 }
@@ -90,21 +99,23 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
 TEST(FirmwareDownload, PortThatDoesNotOpenSendsNothing) {
     FirmwareRig f;
     f.link.portText = "NET127.0.0.2";
-    EXPECT_EQ(DownloadFirmware(f.File(10), f.link, f.view), FirmwareResult::PortOpenError);
-    EXPECT_EQ(f.view.messages, std::vector<std::string>{"Error : OpenPort! Please check printer"});
-    EXPECT_EQ(f.view.statuses.back(), "Firmware is downloading...Don't turn off the printer!!!");
+    const FirmwareOutcome outcome = DownloadFirmware(f.File(10), f.link, f.view);
+    EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
+    EXPECT_EQ(outcome.message, "Error : OpenPort! Please check printer");
+    EXPECT_EQ(outcome.status, "Firmware is downloading...Don't turn off the printer!!!");
+    EXPECT_EQ(f.view.sending, 0);
     EXPECT_TRUE(f.rig.platform.writeSizes().empty());
 }
 
 TEST(FirmwareDownload, ShortPieceStopsTheDownloadAndClosesTheLink) {
     FirmwareRig f;
     f.rig.platform.config().shortWritesFrom = 1;
-    EXPECT_EQ(DownloadFirmware(f.File(9000), f.link, f.view), FirmwareResult::SendFailed);
+    const FirmwareOutcome outcome = DownloadFirmware(f.File(9000), f.link, f.view);
+    EXPECT_EQ(outcome.result, FirmwareResult::SendFailed);
     EXPECT_EQ(f.rig.platform.writeSizes(), (std::vector<int>{4096, 4095}));
-    EXPECT_EQ(f.view.messages, std::vector<std::string>{"Error : Send Failed!"});
+    EXPECT_EQ(outcome.message, "Error : Send Failed!");
     EXPECT_EQ(f.view.progress, std::vector<int>{45});
-    EXPECT_EQ(f.view.statuses.back(), "Finished to download firmware and Reset the printer!");
-    EXPECT_TRUE(f.view.exitEnabled);
+    EXPECT_EQ(outcome.status, "Finished to download firmware and Reset the printer!");
     EXPECT_FALSE(f.link.IsOpen());
 }
 

@@ -68,9 +68,11 @@ TEST(NvJobRunner, FailuresEndWithTheVariantsText) {
                   const NvJobVariant& variant; std::string message; bool linkOpen; };
     const Case cases[] = {
         {"other maker", false, [](test::NvRig& rig) { rig.printer.identity.makerText = "OTHER"; },
-         NvJob::ReadAddresses, DesktopNvJob(), "Printer model is not matched!", false},
+         NvJob::ReadAddresses, DesktopNvJob(), "Printer model is not matched!\r\nThe printer reports another maker.",
+         false},
         {"other model", false, [](test::NvRig& rig) { rig.printer.identity.modelText = "MPT-Q800VII"; },
-         NvJob::ReadAddresses, HandheldNvJob(), "Printer Model name not matched...!!", false},
+         NvJob::ReadAddresses, HandheldNvJob(),
+         "Printer Model name not matched...!!\r\nThe printer reports the model \"MPT-Q800VII\".", false},
         {"nothing listens", false, [](test::NvRig& rig) { rig.util.link.baudRate = 9101; }, NvJob::ReadAddresses,
          DesktopNvJob(), "Port open error!", false},
         {"download write", true, failedDownload, NvJob::DownloadImages, DesktopNvJob(), write, false},

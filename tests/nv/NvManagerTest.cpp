@@ -96,6 +96,15 @@ TEST_F(NvManagerTest, NothingToDownloadGoneOrTooTallStopsBeforeAnythingIsSent) {
     EXPECT_TRUE(rig.printer.commandLog().empty());
 }
 
+TEST_F(NvManagerTest, KeptPicturesAreNotReadAgainAtTheDownload) {
+    rig.nv.KeepDecodedPictures = true;
+    Add("a.bmp", 8, 1);
+    std::filesystem::remove(rig.nv.ImageList.items()[0].path);
+    const auto outcome = manager.Download(true);
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
+    EXPECT_EQ(StoredCodes(), (Codes{"10"}));
+}
+
 TEST_F(NvManagerTest, FailedDownloadLeavesTheCountAndStillRefreshes) {
     Add("a.bmp", 8, 1);
     rig.nv.WriteStoredCount(9);

@@ -1,5 +1,6 @@
 // Bitmap files to one-bit rasters: loading, scaling, thresholds and dither.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -141,10 +142,38 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
     ASSERT_TRUE(png.save(QString::fromStdString(pngPath), "PNG"));
     Bytes cut = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
     cut.resize(40);  // inside the info header
-    for (const std::string& path : {pngPath, (dir / "missing.bmp").string(), dir.path().string(),
-                                    Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()),
-                                    Write("cut.bmp", cut)})
+    // Headers that promise pixels the file does not hold.
+    Bytes halfRows = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
+    halfRows.resize(halfRows.size() / 2);
+    Bytes offsetPastEnd = Bmp{2, 2, 24, 0, {}, Bytes(16, 0)}.File();
+    offsetPastEnd[10] = 0xFF;
+    const std::vector<std::uint32_t> two{0, 0xFFFFFF};
+    const std::string fifo = (dir / "fifo.bmp").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // no writer: opening it must not wait
+    for (const std::string& path : {
+             pngPath, (dir / "missing.bmp").string(), dir.path().string(), fifo,
+             Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()), Write("cut.bmp", cut),
+             Write("half.bmp", halfRows), Write("offset.bmp", offsetPastEnd),
+             Write("rle-no-end.bmp", Bmp{4, 2, 8, 1, two, {0x04, 0x01, 0x00, 0x00}}.File()),
+             Write("rle-past-row.bmp", Bmp{4, 1, 8, 1, two, {0x05, 0x01, 0x00, 0x01}}.File()),
+             Write("rle-past-rows.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x00, 0x00, 0x00, 0x00, 0x01}}.File()),
+             Write("rle-literal-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x04, 0x01, 0x00}}.File()),
+             Write("rle-delta-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x02, 0x01}}.File())})
         EXPECT_FALSE(LoadBitmapFile(path)) << path;
+}
+
+TEST_F(BitmapLoader, MoreColoursThanTheDepthIndexesAreReadQuietly) {
+    static int complaints = 0;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {
+        ++complaints;
+    });
+    std::vector<std::uint32_t> palette(256, 0xFFFFFF);
+    palette[1] = 0x000000;
+    const auto loaded = LoadBitmapFile(Write("wide-table.bmp", Bmp{2, 1, 1, 0, palette, {0x40, 0, 0, 0}}.File()));
+    qInstallMessageHandler(previous);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(complaints, 0);
+    EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, Bytes{0x40});  // white, black
 }
 
 }  // namespace

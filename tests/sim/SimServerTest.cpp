@@ -1,6 +1,13 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <fstream>
+#include <vector>
+
+#include "sim/PrinterModel.h"
 
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
@@ -23,7 +30,7 @@ TEST(SimServer, StateFileKeepsThePrinterBetweenRuns) {
     SimProcess again({"--state", state});
     const auto run = RunCli({"--tcp", again.address(), "identify"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Printer model is not matched!\n");
+    EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports the model \"MPT-Q800VII\".\n");
 }
 
 TEST(SimServer, BadOptionsAndBadStateAreRefused) {
@@ -50,6 +57,33 @@ TEST(SimServer, ServesOneClientAfterAnother) {
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_NE(run.out.find("Firmware: 101001"), std::string::npos);
     }
+}
+
+TEST(SimServer, AnIdleClientIsDroppedSoTheNextIsServed) {
+    SimProcess sim({"--idle-timeout", "300"});
+    const int idle = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(sim.port());
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::connect(idle, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const auto run = RunCli({"--tcp", sim.address(), "identify"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    ::close(idle);
+}
+
+TEST(PrinterModel, GarbageKeepsTheLogsBounded) {
+    sim::PrinterModel printer;
+    printer.receivedLimit = 1000;
+    printer.BeginSession();
+    const std::vector<std::uint8_t> version{0x1D, 0x49, 0x41}, garbage(500, 0xFF);
+    printer.Receive(version);
+    for (int i = 0; i < 10; ++i) printer.Receive(garbage);
+    EXPECT_EQ(printer.commandLog(), (std::vector<std::string>{"version", "unknown"}));
+    EXPECT_EQ(printer.received().size(), 1000u);
+    printer.BeginSession();  // the limits are per connection
+    printer.Receive(version);
+    EXPECT_EQ(printer.received().size(), 1003u);
 }
 
 }  // namespace

@@ -12,8 +12,10 @@ std::string Hex(std::span<const std::uint8_t> bytes) {
     return link::HexBytes(bytes.data(), bytes.size());
 }
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelmora-test-XXXXXX").string();
+TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path()) {}
+
+TempDir::TempDir(const std::filesystem::path& parent) {
+    std::string pattern = (parent / "pelmora-test-XXXXXX").string();
     if (char* made = ::mkdtemp(pattern.data())) path_ = made;
 }
 

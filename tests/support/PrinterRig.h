@@ -22,6 +22,8 @@ std::string Hex(std::span<const std::uint8_t> bytes);
 class TempDir {
 public:
     TempDir();
+    /// A folder below `parent` instead of the system's temporary folder.
+    explicit TempDir(const std::filesystem::path& parent);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

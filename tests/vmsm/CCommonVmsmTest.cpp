@@ -116,7 +116,8 @@ TEST(Engine, ReplyFaults) {
         {"read-bt-d", [](CCommonVmsm& e) { return e.ReadBtItem('d'); },
          {{WrongHeader, rc::NoReply, 0}, {Silent, rc::NoReply, 0}, {Unterminated, rc::NoReply, 0}}},
         {"read-sentinels-1", [](CCommonVmsm& e) { return e.ReadSentinels(1); },
-         {{Silent, rc::Ok, 1}, {WrongHeader, rc::Ok, 1}}},  // the texts stay; the read still succeeds
+         {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}, {CutShort, rc::NoReply, 0},
+          {Unterminated, rc::NoReply, 0}, {Split, rc::Ok, 1}}},
         {"enter", [](CCommonVmsm& e) { return e.EnterSettingMode(); },
          {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}}},
         {"enter-legacy", [](CCommonVmsm& e) { return e.EnterSettingModeLegacy(); }, {{WrongHeader, rc::NoReply, 0}}},

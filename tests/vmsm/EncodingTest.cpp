@@ -171,20 +171,26 @@ TEST(Replies, BluetoothItems) {
 }
 
 TEST(Replies, Sentinels) {
-    struct Case { const char* arrived; int track; bool accepted; const char* start; const char* end; };
+    struct Case { const char* arrived; int track; int code; const char* start; const char* end; };
     const Case cases[] = {
-        {"37 81 31 25 1F 3F 00", 1, true, "%", "?"},
-        {"AA BB 37 81 32 3B 1F 3F 00", 2, true, ";", "?"},
-        {"37 81 33 41 42 00", 3, true, "AB", ""},
-        {"37 81 31 1F 3F 1F 21 00", 1, true, "", "?\x1F!"},
-        {"37 81 32 25 1F 3F 00", 1, false, "old", "old"},  // another track
-        {"37 81 31 00", 1, false, "old", "old"},  // four bytes
-        {"37 81 31 41 41 41 41 41 41 41 41 41 41 41 1F 00", 1, false, "old", "old"},  // 11 bytes
-        {"37 81 31 41 41 41 41 41 41 41 41 41 41 1F 00", 1, true, "AAAAAAAAAA", ""},
+        {"37 81 31 25 1F 3F 00", 1, rc::Ok, "%", "?"},
+        {"AA BB 37 81 32 3B 1F 3F 00", 2, rc::Ok, ";", "?"},
+        {"37 81 33 41 42 00", 3, rc::Ok, "AB", ""},
+        {"37 81 31 1F 3F 1F 21 00", 1, rc::Ok, "", "?\x1F!"},
+        {"37 81 31 00", 1, rc::Ok, "", ""},  // the printer holds no texts
+        {"37 81 31 41 41 41 41 41 41 41 41 41 41 1F 00", 1, rc::Ok, "AAAAAAAAAA", ""},
+        // Nothing, or less than the whole reply, leaves the texts.
+        {"", 1, rc::NoReply, "old", "old"},
+        {"37 81 31 53 54 41 52", 1, rc::NoReply, "old", "old"},  // cut short: no 00
+        {"37 81", 1, rc::NoReply, "old", "old"},
+        {"37 81 31 25 1F 3F", 1, rc::NoReply, "old", "old"},
+        {"37 81 32 25 1F 3F 00", 1, rc::BadHeader, "old", "old"},  // another track
+        {"37 80 31 25 00", 1, rc::BadHeader, "old", "old"},
+        {"37 81 31 41 41 41 41 41 41 41 41 41 41 41 1F 00", 1, rc::BadHeader, "old", "old"},  // 11 bytes
     };
     for (const Case& k : cases) {
         std::string start = "old", end = "old";
-        EXPECT_EQ(p::ParseSentinels(H(k.arrived), k.track, start, end), k.accepted) << k.arrived;
+        EXPECT_EQ(p::ParseSentinels(H(k.arrived), k.track, start, end), k.code) << k.arrived;
         EXPECT_EQ(start, k.start) << k.arrived;
         EXPECT_EQ(end, k.end) << k.arrived;
     }

@@ -175,7 +175,9 @@ TEST(VmsmJob, LegacyGetStatusDecodesAndCompletesTheBar) {
 TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
     struct Case { Variant variant; VmsmJob job; const char* key; sim::Fault fault; const char* message; bool open; };
     const Case cases[] = {
-        {D, GetStatus, "model", WrongHeader, "Printer model is not matched!", false},
+        {D, GetStatus, "model", WrongHeader,
+         "Printer model is not matched!\r\nThe printer's reply \"`MPT-Q700VII\" names no model.", false},
+        {D, GetStatus, "model", Silent, "Printer model is not matched!\r\nNo reply came within 12.2 s.", false},
         {D, GetStatus, "version", Silent, "Failed to get printer version!", false},
         {D, GetStatus, "read-switch-2", Silent, "Failed to read SW2 data!", false},
         {D, GetStatus, "read-switch-8", WrongHeader, "Failed to read SW8 data!", false},
@@ -184,7 +186,8 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
         {D, GetStatus, "read-switch-P", Silent, "Failed to read RF Interface!", true},
         {D, GetStatus, "read-bt-s", WrongHeader, "Failed to read Bluetooth encryption infomation!", false},
         {D, SetStatus, "enter", Silent, "Failed to set initial command!", false},
-        {HH, GetStatus, "model", WrongHeader, "Printer Model name not matched...!!", false},
+        {HH, GetStatus, "model", WrongHeader,
+         "Printer Model name not matched...!!\r\nThe printer's reply \"`MPT-Q700VII\" names no model.", false},
         {HH, GetStatus, "msr", WrongHeader, "Failed to get MSR Mode..!!", false},
         {HH, GetStatus, "read-switch-Q", WrongHeader, "Failed to read SW51 data!", false},
         {HH, GetStatus, "read-bt-k", Silent, "Failed to read Bluetooth pin code!!", false},
@@ -201,7 +204,8 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
 
     VmsmRig other;
     other.printer.identity.modelText = "MPT-Q800VII";
-    EXPECT_EQ(other.Run(GetStatus).message, "Printer model is not matched!");
+    EXPECT_EQ(other.Run(GetStatus).message,
+              "Printer model is not matched!\r\nThe printer reports the model \"MPT-Q800VII\".");
     EXPECT_EQ(other.view.positions.back(), 5) << "one progress step of five";
     EXPECT_EQ(other.view.labels.back(), "Get status : 5 %");
 

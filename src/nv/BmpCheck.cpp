@@ -1,0 +1,89 @@
+#include "nv/BmpCheck.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace pelmora::nv {
+
+namespace {
+
+constexpr std::size_t kCoreHeader = 12;
+constexpr std::size_t kInfoHeader = 40;
+constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
+
+std::uint32_t Le(const std::string& b, std::size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
+    return v;
+}
+
+// Walks the RLE stream from `at`; false when it leaves the file, a row or the
+// bitmap, or ends before its end mark without having filled every row.
+bool RleHeld(const std::string& b, std::size_t at, std::int64_t width, std::int64_t height, bool fourBit) {
+    std::int64_t x = 0, y = 0;
+    while (at + 2 <= b.size()) {
+        const unsigned count = static_cast<unsigned char>(b[at]);
+        const unsigned code = static_cast<unsigned char>(b[at + 1]);
+        at += 2;
+        if (count > 0) {
+            x += count;
+        } else if (code == 0) {  // end of line
+            x = 0;
+            ++y;
+        } else if (code == 1) {  // end of bitmap
+            return true;
+        } else if (code == 2) {  // move right and up
+            if (at + 2 > b.size()) return false;
+            x += static_cast<unsigned char>(b[at]);
+            y += static_cast<unsigned char>(b[at + 1]);
+            at += 2;
+        } else {  // `code` pixels stored literally, padded to a whole 16-bit word
+            const std::size_t stored = fourBit ? (code + 1) / 2 : code;
+            at += stored + stored % 2;
+            if (at > b.size()) return false;
+            x += code;
+        }
+        if (x > width || y > height) return false;
+    }
+    return y >= height;
+}
+
+}  // namespace
+
+bool CheckBmpData(std::string& b) {
+    if (b.size() < 14 + 4 || b[0] != 'B' || b[1] != 'M') return true;  // the decoder refuses it
+    const std::uint32_t offset = Le(b, 10, 4);
+    const std::uint32_t header = Le(b, 14, 4);
+    std::int64_t width, height;
+    std::uint32_t bits, compression = kRgb;
+    if (header == kCoreHeader && b.size() >= 14 + kCoreHeader) {
+        width = Le(b, 18, 2);
+        height = Le(b, 20, 2);
+        bits = Le(b, 24, 2);
+    } else if (header >= kInfoHeader && b.size() >= 14 + kInfoHeader) {
+        width = static_cast<std::int32_t>(Le(b, 18, 4));
+        height = std::llabs(static_cast<std::int32_t>(Le(b, 22, 4)));
+        bits = Le(b, 28, 2);
+        compression = Le(b, 30, 4);
+        constexpr std::size_t kColoursUsed = 46;
+        if (bits >= 1 && bits <= 8 && Le(b, kColoursUsed, 4) > (1u << bits))
+            for (std::size_t i = 0; i < 4; ++i) b[kColoursUsed + i] = 0;  // 0: as many as the depth indexes
+    } else {
+        return true;
+    }
+    if (offset > b.size()) return false;
+    if (width <= 0 || height <= 0) return true;  // nothing to hold; the decoder refuses it
+    switch (compression) {
+    case kRgb:
+    case kBitFields:
+    case kAlphaBitFields: {
+        const std::uint64_t row = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
+        return row * static_cast<std::uint64_t>(height) <= b.size() - offset;
+    }
+    case kRle8: return RleHeld(b, offset, width, height, false);
+    case kRle4: return RleHeld(b, offset, width, height, true);
+    default: return true;
+    }
+}
+
+}  // namespace pelmora::nv

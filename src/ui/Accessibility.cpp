@@ -1,0 +1,63 @@
+#include "ui/Accessibility.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace pelmora::ui {
+
+namespace {
+
+bool NeedsName(const QWidget* widget) {
+    return widget->focusPolicy() != Qt::NoFocus || qobject_cast<const QProgressBar*>(widget);
+}
+
+QString OwnCaption(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget)) return group->title();
+    if (qobject_cast<const QProgressBar*>(widget)) {
+        for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+            if (const auto* group = qobject_cast<const QGroupBox*>(up)) return group->title();
+        return QCoreApplication::translate("Accessibility", "Progress");
+    }
+    return {};
+}
+
+void Name(QWidget* widget, const QString& caption) {
+    const QString spoken = SpokenText(caption);
+    if (widget->accessibleName().isEmpty() && !spoken.isEmpty()) widget->setAccessibleName(spoken);
+}
+
+}  // namespace
+
+QString SpokenText(QString caption) {
+    // "&&" is a literal ampersand; a single one marks the mnemonic.
+    caption.replace(QLatin1String("&&"), QString(QChar(0xE000)));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QChar(0xE000), QLatin1Char('&'));
+    caption = caption.trimmed();
+    while (caption.endsWith(QLatin1Char(':'))) caption = caption.chopped(1).trimmed();
+    return caption;
+}
+
+void NameControls(QWidget* root) {
+    // Labels first: a buddy label names its control better than anything else.
+    for (QLabel* label : root->findChildren<QLabel*>())
+        if (QWidget* buddy = label->buddy()) Name(buddy, label->text());
+    for (QWidget* widget : root->findChildren<QWidget*>())
+        if (NeedsName(widget)) Name(widget, OwnCaption(widget));
+}
+
+QStringList UnnamedControls(const QWidget* root) {
+    QStringList unnamed;
+    for (const QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!NeedsName(widget) || !widget->accessibleName().isEmpty()) continue;
+        unnamed << (widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                   : widget->objectName());
+    }
+    return unnamed;
+}
+
+}  // namespace pelmora::ui

@@ -1,0 +1,149 @@
+#include "ui/JobProgressDialog.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "ui/Accessibility.h"
+#include "ui/CoreTexts.h"
+#include "ui/PhaseTimer.h"
+
+namespace pelmora::ui {
+
+/// Runs on whichever thread the runner reports from; everything it shows is
+/// queued to the UI thread.
+class JobProgressDialog::QueuedView final : public context::ProgressView {
+public:
+    explicit QueuedView(JobProgressDialog& dialog) : dialog_(dialog) {}
+    void SetTitle(const std::string& title) override {
+        dialog_.queue_.Post([d = &dialog_, title] { d->Show(title, true); });
+    }
+    void SetLabel(const std::string& label) override {
+        dialog_.queue_.Post([d = &dialog_, label] { d->Show(label, false); });
+    }
+    void SetPosition(int position) override {
+        dialog_.queue_.Post([d = &dialog_, position] { d->SetPosition(position); });
+    }
+
+private:
+    JobProgressDialog& dialog_;
+};
+
+JobProgressDialog::JobProgressDialog(JobLayout layout, QWidget* parent, PhaseTimer* timer)
+    : QDialog(parent), layout_(layout), view_(std::make_unique<QueuedView>(*this)) {
+    if (!timer) ownTimer_ = std::make_unique<QtPhaseTimer>();
+    timer_ = timer ? timer : ownTimer_.get();
+    setModal(true);
+    setObjectName("jobProgress");
+
+    bar_ = new QProgressBar;
+    bar_->setObjectName("bar");
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    auto* layoutBox = new QVBoxLayout(this);
+    if (layout_ == JobLayout::Desktop) {
+        frame_ = new QGroupBox(tr("Progressing..."));
+        frame_->setObjectName("frame");
+        auto* inner = new QVBoxLayout(frame_);
+        inner->addWidget(bar_);
+        layoutBox->addWidget(frame_);
+        setMinimumWidth(320);
+    } else {
+        line_ = new QLabel(tr("Processing..."));
+        line_->setObjectName("line");
+        layoutBox->addWidget(line_);
+        layoutBox->addWidget(bar_);
+        setMinimumWidth(220);
+    }
+    NameControls(this);
+}
+
+JobProgressDialog::~JobProgressDialog() = default;
+
+context::ProgressView& JobProgressDialog::view() { return *view_; }
+
+void JobProgressDialog::Show(const std::string& text, bool title) {
+    const QString shown = CoreText(text);
+    if (title) {
+        setWindowTitle(shown);
+    } else if (frame_) {
+        frame_->setTitle(shown);
+    } else {
+        line_->setText(shown);
+    }
+    if (!title) bar_->setAccessibleDescription(shown);
+}
+
+void JobProgressDialog::SetPosition(int position) { bar_->setValue(std::clamp(position, 0, 100)); }
+
+context::JobEnd JobProgressDialog::Run(context::JobRunner& runner) {
+    runner_ = &runner;
+    cancelRequested_ = false;
+    phaseRunning_ = false;
+    setWindowTitle(QString());  // a reused window must not show the last job's title
+    if (frame_) frame_->setTitle(tr("Progressing..."));
+    if (line_) line_->setText(tr("Processing..."));
+    bar_->setValue(0);
+
+    const std::optional<context::NextPhase> first = runner.Open();
+    if (first) {
+        Arm(first);
+        exec();
+    }
+    timer_->Stop();
+    worker_.Join();
+    runner_ = nullptr;
+    return runner.End();
+}
+
+void JobProgressDialog::Arm(const std::optional<context::NextPhase>& next) {
+    if (!next) return Finish();
+    timer_->Arm(next->delayMs, [this, phase = next->phase] { StartPhase(phase); });
+}
+
+void JobProgressDialog::StartPhase(int phase) {
+    if (!runner_) return;
+    if (cancelRequested_) {
+        runner_->Cancel();
+        return Finish();
+    }
+    phaseRunning_ = true;
+    emit phaseStarted(phase);
+    worker_.Run([this, runner = runner_, phase] {
+        const std::optional<context::NextPhase> next = runner->RunPhase(phase);
+        queue_.Post([this, next] { PhaseDone(next); });
+    });
+}
+
+void JobProgressDialog::PhaseDone(const std::optional<context::NextPhase>& next) {
+    phaseRunning_ = false;
+    if (!runner_) return;
+    if (next && cancelRequested_) {
+        runner_->Cancel();
+        return Finish();
+    }
+    Arm(next);
+}
+
+void JobProgressDialog::Finish() {
+    timer_->Stop();
+    done(runner_ && runner_->End() == context::JobEnd::Ok ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void JobProgressDialog::reject() {
+    if (!runner_) return QDialog::reject();
+    cancelRequested_ = true;
+    if (phaseRunning_) return;  // handed over when the phase returns
+    runner_->Cancel();
+    Finish();
+}
+
+void JobProgressDialog::keyPressEvent(QKeyEvent* event) {
+    // Only Esc may end a job early.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace pelmora::ui

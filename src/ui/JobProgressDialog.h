@@ -1,0 +1,87 @@
+#pragma once
+#include <memory>
+#include <optional>
+
+#include <QDialog>
+
+#include "context/JobRunner.h"
+#include "ui/UiThreadQueue.h"
+#include "ui/WorkerThread.h"
+
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+
+namespace pelmora::ui {
+
+class PhaseTimer;
+
+/// Where the job window's text line sits.
+enum class JobLayout {
+    Desktop,   ///< a captioned frame around the bar; the runner's label is the caption
+    Handheld,  ///< a title per job and a text line above the bar
+};
+
+/// The modal window that drives any context::JobRunner: each phase runs on a
+/// worker thread, the runner's progress reaches the widgets on the UI thread,
+/// and the next phase is armed with a one-shot timer on the UI thread after
+/// the runner's delay. Esc and the close box cancel between phases; Enter
+/// does nothing; there are no buttons.
+///
+/// Ownership while a job runs: the phase on the worker thread is the only
+/// user of the runner, its engine, the printer context and the link. Nothing
+/// else touches them until Run() returns: this window and every window under
+/// it are modal, and the runner is handed Open, Cancel, End and Message only
+/// between phases.
+class JobProgressDialog final : public QDialog {
+    Q_OBJECT
+public:
+    /// `timer`: the phase timer (null: real time); it must outlive the window.
+    explicit JobProgressDialog(JobLayout layout, QWidget* parent = nullptr, PhaseTimer* timer = nullptr);
+    ~JobProgressDialog() override;
+
+    /// The view to build runners with: thread-safe, it shows on this window.
+    context::ProgressView& view();
+
+    /// Runs the job modally to its end; OK, or Cancel with the runner's Message().
+    context::JobEnd Run(context::JobRunner& runner);
+
+    /// Whether a phase is running on the worker thread now.
+    bool PhaseRunning() const { return phaseRunning_; }
+
+signals:
+    /// A phase was handed to the worker thread.
+    void phaseStarted(int phase);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+public slots:
+    /// Esc and the close box: the cancel waits for a running phase to end.
+    void reject() override;
+
+private:
+    class QueuedView;
+    void Show(const std::string& text, bool title);
+    void SetPosition(int position);
+    void Arm(const std::optional<context::NextPhase>& next);
+    void StartPhase(int phase);
+    void PhaseDone(const std::optional<context::NextPhase>& next);
+    void Finish();
+
+    JobLayout layout_;
+    QGroupBox* frame_ = nullptr;
+    QLabel* line_ = nullptr;
+    QProgressBar* bar_ = nullptr;
+    std::unique_ptr<PhaseTimer> ownTimer_;
+    PhaseTimer* timer_ = nullptr;
+    context::JobRunner* runner_ = nullptr;
+    bool phaseRunning_ = false;
+    bool cancelRequested_ = false;
+    // Declared so that the worker is joined before the queue it posts to goes.
+    UiThreadQueue queue_;
+    std::unique_ptr<QueuedView> view_;
+    WorkerThread worker_;
+};
+
+}  // namespace pelmora::ui

@@ -1,0 +1,14 @@
+#include "ui/JobWindowHost.h"
+
+namespace pelmora::ui {
+
+JobWindowHost::JobWindowHost(JobLayout layout, QWidget* parent, PhaseTimer* timer)
+    : dialog_(layout, parent, timer) {}
+
+vmsm::ConfigJob JobWindowHost::ConfigJob(context::SettingsStore& store,
+                                         std::function<vmsm::EditChoice(vmsm::CCommonVmsm&)> edit,
+                                         vmsm::Variant variant) {
+    return {store, view(), [this](context::JobRunner& runner) { return Run(runner); }, std::move(edit), variant};
+}
+
+}  // namespace pelmora::ui

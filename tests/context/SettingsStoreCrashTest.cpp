@@ -1,0 +1,245 @@
+// The store under killed writers, competing processes, a full disk and files
+// that are not its own.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "SettingsStoreTempDir.h"
+#include "context/RegFileIo.h"
+#include "context/RegSyntax.h"
+#include "context/SettingsStore.h"
+
+namespace pelmora::context {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+const std::string kProduct = ProductKey;
+
+// A memory file system where there is one: these tests write thousands of
+// times, and a kill is a process crash, which the page cache survives anyway.
+std::filesystem::path FastFolder() {
+    const std::filesystem::path shm = "/dev/shm";
+    return ::access(shm.c_str(), W_OK) == 0 ? shm : std::filesystem::temp_directory_path();
+}
+
+class SettingsStoreCrashTest : public ::testing::Test {
+protected:
+    pelmora::test::TempDir temp_{FastFolder()};
+    std::filesystem::path file() const { return temp_.path() / "registry.reg"; }
+
+    std::set<std::string> LeftFiles() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(temp_.path()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+    bool LockIsFree() const {
+        const int fd = ::open((file().string() + ".lock").c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0) return errno == ENOENT;
+        const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        ::close(fd);
+        return free;
+    }
+};
+
+std::string Name(int i) { return "value" + std::to_string(i); }
+
+TEST_F(SettingsStoreCrashTest, AWriterKilledAtAnyMomentLeavesOldOrNewValues) {
+    constexpr int kNames = 6;
+    constexpr int kMaxKills = 300;
+    const auto budget = std::chrono::seconds(4);
+    std::map<std::string, std::uint32_t> held;
+    {
+        SettingsStore store(file());
+        for (int i = 0; i < kNames; ++i) ASSERT_EQ(store.SetRegDword(kProduct, Name(i), 0), 1);
+        for (int i = 0; i < kNames; ++i) held[Name(i)] = 0;
+    }
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> delayUs(0, 3000);
+    const auto start = std::chrono::steady_clock::now();
+    int kills = 0, changed = 0;
+    for (std::uint32_t round = 1; round <= kMaxKills && std::chrono::steady_clock::now() - start < budget; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SettingsStore store(file());
+            for (;;)
+                for (int i = 0; i < kNames; ++i) store.SetRegDword(kProduct, Name(i), round);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        ++kills;
+
+        std::string bytes;
+        ASSERT_EQ(ReadWholeFile(file(), bytes), FileRead::Ok);
+        const RegDocument document = ParseRegFile(bytes);
+        ASSERT_FALSE(document.damaged) << "after kill " << kills << ":\n" << bytes;
+        const RegKey* key = FindRegKey(document, kProduct);
+        ASSERT_NE(key, nullptr);
+        for (auto& [name, value] : held) {
+            const RegValue* found = FindRegValue(*key, name);
+            ASSERT_NE(found, nullptr) << name;
+            ASSERT_TRUE(found->number == value || found->number == round)
+                << name << " holds " << found->number << ", neither " << value << " nor " << round;
+            changed += found->number != value;
+            value = found->number;
+        }
+        ASSERT_TRUE(LockIsFree()) << "after kill " << kills;
+    }
+    EXPECT_GE(kills, 50);
+    EXPECT_GT(changed, 0) << "no writer got as far as one write";
+
+    // The next writer is not blocked and clears what the killed ones left.
+    SettingsStore store(file());
+    EXPECT_EQ(store.SetRegDword(kProduct, "after", 1), 1);
+    EXPECT_EQ(LeftFiles(), (std::set<std::string>{"registry.reg", "registry.reg.lock"}));
+}
+
+TEST_F(SettingsStoreCrashTest, TwoProcessesWritingAThousandNamesEachLoseNothing) {
+    constexpr int kValues = 1000;
+    std::vector<pid_t> children;
+    for (const char* who : {"a", "b"}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SettingsStore own(file());
+            bool ok = true;
+            for (int i = 0; i < kValues; ++i) ok = own.SetRegDword(kProduct, who + std::to_string(i), i) == 1 && ok;
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    // One parse: a store lookup per name would read the file two thousand times.
+    const RegDocument document = ParseRegFile(ReadFile(file()));
+    ASSERT_FALSE(document.damaged);
+    ASSERT_EQ(document.keys.size(), 1u);
+    EXPECT_EQ(document.keys[0].values.size(), std::size_t{2 * kValues});
+    for (const char* who : {"a", "b"})
+        for (int i = 0; i < kValues; ++i) {
+            const RegValue* value = FindRegValue(document.keys[0], who + std::to_string(i));
+            ASSERT_NE(value, nullptr) << who << i;
+            ASSERT_EQ(value->number, static_cast<std::uint32_t>(i));
+        }
+}
+
+// Full disk: nothing is taken, or part of the file and then nothing.
+ssize_t DiskFull(int, const void*, std::size_t) {
+    errno = ENOSPC;
+    return -1;
+}
+ssize_t DiskFullAfterSome(int fd, const void* data, std::size_t size) {
+    static bool tookSome = false;
+    if ((tookSome = !tookSome)) return ::write(fd, data, size / 2);
+    errno = ENOSPC;
+    return -1;
+}
+
+TEST_F(SettingsStoreCrashTest, AFullDiskFailsTheWriteWithItsReasonAndKeepsTheOldFile) {
+    SettingsStore store(file());
+    ASSERT_EQ(store.SetRegDword(kProduct, "a", 1), 1);
+    const std::string before = ReadFile(file());
+    for (const RegWriteCall fault : {&DiskFull, &DiskFullAfterSome}) {
+        SetRegWriteCallForTest(fault);
+        EXPECT_EQ(store.SetRegDword(kProduct, "a", 2), 0);
+        EXPECT_EQ(store.SetRegString(kProduct, "b", "text"), 0);
+        SetRegWriteCallForTest(nullptr);
+        EXPECT_EQ(store.TakeWriteFailure(),
+                  "cannot save the settings in '" + file().string() + "': No space left on device");
+        EXPECT_EQ(store.TakeWriteFailure(), "") << "taken once";
+        EXPECT_EQ(ReadFile(file()), before);
+        EXPECT_EQ(LeftFiles(), (std::set<std::string>{"registry.reg", "registry.reg.lock"}));
+    }
+    EXPECT_EQ(store.SetRegDword(kProduct, "a", 3), 1);
+    EXPECT_EQ(store.TakeWriteFailure(), "");
+}
+
+TEST_F(SettingsStoreCrashTest, AFileThatIsNotAStoreIsNeverRewritten) {
+    struct Case { const char* content; bool ours; };
+    const Case cases[] = {
+        {"#!/bin/sh\nrm -rf /\n", false},
+        {"\xEF\xBB\xBFREGEDIT5\n", false},
+        {"", true},
+        {" \r\n\n", true},
+        {"\n  REGEDIT4  \r\n[HKEY_LOCAL_MACHINE\\x]\n", true},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.content);
+        WriteFile(file(), k.content);
+        // Also when reached through a link.
+        const std::filesystem::path link = temp_.path() / "link.reg";
+        std::filesystem::remove(link);
+        std::filesystem::create_symlink(file(), link);
+        SettingsStore store(link);
+        EXPECT_EQ(store.SetRegDword(kProduct, "a", 1), k.ours ? 1 : 0);
+        if (k.ours) continue;
+        EXPECT_NE(store.TakeWriteFailure().find("is not a settings file"), std::string::npos);
+        EXPECT_EQ(ReadFile(file()), k.content);
+        EXPECT_FALSE(std::filesystem::exists(file().string() + ".bad"));
+    }
+}
+
+TEST_F(SettingsStoreCrashTest, TemporaryFilesOfDeadWritersAreRemoved) {
+    const pid_t dead = ::fork();
+    ASSERT_GE(dead, 0);
+    if (dead == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(dead, nullptr, 0), dead);
+    const std::string base = file().filename().string() + ".tmp.";
+    const std::string deadFile = base + std::to_string(dead) + ".3";
+    const std::string liveFile = base + std::to_string(::getppid()) + ".0";
+    for (const std::string& name : {deadFile, liveFile, base + "x.1", std::string("other.reg.tmp.1.1")})
+        WriteFile(temp_.path() / name, "partial");
+
+    EXPECT_EQ(SettingsStore(file()).SetRegDword(kProduct, "a", 1), 1);
+    EXPECT_EQ(LeftFiles(), (std::set<std::string>{"registry.reg", "registry.reg.lock", liveFile, base + "x.1",
+                                                  "other.reg.tmp.1.1"}));
+}
+
+TEST_F(SettingsStoreCrashTest, AStoreThatCannotBeReadOrWrittenSaysWhy) {
+    EXPECT_EQ(SettingsStore(file()).ReadProblem(), "") << "missing is not a problem";
+    struct Case { const char* reason; void (*make)(const std::filesystem::path&); };
+    const Case cases[] = {
+        {"Is a directory", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); }},
+        {"larger than 16 MiB",
+         [](const std::filesystem::path& f) {
+             WriteFile(f, "REGEDIT4\n");
+             std::filesystem::resize_file(f, kMaxRegFileBytes + 1);
+         }},
+        {"not a regular file", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
+        {"Too many levels of symbolic links",
+         [](const std::filesystem::path& f) { std::filesystem::create_symlink(f.filename(), f); }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.reason);
+        std::filesystem::remove(file());
+        k.make(file());
+        SettingsStore store(file());
+        EXPECT_EQ(store.ReadProblem(), "cannot read the settings store '" + file().string() + "': " + k.reason);
+        EXPECT_EQ(store.SetRegDword(kProduct, "a", 1), 0);
+        EXPECT_EQ(store.TakeWriteFailure(), "cannot save the settings in '" + file().string() + "': " + k.reason);
+    }
+}
+
+}  // namespace
+}  // namespace pelmora::context

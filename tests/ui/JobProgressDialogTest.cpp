@@ -1,0 +1,186 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QThread>
+#include <QtTest>
+
+#include "nv/CCommonNv.h"
+#include "nv/NvJobRunner.h"
+#include "nv/NvManager.h"
+#include "support/PrinterRig.h"
+#include "ui/Accessibility.h"
+#include "ui/JobProgressDialog.h"
+#include "ui/JobWindowHost.h"
+#include "ui/PhaseTimer.h"
+#include "vmsm/CCommonVmsm.h"
+#include "vmsm/ConfigJobFlow.h"
+#include "vmsm/VmsmJobRunner.h"
+
+using namespace pelmora;
+using ui::JobLayout;
+using ui::JobProgressDialog;
+
+namespace {
+
+// Records the thread each phase ran on, passing everything else through.
+class ThreadNotingRunner final : public context::JobRunner {
+public:
+    explicit ThreadNotingRunner(context::JobRunner& inner) : inner_(inner) {}
+    std::optional<context::NextPhase> Open() override { return inner_.Open(); }
+    std::optional<context::NextPhase> RunPhase(int phase) override {
+        threads.push_back(QThread::currentThread());
+        return inner_.RunPhase(phase);
+    }
+    void Cancel() override { inner_.Cancel(); }
+    context::JobEnd End() const override { return inner_.End(); }
+    const std::string& Message() const override { return inner_.Message(); }
+    std::vector<QThread*> threads;
+
+private:
+    context::JobRunner& inner_;
+};
+
+struct Window {
+    explicit Window(JobLayout layout) : dialog(layout, nullptr, &timer) {
+        QObject::connect(&dialog, &JobProgressDialog::phaseStarted, [this](int p) { phases.push_back(p); });
+    }
+    test::PrinterRig rig;
+    ui::VirtualPhaseTimer timer{rig.platform.virtualClock()};
+    JobProgressDialog dialog;
+    std::vector<int> phases;
+
+    QString Caption() { return dialog.findChild<QGroupBox*>("frame")->title(); }
+    QString Line() { return dialog.findChild<QLabel*>("line")->text(); }
+    int Bar() { return dialog.findChild<QProgressBar*>("bar")->value(); }
+};
+
+}  // namespace
+
+class JobProgressDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void getStatusRunsToOkOnVirtualTime() {
+        Window w(JobLayout::Desktop);
+        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
+        QCOMPARE(w.phases, (std::vector<int>{1000, 101, 9999}));
+        QCOMPARE(w.dialog.windowTitle(), QString("Virtual Memory Switch Manager"));
+        QCOMPARE(w.Caption(), QString("Get status : 100 %"));  // full before 9999
+        QCOMPARE(w.Bar(), 100);
+        QCOMPARE(w.rig.util.FirmwareVersion, 160902u);
+        // The timers' 300 ms and the read's pauses passed on the virtual clock.
+        QVERIFY(w.rig.Now() > 300);
+        QVERIFY(!w.dialog.isVisible());
+    }
+
+    void failingStepEndsWithItsMessage() {
+        Window w(JobLayout::Desktop);
+        w.rig.printer.faults.perCommand["model"] = sim::Fault::WrongHeader;
+        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
+        QCOMPARE(runner.Message(), std::string("Printer model is not matched!"));
+        QCOMPARE(w.phases, std::vector<int>{1000});
+        QCOMPARE(w.dialog.result(), int(QDialog::Rejected));
+    }
+
+    void noJobEndsAtOnceWithoutShowing() {
+        Window w(JobLayout::Desktop);
+        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::None);
+        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
+        QVERIFY(w.phases.empty());
+    }
+
+    void handheldShowsTitlePerJobAndTextLine() {
+        Window w(JobLayout::Handheld);
+        QCOMPARE(w.Line(), QString("Processing..."));
+        nv::CCommonNv nv(w.rig.util, w.rig.store);
+        nv::NvJobRunner runner(nv, nv::NvJob::ReadAddresses, w.dialog.view(), nv::HandheldNvJob());
+        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
+        QCOMPARE(w.dialog.windowTitle(), QString("Get Nv Address list"));
+        QCOMPARE(w.Line(), QString("Get NV Address"));
+        QCOMPARE(w.Bar(), 100);
+        QVERIFY(!w.dialog.findChild<QGroupBox*>());
+    }
+
+    // Esc as phase 101 is handed to the worker: the phase still runs to its
+    // end, nothing after it runs, and the job ends with Cancel and no
+    // message; Enter earlier changed nothing.
+    void escMidPhaseCancelsBeforeTheNextPhase() {
+        Window w(JobLayout::Desktop);
+        QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&w](int phase) {
+            if (phase == 1000) QTest::keyClick(&w.dialog, Qt::Key_Return);
+            if (phase == 101) QTest::keyClick(&w.dialog, Qt::Key_Escape);
+        });
+        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
+        QCOMPARE(w.phases, (std::vector<int>{1000, 101}));
+        QCOMPARE(runner.Message(), std::string());
+        QCOMPARE(runner.Position(), 100);  // phase 101 ran to its end
+        QVERIFY(runner.Label().starts_with("Get status : "));  // 9999 never ran
+    }
+
+    void closeBoxCancelsAnNvJobWithItsMessage() {
+        Window w(JobLayout::Desktop);
+        QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&w](int phase) {
+            if (phase == 1) QVERIFY(!w.dialog.close());  // refused while the phase runs
+        });
+        nv::CCommonNv nv(w.rig.util, w.rig.store);
+        nv::NvJobRunner runner(nv, nv::NvJob::ReadAddresses, w.dialog.view());
+        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
+        QCOMPARE(runner.Message(), std::string("Download process is stoped..."));
+        QCOMPARE(w.phases, std::vector<int>{1});
+    }
+
+    // Real time and the real worker thread: phases run off the UI thread.
+    void realTimersAndWorkerThread() {
+        test::PrinterRig rig;
+        JobProgressDialog dialog(JobLayout::Desktop);
+        vmsm::CCommonVmsm engine(rig.util);
+        vmsm::VmsmJobRunner inner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
+        ThreadNotingRunner runner(inner);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QCOMPARE(dialog.Run(runner), context::JobEnd::Ok);
+        QVERIFY(elapsed.elapsed() >= 300);  // the three one-shot timers of 100 ms
+        QCOMPARE(runner.threads.size(), std::size_t{3});
+        for (QThread* thread : runner.threads) QVERIFY(thread != QThread::currentThread());
+        QCOMPARE(dialog.findChild<QProgressBar*>("bar")->value(), 100);
+    }
+
+    // The flows run on the UI thread and each of their jobs in the window.
+    void flowsRunTheirJobsInTheWindow() {
+        test::PrinterRig rig;
+        ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
+        ui::JobWindowHost host(JobLayout::Desktop, nullptr, &timer);
+        std::vector<int> phases;
+        QObject::connect(&host.dialog(), &JobProgressDialog::phaseStarted, [&](int p) { phases.push_back(p); });
+
+        vmsm::CCommonVmsm engine(rig.util);
+        const auto edit = [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Save; };
+        const vmsm::JobReport report =
+            vmsm::RunConfigJob(engine, rig.util.PendingSettings, host.ConfigJob(rig.store, edit, vmsm::Variant::Desktop));
+        QCOMPARE(report.outcome, vmsm::JobOutcome::Written);
+        QCOMPARE(phases, (std::vector<int>{1000, 101, 9999, 2000, 102, 9999}));
+        QVERIFY(!rig.util.link.IsOpen());
+
+        phases.clear();
+        nv::CCommonNv nv(rig.util, rig.store);
+        nv::NvManager manager(nv, host);
+        QVERIFY(manager.Open().ok);
+        QCOMPARE(phases, (std::vector<int>{1, 1000, 9999}));
+    }
+
+    void everyControlIsNamed() {
+        for (JobLayout layout : {JobLayout::Desktop, JobLayout::Handheld}) {
+            JobProgressDialog dialog(layout);
+            QCOMPARE(ui::UnnamedControls(&dialog), QStringList{});
+        }
+    }
+};
+
+QTEST_MAIN(JobProgressDialogTest)
+#include "JobProgressDialogTest.moc"
