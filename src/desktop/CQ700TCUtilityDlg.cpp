@@ -20,6 +20,8 @@
 #include "context/StoredCommSettings.h"
 #include "desktop/CAboutDlg.h"
 #include "desktop/CommRules.h"
+#include "ui/Accessibility.h"
+#include "ui/CFirmwarednDlg.h"
 #include "ui/Prompts.h"
 
 namespace pelmora::desktop {
@@ -46,16 +48,10 @@ QStringList ToList(const std::vector<std::string>& entries) {
     return list;
 }
 
-// The label text without its colon: what a screen reader says for the control.
-QString SpokenName(const QString& label) {
-    QString name = label;
-    name.remove(QLatin1Char(':'));
-    return name.trimmed();
-}
-
+// Labels change with the interface, so the names follow them.
 void NameAfterLabel(QLabel* label, QWidget* control) {
     label->setBuddy(control);
-    control->setAccessibleName(SpokenName(label->text()));
+    control->setAccessibleName(ui::SpokenText(label->text()));
 }
 
 }  // namespace
@@ -65,6 +61,7 @@ CQ700TCUtilityDlg::CQ700TCUtilityDlg(Services services, QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     BuildControls();
     Open();
+    ui::NameControls(this);
 }
 
 CQ700TCUtilityDlg::~CQ700TCUtilityDlg() = default;
@@ -80,6 +77,7 @@ void CQ700TCUtilityDlg::BuildControls() {
     description_->setObjectName(QStringLiteral("descriptionText"));
     description_->setWordWrap(true);
     description_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    description_->setAccessibleName(descriptionBox->title());
     (new QVBoxLayout(descriptionBox))->addWidget(description_);
 
     auto* commBox = new QGroupBox(tr("Communication Setting"), this);
@@ -100,7 +98,7 @@ void CQ700TCUtilityDlg::BuildControls() {
     tcpPort_->setObjectName(QStringLiteral("tcpPortEdit"));
     tcpPort_->setValidator(new QIntValidator(1, 65535, tcpPort_));
     tcpPort_->setAccessibleName(tr("TCP Port"));
-    address_->setAccessibleName(SpokenName(tr("IP : ")));
+    address_->setAccessibleName(ui::SpokenText(tr("IP : ")));
 
     auto* grid = new QGridLayout(commBox);
     const auto addRow = [&](int row, const QString& text, QWidget* control) {
@@ -167,9 +165,7 @@ void CQ700TCUtilityDlg::BuildControls() {
     connect(nv, &QPushButton::clicked, this, [this] {
         if (HandOver()) emit nvImageManagerRequested();
     });
-    connect(firmware_, &QPushButton::clicked, this, [this] {
-        if (GatherSettings()) emit firmwareManagerRequested(settings_);
-    });
+    connect(firmware_, &QPushButton::clicked, this, &CQ700TCUtilityDlg::OpenFirmwareManager);
     connect(exit, &QPushButton::clicked, this, &CQ700TCUtilityDlg::OnExit);
 }
 
@@ -382,6 +378,17 @@ bool CQ700TCUtilityDlg::HandOver() {
     util_.PendingSettings = settings_;
     util_.ApplyPortSettings();
     return true;
+}
+
+void CQ700TCUtilityDlg::OpenFirmwareManager() {
+    if (!GatherSettings()) return;
+    emit firmwareManagerRequested(settings_);
+    // Modal to this window; the firmware window opens and closes a link of
+    // its own, built from this copy of the settings.
+    auto* window = new ui::CFirmwarednDlg(services_.platform, settings_, services_.prompts, this);
+    window->setObjectName(QStringLiteral("firmwareWindow"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
 }
 
 void CQ700TCUtilityDlg::OnExit() {

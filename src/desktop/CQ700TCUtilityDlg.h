@@ -52,7 +52,7 @@ signals:
     /// Settings gathered and handed to printerContext().
     void memorySwitchManagerRequested();
     void nvImageManagerRequested();
-    /// Settings gathered; the firmware window gets its own copy.
+    /// Settings gathered; the firmware window opens next with its own copy.
     void firmwareManagerRequested(const link::CommSettings& copy);
 
 protected:
@@ -68,6 +68,7 @@ private:
     std::vector<std::string> RestoreSelections(std::int32_t portType, const link::CommSettings& stored);
     void ReportUnreadableStore(const std::vector<std::string>& unshown);
     bool HandOver();
+    void OpenFirmwareManager();
     void OnExit();
     void ShowAbout();
     void Warn(const QString& text);

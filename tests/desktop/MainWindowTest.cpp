@@ -12,6 +12,7 @@
 
 #include "desktop/AppIcon.h"
 #include "desktop/CQ700TCUtilityDlg.h"
+#include "ui/Accessibility.h"
 #include "support/PrinterRig.h"
 #include "ui/support/ScriptedPrompts.h"
 
@@ -324,6 +325,10 @@ private slots:
         button->click();
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested.front().front().value<link::CommSettings>().port, std::string("COM3"));
+        auto* window = shown->findChild<QDialog*>("firmwareWindow");
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QString("Firmware Download Manager"));
+        window->reject();
     }
 
     void f1OpensTheAboutBox() {
@@ -349,18 +354,17 @@ private slots:
     }
 
     void everyControlHasAnAccessibleName() {
-        Fixture f;
-        auto w = f.Open(true);
-        for (QWidget* control : w->findChildren<QWidget*>()) {
-            if (!qobject_cast<QComboBox*>(control) && !qobject_cast<QLineEdit*>(control) &&
-                !qobject_cast<QPushButton*>(control))
-                continue;
-            const QString name = control->accessibleName().isEmpty() && qobject_cast<QPushButton*>(control)
-                                     ? static_cast<QPushButton*>(control)->text()
-                                     : control->accessibleName();
-            QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
+        const std::pair<std::int32_t, const char*> stored[] = {{link::PortSerial, "COM1"}, {link::PortTcp, "NET1.2.3.4"}};
+        for (const auto& [type, port] : stored) {
+            Fixture f;
+            f.Store(type, port);
+            auto w = f.Open(true);
+            QVERIFY2(ui::UnnamedControls(w.get()).isEmpty(), qPrintable(ui::UnnamedControls(w.get()).join(", ")));
         }
+        Fixture f;
+        auto w = f.Open();
         QCOMPARE(List(*w, "baudList")->accessibleName(), QString("Baud Rate"));
+        QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->accessibleName(), QString("IP"));
     }
 };
 

@@ -30,7 +30,7 @@ QList<Message> ReadTs(const QString& file) {
         if (!xml.isStartElement()) continue;
         if (xml.name() == u"name") context = xml.readElementText();
         else if (xml.name() == u"message") message = {context, {}, {}, {}};
-        else if (xml.name() == u"source") message.source = xml.readElementText();
+        else if (xml.name() == u"source") message.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (xml.name() == u"translation") {
             message.type = xml.attributes().value("type").toString();
             message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
