@@ -386,7 +386,6 @@ void CQ700TCUtilityDlg::OpenFirmwareManager() {
     // Modal to this window; the firmware window opens and closes a link of
     // its own, built from this copy of the settings.
     auto* window = new ui::CFirmwarednDlg(services_.platform, settings_, services_.prompts, this);
-    window->setObjectName(QStringLiteral("firmwareWindow"));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->open();
 }

@@ -325,7 +325,7 @@ private slots:
         button->click();
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested.front().front().value<link::CommSettings>().port, std::string("COM3"));
-        auto* window = shown->findChild<QDialog*>("firmwareWindow");
+        auto* window = shown->findChild<QDialog*>("firmwareDownload");
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QString("Firmware Download Manager"));
         window->reject();

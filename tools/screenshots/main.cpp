@@ -4,8 +4,12 @@
 #include <functional>
 #include <string>
 
+#include <fstream>
+
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QProgressBar>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -16,19 +20,26 @@
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "sim/PrinterModel.h"
 #include "sim/VirtualPlatform.h"
+#include "ui/CFirmwarednDlg.h"
+#include "ui/JobProgressDialog.h"
 #include "ui/LanguageLoader.h"
+#include "ui/PhaseTimer.h"
 #include "ui/Prompts.h"
+#include "vmsm/CCommonVmsm.h"
+#include "vmsm/VmsmJobRunner.h"
 
 namespace {
 
 using namespace pelmora;
 
 // Boxes would block an unattended run; the pictures show the windows only.
+// File choices answer with `chosen`.
 class SilentPrompts final : public ui::Prompts {
 public:
     void Message(QWidget*, const QString&, const QString&, ui::PromptIcon) override {}
     bool Ask(QWidget*, const QString&, const QString&, ui::PromptIcon) override { return false; }
-    QStringList ChooseFiles(QWidget*, const ui::FileChoice&) override { return {}; }
+    QStringList ChooseFiles(QWidget*, const ui::FileChoice&) override { return {chosen}; }
+    QString chosen;
 };
 
 struct Renderer {
@@ -44,6 +55,15 @@ struct Renderer {
             ok = false;
         }
         window.hide();
+    }
+
+    // For a window that is in the middle of something: drawn as it stands.
+    void Grab(QWidget& window, const QString& name) {
+        const QString file = QDir(outDir).filePath(name + QStringLiteral(".png"));
+        if (!window.grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            ok = false;
+        }
     }
 };
 
@@ -65,6 +85,56 @@ struct Rig {
             [](const std::string&) { return true; }};
         desktop::CQ700TCUtilityDlg window({store, platform, prompts, usb, false});
         renderer.Save(window, name);
+    }
+
+    static link::CommSettings VirtualPrinter() { return {link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0}; }
+
+    // The progress window while GetStatus reads the switches.
+    void RenderProgress(Renderer& renderer) {
+        context::CCommonUtil util(platform);
+        util.PendingSettings = VirtualPrinter();
+        util.ApplyPortSettings();
+        vmsm::CCommonVmsm engine(util);
+        ui::VirtualPhaseTimer timer(platform.virtualClock());
+        ui::JobProgressDialog dialog(ui::JobLayout::Desktop, nullptr, &timer);
+        vmsm::VmsmJobRunner runner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
+        bool grabbed = false;
+        QObject::connect(&dialog, &ui::JobProgressDialog::phaseStarted, [&](int phase) {
+            if (phase == 101 && !grabbed) {
+                grabbed = true;
+                renderer.Grab(dialog, QStringLiteral("progress-get-status"));
+            }
+        });
+        dialog.Run(runner);
+        if (!grabbed) {
+            std::fprintf(stderr, "the progress window never reached the switch reads\n");
+            renderer.ok = false;
+        }
+    }
+
+    // The firmware window halfway through sending a file to the virtual printer.
+    void RenderFirmware(Renderer& renderer) {
+        const QString file = dir.filePath(QStringLiteral("printer.fls"));
+        std::ofstream(file.toStdString(), std::ios::binary) << std::string(10 * 4096, '\x5a');
+        prompts.chosen = file;
+        ui::CFirmwarednDlg dialog(platform, VirtualPrinter(), prompts);
+        dialog.show();
+        bool grabbed = false;
+        QObject::connect(dialog.findChild<QProgressBar*>(QStringLiteral("bar")), &QProgressBar::valueChanged,
+                         [&](int value) {
+                             if (value >= 50 && !grabbed) {
+                                 grabbed = true;
+                                 renderer.Grab(dialog, QStringLiteral("firmware-download"));
+                             }
+                         });
+        QEventLoop finished;
+        QObject::connect(&dialog, &ui::CFirmwarednDlg::downloadFinished, &finished, &QEventLoop::quit);
+        dialog.StartDownload();
+        if (dialog.Sending()) finished.exec();
+        if (!grabbed) {
+            std::fprintf(stderr, "the firmware window never reached half way\n");
+            renderer.ok = false;
+        }
     }
 };
 
@@ -92,6 +162,8 @@ int main(int argc, char** argv) {
     }
     desktop::CAboutDlg about;
     renderer.Save(about, QStringLiteral("about"));
+    rig.RenderProgress(renderer);
+    rig.RenderFirmware(renderer);
 
     if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {qmDir}).isEmpty()) {
         std::fprintf(stderr, "no German translation in %s\n", qPrintable(qmDir));
