@@ -670,6 +670,34 @@ Vérifiez l&apos;imprimante!</translation>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>L&apos;image est trop grande pour une image NV : %1 octets de trame, au plus %2 (au plus 1365 lignes à 384 points) !</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>L&apos;imprimante a fermé la connexion.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>L&apos;imprimante n&apos;a pas accepté la requête.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>L&apos;imprimante indique un autre fabricant.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>La réponse de l&apos;imprimante n&apos;indique aucun modèle.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Aucune réponse n&apos;est arrivée en %1 s.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>L&apos;imprimante indique le modèle « %1 ».</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>La réponse « %1 » de l&apos;imprimante n&apos;indique aucun modèle.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

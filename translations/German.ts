@@ -670,6 +670,34 @@ Bitte prüfen Sie den Drucker!</translation>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>Das Bild ist für ein NV-Bild zu groß: %1 Byte Rasterdaten, höchstens %2 (höchstens 1365 Zeilen bei 384 Punkten)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>Der Drucker hat die Verbindung geschlossen.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>Der Drucker hat die Abfrage nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>Der Drucker meldet einen anderen Hersteller.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>Die Antwort des Druckers nennt kein Modell.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Innerhalb von %1 s kam keine Antwort.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>Der Drucker meldet das Modell „%1“.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>Die Antwort „%1“ des Druckers nennt kein Modell.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

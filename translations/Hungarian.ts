@@ -670,6 +670,34 @@ Ellenőrizze a nyomtatót!</translation>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>A kép túl nagy egy NV-képhez: %1 bájt raszter, legfeljebb %2 (384 pontnál legfeljebb 1365 sor)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>A nyomtató bontotta a kapcsolatot.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>A nyomtató nem fogadta a lekérdezést.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>A nyomtató más gyártót jelez.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>A nyomtató válasza nem nevez meg típust.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1 másodpercen belül nem jött válasz.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>A nyomtató a(z) „%1” típust jelzi.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>A nyomtató „%1” válasza nem nevez meg típust.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

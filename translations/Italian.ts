@@ -670,6 +670,34 @@ Controllare la stampante!</translation>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>L&apos;immagine è troppo grande per un&apos;immagine NV: %1 byte di raster, al massimo %2 (al massimo 1365 righe a 384 punti)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>La stampante ha chiuso la connessione.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>La stampante non ha accettato la richiesta.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>La stampante indica un altro produttore.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>La risposta della stampante non indica alcun modello.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Nessuna risposta entro %1 s.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>La stampante indica il modello «%1».</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>La risposta «%1» della stampante non indica alcun modello.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

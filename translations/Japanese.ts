@@ -670,6 +670,34 @@ Please Check your printer!</source>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>画像が 1 つの NV 画像には大きすぎます: ラスター %1 バイト、最大 %2 (384 ドット幅で最大 1365 行)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>プリンターが接続を閉じました。</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>プリンターが問い合わせを受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>プリンターは別のメーカーを報告しています。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>プリンターの応答に機種名がありません。</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1 秒以内に応答がありませんでした。</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>プリンターが報告した機種は「%1」です。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>プリンターの応答「%1」に機種名がありません。</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

@@ -670,6 +670,34 @@ Please Check your printer!</source>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>이미지가 NV 이미지 하나에 비해 너무 큽니다: 래스터 %1바이트, 최대 %2 (384도트에서 최대 1365줄)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>프린터가 연결을 닫았습니다.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>프린터가 조회를 받지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>프린터가 다른 제조사를 보고합니다.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>프린터 응답에 모델 이름이 없습니다.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1초 안에 응답이 없었습니다.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>프린터가 보고한 모델은 &quot;%1&quot;입니다.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>프린터 응답 &quot;%1&quot;에 모델 이름이 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

@@ -670,6 +670,34 @@ Sprawdź drukarkę!</translation>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>Obraz jest za duży na jeden obraz NV: %1 bajtów rastra, najwyżej %2 (najwyżej 1365 wierszy przy 384 punktach)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>Drukarka zamknęła połączenie.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>Drukarka nie przyjęła zapytania.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>Drukarka zgłasza innego producenta.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>Odpowiedź drukarki nie podaje modelu.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Brak odpowiedzi w ciągu %1 s.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>Drukarka zgłasza model „%1”.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>Odpowiedź drukarki „%1” nie podaje modelu.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

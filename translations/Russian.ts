@@ -670,6 +670,34 @@ Please Check your printer!</source>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>Изображение слишком велико для одного NV-изображения: %1 байт растра, не более %2 (не более 1365 строк при 384 точках)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>Принтер закрыл соединение.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>Принтер не принял запрос.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>Принтер сообщает другого производителя.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>Ответ принтера не содержит модели.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Ответ не пришёл за %1 с.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>Принтер сообщает модель «%1».</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>Ответ принтера «%1» не содержит модели.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

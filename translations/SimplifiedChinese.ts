@@ -670,6 +670,34 @@ Please Check your printer!</source>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>图像对单个 NV 图像而言太大:点阵数据 %1 字节,最多 %2 (384 点宽时最多 1365 行)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>打印机已关闭连接。</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>打印机未接受查询。</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>打印机报告了其他制造商。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>打印机的回复未指出型号。</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1 秒内没有回复。</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>打印机报告的型号为“%1”。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>打印机的回复“%1”未指出型号。</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

@@ -670,6 +670,34 @@ Compruebe la impresora!</translation>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>La imagen es demasiado grande para una imagen NV: %1 bytes de trama, como máximo %2 (como máximo 1365 filas a 384 puntos)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>La impresora cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>La impresora no aceptó la consulta.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>La impresora indica otro fabricante.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>La respuesta de la impresora no indica ningún modelo.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>No llegó ninguna respuesta en %1 s.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>La impresora indica el modelo «%1».</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>La respuesta «%1» de la impresora no indica ningún modelo.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

@@ -670,6 +670,34 @@ Please Check your printer!</source>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
         <translation>影像對單一 NV 影像而言太大:點陣資料 %1 位元組,最多 %2 (384 點寬時最多 1365 列)!</translation>
     </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>印表機已關閉連線。</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>印表機未接受查詢。</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>印表機回報了其他製造商。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>印表機的回覆未指出型號。</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1 秒內沒有回覆。</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>印表機回報的型號為「%1」。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>印表機的回覆「%1」未指出型號。</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>

@@ -12,6 +12,7 @@
 #include "context/PortMap.h"
 #include "context/StoredCommSettings.h"
 #include "link/RealPlatform.h"
+#include "link/TranscriptPlatform.h"
 
 namespace pelmora::cli {
 
@@ -77,6 +78,10 @@ context::SettingsStore& CliContext::store() {
 }
 
 link::Platform& CliContext::platform() {
+    return recorded_ ? *recorded_ : BasePlatform();
+}
+
+link::Platform& CliContext::BasePlatform() {
     if (platformOverride_) return *platformOverride_;
     if (!platform_) {
         static link::NullTrace quiet;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "context/CCommonUtil.h"
 #include "context/JobRunner.h"
@@ -14,6 +15,7 @@
 #include "link/Platform.h"
 
 namespace CLI { class App; }
+namespace pelmora::link { class TranscriptFile; }
 
 namespace pelmora::cli {
 
@@ -48,6 +50,7 @@ public:
 
     ConnectionOptions connection;
     bool trace = false;
+    std::string transcript;  ///< --transcript FILE; empty for none
     std::ostream& out;
     std::ostream& err;
 
@@ -67,15 +70,25 @@ public:
     /// Drives a job on the platform's clock; SIGINT cancels between phases.
     context::JobEnd Drive(context::JobRunner& runner);
 
+    /// Opens the --transcript file, if one was given, and writes its header.
+    /// Throws UsageError when the file cannot be written.
+    void StartTranscript(const std::vector<std::string>& commandLine);
+    /// Says so on stderr when the transcript could not be written to its end.
+    void EndTranscript();
+
     /// For tests: run against another platform or store.
     void UsePlatform(link::Platform* platform) { platformOverride_ = platform; }
     void UseStore(std::unique_ptr<context::SettingsStore> store) { store_ = std::move(store); }
 
 private:
+    link::Platform& BasePlatform();
+
     std::unique_ptr<context::SettingsStore> store_;
     std::unique_ptr<link::Platform> platform_;
     link::Platform* platformOverride_ = nullptr;
     std::unique_ptr<context::ProgressView> progress_;
+    std::unique_ptr<link::TranscriptFile> transcriptFile_;
+    std::unique_ptr<link::Platform> recorded_;
 };
 
 /// "2400, 4800, ..." with the given separator.

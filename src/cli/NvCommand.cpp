@@ -7,6 +7,7 @@
 #include "cli/CliContext.h"
 #include "cli/Latin1.h"
 #include "cli/NvCliSession.h"
+#include "cli/NvPreviewCommand.h"
 #include "context/ResultCode.h"
 #include "nv/NvAddressing.h"
 
@@ -151,7 +152,7 @@ void AddNvCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
     list->add_flag("--json", *json, "Print a JSON array");
     list->callback([&ctx, &run, json] { run = [&ctx, json] { return List(ctx, *json); }; });
 
-    auto* download = nv->add_subcommand("download", "Convert bitmap files and store them in the printer");
+    auto* download = nv->add_subcommand("download", "Convert image files and store them in the printer");
     auto d = std::make_shared<DownloadOptions>();
     auto* autoFlag = download->add_flag("--auto", d->autoAddressing, "Choose free address codes from \"10\" on");
     auto* codes = download->add_option("--code", d->codes, "Address code for the next file (two characters); once per file")
@@ -162,9 +163,11 @@ void AddNvCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
     download->add_option("--brightness", d->brightness, "Brightness 0..100 of the conversion (0: plain threshold)")
         ->check(CLI::Range(0, 100))
         ->capture_default_str();
-    download->add_option("FILE", d->files, "Bitmap files (*.bmp)")->required();
+    download->add_option("FILE", d->files, "Image files (BMP, PNG, JPEG, GIF, ...); transparency counts as white")
+        ->required();
     download->callback([&ctx, &run, d] { run = [&ctx, d] { return Download(ctx, *d); }; });
 
+    AddNvPreviewCommand(*nv, ctx, run);
     AddTargetCommand(*nv, "print", "Print one stored image, or all of them", run,
                      [&ctx](const TargetOptions& o) {
                          return OnTarget(ctx, o, false, &nv::NvManager::PrintAll, &nv::NvManager::Print);

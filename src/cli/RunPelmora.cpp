@@ -30,6 +30,8 @@ std::vector<CLI::Option*> AddConnectionOptions(CLI::App& app, CliContext& ctx) {
         app.add_option("--stop-bits", c.stopBits, "1 or 2")->group(group)->capture_default_str(),
         app.add_option("--flow", c.flow, "none or dtr-dsr")->group(group)->capture_default_str()};
     app.add_flag("--trace", ctx.trace, "Print every byte sent and received on stderr");
+    app.add_option("--transcript", ctx.transcript,
+                   "Write every link event (opens, bytes both ways, time-outs) to FILE as JSON lines");
     return line;
 }
 
@@ -79,7 +81,9 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
     }
     int status;
     try {
+        ctx.StartTranscript(std::vector<std::string>(argv, argv + argc));
         status = run();
+        ctx.EndTranscript();
     } catch (const UsageError& e) {
         PrintMessage(err, "pelmora: " + e.message);
         status = ExitUsage;

@@ -1,6 +1,6 @@
 // The image side of CCommonNv: items from files, and blocks from items.
-#include "nv/BitmapLoader.h"
 #include "nv/CCommonNv.h"
+#include "nv/ImageLoader.h"
 #include "nv/NvBlocks.h"
 #include "nv/RasterConversion.h"
 
@@ -11,7 +11,7 @@ namespace {
 // The picture the item was made from; the file again only for an item made without one.
 std::shared_ptr<const RgbImage> BitmapOf(const NvImageItem& item) {
     if (item.bitmap) return item.bitmap;
-    auto loaded = LoadBitmapFile(item.path);
+    auto loaded = LoadImageFile(item.path);
     return loaded ? std::make_shared<const RgbImage>(std::move(*loaded)) : nullptr;
 }
 
@@ -19,7 +19,7 @@ std::shared_ptr<const RgbImage> BitmapOf(const NvImageItem& item) {
 
 std::optional<NvImageItem> CCommonNv::LoadImageItem(std::uint8_t number, const std::string& path,
                                                     std::int32_t brightness) const {
-    auto bitmap = LoadBitmapFile(path);
+    auto bitmap = LoadImageFile(path);
     if (!bitmap) return std::nullopt;
     NvImageItem item;
     item.number = number;

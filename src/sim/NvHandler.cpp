@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <set>
 
-#include <QImage>
 #include <nlohmann/json.hpp>
 
 #include "context/FirmwareCapabilities.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvCommands.h"
+#include "nv/RasterPng.h"
 
 namespace pelmora::sim {
 
@@ -71,12 +71,8 @@ std::string PngName(const std::string& code) {
 }
 
 bool WritePng(const NvStoredImage& image, const std::filesystem::path& file) {
-    QImage png(image.width, image.height, QImage::Format_Mono);
-    png.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    const std::size_t rowBytes = (image.width + 7u) / 8u;
-    for (int y = 0; y < image.height; ++y)
-        std::copy_n(image.raster.begin() + static_cast<std::ptrdiff_t>(y * rowBytes), rowBytes, png.scanLine(y));
-    return png.save(QString::fromStdString(file.string()), "PNG");
+    std::string ignored;
+    return nv::WriteRasterPng({image.width, image.height, image.raster}, file.string(), ignored);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
+#include "sim/ReplayServer.h"
 #include "sim/SimServer.h"
 
 namespace {
@@ -19,6 +20,14 @@ namespace {
 std::atomic<bool> g_stop{false};
 
 void OnSignal(int) { g_stop = true; }
+
+void StopOnSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 bool ParseFault(const std::string& text, std::string& key, pelmora::sim::Fault& fault) {
     static const std::map<std::string, pelmora::sim::Fault> kinds{
@@ -62,6 +71,10 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_option("--fault", faults, "KEY=silent|wrong-header|cut-short|unterminated|split (KEY: model, version, maker, codepage, msr, ...)");
     app.add_option("--silent-from", silentFrom, "No replies from this (0-based) command of a connection on");
+    ReplayOptions replay;
+    app.add_option("--replay", replay.transcript,
+                   "Play the printer's side of a pelmora --transcript file instead of the model, then stop");
+    app.add_option("--link", replay.link, "With --replay: the link of the transcript to play (when it holds several)");
     CLI11_PARSE(app, argc, argv);
 
     const auto colon = listen.rfind(':');
@@ -77,6 +90,13 @@ int main(int argc, char** argv) {
     } catch (const std::exception&) {
         std::cerr << "--listen: bad port in '" << listen << "'\n";
         return 2;
+    }
+
+    if (!replay.transcript.empty()) {
+        replay.host = options.host;
+        replay.port = options.port;
+        StopOnSignals();
+        return RunReplay(replay, g_stop, std::cout, std::cerr);
     }
 
     // Options given on the command line win over a stored state.
@@ -132,11 +152,7 @@ int main(int argc, char** argv) {
         std::cerr << error << '\n';
         return 1;
     }
-    struct sigaction action {};
-    action.sa_handler = OnSignal;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
+    StopOnSignals();
 
     std::cout << "listening on " << server.boundAddress() << std::endl;
     server.Run(g_stop);

@@ -1,12 +1,8 @@
 #include "sim/SimServer.h"
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <fstream>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <thread>
@@ -20,17 +16,6 @@ namespace {
 
 constexpr int kPollMs = 100;  // how quickly a stop request is noticed
 
-bool SendAll(int fd, const std::uint8_t* data, std::size_t count) {
-    while (count > 0) {
-        const ssize_t sent = ::send(fd, data, count, MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR) continue;
-        if (sent <= 0) return false;
-        data += sent;
-        count -= static_cast<std::size_t>(sent);
-    }
-    return true;
-}
-
 void SleepMs(std::uint32_t ms) {
     if (ms) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
@@ -40,47 +25,14 @@ void SleepMs(std::uint32_t ms) {
 SimServer::SimServer(PrinterModel& printer, SimServerOptions options)
     : printer_(printer), options_(std::move(options)) {}
 
-SimServer::~SimServer() {
-    if (listener_ >= 0) ::close(listener_);
-}
+SimServer::~SimServer() = default;
 
-bool SimServer::Listen(std::string& error) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(options_.port);
-    if (::inet_pton(AF_INET, options_.host.c_str(), &address.sin_addr) != 1) {
-        error = "not an IPv4 address: " + options_.host;
-        return false;
-    }
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (listener_ < 0) {
-        error = std::string("socket: ") + std::strerror(errno);
-        return false;
-    }
-    const int yes = 1;
-    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(listener_, SOMAXCONN) != 0) {
-        error = "cannot listen on " + options_.host + ":" + std::to_string(options_.port) + ": " +
-                std::strerror(errno);
-        return false;
-    }
-    socklen_t length = sizeof address;
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-    boundPort_ = ntohs(address.sin_port);
-    return true;
-}
+bool SimServer::Listen(std::string& error) { return listener_.Listen(options_.host, options_.port, error); }
 
-std::string SimServer::boundAddress() const { return options_.host + ":" + std::to_string(boundPort_); }
+std::string SimServer::boundAddress() const { return listener_.boundAddress(); }
 
 void SimServer::Run(const std::atomic<bool>& stop) {
-    while (!stop) {
-        pollfd waiting{listener_, POLLIN, 0};
-        if (::poll(&waiting, 1, kPollMs) <= 0) continue;
-        const int client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (client < 0) continue;
-        const int yes = 1;
-        ::setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+    for (int client; (client = listener_.Accept(stop)) >= 0;) {
         Serve(client, stop);
         ::close(client);
     }

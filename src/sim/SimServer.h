@@ -7,6 +7,7 @@
 #include <string>
 
 #include "sim/PrinterModel.h"
+#include "sim/TcpListener.h"
 
 namespace pelmora::sim {
 
@@ -45,8 +46,7 @@ private:
 
     PrinterModel& printer_;
     SimServerOptions options_;
-    int listener_ = -1;
-    std::uint16_t boundPort_ = 0;
+    TcpListener listener_;
 };
 
 }  // namespace pelmora::sim

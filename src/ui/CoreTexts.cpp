@@ -164,6 +164,11 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Error : Send Failed!"),
     QT_TRANSLATE_NOOP("CoreText", "Success to download firmware!"),
     QT_TRANSLATE_NOOP("CoreText", "Image file has no pixels!"),
+    // Why an identification failed, on the line below its message.
+    QT_TRANSLATE_NOOP("CoreText", "The printer closed the connection."),
+    QT_TRANSLATE_NOOP("CoreText", "The printer did not take the query."),
+    QT_TRANSLATE_NOOP("CoreText", "The printer reports another maker."),
+    QT_TRANSLATE_NOOP("CoreText", "The printer's reply names no model."),
 };
 
 // Texts the core composes around a number or a file name.
@@ -175,6 +180,9 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreText", "Completed....: %1 %"),
     QT_TRANSLATE_NOOP("CoreText", "Completed..: %1 %"),
     QT_TRANSLATE_NOOP("CoreText", "%1 Downloading..."),
+    QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s."),
+    QT_TRANSLATE_NOOP("CoreText", "The printer reports the model \"%1\"."),
+    QT_TRANSLATE_NOOP("CoreText", "The printer's reply \"%1\" names no model."),
     QT_TRANSLATE_NOOP("CoreText", "Image is too flat: no row is left at %1 dots wide!"),
     QT_TRANSLATE_NOOP("CoreText", "Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!"),
 };
@@ -208,6 +216,9 @@ bool IsText(const std::string& text) {
 
 QString CoreText(const std::string& text) {
     if (IsText(text)) return QCoreApplication::translate(kCoreTextContext, text.c_str());
+    // A message with its cause below it: each line by itself.
+    if (const auto brk = text.find("\r\n"); brk != std::string::npos && IsCoreTextRegistered(text.substr(0, brk)))
+        return CoreText(text.substr(0, brk)) + QStringLiteral("\r\n") + CoreText(text.substr(brk + 2));
     const QString shown = QString::fromStdString(text);
     for (const Pattern& pattern : Patterns()) {
         const QRegularExpressionMatch found = pattern.match.match(shown);
@@ -221,6 +232,8 @@ QString CoreText(const std::string& text) {
 
 bool IsCoreTextRegistered(const std::string& text) {
     if (IsText(text)) return true;
+    if (const auto brk = text.find("\r\n"); brk != std::string::npos && IsText(text.substr(0, brk)))
+        return IsCoreTextRegistered(text.substr(brk + 2));
     const QString shown = QString::fromStdString(text);
     for (const Pattern& pattern : Patterns())
         if (pattern.match.match(shown).hasMatch()) return true;

@@ -35,7 +35,7 @@ std::string ReadAll(const std::filesystem::path& file) {
 
 }  // namespace
 
-SimProcess::SimProcess(std::vector<std::string> extraArgs) {
+SimProcess::SimProcess(std::vector<std::string> extraArgs, const std::string& errFile) {
     std::vector<std::string> args{"--listen", "127.0.0.1:0"};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     int out[2];
@@ -45,6 +45,7 @@ SimProcess::SimProcess(std::vector<std::string> extraArgs) {
     pid_ = ::fork();
     if (pid_ == 0) {
         ::dup2(out[1], STDOUT_FILENO);
+        if (!errFile.empty()) ::dup2(::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
         ::close(out[0]);
         ::close(out[1]);
         ::execv(program.c_str(), argv.data());

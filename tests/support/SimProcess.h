@@ -10,7 +10,8 @@ namespace pelmora::test {
 /// The real pelmora-sim on 127.0.0.1 with a free port, for end-to-end tests.
 class SimProcess {
 public:
-    explicit SimProcess(std::vector<std::string> extraArgs = {});
+    /// With `errFile`, the server's stderr goes to that file.
+    explicit SimProcess(std::vector<std::string> extraArgs = {}, const std::string& errFile = {});
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;

@@ -1,0 +1,50 @@
+#include "link/TranscriptSink.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace pelmora::link {
+
+TranscriptFile::TranscriptFile(const std::string& path) : path_(path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        error_ = "cannot write " + path + ": " + std::strerror(errno);
+        return;
+    }
+    file_ = ::fdopen(fd, "w");
+    if (!file_) {
+        error_ = "cannot write " + path + ": " + std::strerror(errno);
+        ::close(fd);
+    }
+}
+
+TranscriptFile::~TranscriptFile() {
+    if (file_) std::fclose(file_);
+}
+
+bool TranscriptFile::ok() const {
+    std::lock_guard lock(mutex_);
+    return error_.empty();
+}
+
+std::string TranscriptFile::error() const {
+    std::lock_guard lock(mutex_);
+    return error_;
+}
+
+void TranscriptFile::WriteHeader(const std::string& headerLine) { WriteLine(headerLine); }
+
+void TranscriptFile::Record(const TranscriptEvent& event) { WriteLine(TranscriptLine(event)); }
+
+void TranscriptFile::WriteLine(const std::string& line) {
+    std::lock_guard lock(mutex_);
+    if (!file_ || !error_.empty()) return;
+    std::fwrite(line.data(), 1, line.size(), file_);
+    std::fputc('\n', file_);
+    if (std::fflush(file_) != 0 || std::ferror(file_))
+        error_ = "cannot write " + path_ + ": " + std::strerror(errno) + "; the transcript ends early";
+}
+
+}  // namespace pelmora::link

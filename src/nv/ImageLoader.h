@@ -1,0 +1,26 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "nv/RasterConversion.h"
+#include "nv/RgbImage.h"
+
+namespace pelmora::nv {
+
+/// Decodes an image file of any format the image reader knows on this system
+/// (BMP, PNG, JPEG, GIF, ...). Files named *.bmp, and BMP content under any
+/// name, go through LoadBitmapFile and its checks. Transparent pixels are laid
+/// over white, the paper's colour. Nothing when the file is missing or holds
+/// no image of a known format. Needs no QGuiApplication.
+std::optional<RgbImage> LoadImageFile(const std::string& path);
+
+/// The raster `nv download` sends for an image file: LoadImageFile, then
+/// ConvertToRaster. The error is "Failed to load image file!" when the file
+/// does not load, else the conversion's.
+RasterResult RasterFromImageFile(const std::string& path, std::int32_t brightness);
+
+/// The name patterns of the formats LoadImageFile reads: "*.bmp", "*.gif", ...
+std::vector<std::string> ImageFilePatterns();
+
+}  // namespace pelmora::nv

@@ -1,0 +1,99 @@
+#include "sim/ReplayServer.h"
+
+#include <cerrno>
+#include <chrono>
+#include <fstream>
+#include <ostream>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+#include "sim/ReplaySession.h"
+#include "sim/TcpListener.h"
+
+namespace pelmora::sim {
+
+namespace {
+
+constexpr int kPollMs = 100;  // how quickly a stop request is noticed
+
+// Waits before a late reply, in slices so that a stop is not held up.
+bool Wait(std::uint32_t ms, const std::atomic<bool>& stop) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!stop && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            until - std::chrono::steady_clock::now(), std::chrono::milliseconds(kPollMs)));
+    return !stop;
+}
+
+bool SendDue(int client, const std::vector<ReplaySession::Send>& due, const std::atomic<bool>& stop) {
+    for (const auto& send : due)
+        if (!Wait(send.delayMs, stop) || !SendAll(client, send.bytes.data(), send.bytes.size())) return false;
+    return true;
+}
+
+// Plays one connection to its end; the difference, if any, is in `session`.
+void Play(int client, ReplaySession& session, const std::atomic<bool>& stop) {
+    bool open = SendDue(client, session.Start(), stop);
+    std::uint8_t buffer[4096];
+    while (open && !stop) {
+        pollfd waiting{client, POLLIN, 0};
+        const int ready = ::poll(&waiting, 1, kPollMs);
+        if (ready < 0 && errno != EINTR) break;
+        if (ready <= 0) continue;
+        const ssize_t count = ::recv(client, buffer, sizeof buffer, 0);
+        if (count <= 0) break;
+        const auto due = session.Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(count)));
+        if (!session.difference().empty()) return;
+        open = SendDue(client, due, stop);
+    }
+    if (!stop) session.Closed();
+}
+
+}  // namespace
+
+int RunReplay(const ReplayOptions& options, const std::atomic<bool>& stop, std::ostream& out, std::ostream& err) {
+    std::ifstream in(options.transcript);
+    if (!in) {
+        err << "replay: cannot read " << options.transcript << '\n';
+        return 2;
+    }
+    std::string error;
+    const auto script = ReadReplayScript(in, options.link, error);
+    if (!script) {
+        err << "replay: " << options.transcript << ": " << error << '\n';
+        return 2;
+    }
+    TcpListener listener;
+    if (!listener.Listen(options.host, options.port, error)) {
+        err << error << '\n';
+        return 1;
+    }
+    out << "listening on " << listener.boundAddress() << std::endl;
+    if (!script->tool.empty()) err << "replay: recorded by " << script->tool << '\n';
+
+    const std::size_t total = script->connections.size();
+    for (std::size_t n = 0; n < total; ++n) {
+        const std::string which = "replay: connection " + std::to_string(n + 1) + " of " + std::to_string(total);
+        const int client = listener.Accept(stop);
+        if (client < 0) break;
+        ReplaySession session(script->connections[n]);
+        Play(client, session, stop);
+        ::close(client);
+        if (!session.difference().empty()) {
+            err << which << ": " << session.difference() << std::endl;
+            return 1;
+        }
+        if (!session.Finished()) break;
+        err << which << ": as recorded" << std::endl;
+    }
+    if (stop) {
+        err << "replay: stopped before the recording ended" << std::endl;
+        return 1;
+    }
+    err << "replay: every connection went as recorded" << std::endl;
+    return 0;
+}
+
+}  // namespace pelmora::sim

@@ -1,0 +1,33 @@
+#pragma once
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace pelmora::sim {
+
+/// A listening IPv4 TCP socket that hands out connections one at a time.
+class TcpListener {
+public:
+    TcpListener() = default;
+    ~TcpListener();
+    TcpListener(const TcpListener&) = delete;
+    TcpListener& operator=(const TcpListener&) = delete;
+
+    /// Binds and listens; false with `error` set when that fails. Port 0 picks a free one.
+    bool Listen(const std::string& host, std::uint16_t port, std::string& error);
+    /// "ADDR:PORT" actually bound.
+    std::string boundAddress() const { return host_ + ":" + std::to_string(port_); }
+    /// The next client (with Nagle off), or -1 once `stop` became true.
+    int Accept(const std::atomic<bool>& stop);
+
+private:
+    int fd_ = -1;
+    std::string host_;
+    std::uint16_t port_ = 0;
+};
+
+/// Sends everything or fails (the peer went away).
+bool SendAll(int fd, const std::uint8_t* data, std::size_t count);
+
+}  // namespace pelmora::sim

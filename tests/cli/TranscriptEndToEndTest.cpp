@@ -1,0 +1,134 @@
+// `pelmora --transcript` and `pelmora-sim --replay` over loopback TCP.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <sys/stat.h>
+
+#include "support/PrinterRig.h"
+#include "support/SimProcess.h"
+
+namespace pelmora {
+namespace {
+
+using test::RunCli;
+using test::SimProcess;
+
+std::vector<nlohmann::json> Lines(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::vector<nlohmann::json> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+    return lines;
+}
+
+std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class TranscriptEndToEnd : public ::testing::Test {
+protected:
+    // Records `config get` against the virtual printer.
+    test::CliRun Record() {
+        SimProcess sim;
+        return RunCli({"--tcp", sim.address(), "--transcript", transcript.string(), "config", "get"});
+    }
+    // Plays `file` back and runs `config get` against it; `simStatus` is how the replay ended.
+    test::CliRun Replay(const std::filesystem::path& file, int& simStatus) {
+        SimProcess sim({"--replay", file.string()}, simErr.string());
+        auto run = RunCli({"--tcp", sim.address(), "config", "get"});
+        simStatus = sim.Stop();
+        return run;
+    }
+
+    test::TempDir dir;
+    std::filesystem::path transcript = dir / "support.jsonl";
+    std::filesystem::path simErr = dir / "sim.err";
+};
+
+TEST_F(TranscriptEndToEnd, ConfigGetReplaysWithTheSameOutput) {
+    const auto recorded = Record();
+    ASSERT_EQ(recorded.status, 0) << recorded.err;
+
+    const auto lines = Lines(transcript);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0]["tool"], "pelmora");
+    EXPECT_FALSE(lines[0]["version"].get<std::string>().empty());
+    EXPECT_EQ(lines[0]["command"].back(), "get");
+    EXPECT_EQ(lines[1]["event"], "open");
+    EXPECT_EQ(lines[1]["channel"], "tcp");
+    EXPECT_EQ(lines.back()["event"], "close");
+    struct stat info {};
+    ASSERT_EQ(::stat(transcript.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0077, 0u) << "PIN codes pass the link: the owner's eyes only";
+
+    int simStatus = -1;
+    const auto replayed = Replay(transcript, simStatus);
+    ASSERT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.out, recorded.out);
+    EXPECT_EQ(simStatus, 0) << ReadText(simErr);
+    EXPECT_NE(ReadText(simErr).find("every connection went as recorded"), std::string::npos);
+}
+
+TEST_F(TranscriptEndToEnd, ReplayNamesTheFirstByteTheToolSentDifferently) {
+    ASSERT_EQ(Record().status, 0);
+    // Pretend the tool of the recording asked for another switch in its fourth request.
+    auto lines = Lines(transcript);
+    std::size_t offset = 0;
+    int writes = 0;
+    std::string changed;
+    for (auto& line : lines) {
+        if (line.value("event", "") != "write") continue;
+        std::string hex = line["hex"];
+        if (++writes == 4) {
+            const char original = hex.back();
+            hex.back() = original == '9' ? '8' : '9';
+            line["hex"] = hex;
+            offset += (hex.size() + 1) / 3 - 1;
+            changed = std::string("expected ") + hex.substr(hex.size() - 2) + ", got " + hex.substr(hex.size() - 2, 1) +
+                      original;
+            break;
+        }
+        offset += (hex.size() + 1) / 3;
+    }
+    ASSERT_EQ(writes, 4);
+    const auto edited = dir / "edited.jsonl";
+    {
+        std::ofstream out(edited);
+        for (const auto& line : lines) out << line.dump() << '\n';
+    }
+
+    int simStatus = -1;
+    const auto run = Replay(edited, simStatus);
+    EXPECT_EQ(run.status, 1) << "the replaying printer hangs up at the difference";
+    EXPECT_EQ(simStatus, 1);
+    EXPECT_NE(ReadText(simErr).find("first difference at offset " + std::to_string(offset) + ": " + changed),
+              std::string::npos)
+        << ReadText(simErr);
+}
+
+TEST_F(TranscriptEndToEnd, BadFilesAreRefusedBeforeAnythingIsSent) {
+    SimProcess sim({"--state", (dir / "state.json").string()});
+    // A missing folder, and a disk that is full from the first line on.
+    for (const auto& file : {(dir / "no" / "such" / "dir.jsonl").string(), std::string("/dev/full")}) {
+        const auto run = RunCli({"--tcp", sim.address(), "--transcript", file, "identify"});
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_NE(run.err.find("--transcript: cannot write " + file), std::string::npos) << run.err;
+    }
+    sim.Stop();
+    EXPECT_FALSE(std::filesystem::exists(dir / "state.json")) << "no connection was made";
+
+    std::ofstream(dir / "garbage.jsonl") << "{\"transcript\":1}\nnot json\n";
+    for (const auto& [file, message] : {std::pair{dir / "garbage.jsonl", "line 2"},
+                                        std::pair{dir / "missing.jsonl", "cannot read"}}) {
+        const auto replay = test::RunProgram(PELMORA_SIM_PATH, {"--listen", "127.0.0.1:0", "--replay", file.string()});
+        EXPECT_EQ(replay.status, 2) << file;
+        EXPECT_NE(replay.err.find(message), std::string::npos) << replay.err;
+    }
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -1,0 +1,141 @@
+// Support transcripts: the event lines, and the recording platform on the virtual printer.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "link/CDev.h"
+#include "link/TranscriptPlatform.h"
+#include "sim/VirtualPlatform.h"
+#include "support/PrinterRig.h"
+
+namespace pelmora {
+namespace {
+
+using link::TranscriptEvent;
+using Kind = TranscriptEvent::Kind;
+
+TranscriptEvent Make(Kind kind, std::vector<std::uint8_t> bytes = {}, int result = 0) {
+    TranscriptEvent e;
+    e.link = 2;
+    e.timeMs = 1234;
+    e.kind = kind;
+    e.bytes = std::move(bytes);
+    e.result = result;
+    return e;
+}
+
+TEST(TranscriptLine, EveryEventSurvivesItsLine) {
+    std::vector<std::uint8_t> all(256);
+    std::iota(all.begin(), all.end(), 0);
+    TranscriptEvent open = Make(Kind::Open);
+    open.channel = "serial";
+    open.port = "\\\\.\\COM3 \"quoted\"";
+    const TranscriptEvent cases[] = {
+        open,
+        Make(Kind::Write, {0x1D, 0x49, 0x43}, 3),
+        Make(Kind::Write, {0x00, 0x0A, 0x22, 0x5C}, 2),  // cut short
+        Make(Kind::Write, {0xFF}, -1),                   // failed
+        Make(Kind::Read, all, 256),
+        Make(Kind::Timeout),
+        Make(Kind::ReadError, {}, -1),
+        Make(Kind::Close),
+    };
+    for (const auto& e : cases) {
+        const std::string line = link::TranscriptLine(e);
+        EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+        bool header = true;
+        std::string error;
+        const auto back = link::ParseTranscriptLine(line, header, error);
+        ASSERT_TRUE(back) << line << ": " << error;
+        EXPECT_FALSE(header);
+        EXPECT_EQ(back->kind, e.kind) << line;
+        EXPECT_EQ(back->link, 2u);
+        EXPECT_EQ(back->timeMs, 1234u);
+        EXPECT_EQ(back->bytes, e.bytes) << line;
+        EXPECT_EQ(back->result, e.result) << line;
+        EXPECT_EQ(back->port, e.port) << line;
+    }
+}
+
+TEST(TranscriptLine, BrokenLinesAreRefusedWithAReason) {
+    const char* lines[] = {
+        "",
+        "not json",
+        "[1, 2]",
+        R"({"t": 1, "link": 1, "event": "explode"})",
+        R"({"t": -1, "link": 1, "event": "close"})",
+        R"({"t": 1, "event": "close"})",
+        R"({"t": 1, "link": 1, "event": "read", "hex": "1G"})",
+        R"({"t": 1, "link": 1, "event": "read", "hex": "1D 4"})",
+        R"({"t": 1, "link": 1, "event": "read"})",
+        R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": 2})",
+        R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": "all"})",
+        R"({"t": 1, "link": 5000000000, "event": "close"})",
+    };
+    for (const char* line : lines) {
+        bool header = false;
+        std::string error;
+        EXPECT_FALSE(link::ParseTranscriptLine(line, header, error)) << line;
+        EXPECT_FALSE(error.empty()) << line;
+    }
+    bool header = false;
+    std::string error;
+    const auto first = link::TranscriptHeaderLine("pelmora", "1.0.4", {"pelmora", "config", "get"});
+    EXPECT_FALSE(link::ParseTranscriptLine(first, header, error));
+    EXPECT_TRUE(header);
+}
+
+TEST(TranscriptPlatform, RecordsASerialSessionWithItsTimeOutOnTheLinksClock) {
+    sim::PrinterModel printer;
+    printer.faults.perCommand["version"] = sim::Fault::Silent;
+    sim::VirtualPlatform platform(printer);
+    link::TranscriptMemory memory;
+    link::TranscriptPlatform recorded(platform, memory, 3);
+    link::CDev dev(recorded);
+    link::CommSettings settings;
+    settings.portType = link::PortSerial;
+    settings.port = "COM9";
+    dev.Configure(settings);
+    EXPECT_EQ(dev.OpenPort(), 0);  // no such port
+    dev.portText = "COM1";
+    ASSERT_EQ(dev.OpenPort(), 1);
+
+    const std::vector<std::uint8_t> model{0x1D, 0x49, 0x43}, version{0x1D, 0x49, 0x41};
+    ASSERT_EQ(dev.WritePort(model), 3);
+    std::vector<std::uint8_t> reply;
+    std::uint8_t buffer[64];
+    for (int n; reply.empty() || reply.back() != 0x00;) {
+        n = dev.ReadPort(buffer, sizeof buffer);
+        ASSERT_GT(n, 0);
+        reply.insert(reply.end(), buffer, buffer + n);
+    }
+    ASSERT_EQ(dev.WritePort(version), 3);
+    EXPECT_EQ(dev.ReadPort(buffer, sizeof buffer), 0);
+    dev.ClosePort();
+
+    // Reads may come in pieces at the line rate; gather them.
+    std::vector<Kind> kinds;
+    std::vector<std::uint8_t> read;
+    std::uint64_t last = 0, writeAt = 0, timeoutAt = 0;
+    for (const auto& e : memory.events) {
+        EXPECT_EQ(e.link, 3u);
+        EXPECT_GE(e.timeMs, last) << "time runs forward";
+        last = e.timeMs;
+        if (e.kind == Kind::Read) read.insert(read.end(), e.bytes.begin(), e.bytes.end());
+        if (e.kind == Kind::Write) writeAt = e.timeMs;
+        if (e.kind == Kind::Timeout) timeoutAt = e.timeMs;
+        if (kinds.empty() || kinds.back() != e.kind || e.kind != Kind::Read) kinds.push_back(e.kind);
+    }
+    const std::vector<Kind> expected{Kind::OpenFailed, Kind::OpenFailed, Kind::OpenFailed, Kind::Open,
+                                     Kind::Write,      Kind::Write,      Kind::Read,       Kind::Write,
+                                     Kind::Timeout,    Kind::Close};
+    EXPECT_EQ(kinds, expected);
+    EXPECT_EQ(memory.events[3].channel, "serial");
+    EXPECT_EQ(memory.events[3].port, "\\\\.\\COM1");
+    EXPECT_EQ(memory.events[4].bytes, std::vector<std::uint8_t>{0x00}) << "the line probe";
+    EXPECT_EQ(read, reply);
+    EXPECT_GE(timeoutAt - writeAt, 1000u) << "the read's total time-out passed on the virtual clock";
+}
+
+}  // namespace
+}  // namespace pelmora
