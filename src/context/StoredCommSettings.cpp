@@ -18,6 +18,11 @@ bool IsListedComPort(const std::string& port) {
 
 }  // namespace
 
+std::string NetAddress(const std::string& port) {
+    const auto first = port.find_first_not_of("NET");
+    return first == std::string::npos ? std::string() : port.substr(first);
+}
+
 link::CommSettings LoadCommSettings(const SettingsStore& store) {
     link::CommSettings settings;  // the window's defaults
     std::uint32_t portType = 0;
@@ -45,12 +50,10 @@ link::CommSettings LoadCommSettings(const SettingsStore& store) {
     case link::PortUsb:
         settings.port = port;
         break;
-    case link::PortTcp: {
-        const auto first = port.find_first_not_of("NET");
-        settings.port = "NET" + (first == std::string::npos ? std::string() : port.substr(first));
+    case link::PortTcp:
+        settings.port = "NET" + NetAddress(port);
         settings.baudRate = 9100;  // the port box always opens on 9100
         break;
-    }
     default:
         // No interface the window knows: jobs run with what the store holds.
         settings.port = port;

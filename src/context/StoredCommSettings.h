@@ -1,8 +1,14 @@
 #pragma once
+#include <string>
+
 #include "context/SettingsStore.h"
 #include "link/CommSettings.h"
 
 namespace pelmora::context {
+
+/// The address of a "NET" port text: every leading 'N', 'E' or 'T' removed
+/// (a character-set trim, as the link and the window read it, not a prefix cut).
+std::string NetAddress(const std::string& port);
 
 /// The communication settings as the desktop main window opens with them and
 /// gathers them: "uPortType" .. "uFlowcontrol" under ProductKey, passed

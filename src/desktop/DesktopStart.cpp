@@ -1,0 +1,46 @@
+#include "desktop/DesktopStart.h"
+
+#include <cstdlib>
+#include <string>
+
+#include <QApplication>
+
+#include "context/PortMap.h"
+#include "context/SettingsStore.h"
+#include "desktop/AppIcon.h"
+#include "desktop/CQ700TCUtilityDlg.h"
+#include "desktop/StartupProbe.h"
+#include "link/RealPlatform.h"
+#include "ui/LanguageLoader.h"
+#include "ui/Prompts.h"
+
+namespace pelmora::desktop {
+
+namespace {
+
+bool EnvOn(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value && std::string(value) != "0";
+}
+
+}  // namespace
+
+int RunPelmoraPc(QApplication& app) {
+    // Texts are looked up when the windows are built, so the language comes first.
+    ui::InstallLanguage(app, QLocale::system(), ui::TranslationFolders());
+    QApplication::setWindowIcon(AppIcon());
+
+    context::SettingsStore store(context::SettingsStore::DefaultPath());
+    link::NullTrace quiet;
+    link::StderrTrace loud;
+    link::RealPlatform platform([&store](const std::string& name) { return context::ResolvePortName(store, name); },
+                                EnvOn("PELMORA_TRACE") ? static_cast<link::TraceSink&>(loud) : quiet);
+
+    CQ700TCUtilityDlg window({store, platform, ui::SystemPrompts(), SystemUsbPrinters(),
+                              CQ700TCUtilityDlg::FirmwareManagerWanted()});
+    if (EnvOn("PELMORA_STARTUP_PROBE")) new StartupProbe(window);
+    window.exec();
+    return 0;
+}
+
+}  // namespace pelmora::desktop

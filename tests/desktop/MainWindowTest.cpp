@@ -1,0 +1,372 @@
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "desktop/AppIcon.h"
+#include "desktop/CQ700TCUtilityDlg.h"
+#include "ui/Accessibility.h"
+#include "support/PrinterRig.h"
+#include "ui/support/ScriptedPrompts.h"
+
+using namespace pelmora;
+using desktop::CQ700TCUtilityDlg;
+
+namespace {
+
+// A store, the virtual printer and scripted boxes around one main window.
+struct Fixture {
+    test::TempDir dir;
+    context::SettingsStore store{dir / "registry.reg"};
+    sim::PrinterModel printer;
+    sim::VirtualPlatform platform{printer};
+    ui::test::ScriptedPrompts prompts;
+    std::vector<link::UsbPrinterInfo> usb;
+    std::set<std::string> unplugged;
+
+    void Store(std::int32_t portType, const std::string& port, std::uint32_t baud = 115200, std::uint32_t parity = 0,
+               std::uint32_t stopBits = 0, std::uint32_t flow = 0) {
+        const char* key = context::ProductKey;
+        store.SetRegDword(key, "uPortType", static_cast<std::uint32_t>(portType));
+        store.SetRegString(key, "uPort", port);
+        store.SetRegDword(key, "uBaudrate", baud);
+        store.SetRegDword(key, "uDatabit", 8);
+        store.SetRegDword(key, "uParity", parity);
+        store.SetRegDword(key, "uStopbit", stopBits);
+        store.SetRegDword(key, "uFlowcontrol", flow);
+    }
+
+    std::unique_ptr<CQ700TCUtilityDlg> Open(bool firmware = false) {
+        desktop::UsbPrinterSource source{[this] { return usb; },
+                                         [this](const std::string& path) { return !unplugged.count(path); }};
+        return std::make_unique<CQ700TCUtilityDlg>(
+            CQ700TCUtilityDlg::Services{store, platform, prompts, source, firmware});
+    }
+
+    /// The seven stored values as "type|port|baud|data|parity|stop|flow".
+    QString Stored() const {
+        std::uint32_t n[6] = {};
+        std::string port;
+        const char* key = context::ProductKey;
+        store.GetRegDword(key, "uPortType", n[0]);
+        store.GetRegString(key, "uPort", port);
+        store.GetRegDword(key, "uBaudrate", n[1]);
+        store.GetRegDword(key, "uDatabit", n[2]);
+        store.GetRegDword(key, "uParity", n[3]);
+        store.GetRegDword(key, "uStopbit", n[4]);
+        store.GetRegDword(key, "uFlowcontrol", n[5]);
+        return QString("%1|%2|%3|%4|%5|%6|%7")
+            .arg(static_cast<std::int32_t>(n[0]))
+            .arg(QString::fromStdString(port))
+            .arg(n[1]).arg(n[2]).arg(n[3]).arg(n[4]).arg(n[5]);
+    }
+};
+
+template <typename T>
+T* Find(QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found) qFatal("no control %s", name);
+    return found;
+}
+
+void Click(QWidget& window, const char* button) { Find<QPushButton>(window, button)->click(); }
+QComboBox* List(QWidget& window, const char* name) { return Find<QComboBox>(window, name); }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRunOpensOnDefaultsAndExitStoresThem() {
+        Fixture f;
+        auto w = f.Open();
+        QCOMPARE(List(*w, "interfaceList")->currentText(), QString("Serial / RS232C"));
+        QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
+        QCOMPARE(List(*w, "portList")->count(), 49);
+        QCOMPARE(List(*w, "baudList")->currentText(), QString("115200"));
+        QCOMPARE(List(*w, "dataBitsList")->currentText(), QString("8"));
+        QCOMPARE(List(*w, "parityList")->currentText(), QString("NONE"));
+        QCOMPARE(List(*w, "stopBitsList")->currentText(), QString("1"));
+        QCOMPARE(List(*w, "flowList")->currentText(), QString("NONE"));
+        QVERIFY(!List(*w, "flowList")->isEnabled());
+        QCOMPARE(w->windowTitle(), QString("MPT-Q700VII Pelmora for PC V1.0.4"));
+        QVERIFY(f.prompts.shown.empty());
+
+        Click(*w, "exitButton");
+        QCOMPARE(w->result(), int(QDialog::Accepted));
+        QCOMPARE(f.Stored(), QString("0|COM1|115200|8|0|0|0"));
+    }
+
+    void serialRestoreShowsStoredValuesButNeverFlowControl() {
+        Fixture f;
+        f.Store(link::PortSerial, "COM7", 9600, 2, 2, 1);
+        auto w = f.Open();
+        QCOMPARE(List(*w, "portList")->currentText(), QString("COM7"));
+        QCOMPARE(List(*w, "baudList")->currentText(), QString("9600"));
+        QCOMPARE(List(*w, "parityList")->currentText(), QString("EVEN"));
+        QCOMPARE(List(*w, "stopBitsList")->currentText(), QString("2"));
+        QCOMPARE(List(*w, "flowList")->currentText(), QString("NONE"));
+        Click(*w, "exitButton");
+        QCOMPARE(f.Stored(), QString("0|COM7|9600|8|2|2|0"));
+    }
+
+    void bluetoothGathersTheDisabledBaudRate() {
+        Fixture f;
+        auto w = f.Open();
+        List(*w, "interfaceList")->setCurrentIndex(link::PortBluetooth);
+        for (const char* name : {"baudList", "dataBitsList", "parityList", "stopBitsList", "flowList"})
+            QVERIFY2(!List(*w, name)->isEnabled(), name);
+        QVERIFY(List(*w, "portList")->isEnabled());
+        List(*w, "portList")->setCurrentIndex(4);
+        QSignalSpy requested(w.get(), &CQ700TCUtilityDlg::memorySwitchManagerRequested);
+        Click(*w, "vmsmButton");
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(w->settings().baudRate, 115200);
+        QCOMPARE(w->settings().port, std::string("COM5"));
+        QCOMPARE(w->printerContext().PendingSettings.portType, link::PortBluetooth);
+        QCOMPARE(w->printerContext().link.baudRate, 115200);
+    }
+
+    void tcpRestoreTrimsTheNetCharactersAndShowsPort9100() {
+        const struct { const char* stored; const char* shown; } cases[] = {
+            {"NET10.0.0.5", "10.0.0.5"},
+            {"NETNET10.0.0.5", "10.0.0.5"},  // a character-set trim, not a prefix cut
+            {"TEN10.0.0.5", "10.0.0.5"},
+        };
+        for (const auto& c : cases) {
+            Fixture f;
+            f.Store(link::PortTcp, c.stored, 4000);
+            auto w = f.Open();
+            QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), QString(c.shown));
+            QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), QString("9100"));
+            QCOMPARE(Find<QLabel>(*w, "portLabel")->text(), QString("IP : "));
+            QVERIFY(f.prompts.shown.empty());
+        }
+    }
+
+    void tcpGatherRefusesBadlyTypedInputAndStoresNothing() {
+        const struct { const char* address; const char* port; const char* message; } cases[] = {
+            {"10.0.0", "9100", "is not an IPv4 address"},
+            {"300.1.1.1", "9100", "is not an IPv4 address"},
+            {"10.0.0.5", "", "is not a TCP port"},
+            {"10.0.0.5", "0", "is not a TCP port"},
+        };
+        for (const auto& c : cases) {
+            Fixture f;
+            f.Store(link::PortTcp, "NET10.0.0.9", 9100);
+            const QString before = f.Stored();
+            auto w = f.Open();
+            w->show();
+            Find<QLineEdit>(*w, "addressEdit")->setText(c.address);
+            Find<QLineEdit>(*w, "tcpPortEdit")->setText(c.port);
+            Click(*w, "exitButton");
+            QCOMPARE(f.prompts.Messages().size(), 1);
+            QVERIFY2(f.prompts.Messages().front().contains(c.message), c.message);
+            QCOMPARE(f.prompts.shown.front().title, QString("Pelmora"));
+            QCOMPARE(f.Stored(), before);
+            QVERIFY(w->isVisible());
+        }
+    }
+
+    void tcpGatherFormsTheNetPort() {
+        Fixture f;
+        auto w = f.Open();
+        List(*w, "interfaceList")->setCurrentIndex(link::PortTcp);
+        Find<QLineEdit>(*w, "addressEdit")->setText("192.168.1.20");
+        Find<QLineEdit>(*w, "tcpPortEdit")->setText("9101");
+        Click(*w, "exitButton");
+        QCOMPARE(f.Stored(), QString("3|NET192.168.1.20|9101|8|0|0|0"));
+    }
+
+    void twoUsbPrintersListedAndTheSecondPathGathered() {
+        Fixture f;
+        f.usb = {{"USB01", "/dev/usb/lp0"}, {"USB02", "/dev/usb/lp3"}};
+        auto w = f.Open();
+        List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);
+        QCOMPARE(List(*w, "portList")->count(), 2);
+        QCOMPARE(List(*w, "portList")->itemText(1), QString("USB02"));
+        QVERIFY(!List(*w, "baudList")->isEnabled());
+        List(*w, "portList")->setCurrentIndex(1);
+        QVERIFY(w->GatherSettings());
+        QCOMPARE(w->settings().port, std::string("/dev/usb/lp3"));
+        Click(*w, "exitButton");
+        QCOMPARE(f.Stored(), QString("2|/dev/usb/lp3|115200|8|0|0|0"));
+
+        Fixture again;  // and the next run opens on it
+        again.usb = f.usb;
+        again.Store(link::PortUsb, "/dev/usb/lp3");
+        auto reopened = again.Open();
+        QCOMPARE(List(*reopened, "portList")->currentText(), QString("USB02"));
+    }
+
+    void noUsbPrinterFallsBackToSerial() {
+        Fixture f;
+        auto w = f.Open();
+        List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);
+        QCOMPARE(f.prompts.Messages(), QStringList{"Not connected USB printer!"});
+        QCOMPARE(f.prompts.shown.front().title, QString("Pelmora"));
+        QCOMPARE(List(*w, "interfaceList")->currentIndex(), int(link::PortSerial));
+        QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
+        QVERIFY(List(*w, "baudList")->isEnabled());
+    }
+
+    void usbPrinterUnpluggedAfterListingIsReported() {
+        Fixture f;
+        f.usb = {{"USB01", "/dev/usb/lp0"}};
+        f.Store(link::PortSerial, "COM2");
+        const QString before = f.Stored();
+        auto w = f.Open();
+        List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);
+        f.unplugged.insert("/dev/usb/lp0");
+        QSignalSpy requested(w.get(), &CQ700TCUtilityDlg::nvImageManagerRequested);
+        Click(*w, "nvButton");
+        Click(*w, "exitButton");
+        QCOMPARE(requested.count(), 0);
+        QCOMPARE(f.prompts.Messages().size(), 2);
+        QVERIFY(f.prompts.Messages().front().contains("USB01 (/dev/usb/lp0) is no longer connected"));
+        QCOMPARE(f.Stored(), before);
+    }
+
+    void exitReportsAStoreThatCannotBeWrittenAndStaysOpen() {
+        test::TempDir dir;
+        std::ofstream(dir / "not-a-folder") << "x";
+        Fixture f;
+        context::SettingsStore unwritable(dir / "not-a-folder" / "registry.reg");
+        desktop::UsbPrinterSource none{[] { return std::vector<link::UsbPrinterInfo>{}; },
+                                       [](const std::string&) { return false; }};
+        CQ700TCUtilityDlg w({unwritable, f.platform, f.prompts, none, false});
+        w.show();
+        const QStringList opening = f.prompts.Messages();
+        Click(w, "exitButton");
+        QCOMPARE(f.prompts.Messages().size(), opening.size() + 1);
+        QVERIFY(f.prompts.Messages().back().contains("could not be stored"));
+        QVERIFY(w.isVisible());
+    }
+
+    void closeBoxAndEscapeStoreNothingAndCloseTheLink() {
+        for (const bool escape : {false, true}) {
+            Fixture f;
+            f.Store(link::PortTcp, "NET127.0.0.1");
+            const QString before = f.Stored();
+            auto w = f.Open();
+            w->show();
+            Find<QLineEdit>(*w, "addressEdit")->setText("127.0.0.1");
+            Click(*w, "vmsmButton");
+            QVERIFY(w->printerContext().link.OpenPort());
+            if (escape)
+                QTest::keyClick(w.get(), Qt::Key_Escape);
+            else
+                w->close();
+            QVERIFY(!w->printerContext().link.IsOpen());
+            QCOMPARE(w->result(), int(QDialog::Rejected));
+            QCOMPARE(f.Stored(), before);
+        }
+    }
+
+    void enterIsExit() {
+        Fixture f;
+        auto w = f.Open();
+        w->show();
+        QTest::keyClick(List(*w, "interfaceList"), Qt::Key_Return);
+        QCOMPARE(w->result(), int(QDialog::Accepted));
+        QCOMPARE(f.Stored(), QString("0|COM1|115200|8|0|0|0"));
+    }
+
+    void portTypeOutOfRangeSelectsNothingAndExitStoresMinusOne() {
+        Fixture f;
+        f.Store(5, "COM9", 19200, 1, 2, 1);
+        auto w = f.Open();
+        QCOMPARE(List(*w, "interfaceList")->currentIndex(), -1);
+        for (const char* name : {"portList", "baudList", "dataBitsList", "parityList", "stopBitsList", "flowList"})
+            QVERIFY2(List(*w, name)->count() == 0, name);
+        QVERIFY(w->GatherSettings());
+        QCOMPARE(w->settings().port, std::string("COM9"));  // jobs run with what was stored
+        QCOMPARE(w->settings().baudRate, 19200);
+        Click(*w, "exitButton");
+        QCOMPARE(f.Stored(), QString("-1|COM9|19200|8|1|2|1"));
+    }
+
+    void damagedStoreIsReportedAndKept() {
+        Fixture f;
+        {
+            std::ofstream out(f.store.path());
+            out << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"
+                   "\"uPortType\"=dword:00000003\n\"uPort\"=\"NETnot-an-address\"\n\"uBaudrate\"=\"9100\"\n"
+                   "garbage\n";
+        }
+        auto w = f.Open();
+        QCOMPARE(f.prompts.Messages().size(), 1);
+        const QString text = f.prompts.Messages().front();
+        QVERIFY2(text.contains("damaged lines") && text.contains("uBaudrate") && text.contains("uPort"),
+                 qPrintable(text));
+        QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), QString("0.0.0.0"));
+        Click(*w, "exitButton");
+        QVERIFY(std::filesystem::exists(f.store.path().string() + ".bad"));
+    }
+
+    void firmwareButtonOnlyForServiceAndGathersACopy() {
+        Fixture f;
+        auto hidden = f.Open(false);
+        QVERIFY(Find<QPushButton>(*hidden, "firmwareButton")->isHidden());
+        QVERIFY(!Find<QPushButton>(*hidden, "firmwareButton")->isEnabled());
+
+        auto shown = f.Open(true);
+        auto* button = Find<QPushButton>(*shown, "firmwareButton");
+        QVERIFY(!button->isHidden() && button->isEnabled());
+        List(*shown, "portList")->setCurrentIndex(2);
+        QSignalSpy requested(shown.get(), &CQ700TCUtilityDlg::firmwareManagerRequested);
+        button->click();
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested.front().front().value<link::CommSettings>().port, std::string("COM3"));
+        auto* window = shown->findChild<QDialog*>("firmwareDownload");
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QString("Firmware Download Manager"));
+        window->reject();
+    }
+
+    void f1OpensTheAboutBox() {
+        Fixture f;
+        auto w = f.Open();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        auto* about = w->findChild<QDialog*>("aboutBox");
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->windowTitle(), QString("About Pelmora"));
+        QVERIFY(Find<QLabel>(*about, "aboutText")->text().startsWith("Pelmora "));
+        Click(*about, "okButton");
+        QVERIFY(!about->isVisible());
+    }
+
+    void iconComesInEveryRenderedSize() {
+        const QIcon icon = desktop::AppIcon();
+        for (const int size : {16, 32, 48, 64, 128, 256})
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+        QCOMPARE(icon.pixmap(256, 256).size(), QSize(256, 256));
+    }
+
+    void everyControlHasAnAccessibleName() {
+        const std::pair<std::int32_t, const char*> stored[] = {{link::PortSerial, "COM1"}, {link::PortTcp, "NET1.2.3.4"}};
+        for (const auto& [type, port] : stored) {
+            Fixture f;
+            f.Store(type, port);
+            auto w = f.Open(true);
+            QVERIFY2(ui::UnnamedControls(w.get()).isEmpty(), qPrintable(ui::UnnamedControls(w.get()).join(", ")));
+        }
+        Fixture f;
+        auto w = f.Open();
+        QCOMPARE(List(*w, "baudList")->accessibleName(), QString("Baud Rate"));
+        QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->accessibleName(), QString("IP"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

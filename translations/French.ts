@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>Erreur d&apos;ouverture du port !</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>Erreur d&apos;ouverture du port !!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>Le modèle d&apos;imprimante ne correspond pas !</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>Le nom du modèle d&apos;imprimante ne correspond pas...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>Impossible de lire la version de l&apos;imprimante !</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>Impossible de lire la version de l&apos;imprimante !</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>Impossible de rétablir les réglages d&apos;usine !</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>Impossible de lire la page de codes !</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>Impossible de lire le mode MSR !</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>Impossible de lire les données SW1 !</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>Impossible de lire les données SW2 !</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>Impossible de lire les données SW3 !</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>Impossible de lire les données SW5 !</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>Impossible de lire les données SW6 !</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>Impossible de lire les données SW7 !</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>Impossible de lire les données SW8 !</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>Impossible de lire la position de découpe !</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>Impossible de lire les données SW51 !</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>Impossible de lire les données IFSW1 !</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>Impossible de lire les données IFSW2 !</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>Impossible de lire les données IFSW3 !</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>Impossible de lire les données IFSW4 !</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>Impossible de lire le code sentinelle de la piste 1 !</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>Impossible de lire le code sentinelle de la piste 1 !</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>Impossible de lire le code sentinelle de la piste 2 !</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>Impossible de lire le code sentinelle de la piste 2 !</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>Impossible de lire le code sentinelle de la piste 3 !</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>Impossible de lire le code sentinelle de la piste 3 !</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>Impossible de lire l&apos;interface RF !</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>Impossible de lire l&apos;interface RF !</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>Impossible de lire le mode de connexion Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>Impossible de lire le mode de connexion Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>Impossible de lire le nom de l&apos;appareil Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>Impossible de lire le nom de l&apos;appareil Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>Impossible de lire le code PIN Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>Impossible de lire le code PIN Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>Impossible de lire les informations de chiffrement Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>Impossible de lire les informations de chiffrement Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>Impossible de lire la page de codes !</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>Impossible de lire le mode MSR !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>Impossible de lire les données MSW1 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>Impossible de lire les données MSW1 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>Impossible de lire les données MSW2 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>Impossible de lire les données MSW2 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>Impossible de lire les données MSW3 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>Impossible de lire les données MSW3 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>Impossible de lire les données MSW5 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>Impossible de lire les données MSW5 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>Impossible de lire les données MSW6 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>Impossible de lire les données MSW6 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>Impossible de lire les données MSW7 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>Impossible de lire les données MSW7 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>Impossible de lire les données MSW8 !</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>Impossible de lire les données MSW8 !</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>Impossible de lire les données IFSW1 !</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>Impossible de lire les données IFSW2 !</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>Impossible de lire les données IFSW3 !</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>Impossible de lire les données IFSW4 !</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>Impossible de définir la commande d&apos;initialisation !</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>Impossible d&apos;écrire la commande de fin de réglage !</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>Impossible d&apos;écrire la commande de fin de réglage !</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>Impossible de définir les informations Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>Impossible de définir les informations Bluetooth !</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>Impossible de définir la commande d&apos;initialisation !</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>Impossible de définir les données MSW1 !</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>Impossible de définir les données MSW2 !</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>Impossible de définir les données MSW3 !</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>Impossible de définir les données MSW5 !</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>Impossible de définir les données MSW6 !</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>Impossible de définir les données MSW7 !</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>Impossible de définir les données MSW8 !</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>Impossible de définir les données IFSW1 !</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>Impossible de définir les données SW51 !</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>Impossible de définir les données IFSW2 !</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>Impossible de définir les données IFSW3 !</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>Impossible de définir les données IFSW4 !</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>Impossible de définir le code sentinelle de la piste 1 !</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>Impossible de définir le code sentinelle de la piste 1 !</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>Impossible de définir le code sentinelle de la piste 2 !</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>Impossible de définir le code sentinelle de la piste 2 !</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>Impossible de définir le code sentinelle de la piste 3 !</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>Impossible de définir le code sentinelle de la piste 3 !</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>Impossible de définir l&apos;interface RF !</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>Impossible de définir l&apos;interface RF !</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>Impossible de définir la commande d&apos;initialisation !</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>Impossible de définir les paramètres série !</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>Impossible de définir les paramètres série !</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Gestionnaire des commutateurs mémoire virtuels</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>Lire l&apos;état</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>Définir l&apos;état</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>Lire l&apos;état...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>Définir l&apos;état...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Traitement...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>Lire l&apos;état</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>Définir l&apos;état</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>Configuration VMSM définie avec succès ! <byte value="xd"/>
+Veuillez éteindre puis rallumer l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>Impossible d&apos;enregistrer la configuration VMSM !<byte value="xd"/>
+Vérifiez l&apos;état de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>Utilitaire de gestion VMSM</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM défini avec succès !</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>Impossible d&apos;enregistrer les commutateurs mémoire virtuels !!<byte value="xd"/>
+Vérifiez l&apos;état de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>Utilitaire de gestion globale</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>Le téléchargement a été arrêté...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Gestionnaire d&apos;images NV</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>En cours...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>Ouverture du port...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>Vérification de l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>Lecture des adresses des images NV...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>Suppression de l&apos;image NV sélectionnée...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>Suppression de toutes les images NV...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>Début du téléchargement...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>Impression de toutes les images NV...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>Impression de l&apos;image NV sélectionnée...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>Fin du téléchargement...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>Impossible de lire les adresses des images NV !</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> Opération non prise en charge !</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> Impossible d&apos;écrire les données !<byte value="xd"/>
+Vérifiez l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>Aucun fichier bitmap n&apos;est sélectionné.</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>La zone des images NV est trop petite !</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>Lecture des adresses des images NV</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>Suppression de l&apos;image NV sélectionnée</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>Suppression de toutes les images NV</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>Téléchargement de l&apos;image....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>Impression de toutes les images NV...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>Impression de l&apos;image NV sélectionnée...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>Ouverture du port..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>Vérification de l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>Lecture des adresses des images NV</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>Suppression de l&apos;image NV sélectionnée</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>Suppression de toutes les images NV</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>Début du téléchargement....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>Impression de toutes les images NV</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>Impression de l&apos;image NV sélectionnée</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>Fin du téléchargement....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>Impossible de lire les adresses des images NV !</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> Impossible d&apos;écrire les données !<byte value="xd"/>
+Vérifiez l&apos;imprimante!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>Impossible d&apos;écrire les données !<byte value="xd"/>
+Vérifiez l&apos;imprimante!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>Aucun fichier bitmap n&apos;est sélectionné.</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>La zone des images NV est trop petite !</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>Plus aucun code d&apos;adresse libre !</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>Le téléchargement de l&apos;image a été annulé.</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>Impossible de charger le fichier image !</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>Le code d&apos;adresse doit avoir deux caractères !</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>L&apos;adresse existe déjà !</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>Prêt pour le téléchargement du micrologiciel.</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>Téléchargement du micrologiciel...N&apos;éteignez pas l&apos;imprimante !!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>Micrologiciel téléchargé ; redémarrez l&apos;imprimante !</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>Erreur : impossible d&apos;ouvrir le fichier !</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>Erreur : ouverture du port impossible ! Vérifiez l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>Erreur : échec de l&apos;envoi !</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>Micrologiciel téléchargé avec succès !</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>Le fichier image ne contient aucun pixel !</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>Lire l&apos;état : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>Définir l&apos;état : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>Lire l&apos;état : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>Définir l&apos;état : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>Terminé....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>Terminé..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>Téléchargement de %1...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>L&apos;image est trop plate : à %1 points de large, il ne reste aucune ligne !</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>L&apos;image est trop grande pour une image NV : %1 octets de trame, au plus %2 (au plus 1365 lignes à 384 points) !</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>L&apos;imprimante a fermé la connexion.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>L&apos;imprimante n&apos;a pas accepté la requête.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>L&apos;imprimante indique un autre fabricant.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>La réponse de l&apos;imprimante n&apos;indique aucun modèle.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Aucune réponse n&apos;est arrivée en %1 s.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>L&apos;imprimante indique le modèle « %1 ».</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>La réponse « %1 » de l&apos;imprimante n&apos;indique aucun modèle.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>À propos de Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Paramètres de communication</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>Interface :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>Débit en bauds :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>Bits de données :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>Bits d&apos;arrêt :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Parité :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>Contrôle de flux :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Gestionnaire des commutateurs mémoire virtuels</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Gestionnaire d&apos;images NV</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>Gestionnaire de micrologiciel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>À &amp;propos de Pelmora</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * Choisissez un menu 
+ Cette application est Pelmora. Vous pouvez modifier les paramètres de communication et la page de codes, télécharger des images NV, etc.</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora pour PC V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>AUCUN</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>Aucune imprimante USB connectée !</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>lignes endommagées</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>Certains paramètres de communication enregistrés n&apos;ont pas pu être lus (%1) dans %2.
+La fenêtre affiche les valeurs par défaut ; seul « Quitter » modifie l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>L&apos;imprimante USB %1 (%2) n&apos;est plus connectée.
+Choisissez à nouveau « USB » pour lister les imprimantes présentes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>« %1 » n&apos;est pas une adresse IPv4.
+Saisissez quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>« %1 » n&apos;est pas un port TCP.
+Saisissez un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>Impossible d&apos;enregistrer les paramètres de communication dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>Gestionnaire de téléchargement du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progression du téléchargement</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>État : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>Choisissez le fichier du micrologiciel (*.fls). </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Démarrer le téléchargement</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>Fichier de micrologiciel(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>Impossible d&apos;ouvrir %1 en lecture et écriture.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 est un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 dépasse %2 Mio.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>En cours...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Traitement...</translation>
+    </message>
+</context>
+</TS>

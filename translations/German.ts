@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>Fehler beim Öffnen des Anschlusses!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>Fehler beim Öffnen des Anschlusses!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>Das Druckermodell passt nicht!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>Der Name des Druckermodells passt nicht...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>Die Druckerversion konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>Die Druckerversion konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>Die Werkseinstellung konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>Die Codepage konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>Der MSR-Modus konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>Die SW1-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>Die SW2-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>Die SW3-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>Die SW5-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>Die SW6-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>Die SW7-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>Die SW8-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>Die Abreißposition konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>Die SW51-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>Die IFSW1-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>Die IFSW2-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>Die IFSW3-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>Die IFSW4-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>Der Sentinel-Code von Spur 1 konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>Der Sentinel-Code von Spur 1 konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>Der Sentinel-Code von Spur 2 konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>Der Sentinel-Code von Spur 2 konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>Der Sentinel-Code von Spur 3 konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>Der Sentinel-Code von Spur 3 konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>Die RF-Schnittstelle konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>Die RF-Schnittstelle konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>Der Bluetooth-Verbindungsmodus konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>Der Bluetooth-Verbindungsmodus konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>Der Bluetooth-Gerätename konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>Der Bluetooth-Gerätename konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>Der Bluetooth-PIN-Code konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>Der Bluetooth-PIN-Code konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>Die Bluetooth-Verschlüsselungsdaten konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>Die Bluetooth-Verschlüsselungsdaten konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>Die Codepage konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>Der MSR-Modus konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>Die MSW1-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>Die MSW1-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>Die MSW2-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>Die MSW2-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>Die MSW3-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>Die MSW3-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>Die MSW5-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>Die MSW5-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>Die MSW6-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>Die MSW6-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>Die MSW7-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>Die MSW7-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>Die MSW8-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>Die MSW8-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>Die IFSW1-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>Die IFSW2-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>Die IFSW3-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>Die IFSW4-Daten konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>Der Initialisierungsbefehl konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>Der Befehl zum Ende der Einstellung konnte nicht geschrieben werden!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>Der Befehl zum Ende der Einstellung konnte nicht geschrieben werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>Die Bluetooth-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>Die Bluetooth-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>Der Initialisierungsbefehl konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>Die MSW1-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>Die MSW2-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>Die MSW3-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>Die MSW5-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>Die MSW6-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>Die MSW7-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>Die MSW8-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>Die IFSW1-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>Die SW51-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>Die IFSW2-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>Die IFSW3-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>Die IFSW4-Daten konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>Der Sentinel-Code von Spur 1 konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>Der Sentinel-Code von Spur 1 konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>Der Sentinel-Code von Spur 2 konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>Der Sentinel-Code von Spur 2 konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>Der Sentinel-Code von Spur 3 konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>Der Sentinel-Code von Spur 3 konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>Die RF-Schnittstelle konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>Die RF-Schnittstelle konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>Der Initialisierungsbefehl konnte nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>Die seriellen Einstellungen konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>Die seriellen Einstellungen konnten nicht gesetzt werden!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Verwaltung der virtuellen Speicherschalter</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>Status lesen</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>Status setzen</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>Status lesen...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>Status setzen...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Verarbeitung...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>Status lesen</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>Status setzen</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>VMSM-Konfiguration erfolgreich gesetzt! <byte value="xd"/>
+Bitte schalten Sie den Drucker aus und wieder ein.</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>Die VMSM-Konfiguration konnte nicht gespeichert werden!<byte value="xd"/>
+Bitte prüfen Sie den Zustand des Druckers.</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>VMSM-Verwaltung</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM erfolgreich gesetzt!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>Die virtuellen Speicherschalter konnten nicht gespeichert werden!!<byte value="xd"/>
+Bitte prüfen Sie den Zustand des Druckers</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>Gesamtverwaltung</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>Der Download wurde angehalten...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV-Bildverwaltung</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>Läuft...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>Anschluss öffnen...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>Drucker prüfen...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>NV-Bildadressen lesen...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>Gewähltes NV-Bild löschen...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>Alle NV-Bilder löschen...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>Download beginnt...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>Alle NV-Bilder drucken...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>Gewähltes NV-Bild drucken...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>Download wird abgeschlossen...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>Die NV-Bildadressen konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> Vorgang wird nicht unterstützt!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> Die Daten konnten nicht geschrieben werden!<byte value="xd"/>
+Bitte prüfen Sie den Drucker.</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>Es ist keine Bitmap-Datei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>Der NV-Bildspeicher ist zu klein!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>NV-Bildadressen lesen</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>Gewähltes NV-Bild löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>Alle NV-Bilder löschen</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>Bild wird heruntergeladen....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>Alle NV-Bilder drucken...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>Gewähltes NV-Bild drucken...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>Anschluss öffnen..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>Drucker prüfen...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>NV-Bildadressen lesen</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>Gewähltes NV-Bild löschen</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>Alle NV-Bilder löschen</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>Download beginnt....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>Alle NV-Bilder drucken</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>Gewähltes NV-Bild drucken</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>Download wird abgeschlossen....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>Die NV-Bildadressen konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> Die Daten konnten nicht geschrieben werden!<byte value="xd"/>
+Bitte prüfen Sie den Drucker!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>Die Daten konnten nicht geschrieben werden!<byte value="xd"/>
+Bitte prüfen Sie den Drucker!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>Es ist keine Bitmap-Datei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>Der NV-Bildspeicher ist zu klein!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>Kein freier Adresscode mehr!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>Das Herunterladen des Bildes wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>Die Bilddatei konnte nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>Der Adresscode braucht zwei Zeichen!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>Die Adresse ist bereits vorhanden!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>Bereit zum Herunterladen der Firmware.</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>Die Firmware wird heruntergeladen...Drucker nicht ausschalten!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>Firmware heruntergeladen, bitte den Drucker neu starten!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>Fehler : Datei kann nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>Fehler : Anschluss lässt sich nicht öffnen! Bitte Drucker prüfen</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>Fehler : Senden fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>Firmware erfolgreich heruntergeladen!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>Die Bilddatei enthält keine Pixel!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>Status lesen : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>Status setzen : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>Status lesen : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>Status setzen : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>Abgeschlossen....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>Abgeschlossen..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>%1 wird heruntergeladen...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>Das Bild ist zu flach: bei %1 Punkten Breite bleibt keine Zeile übrig!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>Das Bild ist für ein NV-Bild zu groß: %1 Byte Rasterdaten, höchstens %2 (höchstens 1365 Zeilen bei 384 Punkten)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>Der Drucker hat die Verbindung geschlossen.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>Der Drucker hat die Abfrage nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>Der Drucker meldet einen anderen Hersteller.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>Die Antwort des Druckers nennt kein Modell.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Innerhalb von %1 s kam keine Antwort.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>Der Drucker meldet das Modell „%1“.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>Die Antwort „%1“ des Druckers nennt kein Modell.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Über Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Kommunikationseinstellungen</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP-Port</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>Schnittstelle :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Anschluss :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>Baudrate :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>Datenbits :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>Stoppbits :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Parität :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>Flusssteuerung :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Verwaltung der virtuellen Speicherschalter</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV-Bildverwaltung</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>Firmware-Verwaltung</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>Ü&amp;ber Pelmora</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * Menü wählen 
+ Dieses Programm ist Pelmora. Sie können die Kommunikationseinstellungen und die Codepage ändern, NV-Bilder herunterladen usw.</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora für PC V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>Kein USB-Drucker angeschlossen!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>beschädigte Zeilen</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>Einige gespeicherte Kommunikationseinstellungen in %2 konnten nicht gelesen werden (%1).
+Das Fenster zeigt für sie die Standardwerte; gespeichert wird erst mit „Beenden“.</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>Der USB-Drucker %1 (%2) ist nicht mehr angeschlossen.
+Wählen Sie erneut „USB“, um die vorhandenen Drucker aufzulisten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>„%1“ ist keine IPv4-Adresse.
+Geben Sie vier durch Punkte getrennte Zahlen von 0 bis 255 ein, z. B. 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>„%1“ ist kein TCP-Port.
+Geben Sie eine Zahl von 1 bis 65535 ein.</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>Die Kommunikationseinstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>Firmware-Download-Verwaltung</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Fortschritt des Downloads</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>Status : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>Firmware-Datei (*.fls) wählen. </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Download starten</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>Firmware-Datei(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>%1 lässt sich nicht zum Lesen und Schreiben öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 ist größer als %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>Läuft...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Verarbeitung...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>Állapot</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>Hiba a port megnyitásakor!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>Hiba a port megnyitásakor!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>A nyomtató típusa nem egyezik!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>A nyomtató típusneve nem egyezik...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>A nyomtató verziója nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>A nyomtató verziója nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>A gyári alapbeállítás nem állítható vissza!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>A kódlap nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>Az MSR mód nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>Az SW1 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>Az SW2 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>Az SW3 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>Az SW5 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>Az SW6 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>Az SW7 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>Az SW8 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>A letépési pozíció nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>Az SW51 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>Az IFSW1 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>Az IFSW2 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>Az IFSW3 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>Az IFSW4 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>A(z) 1. sáv határoló kódja nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>A(z) 1. sáv határoló kódja nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>A(z) 2. sáv határoló kódja nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>A(z) 2. sáv határoló kódja nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>A(z) 3. sáv határoló kódja nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>A(z) 3. sáv határoló kódja nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>Az RF-csatoló nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>Az RF-csatoló nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>A Bluetooth-kapcsolat módja nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>A Bluetooth-kapcsolat módja nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>A Bluetooth-eszköz neve nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>A Bluetooth-eszköz neve nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>A Bluetooth PIN-kód nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>A Bluetooth PIN-kód nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>A Bluetooth titkosítási adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>A Bluetooth titkosítási adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>A kódlap nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>Az MSR mód nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>Az MSW1 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>Az MSW1 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>Az MSW2 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>Az MSW2 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>Az MSW3 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>Az MSW3 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>Az MSW5 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>Az MSW5 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>Az MSW6 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>Az MSW6 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>Az MSW7 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>Az MSW7 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>Az MSW8 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>Az MSW8 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>Az IFSW1 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>Az IFSW2 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>Az IFSW3 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>Az IFSW4 adatai nem olvasható!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>Az inicializáló parancs nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>A beállítás záró parancsa nem írható!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>A beállítás záró parancsa nem írható!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>A Bluetooth-adatok nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>A Bluetooth-adatok nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>Az inicializáló parancs nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>Az MSW1 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>Az MSW2 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>Az MSW3 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>Az MSW5 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>Az MSW6 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>Az MSW7 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>Az MSW8 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>Az IFSW1 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>Az SW51 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>Az IFSW2 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>Az IFSW3 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>Az IFSW4 adatai nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>A(z) 1. sáv határoló kódja nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>A(z) 1. sáv határoló kódja nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>A(z) 2. sáv határoló kódja nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>A(z) 2. sáv határoló kódja nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>A(z) 3. sáv határoló kódja nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>A(z) 3. sáv határoló kódja nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>Az RF-csatoló nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>Az RF-csatoló nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>Az inicializáló parancs nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>A soros beállítások nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>A soros beállítások nem állítható be!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Virtuális memóriakapcsolók kezelése</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>Állapot olvasása</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>Állapot beállítása</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>Állapot olvasása...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>Állapot beállítása...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Feldolgozás...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>Állapot olvasása</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>Állapot beállítása</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>A VMSM-beállítás sikeres! <byte value="xd"/>
+Kapcsolja ki, majd be a nyomtatót.</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>A VMSM-beállítás nem menthető!<byte value="xd"/>
+Ellenőrizze a nyomtató állapotát.</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>VMSM-kezelő segédprogram</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>A VMSM beállítása sikeres!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>A virtuális memóriakapcsolók nem menthetők!!<byte value="xd"/>
+Ellenőrizze a nyomtató állapotát</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>Átfogó kezelő segédprogram</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>A letöltés leállt...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV-képek kezelése</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>Folyamatban...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>Port megnyitása...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>Nyomtató ellenőrzése...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>NV-képcímek olvasása...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>A kijelölt NV-kép törlése...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>Az összes NV-kép törlése...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>Letöltés indítása...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>Az összes NV-kép nyomtatása...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>A kijelölt NV-kép nyomtatása...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>Letöltés befejezése...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>Az NV-képek címei nem olvasható!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> Nem támogatott művelet!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> Az adatok nem írhatók!<byte value="xd"/>
+Ellenőrizze a nyomtatót.</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>Nincs kijelölt bitképfájl.</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>Az NV-képterület túl kicsi!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>NV-képcímek olvasása</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>A kijelölt NV-kép törlése</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>Az összes NV-kép törlése</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>Kép letöltése....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>Az összes NV-kép nyomtatása...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>A kijelölt NV-kép nyomtatása...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>Port megnyitása..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>Nyomtató ellenőrzése...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>NV-képcímek olvasása</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>A kijelölt NV-kép törlése</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>Az összes NV-kép törlése</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>Letöltés indítása....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>Az összes NV-kép nyomtatása</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>A kijelölt NV-kép nyomtatása</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>Letöltés befejezése....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>Az NV-képek címei nem olvasható!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> Az adatok nem írhatók!<byte value="xd"/>
+Ellenőrizze a nyomtatót!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>Az adatok nem írhatók!<byte value="xd"/>
+Ellenőrizze a nyomtatót!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>Nincs kijelölt bitképfájl.</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>Az NV-képterület túl kicsi!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>Nincs több szabad címkód!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>A kép letöltése megszakítva.</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>A képfájl nem tölthető be!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>A címkódhoz két karakter kell!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>A cím már létezik!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>A firmware letöltése készen áll.</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>A firmware letöltése folyamatban...Ne kapcsolja ki a nyomtatót!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>A firmware letöltése kész, indítsa újra a nyomtatót!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>Hiba : a fájl nem nyitható meg!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>Hiba : a port nem nyitható meg! Ellenőrizze a nyomtatót</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>Hiba : a küldés sikertelen!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>A firmware letöltése sikeres!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>A képfájlban nincs képpont!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>Állapot olvasása : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>Állapot beállítása : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>Állapot olvasása : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>Állapot beállítása : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>Kész....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>Kész..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>%1 letöltése...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>A kép túl lapos: %1 pont szélességben egyetlen sor sem marad!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>A kép túl nagy egy NV-képhez: %1 bájt raszter, legfeljebb %2 (384 pontnál legfeljebb 1365 sor)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>A nyomtató bontotta a kapcsolatot.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>A nyomtató nem fogadta a lekérdezést.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>A nyomtató más gyártót jelez.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>A nyomtató válasza nem nevez meg típust.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1 másodpercen belül nem jött válasz.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>A nyomtató a(z) „%1” típust jelzi.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>A nyomtató „%1” válasza nem nevez meg típust.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>A Pelmora névjegye</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>Leírás</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Kommunikációs beállítások</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP-port</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>Csatoló :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>Adatátviteli sebesség :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>Adatbitek :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>Stopbitek :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Paritás :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>Átvitelvezérlés :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Virtuális memóriakapcsolók kezelése</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV-képek kezelése</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>Firmware-kezelés</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>A Pelmora &amp;névjegye</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * Válasszon menüt 
+ Ez az alkalmazás a Pelmora. Módosíthatja a kommunikációs beállításokat és a kódlapot, NV-képeket tölthet le stb.</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora PC-re V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>NINCS</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>Nincs csatlakoztatott USB-nyomtató!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>sérült sorok</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>Néhány tárolt kommunikációs beállítás nem olvasható (%1) itt: %2.
+Az ablak az alapértékeket mutatja; a tárolt adatokat csak a „Kilépés” módosítja.</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>A(z) %1 USB-nyomtató (%2) már nincs csatlakoztatva.
+Válassza újra az „USB” lehetőséget a jelenlévő nyomtatók listázásához.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>A(z) „%1” nem IPv4-cím.
+Írjon be négy, pontokkal elválasztott számot 0 és 255 között, például 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>A(z) „%1” nem TCP-port.
+Írjon be egy számot 1 és 65535 között.</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>A kommunikációs beállításokat nem sikerült tárolni itt: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>Firmware-letöltés kezelése</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Letöltés állapota</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>Állapot : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>Válassza ki a firmware-fájlt (*.fls). </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Letöltés indítása</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Megnyitás</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>Firmware-fájl(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>A(z) %1 nem nyitható meg olvasásra és írásra.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>A(z) %1 írásvédett.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>A(z) %1 egy mappa.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>A(z) %1 nagyobb %2 MiB-nál.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>A(z) %1 nem olvasható.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>Folyamatban...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Feldolgozás...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>Errore di apertura della porta!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>Errore di apertura della porta!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>Il modello di stampante non corrisponde!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>Il nome del modello di stampante non corrisponde...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>Impossibile leggere la versione della stampante!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>Impossibile leggere la versione della stampante!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>Impossibile ripristinare le impostazioni di fabbrica!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>Impossibile leggere la tabella codici!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>Impossibile leggere la modalità MSR!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>Impossibile leggere i dati SW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>Impossibile leggere i dati SW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>Impossibile leggere i dati SW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>Impossibile leggere i dati SW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>Impossibile leggere i dati SW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>Impossibile leggere i dati SW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>Impossibile leggere i dati SW8!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>Impossibile leggere la posizione di strappo!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>Impossibile leggere i dati SW51!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>Impossibile leggere i dati IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>Impossibile leggere i dati IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>Impossibile leggere i dati IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>Impossibile leggere i dati IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>Impossibile leggere il codice sentinella della traccia 1!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>Impossibile leggere il codice sentinella della traccia 1!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>Impossibile leggere il codice sentinella della traccia 2!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>Impossibile leggere il codice sentinella della traccia 2!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>Impossibile leggere il codice sentinella della traccia 3!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>Impossibile leggere il codice sentinella della traccia 3!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>Impossibile leggere l&apos;interfaccia RF!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>Impossibile leggere l&apos;interfaccia RF!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>Impossibile leggere la modalità di connessione Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>Impossibile leggere la modalità di connessione Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>Impossibile leggere il nome del dispositivo Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>Impossibile leggere il nome del dispositivo Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>Impossibile leggere il codice PIN Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>Impossibile leggere il codice PIN Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>Impossibile leggere le informazioni di crittografia Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>Impossibile leggere le informazioni di crittografia Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>Impossibile leggere la tabella codici!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>Impossibile leggere la modalità MSR!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>Impossibile leggere i dati MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>Impossibile leggere i dati MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>Impossibile leggere i dati MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>Impossibile leggere i dati MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>Impossibile leggere i dati MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>Impossibile leggere i dati MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>Impossibile leggere i dati MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>Impossibile leggere i dati MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>Impossibile leggere i dati MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>Impossibile leggere i dati MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>Impossibile leggere i dati MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>Impossibile leggere i dati MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>Impossibile leggere i dati MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>Impossibile leggere i dati MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>Impossibile leggere i dati IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>Impossibile leggere i dati IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>Impossibile leggere i dati IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>Impossibile leggere i dati IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>Impossibile impostare il comando di inizializzazione!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>Impossibile scrivere il comando di fine impostazione!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>Impossibile scrivere il comando di fine impostazione!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>Impossibile impostare le informazioni Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>Impossibile impostare le informazioni Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>Impossibile impostare il comando di inizializzazione!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>Impossibile impostare i dati MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>Impossibile impostare i dati MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>Impossibile impostare i dati MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>Impossibile impostare i dati MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>Impossibile impostare i dati MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>Impossibile impostare i dati MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>Impossibile impostare i dati MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>Impossibile impostare i dati IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>Impossibile impostare i dati SW51!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>Impossibile impostare i dati IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>Impossibile impostare i dati IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>Impossibile impostare i dati IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>Impossibile impostare il codice sentinella della traccia 1!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>Impossibile impostare il codice sentinella della traccia 1!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>Impossibile impostare il codice sentinella della traccia 2!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>Impossibile impostare il codice sentinella della traccia 2!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>Impossibile impostare il codice sentinella della traccia 3!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>Impossibile impostare il codice sentinella della traccia 3!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>Impossibile impostare l&apos;interfaccia RF!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>Impossibile impostare l&apos;interfaccia RF!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>Impossibile impostare il comando di inizializzazione!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>Impossibile impostare le impostazioni seriali!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>Impossibile impostare le impostazioni seriali!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Gestione interruttori di memoria virtuali</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>Leggi stato</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>Imposta stato</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>Leggi stato...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>Imposta stato...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Elaborazione...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>Leggi stato</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>Imposta stato</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>Configurazione VMSM impostata correttamente! <byte value="xd"/>
+Spegnere e riaccendere la stampante.</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>Impossibile salvare la configurazione VMSM!<byte value="xd"/>
+Controllare lo stato della stampante.</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>Utilità di gestione VMSM</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM impostato correttamente!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>Impossibile salvare gli interruttori di memoria virtuali!!<byte value="xd"/>
+Controllare lo stato della stampante</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>Utilità di gestione generale</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>Il download è stato interrotto...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Gestione immagini NV</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>In corso...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>Apertura porta...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>Verifica stampante...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>Lettura indirizzi immagini NV...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>Eliminazione immagine NV selezionata...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>Eliminazione di tutte le immagini NV...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>Avvio download...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>Stampa di tutte le immagini NV...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>Stampa immagine NV selezionata...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>Completamento download...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>Impossibile leggere gli indirizzi delle immagini NV!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> Operazione non supportata!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> Impossibile scrivere i dati!<byte value="xd"/>
+Controllare la stampante.</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>Nessun file bitmap selezionato.</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>L&apos;area immagini NV è troppo piccola!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>Lettura indirizzi immagini NV</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>Eliminazione immagine NV selezionata</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>Eliminazione di tutte le immagini NV</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>Download immagine....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>Stampa di tutte le immagini NV...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>Stampa immagine NV selezionata...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>Apertura porta..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>Verifica stampante...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>Lettura indirizzi immagini NV</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>Eliminazione immagine NV selezionata</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>Eliminazione di tutte le immagini NV</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>Avvio download....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>Stampa di tutte le immagini NV</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>Stampa immagine NV selezionata</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>Completamento download....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>Impossibile leggere gli indirizzi delle immagini NV!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> Impossibile scrivere i dati!<byte value="xd"/>
+Controllare la stampante!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>Impossibile scrivere i dati!<byte value="xd"/>
+Controllare la stampante!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>Nessun file bitmap selezionato.</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>L&apos;area immagini NV è troppo piccola!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>Nessun codice di indirizzo libero!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>Download dell&apos;immagine annullato.</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>Impossibile caricare il file immagine!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>Il codice di indirizzo richiede due caratteri!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>L&apos;indirizzo esiste già!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>Pronto per il download del firmware.</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>Download del firmware in corso...Non spegnere la stampante!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>Download del firmware completato; riavviare la stampante!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>Errore : impossibile aprire il file!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>Errore : apertura della porta non riuscita! Controllare la stampante</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>Errore : invio non riuscito!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>Firmware scaricato correttamente!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>Il file immagine non contiene pixel!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>Leggi stato : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>Imposta stato : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>Leggi stato : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>Imposta stato : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>Completato....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>Completato..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>Download di %1...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>L&apos;immagine è troppo bassa: a %1 punti di larghezza non resta alcuna riga!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>L&apos;immagine è troppo grande per un&apos;immagine NV: %1 byte di raster, al massimo %2 (al massimo 1365 righe a 384 punti)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>La stampante ha chiuso la connessione.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>La stampante non ha accettato la richiesta.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>La stampante indica un altro produttore.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>La risposta della stampante non indica alcun modello.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Nessuna risposta entro %1 s.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>La stampante indica il modello «%1».</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>La risposta «%1» della stampante non indica alcun modello.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Informazioni su Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Impostazioni di comunicazione</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Porta TCP</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>Interfaccia :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Porta :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>Velocità in baud :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>Bit di dati :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>Bit di stop :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Parità :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>Controllo di flusso :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Gestione interruttori di memoria virtuali</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Gestione immagini NV</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>Gestione firmware</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>&amp;Informazioni su Pelmora</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * Selezionare un menu 
+ Questa applicazione è Pelmora. È possibile modificare le impostazioni di comunicazione e la tabella codici, scaricare immagini NV, ecc.</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora per PC V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>NESSUNO</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>Nessuna stampante USB collegata!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>righe danneggiate</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>Alcune impostazioni di comunicazione salvate non sono leggibili (%1) in %2.
+La finestra mostra i valori predefiniti; solo «Esci» modifica i dati salvati.</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>La stampante USB %1 (%2) non è più collegata.
+Scegliere di nuovo «USB» per elencare le stampanti presenti.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>«%1» non è un indirizzo IPv4.
+Digitare quattro numeri da 0 a 255 separati da punti, ad esempio 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>«%1» non è una porta TCP.
+Digitare un numero da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>Impossibile salvare le impostazioni di comunicazione in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>Gestione download firmware</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Avanzamento download</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>Stato : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>Selezionare il file del firmware (*.fls). </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Avvia download</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>File firmware(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>Impossibile aprire %1 in lettura e scrittura.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 è una cartella.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 supera %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>In corso...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Elaborazione...</translation>
+    </message>
+</context>
+</TS>

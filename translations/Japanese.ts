@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>ポートを開けません!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>ポートを開けません!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>プリンターの機種が一致しません!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>プリンターの機種名が一致しません...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>プリンターのバージョンを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>プリンターのバージョンを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>工場出荷時設定に戻せませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>コードページを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>MSR モードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>SW1 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>SW2 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>SW3 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>SW5 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>SW6 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>SW7 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>SW8 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>ティアオフ位置を読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>SW51 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>IFSW1 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>IFSW2 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>IFSW3 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>IFSW4 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>トラック 1 のセンチネルコードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>トラック 1 のセンチネルコードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>トラック 2 のセンチネルコードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>トラック 2 のセンチネルコードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>トラック 3 のセンチネルコードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>トラック 3 のセンチネルコードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>RF インターフェースを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>RF インターフェースを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>Bluetooth 接続モードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>Bluetooth 接続モードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>Bluetooth デバイス名を読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>Bluetooth デバイス名を読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>Bluetooth PIN コードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>Bluetooth PIN コードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>Bluetooth 暗号化情報を読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>Bluetooth 暗号化情報を読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>コードページを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>MSR モードを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>MSW1 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>MSW1 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>MSW2 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>MSW2 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>MSW3 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>MSW3 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>MSW5 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>MSW5 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>MSW6 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>MSW6 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>MSW7 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>MSW7 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>MSW8 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>MSW8 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>IFSW1 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>IFSW2 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>IFSW3 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>IFSW4 データを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>初期化コマンドを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>設定終了コマンドを書き込めませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>設定終了コマンドを書き込めませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>Bluetooth 情報を設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>Bluetooth 情報を設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>初期化コマンドを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>MSW1 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>MSW2 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>MSW3 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>MSW5 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>MSW6 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>MSW7 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>MSW8 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>IFSW1 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>SW51 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>IFSW2 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>IFSW3 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>IFSW4 データを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>トラック 1 のセンチネルコードを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>トラック 1 のセンチネルコードを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>トラック 2 のセンチネルコードを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>トラック 2 のセンチネルコードを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>トラック 3 のセンチネルコードを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>トラック 3 のセンチネルコードを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>RF インターフェースを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>RF インターフェースを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>初期化コマンドを設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>シリアル情報を設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>シリアル情報を設定できませんでした!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>仮想メモリスイッチ管理</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>状態の取得</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>状態の設定</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>状態の取得...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>状態の設定...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>処理中...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>状態の取得</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>状態の設定</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>VMSM 設定に成功しました! <byte value="xd"/>
+プリンターの電源を入れ直してください。</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>VMSM 設定を保存できませんでした!<byte value="xd"/>
+プリンターの状態を確認してください。</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>VMSM 管理ユーティリティ</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM の設定に成功しました!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>仮想メモリスイッチを保存できませんでした!!<byte value="xd"/>
+プリンターの状態を確認してください</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>総合管理ユーティリティ</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>ダウンロードを中止しました...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 画像管理</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>実行中...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>ポートを開いています...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>プリンターを確認しています...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>NV 画像アドレスを取得しています...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>選択した NV 画像を削除しています...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>すべての NV 画像を削除しています...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>ダウンロードを開始しています...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>すべての NV 画像を印刷しています...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>選択した NV 画像を印刷しています...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>ダウンロードを完了しています...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>NV 画像アドレスを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> サポートされていない操作です!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> データを書き込めませんでした!<byte value="xd"/>
+プリンターを確認してください。</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>ビットマップファイルが選択されていません。</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>NV 画像領域が小さすぎます!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>NV 画像アドレスを取得しています</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>選択した NV 画像を削除しています</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>すべての NV 画像を削除しています</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>画像をダウンロードしています....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>すべての NV 画像を印刷しています...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>選択した NV 画像を印刷しています...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>ポートを開いています..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>プリンターを確認しています...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>NV 画像アドレスを取得しています</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>選択した NV 画像を削除しています</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>すべての NV 画像を削除しています</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>ダウンロードを開始しています....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>すべての NV 画像を印刷しています</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>選択した NV 画像を印刷しています</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>ダウンロードを完了しています....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>NV 画像アドレスを読み取れませんでした!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> データを書き込めませんでした!<byte value="xd"/>
+プリンターを確認してください!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>データを書き込めませんでした!<byte value="xd"/>
+プリンターを確認してください!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>ビットマップファイルが選択されていません。</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>NV 画像領域が小さすぎます!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>空きアドレスコードがありません!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>画像のダウンロードを取り消しました。</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>画像ファイルを読み込めませんでした!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>アドレスコードは 2 文字必要です!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>アドレスは既に存在します!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>ファームウェアのダウンロード準備ができました。</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>ファームウェアをダウンロードしています...プリンターの電源を切らないでください!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>ファームウェアのダウンロードが完了しました。プリンターをリセットしてください!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>エラー : ファイルを開けません!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>エラー : ポートを開けません! プリンターを確認してください</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>エラー : 送信に失敗しました!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>ファームウェアのダウンロードに成功しました!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>画像ファイルにピクセルがありません!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>状態の取得 : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>状態の設定 : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>状態の取得 : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>状態の設定 : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>完了....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>完了..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>%1 をダウンロードしています...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>画像が平たすぎます: 幅 %1 ドットでは行が残りません!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>画像が 1 つの NV 画像には大きすぎます: ラスター %1 バイト、最大 %2 (384 ドット幅で最大 1365 行)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>プリンターが接続を閉じました。</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>プリンターが問い合わせを受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>プリンターは別のメーカーを報告しています。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>プリンターの応答に機種名がありません。</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1 秒以内に応答がありませんでした。</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>プリンターが報告した機種は「%1」です。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>プリンターの応答「%1」に機種名がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Pelmora のバージョン情報</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>通信設定</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP ポート</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>インターフェース :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>ポート :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>ボーレート :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>データビット :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>ストップビット :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>パリティ :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>フロー制御 :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>仮想メモリスイッチ管理</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 画像管理</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>ファームウェア管理</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>Pelmora のバージョン情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * メニューを選択 
+ このアプリケーションは Pelmora です。通信設定やコードページの変更、NV 画像のダウンロードなどができます。</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora PC 版 V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>USB プリンターが接続されていません!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>破損した行</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>%2 に保存された通信設定の一部を読み取れませんでした (%1)。
+ウィンドウには既定値を表示します。保存内容は「終了」でのみ変更されます。</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>USB プリンター %1 (%2) は接続されていません。
+もう一度「USB」を選んで、接続中のプリンターを表示してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>「%1」は IPv4 アドレスではありません。
+0 から 255 までの 4 つの数値をドットで区切って入力してください (例: 192.168.0.10)。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>「%1」は TCP ポートではありません。
+1 から 65535 までの数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>通信設定を %1 に保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>ファームウェアダウンロード管理</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>ダウンロードの進行状況</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>状態 : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>ファームウェアファイル(*.fls)を選択してください。 </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>ダウンロード開始</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>ファームウェアファイル(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>%1 を読み書き用に開けません。</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 は読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 はフォルダーです。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 は %2 MiB を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 を読み取れませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>実行中...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>処理中...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>진행률</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>포트 열기 오류!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>포트 열기 오류!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>프린터 모델이 일치하지 않습니다!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>프린터 모델 이름이 일치하지 않습니다...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>프린터 버전을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>프린터 버전을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>공장 기본값으로 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>코드 페이지을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>MSR 모드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>SW1 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>SW2 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>SW3 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>SW5 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>SW6 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>SW7 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>SW8 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>절취 위치을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>SW51 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>IFSW1 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>IFSW2 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>IFSW3 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>IFSW4 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>트랙 1의 센티널 코드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>트랙 1의 센티널 코드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>트랙 2의 센티널 코드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>트랙 2의 센티널 코드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>트랙 3의 센티널 코드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>트랙 3의 센티널 코드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>RF 인터페이스을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>RF 인터페이스을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>블루투스 연결 모드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>블루투스 연결 모드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>블루투스 장치 이름을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>블루투스 장치 이름을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>블루투스 PIN 코드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>블루투스 PIN 코드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>블루투스 암호화 정보을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>블루투스 암호화 정보을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>코드 페이지을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>MSR 모드을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>MSW1 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>MSW1 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>MSW2 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>MSW2 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>MSW3 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>MSW3 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>MSW5 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>MSW5 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>MSW6 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>MSW6 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>MSW7 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>MSW7 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>MSW8 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>MSW8 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>IFSW1 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>IFSW2 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>IFSW3 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>IFSW4 데이터을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>초기화 명령을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>설정 종료 명령을(를) 쓰지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>설정 종료 명령을(를) 쓰지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>블루투스 정보을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>블루투스 정보을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>초기화 명령을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>MSW1 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>MSW2 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>MSW3 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>MSW5 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>MSW6 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>MSW7 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>MSW8 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>IFSW1 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>SW51 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>IFSW2 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>IFSW3 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>IFSW4 데이터을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>트랙 1의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>트랙 1의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>트랙 2의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>트랙 2의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>트랙 3의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>트랙 3의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>RF 인터페이스을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>RF 인터페이스을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>초기화 명령을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>직렬 정보을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>직렬 정보을(를) 설정하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>가상 메모리 스위치 관리</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>상태 읽기</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>상태 설정</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>상태 읽기...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>상태 설정...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>처리 중...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>상태 읽기</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>상태 설정</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>VMSM 구성을 설정했습니다! <byte value="xd"/>
+프린터 전원을 껐다가 다시 켜십시오.</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>VMSM 구성을 저장하지 못했습니다!<byte value="xd"/>
+프린터 상태를 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>VMSM 관리 유틸리티</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM을 설정했습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>가상 메모리 스위치를 저장하지 못했습니다!!<byte value="xd"/>
+프린터 상태를 확인하십시오</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>통합 관리 유틸리티</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>다운로드가 중지되었습니다...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 이미지 관리</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>진행 중...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>포트 여는 중...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>프린터 확인 중...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>NV 이미지 주소 읽는 중...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>선택한 NV 이미지 삭제 중...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>모든 NV 이미지 삭제 중...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>다운로드 시작 중...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>모든 NV 이미지 인쇄 중...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>선택한 NV 이미지 인쇄 중...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>다운로드 마무리 중...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>NV 이미지 주소을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> 지원되지 않는 작업입니다!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> 데이터를 쓰지 못했습니다!<byte value="xd"/>
+프린터를 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>선택된 비트맵 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>NV 이미지 영역이 너무 작습니다!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>NV 이미지 주소 읽는 중</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>선택한 NV 이미지 삭제 중</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>모든 NV 이미지 삭제 중</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>이미지 다운로드 중....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>모든 NV 이미지 인쇄 중...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>선택한 NV 이미지 인쇄 중...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>포트 여는 중..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>프린터 확인 중...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>NV 이미지 주소 읽는 중</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>선택한 NV 이미지 삭제 중</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>모든 NV 이미지 삭제 중</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>다운로드 시작 중....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>모든 NV 이미지 인쇄 중</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>선택한 NV 이미지 인쇄 중</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>다운로드 마무리 중....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>NV 이미지 주소을(를) 읽지 못했습니다!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> 데이터를 쓰지 못했습니다!<byte value="xd"/>
+프린터를 확인하십시오!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>데이터를 쓰지 못했습니다!<byte value="xd"/>
+프린터를 확인하십시오!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>선택된 비트맵 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>NV 이미지 영역이 너무 작습니다!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>남은 주소 코드가 없습니다!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>이미지 다운로드를 취소했습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>이미지 파일을 불러오지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>주소 코드는 두 글자여야 합니다!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>이미 있는 주소입니다!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>펌웨어 다운로드 준비가 되었습니다.</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>펌웨어 다운로드 중...프린터를 끄지 마십시오!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>펌웨어 다운로드를 마쳤습니다. 프린터를 재설정하십시오!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>오류 : 파일 열기 오류!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>오류 : 포트를 열 수 없습니다! 프린터를 확인하십시오</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>오류 : 전송하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>펌웨어를 다운로드했습니다!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>이미지 파일에 픽셀이 없습니다!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>상태 읽기 : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>상태 설정 : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>상태 읽기 : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>상태 설정 : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>완료....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>완료..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>%1 다운로드 중...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>이미지가 너무 납작합니다: 너비 %1도트에서는 남는 줄이 없습니다!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>이미지가 NV 이미지 하나에 비해 너무 큽니다: 래스터 %1바이트, 최대 %2 (384도트에서 최대 1365줄)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>프린터가 연결을 닫았습니다.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>프린터가 조회를 받지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>프린터가 다른 제조사를 보고합니다.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>프린터 응답에 모델 이름이 없습니다.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1초 안에 응답이 없었습니다.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>프린터가 보고한 모델은 &quot;%1&quot;입니다.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>프린터 응답 &quot;%1&quot;에 모델 이름이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Pelmora 정보</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>설명</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>통신 설정</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP 포트</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>인터페이스 :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>포트 :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>전송 속도 :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>데이터 비트 :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>정지 비트 :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>패리티 :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>흐름 제어 :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>가상 메모리 스위치 관리</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 이미지 관리</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>펌웨어 관리</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>Pelmora 정보(&amp;A)</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * 메뉴 선택 
+ 이 응용 프로그램은 Pelmora입니다. 통신 설정과 코드 페이지를 변경하고 NV 이미지를 다운로드하는 등의 작업을 할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora PC용 V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>연결된 USB 프린터가 없습니다!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>손상된 줄</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>%2에 저장된 통신 설정 일부를 읽을 수 없습니다 (%1).
+창에는 기본값이 표시되며, 저장된 내용은 &quot;종료&quot;를 눌러야만 바뀝니다.</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>USB 프린터 %1 (%2)의 연결이 끊어졌습니다.
+&quot;USB&quot;를 다시 선택하여 연결된 프린터 목록을 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>&quot;%1&quot;은(는) IPv4 주소가 아닙니다.
+0에서 255 사이의 숫자 네 개를 점으로 구분하여 입력하십시오(예: 192.168.0.10).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>&quot;%1&quot;은(는) TCP 포트가 아닙니다.
+1에서 65535 사이의 숫자를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>통신 설정을 %1에 저장할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>펌웨어 다운로드 관리</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>다운로드 진행률</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>상태 : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>펌웨어 파일(*.fls)을 선택하십시오. </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>다운로드 시작</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>펌웨어 파일(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>%1을(를) 읽기/쓰기용으로 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1은(는) 읽기 전용입니다.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1은(는) 폴더입니다.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1이(가) %2MiB보다 큽니다.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1을(를) 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>진행 중...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>처리 중...</translation>
+    </message>
+</context>
+</TS>

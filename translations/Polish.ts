@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>Błąd otwarcia portu!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>Błąd otwarcia portu!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>Model drukarki się nie zgadza!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>Nazwa modelu drukarki się nie zgadza...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>Nie udało się odczytać: wersja drukarki!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>Nie udało się odczytać: wersja drukarki!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>Nie udało się przywrócić ustawień fabrycznych!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>Nie udało się odczytać: strona kodowa!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>Nie udało się odczytać: tryb MSR!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>Nie udało się odczytać: dane SW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>Nie udało się odczytać: dane SW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>Nie udało się odczytać: dane SW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>Nie udało się odczytać: dane SW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>Nie udało się odczytać: dane SW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>Nie udało się odczytać: dane SW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>Nie udało się odczytać: dane SW8!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>Nie udało się odczytać: pozycja odrywania!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>Nie udało się odczytać: dane SW51!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>Nie udało się odczytać: dane IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>Nie udało się odczytać: dane IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>Nie udało się odczytać: dane IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>Nie udało się odczytać: dane IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>Nie udało się odczytać: kod wartownika ścieżki 1!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>Nie udało się odczytać: kod wartownika ścieżki 1!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>Nie udało się odczytać: kod wartownika ścieżki 2!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>Nie udało się odczytać: kod wartownika ścieżki 2!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>Nie udało się odczytać: kod wartownika ścieżki 3!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>Nie udało się odczytać: kod wartownika ścieżki 3!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>Nie udało się odczytać: interfejs RF!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>Nie udało się odczytać: interfejs RF!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>Nie udało się odczytać: tryb połączenia Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>Nie udało się odczytać: tryb połączenia Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>Nie udało się odczytać: nazwa urządzenia Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>Nie udało się odczytać: nazwa urządzenia Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>Nie udało się odczytać: kod PIN Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>Nie udało się odczytać: kod PIN Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>Nie udało się odczytać: informacje o szyfrowaniu Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>Nie udało się odczytać: informacje o szyfrowaniu Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>Nie udało się odczytać: strona kodowa!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>Nie udało się odczytać: tryb MSR!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>Nie udało się odczytać: dane MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>Nie udało się odczytać: dane MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>Nie udało się odczytać: dane MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>Nie udało się odczytać: dane MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>Nie udało się odczytać: dane MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>Nie udało się odczytać: dane MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>Nie udało się odczytać: dane MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>Nie udało się odczytać: dane MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>Nie udało się odczytać: dane MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>Nie udało się odczytać: dane MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>Nie udało się odczytać: dane MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>Nie udało się odczytać: dane MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>Nie udało się odczytać: dane MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>Nie udało się odczytać: dane MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>Nie udało się odczytać: dane IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>Nie udało się odczytać: dane IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>Nie udało się odczytać: dane IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>Nie udało się odczytać: dane IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>Nie udało się ustawić: polecenie inicjujące!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>Nie udało się zapisać: polecenie końca ustawień!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>Nie udało się zapisać: polecenie końca ustawień!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>Nie udało się ustawić: informacje Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>Nie udało się ustawić: informacje Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>Nie udało się ustawić: polecenie inicjujące!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>Nie udało się ustawić: dane MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>Nie udało się ustawić: dane MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>Nie udało się ustawić: dane MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>Nie udało się ustawić: dane MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>Nie udało się ustawić: dane MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>Nie udało się ustawić: dane MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>Nie udało się ustawić: dane MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>Nie udało się ustawić: dane IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>Nie udało się ustawić: dane SW51!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>Nie udało się ustawić: dane IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>Nie udało się ustawić: dane IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>Nie udało się ustawić: dane IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>Nie udało się ustawić: kod wartownika ścieżki 1!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>Nie udało się ustawić: kod wartownika ścieżki 1!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>Nie udało się ustawić: kod wartownika ścieżki 2!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>Nie udało się ustawić: kod wartownika ścieżki 2!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>Nie udało się ustawić: kod wartownika ścieżki 3!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>Nie udało się ustawić: kod wartownika ścieżki 3!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>Nie udało się ustawić: interfejs RF!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>Nie udało się ustawić: interfejs RF!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>Nie udało się ustawić: polecenie inicjujące!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>Nie udało się ustawić: ustawienia szeregowe!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>Nie udało się ustawić: ustawienia szeregowe!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Menedżer wirtualnych przełączników pamięci</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>Odczyt stanu</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>Ustawianie stanu</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>Odczyt stanu...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>Ustawianie stanu...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Przetwarzanie...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>Odczyt stanu</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>Ustawianie stanu</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>Konfiguracja VMSM ustawiona pomyślnie! <byte value="xd"/>
+Wyłącz i włącz ponownie drukarkę.</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>Nie udało się zapisać konfiguracji VMSM!<byte value="xd"/>
+Sprawdź stan drukarki.</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>Narzędzie zarządzania VMSM</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM ustawiono pomyślnie!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>Nie udało się zapisać wirtualnych przełączników pamięci!!<byte value="xd"/>
+Sprawdź stan drukarki</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>Narzędzie zarządzania ogólnego</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>Pobieranie zostało zatrzymane...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Menedżer obrazów NV</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>W toku...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>Otwieranie portu...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>Sprawdzanie drukarki...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>Odczyt adresów obrazów NV...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>Usuwanie wybranego obrazu NV...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>Usuwanie wszystkich obrazów NV...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>Rozpoczynanie pobierania...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>Drukowanie wszystkich obrazów NV...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>Drukowanie wybranego obrazu NV...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>Kończenie pobierania...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>Nie udało się odczytać: adresy obrazów NV!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> Nieobsługiwana operacja!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> Nie udało się zapisać danych!<byte value="xd"/>
+Sprawdź drukarkę.</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>Nie wybrano pliku mapy bitowej.</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>Obszar obrazów NV jest za mały!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>Odczyt adresów obrazów NV</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>Usuwanie wybranego obrazu NV</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>Usuwanie wszystkich obrazów NV</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>Pobieranie obrazu....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>Drukowanie wszystkich obrazów NV...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>Drukowanie wybranego obrazu NV...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>Otwieranie portu..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>Sprawdzanie drukarki...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>Odczyt adresów obrazów NV</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>Usuwanie wybranego obrazu NV</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>Usuwanie wszystkich obrazów NV</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>Rozpoczynanie pobierania....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>Drukowanie wszystkich obrazów NV</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>Drukowanie wybranego obrazu NV</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>Kończenie pobierania....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>Nie udało się odczytać: adresy obrazów NV!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> Nie udało się zapisać danych!<byte value="xd"/>
+Sprawdź drukarkę!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>Nie udało się zapisać danych!<byte value="xd"/>
+Sprawdź drukarkę!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>Nie wybrano pliku mapy bitowej.</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>Obszar obrazów NV jest za mały!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>Brak wolnych kodów adresu!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>Anulowano pobieranie obrazu.</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>Nie udało się wczytać pliku obrazu!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>Kod adresu musi mieć dwa znaki!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>Adres już istnieje!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>Gotowe do pobrania oprogramowania sprzętowego.</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>Pobieranie oprogramowania sprzętowego...Nie wyłączaj drukarki!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>Pobrano oprogramowanie sprzętowe; uruchom ponownie drukarkę!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>Błąd : nie można otworzyć pliku!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>Błąd : nie można otworzyć portu! Sprawdź drukarkę</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>Błąd : wysyłanie nie powiodło się!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>Pomyślnie pobrano oprogramowanie sprzętowe!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>Plik obrazu nie zawiera pikseli!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>Odczyt stanu : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>Ustawianie stanu : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>Odczyt stanu : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>Ustawianie stanu : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>Ukończono....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>Ukończono..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>Pobieranie %1...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>Obraz jest zbyt płaski: przy szerokości %1 punktów nie zostaje żaden wiersz!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>Obraz jest za duży na jeden obraz NV: %1 bajtów rastra, najwyżej %2 (najwyżej 1365 wierszy przy 384 punktach)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>Drukarka zamknęła połączenie.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>Drukarka nie przyjęła zapytania.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>Drukarka zgłasza innego producenta.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>Odpowiedź drukarki nie podaje modelu.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Brak odpowiedzi w ciągu %1 s.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>Drukarka zgłasza model „%1”.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>Odpowiedź drukarki „%1” nie podaje modelu.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>O programie Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Ustawienia komunikacji</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>Interfejs :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>Szybkość transmisji :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>Bity danych :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>Bity stopu :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Parzystość :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>Sterowanie przepływem :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Menedżer wirtualnych przełączników pamięci</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Menedżer obrazów NV</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>Menedżer oprogramowania sprzętowego</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>&amp;O programie Pelmora</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * Wybierz menu 
+ Ta aplikacja to Pelmora. Możesz zmienić ustawienia komunikacji i stronę kodową, pobrać obrazy NV itp.</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora dla PC V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>BRAK</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>Brak podłączonej drukarki USB!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>uszkodzone wiersze</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>Nie udało się odczytać niektórych zapisanych ustawień komunikacji (%1) w %2.
+Okno pokazuje wartości domyślne; zapis zmienia dopiero „Zakończ”.</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>Drukarka USB %1 (%2) nie jest już podłączona.
+Wybierz ponownie „USB”, aby wyświetlić obecne drukarki.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>„%1” nie jest adresem IPv4.
+Wpisz cztery liczby od 0 do 255 oddzielone kropkami, np. 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>„%1” nie jest portem TCP.
+Wpisz liczbę od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>Nie udało się zapisać ustawień komunikacji w %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>Menedżer pobierania oprogramowania sprzętowego</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Postęp pobierania</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>Stan : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>Wybierz plik oprogramowania sprzętowego (*.fls). </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Rozpocznij pobieranie</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>Plik oprogramowania sprzętowego(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>Nie można otworzyć %1 do odczytu i zapisu.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 jest tylko do odczytu.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 jest folderem.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 jest większy niż %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Nie udało się odczytać %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>W toku...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Przetwarzanie...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>Ошибка открытия порта!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>Ошибка открытия порта!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>Модель принтера не совпадает!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>Название модели принтера не совпадает...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>Не удалось прочитать: версия принтера!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>Не удалось прочитать: версия принтера!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>Не удалось восстановить заводские настройки!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>Не удалось прочитать: кодовая страница!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>Не удалось прочитать: режим MSR!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>Не удалось прочитать: данные SW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>Не удалось прочитать: данные SW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>Не удалось прочитать: данные SW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>Не удалось прочитать: данные SW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>Не удалось прочитать: данные SW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>Не удалось прочитать: данные SW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>Не удалось прочитать: данные SW8!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>Не удалось прочитать: позиция отрыва!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>Не удалось прочитать: данные SW51!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>Не удалось прочитать: данные IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>Не удалось прочитать: данные IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>Не удалось прочитать: данные IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>Не удалось прочитать: данные IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>Не удалось прочитать: код-ограничитель дорожки 1!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>Не удалось прочитать: код-ограничитель дорожки 1!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>Не удалось прочитать: код-ограничитель дорожки 2!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>Не удалось прочитать: код-ограничитель дорожки 2!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>Не удалось прочитать: код-ограничитель дорожки 3!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>Не удалось прочитать: код-ограничитель дорожки 3!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>Не удалось прочитать: RF-интерфейс!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>Не удалось прочитать: RF-интерфейс!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>Не удалось прочитать: режим соединения Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>Не удалось прочитать: режим соединения Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>Не удалось прочитать: имя устройства Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>Не удалось прочитать: имя устройства Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>Не удалось прочитать: PIN-код Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>Не удалось прочитать: PIN-код Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>Не удалось прочитать: сведения о шифровании Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>Не удалось прочитать: сведения о шифровании Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>Не удалось прочитать: кодовая страница!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>Не удалось прочитать: режим MSR!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>Не удалось прочитать: данные MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>Не удалось прочитать: данные MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>Не удалось прочитать: данные MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>Не удалось прочитать: данные MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>Не удалось прочитать: данные MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>Не удалось прочитать: данные MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>Не удалось прочитать: данные MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>Не удалось прочитать: данные MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>Не удалось прочитать: данные MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>Не удалось прочитать: данные MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>Не удалось прочитать: данные MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>Не удалось прочитать: данные MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>Не удалось прочитать: данные MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>Не удалось прочитать: данные MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>Не удалось прочитать: данные IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>Не удалось прочитать: данные IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>Не удалось прочитать: данные IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>Не удалось прочитать: данные IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>Не удалось установить: команда инициализации!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>Не удалось записать: команда завершения настройки!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>Не удалось записать: команда завершения настройки!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>Не удалось установить: сведения Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>Не удалось установить: сведения Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>Не удалось установить: команда инициализации!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>Не удалось установить: данные MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>Не удалось установить: данные MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>Не удалось установить: данные MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>Не удалось установить: данные MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>Не удалось установить: данные MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>Не удалось установить: данные MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>Не удалось установить: данные MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>Не удалось установить: данные IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>Не удалось установить: данные SW51!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>Не удалось установить: данные IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>Не удалось установить: данные IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>Не удалось установить: данные IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>Не удалось установить: код-ограничитель дорожки 1!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>Не удалось установить: код-ограничитель дорожки 1!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>Не удалось установить: код-ограничитель дорожки 2!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>Не удалось установить: код-ограничитель дорожки 2!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>Не удалось установить: код-ограничитель дорожки 3!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>Не удалось установить: код-ограничитель дорожки 3!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>Не удалось установить: RF-интерфейс!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>Не удалось установить: RF-интерфейс!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>Не удалось установить: команда инициализации!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>Не удалось установить: параметры последовательного порта!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>Не удалось установить: параметры последовательного порта!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Диспетчер виртуальных переключателей памяти</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>Чтение состояния</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>Запись состояния</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>Чтение состояния...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>Запись состояния...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Обработка...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>Чтение состояния</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>Запись состояния</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>Конфигурация VMSM успешно установлена! <byte value="xd"/>
+Выключите и снова включите принтер.</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>Не удалось сохранить конфигурацию VMSM!<byte value="xd"/>
+Проверьте состояние принтера.</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>Утилита управления VMSM</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM успешно установлен!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>Не удалось сохранить виртуальные переключатели памяти!!<byte value="xd"/>
+Проверьте состояние принтера</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>Общая утилита управления</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>Загрузка остановлена...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Диспетчер NV-изображений</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>Выполняется...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>Открытие порта...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>Проверка принтера...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>Чтение адресов NV-изображений...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>Удаление выбранного NV-изображения...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>Удаление всех NV-изображений...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>Начало загрузки...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>Печать всех NV-изображений...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>Печать выбранного NV-изображения...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>Завершение загрузки...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>Не удалось прочитать: адреса NV-изображений!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> Операция не поддерживается!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> Не удалось записать данные!<byte value="xd"/>
+Проверьте принтер.</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>Не выбран ни один файл точечного рисунка.</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>Область NV-изображений слишком мала!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>Чтение адресов NV-изображений</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>Удаление выбранного NV-изображения</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>Удаление всех NV-изображений</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>Загрузка изображения....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>Печать всех NV-изображений...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>Печать выбранного NV-изображения...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>Открытие порта..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>Проверка принтера...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>Чтение адресов NV-изображений</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>Удаление выбранного NV-изображения</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>Удаление всех NV-изображений</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>Начало загрузки....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>Печать всех NV-изображений</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>Печать выбранного NV-изображения</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>Завершение загрузки....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>Не удалось прочитать: адреса NV-изображений!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> Не удалось записать данные!<byte value="xd"/>
+Проверьте принтер!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>Не удалось записать данные!<byte value="xd"/>
+Проверьте принтер!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>Не выбран ни один файл точечного рисунка.</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>Область NV-изображений слишком мала!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>Свободных кодов адреса не осталось!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>Загрузка изображения отменена.</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>Не удалось загрузить файл изображения!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>Код адреса должен состоять из двух символов!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>Адрес уже существует!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>Готово к загрузке микропрограммы.</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>Загрузка микропрограммы...Не выключайте принтер!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>Микропрограмма загружена, перезапустите принтер!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>Ошибка : не удалось открыть файл!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>Ошибка : не удалось открыть порт! Проверьте принтер</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>Ошибка : сбой отправки!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>Микропрограмма успешно загружена!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>В файле изображения нет пикселей!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>Чтение состояния : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>Запись состояния : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>Чтение состояния : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>Запись состояния : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>Выполнено....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>Выполнено..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>Загрузка %1...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>Изображение слишком плоское: при ширине %1 точек не остаётся ни одной строки!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>Изображение слишком велико для одного NV-изображения: %1 байт растра, не более %2 (не более 1365 строк при 384 точках)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>Принтер закрыл соединение.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>Принтер не принял запрос.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>Принтер сообщает другого производителя.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>Ответ принтера не содержит модели.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>Ответ не пришёл за %1 с.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>Принтер сообщает модель «%1».</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>Ответ принтера «%1» не содержит модели.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>О программе Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Параметры связи</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP-порт</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>Интерфейс :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Порт :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>Скорость (бод) :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>Биты данных :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>Стоповые биты :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Чётность :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>Управление потоком :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Диспетчер виртуальных переключателей памяти</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Диспетчер NV-изображений</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>Диспетчер микропрограммы</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>&amp;О программе Pelmora</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * Выберите меню 
+ Это приложение Pelmora. Вы можете изменить параметры связи и кодовую страницу, загрузить NV-изображения и т. д.</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora для ПК V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>НЕТ</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>USB-принтер не подключён!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>повреждённые строки</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>Не удалось прочитать некоторые сохранённые параметры связи (%1) в %2.
+Окно показывает значения по умолчанию; сохранённое меняет только «Выход».</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>USB-принтер %1 (%2) больше не подключён.
+Выберите «USB» ещё раз, чтобы увидеть подключённые принтеры.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>«%1» не является адресом IPv4.
+Введите четыре числа от 0 до 255, разделённые точками, например 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>«%1» не является TCP-портом.
+Введите число от 1 до 65535.</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>Не удалось сохранить параметры связи в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>Диспетчер загрузки микропрограммы</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Ход загрузки</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>Состояние : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>Выберите файл микропрограммы (*.fls). </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Начать загрузку</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>Файл микропрограммы(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>Не удаётся открыть %1 для чтения и записи.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 доступен только для чтения.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 — это папка.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 больше %2 МиБ.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Не удалось прочитать %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>Выполняется...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Обработка...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>端口打开错误!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>端口打开错误!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>打印机型号不匹配!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>打印机型号名称不匹配...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>无法读取打印机版本!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>无法读取打印机版本!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>无法设置出厂默认值!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>无法读取代码页!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>无法读取 MSR 模式!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>无法读取 SW1 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>无法读取 SW2 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>无法读取 SW3 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>无法读取 SW5 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>无法读取 SW6 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>无法读取 SW7 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>无法读取 SW8 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>无法读取撕纸位置!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>无法读取 SW51 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>无法读取 IFSW1 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>无法读取 IFSW2 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>无法读取 IFSW3 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>无法读取 IFSW4 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>无法读取磁道 1 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>无法读取磁道 1 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>无法读取磁道 2 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>无法读取磁道 2 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>无法读取磁道 3 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>无法读取磁道 3 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>无法读取 RF 接口!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>无法读取 RF 接口!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>无法读取蓝牙连接模式!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>无法读取蓝牙连接模式!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>无法读取蓝牙设备名称!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>无法读取蓝牙设备名称!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>无法读取蓝牙 PIN 码!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>无法读取蓝牙 PIN 码!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>无法读取蓝牙加密信息!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>无法读取蓝牙加密信息!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>无法读取代码页!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>无法读取 MSR 模式!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>无法读取 MSW1 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>无法读取 MSW1 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>无法读取 MSW2 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>无法读取 MSW2 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>无法读取 MSW3 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>无法读取 MSW3 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>无法读取 MSW5 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>无法读取 MSW5 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>无法读取 MSW6 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>无法读取 MSW6 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>无法读取 MSW7 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>无法读取 MSW7 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>无法读取 MSW8 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>无法读取 MSW8 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>无法读取 IFSW1 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>无法读取 IFSW2 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>无法读取 IFSW3 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>无法读取 IFSW4 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>无法设置初始化命令!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>无法写入设置结束命令!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>无法写入设置结束命令!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>无法设置蓝牙信息!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>无法设置蓝牙信息!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>无法设置初始化命令!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>无法设置 MSW1 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>无法设置 MSW2 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>无法设置 MSW3 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>无法设置 MSW5 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>无法设置 MSW6 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>无法设置 MSW7 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>无法设置 MSW8 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>无法设置 IFSW1 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>无法设置 SW51 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>无法设置 IFSW2 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>无法设置 IFSW3 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>无法设置 IFSW4 数据!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>无法设置磁道 1 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>无法设置磁道 1 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>无法设置磁道 2 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>无法设置磁道 2 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>无法设置磁道 3 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>无法设置磁道 3 的标记码!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>无法设置 RF 接口!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>无法设置 RF 接口!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>无法设置初始化命令!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>无法设置串口信息!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>无法设置串口信息!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>虚拟存储开关管理</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>获取状态</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>设置状态</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>获取状态...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>设置状态...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>处理中...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>获取状态</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>设置状态</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>VMSM 配置设置成功! <byte value="xd"/>
+请重新启动打印机电源。</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>无法保存 VMSM 配置!<byte value="xd"/>
+请检查打印机状态。</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>VMSM 管理工具</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM 设置成功!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>无法保存虚拟存储开关!!<byte value="xd"/>
+请检查打印机状态</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>综合管理工具</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>下载过程已停止...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 图像管理</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>进行中...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>打开端口...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>检查打印机...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>获取 NV 图像地址...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>删除所选 NV 图像...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>删除全部 NV 图像...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>开始下载...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>打印全部 NV 图像...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>打印所选 NV 图像...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>完成下载...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>无法读取 NV 图像地址!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> 不支持的操作!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> 数据写入失败!<byte value="xd"/>
+请检查打印机。</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>未选择任何BMP 文件。</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>NV 图像区域太小!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>获取 NV 图像地址</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>删除所选 NV 图像</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>删除全部 NV 图像</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>下载图像....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>打印全部 NV 图像...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>打印所选 NV 图像...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>打开端口..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>检查打印机...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>获取 NV 图像地址</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>删除所选 NV 图像</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>删除全部 NV 图像</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>开始下载....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>打印全部 NV 图像</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>打印所选 NV 图像</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>完成下载....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>无法读取 NV 图像地址!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> 数据写入失败!<byte value="xd"/>
+请检查打印机!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>数据写入失败!<byte value="xd"/>
+请检查打印机!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>未选择任何位图文件。</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>NV 图像区域太小!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>没有可用的地址码!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>已取消下载图像。</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>无法加载图像文件!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>地址码需要两个字符!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>地址已存在!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>固件下载就绪。</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>正在下载固件...请勿关闭打印机!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>固件下载完成,请重新启动打印机!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>错误 : 文件打开错误!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>错误 : 打开端口失败!请检查打印机</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>错误 : 发送失败!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>固件下载成功!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>图像文件没有任何像素!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>获取状态 : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>设置状态 : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>获取状态 : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>设置状态 : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>已完成....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>已完成..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>%1 下载中...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>图像太扁:缩放为 %1 点宽后没有任何行!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>图像对单个 NV 图像而言太大:点阵数据 %1 字节,最多 %2 (384 点宽时最多 1365 行)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>打印机已关闭连接。</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>打印机未接受查询。</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>打印机报告了其他制造商。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>打印机的回复未指出型号。</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1 秒内没有回复。</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>打印机报告的型号为“%1”。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>打印机的回复“%1”未指出型号。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>关于 Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>通信设置</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP 端口</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>接口 :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>端口 :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>波特率 :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>数据位 :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>停止位 :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>校验 :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>流控制 :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>虚拟存储开关管理</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 图像管理</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>固件管理</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>关于 Pelmora(&amp;A)</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * 选择菜单 
+ 本应用程序为 Pelmora。您可以更改通信设置、代码页以及下载 NV 图像等。</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora PC 版 V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>未连接 USB 打印机!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>损坏的行</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>%2 中有些已保存的通信设置无法读取 (%1)。
+窗口以默认值显示这些设置;只有“退出”会更改保存的内容。</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>USB 打印机 %1 (%2) 已断开连接。
+请再次选择“USB”以列出当前的打印机。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>“%1”不是 IPv4 地址。
+请输入以点分隔的四个 0 到 255 的数字,例如 192.168.0.10。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>“%1”不是 TCP 端口。
+请输入 1 到 65535 的数字。</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>无法将通信设置保存到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>固件下载管理</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>下载进度</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>状态 : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>请选择固件文件(*.fls)。 </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>开始下载</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>固件文件(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>无法以读写方式打开 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 是只读文件。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 是文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 大于 %2 MiB。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>进行中...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>处理中...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>¡Error al abrir el puerto!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>¡¡¡Error al abrir el puerto!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>¡El modelo de impresora no coincide!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>El nombre del modelo de impresora no coincide...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>¡No se pudo leer la versión de la impresora!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>¡No se pudo leer la versión de la impresora!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>¡No se pudieron restablecer los valores de fábrica!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>¡No se pudo leer la página de códigos!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>¡No se pudo leer el modo MSR!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>¡No se pudo leer los datos de SW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>¡No se pudo leer los datos de SW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>¡No se pudo leer los datos de SW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>¡No se pudo leer los datos de SW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>¡No se pudo leer los datos de SW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>¡No se pudo leer los datos de SW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>¡No se pudo leer los datos de SW8!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>¡No se pudo leer la posición de corte!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>¡No se pudo leer los datos de SW51!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>¡No se pudo leer los datos de IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>¡No se pudo leer los datos de IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>¡No se pudo leer los datos de IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>¡No se pudo leer los datos de IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>¡No se pudo leer el código centinela de la pista 1!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>¡No se pudo leer el código centinela de la pista 1!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>¡No se pudo leer el código centinela de la pista 2!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>¡No se pudo leer el código centinela de la pista 2!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>¡No se pudo leer el código centinela de la pista 3!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>¡No se pudo leer el código centinela de la pista 3!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>¡No se pudo leer la interfaz RF!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>¡No se pudo leer la interfaz RF!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>¡No se pudo leer el modo de conexión Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>¡No se pudo leer el modo de conexión Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>¡No se pudo leer el nombre del dispositivo Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>¡No se pudo leer el nombre del dispositivo Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>¡No se pudo leer el código PIN de Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>¡No se pudo leer el código PIN de Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>¡No se pudo leer la información de cifrado Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>¡No se pudo leer la información de cifrado Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>¡No se pudo leer la página de códigos!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>¡No se pudo leer el modo MSR!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>¡No se pudo leer los datos de MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>¡No se pudo leer los datos de MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>¡No se pudo leer los datos de MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>¡No se pudo leer los datos de MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>¡No se pudo leer los datos de MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>¡No se pudo leer los datos de MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>¡No se pudo leer los datos de MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>¡No se pudo leer los datos de MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>¡No se pudo leer los datos de MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>¡No se pudo leer los datos de MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>¡No se pudo leer los datos de MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>¡No se pudo leer los datos de MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>¡No se pudo leer los datos de MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>¡No se pudo leer los datos de MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>¡No se pudo leer los datos de IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>¡No se pudo leer los datos de IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>¡No se pudo leer los datos de IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>¡No se pudo leer los datos de IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>¡No se pudo configurar el comando de inicio!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>¡No se pudo escribir el comando de fin de configuración!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>¡No se pudo escribir el comando de fin de configuración!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>¡No se pudo configurar la información de Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>¡No se pudo configurar la información de Bluetooth!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>¡No se pudo configurar el comando de inicio!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>¡No se pudo configurar los datos de MSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>¡No se pudo configurar los datos de MSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>¡No se pudo configurar los datos de MSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>¡No se pudo configurar los datos de MSW5!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>¡No se pudo configurar los datos de MSW6!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>¡No se pudo configurar los datos de MSW7!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>¡No se pudo configurar los datos de MSW8!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>¡No se pudo configurar los datos de IFSW1!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>¡No se pudo configurar los datos de SW51!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>¡No se pudo configurar los datos de IFSW2!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>¡No se pudo configurar los datos de IFSW3!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>¡No se pudo configurar los datos de IFSW4!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>¡No se pudo configurar el código centinela de la pista 1!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>¡No se pudo configurar el código centinela de la pista 1!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>¡No se pudo configurar el código centinela de la pista 2!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>¡No se pudo configurar el código centinela de la pista 2!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>¡No se pudo configurar el código centinela de la pista 3!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>¡No se pudo configurar el código centinela de la pista 3!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>¡No se pudo configurar la interfaz RF!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>¡No se pudo configurar la interfaz RF!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>¡No se pudo configurar el comando de inicio!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>¡No se pudo configurar la información serie!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>¡No se pudo configurar la información serie!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Administrador de interruptores de memoria virtual</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>Leer estado</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>Configurar estado</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>Leer estado...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>Configurar estado...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Procesando...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>Leer estado</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>Configurar estado</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>¡Configuración VMSM establecida correctamente! <byte value="xd"/>
+Apague y encienda la impresora.</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>¡No se pudo guardar la configuración VMSM!<byte value="xd"/>
+Compruebe el estado de la impresora.</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>Utilidad de administración VMSM</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>¡VMSM establecido correctamente!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>¡¡No se pudieron guardar los interruptores de memoria virtual!!<byte value="xd"/>
+Compruebe el estado de la impresora</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>Utilidad de administración general</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>El proceso de descarga se ha detenido...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Administrador de imágenes NV</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>En curso...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>Abriendo puerto...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>Comprobando impresora...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>Leyendo direcciones de imágenes NV...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>Eliminando la imagen NV seleccionada...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>Eliminando todas las imágenes NV...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>Iniciando descarga...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>Imprimiendo todas las imágenes NV...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>Imprimiendo la imagen NV seleccionada...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>Finalizando descarga...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>¡No se pudo leer las direcciones de imágenes NV!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> ¡Operación no admitida!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> ¡No se pudieron escribir los datos!<byte value="xd"/>
+Compruebe la impresora.</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>No se ha seleccionado ningún archivo de mapa de bits.</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>¡El área de imágenes NV es demasiado pequeña!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>Leyendo direcciones de imágenes NV</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>Eliminando la imagen NV seleccionada</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>Eliminando todas las imágenes NV</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>Descargando imagen....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>Imprimiendo todas las imágenes NV...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>Imprimiendo la imagen NV seleccionada...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>Abriendo puerto..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>Comprobando impresora...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>Leyendo direcciones de imágenes NV</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>Eliminando la imagen NV seleccionada</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>Eliminando todas las imágenes NV</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>Iniciando descarga....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>Imprimiendo todas las imágenes NV</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>Imprimiendo la imagen NV seleccionada</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>Finalizando descarga....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>¡No se pudo leer las direcciones de imágenes NV!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> ¡No se pudieron escribir los datos!<byte value="xd"/>
+Compruebe la impresora!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>¡No se pudieron escribir los datos!<byte value="xd"/>
+Compruebe la impresora!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>No se ha seleccionado ningún archivo de mapa de bits.</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>¡El área de imágenes NV es demasiado pequeña!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>¡No quedan códigos de dirección libres!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>Se canceló la descarga de la imagen.</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>¡No se pudo cargar el archivo de imagen!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>¡El código de dirección necesita dos caracteres!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>¡La dirección ya existe!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>Listo para descargar el firmware.</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>Descargando firmware...¡¡¡No apague la impresora!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>¡Firmware descargado; reinicie la impresora!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>Error : ¡Error al abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>Error : ¡No se pudo abrir el puerto! Compruebe la impresora</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>Error : ¡Error al enviar!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>¡Firmware descargado correctamente!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>¡El archivo de imagen no tiene píxeles!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>Leer estado : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>Configurar estado : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>Leer estado : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>Configurar estado : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>Completado....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>Completado..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>Descargando %1...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>La imagen es demasiado baja: ¡a %1 puntos de ancho no queda ninguna fila!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>La imagen es demasiado grande para una imagen NV: %1 bytes de trama, como máximo %2 (como máximo 1365 filas a 384 puntos)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>La impresora cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>La impresora no aceptó la consulta.</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>La impresora indica otro fabricante.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>La respuesta de la impresora no indica ningún modelo.</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>No llegó ninguna respuesta en %1 s.</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>La impresora indica el modelo «%1».</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>La respuesta «%1» de la impresora no indica ningún modelo.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Acerca de Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Configuración de comunicación</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Puerto TCP</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>Interfaz :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Puerto :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>Velocidad en baudios :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>Bits de datos :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>Bits de parada :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Paridad :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>Control de flujo :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Administrador de interruptores de memoria virtual</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Administrador de imágenes NV</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>Administrador de firmware</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>&amp;Acerca de Pelmora</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * Seleccione un menú 
+ Esta aplicación es Pelmora. Puede cambiar la configuración de comunicación y la página de códigos, descargar imágenes NV, etc.</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora para PC V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>NINGUNO</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>¡No hay ninguna impresora USB conectada!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>líneas dañadas</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>No se pudieron leer algunos ajustes de comunicación guardados (%1) en %2.
+La ventana muestra los valores predeterminados; solo «Salir» modifica lo guardado.</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>La impresora USB %1 (%2) ya no está conectada.
+Elija «USB» de nuevo para ver las impresoras presentes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>«%1» no es una dirección IPv4.
+Escriba cuatro números del 0 al 255 separados por puntos, por ejemplo 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>«%1» no es un puerto TCP.
+Escriba un número del 1 al 65535.</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>No se pudo guardar la configuración de comunicación en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>Administrador de descarga de firmware</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progreso de la descarga</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>Estado : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>Seleccione el archivo de firmware (*.fls). </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Iniciar descarga</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>Archivo de firmware(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>No se puede abrir %1 para lectura y escritura.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 ocupa más de %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>No se pudo leer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>En curso...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>Procesando...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,908 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Progress</source>
+        <translation>進度</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Port open error!</source>
+        <translation>連接埠開啟錯誤!</translation>
+    </message>
+    <message>
+        <source>Port Open Error!!!</source>
+        <translation>連接埠開啟錯誤!!!</translation>
+    </message>
+    <message>
+        <source>Printer model is not matched!</source>
+        <translation>印表機型號不符!</translation>
+    </message>
+    <message>
+        <source>Printer Model name not matched...!!</source>
+        <translation>印表機型號名稱不符...!!</translation>
+    </message>
+    <message>
+        <source>Failed to get printer version!</source>
+        <translation>無法讀取印表機版本!</translation>
+    </message>
+    <message>
+        <source>Failed to get Printer version..!!</source>
+        <translation>無法讀取印表機版本!</translation>
+    </message>
+    <message>
+        <source>Failed to set factory default!</source>
+        <translation>無法設定出廠預設值!</translation>
+    </message>
+    <message>
+        <source>Failed to get Codepage..!!</source>
+        <translation>無法讀取字碼頁!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR Mode..!!</source>
+        <translation>無法讀取 MSR 模式!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW1 data!</source>
+        <translation>無法讀取 SW1 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW2 data!</source>
+        <translation>無法讀取 SW2 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW3 data!</source>
+        <translation>無法讀取 SW3 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW5 data!</source>
+        <translation>無法讀取 SW5 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW6 data!</source>
+        <translation>無法讀取 SW6 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW7 data!</source>
+        <translation>無法讀取 SW7 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW8 data!</source>
+        <translation>無法讀取 SW8 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to get tear off position!</source>
+        <translation>無法讀取撕紙位置!</translation>
+    </message>
+    <message>
+        <source>Failed to read SW51 data!</source>
+        <translation>無法讀取 SW51 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1 data!</source>
+        <translation>無法讀取 IFSW1 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2 data!</source>
+        <translation>無法讀取 IFSW2 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3 data!</source>
+        <translation>無法讀取 IFSW3 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4 data!</source>
+        <translation>無法讀取 IFSW4 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 sentinal code!</source>
+        <translation>無法讀取磁軌 1 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to read track1 Sentinel code!!</source>
+        <translation>無法讀取磁軌 1 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 sentinal code!</source>
+        <translation>無法讀取磁軌 2 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to read track2 Sentinel code!!</source>
+        <translation>無法讀取磁軌 2 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 sentinal code!</source>
+        <translation>無法讀取磁軌 3 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to read track3 Sentinel code!!</source>
+        <translation>無法讀取磁軌 3 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to read RF Interface!</source>
+        <translation>無法讀取 RF 介面!</translation>
+    </message>
+    <message>
+        <source>Failed to read RFInterface info!!</source>
+        <translation>無法讀取 RF 介面!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!</source>
+        <translation>無法讀取藍牙連線模式!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth connection mode!!</source>
+        <translation>無法讀取藍牙連線模式!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!</source>
+        <translation>無法讀取藍牙裝置名稱!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth device name!!</source>
+        <translation>無法讀取藍牙裝置名稱!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth PIN code!</source>
+        <translation>無法讀取藍牙 PIN 碼!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth pin code!!</source>
+        <translation>無法讀取藍牙 PIN 碼!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption infomation!</source>
+        <translation>無法讀取藍牙加密資訊!</translation>
+    </message>
+    <message>
+        <source>Failed to read Bluetooth encryption info..!!</source>
+        <translation>無法讀取藍牙加密資訊!</translation>
+    </message>
+    <message>
+        <source>Failed to get code page!</source>
+        <translation>無法讀取字碼頁!</translation>
+    </message>
+    <message>
+        <source>Failed to get MSR mode!</source>
+        <translation>無法讀取 MSR 模式!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1 data!</source>
+        <translation>無法讀取 MSW1 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW1..!!</source>
+        <translation>無法讀取 MSW1 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2 data!</source>
+        <translation>無法讀取 MSW2 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW2..!!</source>
+        <translation>無法讀取 MSW2 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3 data!</source>
+        <translation>無法讀取 MSW3 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW3..!!</source>
+        <translation>無法讀取 MSW3 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5 data!</source>
+        <translation>無法讀取 MSW5 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW5..!!</source>
+        <translation>無法讀取 MSW5 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6 data!</source>
+        <translation>無法讀取 MSW6 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW6..!!</source>
+        <translation>無法讀取 MSW6 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7 data!</source>
+        <translation>無法讀取 MSW7 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW7..!!</source>
+        <translation>無法讀取 MSW7 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8 data!</source>
+        <translation>無法讀取 MSW8 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read MSW8..!!</source>
+        <translation>無法讀取 MSW8 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW1..!!</source>
+        <translation>無法讀取 IFSW1 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW2..!!</source>
+        <translation>無法讀取 IFSW2 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW3..!!</source>
+        <translation>無法讀取 IFSW3 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to read IFSW4..!!</source>
+        <translation>無法讀取 IFSW4 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set initial command!</source>
+        <translation>無法設定初始化命令!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end command!</source>
+        <translation>無法寫入設定結束命令!</translation>
+    </message>
+    <message>
+        <source>Failed to write setting end cmd!!!</source>
+        <translation>無法寫入設定結束命令!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth infomation!</source>
+        <translation>無法設定藍牙資訊!</translation>
+    </message>
+    <message>
+        <source>Failed to set Bluetooth info!!!</source>
+        <translation>無法設定藍牙資訊!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init command..!!</source>
+        <translation>無法設定初始化命令!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW1..!!</source>
+        <translation>無法設定 MSW1 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW2..!!</source>
+        <translation>無法設定 MSW2 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW3..!!</source>
+        <translation>無法設定 MSW3 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW5..!!</source>
+        <translation>無法設定 MSW5 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW6..!!</source>
+        <translation>無法設定 MSW6 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW7..!!</source>
+        <translation>無法設定 MSW7 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set MSW8..!!</source>
+        <translation>無法設定 MSW8 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW1 data!!!</source>
+        <translation>無法設定 IFSW1 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set SW51 data!!!</source>
+        <translation>無法設定 SW51 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW2 data!!!</source>
+        <translation>無法設定 IFSW2 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW3 data!!!</source>
+        <translation>無法設定 IFSW3 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set IFSW4 data!!!</source>
+        <translation>無法設定 IFSW4 資料!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track1!</source>
+        <translation>無法設定磁軌 1 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track1!!!</source>
+        <translation>無法設定磁軌 1 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track2!</source>
+        <translation>無法設定磁軌 2 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track2!!!</source>
+        <translation>無法設定磁軌 2 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to set sentinal character of track3!</source>
+        <translation>無法設定磁軌 3 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to set Sentinal char of Track3!!!</source>
+        <translation>無法設定磁軌 3 的標記碼!</translation>
+    </message>
+    <message>
+        <source>Failed to set RF Interface!</source>
+        <translation>無法設定 RF 介面!</translation>
+    </message>
+    <message>
+        <source>Failed to set RFInterface info!!!</source>
+        <translation>無法設定 RF 介面!</translation>
+    </message>
+    <message>
+        <source>Failed to set Init Cmd..!!</source>
+        <translation>無法設定初始化命令!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial infomation!</source>
+        <translation>無法設定序列埠資訊!</translation>
+    </message>
+    <message>
+        <source>Failed to set serial info..!!</source>
+        <translation>無法設定序列埠資訊!</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>虛擬記憶體開關管理</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Get status</source>
+        <translation>取得狀態</translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation>設定狀態</translation>
+    </message>
+    <message>
+        <source>Get Status...</source>
+        <translation>取得狀態...</translation>
+    </message>
+    <message>
+        <source>Set Status...</source>
+        <translation>設定狀態...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>處理中...</translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation>取得狀態</translation>
+    </message>
+    <message>
+        <source>Set Status</source>
+        <translation>設定狀態</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Success to set VMSM configuration! <byte value="xd"/>
+Please reset printer power.</source>
+        <translation>VMSM 設定成功! <byte value="xd"/>
+請重新啟動印表機電源。</translation>
+    </message>
+    <message>
+        <source>Failed to save VMSM configuration!<byte value="xd"/>
+Please check your printer state.</source>
+        <translation>無法儲存 VMSM 設定!<byte value="xd"/>
+請檢查印表機狀態。</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Utility</source>
+        <translation>VMSM 管理工具</translation>
+    </message>
+    <message>
+        <source>Success to Set VMSM!</source>
+        <translation>VMSM 設定成功!</translation>
+    </message>
+    <message>
+        <source>Failed to save Virtual memory switch!!<byte value="xd"/>
+Please Check your printer state</source>
+        <translation>無法儲存虛擬記憶體開關!!<byte value="xd"/>
+請檢查印表機狀態</translation>
+    </message>
+    <message>
+        <source>Total Manager Utility</source>
+        <translation>整合管理工具</translation>
+    </message>
+    <message>
+        <source>Download process is stoped...</source>
+        <translation>下載程序已停止...</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 影像管理</translation>
+    </message>
+    <message>
+        <source>Progressing...</source>
+        <translation>進行中...</translation>
+    </message>
+    <message>
+        <source>Open port...</source>
+        <translation>開啟連接埠...</translation>
+    </message>
+    <message>
+        <source>Check printer...</source>
+        <translation>檢查印表機...</translation>
+    </message>
+    <message>
+        <source>Get NV image address...</source>
+        <translation>取得 NV 影像位址...</translation>
+    </message>
+    <message>
+        <source>Delete selected NV image...</source>
+        <translation>刪除選取的 NV 影像...</translation>
+    </message>
+    <message>
+        <source>Delete all NV image...</source>
+        <translation>刪除全部 NV 影像...</translation>
+    </message>
+    <message>
+        <source>Start download...</source>
+        <translation>開始下載...</translation>
+    </message>
+    <message>
+        <source>Print all NV image...</source>
+        <translation>列印全部 NV 影像...</translation>
+    </message>
+    <message>
+        <source>Print selected NV image...</source>
+        <translation>列印選取的 NV 影像...</translation>
+    </message>
+    <message>
+        <source>Finish download...</source>
+        <translation>完成下載...</translation>
+    </message>
+    <message>
+        <source>Failed to read NV image address!</source>
+        <translation>無法讀取 NV 影像位址!</translation>
+    </message>
+    <message>
+        <source> Not supported operation!</source>
+        <translation> 不支援的操作!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please check your printer.</source>
+        <translation> 資料寫入失敗!<byte value="xd"/>
+請檢查印表機。</translation>
+    </message>
+    <message>
+        <source>Without a BMP file being selected.</source>
+        <translation>未選取任何BMP 檔案。</translation>
+    </message>
+    <message>
+        <source>NV image area too small!</source>
+        <translation>NV 影像區域太小!</translation>
+    </message>
+    <message>
+        <source>Get Nv Address list</source>
+        <translation>取得 NV 影像位址</translation>
+    </message>
+    <message>
+        <source>Delete seleted Nv address</source>
+        <translation>刪除選取的 NV 影像</translation>
+    </message>
+    <message>
+        <source>Delete All Nv address area</source>
+        <translation>刪除全部 NV 影像</translation>
+    </message>
+    <message>
+        <source>Download Image....</source>
+        <translation>下載影像....</translation>
+    </message>
+    <message>
+        <source>Print NV All Image...</source>
+        <translation>列印全部 NV 影像...</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image...</source>
+        <translation>列印選取的 NV 影像...</translation>
+    </message>
+    <message>
+        <source>Open Port..</source>
+        <translation>開啟連接埠..</translation>
+    </message>
+    <message>
+        <source>Check Printer...</source>
+        <translation>檢查印表機...</translation>
+    </message>
+    <message>
+        <source>Get NV Address</source>
+        <translation>取得 NV 影像位址</translation>
+    </message>
+    <message>
+        <source>Delete Selected NV Image</source>
+        <translation>刪除選取的 NV 影像</translation>
+    </message>
+    <message>
+        <source>Delete all NV Image</source>
+        <translation>刪除全部 NV 影像</translation>
+    </message>
+    <message>
+        <source>Download Start....</source>
+        <translation>開始下載....</translation>
+    </message>
+    <message>
+        <source>Print All NV image</source>
+        <translation>列印全部 NV 影像</translation>
+    </message>
+    <message>
+        <source>Print selected NV Image</source>
+        <translation>列印選取的 NV 影像</translation>
+    </message>
+    <message>
+        <source>Finish Downloading....</source>
+        <translation>完成下載....</translation>
+    </message>
+    <message>
+        <source>Failed to read NV Image address!</source>
+        <translation>無法讀取 NV 影像位址!</translation>
+    </message>
+    <message>
+        <source> Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation> 資料寫入失敗!<byte value="xd"/>
+請檢查印表機!</translation>
+    </message>
+    <message>
+        <source>Failed to write data!<byte value="xd"/>
+Please Check your printer!</source>
+        <translation>資料寫入失敗!<byte value="xd"/>
+請檢查印表機!</translation>
+    </message>
+    <message>
+        <source>Without a bitmap file being selected.</source>
+        <translation>未選取任何點陣圖檔案。</translation>
+    </message>
+    <message>
+        <source>NV-bitimage area too small!</source>
+        <translation>NV 影像區域太小!</translation>
+    </message>
+    <message>
+        <source>No free address code left!</source>
+        <translation>沒有可用的位址碼!</translation>
+    </message>
+    <message>
+        <source>Cancel to download image.</source>
+        <translation>已取消下載影像。</translation>
+    </message>
+    <message>
+        <source>Failed to load image file!</source>
+        <translation>無法載入影像檔案!</translation>
+    </message>
+    <message>
+        <source>Address code needs two characters!</source>
+        <translation>位址碼需要兩個字元!</translation>
+    </message>
+    <message>
+        <source>Exists address!</source>
+        <translation>位址已存在!</translation>
+    </message>
+    <message>
+        <source>Ready firmware download.</source>
+        <translation>韌體下載就緒。</translation>
+    </message>
+    <message>
+        <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
+        <translation>正在下載韌體...請勿關閉印表機!!!</translation>
+    </message>
+    <message>
+        <source>Finished to download firmware and Reset the printer!</source>
+        <translation>韌體下載完成,請重新啟動印表機!</translation>
+    </message>
+    <message>
+        <source>Error : File Open Error!</source>
+        <translation>錯誤 : 檔案開啟錯誤!</translation>
+    </message>
+    <message>
+        <source>Error : OpenPort! Please check printer</source>
+        <translation>錯誤 : 開啟連接埠失敗!請檢查印表機</translation>
+    </message>
+    <message>
+        <source>Error : Send Failed!</source>
+        <translation>錯誤 : 傳送失敗!</translation>
+    </message>
+    <message>
+        <source>Success to download firmware!</source>
+        <translation>韌體下載成功!</translation>
+    </message>
+    <message>
+        <source>Image file has no pixels!</source>
+        <translation>影像檔案沒有任何像素!</translation>
+    </message>
+    <message>
+        <source>Get status : %1 %</source>
+        <translation>取得狀態 : %1 %</translation>
+    </message>
+    <message>
+        <source>Set status : %1 %</source>
+        <translation>設定狀態 : %1 %</translation>
+    </message>
+    <message>
+        <source>Get Status : %1 %</source>
+        <translation>取得狀態 : %1 %</translation>
+    </message>
+    <message>
+        <source>Set Status : %1 %</source>
+        <translation>設定狀態 : %1 %</translation>
+    </message>
+    <message>
+        <source>Completed....: %1 %</source>
+        <translation>已完成....: %1 %</translation>
+    </message>
+    <message>
+        <source>Completed..: %1 %</source>
+        <translation>已完成..: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Downloading...</source>
+        <translation>%1 下載中...</translation>
+    </message>
+    <message>
+        <source>Image is too flat: no row is left at %1 dots wide!</source>
+        <translation>影像太扁:縮放為 %1 點寬後沒有任何列!</translation>
+    </message>
+    <message>
+        <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
+        <translation>影像對單一 NV 影像而言太大:點陣資料 %1 位元組,最多 %2 (384 點寬時最多 1365 列)!</translation>
+    </message>
+    <message>
+        <source>The printer closed the connection.</source>
+        <translation>印表機已關閉連線。</translation>
+    </message>
+    <message>
+        <source>The printer did not take the query.</source>
+        <translation>印表機未接受查詢。</translation>
+    </message>
+    <message>
+        <source>The printer reports another maker.</source>
+        <translation>印表機回報了其他製造商。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply names no model.</source>
+        <translation>印表機的回覆未指出型號。</translation>
+    </message>
+    <message>
+        <source>No reply came within %1 s.</source>
+        <translation>%1 秒內沒有回覆。</translation>
+    </message>
+    <message>
+        <source>The printer reports the model &quot;%1&quot;.</source>
+        <translation>印表機回報的型號為「%1」。</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
+        <translation>印表機的回覆「%1」未指出型號。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CAboutDlg</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>關於 Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Pelmora %1</source>
+        <translation>Pelmora %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <message>
+        <source>Description</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Communication Setting</source>
+        <translation>通訊設定</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP 連接埠</translation>
+    </message>
+    <message>
+        <source>IP : </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Interface :</source>
+        <translation>介面 :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>連接埠 :</translation>
+    </message>
+    <message>
+        <source>Baud Rate :</source>
+        <translation>鮑率 :</translation>
+    </message>
+    <message>
+        <source>Data Bits :</source>
+        <translation>資料位元 :</translation>
+    </message>
+    <message>
+        <source>Stop Bits :</source>
+        <translation>停止位元 :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>同位檢查 :</translation>
+    </message>
+    <message>
+        <source>Flow Control :</source>
+        <translation>流量控制 :</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>虛擬記憶體開關管理</translation>
+    </message>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 影像管理</translation>
+    </message>
+    <message>
+        <source>Firmware Manager</source>
+        <translation>韌體管理</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>關於 Pelmora(&amp;A)</translation>
+    </message>
+    <message>
+        <source> * Select Menu 
+ This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
+        <translation> * 選擇功能表 
+ 本應用程式為 Pelmora。您可以變更通訊設定、字碼頁以及下載 NV 影像等。</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
+        <translation>MPT-Q700VII Pelmora PC 版 V1.0.4</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Not connected USB printer!</source>
+        <translation>未連接 USB 印表機!</translation>
+    </message>
+    <message>
+        <source>damaged lines</source>
+        <translation>損壞的行</translation>
+    </message>
+    <message>
+        <source>Some stored communication settings could not be read (%1) in %2.
+The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
+        <translation>%2 中有些已儲存的通訊設定無法讀取 (%1)。
+視窗以預設值顯示這些設定;只有「結束」會變更儲存的內容。</translation>
+    </message>
+    <message>
+        <source>The USB printer %1 (%2) is no longer connected.
+Choose &quot;USB&quot; again to list the printers present.</source>
+        <translation>USB 印表機 %1 (%2) 已不再連接。
+請再次選擇「USB」以列出目前的印表機。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>「%1」不是 IPv4 位址。
+請輸入以點分隔的四個 0 到 255 的數字,例如 192.168.0.10。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>「%1」不是 TCP 連接埠。
+請輸入 1 到 65535 的數字。</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored in %1.</source>
+        <translation>無法將通訊設定儲存到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CFirmwarednDlg</name>
+    <message>
+        <source>Firmware Download Manager</source>
+        <translation>韌體下載管理</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>下載進度</translation>
+    </message>
+    <message>
+        <source>Status : </source>
+        <translation>狀態 : </translation>
+    </message>
+    <message>
+        <source>Select Firmware File(*.fls). </source>
+        <translation>請選擇韌體檔案(*.fls)。 </translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>開始下載</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Firmware File(*.fls)</source>
+        <translation>韌體檔案(*.fls)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for reading and writing.</source>
+        <translation>無法以讀寫方式開啟 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 是唯讀檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 是資料夾。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 大於 %2 MiB。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>無法讀取 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::JobProgressDialog</name>
+    <message>
+        <source>Progressing...</source>
+        <translation>進行中...</translation>
+    </message>
+    <message>
+        <source>Processing...</source>
+        <translation>處理中...</translation>
+    </message>
+</context>
+</TS>
