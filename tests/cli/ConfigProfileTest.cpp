@@ -115,6 +115,7 @@ TEST(ConfigProfile, OtherFirmwareGetsOneLinePerFieldThatDoesNotFit) {
     ConfigCli cli;  // the file comes from the tear-off firmware
     auto j = GetJson(cli);
     j["CuttingPosition"] = 320;
+    j["CodePage"] = 40;  // as a printer with a longer list might hold it
     j["TimeOff"] = 30;
     const auto path = SaveJson(cli, j);
 
@@ -123,10 +124,12 @@ TEST(ConfigProfile, OtherFirmwareGetsOneLinePerFieldThatDoesNotFit) {
     auto run = cli.Run({"set", "--from", path});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "pelmora: the settings were read from firmware 160902; this printer's 101001 cannot hold them:\n"
+                       "CodePage=40 is out of range (0 to 36 on firmware 101001)\n"
                        "CuttingPosition is not written on firmware 101001 (only from 160902 on)\n");
     EXPECT_TRUE(OnlyReads(cli.printer.commandLog()));
 
     j["CuttingPosition"] = 0;  // what that firmware reports
+    j["CodePage"] = 3;
     EXPECT_EQ(cli.Run({"set", "--from", SaveJson(cli, j)}).status, 0);
     EXPECT_EQ(GetJson(cli)["TimeOff"], 30);
 }
