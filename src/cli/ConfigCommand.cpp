@@ -149,6 +149,8 @@ int Verify(CliContext& ctx, const ConfigEdits& edits, const vmsm::PrinterConfig&
 }
 
 int Set(CliContext& ctx, const SetOptions& options) {
+    if (options.json && !options.dryRun) throw UsageError{"config set: --json goes with --dry-run"};
+    if (options.verify && options.dryRun) throw UsageError{"config set: --verify reads back a write; --dry-run writes nothing"};
     const ConfigEdits edits = ReadEdits(options.file, options.assignments);
     auto util = ctx.MakePrinterContext();
     vmsm::CCommonVmsm engine(*util);

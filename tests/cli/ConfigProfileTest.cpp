@@ -86,6 +86,9 @@ TEST(ConfigProfile, DiffAndDryRunOnlyRead) {
     EXPECT_EQ(changes[0]["new"], "30 min");
 
     EXPECT_EQ(cli.Run({"diff", "TimeOff=15"}).status, 0) << "the value the printer holds";
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"set", "--json", "TimeOff=30"}, {"set", "--dry-run", "--verify", "TimeOff=30"}, {"diff"}})
+        EXPECT_EQ(cli.Run(args).status, 2) << args[1];
     EXPECT_TRUE(OnlyReads(cli.printer.commandLog()));
     EXPECT_TRUE(cli.held() == sim::FactorySettings());
     EXPECT_TRUE(cli.Stored().empty()) << "nothing stored either";
