@@ -73,7 +73,7 @@ int Get(CliContext& ctx, bool json) {
 // `config get --json` prints about 1 KiB; anything far larger is not such a file.
 constexpr std::size_t kMaxSettingsFileBytes = 1u << 20;
 
-ConfigEdits ReadEdits(const std::string& file, const std::vector<std::string>& assignments) {
+ConfigEdits ReadEdits(const char* command, const std::string& file, const std::vector<std::string>& assignments) {
     ConfigEdits edits;
     if (!file.empty()) {
         const std::string text = ReadInputFile(file, kMaxSettingsFileBytes);
@@ -87,7 +87,7 @@ ConfigEdits ReadEdits(const std::string& file, const std::vector<std::string>& a
     }
     for (const std::string& assignment : assignments) edits.SetFromText(assignment);
     // Writing back every setting unchanged would still ask for a power cycle.
-    if (edits.empty()) throw UsageError{"config set: nothing to change; name FIELD=VALUE or give --from FILE"};
+    if (edits.empty()) throw UsageError{std::string(command) + ": nothing to change; name FIELD=VALUE or give --from FILE"};
     edits.Check();
     return edits;
 }
@@ -148,17 +148,21 @@ int Verify(CliContext& ctx, const ConfigEdits& edits, const vmsm::PrinterConfig&
     return ExitFailed;
 }
 
-int Set(CliContext& ctx, const SetOptions& options) {
+// `config set`, or with `diff` set, `config diff`: a dry run whose exit status says whether
+// anything would change.
+int Set(CliContext& ctx, const SetOptions& options, bool diff = false) {
+    const ConfigEdits edits = ReadEdits(diff ? "config diff" : "config set", options.file, options.assignments);
     if (options.json && !options.dryRun) throw UsageError{"config set: --json goes with --dry-run"};
-    if (options.verify && options.dryRun) throw UsageError{"config set: --verify reads back a write; --dry-run writes nothing"};
-    const ConfigEdits edits = ReadEdits(options.file, options.assignments);
+    if (options.verify && options.dryRun)
+        throw UsageError{"config set: --verify reads back a write; --dry-run writes nothing"};
     auto util = ctx.MakePrinterContext();
     vmsm::CCommonVmsm engine(*util);
     const Plan plan = RunEdits(ctx, engine, edits, options);
     if (plan.report.outcome == JobOutcome::ReadFailed) return Report(ctx, plan.report);
     if (options.dryRun) {
-        PrintChanges(ctx, DiffConfigs(plan.read, plan.toWrite, *util), options.json);
-        return ExitOk;
+        const auto changes = DiffConfigs(plan.read, plan.toWrite, *util);
+        PrintChanges(ctx, changes, options.json);
+        return diff && !changes.empty() ? ExitWouldChange : ExitOk;
     }
     const int status = Report(ctx, plan.report);
     if (!options.verify || plan.report.outcome != JobOutcome::Written) return status;
@@ -168,14 +172,7 @@ int Set(CliContext& ctx, const SetOptions& options) {
 
 int Diff(CliContext& ctx, SetOptions options) {
     options.dryRun = true;
-    const ConfigEdits edits = ReadEdits(options.file, options.assignments);
-    auto util = ctx.MakePrinterContext();
-    vmsm::CCommonVmsm engine(*util);
-    const Plan plan = RunEdits(ctx, engine, edits, options);
-    if (plan.report.outcome == JobOutcome::ReadFailed) return Report(ctx, plan.report);
-    const auto changes = DiffConfigs(plan.read, plan.toWrite, *util);
-    PrintChanges(ctx, changes, options.json);
-    return changes.empty() ? ExitOk : ExitWouldChange;
+    return Set(ctx, options, true);
 }
 
 int Default(CliContext& ctx) {
