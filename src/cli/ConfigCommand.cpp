@@ -113,7 +113,7 @@ Plan RunEdits(CliContext& ctx, vmsm::CCommonVmsm& engine, const ConfigEdits& edi
     plan.report = RunJob(ctx, engine, [&](vmsm::CCommonVmsm& e) {
         if (!options.force) refused = edits.ModelProblem(e.util().ModelName);
         if (!refused.empty()) return EditChoice::Cancel;
-        e.record.BtKeep = vmsm::BtKeepFor(false);
+        e.record.BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
         plan.read = e.record;
         refused = edits.ApplyTo(e.record, e.util().FirmwareVersion, e.util().ModelName);
         if (!refused.empty()) return EditChoice::Cancel;
