@@ -25,6 +25,9 @@ enum ExitStatus : int {
     ExitFailed = 1,  ///< the printer, the link or a job failed
     ExitUsage = 2,   ///< bad command line or input; nothing sent, nothing stored
     ExitNotStored = 3,  ///< the printer did the work, but the settings store could not be saved
+    /// `config diff` only: a write would change something. Diff writes and
+    /// stores nothing, so 3 cannot mean ExitNotStored there.
+    ExitWouldChange = 3,
 };
 
 /// Thrown by a command for a bad command line or input (exit 2).

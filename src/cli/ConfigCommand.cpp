@@ -4,11 +4,13 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/ConfigDiff.h"
 #include "cli/ConfigEdits.h"
 #include "cli/ConfigOutput.h"
 #include "cli/InputFile.h"
 #include "context/CCommonUtil.h"
 #include "vmsm/CCommonVmsm.h"
+#include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigJobFlow.h"
 
 namespace pelmora::cli {
@@ -71,7 +73,7 @@ int Get(CliContext& ctx, bool json) {
 // `config get --json` prints about 1 KiB; anything far larger is not such a file.
 constexpr std::size_t kMaxSettingsFileBytes = 1u << 20;
 
-ConfigEdits ReadEdits(const std::string& file, const std::vector<std::string>& assignments) {
+ConfigEdits ReadEdits(const char* command, const std::string& file, const std::vector<std::string>& assignments) {
     ConfigEdits edits;
     if (!file.empty()) {
         const std::string text = ReadInputFile(file, kMaxSettingsFileBytes);
@@ -85,28 +87,110 @@ ConfigEdits ReadEdits(const std::string& file, const std::vector<std::string>& a
     }
     for (const std::string& assignment : assignments) edits.SetFromText(assignment);
     // Writing back every setting unchanged would still ask for a power cycle.
-    if (edits.empty()) throw UsageError{"config set: nothing to change; name FIELD=VALUE or give --from FILE"};
+    if (edits.empty()) throw UsageError{std::string(command) + ": nothing to change; name FIELD=VALUE or give --from FILE"};
     edits.Check();
     return edits;
 }
 
-int Set(CliContext& ctx, const std::string& file, const std::vector<std::string>& assignments) {
-    const ConfigEdits edits = ReadEdits(file, assignments);
-    auto util = ctx.MakePrinterContext();
-    vmsm::CCommonVmsm engine(*util);
+struct SetOptions {
+    std::string file;
+    std::vector<std::string> assignments;
+    bool dryRun = false;  ///< read, show what would change, write nothing
+    bool verify = false;
+    bool force = false;   ///< write settings read from another model
+    bool json = false;    ///< the changes for scripts (dry run and diff)
+};
+
+/// The printer's settings and what the edits would make of them.
+struct Plan {
+    vmsm::JobReport report;
+    vmsm::PrinterConfig read, toWrite;
+};
+
+Plan RunEdits(CliContext& ctx, vmsm::CCommonVmsm& engine, const ConfigEdits& edits, const SetOptions& options) {
+    Plan plan;
     std::string refused;
-    const auto report = RunJob(ctx, engine, [&](vmsm::CCommonVmsm& e) {
+    plan.report = RunJob(ctx, engine, [&](vmsm::CCommonVmsm& e) {
+        if (!options.force) refused = edits.ModelProblem(e.util().ModelName);
+        if (!refused.empty()) return EditChoice::Cancel;
+        e.record.BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
+        plan.read = e.record;
         refused = edits.ApplyTo(e.record, e.util().FirmwareVersion, e.util().ModelName);
-        return refused.empty() ? EditChoice::Save : EditChoice::Cancel;
+        if (!refused.empty()) return EditChoice::Cancel;
+        plan.toWrite = e.record;
+        return options.dryRun ? EditChoice::Cancel : EditChoice::Save;
     });
     if (!refused.empty()) throw UsageError{refused};
-    return Report(ctx, report);
+    return plan;
+}
+
+void PrintChanges(CliContext& ctx, const std::vector<FieldChange>& changes, bool json) {
+    if (json) ctx.out << ChangesToJson(changes).dump(2) << '\n';
+    else ctx.out << ChangesReport(changes);
+}
+
+// Reads the printer again and names each written field it did not keep.
+int Verify(CliContext& ctx, const ConfigEdits& edits, const vmsm::PrinterConfig& written) {
+    auto util = ctx.MakePrinterContext();
+    vmsm::CCommonVmsm engine(*util);
+    const auto report = RunJob(ctx, engine, [](vmsm::CCommonVmsm&) { return EditChoice::Cancel; });
+    if (report.outcome == JobOutcome::ReadFailed) {
+        PrintMessage(ctx.err, "pelmora: written, but the settings could not be read back to verify them");
+        return Report(ctx, report);
+    }
+    const auto lost = edits.NotKept(written, engine.record, util->FirmwareVersion);
+    if (lost.empty()) {
+        ctx.out << "Verified: the printer holds every written setting.\n";
+        return ExitOk;
+    }
+    for (const std::string& field : lost)
+        PrintMessage(ctx.err, "pelmora: the printer did not keep " + field);
+    return ExitFailed;
+}
+
+// `config set`, or with `diff` set, `config diff`: a dry run whose exit status says whether
+// anything would change.
+int Set(CliContext& ctx, const SetOptions& options, bool diff = false) {
+    const ConfigEdits edits = ReadEdits(diff ? "config diff" : "config set", options.file, options.assignments);
+    if (options.json && !options.dryRun) throw UsageError{"config set: --json goes with --dry-run"};
+    if (options.verify && options.dryRun)
+        throw UsageError{"config set: --verify reads back a write; --dry-run writes nothing"};
+    auto util = ctx.MakePrinterContext();
+    vmsm::CCommonVmsm engine(*util);
+    const Plan plan = RunEdits(ctx, engine, edits, options);
+    if (plan.report.outcome == JobOutcome::ReadFailed) return Report(ctx, plan.report);
+    if (options.dryRun) {
+        const auto changes = DiffConfigs(plan.read, plan.toWrite, *util);
+        PrintChanges(ctx, changes, options.json);
+        return diff && !changes.empty() ? ExitWouldChange : ExitOk;
+    }
+    const int status = Report(ctx, plan.report);
+    if (!options.verify || plan.report.outcome != JobOutcome::Written) return status;
+    const int verified = Verify(ctx, edits, plan.toWrite);
+    return verified == ExitOk ? status : verified;
+}
+
+int Diff(CliContext& ctx, SetOptions options) {
+    options.dryRun = true;
+    return Set(ctx, options, true);
 }
 
 int Default(CliContext& ctx) {
     auto util = ctx.MakePrinterContext();
     vmsm::CCommonVmsm engine(*util);
     return Report(ctx, RunJob(ctx, engine, [](vmsm::CCommonVmsm&) { return EditChoice::Default; }));
+}
+
+// What `config set` and `config diff` share: the changes and where they come from.
+void AddChangeOptions(CLI::App& command, SetOptions& options) {
+    command
+        .add_option("--from", options.file,
+                    "JSON in the form `config get --json` prints; its \"printer\" must be this printer's model")
+        ->check(CLI::Validator(RefuseEmpty, ""));
+    command.add_option("changes", options.assignments, "FIELD=VALUE, e.g. Density=5 or StartSentinel[1]=%");
+    command.add_flag("--force", options.force, "Use settings read from another model");
+    command.add_flag("--json", options.json, "Print the changes as one JSON object (with --dry-run or diff)");
+    command.footer(FieldsHelp());
 }
 
 }  // namespace
@@ -122,15 +206,21 @@ void AddConfigCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
 
     auto* set = config->add_subcommand(
         "set", "Read the settings, change the named fields, write them back and store them");
-    auto file = std::make_shared<std::string>();
-    auto assignments = std::make_shared<std::vector<std::string>>();
-    set->add_option("--from", *file, "JSON in the form `config get --json` prints (\"printer\" is ignored)")
-        ->check(CLI::Validator(RefuseEmpty, ""));
-    set->add_option("changes", *assignments, "FIELD=VALUE, e.g. Density=5 or StartSentinel[1]=%");
-    set->footer(FieldsHelp());
-    set->callback([&ctx, &run, file, assignments] {
-        run = [&ctx, file, assignments] { return Set(ctx, *file, *assignments); };
-    });
+    auto setOptions = std::make_shared<SetOptions>();
+    AddChangeOptions(*set, *setOptions);
+    set->add_flag("--dry-run", setOptions->dryRun, "Print what would change, as `config diff` does; write nothing");
+    set->add_flag("--verify", setOptions->verify,
+                  "After writing, read the printer again; a field it did not keep is named (exit 1)");
+    set->callback([&ctx, &run, setOptions] { run = [&ctx, setOptions] { return Set(ctx, *setOptions); }; });
+
+    auto* diff = config->add_subcommand(
+        "diff", "Print what `config set` with the same changes would change; write nothing");
+    auto diffOptions = std::make_shared<SetOptions>();
+    AddChangeOptions(*diff, *diffOptions);
+    diff->footer(FieldsHelp() +
+                 "\nExit status 0 when nothing would change, 3 when something would (diff writes nothing,\n"
+                 "so 3 never means \"written but not stored\" here).");
+    diff->callback([&ctx, &run, diffOptions] { run = [&ctx, diffOptions] { return Diff(ctx, *diffOptions); }; });
 
     auto* reset = config->add_subcommand("default", "Restore the factory settings (MPT-Q700VII only)");
     reset->callback([&ctx, &run] { run = [&ctx] { return Default(ctx); }; });

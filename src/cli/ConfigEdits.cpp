@@ -116,10 +116,22 @@ void ConfigEdits::SetFromText(const std::string& assignment) {
     else SetText(name, Latin1Of(name, value), false);
 }
 
+void ConfigEdits::SetSource(const nlohmann::json& printer) {
+    const auto model = printer.is_object() ? printer.find("ModelName") : printer.end();
+    const auto firmware = printer.is_object() ? printer.find("FirmwareVersion") : printer.end();
+    if (!printer.is_object() || model == printer.end() || !model->is_string() || firmware == printer.end() ||
+        !firmware->is_number_unsigned() || firmware->get<std::uint64_t>() > 0xFFFFFFFFu)
+        throw UsageError{"printer: ModelName (a text) and FirmwareVersion (a whole number) are wanted"};
+    source_ = Source{Latin1Of("printer.ModelName", model->get<std::string>()), firmware->get<std::uint32_t>()};
+}
+
 void ConfigEdits::SetFromJson(const nlohmann::json& object) {
     if (!object.is_object()) throw UsageError{"the settings file must hold one JSON object"};
     for (const auto& [key, value] : object.items()) {
-        if (key == "printer") continue;
+        if (key == "printer") {
+            SetSource(value);
+            continue;
+        }
         if (key == "StartSentinel" || key == "EndSentinel") {
             if (!value.is_array() || value.size() != 3 ||
                 !std::all_of(value.begin(), value.end(), [](const auto& v) { return v.is_string(); }))
@@ -177,20 +189,39 @@ void ConfigEdits::Check() const {
     }
 }
 
+std::string ConfigEdits::ModelProblem(const std::string& modelName) const {
+    if (!source_ || source_->modelName == modelName) return {};
+    return "the settings were read from a " + Latin1ToUtf8(source_->modelName) + ", this printer is a " +
+           Latin1ToUtf8(modelName) + "; nothing written (--force writes them anyway)";
+}
+
 std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, const std::string& modelName) const {
+    // Settings from other firmware may rely on what this one lacks: every field is looked at.
+    const bool otherFirmware = source_ && source_->firmware != firmware;
+    std::vector<std::string> problems;
     for (const std::string& name : named_) {
         std::string problem = Problem(name, firmware);
-        if (problem.empty()) continue;
         // What the printer already holds goes back unchanged, in range or not.
-        if (FieldOf(name)->Same(values_, record)) continue;
-        return problem;
+        if (problem.empty() || FieldOf(name)->Same(values_, record)) continue;
+        problems.push_back(std::move(problem));
+        if (!otherFirmware) break;
     }
     // A named change this firmware's write leaves out would be reported as done.
+    // A file read from this firmware holds what its write leaves out as it was read.
     for (const std::string& name : named_) {
+        if (!problems.empty() && !otherFirmware) break;
         const std::uint32_t from = WrittenFrom(name);
-        if (firmware < from && !fromFile_.count(name) && !FieldOf(name)->Same(values_, record))
-            return name + " is not written on firmware " + std::to_string(firmware) + " (only from " +
-                   std::to_string(from) + " on)";
+        if (firmware < from && (otherFirmware || !fromFile_.count(name)) && !FieldOf(name)->Same(values_, record))
+            problems.push_back(name + " is not written on firmware " + std::to_string(firmware) + " (only from " +
+                               std::to_string(from) + " on)");
+    }
+    if (!problems.empty()) {
+        std::string text = otherFirmware ? "the settings were read from firmware " +
+                                               std::to_string(source_->firmware) + "; this printer's " +
+                                               std::to_string(firmware) + " cannot hold them:\n"
+                                         : "";
+        for (std::size_t i = 0; i < problems.size(); ++i) text += (i ? "\n" : "") + problems[i];
+        return text;
     }
     const bool bluetooth =
         std::any_of(named_.begin(), named_.end(), [](const std::string& f) { return vmsm::IsBluetoothField(f); });
@@ -198,6 +229,18 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
     record.BtKeep = vmsm::BtKeepFor(bluetooth);
     for (const std::string& name : named_) FieldOf(name)->Copy(values_, record);
     return {};
+}
+
+std::vector<std::string> ConfigEdits::NotKept(const PrinterConfig& written, const PrinterConfig& reread,
+                                             std::uint32_t firmware) const {
+    std::vector<std::string> lost;
+    const bool bluetoothSent = written.BtKeep == 0;
+    for (const std::string& name : named_) {
+        if (name == "BtKeep" || firmware < WrittenFrom(name)) continue;
+        if (vmsm::IsBluetoothField(name) && !bluetoothSent) continue;
+        if (!FieldOf(name)->Same(written, reread)) lost.push_back(name);
+    }
+    return lost;
 }
 
 namespace {

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json_fwd.hpp>
 
@@ -19,20 +21,30 @@ class ConfigEdits {
 public:
     /// FIELD=VALUE; sentinels as StartSentinel[1]=%. Texts are UTF-8 of Latin-1 bytes.
     void SetFromText(const std::string& assignment);
-    /// A `config get --json` object; "printer" is ignored, unknown keys are errors.
+    /// A `config get --json` object; unknown keys are errors. Its "printer"
+    /// names the model and firmware the settings were read from.
     void SetFromJson(const nlohmann::json& object);
     /// What can be checked before connecting: the editors' ranges, except that
     /// a number the record can hold and a text from the file may be what the
     /// printer holds; those, and CodePage's list, wait for the printer.
     void Check() const;
 
+    /// Empty, or why a printer of `modelName` is not the one the file was read from.
+    std::string ModelProblem(const std::string& modelName) const;
+
     /// Copies the named fields into `record` after GetStatus. BtKeep becomes 1
     /// unless a Bluetooth field is named (then 0); a named BtKeep wins.
     /// On firmware that reports no Bluetooth items they start at the editors'
     /// values. Returns an error text (nothing changed) when CodePage is not in
     /// the firmware's code-page list, or a value is out of the editors' range
-    /// and not what the printer holds.
+    /// and not what the printer holds. When the file came from other firmware,
+    /// every field is checked and each one that does not fit has its line.
     std::string ApplyTo(vmsm::PrinterConfig& record, std::uint32_t firmware, const std::string& modelName) const;
+
+    /// The named fields whose value in `reread` is not the one `written` sent,
+    /// leaving out what `firmware` does not write.
+    std::vector<std::string> NotKept(const vmsm::PrinterConfig& written, const vmsm::PrinterConfig& reread,
+                                     std::uint32_t firmware) const;
 
     bool empty() const { return named_.empty(); }
     const std::set<std::string>& named() const { return named_; }
@@ -40,12 +52,18 @@ public:
 private:
     void SetNumber(const std::string& name, std::uint32_t value, bool fromFile);
     void SetText(const std::string& name, const std::string& latin1, bool fromFile);
+    void SetSource(const nlohmann::json& printer);
     /// Empty when the value of `name` is one the editors allow (0 firmware: CodePage unchecked).
     std::string Problem(const std::string& name, std::uint32_t firmware) const;
 
     vmsm::PrinterConfig values_;
     std::set<std::string> named_;
     std::set<std::string> fromFile_;
+    struct Source {
+        std::string modelName;  ///< Latin-1
+        std::uint32_t firmware = 0;
+    };
+    std::optional<Source> source_;
 };
 
 /// The fields `config set` can name with the values it takes, for its help.

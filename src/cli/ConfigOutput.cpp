@@ -32,41 +32,55 @@ nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context:
     return j;
 }
 
-std::string ConfigReport(const vmsm::PrinterConfig& c, const context::CCommonUtil& p) {
+std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context::CCommonUtil& p) {
     const std::uint32_t v = p.FirmwareVersion;
     const auto variant = vmsm::Variant::Desktop;
-    std::ostringstream out;
-    auto line = [&out](const std::string& label, const std::string& value) {
-        out << std::left << std::setw(38) << label << ": " << value << '\n';
+    std::vector<ConfigLine> lines;
+    auto line = [&lines](std::string field, const std::string& label, const std::string& value) {
+        lines.push_back({std::move(field), label, value});
     };
-    line("Printer", Latin1ToUtf8(p.ModelName) + " (fw:" + Latin1ToUtf8(p.VersionText) + ", " + std::to_string(v) + ")");
-    line(lists::kDensityLabel, lists::EntryOr(lists::DensityEntries(variant), lists::DensityCodeToIndex(c.Density)));
-    line(lists::kSpeedLabel, lists::EntryOr(lists::SpeedEntries(variant, v, p.ModelCode), c.Speed));
-    line(lists::kCodePageLabel, lists::EntryOr(lists::CodePageEntries(variant, v), c.CodePage));
-    line(lists::kFontLabel, lists::EntryOr(lists::FontEntries(variant, v), c.FontType));
-    line(lists::kCharModeLabel, lists::EntryOr(lists::CharModeEntries(), c.CharMode));
-    line(lists::kServiceLabel, lists::EntryOr(lists::ServiceEntries(), c.Service));
-    line(lists::kTearOffLabel, std::to_string(c.CuttingPosition) + " units");
-    line(lists::kBeepPaperLabel, lists::EntryOr(lists::BeepEntries(), c.BeepPaper));
-    line(lists::kBeepLowBatLabel, lists::EntryOr(lists::BeepEntries(), c.BeepLowBat));
-    line(lists::kTimeOffLabel, std::to_string(c.TimeOff) + " min");
-    line(lists::kTimeSaveLabel, std::to_string(c.TimeSave) + " sec");
-    line(lists::kMsrLabel, lists::EntryOr(lists::MsrTriggerEntries(), c.Msr));
-    line(lists::kSentinelLabel, lists::EntryOr(lists::SentinelModeEntries(), c.Sentinel));
+    line("Density", lists::kDensityLabel,
+         lists::EntryOr(lists::DensityEntries(variant), lists::DensityCodeToIndex(c.Density)));
+    line("Speed", lists::kSpeedLabel, lists::EntryOr(lists::SpeedEntries(variant, v, p.ModelCode), c.Speed));
+    line("CodePage", lists::kCodePageLabel, lists::EntryOr(lists::CodePageEntries(variant, v), c.CodePage));
+    line("FontType", lists::kFontLabel, lists::EntryOr(lists::FontEntries(variant, v), c.FontType));
+    line("CharMode", lists::kCharModeLabel, lists::EntryOr(lists::CharModeEntries(), c.CharMode));
+    line("Service", lists::kServiceLabel, lists::EntryOr(lists::ServiceEntries(), c.Service));
+    line("CuttingPosition", lists::kTearOffLabel, std::to_string(c.CuttingPosition) + " units");
+    line("BeepPaper", lists::kBeepPaperLabel, lists::EntryOr(lists::BeepEntries(), c.BeepPaper));
+    line("BeepLowBat", lists::kBeepLowBatLabel, lists::EntryOr(lists::BeepEntries(), c.BeepLowBat));
+    line("TimeOff", lists::kTimeOffLabel, std::to_string(c.TimeOff) + " min");
+    line("TimeSave", lists::kTimeSaveLabel, std::to_string(c.TimeSave) + " sec");
+    line("Msr", lists::kMsrLabel, lists::EntryOr(lists::MsrTriggerEntries(), c.Msr));
+    line("Sentinel", lists::kSentinelLabel, lists::EntryOr(lists::SentinelModeEntries(), c.Sentinel));
     for (int t = 0; t < vmsm::kTracks; ++t) {
-        line(lists::SentinelStartLabels()[t], Latin1ToUtf8(c.StartSentinel[t]));
-        line(lists::SentinelEndLabels()[t], Latin1ToUtf8(c.EndSentinel[t]));
+        const std::string track = "[" + std::to_string(t + 1) + "]";
+        line("StartSentinel" + track, lists::SentinelStartLabels()[t], Latin1ToUtf8(c.StartSentinel[t]));
+        line("EndSentinel" + track, lists::SentinelEndLabels()[t], Latin1ToUtf8(c.EndSentinel[t]));
     }
-    line(lists::kBaudLabel, std::to_string(c.Baudrate));
-    line(lists::kDataBitsLabel, std::to_string(c.Databit));
-    line(lists::kParityLabel, lists::EntryOr(lists::ParityEntries(), c.Parity));
-    line(lists::kStopBitsLabel, std::to_string(c.Flowcontrol));
-    line(lists::kBtSecurityLabel, lists::EntryOr(lists::BtSecurityEntries(), c.BtSecurity));
-    line(lists::kBtConnModeLabel, lists::EntryOr(lists::BtConnModeEntries(), c.BtConnMode));
-    line(lists::kBtPinLabel, Latin1ToUtf8(c.BtPinCode));
-    line(lists::kBtNameLabel, Latin1ToUtf8(c.BtDeviceName));
-    line("RF Interface", std::to_string(c.RfInterface));
+    line("Baudrate", lists::kBaudLabel, std::to_string(c.Baudrate));
+    line("Databit", lists::kDataBitsLabel, std::to_string(c.Databit));
+    line("Parity", lists::kParityLabel, lists::EntryOr(lists::ParityEntries(), c.Parity));
+    line("Flowcontrol", lists::kStopBitsLabel, std::to_string(c.Flowcontrol));
+    line("BtSecurity", lists::kBtSecurityLabel, lists::EntryOr(lists::BtSecurityEntries(), c.BtSecurity));
+    line("BtConnMode", lists::kBtConnModeLabel, lists::EntryOr(lists::BtConnModeEntries(), c.BtConnMode));
+    line("BtPinCode", lists::kBtPinLabel, Latin1ToUtf8(c.BtPinCode));
+    line("BtDeviceName", lists::kBtNameLabel, Latin1ToUtf8(c.BtDeviceName));
+    line("RfInterface", "RF Interface", std::to_string(c.RfInterface));
+    return lines;
+}
+
+std::string LabelledLine(const std::string& label, const std::string& value) {
+    std::ostringstream out;
+    out << std::left << std::setw(38) << label << ": " << value << '\n';
     return out.str();
+}
+
+std::string ConfigReport(const vmsm::PrinterConfig& c, const context::CCommonUtil& p) {
+    std::string out = LabelledLine("Printer", Latin1ToUtf8(p.ModelName) + " (fw:" + Latin1ToUtf8(p.VersionText) +
+                                                  ", " + std::to_string(p.FirmwareVersion) + ")");
+    for (const ConfigLine& line : ConfigLines(c, p)) out += LabelledLine(line.label, line.value);
+    return out;
 }
 
 }  // namespace pelmora::cli

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -12,6 +13,18 @@ namespace pelmora::cli {
 /// The record under its field names, texts as Latin-1 code points, with the
 /// printer's identity under "printer". `config set --from` reads it back.
 nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& config, const context::CCommonUtil& printer);
+
+/// One setting for people: its field name (sentinels as "StartSentinel[1]"),
+/// the windows' label and the value as they word it.
+struct ConfigLine {
+    std::string field;
+    std::string label;
+    std::string value;
+};
+std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& config, const context::CCommonUtil& printer);
+
+/// "label<padding>: value\n", as `config get` aligns it.
+std::string LabelledLine(const std::string& label, const std::string& value);
 
 /// The record for people: one line per field, labelled and worded as the
 /// desktop's memory-switch pages show it.

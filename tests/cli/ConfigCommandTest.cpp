@@ -10,45 +10,13 @@
 #include "context/SettingsStore.h"
 #include "sim/ConfigHandler.h"
 #include "sim/VirtualPlatform.h"
-#include "support/PrinterRig.h"
+#include "support/ConfigCli.h"
 
 namespace pelmora {
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-/// The command line against an in-process printer, with a store of its own.
-struct ConfigCli {
-    test::TempDir dir;
-    sim::PrinterModel printer;
-    sim::VirtualPlatform platform{printer};
-
-    ConfigCli() { ::setenv("PELMORA_REGISTRY", (dir / "registry.reg").c_str(), 1); }
-    ~ConfigCli() { ::unsetenv("PELMORA_REGISTRY"); }
-
-    sim::PrinterSettings& held() { return printer.Handler<sim::ConfigHandler>()->settings; }
-    context::SettingsStore store() { return context::SettingsStore(dir / "registry.reg"); }
-    std::vector<std::string> Stored() { return store().ValueNames(context::ProductKey); }
-    bool Logged(const std::string& key) const {
-        const auto& log = printer.commandLog();
-        return std::find(log.begin(), log.end(), key) != log.end();
-    }
-
-    Result Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"pelmora", "--tcp", "127.0.0.1:9100", "config"});
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        std::ostringstream out, err;
-        Result r;
-        r.status = cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), out, err, &platform);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-};
+using test::ConfigCli;
+using test::Result;
 
 TEST(ConfigCommand, GetJsonHasEveryFieldAsThePrinterHoldsIt) {
     for (const char* version : {"V1.00 090216", "V1.00 123115"}) {

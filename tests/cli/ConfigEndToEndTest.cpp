@@ -60,3 +60,33 @@ TEST(ConfigEndToEnd, SetThenDefault) {
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+TEST(ConfigEndToEnd, DiffAndDryRunLeaveThePrinterAsItWas) {
+    test::TempDir dir;
+    const auto state = dir / "printer.json";
+    const std::map<std::string, std::string> env{{"PELMORA_REGISTRY", (dir / "r.reg").string()}};
+    SimProcess sim({"--state", state.string()});
+    auto run = RunCli({"--tcp", sim.address(), "config", "get", "--json"}, env);
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto profile = nlohmann::json::parse(run.out);
+    profile["TimeOff"] = 30;
+    const auto file = (dir / "profile.json").string();
+    std::ofstream(file) << profile.dump();
+    const auto before = ReadState(state);
+
+    run = RunCli({"--tcp", sim.address(), "config", "diff", "--from", file}, env);
+    EXPECT_EQ(run.status, 3) << run.err;
+    run = RunCli({"--tcp", sim.address(), "config", "set", "--dry-run", "--from", file}, env);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadState(state), before);
+
+    run = RunCli({"--tcp", sim.address(), "config", "set", "--verify", "--from", file}, env);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadState(state)["switches"]["5"], 30);
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -135,7 +135,7 @@ TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_EQ(RunCli({"bogus"}).err, "The following argument was not expected: bogus\nRun with --help for more information.\n");
-    EXPECT_EQ(RunCli({"config"}).err, "pelmora: a command is required: get, set, default\n");
+    EXPECT_EQ(RunCli({"config"}).err, "pelmora: a command is required: get, set, diff, default\n");
     // A store that cannot be read is reported, not replaced by COM1.
     const auto unreadable = RunCli({"identify"}, {{"PELMORA_REGISTRY", dir.path().string()}});
     EXPECT_EQ(unreadable.status, 2);

@@ -1,0 +1,168 @@
+// Settings files between printers: diff, dry run, verify, model and firmware checks.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "support/ConfigCli.h"
+
+namespace pelmora {
+namespace {
+
+using test::ConfigCli;
+
+bool OnlyReads(const std::vector<std::string>& log) {
+    return std::none_of(log.begin(), log.end(), [](const std::string& key) {
+        return key.find("write") != std::string::npos || key.find("enter") != std::string::npos;
+    });
+}
+
+std::string SaveJson(ConfigCli& cli, const nlohmann::json& j) {
+    const auto path = (cli.dir / "profile.json").string();
+    std::ofstream(path) << j.dump(2);
+    return path;
+}
+
+nlohmann::json GetJson(ConfigCli& cli) {
+    const auto run = cli.Run({"get", "--json"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out);
+}
+
+TEST(ConfigProfile, AFileReadFromThePrinterGoesBackUnchanged) {
+    struct Case {
+        const char* name;
+        void (*change)(ConfigCli&);
+    };
+    const Case cases[] = {
+        {"factory", [](ConfigCli&) {}},
+        {"changed",
+         [](ConfigCli& c) {
+             c.held().switches[1] = 0x13;
+             c.held().switches[2] = 0b10000100;
+             c.held().serial[2] = "0";  // what no editor offers, but a printer may report
+             c.held().tearOff = 320;
+             c.held().startSentinel[0] = "%";
+             c.held().btDeviceName = "Caf\xE9";
+         }},
+        {"older firmware", [](ConfigCli& c) { c.printer.identity.versionText = "V1.00 123115"; }},
+    };
+    for (const Case& k : cases) {
+        ConfigCli cli;
+        k.change(cli);
+        const auto before = cli.held();
+        const auto path = SaveJson(cli, GetJson(cli));
+
+        auto run = cli.Run({"diff", "--from", path});
+        EXPECT_EQ(run.status, 0) << k.name << ": " << run.out << run.err;
+        EXPECT_EQ(run.out, "No setting would change.\n") << k.name;
+        run = cli.Run({"set", "--from", path, "--verify"});
+        EXPECT_EQ(run.status, 0) << k.name << ": " << run.err;
+        EXPECT_TRUE(cli.held() == before) << k.name;
+    }
+}
+
+TEST(ConfigProfile, DiffAndDryRunOnlyRead) {
+    ConfigCli cli;
+    cli.printer.ClearLogs();
+    const auto diff = cli.Run({"diff", "Density=1", "TimeOff=30", "StartSentinel[1]=%"});
+    EXPECT_EQ(diff.status, 3) << diff.err;
+    EXPECT_NE(diff.out.find("Density"), std::string::npos) << diff.out;
+    EXPECT_NE(diff.out.find("15 min -> 30 min"), std::string::npos) << diff.out;
+    EXPECT_NE(diff.out.find(" -> %"), std::string::npos) << diff.out;
+    EXPECT_EQ(std::count(diff.out.begin(), diff.out.end(), '\n'), 3) << diff.out;
+
+    const auto dryRun = cli.Run({"set", "--dry-run", "Density=1", "TimeOff=30", "StartSentinel[1]=%"});
+    EXPECT_EQ(dryRun.status, 0) << dryRun.err;
+    EXPECT_EQ(dryRun.out, diff.out);
+
+    const auto json = cli.Run({"diff", "--json", "TimeOff=30", "TimeSave=100"});
+    EXPECT_EQ(json.status, 3);
+    const auto changes = nlohmann::json::parse(json.out)["changes"];
+    ASSERT_EQ(changes.size(), 2u) << json.out;
+    EXPECT_EQ(changes[0]["field"], "TimeOff");
+    EXPECT_EQ(changes[0]["printerValue"], 15);
+    EXPECT_EQ(changes[0]["newValue"], 30);
+    EXPECT_EQ(changes[0]["new"], "30 min");
+
+    EXPECT_EQ(cli.Run({"diff", "TimeOff=15"}).status, 0) << "the value the printer holds";
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"set", "--json", "TimeOff=30"}, {"set", "--dry-run", "--verify", "TimeOff=30"}, {"diff"}})
+        EXPECT_EQ(cli.Run(args).status, 2) << args[1];
+    EXPECT_TRUE(OnlyReads(cli.printer.commandLog()));
+    EXPECT_TRUE(cli.held() == sim::FactorySettings());
+    EXPECT_TRUE(cli.Stored().empty()) << "nothing stored either";
+}
+
+TEST(ConfigProfile, AnotherModelIsRefusedBeforeWritingUnlessForced) {
+    ConfigCli cli;
+    auto j = GetJson(cli);
+    j["printer"]["ModelName"] = "MPT-Q200";
+    j["TimeOff"] = 30;
+    const auto path = SaveJson(cli, j);
+    for (const char* command : {"set", "diff"}) {
+        cli.printer.ClearLogs();
+        const auto run = cli.Run({command, "--from", path});
+        EXPECT_EQ(run.status, 2) << command;
+        EXPECT_NE(run.err.find("read from a MPT-Q200, this printer is a MPT-Q700VII"), std::string::npos) << run.err;
+        EXPECT_TRUE(OnlyReads(cli.printer.commandLog())) << command;
+    }
+    EXPECT_EQ(cli.Run({"set", "--from", path, "--force"}).status, 0);
+    EXPECT_EQ(GetJson(cli)["TimeOff"], 30);
+
+    j["printer"] = {{"ModelName", 5}};
+    EXPECT_EQ(cli.Run({"set", "--from", SaveJson(cli, j)}).status, 2) << "a malformed printer object";
+}
+
+TEST(ConfigProfile, OtherFirmwareGetsOneLinePerFieldThatDoesNotFit) {
+    ConfigCli cli;  // the file comes from the tear-off firmware
+    auto j = GetJson(cli);
+    j["CuttingPosition"] = 320;
+    j["CodePage"] = 40;  // as a printer with a longer list might hold it
+    j["TimeOff"] = 30;
+    const auto path = SaveJson(cli, j);
+
+    cli.printer.identity.versionText = "V1.00 123115";
+    cli.printer.ClearLogs();
+    auto run = cli.Run({"set", "--from", path});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "pelmora: the settings were read from firmware 160902; this printer's 101001 cannot hold them:\n"
+                       "CodePage=40 is out of range (0 to 36 on firmware 101001)\n"
+                       "CuttingPosition is not written on firmware 101001 (only from 160902 on)\n");
+    EXPECT_TRUE(OnlyReads(cli.printer.commandLog()));
+
+    j["CuttingPosition"] = 0;  // what that firmware reports
+    j["CodePage"] = 3;
+    EXPECT_EQ(cli.Run({"set", "--from", SaveJson(cli, j)}).status, 0);
+    EXPECT_EQ(GetJson(cli)["TimeOff"], 30);
+}
+
+/// Puts switch 1 back before every command, as a printer that ignores its writes would.
+class PinnedSwitch final : public sim::CommandHandler {
+public:
+    PinnedSwitch(sim::PrinterSettings& settings, std::uint8_t value) : settings_(settings), value_(value) {}
+    Match Handle(std::span<const std::uint8_t>, std::size_t&, std::string&, std::vector<sim::Reply>&) override {
+        settings_.switches[1] = value_;
+        return Match::No;
+    }
+
+private:
+    sim::PrinterSettings& settings_;
+    std::uint8_t value_;
+};
+
+TEST(ConfigProfile, VerifyNamesWhatThePrinterDidNotKeep) {
+    ConfigCli cli;
+    cli.printer.AddHandler(std::make_unique<PinnedSwitch>(cli.held(), cli.held().Switch(1)));
+    auto run = cli.Run({"set", "--verify", "Density=1", "TimeOff=30"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "pelmora: the printer did not keep Density\n");
+    EXPECT_EQ(GetJson(cli)["TimeOff"], 30) << "the rest was written";
+
+    run = cli.Run({"set", "--verify", "TimeOff=45"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Verified"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pelmora
