@@ -40,6 +40,8 @@ CFirmwarednDlg::CFirmwarednDlg(link::Platform& platform, const link::CommSetting
     auto* statusCaption = new QLabel(tr("Status : "));
     status_ = new QLabel(tr("Select Firmware File(*.fls). "));
     status_->setObjectName("status");
+    // Long statuses (and their translations) wrap rather than being cut.
+    status_->setWordWrap(true);
     auto* statusRow = new QHBoxLayout;
     statusRow->addWidget(statusCaption);
     statusRow->addWidget(status_, 1);
