@@ -52,6 +52,9 @@ check "BtConnMode= BtDeviceName= BtKeep= BtPinCode= BtSecurity=" "$pelmora" conf
 check "old printer.fls spare.FLS"                "$pelmora" firmware ""
 check "printer.fls"                              "$pelmora" firmware --force pr
 check "logo.png notes.txt old printer.fls spare.FLS" "$pelmora" --transcript ""
+check "even none odd"                            "$pelmora" --parity ""
+check "dtr-dsr"                                  "$pelmora" --serial /dev/ttyUSB0 --flow d
+check ""                                         "$pelmora" --baud ""
 check "--replay"                                 "$sim" --rep
 check "--fault --firmware-out"                   "$sim" --f
 check "Density="                                 "$pelmora" config set Den

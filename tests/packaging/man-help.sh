@@ -59,8 +59,9 @@ fi
 if [ -n "$sources" ]; then
   grep -qx ENVIRONMENT <<<"$text" || fail "no section ENVIRONMENT"
   environment=$(part ENVIRONMENT)
-  for variable in $(grep -rhoE '(getenv|qEnvironmentVariable[A-Za-z]*)\("[A-Z_][A-Z0-9_]*"' "$sources" |
-                      grep -oE '"[A-Z0-9_]+"' | tr -d '"' | sort -u); do
+  # What getenv and its kin read, and every quoted PELMORA_ name (read through helpers).
+  for variable in $(grep -rhoE '((getenv|qgetenv|qEnvironmentVariable[A-Za-z]*)\()?"[A-Z_][A-Z0-9_]*"' "$sources" |
+                      grep -E '^[a-zA-Z]+\(|^"PELMORA_' | grep -oE '"[A-Z0-9_]+"' | tr -d '"' | sort -u); do
     grep -qw -- "$variable" <<<"$environment" || fail "ENVIRONMENT lacks $variable"
   done
   statuses=$(part "EXIT STATUS")
