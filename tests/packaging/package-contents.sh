@@ -40,8 +40,15 @@ for script in postinst postrm; do
   [ -x "$control/$script" ] || fail "no executable $script"
 done
 
-# A menu entry must start a program of the package and show its icon.
+# Device access goes to the seat's user through uaccess, never to everybody.
 dpkg-deb -x "$deb" "$root"
+for rules in "$root"/usr/lib/udev/rules.d/*.rules; do
+  [ -e "$rules" ] || continue
+  grep -q 'TAG+="uaccess"' "$rules" || fail "$(basename "$rules") tags nothing with uaccess"
+  ! grep -qE 'MODE[:+]?="?[0-7]*[2367]("|[^0-7]|$)' "$rules" || fail "$(basename "$rules") makes a node world-writable"
+done
+
+# A menu entry must start a program of the package and show its icon.
 for entry in "$root"/usr/share/applications/*.desktop; do
   [ -e "$entry" ] || continue
   if command -v desktop-file-validate >/dev/null; then
