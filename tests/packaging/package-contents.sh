@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Usage: package-contents.sh CPACK_CONFIG OUT_DIR EXPECTED_FILES VERSION
+# Builds the Debian package from the build tree and checks what it holds: every
+# expected file, nothing world-writable, the control fields, the maintainer
+# scripts, and desktop entries that start programs the package holds.
+set -uo pipefail
+config=$1 out=$2 expected=$3 version=$4
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+rm -rf "$out"
+mkdir -p "$out"
+cpack --config "$config" -G DEB -B "$out" > "$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; exit 1; }
+arch=$(dpkg --print-architecture)
+deb=$out/pelmora_${version}_${arch}.deb
+[ -f "$deb" ] || { ls "$out"; echo "FAIL: no $deb"; exit 1; }
+
+listing=$(dpkg-deb -c "$deb") || exit 1
+paths=$(awk '{ print $6 }' <<<"$listing")
+while read -r path; do
+  grep -qxF -- "$path" <<<"$paths" || fail "missing $path"
+done < "$expected"
+
+writable=$(awk 'substr($1, 9, 1) == "w" && substr($1, 1, 1) != "l"' <<<"$listing")
+[ -z "$writable" ] || fail "world-writable: $writable"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = pelmora ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[[ $(field Description) == *$'\n'* ]] || fail "no long description"
+# Computed from the shared libraries: the C library is always among them.
+[[ $(field Depends) == *libc6* ]] || fail "Depends not computed: '$(field Depends)'"
+
+control=$(mktemp -d) root=$(mktemp -d)
+trap 'rm -rf "$control" "$root"' EXIT
+dpkg-deb -e "$deb" "$control"
+for script in postinst postrm; do
+  [ -x "$control/$script" ] || fail "no executable $script"
+done
+
+# Device access goes to the seat's user through uaccess, never to everybody.
+dpkg-deb -x "$deb" "$root"
+for rules in "$root"/usr/lib/udev/rules.d/*.rules; do
+  [ -e "$rules" ] || continue
+  grep -q 'TAG+="uaccess"' "$rules" || fail "$(basename "$rules") tags nothing with uaccess"
+  ! grep -qE 'MODE[:+]?="?[0-7]*[2367]("|[^0-7]|$)' "$rules" || fail "$(basename "$rules") makes a node world-writable"
+done
+
+# A menu entry must start a program of the package and show its icon.
+for entry in "$root"/usr/share/applications/*.desktop; do
+  [ -e "$entry" ] || continue
+  if command -v desktop-file-validate >/dev/null; then
+    problems=$(desktop-file-validate "$entry") || fail "$(basename "$entry"): $problems"
+  fi
+  program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry" | head -n 1)
+  [ -x "$root/usr/bin/$program" ] || fail "$(basename "$entry") starts '$program', not in /usr/bin"
+  icon=$(sed -n 's/^Icon=//p' "$entry" | head -n 1)
+  compgen -G "$root/usr/share/icons/hicolor/*/apps/$icon.*" >/dev/null || fail "$(basename "$entry"): no icon '$icon'"
+done
+
+echo "$(wc -l < "$expected") expected files checked in $(basename "$deb")"
+[ "$failures" -eq 0 ]
