@@ -1,5 +1,6 @@
 #include "handheld/CConnectionDlg.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -35,6 +36,7 @@ CConnectionDlg::CConnectionDlg(Services services, QWidget* parent)
     setObjectName(QStringLiteral("connectionWindow"));
     util_.link.HandheldMode = 1;
     BuildControls();
+    NameHiddenControls();
     Open();
     MakeFingerSized(this);
     ui::NameControls(this);
@@ -123,6 +125,17 @@ void CConnectionDlg::UpdateView() {
     secondLabel_->setText(tcp ? tr("Port :") : tr("Baudrate :"));
     NameAfterLabel(firstLabel_, tcp ? static_cast<QWidget*>(address_) : port_);
     NameAfterLabel(secondLabel_, tcp ? static_cast<QWidget*>(tcpPort_) : baud_);
+}
+
+void CConnectionDlg::NameHiddenControls() {
+    // The hidden pair keeps the names its labels give it when shown.
+    address_->setAccessibleName(ui::SpokenText(tr("IP :")));
+    tcpPort_->setAccessibleName(tr("TCP Port"));
+    port_->setAccessibleName(ui::SpokenText(tr("Port :")));
+    baud_->setAccessibleName(ui::SpokenText(tr("Baudrate :")));
+    // The editable port field's own line and its list.
+    port_->lineEdit()->setAccessibleName(port_->accessibleName());
+    port_->view()->setAccessibleName(port_->accessibleName());
 }
 
 ConnectionForm CConnectionDlg::Form() const {

@@ -54,6 +54,7 @@ private:
     void BuildControls();
     void Open();
     void UpdateView();
+    void NameHiddenControls();
     ConnectionForm Form() const;
     /// The three values, or nothing after a message about the bad control.
     std::optional<HandheldComm> Gather();

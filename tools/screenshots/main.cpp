@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
     RenderMainWindows(renderer, rig);
     RenderProgress(renderer, rig);
     RenderFirmware(renderer, rig);
+    RenderHandheld(renderer, rig);  // built-in English texts: before a language is loaded
 
     if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {qmDir}).isEmpty()) {
         std::fprintf(stderr, "no German translation in %s\n", qPrintable(qmDir));
