@@ -185,6 +185,17 @@ private slots:
         QCOMPARE(rig.nvLaunches.back().port, std::string("COM1:"));
     }
 
+    // Closing quietly would lose the operator's choice.
+    void exitThatCannotStoreSaysSoAndStays() {
+        HandheldRig rig;
+        std::filesystem::create_directory(rig.store.path());  // no file can be written there
+        auto w = rig.Open();
+        Click(*w, "exitButton");
+        QCOMPARE(w->result(), int(QDialog::Rejected));
+        QCOMPARE(rig.prompts.shown.size(), std::size_t(1));
+        QVERIFY(rig.prompts.shown[0].text.startsWith("The communication settings could not be stored."));
+    }
+
     void closeBoxStoresNothingAndClosesTheLink() {
         HandheldRig rig;
         auto w = rig.Open();

@@ -2,6 +2,8 @@
 // in-process virtual printer: read, the wizard, write, store.
 #include <algorithm>
 
+#include <QCheckBox>
+
 #include "HandheldRig.h"
 #include "sim/ConfigHandler.h"
 
@@ -97,6 +99,23 @@ private slots:
         QCOMPARE(beepShown, 0u);
         w->reject();
         QVERIFY(!w->printerContext().link.IsOpen());
+    }
+
+    // The printer has the settings; the operator learns that the store does not.
+    void writtenButNotStoredSaysBoth() {
+        HandheldRig rig;
+        std::filesystem::create_directory(rig.store.path());
+        auto w = rig.Open();
+        Find<QCheckBox>(*w, "tcpCheck")->setChecked(true);
+        Type(*w, "addressEdit", "127.0.0.1");
+        rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"),
+                     Then([](CWizardStepDlg& s) { Choose(s, "baudList", 2); }, "nextButton"), Press("saveButton")};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.held().serial[0], std::string("9600"));
+        const QStringList messages = rig.prompts.Messages();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[0], QString("Success to Set VMSM!"));
+        QVERIFY(messages[1].startsWith("The printer took the settings, but they could not be stored."));
     }
 
     void failedReadShowsTheStepMessageAndNoWizard() {
