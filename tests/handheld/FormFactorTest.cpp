@@ -67,11 +67,6 @@ private slots:
         QVERIFY(hint.width() <= kScreenSize.width() && hint.height() <= kScreenSize.height());
     }
 
-    void maximisedOnlyOnASmallScreen() {
-        const std::pair<QSize, bool> screens[] = {{{480, 640}, true},   {{640, 480}, true}, {{480, 800}, true},
-                                                  {{1920, 1080}, false}, {{800, 1280}, false}};
-        for (const auto& [size, small] : screens) QCOMPARE(IsHandheldScreen(size), small);
-    }
 };
 
 QTEST_MAIN(FormFactorTest)

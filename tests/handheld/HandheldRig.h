@@ -66,6 +66,7 @@ struct HandheldRig {
         services.launchNv = [this](QWidget*, context::CCommonUtil& util) {
             nvLaunches.push_back(util.PendingSettings);
             QCOMPARE(util.link.portType, util.PendingSettings.portType);
+            QCOMPARE(util.link.OpenPort(), 1);  // as the NV job would
         };
         services.driveSteps = [this](CWizardStepDlg& step) {
             shown.push_back(static_cast<int>(step.step()));
