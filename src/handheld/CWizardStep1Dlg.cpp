@@ -28,13 +28,14 @@ CWizardStep1Dlg::CWizardStep1Dlg(WizardContext& context, QWidget* parent)
                        lists::DensityCodeToIndex(r.Density));
     addLabelled(tr("Printing density :"), density_);
 
-    body->addWidget(new QLabel(tr("Default Font Type"), this));
+    const QString fontCaption = tr("Default Font Type");
+    body->addWidget(new QLabel(fontCaption, this));
     auto* fonts = new QVBoxLayout;
     QStringList fontTexts;
     for (const std::string& font : lists::FontEntries(vmsm::Variant::Handheld, firmware))
         fontTexts << QString::fromStdString(font);
     // Every firmware shows all three, with the radio's number as FontType.
-    font_ = AddRadios(fonts, "fontRadio", fontTexts, r.FontType);
+    font_ = AddRadios(fonts, "fontRadio", fontTexts, r.FontType, fontCaption);
     body->addLayout(fonts);
     Finish(body);
 }

@@ -50,8 +50,9 @@ CWizardStep2Dlg::CWizardStep2Dlg(WizardContext& context, QWidget* parent)
     body->addLayout(msrRow);
 
     auto* serviceRow = new QHBoxLayout;
-    serviceRow->addWidget(new QLabel(tr("Service :"), this));
-    service_ = AddRadios(serviceRow, "serviceRadio", {tr("Receipt"), tr("Label")}, r.Service);
+    const QString serviceCaption = tr("Service :");
+    serviceRow->addWidget(new QLabel(serviceCaption, this));
+    service_ = AddRadios(serviceRow, "serviceRadio", {tr("Receipt"), tr("Label")}, r.Service, serviceCaption);
     body->addLayout(serviceRow);
 
     tearOff_ = AddNumberBox("tearOffEdit", TearOffShown(firmware) ? r.CuttingPosition : 0);

@@ -15,7 +15,7 @@ CWizardStep3Dlg::CWizardStep3Dlg(WizardContext& context, QWidget* parent)
         body->addWidget(new QLabel(label, this));
         auto* row = new QHBoxLayout;
         // The number is the radio's place in this list, whatever the screen shows first.
-        QButtonGroup* group = AddRadios(row, name, texts, value);
+        QButtonGroup* group = AddRadios(row, name, texts, value, label);
         body->addLayout(row);
         return group;
     };

@@ -30,7 +30,7 @@ CWizardStep5Dlg::CWizardStep5Dlg(WizardContext& context, QWidget* parent)
                                std::uint32_t value) {
         body->addWidget(new QLabel(label, this));
         auto* row = new QHBoxLayout;
-        QButtonGroup* group = AddRadios(row, name, texts, value);
+        QButtonGroup* group = AddRadios(row, name, texts, value, label);
         body->addLayout(row);
         return group;
     };

@@ -96,12 +96,13 @@ QComboBox* CWizardStepDlg::AddList(const char* name, const vmsm::lists::Entries&
 }
 
 QButtonGroup* CWizardStepDlg::AddRadios(QBoxLayout* row, const char* name, const QStringList& texts,
-                                        std::uint32_t checked) {
+                                        std::uint32_t checked, const QString& caption) {
     auto* group = new QButtonGroup(this);
     group->setObjectName(QLatin1String(name));
     for (int i = 0; i < texts.size(); ++i) {
         auto* radio = new QRadioButton(texts[i], this);
         radio->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i));
+        radio->setAccessibleDescription(ui::SpokenText(caption));
         group->addButton(radio, i);
         row->addWidget(radio);
         radio->setChecked(static_cast<std::uint32_t>(i) == checked);

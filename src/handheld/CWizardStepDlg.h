@@ -69,7 +69,9 @@ protected:
     /// A list of the entries with `index` selected (none when it has no such entry).
     QComboBox* AddList(const char* name, const vmsm::lists::Entries& entries, std::uint32_t index);
     /// Radio buttons in a row, numbered in order; the one of `checked` is ticked.
-    QButtonGroup* AddRadios(QBoxLayout* row, const char* name, const QStringList& texts, std::uint32_t checked);
+    /// `caption` (the label above them) describes each to a screen reader.
+    QButtonGroup* AddRadios(QBoxLayout* row, const char* name, const QStringList& texts, std::uint32_t checked,
+                            const QString& caption);
     /// A number box holding `value`.
     QLineEdit* AddNumberBox(const char* name, std::uint32_t value);
 
