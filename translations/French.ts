@@ -840,6 +840,285 @@ Saisissez un nombre de 1 à 65535.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Paramètres de communication</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>Communication TCP/IP</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Gestionnaire des commutateurs de mémoire virtuels</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>Gestionnaire NV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>« %1 » n’est pas une adresse IPv4.
+Saisissez quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.1.1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>« %1 » n’est pas un port TCP.
+Saisissez un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>L’imprimante a pris les paramètres, mais ils n’ont pas pu être enregistrés.
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>Les paramètres de communication n’ont pas pu être enregistrés.
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>Vitesse d’impression :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>Densité d’impression :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Police par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Page de codes par défaut</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>Avancé..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>Mode de déclenchement MSR</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>Service :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Reçu</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>Position de découpe :
+&lt;0~640 unités&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>Bip en fin de rouleau de papier</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>Bip en cas de batterie faible</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>Mode caractères sur deux octets</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>Configuration de l’interface série</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Parité :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>Longueur des données :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>Bits d’arrêt :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>Délai d’arrêt automatique<byte value="xd"/>
+&lt;0~90 min&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>Délai d’économie<byte value="xd"/>
+d’énergie &lt;10~255 s&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>Autoriser la modification des paramètres BT</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Authentification et chiffrement</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>Mode de connexion</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>Mode1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>Mode2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>Mode3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>Code PIN &lt;12 caractères max.&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>Nom de l’imprimante &lt;30 caractères max.&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;Étape%1-%2&gt; Gestionnaire  VMSM</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>Gestionnaire VMSM</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>Annuler le gestionnaire VMSM ?</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Saisissez un entier compris entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Saisissez un entier positif.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>Saisissez au plus %1 caractères, Latin-1 uniquement.</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

@@ -840,6 +840,285 @@ Geben Sie eine Zahl von 1 bis 65535 ein.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Kommunikationseinstellungen</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>TCP/IP-Kommunikation</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Verwaltung der virtuellen Speicherschalter</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>NV-Verwaltung</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Anschluss :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Baudrate :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP-Port</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>„%1“ ist keine IPv4-Adresse.
+Geben Sie vier durch Punkte getrennte Zahlen von 0 bis 255 ein, z. B. 192.168.1.1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>„%1“ ist kein TCP-Port.
+Geben Sie eine Zahl von 1 bis 65535 ein.</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>Der Drucker hat die Einstellungen übernommen, aber sie konnten nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>Die Kommunikationseinstellungen konnten nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>Druckgeschwindigkeit :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>Druckdichte :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Standardschriftart</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Standard-Codepage</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>Erweitert..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>MSR-Auslösemodus</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>Betriebsart :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Beleg</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>Abreißposition :
+&lt;0~640 Einheiten&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>Signalton bei Papierrollenende</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>Signalton bei schwachem Akku</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>Doppelbyte-Zeichenmodus</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>Konfiguration der seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Baudrate :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Parität :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>Datenlänge :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>Stoppbits :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>Zeit bis zum Abschalten<byte value="xd"/>
+&lt;0~90 min&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>Zeit bis zum<byte value="xd"/>
+Stromsparen &lt;10~255 s&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>Bluetooth-Einstellungen ändern</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Authentifizierung &amp; Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>Verbindungsmodus</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>Modus1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>Modus2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>Modus3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>PIN-Code &lt;max. 12 Zeichen&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>Druckername &lt;max. 30 Zeichen&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;Schritt%1-%2&gt; VMSM  Verwaltung</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>VMSM-Verwaltung</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>VMSM-Verwaltung abbrechen?</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Geben Sie eine positive ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>Geben Sie höchstens %1 Zeichen ein, nur Latin-1.</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

@@ -840,6 +840,285 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Kommunikációs beállítások</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>TCP/IP kommunikáció</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Virtuális memóriakapcsolók kezelője</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>NV-kezelő</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Adatátviteli sebesség :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP-port</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>A(z) „%1” nem IPv4-cím.
+Írjon be négy, pontokkal elválasztott számot 0 és 255 között, például 192.168.1.1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>A(z) „%1” nem TCP-port.
+Írjon be egy számot 1 és 65535 között.</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>A nyomtató átvette a beállításokat, de azokat nem sikerült menteni.
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>A kommunikációs beállításokat nem sikerült menteni.
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>Nyomtatási sebesség :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>Nyomtatási sűrűség :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Alapértelmezett betűtípus</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Alapértelmezett kódlap</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>Speciális..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>MSR indítási mód</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>Üzemmód :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Nyugta</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Címke</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>Letépési pozíció :
+&lt;0~640 egység&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>Hangjelzés a papírtekercs végén</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Nem</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Igen</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>Hangjelzés alacsony akkumulátortöltésnél</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Be</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Ki</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>Kétbájtos karaktermód</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>Soros interfész beállítása</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Adatátviteli sebesség :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Paritás :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>Adathossz :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>Stopbitek :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>Automatikus kikapcsolás<byte value="xd"/>
+&lt;0~90 perc&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>Automatikus energiatakarékosság<byte value="xd"/>
+ideje &lt;10~255 mp&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>BT-beállítások módosítása</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Hitelesítés és titkosítás</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Tiltás</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Engedélyezés</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>Kapcsolódási mód</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>Mód1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>Mód2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>Mód3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>PIN-kód &lt;max. 12 karakter&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>Nyomtató neve &lt;max. 30 karakter&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;%1-%2. lépés&gt; VMSM  kezelő</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Alapértelmezés</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Előző</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Következő</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>VMSM-kezelő</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>Megszakítja a VMSM-kezelőt?</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Írjon be egy egész számot %1 és %2 között.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Írjon be egy pozitív egész számot.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>Legfeljebb %1 karaktert írjon be, csak Latin-1 karaktereket.</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

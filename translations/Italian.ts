@@ -840,6 +840,285 @@ Digitare un numero da 1 a 65535.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Impostazioni di comunicazione</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>Comunicazione TCP/IP</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Gestione interruttori di memoria virtuali</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>Gestione NV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Porta :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Velocità :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Porta TCP</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>«%1» non è un indirizzo IPv4.
+Digitare quattro numeri da 0 a 255 separati da punti, ad esempio 192.168.1.1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>«%1» non è una porta TCP.
+Digitare un numero da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>La stampante ha accettato le impostazioni, ma non è stato possibile salvarle.
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>Impossibile salvare le impostazioni di comunicazione.
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>Velocità di stampa :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>Densità di stampa :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Carattere predefinito</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Code page predefinita</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>Avanzate..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>Modalità di attivazione MSR</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>Servizio :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Scontrino</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>Posizione di strappo :
+&lt;0~640 unità&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>Segnale acustico a fine rotolo</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>Segnale acustico a batteria scarica</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>Modalità caratteri a doppio byte</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>Configurazione interfaccia seriale</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Velocità :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Parità :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>Lunghezza dati :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>Bit di stop :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>Tempo di spegnimento automatico<byte value="xd"/>
+&lt;0~90 min&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>Risparmio energetico<byte value="xd"/>
+automatico &lt;10~255 s&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>Consenti modifica impostazioni BT</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Autenticazione e crittografia</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>Modalità di connessione</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>Modo1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>Modo2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>Modo3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>Codice PIN &lt;max 12 caratteri&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>Nome stampante &lt;max 30 caratteri&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;Passo%1-%2&gt; Gestione  VMSM</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>Gestione VMSM</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>Annullare la gestione VMSM?</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Immettere un numero intero compreso tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Immettere un numero intero positivo.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>Immettere al massimo %1 caratteri, solo Latin-1.</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

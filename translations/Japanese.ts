@@ -840,6 +840,285 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>通信設定</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>TCP/IP 通信</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>仮想メモリスイッチマネージャ</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>NV マネージャ</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>ポート :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>ボーレート :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP ポート</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>「%1」は IPv4 アドレスではありません。
+0 から 255 までの数字を 4 つ、ドットで区切って入力してください（例 192.168.1.1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>「%1」は TCP ポートではありません。
+1 から 65535 までの数字を入力してください。</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>プリンタは設定を受け取りましたが、保存できませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>通信設定を保存できませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>印刷速度 :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>印字濃度 :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>既定のフォント</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>既定のコードページ</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>詳細..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>MSR トリガーモード</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>サービス :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>レシート</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>ラベル</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>ティアオフ位置 :
+&lt;0~640 単位&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>ロール紙切れ時のビープ</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>バッテリー低下時のビープ</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>2 バイト文字モード</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>シリアルインターフェースの設定</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>ボーレート :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>パリティ :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>データ長 :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>ストップビット :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>自動電源オフ時間<byte value="xd"/>
+&lt;0~90 分&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>自動省電力<byte value="xd"/>
+時間 &lt;10~255 秒&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>BT 設定の変更を有効にする</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>認証と暗号化</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>接続モード</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>モード1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>モード2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>モード3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>PIN コード &lt;最大 12 文字&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>プリンタ名 &lt;最大 30 文字&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;ステップ%1-%2&gt; VMSM  マネージャ</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定値</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>VMSM マネージャ</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>VMSM マネージャをキャンセルしますか？</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>正の整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>%1 文字以内で入力してください（Latin-1 のみ）。</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

@@ -840,6 +840,285 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>통신 설정</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>TCP/IP 통신</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>가상 메모리 스위치 관리자</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>NV 관리자</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>포트 :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>전송 속도 :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP 포트</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>&quot;%1&quot;은(는) IPv4 주소가 아닙니다.
+0에서 255 사이의 숫자 네 개를 점으로 구분하여 입력하십시오(예: 192.168.1.1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>&quot;%1&quot;은(는) TCP 포트가 아닙니다.
+1에서 65535 사이의 숫자를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>프린터가 설정을 받았지만 저장할 수 없습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>통신 설정을 저장할 수 없습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>인쇄 속도 :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>인쇄 농도 :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>기본 글꼴</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>기본 코드 페이지</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>고급..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>MSR 트리거 모드</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>서비스 :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>영수증</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>라벨</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>절취 위치 :
+&lt;0~640 단위&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>용지 롤 끝 경고음</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>배터리 부족 경고음</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>2바이트 문자 모드</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>직렬 인터페이스 구성</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>전송 속도 :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>패리티 :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>데이터 길이 :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>정지 비트 :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>자동 전원 끄기 시간<byte value="xd"/>
+&lt;0~90 분&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>자동 절전<byte value="xd"/>
+시간 &lt;10~255 초&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>BT 설정 변경 허용</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>인증 및 암호화</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>연결 모드</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>모드1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>모드2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>모드3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>PIN 코드 &lt;최대 12자&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>프린터 이름 &lt;최대 30자&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;단계%1-%2&gt; VMSM  관리자</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>이전</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>다음</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>VMSM 관리자</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>VMSM 관리자를 취소하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>%1에서 %2 사이의 정수를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>양의 정수를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>최대 %1자를 입력하십시오(Latin-1만 해당).</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

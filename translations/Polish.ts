@@ -840,6 +840,285 @@ Wpisz liczbę od 1 do 65535.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Ustawienia komunikacji</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>Komunikacja TCP/IP</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Menedżer wirtualnych przełączników pamięci</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>Menedżer NV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Szybkość :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>„%1” nie jest adresem IPv4.
+Wpisz cztery liczby od 0 do 255 oddzielone kropkami, np. 192.168.1.1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>„%1” nie jest portem TCP.
+Wpisz liczbę od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>Drukarka przyjęła ustawienia, ale nie udało się ich zapisać.
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>Nie udało się zapisać ustawień komunikacji.
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>Szybkość druku :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>Gęstość druku :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Domyślna czcionka</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Domyślna strona kodowa</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>Zaawansowane..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>Tryb wyzwalania MSR</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>Usługa :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Paragon</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etykieta</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>Pozycja odrywania :
+&lt;0~640 jednostek&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>Sygnał końca rolki papieru</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>Sygnał niskiego stanu baterii</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>Tryb znaków dwubajtowych</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>Konfiguracja interfejsu szeregowego</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Szybkość :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Parzystość :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>Długość danych :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>Bity stopu :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>Czas automatycznego wyłączenia<byte value="xd"/>
+&lt;0~90 min&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>Czas automatycznego<byte value="xd"/>
+oszczędzania &lt;10~255 s&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>Zezwól na zmianę ustawień BT</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Uwierzytelnianie i szyfrowanie</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>Tryb połączenia</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>Tryb1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>Tryb2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>Tryb3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>Kod PIN &lt;maks. 12 znaków&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>Nazwa drukarki &lt;maks. 30 znaków&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;Krok%1-%2&gt; Menedżer  VMSM</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>Menedżer VMSM</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>Anulować menedżera VMSM?</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Wpisz liczbę całkowitą od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Wpisz dodatnią liczbę całkowitą.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>Wpisz najwyżej %1 znaków, tylko Latin-1.</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

@@ -840,6 +840,285 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Параметры связи</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>Связь TCP/IP</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Диспетчер виртуальных переключателей памяти</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>Диспетчер NV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Порт :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Скорость :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Порт TCP</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>«%1» не является адресом IPv4.
+Введите четыре числа от 0 до 255 через точку, например 192.168.1.1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>«%1» не является портом TCP.
+Введите число от 1 до 65535.</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>Принтер принял параметры, но сохранить их не удалось.
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>Не удалось сохранить параметры связи.
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>Скорость печати :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>Плотность печати :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Шрифт по умолчанию</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Кодовая страница по умолчанию</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>Дополнительно..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>Режим запуска MSR</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>Режим :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Чек</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Этикетка</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>Позиция отрыва :
+&lt;0~640 единиц&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>Сигнал конца рулона бумаги</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>Сигнал низкого заряда батареи</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>Режим двухбайтовых символов</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>Настройка последовательного интерфейса</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Скорость :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Чётность :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>Длина данных :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>Стоп-биты :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>Время автовыключения<byte value="xd"/>
+&lt;0~90 мин&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>Время автоматического<byte value="xd"/>
+энергосбережения &lt;10~255 с&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>Разрешить изменение настроек BT</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Аутентификация и шифрование</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Выключить</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>Режим подключения</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>Режим1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>Режим2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>Режим3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>PIN-код &lt;не более 12 символов&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>Имя принтера &lt;не более 30 символов&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;Шаг%1-%2&gt; Диспетчер  VMSM</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>Диспетчер VMSM</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>Отменить диспетчер VMSM?</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Введите целое число от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Введите положительное целое число.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>Введите не более %1 символов, только Latin-1.</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

@@ -840,6 +840,285 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>通信设置</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>TCP/IP 通信</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>虚拟存储开关管理器</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>NV 管理器</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>端口 :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>波特率 :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP 端口</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>“%1”不是 IPv4 地址。
+请输入四个以点分隔、介于 0 到 255 的数字，例如 192.168.1.1。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>“%1”不是 TCP 端口。
+请输入 1 到 65535 之间的数字。</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>打印机已接受设置，但无法保存设置。
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>无法保存通信设置。
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>打印速度 :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>打印浓度 :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>默认字体</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>默认代码页</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>高级..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>MSR 触发模式</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>服务 :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>收据</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>撕纸位置 :
+&lt;0~640 单位&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>纸卷用完时蜂鸣</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>电池电量低时蜂鸣</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>双字节字符模式</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>串行接口设置</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>波特率 :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>校验 :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>数据长度 :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>停止位 :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>自动关机时间<byte value="xd"/>
+&lt;0~90 分钟&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>自动省电<byte value="xd"/>
+时间 &lt;10~255 秒&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>允许更改蓝牙设置</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>认证与加密</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>连接模式</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>模式1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>模式2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>模式3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>PIN 码 &lt;最多 12 个字符&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>打印机名称 &lt;最多 30 个字符&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;步骤%1-%2&gt; VMSM  管理器</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认值</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>VMSM 管理器</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>要取消 VMSM 管理器吗？</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>请输入介于 %1 和 %2 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>请输入正整数。</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>最多输入 %1 个字符，仅限 Latin-1。</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

@@ -840,6 +840,285 @@ Escriba un número del 1 al 65535.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>Configuración de comunicación</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>Comunicación TCP/IP</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>Administrador de interruptores de memoria virtual</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>Administrador NV</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Puerto :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Velocidad :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>Puerto TCP</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>«%1» no es una dirección IPv4.
+Escriba cuatro números de 0 a 255 separados por puntos, como 192.168.1.1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>«%1» no es un puerto TCP.
+Escriba un número de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>La impresora aceptó la configuración, pero no se pudo guardar.
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>No se pudo guardar la configuración de comunicación.
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>Velocidad de impresión :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>Densidad de impresión :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Fuente predeterminada</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Página de códigos predeterminada</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>Avanzado..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>Modo de activación MSR</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>Servicio :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>Posición de corte :
+&lt;0~640 unidades&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>Pitido al final del rollo de papel</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>Pitido con batería baja</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>Modo de caracteres de doble byte</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>Configuración de la interfaz serie</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>Velocidad :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>Paridad :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>Longitud de datos :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>Bits de parada :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>Tiempo de apagado automático<byte value="xd"/>
+&lt;0~90 min&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>Ahorro de energía<byte value="xd"/>
+automático &lt;10~255 s&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>Permitir cambiar la configuración BT</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Autenticación y cifrado</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>Modo de conexión</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>Modo1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>Modo2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>Modo3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>Código PIN &lt;máx. 12 caracteres&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>Nombre de la impresora &lt;máx. 30 caracteres&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;Paso%1-%2&gt; Administrador  VMSM</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>Administrador VMSM</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>¿Cancelar el administrador VMSM?</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Escriba un número entero entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Escriba un número entero positivo.</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>Escriba como máximo %1 caracteres, solo Latin-1.</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

@@ -840,6 +840,285 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::handheld::CConnectionDlg</name>
+    <message>
+        <source>Communication Setting</source>
+        <translation>通訊設定</translation>
+    </message>
+    <message>
+        <source>TCP/IP Comunication</source>
+        <translation>TCP/IP 通訊</translation>
+    </message>
+    <message>
+        <source>Virtual Memory Switch Manager</source>
+        <translation>虛擬記憶體開關管理員</translation>
+    </message>
+    <message>
+        <source>NV Manager</source>
+        <translation>NV 管理員</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>MPT-Q700VII Pelmora</source>
+        <translation>MPT-Q700VII Pelmora</translation>
+    </message>
+    <message>
+        <source>IP :</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>連接埠 :</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>鮑率 :</translation>
+    </message>
+    <message>
+        <source>TCP Port</source>
+        <translation>TCP 連接埠</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 address.
+Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
+        <translation>「%1」不是 IPv4 位址。
+請輸入四個以點分隔、介於 0 到 255 的數字，例如 192.168.1.1。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a TCP port.
+Type a number from 1 to 65535.</source>
+        <translation>「%1」不是 TCP 連接埠。
+請輸入 1 到 65535 之間的數字。</translation>
+    </message>
+    <message>
+        <source>The printer took the settings, but they could not be stored.
+%1</source>
+        <translation>印表機已接受設定，但無法儲存設定。
+%1</translation>
+    </message>
+    <message>
+        <source>The communication settings could not be stored.
+%1</source>
+        <translation>無法儲存通訊設定。
+%1</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <message>
+        <source>Printing Speed :</source>
+        <translation>列印速度 :</translation>
+    </message>
+    <message>
+        <source>Printing density :</source>
+        <translation>列印濃度 :</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>預設字型</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <message>
+        <source>Default Code Page</source>
+        <translation>預設字碼頁</translation>
+    </message>
+    <message>
+        <source>Advance..</source>
+        <translation>進階..</translation>
+    </message>
+    <message>
+        <source>MSR Trigger mode</source>
+        <translation>MSR 觸發模式</translation>
+    </message>
+    <message>
+        <source>Service :</source>
+        <translation>服務 :</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>收據</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>tear off position :
+&lt;0~640 units&gt;</source>
+        <translation>撕紙位置 :
+&lt;0~640 單位&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <message>
+        <source>Beeps for roll paper end</source>
+        <translation>紙捲用完時嗶聲</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Beep mode for low battery status</source>
+        <translation>電池電量低時嗶聲</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>Double byte character mode</source>
+        <translation>雙位元組字元模式</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <message>
+        <source>Serial Interface configuration</source>
+        <translation>序列介面設定</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>鮑率 :</translation>
+    </message>
+    <message>
+        <source>Parity :</source>
+        <translation>同位檢查 :</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>資料長度 :</translation>
+    </message>
+    <message>
+        <source>Stop bits :</source>
+        <translation>停止位元 :</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time<byte value="xd"/>
+&lt;0~90 min&gt;</source>
+        <translation>自動關機時間<byte value="xd"/>
+&lt;0~90 分&gt;</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving<byte value="xd"/>
+Time &lt;10~255 sec&gt;</source>
+        <translation>自動省電<byte value="xd"/>
+時間 &lt;10~255 秒&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <message>
+        <source>Enable to change BT Setting</source>
+        <translation>允許變更藍牙設定</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>驗證與加密</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>Connection mode</source>
+        <translation>連線模式</translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation>模式1</translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation>模式2</translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation>模式3</translation>
+    </message>
+    <message>
+        <source>PIN code &lt;Max 12 chars&gt;</source>
+        <translation>PIN 碼 &lt;最多 12 字元&gt;</translation>
+    </message>
+    <message>
+        <source>Printer Name &lt;Max 30 chars&gt;</source>
+        <translation>印表機名稱 &lt;最多 30 字元&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::handheld::CWizardStepDlg</name>
+    <message>
+        <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
+        <translation>&lt;步驟%1-%2&gt; VMSM  管理員</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設值</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>VMSM Manager</source>
+        <translation>VMSM 管理員</translation>
+    </message>
+    <message>
+        <source>VMSM Manager Cancel?</source>
+        <translation>要取消 VMSM 管理員嗎？</translation>
+    </message>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>請輸入介於 %1 和 %2 之間的整數。</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>請輸入正整數。</translation>
+    </message>
+    <message>
+        <source>Enter at most %1 characters, Latin-1 only.</source>
+        <translation>最多輸入 %1 個字元，僅限 Latin-1。</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::CFirmwarednDlg</name>
     <message>
         <source>Firmware Download Manager</source>

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "context/SettingsStore.h"
+#include "context/TcpAddress.h"
 #include "link/CommSettings.h"
 
 namespace pelmora::desktop {
@@ -58,9 +59,8 @@ struct SerialForm {
 };
 link::CommSettings GatherSerial(link::CommSettings previous, std::int32_t portType, const SerialForm& form);
 
-/// Four decimal numbers 0..255 joined by dots, nothing else.
-bool IsDottedIpv4(const std::string& text);
-/// A decimal number 1..65535.
-std::optional<std::uint16_t> ParseTcpPort(const std::string& text);
+// The address checks are shared with the handheld program.
+using context::IsDottedIpv4;
+using context::ParseTcpPort;
 
 }  // namespace pelmora::desktop

@@ -7,7 +7,7 @@
 
 #include "context/PortMap.h"
 #include "context/SettingsStore.h"
-#include "desktop/AppIcon.h"
+#include "ui/AppIcon.h"
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "desktop/StartupProbe.h"
 #include "link/RealPlatform.h"
@@ -28,7 +28,7 @@ bool EnvOn(const char* name) {
 int RunPelmoraPc(QApplication& app) {
     // Texts are looked up when the windows are built, so the language comes first.
     ui::InstallLanguage(app, QLocale::system(), ui::TranslationFolders());
-    QApplication::setWindowIcon(AppIcon());
+    QApplication::setWindowIcon(ui::AppIcon());
 
     context::SettingsStore store(context::SettingsStore::DefaultPath());
     link::NullTrace quiet;

@@ -10,7 +10,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "desktop/AppIcon.h"
+#include "ui/AppIcon.h"
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "ui/Accessibility.h"
 #include "support/PrinterRig.h"
@@ -347,7 +347,7 @@ private slots:
     }
 
     void iconComesInEveryRenderedSize() {
-        const QIcon icon = desktop::AppIcon();
+        const QIcon icon = ui::AppIcon();
         for (const int size : {16, 32, 48, 64, 128, 256})
             QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
         QCOMPARE(icon.pixmap(256, 256).size(), QSize(256, 256));

@@ -10,7 +10,7 @@
 #include <QLocale>
 
 #include "ScreenshotRig.h"
-#include "desktop/AppIcon.h"
+#include "ui/AppIcon.h"
 #include "desktop/CAboutDlg.h"
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "ui/CFirmwarednDlg.h"
@@ -101,7 +101,7 @@ using namespace pelmora::screenshots;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(PELMORA_VERSION));
-    QApplication::setWindowIcon(desktop::AppIcon());
+    QApplication::setWindowIcon(ui::AppIcon());
     if (argc != 3) {
         std::fprintf(stderr, "usage: pelmora_screenshots OUTDIR QMDIR\n");
         return 2;
@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
     RenderMainWindows(renderer, rig);
     RenderProgress(renderer, rig);
     RenderFirmware(renderer, rig);
+    RenderHandheld(renderer, rig);  // built-in English texts: before a language is loaded
 
     if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {qmDir}).isEmpty()) {
         std::fprintf(stderr, "no German translation in %s\n", qPrintable(qmDir));

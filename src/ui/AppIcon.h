@@ -1,9 +1,9 @@
 #pragma once
 #include <QIcon>
 
-namespace pelmora::desktop {
+namespace pelmora::ui {
 
 /// The application icon in its rendered sizes (16 to 256 pixels).
 QIcon AppIcon();
 
-}  // namespace pelmora::desktop
+}  // namespace pelmora::ui

@@ -1,6 +1,6 @@
-#include "desktop/AppIcon.h"
+#include "ui/AppIcon.h"
 
-namespace pelmora::desktop {
+namespace pelmora::ui {
 
 QIcon AppIcon() {
     QIcon icon;
@@ -9,4 +9,4 @@ QIcon AppIcon() {
     return icon;
 }
 
-}  // namespace pelmora::desktop
+}  // namespace pelmora::ui

@@ -1,0 +1,55 @@
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "context/CCommonUtil.h"
+#include "handheld/WizardSteps.h"
+
+namespace pelmora::handheld {
+
+namespace lists = vmsm::lists;
+
+CWizardStep1Dlg::CWizardStep1Dlg(WizardContext& context, QWidget* parent)
+    : CWizardStepDlg(WizardStep::One, context, parent) {
+    const vmsm::PrinterConfig& r = context.record;
+    const std::uint32_t firmware = context.util.FirmwareVersion;
+    auto* body = new QVBoxLayout;
+    const auto addLabelled = [&](const QString& text, QWidget* control) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(control);
+        body->addWidget(label);
+        body->addWidget(control);
+    };
+    speed_ = AddList("speedList", lists::SpeedEntries(vmsm::Variant::Handheld, firmware, context.util.ModelCode),
+                     r.Speed);
+    addLabelled(tr("Printing Speed :"), speed_);
+    density_ = AddList("densityList", lists::DensityEntries(vmsm::Variant::Handheld),
+                       lists::DensityCodeToIndex(r.Density));
+    addLabelled(tr("Printing density :"), density_);
+
+    const QString fontCaption = tr("Default Font Type");
+    body->addWidget(new QLabel(fontCaption, this));
+    auto* fonts = new QVBoxLayout;
+    QStringList fontTexts;
+    for (const std::string& font : lists::FontEntries(vmsm::Variant::Handheld, firmware))
+        fontTexts << QString::fromStdString(font);
+    // Every firmware shows all three, with the radio's number as FontType.
+    font_ = AddRadios(fonts, "fontRadio", fontTexts, r.FontType, fontCaption);
+    body->addLayout(fonts);
+    Finish(body);
+}
+
+void CWizardStep1Dlg::HandBack(End end) {
+    // "Default" writes the factory block; the record keeps what was read, so
+    // the density stays a code (its list position would mean another density).
+    if (end == End::Default) return;
+    vmsm::PrinterConfig& r = context_.record;
+    r.Speed = IndexOr(speed_, r.Speed);
+    if (density_->currentIndex() >= 0)
+        r.Density = lists::DensityIndexToCode(static_cast<std::uint32_t>(density_->currentIndex()),
+                                              context_.util.FirmwareVersion);
+    r.FontType = CheckedOr(font_, r.FontType);
+}
+
+}  // namespace pelmora::handheld

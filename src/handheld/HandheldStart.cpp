@@ -1,0 +1,34 @@
+#include "handheld/HandheldStart.h"
+
+#include <cstdlib>
+#include <string>
+
+#include <QApplication>
+
+#include "context/PortMap.h"
+#include "context/SettingsStore.h"
+#include "handheld/CConnectionDlg.h"
+#include "handheld/FormFactor.h"
+#include "link/RealPlatform.h"
+#include "ui/AppIcon.h"
+#include "ui/Prompts.h"
+
+namespace pelmora::handheld {
+
+int RunPelmoraCe(QApplication&) {
+    QApplication::setWindowIcon(ui::AppIcon());
+    context::SettingsStore store(context::SettingsStore::DefaultPath());
+    link::NullTrace quiet;
+    link::StderrTrace loud;
+    const char* trace = std::getenv("PELMORA_TRACE");
+    const bool traced = trace && *trace && std::string(trace) != "0";
+    link::RealPlatform platform([&store](const std::string& name) { return context::ResolvePortName(store, name); },
+                                traced ? static_cast<link::TraceSink&>(loud) : quiet);
+
+    CConnectionDlg window({.store = store, .platform = platform, .prompts = ui::SystemPrompts()});
+    PlaceOnScreen(window);
+    window.exec();
+    return 0;
+}
+
+}  // namespace pelmora::handheld

@@ -1,0 +1,174 @@
+#include <QCheckBox>
+#include <QLabel>
+
+#include "HandheldRig.h"
+#include "handheld/ConnectionRules.h"
+
+using namespace pelmora;
+using namespace pelmora::handheld;
+using namespace pelmora::handheld::test;
+
+namespace {
+
+QString Text(CConnectionDlg& w, const char* label) { return Find<QLabel>(w, label)->text(); }
+bool Ticked(CConnectionDlg& w) { return Find<QCheckBox>(w, "tcpCheck")->isChecked(); }
+
+}  // namespace
+
+class ConnectionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartShowsDefaultsAndExitStoresThreeValues() {
+        HandheldRig rig;
+        rig.store.SetRegDword(context::ProductKey, "uParity", 2);  // the desktop's; neither read nor written
+        auto w = rig.Open();
+        QCOMPARE(w->windowTitle(), QString("MPT-Q700VII Pelmora"));
+        QVERIFY(!Ticked(*w));
+        QCOMPARE(Find<QComboBox>(*w, "portList")->currentText(), QString("COM1:"));
+        QCOMPARE(Find<QComboBox>(*w, "portList")->count(), 49);
+        QCOMPARE(Find<QComboBox>(*w, "baudList")->currentText(), QString("115200"));
+        QCOMPARE(Text(*w, "firstLabel"), QString("Port :"));
+        QCOMPARE(Text(*w, "secondLabel"), QString("Baudrate :"));
+        QCOMPARE(w->printerContext().link.HandheldMode, 1);
+        Click(*w, "exitButton");
+        QCOMPARE(w->result(), int(QDialog::Accepted));
+        QCOMPARE(rig.store.ValueNames(context::ProductKey),
+                 (std::vector<std::string>{"uParity", "uPortType", "uPort", "uBaudrate"}));
+        std::string port;
+        rig.store.GetRegString(context::ProductKey, "uPort", port);
+        QCOMPARE(port, std::string("COM1:"));
+        QCOMPARE(rig.StoredNumber("uPortType"), 0u);
+        QCOMPARE(rig.StoredNumber("uBaudrate"), 115200u);
+        QCOMPARE(rig.StoredNumber("uParity"), 2u);
+    }
+
+    void restoresWhatWasStored_data() {
+        QTest::addColumn<quint32>("type");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<quint32>("baud");
+        QTest::addColumn<bool>("tcp");
+        QTest::addColumn<QString>("first");   // port field or address box
+        QTest::addColumn<QString>("second");  // baud list or TCP port box
+        QTest::newRow("tcp") << 2u << "NET10.0.0.7" << 9100u << true << "10.0.0.7" << "9100";
+        QTest::newRow("tcp without NET keeps the defaults") << 2u << "10.0.0.7" << 9000u << true << "192.168.1.1"
+                                                            << "9100";
+        QTest::newRow("serial") << 0u << "COM7:" << 9600u << false << "COM7:" << "9600";
+        QTest::newRow("14400 selects 115200") << 0u << "COM2:" << 14400u << false << "COM2:" << "115200";
+        QTest::newRow("not a COM text") << 0u << "/dev/rfcomm0" << 4800u << false << "COM1:" << "4800";
+        QTest::newRow("the desktop's TCP/IP type") << 3u << "NET10.0.0.7" << 9100u << false << "COM1:"
+                                                   << "115200";
+    }
+    void restoresWhatWasStored() {
+        QFETCH(quint32, type);
+        QFETCH(QString, port);
+        QFETCH(quint32, baud);
+        QFETCH(bool, tcp);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        HandheldRig rig;
+        rig.store.SetRegDword(context::ProductKey, "uPortType", type);
+        rig.store.SetRegString(context::ProductKey, "uPort", port.toStdString());
+        rig.store.SetRegDword(context::ProductKey, "uBaudrate", baud);
+        auto w = rig.Open();
+        QCOMPARE(Ticked(*w), tcp);
+        QCOMPARE(Text(*w, "firstLabel"), tcp ? QString("IP :") : QString("Port :"));
+        QCOMPARE(Text(*w, "secondLabel"), tcp ? QString("Port :") : QString("Baudrate :"));
+        QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->isHidden(), !tcp);
+        QCOMPARE(Find<QComboBox>(*w, "portList")->isHidden(), tcp);
+        if (tcp) {
+            QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), first);
+            QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), second);
+        } else {
+            QCOMPARE(Find<QComboBox>(*w, "portList")->currentText(), first);
+            QCOMPARE(Find<QComboBox>(*w, "baudList")->currentText(), second);
+        }
+    }
+
+    void gathersWhatTheLinkTakes_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("tcpPort");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<QString>("port");
+        QTest::newRow("plain") << "10.0.0.7" << "9100" << int(Gathered::None) << "NET10.0.0.7";
+        QTest::newRow("NET not doubled") << "NET10.0.0.7" << "9100" << int(Gathered::None) << "NET10.0.0.7";
+        QTest::newRow("no address") << "" << "9100" << int(Gathered::BadAddress) << "";
+        QTest::newRow("three parts") << "10.0.7" << "9100" << int(Gathered::BadAddress) << "";
+        QTest::newRow("port 0") << "10.0.0.7" << "0" << int(Gathered::BadTcpPort) << "";
+        QTest::newRow("port with letters") << "10.0.0.7" << "91x" << int(Gathered::BadTcpPort) << "";
+    }
+    void gathersWhatTheLinkTakes() {
+        QFETCH(QString, address);
+        QFETCH(QString, tcpPort);
+        QFETCH(int, problem);
+        QFETCH(QString, port);
+        ConnectionForm form;
+        form.tcp = true;
+        form.address = address.toStdString();
+        form.tcpPort = tcpPort.toStdString();
+        const Gathered g = GatherConnection(form);
+        QCOMPARE(int(g.problem), problem);
+        if (problem != Gathered::None) return;
+        QCOMPARE(QString::fromStdString(g.comm.port), port);
+        QCOMPARE(g.comm.screenPortType, kScreenTcp);
+        QCOMPARE(g.comm.baudRate, 9100u);
+        const link::CommSettings linked = LinkSettings(g.comm);
+        QCOMPARE(linked.portType, std::int32_t(link::PortTcp));
+        QCOMPARE(linked.dataBits, 8);
+        QCOMPARE(linked.flowControl, 1);
+    }
+
+    void exitKeepsATypedDevice() {
+        HandheldRig rig;
+        auto w = rig.Open();
+        Find<QComboBox>(*w, "portList")->setEditText("/dev/rfcomm0");
+        Choose(*w, "baudList", 2);
+        Click(*w, "exitButton");
+        std::string port;
+        rig.store.GetRegString(context::ProductKey, "uPort", port);
+        QCOMPARE(port, std::string("/dev/rfcomm0"));
+        QCOMPARE(rig.StoredNumber("uBaudrate"), 9600u);
+    }
+
+    // Nothing ran before: the hand-over alone must give the link TCP/IP.
+    void nvJobHandsOverPortType3AndClosesTheLink() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        auto w = rig.Open();
+        Click(*w, "nvButton");
+        QCOMPARE(rig.nvLaunches.size(), std::size_t(1));
+        const link::CommSettings& s = rig.nvLaunches[0];
+        QCOMPARE(s.portType, std::int32_t(link::PortTcp));
+        QCOMPARE(s.port, std::string("NET127.0.0.1"));
+        QCOMPARE(s.baudRate, 9100);
+        QVERIFY(!w->printerContext().link.IsOpen());  // the launcher opened it
+        Find<QCheckBox>(*w, "tcpCheck")->setChecked(false);
+        Click(*w, "nvButton");
+        QCOMPARE(rig.nvLaunches.back().portType, std::int32_t(link::PortSerial));
+    }
+
+    // Closing quietly would lose the operator's choice.
+    void exitThatCannotStoreSaysSoAndStays() {
+        HandheldRig rig;
+        std::filesystem::create_directory(rig.store.path());  // no file can be written there
+        auto w = rig.Open();
+        Click(*w, "exitButton");
+        QCOMPARE(w->result(), int(QDialog::Rejected));
+        QCOMPARE(rig.prompts.shown.size(), std::size_t(1));
+        QVERIFY(rig.prompts.shown[0].text.startsWith("The communication settings could not be stored."));
+    }
+
+    void closeBoxStoresNothingAndClosesTheLink() {
+        HandheldRig rig;
+        auto w = rig.Open();
+        w->printerContext().PendingSettings = LinkSettings({kScreenSerial, "COM1:", 115200});
+        w->printerContext().ApplyPortSettings();
+        QVERIFY(w->printerContext().link.OpenPort() == 1);
+        Find<QCheckBox>(*w, "tcpCheck")->setChecked(true);
+        w->reject();
+        QVERIFY(!w->printerContext().link.IsOpen());
+        QVERIFY(rig.store.ValueNames(context::ProductKey).empty());
+    }
+};
+
+QTEST_MAIN(ConnectionTest)
+#include "ConnectionTest.moc"

@@ -1,0 +1,101 @@
+#pragma once
+// The connection screen against the virtual printer on virtual time, with
+// scripted boxes, a scripted sentinel window and a scripted NV launch, and
+// the wizard's steps answered by a script instead of being shown.
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "handheld/CConnectionDlg.h"
+#include "handheld/CWizardStepDlg.h"
+#include "sim/ConfigHandler.h"
+#include "sim/VirtualPlatform.h"
+#include "support/PrinterRig.h"
+#include "ui/PhaseTimer.h"
+#include "ui/support/ScriptedPrompts.h"
+
+namespace pelmora::handheld::test {
+
+template <typename T>
+T* Find(QObject& window, const char* name) {
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found) qFatal("no control %s", name);
+    return found;
+}
+
+inline void Click(QObject& window, const char* button) { Find<QAbstractButton>(window, button)->click(); }
+inline void Choose(QObject& window, const char* list, int index) { Find<QComboBox>(window, list)->setCurrentIndex(index); }
+inline void Type(QObject& window, const char* box, const QString& text) { Find<QLineEdit>(window, box)->setText(text); }
+
+struct HandheldRig {
+    pelmora::test::TempDir dir;
+    context::SettingsStore store{dir / "registry.reg"};
+    sim::PrinterModel printer;
+    sim::VirtualPlatform platform{printer};
+    ui::VirtualPhaseTimer timer{platform.virtualClock()};
+    ui::test::ScriptedPrompts prompts;
+
+    /// One action per step shown, in order; a step without one is left as it is
+    /// (it ends cancelled).
+    std::deque<std::function<void(CWizardStepDlg&)>> steps;
+    std::vector<int> shown;  ///< the steps shown, by number
+    std::function<bool(std::uint32_t&, std::array<std::string, 6>&)> sentinelWindow;
+    int sentinelOpened = 0;
+    std::vector<link::CommSettings> nvLaunches;  ///< the printer context's settings at each NV launch
+
+    void StoreTcp() {
+        store.SetRegDword(context::ProductKey, "uPortType", 2);
+        store.SetRegString(context::ProductKey, "uPort", "NET127.0.0.1");
+        store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
+    }
+
+    std::unique_ptr<CConnectionDlg> Open() {
+        CConnectionDlg::Services services{.store = store, .platform = platform, .prompts = prompts, .timer = &timer};
+        services.editSentinels = [this](QWidget*, std::uint32_t& mode, std::array<std::string, 6>& texts) {
+            ++sentinelOpened;
+            return sentinelWindow && sentinelWindow(mode, texts);
+        };
+        services.launchNv = [this](QWidget*, context::CCommonUtil& util) {
+            nvLaunches.push_back(util.PendingSettings);
+            QCOMPARE(util.link.portType, util.PendingSettings.portType);
+            QCOMPARE(util.link.OpenPort(), 1);  // as the NV job would
+        };
+        services.driveSteps = [this](CWizardStepDlg& step) {
+            shown.push_back(static_cast<int>(step.step()));
+            if (steps.empty()) return;
+            const auto action = std::move(steps.front());
+            steps.pop_front();
+            action(step);
+        };
+        return std::make_unique<CConnectionDlg>(std::move(services));
+    }
+
+    sim::PrinterSettings& held() { return printer.Handler<sim::ConfigHandler>()->settings; }
+
+    std::uint32_t StoredNumber(const char* name) const {
+        std::uint32_t value = 0;
+        store.GetRegDword(context::ProductKey, name, value);
+        return value;
+    }
+};
+
+/// Step actions.
+inline std::function<void(CWizardStepDlg&)> Press(const char* button) {
+    return [button](CWizardStepDlg& step) { Click(step, button); };
+}
+inline std::function<void(CWizardStepDlg&)> Then(std::function<void(CWizardStepDlg&)> first, const char* button) {
+    return [first, button](CWizardStepDlg& step) {
+        first(step);
+        Click(step, button);
+    };
+}
+
+}  // namespace pelmora::handheld::test

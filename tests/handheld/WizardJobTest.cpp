@@ -1,0 +1,128 @@
+// The configuration job from the connection screen, end to end on the
+// in-process virtual printer: read, the wizard, write, store.
+#include <algorithm>
+
+#include <QCheckBox>
+
+#include "HandheldRig.h"
+#include "sim/ConfigHandler.h"
+
+using namespace pelmora;
+using namespace pelmora::handheld;
+using namespace pelmora::handheld::test;
+
+namespace {
+
+bool Wrote(const sim::PrinterModel& printer) {
+    const auto& log = printer.commandLog();
+    return std::any_of(log.begin(), log.end(), [](const std::string& key) { return key.rfind("write", 0) == 0; });
+}
+
+std::function<void(CWizardStepDlg&)> CancelWith(HandheldRig& rig, std::function<void(CWizardStepDlg&)> first = {}) {
+    return [&rig, first](CWizardStepDlg& step) {
+        if (first) first(step);
+        rig.prompts.answers = {true};
+        Click(step, "cancelButton");
+    };
+}
+
+// Through all five steps, 9600 baud chosen on step 4, saved on step 5.
+void SaveWith9600(HandheldRig& rig) {
+    rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"),
+                 Then([](CWizardStepDlg& s) { Choose(s, "baudList", 2); }, "nextButton"), Press("saveButton")};
+}
+
+}  // namespace
+
+class WizardJobTest : public QObject {
+    Q_OBJECT
+private slots:
+    void changeOnStepFourIsWrittenAndStored() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        auto w = rig.Open();
+        SaveWith9600(rig);
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(rig.prompts.shown.size(), std::size_t(1));
+        QCOMPARE(rig.prompts.shown[0].title, QString("Pelmora"));
+        QCOMPARE(rig.prompts.shown[0].text, QString("Success to Set VMSM!"));
+        QCOMPARE(rig.held().serial[0], std::string("9600"));
+        QCOMPARE(rig.StoredNumber("Baudrate"), 9600u);
+        QVERIFY(!w->printerContext().link.IsOpen());
+        QCOMPARE(w->printerContext().link.portType, std::int32_t(link::PortTcp));
+    }
+
+    void defaultOnStepOneRestoresTheFactorySettingsAtOnce() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        rig.held().serial[0] = "9600";
+        auto w = rig.Open();
+        rig.steps = {Press("defaultButton")};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.shown, std::vector<int>{1});
+        QCOMPARE(rig.prompts.Messages(), QStringList{"Success to Set VMSM!"});
+        // SetStatus would have written back the 9600 it read.
+        QCOMPARE(rig.held().serial[0], sim::FactorySettings().serial[0]);
+    }
+
+    void baudRateSurvivesGoingBackFromStepFour() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        auto w = rig.Open();
+        QString shownAgain;
+        rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"), Press("prevButton"),
+                     Press("nextButton"),
+                     CancelWith(rig, [&](CWizardStepDlg& s) { shownAgain = Find<QComboBox>(s, "baudList")->currentText(); })};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3, 4, 3, 4}));
+        QCOMPARE(shownAgain, QString("115200"));
+        QCOMPARE(w->engine().record.Baudrate, 115200u);
+    }
+
+    // The link stays open; the next job uses it and reads the printer again.
+    void cancelOnStepThreeWritesNothingAndTheNextJobRereads() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        auto w = rig.Open();
+        rig.steps = {Press("nextButton"), Press("nextButton"), CancelWith(rig)};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3}));
+        QVERIFY(!Wrote(rig.printer));
+        QVERIFY(rig.prompts.Messages().isEmpty());
+        QVERIFY(rig.store.ValueNames(context::ProductKey).size() == 3);  // the connection only
+        QVERIFY(w->printerContext().link.IsOpen());
+
+        w->engine().record.BeepPaper = 1;  // left over from the cancelled wizard
+        const int opens = rig.platform.openAttempts();
+        rig.printer.ClearLogs();
+        std::uint32_t beepShown = 99;
+        rig.steps = {CancelWith(rig, [&](CWizardStepDlg&) { beepShown = w->engine().record.BeepPaper; })};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.platform.openAttempts(), opens);
+        QVERIFY(!rig.printer.commandLog().empty());
+        QCOMPARE(beepShown, 0u);
+        w->reject();
+        QVERIFY(!w->printerContext().link.IsOpen());
+    }
+
+    // The printer has the settings; the operator learns that the store does not.
+    void writtenButNotStoredSaysBoth() {
+        HandheldRig rig;
+        std::filesystem::create_directory(rig.store.path());
+        auto w = rig.Open();
+        Find<QCheckBox>(*w, "tcpCheck")->setChecked(true);
+        Type(*w, "addressEdit", "127.0.0.1");
+        SaveWith9600(rig);
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.held().serial[0], std::string("9600"));
+        const QStringList messages = rig.prompts.Messages();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[0], QString("Success to Set VMSM!"));
+        QVERIFY(messages[1].startsWith("The printer took the settings, but they could not be stored."));
+    }
+
+};
+
+QTEST_MAIN(WizardJobTest)
+#include "WizardJobTest.moc"

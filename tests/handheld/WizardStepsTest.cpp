@@ -1,0 +1,323 @@
+#include <QCheckBox>
+#include <QLabel>
+
+#include "HandheldRig.h"
+#include "handheld/WizardSteps.h"
+
+using namespace pelmora;
+using namespace pelmora::handheld;
+using namespace pelmora::handheld::test;
+using End = CWizardStepDlg::End;
+
+namespace {
+
+// One step over a record, with the printer facts the steps read.
+struct StepRig {
+    sim::PrinterModel printer;
+    sim::VirtualPlatform platform{printer};
+    context::CCommonUtil util{platform};
+    ui::test::ScriptedPrompts prompts;
+    vmsm::PrinterConfig record;
+    std::function<bool(std::uint32_t&, std::array<std::string, 6>&)> sentinels;
+    WizardContext context{record, util, prompts,
+                          [this](QWidget*, std::uint32_t& mode, std::array<std::string, 6>& texts) {
+                              return sentinels && sentinels(mode, texts);
+                          }};
+
+    explicit StepRig(std::uint32_t firmware = 160902, std::uint8_t msrMode = '9') {
+        util.FirmwareVersion = firmware;
+        util.MsrSetValue = msrMode;
+        util.ModelName = "MPT-Q700VII";
+    }
+    std::unique_ptr<CWizardStepDlg> Make(WizardStep step) { return MakeWizardStep(step, context, nullptr); }
+};
+
+QStringList Entries(QComboBox* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+    return entries;
+}
+
+bool Checked(CWizardStepDlg& step, const QString& radio) { return Find<QAbstractButton>(step, qPrintable(radio))->isChecked(); }
+
+}  // namespace
+
+class WizardStepsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyStepHasItsTitleButtonsAndCancelQuestion() {
+        const struct {
+            WizardStep step;
+            const char* forward;
+            const char* back;
+            const char* cancelTitle;
+        } steps[] = {{WizardStep::One, "nextButton", "defaultButton", "Pelmora"},
+                     {WizardStep::Two, "nextButton", "prevButton", "VMSM Manager"},
+                     {WizardStep::Three, "nextButton", "prevButton", "VMSM Manager"},
+                     {WizardStep::Four, "nextButton", "prevButton", "VMSM Manager"},
+                     {WizardStep::Five, "saveButton", "prevButton", "Pelmora"}};
+        for (const auto& s : steps) {
+            StepRig rig;
+            auto step = rig.Make(s.step);
+            const int n = static_cast<int>(s.step);
+            QCOMPARE(step->windowTitle(), QString("<Step%1-5> VMSM  Manager").arg(n));
+            Find<QPushButton>(*step, s.forward);
+            Find<QPushButton>(*step, s.back);
+            step->show();
+            rig.prompts.answers = {false};
+            Click(*step, "cancelButton");  // No: the step stays
+            QVERIFY(step->isVisible());
+            rig.prompts.answers = {true};
+            QTest::keyClick(step.get(), Qt::Key_Escape);  // Esc asks the same question
+            QVERIFY(!step->isVisible());
+            QCOMPARE(step->end(), End::Cancel);
+            QCOMPARE(rig.prompts.shown.size(), std::size_t(2));
+            for (const auto& asked : rig.prompts.shown) {
+                QCOMPARE(asked.title, QString(s.cancelTitle));
+                QCOMPARE(asked.text, QString("VMSM Manager Cancel?"));
+            }
+            QVERIFY(rig.record == vmsm::PrinterConfig{});
+        }
+    }
+
+    void stepOneDensityByFirmwareAndFontsUnshifted() {
+        const struct {
+            std::uint32_t firmware;
+            std::uint32_t density;
+            int shown;
+            std::uint32_t stored;
+        } cases[] = {{101001, 4, 5, 4}, {1039, 4, 5, 5}, {101001, 6, 6, 6}, {101001, 3, 0, 3}, {101001, 9, -1, 9}};
+        for (const auto& c : cases) {
+            StepRig rig(c.firmware);
+            rig.record.Density = c.density;
+            rig.record.FontType = 2;
+            auto step = rig.Make(WizardStep::One);
+            auto* density = Find<QComboBox>(*step, "densityList");
+            QCOMPARE(density->currentIndex(), c.shown);
+            QCOMPARE(density->count(), 8);
+            QCOMPARE(Entries(Find<QComboBox>(*step, "speedList")), (QStringList{"100mm/s", "50mm/s"}));
+            QVERIFY(Checked(*step, "fontRadio2"));  // no shift on any firmware
+            Click(*step, "nextButton");
+            QCOMPARE(step->end(), End::Next);
+            QCOMPARE(rig.record.Density, c.stored);
+            QCOMPARE(rig.record.FontType, 2u);
+        }
+    }
+
+    // "Default" restores the factory settings; the record keeps what was read.
+    void stepOneDefaultHandsBackNothing() {
+        StepRig rig;
+        rig.record.Density = 4;
+        auto step = rig.Make(WizardStep::One);
+        Choose(*step, "densityList", 0);
+        Choose(*step, "speedList", 1);
+        Click(*step, "defaultButton");
+        QCOMPARE(step->end(), End::Default);
+        QVERIFY(rig.record == vmsm::PrinterConfig{});
+    }
+
+    void stepTwoMsrListBySetValueAndFirmware_data() {
+        QTest::addColumn<int>("msrMode");
+        QTest::addColumn<quint32>("firmware");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("only");
+        QTest::addColumn<bool>("advance");
+        QTest::newRow("choice") << int('9') << 160902u << 8 << "" << true;
+        QTest::newRow("below 9: nine entries") << int('5') << 160902u << 9 << "" << true;
+        QTest::newRow("firmware 11061 or less: nine") << int('9') << 11059u << 9 << "" << false;
+        QTest::newRow("P") << int('P') << 160902u << 1 << "Only Encription MSR" << true;
+        QTest::newRow("11060") << int('9') << 11060u << 1 << "Only Encription MSR" << false;
+        QTest::newRow("IC card") << 0x60 << 160902u << 1 << "IC card mode" << false;
+        QTest::newRow("before sentinels") << int('9') << 21020u << 8 << "" << false;
+    }
+    void stepTwoMsrListBySetValueAndFirmware() {
+        QFETCH(int, msrMode);
+        QFETCH(quint32, firmware);
+        QFETCH(int, entries);
+        QFETCH(QString, only);
+        QFETCH(bool, advance);
+        StepRig rig(firmware, static_cast<std::uint8_t>(msrMode));
+        rig.record.Msr = 5;
+        rig.record.Sentinel = vmsm::SentinelDynamic;
+        auto step = rig.Make(WizardStep::Two);
+        auto* msr = Find<QComboBox>(*step, "msrList");
+        QCOMPARE(msr->count(), entries);
+        QCOMPARE(msr->isEnabled(), entries > 1);
+        if (!only.isEmpty()) QCOMPARE(msr->currentText(), only);
+        QCOMPARE(Find<QPushButton>(*step, "advanceButton")->isEnabled(), advance);
+        Click(*step, "prevButton");
+        QCOMPARE(step->end(), End::Prev);
+        QCOMPARE(rig.record.Msr, entries > 1 ? 5u : 0u);
+        QCOMPARE(rig.record.Sentinel, advance ? std::uint32_t(vmsm::SentinelDynamic) : std::uint32_t(vmsm::SentinelNone));
+    }
+
+    void stepTwoTearOffByFirmwareAndService() {
+        {
+            StepRig rig(101001);
+            rig.record.CuttingPosition = 300;
+            rig.record.Service = 1;
+            auto step = rig.Make(WizardStep::Two);
+            auto* box = Find<QLineEdit>(*step, "tearOffEdit");
+            QCOMPARE(box->text(), QString("0"));
+            QVERIFY(!box->isEnabled());
+            Click(*step, "nextButton");
+            QCOMPARE(rig.record.CuttingPosition, 0u);
+        }
+        StepRig rig(160902);
+        rig.record.CuttingPosition = 300;
+        rig.record.Service = 1;
+        auto step = rig.Make(WizardStep::Two);
+        auto* box = Find<QLineEdit>(*step, "tearOffEdit");
+        QCOMPARE(box->text(), QString("300"));
+        QVERIFY(box->isEnabled());
+        Click(*step, "serviceRadio0");
+        QVERIFY(!box->isEnabled());
+        Click(*step, "serviceRadio1");
+        QVERIFY(box->isEnabled());
+        box->setText("320");
+        Click(*step, "nextButton");
+        QCOMPARE(rig.record.CuttingPosition, 320u);
+        QCOMPARE(rig.record.Service, 1u);
+    }
+
+    // A bad box keeps the step open and the record as it was, whichever way the operator leaves.
+    void badNumberBoxesKeepTheStepOpen_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("power off 91") << 4 << "timeOffEdit" << "91" << "nextButton" << "Enter an integer between 0 and 90.";
+        QTest::newRow("power off letters") << 4 << "timeOffEdit" << "ab" << "prevButton" << "Enter a positive integer.";
+        QTest::newRow("power off negative") << 4 << "timeOffEdit" << "-1" << "nextButton" << "Enter a positive integer.";
+        QTest::newRow("saving 256") << 4 << "timeSaveEdit" << "256" << "prevButton" << "Enter an integer between 0 and 255.";
+        QTest::newRow("tear-off 641") << 2 << "tearOffEdit" << "641" << "nextButton" << "Enter an integer between 0 and 640.";
+    }
+    void badNumberBoxesKeepTheStepOpen() {
+        QFETCH(int, step);
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        StepRig rig;
+        rig.record.Service = 1;
+        auto dialog = rig.Make(static_cast<WizardStep>(step));
+        dialog->show();
+        Type(*dialog, qPrintable(box), text);
+        Click(*dialog, qPrintable(button));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(rig.prompts.Messages(), QStringList{message});
+        vmsm::PrinterConfig unchanged;
+        unchanged.Service = 1;
+        QVERIFY(rig.record == unchanged);
+        Type(*dialog, qPrintable(box), "9");  // 1 to 9 pass for power saving too
+        Click(*dialog, qPrintable(button));
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void stepTwoSentinelWindowReplacesOnOkOnly() {
+        StepRig rig(160902);
+        auto step = rig.Make(WizardStep::Two);
+        rig.sentinels = [](std::uint32_t& mode, std::array<std::string, 6>& texts) {
+            mode = vmsm::SentinelDynamic;
+            texts = {"%", ";", "+", "?", "?", "!"};
+            return false;  // Cancel: the edits are dropped
+        };
+        Click(*step, "advanceButton");
+        std::uint32_t modeGiven = 99;
+        rig.sentinels = [&modeGiven](std::uint32_t& mode, std::array<std::string, 6>& texts) -> bool {
+            modeGiven = mode;
+            mode = vmsm::SentinelStatic;
+            texts = {"%", ";", "+", "?", "=", "!"};
+            return true;
+        };
+        Click(*step, "advanceButton");
+        QCOMPARE(modeGiven, std::uint32_t(vmsm::SentinelNone));  // the cancelled edit left nothing
+        Click(*step, "prevButton");
+        QCOMPARE(rig.record.Sentinel, std::uint32_t(vmsm::SentinelStatic));
+        QCOMPARE(rig.record.StartSentinel, (std::array<std::string, 3>{"%", ";", "+"}));
+        QCOMPARE(rig.record.EndSentinel, (std::array<std::string, 3>{"?", "=", "!"}));
+    }
+
+    void stepThreePrevDropsItsChanges() {
+        for (const char* button : {"prevButton", "nextButton"}) {
+            StepRig rig;
+            rig.record.BeepLowBat = 1;
+            auto step = rig.Make(WizardStep::Three);
+            QVERIFY(Checked(*step, "beepLowBatRadio1"));
+            QCOMPARE(Find<QAbstractButton>(*step, "beepLowBatRadio1")->text(), QString("Off"));
+            Click(*step, "beepPaperRadio1");
+            Click(*step, "beepLowBatRadio0");
+            Click(*step, "charModeRadio1");
+            Click(*step, button);
+            const bool next = std::string(button) == "nextButton";
+            QCOMPARE(rig.record.BeepPaper, next ? 1u : 0u);
+            QCOMPARE(rig.record.BeepLowBat, next ? 0u : 1u);
+            QCOMPARE(rig.record.CharMode, next ? 1u : 0u);
+        }
+    }
+
+    // Unlisted rates show "19200"; stop bits are the Flowcontrol field.
+    void stepFourListsShowAndHandBack() {
+        const std::array<std::uint32_t, 6> cases[] = {
+            // Baudrate, Databit, Flowcontrol in; the same three handed back unchanged
+            {115200, 8, 1, 115200, 8, 1},
+            {14400, 9, 0, 19200, 8, 2}};
+        for (const auto& c : cases) {
+            StepRig rig;
+            rig.record.Baudrate = c[0];
+            rig.record.Databit = c[1];
+            rig.record.Flowcontrol = c[2];
+            auto step = rig.Make(WizardStep::Four);
+            Click(*step, "prevButton");
+            QCOMPARE(rig.record.Baudrate, c[3]);
+            QCOMPARE(rig.record.Databit, c[4]);
+            QCOMPARE(rig.record.Flowcontrol, c[5]);
+        }
+    }
+
+    void stepFiveLeftClearKeepsBluetoothAsRead() {
+        StepRig rig(160902);
+        rig.record.BtPinCode = "0000";
+        rig.record.BtDeviceName = "Shop 1";
+        rig.record.BtConnMode = 2;
+        auto step = rig.Make(WizardStep::Five);
+        auto* pin = Find<QLineEdit>(*step, "pinEdit");
+        QVERIFY(!pin->isEnabled());
+        QVERIFY(!Find<QAbstractButton>(*step, "connModeRadio2")->isEnabled());
+        QVERIFY(Checked(*step, "connModeRadio2"));
+        pin->setText("9999");
+        Click(*step, "saveButton");
+        QCOMPARE(step->end(), End::Save);
+        QCOMPARE(rig.record.BtKeep, 1u);
+        QCOMPARE(rig.record.BtPinCode, std::string("0000"));
+        QCOMPARE(rig.record.BtConnMode, 2u);
+    }
+
+    // Too long, or a character the printer cannot keep: refused, not cut or mangled.
+    void stepFiveTickedHandsBackAndChecksLengths() {
+        StepRig rig(160902);
+        auto step = rig.Make(WizardStep::Five);
+        step->show();
+        Click(*step, "changeBluetoothCheck");
+        Type(*step, "pinEdit", "1234567890123");
+        Type(*step, "nameEdit", QString("Shop \u0100"));
+        Click(*step, "connModeRadio0");
+        Click(*step, "saveButton");
+        Type(*step, "pinEdit", "123456789012");
+        Click(*step, "saveButton");
+        QVERIFY(step->isVisible());
+        QCOMPARE(rig.prompts.Messages(), (QStringList{"Enter at most 12 characters, Latin-1 only.",
+                                                      "Enter at most 30 characters, Latin-1 only."}));
+        Type(*step, "nameEdit", QString("Caf\u00e9"));
+        Click(*step, "prevButton");
+        QCOMPARE(step->end(), End::Prev);
+        QCOMPARE(rig.record.BtKeep, 0u);
+        QCOMPARE(rig.record.BtPinCode, std::string("123456789012"));
+        QCOMPARE(rig.record.BtDeviceName, std::string("Caf\xe9"));
+        QCOMPARE(rig.record.BtConnMode, 0u);
+    }
+};
+
+QTEST_MAIN(WizardStepsTest)
+#include "WizardStepsTest.moc"
