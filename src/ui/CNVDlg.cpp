@@ -44,6 +44,22 @@ QString Shown(const std::string& bytes) { return QFile::decodeName(QByteArray::f
 
 }  // namespace
 
+/// Holds the slider timer while a job runs: the job's phases use the engine
+/// on a worker thread, and the tick must not touch the engine meanwhile.
+class CNVDlg::JobPause {
+public:
+    explicit JobPause(QTimer& timer) : timer_(timer), wasActive_(timer.isActive()) { timer_.stop(); }
+    ~JobPause() {
+        if (wasActive_) timer_.start();
+    }
+    JobPause(const JobPause&) = delete;
+    JobPause& operator=(const JobPause&) = delete;
+
+private:
+    QTimer& timer_;
+    bool wasActive_;
+};
+
 const nv::NvJobVariant& CNVDlg::Variant(NvLayout layout) {
     return layout == NvLayout::Desktop ? nv::DesktopNvJob() : nv::HandheldNvJob();
 }
@@ -264,10 +280,8 @@ void CNVDlg::ApplyDialect() {
 }
 
 void CNVDlg::LoadCatalogue() {
-    for (const std::string& path : nv::LoadCatalogue(nv_)) {
-        (void)path;
-        Say(BoxTitle(), CoreText(Variant(layout_).areaTooSmall));
-    }
+    const std::size_t dropped = nv::LoadCatalogue(nv_).size();
+    for (std::size_t i = 0; i < dropped; ++i) Say(BoxTitle(), CoreText(Variant(layout_).areaTooSmall));
 }
 
 QString CNVDlg::BoxTitle() const {
@@ -416,6 +430,7 @@ std::optional<std::string> CNVDlg::AskCode(const std::vector<std::string>& store
 
 void CNVDlg::Download() {
     Tick();
+    const JobPause pause(timer_);
     using Stage = nv::NvDownloadOutcome::Stage;
     const nv::NvDownloadOutcome outcome =
         manager_.Download(autoAddressing_->isChecked(), [this](const std::vector<std::string>& stored) {
@@ -441,6 +456,7 @@ void CNVDlg::Download() {
 }
 
 void CNVDlg::Refresh() {
+    const JobPause pause(timer_);
     const nv::NvOutcome outcome = manager_.Refresh();
     if (outcome.ok) FillAddresses();
     ShowFailure(outcome);
@@ -460,25 +476,32 @@ bool CNVDlg::SelectedCode(int& index, std::string& code) {
 void CNVDlg::Print() {
     int index = 0;
     std::string code;
-    if (SelectedCode(index, code)) ShowFailure(manager_.Print(index, code));
+    if (!SelectedCode(index, code)) return;
+    const JobPause pause(timer_);
+    ShowFailure(manager_.Print(index, code));
 }
 
 void CNVDlg::RemoveStored() {
     int index = 0;
     std::string code;
     if (!SelectedCode(index, code)) return;
+    const JobPause pause(timer_);
     const nv::NvOutcome outcome = manager_.Delete(index, code);
     if (outcome.ok) FillAddresses();
     ShowFailure(outcome);
 }
 
 void CNVDlg::RemoveAll() {
+    const JobPause pause(timer_);
     const nv::NvOutcome outcome = manager_.DeleteAll();
     if (outcome.ok) FillAddresses();
     ShowFailure(outcome);
 }
 
-void CNVDlg::PrintAll() { ShowFailure(manager_.PrintAll()); }
+void CNVDlg::PrintAll() {
+    const JobPause pause(timer_);
+    ShowFailure(manager_.PrintAll());
+}
 
 void CNVDlg::SaveOnce() {
     if (saved_) return;

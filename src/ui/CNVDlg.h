@@ -61,6 +61,7 @@ public slots:
     void done(int result) override;
 
 private:
+    class JobPause;
     void BuildDesktop();
     void BuildHandheld();
     void ApplyDialect();
