@@ -23,14 +23,6 @@ TEST(NvPreviewRules, DrawnSizeNarrowImagesAtPrinterScaleWideOnesFillTheFrame) {
     }
 }
 
-TEST(NvPreviewRules, PrintedSizeAlwaysAtPrinterScale) {
-    EXPECT_EQ(PrintedDrawSize(384, 384, 1365).width, 384u);
-    EXPECT_EQ(PrintedDrawSize(384, 384, 1365).height, 1365u);
-    EXPECT_EQ(PrintedDrawSize(192, 384, 100).height, 50u);
-    EXPECT_EQ(PrintedDrawSize(300, 300, 10).width, 234u);  // unlike the colour rule: no filling
-    EXPECT_EQ(PrintedDrawSize(300, 0, 10).width, 0u);
-}
-
 TEST(NvPreviewRules, BrightnessOffsetTruncatesAndStaysInRange) {
     struct Case { std::int32_t position; int offset; };
     for (const Case& c : {Case{0, 0}, Case{1, 2}, Case{40, 102}, Case{99, 252}, Case{100, 255}, Case{-5, 0}, Case{500, 255}})

@@ -30,18 +30,6 @@ QString RampBitmap(const test::TempDir& dir, int width, int height) {
 class NvPreviewTest : public QObject {
     Q_OBJECT
 private slots:
-    void brightnessLiftsEveryChannelUpToWhite() {
-        QImage scaled(3, 1, QImage::Format_RGB32);
-        scaled.setPixel(0, 0, qRgb(0, 100, 200));
-        scaled.setPixel(1, 0, qRgb(153, 154, 255));
-        scaled.setPixel(2, 0, qRgb(10, 20, 30));
-        const QImage lifted = ui::Brightened(scaled, 40);  // + 102
-        QCOMPARE(lifted.pixel(0, 0), qRgb(102, 202, 255));
-        QCOMPARE(lifted.pixel(1, 0), qRgb(255, 255, 255));
-        QCOMPARE(lifted.pixel(2, 0), qRgb(112, 122, 132));
-        QCOMPARE(ui::Brightened(scaled, 0), scaled);
-    }
-
     void printedPreviewShowsEachDotAtPrinterWidth() {
         const nv::Raster raster{10, 2, {0b10000000, 0b01000000, 0b00000000, 0b11000000}};
         const QImage dots = ui::PrintedPreview(raster, 384);
