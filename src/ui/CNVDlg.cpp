@@ -1,6 +1,7 @@
 #include "ui/CNVDlg.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include <QCheckBox>
 #include <QFile>
@@ -41,6 +42,15 @@ QString& LastFolder() {
 }
 
 QString Shown(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+
+// Tab goes through the controls as the eye reads them, not as they were made.
+void ChainTabs(std::initializer_list<QWidget*> order) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
 
 }  // namespace
 
@@ -94,6 +104,31 @@ QPushButton* CNVDlg::Button(const QString& text, const char* name) {
     return button;
 }
 
+CNVDlg::Buttons CNVDlg::MakeButtons(const QString& autoAddressingText) {
+    Buttons b{Button(tr("Add Image"), "addImage"), Button(tr("Remove"), "removeImage"), Button(tr("Reset"), "reset"),
+              Button(tr("Download"), "download"),  Button(tr("Print All"), "printAll"), Button(tr("Print"), "print"),
+              Button(tr("Remove All"), "removeAll"), Button(tr("Exit"), "exit")};
+    // Two buttons read "Remove": the descriptions tell them apart.
+    b.remove->setAccessibleDescription(tr("Takes the selected bitmaps off the list"));
+    autoAddressing_ = new QCheckBox(autoAddressingText);
+    autoAddressing_->setObjectName("autoAddressing");
+    refresh_ = Button(tr("Refresh"), "refresh");
+    removeStored_ = Button(tr("Remove"), "removeStored");
+    removeStored_->setAccessibleDescription(tr("Deletes the selected image from the printer"));
+
+    connect(b.add, &QPushButton::clicked, this, &CNVDlg::AddImage);
+    connect(b.remove, &QPushButton::clicked, this, &CNVDlg::RemoveImages);
+    connect(b.reset, &QPushButton::clicked, this, &CNVDlg::Reset);
+    connect(b.download, &QPushButton::clicked, this, &CNVDlg::Download);
+    connect(refresh_, &QPushButton::clicked, this, &CNVDlg::Refresh);
+    connect(b.printAll, &QPushButton::clicked, this, &CNVDlg::PrintAll);
+    connect(b.print, &QPushButton::clicked, this, &CNVDlg::Print);
+    connect(removeStored_, &QPushButton::clicked, this, &CNVDlg::RemoveStored);
+    connect(b.removeAll, &QPushButton::clicked, this, &CNVDlg::RemoveAll);
+    connect(b.exit, &QPushButton::clicked, this, &QDialog::accept);
+    return b;
+}
+
 void CNVDlg::BuildDesktop() {
     preview_ = new NvPreview;
     preview_->setAccessibleName(tr("Preview"));
@@ -145,17 +180,11 @@ void CNVDlg::BuildDesktop() {
     auto* listLabel = new QLabel(tr("Image List"));
     listLabel->setBuddy(table_);
 
+    const Buttons b = MakeButtons(tr("Auto Addressing"));
     auto* function = new QGroupBox(tr("Function"));
     auto* functionBox = new QHBoxLayout(function);
-    auto* add = Button(tr("Add Image"), "addImage");
-    auto* remove = Button(tr("Remove"), "removeImage");
-    remove->setAccessibleDescription(tr("Takes the selected bitmaps off the list"));
-    auto* reset = Button(tr("Reset"), "reset");
-    autoAddressing_ = new QCheckBox(tr("Auto Addressing"));
-    autoAddressing_->setObjectName("autoAddressing");
-    auto* download = Button(tr("Download"), "download");
-    for (QWidget* w : {static_cast<QWidget*>(add), static_cast<QWidget*>(remove), static_cast<QWidget*>(reset),
-                       static_cast<QWidget*>(autoAddressing_), static_cast<QWidget*>(download)})
+    for (QWidget* w : {static_cast<QWidget*>(b.add), static_cast<QWidget*>(b.remove), static_cast<QWidget*>(b.reset),
+                       static_cast<QWidget*>(autoAddressing_), static_cast<QWidget*>(b.download)})
         functionBox->addWidget(w);
 
     addresses_ = new QListWidget;
@@ -164,21 +193,14 @@ void CNVDlg::BuildDesktop() {
     auto* stored = new QGroupBox(tr("NV Image List"));
     auto* storedBox = new QHBoxLayout(stored);
     auto* storedButtons = new QVBoxLayout;
-    refresh_ = Button(tr("Refresh"), "refresh");
-    auto* printAll = Button(tr("Print All"), "printAll");
-    auto* print = Button(tr("Print"), "print");
-    removeStored_ = Button(tr("Remove"), "removeStored");
-    removeStored_->setAccessibleDescription(tr("Deletes the selected image from the printer"));
-    auto* removeAll = Button(tr("Remove All"), "removeAll");
-    for (QPushButton* b : {refresh_, printAll, print, removeStored_, removeAll}) storedButtons->addWidget(b);
+    for (QPushButton* button : {refresh_, b.printAll, b.print, removeStored_, b.removeAll}) storedButtons->addWidget(button);
     storedButtons->addStretch();
     storedBox->addWidget(addresses_, 1);
     storedBox->addLayout(storedButtons);
 
-    auto* exit = Button(tr("Exit"), "exit");
     auto* exitRow = new QHBoxLayout;
     exitRow->addStretch();
-    exitRow->addWidget(exit);
+    exitRow->addWidget(b.exit);
 
     auto* right = new QVBoxLayout;
     right->addWidget(status_);
@@ -192,16 +214,8 @@ void CNVDlg::BuildDesktop() {
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 
-    connect(add, &QPushButton::clicked, this, &CNVDlg::AddImage);
-    connect(remove, &QPushButton::clicked, this, &CNVDlg::RemoveImages);
-    connect(reset, &QPushButton::clicked, this, &CNVDlg::Reset);
-    connect(download, &QPushButton::clicked, this, &CNVDlg::Download);
-    connect(refresh_, &QPushButton::clicked, this, &CNVDlg::Refresh);
-    connect(printAll, &QPushButton::clicked, this, &CNVDlg::PrintAll);
-    connect(print, &QPushButton::clicked, this, &CNVDlg::Print);
-    connect(removeStored_, &QPushButton::clicked, this, &CNVDlg::RemoveStored);
-    connect(removeAll, &QPushButton::clicked, this, &CNVDlg::RemoveAll);
-    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+    ChainTabs({slider_, asPrinted_, table_, b.add, b.remove, b.reset, autoAddressing_, b.download, addresses_, refresh_,
+               b.printAll, b.print, removeStored_, b.removeAll, b.exit});
     connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
         const int row = table_->currentRow();
         if (row >= 0 && table_->item(row, ColumnNumber) && table_->item(row, ColumnNumber)->isSelected()) SelectRow(row);
@@ -219,34 +233,21 @@ void CNVDlg::BuildHandheld() {
     auto* addressLabel = new QLabel(tr("Address"));
     addressLabel->setBuddy(addresses_);
 
-    auto* add = Button(tr("Add Image"), "addImage");
-    auto* remove = Button(tr("Remove"), "removeImage");
-    remove->setAccessibleDescription(tr("Takes the selected bitmaps off the list"));
-    auto* reset = Button(tr("Reset"), "reset");
-    autoAddressing_ = new QCheckBox(tr("Auto addressing"));
-    autoAddressing_->setObjectName("autoAddressing");
-    auto* download = Button(tr("Download"), "download");
-    refresh_ = Button(tr("Refresh"), "refresh");
-    auto* printAll = Button(tr("Print All"), "printAll");
-    auto* print = Button(tr("Print"), "print");
-    removeStored_ = Button(tr("Remove"), "removeStored");
-    removeStored_->setAccessibleDescription(tr("Deletes the selected image from the printer"));
-    auto* removeAll = Button(tr("Remove All"), "removeAll");
-    auto* exit = Button(tr("Exit"), "exit");
+    const Buttons b = MakeButtons(tr("Auto addressing"));
 
     auto* fileButtons = new QGridLayout;
-    fileButtons->addWidget(add, 0, 0);
-    fileButtons->addWidget(remove, 0, 1);
-    fileButtons->addWidget(reset, 0, 2);
+    fileButtons->addWidget(b.add, 0, 0);
+    fileButtons->addWidget(b.remove, 0, 1);
+    fileButtons->addWidget(b.reset, 0, 2);
     fileButtons->addWidget(autoAddressing_, 1, 0, 1, 2);
-    fileButtons->addWidget(download, 1, 2);
+    fileButtons->addWidget(b.download, 1, 2);
     auto* storedButtons = new QGridLayout;
     storedButtons->addWidget(refresh_, 0, 0);
-    storedButtons->addWidget(printAll, 0, 1);
-    storedButtons->addWidget(print, 0, 2);
+    storedButtons->addWidget(b.printAll, 0, 1);
+    storedButtons->addWidget(b.print, 0, 2);
     storedButtons->addWidget(removeStored_, 1, 0);
-    storedButtons->addWidget(removeAll, 1, 1);
-    storedButtons->addWidget(exit, 1, 2);
+    storedButtons->addWidget(b.removeAll, 1, 1);
+    storedButtons->addWidget(b.exit, 1, 2);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(filesLabel);
@@ -256,16 +257,8 @@ void CNVDlg::BuildHandheld() {
     column->addWidget(addresses_, 1);
     column->addLayout(storedButtons);
 
-    connect(add, &QPushButton::clicked, this, &CNVDlg::AddImage);
-    connect(remove, &QPushButton::clicked, this, &CNVDlg::RemoveImages);
-    connect(reset, &QPushButton::clicked, this, &CNVDlg::Reset);
-    connect(download, &QPushButton::clicked, this, &CNVDlg::Download);
-    connect(refresh_, &QPushButton::clicked, this, &CNVDlg::Refresh);
-    connect(printAll, &QPushButton::clicked, this, &CNVDlg::PrintAll);
-    connect(print, &QPushButton::clicked, this, &CNVDlg::Print);
-    connect(removeStored_, &QPushButton::clicked, this, &CNVDlg::RemoveStored);
-    connect(removeAll, &QPushButton::clicked, this, &CNVDlg::RemoveAll);
-    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+    ChainTabs({fileList_, b.add, b.remove, b.reset, autoAddressing_, b.download, addresses_, refresh_, b.printAll, b.print,
+               removeStored_, b.removeAll, b.exit});
     connect(fileList_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) SelectRow(row);
     });

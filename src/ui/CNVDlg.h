@@ -62,6 +62,11 @@ public slots:
 
 private:
     class JobPause;
+    /// The buttons both layouts place; the check box and the dialect's buttons go to members.
+    struct Buttons {
+        QPushButton *add, *remove, *reset, *download, *printAll, *print, *removeAll, *exit;
+    };
+    Buttons MakeButtons(const QString& autoAddressingText);
     void BuildDesktop();
     void BuildHandheld();
     void ApplyDialect();
