@@ -1174,6 +1174,192 @@ d’énergie &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Gestionnaire d&apos;images NV</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>Luminosité </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>Tel qu&apos;imprimé</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>Affiche les points que l&apos;imprimante enregistrera pour cette image</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>Modifier la plage de couleurs</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>Liste d&apos;images</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>Retire de la liste les bitmaps sélectionnés</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>Adressage automatique</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>Liste des images NV</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>Tout imprimer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>Efface de l&apos;imprimante l&apos;image sélectionnée</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>Liste des fichiers image</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>Adressage automatique</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilitaire de gestion NV</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;Images : %1/%2 - Mémoire : %3/%4 (octets)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>Fichiers image(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>Tous les fichiers image(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>Aucun fichier bitmap n&apos;est sélectionné.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>Voulez-vous supprimer toute la sélection ?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>Veuillez sélectionner une adresse !</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Gestionnaire d&apos;images NV</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>Adresse NV</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>Code d&apos;adresse : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>Code d&apos;adresse :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Valeur non valide !</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Traitement...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilitaire de gestion NV</translation>
     </message>
 </context>
 </TS>

@@ -1174,6 +1174,192 @@ Stromsparen &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV-Bildverwaltung</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>Helligkeit </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>Wie gedruckt</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>Zeigt die Punkte, die der Drucker für dieses Bild speichert</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>Farbbereich ändern</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>Bildliste</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>Nimmt die ausgewählten Bitmaps aus der Liste</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>Automatische Adressierung</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>NV-Bildliste</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>Alle drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>Löscht das ausgewählte Bild im Drucker</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>Bilddateiliste</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>Automatische Adressierung</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV-Verwaltungsprogramm</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;Bilder: %1/%2 - Speicher: %3/%4 (Byte)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>Bilddateien(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>Alle Bilddateien(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>Es ist keine Bitmap-Datei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>Möchten Sie alle ausgewählten Einträge entfernen?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>Bitte wählen Sie eine Adresse!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV-Bildverwaltung</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>NV-Adresse</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>Adresscode : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>Adresscode :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Ungültiger Wert!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Verarbeitung...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV-Verwaltungsprogramm</translation>
     </message>
 </context>
 </TS>

@@ -1174,6 +1174,192 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV-képek kezelése</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Előnézet</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>Fényerő </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>Nyomtatott formában</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>A nyomtató által ehhez a képhez tárolt pontokat mutatja</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>Színtartomány módosítása</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Sz.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Név</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Méret</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>Képlista</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkció</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Kép hozzáadása</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eltávolítás</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>A kijelölt bitképeket leveszi a listáról</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Alaphelyzet</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>Automatikus címzés</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Letöltés</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>NV-képlista</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Frissítés</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>Összes nyomtatása</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Nyomtatás</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>Törli a kijelölt képet a nyomtatóból</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Összes eltávolítása</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>Képfájlok listája</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Cím</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>Automatikus címzés</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV-kezelő segédprogram</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bájt</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;Képek: %1/%2 - Memória: %3/%4 (bájt)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>Képfájlok(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>Minden képfájl(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Megnyitás</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>Nincs kijelölt bitképfájl.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>Eltávolítja az összes kijelölt elemet?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>Válasszon címet!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV-képek kezelése</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>NV-cím</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>Címkód : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>Címkód :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Érvénytelen érték!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Feldolgozás...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV-kezelő segédprogram</translation>
     </message>
 </context>
 </TS>

@@ -1174,6 +1174,192 @@ automatico &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Gestione immagini NV</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>Luminosità </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>Come stampato</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>Mostra i punti che la stampante memorizzerà per questa immagine</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>Modifica intervallo colori</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>Elenco immagini</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funzione</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>Toglie dall&apos;elenco le bitmap selezionate</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reimposta</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>Indirizzamento automatico</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>Elenco immagini NV</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>Stampa tutto</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>Cancella dalla stampante l&apos;immagine selezionata</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Rimuovi tutto</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>Elenco file immagine</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>Indirizzamento automatico</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilità di gestione NV</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;Immagini: %1/%2 - Memoria: %3/%4 (byte)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>File immagine(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>Tutti i file immagine(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>Nessun file bitmap selezionato.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>Vuoi rimuovere tutti gli elementi selezionati?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>Seleziona un indirizzo!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Gestione immagini NV</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>Indirizzo NV</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>Codice indirizzo : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>Codice indirizzo :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Valore non valido!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Elaborazione...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilità di gestione NV</translation>
     </message>
 </context>
 </TS>

@@ -1174,6 +1174,192 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 画像管理</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>明るさ </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>印刷イメージ</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>プリンターがこの画像として保存するドットを表示します</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>色範囲の変更</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>画像リスト</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>機能</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>画像の追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>選択したビットマップをリストから外します</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>自動アドレス指定</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>NV 画像リスト</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>すべて印刷</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>選択した画像をプリンターから削除します</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>画像ファイルリスト</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>自動アドレス指定</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理ユーティリティ</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;画像: %1/%2 - メモリ: %3/%4 (バイト)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>画像ファイル(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>すべての画像ファイル(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>ビットマップファイルが選択されていません。</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>選択したものをすべて削除しますか?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>アドレスを選択してください!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 画像管理</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>NV アドレス</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>アドレスコード : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>アドレスコード :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>無効な値です!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Processing...</source>
         <translation>処理中...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理ユーティリティ</translation>
     </message>
 </context>
 </TS>

@@ -1174,6 +1174,192 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 이미지 관리</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>밝기 </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>인쇄 모양</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>프린터가 이 이미지로 저장할 점을 보여 줍니다</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>색 범위 변경</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>번호</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>이미지 목록</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>기능</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>이미지 추가</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>선택한 비트맵을 목록에서 뺍니다</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>자동 주소 지정</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>NV 이미지 목록</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>모두 인쇄</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>선택한 이미지를 프린터에서 삭제합니다</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>모두 제거</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>이미지 파일 목록</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>자동 주소 지정</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 관리 유틸리티</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1바이트</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;이미지: %1/%2 - 메모리: %3/%4 (바이트)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>이미지 파일(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>모든 이미지 파일(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>선택된 비트맵 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>선택한 항목을 모두 제거하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>주소를 선택하십시오!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 이미지 관리</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>NV 주소</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>주소 코드 : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>주소 코드 :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>잘못된 값입니다!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Processing...</source>
         <translation>처리 중...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 관리 유틸리티</translation>
     </message>
 </context>
 </TS>

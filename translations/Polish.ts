@@ -1174,6 +1174,192 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Menedżer obrazów NV</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>Jasność </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>Jak po wydruku</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>Pokazuje punkty, które drukarka zapisze dla tego obrazu</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>Zmień zakres kolorów</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>Lista obrazów</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkcje</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Dodaj obraz</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>Usuwa wybrane mapy bitowe z listy</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetuj</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>Automatyczne adresowanie</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>Lista obrazów NV</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>Drukuj wszystko</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>Kasuje wybrany obraz z drukarki</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Usuń wszystko</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>Lista plików obrazów</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>Automatyczne adresowanie</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Narzędzie do zarządzania NV</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;Obrazy: %1/%2 - Pamięć: %3/%4 (bajty)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>Pliki obrazów(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>Wszystkie pliki obrazów(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>Nie wybrano pliku mapy bitowej.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>Czy usunąć wszystkie zaznaczone elementy?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>Wybierz adres!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Menedżer obrazów NV</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>Adres NV</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>Kod adresu : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>Kod adresu :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Nieprawidłowa wartość!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Przetwarzanie...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Narzędzie do zarządzania NV</translation>
     </message>
 </context>
 </TS>

@@ -1174,6 +1174,192 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Диспетчер NV-изображений</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Предварительный просмотр</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>Яркость </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>Как при печати</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>Показывает точки, которые принтер сохранит для этого изображения</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>Изменить цветовой диапазон</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>Список изображений</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функции</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Добавить изображение</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>Убирает выбранные точечные рисунки из списка</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>Автоматическая адресация</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>Список NV-изображений</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>Печатать все</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>Удаляет выбранное изображение из принтера</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>Список файлов изображений</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>Автоматическая адресация</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Служебная программа управления NV</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;Изображения: %1/%2 - Память: %3/%4 (байт)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>Файлы изображений(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>Все файлы изображений(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>Не выбран ни один файл точечного рисунка.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>Удалить все выбранные элементы?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>Выберите адрес!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Диспетчер NV-изображений</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>NV-адрес</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>Код адреса : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>Код адреса :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Недопустимое значение!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Processing...</source>
         <translation>Обработка...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Служебная программа управления NV</translation>
     </message>
 </context>
 </TS>

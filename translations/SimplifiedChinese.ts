@@ -1174,6 +1174,192 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 图像管理</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>亮度 </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>打印效果</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>显示打印机将为此图像存储的点</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>更改颜色范围</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>图像列表</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>添加图像</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>从列表中移除所选位图</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>自动编址</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>NV 图像列表</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>全部打印</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>从打印机中删除所选图像</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>全部移除</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>图像文件列表</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>自动编址</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理工具</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;图像: %1/%2 - 内存: %3/%4 (字节)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>图像文件(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>所有图像文件(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>未选择任何BMP 文件。</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>是否移除所有选定项?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>请选择地址!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 图像管理</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>NV 地址</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>地址代码 : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>地址代码 :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>无效值!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Processing...</source>
         <translation>处理中...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理工具</translation>
     </message>
 </context>
 </TS>

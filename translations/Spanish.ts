@@ -1174,6 +1174,192 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Administrador de imágenes NV</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>Brillo </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>Como se imprime</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>Muestra los puntos que la impresora guardará para esta imagen</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>Cambiar rango de color</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>Lista de imágenes</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Agregar imagen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>Quita de la lista los mapas de bits seleccionados</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>Direccionamiento automático</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>Lista de imágenes NV</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>Imprimir todo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>Borra de la impresora la imagen seleccionada</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Quitar todo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>Lista de archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>Direccionamiento automático</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilidad de administración NV</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;Imágenes: %1/%2 - Memoria: %3/%4 (bytes)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>Archivos de imagen(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>Todos los archivos de imagen(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>No se ha seleccionado ningún archivo de mapa de bits.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>¿Desea quitar toda la selección?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>¡Seleccione una dirección!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>Administrador de imágenes NV</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>Dirección NV</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>Código de dirección : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>Código de dirección :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>¡Valor no válido!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ automático &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Procesando...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilidad de administración NV</translation>
     </message>
 </context>
 </TS>

@@ -1174,6 +1174,192 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
+    <name>pelmora::ui::CNVDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 影像管理</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation>亮度 </translation>
+    </message>
+    <message>
+        <source>As printed</source>
+        <translation>列印效果</translation>
+    </message>
+    <message>
+        <source>Shows the dots the printer will store for this image</source>
+        <translation>顯示印表機將為此影像儲存的點</translation>
+    </message>
+    <message>
+        <source>Change Color Range</source>
+        <translation>變更色彩範圍</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>編號</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Image List</source>
+        <translation>影像清單</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>新增影像</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Takes the selected bitmaps off the list</source>
+        <translation>從清單中移除所選點陣圖</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>Auto Addressing</source>
+        <translation>自動定址</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>NV Image List</source>
+        <translation>NV 影像清單</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>Print All</source>
+        <translation>全部列印</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Deletes the selected image from the printer</source>
+        <translation>從印表機中刪除所選影像</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>全部移除</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Image File List</source>
+        <translation>影像檔案清單</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>Auto addressing</source>
+        <translation>自動定址</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理公用程式</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 位元組</translation>
+    </message>
+    <message>
+        <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
+        <translation>&lt;影像: %1/%2 - 記憶體: %3/%4 (位元組)&gt;</translation>
+    </message>
+    <message>
+        <source>Image Files(*.bmp)</source>
+        <translation>影像檔案(*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Image Files(%1)</source>
+        <translation>所有影像檔案(%1)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Without a bmpfile being selected.</source>
+        <translation>未選取任何BMP 檔案。</translation>
+    </message>
+    <message>
+        <source>Do you want to remove all of selection?</source>
+        <translation>是否移除所有選取項目?</translation>
+    </message>
+    <message>
+        <source>Please select address!</source>
+        <translation>請選取位址!</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CNvAddrDlg</name>
+    <message>
+        <source>NV Image Manager</source>
+        <translation>NV 影像管理</translation>
+    </message>
+    <message>
+        <source>NV Address</source>
+        <translation>NV 位址</translation>
+    </message>
+    <message>
+        <source>Address Code : </source>
+        <translation>位址代碼 : </translation>
+    </message>
+    <message>
+        <source>Address Code :</source>
+        <translation>位址代碼 :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>無效的值!</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::ui::JobProgressDialog</name>
     <message>
         <source>Progressing...</source>
@@ -1182,6 +1368,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Processing...</source>
         <translation>處理中...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理公用程式</translation>
     </message>
 </context>
 </TS>

@@ -22,6 +22,7 @@
 #include "desktop/CommRules.h"
 #include "ui/Accessibility.h"
 #include "ui/CFirmwarednDlg.h"
+#include "ui/NvManagerLaunch.h"
 #include "ui/Prompts.h"
 
 namespace pelmora::desktop {
@@ -163,7 +164,10 @@ void CQ700TCUtilityDlg::BuildControls() {
         if (HandOver()) emit memorySwitchManagerRequested();
     });
     connect(nv, &QPushButton::clicked, this, [this] {
-        if (HandOver()) emit nvImageManagerRequested();
+        if (!HandOver()) return;
+        emit nvImageManagerRequested();
+        ui::LaunchNvManager(this, ui::NvLayout::Desktop, util_, services_.store, services_.prompts,
+                            services_.phaseTimer);
     });
     connect(firmware_, &QPushButton::clicked, this, &CQ700TCUtilityDlg::OpenFirmwareManager);
     connect(exit, &QPushButton::clicked, this, &CQ700TCUtilityDlg::OnExit);

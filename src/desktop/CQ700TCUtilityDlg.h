@@ -15,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace pelmora::ui {
+class PhaseTimer;
 class Prompts;
 }
 
@@ -32,6 +33,7 @@ public:
         ui::Prompts& prompts;
         UsbPrinterSource usb;
         bool firmwareManager = false;  ///< offer "Firmware Manager"
+        ui::PhaseTimer* phaseTimer = nullptr;  ///< the NV jobs' timer; null: real time
     };
 
     explicit CQ700TCUtilityDlg(Services services, QWidget* parent = nullptr);

@@ -73,5 +73,6 @@ void RenderMainWindows(Renderer& renderer, Rig& rig);
 void RenderProgress(Renderer& renderer, Rig& rig);
 void RenderFirmware(Renderer& renderer, Rig& rig);
 void RenderHandheld(Renderer& renderer, Rig& rig);
+void RenderNv(Renderer& renderer, Rig& rig);
 
 }  // namespace pelmora::screenshots

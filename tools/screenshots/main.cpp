@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
     RenderProgress(renderer, rig);
     RenderFirmware(renderer, rig);
     RenderHandheld(renderer, rig);  // built-in English texts: before a language is loaded
+    RenderNv(renderer, rig);
 
     if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {qmDir}).isEmpty()) {
         std::fprintf(stderr, "no German translation in %s\n", qPrintable(qmDir));

@@ -1,0 +1,84 @@
+// End to end: "NV Image Manager" in the main window against the virtual
+// printer, a bitmap added and downloaded under the first automatic code.
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "desktop/CQ700TCUtilityDlg.h"
+#include "nv/CCommonNv.h"
+#include "nv/NvCatalogue.h"
+#include "sim/NvHandler.h"
+#include "support/PrinterRig.h"
+#include "ui/CNVDlg.h"
+#include "ui/NvPreview.h"
+#include "ui/PhaseTimer.h"
+#include "ui/support/ScriptedPrompts.h"
+#include "ui/support/WhenShown.h"
+
+using namespace pelmora;
+
+class NvManagerButtonTest : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonOpensTheManagerAndADownloadLandsUnderTen() {
+        test::TempDir dir;
+        context::SettingsStore store{dir / "registry.reg"};
+        store.SetRegDword(context::ProductKey, "uPortType", link::PortTcp);
+        store.SetRegString(context::ProductKey, "uPort", "NET127.0.0.1");
+        store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
+        sim::PrinterModel printer;
+        sim::VirtualPlatform platform{printer};
+        ui::VirtualPhaseTimer timer{platform.virtualClock()};
+        ui::test::ScriptedPrompts prompts;
+        desktop::UsbPrinterSource usb{[] { return std::vector<link::UsbPrinterInfo>{}; },
+                                      [](const std::string&) { return true; }};
+        desktop::CQ700TCUtilityDlg main({store, platform, prompts, usb, false, &timer});
+
+        QImage logo(120, 40, QImage::Format_RGB32);
+        logo.fill(Qt::white);
+        for (int y = 5; y < 35; ++y)
+            for (int x = 10; x < 110; ++x) logo.setPixel(x, y, qRgb(x * 2, 90, 255 - x * 2));
+        const QString file = QString::fromStdString((dir / "logo.bmp").string());
+        QVERIFY(logo.save(file, "BMP"));
+        prompts.files.push_back({file});
+
+        QStringList before;
+        std::optional<nv::Raster> previewed;
+        ui::test::WhenShown manager("nvManager", [&](QWidget* w) {
+            auto* codes = w->findChild<QListWidget*>("addressList");
+            for (int i = 0; i < codes->count(); ++i) before << codes->item(i)->text();
+            w->findChild<QSlider*>("brightness")->setValue(30);
+            w->findChild<QPushButton*>("addImage")->click();
+            auto* table = w->findChild<QTableWidget*>("imageList");
+            table->selectRow(0);
+            w->findChild<QCheckBox*>("asPrinted")->setChecked(true);
+            if (const nv::Raster* raster = static_cast<ui::CNVDlg*>(w)->preview()->PrintedRaster()) previewed = *raster;
+            w->findChild<QCheckBox*>("autoAddressing")->setChecked(true);
+            w->findChild<QPushButton*>("download")->click();
+            w->findChild<QPushButton*>("exit")->click();
+        });
+        QSignalSpy requested(&main, &desktop::CQ700TCUtilityDlg::nvImageManagerRequested);
+        main.findChild<QPushButton*>("nvButton")->click();
+
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(manager.shown, 1);
+        QVERIFY(before.isEmpty());
+        QCOMPARE(prompts.Messages(), QStringList{});
+        const sim::NvStoredImage* stored = printer.Handler<sim::NvHandler>()->FindKeyCode("10");
+        QVERIFY(stored);
+        // What the printer holds is what "As printed" showed, dot for dot.
+        QVERIFY(previewed);
+        QCOMPARE(stored->width, previewed->width);
+        QCOMPARE(stored->height, previewed->height);
+        QCOMPARE(stored->raster, previewed->bytes);
+        QVERIFY(nv::ReadCatalogueEntry(store, 1).ends_with("logo.bmp,030"));
+        QVERIFY(!main.printerContext().link.IsOpen());
+    }
+};
+
+QTEST_MAIN(NvManagerButtonTest)
+#include "NvManagerButtonTest.moc"

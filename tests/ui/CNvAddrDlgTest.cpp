@@ -1,0 +1,73 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ui/Accessibility.h"
+#include "ui/CNvAddrDlg.h"
+#include "ui/support/ScriptedPrompts.h"
+
+using namespace pelmora;
+using ui::CNvAddrDlg;
+using ui::NvLayout;
+
+class CNvAddrDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void okTakesOnlyAFreeTwoCharacterCode() {
+        struct Case {
+            QString typed;
+            QString refusal;  ///< empty: accepted
+        };
+        const Case cases[] = {
+            {"A1", "Exists address!"},
+            {"a1", {}},  // codes are case-sensitive
+            {"10", {}},
+            {"1", "Invalid value!"},
+            {"", "Invalid value!"},
+            {QString::fromUtf8("\xc3\xa9" "1"), "Invalid value!"},  // no key-code byte for it
+            {"\t1", "Invalid value!"},
+            {" ~", {}},
+        };
+        for (const Case& c : cases) {
+            ui::test::ScriptedPrompts prompts;
+            CNvAddrDlg window(NvLayout::Desktop, {"A1", "10x"}, prompts);
+            window.show();
+            window.findChild<QLineEdit*>("code")->setText(c.typed);
+            window.findChild<QPushButton*>("ok")->click();
+            if (c.refusal.isEmpty()) {
+                QVERIFY2(prompts.shown.empty(), qPrintable(c.typed));
+                QCOMPARE(window.result(), int(QDialog::Accepted));
+                QCOMPARE(QString::fromLatin1(window.Code().c_str()), c.typed);
+            } else {
+                QCOMPARE(prompts.Messages(), QStringList{c.refusal});
+                QCOMPARE(prompts.shown.front().title, QString("Pelmora"));
+                QVERIFY2(window.isVisible(), qPrintable(c.typed));  // stays open for another try
+            }
+        }
+    }
+
+    void eachLayoutHasItsTitleAndLabelAndStartsAt00() {
+        struct Case {
+            NvLayout layout;
+            QString title;
+            QString label;
+        };
+        for (const Case& c : {Case{NvLayout::Desktop, "NV Image Manager", "Address Code : "},
+                              Case{NvLayout::Handheld, "NV Address", "Address Code :"}}) {
+            ui::test::ScriptedPrompts prompts;
+            CNvAddrDlg window(c.layout, {}, prompts);
+            QCOMPARE(window.windowTitle(), c.title);
+            auto* code = window.findChild<QLineEdit*>("code");
+            QCOMPARE(code->text(), QString("00"));
+            QCOMPARE(code->maxLength(), 2);
+            QCOMPARE(window.findChild<QLabel*>()->text(), c.label);
+            QCOMPARE(ui::UnnamedControls(&window), QStringList{});
+            window.findChild<QPushButton*>("cancel")->click();
+            QCOMPARE(window.result(), int(QDialog::Rejected));
+        }
+    }
+};
+
+QTEST_MAIN(CNvAddrDlgTest)
+#include "CNvAddrDlgTest.moc"
