@@ -22,6 +22,7 @@
 #include "desktop/CommRules.h"
 #include "ui/Accessibility.h"
 #include "ui/CFirmwarednDlg.h"
+#include "ui/MemorySwitchJob.h"
 #include "ui/Prompts.h"
 
 namespace pelmora::desktop {
@@ -59,6 +60,9 @@ void NameAfterLabel(QLabel* label, QWidget* control) {
 CQ700TCUtilityDlg::CQ700TCUtilityDlg(Services services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)), util_(services_.platform), settings_(InitialComm()) {
     setObjectName(QStringLiteral("mainWindow"));
+    vmsmJob_ = new ui::MemorySwitchJob(this, services_.prompts, services_.phaseTimer);
+    connect(this, &CQ700TCUtilityDlg::memorySwitchManagerRequested, this,
+            [this] { vmsmJob_->Run(vmsm_, settings_, services_.store); });
     BuildControls();
     Open();
     ui::NameControls(this);
