@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -30,6 +31,8 @@ CDlgVMSM::CDlgVMSM(const vmsm::PrinterConfig& record, const vmsm::PrinterFacts& 
     tabs_->addTab(page1_, tr("Printer Setting 1"));
     tabs_->addTab(page2_, tr("Printer Setting 2"));
     tabs_->addTab(page3_, tr("Printer interface"));
+    tabs_->setAccessibleName(tr("Settings pages"));
+    tabs_->tabBar()->setAccessibleName(tabs_->accessibleName());
 
     auto* byDefault = new QPushButton(tr("Default"));
     byDefault->setObjectName(QStringLiteral("default"));
