@@ -23,7 +23,7 @@ namespace lists = vmsm::lists;
 // Radios in a group box whose checked id goes into `field`.
 QGroupBox* FieldRadios(QWidget* page, const char* title, const QStringList& labels, const QStringList& names,
                        std::uint32_t& field) {
-    auto* group = new QGroupBox(ListText(title), page);
+    auto* group = new QGroupBox(LabelText(title), page);
     auto* buttons = new QButtonGroup(group);
     auto* row = new QVBoxLayout(group);
     for (int i = 0; i < labels.size(); ++i) {
@@ -49,11 +49,11 @@ CDlgVMSMTab1::CDlgVMSMTab1(const vmsm::Page1Fields& fields, const vmsm::PrinterF
     for (const std::string& entry : lists::DensityEntries(vmsm::Variant::Desktop))
         densities.push_back(tr("Print density").toStdString() + entry);
     auto* form = new QFormLayout;
-    form->addRow(ListText(lists::kDensityLabel), FieldList(this, "density", densities, fields_.densityIndex));
-    form->addRow(ListText(lists::kSpeedLabel),
+    form->addRow(LabelText(lists::kDensityLabel), FieldList(this, "density", densities, fields_.densityIndex));
+    form->addRow(LabelText(lists::kSpeedLabel),
                  FieldList(this, "speed", lists::SpeedEntries(vmsm::Variant::Desktop, fw, facts.modelCode),
                            fields_.speed));
-    form->addRow(ListText(lists::kCodePageLabel),
+    form->addRow(LabelText(lists::kCodePageLabel),
                  FieldList(this, "codePage", lists::CodePageEntries(vmsm::Variant::Desktop, fw), fields_.codePage));
 
     // Without three fonts the first radio stays hidden and the others take A and B.

@@ -55,16 +55,16 @@ CDlgVMSMTab2::CDlgVMSMTab2(const vmsm::Page2Fields& fields, const vmsm::PrinterF
     auto* grid = new QGridLayout;
     service_ = FieldList(this, "service", lists::ServiceEntries(), fields_.service);
     service_->setEnabled(vmsm::ServiceEditable(facts.modelCode));
-    AddRow(grid, ListText(lists::kServiceLabel), service_);
+    AddRow(grid, LabelText(lists::kServiceLabel), service_);
     tearOff_ = numberBox("tearOff", tearOff, fields_.cuttingPosition);
-    AddRow(grid, ListText(lists::kTearOffLabel), tearOff_, new QLabel(tr("units (0~%1)").arg(tearOff.max)));
-    AddRow(grid, ListText(lists::kBeepPaperLabel),
+    AddRow(grid, LabelText(lists::kTearOffLabel), tearOff_, new QLabel(tr("units (0~%1)").arg(tearOff.max)));
+    AddRow(grid, LabelText(lists::kBeepPaperLabel),
            FieldList(this, "beepPaper", lists::BeepEntries(), fields_.beepPaper));
-    AddRow(grid, ListText(lists::kBeepLowBatLabel),
+    AddRow(grid, LabelText(lists::kBeepLowBatLabel),
            FieldList(this, "beepLowBat", lists::BeepEntries(), fields_.beepLowBat));
-    AddRow(grid, ListText(lists::kTimeOffLabel), numberBox("timeOff", timeOff, fields_.timeOff),
+    AddRow(grid, LabelText(lists::kTimeOffLabel), numberBox("timeOff", timeOff, fields_.timeOff),
            new QLabel(tr("min (0~%1 ex> 30)").arg(timeOff.max)));
-    AddRow(grid, ListText(lists::kTimeSaveLabel), numberBox("timeSave", timeSave, fields_.timeSave),
+    AddRow(grid, LabelText(lists::kTimeSaveLabel), numberBox("timeSave", timeSave, fields_.timeSave),
            new QLabel(tr("sec (0, 10~%1 ex> 100)").arg(timeSave.max)));
 
     auto* msrGroup = new QGroupBox(tr("MSR Configuration"));
@@ -74,7 +74,7 @@ CDlgVMSMTab2::CDlgVMSMTab2(const vmsm::Page2Fields& fields, const vmsm::PrinterF
     advance->setObjectName(QStringLiteral("advance"));
     advance->setAutoDefault(false);
     advance->setEnabled(context::CapabilitiesOf(firmware_).sentinels);
-    AddRow(msrGrid, ListText(lists::kMsrLabel), FieldList(this, "msr", lists::MsrTriggerEntries(), fields_.msr),
+    AddRow(msrGrid, LabelText(lists::kMsrLabel), FieldList(this, "msr", lists::MsrTriggerEntries(), fields_.msr),
            advance);
 
     auto* layout = new QVBoxLayout(this);

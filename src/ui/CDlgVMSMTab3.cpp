@@ -55,13 +55,13 @@ CDlgVMSMTab3::CDlgVMSMTab3(const vmsm::Page3Fields& fields, QWidget* parent) : Q
     auto* serial = new QGroupBox(tr("Serial Interface Configuration"));
     serial->setObjectName(QStringLiteral("serialGroup"));
     auto* serialForm = new QFormLayout(serial);
-    serialForm->addRow(ListText(lists::kBaudLabel),
+    serialForm->addRow(LabelText(lists::kBaudLabel),
                        ValueList(this, "baudRate", lists::BaudEntries(), link::kBaudRates, fields_.baudrate));
-    serialForm->addRow(ListText(lists::kDataBitsLabel),
+    serialForm->addRow(LabelText(lists::kDataBitsLabel),
                        ValueList(this, "dataBits", lists::DataBitEntries(), vmsm::kDataBitChoices, fields_.databit));
-    serialForm->addRow(ListText(lists::kParityLabel),
+    serialForm->addRow(LabelText(lists::kParityLabel),
                        FieldList(this, "parity", lists::ParityEntries(), fields_.parity));
-    serialForm->addRow(ListText(lists::kStopBitsLabel), ValueList(this, "stopBits", lists::StopBitEntries(),
+    serialForm->addRow(LabelText(lists::kStopBitsLabel), ValueList(this, "stopBits", lists::StopBitEntries(),
                                                                   vmsm::kStopBitChoices, fields_.stopBits));
 
     auto* enable = new QCheckBox(tr("Enable Bluetooth Setting"));
@@ -73,10 +73,10 @@ CDlgVMSMTab3::CDlgVMSMTab3(const vmsm::Page3Fields& fields, QWidget* parent) : Q
                   FieldList(this, "btConnMode", lists::BtConnModeEntries(), fields_.connMode),
                   TextBox(this, "btPin", &vmsm::PrinterConfig::BtPinCode, fields_.pinCode),
                   TextBox(this, "btName", &vmsm::PrinterConfig::BtDeviceName, fields_.deviceName)};
-    btForm->addRow(ListText(lists::kBtSecurityLabel), bluetooth_[0]);
-    btForm->addRow(ListText(lists::kBtConnModeLabel), bluetooth_[1]);
-    btForm->addRow(ListText(lists::kBtPinLabel), bluetooth_[2]);
-    btForm->addRow(ListText(lists::kBtNameLabel), bluetooth_[3]);
+    btForm->addRow(LabelText(lists::kBtSecurityLabel), bluetooth_[0]);
+    btForm->addRow(LabelText(lists::kBtConnModeLabel), bluetooth_[1]);
+    btForm->addRow(LabelText(lists::kBtPinLabel), bluetooth_[2]);
+    btForm->addRow(LabelText(lists::kBtNameLabel), bluetooth_[3]);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(serial);

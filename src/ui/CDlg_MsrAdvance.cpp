@@ -38,7 +38,7 @@ CDlg_MsrAdvance::CDlg_MsrAdvance(SentinelLayout layout, Prompts& prompts, std::u
     setObjectName(QStringLiteral("msrAdvance"));
     setWindowTitle(desktop ? tr("Advanced MSR Settings") : tr("MSR Sentinel Settings"));
 
-    auto* group = new QGroupBox(desktop ? ListText(vmsm::lists::kSentinelLabel) : tr("Sentinel Option"));
+    auto* group = new QGroupBox(desktop ? LabelText(vmsm::lists::kSentinelLabel) : tr("Sentinel Option"));
     group->setObjectName(QStringLiteral("sentinelOption"));
     auto* radioRow = new QHBoxLayout(group);
     const auto& modeNames = vmsm::lists::SentinelModeEntries();
@@ -58,7 +58,7 @@ CDlg_MsrAdvance::CDlg_MsrAdvance(SentinelLayout layout, Prompts& prompts, std::u
         const std::size_t text = TextOfRow(row);
         const bool start = text < static_cast<std::size_t>(vmsm::kTracks);
         const auto& coreLabels = start ? vmsm::lists::SentinelStartLabels() : vmsm::lists::SentinelEndLabels();
-        auto* label = new QLabel(desktop ? ListText(coreLabels[text % vmsm::kTracks]) : handheldLabels[text]);
+        auto* label = new QLabel(desktop ? LabelText(coreLabels[text % vmsm::kTracks]) : handheldLabels[text]);
         auto* box = new QLineEdit(FromBytes(texts[text]));
         box->setObjectName(QStringLiteral("%1%2").arg(start ? QLatin1String("start") : QLatin1String("end"))
                                .arg(text % vmsm::kTracks + 1));

@@ -71,6 +71,8 @@ namespace {
 
 QString ListText(const std::string& entry) { return QCoreApplication::translate(kListTextContext, entry.c_str()); }
 
+QString LabelText(const std::string& label) { return ListText(label).replace(QLatin1Char('&'), QLatin1String("&&")); }
+
 void FillList(QComboBox* list, const vmsm::lists::Entries& entries, std::uint32_t index) {
     const QSignalBlocker quiet(list);
     list->clear();

@@ -19,6 +19,9 @@ inline constexpr const char* kListTextContext = "ConfigListText";
 /// not registered and show unchanged.
 QString ListText(const std::string& entry);
 
+/// ListText for a label or a group title, where "&" would mark a mnemonic.
+QString LabelText(const std::string& label);
+
 /// Replaces the entries of `list` and selects `index` (none when outside).
 void FillList(QComboBox* list, const vmsm::lists::Entries& entries, std::uint32_t index);
 

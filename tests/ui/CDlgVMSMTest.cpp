@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(w.Find<QLabel>("printerCodePage")->text(), QString("PC437"));
         QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
         QCOMPARE(w.List("density")->accessibleName(), QString("Printing Density"));
+        // A label's "&" is shown, not taken as a mnemonic.
+        QCOMPARE(w.List("btSecurity")->accessibleName(), QString("Authentication & Encryption"));
     }
 
     void listsFollowFirmwareAndModel() {
