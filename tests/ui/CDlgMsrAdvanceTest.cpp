@@ -36,7 +36,7 @@ struct Window {
 
 }  // namespace
 
-class CDlg_MsrAdvanceTest : public QObject {
+class CDlgMsrAdvanceTest : public QObject {
     Q_OBJECT
 private slots:
     void okConvertsAndChecksInOrder() {
@@ -164,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CDlg_MsrAdvanceTest)
-#include "CDlg_MsrAdvanceTest.moc"
+QTEST_MAIN(CDlgMsrAdvanceTest)
+#include "CDlgMsrAdvanceTest.moc"
