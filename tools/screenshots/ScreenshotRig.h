@@ -72,5 +72,6 @@ struct Rig {
 void RenderMainWindows(Renderer& renderer, Rig& rig);
 void RenderProgress(Renderer& renderer, Rig& rig);
 void RenderFirmware(Renderer& renderer, Rig& rig);
+void RenderMemorySwitch(Renderer& renderer, Rig& rig);
 
 }  // namespace pelmora::screenshots

@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
     RenderMainWindows(renderer, rig);
     RenderProgress(renderer, rig);
     RenderFirmware(renderer, rig);
+    RenderMemorySwitch(renderer, rig);
 
     if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {qmDir}).isEmpty()) {
         std::fprintf(stderr, "no German translation in %s\n", qPrintable(qmDir));
