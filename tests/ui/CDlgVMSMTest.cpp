@@ -18,8 +18,8 @@ using ui::CDlgVMSM;
 namespace {
 
 struct Window {
-    explicit Window(std::uint32_t firmware = 160902, vmsm::PrinterConfig record = {}, std::uint32_t model = 703)
-        : record(record), dialog(record, {firmware, model, "MPT-Q700VII", "V1.00 090216", "PC437"}, prompts) {}
+    explicit Window(std::uint32_t firmware = 160902, const vmsm::PrinterConfig& opened = {}, std::uint32_t model = 703)
+        : record(opened), dialog(opened, {firmware, model, "MPT-Q700VII", "V1.00 090216", "PC437"}, prompts) {}
     vmsm::PrinterConfig record;
     ui::test::ScriptedPrompts prompts;
     CDlgVMSM dialog;
