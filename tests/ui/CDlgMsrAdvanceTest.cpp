@@ -123,14 +123,6 @@ private slots:
         QCOMPARE(w.dialog.Texts()[3], std::string("!"));
     }
 
-    void cancelHandsNothingBack() {
-        Window w;
-        w.Box(0)->setText("Q");
-        w.dialog.findChild<QPushButton*>("cancel")->click();
-        QCOMPARE(w.dialog.result(), int(QDialog::Rejected));
-        QVERIFY(w.prompts.shown.empty());
-    }
-
     void characterBeyondLatin1IsRefusedNotTakenAsQuestionMark() {
         Window w;
         w.Box(0)->setText(QString(QChar(0x20AC)));

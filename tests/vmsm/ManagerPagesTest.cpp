@@ -109,14 +109,6 @@ TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
     EXPECT_EQ(old.RfInterface, 1u);
 }
 
-TEST(ManagerPages, ServiceAndTearOffRules) {
-    EXPECT_FALSE(ServiceEditable(710));
-    EXPECT_TRUE(ServiceEditable(703));
-    EXPECT_TRUE(TearOffEditable(160902, 1));
-    EXPECT_FALSE(TearOffEditable(160902, 0));
-    EXPECT_FALSE(TearOffEditable(160901, 1));
-}
-
 TEST(ManagerPages, SentinelsTravelInWindowOrder) {
     PrinterConfig record;
     record.StartSentinel = {"a", "b", "c"};
