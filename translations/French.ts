@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>Densité d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>Vitesse d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Page de codes par défaut</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Police par défaut</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>Mode police double octet</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>Service de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>position de découpe</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>Bip en fin de rouleau</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>Bip batterie faible</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>Arrêt automatique (non connecté)</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>Économie d&apos;énergie automatique (connecté)</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>Déclencheur MSR</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>Option sentinelle</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit en bauds</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>Bits de données</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>Bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Authentification et chiffrement</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Mode de connexion</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>Code PIN</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nom de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>Code de début piste 1</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>Code de début piste 2</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>Code de début piste 3</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>Code de fin piste 1</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>Code de fin piste 2</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>Code de fin piste 3</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>Police A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>Police B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>Police C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>Police A(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>Police B(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Reçu</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>Pistes 1/2/3 lecture sur commande</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>Piste 1 lecture automatique</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>Piste 2 lecture automatique</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>Piste 3 lecture automatique</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>Pistes 1/2 lecture automatique</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>Pistes 2/3 lecture automatique</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>Pistes 1/2/3 lecture automatique</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>Déclencheur MSR inutilisé</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>Sentinelle statique</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>Sentinelle dynamique</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impaire</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Paire</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Mode 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Vérifiez l&apos;imprimante!</translation>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>La réponse « %1 » de l&apos;imprimante n&apos;indique aucun modèle.</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Valeur non valide !</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>Format HEXA non valide !!</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>La sentinelle dépasse 10 ( longueur : 1~10 )</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>La sentinelle a une valeur non valide (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Étape%1-%2&gt; Gestionnaire  VMSM</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Réglages imprimante 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Réglages imprimante 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Interface de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Pages de réglages</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Saisissez au plus %1 caractères, Latin-1 uniquement.</translation>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>Densité</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>unités (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>min (0~%1 ex. 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>s (0, 10~%1 ex. 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>Configuration MSR</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avancé</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>Configuration de l&apos;interface série</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>Activer les réglages Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>Configuration de l&apos;interface Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>Réglages MSR avancés</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>Réglages sentinelle MSR</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>Option sentinelle</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statique</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>Dynamique</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>Piste 1 début</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>Piste 2 début</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>Piste 3 début</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>Piste 1 fin</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>Piste 2 fin</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>Piste 3 fin</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (ex. : &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>HEXA</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (ex. : \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (ex. : \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>NV Manager Utility</source>
         <translation>Utilitaire de gestion NV</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>L&apos;imprimante a pris les réglages, mais ils n&apos;ont pas pu être enregistrés : %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Entrez un entier compris entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Entrez un entier positif.</translation>
     </message>
 </context>
 </TS>

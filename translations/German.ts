@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>Druckdichte</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>Druckgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Standard-Codepage</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Standardschrift</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>Doppelbyte-Schriftmodus</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>Druckerbetrieb</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>Abreißposition</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>Signalton bei Rollenende</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>Signalton bei schwachem Akku</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>Automatische Abschaltung (nicht verbunden)</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>Automatisches Energiesparen (verbunden)</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>MSR-Auslöser</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>Sentinel-Option</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Authentifizierung &amp; Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Verbindungsmodus</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN-Code</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Druckername</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>Spur 1 Startcode</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>Spur 2 Startcode</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>Spur 3 Startcode</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>Spur 1 Endcode</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>Spur 2 Endcode</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>Spur 3 Endcode</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>Schrift A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>Schrift B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>Schrift C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>Schrift A(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>Schrift B(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Beleg</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>Spur 1/2/3 Lesen per Befehl</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>Spur 1 automatisch lesen</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>Spur 2 automatisch lesen</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>Spur 3 automatisch lesen</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>Spur 1/2 automatisch lesen</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>Spur 2/3 automatisch lesen</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>Spur 1/2/3 automatisch lesen</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>MSR-Auslöser nicht verwendet</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>Statischer Sentinel</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>Dynamischer Sentinel</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Modus 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Modus 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Modus 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Bitte prüfen Sie den Drucker!</translation>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>Die Antwort „%1“ des Druckers nennt kein Modell.</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Ungültiger Wert!</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>Ungültiges HEXA-Format!!</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>Sentinel ist länger als 10 ( Längenbereich : 1~10 )</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>Sentinel hat einen ungültigen Wert (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Schritt%1-%2&gt; VMSM  Verwaltung</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Druckereinstellung 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Druckereinstellung 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Druckerschnittstelle</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Einstellungsseiten</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Geben Sie höchstens %1 Zeichen ein, nur Latin-1.</translation>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>Druckdichte</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>Einheiten (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>Min. (0~%1 z. B. 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>Sek. (0, 10~%1 z. B. 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>MSR-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Erweitert</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>Bluetooth-Einstellung aktivieren</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>Bluetooth-Schnittstelle</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>Erweiterte MSR-Einstellungen</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>MSR-Sentinel-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>Sentinel-Option</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statisch</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>Dynamisch</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>Spur 1 Start</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>Spur 2 Start</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>Spur 3 Start</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>Spur 1 Ende</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>Spur 2 Ende</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>Spur 3 Ende</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (z. B.: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>HEXA</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (z. B.: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (z. B.: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>NV Manager Utility</source>
         <translation>NV-Verwaltungsprogramm</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>Der Drucker hat die Einstellungen übernommen, sie konnten aber nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Geben Sie eine positive ganze Zahl ein.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>Nyomtatási sűrűség</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>Nyomtatási sebesség</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Alapértelmezett kódlap</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Alapértelmezett betűtípus</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>Kétbájtos betűtípus mód</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>Nyomtató üzemmód</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>letépési pozíció</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>Hangjelzés tekercs végén</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>Hangjelzés alacsony akkumulátornál</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>Automatikus kikapcsolás (nincs kapcsolat)</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>Automatikus energiatakarékosság (kapcsolódva)</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>MSR indítás</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>Határjel beállítás</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Átviteli sebesség</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>Adatbitek</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paritás</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>Stopbitek</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Hitelesítés és titkosítás</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Kapcsolati mód</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN-kód</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nyomtató neve</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>1. sáv kezdőkód</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>2. sáv kezdőkód</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>3. sáv kezdőkód</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>1. sáv zárókód</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>2. sáv zárókód</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>3. sáv zárókód</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>A betűtípus ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>B betűtípus ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>C betűtípus ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>A betűtípus(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>B betűtípus(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Nyugta</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Címke</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Be</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Ki</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>1/2/3. sáv olvasása paranccsal</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>1. sáv automatikus olvasása</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>2. sáv automatikus olvasása</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>3. sáv automatikus olvasása</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>1/2. sáv automatikus olvasása</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>2/3. sáv automatikus olvasása</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>1/2/3. sáv automatikus olvasása</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>MSR indítás nincs használatban</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nincs</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>Rögzített határjel</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>Egyéni határjel</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Páratlan</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Páros</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Kikapcsolva</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Bekapcsolva</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>1. mód</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>2. mód</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>3. mód</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Ellenőrizze a nyomtatót!</translation>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>A nyomtató „%1” válasza nem nevez meg típust.</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Érvénytelen érték!</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>Érvénytelen HEXA formátum!!</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>A határjel hosszabb 10-nél ( hossz : 1~10 )</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>A határjel értéke érvénytelen (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1080,6 +1315,26 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>Prev</source>
         <translation>Előző</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Nyomtató beállítás 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Nyomtató beállítás 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Nyomtató csatoló</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Beállítási lapok</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Alapértékek</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1116,6 +1371,120 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Legfeljebb %1 karaktert írjon be, csak Latin-1 karaktereket.</translation>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>Sűrűség</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>egység (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>perc (0~%1 pl. 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>mp (0, 10~%1 pl. 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>MSR beállítások</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Speciális</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>Soros csatoló beállításai</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>Bluetooth beállítás engedélyezése</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>Bluetooth csatoló beállításai</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>Speciális MSR beállítások</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>MSR határjel beállítások</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>Határjel beállítás</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Rögzített</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>Egyéni</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>1. sáv eleje</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>2. sáv eleje</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>3. sáv eleje</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>1. sáv vége</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>2. sáv vége</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>3. sáv vége</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (pl.: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>HEXA</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (pl.: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (pl.: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1748,21 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>NV Manager Utility</source>
         <translation>NV-kezelő segédprogram</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>A nyomtató átvette a beállításokat, de nem sikerült menteni őket: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Adjon meg egy egész számot %1 és %2 között.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Adjon meg egy pozitív egész számot.</translation>
     </message>
 </context>
 </TS>

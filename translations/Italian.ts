@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>Densità di stampa</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>Velocità di stampa</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Tabella codici predefinita</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Carattere predefinito</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>Modalità carattere a doppio byte</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>Servizio stampante</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>posizione di strappo</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>Segnale acustico a fine rotolo</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>Segnale acustico batteria scarica</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>Spegnimento automatico (non connesso)</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>Risparmio energetico automatico (connesso)</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>Attivazione MSR</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>Opzione sentinella</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Velocità in baud</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>Bit di dati</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parità</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>Bit di stop</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Autenticazione e cifratura</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Modalità di connessione</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>Codice PIN</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nome stampante</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>Codice iniziale traccia 1</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>Codice iniziale traccia 2</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>Codice iniziale traccia 3</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>Codice finale traccia 1</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>Codice finale traccia 2</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>Codice finale traccia 3</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>Carattere A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>Carattere B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>Carattere C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>Carattere A(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>Carattere B(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Ricevuta</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>Tracce 1/2/3 lettura su comando</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>Traccia 1 lettura automatica</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>Traccia 2 lettura automatica</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>Traccia 3 lettura automatica</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>Tracce 1/2 lettura automatica</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>Tracce 2/3 lettura automatica</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>Tracce 1/2/3 lettura automatica</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>Attivazione MSR non usata</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>Sentinella statica</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>Sentinella dinamica</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Dispari</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Pari</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Modalità 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Modalità 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Modalità 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Controllare la stampante!</translation>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>La risposta «%1» della stampante non indica alcun modello.</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Valore non valido!</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>Formato HEXA non valido!!</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>La sentinella supera 10 ( lunghezza : 1~10 )</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>La sentinella ha un valore non valido (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Passo%1-%2&gt; Gestione  VMSM</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Impostazioni stampante 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Impostazioni stampante 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Interfaccia stampante</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Pagine delle impostazioni</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Immettere al massimo %1 caratteri, solo Latin-1.</translation>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>Densità</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>unità (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>min (0~%1 es. 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>s (0, 10~%1 es. 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>Configurazione MSR</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avanzate</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>Configurazione interfaccia seriale</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>Attiva impostazioni Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>Configurazione interfaccia Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>Impostazioni MSR avanzate</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>Impostazioni sentinella MSR</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>Opzione sentinella</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statica</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>Dinamica</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>Traccia 1 inizio</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>Traccia 2 inizio</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>Traccia 3 inizio</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>Traccia 1 fine</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>Traccia 2 fine</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>Traccia 3 fine</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (es.: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>HEXA</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (es.: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (es.: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>NV Manager Utility</source>
         <translation>Utilità di gestione NV</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>La stampante ha accettato le impostazioni, ma non è stato possibile salvarle: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Immettere un numero intero compreso tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Immettere un numero intero positivo.</translation>
     </message>
 </context>
 </TS>

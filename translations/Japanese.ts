@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>印字濃度</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>印字速度</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>既定のコードページ</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>既定のフォント</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>2バイトフォントモード</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>プリンターサービス</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>ティアオフ位置</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>ロール紙切れ時のビープ</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>バッテリー残量低下時のビープ</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>自動電源オフ時間（未接続）</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>自動省電力時間（接続中）</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>MSR トリガー</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>センチネルオプション</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>ボーレート</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>データビット</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>パリティ</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>ストップビット</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>認証と暗号化</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>接続モード</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN コード</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>プリンター名</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>トラック1 開始コード</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>トラック2 開始コード</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>トラック3 開始コード</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>トラック1 終了コード</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>トラック2 終了コード</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>トラック3 終了コード</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>フォント A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>フォント B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>フォント C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>A フォント(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>B フォント(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>レシート</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>ラベル</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>トラック 1/2/3 コマンド読み取り</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>トラック 1 自動読み取り</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>トラック 2 自動読み取り</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>トラック 3 自動読み取り</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>トラック 1/2 自動読み取り</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>トラック 2/3 自動読み取り</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>トラック 1/2/3 自動読み取り</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>MSR トリガーを使用しない</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>固定センチネル</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>可変センチネル</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>奇数</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>偶数</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>モード 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>モード 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>モード 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Please Check your printer!</source>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>プリンターの応答「%1」に機種名がありません。</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>無効な値です！</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>HEXA 形式が正しくありません！！</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>センチネルの長さが 10 を超えています（範囲：1~10）</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>センチネルの値が無効です (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;ステップ%1-%2&gt; VMSM  マネージャ</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>プリンター設定 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>プリンター設定 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>プリンターインターフェイス</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>設定ページ</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>%1 文字以内で入力してください（Latin-1 のみ）。</translation>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>印字濃度</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>単位 (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>分 (0~%1 例&gt; 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>秒 (0, 10~%1 例&gt; 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>MSR 設定</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>詳細</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>シリアルインターフェイス設定</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>Bluetooth 設定を有効にする</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>Bluetooth インターフェイス設定</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>MSR 詳細設定</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>MSR センチネル設定</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>センチネルオプション</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>可変</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>トラック1 開始</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>トラック2 開始</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>トラック3 開始</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>トラック1 終了</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>トラック2 終了</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>トラック3 終了</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (例: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>16進</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (例: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (例: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>NV Manager Utility</source>
         <translation>NV 管理ユーティリティ</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>プリンターは設定を受け付けましたが、保存できませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>正の整数を入力してください。</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>인쇄 농도</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>인쇄 속도</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>기본 코드 페이지</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>기본 글꼴</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>2바이트 글꼴 모드</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>프린터 서비스</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>절취 위치</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>용지 끝 경고음</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>배터리 부족 경고음</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>자동 전원 꺼짐 시간(연결 안 됨)</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>자동 절전 시간(연결됨)</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>MSR 트리거</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>센티널 옵션</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>전송 속도</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>데이터 비트</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>패리티</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>정지 비트</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>인증 및 암호화</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>연결 모드</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN 코드</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>프린터 이름</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>트랙1 시작 코드</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>트랙2 시작 코드</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>트랙3 시작 코드</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>트랙1 끝 코드</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>트랙2 끝 코드</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>트랙3 끝 코드</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>글꼴 A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>글꼴 B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>글꼴 C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>A 글꼴(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>B 글꼴(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>영수증</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>라벨</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜짐</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>꺼짐</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>트랙 1/2/3 명령 읽기 모드</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>트랙 1 자동 읽기</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>트랙 2 자동 읽기</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>트랙 3 자동 읽기</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>트랙 1/2 자동 읽기</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>트랙 2/3 자동 읽기</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>트랙 1/2/3 자동 읽기</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>MSR 트리거 사용 안 함</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>고정 센티널</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>가변 센티널</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>홀수</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>짝수</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>모드 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>모드 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>모드 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Please Check your printer!</source>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>프린터 응답 &quot;%1&quot;에 모델 이름이 없습니다.</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>잘못된 값입니다!</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>HEXA 형식이 잘못되었습니다!!</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>센티널 길이가 10을 넘습니다 ( 길이 범위 : 1~10 )</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>센티널 값이 잘못되었습니다 (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;단계%1-%2&gt; VMSM  관리자</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>프린터 설정 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>프린터 설정 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>프린터 인터페이스</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>설정 페이지</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>최대 %1자를 입력하십시오(Latin-1만 해당).</translation>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>인쇄 농도</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>단위 (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>분 (0~%1 예&gt; 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>초 (0, 10~%1 예&gt; 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>MSR 구성</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>고급</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>직렬 인터페이스 구성</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>블루투스 설정 사용</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>블루투스 인터페이스 구성</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>고급 MSR 설정</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>MSR 센티널 설정</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>센티널 옵션</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>고정</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>가변</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>트랙1 시작</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>트랙2 시작</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>트랙3 시작</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>트랙1 끝</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>트랙2 끝</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>트랙3 끝</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (예: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>16진수</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (예: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (예: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>NV Manager Utility</source>
         <translation>NV 관리 유틸리티</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>프린터가 설정을 받았지만 저장하지 못했습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>%1에서 %2 사이의 정수를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>양의 정수를 입력하십시오.</translation>
     </message>
 </context>
 </TS>

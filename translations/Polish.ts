@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>Gęstość druku</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>Prędkość druku</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Domyślna strona kodowa</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Domyślna czcionka</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>Tryb czcionki dwubajtowej</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>Tryb drukarki</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>pozycja odrywania</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>Sygnał końca rolki papieru</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>Sygnał słabej baterii</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>Czas automatycznego wyłączenia (bez połączenia)</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>Czas automatycznego oszczędzania energii (połączono)</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>Wyzwalacz MSR</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>Opcja znaczników</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Szybkość transmisji</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>Bity danych</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parzystość</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>Bity stopu</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Uwierzytelnianie i szyfrowanie</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Tryb połączenia</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>Kod PIN</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nazwa drukarki</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>Kod początku ścieżki 1</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>Kod początku ścieżki 2</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>Kod początku ścieżki 3</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>Kod końca ścieżki 1</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>Kod końca ścieżki 2</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>Kod końca ścieżki 3</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>Czcionka A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>Czcionka B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>Czcionka C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>Czcionka A(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>Czcionka B(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Paragon</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etykieta</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>Ścieżki 1/2/3 odczyt na polecenie</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>Ścieżka 1 odczyt automatyczny</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>Ścieżka 2 odczyt automatyczny</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>Ścieżka 3 odczyt automatyczny</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>Ścieżki 1/2 odczyt automatyczny</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>Ścieżki 2/3 odczyt automatyczny</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>Ścieżki 1/2/3 odczyt automatyczny</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>Wyzwalacz MSR nieużywany</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>Znacznik stały</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>Znacznik zmienny</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Nieparzysta</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Parzysta</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Tryb 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Tryb 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Tryb 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Sprawdź drukarkę!</translation>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>Odpowiedź drukarki „%1” nie podaje modelu.</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Nieprawidłowa wartość!</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>Nieprawidłowy format HEXA!!</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>Znacznik dłuższy niż 10 ( zakres długości : 1~10 )</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>Znacznik ma nieprawidłową wartość (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Krok%1-%2&gt; Menedżer  VMSM</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Ustawienia drukarki 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Ustawienia drukarki 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Interfejs drukarki</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Strony ustawień</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Wpisz najwyżej %1 znaków, tylko Latin-1.</translation>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>Gęstość</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>jednostki (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>min (0~%1 np. 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>s (0, 10~%1 np. 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>Konfiguracja MSR</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Zaawansowane</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>Konfiguracja interfejsu szeregowego</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>Włącz ustawienia Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>Konfiguracja interfejsu Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>Zaawansowane ustawienia MSR</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>Ustawienia znaczników MSR</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>Opcja znaczników</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Stały</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>Zmienny</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>Ścieżka 1 początek</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>Ścieżka 2 początek</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>Ścieżka 3 początek</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>Ścieżka 1 koniec</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>Ścieżka 2 koniec</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>Ścieżka 3 koniec</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (np.: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>HEXA</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (np.: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (np.: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>NV Manager Utility</source>
         <translation>Narzędzie do zarządzania NV</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>Drukarka przyjęła ustawienia, ale nie udało się ich zapisać: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Wprowadź liczbę całkowitą z zakresu od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Wprowadź dodatnią liczbę całkowitą.</translation>
     </message>
 </context>
 </TS>

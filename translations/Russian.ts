@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>Плотность печати</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>Скорость печати</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Кодовая страница по умолчанию</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Шрифт по умолчанию</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>Режим двухбайтового шрифта</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>Режим принтера</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>позиция отрыва</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>Сигнал окончания бумаги</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>Сигнал разряда батареи</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>Время автовыключения (нет соединения)</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>Время энергосбережения (есть соединение)</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>Запуск MSR</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>Параметр маркеров</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>Биты данных</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Чётность</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>Стоповые биты</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Проверка подлинности и шифрование</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Режим подключения</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN-код</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Имя принтера</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>Код начала дорожки 1</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>Код начала дорожки 2</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>Код начала дорожки 3</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>Код конца дорожки 1</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>Код конца дорожки 2</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>Код конца дорожки 3</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>Шрифт A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>Шрифт B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>Шрифт C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>Шрифт A(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>Шрифт B(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Чек</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Этикетка</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>Дорожки 1/2/3 чтение по команде</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>Дорожка 1 автоматическое чтение</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>Дорожка 2 автоматическое чтение</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>Дорожка 3 автоматическое чтение</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>Дорожки 1/2 автоматическое чтение</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>Дорожки 2/3 автоматическое чтение</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>Дорожки 1/2/3 автоматическое чтение</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>Запуск MSR не используется</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>Постоянный маркер</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>Настраиваемый маркер</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Нечёт</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Чёт</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Режим 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Режим 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Режим 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Please Check your printer!</source>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>Ответ принтера «%1» не содержит модели.</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>Недопустимое значение!</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>Неверный формат HEXA!!</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>Длина маркера больше 10 ( допустимо : 1~10 )</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>Недопустимое значение маркера (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Шаг%1-%2&gt; Диспетчер  VMSM</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Настройки принтера 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Настройки принтера 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Интерфейс принтера</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Страницы настроек</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Введите не более %1 символов, только Latin-1.</translation>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>Плотность</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>единиц (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>мин (0~%1 напр. 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>с (0, 10~%1 напр. 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>Настройка MSR</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Дополнительно</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>Настройка последовательного интерфейса</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>Включить настройку Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>Настройка интерфейса Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>Дополнительные настройки MSR</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>Настройки маркеров MSR</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>Параметр маркеров</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Постоянный</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>Настраиваемый</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>Дорожка 1 начало</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>Дорожка 2 начало</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>Дорожка 3 начало</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>Дорожка 1 конец</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>Дорожка 2 конец</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>Дорожка 3 конец</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (напр.: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>HEXA</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (напр.: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (напр.: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>NV Manager Utility</source>
         <translation>Служебная программа управления NV</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>Принтер принял настройки, но сохранить их не удалось: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Введите целое число от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Введите положительное целое число.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>打印浓度</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>打印速度</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>默认代码页</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>默认字体</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>双字节字体模式</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>打印机用途</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>撕纸位置</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>纸卷用尽提示音</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>电池电量不足提示音</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>自动关机时间（未连接）</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>自动省电时间（已连接）</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>MSR 触发</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>标记选项</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>数据位</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>停止位</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>认证与加密</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>连接模式</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN 码</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>打印机名称</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>磁道1 起始码</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>磁道2 起始码</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>磁道3 起始码</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>磁道1 结束码</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>磁道2 结束码</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>磁道3 结束码</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>字体 A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>字体 B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>字体 C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>A 字体(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>B 字体(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>收据</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>磁道 1/2/3 命令读取模式</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>磁道 1 自动触发读取</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>磁道 2 自动触发读取</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>磁道 3 自动触发读取</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>磁道 1/2 自动触发读取</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>磁道 2/3 自动触发读取</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>磁道 1/2/3 自动触发读取</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>不使用 MSR 触发</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>固定标记</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>自定义标记</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>奇校验</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>偶校验</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>模式 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>模式 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>模式 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Please Check your printer!</source>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>打印机的回复“%1”未指出型号。</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>无效的值！</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>十六进制格式无效！！</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>标记长度超过 10（长度范围：1~10）</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>标记值无效（0x20~0x7F）</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;步骤%1-%2&gt; VMSM  管理器</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>打印机设置 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>打印机设置 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>打印机接口</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>设置页</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>最多输入 %1 个字符，仅限 Latin-1。</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>打印浓度</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>单位 (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>分 (0~%1 例&gt; 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>秒 (0, 10~%1 例&gt; 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>MSR 设置</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>高级</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>启用蓝牙设置</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>蓝牙接口设置</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>高级 MSR 设置</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>MSR 标记设置</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>标记选项</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>磁道1 起始</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>磁道2 起始</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>磁道3 起始</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>磁道1 结束</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>磁道2 结束</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>磁道3 结束</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (例: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>十六进制</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (例: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (例: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>NV Manager Utility</source>
         <translation>NV 管理工具</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>打印机已接受设置，但无法保存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>请输入介于 %1 和 %2 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>请输入正整数。</translation>
     </message>
 </context>
 </TS>

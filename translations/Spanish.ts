@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>Densidad de impresión</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>Velocidad de impresión</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>Página de códigos predeterminada</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>Fuente predeterminada</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>Modo de fuente de doble byte</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>Servicio de impresora</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>posición de corte</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>Pitido al final del rollo</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>Pitido con batería baja</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>Apagado automático (sin conexión)</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>Ahorro de energía automático (conectado)</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>Disparador MSR</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>Opción de centinela</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Velocidad en baudios</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>Bits de datos</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paridad</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>Bits de parada</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>Autenticación y cifrado</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Modo de conexión</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>Código PIN</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>Nombre de la impresora</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>Código inicial pista 1</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>Código inicial pista 2</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>Código inicial pista 3</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>Código final pista 1</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>Código final pista 2</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>Código final pista 3</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>Fuente A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>Fuente B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>Fuente C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>Fuente A(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>Fuente B(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>Pistas 1/2/3 lectura por comando</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>Pista 1 lectura automática</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>Pista 2 lectura automática</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>Pista 3 lectura automática</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>Pistas 1/2 lectura automática</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>Pistas 2/3 lectura automática</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>Pistas 1/2/3 lectura automática</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>Disparador MSR sin usar</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>Centinela estático</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>Centinela dinámico</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impar</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Modo 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Modo 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Modo 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Compruebe la impresora!</translation>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>La respuesta «%1» de la impresora no indica ningún modelo.</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>¡Valor no válido!</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>¡¡Formato HEXA no válido!!</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>La longitud del centinela supera 10 ( rango : 1~10 )</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>El centinela tiene un valor no válido (0x20~0x7F)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ automático &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Paso%1-%2&gt; Administrador  VMSM</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Ajustes de impresora 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Ajustes de impresora 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Interfaz de la impresora</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Páginas de ajustes</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ automático &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Escriba como máximo %1 caracteres, solo Latin-1.</translation>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>Densidad</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>unidades (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>min (0~%1 ej. 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>s (0, 10~%1 ej. 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>Configuración MSR</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avanzado</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>Configuración de interfaz serie</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>Activar ajustes Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>Configuración de interfaz Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>Ajustes avanzados de MSR</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>Ajustes de centinela MSR</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>Opción de centinela</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Estático</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>Dinámico</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>Pista 1 inicio</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>Pista 2 inicio</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>Pista 3 inicio</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>Pista 1 fin</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>Pista 2 fin</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>Pista 3 fin</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (ej.: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>HEXA</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (ej.: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (ej.: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ automático &lt;10~255 s&gt;</translation>
     <message>
         <source>NV Manager Utility</source>
         <translation>Utilidad de administración NV</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>La impresora aceptó los ajustes, pero no se pudieron guardar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>Introduzca un número entero positivo.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,225 @@
     </message>
 </context>
 <context>
+    <name>ConfigListText</name>
+    <message>
+        <source>Printing Density</source>
+        <translation>列印濃度</translation>
+    </message>
+    <message>
+        <source>Printing Speed</source>
+        <translation>列印速度</translation>
+    </message>
+    <message>
+        <source>Default Code Page</source>
+        <translation>預設字碼頁</translation>
+    </message>
+    <message>
+        <source>Default Font Type</source>
+        <translation>預設字型</translation>
+    </message>
+    <message>
+        <source>Double Byte Font Mode</source>
+        <translation>雙位元組字型模式</translation>
+    </message>
+    <message>
+        <source>Printer Service</source>
+        <translation>印表機用途</translation>
+    </message>
+    <message>
+        <source>tear off position</source>
+        <translation>撕紙位置</translation>
+    </message>
+    <message>
+        <source>Beep For Roll Paper End</source>
+        <translation>紙捲用盡提示音</translation>
+    </message>
+    <message>
+        <source>Beep Mode For Low Battery End</source>
+        <translation>電池電量不足提示音</translation>
+    </message>
+    <message>
+        <source>Auto Power Off Time (Not Connected)</source>
+        <translation>自動關機時間（未連線）</translation>
+    </message>
+    <message>
+        <source>Auto Power Saving Time (Connected)</source>
+        <translation>自動省電時間（已連線）</translation>
+    </message>
+    <message>
+        <source>MSR Trigger</source>
+        <translation>MSR 觸發</translation>
+    </message>
+    <message>
+        <source>Sentinal Option</source>
+        <translation>標記選項</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>鮑率</translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation>資料位元</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>同位檢查</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>停止位元</translation>
+    </message>
+    <message>
+        <source>Authentication &amp; Encryption</source>
+        <translation>驗證與加密</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>連線模式</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <translation>PIN 碼</translation>
+    </message>
+    <message>
+        <source>Printer Name</source>
+        <translation>印表機名稱</translation>
+    </message>
+    <message>
+        <source>Track1 Start Code</source>
+        <translation>磁軌1 起始碼</translation>
+    </message>
+    <message>
+        <source>Track2 Start Code</source>
+        <translation>磁軌2 起始碼</translation>
+    </message>
+    <message>
+        <source>Track3 Start Code</source>
+        <translation>磁軌3 起始碼</translation>
+    </message>
+    <message>
+        <source>Track1 End Code</source>
+        <translation>磁軌1 結束碼</translation>
+    </message>
+    <message>
+        <source>Track2 End Code</source>
+        <translation>磁軌2 結束碼</translation>
+    </message>
+    <message>
+        <source>Track3 End Code</source>
+        <translation>磁軌3 結束碼</translation>
+    </message>
+    <message>
+        <source>Font A ( 12 x 24 )</source>
+        <translation>字型 A ( 12 x 24 )</translation>
+    </message>
+    <message>
+        <source>Font B ( 9 x 17 ) </source>
+        <translation>字型 B ( 9 x 17 ) </translation>
+    </message>
+    <message>
+        <source>Font C ( 9 x 24 )</source>
+        <translation>字型 C ( 9 x 24 )</translation>
+    </message>
+    <message>
+        <source>A font(12x24)</source>
+        <translation>A 字型(12x24)</translation>
+    </message>
+    <message>
+        <source>B font(9x24)</source>
+        <translation>B 字型(9x24)</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>收據</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode command</source>
+        <translation>磁軌 1/2/3 指令讀取模式</translation>
+    </message>
+    <message>
+        <source>Track 1 read mode AUTO trigger</source>
+        <translation>磁軌 1 自動觸發讀取</translation>
+    </message>
+    <message>
+        <source>Track 2 read mode AUTO trigger</source>
+        <translation>磁軌 2 自動觸發讀取</translation>
+    </message>
+    <message>
+        <source>Track 3 read mode AUTO trigger</source>
+        <translation>磁軌 3 自動觸發讀取</translation>
+    </message>
+    <message>
+        <source>Track 1/2 read mode AUTO trigger</source>
+        <translation>磁軌 1/2 自動觸發讀取</translation>
+    </message>
+    <message>
+        <source>Track 2/3 read mode AUTO trigger</source>
+        <translation>磁軌 2/3 自動觸發讀取</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 read mode AUTO trigger</source>
+        <translation>磁軌 1/2/3 自動觸發讀取</translation>
+    </message>
+    <message>
+        <source>Not used MSR trigger</source>
+        <translation>不使用 MSR 觸發</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Static Sentinal</source>
+        <translation>固定標記</translation>
+    </message>
+    <message>
+        <source>Dynamic Sentinal</source>
+        <translation>自訂標記</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>奇同位</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>偶同位</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>模式 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>模式 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>模式 3</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
@@ -698,6 +917,22 @@ Please Check your printer!</source>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
         <translation>印表機的回覆「%1」未指出型號。</translation>
     </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation>無效的值！</translation>
+    </message>
+    <message>
+        <source>Invalid HEXA Format!!</source>
+        <translation>十六進位格式無效！！</translation>
+    </message>
+    <message>
+        <source>Sentinel length is over 10 ( length range : 1~10 )</source>
+        <translation>標記長度超過 10（長度範圍：1~10）</translation>
+    </message>
+    <message>
+        <source>Sentinel is invalid value (0x20~0x7F)</source>
+        <translation>標記值無效（0x20~0x7F）</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CAboutDlg</name>
@@ -1072,6 +1307,22 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;步驟%1-%2&gt; VMSM  管理員</translation>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>印表機設定 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>印表機設定 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>印表機介面</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>設定頁</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1116,6 +1367,120 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>最多輸入 %1 個字元，僅限 Latin-1。</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <message>
+        <source>Print density</source>
+        <translation>列印濃度</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <message>
+        <source>units (0~%1)</source>
+        <translation>單位 (0~%1)</translation>
+    </message>
+    <message>
+        <source>min (0~%1 ex&gt; 30)</source>
+        <translation>分 (0~%1 例&gt; 30)</translation>
+    </message>
+    <message>
+        <source>sec (0, 10~%1 ex&gt; 100)</source>
+        <translation>秒 (0, 10~%1 例&gt; 100)</translation>
+    </message>
+    <message>
+        <source>MSR Configuration</source>
+        <translation>MSR 設定</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>進階</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <message>
+        <source>Serial Interface Configuration</source>
+        <translation>序列介面設定</translation>
+    </message>
+    <message>
+        <source>Enable Bluetooth Setting</source>
+        <translation>啟用藍牙設定</translation>
+    </message>
+    <message>
+        <source>Bluetooth Interface Configuration</source>
+        <translation>藍牙介面設定</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <message>
+        <source>Advanced MSR Settings</source>
+        <translation>進階 MSR 設定</translation>
+    </message>
+    <message>
+        <source>MSR Sentinel Settings</source>
+        <translation>MSR 標記設定</translation>
+    </message>
+    <message>
+        <source>Sentinel Option</source>
+        <translation>標記選項</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Dynamic</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>Track1 Start</source>
+        <translation>磁軌1 起始</translation>
+    </message>
+    <message>
+        <source>Track2 Start</source>
+        <translation>磁軌2 起始</translation>
+    </message>
+    <message>
+        <source>Track3 Start</source>
+        <translation>磁軌3 起始</translation>
+    </message>
+    <message>
+        <source>Track1 End</source>
+        <translation>磁軌1 結束</translation>
+    </message>
+    <message>
+        <source>Track2 End</source>
+        <translation>磁軌2 結束</translation>
+    </message>
+    <message>
+        <source>Track3 End</source>
+        <translation>磁軌3 結束</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: &quot;START(1)&quot;)</source>
+        <translation>ASCII (例: &quot;START(1)&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>HEXA</source>
+        <translation>十六進位</translation>
+    </message>
+    <message>
+        <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
+        <translation>HEXA (例: \&quot;0A 1F 10 4C\&quot;)</translation>
+    </message>
+    <message>
+        <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
+        <translation>ASCII (例: \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1744,21 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>NV Manager Utility</source>
         <translation>NV 管理公用程式</translation>
+    <name>pelmora::ui::MemorySwitchJob</name>
+    <message>
+        <source>The printer took the settings, but they could not be stored: %1</source>
+        <translation>印表機已接受設定，但無法儲存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NumberBoxGuard</name>
+    <message>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>請輸入介於 %1 和 %2 之間的整數。</translation>
+    </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <translation>請輸入正整數。</translation>
     </message>
 </context>
 </TS>

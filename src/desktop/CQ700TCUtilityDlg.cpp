@@ -23,6 +23,7 @@
 #include "ui/Accessibility.h"
 #include "ui/CFirmwarednDlg.h"
 #include "ui/NvManagerLaunch.h"
+#include "ui/MemorySwitchJob.h"
 #include "ui/Prompts.h"
 
 namespace pelmora::desktop {
@@ -60,6 +61,9 @@ void NameAfterLabel(QLabel* label, QWidget* control) {
 CQ700TCUtilityDlg::CQ700TCUtilityDlg(Services services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)), util_(services_.platform), settings_(InitialComm()) {
     setObjectName(QStringLiteral("mainWindow"));
+    vmsmJob_ = new ui::MemorySwitchJob(this, services_.prompts, services_.phaseTimer);
+    connect(this, &CQ700TCUtilityDlg::memorySwitchManagerRequested, this,
+            [this] { vmsmJob_->Run(vmsm_, settings_, services_.store); });
     BuildControls();
     Open();
     ui::NameControls(this);

@@ -8,6 +8,7 @@
 #include "context/SettingsStore.h"
 #include "desktop/UsbPrinterSource.h"
 #include "link/CommSettings.h"
+#include "vmsm/CCommonVmsm.h"
 
 class QComboBox;
 class QLabel;
@@ -15,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace pelmora::ui {
+class MemorySwitchJob;
 class PhaseTimer;
 class Prompts;
 }
@@ -33,7 +35,7 @@ public:
         ui::Prompts& prompts;
         UsbPrinterSource usb;
         bool firmwareManager = false;  ///< offer "Firmware Manager"
-        ui::PhaseTimer* phaseTimer = nullptr;  ///< the NV jobs' timer; null: real time
+        ui::PhaseTimer* phaseTimer = nullptr;  ///< drives the progress windows; null: real time
     };
 
     explicit CQ700TCUtilityDlg(Services services, QWidget* parent = nullptr);
@@ -47,6 +49,9 @@ public:
     bool GatherSettings();
     const link::CommSettings& settings() const { return settings_; }
     context::CCommonUtil& printerContext() { return util_; }
+    vmsm::CCommonVmsm& memorySwitchEngine() { return vmsm_; }
+    /// The job "Virtual Memory Switch Manager" runs.
+    ui::MemorySwitchJob& memorySwitchJob() { return *vmsmJob_; }
 
     void reject() override;
 
@@ -77,6 +82,8 @@ private:
 
     Services services_;
     context::CCommonUtil util_;
+    vmsm::CCommonVmsm vmsm_{util_};
+    ui::MemorySwitchJob* vmsmJob_ = nullptr;
     link::CommSettings settings_;
     std::vector<std::string> usbPaths_;
     std::vector<std::string> usbLabels_;

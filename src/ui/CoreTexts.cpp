@@ -169,6 +169,11 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "The printer did not take the query."),
     QT_TRANSLATE_NOOP("CoreText", "The printer reports another maker."),
     QT_TRANSLATE_NOOP("CoreText", "The printer's reply names no model."),
+    // The sentinel window's error box: "Invalid value!", a break, then one of the others.
+    QT_TRANSLATE_NOOP("CoreText", "Invalid value!"),
+    QT_TRANSLATE_NOOP("CoreText", "Invalid HEXA Format!!"),
+    QT_TRANSLATE_NOOP("CoreText", "Sentinel length is over 10 ( length range : 1~10 )"),
+    QT_TRANSLATE_NOOP("CoreText", "Sentinel is invalid value (0x20~0x7F)"),
 };
 
 // Texts the core composes around a number or a file name.

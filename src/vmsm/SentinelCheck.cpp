@@ -1,5 +1,7 @@
 #include "vmsm/SentinelCheck.h"
 
+#include <algorithm>
+
 #include "vmsm/PrinterConfig.h"
 
 namespace pelmora::vmsm {
@@ -50,6 +52,9 @@ std::string ConfirmSentinels(bool hexaForm, SentinelSix& texts) {
     SentinelSix converted = texts;
     if (hexaForm) {
         for (std::string& text : converted) {
+            // Bounds the work on a pasted wall of digits; it could not pass the length check.
+            if (text.size() - std::count(text.begin(), text.end(), ' ') > kSentinelHexaMaxDigits)
+                return std::string(kSentinelLengthText);
             text = SentinelParser(text);
             if (text == kSentinelParserError) return std::string(kInvalidHexaText);
         }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -26,9 +27,15 @@ std::string CheckSentinel(std::string_view text, bool mustNotBeEmpty);
 /// end of tracks 1..3.
 using SentinelSix = std::array<std::string, 6>;
 
+/// Most hexadecimal digits a HEXA entry may hold: twice the bytes the
+/// conversion has room for. Any longer entry would fail the length check.
+inline constexpr std::size_t kSentinelHexaMaxDigits = 4096;
+
 /// The window's OK: converts HEXA entries in place, then checks the start
 /// texts as non-empty and the end texts as possibly empty. Empty when all
-/// pass, else the error text that follows "Invalid value!\r\n".
+/// pass, else the error text that follows "Invalid value!\r\n". A HEXA entry
+/// with more than kSentinelHexaMaxDigits characters besides spaces gets the
+/// length message without being converted. On an error `texts` stay as given.
 std::string ConfirmSentinels(bool hexaForm, SentinelSix& texts);
 
 }  // namespace pelmora::vmsm

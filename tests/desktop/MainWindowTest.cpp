@@ -13,6 +13,9 @@
 #include "ui/AppIcon.h"
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "ui/Accessibility.h"
+#include "ui/CDlgVMSM.h"
+#include "ui/MemorySwitchJob.h"
+#include "ui/PhaseTimer.h"
 #include "support/PrinterRig.h"
 #include "ui/support/ScriptedPrompts.h"
 
@@ -27,6 +30,7 @@ struct Fixture {
     context::SettingsStore store{dir / "registry.reg"};
     sim::PrinterModel printer;
     sim::VirtualPlatform platform{printer};
+    ui::VirtualPhaseTimer timer{platform.virtualClock()};
     ui::test::ScriptedPrompts prompts;
     std::vector<link::UsbPrinterInfo> usb;
     std::set<std::string> unplugged;
@@ -47,7 +51,7 @@ struct Fixture {
         desktop::UsbPrinterSource source{[this] { return usb; },
                                          [this](const std::string& path) { return !unplugged.count(path); }};
         return std::make_unique<CQ700TCUtilityDlg>(
-            CQ700TCUtilityDlg::Services{store, platform, prompts, source, firmware});
+            CQ700TCUtilityDlg::Services{store, platform, prompts, source, firmware, &timer});
     }
 
     /// The seven stored values as "type|port|baud|data|parity|stop|flow".
@@ -258,6 +262,8 @@ private slots:
             auto w = f.Open();
             w->show();
             Find<QLineEdit>(*w, "addressEdit")->setText("127.0.0.1");
+            QObject::connect(&w->memorySwitchJob(), &ui::MemorySwitchJob::managerOpened,
+                             [](ui::CDlgVMSM* manager) { manager->reject(); });
             Click(*w, "vmsmButton");
             QVERIFY(w->printerContext().link.OpenPort());
             if (escape)

@@ -74,5 +74,6 @@ void RenderProgress(Renderer& renderer, Rig& rig);
 void RenderFirmware(Renderer& renderer, Rig& rig);
 void RenderHandheld(Renderer& renderer, Rig& rig);
 void RenderNv(Renderer& renderer, Rig& rig);
+void RenderMemorySwitch(Renderer& renderer, Rig& rig);
 
 }  // namespace pelmora::screenshots

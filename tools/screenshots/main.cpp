@@ -116,6 +116,7 @@ int main(int argc, char** argv) {
     RenderFirmware(renderer, rig);
     RenderHandheld(renderer, rig);  // built-in English texts: before a language is loaded
     RenderNv(renderer, rig);
+    RenderMemorySwitch(renderer, rig);
 
     if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {qmDir}).isEmpty()) {
         std::fprintf(stderr, "no German translation in %s\n", qPrintable(qmDir));

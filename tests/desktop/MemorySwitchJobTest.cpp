@@ -1,0 +1,151 @@
+// End to end in one process: the main window's "Virtual Memory Switch
+// Manager" against the virtual printer on virtual time.
+#include <fstream>
+#include <sstream>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "context/JobRunner.h"
+#include "desktop/CQ700TCUtilityDlg.h"
+#include "support/PrinterRig.h"
+#include "ui/CDlgVMSM.h"
+#include "ui/MemorySwitchJob.h"
+#include "ui/PhaseTimer.h"
+#include "ui/support/ScriptedPrompts.h"
+#include "vmsm/CCommonVmsm.h"
+#include "vmsm/VmsmJobRunner.h"
+
+using namespace pelmora;
+using desktop::CQ700TCUtilityDlg;
+
+namespace {
+
+const QString kWritten = "Success to set VMSM configuration! \r\nPlease reset printer power.";
+const QString kNotWritten = "Failed to save VMSM configuration!\r\nPlease check your printer state.";
+
+struct Fixture {
+    test::TempDir dir;
+    context::SettingsStore store{dir / "registry.reg"};
+    sim::PrinterModel printer;
+    sim::VirtualPlatform platform{printer};
+    ui::VirtualPhaseTimer timer{platform.virtualClock()};
+    ui::test::ScriptedPrompts prompts;
+    std::unique_ptr<CQ700TCUtilityDlg> window;
+    int managersOpened = 0;
+
+    Fixture() {
+        store.SetRegDword(context::ProductKey, "uPortType", link::PortTcp);
+        store.SetRegString(context::ProductKey, "uPort", "NET127.0.0.1");
+        const desktop::UsbPrinterSource usb{[] { return std::vector<link::UsbPrinterInfo>{}; },
+                                            [](const std::string&) { return true; }};
+        window = std::make_unique<CQ700TCUtilityDlg>(
+            CQ700TCUtilityDlg::Services{store, platform, prompts, usb, false, &timer});
+    }
+
+    /// Presses the button; `edit` works the manager window once it is up.
+    void Run(const std::function<void(ui::CDlgVMSM&)>& edit) {
+        const auto connection = QObject::connect(&window->memorySwitchJob(), &ui::MemorySwitchJob::managerOpened,
+                                                 [this, edit](ui::CDlgVMSM* manager) {
+                                                     ++managersOpened;
+                                                     edit(*manager);
+                                                 });
+        window->findChild<QPushButton*>("vmsmButton")->click();
+        QObject::disconnect(connection);
+    }
+
+    std::string StoreFile() const {
+        std::ifstream in(store.path());
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    /// What the printer holds now, read by a job of its own.
+    vmsm::PrinterConfig ReadBack() {
+        context::CCommonUtil util(platform);
+        util.PendingSettings = {link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0};
+        util.ApplyPortSettings();
+        vmsm::CCommonVmsm engine(util);
+        struct Quiet final : context::ProgressView {
+            void SetTitle(const std::string&) override {}
+            void SetLabel(const std::string&) override {}
+            void SetPosition(int) override {}
+        } view;
+        vmsm::VmsmJobRunner runner(engine, view, vmsm::VmsmJob::GetStatus);
+        if (context::DriveJob(runner, platform.clock()) != context::JobEnd::Ok) qFatal("read-back failed");
+        return engine.record;
+    }
+};
+
+void PickDensity150(ui::CDlgVMSM& manager) {
+    manager.findChild<QComboBox*>("density")->setCurrentIndex(0);
+    manager.findChild<QPushButton*>("save")->click();
+}
+
+}  // namespace
+
+class MemorySwitchJobTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveWritesThePrinterAndTheStore() {
+        Fixture f;
+        QVERIFY(f.ReadBack().Density != 3);
+        f.Run(PickDensity150);
+        QCOMPARE(f.managersOpened, 1);
+        QCOMPARE(f.prompts.Messages(), QStringList{kWritten});
+        QCOMPARE(f.prompts.shown.front().title, QString("Pelmora"));
+        QVERIFY(!f.window->printerContext().link.IsOpen());
+        QCOMPARE(f.ReadBack().Density, 3u);  // " 150%" is code 3
+        std::uint32_t stored = 0;
+        QVERIFY(f.store.GetRegDword(context::ProductKey, "Density", stored));
+        QCOMPARE(stored, 3u);
+    }
+
+    void failedWriteShowsTheFailureAndKeepsTheStore() {
+        Fixture f;
+        const std::string before = f.StoreFile();
+        f.printer.faults.perCommand["enter"] = sim::Fault::WrongHeader;
+        f.Run(PickDensity150);
+        QCOMPARE(f.prompts.Messages(), QStringList{kNotWritten});
+        QCOMPARE(f.prompts.shown.front().title, QString("Pelmora"));
+        QCOMPARE(f.StoreFile(), before);
+        QVERIFY(!f.window->printerContext().link.IsOpen());
+    }
+
+    void failedReadShowsItsOwnMessageAndOpensNoManager() {
+        Fixture f;
+        f.printer.faults.perCommand["model"] = sim::Fault::WrongHeader;
+        f.Run([](ui::CDlgVMSM&) {});
+        QCOMPARE(f.managersOpened, 0);
+        QCOMPARE(f.prompts.Messages().size(), 1);
+        QVERIFY(f.prompts.Messages().front().startsWith("Printer model is not matched!"));
+        QCOMPARE(f.prompts.shown.front().title, QString("Pelmora"));
+    }
+
+    void cancelledManagerWritesNothing() {
+        Fixture f;
+        const std::string before = f.StoreFile();
+        f.Run([](ui::CDlgVMSM& manager) { manager.findChild<QPushButton*>("cancel")->click(); });
+        QCOMPARE(f.managersOpened, 1);
+        QVERIFY(f.prompts.shown.empty());
+        QVERIFY(!f.window->printerContext().link.IsOpen());
+        for (const std::string& key : f.printer.commandLog()) QVERIFY2(!key.starts_with("write-"), key.c_str());
+        QCOMPARE(f.StoreFile(), before);
+    }
+
+    void defaultRestoresTheFactorySettings() {
+        Fixture f;
+        f.Run(PickDensity150);
+        QCOMPARE(f.ReadBack().Density, 3u);
+        QVERIFY(vmsm::FactoryValues().Density != 3);
+        f.Run([](ui::CDlgVMSM& manager) { manager.findChild<QPushButton*>("default")->click(); });
+        QCOMPARE(f.prompts.Messages(), (QStringList{kWritten, kWritten}));
+        QCOMPARE(f.ReadBack().Density, vmsm::FactoryValues().Density);
+    }
+};
+
+QTEST_MAIN(MemorySwitchJobTest)
+#include "MemorySwitchJobTest.moc"
