@@ -1307,22 +1307,6 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Étape%1-%2&gt; Gestionnaire  VMSM</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>Réglages imprimante 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>Réglages imprimante 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>Interface de l&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>Pages de réglages</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Saisissez au plus %1 caractères, Latin-1 uniquement.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Réglages imprimante 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Réglages imprimante 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Interface de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Pages de réglages</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1736,14 +1749,6 @@ d’énergie &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>Utilitaire de gestion NV</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter a positive integer.</source>
         <translation>Entrez un entier positif.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilitaire de gestion NV</translation>
     </message>
 </context>
 </TS>

@@ -1307,22 +1307,6 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Schritt%1-%2&gt; VMSM  Verwaltung</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>Druckereinstellung 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>Druckereinstellung 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>Druckerschnittstelle</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>Einstellungsseiten</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Geben Sie höchstens %1 Zeichen ein, nur Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Druckereinstellung 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Druckereinstellung 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Druckerschnittstelle</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Einstellungsseiten</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1736,14 +1749,6 @@ Stromsparen &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>NV-Verwaltungsprogramm</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter a positive integer.</source>
         <translation>Geben Sie eine positive ganze Zahl ein.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV-Verwaltungsprogramm</translation>
     </message>
 </context>
 </TS>

@@ -1315,26 +1315,6 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>Prev</source>
         <translation>Előző</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>Nyomtató beállítás 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>Nyomtató beállítás 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>Nyomtató csatoló</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>Beállítási lapok</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Alapértékek</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1371,6 +1351,35 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Legfeljebb %1 karaktert írjon be, csak Latin-1 karaktereket.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Nyomtató beállítás 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Nyomtató beállítás 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Nyomtató csatoló</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Beállítási lapok</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Alapértékek</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Mégse</translation>
     </message>
@@ -1740,14 +1749,6 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>NV-kezelő segédprogram</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1763,6 +1764,17 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>Enter a positive integer.</source>
         <translation>Adjon meg egy pozitív egész számot.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV-kezelő segédprogram</translation>
     </message>
 </context>
 </TS>

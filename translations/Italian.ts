@@ -1307,22 +1307,6 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Passo%1-%2&gt; Gestione  VMSM</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>Impostazioni stampante 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>Impostazioni stampante 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>Interfaccia stampante</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>Pagine delle impostazioni</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Immettere al massimo %1 caratteri, solo Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Impostazioni stampante 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Impostazioni stampante 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Interfaccia stampante</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Pagine delle impostazioni</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -1736,14 +1749,6 @@ automatico &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>Utilità di gestione NV</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter a positive integer.</source>
         <translation>Immettere un numero intero positivo.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilità di gestione NV</translation>
     </message>
 </context>
 </TS>

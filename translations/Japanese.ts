@@ -1307,22 +1307,6 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;ステップ%1-%2&gt; VMSM  マネージャ</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>プリンター設定 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>プリンター設定 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>プリンターインターフェイス</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>設定ページ</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>%1 文字以内で入力してください（Latin-1 のみ）。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>プリンター設定 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>プリンター設定 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>プリンターインターフェイス</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>設定ページ</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定値</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -1736,14 +1749,6 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>NV 管理ユーティリティ</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter a positive integer.</source>
         <translation>正の整数を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理ユーティリティ</translation>
     </message>
 </context>
 </TS>

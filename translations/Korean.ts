@@ -1307,22 +1307,6 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;단계%1-%2&gt; VMSM  관리자</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>프린터 설정 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>프린터 설정 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>프린터 인터페이스</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>설정 페이지</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>최대 %1자를 입력하십시오(Latin-1만 해당).</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>프린터 설정 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>프린터 설정 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>프린터 인터페이스</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>설정 페이지</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
@@ -1736,14 +1749,6 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>NV 관리 유틸리티</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter a positive integer.</source>
         <translation>양의 정수를 입력하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 관리 유틸리티</translation>
     </message>
 </context>
 </TS>

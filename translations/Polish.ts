@@ -1307,22 +1307,6 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Krok%1-%2&gt; Menedżer  VMSM</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>Ustawienia drukarki 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>Ustawienia drukarki 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>Interfejs drukarki</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>Strony ustawień</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Wpisz najwyżej %1 znaków, tylko Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Ustawienia drukarki 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Ustawienia drukarki 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Interfejs drukarki</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Strony ustawień</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
@@ -1736,14 +1749,6 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>Narzędzie do zarządzania NV</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter a positive integer.</source>
         <translation>Wprowadź dodatnią liczbę całkowitą.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Narzędzie do zarządzania NV</translation>
     </message>
 </context>
 </TS>

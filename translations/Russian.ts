@@ -1307,22 +1307,6 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Шаг%1-%2&gt; Диспетчер  VMSM</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>Настройки принтера 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>Настройки принтера 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>Интерфейс принтера</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>Страницы настроек</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Введите не более %1 символов, только Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Настройки принтера 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Настройки принтера 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Интерфейс принтера</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Страницы настроек</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -1736,14 +1749,6 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>Служебная программа управления NV</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter a positive integer.</source>
         <translation>Введите положительное целое число.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Служебная программа управления NV</translation>
     </message>
 </context>
 </TS>

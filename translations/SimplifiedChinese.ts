@@ -1307,22 +1307,6 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;步骤%1-%2&gt; VMSM  管理器</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>打印机设置 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>打印机设置 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>打印机接口</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>设置页</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>最多输入 %1 个字符，仅限 Latin-1。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>打印机设置 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>打印机设置 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>打印机接口</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>设置页</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认值</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -1736,14 +1749,6 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>NV 管理工具</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter a positive integer.</source>
         <translation>请输入正整数。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理工具</translation>
     </message>
 </context>
 </TS>

@@ -1307,22 +1307,6 @@ automático &lt;10~255 s&gt;</translation>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Paso%1-%2&gt; Administrador  VMSM</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>Ajustes de impresora 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>Ajustes de impresora 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>Interfaz de la impresora</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>Páginas de ajustes</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ automático &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>Escriba como máximo %1 caracteres, solo Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>Ajustes de impresora 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>Ajustes de impresora 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>Interfaz de la impresora</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Páginas de ajustes</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -1736,14 +1749,6 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>Utilidad de administración NV</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ automático &lt;10~255 s&gt;</translation>
     <message>
         <source>Enter a positive integer.</source>
         <translation>Introduzca un número entero positivo.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>Utilidad de administración NV</translation>
     </message>
 </context>
 </TS>

@@ -1307,22 +1307,6 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;步驟%1-%2&gt; VMSM  管理員</translation>
-    <name>pelmora::ui::CDlgVMSM</name>
-    <message>
-        <source>Printer Setting 1</source>
-        <translation>印表機設定 1</translation>
-    </message>
-    <message>
-        <source>Printer Setting 2</source>
-        <translation>印表機設定 2</translation>
-    </message>
-    <message>
-        <source>Printer interface</source>
-        <translation>印表機介面</translation>
-    </message>
-    <message>
-        <source>Settings pages</source>
-        <translation>設定頁</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1367,6 +1351,35 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
         <translation>最多輸入 %1 個字元，僅限 Latin-1。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::CDlgVMSM</name>
+    <message>
+        <source>Printer Setting 1</source>
+        <translation>印表機設定 1</translation>
+    </message>
+    <message>
+        <source>Printer Setting 2</source>
+        <translation>印表機設定 2</translation>
+    </message>
+    <message>
+        <source>Printer interface</source>
+        <translation>印表機介面</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>設定頁</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設值</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -1736,14 +1749,6 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::NvManagerLaunch</name>
-    <message>
-        <source>Pelmora</source>
-        <translation>Pelmora</translation>
-    </message>
-    <message>
-        <source>NV Manager Utility</source>
-        <translation>NV 管理公用程式</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
@@ -1759,6 +1764,17 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Enter a positive integer.</source>
         <translation>請輸入正整數。</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::ui::NvManagerLaunch</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>NV Manager Utility</source>
+        <translation>NV 管理公用程式</translation>
     </message>
 </context>
 </TS>

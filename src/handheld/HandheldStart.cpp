@@ -9,6 +9,7 @@
 #include "context/SettingsStore.h"
 #include "handheld/CConnectionDlg.h"
 #include "handheld/FormFactor.h"
+#include "handheld/HandheldTools.h"
 #include "link/RealPlatform.h"
 #include "ui/AppIcon.h"
 #include "ui/Prompts.h"
@@ -25,7 +26,12 @@ int RunPelmoraCe(QApplication&) {
     link::RealPlatform platform([&store](const std::string& name) { return context::ResolvePortName(store, name); },
                                 traced ? static_cast<link::TraceSink&>(loud) : quiet);
 
-    CConnectionDlg window({.store = store, .platform = platform, .prompts = ui::SystemPrompts()});
+    ui::Prompts& prompts = ui::SystemPrompts();
+    CConnectionDlg window({.store = store,
+                           .platform = platform,
+                           .prompts = prompts,
+                           .editSentinels = HandheldSentinelWindow(prompts),
+                           .launchNv = HandheldNvManager(store, prompts)});
     PlaceOnScreen(window);
     window.exec();
     return 0;

@@ -16,6 +16,7 @@
 
 #include "handheld/CConnectionDlg.h"
 #include "handheld/CWizardStepDlg.h"
+#include "handheld/HandheldTools.h"
 #include "sim/ConfigHandler.h"
 #include "sim/VirtualPlatform.h"
 #include "support/PrinterRig.h"
@@ -50,6 +51,7 @@ struct HandheldRig {
     std::function<bool(std::uint32_t&, std::array<std::string, 6>&)> sentinelWindow;
     int sentinelOpened = 0;
     std::vector<link::CommSettings> nvLaunches;  ///< the printer context's settings at each NV launch
+    bool realNvManager = false;                  ///< the shared NV launch and window instead of the script
 
     void StoreTcp() {
         store.SetRegDword(context::ProductKey, "uPortType", 2);
@@ -68,6 +70,7 @@ struct HandheldRig {
             QCOMPARE(util.link.portType, util.PendingSettings.portType);
             QCOMPARE(util.link.OpenPort(), 1);  // as the NV job would
         };
+        if (realNvManager) services.launchNv = HandheldNvManager(store, prompts, &timer);
         services.driveSteps = [this](CWizardStepDlg& step) {
             shown.push_back(static_cast<int>(step.step()));
             if (steps.empty()) return;

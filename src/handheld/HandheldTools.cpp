@@ -1,0 +1,20 @@
+#include "handheld/HandheldTools.h"
+
+#include "ui/CDlg_MsrAdvance.h"
+#include "ui/NvManagerLaunch.h"
+
+namespace pelmora::handheld {
+
+SentinelEditor HandheldSentinelWindow(ui::Prompts& prompts) {
+    return [&prompts](QWidget* parent, std::uint32_t& mode, std::array<std::string, 6>& texts) {
+        return ui::EditSentinels(parent, ui::SentinelLayout::Handheld, prompts, mode, texts);
+    };
+}
+
+NvLauncher HandheldNvManager(context::SettingsStore& store, ui::Prompts& prompts, ui::PhaseTimer* timer) {
+    return [&store, &prompts, timer](QWidget* parent, context::CCommonUtil& util) {
+        ui::LaunchNvManager(parent, ui::NvLayout::Handheld, util, store, prompts, timer);
+    };
+}
+
+}  // namespace pelmora::handheld

@@ -1,0 +1,61 @@
+// The shared windows the connection screen opens, in their handheld layout,
+// against the virtual printer.
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "handheld/HandheldRig.h"
+#include "nv/NvBlocks.h"
+#include "ui/support/WhenShown.h"
+
+using namespace pelmora;
+using namespace pelmora::handheld;
+using namespace pelmora::handheld::test;
+
+class HandheldToolsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nvManagerOpensCompactOnThePrintersCodesAndClosesTheLink() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        for (const char* code : {"10", "11"}) rig.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xAA}}, code[0], code[1]));
+        rig.printer.EndSession();
+        rig.realNvManager = true;
+        auto w = rig.Open();
+        QStringList listed;
+        QString title;
+        ui::test::WhenShown manager("nvManager", [&](QWidget* window) {
+            title = window->windowTitle();
+            auto* codes = Find<QListWidget>(*window, "addressList");
+            for (int i = 0; i < codes->count(); ++i) listed << codes->item(i)->text();
+            Click(*window, "exit");
+        });
+        Click(*w, "nvButton");
+        QCOMPARE(manager.shown, 1);
+        QCOMPARE(listed, QStringList({"10", "11"}));
+        QVERIFY(!w->printerContext().link.IsOpen());
+        QVERIFY(rig.prompts.shown.empty());
+    }
+
+    void sentinelWindowIsTheHandheldLayoutAndHandsBackOnOk() {
+        ui::test::ScriptedPrompts prompts;
+        std::uint32_t mode = 0;
+        std::array<std::string, 6> texts{};
+        QString title;
+        ui::test::WhenShown window("msrAdvance", [&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            Find<QRadioButton>(*dialog, "modeStatic")->click();
+            Type(*dialog, "start1", "%");
+            Type(*dialog, "end1", "?");
+            Click(*dialog, "ok");
+        });
+        QVERIFY(HandheldSentinelWindow(prompts)(nullptr, mode, texts));
+        QCOMPARE(title, QString("MSR Sentinel Settings"));
+        QCOMPARE(mode, 1u);
+        QCOMPARE(texts[0], std::string("%"));
+        QCOMPARE(texts[3], std::string("?"));
+    }
+};
+
+QTEST_MAIN(HandheldToolsTest)
+#include "HandheldToolsTest.moc"
