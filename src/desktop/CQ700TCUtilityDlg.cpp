@@ -25,6 +25,7 @@
 #include "ui/NvManagerLaunch.h"
 #include "ui/MemorySwitchJob.h"
 #include "ui/Prompts.h"
+#include "ui/QuietButton.h"
 
 namespace pelmora::desktop {
 
@@ -126,12 +127,7 @@ void CQ700TCUtilityDlg::BuildControls() {
     addRow(6, tr("Flow Control :"), flow_);
     grid->setColumnStretch(1, 1);
 
-    const auto makeButton = [this](const QString& text, const char* name) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
-        return button;
-    };
+    const auto makeButton = [this](const QString& text, const char* name) { return ui::QuietButton(text, name, this); };
     auto* vmsm = makeButton(tr("Virtual Memory Switch Manager"), "vmsmButton");
     auto* nv = makeButton(tr("NV Image Manager"), "nvButton");
     firmware_ = makeButton(tr("Firmware Manager"), "firmwareButton");

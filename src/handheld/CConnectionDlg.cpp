@@ -15,6 +15,7 @@
 #include "ui/CoreTexts.h"
 #include "ui/JobWindowHost.h"
 #include "ui/Prompts.h"
+#include "ui/QuietButton.h"
 #include "vmsm/ConfigLists.h"
 
 namespace pelmora::handheld {
@@ -76,12 +77,7 @@ void CConnectionDlg::BuildControls() {
     grid->addWidget(tcpPort_, 2, 1);  // shares the baud-rate list's place
     grid->setColumnStretch(1, 1);
 
-    const auto makeButton = [this](const QString& text, const char* name) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
-        return button;
-    };
+    const auto makeButton = [this](const QString& text, const char* name) { return ui::QuietButton(text, name, this); };
     auto* vmsm = makeButton(tr("Virtual Memory Switch Manager"), "vmsmButton");
     auto* nv = makeButton(tr("NV Manager"), "nvButton");
     auto* exit = makeButton(tr("Exit"), "exitButton");

@@ -11,6 +11,7 @@
 #include "handheld/FormFactor.h"
 #include "ui/Accessibility.h"
 #include "ui/Prompts.h"
+#include "ui/QuietButton.h"
 
 namespace pelmora::handheld {
 
@@ -22,9 +23,7 @@ CWizardStepDlg::CWizardStepDlg(WizardStep step, WizardContext& context, QWidget*
 
 void CWizardStepDlg::Finish(QLayout* body) {
     const auto addButton = [this](QBoxLayout* row, const QString& text, const char* name, End end) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
+        auto* button = ui::QuietButton(text, name, this);
         connect(button, &QPushButton::clicked, this, [this, end] { Leave(end); });
         row->addWidget(button);
         return button;
@@ -34,9 +33,7 @@ void CWizardStepDlg::Finish(QLayout* body) {
     else addButton(buttons, tr("Prev"), "prevButton", End::Prev);
     if (step_ == WizardStep::Five) addButton(buttons, tr("Save"), "saveButton", End::Save)->setDefault(true);
     else addButton(buttons, tr("Next"), "nextButton", End::Next)->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
+    auto* cancel = ui::QuietButton(tr("Cancel"), "cancelButton", this);
     connect(cancel, &QPushButton::clicked, this, &CWizardStepDlg::reject);
     buttons->addWidget(cancel);
 

@@ -28,6 +28,7 @@
 #include "ui/CoreTexts.h"
 #include "ui/NvPreview.h"
 #include "ui/Prompts.h"
+#include "ui/QuietButton.h"
 
 namespace pelmora::ui {
 
@@ -96,13 +97,7 @@ CNVDlg::CNVDlg(NvLayout layout, nv::CCommonNv& nv, nv::NvManager& manager, Promp
 
 CNVDlg::~CNVDlg() { SaveOnce(); }
 
-QPushButton* CNVDlg::Button(const QString& text, const char* name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(QLatin1String(name));
-    // Enter must not run a printer job or close the window by accident.
-    button->setAutoDefault(false);
-    return button;
-}
+QPushButton* CNVDlg::Button(const QString& text, const char* name) { return QuietButton(text, name); }
 
 CNVDlg::Buttons CNVDlg::MakeButtons(const QString& autoAddressingText) {
     Buttons b{Button(tr("Add Image"), "addImage"), Button(tr("Remove"), "removeImage"), Button(tr("Reset"), "reset"),
