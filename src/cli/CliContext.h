@@ -46,7 +46,8 @@ struct ConnectionOptions {
 };
 
 /// What every command needs: the store, the platform, the connection settings
-/// and the two output streams. Built once per run by main().
+/// and the two output streams. Built once per run by RunPelmora, and once more
+/// for each printer when there are several.
 class CliContext {
 public:
     CliContext(std::ostream& out, std::ostream& err);

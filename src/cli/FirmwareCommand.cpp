@@ -75,6 +75,8 @@ void CheckFirmwareFile(const std::string& path, bool force) {
 std::string FirmwareFileProblem(const std::string& path) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
+    // The printer would not restart, and the wait would end at once with nothing updated.
+    if (!error && size == 0) return "the file is empty: there is no firmware to send";
     if (!error && size <= firmware::kMaxFirmwareBytes && ::access(path.c_str(), R_OK | W_OK) == 0) return {};
     return OpenProblem(path);
 }

@@ -18,7 +18,8 @@ int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool
 /// Throws UsageError for a file `firmware` would not send: no .fls name
 /// (unless `force`), not a regular file.
 void CheckFirmwareFile(const std::string& path, bool force);
-/// Why the firmware file cannot be opened for sending, "" when it can.
+/// Why the firmware file cannot be sent in an update ("" when it can): it
+/// cannot be opened for reading and updating, is too large, or is empty.
 std::string FirmwareFileProblem(const std::string& path);
 /// `firmware [--force] FILE` after CheckFirmwareFile.
 int SendFirmware(CliContext& ctx, const std::string& path);
