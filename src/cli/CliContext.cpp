@@ -4,8 +4,8 @@
 #include <atomic>
 #include <cctype>
 #include <csignal>
-#include <mutex>
 #include <cstdlib>
+#include <mutex>
 #include <ostream>
 #include <unistd.h>
 
