@@ -5,6 +5,7 @@
 #include <cctype>
 #include <csignal>
 #include <cstdlib>
+#include <mutex>
 #include <ostream>
 #include <unistd.h>
 
@@ -20,6 +21,10 @@ namespace {
 
 std::atomic<bool> g_interrupted{false};
 void OnInterrupt(int) { g_interrupted = true; }
+
+std::mutex g_interruptMutex;
+int g_interruptScopes = 0;
+struct sigaction g_previousInterrupt {};
 
 link::CommSettings FromTcpOption(const std::string& text) {
     link::CommSettings s;
@@ -48,7 +53,6 @@ link::CommSettings FromTcpOption(const std::string& text) {
 link::CommSettings FromSerialOption(const ConnectionOptions& o, const std::string& port, std::int32_t type) {
     link::CommSettings s;
     s.portType = type;
-    if (port.empty()) throw UsageError{"the port name is empty"};
     s.port = port;
     if (!link::IsListedBaudRate(o.baud))
         throw UsageError{"--baud must be one of " + JoinNumbers(link::kBaudRates, ", ")};
@@ -70,6 +74,11 @@ link::CommSettings FromSerialOption(const ConnectionOptions& o, const std::strin
 }  // namespace
 
 CliContext::CliContext(std::ostream& o, std::ostream& e) : out(o), err(e) {}
+
+CliContext::CliContext(CliContext& parent, std::ostream& o, std::ostream& e)
+    : connection(parent.connection), trace(parent.trace), out(o), err(e),
+      store_(std::make_unique<context::SettingsStore>(parent.store().path())),
+      platformOverride_(&parent.platform()) {}
 CliContext::~CliContext() = default;
 
 context::SettingsStore& CliContext::store() {
@@ -96,17 +105,20 @@ link::Platform& CliContext::BasePlatform() {
 }
 
 link::CommSettings CliContext::Settings() {
-    const auto& o = connection;
-    const int given = !o.tcp.empty() + !o.serial.empty() + !o.bluetooth.empty() + !o.usb.empty();
-    if (given > 1) throw UsageError{"give at most one of --tcp, --serial, --bluetooth, --usb"};
-    if (!o.tcp.empty()) return FromTcpOption(o.tcp);
-    if (!o.serial.empty()) return FromSerialOption(o, o.serial, link::PortSerial);
-    if (!o.bluetooth.empty()) return FromSerialOption(o, o.bluetooth, link::PortBluetooth);
-    if (!o.usb.empty()) {
-        link::CommSettings s;
-        s.portType = link::PortUsb;
-        s.port = o.usb;
-        return s;
+    if (const auto& printer = connection.printer) {
+        if (printer->value.empty()) throw UsageError{"the port name is empty"};
+        switch (printer->kind) {
+        case PrinterAddress::Kind::Tcp: return FromTcpOption(printer->value);
+        case PrinterAddress::Kind::Serial: return FromSerialOption(connection, printer->value, link::PortSerial);
+        case PrinterAddress::Kind::Bluetooth:
+            return FromSerialOption(connection, printer->value, link::PortBluetooth);
+        case PrinterAddress::Kind::Usb: {
+            link::CommSettings s;
+            s.portType = link::PortUsb;
+            s.port = printer->value;
+            return s;
+        }
+        }
     }
     // Falling back to COM1 would write to a port the operator never chose.
     if (const std::string problem = store().ReadProblem(); !problem.empty())
@@ -123,20 +135,33 @@ std::unique_ptr<context::CCommonUtil> CliContext::MakePrinterContext() {
 }
 
 context::ProgressView& CliContext::progress() {
-    if (!progress_) progress_ = std::make_unique<TerminalProgress>(err, ::isatty(STDERR_FILENO) == 1);
+    if (!progress_)
+        progress_ = std::make_unique<TerminalProgress>(err, !oneOfSeveral && ::isatty(STDERR_FILENO) == 1);
     return *progress_;
 }
 
 context::JobEnd CliContext::Drive(context::JobRunner& runner) {
-    g_interrupted = false;
-    struct sigaction action {}, previous {};
-    action.sa_handler = OnInterrupt;
-    ::sigaction(SIGINT, &action, &previous);
+    const InterruptScope interruptible;
     const auto end = context::DriveJob(runner, platform().clock(), [] { return g_interrupted.load(); });
-    ::sigaction(SIGINT, &previous, nullptr);
     EndProgress();
     return end;
 }
+
+InterruptScope::InterruptScope() {
+    const std::lock_guard<std::mutex> lock(g_interruptMutex);
+    if (g_interruptScopes++ > 0) return;
+    g_interrupted = false;
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    ::sigaction(SIGINT, &action, &g_previousInterrupt);
+}
+
+InterruptScope::~InterruptScope() {
+    const std::lock_guard<std::mutex> lock(g_interruptMutex);
+    if (--g_interruptScopes == 0) ::sigaction(SIGINT, &g_previousInterrupt, nullptr);
+}
+
+bool Interrupted() { return g_interrupted; }
 
 void CliContext::EndProgress() {
     if (auto* bar = dynamic_cast<TerminalProgress*>(progress_.get())) bar->Finish();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/PrinterList.h"
 #include "context/CCommonUtil.h"
 #include "context/JobRunner.h"
 #include "context/SettingsStore.h"
@@ -37,7 +38,7 @@ struct UsageError {
 
 /// Connection options of one run; they replace the stored settings for this run only.
 struct ConnectionOptions {
-    std::string tcp, serial, bluetooth, usb;
+    std::optional<PrinterAddress> printer;  ///< none: the stored settings
     int baud = 115200;
     std::string parity = "none";
     int stopBits = 1;
@@ -45,15 +46,24 @@ struct ConnectionOptions {
 };
 
 /// What every command needs: the store, the platform, the connection settings
-/// and the two output streams. Built once per run by main().
+/// and the two output streams. Built once per run by RunPelmora, and once more
+/// for each printer when there are several.
 class CliContext {
 public:
     CliContext(std::ostream& out, std::ostream& err);
+    /// For one printer of several, or one stage of a longer job: the parent's
+    /// platform, line settings and trace, a store of its own on the same file
+    /// (so each keeps its own write failure), and these output streams.
+    /// Call it on the parent's thread; the child may then run on another.
+    CliContext(CliContext& parent, std::ostream& out, std::ostream& err);
     ~CliContext();
 
     ConnectionOptions connection;
     bool trace = false;
     std::string transcript;  ///< --transcript FILE; empty for none
+    /// One of several printers run at once: the settings record is not stored
+    /// (the store holds one printer's) and no progress line is drawn.
+    bool oneOfSeveral = false;
     std::ostream& out;
     std::ostream& err;
 
@@ -94,6 +104,19 @@ private:
     std::unique_ptr<link::Platform> recorded_;
 };
 
+/// Ctrl-C cancels the jobs between their phases while at least one scope is
+/// alive (scopes nest and may live on several threads); otherwise it ends the
+/// program as usual.
+class InterruptScope {
+public:
+    InterruptScope();
+    ~InterruptScope();
+    InterruptScope(const InterruptScope&) = delete;
+    InterruptScope& operator=(const InterruptScope&) = delete;
+};
+/// Ctrl-C was pressed since the outermost scope began.
+bool Interrupted();
+
 /// "2400, 4800, ..." with the given separator.
 std::string JoinNumbers(std::span<const std::uint32_t> numbers, const char* separator);
 /// Option check for a value whose emptiness would read as "not given":
@@ -103,13 +126,14 @@ std::string RefuseEmpty(const std::string& value);
 /// Prints a failure text the way the windows show it: "\r\n" becomes a newline.
 void PrintMessage(std::ostream& stream, const std::string& text);
 
-// Each command registers itself on the app; the handler returns an exit status.
-using CommandResult = std::function<int()>;
-void AddIdentifyCommand(CLI::App& app, CliContext& context, CommandResult& run);
-void AddFirmwareCommand(CLI::App& app, CliContext& context, CommandResult& run);
-void AddPortsCommand(CLI::App& app, CliContext& context, CommandResult& run);
-void AddConfigCommand(CLI::App& app, CliContext& context, CommandResult& run);
-void AddNvCommand(CLI::App& app, CliContext& context, CommandResult& run);
+// Each command registers itself on the app; the handler runs against the
+// context it is given (one per printer) and returns an exit status.
+using CommandResult = std::function<int(CliContext&)>;
+void AddIdentifyCommand(CLI::App& app, CommandResult& run);
+void AddFirmwareCommand(CLI::App& app, CommandResult& run);
+void AddPortsCommand(CLI::App& app, CommandResult& run);
+void AddConfigCommand(CLI::App& app, CommandResult& run);
+void AddNvCommand(CLI::App& app, CommandResult& run);
 
 /// The whole program; main() calls it. Separate so that tests can run it in-process.
 int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err,

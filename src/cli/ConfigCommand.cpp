@@ -8,6 +8,7 @@
 #include "cli/ConfigEdits.h"
 #include "cli/ConfigOutput.h"
 #include "cli/InputFile.h"
+#include "cli/PrinterActions.h"
 #include "context/CCommonUtil.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/ConfigFields.h"
@@ -35,6 +36,7 @@ vmsm::JobReport RunJob(CliContext& ctx, vmsm::CCommonVmsm& engine,
     const link::CommSettings settings = ctx.Settings();
     vmsm::ConfigJob job{ctx.store(), ctx.progress(), [&ctx](context::JobRunner& r) { return ctx.Drive(r); },
                         std::move(edit)};
+    job.storeRecord = !ctx.oneOfSeveral;
     return vmsm::RunConfigJob(engine, settings, job);
 }
 
@@ -195,23 +197,34 @@ void AddChangeOptions(CLI::App& command, SetOptions& options) {
 
 }  // namespace
 
-void AddConfigCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
+int ReadSettings(CliContext& ctx, bool json) { return Get(ctx, json); }
+
+int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool verify) {
+    SetOptions options;
+    options.file = file;
+    options.force = force;
+    options.verify = verify;
+    return Set(ctx, options);
+}
+
+void AddConfigCommand(CLI::App& app, CommandResult& run) {
     auto* config = app.add_subcommand("config", "Read or change the printer's settings (memory switches)");
     config->require_subcommand(0, 1);  // none: RunPelmora names the choices
 
     auto* get = config->add_subcommand("get", "Read every setting from the printer");
     auto json = std::make_shared<bool>(false);
     get->add_flag("--json", *json, "Print one JSON object under the record's field names");
-    get->callback([&ctx, &run, json] { run = [&ctx, json] { return Get(ctx, *json); }; });
+    get->callback([&run, json] { run = [json](CliContext& ctx) { return Get(ctx, *json); }; });
 
     auto* set = config->add_subcommand(
-        "set", "Read the settings, change the named fields, write them back and store them");
+        "set", "Read the settings, change the named fields, write them back and store them\n"
+               "(with several printers nothing is stored: the store holds one printer's settings)");
     auto setOptions = std::make_shared<SetOptions>();
     AddChangeOptions(*set, *setOptions);
     set->add_flag("--dry-run", setOptions->dryRun, "Print what would change, as `config diff` does; write nothing");
     set->add_flag("--verify", setOptions->verify,
                   "After writing, read the printer again; a field it did not keep is named (exit 1)");
-    set->callback([&ctx, &run, setOptions] { run = [&ctx, setOptions] { return Set(ctx, *setOptions); }; });
+    set->callback([&run, setOptions] { run = [setOptions](CliContext& ctx) { return Set(ctx, *setOptions); }; });
 
     auto* diff = config->add_subcommand(
         "diff", "Print what `config set` with the same changes would change; write nothing");
@@ -220,10 +233,12 @@ void AddConfigCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
     diff->footer(FieldsHelp() +
                  "\nExit status 0 when nothing would change, 3 when something would (diff writes nothing,\n"
                  "so 3 never means \"written but not stored\" here).");
-    diff->callback([&ctx, &run, diffOptions] { run = [&ctx, diffOptions] { return Diff(ctx, *diffOptions); }; });
+    diff->callback([&run, diffOptions] { run = [diffOptions](CliContext& ctx) { return Diff(ctx, *diffOptions); }; });
 
-    auto* reset = config->add_subcommand("default", "Restore the factory settings (MPT-Q700VII only)");
-    reset->callback([&ctx, &run] { run = [&ctx] { return Default(ctx); }; });
+    auto* reset = config->add_subcommand(
+        "default", "Restore the factory settings (MPT-Q700VII only) and store them\n"
+                   "(with several printers nothing is stored: the store holds one printer's settings)");
+    reset->callback([&run] { run = [](CliContext& ctx) { return Default(ctx); }; });
 }
 
 }  // namespace pelmora::cli

@@ -7,6 +7,8 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/KeepSettingsUpdate.h"
+#include "cli/PrinterActions.h"
 #include "firmware/FirmwareDownload.h"
 #include "link/CDev.h"
 
@@ -45,7 +47,22 @@ std::string OpenProblem(const std::string& path) {
     return "cannot be read";
 }
 
-int Download(CliContext& ctx, const std::string& path, bool force) {
+struct FirmwareOptions {
+    std::string path;
+    bool force = false;
+    bool keepSettings = false;
+    int waitSeconds = 120;
+};
+
+int Download(CliContext& ctx, const FirmwareOptions& o) {
+    CheckFirmwareFile(o.path, o.force);
+    if (o.keepSettings) return UpdateKeepingSettings(ctx, {o.path, o.force, o.waitSeconds});
+    return SendFirmware(ctx, o.path);
+}
+
+}  // namespace
+
+void CheckFirmwareFile(const std::string& path, bool force) {
     if (!force && !HasFirmwareExtension(path))
         throw UsageError{"'" + path + "' is not a firmware file (*.fls); use --force to send it anyway"};
     std::error_code error;
@@ -53,6 +70,19 @@ int Download(CliContext& ctx, const std::string& path, bool force) {
     // Opening a FIFO would wait for a writer; a device has no size to send.
     if (!error && type != std::filesystem::file_type::regular)
         throw UsageError{"'" + path + "' is not a regular file"};
+}
+
+std::string FirmwareFileProblem(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    // The printer would not restart, and the wait would end at once with nothing updated.
+    if (!error && size == 0) return "the file is empty: there is no firmware to send";
+    if (!error && size <= firmware::kMaxFirmwareBytes && ::access(path.c_str(), R_OK | W_OK) == 0) return {};
+    return OpenProblem(path);
+}
+
+int SendFirmware(CliContext& ctx, const std::string& path) {
+    std::error_code error;
     link::CDev link(ctx.platform());  // the download has a link of its own
     link.Configure(ctx.Settings());
 
@@ -77,15 +107,23 @@ int Download(CliContext& ctx, const std::string& path, bool force) {
     return ExitFailed;
 }
 
-}  // namespace
-
-void AddFirmwareCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
+void AddFirmwareCommand(CLI::App& app, CommandResult& run) {
     auto* cmd = app.add_subcommand("firmware", "Send a firmware file (*.fls) to the printer");
-    auto path = std::make_shared<std::string>();
-    auto force = std::make_shared<bool>(false);
-    cmd->add_option("FILE", *path, "The firmware file")->required();
-    cmd->add_flag("--force", *force, "Send a file whose name does not end in .fls");
-    cmd->callback([&ctx, &run, path, force] { run = [&ctx, path, force] { return Download(ctx, *path, *force); }; });
+    auto o = std::make_shared<FirmwareOptions>();
+    cmd->add_option("FILE", o->path, "The firmware file")->required();
+    cmd->add_flag("--force", o->force,
+                  "Send a file whose name does not end in .fls; with --keep-settings, also write the saved "
+                  "settings back when the printer comes back as another model");
+    auto* keep = cmd->add_flag(
+        "--keep-settings", o->keepSettings,
+        "Read the printer's settings first and save them beside the settings store, send the firmware, wait for "
+        "the printer to answer again, write the settings back (checked against the new firmware) and print the "
+        "old and new version");
+    cmd->add_option("--wait", o->waitSeconds, "With --keep-settings: seconds to wait for the printer to answer after the firmware")
+        ->check(CLI::Range(1, 3600))
+        ->capture_default_str()
+        ->needs(keep);
+    cmd->callback([&run, o] { run = [o](CliContext& ctx) { return Download(ctx, *o); }; });
 }
 
 }  // namespace pelmora::cli

@@ -4,14 +4,13 @@
 
 #include "cli/CliContext.h"
 #include "cli/Latin1.h"
+#include "cli/PrinterActions.h"
 #include "context/FailureCause.h"
 #include "context/ResultCode.h"
 
 namespace pelmora::cli {
 
-namespace {
-
-int Identify(CliContext& ctx, bool json) {
+int IdentifyPrinter(CliContext& ctx, bool json) {
     auto util = ctx.MakePrinterContext();
     if (!util->link.OpenPort()) {
         PrintMessage(ctx.err, "Port open error!");
@@ -45,13 +44,11 @@ int Identify(CliContext& ctx, bool json) {
     return ExitOk;
 }
 
-}  // namespace
-
-void AddIdentifyCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
+void AddIdentifyCommand(CLI::App& app, CommandResult& run) {
     auto* cmd = app.add_subcommand("identify", "Identify the printer: model, version text and firmware number");
     auto json = std::make_shared<bool>(false);
     cmd->add_flag("--json", *json, "Print one JSON object");
-    cmd->callback([&ctx, &run, json] { run = [&ctx, json] { return Identify(ctx, *json); }; });
+    cmd->callback([&run, json] { run = [json](CliContext& ctx) { return IdentifyPrinter(ctx, *json); }; });
 }
 
 }  // namespace pelmora::cli

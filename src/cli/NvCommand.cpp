@@ -129,7 +129,7 @@ int OnTarget(CliContext& ctx, const TargetOptions& o, bool printCodes,
 }
 
 void AddTargetCommand(CLI::App& nv, const char* name, const char* description, CommandResult& run,
-                      std::function<int(const TargetOptions&)> action) {
+                      std::function<int(CliContext&, const TargetOptions&)> action) {
     auto* cmd = nv.add_subcommand(name, description);
     auto o = std::make_shared<TargetOptions>();
     auto* code = cmd->add_option("CODE", o->code, "Address code of a stored image (two characters)");
@@ -137,20 +137,20 @@ void AddTargetCommand(CLI::App& nv, const char* name, const char* description, C
     code->excludes(all);
     cmd->callback([&run, o, code, all, action] {
         if (!*code && !*all) throw CLI::RequiredError("CODE or --all");
-        run = [o, action] { return action(*o); };
+        run = [o, action](CliContext& ctx) { return action(ctx, *o); };
     });
 }
 
 }  // namespace
 
-void AddNvCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
+void AddNvCommand(CLI::App& app, CommandResult& run) {
     auto* nv = app.add_subcommand("nv", "NV logo images: list, download, print and delete");
     nv->require_subcommand(0, 1);  // none: RunPelmora names the choices
 
     auto* list = nv->add_subcommand("list", "Print the address codes of the images the printer holds");
     auto json = std::make_shared<bool>(false);
     list->add_flag("--json", *json, "Print a JSON array");
-    list->callback([&ctx, &run, json] { run = [&ctx, json] { return List(ctx, *json); }; });
+    list->callback([&run, json] { run = [json](CliContext& ctx) { return List(ctx, *json); }; });
 
     auto* download = nv->add_subcommand("download", "Convert image files and store them in the printer");
     auto d = std::make_shared<DownloadOptions>();
@@ -165,15 +165,15 @@ void AddNvCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
         ->capture_default_str();
     download->add_option("FILE", d->files, "Image files (BMP, PNG, JPEG, GIF, ...); transparency counts as white")
         ->required();
-    download->callback([&ctx, &run, d] { run = [&ctx, d] { return Download(ctx, *d); }; });
+    download->callback([&run, d] { run = [d](CliContext& ctx) { return Download(ctx, *d); }; });
 
-    AddNvPreviewCommand(*nv, ctx, run);
+    AddNvPreviewCommand(*nv, run);
     AddTargetCommand(*nv, "print", "Print one stored image, or all of them", run,
-                     [&ctx](const TargetOptions& o) {
+                     [](CliContext& ctx, const TargetOptions& o) {
                          return OnTarget(ctx, o, false, &nv::NvManager::PrintAll, &nv::NvManager::Print);
                      });
     AddTargetCommand(*nv, "delete", "Delete one stored image, or all of them; prints the codes that remain", run,
-                     [&ctx](const TargetOptions& o) {
+                     [](CliContext& ctx, const TargetOptions& o) {
                          return OnTarget(ctx, o, true, &nv::NvManager::DeleteAll, &nv::NvManager::Delete);
                      });
 }

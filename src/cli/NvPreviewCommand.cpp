@@ -34,7 +34,7 @@ int Preview(CliContext& ctx, const PreviewOptions& o) {
 
 }  // namespace
 
-void AddNvPreviewCommand(CLI::App& nv, CliContext& ctx, CommandResult& run) {
+void AddNvPreviewCommand(CLI::App& nv, CommandResult& run) {
     auto* preview = nv.add_subcommand(
         "preview", "Write the one-bit picture `nv download` would send for an image file, without a printer");
     auto o = std::make_shared<PreviewOptions>();
@@ -43,7 +43,7 @@ void AddNvPreviewCommand(CLI::App& nv, CliContext& ctx, CommandResult& run) {
         ->check(CLI::Range(0, 100))
         ->capture_default_str();
     preview->add_option("--out", o->out, "PNG file to write")->required();
-    preview->callback([&ctx, &run, o] { run = [&ctx, o] { return Preview(ctx, *o); }; });
+    preview->callback([&run, o] { run = [o](CliContext& ctx) { return Preview(ctx, *o); }; });
 }
 
 }  // namespace pelmora::cli

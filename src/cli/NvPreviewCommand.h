@@ -5,6 +5,6 @@ namespace pelmora::cli {
 
 /// `nv preview FILE [--brightness N] --out PNG`: the raster a download would
 /// send, as a picture, without a printer.
-void AddNvPreviewCommand(CLI::App& nv, CliContext& context, CommandResult& run);
+void AddNvPreviewCommand(CLI::App& nv, CommandResult& run);
 
 }  // namespace pelmora::cli

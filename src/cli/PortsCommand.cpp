@@ -115,11 +115,11 @@ nlohmann::json PortsJson(const PortsListing& listing) {
     return {{"serial", serial}, {"usb", usb}, {"portMap", map}};
 }
 
-void AddPortsCommand(CLI::App& app, CliContext& ctx, CommandResult& run) {
+void AddPortsCommand(CLI::App& app, CommandResult& run) {
     auto* cmd = app.add_subcommand("ports", "List the serial ports, the USB printers and the port map");
     auto json = std::make_shared<bool>(false);
     cmd->add_flag("--json", *json, "Print one JSON object");
-    cmd->callback([&ctx, &run, json] { run = [&ctx, json] { return ListPorts(ctx, *json); }; });
+    cmd->callback([&run, json] { run = [json](CliContext& ctx) { return ListPorts(ctx, *json); }; });
 }
 
 }  // namespace pelmora::cli

@@ -1,38 +1,145 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
 #include <csignal>
+#include <map>
 #include <ostream>
+#include <set>
 #include <sstream>
 
 #include "cli/CliContext.h"
+#include "cli/FleetRun.h"
+#include "cli/InputFile.h"
 
 namespace pelmora::cli {
 
 namespace {
 
-// Returns the serial line options, which only a serial or Bluetooth port can use.
-std::vector<CLI::Option*> AddConnectionOptions(CLI::App& app, CliContext& ctx) {
-    const char* group = "Connection (replaces the stored settings for this run only)";
+constexpr std::size_t kKindCount = 4;
+constexpr std::array<PrinterAddress::Kind, kKindCount> kKinds{
+    PrinterAddress::Kind::Tcp, PrinterAddress::Kind::Serial, PrinterAddress::Kind::Bluetooth,
+    PrinterAddress::Kind::Usb};
+
+// The commands that run against each of several printers.
+const std::set<std::string> kFleetCommands{"identify",     "config get",  "config set", "config diff",
+                                           "config default", "nv list",   "nv download", "nv print",
+                                           "nv delete"};
+
+// A printers file lists a fleet, not a novel.
+constexpr std::size_t kMaxPrintersFileBytes = 1u << 20;
+
+/// What the command line says about the printers, before it is checked.
+struct PrinterOptions {
+    std::array<std::vector<std::string>, kKindCount> values;
+    std::array<CLI::Option*, kKindCount> options{};
+    std::vector<CLI::Option*> line;  ///< the serial line settings
+    std::string file;                ///< --printers
+    CLI::Option* jobs = nullptr;
+    CLI::Option* json = nullptr;
+    FleetOptions fleet;
+};
+
+void AddConnectionOptions(CLI::App& app, CliContext& ctx, PrinterOptions& p) {
+    const char* group = "Connection (replaces the stored settings for this run only; repeat for several printers)";
     auto& c = ctx.connection;
     // An empty value would read as "no option" and open the stored port instead.
     const CLI::Validator given(RefuseEmpty, "");
-    app.add_option("--tcp", c.tcp, "Raw TCP printer port: HOST[:PORT], HOST dotted IPv4, PORT 9100 by default")
-        ->group(group)->check(given);
-    app.add_option("--serial", c.serial, "Serial port: COMn or a device path")->group(group)->check(given);
-    app.add_option("--bluetooth", c.bluetooth, "Bluetooth serial port: COMn or a device path (rfcomm)")
-        ->group(group)->check(given);
-    app.add_option("--usb", c.usb, "USB printer device path, e.g. /dev/usb/lp0")->group(group)->check(given);
+    const std::array<const char*, kKindCount> help{
+        "Raw TCP printer port: HOST[:PORT], HOST dotted IPv4, PORT 9100 by default",
+        "Serial port: COMn or a device path", "Bluetooth serial port: COMn or a device path (rfcomm)",
+        "USB printer device path, e.g. /dev/usb/lp0"};
+    for (std::size_t k = 0; k < kKindCount; ++k)
+        p.options[k] = app.add_option(std::string("--") + KindName(kKinds[k]), p.values[k], help[k])
+                           ->group(group)
+                           ->check(given)
+                           ->expected(1)
+                           ->allow_extra_args(false)
+                           ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     const std::string speeds =
         std::to_string(link::kBaudRates.front()) + " .. " + std::to_string(link::kBaudRates.back());
-    std::vector<CLI::Option*> line{
+    p.line = {
         app.add_option("--baud", c.baud, "Serial line speed: " + speeds)->group(group)->capture_default_str(),
         app.add_option("--parity", c.parity, "none, odd or even")->group(group)->capture_default_str(),
         app.add_option("--stop-bits", c.stopBits, "1 or 2")->group(group)->capture_default_str(),
         app.add_option("--flow", c.flow, "none or dtr-dsr")->group(group)->capture_default_str()};
+
+    const char* fleet = "Several printers";
+    app.add_option("--printers", p.file,
+                   "File naming printers, one a line: tcp HOST[:PORT], serial PORT, bluetooth PORT or usb PATH "
+                   "(# starts a comment)")
+        ->group(fleet)
+        ->check(given);
+    p.jobs = app.add_option("--jobs", p.fleet.jobs, "Printers worked on at once")
+                 ->group(fleet)
+                 ->check(CLI::Range(1, 64))
+                 ->capture_default_str();
+    p.json = app.add_flag("--json", p.fleet.json, "Print the results of all printers as one JSON array")->group(fleet);
+
     app.add_flag("--trace", ctx.trace, "Print every byte sent and received on stderr");
     app.add_option("--transcript", ctx.transcript,
                    "Write every link event (opens, bytes both ways, time-outs) to FILE as JSON lines");
-    return line;
+}
+
+// The printers in the order the options named them, then the file's.
+std::vector<PrinterAddress> GivenPrinters(const CLI::App& app, const PrinterOptions& p) {
+    std::vector<PrinterAddress> printers;
+    std::array<std::size_t, kKindCount> used{};
+    for (const CLI::Option* option : app.parse_order())
+        for (std::size_t k = 0; k < kKindCount; ++k)
+            if (option == p.options[k] && used[k] < p.values[k].size())
+                printers.push_back({kKinds[k], p.values[k][used[k]++]});
+    if (!p.file.empty()) {
+        const auto listed = ParsePrinterList(ReadInputFile(p.file, kMaxPrintersFileBytes), p.file);
+        printers.insert(printers.end(), listed.begin(), listed.end());
+    }
+    RefuseRepeatedPrinters(printers);
+    return printers;
+}
+
+const CLI::App* ChosenCommand(const CLI::App& app) {
+    const CLI::App* at = &app;
+    while (!at->get_subcommands().empty()) at = at->get_subcommands().front();
+    return at;
+}
+
+std::string CommandPath(const CLI::App& app) {
+    std::string path;
+    for (const CLI::App* at = &app; !at->get_subcommands().empty();) {
+        at = at->get_subcommands().front();
+        path += (path.empty() ? "" : " ") + at->get_name();
+    }
+    return path;
+}
+
+int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& run,
+        const std::vector<std::string>& commandLine) {
+    const std::vector<PrinterAddress> printers = GivenPrinters(app, p);
+    // Line settings with any other link would be dropped without a word.
+    const bool lineGiven = std::any_of(p.line.begin(), p.line.end(), [](CLI::Option* o) { return o->count() > 0; });
+    const bool serialGiven = std::any_of(printers.begin(), printers.end(), [](const PrinterAddress& a) {
+        return a.kind == PrinterAddress::Kind::Serial || a.kind == PrinterAddress::Kind::Bluetooth;
+    });
+    if (lineGiven && !serialGiven) throw UsageError{"--baud, --parity, --stop-bits and --flow need --serial or --bluetooth"};
+
+    const bool several = !p.file.empty() || printers.size() > 1;
+    if (!several) {
+        if (p.jobs->count() || p.json->count())
+            throw UsageError{"--jobs and --json before the command are for several printers (--printers, or a "
+                             "connection option given more than once)"};
+        if (!printers.empty()) ctx.connection.printer = printers.front();
+        ctx.StartTranscript(commandLine);
+        return run(ctx);
+    }
+    const std::string command = CommandPath(app);
+    if (!kFleetCommands.count(command))
+        throw UsageError{"'" + command + "' works with one printer; several printers are for identify, config "
+                         "get/set/diff/default and nv list/download/print/delete"};
+    if (!ctx.transcript.empty()) throw UsageError{"--transcript records one printer's link; give one printer"};
+    const CLI::Option* commandJson = ChosenCommand(app)->get_option_no_throw("--json");
+    p.fleet.commandJson = commandJson && commandJson->count() > 0;
+    p.fleet.json = p.fleet.json || p.fleet.commandJson;
+    p.fleet.diff = command == "config diff";
+    return RunFleet(ctx, printers, p.fleet, run);
 }
 
 }  // namespace
@@ -43,20 +150,24 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
     if (platform) ctx.UsePlatform(platform);
 
     CLI::App app{"Configure MPT-Q700VII printers: identify, settings, NV logo images, firmware.\n"
-                 "Without a connection option the stored communication settings are used."};
+                 "Without a connection option the stored communication settings are used. With several printers\n"
+                 "(--printers FILE, or connection options given more than once) identify, config and nv\n"
+                 "list/download/print/delete run against each, --jobs at once, and a summary follows; the exit\n"
+                 "status is 0 only when every printer succeeded."};
     app.name("pelmora");
     app.set_version_flag("--version", std::string("pelmora ") + PELMORA_VERSION);
     // At most one; with none RunPelmora names the choices, and an unknown word
     // is reported as such rather than as a missing command.
     app.require_subcommand(0, 1);
-    const std::vector<CLI::Option*> lineOptions = AddConnectionOptions(app, ctx);
+    PrinterOptions printerOptions;
+    AddConnectionOptions(app, ctx, printerOptions);
 
     CommandResult run;
-    AddIdentifyCommand(app, ctx, run);
-    AddConfigCommand(app, ctx, run);
-    AddNvCommand(app, ctx, run);
-    AddFirmwareCommand(app, ctx, run);
-    AddPortsCommand(app, ctx, run);
+    AddIdentifyCommand(app, run);
+    AddConfigCommand(app, run);
+    AddNvCommand(app, run);
+    AddFirmwareCommand(app, run);
+    AddPortsCommand(app, run);
 
     try {
         app.parse(argc, argv);
@@ -65,24 +176,15 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
         return code == 0 ? ExitOk : ExitUsage;
     }
     if (!run) {
-        const CLI::App* at = &app;
-        while (!at->get_subcommands().empty()) at = at->get_subcommands().front();
         std::string choices;
-        for (const CLI::App* sub : at->get_subcommands([](const CLI::App*) { return true; }))
+        for (const CLI::App* sub : ChosenCommand(app)->get_subcommands([](const CLI::App*) { return true; }))
             choices += (choices.empty() ? "" : ", ") + sub->get_name();
         PrintMessage(err, "pelmora: a command is required: " + choices);
         return ExitUsage;
     }
-    // Line settings with any other link would be dropped without a word.
-    const bool lineGiven = std::any_of(lineOptions.begin(), lineOptions.end(), [](CLI::Option* o) { return o->count() > 0; });
-    if (lineGiven && ctx.connection.serial.empty() && ctx.connection.bluetooth.empty()) {
-        PrintMessage(err, "pelmora: --baud, --parity, --stop-bits and --flow need --serial or --bluetooth");
-        return ExitUsage;
-    }
     int status;
     try {
-        ctx.StartTranscript(std::vector<std::string>(argv, argv + argc));
-        status = run();
+        status = Run(app, ctx, printerOptions, run, std::vector<std::string>(argv, argv + argc));
         ctx.EndTranscript();
     } catch (const UsageError& e) {
         PrintMessage(err, "pelmora: " + e.message);

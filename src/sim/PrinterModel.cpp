@@ -41,6 +41,12 @@ void PrinterModel::EndSession() {
     sessionStarted_ = false;
 }
 
+void PrinterModel::Restart(const std::string& versionText) {
+    EndSession();
+    if (!versionText.empty()) identity.versionText = versionText;
+    Handler<ConfigHandler>()->settings = FactorySettings();
+}
+
 void PrinterModel::ClearLogs() {
     log_.clear();
     received_.clear();

@@ -73,6 +73,11 @@ public:
     void BeginSession();
     /// The connection ended; a firmware stream received in it is complete.
     void EndSession();
+    /// Back from a firmware update: the new version text (unchanged when empty)
+    /// and the factory settings, as a printer leaves its update.
+    void Restart(const std::string& versionText);
+    /// This session carries a firmware stream.
+    bool receivingFirmware() const { return firmwareMode_; }
     /// Feeds received bytes; returns the replies they caused, faults applied.
     std::vector<Reply> Receive(std::span<const std::uint8_t> bytes);
 

@@ -70,6 +70,11 @@ int main(int argc, char** argv) {
                    "Drop a client silent this many milliseconds, so others get their turn (0: never)")
         ->capture_default_str();
     app.add_option("--fault", faults, "KEY=silent|wrong-header|cut-short|unterminated|split (KEY: model, version, maker, codepage, msr, ...)");
+    app.add_option("--restart-ms", options.restartMs,
+                   "After a firmware stream: refuse connections this long, then come back with factory settings")
+        ->capture_default_str();
+    app.add_option("--next-version", options.nextVersion,
+                   "Version text to come back with after a firmware stream (default: unchanged)");
     app.add_option("--silent-from", silentFrom, "No replies from this (0-based) command of a connection on");
     ReplayOptions replay;
     app.add_option("--replay", replay.transcript,
@@ -155,6 +160,9 @@ int main(int argc, char** argv) {
     StopOnSignals();
 
     std::cout << "listening on " << server.boundAddress() << std::endl;
-    server.Run(g_stop);
+    if (!server.Run(g_stop, error)) {
+        std::cerr << "after the restart: " << error << '\n';
+        return 1;
+    }
     return 0;
 }

@@ -15,6 +15,9 @@ namespace pelmora::sim {
 namespace {
 
 constexpr int kPollMs = 100;  // how quickly a stop request is noticed
+// A printer taking firmware restarts once the stream has ended, whether or not
+// the sender closes its side.
+constexpr auto kFirmwareEndedAfter = std::chrono::milliseconds(500);
 
 void SleepMs(std::uint32_t ms) {
     if (ms) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -31,14 +34,27 @@ bool SimServer::Listen(std::string& error) { return listener_.Listen(options_.ho
 
 std::string SimServer::boundAddress() const { return listener_.boundAddress(); }
 
-void SimServer::Run(const std::atomic<bool>& stop) {
+bool SimServer::Run(const std::atomic<bool>& stop, std::string& error) {
     for (int client; (client = listener_.Accept(stop)) >= 0;) {
-        Serve(client, stop);
+        const bool updated = Serve(client, stop);
         ::close(client);
+        if (updated && !Restart(stop, error)) return false;
     }
+    return true;
 }
 
-void SimServer::Serve(int client, const std::atomic<bool>& stop) {
+bool SimServer::Restart(const std::atomic<bool>& stop, std::string& error) {
+    const std::string host = options_.host;
+    const std::uint16_t port = listener_.port();
+    listener_.Close();
+    const auto back = std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.restartMs);
+    while (!stop && std::chrono::steady_clock::now() < back) SleepMs(10);
+    printer_.Restart(options_.nextVersion);
+    SaveState();
+    return listener_.Listen(host, port, error);
+}
+
+bool SimServer::Serve(int client, const std::atomic<bool>& stop) {
     const std::size_t streamsBefore = printer_.firmwareStreams().size();
     printer_.BeginSession();
     std::uint8_t buffer[4096];
@@ -49,6 +65,7 @@ void SimServer::Serve(int client, const std::atomic<bool>& stop) {
         const int ready = ::poll(&waiting, 1, kPollMs);
         if (ready < 0 && errno != EINTR) break;
         if (ready <= 0) {
+            if (printer_.receivingFirmware() && Clock::now() - lastHeard >= kFirmwareEndedAfter) break;
             if (options_.idleTimeoutMs &&
                 Clock::now() - lastHeard >= std::chrono::milliseconds(options_.idleTimeoutMs))
                 break;
@@ -72,7 +89,8 @@ void SimServer::Serve(int client, const std::atomic<bool>& stop) {
         if (!sent) break;
     }
     printer_.EndSession();
-    if (options_.firmwareFile && printer_.firmwareStreams().size() > streamsBefore) {
+    const bool updated = printer_.firmwareStreams().size() > streamsBefore;
+    if (options_.firmwareFile && updated) {
         const auto& stream = printer_.firmwareStreams().back();
         std::ofstream out(*options_.firmwareFile, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(stream.data()), static_cast<std::streamsize>(stream.size()));
@@ -81,6 +99,7 @@ void SimServer::Serve(int client, const std::atomic<bool>& stop) {
     if (afterSession) afterSession(printer_);
     // No one reads the logs of a served connection; a long run must not gather them.
     printer_.ClearLogs();
+    return updated;
 }
 
 void SimServer::SaveState() const {

@@ -20,6 +20,11 @@ struct SimServerOptions {
     std::uint32_t idleTimeoutMs = 5000;
     std::optional<std::filesystem::path> stateFile;     ///< saved after every connection
     std::optional<std::filesystem::path> firmwareFile;  ///< the last firmware stream received
+    /// After a firmware stream the printer restarts: it refuses connections
+    /// this long, then answers with `nextVersion` (when not empty) and its
+    /// factory settings.
+    std::uint32_t restartMs = 2000;
+    std::string nextVersion;
 };
 
 /// The virtual printer on a TCP port: one client at a time, as a printer's raw
@@ -35,13 +40,16 @@ public:
     bool Listen(std::string& error);
     /// "ADDR:PORT" actually bound.
     std::string boundAddress() const;
-    /// Serves clients until `stop` becomes true.
-    void Run(const std::atomic<bool>& stop);
+    /// Serves clients until `stop` becomes true. False with `error` set when
+    /// the port could not be taken again after a restart.
+    bool Run(const std::atomic<bool>& stop, std::string& error);
     /// Called after each connection with what the printer holds (for --nv-dir and the like).
     std::function<void(PrinterModel&)> afterSession;
 
 private:
-    void Serve(int client, const std::atomic<bool>& stop);
+    /// True when the connection carried a firmware stream.
+    bool Serve(int client, const std::atomic<bool>& stop);
+    bool Restart(const std::atomic<bool>& stop, std::string& error);
     void SaveState() const;
 
     PrinterModel& printer_;

@@ -15,8 +15,11 @@ namespace {
 constexpr int kPollMs = 100;  // how quickly a stop request is noticed
 }  // namespace
 
-TcpListener::~TcpListener() {
+TcpListener::~TcpListener() { Close(); }
+
+void TcpListener::Close() {
     if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
 }
 
 bool TcpListener::Listen(const std::string& host, std::uint16_t port, std::string& error) {
@@ -27,6 +30,7 @@ bool TcpListener::Listen(const std::string& host, std::uint16_t port, std::strin
         error = "not an IPv4 address: " + host;
         return false;
     }
+    Close();
     fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd_ < 0) {
         error = std::string("socket: ") + std::strerror(errno);

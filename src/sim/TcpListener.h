@@ -16,6 +16,9 @@ public:
 
     /// Binds and listens; false with `error` set when that fails. Port 0 picks a free one.
     bool Listen(const std::string& host, std::uint16_t port, std::string& error);
+    /// Stops listening: connections are refused until the next Listen.
+    void Close();
+    std::uint16_t port() const { return port_; }
     /// "ADDR:PORT" actually bound.
     std::string boundAddress() const { return host_ + ":" + std::to_string(port_); }
     /// The next client (with Nagle off), or -1 once `stop` became true.

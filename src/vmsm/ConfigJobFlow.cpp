@@ -66,9 +66,11 @@ JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, 
         report.title = texts.writeFailedTitle;
         return report;
     }
-    job.store.TakeWriteFailure();  // an earlier failure is not this save's
-    engine.SaveToStore(job.store, context::ProductKey);
-    report.storeFailure = job.store.TakeWriteFailure();
+    if (job.storeRecord) {
+        job.store.TakeWriteFailure();  // an earlier failure is not this save's
+        engine.SaveToStore(job.store, context::ProductKey);
+        report.storeFailure = job.store.TakeWriteFailure();
+    }
     CloseIfOpen(engine);
     report.outcome = JobOutcome::Written;
     report.message = texts.written;

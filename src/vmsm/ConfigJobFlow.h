@@ -26,6 +26,9 @@ struct ConfigJob {
     /// Edits engine.record after a successful read; its choice decides the write.
     std::function<EditChoice(CCommonVmsm&)> edit;
     Variant variant = Variant::Desktop;
+    /// False when the record must not be stored: the store holds one
+    /// printer's record, and this is one of several printers.
+    bool storeRecord = true;
 };
 
 enum class JobOutcome {

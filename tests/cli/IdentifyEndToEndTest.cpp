@@ -112,7 +112,7 @@ TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
         {"--tcp", "printer.local", "identify"},
         {"--tcp", "127.0.0.1:99999", "identify"},
         {"--serial", "COM1", "--baud", "1234", "identify"},
-        {"--serial", "COM1", "--tcp", "127.0.0.1", "identify"},
+        {"--tcp", "127.0.0.1:1", "--tcp", "127.0.0.1:1", "identify"},  // one printer named twice
         {"--serial", "COM1", "--parity", "mark", "identify"},
         {"identify", "--bogus"},
         {},

@@ -1,0 +1,222 @@
+#include "cli/KeepSettingsUpdate.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
+#include <unistd.h>
+
+#include "cli/PrinterActions.h"
+
+namespace pelmora::cli {
+
+namespace {
+
+// How often the printer is asked whether it is back; a printer that is
+// restarting refuses or drops the connection at once, so this is the pace.
+constexpr std::uint32_t kPollMs = 1000;
+
+struct Update {
+    CliContext& ctx;
+    const KeepSettingsOptions& options;
+    std::string settingsJson;
+    std::string savedPath;
+    std::string oldVersion, newVersion;
+    int status = ExitOk;  ///< a restore that wrote but could not store says 3
+    std::string failure;  ///< why the stage failed, when it says more than its command printed
+};
+
+/// What a stage does, how it is done, and how to finish by hand after it failed.
+struct Stage {
+    const char* doing;
+    std::function<int(Update&)> run;
+    std::function<std::string(const Update&)> byHand;
+};
+
+// The connection as options, for the commands the operator may have to type.
+std::string Connection(const CliContext& ctx) {
+    const auto& c = ctx.connection;
+    if (!c.printer) return "";
+    std::string text = " " + AsOption(*c.printer);
+    const bool line = c.printer->kind == PrinterAddress::Kind::Serial || c.printer->kind == PrinterAddress::Kind::Bluetooth;
+    if (line && c.baud != ConnectionOptions{}.baud) text += " --baud " + std::to_string(c.baud);
+    if (line && c.parity != ConnectionOptions{}.parity) text += " --parity " + c.parity;
+    if (line && c.stopBits != ConnectionOptions{}.stopBits) text += " --stop-bits " + std::to_string(c.stopBits);
+    if (line && c.flow != ConnectionOptions{}.flow) text += " --flow " + c.flow;
+    return text;
+}
+
+std::string Pelmora(const Update& u, const std::string& command) {
+    return "pelmora" + Connection(u.ctx) + " " + command;
+}
+
+std::string VersionOf(const std::string& json) {
+    try {
+        const auto j = nlohmann::json::parse(json);
+        const auto& printer = j.contains("printer") ? j["printer"] : j;
+        return printer.value("VersionText", std::string());
+    } catch (const nlohmann::json::exception&) {
+        return {};
+    }
+}
+
+int ReadStage(Update& u) {
+    std::ostringstream json;
+    CliContext reader(u.ctx, json, u.ctx.err);
+    const int status = ReadSettings(reader, true);
+    u.settingsJson = json.str();
+    u.oldVersion = VersionOf(u.settingsJson);
+    return status;
+}
+
+int SaveStage(Update& u) {
+    const std::filesystem::path folder = u.ctx.store().path().parent_path();
+    std::error_code error;
+    if (!folder.empty()) std::filesystem::create_directories(folder, error);
+    if (error) {
+        u.failure = "cannot make the folder " + folder.string() + ": " + error.message();
+        return ExitFailed;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    const std::string name = SavedSettingsName(local, u.oldVersion);
+    // Never over an earlier saved file: it may be the only copy of a printer's settings.
+    for (int n = 0; n < 100; ++n) {
+        const std::filesystem::path path =
+            folder / (n == 0 ? name : name.substr(0, name.size() - 5) + "-" + std::to_string(n) + ".json");
+        std::FILE* file = std::fopen(path.c_str(), "wx");
+        if (!file) {
+            if (errno == EEXIST) continue;
+            u.failure = "cannot write " + path.string() + ": " + std::strerror(errno);
+            return ExitFailed;
+        }
+        const bool written = std::fwrite(u.settingsJson.data(), 1, u.settingsJson.size(), file) == u.settingsJson.size();
+        const bool closed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+        if (std::fclose(file) != 0 || !written || !closed) {
+            u.failure = "cannot write " + path.string() + ": " + std::strerror(errno);
+            std::filesystem::remove(path, error);
+            return ExitFailed;
+        }
+        u.savedPath = path.string();
+        PrintMessage(u.ctx.err, "Settings saved in " + u.savedPath);
+        return ExitOk;
+    }
+    u.failure = "too many saved settings files named " + name + " in " + folder.string();
+    return ExitFailed;
+}
+
+int WaitStage(Update& u) {
+    const InterruptScope interruptible;
+    link::Clock& clock = u.ctx.platform().clock();
+    const std::uint32_t start = clock.TickCount();
+    const std::uint32_t limit = static_cast<std::uint32_t>(u.options.waitSeconds) * 1000u;
+    while (!Interrupted()) {
+        clock.Sleep(kPollMs);
+        std::ostringstream answer, quiet;
+        CliContext asker(u.ctx, answer, quiet);
+        if (IdentifyPrinter(asker, true) == ExitOk) {
+            u.newVersion = VersionOf(answer.str());
+            return ExitOk;
+        }
+        if (clock.TickCount() - start >= limit) {
+            const int n = u.options.waitSeconds;
+            u.failure = "the printer did not answer within " + std::to_string(n) + (n == 1 ? " second" : " seconds");
+            return ExitFailed;
+        }
+    }
+    u.failure = "interrupted";
+    return ExitFailed;
+}
+
+int RestoreStage(Update& u) {
+    try {
+        const int status = WriteSettingsFile(u.ctx, u.savedPath, u.options.force, true);
+        if (status == ExitNotStored) u.status = ExitNotStored;  // the printer holds them; the warning is printed
+        return status == ExitNotStored ? ExitOk : status;
+    } catch (const UsageError& e) {
+        PrintMessage(u.ctx.err, "pelmora: " + e.message);
+        return ExitFailed;
+    }
+}
+
+int CheckStage(Update& u) {
+    std::ostringstream json;
+    CliContext asker(u.ctx, json, u.ctx.err);
+    const int status = IdentifyPrinter(asker, true);
+    if (status == ExitOk) u.newVersion = VersionOf(json.str());
+    return status;
+}
+
+std::string WriteBack(const Update& u) {
+    return "write the settings back with `" + Pelmora(u, "config set --verify --from " + ShellWord(u.savedPath)) +
+           (u.options.force ? " --force" : "") + "`";
+}
+
+const Stage kStages[] = {
+    {"Reading the printer's settings", ReadStage,
+     [](const Update&) { return std::string("Nothing was sent; the printer is as it was."); }},
+    {"Saving the settings beside the settings store", SaveStage,
+     [](const Update&) { return std::string("Nothing was sent; the printer is as it was."); }},
+    {"Sending the firmware", [](Update& u) { return SendFirmware(u.ctx, u.options.firmware); },
+     [](const Update& u) {
+         return "To finish by hand: send the firmware again with `" +
+                Pelmora(u, "firmware " + ShellWord(u.options.firmware)) + "`, wait until `" + Pelmora(u, "identify") +
+                "` answers, then " + WriteBack(u) + ".";
+     }},
+    {"Waiting for the printer to answer again", WaitStage,
+     [](const Update& u) {
+         return "To finish by hand: once `" + Pelmora(u, "identify") + "` answers, " + WriteBack(u) + ".";
+     }},
+    {"Writing the saved settings back", RestoreStage,
+     [](const Update& u) {
+         return "To finish by hand: " + WriteBack(u) +
+                " (a field the new firmware cannot hold is named above; change it in the file first).";
+     }},
+    {"Identifying the printer again", CheckStage,
+     [](const Update& u) {
+         return "The settings are written back; check the version with `" + Pelmora(u, "identify") + "`.";
+     }},
+};
+
+}  // namespace
+
+std::string SavedSettingsName(const std::tm& when, const std::string& versionText) {
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &when);
+    std::string version;
+    for (char c : versionText)
+        version += std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' ? c : '_';
+    return std::string("settings-") + stamp + (version.empty() ? "" : "-" + version) + ".json";
+}
+
+int UpdateKeepingSettings(CliContext& ctx, const KeepSettingsOptions& options) {
+    // Refused before anything is read: a file that cannot be sent would leave
+    // the operator with saved settings and nothing to do with them.
+    if (const std::string problem = FirmwareFileProblem(options.firmware); !problem.empty())
+        throw UsageError{options.firmware + ": " + problem};
+    Update update{ctx, options, {}, {}, {}, {}, ExitOk, {}};
+    const int count = static_cast<int>(std::size(kStages));
+    for (int i = 0; i < count; ++i) {
+        const Stage& stage = kStages[i];
+        PrintMessage(ctx.err, "[" + std::to_string(i + 1) + "/" + std::to_string(count) + "] " + stage.doing);
+        update.failure.clear();
+        const int status = stage.run(update);
+        if (status == ExitOk) continue;
+        PrintMessage(ctx.err, std::string("pelmora: the firmware update stopped at stage ") + std::to_string(i + 1) +
+                                  " (" + stage.doing + ")" + (update.failure.empty() ? "" : ": " + update.failure));
+        if (!update.savedPath.empty()) PrintMessage(ctx.err, "The printer's settings are saved in " + update.savedPath);
+        PrintMessage(ctx.err, stage.byHand(update));
+        return status == ExitUsage && update.savedPath.empty() ? ExitUsage : ExitFailed;
+    }
+    ctx.out << "Version before: " << update.oldVersion << '\n' << "Version now:    " << update.newVersion << '\n';
+    return update.status;
+}
+
+}  // namespace pelmora::cli

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+#include "cli/CliContext.h"
+
+namespace pelmora::cli {
+
+// The commands' work, for jobs made of several of them (a firmware update that
+// keeps the settings). Each prints as its command does and returns its exit status.
+
+/// `identify [--json]`.
+int IdentifyPrinter(CliContext& ctx, bool json);
+/// `config get [--json]`.
+int ReadSettings(CliContext& ctx, bool json);
+/// `config set --from FILE [--force] [--verify]`; throws UsageError as that command does.
+int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool verify);
+
+/// Throws UsageError for a file `firmware` would not send: no .fls name
+/// (unless `force`), not a regular file.
+void CheckFirmwareFile(const std::string& path, bool force);
+/// Why the firmware file cannot be sent in an update ("" when it can): it
+/// cannot be opened for reading and updating, is too large, or is empty.
+std::string FirmwareFileProblem(const std::string& path);
+/// `firmware [--force] FILE` after CheckFirmwareFile.
+int SendFirmware(CliContext& ctx, const std::string& path);
+
+}  // namespace pelmora::cli

@@ -1,0 +1,94 @@
+#include "cli/PrinterList.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string_view>
+#include <utility>
+
+#include "cli/CliContext.h"
+
+namespace pelmora::cli {
+
+namespace {
+
+constexpr std::array<std::pair<PrinterAddress::Kind, const char*>, 4> kKinds{{
+    {PrinterAddress::Kind::Tcp, "tcp"},
+    {PrinterAddress::Kind::Serial, "serial"},
+    {PrinterAddress::Kind::Bluetooth, "bluetooth"},
+    {PrinterAddress::Kind::Usb, "usb"},
+}};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string Trim(const std::string& text) {
+    std::size_t first = 0, last = text.size();
+    while (first < last && IsBlank(text[first])) ++first;
+    while (last > first && IsBlank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+// A "#" starts a comment at the start of a line or after a blank, so a device
+// path holding one still works.
+std::string WithoutComment(const std::string& line) {
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (line[i] == '#' && (i == 0 || IsBlank(line[i - 1]))) return line.substr(0, i);
+    return line;
+}
+
+}  // namespace
+
+const char* KindName(PrinterAddress::Kind kind) {
+    for (const auto& [k, name] : kKinds)
+        if (k == kind) return name;
+    return "?";
+}
+
+std::string Describe(const PrinterAddress& printer) { return std::string(KindName(printer.kind)) + ' ' + printer.value; }
+
+std::string ShellWord(const std::string& text) {
+    const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || std::string_view("./:_-+,=@").find(c) != std::string_view::npos;
+    });
+    if (plain) return text;
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string AsOption(const PrinterAddress& printer) {
+    return std::string("--") + KindName(printer.kind) + ' ' + ShellWord(printer.value);
+}
+
+std::vector<PrinterAddress> ParsePrinterList(const std::string& text, const std::string& fileName) {
+    std::vector<PrinterAddress> printers;
+    std::size_t lineNumber = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = Trim(WithoutComment(text.substr(start, end - start)));
+        start = end + 1;
+        ++lineNumber;
+        if (line.empty()) continue;
+        const std::string where = fileName + ":" + std::to_string(lineNumber) + ": ";
+        if (line.find('\0') != std::string::npos) throw UsageError{where + "the line holds a NUL byte"};
+        std::size_t gap = 0;
+        while (gap < line.size() && !IsBlank(line[gap])) ++gap;
+        const std::string word = line.substr(0, gap);
+        const std::string value = Trim(line.substr(gap));
+        const auto kind = std::find_if(kKinds.begin(), kKinds.end(), [&](const auto& k) { return word == k.second; });
+        if (kind == kKinds.end())
+            throw UsageError{where + "a line is KIND VALUE with KIND tcp, serial, bluetooth or usb, not '" + line + "'"};
+        if (value.empty()) throw UsageError{where + "'" + word + "' without a value"};
+        printers.push_back({kind->first, value});
+    }
+    if (printers.empty()) throw UsageError{fileName + ": names no printer"};
+    return printers;
+}
+
+void RefuseRepeatedPrinters(const std::vector<PrinterAddress>& printers) {
+    for (auto it = printers.begin(); it != printers.end(); ++it)
+        if (std::find(printers.begin(), it, *it) != it)
+            throw UsageError{"the printer '" + Describe(*it) + "' is named twice"};
+}
+
+}  // namespace pelmora::cli

@@ -1,0 +1,102 @@
+// Several printers in one command, against several pelmora-sim processes over loopback.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "context/SettingsStore.h"
+#include "support/PrinterRig.h"
+#include "support/SimProcess.h"
+
+namespace pelmora {
+namespace {
+
+using test::RunCli;
+using test::SimProcess;
+
+nlohmann::json HeldSwitches(const std::filesystem::path& state) {
+    std::ifstream in(state);
+    return nlohmann::json::parse(in)["config"]["switches"];
+}
+
+TEST(FleetEndToEnd, AProfileReachesEveryLivePrinterWhileADeadOneFails) {
+    test::TempDir dir;
+    const auto store = dir / "registry.reg";
+    const std::map<std::string, std::string> env{{"PELMORA_REGISTRY", store.string()}};
+    std::vector<std::unique_ptr<SimProcess>> sims;
+    for (int i = 0; i < 3; ++i)
+        sims.push_back(std::make_unique<SimProcess>(
+            std::vector<std::string>{"--state", (dir / ("p" + std::to_string(i) + ".json")).string()}));
+    SimProcess gone;
+    const std::string dead = gone.address();
+    gone.Stop();
+
+    auto run = RunCli({"--tcp", sims[0]->address(), "config", "get", "--json"}, env);
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto profile = nlohmann::json::parse(run.out);
+    profile["TimeOff"] = 30;
+    const auto profileFile = (dir / "profile.json").string();
+    std::ofstream(profileFile) << profile.dump();
+    const auto printers = (dir / "printers").string();
+    std::ofstream(printers) << "# the shop\ntcp " << sims[0]->address() << "\ntcp " << dead << "  # away\ntcp "
+                            << sims[1]->address() << "\ntcp " << sims[2]->address() << '\n';
+
+    run = RunCli({"--printers", printers, "--jobs", "8", "config", "set", "--from", profileFile}, env);
+    EXPECT_EQ(run.status, 1) << run.err;
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(HeldSwitches(dir / ("p" + std::to_string(i) + ".json"))["5"], 30) << i;
+    EXPECT_NE(run.out.find("tcp " + dead + "  failed  Port open error!"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("tcp " + sims[2]->address() + "  ok"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err, "tcp " + dead + ": Port open error!\n");
+    const auto stored = context::SettingsStore(store).ValueNames(context::ProductKey);
+    EXPECT_EQ(std::count(stored.begin(), stored.end(), "TimeOff"), 0) << "one store cannot hold several printers' records";
+}
+
+TEST(FleetEndToEnd, JsonKeepsTheOrderGivenWithEachPrintersOwnJson) {
+    SimProcess older({"--version-text", "V1.00 123115"}), newer;
+    const auto run = RunCli({"--tcp", newer.address(), "--tcp", older.address(), "identify", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_EQ(json.size(), 2u);
+    EXPECT_EQ(json[0]["printer"], "tcp " + newer.address());
+    EXPECT_EQ(json[0]["output"]["FirmwareVersion"], 160902);
+    EXPECT_EQ(json[1]["output"]["FirmwareVersion"], 101001);
+    EXPECT_EQ(json[1]["result"], "ok");
+
+    const auto codes = RunCli({"--json", "--tcp", newer.address(), "--tcp", older.address(), "nv", "list"});
+    ASSERT_EQ(codes.status, 0) << codes.err;
+    EXPECT_TRUE(nlohmann::json::parse(codes.out)[0]["output"].is_string());
+}
+
+TEST(FleetEndToEnd, WhatCannotRunOnSeveralPrintersIsRefusedBeforeAnythingIsSent) {
+    test::TempDir dir;
+    const auto firmware = dir / "x.fls";
+    std::ofstream(firmware) << "fw";
+    const auto badList = (dir / "bad").string();
+    std::ofstream(badList) << "tcp 127.0.0.1:1\nlpt 1\n";
+    const std::string a = "127.0.0.1:1", b = "127.0.0.1:2";
+    struct Case {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"--tcp", a, "--tcp", b, "firmware", firmware.string()}, "'firmware' works with one printer"},
+             {{"--tcp", a, "--tcp", b, "--transcript", (dir / "t").string(), "identify"}, "--transcript"},
+             {{"--tcp", a, "--jobs", "2", "identify"}, "--jobs and --json before the command"},
+             {{"--tcp", a, "--json", "identify"}, "--jobs and --json before the command"},
+             {{"--tcp", a, "--tcp", b, "--jobs", "0", "identify"}, "--jobs"},
+             {{"--printers", badList, "identify"}, ":2: a line is KIND VALUE"},
+             {{"--printers", (dir / "missing").string(), "identify"}, "missing"},
+             {{"--printers", badList, "ports"}, ":2:"},
+             {{"--tcp", a, "--serial", "COM1", "--usb", "/dev/null", "--baud", "9600", "--tcp", a, "identify"},
+              "named twice"},
+         }) {
+        const auto run = RunCli(c.args);
+        EXPECT_EQ(run.status, 2) << c.says << ": " << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -1,0 +1,102 @@
+// `firmware --keep-settings` against pelmora-sim, which restarts after the
+// firmware with its factory settings (restart waits kept short).
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "support/PrinterRig.h"
+#include "support/SimProcess.h"
+
+namespace pelmora {
+namespace {
+
+using test::RunCli;
+using test::SimProcess;
+
+std::vector<std::filesystem::path> SavedSettings(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().rfind("settings-", 0) == 0) found.push_back(entry.path());
+    return found;
+}
+
+struct Update {
+    test::TempDir dir;
+    std::filesystem::path firmware = dir / "new.fls";
+    std::filesystem::path storeFolder = dir / "store";
+    std::map<std::string, std::string> env{{"PELMORA_REGISTRY", (storeFolder / "registry.reg").string()}};
+    Update() {
+        std::filesystem::create_directories(storeFolder);
+        std::ofstream(firmware, std::ios::binary) << std::string(9000, '\xA5');
+    }
+};
+
+TEST(KeepSettingsEndToEnd, TheSettingsSurviveAndBothVersionsArePrinted) {
+    Update u;
+    const auto state = u.dir / "printer.json";
+    SimProcess sim({"--state", state.string(), "--version-text", "V1.00 123115", "--next-version", "V1.00 090216",
+                    "--restart-ms", "200"});
+    ASSERT_EQ(RunCli({"--tcp", sim.address(), "config", "set", "TimeOff=30", "Density=5"}, u.env).status, 0);
+
+    const auto run = RunCli({"--tcp", sim.address(), "firmware", "--keep-settings", u.firmware.string()}, u.env);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Version before: V1.00 123115\nVersion now:    V1.00 090216\n"), std::string::npos) << run.out;
+    for (const char* stage : {"[1/6] ", "[3/6] ", "[6/6] "}) EXPECT_NE(run.err.find(stage), std::string::npos);
+
+    std::ifstream in(state);
+    const auto held = nlohmann::json::parse(in);
+    EXPECT_EQ(held["identity"]["version"], "V1.00 090216");
+    EXPECT_EQ(held["config"]["switches"]["5"], 30);
+    EXPECT_EQ(held["config"]["switches"]["1"], 0x0D);
+    const auto saved = SavedSettings(u.storeFolder);
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_NE(saved[0].filename().string().find("-V1.00_123115.json"), std::string::npos);
+    EXPECT_NE(run.err.find("Settings saved in " + saved[0].string()), std::string::npos);
+    std::ifstream file(saved[0]);
+    EXPECT_EQ(nlohmann::json::parse(file)["TimeOff"], 30);
+}
+
+TEST(KeepSettingsEndToEnd, APrinterThatDoesNotComeBackIsNamedWithTheWayToFinish) {
+    Update u;
+    SimProcess sim({"--restart-ms", "60000"});
+    const auto run =
+        RunCli({"--tcp", sim.address(), "firmware", "--keep-settings", "--wait", "1", u.firmware.string()}, u.env);
+    EXPECT_EQ(run.status, 1);
+    const auto saved = SavedSettings(u.storeFolder);
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_NE(run.err.find("stopped at stage 4 (Waiting for the printer to answer again): the printer did not answer "
+                           "within 1 second\nThe printer's settings are saved in " + saved[0].string()),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("pelmora --tcp " + sim.address() + " config set --verify --from " + saved[0].string()),
+              std::string::npos)
+        << run.err;
+}
+
+TEST(KeepSettingsEndToEnd, NothingIsSentWhenTheSettingsCannotBeRead) {
+    Update u;
+    const auto received = u.dir / "received.bin";
+    SimProcess sim({"--model", "MPT-Q800VII", "--firmware-out", received.string()});
+    auto run = RunCli({"--tcp", sim.address(), "firmware", "--keep-settings", u.firmware.string()}, u.env);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("stopped at stage 1"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Nothing was sent"), std::string::npos) << run.err;
+    sim.Stop();
+    EXPECT_FALSE(std::filesystem::exists(received));
+    EXPECT_TRUE(SavedSettings(u.storeFolder).empty());
+
+    // Checked before the printer is asked anything.
+    std::ofstream(u.dir / "empty.fls").flush();
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--tcp", "127.0.0.1:1", "firmware", "--wait", "5", u.firmware.string()},
+             {"--tcp", "127.0.0.1:1", "firmware", "--keep-settings", (u.dir / "missing.fls").string()},
+             {"--tcp", "127.0.0.1:1", "firmware", "--keep-settings", (u.dir / "empty.fls").string()},
+             {"--tcp", "127.0.0.1:1", "firmware", "--keep-settings", "--wait", "0", u.firmware.string()}}) {
+        run = RunCli(args, u.env);
+        EXPECT_EQ(run.status, 2) << args[3] << ": " << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace pelmora

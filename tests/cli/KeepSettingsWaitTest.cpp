@@ -1,0 +1,84 @@
+// The wait for a restarting printer, in-process on virtual time: the printer
+// refuses connections for a while after a firmware stream and comes back with
+// its factory settings.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/ConfigCli.h"
+
+namespace pelmora {
+namespace {
+
+/// The simulated platform, with a printer that restarts after each firmware
+/// stream: away for `restartMs` of virtual time, then back with `nextVersion`.
+class RestartingPlatform final : public link::Platform {
+public:
+    RestartingPlatform(sim::VirtualPlatform& inner, sim::PrinterModel& printer) : inner_(inner), printer_(printer) {}
+
+    std::uint64_t restartMs = 0;
+    std::string nextVersion;
+
+    link::Clock& clock() override { return inner_.clock(); }
+    link::TraceSink& trace() override { return inner_.trace(); }
+    std::unique_ptr<link::SerialChannel> OpenSerial(const std::string& name) override { return inner_.OpenSerial(name); }
+    std::unique_ptr<link::Channel> OpenUsb(const std::string& path) override { return inner_.OpenUsb(path); }
+    std::unique_ptr<link::Channel> ConnectTcp(const std::string& ipv4, std::uint16_t port) override {
+        const std::uint64_t now = inner_.virtualClock().Now();
+        if (printer_.firmwareStreams().size() > streams_) {
+            streams_ = printer_.firmwareStreams().size();
+            backAt_ = now + restartMs;
+            printer_.Restart(nextVersion);
+        }
+        if (now < backAt_) return nullptr;
+        return inner_.ConnectTcp(ipv4, port);
+    }
+
+private:
+    sim::VirtualPlatform& inner_;
+    sim::PrinterModel& printer_;
+    std::size_t streams_ = 0;
+    std::uint64_t backAt_ = 0;
+};
+
+struct WaitCase {
+    std::uint64_t restartMs;
+    std::vector<std::string> wait;  ///< the --wait option, if any
+    int status;
+    std::uint64_t minMs, maxMs;  ///< virtual time the whole update may take
+};
+
+TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
+    for (const WaitCase& c : {WaitCase{100'000, {}, 0, 100'000, 130'000},
+                              WaitCase{119'000, {}, 0, 119'000, 150'000},
+                              WaitCase{200'000, {}, 1, 120'000, 125'000},
+                              WaitCase{5'000, {"--wait", "4"}, 1, 4'000, 8'000}}) {
+        test::ConfigCli cli;
+        RestartingPlatform platform(cli.platform, cli.printer);
+        platform.restartMs = c.restartMs;
+        platform.nextVersion = "V1.00 123115";
+        cli.held().switches[5] = 30;
+        const auto firmware = cli.dir / "new.fls";
+        std::ofstream(firmware) << std::string(5000, '\x7f');
+
+        std::vector<std::string> args{"pelmora", "--tcp", "127.0.0.1:9100", "firmware", "--keep-settings"};
+        args.insert(args.end(), c.wait.begin(), c.wait.end());
+        args.push_back(firmware.string());
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        std::ostringstream out, err;
+        const std::uint64_t start = cli.platform.virtualClock().Now();
+        const int status = cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), out, err, &platform);
+        const std::uint64_t took = cli.platform.virtualClock().Now() - start;
+
+        EXPECT_EQ(status, c.status) << c.restartMs << ": " << err.str();
+        EXPECT_GE(took, c.minMs) << c.restartMs;
+        EXPECT_LE(took, c.maxMs) << c.restartMs;
+        EXPECT_EQ(cli.held().switches[5], c.status == 0 ? 30 : sim::FactorySettings().switches[5]) << c.restartMs;
+        if (c.status == 0) EXPECT_NE(out.str().find("Version now:    V1.00 123115"), std::string::npos) << out.str();
+        else EXPECT_NE(err.str().find("stopped at stage 4"), std::string::npos) << err.str();
+    }
+}
+
+}  // namespace
+}  // namespace pelmora
