@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/PrinterRig.h"
 
 namespace pelmora {
@@ -41,6 +43,9 @@ TEST(CDevOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
 
 TEST(CDevOpen, SerialLineStateFollowsTheSettings) {
     PrinterRig rig(link::PortSerial);
+    // Another program left the port with every extra the link does not use.
+    auto& left = rig.platform.lastLineState();
+    left.outxDsrFlow = left.dsrSensitivity = left.outX = left.inX = left.nullStrip = left.abortOnError = true;
     rig.util.link.flowControl = 0;
     rig.util.link.Configure({link::PortSerial, "COM1", 9600, 8, 1, 2, 1});
     ASSERT_TRUE(rig.Open());
@@ -64,6 +69,31 @@ TEST(CDevOpen, SerialLineStateFollowsTheSettings) {
     EXPECT_FALSE(rig.platform.lastLineState().parityCheck);
     EXPECT_FALSE(rig.platform.lastLineState().outxCtsFlow);
     EXPECT_EQ(rig.platform.lastLineState().dtrControl, link::SerialLineState::Dtr::Disable);
+    for (bool flow : {true, false}) {
+        rig.util.link.ClosePort();
+        rig.util.link.flowControl = flow;
+        left.outxDsrFlow = left.dsrSensitivity = left.outX = left.inX = left.nullStrip = left.abortOnError = true;
+        ASSERT_TRUE(rig.Open());
+        const auto& l = rig.platform.lastLineState();
+        EXPECT_EQ(std::tie(l.outxDsrFlow, l.dsrSensitivity, l.outX, l.inX, l.nullStrip, l.abortOnError),
+                  std::tuple(false, false, false, false, false, false)) << flow;
+        EXPECT_EQ(l.rtsControl, link::SerialLineState::Rts::Disable);
+    }
+}
+
+// A port whose settings cannot be read or applied is in an unknown state: it is
+// let go at once and the open fails, and the next open starts afresh.
+TEST(CDevOpen, PortThatRefusesItsSettingsIsLetGo) {
+    for (const int failing : {0, 1, 2, 3}) {
+        PrinterRig rig(link::PortSerial);
+        rig.platform.config().failingSetupCall = failing;
+        EXPECT_EQ(rig.util.link.OpenPort(), 0) << failing;
+        EXPECT_FALSE(rig.util.link.IsOpen()) << failing;
+        EXPECT_EQ(rig.platform.openAttempts(), 1) << "a port that opened is not tried again: " << failing;
+        rig.platform.config().failingSetupCall = -1;
+        EXPECT_EQ(rig.util.link.OpenPort(), 1) << failing;
+        EXPECT_EQ(rig.platform.openAttempts(), 2) << "the refused port was let go: " << failing;
+    }
 }
 
 TEST(CDevRead, SilentSerialReadOfHundredBytesGivesUpAfterTwoSeconds) {
