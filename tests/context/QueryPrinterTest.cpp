@@ -15,24 +15,31 @@ using context::QUERY_MSR_MODE;
 using context::QUERY_VERSION;
 using test::PrinterRig;
 
-// Answers one 3-byte query with a fixed reply, for replies the model never gives.
+// Answers one 3-byte query with fixed replies, the last one again for every
+// later query: replies the model never gives.
 class ScriptedReply final : public sim::CommandHandler {
 public:
-    ScriptedReply(std::vector<std::uint8_t> query, sim::Reply reply) : query_(std::move(query)), reply_(std::move(reply)) {}
+    ScriptedReply(std::vector<std::uint8_t> query, std::vector<sim::Reply> replies)
+        : query_(std::move(query)), replies_(std::move(replies)) {}
+    ScriptedReply(std::vector<std::uint8_t> query, sim::Reply reply)
+        : ScriptedReply(std::move(query), std::vector<sim::Reply>{std::move(reply)}) {}
     Match Handle(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key,
                  std::vector<sim::Reply>& replies) override {
         if (input.size() < query_.size()) return std::equal(input.begin(), input.end(), query_.begin()) ? Match::NeedMore : Match::No;
         if (!std::equal(query_.begin(), query_.end(), input.begin())) return Match::No;
         consumed = query_.size();
         key = "scripted";
-        replies.push_back(reply_);
+        replies.push_back(replies_[std::min(next_++, replies_.size() - 1)]);
         return Match::Yes;
     }
 
 private:
     std::vector<std::uint8_t> query_;
-    sim::Reply reply_;
+    std::vector<sim::Reply> replies_;
+    std::size_t next_ = 0;
 };
+
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
 int Count(const std::vector<std::string>& log, const std::string& key) {
     return static_cast<int>(std::count(log.begin(), log.end(), key));
@@ -133,6 +140,25 @@ TEST(ResendLoop, TenResendsThenNoReply) {
         EXPECT_FALSE(rig.util.link.IsOpen()) << c.key;
         EXPECT_GE(rig.Now() - start, c.min) << c.key;
         EXPECT_LT(rig.Now() - start, c.max) << c.key;
+    }
+}
+
+// What came before a resend is dropped: a cut reply then a whole one reads as
+// the whole one; a full buffer without an end starts over without a resend.
+TEST(ResendLoop, PiecesBeforeAResendAreDropped) {
+    const std::string model = std::string("_MPT-Q700VII") + '\0';
+    struct Case { const char* what; std::vector<sim::Reply> replies; int queries; };
+    const Case cases[] = {
+        {"cut, then whole", {{Bytes("_MPT")}, {Bytes(model)}}, 2},
+        {"100 bytes of noise, then the reply", {{Bytes(std::string(100, 'J') + model)}}, 1},
+    };
+    for (const Case& c : cases) {
+        PrinterRig rig;
+        rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43}, c.replies));
+        ASSERT_TRUE(rig.Open());
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << c.what;
+        EXPECT_EQ(rig.util.ModelName, "MPT-Q700VII") << c.what;
+        EXPECT_EQ(Count(rig.printer.commandLog(), "scripted"), c.queries) << c.what;
     }
 }
 
