@@ -4,6 +4,7 @@
 
 #include "context/ResultCode.h"
 #include "support/PrinterRig.h"
+#include "support/ScriptedReply.h"
 
 namespace pelmora {
 namespace {
@@ -14,30 +15,7 @@ using context::QUERY_MODEL;
 using context::QUERY_MSR_MODE;
 using context::QUERY_VERSION;
 using test::PrinterRig;
-
-// Answers one 3-byte query with fixed replies, the last one again for every
-// later query: replies the model never gives.
-class ScriptedReply final : public sim::CommandHandler {
-public:
-    ScriptedReply(std::vector<std::uint8_t> query, std::vector<sim::Reply> replies)
-        : query_(std::move(query)), replies_(std::move(replies)) {}
-    ScriptedReply(std::vector<std::uint8_t> query, sim::Reply reply)
-        : ScriptedReply(std::move(query), std::vector<sim::Reply>{std::move(reply)}) {}
-    Match Handle(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key,
-                 std::vector<sim::Reply>& replies) override {
-        if (input.size() < query_.size()) return std::equal(input.begin(), input.end(), query_.begin()) ? Match::NeedMore : Match::No;
-        if (!std::equal(query_.begin(), query_.end(), input.begin())) return Match::No;
-        consumed = query_.size();
-        key = "scripted";
-        replies.push_back(replies_[std::min(next_++, replies_.size() - 1)]);
-        return Match::Yes;
-    }
-
-private:
-    std::vector<std::uint8_t> query_;
-    std::vector<sim::Reply> replies_;
-    std::size_t next_ = 0;
-};
+using test::ScriptedReply;
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -102,7 +80,7 @@ TEST(QueryModel, SettingModeNoticeBeforeTheReplyIsSkipped) {
     for (bool ownRead : {true, false}) {
         PrinterRig rig;
         sim::Reply reply{bytes, ownRead ? 3u : 0u, 50};
-        rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43}, reply));
+        rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43}, std::vector{reply}));
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << ownRead;
         EXPECT_EQ(rig.util.ModelName, model);
@@ -218,7 +196,7 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
     for (const Case& c : cases) {
         PrinterRig rig;
         rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1B, 0x4D, 0x49},
-                                                               sim::Reply{c.reply}));
+                                                               std::vector{sim::Reply{c.reply}}));
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MSR_MODE), c.result) << test::Hex(c.reply);
         EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok);
