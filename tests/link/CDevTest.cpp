@@ -90,6 +90,11 @@ TEST(CDevOpen, PortThatRefusesItsSettingsIsLetGo) {
         EXPECT_EQ(rig.util.link.OpenPort(), 0) << failing;
         EXPECT_FALSE(rig.util.link.IsOpen()) << failing;
         EXPECT_EQ(rig.platform.openAttempts(), 1) << "a port that opened is not tried again: " << failing;
+        if (failing == 3) {  // the opening time-outs, set before the probe, stay
+            const auto& t = rig.platform.lastTimeouts();
+            EXPECT_EQ(std::tie(t.readInterval, t.readTotalMultiplier, t.readTotalConstant, t.writeTotalMultiplier,
+                               t.writeTotalConstant), std::tuple(2000u, 1000u, 10u, 1000u, 1000u));
+        }
         rig.platform.config().failingSetupCall = -1;
         EXPECT_EQ(rig.util.link.OpenPort(), 1) << failing;
         EXPECT_EQ(rig.platform.openAttempts(), 2) << "the refused port was let go: " << failing;
@@ -168,6 +173,17 @@ TEST(CDevWrite, ShortWriteReportsTheSmallerCount) {
     rig.platform.config().shortWritesFrom = 0;
     const std::uint8_t bytes[] = {1, 2, 3, 4};
     EXPECT_EQ(rig.util.link.WritePort(bytes, 4), 3);
+}
+
+TEST(CDevRead, ReadsAsFewAsOneByte) {
+    PrinterRig rig(link::PortTcp);
+    ASSERT_TRUE(rig.Open());
+    const std::uint8_t query[] = {0x1D, 0x49, 0x43};
+    ASSERT_EQ(rig.util.link.WritePort(query, 3), 3);
+    std::uint8_t first = 0;
+    EXPECT_EQ(rig.util.link.ReadPort(&first, 1), 1);
+    EXPECT_EQ(first, '_');
+    EXPECT_EQ(rig.util.link.ReadPort(&first, 0), -1);
 }
 
 }  // namespace
