@@ -147,6 +147,7 @@ TEST(ReadNow, TellsDataSilenceEndAndError) {
     EXPECT_EQ(buffer[0], 'z');
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), 2);
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), 0);
+    EXPECT_EQ(ReadWithin(fds[0], buffer, 8, 0), 0) << "nothing came in time";
     EXPECT_EQ(ReadNow(fds[1], buffer, 8), -1) << "the write end cannot be read";
     ::close(fds[1]);
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), kEndOfStream);
