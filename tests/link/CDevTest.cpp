@@ -39,6 +39,12 @@ TEST(CDevOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
     rig.platform.config().dsrOn = true;
     EXPECT_EQ(rig.util.link.OpenPort(), 1);
     EXPECT_TRUE(rig.util.link.IsOpen());
+
+    // A probe the port does not take fails the open the same way.
+    rig.util.link.ClosePort();
+    rig.platform.config().shortWritesFrom = rig.platform.writes();
+    EXPECT_EQ(rig.util.link.OpenPort(), 0);
+    EXPECT_FALSE(rig.util.link.IsOpen());
 }
 
 TEST(CDevOpen, SerialLineStateFollowsTheSettings) {
