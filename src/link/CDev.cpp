@@ -170,8 +170,10 @@ int CDev::ReadPort(std::uint8_t* buffer, int capacity) {
 }
 
 void CDev::TraceBytes(const char* direction, const std::uint8_t* data, int count) {
-    Tracef(platform_.trace(), "[%s][%s] %s", linkKind == LinkTcp ? "ETH" : "COM", direction,
-           HexBytes(data, count > 0 ? static_cast<std::size_t>(count) : 0).c_str());
+    // The hex text costs more than the exchange itself; only build it for a reader.
+    if (platform_.trace().Enabled())
+        Tracef(platform_.trace(), "[%s][%s] %s", linkKind == LinkTcp ? "ETH" : "COM", direction,
+               HexBytes(data, count > 0 ? static_cast<std::size_t>(count) : 0).c_str());
     platform_.clock().Sleep(kTracePauseMs);
 }
 

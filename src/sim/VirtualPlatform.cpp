@@ -112,15 +112,18 @@ public:
         return wire_->ReadSerial(buffer, capacity, timeouts_);
     }
     bool GetLineState(link::SerialLineState& state) override {
+        if (SetupCallFails()) return false;
         state = line_;
         return true;
     }
     bool SetLineState(const link::SerialLineState& state) override {
+        if (SetupCallFails()) return false;
         line_ = state;
         wire_->SetUsPerByte(UsPerByte(state.baudRate));
         return true;
     }
     bool SetTimeouts(const link::SerialTimeouts& timeouts) override {
+        if (SetupCallFails()) return false;
         timeouts_ = timeouts;
         return true;
     }
@@ -141,6 +144,7 @@ public:
 private:
     // Ten bits a character: start, eight data, stop.
     static std::uint64_t UsPerByte(std::uint32_t baud) { return baud ? 10'000'000ull / baud : 0; }
+    bool SetupCallFails() { return setupCalls_++ == owner_.config().failingSetupCall; }
 
     std::unique_ptr<VirtualPlatform::Wire> wire_;
     VirtualPlatform& owner_;
@@ -148,6 +152,7 @@ private:
     link::SerialTimeouts& timeouts_;
     int& purges_;
     int& maskClears_;
+    int setupCalls_ = 0;
 };
 
 class VirtualStream final : public link::Channel {

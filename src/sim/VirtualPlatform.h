@@ -19,6 +19,9 @@ struct VirtualLinkConfig {
     bool dsrOn = true;                ///< the printer holds DSR while it is ready
     std::uint32_t replyLatencyMs = 5; ///< from the end of a command to its first reply byte
     int shortWritesFrom = -1;         ///< from this (0-based) write on, writes take one byte less
+    /// The port's configuration call that fails, counted from 0 on each serial
+    /// channel (reading and setting the line state, then each time-out change); -1: none.
+    int failingSetupCall = -1;
 };
 
 /// The link's platform in-process: serial, USB and TCP channels to one
@@ -47,6 +50,8 @@ public:
     const std::vector<int>& writeSizes() const { return writeSizes_; }
     /// Line state and time-outs of the last serial channel opened.
     const link::SerialLineState& lastLineState() const { return lastLine_; }
+    /// A port opens in the state it was last left in, as a real one does.
+    link::SerialLineState& lastLineState() { return lastLine_; }
     const link::SerialTimeouts& lastTimeouts() const { return lastTimeouts_; }
     int purges() const { return purges_; }
     int eventMaskClears() const { return eventMaskClears_; }

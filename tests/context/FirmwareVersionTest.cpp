@@ -21,6 +21,9 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
         {720, "_VER V1.23", 1230},
         {700, "_VER 0TMS  1 23", 11231},  // (123 + 1000) x 10, plus one for "TMS"
         {700, "_VER ABC   1 23", 11230},
+        {700, "_VER 0TXX  1 23", 11230},  // "TMS" needs all three letters
+        {700, "_VER 0XMS  1 23", 11230},
+        {700, "_VER 0TMX  1 23", 11230},
         {700, "_B01.10", 21101},          // (110 + 2000) x 10 + 1
         {700, "_V01.10", 21100},
         {0, "_V01.00", 101000},           // (100 + 10000) x 10

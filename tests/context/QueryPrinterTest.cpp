@@ -4,6 +4,7 @@
 
 #include "context/ResultCode.h"
 #include "support/PrinterRig.h"
+#include "support/ScriptedReply.h"
 
 namespace pelmora {
 namespace {
@@ -14,67 +15,55 @@ using context::QUERY_MODEL;
 using context::QUERY_MSR_MODE;
 using context::QUERY_VERSION;
 using test::PrinterRig;
+using test::ScriptedReply;
 
-// Answers one 3-byte query with a fixed reply, for replies the model never gives.
-class ScriptedReply final : public sim::CommandHandler {
-public:
-    ScriptedReply(std::vector<std::uint8_t> query, sim::Reply reply) : query_(std::move(query)), reply_(std::move(reply)) {}
-    Match Handle(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key,
-                 std::vector<sim::Reply>& replies) override {
-        if (input.size() < query_.size()) return std::equal(input.begin(), input.end(), query_.begin()) ? Match::NeedMore : Match::No;
-        if (!std::equal(query_.begin(), query_.end(), input.begin())) return Match::No;
-        consumed = query_.size();
-        key = "scripted";
-        replies.push_back(reply_);
-        return Match::Yes;
-    }
-
-private:
-    std::vector<std::uint8_t> query_;
-    sim::Reply reply_;
-};
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
 int Count(const std::vector<std::string>& log, const std::string& key) {
     return static_cast<int>(std::count(log.begin(), log.end(), key));
 }
 
-TEST(QueryPrinter, ClosedLinkAnswers101AndSendsNothing) {
-    PrinterRig rig;
+// A closed link answers 101 and sends nothing; an unknown selector on an open
+// one does nothing; a write cut short closes the link.
+TEST(QueryPrinter, LinkStateComesBeforeAnyExchange) {
+    PrinterRig closed;
     for (std::uint32_t selector : {0u, 1u, 2u, 3u, 4u, 5u, 99u})
-        EXPECT_EQ(rig.util.QueryPrinter(selector), rc::NotOpen) << selector;
-    EXPECT_TRUE(rig.printer.received().empty());
-}
+        EXPECT_EQ(closed.util.QueryPrinter(selector), rc::NotOpen) << selector;
+    EXPECT_TRUE(closed.printer.received().empty());
 
-TEST(QueryPrinter, UnknownSelectorOnAnOpenLinkDoesNothing) {
-    PrinterRig rig;
-    ASSERT_TRUE(rig.Open());
-    EXPECT_EQ(rig.util.QueryPrinter(5), rc::Ok);
-    EXPECT_TRUE(rig.TakeReceived().empty());
-    EXPECT_TRUE(rig.util.link.IsOpen());
-}
+    ASSERT_TRUE(closed.Open());
+    EXPECT_EQ(closed.util.QueryPrinter(5), rc::Ok);
+    EXPECT_TRUE(closed.TakeReceived().empty());
+    EXPECT_TRUE(closed.util.link.IsOpen());
 
-TEST(QueryModel, ExpectedModelAndItsUncomparedVariants) {
-    for (const char* model : {"MPT-Q700VII", "MPT-Q710VII", "MPT_Q7xyVII"}) {
+    for (const auto selector : {QUERY_CODEPAGE, QUERY_MODEL, QUERY_VERSION, QUERY_MSR_MODE, QUERY_MAKER}) {
         PrinterRig rig;
-        rig.printer.identity.modelText = model;
         ASSERT_TRUE(rig.Open());
-        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << model;
-        EXPECT_EQ(rig.util.ModelCode, 703u);
-        EXPECT_EQ(rig.util.ModelName, model);
+        rig.platform.config().shortWritesFrom = 0;
+        EXPECT_EQ(rig.util.QueryPrinter(selector), rc::ShortWrite) << selector;
+        EXPECT_FALSE(rig.util.link.IsOpen()) << selector;
+    }
+}
+
+// Only the first eight places and the length are compared; another model
+// closes the link and keeps the raw reply.
+TEST(QueryModel, ExpectedModelVariantsAndOthers) {
+    struct Case { const char* model; int result; std::uint32_t code; std::string name; };
+    const Case cases[] = {
+        {"MPT-Q700VII", rc::Ok, 703, "MPT-Q700VII"},     {"MPT-Q710VII", rc::Ok, 703, "MPT-Q710VII"},
+        {"MPT_Q7xyVII", rc::Ok, 703, "MPT_Q7xyVII"},     {"MPT-Q800VII", rc::NotSupported, 0, "_MPT-Q800VII"},
+        {"MPT-Q700VIIX", rc::NotSupported, 0, "_MPT-Q700VIIX"}, {"MPT", rc::NotSupported, 0, "_MPT"},
+    };
+    for (const Case& c : cases) {
+        PrinterRig rig;
+        rig.printer.identity.modelText = c.model;
+        ASSERT_TRUE(rig.Open());
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), c.result) << c.model;
+        EXPECT_EQ(std::tie(rig.util.ModelCode, rig.util.ModelName), std::tie(c.code, c.name));
+        EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok) << c.model;
         EXPECT_EQ(rig.TakeReceived(), (std::vector<std::uint8_t>{0x1D, 0x49, 0x43}));
     }
-}
-
-TEST(QueryModel, AnotherModelClosesTheLinkAndChangesTheVersionRule) {
-    for (const char* model : {"MPT-Q800VII", "MPT-Q700VIIX", "MPT"}) {
-        PrinterRig rig;
-        rig.printer.identity.modelText = model;
-        ASSERT_TRUE(rig.Open());
-        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::NotSupported) << model;
-        EXPECT_EQ(rig.util.ModelCode, 0u);
-        EXPECT_EQ(rig.util.ModelName, std::string("_") + model);
-        EXPECT_FALSE(rig.util.link.IsOpen());
-    }
+    // Another model reads its version by the other rule.
     PrinterRig rig;
     rig.printer.identity.modelText = "OTHER";
     rig.printer.identity.versionText = "V02.10";
@@ -86,14 +75,12 @@ TEST(QueryModel, AnotherModelClosesTheLinkAndChangesTheVersionRule) {
 }
 
 TEST(QueryModel, SettingModeNoticeBeforeTheReplyIsSkipped) {
-    std::vector<std::uint8_t> bytes{0x37, 0x20, 0x00, '_'};
-    const std::string model = "MPT-Q700VII";
-    bytes.insert(bytes.end(), model.begin(), model.end());
-    bytes.push_back(0x00);
+    const std::string model = "MPT-Q700VII", text = std::string("\x37\x20\x00_", 4) + model + '\0';
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
     for (bool ownRead : {true, false}) {
         PrinterRig rig;
         sim::Reply reply{bytes, ownRead ? 3u : 0u, 50};
-        rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43}, reply));
+        rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43}, std::vector{reply}));
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << ownRead;
         EXPECT_EQ(rig.util.ModelName, model);
@@ -110,28 +97,46 @@ TEST(QueryModel, SplitReplyIsGatheredWhole) {
     }
 }
 
-// Two empty reads, then ten resends with a read after each but the last:
-// twelve reads of two seconds on a silent serial printer.
-TEST(ResendLoop, SilentPrinterGetsTenResendsThenNoReply) {
-    PrinterRig rig(link::PortSerial);
-    rig.printer.faults.silentFromCommand = 1;  // the probe still counts as a command
-    ASSERT_TRUE(rig.Open());
-    const auto start = rig.Now();
-    EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::NoReply);
-    EXPECT_EQ(Count(rig.printer.commandLog(), "model"), 11);
-    EXPECT_FALSE(rig.util.link.IsOpen());
-    EXPECT_GE(rig.Now() - start, 12u * 2010u);
-    EXPECT_LT(rig.Now() - start, 26000u);
+// A printer that never ends its reply gets ten resends (eleven commands in
+// all), then 109 and a closed link. Silent on serial: two empty reads, then a
+// read after each resend but the last, twelve reads of two seconds.
+TEST(ResendLoop, TenResendsThenNoReply) {
+    struct Case { const char* key; std::uint32_t selector; sim::Fault fault; std::int32_t port; std::uint64_t min, max; };
+    const Case cases[] = {
+        {"model", QUERY_MODEL, sim::Fault::Silent, link::PortSerial, 12 * 2010, 26000},
+        {"maker", QUERY_MAKER, sim::Fault::Unterminated, link::PortTcp, 0, UINT64_MAX},
+        {"maker", QUERY_MAKER, sim::Fault::CutShort, link::PortTcp, 0, UINT64_MAX},
+        {"msr", QUERY_MSR_MODE, sim::Fault::Silent, link::PortTcp, 0, UINT64_MAX},
+    };
+    for (const Case& c : cases) {
+        PrinterRig rig(c.port);
+        rig.printer.faults.perCommand[c.key] = c.fault;
+        ASSERT_TRUE(rig.Open());
+        const auto start = rig.Now();
+        EXPECT_EQ(rig.util.QueryPrinter(c.selector), rc::NoReply) << c.key;
+        EXPECT_EQ(Count(rig.printer.commandLog(), c.key), 11) << c.key;
+        EXPECT_FALSE(rig.util.link.IsOpen()) << c.key;
+        EXPECT_GE(rig.Now() - start, c.min) << c.key;
+        EXPECT_LT(rig.Now() - start, c.max) << c.key;
+    }
 }
 
-TEST(ResendLoop, ReplyThatNeverEndsIsBoundedToo) {
-    for (auto fault : {sim::Fault::Unterminated, sim::Fault::CutShort}) {
+// What came before a resend is dropped: a cut reply then a whole one reads as
+// the whole one; a full buffer without an end starts over without a resend.
+TEST(ResendLoop, PiecesBeforeAResendAreDropped) {
+    const std::string model = std::string("_MPT-Q700VII") + '\0';
+    struct Case { const char* what; std::vector<sim::Reply> replies; int queries; };
+    const Case cases[] = {
+        {"cut, then whole", {{Bytes("_MPT")}, {Bytes(model)}}, 2},
+        {"100 bytes of noise, then the reply", {{Bytes(std::string(100, 'J') + model)}}, 1},
+    };
+    for (const Case& c : cases) {
         PrinterRig rig;
-        rig.printer.faults.perCommand["maker"] = fault;
+        rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43}, c.replies));
         ASSERT_TRUE(rig.Open());
-        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MAKER), rc::NoReply);
-        EXPECT_EQ(Count(rig.printer.commandLog(), "maker"), 11);
-        EXPECT_FALSE(rig.util.link.IsOpen());
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << c.what;
+        EXPECT_EQ(rig.util.ModelName, "MPT-Q700VII") << c.what;
+        EXPECT_EQ(Count(rig.printer.commandLog(), "scripted"), c.queries) << c.what;
     }
 }
 
@@ -148,6 +153,18 @@ TEST(QueryVersion, DateGivesTheFirmwareNumber) {
         EXPECT_EQ(rig.util.FirmwareVersion, c.version) << c.text;
         EXPECT_EQ(rig.util.VersionText, c.text);
     }
+}
+
+// The reply buffer holds 40 bytes: a longer reply is cut there, and its date is
+// what the cut leaves at its end.
+TEST(QueryVersion, ReplyLongerThanTheBufferIsCutAtFortyBytes) {
+    PrinterRig rig;
+    rig.printer.identity.versionText = std::string(33, 'V') + " 090216 123115";
+    ASSERT_TRUE(rig.Open());
+    ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
+    ASSERT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok);
+    EXPECT_EQ(rig.util.VersionText, std::string(33, 'V') + " 09021") << "'_' and 39 characters";
+    EXPECT_EQ(rig.util.FirmwareVersion, 101001u) << "the date read is 21 090";
 }
 
 TEST(QueryVersion, UnterminatedReplyIsUsedAfterThreeSecondsAndSilenceFails) {
@@ -179,7 +196,7 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
     for (const Case& c : cases) {
         PrinterRig rig;
         rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1B, 0x4D, 0x49},
-                                                               sim::Reply{c.reply}));
+                                                               std::vector{sim::Reply{c.reply}}));
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MSR_MODE), c.result) << test::Hex(c.reply);
         EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok);
@@ -187,15 +204,6 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
             EXPECT_EQ(rig.util.MsrSetValue, 0x05);
         }
     }
-}
-
-TEST(QueryMsrMode, SilentPrinterGetsTenAttempts) {
-    PrinterRig rig;
-    rig.printer.faults.perCommand["msr"] = sim::Fault::Silent;
-    ASSERT_TRUE(rig.Open());
-    EXPECT_EQ(rig.util.QueryPrinter(QUERY_MSR_MODE), rc::NoReply);
-    EXPECT_EQ(Count(rig.printer.commandLog(), "msr"), 11);
-    EXPECT_FALSE(rig.util.link.IsOpen());
 }
 
 TEST(QueryMaker, OnlyTheExactMakerPasses) {
@@ -230,17 +238,6 @@ TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
     EXPECT_EQ(rig.util.CodePageText, "");
     EXPECT_EQ(rig.Now() - start, 12530u) << "twelve silent reads of a second and ten resends";
     EXPECT_TRUE(rig.util.link.IsOpen());
-}
-
-TEST(QueryPrinter, ShortWriteClosesTheLink) {
-    for (const auto selector : {context::QUERY_CODEPAGE, QUERY_MODEL, QUERY_VERSION, QUERY_MSR_MODE,
-                                context::QUERY_MAKER}) {
-        PrinterRig rig;
-        ASSERT_TRUE(rig.Open());
-        rig.platform.config().shortWritesFrom = 0;
-        EXPECT_EQ(rig.util.QueryPrinter(selector), rc::ShortWrite) << selector;
-        EXPECT_FALSE(rig.util.link.IsOpen()) << selector;
-    }
 }
 
 }  // namespace

@@ -37,6 +37,8 @@ TEST(StoredCommSettings, SerialValuesPassThroughTheWindowsLists) {
         {"COM50", 14400, 0, 0, "COM1", 115200, 0},   // not in the lists: the defaults stand
         {"COM07", 2400, 1, 0, "COM1", 2400, 0},      // exact text only; stop bits 1 reads as one
         {"/dev/ttyUSB0", 57600, 0, 0, "COM1", 57600, 0},
+        {"LPT2", 4800, 0, 0, "COM1", 4800, 0},       // four characters, but not COM
+        {"COM49", 19200, 0, 0, "COM49", 19200, 0},   // the last in the list
     };
     for (const Case& c : cases) {
         StoreRig r;

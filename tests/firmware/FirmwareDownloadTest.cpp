@@ -105,17 +105,23 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
     EXPECT_EQ(f.rig.platform.openAttempts(), 0);
 }
 
-// One byte over the limit is refused before the link opens. (Exactly the limit
-// would send 64 MiB through the traced link: too slow for a unit test.)
+// One byte over the limit is refused before the link opens; exactly the limit
+// passes the file check and reaches the link, which here does not open.
 TEST(FirmwareDownload, FileOverTheSizeLimitIsRefused) {
     FirmwareRig f;
     const auto path = f.rig.dir / "large.fls";
     std::ofstream(path, std::ios::binary).put('\x5A');
     std::filesystem::resize_file(path, kMaxFirmwareBytes + 1);  // sparse: no disk used
-    const FirmwareOutcome outcome = DownloadFirmware(path, f.link, f.view);
+    FirmwareOutcome outcome = DownloadFirmware(path, f.link, f.view);
     EXPECT_EQ(outcome.result, FirmwareResult::FileOpenError);
     EXPECT_EQ(outcome.problem, FileProblem::TooLarge);
     EXPECT_EQ(f.rig.platform.openAttempts(), 0);
+
+    std::filesystem::resize_file(path, kMaxFirmwareBytes);
+    f.link.portText = "NET127.0.0.2";
+    outcome = DownloadFirmware(path, f.link, f.view);
+    EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
+    EXPECT_EQ(outcome.problem, FileProblem::None);
 }
 
 TEST(FirmwareDownload, PortThatDoesNotOpenSendsNothing) {

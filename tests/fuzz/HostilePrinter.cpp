@@ -169,6 +169,13 @@ std::string FileBytes(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+void ResetFile(const std::filesystem::path& file, const std::string& text) {
+    if (FileBytes(file) == text) return;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    Check(static_cast<bool>(out.flush()), "cannot write " + file.string());
+}
+
 void Verbose(const char* format, ...) {
     static const bool on = std::getenv("PELMORA_FUZZ_VERBOSE") != nullptr;
     if (!on) return;

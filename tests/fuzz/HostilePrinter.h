@@ -68,6 +68,9 @@ inline constexpr std::uint64_t SerialSilenceMs(std::uint64_t capacity) { return 
 const std::filesystem::path& ScratchDir();
 /// The whole file, or "" when it cannot be read.
 std::string FileBytes(const std::filesystem::path& file);
+/// Makes `file` hold `text`; most runs leave their store alone, so it is only
+/// written when it differs.
+void ResetFile(const std::filesystem::path& file, const std::string& text);
 
 /// Prints to stderr when PELMORA_FUZZ_VERBOSE is set: what a run did, for a
 /// person checking that the seeds reach the paths they should.

@@ -11,6 +11,7 @@
 #include "context/CCommonUtil.h"
 #include "context/SettingsStore.h"
 #include "nv/CCommonNv.h"
+#include "nv/ImageLoader.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvJobVariant.h"
 #include "nv/NvManager.h"
@@ -26,30 +27,41 @@ struct Host final : nv::NvJobHost {
     context::ProgressView silent;
 };
 
-// Two small black bitmaps, written once per process.
-const std::string& Bitmap(int which) {
-    static const std::string paths[2] = {[] {
-                                             const auto p = (ScratchDir() / "a.bmp").string();
-                                             QImage image(8, 2, QImage::Format_RGB32);
-                                             image.fill(Qt::black);
-                                             image.save(QString::fromStdString(p), "BMP");
-                                             return p;
-                                         }(),
-                                         [] {
-                                             const auto p = (ScratchDir() / "b.bmp").string();
-                                             QImage image(24, 5, QImage::Format_RGB32);
-                                             image.fill(Qt::black);
-                                             image.save(QString::fromStdString(p), "BMP");
-                                             return p;
-                                         }()};
-    return paths[which];
+// A small black bitmap, written and decoded once per process: loading files is
+// not what this target is about. Each run converts it at its own brightness.
+std::shared_ptr<const nv::RgbImage> Decoded(int width, int height, const char* name) {
+    const auto path = ScratchDir() / name;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    image.save(QString::fromStdString(path.string()), "BMP");
+    auto decoded = nv::LoadImageFile(path.string());
+    Check(decoded.has_value(), "cannot decode the scratch bitmap");
+    return std::make_shared<const nv::RgbImage>(std::move(*decoded));
 }
 
-std::set<std::string> KnownMessages(const nv::NvJobVariant& v) {
-    std::set<std::string> texts{"", v.openFailed, v.readFailed, v.notSupported, v.writeFailed,
-                                v.downloadWriteFailed, v.cancelled, v.noImagesSelected, v.areaTooSmall};
-    for (const auto& action : v.check) texts.insert(action.text);
-    return texts;
+nv::NvImageItem Picture(const nv::CCommonNv& engine, std::uint32_t modelCode, int which, std::int32_t brightness) {
+    static const std::shared_ptr<const nv::RgbImage> bitmaps[2] = {Decoded(8, 2, "a.bmp"), Decoded(24, 5, "b.bmp")};
+    const auto& bitmap = bitmaps[which];
+    nv::NvImageItem item;
+    item.number = engine.ImageList.NextNumber();
+    item.size = nv::EstimateImageSize(bitmap->width, bitmap->height, modelCode);
+    item.name = which ? "b.bmp" : "a.bmp";
+    item.path = (ScratchDir() / item.name).string();
+    item.brightness = brightness;
+    item.bitmap = bitmap;
+    return item;
+}
+
+// The texts a job of the variant may end with; the two variants are built once.
+const std::set<std::string>& KnownMessages(const nv::NvJobVariant& v) {
+    static const auto texts = [](const nv::NvJobVariant& w) {
+        std::set<std::string> known{"", w.openFailed, w.readFailed, w.notSupported, w.writeFailed,
+                                    w.downloadWriteFailed, w.cancelled, w.noImagesSelected, w.areaTooSmall};
+        for (const auto& action : w.check) known.insert(action.text);
+        return known;
+    };
+    static const std::set<std::string> desktop = texts(nv::DesktopNvJob()), handheld = texts(nv::HandheldNvJob());
+    return &v == &nv::HandheldNvJob() ? handheld : desktop;
 }
 
 constexpr const char* kStoreText =
@@ -72,12 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool autoAddressing = (setup >> 7) & 1;
 
     const auto storePath = ScratchDir() / "nv.reg";
-    {
-        std::FILE* f = std::fopen(storePath.c_str(), "wb");
-        Check(f != nullptr, "cannot write the scratch store");
-        std::fputs(kStoreText, f);
-        std::fclose(f);
-    }
+    ResetFile(storePath, kStoreText);
     sim::PrinterModel printer;
     for (const char* code : {"10", "11"})
         printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xAA}}, code[0], code[1]));
@@ -112,9 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch (job) {
     case 0: outcome = manager.Refresh(); break;
     case 1: {
-        for (int i = 0; i < 2; ++i)
-            if (const auto item = engine.LoadImageItem(engine.ImageList.NextNumber(), Bitmap(i), in.Byte() % 101))
-                engine.ImageList.AddImageItem(*item);
+        for (int i = 0; i < 2; ++i) engine.ImageList.AddImageItem(Picture(engine, util.ModelCode, i, in.Byte() % 101));
         const auto result = manager.Download(autoAddressing, [](const std::vector<std::string>&) {
             return std::optional<std::string>("A1");
         });

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/PrinterRig.h"
 
 namespace pelmora {
@@ -37,10 +39,19 @@ TEST(CDevOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
     rig.platform.config().dsrOn = true;
     EXPECT_EQ(rig.util.link.OpenPort(), 1);
     EXPECT_TRUE(rig.util.link.IsOpen());
+
+    // A probe the port does not take fails the open the same way.
+    rig.util.link.ClosePort();
+    rig.platform.config().shortWritesFrom = rig.platform.writes();
+    EXPECT_EQ(rig.util.link.OpenPort(), 0);
+    EXPECT_FALSE(rig.util.link.IsOpen());
 }
 
 TEST(CDevOpen, SerialLineStateFollowsTheSettings) {
     PrinterRig rig(link::PortSerial);
+    // Another program left the port with every extra the link does not use.
+    auto& left = rig.platform.lastLineState();
+    left.outxDsrFlow = left.dsrSensitivity = left.outX = left.inX = left.nullStrip = left.abortOnError = true;
     rig.util.link.flowControl = 0;
     rig.util.link.Configure({link::PortSerial, "COM1", 9600, 8, 1, 2, 1});
     ASSERT_TRUE(rig.Open());
@@ -64,6 +75,36 @@ TEST(CDevOpen, SerialLineStateFollowsTheSettings) {
     EXPECT_FALSE(rig.platform.lastLineState().parityCheck);
     EXPECT_FALSE(rig.platform.lastLineState().outxCtsFlow);
     EXPECT_EQ(rig.platform.lastLineState().dtrControl, link::SerialLineState::Dtr::Disable);
+    for (bool flow : {true, false}) {
+        rig.util.link.ClosePort();
+        rig.util.link.flowControl = flow;
+        left.outxDsrFlow = left.dsrSensitivity = left.outX = left.inX = left.nullStrip = left.abortOnError = true;
+        ASSERT_TRUE(rig.Open());
+        const auto& l = rig.platform.lastLineState();
+        EXPECT_EQ(std::tie(l.outxDsrFlow, l.dsrSensitivity, l.outX, l.inX, l.nullStrip, l.abortOnError),
+                  std::tuple(false, false, false, false, false, false)) << flow;
+        EXPECT_EQ(l.rtsControl, link::SerialLineState::Rts::Disable);
+    }
+}
+
+// A port whose settings cannot be read or applied is in an unknown state: it is
+// let go at once and the open fails, and the next open starts afresh.
+TEST(CDevOpen, PortThatRefusesItsSettingsIsLetGo) {
+    for (const int failing : {0, 1, 2, 3}) {
+        PrinterRig rig(link::PortSerial);
+        rig.platform.config().failingSetupCall = failing;
+        EXPECT_EQ(rig.util.link.OpenPort(), 0) << failing;
+        EXPECT_FALSE(rig.util.link.IsOpen()) << failing;
+        EXPECT_EQ(rig.platform.openAttempts(), 1) << "a port that opened is not tried again: " << failing;
+        if (failing == 3) {  // the opening time-outs, set before the probe, stay
+            const auto& t = rig.platform.lastTimeouts();
+            EXPECT_EQ(std::tie(t.readInterval, t.readTotalMultiplier, t.readTotalConstant, t.writeTotalMultiplier,
+                               t.writeTotalConstant), std::tuple(2000u, 1000u, 10u, 1000u, 1000u));
+        }
+        rig.platform.config().failingSetupCall = -1;
+        EXPECT_EQ(rig.util.link.OpenPort(), 1) << failing;
+        EXPECT_EQ(rig.platform.openAttempts(), 2) << "the refused port was let go: " << failing;
+    }
 }
 
 TEST(CDevRead, SilentSerialReadOfHundredBytesGivesUpAfterTwoSeconds) {
@@ -138,6 +179,17 @@ TEST(CDevWrite, ShortWriteReportsTheSmallerCount) {
     rig.platform.config().shortWritesFrom = 0;
     const std::uint8_t bytes[] = {1, 2, 3, 4};
     EXPECT_EQ(rig.util.link.WritePort(bytes, 4), 3);
+}
+
+TEST(CDevRead, ReadsAsFewAsOneByte) {
+    PrinterRig rig(link::PortTcp);
+    ASSERT_TRUE(rig.Open());
+    const std::uint8_t query[] = {0x1D, 0x49, 0x43};
+    ASSERT_EQ(rig.util.link.WritePort(query, 3), 3);
+    std::uint8_t first = 0;
+    EXPECT_EQ(rig.util.link.ReadPort(&first, 1), 1);
+    EXPECT_EQ(first, '_');
+    EXPECT_EQ(rig.util.link.ReadPort(&first, 0), -1);
 }
 
 }  // namespace

@@ -35,6 +35,10 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     EXPECT_EQ(ToPortConfig(LinkState(false, 2, 0)), none);
     EXPECT_EQ(ToPortConfig(FromPortConfig(flow)), flow);
     EXPECT_EQ(ToPortConfig(FromPortConfig(none)), none);
+    EXPECT_TRUE(FromPortConfig(flow).parityCheck) << "odd parity is checked too";
+    PortConfigValues unknownRate = none;
+    unknownRate.baudRate = -1;  // what libserialport reports for a rate it cannot read
+    EXPECT_EQ(FromPortConfig(unknownRate).baudRate, 0u);
     for (const int bits : {5, 7}) {
         PortConfigValues fewerBits = none;
         fewerBits.bits = bits;

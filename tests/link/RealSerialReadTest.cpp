@@ -142,12 +142,16 @@ TEST(ReadNow, TellsDataSilenceEndAndError) {
     int fds[2];
     ASSERT_EQ(::pipe2(fds, O_NONBLOCK), 0);
     std::uint8_t buffer[8] = {};
-    ASSERT_EQ(::write(fds[1], "ab", 2), 2);
+    ASSERT_EQ(::write(fds[1], "zab", 3), 3);
+    EXPECT_EQ(ReadWithin(fds[0], buffer, 1, 0), 1) << "a read of one byte";
+    EXPECT_EQ(buffer[0], 'z');
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), 2);
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), 0);
+    EXPECT_EQ(ReadWithin(fds[0], buffer, 8, 0), 0) << "nothing came in time";
     EXPECT_EQ(ReadNow(fds[1], buffer, 8), -1) << "the write end cannot be read";
     ::close(fds[1]);
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), kEndOfStream);
+    EXPECT_EQ(ReadWithin(fds[0], buffer, 8, 0), 0) << "the end reads as nothing";
     ::close(fds[0]);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "nv/NvCommands.h"
 #include "nv/NvJobRunner.h"
 #include "NvRig.h"
 
@@ -130,6 +131,34 @@ TEST_F(ReadyRunner, PrintAllPrintsEachStoredCodeAndFillsTheBar) {
     EXPECT_EQ(run.view.labels, (Labels{{"Progressing...", 1}, {"Print all NV image...", 5},
                                        {"Print all NV image...", 80 + 15}}));
     EXPECT_EQ(run.position, 100);
+}
+
+TEST_F(ReadyRunner, DeleteAllThenReadsTheEmptyList) {
+    rig.Preload({"10", "11"});
+    rig.nv.AddressList = {"10", "11"};
+    const auto start = rig.Now();
+    const JobRun run(rig, NvJob::DeleteAllImages);
+    EXPECT_EQ(run.end, JobEnd::Ok);
+    EXPECT_TRUE(rig.handler().keyCodeImages().empty());
+    EXPECT_TRUE(rig.nv.AddressList.empty());
+    // 5 steps, the delete, 20 more and the read of the list, which fills the bar.
+    EXPECT_EQ(run.view.labels, (Labels{{"Progressing...", 1}, {"Delete all NV image...", 5},
+                                       {"Delete all NV image...", 20}, {"Get NV image address...", 75}}));
+    EXPECT_EQ(run.position, 100);
+    EXPECT_EQ(rig.Now() - start, 2750u) << "every timer, step and pause of the job";
+}
+
+// The older command set announces the one job list and the length of all its blocks first.
+TEST_F(ReadyRunner, LegacyDownloadStartsWithItsHeader) {
+    rig.MakeLegacy();
+    const NvDownloadBlock block{"a.bmp", NumberedImageBlock({8, 2, {0xFF, 0x81}})};
+    rig.nv.DownloadQueue = {block, block};
+    ASSERT_EQ(JobRun(rig, NvJob::DownloadImages).end, JobEnd::Ok);
+    const auto sent = rig.TakeReceived();
+    const auto header = LegacyDownloadHeader(1, 2 * block.length());
+    ASSERT_GE(sent.size(), header.size());
+    EXPECT_EQ(test::Bytes(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(header.size())), header);
+    EXPECT_EQ(rig.handler().numberedImages().size(), 2u);
 }
 
 TEST_F(ReadyRunner, DownloadBlocksAdvanceByTheirShareOfSeventy) {

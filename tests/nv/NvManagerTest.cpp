@@ -155,6 +155,13 @@ TEST_F(NvManagerTest, PrintAllTakesTheCountFromTheListAndDeletesReadItAgain) {
     ASSERT_TRUE(manager.DeleteAll().ok);
     EXPECT_TRUE(rig.nv.AddressList.empty());
     EXPECT_TRUE(rig.handler().keyCodeImages().empty());
+
+    // A refresh that fails shows no codes rather than the ones read before.
+    rig.Preload({"12"});
+    ASSERT_TRUE(manager.Refresh().ok);
+    rig.printer.faults.perCommand["nv-list"] = sim::Fault::WrongHeader;
+    EXPECT_FALSE(manager.Refresh().ok);
+    EXPECT_TRUE(rig.nv.AddressList.empty());
 }
 
 TEST(NvManagerOpen, FailureClosesTheLinkAndForgetsTheCheck) {
@@ -203,6 +210,7 @@ TEST(NvCatalogue, LoadStopsAtTheFirstGapSkipsFilesThatAreGoneAndDropsWhatPassesT
 TEST(NvCatalogue, SaveReplacesWhateverWasThereAndLoadGetsItBack) {
     test::NvRig rig;
     for (int i = 1; i <= 5; ++i) WriteCatalogueEntry(rig.store, i, "/old/" + std::to_string(i) + ".bmp");
+    rig.store.SetRegString(NvKey, "image1", "not an entry");  // values that are not the catalogue's stay
     const auto a = rig.Bitmap("a.bmp", 8, 2);
     for (int brightness : {0, 7, 100}) rig.AddImage(a, brightness);
     rig.nv.ImageCount = 2;
@@ -219,6 +227,8 @@ TEST(NvCatalogue, SaveReplacesWhateverWasThereAndLoadGetsItBack) {
     EXPECT_TRUE(rig.nv.AddressList.empty());
     EXPECT_TRUE(rig.nv.DownloadQueue.empty());
     EXPECT_EQ(rig.nv.ImageList.size(), 3u);  // stays until the next load
+    std::string kept;
+    EXPECT_EQ(rig.store.GetRegString(NvKey, "image1", kept), 1);
 
     LoadCatalogue(rig.nv);
     EXPECT_EQ(Names(rig), (Codes{"1:a.bmp:0", "2:a.bmp:7", "3:a.bmp:100"}));

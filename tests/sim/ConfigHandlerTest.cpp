@@ -25,22 +25,6 @@ struct Printer {
     }
 };
 
-TEST(SimConfig, ReadsOfBothDialects) {
-    Printer p;
-    p.held().switches[5] = 0b00001111;
-    p.held().tearOff = 256;
-    p.held().endSentinel[1] = "";
-    EXPECT_EQ(p.Send("1D 28 45 02 00 04 05"), H("37 21 30 30 30 30 31 31 31 31 00"));
-    EXPECT_EQ(p.Send("08 5E 45 02 00 04 05"), H("37 21 30 30 30 30 31 31 31 31 00"));
-    EXPECT_EQ(p.Send("1D 28 45 02 00 04 04"), H("37 21 30 30 30 30 30 30 30 30 00")) << "unknown switches read 0";
-    EXPECT_EQ(p.Send("1D 28 45 02 00 0C 01"), H("37 33 31 1F 31 31 35 32 30 30 00"));
-    EXPECT_EQ(p.Send("08 5E 45 02 00 0C 04"), H("37 33 34 1F 38 00"));
-    EXPECT_EQ(p.Send("1D 28 45 02 00 21 00"), H("37 35 30 1F 00 01 00"));
-    EXPECT_EQ(p.Send("08 4D 53 02 00 34 32"), H("37 81 32 53 54 41 52 54 32 1F 00"));
-    EXPECT_EQ(p.Send("1F 1F 69 63"), H("37 42 63 32 00"));
-    EXPECT_EQ(p.Send("1F 1F 69 64"), H("37 42 64 4D 50 54 2D 51 37 30 30 56 49 49 00"));
-}
-
 TEST(SimConfig, SwitchWritesNeedSettingModeAndKeepTwoBits) {
     Printer p;
     p.held().switches[1] = 0b10100000;
@@ -89,18 +73,6 @@ TEST(SimConfig, LegacySwitchRecordsCarryB8OrTheNumber) {
     EXPECT_FALSE(p.config().inSettingMode());
 }
 
-TEST(SimConfig, LegacySerialAndSentinelWrites) {
-    Printer p;
-    p.Send("08 5E 45 01 00 01");
-    p.Send("08 5E 45 08 00 0B 31 32 30 30 32 31 37");
-    EXPECT_EQ(p.held().serial, (std::array<std::string, 4>{"1200", "2", "1", "7"}));
-    p.Send("08 4D 53 02 00 32 31");
-    p.Send("08 4D 53 03 00 33 31");
-    p.Send("00");
-    EXPECT_EQ(p.held().startSentinel[0], "");
-    EXPECT_EQ(p.held().endSentinel[0], "");
-}
-
 TEST(SimConfig, FactoryBlockAnswersOnceAndAppliesAll) {
     Printer p;
     p.held() = PrinterSettings{};
@@ -114,15 +86,6 @@ TEST(SimConfig, FactoryBlockAnswersOnceAndAppliesAll) {
     want.switches.erase('Q');
     want.switches[3] = 0xF1;  // b8..b5 unchanged
     EXPECT_EQ(p.held(), want);
-}
-
-TEST(SimConfig, FaultsByCommandKey) {
-    Printer p;
-    p.model.faults.perCommand["read-switch-2"] = Fault::Silent;
-    p.model.faults.perCommand["read-bt-s"] = Fault::WrongHeader;
-    EXPECT_TRUE(p.Send("1D 28 45 02 00 04 02").empty());
-    EXPECT_EQ(p.Send("1D 28 45 02 00 04 01").size(), 11u);
-    EXPECT_EQ(p.Send("1F 1F 69 73"), H("38 42 73 31 00"));
 }
 
 TEST(SimConfig, StateRoundTripKeepsBytes) {

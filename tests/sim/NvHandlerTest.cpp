@@ -72,19 +72,6 @@ TEST_F(NvHandlerTest, DefinitionsReplaceByCodeAndBadOnesAreRefused) {
     EXPECT_EQ(nv().FindKeyCode("30"), nullptr);
 }
 
-TEST_F(NvHandlerTest, PrintAndDelete) {
-    Define("10", MakeRaster(8, 1, 0xFF));
-    Send(nv::PrintKeyCodeCommand('1', '0'));
-    Send(nv::PrintKeyCodeCommand('9', '9'));  // nothing stored: nothing printed
-    EXPECT_EQ(nv().printed(), std::vector<std::string>{"10"});
-    Send(nv::DeleteKeyCodeCommand('1', '0'));
-    EXPECT_TRUE(nv().keyCodeImages().empty());
-    Define("10", MakeRaster(8, 1, 0xFF));
-    Define("11", MakeRaster(8, 1, 0xFF));
-    Send(nv::DeleteAllKeyCodesCommand());
-    EXPECT_TRUE(nv().keyCodeImages().empty());
-}
-
 TEST_F(NvHandlerTest, OlderFirmwareSpeaksOnlyNumberedImages) {
     printer.firmwareOverride = 30000;
     EXPECT_TRUE(Send(nv::ReadKeyCodeListCommand()).empty());

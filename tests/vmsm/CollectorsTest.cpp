@@ -84,6 +84,13 @@ TEST(TimedCollector, EndsAtNulOrTwoSecondsAfterTheRequest) {
     EXPECT_GE(silent.Now() - sentAt, 2000u);
     EXPECT_LT(silent.Now() - sentAt, 2600u);
 
+    // Reads take up to 255 bytes: a reply of that length arrives in one.
+    std::vector<std::uint8_t> full(254, 0x41);
+    full.push_back(0x00);
+    ScriptedLink whole({full});
+    EXPECT_TRUE(CollectUntilNul(whole.link, whole.clock().TickCount(), {}).complete);
+    EXPECT_EQ(whole.readCount, 1);
+
     ScriptedLink longer({H("37 33 31 1F 31 31"), H("35 32 30 30 30 30 30 30")});
     got = CollectUntilNul(longer.link, longer.clock().TickCount(), {11, 2000});
     EXPECT_FALSE(got.complete);

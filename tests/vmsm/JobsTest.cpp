@@ -190,7 +190,11 @@ TEST(VmsmJob, LegacyGetStatusDecodesAndCompletesTheBar) {
     for (auto [variant, label] : {std::pair{D, "Completed....: 100 %"}, std::pair{HH, "Completed..: 100 %"}}) {
         VmsmRig rig(21021);
         HoldSettings(rig);
-        ASSERT_EQ(rig.Run(GetStatus, variant, 201).end, JobEnd::Ok);
+        const auto start = rig.Now();
+        const auto job = rig.Run(GetStatus, variant, 201);
+        ASSERT_EQ(job.end, JobEnd::Ok);
+        EXPECT_EQ(job.delays, (std::vector<std::uint32_t>{100, 100}));
+        EXPECT_EQ(rig.Now() - start, 2840u);
         ExpectDecoded(rig.engine.record, true);
         EXPECT_EQ(rig.view.positions.back(), 100);
         EXPECT_EQ(rig.view.labels.back(), label);
@@ -238,6 +242,23 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
     closed.util.link.baudRate = 9101;  // nothing listens there
     EXPECT_EQ(closed.Run(SetStatus).message, "Port open error!");
     EXPECT_TRUE(closed.TakeReceived().empty());
+}
+
+// 5 steps, the block and its reply, 99 slow steps of 50 ms, then completion
+// 100 ms later: every step, pause and timer on virtual time.
+TEST(VmsmJob, FactoryDefaultResetsThePrinterAndCompletes) {
+    for (auto [variant, ms, position] : {std::tuple{D, 5290u, 100}, std::tuple{HH, 5490u, 104}}) {
+        VmsmRig rig(160902);
+        rig.held().switches[1] = 0xFF;
+        const auto start = rig.Now();
+        const auto job = rig.Run(FactoryDefault, variant);
+        ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
+        EXPECT_EQ(job.phases, (std::vector<int>{3000, 9999}));
+        EXPECT_EQ(job.delays, (std::vector<std::uint32_t>{100, 100}));
+        EXPECT_EQ(rig.Now() - start, ms);
+        EXPECT_EQ(rig.view.positions.back(), position);
+        EXPECT_EQ(rig.held().Switch(1), sim::FactorySettings().Switch(1));
+    }
 }
 
 TEST(VmsmJob, FactoryDefaultOnAnotherModelFailsAfterFiveSeconds) {

@@ -71,6 +71,11 @@ TEST(ConfigLists, ChoicesByFirmwareAndMsrMode) {
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('8', 101001).size(), 9u);
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 11059).size(), 9u);
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 101001).size(), 8u);
+    for (const auto& [model, fastest] : {std::pair{701u, "90mm/s"}, std::pair{702u, "90mm/s"}, std::pair{710u, "90mm/s"},
+                                         std::pair{900u, "80mm/s"}, std::pair{703u, "100mm/s"}}) {
+        EXPECT_EQ(lists::SpeedEntries(Variant::Desktop, 101001, model), (lists::Entries{fastest, "50mm/s"})) << model;
+        EXPECT_EQ(lists::SpeedEntries(Variant::Handheld, 101001, model).front(), "100mm/s") << model;
+    }
     EXPECT_EQ(lists::BaudShown(14400), "19200");
     EXPECT_EQ(lists::EntryOr(lists::ParityEntries(), 5), "5");
 }
@@ -79,7 +84,7 @@ TEST(SentinelWindow, ParserChecksAndConfirm) {
     const std::string error(kSentinelParserError);
     const std::pair<const char*, std::string> hexa[] = {
         {"25 3F", "%?"}, {"253F", "%?"}, {"  25   3F  ", "%?"}, {"0a 1F", "\x0A\x1F"}, {"2 53F", error},
-        {"25 3", ""},    {"2G", error},  {"25\t3F", error},      {"", ""},
+        {"25 3", ""},    {"2G", error},  {"25\t3F", error},      {"", ""},     {"\t25", "%"},
     };
     for (const auto& [in, out] : hexa) EXPECT_EQ(SentinelParser(in), out) << in;
     const std::tuple<const char*, bool, std::string_view> checks[] = {
