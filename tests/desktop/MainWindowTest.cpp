@@ -94,13 +94,7 @@ private slots:
         QCOMPARE(List(*w, "interfaceList")->currentText(), QString("Serial / RS232C"));
         QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
         QCOMPARE(List(*w, "portList")->count(), 49);
-        QCOMPARE(List(*w, "baudList")->currentText(), QString("115200"));
-        QCOMPARE(List(*w, "dataBitsList")->currentText(), QString("8"));
-        QCOMPARE(List(*w, "parityList")->currentText(), QString("NONE"));
-        QCOMPARE(List(*w, "stopBitsList")->currentText(), QString("1"));
-        QCOMPARE(List(*w, "flowList")->currentText(), QString("NONE"));
         QVERIFY(!List(*w, "flowList")->isEnabled());
-        QCOMPARE(w->windowTitle(), QString("MPT-Q700VII Pelmora for PC V1.0.4"));
         QVERIFY(f.prompts.shown.empty());
 
         Click(*w, "exitButton");
@@ -112,10 +106,7 @@ private slots:
         Fixture f;
         f.Store(link::PortSerial, "COM7", 9600, 2, 2, 1);
         auto w = f.Open();
-        QCOMPARE(List(*w, "portList")->currentText(), QString("COM7"));
-        QCOMPARE(List(*w, "baudList")->currentText(), QString("9600"));
         QCOMPARE(List(*w, "parityList")->currentText(), QString("EVEN"));
-        QCOMPARE(List(*w, "stopBitsList")->currentText(), QString("2"));
         QCOMPARE(List(*w, "flowList")->currentText(), QString("NONE"));
         Click(*w, "exitButton");
         QCOMPARE(f.Stored(), QString("0|COM7|9600|8|2|2|0"));
@@ -333,7 +324,6 @@ private slots:
         QCOMPARE(requested.front().front().value<link::CommSettings>().port, std::string("COM3"));
         auto* window = shown->findChild<QDialog*>("firmwareDownload");
         QVERIFY(window && window->isVisible());
-        QCOMPARE(window->windowTitle(), QString("Firmware Download Manager"));
         window->reject();
     }
 
@@ -346,7 +336,6 @@ private slots:
         QTest::keyClick(w.get(), Qt::Key_F1);
         auto* about = w->findChild<QDialog*>("aboutBox");
         QVERIFY(about && about->isVisible());
-        QCOMPARE(about->windowTitle(), QString("About Pelmora"));
         QVERIFY(Find<QLabel>(*about, "aboutText")->text().startsWith("Pelmora "));
         Click(*about, "okButton");
         QVERIFY(!about->isVisible());
@@ -367,10 +356,6 @@ private slots:
             auto w = f.Open(true);
             QVERIFY2(ui::UnnamedControls(w.get()).isEmpty(), qPrintable(ui::UnnamedControls(w.get()).join(", ")));
         }
-        Fixture f;
-        auto w = f.Open();
-        QCOMPARE(List(*w, "baudList")->accessibleName(), QString("Baud Rate"));
-        QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->accessibleName(), QString("IP"));
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include "HandheldRig.h"
 #include "handheld/FormFactor.h"
-#include "handheld/WizardSteps.h"
 #include "ui/Accessibility.h"
 #include "ui/JobProgressDialog.h"
 
@@ -46,18 +45,9 @@ private slots:
     // The longest lists: firmware 101001 (37 code pages) and the nine-entry MSR list.
     void everyStepFits() {
         for (const std::uint32_t firmware : {101001u, 160902u, 11059u}) {
-            sim::PrinterModel printer;
-            sim::VirtualPlatform platform{printer};
-            context::CCommonUtil util{platform};
-            util.FirmwareVersion = firmware;
-            util.MsrSetValue = '5';
-            ui::test::ScriptedPrompts prompts;
-            vmsm::PrinterConfig record;
-            WizardContext context{record, util, prompts, {}};
-            for (int step = 1; step <= kWizardSteps; ++step) {
-                auto dialog = MakeWizardStep(static_cast<WizardStep>(step), context, nullptr);
-                QCOMPARE(Fits(*dialog), QString());
-            }
+            StepRig rig(firmware, '5');
+            for (int step = 1; step <= kWizardSteps; ++step)
+                QCOMPARE(Fits(*rig.Make(static_cast<WizardStep>(step))), QString());
         }
     }
 

@@ -17,6 +17,7 @@
 #include "handheld/CConnectionDlg.h"
 #include "handheld/CWizardStepDlg.h"
 #include "handheld/HandheldTools.h"
+#include "handheld/WizardSteps.h"
 #include "sim/ConfigHandler.h"
 #include "sim/VirtualPlatform.h"
 #include "support/PrinterRig.h"
@@ -48,8 +49,6 @@ struct HandheldRig {
     /// (it ends cancelled).
     std::deque<std::function<void(CWizardStepDlg&)>> steps;
     std::vector<int> shown;  ///< the steps shown, by number
-    std::function<bool(std::uint32_t&, std::array<std::string, 6>&)> sentinelWindow;
-    int sentinelOpened = 0;
     std::vector<link::CommSettings> nvLaunches;  ///< the printer context's settings at each NV launch
     bool realNvManager = false;                  ///< the shared NV launch and window instead of the script
 
@@ -61,10 +60,7 @@ struct HandheldRig {
 
     std::unique_ptr<CConnectionDlg> Open() {
         CConnectionDlg::Services services{.store = store, .platform = platform, .prompts = prompts, .timer = &timer};
-        services.editSentinels = [this](QWidget*, std::uint32_t& mode, std::array<std::string, 6>& texts) {
-            ++sentinelOpened;
-            return sentinelWindow && sentinelWindow(mode, texts);
-        };
+        services.editSentinels = [](QWidget*, std::uint32_t&, std::array<std::string, 6>&) { return false; };
         services.launchNv = [this](QWidget*, context::CCommonUtil& util) {
             nvLaunches.push_back(util.PendingSettings);
             QCOMPARE(util.link.portType, util.PendingSettings.portType);
@@ -88,6 +84,27 @@ struct HandheldRig {
         store.GetRegDword(context::ProductKey, name, value);
         return value;
     }
+};
+
+// One step over a record, with the printer facts the steps read.
+struct StepRig {
+    sim::PrinterModel printer;
+    sim::VirtualPlatform platform{printer};
+    context::CCommonUtil util{platform};
+    ui::test::ScriptedPrompts prompts;
+    vmsm::PrinterConfig record;
+    std::function<bool(std::uint32_t&, std::array<std::string, 6>&)> sentinels;
+    WizardContext context{record, util, prompts,
+                          [this](QWidget*, std::uint32_t& mode, std::array<std::string, 6>& texts) {
+                              return sentinels && sentinels(mode, texts);
+                          }};
+
+    explicit StepRig(std::uint32_t firmware = 160902, std::uint8_t msrMode = '9') {
+        util.FirmwareVersion = firmware;
+        util.MsrSetValue = msrMode;
+        util.ModelName = "MPT-Q700VII";
+    }
+    std::unique_ptr<CWizardStepDlg> Make(WizardStep step) { return MakeWizardStep(step, context, nullptr); }
 };
 
 /// Step actions.

@@ -2,7 +2,6 @@
 #include <QLabel>
 
 #include "HandheldRig.h"
-#include "handheld/WizardSteps.h"
 
 using namespace pelmora;
 using namespace pelmora::handheld;
@@ -10,33 +9,6 @@ using namespace pelmora::handheld::test;
 using End = CWizardStepDlg::End;
 
 namespace {
-
-// One step over a record, with the printer facts the steps read.
-struct StepRig {
-    sim::PrinterModel printer;
-    sim::VirtualPlatform platform{printer};
-    context::CCommonUtil util{platform};
-    ui::test::ScriptedPrompts prompts;
-    vmsm::PrinterConfig record;
-    std::function<bool(std::uint32_t&, std::array<std::string, 6>&)> sentinels;
-    WizardContext context{record, util, prompts,
-                          [this](QWidget*, std::uint32_t& mode, std::array<std::string, 6>& texts) {
-                              return sentinels && sentinels(mode, texts);
-                          }};
-
-    explicit StepRig(std::uint32_t firmware = 160902, std::uint8_t msrMode = '9') {
-        util.FirmwareVersion = firmware;
-        util.MsrSetValue = msrMode;
-        util.ModelName = "MPT-Q700VII";
-    }
-    std::unique_ptr<CWizardStepDlg> Make(WizardStep step) { return MakeWizardStep(step, context, nullptr); }
-};
-
-QStringList Entries(QComboBox* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
-    return entries;
-}
 
 bool Checked(CWizardStepDlg& step, const QString& radio) { return Find<QAbstractButton>(step, qPrintable(radio))->isChecked(); }
 
@@ -92,10 +64,7 @@ private slots:
             rig.record.Density = c.density;
             rig.record.FontType = 2;
             auto step = rig.Make(WizardStep::One);
-            auto* density = Find<QComboBox>(*step, "densityList");
-            QCOMPARE(density->currentIndex(), c.shown);
-            QCOMPARE(density->count(), 8);
-            QCOMPARE(Entries(Find<QComboBox>(*step, "speedList")), (QStringList{"100mm/s", "50mm/s"}));
+            QCOMPARE(Find<QComboBox>(*step, "densityList")->currentIndex(), c.shown);
             QVERIFY(Checked(*step, "fontRadio2"));  // no shift on any firmware
             Click(*step, "nextButton");
             QCOMPARE(step->end(), End::Next);
@@ -245,7 +214,6 @@ private slots:
             rig.record.BeepLowBat = 1;
             auto step = rig.Make(WizardStep::Three);
             QVERIFY(Checked(*step, "beepLowBatRadio1"));
-            QCOMPARE(Find<QAbstractButton>(*step, "beepLowBatRadio1")->text(), QString("Off"));
             Click(*step, "beepPaperRadio1");
             Click(*step, "beepLowBatRadio0");
             Click(*step, "charModeRadio1");

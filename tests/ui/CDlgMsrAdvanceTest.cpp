@@ -1,6 +1,4 @@
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -130,29 +128,21 @@ private slots:
         QCOMPARE(w.prompts.Messages(), QStringList{"Invalid value!\r\nSentinel is invalid value (0x20~0x7F)"});
     }
 
-    void handheldLayoutHasItsOwnTexts() {
-        Window w(vmsm::SentinelDynamic, {"", "B", "C", "", "", ""}, SentinelLayout::Handheld);
-        QCOMPARE(w.dialog.windowTitle(), QString("MSR Sentinel Settings"));
-        QCOMPARE(w.dialog.findChild<QGroupBox*>("sentinelOption")->title(), QString("Sentinel Option"));
-        QCOMPARE(w.dialog.findChild<QRadioButton*>("modeStatic")->text(), QString("Static"));
-        QCOMPARE(w.dialog.findChild<QRadioButton*>("modeDynamic")->text(), QString("Dynamic"));
-        QCOMPARE(w.Box(3)->accessibleName(), QString("Track1 End"));
-        QCOMPARE(w.Form()->text(), QString("ASCII"));
-        w.Form()->click();
-        QCOMPARE(w.Form()->text(), QString("HEXA"));
-        w.Ok();
-        QCOMPARE(w.prompts.shown.size(), std::size_t(1));
-        QCOMPARE(w.prompts.shown.front().title, QString("Pelmora"));
-    }
-
-    void desktopLabelsAndNames() {
-        Window w;
-        QCOMPARE(w.dialog.windowTitle(), QString("Advanced MSR Settings"));
-        QCOMPARE(w.dialog.findChild<QGroupBox*>("sentinelOption")->title(), QString("Sentinal Option"));
-        QCOMPARE(w.dialog.findChild<QRadioButton*>("modeDynamic")->text(), QString("Dynamic Sentinal"));
-        QCOMPARE(w.Box(0)->accessibleName(), QString("Track1 Start Code"));
-        QCOMPARE(w.Box(5)->accessibleName(), QString("Track3 End Code"));
-        QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
+    // Each layout has its own texts, a name for every control, and refuses in its own box.
+    void layoutsHaveTheirOwnTextsAndNames() {
+        const struct { SentinelLayout layout; const char* title; const char* form; const char* boxTitle; } cases[] = {
+            {SentinelLayout::Handheld, "MSR Sentinel Settings", "ASCII", "Pelmora"},
+            {SentinelLayout::Desktop, "Advanced MSR Settings", "ASCII (ex: \"START(1)\")", "Virtual Memory Switch Manager"},
+        };
+        for (const auto& c : cases) {
+            Window w(vmsm::SentinelDynamic, {"", "B", "C", "", "", ""}, c.layout);
+            QCOMPARE(w.dialog.windowTitle(), QString(c.title));
+            QCOMPARE(w.Form()->text(), QString(c.form));
+            QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
+            w.Ok();
+            QCOMPARE(w.prompts.shown.size(), std::size_t(1));
+            QCOMPARE(w.prompts.shown.front().title, QString(c.boxTitle));
+        }
     }
 };
 

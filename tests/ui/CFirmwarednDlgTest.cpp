@@ -54,10 +54,8 @@ struct Window {
 class CFirmwarednDlgTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensIdleWithItsTexts() {
+    void opensIdleWithNamedControls() {
         Window w;
-        QCOMPARE(w.dialog.windowTitle(), QString("Firmware Download Manager"));
-        QCOMPARE(w.Status(), QString("Select Firmware File(*.fls). "));
         QVERIFY(w.Exit()->isDefault());
         QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
     }
