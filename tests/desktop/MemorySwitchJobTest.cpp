@@ -90,7 +90,7 @@ void PickDensity150(ui::CDlgVMSM& manager) {
 class MemorySwitchJobTest : public QObject {
     Q_OBJECT
 private slots:
-    void saveWritesThePrinterAndTheStore() {
+    void saveWritesThePrinterAndTheStoreAndDefaultUndoesIt() {
         Fixture f;
         QVERIFY(f.ReadBack().Density != 3);
         f.Run(PickDensity150);
@@ -101,6 +101,11 @@ private slots:
         std::uint32_t stored = 0;
         QVERIFY(f.store.GetRegDword(context::ProductKey, "Density", stored));
         QCOMPARE(stored, 3u);
+
+        QVERIFY(vmsm::FactoryValues().Density != 3);
+        f.Run([](ui::CDlgVMSM& manager) { manager.findChild<QPushButton*>("default")->click(); });
+        QCOMPARE(f.prompts.Messages(), (QStringList{kWritten, kWritten}));
+        QCOMPARE(f.ReadBack().Density, vmsm::FactoryValues().Density);
     }
 
     void failedWriteShowsTheFailureAndKeepsTheStore() {
@@ -131,16 +136,6 @@ private slots:
         QVERIFY(!f.window->printerContext().link.IsOpen());
         for (const std::string& key : f.printer.commandLog()) QVERIFY2(!key.starts_with("write-"), key.c_str());
         QCOMPARE(f.StoreFile(), before);
-    }
-
-    void defaultRestoresTheFactorySettings() {
-        Fixture f;
-        f.Run(PickDensity150);
-        QCOMPARE(f.ReadBack().Density, 3u);
-        QVERIFY(vmsm::FactoryValues().Density != 3);
-        f.Run([](ui::CDlgVMSM& manager) { manager.findChild<QPushButton*>("default")->click(); });
-        QCOMPARE(f.prompts.Messages(), (QStringList{kWritten, kWritten}));
-        QCOMPARE(f.ReadBack().Density, vmsm::FactoryValues().Density);
     }
 };
 
