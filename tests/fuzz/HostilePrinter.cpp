@@ -1,12 +1,16 @@
 #include "HostilePrinter.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
+#include <string_view>
 
 #include "link/SerialReadRule.h"
 
@@ -149,19 +153,43 @@ std::unique_ptr<link::Channel> HostilePlatform::ConnectTcp(const std::string&, s
     return std::make_unique<HostileStream>(*this);
 }
 
+namespace {
+
+constexpr std::string_view kScratchPrefix = "pelmora-fuzz-";
+
+// Fork mode kills its workers on a crash or a time-out, so their folders are
+// never removed at exit; the next process sweeps those of dead processes.
+void RemoveFoldersOfDeadRuns(const std::filesystem::path& base) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(kScratchPrefix, 0) != 0) continue;
+        const std::string digits = name.substr(kScratchPrefix.size());
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        const long pid = std::strtol(digits.c_str(), nullptr, 10);
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            std::filesystem::remove_all(entry.path(), error);
+    }
+}
+
+}  // namespace
+
 const std::filesystem::path& ScratchDir() {
-    static const std::filesystem::path dir = [] {
+    // Never destroyed: the at-exit removal below runs after static destructors
+    // and must still see the path (a destroyed one named a garbage folder).
+    static const std::filesystem::path* const dir = [] {
         const std::filesystem::path shm = "/dev/shm";
         const auto base = std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-        const auto made = base / ("pelmora-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(made);
+        RemoveFoldersOfDeadRuns(base);
+        const auto* made = new std::filesystem::path(base / (std::string(kScratchPrefix) + std::to_string(::getpid())));
+        std::filesystem::create_directories(*made);
         std::atexit([] {
             std::error_code ignored;
             std::filesystem::remove_all(ScratchDir(), ignored);
         });
         return made;
     }();
-    return dir;
+    return *dir;
 }
 
 std::string FileBytes(const std::filesystem::path& file) {
