@@ -32,6 +32,11 @@ protected:
         args.insert(args.begin(), {"--tcp", sim.address(), "nv"});
         return RunCli(args, env);
     }
+    void Succeeds(const SimProcess& sim, std::vector<std::string> args, const std::string& out) {
+        const auto run = Nv(sim, args);
+        EXPECT_EQ(run.status, 0) << args[0] << ": " << run.err;
+        EXPECT_EQ(run.out, out) << args[0];
+    }
     nlohmann::json State() const {
         std::ifstream in(dir / "state.json");
         return nlohmann::json::parse(in);
@@ -47,12 +52,8 @@ TEST_F(NvEndToEnd, DownloadListPrintDelete) {
     const auto logo = Bitmap("logo.bmp", 600, 90);
     const auto stamp = Bitmap("stamp.bmp", 100, 40);
 
-    auto run = Nv(sim, {"download", "--auto", logo, stamp});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "10\n11\n");
-    run = Nv(sim, {"list"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "10\n11\n");
+    Succeeds(sim, {"download", "--auto", logo, stamp}, "10\n11\n");
+    Succeeds(sim, {"list"}, "10\n11\n");
 
     // What the printer holds is what the conversion makes of the files.
     for (const auto& [code, file] : {std::pair{"10", logo}, std::pair{"11", stamp}}) {
@@ -67,19 +68,13 @@ TEST_F(NvEndToEnd, DownloadListPrintDelete) {
                     << code << " at " << x << "," << y;
     }
 
-    run = Nv(sim, {"print", "10"});
+    const auto run = Nv(sim, {"print", "10"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(State()["nv"]["printed"], nlohmann::json::array({"3130"}));
 
-    run = Nv(sim, {"delete", "10"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "11\n");
-    run = Nv(sim, {"delete", "--all"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "");
-    run = Nv(sim, {"list", "--json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "[]\n");
+    Succeeds(sim, {"delete", "10"}, "11\n");
+    Succeeds(sim, {"delete", "--all"}, "");
+    Succeeds(sim, {"list", "--json"}, "[]\n");
     sim.Stop();
     EXPECT_FALSE(std::filesystem::exists(pngs / "nv-10.png"));
 }
@@ -116,28 +111,23 @@ TEST_F(NvEndToEnd, BadInputIsRefusedBeforeAnythingIsStored) {
             EXPECT_EQ(run.err, c.err) << c.name;
         }
     }
-    const auto run = Nv(sim, {"list"});
-    EXPECT_EQ(run.out, "A1\n");
+    Succeeds(sim, {"list"}, "A1\n");
     EXPECT_TRUE(State()["nv"]["printed"].empty());
 }
 
 TEST_F(NvEndToEnd, PrinterFailuresGiveTheWindowsTexts) {
-    {
-        SimProcess sim({"--maker", "OTHER"});
-        const auto run = Nv(sim, {"list"});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports another maker.\n");
-    }
     {
         SimProcess sim({"--fault", "nv-list=wrong-header"});
         const auto run = Nv(sim, {"delete", "--all"});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "Failed to read NV image address!\n");
     }
-    SimProcess sim;
-    const std::uint16_t port = sim.port();
+    SimProcess sim({"--maker", "OTHER"});
+    auto run = Nv(sim, {"list"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports another maker.\n");
     sim.Stop();
-    const auto run = RunCli({"--tcp", "127.0.0.1:" + std::to_string(port), "nv", "list"}, env);
+    run = Nv(sim, {"list"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Port open error!\n");
 }
