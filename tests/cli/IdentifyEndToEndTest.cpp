@@ -1,3 +1,4 @@
+// identify and firmware against the real pelmora-sim; command lines refused before any printer is asked.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
