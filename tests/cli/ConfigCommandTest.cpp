@@ -1,22 +1,15 @@
 // `pelmora config` in-process on the virtual printer and virtual time.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
-#include "cli/CliContext.h"
-#include "context/SettingsStore.h"
-#include "sim/ConfigHandler.h"
-#include "sim/VirtualPlatform.h"
 #include "support/ConfigCli.h"
 
 namespace pelmora {
 namespace {
 
 using test::ConfigCli;
-using test::Result;
 
 TEST(ConfigCommand, GetJsonHasEveryFieldAsThePrinterHoldsIt) {
     for (const char* version : {"V1.00 090216", "V1.00 123115"}) {

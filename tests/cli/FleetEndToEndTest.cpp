@@ -68,35 +68,5 @@ TEST(FleetEndToEnd, JsonKeepsTheOrderGivenWithEachPrintersOwnJson) {
     EXPECT_TRUE(nlohmann::json::parse(codes.out)[0]["output"].is_string());
 }
 
-TEST(FleetEndToEnd, WhatCannotRunOnSeveralPrintersIsRefusedBeforeAnythingIsSent) {
-    test::TempDir dir;
-    const auto firmware = dir / "x.fls";
-    std::ofstream(firmware) << "fw";
-    const auto badList = (dir / "bad").string();
-    std::ofstream(badList) << "tcp 127.0.0.1:1\nlpt 1\n";
-    const std::string a = "127.0.0.1:1", b = "127.0.0.1:2";
-    struct Case {
-        std::vector<std::string> args;
-        const char* says;
-    };
-    for (const Case& c : std::vector<Case>{
-             {{"--tcp", a, "--tcp", b, "firmware", firmware.string()}, "'firmware' works with one printer"},
-             {{"--tcp", a, "--tcp", b, "--transcript", (dir / "t").string(), "identify"}, "--transcript"},
-             {{"--tcp", a, "--jobs", "2", "identify"}, "--jobs and --json before the command"},
-             {{"--tcp", a, "--json", "identify"}, "--jobs and --json before the command"},
-             {{"--tcp", a, "--tcp", b, "--jobs", "0", "identify"}, "--jobs"},
-             {{"--printers", badList, "identify"}, ":2: a line is KIND VALUE"},
-             {{"--printers", (dir / "missing").string(), "identify"}, "missing"},
-             {{"--printers", badList, "ports"}, ":2:"},
-             {{"--tcp", a, "--serial", "COM1", "--usb", "/dev/null", "--baud", "9600", "--tcp", a, "identify"},
-              "named twice"},
-         }) {
-        const auto run = RunCli(c.args);
-        EXPECT_EQ(run.status, 2) << c.says << ": " << run.err;
-        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
-        EXPECT_TRUE(run.out.empty()) << run.out;
-    }
-}
-
 }  // namespace
 }  // namespace pelmora

@@ -85,17 +85,6 @@ TEST(KeepSettingsEndToEnd, NothingIsSentWhenTheSettingsCannotBeRead) {
     sim.Stop();
     EXPECT_FALSE(std::filesystem::exists(received));
     EXPECT_TRUE(SavedSettings(u.storeFolder).empty());
-
-    // Checked before the printer is asked anything.
-    std::ofstream(u.dir / "empty.fls").flush();
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--tcp", "127.0.0.1:1", "firmware", "--wait", "5", u.firmware.string()},
-             {"--tcp", "127.0.0.1:1", "firmware", "--keep-settings", (u.dir / "missing.fls").string()},
-             {"--tcp", "127.0.0.1:1", "firmware", "--keep-settings", (u.dir / "empty.fls").string()},
-             {"--tcp", "127.0.0.1:1", "firmware", "--keep-settings", "--wait", "0", u.firmware.string()}}) {
-        run = RunCli(args, u.env);
-        EXPECT_EQ(run.status, 2) << args[3] << ": " << run.err;
-    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// `pelmora nv` against the real pelmora-sim over loopback TCP.
+// `pelmora nv` against the real pelmora-sim over loopback TCP: bitmaps, and logos from PNG and JPEG.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -18,19 +18,39 @@ using test::SimProcess;
 
 class NvEndToEnd : public ::testing::Test {
 protected:
+    std::string Save(const std::string& name, const QImage& image, const char* format) {
+        const auto path = (dir / name).string();
+        EXPECT_TRUE(image.save(QString::fromStdString(path), format)) << name;
+        return path;
+    }
     std::string Bitmap(const std::string& name, int width, int height) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::white);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 if ((x / 5 + y / 3) % 2) image.setPixel(x, y, qRgb(20, 20, 20));
-        const auto path = (dir / name).string();
-        EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
-        return path;
+        return Save(name, image, "BMP");
+    }
+    // A gradient with a transparent band, wider than the printer so that it is scaled.
+    static QImage Logo(QImage::Format format, int width, int height) {
+        QImage image(width, height, format);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const int level = (x * 7 + y * 13) % 256;
+                const int alpha = y < height / 4 ? 0 : 255;
+                image.setPixel(x, y, format == QImage::Format_Grayscale8 ? qRgb(level, level, level)
+                                                                        : qRgba(level, level / 2, 255 - level, alpha));
+            }
+        return image;
     }
     test::CliRun Nv(const SimProcess& sim, std::vector<std::string> args) {
         args.insert(args.begin(), {"--tcp", sim.address(), "nv"});
         return RunCli(args, env);
+    }
+    void Succeeds(const SimProcess& sim, std::vector<std::string> args, const std::string& out) {
+        const auto run = Nv(sim, args);
+        EXPECT_EQ(run.status, 0) << args[0] << ": " << run.err;
+        EXPECT_EQ(run.out, out) << args[0];
     }
     nlohmann::json State() const {
         std::ifstream in(dir / "state.json");
@@ -47,12 +67,8 @@ TEST_F(NvEndToEnd, DownloadListPrintDelete) {
     const auto logo = Bitmap("logo.bmp", 600, 90);
     const auto stamp = Bitmap("stamp.bmp", 100, 40);
 
-    auto run = Nv(sim, {"download", "--auto", logo, stamp});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "10\n11\n");
-    run = Nv(sim, {"list"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "10\n11\n");
+    Succeeds(sim, {"download", "--auto", logo, stamp}, "10\n11\n");
+    Succeeds(sim, {"list"}, "10\n11\n");
 
     // What the printer holds is what the conversion makes of the files.
     for (const auto& [code, file] : {std::pair{"10", logo}, std::pair{"11", stamp}}) {
@@ -67,19 +83,13 @@ TEST_F(NvEndToEnd, DownloadListPrintDelete) {
                     << code << " at " << x << "," << y;
     }
 
-    run = Nv(sim, {"print", "10"});
+    const auto run = Nv(sim, {"print", "10"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(State()["nv"]["printed"], nlohmann::json::array({"3130"}));
 
-    run = Nv(sim, {"delete", "10"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "11\n");
-    run = Nv(sim, {"delete", "--all"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "");
-    run = Nv(sim, {"list", "--json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "[]\n");
+    Succeeds(sim, {"delete", "10"}, "11\n");
+    Succeeds(sim, {"delete", "--all"}, "");
+    Succeeds(sim, {"list", "--json"}, "[]\n");
     sim.Stop();
     EXPECT_FALSE(std::filesystem::exists(pngs / "nv-10.png"));
 }
@@ -116,30 +126,79 @@ TEST_F(NvEndToEnd, BadInputIsRefusedBeforeAnythingIsStored) {
             EXPECT_EQ(run.err, c.err) << c.name;
         }
     }
-    const auto run = Nv(sim, {"list"});
-    EXPECT_EQ(run.out, "A1\n");
+    Succeeds(sim, {"list"}, "A1\n");
     EXPECT_TRUE(State()["nv"]["printed"].empty());
 }
 
 TEST_F(NvEndToEnd, PrinterFailuresGiveTheWindowsTexts) {
-    {
-        SimProcess sim({"--maker", "OTHER"});
-        const auto run = Nv(sim, {"list"});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports another maker.\n");
-    }
     {
         SimProcess sim({"--fault", "nv-list=wrong-header"});
         const auto run = Nv(sim, {"delete", "--all"});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "Failed to read NV image address!\n");
     }
-    SimProcess sim;
-    const std::uint16_t port = sim.port();
+    SimProcess sim({"--maker", "OTHER"});
+    auto run = Nv(sim, {"list"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports another maker.\n");
     sim.Stop();
-    const auto run = RunCli({"--tcp", "127.0.0.1:" + std::to_string(port), "nv", "list"}, env);
+    run = Nv(sim, {"list"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Port open error!\n");
+}
+
+TEST_F(NvEndToEnd, PreviewIsWhatThePrinterHoldsDotForDot) {
+    const auto held = dir / "held";
+    SimProcess sim({"--nv-dir", held.string()});
+    const auto png = Save("logo.png", Logo(QImage::Format_ARGB32, 500, 60), "PNG");
+    const auto jpeg = Save("grey.jpg", Logo(QImage::Format_Grayscale8, 120, 40), "JPEG");
+
+    for (const char* brightness : {"0", "50"}) {
+        auto run = Nv(sim, {"download", "--brightness", brightness, "--code", "P1", png, "--code", "J1", jpeg});
+        ASSERT_EQ(run.status, 0) << run.err;
+        for (const auto& [code, file] : {std::pair{"P1", png}, std::pair{"J1", jpeg}}) {
+            const auto preview = (dir / (std::string(code) + "-preview.png")).string();
+            run = RunCli({"nv", "preview", file, "--brightness", brightness, "--out", preview}, env);
+            ASSERT_EQ(run.status, 0) << run.err;
+            const QImage printed(QString::fromStdString((held / ("nv-" + std::string(code) + ".png")).string()));
+            const QImage shown(QString::fromStdString(preview));
+            ASSERT_FALSE(printed.isNull()) << code;
+            ASSERT_EQ(shown.size(), printed.size()) << code;
+            EXPECT_EQ(shown.width(), std::string(code) == "P1" ? 384 : 120) << "at most the printer's width";
+            EXPECT_EQ(run.out, std::to_string(shown.width()) + " x " + std::to_string(shown.height()) + " dots\n");
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    ASSERT_EQ(shown.pixel(x, y), printed.pixel(x, y)) << code << " at " << x << "," << y;
+            if (file == png) {
+                EXPECT_EQ(shown.pixel(5, 0), qRgb(255, 255, 255)) << "the transparent band is paper";
+            }
+        }
+        Succeeds(sim, {"delete", "--all"}, "");
+    }
+}
+
+TEST_F(NvEndToEnd, CorruptImagesAreRefusedLikeBadBitmaps) {
+    const auto good = Save("good.png", Logo(QImage::Format_ARGB32, 40, 8), "PNG");
+    const auto cut = (dir / "cut.png").string();
+    std::filesystem::copy_file(good, cut);
+    std::filesystem::resize_file(cut, 60);
+    const auto out = (dir / "preview.png").string();
+
+    // libpng says "Read Error" on its own before; the tool's message ends the output.
+    const auto refused = [&](const std::string& err) {
+        const std::string message = "Failed to load image file!\n" + cut + "\n";
+        return err.size() >= message.size() && err.compare(err.size() - message.size(), message.size(), message) == 0;
+    };
+    auto run = RunCli({"nv", "preview", cut, "--out", out}, env);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(refused(run.err)) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    SimProcess sim({"--state", (dir / "state.json").string()});
+    run = Nv(sim, {"download", "--auto", good, cut});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(refused(run.err)) << run.err;
+    Succeeds(sim, {"list"}, "");  // nothing was stored
 }
 
 }  // namespace

@@ -31,11 +31,6 @@ std::string ReadText(const std::filesystem::path& file) {
 
 class TranscriptEndToEnd : public ::testing::Test {
 protected:
-    // Records `config get` against the virtual printer.
-    test::CliRun Record() {
-        SimProcess sim;
-        return RunCli({"--tcp", sim.address(), "--transcript", transcript.string(), "config", "get"});
-    }
     // Plays `file` back and runs `config get` against it; `simStatus` is how the replay ended.
     test::CliRun Replay(const std::filesystem::path& file, int& simStatus) {
         SimProcess sim({"--replay", file.string()}, simErr.string());
@@ -49,11 +44,15 @@ protected:
     std::filesystem::path simErr = dir / "sim.err";
 };
 
-TEST_F(TranscriptEndToEnd, ConfigGetReplaysWithTheSameOutput) {
-    const auto recorded = Record();
+TEST_F(TranscriptEndToEnd, ConfigGetReplaysWithTheSameOutputAndAChangedByteIsNamed) {
+    test::CliRun recorded;
+    {
+        SimProcess sim;
+        recorded = RunCli({"--tcp", sim.address(), "--transcript", transcript.string(), "config", "get"});
+    }
     ASSERT_EQ(recorded.status, 0) << recorded.err;
 
-    const auto lines = Lines(transcript);
+    auto lines = Lines(transcript);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0]["tool"], "pelmora");
     EXPECT_FALSE(lines[0]["version"].get<std::string>().empty());
@@ -71,12 +70,8 @@ TEST_F(TranscriptEndToEnd, ConfigGetReplaysWithTheSameOutput) {
     EXPECT_EQ(replayed.out, recorded.out);
     EXPECT_EQ(simStatus, 0) << ReadText(simErr);
     EXPECT_NE(ReadText(simErr).find("every connection went as recorded"), std::string::npos);
-}
 
-TEST_F(TranscriptEndToEnd, ReplayNamesTheFirstByteTheToolSentDifferently) {
-    ASSERT_EQ(Record().status, 0);
     // Pretend the tool of the recording asked for another switch in its fourth request.
-    auto lines = Lines(transcript);
     std::size_t offset = 0;
     int writes = 0;
     std::string changed;
@@ -101,7 +96,6 @@ TEST_F(TranscriptEndToEnd, ReplayNamesTheFirstByteTheToolSentDifferently) {
         for (const auto& line : lines) out << line.dump() << '\n';
     }
 
-    int simStatus = -1;
     const auto run = Replay(edited, simStatus);
     EXPECT_EQ(run.status, 1) << "the replaying printer hangs up at the difference";
     EXPECT_EQ(simStatus, 1);

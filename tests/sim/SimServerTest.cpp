@@ -1,3 +1,4 @@
+// pelmora-sim as a process: state, options, clients in turn, restarts; the printer model's bounded logs.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -7,8 +8,8 @@
 #include <fstream>
 #include <vector>
 
+#include "sim/ConfigHandler.h"
 #include "sim/PrinterModel.h"
-
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
 
@@ -31,6 +32,7 @@ TEST(SimServer, StateFileKeepsThePrinterBetweenRuns) {
     const auto run = RunCli({"--tcp", again.address(), "identify"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports the model \"MPT-Q800VII\".\n");
+    EXPECT_TRUE(run.out.empty());
 }
 
 TEST(SimServer, BadOptionsAndBadStateAreRefused) {
@@ -47,15 +49,6 @@ TEST(SimServer, BadOptionsAndBadStateAreRefused) {
         const auto run = RunProgram(PELMORA_SIM_PATH, args, {}, 10);
         EXPECT_EQ(run.status, 2) << args.back();
         EXPECT_FALSE(run.err.empty());
-    }
-}
-
-TEST(SimServer, ServesOneClientAfterAnother) {
-    SimProcess sim({"--version-text", "V1.00 123115"});
-    for (int i = 0; i < 3; ++i) {
-        const auto run = RunCli({"--tcp", sim.address(), "identify"});
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_NE(run.out.find("Firmware: 101001"), std::string::npos);
     }
 }
 
@@ -84,6 +77,33 @@ TEST(PrinterModel, GarbageKeepsTheLogsBounded) {
     printer.BeginSession();  // the limits are per connection
     printer.Receive(version);
     EXPECT_EQ(printer.received().size(), 1003u);
+}
+
+// After a firmware stream the virtual printer is away for --restart-ms and
+// comes back with --next-version and its factory settings.
+TEST(SimRestart, ComesBackWithTheNextVersionAndFactorySettings) {
+    sim::PrinterModel printer;
+    auto& held = printer.Handler<sim::ConfigHandler>()->settings;
+    held.switches[5] = 30;
+    printer.Restart("V1.00 123115");
+    EXPECT_EQ(printer.identity.versionText, "V1.00 123115");
+    EXPECT_EQ(printer.FirmwareNumber(), 101001u);
+    EXPECT_EQ(held, sim::FactorySettings());
+    printer.Restart("");
+    EXPECT_EQ(printer.identity.versionText, "V1.00 123115") << "no next version: the version stays";
+}
+
+TEST(SimRestart, RefusesConnectionsWhileRestarting) {
+    test::TempDir dir;
+    const auto firmware = dir / "x.fls";
+    std::ofstream(firmware) << std::string(5000, '\x7f');
+    SimProcess sim({"--restart-ms", "60000"});
+    ASSERT_EQ(RunCli({"--tcp", sim.address(), "identify"}).status, 0);
+    ASSERT_EQ(RunCli({"--tcp", sim.address(), "firmware", firmware.string()}).status, 0);
+    const auto run = RunCli({"--tcp", sim.address(), "identify"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Port open error!\n");
+    EXPECT_EQ(sim.Stop(), 0) << "a stop request ends the restart wait";
 }
 
 }  // namespace
