@@ -112,10 +112,8 @@ private slots:
     void tcpGatherFormsTheNetPortOrRefusesBadInput() {
         const struct { const char* address; const char* port; const char* refusal; } cases[] = {
             {"192.168.1.20", "9101", nullptr},
-            {"10.0.0", "9100", "is not an IPv4 address"},
-            {"300.1.1.1", "9100", "is not an IPv4 address"},
+            {"10.0.0", "9100", "is not an IPv4 address"},  // CommRulesTest has the rest of the rules
             {"10.0.0.5", "", "is not a TCP port"},
-            {"10.0.0.5", "0", "is not a TCP port"},
         };
         for (const auto& c : cases) {
             Fixture f;

@@ -56,11 +56,7 @@ struct Fixture : desktop::test::DesktopRig {
         util.PendingSettings = {link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0};
         util.ApplyPortSettings();
         vmsm::CCommonVmsm engine(util);
-        struct Quiet final : context::ProgressView {
-            void SetTitle(const std::string&) override {}
-            void SetLabel(const std::string&) override {}
-            void SetPosition(int) override {}
-        } view;
+        context::ProgressView view;
         vmsm::VmsmJobRunner runner(engine, view, vmsm::VmsmJob::GetStatus);
         if (context::DriveJob(runner, platform.clock()) != context::JobEnd::Ok) qFatal("read-back failed");
         return engine.record;

@@ -18,23 +18,15 @@ class WizardStepsTest : public QObject {
     Q_OBJECT
 private slots:
     void everyStepHasItsTitleButtonsAndCancelQuestion() {
-        const struct {
-            WizardStep step;
-            const char* forward;
-            const char* back;
-            const char* cancelTitle;
-        } steps[] = {{WizardStep::One, "nextButton", "defaultButton", "Pelmora"},
-                     {WizardStep::Two, "nextButton", "prevButton", "VMSM Manager"},
-                     {WizardStep::Three, "nextButton", "prevButton", "VMSM Manager"},
-                     {WizardStep::Four, "nextButton", "prevButton", "VMSM Manager"},
-                     {WizardStep::Five, "saveButton", "prevButton", "Pelmora"}};
-        for (const auto& s : steps) {
+        const std::pair<WizardStep, const char*> steps[] = {{WizardStep::One, "Pelmora"},
+                                                            {WizardStep::Two, "VMSM Manager"},
+                                                            {WizardStep::Three, "VMSM Manager"},
+                                                            {WizardStep::Four, "VMSM Manager"},
+                                                            {WizardStep::Five, "Pelmora"}};
+        for (const auto& [n, cancelTitle] : steps) {
             StepRig rig;
-            auto step = rig.Make(s.step);
-            const int n = static_cast<int>(s.step);
-            QCOMPARE(step->windowTitle(), QString("<Step%1-5> VMSM  Manager").arg(n));
-            Find<QPushButton>(*step, s.forward);
-            Find<QPushButton>(*step, s.back);
+            auto step = rig.Make(n);
+            QCOMPARE(step->windowTitle(), QString("<Step%1-5> VMSM  Manager").arg(static_cast<int>(n)));
             step->show();
             rig.prompts.answers = {false};
             Click(*step, "cancelButton");  // No: the step stays
@@ -45,7 +37,7 @@ private slots:
             QCOMPARE(step->end(), End::Cancel);
             QCOMPARE(rig.prompts.shown.size(), std::size_t(2));
             for (const auto& asked : rig.prompts.shown) {
-                QCOMPARE(asked.title, QString(s.cancelTitle));
+                QCOMPARE(asked.title, QString(cancelTitle));
                 QCOMPARE(asked.text, QString("VMSM Manager Cancel?"));
             }
             QVERIFY(rig.record == vmsm::PrinterConfig{});

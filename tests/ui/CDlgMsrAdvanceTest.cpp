@@ -37,6 +37,8 @@ struct Window {
 class CDlgMsrAdvanceTest : public QObject {
     Q_OBJECT
 private slots:
+    // The conversion and check rules themselves are the memory switch tests';
+    // here: what the window shows and hands back, and that the end boxes count.
     void okConvertsAndChecksInOrder() {
         const QString length = "Invalid value!\r\nSentinel length is over 10 ( length range : 1~10 )";
         const QString value = "Invalid value!\r\nSentinel is invalid value (0x20~0x7F)";
@@ -50,14 +52,10 @@ private slots:
         const Case cases[] = {
             {false, {"%", "B", "C", "?", "", ""}, "", {"%", "B", "C", "?", "", ""}},
             {true, {"25 3F", "42", "43", "", "", ""}, "", {"%?", "B", "C", "", "", ""}},
-            {true, {"253F", "42", "43", "3F", "", ""}, "", {"%?", "B", "C", "?", "", ""}},
             {true, {"2 53F", "42", "43", "", "", ""}, hexa, {}},
-            {true, {"42", "42", "43", "2 53F", "", ""}, hexa, {}},
             {true, {"25 3", "42", "43", "", "", ""}, length, {}},  // odd digits convert to nothing
-            {true, {"42", "42", "43", "25 3", "", ""}, "", {"B", "B", "C", "", "", ""}},
             {true, {"0A 1F 10 4C", "42", "43", "", "", ""}, value, {}},
             {false, {"ABCDEFGHIJ", "B", "C", "ABCDEFGHIJ", "", ""}, "", {"ABCDEFGHIJ", "B", "C", "ABCDEFGHIJ", "", ""}},
-            {false, {"ABCDEFGHIJK", "B", "C", "", "", ""}, length, {}},
             {false, {"A", "B", "C", "", "", "ABCDEFGHIJK"}, length, {}},
             {false, {"A", "", "C", "", "", ""}, length, {}},
         };
