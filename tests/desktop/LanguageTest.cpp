@@ -4,9 +4,7 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "desktop/CQ700TCUtilityDlg.h"
-#include "support/PrinterRig.h"
-#include "ui/support/ScriptedPrompts.h"
+#include "DesktopRig.h"
 #include "ui/Language.h"
 #include "ui/LanguageLoader.h"
 
@@ -77,17 +75,13 @@ private slots:
         const QStringList folders{QString::fromStdString(empty.path().string()), PELMORA_QM_DIR};
         QCOMPARE(ui::InstallLanguage(*qApp, QLocale("de_DE"), folders), QString("German"));
 
-        test::TempDir dir;
-        context::SettingsStore store(dir / "registry.reg");
-        sim::PrinterModel printer;
-        sim::VirtualPlatform platform(printer);
-        ui::test::ScriptedPrompts prompts;
-        desktop::CQ700TCUtilityDlg window({store, platform, prompts, {}, false});
-        const auto text = [&](const char* name) { return window.findChild<QPushButton*>(name)->text(); };
-        QCOMPARE(text("exitButton"), QString("Beenden"));
-        QCOMPARE(text("nvButton"), QString("NV-Bildverwaltung"));
-        QCOMPARE(window.findChild<QComboBox*>("parityList")->itemText(0), QString("KEINE"));
-        QCOMPARE(window.findChild<QComboBox*>("parityList")->itemText(1), QString("ODD"));  // fixed entries stay
+        desktop::test::DesktopRig rig;
+        const auto window = rig.Open();
+        using desktop::test::Find;
+        QCOMPARE(Find<QPushButton>(*window, "exitButton")->text(), QString("Beenden"));
+        QCOMPARE(Find<QPushButton>(*window, "nvButton")->text(), QString("NV-Bildverwaltung"));
+        const QStringList parity = desktop::test::Items(Find<QComboBox>(*window, "parityList"));
+        QCOMPARE(parity.mid(0, 2), (QStringList{"KEINE", "ODD"}));  // fixed entries stay
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) qApp->removeTranslator(translator);
     }
 };

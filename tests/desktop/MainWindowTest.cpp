@@ -1,59 +1,24 @@
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <set>
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "ui/AppIcon.h"
-#include "desktop/CQ700TCUtilityDlg.h"
+#include "DesktopRig.h"
 #include "ui/Accessibility.h"
+#include "ui/AppIcon.h"
 #include "ui/CDlgVMSM.h"
 #include "ui/MemorySwitchJob.h"
-#include "ui/PhaseTimer.h"
-#include "support/PrinterRig.h"
-#include "ui/support/ScriptedPrompts.h"
 
 using namespace pelmora;
 using desktop::CQ700TCUtilityDlg;
+using namespace pelmora::desktop::test;
 
 namespace {
 
-// A store, the virtual printer and scripted boxes around one main window.
-struct Fixture {
-    test::TempDir dir;
-    context::SettingsStore store{dir / "registry.reg"};
-    sim::PrinterModel printer;
-    sim::VirtualPlatform platform{printer};
-    ui::VirtualPhaseTimer timer{platform.virtualClock()};
-    ui::test::ScriptedPrompts prompts;
-    std::vector<link::UsbPrinterInfo> usb;
-    std::set<std::string> unplugged;
-
-    void Store(std::int32_t portType, const std::string& port, std::uint32_t baud = 115200, std::uint32_t parity = 0,
-               std::uint32_t stopBits = 0, std::uint32_t flow = 0) {
-        const char* key = context::ProductKey;
-        store.SetRegDword(key, "uPortType", static_cast<std::uint32_t>(portType));
-        store.SetRegString(key, "uPort", port);
-        store.SetRegDword(key, "uBaudrate", baud);
-        store.SetRegDword(key, "uDatabit", 8);
-        store.SetRegDword(key, "uParity", parity);
-        store.SetRegDword(key, "uStopbit", stopBits);
-        store.SetRegDword(key, "uFlowcontrol", flow);
-    }
-
-    std::unique_ptr<CQ700TCUtilityDlg> Open(bool firmware = false) {
-        desktop::UsbPrinterSource source{[this] { return usb; },
-                                         [this](const std::string& path) { return !unplugged.count(path); }};
-        return std::make_unique<CQ700TCUtilityDlg>(
-            CQ700TCUtilityDlg::Services{store, platform, prompts, source, firmware, &timer});
-    }
-
+struct Fixture : DesktopRig {
     /// The seven stored values as "type|port|baud|data|parity|stop|flow".
     QString Stored() const {
         std::uint32_t n[6] = {};
@@ -73,14 +38,6 @@ struct Fixture {
     }
 };
 
-template <typename T>
-T* Find(QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
-}
-
-void Click(QWidget& window, const char* button) { Find<QPushButton>(window, button)->click(); }
 QComboBox* List(QWidget& window, const char* name) { return Find<QComboBox>(window, name); }
 
 }  // namespace
@@ -88,18 +45,23 @@ QComboBox* List(QWidget& window, const char* name) { return Find<QComboBox>(wind
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void firstRunOpensOnDefaultsAndExitStoresThem() {
-        Fixture f;
-        auto w = f.Open();
-        QCOMPARE(List(*w, "interfaceList")->currentText(), QString("Serial / RS232C"));
-        QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
-        QCOMPARE(List(*w, "portList")->count(), 49);
-        QVERIFY(!List(*w, "flowList")->isEnabled());
-        QVERIFY(f.prompts.shown.empty());
-
-        Click(*w, "exitButton");
-        QCOMPARE(w->result(), int(QDialog::Accepted));
-        QCOMPARE(f.Stored(), QString("0|COM1|115200|8|0|0|0"));
+    void firstRunOpensOnDefaultsAndExitOrEnterStoresThem() {
+        for (const bool enter : {false, true}) {
+            Fixture f;
+            auto w = f.Open();
+            QCOMPARE(List(*w, "interfaceList")->currentText(), QString("Serial / RS232C"));
+            QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
+            QCOMPARE(List(*w, "portList")->count(), 49);
+            QVERIFY(!List(*w, "flowList")->isEnabled());
+            QVERIFY(f.prompts.shown.empty());
+            w->show();
+            if (enter)
+                QTest::keyClick(List(*w, "interfaceList"), Qt::Key_Return);
+            else
+                Click(*w, "exitButton");
+            QCOMPARE(w->result(), int(QDialog::Accepted));
+            QCOMPARE(f.Stored(), QString("0|COM1|115200|8|0|0|0"));
+        }
     }
 
     void serialRestoreShowsStoredValuesButNeverFlowControl() {
@@ -146,38 +108,32 @@ private slots:
         }
     }
 
-    void tcpGatherRefusesBadlyTypedInputAndStoresNothing() {
-        const struct { const char* address; const char* port; const char* message; } cases[] = {
-            {"10.0.0", "9100", "is not an IPv4 address"},
-            {"300.1.1.1", "9100", "is not an IPv4 address"},
+    // A refused entry stores nothing and keeps the window open.
+    void tcpGatherFormsTheNetPortOrRefusesBadInput() {
+        const struct { const char* address; const char* port; const char* refusal; } cases[] = {
+            {"192.168.1.20", "9101", nullptr},
+            {"10.0.0", "9100", "is not an IPv4 address"},  // CommRulesTest has the rest of the rules
             {"10.0.0.5", "", "is not a TCP port"},
-            {"10.0.0.5", "0", "is not a TCP port"},
         };
         for (const auto& c : cases) {
             Fixture f;
-            f.Store(link::PortTcp, "NET10.0.0.9", 9100);
-            const QString before = f.Stored();
             auto w = f.Open();
             w->show();
-            Find<QLineEdit>(*w, "addressEdit")->setText(c.address);
-            Find<QLineEdit>(*w, "tcpPortEdit")->setText(c.port);
+            List(*w, "interfaceList")->setCurrentIndex(link::PortTcp);
+            ui::test::Type(*w, "addressEdit", c.address);
+            ui::test::Type(*w, "tcpPortEdit", c.port);
             Click(*w, "exitButton");
+            if (!c.refusal) {
+                QVERIFY(f.prompts.shown.empty());
+                QCOMPARE(f.Stored(), QString("3|NET192.168.1.20|9101|8|0|0|0"));
+                continue;
+            }
             QCOMPARE(f.prompts.Messages().size(), 1);
-            QVERIFY2(f.prompts.Messages().front().contains(c.message), c.message);
+            QVERIFY2(f.prompts.Messages().front().contains(c.refusal), c.refusal);
             QCOMPARE(f.prompts.shown.front().title, QString("Pelmora"));
-            QCOMPARE(f.Stored(), before);
+            QVERIFY(f.store.ValueNames(context::ProductKey).empty());
             QVERIFY(w->isVisible());
         }
-    }
-
-    void tcpGatherFormsTheNetPort() {
-        Fixture f;
-        auto w = f.Open();
-        List(*w, "interfaceList")->setCurrentIndex(link::PortTcp);
-        Find<QLineEdit>(*w, "addressEdit")->setText("192.168.1.20");
-        Find<QLineEdit>(*w, "tcpPortEdit")->setText("9101");
-        Click(*w, "exitButton");
-        QCOMPARE(f.Stored(), QString("3|NET192.168.1.20|9101|8|0|0|0"));
     }
 
     void twoUsbPrintersListedAndTheSecondPathGathered() {
@@ -206,7 +162,6 @@ private slots:
         auto w = f.Open();
         List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);
         QCOMPARE(f.prompts.Messages(), QStringList{"Not connected USB printer!"});
-        QCOMPARE(f.prompts.shown.front().title, QString("Pelmora"));
         QCOMPARE(List(*w, "interfaceList")->currentIndex(), int(link::PortSerial));
         QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
         QVERIFY(List(*w, "baudList")->isEnabled());
@@ -234,9 +189,7 @@ private slots:
         std::ofstream(dir / "not-a-folder") << "x";
         Fixture f;
         context::SettingsStore unwritable(dir / "not-a-folder" / "registry.reg");
-        desktop::UsbPrinterSource none{[] { return std::vector<link::UsbPrinterInfo>{}; },
-                                       [](const std::string&) { return false; }};
-        CQ700TCUtilityDlg w({unwritable, f.platform, f.prompts, none, false});
+        CQ700TCUtilityDlg w({unwritable, f.platform, f.prompts, {}, false});
         w.show();
         const QStringList opening = f.prompts.Messages();
         Click(w, "exitButton");
@@ -252,7 +205,7 @@ private slots:
             const QString before = f.Stored();
             auto w = f.Open();
             w->show();
-            Find<QLineEdit>(*w, "addressEdit")->setText("127.0.0.1");
+            ui::test::Type(*w, "addressEdit", "127.0.0.1");
             QObject::connect(&w->memorySwitchJob(), &ui::MemorySwitchJob::managerOpened,
                              [](ui::CDlgVMSM* manager) { manager->reject(); });
             Click(*w, "vmsmButton");
@@ -265,15 +218,6 @@ private slots:
             QCOMPARE(w->result(), int(QDialog::Rejected));
             QCOMPARE(f.Stored(), before);
         }
-    }
-
-    void enterIsExit() {
-        Fixture f;
-        auto w = f.Open();
-        w->show();
-        QTest::keyClick(List(*w, "interfaceList"), Qt::Key_Return);
-        QCOMPARE(w->result(), int(QDialog::Accepted));
-        QCOMPARE(f.Stored(), QString("0|COM1|115200|8|0|0|0"));
     }
 
     void portTypeOutOfRangeSelectsNothingAndExitStoresMinusOne() {

@@ -8,13 +8,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "DesktopRig.h"
 #include "context/JobRunner.h"
-#include "desktop/CQ700TCUtilityDlg.h"
-#include "support/PrinterRig.h"
 #include "ui/CDlgVMSM.h"
 #include "ui/MemorySwitchJob.h"
-#include "ui/PhaseTimer.h"
-#include "ui/support/ScriptedPrompts.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/VmsmJobRunner.h"
 
@@ -26,23 +23,13 @@ namespace {
 const QString kWritten = "Success to set VMSM configuration! \r\nPlease reset printer power.";
 const QString kNotWritten = "Failed to save VMSM configuration!\r\nPlease check your printer state.";
 
-struct Fixture {
-    test::TempDir dir;
-    context::SettingsStore store{dir / "registry.reg"};
-    sim::PrinterModel printer;
-    sim::VirtualPlatform platform{printer};
-    ui::VirtualPhaseTimer timer{platform.virtualClock()};
-    ui::test::ScriptedPrompts prompts;
+struct Fixture : desktop::test::DesktopRig {
     std::unique_ptr<CQ700TCUtilityDlg> window;
     int managersOpened = 0;
 
     Fixture() {
-        store.SetRegDword(context::ProductKey, "uPortType", link::PortTcp);
-        store.SetRegString(context::ProductKey, "uPort", "NET127.0.0.1");
-        const desktop::UsbPrinterSource usb{[] { return std::vector<link::UsbPrinterInfo>{}; },
-                                            [](const std::string&) { return true; }};
-        window = std::make_unique<CQ700TCUtilityDlg>(
-            CQ700TCUtilityDlg::Services{store, platform, prompts, usb, false, &timer});
+        Store(link::PortTcp, "NET127.0.0.1");
+        window = Open();
     }
 
     /// Presses the button; `edit` works the manager window once it is up.
@@ -69,11 +56,7 @@ struct Fixture {
         util.PendingSettings = {link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0};
         util.ApplyPortSettings();
         vmsm::CCommonVmsm engine(util);
-        struct Quiet final : context::ProgressView {
-            void SetTitle(const std::string&) override {}
-            void SetLabel(const std::string&) override {}
-            void SetPosition(int) override {}
-        } view;
+        context::ProgressView view;
         vmsm::VmsmJobRunner runner(engine, view, vmsm::VmsmJob::GetStatus);
         if (context::DriveJob(runner, platform.clock()) != context::JobEnd::Ok) qFatal("read-back failed");
         return engine.record;

@@ -8,15 +8,12 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "desktop/CQ700TCUtilityDlg.h"
+#include "DesktopRig.h"
 #include "nv/CCommonNv.h"
 #include "nv/NvCatalogue.h"
 #include "sim/NvHandler.h"
-#include "support/PrinterRig.h"
 #include "ui/CNVDlg.h"
 #include "ui/NvPreview.h"
-#include "ui/PhaseTimer.h"
-#include "ui/support/ScriptedPrompts.h"
 #include "ui/support/WhenShown.h"
 
 using namespace pelmora;
@@ -25,32 +22,24 @@ class NvManagerButtonTest : public QObject {
     Q_OBJECT
 private slots:
     void buttonOpensTheManagerAndADownloadLandsUnderTen() {
-        test::TempDir dir;
-        context::SettingsStore store{dir / "registry.reg"};
-        store.SetRegDword(context::ProductKey, "uPortType", link::PortTcp);
-        store.SetRegString(context::ProductKey, "uPort", "NET127.0.0.1");
-        store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
-        sim::PrinterModel printer;
-        sim::VirtualPlatform platform{printer};
-        ui::VirtualPhaseTimer timer{platform.virtualClock()};
-        ui::test::ScriptedPrompts prompts;
-        desktop::UsbPrinterSource usb{[] { return std::vector<link::UsbPrinterInfo>{}; },
-                                      [](const std::string&) { return true; }};
-        desktop::CQ700TCUtilityDlg main({store, platform, prompts, usb, false, &timer});
+        desktop::test::DesktopRig rig;
+        rig.Store(link::PortTcp, "NET127.0.0.1", 9100);
+        const auto main = rig.Open();
 
         QImage logo(120, 40, QImage::Format_RGB32);
         logo.fill(Qt::white);
         for (int y = 5; y < 35; ++y)
             for (int x = 10; x < 110; ++x) logo.setPixel(x, y, qRgb(x * 2, 90, 255 - x * 2));
-        const QString file = QString::fromStdString((dir / "logo.bmp").string());
+        const QString file = QString::fromStdString((rig.dir / "logo.bmp").string());
         QVERIFY(logo.save(file, "BMP"));
-        prompts.files.push_back({file});
+        rig.prompts.files.push_back({file});
 
         QStringList before;
         std::optional<nv::Raster> previewed;
+        bool linkOpen = false;
         ui::test::WhenShown manager("nvManager", [&](QWidget* w) {
-            auto* codes = w->findChild<QListWidget*>("addressList");
-            for (int i = 0; i < codes->count(); ++i) before << codes->item(i)->text();
+            before = desktop::test::Items(w->findChild<QListWidget*>("addressList"));
+            linkOpen = main->printerContext().link.IsOpen();
             w->findChild<QSlider*>("brightness")->setValue(30);
             w->findChild<QPushButton*>("addImage")->click();
             auto* table = w->findChild<QTableWidget*>("imageList");
@@ -61,22 +50,23 @@ private slots:
             w->findChild<QPushButton*>("download")->click();
             w->findChild<QPushButton*>("exit")->click();
         });
-        QSignalSpy requested(&main, &desktop::CQ700TCUtilityDlg::nvImageManagerRequested);
-        main.findChild<QPushButton*>("nvButton")->click();
+        QSignalSpy requested(main.get(), &desktop::CQ700TCUtilityDlg::nvImageManagerRequested);
+        desktop::test::Click(*main, "nvButton");
 
         QCOMPARE(requested.count(), 1);
         QCOMPARE(manager.shown, 1);
         QVERIFY(before.isEmpty());
-        QCOMPARE(prompts.Messages(), QStringList{});
-        const sim::NvStoredImage* stored = printer.Handler<sim::NvHandler>()->FindKeyCode("10");
+        QVERIFY(linkOpen);
+        QCOMPARE(rig.prompts.Messages(), QStringList{});
+        const sim::NvStoredImage* stored = rig.printer.Handler<sim::NvHandler>()->FindKeyCode("10");
         QVERIFY(stored);
         // What the printer holds is what "As printed" showed, dot for dot.
         QVERIFY(previewed);
         QCOMPARE(stored->width, previewed->width);
         QCOMPARE(stored->height, previewed->height);
         QCOMPARE(stored->raster, previewed->bytes);
-        QVERIFY(nv::ReadCatalogueEntry(store, 1).ends_with("logo.bmp,030"));
-        QVERIFY(!main.printerContext().link.IsOpen());
+        QVERIFY(nv::ReadCatalogueEntry(rig.store, 1).ends_with("logo.bmp,030"));
+        QVERIFY(!main->printerContext().link.IsOpen());
     }
 };
 

@@ -7,10 +7,6 @@
 #include <memory>
 #include <vector>
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -22,20 +18,16 @@
 #include "sim/VirtualPlatform.h"
 #include "support/PrinterRig.h"
 #include "ui/PhaseTimer.h"
+#include "ui/support/Controls.h"
 #include "ui/support/ScriptedPrompts.h"
 
 namespace pelmora::handheld::test {
 
-template <typename T>
-T* Find(QObject& window, const char* name) {
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
-}
-
-inline void Click(QObject& window, const char* button) { Find<QAbstractButton>(window, button)->click(); }
-inline void Choose(QObject& window, const char* list, int index) { Find<QComboBox>(window, list)->setCurrentIndex(index); }
-inline void Type(QObject& window, const char* box, const QString& text) { Find<QLineEdit>(window, box)->setText(text); }
+using ui::test::Choose;
+using ui::test::Click;
+using ui::test::Find;
+using ui::test::Items;
+using ui::test::Type;
 
 struct HandheldRig {
     pelmora::test::TempDir dir;

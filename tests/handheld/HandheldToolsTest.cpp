@@ -23,14 +23,16 @@ private slots:
         rig.realNvManager = true;
         auto w = rig.Open();
         QStringList listed;
+        bool linkOpen = false;
         ui::test::WhenShown manager("nvManager", [&](QWidget* window) {
-            auto* codes = Find<QListWidget>(*window, "addressList");
-            for (int i = 0; i < codes->count(); ++i) listed << codes->item(i)->text();
+            listed = Items(Find<QListWidget>(*window, "addressList"));
+            linkOpen = w->printerContext().link.IsOpen();
             Click(*window, "exit");
         });
         Click(*w, "nvButton");
         QCOMPARE(manager.shown, 1);
         QCOMPARE(listed, QStringList({"10", "11"}));
+        QVERIFY(linkOpen);
         QVERIFY(!w->printerContext().link.IsOpen());
         QVERIFY(rig.prompts.shown.empty());
     }

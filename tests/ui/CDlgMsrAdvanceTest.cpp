@@ -37,6 +37,8 @@ struct Window {
 class CDlgMsrAdvanceTest : public QObject {
     Q_OBJECT
 private slots:
+    // The conversion and check rules themselves are the memory switch tests';
+    // here: what the window shows and hands back, and that the end boxes count.
     void okConvertsAndChecksInOrder() {
         const QString length = "Invalid value!\r\nSentinel length is over 10 ( length range : 1~10 )";
         const QString value = "Invalid value!\r\nSentinel is invalid value (0x20~0x7F)";
@@ -50,14 +52,10 @@ private slots:
         const Case cases[] = {
             {false, {"%", "B", "C", "?", "", ""}, "", {"%", "B", "C", "?", "", ""}},
             {true, {"25 3F", "42", "43", "", "", ""}, "", {"%?", "B", "C", "", "", ""}},
-            {true, {"253F", "42", "43", "3F", "", ""}, "", {"%?", "B", "C", "?", "", ""}},
             {true, {"2 53F", "42", "43", "", "", ""}, hexa, {}},
-            {true, {"42", "42", "43", "2 53F", "", ""}, hexa, {}},
             {true, {"25 3", "42", "43", "", "", ""}, length, {}},  // odd digits convert to nothing
-            {true, {"42", "42", "43", "25 3", "", ""}, "", {"B", "B", "C", "", "", ""}},
             {true, {"0A 1F 10 4C", "42", "43", "", "", ""}, value, {}},
             {false, {"ABCDEFGHIJ", "B", "C", "ABCDEFGHIJ", "", ""}, "", {"ABCDEFGHIJ", "B", "C", "ABCDEFGHIJ", "", ""}},
-            {false, {"ABCDEFGHIJK", "B", "C", "", "", ""}, length, {}},
             {false, {"A", "B", "C", "", "", "ABCDEFGHIJK"}, length, {}},
             {false, {"A", "", "C", "", "", ""}, length, {}},
         };
@@ -78,15 +76,6 @@ private slots:
                 QVERIFY2(w.dialog.result() != QDialog::Accepted, qPrintable(what));
                 QCOMPARE(w.Box(0)->text(), QString::fromLatin1(c.typed[0]));  // boxes stay as typed
             }
-        }
-    }
-
-    void emptyStartIsRefusedInEveryMode() {
-        for (const std::uint32_t mode : {std::uint32_t(vmsm::SentinelNone), std::uint32_t(vmsm::SentinelStatic)}) {
-            Window w(mode, {"", "B", "C", "", "", ""});
-            w.Ok();
-            QCOMPARE(w.prompts.Messages().size(), 1);
-            QVERIFY(w.dialog.result() != QDialog::Accepted);
         }
     }
 
@@ -128,20 +117,22 @@ private slots:
         QCOMPARE(w.prompts.Messages(), QStringList{"Invalid value!\r\nSentinel is invalid value (0x20~0x7F)"});
     }
 
-    // Each layout has its own texts, a name for every control, and refuses in its own box.
+    // Each layout has its own texts, a name for every control, and refuses an
+    // empty start text in its own box, in every mode (Dynamic: see above).
     void layoutsHaveTheirOwnTextsAndNames() {
-        const struct { SentinelLayout layout; const char* title; const char* form; const char* boxTitle; } cases[] = {
-            {SentinelLayout::Handheld, "MSR Sentinel Settings", "ASCII", "Pelmora"},
-            {SentinelLayout::Desktop, "Advanced MSR Settings", "ASCII (ex: \"START(1)\")", "Virtual Memory Switch Manager"},
+        const struct { SentinelLayout layout; std::uint32_t mode; const char* title; const char* form; const char* boxTitle; } cases[] = {
+            {SentinelLayout::Handheld, vmsm::SentinelNone, "MSR Sentinel Settings", "ASCII", "Pelmora"},
+            {SentinelLayout::Desktop, vmsm::SentinelStatic, "Advanced MSR Settings", "ASCII (ex: \"START(1)\")", "Virtual Memory Switch Manager"},
         };
         for (const auto& c : cases) {
-            Window w(vmsm::SentinelDynamic, {"", "B", "C", "", "", ""}, c.layout);
+            Window w(c.mode, {"", "B", "C", "", "", ""}, c.layout);
             QCOMPARE(w.dialog.windowTitle(), QString(c.title));
             QCOMPARE(w.Form()->text(), QString(c.form));
             QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
             w.Ok();
             QCOMPARE(w.prompts.shown.size(), std::size_t(1));
             QCOMPARE(w.prompts.shown.front().title, QString(c.boxTitle));
+            QVERIFY(w.dialog.result() != QDialog::Accepted);
         }
     }
 };

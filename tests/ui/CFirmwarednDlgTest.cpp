@@ -54,12 +54,6 @@ struct Window {
 class CFirmwarednDlgTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensIdleWithNamedControls() {
-        Window w;
-        QVERIFY(w.Exit()->isDefault());
-        QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
-    }
-
     void piecesShowTheirPercentages() {
         const std::pair<std::size_t, std::vector<int>> cases[] = {
             {8192, {50, 100}},
@@ -96,6 +90,7 @@ private slots:
 
     void cancelledChoiceChangesNothing() {
         Window w;
+        QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
         QTest::mouseClick(w.dialog.findChild<QPushButton*>("startDownload"), Qt::LeftButton);
         QVERIFY(!w.dialog.Sending());
         QCOMPARE(w.Status(), QString("Select Firmware File(*.fls). "));

@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -47,21 +46,13 @@ private slots:
         }
     }
 
-    void eachLayoutHasItsTitleAndLabelAndStartsAt00() {
-        struct Case {
-            NvLayout layout;
-            QString title;
-            QString label;
-        };
-        for (const Case& c : {Case{NvLayout::Desktop, "NV Image Manager", "Address Code : "},
-                              Case{NvLayout::Handheld, "NV Address", "Address Code :"}}) {
+    void eachLayoutStartsAt00AndNamesItsControls() {
+        for (const NvLayout layout : {NvLayout::Desktop, NvLayout::Handheld}) {
             ui::test::ScriptedPrompts prompts;
-            CNvAddrDlg window(c.layout, {}, prompts);
-            QCOMPARE(window.windowTitle(), c.title);
+            CNvAddrDlg window(layout, {}, prompts);
             auto* code = window.findChild<QLineEdit*>("code");
             QCOMPARE(code->text(), QString("00"));
             QCOMPARE(code->maxLength(), 2);
-            QCOMPARE(window.findChild<QLabel*>()->text(), c.label);
             QCOMPARE(ui::UnnamedControls(&window), QStringList{});
             window.findChild<QPushButton*>("cancel")->click();
             QCOMPARE(window.result(), int(QDialog::Rejected));

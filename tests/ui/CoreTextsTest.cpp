@@ -9,6 +9,7 @@
 #include "nv/RasterConversion.h"
 #include "support/PrinterRig.h"
 #include "ui/CoreTexts.h"
+#include "ui/Prompts.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/ConfigJobFlow.h"
 #include "vmsm/VmsmJobRunner.h"
@@ -134,6 +135,12 @@ private slots:
         for (const auto& [core, shown] : cases) QCOMPARE(ui::CoreText(core), shown);
         QCoreApplication::removeTranslator(&marking);
         QCOMPARE(ui::CoreText("Port open error!"), QString("Port open error!"));
+    }
+
+    void boxTextBreaksLines() {
+        QCOMPARE(ui::BoxText("Failed to save VMSM configuration!\r\nPlease check your printer state."),
+                 QString("Failed to save VMSM configuration!\nPlease check your printer state."));
+        QCOMPARE(ui::BoxText("no break"), QString("no break"));
     }
 };
 

@@ -98,7 +98,6 @@ private slots:
 
     void handheldShowsTitlePerJobAndTextLine() {
         Window w(JobLayout::Handheld);
-        QCOMPARE(w.Line(), QString("Processing..."));
         nv::CCommonNv nv(w.rig.util, w.rig.store);
         nv::NvJobRunner runner(nv, nv::NvJob::ReadAddresses, w.dialog.view(), nv::HandheldNvJob());
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
@@ -177,11 +176,9 @@ private slots:
         QCOMPARE(phases, (std::vector<int>{1, 1000, 9999}));
     }
 
-    void everyControlIsNamed() {
-        for (JobLayout layout : {JobLayout::Desktop, JobLayout::Handheld}) {
-            JobProgressDialog dialog(layout);
-            QCOMPARE(ui::UnnamedControls(&dialog), QStringList{});
-        }
+    void everyControlIsNamed() {  // the handheld layout's: FormFactorTest
+        JobProgressDialog dialog(JobLayout::Desktop);
+        QCOMPARE(ui::UnnamedControls(&dialog), QStringList{});
     }
 };
 

@@ -19,6 +19,7 @@
 #include "ui/CNVDlg.h"
 #include "ui/JobWindowHost.h"
 #include "ui/PhaseTimer.h"
+#include "ui/support/Controls.h"
 #include "ui/support/ScriptedPrompts.h"
 
 namespace pelmora::ui::test {
@@ -79,19 +80,9 @@ struct NvWindowRig {
     }
 
     template <typename T = QWidget>
-    T* Find(const char* name) const {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        if (!found) qFatal("no control %s", name);
-        return found;
-    }
-    void Click(const char* name) { Find<QPushButton>(name)->click(); }
-
-    QStringList Addresses() const {
-        QStringList codes;
-        auto* list = Find<QListWidget>("addressList");
-        for (int i = 0; i < list->count(); ++i) codes << list->item(i)->text();
-        return codes;
-    }
+    T* Find(const char* name) const { return test::Find<T>(*window, name); }
+    void Click(const char* name) { test::Click(*window, name); }
+    QStringList Addresses() const { return Items(Find<QListWidget>("addressList")); }
 
     std::vector<std::int32_t> Brightness() const {
         std::vector<std::int32_t> values;

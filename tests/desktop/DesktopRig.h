@@ -1,0 +1,52 @@
+#pragma once
+// One main window over a store of its own, the virtual printer on virtual
+// time, scripted boxes and a scripted list of USB printers.
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "desktop/CQ700TCUtilityDlg.h"
+#include "support/PrinterRig.h"
+#include "ui/PhaseTimer.h"
+#include "ui/support/Controls.h"
+#include "ui/support/ScriptedPrompts.h"
+
+namespace pelmora::desktop::test {
+
+using ui::test::Click;
+using ui::test::Find;
+using ui::test::Items;
+
+struct DesktopRig {
+    pelmora::test::TempDir dir;
+    context::SettingsStore store{dir / "registry.reg"};
+    sim::PrinterModel printer;
+    sim::VirtualPlatform platform{printer};
+    ui::VirtualPhaseTimer timer{platform.virtualClock()};
+    ui::test::ScriptedPrompts prompts;
+    std::vector<link::UsbPrinterInfo> usb;
+    std::set<std::string> unplugged;
+
+    void Store(std::int32_t portType, const std::string& port, std::uint32_t baud = 115200, std::uint32_t parity = 0,
+               std::uint32_t stopBits = 0, std::uint32_t flow = 0) {
+        const char* key = context::ProductKey;
+        store.SetRegDword(key, "uPortType", static_cast<std::uint32_t>(portType));
+        store.SetRegString(key, "uPort", port);
+        store.SetRegDword(key, "uBaudrate", baud);
+        store.SetRegDword(key, "uDatabit", 8);
+        store.SetRegDword(key, "uParity", parity);
+        store.SetRegDword(key, "uStopbit", stopBits);
+        store.SetRegDword(key, "uFlowcontrol", flow);
+    }
+
+    /// `firmware`: the service build, with the firmware button.
+    std::unique_ptr<CQ700TCUtilityDlg> Open(bool firmware = false) {
+        UsbPrinterSource source{[this] { return usb; },
+                                [this](const std::string& path) { return !unplugged.count(path); }};
+        return std::make_unique<CQ700TCUtilityDlg>(
+            CQ700TCUtilityDlg::Services{store, platform, prompts, source, firmware, &timer});
+    }
+};
+
+}  // namespace pelmora::desktop::test
