@@ -90,11 +90,12 @@ TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
     EXPECT_EQ(kept.BtPinCode, "0000");
 
     fields.page3.keepBluetooth = 0;
+    fields.page3.connMode = 0;
     PrinterConfig sent = record;
     CopyBack(fields, ManagerEnd::Default, 160902, sent);
     EXPECT_EQ(sent.BtKeep, 0u);
     EXPECT_EQ(sent.BtPinCode, "1234") << "Default hands the edited PIN back too";
-    EXPECT_EQ(sent.BtConnMode, 2u);
+    EXPECT_EQ(sent.BtConnMode, 0u);
     EXPECT_EQ(sent.RfInterface, 2u);
 
     // Firmware without Bluetooth items shows the printer's defaults, and no RF interface goes back.
