@@ -85,6 +85,14 @@ TEST(QueryModel, SettingModeNoticeBeforeTheReplyIsSkipped) {
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << ownRead;
         EXPECT_EQ(rig.util.ModelName, model);
     }
+    // The notice alone, then silence.
+    PrinterRig rig;
+    rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43},
+                                                           std::vector{sim::Reply{{0x37, 0x20, 0x00}, 0, 0}}));
+    ASSERT_TRUE(rig.Open());
+    EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::NoReply);
+    EXPECT_EQ(rig.util.ModelName, "");
+    EXPECT_FALSE(rig.util.link.IsOpen());
 }
 
 TEST(QueryModel, SplitReplyIsGatheredWhole) {
