@@ -45,12 +45,12 @@ const Keys kSentinelWrites = {"write-start-sentinel-1", "write-end-sentinel-1", 
 void HoldSettings(VmsmRig& rig) {
     auto& held = rig.held();
     held.switches[1] = 0b00011101; held.switches[2] = 0b01000100; held.switches[8] = 0b00011110;
-    held.serial = {"9600", "2", "1", "7"};
+    held.serial = {"9600", "2", "2", "7"};  // flow control off the record's default 1
 }
 void ExpectDecoded(const PrinterConfig& r, bool legacy) {
     EXPECT_EQ(std::tie(r.Speed, r.CharMode, r.Density, r.CodePage, r.FontType),
               std::tuple(1u, 1u, 5u, 40u, legacy ? 1u : 2u)) << legacy;
-    EXPECT_EQ(std::tie(r.Baudrate, r.Parity, r.Flowcontrol, r.Databit), std::tuple(9600u, 2u, 1u, 7u)) << legacy;
+    EXPECT_EQ(std::tie(r.Baudrate, r.Parity, r.Flowcontrol, r.Databit), std::tuple(9600u, 2u, 2u, 7u)) << legacy;
 }
 
 TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
