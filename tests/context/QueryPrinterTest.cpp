@@ -161,6 +161,15 @@ TEST(QueryVersion, DateGivesTheFirmwareNumber) {
         EXPECT_EQ(rig.util.FirmwareVersion, c.version) << c.text;
         EXPECT_EQ(rig.util.VersionText, c.text);
     }
+    // A read that brings a single byte is kept.
+    const std::string text("_V1.00 090216\0", 14);
+    PrinterRig rig;
+    rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x41},
+                                                           std::vector{sim::Reply{Bytes(text), 1, 50}}));
+    ASSERT_TRUE(rig.Open());
+    ASSERT_TRUE(rig.Identify());
+    EXPECT_EQ(rig.util.VersionText, "V1.00 090216");
+    EXPECT_EQ(rig.util.FirmwareVersion, 160902u);
 }
 
 // The reply buffer holds 40 bytes: a longer reply is cut there, and its date is
