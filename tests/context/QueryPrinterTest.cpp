@@ -90,6 +90,7 @@ TEST(QueryModel, SettingModeNoticeBeforeTheReplyIsSkipped) {
     rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43},
                                                            std::vector{sim::Reply{{0x37, 0x20, 0x00}, 0, 0}}));
     ASSERT_TRUE(rig.Open());
+    rig.util.ModelName = "from an earlier printer";
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::NoReply);
     EXPECT_EQ(rig.util.ModelName, "");
     EXPECT_FALSE(rig.util.link.IsOpen());
@@ -203,19 +204,23 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
     struct Case {
         std::vector<std::uint8_t> reply;
         int result;
+        std::uint32_t leastMs;
     };
     const Case cases[] = {
-        {{0x37, 0x80, 0x05, 0x00}, rc::Ok},
-        {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader},
-        {{0x38, 0x80, 0x05, 0x00}, rc::BadHeader},
-        {{0x37, 0x80, 0x05, 0x41}, rc::BadHeader},  // four bytes, but never the closing 00
+        {{0x37, 0x80, 0x05, 0x00}, rc::Ok, 200},
+        {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader, 200},
+        {{0x38, 0x80, 0x05, 0x00}, rc::BadHeader, 200},
+        // four bytes, but never the closing 00: ten attempts, half a second after each
+        {{0x37, 0x80, 0x05, 0x41}, rc::BadHeader, 200 + 10 * 500},
     };
     for (const Case& c : cases) {
         PrinterRig rig;
         rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1B, 0x4D, 0x49},
                                                                std::vector{sim::Reply{c.reply}}));
         ASSERT_TRUE(rig.Open());
+        const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MSR_MODE), c.result) << test::Hex(c.reply);
+        EXPECT_GE(rig.Now() - start, c.leastMs) << test::Hex(c.reply);
         EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok);
         if (c.result == rc::Ok) {
             EXPECT_EQ(rig.util.MsrSetValue, 0x05);
