@@ -231,7 +231,7 @@ TEST(SwitchMap, Writes) {
         {"font 2 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 2; }, "20000010"},
         {"font 1 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 1; }, "20000001"},
         {"font 2 on 11060", 8, Std(11060), [](PrinterConfig& r) { r.FontType = 2; }, "22200012"},
-        {"font legacy", 8, Leg(50000), [](PrinterConfig& r) { r.FontType = 2; }, "20000012"},
+        {"font legacy", 8, Leg(50000), [](PrinterConfig& r) { r.FontType = 1; }, "20000012"},
         {"rf 1", 'P', Std(101001), [](PrinterConfig& r) { r.RfInterface = 1; }, "00000001"},
         {"rf other", 'P', Std(101001), [](PrinterConfig& r) { r.RfInterface = 7; }, "00000000"},
     };
