@@ -28,31 +28,4 @@ int SaveToStore(const PrinterConfig& config, context::SettingsStore& store, cons
     return 1;
 }
 
-PrinterConfig FactoryValues() {
-    PrinterConfig f;
-    f.Density = 4;
-    f.Speed = 0;
-    f.CharMode = 1;
-    f.CodePage = 0;
-    f.TimeOff = 15;
-    f.TimeSave = 10;
-    f.Msr = 5;
-    f.Sentinel = SentinelNone;
-    f.Service = 0;
-    f.BeepLowBat = 0;
-    f.BeepPaper = 0;
-    f.FontType = 0;
-    f.Baudrate = 115200;
-    f.Parity = 0;
-    f.Flowcontrol = 0;
-    f.Databit = 8;
-    f.StartSentinel = {"START1", "START2", "START3"};
-    f.EndSentinel = {"END1", "END2", "END3"};
-    f.BtSecurity = 1;
-    f.BtConnMode = 1;
-    f.BtPinCode = "5291";
-    f.BtDeviceName = "MPT-Q700VII";
-    return f;
-}
-
 }  // namespace pelmora::vmsm

@@ -65,7 +65,4 @@ int LoadFromStore(PrinterConfig& config, const context::SettingsStore& store, co
 int SaveToStore(const PrinterConfig& config, context::SettingsStore& store, const std::string& key,
                 const std::string& versionText, std::uint8_t msrMode);
 
-/// What the factory-default block sets the printer to, as a record.
-PrinterConfig FactoryValues();
-
 }  // namespace pelmora::vmsm

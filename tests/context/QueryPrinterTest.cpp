@@ -85,6 +85,15 @@ TEST(QueryModel, SettingModeNoticeBeforeTheReplyIsSkipped) {
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << ownRead;
         EXPECT_EQ(rig.util.ModelName, model);
     }
+    // The notice alone, then silence.
+    PrinterRig rig;
+    rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43},
+                                                           std::vector{sim::Reply{{0x37, 0x20, 0x00}, 0, 0}}));
+    ASSERT_TRUE(rig.Open());
+    rig.util.ModelName = "from an earlier printer";
+    EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::NoReply);
+    EXPECT_EQ(rig.util.ModelName, "");
+    EXPECT_FALSE(rig.util.link.IsOpen());
 }
 
 TEST(QueryModel, SplitReplyIsGatheredWhole) {
@@ -153,6 +162,15 @@ TEST(QueryVersion, DateGivesTheFirmwareNumber) {
         EXPECT_EQ(rig.util.FirmwareVersion, c.version) << c.text;
         EXPECT_EQ(rig.util.VersionText, c.text);
     }
+    // A read that brings a single byte is kept.
+    const std::string text("_V1.00 090216\0", 14);
+    PrinterRig rig;
+    rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x41},
+                                                           std::vector{sim::Reply{Bytes(text), 1, 50}}));
+    ASSERT_TRUE(rig.Open());
+    ASSERT_TRUE(rig.Identify());
+    EXPECT_EQ(rig.util.VersionText, "V1.00 090216");
+    EXPECT_EQ(rig.util.FirmwareVersion, 160902u);
 }
 
 // The reply buffer holds 40 bytes: a longer reply is cut there, and its date is
@@ -186,19 +204,23 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
     struct Case {
         std::vector<std::uint8_t> reply;
         int result;
+        std::uint32_t leastMs;
     };
     const Case cases[] = {
-        {{0x37, 0x80, 0x05, 0x00}, rc::Ok},
-        {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader},
-        {{0x38, 0x80, 0x05, 0x00}, rc::BadHeader},
-        {{0x37, 0x80, 0x05, 0x41}, rc::BadHeader},  // four bytes, but never the closing 00
+        {{0x37, 0x80, 0x05, 0x00}, rc::Ok, 200},
+        {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader, 200},
+        {{0x38, 0x80, 0x05, 0x00}, rc::BadHeader, 200},
+        // four bytes, but never the closing 00: ten attempts, half a second after each
+        {{0x37, 0x80, 0x05, 0x41}, rc::BadHeader, 200 + 10 * 500},
     };
     for (const Case& c : cases) {
         PrinterRig rig;
         rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1B, 0x4D, 0x49},
                                                                std::vector{sim::Reply{c.reply}}));
         ASSERT_TRUE(rig.Open());
+        const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MSR_MODE), c.result) << test::Hex(c.reply);
+        EXPECT_GE(rig.Now() - start, c.leastMs) << test::Hex(c.reply);
         EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok);
         if (c.result == rc::Ok) {
             EXPECT_EQ(rig.util.MsrSetValue, 0x05);

@@ -124,6 +124,7 @@ TEST_F(SettingsStoreTest, WritesKeepFileOrderSpellingAndOtherTypes) {
     EXPECT_EQ(store().SetRegString(kProduct + "\\Ports", "COM1", "/dev/ttyUSB0"), 1);
     EXPECT_EQ(store().DeleteValue(kNv, "count"), 1);
     EXPECT_EQ(store().DeleteValue(kNv, "never there"), 1);
+    EXPECT_EQ(store().DeleteValue(kNv, "no\nname"), 1) << "a name the file cannot hold is not there either";
     EXPECT_EQ(ReadFile(file()),
               "REGEDIT4\n\n"
               "[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"

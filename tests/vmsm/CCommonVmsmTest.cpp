@@ -136,6 +136,20 @@ TEST(Engine, ReplyFaults) {
     }
 }
 
+// Noise before the terminator is borne up to twelve bytes in all.
+TEST(Engine, TearOffReplyEndsWithinTwelveBytes) {
+    for (const auto& [reply, code] : {std::pair{"37 35 30 1F 80 02 41 41 41 41 41 00", rc::Ok},
+                                      {"37 35 30 1F 80 02 41 41 41 41 41 41 00", rc::NoReply}}) {
+        test::ScriptedLink wire({H(reply)});
+        context::CCommonUtil util(wire);
+        util.link.Configure({link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0});
+        ASSERT_TRUE(util.link.OpenPort());
+        CCommonVmsm engine(util);
+        EXPECT_EQ(engine.ReadTearOff(), code) << reply;
+        EXPECT_EQ(engine.record.CuttingPosition, code == rc::Ok ? 640u : 0u) << reply;
+    }
+}
+
 TEST(Engine, BluetoothPauseIsLongerOnTheHandheld) {
     std::uint64_t took[2];
     for (int handheld : {0, 1}) {

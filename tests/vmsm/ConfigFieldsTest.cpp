@@ -33,6 +33,14 @@ TEST(ConfigFields, RangesWithTheValuesJustOutside) {
     }
     EXPECT_EQ(FindNumberField("Colour"), nullptr);
     EXPECT_EQ(FindNumberField("BtPinCode"), nullptr);
+
+    // What the record holds: wider than the editors where a printer may report more.
+    const Case held[] = {
+        {"TimeOff", 0, 127, true},  {"TimeOff", 0, 128, false},     {"Baudrate", 0, 1200, true},
+        {"Baudrate", 0, 57600, true}, {"Baudrate", 0, 14400, false}, {"Density", 0, 8, false},
+    };
+    for (const Case& c : held)
+        EXPECT_EQ(HeldRangeOf(*FindNumberField(c.name)).Allows(c.value), c.allowed) << c.name << "=" << c.value;
 }
 
 TEST(ConfigFields, CodePageRangeIsTheFirmwaresList) {

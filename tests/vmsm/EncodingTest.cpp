@@ -231,7 +231,7 @@ TEST(SwitchMap, Writes) {
         {"font 2 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 2; }, "20000010"},
         {"font 1 on 101001", 8, Std(101001), [](PrinterConfig& r) { r.FontType = 1; }, "20000001"},
         {"font 2 on 11060", 8, Std(11060), [](PrinterConfig& r) { r.FontType = 2; }, "22200012"},
-        {"font legacy", 8, Leg(50000), [](PrinterConfig& r) { r.FontType = 2; }, "20000012"},
+        {"font legacy", 8, Leg(50000), [](PrinterConfig& r) { r.FontType = 1; }, "20000012"},
         {"rf 1", 'P', Std(101001), [](PrinterConfig& r) { r.RfInterface = 1; }, "00000001"},
         {"rf other", 'P', Std(101001), [](PrinterConfig& r) { r.RfInterface = 7; }, "00000000"},
     };
@@ -262,6 +262,8 @@ TEST(SwitchMap, Reads) {
              return r.Service == 1 && r.BeepLowBat == 1 && r.BeepPaper == 1 && r.FontType == 0; }},
         {"paper beep is bit 3", 8, Std(101001), "00000100", [](const PrinterConfig& r) {
              return r.BeepPaper == 1 && r.BeepLowBat == 0 && r.Service == 0; }},
+        {"low-battery beep is bit 4", 8, Std(101001), "00001000", [](const PrinterConfig& r) {
+             return r.BeepLowBat == 1 && r.BeepPaper == 0 && r.Service == 0; }},
         {"rf", 'P', Std(101001), "00000011", [](const PrinterConfig& r) { return r.RfInterface == 2; }},
         {"switch 3 stores nothing", 3, Std(101001), "11111111", [](const PrinterConfig& r) { return r == PrinterConfig{}; }},
     };

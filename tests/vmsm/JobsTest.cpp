@@ -45,12 +45,12 @@ const Keys kSentinelWrites = {"write-start-sentinel-1", "write-end-sentinel-1", 
 void HoldSettings(VmsmRig& rig) {
     auto& held = rig.held();
     held.switches[1] = 0b00011101; held.switches[2] = 0b01000100; held.switches[8] = 0b00011110;
-    held.serial = {"9600", "2", "1", "7"};
+    held.serial = {"9600", "2", "2", "7"};  // flow control off the record's default 1
 }
 void ExpectDecoded(const PrinterConfig& r, bool legacy) {
     EXPECT_EQ(std::tie(r.Speed, r.CharMode, r.Density, r.CodePage, r.FontType),
               std::tuple(1u, 1u, 5u, 40u, legacy ? 1u : 2u)) << legacy;
-    EXPECT_EQ(std::tie(r.Baudrate, r.Parity, r.Flowcontrol, r.Databit), std::tuple(9600u, 2u, 1u, 7u)) << legacy;
+    EXPECT_EQ(std::tie(r.Baudrate, r.Parity, r.Flowcontrol, r.Databit), std::tuple(9600u, 2u, 2u, 7u)) << legacy;
 }
 
 TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
@@ -120,7 +120,7 @@ TEST(VmsmJob, SetStatusWritesInOrder) {
     for (const Case& k : cases) {
         VmsmRig rig(k.v);
         PrinterConfig& r = rig.engine.record;
-        r.Density = 6; r.TimeOff = 30; r.Msr = 3; r.BtKeep = k.btKeep;
+        r.Density = 6; r.TimeOff = 30; r.Msr = 3; r.BeepPaper = 1; r.BtKeep = k.btKeep;
         r.Baudrate = 9600; r.Parity = 1; r.Flowcontrol = 2; r.Databit = 7;
         const auto start = rig.Now();
         const auto job = rig.Run(SetStatus, k.variant);
@@ -131,7 +131,8 @@ TEST(VmsmJob, SetStatusWritesInOrder) {
         EXPECT_EQ(rig.TakeLog(), k.log) << k.v;
         EXPECT_EQ(rig.view.titles, Keys{k.variant == D ? "Virtual Memory Switch Manager" : "Set Status..."});
         const auto& held = rig.held();
-        EXPECT_EQ(std::tuple(held.Switch(1) & 0x07, held.Switch(5) & 0x7F, held.Switch(7) >> 4), std::tuple(6, 30, 4));
+        EXPECT_EQ(std::tuple(held.Switch(1) & 0x07, held.Switch(5) & 0x7F, held.Switch(7) >> 4, held.Switch(8)),
+                  std::tuple(6, 30, 4, 0x04)) << k.v;
         EXPECT_EQ(held.Switch(3), 0x01) << "switch 3 is written with every bit unchanged";
         EXPECT_EQ(held.serial, (std::array<std::string, 4>{"9600", "1", "2", "7"})) << k.v;
         EXPECT_FALSE(rig.config().inSettingMode());
