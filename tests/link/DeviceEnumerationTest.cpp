@@ -30,6 +30,18 @@ TEST(UsbPrinterLabels, NodesThatOpenAreNumberedInNodeOrderWithoutGaps) {
                                "Attempting to open /dev/usb/lp10\n"}));
 }
 
+// Each pair in both orders: a strict order is what std::sort needs.
+TEST(UsbPrinterLabels, NaturalOrderComparesDigitRunsAsNumbers) {
+    const std::pair<const char*, const char*> ordered[] = {
+        {"lp2", "lp10"}, {"lp1a", "lp1b"}, {"lp01", "lp1"}, {"lp1", "lp01b"}, {"lp1", "lp1x"}, {"ttyS", "ttyS0"},
+    };
+    for (const auto& [a, b] : ordered) {
+        EXPECT_TRUE(NaturalLess(a, b)) << a << " < " << b;
+        EXPECT_FALSE(NaturalLess(b, a)) << b << " < " << a;
+    }
+    EXPECT_FALSE(NaturalLess("lp1", "lp1"));
+}
+
 // Whatever this machine has (often nothing at all): no crash, and a listing
 // in the shape the port list relies on.
 TEST(DeviceEnumerationOnThisMachine, ListsWithoutFailing) {
