@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,12 @@ TEST(DeviceEnumerationOnThisMachine, ListsWithoutFailing) {
     for (const auto& port : ports) EXPECT_EQ(port.path.rfind("/dev/", 0), 0u) << port.path;
     EXPECT_TRUE(std::is_sorted(ports.begin(), ports.end(),
                                [](const SerialPortInfo& a, const SerialPortInfo& b) { return NaturalLess(a.path, b.path); }));
+}
+
+TEST(DeviceEnumerationOnThisMachine, UdevFindsNodesBySubsystemAndName) {
+    if (!std::filesystem::exists("/sys/class/mem/null")) GTEST_SKIP() << "no sysfs here";
+    EXPECT_EQ(DeviceNodes("mem", "nul*"), std::vector<std::string>{"/dev/null"});
+    EXPECT_TRUE(DeviceNodes("mem", "pelmora*").empty());
 }
 
 }  // namespace
