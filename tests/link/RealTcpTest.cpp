@@ -53,6 +53,7 @@ TEST_F(RealTcp, BytesGoBothWays) {
     ASSERT_EQ(::send(printer, "_MPT", 4, 0), 4);
     std::uint8_t reply[16] = {};
     EXPECT_EQ(channel->Read(reply, sizeof reply), 4);
+    EXPECT_FALSE(channel->PeerGone());
 }
 
 TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannel) {
@@ -83,6 +84,7 @@ TEST_F(RealTcp, ClosedPeerReadsZeroAndWritesFailWithoutSigpipe) {
     printer = -1;
     std::uint8_t data[64] = {};
     EXPECT_EQ(channel->Read(data, sizeof data), 0);
+    EXPECT_TRUE(channel->PeerGone());
     // The first write may still be taken; the peer's reset fails a later one.
     int result = 0;
     for (int attempt = 0; attempt < 100 && result != -1; ++attempt) {
