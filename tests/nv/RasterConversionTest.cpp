@@ -172,8 +172,8 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
     Bytes cut = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
     cut.resize(40);  // inside the info header
     // Headers that promise pixels the file does not hold.
-    Bytes halfRows = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
-    halfRows.resize(halfRows.size() / 2);
+    Bytes byteShort = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
+    byteShort.pop_back();
     Bytes offsetPastEnd = Bmp{2, 2, 24, 0, {}, Bytes(16, 0)}.File();
     offsetPastEnd[10] = 0xFF;
     const std::vector<std::uint32_t> two{0, 0xFFFFFF};
@@ -182,7 +182,7 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
     std::vector<std::string> paths{
         pngPath, (dir / "missing.bmp").string(), dir.path().string(), fifo,
         Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()), Write("cut.bmp", cut),
-        Write("half.bmp", halfRows), Write("offset.bmp", offsetPastEnd),
+        Write("byte-short.bmp", byteShort), Write("offset.bmp", offsetPastEnd),
         Write("core-half.bmp", Bmp{2, 2, 24, 0, {}, Bytes(8, 0), true}.File()),
         Write("narrow-half.bmp", Bmp{1, 4, 24, 0, {}, Bytes(8, 0)}.File()),
         Write("rle-no-end.bmp", Bmp{4, 2, 8, 1, two, {0x04, 0x01, 0x00, 0x00}}.File()),
