@@ -183,7 +183,7 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
         pngPath, (dir / "missing.bmp").string(), dir.path().string(), fifo,
         Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()), Write("cut.bmp", cut),
         Write("byte-short.bmp", byteShort), Write("offset.bmp", offsetPastEnd),
-        Write("core-half.bmp", Bmp{2, 2, 24, 0, {}, Bytes(8, 0), true}.File()),
+        Write("core-cut.bmp", Bmp{2, 257, 24, 0, {}, Bytes(8, 0), true}.File()),  // one row of 257
         Write("narrow-half.bmp", Bmp{1, 4, 24, 0, {}, Bytes(8, 0)}.File()),
         Write("rle-no-end.bmp", Bmp{4, 2, 8, 1, two, {0x04, 0x01, 0x00, 0x00}}.File()),
         Write("rle-past-row.bmp", Bmp{4, 1, 8, 1, two, {0x05, 0x01, 0x00, 0x01}}.File()),
@@ -204,15 +204,18 @@ TEST_F(BitmapLoader, MoreColoursThanTheDepthIndexesAreReadQuietly) {
     const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {
         ++complaints;
     });
-    std::vector<std::uint32_t> palette(256, 0xFFFFFF);
+    std::vector<std::uint32_t> palette(257, 0xFFFFFF);
     palette[1] = 0x000000;
-    Bytes file = Bmp{2, 1, 1, 0, palette, {0x40, 0, 0, 0}}.File();
-    file[49] = 0x01;  // the count's top byte: 0x01000100 colours
-    const auto loaded = LoadBitmapFile(Write("wide-table.bmp", file));
+    Bytes deep = Bmp{2, 1, 8, 0, palette, {0x00, 0x01, 0, 0}}.File();  // 257 colours for 256 indexes
+    Bytes shallow = Bmp{2, 1, 1, 0, palette, {0x40, 0, 0, 0}}.File();
+    shallow[49] = 0x01;  // the count's top byte too: 0x01000101 colours
+    for (const Bytes& file : {deep, shallow}) {
+        const auto loaded = LoadBitmapFile(Write("wide-table.bmp", file));
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, Bytes{0x40});  // white, black
+    }
     qInstallMessageHandler(previous);
-    ASSERT_TRUE(loaded);
     EXPECT_EQ(complaints, 0);
-    EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, Bytes{0x40});  // white, black
 }
 
 }  // namespace
