@@ -21,7 +21,8 @@ struct UdevDeleter {
 template <typename T>
 using UdevPtr = std::unique_ptr<T, UdevDeleter>;
 
-// Device nodes of one subsystem whose kernel names match `sysname` (a glob).
+}  // namespace
+
 std::vector<std::string> DeviceNodes(const char* subsystem, const char* sysname) {
     std::vector<std::string> nodes;
     const UdevPtr<udev> context(udev_new());
@@ -41,6 +42,7 @@ std::vector<std::string> DeviceNodes(const char* subsystem, const char* sysname)
     return nodes;
 }
 
+namespace {
 bool OpensReadWrite(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return false;

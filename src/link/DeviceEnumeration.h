@@ -32,6 +32,10 @@ std::vector<UsbPrinterInfo> LabelUsbPrinters(std::vector<std::string> nodes,
                                              const std::function<bool(const std::string&)>& opens,
                                              TraceSink& trace);
 
+/// Device nodes of one subsystem whose kernel names match `sysname` (a glob),
+/// as udev lists them; nothing where udev cannot enumerate.
+std::vector<std::string> DeviceNodes(const char* subsystem, const char* sysname);
+
 /// "USB%02d": the port-list label of the `number`-th printer (from 1).
 std::string UsbLabel(int number);
 

@@ -1,7 +1,9 @@
 #include "nv/BmpCheck.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 namespace pelmora::nv {
 
@@ -9,6 +11,8 @@ namespace {
 
 constexpr std::size_t kCoreHeader = 12;
 constexpr std::size_t kInfoHeader = 40;
+// The 40-byte header and the larger ones built on it that the decoder reads as such.
+constexpr std::size_t kLaterHeaders[] = {kInfoHeader, 64, 108, 124};
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
 
 std::uint32_t Le(const std::string& b, std::size_t at, int bytes) {
@@ -56,11 +60,14 @@ bool CheckBmpData(std::string& b) {
     const std::uint32_t header = Le(b, 14, 4);
     std::int64_t width, height;
     std::uint32_t bits, compression = kRgb;
+    const bool later = std::find(std::begin(kLaterHeaders), std::end(kLaterHeaders), header) != std::end(kLaterHeaders);
+    // The decoder would read a header of any other size as the 12-byte one.
+    if (header != kCoreHeader && !later) return false;
     if (header == kCoreHeader && b.size() >= 14 + kCoreHeader) {
         width = Le(b, 18, 2);
         height = Le(b, 20, 2);
         bits = Le(b, 24, 2);
-    } else if (header >= kInfoHeader && b.size() >= 14 + kInfoHeader) {
+    } else if (later && b.size() >= 14 + kInfoHeader) {
         width = static_cast<std::int32_t>(Le(b, 18, 4));
         height = std::llabs(static_cast<std::int32_t>(Le(b, 22, 4)));
         bits = Le(b, 28, 2);

@@ -10,7 +10,9 @@ namespace pelmora::nv {
 /// printer would store a picture the file does not hold. Also lowers a colour
 /// count above what the depth can index to the depth's own (the extra entries
 /// can never be used), so the decoder reads the table without complaint.
-/// Headers it does not know are left to the decoder.
+/// A header of a size other than 12, 40, 64, 108 or 124 bytes is refused (the
+/// decoder would read it as the 12-byte one); a file too short for its header
+/// is left to the decoder, which refuses it.
 bool CheckBmpData(std::string& bytes);
 
 }  // namespace pelmora::nv

@@ -68,7 +68,9 @@ TEST(FirmwareDownload, PiecesAndProgress) {
         EXPECT_EQ(outcome.message, "Success to download firmware!");
         EXPECT_EQ(outcome.title, "Pelmora");
         EXPECT_EQ(outcome.status, "Finished to download firmware and Reset the printer!");
-        EXPECT_EQ(f.view.statuses.back(), outcome.status);
+        EXPECT_EQ(f.view.statuses, (std::vector<std::string>{"Ready firmware download.",
+                                                             "Firmware is downloading...Don't turn off the printer!!!",
+                                                             outcome.status}));
         EXPECT_EQ(f.view.sending, 1);
         EXPECT_FALSE(f.link.IsOpen());
         // The printer gets the file's bytes unchanged, as one stream.

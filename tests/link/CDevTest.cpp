@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "link/Trace.h"
 #include "support/PrinterRig.h"
 
 namespace pelmora {
@@ -190,6 +191,16 @@ TEST(CDevRead, ReadsAsFewAsOneByte) {
     EXPECT_EQ(rig.util.link.ReadPort(&first, 1), 1);
     EXPECT_EQ(first, '_');
     EXPECT_EQ(rig.util.link.ReadPort(&first, 0), -1);
+}
+
+// What --trace prints: each line once, a newline added only where it is missing.
+TEST(StderrTrace, EachLineOnceEndingInANewline) {
+    link::StderrTrace trace;
+    const std::uint8_t bytes[] = {0x1D, 0x49, 0x0A};
+    testing::internal::CaptureStderr();
+    link::Tracef(trace, "==> %s", link::HexBytes(bytes, 3).c_str());
+    trace.Line("done\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "==> 1D 49 0A\ndone\n");
 }
 
 }  // namespace

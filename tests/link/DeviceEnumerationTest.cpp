@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,18 @@ TEST(UsbPrinterLabels, NodesThatOpenAreNumberedInNodeOrderWithoutGaps) {
                                "Attempting to open /dev/usb/lp10\n"}));
 }
 
+// Each pair in both orders: a strict order is what std::sort needs.
+TEST(UsbPrinterLabels, NaturalOrderComparesDigitRunsAsNumbers) {
+    const std::pair<const char*, const char*> ordered[] = {
+        {"lp2", "lp10"}, {"lp1a", "lp1b"}, {"lp01", "lp1"}, {"lp1", "lp01b"}, {"lp1", "lp1x"}, {"ttyS", "ttyS0"},
+    };
+    for (const auto& [a, b] : ordered) {
+        EXPECT_TRUE(NaturalLess(a, b)) << a << " < " << b;
+        EXPECT_FALSE(NaturalLess(b, a)) << b << " < " << a;
+    }
+    EXPECT_FALSE(NaturalLess("lp1", "lp1"));
+}
+
 // Whatever this machine has (often nothing at all): no crash, and a listing
 // in the shape the port list relies on.
 TEST(DeviceEnumerationOnThisMachine, ListsWithoutFailing) {
@@ -40,6 +53,12 @@ TEST(DeviceEnumerationOnThisMachine, ListsWithoutFailing) {
     for (const auto& port : ports) EXPECT_EQ(port.path.rfind("/dev/", 0), 0u) << port.path;
     EXPECT_TRUE(std::is_sorted(ports.begin(), ports.end(),
                                [](const SerialPortInfo& a, const SerialPortInfo& b) { return NaturalLess(a.path, b.path); }));
+}
+
+TEST(DeviceEnumerationOnThisMachine, UdevFindsNodesBySubsystemAndName) {
+    if (!std::filesystem::exists("/sys/class/mem/null")) GTEST_SKIP() << "no sysfs here";
+    EXPECT_EQ(DeviceNodes("mem", "nul*"), std::vector<std::string>{"/dev/null"});
+    EXPECT_TRUE(DeviceNodes("mem", "pelmora*").empty());
 }
 
 }  // namespace

@@ -142,12 +142,15 @@ TEST(ReadNow, TellsDataSilenceEndAndError) {
     int fds[2];
     ASSERT_EQ(::pipe2(fds, O_NONBLOCK), 0);
     std::uint8_t buffer[8] = {};
-    ASSERT_EQ(::write(fds[1], "zab", 3), 3);
+    ASSERT_EQ(WriteBounded(fds[1], reinterpret_cast<const std::uint8_t*>("z"), 1, 0, false), 1) << "one byte";
+    ASSERT_EQ(::write(fds[1], "ab", 2), 2);
     EXPECT_EQ(ReadWithin(fds[0], buffer, 1, 0), 1) << "a read of one byte";
     EXPECT_EQ(buffer[0], 'z');
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), 2);
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), 0);
-    EXPECT_EQ(ReadWithin(fds[0], buffer, 8, 0), 0) << "nothing came in time";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ReadWithin(fds[0], buffer, 8, 30), 0) << "nothing came in time";
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(29));
     EXPECT_EQ(ReadNow(fds[1], buffer, 8), -1) << "the write end cannot be read";
     ::close(fds[1]);
     EXPECT_EQ(ReadNow(fds[0], buffer, 8), kEndOfStream);

@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "link/CDev.h"
 #include "link/RealPlatform.h"
 
 namespace pelmora::link {
@@ -53,6 +54,7 @@ TEST_F(RealTcp, BytesGoBothWays) {
     ASSERT_EQ(::send(printer, "_MPT", 4, 0), 4);
     std::uint8_t reply[16] = {};
     EXPECT_EQ(channel->Read(reply, sizeof reply), 4);
+    EXPECT_FALSE(channel->PeerGone());
 }
 
 TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannel) {
@@ -76,20 +78,27 @@ TEST_F(RealTcp, SilentPrinterReadsZeroAfterAboutASecond) {
     EXPECT_LT(waited, std::chrono::milliseconds(3000));
 }
 
-TEST_F(RealTcp, ClosedPeerReadsZeroAndWritesFailWithoutSigpipe) {
-    auto channel = ConnectAndAccept();
-    ASSERT_NE(channel, nullptr);
-    ::close(printer);
-    printer = -1;
+// Through the link, as the jobs see it.
+TEST_F(RealTcp, ClosedPeerReadsZeroWritesFailWithoutSigpipeAndIsForgottenOnReopen) {
+    CDev link{platform};
+    link.portType = PortTcp;
+    link.portText = "NET127.0.0.1";
+    link.baudRate = port;
+    ASSERT_EQ(link.OpenPort(), 1);
+    ::close(::accept(listener, nullptr, nullptr));
     std::uint8_t data[64] = {};
-    EXPECT_EQ(channel->Read(data, sizeof data), 0);
+    EXPECT_EQ(link.ReadPort(data, sizeof data), 0);
+    EXPECT_TRUE(link.PeerGone());
     // The first write may still be taken; the peer's reset fails a later one.
     int result = 0;
     for (int attempt = 0; attempt < 100 && result != -1; ++attempt) {
-        result = channel->Write(data, sizeof data);
+        result = link.WritePort(data, sizeof data);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     EXPECT_EQ(result, -1);  // and the process is still here
+    link.ClosePort();
+    ASSERT_EQ(link.OpenPort(), 1);
+    EXPECT_FALSE(link.PeerGone());
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST(TranscriptLine, EveryEventSurvivesItsLine) {
     }
 }
 
-TEST(TranscriptLine, BrokenLinesAreRefusedWithAReason) {
+TEST(TranscriptLine, HandWrittenLinesAreReadOrRefusedWithAReason) {
     const char* lines[] = {
         "",
         "not json",
@@ -66,7 +66,7 @@ TEST(TranscriptLine, BrokenLinesAreRefusedWithAReason) {
         R"({"t": -1, "link": 1, "event": "close"})",
         R"({"t": 1, "event": "close"})",
         R"({"t": 1, "link": 1, "event": "read", "hex": "1G"})",
-        R"({"t": 1, "link": 1, "event": "read", "hex": "1D 4"})",
+        R"({"t": 1, "link": 1, "event": "read", "hex": "1D 0"})",
         R"({"t": 1, "link": 1, "event": "read"})",
         R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": 2})",
         R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": "all"})",
@@ -83,6 +83,9 @@ TEST(TranscriptLine, BrokenLinesAreRefusedWithAReason) {
     const auto first = link::TranscriptHeaderLine("pelmora", "1.0.4", {"pelmora", "config", "get"});
     EXPECT_FALSE(link::ParseTranscriptLine(first, header, error));
     EXPECT_TRUE(header);
+    const auto lower = link::ParseTranscriptLine(R"({"t": 1, "link": 1, "event": "read", "hex": "1d af"})", header, error);
+    ASSERT_TRUE(lower) << error;
+    EXPECT_EQ(lower->bytes, (std::vector<std::uint8_t>{0x1D, 0xAF}));
 }
 
 TEST(TranscriptPlatform, RecordsASerialSessionWithItsTimeOutOnTheLinksClock) {

@@ -93,19 +93,28 @@ struct Bmp {
     std::uint32_t compression;           ///< 0 none, 1 RLE8, 2 RLE4
     std::vector<std::uint32_t> palette;  ///< 0x00RRGGBB
     Bytes pixels;                        ///< as stored: rows padded, bottom-up unless height < 0
+    bool core = false;                   ///< the oldest, 12-byte header: 16-bit sizes, no compression
 
     Bytes File() const {
         Bytes out{'B', 'M'};
         auto put = [&out](std::uint32_t v, int bytes) {
             for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
         };
-        const auto headers = static_cast<std::uint32_t>(54 + palette.size() * 4);
+        const int entry = core ? 3 : 4;
+        const auto headers = static_cast<std::uint32_t>((core ? 26 : 54) + palette.size() * entry);
         const auto size = static_cast<std::uint32_t>(pixels.size());
-        for (std::uint32_t v : {headers + size, 0u, headers, 40u, static_cast<std::uint32_t>(width),
-                                static_cast<std::uint32_t>(height), 1u | std::uint32_t{bits} << 16,  // one plane
-                                compression, size, 2835u, 2835u, static_cast<std::uint32_t>(palette.size()), 0u})
-            put(v, 4);
-        for (std::uint32_t c : palette) put(c, 4);  // blue, green, red, 0
+        for (std::uint32_t v : {headers + size, 0u, headers}) put(v, 4);
+        if (core) {
+            put(12, 4);
+            for (std::uint32_t v : {static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 1u, std::uint32_t{bits}})
+                put(v, 2);
+        } else {
+            for (std::uint32_t v : {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
+                                    1u | std::uint32_t{bits} << 16,  // one plane
+                                    compression, size, 2835u, 2835u, static_cast<std::uint32_t>(palette.size()), 0u})
+                put(v, 4);
+        }
+        for (std::uint32_t c : palette) put(c, entry);  // blue, green, red (, 0)
         out.insert(out.end(), pixels.begin(), pixels.end());
         return out;
     }
@@ -131,14 +140,27 @@ TEST_F(BitmapLoader, PaletteDepthsAndRunLengthsGoThroughTheColourTable) {
         // White, red, black: red counts as dark.
         {"4-bit", {3, 1, 4, 0, palette, {0x01, 0x30, 0x00, 0x00}}, {0x60}},
         {"8-bit top-down", {2, -2, 8, 0, palette, {0x02, 0x03, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00}}, {0x40, 0x80}},
-        // Bottom row four light grey, top row two red then two white.
-        {"RLE8", {4, 2, 8, 1, palette, {0x04, 0x02, 0x00, 0x00, 0x02, 0x01, 0x02, 0x00, 0x00, 0x01}}, {0xC0, 0x00}},
+        // Bottom row four light grey; top row two red, then two runs of one white.
+        {"RLE8", {4, 2, 8, 1, palette, {0x04, 0x02, 0x00, 0x00, 0x02, 0x01, 0x01, 0x00, 0x01, 0x00, 0x00, 0x01}},
+         {0xC0, 0x00}},
         {"RLE4", {4, 1, 4, 2, palette, {0x04, 0x30, 0x00, 0x01}}, {0xA0}},  // black, white, black, white
+        {"RLE8 rows filled, no end mark", {4, 1, 8, 1, palette, {0x04, 0x03, 0x00, 0x00}}, {0xF0}},
+        {"core header", {2, 1, 24, 0, {}, {0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0, 0}, true}, {0x80}},
     };
     for (const Case& c : cases) {
         const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.bmp.File()));
         ASSERT_TRUE(loaded) << c.name;
         EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, c.raster) << c.name;
+    }
+    // The larger headers built on the 40-byte one (OS/2 2.x, V4, V5): the same picture.
+    for (const std::uint8_t size : {64, 108, 124}) {
+        Bytes file = cases[1].bmp.File();
+        file.insert(file.begin() + 54, size - 40u, 0);
+        file[10] = static_cast<std::uint8_t>(file[10] + size - 40);  // pixel offset
+        file[14] = size;
+        const auto loaded = LoadBitmapFile(Write("header-" + std::to_string(size) + ".bmp", file));
+        ASSERT_TRUE(loaded) << int{size};
+        EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, cases[1].raster) << int{size};
     }
 }
 
@@ -150,23 +172,31 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
     Bytes cut = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
     cut.resize(40);  // inside the info header
     // Headers that promise pixels the file does not hold.
-    Bytes halfRows = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
-    halfRows.resize(halfRows.size() / 2);
+    Bytes byteShort = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
+    byteShort.pop_back();
     Bytes offsetPastEnd = Bmp{2, 2, 24, 0, {}, Bytes(16, 0)}.File();
     offsetPastEnd[10] = 0xFF;
     const std::vector<std::uint32_t> two{0, 0xFFFFFF};
     const std::string fifo = (dir / "fifo.bmp").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // no writer: opening it must not wait
-    for (const std::string& path : {
-             pngPath, (dir / "missing.bmp").string(), dir.path().string(), fifo,
-             Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()), Write("cut.bmp", cut),
-             Write("half.bmp", halfRows), Write("offset.bmp", offsetPastEnd),
-             Write("rle-no-end.bmp", Bmp{4, 2, 8, 1, two, {0x04, 0x01, 0x00, 0x00}}.File()),
-             Write("rle-past-row.bmp", Bmp{4, 1, 8, 1, two, {0x05, 0x01, 0x00, 0x01}}.File()),
-             Write("rle-past-rows.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x00, 0x00, 0x00, 0x00, 0x01}}.File()),
-             Write("rle-literal-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x04, 0x01, 0x00}}.File()),
-             Write("rle-delta-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x02, 0x01}}.File())})
-        EXPECT_FALSE(LoadBitmapFile(path)) << path;
+    std::vector<std::string> paths{
+        pngPath, (dir / "missing.bmp").string(), dir.path().string(), fifo,
+        Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()), Write("cut.bmp", cut),
+        Write("byte-short.bmp", byteShort), Write("offset.bmp", offsetPastEnd),
+        Write("core-cut.bmp", Bmp{2, 257, 24, 0, {}, Bytes(8, 0), true}.File()),  // one row of 257
+        Write("narrow-half.bmp", Bmp{1, 4, 24, 0, {}, Bytes(8, 0)}.File()),
+        Write("rle-no-end.bmp", Bmp{4, 2, 8, 1, two, {0x04, 0x01, 0x00, 0x00}}.File()),
+        Write("rle-past-row.bmp", Bmp{4, 1, 8, 1, two, {0x05, 0x01, 0x00, 0x01}}.File()),
+        Write("rle-past-rows.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x00, 0x00, 0x00, 0x00, 0x01}}.File()),
+        Write("rle-literal-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x04, 0x01, 0x00}}.File()),
+        Write("rle-delta-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x02, 0x01}}.File())};
+    // Whole files whose header size no header has: the decoder would read them as the 12-byte one.
+    for (const std::uint32_t size : {11u, 13u, 39u, 41u, 0x0100000Cu}) {
+        Bytes odd = Bmp{2, 2, 24, 0, {}, Bytes(16, 0), true}.File();
+        for (int i = 0; i < 4; ++i) odd[14 + i] = static_cast<std::uint8_t>(size >> (8 * i));
+        paths.push_back(Write("header-" + std::to_string(size) + ".bmp", odd));
+    }
+    for (const std::string& path : paths) EXPECT_FALSE(LoadBitmapFile(path)) << path;
 }
 
 TEST_F(BitmapLoader, MoreColoursThanTheDepthIndexesAreReadQuietly) {
@@ -174,13 +204,18 @@ TEST_F(BitmapLoader, MoreColoursThanTheDepthIndexesAreReadQuietly) {
     const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {
         ++complaints;
     });
-    std::vector<std::uint32_t> palette(256, 0xFFFFFF);
+    std::vector<std::uint32_t> palette(257, 0xFFFFFF);
     palette[1] = 0x000000;
-    const auto loaded = LoadBitmapFile(Write("wide-table.bmp", Bmp{2, 1, 1, 0, palette, {0x40, 0, 0, 0}}.File()));
+    Bytes deep = Bmp{2, 1, 8, 0, palette, {0x00, 0x01, 0, 0}}.File();  // 257 colours for 256 indexes
+    Bytes shallow = Bmp{2, 1, 1, 0, palette, {0x40, 0, 0, 0}}.File();
+    shallow[49] = 0x01;  // the count's top byte too: 0x01000101 colours
+    for (const Bytes& file : {deep, shallow}) {
+        const auto loaded = LoadBitmapFile(Write("wide-table.bmp", file));
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, Bytes{0x40});  // white, black
+    }
     qInstallMessageHandler(previous);
-    ASSERT_TRUE(loaded);
     EXPECT_EQ(complaints, 0);
-    EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, Bytes{0x40});  // white, black
 }
 
 }  // namespace
