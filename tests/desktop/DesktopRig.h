@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "desktop/CQ700TCUtilityDlg.h"
-#include "support/PrinterRig.h"
-#include "ui/PhaseTimer.h"
 #include "ui/support/Controls.h"
-#include "ui/support/ScriptedPrompts.h"
+#include "ui/support/WindowRig.h"
 
 namespace pelmora::desktop::test {
 
@@ -18,13 +16,7 @@ using ui::test::Click;
 using ui::test::Find;
 using ui::test::Items;
 
-struct DesktopRig {
-    pelmora::test::TempDir dir;
-    context::SettingsStore store{dir / "registry.reg"};
-    sim::PrinterModel printer;
-    sim::VirtualPlatform platform{printer};
-    ui::VirtualPhaseTimer timer{platform.virtualClock()};
-    ui::test::ScriptedPrompts prompts;
+struct DesktopRig : ui::test::WindowRig {
     std::vector<link::UsbPrinterInfo> usb;
     std::set<std::string> unplugged;
 

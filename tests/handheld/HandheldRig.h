@@ -15,11 +15,8 @@
 #include "handheld/HandheldTools.h"
 #include "handheld/WizardSteps.h"
 #include "sim/ConfigHandler.h"
-#include "sim/VirtualPlatform.h"
-#include "support/PrinterRig.h"
-#include "ui/PhaseTimer.h"
 #include "ui/support/Controls.h"
-#include "ui/support/ScriptedPrompts.h"
+#include "ui/support/WindowRig.h"
 
 namespace pelmora::handheld::test {
 
@@ -29,13 +26,7 @@ using ui::test::Find;
 using ui::test::Items;
 using ui::test::Type;
 
-struct HandheldRig {
-    pelmora::test::TempDir dir;
-    context::SettingsStore store{dir / "registry.reg"};
-    sim::PrinterModel printer;
-    sim::VirtualPlatform platform{printer};
-    ui::VirtualPhaseTimer timer{platform.virtualClock()};
-    ui::test::ScriptedPrompts prompts;
+struct HandheldRig : ui::test::WindowRig {
 
     /// One action per step shown, in order; a step without one is left as it is
     /// (it ends cancelled).
