@@ -952,6 +952,10 @@ Vérifiez l&apos;imprimante!</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>License: %1</source>
+        <translation>Licence : %1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CQ700TCUtilityDlg</name>

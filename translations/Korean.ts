@@ -952,6 +952,10 @@ Please Check your printer!</source>
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>License: %1</source>
+        <translation>라이선스: %1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CQ700TCUtilityDlg</name>

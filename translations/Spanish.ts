@@ -952,6 +952,10 @@ Compruebe la impresora!</translation>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>License: %1</source>
+        <translation>Licencia: %1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::CQ700TCUtilityDlg</name>

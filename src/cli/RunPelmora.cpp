@@ -155,7 +155,7 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
                  "list/download/print/delete run against each, --jobs at once, and a summary follows; the exit\n"
                  "status is 0 only when every printer succeeded."};
     app.name("pelmora");
-    app.set_version_flag("--version", std::string("pelmora ") + PELMORA_VERSION);
+    app.set_version_flag("--version", std::string("pelmora ") + PELMORA_VERSION + "\nLicense: " PELMORA_LICENSE);
     // At most one; with none RunPelmora names the choices, and an unknown word
     // is reported as such rather than as a missing command.
     app.require_subcommand(0, 1);

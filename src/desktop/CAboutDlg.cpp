@@ -18,6 +18,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setAccessibleName(tr("Pelmora"));
     auto* text = new QLabel(tr("Pelmora %1").arg(QApplication::applicationVersion()), this);
     text->setObjectName(QStringLiteral("aboutText"));
+    auto* license = new QLabel(tr("License: %1").arg(QStringLiteral(PELMORA_LICENSE)), this);
+    license->setObjectName(QStringLiteral("licenseText"));
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
@@ -25,7 +27,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     auto* row = new QHBoxLayout;
     row->addWidget(icon);
-    row->addWidget(text, 1);
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(text);
+    texts->addWidget(license);
+    row->addLayout(texts, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

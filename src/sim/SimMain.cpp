@@ -49,6 +49,7 @@ bool ParseFault(const std::string& text, std::string& key, pelmora::sim::Fault& 
 int main(int argc, char** argv) {
     using namespace pelmora::sim;
     CLI::App app{"Virtual MPT-Q700VII printer on a TCP port"};
+    app.set_version_flag("--version", std::string("pelmora-sim ") + PELMORA_VERSION + "\nLicense: " PELMORA_LICENSE);
     std::string listen = "127.0.0.1:9100";
     std::string stateFile, firmwareFile, msrMode, nvDir;
     std::vector<std::string> faults;

@@ -2,7 +2,8 @@
 # Usage: package-contents.sh CPACK_CONFIG OUT_DIR EXPECTED_FILES VERSION
 # Builds the Debian package from the build tree and checks what it holds: every
 # expected file, nothing world-writable, the control fields, the maintainer
-# scripts, and desktop entries that start programs the package holds.
+# scripts, desktop entries that start programs the package holds, and
+# software-centre entries that name its desktop entries and programs.
 set -uo pipefail
 config=$1 out=$2 expected=$3 version=$4
 failures=0
@@ -48,17 +49,27 @@ for rules in "$root"/usr/lib/udev/rules.d/*.rules; do
   ! grep -qE 'MODE[:+]?="?[0-7]*[2367]("|[^0-7]|$)' "$rules" || fail "$(basename "$rules") makes a node world-writable"
 done
 
-# A menu entry must start a program of the package and show its icon.
+# A menu entry must start a program of the package and show its icon (the
+# entries' own validity is packaging.metadata's).
 for entry in "$root"/usr/share/applications/*.desktop; do
   [ -e "$entry" ] || continue
-  if command -v desktop-file-validate >/dev/null; then
-    problems=$(desktop-file-validate "$entry") || fail "$(basename "$entry"): $problems"
-  fi
   program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry" | head -n 1)
   [ -x "$root/usr/bin/$program" ] || fail "$(basename "$entry") starts '$program', not in /usr/bin"
   icon=$(sed -n 's/^Icon=//p' "$entry" | head -n 1)
   compgen -G "$root/usr/share/icons/hicolor/*/apps/$icon.*" >/dev/null || fail "$(basename "$entry"): no icon '$icon'"
 done
+
+# The changelog parses as Debian's, and its newest entry is this version.
+changelog=$(zcat "$root/usr/share/doc/pelmora/changelog.gz" | dpkg-parsechangelog -l - -S Version 2>&1)
+[ "$changelog" = "$version" ] || fail "changelog.gz: newest version '$changelog'"
+
+# A software-centre entry launches a desktop entry of the package and provides its programs.
+if compgen -G "$root/usr/share/metainfo/*.xml" >/dev/null; then
+  problems=$(appstreamcli validate-tree --no-net "$root" 2>&1) || fail "software-centre entries: $problems"
+  for binary in $(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$root"/usr/share/metainfo/*.xml); do
+    [ -x "$root/usr/bin/$binary" ] || fail "a software-centre entry provides '$binary', not in /usr/bin"
+  done
+fi
 
 echo "$(wc -l < "$expected") expected files checked in $(basename "$deb")"
 [ "$failures" -eq 0 ]
