@@ -119,17 +119,6 @@ int Wait(pid_t pid) {
 int main() {
     const Floor floor = GetStatusFloor(kFirmware);
 
-    int out[2];
-    if (::pipe(out) != 0) return 1;
-    const pid_t sim = Spawn({PELMORA_SIM_PATH, "--listen", "127.0.0.1:0", "--latency", "1"}, out[1]);
-    ::close(out[1]);
-    const std::string line = ReadLine(out[0]);
-    ::close(out[0]);
-    if (sim < 0 || line.rfind("listening on ", 0) != 0) {
-        std::cerr << "pelmora-sim did not start: " << line << '\n';
-        return 1;
-    }
-    const std::string address = line.substr(std::string("listening on ").size());
     const auto registry = std::filesystem::temp_directory_path() / ("pelmora-bench-" + std::to_string(::getpid()) + ".reg");
     ::setenv("PELMORA_REGISTRY", registry.c_str(), 1);
 
@@ -149,22 +138,27 @@ int main() {
         std::sort(wall.begin(), wall.end());
         return wall;
     };
-    const std::vector<double> wall = series({PELMORA_CLI_PATH, "--tcp", address, "config", "get", "--json"});
-    ::kill(sim, SIGTERM);
-    Wait(sim);
+    // config get against a sim that waits `latency` ms before each reply.
+    auto against = [&series](const char* latency) {
+        int out[2];
+        if (::pipe(out) != 0) return std::vector<double>{};
+        const pid_t sim = Spawn({PELMORA_SIM_PATH, "--listen", "127.0.0.1:0", "--latency", latency}, out[1]);
+        ::close(out[1]);
+        const std::string line = ReadLine(out[0]);
+        ::close(out[0]);
+        if (sim < 0 || line.rfind("listening on ", 0) != 0) {
+            std::cerr << "pelmora-sim did not start: " << line << '\n';
+            return std::vector<double>{};
+        }
+        const std::string address = line.substr(std::string("listening on ").size());
+        std::vector<double> wall = series({PELMORA_CLI_PATH, "--tcp", address, "config", "get", "--json"});
+        ::kill(sim, SIGTERM);
+        Wait(sim);
+        return wall;
+    };
+    const std::vector<double> wall = against("1");
+    const std::vector<double> wall0 = against("0");
     const std::vector<double> start = series({PELMORA_CLI_PATH, "--version"});
-
-    // The same against a sim that answers at once.
-    int out0[2];
-    if (::pipe(out0) != 0) return 1;
-    const pid_t sim0 = Spawn({PELMORA_SIM_PATH, "--listen", "127.0.0.1:0", "--latency", "0"}, out0[1]);
-    ::close(out0[1]);
-    const std::string line0 = ReadLine(out0[0]);
-    ::close(out0[0]);
-    const std::vector<double> wall0 =
-        series({PELMORA_CLI_PATH, "--tcp", line0.substr(std::string("listening on ").size()), "config", "get", "--json"});
-    ::kill(sim0, SIGTERM);
-    Wait(sim0);
     std::filesystem::remove(registry);
     if (wall.empty() || start.empty() || wall0.empty()) return 1;
 

@@ -112,10 +112,15 @@ Raster ThresholdAndPack(const RgbImage& image, std::int32_t brightness) {
         for (std::size_t x = 0; x < image.width; ++x)
             if (!dither || table[x % 4][phase] != 0) bits[phase * span + x] = static_cast<std::uint8_t>(0x80u >> (x % 8));
 
+    const std::uint32_t width = image.width;
     for (std::uint32_t y = 0; y < image.height; ++y) {
-        const std::uint32_t* src = &image.pixels[std::size_t{y} * image.width];
+        const std::uint32_t* src = &image.pixels[std::size_t{y} * width];
         const std::uint8_t* bit = &bits[(y % 4) * span];
-        for (std::uint32_t x = 0; x < image.width; ++x) dots[x] = DarkBits(src[x]) ? bit[x] : 0;
+        for (std::uint32_t x = 0; x < width; ++x) {
+            const std::uint32_t dark = DarkBits(src[x]);
+            const std::uint32_t any = ((dark | dark >> 8 | dark >> 16) >> 7) & 1;  // without a branch
+            dots[x] = static_cast<std::uint8_t>(bit[x] & (0u - any));
+        }
         // Each byte's eight dots hold distinct bits: OR them together.
         std::uint8_t* row = &raster.bytes[y * rowBytes];
         for (std::size_t i = 0; i < rowBytes; ++i) {
