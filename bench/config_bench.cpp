@@ -12,7 +12,10 @@
 // before its reply (150 ms for switch, serial and tear-off reads, 100 ms for
 // a Bluetooth inquiry, 10 ms before and after the read of the RF and sentinel
 // replies). Process start, the TCP connect and the printer's reply latency are
-// not in the floor; they are what the ratio measures, with the pauses.
+// not in the floor; they are what the ratio measures, with the pauses. The
+// split printed at the end: process start (`pelmora --version`), the sim's
+// 1 ms reply latency (a second series at 0 ms), and what is left: the connect,
+// the identification reads and the time each sleep overshoots its pause.
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -116,43 +119,58 @@ int Wait(pid_t pid) {
 int main() {
     const Floor floor = GetStatusFloor(kFirmware);
 
-    int out[2];
-    if (::pipe(out) != 0) return 1;
-    const pid_t sim = Spawn({PELMORA_SIM_PATH, "--listen", "127.0.0.1:0", "--latency", "1"}, out[1]);
-    ::close(out[1]);
-    const std::string line = ReadLine(out[0]);
-    ::close(out[0]);
-    if (sim < 0 || line.rfind("listening on ", 0) != 0) {
-        std::cerr << "pelmora-sim did not start: " << line << '\n';
-        return 1;
-    }
-    const std::string address = line.substr(std::string("listening on ").size());
     const auto registry = std::filesystem::temp_directory_path() / ("pelmora-bench-" + std::to_string(::getpid()) + ".reg");
     ::setenv("PELMORA_REGISTRY", registry.c_str(), 1);
 
-    std::vector<double> wall;
-    for (int run = 0; run < kRuns; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        const int status = Wait(Spawn({PELMORA_CLI_PATH, "--tcp", address, "config", "get", "--json"}, -1));
-        const auto end = std::chrono::steady_clock::now();
-        if (status != 0) {
-            std::cerr << "pelmora config get failed with " << status << '\n';
-            ::kill(sim, SIGTERM);
-            Wait(sim);
-            return 1;
+    // Sorted wall times of kRuns runs of `args`; empty when one fails.
+    auto series = [](const std::vector<std::string>& args) {
+        std::vector<double> wall;
+        for (int run = 0; run < kRuns; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            const int status = Wait(Spawn(args, -1));
+            const auto end = std::chrono::steady_clock::now();
+            if (status != 0) {
+                std::cerr << args[1] << " ... failed with " << status << '\n';
+                return std::vector<double>{};
+            }
+            wall.push_back(std::chrono::duration<double, std::milli>(end - start).count());
         }
-        wall.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-    }
-    ::kill(sim, SIGTERM);
-    Wait(sim);
+        std::sort(wall.begin(), wall.end());
+        return wall;
+    };
+    // config get against a sim that waits `latency` ms before each reply.
+    auto against = [&series](const char* latency) {
+        int out[2];
+        if (::pipe(out) != 0) return std::vector<double>{};
+        const pid_t sim = Spawn({PELMORA_SIM_PATH, "--listen", "127.0.0.1:0", "--latency", latency}, out[1]);
+        ::close(out[1]);
+        const std::string line = ReadLine(out[0]);
+        ::close(out[0]);
+        if (sim < 0 || line.rfind("listening on ", 0) != 0) {
+            std::cerr << "pelmora-sim did not start: " << line << '\n';
+            return std::vector<double>{};
+        }
+        const std::string address = line.substr(std::string("listening on ").size());
+        std::vector<double> wall = series({PELMORA_CLI_PATH, "--tcp", address, "config", "get", "--json"});
+        ::kill(sim, SIGTERM);
+        Wait(sim);
+        return wall;
+    };
+    const std::vector<double> wall = against("1");
+    const std::vector<double> wall0 = against("0");
+    const std::vector<double> start = series({PELMORA_CLI_PATH, "--version"});
     std::filesystem::remove(registry);
+    if (wall.empty() || start.empty() || wall0.empty()) return 1;
 
-    std::sort(wall.begin(), wall.end());
     const double median = wall[wall.size() / 2];
+    const double startMedian = start[start.size() / 2], median0 = wall0[wall0.size() / 2];
     std::printf("pelmora config get against pelmora-sim on loopback (firmware %u), %d runs\n", kFirmware, kRuns);
     std::printf("floor from the phase tables: %u ms (timers %u, progress steps %u, pauses %u, exchanges %u)\n",
                 floor.Total(), floor.timers, floor.steps, floor.pauses, floor.exchanges);
     std::printf("wall: min %.0f ms, median %.0f ms, max %.0f ms\n", wall.front(), median, wall.back());
     std::printf("ratio wall/floor: %.3f (median), %.3f (min)\n", median / floor.Total(), wall.front() / floor.Total());
+    std::printf("over the floor (medians): %.0f ms = process start %.0f ms + sim reply latency %.0f ms + the rest %.0f ms\n",
+                median - floor.Total(), startMedian, median - median0, median0 - floor.Total() - startMedian);
+    std::printf("against a sim that answers at once: median %.0f ms, ratio %.3f\n", median0, median0 / floor.Total());
     return 0;
 }

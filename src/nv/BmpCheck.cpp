@@ -14,6 +14,7 @@ constexpr std::size_t kInfoHeader = 40;
 // The 40-byte header and the larger ones built on it that the decoder reads as such.
 constexpr std::size_t kLaterHeaders[] = {kInfoHeader, 64, 108, 124};
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
+constexpr std::size_t kColoursUsed = 46;
 
 std::uint32_t Le(const std::string& b, std::size_t at, int bytes) {
     std::uint32_t v = 0;
@@ -54,38 +55,49 @@ bool RleHeld(const std::string& b, std::size_t at, std::int64_t width, std::int6
 
 }  // namespace
 
+std::optional<BmpHeader> ParseBmpHeader(const std::string& b) {
+    if (b.size() < 14 + 4 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
+    BmpHeader h;
+    h.offset = Le(b, 10, 4);
+    h.headerSize = Le(b, 14, 4);
+    if (h.core()) {
+        if (b.size() < 14 + kCoreHeader) return std::nullopt;
+        h.width = Le(b, 18, 2);
+        h.height = Le(b, 20, 2);
+        h.planes = Le(b, 22, 2);
+        h.bits = Le(b, 24, 2);
+        return h;
+    }
+    if (b.size() < 14 + kInfoHeader) return std::nullopt;
+    h.width = static_cast<std::int32_t>(Le(b, 18, 4));
+    h.height = static_cast<std::int32_t>(Le(b, 22, 4));
+    h.planes = Le(b, 26, 2);
+    h.bits = Le(b, 28, 2);
+    h.compression = Le(b, 30, 4);
+    h.colours = Le(b, kColoursUsed, 4);
+    return h;
+}
+
 bool CheckBmpData(std::string& b) {
     if (b.size() < 14 + 4 || b[0] != 'B' || b[1] != 'M') return true;  // the decoder refuses it
-    const std::uint32_t offset = Le(b, 10, 4);
     const std::uint32_t header = Le(b, 14, 4);
-    std::int64_t width, height;
-    std::uint32_t bits, compression = kRgb;
     const bool later = std::find(std::begin(kLaterHeaders), std::end(kLaterHeaders), header) != std::end(kLaterHeaders);
     // The decoder would read a header of any other size as the 12-byte one.
     if (header != kCoreHeader && !later) return false;
-    if (header == kCoreHeader && b.size() >= 14 + kCoreHeader) {
-        width = Le(b, 18, 2);
-        height = Le(b, 20, 2);
-        bits = Le(b, 24, 2);
-    } else if (later && b.size() >= 14 + kInfoHeader) {
-        width = static_cast<std::int32_t>(Le(b, 18, 4));
-        height = std::llabs(static_cast<std::int32_t>(Le(b, 22, 4)));
-        bits = Le(b, 28, 2);
-        compression = Le(b, 30, 4);
-        constexpr std::size_t kColoursUsed = 46;
-        if (bits >= 1 && bits <= 8 && Le(b, kColoursUsed, 4) > (1u << bits))
-            for (std::size_t i = 0; i < 4; ++i) b[kColoursUsed + i] = 0;  // 0: as many as the depth indexes
-    } else {
-        return true;
-    }
+    const std::optional<BmpHeader> h = ParseBmpHeader(b);
+    if (!h) return true;
+    if (!h->core() && h->bits >= 1 && h->bits <= 8 && h->colours > (1u << h->bits))
+        for (std::size_t i = 0; i < 4; ++i) b[kColoursUsed + i] = 0;  // 0: as many as the depth indexes
+    const std::uint32_t offset = h->offset;
+    const std::int64_t width = h->width, height = std::llabs(h->height);
+    const std::uint32_t compression = h->compression;
     if (offset > b.size()) return false;
     if (width <= 0 || height <= 0) return true;  // nothing to hold; the decoder refuses it
     switch (compression) {
     case kRgb:
     case kBitFields:
     case kAlphaBitFields: {
-        const std::uint64_t row = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
-        return row * static_cast<std::uint64_t>(height) <= b.size() - offset;
+        return h->rowBytes() * static_cast<std::uint64_t>(height) <= b.size() - offset;
     }
     case kRle8: return RleHeld(b, offset, width, height, false);
     case kRle4: return RleHeld(b, offset, width, height, true);

@@ -1,7 +1,29 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace pelmora::nv {
+
+/// The fields of a BMP file's headers that the check and the decoders use.
+struct BmpHeader {
+    std::uint32_t offset = 0;       ///< where the pixel data starts
+    std::uint32_t headerSize = 0;   ///< 12 for the oldest header, else 40, 64, 108 or 124
+    std::int64_t width = 0;
+    std::int64_t height = 0;        ///< negative: rows stored top-down (40-byte and later headers)
+    std::uint32_t planes = 0;
+    std::uint32_t bits = 0;
+    std::uint32_t compression = 0;  ///< 0 none, 1 RLE8, 2 RLE4, 3 and 6 bit fields
+    std::uint32_t colours = 0;      ///< colour table entries given; 0 for as many as the depth indexes
+
+    bool core() const { return headerSize == 12; }
+    /// Bytes of one stored row of an uncompressed bitmap, padded to 32 bits.
+    std::uint64_t rowBytes() const { return (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4; }
+};
+
+/// The headers of a BMP file; nothing when the bytes are too short for them
+/// or do not start with "BM". Heights of the 12-byte header are read unsigned.
+std::optional<BmpHeader> ParseBmpHeader(const std::string& bytes);
 
 /// Whether the bytes of a BMP file hold all the pixel data its headers
 /// promise: the pixel offset lies inside the file, every row of an

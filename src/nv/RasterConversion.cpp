@@ -1,5 +1,8 @@
 #include "nv/RasterConversion.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace pelmora::nv {
 
 namespace {
@@ -11,9 +14,15 @@ constexpr DitherTable kDitherMatrix{{
     {9, 1, 11, 3},
 }};
 
-bool IsDark(std::uint32_t rgb) {
-    return ((rgb >> 16) & 0xFF) < kWhiteLimit || ((rgb >> 8) & 0xFF) < kWhiteLimit ||
-           (rgb & 0xFF) < kWhiteLimit;
+// Non-zero when a channel is below the white limit, in a few operations that
+// vectorise: with n = 255 - channel, the channel is dark when n >= 256 - limit,
+// and then n + (limit - 128) has bit 7 set. A byte of 128 or more has it set
+// already and is the only one that can carry into the next.
+static_assert(kWhiteLimit > 128);
+constexpr std::uint32_t kDarkAdd = 0x010101u * (kWhiteLimit - 128u);
+constexpr std::uint32_t DarkBits(std::uint32_t rgb) {
+    const std::uint32_t n = ~rgb & 0xFFFFFFu;
+    return ((n + kDarkAdd) | n) & 0x808080u;
 }
 
 /// For every target index, the first source index that falls onto it; one
@@ -52,18 +61,22 @@ RgbImage StretchAnd(const RgbImage& source, Size target) {
     const bool widen = target.width > source.width;
     const bool heighten = target.height > source.height;
 
+    // The source rows of one target row ANDed first, whole rows at a time; then across.
+    std::vector<std::uint32_t> band(source.width);
     for (std::uint32_t ty = 0; ty < target.height; ++ty) {
-        std::uint32_t* dst = &out.pixels[std::size_t{ty} * target.width];
-        for (std::uint32_t tx = 0; tx < target.width; ++tx) dst[tx] = 0xFFFFFF;
         const std::uint32_t yEnd = RangeEnd(rows, ty, heighten);
-        for (std::uint32_t sy = rows[ty]; sy < yEnd; ++sy) {
+        const std::uint32_t* first = &source.pixels[std::size_t{rows[ty]} * source.width];
+        std::copy(first, first + source.width, band.begin());
+        for (std::uint32_t sy = rows[ty] + 1; sy < yEnd; ++sy) {
             const std::uint32_t* src = &source.pixels[std::size_t{sy} * source.width];
-            for (std::uint32_t tx = 0; tx < target.width; ++tx) {
-                std::uint32_t acc = dst[tx];
-                const std::uint32_t xEnd = RangeEnd(cols, tx, widen);
-                for (std::uint32_t sx = cols[tx]; sx < xEnd; ++sx) acc &= src[sx];
-                dst[tx] = acc;
-            }
+            for (std::uint32_t sx = 0; sx < source.width; ++sx) band[sx] &= src[sx];
+        }
+        std::uint32_t* dst = &out.pixels[std::size_t{ty} * target.width];
+        for (std::uint32_t tx = 0; tx < target.width; ++tx) {
+            std::uint32_t acc = 0xFFFFFF;
+            const std::uint32_t xEnd = RangeEnd(cols, tx, widen);
+            for (std::uint32_t sx = cols[tx]; sx < xEnd; ++sx) acc &= band[sx];
+            dst[tx] = acc;
         }
     }
     return out;
@@ -71,12 +84,13 @@ RgbImage StretchAnd(const RgbImage& source, Size target) {
 
 DitherTable DitherFor(std::int32_t brightness) {
     DitherTable table = kDitherMatrix;
-    // Computed in double and kept in single precision, so that the cut between
-    // brightness 6 (0.96) and 7 (1.12) falls where the stored settings expect it.
-    const auto threshold = static_cast<float>(brightness * 16.0 / 100.0);
+    // The stored settings expect the cut at brightness x 16 / 100 in single
+    // precision, between 6 (0.96) and 7 (1.12). That value is a whole number
+    // only when it is exact (brightness a multiple of 25) and is otherwise at
+    // least 0.04 from one, so the comparison in whole numbers is the same.
     for (auto& row : table)
         for (auto& entry : row)
-            if (static_cast<float>(entry) < threshold) entry = 0;
+            if (std::int64_t{entry} * 100 < std::int64_t{brightness} * 16) entry = 0;
     return table;
 }
 
@@ -86,20 +100,40 @@ Raster ThresholdAndPack(const RgbImage& image, std::int32_t brightness) {
     raster.height = static_cast<std::uint16_t>(image.height);
     const std::size_t rowBytes = (std::size_t{image.width} + 7) / 8;
     raster.bytes.assign(rowBytes * image.height, 0);
+    if (image.width == 0) return raster;
 
+    // For each row of the matrix, every dot's bit in its byte, or 0 where the
+    // matrix clears it; the dots past the width stay 0.
     const bool dither = UsesDither(brightness);
     const DitherTable table = DitherFor(brightness);
+    const std::size_t span = rowBytes * 8;
+    std::vector<std::uint8_t> bits(4 * span, 0), dots(span, 0);
+    for (std::size_t phase = 0; phase < 4; ++phase)
+        for (std::size_t x = 0; x < image.width; ++x)
+            if (!dither || table[x % 4][phase] != 0) bits[phase * span + x] = static_cast<std::uint8_t>(0x80u >> (x % 8));
+
+    const std::uint32_t width = image.width;
     for (std::uint32_t y = 0; y < image.height; ++y) {
-        const std::uint32_t* src = &image.pixels[std::size_t{y} * image.width];
+        const std::uint32_t* src = &image.pixels[std::size_t{y} * width];
+        const std::uint8_t* bit = &bits[(y % 4) * span];
+        for (std::uint32_t x = 0; x < width; ++x) {
+            const std::uint32_t dark = DarkBits(src[x]);
+            const std::uint32_t any = ((dark | dark >> 8 | dark >> 16) >> 7) & 1;  // without a branch
+            dots[x] = static_cast<std::uint8_t>(bit[x] & (0u - any));
+        }
+        // Each byte's eight dots hold distinct bits: OR them together.
         std::uint8_t* row = &raster.bytes[y * rowBytes];
-        for (std::uint32_t x = 0; x < image.width; ++x) {
-            if (dither && table[x % 4][y % 4] == 0) continue;
-            if (IsDark(src[x])) row[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+        for (std::size_t i = 0; i < rowBytes; ++i) {
+            std::uint64_t eight;
+            std::memcpy(&eight, &dots[i * 8], sizeof eight);
+            eight |= eight >> 32;
+            eight |= eight >> 16;
+            eight |= eight >> 8;
+            row[i] = static_cast<std::uint8_t>(eight);
         }
     }
     return raster;
 }
-
 std::string ConversionProblem(std::uint32_t width, std::uint32_t height) {
     if (width == 0 || height == 0) return "Image file has no pixels!";
     const Size size = ConversionSize(width, height);

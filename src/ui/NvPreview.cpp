@@ -1,5 +1,7 @@
 #include "ui/NvPreview.h"
 
+#include <memory>
+
 #include <QFile>
 #include <QPainter>
 
@@ -15,15 +17,63 @@ NvPreview::NvPreview(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+/// What the worker hands back: the file's pixels, as drawn, and scaled for the frame.
+struct NvPreview::Decoded {
+    std::optional<nv::RgbImage> bitmap;
+    QImage image;
+    QImage scaled;
+    int scaledWidth = -1;
+};
+
 void NvPreview::SetPath(const QString& path) {
     path_ = path;
+    ++generation_;
+    if (path.isEmpty()) {
+        Forget();
+        update();
+    } else if (!decoding_) {
+        StartDecoding();
+    }  // else the running decode ends stale and starts this one
+}
+
+void NvPreview::StartDecoding() {
+    decoding_ = true;
+    const std::string file = QFile::encodeName(path_).toStdString();
+    const int width = FrameWidth();
+    const std::uint64_t generation = generation_;
+    const Decoder decoder = decoder_ ? decoder_ : Decoder(nv::LoadImageFile);
+    worker_.Run([this, decoder, file, width, generation] {
+        auto decoded = std::make_shared<Decoded>();
+        decoded->bitmap = decoder(file);
+        if (decoded->bitmap) {
+            decoded->image = ToQImage(*decoded->bitmap);
+            decoded->scaled = ScaledPreview(decoded->image, width);
+            decoded->scaledWidth = width;
+        }
+        queue_.Post([this, generation, decoded] { Arrived(generation, *decoded); });
+    });
+}
+
+void NvPreview::Arrived(std::uint64_t generation, Decoded& decoded) {
+    decoding_ = false;
+    if (generation != generation_) {
+        // The selection moved on while this file was decoded.
+        if (!path_.isEmpty()) StartDecoding();
+        return;
+    }
+    Forget();
+    bitmap_ = std::move(decoded.bitmap);
+    decoded_ = std::move(decoded.image);
+    scaled_ = std::move(decoded.scaled);
+    scaledWidth_ = decoded.scaledWidth;
+    update();
+}
+
+void NvPreview::Forget() {
     bitmap_.reset();
     decoded_ = QImage();
-    if (!path.isEmpty()) bitmap_ = nv::LoadImageFile(QFile::encodeName(path).toStdString());
-    if (bitmap_) decoded_ = ToQImage(*bitmap_);
     scaledWidth_ = colourBrightness_ = rasterBrightness_ = printedWidth_ = -1;
     raster_.reset();
-    update();
 }
 
 void NvPreview::SetBrightness(int brightness) {

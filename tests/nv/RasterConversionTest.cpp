@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <fstream>
+#include <random>
 
 #include <QImage>
 
+#include "nv/BitmapDecoder.h"
 #include "nv/BitmapLoader.h"
+#include "nv/BmpCheck.h"
 #include "nv/RasterConversion.h"
 #include "support/PrinterRig.h"
 
@@ -16,7 +20,6 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-RgbImage Dot(std::uint32_t rgb) { return RgbImage(1, 1, rgb); }
 
 TEST(ConvertToRaster, ImagesAndTheirRasters) {
     RgbImage dots(10, 2, kWhite);
@@ -26,8 +29,6 @@ TEST(ConvertToRaster, ImagesAndTheirRasters) {
     for (std::size_t i = 0; i < pairs.pixels.size(); ++i) pairs.pixels[i] = i % 2 ? 0xF0F0F0 : 0xEFEFEF;
     Bytes padded(26, 0xFF);  // 100 dots: 13 bytes a row, the last 4 bits never set
     padded[12] = padded[25] = 0xF0;
-    const RgbImage black4(4, 4, kBlack);
-    // Brightness rows show the dither matrix left on black 4x4: the high nibbles hold the dots.
     struct Case { const char* name; RgbImage image; int brightness; Bytes bytes; std::uint16_t w = 0, h = 0; };
     const Case cases[] = {
         {"600 x 90", RgbImage(600, 90, kBlack), 0, Bytes(2736, 0xFF), 384, 57},
@@ -36,22 +37,7 @@ TEST(ConvertToRaster, ImagesAndTheirRasters) {
         {"unhalved light", RgbImage(2, 1, Rgb(240, 240, 240)), 0, {0x00}},
         {"100 dots", RgbImage(100, 2, kBlack), 0, padded},
         {"leftmost dot in the high bit", dots, 0, {0x80, 0x40, 0x10, 0x00}},
-        // The white limit is 226 on every channel.
-        {"226", Dot(Rgb(226, 226, 226)), 0, {0x00}},     {"white", Dot(kWhite), 0, {0x00}},
-        {"red 225", Dot(Rgb(225, 255, 255)), 0, {0x80}}, {"green 225", Dot(Rgb(255, 225, 255)), 0, {0x80}},
-        {"blue 225", Dot(Rgb(255, 255, 225)), 0, {0x80}}, {"black", Dot(kBlack), 0, {0x80}},
-        {"brightness 0: no matrix", black4, 0, {0xF0, 0xF0, 0xF0, 0xF0}},
-        {"brightness -5", black4, -5, {0xF0, 0xF0, 0xF0, 0xF0}},
-        {"brightness 6: 0.96 clears nothing", black4, 6, {0xF0, 0xF0, 0xF0, 0xF0}},
-        {"brightness 7: 1.12 clears entry 1", black4, 7, {0xF0, 0xE0, 0xF0, 0xF0}},
-        {"brightness 25: entry 4 stays at 4.0", black4, 25, {0xF0, 0xE0, 0xF0, 0xA0}},
-        {"brightness 50: entries 8..16 stay", black4, 50, {0xF0, 0x80, 0xF0, 0x00}},
-        {"brightness 65: 10.4 clears entry 10, not 11", black4, 65, {0xE0, 0x00, 0xB0, 0x00}},
-        {"brightness 70: 11.2 clears entry 11, not 12", black4, 70, {0xE0, 0x00, 0xA0, 0x00}},
-        {"brightness 80: 12.8 clears entry 12, not 13", black4, 80, {0xA0, 0x00, 0xA0, 0x00}},
-        {"brightness 100: only 16", black4, 100, {0x80, 0x00, 0x00, 0x00}},
-        {"matrix repeats every four dots", RgbImage(8, 8, kBlack), 100, {0x88, 0, 0, 0, 0x88, 0, 0, 0}},
-        {"matrix never darkens white", RgbImage(8, 8, kWhite), 50, Bytes(8, 0x00)},
+        {"brightness 100: one dot in sixteen", RgbImage(8, 8, kBlack), 100, {0x88, 0, 0, 0, 0x88, 0, 0, 0}},
     };
     for (const Case& c : cases) {
         const RasterResult r = ConvertToRaster(c.image, c.brightness);
@@ -60,6 +46,36 @@ TEST(ConvertToRaster, ImagesAndTheirRasters) {
         EXPECT_EQ(r.raster.height, c.h ? c.h : c.image.height) << c.name;
         EXPECT_EQ(r.raster.bytes, c.bytes) << c.name;
     }
+}
+
+TEST(ThresholdAndPack, EveryBrightnessAndChannelValueFollowsTheSinglePrecisionRule) {
+    // Each channel value 0..255 in four columns and four rows, so it meets every
+    // matrix entry: as grey, and in one channel of an otherwise white pixel.
+    constexpr int kMatrix[4][4] = {{16, 8, 14, 6}, {12, 4, 10, 2}, {13, 5, 15, 7}, {9, 1, 11, 3}};
+    constexpr std::int32_t kExtremes[] = {INT32_MIN, -1, 101, 1000, INT32_MAX};
+    std::vector<std::int32_t> brightnesses(kExtremes, kExtremes + 5);
+    for (std::int32_t b = 0; b <= 100; ++b) brightnesses.push_back(b);
+    int mismatches = 0;
+    for (const std::uint32_t channels : {0xFFFFFFu, 0xFF0000u, 0x00FF00u, 0x0000FFu}) {
+        RgbImage image(1024, 4);
+        for (std::uint32_t x = 0; x < 1024; ++x)
+            for (std::uint32_t y = 0; y < 4; ++y) image.at(x, y) = (kWhite & ~channels) | (0x010101u * (x / 4) & channels);
+        for (const std::int32_t b : brightnesses) {
+            const Raster raster = ThresholdAndPack(image, b);
+            const auto threshold = static_cast<float>(b * 16.0 / 100.0);
+            for (std::uint32_t y = 0; y < 4; ++y)
+                for (std::uint32_t x = 0; x < 1024; ++x) {
+                    const std::uint32_t p = image.at(x, y);
+                    const bool dark = (p >> 16) < 226 || ((p >> 8) & 0xFF) < 226 || (p & 0xFF) < 226;
+                    const bool kept = b <= 0 || !(static_cast<float>(kMatrix[x % 4][y % 4]) < threshold);
+                    const bool dot = raster.bytes[y * 128 + x / 8] & (0x80 >> (x % 8));
+                    if (dot != (dark && kept) && ++mismatches <= 5)
+                        ADD_FAILURE() << "brightness " << b << ", pixel " << std::hex << p << " at " << std::dec << x
+                                      << "," << y;
+                }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(StretchAnd, EveryTargetDotCollectsItsOwnSourcePixels) {
@@ -93,15 +109,16 @@ struct Bmp {
     std::uint32_t compression;           ///< 0 none, 1 RLE8, 2 RLE4
     std::vector<std::uint32_t> palette;  ///< 0x00RRGGBB
     Bytes pixels;                        ///< as stored: rows padded, bottom-up unless height < 0
-    bool core = false;                   ///< the oldest, 12-byte header: 16-bit sizes, no compression
+    std::uint32_t header = 40;           ///< 12: the oldest header, 16-bit sizes, no compression
 
     Bytes File() const {
         Bytes out{'B', 'M'};
         auto put = [&out](std::uint32_t v, int bytes) {
             for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
         };
+        const bool core = header == 12;
         const int entry = core ? 3 : 4;
-        const auto headers = static_cast<std::uint32_t>((core ? 26 : 54) + palette.size() * entry);
+        const auto headers = static_cast<std::uint32_t>(14 + header + palette.size() * entry);
         const auto size = static_cast<std::uint32_t>(pixels.size());
         for (std::uint32_t v : {headers + size, 0u, headers}) put(v, 4);
         if (core) {
@@ -109,10 +126,11 @@ struct Bmp {
             for (std::uint32_t v : {static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 1u, std::uint32_t{bits}})
                 put(v, 2);
         } else {
-            for (std::uint32_t v : {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
+            for (std::uint32_t v : {header, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
                                     1u | std::uint32_t{bits} << 16,  // one plane
                                     compression, size, 2835u, 2835u, static_cast<std::uint32_t>(palette.size()), 0u})
                 put(v, 4);
+            out.resize(out.size() + header - 40, 0);  // the later headers' fields, all zero
         }
         for (std::uint32_t c : palette) put(c, entry);  // blue, green, red (, 0)
         out.insert(out.end(), pixels.begin(), pixels.end());
@@ -131,36 +149,66 @@ protected:
     pelmora::test::TempDir dir;
 };
 
-TEST_F(BitmapLoader, PaletteDepthsAndRunLengthsGoThroughTheColourTable) {
+TEST_F(BitmapLoader, EveryUncompressedLayoutDecodesPixelForPixelAsTheReaderDoes) {
+    // Random pixels, padding and tables; short tables leave indexes with no colour.
+    std::mt19937 random(19);
+    auto randomBytes = [&random](std::size_t n) {
+        Bytes bytes(n);
+        for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
+        return bytes;
+    };
+    int files = 0;
+    for (const std::uint16_t bits : {1, 4, 8, 24, 32})
+        for (const std::uint32_t header : {12u, 40u, 64u, 108u, 124u})
+            for (const bool topDown : {false, true})
+                for (const std::int32_t width : {1, 7, 33}) {
+                    if ((header == 12 && (topDown || bits == 32))) continue;  // the oldest header has neither
+                    const std::int32_t height = 5;
+                    std::vector<std::uint32_t> palette;
+                    if (bits <= 8) {
+                        const std::size_t full = std::size_t{1} << bits;
+                        // The oldest header has no colour count: its table is always full.
+                        const bool shortTable = header != 12 && width != 7;
+                        palette.resize(shortTable ? std::min<std::size_t>(full, width == 1 ? 1 : 3) : full);
+                        for (auto& c : palette) c = random() & 0xFFFFFF;
+                    }
+                    const std::size_t row = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
+                    const Bmp bmp{width, topDown ? -height : height, bits, 0, palette, randomBytes(row * height), header};
+                    const std::string name = std::to_string(bits) + "-bit, header " + std::to_string(header) +
+                                             (topDown ? ", top-down, " : ", ") + std::to_string(width) + " wide";
+                    Bytes file = bmp.File();
+                    if (bits == 32 && header >= 108 && width == 33) file[69] = 0xFF;  // an alpha mask, unused without bit fields
+                    std::string bytes(file.begin(), file.end());
+                    ASSERT_TRUE(CheckBmpData(bytes)) << name;
+                    const auto direct = DecodeBmpRows(bytes);
+                    const auto reader = DecodeBmpWithReader(bytes);
+                    ASSERT_TRUE(direct) << name;
+                    ASSERT_TRUE(reader) << name;
+                    EXPECT_EQ(direct->width, reader->width) << name;
+                    EXPECT_EQ(direct->height, reader->height) << name;
+                    EXPECT_EQ(direct->pixels, reader->pixels) << name;
+                    const auto loaded = LoadBitmapFile(Write("layout.bmp", file));
+                    ASSERT_TRUE(loaded) << name;
+                    EXPECT_EQ(loaded->pixels, reader->pixels) << name;
+                    ++files;
+                }
+    EXPECT_EQ(files, 132);
+}
+
+TEST_F(BitmapLoader, RunLengthsGoThroughTheColourTable) {
     const std::vector<std::uint32_t> palette{0xFFFFFF, 0xFF0000, 0xF0F0F0, 0x000000};
     struct Case { const char* name; Bmp bmp; Bytes raster; };
     const Case cases[] = {
-        // Index 0 is black, against the usual table. Bottom row (stored first) white, top row black but x 9.
-        {"1-bit", {10, 2, 1, 0, {0x000000, 0xFFFFFF}, {0xFF, 0xC0, 0, 0, 0x00, 0x40, 0, 0}}, {0xFF, 0x80, 0x00, 0x00}},
-        // White, red, black: red counts as dark.
-        {"4-bit", {3, 1, 4, 0, palette, {0x01, 0x30, 0x00, 0x00}}, {0x60}},
-        {"8-bit top-down", {2, -2, 8, 0, palette, {0x02, 0x03, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00}}, {0x40, 0x80}},
         // Bottom row four light grey; top row two red, then two runs of one white.
         {"RLE8", {4, 2, 8, 1, palette, {0x04, 0x02, 0x00, 0x00, 0x02, 0x01, 0x01, 0x00, 0x01, 0x00, 0x00, 0x01}},
          {0xC0, 0x00}},
         {"RLE4", {4, 1, 4, 2, palette, {0x04, 0x30, 0x00, 0x01}}, {0xA0}},  // black, white, black, white
         {"RLE8 rows filled, no end mark", {4, 1, 8, 1, palette, {0x04, 0x03, 0x00, 0x00}}, {0xF0}},
-        {"core header", {2, 1, 24, 0, {}, {0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0, 0}, true}, {0x80}},
     };
     for (const Case& c : cases) {
         const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.bmp.File()));
         ASSERT_TRUE(loaded) << c.name;
         EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, c.raster) << c.name;
-    }
-    // The larger headers built on the 40-byte one (OS/2 2.x, V4, V5): the same picture.
-    for (const std::uint8_t size : {64, 108, 124}) {
-        Bytes file = cases[1].bmp.File();
-        file.insert(file.begin() + 54, size - 40u, 0);
-        file[10] = static_cast<std::uint8_t>(file[10] + size - 40);  // pixel offset
-        file[14] = size;
-        const auto loaded = LoadBitmapFile(Write("header-" + std::to_string(size) + ".bmp", file));
-        ASSERT_TRUE(loaded) << int{size};
-        EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, cases[1].raster) << int{size};
     }
 }
 
@@ -183,16 +231,18 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
         pngPath, (dir / "missing.bmp").string(), dir.path().string(), fifo,
         Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()), Write("cut.bmp", cut),
         Write("byte-short.bmp", byteShort), Write("offset.bmp", offsetPastEnd),
-        Write("core-cut.bmp", Bmp{2, 257, 24, 0, {}, Bytes(8, 0), true}.File()),  // one row of 257
+        Write("core-cut.bmp", Bmp{2, 257, 24, 0, {}, Bytes(8, 0), 12}.File()),  // one row of 257
         Write("narrow-half.bmp", Bmp{1, 4, 24, 0, {}, Bytes(8, 0)}.File()),
         Write("rle-no-end.bmp", Bmp{4, 2, 8, 1, two, {0x04, 0x01, 0x00, 0x00}}.File()),
         Write("rle-past-row.bmp", Bmp{4, 1, 8, 1, two, {0x05, 0x01, 0x00, 0x01}}.File()),
         Write("rle-past-rows.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x00, 0x00, 0x00, 0x00, 0x01}}.File()),
         Write("rle-literal-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x04, 0x01, 0x00}}.File()),
-        Write("rle-delta-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x02, 0x01}}.File())};
+        Write("rle-delta-cut.bmp", Bmp{4, 1, 8, 1, two, {0x00, 0x02, 0x01}}.File()),
+        // Twelve bytes that would decode to 256 MiB of pixels.
+        Write("rle-huge.bmp", Bmp{8192, 8193, 8, 1, two, {0x00, 0x01}}.File())};
     // Whole files whose header size no header has: the decoder would read them as the 12-byte one.
     for (const std::uint32_t size : {11u, 13u, 39u, 41u, 0x0100000Cu}) {
-        Bytes odd = Bmp{2, 2, 24, 0, {}, Bytes(16, 0), true}.File();
+        Bytes odd = Bmp{2, 2, 24, 0, {}, Bytes(16, 0), 12}.File();
         for (int i = 0; i < 4; ++i) odd[14 + i] = static_cast<std::uint8_t>(size >> (8 * i));
         paths.push_back(Write("header-" + std::to_string(size) + ".bmp", odd));
     }

@@ -2,6 +2,9 @@
 // very raster a download sends.
 #include <QtTest>
 
+#include <atomic>
+#include <future>
+
 #include "nv/ImageLoader.h"
 #include "nv/RasterConversion.h"
 #include "support/PrinterRig.h"
@@ -50,6 +53,7 @@ private slots:
         preview.resize(300, 400);
         QVERIFY(preview.Rendered().isNull());  // white until there is a path
         preview.SetPath(path);
+        QTRY_VERIFY(!preview.Loading());
         QCOMPARE(preview.Rendered().size(), QSize(75, 31));  // 300 x 96 / 384; 40 x 75 / 96
         preview.SetBrightness(40);
         QCOMPARE(qRed(preview.Rendered().pixel(0, 0)), 20 + 102);
@@ -64,8 +68,48 @@ private slots:
         QVERIFY(preview.PrintedRaster()->bytes != expected.raster.bytes);  // follows the slider
 
         preview.SetPath(QString::fromStdString((dir / "gone.bmp").string()));
+        QTRY_VERIFY(!preview.Loading());
         QVERIFY(preview.Rendered().isNull());
         QVERIFY(!preview.PrintedRaster());
+    }
+
+    void largePhotoDecodesWhileTheWindowKeepsTicking() {
+        test::TempDir dir;
+        const QString small = RampBitmap(dir, 96, 40);
+        ui::NvPreview preview;
+        preview.resize(300, 400);
+        preview.SetPath(small);
+        QTRY_VERIFY(!preview.Loading());
+        const QImage before = preview.Rendered();
+
+        // The photo's decoding is held until the UI thread has ticked three
+        // times: were it decoded on that thread, it would wait out its time.
+        std::atomic<bool> entered{false};
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        std::atomic<bool> waitedOut{false};
+        preview.SetDecoder([&, released](const std::string&) {
+            entered = true;
+            if (released.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) waitedOut = true;
+            nv::RgbImage photo(2000, 3000, 0x102030);
+            return std::optional<nv::RgbImage>(std::move(photo));
+        });
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(1);
+        preview.SetPath("photo.bmp");
+        QTRY_VERIFY(entered);
+        const int ticksAtEntry = ticks;
+        QTRY_VERIFY(ticks >= ticksAtEntry + 3);
+        QCOMPARE(preview.Rendered(), before);  // the previous picture until the photo arrives
+        // Another selection meanwhile waits for this decode and wins.
+        preview.SetDecoder({});
+        preview.SetPath(small);
+        release.set_value();
+        QTRY_VERIFY(!preview.Loading());
+        QVERIFY(!waitedOut);
+        QCOMPARE(preview.Rendered(), before);
     }
 };
 
