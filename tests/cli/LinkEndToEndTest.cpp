@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <fcntl.h>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <fstream>
@@ -88,6 +89,40 @@ TEST_F(UsbEndToEnd, APulledCableEndsTheJobWithItsMessageWithinTheBound) {
     EXPECT_EQ(timed.run.status, 1);
     EXPECT_EQ(timed.run.err, "Failed to read SW1 data!\n");
     EXPECT_LT(timed.seconds, 5.0);
+}
+
+std::string ReadAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(UsbEndToEnd, TheHardwareCheckArchiveHoldsNoPinAndReplaysToTheSameResults) {
+    SimProcess sim({}, {}, SimProcess::On::Pty);
+    ASSERT_EQ(Cli(sim, {"config", "set", "BtPinCode=8642"}).status, 0);
+    const auto archive = (dir / "check.tar.gz").string();
+    const auto check = test::RunProgram(PELMORA_HARDWARE_CHECK, {"-o", archive, "--usb", sim.ptyPath()},
+                                        {{"PELMORA", PELMORA_CLI_PATH}, {"PELMORA_REGISTRY", (dir / "registry.reg").string()}});
+    ASSERT_EQ(check.status, 0) << check.out << check.err;
+    const auto unpacked = dir / "unpacked";
+    std::filesystem::create_directory(unpacked);
+    ASSERT_EQ(test::RunProgram("/bin/tar", {"-xzf", archive, "-C", unpacked.string()}).status, 0);
+
+    EXPECT_NE(ReadAll(unpacked / "config.out").find(R"("BtPinCode": "****")"), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(unpacked)) {
+        const std::string text = ReadAll(entry.path());
+        EXPECT_EQ(text.find("8642"), std::string::npos) << entry.path();
+        EXPECT_EQ(text.find("38 36 34 32"), std::string::npos) << entry.path();
+    }
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"identify", "--json"},
+                                                    std::vector<std::string>{"nv", "list", "--json"}}) {
+        const std::string name = command[0] == "nv" ? "nv-list" : command[0];
+        SimProcess replay({"--replay", (unpacked / (name + ".transcript")).string()});
+        auto args = command;
+        args.insert(args.begin(), {"--tcp", replay.address()});
+        const auto run = test::RunCli(args);
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(run.out, ReadAll(unpacked / (name + ".out"))) << name;
+    }
 }
 
 // pelmora in a private mount namespace where libserialport takes the

@@ -20,16 +20,6 @@ TEST(CDevOpen, PortTypeOutsideTheFourOpensNothing) {
     EXPECT_EQ(rig.platform.openAttempts(), 0);
 }
 
-TEST(CDevOpen, MissingComPortTriesThreeTimesWithTwoPauses) {
-    PrinterRig rig(link::PortSerial);
-    rig.util.link.portText = "COM9";
-    const auto start = rig.Now();
-    EXPECT_EQ(rig.util.link.OpenPort(), 0);
-    EXPECT_EQ(rig.platform.openAttempts(), 3);
-    EXPECT_EQ(rig.Now() - start, 800u);
-    EXPECT_FALSE(rig.util.link.IsOpen());
-}
-
 TEST(CDevOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
     PrinterRig rig(link::PortSerial);
     rig.platform.config().dsrOn = false;
@@ -106,15 +96,6 @@ TEST(CDevOpen, PortThatRefusesItsSettingsIsLetGo) {
         EXPECT_EQ(rig.util.link.OpenPort(), 1) << failing;
         EXPECT_EQ(rig.platform.openAttempts(), 2) << "the refused port was let go: " << failing;
     }
-}
-
-TEST(CDevRead, SilentSerialReadOfHundredBytesGivesUpAfterTwoSeconds) {
-    PrinterRig rig(link::PortSerial);
-    ASSERT_TRUE(rig.Open());
-    std::uint8_t buffer[100];
-    const auto start = rig.Now();
-    EXPECT_EQ(rig.util.link.ReadPort(buffer, 100), 0);
-    EXPECT_EQ(rig.Now() - start, 2000u + 10u);
 }
 
 // A 23-character model text makes a 25-byte reply: '_', the text, 00.
