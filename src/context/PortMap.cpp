@@ -25,6 +25,8 @@ std::string ResolvePortName(const SettingsStore& store, const std::string& name)
     std::string_view port = name;
     constexpr std::string_view kDevicePrefix = "\\\\.\\";
     if (port.substr(0, kDevicePrefix.size()) == kDevicePrefix) port.remove_prefix(kDevicePrefix.size());
+    // The link puts its prefix before a device path too (--serial /dev/ttyUSB0).
+    if (!port.empty() && port.front() == '/') return std::string(port);
     if (!port.empty() && port.back() == ':') port.remove_suffix(1);
     const unsigned number = ComNumber(port);
     if (number == 0) return name;

@@ -82,7 +82,11 @@ bool FdByteSource::WaitReadable(std::uint32_t ms) {
 
 int FdByteSource::ReadAvailable(std::uint8_t* buffer, int capacity) {
     const int got = ReadNow(fd_, buffer, capacity);
-    return got == kEndOfStream ? -1 : got;
+    if (got != kEndOfStream) return got;
+    // A port in raw mode (no minimum count, no timer) answers an empty read
+    // with 0 as well, even without blocking; only a hang-up ends the line.
+    pollfd entry{fd_, POLLIN, 0};
+    return ::poll(&entry, 1, 0) > 0 && (entry.revents & (POLLHUP | POLLERR)) ? -1 : 0;
 }
 
 }  // namespace pelmora::link

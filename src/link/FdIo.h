@@ -31,8 +31,8 @@ int WriteBounded(int fd, const std::uint8_t* data, int count, std::uint32_t stal
 /// process holds one, so two programs never talk to one printer at once.
 bool LockExclusive(int fd);
 
-/// The serial read loop's bytes from a non-blocking port descriptor. A tty
-/// never reports end of file while it is up, so end of file counts as failure.
+/// The serial read loop's bytes from a non-blocking port descriptor. An empty
+/// read is silence unless the line has hung up, which counts as failure.
 class FdByteSource final : public ByteSource {
 public:
     explicit FdByteSource(int fd) : fd_(fd) {}

@@ -77,6 +77,13 @@ int main(int argc, char** argv) {
     app.add_option("--next-version", options.nextVersion,
                    "Version text to come back with after a firmware stream (default: unchanged)");
     app.add_option("--silent-from", silentFrom, "No replies from this (0-based) command of a connection on");
+    bool pty = false;
+    app.add_flag("--pty", pty, "Serve on a new pseudo-terminal instead of TCP; the first line names it");
+    app.add_option("--hangup-after", options.hangupAfter,
+                   "With --pty: close the line after this many commands of a session, as a pulled cable does");
+    app.add_option("--modem-lines", options.modemLines,
+                   "With --pty: the file that stands for the line's DTR, RTS, DSR and CTS");
+    app.add_flag("--dsr-low", options.dsrLow, "With --pty: hold DSR low, as a printer switched off does");
     ReplayOptions replay;
     app.add_option("--replay", replay.transcript,
                    "Play the printer's side of a pelmora --transcript file instead of the model, then stop");
@@ -154,6 +161,16 @@ int main(int argc, char** argv) {
         };
     }
     std::string error;
+    if (pty) {
+        if (!server.OpenPty(error)) {
+            std::cerr << error << '\n';
+            return 1;
+        }
+        StopOnSignals();
+        std::cout << server.ptyPath() << std::endl;
+        server.RunPty(g_stop);
+        return 0;
+    }
     if (!server.Listen(error)) {
         std::cerr << error << '\n';
         return 1;

@@ -47,16 +47,19 @@ bool SimServer::Restart(const std::atomic<bool>& stop, std::string& error) {
     const std::string host = options_.host;
     const std::uint16_t port = listener_.port();
     listener_.Close();
+    ComeBack(stop);
+    return listener_.Listen(host, port, error);
+}
+
+void SimServer::ComeBack(const std::atomic<bool>& stop) {
     const auto back = std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.restartMs);
     while (!stop && std::chrono::steady_clock::now() < back) SleepMs(10);
     printer_.Restart(options_.nextVersion);
     SaveState();
-    return listener_.Listen(host, port, error);
 }
 
 bool SimServer::Serve(int client, const std::atomic<bool>& stop) {
-    const std::size_t streamsBefore = printer_.firmwareStreams().size();
-    printer_.BeginSession();
+    const std::size_t streamsBefore = BeginServe();
     std::uint8_t buffer[4096];
     using Clock = std::chrono::steady_clock;
     auto lastHeard = Clock::now();
@@ -74,20 +77,32 @@ bool SimServer::Serve(int client, const std::atomic<bool>& stop) {
         const ssize_t count = ::recv(client, buffer, sizeof buffer, 0);
         if (count <= 0) break;
         lastHeard = Clock::now();
-        const auto replies = printer_.Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(count)));
-        bool sent = true;
-        for (const Reply& reply : replies) {
-            SleepMs(options_.latencyMs);
-            const std::size_t first = reply.splitAt ? reply.splitAt : reply.bytes.size();
-            sent = SendAll(client, reply.bytes.data(), first);
-            if (sent && first < reply.bytes.size()) {
-                SleepMs(reply.splitGapMs);
-                sent = SendAll(client, reply.bytes.data() + first, reply.bytes.size() - first);
-            }
-            if (!sent) break;
-        }
-        if (!sent) break;
+        if (!Answer(client, buffer, static_cast<std::size_t>(count))) break;
     }
+    return EndServe(streamsBefore);
+}
+
+std::size_t SimServer::BeginServe() {
+    const std::size_t streams = printer_.firmwareStreams().size();
+    printer_.BeginSession();
+    return streams;
+}
+
+bool SimServer::Answer(int fd, const std::uint8_t* data, std::size_t count) {
+    const auto replies = printer_.Receive(std::span<const std::uint8_t>(data, count));
+    for (const Reply& reply : replies) {
+        SleepMs(options_.latencyMs);
+        const std::size_t first = reply.splitAt ? reply.splitAt : reply.bytes.size();
+        if (!SendAll(fd, reply.bytes.data(), first)) return false;
+        if (first < reply.bytes.size()) {
+            SleepMs(reply.splitGapMs);
+            if (!SendAll(fd, reply.bytes.data() + first, reply.bytes.size() - first)) return false;
+        }
+    }
+    return true;
+}
+
+bool SimServer::EndServe(std::size_t streamsBefore) {
     printer_.EndSession();
     const bool updated = printer_.firmwareStreams().size() > streamsBefore;
     if (options_.firmwareFile && updated) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "sim/PrinterModel.h"
+#include "sim/PtyPort.h"
 #include "sim/TcpListener.h"
 
 namespace pelmora::sim {
@@ -25,6 +26,13 @@ struct SimServerOptions {
     /// factory settings.
     std::uint32_t restartMs = 2000;
     std::string nextVersion;
+    /// On a pseudo-terminal: close the line after this many commands of a
+    /// session (the serial probe counts), as a pulled cable does; -1 never.
+    int hangupAfter = -1;
+    /// On a pseudo-terminal: the file standing for the modem lines (see ModemLines.h).
+    std::string modemLines;
+    /// The printer holds DSR low, as one switched off does.
+    bool dsrLow = false;
 };
 
 /// The virtual printer on a TCP port: one client at a time, as a printer's raw
@@ -43,18 +51,32 @@ public:
     /// Serves clients until `stop` becomes true. False with `error` set when
     /// the port could not be taken again after a restart.
     bool Run(const std::atomic<bool>& stop, std::string& error);
+    /// Serves on a new pseudo-terminal instead; false with `error` set when none can be had.
+    bool OpenPty(std::string& error);
+    const std::string& ptyPath() const { return pty_.slavePath(); }
+    /// Serves whoever opens the pseudo-terminal until `stop` becomes true or
+    /// the line is hung up.
+    void RunPty(const std::atomic<bool>& stop);
     /// Called after each connection with what the printer holds (for --nv-dir and the like).
     std::function<void(PrinterModel&)> afterSession;
 
 private:
     /// True when the connection carried a firmware stream.
     bool Serve(int client, const std::atomic<bool>& stop);
+    std::size_t BeginServe();
+    /// Feeds bytes to the printer and writes its replies; false when the client is gone.
+    bool Answer(int fd, const std::uint8_t* data, std::size_t count);
+    /// True when the session carried a firmware stream.
+    bool EndServe(std::size_t streamsBefore);
     bool Restart(const std::atomic<bool>& stop, std::string& error);
+    void ComeBack(const std::atomic<bool>& stop);
+    void SetDsr(bool on) const;
     void SaveState() const;
 
     PrinterModel& printer_;
     SimServerOptions options_;
     TcpListener listener_;
+    PtyPort pty_;
 };
 
 }  // namespace pelmora::sim

@@ -51,7 +51,8 @@ bool TcpListener::Listen(const std::string& host, std::uint16_t port, std::strin
 
 bool SendAll(int fd, const std::uint8_t* data, std::size_t count) {
     while (count > 0) {
-        const ssize_t sent = ::send(fd, data, count, MSG_NOSIGNAL);
+        ssize_t sent = ::send(fd, data, count, MSG_NOSIGNAL);
+        if (sent < 0 && errno == ENOTSOCK) sent = ::write(fd, data, count);  // a pseudo-terminal
         if (sent < 0 && errno == EINTR) continue;
         if (sent <= 0) return false;
         data += sent;

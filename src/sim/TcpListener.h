@@ -30,7 +30,7 @@ private:
     std::uint16_t port_ = 0;
 };
 
-/// Sends everything or fails (the peer went away).
+/// Sends everything or fails (the peer went away). Takes a socket or any other descriptor.
 bool SendAll(int fd, const std::uint8_t* data, std::size_t count);
 
 }  // namespace pelmora::sim

@@ -44,6 +44,7 @@ TEST_F(PortMapTest, ResolvesComNamesThroughTheMapAndLeavesPathsAlone) {
         {"COM99999999999999999999", "COM99999999999999999999"},
         {"Printer", "Printer"},
         {"/dev/ttyACM0", "/dev/ttyACM0"},
+        {"\\\\.\\/dev/rfcomm1", "/dev/rfcomm1"},
         {"\\\\.\\USB001", "\\\\.\\USB001"},
         {"", ""},
     };

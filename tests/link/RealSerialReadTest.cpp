@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include "link/FdIo.h"
@@ -114,11 +115,15 @@ TEST(SerialReadLoopData, FailedPortEndsTheReadAtOnce) {
     }
 }
 
-// The real source on a pseudo-terminal (libserialport itself refuses one: it
-// wants a /sys/class/tty entry); the polling beneath the port is the same.
+// The real source on a pseudo-terminal in raw mode with no minimum count and
+// no timer, as libserialport leaves a port: an empty read there is silence.
 TEST(SerialReadLoopOnPty, ReadsWhatArrivedTimesOutOnSilenceAndReportsAVanishedPort) {
+    termios raw{};
+    ::cfmakeraw(&raw);
+    raw.c_cc[VMIN] = 0;
+    raw.c_cc[VTIME] = 0;
     int master = -1, slave = -1;
-    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, &raw, nullptr), 0);
     ::fcntl(slave, F_SETFL, ::fcntl(slave, F_GETFL) | O_NONBLOCK);
     SystemClock clock;
     FdByteSource source(slave);

@@ -34,13 +34,6 @@ TEST(RealUsb, OnlyADeviceNodeOpensAndOnlyOnce) {
     ASSERT_NE(printer, nullptr);
     EXPECT_EQ(platform.OpenUsb(node), nullptr) << "a second opener is refused";
 
-    EXPECT_EQ(printer->Write(reinterpret_cast<const std::uint8_t*>("\x1B\x40"), 2), 2);
-    char received[2] = {};
-    EXPECT_EQ(::read(master, received, 2), 2);
-    ASSERT_EQ(::write(master, "OK", 2), 2);
-    std::uint8_t reply[10] = {};
-    EXPECT_EQ(printer->Read(reply, sizeof reply), 2);
-
     printer.reset();
     // Started with standard input closed, the program gets descriptor 0 for the node.
     const int input = ::dup(0);

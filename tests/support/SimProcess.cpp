@@ -35,8 +35,8 @@ std::string ReadAll(const std::filesystem::path& file) {
 
 }  // namespace
 
-SimProcess::SimProcess(std::vector<std::string> extraArgs, const std::string& errFile) {
-    std::vector<std::string> args{"--listen", "127.0.0.1:0"};
+SimProcess::SimProcess(std::vector<std::string> extraArgs, const std::string& errFile, On on) {
+    std::vector<std::string> args{on == On::Pty ? "--pty" : "--listen=127.0.0.1:0"};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     int out[2];
     if (::pipe(out) != 0) throw std::runtime_error("pipe failed");
@@ -57,6 +57,12 @@ SimProcess::SimProcess(std::vector<std::string> extraArgs, const std::string& er
     char c = 0;
     while (::read(out[0], &c, 1) == 1 && c != '\n') line.push_back(c);
     ::close(out[0]);
+    if (on == On::Pty) {
+        ptyPath_ = line;
+        if (line.rfind("/dev/", 0) == 0) return;
+        Stop();
+        throw std::runtime_error("pelmora-sim did not start: '" + line + "'");
+    }
     const auto colon = line.rfind(':');
     if (line.rfind("listening on ", 0) != 0 || colon == std::string::npos) {
         Stop();

@@ -7,11 +7,13 @@
 
 namespace pelmora::test {
 
-/// The real pelmora-sim on 127.0.0.1 with a free port, for end-to-end tests.
+/// The real pelmora-sim on 127.0.0.1 with a free port, or on a pseudo-terminal,
+/// for end-to-end tests.
 class SimProcess {
 public:
+    enum class On { Tcp, Pty };
     /// With `errFile`, the server's stderr goes to that file.
-    explicit SimProcess(std::vector<std::string> extraArgs = {}, const std::string& errFile = {});
+    explicit SimProcess(std::vector<std::string> extraArgs = {}, const std::string& errFile = {}, On on = On::Tcp);
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
@@ -19,12 +21,15 @@ public:
     std::uint16_t port() const { return port_; }
     /// "127.0.0.1:PORT", as `--tcp` takes it.
     std::string address() const;
+    /// The pseudo-terminal's slave node (On::Pty).
+    const std::string& ptyPath() const { return ptyPath_; }
     /// Stops the server (SIGTERM) and waits for it; returns its exit status.
     int Stop();
 
 private:
     pid_t pid_ = -1;
     std::uint16_t port_ = 0;
+    std::string ptyPath_;
 };
 
 struct CliRun {

@@ -1,0 +1,241 @@
+// The command line against pelmora-sim on a pseudo-terminal, through the real
+// USB printer and serial port code: the node stands in for /dev/usb/lpN, and
+// (in a private mount namespace, with the modem-line ioctls supplied) for a
+// serial or rfcomm line that libserialport takes.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <fstream>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <nlohmann/json.hpp>
+
+#include "sim/ModemLines.h"
+#include "support/PrinterRig.h"
+#include "support/SimProcess.h"
+
+namespace pelmora {
+namespace {
+
+using test::CliRun;
+using test::SimProcess;
+using Seconds = std::chrono::duration<double>;
+
+// Failures that end at once still take a second or two to start the program
+// under the sanitizers on a busy machine; a hang would last to the kill at 60 s.
+constexpr double kNoHang = 15.0;
+
+struct Timed {
+    CliRun run;
+    double seconds = 0;
+};
+
+Timed Time(const std::function<CliRun()>& job) {
+    const auto start = std::chrono::steady_clock::now();
+    Timed timed{job(), 0};
+    timed.seconds = Seconds(std::chrono::steady_clock::now() - start).count();
+    return timed;
+}
+
+nlohmann::json Json(const CliRun& run) {
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out, nullptr, false);
+}
+
+class UsbEndToEnd : public ::testing::Test {
+protected:
+    CliRun Cli(const SimProcess& sim, std::vector<std::string> args) {
+        args.insert(args.begin(), {"--usb", sim.ptyPath()});
+        return test::RunCli(args, {{"PELMORA_REGISTRY", (dir / "registry.reg").string()}});
+    }
+    test::TempDir dir;
+};
+
+TEST_F(UsbEndToEnd, IdentifyConfigNvAndFirmwareGoThroughThePrinterNode) {
+    const auto received = dir / "firmware.bin";
+    SimProcess sim({"--firmware-out", received.string(), "--restart-ms", "0"}, {}, SimProcess::On::Pty);
+    EXPECT_EQ(Json(Cli(sim, {"identify", "--json"}))["ModelCode"], 703);
+
+    ASSERT_EQ(Cli(sim, {"config", "set", "Density=5", "TimeOff=12"}).status, 0);
+    const auto config = Json(Cli(sim, {"config", "get", "--json"}));
+    EXPECT_EQ(config["Density"], 5);
+    EXPECT_EQ(config["TimeOff"], 12);
+
+    QImage logo(64, 32, QImage::Format_RGB32);
+    logo.fill(Qt::black);
+    const auto bitmap = (dir / "logo.bmp").string();
+    ASSERT_TRUE(logo.save(QString::fromStdString(bitmap), "BMP"));
+    auto run = Cli(sim, {"nv", "download", "--code", "A1", bitmap});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Json(Cli(sim, {"nv", "list", "--json"})), nlohmann::json::array({"A1"}));
+
+    std::string firmware;
+    for (int i = 0; i < 20000; ++i) firmware.push_back(static_cast<char>(0x80 + i % 113));
+    std::ofstream(dir / "x.fls", std::ios::binary) << firmware;
+    run = Cli(sim, {"firmware", (dir / "x.fls").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    sim.Stop();
+    std::ifstream in(received, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), firmware);
+}
+
+TEST_F(UsbEndToEnd, APulledCableEndsTheJobWithItsMessageWithinTheBound) {
+    SimProcess sim({"--hangup-after", "3"}, {}, SimProcess::On::Pty);
+    const auto timed = Time([&] { return Cli(sim, {"config", "get"}); });
+    EXPECT_EQ(timed.run.status, 1);
+    EXPECT_EQ(timed.run.err, "Failed to read SW1 data!\n");
+    EXPECT_LT(timed.seconds, kNoHang);
+}
+
+std::string ReadAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(UsbEndToEnd, TheHardwareCheckArchiveHoldsNoPinAndReplaysToTheSameResults) {
+    SimProcess sim({}, {}, SimProcess::On::Pty);
+    ASSERT_EQ(Cli(sim, {"config", "set", "BtPinCode=8642"}).status, 0);
+    const auto archive = (dir / "check.tar.gz").string();
+    const auto check = test::RunProgram(PELMORA_HARDWARE_CHECK, {"-o", archive, "--usb", sim.ptyPath()},
+                                        {{"PELMORA", PELMORA_CLI_PATH}, {"PELMORA_REGISTRY", (dir / "registry.reg").string()}});
+    ASSERT_EQ(check.status, 0) << check.out << check.err;
+    const auto unpacked = dir / "unpacked";
+    std::filesystem::create_directory(unpacked);
+    ASSERT_EQ(test::RunProgram("/bin/tar", {"-xzf", archive, "-C", unpacked.string()}).status, 0);
+
+    EXPECT_NE(ReadAll(unpacked / "config.out").find(R"("BtPinCode": "****")"), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(unpacked)) {
+        const std::string text = ReadAll(entry.path());
+        EXPECT_EQ(text.find("8642"), std::string::npos) << entry.path();
+        EXPECT_EQ(text.find("38 36 34 32"), std::string::npos) << entry.path();
+    }
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"identify", "--json"},
+                                                    std::vector<std::string>{"nv", "list", "--json"}}) {
+        const std::string name = command[0] == "nv" ? "nv-list" : command[0];
+        SimProcess replay({"--replay", (unpacked / (name + ".transcript")).string()});
+        auto args = command;
+        args.insert(args.begin(), {"--tcp", replay.address()});
+        const auto run = test::RunCli(args);
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(run.out, ReadAll(unpacked / (name + ".out"))) << name;
+    }
+}
+
+// pelmora in a private mount namespace where libserialport takes the
+// pseudo-terminal for a serial line; the modem lines live in a file the
+// virtual printer shares.
+class SerialEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::geteuid() != 0) GTEST_SKIP() << "a private mount namespace needs root (CI runs as root)";
+        if (test::RunProgram("/usr/bin/unshare", {"--mount", "true"}, {}, 10).status != 0)
+            GTEST_SKIP() << "unshare --mount is refused here: no private mount namespace";
+    }
+    std::unique_ptr<SimProcess> Printer(std::vector<std::string> args = {}) {
+        args.insert(args.end(), {"--modem-lines", lines});
+        return std::make_unique<SimProcess>(args, "", SimProcess::On::Pty);
+    }
+    Timed Cli(const SimProcess& sim, std::vector<std::string> args, const char* kind = "--serial") {
+        args.insert(args.begin(), {sim.ptyPath(), PELMORA_CLI_PATH, kind, sim.ptyPath()});
+        const std::map<std::string, std::string> env{{"SERIAL_NAMESPACE_PRELOAD", PELMORA_MODEM_PRELOAD},
+                                                     {"PELMORA_MODEM_TTY", sim.ptyPath()},
+                                                     {"PELMORA_MODEM_LINES", lines},
+                                                     {"PELMORA_LINE_TERMIOS", (dir / "termios").string()},
+                                                     {"PELMORA_REGISTRY", (dir / "registry.reg").string()}};
+        return Time([&] { return test::RunProgram(PELMORA_SERIAL_NAMESPACE, args, env, 60); });
+    }
+    int Lines() const {
+        int bits = -1;
+        EXPECT_TRUE(sim::ReadModemLines(lines.c_str(), bits));
+        return bits;
+    }
+    test::TempDir dir;
+    const std::string lines = (dir / "modem-lines").string();
+};
+
+TEST_F(SerialEndToEnd, SpeedParityAndStopBitsReachTheLineAndDtrFollowsTheFlow) {
+    const auto sim = Printer();
+    struct Line {
+        const char* baud;
+        speed_t speed;
+        const char* parity;
+        tcflag_t parityFlags;
+        const char* stopBits;
+        const char* flow;
+    };
+    for (const Line& l : {Line{"9600", B9600, "none", 0, "1", "none"},
+                          Line{"19200", B19200, "odd", PARENB | PARODD, "2", "dtr-dsr"},
+                          Line{"38400", B38400, "even", PARENB, "1", "dtr-dsr"},
+                          Line{"115200", B115200, "even", PARENB, "2", "none"}}) {
+        const auto timed = Cli(*sim, {"--baud", l.baud, "--parity", l.parity, "--stop-bits", l.stopBits, "--flow",
+                                      l.flow, "identify", "--json"});
+        EXPECT_EQ(Json(timed.run)["ModelCode"], 703) << l.baud;
+        // The kernel keeps the speed; a pseudo-terminal drops parity and flow
+        // control, so those are checked in what the port was told.
+        const int fd = ::open(sim->ptyPath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        termios kept{};
+        ASSERT_EQ(::tcgetattr(fd, &kept), 0);
+        ::close(fd);
+        EXPECT_EQ(::cfgetospeed(&kept), l.speed) << l.baud;
+        termios line{};
+        std::ifstream(dir / "termios", std::ios::binary).read(reinterpret_cast<char*>(&line), sizeof line);
+        EXPECT_EQ(line.c_cflag & (PARENB | PARODD), l.parityFlags) << l.parity;
+        EXPECT_EQ((line.c_cflag & CSTOPB) != 0, l.stopBits[0] == '2') << l.stopBits;
+        EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+        const bool hardware = std::string(l.flow) == "dtr-dsr";
+        EXPECT_EQ((Lines() & TIOCM_DTR) != 0, hardware) << l.flow;
+    }
+}
+
+TEST_F(SerialEndToEnd, APrinterHoldingDsrLowIsNotOpenedAndNothingHangs) {
+    const auto sim = Printer({"--dsr-low"});
+    for (const char* flow : {"dtr-dsr", "none"}) {
+        const auto timed = Cli(*sim, {"--flow", flow, "identify"});
+        EXPECT_EQ(timed.run.status, 1) << flow;
+        EXPECT_EQ(timed.run.err, "Port open error!\n") << flow;
+        EXPECT_LT(timed.seconds, kNoHang) << flow;
+    }
+}
+
+TEST_F(SerialEndToEnd, APortHeldByAnotherProgramIsRefusedAfterThreeAttempts) {
+    const auto sim = Printer();
+    const int other = ::open(sim->ptyPath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    const auto timed = Cli(*sim, {"identify"});
+    ::close(other);
+    EXPECT_EQ(timed.run.status, 1);
+    EXPECT_EQ(timed.run.err, "Port open error!\n");
+    EXPECT_GE(timed.seconds, 0.8) << "two 400 ms pauses between the attempts";
+    EXPECT_LT(timed.seconds, kNoHang);
+}
+
+TEST_F(SerialEndToEnd, ASilentPrinterTimesOutAsTheReadTimeOutsSay) {
+    const auto sim = Printer({"--silent-from", "1"});  // the probe is command 0
+    const auto timed = Cli(*sim, {"identify"});
+    EXPECT_EQ(timed.run.status, 1);
+    const std::string cause = "Printer model is not matched!\nNo reply came within ";
+    ASSERT_EQ(timed.run.err.rfind(cause, 0), 0u) << timed.run.err;
+    // Twelve 100-byte reads (two before the first resend, then one per resend) of 2000 ms each.
+    const double waited = std::stod(timed.run.err.substr(cause.size()));
+    EXPECT_GE(waited, 24.0);
+    EXPECT_LT(waited, 28.0);
+}
+
+TEST_F(SerialEndToEnd, ABluetoothLineHungUpMidJobEndsWithItsMessageWithinTheBound) {
+    const auto sim = Printer({"--hangup-after", "4"});
+    const auto timed = Cli(*sim, {"config", "get"}, "--bluetooth");
+    EXPECT_EQ(timed.run.status, 1);
+    EXPECT_EQ(timed.run.err, "Failed to read SW1 data!\n");
+    EXPECT_LT(timed.seconds, kNoHang);
+}
+
+}  // namespace
+}  // namespace pelmora

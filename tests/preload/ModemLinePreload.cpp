@@ -1,0 +1,90 @@
+// Loaded with LD_PRELOAD into a program under test: gives the modem-line
+// ioctls a pseudo-terminal lacks to one line, PELMORA_MODEM_TTY, keeping the
+// lines in the file PELMORA_MODEM_LINES that the virtual printer shares.
+// The line settings handed to tcsetattr for that line are kept in
+// PELMORA_LINE_TERMIOS as well, since a pseudo-terminal drops the parity and
+// flow-control flags. Every other descriptor and request goes to the system
+// unchanged.
+#include <cerrno>
+#include <cstdarg>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "sim/ModemLines.h"
+
+namespace {
+
+using IoctlFn = int (*)(int, unsigned long, void*);
+
+IoctlFn RealIoctl() {
+    static const IoctlFn real = reinterpret_cast<IoctlFn>(::dlsym(RTLD_NEXT, "ioctl"));
+    return real;
+}
+
+bool IsTheLine(int fd) {
+    const char* tty = std::getenv("PELMORA_MODEM_TTY");
+    struct stat line {}, open {};
+    return tty && ::stat(tty, &line) == 0 && ::fstat(fd, &open) == 0 && S_ISCHR(open.st_mode) &&
+           open.st_rdev == line.st_rdev;
+}
+
+constexpr int kHostLines = TIOCM_DTR | TIOCM_RTS;
+
+int ModemIoctl(unsigned long request, int* arg) {
+    const char* file = std::getenv("PELMORA_MODEM_LINES");
+    if (!file || !arg) {
+        errno = EINVAL;
+        return -1;
+    }
+    bool done = false;
+    switch (request) {
+    case TIOCMGET: done = pelmora::sim::ReadModemLines(file, *arg); break;
+    case TIOCMBIS: done = pelmora::sim::ChangeModemLines(file, *arg & kHostLines, 0); break;
+    case TIOCMBIC: done = pelmora::sim::ChangeModemLines(file, 0, *arg & kHostLines); break;
+    case TIOCMSET: done = pelmora::sim::ChangeModemLines(file, *arg & kHostLines, ~*arg & kHostLines); break;
+    default: break;
+    }
+    if (!done) errno = EIO;
+    return done ? 0 : -1;
+}
+
+void Record(const char* file, const termios& line) {
+    const int fd = ::open(file, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return;
+    if (::write(fd, &line, sizeof line) != static_cast<ssize_t>(sizeof line)) ::ftruncate(fd, 0);
+    ::close(fd);
+}
+
+}  // namespace
+
+extern "C" int tcsetattr(int fd, int when, const termios* line) noexcept {
+    using TcsetattrFn = int (*)(int, int, const termios*);
+    static const TcsetattrFn real = reinterpret_cast<TcsetattrFn>(::dlsym(RTLD_NEXT, "tcsetattr"));
+    const char* record = std::getenv("PELMORA_LINE_TERMIOS");
+    if (record && line && IsTheLine(fd)) Record(record, *line);
+    if (!real) {
+        errno = ENOSYS;
+        return -1;
+    }
+    return real(fd, when, line);
+}
+
+extern "C" int ioctl(int fd, unsigned long request, ...) noexcept {
+    va_list args;
+    va_start(args, request);
+    void* arg = va_arg(args, void*);
+    va_end(args);
+    const bool modem = request == TIOCMGET || request == TIOCMSET || request == TIOCMBIS || request == TIOCMBIC;
+    if (modem && IsTheLine(fd)) return ModemIoctl(request, static_cast<int*>(arg));
+    const IoctlFn real = RealIoctl();
+    if (!real) {
+        errno = ENOSYS;
+        return -1;
+    }
+    return real(fd, request, arg);
+}
