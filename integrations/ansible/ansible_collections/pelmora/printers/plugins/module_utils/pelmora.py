@@ -24,14 +24,14 @@ LINE_SETTINGS = [('baud', '--baud'), ('parity', '--parity'), ('stop_bits', '--st
 OK, FAILED, REFUSED, THREE = 0, 1, 2, 3
 
 
-def argument_spec(**own):
-    spec = dict(CONNECTION_ARGS)
-    spec.update(own)
-    return spec
+def module_options(**own):
+    arguments = dict(CONNECTION_ARGS)
+    arguments.update(own)
+    return arguments
 
 
 def module_kwargs():
-    """What every module of the collection passes to AnsibleModule beside its spec."""
+    """What every module of the collection passes to AnsibleModule beside its options."""
     return dict(mutually_exclusive=[LINKS])
 
 

@@ -83,7 +83,7 @@ import tempfile
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.pelmora.printers.plugins.module_utils.pelmora import (
-    OK, THREE, Pelmora, argument_spec, module_kwargs)
+    OK, THREE, Pelmora, module_kwargs, module_options)
 
 
 def wanted_profile(module):
@@ -114,7 +114,7 @@ def labelled(changes, side):
 
 def main():
     module = AnsibleModule(
-        argument_spec=argument_spec(
+        argument_spec=module_options(
             profile=dict(type='path'),
             settings=dict(type='dict'),
             force=dict(type='bool', default=False),

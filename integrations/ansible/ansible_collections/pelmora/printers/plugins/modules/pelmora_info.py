@@ -63,12 +63,12 @@ ansible_facts:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.pelmora.printers.plugins.module_utils.pelmora import (
-    Pelmora, argument_spec, module_kwargs)
+    Pelmora, module_kwargs, module_options)
 
 
 def main():
     module = AnsibleModule(
-        argument_spec=argument_spec(settings=dict(type='bool', default=True), nv=dict(type='bool', default=True)),
+        argument_spec=module_options(settings=dict(type='bool', default=True), nv=dict(type='bool', default=True)),
         supports_check_mode=True,
         **module_kwargs())
     pelmora = Pelmora(module)

@@ -86,7 +86,7 @@ import os
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.pelmora.printers.plugins.module_utils.pelmora import (
-    OK, Pelmora, argument_spec, module_kwargs)
+    OK, Pelmora, module_kwargs, module_options)
 
 
 def digest(image):
@@ -119,7 +119,7 @@ def save_record(module, path, record):
 
 def main():
     module = AnsibleModule(
-        argument_spec=argument_spec(
+        argument_spec=module_options(
             images=dict(type='list', elements='dict', default=[], options=dict(
                 code=dict(type='str', required=True),
                 file=dict(type='path', required=True),
