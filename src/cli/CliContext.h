@@ -130,6 +130,7 @@ void PrintMessage(std::ostream& stream, const std::string& text);
 // context it is given (one per printer) and returns an exit status.
 using CommandResult = std::function<int(CliContext&)>;
 void AddIdentifyCommand(CLI::App& app, CommandResult& run);
+void AddInventoryCommand(CLI::App& app, CommandResult& run);
 void AddFirmwareCommand(CLI::App& app, CommandResult& run);
 void AddPortsCommand(CLI::App& app, CommandResult& run);
 void AddConfigCommand(CLI::App& app, CommandResult& run);

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/CliContext.h"
 
 namespace pelmora::cli {
@@ -12,6 +14,9 @@ namespace pelmora::cli {
 int IdentifyPrinter(CliContext& ctx, bool json);
 /// `config get [--json]`.
 int ReadSettings(CliContext& ctx, bool json);
+/// SHA-256 (hex) of `config get --json`'s object without "printer", keys sorted
+/// and no blanks: equal settings give equal digests whatever printer they came from.
+std::string SettingsDigest(nlohmann::json settings);
 /// `config set --from FILE [--force] [--verify]`; throws UsageError as that command does.
 int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool verify);
 

@@ -21,9 +21,9 @@ constexpr std::array<PrinterAddress::Kind, kKindCount> kKinds{
     PrinterAddress::Kind::Usb};
 
 // The commands that run against each of several printers.
-const std::set<std::string> kFleetCommands{"identify",     "config get",  "config set", "config diff",
-                                           "config default", "nv list",   "nv download", "nv print",
-                                           "nv delete"};
+const std::set<std::string> kFleetCommands{"identify",     "inventory",   "config get",  "config set",
+                                           "config diff",  "config default", "nv list", "nv download",
+                                           "nv print",     "nv delete"};
 
 // A printers file lists a fleet, not a novel.
 constexpr std::size_t kMaxPrintersFileBytes = 1u << 20;
@@ -132,8 +132,8 @@ int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& 
     }
     const std::string command = CommandPath(app);
     if (!kFleetCommands.count(command))
-        throw UsageError{"'" + command + "' works with one printer; several printers are for identify, config "
-                         "get/set/diff/default and nv list/download/print/delete"};
+        throw UsageError{"'" + command + "' works with one printer; several printers are for identify, inventory, "
+                         "config get/set/diff/default and nv list/download/print/delete"};
     if (!ctx.transcript.empty()) throw UsageError{"--transcript records one printer's link; give one printer"};
     const CLI::Option* commandJson = ChosenCommand(app)->get_option_no_throw("--json");
     p.fleet.commandJson = commandJson && commandJson->count() > 0;
@@ -151,7 +151,7 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
 
     CLI::App app{"Configure MPT-Q700VII printers: identify, settings, NV logo images, firmware.\n"
                  "Without a connection option the stored communication settings are used. With several printers\n"
-                 "(--printers FILE, or connection options given more than once) identify, config and nv\n"
+                 "(--printers FILE, or connection options given more than once) identify, inventory, config and nv\n"
                  "list/download/print/delete run against each, --jobs at once, and a summary follows; the exit\n"
                  "status is 0 only when every printer succeeded."};
     app.name("pelmora");
@@ -164,6 +164,7 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
 
     CommandResult run;
     AddIdentifyCommand(app, run);
+    AddInventoryCommand(app, run);
     AddConfigCommand(app, run);
     AddNvCommand(app, run);
     AddFirmwareCommand(app, run);

@@ -13,6 +13,7 @@
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
 #include "sim/ReplayServer.h"
+#include "sim/SimFleet.h"
 #include "sim/SimServer.h"
 
 namespace {
@@ -88,6 +89,9 @@ int main(int argc, char** argv) {
     app.add_option("--replay", replay.transcript,
                    "Play the printer's side of a pelmora --transcript file instead of the model, then stop");
     app.add_option("--link", replay.link, "With --replay: the link of the transcript to play (when it holds several)");
+    int count = 1;
+    app.add_option("--count", count, "Serve this many independent printers, on consecutive ports (at most 1000)")
+        ->excludes("--replay");
     CLI11_PARSE(app, argc, argv);
 
     const auto colon = listen.rfind(':');
@@ -112,24 +116,6 @@ int main(int argc, char** argv) {
         return RunReplay(replay, g_stop, std::cout, std::cerr);
     }
 
-    // Options given on the command line win over a stored state.
-    const Identity fromOptions = printer.identity;
-    if (!stateFile.empty()) {
-        options.stateFile = stateFile;
-        std::ifstream in(stateFile);
-        if (in) {
-            try {
-                printer.LoadState(nlohmann::json::parse(in));
-            } catch (const std::exception& e) {
-                std::cerr << "state file " << stateFile << " is unreadable: " << e.what() << '\n';
-                return 2;
-            }
-            if (app.count("--model")) printer.identity.modelText = fromOptions.modelText;
-            if (app.count("--maker")) printer.identity.makerText = fromOptions.makerText;
-            if (app.count("--version-text")) printer.identity.versionText = fromOptions.versionText;
-            if (app.count("--code-page")) printer.identity.codePageText = fromOptions.codePageText;
-        }
-    }
     if (!msrMode.empty()) {
         if (msrMode.size() == 1) printer.identity.msrMode = static_cast<std::uint8_t>(msrMode[0]);
         else {
@@ -151,6 +137,50 @@ int main(int argc, char** argv) {
         printer.faults.perCommand[key] = fault;
     }
     printer.faults.silentFromCommand = silentFrom;
+
+    // Options given on the command line win over a stored state.
+    const Identity fromOptions = printer.identity;
+    auto loadState = [&](PrinterModel& model, const std::string& file, std::string& error) {
+        std::ifstream in(file);
+        if (!in) return true;
+        try {
+            model.LoadState(nlohmann::json::parse(in));
+        } catch (const std::exception& e) {
+            error = "state file " + file + " is unreadable: " + e.what();
+            return false;
+        }
+        if (app.count("--model")) model.identity.modelText = fromOptions.modelText;
+        if (app.count("--maker")) model.identity.makerText = fromOptions.makerText;
+        if (app.count("--version-text")) model.identity.versionText = fromOptions.versionText;
+        if (app.count("--code-page")) model.identity.codePageText = fromOptions.codePageText;
+        if (!msrMode.empty()) model.identity.msrMode = fromOptions.msrMode;
+        return true;
+    };
+    if (count < 1 || count > kMaxFleetPrinters) {
+        std::cerr << "--count wants 1 to " << kMaxFleetPrinters << " printers\n";
+        return 2;
+    }
+    if (count > 1) {
+        if (!firmwareFile.empty() || !nvDir.empty()) {
+            std::cerr << "--firmware-out and --nv-dir serve one printer, not --count\n";
+            return 2;
+        }
+        const auto prepare = [&](PrinterModel& model, int index, std::string& error) {
+            model.identity = printer.identity;
+            model.faults = printer.faults;
+            return stateFile.empty() || loadState(model, FleetStateFile(stateFile, index), error);
+        };
+        StopOnSignals();
+        return RunSimFleet(count, options, stateFile, prepare, g_stop, std::cout, std::cerr);
+    }
+    if (!stateFile.empty()) {
+        options.stateFile = stateFile;
+        std::string error;
+        if (!loadState(printer, stateFile, error)) {
+            std::cerr << error << '\n';
+            return 2;
+        }
+    }
     if (!firmwareFile.empty()) options.firmwareFile = firmwareFile;
 
     SimServer server(printer, options);

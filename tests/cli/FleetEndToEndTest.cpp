@@ -5,6 +5,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
+#include "cli/PrinterActions.h"
 #include "context/SettingsStore.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
@@ -50,6 +51,32 @@ TEST(FleetEndToEnd, AProfileReachesEveryLivePrinterWhileADeadOneFails) {
     EXPECT_EQ(run.err, "tcp " + dead + ": Port open error!\n");
     const auto stored = context::SettingsStore(store).ValueNames(context::ProductKey);
     EXPECT_EQ(std::count(stored.begin(), stored.end(), "TimeOff"), 0) << "one store cannot hold several printers' records";
+}
+
+// The inventory tells which printers hold the profile: the same settings give
+// the profile's digest whatever the printer; a dead printer in the middle fails alone.
+TEST(FleetEndToEnd, InventoryShowsWhichPrintersDriftFromTheProfile) {
+    SimProcess sims({"--count", "3"});
+    auto address = [&](int i) { return "127.0.0.1:" + std::to_string(sims.port() + i); };
+    SimProcess gone;
+    const std::string dead = gone.address();
+    gone.Stop();
+    const auto profile = RunCli({"--tcp", address(0), "config", "get", "--json"});
+    ASSERT_EQ(profile.status, 0) << profile.err;
+    ASSERT_EQ(RunCli({"--tcp", address(1), "config", "set", "TimeOff=30"}).status, 0);
+
+    const auto run = RunCli({"--tcp", address(0), "--tcp", address(1), "--tcp", dead, "--tcp", address(2), "inventory", "--json"});
+    EXPECT_EQ(run.status, 1);
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_EQ(json.size(), 4u);
+    const std::string wanted = cli::SettingsDigest(nlohmann::json::parse(profile.out));
+    EXPECT_EQ(json[0]["output"]["SettingsDigest"], wanted);
+    EXPECT_NE(json[1]["output"]["SettingsDigest"], wanted);
+    EXPECT_EQ(json[2]["result"], "failed");
+    EXPECT_EQ(json[2]["message"], "Port open error!");
+    EXPECT_EQ(json[3]["output"]["SettingsDigest"], wanted);
+    EXPECT_EQ(json[3]["output"]["FirmwareVersion"], 160902);
+    EXPECT_EQ(json[3]["output"]["NvCodes"], nlohmann::json::array());
 }
 
 TEST(FleetEndToEnd, JsonKeepsTheOrderGivenWithEachPrintersOwnJson) {

@@ -5,7 +5,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <vector>
 
 #include "sim/ConfigHandler.h"
@@ -35,6 +37,34 @@ TEST(SimServer, StateFileKeepsThePrinterBetweenRuns) {
     EXPECT_TRUE(run.out.empty());
 }
 
+// Each printer of a --count fleet answers on its own port, keeps its own state
+// file, and a change to one leaves the others as they were.
+TEST(SimServer, CountServesIndependentPrintersEachWithItsOwnState) {
+    test::TempDir dir;
+    const auto states = (dir / "fleet").string();
+    auto timeOffs = [](const SimProcess& sim) {
+        std::vector<std::string> args;
+        for (int i = 0; i < 3; ++i) args.insert(args.end(), {"--tcp", "127.0.0.1:" + std::to_string(sim.port() + i)});
+        args.insert(args.end(), {"config", "get", "--json"});
+        const auto run = RunCli(args);
+        std::vector<int> values;
+        for (const auto& printer : nlohmann::json::parse(run.out)) values.push_back(printer["output"].value("TimeOff", -1));
+        return values;
+    };
+    {
+        SimProcess sim({"--count", "3", "--state", states});
+        const auto factory = timeOffs(sim);
+        ASSERT_EQ(factory.size(), 3u);
+        ASSERT_NE(factory[1], 30);
+        ASSERT_EQ(RunCli({"--tcp", "127.0.0.1:" + std::to_string(sim.port() + 1), "config", "set", "TimeOff=30"}).status, 0);
+        EXPECT_EQ(timeOffs(sim), (std::vector<int>{factory[0], 30, factory[2]}));
+        EXPECT_EQ(sim.Stop(), 0);
+    }
+    SimProcess again({"--count", "3", "--state", states});
+    EXPECT_EQ(timeOffs(again)[1], 30);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(states) / "printer-3.json"));
+}
+
 TEST(SimServer, BadOptionsAndBadStateAreRefused) {
     test::TempDir dir;
     const auto broken = dir / "broken.json";
@@ -44,6 +74,8 @@ TEST(SimServer, BadOptionsAndBadStateAreRefused) {
         {"--listen", "127.0.0.1:70000"},
         {"--fault", "model=sometimes"},
         {"--state", broken.string()},
+        {"--count", "0"},
+        {"--count", "2", "--nv-dir", dir.path().string()},
     };
     for (const auto& args : cases) {
         const auto run = RunProgram(PELMORA_SIM_PATH, args, {}, 10);

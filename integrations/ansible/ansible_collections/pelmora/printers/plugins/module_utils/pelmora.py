@@ -1,0 +1,70 @@
+# -*- coding: utf-8 -*-
+# Running pelmora on the managed host: the connection options, the command
+# line they make, and pelmora's exit statuses.
+from __future__ import absolute_import, division, print_function
+__metaclass__ = type
+
+import json
+
+CONNECTION_ARGS = dict(
+    tcp=dict(type='str'),
+    serial=dict(type='str'),
+    bluetooth=dict(type='str'),
+    usb=dict(type='str'),
+    baud=dict(type='int', choices=[2400, 4800, 9600, 19200, 38400, 57600, 115200]),
+    parity=dict(type='str', choices=['none', 'odd', 'even']),
+    stop_bits=dict(type='int', choices=[1, 2]),
+    flow=dict(type='str', choices=['none', 'dtr-dsr']),
+    pelmora_path=dict(type='str', default='pelmora'),
+)
+LINKS = ['tcp', 'serial', 'bluetooth', 'usb']
+LINE_SETTINGS = [('baud', '--baud'), ('parity', '--parity'), ('stop_bits', '--stop-bits'), ('flow', '--flow')]
+
+# pelmora's exit statuses
+OK, FAILED, REFUSED, THREE = 0, 1, 2, 3
+
+
+def module_options(**own):
+    arguments = dict(CONNECTION_ARGS)
+    arguments.update(own)
+    return arguments
+
+
+def module_kwargs():
+    """What every module of the collection passes to AnsibleModule beside its options."""
+    return dict(mutually_exclusive=[LINKS])
+
+
+class Pelmora(object):
+    """pelmora with the task's connection options."""
+
+    def __init__(self, module):
+        self.module = module
+        params = module.params
+        self.program = module.get_bin_path(params['pelmora_path'], required=True) \
+            if '/' not in params['pelmora_path'] else params['pelmora_path']
+        self.connection = []
+        for link in LINKS:
+            if params.get(link) is not None:
+                self.connection += ['--' + link, params[link]]
+        for name, option in LINE_SETTINGS:
+            if params.get(name) is not None:
+                self.connection += [option, str(params[name])]
+
+    def run(self, *args):
+        """(status, stdout, stderr) of pelmora CONNECTION ARGS."""
+        return self.module.run_command([self.program] + self.connection + list(args))
+
+    def fail(self, status, err, what):
+        message = err.strip().replace('pelmora: ', '') or 'pelmora exited with status %d' % status
+        self.module.fail_json(msg='%s: %s' % (what, message), rc=status, stderr=err)
+
+    def json(self, *args):
+        """pelmora's JSON output of a command that must succeed; fails the task otherwise."""
+        status, out, err = self.run(*args)
+        if status != OK:
+            self.fail(status, err, ' '.join(args))
+        try:
+            return json.loads(out)
+        except ValueError as e:
+            self.module.fail_json(msg='%s: pelmora printed no JSON (%s)' % (' '.join(args), e), stdout=out)

@@ -1,0 +1,183 @@
+#!/usr/bin/python
+# -*- coding: utf-8 -*-
+from __future__ import absolute_import, division, print_function
+__metaclass__ = type
+
+DOCUMENTATION = r'''
+---
+module: pelmora_nv
+short_description: Keep the logo images a printer holds in NV memory
+description:
+  - Makes the printer hold the given image files under the given address codes. A code the printer
+    does not hold is downloaded; with I(delete_unlisted), a code it holds that is not listed is deleted.
+  - The printer cannot hand an image back, so a code it holds counts as in place unless I(record) says
+    that its file or brightness changed since it was downloaded; then it is deleted and downloaded again.
+  - Every image is converted before anything is sent, so an unreadable file fails the task with the
+    printer unchanged.
+options:
+  images:
+    description: The images the printer should hold.
+    type: list
+    elements: dict
+    default: []
+    suboptions:
+      code:
+        description: Address code, two characters.
+        type: str
+        required: true
+      file:
+        description: Image file on the managed host (BMP, PNG, JPEG, GIF, ...).
+        type: path
+        required: true
+      brightness:
+        description: Brightness of the conversion to black and white, as C(pelmora nv download --brightness).
+        type: int
+        default: 0
+  delete_unlisted:
+    description: Delete the images stored under codes that I(images) does not list.
+    type: bool
+    default: false
+  record:
+    description:
+      - A JSON file on the managed host, one per printer, that remembers a digest of each image
+        downloaded under each code, so that a changed file is downloaded again.
+      - Without it, an image is downloaded only when its code is missing.
+    type: path
+extends_documentation_fragment:
+  - pelmora.printers.connection
+notes:
+  - Supports check mode and diff mode.
+author:
+  - Pelmora developers
+'''
+
+EXAMPLES = r'''
+- name: The shop's two logos, and nothing else
+  pelmora.printers.pelmora_nv:
+    tcp: 10.0.12.21
+    images:
+      - {code: "L1", file: /etc/pelmora/logo.png}
+      - {code: "L2", file: /etc/pelmora/coupon.bmp, brightness: 2}
+    delete_unlisted: true
+    record: "/var/lib/pelmora/{{ inventory_hostname }}-nv.json"
+'''
+
+RETURN = r'''
+codes:
+  description: The codes the printer holds afterwards (in check mode, would hold).
+  returned: always
+  type: list
+  elements: str
+downloaded:
+  description: Codes downloaded (in check mode, that would be).
+  returned: always
+  type: list
+  elements: str
+deleted:
+  description: Codes deleted (in check mode, that would be), those replaced included.
+  returned: always
+  type: list
+  elements: str
+'''
+
+import hashlib
+import json
+import os
+
+from ansible.module_utils.basic import AnsibleModule
+from ansible_collections.pelmora.printers.plugins.module_utils.pelmora import (
+    OK, Pelmora, module_kwargs, module_options)
+
+
+def digest(image):
+    sha = hashlib.sha256()
+    with open(image['file'], 'rb') as f:
+        for block in iter(lambda: f.read(1 << 16), b''):
+            sha.update(block)
+    return '%s,%d' % (sha.hexdigest(), image['brightness'])
+
+
+def load_record(module, path):
+    if not path or not os.path.exists(path):
+        return {}
+    try:
+        with open(path) as f:
+            record = json.load(f)
+    except (IOError, OSError, ValueError) as e:
+        module.fail_json(msg='record %s: %s' % (path, e))
+    return record if isinstance(record, dict) else {}
+
+
+def save_record(module, path, record):
+    if not path:
+        return
+    temporary = path + '.tmp'
+    with open(temporary, 'w') as f:
+        json.dump(record, f, indent=2, sort_keys=True)
+    module.atomic_move(temporary, path)
+
+
+def main():
+    module = AnsibleModule(
+        argument_spec=module_options(
+            images=dict(type='list', elements='dict', default=[], options=dict(
+                code=dict(type='str', required=True),
+                file=dict(type='path', required=True),
+                brightness=dict(type='int', default=0))),
+            delete_unlisted=dict(type='bool', default=False),
+            record=dict(type='path'),
+        ),
+        supports_check_mode=True,
+        **module_kwargs())
+    pelmora = Pelmora(module)
+    images = module.params['images']
+    listed = dict((image['code'], image) for image in images)
+    if len(listed) != len(images):
+        module.fail_json(msg='images: a code is listed twice')
+
+    # Every file converted before anything is sent.
+    digests = {}
+    for image in images:
+        status, out, err = pelmora.run('nv', 'preview', image['file'], '--brightness', str(image['brightness']),
+                                       '--out', os.path.join(module.tmpdir, 'preview.png'))
+        if status != OK:
+            pelmora.fail(status, err, 'image %s for code %s' % (image['file'], image['code']))
+        digests[image['code']] = digest(image)
+
+    record_path = module.params['record']
+    record = load_record(module, record_path)
+    held = pelmora.json('nv', 'list', '--json')
+    replaced = [c for c in held if c in listed and record_path and record.get(c) != digests[c]]
+    unlisted = [c for c in held if c not in listed] if module.params['delete_unlisted'] else []
+    download = [image['code'] for image in images if image['code'] not in held or image['code'] in replaced]
+    delete = unlisted + replaced
+    after = [c for c in held if c not in unlisted] + [c for c in download if c not in held]
+
+    result = dict(changed=bool(download or delete), codes=after, downloaded=download, deleted=delete)
+    if module._diff:
+        result['diff'] = dict(before=''.join(c + '\n' for c in held), after=''.join(c + '\n' for c in after))
+    if module.check_mode or not result['changed']:
+        if record_path and not module.check_mode and record != digests:
+            save_record(module, record_path, digests)
+        module.exit_json(**result)
+
+    for code in delete:
+        status, out, err = pelmora.run('nv', 'delete', code)
+        record.pop(code, None)
+        if status != OK:
+            save_record(module, record_path, record)
+            pelmora.fail(status, err, 'nv delete %s' % code)
+    for code in download:
+        image = listed[code]
+        status, out, err = pelmora.run('nv', 'download', '--code', code,
+                                       '--brightness', str(image['brightness']), image['file'])
+        if status != OK:
+            save_record(module, record_path, record)
+            pelmora.fail(status, err, 'nv download %s' % code)
+        record[code] = digests[code]
+    save_record(module, record_path, digests)
+    module.exit_json(**result)
+
+
+if __name__ == '__main__':
+    main()
