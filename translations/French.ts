@@ -1131,13 +1131,13 @@ Saisissez un nombre de 1 à 65535.</translation>
     <message>
         <source>The printer took the settings, but they could not be stored.
 %1</source>
-        <translation>L’imprimante a pris les paramètres, mais ils n’ont pas pu être enregistrés.
+        <translation>L&apos;imprimante a accepté les paramètres, mais ils n&apos;ont pas pu être enregistrés.
 %1</translation>
     </message>
     <message>
         <source>The communication settings could not be stored.
 %1</source>
-        <translation>Les paramètres de communication n’ont pas pu être enregistrés.
+        <translation>Les paramètres de communication n&apos;ont pas pu être enregistrés.
 %1</translation>
     </message>
     <message>
@@ -1752,7 +1752,7 @@ d’énergie &lt;10~255 s&gt;</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
-        <translation>L&apos;imprimante a pris les réglages, mais ils n&apos;ont pas pu être enregistrés : %1</translation>
+        <translation>L&apos;imprimante a accepté les paramètres, mais ils n&apos;ont pas pu être enregistrés : %1</translation>
     </message>
 </context>
 <context>

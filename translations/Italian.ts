@@ -1695,7 +1695,7 @@ automatico &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Do you want to remove all of selection?</source>
-        <translation>Vuoi rimuovere tutti gli elementi selezionati?</translation>
+        <translation>Rimuovere tutti gli elementi selezionati?</translation>
     </message>
     <message>
         <source>Please select address!</source>

@@ -1131,7 +1131,7 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>The printer took the settings, but they could not be stored.
 %1</source>
-        <translation>プリンタは設定を受け取りましたが、保存できませんでした。
+        <translation>プリンターは設定を受け付けましたが、保存できませんでした。
 %1</translation>
     </message>
     <message>

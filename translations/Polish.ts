@@ -1536,7 +1536,7 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation>%1 jest tylko do odczytu.</translation>
+        <translation>Plik %1 jest tylko do odczytu.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
@@ -1544,7 +1544,7 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB.</source>
-        <translation>%1 jest większy niż %2 MiB.</translation>
+        <translation>Plik %1 jest większy niż %2 MiB.</translation>
     </message>
     <message>
         <source>%1 could not be read.</source>

@@ -1536,7 +1536,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation>%1 доступен только для чтения.</translation>
+        <translation>Файл %1 доступен только для чтения.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
@@ -1544,7 +1544,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>%1 is larger than %2 MiB.</source>
-        <translation>%1 больше %2 МиБ.</translation>
+        <translation>Файл %1 больше %2 МиБ.</translation>
     </message>
     <message>
         <source>%1 could not be read.</source>

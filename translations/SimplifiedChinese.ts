@@ -711,7 +711,7 @@ Please check your printer.</source>
     </message>
     <message>
         <source>Without a BMP file being selected.</source>
-        <translation>未选择任何BMP 文件。</translation>
+        <translation>未选择任何 BMP 文件。</translation>
     </message>
     <message>
         <source>NV image area too small!</source>

@@ -711,7 +711,7 @@ Please check your printer.</source>
     </message>
     <message>
         <source>Without a BMP file being selected.</source>
-        <translation>未選取任何BMP 檔案。</translation>
+        <translation>未選取任何 BMP 檔案。</translation>
     </message>
     <message>
         <source>NV image area too small!</source>
