@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Sentinal Option</source>
-        <translation>Határjel beállítás</translation>
+        <translation>Határjel-beállítás</translation>
     </message>
     <message>
         <source>Baud Rate</source>
@@ -1357,15 +1357,15 @@ ideje &lt;10~255 mp&gt;</translation>
     <name>pelmora::ui::CDlgVMSM</name>
     <message>
         <source>Printer Setting 1</source>
-        <translation>Nyomtató beállítás 1</translation>
+        <translation>Nyomtatóbeállítások 1</translation>
     </message>
     <message>
         <source>Printer Setting 2</source>
-        <translation>Nyomtató beállítás 2</translation>
+        <translation>Nyomtatóbeállítások 2</translation>
     </message>
     <message>
         <source>Printer interface</source>
-        <translation>Nyomtató csatoló</translation>
+        <translation>Nyomtatócsatoló</translation>
     </message>
     <message>
         <source>Settings pages</source>
@@ -1407,7 +1407,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>MSR Configuration</source>
-        <translation>MSR beállítások</translation>
+        <translation>MSR-beállítások</translation>
     </message>
     <message>
         <source>Advance</source>
@@ -1422,26 +1422,26 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Enable Bluetooth Setting</source>
-        <translation>Bluetooth beállítás engedélyezése</translation>
+        <translation>Bluetooth-beállítás engedélyezése</translation>
     </message>
     <message>
         <source>Bluetooth Interface Configuration</source>
-        <translation>Bluetooth csatoló beállításai</translation>
+        <translation>Bluetooth-csatoló beállításai</translation>
     </message>
 </context>
 <context>
     <name>pelmora::ui::CDlg_MsrAdvance</name>
     <message>
         <source>Advanced MSR Settings</source>
-        <translation>Speciális MSR beállítások</translation>
+        <translation>Speciális MSR-beállítások</translation>
     </message>
     <message>
         <source>MSR Sentinel Settings</source>
-        <translation>MSR határjel beállítások</translation>
+        <translation>MSR-határjelek beállításai</translation>
     </message>
     <message>
         <source>Sentinel Option</source>
-        <translation>Határjel beállítás</translation>
+        <translation>Határjel-beállítás</translation>
     </message>
     <message>
         <source>Static</source>

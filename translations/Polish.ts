@@ -1350,7 +1350,7 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
-        <translation>Wpisz najwyżej %1 znaków, tylko Latin-1.</translation>
+        <translation>Liczba znaków nie może przekroczyć %1 (tylko Latin-1).</translation>
     </message>
 </context>
 <context>
@@ -1671,7 +1671,7 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation>%1 bajtów</translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>

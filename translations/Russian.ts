@@ -1671,7 +1671,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation>%1 байт</translation>
+        <translation>%1 Б</translation>
     </message>
     <message>
         <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
