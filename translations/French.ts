@@ -463,75 +463,75 @@
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>Impossible de définir la commande d&apos;initialisation !</translation>
+        <translation>Impossible d&apos;envoyer la commande d&apos;initialisation !</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>Impossible d&apos;écrire la commande de fin de réglage !</translation>
+        <translation>Impossible d&apos;envoyer la commande de fin de réglage !</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>Impossible d&apos;écrire la commande de fin de réglage !</translation>
+        <translation>Impossible d&apos;envoyer la commande de fin de réglage !</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>Impossible de définir les informations Bluetooth !</translation>
+        <translation>Impossible d&apos;enregistrer les réglages Bluetooth !</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>Impossible de définir les informations Bluetooth !</translation>
+        <translation>Impossible d&apos;enregistrer les réglages Bluetooth !</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>Impossible de définir la commande d&apos;initialisation !</translation>
+        <translation>Impossible d&apos;envoyer la commande d&apos;initialisation !</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>Impossible de définir les données MSW1 !</translation>
+        <translation>Impossible d&apos;enregistrer les données MSW1 !</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>Impossible de définir les données MSW2 !</translation>
+        <translation>Impossible d&apos;enregistrer les données MSW2 !</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>Impossible de définir les données MSW3 !</translation>
+        <translation>Impossible d&apos;enregistrer les données MSW3 !</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>Impossible de définir les données MSW5 !</translation>
+        <translation>Impossible d&apos;enregistrer les données MSW5 !</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>Impossible de définir les données MSW6 !</translation>
+        <translation>Impossible d&apos;enregistrer les données MSW6 !</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>Impossible de définir les données MSW7 !</translation>
+        <translation>Impossible d&apos;enregistrer les données MSW7 !</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>Impossible de définir les données MSW8 !</translation>
+        <translation>Impossible d&apos;enregistrer les données MSW8 !</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>Impossible de définir les données IFSW1 !</translation>
+        <translation>Impossible d&apos;enregistrer les données IFSW1 !</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>Impossible de définir les données SW51 !</translation>
+        <translation>Impossible d&apos;enregistrer les données SW51 !</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>Impossible de définir les données IFSW2 !</translation>
+        <translation>Impossible d&apos;enregistrer les données IFSW2 !</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>Impossible de définir les données IFSW3 !</translation>
+        <translation>Impossible d&apos;enregistrer les données IFSW3 !</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>Impossible de définir les données IFSW4 !</translation>
+        <translation>Impossible d&apos;enregistrer les données IFSW4 !</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
@@ -567,15 +567,15 @@
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>Impossible de définir la commande d&apos;initialisation !</translation>
+        <translation>Impossible d&apos;envoyer la commande d&apos;initialisation !</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>Impossible de définir les paramètres série !</translation>
+        <translation>Impossible d&apos;enregistrer les paramètres du port série !</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>Impossible de définir les paramètres série !</translation>
+        <translation>Impossible d&apos;enregistrer les paramètres du port série !</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -1135,13 +1135,13 @@ Saisissez un nombre de 1 à 65535.</translation>
     <message>
         <source>The printer took the settings, but they could not be stored.
 %1</source>
-        <translation>L’imprimante a pris les paramètres, mais ils n’ont pas pu être enregistrés.
+        <translation>L&apos;imprimante a accepté les paramètres, mais ils n&apos;ont pas pu être enregistrés.
 %1</translation>
     </message>
     <message>
         <source>The communication settings could not be stored.
 %1</source>
-        <translation>Les paramètres de communication n’ont pas pu être enregistrés.
+        <translation>Les paramètres de communication n&apos;ont pas pu être enregistrés.
 %1</translation>
     </message>
     <message>
@@ -1756,7 +1756,7 @@ d’énergie &lt;10~255 s&gt;</translation>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
-        <translation>L&apos;imprimante a pris les réglages, mais ils n&apos;ont pas pu être enregistrés : %1</translation>
+        <translation>L&apos;imprimante a accepté les paramètres, mais ils n&apos;ont pas pu être enregistrés : %1</translation>
     </message>
 </context>
 <context>

@@ -375,11 +375,11 @@
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>Die Bluetooth-Verschlüsselungsdaten konnte nicht gelesen werden!</translation>
+        <translation>Die Bluetooth-Verschlüsselungsdaten konnten nicht gelesen werden!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>Die Bluetooth-Verschlüsselungsdaten konnte nicht gelesen werden!</translation>
+        <translation>Die Bluetooth-Verschlüsselungsdaten konnten nicht gelesen werden!</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
@@ -463,75 +463,75 @@
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>Der Initialisierungsbefehl konnte nicht gesetzt werden!</translation>
+        <translation>Der Initialisierungsbefehl konnte nicht gesendet werden!</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>Der Befehl zum Ende der Einstellung konnte nicht geschrieben werden!</translation>
+        <translation>Der Befehl zum Abschluss der Einstellung konnte nicht gesendet werden!</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>Der Befehl zum Ende der Einstellung konnte nicht geschrieben werden!</translation>
+        <translation>Der Befehl zum Abschluss der Einstellung konnte nicht gesendet werden!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>Die Bluetooth-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die Bluetooth-Einstellungen konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>Die Bluetooth-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die Bluetooth-Einstellungen konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>Der Initialisierungsbefehl konnte nicht gesetzt werden!</translation>
+        <translation>Der Initialisierungsbefehl konnte nicht gesendet werden!</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>Die MSW1-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die MSW1-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>Die MSW2-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die MSW2-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>Die MSW3-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die MSW3-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>Die MSW5-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die MSW5-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>Die MSW6-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die MSW6-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>Die MSW7-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die MSW7-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>Die MSW8-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die MSW8-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>Die IFSW1-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die IFSW1-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>Die SW51-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die SW51-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>Die IFSW2-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die IFSW2-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>Die IFSW3-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die IFSW3-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>Die IFSW4-Daten konnten nicht gesetzt werden!</translation>
+        <translation>Die IFSW4-Daten konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
@@ -567,15 +567,15 @@
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>Der Initialisierungsbefehl konnte nicht gesetzt werden!</translation>
+        <translation>Der Initialisierungsbefehl konnte nicht gesendet werden!</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>Die seriellen Einstellungen konnten nicht gesetzt werden!</translation>
+        <translation>Die Einstellungen der seriellen Schnittstelle konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>Die seriellen Einstellungen konnten nicht gesetzt werden!</translation>
+        <translation>Die Einstellungen der seriellen Schnittstelle konnten nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>

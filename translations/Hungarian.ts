@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Sentinal Option</source>
-        <translation>Határjel beállítás</translation>
+        <translation>Határjel-beállítás</translation>
     </message>
     <message>
         <source>Baud Rate</source>
@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Failed to get printer version!</source>
-        <translation>A nyomtató verziója nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a nyomtató verzióját!</translation>
     </message>
     <message>
         <source>Failed to get Printer version..!!</source>
-        <translation>A nyomtató verziója nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a nyomtató verzióját!</translation>
     </message>
     <message>
         <source>Failed to set factory default!</source>
@@ -259,323 +259,323 @@
     </message>
     <message>
         <source>Failed to get Codepage..!!</source>
-        <translation>A kódlap nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a kódlapot!</translation>
     </message>
     <message>
         <source>Failed to get MSR Mode..!!</source>
-        <translation>Az MSR mód nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSR módot!</translation>
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
-        <translation>Az SW1 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az SW1 adatait!</translation>
     </message>
     <message>
         <source>Failed to read SW2 data!</source>
-        <translation>Az SW2 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az SW2 adatait!</translation>
     </message>
     <message>
         <source>Failed to read SW3 data!</source>
-        <translation>Az SW3 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az SW3 adatait!</translation>
     </message>
     <message>
         <source>Failed to read SW5 data!</source>
-        <translation>Az SW5 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az SW5 adatait!</translation>
     </message>
     <message>
         <source>Failed to read SW6 data!</source>
-        <translation>Az SW6 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az SW6 adatait!</translation>
     </message>
     <message>
         <source>Failed to read SW7 data!</source>
-        <translation>Az SW7 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az SW7 adatait!</translation>
     </message>
     <message>
         <source>Failed to read SW8 data!</source>
-        <translation>Az SW8 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az SW8 adatait!</translation>
     </message>
     <message>
         <source>Failed to get tear off position!</source>
-        <translation>A letépési pozíció nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a letépési pozíciót!</translation>
     </message>
     <message>
         <source>Failed to read SW51 data!</source>
-        <translation>Az SW51 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az SW51 adatait!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1 data!</source>
-        <translation>Az IFSW1 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az IFSW1 adatait!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2 data!</source>
-        <translation>Az IFSW2 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az IFSW2 adatait!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3 data!</source>
-        <translation>Az IFSW3 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az IFSW3 adatait!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4 data!</source>
-        <translation>Az IFSW4 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az IFSW4 adatait!</translation>
     </message>
     <message>
         <source>Failed to read track1 sentinal code!</source>
-        <translation>A(z) 1. sáv határoló kódja nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az 1. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to read track1 Sentinel code!!</source>
-        <translation>A(z) 1. sáv határoló kódja nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az 1. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to read track2 sentinal code!</source>
-        <translation>A(z) 2. sáv határoló kódja nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a 2. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to read track2 Sentinel code!!</source>
-        <translation>A(z) 2. sáv határoló kódja nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a 2. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to read track3 sentinal code!</source>
-        <translation>A(z) 3. sáv határoló kódja nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a 3. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to read track3 Sentinel code!!</source>
-        <translation>A(z) 3. sáv határoló kódja nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a 3. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to read RF Interface!</source>
-        <translation>Az RF-csatoló nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az RF-csatolót!</translation>
     </message>
     <message>
         <source>Failed to read RFInterface info!!</source>
-        <translation>Az RF-csatoló nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az RF-csatolót!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!</source>
-        <translation>A Bluetooth-kapcsolat módja nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth-kapcsolat módját!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!!</source>
-        <translation>A Bluetooth-kapcsolat módja nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth-kapcsolat módját!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!</source>
-        <translation>A Bluetooth-eszköz neve nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth-eszköz nevét!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!!</source>
-        <translation>A Bluetooth-eszköz neve nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth-eszköz nevét!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth PIN code!</source>
-        <translation>A Bluetooth PIN-kód nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth PIN-kódot!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth pin code!!</source>
-        <translation>A Bluetooth PIN-kód nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth PIN-kódot!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>A Bluetooth titkosítási adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth titkosítási adatait!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>A Bluetooth titkosítási adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth titkosítási adatait!</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
-        <translation>A kódlap nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni a kódlapot!</translation>
     </message>
     <message>
         <source>Failed to get MSR mode!</source>
-        <translation>Az MSR mód nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSR módot!</translation>
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
-        <translation>Az MSW1 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW1 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW1..!!</source>
-        <translation>Az MSW1 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW1 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW2 data!</source>
-        <translation>Az MSW2 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW2 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW2..!!</source>
-        <translation>Az MSW2 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW2 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW3 data!</source>
-        <translation>Az MSW3 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW3 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW3..!!</source>
-        <translation>Az MSW3 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW3 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW5 data!</source>
-        <translation>Az MSW5 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW5 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW5..!!</source>
-        <translation>Az MSW5 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW5 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW6 data!</source>
-        <translation>Az MSW6 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW6 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW6..!!</source>
-        <translation>Az MSW6 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW6 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW7 data!</source>
-        <translation>Az MSW7 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW7 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW7..!!</source>
-        <translation>Az MSW7 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW7 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW8 data!</source>
-        <translation>Az MSW8 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW8 adatait!</translation>
     </message>
     <message>
         <source>Failed to read MSW8..!!</source>
-        <translation>Az MSW8 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az MSW8 adatait!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1..!!</source>
-        <translation>Az IFSW1 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az IFSW1 adatait!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2..!!</source>
-        <translation>Az IFSW2 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az IFSW2 adatait!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3..!!</source>
-        <translation>Az IFSW3 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az IFSW3 adatait!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4..!!</source>
-        <translation>Az IFSW4 adatai nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az IFSW4 adatait!</translation>
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>Az inicializáló parancs nem állítható be!</translation>
+        <translation>Nem sikerült elküldeni az inicializáló parancsot!</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>A beállítás záró parancsa nem írható!</translation>
+        <translation>Nem sikerült elküldeni a beállítást lezáró parancsot!</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>A beállítás záró parancsa nem írható!</translation>
+        <translation>Nem sikerült elküldeni a beállítást lezáró parancsot!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>A Bluetooth-adatok nem állítható be!</translation>
+        <translation>Nem sikerült menteni a Bluetooth-adatokat!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>A Bluetooth-adatok nem állítható be!</translation>
+        <translation>Nem sikerült menteni a Bluetooth-adatokat!</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>Az inicializáló parancs nem állítható be!</translation>
+        <translation>Nem sikerült elküldeni az inicializáló parancsot!</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>Az MSW1 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az MSW1 adatait!</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>Az MSW2 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az MSW2 adatait!</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>Az MSW3 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az MSW3 adatait!</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>Az MSW5 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az MSW5 adatait!</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>Az MSW6 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az MSW6 adatait!</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>Az MSW7 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az MSW7 adatait!</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>Az MSW8 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az MSW8 adatait!</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>Az IFSW1 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az IFSW1 adatait!</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>Az SW51 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az SW51 adatait!</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>Az IFSW2 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az IFSW2 adatait!</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>Az IFSW3 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az IFSW3 adatait!</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>Az IFSW4 adatai nem állítható be!</translation>
+        <translation>Nem sikerült beírni az IFSW4 adatait!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
-        <translation>A(z) 1. sáv határoló kódja nem állítható be!</translation>
+        <translation>Nem sikerült beállítani az 1. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track1!!!</source>
-        <translation>A(z) 1. sáv határoló kódja nem állítható be!</translation>
+        <translation>Nem sikerült beállítani az 1. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track2!</source>
-        <translation>A(z) 2. sáv határoló kódja nem állítható be!</translation>
+        <translation>Nem sikerült beállítani a 2. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track2!!!</source>
-        <translation>A(z) 2. sáv határoló kódja nem állítható be!</translation>
+        <translation>Nem sikerült beállítani a 2. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track3!</source>
-        <translation>A(z) 3. sáv határoló kódja nem állítható be!</translation>
+        <translation>Nem sikerült beállítani a 3. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track3!!!</source>
-        <translation>A(z) 3. sáv határoló kódja nem állítható be!</translation>
+        <translation>Nem sikerült beállítani a 3. sáv határjelét!</translation>
     </message>
     <message>
         <source>Failed to set RF Interface!</source>
-        <translation>Az RF-csatoló nem állítható be!</translation>
+        <translation>Nem sikerült beállítani az RF-csatolót!</translation>
     </message>
     <message>
         <source>Failed to set RFInterface info!!!</source>
-        <translation>Az RF-csatoló nem állítható be!</translation>
+        <translation>Nem sikerült beállítani az RF-csatolót!</translation>
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>Az inicializáló parancs nem állítható be!</translation>
+        <translation>Nem sikerült elküldeni az inicializáló parancsot!</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>A soros beállítások nem állítható be!</translation>
+        <translation>Nem sikerült menteni a soros port beállításait!</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>A soros beállítások nem állítható be!</translation>
+        <translation>Nem sikerült menteni a soros port beállításait!</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -697,7 +697,7 @@ Ellenőrizze a nyomtató állapotát</translation>
     </message>
     <message>
         <source>Failed to read NV image address!</source>
-        <translation>Az NV-képek címei nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az NV-képek címeit!</translation>
     </message>
     <message>
         <source> Not supported operation!</source>
@@ -779,7 +779,7 @@ Ellenőrizze a nyomtatót.</translation>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
-        <translation>Az NV-képek címei nem olvasható!</translation>
+        <translation>Nem sikerült kiolvasni az NV-képek címeit!</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
@@ -911,7 +911,7 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
-        <translation>A nyomtató a(z) „%1” típust jelzi.</translation>
+        <translation>A nyomtató „%1” típust jelez.</translation>
     </message>
     <message>
         <source>The printer&apos;s reply &quot;%1&quot; names no model.</source>
@@ -1058,19 +1058,19 @@ Az ablak az alapértékeket mutatja; a tárolt adatokat csak a „Kilépés” m
     <message>
         <source>The USB printer %1 (%2) is no longer connected.
 Choose &quot;USB&quot; again to list the printers present.</source>
-        <translation>A(z) %1 USB-nyomtató (%2) már nincs csatlakoztatva.
+        <translation>Az USB-nyomtató (%1, %2) már nincs csatlakoztatva.
 Válassza újra az „USB” lehetőséget a jelenlévő nyomtatók listázásához.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address.
 Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
-        <translation>A(z) „%1” nem IPv4-cím.
+        <translation>A megadott érték („%1”) nem IPv4-cím.
 Írjon be négy, pontokkal elválasztott számot 0 és 255 között, például 192.168.0.10.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a TCP port.
 Type a number from 1 to 65535.</source>
-        <translation>A(z) „%1” nem TCP-port.
+        <translation>A megadott érték („%1”) nem TCP-port.
 Írjon be egy számot 1 és 65535 között.</translation>
     </message>
     <message>
@@ -1123,13 +1123,13 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address.
 Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
-        <translation>A(z) „%1” nem IPv4-cím.
+        <translation>A megadott érték („%1”) nem IPv4-cím.
 Írjon be négy, pontokkal elválasztott számot 0 és 255 között, például 192.168.1.1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a TCP port.
 Type a number from 1 to 65535.</source>
-        <translation>A(z) „%1” nem TCP-port.
+        <translation>A megadott érték („%1”) nem TCP-port.
 Írjon be egy számot 1 és 65535 között.</translation>
     </message>
     <message>
@@ -1361,15 +1361,15 @@ ideje &lt;10~255 mp&gt;</translation>
     <name>pelmora::ui::CDlgVMSM</name>
     <message>
         <source>Printer Setting 1</source>
-        <translation>Nyomtató beállítás 1</translation>
+        <translation>Nyomtatóbeállítások 1</translation>
     </message>
     <message>
         <source>Printer Setting 2</source>
-        <translation>Nyomtató beállítás 2</translation>
+        <translation>Nyomtatóbeállítások 2</translation>
     </message>
     <message>
         <source>Printer interface</source>
-        <translation>Nyomtató csatoló</translation>
+        <translation>Nyomtatócsatoló</translation>
     </message>
     <message>
         <source>Settings pages</source>
@@ -1411,7 +1411,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>MSR Configuration</source>
-        <translation>MSR beállítások</translation>
+        <translation>MSR-beállítások</translation>
     </message>
     <message>
         <source>Advance</source>
@@ -1426,26 +1426,26 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Enable Bluetooth Setting</source>
-        <translation>Bluetooth beállítás engedélyezése</translation>
+        <translation>Bluetooth-beállítás engedélyezése</translation>
     </message>
     <message>
         <source>Bluetooth Interface Configuration</source>
-        <translation>Bluetooth csatoló beállításai</translation>
+        <translation>Bluetooth-csatoló beállításai</translation>
     </message>
 </context>
 <context>
     <name>pelmora::ui::CDlg_MsrAdvance</name>
     <message>
         <source>Advanced MSR Settings</source>
-        <translation>Speciális MSR beállítások</translation>
+        <translation>Speciális MSR-beállítások</translation>
     </message>
     <message>
         <source>MSR Sentinel Settings</source>
-        <translation>MSR határjel beállítások</translation>
+        <translation>MSR-határjelek beállításai</translation>
     </message>
     <message>
         <source>Sentinel Option</source>
-        <translation>Határjel beállítás</translation>
+        <translation>Határjel-beállítás</translation>
     </message>
     <message>
         <source>Static</source>
@@ -1536,23 +1536,23 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>%1 cannot be opened for reading and writing.</source>
-        <translation>A(z) %1 nem nyitható meg olvasásra és írásra.</translation>
+        <translation>A fájl (%1) nem nyitható meg olvasásra és írásra.</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation>A(z) %1 írásvédett.</translation>
+        <translation>A fájl (%1) írásvédett.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation>A(z) %1 egy mappa.</translation>
+        <translation>A megadott elem (%1) mappa, nem fájl.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB.</source>
-        <translation>A(z) %1 nagyobb %2 MiB-nál.</translation>
+        <translation>A fájl (%1) nagyobb %2 MiB-nál.</translation>
     </message>
     <message>
         <source>%1 could not be read.</source>
-        <translation>A(z) %1 nem olvasható.</translation>
+        <translation>A fájl (%1) nem olvasható.</translation>
     </message>
 </context>
 <context>

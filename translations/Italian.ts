@@ -463,75 +463,75 @@
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>Impossibile impostare il comando di inizializzazione!</translation>
+        <translation>Impossibile inviare il comando di inizializzazione!</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>Impossibile scrivere il comando di fine impostazione!</translation>
+        <translation>Impossibile inviare il comando di fine configurazione!</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>Impossibile scrivere il comando di fine impostazione!</translation>
+        <translation>Impossibile inviare il comando di fine configurazione!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>Impossibile impostare le informazioni Bluetooth!</translation>
+        <translation>Impossibile salvare le impostazioni Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>Impossibile impostare le informazioni Bluetooth!</translation>
+        <translation>Impossibile salvare le impostazioni Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>Impossibile impostare il comando di inizializzazione!</translation>
+        <translation>Impossibile inviare il comando di inizializzazione!</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>Impossibile impostare i dati MSW1!</translation>
+        <translation>Impossibile salvare i dati MSW1!</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>Impossibile impostare i dati MSW2!</translation>
+        <translation>Impossibile salvare i dati MSW2!</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>Impossibile impostare i dati MSW3!</translation>
+        <translation>Impossibile salvare i dati MSW3!</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>Impossibile impostare i dati MSW5!</translation>
+        <translation>Impossibile salvare i dati MSW5!</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>Impossibile impostare i dati MSW6!</translation>
+        <translation>Impossibile salvare i dati MSW6!</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>Impossibile impostare i dati MSW7!</translation>
+        <translation>Impossibile salvare i dati MSW7!</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>Impossibile impostare i dati MSW8!</translation>
+        <translation>Impossibile salvare i dati MSW8!</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>Impossibile impostare i dati IFSW1!</translation>
+        <translation>Impossibile salvare i dati IFSW1!</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>Impossibile impostare i dati SW51!</translation>
+        <translation>Impossibile salvare i dati SW51!</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>Impossibile impostare i dati IFSW2!</translation>
+        <translation>Impossibile salvare i dati IFSW2!</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>Impossibile impostare i dati IFSW3!</translation>
+        <translation>Impossibile salvare i dati IFSW3!</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>Impossibile impostare i dati IFSW4!</translation>
+        <translation>Impossibile salvare i dati IFSW4!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
@@ -567,15 +567,15 @@
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>Impossibile impostare il comando di inizializzazione!</translation>
+        <translation>Impossibile inviare il comando di inizializzazione!</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>Impossibile impostare le impostazioni seriali!</translation>
+        <translation>Impossibile salvare la configurazione della porta seriale!</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>Impossibile impostare le impostazioni seriali!</translation>
+        <translation>Impossibile salvare la configurazione della porta seriale!</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -1699,7 +1699,7 @@ automatico &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Do you want to remove all of selection?</source>
-        <translation>Vuoi rimuovere tutti gli elementi selezionati?</translation>
+        <translation>Rimuovere tutti gli elementi selezionati?</translation>
     </message>
     <message>
         <source>Please select address!</source>

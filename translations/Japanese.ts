@@ -231,351 +231,351 @@
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
-        <translation>ポートを開けません!</translation>
+        <translation>ポートを開けません！</translation>
     </message>
     <message>
         <source>Port Open Error!!!</source>
-        <translation>ポートを開けません!!!</translation>
+        <translation>ポートを開けません！！！</translation>
     </message>
     <message>
         <source>Printer model is not matched!</source>
-        <translation>プリンターの機種が一致しません!</translation>
+        <translation>プリンターの機種が一致しません！</translation>
     </message>
     <message>
         <source>Printer Model name not matched...!!</source>
-        <translation>プリンターの機種名が一致しません...!!</translation>
+        <translation>プリンターの機種名が一致しません...！！</translation>
     </message>
     <message>
         <source>Failed to get printer version!</source>
-        <translation>プリンターのバージョンを読み取れませんでした!</translation>
+        <translation>プリンターのバージョンを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to get Printer version..!!</source>
-        <translation>プリンターのバージョンを読み取れませんでした!</translation>
+        <translation>プリンターのバージョンを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to set factory default!</source>
-        <translation>工場出荷時設定に戻せませんでした!</translation>
+        <translation>工場出荷時設定に戻せませんでした！</translation>
     </message>
     <message>
         <source>Failed to get Codepage..!!</source>
-        <translation>コードページを読み取れませんでした!</translation>
+        <translation>コードページを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to get MSR Mode..!!</source>
-        <translation>MSR モードを読み取れませんでした!</translation>
+        <translation>MSR モードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
-        <translation>SW1 データを読み取れませんでした!</translation>
+        <translation>SW1 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read SW2 data!</source>
-        <translation>SW2 データを読み取れませんでした!</translation>
+        <translation>SW2 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read SW3 data!</source>
-        <translation>SW3 データを読み取れませんでした!</translation>
+        <translation>SW3 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read SW5 data!</source>
-        <translation>SW5 データを読み取れませんでした!</translation>
+        <translation>SW5 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read SW6 data!</source>
-        <translation>SW6 データを読み取れませんでした!</translation>
+        <translation>SW6 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read SW7 data!</source>
-        <translation>SW7 データを読み取れませんでした!</translation>
+        <translation>SW7 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read SW8 data!</source>
-        <translation>SW8 データを読み取れませんでした!</translation>
+        <translation>SW8 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to get tear off position!</source>
-        <translation>ティアオフ位置を読み取れませんでした!</translation>
+        <translation>ティアオフ位置を読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read SW51 data!</source>
-        <translation>SW51 データを読み取れませんでした!</translation>
+        <translation>SW51 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read IFSW1 data!</source>
-        <translation>IFSW1 データを読み取れませんでした!</translation>
+        <translation>IFSW1 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read IFSW2 data!</source>
-        <translation>IFSW2 データを読み取れませんでした!</translation>
+        <translation>IFSW2 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read IFSW3 data!</source>
-        <translation>IFSW3 データを読み取れませんでした!</translation>
+        <translation>IFSW3 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read IFSW4 data!</source>
-        <translation>IFSW4 データを読み取れませんでした!</translation>
+        <translation>IFSW4 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read track1 sentinal code!</source>
-        <translation>トラック 1 のセンチネルコードを読み取れませんでした!</translation>
+        <translation>トラック 1 のセンチネルコードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read track1 Sentinel code!!</source>
-        <translation>トラック 1 のセンチネルコードを読み取れませんでした!</translation>
+        <translation>トラック 1 のセンチネルコードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read track2 sentinal code!</source>
-        <translation>トラック 2 のセンチネルコードを読み取れませんでした!</translation>
+        <translation>トラック 2 のセンチネルコードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read track2 Sentinel code!!</source>
-        <translation>トラック 2 のセンチネルコードを読み取れませんでした!</translation>
+        <translation>トラック 2 のセンチネルコードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read track3 sentinal code!</source>
-        <translation>トラック 3 のセンチネルコードを読み取れませんでした!</translation>
+        <translation>トラック 3 のセンチネルコードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read track3 Sentinel code!!</source>
-        <translation>トラック 3 のセンチネルコードを読み取れませんでした!</translation>
+        <translation>トラック 3 のセンチネルコードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read RF Interface!</source>
-        <translation>RF インターフェースを読み取れませんでした!</translation>
+        <translation>RF インターフェースを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read RFInterface info!!</source>
-        <translation>RF インターフェースを読み取れませんでした!</translation>
+        <translation>RF インターフェースを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!</source>
-        <translation>Bluetooth 接続モードを読み取れませんでした!</translation>
+        <translation>Bluetooth 接続モードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!!</source>
-        <translation>Bluetooth 接続モードを読み取れませんでした!</translation>
+        <translation>Bluetooth 接続モードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!</source>
-        <translation>Bluetooth デバイス名を読み取れませんでした!</translation>
+        <translation>Bluetooth デバイス名を読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!!</source>
-        <translation>Bluetooth デバイス名を読み取れませんでした!</translation>
+        <translation>Bluetooth デバイス名を読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth PIN code!</source>
-        <translation>Bluetooth PIN コードを読み取れませんでした!</translation>
+        <translation>Bluetooth PIN コードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth pin code!!</source>
-        <translation>Bluetooth PIN コードを読み取れませんでした!</translation>
+        <translation>Bluetooth PIN コードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>Bluetooth 暗号化情報を読み取れませんでした!</translation>
+        <translation>Bluetooth 暗号化情報を読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>Bluetooth 暗号化情報を読み取れませんでした!</translation>
+        <translation>Bluetooth 暗号化情報を読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
-        <translation>コードページを読み取れませんでした!</translation>
+        <translation>コードページを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to get MSR mode!</source>
-        <translation>MSR モードを読み取れませんでした!</translation>
+        <translation>MSR モードを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
-        <translation>MSW1 データを読み取れませんでした!</translation>
+        <translation>MSW1 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW1..!!</source>
-        <translation>MSW1 データを読み取れませんでした!</translation>
+        <translation>MSW1 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW2 data!</source>
-        <translation>MSW2 データを読み取れませんでした!</translation>
+        <translation>MSW2 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW2..!!</source>
-        <translation>MSW2 データを読み取れませんでした!</translation>
+        <translation>MSW2 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW3 data!</source>
-        <translation>MSW3 データを読み取れませんでした!</translation>
+        <translation>MSW3 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW3..!!</source>
-        <translation>MSW3 データを読み取れませんでした!</translation>
+        <translation>MSW3 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW5 data!</source>
-        <translation>MSW5 データを読み取れませんでした!</translation>
+        <translation>MSW5 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW5..!!</source>
-        <translation>MSW5 データを読み取れませんでした!</translation>
+        <translation>MSW5 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW6 data!</source>
-        <translation>MSW6 データを読み取れませんでした!</translation>
+        <translation>MSW6 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW6..!!</source>
-        <translation>MSW6 データを読み取れませんでした!</translation>
+        <translation>MSW6 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW7 data!</source>
-        <translation>MSW7 データを読み取れませんでした!</translation>
+        <translation>MSW7 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW7..!!</source>
-        <translation>MSW7 データを読み取れませんでした!</translation>
+        <translation>MSW7 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW8 data!</source>
-        <translation>MSW8 データを読み取れませんでした!</translation>
+        <translation>MSW8 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read MSW8..!!</source>
-        <translation>MSW8 データを読み取れませんでした!</translation>
+        <translation>MSW8 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read IFSW1..!!</source>
-        <translation>IFSW1 データを読み取れませんでした!</translation>
+        <translation>IFSW1 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read IFSW2..!!</source>
-        <translation>IFSW2 データを読み取れませんでした!</translation>
+        <translation>IFSW2 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read IFSW3..!!</source>
-        <translation>IFSW3 データを読み取れませんでした!</translation>
+        <translation>IFSW3 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to read IFSW4..!!</source>
-        <translation>IFSW4 データを読み取れませんでした!</translation>
+        <translation>IFSW4 データを読み取れませんでした！</translation>
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>初期化コマンドを設定できませんでした!</translation>
+        <translation>初期化コマンドを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>設定終了コマンドを書き込めませんでした!</translation>
+        <translation>設定終了コマンドを書き込めませんでした！</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>設定終了コマンドを書き込めませんでした!</translation>
+        <translation>設定終了コマンドを書き込めませんでした！</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>Bluetooth 情報を設定できませんでした!</translation>
+        <translation>Bluetooth 情報を設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>Bluetooth 情報を設定できませんでした!</translation>
+        <translation>Bluetooth 情報を設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>初期化コマンドを設定できませんでした!</translation>
+        <translation>初期化コマンドを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>MSW1 データを設定できませんでした!</translation>
+        <translation>MSW1 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>MSW2 データを設定できませんでした!</translation>
+        <translation>MSW2 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>MSW3 データを設定できませんでした!</translation>
+        <translation>MSW3 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>MSW5 データを設定できませんでした!</translation>
+        <translation>MSW5 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>MSW6 データを設定できませんでした!</translation>
+        <translation>MSW6 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>MSW7 データを設定できませんでした!</translation>
+        <translation>MSW7 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>MSW8 データを設定できませんでした!</translation>
+        <translation>MSW8 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>IFSW1 データを設定できませんでした!</translation>
+        <translation>IFSW1 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>SW51 データを設定できませんでした!</translation>
+        <translation>SW51 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>IFSW2 データを設定できませんでした!</translation>
+        <translation>IFSW2 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>IFSW3 データを設定できませんでした!</translation>
+        <translation>IFSW3 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>IFSW4 データを設定できませんでした!</translation>
+        <translation>IFSW4 データを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
-        <translation>トラック 1 のセンチネルコードを設定できませんでした!</translation>
+        <translation>トラック 1 のセンチネルコードを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track1!!!</source>
-        <translation>トラック 1 のセンチネルコードを設定できませんでした!</translation>
+        <translation>トラック 1 のセンチネルコードを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track2!</source>
-        <translation>トラック 2 のセンチネルコードを設定できませんでした!</translation>
+        <translation>トラック 2 のセンチネルコードを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track2!!!</source>
-        <translation>トラック 2 のセンチネルコードを設定できませんでした!</translation>
+        <translation>トラック 2 のセンチネルコードを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track3!</source>
-        <translation>トラック 3 のセンチネルコードを設定できませんでした!</translation>
+        <translation>トラック 3 のセンチネルコードを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track3!!!</source>
-        <translation>トラック 3 のセンチネルコードを設定できませんでした!</translation>
+        <translation>トラック 3 のセンチネルコードを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set RF Interface!</source>
-        <translation>RF インターフェースを設定できませんでした!</translation>
+        <translation>RF インターフェースを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set RFInterface info!!!</source>
-        <translation>RF インターフェースを設定できませんでした!</translation>
+        <translation>RF インターフェースを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>初期化コマンドを設定できませんでした!</translation>
+        <translation>初期化コマンドを設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>シリアル情報を設定できませんでした!</translation>
+        <translation>シリアル情報を設定できませんでした！</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>シリアル情報を設定できませんでした!</translation>
+        <translation>シリアル情報を設定できませんでした！</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -620,13 +620,13 @@
     <message>
         <source>Success to set VMSM configuration! <byte value="xd"/>
 Please reset printer power.</source>
-        <translation>VMSM 設定に成功しました! <byte value="xd"/>
+        <translation>VMSM 設定に成功しました！<byte value="xd"/>
 プリンターの電源を入れ直してください。</translation>
     </message>
     <message>
         <source>Failed to save VMSM configuration!<byte value="xd"/>
 Please check your printer state.</source>
-        <translation>VMSM 設定を保存できませんでした!<byte value="xd"/>
+        <translation>VMSM 設定を保存できませんでした！<byte value="xd"/>
 プリンターの状態を確認してください。</translation>
     </message>
     <message>
@@ -635,12 +635,12 @@ Please check your printer state.</source>
     </message>
     <message>
         <source>Success to Set VMSM!</source>
-        <translation>VMSM の設定に成功しました!</translation>
+        <translation>VMSM の設定に成功しました！</translation>
     </message>
     <message>
         <source>Failed to save Virtual memory switch!!<byte value="xd"/>
 Please Check your printer state</source>
-        <translation>仮想メモリスイッチを保存できませんでした!!<byte value="xd"/>
+        <translation>仮想メモリスイッチを保存できませんでした！！<byte value="xd"/>
 プリンターの状態を確認してください</translation>
     </message>
     <message>
@@ -697,16 +697,16 @@ Please Check your printer state</source>
     </message>
     <message>
         <source>Failed to read NV image address!</source>
-        <translation>NV 画像アドレスを読み取れませんでした!</translation>
+        <translation>NV 画像アドレスを読み取れませんでした！</translation>
     </message>
     <message>
         <source> Not supported operation!</source>
-        <translation> サポートされていない操作です!</translation>
+        <translation> サポートされていない操作です！</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
 Please check your printer.</source>
-        <translation> データを書き込めませんでした!<byte value="xd"/>
+        <translation> データを書き込めませんでした！<byte value="xd"/>
 プリンターを確認してください。</translation>
     </message>
     <message>
@@ -715,7 +715,7 @@ Please check your printer.</source>
     </message>
     <message>
         <source>NV image area too small!</source>
-        <translation>NV 画像領域が小さすぎます!</translation>
+        <translation>NV 画像領域が小さすぎます！</translation>
     </message>
     <message>
         <source>Get Nv Address list</source>
@@ -779,19 +779,19 @@ Please check your printer.</source>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
-        <translation>NV 画像アドレスを読み取れませんでした!</translation>
+        <translation>NV 画像アドレスを読み取れませんでした！</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
-        <translation> データを書き込めませんでした!<byte value="xd"/>
-プリンターを確認してください!</translation>
+        <translation> データを書き込めませんでした！<byte value="xd"/>
+プリンターを確認してください！</translation>
     </message>
     <message>
         <source>Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
-        <translation>データを書き込めませんでした!<byte value="xd"/>
-プリンターを確認してください!</translation>
+        <translation>データを書き込めませんでした！<byte value="xd"/>
+プリンターを確認してください！</translation>
     </message>
     <message>
         <source>Without a bitmap file being selected.</source>
@@ -799,11 +799,11 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>NV-bitimage area too small!</source>
-        <translation>NV 画像領域が小さすぎます!</translation>
+        <translation>NV 画像領域が小さすぎます！</translation>
     </message>
     <message>
         <source>No free address code left!</source>
-        <translation>空きアドレスコードがありません!</translation>
+        <translation>空きアドレスコードがありません！</translation>
     </message>
     <message>
         <source>Cancel to download image.</source>
@@ -811,15 +811,15 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Failed to load image file!</source>
-        <translation>画像ファイルを読み込めませんでした!</translation>
+        <translation>画像ファイルを読み込めませんでした！</translation>
     </message>
     <message>
         <source>Address code needs two characters!</source>
-        <translation>アドレスコードは 2 文字必要です!</translation>
+        <translation>アドレスコードは 2 文字必要です！</translation>
     </message>
     <message>
         <source>Exists address!</source>
-        <translation>アドレスは既に存在します!</translation>
+        <translation>アドレスは既に存在します！</translation>
     </message>
     <message>
         <source>Ready firmware download.</source>
@@ -827,47 +827,47 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
-        <translation>ファームウェアをダウンロードしています...プリンターの電源を切らないでください!!!</translation>
+        <translation>ファームウェアをダウンロードしています...プリンターの電源を切らないでください！！！</translation>
     </message>
     <message>
         <source>Finished to download firmware and Reset the printer!</source>
-        <translation>ファームウェアのダウンロードが完了しました。プリンターをリセットしてください!</translation>
+        <translation>ファームウェアのダウンロードが完了しました。プリンターをリセットしてください！</translation>
     </message>
     <message>
         <source>Error : File Open Error!</source>
-        <translation>エラー : ファイルを開けません!</translation>
+        <translation>エラー：ファイルを開けません！</translation>
     </message>
     <message>
         <source>Error : OpenPort! Please check printer</source>
-        <translation>エラー : ポートを開けません! プリンターを確認してください</translation>
+        <translation>エラー：ポートを開けません！プリンターを確認してください</translation>
     </message>
     <message>
         <source>Error : Send Failed!</source>
-        <translation>エラー : 送信に失敗しました!</translation>
+        <translation>エラー：送信に失敗しました！</translation>
     </message>
     <message>
         <source>Success to download firmware!</source>
-        <translation>ファームウェアのダウンロードに成功しました!</translation>
+        <translation>ファームウェアのダウンロードに成功しました！</translation>
     </message>
     <message>
         <source>Image file has no pixels!</source>
-        <translation>画像ファイルにピクセルがありません!</translation>
+        <translation>画像ファイルにピクセルがありません！</translation>
     </message>
     <message>
         <source>Get status : %1 %</source>
-        <translation>状態の取得 : %1 %</translation>
+        <translation>状態の取得：%1 %</translation>
     </message>
     <message>
         <source>Set status : %1 %</source>
-        <translation>状態の設定 : %1 %</translation>
+        <translation>状態の設定：%1 %</translation>
     </message>
     <message>
         <source>Get Status : %1 %</source>
-        <translation>状態の取得 : %1 %</translation>
+        <translation>状態の取得：%1 %</translation>
     </message>
     <message>
         <source>Set Status : %1 %</source>
-        <translation>状態の設定 : %1 %</translation>
+        <translation>状態の設定：%1 %</translation>
     </message>
     <message>
         <source>Completed....: %1 %</source>
@@ -883,11 +883,11 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Image is too flat: no row is left at %1 dots wide!</source>
-        <translation>画像が平たすぎます: 幅 %1 ドットでは行が残りません!</translation>
+        <translation>画像が平たすぎます：幅 %1 ドットでは行が残りません！</translation>
     </message>
     <message>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
-        <translation>画像が 1 つの NV 画像には大きすぎます: ラスター %1 バイト、最大 %2 (384 ドット幅で最大 1365 行)!</translation>
+        <translation>画像が 1 つの NV 画像には大きすぎます：ラスター %1 バイト、最大 %2（384 ドット幅で最大 1365 行）！</translation>
     </message>
     <message>
         <source>The printer closed the connection.</source>
@@ -931,7 +931,7 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
-        <translation>センチネルの値が無効です (0x20~0x7F)</translation>
+        <translation>センチネルの値が無効です（0x20~0x7F）</translation>
     </message>
 </context>
 <context>
@@ -977,31 +977,31 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Interface :</source>
-        <translation>インターフェース :</translation>
+        <translation>インターフェース：</translation>
     </message>
     <message>
         <source>Port :</source>
-        <translation>ポート :</translation>
+        <translation>ポート：</translation>
     </message>
     <message>
         <source>Baud Rate :</source>
-        <translation>ボーレート :</translation>
+        <translation>ボーレート：</translation>
     </message>
     <message>
         <source>Data Bits :</source>
-        <translation>データビット :</translation>
+        <translation>データビット：</translation>
     </message>
     <message>
         <source>Stop Bits :</source>
-        <translation>ストップビット :</translation>
+        <translation>ストップビット：</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>パリティ :</translation>
+        <translation>パリティ：</translation>
     </message>
     <message>
         <source>Flow Control :</source>
-        <translation>フロー制御 :</translation>
+        <translation>フロー制御：</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -1043,7 +1043,7 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Not connected USB printer!</source>
-        <translation>USB プリンターが接続されていません!</translation>
+        <translation>USB プリンターが接続されていません！</translation>
     </message>
     <message>
         <source>damaged lines</source>
@@ -1052,7 +1052,7 @@ Please Check your printer!</source>
     <message>
         <source>Some stored communication settings could not be read (%1) in %2.
 The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
-        <translation>%2 に保存された通信設定の一部を読み取れませんでした (%1)。
+        <translation>%2 に保存された通信設定の一部を読み取れませんでした（%1）。
 ウィンドウには既定値を表示します。保存内容は「終了」でのみ変更されます。</translation>
     </message>
     <message>
@@ -1065,7 +1065,7 @@ Choose &quot;USB&quot; again to list the printers present.</source>
         <source>&quot;%1&quot; is not an IPv4 address.
 Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>「%1」は IPv4 アドレスではありません。
-0 から 255 までの 4 つの数値をドットで区切って入力してください (例: 192.168.0.10)。</translation>
+0 から 255 までの 4 つの数値をドットで区切って入力してください（例：192.168.0.10）。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a TCP port.
@@ -1110,11 +1110,11 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Port :</source>
-        <translation>ポート :</translation>
+        <translation>ポート：</translation>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>ボーレート :</translation>
+        <translation>ボーレート：</translation>
     </message>
     <message>
         <source>TCP Port</source>
@@ -1135,7 +1135,7 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>The printer took the settings, but they could not be stored.
 %1</source>
-        <translation>プリンタは設定を受け取りましたが、保存できませんでした。
+        <translation>プリンターは設定を受け付けましたが、保存できませんでした。
 %1</translation>
     </message>
     <message>
@@ -1153,11 +1153,11 @@ Type a number from 1 to 65535.</source>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
     <message>
         <source>Printing Speed :</source>
-        <translation>印刷速度 :</translation>
+        <translation>印刷速度：</translation>
     </message>
     <message>
         <source>Printing density :</source>
-        <translation>印字濃度 :</translation>
+        <translation>印字濃度：</translation>
     </message>
     <message>
         <source>Default Font Type</source>
@@ -1180,7 +1180,7 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Service :</source>
-        <translation>サービス :</translation>
+        <translation>サービス：</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -1193,7 +1193,7 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>tear off position :
 &lt;0~640 units&gt;</source>
-        <translation>ティアオフ位置 :
+        <translation>ティアオフ位置：
 &lt;0~640 単位&gt;</translation>
     </message>
 </context>
@@ -1236,19 +1236,19 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>ボーレート :</translation>
+        <translation>ボーレート：</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>パリティ :</translation>
+        <translation>パリティ：</translation>
     </message>
     <message>
         <source>Data Length :</source>
-        <translation>データ長 :</translation>
+        <translation>データ長：</translation>
     </message>
     <message>
         <source>Stop bits :</source>
-        <translation>ストップビット :</translation>
+        <translation>ストップビット：</translation>
     </message>
     <message>
         <source>Auto Power Off Time<byte value="xd"/>
@@ -1399,15 +1399,15 @@ Time &lt;10~255 sec&gt;</source>
     <name>pelmora::ui::CDlgVMSMTab2</name>
     <message>
         <source>units (0~%1)</source>
-        <translation>単位 (0~%1)</translation>
+        <translation>単位（0~%1）</translation>
     </message>
     <message>
         <source>min (0~%1 ex&gt; 30)</source>
-        <translation>分 (0~%1 例&gt; 30)</translation>
+        <translation>分（0~%1、例：30）</translation>
     </message>
     <message>
         <source>sec (0, 10~%1 ex&gt; 100)</source>
-        <translation>秒 (0, 10~%1 例&gt; 100)</translation>
+        <translation>秒（0 または 10~%1、例：100）</translation>
     </message>
     <message>
         <source>MSR Configuration</source>
@@ -1481,7 +1481,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>ASCII (ex: &quot;START(1)&quot;)</source>
-        <translation>ASCII (例: &quot;START(1)&quot;)</translation>
+        <translation>ASCII（例：&quot;START(1)&quot;）</translation>
     </message>
     <message>
         <source>ASCII</source>
@@ -1493,11 +1493,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
-        <translation>HEXA (例: \&quot;0A 1F 10 4C\&quot;)</translation>
+        <translation>HEXA（例：\&quot;0A 1F 10 4C\&quot;）</translation>
     </message>
     <message>
         <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
-        <translation>ASCII (例: \&quot;START(1)\&quot;)</translation>
+        <translation>ASCII（例：\&quot;START(1)\&quot;）</translation>
     </message>
 </context>
 <context>
@@ -1512,7 +1512,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Status : </source>
-        <translation>状態 : </translation>
+        <translation>状態：</translation>
     </message>
     <message>
         <source>Select Firmware File(*.fls). </source>
@@ -1679,7 +1679,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
-        <translation>&lt;画像: %1/%2 - メモリ: %3/%4 (バイト)&gt;</translation>
+        <translation>&lt;画像：%1/%2 - メモリ：%3/%4（バイト）&gt;</translation>
     </message>
     <message>
         <source>Image Files(*.bmp)</source>
@@ -1699,11 +1699,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Do you want to remove all of selection?</source>
-        <translation>選択したものをすべて削除しますか?</translation>
+        <translation>選択したものをすべて削除しますか？</translation>
     </message>
     <message>
         <source>Please select address!</source>
-        <translation>アドレスを選択してください!</translation>
+        <translation>アドレスを選択してください！</translation>
     </message>
 </context>
 <context>
@@ -1718,11 +1718,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Address Code : </source>
-        <translation>アドレスコード : </translation>
+        <translation>アドレスコード：</translation>
     </message>
     <message>
         <source>Address Code :</source>
-        <translation>アドレスコード :</translation>
+        <translation>アドレスコード：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1738,7 +1738,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Invalid value!</source>
-        <translation>無効な値です!</translation>
+        <translation>無効な値です！</translation>
     </message>
 </context>
 <context>
@@ -1756,7 +1756,7 @@ Time &lt;10~255 sec&gt;</source>
     <name>pelmora::ui::MemorySwitchJob</name>
     <message>
         <source>The printer took the settings, but they could not be stored: %1</source>
-        <translation>プリンターは設定を受け付けましたが、保存できませんでした: %1</translation>
+        <translation>プリンターは設定を受け付けましたが、保存できませんでした：%1</translation>
     </message>
 </context>
 <context>

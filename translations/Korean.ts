@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Failed to get printer version!</source>
-        <translation>프린터 버전을(를) 읽지 못했습니다!</translation>
+        <translation>프린터 버전을 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to get Printer version..!!</source>
-        <translation>프린터 버전을(를) 읽지 못했습니다!</translation>
+        <translation>프린터 버전을 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set factory default!</source>
@@ -259,323 +259,323 @@
     </message>
     <message>
         <source>Failed to get Codepage..!!</source>
-        <translation>코드 페이지을(를) 읽지 못했습니다!</translation>
+        <translation>코드 페이지를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to get MSR Mode..!!</source>
-        <translation>MSR 모드을(를) 읽지 못했습니다!</translation>
+        <translation>MSR 모드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
-        <translation>SW1 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>SW1 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read SW2 data!</source>
-        <translation>SW2 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>SW2 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read SW3 data!</source>
-        <translation>SW3 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>SW3 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read SW5 data!</source>
-        <translation>SW5 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>SW5 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read SW6 data!</source>
-        <translation>SW6 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>SW6 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read SW7 data!</source>
-        <translation>SW7 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>SW7 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read SW8 data!</source>
-        <translation>SW8 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>SW8 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to get tear off position!</source>
-        <translation>절취 위치을(를) 읽지 못했습니다!</translation>
+        <translation>절취 위치를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read SW51 data!</source>
-        <translation>SW51 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>SW51 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1 data!</source>
-        <translation>IFSW1 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>IFSW1 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2 data!</source>
-        <translation>IFSW2 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>IFSW2 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3 data!</source>
-        <translation>IFSW3 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>IFSW3 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4 data!</source>
-        <translation>IFSW4 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>IFSW4 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read track1 sentinal code!</source>
-        <translation>트랙 1의 센티널 코드을(를) 읽지 못했습니다!</translation>
+        <translation>트랙 1의 센티널 코드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read track1 Sentinel code!!</source>
-        <translation>트랙 1의 센티널 코드을(를) 읽지 못했습니다!</translation>
+        <translation>트랙 1의 센티널 코드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read track2 sentinal code!</source>
-        <translation>트랙 2의 센티널 코드을(를) 읽지 못했습니다!</translation>
+        <translation>트랙 2의 센티널 코드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read track2 Sentinel code!!</source>
-        <translation>트랙 2의 센티널 코드을(를) 읽지 못했습니다!</translation>
+        <translation>트랙 2의 센티널 코드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read track3 sentinal code!</source>
-        <translation>트랙 3의 센티널 코드을(를) 읽지 못했습니다!</translation>
+        <translation>트랙 3의 센티널 코드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read track3 Sentinel code!!</source>
-        <translation>트랙 3의 센티널 코드을(를) 읽지 못했습니다!</translation>
+        <translation>트랙 3의 센티널 코드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read RF Interface!</source>
-        <translation>RF 인터페이스을(를) 읽지 못했습니다!</translation>
+        <translation>RF 인터페이스를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read RFInterface info!!</source>
-        <translation>RF 인터페이스을(를) 읽지 못했습니다!</translation>
+        <translation>RF 인터페이스를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!</source>
-        <translation>블루투스 연결 모드을(를) 읽지 못했습니다!</translation>
+        <translation>블루투스 연결 모드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!!</source>
-        <translation>블루투스 연결 모드을(를) 읽지 못했습니다!</translation>
+        <translation>블루투스 연결 모드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!</source>
-        <translation>블루투스 장치 이름을(를) 읽지 못했습니다!</translation>
+        <translation>블루투스 장치 이름을 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!!</source>
-        <translation>블루투스 장치 이름을(를) 읽지 못했습니다!</translation>
+        <translation>블루투스 장치 이름을 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth PIN code!</source>
-        <translation>블루투스 PIN 코드을(를) 읽지 못했습니다!</translation>
+        <translation>블루투스 PIN 코드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth pin code!!</source>
-        <translation>블루투스 PIN 코드을(를) 읽지 못했습니다!</translation>
+        <translation>블루투스 PIN 코드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>블루투스 암호화 정보을(를) 읽지 못했습니다!</translation>
+        <translation>블루투스 암호화 정보를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>블루투스 암호화 정보을(를) 읽지 못했습니다!</translation>
+        <translation>블루투스 암호화 정보를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
-        <translation>코드 페이지을(를) 읽지 못했습니다!</translation>
+        <translation>코드 페이지를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to get MSR mode!</source>
-        <translation>MSR 모드을(를) 읽지 못했습니다!</translation>
+        <translation>MSR 모드를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
-        <translation>MSW1 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW1 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW1..!!</source>
-        <translation>MSW1 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW1 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW2 data!</source>
-        <translation>MSW2 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW2 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW2..!!</source>
-        <translation>MSW2 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW2 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW3 data!</source>
-        <translation>MSW3 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW3 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW3..!!</source>
-        <translation>MSW3 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW3 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW5 data!</source>
-        <translation>MSW5 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW5 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW5..!!</source>
-        <translation>MSW5 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW5 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW6 data!</source>
-        <translation>MSW6 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW6 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW6..!!</source>
-        <translation>MSW6 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW6 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW7 data!</source>
-        <translation>MSW7 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW7 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW7..!!</source>
-        <translation>MSW7 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW7 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW8 data!</source>
-        <translation>MSW8 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW8 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read MSW8..!!</source>
-        <translation>MSW8 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>MSW8 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1..!!</source>
-        <translation>IFSW1 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>IFSW1 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2..!!</source>
-        <translation>IFSW2 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>IFSW2 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3..!!</source>
-        <translation>IFSW3 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>IFSW3 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4..!!</source>
-        <translation>IFSW4 데이터을(를) 읽지 못했습니다!</translation>
+        <translation>IFSW4 데이터를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>초기화 명령을(를) 설정하지 못했습니다!</translation>
+        <translation>초기화 명령을 보내지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>설정 종료 명령을(를) 쓰지 못했습니다!</translation>
+        <translation>설정 종료 명령을 보내지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>설정 종료 명령을(를) 쓰지 못했습니다!</translation>
+        <translation>설정 종료 명령을 보내지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>블루투스 정보을(를) 설정하지 못했습니다!</translation>
+        <translation>블루투스 정보를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>블루투스 정보을(를) 설정하지 못했습니다!</translation>
+        <translation>블루투스 정보를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>초기화 명령을(를) 설정하지 못했습니다!</translation>
+        <translation>초기화 명령을 보내지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>MSW1 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>MSW1 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>MSW2 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>MSW2 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>MSW3 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>MSW3 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>MSW5 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>MSW5 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>MSW6 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>MSW6 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>MSW7 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>MSW7 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>MSW8 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>MSW8 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>IFSW1 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>IFSW1 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>SW51 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>SW51 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>IFSW2 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>IFSW2 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>IFSW3 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>IFSW3 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>IFSW4 데이터을(를) 설정하지 못했습니다!</translation>
+        <translation>IFSW4 데이터를 쓰지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
-        <translation>트랙 1의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+        <translation>트랙 1의 센티널 코드를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track1!!!</source>
-        <translation>트랙 1의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+        <translation>트랙 1의 센티널 코드를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track2!</source>
-        <translation>트랙 2의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+        <translation>트랙 2의 센티널 코드를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track2!!!</source>
-        <translation>트랙 2의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+        <translation>트랙 2의 센티널 코드를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track3!</source>
-        <translation>트랙 3의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+        <translation>트랙 3의 센티널 코드를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track3!!!</source>
-        <translation>트랙 3의 센티널 코드을(를) 설정하지 못했습니다!</translation>
+        <translation>트랙 3의 센티널 코드를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set RF Interface!</source>
-        <translation>RF 인터페이스을(를) 설정하지 못했습니다!</translation>
+        <translation>RF 인터페이스를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set RFInterface info!!!</source>
-        <translation>RF 인터페이스을(를) 설정하지 못했습니다!</translation>
+        <translation>RF 인터페이스를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>초기화 명령을(를) 설정하지 못했습니다!</translation>
+        <translation>초기화 명령을 보내지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>직렬 정보을(를) 설정하지 못했습니다!</translation>
+        <translation>직렬 포트 정보를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>직렬 정보을(를) 설정하지 못했습니다!</translation>
+        <translation>직렬 포트 정보를 설정하지 못했습니다!</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -697,7 +697,7 @@ Please Check your printer state</source>
     </message>
     <message>
         <source>Failed to read NV image address!</source>
-        <translation>NV 이미지 주소을(를) 읽지 못했습니다!</translation>
+        <translation>NV 이미지 주소를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source> Not supported operation!</source>
@@ -779,7 +779,7 @@ Please check your printer.</source>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
-        <translation>NV 이미지 주소을(를) 읽지 못했습니다!</translation>
+        <translation>NV 이미지 주소를 읽지 못했습니다!</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
@@ -1064,13 +1064,13 @@ Choose &quot;USB&quot; again to list the printers present.</source>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address.
 Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
-        <translation>&quot;%1&quot;은(는) IPv4 주소가 아닙니다.
+        <translation>&quot;%1&quot; 값은 IPv4 주소가 아닙니다.
 0에서 255 사이의 숫자 네 개를 점으로 구분하여 입력하십시오(예: 192.168.0.10).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a TCP port.
 Type a number from 1 to 65535.</source>
-        <translation>&quot;%1&quot;은(는) TCP 포트가 아닙니다.
+        <translation>&quot;%1&quot; 값은 TCP 포트가 아닙니다.
 1에서 65535 사이의 숫자를 입력하십시오.</translation>
     </message>
     <message>
@@ -1123,13 +1123,13 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address.
 Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
-        <translation>&quot;%1&quot;은(는) IPv4 주소가 아닙니다.
+        <translation>&quot;%1&quot; 값은 IPv4 주소가 아닙니다.
 0에서 255 사이의 숫자 네 개를 점으로 구분하여 입력하십시오(예: 192.168.1.1).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a TCP port.
 Type a number from 1 to 65535.</source>
-        <translation>&quot;%1&quot;은(는) TCP 포트가 아닙니다.
+        <translation>&quot;%1&quot; 값은 TCP 포트가 아닙니다.
 1에서 65535 사이의 숫자를 입력하십시오.</translation>
     </message>
     <message>
@@ -1536,23 +1536,23 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>%1 cannot be opened for reading and writing.</source>
-        <translation>%1을(를) 읽기/쓰기용으로 열 수 없습니다.</translation>
+        <translation>%1 파일을 읽기/쓰기용으로 열 수 없습니다.</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation>%1은(는) 읽기 전용입니다.</translation>
+        <translation>%1 파일은 읽기 전용입니다.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation>%1은(는) 폴더입니다.</translation>
+        <translation>%1 경로는 폴더입니다.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB.</source>
-        <translation>%1이(가) %2MiB보다 큽니다.</translation>
+        <translation>%1 파일이 %2MiB보다 큽니다.</translation>
     </message>
     <message>
         <source>%1 could not be read.</source>
-        <translation>%1을(를) 읽을 수 없습니다.</translation>
+        <translation>%1 파일을 읽을 수 없습니다.</translation>
     </message>
 </context>
 <context>

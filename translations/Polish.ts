@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Failed to get printer version!</source>
-        <translation>Nie udało się odczytać: wersja drukarki!</translation>
+        <translation>Nie udało się odczytać wersji drukarki!</translation>
     </message>
     <message>
         <source>Failed to get Printer version..!!</source>
-        <translation>Nie udało się odczytać: wersja drukarki!</translation>
+        <translation>Nie udało się odczytać wersji drukarki!</translation>
     </message>
     <message>
         <source>Failed to set factory default!</source>
@@ -259,323 +259,323 @@
     </message>
     <message>
         <source>Failed to get Codepage..!!</source>
-        <translation>Nie udało się odczytać: strona kodowa!</translation>
+        <translation>Nie udało się odczytać strony kodowej!</translation>
     </message>
     <message>
         <source>Failed to get MSR Mode..!!</source>
-        <translation>Nie udało się odczytać: tryb MSR!</translation>
+        <translation>Nie udało się odczytać trybu MSR!</translation>
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
-        <translation>Nie udało się odczytać: dane SW1!</translation>
+        <translation>Nie udało się odczytać danych SW1!</translation>
     </message>
     <message>
         <source>Failed to read SW2 data!</source>
-        <translation>Nie udało się odczytać: dane SW2!</translation>
+        <translation>Nie udało się odczytać danych SW2!</translation>
     </message>
     <message>
         <source>Failed to read SW3 data!</source>
-        <translation>Nie udało się odczytać: dane SW3!</translation>
+        <translation>Nie udało się odczytać danych SW3!</translation>
     </message>
     <message>
         <source>Failed to read SW5 data!</source>
-        <translation>Nie udało się odczytać: dane SW5!</translation>
+        <translation>Nie udało się odczytać danych SW5!</translation>
     </message>
     <message>
         <source>Failed to read SW6 data!</source>
-        <translation>Nie udało się odczytać: dane SW6!</translation>
+        <translation>Nie udało się odczytać danych SW6!</translation>
     </message>
     <message>
         <source>Failed to read SW7 data!</source>
-        <translation>Nie udało się odczytać: dane SW7!</translation>
+        <translation>Nie udało się odczytać danych SW7!</translation>
     </message>
     <message>
         <source>Failed to read SW8 data!</source>
-        <translation>Nie udało się odczytać: dane SW8!</translation>
+        <translation>Nie udało się odczytać danych SW8!</translation>
     </message>
     <message>
         <source>Failed to get tear off position!</source>
-        <translation>Nie udało się odczytać: pozycja odrywania!</translation>
+        <translation>Nie udało się odczytać pozycji odrywania!</translation>
     </message>
     <message>
         <source>Failed to read SW51 data!</source>
-        <translation>Nie udało się odczytać: dane SW51!</translation>
+        <translation>Nie udało się odczytać danych SW51!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1 data!</source>
-        <translation>Nie udało się odczytać: dane IFSW1!</translation>
+        <translation>Nie udało się odczytać danych IFSW1!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2 data!</source>
-        <translation>Nie udało się odczytać: dane IFSW2!</translation>
+        <translation>Nie udało się odczytać danych IFSW2!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3 data!</source>
-        <translation>Nie udało się odczytać: dane IFSW3!</translation>
+        <translation>Nie udało się odczytać danych IFSW3!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4 data!</source>
-        <translation>Nie udało się odczytać: dane IFSW4!</translation>
+        <translation>Nie udało się odczytać danych IFSW4!</translation>
     </message>
     <message>
         <source>Failed to read track1 sentinal code!</source>
-        <translation>Nie udało się odczytać: kod wartownika ścieżki 1!</translation>
+        <translation>Nie udało się odczytać znacznika ścieżki 1!</translation>
     </message>
     <message>
         <source>Failed to read track1 Sentinel code!!</source>
-        <translation>Nie udało się odczytać: kod wartownika ścieżki 1!</translation>
+        <translation>Nie udało się odczytać znacznika ścieżki 1!</translation>
     </message>
     <message>
         <source>Failed to read track2 sentinal code!</source>
-        <translation>Nie udało się odczytać: kod wartownika ścieżki 2!</translation>
+        <translation>Nie udało się odczytać znacznika ścieżki 2!</translation>
     </message>
     <message>
         <source>Failed to read track2 Sentinel code!!</source>
-        <translation>Nie udało się odczytać: kod wartownika ścieżki 2!</translation>
+        <translation>Nie udało się odczytać znacznika ścieżki 2!</translation>
     </message>
     <message>
         <source>Failed to read track3 sentinal code!</source>
-        <translation>Nie udało się odczytać: kod wartownika ścieżki 3!</translation>
+        <translation>Nie udało się odczytać znacznika ścieżki 3!</translation>
     </message>
     <message>
         <source>Failed to read track3 Sentinel code!!</source>
-        <translation>Nie udało się odczytać: kod wartownika ścieżki 3!</translation>
+        <translation>Nie udało się odczytać znacznika ścieżki 3!</translation>
     </message>
     <message>
         <source>Failed to read RF Interface!</source>
-        <translation>Nie udało się odczytać: interfejs RF!</translation>
+        <translation>Nie udało się odczytać interfejsu RF!</translation>
     </message>
     <message>
         <source>Failed to read RFInterface info!!</source>
-        <translation>Nie udało się odczytać: interfejs RF!</translation>
+        <translation>Nie udało się odczytać interfejsu RF!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!</source>
-        <translation>Nie udało się odczytać: tryb połączenia Bluetooth!</translation>
+        <translation>Nie udało się odczytać trybu połączenia Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!!</source>
-        <translation>Nie udało się odczytać: tryb połączenia Bluetooth!</translation>
+        <translation>Nie udało się odczytać trybu połączenia Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!</source>
-        <translation>Nie udało się odczytać: nazwa urządzenia Bluetooth!</translation>
+        <translation>Nie udało się odczytać nazwy urządzenia Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!!</source>
-        <translation>Nie udało się odczytać: nazwa urządzenia Bluetooth!</translation>
+        <translation>Nie udało się odczytać nazwy urządzenia Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth PIN code!</source>
-        <translation>Nie udało się odczytać: kod PIN Bluetooth!</translation>
+        <translation>Nie udało się odczytać kodu PIN Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth pin code!!</source>
-        <translation>Nie udało się odczytać: kod PIN Bluetooth!</translation>
+        <translation>Nie udało się odczytać kodu PIN Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>Nie udało się odczytać: informacje o szyfrowaniu Bluetooth!</translation>
+        <translation>Nie udało się odczytać informacji o szyfrowaniu Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>Nie udało się odczytać: informacje o szyfrowaniu Bluetooth!</translation>
+        <translation>Nie udało się odczytać informacji o szyfrowaniu Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
-        <translation>Nie udało się odczytać: strona kodowa!</translation>
+        <translation>Nie udało się odczytać strony kodowej!</translation>
     </message>
     <message>
         <source>Failed to get MSR mode!</source>
-        <translation>Nie udało się odczytać: tryb MSR!</translation>
+        <translation>Nie udało się odczytać trybu MSR!</translation>
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
-        <translation>Nie udało się odczytać: dane MSW1!</translation>
+        <translation>Nie udało się odczytać danych MSW1!</translation>
     </message>
     <message>
         <source>Failed to read MSW1..!!</source>
-        <translation>Nie udało się odczytać: dane MSW1!</translation>
+        <translation>Nie udało się odczytać danych MSW1!</translation>
     </message>
     <message>
         <source>Failed to read MSW2 data!</source>
-        <translation>Nie udało się odczytać: dane MSW2!</translation>
+        <translation>Nie udało się odczytać danych MSW2!</translation>
     </message>
     <message>
         <source>Failed to read MSW2..!!</source>
-        <translation>Nie udało się odczytać: dane MSW2!</translation>
+        <translation>Nie udało się odczytać danych MSW2!</translation>
     </message>
     <message>
         <source>Failed to read MSW3 data!</source>
-        <translation>Nie udało się odczytać: dane MSW3!</translation>
+        <translation>Nie udało się odczytać danych MSW3!</translation>
     </message>
     <message>
         <source>Failed to read MSW3..!!</source>
-        <translation>Nie udało się odczytać: dane MSW3!</translation>
+        <translation>Nie udało się odczytać danych MSW3!</translation>
     </message>
     <message>
         <source>Failed to read MSW5 data!</source>
-        <translation>Nie udało się odczytać: dane MSW5!</translation>
+        <translation>Nie udało się odczytać danych MSW5!</translation>
     </message>
     <message>
         <source>Failed to read MSW5..!!</source>
-        <translation>Nie udało się odczytać: dane MSW5!</translation>
+        <translation>Nie udało się odczytać danych MSW5!</translation>
     </message>
     <message>
         <source>Failed to read MSW6 data!</source>
-        <translation>Nie udało się odczytać: dane MSW6!</translation>
+        <translation>Nie udało się odczytać danych MSW6!</translation>
     </message>
     <message>
         <source>Failed to read MSW6..!!</source>
-        <translation>Nie udało się odczytać: dane MSW6!</translation>
+        <translation>Nie udało się odczytać danych MSW6!</translation>
     </message>
     <message>
         <source>Failed to read MSW7 data!</source>
-        <translation>Nie udało się odczytać: dane MSW7!</translation>
+        <translation>Nie udało się odczytać danych MSW7!</translation>
     </message>
     <message>
         <source>Failed to read MSW7..!!</source>
-        <translation>Nie udało się odczytać: dane MSW7!</translation>
+        <translation>Nie udało się odczytać danych MSW7!</translation>
     </message>
     <message>
         <source>Failed to read MSW8 data!</source>
-        <translation>Nie udało się odczytać: dane MSW8!</translation>
+        <translation>Nie udało się odczytać danych MSW8!</translation>
     </message>
     <message>
         <source>Failed to read MSW8..!!</source>
-        <translation>Nie udało się odczytać: dane MSW8!</translation>
+        <translation>Nie udało się odczytać danych MSW8!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1..!!</source>
-        <translation>Nie udało się odczytać: dane IFSW1!</translation>
+        <translation>Nie udało się odczytać danych IFSW1!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2..!!</source>
-        <translation>Nie udało się odczytać: dane IFSW2!</translation>
+        <translation>Nie udało się odczytać danych IFSW2!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3..!!</source>
-        <translation>Nie udało się odczytać: dane IFSW3!</translation>
+        <translation>Nie udało się odczytać danych IFSW3!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4..!!</source>
-        <translation>Nie udało się odczytać: dane IFSW4!</translation>
+        <translation>Nie udało się odczytać danych IFSW4!</translation>
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>Nie udało się ustawić: polecenie inicjujące!</translation>
+        <translation>Nie udało się wysłać polecenia inicjującego!</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>Nie udało się zapisać: polecenie końca ustawień!</translation>
+        <translation>Nie udało się wysłać polecenia kończącego konfigurację!</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>Nie udało się zapisać: polecenie końca ustawień!</translation>
+        <translation>Nie udało się wysłać polecenia kończącego konfigurację!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>Nie udało się ustawić: informacje Bluetooth!</translation>
+        <translation>Nie udało się zapisać ustawień Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>Nie udało się ustawić: informacje Bluetooth!</translation>
+        <translation>Nie udało się zapisać ustawień Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>Nie udało się ustawić: polecenie inicjujące!</translation>
+        <translation>Nie udało się wysłać polecenia inicjującego!</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>Nie udało się ustawić: dane MSW1!</translation>
+        <translation>Nie udało się zapisać danych MSW1!</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>Nie udało się ustawić: dane MSW2!</translation>
+        <translation>Nie udało się zapisać danych MSW2!</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>Nie udało się ustawić: dane MSW3!</translation>
+        <translation>Nie udało się zapisać danych MSW3!</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>Nie udało się ustawić: dane MSW5!</translation>
+        <translation>Nie udało się zapisać danych MSW5!</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>Nie udało się ustawić: dane MSW6!</translation>
+        <translation>Nie udało się zapisać danych MSW6!</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>Nie udało się ustawić: dane MSW7!</translation>
+        <translation>Nie udało się zapisać danych MSW7!</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>Nie udało się ustawić: dane MSW8!</translation>
+        <translation>Nie udało się zapisać danych MSW8!</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>Nie udało się ustawić: dane IFSW1!</translation>
+        <translation>Nie udało się zapisać danych IFSW1!</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>Nie udało się ustawić: dane SW51!</translation>
+        <translation>Nie udało się zapisać danych SW51!</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>Nie udało się ustawić: dane IFSW2!</translation>
+        <translation>Nie udało się zapisać danych IFSW2!</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>Nie udało się ustawić: dane IFSW3!</translation>
+        <translation>Nie udało się zapisać danych IFSW3!</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>Nie udało się ustawić: dane IFSW4!</translation>
+        <translation>Nie udało się zapisać danych IFSW4!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
-        <translation>Nie udało się ustawić: kod wartownika ścieżki 1!</translation>
+        <translation>Nie udało się ustawić znacznika ścieżki 1!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track1!!!</source>
-        <translation>Nie udało się ustawić: kod wartownika ścieżki 1!</translation>
+        <translation>Nie udało się ustawić znacznika ścieżki 1!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track2!</source>
-        <translation>Nie udało się ustawić: kod wartownika ścieżki 2!</translation>
+        <translation>Nie udało się ustawić znacznika ścieżki 2!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track2!!!</source>
-        <translation>Nie udało się ustawić: kod wartownika ścieżki 2!</translation>
+        <translation>Nie udało się ustawić znacznika ścieżki 2!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track3!</source>
-        <translation>Nie udało się ustawić: kod wartownika ścieżki 3!</translation>
+        <translation>Nie udało się ustawić znacznika ścieżki 3!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track3!!!</source>
-        <translation>Nie udało się ustawić: kod wartownika ścieżki 3!</translation>
+        <translation>Nie udało się ustawić znacznika ścieżki 3!</translation>
     </message>
     <message>
         <source>Failed to set RF Interface!</source>
-        <translation>Nie udało się ustawić: interfejs RF!</translation>
+        <translation>Nie udało się ustawić interfejsu RF!</translation>
     </message>
     <message>
         <source>Failed to set RFInterface info!!!</source>
-        <translation>Nie udało się ustawić: interfejs RF!</translation>
+        <translation>Nie udało się ustawić interfejsu RF!</translation>
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>Nie udało się ustawić: polecenie inicjujące!</translation>
+        <translation>Nie udało się wysłać polecenia inicjującego!</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>Nie udało się ustawić: ustawienia szeregowe!</translation>
+        <translation>Nie udało się zapisać ustawień portu szeregowego!</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>Nie udało się ustawić: ustawienia szeregowe!</translation>
+        <translation>Nie udało się zapisać ustawień portu szeregowego!</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -697,7 +697,7 @@ Sprawdź stan drukarki</translation>
     </message>
     <message>
         <source>Failed to read NV image address!</source>
-        <translation>Nie udało się odczytać: adresy obrazów NV!</translation>
+        <translation>Nie udało się odczytać adresów obrazów NV!</translation>
     </message>
     <message>
         <source> Not supported operation!</source>
@@ -779,7 +779,7 @@ Sprawdź drukarkę.</translation>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
-        <translation>Nie udało się odczytać: adresy obrazów NV!</translation>
+        <translation>Nie udało się odczytać adresów obrazów NV!</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
@@ -1354,7 +1354,7 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
-        <translation>Wpisz najwyżej %1 znaków, tylko Latin-1.</translation>
+        <translation>Liczba znaków nie może przekroczyć %1 (tylko Latin-1).</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1540,7 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation>%1 jest tylko do odczytu.</translation>
+        <translation>Plik %1 jest tylko do odczytu.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
@@ -1548,7 +1548,7 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB.</source>
-        <translation>%1 jest większy niż %2 MiB.</translation>
+        <translation>Plik %1 jest większy niż %2 MiB.</translation>
     </message>
     <message>
         <source>%1 could not be read.</source>
@@ -1675,7 +1675,7 @@ oszczędzania &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation>%1 bajtów</translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>

@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Failed to get printer version!</source>
-        <translation>Не удалось прочитать: версия принтера!</translation>
+        <translation>Не удалось прочитать версию принтера!</translation>
     </message>
     <message>
         <source>Failed to get Printer version..!!</source>
-        <translation>Не удалось прочитать: версия принтера!</translation>
+        <translation>Не удалось прочитать версию принтера!</translation>
     </message>
     <message>
         <source>Failed to set factory default!</source>
@@ -259,323 +259,323 @@
     </message>
     <message>
         <source>Failed to get Codepage..!!</source>
-        <translation>Не удалось прочитать: кодовая страница!</translation>
+        <translation>Не удалось прочитать кодовую страницу!</translation>
     </message>
     <message>
         <source>Failed to get MSR Mode..!!</source>
-        <translation>Не удалось прочитать: режим MSR!</translation>
+        <translation>Не удалось прочитать режим MSR!</translation>
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
-        <translation>Не удалось прочитать: данные SW1!</translation>
+        <translation>Не удалось прочитать данные SW1!</translation>
     </message>
     <message>
         <source>Failed to read SW2 data!</source>
-        <translation>Не удалось прочитать: данные SW2!</translation>
+        <translation>Не удалось прочитать данные SW2!</translation>
     </message>
     <message>
         <source>Failed to read SW3 data!</source>
-        <translation>Не удалось прочитать: данные SW3!</translation>
+        <translation>Не удалось прочитать данные SW3!</translation>
     </message>
     <message>
         <source>Failed to read SW5 data!</source>
-        <translation>Не удалось прочитать: данные SW5!</translation>
+        <translation>Не удалось прочитать данные SW5!</translation>
     </message>
     <message>
         <source>Failed to read SW6 data!</source>
-        <translation>Не удалось прочитать: данные SW6!</translation>
+        <translation>Не удалось прочитать данные SW6!</translation>
     </message>
     <message>
         <source>Failed to read SW7 data!</source>
-        <translation>Не удалось прочитать: данные SW7!</translation>
+        <translation>Не удалось прочитать данные SW7!</translation>
     </message>
     <message>
         <source>Failed to read SW8 data!</source>
-        <translation>Не удалось прочитать: данные SW8!</translation>
+        <translation>Не удалось прочитать данные SW8!</translation>
     </message>
     <message>
         <source>Failed to get tear off position!</source>
-        <translation>Не удалось прочитать: позиция отрыва!</translation>
+        <translation>Не удалось прочитать позицию отрыва!</translation>
     </message>
     <message>
         <source>Failed to read SW51 data!</source>
-        <translation>Не удалось прочитать: данные SW51!</translation>
+        <translation>Не удалось прочитать данные SW51!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1 data!</source>
-        <translation>Не удалось прочитать: данные IFSW1!</translation>
+        <translation>Не удалось прочитать данные IFSW1!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2 data!</source>
-        <translation>Не удалось прочитать: данные IFSW2!</translation>
+        <translation>Не удалось прочитать данные IFSW2!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3 data!</source>
-        <translation>Не удалось прочитать: данные IFSW3!</translation>
+        <translation>Не удалось прочитать данные IFSW3!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4 data!</source>
-        <translation>Не удалось прочитать: данные IFSW4!</translation>
+        <translation>Не удалось прочитать данные IFSW4!</translation>
     </message>
     <message>
         <source>Failed to read track1 sentinal code!</source>
-        <translation>Не удалось прочитать: код-ограничитель дорожки 1!</translation>
+        <translation>Не удалось прочитать маркер дорожки 1!</translation>
     </message>
     <message>
         <source>Failed to read track1 Sentinel code!!</source>
-        <translation>Не удалось прочитать: код-ограничитель дорожки 1!</translation>
+        <translation>Не удалось прочитать маркер дорожки 1!</translation>
     </message>
     <message>
         <source>Failed to read track2 sentinal code!</source>
-        <translation>Не удалось прочитать: код-ограничитель дорожки 2!</translation>
+        <translation>Не удалось прочитать маркер дорожки 2!</translation>
     </message>
     <message>
         <source>Failed to read track2 Sentinel code!!</source>
-        <translation>Не удалось прочитать: код-ограничитель дорожки 2!</translation>
+        <translation>Не удалось прочитать маркер дорожки 2!</translation>
     </message>
     <message>
         <source>Failed to read track3 sentinal code!</source>
-        <translation>Не удалось прочитать: код-ограничитель дорожки 3!</translation>
+        <translation>Не удалось прочитать маркер дорожки 3!</translation>
     </message>
     <message>
         <source>Failed to read track3 Sentinel code!!</source>
-        <translation>Не удалось прочитать: код-ограничитель дорожки 3!</translation>
+        <translation>Не удалось прочитать маркер дорожки 3!</translation>
     </message>
     <message>
         <source>Failed to read RF Interface!</source>
-        <translation>Не удалось прочитать: RF-интерфейс!</translation>
+        <translation>Не удалось прочитать RF-интерфейс!</translation>
     </message>
     <message>
         <source>Failed to read RFInterface info!!</source>
-        <translation>Не удалось прочитать: RF-интерфейс!</translation>
+        <translation>Не удалось прочитать RF-интерфейс!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!</source>
-        <translation>Не удалось прочитать: режим соединения Bluetooth!</translation>
+        <translation>Не удалось прочитать режим соединения Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!!</source>
-        <translation>Не удалось прочитать: режим соединения Bluetooth!</translation>
+        <translation>Не удалось прочитать режим соединения Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!</source>
-        <translation>Не удалось прочитать: имя устройства Bluetooth!</translation>
+        <translation>Не удалось прочитать имя устройства Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!!</source>
-        <translation>Не удалось прочитать: имя устройства Bluetooth!</translation>
+        <translation>Не удалось прочитать имя устройства Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth PIN code!</source>
-        <translation>Не удалось прочитать: PIN-код Bluetooth!</translation>
+        <translation>Не удалось прочитать PIN-код Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth pin code!!</source>
-        <translation>Не удалось прочитать: PIN-код Bluetooth!</translation>
+        <translation>Не удалось прочитать PIN-код Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>Не удалось прочитать: сведения о шифровании Bluetooth!</translation>
+        <translation>Не удалось прочитать сведения о шифровании Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>Не удалось прочитать: сведения о шифровании Bluetooth!</translation>
+        <translation>Не удалось прочитать сведения о шифровании Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
-        <translation>Не удалось прочитать: кодовая страница!</translation>
+        <translation>Не удалось прочитать кодовую страницу!</translation>
     </message>
     <message>
         <source>Failed to get MSR mode!</source>
-        <translation>Не удалось прочитать: режим MSR!</translation>
+        <translation>Не удалось прочитать режим MSR!</translation>
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
-        <translation>Не удалось прочитать: данные MSW1!</translation>
+        <translation>Не удалось прочитать данные MSW1!</translation>
     </message>
     <message>
         <source>Failed to read MSW1..!!</source>
-        <translation>Не удалось прочитать: данные MSW1!</translation>
+        <translation>Не удалось прочитать данные MSW1!</translation>
     </message>
     <message>
         <source>Failed to read MSW2 data!</source>
-        <translation>Не удалось прочитать: данные MSW2!</translation>
+        <translation>Не удалось прочитать данные MSW2!</translation>
     </message>
     <message>
         <source>Failed to read MSW2..!!</source>
-        <translation>Не удалось прочитать: данные MSW2!</translation>
+        <translation>Не удалось прочитать данные MSW2!</translation>
     </message>
     <message>
         <source>Failed to read MSW3 data!</source>
-        <translation>Не удалось прочитать: данные MSW3!</translation>
+        <translation>Не удалось прочитать данные MSW3!</translation>
     </message>
     <message>
         <source>Failed to read MSW3..!!</source>
-        <translation>Не удалось прочитать: данные MSW3!</translation>
+        <translation>Не удалось прочитать данные MSW3!</translation>
     </message>
     <message>
         <source>Failed to read MSW5 data!</source>
-        <translation>Не удалось прочитать: данные MSW5!</translation>
+        <translation>Не удалось прочитать данные MSW5!</translation>
     </message>
     <message>
         <source>Failed to read MSW5..!!</source>
-        <translation>Не удалось прочитать: данные MSW5!</translation>
+        <translation>Не удалось прочитать данные MSW5!</translation>
     </message>
     <message>
         <source>Failed to read MSW6 data!</source>
-        <translation>Не удалось прочитать: данные MSW6!</translation>
+        <translation>Не удалось прочитать данные MSW6!</translation>
     </message>
     <message>
         <source>Failed to read MSW6..!!</source>
-        <translation>Не удалось прочитать: данные MSW6!</translation>
+        <translation>Не удалось прочитать данные MSW6!</translation>
     </message>
     <message>
         <source>Failed to read MSW7 data!</source>
-        <translation>Не удалось прочитать: данные MSW7!</translation>
+        <translation>Не удалось прочитать данные MSW7!</translation>
     </message>
     <message>
         <source>Failed to read MSW7..!!</source>
-        <translation>Не удалось прочитать: данные MSW7!</translation>
+        <translation>Не удалось прочитать данные MSW7!</translation>
     </message>
     <message>
         <source>Failed to read MSW8 data!</source>
-        <translation>Не удалось прочитать: данные MSW8!</translation>
+        <translation>Не удалось прочитать данные MSW8!</translation>
     </message>
     <message>
         <source>Failed to read MSW8..!!</source>
-        <translation>Не удалось прочитать: данные MSW8!</translation>
+        <translation>Не удалось прочитать данные MSW8!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1..!!</source>
-        <translation>Не удалось прочитать: данные IFSW1!</translation>
+        <translation>Не удалось прочитать данные IFSW1!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2..!!</source>
-        <translation>Не удалось прочитать: данные IFSW2!</translation>
+        <translation>Не удалось прочитать данные IFSW2!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3..!!</source>
-        <translation>Не удалось прочитать: данные IFSW3!</translation>
+        <translation>Не удалось прочитать данные IFSW3!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4..!!</source>
-        <translation>Не удалось прочитать: данные IFSW4!</translation>
+        <translation>Не удалось прочитать данные IFSW4!</translation>
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>Не удалось установить: команда инициализации!</translation>
+        <translation>Не удалось отправить команду инициализации!</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>Не удалось записать: команда завершения настройки!</translation>
+        <translation>Не удалось отправить команду завершения настройки!</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>Не удалось записать: команда завершения настройки!</translation>
+        <translation>Не удалось отправить команду завершения настройки!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>Не удалось установить: сведения Bluetooth!</translation>
+        <translation>Не удалось записать параметры Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>Не удалось установить: сведения Bluetooth!</translation>
+        <translation>Не удалось записать параметры Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>Не удалось установить: команда инициализации!</translation>
+        <translation>Не удалось отправить команду инициализации!</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>Не удалось установить: данные MSW1!</translation>
+        <translation>Не удалось записать данные MSW1!</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>Не удалось установить: данные MSW2!</translation>
+        <translation>Не удалось записать данные MSW2!</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>Не удалось установить: данные MSW3!</translation>
+        <translation>Не удалось записать данные MSW3!</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>Не удалось установить: данные MSW5!</translation>
+        <translation>Не удалось записать данные MSW5!</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>Не удалось установить: данные MSW6!</translation>
+        <translation>Не удалось записать данные MSW6!</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>Не удалось установить: данные MSW7!</translation>
+        <translation>Не удалось записать данные MSW7!</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>Не удалось установить: данные MSW8!</translation>
+        <translation>Не удалось записать данные MSW8!</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>Не удалось установить: данные IFSW1!</translation>
+        <translation>Не удалось записать данные IFSW1!</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>Не удалось установить: данные SW51!</translation>
+        <translation>Не удалось записать данные SW51!</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>Не удалось установить: данные IFSW2!</translation>
+        <translation>Не удалось записать данные IFSW2!</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>Не удалось установить: данные IFSW3!</translation>
+        <translation>Не удалось записать данные IFSW3!</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>Не удалось установить: данные IFSW4!</translation>
+        <translation>Не удалось записать данные IFSW4!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
-        <translation>Не удалось установить: код-ограничитель дорожки 1!</translation>
+        <translation>Не удалось установить маркер дорожки 1!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track1!!!</source>
-        <translation>Не удалось установить: код-ограничитель дорожки 1!</translation>
+        <translation>Не удалось установить маркер дорожки 1!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track2!</source>
-        <translation>Не удалось установить: код-ограничитель дорожки 2!</translation>
+        <translation>Не удалось установить маркер дорожки 2!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track2!!!</source>
-        <translation>Не удалось установить: код-ограничитель дорожки 2!</translation>
+        <translation>Не удалось установить маркер дорожки 2!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track3!</source>
-        <translation>Не удалось установить: код-ограничитель дорожки 3!</translation>
+        <translation>Не удалось установить маркер дорожки 3!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track3!!!</source>
-        <translation>Не удалось установить: код-ограничитель дорожки 3!</translation>
+        <translation>Не удалось установить маркер дорожки 3!</translation>
     </message>
     <message>
         <source>Failed to set RF Interface!</source>
-        <translation>Не удалось установить: RF-интерфейс!</translation>
+        <translation>Не удалось установить RF-интерфейс!</translation>
     </message>
     <message>
         <source>Failed to set RFInterface info!!!</source>
-        <translation>Не удалось установить: RF-интерфейс!</translation>
+        <translation>Не удалось установить RF-интерфейс!</translation>
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>Не удалось установить: команда инициализации!</translation>
+        <translation>Не удалось отправить команду инициализации!</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>Не удалось установить: параметры последовательного порта!</translation>
+        <translation>Не удалось записать параметры последовательного порта!</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>Не удалось установить: параметры последовательного порта!</translation>
+        <translation>Не удалось записать параметры последовательного порта!</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -697,7 +697,7 @@ Please Check your printer state</source>
     </message>
     <message>
         <source>Failed to read NV image address!</source>
-        <translation>Не удалось прочитать: адреса NV-изображений!</translation>
+        <translation>Не удалось прочитать адреса NV-изображений!</translation>
     </message>
     <message>
         <source> Not supported operation!</source>
@@ -779,7 +779,7 @@ Please check your printer.</source>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
-        <translation>Не удалось прочитать: адреса NV-изображений!</translation>
+        <translation>Не удалось прочитать адреса NV-изображений!</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
@@ -1540,7 +1540,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>%1 is read-only.</source>
-        <translation>%1 доступен только для чтения.</translation>
+        <translation>Файл %1 доступен только для чтения.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
@@ -1548,7 +1548,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>%1 is larger than %2 MiB.</source>
-        <translation>%1 больше %2 МиБ.</translation>
+        <translation>Файл %1 больше %2 МиБ.</translation>
     </message>
     <message>
         <source>%1 could not be read.</source>
@@ -1675,7 +1675,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation>%1 байт</translation>
+        <translation>%1 Б</translation>
     </message>
     <message>
         <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>

@@ -231,351 +231,351 @@
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
-        <translation>端口打开错误!</translation>
+        <translation>端口打开错误！</translation>
     </message>
     <message>
         <source>Port Open Error!!!</source>
-        <translation>端口打开错误!!!</translation>
+        <translation>端口打开错误！！！</translation>
     </message>
     <message>
         <source>Printer model is not matched!</source>
-        <translation>打印机型号不匹配!</translation>
+        <translation>打印机型号不匹配！</translation>
     </message>
     <message>
         <source>Printer Model name not matched...!!</source>
-        <translation>打印机型号名称不匹配...!!</translation>
+        <translation>打印机型号名称不匹配...！！</translation>
     </message>
     <message>
         <source>Failed to get printer version!</source>
-        <translation>无法读取打印机版本!</translation>
+        <translation>无法读取打印机版本！</translation>
     </message>
     <message>
         <source>Failed to get Printer version..!!</source>
-        <translation>无法读取打印机版本!</translation>
+        <translation>无法读取打印机版本！</translation>
     </message>
     <message>
         <source>Failed to set factory default!</source>
-        <translation>无法设置出厂默认值!</translation>
+        <translation>无法设置出厂默认值！</translation>
     </message>
     <message>
         <source>Failed to get Codepage..!!</source>
-        <translation>无法读取代码页!</translation>
+        <translation>无法读取代码页！</translation>
     </message>
     <message>
         <source>Failed to get MSR Mode..!!</source>
-        <translation>无法读取 MSR 模式!</translation>
+        <translation>无法读取 MSR 模式！</translation>
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
-        <translation>无法读取 SW1 数据!</translation>
+        <translation>无法读取 SW1 数据！</translation>
     </message>
     <message>
         <source>Failed to read SW2 data!</source>
-        <translation>无法读取 SW2 数据!</translation>
+        <translation>无法读取 SW2 数据！</translation>
     </message>
     <message>
         <source>Failed to read SW3 data!</source>
-        <translation>无法读取 SW3 数据!</translation>
+        <translation>无法读取 SW3 数据！</translation>
     </message>
     <message>
         <source>Failed to read SW5 data!</source>
-        <translation>无法读取 SW5 数据!</translation>
+        <translation>无法读取 SW5 数据！</translation>
     </message>
     <message>
         <source>Failed to read SW6 data!</source>
-        <translation>无法读取 SW6 数据!</translation>
+        <translation>无法读取 SW6 数据！</translation>
     </message>
     <message>
         <source>Failed to read SW7 data!</source>
-        <translation>无法读取 SW7 数据!</translation>
+        <translation>无法读取 SW7 数据！</translation>
     </message>
     <message>
         <source>Failed to read SW8 data!</source>
-        <translation>无法读取 SW8 数据!</translation>
+        <translation>无法读取 SW8 数据！</translation>
     </message>
     <message>
         <source>Failed to get tear off position!</source>
-        <translation>无法读取撕纸位置!</translation>
+        <translation>无法读取撕纸位置！</translation>
     </message>
     <message>
         <source>Failed to read SW51 data!</source>
-        <translation>无法读取 SW51 数据!</translation>
+        <translation>无法读取 SW51 数据！</translation>
     </message>
     <message>
         <source>Failed to read IFSW1 data!</source>
-        <translation>无法读取 IFSW1 数据!</translation>
+        <translation>无法读取 IFSW1 数据！</translation>
     </message>
     <message>
         <source>Failed to read IFSW2 data!</source>
-        <translation>无法读取 IFSW2 数据!</translation>
+        <translation>无法读取 IFSW2 数据！</translation>
     </message>
     <message>
         <source>Failed to read IFSW3 data!</source>
-        <translation>无法读取 IFSW3 数据!</translation>
+        <translation>无法读取 IFSW3 数据！</translation>
     </message>
     <message>
         <source>Failed to read IFSW4 data!</source>
-        <translation>无法读取 IFSW4 数据!</translation>
+        <translation>无法读取 IFSW4 数据！</translation>
     </message>
     <message>
         <source>Failed to read track1 sentinal code!</source>
-        <translation>无法读取磁道 1 的标记码!</translation>
+        <translation>无法读取磁道 1 的标记码！</translation>
     </message>
     <message>
         <source>Failed to read track1 Sentinel code!!</source>
-        <translation>无法读取磁道 1 的标记码!</translation>
+        <translation>无法读取磁道 1 的标记码！</translation>
     </message>
     <message>
         <source>Failed to read track2 sentinal code!</source>
-        <translation>无法读取磁道 2 的标记码!</translation>
+        <translation>无法读取磁道 2 的标记码！</translation>
     </message>
     <message>
         <source>Failed to read track2 Sentinel code!!</source>
-        <translation>无法读取磁道 2 的标记码!</translation>
+        <translation>无法读取磁道 2 的标记码！</translation>
     </message>
     <message>
         <source>Failed to read track3 sentinal code!</source>
-        <translation>无法读取磁道 3 的标记码!</translation>
+        <translation>无法读取磁道 3 的标记码！</translation>
     </message>
     <message>
         <source>Failed to read track3 Sentinel code!!</source>
-        <translation>无法读取磁道 3 的标记码!</translation>
+        <translation>无法读取磁道 3 的标记码！</translation>
     </message>
     <message>
         <source>Failed to read RF Interface!</source>
-        <translation>无法读取 RF 接口!</translation>
+        <translation>无法读取 RF 接口！</translation>
     </message>
     <message>
         <source>Failed to read RFInterface info!!</source>
-        <translation>无法读取 RF 接口!</translation>
+        <translation>无法读取 RF 接口！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!</source>
-        <translation>无法读取蓝牙连接模式!</translation>
+        <translation>无法读取蓝牙连接模式！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!!</source>
-        <translation>无法读取蓝牙连接模式!</translation>
+        <translation>无法读取蓝牙连接模式！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!</source>
-        <translation>无法读取蓝牙设备名称!</translation>
+        <translation>无法读取蓝牙设备名称！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!!</source>
-        <translation>无法读取蓝牙设备名称!</translation>
+        <translation>无法读取蓝牙设备名称！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth PIN code!</source>
-        <translation>无法读取蓝牙 PIN 码!</translation>
+        <translation>无法读取蓝牙 PIN 码！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth pin code!!</source>
-        <translation>无法读取蓝牙 PIN 码!</translation>
+        <translation>无法读取蓝牙 PIN 码！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>无法读取蓝牙加密信息!</translation>
+        <translation>无法读取蓝牙加密信息！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>无法读取蓝牙加密信息!</translation>
+        <translation>无法读取蓝牙加密信息！</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
-        <translation>无法读取代码页!</translation>
+        <translation>无法读取代码页！</translation>
     </message>
     <message>
         <source>Failed to get MSR mode!</source>
-        <translation>无法读取 MSR 模式!</translation>
+        <translation>无法读取 MSR 模式！</translation>
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
-        <translation>无法读取 MSW1 数据!</translation>
+        <translation>无法读取 MSW1 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW1..!!</source>
-        <translation>无法读取 MSW1 数据!</translation>
+        <translation>无法读取 MSW1 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW2 data!</source>
-        <translation>无法读取 MSW2 数据!</translation>
+        <translation>无法读取 MSW2 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW2..!!</source>
-        <translation>无法读取 MSW2 数据!</translation>
+        <translation>无法读取 MSW2 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW3 data!</source>
-        <translation>无法读取 MSW3 数据!</translation>
+        <translation>无法读取 MSW3 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW3..!!</source>
-        <translation>无法读取 MSW3 数据!</translation>
+        <translation>无法读取 MSW3 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW5 data!</source>
-        <translation>无法读取 MSW5 数据!</translation>
+        <translation>无法读取 MSW5 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW5..!!</source>
-        <translation>无法读取 MSW5 数据!</translation>
+        <translation>无法读取 MSW5 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW6 data!</source>
-        <translation>无法读取 MSW6 数据!</translation>
+        <translation>无法读取 MSW6 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW6..!!</source>
-        <translation>无法读取 MSW6 数据!</translation>
+        <translation>无法读取 MSW6 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW7 data!</source>
-        <translation>无法读取 MSW7 数据!</translation>
+        <translation>无法读取 MSW7 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW7..!!</source>
-        <translation>无法读取 MSW7 数据!</translation>
+        <translation>无法读取 MSW7 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW8 data!</source>
-        <translation>无法读取 MSW8 数据!</translation>
+        <translation>无法读取 MSW8 数据！</translation>
     </message>
     <message>
         <source>Failed to read MSW8..!!</source>
-        <translation>无法读取 MSW8 数据!</translation>
+        <translation>无法读取 MSW8 数据！</translation>
     </message>
     <message>
         <source>Failed to read IFSW1..!!</source>
-        <translation>无法读取 IFSW1 数据!</translation>
+        <translation>无法读取 IFSW1 数据！</translation>
     </message>
     <message>
         <source>Failed to read IFSW2..!!</source>
-        <translation>无法读取 IFSW2 数据!</translation>
+        <translation>无法读取 IFSW2 数据！</translation>
     </message>
     <message>
         <source>Failed to read IFSW3..!!</source>
-        <translation>无法读取 IFSW3 数据!</translation>
+        <translation>无法读取 IFSW3 数据！</translation>
     </message>
     <message>
         <source>Failed to read IFSW4..!!</source>
-        <translation>无法读取 IFSW4 数据!</translation>
+        <translation>无法读取 IFSW4 数据！</translation>
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>无法设置初始化命令!</translation>
+        <translation>无法设置初始化命令！</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>无法写入设置结束命令!</translation>
+        <translation>无法写入设置结束命令！</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>无法写入设置结束命令!</translation>
+        <translation>无法写入设置结束命令！</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>无法设置蓝牙信息!</translation>
+        <translation>无法设置蓝牙信息！</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>无法设置蓝牙信息!</translation>
+        <translation>无法设置蓝牙信息！</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>无法设置初始化命令!</translation>
+        <translation>无法设置初始化命令！</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>无法设置 MSW1 数据!</translation>
+        <translation>无法设置 MSW1 数据！</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>无法设置 MSW2 数据!</translation>
+        <translation>无法设置 MSW2 数据！</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>无法设置 MSW3 数据!</translation>
+        <translation>无法设置 MSW3 数据！</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>无法设置 MSW5 数据!</translation>
+        <translation>无法设置 MSW5 数据！</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>无法设置 MSW6 数据!</translation>
+        <translation>无法设置 MSW6 数据！</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>无法设置 MSW7 数据!</translation>
+        <translation>无法设置 MSW7 数据！</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>无法设置 MSW8 数据!</translation>
+        <translation>无法设置 MSW8 数据！</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>无法设置 IFSW1 数据!</translation>
+        <translation>无法设置 IFSW1 数据！</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>无法设置 SW51 数据!</translation>
+        <translation>无法设置 SW51 数据！</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>无法设置 IFSW2 数据!</translation>
+        <translation>无法设置 IFSW2 数据！</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>无法设置 IFSW3 数据!</translation>
+        <translation>无法设置 IFSW3 数据！</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>无法设置 IFSW4 数据!</translation>
+        <translation>无法设置 IFSW4 数据！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
-        <translation>无法设置磁道 1 的标记码!</translation>
+        <translation>无法设置磁道 1 的标记码！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track1!!!</source>
-        <translation>无法设置磁道 1 的标记码!</translation>
+        <translation>无法设置磁道 1 的标记码！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track2!</source>
-        <translation>无法设置磁道 2 的标记码!</translation>
+        <translation>无法设置磁道 2 的标记码！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track2!!!</source>
-        <translation>无法设置磁道 2 的标记码!</translation>
+        <translation>无法设置磁道 2 的标记码！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track3!</source>
-        <translation>无法设置磁道 3 的标记码!</translation>
+        <translation>无法设置磁道 3 的标记码！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track3!!!</source>
-        <translation>无法设置磁道 3 的标记码!</translation>
+        <translation>无法设置磁道 3 的标记码！</translation>
     </message>
     <message>
         <source>Failed to set RF Interface!</source>
-        <translation>无法设置 RF 接口!</translation>
+        <translation>无法设置 RF 接口！</translation>
     </message>
     <message>
         <source>Failed to set RFInterface info!!!</source>
-        <translation>无法设置 RF 接口!</translation>
+        <translation>无法设置 RF 接口！</translation>
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>无法设置初始化命令!</translation>
+        <translation>无法设置初始化命令！</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>无法设置串口信息!</translation>
+        <translation>无法设置串口信息！</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>无法设置串口信息!</translation>
+        <translation>无法设置串口信息！</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -620,13 +620,13 @@
     <message>
         <source>Success to set VMSM configuration! <byte value="xd"/>
 Please reset printer power.</source>
-        <translation>VMSM 配置设置成功! <byte value="xd"/>
+        <translation>VMSM 配置设置成功！<byte value="xd"/>
 请重新启动打印机电源。</translation>
     </message>
     <message>
         <source>Failed to save VMSM configuration!<byte value="xd"/>
 Please check your printer state.</source>
-        <translation>无法保存 VMSM 配置!<byte value="xd"/>
+        <translation>无法保存 VMSM 配置！<byte value="xd"/>
 请检查打印机状态。</translation>
     </message>
     <message>
@@ -635,12 +635,12 @@ Please check your printer state.</source>
     </message>
     <message>
         <source>Success to Set VMSM!</source>
-        <translation>VMSM 设置成功!</translation>
+        <translation>VMSM 设置成功！</translation>
     </message>
     <message>
         <source>Failed to save Virtual memory switch!!<byte value="xd"/>
 Please Check your printer state</source>
-        <translation>无法保存虚拟存储开关!!<byte value="xd"/>
+        <translation>无法保存虚拟存储开关！！<byte value="xd"/>
 请检查打印机状态</translation>
     </message>
     <message>
@@ -697,25 +697,25 @@ Please Check your printer state</source>
     </message>
     <message>
         <source>Failed to read NV image address!</source>
-        <translation>无法读取 NV 图像地址!</translation>
+        <translation>无法读取 NV 图像地址！</translation>
     </message>
     <message>
         <source> Not supported operation!</source>
-        <translation> 不支持的操作!</translation>
+        <translation> 不支持的操作！</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
 Please check your printer.</source>
-        <translation> 数据写入失败!<byte value="xd"/>
+        <translation> 数据写入失败！<byte value="xd"/>
 请检查打印机。</translation>
     </message>
     <message>
         <source>Without a BMP file being selected.</source>
-        <translation>未选择任何BMP 文件。</translation>
+        <translation>未选择任何 BMP 文件。</translation>
     </message>
     <message>
         <source>NV image area too small!</source>
-        <translation>NV 图像区域太小!</translation>
+        <translation>NV 图像区域太小！</translation>
     </message>
     <message>
         <source>Get Nv Address list</source>
@@ -779,19 +779,19 @@ Please check your printer.</source>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
-        <translation>无法读取 NV 图像地址!</translation>
+        <translation>无法读取 NV 图像地址！</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
-        <translation> 数据写入失败!<byte value="xd"/>
-请检查打印机!</translation>
+        <translation> 数据写入失败！<byte value="xd"/>
+请检查打印机！</translation>
     </message>
     <message>
         <source>Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
-        <translation>数据写入失败!<byte value="xd"/>
-请检查打印机!</translation>
+        <translation>数据写入失败！<byte value="xd"/>
+请检查打印机！</translation>
     </message>
     <message>
         <source>Without a bitmap file being selected.</source>
@@ -799,11 +799,11 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>NV-bitimage area too small!</source>
-        <translation>NV 图像区域太小!</translation>
+        <translation>NV 图像区域太小！</translation>
     </message>
     <message>
         <source>No free address code left!</source>
-        <translation>没有可用的地址码!</translation>
+        <translation>没有可用的地址码！</translation>
     </message>
     <message>
         <source>Cancel to download image.</source>
@@ -811,15 +811,15 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Failed to load image file!</source>
-        <translation>无法加载图像文件!</translation>
+        <translation>无法加载图像文件！</translation>
     </message>
     <message>
         <source>Address code needs two characters!</source>
-        <translation>地址码需要两个字符!</translation>
+        <translation>地址码需要两个字符！</translation>
     </message>
     <message>
         <source>Exists address!</source>
-        <translation>地址已存在!</translation>
+        <translation>地址已存在！</translation>
     </message>
     <message>
         <source>Ready firmware download.</source>
@@ -827,47 +827,47 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
-        <translation>正在下载固件...请勿关闭打印机!!!</translation>
+        <translation>正在下载固件...请勿关闭打印机！！！</translation>
     </message>
     <message>
         <source>Finished to download firmware and Reset the printer!</source>
-        <translation>固件下载完成,请重新启动打印机!</translation>
+        <translation>固件下载完成，请重新启动打印机！</translation>
     </message>
     <message>
         <source>Error : File Open Error!</source>
-        <translation>错误 : 文件打开错误!</translation>
+        <translation>错误：文件打开错误！</translation>
     </message>
     <message>
         <source>Error : OpenPort! Please check printer</source>
-        <translation>错误 : 打开端口失败!请检查打印机</translation>
+        <translation>错误：打开端口失败！请检查打印机</translation>
     </message>
     <message>
         <source>Error : Send Failed!</source>
-        <translation>错误 : 发送失败!</translation>
+        <translation>错误：发送失败！</translation>
     </message>
     <message>
         <source>Success to download firmware!</source>
-        <translation>固件下载成功!</translation>
+        <translation>固件下载成功！</translation>
     </message>
     <message>
         <source>Image file has no pixels!</source>
-        <translation>图像文件没有任何像素!</translation>
+        <translation>图像文件没有任何像素！</translation>
     </message>
     <message>
         <source>Get status : %1 %</source>
-        <translation>获取状态 : %1 %</translation>
+        <translation>获取状态：%1 %</translation>
     </message>
     <message>
         <source>Set status : %1 %</source>
-        <translation>设置状态 : %1 %</translation>
+        <translation>设置状态：%1 %</translation>
     </message>
     <message>
         <source>Get Status : %1 %</source>
-        <translation>获取状态 : %1 %</translation>
+        <translation>获取状态：%1 %</translation>
     </message>
     <message>
         <source>Set Status : %1 %</source>
-        <translation>设置状态 : %1 %</translation>
+        <translation>设置状态：%1 %</translation>
     </message>
     <message>
         <source>Completed....: %1 %</source>
@@ -883,11 +883,11 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Image is too flat: no row is left at %1 dots wide!</source>
-        <translation>图像太扁:缩放为 %1 点宽后没有任何行!</translation>
+        <translation>图像太扁：缩放为 %1 点宽后没有任何行！</translation>
     </message>
     <message>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
-        <translation>图像对单个 NV 图像而言太大:点阵数据 %1 字节,最多 %2 (384 点宽时最多 1365 行)!</translation>
+        <translation>图像对单个 NV 图像而言太大：点阵数据 %1 字节，最多 %2（384 点宽时最多 1365 行）！</translation>
     </message>
     <message>
         <source>The printer closed the connection.</source>
@@ -919,7 +919,7 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Invalid value!</source>
-        <translation>无效的值！</translation>
+        <translation>无效值！</translation>
     </message>
     <message>
         <source>Invalid HEXA Format!!</source>
@@ -977,31 +977,31 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Interface :</source>
-        <translation>接口 :</translation>
+        <translation>接口：</translation>
     </message>
     <message>
         <source>Port :</source>
-        <translation>端口 :</translation>
+        <translation>端口：</translation>
     </message>
     <message>
         <source>Baud Rate :</source>
-        <translation>波特率 :</translation>
+        <translation>波特率：</translation>
     </message>
     <message>
         <source>Data Bits :</source>
-        <translation>数据位 :</translation>
+        <translation>数据位：</translation>
     </message>
     <message>
         <source>Stop Bits :</source>
-        <translation>停止位 :</translation>
+        <translation>停止位：</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>校验 :</translation>
+        <translation>校验：</translation>
     </message>
     <message>
         <source>Flow Control :</source>
-        <translation>流控制 :</translation>
+        <translation>流控制：</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -1043,7 +1043,7 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Not connected USB printer!</source>
-        <translation>未连接 USB 打印机!</translation>
+        <translation>未连接 USB 打印机！</translation>
     </message>
     <message>
         <source>damaged lines</source>
@@ -1052,8 +1052,8 @@ Please Check your printer!</source>
     <message>
         <source>Some stored communication settings could not be read (%1) in %2.
 The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
-        <translation>%2 中有些已保存的通信设置无法读取 (%1)。
-窗口以默认值显示这些设置;只有“退出”会更改保存的内容。</translation>
+        <translation>%2 中有些已保存的通信设置无法读取（%1）。
+窗口以默认值显示这些设置；只有“退出”会更改保存的内容。</translation>
     </message>
     <message>
         <source>The USB printer %1 (%2) is no longer connected.
@@ -1065,7 +1065,7 @@ Choose &quot;USB&quot; again to list the printers present.</source>
         <source>&quot;%1&quot; is not an IPv4 address.
 Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>“%1”不是 IPv4 地址。
-请输入以点分隔的四个 0 到 255 的数字,例如 192.168.0.10。</translation>
+请输入以点分隔的四个 0 到 255 的数字，例如 192.168.0.10。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a TCP port.
@@ -1110,11 +1110,11 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Port :</source>
-        <translation>端口 :</translation>
+        <translation>端口：</translation>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>波特率 :</translation>
+        <translation>波特率：</translation>
     </message>
     <message>
         <source>TCP Port</source>
@@ -1153,11 +1153,11 @@ Type a number from 1 to 65535.</source>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
     <message>
         <source>Printing Speed :</source>
-        <translation>打印速度 :</translation>
+        <translation>打印速度：</translation>
     </message>
     <message>
         <source>Printing density :</source>
-        <translation>打印浓度 :</translation>
+        <translation>打印浓度：</translation>
     </message>
     <message>
         <source>Default Font Type</source>
@@ -1180,7 +1180,7 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Service :</source>
-        <translation>服务 :</translation>
+        <translation>服务：</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -1193,7 +1193,7 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>tear off position :
 &lt;0~640 units&gt;</source>
-        <translation>撕纸位置 :
+        <translation>撕纸位置：
 &lt;0~640 单位&gt;</translation>
     </message>
 </context>
@@ -1236,19 +1236,19 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>波特率 :</translation>
+        <translation>波特率：</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>校验 :</translation>
+        <translation>校验：</translation>
     </message>
     <message>
         <source>Data Length :</source>
-        <translation>数据长度 :</translation>
+        <translation>数据长度：</translation>
     </message>
     <message>
         <source>Stop bits :</source>
-        <translation>停止位 :</translation>
+        <translation>停止位：</translation>
     </message>
     <message>
         <source>Auto Power Off Time<byte value="xd"/>
@@ -1399,15 +1399,15 @@ Time &lt;10~255 sec&gt;</source>
     <name>pelmora::ui::CDlgVMSMTab2</name>
     <message>
         <source>units (0~%1)</source>
-        <translation>单位 (0~%1)</translation>
+        <translation>单位（0~%1）</translation>
     </message>
     <message>
         <source>min (0~%1 ex&gt; 30)</source>
-        <translation>分 (0~%1 例&gt; 30)</translation>
+        <translation>分（0~%1，例：30）</translation>
     </message>
     <message>
         <source>sec (0, 10~%1 ex&gt; 100)</source>
-        <translation>秒 (0, 10~%1 例&gt; 100)</translation>
+        <translation>秒（0 或 10~%1，例：100）</translation>
     </message>
     <message>
         <source>MSR Configuration</source>
@@ -1481,7 +1481,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>ASCII (ex: &quot;START(1)&quot;)</source>
-        <translation>ASCII (例: &quot;START(1)&quot;)</translation>
+        <translation>ASCII（例：&quot;START(1)&quot;）</translation>
     </message>
     <message>
         <source>ASCII</source>
@@ -1493,11 +1493,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
-        <translation>HEXA (例: \&quot;0A 1F 10 4C\&quot;)</translation>
+        <translation>HEXA（例：\&quot;0A 1F 10 4C\&quot;）</translation>
     </message>
     <message>
         <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
-        <translation>ASCII (例: \&quot;START(1)\&quot;)</translation>
+        <translation>ASCII（例：\&quot;START(1)\&quot;）</translation>
     </message>
 </context>
 <context>
@@ -1512,7 +1512,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Status : </source>
-        <translation>状态 : </translation>
+        <translation>状态：</translation>
     </message>
     <message>
         <source>Select Firmware File(*.fls). </source>
@@ -1679,7 +1679,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
-        <translation>&lt;图像: %1/%2 - 内存: %3/%4 (字节)&gt;</translation>
+        <translation>&lt;图像：%1/%2 - 内存：%3/%4（字节）&gt;</translation>
     </message>
     <message>
         <source>Image Files(*.bmp)</source>
@@ -1699,11 +1699,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Do you want to remove all of selection?</source>
-        <translation>是否移除所有选定项?</translation>
+        <translation>是否移除所有选定项？</translation>
     </message>
     <message>
         <source>Please select address!</source>
-        <translation>请选择地址!</translation>
+        <translation>请选择地址！</translation>
     </message>
 </context>
 <context>
@@ -1718,11 +1718,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Address Code : </source>
-        <translation>地址代码 : </translation>
+        <translation>地址代码：</translation>
     </message>
     <message>
         <source>Address Code :</source>
-        <translation>地址代码 :</translation>
+        <translation>地址代码：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1738,7 +1738,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Invalid value!</source>
-        <translation>无效值!</translation>
+        <translation>无效值！</translation>
     </message>
 </context>
 <context>

@@ -267,31 +267,31 @@
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
-        <translation>¡No se pudo leer los datos de SW1!</translation>
+        <translation>¡No se pudieron leer los datos de SW1!</translation>
     </message>
     <message>
         <source>Failed to read SW2 data!</source>
-        <translation>¡No se pudo leer los datos de SW2!</translation>
+        <translation>¡No se pudieron leer los datos de SW2!</translation>
     </message>
     <message>
         <source>Failed to read SW3 data!</source>
-        <translation>¡No se pudo leer los datos de SW3!</translation>
+        <translation>¡No se pudieron leer los datos de SW3!</translation>
     </message>
     <message>
         <source>Failed to read SW5 data!</source>
-        <translation>¡No se pudo leer los datos de SW5!</translation>
+        <translation>¡No se pudieron leer los datos de SW5!</translation>
     </message>
     <message>
         <source>Failed to read SW6 data!</source>
-        <translation>¡No se pudo leer los datos de SW6!</translation>
+        <translation>¡No se pudieron leer los datos de SW6!</translation>
     </message>
     <message>
         <source>Failed to read SW7 data!</source>
-        <translation>¡No se pudo leer los datos de SW7!</translation>
+        <translation>¡No se pudieron leer los datos de SW7!</translation>
     </message>
     <message>
         <source>Failed to read SW8 data!</source>
-        <translation>¡No se pudo leer los datos de SW8!</translation>
+        <translation>¡No se pudieron leer los datos de SW8!</translation>
     </message>
     <message>
         <source>Failed to get tear off position!</source>
@@ -299,23 +299,23 @@
     </message>
     <message>
         <source>Failed to read SW51 data!</source>
-        <translation>¡No se pudo leer los datos de SW51!</translation>
+        <translation>¡No se pudieron leer los datos de SW51!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1 data!</source>
-        <translation>¡No se pudo leer los datos de IFSW1!</translation>
+        <translation>¡No se pudieron leer los datos de IFSW1!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2 data!</source>
-        <translation>¡No se pudo leer los datos de IFSW2!</translation>
+        <translation>¡No se pudieron leer los datos de IFSW2!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3 data!</source>
-        <translation>¡No se pudo leer los datos de IFSW3!</translation>
+        <translation>¡No se pudieron leer los datos de IFSW3!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4 data!</source>
-        <translation>¡No se pudo leer los datos de IFSW4!</translation>
+        <translation>¡No se pudieron leer los datos de IFSW4!</translation>
     </message>
     <message>
         <source>Failed to read track1 sentinal code!</source>
@@ -375,11 +375,11 @@
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>¡No se pudo leer la información de cifrado Bluetooth!</translation>
+        <translation>¡No se pudo leer la información de cifrado de Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>¡No se pudo leer la información de cifrado Bluetooth!</translation>
+        <translation>¡No se pudo leer la información de cifrado de Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
@@ -391,191 +391,191 @@
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
-        <translation>¡No se pudo leer los datos de MSW1!</translation>
+        <translation>¡No se pudieron leer los datos de MSW1!</translation>
     </message>
     <message>
         <source>Failed to read MSW1..!!</source>
-        <translation>¡No se pudo leer los datos de MSW1!</translation>
+        <translation>¡No se pudieron leer los datos de MSW1!</translation>
     </message>
     <message>
         <source>Failed to read MSW2 data!</source>
-        <translation>¡No se pudo leer los datos de MSW2!</translation>
+        <translation>¡No se pudieron leer los datos de MSW2!</translation>
     </message>
     <message>
         <source>Failed to read MSW2..!!</source>
-        <translation>¡No se pudo leer los datos de MSW2!</translation>
+        <translation>¡No se pudieron leer los datos de MSW2!</translation>
     </message>
     <message>
         <source>Failed to read MSW3 data!</source>
-        <translation>¡No se pudo leer los datos de MSW3!</translation>
+        <translation>¡No se pudieron leer los datos de MSW3!</translation>
     </message>
     <message>
         <source>Failed to read MSW3..!!</source>
-        <translation>¡No se pudo leer los datos de MSW3!</translation>
+        <translation>¡No se pudieron leer los datos de MSW3!</translation>
     </message>
     <message>
         <source>Failed to read MSW5 data!</source>
-        <translation>¡No se pudo leer los datos de MSW5!</translation>
+        <translation>¡No se pudieron leer los datos de MSW5!</translation>
     </message>
     <message>
         <source>Failed to read MSW5..!!</source>
-        <translation>¡No se pudo leer los datos de MSW5!</translation>
+        <translation>¡No se pudieron leer los datos de MSW5!</translation>
     </message>
     <message>
         <source>Failed to read MSW6 data!</source>
-        <translation>¡No se pudo leer los datos de MSW6!</translation>
+        <translation>¡No se pudieron leer los datos de MSW6!</translation>
     </message>
     <message>
         <source>Failed to read MSW6..!!</source>
-        <translation>¡No se pudo leer los datos de MSW6!</translation>
+        <translation>¡No se pudieron leer los datos de MSW6!</translation>
     </message>
     <message>
         <source>Failed to read MSW7 data!</source>
-        <translation>¡No se pudo leer los datos de MSW7!</translation>
+        <translation>¡No se pudieron leer los datos de MSW7!</translation>
     </message>
     <message>
         <source>Failed to read MSW7..!!</source>
-        <translation>¡No se pudo leer los datos de MSW7!</translation>
+        <translation>¡No se pudieron leer los datos de MSW7!</translation>
     </message>
     <message>
         <source>Failed to read MSW8 data!</source>
-        <translation>¡No se pudo leer los datos de MSW8!</translation>
+        <translation>¡No se pudieron leer los datos de MSW8!</translation>
     </message>
     <message>
         <source>Failed to read MSW8..!!</source>
-        <translation>¡No se pudo leer los datos de MSW8!</translation>
+        <translation>¡No se pudieron leer los datos de MSW8!</translation>
     </message>
     <message>
         <source>Failed to read IFSW1..!!</source>
-        <translation>¡No se pudo leer los datos de IFSW1!</translation>
+        <translation>¡No se pudieron leer los datos de IFSW1!</translation>
     </message>
     <message>
         <source>Failed to read IFSW2..!!</source>
-        <translation>¡No se pudo leer los datos de IFSW2!</translation>
+        <translation>¡No se pudieron leer los datos de IFSW2!</translation>
     </message>
     <message>
         <source>Failed to read IFSW3..!!</source>
-        <translation>¡No se pudo leer los datos de IFSW3!</translation>
+        <translation>¡No se pudieron leer los datos de IFSW3!</translation>
     </message>
     <message>
         <source>Failed to read IFSW4..!!</source>
-        <translation>¡No se pudo leer los datos de IFSW4!</translation>
+        <translation>¡No se pudieron leer los datos de IFSW4!</translation>
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>¡No se pudo configurar el comando de inicio!</translation>
+        <translation>¡No se pudo enviar el comando de inicio!</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>¡No se pudo escribir el comando de fin de configuración!</translation>
+        <translation>¡No se pudo enviar el comando de fin de configuración!</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>¡No se pudo escribir el comando de fin de configuración!</translation>
+        <translation>¡No se pudo enviar el comando de fin de configuración!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>¡No se pudo configurar la información de Bluetooth!</translation>
+        <translation>¡No se pudieron guardar los ajustes de Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>¡No se pudo configurar la información de Bluetooth!</translation>
+        <translation>¡No se pudieron guardar los ajustes de Bluetooth!</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>¡No se pudo configurar el comando de inicio!</translation>
+        <translation>¡No se pudo enviar el comando de inicio!</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>¡No se pudo configurar los datos de MSW1!</translation>
+        <translation>¡No se pudieron guardar los datos de MSW1!</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>¡No se pudo configurar los datos de MSW2!</translation>
+        <translation>¡No se pudieron guardar los datos de MSW2!</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>¡No se pudo configurar los datos de MSW3!</translation>
+        <translation>¡No se pudieron guardar los datos de MSW3!</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>¡No se pudo configurar los datos de MSW5!</translation>
+        <translation>¡No se pudieron guardar los datos de MSW5!</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>¡No se pudo configurar los datos de MSW6!</translation>
+        <translation>¡No se pudieron guardar los datos de MSW6!</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>¡No se pudo configurar los datos de MSW7!</translation>
+        <translation>¡No se pudieron guardar los datos de MSW7!</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>¡No se pudo configurar los datos de MSW8!</translation>
+        <translation>¡No se pudieron guardar los datos de MSW8!</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>¡No se pudo configurar los datos de IFSW1!</translation>
+        <translation>¡No se pudieron guardar los datos de IFSW1!</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>¡No se pudo configurar los datos de SW51!</translation>
+        <translation>¡No se pudieron guardar los datos de SW51!</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>¡No se pudo configurar los datos de IFSW2!</translation>
+        <translation>¡No se pudieron guardar los datos de IFSW2!</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>¡No se pudo configurar los datos de IFSW3!</translation>
+        <translation>¡No se pudieron guardar los datos de IFSW3!</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>¡No se pudo configurar los datos de IFSW4!</translation>
+        <translation>¡No se pudieron guardar los datos de IFSW4!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
-        <translation>¡No se pudo configurar el código centinela de la pista 1!</translation>
+        <translation>¡No se pudo establecer el código centinela de la pista 1!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track1!!!</source>
-        <translation>¡No se pudo configurar el código centinela de la pista 1!</translation>
+        <translation>¡No se pudo establecer el código centinela de la pista 1!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track2!</source>
-        <translation>¡No se pudo configurar el código centinela de la pista 2!</translation>
+        <translation>¡No se pudo establecer el código centinela de la pista 2!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track2!!!</source>
-        <translation>¡No se pudo configurar el código centinela de la pista 2!</translation>
+        <translation>¡No se pudo establecer el código centinela de la pista 2!</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track3!</source>
-        <translation>¡No se pudo configurar el código centinela de la pista 3!</translation>
+        <translation>¡No se pudo establecer el código centinela de la pista 3!</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track3!!!</source>
-        <translation>¡No se pudo configurar el código centinela de la pista 3!</translation>
+        <translation>¡No se pudo establecer el código centinela de la pista 3!</translation>
     </message>
     <message>
         <source>Failed to set RF Interface!</source>
-        <translation>¡No se pudo configurar la interfaz RF!</translation>
+        <translation>¡No se pudo establecer la interfaz RF!</translation>
     </message>
     <message>
         <source>Failed to set RFInterface info!!!</source>
-        <translation>¡No se pudo configurar la interfaz RF!</translation>
+        <translation>¡No se pudo establecer la interfaz RF!</translation>
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>¡No se pudo configurar el comando de inicio!</translation>
+        <translation>¡No se pudo enviar el comando de inicio!</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>¡No se pudo configurar la información serie!</translation>
+        <translation>¡No se pudieron guardar los ajustes del puerto serie!</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>¡No se pudo configurar la información serie!</translation>
+        <translation>¡No se pudieron guardar los ajustes del puerto serie!</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -697,7 +697,7 @@ Compruebe el estado de la impresora</translation>
     </message>
     <message>
         <source>Failed to read NV image address!</source>
-        <translation>¡No se pudo leer las direcciones de imágenes NV!</translation>
+        <translation>¡No se pudieron leer las direcciones de las imágenes NV!</translation>
     </message>
     <message>
         <source> Not supported operation!</source>
@@ -779,7 +779,7 @@ Compruebe la impresora.</translation>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
-        <translation>¡No se pudo leer las direcciones de imágenes NV!</translation>
+        <translation>¡No se pudieron leer las direcciones de las imágenes NV!</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>

@@ -231,351 +231,351 @@
     <name>CoreText</name>
     <message>
         <source>Port open error!</source>
-        <translation>連接埠開啟錯誤!</translation>
+        <translation>連接埠開啟錯誤！</translation>
     </message>
     <message>
         <source>Port Open Error!!!</source>
-        <translation>連接埠開啟錯誤!!!</translation>
+        <translation>連接埠開啟錯誤！！！</translation>
     </message>
     <message>
         <source>Printer model is not matched!</source>
-        <translation>印表機型號不符!</translation>
+        <translation>印表機型號不符！</translation>
     </message>
     <message>
         <source>Printer Model name not matched...!!</source>
-        <translation>印表機型號名稱不符...!!</translation>
+        <translation>印表機型號名稱不符...！！</translation>
     </message>
     <message>
         <source>Failed to get printer version!</source>
-        <translation>無法讀取印表機版本!</translation>
+        <translation>無法讀取印表機版本！</translation>
     </message>
     <message>
         <source>Failed to get Printer version..!!</source>
-        <translation>無法讀取印表機版本!</translation>
+        <translation>無法讀取印表機版本！</translation>
     </message>
     <message>
         <source>Failed to set factory default!</source>
-        <translation>無法設定出廠預設值!</translation>
+        <translation>無法設定出廠預設值！</translation>
     </message>
     <message>
         <source>Failed to get Codepage..!!</source>
-        <translation>無法讀取字碼頁!</translation>
+        <translation>無法讀取字碼頁！</translation>
     </message>
     <message>
         <source>Failed to get MSR Mode..!!</source>
-        <translation>無法讀取 MSR 模式!</translation>
+        <translation>無法讀取 MSR 模式！</translation>
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
-        <translation>無法讀取 SW1 資料!</translation>
+        <translation>無法讀取 SW1 資料！</translation>
     </message>
     <message>
         <source>Failed to read SW2 data!</source>
-        <translation>無法讀取 SW2 資料!</translation>
+        <translation>無法讀取 SW2 資料！</translation>
     </message>
     <message>
         <source>Failed to read SW3 data!</source>
-        <translation>無法讀取 SW3 資料!</translation>
+        <translation>無法讀取 SW3 資料！</translation>
     </message>
     <message>
         <source>Failed to read SW5 data!</source>
-        <translation>無法讀取 SW5 資料!</translation>
+        <translation>無法讀取 SW5 資料！</translation>
     </message>
     <message>
         <source>Failed to read SW6 data!</source>
-        <translation>無法讀取 SW6 資料!</translation>
+        <translation>無法讀取 SW6 資料！</translation>
     </message>
     <message>
         <source>Failed to read SW7 data!</source>
-        <translation>無法讀取 SW7 資料!</translation>
+        <translation>無法讀取 SW7 資料！</translation>
     </message>
     <message>
         <source>Failed to read SW8 data!</source>
-        <translation>無法讀取 SW8 資料!</translation>
+        <translation>無法讀取 SW8 資料！</translation>
     </message>
     <message>
         <source>Failed to get tear off position!</source>
-        <translation>無法讀取撕紙位置!</translation>
+        <translation>無法讀取撕紙位置！</translation>
     </message>
     <message>
         <source>Failed to read SW51 data!</source>
-        <translation>無法讀取 SW51 資料!</translation>
+        <translation>無法讀取 SW51 資料！</translation>
     </message>
     <message>
         <source>Failed to read IFSW1 data!</source>
-        <translation>無法讀取 IFSW1 資料!</translation>
+        <translation>無法讀取 IFSW1 資料！</translation>
     </message>
     <message>
         <source>Failed to read IFSW2 data!</source>
-        <translation>無法讀取 IFSW2 資料!</translation>
+        <translation>無法讀取 IFSW2 資料！</translation>
     </message>
     <message>
         <source>Failed to read IFSW3 data!</source>
-        <translation>無法讀取 IFSW3 資料!</translation>
+        <translation>無法讀取 IFSW3 資料！</translation>
     </message>
     <message>
         <source>Failed to read IFSW4 data!</source>
-        <translation>無法讀取 IFSW4 資料!</translation>
+        <translation>無法讀取 IFSW4 資料！</translation>
     </message>
     <message>
         <source>Failed to read track1 sentinal code!</source>
-        <translation>無法讀取磁軌 1 的標記碼!</translation>
+        <translation>無法讀取磁軌 1 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to read track1 Sentinel code!!</source>
-        <translation>無法讀取磁軌 1 的標記碼!</translation>
+        <translation>無法讀取磁軌 1 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to read track2 sentinal code!</source>
-        <translation>無法讀取磁軌 2 的標記碼!</translation>
+        <translation>無法讀取磁軌 2 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to read track2 Sentinel code!!</source>
-        <translation>無法讀取磁軌 2 的標記碼!</translation>
+        <translation>無法讀取磁軌 2 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to read track3 sentinal code!</source>
-        <translation>無法讀取磁軌 3 的標記碼!</translation>
+        <translation>無法讀取磁軌 3 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to read track3 Sentinel code!!</source>
-        <translation>無法讀取磁軌 3 的標記碼!</translation>
+        <translation>無法讀取磁軌 3 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to read RF Interface!</source>
-        <translation>無法讀取 RF 介面!</translation>
+        <translation>無法讀取 RF 介面！</translation>
     </message>
     <message>
         <source>Failed to read RFInterface info!!</source>
-        <translation>無法讀取 RF 介面!</translation>
+        <translation>無法讀取 RF 介面！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!</source>
-        <translation>無法讀取藍牙連線模式!</translation>
+        <translation>無法讀取藍牙連線模式！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth connection mode!!</source>
-        <translation>無法讀取藍牙連線模式!</translation>
+        <translation>無法讀取藍牙連線模式！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!</source>
-        <translation>無法讀取藍牙裝置名稱!</translation>
+        <translation>無法讀取藍牙裝置名稱！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth device name!!</source>
-        <translation>無法讀取藍牙裝置名稱!</translation>
+        <translation>無法讀取藍牙裝置名稱！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth PIN code!</source>
-        <translation>無法讀取藍牙 PIN 碼!</translation>
+        <translation>無法讀取藍牙 PIN 碼！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth pin code!!</source>
-        <translation>無法讀取藍牙 PIN 碼!</translation>
+        <translation>無法讀取藍牙 PIN 碼！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>無法讀取藍牙加密資訊!</translation>
+        <translation>無法讀取藍牙加密資訊！</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>無法讀取藍牙加密資訊!</translation>
+        <translation>無法讀取藍牙加密資訊！</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
-        <translation>無法讀取字碼頁!</translation>
+        <translation>無法讀取字碼頁！</translation>
     </message>
     <message>
         <source>Failed to get MSR mode!</source>
-        <translation>無法讀取 MSR 模式!</translation>
+        <translation>無法讀取 MSR 模式！</translation>
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
-        <translation>無法讀取 MSW1 資料!</translation>
+        <translation>無法讀取 MSW1 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW1..!!</source>
-        <translation>無法讀取 MSW1 資料!</translation>
+        <translation>無法讀取 MSW1 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW2 data!</source>
-        <translation>無法讀取 MSW2 資料!</translation>
+        <translation>無法讀取 MSW2 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW2..!!</source>
-        <translation>無法讀取 MSW2 資料!</translation>
+        <translation>無法讀取 MSW2 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW3 data!</source>
-        <translation>無法讀取 MSW3 資料!</translation>
+        <translation>無法讀取 MSW3 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW3..!!</source>
-        <translation>無法讀取 MSW3 資料!</translation>
+        <translation>無法讀取 MSW3 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW5 data!</source>
-        <translation>無法讀取 MSW5 資料!</translation>
+        <translation>無法讀取 MSW5 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW5..!!</source>
-        <translation>無法讀取 MSW5 資料!</translation>
+        <translation>無法讀取 MSW5 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW6 data!</source>
-        <translation>無法讀取 MSW6 資料!</translation>
+        <translation>無法讀取 MSW6 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW6..!!</source>
-        <translation>無法讀取 MSW6 資料!</translation>
+        <translation>無法讀取 MSW6 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW7 data!</source>
-        <translation>無法讀取 MSW7 資料!</translation>
+        <translation>無法讀取 MSW7 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW7..!!</source>
-        <translation>無法讀取 MSW7 資料!</translation>
+        <translation>無法讀取 MSW7 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW8 data!</source>
-        <translation>無法讀取 MSW8 資料!</translation>
+        <translation>無法讀取 MSW8 資料！</translation>
     </message>
     <message>
         <source>Failed to read MSW8..!!</source>
-        <translation>無法讀取 MSW8 資料!</translation>
+        <translation>無法讀取 MSW8 資料！</translation>
     </message>
     <message>
         <source>Failed to read IFSW1..!!</source>
-        <translation>無法讀取 IFSW1 資料!</translation>
+        <translation>無法讀取 IFSW1 資料！</translation>
     </message>
     <message>
         <source>Failed to read IFSW2..!!</source>
-        <translation>無法讀取 IFSW2 資料!</translation>
+        <translation>無法讀取 IFSW2 資料！</translation>
     </message>
     <message>
         <source>Failed to read IFSW3..!!</source>
-        <translation>無法讀取 IFSW3 資料!</translation>
+        <translation>無法讀取 IFSW3 資料！</translation>
     </message>
     <message>
         <source>Failed to read IFSW4..!!</source>
-        <translation>無法讀取 IFSW4 資料!</translation>
+        <translation>無法讀取 IFSW4 資料！</translation>
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>無法設定初始化命令!</translation>
+        <translation>無法設定初始化命令！</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
-        <translation>無法寫入設定結束命令!</translation>
+        <translation>無法寫入設定結束命令！</translation>
     </message>
     <message>
         <source>Failed to write setting end cmd!!!</source>
-        <translation>無法寫入設定結束命令!</translation>
+        <translation>無法寫入設定結束命令！</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>無法設定藍牙資訊!</translation>
+        <translation>無法設定藍牙資訊！</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>無法設定藍牙資訊!</translation>
+        <translation>無法設定藍牙資訊！</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>無法設定初始化命令!</translation>
+        <translation>無法設定初始化命令！</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
-        <translation>無法設定 MSW1 資料!</translation>
+        <translation>無法設定 MSW1 資料！</translation>
     </message>
     <message>
         <source>Failed to set MSW2..!!</source>
-        <translation>無法設定 MSW2 資料!</translation>
+        <translation>無法設定 MSW2 資料！</translation>
     </message>
     <message>
         <source>Failed to set MSW3..!!</source>
-        <translation>無法設定 MSW3 資料!</translation>
+        <translation>無法設定 MSW3 資料！</translation>
     </message>
     <message>
         <source>Failed to set MSW5..!!</source>
-        <translation>無法設定 MSW5 資料!</translation>
+        <translation>無法設定 MSW5 資料！</translation>
     </message>
     <message>
         <source>Failed to set MSW6..!!</source>
-        <translation>無法設定 MSW6 資料!</translation>
+        <translation>無法設定 MSW6 資料！</translation>
     </message>
     <message>
         <source>Failed to set MSW7..!!</source>
-        <translation>無法設定 MSW7 資料!</translation>
+        <translation>無法設定 MSW7 資料！</translation>
     </message>
     <message>
         <source>Failed to set MSW8..!!</source>
-        <translation>無法設定 MSW8 資料!</translation>
+        <translation>無法設定 MSW8 資料！</translation>
     </message>
     <message>
         <source>Failed to set IFSW1 data!!!</source>
-        <translation>無法設定 IFSW1 資料!</translation>
+        <translation>無法設定 IFSW1 資料！</translation>
     </message>
     <message>
         <source>Failed to set SW51 data!!!</source>
-        <translation>無法設定 SW51 資料!</translation>
+        <translation>無法設定 SW51 資料！</translation>
     </message>
     <message>
         <source>Failed to set IFSW2 data!!!</source>
-        <translation>無法設定 IFSW2 資料!</translation>
+        <translation>無法設定 IFSW2 資料！</translation>
     </message>
     <message>
         <source>Failed to set IFSW3 data!!!</source>
-        <translation>無法設定 IFSW3 資料!</translation>
+        <translation>無法設定 IFSW3 資料！</translation>
     </message>
     <message>
         <source>Failed to set IFSW4 data!!!</source>
-        <translation>無法設定 IFSW4 資料!</translation>
+        <translation>無法設定 IFSW4 資料！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track1!</source>
-        <translation>無法設定磁軌 1 的標記碼!</translation>
+        <translation>無法設定磁軌 1 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track1!!!</source>
-        <translation>無法設定磁軌 1 的標記碼!</translation>
+        <translation>無法設定磁軌 1 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track2!</source>
-        <translation>無法設定磁軌 2 的標記碼!</translation>
+        <translation>無法設定磁軌 2 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track2!!!</source>
-        <translation>無法設定磁軌 2 的標記碼!</translation>
+        <translation>無法設定磁軌 2 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to set sentinal character of track3!</source>
-        <translation>無法設定磁軌 3 的標記碼!</translation>
+        <translation>無法設定磁軌 3 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to set Sentinal char of Track3!!!</source>
-        <translation>無法設定磁軌 3 的標記碼!</translation>
+        <translation>無法設定磁軌 3 的標記碼！</translation>
     </message>
     <message>
         <source>Failed to set RF Interface!</source>
-        <translation>無法設定 RF 介面!</translation>
+        <translation>無法設定 RF 介面！</translation>
     </message>
     <message>
         <source>Failed to set RFInterface info!!!</source>
-        <translation>無法設定 RF 介面!</translation>
+        <translation>無法設定 RF 介面！</translation>
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>無法設定初始化命令!</translation>
+        <translation>無法設定初始化命令！</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
-        <translation>無法設定序列埠資訊!</translation>
+        <translation>無法設定序列埠資訊！</translation>
     </message>
     <message>
         <source>Failed to set serial info..!!</source>
-        <translation>無法設定序列埠資訊!</translation>
+        <translation>無法設定序列埠資訊！</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -620,13 +620,13 @@
     <message>
         <source>Success to set VMSM configuration! <byte value="xd"/>
 Please reset printer power.</source>
-        <translation>VMSM 設定成功! <byte value="xd"/>
+        <translation>VMSM 設定成功！<byte value="xd"/>
 請重新啟動印表機電源。</translation>
     </message>
     <message>
         <source>Failed to save VMSM configuration!<byte value="xd"/>
 Please check your printer state.</source>
-        <translation>無法儲存 VMSM 設定!<byte value="xd"/>
+        <translation>無法儲存 VMSM 設定！<byte value="xd"/>
 請檢查印表機狀態。</translation>
     </message>
     <message>
@@ -635,12 +635,12 @@ Please check your printer state.</source>
     </message>
     <message>
         <source>Success to Set VMSM!</source>
-        <translation>VMSM 設定成功!</translation>
+        <translation>VMSM 設定成功！</translation>
     </message>
     <message>
         <source>Failed to save Virtual memory switch!!<byte value="xd"/>
 Please Check your printer state</source>
-        <translation>無法儲存虛擬記憶體開關!!<byte value="xd"/>
+        <translation>無法儲存虛擬記憶體開關！！<byte value="xd"/>
 請檢查印表機狀態</translation>
     </message>
     <message>
@@ -697,25 +697,25 @@ Please Check your printer state</source>
     </message>
     <message>
         <source>Failed to read NV image address!</source>
-        <translation>無法讀取 NV 影像位址!</translation>
+        <translation>無法讀取 NV 影像位址！</translation>
     </message>
     <message>
         <source> Not supported operation!</source>
-        <translation> 不支援的操作!</translation>
+        <translation> 不支援的操作！</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
 Please check your printer.</source>
-        <translation> 資料寫入失敗!<byte value="xd"/>
+        <translation> 資料寫入失敗！<byte value="xd"/>
 請檢查印表機。</translation>
     </message>
     <message>
         <source>Without a BMP file being selected.</source>
-        <translation>未選取任何BMP 檔案。</translation>
+        <translation>未選取任何 BMP 檔案。</translation>
     </message>
     <message>
         <source>NV image area too small!</source>
-        <translation>NV 影像區域太小!</translation>
+        <translation>NV 影像區域太小！</translation>
     </message>
     <message>
         <source>Get Nv Address list</source>
@@ -779,19 +779,19 @@ Please check your printer.</source>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
-        <translation>無法讀取 NV 影像位址!</translation>
+        <translation>無法讀取 NV 影像位址！</translation>
     </message>
     <message>
         <source> Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
-        <translation> 資料寫入失敗!<byte value="xd"/>
-請檢查印表機!</translation>
+        <translation> 資料寫入失敗！<byte value="xd"/>
+請檢查印表機！</translation>
     </message>
     <message>
         <source>Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
-        <translation>資料寫入失敗!<byte value="xd"/>
-請檢查印表機!</translation>
+        <translation>資料寫入失敗！<byte value="xd"/>
+請檢查印表機！</translation>
     </message>
     <message>
         <source>Without a bitmap file being selected.</source>
@@ -799,11 +799,11 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>NV-bitimage area too small!</source>
-        <translation>NV 影像區域太小!</translation>
+        <translation>NV 影像區域太小！</translation>
     </message>
     <message>
         <source>No free address code left!</source>
-        <translation>沒有可用的位址碼!</translation>
+        <translation>沒有可用的位址碼！</translation>
     </message>
     <message>
         <source>Cancel to download image.</source>
@@ -811,15 +811,15 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Failed to load image file!</source>
-        <translation>無法載入影像檔案!</translation>
+        <translation>無法載入影像檔案！</translation>
     </message>
     <message>
         <source>Address code needs two characters!</source>
-        <translation>位址碼需要兩個字元!</translation>
+        <translation>位址碼需要兩個字元！</translation>
     </message>
     <message>
         <source>Exists address!</source>
-        <translation>位址已存在!</translation>
+        <translation>位址已存在！</translation>
     </message>
     <message>
         <source>Ready firmware download.</source>
@@ -827,47 +827,47 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
-        <translation>正在下載韌體...請勿關閉印表機!!!</translation>
+        <translation>正在下載韌體...請勿關閉印表機！！！</translation>
     </message>
     <message>
         <source>Finished to download firmware and Reset the printer!</source>
-        <translation>韌體下載完成,請重新啟動印表機!</translation>
+        <translation>韌體下載完成，請重新啟動印表機！</translation>
     </message>
     <message>
         <source>Error : File Open Error!</source>
-        <translation>錯誤 : 檔案開啟錯誤!</translation>
+        <translation>錯誤：檔案開啟錯誤！</translation>
     </message>
     <message>
         <source>Error : OpenPort! Please check printer</source>
-        <translation>錯誤 : 開啟連接埠失敗!請檢查印表機</translation>
+        <translation>錯誤：開啟連接埠失敗！請檢查印表機</translation>
     </message>
     <message>
         <source>Error : Send Failed!</source>
-        <translation>錯誤 : 傳送失敗!</translation>
+        <translation>錯誤：傳送失敗！</translation>
     </message>
     <message>
         <source>Success to download firmware!</source>
-        <translation>韌體下載成功!</translation>
+        <translation>韌體下載成功！</translation>
     </message>
     <message>
         <source>Image file has no pixels!</source>
-        <translation>影像檔案沒有任何像素!</translation>
+        <translation>影像檔案沒有任何像素！</translation>
     </message>
     <message>
         <source>Get status : %1 %</source>
-        <translation>取得狀態 : %1 %</translation>
+        <translation>取得狀態：%1 %</translation>
     </message>
     <message>
         <source>Set status : %1 %</source>
-        <translation>設定狀態 : %1 %</translation>
+        <translation>設定狀態：%1 %</translation>
     </message>
     <message>
         <source>Get Status : %1 %</source>
-        <translation>取得狀態 : %1 %</translation>
+        <translation>取得狀態：%1 %</translation>
     </message>
     <message>
         <source>Set Status : %1 %</source>
-        <translation>設定狀態 : %1 %</translation>
+        <translation>設定狀態：%1 %</translation>
     </message>
     <message>
         <source>Completed....: %1 %</source>
@@ -883,11 +883,11 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Image is too flat: no row is left at %1 dots wide!</source>
-        <translation>影像太扁:縮放為 %1 點寬後沒有任何列!</translation>
+        <translation>影像太扁：縮放為 %1 點寬後沒有任何列！</translation>
     </message>
     <message>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
-        <translation>影像對單一 NV 影像而言太大:點陣資料 %1 位元組,最多 %2 (384 點寬時最多 1365 列)!</translation>
+        <translation>影像對單一 NV 影像而言太大：點陣資料 %1 位元組，最多 %2（384 點寬時最多 1365 列）！</translation>
     </message>
     <message>
         <source>The printer closed the connection.</source>
@@ -977,31 +977,31 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Interface :</source>
-        <translation>介面 :</translation>
+        <translation>介面：</translation>
     </message>
     <message>
         <source>Port :</source>
-        <translation>連接埠 :</translation>
+        <translation>連接埠：</translation>
     </message>
     <message>
         <source>Baud Rate :</source>
-        <translation>鮑率 :</translation>
+        <translation>鮑率：</translation>
     </message>
     <message>
         <source>Data Bits :</source>
-        <translation>資料位元 :</translation>
+        <translation>資料位元：</translation>
     </message>
     <message>
         <source>Stop Bits :</source>
-        <translation>停止位元 :</translation>
+        <translation>停止位元：</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>同位檢查 :</translation>
+        <translation>同位檢查：</translation>
     </message>
     <message>
         <source>Flow Control :</source>
-        <translation>流量控制 :</translation>
+        <translation>流量控制：</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -1043,7 +1043,7 @@ Please Check your printer!</source>
     </message>
     <message>
         <source>Not connected USB printer!</source>
-        <translation>未連接 USB 印表機!</translation>
+        <translation>未連接 USB 印表機！</translation>
     </message>
     <message>
         <source>damaged lines</source>
@@ -1052,8 +1052,8 @@ Please Check your printer!</source>
     <message>
         <source>Some stored communication settings could not be read (%1) in %2.
 The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
-        <translation>%2 中有些已儲存的通訊設定無法讀取 (%1)。
-視窗以預設值顯示這些設定;只有「結束」會變更儲存的內容。</translation>
+        <translation>%2 中有些已儲存的通訊設定無法讀取（%1）。
+視窗以預設值顯示這些設定；只有「結束」會變更儲存的內容。</translation>
     </message>
     <message>
         <source>The USB printer %1 (%2) is no longer connected.
@@ -1065,7 +1065,7 @@ Choose &quot;USB&quot; again to list the printers present.</source>
         <source>&quot;%1&quot; is not an IPv4 address.
 Type four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>「%1」不是 IPv4 位址。
-請輸入以點分隔的四個 0 到 255 的數字,例如 192.168.0.10。</translation>
+請輸入以點分隔的四個 0 到 255 的數字，例如 192.168.0.10。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a TCP port.
@@ -1110,11 +1110,11 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Port :</source>
-        <translation>連接埠 :</translation>
+        <translation>連接埠：</translation>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>鮑率 :</translation>
+        <translation>鮑率：</translation>
     </message>
     <message>
         <source>TCP Port</source>
@@ -1153,11 +1153,11 @@ Type a number from 1 to 65535.</source>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
     <message>
         <source>Printing Speed :</source>
-        <translation>列印速度 :</translation>
+        <translation>列印速度：</translation>
     </message>
     <message>
         <source>Printing density :</source>
-        <translation>列印濃度 :</translation>
+        <translation>列印濃度：</translation>
     </message>
     <message>
         <source>Default Font Type</source>
@@ -1180,7 +1180,7 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Service :</source>
-        <translation>服務 :</translation>
+        <translation>服務：</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -1193,7 +1193,7 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>tear off position :
 &lt;0~640 units&gt;</source>
-        <translation>撕紙位置 :
+        <translation>撕紙位置：
 &lt;0~640 單位&gt;</translation>
     </message>
 </context>
@@ -1236,19 +1236,19 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>鮑率 :</translation>
+        <translation>鮑率：</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>同位檢查 :</translation>
+        <translation>同位檢查：</translation>
     </message>
     <message>
         <source>Data Length :</source>
-        <translation>資料長度 :</translation>
+        <translation>資料長度：</translation>
     </message>
     <message>
         <source>Stop bits :</source>
-        <translation>停止位元 :</translation>
+        <translation>停止位元：</translation>
     </message>
     <message>
         <source>Auto Power Off Time<byte value="xd"/>
@@ -1399,15 +1399,15 @@ Time &lt;10~255 sec&gt;</source>
     <name>pelmora::ui::CDlgVMSMTab2</name>
     <message>
         <source>units (0~%1)</source>
-        <translation>單位 (0~%1)</translation>
+        <translation>單位（0~%1）</translation>
     </message>
     <message>
         <source>min (0~%1 ex&gt; 30)</source>
-        <translation>分 (0~%1 例&gt; 30)</translation>
+        <translation>分（0~%1，例：30）</translation>
     </message>
     <message>
         <source>sec (0, 10~%1 ex&gt; 100)</source>
-        <translation>秒 (0, 10~%1 例&gt; 100)</translation>
+        <translation>秒（0 或 10~%1，例：100）</translation>
     </message>
     <message>
         <source>MSR Configuration</source>
@@ -1481,7 +1481,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>ASCII (ex: &quot;START(1)&quot;)</source>
-        <translation>ASCII (例: &quot;START(1)&quot;)</translation>
+        <translation>ASCII（例：&quot;START(1)&quot;）</translation>
     </message>
     <message>
         <source>ASCII</source>
@@ -1493,11 +1493,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
-        <translation>HEXA (例: \&quot;0A 1F 10 4C\&quot;)</translation>
+        <translation>HEXA（例：\&quot;0A 1F 10 4C\&quot;）</translation>
     </message>
     <message>
         <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
-        <translation>ASCII (例: \&quot;START(1)\&quot;)</translation>
+        <translation>ASCII（例：\&quot;START(1)\&quot;）</translation>
     </message>
 </context>
 <context>
@@ -1512,7 +1512,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Status : </source>
-        <translation>狀態 : </translation>
+        <translation>狀態：</translation>
     </message>
     <message>
         <source>Select Firmware File(*.fls). </source>
@@ -1679,7 +1679,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>&lt;Images: %1/%2 - Memory: %3/%4 (Byte)&gt;</source>
-        <translation>&lt;影像: %1/%2 - 記憶體: %3/%4 (位元組)&gt;</translation>
+        <translation>&lt;影像：%1/%2 - 記憶體：%3/%4（位元組）&gt;</translation>
     </message>
     <message>
         <source>Image Files(*.bmp)</source>
@@ -1699,11 +1699,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Do you want to remove all of selection?</source>
-        <translation>是否移除所有選取項目?</translation>
+        <translation>是否移除所有選取項目？</translation>
     </message>
     <message>
         <source>Please select address!</source>
-        <translation>請選取位址!</translation>
+        <translation>請選取位址！</translation>
     </message>
 </context>
 <context>
@@ -1718,11 +1718,11 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Address Code : </source>
-        <translation>位址代碼 : </translation>
+        <translation>位址代碼：</translation>
     </message>
     <message>
         <source>Address Code :</source>
-        <translation>位址代碼 :</translation>
+        <translation>位址代碼：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1738,7 +1738,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
     <message>
         <source>Invalid value!</source>
-        <translation>無效的值!</translation>
+        <translation>無效的值！</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/AccessKeys.h"
+
 namespace pelmora::desktop {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
@@ -39,6 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     text->setMinimumWidth(160);
+    ui::AssignAccessKeys(this);
 }
 
 }  // namespace pelmora::desktop

@@ -20,6 +20,7 @@
 #include "context/StoredCommSettings.h"
 #include "desktop/CAboutDlg.h"
 #include "desktop/CommRules.h"
+#include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "ui/CFirmwarednDlg.h"
 #include "ui/NvManagerLaunch.h"
@@ -246,6 +247,7 @@ void CQ700TCUtilityDlg::FillByInterface() {
     default:
         break;
     }
+    ui::AssignAccessKeys(this);
 }
 
 void CQ700TCUtilityDlg::FillSerialLists() {

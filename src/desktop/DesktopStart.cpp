@@ -8,6 +8,7 @@
 #include "context/PortMap.h"
 #include "context/SettingsStore.h"
 #include "ui/AppIcon.h"
+#include "ui/FocusFrameStyle.h"
 #include "desktop/CQ700TCUtilityDlg.h"
 #include "desktop/StartupProbe.h"
 #include "link/RealPlatform.h"
@@ -29,6 +30,7 @@ int RunPelmoraPc(QApplication& app) {
     // Texts are looked up when the windows are built, so the language comes first.
     ui::InstallLanguage(app, QLocale::system(), ui::TranslationFolders());
     QApplication::setWindowIcon(ui::AppIcon());
+    QApplication::setStyle(new ui::FocusFrameStyle);
 
     context::SettingsStore store(context::SettingsStore::DefaultPath());
     link::NullTrace quiet;

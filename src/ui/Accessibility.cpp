@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 
 namespace pelmora::ui {
 
@@ -33,12 +34,16 @@ void Name(QWidget* widget, const QString& caption) {
 }  // namespace
 
 QString SpokenText(QString caption) {
+    // A key added as "(&X)" is not part of the name.
+    static const QRegularExpression addedKey(QStringLiteral("\\(&[^&]\\)"));
+    caption.remove(addedKey);
     // "&&" is a literal ampersand; a single one marks the mnemonic.
     caption.replace(QLatin1String("&&"), QString(QChar(0xE000)));
     caption.remove(QLatin1Char('&'));
     caption.replace(QChar(0xE000), QLatin1Char('&'));
     caption = caption.trimmed();
-    while (caption.endsWith(QLatin1Char(':'))) caption = caption.chopped(1).trimmed();
+    while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A)))  // full-width colon too
+        caption = caption.chopped(1).trimmed();
     return caption;
 }
 

@@ -16,7 +16,8 @@ void NameControls(QWidget* root);
 /// under `root` that still have no accessible name; empty when all do.
 QStringList UnnamedControls(const QWidget* root);
 
-/// "&Exit" -> "Exit", "Port:" -> "Port": a caption as a screen reader says it.
+/// "&Exit" -> "Exit", "端口(&P)：" -> "端口", "Port:" -> "Port": a caption as a
+/// screen reader says it.
 QString SpokenText(QString caption);
 
 }  // namespace pelmora::ui

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "ui/ByteText.h"
 #include "ui/CDlgVMSMTab1.h"
@@ -59,6 +60,7 @@ CDlgVMSM::CDlgVMSM(const vmsm::PrinterConfig& record, const vmsm::PrinterFacts& 
     connect(save, &QPushButton::clicked, this, &CDlgVMSM::Save);
     connect(cancel, &QPushButton::clicked, this, &CDlgVMSM::reject);
     NameControls(this);
+    AssignAccessKeys(this);
 }
 
 void CDlgVMSM::CopyBack(vmsm::PrinterConfig& record) const {

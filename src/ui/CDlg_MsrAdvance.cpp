@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "ui/ByteText.h"
 #include "ui/CoreTexts.h"
@@ -88,6 +89,7 @@ CDlg_MsrAdvance::CDlg_MsrAdvance(SentinelLayout layout, Prompts& prompts, std::u
     if (mode_ < radios_.size()) radios_[mode_]->setChecked(true);
     for (QLineEdit* box : boxes_) box->setEnabled(mode_ == vmsm::SentinelDynamic);
     NameControls(this);
+    if (desktop) AssignAccessKeys(this);
 }
 
 void CDlg_MsrAdvance::SetMode(std::uint32_t mode) {
@@ -106,6 +108,7 @@ void CDlg_MsrAdvance::SwitchForm() {
     form_->setChecked(hexa_);
     form_->setText(FormLabel());
     form_->setAccessibleName(SpokenText(form_->text()));
+    if (layout_ == SentinelLayout::Desktop) AssignAccessKeys(this);
     // Texts typed in one form mean nothing in the other.
     for (QLineEdit* box : boxes_) box->clear();
     texts_ = {};

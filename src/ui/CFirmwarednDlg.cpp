@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "ui/CoreTexts.h"
 #include "ui/Prompts.h"
@@ -71,6 +72,7 @@ CFirmwarednDlg::CFirmwarednDlg(link::Platform& platform, const link::CommSetting
     connect(start_, &QPushButton::clicked, this, &CFirmwarednDlg::StartDownload);
     connect(exit_, &QPushButton::clicked, this, &QDialog::accept);
     NameControls(this);
+    AssignAccessKeys(this);
 }
 
 CFirmwarednDlg::~CFirmwarednDlg() = default;

@@ -23,6 +23,7 @@
 #include "nv/ImageLoader.h"
 #include "nv/NvCatalogue.h"
 #include "nv/NvPreviewRules.h"
+#include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "ui/CNvAddrDlg.h"
 #include "ui/CoreTexts.h"
@@ -89,6 +90,7 @@ CNVDlg::CNVDlg(NvLayout layout, nv::CCommonNv& nv, nv::NvManager& manager, Promp
     }
     ApplyDialect();
     NameControls(this);
+    if (layout_ == NvLayout::Desktop) AssignAccessKeys(this);
     LoadCatalogue();
     FillAddresses();
     FillImages();

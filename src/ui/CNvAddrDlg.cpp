@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "nv/NvAddressing.h"
+#include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "ui/CoreTexts.h"
 #include "ui/Prompts.h"
@@ -53,6 +54,7 @@ CNvAddrDlg::CNvAddrDlg(NvLayout layout, std::vector<std::string> stored, Prompts
     layoutBox->addLayout(row);
     layoutBox->addWidget(buttons);
     NameControls(this);
+    if (desktop) AssignAccessKeys(this);
 }
 
 std::string CNvAddrDlg::Code() const { return code_->text().toLatin1().toStdString(); }

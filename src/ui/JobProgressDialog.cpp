@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "ui/CoreTexts.h"
 #include "ui/PhaseTimer.h"
@@ -58,6 +59,7 @@ JobProgressDialog::JobProgressDialog(JobLayout layout, QWidget* parent, PhaseTim
         setMinimumWidth(220);
     }
     NameControls(this);
+    if (layout_ == JobLayout::Desktop) AssignAccessKeys(this);
 }
 
 JobProgressDialog::~JobProgressDialog() = default;

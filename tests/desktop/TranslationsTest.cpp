@@ -75,6 +75,21 @@ private slots:
         }
     }
 
+    // A template reads wrong for most of the words put into it: "데이터을(를)",
+    // "A(z) 2. sáv", "Nie udało się odczytać: dane SW1!".
+    void noTranslationIsATemplate() {
+        const QRegularExpression alternation(QStringLiteral("\\((을|를|은|는|이|가|과|와|으|로)\\)|\\p{L}\\(\\p{Ll}{1,3}\\)"));
+        const QRegularExpression labelledNoun(QStringLiteral("[:：]\\s*\\p{L}"));
+        for (const QString& language : kLanguages) {
+            for (const Message& m : ReadTs(QStringLiteral(PELMORA_SOURCE_DIR "/translations/%1.ts").arg(language))) {
+                const QString where = language + QStringLiteral(": ") + m.translation;
+                QVERIFY2(!alternation.match(m.translation).hasMatch(), qPrintable(where));
+                if (!m.source.contains(QLatin1Char(':')))
+                    QVERIFY2(!labelledNoun.match(m.translation).hasMatch(), qPrintable(where + " puts a colon in a sentence"));
+            }
+        }
+    }
+
     void everySourceTextIsInEveryLanguage() {
         QTemporaryDir dir;
         const QString fresh = dir.filePath("fresh.ts");

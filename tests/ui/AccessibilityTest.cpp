@@ -19,7 +19,7 @@ private slots:
     void spokenTextDropsMnemonicsAndColons() {
         const std::pair<QString, QString> cases[] = {
             {"&Exit", "Exit"},           {"Port :", "Port"},      {"Save && exit", "Save & exit"},
-            {"  Baud rate:  ", "Baud rate"}, {"Status : ", "Status"}, {"", ""},
+            {"  Baud rate:  ", "Baud rate"}, {"Status : ", "Status"}, {"", ""}, {"端口(&P)：", "端口"},
         };
         for (const auto& [caption, spoken] : cases) QCOMPARE(SpokenText(caption), spoken);
     }
