@@ -10,14 +10,19 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "link/LocalFile.h"
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
 #include "sim/ReplayServer.h"
 #include "sim/SimServer.h"
+#include "sim/TcpListener.h"
 
 namespace {
 
 std::atomic<bool> g_stop{false};
+
+// A state holds a few settings and the NV images; far more is not one.
+constexpr std::size_t kMaxStateBytes = 64u << 20;
 
 void OnSignal(int) { g_stop = true; }
 
@@ -82,19 +87,18 @@ int main(int argc, char** argv) {
     app.add_option("--link", replay.link, "With --replay: the link of the transcript to play (when it holds several)");
     CLI11_PARSE(app, argc, argv);
 
-    const auto colon = listen.rfind(':');
-    if (colon == std::string::npos) {
-        std::cerr << "--listen wants ADDR:PORT\n";
+    if (!ParseListenAddress(listen, options.host, options.port)) {
+        std::cerr << "--listen wants ADDR:PORT, a dotted IPv4 address and a port 0..65535, not '" << listen << "'\n";
         return 2;
     }
-    options.host = listen.substr(0, colon);
-    try {
-        const int port = std::stoi(listen.substr(colon + 1));
-        if (port < 0 || port > 65535) throw std::out_of_range("port");
-        options.port = static_cast<std::uint16_t>(port);
-    } catch (const std::exception&) {
-        std::cerr << "--listen: bad port in '" << listen << "'\n";
-        return 2;
+
+    // Written later by rename or truncation: a device or a FIFO there would be replaced or block.
+    for (const std::string* output : {&stateFile, &firmwareFile}) {
+        if (output->empty()) continue;
+        if (const std::string problem = pelmora::link::OutputProblem(*output); !problem.empty()) {
+            std::cerr << "cannot write " << *output << ": " << problem << '\n';
+            return 2;
+        }
     }
 
     if (!replay.transcript.empty()) {
@@ -108,10 +112,15 @@ int main(int argc, char** argv) {
     const Identity fromOptions = printer.identity;
     if (!stateFile.empty()) {
         options.stateFile = stateFile;
-        std::ifstream in(stateFile);
-        if (in) {
+        std::string text, why;
+        const pelmora::link::FileRead read = pelmora::link::ReadLocalFile(stateFile, kMaxStateBytes, text, &why);
+        if (read == pelmora::link::FileRead::Failed) {
+            std::cerr << "state file " << stateFile << " is unreadable: " << why << '\n';
+            return 2;
+        }
+        if (read == pelmora::link::FileRead::Ok) {
             try {
-                printer.LoadState(nlohmann::json::parse(in));
+                printer.LoadState(nlohmann::json::parse(text));
             } catch (const std::exception& e) {
                 std::cerr << "state file " << stateFile << " is unreadable: " << e.what() << '\n';
                 return 2;
