@@ -179,6 +179,19 @@ TEST_F(SettingsStoreCrashTest, AFullDiskFailsTheWriteWithItsReasonAndKeepsTheOld
     }
     EXPECT_EQ(store.SetRegDword(kProduct, "a", 3), 1);
     EXPECT_EQ(store.TakeWriteFailure(), "");
+
+    // Many values in one write: all of them or none, whatever the disk does.
+    const std::string three = ReadFile(file());
+    const auto replaceAll = [&] {
+        return store.SetRegValues(kProduct, [](const std::string& name) { return name == "a"; },
+                                  {{"x1", std::string("one")}, {"x2", std::uint32_t{2}}});
+    };
+    SetRegWriteCallForTest(&DiskFullAfterSome);
+    EXPECT_EQ(replaceAll(), 0);
+    SetRegWriteCallForTest(nullptr);
+    EXPECT_EQ(ReadFile(file()), three);
+    EXPECT_EQ(replaceAll(), 1);
+    EXPECT_EQ(store.ValueNames(kProduct), (std::vector<std::string>{"x1", "x2"}));
 }
 
 TEST_F(SettingsStoreCrashTest, AFileThatIsNotAStoreIsNeverRewritten) {
@@ -198,6 +211,8 @@ TEST_F(SettingsStoreCrashTest, AFileThatIsNotAStoreIsNeverRewritten) {
         std::filesystem::remove(link);
         std::filesystem::create_symlink(file(), link);
         SettingsStore store(link);
+        // Read as no values, it would send the programs to COM1.
+        EXPECT_EQ(store.ReadProblem().empty(), k.ours) << store.ReadProblem();
         EXPECT_EQ(store.SetRegDword(kProduct, "a", 1), k.ours ? 1 : 0);
         if (k.ours) continue;
         EXPECT_NE(store.TakeWriteFailure().find("is not a settings file"), std::string::npos);
@@ -232,7 +247,7 @@ TEST_F(SettingsStoreCrashTest, AStoreThatCannotBeReadOrWrittenSaysWhy) {
              WriteFile(f, "REGEDIT4\n");
              std::filesystem::resize_file(f, kMaxRegFileBytes + 1);
          }},
-        {"not a regular file", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
+        {"it is a FIFO", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
         {"Too many levels of symbolic links",
          [](const std::filesystem::path& f) { std::filesystem::create_symlink(f.filename(), f); }},
     };
