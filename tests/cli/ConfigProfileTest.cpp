@@ -100,16 +100,6 @@ TEST(ConfigProfile, OlderFilesStillRestore) {
     EXPECT_EQ(cli.held().tearOff, 320) << "what that firmware never reported is not taken from its file";
 }
 
-TEST(ConfigProfile, WhatTheFirmwareDoesNotReportIsNotShownAsThePrinters) {
-    ConfigCli cli;
-    cli.store().SetRegDword(context::ProductKey, "CuttingPosition", 200);  // left by another printer
-    cli.printer.identity.versionText = "V1.00 123115";
-    const auto run = cli.Run({"get"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.find("tear off"), std::string::npos) << run.out;
-    EXPECT_FALSE(GetJson(cli).contains("CuttingPosition"));
-}
-
 TEST(ConfigProfile, DiffAndDryRunOnlyRead) {
     ConfigCli cli;
     cli.printer.ClearLogs();

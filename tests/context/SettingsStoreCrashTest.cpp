@@ -78,7 +78,7 @@ TEST_F(SettingsStoreCrashTest, AWriterKilledAtAnyMomentLeavesOldOrNewValues) {
         const auto spent = std::chrono::steady_clock::now() - start;
         return spent < hardBound && (spent < budget || kills < kMinKills || changed == 0);
     };
-    for (std::uint32_t round = 1; round <= kMaxKills && goOn(); ++round) {
+    for (std::uint32_t round = 1; (round <= kMaxKills || changed == 0) && goOn(); ++round) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -86,7 +86,8 @@ TEST_F(SettingsStoreCrashTest, AWriterKilledAtAnyMomentLeavesOldOrNewValues) {
             for (;;)
                 for (int i = 0; i < kNames; ++i) store.SetRegDword(kProduct, Name(i), round);
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+        // Past the usual count with nothing written yet, the writers get longer to live.
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random) * (round > kMaxKills ? 10 : 1)));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
