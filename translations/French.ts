@@ -1148,6 +1148,12 @@ Saisissez un nombre de 1 à 65535.</translation>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>Les paramètres enregistrés n'ont pas pu être lus ; l'écran affiche les valeurs par défaut.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>Please select address!</source>
         <translation>Veuillez sélectionner une adresse !</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>La liste des images n'a pas pu être enregistrée.
+%1</translation>
     </message>
 </context>
 <context>

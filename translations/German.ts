@@ -1148,6 +1148,12 @@ Geben Sie eine Zahl von 1 bis 65535 ein.</translation>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>Die gespeicherten Einstellungen konnten nicht gelesen werden; der Bildschirm zeigt die Standardwerte.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>Please select address!</source>
         <translation>Bitte wählen Sie eine Adresse!</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>Die Bildliste konnte nicht gespeichert werden.
+%1</translation>
     </message>
 </context>
 <context>

@@ -1148,6 +1148,12 @@ Type a number from 1 to 65535.</source>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>A tárolt beállításokat nem sikerült beolvasni; a képernyő az alapértékeket mutatja.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>Please select address!</source>
         <translation>Válasszon címet!</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>A képlistát nem sikerült menteni.
+%1</translation>
     </message>
 </context>
 <context>

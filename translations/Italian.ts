@@ -1148,6 +1148,12 @@ Digitare un numero da 1 a 65535.</translation>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>Non è stato possibile leggere le impostazioni salvate; la schermata mostra i valori predefiniti.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>Please select address!</source>
         <translation>Seleziona un indirizzo!</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>Non è stato possibile salvare l'elenco delle immagini.
+%1</translation>
     </message>
 </context>
 <context>

@@ -1148,6 +1148,12 @@ Type a number from 1 to 65535.</source>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>保存された設定を読み込めませんでした。画面には既定値が表示されています。
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Please select address!</source>
         <translation>アドレスを選択してください！</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>画像リストを保存できませんでした。
+%1</translation>
     </message>
 </context>
 <context>

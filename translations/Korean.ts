@@ -1148,6 +1148,12 @@ Type a number from 1 to 65535.</source>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>저장된 설정을 읽을 수 없습니다. 화면에는 기본값이 표시됩니다.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Please select address!</source>
         <translation>주소를 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>이미지 목록을 저장할 수 없습니다.
+%1</translation>
     </message>
 </context>
 <context>

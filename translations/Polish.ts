@@ -1148,6 +1148,12 @@ Wpisz liczbę od 1 do 65535.</translation>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>Nie udało się odczytać zapisanych ustawień; ekran pokazuje wartości domyślne.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>Please select address!</source>
         <translation>Wybierz adres!</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>Nie udało się zapisać listy obrazów.
+%1</translation>
     </message>
 </context>
 <context>

@@ -1148,6 +1148,12 @@ Type a number from 1 to 65535.</source>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>无法读取已保存的设置；屏幕显示的是默认值。
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Please select address!</source>
         <translation>请选择地址！</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>无法保存图像列表。
+%1</translation>
     </message>
 </context>
 <context>

@@ -1148,6 +1148,12 @@ Escriba un número de 1 a 65535.</translation>
         <source>Pelmora</source>
         <translation>Pelmora</translation>
     </message>
+    <message>
+        <source>The stored settings could not be read; the screen shows the defaults.
+%1</source>
+        <translation>No se pudo leer la configuración guardada; la pantalla muestra los valores predeterminados.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::handheld::CWizardStep1Dlg</name>
@@ -1704,6 +1710,12 @@ automático &lt;10~255 s&gt;</translation>
     <message>
         <source>Please select address!</source>
         <translation>¡Seleccione una dirección!</translation>
+    </message>
+    <message>
+        <source>The image list could not be stored.
+%1</source>
+        <translation>No se pudo guardar la lista de imágenes.
+%1</translation>
     </message>
 </context>
 <context>

@@ -86,8 +86,9 @@ public:
     /// Opens the --transcript file, if one was given, and writes its header.
     /// Throws UsageError when the file cannot be written.
     void StartTranscript(const std::vector<std::string>& commandLine);
-    /// Says so on stderr when the transcript could not be written to its end.
-    void EndTranscript();
+    /// Says so on stderr, and false, when the transcript could not be written
+    /// to its end.
+    bool EndTranscript();
 
     /// For tests: run against another platform or store.
     void UsePlatform(link::Platform* platform) { platformOverride_ = platform; }

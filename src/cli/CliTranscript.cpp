@@ -14,9 +14,10 @@ void CliContext::StartTranscript(const std::vector<std::string>& commandLine) {
     recorded_ = std::make_unique<link::TranscriptPlatform>(BasePlatform(), *transcriptFile_);
 }
 
-void CliContext::EndTranscript() {
-    // The command's own result stands; the transcript is only its record.
-    if (transcriptFile_ && !transcriptFile_->ok()) PrintMessage(err, "pelmora: --transcript: " + transcriptFile_->error());
+bool CliContext::EndTranscript() {
+    if (!transcriptFile_ || transcriptFile_->ok()) return true;
+    PrintMessage(err, "pelmora: --transcript: " + transcriptFile_->error());
+    return false;
 }
 
 }  // namespace pelmora::cli

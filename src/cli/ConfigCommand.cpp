@@ -62,10 +62,7 @@ int Report(CliContext& ctx, const vmsm::JobReport& report) {
 int Get(CliContext& ctx, bool json) {
     auto util = ctx.MakePrinterContext();
     vmsm::CCommonVmsm engine(*util);
-    const auto report = RunJob(ctx, engine, [](vmsm::CCommonVmsm& e) {
-        e.record.BtKeep = 1;  // as the editors start: Bluetooth is kept unless asked for
-        return EditChoice::Cancel;
-    });
+    const auto report = RunJob(ctx, engine, [](vmsm::CCommonVmsm&) { return EditChoice::Cancel; });
     if (report.outcome == JobOutcome::ReadFailed) return Report(ctx, report);
     if (json) ctx.out << ConfigToJson(engine.record, *util).dump(2) << '\n';
     else ctx.out << ConfigReport(engine.record, *util);
@@ -78,7 +75,7 @@ constexpr std::size_t kMaxSettingsFileBytes = 1u << 20;
 ConfigEdits ReadEdits(const char* command, const std::string& file, const std::vector<std::string>& assignments) {
     ConfigEdits edits;
     if (!file.empty()) {
-        const std::string text = ReadInputFile(file, kMaxSettingsFileBytes);
+        const std::string text = ReadInputFile(file, kMaxSettingsFileBytes, link::Pipes::Read);
         nlohmann::json object;
         try {
             object = nlohmann::json::parse(text);

@@ -69,15 +69,26 @@ std::uint32_t ParseNumber(const std::string& field, const std::string& text) {
     return value;
 }
 
+std::string AllowedText(const vmsm::EditRange& range) {
+    return range.oneOf.empty() ? std::to_string(range.min) + " to " + std::to_string(range.max)
+                               : "one of " + JoinNumbers(range.oneOf, ", ");
+}
+
 // Firmware 0: the printer has not been read, so its code-page list is unknown.
 std::string RangeProblem(const vmsm::NumberField& field, std::uint32_t v, std::uint32_t firmware) {
     if (field.edit.codePageList && firmware == 0) return {};
     const vmsm::EditRange range = vmsm::EditRangeOf(field, firmware);
     if (range.Allows(v)) return {};
-    std::string allowed = range.oneOf.empty() ? std::to_string(range.min) + " to " + std::to_string(range.max)
-                                              : "one of " + JoinNumbers(range.oneOf, ", ");
+    std::string allowed = AllowedText(range);
     if (field.edit.codePageList) allowed += " on firmware " + std::to_string(firmware);
     return std::string(field.name) + "=" + std::to_string(v) + " is out of range (" + allowed + ")";
+}
+
+// A profile holds what a printer reported, so what the record can hold goes back.
+std::string HeldProblem(const vmsm::NumberField& field, std::uint32_t v) {
+    const vmsm::EditRange range = vmsm::HeldRangeOf(field);
+    if (range.Allows(v)) return {};
+    return std::string(field.name) + "=" + std::to_string(v) + " is out of range (" + AllowedText(range) + ")";
 }
 
 // The firmware from which the write sends a field; 0 when every firmware does.
@@ -132,6 +143,9 @@ void ConfigEdits::SetFromJson(const nlohmann::json& object) {
             SetSource(value);
             continue;
         }
+        // Earlier versions wrote the windows' keep flag, always 1: it is the
+        // choice of one write, not a setting, so a profile's Bluetooth items go back.
+        if (key == "BtKeep") continue;
         if (key == "StartSentinel" || key == "EndSentinel") {
             if (!value.is_array() || value.size() != 3 ||
                 !std::all_of(value.begin(), value.end(), [](const auto& v) { return v.is_string(); }))
@@ -153,10 +167,25 @@ void ConfigEdits::SetFromJson(const nlohmann::json& object) {
             SetText(key, Latin1Of(key, value.get<std::string>()), true);
         }
     }
+    // Earlier versions also wrote what the firmware does not report (the
+    // store's values, left there by another printer): that is not a setting
+    // of the printer the file was read from.
+    if (!source_) return;
+    for (auto it = named_.begin(); it != named_.end();) {
+        if (fromFile_.count(*it) && !vmsm::IsReportedBy(*it, source_->firmware)) {
+            fromFile_.erase(*it);
+            it = named_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 std::string ConfigEdits::Problem(const std::string& name, std::uint32_t firmware) const {
     const Field field = *FieldOf(name);
+    // A code page off this firmware's list would print as another one.
+    if (field.number && fromFile_.count(name) && !field.number->edit.codePageList)
+        return HeldProblem(*field.number, field.Number(values_));
     if (field.number) return RangeProblem(*field.number, field.Number(values_), firmware);
     const std::string& text = field.Text(values_);
     if (field.text) {
@@ -223,8 +252,12 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
         for (std::size_t i = 0; i < problems.size(); ++i) text += (i ? "\n" : "") + problems[i];
         return text;
     }
-    const bool bluetooth =
-        std::any_of(named_.begin(), named_.end(), [](const std::string& f) { return vmsm::IsBluetoothField(f); });
+    // A profile's Bluetooth items go out when they would change something (the
+    // write takes a few seconds more); named on the command line they always do.
+    const bool reported = vmsm::IsReportedBy("BtPinCode", firmware);
+    const bool bluetooth = std::any_of(named_.begin(), named_.end(), [&](const std::string& f) {
+        return vmsm::IsBluetoothField(f) && (!fromFile_.count(f) || !reported || !FieldOf(f)->Same(values_, record));
+    });
     if (bluetooth) vmsm::StartBluetoothFields(record, firmware, modelName);
     record.BtKeep = vmsm::BtKeepFor(bluetooth);
     for (const std::string& name : named_) FieldOf(name)->Copy(values_, record);
@@ -234,10 +267,12 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
 std::vector<std::string> ConfigEdits::NotKept(const PrinterConfig& written, const PrinterConfig& reread,
                                              std::uint32_t firmware) const {
     std::vector<std::string> lost;
-    const bool bluetoothSent = written.BtKeep == 0;
+    // Only a BtKeep=1 of the command line holds the named Bluetooth items back.
+    const bool bluetoothHeldBack = named_.count("BtKeep") && values_.BtKeep == vmsm::BtKeepFor(false);
     for (const std::string& name : named_) {
-        if (name == "BtKeep" || firmware < WrittenFrom(name)) continue;
-        if (vmsm::IsBluetoothField(name) && !bluetoothSent) continue;
+        // What the firmware does not report cannot be compared.
+        if (!vmsm::IsReportedBy(name, firmware) || firmware < WrittenFrom(name)) continue;
+        if (vmsm::IsBluetoothField(name) && bluetoothHeldBack) continue;
         if (!FieldOf(name)->Same(written, reread)) lost.push_back(name);
     }
     return lost;

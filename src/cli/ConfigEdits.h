@@ -13,16 +13,18 @@ namespace pelmora::cli {
 
 /// The changes `config set` makes: values for the named fields only. Every
 /// method that takes input throws UsageError for a bad name or value, so that
-/// nothing is sent before all of it has been checked. A value that the editors
-/// would not offer (a factory printer's flow control 0, say) is accepted when
-/// it is what the printer already holds, so that what `config get --json`
-/// printed can be written back.
+/// nothing is sent before all of it has been checked. A value of a settings
+/// file may be anything the record can hold (a factory printer's flow control
+/// 0, say), so that what `config get --json` printed always goes back; on the
+/// command line a value the editors would not offer is accepted only when it
+/// is what the printer already holds.
 class ConfigEdits {
 public:
     /// FIELD=VALUE; sentinels as StartSentinel[1]=%. Texts are UTF-8 of Latin-1 bytes.
     void SetFromText(const std::string& assignment);
     /// A `config get --json` object; unknown keys are errors. Its "printer"
-    /// names the model and firmware the settings were read from.
+    /// names the model and firmware the settings were read from; what that
+    /// firmware does not report, and "BtKeep" of older files, are passed over.
     void SetFromJson(const nlohmann::json& object);
     /// What can be checked before connecting: the editors' ranges, except that
     /// a number the record can hold and a text from the file may be what the
@@ -32,8 +34,10 @@ public:
     /// Empty, or why a printer of `modelName` is not the one the file was read from.
     std::string ModelProblem(const std::string& modelName) const;
 
-    /// Copies the named fields into `record` after GetStatus. BtKeep becomes 1
-    /// unless a Bluetooth field is named (then 0); a named BtKeep wins.
+    /// Copies the named fields into `record` after GetStatus. BtKeep becomes 0
+    /// (Bluetooth sent) when a Bluetooth field is named on the command line, or
+    /// comes from a file with a value the printer does not hold; else 1. A
+    /// named BtKeep wins.
     /// On firmware that reports no Bluetooth items they start at the editors'
     /// values. Returns an error text (nothing changed) when CodePage is not in
     /// the firmware's code-page list, or a value is out of the editors' range
@@ -42,7 +46,7 @@ public:
     std::string ApplyTo(vmsm::PrinterConfig& record, std::uint32_t firmware, const std::string& modelName) const;
 
     /// The named fields whose value in `reread` is not the one `written` sent,
-    /// leaving out what `firmware` does not write.
+    /// leaving out what `firmware` does not write or report.
     std::vector<std::string> NotKept(const vmsm::PrinterConfig& written, const vmsm::PrinterConfig& reread,
                                      std::uint32_t firmware) const;
 

@@ -13,19 +13,23 @@ namespace pelmora::cli {
 namespace lists = vmsm::lists;
 
 nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context::CCommonUtil& p) {
+    const auto reported = [&p](const char* name) { return vmsm::IsReportedBy(name, p.FirmwareVersion); };
     nlohmann::ordered_json j;
-    for (const auto& field : vmsm::kStoredFields) j[field.name] = c.*field.member;
+    for (const auto& field : vmsm::kStoredFields)
+        if (reported(field.name)) j[field.name] = c.*field.member;
     for (const char* key : {"StartSentinel", "EndSentinel"}) {
+        if (!reported(key)) continue;
         const auto& texts = key[0] == 'S' ? c.StartSentinel : c.EndSentinel;
         j[key] = nlohmann::ordered_json::array();
         for (const auto& text : texts) j[key].push_back(Latin1ToUtf8(text));
     }
-    j["BtSecurity"] = c.BtSecurity;
-    j["BtConnMode"] = c.BtConnMode;
-    j["BtPinCode"] = Latin1ToUtf8(c.BtPinCode);
-    j["BtDeviceName"] = Latin1ToUtf8(c.BtDeviceName);
-    j["BtKeep"] = c.BtKeep;
-    j["RfInterface"] = c.RfInterface;
+    if (reported("BtSecurity")) {
+        j["BtSecurity"] = c.BtSecurity;
+        j["BtConnMode"] = c.BtConnMode;
+        j["BtPinCode"] = Latin1ToUtf8(c.BtPinCode);
+        j["BtDeviceName"] = Latin1ToUtf8(c.BtDeviceName);
+    }
+    if (reported("RfInterface")) j["RfInterface"] = c.RfInterface;
     j["printer"] = {{"ModelName", Latin1ToUtf8(p.ModelName)},     {"ModelCode", p.ModelCode},
                     {"VersionText", Latin1ToUtf8(p.VersionText)}, {"FirmwareVersion", p.FirmwareVersion},
                     {"CodePageText", Latin1ToUtf8(p.CodePageText)}, {"MsrSetValue", p.MsrSetValue}};
@@ -36,8 +40,8 @@ std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context:
     const std::uint32_t v = p.FirmwareVersion;
     const auto variant = vmsm::Variant::Desktop;
     std::vector<ConfigLine> lines;
-    auto line = [&lines](std::string field, const std::string& label, const std::string& value) {
-        lines.push_back({std::move(field), label, value});
+    auto line = [&lines, v](std::string field, const std::string& label, const std::string& value) {
+        if (vmsm::IsReportedBy(field, v)) lines.push_back({std::move(field), label, value});
     };
     line("Density", lists::kDensityLabel,
          lists::EntryOr(lists::DensityEntries(variant), lists::DensityCodeToIndex(c.Density)));

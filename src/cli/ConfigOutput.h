@@ -12,10 +12,13 @@ namespace pelmora::cli {
 
 /// The record under its field names, texts as Latin-1 code points, with the
 /// printer's identity under "printer". `config set --from` reads it back.
+/// Only what the printer's firmware reports is there: the rest of the record
+/// comes from the store or the editors, not from this printer.
 nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& config, const context::CCommonUtil& printer);
 
 /// One setting for people: its field name (sentinels as "StartSentinel[1]"),
-/// the windows' label and the value as they word it.
+/// the windows' label and the value as they word it. Fields the firmware
+/// does not report have no line.
 struct ConfigLine {
     std::string field;
     std::string label;

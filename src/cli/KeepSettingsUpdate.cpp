@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "cli/PrinterActions.h"
@@ -91,8 +92,11 @@ int SaveStage(Update& u) {
     for (int n = 0; n < 100; ++n) {
         const std::filesystem::path path =
             folder / (n == 0 ? name : name.substr(0, name.size() - 5) + "-" + std::to_string(n) + ".json");
-        std::FILE* file = std::fopen(path.c_str(), "wx");
+        // Owner only: the file holds the Bluetooth PIN.
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "w");
         if (!file) {
+            if (fd >= 0) ::close(fd);
             if (errno == EEXIST) continue;
             u.failure = "cannot write " + path.string() + ": " + std::strerror(errno);
             return ExitFailed;

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "link/LocalFile.h"
 #include "nv/ImageLoader.h"
 #include "nv/RasterPng.h"
 
@@ -16,6 +17,10 @@ struct PreviewOptions {
 };
 
 int Preview(CliContext& ctx, const PreviewOptions& o) {
+    // Refused before the image is read: nothing may be written over a device or a FIFO.
+    const bool toStdout = o.out == "-";
+    if (const std::string problem = toStdout ? "" : link::OutputProblem(o.out); !problem.empty())
+        throw UsageError{"--out: cannot write " + o.out + ": " + problem};
     const nv::RasterResult converted = nv::RasterFromImageFile(o.file, o.brightness);
     if (!converted.ok()) {
         // As `nv download` refuses the file: the message, then the file.
@@ -23,12 +28,24 @@ int Preview(CliContext& ctx, const PreviewOptions& o) {
         PrintMessage(ctx.err, o.file);
         return ExitUsage;
     }
+    const std::string size = std::to_string(converted.raster.width) + " x " +
+                             std::to_string(converted.raster.height) + " dots";
+    if (toStdout) {
+        const std::string png = nv::RasterPngBytes(converted.raster);
+        ctx.out.write(png.data(), static_cast<std::streamsize>(png.size()));
+        if (png.empty() || !ctx.out.flush()) {
+            PrintMessage(ctx.err, "pelmora: cannot write the PNG to standard output");
+            return ExitUsage;
+        }
+        PrintMessage(ctx.err, size);  // stdout holds the picture
+        return ExitOk;
+    }
     std::string error;
     if (!nv::WriteRasterPng(converted.raster, o.out, error)) {
-        PrintMessage(ctx.err, error);
-        return ExitFailed;
+        PrintMessage(ctx.err, "pelmora: " + error);
+        return ExitUsage;
     }
-    ctx.out << converted.raster.width << " x " << converted.raster.height << " dots\n";
+    ctx.out << size << '\n';
     return ExitOk;
 }
 
@@ -42,7 +59,9 @@ void AddNvPreviewCommand(CLI::App& nv, CommandResult& run) {
     preview->add_option("--brightness", o->brightness, "Brightness 0..100 of the conversion (0: plain threshold)")
         ->check(CLI::Range(0, 100))
         ->capture_default_str();
-    preview->add_option("--out", o->out, "PNG file to write")->required();
+    preview->add_option("--out", o->out, "PNG file to write (a regular or a new file; - for standard output)")
+        ->required()
+        ->check(CLI::Validator(RefuseEmpty, ""));
     preview->callback([&run, o] { run = [o](CliContext& ctx) { return Preview(ctx, *o); }; });
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
 #include <string_view>
 #include <utility>
 
@@ -85,10 +86,28 @@ std::vector<PrinterAddress> ParsePrinterList(const std::string& text, const std:
     return printers;
 }
 
-void RefuseRepeatedPrinters(const std::vector<PrinterAddress>& printers) {
-    for (auto it = printers.begin(); it != printers.end(); ++it)
-        if (std::find(printers.begin(), it, *it) != it)
-            throw UsageError{"the printer '" + Describe(*it) + "' is named twice"};
+namespace {
+
+// What a printer's link reaches: one port or device, however it was spelled.
+std::string Endpoint(const PrinterAddress& printer, const PortResolver& resolve) {
+    if (printer.kind == PrinterAddress::Kind::Tcp)
+        return "tcp " + printer.value + (printer.value.find(':') == std::string::npos ? ":9100" : "");
+    const std::string device = printer.kind == PrinterAddress::Kind::Usb ? printer.value : resolve(printer.value);
+    std::error_code ignored;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(device, ignored);
+    return "device " + (real.empty() ? device : real.string());
+}
+
+}  // namespace
+
+void RefuseRepeatedPrinters(const std::vector<PrinterAddress>& printers, const PortResolver& resolve) {
+    std::vector<std::string> seen;
+    for (const PrinterAddress& printer : printers) {
+        std::string endpoint = Endpoint(printer, resolve);
+        if (std::find(seen.begin(), seen.end(), endpoint) != seen.end())
+            throw UsageError{"the printer '" + Describe(printer) + "' is named twice"};
+        seen.push_back(std::move(endpoint));
+    }
 }
 
 }  // namespace pelmora::cli

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,12 @@ std::string ShellWord(const std::string& text);
 /// Throws UsageError naming `fileName` and the line for anything else.
 std::vector<PrinterAddress> ParsePrinterList(const std::string& text, const std::string& fileName);
 
-/// Throws UsageError when a printer is named twice: two jobs would fight
-/// over one port.
-void RefuseRepeatedPrinters(const std::vector<PrinterAddress>& printers);
+/// The device path a serial or Bluetooth port name stands for ("COM1" -> "/dev/ttyS0").
+using PortResolver = std::function<std::string(const std::string&)>;
+
+/// Throws UsageError when a printer is named twice, in any spelling
+/// ("10.0.0.5" and "10.0.0.5:9100", "COM1" and "/dev/ttyS0", a link to a
+/// device and the device): two jobs would fight over one port.
+void RefuseRepeatedPrinters(const std::vector<PrinterAddress>& printers, const PortResolver& resolve);
 
 }  // namespace pelmora::cli

@@ -10,6 +10,7 @@
 #include "cli/CliContext.h"
 #include "cli/FleetRun.h"
 #include "cli/InputFile.h"
+#include "context/PortMap.h"
 
 namespace pelmora::cli {
 
@@ -77,11 +78,12 @@ void AddConnectionOptions(CLI::App& app, CliContext& ctx, PrinterOptions& p) {
 
     app.add_flag("--trace", ctx.trace, "Print every byte sent and received on stderr");
     app.add_option("--transcript", ctx.transcript,
-                   "Write every link event (opens, bytes both ways, time-outs) to FILE as JSON lines");
+                   "Write every link event (opens, bytes both ways, time-outs) to FILE as JSON lines")
+        ->check(CLI::Validator(RefuseEmpty, ""));
 }
 
 // The printers in the order the options named them, then the file's.
-std::vector<PrinterAddress> GivenPrinters(const CLI::App& app, const PrinterOptions& p) {
+std::vector<PrinterAddress> GivenPrinters(const CLI::App& app, const PrinterOptions& p, CliContext& ctx) {
     std::vector<PrinterAddress> printers;
     std::array<std::size_t, kKindCount> used{};
     for (const CLI::Option* option : app.parse_order())
@@ -92,7 +94,9 @@ std::vector<PrinterAddress> GivenPrinters(const CLI::App& app, const PrinterOpti
         const auto listed = ParsePrinterList(ReadInputFile(p.file, kMaxPrintersFileBytes), p.file);
         printers.insert(printers.end(), listed.begin(), listed.end());
     }
-    RefuseRepeatedPrinters(printers);
+    RefuseRepeatedPrinters(printers, [&ctx](const std::string& name) {
+        return context::ResolvePortName(ctx.store(), name);
+    });
     return printers;
 }
 
@@ -113,7 +117,7 @@ std::string CommandPath(const CLI::App& app) {
 
 int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& run,
         const std::vector<std::string>& commandLine) {
-    const std::vector<PrinterAddress> printers = GivenPrinters(app, p);
+    const std::vector<PrinterAddress> printers = GivenPrinters(app, p, ctx);
     // Line settings with any other link would be dropped without a word.
     const bool lineGiven = std::any_of(p.line.begin(), p.line.end(), [](CLI::Option* o) { return o->count() > 0; });
     const bool serialGiven = std::any_of(printers.begin(), printers.end(), [](const PrinterAddress& a) {
@@ -186,7 +190,8 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
     int status;
     try {
         status = Run(app, ctx, printerOptions, run, std::vector<std::string>(argv, argv + argc));
-        ctx.EndTranscript();
+        // A transcript cut short is no record of the run.
+        if (!ctx.EndTranscript() && status == ExitOk) status = ExitFailed;
     } catch (const UsageError& e) {
         PrintMessage(err, "pelmora: " + e.message);
         status = ExitUsage;

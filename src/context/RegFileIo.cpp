@@ -1,5 +1,7 @@
 #include "context/RegFileIo.h"
 
+#include "link/LocalFile.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -72,49 +74,7 @@ void FlushFolder(const std::filesystem::path& file) {
 }  // namespace
 
 FileRead ReadWholeFile(const std::filesystem::path& file, std::string& bytes, std::string* why) {
-    bytes.clear();
-    std::string reason;
-    // Without blocking: a FIFO at the store's path would wait for a writer.
-    const int fd = OpenRetrying(file.string(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno == ENOENT) return FileRead::Missing;
-        if (why) *why = Reason(errno);
-        return FileRead::Failed;
-    }
-    struct stat info {};
-    FileRead result = FileRead::Ok;
-    const std::string tooLarge = "larger than " + std::to_string(kMaxRegFileBytes >> 20) + " MiB";
-    if (::fstat(fd, &info) != 0) {
-        result = FileRead::Failed;
-        reason = Reason(errno);
-    } else if (S_ISDIR(info.st_mode)) {
-        result = FileRead::Failed;
-        reason = Reason(EISDIR);
-    } else if (!S_ISREG(info.st_mode)) {
-        result = FileRead::Failed;
-        reason = "not a regular file";
-    } else if (static_cast<std::size_t>(info.st_size) > kMaxRegFileBytes) {
-        result = FileRead::Failed;
-        reason = tooLarge;
-    } else {
-        // Read to the end rather than trust st_size: the file may be replaced meanwhile.
-        char chunk[8192];
-        for (;;) {
-            const ssize_t got = ::read(fd, chunk, sizeof chunk);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0 || bytes.size() + static_cast<std::size_t>(got) > kMaxRegFileBytes) {
-                result = FileRead::Failed;
-                reason = got < 0 ? Reason(errno) : tooLarge;
-                break;
-            }
-            if (got == 0) break;
-            bytes.append(chunk, static_cast<std::size_t>(got));
-        }
-    }
-    ::close(fd);
-    if (result != FileRead::Ok) bytes.clear();
-    if (why) *why = reason;
-    return result;
+    return link::ReadLocalFile(file.string(), kMaxRegFileBytes, bytes, why);
 }
 
 RegFileLock::RegFileLock(const std::filesystem::path& file) {

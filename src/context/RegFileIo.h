@@ -6,16 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "link/LocalFile.h"
+
 namespace pelmora::context {
 
 /// No settings file grows this large; a bigger one is not ours to parse.
 inline constexpr std::size_t kMaxRegFileBytes = 16u << 20;
 
-enum class FileRead { Ok, Missing, Failed };
+using link::FileRead;
 
-/// The whole of `file` into `bytes`. Missing (bytes empty) when it does not
-/// exist; Failed when it cannot be read, is not a regular file or passes
-/// kMaxRegFileBytes, with the reason in `why` when given.
+/// The whole of `file` into `bytes` (link::ReadLocalFile with kMaxRegFileBytes).
+/// Missing (bytes empty) when it does not exist; Failed when it cannot be
+/// read, is not a regular file or passes kMaxRegFileBytes, with the reason in
+/// `why` when given.
 FileRead ReadWholeFile(const std::filesystem::path& file, std::string& bytes, std::string* why = nullptr);
 
 /// An exclusive advisory lock for writers of `file`, held while the object lives.

@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -15,6 +16,8 @@
 namespace pelmora::context {
 
 namespace {
+
+constexpr const char* kNotAStore = "it is not a settings file (its first line is not REGEDIT4)";
 
 std::filesystem::path HomeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home) return home;
@@ -73,7 +76,7 @@ std::string Modify(const std::filesystem::path& link, const std::function<bool(R
     // A file that exists but cannot be read is never replaced blindly.
     if (ReadWholeFile(file, bytes, &why) == FileRead::Failed) return why;
     // Someone else's file at our path is theirs: rewriting it would destroy it.
-    if (!IsRegFileOrBlank(bytes)) return "it is not a settings file (its first line is not REGEDIT4); it was left as it is";
+    if (!IsRegFileOrBlank(bytes)) return std::string(kNotAStore) + "; it was left as it is";
     RegDocument document = ParseRegFile(bytes);
     if (!change(document)) return {};
     // The rewrite drops unreadable lines, so the original is kept first.
@@ -81,20 +84,33 @@ std::string Modify(const std::filesystem::path& link, const std::function<bool(R
     return ReplaceFile(file, RenderRegFile(document));
 }
 
+// Puts `value` under `name`; an existing value keeps its spelling.
+void Put(RegKey& target, const std::string& name, RegValue value) {
+    if (RegValue* old = FindRegValue(target, name)) {
+        value.name = old->name;
+        *old = std::move(value);
+    } else {
+        value.name = name;
+        target.values.push_back(std::move(value));
+    }
+}
+
+RegKey& KeyOf(RegDocument& document, const std::string& key) {
+    if (RegKey* found = FindRegKey(document, key)) return *found;
+    return document.keys.emplace_back(RegKey{key, {}});
+}
+
 std::string Store(const std::filesystem::path& file, const std::string& key, const std::string& name, RegValue value) {
     if (!IsValidKeyPath(key) || !IsValidValueName(name)) return "the key or value name holds a line break or NUL";
     return Modify(file, [&](RegDocument& document) {
-        RegKey* target = FindRegKey(document, key);
-        if (!target) target = &document.keys.emplace_back(RegKey{key, {}});
-        if (RegValue* old = FindRegValue(*target, name)) {
-            value.name = old->name;  // an existing value keeps its spelling
-            *old = std::move(value);
-        } else {
-            value.name = name;
-            target->values.push_back(std::move(value));
-        }
+        Put(KeyOf(document, key), name, std::move(value));
         return true;
     });
+}
+
+RegValue Text(const std::string& text) {
+    // The reader stops at the first zero byte, so nothing after it is kept.
+    return RegValue{{}, RegType::Text, text.substr(0, text.find('\0')), 0};
 }
 
 }  // namespace
@@ -131,9 +147,7 @@ int SettingsStore::GetRegDword(const std::string& key, const std::string& name, 
 }
 
 int SettingsStore::SetRegString(const std::string& key, const std::string& name, const std::string& value) {
-    // The reader stops at the first zero byte, so nothing after it is kept.
-    RegValue text{{}, RegType::Text, value.substr(0, value.find('\0')), 0};
-    return Written(Store(file_, key, name, std::move(text)));
+    return Written(Store(file_, key, name, Text(value)));
 }
 
 int SettingsStore::SetRegDword(const std::string& key, const std::string& name, std::uint32_t value) {
@@ -150,7 +164,10 @@ std::string SettingsStore::TakeWriteFailure() { return std::exchange(writeFailur
 
 std::string SettingsStore::ReadProblem() const {
     std::string bytes, why;
-    if (ReadWholeFile(file_, bytes, &why) != FileRead::Failed) return {};
+    const FileRead read = ReadWholeFile(file_, bytes, &why);
+    // Someone else's file reads as no values at all, which would mean COM1.
+    if (read == FileRead::Ok && !IsRegFileOrBlank(bytes)) why = kNotAStore;
+    else if (read != FileRead::Failed) return {};
     return "cannot read the settings store '" + file_.string() + "': " + why;
 }
 
@@ -167,6 +184,23 @@ int SettingsStore::DeleteValue(const std::string& key, const std::string& name) 
         const RegValue* value = target ? FindRegValue(*target, name) : nullptr;
         if (!value) return false;
         target->values.erase(target->values.begin() + (value - target->values.data()));
+        return true;
+    }));
+}
+
+int SettingsStore::SetRegValues(const std::string& key, const std::function<bool(const std::string&)>& drop,
+                                const std::vector<StoreValue>& values) {
+    const bool valid = IsValidKeyPath(key) && std::all_of(values.begin(), values.end(), [](const StoreValue& v) {
+                           return IsValidValueName(v.name);
+                       });
+    if (!valid) return Written("the key or a value name holds a line break or NUL");
+    return Written(Modify(file_, [&](RegDocument& document) {
+        RegKey& target = KeyOf(document, key);
+        std::erase_if(target.values, [&](const RegValue& v) { return drop(v.name); });
+        for (const StoreValue& v : values) {
+            if (const auto* text = std::get_if<std::string>(&v.value)) Put(target, v.name, Text(*text));
+            else Put(target, v.name, RegValue{{}, RegType::Dword, {}, std::get<std::uint32_t>(v.value)});
+        }
         return true;
     }));
 }

@@ -1,10 +1,18 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace pelmora::context {
+
+/// A value for SetRegValues: a text or a 32-bit number.
+struct StoreValue {
+    std::string name;
+    std::variant<std::string, std::uint32_t> value;
+};
 
 /// The product key below HKEY_LOCAL_MACHINE.
 inline constexpr const char* ProductKey = "Software\\Korvane\\Pelmora";
@@ -30,6 +38,16 @@ public:
     /// 1 when the value is gone afterwards (also when it never existed); 0 on a failed write.
     int DeleteValue(const std::string& key, const std::string& name);
 
+    /// One write for many values: deletes the values of `key` that `drop`
+    /// picks, then writes `values` in order. A crash or a failure leaves all
+    /// of the old values or all of the new. 1 when written; 0 otherwise.
+    int SetRegValues(const std::string& key, const std::function<bool(const std::string&)>& drop,
+                     const std::vector<StoreValue>& values);
+    /// The same, deleting nothing.
+    int SetRegValues(const std::string& key, const std::vector<StoreValue>& values) {
+        return SetRegValues(key, [](const std::string&) { return false; }, values);
+    }
+
     /// Names of the values under `key`, in file order (empty when the key is missing).
     std::vector<std::string> ValueNames(const std::string& key) const;
 
@@ -38,7 +56,8 @@ public:
     /// and report once. A failed write leaves the file as it was.
     std::string TakeWriteFailure();
     /// "" when the file can be read or does not exist yet; else why it cannot
-    /// be read, naming the file (reads then find nothing).
+    /// be read, naming the file (reads then find nothing): also for a file
+    /// that is not a settings file at all.
     std::string ReadProblem() const;
 
     const std::filesystem::path& path() const { return file_; }

@@ -23,6 +23,8 @@ std::string NetAddress(const std::string& port) {
     return first == std::string::npos ? std::string() : port.substr(first);
 }
 
+std::int32_t StopBitsFromStore(std::uint32_t stored) { return stored == 1 || stored == 2 ? 2 : 0; }
+
 link::CommSettings LoadCommSettings(const SettingsStore& store) {
     link::CommSettings settings;  // the window's defaults
     std::uint32_t portType = 0;
@@ -44,7 +46,7 @@ link::CommSettings LoadCommSettings(const SettingsStore& store) {
         if (IsListedComPort(port)) settings.port = port;
         if (link::IsListedBaudRate(baud)) settings.baudRate = static_cast<std::int32_t>(baud);
         if (parity <= 2) settings.parity = static_cast<std::int32_t>(parity);
-        settings.stopBits = stopBits == 2 ? 2 : 0;
+        settings.stopBits = StopBitsFromStore(stopBits);
         settings.flowControl = 0;  // the list always opens on "NONE"
         break;
     case link::PortUsb:
@@ -68,14 +70,15 @@ link::CommSettings LoadCommSettings(const SettingsStore& store) {
 }
 
 bool SaveCommSettings(SettingsStore& store, const link::CommSettings& s) {
-    bool ok = store.SetRegDword(ProductKey, "uPortType", static_cast<std::uint32_t>(s.portType));
-    ok &= store.SetRegString(ProductKey, "uPort", s.port) != 0;
-    ok &= store.SetRegDword(ProductKey, "uBaudrate", static_cast<std::uint32_t>(s.baudRate)) != 0;
-    ok &= store.SetRegDword(ProductKey, "uDatabit", static_cast<std::uint32_t>(s.dataBits)) != 0;
-    ok &= store.SetRegDword(ProductKey, "uParity", static_cast<std::uint32_t>(s.parity)) != 0;
-    ok &= store.SetRegDword(ProductKey, "uStopbit", static_cast<std::uint32_t>(s.stopBits)) != 0;
-    ok &= store.SetRegDword(ProductKey, "uFlowcontrol", static_cast<std::uint32_t>(s.flowControl)) != 0;
-    return ok;
+    const auto number = [](std::int32_t value) { return static_cast<std::uint32_t>(value); };
+    // One write, so a port never meets the other port type's numbers.
+    return store.SetRegValues(ProductKey, {{"uPortType", number(s.portType)},
+                                           {"uPort", s.port},
+                                           {"uBaudrate", number(s.baudRate)},
+                                           {"uDatabit", number(s.dataBits)},
+                                           {"uParity", number(s.parity)},
+                                           {"uStopbit", number(s.stopBits)},
+                                           {"uFlowcontrol", number(s.flowControl)}}) == 1;
 }
 
 }  // namespace pelmora::context

@@ -18,6 +18,11 @@ std::string NetAddress(const std::string& port);
 /// bit, no flow control.
 link::CommSettings LoadCommSettings(const SettingsStore& store);
 
+/// Stop bits (0 one, 2 two) for a stored "uStopbit". The window lists "1"
+/// and "2" and takes a stored value other than 2 as that list's index, so a
+/// stored 1 means two stop bits as well; anything else opens on one.
+std::int32_t StopBitsFromStore(std::uint32_t stored);
+
 /// Writes the seven values in the window's order; false when a write failed.
 bool SaveCommSettings(SettingsStore& store, const link::CommSettings& settings);
 

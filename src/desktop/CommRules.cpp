@@ -52,8 +52,9 @@ StoredComm ReadStoredComm(const context::SettingsStore& store) {
 std::vector<std::string> UnreadableCommValues(const context::SettingsStore& store) {
     std::vector<std::string> unreadable;
     std::string bytes;
-    if (context::ReadWholeFile(store.path(), bytes) == context::FileRead::Failed ||
-        context::ParseRegFile(bytes).damaged)
+    // Also a file that is no store at all: it reads as nothing, which would look like a first start.
+    if (!store.ReadProblem().empty() || (context::ReadWholeFile(store.path(), bytes) == context::FileRead::Ok &&
+                                         context::ParseRegFile(bytes).damaged))
         unreadable.emplace_back("(file)");
     const std::vector<std::string> present = store.ValueNames(context::ProductKey);
     for (const std::string& name : CommValueNames()) {
@@ -90,10 +91,9 @@ SerialSelection RestoreSerial(const link::CommSettings& stored, const std::vecto
                                    [&](std::uint32_t r) { return static_cast<std::int64_t>(r) == stored.baudRate; });
     if (rate != rates.end()) s.baudRate = static_cast<int>(rate - rates.begin());
     if (stored.parity >= 0 && stored.parity <= 2) s.parity = stored.parity;
-    // Two stop bits are stored as 2 but listed second; any other value is
-    // taken as an index of the two-entry list.
-    const int stopIndex = stored.stopBits == 2 ? 1 : stored.stopBits;
-    if (stopIndex == 0 || stopIndex == 1) s.stopBits = stopIndex;
+    // Two stop bits are listed second.
+    if (stored.stopBits >= 0 && context::StopBitsFromStore(static_cast<std::uint32_t>(stored.stopBits)) == 2)
+        s.stopBits = 1;
     s.flowControl = 0;  // hardware flow control is never offered at opening
     return s;
 }

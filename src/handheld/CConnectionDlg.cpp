@@ -109,6 +109,9 @@ void CConnectionDlg::Open() {
     tcp_->setChecked(form.tcp);
     UpdateView();
     setWindowTitle(tr("MPT-Q700VII Pelmora"));
+    // A store that is not one reads as nothing, which would look like a first start on COM1.
+    if (const std::string problem = services_.store.ReadProblem(); !problem.empty())
+        Warn(tr("The stored settings could not be read; the screen shows the defaults.\n%1").arg(Q(problem)));
 }
 
 void CConnectionDlg::UpdateView() {

@@ -90,9 +90,9 @@ link::CommSettings LinkSettings(const HandheldComm& comm) {
 
 std::string SaveConnection(context::SettingsStore& store, const HandheldComm& comm) {
     store.TakeWriteFailure();  // an earlier failure is not this save's
-    store.SetRegDword(context::ProductKey, "uPortType", comm.screenPortType);
-    store.SetRegString(context::ProductKey, "uPort", comm.port);
-    store.SetRegDword(context::ProductKey, "uBaudrate", comm.baudRate);
+    // One write: an address never meets the other screen's port or baud rate.
+    store.SetRegValues(context::ProductKey,
+                       {{"uPortType", comm.screenPortType}, {"uPort", comm.port}, {"uBaudrate", comm.baudRate}});
     return store.TakeWriteFailure();
 }
 

@@ -159,6 +159,12 @@ int CDev::WritePort(const std::uint8_t* data, int count) {
     return written;
 }
 
+bool CDev::PeerClosed() {
+    if (!IsOpen() || linkKind != LinkTcp || !socket_) return false;
+    peerGone_ = peerGone_ || socket_->CheckPeerGone();
+    return peerGone_;
+}
+
 int CDev::ReadPort(std::uint8_t* buffer, int capacity) {
     Channel* channel = linkKind == LinkTcp ? socket_.get()
                      : serial_             ? static_cast<Channel*>(serial_.get())

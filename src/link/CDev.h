@@ -44,6 +44,9 @@ public:
     /// Since the last OpenPort the TCP peer closed or reset the connection;
     /// kept after ClosePort, so that a failed step can say why.
     bool PeerGone() const { return peerGone_; }
+    /// An open TCP link whose peer has closed it by now (a printer's network
+    /// port may drop a client that stays idle), asked without waiting.
+    bool PeerClosed();
     Platform& platform() { return platform_; }
     Clock& clock() { return platform_.clock(); }
 

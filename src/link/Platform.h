@@ -51,6 +51,8 @@ public:
     virtual int Read(std::uint8_t* buffer, int capacity) = 0;
     /// The other end closed or reset the connection (only a socket can tell).
     virtual bool PeerGone() const { return false; }
+    /// PeerGone, after asking the socket now, without waiting or taking bytes.
+    virtual bool CheckPeerGone() { return PeerGone(); }
 };
 
 /// A serial or Bluetooth (rfcomm) port. Each call reports success.

@@ -78,4 +78,16 @@ int TcpChannel::Read(std::uint8_t* buffer, int capacity) {
     return got == kEndOfStream ? 0 : got;
 }
 
+bool TcpChannel::CheckPeerGone() {
+    if (gone_) return true;
+    pollfd ready{fd_, static_cast<short>(POLLIN | POLLRDHUP), 0};
+    if (::poll(&ready, 1, 0) <= 0) return false;
+    if (ready.revents & (POLLHUP | POLLERR | POLLRDHUP)) return gone_ = true;
+    // Readable: bytes waiting (still there for the next read), or the end of the stream.
+    std::uint8_t byte = 0;
+    const ssize_t got = ::recv(fd_, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+    gone_ = got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
+    return gone_;
+}
+
 }  // namespace pelmora::link

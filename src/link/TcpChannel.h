@@ -33,6 +33,7 @@ public:
     /// Bytes of one receive; 0 when nothing came in time or the peer closed, -1 on error.
     int Read(std::uint8_t* buffer, int capacity) override;
     bool PeerGone() const override { return gone_; }
+    bool CheckPeerGone() override;
 
 private:
     TcpChannel(int fd, TcpLimits limits) : fd_(fd), limits_(limits) {}

@@ -1,16 +1,26 @@
 #include "link/TranscriptSink.h"
 
+#include "link/LocalFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pelmora::link {
 
 TranscriptFile::TranscriptFile(const std::string& path) : path_(path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    // A device or a FIFO would be fed (or, for a FIFO without a reader, block us).
+    if (const std::string problem = OutputProblem(path); !problem.empty()) {
+        error_ = "cannot write " + path + ": " + problem;
+        return;
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0600);
+    // An older file keeps its mode on open; what passes the link is the owner's only.
+    if (fd < 0 || ::fchmod(fd, 0600) != 0) {
         error_ = "cannot write " + path + ": " + std::strerror(errno);
+        if (fd >= 0) ::close(fd);
         return;
     }
     file_ = ::fdopen(fd, "w");

@@ -20,8 +20,8 @@ public:
 /// through at once so that a crash or a kill keeps everything said before it.
 class TranscriptFile final : public TranscriptSink {
 public:
-    /// Creates or empties `path` (readable by its owner only: settings such as
-    /// PIN codes pass the link). Check `ok()`; `error()` says why not. A line
+    /// Creates or empties `path`, a regular or a new file, and makes it
+    /// readable by its owner only (settings such as PIN codes pass the link). Check `ok()`; `error()` says why not. A line
     /// that cannot be written (a full disk) makes `ok()` false from then on.
     explicit TranscriptFile(const std::string& path);
     ~TranscriptFile() override;

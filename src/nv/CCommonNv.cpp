@@ -21,7 +21,6 @@ constexpr std::size_t kDownloadPiece = 4096;
 constexpr std::int32_t kUnknownNumberedCount = 78;
 // Numbered images are addressed by one byte.
 constexpr std::uint32_t kMaxNumberedImages = 256;
-constexpr const char* kCountValue = "Count";
 
 struct KeyCodeBytes {
     std::uint8_t kc1, kc2;

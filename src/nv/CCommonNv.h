@@ -15,6 +15,8 @@ namespace pelmora::nv {
 
 /// The key below the product key that holds the catalogue and "Count".
 inline const std::string NvKey = std::string(context::ProductKey) + "\\NV";
+/// StoredCount's value under NvKey.
+inline constexpr const char* kCountValue = "Count";
 
 /// The NV image engine: the operator's image list, the download queue of one
 /// download, the address codes the printer holds, and the printer operations

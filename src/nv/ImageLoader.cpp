@@ -1,12 +1,14 @@
 #include "nv/ImageLoader.h"
 
+#include <cctype>
+#include <filesystem>
 #include <mutex>
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 
+#include "link/LocalFile.h"
 #include "nv/BitmapLoader.h"
 
 namespace pelmora::nv {
@@ -37,6 +39,16 @@ std::uint8_t OverWhite(int channel, int alpha) {
     return static_cast<std::uint8_t>((channel * alpha + 255 * (255 - alpha) + 127) / 255);
 }
 
+// Far beyond any logo the printer can hold; a larger file is not one.
+constexpr std::size_t kMaxImageFileBytes = 64u << 20;
+
+bool HasBmpSuffix(const std::string& path) {
+    const std::string suffix = std::filesystem::path(path).extension().string();
+    return suffix.size() == 4 && suffix[0] == '.' && std::tolower(static_cast<unsigned char>(suffix[1])) == 'b' &&
+           std::tolower(static_cast<unsigned char>(suffix[2])) == 'm' &&
+           std::tolower(static_cast<unsigned char>(suffix[3])) == 'p';
+}
+
 RgbImage FromQImage(const QImage& decoded) {
     const QImage argb = decoded.convertToFormat(QImage::Format_ARGB32);
     RgbImage image(static_cast<std::uint32_t>(argb.width()), static_cast<std::uint32_t>(argb.height()));
@@ -54,17 +66,21 @@ RgbImage FromQImage(const QImage& decoded) {
 }  // namespace
 
 std::optional<RgbImage> LoadImageFile(const std::string& path) {
-    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
-    if (QFileInfo(name).suffix().compare("bmp", Qt::CaseInsensitive) == 0) return LoadBitmapFile(path);
+    if (HasBmpSuffix(path)) return LoadBitmapFile(path);
 
-    // Opened here so that a missing file fails quietly instead of through Qt's warnings.
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    // Read here, by the name's own bytes (not every name is UTF-8), without
+    // blocking and with a bound, so the decoders see a buffer, never a FIFO or
+    // a device.
+    std::string bytes;
+    if (link::ReadLocalFile(path, kMaxImageFileBytes, bytes) != link::FileRead::Ok) return std::nullopt;
+    QByteArray data = QByteArray::fromStdString(bytes);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
     QByteArray format;
     QImage decoded;
     {
         QuietDecoders quiet;
-        QImageReader reader(&file);
+        QImageReader reader(&buffer);
         reader.setDecideFormatFromContent(true);
         format = reader.format();
         if (format.isEmpty() || NeedsFonts(format)) return std::nullopt;
@@ -72,10 +88,7 @@ std::optional<RgbImage> LoadImageFile(const std::string& path) {
         reader.setAutoTransform(true);
         if (format != "bmp") decoded = reader.read();
     }
-    if (format == "bmp") {
-        file.close();
-        return LoadBitmapFile(path);
-    }
+    if (format == "bmp") return LoadBitmapFile(path);
     if (decoded.isNull() || decoded.width() <= 0 || decoded.height() <= 0) return std::nullopt;
     return FromQImage(decoded);
 }

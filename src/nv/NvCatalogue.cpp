@@ -29,7 +29,7 @@ std::int32_t LeadingNumber(const std::string& text) {
 }
 
 bool IsCatalogueValue(const std::string& name) {
-    if (name == "Count") return true;
+    if (name == kCountValue) return true;
     for (int index = 1; index <= static_cast<int>(kMaxImageItems); ++index)
         if (name == EntryName(index)) return true;
     return false;
@@ -78,19 +78,20 @@ std::vector<std::string> LoadCatalogue(CCommonNv& nv) {
     return tooLarge;
 }
 
-void SaveCatalogue(CCommonNv& nv) {
+std::string SaveCatalogue(CCommonNv& nv) {
     nv.PrinterChecked = false;
-    auto& store = nv.store();
-    // Only what exists needs deleting; each delete rewrites the store.
-    for (const auto& name : store.ValueNames(NvKey))
-        if (IsCatalogueValue(name)) store.DeleteValue(NvKey, name);
-
+    std::vector<context::StoreValue> values;
     int index = 1;
     for (const auto& item : nv.ImageList.items())
-        WriteCatalogueEntry(store, index++, CatalogueEntryText({item.path, item.brightness}));
-    nv.WriteStoredCount(static_cast<std::uint32_t>(nv.ImageCount));
+        values.push_back({EntryName(index++), CatalogueEntryText({item.path, item.brightness})});
+    values.push_back({kCountValue, static_cast<std::uint32_t>(nv.ImageCount)});
+    // One write: a crash half way must not leave half of the operator's list.
+    auto& store = nv.store();
+    store.TakeWriteFailure();  // an earlier failure is not this save's
+    store.SetRegValues(NvKey, IsCatalogueValue, values);
     nv.ClearDownloadQueue();
     nv.AddressList.clear();
+    return store.TakeWriteFailure();
 }
 
 }  // namespace pelmora::nv

@@ -31,7 +31,8 @@ void WriteCatalogueEntry(context::SettingsStore& store, int index, const std::st
 std::vector<std::string> LoadCatalogue(CCommonNv& nv);
 
 /// Clears PrinterChecked, replaces the catalogue with the image list and
-/// "Count" with ImageCount, and empties the download queue and address list.
-void SaveCatalogue(CCommonNv& nv);
+/// "Count" with ImageCount in one write (all or nothing), and empties the
+/// download queue and address list. "" when stored, else why not, naming the file.
+std::string SaveCatalogue(CCommonNv& nv);
 
 }  // namespace pelmora::nv

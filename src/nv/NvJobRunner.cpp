@@ -70,6 +70,9 @@ NvJobRunner::Step NvJobRunner::Fail(const std::string& text) {
 
 NvJobRunner::Step NvJobRunner::Start() {
     auto& util = nv_.util();
+    // The manager keeps its link open between jobs; a peer that dropped it
+    // meanwhile is reached through a new connection.
+    if (util.link.PeerClosed()) util.link.ClosePort();
     if (!util.link.IsOpen()) {
         if (!util.link.OpenPort()) return Fail(variant_.openFailed);
         Advance(5, variant_.openText);

@@ -1,29 +1,47 @@
 #include "nv/RasterPng.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
+
+#include "context/RegFileIo.h"
+#include "link/LocalFile.h"
 
 namespace pelmora::nv {
 
-bool WriteRasterPng(const Raster& raster, const std::string& path, std::string& error) {
+std::string RasterPngBytes(const Raster& raster) {
     const std::size_t rowBytes = (raster.width + 7u) / 8u;
-    if (raster.width == 0 || raster.height == 0 || raster.bytes.size() < rowBytes * raster.height) {
-        error = "no raster to write to " + path;
-        return false;
-    }
+    if (raster.width == 0 || raster.height == 0 || raster.bytes.size() < rowBytes * raster.height) return {};
     QImage png(raster.width, raster.height, QImage::Format_Mono);
     png.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     for (int y = 0; y < raster.height; ++y)
         std::copy_n(raster.bytes.begin() + static_cast<std::ptrdiff_t>(y * rowBytes), rowBytes, png.scanLine(y));
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::WriteOnly) || !png.save(&file, "PNG") || !file.commit()) {
-        error = "cannot write " + path + ": " + file.errorString().toStdString();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!png.save(&buffer, "PNG")) return {};
+    return bytes.toStdString();
+}
+
+bool WriteRasterPng(const Raster& raster, const std::string& path, std::string& error) {
+    const std::string png = RasterPngBytes(raster);
+    if (png.empty()) {
+        error = "no raster to write to " + path;
         return false;
     }
-    return true;
+    // The rename below would put a regular file in place of a device or a FIFO.
+    std::string why = link::OutputProblem(path);
+    if (why.empty()) {
+        std::error_code ignored;
+        const std::filesystem::path target = std::filesystem::weakly_canonical(path, ignored);
+        why = context::ReplaceFile(target.empty() ? std::filesystem::path(path) : target, png);
+    }
+    if (why.empty()) return true;
+    error = "cannot write " + path + ": " + why;
+    return false;
 }
 
 }  // namespace pelmora::nv

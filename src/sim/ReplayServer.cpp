@@ -2,13 +2,14 @@
 
 #include <cerrno>
 #include <chrono>
-#include <fstream>
+#include <sstream>
 #include <ostream>
 #include <poll.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 
+#include "link/LocalFile.h"
 #include "sim/ReplaySession.h"
 #include "sim/TcpListener.h"
 
@@ -53,13 +54,17 @@ void Play(int client, ReplaySession& session, const std::atomic<bool>& stop) {
 
 }  // namespace
 
+// Hours of a busy link, a firmware download included; far more is no transcript.
+constexpr std::size_t kMaxTranscriptBytes = 256u << 20;
+
 int RunReplay(const ReplayOptions& options, const std::atomic<bool>& stop, std::ostream& out, std::ostream& err) {
-    std::ifstream in(options.transcript);
-    if (!in) {
-        err << "replay: cannot read " << options.transcript << '\n';
+    // Bounded and without blocking: /dev/zero or a FIFO is no transcript.
+    std::string text, error;
+    if (link::ReadLocalFile(options.transcript, kMaxTranscriptBytes, text, &error) != link::FileRead::Ok) {
+        err << "replay: cannot read " << options.transcript << (error.empty() ? "" : ": " + error) << '\n';
         return 2;
     }
-    std::string error;
+    std::istringstream in(std::move(text));
     const auto script = ReadReplayScript(in, options.link, error);
     if (!script) {
         err << "replay: " << options.transcript << ": " << error << '\n';

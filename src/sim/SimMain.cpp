@@ -3,22 +3,26 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <map>
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "link/LocalFile.h"
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
 #include "sim/ReplayServer.h"
 #include "sim/SimFleet.h"
 #include "sim/SimServer.h"
+#include "sim/TcpListener.h"
 
 namespace {
 
 std::atomic<bool> g_stop{false};
+
+// A state holds a few settings and the NV images; far more is not one.
+constexpr std::size_t kMaxStateBytes = 64u << 20;
 
 void OnSignal(int) { g_stop = true; }
 
@@ -94,19 +98,18 @@ int main(int argc, char** argv) {
         ->excludes("--replay");
     CLI11_PARSE(app, argc, argv);
 
-    const auto colon = listen.rfind(':');
-    if (colon == std::string::npos) {
-        std::cerr << "--listen wants ADDR:PORT\n";
+    if (!ParseListenAddress(listen, options.host, options.port)) {
+        std::cerr << "--listen wants ADDR:PORT, a dotted IPv4 address and a port 0..65535, not '" << listen << "'\n";
         return 2;
     }
-    options.host = listen.substr(0, colon);
-    try {
-        const int port = std::stoi(listen.substr(colon + 1));
-        if (port < 0 || port > 65535) throw std::out_of_range("port");
-        options.port = static_cast<std::uint16_t>(port);
-    } catch (const std::exception&) {
-        std::cerr << "--listen: bad port in '" << listen << "'\n";
-        return 2;
+
+    // Written later by rename or truncation: a device or a FIFO there would be replaced or block.
+    for (const std::string* output : {&stateFile, &firmwareFile}) {
+        if (output->empty() || (output == &stateFile && count > 1)) continue;  // a folder then
+        if (const std::string problem = pelmora::link::OutputProblem(*output); !problem.empty()) {
+            std::cerr << "cannot write " << *output << ": " << problem << '\n';
+            return 2;
+        }
     }
 
     if (!replay.transcript.empty()) {
@@ -141,10 +144,15 @@ int main(int argc, char** argv) {
     // Options given on the command line win over a stored state.
     const Identity fromOptions = printer.identity;
     auto loadState = [&](PrinterModel& model, const std::string& file, std::string& error) {
-        std::ifstream in(file);
-        if (!in) return true;
+        std::string text, why;
+        const pelmora::link::FileRead read = pelmora::link::ReadLocalFile(file, kMaxStateBytes, text, &why);
+        if (read == pelmora::link::FileRead::Failed) {
+            error = "state file " + file + " is unreadable: " + why;
+            return false;
+        }
+        if (read != pelmora::link::FileRead::Ok) return true;
         try {
-            model.LoadState(nlohmann::json::parse(in));
+            model.LoadState(nlohmann::json::parse(text));
         } catch (const std::exception& e) {
             error = "state file " + file + " is unreadable: " + e.what();
             return false;

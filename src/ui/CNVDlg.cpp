@@ -493,16 +493,18 @@ void CNVDlg::PrintAll() {
     ShowFailure(manager_.PrintAll());
 }
 
-void CNVDlg::SaveOnce() {
-    if (saved_) return;
+std::string CNVDlg::SaveOnce() {
+    if (saved_) return {};
     saved_ = true;
     timer_.stop();
     Tick();
-    nv::SaveCatalogue(nv_);
+    return nv::SaveCatalogue(nv_);
 }
 
 void CNVDlg::done(int result) {
-    SaveOnce();
+    // Said as the main window says its own: the list would be gone at the next opening.
+    if (const std::string failure = SaveOnce(); !failure.empty())
+        Say(BoxTitle(), tr("The image list could not be stored.\n%1").arg(QString::fromStdString(failure)), true);
     QDialog::done(result);
 }
 

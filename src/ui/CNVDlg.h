@@ -81,7 +81,8 @@ private:
     /// The stored code selected, with its index; false after "Please select address!".
     bool SelectedCode(int& index, std::string& code);
     void ShowFailure(const nv::NvOutcome& outcome);
-    void SaveOnce();
+    /// Stores the image list the first time; why it could not be, or "".
+    std::string SaveOnce();
 
     // Titles: the window's boxes, the application's own, and the question's.
     QString BoxTitle() const;

@@ -84,6 +84,18 @@ bool IsBluetoothField(std::string_view name) {
     return std::find(kBluetoothFields.begin(), kBluetoothFields.end(), name) != kBluetoothFields.end();
 }
 
+bool IsReportedBy(std::string_view name, std::uint32_t firmware) {
+    const context::FirmwareCapabilities can = context::CapabilitiesOf(firmware);
+    if (name == "BtKeep") return false;
+    if (IsBluetoothField(name)) return can.bluetooth;
+    if (name == "RfInterface") return can.rfInterface;
+    if (name == "CuttingPosition") return can.tearOff;
+    // Only the standard switch 8 reply carries the sentinel option.
+    if (name == "Sentinel") return can.sentinels && can.dialect == context::Dialect::Standard;
+    if (name.starts_with("StartSentinel") || name.starts_with("EndSentinel")) return can.sentinels;
+    return true;
+}
+
 void StartBluetoothFields(PrinterConfig& config, std::uint32_t firmware, const std::string& modelName) {
     if (context::CapabilitiesOf(firmware).bluetooth) return;
     config.BtSecurity = 1;

@@ -122,6 +122,12 @@ NumberBox ReadNumberBox(std::string_view text, const EditRange& range);
 bool IsSendableText(std::string_view text);
 
 bool IsBluetoothField(std::string_view name);
+
+/// Whether reading a printer with `firmware` gives the field (sentinel texts
+/// by their base name or as "StartSentinel[2]"). What it does not give is the
+/// store's or the editors' value, never the printer's, so it is not shown or
+/// saved as the printer's. BtKeep is a choice of the write, never reported.
+bool IsReportedBy(std::string_view name, std::uint32_t firmware);
 /// BtKeep for a write that sends the Bluetooth settings, or leaves the
 /// printer's as they are.
 constexpr std::uint32_t BtKeepFor(bool sendBluetooth) { return sendBluetooth ? 0 : 1; }

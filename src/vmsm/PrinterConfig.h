@@ -61,7 +61,8 @@ struct PrinterConfig {
 int LoadFromStore(PrinterConfig& config, const context::SettingsStore& store, const std::string& key);
 
 /// Writes "Density" .. "Flowcontrol", then "Fwver" (text), "Msrmode" and
-/// "Sentinel". Failed writes leave the earlier stored value. Returns 1.
+/// "Sentinel", as one write: a failure leaves every earlier stored value
+/// (the store's TakeWriteFailure says why). Returns 1.
 int SaveToStore(const PrinterConfig& config, context::SettingsStore& store, const std::string& key,
                 const std::string& versionText, std::uint8_t msrMode);
 

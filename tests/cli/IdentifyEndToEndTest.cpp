@@ -145,10 +145,13 @@ TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
     }
     EXPECT_EQ(RunCli({"bogus"}).err, "The following argument was not expected: bogus\nRun with --help for more information.\n");
     EXPECT_EQ(RunCli({"config"}).err, "pelmora: a command is required: get, set, diff, default\n");
-    // A store that cannot be read is reported, not replaced by COM1.
-    const auto unreadable = RunCli({"identify"}, {{"PELMORA_REGISTRY", dir.path().string()}});
-    EXPECT_EQ(unreadable.status, 2);
-    EXPECT_NE(unreadable.err.find("cannot read the settings store"), std::string::npos) << unreadable.err;
+    // A store that cannot be read, or is no store at all, is reported, not replaced by COM1.
+    std::ofstream(dir / "notes.txt") << "Windows Registry Editor Version 5.00\n";
+    for (const auto& store : {dir.path(), dir / "notes.txt"}) {
+        const auto unreadable = RunCli({"identify"}, {{"PELMORA_REGISTRY", store.string()}});
+        EXPECT_EQ(unreadable.status, 2) << store;
+        EXPECT_NE(unreadable.err.find("cannot read the settings store"), std::string::npos) << unreadable.err;
+    }
     EXPECT_EQ(RunCli({"--version"}).status, 0);
     EXPECT_EQ(RunCli({"--help"}).status, 0);
 }

@@ -37,7 +37,9 @@ TEST(KeepSettingsEndToEnd, TheSettingsSurviveAndBothVersionsArePrinted) {
     const auto state = u.dir / "printer.json";
     SimProcess sim({"--state", state.string(), "--version-text", "V1.00 123115", "--next-version", "V1.00 090216",
                     "--restart-ms", "200"});
-    ASSERT_EQ(RunCli({"--tcp", sim.address(), "config", "set", "TimeOff=30", "Density=5"}, u.env).status, 0);
+    ASSERT_EQ(RunCli({"--tcp", sim.address(), "config", "set", "TimeOff=30", "Density=5", "BtPinCode=4321"}, u.env)
+                  .status,
+              0);
 
     const auto run = RunCli({"--tcp", sim.address(), "firmware", "--keep-settings", u.firmware.string()}, u.env);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -49,10 +51,14 @@ TEST(KeepSettingsEndToEnd, TheSettingsSurviveAndBothVersionsArePrinted) {
     EXPECT_EQ(held["identity"]["version"], "V1.00 090216");
     EXPECT_EQ(held["config"]["switches"]["5"], 30);
     EXPECT_EQ(held["config"]["switches"]["1"], 0x0D);
+    EXPECT_EQ(held["config"]["btPinCode"], "34333231") << "the Bluetooth PIN too";
     const auto saved = SavedSettings(u.storeFolder);
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_NE(saved[0].filename().string().find("-V1.00_123115.json"), std::string::npos);
     EXPECT_NE(run.err.find("Settings saved in " + saved[0].string()), std::string::npos);
+    EXPECT_EQ(std::filesystem::status(saved[0]).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+        << "it holds the PIN";
     std::ifstream file(saved[0]);
     EXPECT_EQ(nlohmann::json::parse(file)["TimeOff"], 30);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
 #include <QImage>
 #include <nlohmann/json.hpp>
 
@@ -199,6 +200,35 @@ TEST_F(NvEndToEnd, CorruptImagesAreRefusedLikeBadBitmaps) {
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(refused(run.err)) << run.err;
     Succeeds(sim, {"list"}, "");  // nothing was stored
+}
+
+// Outputs go only to regular or new files, and inputs never block on a FIFO.
+TEST_F(NvEndToEnd, PreviewTouchesNoDeviceFifoOrFolder) {
+    const auto logo = Save("logo.png", Logo(QImage::Format_ARGB32, 40, 8), "PNG");
+    const auto fifo = (dir / "fifo.png").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& out : {fifo, std::string("/dev/full"), dir.path().string(), std::string()}) {
+        const auto run = RunCli({"nv", "preview", logo, "--out", out}, env);
+        EXPECT_EQ(run.status, 2) << out << ": " << run.err;
+        EXPECT_FALSE(run.err.empty()) << out;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << "not replaced by a regular file";
+
+    auto run = RunCli({"nv", "preview", fifo, "--out", (dir / "out.png").string()}, env);
+    EXPECT_EQ(run.status, 2) << "a FIFO named .png is refused at once";
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.png"));
+
+    run = RunCli({"nv", "preview", logo, "--out", "-"}, env);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 4), "\x89PNG");
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(run.out)).width(), 40);
+    EXPECT_EQ(run.err, "40 x 8 dots\n");
+
+    // A name that is no UTF-8 loads as BMP, JSON and firmware names do.
+    const auto latin1 = (dir / "caf\xE9.png").string();
+    std::filesystem::copy_file(logo, latin1);
+    run = RunCli({"nv", "preview", latin1, "--out", (dir / "out.png").string()}, env);
+    EXPECT_EQ(run.status, 0) << run.err;
 }
 
 }  // namespace

@@ -51,10 +51,19 @@ TEST(PrinterList, BadFilesAreRefusedNamingTheLine) {
     }
 }
 
-TEST(PrinterList, APrinterNamedTwiceIsRefused) {
-    EXPECT_NO_THROW(RefuseRepeatedPrinters({{Kind::Tcp, "10.0.0.5"}, {Kind::Usb, "10.0.0.5"}}));
-    EXPECT_THROW(RefuseRepeatedPrinters({{Kind::Tcp, "10.0.0.5"}, {Kind::Serial, "COM1"}, {Kind::Tcp, "10.0.0.5"}}),
-                 UsageError);
+TEST(PrinterList, APrinterNamedTwiceInAnySpellingIsRefused) {
+    const PortResolver resolve = [](const std::string& name) { return name == "COM1" ? "/dev/ttyS0" : name; };
+    EXPECT_NO_THROW(RefuseRepeatedPrinters(
+        {{Kind::Tcp, "10.0.0.5"}, {Kind::Usb, "10.0.0.5"}, {Kind::Tcp, "10.0.0.5:9101"}, {Kind::Serial, "COM2"}},
+        resolve));
+    const std::vector<std::vector<PrinterAddress>> twice = {
+        {{Kind::Tcp, "10.0.0.5"}, {Kind::Serial, "COM1"}, {Kind::Tcp, "10.0.0.5"}},
+        {{Kind::Tcp, "127.0.0.1:9100"}, {Kind::Tcp, "127.0.0.1"}},
+        {{Kind::Serial, "COM1"}, {Kind::Serial, "/dev/ttyS0"}},
+        {{Kind::Bluetooth, "/dev/ttyS0"}, {Kind::Serial, "COM1"}},
+    };
+    for (const auto& printers : twice)
+        EXPECT_THROW(RefuseRepeatedPrinters(printers, resolve), UsageError) << Describe(printers.back());
 }
 
 TEST(PrinterList, CommandsToTypeAreQuotedForTheShell) {

@@ -106,18 +106,35 @@ TEST_F(TranscriptEndToEnd, ConfigGetReplaysWithTheSameOutputAndAChangedByteIsNam
 
 TEST_F(TranscriptEndToEnd, BadFilesAreRefusedBeforeAnythingIsSent) {
     SimProcess sim({"--state", (dir / "state.json").string()});
-    // A missing folder, and a disk that is full from the first line on.
-    for (const auto& file : {(dir / "no" / "such" / "dir.jsonl").string(), std::string("/dev/full")}) {
+    // A missing folder, a device, a FIFO (which would block) and a folder.
+    const auto fifo = (dir / "fifo.jsonl").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const auto& file :
+         {(dir / "no" / "such" / "dir.jsonl").string(), std::string("/dev/full"), fifo, dir.path().string()}) {
         const auto run = RunCli({"--tcp", sim.address(), "--transcript", file, "identify"});
         EXPECT_EQ(run.status, 2) << file;
         EXPECT_NE(run.err.find("--transcript: cannot write " + file), std::string::npos) << run.err;
     }
+    EXPECT_EQ(RunCli({"--tcp", sim.address(), "--transcript", "", "identify"}).status, 2) << "not silently ignored";
     sim.Stop();
     EXPECT_FALSE(std::filesystem::exists(dir / "state.json")) << "no connection was made";
 
+    // An older file open to all is the owner's only once it holds a transcript.
+    const auto old = dir / "old.jsonl";
+    std::ofstream(old) << "older\n";
+    std::filesystem::permissions(old, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                          std::filesystem::perms::others_read);
+    SimProcess other;
+    EXPECT_EQ(RunCli({"--tcp", other.address(), "--transcript", old.string(), "identify"}).status, 0);
+    EXPECT_EQ(std::filesystem::status(old).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
     std::ofstream(dir / "garbage.jsonl") << "{\"transcript\":1}\nnot json\n";
+    // Nothing endless is read to its end, and nothing blocks.
     for (const auto& [file, message] : {std::pair{dir / "garbage.jsonl", "line 2"},
-                                        std::pair{dir / "missing.jsonl", "cannot read"}}) {
+                                        std::pair{dir / "missing.jsonl", "cannot read"},
+                                        std::pair{std::filesystem::path("/dev/zero"), "it is a device"},
+                                        std::pair{std::filesystem::path(fifo), "it is a FIFO"}}) {
         const auto replay = test::RunProgram(PELMORA_SIM_PATH, {"--listen", "127.0.0.1:0", "--replay", file.string()});
         EXPECT_EQ(replay.status, 2) << file;
         EXPECT_NE(replay.err.find(message), std::string::npos) << replay.err;

@@ -78,7 +78,7 @@ TEST_F(SettingsStoreCrashTest, AWriterKilledAtAnyMomentLeavesOldOrNewValues) {
         const auto spent = std::chrono::steady_clock::now() - start;
         return spent < hardBound && (spent < budget || kills < kMinKills || changed == 0);
     };
-    for (std::uint32_t round = 1; round <= kMaxKills && goOn(); ++round) {
+    for (std::uint32_t round = 1; (round <= kMaxKills || changed == 0) && goOn(); ++round) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -86,7 +86,8 @@ TEST_F(SettingsStoreCrashTest, AWriterKilledAtAnyMomentLeavesOldOrNewValues) {
             for (;;)
                 for (int i = 0; i < kNames; ++i) store.SetRegDword(kProduct, Name(i), round);
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+        // Past the usual count with nothing written yet, the writers get longer to live.
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random) * (round > kMaxKills ? 10 : 1)));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -179,6 +180,19 @@ TEST_F(SettingsStoreCrashTest, AFullDiskFailsTheWriteWithItsReasonAndKeepsTheOld
     }
     EXPECT_EQ(store.SetRegDword(kProduct, "a", 3), 1);
     EXPECT_EQ(store.TakeWriteFailure(), "");
+
+    // Many values in one write: all of them or none, whatever the disk does.
+    const std::string three = ReadFile(file());
+    const auto replaceAll = [&] {
+        return store.SetRegValues(kProduct, [](const std::string& name) { return name == "a"; },
+                                  {{"x1", std::string("one")}, {"x2", std::uint32_t{2}}});
+    };
+    SetRegWriteCallForTest(&DiskFullAfterSome);
+    EXPECT_EQ(replaceAll(), 0);
+    SetRegWriteCallForTest(nullptr);
+    EXPECT_EQ(ReadFile(file()), three);
+    EXPECT_EQ(replaceAll(), 1);
+    EXPECT_EQ(store.ValueNames(kProduct), (std::vector<std::string>{"x1", "x2"}));
 }
 
 TEST_F(SettingsStoreCrashTest, AFileThatIsNotAStoreIsNeverRewritten) {
@@ -198,6 +212,8 @@ TEST_F(SettingsStoreCrashTest, AFileThatIsNotAStoreIsNeverRewritten) {
         std::filesystem::remove(link);
         std::filesystem::create_symlink(file(), link);
         SettingsStore store(link);
+        // Read as no values, it would send the programs to COM1.
+        EXPECT_EQ(store.ReadProblem().empty(), k.ours) << store.ReadProblem();
         EXPECT_EQ(store.SetRegDword(kProduct, "a", 1), k.ours ? 1 : 0);
         if (k.ours) continue;
         EXPECT_NE(store.TakeWriteFailure().find("is not a settings file"), std::string::npos);
@@ -232,7 +248,7 @@ TEST_F(SettingsStoreCrashTest, AStoreThatCannotBeReadOrWrittenSaysWhy) {
              WriteFile(f, "REGEDIT4\n");
              std::filesystem::resize_file(f, kMaxRegFileBytes + 1);
          }},
-        {"not a regular file", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
+        {"it is a FIFO", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
         {"Too many levels of symbolic links",
          [](const std::filesystem::path& f) { std::filesystem::create_symlink(f.filename(), f); }},
     };

@@ -35,7 +35,8 @@ TEST(StoredCommSettings, SerialValuesPassThroughTheWindowsLists) {
     const Case cases[] = {
         {"COM7", 9600, 2, 1, "COM7", 9600, 2},       // flow control always opens on none
         {"COM50", 14400, 0, 0, "COM1", 115200, 0},   // not in the lists: the defaults stand
-        {"COM07", 2400, 1, 0, "COM1", 2400, 0},      // exact text only; stop bits 1 reads as one
+        {"COM07", 2400, 1, 0, "COM1", 2400, 2},      // exact text only; stop bits 1 is the "2" entry, as the window shows it
+        {"COM8", 2400, 3, 0, "COM8", 2400, 0},       // no entry: one stop bit
         {"/dev/ttyUSB0", 57600, 0, 0, "COM1", 57600, 0},
         {"LPT2", 4800, 0, 0, "COM1", 4800, 0},       // four characters, but not COM
         {"COM49", 19200, 0, 0, "COM49", 19200, 0},   // the last in the list

@@ -100,6 +100,10 @@ private slots:
         const context::SettingsStore store(file);
         const auto names = desktop::UnreadableCommValues(store);
         QCOMPARE(names, (std::vector<std::string>{"(file)", "uPortType", "uPort"}));
+
+        // No store at all, which would otherwise open on COM1 without a word.
+        std::ofstream(file) << "Windows Registry Editor Version 5.00\n";
+        QCOMPARE(desktop::UnreadableCommValues(store), std::vector<std::string>{"(file)"});
     }
 };
 

@@ -141,15 +141,17 @@ private slots:
         QCOMPARE(rig.nvLaunches.back().portType, std::int32_t(link::PortSerial));
     }
 
-    // Closing quietly would lose the operator's choice.
-    void exitThatCannotStoreSaysSoAndStays() {
+    // Opening quietly on COM1 would hide the store's loss; closing quietly would lose the choice.
+    void aStoreThatCannotBeReadOrStoredSaysSo() {
         HandheldRig rig;
-        std::filesystem::create_directory(rig.store.path());  // no file can be written there
+        std::filesystem::create_directory(rig.store.path());  // no file can be read or written there
         auto w = rig.Open();
+        QCOMPARE(rig.prompts.shown.size(), std::size_t(1));
+        QVERIFY(rig.prompts.shown[0].text.startsWith("The stored settings could not be read"));
         Click(*w, "exitButton");
         QCOMPARE(w->result(), int(QDialog::Rejected));
-        QCOMPARE(rig.prompts.shown.size(), std::size_t(1));
-        QVERIFY(rig.prompts.shown[0].text.startsWith("The communication settings could not be stored."));
+        QCOMPARE(rig.prompts.shown.size(), std::size_t(2));
+        QVERIFY(rig.prompts.shown[1].text.startsWith("The communication settings could not be stored."));
     }
 
     void closeBoxStoresNothingAndClosesTheLink() {

@@ -85,8 +85,17 @@ TEST_F(RealTcp, ClosedPeerReadsZeroWritesFailWithoutSigpipeAndIsForgottenOnReope
     link.portText = "NET127.0.0.1";
     link.baudRate = port;
     ASSERT_EQ(link.OpenPort(), 1);
-    ::close(::accept(listener, nullptr, nullptr));
+    const int accepted = ::accept(listener, nullptr, nullptr);
+    ASSERT_EQ(::send(accepted, "x", 1, 0), 1);
+    EXPECT_FALSE(link.PeerClosed()) << "a byte waiting is no hang-up";
+    ::close(accepted);
+    // Known before any read, so a job can reopen instead of failing on the dead link.
     std::uint8_t data[64] = {};
+    ASSERT_EQ(link.ReadPort(data, 1), 1);
+    bool closed = false;
+    for (int attempt = 0; attempt < 100 && !(closed = link.PeerClosed()); ++attempt)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_TRUE(closed);
     EXPECT_EQ(link.ReadPort(data, sizeof data), 0);
     EXPECT_TRUE(link.PeerGone());
     // The first write may still be taken; the peer's reset fails a later one.

@@ -1,6 +1,7 @@
 // pelmora-sim as a process: state, options, clients in turn, restarts; the printer model's bounded logs.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -69,19 +70,27 @@ TEST(SimServer, BadOptionsAndBadStateAreRefused) {
     test::TempDir dir;
     const auto broken = dir / "broken.json";
     std::ofstream(broken) << "{ not json";
+    const auto fifo = (dir / "fifo.json").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::vector<std::vector<std::string>> cases = {
         {"--listen", "nonsense"},
         {"--listen", "127.0.0.1:70000"},
+        {"--listen", "1.2.3.4.5:0"},
+        {"--listen", ":0abc"},
+        {"--listen", "127.0.0.1:0abc"},
         {"--fault", "model=sometimes"},
         {"--state", broken.string()},
         {"--count", "0"},
         {"--count", "2", "--nv-dir", dir.path().string()},
+        {"--state", fifo},  // neither read (it would block) nor replaced
+        {"--firmware-out", "/dev/full"},
     };
     for (const auto& args : cases) {
         const auto run = RunProgram(PELMORA_SIM_PATH, args, {}, 10);
         EXPECT_EQ(run.status, 2) << args.back();
         EXPECT_FALSE(run.err.empty());
     }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST(SimServer, AnIdleClientIsDroppedSoTheNextIsServed) {

@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QtTest>
+#include <filesystem>
 
 #include "nv/NvCatalogue.h"
 #include "ui/Accessibility.h"
@@ -288,6 +289,16 @@ private slots:
         r.window->show();
         QVERIFY(r.window->close());
         QVERIFY(StoredEntry(r, 1).isEmpty());
+
+        // A list that could not be stored would be gone at the next opening: the window says so.
+        r.window = std::make_unique<ui::CNVDlg>(NvLayout::Desktop, r.nv, r.manager, r.prompts);
+        r.Add({r.Bitmap("c.bmp", 8, 2)});
+        std::filesystem::remove(r.rig.store.path());
+        std::filesystem::create_directory(r.rig.store.path());
+        const std::size_t before = r.prompts.shown.size();
+        r.Click("exit");
+        QCOMPARE(r.prompts.shown.size(), before + 1);
+        QVERIFY(r.prompts.shown.back().text.startsWith("The image list could not be stored."));
     }
 };
 
