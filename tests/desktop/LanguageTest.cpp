@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "DesktopRig.h"
+#include "ui/Accessibility.h"
 #include "ui/Language.h"
 #include "ui/LanguageLoader.h"
 
@@ -78,8 +79,8 @@ private slots:
         desktop::test::DesktopRig rig;
         const auto window = rig.Open();
         using desktop::test::Find;
-        QCOMPARE(ui::test::Plain(Find<QPushButton>(*window, "exitButton")->text()), QString("Beenden"));
-        QCOMPARE(ui::test::Plain(Find<QPushButton>(*window, "nvButton")->text()), QString("NV-Bildverwaltung"));
+        QCOMPARE(ui::SpokenText(Find<QPushButton>(*window, "exitButton")->text()), QString("Beenden"));
+        QCOMPARE(ui::SpokenText(Find<QPushButton>(*window, "nvButton")->text()), QString("NV-Bildverwaltung"));
         const QStringList parity = desktop::test::Items(Find<QComboBox>(*window, "parityList"));
         QCOMPARE(parity.mid(0, 2), (QStringList{"KEINE", "ODD"}));  // fixed entries stay
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) qApp->removeTranslator(translator);

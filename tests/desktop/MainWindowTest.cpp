@@ -103,7 +103,7 @@ private slots:
             auto w = f.Open();
             QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), QString(c.shown));
             QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), QString("9100"));
-            QCOMPARE(ui::test::Plain(Find<QLabel>(*w, "portLabel")->text()), QString("IP : "));
+            QCOMPARE(ui::SpokenText(Find<QLabel>(*w, "portLabel")->text()), QString("IP"));
             QVERIFY(f.prompts.shown.empty());
         }
     }

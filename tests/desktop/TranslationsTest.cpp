@@ -59,7 +59,11 @@ const QStringList kLanguages{"TraditionalChinese", "SimplifiedChinese", "German"
 class TranslationsTest : public QObject {
     Q_OBJECT
 private slots:
-    void everyLanguageIsCompleteAndKeepsPlaceholdersAndBreaks() {
+    void everyLanguageIsCompleteWithoutTemplatesAndKeepsPlaceholders() {
+        // A template reads wrong for most words put into it: "데이터을(를)", "A(z) 2. sáv",
+        // "Nie udało się odczytać: dane SW1!".
+        const QRegularExpression alternation(QStringLiteral("\\((을|를|은|는|이|가|과|와|으|로)\\)|\\p{L}\\(\\p{Ll}{1,3}\\)"));
+        const QRegularExpression colonBeforeNoun(QStringLiteral("[:：]\\s*\\p{L}"));
         for (const QString& language : kLanguages) {
             const QString file = QStringLiteral(PELMORA_SOURCE_DIR "/translations/%1.ts").arg(language);
             QVERIFY2(QFile::exists(file), qPrintable(file));
@@ -71,21 +75,9 @@ private slots:
                          qPrintable(where + " changes the placeholders"));
                 QVERIFY2(m.translation.count(QLatin1Char('\n')) == m.source.count(QLatin1Char('\n')),
                          qPrintable(where + " changes the line breaks"));
-            }
-        }
-    }
-
-    // A template reads wrong for most of the words put into it: "데이터을(를)",
-    // "A(z) 2. sáv", "Nie udało się odczytać: dane SW1!".
-    void noTranslationIsATemplate() {
-        const QRegularExpression alternation(QStringLiteral("\\((을|를|은|는|이|가|과|와|으|로)\\)|\\p{L}\\(\\p{Ll}{1,3}\\)"));
-        const QRegularExpression labelledNoun(QStringLiteral("[:：]\\s*\\p{L}"));
-        for (const QString& language : kLanguages) {
-            for (const Message& m : ReadTs(QStringLiteral(PELMORA_SOURCE_DIR "/translations/%1.ts").arg(language))) {
-                const QString where = language + QStringLiteral(": ") + m.translation;
-                QVERIFY2(!alternation.match(m.translation).hasMatch(), qPrintable(where));
-                if (!m.source.contains(QLatin1Char(':')))
-                    QVERIFY2(!labelledNoun.match(m.translation).hasMatch(), qPrintable(where + " puts a colon in a sentence"));
+                QVERIFY2(!alternation.match(m.translation).hasMatch(), qPrintable(where + " is a template"));
+                QVERIFY2(m.source.contains(QLatin1Char(':')) || !colonBeforeNoun.match(m.translation).hasMatch(),
+                         qPrintable(where + " puts a colon in a sentence"));
             }
         }
     }

@@ -4,7 +4,6 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "support/Controls.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/Accessibility.h"
 #include "ui/CDlg_MsrAdvance.h"
@@ -82,14 +81,14 @@ private slots:
 
     void formSwitchEmptiesTheBoxesAndSwapsTheLabel() {
         Window w(vmsm::SentinelNone, {"A", "B", "C", "X", "Y", "Z"});
-        QCOMPARE(ui::test::Plain(w.Form()->text()), QString("ASCII (ex: \"START(1)\")"));
+        QCOMPARE(ui::SpokenText(w.Form()->text()), QString("ASCII (ex: \"START(1)\")"));
         w.Form()->click();
         QVERIFY(w.Form()->isChecked());
-        QCOMPARE(ui::test::Plain(w.Form()->text()), QString("HEXA (ex: \\\"0A 1F 10 4C\\\")"));
+        QCOMPARE(ui::SpokenText(w.Form()->text()), QString("HEXA (ex: \\\"0A 1F 10 4C\\\")"));
         for (int i = 0; i < 6; ++i) QVERIFY(w.Box(i)->text().isEmpty());
         QVERIFY(w.dialog.HexaForm());
         w.Form()->click();
-        QCOMPARE(ui::test::Plain(w.Form()->text()), QString("ASCII (ex: \\\"START(1)\\\")"));
+        QCOMPARE(ui::SpokenText(w.Form()->text()), QString("ASCII (ex: \\\"START(1)\\\")"));
         QVERIFY(!w.dialog.HexaForm());
         w.Ok();  // mode None, start texts now empty
         QCOMPARE(w.prompts.Messages(),
@@ -128,7 +127,7 @@ private slots:
         for (const auto& c : cases) {
             Window w(c.mode, {"", "B", "C", "", "", ""}, c.layout);
             QCOMPARE(w.dialog.windowTitle(), QString(c.title));
-            QCOMPARE(ui::test::Plain(w.Form()->text()), QString(c.form));
+            QCOMPARE(ui::SpokenText(w.Form()->text()), QString(c.form));
             QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
             w.Ok();
             QCOMPARE(w.prompts.shown.size(), std::size_t(1));

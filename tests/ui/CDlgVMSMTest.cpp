@@ -98,8 +98,8 @@ private slots:
     void fontRadiosBelowThreeFonts() {
         Window w(21021);
         QVERIFY(w.Find<QRadioButton>("fontA")->isHidden());
-        QCOMPARE(ui::test::Plain(w.Find<QRadioButton>("fontB")->text()), QString("A font(12x24)"));
-        QCOMPARE(ui::test::Plain(w.Find<QRadioButton>("fontC")->text()), QString("B font(9x24)"));
+        QCOMPARE(ui::SpokenText(w.Find<QRadioButton>("fontB")->text()), QString("A font(12x24)"));
+        QCOMPARE(ui::SpokenText(w.Find<QRadioButton>("fontC")->text()), QString("B font(9x24)"));
         QVERIFY(w.Find<QRadioButton>("fontB")->isChecked());
         w.Click("save");
         QCOMPARE(w.Result().FontType, 0u);

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace pelmora::ui::test {
@@ -20,12 +19,6 @@ T* Find(const QObject& window, const char* name) {
 inline void Click(const QObject& window, const char* button) { Find<QAbstractButton>(window, button)->click(); }
 inline void Choose(const QObject& window, const char* list, int index) { Find<QComboBox>(window, list)->setCurrentIndex(index); }
 inline void Type(const QObject& window, const char* box, const QString& text) { Find<QLineEdit>(window, box)->setText(text); }
-
-/// A caption without its access key: "&Exit" -> "Exit", "終了(&E)" -> "終了".
-inline QString Plain(QString caption) {
-    caption.remove(QRegularExpression(QStringLiteral("\\(&[^&]\\)")));
-    return caption.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
-}
 
 inline QStringList Items(const QComboBox* list) {
     QStringList items;
