@@ -1747,6 +1747,14 @@ d’énergie &lt;10~255 s&gt;</translation>
         <source>Processing...</source>
         <translation>Traitement...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

@@ -1747,6 +1747,14 @@ Stromsparen &lt;10~255 s&gt;</translation>
         <source>Processing...</source>
         <translation>Verarbeitung...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

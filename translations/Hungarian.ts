@@ -1747,6 +1747,14 @@ ideje &lt;10~255 mp&gt;</translation>
         <source>Processing...</source>
         <translation>Feldolgozás...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Megszakítás...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

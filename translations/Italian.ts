@@ -1747,6 +1747,14 @@ automatico &lt;10~255 s&gt;</translation>
         <source>Processing...</source>
         <translation>Elaborazione...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

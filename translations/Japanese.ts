@@ -1747,6 +1747,14 @@ Time &lt;10~255 sec&gt;</source>
         <source>Processing...</source>
         <translation>処理中...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>キャンセル中...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

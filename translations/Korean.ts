@@ -1747,6 +1747,14 @@ Time &lt;10~255 sec&gt;</source>
         <source>Processing...</source>
         <translation>처리 중...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>취소하는 중...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

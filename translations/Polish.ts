@@ -1747,6 +1747,14 @@ oszczędzania &lt;10~255 s&gt;</translation>
         <source>Processing...</source>
         <translation>Przetwarzanie...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Anulowanie...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

@@ -1747,6 +1747,14 @@ Time &lt;10~255 sec&gt;</source>
         <source>Processing...</source>
         <translation>Обработка...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Идёт отмена...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

@@ -1747,6 +1747,14 @@ Time &lt;10~255 sec&gt;</source>
         <source>Processing...</source>
         <translation>处理中...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>

@@ -1747,6 +1747,14 @@ automático &lt;10~255 s&gt;</translation>
         <source>Processing...</source>
         <translation>Procesando...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::ui::MemorySwitchJob</name>
