@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "handheld/FormFactor.h"
 #include "ui/Accessibility.h"
 #include "ui/Prompts.h"
 #include "ui/QuietButton.h"
@@ -41,7 +40,6 @@ void CWizardStepDlg::Finish(QLayout* body) {
     layout->addLayout(body);
     layout->addStretch();
     layout->addLayout(buttons);
-    MakeFingerSized(this);
     ui::NameControls(this);
 }
 

@@ -17,6 +17,7 @@ bool NeedsName(const QWidget* widget) {
 QString OwnCaption(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
     if (const auto* group = qobject_cast<const QGroupBox*>(widget)) return group->title();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();  // a selectable text
     if (qobject_cast<const QProgressBar*>(widget)) {
         for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
             if (const auto* group = qobject_cast<const QGroupBox*>(up)) return group->title();
