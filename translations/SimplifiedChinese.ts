@@ -7,6 +7,10 @@
         <source>Progress</source>
         <translation>进度</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ConfigListText</name>

@@ -43,6 +43,10 @@ QString SpokenText(QString caption) {
     return caption;
 }
 
+QString ChoiceName(const QString& question, const QString& choice) {
+    return QCoreApplication::translate("Accessibility", "%1: %2").arg(SpokenText(question), SpokenText(choice));
+}
+
 void NameControls(QWidget* root) {
     // Labels first: a buddy label names its control better than anything else.
     for (QLabel* label : root->findChildren<QLabel*>())

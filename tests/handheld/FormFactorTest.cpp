@@ -1,6 +1,7 @@
 // Every window pelmora_ce opens, shown on a 480 x 640 screen without a window
 // manager: it fills the screen, all of it is on the screen, nothing a finger
-// touches is smaller than kFingerHeight, and every control has a name.
+// touches is smaller than kFingerHeight, and every control has a name; the
+// program's own windows also as a screen reader works them.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "ui/Accessibility.h"
 #include "ui/CDlg_MsrAdvance.h"
 #include "ui/CNvAddrDlg.h"
+#include "ui/support/AccessibleWalk.h"
 #include "ui/support/NvWindowRig.h"
 
 using namespace pelmora;
@@ -75,6 +77,7 @@ private slots:
             if (tcp) rig.StoreTcp();
             auto w = rig.Open();
             EXPECT_FITS(Check(*w));
+            EXPECT_FITS(ui::test::AccessibilityFaults([&rig] { return rig.Open(); }));
         }
     }
 
@@ -82,8 +85,10 @@ private slots:
     void everyWizardStep() {
         for (const std::uint32_t firmware : {101001u, 160902u, 11059u}) {
             StepRig rig(firmware, '5');
-            for (int step = 1; step <= kWizardSteps; ++step)
+            for (int step = 1; step <= kWizardSteps; ++step) {
                 EXPECT_FITS(Check(*rig.Make(static_cast<WizardStep>(step))));
+                EXPECT_FITS(ui::test::AccessibilityFaults([&] { return rig.Make(static_cast<WizardStep>(step)); }));
+            }
         }
     }
 
