@@ -7,6 +7,10 @@
         <source>Progress</source>
         <translation>Progression</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>ConfigListText</name>
@@ -1762,6 +1766,14 @@ d’énergie &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Traitement...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
     </message>
 </context>
 <context>

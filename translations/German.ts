@@ -7,6 +7,10 @@
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ConfigListText</name>
@@ -1762,6 +1766,14 @@ Stromsparen &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Verarbeitung...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Progress</source>
         <translation>Állapot</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ConfigListText</name>
@@ -1762,6 +1766,14 @@ ideje &lt;10~255 mp&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Feldolgozás...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Megszakítás...</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Progress</source>
         <translation>Avanzamento</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ConfigListText</name>
@@ -1762,6 +1766,14 @@ automatico &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Elaborazione...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Progress</source>
         <translation>進行状況</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ConfigListText</name>
@@ -1762,6 +1766,14 @@ Time &lt;10~255 sec&gt;</source>
     <message>
         <source>Processing...</source>
         <translation>処理中...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>キャンセル中...</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Progress</source>
         <translation>Postęp</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ConfigListText</name>
@@ -1762,6 +1766,14 @@ oszczędzania &lt;10~255 s&gt;</translation>
     <message>
         <source>Processing...</source>
         <translation>Przetwarzanie...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Anulowanie...</translation>
     </message>
 </context>
 <context>

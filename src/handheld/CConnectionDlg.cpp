@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "handheld/FormFactor.h"
 #include "ui/Accessibility.h"
 #include "ui/CoreTexts.h"
 #include "ui/JobWindowHost.h"
@@ -39,7 +38,6 @@ CConnectionDlg::CConnectionDlg(Services services, QWidget* parent)
     BuildControls();
     NameHiddenControls();
     Open();
-    MakeFingerSized(this);
     ui::NameControls(this);
 }
 

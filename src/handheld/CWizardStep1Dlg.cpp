@@ -28,14 +28,14 @@ CWizardStep1Dlg::CWizardStep1Dlg(WizardContext& context, QWidget* parent)
                        lists::DensityCodeToIndex(r.Density));
     addLabelled(tr("Printing density :"), density_);
 
-    const QString fontCaption = tr("Default Font Type");
-    body->addWidget(new QLabel(fontCaption, this));
+    auto* fontQuestion = new QLabel(tr("Default Font Type"), this);
+    body->addWidget(fontQuestion);
     auto* fonts = new QVBoxLayout;
     QStringList fontTexts;
     for (const std::string& font : lists::FontEntries(vmsm::Variant::Handheld, firmware))
         fontTexts << QString::fromStdString(font);
     // Every firmware shows all three, with the radio's number as FontType.
-    font_ = AddRadios(fonts, "fontRadio", fontTexts, r.FontType, fontCaption);
+    font_ = AddRadios(fonts, "fontRadio", fontTexts, r.FontType, fontQuestion);
     body->addLayout(fonts);
     Finish(body);
 }

@@ -50,9 +50,9 @@ CWizardStep2Dlg::CWizardStep2Dlg(WizardContext& context, QWidget* parent)
     body->addLayout(msrRow);
 
     auto* serviceRow = new QHBoxLayout;
-    const QString serviceCaption = tr("Service :");
-    serviceRow->addWidget(new QLabel(serviceCaption, this));
-    service_ = AddRadios(serviceRow, "serviceRadio", {tr("Receipt"), tr("Label")}, r.Service, serviceCaption);
+    auto* serviceQuestion = new QLabel(tr("Service :"), this);
+    serviceRow->addWidget(serviceQuestion);
+    service_ = AddRadios(serviceRow, "serviceRadio", {tr("Receipt"), tr("Label")}, r.Service, serviceQuestion);
     body->addLayout(serviceRow);
 
     tearOff_ = AddNumberBox("tearOffEdit", TearOffShown(firmware) ? r.CuttingPosition : 0);
@@ -63,7 +63,7 @@ CWizardStep2Dlg::CWizardStep2Dlg(WizardContext& context, QWidget* parent)
     tearOffRow->addWidget(tearOff_);
     body->addLayout(tearOffRow);
     FollowService();
-    connect(service_, &QButtonGroup::idClicked, this, &CWizardStep2Dlg::FollowService);
+    connect(service_, &QButtonGroup::idToggled, this, &CWizardStep2Dlg::FollowService);
     Finish(body);
 }
 

@@ -12,10 +12,11 @@ CWizardStep3Dlg::CWizardStep3Dlg(WizardContext& context, QWidget* parent)
     const vmsm::PrinterConfig& r = context.record;
     auto* body = new QVBoxLayout;
     const auto addPair = [&](const QString& label, const char* name, const QStringList& texts, std::uint32_t value) {
-        body->addWidget(new QLabel(label, this));
+        auto* question = new QLabel(label, this);
+        body->addWidget(question);
         auto* row = new QHBoxLayout;
         // The number is the radio's place in this list, whatever the screen shows first.
-        QButtonGroup* group = AddRadios(row, name, texts, value, label);
+        QButtonGroup* group = AddRadios(row, name, texts, value, question);
         body->addLayout(row);
         return group;
     };

@@ -28,9 +28,10 @@ CWizardStep5Dlg::CWizardStep5Dlg(WizardContext& context, QWidget* parent)
 
     const auto addRadios = [&](const QString& label, const char* name, const QStringList& texts,
                                std::uint32_t value) {
-        body->addWidget(new QLabel(label, this));
+        auto* question = new QLabel(label, this);
+        body->addWidget(question);
         auto* row = new QHBoxLayout;
-        QButtonGroup* group = AddRadios(row, name, texts, value, label);
+        QButtonGroup* group = AddRadios(row, name, texts, value, question);
         body->addLayout(row);
         return group;
     };

@@ -3,12 +3,12 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "handheld/FormFactor.h"
 #include "ui/Accessibility.h"
 #include "ui/Prompts.h"
 #include "ui/QuietButton.h"
@@ -41,7 +41,6 @@ void CWizardStepDlg::Finish(QLayout* body) {
     layout->addLayout(body);
     layout->addStretch();
     layout->addLayout(buttons);
-    MakeFingerSized(this);
     ui::NameControls(this);
 }
 
@@ -93,13 +92,14 @@ QComboBox* CWizardStepDlg::AddList(const char* name, const vmsm::lists::Entries&
 }
 
 QButtonGroup* CWizardStepDlg::AddRadios(QBoxLayout* row, const char* name, const QStringList& texts,
-                                        std::uint32_t checked, const QString& caption) {
+                                        std::uint32_t checked, QLabel* question) {
     auto* group = new QButtonGroup(this);
     group->setObjectName(QLatin1String(name));
     for (int i = 0; i < texts.size(); ++i) {
         auto* radio = new QRadioButton(texts[i], this);
         radio->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i));
-        radio->setAccessibleDescription(ui::SpokenText(caption));
+        radio->setAccessibleName(ui::ChoiceName(question->text(), texts[i]));
+        if (i == 0) question->setBuddy(radio);
         group->addButton(radio, i);
         row->addWidget(radio);
         radio->setChecked(static_cast<std::uint32_t>(i) == checked);

@@ -14,6 +14,7 @@
 class QBoxLayout;
 class QButtonGroup;
 class QComboBox;
+class QLabel;
 class QLayout;
 class QLineEdit;
 
@@ -69,9 +70,10 @@ protected:
     /// A list of the entries with `index` selected (none when it has no such entry).
     QComboBox* AddList(const char* name, const vmsm::lists::Entries& entries, std::uint32_t index);
     /// Radio buttons in a row, numbered in order; the one of `checked` is ticked.
-    /// `caption` (the label above them) describes each to a screen reader.
+    /// `question` (the label that asks for them) leads to the first and is
+    /// part of each one's name, so two "On" of one step can be told apart.
     QButtonGroup* AddRadios(QBoxLayout* row, const char* name, const QStringList& texts, std::uint32_t checked,
-                            const QString& caption);
+                            QLabel* question);
     /// A number box holding `value`.
     QLineEdit* AddNumberBox(const char* name, std::uint32_t value);
 

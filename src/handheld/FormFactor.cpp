@@ -3,18 +3,53 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialog>
+#include <QEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScreen>
-#include <QWidget>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+#include "ui/Accessibility.h"
 
 namespace pelmora::handheld {
+
+namespace {
+
+/// Rows as tall as a finger, in lists and in the lists that combo boxes open.
+class FingerRows final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index).expandedTo({0, kFingerHeight});
+    }
+};
+
+void MakeRowsFingerSized(QAbstractItemView* view) {
+    if (auto* table = qobject_cast<QTableView*>(view)) {
+        table->verticalHeader()->setMinimumSectionSize(kFingerHeight);
+        table->verticalHeader()->setDefaultSectionSize(kFingerHeight);
+        return;
+    }
+    if (dynamic_cast<FingerRows*>(view->itemDelegate())) return;
+    view->setItemDelegate(new FingerRows(view));
+}
+
+}  // namespace
 
 void MakeFingerSized(QWidget* window) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
             qobject_cast<QLineEdit*>(control))
-            control->setMinimumHeight(kFingerHeight);
+            control->setMinimumHeight(std::max(control->minimumHeight(), kFingerHeight));
+        if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            MakeRowsFingerSized(combo->view());
+            if (combo->view()->accessibleName().isEmpty()) combo->view()->setAccessibleName(combo->accessibleName());
+        }
+        if (auto* view = qobject_cast<QAbstractItemView*>(control)) MakeRowsFingerSized(view);
     }
 }
 
@@ -24,13 +59,36 @@ bool IsHandheldScreen(QSize available) {
     return std::max(available.width(), available.height()) <= kLongSide;
 }
 
-void PlaceOnScreen(QWidget& window) {
+void FitToScreen(QWidget& window) {
+    // Message boxes fix their own size; the screen decides here.
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const QScreen* screen = window.screen();
     if (screen && IsHandheldScreen(screen->availableSize())) {
-        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+        // The geometry for a kiosk session without a window manager, the state for one with.
+        window.setMinimumSize(0, 0);
+        window.setGeometry(screen->geometry());
+        window.setWindowState(window.windowState() | Qt::WindowFullScreen);
         return;
     }
-    window.resize(kScreenSize);
+    QRect phone({}, kScreenSize);
+    phone.moveCenter(window.geometry().center());
+    if (screen) {  // not above or left of the screen, where no one can move it back
+        const QRect available = screen->availableGeometry();
+        phone.moveTopLeft({std::max(phone.left(), available.left()), std::max(phone.top(), available.top())});
+    }
+    window.setMinimumSize(0, 0);
+    window.setGeometry(phone);
+}
+
+bool HandheldWindows::eventFilter(QObject* watched, QEvent* event) {
+    auto* dialog = qobject_cast<QDialog*>(watched);
+    if (event->type() != QEvent::Show || !dialog || !dialog->isWindow()) return false;
+    MakeFingerSized(dialog);
+    ui::NameControls(dialog);  // message boxes and file choices have no names of their own
+    // The window's own show handling (a message box fixes its size there), then the screen's.
+    static_cast<QObject*>(dialog)->event(event);
+    FitToScreen(*dialog);
+    return true;
 }
 
 }  // namespace pelmora::handheld

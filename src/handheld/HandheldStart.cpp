@@ -16,7 +16,9 @@
 
 namespace pelmora::handheld {
 
-int RunPelmoraCe(QApplication&) {
+int RunPelmoraCe(QApplication& app) {
+    HandheldWindows shaped;
+    app.installEventFilter(&shaped);
     QApplication::setWindowIcon(ui::AppIcon());
     context::SettingsStore store(context::SettingsStore::DefaultPath());
     link::NullTrace quiet;
@@ -32,7 +34,6 @@ int RunPelmoraCe(QApplication&) {
                            .prompts = prompts,
                            .editSentinels = HandheldSentinelWindow(prompts),
                            .launchNv = HandheldNvManager(store, prompts)});
-    PlaceOnScreen(window);
     window.exec();
     return 0;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "handheld/FormFactor.h"
 #include "handheld/WizardSteps.h"
 #include "vmsm/CCommonVmsm.h"
 
@@ -21,7 +20,6 @@ std::unique_ptr<CWizardStepDlg> MakeWizardStep(WizardStep step, WizardContext& c
 
 StepDriver ModalSteps() {
     return [](CWizardStepDlg& step) {
-        PlaceOnScreen(step);
         step.exec();
     };
 }

@@ -18,6 +18,7 @@ bool NeedsName(const QWidget* widget) {
 QString OwnCaption(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
     if (const auto* group = qobject_cast<const QGroupBox*>(widget)) return group->title();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();  // a selectable text
     if (qobject_cast<const QProgressBar*>(widget)) {
         for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
             if (const auto* group = qobject_cast<const QGroupBox*>(up)) return group->title();
@@ -45,6 +46,10 @@ QString SpokenText(QString caption) {
     while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A)))  // full-width colon too
         caption = caption.chopped(1).trimmed();
     return caption;
+}
+
+QString ChoiceName(const QString& question, const QString& choice) {
+    return QCoreApplication::translate("Accessibility", "%1: %2").arg(SpokenText(question), SpokenText(choice));
 }
 
 void NameControls(QWidget* root) {

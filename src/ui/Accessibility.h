@@ -16,6 +16,9 @@ void NameControls(QWidget* root);
 /// under `root` that still have no accessible name; empty when all do.
 QStringList UnnamedControls(const QWidget* root);
 
+/// One answer to a question as a screen reader names it: "Beep for roll paper end: On".
+QString ChoiceName(const QString& question, const QString& choice);
+
 /// "&Exit" -> "Exit", "端口(&P)：" -> "端口", "Port:" -> "Port": a caption as a
 /// screen reader says it.
 QString SpokenText(QString caption);

@@ -48,8 +48,12 @@ CDlg_MsrAdvance::CDlg_MsrAdvance(SentinelLayout layout, Prompts& prompts, std::u
     for (std::uint32_t i = 0; i < radios_.size(); ++i) {
         radios_[i] = new QRadioButton(desktop ? ListText(modeNames[i]) : handheldNames[i]);
         radios_[i]->setObjectName(QLatin1String(radioNames[i]));
+        radios_[i]->setAccessibleName(ChoiceName(group->title(), radios_[i]->text()));
         radioRow->addWidget(radios_[i]);
-        connect(radios_[i], &QRadioButton::clicked, this, [this, i] { SetMode(i); });
+        // Toggled, not clicked: a screen reader's action changes the state without a click.
+        connect(radios_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) SetMode(i);
+        });
     }
 
     const QString handheldLabels[] = {tr("Track1 Start"), tr("Track2 Start"), tr("Track3 Start"),
@@ -71,7 +75,7 @@ CDlg_MsrAdvance::CDlg_MsrAdvance(SentinelLayout layout, Prompts& prompts, std::u
 
     form_ = new QCheckBox(desktop ? tr("ASCII (ex: \"START(1)\")") : tr("ASCII"));
     form_->setObjectName(QStringLiteral("entryForm"));
-    connect(form_, &QCheckBox::clicked, this, &CDlg_MsrAdvance::SwitchForm);
+    connect(form_, &QCheckBox::toggled, this, &CDlg_MsrAdvance::SwitchForm);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
@@ -103,9 +107,9 @@ QString CDlg_MsrAdvance::FormLabel() const {
     return hexa_ ? tr("HEXA (ex: \\\"0A 1F 10 4C\\\")") : tr("ASCII (ex: \\\"START(1)\\\")");
 }
 
-void CDlg_MsrAdvance::SwitchForm() {
-    hexa_ = !hexa_;
-    form_->setChecked(hexa_);
+void CDlg_MsrAdvance::SwitchForm(bool hexa) {
+    if (hexa == hexa_) return;
+    hexa_ = hexa;
     form_->setText(FormLabel());
     form_->setAccessibleName(SpokenText(form_->text()));
     if (layout_ == SentinelLayout::Desktop) AssignAccessKeys(this);

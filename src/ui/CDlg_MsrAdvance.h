@@ -39,7 +39,7 @@ public slots:
 
 private:
     void SetMode(std::uint32_t mode);
-    void SwitchForm();
+    void SwitchForm(bool hexa);
     QString FormLabel() const;
 
     SentinelLayout layout_;

@@ -105,7 +105,6 @@ CNVDlg::Buttons CNVDlg::MakeButtons(const QString& autoAddressingText) {
     Buttons b{Button(tr("Add Image"), "addImage"), Button(tr("Remove"), "removeImage"), Button(tr("Reset"), "reset"),
               Button(tr("Download"), "download"),  Button(tr("Print All"), "printAll"), Button(tr("Print"), "print"),
               Button(tr("Remove All"), "removeAll"), Button(tr("Exit"), "exit")};
-    // Two buttons read "Remove": the descriptions tell them apart.
     b.remove->setAccessibleDescription(tr("Takes the selected bitmaps off the list"));
     autoAddressing_ = new QCheckBox(autoAddressingText);
     autoAddressing_->setObjectName("autoAddressing");
@@ -124,6 +123,12 @@ CNVDlg::Buttons CNVDlg::MakeButtons(const QString& autoAddressingText) {
     connect(b.removeAll, &QPushButton::clicked, this, &CNVDlg::RemoveAll);
     connect(b.exit, &QPushButton::clicked, this, &QDialog::accept);
     return b;
+}
+
+void CNVDlg::NameRemoveButtons(const Buttons& b, const QString& files, const QString& stored) {
+    // Two buttons read "Remove": each is named with the list it works on.
+    b.remove->setAccessibleName(ChoiceName(files, b.remove->text()));
+    removeStored_->setAccessibleName(ChoiceName(stored, removeStored_->text()));
 }
 
 void CNVDlg::BuildDesktop() {
@@ -169,9 +174,9 @@ void CNVDlg::BuildDesktop() {
     table_->setShowGrid(true);
     table_->verticalHeader()->hide();
     table_->setColumnWidth(ColumnNumber, 42);
-    table_->setColumnWidth(ColumnName, 115);
-    table_->setColumnWidth(ColumnSize, 55);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The name takes what the number and the size leave: long names, short sizes.
+    table_->horizontalHeader()->setSectionResizeMode(ColumnName, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(ColumnSize, QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     images_ = table_;
     auto* listLabel = new QLabel(tr("Image List"));
@@ -188,6 +193,7 @@ void CNVDlg::BuildDesktop() {
     addresses_->setObjectName("addressList");
     addresses_->setAccessibleName(tr("NV Image List"));
     auto* stored = new QGroupBox(tr("NV Image List"));
+    NameRemoveButtons(b, listLabel->text(), stored->title());
     auto* storedBox = new QHBoxLayout(stored);
     auto* storedButtons = new QVBoxLayout;
     for (QPushButton* button : {refresh_, b.printAll, b.print, removeStored_, b.removeAll}) storedButtons->addWidget(button);
@@ -213,10 +219,7 @@ void CNVDlg::BuildDesktop() {
 
     ChainTabs({slider_, asPrinted_, table_, b.add, b.remove, b.reset, autoAddressing_, b.download, addresses_, refresh_,
                b.printAll, b.print, removeStored_, b.removeAll, b.exit});
-    connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
-        const int row = table_->currentRow();
-        if (row >= 0 && table_->item(row, ColumnNumber) && table_->item(row, ColumnNumber)->isSelected()) SelectRow(row);
-    });
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &CNVDlg::FollowSelection);
 }
 
 void CNVDlg::BuildHandheld() {
@@ -231,6 +234,7 @@ void CNVDlg::BuildHandheld() {
     addressLabel->setBuddy(addresses_);
 
     const Buttons b = MakeButtons(tr("Auto addressing"));
+    NameRemoveButtons(b, filesLabel->text(), addressLabel->text());
 
     auto* fileButtons = new QGridLayout;
     fileButtons->addWidget(b.add, 0, 0);
@@ -256,9 +260,15 @@ void CNVDlg::BuildHandheld() {
 
     ChainTabs({fileList_, b.add, b.remove, b.reset, autoAddressing_, b.download, addresses_, refresh_, b.printAll, b.print,
                removeStored_, b.removeAll, b.exit});
-    connect(fileList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) SelectRow(row);
-    });
+    connect(fileList_, &QListWidget::itemSelectionChanged, this, &CNVDlg::FollowSelection);
+}
+
+void CNVDlg::FollowSelection() {
+    // The current row when it is selected, else the first selected one (a screen reader's choice).
+    const QModelIndex current = images_->currentIndex();
+    const QModelIndexList rows = images_->selectionModel()->selectedRows();
+    if (current.isValid() && images_->selectionModel()->isRowSelected(current.row())) return SelectRow(current.row());
+    if (!rows.isEmpty()) SelectRow(rows.front().row());
 }
 
 void CNVDlg::ApplyDialect() {
@@ -453,8 +463,10 @@ void CNVDlg::Refresh() {
 }
 
 bool CNVDlg::SelectedCode(int& index, std::string& code) {
-    const int row = addresses_->currentRow();
-    if (row < 0 || row >= static_cast<int>(shownCodes_.size()) || !addresses_->item(row)->isSelected()) {
+    // The selection, not the current row: a screen reader selects without moving the current row.
+    const QModelIndexList selected = addresses_->selectionModel()->selectedRows();
+    const int row = selected.isEmpty() ? -1 : selected.front().row();
+    if (row < 0 || row >= static_cast<int>(shownCodes_.size())) {
         Say(BoxTitle(), tr("Please select address!"));
         return false;
     }

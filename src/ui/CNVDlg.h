@@ -67,11 +67,13 @@ private:
         QPushButton *add, *remove, *reset, *download, *printAll, *print, *removeAll, *exit;
     };
     Buttons MakeButtons(const QString& autoAddressingText);
+    void NameRemoveButtons(const Buttons& b, const QString& files, const QString& stored);
     void BuildDesktop();
     void BuildHandheld();
     void ApplyDialect();
     void LoadCatalogue();
     void SelectRow(int row);
+    void FollowSelection();
     QList<int> SelectedRows() const;
     void FillImages();
     void FillAddresses();

@@ -1,15 +1,18 @@
 #include "ui/JobProgressDialog.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "ui/CoreTexts.h"
 #include "ui/PhaseTimer.h"
+#include "ui/QuietButton.h"
 
 namespace pelmora::ui {
 
@@ -43,6 +46,12 @@ JobProgressDialog::JobProgressDialog(JobLayout layout, QWidget* parent, PhaseTim
     bar_->setObjectName("bar");
     bar_->setRange(0, 100);
     bar_->setValue(0);
+    bar_->setTextVisible(false);  // the text line already gives the percentage
+    // The caption changes with every step; the name stays, the description follows it.
+    bar_->setAccessibleName(QCoreApplication::translate("Accessibility", "Progress"));
+    cancel_ = QuietButton(tr("Cancel"), "cancelButton", this);
+    cancel_->hide();
+    connect(cancel_, &QPushButton::clicked, this, &JobProgressDialog::reject);
     auto* layoutBox = new QVBoxLayout(this);
     if (layout_ == JobLayout::Desktop) {
         frame_ = new QGroupBox(tr("Progressing..."));
@@ -50,12 +59,15 @@ JobProgressDialog::JobProgressDialog(JobLayout layout, QWidget* parent, PhaseTim
         auto* inner = new QVBoxLayout(frame_);
         inner->addWidget(bar_);
         layoutBox->addWidget(frame_);
+        layoutBox->addWidget(cancel_, 0, Qt::AlignRight);
         setMinimumWidth(320);
     } else {
         line_ = new QLabel(tr("Processing..."));
         line_->setObjectName("line");
+        line_->setWordWrap(true);
         layoutBox->addWidget(line_);
         layoutBox->addWidget(bar_);
+        layoutBox->addWidget(cancel_);
         setMinimumWidth(220);
     }
     NameControls(this);
@@ -66,16 +78,23 @@ JobProgressDialog::~JobProgressDialog() = default;
 
 context::ProgressView& JobProgressDialog::view() { return *view_; }
 
+void JobProgressDialog::SetCancelButton(bool shown) { cancel_->setVisible(shown); }
+
 void JobProgressDialog::Show(const std::string& text, bool title) {
-    const QString shown = CoreText(text);
-    if (title) {
-        setWindowTitle(shown);
-    } else if (frame_) {
-        frame_->setTitle(shown);
-    } else {
-        line_->setText(shown);
-    }
-    if (!title) bar_->setAccessibleDescription(shown);
+    if (title) return setWindowTitle(CoreText(text));
+    if (cancelRequested_) return;  // "Cancelling..." stays until the window ends
+    SetLine(CoreText(text));
+}
+
+void JobProgressDialog::SetLine(const QString& text) {
+    if (frame_) frame_->setTitle(text);
+    else line_->setText(text);
+    bar_->setAccessibleDescription(text);
+}
+
+void JobProgressDialog::ShowCancelling() {
+    SetLine(tr("Cancelling..."));
+    cancel_->setEnabled(false);
 }
 
 void JobProgressDialog::SetPosition(int position) { bar_->setValue(std::clamp(position, 0, 100)); }
@@ -85,8 +104,8 @@ context::JobEnd JobProgressDialog::Run(context::JobRunner& runner) {
     cancelRequested_ = false;
     phaseRunning_ = false;
     setWindowTitle(QString());  // a reused window must not show the last job's title
-    if (frame_) frame_->setTitle(tr("Progressing..."));
-    if (line_) line_->setText(tr("Processing..."));
+    SetLine(frame_ ? tr("Progressing...") : tr("Processing..."));
+    cancel_->setEnabled(true);
     bar_->setValue(0);
 
     const std::optional<context::NextPhase> first = runner.Open();
@@ -136,8 +155,9 @@ void JobProgressDialog::Finish() {
 
 void JobProgressDialog::reject() {
     if (!runner_) return QDialog::reject();
+    if (cancelRequested_) return;
     cancelRequested_ = true;
-    if (phaseRunning_) return;  // handed over when the phase returns
+    if (phaseRunning_) return ShowCancelling();  // handed over when the phase returns
     runner_->Cancel();
     Finish();
 }

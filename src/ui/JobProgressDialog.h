@@ -11,6 +11,7 @@
 class QGroupBox;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace pelmora::ui {
 
@@ -25,8 +26,10 @@ enum class JobLayout {
 /// The modal window that drives any context::JobRunner: each phase runs on a
 /// worker thread, the runner's progress reaches the widgets on the UI thread,
 /// and the next phase is armed with a one-shot timer on the UI thread after
-/// the runner's delay. Esc and the close box cancel between phases; Enter
-/// does nothing; there are no buttons.
+/// the runner's delay. Esc, the close box and the optional "Cancel" button
+/// cancel between phases: from the request until the running phase returns,
+/// the text line says "Cancelling..." and the button is greyed. Enter does
+/// nothing.
 ///
 /// Ownership while a job runs: the phase on the worker thread is the only
 /// user of the runner, its engine, the printer context and the link. Nothing
@@ -45,6 +48,9 @@ public:
 
     /// Runs the job modally to its end; OK, or Cancel with the runner's Message().
     context::JobEnd Run(context::JobRunner& runner);
+
+    /// Shows the "Cancel" button under the bar (memory-switch jobs have one).
+    void SetCancelButton(bool shown);
 
     /// Whether a phase is running on the worker thread now.
     bool PhaseRunning() const { return phaseRunning_; }
@@ -68,11 +74,14 @@ private:
     void StartPhase(int phase);
     void PhaseDone(const std::optional<context::NextPhase>& next);
     void Finish();
+    void ShowCancelling();
+    void SetLine(const QString& text);
 
     JobLayout layout_;
     QGroupBox* frame_ = nullptr;
     QLabel* line_ = nullptr;
     QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
     std::unique_ptr<PhaseTimer> ownTimer_;
     PhaseTimer* timer_ = nullptr;
     context::JobRunner* runner_ = nullptr;

@@ -8,6 +8,7 @@ JobWindowHost::JobWindowHost(JobLayout layout, QWidget* parent, PhaseTimer* time
 vmsm::ConfigJob JobWindowHost::ConfigJob(context::SettingsStore& store,
                                          std::function<vmsm::EditChoice(vmsm::CCommonVmsm&)> edit,
                                          vmsm::Variant variant) {
+    dialog_.SetCancelButton(true);  // memory-switch jobs can be stopped by touch as well as by Esc
     return {store, view(), [this](context::JobRunner& runner) { return Run(runner); }, std::move(edit), variant};
 }
 

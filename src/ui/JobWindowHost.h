@@ -18,7 +18,8 @@ public:
     context::ProgressView& view() override { return dialog_.view(); }
     context::JobEnd Run(context::JobRunner& runner) override { return dialog_.Run(runner); }
 
-    /// A configuration job whose reads and writes run in this host's window.
+    /// A configuration job whose reads and writes run in this host's window,
+    /// which then shows its "Cancel" button.
     vmsm::ConfigJob ConfigJob(context::SettingsStore& store, std::function<vmsm::EditChoice(vmsm::CCommonVmsm&)> edit,
                               vmsm::Variant variant);
 

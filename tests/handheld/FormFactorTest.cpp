@@ -1,12 +1,21 @@
-// Every window of pelmora_ce fits the handheld's portrait screen, with
-// finger-sized controls and a name for each.
+// Every window pelmora_ce opens, shown on a 480 x 640 screen without a window
+// manager: it fills the screen, all of it is on the screen, nothing a finger
+// touches is smaller than kFingerHeight, and every control has a name; the
+// program's own windows also as a screen reader works them.
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QRadioButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryFile>
 
 #include "HandheldRig.h"
 #include "handheld/FormFactor.h"
 #include "ui/Accessibility.h"
-#include "ui/JobProgressDialog.h"
+#include "ui/CDlg_MsrAdvance.h"
+#include "ui/CNvAddrDlg.h"
+#include "ui/support/AccessibleWalk.h"
+#include "ui/support/NvWindowRig.h"
 
 using namespace pelmora;
 using namespace pelmora::handheld;
@@ -14,48 +23,124 @@ using namespace pelmora::handheld::test;
 
 namespace {
 
-QString Fits(QWidget& window) {
-    const QSize hint = window.sizeHint().expandedTo(window.minimumSizeHint());
-    if (hint.width() > kScreenSize.width() || hint.height() > kScreenSize.height())
-        return QString("%1 wants %2x%3").arg(window.objectName()).arg(hint.width()).arg(hint.height());
+bool Touched(const QWidget* control) {
+    return qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QComboBox*>(control) ||
+           qobject_cast<const QLineEdit*>(control);
+}
+
+// Shows the window as the program does and lists what is wrong with it.
+QStringList Check(QWidget& window) {
+    window.show();
+    QCoreApplication::processEvents();
+    QStringList faults;
+    const QString name = window.objectName().isEmpty() ? window.windowTitle() : window.objectName();
+    if (window.geometry() != QRect(QPoint(), kScreenSize))
+        faults << QString("%1 stands at %2,%3 %4x%5").arg(name).arg(window.geometry().x()).arg(window.geometry().y()).arg(window.width()).arg(window.height());
+    const QSize least = window.minimumSizeHint();
+    if (least.width() > kScreenSize.width() || least.height() > kScreenSize.height())
+        faults << QString("%1 needs %2x%3").arg(name).arg(least.width()).arg(least.height());
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        const bool touched = qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
-                             qobject_cast<QLineEdit*>(control);
-        if (touched && control->minimumSizeHint().expandedTo(control->minimumSize()).height() < kFingerHeight)
-            return control->objectName() + " is too small for a finger";
+        if (!control->isVisible()) continue;
+        const QRect place(control->mapTo(&window, QPoint()), control->size());
+        if (!window.rect().contains(place)) faults << QString("%1 %2 lies off the screen at %3,%4 %5x%6").arg(control->objectName(), control->metaObject()->className()).arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height());
+        if (Touched(control) && control->height() < kFingerHeight)
+            faults << QString("%1 is %2 px tall").arg(control->objectName()).arg(control->height());
+        if (auto* view = qobject_cast<QAbstractItemView*>(control); view && view->model()->rowCount() > 0) {
+            const int row = view->sizeHintForRow(0);
+            if (row < kFingerHeight) faults << QString("%1 has rows of %2 px").arg(control->objectName()).arg(row);
+        }
     }
-    const QStringList unnamed = ui::UnnamedControls(&window);
-    return unnamed.isEmpty() ? QString() : "unnamed: " + unnamed.join(", ");
+    faults << ui::UnnamedControls(&window);
+    window.hide();
+    return faults;
 }
 
 }  // namespace
 
+#define EXPECT_FITS(faults)                                \
+    do {                                                   \
+        const QStringList found = (faults);                \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; "))); \
+    } while (false)
+
 class FormFactorTest : public QObject {
     Q_OBJECT
 private slots:
-    void connectionScreenFitsInBothModes() {
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::primaryScreen()->size(), kScreenSize);
+        qApp->installEventFilter(new HandheldWindows(qApp));
+    }
+
+    void connectionScreenInBothModes() {
         for (const bool tcp : {false, true}) {
             HandheldRig rig;
             if (tcp) rig.StoreTcp();
             auto w = rig.Open();
-            QCOMPARE(Fits(*w), QString());
+            EXPECT_FITS(Check(*w));
+            EXPECT_FITS(ui::test::AccessibilityFaults([&rig] { return rig.Open(); }));
         }
     }
 
     // The longest lists: firmware 101001 (37 code pages) and the nine-entry MSR list.
-    void everyStepFits() {
+    void everyWizardStep() {
         for (const std::uint32_t firmware : {101001u, 160902u, 11059u}) {
             StepRig rig(firmware, '5');
-            for (int step = 1; step <= kWizardSteps; ++step)
-                QCOMPARE(Fits(*rig.Make(static_cast<WizardStep>(step))), QString());
+            for (int step = 1; step <= kWizardSteps; ++step) {
+                EXPECT_FITS(Check(*rig.Make(static_cast<WizardStep>(step))));
+                EXPECT_FITS(ui::test::AccessibilityFaults([&] { return rig.Make(static_cast<WizardStep>(step)); }));
+            }
         }
     }
 
-    void progressWindowFits() {
-        ui::JobProgressDialog dialog(ui::JobLayout::Handheld);
-        QCOMPARE(Fits(dialog), QString());
+    // The memory-switch job's window, with its "Cancel" button.
+    void progressWindow() {
+        HandheldRig rig;
+        ui::JobWindowHost host(ui::JobLayout::Handheld, nullptr, &rig.timer);
+        (void)host.ConfigJob(rig.store, [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Cancel; },
+                             vmsm::Variant::Handheld);
+        EXPECT_FITS(Check(host.dialog()));
+    }
+
+    void nvManagerWithItsAddressAndSentinelWindows() {
+        ui::test::NvWindowRig rig(ui::NvLayout::Handheld);
+        rig.Preload({"A1", "B2"});
+        QVERIFY(rig.Open());
+        rig.Add({rig.Bitmap("logo.bmp", 16, 8)});
+        QCOMPARE(rig.window->findChild<QListWidget*>("addressList")->count(), 2);
+        EXPECT_FITS(Check(*rig.window));
+        ui::CNvAddrDlg address(ui::NvLayout::Handheld, {"A1"}, rig.prompts);
+        EXPECT_FITS(Check(address));
+        ui::CDlg_MsrAdvance sentinels(ui::SentinelLayout::Handheld, rig.prompts, 1, {"%", "", "", "?", "", ""});
+        EXPECT_FITS(Check(sentinels));
+    }
+
+    // The boxes the operator answers: the real ones, with a long text.
+    void messageBoxes() {
+        QStringList faults;
+        QTimer::singleShot(0, [&faults] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            faults = Check(*box);
+
+        });
+        ui::SystemPrompts().Message(nullptr, "Pelmora",
+                                    "Failed to save Virtual memory switch!!\r\nPlease Check your printer state",
+                                    ui::PromptIcon::Warning);
+        EXPECT_FITS(faults);
     }
 };
 
-QTEST_MAIN(FormFactorTest)
+// A handheld's screen, as the offscreen platform plays it.
+int main(int argc, char** argv) {
+    QTemporaryFile screens;
+    if (!screens.open()) return 1;
+    screens.write(R"({"screens": [{"name": "handheld", "x": 0, "y": 0, "width": 480, "height": 640,
+                      "logicalDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    FormFactorTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "FormFactorTest.moc"

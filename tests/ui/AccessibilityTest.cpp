@@ -1,17 +1,24 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QVBoxLayout>
+// The shared windows as a screen reader meets them, in both layouts.
+#include <QListWidget>
 #include <QtTest>
 
 #include "ui/Accessibility.h"
+#include "ui/CDlg_MsrAdvance.h"
+#include "ui/CNvAddrDlg.h"
+#include "ui/JobProgressDialog.h"
+#include "ui/support/AccessibleWalk.h"
+#include "ui/support/NvWindowRig.h"
 
+using namespace pelmora;
 using namespace pelmora::ui;
+namespace uit = pelmora::ui::test;
+using uit::AccessibilityFaults;
+
+#define EXPECT_NO_FAULTS(faults)                                    \
+    do {                                                            \
+        const QStringList found = (faults);                         \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));    \
+    } while (false)
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -22,31 +29,53 @@ private slots:
             {"  Baud rate:  ", "Baud rate"}, {"Status : ", "Status"}, {"", ""}, {"端口(&P)：", "端口"},
         };
         for (const auto& [caption, spoken] : cases) QCOMPARE(SpokenText(caption), spoken);
+        QCOMPARE(ChoiceName("Beeps for roll paper end", "&On"), QString("Beeps for roll paper end: On"));
     }
 
-    void controlsTakeTheirBuddysTextOrTheirOwnCaption() {
-        QDialog window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* portLabel = new QLabel("&Port:");
-        auto* port = new QComboBox;
-        portLabel->setBuddy(port);
-        auto* named = new QLineEdit;
-        named->setAccessibleName("Already named");
-        auto* group = new QGroupBox("Download progress");
-        auto* bar = new QProgressBar(group);
-        auto* check = new QCheckBox("&Keep");
-        auto* orphan = new QLineEdit;
-        orphan->setObjectName("orphan");
-        for (QWidget* w : std::initializer_list<QWidget*>{portLabel, port, named, group, check, orphan})
-            layout->addWidget(w);
+    void sentinelWindow() {
+        for (const SentinelLayout layout : {SentinelLayout::Desktop, SentinelLayout::Handheld}) {
+            uit::ScriptedPrompts prompts;
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                return std::make_unique<CDlg_MsrAdvance>(layout, prompts, 0, vmsm::SentinelSix{"%", "", "", "?", "", ""});
+            }));
+        }
+    }
 
-        NameControls(&window);
-        QCOMPARE(port->accessibleName(), QString("Port"));
-        QCOMPARE(named->accessibleName(), QString("Already named"));
-        QCOMPARE(bar->accessibleName(), QString("Download progress"));
-        QCOMPARE(check->accessibleName(), QString("Keep"));
-        // A control with neither a label nor a caption is what the walk reports.
-        QCOMPARE(UnnamedControls(&window), QStringList{"orphan"});
+    void nvWindowsAndProgress() {
+        for (const NvLayout layout : {NvLayout::Desktop, NvLayout::Handheld}) {
+            uit::NvWindowRig rig(layout);
+            rig.Preload({"A1", "B2"});
+            QVERIFY(rig.Open());
+            rig.Add({rig.Bitmap("one.bmp", 16, 8), rig.Bitmap("two.bmp", 16, 8)});
+            rig.window->hide();
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                auto window = std::make_unique<CNVDlg>(layout, rig.nv, rig.manager, rig.prompts);
+                return std::unique_ptr<QWidget>(std::move(window));
+            }));
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                return std::make_unique<CNvAddrDlg>(layout, std::vector<std::string>{"A1"}, rig.prompts);
+            }));
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                auto window = std::make_unique<JobProgressDialog>(uit::JobLayoutOf(layout));
+                window->SetCancelButton(true);
+                return std::unique_ptr<QWidget>(std::move(window));
+            }));
+        }
+    }
+
+    // A code selected through the accessibility interface is the one "Print" prints.
+    void nvCodeSelectedByAScreenReader() {
+        uit::NvWindowRig rig(NvLayout::Handheld);
+        rig.Preload({"A1", "B2"});
+        QVERIFY(rig.Open());
+        auto* list = uit::Find<QListWidget>(*rig.window, "addressList");
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(table && table->tableInterface());
+        QVERIFY(table->tableInterface()->selectRow(1));
+        QCOMPARE(list->currentRow(), -1);  // no current row moved: only the selection says it
+        uit::Click(*rig.window, "print");
+        QVERIFY(rig.prompts.shown.empty());
+        QVERIFY(rig.printer().printed().size() == 1);
     }
 };
 

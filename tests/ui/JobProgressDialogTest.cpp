@@ -1,6 +1,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QThread>
 #include <QtTest>
 
@@ -107,22 +108,69 @@ private slots:
         QVERIFY(!w.dialog.findChild<QGroupBox*>());
     }
 
-    // Esc as phase 101 is handed to the worker: the phase still runs to its
-    // end, nothing after it runs, and the job ends with Cancel and no
-    // message; Enter earlier changed nothing.
-    void escMidPhaseCancelsBeforeTheNextPhase() {
-        Window w(JobLayout::Desktop);
-        QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&w](int phase) {
-            if (phase == 1000) QTest::keyClick(&w.dialog, Qt::Key_Return);
-            if (phase == 101) QTest::keyClick(&w.dialog, Qt::Key_Escape);
-        });
-        vmsm::CCommonVmsm engine(w.rig.util);
-        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
-        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
-        QCOMPARE(w.phases, (std::vector<int>{1000, 101}));
-        QCOMPARE(runner.Message(), std::string());
-        QCOMPARE(runner.Position(), 100);  // phase 101 ran to its end
-        QVERIFY(runner.Label().starts_with("Get status : "));  // 9999 never ran
+    // "Cancel" (or Esc) as phase 101 is handed to the worker: the window says
+    // it is cancelling while the phase runs to its end, nothing after it
+    // runs, and the job ends with Cancel and no message. Enter changes nothing.
+    void cancelMidPhaseWaitsForThePhase() {
+        for (const auto& [layout, byButton] : {std::pair{JobLayout::Desktop, true}, std::pair{JobLayout::Handheld, true},
+                                               std::pair{JobLayout::Desktop, false}}) {
+            Window w(layout);
+            w.dialog.SetCancelButton(true);
+            auto* cancel = w.dialog.findChild<QPushButton*>("cancelButton");
+            const auto line = [&w, layout] { return layout == JobLayout::Desktop ? w.Caption() : w.Line(); };
+            QStringList linesAfterCancel;
+            QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&, byButton](int phase) {
+                if (phase == 1000) QTest::keyClick(&w.dialog, Qt::Key_Return);
+                if (phase != 101) return;
+                if (byButton) cancel->click();
+                else QTest::keyClick(&w.dialog, Qt::Key_Escape);
+                QVERIFY(!cancel->isEnabled());
+                linesAfterCancel << line();
+            });
+            // The phase's own steps keep arriving; none of them replaces the line.
+            QObject::connect(w.dialog.findChild<QProgressBar*>("bar"), &QProgressBar::valueChanged,
+                             [&] { if (!linesAfterCancel.isEmpty()) linesAfterCancel << line(); });
+            vmsm::CCommonVmsm engine(w.rig.util);
+            vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+            QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
+            QCOMPARE(w.phases, (std::vector<int>{1000, 101}));
+            QCOMPARE(runner.Message(), std::string());
+            QCOMPARE(runner.Position(), 100);  // phase 101 ran to its end
+            QVERIFY(linesAfterCancel.size() > 1);
+            QCOMPARE(linesAfterCancel.filter("Cancelling...").size(), linesAfterCancel.size());
+        }
+    }
+
+    // Pressed while the next phase waits on its timer, the button ends the
+    // job at once; the window, used again, starts clean.
+    void cancelBetweenPhasesAndReuse() {
+        struct PressOnSecondArm final : ui::PhaseTimer {
+            ui::PhaseTimer& inner;
+            QPushButton* button = nullptr;
+            int armed = 0;
+            explicit PressOnSecondArm(ui::PhaseTimer& t) : inner(t) {}
+            void Arm(std::uint32_t delayMs, std::function<void()> fire) override {
+                inner.Arm(delayMs, std::move(fire));
+                if (++armed == 2 && button) button->click();
+            }
+            void Stop() override { inner.Stop(); }
+        };
+        test::PrinterRig rig;
+        ui::VirtualPhaseTimer clockTimer(rig.platform.virtualClock());
+        PressOnSecondArm timer(clockTimer);
+        JobProgressDialog dialog(JobLayout::Handheld, nullptr, &timer);
+        dialog.SetCancelButton(true);
+        timer.button = dialog.findChild<QPushButton*>("cancelButton");
+        vmsm::CCommonVmsm engine(rig.util);
+        vmsm::VmsmJobRunner first(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
+        QCOMPARE(dialog.Run(first), context::JobEnd::Cancel);
+        QCOMPARE(first.Message(), std::string());
+        QCOMPARE(first.Position(), 15);  // phase 1000's three steps of 5, nothing after
+
+        vmsm::VmsmJobRunner second(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
+        QCOMPARE(dialog.Run(second), context::JobEnd::Ok);
+        QVERIFY(timer.button->isEnabled());
+        QCOMPARE(dialog.findChild<QLabel*>("line")->text(), QString("Get status : 100 %"));
     }
 
     void closeBoxCancelsAnNvJobWithItsMessage() {
@@ -176,9 +224,15 @@ private slots:
         QCOMPARE(phases, (std::vector<int>{1, 1000, 9999}));
     }
 
-    void everyControlIsNamed() {  // the handheld layout's: FormFactorTest
-        JobProgressDialog dialog(JobLayout::Desktop);
-        QCOMPARE(ui::UnnamedControls(&dialog), QStringList{});
+    // Only the memory-switch jobs offer the button.
+    void onlyConfigJobsShowTheButton() {
+        test::PrinterRig rig;
+        ui::JobWindowHost host(JobLayout::Desktop, nullptr);
+        QVERIFY(host.dialog().findChild<QPushButton*>("cancelButton")->isHidden());
+        vmsm::CCommonVmsm engine(rig.util);
+        (void)host.ConfigJob(rig.store, [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Cancel; },
+                             vmsm::Variant::Desktop);
+        QVERIFY(!host.dialog().findChild<QPushButton*>("cancelButton")->isHidden());
     }
 };
 
