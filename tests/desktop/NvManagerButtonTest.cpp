@@ -45,7 +45,9 @@ private slots:
             auto* table = w->findChild<QTableWidget*>("imageList");
             table->selectRow(0);
             w->findChild<QCheckBox*>("asPrinted")->setChecked(true);
-            if (const nv::Raster* raster = static_cast<ui::CNVDlg*>(w)->preview()->PrintedRaster()) previewed = *raster;
+            ui::NvPreview* preview = static_cast<ui::CNVDlg*>(w)->preview();
+            QTRY_VERIFY(!preview->Loading());  // decoded on the preview's worker
+            if (const nv::Raster* raster = preview->PrintedRaster()) previewed = *raster;
             w->findChild<QCheckBox*>("autoAddressing")->setChecked(true);
             w->findChild<QPushButton*>("download")->click();
             w->findChild<QPushButton*>("exit")->click();
