@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "support/ScriptedPrompts.h"
+#include "ui/Accessibility.h"
 #include "ui/CDlg_MsrAdvance.h"
 #include "vmsm/PrinterConfig.h"
 
