@@ -116,10 +116,12 @@ private slots:
         SaveWith9600(rig);
         Click(*w, "vmsmButton");
         QCOMPARE(rig.held().serial[0], std::string("9600"));
+        // A folder where the store belongs is said at start-up, then again after the write.
         const QStringList messages = rig.prompts.Messages();
-        QCOMPARE(messages.size(), 2);
-        QCOMPARE(messages[0], QString("Success to Set VMSM!"));
-        QVERIFY(messages[1].startsWith("The printer took the settings, but they could not be stored."));
+        QCOMPARE(messages.size(), 3);
+        QVERIFY(messages[0].startsWith("The stored settings could not be read"));
+        QCOMPARE(messages[1], QString("Success to Set VMSM!"));
+        QVERIFY(messages[2].startsWith("The printer took the settings, but they could not be stored."));
     }
 
 };
