@@ -1,8 +1,6 @@
 #include "cli/CliContext.h"
 
-#include <arpa/inet.h>
 #include <atomic>
-#include <cctype>
 #include <csignal>
 #include <cstdlib>
 #include <mutex>
@@ -12,6 +10,7 @@
 #include "cli/TerminalProgress.h"
 #include "context/PortMap.h"
 #include "context/StoredCommSettings.h"
+#include "context/TcpAddress.h"
 #include "link/RealPlatform.h"
 #include "link/TranscriptPlatform.h"
 
@@ -27,27 +26,27 @@ int g_interruptScopes = 0;
 struct sigaction g_previousInterrupt {};
 
 link::CommSettings FromTcpOption(const std::string& text) {
+    constexpr std::uint16_t kPrinterPort = 9100;
+    const context::TcpAddress address = context::ParseTcpAddress(text, 1, kPrinterPort);
+    if (address.problem == context::TcpAddress::BadPort)
+        throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + text.substr(text.find(':') + 1) +
+                         "'"};
+    if (address.problem == context::TcpAddress::BadAddress)
+        throw UsageError{"--tcp: '" + address.host + "' is not a dotted IPv4 address"};
     link::CommSettings s;
     s.portType = link::PortTcp;
-    std::string host = text;
-    int port = 9100;
-    if (const auto colon = text.find(':'); colon != std::string::npos) {
-        host = text.substr(0, colon);
-        const std::string number = text.substr(colon + 1);
-        char* end = nullptr;
-        const long value = std::strtol(number.c_str(), &end, 10);
-        // strtol alone would take "+9100" and " 9100".
-        if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0])) || *end != '\0' || value < 1 ||
-            value > 65535)
-            throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + number + "'"};
-        port = static_cast<int>(value);
-    }
-    in_addr parsed{};
-    if (::inet_pton(AF_INET, host.c_str(), &parsed) != 1)
-        throw UsageError{"--tcp: '" + host + "' is not a dotted IPv4 address"};
-    s.port = "NET" + host;
-    s.baudRate = port;
+    s.port = "NET" + address.host;
+    s.baudRate = address.port;
     return s;
+}
+
+// Names of the stored connection values that could not be read; damaged lines
+// elsewhere in the store do not matter here.
+std::string UnreadableNames(const std::vector<std::string>& unreadable) {
+    std::string joined;
+    for (const std::string& name : unreadable)
+        if (name != "(file)") joined += (joined.empty() ? "" : ", ") + name;
+    return joined;
 }
 
 link::CommSettings FromSerialOption(const ConnectionOptions& o, const std::string& port, std::int32_t type) {
@@ -123,7 +122,11 @@ link::CommSettings CliContext::Settings() {
     // Falling back to COM1 would write to a port the operator never chose.
     if (const std::string problem = store().ReadProblem(); !problem.empty())
         throw UsageError{problem + "; give a connection option"};
-    return context::LoadCommSettings(store());
+    context::StoredComm stored = context::ReadCommSettings(store(), context::Layout::Desktop);
+    if (const std::string names = UnreadableNames(stored.unreadable); !names.empty())
+        throw UsageError{"the stored connection in " + store().path().string() + " could not be read (" + names +
+                         "); give a connection option"};
+    return std::move(stored.settings);
 }
 
 std::unique_ptr<context::CCommonUtil> CliContext::MakePrinterContext() {

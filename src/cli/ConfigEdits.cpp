@@ -91,14 +91,7 @@ std::string HeldProblem(const vmsm::NumberField& field, std::uint32_t v) {
     return std::string(field.name) + "=" + std::to_string(v) + " is out of range (" + AllowedText(range) + ")";
 }
 
-// The firmware from which the write sends a field; 0 when every firmware does.
-std::uint32_t WrittenFrom(const std::string& name) {
-    if (name == "CuttingPosition") return context::kFwTearOff;
-    if (name == "RfInterface") return context::kFwLegacyEnd;
-    if (name.compare(0, 8, "Sentinel") == 0 || name.find("Sentinel[") != std::string::npos)
-        return context::kFwSentinels;
-    return 0;
-}
+std::uint32_t WrittenFrom(const std::string& name) { return context::WrittenFrom(vmsm::FirmwareFieldOf(name)); }
 
 }  // namespace
 

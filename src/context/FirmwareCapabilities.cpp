@@ -35,4 +35,28 @@ FirmwareCapabilities CapabilitiesOf(std::uint32_t v) {
     return c;
 }
 
+bool Reports(const FirmwareCapabilities& can, FirmwareField field) {
+    switch (field) {
+    case FirmwareField::Other: return true;
+    case FirmwareField::Bluetooth: return can.bluetooth;
+    case FirmwareField::BtKeep: return false;
+    case FirmwareField::RfInterface: return can.rfInterface;
+    case FirmwareField::TearOff: return can.tearOff;
+    // Only the standard switch 8 reply carries the sentinel option.
+    case FirmwareField::SentinelOption: return can.sentinels && can.dialect == Dialect::Standard;
+    case FirmwareField::SentinelTexts: return can.sentinels;
+    }
+    return true;
+}
+
+std::uint32_t WrittenFrom(FirmwareField field) {
+    switch (field) {
+    case FirmwareField::RfInterface: return kFwLegacyEnd;
+    case FirmwareField::TearOff: return kFwTearOff;
+    case FirmwareField::SentinelOption:
+    case FirmwareField::SentinelTexts: return kFwSentinels;
+    default: return 0;
+    }
+}
+
 }  // namespace pelmora::context

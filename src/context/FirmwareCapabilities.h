@@ -13,6 +13,8 @@ inline constexpr std::uint32_t kFwSentinels = 21021;     ///< MSR sentinels
 /// three fonts, 37 code pages, speeds by model.
 inline constexpr std::uint32_t kFwLegacyEnd = 101000;
 inline constexpr std::uint32_t kFwTearOff = 160902;      ///< tear-off position
+/// The number the expected model's firmware takes when its date lies before kFwTearOff.
+inline constexpr std::uint32_t kFwDatedBeforeTearOff = 101001;
 
 /// The two command sets; the legacy one serves kFwLegacyStart up to kFwLegacyEnd.
 enum class Dialect { Standard, Legacy };
@@ -37,6 +39,15 @@ struct FirmwareCapabilities {
 };
 
 FirmwareCapabilities CapabilitiesOf(std::uint32_t firmwareVersion);
+
+/// Record fields that only some firmware reads or writes; every `Other` field
+/// is read and written on all of them.
+enum class FirmwareField { Other, Bluetooth, BtKeep, RfInterface, TearOff, SentinelOption, SentinelTexts };
+/// Whether reading a printer that can do `can` gives the field. BtKeep is a
+/// choice of the write, never reported.
+bool Reports(const FirmwareCapabilities& can, FirmwareField field);
+/// The first firmware whose write sends the field; 0 for every firmware.
+std::uint32_t WrittenFrom(FirmwareField field);
 
 Dialect DialectOf(std::uint32_t firmwareVersion);
 inline bool IsLegacyDialect(std::uint32_t firmwareVersion) { return DialectOf(firmwareVersion) == Dialect::Legacy; }

@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::string_view kExpectedModel = "MPT-Q700VII";
 constexpr std::string_view kExpectedMaker = "KORVANE";
-// The expected model's firmware dated before the tear-off firmware.
-constexpr std::uint32_t kFwDatedBeforeTearOff = 101001;
 
 char At(std::string_view text, std::size_t position) {
     return position < text.size() ? text[position] : '\0';

@@ -154,80 +154,107 @@ bool IsValidKeyPath(std::string_view path) {
     return IsValidValueName(path);
 }
 
-RegDocument ParseRegFile(std::string_view text) {
-    RegDocument document;
-    // Folded-name indexes keep parsing linear however many values a key holds.
-    std::unordered_map<std::string, std::size_t> keyIndex;
-    std::vector<std::unordered_map<std::string, std::size_t>> valueIndex;
-    constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
-    std::size_t current = kNoKey;
-    RegValue* continuing = nullptr;
-    bool headerSeen = false;
+namespace {
 
+/// One pass over the lines of a registry file.
+class RegParser {
+public:
+    RegDocument Parse(std::string_view text);
+
+private:
+    void Line(std::string_view line);
+    void ContinuedLine(std::string_view line);
+    void KeyLine(std::string_view line);
+    void ValueLine(std::string_view line);
+    RegValue& Keep(RegValue value);
+
+    static constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
+    RegDocument document_;
+    // Folded-name indexes keep parsing linear however many values a key holds.
+    std::unordered_map<std::string, std::size_t> keyIndex_;
+    std::vector<std::unordered_map<std::string, std::size_t>> valueIndex_;
+    std::size_t current_ = kNoKey;
+    RegValue* continuing_ = nullptr;  ///< a value whose data goes on in the next line
+    bool headerSeen_ = false;
+};
+
+RegDocument RegParser::Parse(std::string_view text) {
     if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
     while (!text.empty()) {
         const std::size_t eol = text.find('\n');
         std::string_view line = text.substr(0, eol);
         text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-
-        if (continuing) {
-            if (Trim(line).empty()) {
-                EndDanglingData(*continuing);
-                continuing = nullptr;
-                continue;
-            }
-            continuing->data.push_back('\n');
-            continuing->data.append(line);
-            const std::string_view trimmed = Trim(line);
-            if (trimmed.empty() || trimmed.back() != '\\') continuing = nullptr;
-            continue;
-        }
-        line = Trim(line);
-        if (line.empty()) continue;
-        if (!headerSeen) {
-            headerSeen = true;
-            if (line == kHeader) continue;
-            document.damaged = true;  // and read on: the lines below may still be good
-        }
-        if (line.front() == '[') {
-            const std::optional<std::string> path = ParseKeyLine(line);
-            if (!path) {
-                // Its values must not fall to the key above.
-                document.damaged = true;
-                current = kNoKey;
-                continue;
-            }
-            const auto [found, added] = keyIndex.try_emplace(Folded(*path), document.keys.size());
-            if (added) {
-                document.keys.push_back(RegKey{*path, {}});
-                valueIndex.emplace_back();
-            }
-            current = found->second;
-            continue;
-        }
-        RegValue value;
-        bool continues = false;
-        if (current == kNoKey || !ParseValueLine(line, value, continues)) {
-            document.damaged = true;
-            continue;
-        }
-        std::vector<RegValue>& values = document.keys[current].values;
-        const auto [found, added] = valueIndex[current].try_emplace(Folded(value.name), values.size());
-        RegValue* stored;
-        if (added) {
-            values.push_back(std::move(value));
-            stored = &values.back();
-        } else {
-            stored = &values[found->second];
-            value.name = stored->name;  // the first spelling stays, as the registry keeps it
-            *stored = std::move(value);
-        }
-        if (continues) continuing = stored;
+        if (continuing_) ContinuedLine(line);
+        else Line(Trim(line));
     }
-    if (continuing) EndDanglingData(*continuing);
-    return document;
+    if (continuing_) EndDanglingData(*continuing_);
+    return std::move(document_);
 }
+
+void RegParser::ContinuedLine(std::string_view line) {
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty()) {
+        EndDanglingData(*continuing_);
+        continuing_ = nullptr;
+        return;
+    }
+    continuing_->data.push_back('\n');
+    continuing_->data.append(line);
+    if (trimmed.back() != '\\') continuing_ = nullptr;
+}
+
+void RegParser::Line(std::string_view line) {
+    if (line.empty()) return;
+    if (!headerSeen_) {
+        headerSeen_ = true;
+        if (line == kHeader) return;
+        document_.damaged = true;  // and read on: the lines below may still be good
+    }
+    if (line.front() == '[') KeyLine(line);
+    else ValueLine(line);
+}
+
+void RegParser::KeyLine(std::string_view line) {
+    const std::optional<std::string> path = ParseKeyLine(line);
+    if (!path) {
+        // Its values must not fall to the key above.
+        document_.damaged = true;
+        current_ = kNoKey;
+        return;
+    }
+    const auto [found, added] = keyIndex_.try_emplace(Folded(*path), document_.keys.size());
+    if (added) {
+        document_.keys.push_back(RegKey{*path, {}});
+        valueIndex_.emplace_back();
+    }
+    current_ = found->second;
+}
+
+void RegParser::ValueLine(std::string_view line) {
+    RegValue value;
+    bool continues = false;
+    if (current_ == kNoKey || !ParseValueLine(line, value, continues)) {
+        document_.damaged = true;
+        return;
+    }
+    RegValue& kept = Keep(std::move(value));
+    if (continues) continuing_ = &kept;
+}
+
+RegValue& RegParser::Keep(RegValue value) {
+    std::vector<RegValue>& values = document_.keys[current_].values;
+    const auto [found, added] = valueIndex_[current_].try_emplace(Folded(value.name), values.size());
+    if (added) return values.emplace_back(std::move(value));
+    RegValue& stored = values[found->second];
+    value.name = stored.name;  // the first spelling stays, as the registry keeps it
+    stored = std::move(value);
+    return stored;
+}
+
+}  // namespace
+
+RegDocument ParseRegFile(std::string_view text) { return RegParser().Parse(text); }
 
 bool IsRegFileOrBlank(std::string_view text) {
     if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "context/StoredCommSettings.h"
+#include "context/TcpAddress.h"
 #include "desktop/CAboutDlg.h"
 #include "desktop/CommRules.h"
 #include "ui/AccessKeys.h"
@@ -27,6 +28,7 @@
 #include "ui/MemorySwitchJob.h"
 #include "ui/Prompts.h"
 #include "ui/QuietButton.h"
+#include "vmsm/ConfigLists.h"
 
 namespace pelmora::desktop {
 
@@ -61,7 +63,7 @@ void NameAfterLabel(QLabel* label, QWidget* control) {
 }  // namespace
 
 CQ700TCUtilityDlg::CQ700TCUtilityDlg(Services services, QWidget* parent)
-    : QDialog(parent), services_(std::move(services)), util_(services_.platform), settings_(InitialComm()) {
+    : QDialog(parent), services_(std::move(services)), util_(services_.platform) {
     setObjectName(QStringLiteral("mainWindow"));
     vmsmJob_ = new ui::MemorySwitchJob(this, services_.prompts, services_.phaseTimer);
     connect(this, &CQ700TCUtilityDlg::memorySwitchManagerRequested, this,
@@ -181,22 +183,21 @@ void CQ700TCUtilityDlg::Open() {
                               QStringLiteral("TCP/IP")});
         interface_->setCurrentIndex(link::PortSerial);
     }
-    const StoredComm stored = ReadStoredComm(services_.store);
-    if (stored.portTypeRead) {
-        settings_ = stored.values;
+    const context::StoredComm stored = context::ReadCommSettings(services_.store, context::Layout::Desktop);
+    settings_ = stored.settings;
+    {
         const QSignalBlocker quiet(interface_);
-        const std::int32_t type = stored.values.portType;
+        const std::int32_t type = settings_.portType;
         // An index the list does not have leaves nothing selected.
         interface_->setCurrentIndex(type >= 0 && type < interface_->count() ? type : -1);
     }
     FillByInterface();
-    const std::vector<std::string> unshown =
-        RestoreSelections(stored.portTypeRead ? stored.values.portType : link::PortSerial, stored.values);
+    RestoreSelections(settings_);
     description_->setText(
         tr(" * Select Menu \n This application is Pelmora. You can change communication setting, code page and "
            "download NV image, etc."));
     setWindowTitle(tr("MPT-Q700VII Pelmora for PC V1.0.4"));
-    ReportUnreadableStore(unshown);
+    ReportUnreadableStore(stored.unreadable);
 }
 
 void CQ700TCUtilityDlg::FillByInterface() {
@@ -252,8 +253,8 @@ void CQ700TCUtilityDlg::FillByInterface() {
 
 void CQ700TCUtilityDlg::FillSerialLists() {
     const QString none = tr("NONE");
-    Refill(port_, ToList(ComPortEntries()), 0);
-    Refill(baud_, ToList(BaudRateEntries()), 6);
+    Refill(port_, ToList(context::ComPortEntries(context::Layout::Desktop)), 0);
+    Refill(baud_, ToList(vmsm::lists::BaudEntries()), 6);
     Refill(dataBits_, {QStringLiteral("8")}, 0);
     Refill(parity_, {none, QStringLiteral("ODD"), QStringLiteral("EVEN")}, 0);
     Refill(stopBits_, {QStringLiteral("1"), QStringLiteral("2")}, 0);
@@ -285,13 +286,12 @@ void CQ700TCUtilityDlg::FillUsbPorts() {
     FillByInterface();
 }
 
-std::vector<std::string> CQ700TCUtilityDlg::RestoreSelections(std::int32_t portType,
-                                                             const link::CommSettings& stored) {
-    switch (portType) {
+void CQ700TCUtilityDlg::RestoreSelections(const link::CommSettings& stored) {
+    switch (stored.portType) {
     case link::PortSerial:
     case link::PortBluetooth: {
         if (port_->count() == 0) break;  // the fill did not run for these lists
-        const SerialSelection s = RestoreSerial(stored, ComPortEntries());
+        const SerialSelection s = RestoreSerial(stored);
         port_->setCurrentIndex(s.port);
         baud_->setCurrentIndex(s.baudRate);
         parity_->setCurrentIndex(s.parity);
@@ -303,23 +303,15 @@ std::vector<std::string> CQ700TCUtilityDlg::RestoreSelections(std::int32_t portT
         if (const int index = RestoreUsb(stored.port, usbPaths_, port_->count()); index >= 0)
             port_->setCurrentIndex(index);
         break;
-    case link::PortTcp: {
-        const std::string address = context::NetAddress(stored.port);
-        if (IsDottedIpv4(address)) {
-            address_->setText(Q(address));
-            return {};
-        }
-        return {"uPort"};  // the fill's 0.0.0.0 stays
-    }
+    case link::PortTcp:
+        address_->setText(Q(link::NetAddress(stored.port)));
+        break;
     default:
         break;
     }
-    return {};
 }
 
-void CQ700TCUtilityDlg::ReportUnreadableStore(const std::vector<std::string>& unshown) {
-    std::vector<std::string> unreadable = UnreadableCommValues(services_.store);
-    unreadable.insert(unreadable.end(), unshown.begin(), unshown.end());
+void CQ700TCUtilityDlg::ReportUnreadableStore(const std::vector<std::string>& unreadable) {
     if (unreadable.empty()) return;
     QStringList names = ToList(unreadable);
     names.replaceInStrings(QStringLiteral("(file)"), tr("damaged lines"));
@@ -337,7 +329,7 @@ bool CQ700TCUtilityDlg::GatherSettings() {
     case link::PortSerial:
     case link::PortBluetooth:
         settings_ = GatherSerial(settings_, type,
-                                 {port_->currentText().toStdString(), baud_->currentText().toStdString(),
+                                 {port_->currentText().toStdString(), baud_->currentIndex(),
                                   dataBits_->currentText().toStdString(), parity_->currentIndex(),
                                   stopBits_->currentIndex(), flow_->currentIndex()});
         return true;
@@ -355,23 +347,23 @@ bool CQ700TCUtilityDlg::GatherSettings() {
         return true;
     }
     case link::PortTcp: {
-        const std::string address = address_->text().toStdString();
-        if (!IsDottedIpv4(address)) {
+        const context::TcpAddress tcp =
+            context::CheckTcpAddress(address_->text().toStdString(), tcpPort_->text().toStdString());
+        if (tcp.problem == context::TcpAddress::BadAddress) {
             Warn(tr("\"%1\" is not an IPv4 address.\nType four numbers from 0 to 255 separated by dots, such as "
                     "192.168.0.10.")
                      .arg(address_->text()));
             address_->setFocus();
             return false;
         }
-        const auto tcpPort = ParseTcpPort(tcpPort_->text().toStdString());
-        if (!tcpPort) {
+        if (tcp.problem == context::TcpAddress::BadPort) {
             Warn(tr("\"%1\" is not a TCP port.\nType a number from 1 to 65535.").arg(tcpPort_->text()));
             tcpPort_->setFocus();
             return false;
         }
         settings_.portType = link::PortTcp;
-        settings_.port = "NET" + address;
-        settings_.baudRate = *tcpPort;
+        settings_.port = "NET" + tcp.host;
+        settings_.baudRate = tcp.port;
         return true;
     }
     default:
@@ -400,7 +392,7 @@ void CQ700TCUtilityDlg::OnExit() {
     if (!GatherSettings()) return;
     link::CommSettings stored = settings_;
     stored.portType = interface_->currentIndex();  // -1 when nothing is selected
-    if (!context::SaveCommSettings(services_.store, stored)) {
+    if (!context::WriteCommSettings(services_.store, stored, context::Layout::Desktop).empty()) {
         // Saying nothing would lose the operator's choice without a word.
         Warn(tr("The communication settings could not be stored in %1.")
                  .arg(QString::fromStdString(services_.store.path().string())));

@@ -71,9 +71,8 @@ private:
     void FillByInterface();
     void FillSerialLists();
     void FillUsbPorts();
-    /// Names of stored values that could not be shown.
-    std::vector<std::string> RestoreSelections(std::int32_t portType, const link::CommSettings& stored);
-    void ReportUnreadableStore(const std::vector<std::string>& unshown);
+    void RestoreSelections(const link::CommSettings& stored);
+    void ReportUnreadableStore(const std::vector<std::string>& unreadable);
     bool HandOver();
     void OpenFirmwareManager();
     void OnExit();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "context/StoredCommSettings.h"
 #include "ui/Accessibility.h"
 #include "ui/CoreTexts.h"
 #include "ui/JobWindowHost.h"
@@ -95,7 +96,7 @@ void CConnectionDlg::BuildControls() {
 }
 
 void CConnectionDlg::Open() {
-    for (const std::string& entry : ComPortEntries()) port_->addItem(Q(entry));
+    for (const std::string& entry : context::ComPortEntries(context::Layout::Handheld)) port_->addItem(Q(entry));
     for (const std::string& entry : vmsm::lists::BaudEntries()) baud_->addItem(Q(entry));
     const ConnectionForm form = RestoreConnection(services_.store);
     const int listed = port_->findText(Q(form.port));
@@ -140,10 +141,10 @@ ConnectionForm CConnectionDlg::Form() const {
             address_->text().toStdString(), tcpPort_->text().toStdString()};
 }
 
-std::optional<HandheldComm> CConnectionDlg::Gather() {
+std::optional<link::CommSettings> CConnectionDlg::Gather() {
     const Gathered gathered = GatherConnection(Form());
     switch (gathered.problem) {
-    case Gathered::None: return gathered.comm;
+    case Gathered::None: return gathered.settings;
     case Gathered::BadAddress:
         Warn(tr("\"%1\" is not an IPv4 address.\nType four numbers from 0 to 255 separated by dots, such as "
                 "192.168.1.1.")
@@ -164,7 +165,7 @@ void CConnectionDlg::RunConfigJob() {
     ui::JobWindowHost host(ui::JobLayout::Handheld, this, services_.timer);
     const WizardServices wizard{services_.prompts, services_.editSentinels, services_.driveSteps};
     const vmsm::JobReport report = vmsm::RunConfigJob(
-        engine_, LinkSettings(*comm),
+        engine_, *comm,
         host.ConfigJob(
             services_.store, [this, &wizard](vmsm::CCommonVmsm& engine) { return RunWizard(this, engine, wizard); },
             vmsm::Variant::Handheld));
@@ -177,7 +178,7 @@ void CConnectionDlg::RunConfigJob() {
 void CConnectionDlg::RunNvJob() {
     const auto comm = Gather();
     if (!comm) return;
-    util_.PendingSettings = LinkSettings(*comm);
+    util_.PendingSettings = *comm;
     util_.ApplyPortSettings();
     services_.launchNv(this, util_);
     if (util_.link.IsOpen()) util_.link.ClosePort();
@@ -186,7 +187,7 @@ void CConnectionDlg::RunNvJob() {
 void CConnectionDlg::OnExit() {
     const auto comm = Gather();
     if (!comm) return;
-    const std::string failure = SaveConnection(services_.store, *comm);
+    const std::string failure = context::WriteCommSettings(services_.store, *comm, context::Layout::Handheld);
     if (!failure.empty()) {
         // Closing quietly would lose the operator's choice.
         Warn(tr("The communication settings could not be stored.\n%1").arg(Q(failure)));

@@ -56,8 +56,8 @@ private:
     void UpdateView();
     void NameHiddenControls();
     ConnectionForm Form() const;
-    /// The three values, or nothing after a message about the bad control.
-    std::optional<HandheldComm> Gather();
+    /// What the link gets, or nothing after a message about the bad control.
+    std::optional<link::CommSettings> Gather();
     void RunConfigJob();
     void RunNvJob();
     void OnExit();

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "handheld/ConnectionRules.h"
+#include "link/CommSettings.h"
 #include "handheld/WizardSteps.h"
 #include "ui/Prompts.h"
 
@@ -61,7 +61,7 @@ bool CWizardStep4Dlg::BoxesValid() {
 
 void CWizardStep4Dlg::HandBack(End) {
     vmsm::PrinterConfig& r = context_.record;
-    r.Baudrate = BaudOfIndex(baud_->currentIndex());
+    r.Baudrate = link::BaudRateAt(baud_->currentIndex());
     r.Parity = IndexOr(parity_, r.Parity);
     r.Databit = DataBitOfIndex(dataBits_->currentIndex());
     r.Flowcontrol = StopBitOfIndex(stopBits_->currentIndex());

@@ -1,25 +1,13 @@
 #pragma once
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "context/SettingsStore.h"
 #include "link/CommSettings.h"
 
-/// The connection screen's rules, apart from its widgets: what it opens with,
-/// what it gathers, what it hands to the link and what "Exit" keeps.
+/// The connection screen's rules, apart from its widgets: what it opens with
+/// and what it gathers. What the store holds is read and written by
+/// context/StoredCommSettings.
 namespace pelmora::handheld {
-
-/// The port type as the screen keeps and stores it (the link's is derived).
-inline constexpr std::uint32_t kScreenSerial = 0;
-inline constexpr std::uint32_t kScreenTcp = 2;
-
-/// The three stored values.
-struct HandheldComm {
-    std::uint32_t screenPortType = kScreenSerial;
-    std::string port;  ///< "COM1:", a typed device name, or "NET" + address
-    std::uint32_t baudRate = 115200;  ///< the TCP port for TCP/IP
-};
 
 /// The screen's controls.
 struct ConnectionForm {
@@ -30,32 +18,16 @@ struct ConnectionForm {
     std::string tcpPort = "9100";
 };
 
-/// "COM1:" .. "COM49:".
-std::vector<std::string> ComPortEntries();
-
-/// The baud-rate list's index for a stored rate: its own entry, any other "115200".
-int BaudIndexOf(std::uint32_t rate);
-/// The rate of a list index: any index outside the first six gives 115200.
-std::uint32_t BaudOfIndex(int index);
-
-/// The form after reading "uPortType", "uPort" and "uBaudrate"; the defaults
-/// for whatever is missing or does not fit.
+/// The form for the stored connection.
 ConnectionForm RestoreConnection(const context::SettingsStore& store);
 
 struct Gathered {
     enum Problem { None, BadAddress, BadTcpPort } problem = None;
-    HandheldComm comm;
+    link::CommSettings settings;
 };
-/// The three values of the form. TCP/IP: "NET" is put before the address
+/// What the link gets from the form. TCP/IP: "NET" is put before the address
 /// unless the box holds it already; the address and the port must be what
 /// the link can take.
 Gathered GatherConnection(const ConnectionForm& form);
-
-/// What the printer context gets: port type 3 for TCP/IP, else 0; eight data
-/// bits, no parity, one stop bit, flow control 1.
-link::CommSettings LinkSettings(const HandheldComm& comm);
-
-/// Writes the three values; "" when all were written, else the failure.
-std::string SaveConnection(context::SettingsStore& store, const HandheldComm& comm);
 
 }  // namespace pelmora::handheld

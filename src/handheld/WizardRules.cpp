@@ -1,8 +1,7 @@
 #include "handheld/WizardRules.h"
 
-#include <algorithm>
-
 #include "context/FirmwareCapabilities.h"
+#include "link/CommSettings.h"
 
 namespace pelmora::handheld {
 
@@ -24,11 +23,7 @@ bool TearOffShown(std::uint32_t firmware) { return context::CapabilitiesOf(firmw
 
 bool TearOffEditable(std::uint32_t firmware, bool labelService) { return TearOffShown(firmware) && labelService; }
 
-int ShownBaudIndex(std::uint32_t baudrate) {
-    const auto& entries = vmsm::lists::BaudEntries();
-    const auto shown = std::find(entries.begin(), entries.end(), vmsm::lists::BaudShown(baudrate));
-    return static_cast<int>(shown - entries.begin());
-}
+int ShownBaudIndex(std::uint32_t baudrate) { return link::BaudIndexOf(vmsm::lists::BaudShown(baudrate)); }
 
 int DataBitIndex(std::uint32_t databit) { return databit == 7 ? 0 : 1; }
 std::uint32_t DataBitOfIndex(int index) { return index == 0 ? 7 : 8; }

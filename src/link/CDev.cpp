@@ -10,6 +10,28 @@ constexpr std::uint32_t kOpenRetryPauseMs = 400;
 constexpr std::uint32_t kTracePauseMs = 10;
 constexpr std::uint32_t kSerialClosePauseMs = 200;
 constexpr std::uint32_t kHandheldClosePauseMs = 1000;
+
+// While the probe byte goes out and DSR is asked.
+SerialTimeouts OpeningTimeouts(bool handheld) {
+    SerialTimeouts t;
+    t.readInterval = handheld ? 3000 : 2000;
+    t.readTotalMultiplier = 1000;
+    t.readTotalConstant = 10;
+    t.writeTotalMultiplier = 1000;
+    t.writeTotalConstant = 1000;
+    return t;
+}
+
+SerialTimeouts WorkingTimeouts() {
+    SerialTimeouts t;
+    t.readInterval = 10;
+    t.readTotalMultiplier = 10;
+    t.readTotalConstant = 1000;
+    t.writeTotalMultiplier = 1000;
+    t.writeTotalConstant = 1000;
+    return t;
+}
+
 }  // namespace
 
 CDev::CDev(Platform& platform) : platform_(platform) {}
@@ -43,79 +65,59 @@ int CDev::OpenPort() {
 }
 
 int CDev::OpenComPort() {
+    if (!OpenSerialDevice()) return 0;
+    if (!ApplyLineState() || !serial_->SetTimeouts(OpeningTimeouts(HandheldMode != 0))) {
+        serial_.reset();
+        return 0;
+    }
+    serial_->Purge();
+    if (!ProbePrinter()) {
+        ClosePort();
+        return 0;
+    }
+    if (!serial_->SetTimeouts(WorkingTimeouts())) {
+        serial_.reset();
+        return 0;
+    }
+    return 1;
+}
+
+bool CDev::OpenSerialDevice() {
     const std::string name = HandheldMode ? portText : "\\\\.\\" + portText;
     for (int attempt = 0; attempt < kOpenAttempts && !serial_; ++attempt) {
         if (attempt) platform_.clock().Sleep(kOpenRetryPauseMs);
         serial_ = platform_.OpenSerial(name);
     }
-    if (!serial_) return 0;
+    return serial_ != nullptr;
+}
 
+bool CDev::ApplyLineState() {
     SerialLineState line;
-    if (!serial_->GetLineState(line)) {
-        serial_.reset();
-        return 0;
-    }
+    if (!serial_->GetLineState(line)) return false;
     line.baudRate = baudRate;
     line.byteSize = static_cast<std::uint8_t>(dataBits);
     line.parity = static_cast<std::uint8_t>(parity);
     line.stopBits = static_cast<std::uint8_t>(stopBits);
     line.parityCheck = (parity & 1) != 0;
-    if (flowControl == 1) {
-        line.outxCtsFlow = true;
-        line.outxDsrFlow = false;
-        line.dtrControl = SerialLineState::Dtr::Enable;
-        line.rtsControl = SerialLineState::Rts::Disable;
-    } else {
-        line.outxCtsFlow = false;
-        line.outxDsrFlow = false;
-        line.dtrControl = SerialLineState::Dtr::Disable;
-        line.rtsControl = SerialLineState::Rts::Disable;
-    }
+    const bool hardware = flowControl == 1;
+    line.outxCtsFlow = hardware;
+    line.outxDsrFlow = false;
+    line.dtrControl = hardware ? SerialLineState::Dtr::Enable : SerialLineState::Dtr::Disable;
+    line.rtsControl = SerialLineState::Rts::Disable;
     line.dsrSensitivity = false;
     line.outX = false;
     line.inX = false;
     line.nullStrip = false;
     line.abortOnError = false;
-    if (!serial_->SetLineState(line)) {
-        serial_.reset();
-        return 0;
-    }
+    return serial_->SetLineState(line);
+}
 
-    SerialTimeouts opening;
-    opening.readInterval = HandheldMode ? 3000 : 2000;
-    opening.readTotalMultiplier = 1000;
-    opening.readTotalConstant = 10;
-    opening.writeTotalMultiplier = 1000;
-    opening.writeTotalConstant = 1000;
-    if (!serial_->SetTimeouts(opening)) {
-        serial_.reset();
-        return 0;
-    }
-    serial_->Purge();
-
+bool CDev::ProbePrinter() {
     const std::uint8_t probe = 0x00;
-    if (serial_->Write(&probe, 1) != 1) {
-        ClosePort();
-        return 0;
-    }
+    if (serial_->Write(&probe, 1) != 1) return false;
     bool dsr = false;
     serial_->GetModemStatus(dsr);  // the first answer is stale on some drivers
-    if (!serial_->GetModemStatus(dsr) || !dsr) {
-        ClosePort();
-        return 0;
-    }
-
-    SerialTimeouts working;
-    working.readInterval = 10;
-    working.readTotalMultiplier = 10;
-    working.readTotalConstant = 1000;
-    working.writeTotalMultiplier = 1000;
-    working.writeTotalConstant = 1000;
-    if (!serial_->SetTimeouts(working)) {
-        serial_.reset();
-        return 0;
-    }
-    return 1;
+    return serial_->GetModemStatus(dsr) && dsr;
 }
 
 int CDev::OpenUsbPort() {
@@ -124,9 +126,7 @@ int CDev::OpenUsbPort() {
 }
 
 int CDev::OpenNetPort() {
-    const auto first = portText.find_first_not_of("NET");
-    const std::string address = first == std::string::npos ? std::string() : portText.substr(first);
-    socket_ = platform_.ConnectTcp(address, static_cast<std::uint16_t>(baudRate));
+    socket_ = platform_.ConnectTcp(NetAddress(portText), static_cast<std::uint16_t>(baudRate));
     return socket_ ? 1 : 0;
 }
 

@@ -64,6 +64,10 @@ public:
 
 private:
     int OpenComPort();
+    bool OpenSerialDevice();
+    bool ApplyLineState();
+    /// One byte out, then DSR must be up: a printer is there and switched on.
+    bool ProbePrinter();
     int OpenUsbPort();
     int OpenNetPort();
     void TraceBytes(const char* direction, const std::uint8_t* data, int count);

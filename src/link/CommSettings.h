@@ -18,9 +18,24 @@ enum PortType : std::int32_t {
 /// settings and the printer's own serial interface.
 inline constexpr std::array<std::uint32_t, 7> kBaudRates{2400, 4800, 9600, 19200, 38400, 57600, 115200};
 
-/// Whether `rate` is one of kBaudRates; takes signed and unsigned alike.
-constexpr bool IsListedBaudRate(std::int64_t rate) {
-    return std::find(kBaudRates.begin(), kBaudRates.end(), rate) != kBaudRates.end();
+/// Position of `rate` in kBaudRates (a list's index), or -1; takes signed and unsigned alike.
+constexpr int BaudIndexOf(std::int64_t rate) {
+    const auto found = std::find(kBaudRates.begin(), kBaudRates.end(), rate);
+    return found == kBaudRates.end() ? -1 : static_cast<int>(found - kBaudRates.begin());
+}
+constexpr bool IsListedBaudRate(std::int64_t rate) { return BaudIndexOf(rate) >= 0; }
+
+/// The rate at a list's index; `otherwise` for no selection or an index past the list.
+constexpr std::uint32_t BaudRateAt(int index, std::uint32_t otherwise = kBaudRates.back()) {
+    return index >= 0 && index < static_cast<int>(kBaudRates.size()) ? kBaudRates[static_cast<std::size_t>(index)]
+                                                                      : otherwise;
+}
+
+/// The address of a "NET" port text: every leading 'N', 'E' or 'T' removed
+/// (a character-set trim, not a prefix cut).
+inline std::string NetAddress(const std::string& port) {
+    const auto first = port.find_first_not_of("NET");
+    return first == std::string::npos ? std::string() : port.substr(first);
 }
 
 /// What the link is opened with. For TCP/IP `port` is "NET" + dotted IPv4

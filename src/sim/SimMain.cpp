@@ -9,6 +9,7 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "context/TcpAddress.h"
 #include "link/LocalFile.h"
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
@@ -49,176 +50,212 @@ bool ParseFault(const std::string& text, std::string& key, pelmora::sim::Fault& 
     return true;
 }
 
-}  // namespace
+using namespace pelmora::sim;
 
-int main(int argc, char** argv) {
-    using namespace pelmora::sim;
-    CLI::App app{"Virtual MPT-Q700VII printer on a TCP port"};
-    app.set_version_flag("--version", std::string("pelmora-sim ") + PELMORA_VERSION + "\nLicense: " PELMORA_LICENSE);
+/// Everything the command line sets.
+struct SimArgs {
     std::string listen = "127.0.0.1:9100";
     std::string stateFile, firmwareFile, msrMode, nvDir;
     std::vector<std::string> faults;
     PrinterModel printer;
     SimServerOptions options;
     int silentFrom = -1;
-    app.add_option("--listen", listen, "ADDR:PORT to listen on (port 0 picks a free one)")->capture_default_str();
-    app.add_option("--state", stateFile, "Keep the printer's state in this JSON file");
-    app.add_option("--firmware-out", firmwareFile, "Write a received firmware stream to this file");
-    app.add_option("--nv-dir", nvDir, "After each connection, write the NV images held as PNG files here");
-    app.add_option("--model", printer.identity.modelText, "Model text")->capture_default_str();
-    app.add_option("--maker", printer.identity.makerText, "Maker text")->capture_default_str();
-    app.add_option("--version-text", printer.identity.versionText, "Version text, ending in the firmware date MMDDYY")
+    bool pty = false;
+    ReplayOptions replay;
+    int count = 1;
+    /// The identity options given, which win over a stored state.
+    bool model = false, maker = false, versionText = false, codePage = false;
+};
+
+void AddOptions(CLI::App& app, SimArgs& a) {
+    app.set_version_flag("--version", std::string("pelmora-sim ") + PELMORA_VERSION + "\nLicense: " PELMORA_LICENSE);
+    app.add_option("--listen", a.listen, "ADDR:PORT to listen on (port 0 picks a free one)")->capture_default_str();
+    app.add_option("--state", a.stateFile, "Keep the printer's state in this JSON file");
+    app.add_option("--firmware-out", a.firmwareFile, "Write a received firmware stream to this file");
+    app.add_option("--nv-dir", a.nvDir, "After each connection, write the NV images held as PNG files here");
+    Identity& id = a.printer.identity;
+    app.add_option("--model", id.modelText, "Model text")->capture_default_str();
+    app.add_option("--maker", id.makerText, "Maker text")->capture_default_str();
+    app.add_option("--version-text", id.versionText, "Version text, ending in the firmware date MMDDYY")
         ->capture_default_str();
-    app.add_option("--code-page", printer.identity.codePageText, "Code-page text")->capture_default_str();
-    app.add_option("--msr-mode", msrMode, "MSR mode character (one character, or 0xNN)");
-    app.add_option("--latency", options.latencyMs, "Milliseconds before each reply")->capture_default_str();
-    app.add_option("--idle-timeout", options.idleTimeoutMs,
+    app.add_option("--code-page", id.codePageText, "Code-page text")->capture_default_str();
+    app.add_option("--msr-mode", a.msrMode, "MSR mode character (one character, or 0xNN)");
+    SimServerOptions& o = a.options;
+    app.add_option("--latency", o.latencyMs, "Milliseconds before each reply")->capture_default_str();
+    app.add_option("--idle-timeout", o.idleTimeoutMs,
                    "Drop a client silent this many milliseconds, so others get their turn (0: never)")
         ->capture_default_str();
-    app.add_option("--fault", faults, "KEY=silent|wrong-header|cut-short|unterminated|split (KEY: model, version, maker, codepage, msr, ...)");
-    app.add_option("--restart-ms", options.restartMs,
+    app.add_option("--fault", a.faults, "KEY=silent|wrong-header|cut-short|unterminated|split (KEY: model, version, maker, codepage, msr, ...)");
+    app.add_option("--restart-ms", o.restartMs,
                    "After a firmware stream: refuse connections this long, then come back with factory settings")
         ->capture_default_str();
-    app.add_option("--next-version", options.nextVersion,
+    app.add_option("--next-version", o.nextVersion,
                    "Version text to come back with after a firmware stream (default: unchanged)");
-    app.add_option("--silent-from", silentFrom, "No replies from this (0-based) command of a connection on");
-    bool pty = false;
-    app.add_flag("--pty", pty, "Serve on a new pseudo-terminal instead of TCP; the first line names it");
-    app.add_option("--hangup-after", options.hangupAfter,
+    app.add_option("--silent-from", a.silentFrom, "No replies from this (0-based) command of a connection on");
+    app.add_flag("--pty", a.pty, "Serve on a new pseudo-terminal instead of TCP; the first line names it");
+    app.add_option("--hangup-after", o.hangupAfter,
                    "With --pty: close the line after this many commands of a session, as a pulled cable does");
-    app.add_option("--modem-lines", options.modemLines,
+    app.add_option("--modem-lines", o.modemLines,
                    "With --pty: the file that stands for the line's DTR, RTS, DSR and CTS");
-    app.add_flag("--dsr-low", options.dsrLow, "With --pty: hold DSR low, as a printer switched off does");
-    ReplayOptions replay;
-    app.add_option("--replay", replay.transcript,
+    app.add_flag("--dsr-low", o.dsrLow, "With --pty: hold DSR low, as a printer switched off does");
+    app.add_option("--replay", a.replay.transcript,
                    "Play the printer's side of a pelmora --transcript file instead of the model, then stop");
-    app.add_option("--link", replay.link, "With --replay: the link of the transcript to play (when it holds several)");
-    int count = 1;
-    app.add_option("--count", count, "Serve this many independent printers, on consecutive ports (at most 1000)")
+    app.add_option("--link", a.replay.link, "With --replay: the link of the transcript to play (when it holds several)");
+    app.add_option("--count", a.count, "Serve this many independent printers, on consecutive ports (at most 1000)")
         ->excludes("--replay");
-    CLI11_PARSE(app, argc, argv);
+}
 
-    if (!ParseListenAddress(listen, options.host, options.port)) {
-        std::cerr << "--listen wants ADDR:PORT, a dotted IPv4 address and a port 0..65535, not '" << listen << "'\n";
-        return 2;
-    }
+void NoteGivenIdentity(const CLI::App& app, SimArgs& a) {
+    a.model = app.count("--model") > 0;
+    a.maker = app.count("--maker") > 0;
+    a.versionText = app.count("--version-text") > 0;
+    a.codePage = app.count("--code-page") > 0;
+}
 
-    // Written later by rename or truncation: a device or a FIFO there would be replaced or block.
-    for (const std::string* output : {&stateFile, &firmwareFile}) {
-        if (output->empty() || (output == &stateFile && count > 1)) continue;  // a folder then
-        if (const std::string problem = pelmora::link::OutputProblem(*output); !problem.empty()) {
-            std::cerr << "cannot write " << *output << ": " << problem << '\n';
-            return 2;
-        }
-    }
+/// "" when --listen names a dotted IPv4 address and a port 0..65535.
+std::string TakeListen(SimArgs& a) {
+    const auto address = pelmora::context::ParseTcpAddress(a.listen, 0);
+    if (address.problem != pelmora::context::TcpAddress::None)
+        return "--listen wants ADDR:PORT, a dotted IPv4 address and a port 0..65535, not '" + a.listen + "'";
+    a.options.host = address.host;
+    a.options.port = address.port;
+    return {};
+}
 
-    if (!replay.transcript.empty()) {
-        replay.host = options.host;
-        replay.port = options.port;
-        StopOnSignals();
-        return RunReplay(replay, g_stop, std::cout, std::cerr);
+// Written later by rename or truncation: a device or a FIFO there would be replaced or block.
+std::string OutputsProblem(const SimArgs& a) {
+    for (const std::string* output : {&a.stateFile, &a.firmwareFile}) {
+        if (output->empty() || (output == &a.stateFile && a.count > 1)) continue;  // a folder then
+        if (const std::string problem = pelmora::link::OutputProblem(*output); !problem.empty())
+            return "cannot write " + *output + ": " + problem;
     }
+    return {};
+}
 
-    if (!msrMode.empty()) {
-        if (msrMode.size() == 1) printer.identity.msrMode = static_cast<std::uint8_t>(msrMode[0]);
-        else {
-            try {
-                printer.identity.msrMode = static_cast<std::uint8_t>(std::stoul(msrMode, nullptr, 0) & 0xFF);
-            } catch (const std::exception&) {
-                std::cerr << "--msr-mode wants one character or 0xNN\n";
-                return 2;
-            }
-        }
+std::string TakeMsrMode(SimArgs& a) {
+    if (a.msrMode.empty()) return {};
+    if (a.msrMode.size() == 1) {
+        a.printer.identity.msrMode = static_cast<std::uint8_t>(a.msrMode[0]);
+        return {};
     }
-    for (const auto& text : faults) {
+    try {
+        a.printer.identity.msrMode = static_cast<std::uint8_t>(std::stoul(a.msrMode, nullptr, 0) & 0xFF);
+    } catch (const std::exception&) {
+        return "--msr-mode wants one character or 0xNN";
+    }
+    return {};
+}
+
+std::string TakeFaults(SimArgs& a) {
+    for (const auto& text : a.faults) {
         std::string key;
         Fault fault;
-        if (!ParseFault(text, key, fault)) {
-            std::cerr << "--fault wants KEY=silent|wrong-header|cut-short|unterminated|split, not '" << text << "'\n";
-            return 2;
-        }
-        printer.faults.perCommand[key] = fault;
+        if (!ParseFault(text, key, fault))
+            return "--fault wants KEY=silent|wrong-header|cut-short|unterminated|split, not '" + text + "'";
+        a.printer.faults.perCommand[key] = fault;
     }
-    printer.faults.silentFromCommand = silentFrom;
+    a.printer.faults.silentFromCommand = a.silentFrom;
+    return {};
+}
 
-    // Options given on the command line win over a stored state.
-    const Identity fromOptions = printer.identity;
-    auto loadState = [&](PrinterModel& model, const std::string& file, std::string& error) {
-        std::string text, why;
-        const pelmora::link::FileRead read = pelmora::link::ReadLocalFile(file, kMaxStateBytes, text, &why);
-        if (read == pelmora::link::FileRead::Failed) {
-            error = "state file " + file + " is unreadable: " + why;
-            return false;
-        }
-        if (read != pelmora::link::FileRead::Ok) return true;
-        try {
-            model.LoadState(nlohmann::json::parse(text));
-        } catch (const std::exception& e) {
-            error = "state file " + file + " is unreadable: " + e.what();
-            return false;
-        }
-        if (app.count("--model")) model.identity.modelText = fromOptions.modelText;
-        if (app.count("--maker")) model.identity.makerText = fromOptions.makerText;
-        if (app.count("--version-text")) model.identity.versionText = fromOptions.versionText;
-        if (app.count("--code-page")) model.identity.codePageText = fromOptions.codePageText;
-        if (!msrMode.empty()) model.identity.msrMode = fromOptions.msrMode;
-        return true;
+/// Reads a stored state into `model` (none yet is fine); options given win over it.
+bool LoadState(const SimArgs& a, PrinterModel& model, const std::string& file, std::string& error) {
+    std::string text, why;
+    const pelmora::link::FileRead read = pelmora::link::ReadLocalFile(file, kMaxStateBytes, text, &why);
+    if (read == pelmora::link::FileRead::Failed) {
+        error = "state file " + file + " is unreadable: " + why;
+        return false;
+    }
+    if (read != pelmora::link::FileRead::Ok) return true;
+    try {
+        model.LoadState(nlohmann::json::parse(text));
+    } catch (const std::exception& e) {
+        error = "state file " + file + " is unreadable: " + e.what();
+        return false;
+    }
+    const Identity& given = a.printer.identity;
+    if (a.model) model.identity.modelText = given.modelText;
+    if (a.maker) model.identity.makerText = given.makerText;
+    if (a.versionText) model.identity.versionText = given.versionText;
+    if (a.codePage) model.identity.codePageText = given.codePageText;
+    if (!a.msrMode.empty()) model.identity.msrMode = given.msrMode;
+    return true;
+}
+
+int Fail(const std::string& message, int status) {
+    std::cerr << message << '\n';
+    return status;
+}
+
+int RunReplayOf(SimArgs& a) {
+    a.replay.host = a.options.host;
+    a.replay.port = a.options.port;
+    StopOnSignals();
+    return RunReplay(a.replay, g_stop, std::cout, std::cerr);
+}
+
+int RunFleet(const SimArgs& a) {
+    if (!a.firmwareFile.empty() || !a.nvDir.empty())
+        return Fail("--firmware-out and --nv-dir serve one printer, not --count", 2);
+    const auto prepare = [&a](PrinterModel& model, int index, std::string& error) {
+        model.identity = a.printer.identity;
+        model.faults = a.printer.faults;
+        return a.stateFile.empty() || LoadState(a, model, FleetStateFile(a.stateFile, index), error);
     };
-    if (count < 1 || count > kMaxFleetPrinters) {
-        std::cerr << "--count wants 1 to " << kMaxFleetPrinters << " printers\n";
-        return 2;
-    }
-    if (count > 1) {
-        if (!firmwareFile.empty() || !nvDir.empty()) {
-            std::cerr << "--firmware-out and --nv-dir serve one printer, not --count\n";
-            return 2;
-        }
-        const auto prepare = [&](PrinterModel& model, int index, std::string& error) {
-            model.identity = printer.identity;
-            model.faults = printer.faults;
-            return stateFile.empty() || loadState(model, FleetStateFile(stateFile, index), error);
-        };
-        StopOnSignals();
-        return RunSimFleet(count, options, stateFile, prepare, g_stop, std::cout, std::cerr);
-    }
-    if (!stateFile.empty()) {
-        options.stateFile = stateFile;
-        std::string error;
-        if (!loadState(printer, stateFile, error)) {
-            std::cerr << error << '\n';
-            return 2;
-        }
-    }
-    if (!firmwareFile.empty()) options.firmwareFile = firmwareFile;
+    StopOnSignals();
+    return RunSimFleet(a.count, a.options, a.stateFile, prepare, g_stop, std::cout, std::cerr);
+}
 
-    SimServer server(printer, options);
-    if (!nvDir.empty()) {
-        server.afterSession = [nvDir](PrinterModel& model) {
-            std::string error;
-            if (!model.Handler<NvHandler>()->WritePngs(nvDir, error)) std::cerr << error << '\n';
-        };
-    }
+int Serve(SimServer& server, bool pty) {
     std::string error;
     if (pty) {
-        if (!server.OpenPty(error)) {
-            std::cerr << error << '\n';
-            return 1;
-        }
+        if (!server.OpenPty(error)) return Fail(error, 1);
         StopOnSignals();
         std::cout << server.ptyPath() << std::endl;
         server.RunPty(g_stop);
         return 0;
     }
-    if (!server.Listen(error)) {
-        std::cerr << error << '\n';
-        return 1;
-    }
+    if (!server.Listen(error)) return Fail(error, 1);
     StopOnSignals();
-
     std::cout << "listening on " << server.boundAddress() << std::endl;
-    if (!server.Run(g_stop, error)) {
-        std::cerr << "after the restart: " << error << '\n';
-        return 1;
-    }
+    if (!server.Run(g_stop, error)) return Fail("after the restart: " + error, 1);
     return 0;
+}
+
+int RunOnePrinter(SimArgs& a) {
+    if (!a.stateFile.empty()) {
+        a.options.stateFile = a.stateFile;
+        std::string error;
+        if (!LoadState(a, a.printer, a.stateFile, error)) return Fail(error, 2);
+    }
+    if (!a.firmwareFile.empty()) a.options.firmwareFile = a.firmwareFile;
+    SimServer server(a.printer, a.options);
+    if (!a.nvDir.empty()) {
+        server.afterSession = [nvDir = a.nvDir](PrinterModel& model) {
+            std::string error;
+            if (!model.Handler<NvHandler>()->WritePngs(nvDir, error)) std::cerr << error << '\n';
+        };
+    }
+    return Serve(server, a.pty);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Virtual MPT-Q700VII printer on a TCP port"};
+    SimArgs a;
+    AddOptions(app, a);
+    CLI11_PARSE(app, argc, argv);
+    NoteGivenIdentity(app, a);
+
+    std::string problem = TakeListen(a);
+    if (problem.empty()) problem = OutputsProblem(a);
+    if (!problem.empty()) return Fail(problem, 2);
+    if (!a.replay.transcript.empty()) return RunReplayOf(a);
+    problem = TakeMsrMode(a);
+    if (problem.empty()) problem = TakeFaults(a);
+    if (!problem.empty()) return Fail(problem, 2);
+    if (a.count < 1 || a.count > kMaxFleetPrinters)
+        return Fail("--count wants 1 to " + std::to_string(kMaxFleetPrinters) + " printers", 2);
+    return a.count > 1 ? RunFleet(a) : RunOnePrinter(a);
 }

@@ -9,8 +9,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "context/TcpAddress.h"
-
 namespace pelmora::sim {
 
 namespace {
@@ -74,21 +72,6 @@ int TcpListener::Accept(const std::atomic<bool>& stop) {
         return client;
     }
     return -1;
-}
-
-bool ParseListenAddress(const std::string& text, std::string& host, std::uint16_t& port) {
-    const auto colon = text.rfind(':');
-    if (colon == std::string::npos || !context::IsDottedIpv4(text.substr(0, colon))) return false;
-    const std::string number = text.substr(colon + 1);
-    if (number == "0") {
-        port = 0;
-    } else {
-        const auto parsed = context::ParseTcpPort(number);
-        if (!parsed) return false;
-        port = *parsed;
-    }
-    host = text.substr(0, colon);
-    return true;
 }
 
 }  // namespace pelmora::sim

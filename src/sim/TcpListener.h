@@ -30,10 +30,6 @@ private:
     std::uint16_t port_ = 0;
 };
 
-/// "ADDR:PORT" of --listen: a dotted IPv4 address and a port 0..65535 (0
-/// picks a free one), nothing else. False for anything other.
-bool ParseListenAddress(const std::string& text, std::string& host, std::uint16_t& port);
-
 /// Sends everything or fails (the peer went away). Takes a socket or any other descriptor.
 bool SendAll(int fd, const std::uint8_t* data, std::size_t count);
 

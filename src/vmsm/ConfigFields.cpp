@@ -84,16 +84,15 @@ bool IsBluetoothField(std::string_view name) {
     return std::find(kBluetoothFields.begin(), kBluetoothFields.end(), name) != kBluetoothFields.end();
 }
 
+context::FirmwareField FirmwareFieldOf(std::string_view name) {
+    if (const NumberField* number = FindNumberField(name)) return number->firmware;
+    if (const TextField* text = FindTextField(name)) return text->firmware;
+    if (name.starts_with("StartSentinel") || name.starts_with("EndSentinel")) return context::FirmwareField::SentinelTexts;
+    return context::FirmwareField::Other;
+}
+
 bool IsReportedBy(std::string_view name, std::uint32_t firmware) {
-    const context::FirmwareCapabilities can = context::CapabilitiesOf(firmware);
-    if (name == "BtKeep") return false;
-    if (IsBluetoothField(name)) return can.bluetooth;
-    if (name == "RfInterface") return can.rfInterface;
-    if (name == "CuttingPosition") return can.tearOff;
-    // Only the standard switch 8 reply carries the sentinel option.
-    if (name == "Sentinel") return can.sentinels && can.dialect == context::Dialect::Standard;
-    if (name.starts_with("StartSentinel") || name.starts_with("EndSentinel")) return can.sentinels;
-    return true;
+    return context::Reports(context::CapabilitiesOf(firmware), FirmwareFieldOf(name));
 }
 
 void StartBluetoothFields(PrinterConfig& config, std::uint32_t firmware, const std::string& modelName) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "context/FirmwareCapabilities.h"
 #include "link/CommSettings.h"
 #include "vmsm/PrinterConfig.h"
 
@@ -38,6 +39,7 @@ struct NumberField {
     std::uint32_t PrinterConfig::*member;
     std::uint32_t storeDefault;
     EditRange edit;
+    context::FirmwareField firmware = context::FirmwareField::Other;
 };
 
 inline constexpr std::array<std::uint32_t, 2> kDataBitChoices{7, 8};
@@ -56,21 +58,21 @@ inline constexpr std::array<NumberField, 17> kStoredFields{{
     {"CharMode", &PrinterConfig::CharMode, 0, {0, 1}},
     {"TimeOff", &PrinterConfig::TimeOff, 0, {0, 90}},
     {"TimeSave", &PrinterConfig::TimeSave, 0, {0, 255}},
-    {"CuttingPosition", &PrinterConfig::CuttingPosition, 0, {0, 640}},
+    {"CuttingPosition", &PrinterConfig::CuttingPosition, 0, {0, 640}, context::FirmwareField::TearOff},
     {"Msr", &PrinterConfig::Msr, 6, {0, 7}},
     {"Baudrate", &PrinterConfig::Baudrate, 115200, {.oneOf = link::kBaudRates}},
     {"Databit", &PrinterConfig::Databit, 8, {.oneOf = kDataBitChoices}},
     {"Parity", &PrinterConfig::Parity, 0, {0, 2}},
     {"Flowcontrol", &PrinterConfig::Flowcontrol, 1, {.oneOf = kStopBitChoices}},
-    {"Sentinel", &PrinterConfig::Sentinel, 0, {0, 2}},
+    {"Sentinel", &PrinterConfig::Sentinel, 0, {0, 2}, context::FirmwareField::SentinelOption},
 }};
 
 /// The numeric fields the store does not keep.
 inline constexpr std::array<NumberField, 4> kUnstoredNumberFields{{
-    {"BtSecurity", &PrinterConfig::BtSecurity, 0, {0, 1}},
-    {"BtConnMode", &PrinterConfig::BtConnMode, 0, {0, 2}},
-    {"BtKeep", &PrinterConfig::BtKeep, 0, {0, 1}},
-    {"RfInterface", &PrinterConfig::RfInterface, 0, {0, 2}},
+    {"BtSecurity", &PrinterConfig::BtSecurity, 0, {0, 1}, context::FirmwareField::Bluetooth},
+    {"BtConnMode", &PrinterConfig::BtConnMode, 0, {0, 2}, context::FirmwareField::Bluetooth},
+    {"BtKeep", &PrinterConfig::BtKeep, 0, {0, 1}, context::FirmwareField::BtKeep},
+    {"RfInterface", &PrinterConfig::RfInterface, 0, {0, 2}, context::FirmwareField::RfInterface},
 }};
 
 /// A Bluetooth text with the most bytes its box takes. Together they stay
@@ -79,6 +81,7 @@ struct TextField {
     const char* name;
     std::string PrinterConfig::*member;
     std::size_t maxLength;
+    context::FirmwareField firmware = context::FirmwareField::Bluetooth;
 };
 
 inline constexpr std::array<TextField, 2> kBluetoothTexts{{
@@ -123,10 +126,12 @@ bool IsSendableText(std::string_view text);
 
 bool IsBluetoothField(std::string_view name);
 
-/// Whether reading a printer with `firmware` gives the field (sentinel texts
-/// by their base name or as "StartSentinel[2]"). What it does not give is the
-/// store's or the editors' value, never the printer's, so it is not shown or
-/// saved as the printer's. BtKeep is a choice of the write, never reported.
+/// Which firmware reads and writes the named field (sentinel texts by their
+/// base name or as "StartSentinel[2]").
+context::FirmwareField FirmwareFieldOf(std::string_view name);
+/// Whether reading a printer with `firmware` gives the field. What it does not
+/// give is the store's or the editors' value, never the printer's, so it is
+/// not shown or saved as the printer's.
 bool IsReportedBy(std::string_view name, std::uint32_t firmware);
 /// BtKeep for a write that sends the Bluetooth settings, or leaves the
 /// printer's as they are.

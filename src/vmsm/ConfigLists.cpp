@@ -134,11 +134,9 @@ const Entries& BaudEntries() {
     return e;
 }
 
-std::string BaudShown(std::uint32_t baudrate) {
-    const std::string text = std::to_string(baudrate);
-    for (const std::string& entry : BaudEntries())
-        if (entry == text) return entry;
-    return "19200";
+std::uint32_t BaudShown(std::uint32_t baudrate) {
+    constexpr std::uint32_t kOtherwise = 19200;
+    return link::IsListedBaudRate(baudrate) ? baudrate : kOtherwise;
 }
 
 const Entries& DataBitEntries() {

@@ -68,8 +68,8 @@ Entries HandheldMsrTriggerEntries(std::uint8_t msrMode, std::uint32_t firmware);
 const Entries& SentinelModeEntries();  ///< "None", "Static Sentinal", "Dynamic Sentinal"
 
 const Entries& BaudEntries();          ///< link::kBaudRates as texts
-/// The baud entry a value shows as: its own, or "19200" for any other value.
-std::string BaudShown(std::uint32_t baudrate);
+/// The baud rate a value shows as: its own, or 19200 for any other value.
+std::uint32_t BaudShown(std::uint32_t baudrate);
 const Entries& DataBitEntries();       ///< "7", "8"
 const Entries& ParityEntries();        ///< "None", "Odd", "Even"
 const Entries& StopBitEntries();       ///< "1", "2" (the Flowcontrol field)

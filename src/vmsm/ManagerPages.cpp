@@ -43,7 +43,7 @@ Page2Fields ShowPage2(const PrinterConfig& record, std::uint32_t firmware) {
 Page3Fields ShowPage3(const PrinterConfig& record, const PrinterFacts& facts) {
     PrinterConfig bluetooth = record;
     StartBluetoothFields(bluetooth, facts.firmware, facts.modelName);
-    return {.baudrate = static_cast<std::uint32_t>(std::stoul(lists::BaudShown(record.Baudrate))),
+    return {.baudrate = lists::BaudShown(record.Baudrate),
             .databit = record.Databit == 7 ? 7u : 8u,
             .parity = record.Parity <= 1 ? record.Parity : 2u,
             .stopBits = record.Flowcontrol == 1 ? 1u : 2u,

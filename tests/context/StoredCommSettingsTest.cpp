@@ -1,3 +1,8 @@
+// Every kind of stored connection through the one reader, as the desktop
+// window (and the command line) and the handheld screen open on it.
+#include <fstream>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "context/StoredCommSettings.h"
@@ -10,81 +15,154 @@ struct StoreRig {
     test::TempDir dir;
     SettingsStore store{dir / "registry.reg"};
     void Dword(const char* name, std::uint32_t value) { store.SetRegDword(ProductKey, name, value); }
-    void Text(const char* name, const char* value) { store.SetRegString(ProductKey, name, value); }
+    void Text(const char* name, const std::string& value) { store.SetRegString(ProductKey, name, value); }
+    std::uint32_t Number(const char* name) const {
+        std::uint32_t value = 0;
+        EXPECT_EQ(store.GetRegDword(ProductKey, name, value), 1) << name;
+        return value;
+    }
 };
 
-TEST(StoredCommSettings, EmptyStoreGivesSerialCom1Defaults) {
-    StoreRig r;
-    const auto s = LoadCommSettings(r.store);
-    EXPECT_EQ(s.portType, link::PortSerial);
-    EXPECT_EQ(s.port, "COM1");
-    EXPECT_EQ(s.baudRate, 115200);
-    EXPECT_EQ(s.dataBits, 8);
-    EXPECT_EQ(s.parity, 0);
-    EXPECT_EQ(s.stopBits, 0);
-    EXPECT_EQ(s.flowControl, 0);
+std::string Describe(const link::CommSettings& s) {
+    return std::to_string(s.portType) + "|" + s.port + "|" + std::to_string(s.baudRate) + "|" +
+           std::to_string(s.dataBits) + "|" + std::to_string(s.parity) + "|" + std::to_string(s.stopBits) + "|" +
+           std::to_string(s.flowControl);
 }
 
-TEST(StoredCommSettings, SerialValuesPassThroughTheWindowsLists) {
-    struct Case {
-        const char* port;
-        std::uint32_t baud, stopBits, flow;
-        const char* expectPort;
-        int expectBaud, expectStop;
+TEST(StoredCommSettings, EveryDesktopCombination) {
+    // Each stored value and what the window shows for it: for serial and
+    // Bluetooth the lists' entry (nullopt: as stored), for the other types as stored.
+    struct Stop { std::uint32_t stored; std::int32_t listed; };
+    const Stop stops[] = {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {0xFFFFFFFF, 0}};  // 1 is the "2" entry by index
+    struct Parity { std::uint32_t stored; std::int32_t listed; };
+    const Parity parities[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}};
+    struct Baud { std::uint32_t stored; std::int32_t listed; };
+    const Baud bauds[] = {{2400, 2400}, {115200, 115200}, {14400, 115200}, {0, 115200}};
+    struct Port { const char* stored; const char* listed; };
+    const Port ports[] = {{"COM7", "COM7"}, {"COM49", "COM49"}, {"COM50", "COM1"}, {"COM07", "COM1"}, {"com7", "COM1"}};
+    StoreRig r;
+    for (const std::uint32_t type : {0u, 1u, 2u, 3u, 4u, 0xFFFFFFFFu})
+        for (const Stop& stop : stops)
+            for (const Parity& parity : parities)
+                for (const Baud& baud : bauds)
+                    for (const Port& port : ports) {
+                        r.store.SetRegValues(ProductKey, {{"uPortType", type},
+                                                          {"uPort", std::string(port.stored)},
+                                                          {"uBaudrate", baud.stored},
+                                                          {"uDatabit", 7u},
+                                                          {"uParity", parity.stored},
+                                                          {"uStopbit", stop.stored},
+                                                          {"uFlowcontrol", 1u}});
+                        const StoredComm got = ReadCommSettings(r.store, Layout::Desktop);
+                        const auto n = [](std::uint32_t v) { return std::to_string(static_cast<std::int32_t>(v)); };
+                        std::string expected;
+                        if (type <= 1)  // flow control never opens on DTR/DSR; data bits list only 8
+                            expected = n(type) + "|" + port.listed + "|" + n(baud.listed) + "|8|" +
+                                       n(parity.listed) + "|" + n(stop.listed) + "|0";
+                        else if (type == 3)  // the port box always opens on 9100
+                            expected = "3|NET0.0.0.0|9100|7|" + n(parity.stored) + "|" + n(stop.stored) + "|1";
+                        else  // USB, and types no list holds: as stored
+                            expected = n(type) + "|" + port.stored + "|" + n(baud.stored) + "|7|" +
+                                       n(parity.stored) + "|" + n(stop.stored) + "|1";
+                        ASSERT_EQ(Describe(got.settings), expected);
+                        // A COM text is no address: the window shows 0.0.0.0 and says so.
+                        ASSERT_EQ(got.unreadable, type == 3 ? std::vector<std::string>{"uPort"}
+                                                            : std::vector<std::string>{});
+                    }
+}
+
+TEST(StoredCommSettings, DesktopTcpAddressAndFailedReads) {
+    const struct { const char* port; const char* read; bool shown; } cases[] = {
+        {"NET10.0.0.5", "NET10.0.0.5", true},
+        {"NETNET10.0.0.5", "NET10.0.0.5", true},  // a character-set trim, not a prefix cut
+        {"TEN10.0.0.5", "NET10.0.0.5", true},
+        {"10.0.0.5", "NET10.0.0.5", true},
+        {"NET10.0.0", "NET0.0.0.0", false},
+        {"", "NET0.0.0.0", false},
     };
-    const Case cases[] = {
-        {"COM7", 9600, 2, 1, "COM7", 9600, 2},       // flow control always opens on none
-        {"COM50", 14400, 0, 0, "COM1", 115200, 0},   // not in the lists: the defaults stand
-        {"COM07", 2400, 1, 0, "COM1", 2400, 2},      // exact text only; stop bits 1 is the "2" entry, as the window shows it
-        {"COM8", 2400, 3, 0, "COM8", 2400, 0},       // no entry: one stop bit
-        {"/dev/ttyUSB0", 57600, 0, 0, "COM1", 57600, 0},
-        {"LPT2", 4800, 0, 0, "COM1", 4800, 0},       // four characters, but not COM
-        {"COM49", 19200, 0, 0, "COM49", 19200, 0},   // the last in the list
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         StoreRig r;
-        r.Dword("uPortType", 0);
+        r.Dword("uPortType", 3);
+        r.Text("uPort", c.port);
+        const StoredComm got = ReadCommSettings(r.store, Layout::Desktop);
+        EXPECT_EQ(got.settings.port, c.read) << c.port;
+        EXPECT_EQ(got.unreadable.empty(), c.shown) << c.port;
+    }
+
+    StoreRig r;  // numbers that cannot be read are 0; a type that cannot be read is a first run
+    r.Text("uPortType", "3");
+    r.Text("uPort", "NET10.0.0.5");
+    EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Desktop).settings), "0|COM1|115200|8|0|0|0");
+    r.Dword("uPortType", 4);
+    r.Text("uBaudrate", "fast");
+    EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Desktop).settings), "4|NET10.0.0.5|0|0|0|0|0");
+}
+
+TEST(StoredCommSettings, EveryHandheldCombination) {
+    const struct { std::optional<std::uint32_t> type; const char* port; std::uint32_t baud; const char* read; } cases[] = {
+        {std::nullopt, "", 0, "0|COM1:|115200|8|0|0|1"},  // first start
+        {0, "COM7:", 9600, "0|COM7:|9600|8|0|0|1"},
+        {0, "COM77", 14400, "0|COM77|115200|8|0|0|1"},  // any COM text; an unlisted rate is 115200
+        {0, "/dev/rfcomm0", 4800, "0|COM1:|4800|8|0|0|1"},
+        {1, "COM3:", 2400, "0|COM3:|2400|8|0|0|1"},      // anything but 2 is serial
+        {3, "NET10.0.0.7", 9100, "0|COM1:|115200|8|0|0|1"},  // the desktop's TCP/IP number
+        {std::nullopt, "NET10.0.0.7", 9100, "0|COM1:|115200|8|0|0|1"},
+        {2, "NET10.0.0.7", 9000, "3|NET10.0.0.7|9000|8|0|0|1"},
+        {2, "NETNET10.0.0.7", 0, "3|NETNET10.0.0.7|0|8|0|0|1"},  // as stored: port 0 is refused when gathered
+        {2, "10.0.0.7", 9000, "3|NET192.168.1.1|9100|8|0|0|1"},
+        {2, "COM1:", 9600, "3|NET192.168.1.1|9100|8|0|0|1"},
+    };
+    for (const auto& c : cases) {
+        StoreRig r;
+        if (c.type) r.Dword("uPortType", *c.type);
         r.Text("uPort", c.port);
         r.Dword("uBaudrate", c.baud);
-        r.Dword("uStopbit", c.stopBits);
-        r.Dword("uFlowcontrol", c.flow);
+        r.Dword("uStopbit", 1);  // the desktop's; the handheld has one stop bit
         r.Dword("uParity", 2);
-        const auto s = LoadCommSettings(r.store);
-        EXPECT_EQ(s.port, c.expectPort) << c.port;
-        EXPECT_EQ(s.baudRate, c.expectBaud) << c.port;
-        EXPECT_EQ(s.stopBits, c.expectStop) << c.port;
-        EXPECT_EQ(s.parity, 2);
-        EXPECT_EQ(s.flowControl, 0);
+        EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Handheld).settings), c.read) << c.port;
     }
 }
 
-TEST(StoredCommSettings, TcpTakesTheAddressAndAlwaysPort9100) {
+TEST(StoredCommSettings, EachProgramWritesWhatItKeepsAndReadsItBack) {
     StoreRig r;
-    r.Dword("uPortType", 3);
-    r.Text("uPort", "NET10.0.0.5");
-    r.Dword("uBaudrate", 1234);
-    const auto s = LoadCommSettings(r.store);
-    EXPECT_EQ(s.portType, link::PortTcp);
-    EXPECT_EQ(s.port, "NET10.0.0.5");
-    EXPECT_EQ(s.baudRate, 9100);
+    r.Dword("uStopbit", 1);
+    const link::CommSettings serial{link::PortBluetooth, "COM4", 38400, 8, 1, 2, 1};
+    EXPECT_EQ(WriteCommSettings(r.store, serial, Layout::Desktop), "");
+    EXPECT_EQ(r.store.ValueNames(ProductKey), (std::vector<std::string>{"uStopbit", "uPortType", "uPort", "uBaudrate",
+                                                                         "uDatabit", "uParity", "uFlowcontrol"}));
+    EXPECT_EQ(r.Number("uStopbit"), 2u);
+    EXPECT_EQ(r.Number("uFlowcontrol"), 1u);  // stored, though the window opens on none
+    EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Desktop).settings), "1|COM4|38400|8|1|2|0");
+
+    const link::CommSettings tcp = HandheldLink(link::PortTcp, "NET10.0.0.7", 9101);
+    EXPECT_EQ(WriteCommSettings(r.store, tcp, Layout::Handheld), "");
+    EXPECT_EQ(r.Number("uPortType"), 2u);  // the handheld's own number for TCP/IP
+    EXPECT_EQ(r.Number("uStopbit"), 2u);   // the desktop's values stay as they were
+    EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Handheld).settings), Describe(tcp));
+    EXPECT_EQ(WriteCommSettings(r.store, HandheldLink(link::PortSerial, "COM2:", 9600), Layout::Handheld), "");
+    EXPECT_EQ(r.Number("uPortType"), 0u);
+
+    std::filesystem::create_directory(r.dir / "folder");
+    SettingsStore unwritable(r.dir / "folder");
+    EXPECT_NE(WriteCommSettings(unwritable, serial, Layout::Desktop), "");
 }
 
-TEST(StoredCommSettings, SaveWritesTheSevenValuesThatLoadReads) {
+TEST(StoredCommSettings, UnreadableValuesAreNamedForTheProgramThatReadsThem) {
     StoreRig r;
-    link::CommSettings s{link::PortBluetooth, "COM4", 38400, 8, 1, 2, 1};
-    EXPECT_TRUE(SaveCommSettings(r.store, s));
-    std::uint32_t value = 0;
-    EXPECT_EQ(r.store.GetRegDword(ProductKey, "uPortType", value), 1);
-    EXPECT_EQ(value, 1u);
-    const auto back = LoadCommSettings(r.store);
-    EXPECT_EQ(back.port, "COM4");
-    EXPECT_EQ(back.baudRate, 38400);
-    EXPECT_EQ(back.parity, 1);
-    EXPECT_EQ(back.stopBits, 2);
-    // Flow control is stored, though a serial load always starts from none.
-    EXPECT_EQ(r.store.GetRegDword(ProductKey, "uFlowcontrol", value), 1);
-    EXPECT_EQ(value, 1u);
-    EXPECT_EQ(back.flowControl, 0);
+    {
+        std::ofstream out(r.store.path());
+        out << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"
+               "\"uPortType\"=\"three\"\n\"uPort\"=dword:00000001\n\"uParity\"=\"odd\"\n"
+               "this line is damaged\n";
+    }
+    EXPECT_EQ(ReadCommSettings(r.store, Layout::Desktop).unreadable,
+              (std::vector<std::string>{"(file)", "uPortType", "uPort", "uParity"}));
+    EXPECT_EQ(ReadCommSettings(r.store, Layout::Handheld).unreadable,
+              (std::vector<std::string>{"(file)", "uPortType", "uPort"}));
+
+    // No store at all, which would otherwise open on COM1 without a word.
+    std::ofstream(r.store.path()) << "Windows Registry Editor Version 5.00\n";
+    EXPECT_EQ(ReadCommSettings(r.store, Layout::Desktop).unreadable, std::vector<std::string>{"(file)"});
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST(ConfigLists, ChoicesByFirmwareAndMsrMode) {
         EXPECT_EQ(lists::SpeedEntries(Variant::Desktop, 101001, model), (lists::Entries{fastest, "50mm/s"})) << model;
         EXPECT_EQ(lists::SpeedEntries(Variant::Handheld, 101001, model).front(), "100mm/s") << model;
     }
-    EXPECT_EQ(lists::BaudShown(14400), "19200");
+    EXPECT_EQ(lists::BaudShown(14400), 19200u);
     EXPECT_EQ(lists::EntryOr(lists::ParityEntries(), 5), "5");
 }
 
