@@ -94,7 +94,7 @@ link::CommSettings FromHandheldStore(const Raw& raw) {
         return HandheldLink(link::PortTcp, raw.port, raw.baud);
     }
     return HandheldLink(link::PortSerial, StartsWith(raw.port, "COM") ? raw.port : ComPortEntries(Layout::Handheld).front(),
-                        link::IsListedBaudRate(raw.baud) ? raw.baud : link::kBaudRates.back());
+                        link::IsListedBaudRate(raw.baud) ? raw.baud : link::kDefaultBaudRate);
 }
 
 std::vector<std::string> UnreadableValues(const SettingsStore& store, Layout program) {

@@ -11,7 +11,7 @@ namespace pelmora::desktop {
 /// List indices the serial and Bluetooth lists open on for stored settings.
 struct SerialSelection {
     int port = 0;
-    int baudRate = 6;
+    int baudRate = link::kDefaultBaudIndex;
     int parity = 0;
     int stopBits = 0;
     int flowControl = 0;
@@ -24,7 +24,7 @@ int RestoreUsb(const std::string& storedPort, const std::vector<std::string>& us
 /// Serial and Bluetooth controls as the window reads them.
 struct SerialForm {
     std::string port;
-    int baudRate = 6;  ///< list index
+    int baudRate = link::kDefaultBaudIndex;  ///< list index
     std::string dataBits;
     int parity = 0;
     int stopBits = 0;  ///< list index

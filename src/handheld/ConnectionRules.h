@@ -13,7 +13,7 @@ namespace pelmora::handheld {
 struct ConnectionForm {
     bool tcp = false;
     std::string port = "COM1:";
-    int baudIndex = 6;  ///< of link::kBaudRates; -1 when none is selected
+    int baudIndex = link::kDefaultBaudIndex;  ///< -1 when none is selected
     std::string address = "192.168.1.1";
     std::string tcpPort = "9100";
 };

@@ -17,6 +17,8 @@ enum PortType : std::int32_t {
 /// The serial speeds offered wherever one is chosen: the communication
 /// settings and the printer's own serial interface.
 inline constexpr std::array<std::uint32_t, 7> kBaudRates{2400, 4800, 9600, 19200, 38400, 57600, 115200};
+/// What the lists open on, and what a rate outside them becomes.
+inline constexpr std::uint32_t kDefaultBaudRate = 115200;
 
 /// Position of `rate` in kBaudRates (a list's index), or -1; takes signed and unsigned alike.
 constexpr int BaudIndexOf(std::int64_t rate) {
@@ -24,9 +26,10 @@ constexpr int BaudIndexOf(std::int64_t rate) {
     return found == kBaudRates.end() ? -1 : static_cast<int>(found - kBaudRates.begin());
 }
 constexpr bool IsListedBaudRate(std::int64_t rate) { return BaudIndexOf(rate) >= 0; }
+inline constexpr int kDefaultBaudIndex = BaudIndexOf(kDefaultBaudRate);
 
 /// The rate at a list's index; `otherwise` for no selection or an index past the list.
-constexpr std::uint32_t BaudRateAt(int index, std::uint32_t otherwise = kBaudRates.back()) {
+constexpr std::uint32_t BaudRateAt(int index, std::uint32_t otherwise = kDefaultBaudRate) {
     return index >= 0 && index < static_cast<int>(kBaudRates.size()) ? kBaudRates[static_cast<std::size_t>(index)]
                                                                       : otherwise;
 }
@@ -43,7 +46,7 @@ inline std::string NetAddress(const std::string& port) {
 struct CommSettings {
     std::int32_t portType = PortSerial;
     std::string port = "COM1";
-    std::int32_t baudRate = 115200;
+    std::int32_t baudRate = kDefaultBaudRate;
     std::int32_t dataBits = 8;
     std::int32_t parity = 0;       ///< 0 none, 1 odd, 2 even
     std::int32_t stopBits = 0;     ///< 0 one, 2 two
