@@ -178,8 +178,8 @@ TEST_F(SerialEndToEnd, SpeedParityAndStopBitsReachTheLineAndDtrFollowsTheFlow) {
         const auto timed = Cli(*sim, {"--baud", l.baud, "--parity", l.parity, "--stop-bits", l.stopBits, "--flow",
                                       l.flow, "identify", "--json"});
         EXPECT_EQ(Json(timed.run)["ModelCode"], 703) << l.baud;
-        // The kernel keeps the speed; a pseudo-terminal drops parity and flow
-        // control, so those are checked in what the port was told.
+        // The kernel keeps the speed; a pseudo-terminal drops the parity, so
+        // the rest is checked in what the port was told.
         const int fd = ::open(sim->ptyPath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios kept{};
         ASSERT_EQ(::tcgetattr(fd, &kept), 0);
@@ -190,8 +190,11 @@ TEST_F(SerialEndToEnd, SpeedParityAndStopBitsReachTheLineAndDtrFollowsTheFlow) {
         EXPECT_EQ(line.c_cflag & (PARENB | PARODD), l.parityFlags) << l.parity;
         EXPECT_EQ((line.c_cflag & CSTOPB) != 0, l.stopBits[0] == '2') << l.stopBits;
         EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+        // Hardware flow: DTR up, and CTS holding back our output (the kernel
+        // pairs RTS with it).
         const bool hardware = std::string(l.flow) == "dtr-dsr";
         EXPECT_EQ((Lines() & TIOCM_DTR) != 0, hardware) << l.flow;
+        EXPECT_EQ((line.c_cflag & CRTSCTS) != 0, hardware) << l.flow;
     }
 }
 
