@@ -78,9 +78,7 @@ TEST(FirmwareEndToEnd, AFileArrivesUnchangedAnEmptyOneWarnsATooLargeOneIsRefused
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Success to download firmware!"), std::string::npos);
     sim.Stop();
-    std::ifstream in(received, std::ios::binary);
-    const std::string got((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(got, bytes) << "and only its bytes";
+    EXPECT_EQ(test::ReadFile(received), bytes) << "and only its bytes";
 }
 
 TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {

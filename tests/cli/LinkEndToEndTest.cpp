@@ -83,8 +83,7 @@ TEST_F(UsbEndToEnd, IdentifyConfigNvAndFirmwareGoThroughThePrinterNode) {
     run = Cli(sim, {"firmware", (dir / "x.fls").string()});
     ASSERT_EQ(run.status, 0) << run.err;
     sim.Stop();
-    std::ifstream in(received, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), firmware);
+    EXPECT_EQ(test::ReadFile(received), firmware);
 }
 
 TEST_F(UsbEndToEnd, APulledCableEndsTheJobWithItsMessageWithinTheBound) {
@@ -93,11 +92,6 @@ TEST_F(UsbEndToEnd, APulledCableEndsTheJobWithItsMessageWithinTheBound) {
     EXPECT_EQ(timed.run.status, 1);
     EXPECT_EQ(timed.run.err, "Failed to read SW1 data!\n");
     EXPECT_LT(timed.seconds, kNoHang);
-}
-
-std::string ReadAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 TEST_F(UsbEndToEnd, TheHardwareCheckArchiveHoldsNoPinAndReplaysToTheSameResults) {
@@ -111,9 +105,9 @@ TEST_F(UsbEndToEnd, TheHardwareCheckArchiveHoldsNoPinAndReplaysToTheSameResults)
     std::filesystem::create_directory(unpacked);
     ASSERT_EQ(test::RunProgram("/bin/tar", {"-xzf", archive, "-C", unpacked.string()}).status, 0);
 
-    EXPECT_NE(ReadAll(unpacked / "config.out").find(R"("BtPinCode": "****")"), std::string::npos);
+    EXPECT_NE(test::ReadFile(unpacked / "config.out").find(R"("BtPinCode": "****")"), std::string::npos);
     for (const auto& entry : std::filesystem::directory_iterator(unpacked)) {
-        const std::string text = ReadAll(entry.path());
+        const std::string text = test::ReadFile(entry.path());
         EXPECT_EQ(text.find("8642"), std::string::npos) << entry.path();
         EXPECT_EQ(text.find("38 36 34 32"), std::string::npos) << entry.path();
     }
@@ -125,7 +119,7 @@ TEST_F(UsbEndToEnd, TheHardwareCheckArchiveHoldsNoPinAndReplaysToTheSameResults)
         args.insert(args.begin(), {"--tcp", replay.address()});
         const auto run = test::RunCli(args);
         EXPECT_EQ(run.status, 0) << name << ": " << run.err;
-        EXPECT_EQ(run.out, ReadAll(unpacked / (name + ".out"))) << name;
+        EXPECT_EQ(run.out, test::ReadFile(unpacked / (name + ".out"))) << name;
     }
 }
 
