@@ -82,6 +82,7 @@ TEST_F(UsbEndToEnd, IdentifyConfigNvAndFirmwareGoThroughThePrinterNode) {
     std::ofstream(dir / "x.fls", std::ios::binary) << firmware;
     run = Cli(sim, {"firmware", (dir / "x.fls").string()});
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Success to download firmware!"), std::string::npos);
     sim.Stop();
     EXPECT_EQ(test::ReadFile(received), firmware);
 }
