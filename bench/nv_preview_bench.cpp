@@ -24,8 +24,8 @@
 
 #include "nv/ImageLoader.h"
 #include "nv/RasterConversion.h"
-#include "ui/NvPreview.h"
-#include "ui/NvPreviewImage.h"
+#include "windows/nv_images/NvPreview.h"
+#include "windows/nv_images/NvPreviewImage.h"
 
 namespace {
 

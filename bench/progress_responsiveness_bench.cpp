@@ -39,7 +39,7 @@ struct RunFigures {
 
 RunFigures RunOnce(context::CCommonUtil& util) {
     RunFigures figures;
-    ui::JobProgressDialog dialog(ui::JobLayout::Desktop);
+    ui::JobProgressDialog dialog(context::Layout::Desktop);
     vmsm::CCommonVmsm engine(util);
     vmsm::VmsmJobRunner runner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
 

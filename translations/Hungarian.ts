@@ -939,7 +939,7 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::desktop::CAboutDlg</name>
+    <name>pelmora::desktop::AboutBox</name>
     <message>
         <source>About Pelmora</source>
         <translation>A Pelmora névjegye</translation>
@@ -962,7 +962,7 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
         <translation>Leírás</translation>
@@ -1083,7 +1083,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CConnectionDlg</name>
+    <name>pelmora::handheld::ConnectionScreen</name>
     <message>
         <source>Communication Setting</source>
         <translation>Kommunikációs beállítások</translation>
@@ -1160,7 +1160,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <name>pelmora::handheld::WizardPrintStep</name>
     <message>
         <source>Printing Speed :</source>
         <translation>Nyomtatási sebesség :</translation>
@@ -1175,7 +1175,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <name>pelmora::handheld::WizardMsrStep</name>
     <message>
         <source>Default Code Page</source>
         <translation>Alapértelmezett kódlap</translation>
@@ -1208,7 +1208,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <name>pelmora::handheld::WizardBeepStep</name>
     <message>
         <source>Beeps for roll paper end</source>
         <translation>Hangjelzés a papírtekercs végén</translation>
@@ -1239,7 +1239,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <name>pelmora::handheld::WizardInterfaceStep</name>
     <message>
         <source>Serial Interface configuration</source>
         <translation>Soros interfész beállítása</translation>
@@ -1274,7 +1274,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <name>pelmora::handheld::WizardBluetoothStep</name>
     <message>
         <source>Enable to change BT Setting</source>
         <translation>BT-beállítások módosítása</translation>
@@ -1317,7 +1317,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStepDlg</name>
+    <name>pelmora::handheld::WizardStepWindow</name>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;%1-%2. lépés&gt; VMSM  kezelő</translation>
@@ -1368,7 +1368,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSM</name>
+    <name>pelmora::ui::MemorySwitchManager</name>
     <message>
         <source>Printer Setting 1</source>
         <translation>Nyomtatóbeállítások 1</translation>
@@ -1399,14 +1399,14 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <name>pelmora::ui::PrinterSettingsPage</name>
     <message>
         <source>Print density</source>
         <translation>Sűrűség</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <name>pelmora::ui::MorePrinterSettingsPage</name>
     <message>
         <source>units (0~%1)</source>
         <translation>egység (0~%1)</translation>
@@ -1429,7 +1429,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <name>pelmora::ui::InterfaceSettingsPage</name>
     <message>
         <source>Serial Interface Configuration</source>
         <translation>Soros csatoló beállításai</translation>
@@ -1444,7 +1444,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <name>pelmora::ui::SentinelWindow</name>
     <message>
         <source>Advanced MSR Settings</source>
         <translation>Speciális MSR-beállítások</translation>
@@ -1511,7 +1511,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CFirmwarednDlg</name>
+    <name>pelmora::ui::FirmwareWindow</name>
     <message>
         <source>Firmware Download Manager</source>
         <translation>Firmware-letöltés kezelése</translation>
@@ -1566,7 +1566,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CNVDlg</name>
+    <name>pelmora::ui::NvImageManager</name>
     <message>
         <source>NV Image Manager</source>
         <translation>NV-képek kezelése</translation>
@@ -1723,7 +1723,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CNvAddrDlg</name>
+    <name>pelmora::ui::NvAddressWindow</name>
     <message>
         <source>NV Image Manager</source>
         <translation>NV-képek kezelése</translation>

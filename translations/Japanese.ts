@@ -939,7 +939,7 @@ Please Check your printer!</source>
     </message>
 </context>
 <context>
-    <name>pelmora::desktop::CAboutDlg</name>
+    <name>pelmora::desktop::AboutBox</name>
     <message>
         <source>About Pelmora</source>
         <translation>Pelmora のバージョン情報</translation>
@@ -962,7 +962,7 @@ Please Check your printer!</source>
     </message>
 </context>
 <context>
-    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
         <translation>説明</translation>
@@ -1083,7 +1083,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CConnectionDlg</name>
+    <name>pelmora::handheld::ConnectionScreen</name>
     <message>
         <source>Communication Setting</source>
         <translation>通信設定</translation>
@@ -1160,7 +1160,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <name>pelmora::handheld::WizardPrintStep</name>
     <message>
         <source>Printing Speed :</source>
         <translation>印刷速度：</translation>
@@ -1175,7 +1175,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <name>pelmora::handheld::WizardMsrStep</name>
     <message>
         <source>Default Code Page</source>
         <translation>既定のコードページ</translation>
@@ -1208,7 +1208,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <name>pelmora::handheld::WizardBeepStep</name>
     <message>
         <source>Beeps for roll paper end</source>
         <translation>ロール紙切れ時のビープ</translation>
@@ -1239,7 +1239,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <name>pelmora::handheld::WizardInterfaceStep</name>
     <message>
         <source>Serial Interface configuration</source>
         <translation>シリアルインターフェースの設定</translation>
@@ -1274,7 +1274,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <name>pelmora::handheld::WizardBluetoothStep</name>
     <message>
         <source>Enable to change BT Setting</source>
         <translation>BT 設定の変更を有効にする</translation>
@@ -1317,7 +1317,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStepDlg</name>
+    <name>pelmora::handheld::WizardStepWindow</name>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;ステップ%1-%2&gt; VMSM  マネージャ</translation>
@@ -1368,7 +1368,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSM</name>
+    <name>pelmora::ui::MemorySwitchManager</name>
     <message>
         <source>Printer Setting 1</source>
         <translation>プリンター設定 1</translation>
@@ -1399,14 +1399,14 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <name>pelmora::ui::PrinterSettingsPage</name>
     <message>
         <source>Print density</source>
         <translation>印字濃度</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <name>pelmora::ui::MorePrinterSettingsPage</name>
     <message>
         <source>units (0~%1)</source>
         <translation>単位（0~%1）</translation>
@@ -1429,7 +1429,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <name>pelmora::ui::InterfaceSettingsPage</name>
     <message>
         <source>Serial Interface Configuration</source>
         <translation>シリアルインターフェイス設定</translation>
@@ -1444,7 +1444,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <name>pelmora::ui::SentinelWindow</name>
     <message>
         <source>Advanced MSR Settings</source>
         <translation>MSR 詳細設定</translation>
@@ -1511,7 +1511,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CFirmwarednDlg</name>
+    <name>pelmora::ui::FirmwareWindow</name>
     <message>
         <source>Firmware Download Manager</source>
         <translation>ファームウェアダウンロード管理</translation>
@@ -1566,7 +1566,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CNVDlg</name>
+    <name>pelmora::ui::NvImageManager</name>
     <message>
         <source>NV Image Manager</source>
         <translation>NV 画像管理</translation>
@@ -1723,7 +1723,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CNvAddrDlg</name>
+    <name>pelmora::ui::NvAddressWindow</name>
     <message>
         <source>NV Image Manager</source>
         <translation>NV 画像管理</translation>

@@ -939,7 +939,7 @@ Please Check your printer!</source>
     </message>
 </context>
 <context>
-    <name>pelmora::desktop::CAboutDlg</name>
+    <name>pelmora::desktop::AboutBox</name>
     <message>
         <source>About Pelmora</source>
         <translation>Pelmora 정보</translation>
@@ -962,7 +962,7 @@ Please Check your printer!</source>
     </message>
 </context>
 <context>
-    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
         <translation>설명</translation>
@@ -1083,7 +1083,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CConnectionDlg</name>
+    <name>pelmora::handheld::ConnectionScreen</name>
     <message>
         <source>Communication Setting</source>
         <translation>통신 설정</translation>
@@ -1160,7 +1160,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <name>pelmora::handheld::WizardPrintStep</name>
     <message>
         <source>Printing Speed :</source>
         <translation>인쇄 속도 :</translation>
@@ -1175,7 +1175,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <name>pelmora::handheld::WizardMsrStep</name>
     <message>
         <source>Default Code Page</source>
         <translation>기본 코드 페이지</translation>
@@ -1208,7 +1208,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <name>pelmora::handheld::WizardBeepStep</name>
     <message>
         <source>Beeps for roll paper end</source>
         <translation>용지 롤 끝 경고음</translation>
@@ -1239,7 +1239,7 @@ Type a number from 1 to 65535.</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <name>pelmora::handheld::WizardInterfaceStep</name>
     <message>
         <source>Serial Interface configuration</source>
         <translation>직렬 인터페이스 구성</translation>
@@ -1274,7 +1274,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <name>pelmora::handheld::WizardBluetoothStep</name>
     <message>
         <source>Enable to change BT Setting</source>
         <translation>BT 설정 변경 허용</translation>
@@ -1317,7 +1317,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStepDlg</name>
+    <name>pelmora::handheld::WizardStepWindow</name>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;단계%1-%2&gt; VMSM  관리자</translation>
@@ -1368,7 +1368,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSM</name>
+    <name>pelmora::ui::MemorySwitchManager</name>
     <message>
         <source>Printer Setting 1</source>
         <translation>프린터 설정 1</translation>
@@ -1399,14 +1399,14 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <name>pelmora::ui::PrinterSettingsPage</name>
     <message>
         <source>Print density</source>
         <translation>인쇄 농도</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <name>pelmora::ui::MorePrinterSettingsPage</name>
     <message>
         <source>units (0~%1)</source>
         <translation>단위 (0~%1)</translation>
@@ -1429,7 +1429,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <name>pelmora::ui::InterfaceSettingsPage</name>
     <message>
         <source>Serial Interface Configuration</source>
         <translation>직렬 인터페이스 구성</translation>
@@ -1444,7 +1444,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <name>pelmora::ui::SentinelWindow</name>
     <message>
         <source>Advanced MSR Settings</source>
         <translation>고급 MSR 설정</translation>
@@ -1511,7 +1511,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CFirmwarednDlg</name>
+    <name>pelmora::ui::FirmwareWindow</name>
     <message>
         <source>Firmware Download Manager</source>
         <translation>펌웨어 다운로드 관리</translation>
@@ -1566,7 +1566,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CNVDlg</name>
+    <name>pelmora::ui::NvImageManager</name>
     <message>
         <source>NV Image Manager</source>
         <translation>NV 이미지 관리</translation>
@@ -1723,7 +1723,7 @@ Time &lt;10~255 sec&gt;</source>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CNvAddrDlg</name>
+    <name>pelmora::ui::NvAddressWindow</name>
     <message>
         <source>NV Image Manager</source>
         <translation>NV 이미지 관리</translation>

@@ -939,7 +939,7 @@ Compruebe la impresora!</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::desktop::CAboutDlg</name>
+    <name>pelmora::desktop::AboutBox</name>
     <message>
         <source>About Pelmora</source>
         <translation>Acerca de Pelmora</translation>
@@ -962,7 +962,7 @@ Compruebe la impresora!</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::desktop::CQ700TCUtilityDlg</name>
+    <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
         <translation>Descripción</translation>
@@ -1083,7 +1083,7 @@ Escriba un número del 1 al 65535.</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CConnectionDlg</name>
+    <name>pelmora::handheld::ConnectionScreen</name>
     <message>
         <source>Communication Setting</source>
         <translation>Configuración de comunicación</translation>
@@ -1160,7 +1160,7 @@ Escriba un número de 1 a 65535.</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep1Dlg</name>
+    <name>pelmora::handheld::WizardPrintStep</name>
     <message>
         <source>Printing Speed :</source>
         <translation>Velocidad de impresión :</translation>
@@ -1175,7 +1175,7 @@ Escriba un número de 1 a 65535.</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep2Dlg</name>
+    <name>pelmora::handheld::WizardMsrStep</name>
     <message>
         <source>Default Code Page</source>
         <translation>Página de códigos predeterminada</translation>
@@ -1208,7 +1208,7 @@ Escriba un número de 1 a 65535.</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep3Dlg</name>
+    <name>pelmora::handheld::WizardBeepStep</name>
     <message>
         <source>Beeps for roll paper end</source>
         <translation>Pitido al final del rollo de papel</translation>
@@ -1239,7 +1239,7 @@ Escriba un número de 1 a 65535.</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep4Dlg</name>
+    <name>pelmora::handheld::WizardInterfaceStep</name>
     <message>
         <source>Serial Interface configuration</source>
         <translation>Configuración de la interfaz serie</translation>
@@ -1274,7 +1274,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStep5Dlg</name>
+    <name>pelmora::handheld::WizardBluetoothStep</name>
     <message>
         <source>Enable to change BT Setting</source>
         <translation>Permitir cambiar la configuración BT</translation>
@@ -1317,7 +1317,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::handheld::CWizardStepDlg</name>
+    <name>pelmora::handheld::WizardStepWindow</name>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
         <translation>&lt;Paso%1-%2&gt; Administrador  VMSM</translation>
@@ -1368,7 +1368,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSM</name>
+    <name>pelmora::ui::MemorySwitchManager</name>
     <message>
         <source>Printer Setting 1</source>
         <translation>Ajustes de impresora 1</translation>
@@ -1399,14 +1399,14 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab1</name>
+    <name>pelmora::ui::PrinterSettingsPage</name>
     <message>
         <source>Print density</source>
         <translation>Densidad</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab2</name>
+    <name>pelmora::ui::MorePrinterSettingsPage</name>
     <message>
         <source>units (0~%1)</source>
         <translation>unidades (0~%1)</translation>
@@ -1429,7 +1429,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlgVMSMTab3</name>
+    <name>pelmora::ui::InterfaceSettingsPage</name>
     <message>
         <source>Serial Interface Configuration</source>
         <translation>Configuración de interfaz serie</translation>
@@ -1444,7 +1444,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CDlg_MsrAdvance</name>
+    <name>pelmora::ui::SentinelWindow</name>
     <message>
         <source>Advanced MSR Settings</source>
         <translation>Ajustes avanzados de MSR</translation>
@@ -1511,7 +1511,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CFirmwarednDlg</name>
+    <name>pelmora::ui::FirmwareWindow</name>
     <message>
         <source>Firmware Download Manager</source>
         <translation>Administrador de descarga de firmware</translation>
@@ -1566,7 +1566,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CNVDlg</name>
+    <name>pelmora::ui::NvImageManager</name>
     <message>
         <source>NV Image Manager</source>
         <translation>Administrador de imágenes NV</translation>
@@ -1723,7 +1723,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
 </context>
 <context>
-    <name>pelmora::ui::CNvAddrDlg</name>
+    <name>pelmora::ui::NvAddressWindow</name>
     <message>
         <source>NV Image Manager</source>
         <translation>Administrador de imágenes NV</translation>

@@ -38,7 +38,7 @@ nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context:
 
 std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context::CCommonUtil& p) {
     const std::uint32_t v = p.FirmwareVersion;
-    const auto variant = vmsm::Variant::Desktop;
+    const auto variant = context::Layout::Desktop;
     std::vector<ConfigLine> lines;
     auto line = [&lines, v](std::string field, const std::string& label, const std::string& value) {
         if (vmsm::IsReportedBy(field, v)) lines.push_back({std::move(field), label, value});

@@ -9,7 +9,7 @@
 #include "context/SettingsStore.h"
 #include "ui/AppIcon.h"
 #include "ui/FocusFrameStyle.h"
-#include "desktop/CQ700TCUtilityDlg.h"
+#include "desktop/MainWindow.h"
 #include "desktop/StartupProbe.h"
 #include "link/RealPlatform.h"
 #include "ui/LanguageLoader.h"
@@ -38,8 +38,8 @@ int RunPelmoraPc(QApplication& app) {
     link::RealPlatform platform([&store](const std::string& name) { return context::ResolvePortName(store, name); },
                                 EnvOn("PELMORA_TRACE") ? static_cast<link::TraceSink&>(loud) : quiet);
 
-    CQ700TCUtilityDlg window({store, platform, ui::SystemPrompts(), SystemUsbPrinters(),
-                              CQ700TCUtilityDlg::FirmwareManagerWanted()});
+    MainWindow window({store, platform, ui::SystemPrompts(), SystemUsbPrinters(),
+                              MainWindow::FirmwareManagerWanted()});
     if (EnvOn("PELMORA_STARTUP_PROBE")) new StartupProbe(window);
     window.exec();
     return 0;

@@ -7,7 +7,7 @@
 
 #include "context/PortMap.h"
 #include "context/SettingsStore.h"
-#include "handheld/CConnectionDlg.h"
+#include "handheld/ConnectionScreen.h"
 #include "handheld/FormFactor.h"
 #include "handheld/HandheldTools.h"
 #include "link/RealPlatform.h"
@@ -29,7 +29,7 @@ int RunPelmoraCe(QApplication& app) {
                                 traced ? static_cast<link::TraceSink&>(loud) : quiet);
 
     ui::Prompts& prompts = ui::SystemPrompts();
-    CConnectionDlg window({.store = store,
+    ConnectionScreen window({.store = store,
                            .platform = platform,
                            .prompts = prompts,
                            .editSentinels = HandheldSentinelWindow(prompts),

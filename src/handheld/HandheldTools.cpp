@@ -1,19 +1,19 @@
 #include "handheld/HandheldTools.h"
 
-#include "ui/CDlg_MsrAdvance.h"
-#include "ui/NvManagerLaunch.h"
+#include "windows/memory_switches/SentinelWindow.h"
+#include "windows/nv_images/NvManagerLaunch.h"
 
 namespace pelmora::handheld {
 
 SentinelEditor HandheldSentinelWindow(ui::Prompts& prompts) {
     return [&prompts](QWidget* parent, std::uint32_t& mode, std::array<std::string, 6>& texts) {
-        return ui::EditSentinels(parent, ui::SentinelLayout::Handheld, prompts, mode, texts);
+        return ui::EditSentinels(parent, context::Layout::Handheld, prompts, mode, texts);
     };
 }
 
 NvLauncher HandheldNvManager(context::SettingsStore& store, ui::Prompts& prompts, ui::PhaseTimer* timer) {
     return [&store, &prompts, timer](QWidget* parent, context::CCommonUtil& util) {
-        ui::LaunchNvManager(parent, ui::NvLayout::Handheld, util, store, prompts, timer);
+        ui::LaunchNvManager(parent, context::Layout::Handheld, util, store, prompts, timer);
     };
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "handheld/CConnectionDlg.h"
+#include "handheld/ConnectionScreen.h"
 
 namespace pelmora::handheld {
 

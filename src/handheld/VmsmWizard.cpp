@@ -7,19 +7,19 @@
 
 namespace pelmora::handheld {
 
-std::unique_ptr<CWizardStepDlg> MakeWizardStep(WizardStep step, WizardContext& context, QWidget* parent) {
+std::unique_ptr<WizardStepWindow> MakeWizardStep(WizardStep step, WizardContext& context, QWidget* parent) {
     switch (step) {
-    case WizardStep::One: return std::make_unique<CWizardStep1Dlg>(context, parent);
-    case WizardStep::Two: return std::make_unique<CWizardStep2Dlg>(context, parent);
-    case WizardStep::Three: return std::make_unique<CWizardStep3Dlg>(context, parent);
-    case WizardStep::Four: return std::make_unique<CWizardStep4Dlg>(context, parent);
-    case WizardStep::Five: return std::make_unique<CWizardStep5Dlg>(context, parent);
+    case WizardStep::One: return std::make_unique<WizardPrintStep>(context, parent);
+    case WizardStep::Two: return std::make_unique<WizardMsrStep>(context, parent);
+    case WizardStep::Three: return std::make_unique<WizardBeepStep>(context, parent);
+    case WizardStep::Four: return std::make_unique<WizardInterfaceStep>(context, parent);
+    case WizardStep::Five: return std::make_unique<WizardBluetoothStep>(context, parent);
     }
     return nullptr;
 }
 
 StepDriver ModalSteps() {
-    return [](CWizardStepDlg& step) {
+    return [](WizardStepWindow& step) {
         step.exec();
     };
 }
@@ -31,11 +31,11 @@ vmsm::EditChoice RunWizard(QWidget* parent, vmsm::CCommonVmsm& engine, const Wiz
         const auto dialog = MakeWizardStep(static_cast<WizardStep>(step), context, parent);
         services.driveSteps(*dialog);
         switch (dialog->end()) {
-        case CWizardStepDlg::End::Cancel: return vmsm::EditChoice::Cancel;
-        case CWizardStepDlg::End::Default: return vmsm::EditChoice::Default;
-        case CWizardStepDlg::End::Save: return vmsm::EditChoice::Save;
-        case CWizardStepDlg::End::Next: step = std::min(step + 1, kWizardSteps); break;
-        case CWizardStepDlg::End::Prev: step = std::max(step - 1, 1); break;
+        case WizardStepWindow::End::Cancel: return vmsm::EditChoice::Cancel;
+        case WizardStepWindow::End::Default: return vmsm::EditChoice::Default;
+        case WizardStepWindow::End::Save: return vmsm::EditChoice::Save;
+        case WizardStepWindow::End::Next: step = std::min(step + 1, kWizardSteps); break;
+        case WizardStepWindow::End::Prev: step = std::max(step - 1, 1); break;
         }
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "handheld/CWizardStepDlg.h"
+#include "handheld/WizardStepWindow.h"
 #include "vmsm/ConfigJobFlow.h"
 
 namespace pelmora::vmsm { class CCommonVmsm; }
@@ -9,7 +9,7 @@ namespace pelmora::vmsm { class CCommonVmsm; }
 namespace pelmora::handheld {
 
 /// Shows a step until it ends (modally on the screen; tests drive it instead).
-using StepDriver = std::function<void(CWizardStepDlg& step)>;
+using StepDriver = std::function<void(WizardStepWindow& step)>;
 StepDriver ModalSteps();
 
 struct WizardServices {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "handheld/CWizardStepDlg.h"
+#include "handheld/WizardStepWindow.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -13,10 +13,10 @@ class QPushButton;
 namespace pelmora::handheld {
 
 /// Speed, density and font.
-class CWizardStep1Dlg final : public CWizardStepDlg {
+class WizardPrintStep final : public WizardStepWindow {
     Q_OBJECT
 public:
-    CWizardStep1Dlg(WizardContext& context, QWidget* parent);
+    WizardPrintStep(WizardContext& context, QWidget* parent);
 
 private:
     void HandBack(End end) override;
@@ -26,10 +26,10 @@ private:
 };
 
 /// Code page, MSR trigger, sentinels, service and tear-off position.
-class CWizardStep2Dlg final : public CWizardStepDlg {
+class WizardMsrStep final : public WizardStepWindow {
     Q_OBJECT
 public:
-    CWizardStep2Dlg(WizardContext& context, QWidget* parent);
+    WizardMsrStep(WizardContext& context, QWidget* parent);
 
 private:
     bool BoxesValid() override;
@@ -46,10 +46,10 @@ private:
 };
 
 /// The three beep and character-mode choices.
-class CWizardStep3Dlg final : public CWizardStepDlg {
+class WizardBeepStep final : public WizardStepWindow {
     Q_OBJECT
 public:
-    CWizardStep3Dlg(WizardContext& context, QWidget* parent);
+    WizardBeepStep(WizardContext& context, QWidget* parent);
 
 private:
     void HandBack(End end) override;
@@ -59,10 +59,10 @@ private:
 };
 
 /// The printer's serial interface and its power times.
-class CWizardStep4Dlg final : public CWizardStepDlg {
+class WizardInterfaceStep final : public WizardStepWindow {
     Q_OBJECT
 public:
-    CWizardStep4Dlg(WizardContext& context, QWidget* parent);
+    WizardInterfaceStep(WizardContext& context, QWidget* parent);
 
 private:
     bool BoxesValid() override;
@@ -76,10 +76,10 @@ private:
 };
 
 /// Bluetooth, changed only when its box is ticked.
-class CWizardStep5Dlg final : public CWizardStepDlg {
+class WizardBluetoothStep final : public WizardStepWindow {
     Q_OBJECT
 public:
-    CWizardStep5Dlg(WizardContext& context, QWidget* parent);
+    WizardBluetoothStep(WizardContext& context, QWidget* parent);
 
 private:
     bool BoxesValid() override;
@@ -92,6 +92,6 @@ private:
     QLineEdit* name_;
 };
 
-std::unique_ptr<CWizardStepDlg> MakeWizardStep(WizardStep step, WizardContext& context, QWidget* parent);
+std::unique_ptr<WizardStepWindow> MakeWizardStep(WizardStep step, WizardContext& context, QWidget* parent);
 
 }  // namespace pelmora::handheld

@@ -35,7 +35,7 @@ private:
     JobProgressDialog& dialog_;
 };
 
-JobProgressDialog::JobProgressDialog(JobLayout layout, QWidget* parent, PhaseTimer* timer)
+JobProgressDialog::JobProgressDialog(context::Layout layout, QWidget* parent, PhaseTimer* timer)
     : QDialog(parent), layout_(layout), view_(std::make_unique<QueuedView>(*this)) {
     if (!timer) ownTimer_ = std::make_unique<QtPhaseTimer>();
     timer_ = timer ? timer : ownTimer_.get();
@@ -53,7 +53,7 @@ JobProgressDialog::JobProgressDialog(JobLayout layout, QWidget* parent, PhaseTim
     cancel_->hide();
     connect(cancel_, &QPushButton::clicked, this, &JobProgressDialog::reject);
     auto* layoutBox = new QVBoxLayout(this);
-    if (layout_ == JobLayout::Desktop) {
+    if (layout_ == context::Layout::Desktop) {
         frame_ = new QGroupBox(tr("Progressing..."));
         frame_->setObjectName("frame");
         auto* inner = new QVBoxLayout(frame_);
@@ -71,7 +71,7 @@ JobProgressDialog::JobProgressDialog(JobLayout layout, QWidget* parent, PhaseTim
         setMinimumWidth(220);
     }
     NameControls(this);
-    if (layout_ == JobLayout::Desktop) AssignAccessKeys(this);
+    if (layout_ == context::Layout::Desktop) AssignAccessKeys(this);
 }
 
 JobProgressDialog::~JobProgressDialog() = default;

@@ -1,4 +1,5 @@
 #pragma once
+#include "context/Layout.h"
 #include <memory>
 #include <optional>
 
@@ -17,12 +18,6 @@ namespace pelmora::ui {
 
 class PhaseTimer;
 
-/// Where the job window's text line sits.
-enum class JobLayout {
-    Desktop,   ///< a captioned frame around the bar; the runner's label is the caption
-    Handheld,  ///< a title per job and a text line above the bar
-};
-
 /// The modal window that drives any context::JobRunner: each phase runs on a
 /// worker thread, the runner's progress reaches the widgets on the UI thread,
 /// and the next phase is armed with a one-shot timer on the UI thread after
@@ -40,7 +35,7 @@ class JobProgressDialog final : public QDialog {
     Q_OBJECT
 public:
     /// `timer`: the phase timer (null: real time); it must outlive the window.
-    explicit JobProgressDialog(JobLayout layout, QWidget* parent = nullptr, PhaseTimer* timer = nullptr);
+    explicit JobProgressDialog(context::Layout layout, QWidget* parent = nullptr, PhaseTimer* timer = nullptr);
     ~JobProgressDialog() override;
 
     /// The view to build runners with: thread-safe, it shows on this window.
@@ -77,7 +72,7 @@ private:
     void ShowCancelling();
     void SetLine(const QString& text);
 
-    JobLayout layout_;
+    context::Layout layout_;
     QGroupBox* frame_ = nullptr;
     QLabel* line_ = nullptr;
     QProgressBar* bar_ = nullptr;

@@ -2,12 +2,12 @@
 
 namespace pelmora::ui {
 
-JobWindowHost::JobWindowHost(JobLayout layout, QWidget* parent, PhaseTimer* timer)
+JobWindowHost::JobWindowHost(context::Layout layout, QWidget* parent, PhaseTimer* timer)
     : dialog_(layout, parent, timer) {}
 
 vmsm::ConfigJob JobWindowHost::ConfigJob(context::SettingsStore& store,
                                          std::function<vmsm::EditChoice(vmsm::CCommonVmsm&)> edit,
-                                         vmsm::Variant variant) {
+                                         context::Layout variant) {
     dialog_.SetCancelButton(true);  // memory-switch jobs can be stopped by touch as well as by Esc
     return {store, view(), [this](context::JobRunner& runner) { return Run(runner); }, std::move(edit), variant};
 }

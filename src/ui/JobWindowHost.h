@@ -13,7 +13,7 @@ namespace pelmora::ui {
 /// outlive `parent`, whose child its window is.
 class JobWindowHost final : public nv::NvJobHost {
 public:
-    JobWindowHost(JobLayout layout, QWidget* parent, PhaseTimer* timer = nullptr);
+    JobWindowHost(context::Layout layout, QWidget* parent, PhaseTimer* timer = nullptr);
 
     context::ProgressView& view() override { return dialog_.view(); }
     context::JobEnd Run(context::JobRunner& runner) override { return dialog_.Run(runner); }
@@ -21,7 +21,7 @@ public:
     /// A configuration job whose reads and writes run in this host's window,
     /// which then shows its "Cancel" button.
     vmsm::ConfigJob ConfigJob(context::SettingsStore& store, std::function<vmsm::EditChoice(vmsm::CCommonVmsm&)> edit,
-                              vmsm::Variant variant);
+                              context::Layout variant);
 
     JobProgressDialog& dialog() { return dialog_; }
 

@@ -27,8 +27,8 @@ void CloseIfOpen(CCommonVmsm& engine) {
 
 }  // namespace
 
-const FlowTexts& FlowTextsOf(Variant variant) {
-    return variant == Variant::Desktop ? kDesktopFlow : kHandheldFlow;
+const FlowTexts& FlowTextsOf(context::Layout variant) {
+    return variant == context::Layout::Desktop ? kDesktopFlow : kHandheldFlow;
 }
 
 JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, const ConfigJob& job) {

@@ -4,7 +4,7 @@
 
 #include "context/JobRunner.h"
 #include "link/CommSettings.h"
-#include "vmsm/Variant.h"
+#include "context/Layout.h"
 
 namespace pelmora::context { class SettingsStore; }
 
@@ -25,7 +25,7 @@ struct ConfigJob {
     std::function<context::JobEnd(context::JobRunner&)> drive;
     /// Edits engine.record after a successful read; its choice decides the write.
     std::function<EditChoice(CCommonVmsm&)> edit;
-    Variant variant = Variant::Desktop;
+    context::Layout variant = context::Layout::Desktop;
     /// False when the record must not be stored: the store holds one
     /// printer's record, and this is one of several printers.
     bool storeRecord = true;
@@ -57,7 +57,7 @@ struct FlowTexts {
     const char* writeFailedTitle;
     bool closesOnEditCancel;
 };
-const FlowTexts& FlowTextsOf(Variant variant);
+const FlowTexts& FlowTextsOf(context::Layout variant);
 
 /// Runs the job. The desktop closes the link at every end; the handheld leaves
 /// it open when the editing step cancels.

@@ -35,12 +35,12 @@ const Entries& SentinelEndLabels() {
     return e;
 }
 
-const Entries& DensityEntries(Variant variant) {
+const Entries& DensityEntries(context::Layout variant) {
     static const Entries desktop{" 150%", " 140%", " 130%", " 120%", " 110%", " 100%", "  90%", "  80%"};
     static const Entries handheld{"print density 150%", "print density 140%", "print density 130%",
                                   "print density 120%", "print density 110%", "print density 100%",
                                   "print density 90%",  "print density 80%"};
-    return variant == Variant::Desktop ? desktop : handheld;
+    return variant == context::Layout::Desktop ? desktop : handheld;
 }
 
 std::uint32_t DensityCodeToIndex(std::uint32_t code) {
@@ -54,29 +54,29 @@ std::uint32_t DensityIndexToCode(std::uint32_t index, std::uint32_t firmware) {
     return kDensityCodeOfIndex[index];
 }
 
-Entries SpeedEntries(Variant variant, std::uint32_t firmware, std::uint32_t modelCode) {
-    if (variant == Variant::Handheld) return {"100mm/s", "50mm/s"};
+Entries SpeedEntries(context::Layout variant, std::uint32_t firmware, std::uint32_t modelCode) {
+    if (variant == context::Layout::Handheld) return {"100mm/s", "50mm/s"};
     if (!context::CapabilitiesOf(firmware).speedsByModel || modelCode == 900) return {"80mm/s", "50mm/s"};
     if (modelCode == 701 || modelCode == 702 || modelCode == 710) return {"90mm/s", "50mm/s"};
     return {"100mm/s", "50mm/s"};
 }
 
-Entries CodePageEntries(Variant variant, std::uint32_t firmware) {
+Entries CodePageEntries(context::Layout variant, std::uint32_t firmware) {
     const auto can = context::CapabilitiesOf(firmware);
     Entries e = kCodePages30;
     e.push_back(can.vietnamese ? "WPC1258 - Vietnamese" : "Reserved");
     // A list that goes on past page 31 has KHMER there and WPC1250 last.
     if (can.codePages > e.size() + 1) {
         for (const char* page : {"KHMER", "Reserved", "Reserved", "Reserved", "Reserved"}) e.push_back(page);
-        e.push_back(variant == Variant::Desktop ? "WPC1250 - Latin 2" : "WPC1250 ");
+        e.push_back(variant == context::Layout::Desktop ? "WPC1250 - Latin 2" : "WPC1250 ");
     } else {
         e.push_back("Reserved");
     }
     return e;
 }
 
-Entries FontEntries(Variant variant, std::uint32_t firmware) {
-    if (variant == Variant::Handheld) return {"12x24 A Font", "9x 24 B Font", "9x24 C Font"};
+Entries FontEntries(context::Layout variant, std::uint32_t firmware) {
+    if (variant == context::Layout::Handheld) return {"12x24 A Font", "9x 24 B Font", "9x24 C Font"};
     if (context::CapabilitiesOf(firmware).threeFonts)
         return {"Font A ( 12 x 24 )", "Font B ( 9 x 17 ) ", "Font C ( 9 x 24 )"};
     return {"A font(12x24)", "B font(9x24)"};

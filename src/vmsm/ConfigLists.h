@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "vmsm/Variant.h"
+#include "context/Layout.h"
 
 /// The lists and labels of the configuration editors, as data: the desktop
 /// pages, the handheld wizard and the command line's labels share them.
@@ -39,21 +39,21 @@ const Entries& SentinelStartLabels();
 const Entries& SentinelEndLabels();
 
 /// Density list: index 5 is " 100%". Codes and indexes differ (see below).
-const Entries& DensityEntries(Variant variant);
+const Entries& DensityEntries(context::Layout variant);
 /// Record code to list index: 3, 5, 0, 1, 2, 4 -> 0..5; others stand for themselves.
 std::uint32_t DensityCodeToIndex(std::uint32_t code);
 /// List index to record code; the index itself where the firmware has no density codes.
 std::uint32_t DensityIndexToCode(std::uint32_t index, std::uint32_t firmware);
 
 /// Speed list by firmware and model (desktop); the handheld shows one list.
-Entries SpeedEntries(Variant variant, std::uint32_t firmware, std::uint32_t modelCode);
+Entries SpeedEntries(context::Layout variant, std::uint32_t firmware, std::uint32_t modelCode);
 
 /// Code pages by firmware; the index is the CodePage value; as many entries
 /// as the firmware's capabilities give (37 or 32).
-Entries CodePageEntries(Variant variant, std::uint32_t firmware);
+Entries CodePageEntries(context::Layout variant, std::uint32_t firmware);
 
 /// Font choices indexed by FontType. Desktop without three fonts: two (A and B).
-Entries FontEntries(Variant variant, std::uint32_t firmware);
+Entries FontEntries(context::Layout variant, std::uint32_t firmware);
 
 const Entries& ServiceEntries();     ///< "Receipt", "Label"
 const Entries& BeepEntries();        ///< "On", "Off" (index = value)

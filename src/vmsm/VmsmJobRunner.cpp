@@ -28,7 +28,7 @@ constexpr Texts kDesktopTexts{"Virtual Memory Switch Manager", "Virtual Memory S
 constexpr Texts kHandheldTexts{"Get Status...", "Set Status...", "Processing...",
                           "Get Status", "Set Status", "Completed..: ", false};
 
-const Texts& TextsOf(Variant v) { return v == Variant::Desktop ? kDesktopTexts : kHandheldTexts; }
+const Texts& TextsOf(context::Layout v) { return v == context::Layout::Desktop ? kDesktopTexts : kHandheldTexts; }
 
 int EntryPhase(VmsmJob job) {
     switch (job) {
@@ -45,7 +45,7 @@ std::string Percent(const std::string& text, int position) { return text + std::
 
 }  // namespace
 
-VmsmJobRunner::VmsmJobRunner(CCommonVmsm& engine, context::ProgressView& view, VmsmJob job, Variant variant)
+VmsmJobRunner::VmsmJobRunner(CCommonVmsm& engine, context::ProgressView& view, VmsmJob job, context::Layout variant)
     : engine_(engine), view_(view), job_(job), variant_(variant) {}
 
 std::optional<NextPhase> VmsmJobRunner::Open() {
@@ -86,7 +86,7 @@ void VmsmJobRunner::Step(int count, std::uint32_t pauseMs) {
 }
 
 bool VmsmJobRunner::Applies(const PhaseRow& row) const {
-    return RowApplies(row, {variant_ == Variant::Desktop ? kDesktop : kHandheld, engine_.util().FirmwareVersion,
+    return RowApplies(row, {variant_ == context::Layout::Desktop ? kDesktop : kHandheld, engine_.util().FirmwareVersion,
                             engine_.util().MsrSetValue, engine_.record.BtKeep});
 }
 
@@ -141,7 +141,7 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
         Step(row.stepsBefore, kStepPauseMs);
         const std::uint32_t startedAt = clock.TickCount();
         if (const int result = Run(row.op, row.arg); result != rc::Ok) {
-            const char* message = variant_ == Variant::Desktop ? row.desktopMessage : row.handheldMessage;
+            const char* message = variant_ == context::Layout::Desktop ? row.desktopMessage : row.handheldMessage;
             // "Not matched" alone would hide a closed connection or a silent printer.
             const std::string cause = row.op == Op::QueryModel
                 ? context::IdentifyFailureCause(engine_.util(), context::QUERY_MODEL, result,

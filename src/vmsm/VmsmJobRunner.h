@@ -4,7 +4,7 @@
 #include <string>
 
 #include "context/JobRunner.h"
-#include "vmsm/Variant.h"
+#include "context/Layout.h"
 #include "vmsm/VmsmPhases.h"
 
 namespace pelmora::vmsm {
@@ -18,7 +18,7 @@ class CCommonVmsm;
 class VmsmJobRunner final : public context::JobRunner {
 public:
     VmsmJobRunner(CCommonVmsm& engine, context::ProgressView& view, VmsmJob job,
-                  Variant variant = Variant::Desktop);
+                  context::Layout variant = context::Layout::Desktop);
 
     /// Job None ends at once with Cancel; otherwise the entry phase after 100 ms.
     std::optional<context::NextPhase> Open() override;
@@ -42,7 +42,7 @@ private:
     CCommonVmsm& engine_;
     context::ProgressView& view_;
     VmsmJob job_;
-    Variant variant_;
+    context::Layout variant_;
     context::JobEnd end_ = context::JobEnd::Running;
     std::string message_;
     std::string label_;

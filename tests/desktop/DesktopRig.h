@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/CQ700TCUtilityDlg.h"
+#include "desktop/MainWindow.h"
 #include "ui/support/Controls.h"
 #include "ui/support/WindowRig.h"
 
@@ -33,11 +33,11 @@ struct DesktopRig : ui::test::WindowRig {
     }
 
     /// `firmware`: the service build, with the firmware button.
-    std::unique_ptr<CQ700TCUtilityDlg> Open(bool firmware = false) {
+    std::unique_ptr<MainWindow> Open(bool firmware = false) {
         UsbPrinterSource source{[this] { return usb; },
                                 [this](const std::string& path) { return !unplugged.count(path); }};
-        return std::make_unique<CQ700TCUtilityDlg>(
-            CQ700TCUtilityDlg::Services{store, platform, prompts, source, firmware, &timer});
+        return std::make_unique<MainWindow>(
+            MainWindow::Services{store, platform, prompts, source, firmware, &timer});
     }
 };
 

@@ -10,12 +10,12 @@
 #include <QtTest>
 
 #include "DesktopRig.h"
-#include "desktop/CAboutDlg.h"
+#include "desktop/AboutBox.h"
 #include "ui/AccessKeys.h"
-#include "ui/CDlgVMSM.h"
-#include "ui/CDlg_MsrAdvance.h"
-#include "ui/CFirmwarednDlg.h"
-#include "ui/CNvAddrDlg.h"
+#include "windows/memory_switches/MemorySwitchManager.h"
+#include "windows/memory_switches/SentinelWindow.h"
+#include "windows/firmware/FirmwareWindow.h"
+#include "windows/nv_images/NvAddressWindow.h"
 #include "ui/FocusFrameStyle.h"
 #include "ui/LanguageLoader.h"
 #include "ui/support/NvWindowRig.h"
@@ -58,14 +58,14 @@ private slots:
             QCOMPARE(loaded.isEmpty(), QString(locale) == "en_US");
             desktop::test::DesktopRig rig;
             ui::test::ScriptedPrompts prompts;
-            ui::test::NvWindowRig nv(ui::NvLayout::Desktop);
+            ui::test::NvWindowRig nv(context::Layout::Desktop);
             QVERIFY(nv.Open());
             const auto main = rig.Open(true);
-            desktop::CAboutDlg about;
-            ui::CDlgVMSM vmsm({}, {160902, 703, "MPT-Q700VII", "V1.00 090216", "PC437"}, prompts);
-            ui::CDlg_MsrAdvance sentinels(ui::SentinelLayout::Desktop, prompts, vmsm::SentinelDynamic, {});
-            ui::CFirmwarednDlg firmware(rig.platform, link::CommSettings{}, prompts);
-            ui::CNvAddrDlg address(ui::NvLayout::Desktop, {}, prompts);
+            desktop::AboutBox about;
+            ui::MemorySwitchManager vmsm({}, {160902, 703, "MPT-Q700VII", "V1.00 090216", "PC437"}, prompts);
+            ui::SentinelWindow sentinels(context::Layout::Desktop, prompts, vmsm::SentinelDynamic, {});
+            ui::FirmwareWindow firmware(rig.platform, link::CommSettings{}, prompts);
+            ui::NvAddressWindow address(context::Layout::Desktop, {}, prompts);
             const auto check = [locale](std::initializer_list<QWidget*> windows) {
                 for (QWidget* window : windows)
                     QVERIFY2(KeyFaults(*window).isEmpty(), qPrintable(locale + (": " + KeyFaults(*window))));

@@ -68,7 +68,7 @@ private slots:
         const QString loaded = ui::InstallLanguage(*qApp, QLocale(QLocale::German),
                                                    {QString::fromStdString(empty.path().string())});
         QVERIFY(loaded.isEmpty());
-        QCOMPARE(qApp->translate("pelmora::desktop::CQ700TCUtilityDlg", "Exit"), QString("Exit"));
+        QCOMPARE(qApp->translate("pelmora::desktop::MainWindow", "Exit"), QString("Exit"));
     }
 
     void germanStartShowsGermanTexts() {

@@ -9,11 +9,11 @@
 #include "DesktopRig.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
-#include "ui/CDlgVMSM.h"
-#include "ui/MemorySwitchJob.h"
+#include "windows/memory_switches/MemorySwitchManager.h"
+#include "windows/memory_switches/MemorySwitchJob.h"
 
 using namespace pelmora;
-using desktop::CQ700TCUtilityDlg;
+using desktop::MainWindow;
 using namespace pelmora::desktop::test;
 
 namespace {
@@ -82,7 +82,7 @@ private slots:
             QVERIFY2(!List(*w, name)->isEnabled(), name);
         QVERIFY(List(*w, "portList")->isEnabled());
         List(*w, "portList")->setCurrentIndex(4);
-        QSignalSpy requested(w.get(), &CQ700TCUtilityDlg::memorySwitchManagerRequested);
+        QSignalSpy requested(w.get(), &MainWindow::memorySwitchManagerRequested);
         Click(*w, "vmsmButton");
         QCOMPARE(requested.count(), 1);
         QCOMPARE(w->settings().baudRate, 115200);
@@ -175,7 +175,7 @@ private slots:
         auto w = f.Open();
         List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);
         f.unplugged.insert("/dev/usb/lp0");
-        QSignalSpy requested(w.get(), &CQ700TCUtilityDlg::nvImageManagerRequested);
+        QSignalSpy requested(w.get(), &MainWindow::nvImageManagerRequested);
         Click(*w, "nvButton");
         Click(*w, "exitButton");
         QCOMPARE(requested.count(), 0);
@@ -189,7 +189,7 @@ private slots:
         std::ofstream(dir / "not-a-folder") << "x";
         Fixture f;
         context::SettingsStore unwritable(dir / "not-a-folder" / "registry.reg");
-        CQ700TCUtilityDlg w({unwritable, f.platform, f.prompts, {}, false});
+        MainWindow w({unwritable, f.platform, f.prompts, {}, false});
         w.show();
         const QStringList opening = f.prompts.Messages();
         Click(w, "exitButton");
@@ -207,7 +207,7 @@ private slots:
             w->show();
             ui::test::Type(*w, "addressEdit", "127.0.0.1");
             QObject::connect(&w->memorySwitchJob(), &ui::MemorySwitchJob::managerOpened,
-                             [](ui::CDlgVMSM* manager) { manager->reject(); });
+                             [](ui::MemorySwitchManager* manager) { manager->reject(); });
             Click(*w, "vmsmButton");
             QVERIFY(w->printerContext().link.OpenPort());
             if (escape)
@@ -262,7 +262,7 @@ private slots:
         auto* button = Find<QPushButton>(*shown, "firmwareButton");
         QVERIFY(!button->isHidden() && button->isEnabled());
         List(*shown, "portList")->setCurrentIndex(2);
-        QSignalSpy requested(shown.get(), &CQ700TCUtilityDlg::firmwareManagerRequested);
+        QSignalSpy requested(shown.get(), &MainWindow::firmwareManagerRequested);
         button->click();
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested.front().front().value<link::CommSettings>().port, std::string("COM3"));

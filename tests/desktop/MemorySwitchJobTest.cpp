@@ -10,13 +10,13 @@
 
 #include "DesktopRig.h"
 #include "context/JobRunner.h"
-#include "ui/CDlgVMSM.h"
-#include "ui/MemorySwitchJob.h"
+#include "windows/memory_switches/MemorySwitchManager.h"
+#include "windows/memory_switches/MemorySwitchJob.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/VmsmJobRunner.h"
 
 using namespace pelmora;
-using desktop::CQ700TCUtilityDlg;
+using desktop::MainWindow;
 
 namespace {
 
@@ -26,7 +26,7 @@ const QString kNotWritten = "Failed to save VMSM configuration!\r\nPlease check 
 constexpr std::uint32_t kFactoryDensity = 4;
 
 struct Fixture : desktop::test::DesktopRig {
-    std::unique_ptr<CQ700TCUtilityDlg> window;
+    std::unique_ptr<MainWindow> window;
     int managersOpened = 0;
 
     Fixture() {
@@ -35,9 +35,9 @@ struct Fixture : desktop::test::DesktopRig {
     }
 
     /// Presses the button; `edit` works the manager window once it is up.
-    void Run(const std::function<void(ui::CDlgVMSM&)>& edit) {
+    void Run(const std::function<void(ui::MemorySwitchManager&)>& edit) {
         const auto connection = QObject::connect(&window->memorySwitchJob(), &ui::MemorySwitchJob::managerOpened,
-                                                 [this, edit](ui::CDlgVMSM* manager) {
+                                                 [this, edit](ui::MemorySwitchManager* manager) {
                                                      ++managersOpened;
                                                      edit(*manager);
                                                  });
@@ -65,7 +65,7 @@ struct Fixture : desktop::test::DesktopRig {
     }
 };
 
-void PickDensity150(ui::CDlgVMSM& manager) {
+void PickDensity150(ui::MemorySwitchManager& manager) {
     manager.findChild<QComboBox*>("density")->setCurrentIndex(0);
     manager.findChild<QPushButton*>("save")->click();
 }
@@ -87,7 +87,7 @@ private slots:
         QVERIFY(f.store.GetRegDword(context::ProductKey, "Density", stored));
         QCOMPARE(stored, 3u);
 
-        f.Run([](ui::CDlgVMSM& manager) { manager.findChild<QPushButton*>("default")->click(); });
+        f.Run([](ui::MemorySwitchManager& manager) { manager.findChild<QPushButton*>("default")->click(); });
         QCOMPARE(f.prompts.Messages(), (QStringList{kWritten, kWritten}));
         QCOMPARE(f.ReadBack().Density, kFactoryDensity);
     }
@@ -105,7 +105,7 @@ private slots:
     void failedReadShowsItsOwnMessageAndOpensNoManager() {
         Fixture f;
         f.printer.faults.perCommand["model"] = sim::Fault::WrongHeader;
-        f.Run([](ui::CDlgVMSM&) {});
+        f.Run([](ui::MemorySwitchManager&) {});
         QCOMPARE(f.managersOpened, 0);
         QCOMPARE(f.prompts.Messages().size(), 1);
         QVERIFY(f.prompts.Messages().front().startsWith("Printer model is not matched!"));
@@ -114,7 +114,7 @@ private slots:
     void cancelledManagerWritesNothing() {
         Fixture f;
         const std::string before = f.StoreFile();
-        f.Run([](ui::CDlgVMSM& manager) { manager.findChild<QPushButton*>("cancel")->click(); });
+        f.Run([](ui::MemorySwitchManager& manager) { manager.findChild<QPushButton*>("cancel")->click(); });
         QCOMPARE(f.managersOpened, 1);
         QVERIFY(f.prompts.shown.empty());
         QVERIFY(!f.window->printerContext().link.IsOpen());

@@ -12,8 +12,8 @@
 #include "nv/CCommonNv.h"
 #include "nv/NvCatalogue.h"
 #include "sim/NvHandler.h"
-#include "ui/CNVDlg.h"
-#include "ui/NvPreview.h"
+#include "windows/nv_images/NvImageManager.h"
+#include "windows/nv_images/NvPreview.h"
 #include "ui/support/WhenShown.h"
 
 using namespace pelmora;
@@ -45,14 +45,14 @@ private slots:
             auto* table = w->findChild<QTableWidget*>("imageList");
             table->selectRow(0);
             w->findChild<QCheckBox*>("asPrinted")->setChecked(true);
-            ui::NvPreview* preview = static_cast<ui::CNVDlg*>(w)->preview();
+            ui::NvPreview* preview = static_cast<ui::NvImageManager*>(w)->preview();
             QTRY_VERIFY(!preview->Loading());  // decoded on the preview's worker
             if (const nv::Raster* raster = preview->PrintedRaster()) previewed = *raster;
             w->findChild<QCheckBox*>("autoAddressing")->setChecked(true);
             w->findChild<QPushButton*>("download")->click();
             w->findChild<QPushButton*>("exit")->click();
         });
-        QSignalSpy requested(main.get(), &desktop::CQ700TCUtilityDlg::nvImageManagerRequested);
+        QSignalSpy requested(main.get(), &desktop::MainWindow::nvImageManagerRequested);
         desktop::test::Click(*main, "nvButton");
 
         QCOMPARE(requested.count(), 1);

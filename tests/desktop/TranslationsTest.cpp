@@ -87,7 +87,7 @@ private slots:
         const QString fresh = dir.filePath("fresh.ts");
         QProcess lupdate;
         lupdate.setWorkingDirectory(PELMORA_SOURCE_DIR);
-        lupdate.start(PELMORA_LUPDATE, {"-silent", "-locations", "none", "-I", "src", "src/ui", "src/desktop", "src/handheld",
+        lupdate.start(PELMORA_LUPDATE, {"-silent", "-locations", "none", "-I", "src", "src/ui", "src/windows", "src/desktop", "src/handheld",
                                         "-ts", fresh});
         QVERIFY(lupdate.waitForFinished(120000));
         QCOMPARE(lupdate.exitCode(), 0);

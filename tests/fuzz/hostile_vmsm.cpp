@@ -16,7 +16,7 @@
 namespace pelmora::fuzz {
 namespace {
 
-using vmsm::Variant;
+using context::Layout;
 
 constexpr int kAllPhases[] = {vmsm::phase::GetEntry,     vmsm::phase::SetEntry,     vmsm::phase::FactoryEntry,
                               vmsm::phase::StandardRead, vmsm::phase::StandardWrite, vmsm::phase::LegacyRead,
@@ -89,12 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput in(data, size);
     const std::uint8_t setup = in.Byte();
     const int job = setup % 3;                       // get, set, factory default
-    const Variant variant = (setup >> 2) & 1 ? Variant::Handheld : Variant::Desktop;
+    const context::Layout variant = (setup >> 2) & 1 ? context::Layout::Handheld : context::Layout::Desktop;
     const bool legacy = (setup >> 3) & 1;
     const auto portType = static_cast<std::int32_t>((setup >> 4) & 3);
 
     Rig rig(in);
-    rig.util.link.HandheldMode = variant == Variant::Handheld;
+    rig.util.link.HandheldMode = variant == context::Layout::Handheld;
     const std::uint64_t worstRead = WorstReadMs(portType);
     const std::uint64_t inputMs = size * (worstRead + 10);
 
@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 static_cast<unsigned long long>(rig.platform.Now()), report.stepMessage.c_str());
         Check(rig.platform.Now() <= 2 * RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
         Check(IsKnownMessage(KnownMessages(), report.stepMessage), "unknown message: " + report.stepMessage);
-        const bool mayStayOpen = variant == Variant::Handheld && report.outcome == vmsm::JobOutcome::NotWritten;
+        const bool mayStayOpen = variant == context::Layout::Handheld && report.outcome == vmsm::JobOutcome::NotWritten;
         Check(mayStayOpen || !rig.util.link.IsOpen(), "the link stayed open after the job");
         if (report.outcome != vmsm::JobOutcome::Written)
             Check(FileBytes(store) == kStoreText, "the store changed although nothing was written");

@@ -10,8 +10,8 @@ using namespace pelmora::handheld::test;
 
 namespace {
 
-QString Text(CConnectionDlg& w, const char* label) { return Find<QLabel>(w, label)->text(); }
-bool Ticked(CConnectionDlg& w) { return Find<QCheckBox>(w, "tcpCheck")->isChecked(); }
+QString Text(ConnectionScreen& w, const char* label) { return Find<QLabel>(w, label)->text(); }
+bool Ticked(ConnectionScreen& w) { return Find<QCheckBox>(w, "tcpCheck")->isChecked(); }
 
 }  // namespace
 

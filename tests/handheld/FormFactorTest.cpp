@@ -12,8 +12,8 @@
 #include "HandheldRig.h"
 #include "handheld/FormFactor.h"
 #include "ui/Accessibility.h"
-#include "ui/CDlg_MsrAdvance.h"
-#include "ui/CNvAddrDlg.h"
+#include "windows/memory_switches/SentinelWindow.h"
+#include "windows/nv_images/NvAddressWindow.h"
 #include "ui/support/AccessibleWalk.h"
 #include "ui/support/NvWindowRig.h"
 
@@ -95,22 +95,22 @@ private slots:
     // The memory-switch job's window, with its "Cancel" button.
     void progressWindow() {
         HandheldRig rig;
-        ui::JobWindowHost host(ui::JobLayout::Handheld, nullptr, &rig.timer);
+        ui::JobWindowHost host(context::Layout::Handheld, nullptr, &rig.timer);
         (void)host.ConfigJob(rig.store, [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Cancel; },
-                             vmsm::Variant::Handheld);
+                             context::Layout::Handheld);
         EXPECT_FITS(Check(host.dialog()));
     }
 
     void nvManagerWithItsAddressAndSentinelWindows() {
-        ui::test::NvWindowRig rig(ui::NvLayout::Handheld);
+        ui::test::NvWindowRig rig(context::Layout::Handheld);
         rig.Preload({"A1", "B2"});
         QVERIFY(rig.Open());
         rig.Add({rig.Bitmap("logo.bmp", 16, 8)});
         QCOMPARE(rig.window->findChild<QListWidget*>("addressList")->count(), 2);
         EXPECT_FITS(Check(*rig.window));
-        ui::CNvAddrDlg address(ui::NvLayout::Handheld, {"A1"}, rig.prompts);
+        ui::NvAddressWindow address(context::Layout::Handheld, {"A1"}, rig.prompts);
         EXPECT_FITS(Check(address));
-        ui::CDlg_MsrAdvance sentinels(ui::SentinelLayout::Handheld, rig.prompts, 1, {"%", "", "", "?", "", ""});
+        ui::SentinelWindow sentinels(context::Layout::Handheld, rig.prompts, 1, {"%", "", "", "?", "", ""});
         EXPECT_FITS(Check(sentinels));
     }
 

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "handheld/CConnectionDlg.h"
-#include "handheld/CWizardStepDlg.h"
+#include "handheld/ConnectionScreen.h"
+#include "handheld/WizardStepWindow.h"
 #include "handheld/HandheldTools.h"
 #include "handheld/WizardSteps.h"
 #include "sim/ConfigHandler.h"
@@ -30,7 +30,7 @@ struct HandheldRig : ui::test::WindowRig {
 
     /// One action per step shown, in order; a step without one is left as it is
     /// (it ends cancelled).
-    std::deque<std::function<void(CWizardStepDlg&)>> steps;
+    std::deque<std::function<void(WizardStepWindow&)>> steps;
     std::vector<int> shown;  ///< the steps shown, by number
     std::vector<link::CommSettings> nvLaunches;  ///< the printer context's settings at each NV launch
     bool realNvManager = false;                  ///< the shared NV launch and window instead of the script
@@ -41,8 +41,8 @@ struct HandheldRig : ui::test::WindowRig {
         store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
     }
 
-    std::unique_ptr<CConnectionDlg> Open() {
-        CConnectionDlg::Services services{.store = store, .platform = platform, .prompts = prompts, .timer = &timer};
+    std::unique_ptr<ConnectionScreen> Open() {
+        ConnectionScreen::Services services{.store = store, .platform = platform, .prompts = prompts, .timer = &timer};
         services.editSentinels = [](QWidget*, std::uint32_t&, std::array<std::string, 6>&) { return false; };
         services.launchNv = [this](QWidget*, context::CCommonUtil& util) {
             nvLaunches.push_back(util.PendingSettings);
@@ -50,14 +50,14 @@ struct HandheldRig : ui::test::WindowRig {
             QCOMPARE(util.link.OpenPort(), 1);  // as the NV job would
         };
         if (realNvManager) services.launchNv = HandheldNvManager(store, prompts, &timer);
-        services.driveSteps = [this](CWizardStepDlg& step) {
+        services.driveSteps = [this](WizardStepWindow& step) {
             shown.push_back(static_cast<int>(step.step()));
             if (steps.empty()) return;
             const auto action = std::move(steps.front());
             steps.pop_front();
             action(step);
         };
-        return std::make_unique<CConnectionDlg>(std::move(services));
+        return std::make_unique<ConnectionScreen>(std::move(services));
     }
 
     sim::PrinterSettings& held() { return printer.Handler<sim::ConfigHandler>()->settings; }
@@ -87,15 +87,15 @@ struct StepRig {
         util.MsrSetValue = msrMode;
         util.ModelName = "MPT-Q700VII";
     }
-    std::unique_ptr<CWizardStepDlg> Make(WizardStep step) { return MakeWizardStep(step, context, nullptr); }
+    std::unique_ptr<WizardStepWindow> Make(WizardStep step) { return MakeWizardStep(step, context, nullptr); }
 };
 
 /// Step actions.
-inline std::function<void(CWizardStepDlg&)> Press(const char* button) {
-    return [button](CWizardStepDlg& step) { Click(step, button); };
+inline std::function<void(WizardStepWindow&)> Press(const char* button) {
+    return [button](WizardStepWindow& step) { Click(step, button); };
 }
-inline std::function<void(CWizardStepDlg&)> Then(std::function<void(CWizardStepDlg&)> first, const char* button) {
-    return [first, button](CWizardStepDlg& step) {
+inline std::function<void(WizardStepWindow&)> Then(std::function<void(WizardStepWindow&)> first, const char* button) {
+    return [first, button](WizardStepWindow& step) {
         first(step);
         Click(step, button);
     };

@@ -18,8 +18,8 @@ bool Wrote(const sim::PrinterModel& printer) {
     return std::any_of(log.begin(), log.end(), [](const std::string& key) { return key.rfind("write", 0) == 0; });
 }
 
-std::function<void(CWizardStepDlg&)> CancelWith(HandheldRig& rig, std::function<void(CWizardStepDlg&)> first = {}) {
-    return [&rig, first](CWizardStepDlg& step) {
+std::function<void(WizardStepWindow&)> CancelWith(HandheldRig& rig, std::function<void(WizardStepWindow&)> first = {}) {
+    return [&rig, first](WizardStepWindow& step) {
         if (first) first(step);
         rig.prompts.answers = {true};
         Click(step, "cancelButton");
@@ -29,7 +29,7 @@ std::function<void(CWizardStepDlg&)> CancelWith(HandheldRig& rig, std::function<
 // Through all five steps, 9600 baud chosen on step 4, saved on step 5.
 void SaveWith9600(HandheldRig& rig) {
     rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"),
-                 Then([](CWizardStepDlg& s) { Choose(s, "baudList", 2); }, "nextButton"), Press("saveButton")};
+                 Then([](WizardStepWindow& s) { Choose(s, "baudList", 2); }, "nextButton"), Press("saveButton")};
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ private slots:
         QString shownAgain;
         rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"), Press("prevButton"),
                      Press("nextButton"),
-                     CancelWith(rig, [&](CWizardStepDlg& s) { shownAgain = Find<QComboBox>(s, "baudList")->currentText(); })};
+                     CancelWith(rig, [&](WizardStepWindow& s) { shownAgain = Find<QComboBox>(s, "baudList")->currentText(); })};
         Click(*w, "vmsmButton");
         QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3, 4, 3, 4}));
         QCOMPARE(shownAgain, QString("115200"));
@@ -97,7 +97,7 @@ private slots:
         const int opens = rig.platform.openAttempts();
         rig.printer.ClearLogs();
         std::uint32_t beepShown = 99;
-        rig.steps = {CancelWith(rig, [&](CWizardStepDlg&) { beepShown = w->engine().record.BeepPaper; })};
+        rig.steps = {CancelWith(rig, [&](WizardStepWindow&) { beepShown = w->engine().record.BeepPaper; })};
         Click(*w, "vmsmButton");
         QCOMPARE(rig.platform.openAttempts(), opens);
         QVERIFY(!rig.printer.commandLog().empty());

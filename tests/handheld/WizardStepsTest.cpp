@@ -6,11 +6,11 @@
 using namespace pelmora;
 using namespace pelmora::handheld;
 using namespace pelmora::handheld::test;
-using End = CWizardStepDlg::End;
+using End = WizardStepWindow::End;
 
 namespace {
 
-bool Checked(CWizardStepDlg& step, const QString& radio) { return Find<QAbstractButton>(step, qPrintable(radio))->isChecked(); }
+bool Checked(WizardStepWindow& step, const QString& radio) { return Find<QAbstractButton>(step, qPrintable(radio))->isChecked(); }
 
 }  // namespace
 

@@ -47,7 +47,7 @@ public:
     QStringList missing;
 };
 
-void RunVmsmJobs(std::uint32_t firmware, vmsm::Variant variant, Unregistered& texts) {
+void RunVmsmJobs(std::uint32_t firmware, context::Layout variant, Unregistered& texts) {
     for (vmsm::VmsmJob job : {vmsm::VmsmJob::GetStatus, vmsm::VmsmJob::SetStatus, vmsm::VmsmJob::FactoryDefault}) {
         test::PrinterRig rig;
         rig.printer.firmwareOverride = firmware;
@@ -80,9 +80,9 @@ private slots:
             }
         }
         // Titles and composed labels, as the runner shows them on both dialects.
-        for (vmsm::Variant variant : {vmsm::Variant::Desktop, vmsm::Variant::Handheld})
+        for (context::Layout variant : {context::Layout::Desktop, context::Layout::Handheld})
             for (std::uint32_t firmware : {160902u, 21021u}) RunVmsmJobs(firmware, variant, texts);
-        for (vmsm::Variant variant : {vmsm::Variant::Desktop, vmsm::Variant::Handheld}) {
+        for (context::Layout variant : {context::Layout::Desktop, context::Layout::Handheld}) {
             const vmsm::FlowTexts& flow = vmsm::FlowTextsOf(variant);
             for (const char* text : {flow.readFailedTitle, flow.written, flow.writtenTitle, flow.writeFailed,
                                      flow.writeFailedTitle})

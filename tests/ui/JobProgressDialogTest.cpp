@@ -19,7 +19,7 @@
 #include "vmsm/VmsmJobRunner.h"
 
 using namespace pelmora;
-using ui::JobLayout;
+using context::Layout;
 using ui::JobProgressDialog;
 
 namespace {
@@ -43,7 +43,7 @@ private:
 };
 
 struct Window {
-    explicit Window(JobLayout layout) : dialog(layout, nullptr, &timer) {
+    explicit Window(context::Layout layout) : dialog(layout, nullptr, &timer) {
         QObject::connect(&dialog, &JobProgressDialog::phaseStarted, [this](int p) { phases.push_back(p); });
     }
     test::PrinterRig rig;
@@ -62,7 +62,7 @@ class JobProgressDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void getStatusRunsToOkOnVirtualTime() {
-        Window w(JobLayout::Desktop);
+        Window w(context::Layout::Desktop);
         vmsm::CCommonVmsm engine(w.rig.util);
         vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
@@ -77,7 +77,7 @@ private slots:
     }
 
     void failingStepEndsWithItsMessage() {
-        Window w(JobLayout::Desktop);
+        Window w(context::Layout::Desktop);
         w.rig.printer.faults.perCommand["model"] = sim::Fault::WrongHeader;
         vmsm::CCommonVmsm engine(w.rig.util);
         vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
@@ -90,7 +90,7 @@ private slots:
     }
 
     void noJobEndsAtOnceWithoutShowing() {
-        Window w(JobLayout::Desktop);
+        Window w(context::Layout::Desktop);
         vmsm::CCommonVmsm engine(w.rig.util);
         vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::None);
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
@@ -98,7 +98,7 @@ private slots:
     }
 
     void handheldShowsTitlePerJobAndTextLine() {
-        Window w(JobLayout::Handheld);
+        Window w(context::Layout::Handheld);
         nv::CCommonNv nv(w.rig.util, w.rig.store);
         nv::NvJobRunner runner(nv, nv::NvJob::ReadAddresses, w.dialog.view(), nv::HandheldNvJob());
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
@@ -112,12 +112,12 @@ private slots:
     // it is cancelling while the phase runs to its end, nothing after it
     // runs, and the job ends with Cancel and no message. Enter changes nothing.
     void cancelMidPhaseWaitsForThePhase() {
-        for (const auto& [layout, byButton] : {std::pair{JobLayout::Desktop, true}, std::pair{JobLayout::Handheld, true},
-                                               std::pair{JobLayout::Desktop, false}}) {
+        for (const auto& [layout, byButton] : {std::pair{context::Layout::Desktop, true}, std::pair{context::Layout::Handheld, true},
+                                               std::pair{context::Layout::Desktop, false}}) {
             Window w(layout);
             w.dialog.SetCancelButton(true);
             auto* cancel = w.dialog.findChild<QPushButton*>("cancelButton");
-            const auto line = [&w, layout] { return layout == JobLayout::Desktop ? w.Caption() : w.Line(); };
+            const auto line = [&w, layout] { return layout == context::Layout::Desktop ? w.Caption() : w.Line(); };
             QStringList linesAfterCancel;
             QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&, byButton](int phase) {
                 if (phase == 1000) QTest::keyClick(&w.dialog, Qt::Key_Return);
@@ -158,7 +158,7 @@ private slots:
         test::PrinterRig rig;
         ui::VirtualPhaseTimer clockTimer(rig.platform.virtualClock());
         PressOnSecondArm timer(clockTimer);
-        JobProgressDialog dialog(JobLayout::Handheld, nullptr, &timer);
+        JobProgressDialog dialog(context::Layout::Handheld, nullptr, &timer);
         dialog.SetCancelButton(true);
         timer.button = dialog.findChild<QPushButton*>("cancelButton");
         vmsm::CCommonVmsm engine(rig.util);
@@ -174,7 +174,7 @@ private slots:
     }
 
     void closeBoxCancelsAnNvJobWithItsMessage() {
-        Window w(JobLayout::Desktop);
+        Window w(context::Layout::Desktop);
         QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&w](int phase) {
             if (phase == 1) QVERIFY(!w.dialog.close());  // refused while the phase runs
         });
@@ -188,7 +188,7 @@ private slots:
     // Real time and the real worker thread: phases run off the UI thread.
     void realTimersAndWorkerThread() {
         test::PrinterRig rig;
-        JobProgressDialog dialog(JobLayout::Desktop);
+        JobProgressDialog dialog(context::Layout::Desktop);
         vmsm::CCommonVmsm engine(rig.util);
         vmsm::VmsmJobRunner inner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
         ThreadNotingRunner runner(inner);
@@ -205,14 +205,14 @@ private slots:
     void flowsRunTheirJobsInTheWindow() {
         test::PrinterRig rig;
         ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
-        ui::JobWindowHost host(JobLayout::Desktop, nullptr, &timer);
+        ui::JobWindowHost host(context::Layout::Desktop, nullptr, &timer);
         std::vector<int> phases;
         QObject::connect(&host.dialog(), &JobProgressDialog::phaseStarted, [&](int p) { phases.push_back(p); });
 
         vmsm::CCommonVmsm engine(rig.util);
         const auto edit = [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Save; };
         const vmsm::JobReport report =
-            vmsm::RunConfigJob(engine, rig.util.PendingSettings, host.ConfigJob(rig.store, edit, vmsm::Variant::Desktop));
+            vmsm::RunConfigJob(engine, rig.util.PendingSettings, host.ConfigJob(rig.store, edit, context::Layout::Desktop));
         QCOMPARE(report.outcome, vmsm::JobOutcome::Written);
         QCOMPARE(phases, (std::vector<int>{1000, 101, 9999, 2000, 102, 9999}));
         QVERIFY(!rig.util.link.IsOpen());
@@ -227,11 +227,11 @@ private slots:
     // Only the memory-switch jobs offer the button.
     void onlyConfigJobsShowTheButton() {
         test::PrinterRig rig;
-        ui::JobWindowHost host(JobLayout::Desktop, nullptr);
+        ui::JobWindowHost host(context::Layout::Desktop, nullptr);
         QVERIFY(host.dialog().findChild<QPushButton*>("cancelButton")->isHidden());
         vmsm::CCommonVmsm engine(rig.util);
         (void)host.ConfigJob(rig.store, [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Cancel; },
-                             vmsm::Variant::Desktop);
+                             context::Layout::Desktop);
         QVERIFY(!host.dialog().findChild<QPushButton*>("cancelButton")->isHidden());
     }
 };

@@ -46,7 +46,7 @@ TEST(ConfigFields, RangesWithTheValuesJustOutside) {
 TEST(ConfigFields, CodePageRangeIsTheFirmwaresList) {
     const NumberField& codePage = NumberFieldOf(&PrinterConfig::CodePage);
     for (std::uint32_t firmware : {0u, 20999u, 21000u, 100999u, 101000u, 160902u})
-        for (Variant variant : {Variant::Desktop, Variant::Handheld})
+        for (context::Layout variant : {context::Layout::Desktop, context::Layout::Handheld})
             EXPECT_EQ(EditRangeOf(codePage, firmware).max + 1, lists::CodePageEntries(variant, firmware).size())
                 << firmware;
 }

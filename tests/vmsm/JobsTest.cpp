@@ -17,7 +17,7 @@ using enum sim::Fault;
 using VmsmJob::GetStatus, VmsmJob::SetStatus, VmsmJob::FactoryDefault;
 using test::VmsmRig;
 using Keys = std::vector<std::string>;
-constexpr auto D = Variant::Desktop, HH = Variant::Handheld;
+constexpr auto D = context::Layout::Desktop, HH = context::Layout::Handheld;
 
 bool Has(const Keys& log, const std::string& key) { return std::ranges::find(log, key) != log.end(); }
 
@@ -104,7 +104,7 @@ TEST(VmsmJob, HandheldGetStatus) {
 // lastDelay: Bluetooth sent after the end command outlasts the timer armed
 // for 1000 ms; with BtKeep 1 the phase ends right after the end command.
 TEST(VmsmJob, SetStatusWritesInOrder) {
-    struct Case { Variant variant; std::uint32_t v, btKeep; int phase; Keys log; std::uint32_t lastDelay; std::uint64_t ms; };
+    struct Case { context::Layout variant; std::uint32_t v, btKeep; int phase; Keys log; std::uint32_t lastDelay; std::uint64_t ms; };
     const Keys serials = Seq("write-serial-", "1234");
     const Case cases[] = {
         {D, 160902, 0, 102, Join({kSwitchWrites, serials, {"write-tearoff"}, kSentinelWrites,
@@ -203,7 +203,7 @@ TEST(VmsmJob, LegacyGetStatusDecodesAndCompletesTheBar) {
 }
 
 TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
-    struct Case { Variant variant; VmsmJob job; const char* key; sim::Fault fault; const char* message; bool open; };
+    struct Case { context::Layout variant; VmsmJob job; const char* key; sim::Fault fault; const char* message; bool open; };
     const Case cases[] = {
         {D, GetStatus, "model", WrongHeader,
          "Printer model is not matched!\r\nThe printer's reply \"`MPT-Q700VII\" names no model.", false},
@@ -306,7 +306,7 @@ TEST(VmsmJob, CancelNoJobAndUnknownPhasesEndWithoutAMessage) {
 TEST(ConfigJobFlow, EveryEnd) {
     using enum EditChoice;
     using enum JobOutcome;
-    struct Case { Variant variant; const char* key; sim::Fault fault; EditChoice choice; JobOutcome outcome; bool open;
+    struct Case { context::Layout variant; const char* key; sim::Fault fault; EditChoice choice; JobOutcome outcome; bool open;
                   int heldTimeOff; std::uint32_t storedTimeOff; const char* step; const char* message; const char* title; };
     const Case cases[] = {
         {D, "", None, Save, Written, false, 5, 5, "",

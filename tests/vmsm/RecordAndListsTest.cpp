@@ -56,15 +56,15 @@ TEST(ConfigLists, DensityCodesAndIndexes) {
         EXPECT_EQ(index, indexOfCode[code]) << code;
         EXPECT_EQ(lists::DensityIndexToCode(index, 1040), code) << "round trip from 1040 on";
     }
-    EXPECT_EQ(lists::DensityEntries(Variant::Desktop)[lists::DensityCodeToIndex(4)], " 100%");
+    EXPECT_EQ(lists::DensityEntries(context::Layout::Desktop)[lists::DensityCodeToIndex(4)], " 100%");
     EXPECT_EQ(lists::DensityIndexToCode(lists::DensityCodeToIndex(4), 1039), 5u) << "below 1040 the index is stored";
 }
 
 TEST(ConfigLists, ChoicesByFirmwareAndMsrMode) {
-    EXPECT_EQ(lists::CodePageEntries(Variant::Desktop, 101001).size(), 37u);
-    EXPECT_EQ(lists::CodePageEntries(Variant::Desktop, 21021).size(), 32u);
-    EXPECT_EQ(lists::CodePageEntries(Variant::Desktop, 21021)[30], "WPC1258 - Vietnamese");
-    EXPECT_EQ(lists::CodePageEntries(Variant::Desktop, 20999)[30], "Reserved");
+    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 101001).size(), 37u);
+    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 21021).size(), 32u);
+    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 21021)[30], "WPC1258 - Vietnamese");
+    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 20999)[30], "Reserved");
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('P', 101001), lists::Entries{"Only Encription MSR"});
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 11060), lists::Entries{"Only Encription MSR"});
     EXPECT_EQ(lists::HandheldMsrTriggerEntries(0x60, 101001), lists::Entries{"IC card mode"});
@@ -73,8 +73,8 @@ TEST(ConfigLists, ChoicesByFirmwareAndMsrMode) {
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 101001).size(), 8u);
     for (const auto& [model, fastest] : {std::pair{701u, "90mm/s"}, std::pair{702u, "90mm/s"}, std::pair{710u, "90mm/s"},
                                          std::pair{900u, "80mm/s"}, std::pair{703u, "100mm/s"}}) {
-        EXPECT_EQ(lists::SpeedEntries(Variant::Desktop, 101001, model), (lists::Entries{fastest, "50mm/s"})) << model;
-        EXPECT_EQ(lists::SpeedEntries(Variant::Handheld, 101001, model).front(), "100mm/s") << model;
+        EXPECT_EQ(lists::SpeedEntries(context::Layout::Desktop, 101001, model), (lists::Entries{fastest, "50mm/s"})) << model;
+        EXPECT_EQ(lists::SpeedEntries(context::Layout::Handheld, 101001, model).front(), "100mm/s") << model;
     }
     EXPECT_EQ(lists::BaudShown(14400), "19200");
     EXPECT_EQ(lists::EntryOr(lists::ParityEntries(), 5), "5");

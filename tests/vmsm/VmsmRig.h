@@ -49,7 +49,7 @@ struct VmsmRig : PrinterRig {
     void Fail(const std::string& key, sim::Fault fault) { printer.faults.perCommand[key] = fault; }
 
     /// Drives a job on virtual time, from `from` in place of its entry phase when given.
-    JobTrace Run(vmsm::VmsmJob job, vmsm::Variant variant = vmsm::Variant::Desktop, std::optional<int> from = {}) {
+    JobTrace Run(vmsm::VmsmJob job, context::Layout variant = context::Layout::Desktop, std::optional<int> from = {}) {
         vmsm::VmsmJobRunner runner(engine, view, job, variant);
         JobTrace trace;
         auto next = runner.Open();

@@ -2,7 +2,7 @@
 // connection screen in both modes and the five wizard steps of a printer on
 // firmware 160902 whose MSR reads encrypted cards only ("P").
 #include "ScreenshotRig.h"
-#include "handheld/CConnectionDlg.h"
+#include "handheld/ConnectionScreen.h"
 #include "handheld/FormFactor.h"
 #include "handheld/WizardSteps.h"
 
@@ -22,7 +22,7 @@ void RenderHandheld(Renderer& renderer, Rig& rig) {
     for (const auto& [tcp, name] : modes) {
         rig.Store(tcp ? 2 : 0, tcp ? "NET192.168.0.10" : "COM3:");
         rig.store.SetRegDword(context::ProductKey, "uBaudrate", tcp ? 9100 : 115200);
-        handheld::CConnectionDlg window({.store = rig.store, .platform = rig.platform, .prompts = rig.prompts});
+        handheld::ConnectionScreen window({.store = rig.store, .platform = rig.platform, .prompts = rig.prompts});
         SaveHandheld(renderer, window, QString::fromLatin1(name));
     }
 

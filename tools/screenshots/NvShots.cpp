@@ -12,8 +12,8 @@
 #include "nv/CCommonNv.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvManager.h"
-#include "ui/CNVDlg.h"
-#include "ui/CNvAddrDlg.h"
+#include "windows/nv_images/NvImageManager.h"
+#include "windows/nv_images/NvAddressWindow.h"
 #include "ui/JobWindowHost.h"
 #include "ui/PhaseTimer.h"
 
@@ -58,7 +58,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
     util.PendingSettings = Rig::VirtualPrinter();
     nv::CCommonNv nv(util, rig.store);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
-    ui::JobWindowHost host(ui::JobLayout::Desktop, nullptr, &timer);
+    ui::JobWindowHost host(context::Layout::Desktop, nullptr, &timer);
     nv::NvManager manager(nv, host);
     if (!manager.Open().ok) {
         std::fprintf(stderr, "the NV manager did not open on the virtual printer\n");
@@ -67,7 +67,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
     }
     rig.prompts.chosen = Logo(rig, "bakery.bmp", "Bakery", QColor(170, 60, 20), 384, 160);
     {
-        ui::CNVDlg window(ui::NvLayout::Desktop, nv, manager, rig.prompts);
+        ui::NvImageManager window(context::Layout::Desktop, nv, manager, rig.prompts);
         window.resize(900, 620);
         window.AddImage();
         rig.prompts.chosen = Logo(rig, "cafe.bmp", QStringLiteral("Caf\u00e9 Lumen"), QColor(30, 90, 160), 300, 120);
@@ -81,7 +81,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
         window.findChild<QCheckBox*>(QStringLiteral("asPrinted"))->setChecked(true);
         renderer.Save(window, QStringLiteral("nv-as-printed"));
 
-        ui::CNvAddrDlg address(ui::NvLayout::Desktop, nv.AddressList, rig.prompts);
+        ui::NvAddressWindow address(context::Layout::Desktop, nv.AddressList, rig.prompts);
         renderer.Save(address, QStringLiteral("nv-address"));
 
         bool grabbed = false;
@@ -102,13 +102,13 @@ void RenderNv(Renderer& renderer, Rig& rig) {
         }
     }
 
-    ui::JobWindowHost handheldHost(ui::JobLayout::Handheld, nullptr, &timer);
+    ui::JobWindowHost handheldHost(context::Layout::Handheld, nullptr, &timer);
     nv::NvManager handheldManager(nv, handheldHost, nv::HandheldNvJob());
     if (!handheldManager.Refresh().ok) {
         std::fprintf(stderr, "the handheld layout found no list to show\n");
         renderer.ok = false;
     }
-    ui::CNVDlg handheld(ui::NvLayout::Handheld, nv, handheldManager, rig.prompts);
+    ui::NvImageManager handheld(context::Layout::Handheld, nv, handheldManager, rig.prompts);
     handheld.resize(480, 640);
     renderer.Save(handheld, QStringLiteral("nv-handheld"));
     handheldManager.Close();

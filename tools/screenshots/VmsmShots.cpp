@@ -8,8 +8,8 @@
 #include "ScreenshotRig.h"
 #include "context/CCommonUtil.h"
 #include "context/JobRunner.h"
-#include "ui/CDlgVMSM.h"
-#include "ui/CDlg_MsrAdvance.h"
+#include "windows/memory_switches/MemorySwitchManager.h"
+#include "windows/memory_switches/SentinelWindow.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/VmsmJobRunner.h"
 
@@ -38,7 +38,7 @@ struct NoView final : context::ProgressView {
 void RenderPages(Renderer& renderer, const vmsm::PrinterConfig& record, const vmsm::PrinterFacts& facts,
                  const QString& prefix) {
     LastBox prompts;
-    ui::CDlgVMSM window(record, facts, prompts);
+    ui::MemorySwitchManager window(record, facts, prompts);
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabs"));
     for (int page = 0; page < tabs->count(); ++page) {
         tabs->setCurrentIndex(page);
@@ -69,12 +69,12 @@ void RenderMemorySwitch(Renderer& renderer, Rig& rig) {
 
     LastBox prompts;
     const vmsm::SentinelSix texts{"%", ";", ";", "?", "?", "?"};
-    ui::CDlg_MsrAdvance desktop(ui::SentinelLayout::Desktop, prompts, vmsm::SentinelDynamic, texts);
+    ui::SentinelWindow desktop(context::Layout::Desktop, prompts, vmsm::SentinelDynamic, texts);
     renderer.Save(desktop, QStringLiteral("sentinels-desktop"));
-    ui::CDlg_MsrAdvance handheld(ui::SentinelLayout::Handheld, prompts, vmsm::SentinelDynamic, texts);
+    ui::SentinelWindow handheld(context::Layout::Handheld, prompts, vmsm::SentinelDynamic, texts);
     renderer.Save(handheld, QStringLiteral("sentinels-handheld"));
 
-    ui::CDlg_MsrAdvance hexa(ui::SentinelLayout::Desktop, prompts, vmsm::SentinelDynamic, texts);
+    ui::SentinelWindow hexa(context::Layout::Desktop, prompts, vmsm::SentinelDynamic, texts);
     hexa.findChild<QCheckBox*>(QStringLiteral("entryForm"))->click();
     const char* typed[] = {"25", "3B", "3B", "3F", "3F", "0A 1F 10 4C"};
     const char* boxes[] = {"start1", "start2", "start3", "end1", "end2", "end3"};

@@ -11,9 +11,9 @@
 
 #include "ScreenshotRig.h"
 #include "ui/AppIcon.h"
-#include "desktop/CAboutDlg.h"
-#include "desktop/CQ700TCUtilityDlg.h"
-#include "ui/CFirmwarednDlg.h"
+#include "desktop/AboutBox.h"
+#include "desktop/MainWindow.h"
+#include "windows/firmware/FirmwareWindow.h"
 #include "ui/JobProgressDialog.h"
 #include "ui/LanguageLoader.h"
 #include "ui/PhaseTimer.h"
@@ -28,7 +28,7 @@ void RenderMain(Renderer& renderer, Rig& rig, const QString& name) {
     const desktop::UsbPrinterSource usb{
         [] { return std::vector<link::UsbPrinterInfo>{{"USB01", "/dev/usb/lp0"}, {"USB02", "/dev/usb/lp1"}}; },
         [](const std::string&) { return true; }};
-    desktop::CQ700TCUtilityDlg window({rig.store, rig.platform, rig.prompts, usb, false});
+    desktop::MainWindow window({rig.store, rig.platform, rig.prompts, usb, false});
     renderer.Save(window, name);
 }
 
@@ -41,7 +41,7 @@ void RenderProgress(Renderer& renderer, Rig& rig) {
     util.ApplyPortSettings();
     vmsm::CCommonVmsm engine(util);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
-    ui::JobProgressDialog dialog(ui::JobLayout::Desktop, nullptr, &timer);
+    ui::JobProgressDialog dialog(context::Layout::Desktop, nullptr, &timer);
     vmsm::VmsmJobRunner runner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
     bool grabbed = false;
     QObject::connect(&dialog, &ui::JobProgressDialog::phaseStarted, [&](int phase) {
@@ -62,7 +62,7 @@ void RenderFirmware(Renderer& renderer, Rig& rig) {
     const QString file = rig.dir.filePath(QStringLiteral("printer.fls"));
     std::ofstream(file.toStdString(), std::ios::binary) << std::string(10 * 4096, '\x5a');
     rig.prompts.chosen = file;
-    ui::CFirmwarednDlg dialog(rig.platform, Rig::VirtualPrinter(), rig.prompts);
+    ui::FirmwareWindow dialog(rig.platform, Rig::VirtualPrinter(), rig.prompts);
     dialog.show();
     bool grabbed = false;
     QObject::connect(dialog.findChild<QProgressBar*>(QStringLiteral("bar")), &QProgressBar::valueChanged,
@@ -73,7 +73,7 @@ void RenderFirmware(Renderer& renderer, Rig& rig) {
                          }
                      });
     QEventLoop finished;
-    QObject::connect(&dialog, &ui::CFirmwarednDlg::downloadFinished, &finished, &QEventLoop::quit);
+    QObject::connect(&dialog, &ui::FirmwareWindow::downloadFinished, &finished, &QEventLoop::quit);
     dialog.StartDownload();
     if (dialog.Sending()) finished.exec();
     if (!grabbed) {
@@ -89,7 +89,7 @@ void RenderMainWindows(Renderer& renderer, Rig& rig) {
         rig.Store(type, type == link::PortTcp ? "NET192.168.0.10" : type == link::PortUsb ? "/dev/usb/lp1" : "COM3");
         RenderMain(renderer, rig, QString::fromLatin1(name));
     }
-    desktop::CAboutDlg about;
+    desktop::AboutBox about;
     renderer.Save(about, QStringLiteral("about"));
 }
 

@@ -16,7 +16,7 @@
 #include "nv/NvManager.h"
 #include "sim/NvHandler.h"
 #include "support/PrinterRig.h"
-#include "ui/CNVDlg.h"
+#include "windows/nv_images/NvImageManager.h"
 #include "ui/JobWindowHost.h"
 #include "ui/PhaseTimer.h"
 #include "ui/support/Controls.h"
@@ -24,21 +24,17 @@
 
 namespace pelmora::ui::test {
 
-inline JobLayout JobLayoutOf(NvLayout layout) {
-    return layout == NvLayout::Desktop ? JobLayout::Desktop : JobLayout::Handheld;
-}
-
 struct NvWindowRig {
-    explicit NvWindowRig(NvLayout l) : layout(l), host(JobLayoutOf(l), nullptr, &timer), manager(nv, host, CNVDlg::Variant(l)) {}
+    explicit NvWindowRig(context::Layout l) : layout(l), host(l, nullptr, &timer), manager(nv, host, NvImageManager::JobVariant(l)) {}
 
-    NvLayout layout;
+    context::Layout layout;
     pelmora::test::PrinterRig rig;
     VirtualPhaseTimer timer{rig.platform.virtualClock()};
     nv::CCommonNv nv{rig.util, rig.store};
     JobWindowHost host;
     nv::NvManager manager;
     ScriptedPrompts prompts;
-    std::unique_ptr<CNVDlg> window;
+    std::unique_ptr<NvImageManager> window;
 
     sim::NvHandler& printer() { return *rig.printer.Handler<sim::NvHandler>(); }
 
@@ -58,7 +54,7 @@ struct NvWindowRig {
     /// What the main window does, then the manager window.
     bool Open() {
         if (!manager.Open().ok) return false;
-        window = std::make_unique<CNVDlg>(layout, nv, manager, prompts);
+        window = std::make_unique<NvImageManager>(layout, nv, manager, prompts);
         return true;
     }
 

@@ -1,0 +1,106 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+#include "context/CCommonUtil.h"
+#include "context/SettingsStore.h"
+#include "desktop/UsbPrinterSource.h"
+#include "link/CommSettings.h"
+#include "vmsm/CCommonVmsm.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pelmora::ui {
+class MemorySwitchJob;
+class PhaseTimer;
+class Prompts;
+}
+
+namespace pelmora::desktop {
+
+/// The main window: the communication settings, kept in the store between
+/// runs, and the buttons that start the tools. It owns the printer context
+/// for the whole run; tools borrow it after a Request signal.
+class MainWindow final : public QDialog {
+    Q_OBJECT
+public:
+    struct Services {
+        context::SettingsStore& store;
+        link::Platform& platform;
+        ui::Prompts& prompts;
+        UsbPrinterSource usb;
+        bool firmwareManager = false;  ///< offer "Firmware Manager"
+        ui::PhaseTimer* phaseTimer = nullptr;  ///< drives the progress windows; null: real time
+    };
+
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// True when PELMORA_FIRMWARE=1: service technicians get the firmware button.
+    static bool FirmwareManagerWanted();
+
+    /// Reads the controls into settings(). False, after a message box, when a
+    /// control holds something the link cannot take; settings() then stays.
+    bool GatherSettings();
+    const link::CommSettings& settings() const { return settings_; }
+    context::CCommonUtil& printerContext() { return util_; }
+    vmsm::CCommonVmsm& memorySwitchEngine() { return vmsm_; }
+    /// The job "Virtual Memory Switch Manager" runs.
+    ui::MemorySwitchJob& memorySwitchJob() { return *vmsmJob_; }
+
+    void reject() override;
+
+signals:
+    /// Settings gathered and handed to printerContext().
+    void memorySwitchManagerRequested();
+    void nvImageManagerRequested();
+    /// Settings gathered; the firmware window opens next with its own copy.
+    void firmwareManagerRequested(const link::CommSettings& copy);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void BuildControls();
+    void Open();
+    void FillByInterface();
+    void FillSerialLists();
+    void FillUsbPorts();
+    /// Names of stored values that could not be shown.
+    std::vector<std::string> RestoreSelections(std::int32_t portType, const link::CommSettings& stored);
+    void ReportUnreadableStore(const std::vector<std::string>& unshown);
+    bool HandOver();
+    void OpenFirmwareManager();
+    void OnExit();
+    void ShowAbout();
+    void Warn(const QString& text);
+
+    Services services_;
+    context::CCommonUtil util_;
+    vmsm::CCommonVmsm vmsm_{util_};
+    ui::MemorySwitchJob* vmsmJob_ = nullptr;
+    link::CommSettings settings_;
+    std::vector<std::string> usbPaths_;
+    std::vector<std::string> usbLabels_;
+
+    QComboBox* interface_ = nullptr;
+    QLabel* portLabel_ = nullptr;
+    QLabel* baudLabel_ = nullptr;
+    QComboBox* port_ = nullptr;
+    QLineEdit* address_ = nullptr;
+    QComboBox* baud_ = nullptr;
+    QLineEdit* tcpPort_ = nullptr;
+    QComboBox* dataBits_ = nullptr;
+    QComboBox* stopBits_ = nullptr;
+    QComboBox* parity_ = nullptr;
+    QComboBox* flow_ = nullptr;
+    QLabel* description_ = nullptr;
+    QPushButton* firmware_ = nullptr;
+};
+
+}  // namespace pelmora::desktop

@@ -1,0 +1,79 @@
+#pragma once
+#include <functional>
+#include <optional>
+
+#include <QDialog>
+
+#include "context/CCommonUtil.h"
+#include "context/SettingsStore.h"
+#include "handheld/ConnectionRules.h"
+#include "handheld/VmsmWizard.h"
+#include "vmsm/CCommonVmsm.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace pelmora::ui {
+class PhaseTimer;
+class Prompts;
+}
+
+namespace pelmora::handheld {
+
+/// The NV image job: runs with the settings already handed to `util`.
+using NvLauncher = std::function<void(QWidget* parent, context::CCommonUtil& util)>;
+
+/// The handheld's main window: a small connection screen (a COM port and
+/// its speed, or a TCP/IP address and port) with the two tools. It owns the
+/// printer context and the memory-switch engine for the whole run.
+class ConnectionScreen final : public QDialog {
+    Q_OBJECT
+public:
+    struct Services {
+        context::SettingsStore& store;
+        link::Platform& platform;
+        ui::Prompts& prompts;
+        ui::PhaseTimer* timer = nullptr;  ///< the progress window's (null: real time)
+        SentinelEditor editSentinels = [](QWidget*, std::uint32_t&, std::array<std::string, 6>&) { return false; };
+        NvLauncher launchNv = [](QWidget*, context::CCommonUtil&) {};
+        StepDriver driveSteps = ModalSteps();
+    };
+
+    explicit ConnectionScreen(Services services, QWidget* parent = nullptr);
+    ~ConnectionScreen() override;
+
+    context::CCommonUtil& printerContext() { return util_; }
+    vmsm::CCommonVmsm& engine() { return engine_; }
+
+    /// The close box: the link closes, nothing is stored.
+    void reject() override;
+
+private:
+    void BuildControls();
+    void Open();
+    void UpdateView();
+    void NameHiddenControls();
+    ConnectionForm Form() const;
+    /// The three values, or nothing after a message about the bad control.
+    std::optional<HandheldComm> Gather();
+    void RunConfigJob();
+    void RunNvJob();
+    void OnExit();
+    void Warn(const QString& text);
+
+    Services services_;
+    context::CCommonUtil util_;
+    vmsm::CCommonVmsm engine_;
+
+    QCheckBox* tcp_ = nullptr;
+    QLabel* firstLabel_ = nullptr;
+    QLabel* secondLabel_ = nullptr;
+    QComboBox* port_ = nullptr;
+    QComboBox* baud_ = nullptr;
+    QLineEdit* address_ = nullptr;
+    QLineEdit* tcpPort_ = nullptr;
+};
+
+}  // namespace pelmora::handheld

@@ -1,0 +1,82 @@
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "context/CCommonUtil.h"
+#include "handheld/WizardSteps.h"
+
+namespace pelmora::handheld {
+
+namespace {
+
+const vmsm::TextField& Pin() { return vmsm::TextFieldOf(&vmsm::PrinterConfig::BtPinCode); }
+const vmsm::TextField& Name() { return vmsm::TextFieldOf(&vmsm::PrinterConfig::BtDeviceName); }
+
+}  // namespace
+
+WizardBluetoothStep::WizardBluetoothStep(WizardContext& context, QWidget* parent)
+    : WizardStepWindow(WizardStep::Five, context, parent) {
+    vmsm::PrinterConfig shown = context.record;
+    vmsm::StartBluetoothFields(shown, context.util.FirmwareVersion, context.util.ModelName);
+    auto* body = new QVBoxLayout;
+    change_ = new QCheckBox(tr("Enable to change BT Setting"), this);
+    change_->setObjectName(QStringLiteral("changeBluetoothCheck"));
+    body->addWidget(change_);
+
+    const auto addRadios = [&](const QString& label, const char* name, const QStringList& texts,
+                               std::uint32_t value) {
+        auto* question = new QLabel(label, this);
+        body->addWidget(question);
+        auto* row = new QHBoxLayout;
+        QButtonGroup* group = AddRadios(row, name, texts, value, question);
+        body->addLayout(row);
+        return group;
+    };
+    security_ = addRadios(tr("Authentication & Encryption"), "securityRadio", {tr("Disable"), tr("Enable")},
+                          shown.BtSecurity);
+    connMode_ = addRadios(tr("Connection mode"), "connModeRadio", {tr("Mode1"), tr("Mode2"), tr("Mode3")},
+                          shown.BtConnMode);
+
+    const auto addBox = [&](const QString& label, const char* name, const std::string& text) {
+        auto* box = new QLineEdit(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), this);
+        box->setObjectName(QLatin1String(name));
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(box);
+        body->addWidget(caption);
+        body->addWidget(box);
+        return box;
+    };
+    pin_ = addBox(tr("PIN code <Max 12 chars>"), "pinEdit", shown.BtPinCode);
+    name_ = addBox(tr("Printer Name <Max 30 chars>"), "nameEdit", shown.BtDeviceName);
+
+    EnableBluetooth(false);
+    connect(change_, &QCheckBox::toggled, this, &WizardBluetoothStep::EnableBluetooth);
+    Finish(body);
+}
+
+void WizardBluetoothStep::EnableBluetooth(bool enabled) {
+    for (QAbstractButton* radio : security_->buttons() + connMode_->buttons()) radio->setEnabled(enabled);
+    pin_->setEnabled(enabled);
+    name_->setEnabled(enabled);
+}
+
+bool WizardBluetoothStep::BoxesValid() {
+    if (!change_->isChecked()) return true;
+    return CheckTextBox(pin_, Pin().maxLength) && CheckTextBox(name_, Name().maxLength);
+}
+
+void WizardBluetoothStep::HandBack(End) {
+    vmsm::PrinterConfig& r = context_.record;
+    const bool send = change_->isChecked();
+    r.BtKeep = vmsm::BtKeepFor(send);
+    if (!send) return;
+    r.BtSecurity = CheckedOr(security_, r.BtSecurity);
+    r.BtConnMode = CheckedOr(connMode_, r.BtConnMode);
+    r.BtPinCode = pin_->text().toLatin1().toStdString();
+    r.BtDeviceName = name_->text().toLatin1().toStdString();
+}
+
+}  // namespace pelmora::handheld

@@ -1,0 +1,108 @@
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "context/CCommonUtil.h"
+#include "handheld/WizardSteps.h"
+
+namespace pelmora::handheld {
+
+namespace lists = vmsm::lists;
+
+WizardMsrStep::WizardMsrStep(WizardContext& context, QWidget* parent)
+    : WizardStepWindow(WizardStep::Two, context, parent), sentinel_(context.record.Sentinel) {
+    const vmsm::PrinterConfig& r = context.record;
+    const std::uint32_t firmware = context.util.FirmwareVersion;
+    for (int t = 0; t < vmsm::kTracks; ++t) {
+        sentinelTexts_[static_cast<std::size_t>(t)] = r.StartSentinel[static_cast<std::size_t>(t)];
+        sentinelTexts_[static_cast<std::size_t>(t + vmsm::kTracks)] = r.EndSentinel[static_cast<std::size_t>(t)];
+    }
+    auto* body = new QVBoxLayout;
+    const auto addLabelled = [&](const QString& text, QWidget* control) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(control);
+        body->addWidget(label);
+        body->addWidget(control);
+    };
+    codePage_ = AddList("codePageList", lists::CodePageEntries(context::Layout::Handheld, firmware), r.CodePage);
+    addLabelled(tr("Default Code Page"), codePage_);
+
+    const MsrChoice msr = HandheldMsrChoice(context.util.MsrSetValue, firmware);
+    msr_ = AddList("msrList", msr.entries, msr.listEnabled ? r.Msr : 0);
+    msr_->setEnabled(msr.listEnabled);
+    advance_ = new QPushButton(tr("Advance.."), this);
+    advance_->setObjectName(QStringLiteral("advanceButton"));
+    advance_->setAutoDefault(false);
+    advance_->setEnabled(msr.sentinelsAllowed);
+    if (!msr.sentinelsAllowed) sentinel_ = vmsm::SentinelNone;
+    connect(advance_, &QPushButton::clicked, this, &WizardMsrStep::EditSentinels);
+    auto* msrLabel = new QLabel(tr("MSR Trigger mode"), this);
+    msrLabel->setBuddy(msr_);
+    body->addWidget(msrLabel);
+    auto* msrRow = new QHBoxLayout;
+    msrRow->addWidget(msr_, 1);
+    msrRow->addWidget(advance_);
+    body->addLayout(msrRow);
+
+    auto* serviceRow = new QHBoxLayout;
+    auto* serviceQuestion = new QLabel(tr("Service :"), this);
+    serviceRow->addWidget(serviceQuestion);
+    service_ = AddRadios(serviceRow, "serviceRadio", {tr("Receipt"), tr("Label")}, r.Service, serviceQuestion);
+    body->addLayout(serviceRow);
+
+    tearOff_ = AddNumberBox("tearOffEdit", TearOffShown(firmware) ? r.CuttingPosition : 0);
+    auto* tearOffLabel = new QLabel(tr("tear off position :\n<0~640 units>"), this);
+    tearOffLabel->setBuddy(tearOff_);
+    auto* tearOffRow = new QHBoxLayout;
+    tearOffRow->addWidget(tearOffLabel);
+    tearOffRow->addWidget(tearOff_);
+    body->addLayout(tearOffRow);
+    FollowService();
+    connect(service_, &QButtonGroup::idToggled, this, &WizardMsrStep::FollowService);
+    Finish(body);
+}
+
+void WizardMsrStep::FollowService() {
+    tearOff_->setEnabled(TearOffEditable(context_.util.FirmwareVersion, service_->checkedId() == 1));
+}
+
+void WizardMsrStep::EditSentinels() {
+    std::uint32_t mode = sentinel_;
+    std::array<std::string, 6> texts = sentinelTexts_;
+    if (!context_.editSentinels || !context_.editSentinels(this, mode, texts)) return;
+    sentinel_ = mode;
+    sentinelTexts_ = texts;
+}
+
+bool WizardMsrStep::BoxesValid() {
+    if (!tearOff_->isEnabled()) return true;
+    return CheckNumberBox(tearOff_, vmsm::NumberFieldOf(&vmsm::PrinterConfig::CuttingPosition).edit).has_value();
+}
+
+void WizardMsrStep::HandBack(End) {
+    vmsm::PrinterConfig& r = context_.record;
+    r.CodePage = IndexOr(codePage_, r.CodePage);
+    r.Msr = IndexOr(msr_, r.Msr);
+    r.Service = CheckedOr(service_, r.Service);
+    if (!TearOffShown(context_.util.FirmwareVersion)) {
+        r.CuttingPosition = 0;
+    } else {
+        // A disabled box cannot have been left bad on purpose; what it held at
+        // opening stays then.
+        const vmsm::NumberBox box = vmsm::ReadNumberBox(
+            tearOff_->text().toStdString(), vmsm::NumberFieldOf(&vmsm::PrinterConfig::CuttingPosition).edit);
+        if (box.check == vmsm::NumberBox::Ok) r.CuttingPosition = box.value;
+    }
+    r.Sentinel = sentinel_;
+    for (int t = 0; t < vmsm::kTracks; ++t) {
+        r.StartSentinel[static_cast<std::size_t>(t)] = sentinelTexts_[static_cast<std::size_t>(t)];
+        r.EndSentinel[static_cast<std::size_t>(t)] = sentinelTexts_[static_cast<std::size_t>(t + vmsm::kTracks)];
+    }
+}
+
+}  // namespace pelmora::handheld

@@ -1,0 +1,47 @@
+#include "windows/memory_switches/MemorySwitchJob.h"
+
+#include <QWidget>
+
+#include "context/CCommonUtil.h"
+#include "windows/memory_switches/MemorySwitchManager.h"
+#include "ui/CoreTexts.h"
+#include "ui/JobWindowHost.h"
+#include "ui/Prompts.h"
+#include "vmsm/CCommonVmsm.h"
+
+namespace pelmora::ui {
+
+MemorySwitchJob::MemorySwitchJob(QWidget* parent, Prompts& prompts, PhaseTimer* timer)
+    : QObject(parent), parent_(parent), prompts_(prompts), timer_(timer) {}
+
+vmsm::JobReport MemorySwitchJob::Run(vmsm::CCommonVmsm& engine, const link::CommSettings& settings,
+                                     context::SettingsStore& store) {
+    JobWindowHost host(context::Layout::Desktop, parent_, timer_);
+    const vmsm::JobReport report = vmsm::RunConfigJob(
+        engine, settings,
+        host.ConfigJob(store, [this](vmsm::CCommonVmsm& e) { return Edit(e); }, context::Layout::Desktop));
+    Show(report);
+    return report;
+}
+
+vmsm::EditChoice MemorySwitchJob::Edit(vmsm::CCommonVmsm& engine) {
+    MemorySwitchManager window(engine.record, vmsm::FactsOf(engine.util()), prompts_, parent_);
+    connect(&window, &MemorySwitchManager::shown, this, [this, &window] { emit managerOpened(&window); });
+    if (window.exec() != QDialog::Accepted) return vmsm::EditChoice::Cancel;
+    window.CopyBack(engine.record);
+    return window.DefaultRequested() ? vmsm::EditChoice::Default : vmsm::EditChoice::Save;
+}
+
+void MemorySwitchJob::Show(const vmsm::JobReport& report) {
+    if (report.message.empty()) return;  // an operator's Cancel, or nothing read
+    QString text = CoreText(report.message);
+    if (!report.storeFailure.empty())
+        text += QStringLiteral("\n\n") +
+                tr("The printer took the settings, but they could not be stored: %1")
+                    .arg(QString::fromStdString(report.storeFailure));
+    const bool written = report.outcome == vmsm::JobOutcome::Written;
+    prompts_.Message(parent_, CoreText(report.title), text,
+                     written && report.storeFailure.empty() ? PromptIcon::Information : PromptIcon::Warning);
+}
+
+}  // namespace pelmora::ui

@@ -1,0 +1,83 @@
+// The shared windows as a screen reader meets them, in both layouts.
+#include <QListWidget>
+#include <QtTest>
+
+#include "ui/Accessibility.h"
+#include "windows/memory_switches/SentinelWindow.h"
+#include "windows/nv_images/NvAddressWindow.h"
+#include "ui/JobProgressDialog.h"
+#include "ui/support/AccessibleWalk.h"
+#include "ui/support/NvWindowRig.h"
+
+using namespace pelmora;
+using namespace pelmora::ui;
+namespace uit = pelmora::ui::test;
+using uit::AccessibilityFaults;
+
+#define EXPECT_NO_FAULTS(faults)                                    \
+    do {                                                            \
+        const QStringList found = (faults);                         \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));    \
+    } while (false)
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void spokenTextDropsMnemonicsAndColons() {
+        const std::pair<QString, QString> cases[] = {
+            {"&Exit", "Exit"},           {"Port :", "Port"},      {"Save && exit", "Save & exit"},
+            {"  Baud rate:  ", "Baud rate"}, {"Status : ", "Status"}, {"", ""}, {"端口(&P)：", "端口"},
+        };
+        for (const auto& [caption, spoken] : cases) QCOMPARE(SpokenText(caption), spoken);
+        QCOMPARE(ChoiceName("Beeps for roll paper end", "&On"), QString("Beeps for roll paper end: On"));
+    }
+
+    void sentinelWindow() {
+        for (const context::Layout layout : {context::Layout::Desktop, context::Layout::Handheld}) {
+            uit::ScriptedPrompts prompts;
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                return std::make_unique<SentinelWindow>(layout, prompts, 0, vmsm::SentinelSix{"%", "", "", "?", "", ""});
+            }));
+        }
+    }
+
+    void nvWindowsAndProgress() {
+        for (const context::Layout layout : {context::Layout::Desktop, context::Layout::Handheld}) {
+            uit::NvWindowRig rig(layout);
+            rig.Preload({"A1", "B2"});
+            QVERIFY(rig.Open());
+            rig.Add({rig.Bitmap("one.bmp", 16, 8), rig.Bitmap("two.bmp", 16, 8)});
+            rig.window->hide();
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                auto window = std::make_unique<NvImageManager>(layout, rig.nv, rig.manager, rig.prompts);
+                return std::unique_ptr<QWidget>(std::move(window));
+            }));
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                return std::make_unique<NvAddressWindow>(layout, std::vector<std::string>{"A1"}, rig.prompts);
+            }));
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                auto window = std::make_unique<JobProgressDialog>(layout);
+                window->SetCancelButton(true);
+                return std::unique_ptr<QWidget>(std::move(window));
+            }));
+        }
+    }
+
+    // A code selected through the accessibility interface is the one "Print" prints.
+    void nvCodeSelectedByAScreenReader() {
+        uit::NvWindowRig rig(context::Layout::Handheld);
+        rig.Preload({"A1", "B2"});
+        QVERIFY(rig.Open());
+        auto* list = uit::Find<QListWidget>(*rig.window, "addressList");
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(table && table->tableInterface());
+        QVERIFY(table->tableInterface()->selectRow(1));
+        QCOMPARE(list->currentRow(), -1);  // no current row moved: only the selection says it
+        uit::Click(*rig.window, "print");
+        QVERIFY(rig.prompts.shown.empty());
+        QVERIFY(rig.printer().printed().size() == 1);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"

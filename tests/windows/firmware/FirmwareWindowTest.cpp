@@ -1,0 +1,144 @@
+#include <fstream>
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include "support/PrinterRig.h"
+#include "ui/support/ScriptedPrompts.h"
+#include "ui/Accessibility.h"
+#include "windows/firmware/FirmwareWindow.h"
+
+using namespace pelmora;
+using ui::FirmwareWindow;
+using ui::test::ScriptedPrompts;
+
+namespace {
+
+struct Window {
+    test::PrinterRig rig;
+    ScriptedPrompts prompts;
+    FirmwareWindow dialog{rig.platform, rig.util.PendingSettings, prompts};
+    std::vector<int> progress;
+    std::vector<bool> exitWhileSending;
+
+    Window() {
+        QObject::connect(Bar(), &QProgressBar::valueChanged, [this](int value) {
+            progress.push_back(value);
+            exitWhileSending.push_back(Exit()->isEnabled());
+        });
+    }
+    QProgressBar* Bar() { return dialog.findChild<QProgressBar*>("bar"); }
+    QPushButton* Exit() { return dialog.findChild<QPushButton*>("exit"); }
+    QString Status() { return dialog.findChild<QLabel*>("status")->text(); }
+
+    QString File(const std::string& name, std::size_t size) {
+        const auto path = rig.dir / name;
+        std::ofstream out(path, std::ios::binary);
+        for (std::size_t i = 0; i < size; ++i) out.put(static_cast<char>(i * 13));
+        return QString::fromStdString(path.string());
+    }
+
+    /// Presses "Start Download" with `path` chosen and waits for the end.
+    bool Download(const QString& path) {
+        prompts.files.push_back({path});
+        QSignalSpy finished(&dialog, &FirmwareWindow::downloadFinished);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("startDownload"), Qt::LeftButton);
+        return finished.count() == 1 || finished.wait(10000);
+    }
+};
+
+}  // namespace
+
+class FirmwareWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void piecesShowTheirPercentages() {
+        const std::pair<std::size_t, std::vector<int>> cases[] = {
+            {8192, {50, 100}},
+            {9000, {45, 91, 100}},
+            {0, {}},  // the bar stays at 0
+        };
+        for (const auto& [size, percents] : cases) {
+            Window w;
+            QVERIFY(w.Download(w.File("printer.fls", size)));
+            QCOMPARE(w.progress, percents);
+            QCOMPARE(w.Bar()->value(), size ? 100 : 0);
+            QCOMPARE(w.prompts.Messages(), QStringList{"Success to download firmware!"});
+            QCOMPARE(w.prompts.shown.back().title, QString("Pelmora"));
+            QCOMPARE(w.Status(), QString("Finished to download firmware and Reset the printer!"));
+            for (bool enabled : w.exitWhileSending) QVERIFY(!enabled);
+            QVERIFY(w.Exit()->isEnabled());
+            QCOMPARE(w.rig.platform.writeSizes().size(), (size + 4095) / 4096);
+        }
+    }
+
+    void fileChoiceUsesTheFilterAndTheLastPath() {
+        Window w;
+        const QString first = w.File("a.fls", 10);
+        QVERIFY(w.Download(first));
+        QVERIFY(w.Download(w.File("b.fls", 10)));
+        std::vector<ScriptedPrompts::Shown> choices;
+        for (const auto& shown : w.prompts.shown)
+            if (shown.kind == ScriptedPrompts::Shown::Files) choices.push_back(shown);
+        QCOMPARE(choices.size(), std::size_t{2});
+        QCOMPARE(choices[0].choice.filter, QString("Firmware File(*.fls)"));
+        QCOMPARE(choices[0].choice.initialPath, QString());
+        QCOMPARE(choices[1].choice.initialPath, first);
+    }
+
+    void cancelledChoiceChangesNothing() {
+        Window w;
+        QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
+        QTest::mouseClick(w.dialog.findChild<QPushButton*>("startDownload"), Qt::LeftButton);
+        QVERIFY(!w.dialog.Sending());
+        QCOMPARE(w.Status(), QString("Select Firmware File(*.fls). "));
+        QCOMPARE(w.rig.platform.openAttempts(), 0);
+    }
+
+    // Refused files say why under the fixed message; nothing is sent.
+    void refusedFilesGiveAClearBox() {
+        Window w;
+        const QString readOnly = w.File("ro.fls", 10);
+        QFile::setPermissions(readOnly, QFile::ReadOwner);
+        const QString folder = QString::fromStdString(w.rig.dir.path().string());
+        const std::pair<QString, QString> cases[] = {
+            {readOnly, "is read-only."},
+            {folder, "is a folder."},
+        };
+        for (const auto& [path, why] : cases) {
+            w.prompts.shown.clear();
+            QVERIFY(w.Download(path));
+            const QStringList lines = w.prompts.Messages().value(0).split('\n');
+            QCOMPARE(lines.value(0), QString("Error : File Open Error!"));
+            QVERIFY2(lines.value(1).endsWith(why), qPrintable(lines.value(1)));
+            QCOMPARE(w.Status(), QString("Ready firmware download."));
+            QVERIFY(w.Exit()->isEnabled());
+        }
+        QCOMPARE(w.rig.platform.openAttempts(), 0);
+    }
+
+    void failuresEndWithTheirBoxAndExitEnabled() {
+        {
+            Window w;
+            w.rig.platform.config().shortWritesFrom = 1;
+            QVERIFY(w.Download(w.File("printer.fls", 9000)));
+            QCOMPARE(w.prompts.Messages(), QStringList{"Error : Send Failed!"});
+            QCOMPARE(w.progress, std::vector<int>{45});
+            QCOMPARE(w.Status(), QString("Finished to download firmware and Reset the printer!"));
+            QVERIFY(w.Exit()->isEnabled());
+        }
+        {
+            Window w;
+            w.rig.platform.config().tcpAddress = "127.0.0.9";
+            QVERIFY(w.Download(w.File("printer.fls", 10)));
+            QCOMPARE(w.prompts.Messages(), QStringList{"Error : OpenPort! Please check printer"});
+            QCOMPARE(w.Status(), QString("Firmware is downloading...Don't turn off the printer!!!"));
+            QVERIFY(w.Exit()->isEnabled());
+        }
+    }
+};
+
+QTEST_MAIN(FirmwareWindowTest)
+#include "FirmwareWindowTest.moc"

@@ -1,0 +1,228 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "ui/support/Controls.h"
+#include "ui/support/ScriptedPrompts.h"
+#include "ui/Accessibility.h"
+#include "windows/memory_switches/MemorySwitchManager.h"
+#include "vmsm/ManagerPages.h"
+
+using namespace pelmora;
+using ui::MemorySwitchManager;
+
+namespace {
+
+struct Window {
+    explicit Window(std::uint32_t firmware = 160902, const vmsm::PrinterConfig& opened = {}, std::uint32_t model = 703)
+        : record(opened), dialog(opened, {firmware, model, "MPT-Q700VII", "V1.00 090216", "PC437"}, prompts) {}
+    vmsm::PrinterConfig record;
+    ui::test::ScriptedPrompts prompts;
+    MemorySwitchManager dialog;
+
+    template <typename T>
+    T* Find(const char* name) { return ui::test::Find<T>(dialog, name); }
+    QComboBox* List(const char* name) { return Find<QComboBox>(name); }
+    QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
+    void Click(const char* name) { ui::test::Click(dialog, name); }
+    /// What the main window would copy back after OK.
+    vmsm::PrinterConfig Result() {
+        vmsm::PrinterConfig back = record;
+        dialog.CopyBack(back);
+        return back;
+    }
+    void Leave(QLineEdit* box) {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &out);
+        QCoreApplication::processEvents();
+    }
+};
+
+}  // namespace
+
+class MemorySwitchManagerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void titleTabsAndNames() {
+        Window w;
+        QCOMPARE(w.dialog.windowTitle(), QString("Virtual Memory Switch Manager  (fw:V1.00 090216)"));
+        QVERIFY(w.Find<QPushButton>("save")->isDefault());
+        QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
+        // A label's "&" is shown, not taken as a mnemonic.
+        QCOMPARE(w.List("btSecurity")->accessibleName(), QString("Authentication & Encryption"));
+    }
+
+    // The lists themselves are the memory switch tests'; here: the window asks
+    // them with its printer's firmware and model.
+    void listsFollowFirmwareAndModel() {
+        struct Case {
+            std::uint32_t firmware, model;
+            QString fastSpeed;
+            int codePages;
+            QString page30, lastPage;
+        };
+        const Case cases[] = {
+            {101001, 703, "100mm/s", 37, "WPC1258 - Vietnamese", "WPC1250 - Latin 2"},
+            {101001, 900, "80mm/s", 37, "WPC1258 - Vietnamese", "WPC1250 - Latin 2"},
+            {20999, 703, "80mm/s", 32, "Reserved", "Reserved"},
+        };
+        for (const Case& c : cases) {
+            Window w(c.firmware, {}, c.model);
+            QCOMPARE(ui::test::Items(w.List("speed")), (QStringList{c.fastSpeed, "50mm/s"}));
+            QComboBox* pages = w.List("codePage");
+            QCOMPARE(pages->count(), c.codePages);
+            QCOMPARE(pages->itemText(30), c.page30);
+            QCOMPARE(pages->itemText(c.codePages - 1), c.lastPage);
+        }
+        Window w(21021);
+        w.List("codePage")->setCurrentIndex(31);
+        w.Click("save");
+        QCOMPARE(w.Result().CodePage, 31u);
+    }
+
+    void densityShowsItsPositionAndSavesTheCode() {
+        vmsm::PrinterConfig record;
+        record.Density = 4;
+        Window w(101001, record);
+        QCOMPARE(w.List("density")->currentIndex(), 5);
+        QVERIFY(w.List("density")->currentText().endsWith(" 100%"));
+        w.List("density")->setCurrentIndex(0);
+        w.Click("save");
+        QCOMPARE(w.Result().Density, 3u);
+    }
+
+    void fontRadiosBelowThreeFonts() {
+        Window w(21021);
+        QVERIFY(w.Find<QRadioButton>("fontA")->isHidden());
+        QCOMPARE(ui::SpokenText(w.Find<QRadioButton>("fontB")->text()), QString("A font(12x24)"));
+        QCOMPARE(ui::SpokenText(w.Find<QRadioButton>("fontC")->text()), QString("B font(9x24)"));
+        QVERIFY(w.Find<QRadioButton>("fontB")->isChecked());
+        w.Click("save");
+        QCOMPARE(w.Result().FontType, 0u);
+        Window three(101001);
+        QVERIFY(!three.Find<QRadioButton>("fontA")->isHidden());
+        three.Click("fontC");
+        three.Click("save");
+        QCOMPARE(three.Result().FontType, 2u);
+    }
+
+    void tearOffFollowsFirmwareAndService() {
+        vmsm::PrinterConfig record;
+        record.CuttingPosition = 120;
+        Window w(160902, record);
+        QCOMPARE(w.Box("tearOff")->text(), QString("120"));
+        QVERIFY(!w.Box("tearOff")->isEnabled());
+        w.List("service")->setCurrentIndex(1);  // "Label"
+        QVERIFY(w.Box("tearOff")->isEnabled());
+        w.Box("tearOff")->setText("640");
+        w.List("service")->setCurrentIndex(0);
+        QVERIFY(!w.Box("tearOff")->isEnabled());
+        w.Click("save");
+        QCOMPARE(w.Result().CuttingPosition, 640u);
+
+        record.Service = 1;
+        Window old(160901, record);
+        QCOMPARE(old.Box("tearOff")->text(), QString("0"));
+        QVERIFY(!old.Box("tearOff")->isEnabled());
+        old.Click("save");
+        QCOMPARE(old.Result().CuttingPosition, 0u);
+
+        Window receiptOnly(160902, {}, 710);
+        QVERIFY(!receiptOnly.List("service")->isEnabled());
+        QVERIFY(!Window(21020).Find<QPushButton>("advance")->isEnabled());
+        QVERIFY(Window(21021).Find<QPushButton>("advance")->isEnabled());
+    }
+
+    // The mended rule: a box out of range or not a number never reaches the record.
+    void numberBoxesTellAndSaveWaits() {
+        struct Case {
+            const char* box;
+            const char* typed;
+            QString message;
+        };
+        const Case cases[] = {
+            {"timeOff", "91", "Enter an integer between 0 and 90."},
+            {"timeOff", "abc", "Enter a positive integer."},
+            {"timeOff", "", "Enter a positive integer."},
+            {"timeSave", "300", "Enter an integer between 0 and 255."},
+            {"timeSave", "-1", "Enter a positive integer."},
+            {"timeSave", "99999999999", "Enter an integer between 0 and 255."},
+        };
+        for (const Case& c : cases) {
+            vmsm::PrinterConfig record;
+            record.TimeOff = 30;
+            record.TimeSave = 100;
+            Window w(160902, record);
+            w.dialog.show();
+            QLineEdit* box = w.Box(c.box);
+            box->setText(c.typed);
+            w.Leave(box);
+            QCOMPARE(w.prompts.Messages(), QStringList{c.message});
+            QCOMPARE(w.prompts.shown.front().title, QString("Pelmora"));
+            w.Click("save");
+            QCOMPARE(w.prompts.Messages(), (QStringList{c.message, c.message}));
+            QVERIFY2(w.dialog.isVisible(), c.typed);  // "Save" did not end it
+            QVERIFY(box->hasFocus());
+            QCOMPARE(w.Result().TimeOff, 30u);  // the page kept the last number
+            QCOMPARE(w.Result().TimeSave, 100u);
+        }
+        Window w(160902);
+        w.dialog.show();
+        w.Box("timeSave")->setText("5");  // 1..9 are accepted for power saving
+        w.Box("timeOff")->setText(" 90 ");
+        w.Leave(w.Box("timeOff"));
+        w.Click("save");
+        QVERIFY(w.prompts.shown.empty());
+        QCOMPARE(w.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(w.Result().TimeSave, 5u);
+        QCOMPARE(w.Result().TimeOff, 90u);
+    }
+
+    void tearOffBoxRefusesWhatSixteenBitsWouldCut() {
+        vmsm::PrinterConfig record;
+        record.Service = 1;
+        Window w(160902, record);
+        w.dialog.show();
+        w.Box("tearOff")->setText("70000");
+        w.Click("save");
+        QCOMPARE(w.prompts.Messages(), QStringList{"Enter an integer between 0 and 640."});
+        QVERIFY(w.dialog.isVisible());
+        QCOMPARE(w.Find<QTabWidget>("tabs")->currentIndex(), 1);
+    }
+
+    void bluetoothOnlyWhenTicked() {
+        vmsm::PrinterConfig record;
+        record.Baudrate = 14400;
+        record.BtPinCode = "0000";
+        record.BtConnMode = 2;
+        {
+            Window w(160902, record);
+            QCOMPARE(w.List("baudRate")->currentText(), QString("19200"));
+            QVERIFY(!w.Box("btPin")->isEnabled());
+            w.Click("save");
+            const vmsm::PrinterConfig back = w.Result();
+            QCOMPARE(back.Baudrate, 19200u);
+            QCOMPARE(back.BtKeep, 1u);
+            QCOMPARE(back.BtPinCode, std::string("0000"));
+        }
+        Window w(160902, record);
+        w.Click("enableBluetooth");
+        QVERIFY(w.Box("btPin")->isEnabled());
+        QVERIFY(w.List("btConnMode")->isEnabled());
+        QCOMPARE(w.List("btConnMode")->currentText(), QString("Mode 3"));
+        w.Box("btPin")->setText("4321");
+        w.Click("default");
+        QVERIFY(w.dialog.DefaultRequested());
+        QCOMPARE(w.dialog.result(), int(QDialog::Accepted));
+        const vmsm::PrinterConfig back = w.Result();
+        QCOMPARE(back.BtKeep, 0u);
+        QCOMPARE(back.BtPinCode, std::string("4321"));
+    }
+};
+
+QTEST_MAIN(MemorySwitchManagerTest)
+#include "MemorySwitchManagerTest.moc"

@@ -1,0 +1,300 @@
+// The manager window's actions in both layouts, each with its own texts.
+#include <QAbstractItemView>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTableWidget>
+#include <QtTest>
+#include <filesystem>
+
+#include "nv/NvCatalogue.h"
+#include "windows/nv_images/NvAddressWindow.h"
+#include "windows/nv_images/NvPreview.h"
+#include "ui/support/NvWindowRig.h"
+#include "ui/support/WhenShown.h"
+
+using namespace pelmora;
+using context::Layout;
+using ui::PromptIcon;
+using ui::test::NvWindowRig;
+using Shown = ui::test::ScriptedPrompts::Shown;
+
+namespace {
+
+struct LayoutTexts {
+    context::Layout layout;
+    QString boxTitle;
+    QString warningTitle;  ///< nothing chosen, a file that does not load
+    QString removeNone;
+    QString downloadNone;
+    QString tooSmall;
+    QString writeFailed;
+    QString printAllJobTitle;
+};
+
+const LayoutTexts kLayouts[] = {
+    {context::Layout::Desktop, "NV Image Manager", "NV Image Manager", "Without a BMP file being selected.",
+     "Without a BMP file being selected.", "NV image area too small!",
+     " Failed to write data!\r\nPlease check your printer.", "NV Image Manager"},
+    {context::Layout::Handheld, "NV Manager Utility", "Pelmora", "Without a bmpfile being selected.",
+     "Without a bitmap file being selected.", "NV-bitimage area too small!",
+     " Failed to write data!\r\nPlease Check your printer!", "Print NV All Image..."},
+};
+
+void CheckBox(const Shown& box, const QString& title, const QString& text, PromptIcon icon = PromptIcon::None) {
+    QCOMPARE(box.kind, Shown::Message);
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.text, text);
+    QCOMPARE(box.icon, icon);
+}
+
+void SelectRows(NvWindowRig& r, std::initializer_list<int> rows) {
+    auto* view = r.Find<QAbstractItemView>("imageList");
+    view->clearSelection();
+    for (int row : rows) {
+        view->selectionModel()->setCurrentIndex(view->model()->index(row, 0), QItemSelectionModel::NoUpdate);
+        view->selectionModel()->select(view->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+QString StoredEntry(NvWindowRig& r, int index) { return QString::fromStdString(nv::ReadCatalogueEntry(r.rig.store, index)); }
+
+}  // namespace
+
+class NvImageManagerTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Also: every control is named, and the handheld layout fits its screen.
+    void nothingSelectedOrNothingListedSaysWhatIsMissing() {
+        for (const LayoutTexts& t : kLayouts) {
+            NvWindowRig r(t.layout);
+            QVERIFY(r.Open());
+            r.Click("removeImage");
+            CheckBox(r.LastBox(), t.warningTitle, t.removeNone, PromptIcon::Warning);
+            r.Click("download");
+            CheckBox(r.LastBox(), t.warningTitle, t.downloadNone, PromptIcon::Warning);
+            r.Click("print");
+            CheckBox(r.LastBox(), t.boxTitle, "Please select address!");
+            r.Click("removeStored");
+            CheckBox(r.LastBox(), t.boxTitle, "Please select address!");
+            // An empty list on a printer of the current command set: nothing to print is a failed job.
+            r.Click("printAll");
+            CheckBox(r.LastBox(), t.boxTitle, t.writeFailed);
+            QCOMPARE(r.host.dialog().windowTitle(), t.printAllJobTitle);
+            QCOMPARE(r.prompts.shown.size(), 5u);
+        }
+    }
+
+    void addImageLoadsEachFileAndReportsWhatItRefuses() {
+        for (const LayoutTexts& t : kLayouts) {
+            NvWindowRig r(t.layout);
+            QVERIFY(r.Open());
+            const QString broken = QString::fromStdString((r.rig.dir / "broken.bmp").string());
+            QFile file(broken);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a bitmap") > 0);
+            file.close();
+            // Two of these pass the 262144-byte limit together (48 bytes a row).
+            const QString tall = r.Bitmap("tall.bmp", 384, 2731);
+            r.Add({r.Bitmap("a.bmp", 16, 8), broken, tall, tall});
+            const Shown& choice = r.prompts.shown.front();
+            QCOMPARE(choice.kind, Shown::Files);
+            QVERIFY(choice.text.startsWith("Image Files(*.bmp);;"));
+            QVERIFY(choice.text.contains("*.png"));
+            QCOMPARE(choice.choice.multiple, t.layout == context::Layout::Desktop);
+            CheckBox(r.prompts.shown[1], t.warningTitle, "Failed to load image file!");
+            CheckBox(r.prompts.shown[2], t.boxTitle, t.tooSmall);
+            QCOMPARE(r.Names(), (std::vector<std::string>{"1:a.bmp", "2:tall.bmp"}));
+            QCOMPARE(r.Find<QAbstractItemView>("imageList")->model()->rowCount(), 2);
+            if (t.layout == context::Layout::Desktop) {
+                QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 2/0 - Memory: 131104/262144 (Byte)>"));
+                auto* table = r.Find<QTableWidget>("imageList");
+                QCOMPARE(table->item(1, 2)->text(), QString("131088 Bytes"));
+            } else {
+                QVERIFY(!r.window->findChild<QLabel*>("status"));
+                QVERIFY(!r.window->findChild<QSlider*>());
+                QVERIFY(!r.window->preview());
+            }
+            // The folder is remembered for the next choice.
+            r.Add({});
+            QCOMPARE(r.LastBox().choice.initialPath, QString::fromStdString(r.rig.dir.path().string()));
+        }
+    }
+
+    void sliderReachesTheCurrentImageAndTheImagesAddedAfter() {
+        NvWindowRig r(context::Layout::Desktop);
+        QVERIFY(r.Open());
+        r.Add({r.Bitmap("a.bmp", 8, 8), r.Bitmap("b.bmp", 8, 8), r.Bitmap("c.bmp", 8, 8)});
+        auto* slider = r.Find<QSlider>("brightness");
+        SelectRows(r, {1});
+        QCOMPARE(r.window->currentNumber(), 2);
+        slider->setValue(40);
+        QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{0, 0, 0}));  // the timer carries it over
+        r.window->Tick();
+        QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{0, 40, 0}));
+        r.Add({r.Bitmap("d.bmp", 8, 8)});
+        QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{0, 40, 0, 40}));
+
+        // A move the timer has not carried yet still belongs to the image it was made for.
+        slider->setValue(70);
+        SelectRows(r, {0});
+        QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{0, 70, 0, 40}));
+        QCOMPARE(slider->value(), 0);  // the newly current image's own
+        QCOMPARE(r.window->preview()->path(), QString::fromStdString((r.rig.dir / "a.bmp").string()));
+    }
+
+    void removingRowsOneAndThreeOfFiveRenumbersTheRest() {
+        NvWindowRig r(context::Layout::Desktop);
+        QVERIFY(r.Open());
+        QStringList files;
+        for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp"}) files << r.Bitmap(name, 8, 8);
+        r.Add(files);
+        SelectRows(r, {0, 2});  // the last one clicked, "c", is current
+        QCOMPARE(r.window->currentNumber(), 3);
+        r.prompts.answers = {false};
+        r.Click("removeImage");
+        QCOMPARE(r.nv.ImageList.size(), 5u);  // No keeps everything
+        const Shown& question = r.LastBox();
+        QCOMPARE(question.kind, Shown::Question);
+        QCOMPARE(question.title, QString("NV Image Manager"));
+        QCOMPARE(question.text, QString("Do you want to remove all of selection?"));
+        r.prompts.answers = {true};
+        r.Click("removeImage");
+        QCOMPARE(r.Names(), (std::vector<std::string>{"1:b.bmp", "2:d.bmp", "3:e.bmp"}));
+        QCOMPARE(r.Find<QTableWidget>("imageList")->item(1, 1)->text(), QString("d.bmp"));
+        // "c" went: number 3 is "e" now, and the slider must not reach it.
+        QCOMPARE(r.window->currentNumber(), -1);
+        QVERIFY(r.window->preview()->path().isEmpty());
+        r.Find<QSlider>("brightness")->setValue(25);
+        r.window->Tick();
+        QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{0, 0, 0}));
+        r.Click("reset");
+        QVERIFY(r.nv.ImageList.empty());
+        QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 0/0 - Memory: 0/262144 (Byte)>"));
+    }
+
+    // Desktop only: the handheld asks the version at every check, and the
+    // expected model's version reply never names a legacy firmware.
+    void legacyPrinterOffersNoCodesAndPrintsEveryLikelyNumber() {
+        NvWindowRig r(context::Layout::Desktop);
+        r.MakeLegacy();
+        QVERIFY(r.Open());
+        for (const char* name : {"autoAddressing", "refresh", "removeStored"}) QVERIFY2(!r.Find(name)->isEnabled(), name);
+        QVERIFY(r.Find("printAll")->isEnabled());
+        r.rig.TakeReceived();
+        r.Click("printAll");
+        QVERIFY(r.prompts.shown.empty());
+        // No count known: the numbers 0 to 77, one 9-byte command each.
+        QCOMPARE(r.rig.TakeReceived().size(), 78u * 9u);
+    }
+
+    void autoAddressingDownloadsUnderFreeCodesAndReadsTheListAgain() {
+        for (const LayoutTexts& t : kLayouts) {
+            NvWindowRig r(t.layout);
+            r.Preload({"10", "12"});
+            QVERIFY(r.Open());
+            r.Find<QCheckBox>("autoAddressing")->setChecked(true);
+            for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) r.Add({r.Bitmap(name, 16, 4)});
+            r.Click("download");
+            QVERIFY(r.prompts.shown.size() == 3u);  // the three file choices only
+            QCOMPARE(r.Addresses(), (QStringList{"10", "12", "11", "13", "14"}));
+            if (t.layout == context::Layout::Desktop)
+                QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 3/5 - Memory: 24/262144 (Byte)>"));
+            std::uint32_t count = 99;
+            QVERIFY(r.rig.store.GetRegDword(nv::NvKey, "Count", count));
+            QCOMPARE(count, 3u);
+            r.Find<QListWidget>("addressList")->setCurrentRow(2);
+            r.Click("print");
+            r.Click("removeStored");
+            QCOMPARE(r.printer().printed(), std::vector<std::string>{"11"});
+            QCOMPARE(r.Addresses(), (QStringList{"10", "12", "13", "14"}));
+        }
+    }
+
+    void addressWindowAsksPerImageAndItsCancelStopsTheDownload() {
+        for (const LayoutTexts& t : kLayouts) {
+            NvWindowRig r(t.layout);
+            r.Preload({"A1"});
+            QVERIFY(r.Open());
+            r.Add({r.Bitmap("a.bmp", 8, 2)});
+            r.Add({r.Bitmap("b.bmp", 8, 2)});
+            int asked = 0;
+            ui::test::WhenShown answer("nvAddress", [&](QWidget* w) {
+                auto* code = w->findChild<QLineEdit*>("code");
+                QCOMPARE(code->text(), QString("00"));
+                if (++asked == 1) {
+                    code->setText("A1");  // held already: refused, the window stays
+                    w->findChild<QPushButton*>("ok")->click();
+                    QVERIFY(w->isVisible());
+                    code->setText("a1");
+                    w->findChild<QPushButton*>("ok")->click();
+                } else {
+                    w->findChild<QPushButton*>("cancel")->click();
+                }
+            });
+            r.Click("download");
+            QCOMPARE(asked, 2);
+            const Shown& refused = r.prompts.shown[2];
+            CheckBox(refused, "Pelmora", "Exists address!");
+            CheckBox(r.LastBox(), t.boxTitle, "Cancel to download image.", PromptIcon::Warning);
+            // Nothing was sent: the printer holds what it held.
+            QCOMPARE(r.printer().keyCodeImages().size(), 1u);
+            QVERIFY(r.nv.DownloadQueue.empty());
+        }
+    }
+
+    void escMidDownloadKeepsTheSentImagesAndLeavesTheCount() {
+        NvWindowRig r(context::Layout::Desktop);
+        QVERIFY(r.Open());
+        r.Find<QCheckBox>("autoAddressing")->setChecked(true);
+        r.Add({r.Bitmap("a.bmp", 8, 2), r.Bitmap("b.bmp", 8, 2), r.Bitmap("c.bmp", 8, 2)});
+        int blocks = 0;
+        QObject::connect(&r.host.dialog(), &ui::JobProgressDialog::phaseStarted, [&](int phase) {
+            if (phase == 2000 && ++blocks == 2) QTest::keyClick(&r.host.dialog(), Qt::Key_Escape);
+        });
+        r.Click("download");
+        CheckBox(r.LastBox(), "NV Image Manager", "Download process is stoped...");
+        QCOMPARE(r.printer().keyCodeImages().size(), 2u);
+        std::uint32_t count = 0;
+        QVERIFY(!r.rig.store.GetRegDword(nv::NvKey, "Count", count));
+        // The list is read again after the job, as after every download.
+        QCOMPARE(r.Addresses(), (QStringList{"10", "11"}));
+    }
+
+    void catalogueIsSavedOnExitAndOnTheCloseBoxAndReloaded() {
+        NvWindowRig r(context::Layout::Desktop);
+        QVERIFY(r.Open());
+        r.Add({r.Bitmap("a.bmp", 8, 2)});
+        SelectRows(r, {0});
+        r.Find<QSlider>("brightness")->setValue(40);
+        r.Add({r.Bitmap("b.bmp", 8, 2)});
+        r.Click("exit");  // no tick came between: the move and the add still count
+        QVERIFY(StoredEntry(r, 1).endsWith("a.bmp,040"));
+        QVERIFY(StoredEntry(r, 2).endsWith("b.bmp,040"));
+        QVERIFY(r.nv.AddressList.empty());
+
+        r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.prompts);
+        QCOMPARE(r.Names(), (std::vector<std::string>{"1:a.bmp", "2:b.bmp"}));
+        QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{40, 40}));
+        QVERIFY(!r.Find<QCheckBox>("asPrinted")->isChecked());
+        r.Click("reset");
+        r.window->show();
+        QVERIFY(r.window->close());
+        QVERIFY(StoredEntry(r, 1).isEmpty());
+
+        // A list that could not be stored would be gone at the next opening: the window says so.
+        r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.prompts);
+        r.Add({r.Bitmap("c.bmp", 8, 2)});
+        std::filesystem::remove(r.rig.store.path());
+        std::filesystem::create_directory(r.rig.store.path());
+        const std::size_t before = r.prompts.shown.size();
+        r.Click("exit");
+        QCOMPARE(r.prompts.shown.size(), before + 1);
+        QVERIFY(r.prompts.shown.back().text.startsWith("The image list could not be stored."));
+    }
+};
+
+QTEST_MAIN(NvImageManagerTest)
+#include "NvImageManagerTest.moc"
