@@ -24,7 +24,7 @@ private slots:
         link::NullTrace quiet;
         link::RealPlatform platform([](const std::string& name) { return name; }, quiet);
         const std::vector<link::UsbPrinterInfo> listed{{"USB01", sim.ptyPath()}};
-        desktop::CQ700TCUtilityDlg window(
+        desktop::MainWindow window(
             {rig.store, platform, rig.prompts, {[&] { return listed; }, desktop::SystemUsbPrinters().present}});
         QCOMPARE(desktop::test::Find<QComboBox>(window, "portList")->currentText(), QString("USB01"));
 
