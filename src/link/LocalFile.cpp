@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -51,16 +52,21 @@ FileRead ReadLocalFile(const std::string& path, std::size_t limit, std::string& 
     else if (S_ISFIFO(info.st_mode) && pipes == Pipes::Read) ::fcntl(fd, F_SETFL, 0);  // a pipe's writer is waited for
     else if (!S_ISREG(info.st_mode)) problem = Kind(info.st_mode);
     else if (static_cast<std::size_t>(info.st_size) > limit) problem = tooLarge;
-    // Read to the end rather than trust st_size: the file may grow meanwhile.
-    char chunk[65536];
+    // Read straight into a buffer of the size fstat gives (images are read on
+    // every slider move), but to the end rather than trust st_size: the file
+    // may grow meanwhile. One byte over the limit is enough to refuse it.
+    std::size_t filled = 0;
+    if (problem.empty())
+        bytes.resize(std::min(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1 : 65536, limit + 1));
     while (problem.empty()) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (filled == bytes.size()) bytes.resize(std::min(bytes.size() * 2, limit + 1));
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) problem = Reason(errno);
         else if (got == 0) break;
-        else if (bytes.size() + static_cast<std::size_t>(got) > limit) problem = tooLarge;
-        else bytes.append(chunk, static_cast<std::size_t>(got));
+        else if ((filled += static_cast<std::size_t>(got)) > limit) problem = tooLarge;
     }
+    bytes.resize(filled);
     ::close(fd);
     if (!problem.empty()) return fail(problem);
     if (why) why->clear();
