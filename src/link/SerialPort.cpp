@@ -4,6 +4,7 @@
 
 #include <libserialport.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 
 #include "link/FdIo.h"
 #include "link/SerialLineConfig.h"
@@ -126,6 +127,16 @@ sp_return ApplyConfig(sp_port* port, const PortConfigValues& values) {
     sp_set_config_xon_xoff(config.get(), values.xonXoff);
     return sp_set_config(port, config.get());
 }
+
+// libserialport keeps its RTS/CTS switch in c_iflag, where the kernel never
+// looks, so without this the line keeps whatever CRTSCTS it had before.
+bool KernelRtsCtsFlow(int fd, bool on, TraceSink& trace) {
+    termios line{};
+    if (::tcgetattr(fd, &line) != 0) return Succeeded(SP_ERR_FAIL, trace, "tcgetattr");
+    if (((line.c_cflag & CRTSCTS) != 0) == on) return true;
+    line.c_cflag = on ? line.c_cflag | CRTSCTS : line.c_cflag & ~tcflag_t{CRTSCTS};
+    return ::tcsetattr(fd, TCSANOW, &line) == 0 || Succeeded(SP_ERR_FAIL, trace, "tcsetattr");
+}
 }  // namespace
 
 bool SerialPort::SetLineState(const SerialLineState& state) {
@@ -141,7 +152,8 @@ bool SerialPort::SetLineState(const SerialLineState& state) {
             result = ApplyConfig(port_, *paired);
         }
     }
-    return Succeeded(result, trace_, "sp_set_config");
+    return Succeeded(result, trace_, "sp_set_config") &&
+           KernelRtsCtsFlow(fd_, values->cts == SP_CTS_FLOW_CONTROL, trace_);
 }
 
 bool SerialPort::SetTimeouts(const SerialTimeouts& timeouts) {

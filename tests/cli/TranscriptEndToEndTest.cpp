@@ -3,7 +3,6 @@
 
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <sys/stat.h>
 
 #include "support/PrinterRig.h"
@@ -20,13 +19,6 @@ std::vector<nlohmann::json> Lines(const std::filesystem::path& file) {
     std::vector<nlohmann::json> lines;
     for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
     return lines;
-}
-
-std::string ReadText(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 class TranscriptEndToEnd : public ::testing::Test {
@@ -68,8 +60,8 @@ TEST_F(TranscriptEndToEnd, ConfigGetReplaysWithTheSameOutputAndAChangedByteIsNam
     const auto replayed = Replay(transcript, simStatus);
     ASSERT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(replayed.out, recorded.out);
-    EXPECT_EQ(simStatus, 0) << ReadText(simErr);
-    EXPECT_NE(ReadText(simErr).find("every connection went as recorded"), std::string::npos);
+    EXPECT_EQ(simStatus, 0) << test::ReadFile(simErr);
+    EXPECT_NE(test::ReadFile(simErr).find("every connection went as recorded"), std::string::npos);
 
     // Pretend the tool of the recording asked for another switch in its fourth request.
     std::size_t offset = 0;
@@ -99,9 +91,9 @@ TEST_F(TranscriptEndToEnd, ConfigGetReplaysWithTheSameOutputAndAChangedByteIsNam
     const auto run = Replay(edited, simStatus);
     EXPECT_EQ(run.status, 1) << "the replaying printer hangs up at the difference";
     EXPECT_EQ(simStatus, 1);
-    EXPECT_NE(ReadText(simErr).find("first difference at offset " + std::to_string(offset) + ": " + changed),
+    EXPECT_NE(test::ReadFile(simErr).find("first difference at offset " + std::to_string(offset) + ": " + changed),
               std::string::npos)
-        << ReadText(simErr);
+        << test::ReadFile(simErr);
 }
 
 TEST_F(TranscriptEndToEnd, BadFilesAreRefusedBeforeAnythingIsSent) {

@@ -20,8 +20,7 @@ TEST(RealUsb, OnlyADeviceNodeOpensAndOnlyOnce) {
     std::ofstream(file) << "settings";
     for (const std::string& path : {file, (dir / "missing").string(), dir.path().string()})
         EXPECT_EQ(platform.OpenUsb(path), nullptr) << path;
-    std::ifstream in(file);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "settings") << "never written into";
+    EXPECT_EQ(test::ReadFile(file), "settings") << "never written into";
 
     // A pseudo-terminal stands in for the printer's character device node.
     termios raw{};

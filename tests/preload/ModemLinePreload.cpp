@@ -2,9 +2,9 @@
 // ioctls a pseudo-terminal lacks to one line, PELMORA_MODEM_TTY, keeping the
 // lines in the file PELMORA_MODEM_LINES that the virtual printer shares.
 // The line settings handed to tcsetattr for that line are kept in
-// PELMORA_LINE_TERMIOS as well, since a pseudo-terminal drops the parity and
-// flow-control flags. Every other descriptor and request goes to the system
-// unchanged.
+// PELMORA_LINE_TERMIOS as well, with the parity switch a pseudo-terminal
+// drops, and tcgetattr reads that switch back as a UART keeps it. Every other
+// descriptor and request goes to the system unchanged.
 #include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
@@ -65,13 +65,35 @@ void Record(const char* file, const termios& line) {
 extern "C" int tcsetattr(int fd, int when, const termios* line) noexcept {
     using TcsetattrFn = int (*)(int, int, const termios*);
     static const TcsetattrFn real = reinterpret_cast<TcsetattrFn>(::dlsym(RTLD_NEXT, "tcsetattr"));
-    const char* record = std::getenv("PELMORA_LINE_TERMIOS");
-    if (record && line && IsTheLine(fd)) Record(record, *line);
     if (!real) {
         errno = ENOSYS;
         return -1;
     }
-    return real(fd, when, line);
+    const char* record = std::getenv("PELMORA_LINE_TERMIOS");
+    if (!record || !line || !IsTheLine(fd)) return real(fd, when, line);
+    Record(record, *line);
+    // The C library calls a change the terminal did not keep a failure.
+    termios kept = *line;
+    kept.c_cflag &= ~tcflag_t{PARENB};
+    return real(fd, when, &kept);
+}
+
+extern "C" int tcgetattr(int fd, termios* line) noexcept {
+    using TcgetattrFn = int (*)(int, termios*);
+    static const TcgetattrFn real = reinterpret_cast<TcgetattrFn>(::dlsym(RTLD_NEXT, "tcgetattr"));
+    if (!real) {
+        errno = ENOSYS;
+        return -1;
+    }
+    const int result = real(fd, line);
+    const char* record = std::getenv("PELMORA_LINE_TERMIOS");
+    if (result != 0 || !record || !IsTheLine(fd)) return result;
+    const int kept = ::open(record, O_RDONLY | O_CLOEXEC);
+    termios told{};
+    if (kept >= 0 && ::read(kept, &told, sizeof told) == static_cast<ssize_t>(sizeof told))
+        line->c_cflag = (line->c_cflag & ~tcflag_t{PARENB}) | (told.c_cflag & PARENB);
+    if (kept >= 0) ::close(kept);
+    return 0;
 }
 
 extern "C" int ioctl(int fd, unsigned long request, ...) noexcept {

@@ -1,6 +1,7 @@
 #include "support/PrinterRig.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <random>
 
 #include "context/ResultCode.h"
@@ -10,6 +11,11 @@ namespace pelmora::test {
 
 std::string Hex(std::span<const std::uint8_t> bytes) {
     return link::HexBytes(bytes.data(), bytes.size());
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path()) {}

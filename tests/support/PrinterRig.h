@@ -18,6 +18,9 @@ namespace pelmora::test {
 /// "1D 49 43" for failure messages.
 std::string Hex(std::span<const std::uint8_t> bytes);
 
+/// The whole of a file; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& file);
+
 /// A folder of its own, removed with everything in it.
 class TempDir {
 public:

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -24,13 +22,6 @@ std::vector<char*> Argv(const std::string& program, const std::vector<std::strin
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     return argv;
-}
-
-std::string ReadAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 }  // namespace
@@ -115,8 +106,8 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadAll(outFile);
-    run.err += ReadAll(errFile);
+    run.out = ReadFile(outFile);
+    run.err += ReadFile(errFile);
     return run;
 }
 
