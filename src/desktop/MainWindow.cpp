@@ -5,15 +5,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -21,26 +18,24 @@
 #include "context/TcpAddress.h"
 #include "desktop/AboutBox.h"
 #include "desktop/CommRules.h"
+#include "desktop/ToolColumn.h"
 #include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
 #include "windows/firmware/FirmwareWindow.h"
 #include "windows/nv_images/NvManagerLaunch.h"
 #include "windows/memory_switches/MemorySwitchJob.h"
 #include "ui/Prompts.h"
+<<<<<<< HEAD
 #include "ui/QuietButton.h"
 #include "vmsm/ConfigLists.h"
+=======
+>>>>>>> windows2
 
 namespace pelmora::desktop {
 
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QComboBox* MakeList(QWidget* parent, const char* name) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    return list;
-}
 
 void Refill(QComboBox* list, const QStringList& entries, int selected) {
     list->clear();
@@ -52,12 +47,6 @@ QStringList ToList(const std::vector<std::string>& entries) {
     QStringList list;
     for (const std::string& entry : entries) list << Q(entry);
     return list;
-}
-
-// Labels change with the interface, so the names follow them.
-void NameAfterLabel(QLabel* label, QWidget* control) {
-    label->setBuddy(control);
-    control->setAccessibleName(ui::SpokenText(label->text()));
 }
 
 }  // namespace
@@ -87,74 +76,18 @@ void MainWindow::BuildControls() {
     description_->setWordWrap(true);
     description_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     description_->setAccessibleName(descriptionBox->title());
+    description_->setMinimumWidth(420);
     (new QVBoxLayout(descriptionBox))->addWidget(description_);
 
-    auto* commBox = new QGroupBox(tr("Communication Setting"), this);
-    interface_ = MakeList(commBox, "interfaceList");
-    port_ = MakeList(commBox, "portList");
-    baud_ = MakeList(commBox, "baudList");
-    dataBits_ = MakeList(commBox, "dataBitsList");
-    stopBits_ = MakeList(commBox, "stopBitsList");
-    parity_ = MakeList(commBox, "parityList");
-    flow_ = MakeList(commBox, "flowList");
-
-    address_ = new QLineEdit(commBox);
-    address_->setObjectName(QStringLiteral("addressEdit"));
-    // Typing stops at anything that cannot become a dotted IPv4 address.
-    address_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("^(\\d{1,3})(\\.\\d{0,3}){0,3}$")), address_));
-    tcpPort_ = new QLineEdit(commBox);
-    tcpPort_->setObjectName(QStringLiteral("tcpPortEdit"));
-    tcpPort_->setValidator(new QIntValidator(1, 65535, tcpPort_));
-    tcpPort_->setAccessibleName(tr("TCP Port"));
-    address_->setAccessibleName(ui::SpokenText(tr("IP : ")));
-
-    auto* grid = new QGridLayout(commBox);
-    const auto addRow = [&](int row, const QString& text, QWidget* control) {
-        auto* label = new QLabel(text, commBox);
-        NameAfterLabel(label, control);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(control, row, 1);
-        return label;
-    };
-    addRow(0, tr("Interface :"), interface_);
-    portLabel_ = addRow(1, tr("Port :"), port_);
-    portLabel_->setObjectName(QStringLiteral("portLabel"));
-    grid->addWidget(address_, 1, 1);  // lies over the port list
-    baudLabel_ = addRow(2, tr("Baud Rate :"), baud_);
-    baudLabel_->setObjectName(QStringLiteral("baudLabel"));
-    grid->addWidget(tcpPort_, 2, 1);  // lies over the baud-rate list
-    addRow(3, tr("Data Bits :"), dataBits_);
-    addRow(4, tr("Stop Bits :"), stopBits_);
-    addRow(5, tr("Parity :"), parity_);
-    addRow(6, tr("Flow Control :"), flow_);
-    grid->setColumnStretch(1, 1);
-
-    const auto makeButton = [this](const QString& text, const char* name) { return ui::QuietButton(text, name, this); };
-    auto* vmsm = makeButton(tr("Virtual Memory Switch Manager"), "vmsmButton");
-    auto* nv = makeButton(tr("NV Image Manager"), "nvButton");
-    firmware_ = makeButton(tr("Firmware Manager"), "firmwareButton");
-    auto* exit = makeButton(tr("Exit"), "exitButton");
-    exit->setDefault(true);
-    // Kept out of reach unless a service technician asks for it.
-    firmware_->setVisible(services_.firmwareManager);
-    firmware_->setEnabled(services_.firmwareManager);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(vmsm);
-    buttons->addWidget(nv);
-    buttons->addWidget(firmware_);
-    buttons->addStretch();
-    buttons->addWidget(exit);
-
     auto* body = new QHBoxLayout;
-    body->addWidget(commBox, 1);
-    body->addLayout(buttons);
+    body->addWidget(BuildCommGroup(this, comm_), 1);
+    const ToolColumn tools = BuildToolColumn(this, services_.firmwareManager);  // after the group: tab order
+    firmware_ = tools.firmware;
+    body->addLayout(tools.layout);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(descriptionBox);
     layout->addLayout(body);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    description_->setMinimumWidth(420);
 
     auto* about = new QAction(tr("&About Pelmora"), this);
     about->setObjectName(QStringLiteral("aboutAction"));
@@ -162,34 +95,42 @@ void MainWindow::BuildControls() {
     addAction(about);
     connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
 
-    connect(interface_, &QComboBox::currentIndexChanged, this, [this] { FillByInterface(); });
-    connect(vmsm, &QPushButton::clicked, this, [this] {
+    connect(comm_.interface, &QComboBox::currentIndexChanged, this, [this] { FillByInterface(); });
+    connect(tools.vmsm, &QPushButton::clicked, this, [this] {
         if (HandOver()) emit memorySwitchManagerRequested();
     });
-    connect(nv, &QPushButton::clicked, this, [this] {
+    connect(tools.nv, &QPushButton::clicked, this, [this] {
         if (!HandOver()) return;
         emit nvImageManagerRequested();
         ui::LaunchNvManager(this, context::Layout::Desktop, util_, services_.store, services_.prompts,
                             services_.phaseTimer);
     });
     connect(firmware_, &QPushButton::clicked, this, &MainWindow::OpenFirmwareManager);
-    connect(exit, &QPushButton::clicked, this, &MainWindow::OnExit);
+    connect(tools.exit, &QPushButton::clicked, this, &MainWindow::OnExit);
 }
 
 void MainWindow::Open() {
     {
-        const QSignalBlocker quiet(interface_);
-        interface_->addItems({QStringLiteral("Serial / RS232C"), QStringLiteral("Bluetooth"), QStringLiteral("USB"),
-                              QStringLiteral("TCP/IP")});
-        interface_->setCurrentIndex(link::PortSerial);
+        const QSignalBlocker quiet(comm_.interface);
+        comm_.interface->addItems({QStringLiteral("Serial / RS232C"), QStringLiteral("Bluetooth"),
+                                   QStringLiteral("USB"), QStringLiteral("TCP/IP")});
+        comm_.interface->setCurrentIndex(link::PortSerial);
     }
+<<<<<<< HEAD
     const context::StoredComm stored = context::ReadCommSettings(services_.store, context::Layout::Desktop);
     settings_ = stored.settings;
     {
         const QSignalBlocker quiet(interface_);
         const std::int32_t type = settings_.portType;
+=======
+    const StoredComm stored = ReadStoredComm(services_.store);
+    if (stored.portTypeRead) {
+        settings_ = stored.values;
+        const QSignalBlocker quiet(comm_.interface);
+        const std::int32_t type = stored.values.portType;
+>>>>>>> windows2
         // An index the list does not have leaves nothing selected.
-        interface_->setCurrentIndex(type >= 0 && type < interface_->count() ? type : -1);
+        comm_.interface->setCurrentIndex(type >= 0 && type < comm_.interface->count() ? type : -1);
     }
     FillByInterface();
     RestoreSelections(settings_);
@@ -201,48 +142,48 @@ void MainWindow::Open() {
 }
 
 void MainWindow::FillByInterface() {
-    port_->hide();
-    baud_->hide();
-    tcpPort_->hide();
-    address_->hide();
-    const int type = interface_->currentIndex();
+    comm_.port->hide();
+    comm_.baud->hide();
+    comm_.tcpPort->hide();
+    comm_.address->hide();
+    const int type = comm_.interface->currentIndex();
     const auto enableSerialLines = [this](bool enabled) {
-        for (QWidget* w : {static_cast<QWidget*>(baud_), static_cast<QWidget*>(dataBits_),
-                           static_cast<QWidget*>(parity_), static_cast<QWidget*>(stopBits_)})
+        for (QWidget* w : {static_cast<QWidget*>(comm_.baud), static_cast<QWidget*>(comm_.dataBits),
+                           static_cast<QWidget*>(comm_.parity), static_cast<QWidget*>(comm_.stopBits)})
             w->setEnabled(enabled);
     };
     switch (type) {
     case link::PortSerial:
     case link::PortBluetooth:
-        port_->show();
-        baud_->show();
-        portLabel_->setText(tr("Port :"));
-        NameAfterLabel(portLabel_, port_);
-        NameAfterLabel(baudLabel_, baud_);
+        comm_.port->show();
+        comm_.baud->show();
+        comm_.portLabel->setText(tr("Port :"));
+        NameAfterLabel(comm_.portLabel, comm_.port);
+        NameAfterLabel(comm_.baudLabel, comm_.baud);
         FillSerialLists();
         // Bluetooth reaches the printer through a COM port at the radio's own
         // rate, so only the port is chosen.
         enableSerialLines(type == link::PortSerial);
-        flow_->setEnabled(false);
+        comm_.flow->setEnabled(false);
         break;
     case link::PortUsb:
-        port_->show();
-        baud_->show();
-        portLabel_->setText(tr("Port :"));
-        NameAfterLabel(portLabel_, port_);
-        NameAfterLabel(baudLabel_, baud_);
+        comm_.port->show();
+        comm_.baud->show();
+        comm_.portLabel->setText(tr("Port :"));
+        NameAfterLabel(comm_.portLabel, comm_.port);
+        NameAfterLabel(comm_.baudLabel, comm_.baud);
         FillUsbPorts();
         break;
     case link::PortTcp:
-        tcpPort_->show();
-        address_->show();
-        portLabel_->setText(tr("IP : "));
-        portLabel_->setBuddy(address_);
-        baudLabel_->setBuddy(tcpPort_);
-        address_->setText(QStringLiteral("0.0.0.0"));
-        tcpPort_->setText(QStringLiteral("9100"));
-        for (QWidget* w : {static_cast<QWidget*>(dataBits_), static_cast<QWidget*>(parity_),
-                           static_cast<QWidget*>(stopBits_), static_cast<QWidget*>(flow_)})
+        comm_.tcpPort->show();
+        comm_.address->show();
+        comm_.portLabel->setText(tr("IP : "));
+        comm_.portLabel->setBuddy(comm_.address);
+        comm_.baudLabel->setBuddy(comm_.tcpPort);
+        comm_.address->setText(QStringLiteral("0.0.0.0"));
+        comm_.tcpPort->setText(QStringLiteral("9100"));
+        for (QWidget* w : {static_cast<QWidget*>(comm_.dataBits), static_cast<QWidget*>(comm_.parity),
+                           static_cast<QWidget*>(comm_.stopBits), static_cast<QWidget*>(comm_.flow)})
             w->setEnabled(false);
         break;
     default:
@@ -253,35 +194,44 @@ void MainWindow::FillByInterface() {
 
 void MainWindow::FillSerialLists() {
     const QString none = tr("NONE");
+<<<<<<< HEAD
     Refill(port_, ToList(context::ComPortEntries(context::Layout::Desktop)), 0);
     Refill(baud_, ToList(vmsm::lists::BaudEntries()), link::kDefaultBaudIndex);
     Refill(dataBits_, {QStringLiteral("8")}, 0);
     Refill(parity_, {none, QStringLiteral("ODD"), QStringLiteral("EVEN")}, 0);
     Refill(stopBits_, {QStringLiteral("1"), QStringLiteral("2")}, 0);
     Refill(flow_, {none, QStringLiteral("DTR/DSR")}, 0);
+=======
+    Refill(comm_.port, ToList(ComPortEntries()), 0);
+    Refill(comm_.baud, ToList(BaudRateEntries()), 6);
+    Refill(comm_.dataBits, {QStringLiteral("8")}, 0);
+    Refill(comm_.parity, {none, QStringLiteral("ODD"), QStringLiteral("EVEN")}, 0);
+    Refill(comm_.stopBits, {QStringLiteral("1"), QStringLiteral("2")}, 0);
+    Refill(comm_.flow, {none, QStringLiteral("DTR/DSR")}, 0);
+>>>>>>> windows2
 }
 
 void MainWindow::FillUsbPorts() {
-    port_->clear();
+    comm_.port->clear();
     usbPaths_.clear();
     usbLabels_.clear();
     for (const link::UsbPrinterInfo& printer : services_.usb.list()) {
-        port_->addItem(Q(printer.label));
+        comm_.port->addItem(Q(printer.label));
         usbLabels_.push_back(printer.label);
         usbPaths_.push_back(printer.path);
     }
-    if (port_->count() > 0) {
-        port_->setCurrentIndex(0);
-        for (QWidget* w : {static_cast<QWidget*>(baud_), static_cast<QWidget*>(dataBits_),
-                           static_cast<QWidget*>(parity_), static_cast<QWidget*>(stopBits_),
-                           static_cast<QWidget*>(flow_)})
+    if (comm_.port->count() > 0) {
+        comm_.port->setCurrentIndex(0);
+        for (QWidget* w : {static_cast<QWidget*>(comm_.baud), static_cast<QWidget*>(comm_.dataBits),
+                           static_cast<QWidget*>(comm_.parity), static_cast<QWidget*>(comm_.stopBits),
+                           static_cast<QWidget*>(comm_.flow)})
             w->setEnabled(false);
         return;
     }
     services_.prompts.Message(this, tr("Pelmora"), tr("Not connected USB printer!"), ui::PromptIcon::Warning);
     {
-        const QSignalBlocker quiet(interface_);
-        interface_->setCurrentIndex(link::PortSerial);
+        const QSignalBlocker quiet(comm_.interface);
+        comm_.interface->setCurrentIndex(link::PortSerial);
     }
     FillByInterface();
 }
@@ -290,6 +240,7 @@ void MainWindow::RestoreSelections(const link::CommSettings& stored) {
     switch (stored.portType) {
     case link::PortSerial:
     case link::PortBluetooth: {
+<<<<<<< HEAD
         if (port_->count() == 0) break;  // the fill did not run for these lists
         const SerialSelection s = RestoreSerial(stored);
         port_->setCurrentIndex(s.port);
@@ -297,15 +248,35 @@ void MainWindow::RestoreSelections(const link::CommSettings& stored) {
         parity_->setCurrentIndex(s.parity);
         stopBits_->setCurrentIndex(s.stopBits);
         flow_->setCurrentIndex(s.flowControl);
+=======
+        if (comm_.port->count() == 0) break;  // the fill did not run for these lists
+        const SerialSelection s = RestoreSerial(stored, ComPortEntries());
+        comm_.port->setCurrentIndex(s.port);
+        comm_.baud->setCurrentIndex(s.baudRate);
+        comm_.parity->setCurrentIndex(s.parity);
+        comm_.stopBits->setCurrentIndex(s.stopBits);
+        comm_.flow->setCurrentIndex(s.flowControl);
+>>>>>>> windows2
         break;
     }
     case link::PortUsb:
-        if (const int index = RestoreUsb(stored.port, usbPaths_, port_->count()); index >= 0)
-            port_->setCurrentIndex(index);
+        if (const int index = RestoreUsb(stored.port, usbPaths_, comm_.port->count()); index >= 0)
+            comm_.port->setCurrentIndex(index);
         break;
+<<<<<<< HEAD
     case link::PortTcp:
         address_->setText(Q(link::NetAddress(stored.port)));
         break;
+=======
+    case link::PortTcp: {
+        const std::string address = context::NetAddress(stored.port);
+        if (IsDottedIpv4(address)) {
+            comm_.address->setText(Q(address));
+            return {};
+        }
+        return {"uPort"};  // the fill's 0.0.0.0 stays
+    }
+>>>>>>> windows2
     default:
         break;
     }
@@ -324,17 +295,23 @@ void MainWindow::ReportUnreadableStore(const std::vector<std::string>& unreadabl
 }
 
 bool MainWindow::GatherSettings() {
-    const int type = interface_->currentIndex();
+    const int type = comm_.interface->currentIndex();
     switch (type) {
     case link::PortSerial:
     case link::PortBluetooth:
         settings_ = GatherSerial(settings_, type,
+<<<<<<< HEAD
                                  {port_->currentText().toStdString(), baud_->currentIndex(),
                                   dataBits_->currentText().toStdString(), parity_->currentIndex(),
                                   stopBits_->currentIndex(), flow_->currentIndex()});
+=======
+                                 {comm_.port->currentText().toStdString(), comm_.baud->currentText().toStdString(),
+                                  comm_.dataBits->currentText().toStdString(), comm_.parity->currentIndex(),
+                                  comm_.stopBits->currentIndex(), comm_.flow->currentIndex()});
+>>>>>>> windows2
         return true;
     case link::PortUsb: {
-        const int index = port_->currentIndex();
+        const int index = comm_.port->currentIndex();
         if (index < 0 || index >= static_cast<int>(usbPaths_.size())) return false;
         const std::string& path = usbPaths_[static_cast<std::size_t>(index)];
         if (!services_.usb.present(path)) {
@@ -347,18 +324,30 @@ bool MainWindow::GatherSettings() {
         return true;
     }
     case link::PortTcp: {
+<<<<<<< HEAD
         const context::TcpAddress tcp =
             context::CheckTcpAddress(address_->text().toStdString(), tcpPort_->text().toStdString());
         if (tcp.problem == context::TcpAddress::BadAddress) {
+=======
+        const std::string address = comm_.address->text().toStdString();
+        if (!IsDottedIpv4(address)) {
+>>>>>>> windows2
             Warn(tr("\"%1\" is not an IPv4 address.\nType four numbers from 0 to 255 separated by dots, such as "
                     "192.168.0.10.")
-                     .arg(address_->text()));
-            address_->setFocus();
+                     .arg(comm_.address->text()));
+            comm_.address->setFocus();
             return false;
         }
+<<<<<<< HEAD
         if (tcp.problem == context::TcpAddress::BadPort) {
             Warn(tr("\"%1\" is not a TCP port.\nType a number from 1 to 65535.").arg(tcpPort_->text()));
             tcpPort_->setFocus();
+=======
+        const auto tcpPort = ParseTcpPort(comm_.tcpPort->text().toStdString());
+        if (!tcpPort) {
+            Warn(tr("\"%1\" is not a TCP port.\nType a number from 1 to 65535.").arg(comm_.tcpPort->text()));
+            comm_.tcpPort->setFocus();
+>>>>>>> windows2
             return false;
         }
         settings_.portType = link::PortTcp;
@@ -391,8 +380,13 @@ void MainWindow::OpenFirmwareManager() {
 void MainWindow::OnExit() {
     if (!GatherSettings()) return;
     link::CommSettings stored = settings_;
+<<<<<<< HEAD
     stored.portType = interface_->currentIndex();  // -1 when nothing is selected
     if (!context::WriteCommSettings(services_.store, stored, context::Layout::Desktop).empty()) {
+=======
+    stored.portType = comm_.interface->currentIndex();  // -1 when nothing is selected
+    if (!context::SaveCommSettings(services_.store, stored)) {
+>>>>>>> windows2
         // Saying nothing would lose the operator's choice without a word.
         Warn(tr("The communication settings could not be stored in %1.")
                  .arg(QString::fromStdString(services_.store.path().string())));

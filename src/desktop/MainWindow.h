@@ -6,13 +6,12 @@
 
 #include "context/CCommonUtil.h"
 #include "context/SettingsStore.h"
+#include "desktop/CommGroup.h"
 #include "desktop/UsbPrinterSource.h"
 #include "link/CommSettings.h"
 #include "vmsm/CCommonVmsm.h"
 
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace pelmora::ui {
@@ -87,17 +86,7 @@ private:
     std::vector<std::string> usbPaths_;
     std::vector<std::string> usbLabels_;
 
-    QComboBox* interface_ = nullptr;
-    QLabel* portLabel_ = nullptr;
-    QLabel* baudLabel_ = nullptr;
-    QComboBox* port_ = nullptr;
-    QLineEdit* address_ = nullptr;
-    QComboBox* baud_ = nullptr;
-    QLineEdit* tcpPort_ = nullptr;
-    QComboBox* dataBits_ = nullptr;
-    QComboBox* stopBits_ = nullptr;
-    QComboBox* parity_ = nullptr;
-    QComboBox* flow_ = nullptr;
+    CommControls comm_;
     QLabel* description_ = nullptr;
     QPushButton* firmware_ = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "handheld/ConnectionScreen.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +31,19 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 void NameAfterLabel(QLabel* label, QWidget* control) {
     label->setBuddy(control);
     control->setAccessibleName(ui::SpokenText(label->text()));
+}
+
+// The labels change with the check box; holding the room of their longest
+// text keeps the fields from moving sideways when it is ticked.
+void ReserveRoom(std::initializer_list<QLabel*> labels, const QStringList& texts) {
+    int widest = 0;
+    for (QLabel* label : labels) {
+        for (const QString& text : texts) {
+            label->setText(text);
+            widest = std::max(widest, label->sizeHint().width());
+        }
+    }
+    for (QLabel* label : labels) label->setMinimumWidth(widest);
 }
 
 }  // namespace
@@ -65,6 +81,7 @@ void ConnectionScreen::BuildControls() {
     firstLabel_->setObjectName(QStringLiteral("firstLabel"));
     secondLabel_ = new QLabel(commBox);
     secondLabel_->setObjectName(QStringLiteral("secondLabel"));
+    ReserveRoom({firstLabel_, secondLabel_}, {tr("IP :"), tr("Port :"), tr("Baudrate :")});
 
     auto* grid = new QGridLayout(commBox);
     grid->addWidget(tcp_, 0, 0, 1, 2);

@@ -26,30 +26,29 @@ WizardInterfaceStep::WizardInterfaceStep(WizardContext& context, QWidget* parent
     const vmsm::PrinterConfig& r = context.record;
     auto* group = new QGroupBox(tr("Serial Interface configuration"), this);
     auto* grid = new QGridLayout(group);
-    const auto addRow = [this](QGridLayout* into, const QString& text, QWidget* control) {
-        auto* label = new QLabel(ui::BoxText(text), this);
-        label->setBuddy(control);
-        const int row = into->rowCount();
-        into->addWidget(label, row, 0);
-        into->addWidget(control, row, 1);
-    };
     baud_ = AddList("baudList", lists::BaudEntries(), static_cast<std::uint32_t>(ShownBaudIndex(r.Baudrate)));
-    addRow(grid, tr("Baudrate :"), baud_);
+    AddRow(grid, tr("Baudrate :"), baud_);
     parity_ = AddList("parityList", lists::ParityEntries(), r.Parity);
-    addRow(grid, tr("Parity :"), parity_);
+    AddRow(grid, tr("Parity :"), parity_);
     dataBits_ = AddList("dataBitsList", lists::DataBitEntries(), static_cast<std::uint32_t>(DataBitIndex(r.Databit)));
-    addRow(grid, tr("Data Length :"), dataBits_);
+    AddRow(grid, tr("Data Length :"), dataBits_);
     stopBits_ = AddList("stopBitsList", lists::StopBitEntries(),
                         static_cast<std::uint32_t>(StopBitIndex(r.Flowcontrol)));
-    addRow(grid, tr("Stop bits :"), stopBits_);
+    AddRow(grid, tr("Stop bits :"), stopBits_);
+
+    auto* times = new QGridLayout;
+    timeOff_ = AddNumberBox("timeOffEdit", r.TimeOff);
+    AddRow(times, tr("Auto Power Off Time\r\n<0~90 min>"), timeOff_);
+    timeSave_ = AddNumberBox("timeSaveEdit", r.TimeSave);
+    AddRow(times, tr("Auto Power Saving\r\nTime <10~255 sec>"), timeSave_);
+    // The times stand outside the group but indented as if in it, one label column for both.
+    const int indent = group->contentsMargins().left() + grid->contentsMargins().left();
+    const int outdent = group->contentsMargins().right() + grid->contentsMargins().right();
+    times->setContentsMargins(indent, 0, outdent, 0);
+    ShareLabelColumn({grid, times});
 
     auto* body = new QVBoxLayout;
     body->addWidget(group);
-    auto* times = new QGridLayout;
-    timeOff_ = AddNumberBox("timeOffEdit", r.TimeOff);
-    addRow(times, tr("Auto Power Off Time\r\n<0~90 min>"), timeOff_);
-    timeSave_ = AddNumberBox("timeSaveEdit", r.TimeSave);
-    addRow(times, tr("Auto Power Saving\r\nTime <10~255 sec>"), timeSave_);
     body->addLayout(times);
     Finish(body);
 }

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "context/CCommonUtil.h"
 #include "handheld/WizardSteps.h"
@@ -22,15 +21,9 @@ WizardMsrStep::WizardMsrStep(WizardContext& context, QWidget* parent)
         sentinelTexts_[static_cast<std::size_t>(t)] = r.StartSentinel[static_cast<std::size_t>(t)];
         sentinelTexts_[static_cast<std::size_t>(t + vmsm::kTracks)] = r.EndSentinel[static_cast<std::size_t>(t)];
     }
-    auto* body = new QVBoxLayout;
-    const auto addLabelled = [&](const QString& text, QWidget* control) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(control);
-        body->addWidget(label);
-        body->addWidget(control);
-    };
+    auto* grid = new QGridLayout;
     codePage_ = AddList("codePageList", lists::CodePageEntries(context::Layout::Handheld, firmware), r.CodePage);
-    addLabelled(tr("Default Code Page"), codePage_);
+    AddRow(grid, tr("Default Code Page"), codePage_);
 
     const MsrChoice msr = HandheldMsrChoice(context.util.MsrSetValue, firmware);
     msr_ = AddList("msrList", msr.entries, msr.listEnabled ? r.Msr : 0);
@@ -41,30 +34,21 @@ WizardMsrStep::WizardMsrStep(WizardContext& context, QWidget* parent)
     advance_->setEnabled(msr.sentinelsAllowed);
     if (!msr.sentinelsAllowed) sentinel_ = vmsm::SentinelNone;
     connect(advance_, &QPushButton::clicked, this, &WizardMsrStep::EditSentinels);
-    auto* msrLabel = new QLabel(tr("MSR Trigger mode"), this);
-    msrLabel->setBuddy(msr_);
-    body->addWidget(msrLabel);
     auto* msrRow = new QHBoxLayout;
     msrRow->addWidget(msr_, 1);
     msrRow->addWidget(advance_);
-    body->addLayout(msrRow);
+    AddRow(grid, tr("MSR Trigger mode"), msrRow)->setBuddy(msr_);
 
     auto* serviceRow = new QHBoxLayout;
-    auto* serviceQuestion = new QLabel(tr("Service :"), this);
-    serviceRow->addWidget(serviceQuestion);
+    QLabel* serviceQuestion = AddRow(grid, tr("Service :"), serviceRow);
     service_ = AddRadios(serviceRow, "serviceRadio", {tr("Receipt"), tr("Label")}, r.Service, serviceQuestion);
-    body->addLayout(serviceRow);
 
     tearOff_ = AddNumberBox("tearOffEdit", TearOffShown(firmware) ? r.CuttingPosition : 0);
-    auto* tearOffLabel = new QLabel(tr("tear off position :\n<0~640 units>"), this);
-    tearOffLabel->setBuddy(tearOff_);
-    auto* tearOffRow = new QHBoxLayout;
-    tearOffRow->addWidget(tearOffLabel);
-    tearOffRow->addWidget(tearOff_);
-    body->addLayout(tearOffRow);
+    AddRow(grid, tr("tear off position :\n<0~640 units>"), tearOff_);
+    ShareLabelColumn({grid});
     FollowService();
     connect(service_, &QButtonGroup::idToggled, this, &WizardMsrStep::FollowService);
-    Finish(body);
+    Finish(grid);
 }
 
 void WizardMsrStep::FollowService() {

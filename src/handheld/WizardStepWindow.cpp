@@ -1,7 +1,10 @@
 #include "handheld/WizardStepWindow.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,6 +115,35 @@ QLineEdit* WizardStepWindow::AddNumberBox(const char* name, std::uint32_t value)
     box->setObjectName(QLatin1String(name));
     box->setInputMethodHints(Qt::ImhDigitsOnly);
     return box;
+}
+
+QLabel* WizardStepWindow::AddRow(QGridLayout* grid, const QString& text, QWidget* field) {
+    auto* label = new QLabel(ui::BoxText(text), this);
+    label->setBuddy(field);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    return label;
+}
+
+QLabel* WizardStepWindow::AddRow(QGridLayout* grid, const QString& text, QLayout* fields) {
+    auto* label = new QLabel(ui::BoxText(text), this);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addLayout(fields, row, 1);
+    return label;
+}
+
+void WizardStepWindow::ShareLabelColumn(std::initializer_list<QGridLayout*> grids) {
+    int widest = 0;
+    for (QGridLayout* grid : grids)
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (const QLayoutItem* label = grid->itemAtPosition(row, 0))
+                widest = std::max(widest, label->sizeHint().width());
+    for (QGridLayout* grid : grids) {
+        grid->setColumnMinimumWidth(0, widest);
+        grid->setColumnStretch(1, 1);
+    }
 }
 
 std::uint32_t IndexOr(const QComboBox* list, std::uint32_t kept) {

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 class QBoxLayout;
 class QButtonGroup;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -76,6 +78,14 @@ protected:
                             QLabel* question);
     /// A number box holding `value`.
     QLineEdit* AddNumberBox(const char* name, std::uint32_t value);
+    /// The next row of `grid`: the label in the first column, leading to
+    /// `field`, and the field in the second.
+    QLabel* AddRow(QGridLayout* grid, const QString& text, QWidget* field);
+    /// As above with a row of controls; the label leads to none yet.
+    QLabel* AddRow(QGridLayout* grid, const QString& text, QLayout* fields);
+    /// Gives the grids' label columns the width of the widest label in any of
+    /// them, so their fields start in one line.
+    static void ShareLabelColumn(std::initializer_list<QGridLayout*> grids);
 
     WizardContext& context_;
 

@@ -109,6 +109,7 @@ private slots:
         QCOMPARE(f.managersOpened, 0);
         QCOMPARE(f.prompts.Messages().size(), 1);
         QVERIFY(f.prompts.Messages().front().startsWith("Printer model is not matched!"));
+        QCOMPARE(f.prompts.shown.front().icon, ui::PromptIcon::None);  // as plain as the NV manager's
     }
 
     void cancelledManagerWritesNothing() {

@@ -3,6 +3,7 @@
 // touches is smaller than kFingerHeight, and every control has a name; the
 // program's own windows also as a screen reader works them.
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +56,16 @@ QStringList Check(QWidget& window) {
     return faults;
 }
 
+// Where the fields of a window start, left to right: one place when they line up.
+QSet<int> FieldColumns(QWidget& window) {
+    QSet<int> lefts;
+    for (QWidget* field : window.findChildren<QWidget*>())
+        if (field->isVisible() && (qobject_cast<QComboBox*>(field) || qobject_cast<QLineEdit*>(field)) &&
+            !qobject_cast<QComboBox*>(field->parentWidget()))
+            lefts << field->mapTo(&window, QPoint()).x();
+    return lefts;
+}
+
 }  // namespace
 
 #define EXPECT_FITS(faults)                                \
@@ -77,6 +88,13 @@ private slots:
             if (tcp) rig.StoreTcp();
             auto w = rig.Open();
             EXPECT_FITS(Check(*w));
+            // Ticking TCP/IP swaps the fields in place.
+            w->show();
+            const QSet<int> before = FieldColumns(*w);
+            w->findChild<QCheckBox*>("tcpCheck")->toggle();
+            QCoreApplication::processEvents();
+            QCOMPARE(FieldColumns(*w), before);
+            QCOMPARE(before.size(), 1);
             EXPECT_FITS(ui::test::AccessibilityFaults([&rig] { return rig.Open(); }));
         }
     }
@@ -86,7 +104,12 @@ private slots:
         for (const std::uint32_t firmware : {101001u, 160902u, 11059u}) {
             StepRig rig(firmware, '5');
             for (int step = 1; step <= kWizardSteps; ++step) {
-                EXPECT_FITS(Check(*rig.Make(static_cast<WizardStep>(step))));
+                const auto window = rig.Make(static_cast<WizardStep>(step));
+                EXPECT_FITS(Check(*window));
+                if (step == 2 || step == 4) {
+                    window->show();
+                    QCOMPARE(FieldColumns(*window).size(), 1);
+                }
                 EXPECT_FITS(ui::test::AccessibilityFaults([&] { return rig.Make(static_cast<WizardStep>(step)); }));
             }
         }

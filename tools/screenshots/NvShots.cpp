@@ -1,5 +1,5 @@
 // The NV image manager: desktop with three bitmaps, "As printed", the address
-// window, a download half way, and the handheld layout.
+// window and a download half way.
 #include <cstdio>
 
 #include <QCheckBox>
@@ -10,7 +10,6 @@
 
 #include "ScreenshotRig.h"
 #include "nv/CCommonNv.h"
-#include "nv/NvBlocks.h"
 #include "nv/NvManager.h"
 #include "windows/nv_images/NvImageManager.h"
 #include "windows/nv_images/NvAddressWindow.h"
@@ -49,10 +48,7 @@ QString Logo(Rig& rig, const QString& name, const QString& text, QColor colour, 
 }  // namespace
 
 void RenderNv(Renderer& renderer, Rig& rig) {
-    for (const char* code : {"10", "11", "A1"})
-        rig.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xAA}}, static_cast<std::uint8_t>(code[0]),
-                                                     static_cast<std::uint8_t>(code[1])));
-    rig.printer.EndSession();
+    rig.StoreLogos();
 
     context::CCommonUtil util(rig.platform);
     util.PendingSettings = Rig::VirtualPrinter();
@@ -68,7 +64,6 @@ void RenderNv(Renderer& renderer, Rig& rig) {
     rig.prompts.chosen = Logo(rig, "bakery.bmp", "Bakery", QColor(170, 60, 20), 384, 160);
     {
         ui::NvImageManager window(context::Layout::Desktop, nv, manager, rig.prompts);
-        window.resize(900, 620);
         window.AddImage();
         rig.prompts.chosen = Logo(rig, "cafe.bmp", QStringLiteral("Caf\u00e9 Lumen"), QColor(30, 90, 160), 300, 120);
         window.AddImage();
@@ -101,17 +96,6 @@ void RenderNv(Renderer& renderer, Rig& rig) {
             renderer.ok = false;
         }
     }
-
-    ui::JobWindowHost handheldHost(context::Layout::Handheld, nullptr, &timer);
-    nv::NvManager handheldManager(nv, handheldHost, nv::HandheldNvJob());
-    if (!handheldManager.Refresh().ok) {
-        std::fprintf(stderr, "the handheld layout found no list to show\n");
-        renderer.ok = false;
-    }
-    ui::NvImageManager handheld(context::Layout::Handheld, nv, handheldManager, rig.prompts);
-    handheld.resize(480, 640);
-    renderer.Save(handheld, QStringLiteral("nv-handheld"));
-    handheldManager.Close();
 }
 
 }  // namespace pelmora::screenshots

@@ -12,6 +12,7 @@
 
 #include "context/SettingsStore.h"
 #include "link/CommSettings.h"
+#include "nv/NvBlocks.h"
 #include "sim/PrinterModel.h"
 #include "sim/VirtualPlatform.h"
 #include "ui/Prompts.h"
@@ -63,6 +64,14 @@ struct Rig {
     void Store(std::int32_t portType, const std::string& port) {
         store.SetRegDword(context::ProductKey, "uPortType", static_cast<std::uint32_t>(portType));
         store.SetRegString(context::ProductKey, "uPort", port);
+    }
+
+    /// Logos the printer already holds, under the codes 10, 11 and A1.
+    void StoreLogos() {
+        for (const char* code : {"10", "11", "A1"})
+            printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xAA}}, static_cast<std::uint8_t>(code[0]),
+                                                      static_cast<std::uint8_t>(code[1])));
+        printer.EndSession();
     }
 
     static link::CommSettings VirtualPrinter() { return {link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0}; }

@@ -71,8 +71,6 @@ void RenderMemorySwitch(Renderer& renderer, Rig& rig) {
     const vmsm::SentinelSix texts{"%", ";", ";", "?", "?", "?"};
     ui::SentinelWindow desktop(context::Layout::Desktop, prompts, vmsm::SentinelDynamic, texts);
     renderer.Save(desktop, QStringLiteral("sentinels-desktop"));
-    ui::SentinelWindow handheld(context::Layout::Handheld, prompts, vmsm::SentinelDynamic, texts);
-    renderer.Save(handheld, QStringLiteral("sentinels-handheld"));
 
     ui::SentinelWindow hexa(context::Layout::Desktop, prompts, vmsm::SentinelDynamic, texts);
     hexa.findChild<QCheckBox*>(QStringLiteral("entryForm"))->click();

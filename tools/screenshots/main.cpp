@@ -1,10 +1,12 @@
-// pelmora_screenshots OUTDIR QMDIR: renders the windows offscreen to OUTDIR/*.png,
-// with the translations compiled into QMDIR.
+// pelmora_screenshots desktop OUTDIR QMDIR | handheld OUTDIR: renders one
+// program's windows offscreen to OUTDIR/*.png, on a screen of that program's
+// size, each window as it opens there (QMDIR: the compiled translations).
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 #include <QApplication>
+#include <QTemporaryFile>
 #include <QEventLoop>
 #include <QProgressBar>
 #include <QLocale>
@@ -13,6 +15,7 @@
 #include "ui/AppIcon.h"
 #include "desktop/AboutBox.h"
 #include "desktop/MainWindow.h"
+#include "handheld/FormFactor.h"
 #include "windows/firmware/FirmwareWindow.h"
 #include "ui/JobProgressDialog.h"
 #include "ui/LanguageLoader.h"
@@ -98,31 +101,58 @@ void RenderMainWindows(Renderer& renderer, Rig& rig) {
 using namespace pelmora;
 using namespace pelmora::screenshots;
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(PELMORA_VERSION));
-    QApplication::setWindowIcon(ui::AppIcon());
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: pelmora_screenshots OUTDIR QMDIR\n");
-        return 2;
-    }
-    Renderer renderer{QString::fromLocal8Bit(argv[1])};
-    const QString qmDir = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(renderer.outDir);
+namespace {
 
+// A roomy desktop monitor; the handheld's own screen.
+constexpr QSize kDesktopScreen{1920, 1080};
+
+// The offscreen platform reads its one screen from this file.
+bool DescribeScreen(QTemporaryFile& file, QSize size) {
+    if (!file.open()) return false;
+    file.write(QStringLiteral(R"({"screens": [{"name": "shots", "x": 0, "y": 0, "width": %1, "height": %2,
+                                  "logicalDpi": 96, "dpr": 1}]})")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .toUtf8());
+    file.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toLocal8Bit());
+    return true;
+}
+
+int RenderDesktop(QApplication& app, Renderer& renderer, const QString& qmDir) {
     Rig rig;
     RenderMainWindows(renderer, rig);
     RenderProgress(renderer, rig);
     RenderFirmware(renderer, rig);
-    RenderHandheld(renderer, rig);  // built-in English texts: before a language is loaded
     RenderNv(renderer, rig);
     RenderMemorySwitch(renderer, rig);
-
     if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {qmDir}).isEmpty()) {
         std::fprintf(stderr, "no German translation in %s\n", qPrintable(qmDir));
         return 1;
     }
     rig.Store(link::PortSerial, "COM1");
     RenderMain(renderer, rig, QStringLiteral("main-german"));
+    return renderer.ok ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool handheld = mode == "handheld";
+    if (!(mode == "desktop" && argc == 4) && !(handheld && argc == 3)) {
+        std::fprintf(stderr, "usage: pelmora_screenshots desktop OUTDIR QMDIR | handheld OUTDIR\n");
+        return 2;
+    }
+    QTemporaryFile screen;
+    if (!DescribeScreen(screen, handheld ? handheld::kScreenSize : kDesktopScreen)) return 1;
+    QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(PELMORA_VERSION));
+    QApplication::setWindowIcon(ui::AppIcon());
+    Renderer renderer{QString::fromLocal8Bit(argv[2])};
+    QDir().mkpath(renderer.outDir);
+    if (!handheld) return RenderDesktop(app, renderer, QString::fromLocal8Bit(argv[3]));
+    Rig rig;
+    RenderHandheld(renderer, rig);  // built-in English texts
     return renderer.ok ? 0 : 1;
 }

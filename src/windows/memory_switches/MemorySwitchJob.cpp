@@ -39,9 +39,10 @@ void MemorySwitchJob::Show(const vmsm::JobReport& report) {
         text += QStringLiteral("\n\n") +
                 tr("The printer took the settings, but they could not be stored: %1")
                     .arg(QString::fromStdString(report.storeFailure));
-    const bool written = report.outcome == vmsm::JobOutcome::Written;
+    // The printer's answer comes plain, as every tool's does; a store that
+    // failed on this side is the program's own warning.
     prompts_.Message(parent_, CoreText(report.title), text,
-                     written && report.storeFailure.empty() ? PromptIcon::Information : PromptIcon::Warning);
+                     report.storeFailure.empty() ? PromptIcon::None : PromptIcon::Warning);
 }
 
 }  // namespace pelmora::ui

@@ -35,6 +35,7 @@ private slots:
             QCOMPARE(manager.shown, 0);
             QCOMPARE(prompts.shown.size(), 1u);
             QCOMPARE(prompts.shown[0].title, c.title);
+            QCOMPARE(prompts.shown[0].icon, ui::PromptIcon::None);  // as plain as the memory-switch job's
             QVERIFY2(prompts.shown[0].text.startsWith(c.message), qPrintable(prompts.shown[0].text));
             QVERIFY(!rig.util.link.IsOpen());
         }
