@@ -25,11 +25,7 @@
 #include "windows/nv_images/NvManagerLaunch.h"
 #include "windows/memory_switches/MemorySwitchJob.h"
 #include "ui/Prompts.h"
-<<<<<<< HEAD
-#include "ui/QuietButton.h"
 #include "vmsm/ConfigLists.h"
-=======
->>>>>>> windows2
 
 namespace pelmora::desktop {
 
@@ -116,19 +112,11 @@ void MainWindow::Open() {
                                    QStringLiteral("USB"), QStringLiteral("TCP/IP")});
         comm_.interface->setCurrentIndex(link::PortSerial);
     }
-<<<<<<< HEAD
     const context::StoredComm stored = context::ReadCommSettings(services_.store, context::Layout::Desktop);
     settings_ = stored.settings;
     {
-        const QSignalBlocker quiet(interface_);
-        const std::int32_t type = settings_.portType;
-=======
-    const StoredComm stored = ReadStoredComm(services_.store);
-    if (stored.portTypeRead) {
-        settings_ = stored.values;
         const QSignalBlocker quiet(comm_.interface);
-        const std::int32_t type = stored.values.portType;
->>>>>>> windows2
+        const std::int32_t type = settings_.portType;
         // An index the list does not have leaves nothing selected.
         comm_.interface->setCurrentIndex(type >= 0 && type < comm_.interface->count() ? type : -1);
     }
@@ -194,21 +182,12 @@ void MainWindow::FillByInterface() {
 
 void MainWindow::FillSerialLists() {
     const QString none = tr("NONE");
-<<<<<<< HEAD
-    Refill(port_, ToList(context::ComPortEntries(context::Layout::Desktop)), 0);
-    Refill(baud_, ToList(vmsm::lists::BaudEntries()), link::kDefaultBaudIndex);
-    Refill(dataBits_, {QStringLiteral("8")}, 0);
-    Refill(parity_, {none, QStringLiteral("ODD"), QStringLiteral("EVEN")}, 0);
-    Refill(stopBits_, {QStringLiteral("1"), QStringLiteral("2")}, 0);
-    Refill(flow_, {none, QStringLiteral("DTR/DSR")}, 0);
-=======
-    Refill(comm_.port, ToList(ComPortEntries()), 0);
-    Refill(comm_.baud, ToList(BaudRateEntries()), 6);
+    Refill(comm_.port, ToList(context::ComPortEntries(context::Layout::Desktop)), 0);
+    Refill(comm_.baud, ToList(vmsm::lists::BaudEntries()), link::kDefaultBaudIndex);
     Refill(comm_.dataBits, {QStringLiteral("8")}, 0);
     Refill(comm_.parity, {none, QStringLiteral("ODD"), QStringLiteral("EVEN")}, 0);
     Refill(comm_.stopBits, {QStringLiteral("1"), QStringLiteral("2")}, 0);
     Refill(comm_.flow, {none, QStringLiteral("DTR/DSR")}, 0);
->>>>>>> windows2
 }
 
 void MainWindow::FillUsbPorts() {
@@ -240,43 +219,22 @@ void MainWindow::RestoreSelections(const link::CommSettings& stored) {
     switch (stored.portType) {
     case link::PortSerial:
     case link::PortBluetooth: {
-<<<<<<< HEAD
-        if (port_->count() == 0) break;  // the fill did not run for these lists
-        const SerialSelection s = RestoreSerial(stored);
-        port_->setCurrentIndex(s.port);
-        baud_->setCurrentIndex(s.baudRate);
-        parity_->setCurrentIndex(s.parity);
-        stopBits_->setCurrentIndex(s.stopBits);
-        flow_->setCurrentIndex(s.flowControl);
-=======
         if (comm_.port->count() == 0) break;  // the fill did not run for these lists
-        const SerialSelection s = RestoreSerial(stored, ComPortEntries());
+        const SerialSelection s = RestoreSerial(stored);
         comm_.port->setCurrentIndex(s.port);
         comm_.baud->setCurrentIndex(s.baudRate);
         comm_.parity->setCurrentIndex(s.parity);
         comm_.stopBits->setCurrentIndex(s.stopBits);
         comm_.flow->setCurrentIndex(s.flowControl);
->>>>>>> windows2
         break;
     }
     case link::PortUsb:
         if (const int index = RestoreUsb(stored.port, usbPaths_, comm_.port->count()); index >= 0)
             comm_.port->setCurrentIndex(index);
         break;
-<<<<<<< HEAD
     case link::PortTcp:
-        address_->setText(Q(link::NetAddress(stored.port)));
+        comm_.address->setText(Q(link::NetAddress(stored.port)));
         break;
-=======
-    case link::PortTcp: {
-        const std::string address = context::NetAddress(stored.port);
-        if (IsDottedIpv4(address)) {
-            comm_.address->setText(Q(address));
-            return {};
-        }
-        return {"uPort"};  // the fill's 0.0.0.0 stays
-    }
->>>>>>> windows2
     default:
         break;
     }
@@ -300,15 +258,9 @@ bool MainWindow::GatherSettings() {
     case link::PortSerial:
     case link::PortBluetooth:
         settings_ = GatherSerial(settings_, type,
-<<<<<<< HEAD
-                                 {port_->currentText().toStdString(), baud_->currentIndex(),
-                                  dataBits_->currentText().toStdString(), parity_->currentIndex(),
-                                  stopBits_->currentIndex(), flow_->currentIndex()});
-=======
-                                 {comm_.port->currentText().toStdString(), comm_.baud->currentText().toStdString(),
+                                 {comm_.port->currentText().toStdString(), comm_.baud->currentIndex(),
                                   comm_.dataBits->currentText().toStdString(), comm_.parity->currentIndex(),
                                   comm_.stopBits->currentIndex(), comm_.flow->currentIndex()});
->>>>>>> windows2
         return true;
     case link::PortUsb: {
         const int index = comm_.port->currentIndex();
@@ -324,30 +276,18 @@ bool MainWindow::GatherSettings() {
         return true;
     }
     case link::PortTcp: {
-<<<<<<< HEAD
         const context::TcpAddress tcp =
-            context::CheckTcpAddress(address_->text().toStdString(), tcpPort_->text().toStdString());
+            context::CheckTcpAddress(comm_.address->text().toStdString(), comm_.tcpPort->text().toStdString());
         if (tcp.problem == context::TcpAddress::BadAddress) {
-=======
-        const std::string address = comm_.address->text().toStdString();
-        if (!IsDottedIpv4(address)) {
->>>>>>> windows2
             Warn(tr("\"%1\" is not an IPv4 address.\nType four numbers from 0 to 255 separated by dots, such as "
                     "192.168.0.10.")
                      .arg(comm_.address->text()));
             comm_.address->setFocus();
             return false;
         }
-<<<<<<< HEAD
         if (tcp.problem == context::TcpAddress::BadPort) {
-            Warn(tr("\"%1\" is not a TCP port.\nType a number from 1 to 65535.").arg(tcpPort_->text()));
-            tcpPort_->setFocus();
-=======
-        const auto tcpPort = ParseTcpPort(comm_.tcpPort->text().toStdString());
-        if (!tcpPort) {
             Warn(tr("\"%1\" is not a TCP port.\nType a number from 1 to 65535.").arg(comm_.tcpPort->text()));
             comm_.tcpPort->setFocus();
->>>>>>> windows2
             return false;
         }
         settings_.portType = link::PortTcp;
@@ -380,13 +320,8 @@ void MainWindow::OpenFirmwareManager() {
 void MainWindow::OnExit() {
     if (!GatherSettings()) return;
     link::CommSettings stored = settings_;
-<<<<<<< HEAD
-    stored.portType = interface_->currentIndex();  // -1 when nothing is selected
-    if (!context::WriteCommSettings(services_.store, stored, context::Layout::Desktop).empty()) {
-=======
     stored.portType = comm_.interface->currentIndex();  // -1 when nothing is selected
-    if (!context::SaveCommSettings(services_.store, stored)) {
->>>>>>> windows2
+    if (!context::WriteCommSettings(services_.store, stored, context::Layout::Desktop).empty()) {
         // Saying nothing would lose the operator's choice without a word.
         Warn(tr("The communication settings could not be stored in %1.")
                  .arg(QString::fromStdString(services_.store.path().string())));
