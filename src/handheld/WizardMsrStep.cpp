@@ -23,14 +23,8 @@ WizardMsrStep::WizardMsrStep(WizardContext& context, QWidget* parent)
         sentinelTexts_[static_cast<std::size_t>(t + vmsm::kTracks)] = r.EndSentinel[static_cast<std::size_t>(t)];
     }
     auto* body = new QVBoxLayout;
-    const auto addLabelled = [&](const QString& text, QWidget* control) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(control);
-        body->addWidget(label);
-        body->addWidget(control);
-    };
     codePage_ = AddList("codePageList", lists::CodePageEntries(context::Layout::Handheld, firmware), r.CodePage);
-    addLabelled(tr("Default Code Page"), codePage_);
+    AddLabelled(body, tr("Default Code Page"), codePage_);
 
     const MsrChoice msr = HandheldMsrChoice(context.util.MsrSetValue, firmware);
     msr_ = AddList("msrList", msr.entries, msr.listEnabled ? r.Msr : 0);

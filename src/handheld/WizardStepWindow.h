@@ -76,6 +76,11 @@ protected:
                             QLabel* question);
     /// A number box holding `value`.
     QLineEdit* AddNumberBox(const char* name, std::uint32_t value);
+    /// `control` under a label of `text` that leads to it, both into `body`.
+    void AddLabelled(QBoxLayout* body, const QString& text, QWidget* control);
+    /// The question `label` and under it AddRadios' row, both into `body`.
+    QButtonGroup* AddQuestion(QBoxLayout* body, const QString& label, const char* name, const QStringList& texts,
+                              std::uint32_t checked);
 
     WizardContext& context_;
 

@@ -67,7 +67,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
     }
     rig.prompts.chosen = Logo(rig, "bakery.bmp", "Bakery", QColor(170, 60, 20), 384, 160);
     {
-        ui::NvImageManager window(context::Layout::Desktop, nv, manager, rig.prompts);
+        ui::NvImageManager window(context::Layout::Desktop, nv, manager, host, rig.prompts);
         window.resize(900, 620);
         window.AddImage();
         rig.prompts.chosen = Logo(rig, "cafe.bmp", QStringLiteral("Caf\u00e9 Lumen"), QColor(30, 90, 160), 300, 120);
@@ -108,7 +108,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
         std::fprintf(stderr, "the handheld layout found no list to show\n");
         renderer.ok = false;
     }
-    ui::NvImageManager handheld(context::Layout::Handheld, nv, handheldManager, rig.prompts);
+    ui::NvImageManager handheld(context::Layout::Handheld, nv, handheldManager, handheldHost, rig.prompts);
     handheld.resize(480, 640);
     renderer.Save(handheld, QStringLiteral("nv-handheld"));
     handheldManager.Close();
