@@ -120,9 +120,10 @@ private slots:
             auto* cancel = w.dialog.findChild<QPushButton*>("cancelButton");
             const auto line = [&w, layout] { return layout == context::Layout::Desktop ? w.Caption() : w.Line(); };
             QStringList linesAfterCancel;
+            bool cancelled = false;
             QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&, byButton](int phase) {
                 if (phase == 1000) QTest::keyClick(&w.dialog, Qt::Key_Return);
-                if (phase != 101) return;
+                if (phase != 101 || std::exchange(cancelled, true)) return;
                 if (byButton) cancel->click();
                 else QTest::keyClick(&w.dialog, Qt::Key_Escape);
                 QVERIFY(!cancel->isEnabled());
@@ -139,6 +140,10 @@ private slots:
             QCOMPARE(runner.Position(), 100);  // phase 101 ran to its end
             QVERIFY(linesAfterCancel.size() > 1);
             QCOMPARE(linesAfterCancel.filter("Cancelling...").size(), linesAfterCancel.size());
+            // Used again, the window offers its button again.
+            vmsm::VmsmJobRunner again(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+            QCOMPARE(w.dialog.Run(again), context::JobEnd::Ok);
+            QVERIFY(cancel->isEnabled());
         }
     }
 
