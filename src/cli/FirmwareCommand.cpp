@@ -102,6 +102,7 @@ int SendFirmware(CliContext& ctx, const std::string& path) {
         return ExitUsage;
     case firmware::FirmwareResult::PortOpenError:
     case firmware::FirmwareResult::SendFailed:
+    case firmware::FirmwareResult::Cancelled:
         return ExitFailed;
     }
     return ExitFailed;

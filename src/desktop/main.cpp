@@ -1,5 +1,3 @@
-#include <QApplication>
-
 #include "desktop/DesktopStart.h"
 #include "ui/InfoOptions.h"
 
@@ -10,10 +8,5 @@ int main(int argc, char** argv) {
         "(serial, Bluetooth serial, USB or raw TCP) and starts the tools that configure them:\n"
         "the memory switch manager, the NV image manager and the firmware manager.",
         PELMORA_VERSION, PELMORA_LICENSE};
-    if (const auto status = pelmora::ui::AnswerInfoOption(argc, argv, text)) return *status;
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelmora"));
-    QApplication::setApplicationVersion(QStringLiteral(PELMORA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("pelmora"));
-    return pelmora::desktop::RunPelmoraPc(app);
+    return pelmora::ui::RunProgram(argc, argv, text, "pelmora", pelmora::desktop::RunPelmoraPc);
 }

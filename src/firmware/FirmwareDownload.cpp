@@ -58,13 +58,17 @@ FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::CDev& 
     link::Tracef(link.platform().trace(), "===================START==========");
     progress.Sending();
 
-    bool sentAll = true;
+    FirmwareResult result = FirmwareResult::Success;
     std::size_t sent = 0;
     if (image.empty()) progress.SetProgress(0);
     while (sent < image.size()) {
+        if (progress.Cancelled()) {
+            result = FirmwareResult::Cancelled;
+            break;
+        }
         const std::size_t piece = std::min(kFirmwarePiece, image.size() - sent);
         if (link.WritePort(image.data() + sent, static_cast<int>(piece)) != static_cast<int>(piece)) {
-            sentAll = false;
+            result = FirmwareResult::SendFailed;
             break;
         }
         sent += piece;
@@ -73,9 +77,10 @@ FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::CDev& 
     }
     link.ClosePort();
     file.reset();
+    if (result == FirmwareResult::Cancelled) return Ended(result, nullptr, text::Ready);
     progress.SetStatus(text::Finished);
-    return sentAll ? Ended(FirmwareResult::Success, text::Success, text::Finished)
-                   : Ended(FirmwareResult::SendFailed, text::SendFailed, text::Finished);
+    return result == FirmwareResult::Success ? Ended(result, text::Success, text::Finished)
+                                             : Ended(result, text::SendFailed, text::Finished);
 }
 
 }  // namespace pelmora::firmware

@@ -29,6 +29,8 @@ public:
     virtual void SetProgress(int percent) = 0;
     /// The link is open and the pieces go out now; the window locks "Exit".
     virtual void Sending() {}
+    /// Asked before each piece, on the sending thread: true ends the send there.
+    virtual bool Cancelled() const { return false; }
 };
 
 enum class FirmwareResult {
@@ -36,6 +38,7 @@ enum class FirmwareResult {
     FileOpenError,  ///< nothing was sent
     PortOpenError,  ///< nothing was sent
     SendFailed,     ///< part of the file may have reached the printer
+    Cancelled,      ///< stopped between pieces; no box, part of the file was sent
 };
 
 /// Why a file was refused (FileOpenError), for a second line under the message.
@@ -58,6 +61,7 @@ constexpr std::size_t kFirmwarePiece = 4096;
 /// Sends the file unchanged over `link` in 4096-byte pieces: reads it whole,
 /// opens the link, writes, reports progress after each piece, and closes the
 /// link and the file on every path. The link's settings are the caller's.
+/// `progress` can stop it between pieces (Cancelled).
 /// Shows nothing itself: the outcome says what the caller shows.
 FirmwareOutcome DownloadFirmware(const std::filesystem::path& file, link::CDev& link, FirmwareProgress& progress);
 

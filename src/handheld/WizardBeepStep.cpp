@@ -1,6 +1,4 @@
 #include <QButtonGroup>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
 #include "handheld/WizardSteps.h"
@@ -11,19 +9,12 @@ WizardBeepStep::WizardBeepStep(WizardContext& context, QWidget* parent)
     : WizardStepWindow(WizardStep::Three, context, parent) {
     const vmsm::PrinterConfig& r = context.record;
     auto* body = new QVBoxLayout;
-    const auto addPair = [&](const QString& label, const char* name, const QStringList& texts, std::uint32_t value) {
-        auto* question = new QLabel(label, this);
-        body->addWidget(question);
-        auto* row = new QHBoxLayout;
-        // The number is the radio's place in this list, whatever the screen shows first.
-        QButtonGroup* group = AddRadios(row, name, texts, value, question);
-        body->addLayout(row);
-        return group;
-    };
-    beepPaper_ = addPair(tr("Beeps for roll paper end"), "beepPaperRadio", {tr("False"), tr("True")}, r.BeepPaper);
-    beepLowBat_ = addPair(tr("Beep mode for low battery status"), "beepLowBatRadio", {tr("On"), tr("Off")},
-                          r.BeepLowBat);
-    charMode_ = addPair(tr("Double byte character mode"), "charModeRadio", {tr("Off"), tr("On")}, r.CharMode);
+    beepPaper_ =
+        AddQuestion(body, tr("Beeps for roll paper end"), "beepPaperRadio", {tr("False"), tr("True")}, r.BeepPaper);
+    beepLowBat_ = AddQuestion(body, tr("Beep mode for low battery status"), "beepLowBatRadio", {tr("On"), tr("Off")},
+                              r.BeepLowBat);
+    charMode_ =
+        AddQuestion(body, tr("Double byte character mode"), "charModeRadio", {tr("Off"), tr("On")}, r.CharMode);
     Finish(body);
 }
 

@@ -1,7 +1,5 @@
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -26,27 +24,15 @@ WizardBluetoothStep::WizardBluetoothStep(WizardContext& context, QWidget* parent
     change_->setObjectName(QStringLiteral("changeBluetoothCheck"));
     body->addWidget(change_);
 
-    const auto addRadios = [&](const QString& label, const char* name, const QStringList& texts,
-                               std::uint32_t value) {
-        auto* question = new QLabel(label, this);
-        body->addWidget(question);
-        auto* row = new QHBoxLayout;
-        QButtonGroup* group = AddRadios(row, name, texts, value, question);
-        body->addLayout(row);
-        return group;
-    };
-    security_ = addRadios(tr("Authentication & Encryption"), "securityRadio", {tr("Disable"), tr("Enable")},
-                          shown.BtSecurity);
-    connMode_ = addRadios(tr("Connection mode"), "connModeRadio", {tr("Mode1"), tr("Mode2"), tr("Mode3")},
-                          shown.BtConnMode);
+    security_ = AddQuestion(body, tr("Authentication & Encryption"), "securityRadio", {tr("Disable"), tr("Enable")},
+                            shown.BtSecurity);
+    connMode_ = AddQuestion(body, tr("Connection mode"), "connModeRadio", {tr("Mode1"), tr("Mode2"), tr("Mode3")},
+                            shown.BtConnMode);
 
     const auto addBox = [&](const QString& label, const char* name, const std::string& text) {
         auto* box = new QLineEdit(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), this);
         box->setObjectName(QLatin1String(name));
-        auto* caption = new QLabel(label, this);
-        caption->setBuddy(box);
-        body->addWidget(caption);
-        body->addWidget(box);
+        AddLabelled(body, label, box);
         return box;
     };
     pin_ = addBox(tr("PIN code <Max 12 chars>"), "pinEdit", shown.BtPinCode);

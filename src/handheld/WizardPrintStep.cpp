@@ -15,18 +15,12 @@ WizardPrintStep::WizardPrintStep(WizardContext& context, QWidget* parent)
     const vmsm::PrinterConfig& r = context.record;
     const std::uint32_t firmware = context.util.FirmwareVersion;
     auto* body = new QVBoxLayout;
-    const auto addLabelled = [&](const QString& text, QWidget* control) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(control);
-        body->addWidget(label);
-        body->addWidget(control);
-    };
     speed_ = AddList("speedList", lists::SpeedEntries(context::Layout::Handheld, firmware, context.util.ModelCode),
                      r.Speed);
-    addLabelled(tr("Printing Speed :"), speed_);
+    AddLabelled(body, tr("Printing Speed :"), speed_);
     density_ = AddList("densityList", lists::DensityEntries(context::Layout::Handheld),
                        lists::DensityCodeToIndex(r.Density));
-    addLabelled(tr("Printing density :"), density_);
+    AddLabelled(body, tr("Printing density :"), density_);
 
     auto* fontQuestion = new QLabel(tr("Default Font Type"), this);
     body->addWidget(fontQuestion);

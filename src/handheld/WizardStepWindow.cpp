@@ -146,6 +146,24 @@ void WizardStepWindow::ShareLabelColumn(std::initializer_list<QGridLayout*> grid
     }
 }
 
+void WizardStepWindow::AddLabelled(QBoxLayout* body, const QString& text, QWidget* control) {
+    auto* label = new QLabel(text, this);
+    label->setBuddy(control);
+    body->addWidget(label);
+    body->addWidget(control);
+}
+
+QButtonGroup* WizardStepWindow::AddQuestion(QBoxLayout* body, const QString& label, const char* name,
+                                            const QStringList& texts, std::uint32_t checked) {
+    auto* question = new QLabel(label, this);
+    body->addWidget(question);
+    auto* row = new QHBoxLayout;
+    // The number is the radio's place in this list, whatever the screen shows first.
+    QButtonGroup* group = AddRadios(row, name, texts, checked, question);
+    body->addLayout(row);
+    return group;
+}
+
 std::uint32_t IndexOr(const QComboBox* list, std::uint32_t kept) {
     const int index = list->currentIndex();
     return index >= 0 ? static_cast<std::uint32_t>(index) : kept;

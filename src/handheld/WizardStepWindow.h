@@ -86,6 +86,11 @@ protected:
     /// Gives the grids' label columns the width of the widest label in any of
     /// them, so their fields start in one line.
     static void ShareLabelColumn(std::initializer_list<QGridLayout*> grids);
+    /// `control` under a label of `text` that leads to it, both into `body`.
+    void AddLabelled(QBoxLayout* body, const QString& text, QWidget* control);
+    /// The question `label` and under it AddRadios' row, both into `body`.
+    QButtonGroup* AddQuestion(QBoxLayout* body, const QString& label, const char* name, const QStringList& texts,
+                              std::uint32_t checked);
 
     WizardContext& context_;
 

@@ -36,6 +36,7 @@ public:
     int Write(const std::uint8_t* data, int count) {
         if (count < 0) return -1;
         const int index = owner_.writes_++;
+        if (owner_.config_.beforeWrite) owner_.config_.beforeWrite(index);
         const int shortFrom = owner_.config_.shortWritesFrom;
         const int taken = (shortFrom >= 0 && index >= shortFrom && count > 0) ? count - 1 : count;
         owner_.writeSizes_.push_back(taken);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -22,6 +23,8 @@ struct VirtualLinkConfig {
     /// The port's configuration call that fails, counted from 0 on each serial
     /// channel (reading and setting the line state, then each time-out change); -1: none.
     int failingSetupCall = -1;
+    /// Called with each write's (0-based) number before it is taken, on the writing thread.
+    std::function<void(int)> beforeWrite;
 };
 
 /// The link's platform in-process: serial, USB and TCP channels to one

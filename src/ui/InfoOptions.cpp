@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include <QApplication>
+
 namespace pelmora::ui {
 
 std::optional<int> AnswerInfoOption(int argc, char** argv, const ProgramText& program) {
@@ -23,6 +25,16 @@ std::optional<int> AnswerInfoOption(int argc, char** argv, const ProgramText& pr
         }
     }
     return std::nullopt;
+}
+
+int RunProgram(int argc, char** argv, const ProgramText& program, const char* desktopFile,
+               int (*window)(QApplication&)) {
+    if (const auto status = AnswerInfoOption(argc, argv, program)) return *status;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pelmora"));
+    QApplication::setApplicationVersion(QString::fromUtf8(program.version));
+    QApplication::setDesktopFileName(QString::fromUtf8(desktopFile));
+    return window(app);
 }
 
 }  // namespace pelmora::ui

@@ -1,6 +1,8 @@
 #pragma once
 #include <optional>
 
+class QApplication;
+
 namespace pelmora::ui {
 
 /// What a windowed program says about itself on the command line.
@@ -15,5 +17,11 @@ struct ProgramText {
 /// is needed: the exit status when one of them was given, nothing when the window
 /// should open. Every other argument is left to Qt.
 std::optional<int> AnswerInfoOption(int argc, char** argv, const ProgramText& program);
+
+/// A windowed program's main: answers --help and --version, else makes the
+/// application under its names (`desktopFile`: its .desktop entry) and runs
+/// `window` in it.
+int RunProgram(int argc, char** argv, const ProgramText& program, const char* desktopFile,
+               int (*window)(QApplication&));
 
 }  // namespace pelmora::ui

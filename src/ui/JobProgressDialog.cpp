@@ -1,11 +1,14 @@
 #include "ui/JobProgressDialog.h"
 
+#include <utility>
+
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/AccessKeys.h"
@@ -99,7 +102,33 @@ void JobProgressDialog::ShowCancelling() {
 
 void JobProgressDialog::SetPosition(int position) { bar_->setValue(std::clamp(position, 0, 100)); }
 
+void JobProgressDialog::PauseDuringJobs(QTimer& timer) {
+    std::erase_if(paused_, [](const QPointer<QTimer>& gone) { return gone.isNull(); });
+    paused_.emplace_back(&timer);
+}
+
 context::JobEnd JobProgressDialog::Run(context::JobRunner& runner) {
+    if (jobRunning_) return context::JobEnd::Cancel;
+    jobRunning_ = true;
+    // The window's own ticks would reach the engine the phases use on the worker.
+    std::vector<std::pair<QPointer<QTimer>, bool>> held;
+    for (const QPointer<QTimer>& timer : paused_) {
+        if (!timer) continue;
+        held.emplace_back(timer, timer->isActive());
+        timer->stop();
+        timer->blockSignals(true);
+    }
+    const context::JobEnd end = RunOpened(runner);
+    for (const auto& [timer, wasActive] : held) {
+        if (!timer) continue;
+        timer->blockSignals(false);
+        if (wasActive) timer->start();
+    }
+    jobRunning_ = false;
+    return end;
+}
+
+context::JobEnd JobProgressDialog::RunOpened(context::JobRunner& runner) {
     runner_ = &runner;
     cancelRequested_ = false;
     phaseRunning_ = false;
@@ -114,8 +143,14 @@ context::JobEnd JobProgressDialog::Run(context::JobRunner& runner) {
         exec();
     }
     timer_->Stop();
+    // The window may have been ended by something else than the job (hidden,
+    // accepted): the running phase ends first, then the job is cancelled, and
+    // what that phase reported is dropped so it cannot reach a later job.
     worker_.Join();
+    queue_.Discard();
+    phaseRunning_ = false;
     runner_ = nullptr;
+    if (runner.End() == context::JobEnd::Running) runner.Cancel();
     return runner.End();
 }
 

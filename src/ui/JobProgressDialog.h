@@ -2,8 +2,10 @@
 #include "context/Layout.h"
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QDialog>
+#include <QPointer>
 
 #include "context/JobRunner.h"
 #include "ui/UiThreadQueue.h"
@@ -13,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace pelmora::ui {
 
@@ -28,9 +31,10 @@ class PhaseTimer;
 ///
 /// Ownership while a job runs: the phase on the worker thread is the only
 /// user of the runner, its engine, the printer context and the link. Nothing
-/// else touches them until Run() returns: this window and every window under
-/// it are modal, and the runner is handed Open, Cancel, End and Message only
-/// between phases.
+/// else touches them until Run() returns, and the window keeps it so: it is
+/// modal over every window under it, holds the timers registered with
+/// PauseDuringJobs, refuses a second Run, and hands the runner Open, Cancel,
+/// End and Message only between phases.
 class JobProgressDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -42,7 +46,14 @@ public:
     context::ProgressView& view();
 
     /// Runs the job modally to its end; OK, or Cancel with the runner's Message().
+    /// Never returns Running: when the window is ended by anything else than
+    /// the job, the running phase is waited for and the job cancelled. A Run
+    /// while a job runs is refused with Cancel and leaves `runner` untouched.
     context::JobEnd Run(context::JobRunner& runner);
+
+    /// A timer of the window that starts jobs here: stopped (and its ticks
+    /// held) while a job runs, started again after if it was running.
+    void PauseDuringJobs(QTimer& timer);
 
     /// Shows the "Cancel" button under the bar (memory-switch jobs have one).
     void SetCancelButton(bool shown);
@@ -71,6 +82,7 @@ private:
     void Finish();
     void ShowCancelling();
     void SetLine(const QString& text);
+    context::JobEnd RunOpened(context::JobRunner& runner);
 
     context::Layout layout_;
     QGroupBox* frame_ = nullptr;
@@ -81,6 +93,8 @@ private:
     PhaseTimer* timer_ = nullptr;
     context::JobRunner* runner_ = nullptr;
     bool phaseRunning_ = false;
+    bool jobRunning_ = false;
+    std::vector<QPointer<QTimer>> paused_;
     bool cancelRequested_ = false;
     // Declared so that the worker is joined before the queue it posts to goes.
     UiThreadQueue queue_;

@@ -13,6 +13,11 @@ void UiThreadQueue::Post(std::function<void()> call) {
     if (wake) QMetaObject::invokeMethod(this, "Drain", Qt::QueuedConnection);
 }
 
+void UiThreadQueue::Discard() {
+    std::lock_guard lock(mutex_);
+    calls_.clear();
+}
+
 void UiThreadQueue::Drain() {
     for (;;) {
         std::function<void()> call;

@@ -17,6 +17,8 @@ public:
     using QObject::QObject;
     /// Thread-safe.
     void Post(std::function<void()> call);
+    /// Drops the calls still queued; on the UI thread.
+    void Discard();
 
 private:
     Q_INVOKABLE void Drain();

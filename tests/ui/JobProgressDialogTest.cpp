@@ -3,6 +3,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <QtTest>
 
 #include "nv/CCommonNv.h"
@@ -119,9 +120,10 @@ private slots:
             auto* cancel = w.dialog.findChild<QPushButton*>("cancelButton");
             const auto line = [&w, layout] { return layout == context::Layout::Desktop ? w.Caption() : w.Line(); };
             QStringList linesAfterCancel;
+            bool cancelled = false;
             QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&, byButton](int phase) {
                 if (phase == 1000) QTest::keyClick(&w.dialog, Qt::Key_Return);
-                if (phase != 101) return;
+                if (phase != 101 || std::exchange(cancelled, true)) return;
                 if (byButton) cancel->click();
                 else QTest::keyClick(&w.dialog, Qt::Key_Escape);
                 QVERIFY(!cancel->isEnabled());
@@ -138,6 +140,10 @@ private slots:
             QCOMPARE(runner.Position(), 100);  // phase 101 ran to its end
             QVERIFY(linesAfterCancel.size() > 1);
             QCOMPARE(linesAfterCancel.filter("Cancelling...").size(), linesAfterCancel.size());
+            // Used again, the window offers its button again.
+            vmsm::VmsmJobRunner again(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+            QCOMPARE(w.dialog.Run(again), context::JobEnd::Ok);
+            QVERIFY(cancel->isEnabled());
         }
     }
 
@@ -173,6 +179,54 @@ private slots:
         QCOMPARE(dialog.findChild<QLabel*>("line")->text(), QString("Get status : 100 %"));
     }
 
+    // Ended by something else than the job (accepted as phase 101 starts), the
+    // window waits for the phase and reports the job cancelled; what that
+    // phase reported never reaches the next job in the same window.
+    void windowEndedFromOutsideCancelsAfterThePhase() {
+        Window w(context::Layout::Handheld);
+        bool ended = false;
+        QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&](int phase) {
+            if (phase == 101 && !std::exchange(ended, true)) w.dialog.accept();
+        });
+        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::VmsmJobRunner first(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        QCOMPARE(w.dialog.Run(first), context::JobEnd::Cancel);
+        QCOMPARE(first.Position(), 100);  // phase 101 ran to its end
+        w.phases.clear();
+        vmsm::VmsmJobRunner second(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        QCOMPARE(w.dialog.Run(second), context::JobEnd::Ok);
+        QCOMPARE(w.phases, (std::vector<int>{1000, 101, 9999}));
+    }
+
+    // The job keeps its engine to itself: a timer of the window under it,
+    // registered with the host, never ticks while the job runs, and a Run
+    // from inside a job is refused without touching its runner.
+    void jobHoldsTheWindowsTimersAndRefusesASecondRun() {
+        Window w(context::Layout::Desktop);
+        QTimer tick;
+        tick.setInterval(0);
+        bool inJob = false;
+        int ticksInJob = 0;
+        QObject::connect(&tick, &QTimer::timeout, [&] { ticksInJob += inJob; });
+        tick.start();
+        w.dialog.PauseDuringJobs(tick);
+        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        vmsm::VmsmJobRunner second(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        std::optional<context::JobEnd> refused;
+        QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&](int phase) {
+            if (phase == 101) refused = w.dialog.Run(second);
+        });
+        inJob = true;
+        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
+        inJob = false;
+        QCOMPARE(ticksInJob, 0);
+        QCOMPARE(refused, std::optional(context::JobEnd::Cancel));
+        QCOMPARE(second.End(), context::JobEnd::Running);  // never opened
+        QCOMPARE(w.phases, (std::vector<int>{1000, 101, 9999}));
+        QVERIFY(tick.isActive());
+    }
+
     void closeBoxCancelsAnNvJobWithItsMessage() {
         Window w(context::Layout::Desktop);
         QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&w](int phase) {
@@ -206,6 +260,8 @@ private slots:
         test::PrinterRig rig;
         ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
         ui::JobWindowHost host(context::Layout::Desktop, nullptr, &timer);
+        auto* cancel = host.dialog().findChild<QPushButton*>("cancelButton");
+        QVERIFY(cancel->isHidden());  // only the memory-switch jobs offer it
         std::vector<int> phases;
         QObject::connect(&host.dialog(), &JobProgressDialog::phaseStarted, [&](int p) { phases.push_back(p); });
 
@@ -214,6 +270,7 @@ private slots:
         const vmsm::JobReport report =
             vmsm::RunConfigJob(engine, rig.util.PendingSettings, host.ConfigJob(rig.store, edit, context::Layout::Desktop));
         QCOMPARE(report.outcome, vmsm::JobOutcome::Written);
+        QVERIFY(!cancel->isHidden());
         QCOMPARE(phases, (std::vector<int>{1000, 101, 9999, 2000, 102, 9999}));
         QVERIFY(!rig.util.link.IsOpen());
 
@@ -222,17 +279,6 @@ private slots:
         nv::NvManager manager(nv, host);
         QVERIFY(manager.Open().ok);
         QCOMPARE(phases, (std::vector<int>{1, 1000, 9999}));
-    }
-
-    // Only the memory-switch jobs offer the button.
-    void onlyConfigJobsShowTheButton() {
-        test::PrinterRig rig;
-        ui::JobWindowHost host(context::Layout::Desktop, nullptr);
-        QVERIFY(host.dialog().findChild<QPushButton*>("cancelButton")->isHidden());
-        vmsm::CCommonVmsm engine(rig.util);
-        (void)host.ConfigJob(rig.store, [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Cancel; },
-                             context::Layout::Desktop);
-        QVERIFY(!host.dialog().findChild<QPushButton*>("cancelButton")->isHidden());
     }
 };
 

@@ -49,7 +49,7 @@ private slots:
             rig.Add({rig.Bitmap("one.bmp", 16, 8), rig.Bitmap("two.bmp", 16, 8)});
             rig.window->hide();
             EXPECT_NO_FAULTS(AccessibilityFaults([&] {
-                auto window = std::make_unique<NvImageManager>(layout, rig.nv, rig.manager, rig.prompts);
+                auto window = std::make_unique<NvImageManager>(layout, rig.nv, rig.manager, rig.host, rig.prompts);
                 return std::unique_ptr<QWidget>(std::move(window));
             }));
             EXPECT_NO_FAULTS(AccessibilityFaults([&] {

@@ -62,7 +62,7 @@ void RenderNvManager(Renderer& renderer, Rig& rig) {
         std::fprintf(stderr, "the handheld NV manager did not open on the virtual printer\n");
         renderer.ok = false;
     }
-    ui::NvImageManager window(context::Layout::Handheld, nv, manager, rig.prompts);
+    ui::NvImageManager window(context::Layout::Handheld, nv, manager, host, rig.prompts);
     renderer.Save(window, QStringLiteral("nv-handheld"));
     manager.Close();
 }

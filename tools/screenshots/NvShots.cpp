@@ -63,7 +63,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
     }
     rig.prompts.chosen = Logo(rig, "bakery.bmp", "Bakery", QColor(170, 60, 20), 384, 160);
     {
-        ui::NvImageManager window(context::Layout::Desktop, nv, manager, rig.prompts);
+        ui::NvImageManager window(context::Layout::Desktop, nv, manager, host, rig.prompts);
         window.AddImage();
         rig.prompts.chosen = Logo(rig, "cafe.bmp", QStringLiteral("Caf\u00e9 Lumen"), QColor(30, 90, 160), 300, 120);
         window.AddImage();

@@ -24,6 +24,7 @@ public:
     void SetProgress(int percent) override {
         dialog_.queue_.Post([d = &dialog_, percent] { d->bar_->setValue(percent); });
     }
+    bool Cancelled() const override { return dialog_.stop_; }
 
 private:
     FirmwareWindow& dialog_;
@@ -75,7 +76,10 @@ FirmwareWindow::FirmwareWindow(link::Platform& platform, const link::CommSetting
     AssignAccessKeys(this);
 }
 
-FirmwareWindow::~FirmwareWindow() = default;
+FirmwareWindow::~FirmwareWindow() {
+    stop_ = true;
+    worker_.Join();  // at most the piece being written
+}
 
 void FirmwareWindow::SetStatus(const std::string& status) { status_->setText(CoreText(status)); }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <atomic>
+
 #include <QDialog>
 #include <QString>
 
@@ -19,7 +21,9 @@ class Prompts;
 /// The firmware window: sends a chosen .fls file to the printer over a link
 /// of its own, configured from the settings handed over. The send runs on a
 /// worker thread; while it runs the worker alone uses the window's link, and
-/// the window accepts no input but repaints and shows the bar.
+/// the window accepts no input but repaints and shows the bar. The operator
+/// cannot close it then (a printer left half-written does not start); a
+/// window destroyed anyway stops the send after the piece on the wire.
 class FirmwareWindow final : public QDialog {
     Q_OBJECT
 public:
@@ -28,6 +32,8 @@ public:
     ~FirmwareWindow() override;
 
     bool Sending() const { return sending_; }
+    /// Whether the send was told to stop; any thread.
+    bool Stopping() const { return stop_; }
 
 signals:
     /// A download ended (after its box was answered).
@@ -49,6 +55,7 @@ private:
     Prompts& prompts_;
     QString lastPath_;
     bool sending_ = false;
+    std::atomic<bool> stop_ = false;
     QLabel* status_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QPushButton* start_ = nullptr;

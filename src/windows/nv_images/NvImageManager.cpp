@@ -27,6 +27,7 @@
 #include "ui/Accessibility.h"
 #include "windows/nv_images/NvAddressWindow.h"
 #include "ui/CoreTexts.h"
+#include "ui/JobWindowHost.h"
 #include "windows/nv_images/NvPreview.h"
 #include "ui/Prompts.h"
 #include "ui/QuietButton.h"
@@ -34,8 +35,6 @@
 namespace pelmora::ui {
 
 namespace {
-
-enum Column { ColumnNumber, ColumnName, ColumnSize };
 
 // The folder of the last chosen bitmap, for the rest of the program's run.
 QString& LastFolder() {
@@ -45,46 +44,25 @@ QString& LastFolder() {
 
 QString Shown(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
 
-// Tab goes through the controls as the eye reads them, not as they were made.
-void ChainTabs(std::initializer_list<QWidget*> order) {
-    QWidget* previous = nullptr;
-    for (QWidget* widget : order) {
-        if (previous) QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
-}
-
 }  // namespace
-
-/// Holds the slider timer while a job runs: the job's phases use the engine
-/// on a worker thread, and the tick must not touch the engine meanwhile.
-class NvImageManager::JobPause {
-public:
-    explicit JobPause(QTimer& timer) : timer_(timer), wasActive_(timer.isActive()) { timer_.stop(); }
-    ~JobPause() {
-        if (wasActive_) timer_.start();
-    }
-    JobPause(const JobPause&) = delete;
-    JobPause& operator=(const JobPause&) = delete;
-
-private:
-    QTimer& timer_;
-    bool wasActive_;
-};
 
 const nv::NvJobVariant& NvImageManager::JobVariant(context::Layout layout) {
     return layout == context::Layout::Desktop ? nv::DesktopNvJob() : nv::HandheldNvJob();
 }
 
-NvImageManager::NvImageManager(context::Layout layout, nv::CCommonNv& nv, nv::NvManager& manager, Prompts& prompts, QWidget* parent)
+NvImageManager::NvImageManager(context::Layout layout, nv::CCommonNv& nv, nv::NvManager& manager, JobWindowHost& host,
+                               Prompts& prompts, QWidget* parent)
     : QDialog(parent), layout_(layout), nv_(nv), manager_(manager), prompts_(prompts), timer_(this) {
     setObjectName("nvManager");
     setWindowTitle(tr("NV Image Manager"));
     if (layout_ == context::Layout::Desktop) {
         BuildDesktop();
+        timer_.setObjectName("brightnessTick");
         timer_.setInterval(kSliderPollMs);
         connect(&timer_, &QTimer::timeout, this, &NvImageManager::Tick);
         timer_.start();
+        // The tick edits the image list, which a download's phases read on the worker.
+        host.dialog().PauseDuringJobs(timer_);
     } else {
         BuildHandheld();
     }
@@ -98,170 +76,6 @@ NvImageManager::NvImageManager(context::Layout layout, nv::CCommonNv& nv, nv::Nv
 }
 
 NvImageManager::~NvImageManager() { SaveOnce(); }
-
-QPushButton* NvImageManager::Button(const QString& text, const char* name) { return QuietButton(text, name); }
-
-NvImageManager::Buttons NvImageManager::MakeButtons(const QString& autoAddressingText) {
-    Buttons b{Button(tr("Add Image"), "addImage"), Button(tr("Remove"), "removeImage"), Button(tr("Reset"), "reset"),
-              Button(tr("Download"), "download"),  Button(tr("Print All"), "printAll"), Button(tr("Print"), "print"),
-              Button(tr("Remove All"), "removeAll"), Button(tr("Exit"), "exit")};
-    b.remove->setAccessibleDescription(tr("Takes the selected bitmaps off the list"));
-    autoAddressing_ = new QCheckBox(autoAddressingText);
-    autoAddressing_->setObjectName("autoAddressing");
-    refresh_ = Button(tr("Refresh"), "refresh");
-    removeStored_ = Button(tr("Remove"), "removeStored");
-    removeStored_->setAccessibleDescription(tr("Deletes the selected image from the printer"));
-
-    connect(b.add, &QPushButton::clicked, this, &NvImageManager::AddImage);
-    connect(b.remove, &QPushButton::clicked, this, &NvImageManager::RemoveImages);
-    connect(b.reset, &QPushButton::clicked, this, &NvImageManager::Reset);
-    connect(b.download, &QPushButton::clicked, this, &NvImageManager::Download);
-    connect(refresh_, &QPushButton::clicked, this, &NvImageManager::Refresh);
-    connect(b.printAll, &QPushButton::clicked, this, &NvImageManager::PrintAll);
-    connect(b.print, &QPushButton::clicked, this, &NvImageManager::Print);
-    connect(removeStored_, &QPushButton::clicked, this, &NvImageManager::RemoveStored);
-    connect(b.removeAll, &QPushButton::clicked, this, &NvImageManager::RemoveAll);
-    connect(b.exit, &QPushButton::clicked, this, &QDialog::accept);
-    return b;
-}
-
-void NvImageManager::NameRemoveButtons(const Buttons& b, const QString& files, const QString& stored) {
-    // Two buttons read "Remove": each is named with the list it works on.
-    b.remove->setAccessibleName(ChoiceName(files, b.remove->text()));
-    removeStored_->setAccessibleName(ChoiceName(stored, removeStored_->text()));
-}
-
-void NvImageManager::BuildDesktop() {
-    preview_ = new NvPreview;
-    preview_->setAccessibleName(tr("Preview"));
-    auto* frame = new QFrame;
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* frameBox = new QVBoxLayout(frame);
-    frameBox->setContentsMargins(1, 1, 1, 1);
-    frameBox->addWidget(preview_);
-
-    slider_ = new QSlider(Qt::Horizontal);
-    slider_->setObjectName("brightness");
-    slider_->setRange(0, 100);
-    slider_->setValue(0);
-    auto* brightnessLabel = new QLabel(tr("Brightness "));
-    brightnessLabel->setBuddy(slider_);
-    asPrinted_ = new QCheckBox(tr("As printed"));
-    asPrinted_->setObjectName("asPrinted");
-    asPrinted_->setToolTip(tr("Shows the dots the printer will store for this image"));
-    auto* range = new QGroupBox(tr("Change Color Range"));
-    auto* rangeBox = new QGridLayout(range);
-    rangeBox->addWidget(brightnessLabel, 0, 0);
-    rangeBox->addWidget(new QLabel(QStringLiteral("0")), 0, 1);
-    rangeBox->addWidget(slider_, 0, 2);
-    rangeBox->addWidget(new QLabel(QStringLiteral("100")), 0, 3);
-    rangeBox->addWidget(asPrinted_, 1, 0, 1, 4);
-    connect(slider_, &QSlider::valueChanged, preview_, &NvPreview::SetBrightness);
-    connect(asPrinted_, &QCheckBox::toggled, preview_, &NvPreview::SetAsPrinted);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(frame, 1);
-    left->addWidget(range);
-
-    status_ = new QLabel;
-    status_->setObjectName("status");
-    table_ = new QTableWidget(0, 3);
-    table_->setObjectName("imageList");
-    table_->setHorizontalHeaderLabels({tr("No."), tr("Name"), tr("Size")});
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setShowGrid(true);
-    table_->verticalHeader()->hide();
-    table_->setColumnWidth(ColumnNumber, 42);
-    // The name takes what the number and the size leave: long names, short sizes.
-    table_->horizontalHeader()->setSectionResizeMode(ColumnName, QHeaderView::Stretch);
-    table_->horizontalHeader()->setSectionResizeMode(ColumnSize, QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    images_ = table_;
-    auto* listLabel = new QLabel(tr("Image List"));
-    listLabel->setBuddy(table_);
-
-    const Buttons b = MakeButtons(tr("Auto Addressing"));
-    auto* function = new QGroupBox(tr("Function"));
-    auto* functionBox = new QHBoxLayout(function);
-    for (QWidget* w : {static_cast<QWidget*>(b.add), static_cast<QWidget*>(b.remove), static_cast<QWidget*>(b.reset),
-                       static_cast<QWidget*>(autoAddressing_), static_cast<QWidget*>(b.download)})
-        functionBox->addWidget(w);
-
-    addresses_ = new QListWidget;
-    addresses_->setObjectName("addressList");
-    addresses_->setAccessibleName(tr("NV Image List"));
-    auto* stored = new QGroupBox(tr("NV Image List"));
-    NameRemoveButtons(b, listLabel->text(), stored->title());
-    auto* storedBox = new QHBoxLayout(stored);
-    auto* storedButtons = new QVBoxLayout;
-    for (QPushButton* button : {refresh_, b.printAll, b.print, removeStored_, b.removeAll}) storedButtons->addWidget(button);
-    storedButtons->addStretch();
-    storedBox->addWidget(addresses_, 1);
-    storedBox->addLayout(storedButtons);
-
-    auto* exitRow = new QHBoxLayout;
-    exitRow->addStretch();
-    exitRow->addWidget(b.exit);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(status_);
-    right->addWidget(listLabel);
-    right->addWidget(table_, 1);
-    right->addWidget(function);
-    right->addWidget(stored);
-    right->addLayout(exitRow);
-
-    auto* columns = new QHBoxLayout(this);
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-
-    ChainTabs({slider_, asPrinted_, table_, b.add, b.remove, b.reset, autoAddressing_, b.download, addresses_, refresh_,
-               b.printAll, b.print, removeStored_, b.removeAll, b.exit});
-    connect(table_, &QTableWidget::itemSelectionChanged, this, &NvImageManager::FollowSelection);
-}
-
-void NvImageManager::BuildHandheld() {
-    fileList_ = new QListWidget;
-    fileList_->setObjectName("imageList");
-    images_ = fileList_;
-    auto* filesLabel = new QLabel(tr("Image File List"));
-    filesLabel->setBuddy(fileList_);
-    addresses_ = new QListWidget;
-    addresses_->setObjectName("addressList");
-    auto* addressLabel = new QLabel(tr("Address"));
-    addressLabel->setBuddy(addresses_);
-
-    const Buttons b = MakeButtons(tr("Auto addressing"));
-    NameRemoveButtons(b, filesLabel->text(), addressLabel->text());
-
-    auto* fileButtons = new QGridLayout;
-    fileButtons->addWidget(b.add, 0, 0);
-    fileButtons->addWidget(b.remove, 0, 1);
-    fileButtons->addWidget(b.reset, 0, 2);
-    fileButtons->addWidget(autoAddressing_, 1, 0, 1, 2);
-    fileButtons->addWidget(b.download, 1, 2);
-    auto* storedButtons = new QGridLayout;
-    storedButtons->addWidget(refresh_, 0, 0);
-    storedButtons->addWidget(b.printAll, 0, 1);
-    storedButtons->addWidget(b.print, 0, 2);
-    storedButtons->addWidget(removeStored_, 1, 0);
-    storedButtons->addWidget(b.removeAll, 1, 1);
-    storedButtons->addWidget(b.exit, 1, 2);
-
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(filesLabel);
-    column->addWidget(fileList_, 1);
-    column->addLayout(fileButtons);
-    column->addWidget(addressLabel);
-    column->addWidget(addresses_, 1);
-    column->addLayout(storedButtons);
-
-    ChainTabs({fileList_, b.add, b.remove, b.reset, autoAddressing_, b.download, addresses_, refresh_, b.printAll, b.print,
-               removeStored_, b.removeAll, b.exit});
-    connect(fileList_, &QListWidget::itemSelectionChanged, this, &NvImageManager::FollowSelection);
-}
 
 void NvImageManager::FollowSelection() {
     // The current row when it is selected, else the first selected one (a screen reader's choice).
@@ -430,7 +244,6 @@ std::optional<std::string> NvImageManager::AskCode(const std::vector<std::string
 
 void NvImageManager::Download() {
     Tick();
-    const JobPause pause(timer_);
     using Stage = nv::NvDownloadOutcome::Stage;
     const nv::NvDownloadOutcome outcome =
         manager_.Download(autoAddressing_->isChecked(), [this](const std::vector<std::string>& stored) {
@@ -456,7 +269,6 @@ void NvImageManager::Download() {
 }
 
 void NvImageManager::Refresh() {
-    const JobPause pause(timer_);
     const nv::NvOutcome outcome = manager_.Refresh();
     if (outcome.ok) FillAddresses();
     ShowFailure(outcome);
@@ -479,7 +291,6 @@ void NvImageManager::Print() {
     int index = 0;
     std::string code;
     if (!SelectedCode(index, code)) return;
-    const JobPause pause(timer_);
     ShowFailure(manager_.Print(index, code));
 }
 
@@ -487,21 +298,18 @@ void NvImageManager::RemoveStored() {
     int index = 0;
     std::string code;
     if (!SelectedCode(index, code)) return;
-    const JobPause pause(timer_);
     const nv::NvOutcome outcome = manager_.Delete(index, code);
     if (outcome.ok) FillAddresses();
     ShowFailure(outcome);
 }
 
 void NvImageManager::RemoveAll() {
-    const JobPause pause(timer_);
     const nv::NvOutcome outcome = manager_.DeleteAll();
     if (outcome.ok) FillAddresses();
     ShowFailure(outcome);
 }
 
 void NvImageManager::PrintAll() {
-    const JobPause pause(timer_);
     ShowFailure(manager_.PrintAll());
 }
 

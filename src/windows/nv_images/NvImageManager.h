@@ -10,6 +10,7 @@
 
 class QAbstractItemView;
 class QCheckBox;
+class QLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -22,6 +23,7 @@ class CCommonNv;
 
 namespace pelmora::ui {
 
+class JobWindowHost;
 class Prompts;
 
 class NvPreview;
@@ -30,13 +32,15 @@ class NvPreview;
 /// images the printer holds. The desktop layout has the preview, the slider
 /// and the status line; the handheld layout shows the same lists and buttons
 /// on a small portrait screen. Printer work goes through `manager`, whose jobs
-/// run in the progress window; the catalogue is loaded on opening and saved
+/// run in `host`'s progress window, which holds the brightness timer while
+/// they run; the catalogue is loaded on opening and saved
 /// when the window closes in any way.
 class NvImageManager final : public QDialog {
     Q_OBJECT
 public:
     /// The link is open and `nv.AddressList` freshly read.
-    NvImageManager(context::Layout layout, nv::CCommonNv& nv, nv::NvManager& manager, Prompts& prompts, QWidget* parent = nullptr);
+    NvImageManager(context::Layout layout, nv::CCommonNv& nv, nv::NvManager& manager, JobWindowHost& host,
+                   Prompts& prompts, QWidget* parent = nullptr);
     ~NvImageManager() override;
 
     /// The brightness timer's period: the slider reaches the current image within it.
@@ -63,7 +67,7 @@ public slots:
     void done(int result) override;
 
 private:
-    class JobPause;
+    enum Column { ColumnNumber, ColumnName, ColumnSize };
     /// The buttons both layouts place; the check box and the dialect's buttons go to members.
     struct Buttons {
         QPushButton *add, *remove, *reset, *download, *printAll, *print, *removeAll, *exit;
@@ -71,6 +75,8 @@ private:
     Buttons MakeButtons(const QString& autoAddressingText);
     void NameRemoveButtons(const Buttons& b, const QString& files, const QString& stored);
     void BuildDesktop();
+    QLayout* BuildPreviewColumn();
+    void BuildImageTable();
     void BuildHandheld();
     void ApplyDialect();
     void LoadCatalogue();

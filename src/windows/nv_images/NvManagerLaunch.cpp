@@ -24,7 +24,7 @@ void LaunchNvManager(QWidget* parent, context::Layout layout, context::CCommonUt
         return;
     }
     {
-        NvImageManager window(layout, nv, manager, prompts, parent);
+        NvImageManager window(layout, nv, manager, host, prompts, parent);
         window.exec();
     }  // the catalogue is saved as the window goes
     manager.Close();

@@ -54,7 +54,7 @@ struct NvWindowRig {
     /// What the main window does, then the manager window.
     bool Open() {
         if (!manager.Open().ok) return false;
-        window = std::make_unique<NvImageManager>(layout, nv, manager, prompts);
+        window = std::make_unique<NvImageManager>(layout, nv, manager, host, prompts);
         return true;
     }
 

@@ -1,4 +1,6 @@
 #include <fstream>
+#include <semaphore>
+#include <thread>
 
 #include <QLabel>
 #include <QProgressBar>
@@ -72,6 +74,29 @@ private slots:
             QVERIFY(w.Exit()->isEnabled());
             QCOMPARE(w.rig.platform.writeSizes().size(), (size + 4095) / 4096);
         }
+    }
+
+    // A window destroyed while it sends (the program ends) stops after the
+    // piece on the wire instead of waiting for the rest of the file.
+    void destroyedWhileSendingStopsAfterThePiece() {
+        test::PrinterRig rig;
+        ScriptedPrompts prompts;
+        auto dialog = std::make_unique<FirmwareWindow>(rig.platform, rig.util.PendingSettings, prompts);
+        FirmwareWindow* window = dialog.get();
+        std::binary_semaphore inSecondPiece(0);
+        rig.platform.config().beforeWrite = [&](int index) {
+            if (index != 1) return;
+            inSecondPiece.release();
+            while (!window->Stopping()) std::this_thread::yield();
+        };
+        const auto path = rig.dir / "printer.fls";
+        std::ofstream(path, std::ios::binary) << std::string(10 * 4096, 'x');
+        prompts.files.push_back({QString::fromStdString(path.string())});
+        QTest::mouseClick(dialog->findChild<QPushButton*>("startDownload"), Qt::LeftButton);
+        inSecondPiece.acquire();
+        dialog.reset();
+        QCOMPARE(rig.platform.writeSizes(), (std::vector<int>{4096, 4096}));
+        QVERIFY(prompts.shown.size() == 1);  // the file choice, no box
     }
 
     void fileChoiceUsesTheFilterAndTheLastPath() {

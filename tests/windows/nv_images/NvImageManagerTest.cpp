@@ -251,10 +251,14 @@ private slots:
         r.Find<QCheckBox>("autoAddressing")->setChecked(true);
         r.Add({r.Bitmap("a.bmp", 8, 2), r.Bitmap("b.bmp", 8, 2), r.Bitmap("c.bmp", 8, 2)});
         int blocks = 0;
+        auto* tick = r.window->findChild<QTimer*>("brightnessTick");
+        bool tickedInJob = false;
         QObject::connect(&r.host.dialog(), &ui::JobProgressDialog::phaseStarted, [&](int phase) {
+            tickedInJob |= tick->isActive();  // it edits the list the phases read
             if (phase == 2000 && ++blocks == 2) QTest::keyClick(&r.host.dialog(), Qt::Key_Escape);
         });
         r.Click("download");
+        QVERIFY(!tickedInJob && tick->isActive());
         CheckBox(r.LastBox(), "NV Image Manager", "Download process is stoped...");
         QCOMPARE(r.printer().keyCodeImages().size(), 2u);
         std::uint32_t count = 0;
@@ -275,7 +279,7 @@ private slots:
         QVERIFY(StoredEntry(r, 2).endsWith("b.bmp,040"));
         QVERIFY(r.nv.AddressList.empty());
 
-        r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.prompts);
+        r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.host, r.prompts);
         QCOMPARE(r.Names(), (std::vector<std::string>{"1:a.bmp", "2:b.bmp"}));
         QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{40, 40}));
         QVERIFY(!r.Find<QCheckBox>("asPrinted")->isChecked());
@@ -285,7 +289,7 @@ private slots:
         QVERIFY(StoredEntry(r, 1).isEmpty());
 
         // A list that could not be stored would be gone at the next opening: the window says so.
-        r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.prompts);
+        r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.host, r.prompts);
         r.Add({r.Bitmap("c.bmp", 8, 2)});
         std::filesystem::remove(r.rig.store.path());
         std::filesystem::create_directory(r.rig.store.path());
