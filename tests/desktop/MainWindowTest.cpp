@@ -303,6 +303,18 @@ private slots:
             QVERIFY2(ui::UnnamedControls(w.get()).isEmpty(), qPrintable(ui::UnnamedControls(w.get()).join(", ")));
             QVERIFY(ui::test::MatchesSnapshot(*w, snapshot));
         }
+        // Over TCP/IP and back, each label leads to its own list again.
+        Fixture f;
+        auto w = f.Open();
+        const auto buddies = [&w] {
+            QStringList names;
+            for (const QLabel* label : w->findChildren<QLabel*>()) names << (label->buddy() ? label->buddy()->objectName() : "");
+            return names;
+        };
+        const QStringList serial = buddies();
+        List(*w, "interfaceList")->setCurrentIndex(link::PortTcp);
+        List(*w, "interfaceList")->setCurrentIndex(link::PortSerial);
+        QCOMPARE(buddies(), serial);
     }
 };
 

@@ -84,7 +84,10 @@ inline QString Describe(const QWidget* widget, const QWidget* window) {
     if (!widget->isVisibleTo(window) && widget != window) line += QLatin1String(" hidden");
     if (!widget->isEnabled()) line += QLatin1String(" disabled");
     if (widget->isWindow()) line += QLatin1String(" title=") + Quoted(widget->windowTitle());
-    if (auto* label = qobject_cast<const QLabel*>(widget)) line += QLatin1String(" text=") + Quoted(label->text());
+    if (auto* label = qobject_cast<const QLabel*>(widget)) {
+        line += QLatin1String(" text=") + Quoted(label->text());
+        if (label->buddy()) line += QLatin1String(" for=#") + label->buddy()->objectName();
+    }
     if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         line += QLatin1String(" text=") + Quoted(button->text());
         if (button->isCheckable()) line += button->isChecked() ? QLatin1String(" checked") : QLatin1String(" unchecked");
