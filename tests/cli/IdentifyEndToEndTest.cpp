@@ -52,25 +52,6 @@ TEST(IdentifyEndToEnd, APeerThatClosesTheConnectionIsNamedAsTheCause) {
     EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer closed the connection.\n");
 }
 
-// A whole stream arriving unchanged is in the USB end-to-end test.
-TEST(FirmwareEndToEnd, AnEmptyFileWarnsATooLargeOneIsRefused) {
-    test::TempDir dir;
-    SimProcess sim;
-    const auto empty = dir / "empty.fls";
-    std::ofstream(empty).flush();
-    auto run = RunCli({"--tcp", sim.address(), "firmware", empty.string()});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "pelmora: warning: the firmware file is empty; nothing was sent\n");
-
-    const auto huge = dir / "huge.fls";
-    std::ofstream(huge).flush();
-    std::filesystem::resize_file(huge, (64u << 20) + 1);  // sparse: no disk space taken
-    run = RunCli({"--tcp", sim.address(), "firmware", huge.string()});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "Error : File Open Error!\n(" + huge.string() +
-                           ": larger than 64 MiB, the most a firmware file can be)\n");
-}
-
 TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
     test::TempDir dir;
     const auto notFirmware = (dir / "x.bin").string();
