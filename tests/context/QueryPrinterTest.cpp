@@ -77,8 +77,9 @@ TEST(QueryModel, ExpectedModelVariantsAndOthers) {
 }
 
 // A setting-mode notice before the reply, a reply in pieces and noise before it
-// all read as the model; what came before a resend is dropped.
-TEST(QueryModel, NoticesPiecesAndNoiseAroundTheReplyAreDropped) {
+// all read as the model: what came before a resend is dropped, and a full
+// buffer without an end starts over without a resend.
+TEST(QueryModel, NoticesPiecesAndNoiseStillGiveTheModel) {
     const std::string model = std::string("_MPT-Q700VII") + '\0', notice("\x37\x20\x00", 3);
     struct Case { const char* what; std::int32_t port; std::vector<sim::Reply> replies; int queries; };
     const Case cases[] = {
