@@ -237,6 +237,32 @@ TEST(ConfigCommand, DefaultRestoresTheFactorySettings) {
     EXPECT_FALSE(cli.Stored().empty());
 }
 
+// Without a connection option the stored one is used, but only when it reads:
+// a value of the wrong kind is named, a damaged line elsewhere does not matter.
+TEST(ConfigCommand, TheStoredConnectionIsUsedOnlyWhenItReads) {
+    ConfigCli cli;
+    context::SettingsStore store = cli.store();
+    store.SetRegDword(context::ProductKey, "uPortType", link::PortTcp);
+    store.SetRegString(context::ProductKey, "uPort", "NET127.0.0.1");
+    store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
+    std::ofstream(cli.dir / "registry.reg", std::ios::app) << "a damaged line\n";
+    EXPECT_EQ(cli.RunPelmora({"config", "get"}).status, 0);
+
+    store.SetRegDword(context::ProductKey, "uPort", 7);
+    const auto run = cli.RunPelmora({"config", "get"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("could not be read (uPort); give a connection option"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+}
+
+TEST(ConfigCommand, OneCommandAtATime) {
+    ConfigCli cli;
+    const auto run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "identify", "ports"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "The following argument was not expected: ports\nRun with --help for more information.\n");
+    EXPECT_TRUE(cli.printer.commandLog().empty());
+}
+
 TEST(ConfigCommand, FailuresExitOneWithTheWindowsTexts) {
     ConfigCli cli;
     cli.printer.faults.perCommand["enter"] = sim::Fault::Silent;

@@ -94,6 +94,24 @@ private slots:
             return image;
         };
         QVERIFY(paint(QStyle::State_HasFocus) != paint(QStyle::State_None));
+
+        // Styles that pick the frame's colour against the button's own draw it
+        // light on a dark button, as in a dark theme.
+        ui::FocusFrameStyle classic(QStyleFactory::create("Windows"));
+        QStyleOptionButton dark;
+        dark.rect = QRect(0, 0, 100, 30);
+        dark.state = QStyle::State_Enabled | QStyle::State_HasFocus;
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            dark.palette.setColor(static_cast<QPalette::ColorRole>(role), Qt::black);
+        QImage image(dark.rect.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        classic.drawControl(QStyle::CE_PushButton, &dark, &painter);
+        painter.end();
+        bool light = false;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) light = light || qGray(image.pixel(x, y)) > 128;
+        QVERIFY(light);
     }
 };
 

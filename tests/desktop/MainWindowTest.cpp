@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <tuple>
 #include <fstream>
 
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QtTest>
 
 #include "DesktopRig.h"
+#include "ui/support/WidgetSnapshot.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
@@ -285,13 +287,21 @@ private slots:
         QCOMPARE(icon.pixmap(256, 256).size(), QSize(256, 256));
     }
 
-    void everyControlHasAnAccessibleName() {
-        const std::pair<std::int32_t, const char*> stored[] = {{link::PortSerial, "COM1"}, {link::PortTcp, "NET1.2.3.4"}};
-        for (const auto& [type, port] : stored) {
+    // On each kind of link: every control named, and the window made up as its
+    // snapshot keeps it (the service build with its firmware button on serial).
+    void eachLinkShowsItsControlsNamed() {
+        const std::tuple<std::int32_t, const char*, const char*> stored[] = {
+            {link::PortSerial, "COM1", "main-serial"},
+            {link::PortBluetooth, "COM7", "main-bluetooth"},
+            {link::PortUsb, "/dev/usb/lp1", "main-usb"},
+            {link::PortTcp, "NET1.2.3.4", "main-tcp"}};
+        for (const auto& [type, port, snapshot] : stored) {
             Fixture f;
-            f.Store(type, port);
-            auto w = f.Open(true);
+            f.usb = {{"USB01", "/dev/usb/lp0"}, {"USB02", "/dev/usb/lp1"}};
+            f.Store(type, port, 38400, 2, 1, 1);
+            auto w = f.Open(type == link::PortSerial);
             QVERIFY2(ui::UnnamedControls(w.get()).isEmpty(), qPrintable(ui::UnnamedControls(w.get()).join(", ")));
+            QVERIFY(ui::test::MatchesSnapshot(*w, snapshot));
         }
     }
 };

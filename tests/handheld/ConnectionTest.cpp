@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include "HandheldRig.h"
+#include "ui/support/WidgetSnapshot.h"
 #include "context/StoredCommSettings.h"
 #include "handheld/ConnectionRules.h"
 
@@ -19,6 +20,15 @@ bool Ticked(ConnectionScreen& w) { return Find<QCheckBox>(w, "tcpCheck")->isChec
 class ConnectionTest : public QObject {
     Q_OBJECT
 private slots:
+    void serialAndTcpMatchTheirSnapshots() {
+        for (const bool tcp : {false, true}) {
+            HandheldRig rig;
+            if (tcp) rig.StoreTcp();
+            auto w = rig.Open();
+            QVERIFY(ui::test::MatchesSnapshot(*w, tcp ? "connection-tcp" : "connection-serial"));
+        }
+    }
+
     void firstStartShowsDefaultsAndExitStoresThreeValues() {
         HandheldRig rig;
         rig.store.SetRegDword(context::ProductKey, "uParity", 2);  // the desktop's; neither read nor written

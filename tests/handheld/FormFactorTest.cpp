@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QTableView>
 #include <QTemporaryFile>
 
 #include "HandheldRig.h"
@@ -47,7 +48,9 @@ QStringList Check(QWidget& window) {
         if (Touched(control) && control->height() < kFingerHeight)
             faults << QString("%1 is %2 px tall").arg(control->objectName()).arg(control->height());
         if (auto* view = qobject_cast<QAbstractItemView*>(control); view && view->model()->rowCount() > 0) {
-            const int row = view->sizeHintForRow(0);
+            // A table's rows are as tall as its header makes them, whatever their text asks.
+            auto* table = qobject_cast<QTableView*>(view);
+            const int row = table ? table->rowHeight(0) : view->sizeHintForRow(0);
             if (row < kFingerHeight) faults << QString("%1 has rows of %2 px").arg(control->objectName()).arg(row);
         }
     }

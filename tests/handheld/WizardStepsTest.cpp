@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include "HandheldRig.h"
+#include "ui/support/WidgetSnapshot.h"
 
 using namespace pelmora;
 using namespace pelmora::handheld;
@@ -17,6 +18,13 @@ bool Checked(WizardStepWindow& step, const QString& radio) { return Find<QAbstra
 class WizardStepsTest : public QObject {
     Q_OBJECT
 private slots:
+    void everyStepMatchesItsSnapshot() {
+        for (const WizardStep n : {WizardStep::One, WizardStep::Two, WizardStep::Three, WizardStep::Four, WizardStep::Five}) {
+            StepRig rig;
+            QVERIFY(ui::test::MatchesSnapshot(*rig.Make(n), QString("step%1").arg(static_cast<int>(n))));
+        }
+    }
+
     void everyStepHasItsTitleAndCancelQuestion() {
         const std::pair<WizardStep, const char*> steps[] = {{WizardStep::One, "Pelmora"},
                                                             {WizardStep::Two, "VMSM Manager"},
@@ -213,7 +221,7 @@ private slots:
     }
 
     // Unlisted rates show "19200"; stop bits are the Flowcontrol field.
-    void stepFourListsShowAndHandBack() {
+    void stepFourHandsBackListsAndTimes() {
         const std::array<std::uint32_t, 6> cases[] = {
             // Baudrate, Databit, Flowcontrol in; the same three handed back unchanged
             {115200, 8, 1, 115200, 8, 1},
@@ -224,10 +232,14 @@ private slots:
             rig.record.Databit = c[1];
             rig.record.Flowcontrol = c[2];
             auto step = rig.Make(WizardStep::Four);
+            Type(*step, "timeOffEdit", "45");
+            Type(*step, "timeSaveEdit", "120");
             Click(*step, "prevButton");
             QCOMPARE(rig.record.Baudrate, c[3]);
             QCOMPARE(rig.record.Databit, c[4]);
             QCOMPARE(rig.record.Flowcontrol, c[5]);
+            QCOMPARE(rig.record.TimeOff, 45u);
+            QCOMPARE(rig.record.TimeSave, 120u);
         }
     }
 

@@ -52,6 +52,14 @@ TEST(SimConfig, PiecesWaitForTheRestOfTheCommand) {
     EXPECT_EQ(p.held().btDeviceName, "N");
     EXPECT_EQ(p.held().btConnMode, '1');
     EXPECT_EQ(p.held().btSecurity, '0');
+
+    // An announced length over 300 is noise, dropped at once; 300 is waited for.
+    Printer noise, waiting;
+    noise.Send("1D 28 45 2D 01 0B 01");
+    ASSERT_FALSE(noise.model.commandLog().empty());
+    EXPECT_EQ(noise.model.commandLog().front(), "gs-e-unknown");
+    waiting.Send("1D 28 45 2C 01 0B 01");
+    EXPECT_TRUE(waiting.model.commandLog().empty());
 }
 
 TEST(SimConfig, LegacySwitchRecordsCarryB8OrTheNumber) {

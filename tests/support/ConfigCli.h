@@ -37,8 +37,15 @@ struct ConfigCli {
         return std::find(log.begin(), log.end(), key) != log.end();
     }
 
+    /// `pelmora config ARGS` on the in-process printer.
     Result Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"pelmora", "--tcp", "127.0.0.1:9100", "config"});
+        args.insert(args.begin(), {"--tcp", "127.0.0.1:9100", "config"});
+        return RunPelmora(std::move(args));
+    }
+
+    /// `pelmora ARGS`, the connection as ARGS or the store give it.
+    Result RunPelmora(std::vector<std::string> args) {
+        args.insert(args.begin(), "pelmora");
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         std::ostringstream out, err;

@@ -15,6 +15,7 @@
 #include "ui/JobProgressDialog.h"
 #include "ui/JobWindowHost.h"
 #include "ui/PhaseTimer.h"
+#include "ui/support/WidgetSnapshot.h"
 #include "vmsm/CCommonVmsm.h"
 #include "vmsm/ConfigJobFlow.h"
 #include "vmsm/VmsmJobRunner.h"
@@ -62,6 +63,13 @@ struct Window {
 class JobProgressDialogTest : public QObject {
     Q_OBJECT
 private slots:
+    void eachLayoutOpensAsItsSnapshot() {
+        for (const auto& [layout, snapshot] : {std::pair{Layout::Desktop, "progress"}, {Layout::Handheld, "progress-handheld"}}) {
+            Window w(layout);
+            QVERIFY(ui::test::MatchesSnapshot(w.dialog, snapshot));
+        }
+    }
+
     void getStatusRunsToOkOnVirtualTime() {
         Window w(context::Layout::Desktop);
         vmsm::CCommonVmsm engine(w.rig.util);

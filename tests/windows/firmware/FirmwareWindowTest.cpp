@@ -9,6 +9,7 @@
 
 #include "support/PrinterRig.h"
 #include "ui/support/ScriptedPrompts.h"
+#include "ui/support/WidgetSnapshot.h"
 #include "ui/Accessibility.h"
 #include "windows/firmware/FirmwareWindow.h"
 
@@ -56,6 +57,11 @@ struct Window {
 class FirmwareWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void opensAsItsSnapshot() {
+        Window w;
+        QVERIFY(ui::test::MatchesSnapshot(w.dialog, "firmware"));
+    }
+
     void piecesShowTheirPercentages() {
         const std::pair<std::size_t, std::vector<int>> cases[] = {
             {8192, {50, 100}},

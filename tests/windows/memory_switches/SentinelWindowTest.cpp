@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "ui/support/ScriptedPrompts.h"
+#include "ui/support/WidgetSnapshot.h"
 #include "ui/Accessibility.h"
 #include "windows/memory_switches/SentinelWindow.h"
 #include "vmsm/PrinterConfig.h"
@@ -37,6 +38,13 @@ struct Window {
 class SentinelWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void eachLayoutMatchesItsSnapshot() {
+        Window desktop;
+        QVERIFY(ui::test::MatchesSnapshot(desktop.dialog, "sentinels"));
+        Window handheld(vmsm::SentinelDynamic, {"%", "", "", "?", "", ""}, Layout::Handheld);
+        QVERIFY(ui::test::MatchesSnapshot(handheld.dialog, "sentinels-handheld"));
+    }
+
     // The conversion and check rules themselves are the memory switch tests';
     // here: what the window shows and hands back, and that the end boxes count.
     void okConvertsAndChecksInOrder() {

@@ -14,6 +14,7 @@
 #include "windows/nv_images/NvPreview.h"
 #include "ui/support/NvWindowRig.h"
 #include "ui/support/WhenShown.h"
+#include "ui/support/WidgetSnapshot.h"
 
 using namespace pelmora;
 using context::Layout;
@@ -67,6 +68,15 @@ QString StoredEntry(NvWindowRig& r, int index) { return QString::fromStdString(n
 class NvImageManagerTest : public QObject {
     Q_OBJECT
 private slots:
+    void eachLayoutMatchesItsSnapshot() {
+        for (const auto& [layout, snapshot] : {std::pair{Layout::Desktop, "manager"}, {Layout::Handheld, "manager-handheld"}}) {
+            NvWindowRig r(layout);
+            r.Preload({"10", "A1"});
+            QVERIFY(r.Open());
+            QVERIFY(ui::test::MatchesSnapshot(*r.window, snapshot));
+        }
+    }
+
     // Also: every control is named, and the handheld layout fits its screen.
     void nothingSelectedOrNothingListedSaysWhatIsMissing() {
         for (const LayoutTexts& t : kLayouts) {

@@ -1,0 +1,49 @@
+// The program as started: it shows its main window over the store that
+// PELMORA_REGISTRY names and returns when the window closes. The start-up
+// probe closes it right after the first paint and prints the memory then.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <QRegularExpression>
+#include <QtTest>
+#include <unistd.h>
+
+#include "desktop/DesktopStart.h"
+#include "support/PrinterRig.h"
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheWindowAndReturnsWhenItCloses() {
+        pelmora::test::TempDir dir;
+        const std::filesystem::path store = dir / "registry.reg";
+        qputenv("PELMORA_REGISTRY", store.c_str());
+        qputenv("PELMORA_STARTUP_PROBE", "1");
+
+        // What the probe prints goes to a file for the test to read.
+        std::fflush(stdout);
+        const int saved = ::dup(STDOUT_FILENO);
+        FILE* captured = std::fopen((dir / "stdout").c_str(), "w");
+        QVERIFY(captured);
+        ::dup2(::fileno(captured), STDOUT_FILENO);
+        const int code = pelmora::desktop::RunPelmoraPc(*qApp);
+        std::fflush(stdout);
+        ::dup2(saved, STDOUT_FILENO);
+        ::close(saved);
+        std::fclose(captured);
+
+        std::ostringstream printed;
+        printed << std::ifstream(dir / "stdout").rdbuf();
+        QCOMPARE(code, 0);
+        const QString text = QString::fromStdString(printed.str());
+        // The test log shares standard output: the probe's line is one among them.
+        const QRegularExpression shown("^shown rss_kb=[1-9][0-9]*$", QRegularExpression::MultilineOption);
+        QVERIFY2(text.count(shown) == 1, qPrintable(text));
+        QVERIFY(!std::filesystem::exists(store));  // closed without "Exit": nothing stored
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
