@@ -15,6 +15,7 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
     const Case cases[] = {
         {703, "_V1.00 090216", 160902},   // 2016-09-02: the tear-off firmware
         {703, "_V1.00 123115", 101001},   // 2015-12-31
+        {703, "_V1.00 090116", 101001},   // the day before
         {703, "_V2.00 010117", 160902},   // later dates keep 160902
         {703, "_X", 101001},              // too short for a date
         {700, "_VER V1.23", 1230},        // digits at 6, 8, 9
@@ -33,11 +34,6 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(FirmwareVersionFromReply(c.model, c.reply), c.expected) << c.model << " " << c.reply;
-}
-
-TEST(Dialect, LegacyCommandsOnlyFrom21000To100999) {
-    for (std::uint32_t v : {0u, 1039u, 20999u, 101000u, 101001u, 160902u}) EXPECT_FALSE(IsLegacyDialect(v)) << v;
-    for (std::uint32_t v : {21000u, 21021u, 100999u}) EXPECT_TRUE(IsLegacyDialect(v)) << v;
 }
 
 TEST(ModelCheck, ComparesEightPlacesAndTheLength) {

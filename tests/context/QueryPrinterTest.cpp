@@ -19,6 +19,8 @@ using test::ScriptedReply;
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
+const std::vector<std::uint8_t> kModelRequest{0x1D, 0x49, 0x43}, kVersionRequest{0x1D, 0x49, 0x41};
+
 int Count(const std::vector<std::string>& log, const std::string& key) {
     return static_cast<int>(std::count(log.begin(), log.end(), key));
 }
@@ -61,7 +63,7 @@ TEST(QueryModel, ExpectedModelVariantsAndOthers) {
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), c.result) << c.model;
         EXPECT_EQ(std::tie(rig.util.ModelCode, rig.util.ModelName), std::tie(c.code, c.name));
         EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok) << c.model;
-        EXPECT_EQ(rig.TakeReceived(), (std::vector<std::uint8_t>{0x1D, 0x49, 0x43}));
+        EXPECT_EQ(rig.TakeReceived(), kModelRequest);
     }
     // Another model reads its version by the other rule.
     PrinterRig rig;
@@ -74,36 +76,39 @@ TEST(QueryModel, ExpectedModelVariantsAndOthers) {
     EXPECT_EQ(rig.util.FirmwareVersion, 102100u);
 }
 
-TEST(QueryModel, SettingModeNoticeBeforeTheReplyIsSkipped) {
-    const std::string model = "MPT-Q700VII", text = std::string("\x37\x20\x00_", 4) + model + '\0';
-    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    for (bool ownRead : {true, false}) {
-        PrinterRig rig;
-        sim::Reply reply{bytes, ownRead ? 3u : 0u, 50};
-        rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43}, std::vector{reply}));
+// A setting-mode notice before the reply, a reply in pieces and noise before it
+// all read as the model: what came before a resend is dropped, and a full
+// buffer without an end starts over without a resend.
+TEST(QueryModel, NoticesPiecesAndNoiseStillGiveTheModel) {
+    const std::string model = std::string("_MPT-Q700VII") + '\0', notice("\x37\x20\x00", 3);
+    struct Case { const char* what; std::int32_t port; std::vector<sim::Reply> replies; int queries; };
+    const Case cases[] = {
+        {"notice and reply in one read", link::PortTcp, {{Bytes(notice + model), 0, 50}}, 0},
+        {"notice read on its own", link::PortTcp, {{Bytes(notice + model), 3, 50}}, 0},
+        {"split on TCP", link::PortTcp, {}, 0},
+        {"split on serial", link::PortSerial, {}, 0},
+        {"cut, then whole", link::PortTcp, {{Bytes("_MPT")}, {Bytes(model)}}, 2},
+        {"100 bytes of noise, then the reply", link::PortTcp, {{Bytes(std::string(100, 'J') + model)}}, 1},
+    };
+    for (const Case& c : cases) {
+        PrinterRig rig(c.port);
+        if (c.replies.empty()) rig.printer.faults.perCommand["model"] = sim::Fault::Split;
+        else rig.printer.AddHandler(std::make_unique<ScriptedReply>(kModelRequest, c.replies));
         ASSERT_TRUE(rig.Open());
-        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << ownRead;
-        EXPECT_EQ(rig.util.ModelName, model);
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << c.what;
+        EXPECT_EQ(rig.util.ModelName, "MPT-Q700VII") << c.what;
+        if (c.queries) {
+            EXPECT_EQ(Count(rig.printer.commandLog(), "scripted"), c.queries) << c.what;
+        }
     }
     // The notice alone, then silence.
     PrinterRig rig;
-    rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43},
-                                                           std::vector{sim::Reply{{0x37, 0x20, 0x00}, 0, 0}}));
+    rig.printer.AddHandler(std::make_unique<ScriptedReply>(kModelRequest, std::vector{sim::Reply{Bytes(notice), 0, 0}}));
     ASSERT_TRUE(rig.Open());
     rig.util.ModelName = "from an earlier printer";
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::NoReply);
     EXPECT_EQ(rig.util.ModelName, "");
     EXPECT_FALSE(rig.util.link.IsOpen());
-}
-
-TEST(QueryModel, SplitReplyIsGatheredWhole) {
-    for (std::int32_t type : {link::PortTcp, link::PortSerial}) {
-        PrinterRig rig(type);
-        rig.printer.faults.perCommand["model"] = sim::Fault::Split;
-        ASSERT_TRUE(rig.Open());
-        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << type;
-        EXPECT_EQ(rig.util.ModelName, "MPT-Q700VII");
-    }
 }
 
 // A printer that never ends its reply gets ten resends (eleven commands in
@@ -130,72 +135,37 @@ TEST(ResendLoop, TenResendsThenNoReply) {
     }
 }
 
-// What came before a resend is dropped: a cut reply then a whole one reads as
-// the whole one; a full buffer without an end starts over without a resend.
-TEST(ResendLoop, PiecesBeforeAResendAreDropped) {
-    const std::string model = std::string("_MPT-Q700VII") + '\0';
-    struct Case { const char* what; std::vector<sim::Reply> replies; int queries; };
+// The version reply by the model's rule (the rule's dates: FirmwareVersionRules),
+// gathered from single-byte reads, cut at the 40-byte buffer with the date the
+// cut leaves at its end, or taken unterminated after three seconds.
+TEST(QueryVersion, RepliesGiveTheTextAndTheFirmwareNumber) {
+    struct Case { const char* what; std::string printerText; sim::Fault fault; std::vector<sim::Reply> replies;
+                  std::string text; std::uint32_t version; std::uint64_t leastMs; };
     const Case cases[] = {
-        {"cut, then whole", {{Bytes("_MPT")}, {Bytes(model)}}, 2},
-        {"100 bytes of noise, then the reply", {{Bytes(std::string(100, 'J') + model)}}, 1},
+        {"dated", "V1.00 123115", sim::Fault::None, {}, "V1.00 123115", 101001, 0},
+        {"one byte a read", "", sim::Fault::None, {{Bytes(std::string("_V1.00 090216\0", 14)), 1, 50}},
+         "V1.00 090216", 160902, 0},
+        {"'_' and 39 characters: the date read is 21 090", std::string(33, 'V') + " 090216 123115", sim::Fault::None, {},
+         std::string(33, 'V') + " 09021", 101001, 0},
+        {"unterminated", "V1.00 090216", sim::Fault::Unterminated, {}, "V1.00 090216", 160902, 3001},
     };
     for (const Case& c : cases) {
         PrinterRig rig;
-        rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x43}, c.replies));
+        if (!c.printerText.empty()) rig.printer.identity.versionText = c.printerText;
+        rig.printer.faults.perCommand["version"] = c.fault;
+        if (!c.replies.empty()) rig.printer.AddHandler(std::make_unique<ScriptedReply>(kVersionRequest, c.replies));
         ASSERT_TRUE(rig.Open());
-        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << c.what;
-        EXPECT_EQ(rig.util.ModelName, "MPT-Q700VII") << c.what;
-        EXPECT_EQ(Count(rig.printer.commandLog(), "scripted"), c.queries) << c.what;
+        ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
+        const auto start = rig.Now();
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok) << c.what;
+        EXPECT_GE(rig.Now() - start, c.leastMs) << c.what;
+        EXPECT_EQ(rig.util.VersionText, c.text) << c.what;
+        EXPECT_EQ(rig.util.FirmwareVersion, c.version) << c.what;
     }
-}
-
-TEST(QueryVersion, DateGivesTheFirmwareNumber) {
-    struct Case {
-        const char* text;
-        std::uint32_t version;
-    };
-    for (const Case c : {Case{"V1.00 090216", 160902}, Case{"V1.00 123115", 101001}, Case{"V1.00 090116", 101001}}) {
-        PrinterRig rig;
-        rig.printer.identity.versionText = c.text;
-        ASSERT_TRUE(rig.Open());
-        ASSERT_TRUE(rig.Identify());
-        EXPECT_EQ(rig.util.FirmwareVersion, c.version) << c.text;
-        EXPECT_EQ(rig.util.VersionText, c.text);
-    }
-    // A read that brings a single byte is kept.
-    const std::string text("_V1.00 090216\0", 14);
     PrinterRig rig;
-    rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1D, 0x49, 0x41},
-                                                           std::vector{sim::Reply{Bytes(text), 1, 50}}));
-    ASSERT_TRUE(rig.Open());
-    ASSERT_TRUE(rig.Identify());
-    EXPECT_EQ(rig.util.VersionText, "V1.00 090216");
-    EXPECT_EQ(rig.util.FirmwareVersion, 160902u);
-}
-
-// The reply buffer holds 40 bytes: a longer reply is cut there, and its date is
-// what the cut leaves at its end.
-TEST(QueryVersion, ReplyLongerThanTheBufferIsCutAtFortyBytes) {
-    PrinterRig rig;
-    rig.printer.identity.versionText = std::string(33, 'V') + " 090216 123115";
-    ASSERT_TRUE(rig.Open());
-    ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
-    ASSERT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok);
-    EXPECT_EQ(rig.util.VersionText, std::string(33, 'V') + " 09021") << "'_' and 39 characters";
-    EXPECT_EQ(rig.util.FirmwareVersion, 101001u) << "the date read is 21 090";
-}
-
-TEST(QueryVersion, UnterminatedReplyIsUsedAfterThreeSecondsAndSilenceFails) {
-    PrinterRig rig;
-    rig.printer.faults.perCommand["version"] = sim::Fault::Unterminated;
-    ASSERT_TRUE(rig.Open());
-    ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
-    const auto start = rig.Now();
-    EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok);
-    EXPECT_GT(rig.Now() - start, 3000u);
-    EXPECT_EQ(rig.util.FirmwareVersion, 160902u);
-
     rig.printer.faults.perCommand["version"] = sim::Fault::Silent;
+    ASSERT_TRUE(rig.Open());
+    ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::NoReply);
     EXPECT_FALSE(rig.util.link.IsOpen());
 }

@@ -119,20 +119,28 @@ TEST_F(SettingsStoreCrashTest, AWriterKilledAtAnyMomentLeavesOldOrNewValues) {
     EXPECT_EQ(LeftFiles(), (std::set<std::string>{"registry.reg", "registry.reg.lock"}));
 }
 
-TEST_F(SettingsStoreCrashTest, TwoProcessesWritingAThousandNamesEachLoseNothing) {
-    constexpr int kValues = 1000;
+// Two processes and two threads of this one, each writer with its own store,
+// interleave read-modify-write cycles on one file.
+TEST_F(SettingsStoreCrashTest, WritersInProcessesAndThreadsLoseNothing) {
+    constexpr int kValues = 500;
+    const auto write = [this](const std::string& who) {
+        SettingsStore own(file());
+        bool ok = true;
+        for (int i = 0; i < kValues; ++i) ok = own.SetRegDword(kProduct, who + std::to_string(i), i) == 1 && ok;
+        return ok;
+    };
     std::vector<pid_t> children;
-    for (const char* who : {"a", "b"}) {
+    for (const char* who : {"a", "b"}) {  // forked before any thread starts
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
-        if (child == 0) {
-            SettingsStore own(file());
-            bool ok = true;
-            for (int i = 0; i < kValues; ++i) ok = own.SetRegDword(kProduct, who + std::to_string(i), i) == 1 && ok;
-            ::_exit(ok ? 0 : 1);
-        }
+        if (child == 0) ::_exit(write(who) ? 0 : 1);
         children.push_back(child);
     }
+    bool threadOk[2] = {false, false};
+    std::thread c([&] { threadOk[0] = write("c"); }), d([&] { threadOk[1] = write("d"); });
+    c.join();
+    d.join();
+    EXPECT_TRUE(threadOk[0] && threadOk[1]);
     for (const pid_t child : children) {
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -142,13 +150,14 @@ TEST_F(SettingsStoreCrashTest, TwoProcessesWritingAThousandNamesEachLoseNothing)
     const RegDocument document = ParseRegFile(ReadFile(file()));
     ASSERT_FALSE(document.damaged);
     ASSERT_EQ(document.keys.size(), 1u);
-    EXPECT_EQ(document.keys[0].values.size(), std::size_t{2 * kValues});
-    for (const char* who : {"a", "b"})
+    EXPECT_EQ(document.keys[0].values.size(), std::size_t{4 * kValues});
+    for (const char* who : {"a", "b", "c", "d"})
         for (int i = 0; i < kValues; ++i) {
             const RegValue* value = FindRegValue(document.keys[0], who + std::to_string(i));
             ASSERT_NE(value, nullptr) << who << i;
             ASSERT_EQ(value->number, static_cast<std::uint32_t>(i));
         }
+    EXPECT_EQ(LeftFiles(), (std::set<std::string>{"registry.reg", "registry.reg.lock"}));
 }
 
 // Full disk: nothing is taken, or part of the file and then nothing.

@@ -4,9 +4,7 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
-#include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "SettingsStoreTempDir.h"
@@ -90,39 +88,6 @@ TEST_F(SettingsStoreFileTest, AStoreThatCannotBeWrittenStaysAsItWas) {
     // A folder that cannot be made (a store path that is a folder: SettingsStoreCrashTest).
     WriteFile(dir_ / "plain", "x");
     EXPECT_EQ(SettingsStore(dir_ / "plain" / "registry.reg").SetRegDword(kProduct, "a", 1), 0);
-}
-
-// Writer threads, each with its own store object, interleave
-// read-modify-write cycles on one file (processes: SettingsStoreCrashTest).
-TEST_F(SettingsStoreFileTest, ConcurrentThreadsLoseNothing) {
-    constexpr int kWriters = 2;
-    constexpr int kValues = 25;
-    const auto name = [](int writer, int i) { return "thread" + std::to_string(writer) + "_" + std::to_string(i); };
-    const auto write = [&](int writer) {
-        SettingsStore own(file());
-        bool ok = true;
-        for (int i = 0; i < kValues; ++i) ok = own.SetRegDword(kProduct, name(writer, i), i) == 1 && ok;
-        return ok;
-    };
-
-    std::vector<std::thread> threads;
-    std::vector<int> threadOk(kWriters, 0);
-    for (int w = 0; w < kWriters; ++w) threads.emplace_back([&, w] { threadOk[w] = write(w); });
-    for (std::thread& thread : threads) thread.join();
-    EXPECT_EQ(threadOk, std::vector<int>(kWriters, 1));
-
-    const SettingsStore reader(file());
-    EXPECT_EQ(reader.ValueNames(kProduct).size(), std::size_t{kWriters * kValues});
-    for (int w = 0; w < kWriters; ++w)
-        for (int i = 0; i < kValues; ++i) {
-            std::uint32_t number = 999;
-            EXPECT_EQ(reader.GetRegDword(kProduct, name(w, i), number), 1);
-            EXPECT_EQ(number, static_cast<std::uint32_t>(i));
-        }
-    // No temporary file is left behind.
-    std::set<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_)) left.insert(entry.path().filename());
-    EXPECT_EQ(left, (std::set<std::string>{"registry.reg", "registry.reg.lock"}));
 }
 
 TEST(SettingsStoreDefaultPath, FollowsTheEnvironment) {

@@ -195,21 +195,35 @@ TEST_F(BitmapLoader, EveryUncompressedLayoutDecodesPixelForPixelAsTheReaderDoes)
     EXPECT_EQ(files, 132);
 }
 
-TEST_F(BitmapLoader, RunLengthsGoThroughTheColourTable) {
+// Run lengths, and tables longer than the depth indexes, go through the colour
+// table without a word from the reader.
+TEST_F(BitmapLoader, PixelsGoThroughTheColourTableQuietly) {
+    static int complaints = 0;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {
+        ++complaints;
+    });
     const std::vector<std::uint32_t> palette{0xFFFFFF, 0xFF0000, 0xF0F0F0, 0x000000};
-    struct Case { const char* name; Bmp bmp; Bytes raster; };
+    std::vector<std::uint32_t> wide(257, 0xFFFFFF);
+    wide[1] = 0x000000;
+    Bytes shallow = Bmp{2, 1, 1, 0, wide, {0x40, 0, 0, 0}}.File();
+    shallow[49] = 0x01;  // the count's top byte too: 0x01000101 colours
+    struct Case { const char* name; Bytes file; Bytes raster; };
     const Case cases[] = {
         // Bottom row four light grey; top row two red, then two runs of one white.
-        {"RLE8", {4, 2, 8, 1, palette, {0x04, 0x02, 0x00, 0x00, 0x02, 0x01, 0x01, 0x00, 0x01, 0x00, 0x00, 0x01}},
+        {"RLE8", Bmp{4, 2, 8, 1, palette, {0x04, 0x02, 0x00, 0x00, 0x02, 0x01, 0x01, 0x00, 0x01, 0x00, 0x00, 0x01}}.File(),
          {0xC0, 0x00}},
-        {"RLE4", {4, 1, 4, 2, palette, {0x04, 0x30, 0x00, 0x01}}, {0xA0}},  // black, white, black, white
-        {"RLE8 rows filled, no end mark", {4, 1, 8, 1, palette, {0x04, 0x03, 0x00, 0x00}}, {0xF0}},
+        {"RLE4", Bmp{4, 1, 4, 2, palette, {0x04, 0x30, 0x00, 0x01}}.File(), {0xA0}},  // black, white, black, white
+        {"RLE8 rows filled, no end mark", Bmp{4, 1, 8, 1, palette, {0x04, 0x03, 0x00, 0x00}}.File(), {0xF0}},
+        {"257 colours for 256 indexes", Bmp{2, 1, 8, 0, wide, {0x00, 0x01, 0, 0}}.File(), {0x40}},  // white, black
+        {"0x01000101 colours for two indexes", shallow, {0x40}},
     };
     for (const Case& c : cases) {
-        const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.bmp.File()));
+        const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.file));
         ASSERT_TRUE(loaded) << c.name;
         EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, c.raster) << c.name;
     }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(complaints, 0);
 }
 
 TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
@@ -247,25 +261,6 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
         paths.push_back(Write("header-" + std::to_string(size) + ".bmp", odd));
     }
     for (const std::string& path : paths) EXPECT_FALSE(LoadBitmapFile(path)) << path;
-}
-
-TEST_F(BitmapLoader, MoreColoursThanTheDepthIndexesAreReadQuietly) {
-    static int complaints = 0;
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {
-        ++complaints;
-    });
-    std::vector<std::uint32_t> palette(257, 0xFFFFFF);
-    palette[1] = 0x000000;
-    Bytes deep = Bmp{2, 1, 8, 0, palette, {0x00, 0x01, 0, 0}}.File();  // 257 colours for 256 indexes
-    Bytes shallow = Bmp{2, 1, 1, 0, palette, {0x40, 0, 0, 0}}.File();
-    shallow[49] = 0x01;  // the count's top byte too: 0x01000101 colours
-    for (const Bytes& file : {deep, shallow}) {
-        const auto loaded = LoadBitmapFile(Write("wide-table.bmp", file));
-        ASSERT_TRUE(loaded);
-        EXPECT_EQ(ConvertToRaster(*loaded, 0).raster.bytes, Bytes{0x40});  // white, black
-    }
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(complaints, 0);
 }
 
 }  // namespace

@@ -196,14 +196,6 @@ TEST(Replies, Sentinels) {
     }
 }
 
-TEST(SwitchMap, DialectFollowsTheFirmwareRange) {
-    for (auto [v, dialect] : {std::pair{20999u, Dialect::Standard}, {21000u, Dialect::Legacy},
-                              {100999u, Dialect::Legacy}, {101000u, Dialect::Standard}, {1039u, Dialect::Standard}})
-        EXPECT_EQ(DialectOf(v), dialect) << v;
-    EXPECT_TRUE(SkipsLegacySwitch7('P'));
-    EXPECT_FALSE(SkipsLegacySwitch7('9'));
-}
-
 constexpr SwitchContext Std(std::uint32_t v, std::uint8_t m = '9') { return {Dialect::Standard, v, m}; }
 constexpr SwitchContext Leg(std::uint32_t v, std::uint8_t m = '9') { return {Dialect::Legacy, v, m}; }
 

@@ -17,62 +17,45 @@ PrinterConfig RoundTrip(const PrinterConfig& record, std::uint32_t firmware, Man
     return back;
 }
 
-TEST(ManagerPages, DensityShowsAsListPositionAndSavesAsCode) {
+// What the first page shows for a value (density as its list position, the font
+// radio shifted below three fonts) and what every page gives back unchanged:
+// density as its code (below 1040 the position itself), serial values as their
+// list entries, zero for the tear-off or sentinels of firmware without them.
+TEST(ManagerPages, ValuesShowAndGoBackAsTheWindowHasThem) {
+    using R = PrinterConfig;
+    using P = Page1Fields;
     struct Case {
-        std::uint32_t density, firmware, shown, saved;
+        std::uint32_t R::*member;
+        std::uint32_t value, firmware;
+        std::uint32_t P::*shownAs;  // none: not on the first page
+        std::uint32_t shown, saved;
     };
     const Case cases[] = {
-        {4, 101001, 5, 4}, {4, 1039, 5, 5},  // below 1040 the position itself is stored
-        {3, 101001, 0, 3}, {6, 101001, 6, 6}, {7, 101001, 7, 7}, {7, 1039, 7, 7},
-    };
-    for (const Case& c : cases) {
-        PrinterConfig record;
-        record.Density = c.density;
-        EXPECT_EQ(ShowRecord(record, Printer(c.firmware)).page1.densityIndex, c.shown) << c.density;
-        EXPECT_EQ(RoundTrip(record, c.firmware).Density, c.saved) << c.density << " on " << c.firmware;
-    }
-    PrinterConfig record;
-    record.Density = 3;
-    EXPECT_EQ(RoundTrip(record, 101001, ManagerEnd::Default).Density, 0u) << "Default keeps the list position";
-}
-
-TEST(ManagerPages, FontRadioShiftsBelowThreeFonts) {
-    for (const auto& [firmware, fontType, radio] : {std::tuple{101000u, 0u, 0u}, {101000u, 2u, 2u},
-                                                    {100999u, 0u, 1u}, {100999u, 1u, 2u}, {1039u, 0u, 1u}}) {
-        PrinterConfig record;
-        record.FontType = fontType;
-        EXPECT_EQ(ShowRecord(record, Printer(firmware)).page1.fontRadio, radio) << firmware;
-        EXPECT_EQ(RoundTrip(record, firmware).FontType, fontType) << firmware;
-    }
-}
-
-TEST(ManagerPages, FirmwareWithoutTearOffOrSentinelsStoresZero) {
-    PrinterConfig record;
-    record.CuttingPosition = 300;
-    record.Sentinel = SentinelDynamic;
-    EXPECT_EQ(RoundTrip(record, 160902).CuttingPosition, 300u);
-    EXPECT_EQ(RoundTrip(record, 160901).CuttingPosition, 0u);
-    EXPECT_EQ(RoundTrip(record, 21021).Sentinel, SentinelDynamic);
-    EXPECT_EQ(RoundTrip(record, 21020).Sentinel, SentinelNone);
-}
-
-TEST(ManagerPages, SerialValuesShowAsTheirListEntries) {
-    struct Case {
-        std::uint32_t PrinterConfig::*member;
-        std::uint32_t value, saved;
-    };
-    const Case cases[] = {
-        {&PrinterConfig::Baudrate, 14400, 19200},  {&PrinterConfig::Baudrate, 1200, 19200},
-        {&PrinterConfig::Baudrate, 57600, 57600},  {&PrinterConfig::Databit, 7, 7},
-        {&PrinterConfig::Databit, 5, 8},           {&PrinterConfig::Parity, 1, 1},
-        {&PrinterConfig::Parity, 7, 2},            {&PrinterConfig::Flowcontrol, 1, 1},
-        {&PrinterConfig::Flowcontrol, 0, 2},
+        {&R::Density, 4, 101001, &P::densityIndex, 5, 4},    {&R::Density, 4, 1039, &P::densityIndex, 5, 5},
+        {&R::Density, 3, 101001, &P::densityIndex, 0, 3},    {&R::Density, 6, 101001, &P::densityIndex, 6, 6},
+        {&R::Density, 7, 101001, &P::densityIndex, 7, 7},    {&R::Density, 7, 1039, &P::densityIndex, 7, 7},
+        {&R::FontType, 0, 101000, &P::fontRadio, 0, 0},      {&R::FontType, 2, 101000, &P::fontRadio, 2, 2},
+        {&R::FontType, 0, 100999, &P::fontRadio, 1, 0},      {&R::FontType, 1, 100999, &P::fontRadio, 2, 1},
+        {&R::FontType, 0, 1039, &P::fontRadio, 1, 0},
+        {&R::Baudrate, 14400, 160902, nullptr, 0, 19200},    {&R::Baudrate, 1200, 160902, nullptr, 0, 19200},
+        {&R::Baudrate, 57600, 160902, nullptr, 0, 57600},    {&R::Databit, 7, 160902, nullptr, 0, 7},
+        {&R::Databit, 5, 160902, nullptr, 0, 8},             {&R::Parity, 1, 160902, nullptr, 0, 1},
+        {&R::Parity, 7, 160902, nullptr, 0, 2},              {&R::Flowcontrol, 1, 160902, nullptr, 0, 1},
+        {&R::Flowcontrol, 0, 160902, nullptr, 0, 2},         {&R::CuttingPosition, 300, 160902, nullptr, 0, 300},
+        {&R::CuttingPosition, 300, 160901, nullptr, 0, 0},   {&R::Sentinel, SentinelDynamic, 21021, nullptr, 0, SentinelDynamic},
+        {&R::Sentinel, SentinelDynamic, 21020, nullptr, 0, SentinelNone},
     };
     for (const Case& c : cases) {
         PrinterConfig record;
         record.*c.member = c.value;
-        EXPECT_EQ(RoundTrip(record, 160902).*c.member, c.saved) << c.value;
+        if (c.shownAs) {
+            EXPECT_EQ(ShowRecord(record, Printer(c.firmware)).page1.*c.shownAs, c.shown) << c.value << " on " << c.firmware;
+        }
+        EXPECT_EQ(RoundTrip(record, c.firmware).*c.member, c.saved) << c.value << " on " << c.firmware;
     }
+    PrinterConfig record;
+    record.Density = 3;
+    EXPECT_EQ(RoundTrip(record, 101001, ManagerEnd::Default).Density, 0u) << "Default keeps the list position";
 }
 
 TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
