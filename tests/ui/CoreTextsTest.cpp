@@ -130,6 +130,7 @@ private slots:
             {"0 %", "<0 %>"},
             {"Failed to save VMSM configuration!\r\nPlease check your printer state.",
              "<Failed to save VMSM configuration!\r\nPlease check your printer state.>"},
+            {"Port open error!\r\nNo such device", "<Port open error!>\r\nNo such device"},  // a cause of the system's
             {"not a text of ours", "not a text of ours"},
         };
         for (const auto& [core, shown] : cases) QCOMPARE(ui::CoreText(core), shown);

@@ -75,6 +75,7 @@ private slots:
             QCOMPARE(w.Bar()->value(), size ? 100 : 0);
             QCOMPARE(w.prompts.Messages(), QStringList{"Success to download firmware!"});
             QCOMPARE(w.prompts.shown.back().title, QString("Pelmora"));
+            QCOMPARE(w.prompts.shown.back().icon, ui::PromptIcon::Information);
             QCOMPARE(w.Status(), QString("Finished to download firmware and Reset the printer!"));
             for (bool enabled : w.exitWhileSending) QVERIFY(!enabled);
             QVERIFY(w.Exit()->isEnabled());
@@ -156,6 +157,7 @@ private slots:
             w.rig.platform.config().shortWritesFrom = 1;
             QVERIFY(w.Download(w.File("printer.fls", 9000)));
             QCOMPARE(w.prompts.Messages(), QStringList{"Error : Send Failed!"});
+            QCOMPARE(w.prompts.shown.back().icon, ui::PromptIcon::Warning);
             QCOMPARE(w.progress, std::vector<int>{45});
             QCOMPARE(w.Status(), QString("Finished to download firmware and Reset the printer!"));
             QVERIFY(w.Exit()->isEnabled());
