@@ -255,6 +255,18 @@ TEST(ConfigCommand, TheStoredConnectionIsUsedOnlyWhenItReads) {
     EXPECT_TRUE(run.out.empty());
 }
 
+// With several printers nothing is stored: the store holds one printer's settings.
+TEST(ConfigCommand, SeveralPrintersLeaveTheStoreAlone) {
+    ConfigCli cli;
+    for (const char* command : {"inventory", "config"}) {
+        std::vector<std::string> args{"--tcp", "127.0.0.1:9100", "--serial", "COM1", "--jobs", "1", command};
+        if (std::string(command) == "config") args.push_back("get");
+        const auto run = cli.RunPelmora(args);
+        EXPECT_EQ(run.status, 0) << command << ": " << run.err;
+        EXPECT_TRUE(cli.Stored().empty()) << command;
+    }
+}
+
 TEST(ConfigCommand, OneCommandAtATime) {
     ConfigCli cli;
     const auto run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "identify", "ports"});

@@ -1,0 +1,42 @@
+// `pelmora nv` in-process on the virtual printer; the whole download, list,
+// print and delete against the simulator process is the end-to-end test's.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "nv/NvBlocks.h"
+#include "support/ConfigCli.h"
+
+namespace pelmora {
+namespace {
+
+TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedOrDeleted) {
+    test::ConfigCli cli;
+    cli.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xFF}}, 'A', '1'));
+    cli.printer.EndSession();
+    const std::string logo = (cli.dir / "logo.bmp").string();
+    QImage image(8, 4, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    ASSERT_TRUE(image.save(QString::fromStdString(logo), "BMP"));
+
+    const std::pair<std::vector<std::string>, int> cases[] = {
+        {{"download", "--code", "A", logo}, 2},
+        {{"print", "B"}, 2},
+        {{"print", "B2"}, 2},  // not stored
+        {{"delete", "B2"}, 2},
+        {{"print", "A1"}, 0},
+    };
+    for (const auto& [args, status] : cases) {
+        std::vector<std::string> command{"--tcp", "127.0.0.1:9100", "nv"};
+        command.insert(command.end(), args.begin(), args.end());
+        const auto run = cli.RunPelmora(command);
+        EXPECT_EQ(run.status, status) << args[0] << " " << args[args.size() - 1] << ": " << run.err;
+        if (args.back().size() == 1) {
+            EXPECT_EQ(run.err, "pelmora: an address code has exactly two characters (Latin-1), not '" + args.back() +
+                                   "'\n");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pelmora
