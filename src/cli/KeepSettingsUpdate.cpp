@@ -125,10 +125,8 @@ int WaitStage(Update& u) {
         clock.Sleep(kPollMs);
         std::ostringstream answer, quiet;
         CliContext asker(u.ctx, answer, quiet);
-        if (IdentifyPrinter(asker, true) == ExitOk) {
-            u.newVersion = VersionOf(answer.str());
-            return ExitOk;
-        }
+        // The version it came back with is read by the check stage.
+        if (IdentifyPrinter(asker, true) == ExitOk) return ExitOk;
         if (clock.TickCount() - start >= limit) {
             const int n = u.options.waitSeconds;
             u.failure = "the printer did not answer within " + std::to_string(n) + (n == 1 ? " second" : " seconds");

@@ -71,6 +71,12 @@ private slots:
             QCOMPARE(rig.record.Density, c.stored);
             QCOMPARE(rig.record.FontType, 2u);
         }
+        StepRig rig(101001);
+        rig.record.Density = 6;
+        auto step = rig.Make(WizardStep::One);
+        Choose(*step, "densityList", 0);  // the list's first density is chosen too
+        Click(*step, "nextButton");
+        QCOMPARE(rig.record.Density, 3u);
     }
 
     // "Default" restores the factory settings; the record keeps what was read.

@@ -49,7 +49,7 @@ inline QStringList ItemTexts(const QWidget* widget) {
     if (auto* tabs = qobject_cast<const QTabWidget*>(widget))
         for (int i = 0; i < tabs->count(); ++i) items << tabs->tabText(i);
     if (auto* box = qobject_cast<const QDialogButtonBox*>(widget))
-        for (QAbstractButton* button : box->buttons()) items << button->text();
+        for (QAbstractButton* button : box->buttons()) items << button->text() + QLatin1String(" #") + button->objectName();
     return items;
 }
 
