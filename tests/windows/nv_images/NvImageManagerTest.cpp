@@ -174,6 +174,7 @@ private slots:
         r.Click("removeImage");
         QCOMPARE(r.Names(), (std::vector<std::string>{"1:b.bmp", "2:d.bmp", "3:e.bmp"}));
         QCOMPARE(r.Find<QTableWidget>("imageList")->item(1, 1)->text(), QString("d.bmp"));
+        QVERIFY(r.Find<QLabel>("status")->text().startsWith("<Images: 3/"));
         // "c" went: number 3 is "e" now, and the slider must not reach it.
         QCOMPARE(r.window->currentNumber(), -1);
         QVERIFY(r.window->preview()->path().isEmpty());
