@@ -74,6 +74,9 @@ private slots:
         QCOMPARE(List(*w, "flowList")->currentText(), QString("NONE"));
         Click(*w, "exitButton");
         QCOMPARE(f.Stored(), QString("0|COM7|9600|8|2|2|0"));
+        List(*w, "stopBitsList")->setCurrentIndex(0);  // one stop bit is stored as 0
+        Click(*w, "exitButton");
+        QCOMPARE(f.Stored(), QString("0|COM7|9600|8|2|0|0"));
     }
 
     void bluetoothGathersTheDisabledBaudRate() {

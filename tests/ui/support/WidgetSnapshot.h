@@ -65,10 +65,11 @@ inline QString Table(const QTableWidget* table) {
     QStringList header;
     for (int c = 0; c < table->columnCount(); ++c)
         header << (table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text() : QString());
-    QString line = QStringLiteral(" rows=%1 columns=[%2] rowHeight=%3")
+    QString line = QStringLiteral(" rows=%1 columns=[%2] rowHeight=%3%4")
                        .arg(table->rowCount())
                        .arg(header.join(QLatin1Char('|')))
-                       .arg(table->verticalHeader()->defaultSectionSize());
+                       .arg(table->verticalHeader()->defaultSectionSize())
+                       .arg(table->verticalHeader()->isHidden() ? " unnumbered" : "");
     for (int r = 0; r < table->rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < table->columnCount(); ++c) cells << (table->item(r, c) ? table->item(r, c)->text() : QString());

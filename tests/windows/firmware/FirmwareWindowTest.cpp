@@ -25,12 +25,16 @@ struct Window {
     FirmwareWindow dialog{rig.platform, rig.util.PendingSettings, prompts};
     std::vector<int> progress;
     std::vector<bool> exitWhileSending;
+    std::vector<bool> openAfterEscape;  ///< Esc pressed at each step: the window stays while sending
 
     Window() {
         QObject::connect(Bar(), &QProgressBar::valueChanged, [this](int value) {
             progress.push_back(value);
             exitWhileSending.push_back(Exit()->isEnabled());
+            dialog.reject();
+            openAfterEscape.push_back(dialog.isVisible());
         });
+        dialog.show();
     }
     QProgressBar* Bar() { return dialog.findChild<QProgressBar*>("bar"); }
     QPushButton* Exit() { return dialog.findChild<QPushButton*>("exit"); }
@@ -78,6 +82,7 @@ private slots:
             QCOMPARE(w.prompts.shown.back().icon, ui::PromptIcon::Information);
             QCOMPARE(w.Status(), QString("Finished to download firmware and Reset the printer!"));
             for (bool enabled : w.exitWhileSending) QVERIFY(!enabled);
+            for (bool open : w.openAfterEscape) QVERIFY(open);
             QVERIFY(w.Exit()->isEnabled());
             QCOMPARE(w.rig.platform.writeSizes().size(), (size + 4095) / 4096);
         }
