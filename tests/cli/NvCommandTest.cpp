@@ -38,5 +38,25 @@ TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedOrDeleted) {
     }
 }
 
+// "--out -" writes the PNG to standard output, and says so when it cannot.
+TEST(NvCommand, PreviewToStandardOutput) {
+    test::ConfigCli cli;
+    const std::string logo = (cli.dir / "logo.bmp").string();
+    QImage image(8, 4, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    ASSERT_TRUE(image.save(QString::fromStdString(logo), "BMP"));
+    const auto written = cli.RunPelmora({"nv", "preview", logo, "--out", "-"});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out.substr(0, 4), "\x89PNG");
+
+    std::string args[] = {"pelmora", "nv", "preview", logo, "--out", "-"};
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    std::ostream closed(nullptr);  // every write fails, as on a closed pipe
+    std::ostringstream err;
+    EXPECT_EQ(cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), closed, err, &cli.platform), 2);
+    EXPECT_EQ(err.str(), "pelmora: cannot write the PNG to standard output\n");
+}
+
 }  // namespace
 }  // namespace pelmora
