@@ -4,13 +4,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include <QRegularExpression>
 #include <QtTest>
 #include <unistd.h>
 
 #include "desktop/DesktopStart.h"
+#include "ui/InfoOptions.h"
 #include "support/PrinterRig.h"
 
 class StartupTest : public QObject {
@@ -42,6 +46,19 @@ private slots:
         const QRegularExpression shown("^shown rss_kb=[1-9][0-9]*$", QRegularExpression::MultilineOption);
         QVERIFY2(text.count(shown) == 1, qPrintable(text));
         QVERIFY(!std::filesystem::exists(store));  // closed without "Exit": nothing stored
+    }
+
+    // --help and --version are answered before any window; anything else is Qt's.
+    void answersHelpAndVersionFirst() {
+        const pelmora::ui::ProgramText program{"pelmora_pc", "", "1.0", "a license"};
+        const auto answer = [&program](std::vector<std::string> args) {
+            std::vector<char*> argv;
+            for (auto& a : args) argv.push_back(a.data());
+            return pelmora::ui::AnswerInfoOption(static_cast<int>(argv.size()), argv.data(), program);
+        };
+        QCOMPARE(answer({"pelmora_pc", "--version"}), std::optional<int>(0));
+        QCOMPARE(answer({"pelmora_pc", "-platform", "offscreen", "-h"}), std::optional<int>(0));
+        QCOMPARE(answer({"pelmora_pc", "-platform", "offscreen"}), std::nullopt);
     }
 };
 

@@ -95,6 +95,11 @@ private slots:
             CheckBox(r.LastBox(), t.boxTitle, t.writeFailed);
             QCOMPARE(r.host.dialog().windowTitle(), t.printAllJobTitle);
             QCOMPARE(r.prompts.shown.size(), 5u);
+            // A list the printer does not give is a failure, not an empty list.
+            r.rig.printer.faults.perCommand["nv-list"] = sim::Fault::Silent;
+            r.Click("refresh");
+            QCOMPARE(r.prompts.shown.size(), 6u);
+            QCOMPARE(r.LastBox().title, t.boxTitle);
         }
     }
 
