@@ -267,6 +267,19 @@ TEST(ConfigCommand, SeveralPrintersLeaveTheStoreAlone) {
     }
 }
 
+TEST(ConfigCommand, SerialOptionsReachTheLine) {
+    for (const auto& [parity, bits] : {std::pair{"none", 0}, {"odd", 1}, {"even", 2}}) {
+        ConfigCli cli;
+        const auto run = cli.RunPelmora({"--serial", "COM1", "--baud", "9600", "--parity", parity, "--stop-bits", "2",
+                                         "config", "get"});
+        EXPECT_EQ(run.status, 0) << parity << ": " << run.err;
+        const link::SerialLineState& line = cli.platform.lastLineState();
+        EXPECT_EQ(line.baudRate, 9600u) << parity;
+        EXPECT_EQ(line.parity, bits) << parity;
+        EXPECT_EQ(line.stopBits, 2) << parity;
+    }
+}
+
 TEST(ConfigCommand, OneCommandAtATime) {
     ConfigCli cli;
     const auto run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "identify", "ports"});

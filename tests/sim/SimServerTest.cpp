@@ -1,6 +1,7 @@
 // pelmora-sim as a process: state, options, clients in turn, restarts; the printer model's bounded logs.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "sim/ConfigHandler.h"
+#include "sim/ModemLines.h"
 #include "sim/PrinterModel.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
@@ -145,6 +147,19 @@ TEST(SimRestart, RefusesConnectionsWhileRestarting) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Port open error!\n");
     EXPECT_EQ(sim.Stop(), 0) << "a stop request ends the restart wait";
+}
+
+// The pseudo-terminal's modem lines: each end sets and clears its own bits.
+TEST(SimModemLines, SetThenClearUnderTheFileTheEndsShare) {
+    test::TempDir dir;
+    const std::string file = (dir / "lines").string();
+    int bits = -1;
+    ASSERT_TRUE(sim::ReadModemLines(file.c_str(), bits));
+    EXPECT_EQ(bits, 0);  // missing reads as nothing set
+    ASSERT_TRUE(sim::ChangeModemLines(file.c_str(), TIOCM_DSR | TIOCM_CTS, 0));
+    ASSERT_TRUE(sim::ChangeModemLines(file.c_str(), TIOCM_DTR, TIOCM_CTS));
+    ASSERT_TRUE(sim::ReadModemLines(file.c_str(), bits));
+    EXPECT_EQ(bits, TIOCM_DSR | TIOCM_DTR);
 }
 
 }  // namespace

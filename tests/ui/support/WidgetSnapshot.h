@@ -106,7 +106,10 @@ inline QString Describe(const QWidget* widget, const QWidget* window) {
         line += QLatin1String(" title=") + Quoted(group->title());
         if (group->isCheckable()) line += group->isChecked() ? QLatin1String(" checked") : QLatin1String(" unchecked");
     }
-    if (auto* list = qobject_cast<const QComboBox*>(widget)) line += QStringLiteral(" current=%1").arg(list->currentIndex());
+    if (auto* list = qobject_cast<const QComboBox*>(widget)) {
+        line += QStringLiteral(" current=%1").arg(list->currentIndex());
+        if (!list->view()->accessibleName().isEmpty()) line += QLatin1String(" popup=") + Quoted(list->view()->accessibleName());
+    }
     if (auto* list = qobject_cast<const QListWidget*>(widget)) line += QStringLiteral(" current=%1").arg(list->currentRow());
     if (auto* tabs = qobject_cast<const QTabWidget*>(widget)) line += QStringLiteral(" current=%1").arg(tabs->currentIndex());
     if (auto* slider = qobject_cast<const QSlider*>(widget))
