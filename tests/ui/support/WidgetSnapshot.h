@@ -89,6 +89,7 @@ inline QString Describe(const QWidget* widget, const QWidget* window) {
         line += QLatin1String(" text=") + Quoted(label->text());
         if (label->buddy()) line += QLatin1String(" for=#") + label->buddy()->objectName();
         if (label->textInteractionFlags() & Qt::TextSelectableByKeyboard) line += QLatin1String(" selectable");
+        if (label->wordWrap()) line += QLatin1String(" wraps");
     }
     if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         line += QLatin1String(" text=") + Quoted(button->text());

@@ -41,6 +41,8 @@ private slots:
     void eachLayoutMatchesItsSnapshot() {
         Window desktop;
         QVERIFY(ui::test::MatchesSnapshot(desktop.dialog, "sentinels"));
+        desktop.Form()->click();  // the other form: its own label, name and empty boxes
+        QVERIFY(ui::test::MatchesSnapshot(desktop.dialog, "sentinels-hexa"));
         Window handheld(vmsm::SentinelDynamic, {"%", "", "", "?", "", ""}, Layout::Handheld);
         QVERIFY(ui::test::MatchesSnapshot(handheld.dialog, "sentinels-handheld"));
     }

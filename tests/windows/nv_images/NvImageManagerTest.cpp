@@ -186,8 +186,11 @@ private slots:
         r.Find<QSlider>("brightness")->setValue(25);
         r.window->Tick();
         QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{0, 0, 0}));
+        SelectRows(r, {0});
+        QCOMPARE(r.window->currentNumber(), 1);
         r.Click("reset");
         QVERIFY(r.nv.ImageList.empty());
+        QCOMPARE(r.window->currentNumber(), -1);
         QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 0/0 - Memory: 0/262144 (Byte)>"));
     }
 
