@@ -44,6 +44,8 @@ private slots:
             }
         QCOMPARE(ui::PrintedPreview(raster, 768).size(), QSize(20, 4));
         QVERIFY(ui::PrintedPreview({10, 2, {0x80}}, 384).isNull());  // short raster: nothing drawn
+        QVERIFY(ui::PrintedPreview(raster, 0).isNull());             // no frame to draw in
+        QVERIFY(ui::PrintedPreview({10, 0, {}}, 384).isNull());      // no rows
         QCOMPARE(ui::PrintedPreview({1, 1, {0x80}}, 384).size(), QSize(1, 1));  // one dot is still drawn
     }
 
