@@ -58,7 +58,7 @@ std::uint32_t ExchangeMs(Op op) {
 }
 
 // config get reads with the desktop rows, BtKeep as the editors start it.
-bool Applies(const PhaseRow& row, std::uint32_t v) { return RowApplies(row, {kDesktop, v, '9', 1}); }
+bool Applies(const PhaseRow& row, std::uint32_t v) { return RowApplies(row, {pelmora::context::Layout::Desktop, v, '9', 1}); }
 
 struct Floor {
     std::uint32_t timers = kOpenDelayMs, steps = 0, pauses = 0, exchanges = 0;

@@ -12,12 +12,12 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "link/RealPlatform.h"
 #include "link/Trace.h"
 #include "support/SimProcess.h"
 #include "ui/JobProgressDialog.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/VmsmJobRunner.h"
 
 using namespace pelmora;
@@ -37,10 +37,10 @@ struct RunFigures {
     bool ok = false;
 };
 
-RunFigures RunOnce(context::CCommonUtil& util) {
+RunFigures RunOnce(context::PrinterContext& util) {
     RunFigures figures;
     ui::JobProgressDialog dialog(context::Layout::Desktop);
-    vmsm::CCommonVmsm engine(util);
+    vmsm::MemorySwitchEngine engine(util);
     vmsm::VmsmJobRunner runner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
 
     Clock::time_point lastTick = Clock::now();
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     test::SimProcess sim({"--latency", "1"});
     link::NullTrace trace;
     link::RealPlatform platform([](const std::string& name) { return name; }, trace);
-    context::CCommonUtil util(platform);
+    context::PrinterContext util(platform);
     util.PendingSettings.portType = link::PortTcp;
     util.PendingSettings.port = "NET127.0.0.1";
     util.PendingSettings.baudRate = sim.port();

@@ -129,9 +129,9 @@ link::CommSettings CliContext::Settings() {
     return std::move(stored.settings);
 }
 
-std::unique_ptr<context::CCommonUtil> CliContext::MakePrinterContext() {
+std::unique_ptr<context::PrinterContext> CliContext::MakePrinterContext() {
     const link::CommSettings settings = Settings();
-    auto util = std::make_unique<context::CCommonUtil>(platform());
+    auto util = std::make_unique<context::PrinterContext>(platform());
     util->PendingSettings = settings;
     util->ApplyPortSettings();
     return util;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/PrinterList.h"
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/JobRunner.h"
 #include "context/SettingsStore.h"
 #include "link/CommSettings.h"
@@ -75,7 +75,7 @@ public:
     /// Throws UsageError for a malformed option.
     link::CommSettings Settings();
     /// A printer context with the settings handed over and applied.
-    std::unique_ptr<context::CCommonUtil> MakePrinterContext();
+    std::unique_ptr<context::PrinterContext> MakePrinterContext();
     /// Progress on stderr when it is a terminal, nothing otherwise.
     context::ProgressView& progress();
     /// Ends a drawn progress line so that messages start on their own line.

@@ -9,8 +9,8 @@
 #include "cli/ConfigOutput.h"
 #include "cli/InputFile.h"
 #include "cli/PrinterActions.h"
-#include "context/CCommonUtil.h"
-#include "vmsm/CCommonVmsm.h"
+#include "context/PrinterContext.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigJobFlow.h"
 
@@ -31,8 +31,8 @@ std::string TrimLineEnds(const std::string& text) {
     return out;
 }
 
-vmsm::JobReport RunJob(CliContext& ctx, vmsm::CCommonVmsm& engine,
-                       std::function<EditChoice(vmsm::CCommonVmsm&)> edit) {
+vmsm::JobReport RunJob(CliContext& ctx, vmsm::MemorySwitchEngine& engine,
+                       std::function<EditChoice(vmsm::MemorySwitchEngine&)> edit) {
     const link::CommSettings settings = ctx.Settings();
     vmsm::ConfigJob job{ctx.store(), ctx.progress(), [&ctx](context::JobRunner& r) { return ctx.Drive(r); },
                         std::move(edit)};
@@ -61,8 +61,8 @@ int Report(CliContext& ctx, const vmsm::JobReport& report) {
 
 int Get(CliContext& ctx, bool json) {
     auto util = ctx.MakePrinterContext();
-    vmsm::CCommonVmsm engine(*util);
-    const auto report = RunJob(ctx, engine, [](vmsm::CCommonVmsm&) { return EditChoice::Cancel; });
+    vmsm::MemorySwitchEngine engine(*util);
+    const auto report = RunJob(ctx, engine, [](vmsm::MemorySwitchEngine&) { return EditChoice::Cancel; });
     if (report.outcome == JobOutcome::ReadFailed) return Report(ctx, report);
     if (json) ctx.out << ConfigToJson(engine.record, *util).dump(2) << '\n';
     else ctx.out << ConfigReport(engine.record, *util);
@@ -106,10 +106,10 @@ struct Plan {
     vmsm::PrinterConfig read, toWrite;
 };
 
-Plan RunEdits(CliContext& ctx, vmsm::CCommonVmsm& engine, const ConfigEdits& edits, const SetOptions& options) {
+Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, const ConfigEdits& edits, const SetOptions& options) {
     Plan plan;
     std::string refused;
-    plan.report = RunJob(ctx, engine, [&](vmsm::CCommonVmsm& e) {
+    plan.report = RunJob(ctx, engine, [&](vmsm::MemorySwitchEngine& e) {
         if (!options.force) refused = edits.ModelProblem(e.util().ModelName);
         if (!refused.empty()) return EditChoice::Cancel;
         e.record.BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
@@ -131,8 +131,8 @@ void PrintChanges(CliContext& ctx, const std::vector<FieldChange>& changes, bool
 // Reads the printer again and names each written field it did not keep.
 int Verify(CliContext& ctx, const ConfigEdits& edits, const vmsm::PrinterConfig& written) {
     auto util = ctx.MakePrinterContext();
-    vmsm::CCommonVmsm engine(*util);
-    const auto report = RunJob(ctx, engine, [](vmsm::CCommonVmsm&) { return EditChoice::Cancel; });
+    vmsm::MemorySwitchEngine engine(*util);
+    const auto report = RunJob(ctx, engine, [](vmsm::MemorySwitchEngine&) { return EditChoice::Cancel; });
     if (report.outcome == JobOutcome::ReadFailed) {
         PrintMessage(ctx.err, "pelmora: written, but the settings could not be read back to verify them");
         return Report(ctx, report);
@@ -155,7 +155,7 @@ int Set(CliContext& ctx, const SetOptions& options, bool diff = false) {
     if (options.verify && options.dryRun)
         throw UsageError{"config set: --verify reads back a write; --dry-run writes nothing"};
     auto util = ctx.MakePrinterContext();
-    vmsm::CCommonVmsm engine(*util);
+    vmsm::MemorySwitchEngine engine(*util);
     const Plan plan = RunEdits(ctx, engine, edits, options);
     if (plan.report.outcome == JobOutcome::ReadFailed) return Report(ctx, plan.report);
     if (options.dryRun) {
@@ -176,8 +176,8 @@ int Diff(CliContext& ctx, SetOptions options) {
 
 int Default(CliContext& ctx) {
     auto util = ctx.MakePrinterContext();
-    vmsm::CCommonVmsm engine(*util);
-    return Report(ctx, RunJob(ctx, engine, [](vmsm::CCommonVmsm&) { return EditChoice::Default; }));
+    vmsm::MemorySwitchEngine engine(*util);
+    return Report(ctx, RunJob(ctx, engine, [](vmsm::MemorySwitchEngine&) { return EditChoice::Default; }));
 }
 
 // What `config set` and `config diff` share: the changes and where they come from.

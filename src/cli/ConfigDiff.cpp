@@ -1,7 +1,7 @@
 #include "cli/ConfigDiff.h"
 
 #include "cli/ConfigOutput.h"
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 
 namespace pelmora::cli {
 
@@ -18,7 +18,7 @@ nlohmann::ordered_json RawValue(const nlohmann::ordered_json& record, const std:
 }  // namespace
 
 std::vector<FieldChange> DiffConfigs(const vmsm::PrinterConfig& printerHolds, const vmsm::PrinterConfig& toWrite,
-                                     const context::CCommonUtil& printer) {
+                                     const context::PrinterContext& printer) {
     const auto before = ConfigToJson(printerHolds, printer);
     const auto after = ConfigToJson(toWrite, printer);
     const auto beforeLines = ConfigLines(printerHolds, printer);

@@ -6,7 +6,7 @@
 
 #include "vmsm/PrinterConfig.h"
 
-namespace pelmora::context { class CCommonUtil; }
+namespace pelmora::context { class PrinterContext; }
 
 namespace pelmora::cli {
 
@@ -22,7 +22,7 @@ struct FieldChange {
 /// The settings that differ between what the printer holds and what would be
 /// written, in `config get`'s order. BtKeep is an instruction, not a setting.
 std::vector<FieldChange> DiffConfigs(const vmsm::PrinterConfig& printerHolds, const vmsm::PrinterConfig& toWrite,
-                                     const context::CCommonUtil& printer);
+                                     const context::PrinterContext& printer);
 
 /// One line per change: "label: old -> new", or a line saying nothing changes.
 std::string ChangesReport(const std::vector<FieldChange>& changes);

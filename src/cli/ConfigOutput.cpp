@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "cli/Latin1.h"
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigLists.h"
 
@@ -12,7 +12,7 @@ namespace pelmora::cli {
 
 namespace lists = vmsm::lists;
 
-nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context::CCommonUtil& p) {
+nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context::PrinterContext& p) {
     const auto reported = [&p](const char* name) { return vmsm::IsReportedBy(name, p.FirmwareVersion); };
     nlohmann::ordered_json j;
     for (const auto& field : vmsm::kStoredFields)
@@ -36,7 +36,7 @@ nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context:
     return j;
 }
 
-std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context::CCommonUtil& p) {
+std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context::PrinterContext& p) {
     const std::uint32_t v = p.FirmwareVersion;
     const auto variant = context::Layout::Desktop;
     std::vector<ConfigLine> lines;
@@ -80,7 +80,7 @@ std::string LabelledLine(const std::string& label, const std::string& value) {
     return out.str();
 }
 
-std::string ConfigReport(const vmsm::PrinterConfig& c, const context::CCommonUtil& p) {
+std::string ConfigReport(const vmsm::PrinterConfig& c, const context::PrinterContext& p) {
     std::string out = LabelledLine("Printer", Latin1ToUtf8(p.ModelName) + " (fw:" + Latin1ToUtf8(p.VersionText) +
                                                   ", " + std::to_string(p.FirmwareVersion) + ")");
     for (const ConfigLine& line : ConfigLines(c, p)) out += LabelledLine(line.label, line.value);

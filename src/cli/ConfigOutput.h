@@ -6,7 +6,7 @@
 
 #include "vmsm/PrinterConfig.h"
 
-namespace pelmora::context { class CCommonUtil; }
+namespace pelmora::context { class PrinterContext; }
 
 namespace pelmora::cli {
 
@@ -14,7 +14,7 @@ namespace pelmora::cli {
 /// printer's identity under "printer". `config set --from` reads it back.
 /// Only what the printer's firmware reports is there: the rest of the record
 /// comes from the store or the editors, not from this printer.
-nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& config, const context::CCommonUtil& printer);
+nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& config, const context::PrinterContext& printer);
 
 /// One setting for people: its field name (sentinels as "StartSentinel[1]"),
 /// the windows' label and the value as they word it. Fields the firmware
@@ -24,13 +24,13 @@ struct ConfigLine {
     std::string label;
     std::string value;
 };
-std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& config, const context::CCommonUtil& printer);
+std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& config, const context::PrinterContext& printer);
 
 /// "label<padding>: value\n", as `config get` aligns it.
 std::string LabelledLine(const std::string& label, const std::string& value);
 
 /// The record for people: one line per field, labelled and worded as the
 /// desktop's memory-switch pages show it.
-std::string ConfigReport(const vmsm::PrinterConfig& config, const context::CCommonUtil& printer);
+std::string ConfigReport(const vmsm::PrinterConfig& config, const context::PrinterContext& printer);
 
 }  // namespace pelmora::cli

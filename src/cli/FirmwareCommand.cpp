@@ -10,7 +10,7 @@
 #include "cli/KeepSettingsUpdate.h"
 #include "cli/PrinterActions.h"
 #include "firmware/FirmwareDownload.h"
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 
 namespace pelmora::cli {
 
@@ -83,7 +83,7 @@ std::string FirmwareFileProblem(const std::string& path) {
 
 int SendFirmware(CliContext& ctx, const std::string& path) {
     std::error_code error;
-    link::CDev link(ctx.platform());  // the download has a link of its own
+    link::PrinterLink link(ctx.platform());  // the download has a link of its own
     link.Configure(ctx.Settings());
 
     CliFirmwareProgress progress(ctx);

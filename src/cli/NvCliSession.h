@@ -3,8 +3,8 @@
 #include <string>
 
 #include "cli/CliContext.h"
-#include "context/CCommonUtil.h"
-#include "nv/CCommonNv.h"
+#include "context/PrinterContext.h"
+#include "nv/NvEngine.h"
 #include "nv/NvManager.h"
 
 namespace pelmora::cli {
@@ -33,10 +33,10 @@ public:
 
 private:
     CliContext& ctx_;
-    std::unique_ptr<context::CCommonUtil> util_;
+    std::unique_ptr<context::PrinterContext> util_;
 
 public:
-    nv::CCommonNv nv;
+    nv::NvEngine nv;
     nv::NvManager manager;
 };
 

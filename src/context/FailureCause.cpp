@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/ResultCode.h"
 
 namespace pelmora::context {
@@ -19,7 +19,7 @@ std::string Printable(std::string text) {
 
 }  // namespace
 
-std::string IdentifyFailureCause(const CCommonUtil& util, std::uint32_t selector, int result, std::uint32_t waitedMs) {
+std::string IdentifyFailureCause(const PrinterContext& util, std::uint32_t selector, int result, std::uint32_t waitedMs) {
     if (util.link.PeerGone()) return "The printer closed the connection.";
     switch (result) {
     case rc::NoReply: {

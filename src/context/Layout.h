@@ -1,11 +1,10 @@
 #pragma once
+#include "link/Layout.h"
 
 namespace pelmora::context {
 
-/// Which program a job or a window serves. The two differ in texts, lists, a
-/// few steps of the jobs and how their windows are laid out: the desktop's job
-/// window frames the bar with the runner's label as caption, the handheld's
-/// gives each job a title and a text line above the bar.
-enum class Layout { Desktop, Handheld };
+/// The one desktop/handheld switch, named where jobs and windows meet it; the
+/// link below needs it too, so the type itself lives there.
+using link::Layout;
 
 }  // namespace pelmora::context

@@ -4,12 +4,12 @@
 
 #include <QDialog>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
 #include "desktop/CommGroup.h"
 #include "desktop/UsbPrinterSource.h"
 #include "link/CommSettings.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 
 class QLabel;
 class QPushButton;
@@ -47,8 +47,8 @@ public:
     /// control holds something the link cannot take; settings() then stays.
     bool GatherSettings();
     const link::CommSettings& settings() const { return settings_; }
-    context::CCommonUtil& printerContext() { return util_; }
-    vmsm::CCommonVmsm& memorySwitchEngine() { return vmsm_; }
+    context::PrinterContext& printerContext() { return util_; }
+    vmsm::MemorySwitchEngine& memorySwitchEngine() { return vmsm_; }
     /// The job "Virtual Memory Switch Manager" runs.
     ui::MemorySwitchJob& memorySwitchJob() { return *vmsmJob_; }
 
@@ -79,8 +79,8 @@ private:
     void Warn(const QString& text);
 
     Services services_;
-    context::CCommonUtil util_;
-    vmsm::CCommonVmsm vmsm_{util_};
+    context::PrinterContext util_;
+    vmsm::MemorySwitchEngine vmsm_{util_};
     ui::MemorySwitchJob* vmsmJob_ = nullptr;
     link::CommSettings settings_;
     std::vector<std::string> usbPaths_;

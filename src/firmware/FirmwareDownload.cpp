@@ -35,7 +35,7 @@ FirmwareOutcome Ended(FirmwareResult result, const char* message, std::string st
 
 }  // namespace
 
-FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::CDev& link, FirmwareProgress& progress) {
+FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::PrinterLink& link, FirmwareProgress& progress) {
     progress.SetStatus(text::Ready);
     std::error_code error;
     if (std::filesystem::is_directory(path, error))

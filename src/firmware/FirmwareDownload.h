@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 
 namespace pelmora::firmware {
 
@@ -63,6 +63,6 @@ constexpr std::size_t kFirmwarePiece = 4096;
 /// link and the file on every path. The link's settings are the caller's.
 /// `progress` can stop it between pieces (Cancelled).
 /// Shows nothing itself: the outcome says what the caller shows.
-FirmwareOutcome DownloadFirmware(const std::filesystem::path& file, link::CDev& link, FirmwareProgress& progress);
+FirmwareOutcome DownloadFirmware(const std::filesystem::path& file, link::PrinterLink& link, FirmwareProgress& progress);
 
 }  // namespace pelmora::firmware

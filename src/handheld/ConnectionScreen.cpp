@@ -51,7 +51,7 @@ void ReserveRoom(std::initializer_list<QLabel*> labels, const QStringList& texts
 ConnectionScreen::ConnectionScreen(Services services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)), util_(services_.platform), engine_(util_) {
     setObjectName(QStringLiteral("connectionWindow"));
-    util_.link.HandheldMode = 1;
+    util_.link.layout = context::Layout::Handheld;
     BuildControls();
     NameHiddenControls();
     Open();
@@ -184,7 +184,7 @@ void ConnectionScreen::RunConfigJob() {
     const vmsm::JobReport report = vmsm::RunConfigJob(
         engine_, *comm,
         host.ConfigJob(
-            services_.store, [this, &wizard](vmsm::CCommonVmsm& engine) { return RunWizard(this, engine, wizard); },
+            services_.store, [this, &wizard](vmsm::MemorySwitchEngine& engine) { return RunWizard(this, engine, wizard); },
             context::Layout::Handheld));
     if (!report.message.empty())
         services_.prompts.Message(this, ui::CoreText(report.title), ui::CoreText(report.message));

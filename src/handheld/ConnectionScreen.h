@@ -4,11 +4,11 @@
 
 #include <QDialog>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
 #include "handheld/ConnectionRules.h"
 #include "handheld/VmsmWizard.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,7 +23,7 @@ class Prompts;
 namespace pelmora::handheld {
 
 /// The NV image job: runs with the settings already handed to `util`.
-using NvLauncher = std::function<void(QWidget* parent, context::CCommonUtil& util)>;
+using NvLauncher = std::function<void(QWidget* parent, context::PrinterContext& util)>;
 
 /// The handheld's main window: a small connection screen (a COM port and
 /// its speed, or a TCP/IP address and port) with the two tools. It owns the
@@ -37,15 +37,15 @@ public:
         ui::Prompts& prompts;
         ui::PhaseTimer* timer = nullptr;  ///< the progress window's (null: real time)
         SentinelEditor editSentinels = [](QWidget*, std::uint32_t&, std::array<std::string, 6>&) { return false; };
-        NvLauncher launchNv = [](QWidget*, context::CCommonUtil&) {};
+        NvLauncher launchNv = [](QWidget*, context::PrinterContext&) {};
         StepDriver driveSteps = ModalSteps();
     };
 
     explicit ConnectionScreen(Services services, QWidget* parent = nullptr);
     ~ConnectionScreen() override;
 
-    context::CCommonUtil& printerContext() { return util_; }
-    vmsm::CCommonVmsm& engine() { return engine_; }
+    context::PrinterContext& printerContext() { return util_; }
+    vmsm::MemorySwitchEngine& engine() { return engine_; }
 
     /// The close box: the link closes, nothing is stored.
     void reject() override;
@@ -64,8 +64,8 @@ private:
     void Warn(const QString& text);
 
     Services services_;
-    context::CCommonUtil util_;
-    vmsm::CCommonVmsm engine_;
+    context::PrinterContext util_;
+    vmsm::MemorySwitchEngine engine_;
 
     QCheckBox* tcp_ = nullptr;
     QLabel* firstLabel_ = nullptr;

@@ -12,7 +12,7 @@ SentinelEditor HandheldSentinelWindow(ui::Prompts& prompts) {
 }
 
 NvLauncher HandheldNvManager(context::SettingsStore& store, ui::Prompts& prompts, ui::PhaseTimer* timer) {
-    return [&store, &prompts, timer](QWidget* parent, context::CCommonUtil& util) {
+    return [&store, &prompts, timer](QWidget* parent, context::PrinterContext& util) {
         ui::LaunchNvManager(parent, context::Layout::Handheld, util, store, prompts, timer);
     };
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "handheld/WizardSteps.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 
 namespace pelmora::handheld {
 
@@ -24,7 +24,7 @@ StepDriver ModalSteps() {
     };
 }
 
-vmsm::EditChoice RunWizard(QWidget* parent, vmsm::CCommonVmsm& engine, const WizardServices& services) {
+vmsm::EditChoice RunWizard(QWidget* parent, vmsm::MemorySwitchEngine& engine, const WizardServices& services) {
     WizardContext context{engine.record, engine.util(), services.prompts, services.editSentinels};
     int step = static_cast<int>(WizardStep::One);
     while (true) {

@@ -4,7 +4,7 @@
 #include "handheld/WizardStepWindow.h"
 #include "vmsm/ConfigJobFlow.h"
 
-namespace pelmora::vmsm { class CCommonVmsm; }
+namespace pelmora::vmsm { class MemorySwitchEngine; }
 
 namespace pelmora::handheld {
 
@@ -21,6 +21,6 @@ struct WizardServices {
 /// The configuration job's editing step: the five steps from the first, each
 /// made afresh from the record when it is reached, until one is cancelled
 /// (Cancel), step 1 restores the factory settings (Default) or step 5 saves.
-vmsm::EditChoice RunWizard(QWidget* parent, vmsm::CCommonVmsm& engine, const WizardServices& services);
+vmsm::EditChoice RunWizard(QWidget* parent, vmsm::MemorySwitchEngine& engine, const WizardServices& services);
 
 }  // namespace pelmora::handheld

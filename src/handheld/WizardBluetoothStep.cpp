@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "handheld/WizardSteps.h"
 
 namespace pelmora::handheld {

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "handheld/WizardSteps.h"
 
 namespace pelmora::handheld {

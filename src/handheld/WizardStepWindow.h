@@ -20,7 +20,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 
-namespace pelmora::context { class CCommonUtil; }
+namespace pelmora::context { class PrinterContext; }
 namespace pelmora::ui { class Prompts; }
 
 namespace pelmora::handheld {
@@ -33,7 +33,7 @@ using SentinelEditor =
 /// What every step works on: the engine's record, edited in place.
 struct WizardContext {
     vmsm::PrinterConfig& record;
-    const context::CCommonUtil& util;
+    const context::PrinterContext& util;
     ui::Prompts& prompts;
     SentinelEditor editSentinels;
 };

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "context/ResultCode.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 
 namespace pelmora::nv {
 
@@ -64,7 +64,7 @@ void WriteCatalogueEntry(context::SettingsStore& store, int index, const std::st
     store.SetRegString(NvKey, EntryName(index), text);
 }
 
-std::vector<std::string> LoadCatalogue(CCommonNv& nv) {
+std::vector<std::string> LoadCatalogue(NvEngine& nv) {
     std::vector<std::string> tooLarge;
     nv.ImageList.ClearImageList();
     for (int index = 1; index <= static_cast<int>(kMaxImageItems); ++index) {
@@ -78,7 +78,7 @@ std::vector<std::string> LoadCatalogue(CCommonNv& nv) {
     return tooLarge;
 }
 
-std::string SaveCatalogue(CCommonNv& nv) {
+std::string SaveCatalogue(NvEngine& nv) {
     nv.PrinterChecked = false;
     std::vector<context::StoreValue> values;
     int index = 1;

@@ -7,7 +7,7 @@
 
 namespace pelmora::nv {
 
-class CCommonNv;
+class NvEngine;
 
 /// One catalogue entry: "path,%03d" of the brightness.
 struct CatalogueEntry {
@@ -28,11 +28,11 @@ void WriteCatalogueEntry(context::SettingsStore& store, int index, const std::st
 /// entry. Files that no longer load are skipped silently; the paths returned
 /// are entries dropped because they would pass NvMemoryLimit (the window
 /// shows "NV image area too small!" for each).
-std::vector<std::string> LoadCatalogue(CCommonNv& nv);
+std::vector<std::string> LoadCatalogue(NvEngine& nv);
 
 /// Clears PrinterChecked, replaces the catalogue with the image list and
 /// "Count" with ImageCount in one write (all or nothing), and empties the
 /// download queue and address list. "" when stored, else why not, naming the file.
-std::string SaveCatalogue(CCommonNv& nv);
+std::string SaveCatalogue(NvEngine& nv);
 
 }  // namespace pelmora::nv

@@ -2,7 +2,7 @@
 
 #include "context/FailureCause.h"
 #include "context/ResultCode.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 
 namespace pelmora::nv {
 
@@ -25,7 +25,7 @@ const NvJobRunner::PhaseEntry NvJobRunner::kPhases[] = {
     {NvPhaseFinish, &NvJobRunner::Finish},
 };
 
-NvJobRunner::NvJobRunner(CCommonNv& nv, NvJob job, context::ProgressView& view, const NvJobVariant& variant)
+NvJobRunner::NvJobRunner(NvEngine& nv, NvJob job, context::ProgressView& view, const NvJobVariant& variant)
     : nv_(nv), job_(job), view_(view), variant_(variant), message_(variant.cancelled) {}
 
 std::optional<context::NextPhase> NvJobRunner::Open() {

@@ -9,7 +9,7 @@
 
 namespace pelmora::nv {
 
-class CCommonNv;
+class NvEngine;
 
 /// Phase identifiers besides the job codes 1000..1005.
 enum NvPhase : int {
@@ -23,7 +23,7 @@ enum NvPhase : int {
 /// and reports progress. Ends OK, or Cancel with Message() for the caller.
 class NvJobRunner final : public context::JobRunner {
 public:
-    NvJobRunner(CCommonNv& nv, NvJob job, context::ProgressView& view,
+    NvJobRunner(NvEngine& nv, NvJob job, context::ProgressView& view,
                 const NvJobVariant& variant = DesktopNvJob());
 
     /// The selected stored code (DeleteImage, PrintImage) and its index in the
@@ -65,7 +65,7 @@ private:
     Step NextJob(NvJob job, std::uint32_t delayMs = 100) { return Next(static_cast<int>(job), delayMs); }
     const std::string& StepText(NvJob job) const { return variant_.stepTexts.at(job); }
 
-    CCommonNv& nv_;
+    NvEngine& nv_;
     NvJob job_;
     context::ProgressView& view_;
     const NvJobVariant& variant_;

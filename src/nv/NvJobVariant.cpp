@@ -1,6 +1,6 @@
 #include "nv/NvJobVariant.h"
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 
 namespace pelmora::nv {
 

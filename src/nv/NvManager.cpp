@@ -1,6 +1,6 @@
 #include "nv/NvManager.h"
 
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/NvAddressing.h"
 #include "nv/NvJobRunner.h"
 
@@ -10,7 +10,7 @@ namespace {
 constexpr std::uint32_t kRefreshPauseMs = 200;
 }  // namespace
 
-NvManager::NvManager(CCommonNv& nv, NvJobHost& host, const NvJobVariant& variant)
+NvManager::NvManager(NvEngine& nv, NvJobHost& host, const NvJobVariant& variant)
     : nv_(nv), host_(host), variant_(variant) {}
 
 NvOutcome NvManager::RunJob(NvJob job, const std::string& code, std::int32_t index) {

@@ -11,7 +11,7 @@
 
 namespace pelmora::nv {
 
-class CCommonNv;
+class NvEngine;
 class NvJobRunner;
 
 /// Where the front end runs an NV job: a modal progress window, or the
@@ -50,7 +50,7 @@ struct NvDownloadOutcome {
 /// handheld windows and the command line: what each button runs.
 class NvManager {
 public:
-    NvManager(CCommonNv& nv, NvJobHost& host, const NvJobVariant& variant = DesktopNvJob());
+    NvManager(NvEngine& nv, NvJobHost& host, const NvJobVariant& variant = DesktopNvJob());
 
     /// What the main window does before showing the manager: apply the
     /// pending settings, check the printer and read its codes. On failure the
@@ -79,7 +79,7 @@ private:
     NvOutcome RunJob(NvJob job, const std::string& code = {}, std::int32_t index = 0);
     NvDownloadOutcome BuildQueue(bool autoAddressing, const CodeAsker& ask);
 
-    CCommonNv& nv_;
+    NvEngine& nv_;
     NvJobHost& host_;
     const NvJobVariant& variant_;
 };

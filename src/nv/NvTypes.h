@@ -21,7 +21,7 @@ struct NvImageItem {
     std::string path;
     std::int32_t brightness = 0; ///< 0..100; 0 thresholds without the dither matrix
     /// The file as decoded when the item was made, when the engine keeps
-    /// pictures (CCommonNv::KeepDecodedPictures); null otherwise.
+    /// pictures (NvEngine::KeepDecodedPictures); null otherwise.
     std::shared_ptr<const RgbImage> bitmap;
 };
 

@@ -6,7 +6,7 @@ JobWindowHost::JobWindowHost(context::Layout layout, QWidget* parent, PhaseTimer
     : dialog_(layout, parent, timer) {}
 
 vmsm::ConfigJob JobWindowHost::ConfigJob(context::SettingsStore& store,
-                                         std::function<vmsm::EditChoice(vmsm::CCommonVmsm&)> edit,
+                                         std::function<vmsm::EditChoice(vmsm::MemorySwitchEngine&)> edit,
                                          context::Layout variant) {
     dialog_.SetCancelButton(true);  // memory-switch jobs can be stopped by touch as well as by Esc
     return {store, view(), [this](context::JobRunner& runner) { return Run(runner); }, std::move(edit), variant};

@@ -20,7 +20,7 @@ public:
 
     /// A configuration job whose reads and writes run in this host's window,
     /// which then shows its "Cancel" button.
-    vmsm::ConfigJob ConfigJob(context::SettingsStore& store, std::function<vmsm::EditChoice(vmsm::CCommonVmsm&)> edit,
+    vmsm::ConfigJob ConfigJob(context::SettingsStore& store, std::function<vmsm::EditChoice(vmsm::MemorySwitchEngine&)> edit,
                               context::Layout variant);
 
     JobProgressDialog& dialog() { return dialog_; }

@@ -1,8 +1,8 @@
 #include "vmsm/ConfigJobFlow.h"
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/VmsmJobRunner.h"
 
 namespace pelmora::vmsm {
@@ -21,7 +21,7 @@ constexpr FlowTexts kHandheldFlow{
     "Failed to save Virtual memory switch!!\r\nPlease Check your printer state", "Total Manager Utility",
     false};
 
-void CloseIfOpen(CCommonVmsm& engine) {
+void CloseIfOpen(MemorySwitchEngine& engine) {
     if (engine.util().link.IsOpen()) engine.util().link.ClosePort();
 }
 
@@ -31,9 +31,9 @@ const FlowTexts& FlowTextsOf(context::Layout variant) {
     return variant == context::Layout::Desktop ? kDesktopFlow : kHandheldFlow;
 }
 
-JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, const ConfigJob& job) {
+JobReport RunConfigJob(MemorySwitchEngine& engine, const link::CommSettings& settings, const ConfigJob& job) {
     const FlowTexts& texts = FlowTextsOf(job.variant);
-    context::CCommonUtil& util = engine.util();
+    context::PrinterContext& util = engine.util();
     util.PendingSettings = settings;
     engine.LoadFromStore(job.store, context::ProductKey);
     util.ApplyPortSettings();

@@ -10,7 +10,7 @@ namespace pelmora::context { class SettingsStore; }
 
 namespace pelmora::vmsm {
 
-class CCommonVmsm;
+class MemorySwitchEngine;
 
 /// How the editing step ended.
 enum class EditChoice { Cancel, Save, Default };
@@ -24,7 +24,7 @@ struct ConfigJob {
     /// Runs a runner to its end (a timer-driven window, DriveJob, the CLI).
     std::function<context::JobEnd(context::JobRunner&)> drive;
     /// Edits engine.record after a successful read; its choice decides the write.
-    std::function<EditChoice(CCommonVmsm&)> edit;
+    std::function<EditChoice(MemorySwitchEngine&)> edit;
     context::Layout variant = context::Layout::Desktop;
     /// False when the record must not be stored: the store holds one
     /// printer's record, and this is one of several printers.
@@ -61,6 +61,6 @@ const FlowTexts& FlowTextsOf(context::Layout variant);
 
 /// Runs the job. The desktop closes the link at every end; the handheld leaves
 /// it open when the editing step cancels.
-JobReport RunConfigJob(CCommonVmsm& engine, const link::CommSettings& settings, const ConfigJob& job);
+JobReport RunConfigJob(MemorySwitchEngine& engine, const link::CommSettings& settings, const ConfigJob& job);
 
 }  // namespace pelmora::vmsm

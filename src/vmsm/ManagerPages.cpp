@@ -1,6 +1,6 @@
 #include "vmsm/ManagerPages.h"
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/FirmwareCapabilities.h"
 #include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigLists.h"
@@ -57,7 +57,7 @@ Page3Fields ShowPage3(const PrinterConfig& record, const PrinterFacts& facts) {
 
 }  // namespace
 
-PrinterFacts FactsOf(const context::CCommonUtil& util) {
+PrinterFacts FactsOf(const context::PrinterContext& util) {
     return {util.FirmwareVersion, util.ModelCode, util.ModelName, util.VersionText, util.CodePageText};
 }
 

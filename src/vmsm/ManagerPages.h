@@ -5,7 +5,7 @@
 #include "vmsm/PrinterConfig.h"
 #include "vmsm/SentinelCheck.h"
 
-namespace pelmora::context { class CCommonUtil; }
+namespace pelmora::context { class PrinterContext; }
 
 /// What the three pages of the desktop memory-switch manager edit, with the
 /// rules that fill them from the record and copy them back. The window only
@@ -20,7 +20,7 @@ struct PrinterFacts {
     std::string versionText;
     std::string codePageText;
 };
-PrinterFacts FactsOf(const context::CCommonUtil& util);
+PrinterFacts FactsOf(const context::PrinterContext& util);
 
 /// "Printer Setting 1". Indexes are list (or radio) positions.
 struct Page1Fields {

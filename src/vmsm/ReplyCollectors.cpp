@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 
 namespace pelmora::vmsm {
 
@@ -16,20 +16,20 @@ constexpr int kTimedReadSize = 255;
 constexpr int kSingleShotReadSize = 100;
 
 // One read into a cleared buffer; the bytes it delivered (none on time-out or error).
-std::vector<std::uint8_t> ReadOnce(link::CDev& link, int capacity) {
+std::vector<std::uint8_t> ReadOnce(link::PrinterLink& link, int capacity) {
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::max(capacity, 0)), 0);
     const int count = link.ReadPort(buffer.data(), capacity);
     buffer.resize(count > 0 ? std::min(static_cast<std::size_t>(count), buffer.size()) : 0);
     return buffer;
 }
 
-bool Resend(link::CDev& link, std::span<const std::uint8_t> request) {
+bool Resend(link::PrinterLink& link, std::span<const std::uint8_t> request) {
     return link.WritePort(request) == static_cast<int>(request.size());
 }
 
 }  // namespace
 
-Collection CollectCount(link::CDev& link, const CountCollector& c) {
+Collection CollectCount(link::PrinterLink& link, const CountCollector& c) {
     Collection out;
     link::Clock& clock = link.clock();
     const std::uint32_t start = clock.TickCount();
@@ -44,7 +44,7 @@ Collection CollectCount(link::CDev& link, const CountCollector& c) {
     return out;
 }
 
-Collection CollectWithResend(link::CDev& link, std::span<const std::uint8_t> request, const ResendCollector& c) {
+Collection CollectWithResend(link::PrinterLink& link, std::span<const std::uint8_t> request, const ResendCollector& c) {
     Collection out;
     int silent = 0;
     int resends = 0;
@@ -80,7 +80,7 @@ Collection CollectWithResend(link::CDev& link, std::span<const std::uint8_t> req
     }
 }
 
-Collection CollectUntilNul(link::CDev& link, std::uint32_t sentAt, const TimedCollector& c) {
+Collection CollectUntilNul(link::PrinterLink& link, std::uint32_t sentAt, const TimedCollector& c) {
     Collection out;
     link::Clock& clock = link.clock();
     for (;;) {
@@ -100,7 +100,7 @@ Collection CollectUntilNul(link::CDev& link, std::uint32_t sentAt, const TimedCo
     return out;
 }
 
-Collection CollectSingleShot(link::CDev& link, std::span<const std::uint8_t> request) {
+Collection CollectSingleShot(link::PrinterLink& link, std::span<const std::uint8_t> request) {
     Collection out;
     for (int attempt = 1; attempt <= kSingleShotAttempts; ++attempt) {
         auto read = ReadOnce(link, kSingleShotReadSize);

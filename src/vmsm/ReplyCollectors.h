@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-namespace pelmora::link { class CDev; }
+namespace pelmora::link { class PrinterLink; }
 
 /// The four ways the memory-switch commands collect a reply. Each reads only
 /// through the link and measures time on the link's clock; none closes the
@@ -25,7 +25,7 @@ struct CountCollector {
     std::size_t expected = 0;
     std::uint32_t limitMs = 2000;
 };
-Collection CollectCount(link::CDev& link, const CountCollector& collector);
+Collection CollectCount(link::PrinterLink& link, const CountCollector& collector);
 
 /// What a silent read does to the bytes gathered so far.
 enum class OnSilence {
@@ -43,7 +43,7 @@ struct ResendCollector {
     std::size_t terminatorFrom = 0;
     OnSilence onSilence = OnSilence::Keep;
 };
-Collection CollectWithResend(link::CDev& link, std::span<const std::uint8_t> request,
+Collection CollectWithResend(link::PrinterLink& link, std::span<const std::uint8_t> request,
                              const ResendCollector& collector);
 
 /// Reads 255 bytes at a time, pausing 10 ms after each, until a 00 arrives,
@@ -52,10 +52,10 @@ struct TimedCollector {
     std::size_t stopAbove = 1024;
     std::uint32_t limitMs = 2000;
 };
-Collection CollectUntilNul(link::CDev& link, std::uint32_t sentAt, const TimedCollector& collector);
+Collection CollectUntilNul(link::PrinterLink& link, std::uint32_t sentAt, const TimedCollector& collector);
 
 /// Accepts only a read of exactly three bytes ending in 00; otherwise sends
 /// `request` again, for at most 10 reads.
-Collection CollectSingleShot(link::CDev& link, std::span<const std::uint8_t> request);
+Collection CollectSingleShot(link::PrinterLink& link, std::span<const std::uint8_t> request);
 
 }  // namespace pelmora::vmsm

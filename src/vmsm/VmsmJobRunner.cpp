@@ -1,9 +1,9 @@
 #include "vmsm/VmsmJobRunner.h"
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/FailureCause.h"
 #include "context/ResultCode.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/SwitchMap.h"
 
 namespace pelmora::vmsm {
@@ -45,7 +45,7 @@ std::string Percent(const std::string& text, int position) { return text + std::
 
 }  // namespace
 
-VmsmJobRunner::VmsmJobRunner(CCommonVmsm& engine, context::ProgressView& view, VmsmJob job, context::Layout variant)
+VmsmJobRunner::VmsmJobRunner(MemorySwitchEngine& engine, context::ProgressView& view, VmsmJob job, context::Layout variant)
     : engine_(engine), view_(view), job_(job), variant_(variant) {}
 
 std::optional<NextPhase> VmsmJobRunner::Open() {
@@ -86,12 +86,12 @@ void VmsmJobRunner::Step(int count, std::uint32_t pauseMs) {
 }
 
 bool VmsmJobRunner::Applies(const PhaseRow& row) const {
-    return RowApplies(row, {variant_ == context::Layout::Desktop ? kDesktop : kHandheld, engine_.util().FirmwareVersion,
+    return RowApplies(row, {variant_, engine_.util().FirmwareVersion,
                             engine_.util().MsrSetValue, engine_.record.BtKeep});
 }
 
 int VmsmJobRunner::Run(Op op, int arg) {
-    context::CCommonUtil& util = engine_.util();
+    context::PrinterContext& util = engine_.util();
     const auto n = static_cast<std::uint8_t>(arg);
     switch (op) {
     case Op::None: return rc::Ok;

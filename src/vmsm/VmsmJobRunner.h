@@ -9,7 +9,7 @@
 
 namespace pelmora::vmsm {
 
-class CCommonVmsm;
+class MemorySwitchEngine;
 
 /// The memory-switch progress window without the window: runs GetStatus,
 /// SetStatus or FactoryDefault as a chain of phases from the phase tables,
@@ -17,7 +17,7 @@ class CCommonVmsm;
 /// the printer context's clock.
 class VmsmJobRunner final : public context::JobRunner {
 public:
-    VmsmJobRunner(CCommonVmsm& engine, context::ProgressView& view, VmsmJob job,
+    VmsmJobRunner(MemorySwitchEngine& engine, context::ProgressView& view, VmsmJob job,
                   context::Layout variant = context::Layout::Desktop);
 
     /// Job None ends at once with Cancel; otherwise the entry phase after 100 ms.
@@ -39,7 +39,7 @@ private:
     std::optional<context::NextPhase> Finish(context::JobEnd end, std::string message = {});
     std::optional<context::NextPhase> Complete();
 
-    CCommonVmsm& engine_;
+    MemorySwitchEngine& engine_;
     context::ProgressView& view_;
     VmsmJob job_;
     context::Layout variant_;

@@ -40,14 +40,14 @@ constexpr PhaseRow ReadSw(int n, const char* message, When when = Always, int st
 }
 
 constexpr PhaseRow Row(When when, Op op, int arg, const char* desktop, const char* handheld, int stepsAfter = 4,
-                       unsigned programs = kBoth) {
-    return {.programs = programs, .when = when, .op = op, .arg = arg, .desktopMessage = desktop,
+                       std::optional<context::Layout> only = {}) {
+    return {.only = only, .when = when, .op = op, .arg = arg, .desktopMessage = desktop,
             .handheldMessage = handheld, .stepsAfter = stepsAfter};
 }
 
 constexpr PhaseRow kStandardRead[] = {
-    Row(Always, QueryCodePage, 0, nullptr, "Failed to get Codepage..!!", 4, kHandheld),
-    Row(Always, QueryMsrMode, 0, nullptr, "Failed to get MSR Mode..!!", 4, kHandheld),
+    Row(Always, QueryCodePage, 0, nullptr, "Failed to get Codepage..!!", 4, context::Layout::Handheld),
+    Row(Always, QueryMsrMode, 0, nullptr, "Failed to get MSR Mode..!!", 4, context::Layout::Handheld),
     {.stepsBefore = 4, .pauseMs = 500},
     ReadSw(1, "Failed to read SW1 data!"),
     ReadSw(2, "Failed to read SW2 data!"),
@@ -57,7 +57,7 @@ constexpr PhaseRow kStandardRead[] = {
     ReadSw(7, "Failed to read SW7 data!", Switch7),
     ReadSw(8, "Failed to read SW8 data!", Always, 0),
     Row(TearOff, ReadTearOff, 0, "Failed to get tear off position!", "Failed to get tear off position!", 0),
-    Row(SwitchQ, ReadSwitch, 'Q', nullptr, "Failed to read SW51 data!", 4, kHandheld),
+    Row(SwitchQ, ReadSwitch, 'Q', nullptr, "Failed to read SW51 data!", 4, context::Layout::Handheld),
     {.stepsBefore = 12},
     Row(Always, ReadSerial, 1, "Failed to read IFSW1 data!", "Failed to read IFSW1 data!"),
     Row(Always, ReadSerial, 2, "Failed to read IFSW2 data!", "Failed to read IFSW2 data!"),
@@ -118,11 +118,11 @@ constexpr PhaseRow kStandardWrite[] = {
     WriteSw(7, "Failed to read MSW7 data!", "Failed to set MSW7..!!", Switch7),
     WriteSw(8, "Failed to read MSW8 data!", "Failed to set MSW8..!!", Always, 12),
     Row(Always, WriteSerial, 1, "Failed to read IFSW1 data!", "Failed to set IFSW1 data!!!"),
-    Row(SwitchQ, WriteSwitch, 'Q', nullptr, "Failed to set SW51 data!!!", 4, kHandheld),
+    Row(SwitchQ, WriteSwitch, 'Q', nullptr, "Failed to set SW51 data!!!", 4, context::Layout::Handheld),
     Row(Always, WriteSerial, 2, "Failed to read IFSW2 data!", "Failed to set IFSW2 data!!!"),
     Row(Always, WriteSerial, 3, "Failed to read IFSW3 data!", "Failed to set IFSW3 data!!!"),
     Row(Always, WriteSerial, 4, "Failed to read IFSW4 data!", "Failed to set IFSW4 data!!!", 0),
-    Row(TearOff, WriteTearOff, 0, "Failed to get tear off position!", nullptr, 4, kDesktop),
+    Row(TearOff, WriteTearOff, 0, "Failed to get tear off position!", nullptr, 4, context::Layout::Desktop),
     {.stepsBefore = 4},
     Row(Sentinels, WriteSentinels, 1, "Failed to set sentinal character of track1!",
         "Failed to set Sentinal char of Track1!!!"),
@@ -130,16 +130,16 @@ constexpr PhaseRow kStandardWrite[] = {
         "Failed to set Sentinal char of Track2!!!"),
     Row(Sentinels, WriteSentinels, 3, "Failed to set sentinal character of track3!",
         "Failed to set Sentinal char of Track3!!!"),
-    Row(RfInterface, WriteRf, 0, "Failed to set RF Interface!", nullptr, 4, kDesktop),
+    Row(RfInterface, WriteRf, 0, "Failed to set RF Interface!", nullptr, 4, context::Layout::Desktop),
     // The handheld sends RF and Bluetooth before leaving setting mode.
-    {.programs = kHandheld, .when = RfInterface, .op = WriteRf, .handheldMessage = "Failed to set RFInterface info!!!",
+    {.only = context::Layout::Handheld, .when = RfInterface, .op = WriteRf, .handheldMessage = "Failed to set RFInterface info!!!",
      .slowSteps = 20, .slowPauseMs = 200},
-    {.programs = kHandheld, .when = BtKeepOff, .op = WriteBt, .handheldMessage = kBtFailedHandheld,
+    {.only = context::Layout::Handheld, .when = BtKeepOff, .op = WriteBt, .handheldMessage = kBtFailedHandheld,
      .slowSteps = 20, .slowPauseMs = 200},
     Row(Always, EndSetting, 0, kEndFailed, kEndFailedHandheld),
     {.arm = phase::Completion, .armDelayMs = 1000},
     // The desktop sends Bluetooth after the end of setting mode, with the timer already armed.
-    {.programs = kDesktop, .when = BtKeepOff, .op = WriteBt, .desktopMessage = kBtFailed,
+    {.only = context::Layout::Desktop, .when = BtKeepOff, .op = WriteBt, .desktopMessage = kBtFailed,
      .slowSteps = 20, .slowPauseMs = 200},
 };
 
@@ -157,7 +157,7 @@ constexpr PhaseRow kLegacyWrite[] = {
     WriteSwL(7, "Failed to read MSW7 data!", "Failed to set MSW7..!!", MsrNotP),
     WriteSwL(8, "Failed to read MSW8 data!", "Failed to set MSW8..!!"),
     Row(Always, WriteSerialsLegacy, 0, "Failed to set serial infomation!", "Failed to set serial info..!!", 7),
-    Row(Always, EndSettingLegacy, 0, kEndFailed, nullptr, 7, kDesktop),
+    Row(Always, EndSettingLegacy, 0, kEndFailed, nullptr, 7, context::Layout::Desktop),
     Row(Sentinels, WriteSentinels, 1, "Failed to set sentinal character of track1!",
         "Failed to set Sentinal char of Track1!!!", 7),
     Row(Sentinels, WriteSentinels, 2, "Failed to set sentinal character of track2!",
@@ -167,7 +167,7 @@ constexpr PhaseRow kLegacyWrite[] = {
     {.when = BtKeepOff, .op = WriteBt, .desktopMessage = kBtFailed, .handheldMessage = kBtFailedHandheld,
      .slowSteps = 20, .slowPauseMs = 200},
     // The handheld leaves setting mode last.
-    Row(Always, EndSettingLegacy, 0, nullptr, kEndFailedHandheld, 7, kHandheld),
+    Row(Always, EndSettingLegacy, 0, nullptr, kEndFailedHandheld, 7, context::Layout::Handheld),
     {.arm = phase::Completion, .armDelayMs = 1000},
 };
 
@@ -190,7 +190,7 @@ const PhaseTable* FindPhase(int number) {
 }
 
 bool RowApplies(const PhaseRow& row, const RowContext& context) {
-    if ((row.programs & context.program) == 0) return false;
+    if (row.only && *row.only != context.program) return false;
     const auto can = context::CapabilitiesOf(context.firmwareVersion);
     switch (row.when) {
     case When::Always: return true;

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <span>
+
+#include "context/Layout.h"
 
 namespace pelmora::vmsm {
 
@@ -49,15 +52,13 @@ enum class When {
     BtKeepOff,    ///< the record's BtKeep is 0
 };
 
-/// Which programs a row belongs to.
-enum Programs : unsigned { kDesktop = 1, kHandheld = 2, kBoth = 3 };
 
 /// One row of a phase, run in this order: `stepsBefore` progress steps, the
 /// operation (its failure ends the job with the program's message), then on
 /// success `stepsAfter` steps, `slowSteps` steps of `slowPauseMs`, a pause of
 /// `pauseMs`, and the arming of the next phase when `arm` is set.
 struct PhaseRow {
-    unsigned programs = kBoth;
+    std::optional<context::Layout> only = std::nullopt;  ///< the one program it serves; none: both
     When when = When::Always;
     int stepsBefore = 0;
     Op op = Op::None;
@@ -85,7 +86,7 @@ const PhaseTable* FindPhase(int phase);
 
 /// What decides whether a row runs.
 struct RowContext {
-    unsigned program = kDesktop;       ///< kDesktop or kHandheld
+    context::Layout program = context::Layout::Desktop;
     std::uint32_t firmwareVersion = 0; ///< V
     std::uint8_t msrMode = 0;          ///< M
     std::uint32_t btKeep = 1;

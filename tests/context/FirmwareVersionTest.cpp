@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/FirmwareVersion.h"
 
 namespace pelmora::context {

@@ -12,7 +12,7 @@
 #include "context/JobRunner.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
 #include "windows/memory_switches/MemorySwitchJob.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/VmsmJobRunner.h"
 
 using namespace pelmora;
@@ -54,10 +54,10 @@ struct Fixture : desktop::test::DesktopRig {
 
     /// What the printer holds now, read by a job of its own.
     vmsm::PrinterConfig ReadBack() {
-        context::CCommonUtil util(platform);
+        context::PrinterContext util(platform);
         util.PendingSettings = {link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0};
         util.ApplyPortSettings();
-        vmsm::CCommonVmsm engine(util);
+        vmsm::MemorySwitchEngine engine(util);
         context::ProgressView view;
         vmsm::VmsmJobRunner runner(engine, view, vmsm::VmsmJob::GetStatus);
         if (context::DriveJob(runner, platform.clock()) != context::JobEnd::Ok) qFatal("read-back failed");

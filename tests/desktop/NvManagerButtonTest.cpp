@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "DesktopRig.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/NvCatalogue.h"
 #include "sim/NvHandler.h"
 #include "windows/nv_images/NvImageManager.h"

@@ -22,7 +22,7 @@ public:
 
 struct FirmwareRig {
     test::PrinterRig rig;
-    link::CDev link{rig.platform};
+    link::PrinterLink link{rig.platform};
     RecordingView view;
 
     FirmwareRig() {

@@ -4,7 +4,7 @@
 
 #include "HostileJobs.h"
 #include "HostilePrinter.h"
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/ResultCode.h"
 
 using namespace pelmora;
@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto portType = static_cast<std::int32_t>(setup & 3);
     sim::PrinterModel printer;
     HostilePlatform platform(printer, in);
-    context::CCommonUtil util(platform);
-    util.link.HandheldMode = (setup >> 2) & 1;
+    context::PrinterContext util(platform);
+    util.link.layout = ((setup >> 2) & 1) ? link::Layout::Handheld : link::Layout::Desktop;
     util.PendingSettings = SettingsFor(portType);
     util.ApplyPortSettings();
     util.link.OpenPort();

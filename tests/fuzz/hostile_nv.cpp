@@ -8,9 +8,9 @@
 
 #include "HostileJobs.h"
 #include "HostilePrinter.h"
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/ImageLoader.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvJobVariant.h"
@@ -39,7 +39,7 @@ std::shared_ptr<const nv::RgbImage> Decoded(int width, int height, const char* n
     return std::make_shared<const nv::RgbImage>(std::move(*decoded));
 }
 
-nv::NvImageItem Picture(const nv::CCommonNv& engine, std::uint32_t modelCode, int which, std::int32_t brightness) {
+nv::NvImageItem Picture(const nv::NvEngine& engine, std::uint32_t modelCode, int which, std::int32_t brightness) {
     static const std::shared_ptr<const nv::RgbImage> bitmaps[2] = {Decoded(8, 2, "a.bmp"), Decoded(24, 5, "b.bmp")};
     const auto& bitmap = bitmaps[which];
     nv::NvImageItem item;
@@ -90,14 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xAA}}, code[0], code[1]));
     printer.EndSession();
     HostilePlatform platform(printer, in);
-    context::CCommonUtil util(platform);
+    context::PrinterContext util(platform);
     context::SettingsStore store(storePath);
-    nv::CCommonNv engine(util, store);
+    nv::NvEngine engine(util, store);
     Host host(platform.clock());
     const nv::NvJobVariant& variant = handheld ? nv::HandheldNvJob() : nv::DesktopNvJob();
     nv::NvManager manager(engine, host, variant);
 
-    util.link.HandheldMode = handheld;
+    util.link.layout = handheld ? link::Layout::Handheld : link::Layout::Desktop;
     util.PendingSettings = SettingsFor(portType);
     util.ApplyPortSettings();
     if (legacy) util.FirmwareVersion = printer.firmwareOverride = 30000;

@@ -7,9 +7,9 @@
 
 #include "HostileJobs.h"
 #include "HostilePrinter.h"
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/ConfigJobFlow.h"
 #include "vmsm/VmsmJobRunner.h"
 
@@ -72,8 +72,8 @@ struct Rig {
     explicit Rig(FuzzInput& in) : platform(printer, in), util(platform), engine(util) {}
     sim::PrinterModel printer;
     HostilePlatform platform;
-    context::CCommonUtil util;
-    vmsm::CCommonVmsm engine;
+    context::PrinterContext util;
+    vmsm::MemorySwitchEngine engine;
     context::ProgressView view;
 };
 
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto portType = static_cast<std::int32_t>((setup >> 4) & 3);
 
     Rig rig(in);
-    rig.util.link.HandheldMode = variant == context::Layout::Handheld;
+    rig.util.link.layout = variant;
     const std::uint64_t worstRead = WorstReadMs(portType);
     const std::uint64_t inputMs = size * (worstRead + 10);
 
@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             job == 0 ? vmsm::EditChoice::Cancel : job == 1 ? vmsm::EditChoice::Save : vmsm::EditChoice::Default;
         const vmsm::ConfigJob flow{settings, rig.view,
                                    [&](context::JobRunner& r) { return Drive(r, rig.platform.clock()); },
-                                   [&](vmsm::CCommonVmsm&) { return choice; }, variant};
+                                   [&](vmsm::MemorySwitchEngine&) { return choice; }, variant};
         const vmsm::JobReport report = vmsm::RunConfigJob(rig.engine, SettingsFor(portType), flow);
 
         Verbose("outcome %d after %llu ms: %s", static_cast<int>(report.outcome),

@@ -4,7 +4,7 @@
 
 #include "HostileJobs.h"
 #include "HostilePrinter.h"
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "vmsm/ReplyCollectors.h"
 
 using namespace pelmora;
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t limit = in.Byte();
     sim::PrinterModel printer;
     HostilePlatform platform(printer, in);
-    context::CCommonUtil util(platform);
+    context::PrinterContext util(platform);
     util.PendingSettings = SettingsFor(link::PortTcp);
     util.ApplyPortSettings();
     util.link.OpenPort();

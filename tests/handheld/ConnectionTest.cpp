@@ -35,7 +35,7 @@ private slots:
         auto w = rig.Open();
         QVERIFY(!Ticked(*w));
         QCOMPARE(Find<QComboBox>(*w, "portList")->count(), 49);
-        QCOMPARE(w->printerContext().link.HandheldMode, 1);
+        QVERIFY(w->printerContext().link.layout == context::Layout::Handheld);
         Click(*w, "exitButton");
         QCOMPARE(w->result(), int(QDialog::Accepted));
         QCOMPARE(rig.store.ValueNames(context::ProductKey),

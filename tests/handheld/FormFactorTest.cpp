@@ -122,7 +122,7 @@ private slots:
     void progressWindow() {
         HandheldRig rig;
         ui::JobWindowHost host(context::Layout::Handheld, nullptr, &rig.timer);
-        (void)host.ConfigJob(rig.store, [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Cancel; },
+        (void)host.ConfigJob(rig.store, [](vmsm::MemorySwitchEngine&) { return vmsm::EditChoice::Cancel; },
                              context::Layout::Handheld);
         EXPECT_FITS(Check(host.dialog()));
     }

@@ -44,7 +44,7 @@ struct HandheldRig : ui::test::WindowRig {
     std::unique_ptr<ConnectionScreen> Open() {
         ConnectionScreen::Services services{.store = store, .platform = platform, .prompts = prompts, .timer = &timer};
         services.editSentinels = [](QWidget*, std::uint32_t&, std::array<std::string, 6>&) { return false; };
-        services.launchNv = [this](QWidget*, context::CCommonUtil& util) {
+        services.launchNv = [this](QWidget*, context::PrinterContext& util) {
             nvLaunches.push_back(util.PendingSettings);
             QCOMPARE(util.link.portType, util.PendingSettings.portType);
             QCOMPARE(util.link.OpenPort(), 1);  // as the NV job would
@@ -73,7 +73,7 @@ struct HandheldRig : ui::test::WindowRig {
 struct StepRig {
     sim::PrinterModel printer;
     sim::VirtualPlatform platform{printer};
-    context::CCommonUtil util{platform};
+    context::PrinterContext util{platform};
     ui::test::ScriptedPrompts prompts;
     vmsm::PrinterConfig record;
     std::function<bool(std::uint32_t&, std::array<std::string, 6>&)> sentinels;

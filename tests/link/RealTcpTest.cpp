@@ -7,7 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 #include "link/RealPlatform.h"
 
 namespace pelmora::link {
@@ -67,7 +67,7 @@ TEST_F(RealTcp, SilentPrinterReadsZeroAfterAboutASecond) {
 
 // Through the link, as the jobs see it.
 TEST_F(RealTcp, ClosedPeerReadsZeroWritesFailWithoutSigpipeAndIsForgottenOnReopen) {
-    CDev link{platform};
+    PrinterLink link{platform};
     link.portType = PortTcp;
     link.portText = "NET127.0.0.1";
     link.baudRate = port;

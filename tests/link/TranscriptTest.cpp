@@ -3,7 +3,7 @@
 
 #include <numeric>
 
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 #include "link/TranscriptPlatform.h"
 #include "sim/VirtualPlatform.h"
 #include "support/PrinterRig.h"
@@ -94,7 +94,7 @@ TEST(TranscriptPlatform, RecordsASerialSessionWithItsTimeOutOnTheLinksClock) {
     sim::VirtualPlatform platform(printer);
     link::TranscriptMemory memory;
     link::TranscriptPlatform recorded(platform, memory, 3);
-    link::CDev dev(recorded);
+    link::PrinterLink dev(recorded);
     link::CommSettings settings;
     settings.portType = link::PortSerial;
     settings.port = "COM9";

@@ -11,7 +11,7 @@
 
 #include "context/JobRunner.h"
 #include "context/ResultCode.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvManager.h"
 #include "sim/NvHandler.h"
@@ -82,7 +82,7 @@ struct NvRig : pelmora::test::PrinterRig {
         ASSERT_EQ(nv.ImageList.AddImageItem(*item), rc::Ok);
     }
 
-    CCommonNv nv;
+    NvEngine nv;
     VirtualHost host;
 };
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
 #include "link/CommSettings.h"
 #include "sim/PrinterModel.h"
@@ -45,7 +45,7 @@ struct PrinterRig {
     TempDir dir;
     sim::PrinterModel printer;
     sim::VirtualPlatform platform;
-    context::CCommonUtil util;
+    context::PrinterContext util;
     context::SettingsStore store;
 
     bool Open();

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "firmware/FirmwareDownload.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/NvAddressing.h"
 #include "nv/NvJobVariant.h"
 #include "nv/NvManager.h"
@@ -10,7 +10,7 @@
 #include "support/PrinterRig.h"
 #include "ui/CoreTexts.h"
 #include "ui/Prompts.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/ConfigJobFlow.h"
 #include "vmsm/VmsmJobRunner.h"
 #include "vmsm/VmsmPhases.h"
@@ -51,7 +51,7 @@ void RunVmsmJobs(std::uint32_t firmware, context::Layout variant, Unregistered& 
     for (vmsm::VmsmJob job : {vmsm::VmsmJob::GetStatus, vmsm::VmsmJob::SetStatus, vmsm::VmsmJob::FactoryDefault}) {
         test::PrinterRig rig;
         rig.printer.firmwareOverride = firmware;
-        vmsm::CCommonVmsm engine(rig.util);
+        vmsm::MemorySwitchEngine engine(rig.util);
         engine.record.BtKeep = 0;
         Collecting view;
         vmsm::VmsmJobRunner runner(engine, view, job, variant);
@@ -107,7 +107,7 @@ private slots:
         for (auto [w, h] : {std::pair{0u, 5u}, {4000u, 3u}, {384u, 100000u}})
             texts.Check(nv::ConversionProblem(w, h), "nv conversion");
         test::PrinterRig rig;
-        nv::CCommonNv nv(rig.util, rig.store);
+        nv::NvEngine nv(rig.util, rig.store);
         nv::NvImageItem gone;
         gone.path = (rig.dir / "gone.bmp").string();
         texts.Check(nv.ConversionProblem(gone), "nv conversion");

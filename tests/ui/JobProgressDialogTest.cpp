@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/NvJobRunner.h"
 #include "nv/NvManager.h"
 #include "support/PrinterRig.h"
@@ -16,7 +16,7 @@
 #include "ui/JobWindowHost.h"
 #include "ui/PhaseTimer.h"
 #include "ui/support/WidgetSnapshot.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/ConfigJobFlow.h"
 #include "vmsm/VmsmJobRunner.h"
 
@@ -72,7 +72,7 @@ private slots:
 
     void getStatusRunsToOkOnVirtualTime() {
         Window w(context::Layout::Desktop);
-        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::MemorySwitchEngine engine(w.rig.util);
         vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
         QCOMPARE(w.phases, (std::vector<int>{1000, 101, 9999}));
@@ -88,7 +88,7 @@ private slots:
     void failingStepEndsWithItsMessage() {
         Window w(context::Layout::Desktop);
         w.rig.printer.faults.perCommand["model"] = sim::Fault::WrongHeader;
-        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::MemorySwitchEngine engine(w.rig.util);
         vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
         // The cause stands on a second line; both lines are texts the windows translate.
@@ -100,7 +100,7 @@ private slots:
 
     void noJobEndsAtOnceWithoutShowing() {
         Window w(context::Layout::Desktop);
-        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::MemorySwitchEngine engine(w.rig.util);
         vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::None);
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
         QVERIFY(w.phases.empty());
@@ -108,7 +108,7 @@ private slots:
 
     void handheldShowsTitlePerJobAndTextLine() {
         Window w(context::Layout::Handheld);
-        nv::CCommonNv nv(w.rig.util, w.rig.store);
+        nv::NvEngine nv(w.rig.util, w.rig.store);
         nv::NvJobRunner runner(nv, nv::NvJob::ReadAddresses, w.dialog.view(), nv::HandheldNvJob());
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
         QCOMPARE(w.dialog.windowTitle(), QString("Get Nv Address list"));
@@ -140,7 +140,7 @@ private slots:
             // The phase's own steps keep arriving; none of them replaces the line.
             QObject::connect(w.dialog.findChild<QProgressBar*>("bar"), &QProgressBar::valueChanged,
                              [&] { if (!linesAfterCancel.isEmpty()) linesAfterCancel << line(); });
-            vmsm::CCommonVmsm engine(w.rig.util);
+            vmsm::MemorySwitchEngine engine(w.rig.util);
             vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
             QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
             QCOMPARE(w.phases, (std::vector<int>{1000, 101}));
@@ -175,7 +175,7 @@ private slots:
         JobProgressDialog dialog(context::Layout::Handheld, nullptr, &timer);
         dialog.SetCancelButton(true);
         timer.button = dialog.findChild<QPushButton*>("cancelButton");
-        vmsm::CCommonVmsm engine(rig.util);
+        vmsm::MemorySwitchEngine engine(rig.util);
         vmsm::VmsmJobRunner first(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(dialog.Run(first), context::JobEnd::Cancel);
         QCOMPARE(first.Message(), std::string());
@@ -196,7 +196,7 @@ private slots:
         QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&](int phase) {
             if (phase == 101 && !std::exchange(ended, true)) w.dialog.accept();
         });
-        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::MemorySwitchEngine engine(w.rig.util);
         vmsm::VmsmJobRunner first(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(w.dialog.Run(first), context::JobEnd::Cancel);
         QCOMPARE(first.Position(), 100);  // phase 101 ran to its end
@@ -218,7 +218,7 @@ private slots:
         QObject::connect(&tick, &QTimer::timeout, [&] { ticksInJob += inJob; });
         tick.start();
         w.dialog.PauseDuringJobs(tick);
-        vmsm::CCommonVmsm engine(w.rig.util);
+        vmsm::MemorySwitchEngine engine(w.rig.util);
         vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         vmsm::VmsmJobRunner second(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         std::optional<context::JobEnd> refused;
@@ -240,7 +240,7 @@ private slots:
         QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&w](int phase) {
             if (phase == 1) QVERIFY(!w.dialog.close());  // refused while the phase runs
         });
-        nv::CCommonNv nv(w.rig.util, w.rig.store);
+        nv::NvEngine nv(w.rig.util, w.rig.store);
         nv::NvJobRunner runner(nv, nv::NvJob::ReadAddresses, w.dialog.view());
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
         QCOMPARE(runner.Message(), std::string("Download process is stoped..."));
@@ -251,7 +251,7 @@ private slots:
     void realTimersAndWorkerThread() {
         test::PrinterRig rig;
         JobProgressDialog dialog(context::Layout::Desktop);
-        vmsm::CCommonVmsm engine(rig.util);
+        vmsm::MemorySwitchEngine engine(rig.util);
         vmsm::VmsmJobRunner inner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
         ThreadNotingRunner runner(inner);
         QElapsedTimer elapsed;
@@ -273,8 +273,8 @@ private slots:
         std::vector<int> phases;
         QObject::connect(&host.dialog(), &JobProgressDialog::phaseStarted, [&](int p) { phases.push_back(p); });
 
-        vmsm::CCommonVmsm engine(rig.util);
-        const auto edit = [](vmsm::CCommonVmsm&) { return vmsm::EditChoice::Save; };
+        vmsm::MemorySwitchEngine engine(rig.util);
+        const auto edit = [](vmsm::MemorySwitchEngine&) { return vmsm::EditChoice::Save; };
         const vmsm::JobReport report =
             vmsm::RunConfigJob(engine, rig.util.PendingSettings, host.ConfigJob(rig.store, edit, context::Layout::Desktop));
         QCOMPARE(report.outcome, vmsm::JobOutcome::Written);
@@ -283,7 +283,7 @@ private slots:
         QVERIFY(!rig.util.link.IsOpen());
 
         phases.clear();
-        nv::CCommonNv nv(rig.util, rig.store);
+        nv::NvEngine nv(rig.util, rig.store);
         nv::NvManager manager(nv, host);
         QVERIFY(manager.Open().ok);
         QCOMPARE(phases, (std::vector<int>{1, 1000, 9999}));

@@ -90,7 +90,7 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
 
 TEST(VmsmJob, HandheldGetStatus) {
     VmsmRig rig;
-    rig.util.link.HandheldMode = 1;
+    rig.util.link.layout = context::Layout::Handheld;
     const auto job = rig.Run(GetStatus, HH);
     ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
     EXPECT_EQ(rig.TakeLog(), Join({{"model", "version", "codepage", "msr"}, kSwitchReads,
@@ -179,9 +179,9 @@ TEST(PhaseRows, FirmwareThresholdsAndPrograms) {
         EXPECT_FALSE(RowApplies(row, {.firmwareVersion = c.no})) << c.no;
         EXPECT_TRUE(RowApplies(row, {.firmwareVersion = c.yes})) << c.yes;
     }
-    const PhaseRow handheldOnly{.programs = kHandheld};
-    EXPECT_FALSE(RowApplies(handheldOnly, {.program = kDesktop}));
-    EXPECT_TRUE(RowApplies(handheldOnly, {.program = kHandheld}));
+    const PhaseRow handheldOnly{.only = context::Layout::Handheld};
+    EXPECT_FALSE(RowApplies(handheldOnly, {.program = context::Layout::Desktop}));
+    EXPECT_TRUE(RowApplies(handheldOnly, {.program = context::Layout::Handheld}));
     EXPECT_TRUE(RowApplies(PhaseRow{.when = When::BtKeepOff}, {.btKeep = 0}));
     EXPECT_FALSE(RowApplies(PhaseRow{.when = When::BtKeepOff}, {.btKeep = 1}));
 }
@@ -329,7 +329,7 @@ TEST(ConfigJobFlow, EveryEnd) {
         rig.engine.record.BtKeep = 1;
         rig.Fail(k.key, k.fault);
         int edits = 0;
-        const auto edit = [&](CCommonVmsm& e) {
+        const auto edit = [&](MemorySwitchEngine& e) {
             ++edits;
             EXPECT_EQ(e.record.CuttingPosition, 99u) << "the stored record was loaded first";
             if (k.choice == Save) e.record.TimeOff = 5;

@@ -4,10 +4,10 @@
 #include <optional>
 #include <stdexcept>
 
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 #include "sim/ConfigHandler.h"
 #include "support/PrinterRig.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/FromHex.h"
 #include "vmsm/VmsmJobRunner.h"
 
@@ -41,7 +41,7 @@ struct VmsmRig : PrinterRig {
         TakeLog();
     }
 
-    vmsm::CCommonVmsm engine{util};
+    vmsm::MemorySwitchEngine engine{util};
     RecordingView view;
 
     sim::ConfigHandler& config() { return *printer.Handler<sim::ConfigHandler>(); }
@@ -91,7 +91,7 @@ struct ScriptedLink final : link::Platform {
     int readCount = 0;
     link::VirtualClock virtualClock;
     link::NullTrace nullTrace;
-    link::CDev link{*this};
+    link::PrinterLink link{*this};
 
     std::uint64_t Now() const { return virtualClock.Now(); }
     link::Clock& clock() override { return virtualClock; }

@@ -12,7 +12,7 @@
 #include "handheld/ConnectionScreen.h"
 #include "handheld/FormFactor.h"
 #include "handheld/WizardSteps.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/NvManager.h"
 #include "ui/JobWindowHost.h"
 #include "ui/PhaseTimer.h"
@@ -32,7 +32,7 @@ void RenderConnectionAndWizard(Renderer& renderer, Rig& rig) {
         renderer.Save(window, QString::fromLatin1(name));
     }
 
-    context::CCommonUtil util(rig.platform);
+    context::PrinterContext util(rig.platform);
     util.FirmwareVersion = 160902;
     util.MsrSetValue = 'P';
     util.ModelName = "MPT-Q700VII";
@@ -52,9 +52,9 @@ void RenderConnectionAndWizard(Renderer& renderer, Rig& rig) {
 
 void RenderNvManager(Renderer& renderer, Rig& rig) {
     rig.StoreLogos();
-    context::CCommonUtil util(rig.platform);
+    context::PrinterContext util(rig.platform);
     util.PendingSettings = Rig::VirtualPrinter();
-    nv::CCommonNv nv(util, rig.store);
+    nv::NvEngine nv(util, rig.store);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobWindowHost host(context::Layout::Handheld, nullptr, &timer);
     nv::NvManager manager(nv, host, nv::HandheldNvJob());

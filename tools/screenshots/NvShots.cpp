@@ -9,7 +9,7 @@
 #include <QTableWidget>
 
 #include "ScreenshotRig.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/NvManager.h"
 #include "windows/nv_images/NvImageManager.h"
 #include "windows/nv_images/NvAddressWindow.h"
@@ -50,9 +50,9 @@ QString Logo(Rig& rig, const QString& name, const QString& text, QColor colour, 
 void RenderNv(Renderer& renderer, Rig& rig) {
     rig.StoreLogos();
 
-    context::CCommonUtil util(rig.platform);
+    context::PrinterContext util(rig.platform);
     util.PendingSettings = Rig::VirtualPrinter();
-    nv::CCommonNv nv(util, rig.store);
+    nv::NvEngine nv(util, rig.store);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobWindowHost host(context::Layout::Desktop, nullptr, &timer);
     nv::NvManager manager(nv, host);

@@ -6,11 +6,11 @@
 #include <QTabWidget>
 
 #include "ScreenshotRig.h"
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/JobRunner.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
 #include "windows/memory_switches/SentinelWindow.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/VmsmJobRunner.h"
 
 namespace pelmora::screenshots {
@@ -50,10 +50,10 @@ void RenderPages(Renderer& renderer, const vmsm::PrinterConfig& record, const vm
 
 void RenderMemorySwitch(Renderer& renderer, Rig& rig) {
     // Firmware 160902: the virtual printer's own settings, read as the job reads them.
-    context::CCommonUtil util(rig.platform);
+    context::PrinterContext util(rig.platform);
     util.PendingSettings = Rig::VirtualPrinter();
     util.ApplyPortSettings();
-    vmsm::CCommonVmsm engine(util);
+    vmsm::MemorySwitchEngine engine(util);
     NoView view;
     vmsm::VmsmJobRunner reader(engine, view, vmsm::VmsmJob::GetStatus);
     if (context::DriveJob(reader, rig.platform.clock()) != context::JobEnd::Ok) {

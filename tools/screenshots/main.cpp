@@ -20,7 +20,7 @@
 #include "ui/JobProgressDialog.h"
 #include "ui/LanguageLoader.h"
 #include "ui/PhaseTimer.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/VmsmJobRunner.h"
 
 namespace pelmora::screenshots {
@@ -39,10 +39,10 @@ void RenderMain(Renderer& renderer, Rig& rig, const QString& name) {
 }  // namespace
 
 void RenderProgress(Renderer& renderer, Rig& rig) {
-    context::CCommonUtil util(rig.platform);
+    context::PrinterContext util(rig.platform);
     util.PendingSettings = Rig::VirtualPrinter();
     util.ApplyPortSettings();
-    vmsm::CCommonVmsm engine(util);
+    vmsm::MemorySwitchEngine engine(util);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobProgressDialog dialog(context::Layout::Desktop, nullptr, &timer);
     vmsm::VmsmJobRunner runner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "firmware/FirmwareDownload.h"
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 #include "link/CommSettings.h"
 #include "ui/UiThreadQueue.h"
 #include "ui/WorkerThread.h"
@@ -51,7 +51,7 @@ private:
     void Finished(const firmware::FirmwareOutcome& outcome, const QString& path);
     QString RefusalText(firmware::FileProblem problem, const QString& path) const;
 
-    link::CDev link_;
+    link::PrinterLink link_;
     Prompts& prompts_;
     QString lastPath_;
     bool sending_ = false;

@@ -2,29 +2,29 @@
 
 #include <QWidget>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
 #include "ui/CoreTexts.h"
 #include "ui/JobWindowHost.h"
 #include "ui/Prompts.h"
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 
 namespace pelmora::ui {
 
 MemorySwitchJob::MemorySwitchJob(QWidget* parent, Prompts& prompts, PhaseTimer* timer)
     : QObject(parent), parent_(parent), prompts_(prompts), timer_(timer) {}
 
-vmsm::JobReport MemorySwitchJob::Run(vmsm::CCommonVmsm& engine, const link::CommSettings& settings,
+vmsm::JobReport MemorySwitchJob::Run(vmsm::MemorySwitchEngine& engine, const link::CommSettings& settings,
                                      context::SettingsStore& store) {
     JobWindowHost host(context::Layout::Desktop, parent_, timer_);
     const vmsm::JobReport report = vmsm::RunConfigJob(
         engine, settings,
-        host.ConfigJob(store, [this](vmsm::CCommonVmsm& e) { return Edit(e); }, context::Layout::Desktop));
+        host.ConfigJob(store, [this](vmsm::MemorySwitchEngine& e) { return Edit(e); }, context::Layout::Desktop));
     Show(report);
     return report;
 }
 
-vmsm::EditChoice MemorySwitchJob::Edit(vmsm::CCommonVmsm& engine) {
+vmsm::EditChoice MemorySwitchJob::Edit(vmsm::MemorySwitchEngine& engine) {
     MemorySwitchManager window(engine.record, vmsm::FactsOf(engine.util()), prompts_, parent_);
     connect(&window, &MemorySwitchManager::shown, this, [this, &window] { emit managerOpened(&window); });
     if (window.exec() != QDialog::Accepted) return vmsm::EditChoice::Cancel;

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace pelmora::context { class SettingsStore; }
 namespace pelmora::link { struct CommSettings; }
-namespace pelmora::vmsm { class CCommonVmsm; }
+namespace pelmora::vmsm { class MemorySwitchEngine; }
 
 namespace pelmora::ui {
 
@@ -25,14 +25,14 @@ public:
     MemorySwitchJob(QWidget* parent, Prompts& prompts, PhaseTimer* timer = nullptr);
 
     /// Runs the whole job; returns after the last box is answered.
-    vmsm::JobReport Run(vmsm::CCommonVmsm& engine, const link::CommSettings& settings, context::SettingsStore& store);
+    vmsm::JobReport Run(vmsm::MemorySwitchEngine& engine, const link::CommSettings& settings, context::SettingsStore& store);
 
 signals:
     /// The manager window is on screen and takes input.
     void managerOpened(pelmora::ui::MemorySwitchManager* window);
 
 private:
-    vmsm::EditChoice Edit(vmsm::CCommonVmsm& engine);
+    vmsm::EditChoice Edit(vmsm::MemorySwitchEngine& engine);
     void Show(const vmsm::JobReport& report);
 
     QWidget* parent_;

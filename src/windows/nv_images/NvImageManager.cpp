@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 
 #include "context/ResultCode.h"
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/ImageLoader.h"
 #include "nv/NvCatalogue.h"
 #include "nv/NvPreviewRules.h"
@@ -50,7 +50,7 @@ const nv::NvJobVariant& NvImageManager::JobVariant(context::Layout layout) {
     return layout == context::Layout::Desktop ? nv::DesktopNvJob() : nv::HandheldNvJob();
 }
 
-NvImageManager::NvImageManager(context::Layout layout, nv::CCommonNv& nv, nv::NvManager& manager, JobWindowHost& host,
+NvImageManager::NvImageManager(context::Layout layout, nv::NvEngine& nv, nv::NvManager& manager, JobWindowHost& host,
                                Prompts& prompts, QWidget* parent)
     : QDialog(parent), layout_(layout), nv_(nv), manager_(manager), prompts_(prompts), timer_(this) {
     setObjectName("nvManager");

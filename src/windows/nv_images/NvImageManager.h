@@ -18,7 +18,7 @@ class QSlider;
 class QTableWidget;
 
 namespace pelmora::nv {
-class CCommonNv;
+class NvEngine;
 }
 
 namespace pelmora::ui {
@@ -39,7 +39,7 @@ class NvImageManager final : public QDialog {
     Q_OBJECT
 public:
     /// The link is open and `nv.AddressList` freshly read.
-    NvImageManager(context::Layout layout, nv::CCommonNv& nv, nv::NvManager& manager, JobWindowHost& host,
+    NvImageManager(context::Layout layout, nv::NvEngine& nv, nv::NvManager& manager, JobWindowHost& host,
                    Prompts& prompts, QWidget* parent = nullptr);
     ~NvImageManager() override;
 
@@ -101,7 +101,7 @@ private:
     QPushButton* Button(const QString& text, const char* name);
 
     context::Layout layout_;
-    nv::CCommonNv& nv_;
+    nv::NvEngine& nv_;
     nv::NvManager& manager_;
     Prompts& prompts_;
     std::int32_t currentNumber_ = -1;

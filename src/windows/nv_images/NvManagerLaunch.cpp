@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "windows/nv_images/NvImageManager.h"
 #include "ui/CoreTexts.h"
 #include "ui/JobWindowHost.h"
@@ -10,10 +10,10 @@
 
 namespace pelmora::ui {
 
-void LaunchNvManager(QWidget* parent, context::Layout layout, context::CCommonUtil& util, context::SettingsStore& store,
+void LaunchNvManager(QWidget* parent, context::Layout layout, context::PrinterContext& util, context::SettingsStore& store,
                      Prompts& prompts, PhaseTimer* timer) {
     const bool desktop = layout == context::Layout::Desktop;
-    nv::CCommonNv nv(util, store);
+    nv::NvEngine nv(util, store);
     JobWindowHost host(layout, parent, timer);
     nv::NvManager manager(nv, host, NvImageManager::JobVariant(layout));
     const nv::NvOutcome opened = manager.Open();

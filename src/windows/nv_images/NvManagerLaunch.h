@@ -4,7 +4,7 @@
 class QWidget;
 
 namespace pelmora::context {
-class CCommonUtil;
+class PrinterContext;
 class SettingsStore;
 }  // namespace pelmora::context
 
@@ -17,7 +17,7 @@ class PhaseTimer;
 /// (titled "Pelmora" on the desktop, "NV Manager Utility" on the handheld), link closed,
 /// PrinterChecked cleared, no manager; on success the manager window, link closed when it returns.
 /// `util` already holds the handed-over settings (PendingSettings).
-void LaunchNvManager(QWidget* parent, context::Layout layout, context::CCommonUtil& util,
+void LaunchNvManager(QWidget* parent, context::Layout layout, context::PrinterContext& util,
                      context::SettingsStore& store, Prompts& prompts, PhaseTimer* timer = nullptr);
 
 }  // namespace pelmora::ui

@@ -11,7 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvManager.h"
 #include "sim/NvHandler.h"
@@ -30,7 +30,7 @@ struct NvWindowRig {
     context::Layout layout;
     pelmora::test::PrinterRig rig;
     VirtualPhaseTimer timer{rig.platform.virtualClock()};
-    nv::CCommonNv nv{rig.util, rig.store};
+    nv::NvEngine nv{rig.util, rig.store};
     JobWindowHost host;
     nv::NvManager manager;
     ScriptedPrompts prompts;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "context/FirmwareCapabilities.h"
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 #include "link/CommSettings.h"
 
 namespace pelmora::context {
@@ -25,10 +25,10 @@ enum QuerySelector : std::uint32_t {
 /// The printer context: owns the shared link, identifies the printer and keeps
 /// what it learned. ModelCode and FirmwareVersion survive a closed link, so later
 /// jobs see the values of the last identification.
-class CCommonUtil {
+class PrinterContext {
 public:
-    explicit CCommonUtil(link::Platform& platform);
-    virtual ~CCommonUtil() = default;
+    explicit PrinterContext(link::Platform& platform);
+    virtual ~PrinterContext() = default;
 
     /// Copies PendingSettings into the link.
     void ApplyPortSettings();
@@ -40,7 +40,7 @@ public:
 
     std::string ModelName;
     std::uint32_t ModelCode = kModelBase;
-    link::CDev link;
+    link::PrinterLink link;
     std::string VersionText;
     std::uint32_t FirmwareVersion = 0;
     std::string CodePageText;

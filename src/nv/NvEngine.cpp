@@ -1,4 +1,4 @@
-#include "nv/CCommonNv.h"
+#include "nv/NvEngine.h"
 
 #include <algorithm>
 #include <array>
@@ -39,7 +39,7 @@ struct GatheredBlock {
     bool overfull = false;
 };
 
-GatheredBlock GatherKeyCodeBlock(link::CDev& dev, const Bytes& request) {
+GatheredBlock GatherKeyCodeBlock(link::PrinterLink& dev, const Bytes& request) {
     GatheredBlock block;
     block.bytes.reserve(kKeyCodeBlockCapacity);
     int emptyReads = 0;
@@ -68,21 +68,21 @@ GatheredBlock GatherKeyCodeBlock(link::CDev& dev, const Bytes& request) {
 }
 }  // namespace
 
-CCommonNv::CCommonNv(context::CCommonUtil& util, context::SettingsStore& store) : util_(util), store_(store) {}
+NvEngine::NvEngine(context::PrinterContext& util, context::SettingsStore& store) : util_(util), store_(store) {}
 
-bool CCommonNv::Send(const Bytes& bytes) {
+bool NvEngine::Send(const Bytes& bytes) {
     if (util_.link.WritePort(bytes) == static_cast<int>(bytes.size())) return true;
     util_.link.ClosePort();
     return false;
 }
 
-int CCommonNv::FailBadReply() {
+int NvEngine::FailBadReply() {
     util_.link.WritePort(Bytes{byte::CAN});
     util_.link.ClosePort();
     return rc::BadHeader;
 }
 
-int CCommonNv::ReadKeyCodeList() {
+int NvEngine::ReadKeyCodeList() {
     auto& dev = util_.link;
     if (!dev.IsOpen()) return rc::NotOpen;
     const Bytes request = ReadKeyCodeListCommand();
@@ -107,7 +107,7 @@ int CCommonNv::ReadKeyCodeList() {
     return FailBadReply();
 }
 
-int CCommonNv::ReadStoredAddresses() {
+int NvEngine::ReadStoredAddresses() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const std::uint32_t stored = ReadStoredCount();
     ImageCount = static_cast<std::int32_t>(stored);
@@ -123,26 +123,26 @@ int CCommonNv::ReadStoredAddresses() {
     return rc::Ok;
 }
 
-int CCommonNv::DeleteKeyCodeImage(const std::string& code) {
+int NvEngine::DeleteKeyCodeImage(const std::string& code) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto kc = KeyCodeOf(code);
     if (!kc) return rc::CodeTooShort;
     return Send(DeleteKeyCodeCommand(kc->kc1, kc->kc2)) ? rc::Ok : rc::ShortWrite;
 }
 
-int CCommonNv::DeleteAllKeyCodeImages() {
+int NvEngine::DeleteAllKeyCodeImages() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     return Send(DeleteAllKeyCodesCommand()) ? rc::Ok : rc::ShortWrite;
 }
 
-int CCommonNv::PrintKeyCodeImage(const std::string& code) {
+int NvEngine::PrintKeyCodeImage(const std::string& code) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto kc = KeyCodeOf(code);
     if (!kc) return rc::CodeTooShort;
     return Send(PrintKeyCodeCommand(kc->kc1, kc->kc2)) ? rc::Ok : rc::ShortWrite;
 }
 
-int CCommonNv::PrintAllKeyCodeImages() {
+int NvEngine::PrintAllKeyCodeImages() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (AddressList.empty()) return rc::Nothing;
     for (const auto& code : AddressList) {
@@ -153,7 +153,7 @@ int CCommonNv::PrintAllKeyCodeImages() {
     return rc::Ok;
 }
 
-int CCommonNv::DeleteAllNumberedImages() {
+int NvEngine::DeleteAllNumberedImages() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (!Send(DeleteAllNumberedCommand())) return rc::ShortWrite;
     ImageCount = 0;
@@ -161,11 +161,11 @@ int CCommonNv::DeleteAllNumberedImages() {
     return rc::Ok;
 }
 
-int CCommonNv::PrintNumberedImage(std::uint8_t n) {
+int NvEngine::PrintNumberedImage(std::uint8_t n) {
     return Send(PrintNumberedCommand(n)) ? rc::Ok : rc::ShortWrite;
 }
 
-int CCommonNv::PrintAllNumberedImages() {
+int NvEngine::PrintAllNumberedImages() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     // Zero means "not known": print every number a printer is likely to hold.
     // A negative count prints nothing; more than one byte can number is capped.
@@ -176,12 +176,12 @@ int CCommonNv::PrintAllNumberedImages() {
     return rc::Ok;
 }
 
-int CCommonNv::SendLegacyDownloadHeader(std::uint8_t n, std::uint32_t total) {
+int NvEngine::SendLegacyDownloadHeader(std::uint8_t n, std::uint32_t total) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     return Send(LegacyDownloadHeader(n, total)) ? rc::Ok : rc::ShortWrite;
 }
 
-int CCommonNv::SendDownloadBlock(const NvDownloadBlock& block) {
+int NvEngine::SendDownloadBlock(const NvDownloadBlock& block) {
     std::size_t offset = 0;
     while (offset < block.bytes.size()) {
         const std::size_t piece = std::min(kDownloadPiece, block.bytes.size() - offset);
@@ -195,13 +195,13 @@ int CCommonNv::SendDownloadBlock(const NvDownloadBlock& block) {
     return rc::Ok;
 }
 
-std::uint32_t CCommonNv::ReadStoredCount() const {
+std::uint32_t NvEngine::ReadStoredCount() const {
     std::uint32_t count = 0;
     store_.GetRegDword(NvKey, kCountValue, count);
     return count;
 }
 
-bool CCommonNv::WriteStoredCount(std::uint32_t count) {
+bool NvEngine::WriteStoredCount(std::uint32_t count) {
     return store_.SetRegDword(NvKey, kCountValue, count) == 1;
 }
 

@@ -13,7 +13,7 @@ namespace {
 using enum sim::Fault;
 using test::H;
 using test::VmsmRig;
-using Op = int (*)(CCommonVmsm&);
+using Op = int (*)(MemorySwitchEngine&);
 
 // Without switch 7 the header must announce six records, or the printer takes
 // the end command as the seventh.
@@ -54,21 +54,21 @@ TEST(Engine, SentinelBluetoothAndRfWrites) {
 TEST(Engine, RefusalsAndCutShortWrites) {
     struct Case { const char* what; std::uint32_t v; int cutFrom; Op op; int code; std::size_t received; };
     const Case cases[] = {
-        {"rf read below 101000", 100999, -1, [](CCommonVmsm& e) { return e.ReadRfInterface(); }, rc::NotSupported, 0},
-        {"rf write below 101000", 100999, -1, [](CCommonVmsm& e) { return e.WriteRfInterface(); }, rc::NotSupported, 0},
-        {"sentinel track 0", 101001, -1, [](CCommonVmsm& e) { return e.ReadSentinels(0); }, rc::NotSupported, 0},
-        {"sentinel track 4", 101001, -1, [](CCommonVmsm& e) { return e.WriteSentinels(4); }, rc::NotSupported, 0},
-        {"sentinel text of 11", 101001, -1, [](CCommonVmsm& e) {
+        {"rf read below 101000", 100999, -1, [](MemorySwitchEngine& e) { return e.ReadRfInterface(); }, rc::NotSupported, 0},
+        {"rf write below 101000", 100999, -1, [](MemorySwitchEngine& e) { return e.WriteRfInterface(); }, rc::NotSupported, 0},
+        {"sentinel track 0", 101001, -1, [](MemorySwitchEngine& e) { return e.ReadSentinels(0); }, rc::NotSupported, 0},
+        {"sentinel track 4", 101001, -1, [](MemorySwitchEngine& e) { return e.WriteSentinels(4); }, rc::NotSupported, 0},
+        {"sentinel text of 11", 101001, -1, [](MemorySwitchEngine& e) {
              e.record.StartSentinel[0] = std::string(11, 'A');
              return e.WriteSentinels(1);
          }, rc::NotSupported, 0},
-        {"bluetooth texts over 93", 101001, -1, [](CCommonVmsm& e) {
+        {"bluetooth texts over 93", 101001, -1, [](MemorySwitchEngine& e) {
              e.record.BtPinCode = std::string(12, '1');
              e.record.BtDeviceName = std::string(82, 'n');
              return e.WriteBtSettings();
          }, rc::NotSupported, 0},
-        {"cut switch header", 101001, 0, [](CCommonVmsm& e) { return e.WriteSwitch(1); }, rc::ShortWrite, 5},
-        {"cut rf record", 101001, 1, [](CCommonVmsm& e) { return e.WriteRfInterface(); }, rc::ShortWrite, 6 + 8},
+        {"cut switch header", 101001, 0, [](MemorySwitchEngine& e) { return e.WriteSwitch(1); }, rc::ShortWrite, 5},
+        {"cut rf record", 101001, 1, [](MemorySwitchEngine& e) { return e.WriteRfInterface(); }, rc::ShortWrite, 6 + 8},
     };
     for (const Case& k : cases) {
         VmsmRig rig(k.v);
@@ -103,24 +103,24 @@ TEST(Engine, ReplyFaults) {
     struct Outcome { sim::Fault fault; int code; bool open; };
     struct Case { const char* key; Op op; std::vector<Outcome> outcomes; };
     const Case cases[] = {
-        {"read-switch-2", [](CCommonVmsm& e) { return e.ReadSwitch(2); },
+        {"read-switch-2", [](MemorySwitchEngine& e) { return e.ReadSwitch(2); },
          {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}, {CutShort, rc::NoReply, 0}, {Split, rc::Ok, 1}}},
-        {"read-switch-legacy-2", [](CCommonVmsm& e) { return e.ReadSwitchLegacy(2); },
+        {"read-switch-legacy-2", [](MemorySwitchEngine& e) { return e.ReadSwitchLegacy(2); },
          {{Unterminated, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}}},
-        {"read-serial-1", [](CCommonVmsm& e) { return e.ReadSerialSetting(1); },
+        {"read-serial-1", [](MemorySwitchEngine& e) { return e.ReadSerialSetting(1); },
          {{Silent, rc::BadHeader, 0}, {WrongHeader, rc::BadHeader, 0}}},
-        {"read-serial-legacy-3", [](CCommonVmsm& e) { return e.ReadSerialSettingLegacy(3); }, {{Silent, rc::BadHeader, 0}}},
-        {"read-tearoff", [](CCommonVmsm& e) { return e.ReadTearOff(); }, {{Silent, rc::BadHeader, 0}, {Split, rc::Ok, 1}}},
-        {"read-switch-P", [](CCommonVmsm& e) { return e.ReadRfInterface(); },
+        {"read-serial-legacy-3", [](MemorySwitchEngine& e) { return e.ReadSerialSettingLegacy(3); }, {{Silent, rc::BadHeader, 0}}},
+        {"read-tearoff", [](MemorySwitchEngine& e) { return e.ReadTearOff(); }, {{Silent, rc::BadHeader, 0}, {Split, rc::Ok, 1}}},
+        {"read-switch-P", [](MemorySwitchEngine& e) { return e.ReadRfInterface(); },
          {{Silent, rc::RfNoData, 1}, {CutShort, rc::RfNoData, 1}}},
-        {"read-bt-d", [](CCommonVmsm& e) { return e.ReadBtItem('d'); },
+        {"read-bt-d", [](MemorySwitchEngine& e) { return e.ReadBtItem('d'); },
          {{WrongHeader, rc::NoReply, 0}, {Silent, rc::NoReply, 0}, {Unterminated, rc::NoReply, 0}}},
-        {"read-sentinels-1", [](CCommonVmsm& e) { return e.ReadSentinels(1); },
+        {"read-sentinels-1", [](MemorySwitchEngine& e) { return e.ReadSentinels(1); },
          {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}, {CutShort, rc::NoReply, 0},
           {Unterminated, rc::NoReply, 0}, {Split, rc::Ok, 1}}},
-        {"enter", [](CCommonVmsm& e) { return e.EnterSettingMode(); },
+        {"enter", [](MemorySwitchEngine& e) { return e.EnterSettingMode(); },
          {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}}},
-        {"enter-legacy", [](CCommonVmsm& e) { return e.EnterSettingModeLegacy(); }, {{WrongHeader, rc::NoReply, 0}}},
+        {"enter-legacy", [](MemorySwitchEngine& e) { return e.EnterSettingModeLegacy(); }, {{WrongHeader, rc::NoReply, 0}}},
     };
     for (const Case& k : cases) {
         for (const Outcome& o : k.outcomes) {
@@ -141,10 +141,10 @@ TEST(Engine, TearOffReplyEndsWithinTwelveBytes) {
     for (const auto& [reply, code] : {std::pair{"37 35 30 1F 80 02 41 41 41 41 41 00", rc::Ok},
                                       {"37 35 30 1F 80 02 41 41 41 41 41 41 00", rc::NoReply}}) {
         test::ScriptedLink wire({H(reply)});
-        context::CCommonUtil util(wire);
+        context::PrinterContext util(wire);
         util.link.Configure({link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0});
         ASSERT_TRUE(util.link.OpenPort());
-        CCommonVmsm engine(util);
+        MemorySwitchEngine engine(util);
         EXPECT_EQ(engine.ReadTearOff(), code) << reply;
         EXPECT_EQ(engine.record.CuttingPosition, code == rc::Ok ? 640u : 0u) << reply;
     }
@@ -154,7 +154,7 @@ TEST(Engine, BluetoothPauseIsLongerOnTheHandheld) {
     std::uint64_t took[2];
     for (int handheld : {0, 1}) {
         VmsmRig rig(101001);
-        rig.util.link.HandheldMode = handheld;
+        rig.util.link.layout = handheld ? link::Layout::Handheld : link::Layout::Desktop;
         const auto start = rig.Now();
         ASSERT_EQ(rig.engine.ReadBtItem('s'), rc::Ok);
         took[handheld] = rig.Now() - start;

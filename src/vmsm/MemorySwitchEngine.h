@@ -7,7 +7,7 @@
 #include "vmsm/SwitchMap.h"
 
 namespace pelmora::context {
-class CCommonUtil;
+class PrinterContext;
 class SettingsStore;
 }
 
@@ -17,14 +17,14 @@ namespace pelmora::vmsm {
 /// and the printer, over the printer context's link. Every operation returns
 /// a result code (context/ResultCode.h): 101 when the link is closed (nothing
 /// sent); 300, 301 and 109 close the link; a failing operation stores nothing.
-class CCommonVmsm {
+class MemorySwitchEngine {
 public:
-    explicit CCommonVmsm(context::CCommonUtil& util);
+    explicit MemorySwitchEngine(context::PrinterContext& util);
 
     PrinterConfig record;
 
-    context::CCommonUtil& util() { return util_; }
-    const context::CCommonUtil& util() const { return util_; }
+    context::PrinterContext& util() { return util_; }
+    const context::PrinterContext& util() const { return util_; }
 
     /// Store load and save of the record (see PrinterConfig.h); the save adds
     /// the printer's VersionText and MsrSetValue. Both return 1.
@@ -81,7 +81,7 @@ private:
     int Send(std::span<const std::uint8_t> bytes);
     void Pause(std::uint32_t ms);
 
-    context::CCommonUtil& util_;
+    context::PrinterContext& util_;
 };
 
 }  // namespace pelmora::vmsm

@@ -1,5 +1,5 @@
-// The image side of CCommonNv: items from files, and blocks from items.
-#include "nv/CCommonNv.h"
+// The image side of NvEngine: items from files, and blocks from items.
+#include "nv/NvEngine.h"
 #include "nv/ImageLoader.h"
 #include "nv/NvBlocks.h"
 #include "nv/RasterConversion.h"
@@ -17,7 +17,7 @@ std::shared_ptr<const RgbImage> BitmapOf(const NvImageItem& item) {
 
 }  // namespace
 
-std::optional<NvImageItem> CCommonNv::LoadImageItem(std::uint8_t number, const std::string& path,
+std::optional<NvImageItem> NvEngine::LoadImageItem(std::uint8_t number, const std::string& path,
                                                     std::int32_t brightness) const {
     auto bitmap = LoadImageFile(path);
     if (!bitmap) return std::nullopt;
@@ -31,19 +31,19 @@ std::optional<NvImageItem> CCommonNv::LoadImageItem(std::uint8_t number, const s
     return item;
 }
 
-std::string CCommonNv::ConversionProblem(const NvImageItem& item) const {
+std::string NvEngine::ConversionProblem(const NvImageItem& item) const {
     const auto bitmap = BitmapOf(item);
     if (!bitmap) return "Failed to load image file!";
     return nv::ConversionProblem(bitmap->width, bitmap->height);
 }
 
-std::string CCommonNv::BuildStandardBlock(const NvImageItem& item, const std::string& code) {
+std::string NvEngine::BuildStandardBlock(const NvImageItem& item, const std::string& code) {
     return ConvertAndQueue(item, &code);
 }
 
-std::string CCommonNv::BuildLegacyBlock(const NvImageItem& item) { return ConvertAndQueue(item, nullptr); }
+std::string NvEngine::BuildLegacyBlock(const NvImageItem& item) { return ConvertAndQueue(item, nullptr); }
 
-std::string CCommonNv::ConvertAndQueue(const NvImageItem& item, const std::string* code) {
+std::string NvEngine::ConvertAndQueue(const NvImageItem& item, const std::string* code) {
     if (code && code->size() < 2) return "Address code needs two characters!";
     const auto bitmap = BitmapOf(item);
     if (!bitmap) return "Failed to load image file!";

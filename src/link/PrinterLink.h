@@ -5,7 +5,9 @@
 #include <string>
 
 #include "link/CommSettings.h"
+#include "link/Layout.h"
 #include "link/Platform.h"
+#include "link/StopRequest.h"
 
 namespace pelmora::link {
 
@@ -20,12 +22,12 @@ enum LinkKind : std::int32_t {
 /// The channel to one printer. It opens, writes, reads and closes; it never
 /// retries, waits for replies or interprets bytes. Every WritePort and ReadPort
 /// costs a 10 ms pause, on which the callers' tick-counted loops rely.
-class CDev {
+class PrinterLink {
 public:
-    explicit CDev(Platform& platform);
-    virtual ~CDev();
-    CDev(const CDev&) = delete;
-    CDev& operator=(const CDev&) = delete;
+    explicit PrinterLink(Platform& platform);
+    virtual ~PrinterLink();
+    PrinterLink(const PrinterLink&) = delete;
+    PrinterLink& operator=(const PrinterLink&) = delete;
 
     /// Takes port text, numbers and port type from the settings; used before OpenPort.
     void Configure(const CommSettings& settings);
@@ -47,12 +49,16 @@ public:
     /// An open TCP link whose peer has closed it by now (a printer's network
     /// port may drop a client that stays idle), asked without waiting.
     bool PeerClosed();
+    /// Asked to end its waits early (Cancel, a signal); the reply loops of
+    /// the context and the engines look at it between reads.
+    StopRequest& stopRequest() { return stop_; }
+    const StopRequest& stopRequest() const { return stop_; }
     Platform& platform() { return platform_; }
     Clock& clock() { return platform_.clock(); }
 
     // Set by the owner before OpenPort.
     std::int32_t connected = 0;
-    std::int32_t HandheldMode = 0;
+    Layout layout = Layout::Desktop;
     std::uint32_t baudRate = 115200;  ///< TCP: the port number
     std::int32_t parity = 0;
     std::int32_t dataBits = 8;
@@ -77,6 +83,7 @@ private:
     std::unique_ptr<Channel> device_;  // USB printer
     std::unique_ptr<Channel> socket_;
     bool peerGone_ = false;
+    StopRequest stop_;
 };
 
 }  // namespace pelmora::link

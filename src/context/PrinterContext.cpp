@@ -1,4 +1,4 @@
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 
 #include <algorithm>
 #include <array>
@@ -35,7 +35,7 @@ std::string_view TextOf(const std::uint8_t* buffer, int received) {
 
 }  // namespace
 
-CCommonUtil::CCommonUtil(link::Platform& platform) : link(platform) {
+PrinterContext::PrinterContext(link::Platform& platform) : link(platform) {
     link.portText = "COM1:";
     link.baudRate = 115200;
     link.dataBits = 8;
@@ -44,9 +44,9 @@ CCommonUtil::CCommonUtil(link::Platform& platform) : link(platform) {
     link.flowControl = 1;
 }
 
-void CCommonUtil::ApplyPortSettings() { link.Configure(PendingSettings); }
+void PrinterContext::ApplyPortSettings() { link.Configure(PendingSettings); }
 
-int CCommonUtil::QueryPrinter(std::uint32_t selector) {
+int PrinterContext::QueryPrinter(std::uint32_t selector) {
     if (!link.IsOpen()) return rc::NotOpen;
     switch (selector) {
     case QUERY_CODEPAGE: return QueryCodePage();
@@ -58,7 +58,7 @@ int CCommonUtil::QueryPrinter(std::uint32_t selector) {
     }
 }
 
-int CCommonUtil::WriteCommand(const std::uint8_t (&command)[3]) {
+int PrinterContext::WriteCommand(const std::uint8_t (&command)[3]) {
     if (link.WritePort(command, 3) == 3) return rc::Ok;
     link.ClosePort();
     return rc::ShortWrite;
@@ -69,7 +69,7 @@ int CCommonUtil::WriteCommand(const std::uint8_t (&command)[3]) {
 // a printer that never ends its reply cannot keep the loop going. From the
 // third empty read on each one resends the command, dropping what was
 // gathered; after the tenth resend the loop gives up.
-bool CCommonUtil::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity,
+bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity,
                              int& lastCount) {
     int received = 0;
     int emptyReads = 0;
@@ -99,9 +99,9 @@ bool CCommonUtil::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buf
     }
 }
 
-int CCommonUtil::QueryCodePage() {
+int PrinterContext::QueryCodePage() {
     if (int result = WriteCommand(kQueryCodePage)) return result;
-    clock().Sleep(link.HandheldMode ? 300 : 100);
+    clock().Sleep(link.layout == link::Layout::Handheld ? 300 : 100);
     CodePageText.clear();
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;
@@ -111,7 +111,7 @@ int CCommonUtil::QueryCodePage() {
     return rc::Ok;
 }
 
-int CCommonUtil::QueryModel() {
+int PrinterContext::QueryModel() {
     if (int result = WriteCommand(kQueryModel)) return result;
     ModelName.clear();
     std::array<std::uint8_t, kReplyBuffer> buffer{};
@@ -150,7 +150,7 @@ int CCommonUtil::QueryModel() {
     return rc::Ok;
 }
 
-int CCommonUtil::QueryVersion() {
+int PrinterContext::QueryVersion() {
     if (link.WritePort(kQueryVersion, 3) != 3) {
         link::Tracef(link.platform().trace(), "* Error : AddPtr : Failed to write Get Version GS I Version");
         link.ClosePort();
@@ -185,7 +185,7 @@ int CCommonUtil::QueryVersion() {
     return rc::Ok;
 }
 
-int CCommonUtil::QueryMsrMode() {
+int PrinterContext::QueryMsrMode() {
     link::Tracef(link.platform().trace(), "* start ESCMI : %u", clock().TickCount());
     if (link.WritePort(kQueryMsrMode, 3) != 3) {
         link::Tracef(link.platform().trace(), "*QDM:chk_OpenCheck: Failed to write MSR Set value");
@@ -225,7 +225,7 @@ int CCommonUtil::QueryMsrMode() {
     return rc::BadHeader;
 }
 
-int CCommonUtil::QueryMaker() {
+int PrinterContext::QueryMaker() {
     if (int result = WriteCommand(kQueryMaker)) return result;
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;

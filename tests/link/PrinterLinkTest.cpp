@@ -10,7 +10,7 @@ namespace {
 
 using test::PrinterRig;
 
-TEST(CDevOpen, PortTypeOutsideTheFourOpensNothing) {
+TEST(PrinterLinkOpen, PortTypeOutsideTheFourOpensNothing) {
     PrinterRig rig(link::PortSerial);
     for (int type : {4, 7, -1}) {
         rig.util.link.portType = type;
@@ -20,7 +20,7 @@ TEST(CDevOpen, PortTypeOutsideTheFourOpensNothing) {
     EXPECT_EQ(rig.platform.openAttempts(), 0);
 }
 
-TEST(CDevOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
+TEST(PrinterLinkOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
     PrinterRig rig(link::PortSerial);
     rig.platform.config().dsrOn = false;
     EXPECT_EQ(rig.util.link.OpenPort(), 0);
@@ -39,7 +39,7 @@ TEST(CDevOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
 }
 
 // Speed, parity, stop bits and DTR reach the kernel in the serial end-to-end tests.
-TEST(CDevOpen, ExtrasAnotherProgramLeftOnThePortAreSwitchedOff) {
+TEST(PrinterLinkOpen, ExtrasAnotherProgramLeftOnThePortAreSwitchedOff) {
     PrinterRig rig(link::PortSerial);
     auto& left = rig.platform.lastLineState();
     for (bool flow : {true, false}) {
@@ -56,7 +56,7 @@ TEST(CDevOpen, ExtrasAnotherProgramLeftOnThePortAreSwitchedOff) {
 
 // A port whose settings cannot be read or applied is in an unknown state: it is
 // let go at once and the open fails, and the next open starts afresh.
-TEST(CDevOpen, PortThatRefusesItsSettingsIsLetGo) {
+TEST(PrinterLinkOpen, PortThatRefusesItsSettingsIsLetGo) {
     for (const int failing : {0, 1, 2, 3}) {
         PrinterRig rig(link::PortSerial);
         rig.platform.config().failingSetupCall = failing;
@@ -75,7 +75,7 @@ TEST(CDevOpen, PortThatRefusesItsSettingsIsLetGo) {
 }
 
 // A 23-character model text makes a 25-byte reply: '_', the text, 00.
-TEST(CDevRead, BurstReturnsOnceTheIntervalHasPassedAfterItsLastByte) {
+TEST(PrinterLinkRead, BurstReturnsOnceTheIntervalHasPassedAfterItsLastByte) {
     for (std::uint32_t baud : {115200u, 2400u}) {
         PrinterRig rig(link::PortSerial);
         rig.printer.identity.modelText = std::string(23, 'M');
@@ -93,7 +93,7 @@ TEST(CDevRead, BurstReturnsOnceTheIntervalHasPassedAfterItsLastByte) {
     }
 }
 
-TEST(CDevClose, EachLinkKindClosesItsOwnWay) {
+TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
     struct Case {
         std::int32_t portType;
         int purges, maskClears;
@@ -113,9 +113,9 @@ TEST(CDevClose, EachLinkKindClosesItsOwnWay) {
     }
 }
 
-TEST(CDevClose, HandheldPausesASecondFirstAndDestructionClosesAnOpenLink) {
+TEST(PrinterLinkClose, HandheldPausesASecondFirstAndDestructionClosesAnOpenLink) {
     PrinterRig rig(link::PortTcp);
-    rig.util.link.HandheldMode = 1;
+    rig.util.link.layout = link::Layout::Handheld;
     ASSERT_TRUE(rig.Open());
     const auto start = rig.Now();
     rig.util.link.ClosePort();
@@ -123,7 +123,7 @@ TEST(CDevClose, HandheldPausesASecondFirstAndDestructionClosesAnOpenLink) {
 
     PrinterRig serial(link::PortSerial);
     {
-        link::CDev own(serial.platform);
+        link::PrinterLink own(serial.platform);
         own.portType = link::PortSerial;
         own.portText = "COM2";
         ASSERT_EQ(own.OpenPort(), 1);
@@ -131,7 +131,7 @@ TEST(CDevClose, HandheldPausesASecondFirstAndDestructionClosesAnOpenLink) {
     EXPECT_EQ(serial.platform.eventMaskClears(), 1);
 }
 
-TEST(CDevWrite, ShortWriteReportsTheSmallerCount) {
+TEST(PrinterLinkWrite, ShortWriteReportsTheSmallerCount) {
     PrinterRig rig(link::PortTcp);
     ASSERT_TRUE(rig.Open());
     rig.platform.config().shortWritesFrom = 0;
@@ -139,7 +139,7 @@ TEST(CDevWrite, ShortWriteReportsTheSmallerCount) {
     EXPECT_EQ(rig.util.link.WritePort(bytes, 4), 3);
 }
 
-TEST(CDevRead, ReadsAsFewAsOneByte) {
+TEST(PrinterLinkRead, ReadsAsFewAsOneByte) {
     PrinterRig rig(link::PortTcp);
     ASSERT_TRUE(rig.Open());
     const std::uint8_t query[] = {0x1D, 0x49, 0x43};

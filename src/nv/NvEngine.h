@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/FirmwareCapabilities.h"
 #include "context/SettingsStore.h"
 #include "nv/NvCommands.h"
@@ -22,9 +22,9 @@ inline constexpr const char* kCountValue = "Count";
 /// download, the address codes the printer holds, and the printer operations
 /// of both dialects. Every printer operation returns a result code; every
 /// failed write or bad reply closes the link before it returns.
-class CCommonNv {
+class NvEngine {
 public:
-    CCommonNv(context::CCommonUtil& util, context::SettingsStore& store);
+    NvEngine(context::PrinterContext& util, context::SettingsStore& store);
 
     // ---- image list and conversion ---------------------------------------
     /// A new item with its size estimate, or nothing when the file is no
@@ -69,7 +69,7 @@ public:
     /// The dialect of the printer context's FirmwareVersion, tested anew at each call.
     bool UsesLegacyDialect() const { return context::IsLegacyDialect(util_.FirmwareVersion); }
 
-    context::CCommonUtil& util() { return util_; }
+    context::PrinterContext& util() { return util_; }
     context::SettingsStore& store() { return store_; }
 
     NvImageList ImageList;
@@ -88,7 +88,7 @@ private:
     std::string ConvertAndQueue(const NvImageItem& item, const std::string* code);
     int FailBadReply();
 
-    context::CCommonUtil& util_;
+    context::PrinterContext& util_;
     context::SettingsStore& store_;
 };
 

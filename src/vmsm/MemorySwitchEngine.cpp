@@ -1,6 +1,6 @@
-#include "vmsm/CCommonVmsm.h"
+#include "vmsm/MemorySwitchEngine.h"
 
-#include "context/CCommonUtil.h"
+#include "context/PrinterContext.h"
 #include "context/FirmwareCapabilities.h"
 #include "context/ResultCode.h"
 #include "vmsm/ReplyCollectors.h"
@@ -24,35 +24,35 @@ bool ValidTrack(int track) { return track >= 1 && track <= kTracks; }
 
 }  // namespace
 
-CCommonVmsm::CCommonVmsm(context::CCommonUtil& util) : util_(util) {}
+MemorySwitchEngine::MemorySwitchEngine(context::PrinterContext& util) : util_(util) {}
 
-int CCommonVmsm::LoadFromStore(const context::SettingsStore& store, const std::string& key) {
+int MemorySwitchEngine::LoadFromStore(const context::SettingsStore& store, const std::string& key) {
     return vmsm::LoadFromStore(record, store, key);
 }
 
-int CCommonVmsm::SaveToStore(context::SettingsStore& store, const std::string& key) const {
+int MemorySwitchEngine::SaveToStore(context::SettingsStore& store, const std::string& key) const {
     return vmsm::SaveToStore(record, store, key, util_.VersionText, util_.MsrSetValue);
 }
 
-SwitchContext CCommonVmsm::Context(Dialect dialect) const {
+SwitchContext MemorySwitchEngine::Context(Dialect dialect) const {
     return {dialect, util_.FirmwareVersion, util_.MsrSetValue};
 }
 
-int CCommonVmsm::Close(int code) {
+int MemorySwitchEngine::Close(int code) {
     util_.link.ClosePort();
     return code;
 }
 
-int CCommonVmsm::Send(std::span<const std::uint8_t> bytes) {
+int MemorySwitchEngine::Send(std::span<const std::uint8_t> bytes) {
     if (util_.link.WritePort(bytes) != static_cast<int>(bytes.size())) return Close(rc::ShortWrite);
     return rc::Ok;
 }
 
-void CCommonVmsm::Pause(std::uint32_t ms) { util_.clock().Sleep(ms); }
+void MemorySwitchEngine::Pause(std::uint32_t ms) { util_.clock().Sleep(ms); }
 
 // Entering setting mode is always preceded by an open in the sequences; the
 // check costs nothing and keeps a stray call from writing to a closed link.
-int CCommonVmsm::EnterSettingMode() {
+int MemorySwitchEngine::EnterSettingMode() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto request = cmd::EnterSettingMode();
     if (const int code = Send(request)) return code;
@@ -64,7 +64,7 @@ int CCommonVmsm::EnterSettingMode() {
     return rc::Ok;
 }
 
-int CCommonVmsm::EnterSettingModeLegacy() {
+int MemorySwitchEngine::EnterSettingModeLegacy() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (const int code = Send(cmd::EnterSettingModeLegacy())) return code;
     Pause(kReplyPauseMs);
@@ -73,17 +73,17 @@ int CCommonVmsm::EnterSettingModeLegacy() {
     return rc::Ok;
 }
 
-int CCommonVmsm::EndSettingMode() {
+int MemorySwitchEngine::EndSettingMode() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     return Send(cmd::EndSettingMode());
 }
 
-int CCommonVmsm::EndSettingModeLegacy() {
+int MemorySwitchEngine::EndSettingModeLegacy() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     return Send(cmd::EndSettingModeLegacy());
 }
 
-int CCommonVmsm::ReadSwitch(std::uint8_t n) {
+int MemorySwitchEngine::ReadSwitch(std::uint8_t n) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto request = cmd::ReadSwitch(n);
     if (const int code = Send(request)) return code;
@@ -96,7 +96,7 @@ int CCommonVmsm::ReadSwitch(std::uint8_t n) {
     return rc::Ok;
 }
 
-int CCommonVmsm::ReadSwitchLegacy(std::uint8_t n) {
+int MemorySwitchEngine::ReadSwitchLegacy(std::uint8_t n) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (const int code = Send(cmd::ReadSwitchLegacy(n))) return code;
     Pause(kReplyPauseMs);
@@ -107,7 +107,7 @@ int CCommonVmsm::ReadSwitchLegacy(std::uint8_t n) {
     return rc::Ok;
 }
 
-int CCommonVmsm::WriteSwitch(std::uint8_t n) {
+int MemorySwitchEngine::WriteSwitch(std::uint8_t n) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const SwitchBits bits = EncodeSwitch(record, n, Context(Dialect::Standard));
     if (const int code = Send(cmd::WriteSwitchHeader())) return code;
@@ -115,7 +115,7 @@ int CCommonVmsm::WriteSwitch(std::uint8_t n) {
     return Send(cmd::WriteSwitchRecord(n, bits));
 }
 
-int CCommonVmsm::WriteSwitchLegacy(std::uint8_t n) {
+int MemorySwitchEngine::WriteSwitchLegacy(std::uint8_t n) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (n == 1) {
         // Announce only the records that follow: without switch 7 a printer
@@ -127,7 +127,7 @@ int CCommonVmsm::WriteSwitchLegacy(std::uint8_t n) {
     return Send(recordBytes);
 }
 
-int CCommonVmsm::ReadSerialSetting(std::uint8_t k) {
+int MemorySwitchEngine::ReadSerialSetting(std::uint8_t k) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto request = cmd::ReadSerialSetting(k);
     if (const int code = Send(request)) return code;
@@ -138,7 +138,7 @@ int CCommonVmsm::ReadSerialSetting(std::uint8_t k) {
     return rc::Ok;
 }
 
-int CCommonVmsm::ReadSerialSettingLegacy(std::uint8_t k) {
+int MemorySwitchEngine::ReadSerialSettingLegacy(std::uint8_t k) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (const int code = Send(cmd::ReadSerialSettingLegacy(k))) return code;
     const std::uint32_t sentAt = util_.clock().TickCount();
@@ -148,19 +148,19 @@ int CCommonVmsm::ReadSerialSettingLegacy(std::uint8_t k) {
     return rc::Ok;
 }
 
-int CCommonVmsm::WriteSerialSetting(std::uint8_t k) {
+int MemorySwitchEngine::WriteSerialSetting(std::uint8_t k) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto data = cmd::SerialSettingData(record, k);
     if (const int code = Send(cmd::WriteSerialSettingHeader(k, data.size()))) return code;
     return Send(data);
 }
 
-int CCommonVmsm::WriteSerialSettingsLegacy() {
+int MemorySwitchEngine::WriteSerialSettingsLegacy() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     return Send(cmd::WriteSerialSettingsLegacy(record));
 }
 
-int CCommonVmsm::ReadTearOff() {
+int MemorySwitchEngine::ReadTearOff() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto request = cmd::ReadTearOff();
     if (const int code = Send(request)) return code;
@@ -173,14 +173,14 @@ int CCommonVmsm::ReadTearOff() {
     return rc::Ok;
 }
 
-int CCommonVmsm::WriteTearOff() {
+int MemorySwitchEngine::WriteTearOff() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (const int code = Send(cmd::WriteTearOff(record.CuttingPosition))) return code;
     Pause(kSwitchWritePauseMs);
     return rc::Ok;
 }
 
-int CCommonVmsm::ReadRfInterface() {
+int MemorySwitchEngine::ReadRfInterface() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (!context::CapabilitiesOf(util_.FirmwareVersion).rfInterface) return rc::NotSupported;
     if (const int code = Send(cmd::ReadSwitch(bytes::SwitchRf))) return code;
@@ -192,7 +192,7 @@ int CCommonVmsm::ReadRfInterface() {
 
 // A cut-short RF record would leave the switch half written, so it fails like
 // every other write instead of passing on any byte taken.
-int CCommonVmsm::WriteRfInterface() {
+int MemorySwitchEngine::WriteRfInterface() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (!context::CapabilitiesOf(util_.FirmwareVersion).rfInterface) return rc::NotSupported;
     const SwitchBits bits = EncodeSwitch(record, bytes::SwitchRf, Context(Dialect::Standard));
@@ -200,25 +200,25 @@ int CCommonVmsm::WriteRfInterface() {
     return Send(cmd::WriteSwitchRecord(bytes::SwitchRf, bits));
 }
 
-int CCommonVmsm::ReadBtItem(std::uint8_t item) {
+int MemorySwitchEngine::ReadBtItem(std::uint8_t item) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto request = cmd::ReadBtItem(item);
     if (const int code = Send(request)) return code;
-    Pause(util_.link.HandheldMode ? kBtHandheldPauseMs : kBtPauseMs);
+    Pause(util_.link.layout == link::Layout::Handheld ? kBtHandheldPauseMs : kBtPauseMs);
     const Collection reply = CollectWithResend(util_.link, request, {100, 100, 0, OnSilence::WholeReadOnly});
     if (reply.writeFailed) return Close(rc::ShortWrite);
     if (const int code = reply::ParseBtItem(reply.bytes, item, record)) return Close(code);
     return rc::Ok;
 }
 
-int CCommonVmsm::WriteBtSettings() {
+int MemorySwitchEngine::WriteBtSettings() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto command = cmd::WriteBtSettings(record);
     if (!command) return rc::NotSupported;
     return Send(*command);
 }
 
-int CCommonVmsm::ReadSentinels(int track) {
+int MemorySwitchEngine::ReadSentinels(int track) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (!ValidTrack(track)) return rc::NotSupported;
     if (const int code = Send(cmd::ReadSentinels(track))) return code;
@@ -231,7 +231,7 @@ int CCommonVmsm::ReadSentinels(int track) {
     return rc::Ok;
 }
 
-int CCommonVmsm::WriteSentinels(int track) {
+int MemorySwitchEngine::WriteSentinels(int track) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (!ValidTrack(track)) return rc::NotSupported;
     const SentinelText& start = record.StartSentinel[track - 1];
@@ -246,7 +246,7 @@ int CCommonVmsm::WriteSentinels(int track) {
     return Send(cmd::EndSentinelData(end));
 }
 
-int CCommonVmsm::SendFactoryDefault() {
+int MemorySwitchEngine::SendFactoryDefault() {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     if (util_.ModelCode == context::kModelExpected) {
         if (const int code = Send(cmd::FactoryDefaultBlock())) return code;

@@ -1,4 +1,4 @@
-#include "link/CDev.h"
+#include "link/PrinterLink.h"
 
 #include <algorithm>
 
@@ -34,13 +34,13 @@ SerialTimeouts WorkingTimeouts() {
 
 }  // namespace
 
-CDev::CDev(Platform& platform) : platform_(platform) {}
+PrinterLink::PrinterLink(Platform& platform) : platform_(platform) {}
 
-CDev::~CDev() {
+PrinterLink::~PrinterLink() {
     if (connected) ClosePort();
 }
 
-void CDev::Configure(const CommSettings& settings) {
+void PrinterLink::Configure(const CommSettings& settings) {
     portText = settings.port;
     baudRate = static_cast<std::uint32_t>(settings.baudRate);
     parity = settings.parity;
@@ -50,7 +50,7 @@ void CDev::Configure(const CommSettings& settings) {
     portType = settings.portType;
 }
 
-int CDev::OpenPort() {
+int PrinterLink::OpenPort() {
     peerGone_ = false;
     int opened = 0;
     switch (portType) {
@@ -64,9 +64,9 @@ int CDev::OpenPort() {
     return opened;
 }
 
-int CDev::OpenComPort() {
+int PrinterLink::OpenComPort() {
     if (!OpenSerialDevice()) return 0;
-    if (!ApplyLineState() || !serial_->SetTimeouts(OpeningTimeouts(HandheldMode != 0))) {
+    if (!ApplyLineState() || !serial_->SetTimeouts(OpeningTimeouts(layout == Layout::Handheld))) {
         serial_.reset();
         return 0;
     }
@@ -82,8 +82,8 @@ int CDev::OpenComPort() {
     return 1;
 }
 
-bool CDev::OpenSerialDevice() {
-    const std::string name = HandheldMode ? portText : "\\\\.\\" + portText;
+bool PrinterLink::OpenSerialDevice() {
+    const std::string name = layout == Layout::Handheld ? portText : "\\\\.\\" + portText;
     for (int attempt = 0; attempt < kOpenAttempts && !serial_; ++attempt) {
         if (attempt) platform_.clock().Sleep(kOpenRetryPauseMs);
         serial_ = platform_.OpenSerial(name);
@@ -91,7 +91,7 @@ bool CDev::OpenSerialDevice() {
     return serial_ != nullptr;
 }
 
-bool CDev::ApplyLineState() {
+bool PrinterLink::ApplyLineState() {
     SerialLineState line;
     if (!serial_->GetLineState(line)) return false;
     line.baudRate = baudRate;
@@ -112,7 +112,7 @@ bool CDev::ApplyLineState() {
     return serial_->SetLineState(line);
 }
 
-bool CDev::ProbePrinter() {
+bool PrinterLink::ProbePrinter() {
     const std::uint8_t probe = 0x00;
     if (serial_->Write(&probe, 1) != 1) return false;
     bool dsr = false;
@@ -120,19 +120,19 @@ bool CDev::ProbePrinter() {
     return serial_->GetModemStatus(dsr) && dsr;
 }
 
-int CDev::OpenUsbPort() {
+int PrinterLink::OpenUsbPort() {
     device_ = platform_.OpenUsb(portText);
     return device_ ? 1 : 0;
 }
 
-int CDev::OpenNetPort() {
+int PrinterLink::OpenNetPort() {
     socket_ = platform_.ConnectTcp(NetAddress(portText), static_cast<std::uint16_t>(baudRate));
     return socket_ ? 1 : 0;
 }
 
-void CDev::ClosePort() {
+void PrinterLink::ClosePort() {
     connected = 0;
-    if (HandheldMode) platform_.clock().Sleep(kHandheldClosePauseMs);
+    if (layout == Layout::Handheld) platform_.clock().Sleep(kHandheldClosePauseMs);
     if (linkKind == LinkTcp) {
         socket_.reset();
         return;
@@ -148,7 +148,7 @@ void CDev::ClosePort() {
     device_.reset();
 }
 
-int CDev::WritePort(const std::uint8_t* data, int count) {
+int PrinterLink::WritePort(const std::uint8_t* data, int count) {
     TraceBytes("==>", data, count);
     Channel* channel = linkKind == LinkTcp ? socket_.get()
                      : serial_             ? static_cast<Channel*>(serial_.get())
@@ -159,13 +159,13 @@ int CDev::WritePort(const std::uint8_t* data, int count) {
     return written;
 }
 
-bool CDev::PeerClosed() {
+bool PrinterLink::PeerClosed() {
     if (!IsOpen() || linkKind != LinkTcp || !socket_) return false;
     peerGone_ = peerGone_ || socket_->CheckPeerGone();
     return peerGone_;
 }
 
-int CDev::ReadPort(std::uint8_t* buffer, int capacity) {
+int PrinterLink::ReadPort(std::uint8_t* buffer, int capacity) {
     Channel* channel = linkKind == LinkTcp ? socket_.get()
                      : serial_             ? static_cast<Channel*>(serial_.get())
                                            : device_.get();
@@ -175,7 +175,7 @@ int CDev::ReadPort(std::uint8_t* buffer, int capacity) {
     return count;
 }
 
-void CDev::TraceBytes(const char* direction, const std::uint8_t* data, int count) {
+void PrinterLink::TraceBytes(const char* direction, const std::uint8_t* data, int count) {
     // The hex text costs more than the exchange itself; only build it for a reader.
     if (platform_.trace().Enabled())
         Tracef(platform_.trace(), "[%s][%s] %s", linkKind == LinkTcp ? "ETH" : "COM", direction,
