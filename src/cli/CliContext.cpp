@@ -25,14 +25,18 @@ std::mutex g_interruptMutex;
 int g_interruptScopes = 0;
 struct sigaction g_previousInterrupt {};
 
+constexpr const char* kNoConnectionChosen =
+    "no printer connection given and none stored; choose one with --tcp HOST[:PORT], --serial PORT, "
+    "--bluetooth PORT or --usb PATH (`pelmora ports` lists what this machine has), or store one with pelmora_pc";
+
 link::CommSettings FromTcpOption(const std::string& text) {
     constexpr std::uint16_t kPrinterPort = 9100;
-    const context::TcpAddress address = context::ParseTcpAddress(text, 1, kPrinterPort);
+    const context::TcpAddress address = context::ParsePrinterAddress(text, kPrinterPort);
     if (address.problem == context::TcpAddress::BadPort)
-        throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + text.substr(text.find(':') + 1) +
+        throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + text.substr(text.rfind(':') + 1) +
                          "'"};
     if (address.problem == context::TcpAddress::BadAddress)
-        throw UsageError{"--tcp: '" + address.host + "' is not a dotted IPv4 address"};
+        throw UsageError{"--tcp: '" + address.host + "' is no host name, IPv4 or IPv6 address (HOST, HOST:PORT, [IPV6]:PORT)"};
     link::CommSettings s;
     s.portType = link::PortTcp;
     s.port = "NET" + address.host;
@@ -75,7 +79,7 @@ link::CommSettings FromSerialOption(const ConnectionOptions& o, const std::strin
 CliContext::CliContext(std::ostream& o, std::ostream& e) : out(o), err(e) {}
 
 CliContext::CliContext(CliContext& parent, std::ostream& o, std::ostream& e)
-    : connection(parent.connection), trace(parent.trace), out(o), err(e),
+    : connection(parent.connection), trace(parent.trace), showSecrets(parent.showSecrets), out(o), err(e),
       store_(std::make_unique<context::SettingsStore>(parent.store().path())),
       platformOverride_(&parent.platform()) {}
 CliContext::~CliContext() = default;
@@ -126,6 +130,9 @@ link::CommSettings CliContext::Settings() {
     if (const std::string names = UnreadableNames(stored.unreadable); !names.empty())
         throw UsageError{"the stored connection in " + store().path().string() + " could not be read (" + names +
                          "); give a connection option"};
+    // The windows' default of COM1 would make a newcomer's first command wait
+    // on a port nobody chose, and then blame the printer.
+    if (!stored.chosen) throw UsageError{kNoConnectionChosen};
     return std::move(stored.settings);
 }
 

@@ -60,6 +60,7 @@ public:
 
     ConnectionOptions connection;
     bool trace = false;
+    bool showSecrets = false;  ///< --show-secrets: the Bluetooth PIN in text output and diffs
     std::string transcript;  ///< --transcript FILE; empty for none
     /// One of several printers run at once: the settings record is not stored
     /// (the store holds one printer's) and no progress line is drawn.

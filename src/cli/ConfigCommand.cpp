@@ -65,7 +65,7 @@ int Get(CliContext& ctx, bool json) {
     const auto report = RunJob(ctx, engine, [](vmsm::MemorySwitchEngine&) { return EditChoice::Cancel; });
     if (report.outcome == JobOutcome::ReadFailed) return Report(ctx, report);
     if (json) ctx.out << ConfigToJson(engine.record, *util).dump(2) << '\n';
-    else ctx.out << ConfigReport(engine.record, *util);
+    else ctx.out << ConfigReport(engine.record, *util, ctx.showSecrets);
     return ExitOk;
 }
 
@@ -96,7 +96,7 @@ struct SetOptions {
     std::vector<std::string> assignments;
     bool dryRun = false;  ///< read, show what would change, write nothing
     bool verify = false;
-    bool force = false;   ///< write settings read from another model
+    bool force = false;   ///< write settings read from another model, and write even when nothing changes
     bool json = false;    ///< the changes for scripts (dry run and diff)
 };
 
@@ -104,6 +104,7 @@ struct SetOptions {
 struct Plan {
     vmsm::JobReport report;
     vmsm::PrinterConfig read, toWrite;
+    bool unchanged = false;  ///< the printer holds every value already; nothing was written
 };
 
 Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, const ConfigEdits& edits, const SetOptions& options) {
@@ -117,7 +118,9 @@ Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, const ConfigEdi
         refused = edits.ApplyTo(e.record, e.util().FirmwareVersion, e.util().ModelName);
         if (!refused.empty()) return EditChoice::Cancel;
         plan.toWrite = e.record;
-        return options.dryRun ? EditChoice::Cancel : EditChoice::Save;
+        // Writing what the printer holds costs a flash cycle and a power cycle for nothing.
+        plan.unchanged = !options.dryRun && !options.force && DiffConfigs(plan.read, plan.toWrite, e.util()).empty();
+        return options.dryRun || plan.unchanged ? EditChoice::Cancel : EditChoice::Save;
     });
     if (!refused.empty()) throw UsageError{refused};
     return plan;
@@ -159,9 +162,13 @@ int Set(CliContext& ctx, const SetOptions& options, bool diff = false) {
     const Plan plan = RunEdits(ctx, engine, edits, options);
     if (plan.report.outcome == JobOutcome::ReadFailed) return Report(ctx, plan.report);
     if (options.dryRun) {
-        const auto changes = DiffConfigs(plan.read, plan.toWrite, *util);
+        const auto changes = DiffConfigs(plan.read, plan.toWrite, *util, ctx.showSecrets);
         PrintChanges(ctx, changes, options.json);
         return diff && !changes.empty() ? ExitWouldChange : ExitOk;
+    }
+    if (plan.unchanged) {
+        ctx.out << "The printer holds these settings already; nothing was written (--force writes anyway).\n";
+        return ExitOk;
     }
     const int status = Report(ctx, plan.report);
     if (!options.verify || plan.report.outcome != JobOutcome::Written) return status;

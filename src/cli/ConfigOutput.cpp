@@ -36,12 +36,17 @@ nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context:
     return j;
 }
 
-std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context::PrinterContext& p) {
+bool IsSecretField(const std::string& field) { return field == "BtPinCode"; }
+
+std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context::PrinterContext& p,
+                                    bool revealSecrets) {
     const std::uint32_t v = p.FirmwareVersion;
     const auto variant = context::Layout::Desktop;
     std::vector<ConfigLine> lines;
-    auto line = [&lines, v](std::string field, const std::string& label, const std::string& value) {
-        if (vmsm::IsReportedBy(field, v)) lines.push_back({std::move(field), label, value});
+    auto line = [&lines, v, revealSecrets](std::string field, const std::string& label, const std::string& value) {
+        if (!vmsm::IsReportedBy(field, v)) return;
+        const bool masked = !revealSecrets && IsSecretField(field);
+        lines.push_back({std::move(field), label, masked ? kMaskedSecret : value});
     };
     line("Density", lists::kDensityLabel,
          lists::EntryOr(lists::DensityEntries(variant), lists::DensityCodeToIndex(c.Density)));
@@ -80,10 +85,10 @@ std::string LabelledLine(const std::string& label, const std::string& value) {
     return out.str();
 }
 
-std::string ConfigReport(const vmsm::PrinterConfig& c, const context::PrinterContext& p) {
+std::string ConfigReport(const vmsm::PrinterConfig& c, const context::PrinterContext& p, bool revealSecrets) {
     std::string out = LabelledLine("Printer", Latin1ToUtf8(p.ModelName) + " (fw:" + Latin1ToUtf8(p.VersionText) +
                                                   ", " + std::to_string(p.FirmwareVersion) + ")");
-    for (const ConfigLine& line : ConfigLines(c, p)) out += LabelledLine(line.label, line.value);
+    for (const ConfigLine& line : ConfigLines(c, p, revealSecrets)) out += LabelledLine(line.label, line.value);
     return out;
 }
 

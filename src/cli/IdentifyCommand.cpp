@@ -13,14 +13,13 @@ namespace pelmora::cli {
 int IdentifyPrinter(CliContext& ctx, bool json) {
     auto util = ctx.MakePrinterContext();
     if (!util->link.OpenPort()) {
-        PrintMessage(ctx.err, "Port open error!");
+        PrintMessage(ctx.err, context::OpenFailureMessage("Port open error!", util->link.openFailure()));
         return ExitFailed;
     }
-    const std::uint32_t startedAt = util->clock().TickCount();
+    const context::WaitMark mark = context::MarkWait(*util);
     if (const int result = util->QueryPrinter(context::QUERY_MODEL); result != rc::Ok) {
         util->link.ClosePort();
-        const std::string cause = context::IdentifyFailureCause(*util, context::QUERY_MODEL, result,
-                                                                util->clock().TickCount() - startedAt);
+        const std::string cause = context::QueryFailureCause(*util, context::QUERY_MODEL, result, mark);
         PrintMessage(ctx.err, context::WithCause("Printer model is not matched!", cause));
         return ExitFailed;
     }

@@ -14,7 +14,10 @@ namespace pelmora::cli {
 
 std::string SettingsDigest(nlohmann::json settings) {
     settings.erase("printer");
-    const std::string text = settings.dump();  // keys sorted, no blanks: `jq -jcS 'del(.printer)'`
+    // Keys sorted, no blanks, as `jq -jcS 'del(.printer)'` prints it; jq also
+    // escapes DEL, which the JSON library leaves raw.
+    std::string text;
+    for (const char c : settings.dump()) text += c == '\x7f' ? std::string("\\u007f") : std::string(1, c);
     return QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Sha256).toHex().toStdString();
 }
 

@@ -142,6 +142,7 @@ StoredComm ReadCommSettings(const SettingsStore& store, Layout program) {
     stored.unreadable = UnreadableValues(store, program);
     const Raw raw = ReadRaw(store);
     stored.settings = program == Layout::Desktop ? FromDesktopStore(raw, stored.unreadable) : FromHandheldStore(raw);
+    stored.chosen = raw.portTypeRead;
     return stored;
 }
 

@@ -19,6 +19,8 @@ struct StoredComm {
     /// line of the store is damaged or the file is no store; the window's
     /// default stands in for each.
     std::vector<std::string> unreadable;
+    /// A port type is stored: some program chose a connection.
+    bool chosen = false;
 };
 
 /// Desktop (and command line): nothing but defaults unless "uPortType" reads;

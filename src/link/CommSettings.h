@@ -34,11 +34,14 @@ constexpr std::uint32_t BaudRateAt(int index, std::uint32_t otherwise = kDefault
                                                                       : otherwise;
 }
 
-/// The address of a "NET" port text: every leading 'N', 'E' or 'T' removed
-/// (a character-set trim, not a prefix cut).
+/// The address of a "NET" port text. Stores of old kept a character-set trim
+/// of 'N', 'E' and 'T', which for an address (digits next) is kept; a host
+/// name ("NETTILL-1") loses the "NET" prefix only.
 inline std::string NetAddress(const std::string& port) {
     const auto first = port.find_first_not_of("NET");
-    return first == std::string::npos ? std::string() : port.substr(first);
+    if (first == std::string::npos) return std::string();
+    if (port[first] >= '0' && port[first] <= '9') return port.substr(first);
+    return port.rfind("NET", 0) == 0 ? port.substr(3) : port.substr(first);
 }
 
 /// What the link is opened with. For TCP/IP `port` is "NET" + dotted IPv4

@@ -79,8 +79,9 @@ public:
     virtual std::unique_ptr<SerialChannel> OpenSerial(const std::string& name) = 0;
     /// Opens a USB printer-class device (a usblp node). Null on failure.
     virtual std::unique_ptr<Channel> OpenUsb(const std::string& path) = 0;
-    /// Connects to a dotted IPv4 address. Null on failure.
-    virtual std::unique_ptr<Channel> ConnectTcp(const std::string& ipv4, std::uint16_t port) = 0;
+    /// Connects to a host name, dotted IPv4 or bare IPv6 address. Null on failure.
+    /// A backend notes why an open failed with NoteOpenFailure (`link/LinkFailure.h`).
+    virtual std::unique_ptr<Channel> ConnectTcp(const std::string& host, std::uint16_t port) = 0;
 };
 
 }  // namespace pelmora::link

@@ -52,6 +52,8 @@ void PrinterLink::Configure(const CommSettings& settings) {
 
 int PrinterLink::OpenPort() {
     peerGone_ = false;
+    TakeOpenFailure();  // a stale one from an earlier open on this thread
+    openFailure_ = {};
     int opened = 0;
     switch (portType) {
     case 0: linkKind = LinkSerial; opened = OpenComPort(); break;
@@ -61,6 +63,8 @@ int PrinterLink::OpenPort() {
     default: return 0;
     }
     if (opened) connected = 1;
+    else if (openFailure_.kind == LinkFailure::Kind::None) openFailure_ = TakeOpenFailure();
+    if (!opened && openFailure_.where.empty()) openFailure_.where = linkKind == LinkTcp ? NetAddress(portText) : portText;
     return opened;
 }
 
@@ -68,15 +72,18 @@ int PrinterLink::OpenComPort() {
     if (!OpenSerialDevice()) return 0;
     if (!ApplyLineState() || !serial_->SetTimeouts(OpeningTimeouts(layout == Layout::Handheld))) {
         serial_.reset();
+        openFailure_ = Failure(LinkFailure::Kind::LineSettings, portText);
         return 0;
     }
     serial_->Purge();
     if (!ProbePrinter()) {
         ClosePort();
+        openFailure_ = Failure(LinkFailure::Kind::PrinterOff, portText);
         return 0;
     }
     if (!serial_->SetTimeouts(WorkingTimeouts())) {
         serial_.reset();
+        openFailure_ = Failure(LinkFailure::Kind::LineSettings, portText);
         return 0;
     }
     return 1;
@@ -170,6 +177,7 @@ int PrinterLink::ReadPort(std::uint8_t* buffer, int capacity) {
                      : serial_             ? static_cast<Channel*>(serial_.get())
                                            : device_.get();
     const int count = channel && capacity > 0 ? channel->Read(buffer, capacity) : -1;
+    if (count > 0) bytesRead_ += static_cast<std::uint64_t>(count);
     peerGone_ = peerGone_ || (channel && channel->PeerGone());
     TraceBytes("<==", buffer, std::max(count, 0));
     return count;

@@ -6,6 +6,7 @@
 
 #include "link/CommSettings.h"
 #include "link/Layout.h"
+#include "link/LinkFailure.h"
 #include "link/Platform.h"
 #include "link/StopRequest.h"
 
@@ -43,6 +44,11 @@ public:
     int ReadPort(std::uint8_t* buffer, int capacity);
 
     bool IsOpen() const { return connected != 0; }
+    /// Why the last OpenPort failed (Kind::None after one that succeeded).
+    const LinkFailure& openFailure() const { return openFailure_; }
+    /// Every byte any ReadPort has returned since this link was made, so that
+    /// a wait can tell silence from bytes that formed no reply.
+    std::uint64_t bytesRead() const { return bytesRead_; }
     /// Since the last OpenPort the TCP peer closed or reset the connection;
     /// kept after ClosePort, so that a failed step can say why.
     bool PeerGone() const { return peerGone_; }
@@ -83,6 +89,8 @@ private:
     std::unique_ptr<Channel> device_;  // USB printer
     std::unique_ptr<Channel> socket_;
     bool peerGone_ = false;
+    LinkFailure openFailure_;
+    std::uint64_t bytesRead_ = 0;
     StopRequest stop_;
 };
 

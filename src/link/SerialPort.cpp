@@ -1,12 +1,16 @@
 #include "link/SerialPort.h"
 
+#include <cerrno>
 #include <climits>
+
+#include <sys/stat.h>
 
 #include <libserialport.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 
 #include "link/FdIo.h"
+#include "link/LinkFailure.h"
 #include "link/SerialLineConfig.h"
 #include "link/SerialReadLoop.h"
 
@@ -48,13 +52,25 @@ void ClosePort(sp_port* port, int fd) {
 }  // namespace
 
 std::unique_ptr<SerialPort> SerialPort::Open(const std::string& path, Clock& clock, TraceSink& trace) {
+    // The library cannot tell a missing node from one that is no serial port.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        NoteOpenFailure(FailureFromErrno(errno, path));
+        Tracef(trace, "%s: no such device", path.c_str());
+        return nullptr;
+    }
     sp_port* port = nullptr;
     // The library answers "invalid argument" for a path that is no serial device.
-    if (sp_get_port_by_name(path.c_str(), &port) != SP_OK) {
+    if (!S_ISCHR(info.st_mode) || sp_get_port_by_name(path.c_str(), &port) != SP_OK) {
+        NoteOpenFailure(Failure(LinkFailure::Kind::NotADevice, path));
         Tracef(trace, "%s is not a serial port", path.c_str());
         return nullptr;
     }
-    if (!Succeeded(sp_open(port, SP_MODE_READ_WRITE), trace, "sp_open")) {
+    if (const int opened = sp_open(port, SP_MODE_READ_WRITE); opened != SP_OK) {
+        const int error = errno;  // before the message is fetched
+        NoteOpenFailure(opened == SP_ERR_FAIL ? FailureFromErrno(error, path)
+                                              : Failure(LinkFailure::Kind::NotADevice, path));
+        Succeeded(opened, trace, "sp_open");
         sp_free_port(port);
         return nullptr;
     }
@@ -68,6 +84,7 @@ std::unique_ptr<SerialPort> SerialPort::Open(const std::string& path, Clock& clo
     // without sharing: a lock for programs that respect it, TIOCEXCL for the rest.
     if (!LockExclusive(fd)) {
         Tracef(trace, "%s is in use by another program", path.c_str());
+        NoteOpenFailure(Failure(LinkFailure::Kind::InUse, path, HolderOf(path)));
         sp_close(port);
         sp_free_port(port);
         return nullptr;

@@ -90,7 +90,8 @@ std::unique_ptr<Channel> TranscriptPlatform::OpenUsb(const std::string& path) {
 
 std::unique_ptr<Channel> TranscriptPlatform::ConnectTcp(const std::string& ipv4, std::uint16_t port) {
     auto channel = inner_.ConnectTcp(ipv4, port);
-    if (!Opened(channel != nullptr, "tcp", ipv4 + ":" + std::to_string(port))) return nullptr;
+    const std::string host = ipv4.find(':') != std::string::npos ? "[" + ipv4 + "]" : ipv4;
+    if (!Opened(channel != nullptr, "tcp", host + ":" + std::to_string(port))) return nullptr;
     return std::make_unique<Recorded<Channel>>(std::move(channel), *this);
 }
 

@@ -74,7 +74,7 @@ NvJobRunner::Step NvJobRunner::Start() {
     // meanwhile is reached through a new connection.
     if (util.link.PeerClosed()) util.link.ClosePort();
     if (!util.link.IsOpen()) {
-        if (!util.link.OpenPort()) return Fail(variant_.openFailed);
+        if (!util.link.OpenPort()) return Fail(context::OpenFailureMessage(variant_.openFailed, util.link.openFailure()));
         Advance(5, variant_.openText);
     }
     if (!nv_.PrinterChecked) {
@@ -82,11 +82,10 @@ NvJobRunner::Step NvJobRunner::Start() {
             if (action.kind == NvCheckAction::Kind::Advance) {
                 Advance(5, action.text);
             } else {
-                const std::uint32_t startedAt = util.clock().TickCount();
+                const context::WaitMark mark = context::MarkWait(util);
                 if (const int result = util.QueryPrinter(action.selector); result != rc::Ok)
                     return Fail(context::WithCause(
-                        action.text, context::IdentifyFailureCause(util, action.selector, result,
-                                                                   util.clock().TickCount() - startedAt)));
+                        action.text, context::QueryFailureCause(util, action.selector, result, mark)));
             }
         }
         nv_.PrinterChecked = true;

@@ -1,5 +1,7 @@
 #include "sim/VirtualPlatform.h"
 
+#include "link/LinkFailure.h"
+
 #include <algorithm>
 #include <deque>
 
@@ -175,19 +177,28 @@ VirtualPlatform::~VirtualPlatform() = default;
 
 std::unique_ptr<link::SerialChannel> VirtualPlatform::OpenSerial(const std::string& name) {
     ++openAttempts_;
-    if (!config_.serialPorts.count(BareComName(name))) return nullptr;
+    if (!config_.serialPorts.count(BareComName(name))) {
+        link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::NoSuchDevice, name));
+        return nullptr;
+    }
     return std::make_unique<VirtualSerial>(*this, lastLine_, lastTimeouts_, purges_, eventMaskClears_);
 }
 
 std::unique_ptr<link::Channel> VirtualPlatform::OpenUsb(const std::string& path) {
     ++openAttempts_;
-    if (!config_.usbPaths.count(path)) return nullptr;
+    if (!config_.usbPaths.count(path)) {
+        link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::NoSuchDevice, path));
+        return nullptr;
+    }
     return std::make_unique<VirtualStream>(*this);
 }
 
-std::unique_ptr<link::Channel> VirtualPlatform::ConnectTcp(const std::string& ipv4, std::uint16_t port) {
+std::unique_ptr<link::Channel> VirtualPlatform::ConnectTcp(const std::string& host, std::uint16_t port) {
     ++openAttempts_;
-    if (ipv4 != config_.tcpAddress || port != config_.tcpPort) return nullptr;
+    if (host != config_.tcpAddress || port != config_.tcpPort) {
+        link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::Refused, host + ":" + std::to_string(port)));
+        return nullptr;
+    }
     return std::make_unique<VirtualStream>(*this);
 }
 

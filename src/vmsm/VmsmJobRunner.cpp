@@ -139,13 +139,13 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
     for (const PhaseRow& row : table->rows) {
         if (!Applies(row)) continue;
         Step(row.stepsBefore, kStepPauseMs);
-        const std::uint32_t startedAt = clock.TickCount();
+        const context::WaitMark mark = context::MarkWait(engine_.util());
         if (const int result = Run(row.op, row.arg); result != rc::Ok) {
             const char* message = variant_ == context::Layout::Desktop ? row.desktopMessage : row.handheldMessage;
             // "Not matched" alone would hide a closed connection or a silent printer.
             const std::string cause = row.op == Op::QueryModel
-                ? context::IdentifyFailureCause(engine_.util(), context::QUERY_MODEL, result,
-                                                clock.TickCount() - startedAt)
+                ? context::QueryFailureCause(engine_.util(), context::QUERY_MODEL, result, mark)
+                : row.op == Op::OpenLink ? context::OpenFailureCause(engine_.util().link.openFailure())
                 : std::string();
             return Finish(JobEnd::Cancel, context::WithCause(message ? message : "", cause));
         }

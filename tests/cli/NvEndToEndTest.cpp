@@ -136,7 +136,7 @@ TEST_F(NvEndToEnd, PrinterFailuresGiveTheWindowsTexts) {
     sim.Stop();
     run = Nv(sim, {"list"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Port open error!\n");
+    EXPECT_EQ(run.err, "Port open error!\n" + sim.address() + " refused the connection: nothing listens on that port.\n");
 }
 
 TEST_F(NvEndToEnd, PreviewIsWhatThePrinterHoldsDotForDot) {

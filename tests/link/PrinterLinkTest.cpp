@@ -1,6 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fstream>
 #include <tuple>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "link/LinkFailure.h"
 
 #include "link/Trace.h"
 #include "support/PrinterRig.h"
@@ -20,16 +30,51 @@ TEST(PrinterLinkOpen, PortTypeOutsideTheFourOpensNothing) {
     EXPECT_EQ(rig.platform.openAttempts(), 0);
 }
 
+// The system's answer to a failed open becomes a kind with what helps: the
+// node's group to join, the program holding the port.
+TEST(LinkFailure, ErrnoOfAnOpenBecomesItsKind) {
+    using Kind = link::LinkFailure::Kind;
+    const struct { int error; Kind kind; } cases[] = {
+        {ENOENT, Kind::NoSuchDevice}, {ENODEV, Kind::NoSuchDevice},   {ENXIO, Kind::NoSuchDevice},
+        {EACCES, Kind::PermissionDenied}, {EPERM, Kind::PermissionDenied}, {EBUSY, Kind::InUse},
+        {ECONNREFUSED, Kind::Refused}, {EHOSTUNREACH, Kind::Unreachable}, {ENETUNREACH, Kind::Unreachable},
+        {ETIMEDOUT, Kind::ConnectTimedOut}, {EIO, Kind::System},
+    };
+    for (const auto& c : cases) EXPECT_EQ(link::FailureFromErrno(c.error, "/dev/null").kind, c.kind) << c.error;
+    EXPECT_EQ(link::FailureFromErrno(EACCES, "/dev/null").detail, link::GroupOf("/dev/null"));
+    EXPECT_EQ(link::FailureFromErrno(EIO, "/dev/null").detail, std::strerror(EIO));
+
+    // A holder is found among this user's processes, this one aside.
+    test::TempDir dir;
+    const auto node = (dir / "port").string();
+    std::ofstream(node) << "x";
+    const int held = ::open(node.c_str(), O_RDONLY);
+    EXPECT_EQ(link::HolderOf(node), "") << "the asking process itself is no other program";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    std::string holder;
+    for (int i = 0; i < 200 && holder.empty(); ++i) holder = link::HolderOf(node);  // the child holds the copy
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(held);
+    EXPECT_NE(holder.find("(pid " + std::to_string(child) + ")"), std::string::npos) << holder;
+}
+
 TEST(PrinterLinkOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
     PrinterRig rig(link::PortSerial);
     rig.platform.config().dsrOn = false;
     EXPECT_EQ(rig.util.link.OpenPort(), 0);
     EXPECT_EQ(rig.TakeReceived(), std::vector<std::uint8_t>{0x00});
     EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_EQ(rig.util.link.openFailure().kind, link::LinkFailure::Kind::PrinterOff);
 
     rig.platform.config().dsrOn = true;
     EXPECT_EQ(rig.util.link.OpenPort(), 1);
     EXPECT_TRUE(rig.util.link.IsOpen());
+    EXPECT_EQ(rig.util.link.openFailure().kind, link::LinkFailure::Kind::None);
 
     // A probe the port does not take fails the open the same way.
     rig.util.link.ClosePort();
@@ -62,6 +107,7 @@ TEST(PrinterLinkOpen, PortThatRefusesItsSettingsIsLetGo) {
         rig.platform.config().failingSetupCall = failing;
         EXPECT_EQ(rig.util.link.OpenPort(), 0) << failing;
         EXPECT_FALSE(rig.util.link.IsOpen()) << failing;
+        EXPECT_EQ(rig.util.link.openFailure().kind, link::LinkFailure::Kind::LineSettings) << failing;
         EXPECT_EQ(rig.platform.openAttempts(), 1) << "a port that opened is not tried again: " << failing;
         if (failing == 3) {  // the opening time-outs, set before the probe, stay
             const auto& t = rig.platform.lastTimeouts();
