@@ -241,7 +241,8 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
 
     VmsmRig closed;
     closed.util.link.baudRate = 9101;  // nothing listens there
-    EXPECT_EQ(closed.Run(SetStatus).message, "Port open error!");
+    EXPECT_EQ(closed.Run(SetStatus).message,
+              "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port.");
     EXPECT_TRUE(closed.TakeReceived().empty());
 }
 
