@@ -173,6 +173,7 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
     AddNvCommand(app, run);
     AddFirmwareCommand(app, run);
     AddPortsCommand(app, run);
+    AddDiscoverCommand(app, run);
 
     try {
         app.parse(argc, argv);
