@@ -79,6 +79,7 @@ private:
             const ScanBlock& block = targets_.blocks[b];
             const std::string address = ScanAddressAt(block, order - (b == 0 ? 0 : ends_[b - 1]));
             const auto probe = link::ProbeTcp(address, block.port, options_.connectMs, stop_);
+            if (probe.kind == link::ProbeOutcome::Stopped) break;  // not tried: it had no full chance
             if (probe.kind == link::ProbeOutcome::Accepted && FirstTime(address, block.port))
                 Identify(slot, {order, address, block.port, block.hostName, {}});
             ++tried_;

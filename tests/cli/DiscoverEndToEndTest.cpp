@@ -7,8 +7,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sys/wait.h>
+#include <thread>
 #include <nlohmann/json.hpp>
 
 #include "support/PrinterRig.h"
@@ -85,6 +90,61 @@ TEST_F(DiscoverEndToEnd, ThePrintersFileFeedsAFleetCommand) {
     ASSERT_EQ(json.size(), 2u) << fleet.out;
     EXPECT_EQ(json[0]["printer"], "tcp " + At("127.0.0.2", port));
     EXPECT_EQ(json[1]["output"]["VersionText"], "V1.00 123115");
+}
+
+// A listener whose queue is full: the kernel drops the SYN, so a connect waits.
+struct Blackhole {
+    Blackhole() {
+        listener = Listen();
+        for (int& f : fillers) {
+            f = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            ::connect(f, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        }
+    }
+    ~Blackhole() {
+        for (int f : fillers) ::close(f);
+        ::close(listener);
+    }
+    int Listen() {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
+        ::listen(fd, 0);
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+        return fd;
+    }
+    std::string target() const { return At("127.0.0.1", ntohs(address.sin_port)); }
+    sockaddr_in address{};
+    int listener = -1;
+    int fillers[3]{};
+};
+
+TEST_F(DiscoverEndToEnd, CtrlCStopsTheWaitingConnectsAndListsWhatWasFound) {
+    test::TempDir dir;
+    const Blackhole blackhole;
+    // The printer keeps its state after each connection: the sign that it was identified.
+    const auto state = dir / "state.json";
+    SimProcess printer({"--listen=127.0.0.8:" + std::to_string(port), "--state", state.string()});
+    const auto output = dir / "out.txt";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        ::execl(PELMORA_CLI_PATH, PELMORA_CLI_PATH, "discover", blackhole.target().c_str(), printer.address().c_str(),
+                "--jobs", "2", "--timeout", "60000", static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    while (!std::filesystem::exists(state)) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ::kill(child, SIGINT);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream in(output);
+    const std::string out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(out.find("tcp " + printer.address() + "  MPT-Q700VII"), std::string::npos) << out;
+    EXPECT_NE(out.find("1 printer found; 1 address tried; interrupted."), std::string::npos) << out;
 }
 
 // Nothing is sent for a mistyped list: a listener among the good targets sees no connection.
