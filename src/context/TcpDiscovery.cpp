@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -49,7 +50,9 @@ public:
             if (!stop_.Requested() && stopWanted && stopWanted()) stop_.Request();
             Watch(slots);
             if (progress) progress({std::min(tried_.load(), targets_.total), targets_.total, found_.load()});
-            std::this_thread::sleep_for(kWatchEvery);
+            // Woken early by the last job, so a quick search ends without a last idle tick.
+            std::unique_lock<std::mutex> lock(mutex_);
+            done_.wait_for(lock, kWatchEvery, [&] { return finished_.load() == jobs; });
         }
         for (auto& worker : workers) worker.join();
         TcpDiscoveryResult result;
@@ -84,7 +87,9 @@ private:
                 Identify(slot, {order, address, block.port, block.hostName, {}});
             ++tried_;
         }
+        const std::lock_guard<std::mutex> lock(mutex_);
         ++finished_;
+        done_.notify_all();
     }
 
     bool FirstTime(const std::string& address, std::uint16_t port) {
@@ -126,6 +131,7 @@ private:
     std::atomic<std::uint64_t> next_{0}, tried_{0}, found_{0};
     std::atomic<std::size_t> finished_{0};
     std::mutex mutex_;
+    std::condition_variable done_;
     std::set<std::string> seen_;
     std::vector<TcpAnswer> answers_;
 };
