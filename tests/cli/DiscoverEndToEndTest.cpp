@@ -166,6 +166,7 @@ TEST(DiscoverCommandLine, BadTargetsExitTwoBeforeAnyConnect) {
         {{"discover", good, "--jobs", "0"}, "--jobs"},
         {{"discover"}, "name the addresses"},
         {{"--tcp", good, "discover", good}, "give it targets"},
+        {{"--transcript", "/tmp/pelmora-discover-never.jsonl", "discover", good}, "--transcript"},
         {{"discover", good, "--printers-file", "/dev/null"}, "--printers-file"},
     };
     for (const auto& c : cases) {
