@@ -33,11 +33,10 @@ std::string TrimLineEnds(const std::string& text) {
 
 vmsm::JobReport RunJob(CliContext& ctx, vmsm::MemorySwitchEngine& engine,
                        std::function<EditChoice(vmsm::MemorySwitchEngine&)> edit) {
-    const link::CommSettings settings = ctx.Settings();
     vmsm::ConfigJob job{ctx.store(), ctx.progress(), [&ctx](context::JobRunner& r) { return ctx.Drive(r); },
                         std::move(edit)};
     job.storeRecord = !ctx.oneOfSeveral;
-    return vmsm::RunConfigJob(engine, settings, job);
+    return vmsm::RunConfigJob(engine, job);
 }
 
 int Report(CliContext& ctx, const vmsm::JobReport& report) {

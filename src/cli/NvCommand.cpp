@@ -56,7 +56,7 @@ int PrepareImages(NvCliSession& session, const DownloadOptions& o, std::vector<s
     for (const auto& path : o.files) {
         const auto item = nv.LoadImageItem(nv.ImageList.NextNumber(), path, o.brightness);
         if (!item) {
-            PrintMessage(session.ctx().err, "Failed to load image file!");
+            PrintMessage(session.ctx().err, nv::kImageLoadFailed);
             PrintMessage(session.ctx().err, path);
             return ExitUsage;
         }

@@ -91,7 +91,7 @@ namespace {
 // What a printer's link reaches: one port or device, however it was spelled.
 std::string Endpoint(const PrinterAddress& printer, const PortResolver& resolve) {
     if (printer.kind == PrinterAddress::Kind::Tcp)
-        return "tcp " + printer.value + (printer.value.find(':') == std::string::npos ? ":9100" : "");
+        return "tcp " + printer.value + (printer.value.find(':') == std::string::npos ? ":" + std::to_string(link::kPrinterTcpPort) : "");
     const std::string device = printer.kind == PrinterAddress::Kind::Usb ? printer.value : resolve(printer.value);
     std::error_code ignored;
     const std::filesystem::path real = std::filesystem::weakly_canonical(device, ignored);

@@ -35,16 +35,12 @@ std::string_view TextOf(const std::uint8_t* buffer, int received) {
 
 }  // namespace
 
-PrinterContext::PrinterContext(link::Platform& platform) : link(platform) {
-    link.portText = "COM1:";
-    link.baudRate = 115200;
-    link.dataBits = 8;
-    link.parity = 0;
-    link.stopBits = 0;
-    link.flowControl = 1;
-}
+PrinterContext::PrinterContext(link::Platform& platform) : link(platform) {}
 
-void PrinterContext::ApplyPortSettings() { link.Configure(PendingSettings); }
+void PrinterContext::HandOver(const link::CommSettings& settings) {
+    pendingSettings_ = settings;
+    link.Configure(settings);
+}
 
 int PrinterContext::QueryPrinter(std::uint32_t selector) {
     if (!link.IsOpen()) return rc::NotOpen;
@@ -101,7 +97,7 @@ bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* 
 
 int PrinterContext::QueryCodePage() {
     if (int result = WriteCommand(kQueryCodePage)) return result;
-    clock().Sleep(link.layout == link::Layout::Handheld ? 300 : 100);
+    clock().Sleep(link.layout() == link::Layout::Handheld ? 300 : 100);
     CodePageText.clear();
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;

@@ -30,8 +30,11 @@ public:
     explicit PrinterContext(link::Platform& platform);
     virtual ~PrinterContext() = default;
 
-    /// Copies PendingSettings into the link.
-    void ApplyPortSettings();
+    /// What a window or the command line gathered, handed over once per job
+    /// before the link opens: kept, and applied to the link.
+    void HandOver(const link::CommSettings& settings);
+    /// The settings last handed over; link::LinkDefaults() before any.
+    const link::CommSettings& pendingSettings() const { return pendingSettings_; }
     /// One identification exchange; a result code (0, 101, 107, 109, 300, 301).
     /// Every failure but 101 closes the link.
     int QueryPrinter(std::uint32_t selector);
@@ -45,9 +48,9 @@ public:
     std::uint32_t FirmwareVersion = 0;
     std::string CodePageText;
     std::uint8_t MsrSetValue = 0;
-    link::CommSettings PendingSettings{link::PortSerial, "COM1:", 115200, 8, 0, 0, 1};
 
 private:
+    link::CommSettings pendingSettings_ = link::LinkDefaults();
     int QueryCodePage();
     int QueryModel();
     int QueryVersion();

@@ -11,7 +11,6 @@ namespace pelmora::context {
 namespace {
 
 constexpr int kComPorts = 49;
-constexpr std::uint16_t kDefaultTcpPort = 9100;
 constexpr const char* kDesktopAddress = "0.0.0.0";
 constexpr const char* kHandheldAddress = "192.168.1.1";
 // The handheld offers serial or TCP/IP and stores TCP/IP as 2, its own number.
@@ -78,8 +77,8 @@ link::CommSettings FromDesktopStore(const Raw& raw, std::vector<std::string>& un
             address = kDesktopAddress;
             AddOnce(unreadable, "uPort");
         }
-        s.port = "NET" + address;
-        s.baudRate = kDefaultTcpPort;  // the port box always opens on 9100
+        s.port = link::NetPort(address);
+        s.baudRate = link::kPrinterTcpPort;  // the port box always opens on it
         break;
     }
     default:
@@ -90,7 +89,8 @@ link::CommSettings FromDesktopStore(const Raw& raw, std::vector<std::string>& un
 
 link::CommSettings FromHandheldStore(const Raw& raw) {
     if (raw.portType == kHandheldTcp) {
-        if (!StartsWith(raw.port, "NET")) return HandheldLink(link::PortTcp, std::string("NET") + kHandheldAddress, kDefaultTcpPort);
+        if (!link::IsNetPort(raw.port))
+            return HandheldLink(link::PortTcp, link::NetPort(kHandheldAddress), link::kPrinterTcpPort);
         return HandheldLink(link::PortTcp, raw.port, raw.baud);
     }
     return HandheldLink(link::PortSerial, StartsWith(raw.port, "COM") ? raw.port : ComPortEntries(Layout::Handheld).front(),

@@ -62,8 +62,8 @@ void WizardInterfaceStep::HandBack(End) {
     vmsm::PrinterConfig& r = context_.record;
     r.Baudrate = link::BaudRateAt(baud_->currentIndex());
     r.Parity = IndexOr(parity_, r.Parity);
-    r.Databit = DataBitOfIndex(dataBits_->currentIndex());
-    r.Flowcontrol = StopBitOfIndex(stopBits_->currentIndex());
+    r.Databit = lists::ChoiceAt(vmsm::kDataBitChoices, dataBits_->currentIndex());
+    r.Flowcontrol = lists::ChoiceAt(vmsm::kStopBitChoices, stopBits_->currentIndex());
     // BoxesValid passed: both read.
     r.TimeOff = vmsm::ReadNumberBox(timeOff_->text().toStdString(), RangeOf(&vmsm::PrinterConfig::TimeOff)).value;
     r.TimeSave = vmsm::ReadNumberBox(timeSave_->text().toStdString(), RangeOf(&vmsm::PrinterConfig::TimeSave)).value;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pelmora::link {
 
@@ -34,11 +35,20 @@ constexpr std::uint32_t BaudRateAt(int index, std::uint32_t otherwise = kDefault
                                                                       : otherwise;
 }
 
-/// The address of a "NET" port text: every leading 'N', 'E' or 'T' removed
-/// (a character-set trim, not a prefix cut).
-inline std::string NetAddress(const std::string& port) {
-    const auto first = port.find_first_not_of("NET");
-    return first == std::string::npos ? std::string() : port.substr(first);
+/// A networked printer's raw print port: where TCP/IP settings open, and what
+/// an address given without a port reaches.
+inline constexpr std::uint16_t kPrinterTcpPort = 9100;
+
+/// A TCP/IP port text is this prefix and a dotted IPv4 address.
+inline constexpr std::string_view kNetPrefix = "NET";
+inline std::string NetPort(std::string_view address) { return std::string(kNetPrefix) + std::string(address); }
+inline bool IsNetPort(std::string_view port) { return port.starts_with(kNetPrefix); }
+/// The address of a port text (or of what an address box holds): every
+/// leading 'N', 'E' or 'T' removed, a character-set trim rather than a prefix
+/// cut, as the link reads it when it connects.
+inline std::string NetAddress(std::string_view port) {
+    const auto first = port.find_first_not_of(kNetPrefix);
+    return first == std::string_view::npos ? std::string() : std::string(port.substr(first));
 }
 
 /// What the link is opened with. For TCP/IP `port` is "NET" + dotted IPv4
@@ -52,5 +62,12 @@ struct CommSettings {
     std::int32_t stopBits = 0;     ///< 0 one, 2 two
     std::int32_t flowControl = 0;  ///< 1 hardware (DTR/DSR), anything else none
 };
+
+/// Port type of a link whose owner has not chosen one: OpenPort opens nothing.
+inline constexpr std::int32_t kPortUnset = -1;
+
+/// What a link holds until its owner configures it, and what the printer
+/// context hands it until a window or the command line hands over their own.
+inline CommSettings LinkDefaults() { return {kPortUnset, "COM1:", kDefaultBaudRate, 8, 0, 0, 1}; }
 
 }  // namespace pelmora::link

@@ -37,36 +37,26 @@ SerialTimeouts WorkingTimeouts() {
 PrinterLink::PrinterLink(Platform& platform) : platform_(platform) {}
 
 PrinterLink::~PrinterLink() {
-    if (connected) ClosePort();
-}
-
-void PrinterLink::Configure(const CommSettings& settings) {
-    portText = settings.port;
-    baudRate = static_cast<std::uint32_t>(settings.baudRate);
-    parity = settings.parity;
-    dataBits = settings.dataBits;
-    stopBits = settings.stopBits;
-    flowControl = settings.flowControl;
-    portType = settings.portType;
+    if (connected_) ClosePort();
 }
 
 int PrinterLink::OpenPort() {
     peerGone_ = false;
     int opened = 0;
-    switch (portType) {
-    case 0: linkKind = LinkSerial; opened = OpenComPort(); break;
-    case 1: linkKind = LinkBluetooth; opened = OpenComPort(); break;
-    case 2: linkKind = LinkUsb; opened = OpenUsbPort(); break;
-    case 3: linkKind = LinkTcp; opened = OpenNetPort(); break;
+    switch (settings_.portType) {
+    case 0: linkKind_ = LinkSerial; opened = OpenComPort(); break;
+    case 1: linkKind_ = LinkBluetooth; opened = OpenComPort(); break;
+    case 2: linkKind_ = LinkUsb; opened = OpenUsbPort(); break;
+    case 3: linkKind_ = LinkTcp; opened = OpenNetPort(); break;
     default: return 0;
     }
-    if (opened) connected = 1;
+    if (opened) connected_ = true;
     return opened;
 }
 
 int PrinterLink::OpenComPort() {
     if (!OpenSerialDevice()) return 0;
-    if (!ApplyLineState() || !serial_->SetTimeouts(OpeningTimeouts(layout == Layout::Handheld))) {
+    if (!ApplyLineState() || !serial_->SetTimeouts(OpeningTimeouts(layout_ == Layout::Handheld))) {
         serial_.reset();
         return 0;
     }
@@ -83,7 +73,7 @@ int PrinterLink::OpenComPort() {
 }
 
 bool PrinterLink::OpenSerialDevice() {
-    const std::string name = layout == Layout::Handheld ? portText : "\\\\.\\" + portText;
+    const std::string name = layout_ == Layout::Handheld ? settings_.port : "\\\\.\\" + settings_.port;
     for (int attempt = 0; attempt < kOpenAttempts && !serial_; ++attempt) {
         if (attempt) platform_.clock().Sleep(kOpenRetryPauseMs);
         serial_ = platform_.OpenSerial(name);
@@ -94,12 +84,12 @@ bool PrinterLink::OpenSerialDevice() {
 bool PrinterLink::ApplyLineState() {
     SerialLineState line;
     if (!serial_->GetLineState(line)) return false;
-    line.baudRate = baudRate;
-    line.byteSize = static_cast<std::uint8_t>(dataBits);
-    line.parity = static_cast<std::uint8_t>(parity);
-    line.stopBits = static_cast<std::uint8_t>(stopBits);
-    line.parityCheck = (parity & 1) != 0;
-    const bool hardware = flowControl == 1;
+    line.baudRate = static_cast<std::uint32_t>(settings_.baudRate);
+    line.byteSize = static_cast<std::uint8_t>(settings_.dataBits);
+    line.parity = static_cast<std::uint8_t>(settings_.parity);
+    line.stopBits = static_cast<std::uint8_t>(settings_.stopBits);
+    line.parityCheck = (settings_.parity & 1) != 0;
+    const bool hardware = settings_.flowControl == 1;
     line.outxCtsFlow = hardware;
     line.outxDsrFlow = false;
     line.dtrControl = hardware ? SerialLineState::Dtr::Enable : SerialLineState::Dtr::Disable;
@@ -121,25 +111,25 @@ bool PrinterLink::ProbePrinter() {
 }
 
 int PrinterLink::OpenUsbPort() {
-    device_ = platform_.OpenUsb(portText);
+    device_ = platform_.OpenUsb(settings_.port);
     return device_ ? 1 : 0;
 }
 
 int PrinterLink::OpenNetPort() {
-    socket_ = platform_.ConnectTcp(NetAddress(portText), static_cast<std::uint16_t>(baudRate));
+    socket_ = platform_.ConnectTcp(NetAddress(settings_.port), static_cast<std::uint16_t>(settings_.baudRate));
     return socket_ ? 1 : 0;
 }
 
 void PrinterLink::ClosePort() {
-    connected = 0;
-    if (layout == Layout::Handheld) platform_.clock().Sleep(kHandheldClosePauseMs);
-    if (linkKind == LinkTcp) {
+    connected_ = false;
+    if (layout_ == Layout::Handheld) platform_.clock().Sleep(kHandheldClosePauseMs);
+    if (linkKind_ == LinkTcp) {
         socket_.reset();
         return;
     }
     if (serial_) {
-        if (linkKind == LinkSerial) serial_->ClearEventMask();
-        if (linkKind == LinkSerial || linkKind == LinkBluetooth) {
+        if (linkKind_ == LinkSerial) serial_->ClearEventMask();
+        if (linkKind_ == LinkSerial || linkKind_ == LinkBluetooth) {
             serial_->Purge();
             platform_.clock().Sleep(kSerialClosePauseMs);
         }
@@ -150,7 +140,7 @@ void PrinterLink::ClosePort() {
 
 int PrinterLink::WritePort(const std::uint8_t* data, int count) {
     TraceBytes("==>", data, count);
-    Channel* channel = linkKind == LinkTcp ? socket_.get()
+    Channel* channel = linkKind_ == LinkTcp ? socket_.get()
                      : serial_             ? static_cast<Channel*>(serial_.get())
                                            : device_.get();
     if (!channel || count < 0) return -1;
@@ -160,13 +150,13 @@ int PrinterLink::WritePort(const std::uint8_t* data, int count) {
 }
 
 bool PrinterLink::PeerClosed() {
-    if (!IsOpen() || linkKind != LinkTcp || !socket_) return false;
+    if (!IsOpen() || linkKind_ != LinkTcp || !socket_) return false;
     peerGone_ = peerGone_ || socket_->CheckPeerGone();
     return peerGone_;
 }
 
 int PrinterLink::ReadPort(std::uint8_t* buffer, int capacity) {
-    Channel* channel = linkKind == LinkTcp ? socket_.get()
+    Channel* channel = linkKind_ == LinkTcp ? socket_.get()
                      : serial_             ? static_cast<Channel*>(serial_.get())
                                            : device_.get();
     const int count = channel && capacity > 0 ? channel->Read(buffer, capacity) : -1;
@@ -178,7 +168,7 @@ int PrinterLink::ReadPort(std::uint8_t* buffer, int capacity) {
 void PrinterLink::TraceBytes(const char* direction, const std::uint8_t* data, int count) {
     // The hex text costs more than the exchange itself; only build it for a reader.
     if (platform_.trace().Enabled())
-        Tracef(platform_.trace(), "[%s][%s] %s", linkKind == LinkTcp ? "ETH" : "COM", direction,
+        Tracef(platform_.trace(), "[%s][%s] %s", linkKind_ == LinkTcp ? "ETH" : "COM", direction,
                HexBytes(data, count > 0 ? static_cast<std::size_t>(count) : 0).c_str());
     platform_.clock().Sleep(kTracePauseMs);
 }

@@ -10,6 +10,7 @@
 
 #include "link/LocalFile.h"
 #include "nv/BitmapLoader.h"
+#include "nv/NvTypes.h"
 
 namespace pelmora::nv {
 
@@ -95,7 +96,7 @@ std::optional<RgbImage> LoadImageFile(const std::string& path) {
 
 RasterResult RasterFromImageFile(const std::string& path, std::int32_t brightness) {
     const auto image = LoadImageFile(path);
-    if (!image) return {{}, "Failed to load image file!"};
+    if (!image) return {{}, kImageLoadFailed};
     return ConvertToRaster(*image, brightness);
 }
 

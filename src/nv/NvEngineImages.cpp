@@ -33,7 +33,7 @@ std::optional<NvImageItem> NvEngine::LoadImageItem(std::uint8_t number, const st
 
 std::string NvEngine::ConversionProblem(const NvImageItem& item) const {
     const auto bitmap = BitmapOf(item);
-    if (!bitmap) return "Failed to load image file!";
+    if (!bitmap) return kImageLoadFailed;
     return nv::ConversionProblem(bitmap->width, bitmap->height);
 }
 
@@ -46,7 +46,7 @@ std::string NvEngine::BuildLegacyBlock(const NvImageItem& item) { return Convert
 std::string NvEngine::ConvertAndQueue(const NvImageItem& item, const std::string* code) {
     if (code && code->size() < 2) return "Address code needs two characters!";
     const auto bitmap = BitmapOf(item);
-    if (!bitmap) return "Failed to load image file!";
+    if (!bitmap) return kImageLoadFailed;
     const RasterResult converted = ConvertToRaster(*bitmap, item.brightness);
     if (!converted.ok()) return converted.error;
 

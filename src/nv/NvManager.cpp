@@ -23,7 +23,6 @@ NvOutcome NvManager::RunJob(NvJob job, const std::string& code, std::int32_t ind
 
 NvOutcome NvManager::Open() {
     nv_.PrinterChecked = false;
-    nv_.util().ApplyPortSettings();
     NvOutcome outcome = RunJob(NvJob::ReadAddresses);
     if (!outcome.ok) {
         if (nv_.util().link.IsOpen()) nv_.util().link.ClosePort();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "link/CommSettings.h"
 #include "link/Platform.h"
 #include "sim/PrinterModel.h"
 
@@ -16,7 +17,7 @@ struct VirtualLinkConfig {
     std::set<std::string> serialPorts{"COM1", "COM2"};  ///< names that open (without "\\.\" or ":")
     std::set<std::string> usbPaths{"/dev/usb/lp0"};
     std::string tcpAddress = "127.0.0.1";
-    std::uint16_t tcpPort = 9100;
+    std::uint16_t tcpPort = link::kPrinterTcpPort;
     bool dsrOn = true;                ///< the printer holds DSR while it is ready
     std::uint32_t replyLatencyMs = 5; ///< from the end of a command to its first reply byte
     int shortWritesFrom = -1;         ///< from this (0-based) write on, writes take one byte less

@@ -31,12 +31,9 @@ const FlowTexts& FlowTextsOf(context::Layout variant) {
     return variant == context::Layout::Desktop ? kDesktopFlow : kHandheldFlow;
 }
 
-JobReport RunConfigJob(MemorySwitchEngine& engine, const link::CommSettings& settings, const ConfigJob& job) {
+JobReport RunConfigJob(MemorySwitchEngine& engine, const ConfigJob& job) {
     const FlowTexts& texts = FlowTextsOf(job.variant);
-    context::PrinterContext& util = engine.util();
-    util.PendingSettings = settings;
     engine.LoadFromStore(job.store, context::ProductKey);
-    util.ApplyPortSettings();
 
     JobReport report;
     VmsmJobRunner reader(engine, job.view, VmsmJob::GetStatus, job.variant);

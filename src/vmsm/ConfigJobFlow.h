@@ -15,8 +15,8 @@ class MemorySwitchEngine;
 /// How the editing step ended.
 enum class EditChoice { Cancel, Save, Default };
 
-/// The whole configuration job around the runner: hand over the settings,
-/// load the stored record, read the printer, let the caller edit, write (or
+/// The whole configuration job around the runner, on the settings the caller
+/// handed the engine's context (PrinterContext::HandOver): load the stored record, read the printer, let the caller edit, write (or
 /// restore the factory settings), store the record on success, close the link.
 struct ConfigJob {
     context::SettingsStore& store;
@@ -61,6 +61,6 @@ const FlowTexts& FlowTextsOf(context::Layout variant);
 
 /// Runs the job. The desktop closes the link at every end; the handheld leaves
 /// it open when the editing step cancels.
-JobReport RunConfigJob(MemorySwitchEngine& engine, const link::CommSettings& settings, const ConfigJob& job);
+JobReport RunConfigJob(MemorySwitchEngine& engine, const ConfigJob& job);
 
 }  // namespace pelmora::vmsm

@@ -44,9 +44,9 @@ Page3Fields ShowPage3(const PrinterConfig& record, const PrinterFacts& facts) {
     PrinterConfig bluetooth = record;
     StartBluetoothFields(bluetooth, facts.firmware, facts.modelName);
     return {.baudrate = lists::BaudShown(record.Baudrate),
-            .databit = record.Databit == 7 ? 7u : 8u,
+            .databit = lists::DataBitShown(record.Databit),
             .parity = record.Parity <= 1 ? record.Parity : 2u,
-            .stopBits = record.Flowcontrol == 1 ? 1u : 2u,
+            .stopBits = lists::StopBitsShown(record.Flowcontrol),
             .connMode = bluetooth.BtConnMode,
             .security = bluetooth.BtSecurity,
             .pinCode = bluetooth.BtPinCode,

@@ -204,7 +204,7 @@ int MemorySwitchEngine::ReadBtItem(std::uint8_t item) {
     if (!util_.link.IsOpen()) return rc::NotOpen;
     const auto request = cmd::ReadBtItem(item);
     if (const int code = Send(request)) return code;
-    Pause(util_.link.layout == link::Layout::Handheld ? kBtHandheldPauseMs : kBtPauseMs);
+    Pause(util_.link.layout() == link::Layout::Handheld ? kBtHandheldPauseMs : kBtPauseMs);
     const Collection reply = CollectWithResend(util_.link, request, {100, 100, 0, OnSilence::WholeReadOnly});
     if (reply.writeFailed) return Close(rc::ShortWrite);
     if (const int code = reply::ParseBtItem(reply.bytes, item, record)) return Close(code);

@@ -216,7 +216,7 @@ TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
     PrinterRig rig;
     ASSERT_TRUE(rig.Open());
     for (const int handheld : {0, 1}) {
-        rig.util.link.layout = handheld ? link::Layout::Handheld : link::Layout::Desktop;
+        rig.util.link.setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
         const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
         EXPECT_EQ(rig.util.CodePageText, "_PC437");

@@ -92,8 +92,8 @@ private slots:
         QCOMPARE(requested.count(), 1);
         QCOMPARE(w->settings().baudRate, 115200);
         QCOMPARE(w->settings().port, std::string("COM5"));
-        QCOMPARE(w->printerContext().PendingSettings.portType, link::PortBluetooth);
-        QCOMPARE(w->printerContext().link.baudRate, 115200);
+        QCOMPARE(w->printerContext().pendingSettings().portType, link::PortBluetooth);
+        QCOMPARE(w->printerContext().link.settings().baudRate, 115200);
     }
 
     void tcpRestoreTrimsTheNetCharactersAndShowsPort9100() {

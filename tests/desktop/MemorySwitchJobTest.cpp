@@ -55,8 +55,7 @@ struct Fixture : desktop::test::DesktopRig {
     /// What the printer holds now, read by a job of its own.
     vmsm::PrinterConfig ReadBack() {
         context::PrinterContext util(platform);
-        util.PendingSettings = {link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0};
-        util.ApplyPortSettings();
+        util.HandOver({link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0});
         vmsm::MemorySwitchEngine engine(util);
         context::ProgressView view;
         vmsm::VmsmJobRunner runner(engine, view, vmsm::VmsmJob::GetStatus);

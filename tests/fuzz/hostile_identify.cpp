@@ -17,9 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim::PrinterModel printer;
     HostilePlatform platform(printer, in);
     context::PrinterContext util(platform);
-    util.link.layout = ((setup >> 2) & 1) ? link::Layout::Handheld : link::Layout::Desktop;
-    util.PendingSettings = SettingsFor(portType);
-    util.ApplyPortSettings();
+    util.link.setLayout(((setup >> 2) & 1) ? link::Layout::Handheld : link::Layout::Desktop);
+    util.HandOver(SettingsFor(portType));
     util.link.OpenPort();
 
     static const std::set<int> kQueryResults = {rc::Ok, rc::NotOpen, rc::NotSupported, rc::BadHeader,

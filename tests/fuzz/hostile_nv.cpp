@@ -97,9 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const nv::NvJobVariant& variant = handheld ? nv::HandheldNvJob() : nv::DesktopNvJob();
     nv::NvManager manager(engine, host, variant);
 
-    util.link.layout = handheld ? link::Layout::Handheld : link::Layout::Desktop;
-    util.PendingSettings = SettingsFor(portType);
-    util.ApplyPortSettings();
+    util.link.setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
+    util.HandOver(SettingsFor(portType));
     if (legacy) util.FirmwareVersion = printer.firmwareOverride = 30000;
     const std::uint64_t worstRead = WorstReadMs(portType);
     std::uint64_t bound = size * (worstRead + 160);

@@ -94,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto portType = static_cast<std::int32_t>((setup >> 4) & 3);
 
     Rig rig(in);
-    rig.util.link.layout = variant;
+    rig.util.link.setLayout(variant);
+    rig.util.HandOver(SettingsFor(portType));
     const std::uint64_t worstRead = WorstReadMs(portType);
     const std::uint64_t inputMs = size * (worstRead + 10);
 
@@ -107,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const vmsm::ConfigJob flow{settings, rig.view,
                                    [&](context::JobRunner& r) { return Drive(r, rig.platform.clock()); },
                                    [&](vmsm::MemorySwitchEngine&) { return choice; }, variant};
-        const vmsm::JobReport report = vmsm::RunConfigJob(rig.engine, SettingsFor(portType), flow);
+        const vmsm::JobReport report = vmsm::RunConfigJob(rig.engine, flow);
 
         Verbose("outcome %d after %llu ms: %s", static_cast<int>(report.outcome),
                 static_cast<unsigned long long>(rig.platform.Now()), report.stepMessage.c_str());
@@ -122,8 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The legacy dialect comes only from a printer that identification has
     // already placed; the jobs then start past their identification.
-    rig.util.PendingSettings = SettingsFor(portType);
-    rig.util.ApplyPortSettings();
     rig.util.FirmwareVersion = rig.printer.firmwareOverride = 30000;
     rig.util.ModelCode = context::kModelExpected;
     const vmsm::VmsmJob jobs[] = {vmsm::VmsmJob::GetStatus, vmsm::VmsmJob::SetStatus, vmsm::VmsmJob::FactoryDefault};

@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim::PrinterModel printer;
     HostilePlatform platform(printer, in);
     context::PrinterContext util(platform);
-    util.PendingSettings = SettingsFor(link::PortTcp);
-    util.ApplyPortSettings();
+    util.HandOver(SettingsFor(link::PortTcp));
     util.link.OpenPort();
 
     constexpr std::array<std::uint8_t, 3> kRequest = {0x1D, 0x49, 0x43};

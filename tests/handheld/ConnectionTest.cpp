@@ -35,7 +35,7 @@ private slots:
         auto w = rig.Open();
         QVERIFY(!Ticked(*w));
         QCOMPARE(Find<QComboBox>(*w, "portList")->count(), 49);
-        QVERIFY(w->printerContext().link.layout == context::Layout::Handheld);
+        QVERIFY(w->printerContext().link.layout() == context::Layout::Handheld);
         Click(*w, "exitButton");
         QCOMPARE(w->result(), int(QDialog::Accepted));
         QCOMPARE(rig.store.ValueNames(context::ProductKey),
@@ -160,8 +160,7 @@ private slots:
     void closeBoxStoresNothingAndClosesTheLink() {
         HandheldRig rig;
         auto w = rig.Open();
-        w->printerContext().PendingSettings = context::HandheldLink(link::PortSerial, "COM1:", 115200);
-        w->printerContext().ApplyPortSettings();
+        w->printerContext().HandOver(context::HandheldLink(link::PortSerial, "COM1:", 115200));
         QVERIFY(w->printerContext().link.OpenPort() == 1);
         Find<QCheckBox>(*w, "tcpCheck")->setChecked(true);
         w->reject();

@@ -45,8 +45,8 @@ struct HandheldRig : ui::test::WindowRig {
         ConnectionScreen::Services services{.store = store, .platform = platform, .prompts = prompts, .timer = &timer};
         services.editSentinels = [](QWidget*, std::uint32_t&, std::array<std::string, 6>&) { return false; };
         services.launchNv = [this](QWidget*, context::PrinterContext& util) {
-            nvLaunches.push_back(util.PendingSettings);
-            QCOMPARE(util.link.portType, util.PendingSettings.portType);
+            nvLaunches.push_back(util.pendingSettings());
+            QCOMPARE(util.link.settings().portType, util.pendingSettings().portType);
             QCOMPARE(util.link.OpenPort(), 1);  // as the NV job would
         };
         if (realNvManager) services.launchNv = HandheldNvManager(store, prompts, &timer);

@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(rig.held().serial[0], std::string("9600"));
         QCOMPARE(rig.StoredNumber("Baudrate"), 9600u);
         QVERIFY(!w->printerContext().link.IsOpen());
-        QCOMPARE(w->printerContext().link.portType, std::int32_t(link::PortTcp));
+        QCOMPARE(w->printerContext().link.settings().portType, std::int32_t(link::PortTcp));
     }
 
     void defaultOnStepOneRestoresTheFactorySettingsAtOnce() {

@@ -13,7 +13,7 @@ using test::PrinterRig;
 TEST(PrinterLinkOpen, PortTypeOutsideTheFourOpensNothing) {
     PrinterRig rig(link::PortSerial);
     for (int type : {4, 7, -1}) {
-        rig.util.link.portType = type;
+        test::Reconfigure(rig.util.link, [&](link::CommSettings& s) { s.portType = type; });
         EXPECT_EQ(rig.util.link.OpenPort(), 0);
         EXPECT_FALSE(rig.util.link.IsOpen());
     }
@@ -44,7 +44,7 @@ TEST(PrinterLinkOpen, ExtrasAnotherProgramLeftOnThePortAreSwitchedOff) {
     auto& left = rig.platform.lastLineState();
     for (bool flow : {true, false}) {
         rig.util.link.ClosePort();
-        rig.util.link.flowControl = flow;
+        test::Reconfigure(rig.util.link, [&](link::CommSettings& s) { s.flowControl = flow; });
         left.outxDsrFlow = left.dsrSensitivity = left.outX = left.inX = left.nullStrip = left.abortOnError = true;
         ASSERT_TRUE(rig.Open());
         const auto& l = rig.platform.lastLineState();
@@ -80,7 +80,7 @@ TEST(PrinterLinkRead, BurstReturnsOnceTheIntervalHasPassedAfterItsLastByte) {
         PrinterRig rig(link::PortSerial);
         rig.printer.identity.modelText = std::string(23, 'M');
         rig.platform.config().replyLatencyMs = 20;
-        rig.util.link.baudRate = baud;
+        test::Reconfigure(rig.util.link, [&](link::CommSettings& s) { s.baudRate = static_cast<std::int32_t>(baud); });
         ASSERT_TRUE(rig.Open());
         const std::uint8_t query[] = {0x1D, 0x49, 0x43};
         ASSERT_EQ(rig.util.link.WritePort(query, 3), 3);
@@ -115,7 +115,7 @@ TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
 
 TEST(PrinterLinkClose, HandheldPausesASecondFirstAndDestructionClosesAnOpenLink) {
     PrinterRig rig(link::PortTcp);
-    rig.util.link.layout = link::Layout::Handheld;
+    rig.util.link.setLayout(link::Layout::Handheld);
     ASSERT_TRUE(rig.Open());
     const auto start = rig.Now();
     rig.util.link.ClosePort();

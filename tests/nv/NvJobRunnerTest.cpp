@@ -74,7 +74,7 @@ TEST(NvJobRunner, FailuresEndWithTheVariantsText) {
         {"other model", false, [](test::NvRig& rig) { rig.printer.identity.modelText = "MPT-Q800VII"; },
          NvJob::ReadAddresses, HandheldNvJob(),
          "Printer Model name not matched...!!\r\nThe printer reports the model \"MPT-Q800VII\".", false},
-        {"nothing listens", false, [](test::NvRig& rig) { rig.util.link.baudRate = 9101; }, NvJob::ReadAddresses,
+        {"nothing listens", false, [](test::NvRig& rig) { rig.util.link.Configure(test::LoopbackTcp(9101)); }, NvJob::ReadAddresses,
          DesktopNvJob(), "Port open error!", false},
         {"download write", true, failedDownload, NvJob::DownloadImages, DesktopNvJob(), write, false},
         // The handheld's download text differs from its other write failures.

@@ -53,8 +53,7 @@ link::CommSettings SettingsFor(std::int32_t portType) {
 
 PrinterRig::PrinterRig(std::int32_t portType)
     : platform(printer), util(platform), store(dir / "registry.reg") {
-    util.PendingSettings = SettingsFor(portType);
-    util.ApplyPortSettings();
+    util.HandOver(SettingsFor(portType));
 }
 
 bool PrinterRig::Open() { return util.link.OpenPort() == 1; }

@@ -276,7 +276,7 @@ private slots:
         vmsm::MemorySwitchEngine engine(rig.util);
         const auto edit = [](vmsm::MemorySwitchEngine&) { return vmsm::EditChoice::Save; };
         const vmsm::JobReport report =
-            vmsm::RunConfigJob(engine, rig.util.PendingSettings, host.ConfigJob(rig.store, edit, context::Layout::Desktop));
+            vmsm::RunConfigJob(engine, host.ConfigJob(rig.store, edit, context::Layout::Desktop));
         QCOMPARE(report.outcome, vmsm::JobOutcome::Written);
         QVERIFY(!cancel->isHidden());
         QCOMPARE(phases, (std::vector<int>{1000, 101, 9999, 2000, 102, 9999}));

@@ -90,7 +90,7 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
 
 TEST(VmsmJob, HandheldGetStatus) {
     VmsmRig rig;
-    rig.util.link.layout = context::Layout::Handheld;
+    rig.util.link.setLayout(context::Layout::Handheld);
     const auto job = rig.Run(GetStatus, HH);
     ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
     EXPECT_EQ(rig.TakeLog(), Join({{"model", "version", "codepage", "msr"}, kSwitchReads,
@@ -240,7 +240,7 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
     EXPECT_EQ(other.view.labels.back(), "Get status : 5 %");
 
     VmsmRig closed;
-    closed.util.link.baudRate = 9101;  // nothing listens there
+    closed.util.link.Configure(test::LoopbackTcp(9101));  // nothing listens there
     EXPECT_EQ(closed.Run(SetStatus).message, "Port open error!");
     EXPECT_TRUE(closed.TakeReceived().empty());
 }
@@ -336,8 +336,7 @@ TEST(ConfigJobFlow, EveryEnd) {
             return k.choice;
         };
         const auto drive = [&](context::JobRunner& r) { return context::DriveJob(r, rig.platform.clock()); };
-        const JobReport report = RunConfigJob(rig.engine, rig.util.PendingSettings,
-                                              ConfigJob{rig.store, rig.view, drive, edit, k.variant});
+        const JobReport report = RunConfigJob(rig.engine, ConfigJob{rig.store, rig.view, drive, edit, k.variant});
         const std::string what = std::string(k.message) + "/" + k.key;
         EXPECT_EQ(report.outcome, k.outcome) << what;
         EXPECT_EQ(std::tie(report.stepMessage, report.message, report.title), std::tie(k.step, k.message, k.title));

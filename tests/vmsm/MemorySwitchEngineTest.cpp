@@ -154,7 +154,7 @@ TEST(Engine, BluetoothPauseIsLongerOnTheHandheld) {
     std::uint64_t took[2];
     for (int handheld : {0, 1}) {
         VmsmRig rig(101001);
-        rig.util.link.layout = handheld ? link::Layout::Handheld : link::Layout::Desktop;
+        rig.util.link.setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
         const auto start = rig.Now();
         ASSERT_EQ(rig.engine.ReadBtItem('s'), rc::Ok);
         took[handheld] = rig.Now() - start;

@@ -80,9 +80,7 @@ private:
 /// entry, or the end of the script, is a silent read costing `silentReadMs`.
 struct ScriptedLink final : link::Platform {
     explicit ScriptedLink(std::deque<std::vector<std::uint8_t>> script = {}) : reads(std::move(script)) {
-        link.portType = link::PortTcp;
-        link.portText = "NET127.0.0.1";
-        link.baudRate = 9100;
+        link.Configure(test::LoopbackTcp());
         link.OpenPort();
     }
     std::deque<std::vector<std::uint8_t>> reads;

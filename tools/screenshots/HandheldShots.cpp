@@ -53,7 +53,7 @@ void RenderConnectionAndWizard(Renderer& renderer, Rig& rig) {
 void RenderNvManager(Renderer& renderer, Rig& rig) {
     rig.StoreLogos();
     context::PrinterContext util(rig.platform);
-    util.PendingSettings = Rig::VirtualPrinter();
+    util.HandOver(Rig::VirtualPrinter());
     nv::NvEngine nv(util, rig.store);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobWindowHost host(context::Layout::Handheld, nullptr, &timer);

@@ -51,7 +51,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
     rig.StoreLogos();
 
     context::PrinterContext util(rig.platform);
-    util.PendingSettings = Rig::VirtualPrinter();
+    util.HandOver(Rig::VirtualPrinter());
     nv::NvEngine nv(util, rig.store);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobWindowHost host(context::Layout::Desktop, nullptr, &timer);

@@ -51,8 +51,7 @@ void RenderPages(Renderer& renderer, const vmsm::PrinterConfig& record, const vm
 void RenderMemorySwitch(Renderer& renderer, Rig& rig) {
     // Firmware 160902: the virtual printer's own settings, read as the job reads them.
     context::PrinterContext util(rig.platform);
-    util.PendingSettings = Rig::VirtualPrinter();
-    util.ApplyPortSettings();
+    util.HandOver(Rig::VirtualPrinter());
     vmsm::MemorySwitchEngine engine(util);
     NoView view;
     vmsm::VmsmJobRunner reader(engine, view, vmsm::VmsmJob::GetStatus);

@@ -40,8 +40,7 @@ void RenderMain(Renderer& renderer, Rig& rig, const QString& name) {
 
 void RenderProgress(Renderer& renderer, Rig& rig) {
     context::PrinterContext util(rig.platform);
-    util.PendingSettings = Rig::VirtualPrinter();
-    util.ApplyPortSettings();
+    util.HandOver(Rig::VirtualPrinter());
     vmsm::MemorySwitchEngine engine(util);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobProgressDialog dialog(context::Layout::Desktop, nullptr, &timer);

@@ -14,12 +14,10 @@ namespace pelmora::ui {
 MemorySwitchJob::MemorySwitchJob(QWidget* parent, Prompts& prompts, PhaseTimer* timer)
     : QObject(parent), parent_(parent), prompts_(prompts), timer_(timer) {}
 
-vmsm::JobReport MemorySwitchJob::Run(vmsm::MemorySwitchEngine& engine, const link::CommSettings& settings,
-                                     context::SettingsStore& store) {
+vmsm::JobReport MemorySwitchJob::Run(vmsm::MemorySwitchEngine& engine, context::SettingsStore& store) {
     JobWindowHost host(context::Layout::Desktop, parent_, timer_);
     const vmsm::JobReport report = vmsm::RunConfigJob(
-        engine, settings,
-        host.ConfigJob(store, [this](vmsm::MemorySwitchEngine& e) { return Edit(e); }, context::Layout::Desktop));
+        engine, host.ConfigJob(store, [this](vmsm::MemorySwitchEngine& e) { return Edit(e); }, context::Layout::Desktop));
     Show(report);
     return report;
 }

@@ -193,7 +193,7 @@ void NvImageManager::AddImage() {
         const std::int32_t brightness = desktop ? lastSliderPosition_ : 0;
         const auto item = nv_.LoadImageItem(nv_.ImageList.NextNumber(), QFile::encodeName(file).toStdString(), brightness);
         if (!item) {
-            Say(desktop ? BoxTitle() : DefaultTitle(), CoreText("Failed to load image file!"));
+            Say(desktop ? BoxTitle() : DefaultTitle(), CoreText(nv::kImageLoadFailed));
             continue;
         }
         if (nv_.ImageList.AddImageItem(*item) == rc::OverLimit) Say(BoxTitle(), CoreText(JobVariant(layout_).areaTooSmall));
