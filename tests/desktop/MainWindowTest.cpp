@@ -321,5 +321,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+PELMORA_SNAPSHOT_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

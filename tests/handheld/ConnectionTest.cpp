@@ -169,5 +169,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ConnectionTest)
+PELMORA_SNAPSHOT_MAIN(ConnectionTest)
 #include "ConnectionTest.moc"

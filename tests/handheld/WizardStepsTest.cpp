@@ -292,5 +292,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WizardStepsTest)
+PELMORA_SNAPSHOT_MAIN(WizardStepsTest)
 #include "WizardStepsTest.moc"

@@ -290,5 +290,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(JobProgressDialogTest)
+PELMORA_SNAPSHOT_MAIN(JobProgressDialogTest)
 #include "JobProgressDialogTest.moc"

@@ -178,5 +178,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FirmwareWindowTest)
+PELMORA_SNAPSHOT_MAIN(FirmwareWindowTest)
 #include "FirmwareWindowTest.moc"

@@ -226,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MemorySwitchManagerTest)
+PELMORA_SNAPSHOT_MAIN(MemorySwitchManagerTest)
 #include "MemorySwitchManagerTest.moc"

@@ -319,5 +319,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NvImageManagerTest)
+PELMORA_SNAPSHOT_MAIN(NvImageManagerTest)
 #include "NvImageManagerTest.moc"
