@@ -69,7 +69,7 @@ RunFigures RunOnce(context::PrinterContext& util) {
     phaseEnded();
     ticker.stop();
     figures.wallMs = Ms(Clock::now() - start);
-    if (util.link.IsOpen()) util.link.ClosePort();
+    if (util.link().IsOpen()) util.link().ClosePort();
     return figures;
 }
 

@@ -63,8 +63,8 @@ int Get(CliContext& ctx, bool json) {
     vmsm::MemorySwitchEngine engine(*util);
     const auto report = RunJob(ctx, engine, [](vmsm::MemorySwitchEngine&) { return EditChoice::Cancel; });
     if (report.outcome == JobOutcome::ReadFailed) return Report(ctx, report);
-    if (json) ctx.out << ConfigToJson(engine.record, *util).dump(2) << '\n';
-    else ctx.out << ConfigReport(engine.record, *util);
+    if (json) ctx.out << ConfigToJson(engine.record(), *util).dump(2) << '\n';
+    else ctx.out << ConfigReport(engine.record(), *util);
     return ExitOk;
 }
 
@@ -109,13 +109,13 @@ Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, const ConfigEdi
     Plan plan;
     std::string refused;
     plan.report = RunJob(ctx, engine, [&](vmsm::MemorySwitchEngine& e) {
-        if (!options.force) refused = edits.ModelProblem(e.util().ModelName);
+        if (!options.force) refused = edits.ModelProblem(e.util().modelName());
         if (!refused.empty()) return EditChoice::Cancel;
-        e.record.BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
-        plan.read = e.record;
-        refused = edits.ApplyTo(e.record, e.util().FirmwareVersion, e.util().ModelName);
+        e.editRecord().BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
+        plan.read = e.record();
+        refused = edits.ApplyTo(e.editRecord(), e.util().firmwareVersion(), e.util().modelName());
         if (!refused.empty()) return EditChoice::Cancel;
-        plan.toWrite = e.record;
+        plan.toWrite = e.record();
         return options.dryRun ? EditChoice::Cancel : EditChoice::Save;
     });
     if (!refused.empty()) throw UsageError{refused};
@@ -136,7 +136,7 @@ int Verify(CliContext& ctx, const ConfigEdits& edits, const vmsm::PrinterConfig&
         PrintMessage(ctx.err, "pelmora: written, but the settings could not be read back to verify them");
         return Report(ctx, report);
     }
-    const auto lost = edits.NotKept(written, engine.record, util->FirmwareVersion);
+    const auto lost = edits.NotKept(written, engine.record(), util->firmwareVersion());
     if (lost.empty()) {
         ctx.out << "Verified: the printer holds every written setting.\n";
         return ExitOk;

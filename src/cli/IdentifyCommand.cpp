@@ -12,34 +12,34 @@ namespace pelmora::cli {
 
 int IdentifyPrinter(CliContext& ctx, bool json) {
     auto util = ctx.MakePrinterContext();
-    if (!util->link.OpenPort()) {
+    if (!util->link().OpenPort()) {
         PrintMessage(ctx.err, "Port open error!");
         return ExitFailed;
     }
     const std::uint32_t startedAt = util->clock().TickCount();
     if (const int result = util->QueryPrinter(context::QUERY_MODEL); result != rc::Ok) {
-        util->link.ClosePort();
+        util->link().ClosePort();
         const std::string cause = context::IdentifyFailureCause(*util, context::QUERY_MODEL, result,
                                                                 util->clock().TickCount() - startedAt);
         PrintMessage(ctx.err, context::WithCause("Printer model is not matched!", cause));
         return ExitFailed;
     }
     const int version = util->QueryPrinter(context::QUERY_VERSION);
-    util->link.ClosePort();
+    util->link().ClosePort();
     if (version != rc::Ok) {
         PrintMessage(ctx.err, "Failed to get printer version!");
         return ExitFailed;
     }
     if (json) {
-        nlohmann::json out{{"ModelName", Latin1ToUtf8(util->ModelName)},
-                           {"ModelCode", util->ModelCode},
-                           {"VersionText", Latin1ToUtf8(util->VersionText)},
-                           {"FirmwareVersion", util->FirmwareVersion}};
+        nlohmann::json out{{"ModelName", Latin1ToUtf8(util->modelName())},
+                           {"ModelCode", util->modelCode()},
+                           {"VersionText", Latin1ToUtf8(util->versionText())},
+                           {"FirmwareVersion", util->firmwareVersion()}};
         ctx.out << out.dump(2) << '\n';
     } else {
-        ctx.out << "Model:    " << Latin1ToUtf8(util->ModelName) << " (code " << util->ModelCode << ")\n"
-                << "Version:  " << Latin1ToUtf8(util->VersionText) << '\n'
-                << "Firmware: " << util->FirmwareVersion << '\n';
+        ctx.out << "Model:    " << Latin1ToUtf8(util->modelName()) << " (code " << util->modelCode() << ")\n"
+                << "Version:  " << Latin1ToUtf8(util->versionText()) << '\n'
+                << "Firmware: " << util->firmwareVersion() << '\n';
     }
     return ExitOk;
 }

@@ -31,7 +31,7 @@ int Inventory(CliContext& ctx, bool json) {
     if (!session.Open()) return ExitFailed;
     session.manager.Close();
     auto codes = nlohmann::json::array();
-    for (const auto& code : session.nv.AddressList) codes.push_back(Latin1ToUtf8(code));
+    for (const auto& code : session.nv.addressList()) codes.push_back(Latin1ToUtf8(code));
 
     const auto& printer = settings["printer"];
     nlohmann::ordered_json out{{"ModelName", printer["ModelName"]},

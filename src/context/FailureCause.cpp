@@ -20,7 +20,7 @@ std::string Printable(std::string text) {
 }  // namespace
 
 std::string IdentifyFailureCause(const PrinterContext& util, std::uint32_t selector, int result, std::uint32_t waitedMs) {
-    if (util.link.PeerGone()) return "The printer closed the connection.";
+    if (util.link().PeerGone()) return "The printer closed the connection.";
     switch (result) {
     case rc::NoReply: {
         char text[64];
@@ -31,9 +31,9 @@ std::string IdentifyFailureCause(const PrinterContext& util, std::uint32_t selec
     case rc::NotSupported:
         if (selector == QUERY_MAKER) return "The printer reports another maker.";
         // A model reply starts with '_'; the text after it is the model's name.
-        if (util.ModelName.size() > 1 && util.ModelName.front() == '_')
-            return "The printer reports the model \"" + Printable(util.ModelName.substr(1)) + "\".";
-        if (!util.ModelName.empty()) return "The printer's reply \"" + Printable(util.ModelName) + "\" names no model.";
+        if (util.modelName().size() > 1 && util.modelName().front() == '_')
+            return "The printer reports the model \"" + Printable(util.modelName().substr(1)) + "\".";
+        if (!util.modelName().empty()) return "The printer's reply \"" + Printable(util.modelName()) + "\" names no model.";
         return "The printer's reply names no model.";
     default: return {};
     }

@@ -330,7 +330,7 @@ void MainWindow::OnExit() {
 }
 
 void MainWindow::reject() {
-    if (util_.link.IsOpen()) util_.link.ClosePort();
+    if (util_.link().IsOpen()) util_.link().ClosePort();
     QDialog::reject();
 }
 

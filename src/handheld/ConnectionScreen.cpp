@@ -51,7 +51,7 @@ void ReserveRoom(std::initializer_list<QLabel*> labels, const QStringList& texts
 ConnectionScreen::ConnectionScreen(Services services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)), util_(services_.platform), engine_(util_) {
     setObjectName(QStringLiteral("connectionWindow"));
-    util_.link.setLayout(context::Layout::Handheld);
+    util_.link().setLayout(context::Layout::Handheld);
     BuildControls();
     NameHiddenControls();
     Open();
@@ -197,7 +197,7 @@ void ConnectionScreen::RunNvJob() {
     if (!comm) return;
     util_.HandOver(*comm);
     services_.launchNv(this, util_);
-    if (util_.link.IsOpen()) util_.link.ClosePort();
+    if (util_.link().IsOpen()) util_.link().ClosePort();
 }
 
 void ConnectionScreen::OnExit() {
@@ -213,7 +213,7 @@ void ConnectionScreen::OnExit() {
 }
 
 void ConnectionScreen::reject() {
-    if (util_.link.IsOpen()) util_.link.ClosePort();
+    if (util_.link().IsOpen()) util_.link().ClosePort();
     QDialog::reject();
 }
 

@@ -23,11 +23,11 @@ std::optional<NvImageItem> NvEngine::LoadImageItem(std::uint8_t number, const st
     if (!bitmap) return std::nullopt;
     NvImageItem item;
     item.number = number;
-    item.size = EstimateImageSize(bitmap->width, bitmap->height, util_.ModelCode);
+    item.size = EstimateImageSize(bitmap->width, bitmap->height, util_.modelCode());
     item.name = FileNameOf(path);
     item.path = path;
     item.brightness = brightness;
-    if (KeepDecodedPictures) item.bitmap = std::make_shared<const RgbImage>(std::move(*bitmap));
+    if (keepDecodedPictures_) item.bitmap = std::make_shared<const RgbImage>(std::move(*bitmap));
     return item;
 }
 
@@ -55,7 +55,7 @@ std::string NvEngine::ConvertAndQueue(const NvImageItem& item, const std::string
     block.bytes = code ? RasterDefinitionBlock(converted.raster, static_cast<std::uint8_t>((*code)[0]),
                                                static_cast<std::uint8_t>((*code)[1]))
                        : NumberedImageBlock(converted.raster);
-    DownloadQueue.push_back(std::move(block));
+    downloadQueue_.push_back(std::move(block));
     return {};
 }
 

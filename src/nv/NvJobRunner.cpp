@@ -72,12 +72,12 @@ NvJobRunner::Step NvJobRunner::Start() {
     auto& util = nv_.util();
     // The manager keeps its link open between jobs; a peer that dropped it
     // meanwhile is reached through a new connection.
-    if (util.link.PeerClosed()) util.link.ClosePort();
-    if (!util.link.IsOpen()) {
-        if (!util.link.OpenPort()) return Fail(variant_.openFailed);
+    if (util.link().PeerClosed()) util.link().ClosePort();
+    if (!util.link().IsOpen()) {
+        if (!util.link().OpenPort()) return Fail(variant_.openFailed);
         Advance(5, variant_.openText);
     }
-    if (!nv_.PrinterChecked) {
+    if (!nv_.printerChecked()) {
         for (const auto& action : variant_.check) {
             if (action.kind == NvCheckAction::Kind::Advance) {
                 Advance(5, action.text);
@@ -89,7 +89,7 @@ NvJobRunner::Step NvJobRunner::Start() {
                                                                    util.clock().TickCount() - startedAt)));
             }
         }
-        nv_.PrinterChecked = true;
+        nv_.MarkPrinterChecked();
     }
     return NextJob(job_);
 }
@@ -116,7 +116,7 @@ NvJobRunner::Step NvJobRunner::DeleteAllImages() {
     int result = rc::Ok;
     if (nv_.UsesLegacyDialect()) {
         result = nv_.DeleteAllNumberedImages();
-        if (result == rc::Ok) nv_.AddressList.clear();
+        if (result == rc::Ok) nv_.ForgetAddresses();
     } else {
         result = nv_.DeleteAllKeyCodeImages();
     }
@@ -128,7 +128,7 @@ NvJobRunner::Step NvJobRunner::DeleteAllImages() {
 NvJobRunner::Step NvJobRunner::DownloadImages() {
     Advance(5, StepText(NvJob::DownloadImages));
     total_ = 0;
-    for (const auto& block : nv_.DownloadQueue) total_ += block.length();
+    for (const auto& block : nv_.downloadQueue()) total_ += block.length();
     nextBlock_ = 0;
     if (nv_.UsesLegacyDialect()) {
         blockPauseMs_ = kLegacyBlockPauseMs;
@@ -142,11 +142,11 @@ NvJobRunner::Step NvJobRunner::DownloadImages() {
 }
 
 NvJobRunner::Step NvJobRunner::DownloadBlock() {
-    if (nextBlock_ >= nv_.DownloadQueue.size()) {
+    if (nextBlock_ >= nv_.downloadQueue().size()) {
         Advance(5, variant_.finishDownloadText, 500);
         return Next(NvPhaseFinish);
     }
-    const NvDownloadBlock& block = nv_.DownloadQueue[nextBlock_++];
+    const NvDownloadBlock& block = nv_.downloadQueue()[nextBlock_++];
     const std::string caption = block.name + variant_.downloadingSuffix;
     view_.SetLabel(caption);
     if (nv_.SendDownloadBlock(block) != rc::Ok) return Fail(variant_.downloadWriteFailed);

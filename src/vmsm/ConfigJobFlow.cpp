@@ -22,7 +22,7 @@ constexpr FlowTexts kHandheldFlow{
     false};
 
 void CloseIfOpen(MemorySwitchEngine& engine) {
-    if (engine.util().link.IsOpen()) engine.util().link.ClosePort();
+    if (engine.util().link().IsOpen()) engine.util().link().ClosePort();
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ struct ConfigJob {
     context::ProgressView& view;
     /// Runs a runner to its end (a timer-driven window, DriveJob, the CLI).
     std::function<context::JobEnd(context::JobRunner&)> drive;
-    /// Edits engine.record after a successful read; its choice decides the write.
+    /// Edits engine.record() after a successful read; its choice decides the write.
     std::function<EditChoice(MemorySwitchEngine&)> edit;
     context::Layout variant = context::Layout::Desktop;
     /// False when the record must not be stored: the store holds one

@@ -58,7 +58,7 @@ Page3Fields ShowPage3(const PrinterConfig& record, const PrinterFacts& facts) {
 }  // namespace
 
 PrinterFacts FactsOf(const context::PrinterContext& util) {
-    return {util.FirmwareVersion, util.ModelCode, util.ModelName, util.VersionText, util.CodePageText};
+    return {util.firmwareVersion(), util.modelCode(), util.modelName(), util.versionText(), util.codePageText()};
 }
 
 ManagerFields ShowRecord(const PrinterConfig& record, const PrinterFacts& facts) {

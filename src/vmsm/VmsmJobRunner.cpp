@@ -86,8 +86,8 @@ void VmsmJobRunner::Step(int count, std::uint32_t pauseMs) {
 }
 
 bool VmsmJobRunner::Applies(const PhaseRow& row) const {
-    return RowApplies(row, {variant_, engine_.util().FirmwareVersion,
-                            engine_.util().MsrSetValue, engine_.record.BtKeep});
+    return RowApplies(row, {variant_, engine_.util().firmwareVersion(),
+                            engine_.util().msrSetValue(), engine_.record().BtKeep});
 }
 
 int VmsmJobRunner::Run(Op op, int arg) {
@@ -95,7 +95,7 @@ int VmsmJobRunner::Run(Op op, int arg) {
     const auto n = static_cast<std::uint8_t>(arg);
     switch (op) {
     case Op::None: return rc::Ok;
-    case Op::OpenLink: return util.link.IsOpen() || util.link.OpenPort() ? rc::Ok : rc::NotOpen;
+    case Op::OpenLink: return util.link().IsOpen() || util.link().OpenPort() ? rc::Ok : rc::NotOpen;
     case Op::QueryModel: return util.QueryPrinter(context::QUERY_MODEL);
     case Op::QueryVersion: return util.QueryPrinter(context::QUERY_VERSION);
     case Op::QueryCodePage: return util.QueryPrinter(context::QUERY_CODEPAGE);
@@ -153,7 +153,7 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
         Step(row.slowSteps, row.slowPauseMs);
         if (row.pauseMs) clock.Sleep(row.pauseMs);
         if (row.arm) {
-            const bool legacy = DialectOf(engine_.util().FirmwareVersion) == Dialect::Legacy;
+            const bool legacy = DialectOf(engine_.util().firmwareVersion()) == Dialect::Legacy;
             armed = NextPhase{legacy && row.armLegacy ? row.armLegacy : row.arm, row.armDelayMs};
             armedAt = clock.TickCount();
         }

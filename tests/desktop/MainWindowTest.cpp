@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(w->settings().baudRate, 115200);
         QCOMPARE(w->settings().port, std::string("COM5"));
         QCOMPARE(w->printerContext().pendingSettings().portType, link::PortBluetooth);
-        QCOMPARE(w->printerContext().link.settings().baudRate, 115200);
+        QCOMPARE(w->printerContext().link().settings().baudRate, 115200);
     }
 
     void tcpRestoreTrimsTheNetCharactersAndShowsPort9100() {
@@ -207,12 +207,12 @@ private slots:
             QObject::connect(&w->memorySwitchJob(), &ui::MemorySwitchJob::managerOpened,
                              [](ui::MemorySwitchManager* manager) { manager->reject(); });
             Click(*w, "vmsmButton");
-            QVERIFY(w->printerContext().link.OpenPort());
+            QVERIFY(w->printerContext().link().OpenPort());
             if (escape)
                 QTest::keyClick(w.get(), Qt::Key_Escape);
             else
                 w->close();
-            QVERIFY(!w->printerContext().link.IsOpen());
+            QVERIFY(!w->printerContext().link().IsOpen());
             QCOMPARE(w->result(), int(QDialog::Rejected));
             QCOMPARE(f.Stored(), before);
         }

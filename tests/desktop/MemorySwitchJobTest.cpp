@@ -60,7 +60,7 @@ struct Fixture : desktop::test::DesktopRig {
         context::ProgressView view;
         vmsm::VmsmJobRunner runner(engine, view, vmsm::VmsmJob::GetStatus);
         if (context::DriveJob(runner, platform.clock()) != context::JobEnd::Ok) qFatal("read-back failed");
-        return engine.record;
+        return engine.record();
     }
 };
 
@@ -80,7 +80,7 @@ private slots:
         f.Run(PickDensity150);
         QCOMPARE(f.managersOpened, 1);
         QCOMPARE(f.prompts.Messages(), QStringList{kWritten});
-        QVERIFY(!f.window->printerContext().link.IsOpen());
+        QVERIFY(!f.window->printerContext().link().IsOpen());
         QCOMPARE(f.ReadBack().Density, 3u);  // " 150%" is code 3
         std::uint32_t stored = 0;
         QVERIFY(f.store.GetRegDword(context::ProductKey, "Density", stored));
@@ -98,7 +98,7 @@ private slots:
         f.Run(PickDensity150);
         QCOMPARE(f.prompts.Messages(), QStringList{kNotWritten});
         QCOMPARE(f.StoreFile(), before);
-        QVERIFY(!f.window->printerContext().link.IsOpen());
+        QVERIFY(!f.window->printerContext().link().IsOpen());
     }
 
     void failedReadShowsItsOwnMessageAndOpensNoManager() {
@@ -117,7 +117,7 @@ private slots:
         f.Run([](ui::MemorySwitchManager& manager) { manager.findChild<QPushButton*>("cancel")->click(); });
         QCOMPARE(f.managersOpened, 1);
         QVERIFY(f.prompts.shown.empty());
-        QVERIFY(!f.window->printerContext().link.IsOpen());
+        QVERIFY(!f.window->printerContext().link().IsOpen());
         for (const std::string& key : f.printer.commandLog()) QVERIFY2(!key.starts_with("write-"), key.c_str());
         QCOMPARE(f.StoreFile(), before);
     }

@@ -43,7 +43,7 @@ nv::NvImageItem Picture(const nv::NvEngine& engine, std::uint32_t modelCode, int
     static const std::shared_ptr<const nv::RgbImage> bitmaps[2] = {Decoded(8, 2, "a.bmp"), Decoded(24, 5, "b.bmp")};
     const auto& bitmap = bitmaps[which];
     nv::NvImageItem item;
-    item.number = engine.ImageList.NextNumber();
+    item.number = engine.imageList().NextNumber();
     item.size = nv::EstimateImageSize(bitmap->width, bitmap->height, modelCode);
     item.name = which ? "b.bmp" : "a.bmp";
     item.path = (ScratchDir() / item.name).string();
@@ -97,9 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const nv::NvJobVariant& variant = handheld ? nv::HandheldNvJob() : nv::DesktopNvJob();
     nv::NvManager manager(engine, host, variant);
 
-    util.link.setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
+    util.link().setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
     util.HandOver(SettingsFor(portType));
-    if (legacy) util.FirmwareVersion = printer.firmwareOverride = 30000;
+    if (legacy) util.identityForTest().firmwareVersion = printer.firmwareOverride = 30000;
     const std::uint64_t worstRead = WorstReadMs(portType);
     std::uint64_t bound = size * (worstRead + 160);
     // Each job: its 100 progress steps of 2 ms, its timers, and the worst identification
@@ -110,15 +110,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         manager.Open();
         bound += jobMs + kLinkOpenCloseMs;
     } else {
-        util.link.OpenPort();
-        engine.PrinterChecked = true;
+        util.link().OpenPort();
+        engine.MarkPrinterChecked();
     }
     nv::NvOutcome outcome;
     bool downloaded = false;
     switch (job) {
     case 0: outcome = manager.Refresh(); break;
     case 1: {
-        for (int i = 0; i < 2; ++i) engine.ImageList.AddImageItem(Picture(engine, util.ModelCode, i, in.Byte() % 101));
+        for (int i = 0; i < 2; ++i) engine.editImageList().AddImageItem(Picture(engine, util.modelCode(), i, in.Byte() % 101));
         const auto result = manager.Download(autoAddressing, [](const std::vector<std::string>&) {
             return std::optional<std::string>("A1");
         });
@@ -135,10 +135,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     manager.Close();
 
     Verbose("ok %d after %llu ms: %s (%zu codes)", outcome.ok, static_cast<unsigned long long>(platform.Now()),
-            outcome.message.c_str(), engine.AddressList.size());
+            outcome.message.c_str(), engine.addressList().size());
     Check(platform.Now() <= bound, "the job outlasted its bound");
     Check(IsKnownMessage(KnownMessages(variant), outcome.message), "unknown message: " + outcome.message);
-    Check(!util.link.IsOpen(), "the link stayed open after the manager closed");
+    Check(!util.link().IsOpen(), "the link stayed open after the manager closed");
     if (!downloaded) Check(FileBytes(storePath) == kStoreText, "the store changed without a download");
     return 0;
 }

@@ -35,7 +35,7 @@ private slots:
         auto w = rig.Open();
         QVERIFY(!Ticked(*w));
         QCOMPARE(Find<QComboBox>(*w, "portList")->count(), 49);
-        QVERIFY(w->printerContext().link.layout() == context::Layout::Handheld);
+        QVERIFY(w->printerContext().link().layout() == context::Layout::Handheld);
         Click(*w, "exitButton");
         QCOMPARE(w->result(), int(QDialog::Accepted));
         QCOMPARE(rig.store.ValueNames(context::ProductKey),
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(s.portType, std::int32_t(link::PortTcp));
         QCOMPARE(s.port, std::string("NET127.0.0.1"));
         QCOMPARE(s.baudRate, 9100);
-        QVERIFY(!w->printerContext().link.IsOpen());  // the launcher opened it
+        QVERIFY(!w->printerContext().link().IsOpen());  // the launcher opened it
         Find<QCheckBox>(*w, "tcpCheck")->setChecked(false);
         Click(*w, "nvButton");
         QCOMPARE(rig.nvLaunches.back().portType, std::int32_t(link::PortSerial));
@@ -161,10 +161,10 @@ private slots:
         HandheldRig rig;
         auto w = rig.Open();
         w->printerContext().HandOver(context::HandheldLink(link::PortSerial, "COM1:", 115200));
-        QVERIFY(w->printerContext().link.OpenPort() == 1);
+        QVERIFY(w->printerContext().link().OpenPort() == 1);
         Find<QCheckBox>(*w, "tcpCheck")->setChecked(true);
         w->reject();
-        QVERIFY(!w->printerContext().link.IsOpen());
+        QVERIFY(!w->printerContext().link().IsOpen());
         QVERIFY(rig.store.ValueNames(context::ProductKey).empty());
     }
 };

@@ -49,8 +49,8 @@ private slots:
         QCOMPARE(rig.prompts.shown[0].text, QString("Success to Set VMSM!"));
         QCOMPARE(rig.held().serial[0], std::string("9600"));
         QCOMPARE(rig.StoredNumber("Baudrate"), 9600u);
-        QVERIFY(!w->printerContext().link.IsOpen());
-        QCOMPARE(w->printerContext().link.settings().portType, std::int32_t(link::PortTcp));
+        QVERIFY(!w->printerContext().link().IsOpen());
+        QCOMPARE(w->printerContext().link().settings().portType, std::int32_t(link::PortTcp));
     }
 
     void defaultOnStepOneRestoresTheFactorySettingsAtOnce() {
@@ -77,7 +77,7 @@ private slots:
         Click(*w, "vmsmButton");
         QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3, 4, 3, 4}));
         QCOMPARE(shownAgain, QString("115200"));
-        QCOMPARE(w->engine().record.Baudrate, 115200u);
+        QCOMPARE(w->engine().record().Baudrate, 115200u);
     }
 
     // The link stays open; the next job uses it and reads the printer again.
@@ -91,19 +91,19 @@ private slots:
         QVERIFY(!Wrote(rig.printer));
         QVERIFY(rig.prompts.Messages().isEmpty());
         QVERIFY(rig.store.ValueNames(context::ProductKey).size() == 3);  // the connection only
-        QVERIFY(w->printerContext().link.IsOpen());
+        QVERIFY(w->printerContext().link().IsOpen());
 
-        w->engine().record.BeepPaper = 1;  // left over from the cancelled wizard
+        w->engine().editRecord().BeepPaper = 1;  // left over from the cancelled wizard
         const int opens = rig.platform.openAttempts();
         rig.printer.ClearLogs();
         std::uint32_t beepShown = 99;
-        rig.steps = {CancelWith(rig, [&](WizardStepWindow&) { beepShown = w->engine().record.BeepPaper; })};
+        rig.steps = {CancelWith(rig, [&](WizardStepWindow&) { beepShown = w->engine().record().BeepPaper; })};
         Click(*w, "vmsmButton");
         QCOMPARE(rig.platform.openAttempts(), opens);
         QVERIFY(!rig.printer.commandLog().empty());
         QCOMPARE(beepShown, 0u);
         w->reject();
-        QVERIFY(!w->printerContext().link.IsOpen());
+        QVERIFY(!w->printerContext().link().IsOpen());
     }
 
     // The printer has the settings; the operator learns that the store does not.

@@ -49,7 +49,7 @@ struct NvRig : pelmora::test::PrinterRig {
     /// The link open and the printer checked, as inside the manager; nothing logged yet.
     void Ready() {
         ASSERT_TRUE(Open());
-        nv.PrinterChecked = true;
+        nv.MarkPrinterChecked();
         TakeReceived();
     }
 
@@ -63,7 +63,7 @@ struct NvRig : pelmora::test::PrinterRig {
     /// Plays a printer of the older command set.
     void MakeLegacy(std::uint32_t firmware = 30000) {
         printer.firmwareOverride = firmware;
-        util.FirmwareVersion = firmware;
+        util.identityForTest().firmwareVersion = firmware;
     }
 
     /// A black bitmap file in the rig's folder.
@@ -77,9 +77,9 @@ struct NvRig : pelmora::test::PrinterRig {
 
     /// Adds a file to the image list as the manager window does.
     void AddImage(const std::string& path, int brightness = 0) {
-        const auto item = nv.LoadImageItem(nv.ImageList.NextNumber(), path, brightness);
+        const auto item = nv.LoadImageItem(nv.imageList().NextNumber(), path, brightness);
         ASSERT_TRUE(item);
-        ASSERT_EQ(nv.ImageList.AddImageItem(*item), rc::Ok);
+        ASSERT_EQ(nv.editImageList().AddImageItem(*item), rc::Ok);
     }
 
     NvEngine nv;

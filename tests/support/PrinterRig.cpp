@@ -56,7 +56,7 @@ PrinterRig::PrinterRig(std::int32_t portType)
     util.HandOver(SettingsFor(portType));
 }
 
-bool PrinterRig::Open() { return util.link.OpenPort() == 1; }
+bool PrinterRig::Open() { return util.link().OpenPort() == 1; }
 
 bool PrinterRig::Identify() {
     return util.QueryPrinter(context::QUERY_MODEL) == rc::Ok &&

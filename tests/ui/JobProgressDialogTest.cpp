@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(w.dialog.windowTitle(), QString("Virtual Memory Switch Manager"));
         QCOMPARE(w.Caption(), QString("Get status : 100 %"));  // full before 9999
         QCOMPARE(w.Bar(), 100);
-        QCOMPARE(w.rig.util.FirmwareVersion, 160902u);
+        QCOMPARE(w.rig.util.firmwareVersion(), 160902u);
         // The timers' 300 ms and the read's pauses passed on the virtual clock.
         QVERIFY(w.rig.Now() > 300);
         QVERIFY(!w.dialog.isVisible());
@@ -280,7 +280,7 @@ private slots:
         QCOMPARE(report.outcome, vmsm::JobOutcome::Written);
         QVERIFY(!cancel->isHidden());
         QCOMPARE(phases, (std::vector<int>{1000, 101, 9999, 2000, 102, 9999}));
-        QVERIFY(!rig.util.link.IsOpen());
+        QVERIFY(!rig.util.link().IsOpen());
 
         phases.clear();
         nv::NvEngine nv(rig.util, rig.store);

@@ -35,8 +35,8 @@ struct VmsmRig : PrinterRig {
     VmsmRig() = default;
     explicit VmsmRig(std::uint32_t v, std::uint8_t m = '9') {
         if (!Open() || !Identify()) throw std::runtime_error("the virtual printer did not answer");
-        util.FirmwareVersion = printer.firmwareOverride = v;
-        util.MsrSetValue = printer.identity.msrMode = m;
+        util.identityForTest().firmwareVersion = printer.firmwareOverride = v;
+        util.identityForTest().msrSetValue = printer.identity.msrMode = m;
         TakeReceived();
         TakeLog();
     }

@@ -33,9 +33,9 @@ void RenderConnectionAndWizard(Renderer& renderer, Rig& rig) {
     }
 
     context::PrinterContext util(rig.platform);
-    util.FirmwareVersion = 160902;
-    util.MsrSetValue = 'P';
-    util.ModelName = "MPT-Q700VII";
+    util.identityForTest().firmwareVersion = 160902;
+    util.identityForTest().msrSetValue = 'P';
+    util.identityForTest().modelName = "MPT-Q700VII";
     vmsm::PrinterConfig record;
     record.Service = 1;
     record.CuttingPosition = 120;

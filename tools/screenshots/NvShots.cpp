@@ -76,7 +76,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
         window.findChild<QCheckBox*>(QStringLiteral("asPrinted"))->setChecked(true);
         renderer.Save(window, QStringLiteral("nv-as-printed"));
 
-        ui::NvAddressWindow address(context::Layout::Desktop, nv.AddressList, rig.prompts);
+        ui::NvAddressWindow address(context::Layout::Desktop, nv.addressList(), rig.prompts);
         renderer.Save(address, QStringLiteral("nv-address"));
 
         bool grabbed = false;

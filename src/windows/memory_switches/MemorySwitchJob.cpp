@@ -23,10 +23,10 @@ vmsm::JobReport MemorySwitchJob::Run(vmsm::MemorySwitchEngine& engine, context::
 }
 
 vmsm::EditChoice MemorySwitchJob::Edit(vmsm::MemorySwitchEngine& engine) {
-    MemorySwitchManager window(engine.record, vmsm::FactsOf(engine.util()), prompts_, parent_);
+    MemorySwitchManager window(engine.record(), vmsm::FactsOf(engine.util()), prompts_, parent_);
     connect(&window, &MemorySwitchManager::shown, this, [this, &window] { emit managerOpened(&window); });
     if (window.exec() != QDialog::Accepted) return vmsm::EditChoice::Cancel;
-    window.CopyBack(engine.record);
+    window.CopyBack(engine.editRecord());
     return window.DefaultRequested() ? vmsm::EditChoice::Default : vmsm::EditChoice::Save;
 }
 

@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(r.window->currentNumber(), 3);
         r.prompts.answers = {false};
         r.Click("removeImage");
-        QCOMPARE(r.nv.ImageList.size(), 5u);  // No keeps everything
+        QCOMPARE(r.nv.imageList().size(), 5u);  // No keeps everything
         const Shown& question = r.LastBox();
         QCOMPARE(question.kind, Shown::Question);
         QCOMPARE(question.title, QString("NV Image Manager"));
@@ -189,7 +189,7 @@ private slots:
         SelectRows(r, {0});
         QCOMPARE(r.window->currentNumber(), 1);
         r.Click("reset");
-        QVERIFY(r.nv.ImageList.empty());
+        QVERIFY(r.nv.imageList().empty());
         QCOMPARE(r.window->currentNumber(), -1);
         QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 0/0 - Memory: 0/262144 (Byte)>"));
     }
@@ -260,7 +260,7 @@ private slots:
             CheckBox(r.LastBox(), t.boxTitle, "Cancel to download image.", PromptIcon::Warning);
             // Nothing was sent: the printer holds what it held.
             QCOMPARE(r.printer().keyCodeImages().size(), 1u);
-            QVERIFY(r.nv.DownloadQueue.empty());
+            QVERIFY(r.nv.downloadQueue().empty());
         }
     }
 
@@ -296,7 +296,7 @@ private slots:
         r.Click("exit");  // no tick came between: the move and the add still count
         QVERIFY(StoredEntry(r, 1).endsWith("a.bmp,040"));
         QVERIFY(StoredEntry(r, 2).endsWith("b.bmp,040"));
-        QVERIFY(r.nv.AddressList.empty());
+        QVERIFY(r.nv.addressList().empty());
 
         r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.host, r.prompts);
         QCOMPARE(r.Names(), (std::vector<std::string>{"1:a.bmp", "2:b.bmp"}));
