@@ -22,8 +22,8 @@ inline QString UnifiedDiff(const QStringList& want, const QStringList& got, int 
     std::vector<Op> ops;
     for (int i = 0, j = 0; i < n || j < m;) {
         if (i < n && j < m && want[i] == got[j]) ops.push_back({' ', i++, j++});
-        else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) ops.push_back({'+', i, j++});
-        else ops.push_back({'-', i++, j});
+        else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) ops.push_back({'-', i++, j});
+        else ops.push_back({'+', i, j++});
     }
     QString out;
     for (std::size_t k = 0; k < ops.size();) {

@@ -103,10 +103,12 @@ inline QString Table(const QTableWidget* table) {
     return line;
 }
 
-/// One limit: a number the code chose or, on a control that shows text,
-/// "text" when it is at least what that text needs (made from the font).
+/// One limit: a number the code chose or, on a control sized by its one line
+/// of text, "text" when it is at least what that text needs (made from the
+/// font). A wrapping label has no such need: its limits are the code's.
 inline QString Limit(const QWidget* widget, int value, int hint) {
-    const bool showsText = qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget);
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const bool showsText = (label && !label->wordWrap()) || qobject_cast<const QAbstractButton*>(widget);
     return showsText && hint > 0 && value >= hint ? QStringLiteral("text") : QString::number(value);
 }
 
@@ -117,7 +119,13 @@ inline QString Limits(const QWidget* widget) {
         return widget->layout()->sizeConstraint() == QLayout::SetFixedSize ? QStringLiteral(" sized-by-layout=fixed")
                                                                           : QStringLiteral(" sized-by-layout=minimum");
     QString line;
-    const QSize hint = widget->sizeHint(), min = widget->minimumSize(), max = widget->maximumSize();
+    QSize hint = widget->sizeHint(), min = widget->minimumSize(), max = widget->maximumSize();
+    // A window's layout raises its minimum to what the controls need.
+    if (widget->isWindow() && widget->layout()) {
+        const QSize needed = widget->layout()->totalMinimumSize();
+        if (min.width() == needed.width()) min.setWidth(0);
+        if (min.height() == needed.height()) min.setHeight(0);
+    }
     if (min.width() > 0) line += QLatin1String(" minWidth=") + Limit(widget, min.width(), hint.width());
     if (min.height() > 0) line += QLatin1String(" minHeight=") + Limit(widget, min.height(), hint.height());
     if (max.width() != QWIDGETSIZE_MAX) line += QStringLiteral(" maxWidth=%1").arg(max.width());
