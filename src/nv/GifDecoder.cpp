@@ -83,8 +83,8 @@ std::optional<RgbImage> DecodeGif(const std::string& bytes) {
     const int width = ScreenSide(gif->SWidth, frame.Left, frame.Width);
     const int height = ScreenSide(gif->SHeight, frame.Top, frame.Height);
     // The frame is decoded whole even where it leaves the screen, so it is bounded too.
-    if (!DecodableSize(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height)) ||
-        std::uint64_t(frame.Width) * std::uint64_t(frame.Height) * 4 > kMaxDecodedBytes)
+    const auto side = [](int n) { return static_cast<std::uint64_t>(std::max(n, 0)); };
+    if (!DecodableSize(side(width), side(height)) || !DecodableSize(side(frame.Width), side(frame.Height)))
         return std::nullopt;
     const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
     const bool clear = transparent != NO_TRANSPARENT_COLOR;
