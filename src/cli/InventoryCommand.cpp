@@ -1,6 +1,6 @@
 // `pelmora inventory`: what a printer is and holds, in one line of a fleet's table.
 #include <CLI/CLI.hpp>
-#include <QCryptographicHash>
+#include <nettle/sha2.h>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -15,7 +15,15 @@ namespace pelmora::cli {
 std::string SettingsDigest(nlohmann::json settings) {
     settings.erase("printer");
     const std::string text = settings.dump();  // keys sorted, no blanks: `jq -jcS 'del(.printer)'`
-    return QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Sha256).toHex().toStdString();
+    sha256_ctx hash;
+    sha256_init(&hash);
+    sha256_update(&hash, text.size(), reinterpret_cast<const std::uint8_t*>(text.data()));
+    std::uint8_t digest[SHA256_DIGEST_SIZE];
+    sha256_digest(&hash, sizeof digest, digest);
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string hex;
+    for (const std::uint8_t byte : digest) hex += {kHex[byte >> 4], kHex[byte & 0x0F]};
+    return hex;
 }
 
 namespace {

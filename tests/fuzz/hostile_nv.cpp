@@ -4,8 +4,6 @@
 #include <set>
 #include <string>
 
-#include <QImage>
-
 #include "HostileJobs.h"
 #include "HostilePrinter.h"
 #include "context/PrinterContext.h"
@@ -15,6 +13,7 @@
 #include "nv/NvBlocks.h"
 #include "nv/NvJobVariant.h"
 #include "nv/NvManager.h"
+#include "support/ImageFiles.h"
 
 namespace pelmora::fuzz {
 namespace {
@@ -31,9 +30,8 @@ struct Host final : nv::NvJobHost {
 // not what this target is about. Each run converts it at its own brightness.
 std::shared_ptr<const nv::RgbImage> Decoded(int width, int height, const char* name) {
     const auto path = ScratchDir() / name;
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    image.save(QString::fromStdString(path.string()), "BMP");
+    test::WriteBytes(path.string(), test::Bmp24(nv::RgbImage(static_cast<std::uint32_t>(width),
+                                                            static_cast<std::uint32_t>(height), 0x000000)));
     auto decoded = nv::LoadImageFile(path.string());
     Check(decoded.has_value(), "cannot decode the scratch bitmap");
     return std::make_shared<const nv::RgbImage>(std::move(*decoded));

@@ -7,14 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include <QImage>
-
 #include "context/JobRunner.h"
 #include "context/ResultCode.h"
 #include "nv/NvEngine.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvManager.h"
 #include "sim/NvHandler.h"
+#include "support/ImageFiles.h"
 #include "support/PrinterRig.h"
 
 namespace pelmora::nv::test {
@@ -68,11 +67,8 @@ struct NvRig : pelmora::test::PrinterRig {
 
     /// A black bitmap file in the rig's folder.
     std::string Bitmap(const std::string& name, int width, int height) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        const auto path = (dir / name).string();
-        EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
-        return path;
+        const RgbImage black(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 0x000000);
+        return pelmora::test::WriteBytes((dir / name).string(), pelmora::test::Bmp24(black));
     }
 
     /// Adds a file to the image list as the manager window does.
