@@ -87,6 +87,10 @@ bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* 
                 return true;
             }
         }
+        if (link.stopRequest().Requested()) {
+            lastCount = 0;
+            return false;
+        }
         if (++emptyReads >= kEmptyReadsBeforeResend) {
             link.WritePort(command, 3);
             std::memset(buffer, 0, static_cast<std::size_t>(capacity));
@@ -166,7 +170,7 @@ int PrinterContext::QueryVersion() {
             link::Tracef(link.platform().trace(), "OK ID Data = %02x ", 0u);
             break;
         }
-        if (clock().TickCount() - start > kVersionLimitMs) {
+        if (clock().TickCount() - start > kVersionLimitMs || link.stopRequest().Requested()) {
             link::Tracef(link.platform().trace(), "Timeout Read Check ID");
             break;
         }
@@ -201,6 +205,8 @@ int PrinterContext::QueryMsrMode() {
         if (count == 4 && buffer[3] == 0x00) {
             link::Tracef(link.platform().trace(), "OK ID Data = %02x ", 0u);
             accepted = true;
+        } else if (link.stopRequest().Requested()) {
+            break;
         } else {
             link.WritePort(kQueryMsrMode, 3);
             clock().Sleep(500);
