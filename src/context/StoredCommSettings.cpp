@@ -116,7 +116,12 @@ link::CommSettings FromHandheldStore(const Raw& raw) {
         if (!StartsWithNet(raw.port)) return HandheldLink(link::PortTcp, std::string("NET") + kHandheldAddress, kDefaultTcpPort);
         return HandheldLink(link::PortTcp, raw.port, static_cast<std::uint32_t>(StoredTcpPort(raw.baud)));
     }
-    return HandheldLink(link::PortSerial, StartsWith(raw.port, "COM") ? WithoutColon(raw.port) + ":" : ComPortEntries(Layout::Handheld).front(),
+    // The desktop's "COM4" is the handheld's "COM4:"; a name typed on the handheld stays as typed.
+    const auto desktopPorts = ComPortEntries(Layout::Desktop);
+    const bool fromDesktop = std::find(desktopPorts.begin(), desktopPorts.end(), raw.port) != desktopPorts.end();
+    return HandheldLink(link::PortSerial, fromDesktop                    ? raw.port + ":"
+                                          : StartsWith(raw.port, "COM") ? raw.port
+                                                                        : ComPortEntries(Layout::Handheld).front(),
                         link::IsListedBaudRate(raw.baud) ? raw.baud : link::kDefaultBaudRate);
 }
 

@@ -103,7 +103,7 @@ TEST(StoredCommSettings, EveryHandheldCombination) {
     const struct { std::optional<std::uint32_t> type; const char* port; std::uint32_t baud; const char* read; } cases[] = {
         {std::nullopt, "", 0, "0|COM1:|115200|8|0|0|1"},  // first start
         {0, "COM7:", 9600, "0|COM7:|9600|8|0|0|1"},
-        {0, "COM77", 14400, "0|COM77:|115200|8|0|0|1"},  // any COM text; an unlisted rate is 115200
+        {0, "COM77", 14400, "0|COM77|115200|8|0|0|1"},  // any COM text; an unlisted rate is 115200
         {0, "COM7", 9600, "0|COM7:|9600|8|0|0|1"},       // as the desktop writes it
         {0, "/dev/rfcomm0", 4800, "0|COM1:|4800|8|0|0|1"},
         {1, "COM3:", 2400, "0|COM3:|2400|8|0|0|1"},      // anything but TCP/IP is serial

@@ -160,7 +160,11 @@ private slots:
         f.Run([](ui::MemorySwitchManager&) {});
         QCOMPARE(f.managersOpened, 0);
         QCOMPARE(f.prompts.Messages().size(), 1);
-        QVERIFY(f.prompts.Messages().front().startsWith("Printer model is not matched!"));
+        // The step's text, and under it why, as the command line prints it.
+        const QStringList lines = f.prompts.Messages().front().split("\r\n");
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.front(), QString("Printer model is not matched!"));
+        QVERIFY2(lines.back().startsWith("The printer"), qPrintable(lines.back()));
         QCOMPARE(f.prompts.shown.front().icon, ui::PromptIcon::None);  // as plain as the NV manager's
     }
 
