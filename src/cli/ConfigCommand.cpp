@@ -54,6 +54,9 @@ int Report(CliContext& ctx, const vmsm::JobReport& report) {
         else PrintMessage(ctx.err, "Cancelled.");
         if (report.outcome == JobOutcome::WriteFailed) PrintMessage(ctx.err, TrimLineEnds(report.message));
         return ExitFailed;
+    case JobOutcome::WriteCancelled:
+        PrintMessage(ctx.err, TrimLineEnds(report.message));
+        return ExitFailed;
     }
     return ExitFailed;
 }

@@ -87,6 +87,10 @@ bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* 
                 return true;
             }
         }
+        if (link.stopRequest().Requested()) {
+            lastCount = 0;
+            return false;
+        }
         if (++emptyReads >= kEmptyReadsBeforeResend) {
             link_.WritePort(command, 3);
             std::memset(buffer, 0, static_cast<std::size_t>(capacity));
@@ -201,6 +205,8 @@ int PrinterContext::QueryMsrMode() {
         if (count == 4 && buffer[3] == 0x00) {
             link::Tracef(link_.platform().trace(), "OK ID Data = %02x ", 0u);
             accepted = true;
+        } else if (link.stopRequest().Requested()) {
+            break;
         } else {
             link_.WritePort(kQueryMsrMode, 3);
             clock().Sleep(500);

@@ -234,6 +234,7 @@ void MainWindow::RestoreSelections(const link::CommSettings& stored) {
         break;
     case link::PortTcp:
         comm_.address->setText(Q(link::NetAddress(stored.port)));
+        comm_.tcpPort->setText(QString::number(stored.baudRate));  // the TCP port
         break;
     default:
         break;

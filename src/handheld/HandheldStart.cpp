@@ -11,11 +11,14 @@
 #include "handheld/FormFactor.h"
 #include "handheld/HandheldTools.h"
 #include "ui/AppIcon.h"
+#include "ui/LanguageLoader.h"
 #include "ui/Prompts.h"
 
 namespace pelmora::handheld {
 
 int RunPelmoraCe(QApplication& app) {
+    // The system's language, from the desktop's translations, before any window is built.
+    ui::InstallLanguage(app, QLocale::system(), ui::TranslationFolders());
     HandheldWindows shaped;
     app.installEventFilter(&shaped);
     QApplication::setWindowIcon(ui::AppIcon());

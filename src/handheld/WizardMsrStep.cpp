@@ -71,7 +71,9 @@ bool WizardMsrStep::BoxesValid() {
 void WizardMsrStep::HandBack(End) {
     vmsm::PrinterConfig& r = context_.record;
     r.CodePage = IndexOr(codePage_, r.CodePage);
-    r.Msr = IndexOr(msr_, r.Msr);
+    // A disabled list holds the one value this printer's MSR mode allows.
+    r.Msr = msr_->isEnabled() || msr_->currentIndex() < 0 ? IndexOr(msr_, r.Msr)
+                                                          : static_cast<std::uint32_t>(msr_->currentIndex());
     r.Service = CheckedOr(service_, r.Service);
     if (!TearOffShown(context_.util.firmwareVersion())) {
         r.CuttingPosition = 0;

@@ -40,7 +40,7 @@ void WizardPrintStep::HandBack(End end) {
     if (end == End::Default) return;
     vmsm::PrinterConfig& r = context_.record;
     r.Speed = IndexOr(speed_, r.Speed);
-    if (density_->currentIndex() >= 0)
+    if (density_->currentIndex() >= 0 && !Untouched(density_))
         r.Density = lists::DensityIndexToCode(static_cast<std::uint32_t>(density_->currentIndex()),
                                               context_.util.firmwareVersion());
     r.FontType = CheckedOr(font_, r.FontType);

@@ -122,7 +122,9 @@ int PrinterLink::OpenNetPort() {
 
 void PrinterLink::ClosePort() {
     connected_ = false;
-    if (layout_ == Layout::Handheld) platform_.clock().Sleep(kHandheldClosePauseMs);
+    // A cancelled job's window does not wait out the settle pause; the next
+    // open is a person's reaction time away.
+    if (layout_ == Layout::Handheld && !stop_.Requested()) platform_.clock().Sleep(kHandheldClosePauseMs);
     if (linkKind_ == LinkTcp) {
         socket_.reset();
         return;
@@ -138,15 +140,27 @@ void PrinterLink::ClosePort() {
     device_.reset();
 }
 
-int PrinterLink::WritePort(const std::uint8_t* data, int count) {
-    TraceBytes("==>", data, count);
+Channel* PrinterLink::Current() {
     Channel* channel = linkKind_ == LinkTcp ? socket_.get()
                      : serial_             ? static_cast<Channel*>(serial_.get())
                                            : device_.get();
+    if (channel) channel->WatchStop(&stop_);
+    return channel;
+}
+
+int PrinterLink::WritePort(const std::uint8_t* data, int count) {
+    TraceBytes("==>", data, count);
+    Channel* channel = Current();
     if (!channel || count < 0) return -1;
     const int written = channel->Write(data, count);
     peerGone_ = peerGone_ || channel->PeerGone();
     return written;
+}
+
+OpenOutcome PrinterLink::EnsureOpen() {
+    if (PeerClosed()) ClosePort();
+    if (IsOpen()) return OpenOutcome::WasOpen;
+    return OpenPort() ? OpenOutcome::Opened : OpenOutcome::Failed;
 }
 
 bool PrinterLink::PeerClosed() {
@@ -156,9 +170,7 @@ bool PrinterLink::PeerClosed() {
 }
 
 int PrinterLink::ReadPort(std::uint8_t* buffer, int capacity) {
-    Channel* channel = linkKind_ == LinkTcp ? socket_.get()
-                     : serial_             ? static_cast<Channel*>(serial_.get())
-                                           : device_.get();
+    Channel* channel = Current();
     const int count = channel && capacity > 0 ? channel->Read(buffer, capacity) : -1;
     peerGone_ = peerGone_ || (channel && channel->PeerGone());
     TraceBytes("<==", buffer, std::max(count, 0));

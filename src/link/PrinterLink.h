@@ -11,6 +11,9 @@
 
 namespace pelmora::link {
 
+/// What EnsureOpen found and did.
+enum class OpenOutcome { WasOpen, Opened, Failed };
+
 /// Kind of channel that OpenPort opened.
 enum LinkKind : std::int32_t {
     LinkSerial = 0,
@@ -41,6 +44,10 @@ public:
     /// 1 when the channel is open (connected becomes 1), 0 when it is not.
     int OpenPort();
     void ClosePort();
+    /// Opens the link for a job unless it is open. A link kept open between
+    /// jobs whose peer has closed it by now (a printer's network port drops an
+    /// idle client) is closed and opened anew; every job starts here.
+    OpenOutcome EnsureOpen();
     /// Bytes the channel took; callers treat anything but `count` as failure.
     int WritePort(const std::uint8_t* data, int count);
     int WritePort(std::span<const std::uint8_t> bytes) {
@@ -71,6 +78,8 @@ private:
     bool ProbePrinter();
     int OpenUsbPort();
     int OpenNetPort();
+    /// The open channel, watching this link's stop request; null when none is open.
+    Channel* Current();
     void TraceBytes(const char* direction, const std::uint8_t* data, int count);
 
     Platform& platform_;

@@ -41,7 +41,7 @@ int UsbPrinter::Write(const std::uint8_t* data, int count) {
 }
 
 int UsbPrinter::Read(std::uint8_t* buffer, int capacity) {
-    return ReadWithin(fd_, buffer, capacity, kReadWaitMs);
+    return ReadWithin(fd_, buffer, capacity, kReadWaitMs, watchedStop());
 }
 
 }  // namespace pelmora::link

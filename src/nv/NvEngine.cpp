@@ -58,6 +58,7 @@ GatheredBlock GatherKeyCodeBlock(link::PrinterLink& dev, const Bytes& request) {
             }
         } else {
             block.bytes.clear();
+            if (dev.stopRequest().Requested()) return block;
             if (++emptyReads > kKeyCodeEmptyReadsBeforeResend) {
                 dev.WritePort(request);  // a failed resend shows as the next empty read
                 ++resends;

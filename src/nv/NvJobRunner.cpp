@@ -40,6 +40,7 @@ std::optional<context::NextPhase> NvJobRunner::Open() {
 
 std::optional<context::NextPhase> NvJobRunner::RunPhase(int phase) {
     if (end_ != context::JobEnd::Running) return std::nullopt;
+    if (stopRequest()->Requested()) return Fail(variant_.cancelled);
     for (const auto& entry : kPhases)
         if (entry.phase == phase) return (this->*entry.run)();
     // A phase no table row names is a bug of the driver; end rather than hang.
@@ -62,20 +63,21 @@ void NvJobRunner::Advance(int steps, const std::string& text, std::uint32_t paus
     for (int i = 0; i < steps; ++i) Step1(pauseMs);
 }
 
+link::StopRequest* NvJobRunner::stopRequest() { return &nv_.util().link.stopRequest(); }
+
 NvJobRunner::Step NvJobRunner::Fail(const std::string& text) {
-    message_ = text;
+    // A wait that a Cancel cut short is the operator's stop, not the printer's fault.
+    message_ = stopRequest()->Requested() ? variant_.cancelled : text;
     end_ = context::JobEnd::Cancel;
     return std::nullopt;
 }
 
 NvJobRunner::Step NvJobRunner::Start() {
     auto& util = nv_.util();
-    // The manager keeps its link open between jobs; a peer that dropped it
-    // meanwhile is reached through a new connection.
-    if (util.link().PeerClosed()) util.link().ClosePort();
-    if (!util.link().IsOpen()) {
-        if (!util.link().OpenPort()) return Fail(variant_.openFailed);
-        Advance(5, variant_.openText);
+    switch (util.link().EnsureOpen()) {
+    case link::OpenOutcome::Failed: return Fail(variant_.openFailed);
+    case link::OpenOutcome::Opened: Advance(5, variant_.openText); break;
+    case link::OpenOutcome::WasOpen: break;
     }
     if (!nv_.printerChecked()) {
         for (const auto& action : variant_.check) {

@@ -109,8 +109,9 @@ public:
           owner_(owner), line_(line), timeouts_(timeouts), purges_(purges), maskClears_(maskClears) {}
 
     int Write(const std::uint8_t* data, int count) override { return wire_->Write(data, count); }
+    // A read begun after a stop request returns at once, as a real one within kStopPollMs.
     int Read(std::uint8_t* buffer, int capacity) override {
-        return wire_->ReadSerial(buffer, capacity, timeouts_);
+        return StopRequested() ? 0 : wire_->ReadSerial(buffer, capacity, timeouts_);
     }
     bool GetLineState(link::SerialLineState& state) override {
         if (SetupCallFails()) return false;
@@ -156,14 +157,32 @@ private:
     int setupCalls_ = 0;
 };
 
+// USB, or TCP with `idleDropMs` set: then the printer drops a client that
+// has sent nothing for that long; its reads end and its writes fail.
 class VirtualStream final : public link::Channel {
 public:
-    explicit VirtualStream(VirtualPlatform& owner) : wire_(owner, 0) {}
-    int Write(const std::uint8_t* data, int count) override { return wire_.Write(data, count); }
-    int Read(std::uint8_t* buffer, int capacity) override { return wire_.ReadStream(buffer, capacity); }
+    VirtualStream(VirtualPlatform& owner, std::uint32_t idleDropMs)
+        : wire_(owner, 0), owner_(owner), idleDropMs_(idleDropMs), lastHeard_(owner.clock().TickCount()) {}
+    int Write(const std::uint8_t* data, int count) override {
+        if (CheckPeerGone()) return -1;
+        lastHeard_ = owner_.clock().TickCount();
+        return wire_.Write(data, count);
+    }
+    int Read(std::uint8_t* buffer, int capacity) override {
+        return CheckPeerGone() || StopRequested() ? 0 : wire_.ReadStream(buffer, capacity);
+    }
+    bool PeerGone() const override { return dropped_; }
+    bool CheckPeerGone() override {
+        dropped_ = dropped_ || (idleDropMs_ && owner_.clock().TickCount() - lastHeard_ >= idleDropMs_);
+        return dropped_;
+    }
 
 private:
     VirtualPlatform::Wire wire_;
+    VirtualPlatform& owner_;
+    std::uint32_t idleDropMs_;
+    std::uint32_t lastHeard_;
+    bool dropped_ = false;
 };
 
 }  // namespace
@@ -182,13 +201,13 @@ std::unique_ptr<link::SerialChannel> VirtualPlatform::OpenSerial(const std::stri
 std::unique_ptr<link::Channel> VirtualPlatform::OpenUsb(const std::string& path) {
     ++openAttempts_;
     if (!config_.usbPaths.count(path)) return nullptr;
-    return std::make_unique<VirtualStream>(*this);
+    return std::make_unique<VirtualStream>(*this, 0);
 }
 
 std::unique_ptr<link::Channel> VirtualPlatform::ConnectTcp(const std::string& ipv4, std::uint16_t port) {
     ++openAttempts_;
     if (ipv4 != config_.tcpAddress || port != config_.tcpPort) return nullptr;
-    return std::make_unique<VirtualStream>(*this);
+    return std::make_unique<VirtualStream>(*this, config_.tcpIdleDropMs);
 }
 
 }  // namespace pelmora::sim

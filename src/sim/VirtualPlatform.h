@@ -24,6 +24,9 @@ struct VirtualLinkConfig {
     /// The port's configuration call that fails, counted from 0 on each serial
     /// channel (reading and setting the line state, then each time-out change); -1: none.
     int failingSetupCall = -1;
+    /// A TCP client that sends nothing for this long (virtual ms) is dropped,
+    /// as a printer's network port may do; 0 never drops one.
+    std::uint32_t tcpIdleDropMs = 0;
     /// Called with each write's (0-based) number before it is taken, on the writing thread.
     std::function<void(int)> beforeWrite;
 };

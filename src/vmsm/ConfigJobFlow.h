@@ -34,7 +34,8 @@ struct ConfigJob {
 enum class JobOutcome {
     ReadFailed,   ///< GetStatus failed or was cancelled; nothing written
     NotWritten,   ///< the editing step cancelled
-    WriteFailed,  ///< SetStatus or FactoryDefault failed or was cancelled; store unchanged
+    WriteFailed,  ///< SetStatus or FactoryDefault failed; store unchanged
+    WriteCancelled,  ///< the write was cancelled; `partlyWritten` says whether it had begun; store unchanged
     Written,      ///< written; stored unless storeFailure says otherwise
 };
 
@@ -46,7 +47,17 @@ struct JobReport {
     /// Written to the printer, but the record could not be stored: the file
     /// and the reason, for a warning beside the success. Empty otherwise.
     std::string storeFailure;
+    /// The operator's Cancel or a stop request (a signal) ended a read or write.
+    bool cancelled = false;
+    /// A cancelled write had sent commands: the printer may hold some of the new settings.
+    bool partlyWritten = false;
 };
+
+/// The box after a cancelled write, in either program.
+inline constexpr const char* kWriteCancelledNothingWritten = "Saving was cancelled. Nothing was written to the printer.";
+inline constexpr const char* kWriteCancelledPartly =
+    "Saving was cancelled after it had begun: some settings may already be on the printer.\r\n"
+    "Read the settings again before you change them.";
 
 /// The boxes a program shows at the end of a configuration job.
 struct FlowTexts {

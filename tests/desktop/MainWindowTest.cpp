@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "DesktopRig.h"
+#include "context/StoredCommSettings.h"
 #include "ui/support/WidgetSnapshot.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
@@ -96,14 +97,29 @@ private slots:
         QCOMPARE(w->printerContext().link().settings().baudRate, 115200);
     }
 
-    void tcpRestoreTrimsTheNetCharactersAndShowsPort9100() {
+    void tcpRestoreTrimsTheNetCharactersAndShowsTheStoredPort() {
         Fixture f;
         f.Store(link::PortTcp, "NETNET10.0.0.5", 4000);  // StoredCommSettingsTest has the other texts
         auto w = f.Open();
         QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), QString("10.0.0.5"));
-        QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), QString("9100"));
+        QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), QString("4000"));
         QCOMPARE(ui::SpokenText(Find<QLabel>(*w, "portLabel")->text()), QString("IP"));
         QVERIFY(f.prompts.shown.empty());
+    }
+
+    // The handheld's TCP/IP choice, in the store both programs share.
+    void opensOnTheConnectionTheHandheldStored() {
+        Fixture f;
+        QCOMPARE(context::WriteCommSettings(f.store, context::HandheldLink(link::PortTcp, "NET10.0.0.7", 9101),
+                                            context::Layout::Handheld),
+                 std::string());
+        auto w = f.Open();
+        QVERIFY(f.prompts.shown.empty());  // no "Not connected USB printer!"
+        QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), QString("10.0.0.7"));
+        QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), QString("9101"));
+        QVERIFY(w->GatherSettings());
+        QCOMPARE(w->settings().portType, link::PortTcp);
+        QCOMPARE(w->settings().port, std::string("NET10.0.0.7"));
     }
 
     // A refused entry stores nothing and keeps the window open.

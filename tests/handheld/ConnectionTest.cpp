@@ -5,6 +5,8 @@
 #include "ui/support/WidgetSnapshot.h"
 #include "context/StoredCommSettings.h"
 #include "handheld/ConnectionRules.h"
+#include "ui/Accessibility.h"
+#include "ui/LanguageLoader.h"
 
 using namespace pelmora;
 using namespace pelmora::handheld;
@@ -166,6 +168,14 @@ private slots:
         w->reject();
         QVERIFY(!w->printerContext().link().IsOpen());
         QVERIFY(rig.store.ValueNames(context::ProductKey).empty());
+    }
+
+    // Last: the program's language stays installed. The desktop's translations, chosen alike.
+    void speaksTheSystemLanguage() {
+        QCOMPARE(ui::InstallLanguage(*qApp, QLocale("de_DE"), {PELMORA_QM_DIR}), QString("German"));
+        HandheldRig rig;
+        auto w = rig.Open();
+        QCOMPARE(ui::SpokenText(Find<QCheckBox>(*w, "tcpCheck")->text()), QString("TCP/IP-Kommunikation"));
     }
 };
 

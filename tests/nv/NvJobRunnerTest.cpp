@@ -106,6 +106,20 @@ TEST(NvJobRunner, CancelGivesTheStoppedMessage) {
     EXPECT_TRUE(rig.TakeReceived().empty());
 }
 
+// The manager keeps the link between jobs; the printer drops it meanwhile.
+TEST(NvJobRunner, JobAfterAPauseReconnectsToAPrinterThatDropsIdleClients) {
+    for (const NvJobVariant* variant : {&DesktopNvJob(), &HandheldNvJob()}) {
+        test::NvRig rig;
+        rig.platform.config().tcpIdleDropMs = 1000;
+        rig.Ready();
+        rig.Preload({"10"});
+        rig.platform.virtualClock().Sleep(10'000);
+        const JobRun run(rig, NvJob::PrintImage, *variant, "10");
+        EXPECT_EQ(run.end, JobEnd::Ok) << run.message;
+        EXPECT_EQ(rig.handler().printed(), Codes{"10"});
+    }
+}
+
 class ReadyRunner : public ::testing::Test {
 protected:
     void SetUp() override { rig.Ready(); }

@@ -12,6 +12,7 @@
 #include "handheld/ConnectionScreen.h"
 #include "handheld/FormFactor.h"
 #include "handheld/WizardSteps.h"
+#include "link/CommSettings.h"
 #include "nv/NvEngine.h"
 #include "nv/NvManager.h"
 #include "ui/JobWindowHost.h"
@@ -84,6 +85,16 @@ void RenderMessageBox(Renderer& renderer) {
 }
 
 }  // namespace
+
+void RenderHandheldGerman(Renderer& renderer, Rig& rig) {
+    handheld::HandheldWindows shaped;
+    qApp->installEventFilter(&shaped);
+    rig.Store(link::PortTcp, "NET192.168.0.10");
+    rig.store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
+    handheld::ConnectionScreen window({.store = rig.store, .platform = rig.platform, .prompts = rig.prompts});
+    renderer.Save(window, QStringLiteral("handheld-german"));
+    qApp->removeEventFilter(&shaped);
+}
 
 void RenderHandheld(Renderer& renderer, Rig& rig) {
     handheld::HandheldWindows shaped;  // as pelmora_ce installs it

@@ -160,6 +160,23 @@ private slots:
         QCOMPARE(r.window->preview()->path(), QString::fromStdString((r.rig.dir / "a.bmp").string()));
     }
 
+    void tabLeavesTheListOnceItHasRows() {
+        NvWindowRig r(context::Layout::Desktop);
+        QVERIFY(r.Open());
+        r.Add({r.Bitmap("a.bmp", 8, 8), r.Bitmap("b.bmp", 8, 8)});
+        r.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(r.window.get()));
+        r.window->activateWindow();
+        auto* table = r.Find<QTableWidget>("imageList");
+        table->setFocus();
+        SelectRows(r, {0});
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            table->setFocus();
+            QTest::keyClick(table, key);
+            QVERIFY2(r.window->focusWidget() != table, key == Qt::Key_Tab ? "Tab" : "Shift+Tab");
+        }
+    }
+
     void removingRowsOneAndThreeOfFiveRenumbersTheRest() {
         NvWindowRig r(context::Layout::Desktop);
         QVERIFY(r.Open());
