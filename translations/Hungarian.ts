@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>3. mód</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Nincs</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -936,6 +941,16 @@ Ellenőrizze a nyomtatót!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>A határjel értéke érvénytelen (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>A mentést megszakította. A nyomtatóra semmi sem került.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>A mentést menet közben szakította meg: egyes beállítások már a nyomtatón lehetnek.<byte value="xd"/>
+Módosítás előtt olvassa be újra a beállításokat.</translation>
     </message>
 </context>
 <context>

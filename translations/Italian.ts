@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>Modalità 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Nessuna</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -936,6 +941,16 @@ Controllare la stampante!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>La sentinella ha un valore non valido (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>Salvataggio annullato. Nella stampante non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>Salvataggio annullato dopo l’avvio: alcune impostazioni potrebbero essere già nella stampante.<byte value="xd"/>
+Rileggere le impostazioni prima di modificarle.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>モード 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>なし</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -936,6 +941,16 @@ Please Check your printer!</source>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>センチネルの値が無効です（0x20~0x7F）</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>保存を取り消しました。プリンターには何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>保存の途中で取り消しました。一部の設定はすでにプリンターに書き込まれている可能性があります。<byte value="xd"/>
+変更する前に、設定をもう一度読み込んでください。</translation>
     </message>
 </context>
 <context>

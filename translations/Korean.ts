@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>모드 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>없음</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -936,6 +941,16 @@ Please Check your printer!</source>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>센티널 값이 잘못되었습니다 (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>저장을 취소했습니다. 프린터에 아무것도 기록되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>저장 도중에 취소했습니다. 일부 설정이 이미 프린터에 기록되었을 수 있습니다.<byte value="xd"/>
+변경하기 전에 설정을 다시 읽어 오십시오.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>Tryb 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Brak</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -936,6 +941,16 @@ Sprawdź drukarkę!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>Znacznik ma nieprawidłową wartość (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>Zapisywanie anulowano. Do drukarki nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>Zapisywanie anulowano po jego rozpoczęciu: niektóre ustawienia mogą już być w drukarce.<byte value="xd"/>
+Przed zmianą odczytaj ustawienia ponownie.</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,7 @@
 #include "context/PortMap.h"
 #include "context/StoredCommSettings.h"
 #include "context/TcpAddress.h"
-#include "link/RealPlatform.h"
+#include "context/SystemPlatform.h"
 #include "link/TranscriptPlatform.h"
 
 namespace pelmora::cli {
@@ -30,8 +30,7 @@ constexpr const char* kNoConnectionChosen =
     "--bluetooth PORT or --usb PATH (`pelmora ports` lists what this machine has), or store one with pelmora_pc";
 
 link::CommSettings FromTcpOption(const std::string& text) {
-    constexpr std::uint16_t kPrinterPort = 9100;
-    const context::TcpAddress address = context::ParsePrinterAddress(text, kPrinterPort);
+    const context::TcpAddress address = context::ParsePrinterAddress(text, link::kPrinterTcpPort);
     if (address.problem == context::TcpAddress::BadPort)
         throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + text.substr(text.rfind(':') + 1) +
                          "'"};
@@ -39,7 +38,7 @@ link::CommSettings FromTcpOption(const std::string& text) {
         throw UsageError{"--tcp: '" + address.host + "' is no host name, IPv4 or IPv6 address (HOST, HOST:PORT, [IPV6]:PORT)"};
     link::CommSettings s;
     s.portType = link::PortTcp;
-    s.port = "NET" + address.host;
+    s.port = link::NetPort(address.host);
     s.baudRate = address.port;
     return s;
 }
@@ -95,15 +94,8 @@ link::Platform& CliContext::platform() {
 
 link::Platform& CliContext::BasePlatform() {
     if (platformOverride_) return *platformOverride_;
-    if (!platform_) {
-        static link::NullTrace quiet;
-        static link::StderrTrace loud;
-        const char* env = std::getenv("PELMORA_TRACE");
-        const bool traced = trace || (env && *env && std::string(env) != "0");
-        platform_ = std::make_unique<link::RealPlatform>(
-            [this](const std::string& name) { return context::ResolvePortName(store(), name); },
-            traced ? static_cast<link::TraceSink&>(loud) : quiet);
-    }
+    if (!platform_)
+        platform_ = context::StartSystemPlatform([this]() -> const context::SettingsStore& { return store(); }, trace);
     return *platform_;
 }
 
@@ -139,8 +131,7 @@ link::CommSettings CliContext::Settings() {
 std::unique_ptr<context::PrinterContext> CliContext::MakePrinterContext() {
     const link::CommSettings settings = Settings();
     auto util = std::make_unique<context::PrinterContext>(platform());
-    util->PendingSettings = settings;
-    util->ApplyPortSettings();
+    util->HandOver(settings);
     return util;
 }
 

@@ -131,7 +131,7 @@ void ConfigEdits::SetSource(const nlohmann::json& printer) {
     if (!printer.is_object() || model == printer.end() || !model->is_string() || firmware == printer.end() ||
         !firmware->is_number_unsigned() || firmware->get<std::uint64_t>() > 0xFFFFFFFFu)
         throw UsageError{"printer: ModelName (a text) and FirmwareVersion (a whole number) are wanted"};
-    source_ = Source{Latin1Of("printer.ModelName", model->get<std::string>()), firmware->get<std::uint32_t>()};
+    source_ = Source{Latin1Of("printer.modelName()", model->get<std::string>()), firmware->get<std::uint32_t>()};
 }
 
 void ConfigEdits::SetFromJson(const nlohmann::json& object) {

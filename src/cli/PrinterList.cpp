@@ -93,8 +93,7 @@ namespace {
 // What a printer's link reaches: one port or device, however it was spelled.
 std::string Endpoint(const PrinterAddress& printer, const PortResolver& resolve) {
     if (printer.kind == PrinterAddress::Kind::Tcp) {
-        constexpr std::uint16_t kPrinterPort = 9100;
-        const context::TcpAddress address = context::ParsePrinterAddress(printer.value, kPrinterPort);
+                const context::TcpAddress address = context::ParsePrinterAddress(printer.value, link::kPrinterTcpPort);
         if (address.problem != context::TcpAddress::None) return "tcp " + printer.value;
         std::string host = address.host;  // names are the same in any case
         for (char& c : host) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -45,8 +45,9 @@ void AddConnectionOptions(CLI::App& app, CliContext& ctx, PrinterOptions& p) {
     auto& c = ctx.connection;
     // An empty value would read as "no option" and open the stored port instead.
     const CLI::Validator given(RefuseEmpty, "");
-    const std::array<const char*, kKindCount> help{
-        "Raw TCP printer port: HOST[:PORT] or [IPV6]:PORT, HOST a name, dotted IPv4 or IPv6, PORT 9100 by default",
+    const std::array<std::string, kKindCount> help{
+        "Raw TCP printer port: HOST[:PORT] or [IPV6]:PORT, HOST a name, dotted IPv4 or IPv6, PORT " +
+            std::to_string(link::kPrinterTcpPort) + " by default",
         "Serial port: COMn or a device path", "Bluetooth serial port: COMn or a device path (rfcomm)",
         "USB printer device path, e.g. /dev/usb/lp0"};
     for (std::size_t k = 0; k < kKindCount; ++k)

@@ -152,17 +152,17 @@ std::string OpenFailureMessage(const std::string& message, const link::LinkFailu
 }
 
 WaitMark MarkWait(PrinterContext& util) {
-    return {util.clock().TickCount(), util.link.bytesRead()};
+    return {util.clock().TickCount(), util.link().bytesRead()};
 }
 
 std::string QueryFailureCause(PrinterContext& util, std::uint32_t selector, int result, const WaitMark& mark) {
-    if (util.link.PeerGone()) return Fill(Cause::PeerClosed);
+    if (util.link().PeerGone()) return Fill(Cause::PeerClosed);
     const std::string waited = Seconds(util.clock().TickCount() - mark.startedAt);
     switch (result) {
     case rc::NoReply:
     case rc::BadHeader: {
         // A flood or a byte now and then is no silence: say that something answered.
-        const std::uint64_t bytes = util.link.bytesRead() - mark.bytesBefore;
+        const std::uint64_t bytes = util.link().bytesRead() - mark.bytesBefore;
         if (bytes == 0) return Fill(Cause::NoReply, {waited});
         return Fill(Cause::NotPrinterReply, {std::to_string(bytes), waited});
     }
@@ -170,9 +170,9 @@ std::string QueryFailureCause(PrinterContext& util, std::uint32_t selector, int 
     case rc::NotSupported:
         if (selector == QUERY_MAKER) return Fill(Cause::OtherMaker);
         // A model reply starts with '_'; the text after it is the model's name.
-        if (util.ModelName.size() > 1 && util.ModelName.front() == '_')
-            return Fill(Cause::OtherModel, {Printable(util.ModelName.substr(1))});
-        if (!util.ModelName.empty()) return Fill(Cause::ReplyNamesNoModelText, {Printable(util.ModelName)});
+        if (util.modelName().size() > 1 && util.modelName().front() == '_')
+            return Fill(Cause::OtherModel, {Printable(util.modelName().substr(1))});
+        if (!util.modelName().empty()) return Fill(Cause::ReplyNamesNoModelText, {Printable(util.modelName())});
         return Fill(Cause::ReplyNamesNoModel);
     default: return {};
     }

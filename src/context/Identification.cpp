@@ -13,21 +13,21 @@ Identification IdentifyOpenPrinter(PrinterContext& util) {
     const WaitMark mark = MarkWait(util);
     id.result = util.QueryPrinter(QUERY_MODEL);
     if (id.result != rc::Ok) {
-        util.link.ClosePort();
+        util.link().ClosePort();
         id.message = "Printer model is not matched!";
         id.cause = QueryFailureCause(util, QUERY_MODEL, id.result, mark);
         return id;
     }
     id.result = util.QueryPrinter(QUERY_VERSION);
-    util.link.ClosePort();
+    util.link().ClosePort();
     if (id.result != rc::Ok) {
         id.message = "Failed to get printer version!";
         return id;
     }
-    id.modelName = util.ModelName;
-    id.modelCode = util.ModelCode;
-    id.versionText = util.VersionText;
-    id.firmwareVersion = util.FirmwareVersion;
+    id.modelName = util.modelName();
+    id.modelCode = util.modelCode();
+    id.versionText = util.versionText();
+    id.firmwareVersion = util.firmwareVersion();
     return id;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "link/Clock.h"
+#include "link/StopRequest.h"
 #include "link/Trace.h"
 
 namespace pelmora::link {
@@ -53,6 +54,13 @@ public:
     virtual bool PeerGone() const { return false; }
     /// PeerGone, after asking the socket now, without waiting or taking bytes.
     virtual bool CheckPeerGone() { return PeerGone(); }
+    /// Reads end early, with what they have, once `stop` is set (null: never).
+    void WatchStop(const StopRequest* stop) { stop_ = stop; }
+    const StopRequest* watchedStop() const { return stop_; }
+    bool StopRequested() const { return stop_ && stop_->Requested(); }
+
+private:
+    const StopRequest* stop_ = nullptr;
 };
 
 /// A serial or Bluetooth (rfcomm) port. Each call reports success.

@@ -108,8 +108,8 @@ int SerialPort::Write(const std::uint8_t* data, int count) {
 }
 
 int SerialPort::Read(std::uint8_t* buffer, int capacity) {
-    FdByteSource source(fd_);
-    return ReadWithTimeouts(source, clock_, timeouts_, buffer, capacity);
+    FdByteSource source(fd_, watchedStop());
+    return ReadWithTimeouts(source, clock_, timeouts_, buffer, capacity, watchedStop());
 }
 
 bool SerialPort::GetLineState(SerialLineState& state) {

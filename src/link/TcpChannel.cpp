@@ -150,7 +150,7 @@ int TcpChannel::Write(const std::uint8_t* data, int count) {
 // An ended stream reads as a time-out, as the link expects; the flag keeps
 // the difference for the message.
 int TcpChannel::Read(std::uint8_t* buffer, int capacity) {
-    if (capacity <= 0 || !WaitFd(fd_, POLLIN, limits_.receiveMs)) return 0;
+    if (capacity <= 0 || !WaitFd(fd_, POLLIN, limits_.receiveMs, watchedStop())) return 0;
     const int got = ReadNow(fd_, buffer, capacity);
     if (got == kEndOfStream || got < 0) gone_ = true;
     return got == kEndOfStream ? 0 : got;

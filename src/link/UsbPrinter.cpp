@@ -46,7 +46,7 @@ int UsbPrinter::Write(const std::uint8_t* data, int count) {
 }
 
 int UsbPrinter::Read(std::uint8_t* buffer, int capacity) {
-    return ReadWithin(fd_, buffer, capacity, kReadWaitMs);
+    return ReadWithin(fd_, buffer, capacity, kReadWaitMs, watchedStop());
 }
 
 }  // namespace pelmora::link

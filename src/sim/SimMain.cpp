@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "context/TcpAddress.h"
+#include "link/CommSettings.h"
 #include "link/LocalFile.h"
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
@@ -54,7 +55,7 @@ using namespace pelmora::sim;
 
 /// Everything the command line sets.
 struct SimArgs {
-    std::string listen = "127.0.0.1:9100";
+    std::string listen = "127.0.0.1:" + std::to_string(pelmora::link::kPrinterTcpPort);
     std::string stateFile, firmwareFile, msrMode, nvDir;
     std::vector<std::string> faults;
     PrinterModel printer;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "link/CommSettings.h"
 #include "sim/PrinterModel.h"
 #include "sim/PtyPort.h"
 #include "sim/TcpListener.h"
@@ -14,7 +15,7 @@ namespace pelmora::sim {
 
 struct SimServerOptions {
     std::string host = "127.0.0.1";
-    std::uint16_t port = 9100;  ///< 0 for a free one
+    std::uint16_t port = link::kPrinterTcpPort;  ///< 0 for a free one
     std::uint32_t latencyMs = 1;
     /// A client that sends nothing for this long is dropped, so that it does
     /// not keep the others waiting; 0 never drops one.

@@ -111,8 +111,9 @@ public:
           owner_(owner), line_(line), timeouts_(timeouts), purges_(purges), maskClears_(maskClears) {}
 
     int Write(const std::uint8_t* data, int count) override { return wire_->Write(data, count); }
+    // A read begun after a stop request returns at once, as a real one within kStopPollMs.
     int Read(std::uint8_t* buffer, int capacity) override {
-        return wire_->ReadSerial(buffer, capacity, timeouts_);
+        return StopRequested() ? 0 : wire_->ReadSerial(buffer, capacity, timeouts_);
     }
     bool GetLineState(link::SerialLineState& state) override {
         if (SetupCallFails()) return false;
@@ -158,14 +159,32 @@ private:
     int setupCalls_ = 0;
 };
 
+// USB, or TCP with `idleDropMs` set: then the printer drops a client that
+// has sent nothing for that long; its reads end and its writes fail.
 class VirtualStream final : public link::Channel {
 public:
-    explicit VirtualStream(VirtualPlatform& owner) : wire_(owner, 0) {}
-    int Write(const std::uint8_t* data, int count) override { return wire_.Write(data, count); }
-    int Read(std::uint8_t* buffer, int capacity) override { return wire_.ReadStream(buffer, capacity); }
+    VirtualStream(VirtualPlatform& owner, std::uint32_t idleDropMs)
+        : wire_(owner, 0), owner_(owner), idleDropMs_(idleDropMs), lastHeard_(owner.clock().TickCount()) {}
+    int Write(const std::uint8_t* data, int count) override {
+        if (CheckPeerGone()) return -1;
+        lastHeard_ = owner_.clock().TickCount();
+        return wire_.Write(data, count);
+    }
+    int Read(std::uint8_t* buffer, int capacity) override {
+        return CheckPeerGone() || StopRequested() ? 0 : wire_.ReadStream(buffer, capacity);
+    }
+    bool PeerGone() const override { return dropped_; }
+    bool CheckPeerGone() override {
+        dropped_ = dropped_ || (idleDropMs_ && owner_.clock().TickCount() - lastHeard_ >= idleDropMs_);
+        return dropped_;
+    }
 
 private:
     VirtualPlatform::Wire wire_;
+    VirtualPlatform& owner_;
+    std::uint32_t idleDropMs_;
+    std::uint32_t lastHeard_;
+    bool dropped_ = false;
 };
 
 }  // namespace
@@ -190,7 +209,7 @@ std::unique_ptr<link::Channel> VirtualPlatform::OpenUsb(const std::string& path)
         link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::NoSuchDevice, path));
         return nullptr;
     }
-    return std::make_unique<VirtualStream>(*this);
+    return std::make_unique<VirtualStream>(*this, 0);
 }
 
 std::unique_ptr<link::Channel> VirtualPlatform::ConnectTcp(const std::string& host, std::uint16_t port) {
@@ -199,7 +218,7 @@ std::unique_ptr<link::Channel> VirtualPlatform::ConnectTcp(const std::string& ho
         link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::Refused, host + ":" + std::to_string(port)));
         return nullptr;
     }
-    return std::make_unique<VirtualStream>(*this);
+    return std::make_unique<VirtualStream>(*this, config_.tcpIdleDropMs);
 }
 
 }  // namespace pelmora::sim

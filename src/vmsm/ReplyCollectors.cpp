@@ -38,7 +38,7 @@ Collection CollectCount(link::PrinterLink& link, const CountCollector& c) {
         out.bytes.insert(out.bytes.end(), read.begin(), read.end());
         clock.Sleep(kReadPauseMs);
         if (out.bytes.size() >= c.expected) break;
-        if (clock.TickCount() - start > c.limitMs) break;
+        if (clock.TickCount() - start > c.limitMs || link.stopRequest().Requested()) break;
     }
     out.complete = out.bytes.size() == c.expected;
     return out;
@@ -67,6 +67,7 @@ Collection CollectWithResend(link::PrinterLink& link, std::span<const std::uint8
             }
             continue;
         }
+        if (link.stopRequest().Requested()) return out;
         ++silent;
         if (c.onSilence == OnSilence::Discard) out.bytes.clear();
         if (silent > kSilentReadsBeforeResend) {
@@ -95,7 +96,7 @@ Collection CollectUntilNul(link::PrinterLink& link, std::uint32_t sentAt, const 
             break;
         }
         if (out.bytes.size() > c.stopAbove) break;
-        if (clock.TickCount() - sentAt >= c.limitMs) break;
+        if (clock.TickCount() - sentAt >= c.limitMs || link.stopRequest().Requested()) break;
     }
     return out;
 }
@@ -109,7 +110,7 @@ Collection CollectSingleShot(link::PrinterLink& link, std::span<const std::uint8
             out.complete = true;
             return out;
         }
-        if (attempt == kSingleShotAttempts) break;
+        if (attempt == kSingleShotAttempts || link.stopRequest().Requested()) break;
         if (!Resend(link, request)) {
             out.writeFailed = true;
             break;

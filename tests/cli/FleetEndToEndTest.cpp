@@ -80,6 +80,9 @@ TEST(FleetEndToEnd, InventoryShowsWhichPrintersDriftFromTheProfile) {
     EXPECT_EQ(json[3]["output"]["SettingsDigest"], wanted);
     EXPECT_EQ(json[3]["output"]["FirmwareVersion"], 160902);
     EXPECT_EQ(json[3]["output"]["NvCodes"], nlohmann::json::array());
+    // What `jq -jcS 'del(.printer)' | sha256sum` gives for the same settings.
+    EXPECT_EQ(cli::SettingsDigest({{"printer", "x"}, {"a", 1}}),
+              "015abd7f5cc57a2dd94b7590f04ad8084273905ee33ec5cebeae62276a97f862");
 }
 
 TEST(FleetEndToEnd, JsonKeepsTheOrderGivenWithEachPrintersOwnJson) {

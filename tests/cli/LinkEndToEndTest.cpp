@@ -15,10 +15,10 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <QImage>
 #include <nlohmann/json.hpp>
 
 #include "sim/ModemLines.h"
+#include "support/ImageFiles.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
 
@@ -69,10 +69,7 @@ TEST_F(UsbEndToEnd, IdentifyConfigNvAndFirmwareGoThroughThePrinterNode) {
     EXPECT_EQ(config["Density"], 5);
     EXPECT_EQ(config["TimeOff"], 12);
 
-    QImage logo(64, 32, QImage::Format_RGB32);
-    logo.fill(Qt::black);
-    const auto bitmap = (dir / "logo.bmp").string();
-    ASSERT_TRUE(logo.save(QString::fromStdString(bitmap), "BMP"));
+    const auto bitmap = test::WriteBytes((dir / "logo.bmp").string(), test::Bmp24(nv::RgbImage(64, 32, 0x000000)));
     auto run = Cli(sim, {"nv", "download", "--code", "A1", bitmap});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Json(Cli(sim, {"nv", "list", "--json"})), nlohmann::json::array({"A1"}));

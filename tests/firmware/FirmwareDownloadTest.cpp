@@ -25,11 +25,7 @@ struct FirmwareRig {
     link::PrinterLink link{rig.platform};
     RecordingView view;
 
-    FirmwareRig() {
-        link.portType = link::PortTcp;
-        link.portText = "NET127.0.0.1";
-        link.baudRate = 9100;
-    }
+    FirmwareRig() { link.Configure(test::LoopbackTcp()); }
     static std::vector<std::uint8_t> Content(std::size_t size) {
         std::vector<std::uint8_t> bytes(size);
         for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(0x80 | (i * 7 % 128));
@@ -120,7 +116,7 @@ TEST(FirmwareDownload, FileOverTheSizeLimitIsRefused) {
     EXPECT_EQ(f.rig.platform.openAttempts(), 0);
 
     std::filesystem::resize_file(path, kMaxFirmwareBytes);
-    f.link.portText = "NET127.0.0.2";
+    f.link.Configure(test::LoopbackTcp(link::kPrinterTcpPort, "127.0.0.2"));
     outcome = DownloadFirmware(path, f.link, f.view);
     EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
     EXPECT_EQ(outcome.problem, FileProblem::None);
@@ -128,7 +124,7 @@ TEST(FirmwareDownload, FileOverTheSizeLimitIsRefused) {
 
 TEST(FirmwareDownload, PortThatDoesNotOpenSendsNothing) {
     FirmwareRig f;
-    f.link.portText = "NET127.0.0.2";
+    f.link.Configure(test::LoopbackTcp(link::kPrinterTcpPort, "127.0.0.2"));
     const FirmwareOutcome outcome = DownloadFirmware(f.File(10), f.link, f.view);
     EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
     EXPECT_EQ(outcome.message, "Error : OpenPort! Please check printer");

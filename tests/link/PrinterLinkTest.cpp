@@ -23,9 +23,9 @@ using test::PrinterRig;
 TEST(PrinterLinkOpen, PortTypeOutsideTheFourOpensNothing) {
     PrinterRig rig(link::PortSerial);
     for (int type : {4, 7, -1}) {
-        rig.util.link.portType = type;
-        EXPECT_EQ(rig.util.link.OpenPort(), 0);
-        EXPECT_FALSE(rig.util.link.IsOpen());
+        test::Reconfigure(rig.util.link(), [&](link::CommSettings& s) { s.portType = type; });
+        EXPECT_EQ(rig.util.link().OpenPort(), 0);
+        EXPECT_FALSE(rig.util.link().IsOpen());
     }
     EXPECT_EQ(rig.platform.openAttempts(), 0);
 }
@@ -66,21 +66,21 @@ TEST(LinkFailure, ErrnoOfAnOpenBecomesItsKind) {
 TEST(PrinterLinkOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
     PrinterRig rig(link::PortSerial);
     rig.platform.config().dsrOn = false;
-    EXPECT_EQ(rig.util.link.OpenPort(), 0);
+    EXPECT_EQ(rig.util.link().OpenPort(), 0);
     EXPECT_EQ(rig.TakeReceived(), std::vector<std::uint8_t>{0x00});
-    EXPECT_FALSE(rig.util.link.IsOpen());
-    EXPECT_EQ(rig.util.link.openFailure().kind, link::LinkFailure::Kind::PrinterOff);
+    EXPECT_FALSE(rig.util.link().IsOpen());
+    EXPECT_EQ(rig.util.link().openFailure().kind, link::LinkFailure::Kind::PrinterOff);
 
     rig.platform.config().dsrOn = true;
-    EXPECT_EQ(rig.util.link.OpenPort(), 1);
-    EXPECT_TRUE(rig.util.link.IsOpen());
-    EXPECT_EQ(rig.util.link.openFailure().kind, link::LinkFailure::Kind::None);
+    EXPECT_EQ(rig.util.link().OpenPort(), 1);
+    EXPECT_TRUE(rig.util.link().IsOpen());
+    EXPECT_EQ(rig.util.link().openFailure().kind, link::LinkFailure::Kind::None);
 
     // A probe the port does not take fails the open the same way.
-    rig.util.link.ClosePort();
+    rig.util.link().ClosePort();
     rig.platform.config().shortWritesFrom = rig.platform.writes();
-    EXPECT_EQ(rig.util.link.OpenPort(), 0);
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_EQ(rig.util.link().OpenPort(), 0);
+    EXPECT_FALSE(rig.util.link().IsOpen());
 }
 
 // Speed, parity, stop bits and DTR reach the kernel in the serial end-to-end tests.
@@ -88,8 +88,8 @@ TEST(PrinterLinkOpen, ExtrasAnotherProgramLeftOnThePortAreSwitchedOff) {
     PrinterRig rig(link::PortSerial);
     auto& left = rig.platform.lastLineState();
     for (bool flow : {true, false}) {
-        rig.util.link.ClosePort();
-        rig.util.link.flowControl = flow;
+        rig.util.link().ClosePort();
+        test::Reconfigure(rig.util.link(), [&](link::CommSettings& s) { s.flowControl = flow; });
         left.outxDsrFlow = left.dsrSensitivity = left.outX = left.inX = left.nullStrip = left.abortOnError = true;
         ASSERT_TRUE(rig.Open());
         const auto& l = rig.platform.lastLineState();
@@ -105,9 +105,9 @@ TEST(PrinterLinkOpen, PortThatRefusesItsSettingsIsLetGo) {
     for (const int failing : {0, 1, 2, 3}) {
         PrinterRig rig(link::PortSerial);
         rig.platform.config().failingSetupCall = failing;
-        EXPECT_EQ(rig.util.link.OpenPort(), 0) << failing;
-        EXPECT_FALSE(rig.util.link.IsOpen()) << failing;
-        EXPECT_EQ(rig.util.link.openFailure().kind, link::LinkFailure::Kind::LineSettings) << failing;
+        EXPECT_EQ(rig.util.link().OpenPort(), 0) << failing;
+        EXPECT_FALSE(rig.util.link().IsOpen()) << failing;
+        EXPECT_EQ(rig.util.link().openFailure().kind, link::LinkFailure::Kind::LineSettings) << failing;
         EXPECT_EQ(rig.platform.openAttempts(), 1) << "a port that opened is not tried again: " << failing;
         if (failing == 3) {  // the opening time-outs, set before the probe, stay
             const auto& t = rig.platform.lastTimeouts();
@@ -115,7 +115,7 @@ TEST(PrinterLinkOpen, PortThatRefusesItsSettingsIsLetGo) {
                                t.writeTotalConstant), std::tuple(2000u, 1000u, 10u, 1000u, 1000u));
         }
         rig.platform.config().failingSetupCall = -1;
-        EXPECT_EQ(rig.util.link.OpenPort(), 1) << failing;
+        EXPECT_EQ(rig.util.link().OpenPort(), 1) << failing;
         EXPECT_EQ(rig.platform.openAttempts(), 2) << "the refused port was let go: " << failing;
     }
 }
@@ -126,13 +126,13 @@ TEST(PrinterLinkRead, BurstReturnsOnceTheIntervalHasPassedAfterItsLastByte) {
         PrinterRig rig(link::PortSerial);
         rig.printer.identity.modelText = std::string(23, 'M');
         rig.platform.config().replyLatencyMs = 20;
-        rig.util.link.baudRate = baud;
+        test::Reconfigure(rig.util.link(), [&](link::CommSettings& s) { s.baudRate = static_cast<std::int32_t>(baud); });
         ASSERT_TRUE(rig.Open());
         const std::uint8_t query[] = {0x1D, 0x49, 0x43};
-        ASSERT_EQ(rig.util.link.WritePort(query, 3), 3);
+        ASSERT_EQ(rig.util.link().WritePort(query, 3), 3);
         const auto written = rig.Now();
         std::uint8_t buffer[100];
-        EXPECT_EQ(rig.util.link.ReadPort(buffer, 100), 25) << baud;
+        EXPECT_EQ(rig.util.link().ReadPort(buffer, 100), 25) << baud;
         const double lastByteMs = 20.0 + 25 * 10000.0 / baud;  // latency, then ten bits a byte
         const double expected = lastByteMs + 10 + 10;            // interval, then the trace pause
         EXPECT_NEAR(static_cast<double>(rig.Now() - written), expected, 2.0) << baud;
@@ -151,8 +151,8 @@ TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
         ASSERT_TRUE(rig.Open()) << c.portType;
         const int purgesAfterOpen = rig.platform.purges();
         const auto start = rig.Now();
-        rig.util.link.ClosePort();
-        EXPECT_FALSE(rig.util.link.IsOpen());
+        rig.util.link().ClosePort();
+        EXPECT_FALSE(rig.util.link().IsOpen());
         EXPECT_EQ(rig.platform.purges() - purgesAfterOpen, c.purges) << c.portType;
         EXPECT_EQ(rig.platform.eventMaskClears(), c.maskClears) << c.portType;
         EXPECT_EQ(rig.Now() - start, c.pauseMs) << c.portType;
@@ -161,17 +161,19 @@ TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
 
 TEST(PrinterLinkClose, HandheldPausesASecondFirstAndDestructionClosesAnOpenLink) {
     PrinterRig rig(link::PortTcp);
-    rig.util.link.layout = link::Layout::Handheld;
+    rig.util.link().setLayout(link::Layout::Handheld);
     ASSERT_TRUE(rig.Open());
     const auto start = rig.Now();
-    rig.util.link.ClosePort();
+    rig.util.link().ClosePort();
     EXPECT_EQ(rig.Now() - start, 1000u);
 
     PrinterRig serial(link::PortSerial);
     {
         link::PrinterLink own(serial.platform);
-        own.portType = link::PortSerial;
-        own.portText = "COM2";
+        test::Reconfigure(own, [](link::CommSettings& s) {
+            s.portType = link::PortSerial;
+            s.port = "COM2";
+        });
         ASSERT_EQ(own.OpenPort(), 1);
     }
     EXPECT_EQ(serial.platform.eventMaskClears(), 1);
@@ -182,18 +184,18 @@ TEST(PrinterLinkWrite, ShortWriteReportsTheSmallerCount) {
     ASSERT_TRUE(rig.Open());
     rig.platform.config().shortWritesFrom = 0;
     const std::uint8_t bytes[] = {1, 2, 3, 4};
-    EXPECT_EQ(rig.util.link.WritePort(bytes, 4), 3);
+    EXPECT_EQ(rig.util.link().WritePort(bytes, 4), 3);
 }
 
 TEST(PrinterLinkRead, ReadsAsFewAsOneByte) {
     PrinterRig rig(link::PortTcp);
     ASSERT_TRUE(rig.Open());
     const std::uint8_t query[] = {0x1D, 0x49, 0x43};
-    ASSERT_EQ(rig.util.link.WritePort(query, 3), 3);
+    ASSERT_EQ(rig.util.link().WritePort(query, 3), 3);
     std::uint8_t first = 0;
-    EXPECT_EQ(rig.util.link.ReadPort(&first, 1), 1);
+    EXPECT_EQ(rig.util.link().ReadPort(&first, 1), 1);
     EXPECT_EQ(first, '_');
-    EXPECT_EQ(rig.util.link.ReadPort(&first, 0), -1);
+    EXPECT_EQ(rig.util.link().ReadPort(&first, 0), -1);
 }
 
 // What --trace prints: each line once, a newline added only where it is missing.

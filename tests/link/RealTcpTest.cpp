@@ -97,9 +97,7 @@ TEST_F(RealTcp, SilentPrinterReadsZeroAfterAboutASecond) {
 // Through the link, as the jobs see it.
 TEST_F(RealTcp, ClosedPeerReadsZeroWritesFailWithoutSigpipeAndIsForgottenOnReopen) {
     PrinterLink link{platform};
-    link.portType = PortTcp;
-    link.portText = "NET127.0.0.1";
-    link.baudRate = port;
+    link.Configure({PortTcp, NetPort("127.0.0.1"), port, 8, 0, 0, 0});
     ASSERT_EQ(link.OpenPort(), 1);
     const int accepted = ::accept(listener, nullptr, nullptr);
     ASSERT_EQ(::send(accepted, "x", 1, 0), 1);
