@@ -87,7 +87,7 @@ bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* 
                 return true;
             }
         }
-        if (link.stopRequest().Requested()) {
+        if (link_.stopRequest().Requested()) {
             lastCount = 0;
             return false;
         }
@@ -205,7 +205,7 @@ int PrinterContext::QueryMsrMode() {
         if (count == 4 && buffer[3] == 0x00) {
             link::Tracef(link_.platform().trace(), "OK ID Data = %02x ", 0u);
             accepted = true;
-        } else if (link.stopRequest().Requested()) {
+        } else if (link_.stopRequest().Requested()) {
             break;
         } else {
             link_.WritePort(kQueryMsrMode, 3);

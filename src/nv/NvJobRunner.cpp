@@ -63,7 +63,7 @@ void NvJobRunner::Advance(int steps, const std::string& text, std::uint32_t paus
     for (int i = 0; i < steps; ++i) Step1(pauseMs);
 }
 
-link::StopRequest* NvJobRunner::stopRequest() { return &nv_.util().link.stopRequest(); }
+link::StopRequest* NvJobRunner::stopRequest() { return &nv_.util().link().stopRequest(); }
 
 NvJobRunner::Step NvJobRunner::Fail(const std::string& text) {
     // A wait that a Cancel cut short is the operator's stop, not the printer's fault.

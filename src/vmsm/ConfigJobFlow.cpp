@@ -46,7 +46,7 @@ JobReport RunConfigJob(MemorySwitchEngine& engine, const ConfigJob& job) {
     VmsmJobRunner reader(engine, job.view, VmsmJob::GetStatus, job.variant);
     if (job.drive(reader) != context::JobEnd::Ok) {
         CloseIfOpen(engine);
-        util.link.stopRequest().Clear();
+        engine.util().link().stopRequest().Clear();
         report.cancelled = reader.Cancelled();
         report.outcome = JobOutcome::ReadFailed;
         report.stepMessage = reader.Message();
@@ -66,7 +66,7 @@ JobReport RunConfigJob(MemorySwitchEngine& engine, const ConfigJob& job) {
                          choice == EditChoice::Default ? VmsmJob::FactoryDefault : VmsmJob::SetStatus, job.variant);
     if (job.drive(writer) != context::JobEnd::Ok) {
         CloseIfOpen(engine);
-        util.link.stopRequest().Clear();
+        engine.util().link().stopRequest().Clear();
         report.stepMessage = writer.Message();
         report.title = texts.writeFailedTitle;
         if (writer.Cancelled()) {

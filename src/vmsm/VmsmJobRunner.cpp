@@ -63,7 +63,7 @@ void VmsmJobRunner::Cancel() {
     if (end_ == JobEnd::Running) Stop();
 }
 
-link::StopRequest* VmsmJobRunner::stopRequest() { return &engine_.util().link.stopRequest(); }
+link::StopRequest* VmsmJobRunner::stopRequest() { return &engine_.util().link().stopRequest(); }
 
 bool VmsmJobRunner::StopRequested() { return stopRequest()->Requested(); }
 

@@ -122,7 +122,7 @@ private slots:
                  qPrintable(QString::number(f.platform.virtualClock().Now() - pressedAt)));
         QCOMPARE(f.managersOpened, 0);
         QVERIFY(f.prompts.shown.empty());  // the operator's own choice needs no box
-        QVERIFY(!f.window->printerContext().link.stopRequest().Requested());  // no stop left for the next job
+        QVERIFY(!f.window->printerContext().link().stopRequest().Requested());  // no stop left for the next job
     }
 
     // Cancel after the save's first commands: neither success nor the generic failure.
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(f.prompts.Messages(),
                  QStringList{QString(vmsm::kWriteCancelledPartly)});
         QCOMPARE(f.StoreFile(), before);
-        QVERIFY(!f.window->printerContext().link.IsOpen());
+        QVERIFY(!f.window->printerContext().link().IsOpen());
     }
 
     void failedWriteShowsTheFailureAndKeepsTheStore() {
