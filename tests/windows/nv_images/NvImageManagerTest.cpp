@@ -296,11 +296,12 @@ private slots:
         r.Click("download");
         QVERIFY(!tickedInJob && tick->isActive());
         CheckBox(r.LastBox(), "NV Image Manager", "Download process is stoped...");
-        QCOMPARE(r.printer().keyCodeImages().size(), 2u);
+        // Esc as the second image's block starts: that image is never begun.
+        QCOMPARE(r.printer().keyCodeImages().size(), 1u);
         std::uint32_t count = 0;
         QVERIFY(!r.rig.store.GetRegDword(nv::NvKey, "Count", count));
         // The list is read again after the job, as after every download.
-        QCOMPARE(r.Addresses(), (QStringList{"10", "11"}));
+        QCOMPARE(r.Addresses(), (QStringList{"10"}));
     }
 
     void catalogueIsSavedOnExitAndOnTheCloseBoxAndReloaded() {
