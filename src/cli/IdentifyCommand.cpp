@@ -27,7 +27,7 @@ int IdentifyPrinter(CliContext& ctx, bool json) {
     const int version = util->QueryPrinter(context::QUERY_VERSION);
     util->link.ClosePort();
     if (version != rc::Ok) {
-        PrintMessage(ctx.err, "Failed to get printer version!");
+        PrintMessage(ctx.err, context::WithCause("Failed to get printer version!", context::BusyCause(*util)));
         return ExitFailed;
     }
     if (json) {

@@ -23,8 +23,12 @@ std::string IdentifyFailureCause(const PrinterContext& util, std::uint32_t selec
     if (util.link.PeerGone()) return "The printer closed the connection.";
     switch (result) {
     case rc::NoReply: {
-        char text[64];
-        std::snprintf(text, sizeof text, "No reply came within %.1f s.", waitedMs / 1000.0);
+        char text[128];
+        if (util.lateAnswerMs())
+            std::snprintf(text, sizeof text, "No reply came within %.1f s; earlier answers took %.1f s: the printer may be busy with another client.",
+                          waitedMs / 1000.0, util.lateAnswerMs() / 1000.0);
+        else
+            std::snprintf(text, sizeof text, "No reply came within %.1f s.", waitedMs / 1000.0);
         return text;
     }
     case rc::ShortWrite: return "The printer did not take the query.";
@@ -37,6 +41,14 @@ std::string IdentifyFailureCause(const PrinterContext& util, std::uint32_t selec
         return "The printer's reply names no model.";
     default: return {};
     }
+}
+
+std::string BusyCause(const PrinterContext& util) {
+    if (!util.lateAnswerMs()) return {};
+    char text[128];
+    std::snprintf(text, sizeof text, "Earlier answers took %.1f s: the printer may be busy with another client.",
+                  util.lateAnswerMs() / 1000.0);
+    return text;
 }
 
 std::string WithCause(const std::string& message, const std::string& cause) {

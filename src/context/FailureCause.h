@@ -12,6 +12,10 @@ class PrinterContext;
 /// reply names another model or maker. Empty when there is nothing to add.
 std::string IdentifyFailureCause(const PrinterContext& util, std::uint32_t selector, int result, std::uint32_t waitedMs);
 
+/// For a step after identification that failed: when this job's answers came
+/// only after resends, that the printer may be busy and how long they took.
+std::string BusyCause(const PrinterContext& util);
+
 /// `message` with the cause on a line of its own ("\r\n", as the windows' texts break lines).
 std::string WithCause(const std::string& message, const std::string& cause);
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "context/FirmwareCapabilities.h"
 #include "link/PrinterLink.h"
@@ -37,6 +38,9 @@ public:
     int QueryPrinter(std::uint32_t selector);
 
     link::Clock& clock() { return link.clock(); }
+    /// The longest an identification answer of this job took when the query had
+    /// to be sent again (0: none did): a printer busy with another client.
+    std::uint32_t lateAnswerMs() const { return lateAnswerMs_; }
 
     std::string ModelName;
     std::uint32_t ModelCode = kModelBase;
@@ -54,7 +58,15 @@ private:
     int QueryMsrMode();
     int QueryMaker();
     int WriteCommand(const std::uint8_t (&command)[3]);
-    bool ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity, int& lastCount);
+    bool ResendLoop(std::uint32_t selector, const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity,
+                    int& lastCount);
+    /// Drops the last answer to another query from the front of `buffer`; the count left.
+    int DropOutOfTurn(std::uint32_t selector, std::uint8_t* buffer, int received) const;
+    void Remember(std::uint32_t selector, std::string_view reply);
+
+    std::uint32_t lateAnswerMs_ = 0;
+    std::string lastReply_;
+    std::uint32_t lastSelector_ = 0;
 };
 
 }  // namespace pelmora::context

@@ -146,7 +146,7 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
             const std::string cause = row.op == Op::QueryModel
                 ? context::IdentifyFailureCause(engine_.util(), context::QUERY_MODEL, result,
                                                 clock.TickCount() - startedAt)
-                : std::string();
+                : context::BusyCause(engine_.util());
             return Finish(JobEnd::Cancel, context::WithCause(message ? message : "", cause));
         }
         Step(row.stepsAfter, kStepPauseMs);
