@@ -71,9 +71,9 @@ int PrinterContext::WriteCommand(const std::uint8_t (&command)[3]) {
 // other; a read that leaves the reply unterminated counts as an empty read, so
 // a printer that never ends its reply cannot keep the loop going. From the
 // third empty read on each one resends the command, dropping what was
-// gathered; after the tenth resend the loop gives up. An answer that came
-// only after a resend may be followed by the answers to the other sends:
-// they are dropped before the next question.
+// gathered; after the tenth resend, or on a stop request, the loop gives up.
+// An answer that came only after a resend may be followed by the answers to
+// the other sends: they are dropped before the next question.
 bool PrinterContext::ResendLoop(std::uint32_t selector, const std::uint8_t (&command)[3], std::uint8_t* buffer,
                                 int capacity, int& lastCount) {
     const std::uint32_t start = clock().TickCount();
@@ -81,6 +81,10 @@ bool PrinterContext::ResendLoop(std::uint32_t selector, const std::uint8_t (&com
     int emptyReads = 0;
     int resends = 0;
     for (;;) {
+        if (link.stopRequest().Requested()) {
+            lastCount = 0;
+            return false;
+        }
         if (received >= capacity) {  // full without an end: not a reply we can use
             std::memset(buffer, 0, static_cast<std::size_t>(capacity));
             received = 0;
@@ -199,7 +203,7 @@ int PrinterContext::QueryVersion() {
             Remember(QUERY_VERSION, TextOf(buffer.data(), received));
             break;
         }
-        if (clock().TickCount() - start > kVersionLimitMs) {
+        if (clock().TickCount() - start > kVersionLimitMs || link.stopRequest().Requested()) {
             link::Tracef(link.platform().trace(), "Timeout Read Check ID");
             break;
         }
