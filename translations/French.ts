@@ -919,6 +919,14 @@ Vérifiez l&apos;imprimante!</translation>
         <translation>Aucune réponse n&apos;est arrivée en %1 s.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Aucune réponse n&apos;est arrivée en %1 s ; les réponses précédentes ont pris %2 s : l&apos;imprimante est peut-être occupée par un autre client.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Les réponses précédentes ont pris %1 s : l&apos;imprimante est peut-être occupée par un autre client.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>L&apos;imprimante indique le modèle « %1 ».</translation>
     </message>

@@ -919,6 +919,14 @@ Bitte prüfen Sie den Drucker!</translation>
         <translation>Innerhalb von %1 s kam keine Antwort.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Innerhalb von %1 s kam keine Antwort; frühere Antworten brauchten %2 s: Der Drucker ist vielleicht mit einem anderen Client beschäftigt.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Frühere Antworten brauchten %1 s: Der Drucker ist vielleicht mit einem anderen Client beschäftigt.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>Der Drucker meldet das Modell „%1“.</translation>
     </message>

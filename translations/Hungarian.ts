@@ -919,6 +919,14 @@ Ellenőrizze a nyomtatót!</translation>
         <translation>%1 másodpercen belül nem jött válasz.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1 másodpercen belül nem jött válasz; a korábbi válaszok %2 másodpercig tartottak: lehet, hogy a nyomtató egy másik klienssel foglalkozik.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>A korábbi válaszok %1 másodpercig tartottak: lehet, hogy a nyomtató egy másik klienssel foglalkozik.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>A nyomtató „%1” típust jelez.</translation>
     </message>

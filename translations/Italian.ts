@@ -919,6 +919,14 @@ Controllare la stampante!</translation>
         <translation>Nessuna risposta entro %1 s.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Nessuna risposta entro %1 s; le risposte precedenti hanno richiesto %2 s: la stampante potrebbe essere occupata con un altro client.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Le risposte precedenti hanno richiesto %1 s: la stampante potrebbe essere occupata con un altro client.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>La stampante indica il modello «%1».</translation>
     </message>

@@ -919,6 +919,14 @@ Please Check your printer!</source>
         <translation>%1 秒以内に応答がありませんでした。</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1 秒以内に応答がありませんでした。以前の応答には %2 秒かかりました。プリンターは別のクライアントの処理中かもしれません。</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>以前の応答には %1 秒かかりました。プリンターは別のクライアントの処理中かもしれません。</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>プリンターが報告した機種は「%1」です。</translation>
     </message>

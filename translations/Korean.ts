@@ -919,6 +919,14 @@ Please Check your printer!</source>
         <translation>%1초 안에 응답이 없었습니다.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1초 안에 응답이 없었습니다. 이전 응답에는 %2초가 걸렸습니다. 프린터가 다른 클라이언트와 작업 중일 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>이전 응답에는 %1초가 걸렸습니다. 프린터가 다른 클라이언트와 작업 중일 수 있습니다.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>프린터가 보고한 모델은 &quot;%1&quot;입니다.</translation>
     </message>

@@ -919,6 +919,14 @@ Sprawdź drukarkę!</translation>
         <translation>Brak odpowiedzi w ciągu %1 s.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Brak odpowiedzi w ciągu %1 s; wcześniejsze odpowiedzi trwały %2 s: drukarka może być zajęta innym klientem.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Wcześniejsze odpowiedzi trwały %1 s: drukarka może być zajęta innym klientem.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>Drukarka zgłasza model „%1”.</translation>
     </message>

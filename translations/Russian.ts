@@ -919,6 +919,14 @@ Please Check your printer!</source>
         <translation>Ответ не пришёл за %1 с.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Ответ не пришёл за %1 с; прежние ответы заняли %2 с: возможно, принтер занят другим клиентом.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Прежние ответы заняли %1 с: возможно, принтер занят другим клиентом.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>Принтер сообщает модель «%1».</translation>
     </message>

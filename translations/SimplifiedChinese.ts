@@ -919,6 +919,14 @@ Please Check your printer!</source>
         <translation>%1 秒内没有回复。</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1 秒内没有回复；之前的回复用了 %2 秒：打印机可能正忙于另一个客户端。</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>之前的回复用了 %1 秒：打印机可能正忙于另一个客户端。</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>打印机报告的型号为“%1”。</translation>
     </message>

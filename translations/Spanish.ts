@@ -919,6 +919,14 @@ Compruebe la impresora!</translation>
         <translation>No llegó ninguna respuesta en %1 s.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>No llegó ninguna respuesta en %1 s; las respuestas anteriores tardaron %2 s: puede que la impresora esté ocupada con otro cliente.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Las respuestas anteriores tardaron %1 s: puede que la impresora esté ocupada con otro cliente.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>La impresora indica el modelo «%1».</translation>
     </message>

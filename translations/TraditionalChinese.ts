@@ -919,6 +919,14 @@ Please Check your printer!</source>
         <translation>%1 秒內沒有回覆。</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1 秒內沒有回覆；之前的回覆花了 %2 秒：印表機可能正忙於另一個用戶端。</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>之前的回覆花了 %1 秒：印表機可能正忙於另一個用戶端。</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>印表機回報的型號為「%1」。</translation>
     </message>

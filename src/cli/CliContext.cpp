@@ -3,6 +3,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
+#include <iterator>
 #include <mutex>
 #include <ostream>
 #include <unistd.h>
@@ -23,7 +24,11 @@ void OnInterrupt(int) { g_interrupted = true; }
 
 std::mutex g_interruptMutex;
 int g_interruptScopes = 0;
-struct sigaction g_previousInterrupt {};
+// A service manager's stop (SIGTERM), a closed terminal (SIGHUP) and Ctrl-C
+// all cancel the running job the way the windows' Cancel does: ending the
+// program outright could leave a printer between enter- and end-of-setting.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction g_previousInterrupt[std::size(kStopSignals)] {};
 
 constexpr const char* kNoConnectionChosen =
     "no printer connection given and none stored; choose one with --tcp HOST[:PORT], --serial PORT, "
@@ -154,12 +159,13 @@ InterruptScope::InterruptScope() {
     g_interrupted = false;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
-    ::sigaction(SIGINT, &action, &g_previousInterrupt);
+    for (std::size_t i = 0; i < std::size(kStopSignals); ++i) ::sigaction(kStopSignals[i], &action, &g_previousInterrupt[i]);
 }
 
 InterruptScope::~InterruptScope() {
     const std::lock_guard<std::mutex> lock(g_interruptMutex);
-    if (--g_interruptScopes == 0) ::sigaction(SIGINT, &g_previousInterrupt, nullptr);
+    if (--g_interruptScopes > 0) return;
+    for (std::size_t i = 0; i < std::size(kStopSignals); ++i) ::sigaction(kStopSignals[i], &g_previousInterrupt[i], nullptr);
 }
 
 bool Interrupted() { return g_interrupted; }

@@ -106,9 +106,9 @@ private:
     std::unique_ptr<link::Platform> recorded_;
 };
 
-/// Ctrl-C cancels the jobs between their phases while at least one scope is
-/// alive (scopes nest and may live on several threads); otherwise it ends the
-/// program as usual.
+/// Ctrl-C, SIGTERM and SIGHUP cancel the jobs between their phases while at
+/// least one scope is alive (scopes nest and may live on several threads);
+/// otherwise they end the program as usual.
 class InterruptScope {
 public:
     InterruptScope();
@@ -116,7 +116,7 @@ public:
     InterruptScope(const InterruptScope&) = delete;
     InterruptScope& operator=(const InterruptScope&) = delete;
 };
-/// Ctrl-C was pressed since the outermost scope began.
+/// Ctrl-C was pressed (or SIGTERM or SIGHUP came) since the outermost scope began.
 bool Interrupted();
 
 /// "2400, 4800, ..." with the given separator.

@@ -33,6 +33,8 @@ constexpr CauseRow kCauses[] = {
     {Cause::System, "%1 could not be opened: %2."},
     {Cause::PeerClosed, "The printer closed the connection."},
     {Cause::NoReply, "No reply came within %1 s."},
+    {Cause::NoReplyBusy, "No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client."},
+    {Cause::Busy, "Earlier answers took %1 s: the printer may be busy with another client."},
     {Cause::NotPrinterReply, "%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link."},
     {Cause::QueryNotTaken, "The printer did not take the query."},
     {Cause::OtherMaker, "The printer reports another maker."},
@@ -163,7 +165,9 @@ std::string QueryFailureCause(PrinterContext& util, std::uint32_t selector, int 
     case rc::BadHeader: {
         // A flood or a byte now and then is no silence: say that something answered.
         const std::uint64_t bytes = util.link().bytesRead() - mark.bytesBefore;
-        if (bytes == 0) return Fill(Cause::NoReply, {waited});
+        if (bytes == 0)
+            return util.lateAnswerMs() ? Fill(Cause::NoReplyBusy, {waited, Seconds(util.lateAnswerMs())})
+                                       : Fill(Cause::NoReply, {waited});
         return Fill(Cause::NotPrinterReply, {std::to_string(bytes), waited});
     }
     case rc::ShortWrite: return Fill(Cause::QueryNotTaken);
@@ -176,6 +180,10 @@ std::string QueryFailureCause(PrinterContext& util, std::uint32_t selector, int 
         return Fill(Cause::ReplyNamesNoModel);
     default: return {};
     }
+}
+
+std::string BusyCause(const PrinterContext& util) {
+    return util.lateAnswerMs() ? Fill(Cause::Busy, {Seconds(util.lateAnswerMs())}) : std::string();
 }
 
 std::string WithCause(const std::string& message, const std::string& cause) {

@@ -29,6 +29,8 @@ enum class Cause {
     System,
     PeerClosed,
     NoReply,
+    NoReplyBusy,
+    Busy,
     NotPrinterReply,
     QueryNotTaken,
     OtherMaker,
@@ -65,6 +67,10 @@ WaitMark MarkWait(PrinterContext& util);
 /// time waited, what came was not the printer's reply, or the reply names
 /// another model or maker. Empty when there is nothing to add.
 std::string QueryFailureCause(PrinterContext& util, std::uint32_t selector, int result, const WaitMark& mark);
+
+/// For a step after identification that failed: when this job's answers came
+/// only after resends, that the printer may be busy and how long they took.
+std::string BusyCause(const PrinterContext& util);
 
 /// `message` with the cause on a line of its own ("\r\n", as the windows' texts break lines).
 std::string WithCause(const std::string& message, const std::string& cause);

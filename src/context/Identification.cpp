@@ -22,6 +22,7 @@ Identification IdentifyOpenPrinter(PrinterContext& util) {
     util.link().ClosePort();
     if (id.result != rc::Ok) {
         id.message = "Failed to get printer version!";
+        id.cause = BusyCause(util);
         return id;
     }
     id.modelName = util.modelName();

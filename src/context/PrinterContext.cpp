@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "context/FirmwareVersion.h"
+#include "context/LateReplies.h"
 #include "context/ResultCode.h"
 
 namespace pelmora::context {
@@ -44,6 +45,8 @@ void PrinterContext::HandOver(const link::CommSettings& settings) {
 
 int PrinterContext::QueryPrinter(std::uint32_t selector) {
     if (!link_.IsOpen()) return rc::NotOpen;
+    // A job begins with one of these; an earlier job's lateness is not this one's.
+    if (selector == QUERY_MODEL || selector == QUERY_MAKER) lateAnswerMs_ = 0;
     switch (selector) {
     case QUERY_CODEPAGE: return QueryCodePage();
     case QUERY_MODEL: return QueryModel();
@@ -65,8 +68,11 @@ int PrinterContext::WriteCommand(const std::uint8_t (&command)[3]) {
 // a printer that never ends its reply cannot keep the loop going. From the
 // third empty read on each one resends the command, dropping what was
 // gathered; after the tenth resend, or on a stop request, the loop gives up.
-bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity,
-                             int& lastCount) {
+// An answer that came only after a resend may be followed by the answers to
+// the other sends: they are dropped before the next question.
+bool PrinterContext::ResendLoop(std::uint32_t selector, const std::uint8_t (&command)[3], std::uint8_t* buffer,
+                                int capacity, int& lastCount) {
+    const std::uint32_t start = clock().TickCount();
     int received = 0;
     int emptyReads = 0;
     int resends = 0;
@@ -81,9 +87,15 @@ bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* 
         }
         lastCount = link_.ReadPort(buffer + received, capacity - received);
         if (lastCount > 0) {
-            received += lastCount;
-            if (buffer[received - 1] == 0x00) {
+            received = DropOutOfTurn(selector, buffer, received + lastCount);
+            if (received > 0 && buffer[received - 1] == 0x00) {
                 lastCount = received;
+                Remember(selector, TextOf(buffer, received));
+                if (resends > 0) {
+                    const std::uint32_t took = clock().TickCount() - start;
+                    lateAnswerMs_ = std::max(lateAnswerMs_, took);
+                    DropLateReplies(link_, took);
+                }
                 return true;
             }
         }
@@ -103,13 +115,33 @@ bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* 
     }
 }
 
+// Answers to the previous query at the front of what was gathered are that
+// query's answer again (sent twice, or late); what follows them is kept.
+int PrinterContext::DropOutOfTurn(std::uint32_t selector, std::uint8_t* buffer, int received) const {
+    if (selector == lastSelector_ || lastReply_.empty()) return received;
+    for (;;) {
+        const auto* end = static_cast<const std::uint8_t*>(std::memchr(buffer, 0, static_cast<std::size_t>(received)));
+        if (!end) return received;
+        const int frame = static_cast<int>(end - buffer) + 1;
+        if (TextOf(buffer, frame) != lastReply_) return received;
+        std::memmove(buffer, buffer + frame, static_cast<std::size_t>(received - frame));
+        std::memset(buffer + received - frame, 0, static_cast<std::size_t>(frame));
+        received -= frame;
+    }
+}
+
+void PrinterContext::Remember(std::uint32_t selector, std::string_view reply) {
+    lastSelector_ = selector;
+    lastReply_ = std::string(reply);
+}
+
 int PrinterContext::QueryCodePage() {
     if (int result = WriteCommand(kQueryCodePage)) return result;
     clock().Sleep(link_.layout() == link::Layout::Handheld ? 300 : 100);
     identity_.codePageText.clear();
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;
-    if (ResendLoop(kQueryCodePage, buffer.data(), kReplyBuffer, count))
+    if (ResendLoop(QUERY_CODEPAGE, kQueryCodePage, buffer.data(), kReplyBuffer, count))
         identity_.codePageText = std::string(TextOf(buffer.data(), count));
     link::Tracef(link_.platform().trace(), "codepage %s", identity_.codePageText.c_str());
     return rc::Ok;
@@ -120,7 +152,7 @@ int PrinterContext::QueryModel() {
     identity_.modelName.clear();
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;
-    bool terminated = ResendLoop(kQueryModel, buffer.data(), kReplyBuffer, count);
+    bool terminated = ResendLoop(QUERY_MODEL, kQueryModel, buffer.data(), kReplyBuffer, count);
     if (terminated) {
         // 37 20 00 is the printer still answering an enter-setting-mode; the
         // model reply follows it, in the same read or the next.
@@ -165,9 +197,10 @@ int PrinterContext::QueryVersion() {
     int received = 0;
     while (received < kVersionBuffer) {
         const int count = link_.ReadPort(buffer.data() + received, kVersionBuffer - received);
-        if (count > 0) received += count;
+        if (count > 0) received = DropOutOfTurn(QUERY_VERSION, buffer.data(), received + count);
         if (received > 0 && buffer[static_cast<std::size_t>(received) - 1] == 0x00) {
             link::Tracef(link_.platform().trace(), "OK ID Data = %02x ", 0u);
+            Remember(QUERY_VERSION, TextOf(buffer.data(), received));
             break;
         }
         if (clock().TickCount() - start > kVersionLimitMs || link_.stopRequest().Requested()) {
@@ -235,7 +268,7 @@ int PrinterContext::QueryMaker() {
     if (int result = WriteCommand(kQueryMaker)) return result;
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;
-    ResendLoop(kQueryMaker, buffer.data(), kReplyBuffer, count);
+    ResendLoop(QUERY_MAKER, kQueryMaker, buffer.data(), kReplyBuffer, count);
     link::Tracef(link_.platform().trace(), "* End : %u", clock().TickCount());
     if (count <= 0) {
         link::Tracef(link_.platform().trace(), "Read Error !!!!!");

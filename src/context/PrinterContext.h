@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "context/FirmwareCapabilities.h"
 #include "link/PrinterLink.h"
@@ -54,6 +55,9 @@ public:
     link::PrinterLink& link() { return link_; }
     const link::PrinterLink& link() const { return link_; }
     link::Clock& clock() { return link_.clock(); }
+    /// The longest an identification answer of this job took when the query had
+    /// to be sent again (0: none did): a printer busy with another client.
+    std::uint32_t lateAnswerMs() const { return lateAnswerMs_; }
 
     const PrinterIdentity& identity() const { return identity_; }
     const std::string& modelName() const { return identity_.modelName; }
@@ -76,7 +80,15 @@ private:
     int QueryMsrMode();
     int QueryMaker();
     int WriteCommand(const std::uint8_t (&command)[3]);
-    bool ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity, int& lastCount);
+    bool ResendLoop(std::uint32_t selector, const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity,
+                    int& lastCount);
+    /// Drops the last answer to another query from the front of `buffer`; the count left.
+    int DropOutOfTurn(std::uint32_t selector, std::uint8_t* buffer, int received) const;
+    void Remember(std::uint32_t selector, std::string_view reply);
+
+    std::uint32_t lateAnswerMs_ = 0;
+    std::string lastReply_;
+    std::uint32_t lastSelector_ = 0;
 };
 
 }  // namespace pelmora::context

@@ -1,4 +1,5 @@
 #pragma once
+#include "link/StopRequest.h"
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -38,7 +39,9 @@ struct SerialTimeouts {
     std::uint32_t readInterval = 0;
     std::uint32_t readTotalMultiplier = 0;
     std::uint32_t readTotalConstant = 0;
-    std::uint32_t writeTotalMultiplier = 0;
+    /// A write of N bytes may take writeMicrosPerByte x N / 1000 + writeTotalConstant ms
+    /// (microseconds, not the classic milliseconds: a byte at 115200 bit/s takes 87 µs).
+    std::uint32_t writeMicrosPerByte = 0;
     std::uint32_t writeTotalConstant = 0;
 };
 
@@ -73,6 +76,9 @@ public:
     virtual bool Purge() = 0;
     virtual bool GetModemStatus(bool& dsrOn) = 0;
     virtual bool ClearEventMask() = 0;
+    /// A long write that sees `stop` requested ends early, short; a port
+    /// whose writes never block may ignore it.
+    virtual void WatchStop(const StopRequest* /*stop*/) {}
 };
 
 /// The services of the system beneath the printer link. The real one talks to

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "link/WireTime.h"
+
 namespace pelmora::link {
 
 namespace {
@@ -11,24 +13,31 @@ constexpr std::uint32_t kTracePauseMs = 10;
 constexpr std::uint32_t kSerialClosePauseMs = 200;
 constexpr std::uint32_t kHandheldClosePauseMs = 1000;
 
+// A write may take twice its wire time plus a little, never the classic
+// second a byte: a 4096-byte piece on a line held by flow control would
+// otherwise block for over an hour.
+void BoundWrites(SerialTimeouts& t, const PrinterLink& link) {
+    const CommSettings& s = link.settings();
+    t.writeMicrosPerByte = WriteMicrosPerByte(s.baudRate, BitsPerChar(s.dataBits, s.parity, s.stopBits));
+    t.writeTotalConstant = kWriteSlackMs;
+}
+
 // While the probe byte goes out and DSR is asked.
-SerialTimeouts OpeningTimeouts(bool handheld) {
+SerialTimeouts OpeningTimeouts(const PrinterLink& link) {
     SerialTimeouts t;
-    t.readInterval = handheld ? 3000 : 2000;
+    t.readInterval = link.layout() == Layout::Handheld ? 3000 : 2000;
     t.readTotalMultiplier = 1000;
     t.readTotalConstant = 10;
-    t.writeTotalMultiplier = 1000;
-    t.writeTotalConstant = 1000;
+    BoundWrites(t, link);
     return t;
 }
 
-SerialTimeouts WorkingTimeouts() {
+SerialTimeouts WorkingTimeouts(const PrinterLink& link) {
     SerialTimeouts t;
     t.readInterval = 10;
     t.readTotalMultiplier = 10;
     t.readTotalConstant = 1000;
-    t.writeTotalMultiplier = 1000;
-    t.writeTotalConstant = 1000;
+    BoundWrites(t, link);
     return t;
 }
 
@@ -61,7 +70,7 @@ int PrinterLink::OpenPort() {
 
 int PrinterLink::OpenComPort() {
     if (!OpenSerialDevice()) return 0;
-    if (!ApplyLineState() || !serial_->SetTimeouts(OpeningTimeouts(layout_ == Layout::Handheld))) {
+    if (!ApplyLineState() || !serial_->SetTimeouts(OpeningTimeouts(*this))) {
         serial_.reset();
         openFailure_ = Failure(LinkFailure::Kind::LineSettings, settings_.port);
         return 0;
@@ -72,7 +81,7 @@ int PrinterLink::OpenComPort() {
         openFailure_ = Failure(LinkFailure::Kind::PrinterOff, settings_.port);
         return 0;
     }
-    if (!serial_->SetTimeouts(WorkingTimeouts())) {
+    if (!serial_->SetTimeouts(WorkingTimeouts(*this))) {
         serial_.reset();
         openFailure_ = Failure(LinkFailure::Kind::LineSettings, settings_.port);
         return 0;
@@ -85,6 +94,7 @@ bool PrinterLink::OpenSerialDevice() {
     for (int attempt = 0; attempt < kOpenAttempts && !serial_; ++attempt) {
         if (attempt) platform_.clock().Sleep(kOpenRetryPauseMs);
         serial_ = platform_.OpenSerial(name);
+        if (serial_) serial_->WatchStop(&stop_);
     }
     return serial_ != nullptr;
 }

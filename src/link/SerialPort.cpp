@@ -1,5 +1,6 @@
 #include "link/SerialPort.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 
@@ -13,6 +14,7 @@
 #include "link/LinkFailure.h"
 #include "link/SerialLineConfig.h"
 #include "link/SerialReadLoop.h"
+#include "link/WireTime.h"
 
 namespace pelmora::link {
 
@@ -102,9 +104,23 @@ SerialPort::~SerialPort() {
 
 int SerialPort::Write(const std::uint8_t* data, int count) {
     if (count <= 0) return 0;
-    const int written = sp_blocking_write(port_, data, static_cast<std::size_t>(count),
-                                          SerialWriteTimeoutMs(timeouts_, count));
-    return Succeeded(written, trace_, "sp_blocking_write") ? written : -1;
+    // In slices, each with its own bound, so that a stop request (Cancel, a
+    // signal, a closing window) is seen within a slice's wire time.
+    const int slice = WriteSliceBytes(timeouts_.writeMicrosPerByte);
+    int written = 0;
+    while (written < count) {
+        if (written > 0 && stop_ && stop_->Requested()) break;
+        const int n = std::min(slice, count - written);
+        const int took = sp_blocking_write(port_, data + written, static_cast<std::size_t>(n),
+                                           SerialWriteTimeoutMs(timeouts_, n));
+        if (!Succeeded(took, trace_, "sp_blocking_write")) return written > 0 ? written : -1;
+        written += took;
+        if (took < n) {
+            Tracef(trace_, "serial write: %d of %d bytes went out in time (flow control holds the line?)", written, count);
+            break;
+        }
+    }
+    return written;
 }
 
 int SerialPort::Read(std::uint8_t* buffer, int capacity) {
@@ -187,13 +203,6 @@ bool SerialPort::GetModemStatus(bool& dsrOn) {
     if (!Succeeded(sp_get_signals(port_, &signals), trace_, "sp_get_signals")) return false;
     dsrOn = (signals & SP_SIG_DSR) != 0;
     return true;
-}
-
-unsigned SerialWriteTimeoutMs(const SerialTimeouts& timeouts, int count) {
-    const std::uint64_t bound = std::uint64_t{timeouts.writeTotalMultiplier} *
-                                    static_cast<std::uint64_t>(count > 0 ? count : 0) +
-                                timeouts.writeTotalConstant;
-    return bound > UINT_MAX ? UINT_MAX : static_cast<unsigned>(bound);
 }
 
 }  // namespace pelmora::link

@@ -51,6 +51,7 @@ public:
     bool GetLineState(SerialLineState& state) override { return inner_->GetLineState(state); }
     bool SetLineState(const SerialLineState& state) override { return inner_->SetLineState(state); }
     bool SetTimeouts(const SerialTimeouts& timeouts) override { return inner_->SetTimeouts(timeouts); }
+    void WatchStop(const StopRequest* stop) override { inner_->WatchStop(stop); }
     bool Purge() override { return inner_->Purge(); }
     bool GetModemStatus(bool& dsrOn) override { return inner_->GetModemStatus(dsrOn); }
     bool ClearEventMask() override { return inner_->ClearEventMask(); }

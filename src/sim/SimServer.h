@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "link/CommSettings.h"
 #include "sim/PrinterModel.h"
@@ -60,6 +61,9 @@ public:
     /// Serves whoever opens the pseudo-terminal until `stop` becomes true or
     /// the line is hung up.
     void RunPty(const std::atomic<bool>& stop);
+    /// Empty while every state and firmware file was written; else the first
+    /// failure (the old file was kept). Each failure is said on stderr too.
+    const std::string& writeError() const { return writeError_; }
     /// Called after each connection with what the printer holds (for --nv-dir and the like).
     std::function<void(PrinterModel&)> afterSession;
 
@@ -74,12 +78,14 @@ private:
     bool Restart(const std::atomic<bool>& stop, std::string& error);
     void ComeBack(const std::atomic<bool>& stop);
     void SetDsr(bool on) const;
-    void SaveState() const;
+    void SaveState();
+    void WriteOut(const std::filesystem::path& file, std::string_view bytes);
 
     PrinterModel& printer_;
     SimServerOptions options_;
     TcpListener listener_;
     PtyPort pty_;
+    std::string writeError_;
 };
 
 }  // namespace pelmora::sim

@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "link/SerialReadRule.h"
+#include "link/WireTime.h"
 
 namespace pelmora::sim {
 
@@ -44,8 +45,10 @@ public:
         owner_.writeSizes_.push_back(taken);
         AdvanceToUs(NowUs() + usPerByte_ * static_cast<std::uint64_t>(taken));
         const auto replies = owner_.printer_.Receive(std::span<const std::uint8_t>(data, static_cast<std::size_t>(taken)));
-        std::uint64_t at = std::max(NowUs() + owner_.config_.replyLatencyMs * kUsPerMs, lastArrival_);
+        const std::uint64_t ready = NowUs() + owner_.config_.replyLatencyMs * kUsPerMs;
+        std::uint64_t at = std::max(ready, lastArrival_);
         for (const Reply& reply : replies) {
+            at = std::max(at, ready + reply.delayMs * kUsPerMs);
             for (std::size_t i = 0; i < reply.bytes.size(); ++i) {
                 if (reply.splitAt && i == reply.splitAt) at += reply.splitGapMs * kUsPerMs;
                 at += usPerByte_;
@@ -110,7 +113,11 @@ public:
         : wire_(std::make_unique<VirtualPlatform::Wire>(owner, UsPerByte(line.baudRate))),
           owner_(owner), line_(line), timeouts_(timeouts), purges_(purges), maskClears_(maskClears) {}
 
-    int Write(const std::uint8_t* data, int count) override { return wire_->Write(data, count); }
+    int Write(const std::uint8_t* data, int count) override {
+        if (!owner_.config().lineHeld) return wire_->Write(data, count);
+        owner_.virtualClock().Sleep(link::SerialWriteTimeoutMs(timeouts_, count));
+        return 0;
+    }
     // A read begun after a stop request returns at once, as a real one within kStopPollMs.
     int Read(std::uint8_t* buffer, int capacity) override {
         return StopRequested() ? 0 : wire_->ReadSerial(buffer, capacity, timeouts_);

@@ -21,6 +21,8 @@ struct VirtualLinkConfig {
     bool dsrOn = true;                ///< the printer holds DSR while it is ready
     std::uint32_t replyLatencyMs = 5; ///< from the end of a command to its first reply byte
     int shortWritesFrom = -1;         ///< from this (0-based) write on, writes take one byte less
+    /// Flow control holds the serial line: a write takes nothing and returns at its time-out.
+    bool lineHeld = false;
     /// The port's configuration call that fails, counted from 0 on each serial
     /// channel (reading and setting the line state, then each time-out change); -1: none.
     int failingSetupCall = -1;

@@ -190,6 +190,8 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreText", "Completed..: %1 %"),
     QT_TRANSLATE_NOOP("CoreText", "%1 Downloading..."),
     QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s."),
+    QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client."),
+    QT_TRANSLATE_NOOP("CoreText", "Earlier answers took %1 s: the printer may be busy with another client."),
     QT_TRANSLATE_NOOP("CoreText", "The printer reports the model \"%1\"."),
     QT_TRANSLATE_NOOP("CoreText", "The printer's reply \"%1\" names no model."),
     QT_TRANSLATE_NOOP("CoreText", "Image is too flat: no row is left at %1 dots wide!"),

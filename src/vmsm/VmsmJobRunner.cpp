@@ -159,7 +159,7 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
             const std::string cause = row.op == Op::QueryModel
                 ? context::QueryFailureCause(engine_.util(), context::QUERY_MODEL, result, mark)
                 : row.op == Op::OpenLink ? context::OpenFailureCause(engine_.util().link().openFailure())
-                : std::string();
+                : context::BusyCause(engine_.util());
             return Finish(JobEnd::Cancel, context::WithCause(message ? message : "", cause));
         }
         Step(row.stepsAfter, kStepPauseMs);

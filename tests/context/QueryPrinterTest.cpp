@@ -234,3 +234,50 @@ TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// A printer busy with another client answers late, so the query goes out
+// again and both answers come; one that answers twice, or repeats the last
+// answer before the new one. Whichever query meets the fault, every later
+// query still reads its own answer, and only a late one marks the printer busy.
+TEST(RepliesBelongToTheirQuestion, LateDoubledAndOutOfTurnAnswersAreDropped) {
+    for (const char* key : {"model", "codepage", "maker"}) {
+        for (const auto fault : {sim::Fault::Late, sim::Fault::Doubled, sim::Fault::OutOfTurn}) {
+            const std::string what = std::string(key) + " " + std::to_string(static_cast<int>(fault));
+            PrinterRig rig;
+            rig.printer.faults.perCommand[key] = fault;
+            ASSERT_TRUE(rig.Open());
+            std::uint32_t lateMs = 0;
+            for (const auto selector : {QUERY_MODEL, QUERY_VERSION, QUERY_CODEPAGE, QUERY_MAKER}) {
+                EXPECT_EQ(rig.util.QueryPrinter(selector), rc::Ok) << what << " selector " << selector;
+                lateMs = std::max(lateMs, rig.util.lateAnswerMs());
+            }
+            EXPECT_EQ(rig.util.modelName(), "MPT-Q700VII") << what;
+            EXPECT_EQ(rig.util.versionText(), "V1.00 090216") << what;
+            EXPECT_EQ(rig.util.firmwareVersion(), 160902u) << what;
+            EXPECT_EQ(rig.util.codePageText(), "_PC437") << what;
+            EXPECT_EQ(lateMs >= 3000, fault == sim::Fault::Late) << what;
+        }
+    }
+}
+
+// The version query is not sent again: the model's answer arriving during it
+// is skipped, whether in a read of its own or in front of the version's.
+TEST(RepliesBelongToTheirQuestion, TheModelsAnswerIsNeverTheVersion) {
+    const std::string model = std::string("_MPT-Q700VII") + '\0', version = std::string("_V1.00 090216") + '\0';
+    for (const std::size_t split : {std::size_t{0}, model.size()}) {
+        PrinterRig rig;
+        rig.printer.AddHandler(std::make_unique<ScriptedReply>(kVersionRequest,
+                                                               std::vector{sim::Reply{Bytes(model + version), split, 200}}));
+        ASSERT_TRUE(rig.Open());
+        ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok) << split;
+        EXPECT_EQ(rig.util.versionText(), "V1.00 090216") << split;
+        EXPECT_EQ(rig.util.firmwareVersion(), 160902u) << split;
+    }
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "firmware/FirmwareDownload.h"
+#include "link/WireTime.h"
 #include "support/PrinterRig.h"
 
 namespace pelmora::firmware {
@@ -143,6 +144,28 @@ TEST(FirmwareDownload, ShortPieceStopsTheDownloadAndClosesTheLink) {
     EXPECT_EQ(f.view.progress, std::vector<int>{45});
     EXPECT_EQ(outcome.status, "Finished to download firmware and Reset the printer!");
     EXPECT_FALSE(f.link.IsOpen());
+}
+
+// A serial line held by flow control takes nothing: the piece ends at twice
+// its wire time plus the slack (a second and a bit at 115200 bit/s, not the
+// hour of a second a byte), the download fails and the link is closed.
+TEST(FirmwareDownload, StalledSerialLineEndsWithinTheWriteBound) {
+    for (const std::uint32_t baud : {115200u, 9600u}) {
+        FirmwareRig f;
+        f.link.Configure({.portType = link::PortSerial, .port = "COM1", .baudRate = static_cast<std::int32_t>(baud)});
+        // The probe byte goes out; the line is held from then on.
+        f.rig.platform.config().beforeWrite = [&](int) { f.rig.platform.config().lineHeld = true; };
+        const auto start = f.rig.Now();
+        const FirmwareOutcome outcome = DownloadFirmware(f.File(9000), f.link, f.view);
+        EXPECT_EQ(outcome.result, FirmwareResult::SendFailed) << baud;
+        EXPECT_FALSE(f.link.IsOpen()) << baud;
+        link::SerialTimeouts t;
+        t.writeMicrosPerByte = link::WriteMicrosPerByte(baud, 10);
+        t.writeTotalConstant = link::kWriteSlackMs;
+        const std::uint64_t bound = link::SerialWriteTimeoutMs(t, 4096);
+        EXPECT_GE(f.rig.Now() - start, bound) << baud;
+        EXPECT_LT(f.rig.Now() - start, bound + 1000) << baud << ": opening and closing take the rest";
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "link/LinkFailure.h"
 
 #include "link/Trace.h"
+#include "link/WireTime.h"
 #include "support/PrinterRig.h"
 
 namespace pelmora {
@@ -111,8 +112,8 @@ TEST(PrinterLinkOpen, PortThatRefusesItsSettingsIsLetGo) {
         EXPECT_EQ(rig.platform.openAttempts(), 1) << "a port that opened is not tried again: " << failing;
         if (failing == 3) {  // the opening time-outs, set before the probe, stay
             const auto& t = rig.platform.lastTimeouts();
-            EXPECT_EQ(std::tie(t.readInterval, t.readTotalMultiplier, t.readTotalConstant, t.writeTotalMultiplier,
-                               t.writeTotalConstant), std::tuple(2000u, 1000u, 10u, 1000u, 1000u));
+            EXPECT_EQ(std::tie(t.readInterval, t.readTotalMultiplier, t.readTotalConstant, t.writeMicrosPerByte,
+                               t.writeTotalConstant), std::tuple(2000u, 1000u, 10u, 174u, link::kWriteSlackMs));
         }
         rig.platform.config().failingSetupCall = -1;
         EXPECT_EQ(rig.util.link().OpenPort(), 1) << failing;

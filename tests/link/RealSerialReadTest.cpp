@@ -48,7 +48,7 @@ private:
     std::size_t next_ = 0;
 };
 
-constexpr SerialTimeouts kWorking{10, 10, 1000, 1000, 1000};
+constexpr SerialTimeouts kWorking{10, 10, 1000, 174, 500};
 
 struct ReadCase {
     const char* name;

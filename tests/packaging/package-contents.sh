@@ -63,6 +63,11 @@ for rules in "$root"/usr/lib/udev/rules.d/*.rules; do
   [ -e "$rules" ] || continue
   grep -q 'TAG+="uaccess"' "$rules" || fail "$(basename "$rules") tags nothing with uaccess"
   ! grep -qE 'MODE[:+]?="?[0-7]*[2367]("|[^0-7]|$)' "$rules" || fail "$(basename "$rules") makes a node world-writable"
+  # Every serial device a rule grants is a printer: no bare USB-serial or ACM node.
+  ! grep -vE '^\s*#' "$rules" | grep -E 'uaccess' | grep -E 'ttyUSB|ttyACM' | grep -qv 'idVendor' ||
+    fail "$(basename "$rules") grants every USB-serial device, not only printers"
+  ! grep -vE '^\s*#' "$rules" | grep -E 'usbmisc' | grep -qv 'bInterfaceClass}=="07"' ||
+    fail "$(basename "$rules") grants usbmisc nodes that are not printers"
 done
 
 # A menu entry must start a program of the package and show its icon (the
