@@ -32,7 +32,7 @@ int RunPelmoraPc(QApplication& app) {
     QApplication::setWindowIcon(ui::AppIcon());
     QApplication::setStyle(new ui::FocusFrameStyle);
 
-    context::SettingsStore store(context::SettingsStore::DefaultPath());
+    context::SettingsStore store = context::SettingsStore::OpenDefault();
     link::NullTrace quiet;
     link::StderrTrace loud;
     link::RealPlatform platform([&store](const std::string& name) { return context::ResolvePortName(store, name); },

@@ -20,7 +20,7 @@ int RunPelmoraCe(QApplication& app) {
     HandheldWindows shaped;
     app.installEventFilter(&shaped);
     QApplication::setWindowIcon(ui::AppIcon());
-    context::SettingsStore store(context::SettingsStore::DefaultPath());
+    context::SettingsStore store = context::SettingsStore::OpenDefault();
     link::NullTrace quiet;
     link::StderrTrace loud;
     const char* trace = std::getenv("PELMORA_TRACE");
