@@ -134,6 +134,7 @@ void AddIdentifyCommand(CLI::App& app, CommandResult& run);
 void AddInventoryCommand(CLI::App& app, CommandResult& run);
 void AddFirmwareCommand(CLI::App& app, CommandResult& run);
 void AddPortsCommand(CLI::App& app, CommandResult& run);
+void AddDiscoverCommand(CLI::App& app, CommandResult& run);
 void AddConfigCommand(CLI::App& app, CommandResult& run);
 void AddNvCommand(CLI::App& app, CommandResult& run);
 

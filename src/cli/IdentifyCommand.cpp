@@ -6,7 +6,7 @@
 #include "cli/Latin1.h"
 #include "cli/PrinterActions.h"
 #include "context/FailureCause.h"
-#include "context/ResultCode.h"
+#include "context/Identification.h"
 
 namespace pelmora::cli {
 
@@ -16,30 +16,21 @@ int IdentifyPrinter(CliContext& ctx, bool json) {
         PrintMessage(ctx.err, "Port open error!");
         return ExitFailed;
     }
-    const std::uint32_t startedAt = util->clock().TickCount();
-    if (const int result = util->QueryPrinter(context::QUERY_MODEL); result != rc::Ok) {
-        util->link.ClosePort();
-        const std::string cause = context::IdentifyFailureCause(*util, context::QUERY_MODEL, result,
-                                                                util->clock().TickCount() - startedAt);
-        PrintMessage(ctx.err, context::WithCause("Printer model is not matched!", cause));
-        return ExitFailed;
-    }
-    const int version = util->QueryPrinter(context::QUERY_VERSION);
-    util->link.ClosePort();
-    if (version != rc::Ok) {
-        PrintMessage(ctx.err, "Failed to get printer version!");
+    const context::Identification id = context::IdentifyOpenPrinter(*util);
+    if (!id.Identified()) {
+        PrintMessage(ctx.err, context::WithCause(id.message, id.cause));
         return ExitFailed;
     }
     if (json) {
-        nlohmann::json out{{"ModelName", Latin1ToUtf8(util->ModelName)},
-                           {"ModelCode", util->ModelCode},
-                           {"VersionText", Latin1ToUtf8(util->VersionText)},
-                           {"FirmwareVersion", util->FirmwareVersion}};
+        nlohmann::json out{{"ModelName", Latin1ToUtf8(id.modelName)},
+                           {"ModelCode", id.modelCode},
+                           {"VersionText", Latin1ToUtf8(id.versionText)},
+                           {"FirmwareVersion", id.firmwareVersion}};
         ctx.out << out.dump(2) << '\n';
     } else {
-        ctx.out << "Model:    " << Latin1ToUtf8(util->ModelName) << " (code " << util->ModelCode << ")\n"
-                << "Version:  " << Latin1ToUtf8(util->VersionText) << '\n'
-                << "Firmware: " << util->FirmwareVersion << '\n';
+        ctx.out << "Model:    " << Latin1ToUtf8(id.modelName) << " (code " << id.modelCode << ")\n"
+                << "Version:  " << Latin1ToUtf8(id.versionText) << '\n'
+                << "Firmware: " << id.firmwareVersion << '\n';
     }
     return ExitOk;
 }

@@ -131,6 +131,8 @@ int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& 
             throw UsageError{"--jobs and --json before the command are for several printers (--printers, or a "
                              "connection option given more than once)"};
         if (!printers.empty()) ctx.connection.printer = printers.front();
+        if (!ctx.transcript.empty() && CommandPath(app) == "discover")
+            throw UsageError{"--transcript records one printer's link; discover talks to many"};
         ctx.StartTranscript(commandLine);
         return run(ctx);
     }
@@ -173,6 +175,7 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
     AddNvCommand(app, run);
     AddFirmwareCommand(app, run);
     AddPortsCommand(app, run);
+    AddDiscoverCommand(app, run);
 
     try {
         app.parse(argc, argv);

@@ -68,13 +68,17 @@ int PrinterContext::WriteCommand(const std::uint8_t (&command)[3]) {
 // other; a read that leaves the reply unterminated counts as an empty read, so
 // a printer that never ends its reply cannot keep the loop going. From the
 // third empty read on each one resends the command, dropping what was
-// gathered; after the tenth resend the loop gives up.
+// gathered; after the tenth resend, or on a stop request, the loop gives up.
 bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity,
                              int& lastCount) {
     int received = 0;
     int emptyReads = 0;
     int resends = 0;
     for (;;) {
+        if (link.stopRequest().Requested()) {
+            lastCount = 0;
+            return false;
+        }
         if (received >= capacity) {  // full without an end: not a reply we can use
             std::memset(buffer, 0, static_cast<std::size_t>(capacity));
             received = 0;
@@ -166,7 +170,7 @@ int PrinterContext::QueryVersion() {
             link::Tracef(link.platform().trace(), "OK ID Data = %02x ", 0u);
             break;
         }
-        if (clock().TickCount() - start > kVersionLimitMs) {
+        if (clock().TickCount() - start > kVersionLimitMs || link.stopRequest().Requested()) {
             link::Tracef(link.platform().trace(), "Timeout Read Check ID");
             break;
         }

@@ -97,6 +97,7 @@ void AddOptions(CLI::App& app, SimArgs& a) {
                    "With --pty: close the line after this many commands of a session, as a pulled cable does");
     app.add_option("--modem-lines", o.modemLines,
                    "With --pty: the file that stands for the line's DTR, RTS, DSR and CTS");
+    app.add_flag("--garbage", o.garbage, "Be no printer: answer every command with text no printer sends");
     app.add_flag("--dsr-low", o.dsrLow, "With --pty: hold DSR low, as a printer switched off does");
     app.add_option("--replay", a.replay.transcript,
                    "Play the printer's side of a pelmora --transcript file instead of the model, then stop");

@@ -89,6 +89,12 @@ std::size_t SimServer::BeginServe() {
 }
 
 bool SimServer::Answer(int fd, const std::uint8_t* data, std::size_t count) {
+    if (options_.garbage) {
+        // What a web server says to bytes that are not HTTP, terminator and all.
+        static constexpr char kNotAPrinter[] = "HTTP/1.0 400 Bad Request\r\n\r\n";
+        SleepMs(options_.latencyMs);
+        return SendAll(fd, reinterpret_cast<const std::uint8_t*>(kNotAPrinter), sizeof kNotAPrinter);
+    }
     const auto replies = printer_.Receive(std::span<const std::uint8_t>(data, count));
     for (const Reply& reply : replies) {
         SleepMs(options_.latencyMs);

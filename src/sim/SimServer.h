@@ -33,6 +33,8 @@ struct SimServerOptions {
     std::string modemLines;
     /// The printer holds DSR low, as one switched off does.
     bool dsrLow = false;
+    /// Not a printer at all: every command is answered with text no printer sends.
+    bool garbage = false;
 };
 
 /// The virtual printer on a TCP port: one client at a time, as a printer's raw

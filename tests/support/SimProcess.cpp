@@ -1,5 +1,6 @@
 #include "support/SimProcess.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -27,7 +28,10 @@ std::vector<char*> Argv(const std::string& program, const std::vector<std::strin
 }  // namespace
 
 SimProcess::SimProcess(std::vector<std::string> extraArgs, const std::string& errFile, On on) {
-    std::vector<std::string> args{on == On::Pty ? "--pty" : "--listen=127.0.0.1:0"};
+    const bool listenGiven = std::any_of(extraArgs.begin(), extraArgs.end(),
+                                         [](const std::string& a) { return a.rfind("--listen", 0) == 0; });
+    std::vector<std::string> args;
+    if (on == On::Pty || !listenGiven) args.push_back(on == On::Pty ? "--pty" : "--listen=127.0.0.1:0");
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     int out[2];
     if (::pipe(out) != 0) throw std::runtime_error("pipe failed");
@@ -59,12 +63,13 @@ SimProcess::SimProcess(std::vector<std::string> extraArgs, const std::string& er
         Stop();
         throw std::runtime_error("pelmora-sim did not start: '" + line + "'");
     }
+    host_ = line.substr(std::string("listening on ").size(), colon - std::string("listening on ").size());
     port_ = static_cast<std::uint16_t>(std::stoi(line.substr(colon + 1)));
 }
 
 SimProcess::~SimProcess() { Stop(); }
 
-std::string SimProcess::address() const { return "127.0.0.1:" + std::to_string(port_); }
+std::string SimProcess::address() const { return host_ + ":" + std::to_string(port_); }
 
 int SimProcess::Stop() {
     if (pid_ <= 0) return -1;

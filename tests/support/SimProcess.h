@@ -7,8 +7,8 @@
 
 namespace pelmora::test {
 
-/// The real pelmora-sim on 127.0.0.1 with a free port, or on a pseudo-terminal,
-/// for end-to-end tests.
+/// The real pelmora-sim on 127.0.0.1 with a free port (or where a `--listen`
+/// among the arguments says), or on a pseudo-terminal, for end-to-end tests.
 class SimProcess {
 public:
     enum class On { Tcp, Pty };
@@ -19,7 +19,7 @@ public:
     SimProcess& operator=(const SimProcess&) = delete;
 
     std::uint16_t port() const { return port_; }
-    /// "127.0.0.1:PORT", as `--tcp` takes it.
+    /// "ADDR:PORT", as `--tcp` takes it.
     std::string address() const;
     /// The pseudo-terminal's slave node (On::Pty).
     const std::string& ptyPath() const { return ptyPath_; }
@@ -29,6 +29,7 @@ public:
 private:
     pid_t pid_ = -1;
     std::uint16_t port_ = 0;
+    std::string host_;
     std::string ptyPath_;
 };
 

@@ -1,0 +1,183 @@
+// pelmora discover against virtual printers and things that are not printers
+// on several loopback addresses; what it finds feeds a fleet command.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sys/wait.h>
+#include <thread>
+#include <nlohmann/json.hpp>
+
+#include "support/PrinterRig.h"
+#include "support/SimProcess.h"
+
+namespace pelmora {
+namespace {
+
+using test::RunCli;
+using test::SimProcess;
+
+std::string At(const std::string& address, std::uint16_t port) { return address + ":" + std::to_string(port); }
+
+struct DiscoverEndToEnd : testing::Test {
+    // Printers on .2 and .3, a web server on .4, a listener that never answers
+    // on .5 and another model on .6, all on one port; .7 is empty.
+    void SetUp() override {
+        sims.push_back(std::make_unique<SimProcess>(std::vector<std::string>{"--listen=127.0.0.2:0"}));
+        port = sims[0]->port();
+        const std::vector<std::vector<std::string>> others{
+            {"--listen=" + At("127.0.0.3", port), "--version-text", "V1.00 123115"},
+            {"--listen=" + At("127.0.0.4", port), "--garbage"},
+            {"--listen=" + At("127.0.0.5", port), "--silent-from", "0"},
+            {"--listen=" + At("127.0.0.6", port), "--model", "MPT-Z100"},
+        };
+        for (const auto& args : others) sims.push_back(std::make_unique<SimProcess>(args));
+    }
+
+    std::vector<std::unique_ptr<SimProcess>> sims;
+    std::uint16_t port = 0;
+};
+
+TEST_F(DiscoverEndToEnd, FindsExactlyThePrintersAndNamesWhatElseAnswered) {
+    const auto run = RunCli({"discover", "127.0.0.2-7", "--port", std::to_string(port), "--all", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_EQ(json["found"].size(), 2u) << run.out;
+    EXPECT_EQ(json["found"][0]["printer"], "tcp " + At("127.0.0.2", port));
+    EXPECT_EQ(json["found"][0]["ModelName"], "MPT-Q700VII");
+    EXPECT_EQ(json["found"][1]["printer"], "tcp " + At("127.0.0.3", port));
+    EXPECT_EQ(json["found"][1]["FirmwareVersion"], 101001);
+    EXPECT_EQ(json["tried"], 6);
+    EXPECT_EQ(json["interrupted"], false);
+    const auto& other = json["other"];
+    ASSERT_EQ(other.size(), 3u) << run.out;
+    const struct { const char* address; const char* says; } expected[] = {
+        {"127.0.0.4", "names no model"},
+        {"127.0.0.5", "No reply came within"},
+        {"127.0.0.6", "reports the model \"MPT-Z100\""},
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(other[i]["address"], expected[i].address);
+        EXPECT_NE(other[i]["message"].get<std::string>().find(expected[i].says), std::string::npos) << other[i];
+    }
+
+    // The table lists only the printers unless --all is given.
+    const auto table = RunCli({"discover", "127.0.0.2-7", "--port", std::to_string(port)});
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_NE(table.out.find("tcp " + At("127.0.0.3", port) + "  MPT-Q700VII  firmware 101001  V1.00 123115\n"),
+              std::string::npos) << table.out;
+    EXPECT_EQ(table.out.find("127.0.0.4"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("2 printers found; 6 addresses tried, 3 answered otherwise"), std::string::npos)
+        << table.out;
+}
+
+TEST_F(DiscoverEndToEnd, ThePrintersFileFeedsAFleetCommand) {
+    test::TempDir dir;
+    const std::string file = (dir / "shop.printers").string();
+    const auto found = RunCli({"discover", "127.0.0.2-4", "--port", std::to_string(port), "--printers-file", file});
+    ASSERT_EQ(found.status, 0) << found.err;
+    const auto fleet = RunCli({"--printers", file, "identify", "--json"});
+    ASSERT_EQ(fleet.status, 0) << fleet.err;
+    const auto json = nlohmann::json::parse(fleet.out);
+    ASSERT_EQ(json.size(), 2u) << fleet.out;
+    EXPECT_EQ(json[0]["printer"], "tcp " + At("127.0.0.2", port));
+    EXPECT_EQ(json[1]["output"]["VersionText"], "V1.00 123115");
+}
+
+// A listener whose queue is full: the kernel drops the SYN, so a connect waits.
+struct Blackhole {
+    Blackhole() {
+        listener = Listen();
+        for (int& f : fillers) {
+            f = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            ::connect(f, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        }
+    }
+    ~Blackhole() {
+        for (int f : fillers) ::close(f);
+        ::close(listener);
+    }
+    int Listen() {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
+        ::listen(fd, 0);
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+        return fd;
+    }
+    std::string target() const { return At("127.0.0.1", ntohs(address.sin_port)); }
+    sockaddr_in address{};
+    int listener = -1;
+    int fillers[3]{};
+};
+
+TEST_F(DiscoverEndToEnd, CtrlCStopsTheWaitingConnectsAndListsWhatWasFound) {
+    test::TempDir dir;
+    const Blackhole blackhole;
+    // The printer keeps its state after each connection: the sign that it was identified.
+    const auto state = dir / "state.json";
+    SimProcess printer({"--listen=127.0.0.8:" + std::to_string(port), "--state", state.string()});
+    const auto output = dir / "out.txt";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        ::execl(PELMORA_CLI_PATH, PELMORA_CLI_PATH, "discover", blackhole.target().c_str(), printer.address().c_str(),
+                "--jobs", "2", "--timeout", "60000", static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    while (!std::filesystem::exists(state)) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ::kill(child, SIGINT);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream in(output);
+    const std::string out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(out.find("tcp " + printer.address() + "  MPT-Q700VII"), std::string::npos) << out;
+    EXPECT_NE(out.find("1 printer found; 1 address tried; interrupted."), std::string::npos) << out;
+}
+
+// Nothing is sent for a mistyped list: a listener among the good targets sees no connection.
+TEST(DiscoverCommandLine, BadTargetsExitTwoBeforeAnyConnect) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), size), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size), 0);
+    const std::string good = At("127.0.0.1", ntohs(address.sin_port));
+    const struct { std::vector<std::string> args; const char* says; } cases[] = {
+        {{"discover", good, "10.0.0.9-4"}, "runs backwards"},
+        {{"discover", good, "10.0.0.0/8"}, "needs --force"},
+        {{"discover", good, "bad name!"}, "is not an address"},
+        {{"discover", good, "--port", "0"}, "--port"},
+        {{"discover", good, "--jobs", "0"}, "--jobs"},
+        {{"discover"}, "name the addresses"},
+        {{"--tcp", good, "discover", good}, "give it targets"},
+        {{"--transcript", "/tmp/pelmora-discover-never.jsonl", "discover", good}, "--transcript"},
+        {{"discover", good, "--printers-file", "/dev/null"}, "--printers-file"},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args.back() << ": " << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_LT(::accept(listener, nullptr, nullptr), 0);
+    ::close(listener);
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -1,0 +1,70 @@
+// The network search's own rules, on loopback: a listener that never answers
+// is given up after its time, an address named twice is identified once, and
+// a stop ends the search with what it has.
+#include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "context/ResultCode.h"
+#include "context/TcpDiscovery.h"
+#include "link/ConnectProbe.h"
+#include "link/RealPlatform.h"
+
+namespace pelmora::context {
+namespace {
+
+struct TcpDiscovery : testing::Test {
+    // Something that accepts (the kernel does it) and never says a word.
+    void SetUp() override {
+        silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), size), 0);
+        ASSERT_EQ(::listen(silent, 8), 0);
+        ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &size), 0);
+        port = ntohs(address.sin_port);
+    }
+    void TearDown() override { ::close(silent); }
+
+    TcpDiscoveryResult Search(const std::vector<std::string>& texts, const std::function<bool()>& stop = {}) {
+        const ScanTargets targets = ParseScanTargets(texts, port, true, link::LookUpHost);
+        EXPECT_EQ(targets.error, "");
+        TcpDiscoveryOptions options;
+        options.identifyMs = 200;
+        return DiscoverOnTcp(platform, targets, options, stop, {});
+    }
+
+    int silent = -1;
+    std::uint16_t port = 0;
+    link::NullTrace trace;
+    link::RealPlatform platform{[](const std::string& name) { return name; }, trace};
+};
+
+TEST_F(TcpDiscovery, ASilentListenerIsGivenUpAndNamedOnceThoughTypedTwice) {
+    const auto result = Search({"127.0.0.1", "127.0.0.1:" + std::to_string(port), "127.0.0.1-1"});
+    EXPECT_FALSE(result.stopped);
+    EXPECT_EQ(result.tried, 3u);
+    ASSERT_EQ(result.answers.size(), 1u);
+    const TcpAnswer& answer = result.answers[0];
+    EXPECT_EQ(answer.address, "127.0.0.1");
+    EXPECT_EQ(answer.port, port);
+    EXPECT_FALSE(answer.id.Identified());
+    EXPECT_EQ(answer.id.result, rc::NoReply);
+    EXPECT_EQ(answer.id.message, "Printer model is not matched!");
+    EXPECT_NE(answer.id.cause.find("No reply came within"), std::string::npos) << answer.id.cause;
+}
+
+TEST_F(TcpDiscovery, AStopEndsTheSearchAndKeepsNoHalfAnswer) {
+    // A /16 of loopback refuses quickly, but not before the first look at the stop.
+    const auto result = Search({"127.0.0.1", "127.9.0.0/16"}, [] { return true; });
+    EXPECT_TRUE(result.stopped);
+    EXPECT_LT(result.tried, 65535u);
+    EXPECT_TRUE(result.answers.empty());
+}
+
+}  // namespace
+}  // namespace pelmora::context
