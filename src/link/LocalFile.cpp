@@ -82,6 +82,17 @@ std::string OutputProblem(const std::string& path) {
     return S_ISREG(info.st_mode) ? std::string() : Kind(info.st_mode);
 }
 
+std::string WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) return Reason(errno);
+        if (written == 0) return Reason(ENOSPC);
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
+}
+
 std::FILE* OpenPrivateOutput(const std::string& path, std::string& why) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0600);
     // An older file keeps its mode on open; what passes the link is the owner's only.

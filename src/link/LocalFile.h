@@ -26,6 +26,10 @@ FileRead ReadLocalFile(const std::string& path, std::size_t limit, std::string& 
 /// would replace or feed a device, a FIFO, a folder or a socket.
 std::string OutputProblem(const std::string& path);
 
+/// Writes all of `bytes`; empty on success, else the reason (a full disk is
+/// an error, never a short success).
+std::string WriteAll(int fd, std::string_view bytes);
+
 /// Creates or empties `path` (which must pass OutputProblem) for writing,
 /// readable by its owner only where the system has such modes: null, with the
 /// reason in `why`, when it cannot.

@@ -1,8 +1,11 @@
 #include "link/LocalFile.h"
 
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <system_error>
 
 #include "link/win32/DcbLineState.h"
 
@@ -93,6 +96,17 @@ std::string OutputProblem(const std::string& path) {
     const std::string kind = Kind(handle);
     ::CloseHandle(handle);
     return kind;
+}
+
+std::string WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        const int written = ::_write(fd, bytes.data(), chunk);
+        if (written < 0) return std::generic_category().message(errno);
+        if (written == 0) return std::generic_category().message(ENOSPC);
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
 }
 
 // The folder's access rules decide who reads it; Windows has no mode bits to narrow.
