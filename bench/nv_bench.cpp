@@ -16,10 +16,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include <QImage>
 
 #include "nv/BitmapLoader.h"
 #include "nv/RasterConversion.h"
+#include "support/ImageFiles.h"
 
 namespace {
 
@@ -47,11 +47,10 @@ std::filesystem::path TempFolder() {
 void LoadAndConvert(benchmark::State& state, int width, int height) {
     const auto dir = TempFolder();
     const auto path = (dir / "photo.bmp").string();
-    QImage image(width, height, QImage::Format_RGB32);
+    RgbImage image(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
     std::mt19937 random(7);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.setPixel(x, y, random() & 0xFFFFFF);
-    image.save(QString::fromStdString(path), "BMP");
+    for (std::uint32_t& p : image.pixels) p = random() & 0xFFFFFF;
+    pelmora::test::WriteBytes(path, pelmora::test::Bmp24(image));
     for (auto _ : state) benchmark::DoNotOptimize(ConvertToRaster(*LoadBitmapFile(path), 50));
     state.counters["Mpixel"] = benchmark::Counter(static_cast<double>(width) * height / 1e6 * state.iterations(),
                                                 benchmark::Counter::kIsRate);
@@ -127,10 +126,9 @@ void NvDownloadAgainstSim(benchmark::State& state) {
     ::setenv("PELMORA_REGISTRY", (dir / "registry.reg").c_str(), 1);
     std::vector<std::string> files;
     for (int i = 0; i < kImages; ++i) {
-        QImage image(kWidth, kHeight, QImage::Format_RGB32);
-        image.fill(i % 2 ? Qt::black : Qt::darkGray);
         files.push_back((dir / ("logo" + std::to_string(i) + ".bmp")).string());
-        image.save(QString::fromStdString(files.back()), "BMP");
+        const pelmora::nv::RgbImage image(kWidth, kHeight, i % 2 ? 0x000000 : 0x808080);
+        pelmora::test::WriteBytes(files.back(), pelmora::test::Bmp24(image));
     }
     const std::size_t block = 16 + (kWidth + 7) / 8 * static_cast<std::size_t>(kHeight);
     const double floor = DownloadFloorMs(std::vector<std::size_t>(kImages, block));

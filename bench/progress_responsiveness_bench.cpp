@@ -69,7 +69,7 @@ RunFigures RunOnce(context::PrinterContext& util) {
     phaseEnded();
     ticker.stop();
     figures.wallMs = Ms(Clock::now() - start);
-    if (util.link.IsOpen()) util.link.ClosePort();
+    if (util.link().IsOpen()) util.link().ClosePort();
     return figures;
 }
 
@@ -83,10 +83,11 @@ int main(int argc, char** argv) {
     link::NullTrace trace;
     link::RealPlatform platform([](const std::string& name) { return name; }, trace);
     context::PrinterContext util(platform);
-    util.PendingSettings.portType = link::PortTcp;
-    util.PendingSettings.port = "NET127.0.0.1";
-    util.PendingSettings.baudRate = sim.port();
-    util.ApplyPortSettings();
+    link::CommSettings settings;
+    settings.portType = link::PortTcp;
+    settings.port = link::NetPort("127.0.0.1");
+    settings.baudRate = sim.port();
+    util.HandOver(settings);
 
     double worstGap = 0, longestPhase = 0;
     std::printf("GetStatus in the progress window against pelmora-sim on loopback, %d runs\n", kRuns);

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>Mode 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Aucune</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Vérifiez l&apos;imprimante!</translation>
         <translation>Aucune réponse n&apos;est arrivée en %1 s.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Aucune réponse n&apos;est arrivée en %1 s ; les réponses précédentes ont pris %2 s : l&apos;imprimante est peut-être occupée par un autre client.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Les réponses précédentes ont pris %1 s : l&apos;imprimante est peut-être occupée par un autre client.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>L&apos;imprimante indique le modèle « %1 ».</translation>
     </message>
@@ -936,6 +949,16 @@ Vérifiez l&apos;imprimante!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>La sentinelle a une valeur non valide (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>L’enregistrement a été annulé. Rien n’a été écrit dans l’imprimante.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>L’enregistrement a été annulé en cours de route : certains paramètres sont peut-être déjà dans l’imprimante.<byte value="xd"/>
+Relisez les paramètres avant de les modifier.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>Modus 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Keine</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Bitte prüfen Sie den Drucker!</translation>
         <translation>Innerhalb von %1 s kam keine Antwort.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Innerhalb von %1 s kam keine Antwort; frühere Antworten brauchten %2 s: Der Drucker ist vielleicht mit einem anderen Client beschäftigt.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Frühere Antworten brauchten %1 s: Der Drucker ist vielleicht mit einem anderen Client beschäftigt.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>Der Drucker meldet das Modell „%1“.</translation>
     </message>
@@ -936,6 +949,16 @@ Bitte prüfen Sie den Drucker!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>Sentinel hat einen ungültigen Wert (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>Das Speichern wurde abgebrochen. Es wurde nichts an den Drucker geschrieben.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>Das Speichern wurde abgebrochen, nachdem es begonnen hatte: Einige Einstellungen sind möglicherweise schon im Drucker.<byte value="xd"/>
+Lesen Sie die Einstellungen erneut, bevor Sie sie ändern.</translation>
     </message>
 </context>
 <context>

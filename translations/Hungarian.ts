@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>3. mód</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Nincs</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Ellenőrizze a nyomtatót!</translation>
         <translation>%1 másodpercen belül nem jött válasz.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1 másodpercen belül nem jött válasz; a korábbi válaszok %2 másodpercig tartottak: lehet, hogy a nyomtató egy másik klienssel foglalkozik.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>A korábbi válaszok %1 másodpercig tartottak: lehet, hogy a nyomtató egy másik klienssel foglalkozik.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>A nyomtató „%1” típust jelez.</translation>
     </message>
@@ -936,6 +949,16 @@ Ellenőrizze a nyomtatót!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>A határjel értéke érvénytelen (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>A mentést megszakította. A nyomtatóra semmi sem került.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>A mentést menet közben szakította meg: egyes beállítások már a nyomtatón lehetnek.<byte value="xd"/>
+Módosítás előtt olvassa be újra a beállításokat.</translation>
     </message>
 </context>
 <context>

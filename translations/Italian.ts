@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>Modalità 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Nessuna</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Controllare la stampante!</translation>
         <translation>Nessuna risposta entro %1 s.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Nessuna risposta entro %1 s; le risposte precedenti hanno richiesto %2 s: la stampante potrebbe essere occupata con un altro client.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Le risposte precedenti hanno richiesto %1 s: la stampante potrebbe essere occupata con un altro client.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>La stampante indica il modello «%1».</translation>
     </message>
@@ -936,6 +949,16 @@ Controllare la stampante!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>La sentinella ha un valore non valido (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>Salvataggio annullato. Nella stampante non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>Salvataggio annullato dopo l’avvio: alcune impostazioni potrebbero essere già nella stampante.<byte value="xd"/>
+Rileggere le impostazioni prima di modificarle.</translation>
     </message>
 </context>
 <context>

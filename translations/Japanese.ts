@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>モード 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>なし</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Please Check your printer!</source>
         <translation>%1 秒以内に応答がありませんでした。</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1 秒以内に応答がありませんでした。以前の応答には %2 秒かかりました。プリンターは別のクライアントの処理中かもしれません。</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>以前の応答には %1 秒かかりました。プリンターは別のクライアントの処理中かもしれません。</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>プリンターが報告した機種は「%1」です。</translation>
     </message>
@@ -936,6 +949,16 @@ Please Check your printer!</source>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>センチネルの値が無効です（0x20~0x7F）</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>保存を取り消しました。プリンターには何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>保存の途中で取り消しました。一部の設定はすでにプリンターに書き込まれている可能性があります。<byte value="xd"/>
+変更する前に、設定をもう一度読み込んでください。</translation>
     </message>
 </context>
 <context>

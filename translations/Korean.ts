@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>모드 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>없음</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Please Check your printer!</source>
         <translation>%1초 안에 응답이 없었습니다.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1초 안에 응답이 없었습니다. 이전 응답에는 %2초가 걸렸습니다. 프린터가 다른 클라이언트와 작업 중일 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>이전 응답에는 %1초가 걸렸습니다. 프린터가 다른 클라이언트와 작업 중일 수 있습니다.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>프린터가 보고한 모델은 &quot;%1&quot;입니다.</translation>
     </message>
@@ -936,6 +949,16 @@ Please Check your printer!</source>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>센티널 값이 잘못되었습니다 (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>저장을 취소했습니다. 프린터에 아무것도 기록되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>저장 도중에 취소했습니다. 일부 설정이 이미 프린터에 기록되었을 수 있습니다.<byte value="xd"/>
+변경하기 전에 설정을 다시 읽어 오십시오.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>Tryb 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Brak</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Sprawdź drukarkę!</translation>
         <translation>Brak odpowiedzi w ciągu %1 s.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Brak odpowiedzi w ciągu %1 s; wcześniejsze odpowiedzi trwały %2 s: drukarka może być zajęta innym klientem.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Wcześniejsze odpowiedzi trwały %1 s: drukarka może być zajęta innym klientem.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>Drukarka zgłasza model „%1”.</translation>
     </message>
@@ -936,6 +949,16 @@ Sprawdź drukarkę!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>Znacznik ma nieprawidłową wartość (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>Zapisywanie anulowano. Do drukarki nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>Zapisywanie anulowano po jego rozpoczęciu: niektóre ustawienia mogą już być w drukarce.<byte value="xd"/>
+Przed zmianą odczytaj ustawienia ponownie.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>Режим 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Нет</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Please Check your printer!</source>
         <translation>Ответ не пришёл за %1 с.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>Ответ не пришёл за %1 с; прежние ответы заняли %2 с: возможно, принтер занят другим клиентом.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Прежние ответы заняли %1 с: возможно, принтер занят другим клиентом.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>Принтер сообщает модель «%1».</translation>
     </message>
@@ -936,6 +949,16 @@ Please Check your printer!</source>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>Недопустимое значение маркера (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>Сохранение отменено. В принтер ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>Сохранение отменено после начала: часть настроек, возможно, уже записана в принтер.<byte value="xd"/>
+Прочитайте настройки заново, прежде чем изменять их.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>模式 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>无</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Please Check your printer!</source>
         <translation>%1 秒内没有回复。</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1 秒内没有回复；之前的回复用了 %2 秒：打印机可能正忙于另一个客户端。</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>之前的回复用了 %1 秒：打印机可能正忙于另一个客户端。</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>打印机报告的型号为“%1”。</translation>
     </message>
@@ -936,6 +949,16 @@ Please Check your printer!</source>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>标记值无效（0x20~0x7F）</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>已取消保存。未向打印机写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>保存中途已取消：部分设置可能已写入打印机。<byte value="xd"/>
+更改前请重新读取设置。</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>Modo 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Ninguna</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Compruebe la impresora!</translation>
         <translation>No llegó ninguna respuesta en %1 s.</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>No llegó ninguna respuesta en %1 s; las respuestas anteriores tardaron %2 s: puede que la impresora esté ocupada con otro cliente.</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>Las respuestas anteriores tardaron %1 s: puede que la impresora esté ocupada con otro cliente.</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>La impresora indica el modelo «%1».</translation>
     </message>
@@ -936,6 +949,16 @@ Compruebe la impresora!</translation>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>El centinela tiene un valor no válido (0x20~0x7F)</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>Se canceló el guardado. No se escribió nada en la impresora.</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>Se canceló el guardado cuando ya había empezado: puede que algunos ajustes ya estén en la impresora.<byte value="xd"/>
+Vuelva a leer los ajustes antes de cambiarlos.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,11 @@
         <source>Mode 3</source>
         <translation>模式 3</translation>
     </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>無</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -914,6 +919,14 @@ Please Check your printer!</source>
         <translation>%1 秒內沒有回覆。</translation>
     </message>
     <message>
+        <source>No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.</source>
+        <translation>%1 秒內沒有回覆；之前的回覆花了 %2 秒：印表機可能正忙於另一個用戶端。</translation>
+    </message>
+    <message>
+        <source>Earlier answers took %1 s: the printer may be busy with another client.</source>
+        <translation>之前的回覆花了 %1 秒：印表機可能正忙於另一個用戶端。</translation>
+    </message>
+    <message>
         <source>The printer reports the model &quot;%1&quot;.</source>
         <translation>印表機回報的型號為「%1」。</translation>
     </message>
@@ -936,6 +949,16 @@ Please Check your printer!</source>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
         <translation>標記值無效（0x20~0x7F）</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled. Nothing was written to the printer.</source>
+        <translation>已取消儲存。未寫入任何內容至印表機。</translation>
+    </message>
+    <message>
+        <source>Saving was cancelled after it had begun: some settings may already be on the printer.<byte value="xd"/>
+Read the settings again before you change them.</source>
+        <translation>儲存中途已取消：部分設定可能已寫入印表機。<byte value="xd"/>
+變更前請重新讀取設定。</translation>
     </message>
 </context>
 <context>

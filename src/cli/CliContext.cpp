@@ -3,6 +3,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
+#include <iterator>
 #include <mutex>
 #include <ostream>
 #include <unistd.h>
@@ -11,7 +12,7 @@
 #include "context/PortMap.h"
 #include "context/StoredCommSettings.h"
 #include "context/TcpAddress.h"
-#include "link/RealPlatform.h"
+#include "context/SystemPlatform.h"
 #include "link/TranscriptPlatform.h"
 
 namespace pelmora::cli {
@@ -23,19 +24,26 @@ void OnInterrupt(int) { g_interrupted = true; }
 
 std::mutex g_interruptMutex;
 int g_interruptScopes = 0;
-struct sigaction g_previousInterrupt {};
+// A service manager's stop (SIGTERM), a closed terminal (SIGHUP) and Ctrl-C
+// all cancel the running job the way the windows' Cancel does: ending the
+// program outright could leave a printer between enter- and end-of-setting.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction g_previousInterrupt[std::size(kStopSignals)] {};
+
+constexpr const char* kNoConnectionChosen =
+    "no printer connection given and none stored; choose one with --tcp HOST[:PORT], --serial PORT, "
+    "--bluetooth PORT or --usb PATH (`pelmora ports` lists what this machine has), or store one with pelmora_pc";
 
 link::CommSettings FromTcpOption(const std::string& text) {
-    constexpr std::uint16_t kPrinterPort = 9100;
-    const context::TcpAddress address = context::ParseTcpAddress(text, 1, kPrinterPort);
+    const context::TcpAddress address = context::ParsePrinterAddress(text, link::kPrinterTcpPort);
     if (address.problem == context::TcpAddress::BadPort)
-        throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + text.substr(text.find(':') + 1) +
+        throw UsageError{"--tcp: the port must be a number from 1 to 65535, not '" + text.substr(text.rfind(':') + 1) +
                          "'"};
     if (address.problem == context::TcpAddress::BadAddress)
-        throw UsageError{"--tcp: '" + address.host + "' is not a dotted IPv4 address"};
+        throw UsageError{"--tcp: '" + address.host + "' is no host name, IPv4 or IPv6 address (HOST, HOST:PORT, [IPV6]:PORT)"};
     link::CommSettings s;
     s.portType = link::PortTcp;
-    s.port = "NET" + address.host;
+    s.port = link::NetPort(address.host);
     s.baudRate = address.port;
     return s;
 }
@@ -75,7 +83,7 @@ link::CommSettings FromSerialOption(const ConnectionOptions& o, const std::strin
 CliContext::CliContext(std::ostream& o, std::ostream& e) : out(o), err(e) {}
 
 CliContext::CliContext(CliContext& parent, std::ostream& o, std::ostream& e)
-    : connection(parent.connection), trace(parent.trace), out(o), err(e),
+    : connection(parent.connection), trace(parent.trace), showSecrets(parent.showSecrets), out(o), err(e),
       store_(std::make_unique<context::SettingsStore>(parent.store())),
       platformOverride_(&parent.platform()) {}
 CliContext::~CliContext() = default;
@@ -91,15 +99,8 @@ link::Platform& CliContext::platform() {
 
 link::Platform& CliContext::BasePlatform() {
     if (platformOverride_) return *platformOverride_;
-    if (!platform_) {
-        static link::NullTrace quiet;
-        static link::StderrTrace loud;
-        const char* env = std::getenv("PELMORA_TRACE");
-        const bool traced = trace || (env && *env && std::string(env) != "0");
-        platform_ = std::make_unique<link::RealPlatform>(
-            [this](const std::string& name) { return context::ResolvePortName(store(), name); },
-            traced ? static_cast<link::TraceSink&>(loud) : quiet);
-    }
+    if (!platform_)
+        platform_ = context::StartSystemPlatform([this]() -> const context::SettingsStore& { return store(); }, trace);
     return *platform_;
 }
 
@@ -126,14 +127,16 @@ link::CommSettings CliContext::Settings() {
     if (const std::string names = UnreadableNames(stored.unreadable); !names.empty())
         throw UsageError{"the stored connection in " + store().Where() + " could not be read (" + names +
                          "); give a connection option"};
+    // The windows' default of COM1 would make a newcomer's first command wait
+    // on a port nobody chose, and then blame the printer.
+    if (!stored.chosen) throw UsageError{kNoConnectionChosen};
     return std::move(stored.settings);
 }
 
 std::unique_ptr<context::PrinterContext> CliContext::MakePrinterContext() {
     const link::CommSettings settings = Settings();
     auto util = std::make_unique<context::PrinterContext>(platform());
-    util->PendingSettings = settings;
-    util->ApplyPortSettings();
+    util->HandOver(settings);
     return util;
 }
 
@@ -156,12 +159,13 @@ InterruptScope::InterruptScope() {
     g_interrupted = false;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
-    ::sigaction(SIGINT, &action, &g_previousInterrupt);
+    for (std::size_t i = 0; i < std::size(kStopSignals); ++i) ::sigaction(kStopSignals[i], &action, &g_previousInterrupt[i]);
 }
 
 InterruptScope::~InterruptScope() {
     const std::lock_guard<std::mutex> lock(g_interruptMutex);
-    if (--g_interruptScopes == 0) ::sigaction(SIGINT, &g_previousInterrupt, nullptr);
+    if (--g_interruptScopes > 0) return;
+    for (std::size_t i = 0; i < std::size(kStopSignals); ++i) ::sigaction(kStopSignals[i], &g_previousInterrupt[i], nullptr);
 }
 
 bool Interrupted() { return g_interrupted; }

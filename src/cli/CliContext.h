@@ -60,6 +60,7 @@ public:
 
     ConnectionOptions connection;
     bool trace = false;
+    bool showSecrets = false;  ///< --show-secrets: the Bluetooth PIN in text output and diffs
     std::string transcript;  ///< --transcript FILE; empty for none
     /// One of several printers run at once: the settings record is not stored
     /// (the store holds one printer's) and no progress line is drawn.
@@ -105,9 +106,9 @@ private:
     std::unique_ptr<link::Platform> recorded_;
 };
 
-/// Ctrl-C cancels the jobs between their phases while at least one scope is
-/// alive (scopes nest and may live on several threads); otherwise it ends the
-/// program as usual.
+/// Ctrl-C, SIGTERM and SIGHUP cancel the jobs between their phases while at
+/// least one scope is alive (scopes nest and may live on several threads);
+/// otherwise they end the program as usual.
 class InterruptScope {
 public:
     InterruptScope();
@@ -115,7 +116,7 @@ public:
     InterruptScope(const InterruptScope&) = delete;
     InterruptScope& operator=(const InterruptScope&) = delete;
 };
-/// Ctrl-C was pressed since the outermost scope began.
+/// Ctrl-C was pressed (or SIGTERM or SIGHUP came) since the outermost scope began.
 bool Interrupted();
 
 /// "2400, 4800, ..." with the given separator.

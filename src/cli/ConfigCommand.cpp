@@ -33,11 +33,10 @@ std::string TrimLineEnds(const std::string& text) {
 
 vmsm::JobReport RunJob(CliContext& ctx, vmsm::MemorySwitchEngine& engine,
                        std::function<EditChoice(vmsm::MemorySwitchEngine&)> edit) {
-    const link::CommSettings settings = ctx.Settings();
     vmsm::ConfigJob job{ctx.store(), ctx.progress(), [&ctx](context::JobRunner& r) { return ctx.Drive(r); },
                         std::move(edit)};
     job.storeRecord = !ctx.oneOfSeveral;
-    return vmsm::RunConfigJob(engine, settings, job);
+    return vmsm::RunConfigJob(engine, job);
 }
 
 int Report(CliContext& ctx, const vmsm::JobReport& report) {
@@ -55,6 +54,9 @@ int Report(CliContext& ctx, const vmsm::JobReport& report) {
         else PrintMessage(ctx.err, "Cancelled.");
         if (report.outcome == JobOutcome::WriteFailed) PrintMessage(ctx.err, TrimLineEnds(report.message));
         return ExitFailed;
+    case JobOutcome::WriteCancelled:
+        PrintMessage(ctx.err, TrimLineEnds(report.message));
+        return ExitFailed;
     }
     return ExitFailed;
 }
@@ -64,8 +66,8 @@ int Get(CliContext& ctx, bool json) {
     vmsm::MemorySwitchEngine engine(*util);
     const auto report = RunJob(ctx, engine, [](vmsm::MemorySwitchEngine&) { return EditChoice::Cancel; });
     if (report.outcome == JobOutcome::ReadFailed) return Report(ctx, report);
-    if (json) ctx.out << ConfigToJson(engine.record, *util).dump(2) << '\n';
-    else ctx.out << ConfigReport(engine.record, *util);
+    if (json) ctx.out << ConfigToJson(engine.record(), *util).dump(2) << '\n';
+    else ctx.out << ConfigReport(engine.record(), *util, ctx.showSecrets);
     return ExitOk;
 }
 
@@ -96,7 +98,7 @@ struct SetOptions {
     std::vector<std::string> assignments;
     bool dryRun = false;  ///< read, show what would change, write nothing
     bool verify = false;
-    bool force = false;   ///< write settings read from another model
+    bool force = false;   ///< write settings read from another model, and write even when nothing changes
     bool json = false;    ///< the changes for scripts (dry run and diff)
 };
 
@@ -104,20 +106,23 @@ struct SetOptions {
 struct Plan {
     vmsm::JobReport report;
     vmsm::PrinterConfig read, toWrite;
+    bool unchanged = false;  ///< the printer holds every value already; nothing was written
 };
 
 Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, const ConfigEdits& edits, const SetOptions& options) {
     Plan plan;
     std::string refused;
     plan.report = RunJob(ctx, engine, [&](vmsm::MemorySwitchEngine& e) {
-        if (!options.force) refused = edits.ModelProblem(e.util().ModelName);
+        if (!options.force) refused = edits.ModelProblem(e.util().modelName());
         if (!refused.empty()) return EditChoice::Cancel;
-        e.record.BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
-        plan.read = e.record;
-        refused = edits.ApplyTo(e.record, e.util().FirmwareVersion, e.util().ModelName);
+        e.editRecord().BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
+        plan.read = e.record();
+        refused = edits.ApplyTo(e.editRecord(), e.util().firmwareVersion(), e.util().modelName());
         if (!refused.empty()) return EditChoice::Cancel;
-        plan.toWrite = e.record;
-        return options.dryRun ? EditChoice::Cancel : EditChoice::Save;
+        plan.toWrite = e.record();
+        // Writing what the printer holds costs a flash cycle and a power cycle for nothing.
+        plan.unchanged = !options.dryRun && !options.force && DiffConfigs(plan.read, plan.toWrite, e.util()).empty();
+        return options.dryRun || plan.unchanged ? EditChoice::Cancel : EditChoice::Save;
     });
     if (!refused.empty()) throw UsageError{refused};
     return plan;
@@ -137,7 +142,7 @@ int Verify(CliContext& ctx, const ConfigEdits& edits, const vmsm::PrinterConfig&
         PrintMessage(ctx.err, "pelmora: written, but the settings could not be read back to verify them");
         return Report(ctx, report);
     }
-    const auto lost = edits.NotKept(written, engine.record, util->FirmwareVersion);
+    const auto lost = edits.NotKept(written, engine.record(), util->firmwareVersion());
     if (lost.empty()) {
         ctx.out << "Verified: the printer holds every written setting.\n";
         return ExitOk;
@@ -159,9 +164,13 @@ int Set(CliContext& ctx, const SetOptions& options, bool diff = false) {
     const Plan plan = RunEdits(ctx, engine, edits, options);
     if (plan.report.outcome == JobOutcome::ReadFailed) return Report(ctx, plan.report);
     if (options.dryRun) {
-        const auto changes = DiffConfigs(plan.read, plan.toWrite, *util);
+        const auto changes = DiffConfigs(plan.read, plan.toWrite, *util, ctx.showSecrets);
         PrintChanges(ctx, changes, options.json);
         return diff && !changes.empty() ? ExitWouldChange : ExitOk;
+    }
+    if (plan.unchanged) {
+        ctx.out << "The printer holds these settings already; nothing was written (--force writes anyway).\n";
+        return ExitOk;
     }
     const int status = Report(ctx, plan.report);
     if (!options.verify || plan.report.outcome != JobOutcome::Written) return status;

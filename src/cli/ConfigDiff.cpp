@@ -18,17 +18,18 @@ nlohmann::ordered_json RawValue(const nlohmann::ordered_json& record, const std:
 }  // namespace
 
 std::vector<FieldChange> DiffConfigs(const vmsm::PrinterConfig& printerHolds, const vmsm::PrinterConfig& toWrite,
-                                     const context::PrinterContext& printer) {
+                                     const context::PrinterContext& printer, bool revealSecrets) {
     const auto before = ConfigToJson(printerHolds, printer);
     const auto after = ConfigToJson(toWrite, printer);
-    const auto beforeLines = ConfigLines(printerHolds, printer);
-    const auto afterLines = ConfigLines(toWrite, printer);
+    const auto beforeLines = ConfigLines(printerHolds, printer, revealSecrets);
+    const auto afterLines = ConfigLines(toWrite, printer, revealSecrets);
     std::vector<FieldChange> changes;
     for (std::size_t i = 0; i < beforeLines.size(); ++i) {
         const std::string& field = beforeLines[i].field;
         auto was = RawValue(before, field);
         auto will = RawValue(after, field);
         if (was == will) continue;
+        if (!revealSecrets && IsSecretField(field)) was = will = kMaskedSecret;
         changes.push_back({field, beforeLines[i].label, beforeLines[i].value, afterLines[i].value, std::move(was),
                            std::move(will)});
     }

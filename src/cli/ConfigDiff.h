@@ -21,8 +21,10 @@ struct FieldChange {
 
 /// The settings that differ between what the printer holds and what would be
 /// written, in `config get`'s order. BtKeep is an instruction, not a setting.
+/// A secret's texts and raw values are masked unless `revealSecrets`: the
+/// change is named, its values are not.
 std::vector<FieldChange> DiffConfigs(const vmsm::PrinterConfig& printerHolds, const vmsm::PrinterConfig& toWrite,
-                                     const context::PrinterContext& printer);
+                                     const context::PrinterContext& printer, bool revealSecrets = false);
 
 /// One line per change: "label: old -> new", or a line saying nothing changes.
 std::string ChangesReport(const std::vector<FieldChange>& changes);

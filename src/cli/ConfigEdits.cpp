@@ -5,10 +5,12 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "cli/CliContext.h"
 #include "cli/Latin1.h"
+#include "cli/ValueWords.h"
 #include "context/FirmwareCapabilities.h"
 #include "vmsm/ConfigFields.h"
 #include "vmsm/SentinelCheck.h"
@@ -65,7 +67,7 @@ std::uint32_t ParseNumber(const std::string& field, const std::string& text) {
     std::uint32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        throw UsageError{field + ": '" + text + "' is not a whole number"};
+        throw UsageError{field + ": '" + text + "' is neither a whole number nor a value's name (see `config set --help`)"};
     return value;
 }
 
@@ -116,7 +118,10 @@ void ConfigEdits::SetFromText(const std::string& assignment) {
     const std::string value = assignment.substr(eq + 1);
     const auto field = FieldOf(name);
     if (!field) throw UsageError{"'" + name + "' is not a configuration field"};
-    if (field->number) SetNumber(name, ParseNumber(name, value), false);
+    if (field->number) {
+        const auto code = CodeOfWord(name, value);  // "on", "30min", as the windows word them
+        SetNumber(name, code ? *code : ParseNumber(name, value), false);
+    }
     else SetText(name, Latin1Of(name, value), false);
 }
 
@@ -126,7 +131,7 @@ void ConfigEdits::SetSource(const nlohmann::json& printer) {
     if (!printer.is_object() || model == printer.end() || !model->is_string() || firmware == printer.end() ||
         !firmware->is_number_unsigned() || firmware->get<std::uint64_t>() > 0xFFFFFFFFu)
         throw UsageError{"printer: ModelName (a text) and FirmwareVersion (a whole number) are wanted"};
-    source_ = Source{Latin1Of("printer.ModelName", model->get<std::string>()), firmware->get<std::uint32_t>()};
+    source_ = Source{Latin1Of("printer.modelName()", model->get<std::string>()), firmware->get<std::uint32_t>()};
 }
 
 void ConfigEdits::SetFromJson(const nlohmann::json& object) {
@@ -152,8 +157,13 @@ void ConfigEdits::SetFromJson(const nlohmann::json& object) {
         const auto field = FieldOf(key);
         if (!field || field->track >= 0) throw UsageError{"'" + key + "' is not a configuration field"};
         if (field->number) {
+            // A profile written by hand, or by Ansible, may name a value as the windows show it.
+            if (const auto code = value.is_string() ? CodeOfWord(key, value.get<std::string>()) : std::nullopt) {
+                SetNumber(key, *code, false);
+                continue;
+            }
             if (!value.is_number_unsigned() || value.get<std::uint64_t>() > 0xFFFFFFFFu)
-                throw UsageError{key + ": a whole number from 0 up is wanted"};
+                throw UsageError{key + ": a whole number from 0 up, or a value's name, is wanted"};
             SetNumber(key, value.get<std::uint32_t>(), true);
         } else {
             if (!value.is_string()) throw UsageError{key + ": a text is wanted"};
@@ -281,6 +291,21 @@ std::string RangeText(const vmsm::EditRange& range) {
 
 }  // namespace
 
+namespace {
+
+// Each code of the fields that have names for them, one a line, as the windows word them.
+std::string ValuesHelp() {
+    std::string help = "Values by name (any case; or the code):\n";
+    for (const auto& table : {std::span<const vmsm::NumberField>(vmsm::kStoredFields),
+                              std::span<const vmsm::NumberField>(vmsm::kUnstoredNumberFields)})
+        for (const vmsm::NumberField& field : table)
+            for (const WordedValue& w : WordsOf(field.name))
+                help += "  " + std::string(field.name) + "=" + std::to_string(w.code) + "  " + w.word + "\n";
+    return help + "Units: TimeOff=30min, TimeSave=60s, CuttingPosition=120units.";
+}
+
+}  // namespace
+
 std::string FieldsHelp() {
     // Neighbours with the same values share one range: "BeepPaper, BeepLowBat, CharMode 0..1".
     std::vector<std::string> items;
@@ -317,7 +342,7 @@ std::string FieldsHelp() {
     }
     return help +
            "\nOnly the named fields change; Bluetooth settings are sent only when one of them is named\n"
-           "(or BtKeep=0).";
+           "(or BtKeep=0).\n" + ValuesHelp();
 }
 
 }  // namespace pelmora::cli

@@ -13,7 +13,7 @@ namespace pelmora::cli {
 namespace lists = vmsm::lists;
 
 nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context::PrinterContext& p) {
-    const auto reported = [&p](const char* name) { return vmsm::IsReportedBy(name, p.FirmwareVersion); };
+    const auto reported = [&p](const char* name) { return vmsm::IsReportedBy(name, p.firmwareVersion()); };
     nlohmann::ordered_json j;
     for (const auto& field : vmsm::kStoredFields)
         if (reported(field.name)) j[field.name] = c.*field.member;
@@ -30,22 +30,27 @@ nlohmann::ordered_json ConfigToJson(const vmsm::PrinterConfig& c, const context:
         j["BtDeviceName"] = Latin1ToUtf8(c.BtDeviceName);
     }
     if (reported("RfInterface")) j["RfInterface"] = c.RfInterface;
-    j["printer"] = {{"ModelName", Latin1ToUtf8(p.ModelName)},     {"ModelCode", p.ModelCode},
-                    {"VersionText", Latin1ToUtf8(p.VersionText)}, {"FirmwareVersion", p.FirmwareVersion},
-                    {"CodePageText", Latin1ToUtf8(p.CodePageText)}, {"MsrSetValue", p.MsrSetValue}};
+    j["printer"] = {{"ModelName", Latin1ToUtf8(p.modelName())},     {"ModelCode", p.modelCode()},
+                    {"VersionText", Latin1ToUtf8(p.versionText())}, {"FirmwareVersion", p.firmwareVersion()},
+                    {"CodePageText", Latin1ToUtf8(p.codePageText())}, {"MsrSetValue", p.msrSetValue()}};
     return j;
 }
 
-std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context::PrinterContext& p) {
-    const std::uint32_t v = p.FirmwareVersion;
+bool IsSecretField(const std::string& field) { return field == "BtPinCode"; }
+
+std::vector<ConfigLine> ConfigLines(const vmsm::PrinterConfig& c, const context::PrinterContext& p,
+                                    bool revealSecrets) {
+    const std::uint32_t v = p.firmwareVersion();
     const auto variant = context::Layout::Desktop;
     std::vector<ConfigLine> lines;
-    auto line = [&lines, v](std::string field, const std::string& label, const std::string& value) {
-        if (vmsm::IsReportedBy(field, v)) lines.push_back({std::move(field), label, value});
+    auto line = [&lines, v, revealSecrets](std::string field, const std::string& label, const std::string& value) {
+        if (!vmsm::IsReportedBy(field, v)) return;
+        const bool masked = !revealSecrets && IsSecretField(field);
+        lines.push_back({std::move(field), label, masked ? kMaskedSecret : value});
     };
     line("Density", lists::kDensityLabel,
          lists::EntryOr(lists::DensityEntries(variant), lists::DensityCodeToIndex(c.Density)));
-    line("Speed", lists::kSpeedLabel, lists::EntryOr(lists::SpeedEntries(variant, v, p.ModelCode), c.Speed));
+    line("Speed", lists::kSpeedLabel, lists::EntryOr(lists::SpeedEntries(variant, v, p.modelCode()), c.Speed));
     line("CodePage", lists::kCodePageLabel, lists::EntryOr(lists::CodePageEntries(variant, v), c.CodePage));
     line("FontType", lists::kFontLabel, lists::EntryOr(lists::FontEntries(variant, v), c.FontType));
     line("CharMode", lists::kCharModeLabel, lists::EntryOr(lists::CharModeEntries(), c.CharMode));
@@ -80,10 +85,10 @@ std::string LabelledLine(const std::string& label, const std::string& value) {
     return out.str();
 }
 
-std::string ConfigReport(const vmsm::PrinterConfig& c, const context::PrinterContext& p) {
-    std::string out = LabelledLine("Printer", Latin1ToUtf8(p.ModelName) + " (fw:" + Latin1ToUtf8(p.VersionText) +
-                                                  ", " + std::to_string(p.FirmwareVersion) + ")");
-    for (const ConfigLine& line : ConfigLines(c, p)) out += LabelledLine(line.label, line.value);
+std::string ConfigReport(const vmsm::PrinterConfig& c, const context::PrinterContext& p, bool revealSecrets) {
+    std::string out = LabelledLine("Printer", Latin1ToUtf8(p.modelName()) + " (fw:" + Latin1ToUtf8(p.versionText()) +
+                                                  ", " + std::to_string(p.firmwareVersion()) + ")");
+    for (const ConfigLine& line : ConfigLines(c, p, revealSecrets)) out += LabelledLine(line.label, line.value);
     return out;
 }
 

@@ -13,13 +13,12 @@ namespace pelmora::cli {
 
 namespace {
 
-constexpr std::uint16_t kPrinterPort = 9100;
 constexpr int kMaxJobs = 1024;
 constexpr std::uint32_t kMaxConnectMs = 60000;
 
 struct DiscoverOptions {
     std::vector<std::string> targets;
-    std::uint16_t port = kPrinterPort;
+    std::uint16_t port = link::kPrinterTcpPort;
     context::TcpDiscoveryOptions scan;
     bool all = false, force = false, json = false;
     std::string printersFile;

@@ -9,6 +9,7 @@
 #include "cli/CliContext.h"
 #include "cli/KeepSettingsUpdate.h"
 #include "cli/PrinterActions.h"
+#include "context/FailureCause.h"
 #include "firmware/FirmwareDownload.h"
 #include "link/PrinterLink.h"
 
@@ -90,7 +91,10 @@ int SendFirmware(CliContext& ctx, const std::string& path) {
     const firmware::FirmwareOutcome outcome = firmware::DownloadFirmware(path, link, progress);
     ctx.EndProgress();
     const bool ok = outcome.result == firmware::FirmwareResult::Success;
-    if (!outcome.message.empty()) PrintMessage(ok ? ctx.out : ctx.err, outcome.message);
+    const std::string message = outcome.result == firmware::FirmwareResult::PortOpenError
+        ? context::OpenFailureMessage(outcome.message, link.openFailure())
+        : outcome.message;
+    if (!message.empty()) PrintMessage(ok ? ctx.out : ctx.err, message);
     switch (outcome.result) {
     case firmware::FirmwareResult::Success:
         PrintMessage(ctx.out, outcome.status);

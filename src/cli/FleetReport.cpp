@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "context/FailureCause.h"
+
 namespace pelmora::cli {
 
 std::string ResultWord(int status, bool diff) {
@@ -29,6 +31,19 @@ std::string OneLineMessage(const std::string& err) {
     return joined;
 }
 
+FailureLines SplitFailure(const std::string& err) {
+    FailureLines lines;
+    for (std::size_t start = 0; start < err.size();) {
+        const std::size_t end = std::min(err.find('\n', start), err.size());
+        const std::string line = OneLineMessage(err.substr(start, end - start));
+        start = end + 1;
+        if (line.empty()) continue;
+        std::string& part = context::IsCauseText(line) ? lines.cause : lines.error;
+        part += (part.empty() ? "" : "; ") + line;
+    }
+    return lines;
+}
+
 std::string SummaryTable(const std::vector<PrinterOutcome>& outcomes, bool diff) {
     const std::string printerHead = "PRINTER", resultHead = "RESULT";
     std::size_t printerWidth = printerHead.size(), resultWidth = resultHead.size();
@@ -49,17 +64,25 @@ std::string SummaryTable(const std::vector<PrinterOutcome>& outcomes, bool diff)
 nlohmann::ordered_json SummaryJson(const std::vector<PrinterOutcome>& outcomes, bool diff, bool jsonOutput) {
     auto list = nlohmann::ordered_json::array();
     for (const auto& o : outcomes) {
-        nlohmann::ordered_json output = o.out;
+        // A printer that printed nothing has no output, not an empty text, so
+        // that `.output.Field` gives null rather than an error in jq.
+        nlohmann::ordered_json output = o.out.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(o.out);
         if (jsonOutput && !o.out.empty()) {
             // A failed printer prints no JSON; its text, if any, stays text.
             auto parsed = nlohmann::ordered_json::parse(o.out, nullptr, false);
             if (!parsed.is_discarded()) output = std::move(parsed);
         }
-        list.push_back({{"printer", o.printer},
-                        {"result", ResultWord(o.status, diff)},
-                        {"status", o.status},
-                        {"message", OneLineMessage(o.err)},
-                        {"output", std::move(output)}});
+        nlohmann::ordered_json entry{{"printer", o.printer},
+                                     {"result", ResultWord(o.status, diff)},
+                                     {"status", o.status},
+                                     {"message", OneLineMessage(o.err)},
+                                     {"output", std::move(output)}};
+        if (o.status == 1 || o.status == 2) {
+            const FailureLines lines = SplitFailure(o.err);
+            entry["error"] = lines.error;
+            entry["cause"] = lines.cause.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(lines.cause);
+        }
+        list.push_back(std::move(entry));
     }
     return list;
 }

@@ -12,8 +12,8 @@ namespace pelmora::cli {
 
 int IdentifyPrinter(CliContext& ctx, bool json) {
     auto util = ctx.MakePrinterContext();
-    if (!util->link.OpenPort()) {
-        PrintMessage(ctx.err, "Port open error!");
+    if (!util->link().OpenPort()) {
+        PrintMessage(ctx.err, context::OpenFailureMessage("Port open error!", util->link().openFailure()));
         return ExitFailed;
     }
     const context::Identification id = context::IdentifyOpenPrinter(*util);

@@ -1,6 +1,6 @@
 // `pelmora inventory`: what a printer is and holds, in one line of a fleet's table.
 #include <CLI/CLI.hpp>
-#include <QCryptographicHash>
+#include <nettle/sha2.h>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -14,8 +14,19 @@ namespace pelmora::cli {
 
 std::string SettingsDigest(nlohmann::json settings) {
     settings.erase("printer");
-    const std::string text = settings.dump();  // keys sorted, no blanks: `jq -jcS 'del(.printer)'`
-    return QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Sha256).toHex().toStdString();
+    // Keys sorted, no blanks, as `jq -jcS 'del(.printer)'` prints it; jq also
+    // escapes DEL, which the JSON library leaves raw.
+    std::string text;
+    for (const char c : settings.dump()) text += c == '\x7f' ? std::string("\\u007f") : std::string(1, c);
+    sha256_ctx hash;
+    sha256_init(&hash);
+    sha256_update(&hash, text.size(), reinterpret_cast<const std::uint8_t*>(text.data()));
+    std::uint8_t digest[SHA256_DIGEST_SIZE];
+    sha256_digest(&hash, sizeof digest, digest);
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string hex;
+    for (const std::uint8_t byte : digest) hex += {kHex[byte >> 4], kHex[byte & 0x0F]};
+    return hex;
 }
 
 namespace {
@@ -31,7 +42,7 @@ int Inventory(CliContext& ctx, bool json) {
     if (!session.Open()) return ExitFailed;
     session.manager.Close();
     auto codes = nlohmann::json::array();
-    for (const auto& code : session.nv.AddressList) codes.push_back(Latin1ToUtf8(code));
+    for (const auto& code : session.nv.addressList()) codes.push_back(Latin1ToUtf8(code));
 
     const auto& printer = settings["printer"];
     nlohmann::ordered_json out{{"ModelName", printer["ModelName"]},

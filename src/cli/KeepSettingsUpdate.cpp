@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "cli/PrinterActions.h"
+#include "link/AtomicFile.h"
 
 namespace pelmora::cli {
 
@@ -92,19 +93,17 @@ int SaveStage(Update& u) {
     for (int n = 0; n < 100; ++n) {
         const std::filesystem::path path =
             folder / (n == 0 ? name : name.substr(0, name.size() - 5) + "-" + std::to_string(n) + ".json");
-        // Owner only: the file holds the Bluetooth PIN.
+        // Owner only: the file holds the Bluetooth PIN. The name is claimed
+        // first, then filled whole like every other file.
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "w");
-        if (!file) {
-            if (fd >= 0) ::close(fd);
+        if (fd < 0) {
             if (errno == EEXIST) continue;
             u.failure = "cannot write " + path.string() + ": " + std::strerror(errno);
             return ExitFailed;
         }
-        const bool written = std::fwrite(u.settingsJson.data(), 1, u.settingsJson.size(), file) == u.settingsJson.size();
-        const bool closed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-        if (std::fclose(file) != 0 || !written || !closed) {
-            u.failure = "cannot write " + path.string() + ": " + std::strerror(errno);
+        ::close(fd);
+        if (const std::string why = link::ReplaceFile(path, u.settingsJson, 0600); !why.empty()) {
+            u.failure = "cannot write " + path.string() + ": " + why;
             std::filesystem::remove(path, error);
             return ExitFailed;
         }

@@ -9,7 +9,7 @@ namespace pelmora::cli {
 
 NvCliSession::NvCliSession(CliContext& ctx)
     : ctx_(ctx), util_(ctx.MakePrinterContext()), nv(*util_, ctx.store()), manager(nv, *this) {
-    nv.KeepDecodedPictures = true;  // each file named on the command line is read once
+    nv.setKeepDecodedPictures(true);  // each file named on the command line is read once
 }
 
 NvCliSession::~NvCliSession() { manager.Close(); }
@@ -27,14 +27,14 @@ int NvCliSession::Failed(const std::string& message) {
 }
 
 void NvCliSession::PrintCodes() {
-    for (const auto& code : nv.AddressList) ctx_.out << Latin1ToUtf8(code) << '\n';
+    for (const auto& code : nv.addressList()) ctx_.out << Latin1ToUtf8(code) << '\n';
 }
 
 std::int32_t NvCliSession::StoredIndex(const std::string& code) const {
-    const auto it = std::find(nv.AddressList.begin(), nv.AddressList.end(), code);
-    if (it == nv.AddressList.end())
+    const auto it = std::find(nv.addressList().begin(), nv.addressList().end(), code);
+    if (it == nv.addressList().end())
         throw UsageError{"no NV image is stored under the address code '" + Latin1ToUtf8(code) + "'"};
-    return static_cast<std::int32_t>(it - nv.AddressList.begin());
+    return static_cast<std::int32_t>(it - nv.addressList().begin());
 }
 
 std::string CodeOption(const std::string& text) {

@@ -33,7 +33,7 @@ int List(CliContext& ctx, bool json) {
     session.manager.Close();
     if (json) {
         nlohmann::json codes = nlohmann::json::array();
-        for (const auto& code : session.nv.AddressList) codes.push_back(Latin1ToUtf8(code));
+        for (const auto& code : session.nv.addressList()) codes.push_back(Latin1ToUtf8(code));
         ctx.out << codes.dump() << '\n';
     } else {
         session.PrintCodes();
@@ -54,9 +54,9 @@ int PrepareImages(NvCliSession& session, const DownloadOptions& o, std::vector<s
     }
     auto& nv = session.nv;
     for (const auto& path : o.files) {
-        const auto item = nv.LoadImageItem(nv.ImageList.NextNumber(), path, o.brightness);
+        const auto item = nv.LoadImageItem(nv.imageList().NextNumber(), path, o.brightness);
         if (!item) {
-            PrintMessage(session.ctx().err, "Failed to load image file!");
+            PrintMessage(session.ctx().err, nv::kImageLoadFailed);
             PrintMessage(session.ctx().err, path);
             return ExitUsage;
         }
@@ -65,7 +65,7 @@ int PrepareImages(NvCliSession& session, const DownloadOptions& o, std::vector<s
             PrintMessage(session.ctx().err, path);
             return ExitUsage;
         }
-        if (nv.ImageList.AddImageItem(*item) != rc::Ok) {
+        if (nv.editImageList().AddImageItem(*item) != rc::Ok) {
             PrintMessage(session.ctx().err, "NV image area too small!");
             return ExitUsage;
         }
@@ -79,7 +79,7 @@ int Download(CliContext& ctx, const DownloadOptions& o) {
     if (const int status = PrepareImages(session, o, codes); status != ExitOk) return status;
     if (!session.Open()) return ExitFailed;
     for (const auto& code : codes) {
-        if (const auto verdict = nv::CheckAddressCode(code, session.nv.AddressList); verdict != nv::AddressVerdict::Ok) {
+        if (const auto verdict = nv::CheckAddressCode(code, session.nv.addressList()); verdict != nv::AddressVerdict::Ok) {
             session.manager.Close();
             PrintMessage(ctx.err, nv::AddressVerdictText(verdict) + " (" + Latin1ToUtf8(code) + ")");
             return ExitUsage;

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "context/TcpAddress.h"
+
 #include "cli/CliContext.h"
 
 namespace pelmora::cli {
@@ -90,8 +92,13 @@ namespace {
 
 // What a printer's link reaches: one port or device, however it was spelled.
 std::string Endpoint(const PrinterAddress& printer, const PortResolver& resolve) {
-    if (printer.kind == PrinterAddress::Kind::Tcp)
-        return "tcp " + printer.value + (printer.value.find(':') == std::string::npos ? ":9100" : "");
+    if (printer.kind == PrinterAddress::Kind::Tcp) {
+                const context::TcpAddress address = context::ParsePrinterAddress(printer.value, link::kPrinterTcpPort);
+        if (address.problem != context::TcpAddress::None) return "tcp " + printer.value;
+        std::string host = address.host;  // names are the same in any case
+        for (char& c : host) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return "tcp " + context::PrinterAddressText(host, address.port);
+    }
     const std::string device = printer.kind == PrinterAddress::Kind::Usb ? printer.value : resolve(printer.value);
     std::error_code ignored;
     const std::filesystem::path real = std::filesystem::weakly_canonical(device, ignored);

@@ -45,8 +45,9 @@ void AddConnectionOptions(CLI::App& app, CliContext& ctx, PrinterOptions& p) {
     auto& c = ctx.connection;
     // An empty value would read as "no option" and open the stored port instead.
     const CLI::Validator given(RefuseEmpty, "");
-    const std::array<const char*, kKindCount> help{
-        "Raw TCP printer port: HOST[:PORT], HOST dotted IPv4, PORT 9100 by default",
+    const std::array<std::string, kKindCount> help{
+        "Raw TCP printer port: HOST[:PORT] or [IPV6]:PORT, HOST a name, dotted IPv4 or IPv6, PORT " +
+            std::to_string(link::kPrinterTcpPort) + " by default",
         "Serial port: COMn or a device path", "Bluetooth serial port: COMn or a device path (rfcomm)",
         "USB printer device path, e.g. /dev/usb/lp0"};
     for (std::size_t k = 0; k < kKindCount; ++k)
@@ -77,6 +78,8 @@ void AddConnectionOptions(CLI::App& app, CliContext& ctx, PrinterOptions& p) {
     p.json = app.add_flag("--json", p.fleet.json, "Print the results of all printers as one JSON array")->group(fleet);
 
     app.add_flag("--trace", ctx.trace, "Print every byte sent and received on stderr");
+    app.add_flag("--show-secrets", ctx.showSecrets,
+                 "Show the Bluetooth PIN in text output and diffs (masked otherwise; JSON backups keep it)");
     app.add_option("--transcript", ctx.transcript,
                    "Write every link event (opens, bytes both ways, time-outs) to FILE as JSON lines")
         ->check(CLI::Validator(RefuseEmpty, ""));

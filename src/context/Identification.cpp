@@ -10,24 +10,25 @@ bool Identification::NotOurs() const { return result == rc::NotSupported || resu
 
 Identification IdentifyOpenPrinter(PrinterContext& util) {
     Identification id;
-    const std::uint32_t startedAt = util.clock().TickCount();
+    const WaitMark mark = MarkWait(util);
     id.result = util.QueryPrinter(QUERY_MODEL);
     if (id.result != rc::Ok) {
-        util.link.ClosePort();
+        util.link().ClosePort();
         id.message = "Printer model is not matched!";
-        id.cause = IdentifyFailureCause(util, QUERY_MODEL, id.result, util.clock().TickCount() - startedAt);
+        id.cause = QueryFailureCause(util, QUERY_MODEL, id.result, mark);
         return id;
     }
     id.result = util.QueryPrinter(QUERY_VERSION);
-    util.link.ClosePort();
+    util.link().ClosePort();
     if (id.result != rc::Ok) {
         id.message = "Failed to get printer version!";
+        id.cause = BusyCause(util);
         return id;
     }
-    id.modelName = util.ModelName;
-    id.modelCode = util.ModelCode;
-    id.versionText = util.VersionText;
-    id.firmwareVersion = util.FirmwareVersion;
+    id.modelName = util.modelName();
+    id.modelCode = util.modelCode();
+    id.versionText = util.versionText();
+    id.firmwareVersion = util.firmwareVersion();
     return id;
 }
 

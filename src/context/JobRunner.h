@@ -5,6 +5,7 @@
 #include <string>
 
 #include "link/Clock.h"
+#include "link/StopRequest.h"
 
 namespace pelmora::context {
 
@@ -51,6 +52,10 @@ public:
     virtual void Cancel() = 0;
     virtual JobEnd End() const = 0;
     virtual const std::string& Message() const = 0;
+    /// The flag the running phase's waits look at (the link's). A driver sets
+    /// it while a phase runs, so that a Cancel need not wait for a reply's
+    /// time-out; the phase then ends as cancelled. Null: the job has none.
+    virtual link::StopRequest* stopRequest() { return nullptr; }
 };
 
 /// Runs a job to its end on `clock`, sleeping each phase's delay. `cancelled`

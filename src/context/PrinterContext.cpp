@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "context/FirmwareVersion.h"
+#include "context/LateReplies.h"
 #include "context/ResultCode.h"
 
 namespace pelmora::context {
@@ -35,19 +36,17 @@ std::string_view TextOf(const std::uint8_t* buffer, int received) {
 
 }  // namespace
 
-PrinterContext::PrinterContext(link::Platform& platform) : link(platform) {
-    link.portText = "COM1:";
-    link.baudRate = 115200;
-    link.dataBits = 8;
-    link.parity = 0;
-    link.stopBits = 0;
-    link.flowControl = 1;
+PrinterContext::PrinterContext(link::Platform& platform) : link_(platform) {}
+
+void PrinterContext::HandOver(const link::CommSettings& settings) {
+    pendingSettings_ = settings;
+    link_.Configure(settings);
 }
 
-void PrinterContext::ApplyPortSettings() { link.Configure(PendingSettings); }
-
 int PrinterContext::QueryPrinter(std::uint32_t selector) {
-    if (!link.IsOpen()) return rc::NotOpen;
+    if (!link_.IsOpen()) return rc::NotOpen;
+    // A job begins with one of these; an earlier job's lateness is not this one's.
+    if (selector == QUERY_MODEL || selector == QUERY_MAKER) lateAnswerMs_ = 0;
     switch (selector) {
     case QUERY_CODEPAGE: return QueryCodePage();
     case QUERY_MODEL: return QueryModel();
@@ -59,8 +58,8 @@ int PrinterContext::QueryPrinter(std::uint32_t selector) {
 }
 
 int PrinterContext::WriteCommand(const std::uint8_t (&command)[3]) {
-    if (link.WritePort(command, 3) == 3) return rc::Ok;
-    link.ClosePort();
+    if (link_.WritePort(command, 3) == 3) return rc::Ok;
+    link_.ClosePort();
     return rc::ShortWrite;
 }
 
@@ -69,13 +68,16 @@ int PrinterContext::WriteCommand(const std::uint8_t (&command)[3]) {
 // a printer that never ends its reply cannot keep the loop going. From the
 // third empty read on each one resends the command, dropping what was
 // gathered; after the tenth resend, or on a stop request, the loop gives up.
-bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* buffer, int capacity,
-                             int& lastCount) {
+// An answer that came only after a resend may be followed by the answers to
+// the other sends: they are dropped before the next question.
+bool PrinterContext::ResendLoop(std::uint32_t selector, const std::uint8_t (&command)[3], std::uint8_t* buffer,
+                                int capacity, int& lastCount) {
+    const std::uint32_t start = clock().TickCount();
     int received = 0;
     int emptyReads = 0;
     int resends = 0;
     for (;;) {
-        if (link.stopRequest().Requested()) {
+        if (link_.stopRequest().Requested()) {
             lastCount = 0;
             return false;
         }
@@ -83,16 +85,26 @@ bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* 
             std::memset(buffer, 0, static_cast<std::size_t>(capacity));
             received = 0;
         }
-        lastCount = link.ReadPort(buffer + received, capacity - received);
+        lastCount = link_.ReadPort(buffer + received, capacity - received);
         if (lastCount > 0) {
-            received += lastCount;
-            if (buffer[received - 1] == 0x00) {
+            received = DropOutOfTurn(selector, buffer, received + lastCount);
+            if (received > 0 && buffer[received - 1] == 0x00) {
                 lastCount = received;
+                Remember(selector, TextOf(buffer, received));
+                if (resends > 0) {
+                    const std::uint32_t took = clock().TickCount() - start;
+                    lateAnswerMs_ = std::max(lateAnswerMs_, took);
+                    DropLateReplies(link_, took);
+                }
                 return true;
             }
         }
+        if (link_.stopRequest().Requested()) {
+            lastCount = 0;
+            return false;
+        }
         if (++emptyReads >= kEmptyReadsBeforeResend) {
-            link.WritePort(command, 3);
+            link_.WritePort(command, 3);
             std::memset(buffer, 0, static_cast<std::size_t>(capacity));
             received = 0;
             if (++resends >= kMaxResends) {
@@ -103,31 +115,51 @@ bool PrinterContext::ResendLoop(const std::uint8_t (&command)[3], std::uint8_t* 
     }
 }
 
+// Answers to the previous query at the front of what was gathered are that
+// query's answer again (sent twice, or late); what follows them is kept.
+int PrinterContext::DropOutOfTurn(std::uint32_t selector, std::uint8_t* buffer, int received) const {
+    if (selector == lastSelector_ || lastReply_.empty()) return received;
+    for (;;) {
+        const auto* end = static_cast<const std::uint8_t*>(std::memchr(buffer, 0, static_cast<std::size_t>(received)));
+        if (!end) return received;
+        const int frame = static_cast<int>(end - buffer) + 1;
+        if (TextOf(buffer, frame) != lastReply_) return received;
+        std::memmove(buffer, buffer + frame, static_cast<std::size_t>(received - frame));
+        std::memset(buffer + received - frame, 0, static_cast<std::size_t>(frame));
+        received -= frame;
+    }
+}
+
+void PrinterContext::Remember(std::uint32_t selector, std::string_view reply) {
+    lastSelector_ = selector;
+    lastReply_ = std::string(reply);
+}
+
 int PrinterContext::QueryCodePage() {
     if (int result = WriteCommand(kQueryCodePage)) return result;
-    clock().Sleep(link.layout == link::Layout::Handheld ? 300 : 100);
-    CodePageText.clear();
+    clock().Sleep(link_.layout() == link::Layout::Handheld ? 300 : 100);
+    identity_.codePageText.clear();
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;
-    if (ResendLoop(kQueryCodePage, buffer.data(), kReplyBuffer, count))
-        CodePageText = std::string(TextOf(buffer.data(), count));
-    link::Tracef(link.platform().trace(), "codepage %s", CodePageText.c_str());
+    if (ResendLoop(QUERY_CODEPAGE, kQueryCodePage, buffer.data(), kReplyBuffer, count))
+        identity_.codePageText = std::string(TextOf(buffer.data(), count));
+    link::Tracef(link_.platform().trace(), "codepage %s", identity_.codePageText.c_str());
     return rc::Ok;
 }
 
 int PrinterContext::QueryModel() {
     if (int result = WriteCommand(kQueryModel)) return result;
-    ModelName.clear();
+    identity_.modelName.clear();
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;
-    bool terminated = ResendLoop(kQueryModel, buffer.data(), kReplyBuffer, count);
+    bool terminated = ResendLoop(QUERY_MODEL, kQueryModel, buffer.data(), kReplyBuffer, count);
     if (terminated) {
         // 37 20 00 is the printer still answering an enter-setting-mode; the
         // model reply follows it, in the same read or the next.
         const bool notice = count >= 3 && buffer[0] == 0x37 && buffer[1] == 0x20 && buffer[2] == 0x00;
         if (notice && count == 3) {
             buffer.fill(0);
-            count = link.ReadPort(buffer.data(), kReplyBuffer);
+            count = link_.ReadPort(buffer.data(), kReplyBuffer);
             terminated = count > 0 && buffer[static_cast<std::size_t>(count) - 1] == 0x00;
         } else if (notice) {
             std::memmove(buffer.data(), buffer.data() + 3, static_cast<std::size_t>(count - 3));
@@ -136,64 +168,65 @@ int PrinterContext::QueryModel() {
         }
     }
     const std::string reply(TextOf(buffer.data(), std::max(count, 0)));
-    if (terminated) ModelName = reply;
-    link::Tracef(link.platform().trace(), "* End : %u", clock().TickCount());
+    if (terminated) identity_.modelName = reply;
+    link::Tracef(link_.platform().trace(), "* End : %u", clock().TickCount());
     if (count <= 0) {
-        link::Tracef(link.platform().trace(), "Read Error !!!!!");
-        link.ClosePort();
+        link::Tracef(link_.platform().trace(), "Read Error !!!!!");
+        link_.ClosePort();
         return rc::NoReply;
     }
-    link::Tracef(link.platform().trace(), "Model str = %s", reply.c_str());
-    ModelCode = ModelCodeFromReply(reply);
-    link::Tracef(link.platform().trace(), "****QDM:g_Model %u %s", ModelCode, reply.c_str());
-    if (ModelCode == kModelMismatch) {
-        link.ClosePort();
+    link::Tracef(link_.platform().trace(), "Model str = %s", reply.c_str());
+    identity_.modelCode = ModelCodeFromReply(reply);
+    link::Tracef(link_.platform().trace(), "****QDM:g_Model %u %s", identity_.modelCode, reply.c_str());
+    if (identity_.modelCode == kModelMismatch) {
+        link_.ClosePort();
         return rc::NotSupported;
     }
-    ModelName = reply.substr(1);
+    identity_.modelName = reply.substr(1);
     return rc::Ok;
 }
 
 int PrinterContext::QueryVersion() {
-    if (link.WritePort(kQueryVersion, 3) != 3) {
-        link::Tracef(link.platform().trace(), "* Error : AddPtr : Failed to write Get Version GS I Version");
-        link.ClosePort();
+    if (link_.WritePort(kQueryVersion, 3) != 3) {
+        link::Tracef(link_.platform().trace(), "* Error : AddPtr : Failed to write Get Version GS I Version");
+        link_.ClosePort();
         return rc::ShortWrite;
     }
     std::array<std::uint8_t, kVersionBuffer> buffer{};
     const std::uint32_t start = clock().TickCount();
     int received = 0;
     while (received < kVersionBuffer) {
-        const int count = link.ReadPort(buffer.data() + received, kVersionBuffer - received);
-        if (count > 0) received += count;
+        const int count = link_.ReadPort(buffer.data() + received, kVersionBuffer - received);
+        if (count > 0) received = DropOutOfTurn(QUERY_VERSION, buffer.data(), received + count);
         if (received > 0 && buffer[static_cast<std::size_t>(received) - 1] == 0x00) {
-            link::Tracef(link.platform().trace(), "OK ID Data = %02x ", 0u);
+            link::Tracef(link_.platform().trace(), "OK ID Data = %02x ", 0u);
+            Remember(QUERY_VERSION, TextOf(buffer.data(), received));
             break;
         }
-        if (clock().TickCount() - start > kVersionLimitMs || link.stopRequest().Requested()) {
-            link::Tracef(link.platform().trace(), "Timeout Read Check ID");
+        if (clock().TickCount() - start > kVersionLimitMs || link_.stopRequest().Requested()) {
+            link::Tracef(link_.platform().trace(), "Timeout Read Check ID");
             break;
         }
     }
-    link::Tracef(link.platform().trace(), "* End : %u", clock().TickCount());
+    link::Tracef(link_.platform().trace(), "* End : %u", clock().TickCount());
     if (received == 0) {
-        link::Tracef(link.platform().trace(), "Read Error !!!!!");
-        link.ClosePort();
+        link::Tracef(link_.platform().trace(), "Read Error !!!!!");
+        link_.ClosePort();
         return rc::NoReply;
     }
     const std::string reply(TextOf(buffer.data(), received));
-    link::Tracef(link.platform().trace(), "****Go g_Getver %u %s", FirmwareVersion, reply.c_str());
-    FirmwareVersion = FirmwareVersionFromReply(ModelCode, reply);
-    VersionText = reply.empty() ? std::string() : reply.substr(1);
-    link::Tracef(link.platform().trace(), "****QDM:g_Getver %u %s", FirmwareVersion, reply.c_str());
+    link::Tracef(link_.platform().trace(), "****Go g_Getver %u %s", identity_.firmwareVersion, reply.c_str());
+    identity_.firmwareVersion = FirmwareVersionFromReply(identity_.modelCode, reply);
+    identity_.versionText = reply.empty() ? std::string() : reply.substr(1);
+    link::Tracef(link_.platform().trace(), "****QDM:g_Getver %u %s", identity_.firmwareVersion, reply.c_str());
     return rc::Ok;
 }
 
 int PrinterContext::QueryMsrMode() {
-    link::Tracef(link.platform().trace(), "* start ESCMI : %u", clock().TickCount());
-    if (link.WritePort(kQueryMsrMode, 3) != 3) {
-        link::Tracef(link.platform().trace(), "*QDM:chk_OpenCheck: Failed to write MSR Set value");
-        link.ClosePort();
+    link::Tracef(link_.platform().trace(), "* start ESCMI : %u", clock().TickCount());
+    if (link_.WritePort(kQueryMsrMode, 3) != 3) {
+        link::Tracef(link_.platform().trace(), "*QDM:chk_OpenCheck: Failed to write MSR Set value");
+        link_.ClosePort();
         return rc::ShortWrite;
     }
     clock().Sleep(200);
@@ -201,31 +234,33 @@ int PrinterContext::QueryMsrMode() {
     int count = 0;
     bool accepted = false;
     for (int attempt = 0; attempt < kMsrAttempts && !accepted; ++attempt) {
-        count = link.ReadPort(buffer.data(), kReplyBuffer);
+        count = link_.ReadPort(buffer.data(), kReplyBuffer);
         if (count == 4 && buffer[3] == 0x00) {
-            link::Tracef(link.platform().trace(), "OK ID Data = %02x ", 0u);
+            link::Tracef(link_.platform().trace(), "OK ID Data = %02x ", 0u);
             accepted = true;
+        } else if (link_.stopRequest().Requested()) {
+            break;
         } else {
-            link.WritePort(kQueryMsrMode, 3);
+            link_.WritePort(kQueryMsrMode, 3);
             clock().Sleep(500);
         }
     }
     if (!accepted && count != 4) {
-        link::Tracef(link.platform().trace(), "QDM:chk_OpenCheck: Failed to Read MSR Set value = %d", count);
-        link.ClosePort();
+        link::Tracef(link_.platform().trace(), "QDM:chk_OpenCheck: Failed to Read MSR Set value = %d", count);
+        link_.ClosePort();
         return rc::NoReply;
     }
     if (buffer[0] != 0x37) {
-        link::Tracef(link.platform().trace(), "QDM:chk_OpenCheck: 2");
-        link.ClosePort();
+        link::Tracef(link_.platform().trace(), "QDM:chk_OpenCheck: 2");
+        link_.ClosePort();
         return rc::BadHeader;
     }
     if (buffer[1] == 0x80 && buffer[3] == 0x00) {
-        MsrSetValue = buffer[2];
+        identity_.msrSetValue = buffer[2];
         return rc::Ok;
     }
-    link::Tracef(link.platform().trace(), "QDM:chk_OpenCheck: 1");
-    link.ClosePort();
+    link::Tracef(link_.platform().trace(), "QDM:chk_OpenCheck: 1");
+    link_.ClosePort();
     return rc::BadHeader;
 }
 
@@ -233,18 +268,18 @@ int PrinterContext::QueryMaker() {
     if (int result = WriteCommand(kQueryMaker)) return result;
     std::array<std::uint8_t, kReplyBuffer> buffer{};
     int count = 0;
-    ResendLoop(kQueryMaker, buffer.data(), kReplyBuffer, count);
-    link::Tracef(link.platform().trace(), "* End : %u", clock().TickCount());
+    ResendLoop(QUERY_MAKER, kQueryMaker, buffer.data(), kReplyBuffer, count);
+    link::Tracef(link_.platform().trace(), "* End : %u", clock().TickCount());
     if (count <= 0) {
-        link::Tracef(link.platform().trace(), "Read Error !!!!!");
-        link.ClosePort();
+        link::Tracef(link_.platform().trace(), "Read Error !!!!!");
+        link_.ClosePort();
         return rc::NoReply;
     }
     const std::string reply(TextOf(buffer.data(), count));
-    link::Tracef(link.platform().trace(), "****Go Manufacturer %u %s", clock().TickCount(), reply.c_str());
-    link::Tracef(link.platform().trace(), "Manufacturer str = %s", reply.c_str());
+    link::Tracef(link_.platform().trace(), "****Go Manufacturer %u %s", clock().TickCount(), reply.c_str());
+    link::Tracef(link_.platform().trace(), "Manufacturer str = %s", reply.c_str());
     if (IsExpectedMaker(reply)) return rc::Ok;
-    link.ClosePort();
+    link_.ClosePort();
     return rc::NotSupported;
 }
 

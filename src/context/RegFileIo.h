@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/AtomicFile.h"
 #include "link/LocalFile.h"
 
 namespace pelmora::context {
@@ -40,11 +41,9 @@ private:
     std::string error_;
 };
 
-/// Replaces `file` by `bytes` through a flushed temporary file in the same
-/// folder and a rename, so a crash leaves the old or the new file. An existing
-/// file's permissions carry over. On failure the file stays as it was and the
-/// reason is returned; empty on success. Call it holding the RegFileLock.
-std::string ReplaceFile(const std::filesystem::path& file, std::string_view bytes);
+/// Settings files are written like every other file (link::ReplaceFile).
+/// Call it holding the RegFileLock.
+using link::ReplaceFile;
 
 /// Removes the temporary files (`file`.tmp.PID.N) that writers killed during
 /// ReplaceFile left behind. Call it holding the RegFileLock: then no live
@@ -56,8 +55,7 @@ void RemoveDeadWritersFiles(const std::filesystem::path& file);
 bool KeepDamagedCopy(const std::filesystem::path& file, std::string_view bytes);
 
 /// For tests: the write(2) the store's files go through, to play a full disk.
-/// nullptr restores the system's.
-using RegWriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
-void SetRegWriteCallForTest(RegWriteCall call);
+using RegWriteCall = link::FileWriteCall;
+inline void SetRegWriteCallForTest(RegWriteCall call) { link::SetFileWriteCallForTest(call); }
 
 }  // namespace pelmora::context

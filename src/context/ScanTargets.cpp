@@ -43,16 +43,6 @@ std::array<std::uint8_t, 16> BytesOf(const Address& address) {
     return bytes;
 }
 
-bool IsHostName(const std::string& text) {
-    if (text.empty() || text.size() > 253 || text.front() == '-' || text.front() == '.') return false;
-    // Digits and dots alone are a mistyped address, not a name to look up.
-    if (text.find_first_not_of("0123456789.") == std::string::npos) return false;
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-               c == '_';
-    });
-}
-
 /// The target without its port; `port` set when it carried one.
 std::string SplitPort(const std::string& text, std::string& port) {
     if (!text.empty() && text.front() == '[') {

@@ -10,11 +10,11 @@ namespace pelmora::context {
 namespace {
 
 constexpr int kComPorts = 49;
-constexpr std::uint16_t kDefaultTcpPort = 9100;
 constexpr const char* kDesktopAddress = "0.0.0.0";
 constexpr const char* kHandheldAddress = "192.168.1.1";
-// The handheld offers serial or TCP/IP and stores TCP/IP as 2, its own number.
-constexpr std::uint32_t kHandheldTcp = 2;
+// Handhelds before the shared store wrote TCP/IP as 2, which the desktop
+// numbers USB; such a file holds a "NET" port, which no USB port is.
+constexpr std::uint32_t kOldHandheldTcp = 2;
 
 const std::vector<std::string>& NamesKept(Layout program) {
     static const std::vector<std::string> desktop{"uPortType", "uPort",   "uBaudrate",   "uDatabit",
@@ -46,6 +46,23 @@ Raw ReadRaw(const SettingsStore& store) {
     return raw;
 }
 
+// Both programs number port types as the link does; an older handheld's 2 reads as TCP/IP.
+std::uint32_t SharedPortType(const Raw& raw) {
+    return raw.portType == kOldHandheldTcp && link::IsNetPort(raw.port) ? static_cast<std::uint32_t>(link::PortTcp)
+                                                                      : raw.portType;
+}
+
+// "COM3" on the desktop is "COM3:" on the handheld.
+std::string WithoutColon(std::string port) {
+    if (!port.empty() && port.back() == ':') port.pop_back();
+    return port;
+}
+
+// The TCP port the other program stored with the address; 9100 when there is none.
+std::int32_t StoredTcpPort(std::uint32_t stored) {
+    return stored >= 1 && stored <= 65535 ? static_cast<std::int32_t>(stored) : static_cast<std::int32_t>(link::kPrinterTcpPort);
+}
+
 link::CommSettings AsStored(const Raw& raw) {
     return {Signed(raw.portType), raw.port,         Signed(raw.baud), Signed(raw.dataBits),
             Signed(raw.parity),   Signed(raw.stopBits), Signed(raw.flow)};
@@ -58,12 +75,14 @@ void AddOnce(std::vector<std::string>& names, const std::string& name) {
 link::CommSettings FromDesktopStore(const Raw& raw, std::vector<std::string>& unreadable) {
     if (!raw.portTypeRead) return {};  // the window's defaults
     link::CommSettings s = AsStored(raw);
+    s.portType = Signed(SharedPortType(raw));
     switch (s.portType) {
     case link::PortSerial:
     case link::PortBluetooth: {
         const link::CommSettings lists;  // the entries each list opens on
         const auto ports = ComPortEntries(Layout::Desktop);
-        if (std::find(ports.begin(), ports.end(), raw.port) == ports.end()) s.port = lists.port;
+        s.port = WithoutColon(raw.port);
+        if (std::find(ports.begin(), ports.end(), s.port) == ports.end()) s.port = lists.port;
         if (!link::IsListedBaudRate(raw.baud)) s.baudRate = lists.baudRate;
         if (raw.parity > 2) s.parity = lists.parity;
         s.dataBits = lists.dataBits;
@@ -77,8 +96,8 @@ link::CommSettings FromDesktopStore(const Raw& raw, std::vector<std::string>& un
             address = kDesktopAddress;
             AddOnce(unreadable, "uPort");
         }
-        s.port = "NET" + address;
-        s.baudRate = kDefaultTcpPort;  // the port box always opens on 9100
+        s.port = link::NetPort(address);
+        s.baudRate = StoredTcpPort(raw.baud);
         break;
     }
     default:
@@ -88,11 +107,17 @@ link::CommSettings FromDesktopStore(const Raw& raw, std::vector<std::string>& un
 }
 
 link::CommSettings FromHandheldStore(const Raw& raw) {
-    if (raw.portType == kHandheldTcp) {
-        if (!StartsWith(raw.port, "NET")) return HandheldLink(link::PortTcp, std::string("NET") + kHandheldAddress, kDefaultTcpPort);
-        return HandheldLink(link::PortTcp, raw.port, raw.baud);
+    if (SharedPortType(raw) == static_cast<std::uint32_t>(link::PortTcp)) {
+        if (!link::IsNetPort(raw.port))
+            return HandheldLink(link::PortTcp, link::NetPort(kHandheldAddress), link::kPrinterTcpPort);
+        return HandheldLink(link::PortTcp, raw.port, static_cast<std::uint32_t>(StoredTcpPort(raw.baud)));
     }
-    return HandheldLink(link::PortSerial, StartsWith(raw.port, "COM") ? raw.port : ComPortEntries(Layout::Handheld).front(),
+    // The desktop's "COM4" is the handheld's "COM4:"; a name typed on the handheld stays as typed.
+    const auto desktopPorts = ComPortEntries(Layout::Desktop);
+    const bool fromDesktop = std::find(desktopPorts.begin(), desktopPorts.end(), raw.port) != desktopPorts.end();
+    return HandheldLink(link::PortSerial, fromDesktop                    ? raw.port + ":"
+                                          : StartsWith(raw.port, "COM") ? raw.port
+                                                                        : ComPortEntries(Layout::Handheld).front(),
                         link::IsListedBaudRate(raw.baud) ? raw.baud : link::kDefaultBaudRate);
 }
 
@@ -139,6 +164,7 @@ StoredComm ReadCommSettings(const SettingsStore& store, Layout program) {
     stored.unreadable = UnreadableValues(store, program);
     const Raw raw = ReadRaw(store);
     stored.settings = program == Layout::Desktop ? FromDesktopStore(raw, stored.unreadable) : FromHandheldStore(raw);
+    stored.chosen = raw.portTypeRead;
     return stored;
 }
 
@@ -147,7 +173,7 @@ std::string WriteCommSettings(SettingsStore& store, const link::CommSettings& s,
     store.TakeWriteFailure();  // an earlier failure is not this write's
     // One write, so a port never meets the other port type's numbers.
     if (program == Layout::Handheld)
-        store.SetRegValues(ProductKey, {{"uPortType", s.portType == link::PortSerial ? 0u : kHandheldTcp},
+        store.SetRegValues(ProductKey, {{"uPortType", number(s.portType == link::PortSerial ? link::PortSerial : link::PortTcp)},
                                         {"uPort", s.port},
                                         {"uBaudrate", number(s.baudRate)}});
     else

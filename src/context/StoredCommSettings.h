@@ -19,6 +19,8 @@ struct StoredComm {
     /// line of the store is damaged or the file is no store; the window's
     /// default stands in for each.
     std::vector<std::string> unreadable;
+    /// A port type is stored: some program chose a connection.
+    bool chosen = false;
 };
 
 /// Desktop (and command line): nothing but defaults unless "uPortType" reads;
@@ -27,18 +29,20 @@ struct StoredComm {
 /// baud rate outside the list 115200, parity outside 0..2 none, flow control
 /// none; stop bits as StopBitsFromStore. USB keeps what is stored. TCP/IP
 /// takes link::NetAddress of the port (0.0.0.0 and "uPort" unreadable when that is
-/// no dotted IPv4 address) and always TCP port 9100. Any other port type: the
-/// numbers as stored.
-/// Handheld: "uPortType" (2 TCP/IP, anything else serial), "uPort" and
+/// no dotted IPv4 address) and the TCP port stored in "uBaudrate" (9100 when it
+/// is none). Any other port type: the numbers as stored.
+/// Handheld: "uPortType" (3 TCP/IP, anything else serial), "uPort" and
 /// "uBaudrate" only. Serial keeps a port starting with "COM" (else "COM1:")
 /// and a listed rate (else 115200); TCP/IP keeps a port starting with "NET"
 /// and its stored TCP port (else NET192.168.1.1 and 9100); the rest as
 /// HandheldLink.
+/// Both programs share one store and one numbering (the link's port types);
+/// a 2 with a "NET" port, as older handhelds wrote TCP/IP, reads as TCP/IP.
 StoredComm ReadCommSettings(const SettingsStore& store, Layout program);
 
 /// Writes, in one go, what `program` keeps: the desktop the seven values in
 /// its window's order (port type as given, -1 for none), the handheld the
-/// port type (2 for TCP/IP, else 0), the port and the baud rate. "" when
+/// port type (3 for TCP/IP, else 0), the port and the baud rate. "" when
 /// written, else why not; what was stored then stays.
 std::string WriteCommSettings(SettingsStore& store, const link::CommSettings& settings, Layout program);
 

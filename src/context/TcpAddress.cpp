@@ -1,7 +1,10 @@
 #include "context/TcpAddress.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
+
+#include "link/HostName.h"
 
 namespace pelmora::context {
 
@@ -47,6 +50,40 @@ TcpAddress Checked(std::string host, std::optional<std::uint16_t> port) {
 }
 
 }  // namespace
+
+bool IsIpv6(const std::string& text) { return link::IsIpv6Text(text); }
+
+bool IsHostName(const std::string& text) {
+    return link::IsHostNameSyntax(text);
+}
+
+TcpAddress ParsePrinterAddress(const std::string& text, std::uint16_t portIfNone) {
+    std::string host = text;
+    std::optional<std::uint16_t> port = portIfNone;
+    bool bracketed = false;
+    if (!text.empty() && text.front() == '[') {
+        const std::size_t close = text.find(']');
+        bracketed = close != std::string::npos;
+        host = bracketed ? text.substr(1, close - 1) : text;
+        const std::string rest = bracketed ? text.substr(close + 1) : std::string();
+        if (!rest.empty()) port = rest.front() == ':' ? ParseTcpPort(rest.substr(1)) : std::nullopt;
+    } else if (text.find(':') == text.rfind(':') && text.find(':') != std::string::npos) {
+        const std::size_t colon = text.find(':');
+        host = text.substr(0, colon);
+        port = ParseTcpPort(text.substr(colon + 1));
+    }
+    TcpAddress checked;
+    const bool v6 = IsIpv6(host);
+    if (bracketed ? !v6 : !(v6 || IsDottedIpv4(host) || IsHostName(host))) checked.problem = TcpAddress::BadAddress;
+    else if (!port) checked.problem = TcpAddress::BadPort;
+    else checked.port = *port;
+    checked.host = std::move(host);
+    return checked;
+}
+
+std::string PrinterAddressText(const std::string& host, std::uint16_t port) {
+    return (host.find(':') != std::string::npos ? "[" + host + "]" : host) + ":" + std::to_string(port);
+}
 
 TcpAddress CheckTcpAddress(const std::string& host, const std::string& port) {
     return Checked(host, ParseTcpPort(port));

@@ -72,7 +72,7 @@ private:
         const auto limit = std::chrono::milliseconds(options_.identifyMs);
         for (const auto& slot : slots) {
             const std::lock_guard<std::mutex> lock(slot->mutex);
-            if (slot->util && (stop_.Requested() || now - slot->since >= limit)) slot->util->link.stopRequest().Request();
+            if (slot->util && (stop_.Requested() || now - slot->since >= limit)) slot->util->link().stopRequest().Request();
         }
     }
 
@@ -99,14 +99,13 @@ private:
 
     void Identify(JobSlot& slot, TcpAnswer answer) {
         PrinterContext util(platform_);
-        util.PendingSettings = {link::PortTcp, "NET" + answer.address, answer.port, 8, 0, 0, 0};
-        util.ApplyPortSettings();
+        util.HandOver({link::PortTcp, link::NetPort(answer.address), answer.port, 8, 0, 0, 0});
         {
             const std::lock_guard<std::mutex> lock(slot.mutex);
             slot.util = &util;
             slot.since = SteadyClock::now();
         }
-        if (util.link.OpenPort()) {
+        if (util.link().OpenPort()) {
             answer.id = IdentifyOpenPrinter(util);
         } else {
             answer.id.result = rc::NotOpen;

@@ -5,13 +5,12 @@
 
 #include <QApplication>
 
-#include "context/PortMap.h"
+#include "context/SystemPlatform.h"
 #include "context/SettingsStore.h"
 #include "ui/AppIcon.h"
 #include "ui/FocusFrameStyle.h"
 #include "desktop/MainWindow.h"
 #include "desktop/StartupProbe.h"
-#include "link/RealPlatform.h"
 #include "ui/LanguageLoader.h"
 #include "ui/Prompts.h"
 
@@ -33,12 +32,9 @@ int RunPelmoraPc(QApplication& app) {
     QApplication::setStyle(new ui::FocusFrameStyle);
 
     context::SettingsStore store = context::SettingsStore::OpenDefault();
-    link::NullTrace quiet;
-    link::StderrTrace loud;
-    link::RealPlatform platform([&store](const std::string& name) { return context::ResolvePortName(store, name); },
-                                EnvOn("PELMORA_TRACE") ? static_cast<link::TraceSink&>(loud) : quiet);
+    const auto platform = context::StartSystemPlatform([&store]() -> const context::SettingsStore& { return store; });
 
-    MainWindow window({store, platform, ui::SystemPrompts(), SystemUsbPrinters(),
+    MainWindow window({store, *platform, ui::SystemPrompts(), SystemUsbPrinters(),
                               MainWindow::FirmwareManagerWanted()});
     if (EnvOn("PELMORA_STARTUP_PROBE")) new StartupProbe(window);
     window.exec();

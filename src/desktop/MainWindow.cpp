@@ -52,7 +52,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     vmsmJob_ = new ui::MemorySwitchJob(this, services_.prompts, services_.phaseTimer);
     connect(this, &MainWindow::memorySwitchManagerRequested, this,
-            [this] { vmsmJob_->Run(vmsm_, settings_, services_.store); });
+            [this] { vmsmJob_->Run(vmsm_, services_.store); });
     BuildControls();
     Open();
     ui::NameControls(this);
@@ -169,7 +169,7 @@ void MainWindow::FillByInterface() {
         comm_.portLabel->setBuddy(comm_.address);
         comm_.baudLabel->setBuddy(comm_.tcpPort);
         comm_.address->setText(QStringLiteral("0.0.0.0"));
-        comm_.tcpPort->setText(QStringLiteral("9100"));
+        comm_.tcpPort->setText(QString::number(link::kPrinterTcpPort));
         for (QWidget* w : {static_cast<QWidget*>(comm_.dataBits), static_cast<QWidget*>(comm_.parity),
                            static_cast<QWidget*>(comm_.stopBits), static_cast<QWidget*>(comm_.flow)})
             w->setEnabled(false);
@@ -234,6 +234,7 @@ void MainWindow::RestoreSelections(const link::CommSettings& stored) {
         break;
     case link::PortTcp:
         comm_.address->setText(Q(link::NetAddress(stored.port)));
+        comm_.tcpPort->setText(QString::number(stored.baudRate));  // the TCP port
         break;
     default:
         break;
@@ -291,7 +292,7 @@ bool MainWindow::GatherSettings() {
             return false;
         }
         settings_.portType = link::PortTcp;
-        settings_.port = "NET" + tcp.host;
+        settings_.port = link::NetPort(tcp.host);
         settings_.baudRate = tcp.port;
         return true;
     }
@@ -302,8 +303,7 @@ bool MainWindow::GatherSettings() {
 
 bool MainWindow::HandOver() {
     if (!GatherSettings()) return false;
-    util_.PendingSettings = settings_;
-    util_.ApplyPortSettings();
+    util_.HandOver(settings_);
     return true;
 }
 
@@ -331,7 +331,7 @@ void MainWindow::OnExit() {
 }
 
 void MainWindow::reject() {
-    if (util_.link.IsOpen()) util_.link.ClosePort();
+    if (util_.link().IsOpen()) util_.link().ClosePort();
     QDialog::reject();
 }
 

@@ -1,31 +1,38 @@
 #include "firmware/FirmwareDownload.h"
 
-#include <cstdio>
-#include <memory>
-#include <vector>
+#include <unistd.h>
 
+#include <algorithm>
+#include <string>
+
+#include "link/LocalFile.h"
 #include "link/Trace.h"
 
 namespace pelmora::firmware {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// The whole file into `image`; what went wrong otherwise.
-FileProblem ReadWhole(std::FILE* file, std::vector<std::uint8_t>& image) {
-    if (std::fseek(file, 0, SEEK_END) != 0) return FileProblem::Unreadable;
-    const long size = std::ftell(file);
-    if (size < 0) return FileProblem::Unreadable;
-    if (static_cast<std::uintmax_t>(size) > kMaxFirmwareBytes) return FileProblem::TooLarge;
-    if (std::fseek(file, 0, SEEK_SET) != 0) return FileProblem::Unreadable;
-    image.resize(static_cast<std::size_t>(size));
-    if (!image.empty() && std::fread(image.data(), 1, image.size(), file) != image.size())
-        return FileProblem::Unreadable;
-    return FileProblem::None;
+// The whole file through the shared reader, so a FIFO or a device never
+// blocks the download; what went wrong otherwise. A file the operator may not
+// write is refused (the printer's tools open it for update); one without any
+// write permission counts as read-only even for root.
+FileProblem ReadImage(const std::filesystem::path& path, std::string& image) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return FileProblem::Directory;
+    const auto status = std::filesystem::status(path, error);
+    if (error) return FileProblem::CannotOpen;
+    constexpr auto kWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                            std::filesystem::perms::others_write;
+    if ((status.permissions() & kWrite) == std::filesystem::perms::none || ::access(path.c_str(), W_OK) != 0)
+        return FileProblem::ReadOnly;
+    if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(path, error) > kMaxFirmwareBytes)
+        return FileProblem::TooLarge;
+    switch (link::ReadLocalFile(path.string(), kMaxFirmwareBytes, image)) {
+    case link::FileRead::Ok: return FileProblem::None;
+    case link::FileRead::Missing: return FileProblem::CannotOpen;
+    case link::FileRead::Failed: break;
+    }
+    return FileProblem::Unreadable;  // no regular file, or grown past the limit meanwhile
 }
 
 FirmwareOutcome Ended(FirmwareResult result, const char* message, std::string status,
@@ -37,21 +44,10 @@ FirmwareOutcome Ended(FirmwareResult result, const char* message, std::string st
 
 FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::PrinterLink& link, FirmwareProgress& progress) {
     progress.SetStatus(text::Ready);
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::Directory);
-    // Opened for update too: a file the operator may not write is refused. A
-    // file without any write permission counts as read-only even for root.
-    const auto perms = std::filesystem::status(path, error).permissions();
-    constexpr auto kWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                            std::filesystem::perms::others_write;
-    if (!error && (perms & kWrite) == std::filesystem::perms::none)
-        return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::ReadOnly);
-    File file(std::fopen(path.c_str(), "rb+"));
-    if (!file) return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, FileProblem::CannotOpen);
-    std::vector<std::uint8_t> image;
-    if (const FileProblem problem = ReadWhole(file.get(), image); problem != FileProblem::None)
+    std::string image;
+    if (const FileProblem problem = ReadImage(path, image); problem != FileProblem::None)
         return Ended(FirmwareResult::FileOpenError, text::FileOpenError, text::Ready, problem);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(image.data());
 
     progress.SetStatus(text::Downloading);
     if (!link.OpenPort()) return Ended(FirmwareResult::PortOpenError, text::PortOpenError, text::Downloading);
@@ -67,7 +63,7 @@ FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::Printe
             break;
         }
         const std::size_t piece = std::min(kFirmwarePiece, image.size() - sent);
-        if (link.WritePort(image.data() + sent, static_cast<int>(piece)) != static_cast<int>(piece)) {
+        if (link.WritePort(bytes + sent, static_cast<int>(piece)) != static_cast<int>(piece)) {
             result = FirmwareResult::SendFailed;
             break;
         }
@@ -76,7 +72,6 @@ FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::Printe
         link::Tracef(link.platform().trace(), "SEND = %zu", sent);
     }
     link.ClosePort();
-    file.reset();
     if (result == FirmwareResult::Cancelled) return Ended(result, nullptr, text::Ready);
     progress.SetStatus(text::Finished);
     return result == FirmwareResult::Success ? Ended(result, text::Success, text::Finished)

@@ -5,18 +5,12 @@
 
 namespace pelmora::handheld {
 
-namespace {
-
-std::string WithoutNet(const std::string& text) { return text.rfind("NET", 0) == 0 ? text.substr(3) : text; }
-
-}  // namespace
-
 ConnectionForm RestoreConnection(const context::SettingsStore& store) {
     const link::CommSettings stored = context::ReadCommSettings(store, context::Layout::Handheld).settings;
     ConnectionForm form;
     form.tcp = stored.portType == link::PortTcp;
     if (form.tcp) {
-        form.address = WithoutNet(stored.port);
+        form.address = link::NetAddress(stored.port);
         form.tcpPort = std::to_string(stored.baudRate);
     } else {
         form.port = stored.port;
@@ -31,10 +25,10 @@ Gathered GatherConnection(const ConnectionForm& form) {
         gathered.settings = context::HandheldLink(link::PortSerial, form.port, link::BaudRateAt(form.baudIndex));
         return gathered;
     }
-    const context::TcpAddress tcp = context::CheckTcpAddress(WithoutNet(form.address), form.tcpPort);
+    const context::TcpAddress tcp = context::CheckTcpAddress(link::NetAddress(form.address), form.tcpPort);
     if (tcp.problem == context::TcpAddress::BadAddress) gathered.problem = Gathered::BadAddress;
     else if (tcp.problem == context::TcpAddress::BadPort) gathered.problem = Gathered::BadTcpPort;
-    else gathered.settings = context::HandheldLink(link::PortTcp, "NET" + tcp.host, tcp.port);
+    else gathered.settings = context::HandheldLink(link::PortTcp, link::NetPort(tcp.host), tcp.port);
     return gathered;
 }
 

@@ -15,7 +15,7 @@ struct ConnectionForm {
     std::string port = "COM1:";
     int baudIndex = link::kDefaultBaudIndex;  ///< -1 when none is selected
     std::string address = "192.168.1.1";
-    std::string tcpPort = "9100";
+    std::string tcpPort = std::to_string(link::kPrinterTcpPort);
 };
 
 /// The form for the stored connection.
@@ -25,9 +25,9 @@ struct Gathered {
     enum Problem { None, BadAddress, BadTcpPort } problem = None;
     link::CommSettings settings;
 };
-/// What the link gets from the form. TCP/IP: "NET" is put before the address
-/// unless the box holds it already; the address and the port must be what
-/// the link can take.
+/// What the link gets from the form. TCP/IP: the box's address as the link
+/// reads it (so "NET" typed in the box is not doubled) must be what the link
+/// can take, and so must the port.
 Gathered GatherConnection(const ConnectionForm& form);
 
 }  // namespace pelmora::handheld

@@ -51,7 +51,7 @@ void ReserveRoom(std::initializer_list<QLabel*> labels, const QStringList& texts
 ConnectionScreen::ConnectionScreen(Services services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)), util_(services_.platform), engine_(util_) {
     setObjectName(QStringLiteral("connectionWindow"));
-    util_.link.layout = context::Layout::Handheld;
+    util_.link().setLayout(context::Layout::Handheld);
     BuildControls();
     NameHiddenControls();
     Open();
@@ -179,11 +179,11 @@ std::optional<link::CommSettings> ConnectionScreen::Gather() {
 void ConnectionScreen::RunConfigJob() {
     const auto comm = Gather();
     if (!comm) return;
+    util_.HandOver(*comm);
     ui::JobWindowHost host(context::Layout::Handheld, this, services_.timer);
     const WizardServices wizard{services_.prompts, services_.editSentinels, services_.driveSteps};
     const vmsm::JobReport report = vmsm::RunConfigJob(
-        engine_, *comm,
-        host.ConfigJob(
+        engine_, host.ConfigJob(
             services_.store, [this, &wizard](vmsm::MemorySwitchEngine& engine) { return RunWizard(this, engine, wizard); },
             context::Layout::Handheld));
     if (!report.message.empty())
@@ -195,10 +195,9 @@ void ConnectionScreen::RunConfigJob() {
 void ConnectionScreen::RunNvJob() {
     const auto comm = Gather();
     if (!comm) return;
-    util_.PendingSettings = *comm;
-    util_.ApplyPortSettings();
+    util_.HandOver(*comm);
     services_.launchNv(this, util_);
-    if (util_.link.IsOpen()) util_.link.ClosePort();
+    if (util_.link().IsOpen()) util_.link().ClosePort();
 }
 
 void ConnectionScreen::OnExit() {
@@ -214,7 +213,7 @@ void ConnectionScreen::OnExit() {
 }
 
 void ConnectionScreen::reject() {
-    if (util_.link.IsOpen()) util_.link.ClosePort();
+    if (util_.link().IsOpen()) util_.link().ClosePort();
     QDialog::reject();
 }
 

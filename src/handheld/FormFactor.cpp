@@ -4,11 +4,15 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QRadioButton>
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -28,6 +32,39 @@ public:
     }
 };
 
+/// A check box or radio button takes a press anywhere on its row, not only
+/// on its mark and text: the style's hit area is 18 px of a 48 px row.
+class WholeRowTouch final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        const auto type = event->type();
+        if (!button || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+                         type != QEvent::MouseButtonRelease))
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) return false;
+        const bool inside = button->rect().contains(mouse->position().toPoint());
+        if (type != QEvent::MouseButtonRelease) {
+            if (inside) button->setDown(true);
+            return true;
+        }
+        const bool pressed = button->isDown();
+        button->setDown(false);
+        if (pressed && inside) button->click();
+        return true;
+    }
+};
+
+void MakeRowTakeTouch(QAbstractButton* button) {
+    if (button->findChild<WholeRowTouch*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    button->installEventFilter(new WholeRowTouch(button));
+    button->setMinimumWidth(std::max(button->minimumWidth(), kFingerHeight));
+}
+
 void MakeRowsFingerSized(QAbstractItemView* view) {
     if (auto* table = qobject_cast<QTableView*>(view)) {
         table->verticalHeader()->setMinimumSectionSize(kFingerHeight);
@@ -45,6 +82,8 @@ void MakeFingerSized(QWidget* window) {
         if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
             qobject_cast<QLineEdit*>(control))
             control->setMinimumHeight(std::max(control->minimumHeight(), kFingerHeight));
+        if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control))
+            MakeRowTakeTouch(static_cast<QAbstractButton*>(control));
         if (auto* combo = qobject_cast<QComboBox*>(control)) {
             MakeRowsFingerSized(combo->view());
             if (combo->view()->accessibleName().isEmpty()) combo->view()->setAccessibleName(combo->accessibleName());
@@ -82,7 +121,15 @@ void FitToScreen(QWidget& window) {
 
 bool HandheldWindows::eventFilter(QObject* watched, QEvent* event) {
     auto* dialog = qobject_cast<QDialog*>(watched);
-    if (event->type() != QEvent::Show || !dialog || !dialog->isWindow()) return false;
+    if (!dialog || !dialog->isWindow()) return false;
+    // A message box fixes its size again on each layout pass (the finger-sized
+    // buttons cause one after showing); the screen's size must win each time.
+    if (event->type() == QEvent::LayoutRequest && dialog->isVisible() && qobject_cast<QMessageBox*>(dialog)) {
+        static_cast<QObject*>(dialog)->event(event);
+        FitToScreen(*dialog);
+        return true;
+    }
+    if (event->type() != QEvent::Show) return false;
     MakeFingerSized(dialog);
     ui::NameControls(dialog);  // message boxes and file choices have no names of their own
     // The window's own show handling (a message box fixes its size there), then the screen's.

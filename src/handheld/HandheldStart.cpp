@@ -5,32 +5,29 @@
 
 #include <QApplication>
 
-#include "context/PortMap.h"
+#include "context/SystemPlatform.h"
 #include "context/SettingsStore.h"
 #include "handheld/ConnectionScreen.h"
 #include "handheld/FormFactor.h"
 #include "handheld/HandheldTools.h"
-#include "link/RealPlatform.h"
 #include "ui/AppIcon.h"
+#include "ui/LanguageLoader.h"
 #include "ui/Prompts.h"
 
 namespace pelmora::handheld {
 
 int RunPelmoraCe(QApplication& app) {
+    // The system's language, from the desktop's translations, before any window is built.
+    ui::InstallLanguage(app, QLocale::system(), ui::TranslationFolders());
     HandheldWindows shaped;
     app.installEventFilter(&shaped);
     QApplication::setWindowIcon(ui::AppIcon());
     context::SettingsStore store = context::SettingsStore::OpenDefault();
-    link::NullTrace quiet;
-    link::StderrTrace loud;
-    const char* trace = std::getenv("PELMORA_TRACE");
-    const bool traced = trace && *trace && std::string(trace) != "0";
-    link::RealPlatform platform([&store](const std::string& name) { return context::ResolvePortName(store, name); },
-                                traced ? static_cast<link::TraceSink&>(loud) : quiet);
+    const auto platform = context::StartSystemPlatform([&store]() -> const context::SettingsStore& { return store; });
 
     ui::Prompts& prompts = ui::SystemPrompts();
     ConnectionScreen window({.store = store,
-                           .platform = platform,
+                           .platform = *platform,
                            .prompts = prompts,
                            .editSentinels = HandheldSentinelWindow(prompts),
                            .launchNv = HandheldNvManager(store, prompts)});

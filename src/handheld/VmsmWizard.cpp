@@ -25,7 +25,7 @@ StepDriver ModalSteps() {
 }
 
 vmsm::EditChoice RunWizard(QWidget* parent, vmsm::MemorySwitchEngine& engine, const WizardServices& services) {
-    WizardContext context{engine.record, engine.util(), services.prompts, services.editSentinels};
+    WizardContext context{engine.editRecord(), engine.util(), services.prompts, services.editSentinels};
     int step = static_cast<int>(WizardStep::One);
     while (true) {
         const auto dialog = MakeWizardStep(static_cast<WizardStep>(step), context, parent);

@@ -18,7 +18,7 @@ const vmsm::TextField& Name() { return vmsm::TextFieldOf(&vmsm::PrinterConfig::B
 WizardBluetoothStep::WizardBluetoothStep(WizardContext& context, QWidget* parent)
     : WizardStepWindow(WizardStep::Five, context, parent) {
     vmsm::PrinterConfig shown = context.record;
-    vmsm::StartBluetoothFields(shown, context.util.FirmwareVersion, context.util.ModelName);
+    vmsm::StartBluetoothFields(shown, context.util.firmwareVersion(), context.util.modelName());
     auto* body = new QVBoxLayout;
     change_ = new QCheckBox(tr("Enable to change BT Setting"), this);
     change_->setObjectName(QStringLiteral("changeBluetoothCheck"));

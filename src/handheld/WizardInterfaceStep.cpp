@@ -7,6 +7,7 @@
 
 #include "handheld/WizardSteps.h"
 #include "link/CommSettings.h"
+#include "ui/ListTexts.h"
 #include "ui/Prompts.h"
 
 namespace pelmora::handheld {
@@ -28,7 +29,7 @@ WizardInterfaceStep::WizardInterfaceStep(WizardContext& context, QWidget* parent
     auto* grid = new QGridLayout(group);
     baud_ = AddList("baudList", lists::BaudEntries(), static_cast<std::uint32_t>(ShownBaudIndex(r.Baudrate)));
     AddRow(grid, tr("Baudrate :"), baud_);
-    parity_ = AddList("parityList", lists::ParityEntries(), r.Parity);
+    parity_ = AddList("parityList", lists::ParityEntries(), r.Parity, ui::kParityUse);
     AddRow(grid, tr("Parity :"), parity_);
     dataBits_ = AddList("dataBitsList", lists::DataBitEntries(), static_cast<std::uint32_t>(DataBitIndex(r.Databit)));
     AddRow(grid, tr("Data Length :"), dataBits_);
@@ -60,10 +61,11 @@ bool WizardInterfaceStep::BoxesValid() {
 
 void WizardInterfaceStep::HandBack(End) {
     vmsm::PrinterConfig& r = context_.record;
-    r.Baudrate = link::BaudRateAt(baud_->currentIndex());
+    // An untouched list writes back what was read, even a value it has no entry for.
+    if (!Untouched(baud_)) r.Baudrate = link::BaudRateAt(baud_->currentIndex());
     r.Parity = IndexOr(parity_, r.Parity);
-    r.Databit = DataBitOfIndex(dataBits_->currentIndex());
-    r.Flowcontrol = StopBitOfIndex(stopBits_->currentIndex());
+    if (!Untouched(dataBits_)) r.Databit = lists::ChoiceAt(vmsm::kDataBitChoices, dataBits_->currentIndex());
+    if (!Untouched(stopBits_)) r.Flowcontrol = lists::ChoiceAt(vmsm::kStopBitChoices, stopBits_->currentIndex());
     // BoxesValid passed: both read.
     r.TimeOff = vmsm::ReadNumberBox(timeOff_->text().toStdString(), RangeOf(&vmsm::PrinterConfig::TimeOff)).value;
     r.TimeSave = vmsm::ReadNumberBox(timeSave_->text().toStdString(), RangeOf(&vmsm::PrinterConfig::TimeSave)).value;

@@ -16,7 +16,7 @@ namespace lists = vmsm::lists;
 WizardMsrStep::WizardMsrStep(WizardContext& context, QWidget* parent)
     : WizardStepWindow(WizardStep::Two, context, parent), sentinel_(context.record.Sentinel) {
     const vmsm::PrinterConfig& r = context.record;
-    const std::uint32_t firmware = context.util.FirmwareVersion;
+    const std::uint32_t firmware = context.util.firmwareVersion();
     for (int t = 0; t < vmsm::kTracks; ++t) {
         sentinelTexts_[static_cast<std::size_t>(t)] = r.StartSentinel[static_cast<std::size_t>(t)];
         sentinelTexts_[static_cast<std::size_t>(t + vmsm::kTracks)] = r.EndSentinel[static_cast<std::size_t>(t)];
@@ -25,7 +25,7 @@ WizardMsrStep::WizardMsrStep(WizardContext& context, QWidget* parent)
     codePage_ = AddList("codePageList", lists::CodePageEntries(context::Layout::Handheld, firmware), r.CodePage);
     AddRow(grid, tr("Default Code Page"), codePage_);
 
-    const MsrChoice msr = HandheldMsrChoice(context.util.MsrSetValue, firmware);
+    const MsrChoice msr = HandheldMsrChoice(context.util.msrSetValue(), firmware);
     msr_ = AddList("msrList", msr.entries, msr.listEnabled ? r.Msr : 0);
     msr_->setEnabled(msr.listEnabled);
     advance_ = new QPushButton(tr("Advance.."), this);
@@ -52,7 +52,7 @@ WizardMsrStep::WizardMsrStep(WizardContext& context, QWidget* parent)
 }
 
 void WizardMsrStep::FollowService() {
-    tearOff_->setEnabled(TearOffEditable(context_.util.FirmwareVersion, service_->checkedId() == 1));
+    tearOff_->setEnabled(TearOffEditable(context_.util.firmwareVersion(), service_->checkedId() == 1));
 }
 
 void WizardMsrStep::EditSentinels() {
@@ -71,9 +71,11 @@ bool WizardMsrStep::BoxesValid() {
 void WizardMsrStep::HandBack(End) {
     vmsm::PrinterConfig& r = context_.record;
     r.CodePage = IndexOr(codePage_, r.CodePage);
-    r.Msr = IndexOr(msr_, r.Msr);
+    // A disabled list holds the one value this printer's MSR mode allows.
+    r.Msr = msr_->isEnabled() || msr_->currentIndex() < 0 ? IndexOr(msr_, r.Msr)
+                                                          : static_cast<std::uint32_t>(msr_->currentIndex());
     r.Service = CheckedOr(service_, r.Service);
-    if (!TearOffShown(context_.util.FirmwareVersion)) {
+    if (!TearOffShown(context_.util.firmwareVersion())) {
         r.CuttingPosition = 0;
     } else {
         // A disabled box cannot have been left bad on purpose; what it held at

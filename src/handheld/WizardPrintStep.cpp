@@ -13,9 +13,9 @@ namespace lists = vmsm::lists;
 WizardPrintStep::WizardPrintStep(WizardContext& context, QWidget* parent)
     : WizardStepWindow(WizardStep::One, context, parent) {
     const vmsm::PrinterConfig& r = context.record;
-    const std::uint32_t firmware = context.util.FirmwareVersion;
+    const std::uint32_t firmware = context.util.firmwareVersion();
     auto* body = new QVBoxLayout;
-    speed_ = AddList("speedList", lists::SpeedEntries(context::Layout::Handheld, firmware, context.util.ModelCode),
+    speed_ = AddList("speedList", lists::SpeedEntries(context::Layout::Handheld, firmware, context.util.modelCode()),
                      r.Speed);
     AddLabelled(body, tr("Printing Speed :"), speed_);
     density_ = AddList("densityList", lists::DensityEntries(context::Layout::Handheld),
@@ -40,9 +40,9 @@ void WizardPrintStep::HandBack(End end) {
     if (end == End::Default) return;
     vmsm::PrinterConfig& r = context_.record;
     r.Speed = IndexOr(speed_, r.Speed);
-    if (density_->currentIndex() >= 0)
+    if (density_->currentIndex() >= 0 && !Untouched(density_))
         r.Density = lists::DensityIndexToCode(static_cast<std::uint32_t>(density_->currentIndex()),
-                                              context_.util.FirmwareVersion);
+                                              context_.util.firmwareVersion());
     r.FontType = CheckedOr(font_, r.FontType);
 }
 

@@ -2,6 +2,7 @@
 
 #include "context/FirmwareCapabilities.h"
 #include "link/CommSettings.h"
+#include "vmsm/ConfigFields.h"
 
 namespace pelmora::handheld {
 
@@ -25,10 +26,12 @@ bool TearOffEditable(std::uint32_t firmware, bool labelService) { return TearOff
 
 int ShownBaudIndex(std::uint32_t baudrate) { return link::BaudIndexOf(vmsm::lists::BaudShown(baudrate)); }
 
-int DataBitIndex(std::uint32_t databit) { return databit == 7 ? 0 : 1; }
-std::uint32_t DataBitOfIndex(int index) { return index == 0 ? 7 : 8; }
+int DataBitIndex(std::uint32_t databit) {
+    return vmsm::lists::ChoiceIndex(vmsm::kDataBitChoices, vmsm::lists::DataBitShown(databit));
+}
 
-int StopBitIndex(std::uint32_t flowcontrol) { return flowcontrol == 1 ? 0 : 1; }
-std::uint32_t StopBitOfIndex(int index) { return index == 0 ? 1 : 2; }
+int StopBitIndex(std::uint32_t flowcontrol) {
+    return vmsm::lists::ChoiceIndex(vmsm::kStopBitChoices, vmsm::lists::StopBitsShown(flowcontrol));
+}
 
 }  // namespace pelmora::handheld

@@ -27,11 +27,10 @@ MsrChoice HandheldMsrChoice(std::uint8_t msrMode, std::uint32_t firmware);
 bool TearOffShown(std::uint32_t firmware);
 bool TearOffEditable(std::uint32_t firmware, bool labelService);
 
-/// Step 4's lists, as indexes, and back.
-int ShownBaudIndex(std::uint32_t baudrate);  ///< any unlisted rate shows "19200"
-int DataBitIndex(std::uint32_t databit);     ///< "7" for 7, else "8"
-std::uint32_t DataBitOfIndex(int index);
-int StopBitIndex(std::uint32_t flowcontrol);  ///< "1" for 1, else "2"
-std::uint32_t StopBitOfIndex(int index);
+/// Step 4's lists open where the desktop's interface page does
+/// (vmsm::lists::BaudShown, DataBitShown, StopBitsShown); as list positions:
+int ShownBaudIndex(std::uint32_t baudrate);
+int DataBitIndex(std::uint32_t databit);
+int StopBitIndex(std::uint32_t flowcontrol);
 
 }  // namespace pelmora::handheld

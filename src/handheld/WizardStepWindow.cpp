@@ -13,10 +13,16 @@
 #include <QVBoxLayout>
 
 #include "ui/Accessibility.h"
+#include "ui/ListTexts.h"
 #include "ui/Prompts.h"
 #include "ui/QuietButton.h"
 
 namespace pelmora::handheld {
+
+namespace {
+// The entry a list opened on, to tell a list the operator left alone.
+constexpr const char* kOpenedAt = "openedAt";
+}  // namespace
 
 WizardStepWindow::WizardStepWindow(WizardStep step, WizardContext& context, QWidget* parent)
     : QDialog(parent), context_(context), step_(step) {
@@ -86,11 +92,12 @@ bool WizardStepWindow::CheckTextBox(QLineEdit* box, std::size_t maxLength) {
     return false;
 }
 
-QComboBox* WizardStepWindow::AddList(const char* name, const vmsm::lists::Entries& entries, std::uint32_t index) {
+QComboBox* WizardStepWindow::AddList(const char* name, const vmsm::lists::Entries& entries, std::uint32_t index,
+                                     const char* use) {
     auto* list = new QComboBox(this);
     list->setObjectName(QLatin1String(name));
-    for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
-    list->setCurrentIndex(index < entries.size() ? static_cast<int>(index) : -1);
+    ui::FillList(list, entries, index, use);
+    list->setProperty(kOpenedAt, list->currentIndex());
     return list;
 }
 
@@ -155,7 +162,8 @@ void WizardStepWindow::AddLabelled(QBoxLayout* body, const QString& text, QWidge
 
 QButtonGroup* WizardStepWindow::AddQuestion(QBoxLayout* body, const QString& label, const char* name,
                                             const QStringList& texts, std::uint32_t checked) {
-    auto* question = new QLabel(label, this);
+    // A buddy label reads "&" as an access key; the question's "&" is prose.
+    auto* question = new QLabel(QString(label).replace(QLatin1Char('&'), QStringLiteral("&&")), this);
     body->addWidget(question);
     auto* row = new QHBoxLayout;
     // The number is the radio's place in this list, whatever the screen shows first.
@@ -164,9 +172,13 @@ QButtonGroup* WizardStepWindow::AddQuestion(QBoxLayout* body, const QString& lab
     return group;
 }
 
+bool Untouched(const QComboBox* list) {
+    return list->property(kOpenedAt).toInt() == list->currentIndex();
+}
+
 std::uint32_t IndexOr(const QComboBox* list, std::uint32_t kept) {
     const int index = list->currentIndex();
-    return index >= 0 ? static_cast<std::uint32_t>(index) : kept;
+    return index >= 0 && !Untouched(list) ? static_cast<std::uint32_t>(index) : kept;
 }
 
 std::uint32_t CheckedOr(const QButtonGroup* group, std::uint32_t kept) {

@@ -70,7 +70,9 @@ protected:
     bool CheckTextBox(QLineEdit* box, std::size_t maxLength);
 
     /// A list of the entries with `index` selected (none when it has no such entry).
-    QComboBox* AddList(const char* name, const vmsm::lists::Entries& entries, std::uint32_t index);
+    /// `use`: as ui::ListText's, for an entry said two ways.
+    QComboBox* AddList(const char* name, const vmsm::lists::Entries& entries, std::uint32_t index,
+                       const char* use = nullptr);
     /// Radio buttons in a row, numbered in order; the one of `checked` is ticked.
     /// `question` (the label that asks for them) leads to the first and is
     /// part of each one's name, so two "On" of one step can be told apart.
@@ -102,7 +104,9 @@ private:
     End end_ = End::Cancel;
 };
 
-/// The list's selection, or `kept` when nothing is selected.
+/// The list shows the entry it opened on (made by AddList): the operator left it alone.
+bool Untouched(const QComboBox* list);
+/// The list's selection, or `kept` when nothing is selected or the list is untouched.
 std::uint32_t IndexOr(const QComboBox* list, std::uint32_t kept);
 /// The checked radio's number, or `kept` when none is.
 std::uint32_t CheckedOr(const QButtonGroup* group, std::uint32_t kept);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pelmora::link {
 
@@ -34,11 +35,22 @@ constexpr std::uint32_t BaudRateAt(int index, std::uint32_t otherwise = kDefault
                                                                       : otherwise;
 }
 
-/// The address of a "NET" port text: every leading 'N', 'E' or 'T' removed
-/// (a character-set trim, not a prefix cut).
-inline std::string NetAddress(const std::string& port) {
-    const auto first = port.find_first_not_of("NET");
-    return first == std::string::npos ? std::string() : port.substr(first);
+/// A networked printer's raw print port: where TCP/IP settings open, and what
+/// an address given without a port reaches.
+inline constexpr std::uint16_t kPrinterTcpPort = 9100;
+
+/// A TCP/IP port text is this prefix and an address or host name.
+inline constexpr std::string_view kNetPrefix = "NET";
+inline std::string NetPort(std::string_view address) { return std::string(kNetPrefix) + std::string(address); }
+inline bool IsNetPort(std::string_view port) { return port.starts_with(kNetPrefix); }
+/// The address of a port text (or of what an address box holds). Stores of
+/// old kept a character-set trim of 'N', 'E' and 'T', which for an address
+/// (digits next) is kept; a host name ("NETTILL-1") loses the prefix only.
+inline std::string NetAddress(std::string_view port) {
+    const auto first = port.find_first_not_of(kNetPrefix);
+    if (first == std::string_view::npos) return std::string();
+    if (port[first] >= '0' && port[first] <= '9') return std::string(port.substr(first));
+    return std::string(IsNetPort(port) ? port.substr(kNetPrefix.size()) : port.substr(first));
 }
 
 /// What the link is opened with. For TCP/IP `port` is "NET" + dotted IPv4
@@ -52,5 +64,12 @@ struct CommSettings {
     std::int32_t stopBits = 0;     ///< 0 one, 2 two
     std::int32_t flowControl = 0;  ///< 1 hardware (DTR/DSR), anything else none
 };
+
+/// Port type of a link whose owner has not chosen one: OpenPort opens nothing.
+inline constexpr std::int32_t kPortUnset = -1;
+
+/// What a link holds until its owner configures it, and what the printer
+/// context hands it until a window or the command line hands over their own.
+inline CommSettings LinkDefaults() { return {kPortUnset, "COM1:", kDefaultBaudRate, 8, 0, 0, 1}; }
 
 }  // namespace pelmora::link

@@ -1,5 +1,6 @@
 #include "link/FdIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -20,14 +21,17 @@ int PollTimeout(Steady::time_point deadline) {
 }
 }  // namespace
 
-bool WaitFd(int fd, short events, std::uint32_t ms) {
+bool WaitFd(int fd, short events, std::uint32_t ms, const StopRequest* stop) {
     const auto deadline = Steady::now() + std::chrono::milliseconds(ms);
     pollfd entry{fd, events, 0};
     for (;;) {
-        const int ready = ::poll(&entry, 1, PollTimeout(deadline));
+        if (stop && stop->Requested()) return false;
+        const int left = PollTimeout(deadline);
+        const int slice = stop ? std::min(left, static_cast<int>(kStopPollMs)) : left;
+        const int ready = ::poll(&entry, 1, slice);
         if (ready > 0) return true;
-        if (ready == 0) return false;
-        if (errno != EINTR) return true;  // let the read or write report it
+        if (ready == 0 && slice == left) return false;
+        if (ready < 0 && errno != EINTR) return true;  // let the read or write report it
     }
 }
 
@@ -42,8 +46,8 @@ int ReadNow(int fd, std::uint8_t* buffer, int capacity) {
     }
 }
 
-int ReadWithin(int fd, std::uint8_t* buffer, int capacity, std::uint32_t waitMs) {
-    if (capacity <= 0 || !WaitFd(fd, POLLIN, waitMs)) return 0;
+int ReadWithin(int fd, std::uint8_t* buffer, int capacity, std::uint32_t waitMs, const StopRequest* stop) {
+    if (capacity <= 0 || !WaitFd(fd, POLLIN, waitMs, stop)) return 0;
     const int got = ReadNow(fd, buffer, capacity);
     return got == kEndOfStream ? 0 : got;
 }
@@ -77,7 +81,7 @@ bool LockExclusive(int fd) {
 }
 
 bool FdByteSource::WaitReadable(std::uint32_t ms) {
-    return WaitFd(fd_, POLLIN, ms);
+    return WaitFd(fd_, POLLIN, ms, stop_);
 }
 
 int FdByteSource::ReadAvailable(std::uint8_t* buffer, int capacity) {

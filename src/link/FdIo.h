@@ -7,7 +7,8 @@ namespace pelmora::link {
 
 /// Waits at most `ms` for `events` (POLLIN, POLLOUT) on `fd`. True when the
 /// descriptor is ready, hung up or in error: the next read or write tells which.
-bool WaitFd(int fd, short events, std::uint32_t ms);
+/// False as well once `stop` is set; it is looked at every kStopPollMs.
+bool WaitFd(int fd, short events, std::uint32_t ms, const StopRequest* stop = nullptr);
 
 /// What ReadNow returns when the other end has gone for good.
 inline constexpr int kEndOfStream = -2;
@@ -18,7 +19,7 @@ int ReadNow(int fd, std::uint8_t* buffer, int capacity);
 
 /// Waits at most `waitMs` for bytes, then reads once: the count, 0 when none
 /// came or the other end has closed, -1 on an error.
-int ReadWithin(int fd, std::uint8_t* buffer, int capacity, std::uint32_t waitMs);
+int ReadWithin(int fd, std::uint8_t* buffer, int capacity, std::uint32_t waitMs, const StopRequest* stop = nullptr);
 
 /// Writes `count` bytes to a non-blocking descriptor, waiting while it is full,
 /// and gives up once nothing has moved for `stallMs`. Sockets are written with
@@ -35,12 +36,13 @@ bool LockExclusive(int fd);
 /// read is silence unless the line has hung up, which counts as failure.
 class FdByteSource final : public ByteSource {
 public:
-    explicit FdByteSource(int fd) : fd_(fd) {}
+    FdByteSource(int fd, const StopRequest* stop) : fd_(fd), stop_(stop) {}
     bool WaitReadable(std::uint32_t ms) override;
     int ReadAvailable(std::uint8_t* buffer, int capacity) override;
 
 private:
     int fd_;
+    const StopRequest* stop_;
 };
 
 }  // namespace pelmora::link

@@ -1,9 +1,11 @@
 #pragma once
+#include "link/StopRequest.h"
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "link/Clock.h"
+#include "link/StopRequest.h"
 #include "link/Trace.h"
 
 namespace pelmora::link {
@@ -37,7 +39,9 @@ struct SerialTimeouts {
     std::uint32_t readInterval = 0;
     std::uint32_t readTotalMultiplier = 0;
     std::uint32_t readTotalConstant = 0;
-    std::uint32_t writeTotalMultiplier = 0;
+    /// A write of N bytes may take writeMicrosPerByte x N / 1000 + writeTotalConstant ms
+    /// (microseconds, not the classic milliseconds: a byte at 115200 bit/s takes 87 µs).
+    std::uint32_t writeMicrosPerByte = 0;
     std::uint32_t writeTotalConstant = 0;
 };
 
@@ -53,6 +57,13 @@ public:
     virtual bool PeerGone() const { return false; }
     /// PeerGone, after asking the socket now, without waiting or taking bytes.
     virtual bool CheckPeerGone() { return PeerGone(); }
+    /// Reads end early, with what they have, once `stop` is set (null: never).
+    void WatchStop(const StopRequest* stop) { stop_ = stop; }
+    const StopRequest* watchedStop() const { return stop_; }
+    bool StopRequested() const { return stop_ && stop_->Requested(); }
+
+private:
+    const StopRequest* stop_ = nullptr;
 };
 
 /// A serial or Bluetooth (rfcomm) port. Each call reports success.
@@ -65,6 +76,9 @@ public:
     virtual bool Purge() = 0;
     virtual bool GetModemStatus(bool& dsrOn) = 0;
     virtual bool ClearEventMask() = 0;
+    /// A long write that sees `stop` requested ends early, short; a port
+    /// whose writes never block may ignore it.
+    virtual void WatchStop(const StopRequest* /*stop*/) {}
 };
 
 /// The services of the system beneath the printer link. The real one talks to
@@ -79,8 +93,9 @@ public:
     virtual std::unique_ptr<SerialChannel> OpenSerial(const std::string& name) = 0;
     /// Opens a USB printer-class device (a usblp node). Null on failure.
     virtual std::unique_ptr<Channel> OpenUsb(const std::string& path) = 0;
-    /// Connects to a dotted IPv4 address. Null on failure.
-    virtual std::unique_ptr<Channel> ConnectTcp(const std::string& ipv4, std::uint16_t port) = 0;
+    /// Connects to a host name, dotted IPv4 or bare IPv6 address. Null on failure.
+    /// A backend notes why an open failed with NoteOpenFailure (`link/LinkFailure.h`).
+    virtual std::unique_ptr<Channel> ConnectTcp(const std::string& host, std::uint16_t port) = 0;
 };
 
 }  // namespace pelmora::link

@@ -1,5 +1,6 @@
 #include "link/RealPlatform.h"
 
+#include "link/LinkFailure.h"
 #include "link/SerialPort.h"
 #include "link/TcpChannel.h"
 #include "link/UsbPrinter.h"
@@ -15,6 +16,7 @@ std::unique_ptr<SerialChannel> RealPlatform::OpenSerial(const std::string& name)
     const std::string path = resolver_ ? resolver_(name) : name;
     if (path.empty()) {
         Tracef(trace_, "No serial port for %s", name.c_str());
+        NoteOpenFailure(Failure(LinkFailure::Kind::NoSuchDevice, name));
         return nullptr;
     }
     return SerialPort::Open(path, clock_, trace_);

@@ -1,14 +1,20 @@
 #include "link/SerialPort.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <climits>
+
+#include <sys/stat.h>
 
 #include <libserialport.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 
 #include "link/FdIo.h"
+#include "link/LinkFailure.h"
 #include "link/SerialLineConfig.h"
 #include "link/SerialReadLoop.h"
+#include "link/WireTime.h"
 
 namespace pelmora::link {
 
@@ -48,13 +54,25 @@ void ClosePort(sp_port* port, int fd) {
 }  // namespace
 
 std::unique_ptr<SerialPort> SerialPort::Open(const std::string& path, Clock& clock, TraceSink& trace) {
+    // The library cannot tell a missing node from one that is no serial port.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        NoteOpenFailure(FailureFromErrno(errno, path));
+        Tracef(trace, "%s: no such device", path.c_str());
+        return nullptr;
+    }
     sp_port* port = nullptr;
     // The library answers "invalid argument" for a path that is no serial device.
-    if (sp_get_port_by_name(path.c_str(), &port) != SP_OK) {
+    if (!S_ISCHR(info.st_mode) || sp_get_port_by_name(path.c_str(), &port) != SP_OK) {
+        NoteOpenFailure(Failure(LinkFailure::Kind::NotADevice, path));
         Tracef(trace, "%s is not a serial port", path.c_str());
         return nullptr;
     }
-    if (!Succeeded(sp_open(port, SP_MODE_READ_WRITE), trace, "sp_open")) {
+    if (const int opened = sp_open(port, SP_MODE_READ_WRITE); opened != SP_OK) {
+        const int error = errno;  // before the message is fetched
+        NoteOpenFailure(opened == SP_ERR_FAIL ? FailureFromErrno(error, path)
+                                              : Failure(LinkFailure::Kind::NotADevice, path));
+        Succeeded(opened, trace, "sp_open");
         sp_free_port(port);
         return nullptr;
     }
@@ -68,6 +86,7 @@ std::unique_ptr<SerialPort> SerialPort::Open(const std::string& path, Clock& clo
     // without sharing: a lock for programs that respect it, TIOCEXCL for the rest.
     if (!LockExclusive(fd)) {
         Tracef(trace, "%s is in use by another program", path.c_str());
+        NoteOpenFailure(Failure(LinkFailure::Kind::InUse, path, HolderOf(path)));
         sp_close(port);
         sp_free_port(port);
         return nullptr;
@@ -85,14 +104,28 @@ SerialPort::~SerialPort() {
 
 int SerialPort::Write(const std::uint8_t* data, int count) {
     if (count <= 0) return 0;
-    const int written = sp_blocking_write(port_, data, static_cast<std::size_t>(count),
-                                          SerialWriteTimeoutMs(timeouts_, count));
-    return Succeeded(written, trace_, "sp_blocking_write") ? written : -1;
+    // In slices, each with its own bound, so that a stop request (Cancel, a
+    // signal, a closing window) is seen within a slice's wire time.
+    const int slice = WriteSliceBytes(timeouts_.writeMicrosPerByte);
+    int written = 0;
+    while (written < count) {
+        if (written > 0 && stop_ && stop_->Requested()) break;
+        const int n = std::min(slice, count - written);
+        const int took = sp_blocking_write(port_, data + written, static_cast<std::size_t>(n),
+                                           SerialWriteTimeoutMs(timeouts_, n));
+        if (!Succeeded(took, trace_, "sp_blocking_write")) return written > 0 ? written : -1;
+        written += took;
+        if (took < n) {
+            Tracef(trace_, "serial write: %d of %d bytes went out in time (flow control holds the line?)", written, count);
+            break;
+        }
+    }
+    return written;
 }
 
 int SerialPort::Read(std::uint8_t* buffer, int capacity) {
-    FdByteSource source(fd_);
-    return ReadWithTimeouts(source, clock_, timeouts_, buffer, capacity);
+    FdByteSource source(fd_, watchedStop());
+    return ReadWithTimeouts(source, clock_, timeouts_, buffer, capacity, watchedStop());
 }
 
 bool SerialPort::GetLineState(SerialLineState& state) {
@@ -170,13 +203,6 @@ bool SerialPort::GetModemStatus(bool& dsrOn) {
     if (!Succeeded(sp_get_signals(port_, &signals), trace_, "sp_get_signals")) return false;
     dsrOn = (signals & SP_SIG_DSR) != 0;
     return true;
-}
-
-unsigned SerialWriteTimeoutMs(const SerialTimeouts& timeouts, int count) {
-    const std::uint64_t bound = std::uint64_t{timeouts.writeTotalMultiplier} *
-                                    static_cast<std::uint64_t>(count > 0 ? count : 0) +
-                                timeouts.writeTotalConstant;
-    return bound > UINT_MAX ? UINT_MAX : static_cast<unsigned>(bound);
 }
 
 }  // namespace pelmora::link

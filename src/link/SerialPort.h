@@ -6,6 +6,7 @@
 #include "link/Clock.h"
 #include "link/Platform.h"
 #include "link/Trace.h"
+#include "link/WireTime.h"
 
 struct sp_port;
 
@@ -35,6 +36,7 @@ public:
     bool GetModemStatus(bool& dsrOn) override;
     /// There are no event masks here; nothing to clear.
     bool ClearEventMask() override { return true; }
+    void WatchStop(const StopRequest* stop) override { stop_ = stop; }
 
 private:
     SerialPort(sp_port* port, int fd, Clock& clock, TraceSink& trace);
@@ -44,11 +46,8 @@ private:
     Clock& clock_;
     TraceSink& trace_;
     SerialTimeouts timeouts_;
+    const StopRequest* stop_ = nullptr;
 };
 
-/// The bound of a serial write of `count` bytes: multiplier x count + constant
-/// ms, capped at what the library takes. 0 means no bound, as when both
-/// write time-outs are 0 on the classic port.
-unsigned SerialWriteTimeoutMs(const SerialTimeouts& timeouts, int count);
 
 }  // namespace pelmora::link

@@ -30,7 +30,7 @@ constexpr std::uint64_t kLongestWaitMs = 1u << 30;
 }  // namespace
 
 int ReadWithTimeouts(ByteSource& source, Clock& clock, const SerialTimeouts& timeouts,
-                     std::uint8_t* buffer, int capacity) {
+                     std::uint8_t* buffer, int capacity, const StopRequest* stop) {
     if (capacity <= 0) return 0;
     Elapsed elapsed(clock);
     const SerialReadRule rule(timeouts, capacity, 0);
@@ -45,7 +45,7 @@ int ReadWithTimeouts(ByteSource& source, Clock& clock, const SerialTimeouts& tim
             lastByteAt = now;
         }
         const std::uint64_t deadline = rule.Deadline(received, lastByteAt);
-        if (received >= capacity || now >= deadline) return received;
+        if (received >= capacity || now >= deadline || (stop && stop->Requested())) return received;
         source.WaitReadable(static_cast<std::uint32_t>(std::min(deadline - now, kLongestWaitMs)));
     }
 }

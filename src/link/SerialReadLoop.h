@@ -21,8 +21,12 @@ public:
 /// One read of at most `capacity` bytes under the interval / multiplier /
 /// constant time-outs, timed on `clock`. Returns the bytes received (0 when
 /// none came in time), or -1 when the source failed before the first byte;
-/// bytes that arrive after the read returned stay in the source.
+/// bytes that arrive after the read returned stay in the source. Once `stop`
+/// is set the read returns what it has; the source's waits must end for it too.
 int ReadWithTimeouts(ByteSource& source, Clock& clock, const SerialTimeouts& timeouts,
-                     std::uint8_t* buffer, int capacity);
+                     std::uint8_t* buffer, int capacity, const StopRequest* stop = nullptr);
+
+/// How often a wait looks at a stop request: a Cancel ends it within this.
+inline constexpr std::uint32_t kStopPollMs = 100;
 
 }  // namespace pelmora::link

@@ -2,27 +2,45 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include <sys/socket.h>
+
+#include "link/HostName.h"
+#include "link/LinkFailure.h"
 #include "link/Platform.h"
+#include "link/TcpLimits.h"
 #include "link/Trace.h"
 
 namespace pelmora::link {
 
-struct TcpLimits {
-    std::uint32_t connectMs = 3000;    ///< an unreachable host fails after this
-    std::uint32_t receiveMs = 1000;    ///< a read on a silent printer returns 0 after this
-    std::uint32_t sendStallMs = 10000; ///< a write gives up when nothing moved for this long
+/// One address a host name stands for.
+struct TcpEndpoint {
+    int family = 0;  ///< AF_INET or AF_INET6
+    sockaddr_storage address{};
+    socklen_t length = 0;
 };
+struct AddrInfoResult {
+    std::vector<TcpEndpoint> addresses;  ///< in the resolver's order; empty on failure
+    LinkFailure failure;                 ///< `where` always set ("host:port", "[v6]:port")
+};
+
+/// Every address `host` (a name, dotted IPv4 or bare IPv6) stands for on
+/// `port`, without the any-address. Digits and dots that are not four parts
+/// ("10.1") are a bad address, not a name.
+AddrInfoResult ResolveTcp(const std::string& host, std::uint16_t port);
+/// The numeric text of an endpoint's address ("10.0.0.1", "::1").
+std::string AddressText(const TcpEndpoint& endpoint);
 
 /// A TCP connection to a printer's raw port through POSIX sockets. Reads are
 /// bounded so that a silent printer yields 0 as a serial port does.
 class TcpChannel final : public Channel {
 public:
 
-    /// Connects to a dotted IPv4 address. Null for malformed text, the
-    /// any-address (which would reach this machine itself), port 0, a refused
-    /// or unreachable peer, or no answer within `limits.connectMs`.
-    static std::unique_ptr<TcpChannel> Connect(const std::string& ipv4, std::uint16_t port, TraceSink& trace,
+    /// Connects to `host` (see ResolveTcp), trying each of its addresses in
+    /// turn, each for at most `limits.connectMs`. Null when none answers; the
+    /// reason is noted for the link (NoteOpenFailure).
+    static std::unique_ptr<TcpChannel> Connect(const std::string& host, std::uint16_t port, TraceSink& trace,
                                                TcpLimits limits = {});
     ~TcpChannel() override;
     TcpChannel(const TcpChannel&) = delete;

@@ -51,6 +51,7 @@ public:
     bool GetLineState(SerialLineState& state) override { return inner_->GetLineState(state); }
     bool SetLineState(const SerialLineState& state) override { return inner_->SetLineState(state); }
     bool SetTimeouts(const SerialTimeouts& timeouts) override { return inner_->SetTimeouts(timeouts); }
+    void WatchStop(const StopRequest* stop) override { inner_->WatchStop(stop); }
     bool Purge() override { return inner_->Purge(); }
     bool GetModemStatus(bool& dsrOn) override { return inner_->GetModemStatus(dsrOn); }
     bool ClearEventMask() override { return inner_->ClearEventMask(); }
@@ -90,7 +91,8 @@ std::unique_ptr<Channel> TranscriptPlatform::OpenUsb(const std::string& path) {
 
 std::unique_ptr<Channel> TranscriptPlatform::ConnectTcp(const std::string& ipv4, std::uint16_t port) {
     auto channel = inner_.ConnectTcp(ipv4, port);
-    if (!Opened(channel != nullptr, "tcp", ipv4 + ":" + std::to_string(port))) return nullptr;
+    const std::string host = ipv4.find(':') != std::string::npos ? "[" + ipv4 + "]" : ipv4;
+    if (!Opened(channel != nullptr, "tcp", host + ":" + std::to_string(port))) return nullptr;
     return std::make_unique<Recorded<Channel>>(std::move(channel), *this);
 }
 

@@ -1,38 +1,14 @@
 #include "nv/BitmapDecoder.h"
 
-#include <array>
-
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QImageReader>
-
 #include "nv/BmpCheck.h"
 
 namespace pelmora::nv {
 
 namespace {
 
-using Palette = std::array<std::uint32_t, 256>;
-
 // Compilers make this one load on little-endian machines.
 std::uint32_t Load32(const unsigned char* p) {
     return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
-}
-
-// The colour table as the reader builds it: entries past the table's end
-// are black for the 4 and 8-bit depths and white for the 1-bit one.
-std::optional<Palette> ReadPalette(const std::string& bytes, const BmpHeader& h) {
-    const std::uint32_t count = h.colours ? h.colours : 1u << h.bits;
-    const std::size_t entry = h.core() ? 3 : 4;
-    const std::size_t at = 14 + std::size_t{h.headerSize};
-    if (count > (1u << h.bits) || at + count * entry > h.offset) return std::nullopt;
-    Palette palette;
-    palette.fill(h.bits == 1 ? 0xFFFFFF : 0x000000);
-    const auto* table = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
-    for (std::uint32_t i = 0; i < count; ++i, table += entry)
-        palette[i] = Rgb(table[2], table[1], table[0]);
-    return palette;
 }
 
 void Row24(const unsigned char* src, std::uint32_t* out, std::uint32_t width) {
@@ -53,7 +29,7 @@ void Row32(const unsigned char* src, std::uint32_t* out, std::uint32_t width) {
 }
 
 void RowIndexed(const unsigned char* src, std::uint32_t* out, std::uint32_t width, std::uint32_t bits,
-                const Palette& palette) {
+                const BmpPalette& palette) {
     switch (bits) {
     case 8:
         for (std::uint32_t x = 0; x < width; ++x) out[x] = palette[src[x]];
@@ -79,12 +55,12 @@ std::optional<RgbImage> DecodeBmpRows(const std::string& bytes) {
     const auto width = static_cast<std::uint32_t>(h->width);
     const bool topDown = h->height < 0;
     const auto height = static_cast<std::uint32_t>(topDown ? -h->height : h->height);
-    if (std::uint64_t{width} * height * 4 > kMaxDecodedBytes) return std::nullopt;
+    if (!DecodableSize(width, height)) return std::nullopt;
     const std::uint64_t rowBytes = h->rowBytes();
     if (h->offset < 14 + std::uint64_t{h->headerSize} || h->offset + rowBytes * height > bytes.size())
         return std::nullopt;
-    std::optional<Palette> palette;
-    if (indexed && !(palette = ReadPalette(bytes, *h))) return std::nullopt;
+    std::optional<BmpPalette> palette;
+    if (indexed && !(palette = ReadBmpPalette(bytes, *h))) return std::nullopt;
 
     RgbImage image(width, height);
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data()) + h->offset;
@@ -94,30 +70,6 @@ std::optional<RgbImage> DecodeBmpRows(const std::string& bytes) {
         if (h->bits == 24) Row24(src, out, width);
         else if (h->bits == 32) Row32(src, out, width);
         else RowIndexed(src, out, width, h->bits, *palette);
-    }
-    return image;
-}
-
-std::optional<RgbImage> DecodeBmpWithReader(const std::string& bytes) {
-    // Only BMP, like the platform loader the catalogues were written for: a PNG
-    // renamed .bmp is refused rather than accepted on one system and not another.
-    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
-    if (size.isValid() && std::uint64_t(size.width()) * std::uint64_t(size.height()) * 4 > kMaxDecodedBytes)
-        return std::nullopt;
-    const QImage decoded = reader.read();
-    if (decoded.isNull() || decoded.width() <= 0 || decoded.height() <= 0) return std::nullopt;
-
-    const QImage rgb = decoded.convertToFormat(QImage::Format_RGB32);
-    RgbImage image(static_cast<std::uint32_t>(rgb.width()), static_cast<std::uint32_t>(rgb.height()));
-    for (std::uint32_t y = 0; y < image.height; ++y) {
-        const auto* line = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(static_cast<int>(y)));
-        std::uint32_t* out = &image.pixels[std::size_t{y} * image.width];
-        for (std::uint32_t x = 0; x < image.width; ++x) out[x] = line[x] & 0xFFFFFFu;
     }
     return image;
 }

@@ -6,20 +6,22 @@
 
 namespace pelmora::nv {
 
-/// Decoded pixels are held four bytes each; a BMP that would take more is
-/// refused, however small its file (a run-length file of a few bytes can
-/// promise billions of pixels).
-inline constexpr std::uint64_t kMaxDecodedBytes = 256u << 20;
-
 /// Decodes the uncompressed BMP layouts straight from the file's bytes into
 /// rows: 1, 4 and 8 bits through the colour table, 24 and 32 bits, bottom-up
 /// and top-down. Nothing for any other layout (run lengths, bit fields,
-/// 16 bits, unusual tables), which DecodeBmpWithReader takes. `bytes` must
-/// have passed CheckBmpData.
+/// 16 bits), which DecodeBmpRunLengths and DecodeBmpBitFields take. `bytes`
+/// must have passed CheckBmpData.
 std::optional<RgbImage> DecodeBmpRows(const std::string& bytes);
 
-/// Decodes a BMP file's bytes with the image reader: every layout it knows.
-/// Nothing when it refuses them.
-std::optional<RgbImage> DecodeBmpWithReader(const std::string& bytes);
+/// Decodes RLE8 and RLE4 bitmaps (bottom-up, as the format has them). Pixels
+/// the stream skips or never reaches take colour 0 of the table. `bytes` must
+/// have passed CheckBmpData.
+std::optional<RgbImage> DecodeBmpRunLengths(const std::string& bytes);
+
+/// Decodes 16-bit bitmaps (5 bits a channel, or the file's masks) and 32-bit
+/// ones with masks; a colour channel of n bits becomes the top n of 8, a wider
+/// one keeps its top 8. An alpha mask in a version 4 or 5 header lays the
+/// pixels over white, the paper. `bytes` must have passed CheckBmpData.
+std::optional<RgbImage> DecodeBmpBitFields(const std::string& bytes);
 
 }  // namespace pelmora::nv

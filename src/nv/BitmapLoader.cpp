@@ -18,7 +18,8 @@ std::optional<RgbImage> LoadBitmapFile(const std::string& path) {
     if (link::ReadLocalFile(path, kMaxBitmapBytes, bytes) != link::FileRead::Ok || !CheckBmpData(bytes))
         return std::nullopt;
     if (std::optional<RgbImage> image = DecodeBmpRows(bytes)) return image;
-    return DecodeBmpWithReader(bytes);
+    if (std::optional<RgbImage> image = DecodeBmpRunLengths(bytes)) return image;
+    return DecodeBmpBitFields(bytes);
 }
 
 }  // namespace pelmora::nv

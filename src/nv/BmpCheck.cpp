@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "nv/RgbImage.h"
+
 namespace pelmora::nv {
 
 namespace {
@@ -76,6 +78,19 @@ std::optional<BmpHeader> ParseBmpHeader(const std::string& b) {
     h.compression = Le(b, 30, 4);
     h.colours = Le(b, kColoursUsed, 4);
     return h;
+}
+
+std::optional<BmpPalette> ReadBmpPalette(const std::string& bytes, const BmpHeader& h) {
+    const std::uint32_t count = h.colours ? h.colours : 1u << h.bits;
+    const std::size_t entry = h.core() ? 3 : 4;
+    const std::size_t at = 14 + std::size_t{h.headerSize};
+    if (h.bits > 8 || count > (1u << h.bits) || at + count * entry > h.offset || h.offset > bytes.size())
+        return std::nullopt;
+    BmpPalette palette;
+    palette.fill(h.bits == 1 ? 0xFFFFFF : 0x000000);
+    const auto* table = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
+    for (std::uint32_t i = 0; i < count; ++i, table += entry) palette[i] = Rgb(table[2], table[1], table[0]);
+    return palette;
 }
 
 bool CheckBmpData(std::string& b) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,15 @@ struct BmpHeader {
     /// Bytes of one stored row of an uncompressed bitmap, padded to 32 bits.
     std::uint64_t rowBytes() const { return (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4; }
 };
+
+/// A colour table as 0x00RRGGBB, one entry for every index a depth can hold.
+using BmpPalette = std::array<std::uint32_t, 256>;
+
+/// The colour table of a 1, 4 or 8-bit bitmap. Entries past the table's end
+/// are black for the 4 and 8-bit depths and white for the 1-bit one, as the
+/// windows' toolkit reads them. Nothing when the table is longer than the
+/// depth indexes or runs into the pixels.
+std::optional<BmpPalette> ReadBmpPalette(const std::string& bytes, const BmpHeader& h);
 
 /// The headers of a BMP file; nothing when the bytes are too short for them
 /// or do not start with "BM". Heights of the 12-byte header are read unsigned.

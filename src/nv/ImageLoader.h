@@ -8,11 +8,10 @@
 
 namespace pelmora::nv {
 
-/// Decodes an image file of any format the image reader knows on this system
-/// (BMP, PNG, JPEG, GIF, ...). Files named *.bmp, and BMP content under any
-/// name, go through LoadBitmapFile and its checks. Transparent pixels are laid
-/// over white, the paper's colour. Nothing when the file is missing or holds
-/// no image of a known format. Needs no QGuiApplication.
+/// Decodes a BMP, PNG, JPEG or GIF file, told apart by content. Files named
+/// *.bmp, and BMP content under any name, go through LoadBitmapFile and its
+/// checks. Transparent pixels are laid over white, the paper's colour. Nothing
+/// when the file is missing or holds no whole image of these formats.
 std::optional<RgbImage> LoadImageFile(const std::string& path);
 
 /// The raster `nv download` sends for an image file: LoadImageFile, then
@@ -20,7 +19,7 @@ std::optional<RgbImage> LoadImageFile(const std::string& path);
 /// does not load, else the conversion's.
 RasterResult RasterFromImageFile(const std::string& path, std::int32_t brightness);
 
-/// The name patterns of the formats LoadImageFile reads: "*.bmp", "*.gif", ...
+/// The name patterns of the formats LoadImageFile reads: "*.bmp", "*.png", ...
 std::vector<std::string> ImageFilePatterns();
 
 }  // namespace pelmora::nv

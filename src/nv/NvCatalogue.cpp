@@ -66,31 +66,31 @@ void WriteCatalogueEntry(context::SettingsStore& store, int index, const std::st
 
 std::vector<std::string> LoadCatalogue(NvEngine& nv) {
     std::vector<std::string> tooLarge;
-    nv.ImageList.ClearImageList();
+    nv.editImageList().ClearImageList();
     for (int index = 1; index <= static_cast<int>(kMaxImageItems); ++index) {
         const std::string text = ReadCatalogueEntry(nv.store(), index);
         if (text.empty()) break;
         const CatalogueEntry entry = ParseCatalogueEntry(text);
-        const auto item = nv.LoadImageItem(nv.ImageList.NextNumber(), entry.path, entry.brightness);
+        const auto item = nv.LoadImageItem(nv.imageList().NextNumber(), entry.path, entry.brightness);
         if (!item) continue;
-        if (nv.ImageList.AddImageItem(*item) == rc::OverLimit) tooLarge.push_back(entry.path);
+        if (nv.editImageList().AddImageItem(*item) == rc::OverLimit) tooLarge.push_back(entry.path);
     }
     return tooLarge;
 }
 
 std::string SaveCatalogue(NvEngine& nv) {
-    nv.PrinterChecked = false;
+    nv.ForgetPrinterCheck();
     std::vector<context::StoreValue> values;
     int index = 1;
-    for (const auto& item : nv.ImageList.items())
+    for (const auto& item : nv.imageList().items())
         values.push_back({EntryName(index++), CatalogueEntryText({item.path, item.brightness})});
-    values.push_back({kCountValue, static_cast<std::uint32_t>(nv.ImageCount)});
+    values.push_back({kCountValue, static_cast<std::uint32_t>(nv.imageCount())});
     // One write: a crash half way must not leave half of the operator's list.
     auto& store = nv.store();
     store.TakeWriteFailure();  // an earlier failure is not this save's
     store.SetRegValues(NvKey, IsCatalogueValue, values);
     nv.ClearDownloadQueue();
-    nv.AddressList.clear();
+    nv.ForgetAddresses();
     return store.TakeWriteFailure();
 }
 

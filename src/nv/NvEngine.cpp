@@ -58,6 +58,7 @@ GatheredBlock GatherKeyCodeBlock(link::PrinterLink& dev, const Bytes& request) {
             }
         } else {
             block.bytes.clear();
+            if (dev.stopRequest().Requested()) return block;
             if (++emptyReads > kKeyCodeEmptyReadsBeforeResend) {
                 dev.WritePort(request);  // a failed resend shows as the next empty read
                 ++resends;
@@ -71,19 +72,19 @@ GatheredBlock GatherKeyCodeBlock(link::PrinterLink& dev, const Bytes& request) {
 NvEngine::NvEngine(context::PrinterContext& util, context::SettingsStore& store) : util_(util), store_(store) {}
 
 bool NvEngine::Send(const Bytes& bytes) {
-    if (util_.link.WritePort(bytes) == static_cast<int>(bytes.size())) return true;
-    util_.link.ClosePort();
+    if (util_.link().WritePort(bytes) == static_cast<int>(bytes.size())) return true;
+    util_.link().ClosePort();
     return false;
 }
 
 int NvEngine::FailBadReply() {
-    util_.link.WritePort(Bytes{byte::CAN});
-    util_.link.ClosePort();
+    util_.link().WritePort(Bytes{byte::CAN});
+    util_.link().ClosePort();
     return rc::BadHeader;
 }
 
 int NvEngine::ReadKeyCodeList() {
-    auto& dev = util_.link;
+    auto& dev = util_.link();
     if (!dev.IsOpen()) return rc::NotOpen;
     const Bytes request = ReadKeyCodeListCommand();
     if (!Send(request)) return rc::ShortWrite;
@@ -98,9 +99,9 @@ int NvEngine::ReadKeyCodeList() {
         if (block.kind == KeyCodeBlock::Kind::Bad) return FailBadReply();
         if (!Send(Bytes{byte::ACK})) return rc::ShortWrite;
 
-        if (!continuation) AddressList.clear();
+        if (!continuation) addressList_.clear();
         if (block.kind == KeyCodeBlock::Kind::Empty) return rc::Nothing;
-        AddressList.insert(AddressList.end(), block.codes.begin(), block.codes.end());
+        addressList_.insert(addressList_.end(), block.codes.begin(), block.codes.end());
         if (!block.more) return rc::Ok;
         continuation = true;
     }
@@ -108,44 +109,44 @@ int NvEngine::ReadKeyCodeList() {
 }
 
 int NvEngine::ReadStoredAddresses() {
-    if (!util_.link.IsOpen()) return rc::NotOpen;
+    if (!util_.link().IsOpen()) return rc::NotOpen;
     const std::uint32_t stored = ReadStoredCount();
-    ImageCount = static_cast<std::int32_t>(stored);
+    imageCount_ = static_cast<std::int32_t>(stored);
     if (stored == 0) return rc::Nothing;
-    AddressList.clear();
+    addressList_.clear();
     // A damaged "Count" must not make millions of entries; one byte numbers them all.
     const std::uint32_t count = std::min(stored, kMaxNumberedImages);
     for (std::uint32_t n = 0; n < count; ++n) {
         char text[12];
         std::snprintf(text, sizeof text, "%02u", n);
-        AddressList.emplace_back(text);
+        addressList_.emplace_back(text);
     }
     return rc::Ok;
 }
 
 int NvEngine::DeleteKeyCodeImage(const std::string& code) {
-    if (!util_.link.IsOpen()) return rc::NotOpen;
+    if (!util_.link().IsOpen()) return rc::NotOpen;
     const auto kc = KeyCodeOf(code);
     if (!kc) return rc::CodeTooShort;
     return Send(DeleteKeyCodeCommand(kc->kc1, kc->kc2)) ? rc::Ok : rc::ShortWrite;
 }
 
 int NvEngine::DeleteAllKeyCodeImages() {
-    if (!util_.link.IsOpen()) return rc::NotOpen;
+    if (!util_.link().IsOpen()) return rc::NotOpen;
     return Send(DeleteAllKeyCodesCommand()) ? rc::Ok : rc::ShortWrite;
 }
 
 int NvEngine::PrintKeyCodeImage(const std::string& code) {
-    if (!util_.link.IsOpen()) return rc::NotOpen;
+    if (!util_.link().IsOpen()) return rc::NotOpen;
     const auto kc = KeyCodeOf(code);
     if (!kc) return rc::CodeTooShort;
     return Send(PrintKeyCodeCommand(kc->kc1, kc->kc2)) ? rc::Ok : rc::ShortWrite;
 }
 
 int NvEngine::PrintAllKeyCodeImages() {
-    if (!util_.link.IsOpen()) return rc::NotOpen;
-    if (AddressList.empty()) return rc::Nothing;
-    for (const auto& code : AddressList) {
+    if (!util_.link().IsOpen()) return rc::NotOpen;
+    if (addressList_.empty()) return rc::Nothing;
+    for (const auto& code : addressList_) {
         const auto kc = KeyCodeOf(code);
         if (!kc) return rc::CodeTooShort;
         if (!Send(PrintKeyCodeCommand(kc->kc1, kc->kc2))) return rc::ShortWrite;
@@ -154,9 +155,9 @@ int NvEngine::PrintAllKeyCodeImages() {
 }
 
 int NvEngine::DeleteAllNumberedImages() {
-    if (!util_.link.IsOpen()) return rc::NotOpen;
+    if (!util_.link().IsOpen()) return rc::NotOpen;
     if (!Send(DeleteAllNumberedCommand())) return rc::ShortWrite;
-    ImageCount = 0;
+    imageCount_ = 0;
     WriteStoredCount(0);
     return rc::Ok;
 }
@@ -166,10 +167,10 @@ int NvEngine::PrintNumberedImage(std::uint8_t n) {
 }
 
 int NvEngine::PrintAllNumberedImages() {
-    if (!util_.link.IsOpen()) return rc::NotOpen;
+    if (!util_.link().IsOpen()) return rc::NotOpen;
     // Zero means "not known": print every number a printer is likely to hold.
     // A negative count prints nothing; more than one byte can number is capped.
-    const std::int32_t count = ImageCount != 0 ? ImageCount : kUnknownNumberedCount;
+    const std::int32_t count = imageCount_ != 0 ? imageCount_ : kUnknownNumberedCount;
     const std::int32_t last = std::min<std::int32_t>(count, kMaxNumberedImages);
     for (std::int32_t n = 0; n < last; ++n)
         if (!Send(PrintNumberedCommand(static_cast<std::uint8_t>(n)))) return rc::ShortWrite;
@@ -177,7 +178,7 @@ int NvEngine::PrintAllNumberedImages() {
 }
 
 int NvEngine::SendLegacyDownloadHeader(std::uint8_t n, std::uint32_t total) {
-    if (!util_.link.IsOpen()) return rc::NotOpen;
+    if (!util_.link().IsOpen()) return rc::NotOpen;
     return Send(LegacyDownloadHeader(n, total)) ? rc::Ok : rc::ShortWrite;
 }
 
@@ -185,9 +186,9 @@ int NvEngine::SendDownloadBlock(const NvDownloadBlock& block) {
     std::size_t offset = 0;
     while (offset < block.bytes.size()) {
         const std::size_t piece = std::min(kDownloadPiece, block.bytes.size() - offset);
-        const int written = util_.link.WritePort(block.bytes.data() + offset, static_cast<int>(piece));
+        const int written = util_.link().WritePort(block.bytes.data() + offset, static_cast<int>(piece));
         if (written != static_cast<int>(piece)) {
-            util_.link.ClosePort();
+            util_.link().ClosePort();
             return rc::ShortWrite;
         }
         offset += piece;

@@ -39,7 +39,7 @@ public:
     std::string BuildStandardBlock(const NvImageItem& item, const std::string& code);
     /// Converts the item's file and queues a numbered-image block.
     std::string BuildLegacyBlock(const NvImageItem& item);
-    void ClearDownloadQueue() { DownloadQueue.clear(); }
+    void ClearDownloadQueue() { downloadQueue_.clear(); }
 
     // ---- printer operations (result codes of context/ResultCode.h) -------
     /// Fills AddressList from the printer's key-code reply; 0, 101, 109, 300, 400.
@@ -67,20 +67,37 @@ public:
     bool WriteStoredCount(std::uint32_t count);
 
     /// The dialect of the printer context's FirmwareVersion, tested anew at each call.
-    bool UsesLegacyDialect() const { return context::IsLegacyDialect(util_.FirmwareVersion); }
+    bool UsesLegacyDialect() const { return context::IsLegacyDialect(util_.firmwareVersion()); }
 
     context::PrinterContext& util() { return util_; }
     context::SettingsStore& store() { return store_; }
 
-    NvImageList ImageList;
-    std::vector<NvDownloadBlock> DownloadQueue;
-    std::vector<std::string> AddressList;
-    std::int32_t ImageCount = 0;
-    bool PrinterChecked = false;
+    /// The operator's image list: the windows, the command line and the
+    /// catalogue edit it.
+    const NvImageList& imageList() const { return imageList_; }
+    NvImageList& editImageList() { return imageList_; }
+    /// The blocks of one download, built by BuildStandardBlock and BuildLegacyBlock.
+    const std::vector<NvDownloadBlock>& downloadQueue() const { return downloadQueue_; }
+    /// The address codes the printer holds, as its last read gave them.
+    const std::vector<std::string>& addressList() const { return addressList_; }
+    /// After a delete of every image, or before a fresh read.
+    void ForgetAddresses() { addressList_.clear(); }
+    /// Numbered images the printer holds (the older dialect); 0 when unknown.
+    std::int32_t imageCount() const { return imageCount_; }
+    /// What a download or a read of the store learned.
+    void setImageCount(std::int32_t count) { imageCount_ = count; }
+    /// Whether this printer passed its maker check since the link was handed over.
+    bool printerChecked() const { return printerChecked_; }
+    void MarkPrinterChecked() { printerChecked_ = true; }
+    void ForgetPrinterCheck() { printerChecked_ = false; }
     /// Items keep the picture decoded when they were made, so that a file is
     /// read once (the command line). Off, conversion reads the file again, as
     /// the windows do: the operator may have changed it since adding it.
-    bool KeepDecodedPictures = false;
+    bool keepDecodedPictures() const { return keepDecodedPictures_; }
+    void setKeepDecodedPictures(bool keep) { keepDecodedPictures_ = keep; }
+    /// For rigs that start with a printer's state in place.
+    void setAddressListForTest(std::vector<std::string> codes) { addressList_ = std::move(codes); }
+    void setDownloadQueueForTest(std::vector<NvDownloadBlock> blocks) { downloadQueue_ = std::move(blocks); }
 
 private:
     /// One command write; a short write closes the link. True when all was taken.
@@ -90,6 +107,12 @@ private:
 
     context::PrinterContext& util_;
     context::SettingsStore& store_;
+    NvImageList imageList_;
+    std::vector<NvDownloadBlock> downloadQueue_;
+    std::vector<std::string> addressList_;
+    std::int32_t imageCount_ = 0;
+    bool printerChecked_ = false;
+    bool keepDecodedPictures_ = false;
 };
 
 }  // namespace pelmora::nv

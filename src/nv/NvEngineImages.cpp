@@ -23,17 +23,17 @@ std::optional<NvImageItem> NvEngine::LoadImageItem(std::uint8_t number, const st
     if (!bitmap) return std::nullopt;
     NvImageItem item;
     item.number = number;
-    item.size = EstimateImageSize(bitmap->width, bitmap->height, util_.ModelCode);
+    item.size = EstimateImageSize(bitmap->width, bitmap->height, util_.modelCode());
     item.name = FileNameOf(path);
     item.path = path;
     item.brightness = brightness;
-    if (KeepDecodedPictures) item.bitmap = std::make_shared<const RgbImage>(std::move(*bitmap));
+    if (keepDecodedPictures_) item.bitmap = std::make_shared<const RgbImage>(std::move(*bitmap));
     return item;
 }
 
 std::string NvEngine::ConversionProblem(const NvImageItem& item) const {
     const auto bitmap = BitmapOf(item);
-    if (!bitmap) return "Failed to load image file!";
+    if (!bitmap) return kImageLoadFailed;
     return nv::ConversionProblem(bitmap->width, bitmap->height);
 }
 
@@ -46,7 +46,7 @@ std::string NvEngine::BuildLegacyBlock(const NvImageItem& item) { return Convert
 std::string NvEngine::ConvertAndQueue(const NvImageItem& item, const std::string* code) {
     if (code && code->size() < 2) return "Address code needs two characters!";
     const auto bitmap = BitmapOf(item);
-    if (!bitmap) return "Failed to load image file!";
+    if (!bitmap) return kImageLoadFailed;
     const RasterResult converted = ConvertToRaster(*bitmap, item.brightness);
     if (!converted.ok()) return converted.error;
 
@@ -55,7 +55,7 @@ std::string NvEngine::ConvertAndQueue(const NvImageItem& item, const std::string
     block.bytes = code ? RasterDefinitionBlock(converted.raster, static_cast<std::uint8_t>((*code)[0]),
                                                static_cast<std::uint8_t>((*code)[1]))
                        : NumberedImageBlock(converted.raster);
-    DownloadQueue.push_back(std::move(block));
+    downloadQueue_.push_back(std::move(block));
     return {};
 }
 

@@ -40,6 +40,7 @@ std::optional<context::NextPhase> NvJobRunner::Open() {
 
 std::optional<context::NextPhase> NvJobRunner::RunPhase(int phase) {
     if (end_ != context::JobEnd::Running) return std::nullopt;
+    if (stopRequest()->Requested()) return Fail(variant_.cancelled);
     for (const auto& entry : kPhases)
         if (entry.phase == phase) return (this->*entry.run)();
     // A phase no table row names is a bug of the driver; end rather than hang.
@@ -62,34 +63,35 @@ void NvJobRunner::Advance(int steps, const std::string& text, std::uint32_t paus
     for (int i = 0; i < steps; ++i) Step1(pauseMs);
 }
 
+link::StopRequest* NvJobRunner::stopRequest() { return &nv_.util().link().stopRequest(); }
+
 NvJobRunner::Step NvJobRunner::Fail(const std::string& text) {
-    message_ = text;
+    // A wait that a Cancel cut short is the operator's stop, not the printer's fault.
+    message_ = stopRequest()->Requested() ? variant_.cancelled : text;
     end_ = context::JobEnd::Cancel;
     return std::nullopt;
 }
 
 NvJobRunner::Step NvJobRunner::Start() {
     auto& util = nv_.util();
-    // The manager keeps its link open between jobs; a peer that dropped it
-    // meanwhile is reached through a new connection.
-    if (util.link.PeerClosed()) util.link.ClosePort();
-    if (!util.link.IsOpen()) {
-        if (!util.link.OpenPort()) return Fail(variant_.openFailed);
-        Advance(5, variant_.openText);
+    switch (util.link().EnsureOpen()) {
+    case link::OpenOutcome::Failed:
+        return Fail(context::OpenFailureMessage(variant_.openFailed, util.link().openFailure()));
+    case link::OpenOutcome::Opened: Advance(5, variant_.openText); break;
+    case link::OpenOutcome::WasOpen: break;
     }
-    if (!nv_.PrinterChecked) {
+    if (!nv_.printerChecked()) {
         for (const auto& action : variant_.check) {
             if (action.kind == NvCheckAction::Kind::Advance) {
                 Advance(5, action.text);
             } else {
-                const std::uint32_t startedAt = util.clock().TickCount();
+                const context::WaitMark mark = context::MarkWait(util);
                 if (const int result = util.QueryPrinter(action.selector); result != rc::Ok)
                     return Fail(context::WithCause(
-                        action.text, context::IdentifyFailureCause(util, action.selector, result,
-                                                                   util.clock().TickCount() - startedAt)));
+                        action.text, context::QueryFailureCause(util, action.selector, result, mark)));
             }
         }
-        nv_.PrinterChecked = true;
+        nv_.MarkPrinterChecked();
     }
     return NextJob(job_);
 }
@@ -116,7 +118,7 @@ NvJobRunner::Step NvJobRunner::DeleteAllImages() {
     int result = rc::Ok;
     if (nv_.UsesLegacyDialect()) {
         result = nv_.DeleteAllNumberedImages();
-        if (result == rc::Ok) nv_.AddressList.clear();
+        if (result == rc::Ok) nv_.ForgetAddresses();
     } else {
         result = nv_.DeleteAllKeyCodeImages();
     }
@@ -128,7 +130,7 @@ NvJobRunner::Step NvJobRunner::DeleteAllImages() {
 NvJobRunner::Step NvJobRunner::DownloadImages() {
     Advance(5, StepText(NvJob::DownloadImages));
     total_ = 0;
-    for (const auto& block : nv_.DownloadQueue) total_ += block.length();
+    for (const auto& block : nv_.downloadQueue()) total_ += block.length();
     nextBlock_ = 0;
     if (nv_.UsesLegacyDialect()) {
         blockPauseMs_ = kLegacyBlockPauseMs;
@@ -142,11 +144,11 @@ NvJobRunner::Step NvJobRunner::DownloadImages() {
 }
 
 NvJobRunner::Step NvJobRunner::DownloadBlock() {
-    if (nextBlock_ >= nv_.DownloadQueue.size()) {
+    if (nextBlock_ >= nv_.downloadQueue().size()) {
         Advance(5, variant_.finishDownloadText, 500);
         return Next(NvPhaseFinish);
     }
-    const NvDownloadBlock& block = nv_.DownloadQueue[nextBlock_++];
+    const NvDownloadBlock& block = nv_.downloadQueue()[nextBlock_++];
     const std::string caption = block.name + variant_.downloadingSuffix;
     view_.SetLabel(caption);
     if (nv_.SendDownloadBlock(block) != rc::Ok) return Fail(variant_.downloadWriteFailed);

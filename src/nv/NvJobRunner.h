@@ -36,6 +36,7 @@ public:
     void Cancel() override;
     context::JobEnd End() const override { return end_; }
     const std::string& Message() const override { return message_; }
+    link::StopRequest* stopRequest() override;
 
     /// The bar position; may pass 100.
     int position() const { return position_; }

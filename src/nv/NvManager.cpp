@@ -22,18 +22,17 @@ NvOutcome NvManager::RunJob(NvJob job, const std::string& code, std::int32_t ind
 }
 
 NvOutcome NvManager::Open() {
-    nv_.PrinterChecked = false;
-    nv_.util().ApplyPortSettings();
+    nv_.ForgetPrinterCheck();
     NvOutcome outcome = RunJob(NvJob::ReadAddresses);
     if (!outcome.ok) {
-        if (nv_.util().link.IsOpen()) nv_.util().link.ClosePort();
-        nv_.PrinterChecked = false;
+        if (nv_.util().link().IsOpen()) nv_.util().link().ClosePort();
+        nv_.ForgetPrinterCheck();
     }
     return outcome;
 }
 
 NvOutcome NvManager::Refresh() {
-    nv_.AddressList.clear();
+    nv_.ForgetAddresses();
     return RunJob(NvJob::ReadAddresses);
 }
 
@@ -48,24 +47,24 @@ NvOutcome NvManager::Delete(std::int32_t index, const std::string& code) {
 NvOutcome NvManager::DeleteAll() { return RunJob(NvJob::DeleteAllImages); }
 
 NvOutcome NvManager::PrintAll() {
-    nv_.ImageCount = static_cast<std::int32_t>(nv_.AddressList.size());
+    nv_.setImageCount(static_cast<std::int32_t>(nv_.addressList().size()));
     return RunJob(NvJob::PrintAllImages);
 }
 
 NvDownloadOutcome NvManager::BuildQueue(bool autoAddressing, const CodeAsker& ask) {
     NvDownloadOutcome outcome;
     AutoAddressing addressing;
-    for (const auto& item : nv_.ImageList.items()) {
+    for (const auto& item : nv_.imageList().items()) {
         std::string error;
         if (nv_.UsesLegacyDialect()) {
             error = nv_.BuildLegacyBlock(item);
         } else {
             std::optional<std::string> code;
             if (autoAddressing) {
-                code = addressing.Next(nv_.AddressList);
+                code = addressing.Next(nv_.addressList());
                 if (!code) error = kNoFreeAddressCode;
             } else {
-                code = ask ? ask(nv_.AddressList) : std::nullopt;
+                code = ask ? ask(nv_.addressList()) : std::nullopt;
                 if (!code) error = kCodeQuestionCancelled;
             }
             if (code) error = nv_.BuildStandardBlock(item, *code);
@@ -83,7 +82,7 @@ NvDownloadOutcome NvManager::BuildQueue(bool autoAddressing, const CodeAsker& as
 }
 
 NvDownloadOutcome NvManager::Download(bool autoAddressing, const CodeAsker& ask) {
-    if (nv_.ImageList.empty()) {
+    if (nv_.imageList().empty()) {
         NvDownloadOutcome outcome;
         outcome.stage = NvDownloadOutcome::Stage::NoImages;
         outcome.message = variant_.noImagesSelected;
@@ -93,12 +92,12 @@ NvDownloadOutcome NvManager::Download(bool autoAddressing, const CodeAsker& ask)
     NvDownloadOutcome outcome = BuildQueue(autoAddressing, ask);
     if (!outcome.ok()) return outcome;
 
-    outcome.blocks = nv_.DownloadQueue.size();
-    nv_.PrinterChecked = false;
+    outcome.blocks = nv_.downloadQueue().size();
+    nv_.ForgetPrinterCheck();
     const NvOutcome job = RunJob(NvJob::DownloadImages);
     if (job.ok) {
-        nv_.ImageCount = static_cast<std::int32_t>(outcome.blocks);
-        nv_.WriteStoredCount(static_cast<std::uint32_t>(nv_.ImageCount));
+        nv_.setImageCount(static_cast<std::int32_t>(outcome.blocks));
+        nv_.WriteStoredCount(static_cast<std::uint32_t>(nv_.imageCount()));
     } else {
         outcome.stage = NvDownloadOutcome::Stage::JobFailed;
         outcome.message = job.message;
@@ -110,7 +109,7 @@ NvDownloadOutcome NvManager::Download(bool autoAddressing, const CodeAsker& ask)
 }
 
 void NvManager::Close() {
-    if (nv_.util().link.IsOpen()) nv_.util().link.ClosePort();
+    if (nv_.util().link().IsOpen()) nv_.util().link().ClosePort();
 }
 
 }  // namespace pelmora::nv

@@ -8,6 +8,9 @@
 
 namespace pelmora::nv {
 
+/// What every front end says when an image file cannot be decoded.
+inline constexpr const char* kImageLoadFailed = "Failed to load image file!";
+
 /// Largest total of the estimated sizes of the image list, in bytes.
 inline constexpr std::uint32_t NvMemoryLimit = 262144;
 /// The catalogue keeps image001..image254, so the list never holds more.

@@ -32,6 +32,7 @@ void PrinterModel::BeginSession() {
     sessionLogged_ = 0;
     sessionReceived_ = 0;
     pending_.clear();
+    previousReply_.clear();
 }
 
 void PrinterModel::EndSession() {
@@ -95,14 +96,15 @@ std::vector<Reply> PrinterModel::Receive(std::span<const std::uint8_t> bytes) {
         if (key != "probe") streamKindKnown_ = true;
         Log(key);
 
-        Fault fault = Fault::None;
-        if (faults.silentFromCommand >= 0 && sessionCommands_ >= faults.silentFromCommand) fault = Fault::Silent;
-        else if (auto it = faults.perCommand.find(key); it != faults.perCommand.end()) fault = it->second;
+        const Fault fault = FaultFor(key);
         ++sessionCommands_;
         for (Reply& reply : replies) {
             if (fault == Fault::Silent) continue;
+            std::vector<std::uint8_t> clean = reply.bytes;
+            if (fault == Fault::OutOfTurn && !previousReply_.empty()) out.push_back(Reply{previousReply_});
             ApplyFault(fault, reply);
             out.push_back(std::move(reply));
+            previousReply_ = std::move(clean);
         }
     }
     return out;
@@ -112,6 +114,14 @@ void PrinterModel::Log(const std::string& key) {
     if (sessionLogged_ >= logLimit) return;
     log_.push_back(key);
     ++sessionLogged_;
+}
+
+Fault PrinterModel::FaultFor(const std::string& key) const {
+    if (faults.silentFromCommand >= 0 && sessionCommands_ >= faults.silentFromCommand) return Fault::Silent;
+    if (auto it = faults.perCommand.find(key); it != faults.perCommand.end()) return it->second;
+    // The probe byte is no command a printer answers; a busy printer still takes it.
+    if (auto it = faults.perCommand.find("*"); it != faults.perCommand.end() && key != "probe") return it->second;
+    return Fault::None;
 }
 
 void PrinterModel::ApplyFault(Fault fault, Reply& reply) const {
@@ -127,7 +137,10 @@ void PrinterModel::ApplyFault(Fault fault, Reply& reply) const {
         reply.splitAt = b.size() / 2;
         reply.splitGapMs = 50;
         break;
+    case Fault::Late: reply.delayMs = faults.lateMs; break;
+    case Fault::Doubled: b.insert(b.end(), b.begin(), b.end()); break;
     case Fault::None:
+    case Fault::OutOfTurn:
     case Fault::Silent: break;
     }
 }

@@ -17,6 +17,8 @@ struct Reply {
     /// When non-zero the bytes from this index on follow after `splitGapMs`.
     std::size_t splitAt = 0;
     std::uint32_t splitGapMs = 0;
+    /// Held back this long beyond the link's usual latency (a busy printer).
+    std::uint32_t delayMs = 0;
 };
 
 /// A fault injected into the replies of one command (by its key) or of all.
@@ -27,10 +29,15 @@ enum class Fault {
     CutShort,      ///< the last half of the reply (its 00 included) is dropped
     Unterminated,  ///< the closing 00 is dropped
     Split,         ///< the reply arrives in two pieces, 50 ms apart
+    Late,          ///< the reply comes `lateMs` late: a printer busy with another client
+    Doubled,       ///< the reply comes twice, back to back
+    OutOfTurn,     ///< the previous command's reply comes again before this one's
 };
 
 struct FaultPlan {
-    std::map<std::string, Fault> perCommand;  ///< key -> fault, e.g. "model" -> WrongHeader
+    /// key -> fault, e.g. "model" -> WrongHeader; the key "*" stands for every command.
+    std::map<std::string, Fault> perCommand;
+    std::uint32_t lateMs = 3500;              ///< past three silent reads of the client
     int silentFromCommand = -1;               ///< from this (0-based) command of a session on, no replies
 };
 
@@ -123,6 +130,7 @@ public:
 
 private:
     void ApplyFault(Fault fault, Reply& reply) const;
+    Fault FaultFor(const std::string& key) const;
     void Log(const std::string& key);
 
     std::vector<std::unique_ptr<CommandHandler>> handlers_;
@@ -137,6 +145,7 @@ private:
     bool firmwareMode_ = false;
     bool streamKindKnown_ = false;
     int sessionCommands_ = 0;
+    std::vector<std::uint8_t> previousReply_;  // for an out-of-turn fault
 };
 
 }  // namespace pelmora::sim

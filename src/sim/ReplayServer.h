@@ -4,13 +4,15 @@
 #include <iosfwd>
 #include <string>
 
+#include "link/CommSettings.h"
+
 namespace pelmora::sim {
 
 struct ReplayOptions {
     std::string transcript;    ///< the file to play
     std::uint32_t link = 0;    ///< which link of it; 0 for the only one
     std::string host = "127.0.0.1";
-    std::uint16_t port = 9100;  ///< 0 for a free one
+    std::uint16_t port = link::kPrinterTcpPort;  ///< 0 for a free one
 };
 
 /// `pelmora-sim --replay`: plays the printer's side of a transcript, one

@@ -90,6 +90,7 @@ int RunSimFleet(int count, const SimServerOptions& options, const std::string& s
     for (auto& thread : threads) thread.join();
     int status = 0;
     for (std::size_t i = 0; i < errors.size(); ++i) {
+        if (!printers[i]->server->writeError().empty()) status = 1;  // said when it happened
         if (errors[i].empty()) continue;
         err << "printer " << i + 1 << " after the restart: " << errors[i] << '\n';
         status = 1;

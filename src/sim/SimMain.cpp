@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "context/TcpAddress.h"
+#include "link/CommSettings.h"
 #include "link/LocalFile.h"
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
@@ -35,11 +36,15 @@ void StopOnSignals() {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
+constexpr const char* kFaultKinds =
+    "silent, wrong-header, cut-short, unterminated, split, late, doubled or out-of-turn";
+
 bool ParseFault(const std::string& text, std::string& key, pelmora::sim::Fault& fault) {
     static const std::map<std::string, pelmora::sim::Fault> kinds{
         {"silent", pelmora::sim::Fault::Silent},         {"wrong-header", pelmora::sim::Fault::WrongHeader},
         {"cut-short", pelmora::sim::Fault::CutShort},    {"unterminated", pelmora::sim::Fault::Unterminated},
-        {"split", pelmora::sim::Fault::Split},
+        {"split", pelmora::sim::Fault::Split},           {"late", pelmora::sim::Fault::Late},
+        {"doubled", pelmora::sim::Fault::Doubled},       {"out-of-turn", pelmora::sim::Fault::OutOfTurn},
     };
     const auto eq = text.find('=');
     if (eq == std::string::npos) return false;
@@ -54,7 +59,7 @@ using namespace pelmora::sim;
 
 /// Everything the command line sets.
 struct SimArgs {
-    std::string listen = "127.0.0.1:9100";
+    std::string listen = "127.0.0.1:" + std::to_string(pelmora::link::kPrinterTcpPort);
     std::string stateFile, firmwareFile, msrMode, nvDir;
     std::vector<std::string> faults;
     PrinterModel printer;
@@ -85,7 +90,9 @@ void AddOptions(CLI::App& app, SimArgs& a) {
     app.add_option("--idle-timeout", o.idleTimeoutMs,
                    "Drop a client silent this many milliseconds, so others get their turn (0: never)")
         ->capture_default_str();
-    app.add_option("--fault", a.faults, "KEY=silent|wrong-header|cut-short|unterminated|split (KEY: model, version, maker, codepage, msr, ...)");
+    app.add_option("--fault", a.faults,
+                   std::string("KEY=KIND: the replies to KEY go wrong; KIND is ") + kFaultKinds +
+                       ", KEY model, version, maker, codepage, msr, ..., or * for all");
     app.add_option("--restart-ms", o.restartMs,
                    "After a firmware stream: refuse connections this long, then come back with factory settings")
         ->capture_default_str();
@@ -152,7 +159,7 @@ std::string TakeFaults(SimArgs& a) {
         std::string key;
         Fault fault;
         if (!ParseFault(text, key, fault))
-            return "--fault wants KEY=silent|wrong-header|cut-short|unterminated|split, not '" + text + "'";
+            return std::string("--fault wants KEY=KIND, KIND ") + kFaultKinds + ", not '" + text + "'";
         a.printer.faults.perCommand[key] = fault;
     }
     a.printer.faults.silentFromCommand = a.silentFrom;
@@ -214,13 +221,13 @@ int Serve(SimServer& server, bool pty) {
         StopOnSignals();
         std::cout << server.ptyPath() << std::endl;
         server.RunPty(g_stop);
-        return 0;
+        return server.writeError().empty() ? 0 : 1;
     }
     if (!server.Listen(error)) return Fail(error, 1);
     StopOnSignals();
     std::cout << "listening on " << server.boundAddress() << std::endl;
     if (!server.Run(g_stop, error)) return Fail("after the restart: " + error, 1);
-    return 0;
+    return server.writeError().empty() ? 0 : 1;
 }
 
 int RunOnePrinter(SimArgs& a) {

@@ -2,13 +2,15 @@
 
 #include <cerrno>
 #include <chrono>
-#include <fstream>
+#include <iostream>
 #include <poll.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
+
+#include "link/AtomicFile.h"
 
 namespace pelmora::sim {
 
@@ -97,7 +99,7 @@ bool SimServer::Answer(int fd, const std::uint8_t* data, std::size_t count) {
     }
     const auto replies = printer_.Receive(std::span<const std::uint8_t>(data, count));
     for (const Reply& reply : replies) {
-        SleepMs(options_.latencyMs);
+        SleepMs(options_.latencyMs + reply.delayMs);
         const std::size_t first = reply.splitAt ? reply.splitAt : reply.bytes.size();
         if (!SendAll(fd, reply.bytes.data(), first)) return false;
         if (first < reply.bytes.size()) {
@@ -113,8 +115,8 @@ bool SimServer::EndServe(std::size_t streamsBefore) {
     const bool updated = printer_.firmwareStreams().size() > streamsBefore;
     if (options_.firmwareFile && updated) {
         const auto& stream = printer_.firmwareStreams().back();
-        std::ofstream out(*options_.firmwareFile, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(stream.data()), static_cast<std::streamsize>(stream.size()));
+        WriteOut(*options_.firmwareFile,
+                 std::string_view(reinterpret_cast<const char*>(stream.data()), stream.size()));
     }
     SaveState();
     if (afterSession) afterSession(printer_);
@@ -123,17 +125,18 @@ bool SimServer::EndServe(std::size_t streamsBefore) {
     return updated;
 }
 
-void SimServer::SaveState() const {
-    if (!options_.stateFile) return;
-    // Replace the file whole so a reader never sees half of it.
-    const auto temp = options_.stateFile->string() + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        out << printer_.SaveState().dump(2) << '\n';
-        if (!out) return;
-    }
-    std::error_code ignored;
-    std::filesystem::rename(temp, *options_.stateFile, ignored);
+void SimServer::SaveState() {
+    if (options_.stateFile) WriteOut(*options_.stateFile, printer_.SaveState().dump(2) + '\n');
+}
+
+// Whole or not at all: a full disk or a read-only folder keeps the old file,
+// and says so, instead of leaving an empty one behind.
+void SimServer::WriteOut(const std::filesystem::path& file, std::string_view bytes) {
+    const std::string why = link::ReplaceFile(file, bytes);
+    if (why.empty()) return;
+    const std::string message = "cannot write " + file.string() + ": " + why + " (the old file is kept)";
+    std::cerr << message << std::endl;
+    if (writeError_.empty()) writeError_ = message;
 }
 
 }  // namespace pelmora::sim

@@ -5,7 +5,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "link/CommSettings.h"
 #include "sim/PrinterModel.h"
 #include "sim/PtyPort.h"
 #include "sim/TcpListener.h"
@@ -14,7 +16,7 @@ namespace pelmora::sim {
 
 struct SimServerOptions {
     std::string host = "127.0.0.1";
-    std::uint16_t port = 9100;  ///< 0 for a free one
+    std::uint16_t port = link::kPrinterTcpPort;  ///< 0 for a free one
     std::uint32_t latencyMs = 1;
     /// A client that sends nothing for this long is dropped, so that it does
     /// not keep the others waiting; 0 never drops one.
@@ -59,6 +61,9 @@ public:
     /// Serves whoever opens the pseudo-terminal until `stop` becomes true or
     /// the line is hung up.
     void RunPty(const std::atomic<bool>& stop);
+    /// Empty while every state and firmware file was written; else the first
+    /// failure (the old file was kept). Each failure is said on stderr too.
+    const std::string& writeError() const { return writeError_; }
     /// Called after each connection with what the printer holds (for --nv-dir and the like).
     std::function<void(PrinterModel&)> afterSession;
 
@@ -73,12 +78,14 @@ private:
     bool Restart(const std::atomic<bool>& stop, std::string& error);
     void ComeBack(const std::atomic<bool>& stop);
     void SetDsr(bool on) const;
-    void SaveState() const;
+    void SaveState();
+    void WriteOut(const std::filesystem::path& file, std::string_view bytes);
 
     PrinterModel& printer_;
     SimServerOptions options_;
     TcpListener listener_;
     PtyPort pty_;
+    std::string writeError_;
 };
 
 }  // namespace pelmora::sim

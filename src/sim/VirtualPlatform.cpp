@@ -1,9 +1,12 @@
 #include "sim/VirtualPlatform.h"
 
+#include "link/LinkFailure.h"
+
 #include <algorithm>
 #include <deque>
 
 #include "link/SerialReadRule.h"
+#include "link/WireTime.h"
 
 namespace pelmora::sim {
 
@@ -42,8 +45,10 @@ public:
         owner_.writeSizes_.push_back(taken);
         AdvanceToUs(NowUs() + usPerByte_ * static_cast<std::uint64_t>(taken));
         const auto replies = owner_.printer_.Receive(std::span<const std::uint8_t>(data, static_cast<std::size_t>(taken)));
-        std::uint64_t at = std::max(NowUs() + owner_.config_.replyLatencyMs * kUsPerMs, lastArrival_);
+        const std::uint64_t ready = NowUs() + owner_.config_.replyLatencyMs * kUsPerMs;
+        std::uint64_t at = std::max(ready, lastArrival_);
         for (const Reply& reply : replies) {
+            at = std::max(at, ready + reply.delayMs * kUsPerMs);
             for (std::size_t i = 0; i < reply.bytes.size(); ++i) {
                 if (reply.splitAt && i == reply.splitAt) at += reply.splitGapMs * kUsPerMs;
                 at += usPerByte_;
@@ -108,9 +113,14 @@ public:
         : wire_(std::make_unique<VirtualPlatform::Wire>(owner, UsPerByte(line.baudRate))),
           owner_(owner), line_(line), timeouts_(timeouts), purges_(purges), maskClears_(maskClears) {}
 
-    int Write(const std::uint8_t* data, int count) override { return wire_->Write(data, count); }
+    int Write(const std::uint8_t* data, int count) override {
+        if (!owner_.config().lineHeld) return wire_->Write(data, count);
+        owner_.virtualClock().Sleep(link::SerialWriteTimeoutMs(timeouts_, count));
+        return 0;
+    }
+    // A read begun after a stop request returns at once, as a real one within kStopPollMs.
     int Read(std::uint8_t* buffer, int capacity) override {
-        return wire_->ReadSerial(buffer, capacity, timeouts_);
+        return StopRequested() ? 0 : wire_->ReadSerial(buffer, capacity, timeouts_);
     }
     bool GetLineState(link::SerialLineState& state) override {
         if (SetupCallFails()) return false;
@@ -156,14 +166,32 @@ private:
     int setupCalls_ = 0;
 };
 
+// USB, or TCP with `idleDropMs` set: then the printer drops a client that
+// has sent nothing for that long; its reads end and its writes fail.
 class VirtualStream final : public link::Channel {
 public:
-    explicit VirtualStream(VirtualPlatform& owner) : wire_(owner, 0) {}
-    int Write(const std::uint8_t* data, int count) override { return wire_.Write(data, count); }
-    int Read(std::uint8_t* buffer, int capacity) override { return wire_.ReadStream(buffer, capacity); }
+    VirtualStream(VirtualPlatform& owner, std::uint32_t idleDropMs)
+        : wire_(owner, 0), owner_(owner), idleDropMs_(idleDropMs), lastHeard_(owner.clock().TickCount()) {}
+    int Write(const std::uint8_t* data, int count) override {
+        if (CheckPeerGone()) return -1;
+        lastHeard_ = owner_.clock().TickCount();
+        return wire_.Write(data, count);
+    }
+    int Read(std::uint8_t* buffer, int capacity) override {
+        return CheckPeerGone() || StopRequested() ? 0 : wire_.ReadStream(buffer, capacity);
+    }
+    bool PeerGone() const override { return dropped_; }
+    bool CheckPeerGone() override {
+        dropped_ = dropped_ || (idleDropMs_ && owner_.clock().TickCount() - lastHeard_ >= idleDropMs_);
+        return dropped_;
+    }
 
 private:
     VirtualPlatform::Wire wire_;
+    VirtualPlatform& owner_;
+    std::uint32_t idleDropMs_;
+    std::uint32_t lastHeard_;
+    bool dropped_ = false;
 };
 
 }  // namespace
@@ -175,20 +203,29 @@ VirtualPlatform::~VirtualPlatform() = default;
 
 std::unique_ptr<link::SerialChannel> VirtualPlatform::OpenSerial(const std::string& name) {
     ++openAttempts_;
-    if (!config_.serialPorts.count(BareComName(name))) return nullptr;
+    if (!config_.serialPorts.count(BareComName(name))) {
+        link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::NoSuchDevice, name));
+        return nullptr;
+    }
     return std::make_unique<VirtualSerial>(*this, lastLine_, lastTimeouts_, purges_, eventMaskClears_);
 }
 
 std::unique_ptr<link::Channel> VirtualPlatform::OpenUsb(const std::string& path) {
     ++openAttempts_;
-    if (!config_.usbPaths.count(path)) return nullptr;
-    return std::make_unique<VirtualStream>(*this);
+    if (!config_.usbPaths.count(path)) {
+        link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::NoSuchDevice, path));
+        return nullptr;
+    }
+    return std::make_unique<VirtualStream>(*this, 0);
 }
 
-std::unique_ptr<link::Channel> VirtualPlatform::ConnectTcp(const std::string& ipv4, std::uint16_t port) {
+std::unique_ptr<link::Channel> VirtualPlatform::ConnectTcp(const std::string& host, std::uint16_t port) {
     ++openAttempts_;
-    if (ipv4 != config_.tcpAddress || port != config_.tcpPort) return nullptr;
-    return std::make_unique<VirtualStream>(*this);
+    if (host != config_.tcpAddress || port != config_.tcpPort) {
+        link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::Refused, host + ":" + std::to_string(port)));
+        return nullptr;
+    }
+    return std::make_unique<VirtualStream>(*this, config_.tcpIdleDropMs);
 }
 
 }  // namespace pelmora::sim

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "link/CommSettings.h"
 #include "link/Platform.h"
 #include "sim/PrinterModel.h"
 
@@ -16,13 +17,18 @@ struct VirtualLinkConfig {
     std::set<std::string> serialPorts{"COM1", "COM2"};  ///< names that open (without "\\.\" or ":")
     std::set<std::string> usbPaths{"/dev/usb/lp0"};
     std::string tcpAddress = "127.0.0.1";
-    std::uint16_t tcpPort = 9100;
+    std::uint16_t tcpPort = link::kPrinterTcpPort;
     bool dsrOn = true;                ///< the printer holds DSR while it is ready
     std::uint32_t replyLatencyMs = 5; ///< from the end of a command to its first reply byte
     int shortWritesFrom = -1;         ///< from this (0-based) write on, writes take one byte less
+    /// Flow control holds the serial line: a write takes nothing and returns at its time-out.
+    bool lineHeld = false;
     /// The port's configuration call that fails, counted from 0 on each serial
     /// channel (reading and setting the line state, then each time-out change); -1: none.
     int failingSetupCall = -1;
+    /// A TCP client that sends nothing for this long (virtual ms) is dropped,
+    /// as a printer's network port may do; 0 never drops one.
+    std::uint32_t tcpIdleDropMs = 0;
     /// Called with each write's (0-based) number before it is taken, on the writing thread.
     std::function<void(int)> beforeWrite;
 };

@@ -164,6 +164,10 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Error : Send Failed!"),
     QT_TRANSLATE_NOOP("CoreText", "Success to download firmware!"),
     QT_TRANSLATE_NOOP("CoreText", "Image file has no pixels!"),
+    // A save the operator cancelled.
+    QT_TRANSLATE_NOOP("CoreText", "Saving was cancelled. Nothing was written to the printer."),
+    QT_TRANSLATE_NOOP("CoreText", "Saving was cancelled after it had begun: some settings may already be on the printer.\r\n"
+                                  "Read the settings again before you change them."),
     // Why an identification failed, on the line below its message.
     QT_TRANSLATE_NOOP("CoreText", "The printer closed the connection."),
     QT_TRANSLATE_NOOP("CoreText", "The printer did not take the query."),
@@ -186,6 +190,8 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreText", "Completed..: %1 %"),
     QT_TRANSLATE_NOOP("CoreText", "%1 Downloading..."),
     QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s."),
+    QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client."),
+    QT_TRANSLATE_NOOP("CoreText", "Earlier answers took %1 s: the printer may be busy with another client."),
     QT_TRANSLATE_NOOP("CoreText", "The printer reports the model \"%1\"."),
     QT_TRANSLATE_NOOP("CoreText", "The printer's reply \"%1\" names no model."),
     QT_TRANSLATE_NOOP("CoreText", "Image is too flat: no row is left at %1 dots wide!"),
@@ -219,10 +225,29 @@ bool IsText(const std::string& text) {
 
 }  // namespace
 
+namespace {
+bool MatchesPattern(const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    for (const Pattern& pattern : Patterns())
+        if (pattern.match.match(shown).hasMatch()) return true;
+    return false;
+}
+
+// Where the longest leading lines that are one known text end (npos: none do).
+std::size_t MessageEnd(const std::string& text) {
+    for (auto brk = text.rfind("\r\n"); brk != std::string::npos && brk > 0; brk = text.rfind("\r\n", brk - 1)) {
+        const std::string head = text.substr(0, brk);
+        if (IsText(head) || MatchesPattern(head)) return brk;
+    }
+    return std::string::npos;
+}
+}  // namespace
+
 QString CoreText(const std::string& text) {
     if (IsText(text)) return QCoreApplication::translate(kCoreTextContext, text.c_str());
-    // A message with its cause below it: each line by itself.
-    if (const auto brk = text.find("\r\n"); brk != std::string::npos && IsCoreTextRegistered(text.substr(0, brk)))
+    // A message with causes below it: the message (which may span lines
+    // itself), then each cause by itself; a new cause text needs no window change.
+    if (const auto brk = MessageEnd(text); brk != std::string::npos)
         return CoreText(text.substr(0, brk)) + QStringLiteral("\r\n") + CoreText(text.substr(brk + 2));
     const QString shown = QString::fromStdString(text);
     for (const Pattern& pattern : Patterns()) {
@@ -237,7 +262,7 @@ QString CoreText(const std::string& text) {
 
 bool IsCoreTextRegistered(const std::string& text) {
     if (IsText(text)) return true;
-    if (const auto brk = text.find("\r\n"); brk != std::string::npos && IsText(text.substr(0, brk)))
+    if (const auto brk = MessageEnd(text); brk != std::string::npos)
         return IsCoreTextRegistered(text.substr(brk + 2));
     const QString shown = QString::fromStdString(text);
     for (const Pattern& pattern : Patterns())

@@ -131,6 +131,8 @@ context::JobEnd JobProgressDialog::Run(context::JobRunner& runner) {
 context::JobEnd JobProgressDialog::RunOpened(context::JobRunner& runner) {
     runner_ = &runner;
     cancelRequested_ = false;
+    // A request left from an earlier window must not stop this job.
+    if (link::StopRequest* stop = runner.stopRequest()) stop->Clear();
     phaseRunning_ = false;
     setWindowTitle(QString());  // a reused window must not show the last job's title
     SetLine(frame_ ? tr("Progressing...") : tr("Processing..."));
@@ -151,6 +153,7 @@ context::JobEnd JobProgressDialog::RunOpened(context::JobRunner& runner) {
     phaseRunning_ = false;
     runner_ = nullptr;
     if (runner.End() == context::JobEnd::Running) runner.Cancel();
+    if (link::StopRequest* stop = runner.stopRequest()) stop->Clear();
     return runner.End();
 }
 
@@ -192,7 +195,11 @@ void JobProgressDialog::reject() {
     if (!runner_) return QDialog::reject();
     if (cancelRequested_) return;
     cancelRequested_ = true;
-    if (phaseRunning_) return ShowCancelling();  // handed over when the phase returns
+    if (phaseRunning_) {
+        // The phase's waits end on this; the rest is handed over when it returns.
+        if (link::StopRequest* stop = runner_->stopRequest()) stop->Request();
+        return ShowCancelling();
+    }
     runner_->Cancel();
     Finish();
 }

@@ -67,23 +67,33 @@ namespace {
     QT_TRANSLATE_NOOP("ConfigListText", "Mode 3"),
 };
 
+// "None" for a parity, where gendered languages need another form than for the sentinel.
+struct Disambiguated {
+    const char* source;
+    const char* comment;
+};
+[[maybe_unused]] constexpr Disambiguated kParityNone = QT_TRANSLATE_NOOP3("ConfigListText", "None", "parity");
+
 }  // namespace
 
-QString ListText(const std::string& entry) { return QCoreApplication::translate(kListTextContext, entry.c_str()); }
+QString ListText(const std::string& entry, const char* use) {
+    return QCoreApplication::translate(kListTextContext, entry.c_str(), use);
+}
 
 QString LabelText(const std::string& label) { return ListText(label).replace(QLatin1Char('&'), QLatin1String("&&")); }
 
-void FillList(QComboBox* list, const vmsm::lists::Entries& entries, std::uint32_t index) {
+void FillList(QComboBox* list, const vmsm::lists::Entries& entries, std::uint32_t index, const char* use) {
     const QSignalBlocker quiet(list);
     list->clear();
-    for (const std::string& entry : entries) list->addItem(ListText(entry));
+    for (const std::string& entry : entries) list->addItem(ListText(entry, use));
     list->setCurrentIndex(index < entries.size() ? static_cast<int>(index) : -1);
 }
 
-QComboBox* FieldList(QWidget* page, const char* name, const vmsm::lists::Entries& entries, std::uint32_t& field) {
+QComboBox* FieldList(QWidget* page, const char* name, const vmsm::lists::Entries& entries, std::uint32_t& field,
+                     const char* use) {
     auto* list = new QComboBox(page);
     list->setObjectName(QLatin1String(name));
-    FillList(list, entries, field);
+    FillList(list, entries, field, use);
     QObject::connect(list, &QComboBox::currentIndexChanged, page, [&field](int index) {
         if (index >= 0) field = static_cast<std::uint32_t>(index);
     });

@@ -1,5 +1,6 @@
 #include "vmsm/ConfigJobFlow.h"
 
+#include "context/FailureCause.h"
 #include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
 #include "vmsm/MemorySwitchEngine.h"
@@ -21,8 +22,14 @@ constexpr FlowTexts kHandheldFlow{
     "Failed to save Virtual memory switch!!\r\nPlease Check your printer state", "Total Manager Utility",
     false};
 
+// The cause lines under a step's one-line message (empty when it has none).
+std::string CauseOf(const std::string& stepMessage) {
+    const auto brk = stepMessage.find("\r\n");
+    return brk == std::string::npos ? std::string() : stepMessage.substr(brk + 2);
+}
+
 void CloseIfOpen(MemorySwitchEngine& engine) {
-    if (engine.util().link.IsOpen()) engine.util().link.ClosePort();
+    if (engine.util().link().IsOpen()) engine.util().link().ClosePort();
 }
 
 }  // namespace
@@ -31,17 +38,16 @@ const FlowTexts& FlowTextsOf(context::Layout variant) {
     return variant == context::Layout::Desktop ? kDesktopFlow : kHandheldFlow;
 }
 
-JobReport RunConfigJob(MemorySwitchEngine& engine, const link::CommSettings& settings, const ConfigJob& job) {
+JobReport RunConfigJob(MemorySwitchEngine& engine, const ConfigJob& job) {
     const FlowTexts& texts = FlowTextsOf(job.variant);
-    context::PrinterContext& util = engine.util();
-    util.PendingSettings = settings;
     engine.LoadFromStore(job.store, context::ProductKey);
-    util.ApplyPortSettings();
 
     JobReport report;
     VmsmJobRunner reader(engine, job.view, VmsmJob::GetStatus, job.variant);
     if (job.drive(reader) != context::JobEnd::Ok) {
         CloseIfOpen(engine);
+        engine.util().link().stopRequest().Clear();
+        report.cancelled = reader.Cancelled();
         report.outcome = JobOutcome::ReadFailed;
         report.stepMessage = reader.Message();
         report.message = reader.Message();
@@ -60,10 +66,20 @@ JobReport RunConfigJob(MemorySwitchEngine& engine, const link::CommSettings& set
                          choice == EditChoice::Default ? VmsmJob::FactoryDefault : VmsmJob::SetStatus, job.variant);
     if (job.drive(writer) != context::JobEnd::Ok) {
         CloseIfOpen(engine);
-        report.outcome = JobOutcome::WriteFailed;
+        engine.util().link().stopRequest().Clear();
         report.stepMessage = writer.Message();
-        report.message = texts.writeFailed;
         report.title = texts.writeFailedTitle;
+        if (writer.Cancelled()) {
+            // Never the generic failure: the operator asked, and the printer may be half written.
+            report.outcome = JobOutcome::WriteCancelled;
+            report.cancelled = true;
+            report.partlyWritten = writer.CommandsSent();
+            report.message = report.partlyWritten ? kWriteCancelledPartly : kWriteCancelledNothingWritten;
+            return report;
+        }
+        report.outcome = JobOutcome::WriteFailed;
+        // The program's own text, with why the step failed under it.
+        report.message = context::WithCause(texts.writeFailed, CauseOf(writer.Message()));
         return report;
     }
     if (job.storeRecord) {

@@ -1,5 +1,6 @@
 #include "vmsm/ConfigLists.h"
 
+#include <algorithm>
 #include <array>
 
 #include "context/FirmwareCapabilities.h"
@@ -137,6 +138,20 @@ const Entries& BaudEntries() {
 std::uint32_t BaudShown(std::uint32_t baudrate) {
     constexpr std::uint32_t kOtherwise = 19200;
     return link::IsListedBaudRate(baudrate) ? baudrate : kOtherwise;
+}
+
+std::uint32_t DataBitShown(std::uint32_t databit) { return databit == 7 ? 7 : 8; }
+
+std::uint32_t StopBitsShown(std::uint32_t flowcontrol) { return flowcontrol == 1 ? 1 : 2; }
+
+int ChoiceIndex(std::span<const std::uint32_t> choices, std::uint32_t shown) {
+    const auto found = std::find(choices.begin(), choices.end(), shown);
+    return found == choices.end() ? -1 : static_cast<int>(found - choices.begin());
+}
+
+std::uint32_t ChoiceAt(std::span<const std::uint32_t> choices, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < choices.size() ? choices[static_cast<std::size_t>(index)]
+                                                                           : choices.back();
 }
 
 const Entries& DataBitEntries() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,14 @@ const Entries& SentinelModeEntries();  ///< "None", "Static Sentinal", "Dynamic 
 const Entries& BaudEntries();          ///< link::kBaudRates as texts
 /// The baud rate a value shows as: its own, or 19200 for any other value.
 std::uint32_t BaudShown(std::uint32_t baudrate);
+/// The data bits a record's `Databit` shows as: 7 for 7, else 8.
+std::uint32_t DataBitShown(std::uint32_t databit);
+/// The stop bits a record's `Flowcontrol` shows as: 1 for 1, else 2.
+std::uint32_t StopBitsShown(std::uint32_t flowcontrol);
+/// Position of a shown value in its choices (kDataBitChoices, kStopBitChoices), or -1.
+int ChoiceIndex(std::span<const std::uint32_t> choices, std::uint32_t shown);
+/// The choice at a list position; any other position (none selected) is the last.
+std::uint32_t ChoiceAt(std::span<const std::uint32_t> choices, int index);
 const Entries& DataBitEntries();       ///< "7", "8"
 const Entries& ParityEntries();        ///< "None", "Odd", "Even"
 const Entries& StopBitEntries();       ///< "1", "2" (the Flowcontrol field)

@@ -44,9 +44,9 @@ Page3Fields ShowPage3(const PrinterConfig& record, const PrinterFacts& facts) {
     PrinterConfig bluetooth = record;
     StartBluetoothFields(bluetooth, facts.firmware, facts.modelName);
     return {.baudrate = lists::BaudShown(record.Baudrate),
-            .databit = record.Databit == 7 ? 7u : 8u,
+            .databit = lists::DataBitShown(record.Databit),
             .parity = record.Parity <= 1 ? record.Parity : 2u,
-            .stopBits = record.Flowcontrol == 1 ? 1u : 2u,
+            .stopBits = lists::StopBitsShown(record.Flowcontrol),
             .connMode = bluetooth.BtConnMode,
             .security = bluetooth.BtSecurity,
             .pinCode = bluetooth.BtPinCode,
@@ -55,17 +55,52 @@ Page3Fields ShowPage3(const PrinterConfig& record, const PrinterFacts& facts) {
             .rfInterface = record.RfInterface};
 }
 
+// A page field and the record field it is written to.
+template <typename Page>
+struct Mapping {
+    std::uint32_t Page::*field;
+    std::uint32_t PrinterConfig::*value;
+};
+
+constexpr Mapping<Page1Fields> kPage1[] = {
+    {&Page1Fields::densityIndex, &PrinterConfig::Density}, {&Page1Fields::speed, &PrinterConfig::Speed},
+    {&Page1Fields::codePage, &PrinterConfig::CodePage},    {&Page1Fields::fontRadio, &PrinterConfig::FontType},
+    {&Page1Fields::charMode, &PrinterConfig::CharMode},
+};
+constexpr Mapping<Page2Fields> kPage2[] = {
+    {&Page2Fields::service, &PrinterConfig::Service},     {&Page2Fields::beepPaper, &PrinterConfig::BeepPaper},
+    {&Page2Fields::beepLowBat, &PrinterConfig::BeepLowBat}, {&Page2Fields::msr, &PrinterConfig::Msr},
+    {&Page2Fields::timeOff, &PrinterConfig::TimeOff},     {&Page2Fields::timeSave, &PrinterConfig::TimeSave},
+    {&Page2Fields::cuttingPosition, &PrinterConfig::CuttingPosition},
+    {&Page2Fields::sentinel, &PrinterConfig::Sentinel},
+};
+constexpr Mapping<Page3Fields> kPage3[] = {
+    {&Page3Fields::baudrate, &PrinterConfig::Baudrate}, {&Page3Fields::databit, &PrinterConfig::Databit},
+    {&Page3Fields::parity, &PrinterConfig::Parity},     {&Page3Fields::stopBits, &PrinterConfig::Flowcontrol},
+};
+
+// A list shows the nearest entry for a value it has none for (Flowcontrol 0
+// shows "2"); writing that entry back would change a setting nobody touched.
+template <typename Page, std::size_t N>
+void KeepUntouched(const Page& shown, const Page& edited, const Mapping<Page> (&table)[N], const PrinterConfig& read,
+                   PrinterConfig& record) {
+    for (const Mapping<Page>& m : table)
+        if (edited.*m.field == shown.*m.field) record.*m.value = read.*m.value;
+}
+
 }  // namespace
 
 PrinterFacts FactsOf(const context::PrinterContext& util) {
-    return {util.FirmwareVersion, util.ModelCode, util.ModelName, util.VersionText, util.CodePageText};
+    return {util.firmwareVersion(), util.modelCode(), util.modelName(), util.versionText(), util.codePageText()};
 }
 
 ManagerFields ShowRecord(const PrinterConfig& record, const PrinterFacts& facts) {
     return {ShowPage1(record, facts.firmware), ShowPage2(record, facts.firmware), ShowPage3(record, facts)};
 }
 
-void CopyBack(const ManagerFields& fields, ManagerEnd end, std::uint32_t firmware, PrinterConfig& record) {
+void CopyBack(const ManagerFields& shown, const ManagerFields& fields, ManagerEnd end, std::uint32_t firmware,
+              PrinterConfig& record) {
+    const PrinterConfig read = record;
     const auto can = context::CapabilitiesOf(firmware);
     const Page1Fields& p1 = fields.page1;
     record.Density = end == ManagerEnd::Save ? lists::DensityIndexToCode(p1.densityIndex, firmware) : p1.densityIndex;
@@ -101,6 +136,10 @@ void CopyBack(const ManagerFields& fields, ManagerEnd end, std::uint32_t firmwar
         record.BtDeviceName = p3.deviceName;
     }
     if (can.rfInterface) record.RfInterface = p3.rfInterface;
+    if (end != ManagerEnd::Save) return;
+    KeepUntouched(shown.page1, fields.page1, kPage1, read, record);
+    KeepUntouched(shown.page2, fields.page2, kPage2, read, record);
+    KeepUntouched(shown.page3, fields.page3, kPage3, read, record);
 }
 
 bool ServiceEditable(std::uint32_t modelCode) { return modelCode != kModelReceiptOnly; }

@@ -73,8 +73,10 @@ enum class ManagerEnd { Save, Default };
 /// Copies the fields back into `record`. Save stores the density as its code;
 /// Default leaves the list position in `Density`. The Bluetooth values go
 /// back only when the Bluetooth box was ticked, RfInterface only on firmware
-/// that has it.
-void CopyBack(const ManagerFields& fields, ManagerEnd end, std::uint32_t firmware, PrinterConfig& record);
+/// that has it. On Save a field still as `shown` (what ShowRecord gave for
+/// `record`) leaves the record's value as read, even one no list entry shows.
+void CopyBack(const ManagerFields& shown, const ManagerFields& fields, ManagerEnd end, std::uint32_t firmware,
+              PrinterConfig& record);
 
 /// Whether "Printer Service" may be changed on this model.
 bool ServiceEditable(std::uint32_t modelCode);

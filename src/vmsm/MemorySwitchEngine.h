@@ -21,7 +21,11 @@ class MemorySwitchEngine {
 public:
     explicit MemorySwitchEngine(context::PrinterContext& util);
 
-    PrinterConfig record;
+    /// The record the last read filled (or the store loaded).
+    const PrinterConfig& record() const { return record_; }
+    /// For the editing step between read and write (a window's pages, the
+    /// command line's edits) and for rigs that start from a given record.
+    PrinterConfig& editRecord() { return record_; }
 
     context::PrinterContext& util() { return util_; }
     const context::PrinterContext& util() const { return util_; }
@@ -82,6 +86,7 @@ private:
     void Pause(std::uint32_t ms);
 
     context::PrinterContext& util_;
+    PrinterConfig record_;
 };
 
 }  // namespace pelmora::vmsm

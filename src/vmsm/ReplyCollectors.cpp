@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "context/LateReplies.h"
 #include "link/PrinterLink.h"
 
 namespace pelmora::vmsm {
@@ -38,7 +39,7 @@ Collection CollectCount(link::PrinterLink& link, const CountCollector& c) {
         out.bytes.insert(out.bytes.end(), read.begin(), read.end());
         clock.Sleep(kReadPauseMs);
         if (out.bytes.size() >= c.expected) break;
-        if (clock.TickCount() - start > c.limitMs) break;
+        if (clock.TickCount() - start > c.limitMs || link.stopRequest().Requested()) break;
     }
     out.complete = out.bytes.size() == c.expected;
     return out;
@@ -46,6 +47,7 @@ Collection CollectCount(link::PrinterLink& link, const CountCollector& c) {
 
 Collection CollectWithResend(link::PrinterLink& link, std::span<const std::uint8_t> request, const ResendCollector& c) {
     Collection out;
+    const std::uint32_t start = link.clock().TickCount();
     int silent = 0;
     int resends = 0;
     for (;;) {
@@ -55,6 +57,7 @@ Collection CollectWithResend(link::PrinterLink& link, std::span<const std::uint8
             if (c.onSilence == OnSilence::WholeReadOnly) {
                 out.bytes = read;
                 out.complete = true;
+                if (resends > 0) context::DropLateReplies(link, link.clock().TickCount() - start);
                 return out;
             }
             for (std::uint8_t byte : read) {
@@ -62,11 +65,13 @@ Collection CollectWithResend(link::PrinterLink& link, std::span<const std::uint8
                 const bool ended = byte == 0 && out.bytes.size() > c.terminatorFrom;
                 if (ended || out.bytes.size() >= c.maxLength) {
                     out.complete = true;
+                    if (resends > 0) context::DropLateReplies(link, link.clock().TickCount() - start);
                     return out;
                 }
             }
             continue;
         }
+        if (link.stopRequest().Requested()) return out;
         ++silent;
         if (c.onSilence == OnSilence::Discard) out.bytes.clear();
         if (silent > kSilentReadsBeforeResend) {
@@ -95,21 +100,23 @@ Collection CollectUntilNul(link::PrinterLink& link, std::uint32_t sentAt, const 
             break;
         }
         if (out.bytes.size() > c.stopAbove) break;
-        if (clock.TickCount() - sentAt >= c.limitMs) break;
+        if (clock.TickCount() - sentAt >= c.limitMs || link.stopRequest().Requested()) break;
     }
     return out;
 }
 
 Collection CollectSingleShot(link::PrinterLink& link, std::span<const std::uint8_t> request) {
     Collection out;
+    const std::uint32_t start = link.clock().TickCount();
     for (int attempt = 1; attempt <= kSingleShotAttempts; ++attempt) {
         auto read = ReadOnce(link, kSingleShotReadSize);
         if (read.size() == 3 && read[2] == 0) {
             out.bytes = std::move(read);
             out.complete = true;
+            if (attempt > 1) context::DropLateReplies(link, link.clock().TickCount() - start);
             return out;
         }
-        if (attempt == kSingleShotAttempts) break;
+        if (attempt == kSingleShotAttempts || link.stopRequest().Requested()) break;
         if (!Resend(link, request)) {
             out.writeFailed = true;
             break;

@@ -60,7 +60,16 @@ std::optional<NextPhase> VmsmJobRunner::Open() {
 }
 
 void VmsmJobRunner::Cancel() {
-    if (end_ == JobEnd::Running) Finish(JobEnd::Cancel);
+    if (end_ == JobEnd::Running) Stop();
+}
+
+link::StopRequest* VmsmJobRunner::stopRequest() { return &engine_.util().link().stopRequest(); }
+
+bool VmsmJobRunner::StopRequested() { return stopRequest()->Requested(); }
+
+std::optional<NextPhase> VmsmJobRunner::Stop() {
+    cancelled_ = true;
+    return Finish(JobEnd::Cancel);
 }
 
 std::optional<NextPhase> VmsmJobRunner::Finish(JobEnd end, std::string message) {
@@ -77,7 +86,7 @@ void VmsmJobRunner::SetLabel(std::string label) {
 void VmsmJobRunner::Step(int count, std::uint32_t pauseMs) {
     const bool stops = TextsOf(variant_).stopsAtMax;
     for (int i = 0; i < count; ++i) {
-        if (stops && position_ >= kPositionMax) return;
+        if ((stops && position_ >= kPositionMax) || StopRequested()) return;
         ++position_;
         view_.SetPosition(position_);
         SetLabel(Percent(std::string(stepLabel_) + " : ", position_));
@@ -86,8 +95,8 @@ void VmsmJobRunner::Step(int count, std::uint32_t pauseMs) {
 }
 
 bool VmsmJobRunner::Applies(const PhaseRow& row) const {
-    return RowApplies(row, {variant_, engine_.util().FirmwareVersion,
-                            engine_.util().MsrSetValue, engine_.record.BtKeep});
+    return RowApplies(row, {variant_, engine_.util().firmwareVersion(),
+                            engine_.util().msrSetValue(), engine_.record().BtKeep});
 }
 
 int VmsmJobRunner::Run(Op op, int arg) {
@@ -95,7 +104,7 @@ int VmsmJobRunner::Run(Op op, int arg) {
     const auto n = static_cast<std::uint8_t>(arg);
     switch (op) {
     case Op::None: return rc::Ok;
-    case Op::OpenLink: return util.link.IsOpen() || util.link.OpenPort() ? rc::Ok : rc::NotOpen;
+    case Op::OpenLink: return util.link().EnsureOpen() != link::OpenOutcome::Failed ? rc::Ok : rc::NotOpen;
     case Op::QueryModel: return util.QueryPrinter(context::QUERY_MODEL);
     case Op::QueryVersion: return util.QueryPrinter(context::QUERY_VERSION);
     case Op::QueryCodePage: return util.QueryPrinter(context::QUERY_CODEPAGE);
@@ -127,6 +136,7 @@ int VmsmJobRunner::Run(Op op, int arg) {
 
 std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
     if (end_ != JobEnd::Running) return std::nullopt;
+    if (StopRequested()) return Stop();
     if (number == phase::Completion) return Complete();
     const PhaseTable* table = FindPhase(number);
     if (!table) return Finish(JobEnd::Cancel);
@@ -139,21 +149,25 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
     for (const PhaseRow& row : table->rows) {
         if (!Applies(row)) continue;
         Step(row.stepsBefore, kStepPauseMs);
-        const std::uint32_t startedAt = clock.TickCount();
+        if (StopRequested()) return Stop();
+        commandsSent_ = commandsSent_ || (job_ != VmsmJob::GetStatus && row.op != Op::None && row.op != Op::OpenLink);
+        const context::WaitMark mark = context::MarkWait(engine_.util());
         if (const int result = Run(row.op, row.arg); result != rc::Ok) {
+            if (StopRequested()) return Stop();
             const char* message = variant_ == context::Layout::Desktop ? row.desktopMessage : row.handheldMessage;
             // "Not matched" alone would hide a closed connection or a silent printer.
             const std::string cause = row.op == Op::QueryModel
-                ? context::IdentifyFailureCause(engine_.util(), context::QUERY_MODEL, result,
-                                                clock.TickCount() - startedAt)
-                : std::string();
+                ? context::QueryFailureCause(engine_.util(), context::QUERY_MODEL, result, mark)
+                : row.op == Op::OpenLink ? context::OpenFailureCause(engine_.util().link().openFailure())
+                : context::BusyCause(engine_.util());
             return Finish(JobEnd::Cancel, context::WithCause(message ? message : "", cause));
         }
         Step(row.stepsAfter, kStepPauseMs);
         Step(row.slowSteps, row.slowPauseMs);
+        if (StopRequested()) return Stop();
         if (row.pauseMs) clock.Sleep(row.pauseMs);
         if (row.arm) {
-            const bool legacy = DialectOf(engine_.util().FirmwareVersion) == Dialect::Legacy;
+            const bool legacy = DialectOf(engine_.util().firmwareVersion()) == Dialect::Legacy;
             armed = NextPhase{legacy && row.armLegacy ? row.armLegacy : row.arm, row.armDelayMs};
             armedAt = clock.TickCount();
         }

@@ -27,6 +27,12 @@ public:
     void Cancel() override;
     context::JobEnd End() const override { return end_; }
     const std::string& Message() const override { return message_; }
+    link::StopRequest* stopRequest() override;
+
+    /// Ended by the operator's Cancel or a stop request, not by a failure.
+    bool Cancelled() const { return cancelled_; }
+    /// A command of a write job went out: a cancelled write may have changed the printer.
+    bool CommandsSent() const { return commandsSent_; }
 
     int Position() const { return position_; }
     const std::string& Label() const { return label_; }
@@ -38,6 +44,8 @@ private:
     void SetLabel(std::string label);
     std::optional<context::NextPhase> Finish(context::JobEnd end, std::string message = {});
     std::optional<context::NextPhase> Complete();
+    bool StopRequested();
+    std::optional<context::NextPhase> Stop();
 
     MemorySwitchEngine& engine_;
     context::ProgressView& view_;
@@ -48,6 +56,8 @@ private:
     std::string label_;
     const char* stepLabel_ = "";
     int position_ = 0;
+    bool cancelled_ = false;
+    bool commandsSent_ = false;
 };
 
 }  // namespace pelmora::vmsm

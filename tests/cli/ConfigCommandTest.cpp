@@ -307,3 +307,57 @@ TEST(ConfigCommand, FailuresExitOneWithTheWindowsTexts) {
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// What an operator meets first: no link chosen is said at once; values go in
+// as the windows word them; the PIN stays out of text unless asked for; a
+// write of what the printer holds writes nothing.
+TEST(ConfigCommand, OperatorsFirstSteps) {
+    test::ConfigCli cli;
+    auto run = cli.RunPelmora({"identify"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("no printer connection given and none stored"), std::string::npos) << run.err;
+    EXPECT_EQ(cli.platform.openAttempts(), 0) << "nothing waited on a port nobody chose";
+
+    cli.held().btPinCode = "8642";
+    run = cli.Run({"set", "BeepPaper=off", "TimeOff=30min", "Parity=even"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = cli.Run({"get", "--json"});
+    const auto j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["BeepPaper"], 1);
+    EXPECT_EQ(j["TimeOff"], 30);
+    EXPECT_EQ(j["Parity"], 2);
+    EXPECT_EQ(j["BtPinCode"], "8642") << "a backup must restore the PIN";
+
+    for (const bool reveal : {false, true}) {
+        std::vector<std::string> args{"--tcp", "127.0.0.1:9100", "config", "get"};
+        if (reveal) args.insert(args.begin(), "--show-secrets");
+        run = cli.RunPelmora(args);
+        EXPECT_EQ(run.out.find("8642") != std::string::npos, reveal) << run.out;
+        args.back() = "diff";
+        args.push_back("BtPinCode=1234");
+        args.push_back("--json");
+        run = cli.RunPelmora(args);
+        EXPECT_EQ(run.status, 3);
+        EXPECT_EQ(run.out.find("8642") != std::string::npos, reveal) << run.out;
+        EXPECT_EQ(run.out.find("1234") != std::string::npos, reveal) << run.out;
+        EXPECT_NE(run.out.find("\"field\": \"BtPinCode\""), std::string::npos) << "the change is still named";
+    }
+
+    const std::size_t before = cli.printer.commandLog().size();
+    run = cli.Run({"set", "TimeOff=30", "BeepPaper=Off"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("nothing was written"), std::string::npos) << run.out;
+    const std::vector<std::string> log(cli.printer.commandLog().begin() + static_cast<long>(before),
+                                       cli.printer.commandLog().end());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "enter"), 0) << "no flash write for nothing";
+    run = cli.Run({"set", "TimeOff=30", "--force"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(cli.Logged("enter"));
+    EXPECT_EQ(cli.Run({"set", "BeepPaper=loud"}).status, 2);
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -124,8 +125,13 @@ struct Blackhole {
 TEST_F(DiscoverEndToEnd, CtrlCStopsTheWaitingConnectsAndListsWhatWasFound) {
     test::TempDir dir;
     const Blackhole blackhole;
-    // The printer keeps its state after each connection: the sign that it was identified.
+    // The printer replaces its state file after each connection: the search's
+    // connect probe is the first, the identification the second.
     const auto state = dir / "state.json";
+    const auto stateInode = [&state] {
+        struct stat info{};
+        return ::stat(state.c_str(), &info) == 0 ? info.st_ino : ino_t{0};
+    };
     SimProcess printer({"--listen=127.0.0.8:" + std::to_string(port), "--state", state.string()});
     const auto output = dir / "out.txt";
     const pid_t child = ::fork();
@@ -135,7 +141,10 @@ TEST_F(DiscoverEndToEnd, CtrlCStopsTheWaitingConnectsAndListsWhatWasFound) {
                 "--jobs", "2", "--timeout", "60000", static_cast<char*>(nullptr));
         std::_Exit(127);
     }
-    while (!std::filesystem::exists(state)) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ino_t first = 0;
+    while ((first = stateInode()) == 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    for (int waited = 0; waited < 500 && stateInode() == first; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     ::kill(child, SIGINT);
     int status = 0;
     ::waitpid(child, &status, 0);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/ConfigEdits.h"
+#include "cli/ValueWords.h"
 
 namespace pelmora::cli {
 namespace {
@@ -14,10 +15,27 @@ TEST(FieldsHelp, EveryFieldWithItsValuesInShortLines) {
                              "BeepPaper, BeepLowBat, CharMode 0..1", "TimeOff 0..90", "CuttingPosition 0..640",
                              "Baudrate 2400|4800|9600|19200|38400|57600|115200", "Flowcontrol 1|2",
                              "StartSentinel[1..3]", "BtKeep 0..1", "RfInterface 0..2", "BtPinCode (12)",
-                             "BtDeviceName (30)."})
+                             "BtDeviceName (30).", "  BeepPaper=0  On\n", "  Parity=2  Even\n",
+                             "  Msr=0  Track 1/2/3 read mode command\n", "TimeOff=30min"})
         EXPECT_NE(help.find(part), std::string::npos) << part << "\n" << help;
     std::istringstream lines(help);
     for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 100u) << line;
+}
+
+// The words an operator reads in `config get` go back in as the same codes;
+// anything else is left to the number parser, which refuses it.
+TEST(ValueWords, ShownTextsAndUnitsGiveTheCodes) {
+    const struct { const char* field; const char* text; std::optional<std::uint32_t> code; } cases[] = {
+        {"BeepPaper", "on", 0},       {"BeepPaper", "OFF", 1},       {"BeepLowBat", " On ", 0},
+        {"Parity", "even", 2},        {"Service", "Label", 1},       {"BtConnMode", "mode 3", 2},
+        {"Sentinel", "Static Sentinal", 1},                          {"TimeOff", "30min", 30},
+        {"TimeOff", "30 minutes", 30}, {"TimeSave", "60s", 60},      {"TimeSave", "60sec", 60},
+        {"CuttingPosition", "120units", 120},
+        {"BeepPaper", "1", std::nullopt},   // a code stays a code
+        {"BeepPaper", "maybe", std::nullopt}, {"TimeOff", "30h", std::nullopt}, {"TimeOff", "min", std::nullopt},
+        {"TimeSave", "30min", std::nullopt}, {"Density", "on", std::nullopt}, {"BtPinCode", "on", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CodeOfWord(c.field, c.text), c.code) << c.field << "=" << c.text;
 }
 
 }  // namespace

@@ -48,7 +48,8 @@ TEST(FleetEndToEnd, AProfileReachesEveryLivePrinterWhileADeadOneFails) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(HeldSwitches(dir / ("p" + std::to_string(i) + ".json"))["5"], 30) << i;
     EXPECT_NE(run.out.find("tcp " + dead + "  failed  Port open error!"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("tcp " + sims[2]->address() + "  ok"), std::string::npos) << run.out;
-    EXPECT_EQ(run.err, "tcp " + dead + ": Port open error!\n");
+    EXPECT_EQ(run.err, "tcp " + dead + ": Port open error!\ntcp " + dead + ": " + dead +
+                           " refused the connection: nothing listens on that port.\n");
     const auto stored = context::SettingsStore(store).ValueNames(context::ProductKey);
     EXPECT_EQ(std::count(stored.begin(), stored.end(), "TimeOff"), 0) << "one store cannot hold several printers' records";
 }
@@ -73,10 +74,15 @@ TEST(FleetEndToEnd, InventoryShowsWhichPrintersDriftFromTheProfile) {
     EXPECT_EQ(json[0]["output"]["SettingsDigest"], wanted);
     EXPECT_NE(json[1]["output"]["SettingsDigest"], wanted);
     EXPECT_EQ(json[2]["result"], "failed");
-    EXPECT_EQ(json[2]["message"], "Port open error!");
+    EXPECT_EQ(json[2]["error"], "Port open error!");
+    EXPECT_EQ(json[2]["cause"], dead + " refused the connection: nothing listens on that port.");
+    EXPECT_TRUE(json[2]["output"].is_null());
     EXPECT_EQ(json[3]["output"]["SettingsDigest"], wanted);
     EXPECT_EQ(json[3]["output"]["FirmwareVersion"], 160902);
     EXPECT_EQ(json[3]["output"]["NvCodes"], nlohmann::json::array());
+    // What `jq -jcS 'del(.printer)' | sha256sum` gives for the same settings.
+    EXPECT_EQ(cli::SettingsDigest({{"printer", "x"}, {"a", 1}}),
+              "015abd7f5cc57a2dd94b7590f04ad8084273905ee33ec5cebeae62276a97f862");
 }
 
 TEST(FleetEndToEnd, JsonKeepsTheOrderGivenWithEachPrintersOwnJson) {
@@ -92,7 +98,8 @@ TEST(FleetEndToEnd, JsonKeepsTheOrderGivenWithEachPrintersOwnJson) {
 
     const auto codes = RunCli({"--json", "--tcp", newer.address(), "--tcp", older.address(), "nv", "list"});
     ASSERT_EQ(codes.status, 0) << codes.err;
-    EXPECT_TRUE(nlohmann::json::parse(codes.out)[0]["output"].is_string());
+    // No codes held: nothing printed, so no output rather than an empty text.
+    EXPECT_TRUE(nlohmann::json::parse(codes.out)[0]["output"].is_null()) << codes.out;
 }
 
 }  // namespace

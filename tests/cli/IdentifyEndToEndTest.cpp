@@ -69,7 +69,7 @@ TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
     const Case cases[] = {
         {{"--tcp", a, "firmware", notFirmware}, ""},
         {{"--tcp", a, "firmware", (dir / "missing.fls").string()}, ""},
-        {{"--tcp", "printer.local", "identify"}, ""},
+        {{"--tcp", "printer_local", "identify"}, "is no host name"},
         {{"--tcp", "127.0.0.1:99999", "identify"}, ""},
         {{"--serial", "COM1", "--baud", "1234", "identify"}, ""},
         {{"--serial", "COM1", "--parity", "mark", "identify"}, ""},

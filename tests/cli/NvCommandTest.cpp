@@ -2,10 +2,10 @@
 // print and delete against the simulator process is the end-to-end test's.
 #include <gtest/gtest.h>
 
-#include <QImage>
 
 #include "nv/NvBlocks.h"
 #include "support/ConfigCli.h"
+#include "support/ImageFiles.h"
 
 namespace pelmora {
 namespace {
@@ -15,9 +15,7 @@ TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedOrDeleted) {
     cli.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xFF}}, 'A', '1'));
     cli.printer.EndSession();
     const std::string logo = (cli.dir / "logo.bmp").string();
-    QImage image(8, 4, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    ASSERT_TRUE(image.save(QString::fromStdString(logo), "BMP"));
+    test::WriteBytes(logo, test::Bmp24(nv::RgbImage(8, 4, 0x000000)));
 
     const std::pair<std::vector<std::string>, int> cases[] = {
         {{"download", "--code", "A", logo}, 2},
@@ -42,9 +40,7 @@ TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedOrDeleted) {
 TEST(NvCommand, PreviewToStandardOutput) {
     test::ConfigCli cli;
     const std::string logo = (cli.dir / "logo.bmp").string();
-    QImage image(8, 4, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    ASSERT_TRUE(image.save(QString::fromStdString(logo), "BMP"));
+    test::WriteBytes(logo, test::Bmp24(nv::RgbImage(8, 4, 0x000000)));
     const auto written = cli.RunPelmora({"nv", "preview", logo, "--out", "-"});
     EXPECT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out.substr(0, 4), "\x89PNG");

@@ -3,11 +3,13 @@
 
 #include <fstream>
 #include <sys/stat.h>
-#include <QImage>
 #include <nlohmann/json.hpp>
 
 #include "nv/BitmapLoader.h"
+#include "nv/ImageDecoders.h"
+#include "nv/ImageLoader.h"
 #include "nv/RasterConversion.h"
+#include "support/ImageFiles.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
 
@@ -19,30 +21,34 @@ using test::SimProcess;
 
 class NvEndToEnd : public ::testing::Test {
 protected:
-    std::string Save(const std::string& name, const QImage& image, const char* format) {
-        const auto path = (dir / name).string();
-        EXPECT_TRUE(image.save(QString::fromStdString(path), format)) << name;
-        return path;
+    std::string Save(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        return test::WriteBytes((dir / name).string(), bytes);
     }
-    std::string Bitmap(const std::string& name, int width, int height) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                if ((x / 5 + y / 3) % 2) image.setPixel(x, y, qRgb(20, 20, 20));
-        return Save(name, image, "BMP");
+    std::string Bitmap(const std::string& name, std::uint32_t width, std::uint32_t height) {
+        nv::RgbImage image(width, height);
+        for (std::uint32_t y = 0; y < height; ++y)
+            for (std::uint32_t x = 0; x < width; ++x)
+                if ((x / 5 + y / 3) % 2) image.at(x, y) = nv::Rgb(20, 20, 20);
+        return Save(name, test::Bmp24(image));
     }
     // A gradient with a transparent band, wider than the printer so that it is scaled.
-    static QImage Logo(QImage::Format format, int width, int height) {
-        QImage image(width, height, format);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                const int level = (x * 7 + y * 13) % 256;
-                const int alpha = y < height / 4 ? 0 : 255;
-                image.setPixel(x, y, format == QImage::Format_Grayscale8 ? qRgb(level, level, level)
-                                                                        : qRgba(level, level / 2, 255 - level, alpha));
+    static std::vector<std::uint8_t> LogoPng(std::uint32_t width, std::uint32_t height) {
+        std::vector<std::uint32_t> argb;
+        for (std::uint32_t y = 0; y < height; ++y)
+            for (std::uint32_t x = 0; x < width; ++x) {
+                const std::uint32_t level = (x * 7 + y * 13) % 256, alpha = y < height / 4 ? 0 : 255;
+                argb.push_back(alpha << 24 | level << 16 | level / 2 << 8 | (255 - level));
             }
-        return image;
+        return test::PngRgba(width, height, argb);
+    }
+    static std::vector<std::uint8_t> GreyJpeg(std::uint32_t width, std::uint32_t height) {
+        nv::RgbImage image(width, height);
+        for (std::uint32_t y = 0; y < height; ++y)
+            for (std::uint32_t x = 0; x < width; ++x) {
+                const auto level = static_cast<std::uint8_t>((x * 7 + y * 13) % 256);
+                image.at(x, y) = nv::Rgb(level, level, level);
+            }
+        return test::Jpeg(image, 75, true);
     }
     test::CliRun Nv(const SimProcess& sim, std::vector<std::string> args) {
         args.insert(args.begin(), {"--tcp", sim.address(), "nv"});
@@ -74,8 +80,10 @@ TEST_F(NvEndToEnd, DownloadListPrintDelete) {
     // Each file under its own code; dot for dot is the preview test's.
     for (const auto& [code, file] : {std::pair{"10", logo}, std::pair{"11", stamp}}) {
         const auto raster = nv::ConvertToRaster(*nv::LoadBitmapFile(file), 0).raster;
-        const QImage png(QString::fromStdString((pngs / ("nv-" + std::string(code) + ".png")).string()));
-        EXPECT_EQ(png.size(), QSize(raster.width, raster.height)) << code;
+        const auto png = nv::LoadImageFile((pngs / ("nv-" + std::string(code) + ".png")).string());
+        ASSERT_TRUE(png) << code;
+        EXPECT_EQ(png->width, raster.width) << code;
+        EXPECT_EQ(png->height, raster.height) << code;
     }
 
     const auto run = Nv(sim, {"print", "10"});
@@ -136,14 +144,14 @@ TEST_F(NvEndToEnd, PrinterFailuresGiveTheWindowsTexts) {
     sim.Stop();
     run = Nv(sim, {"list"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Port open error!\n");
+    EXPECT_EQ(run.err, "Port open error!\n" + sim.address() + " refused the connection: nothing listens on that port.\n");
 }
 
 TEST_F(NvEndToEnd, PreviewIsWhatThePrinterHoldsDotForDot) {
     const auto held = dir / "held";
     SimProcess sim({"--nv-dir", held.string()});
-    const auto png = Save("logo.png", Logo(QImage::Format_ARGB32, 500, 60), "PNG");
-    const auto jpeg = Save("grey.jpg", Logo(QImage::Format_Grayscale8, 120, 40), "JPEG");
+    const auto png = Save("logo.png", LogoPng(500, 60));
+    const auto jpeg = Save("grey.jpg", GreyJpeg(120, 40));
 
     for (const char* brightness : {"0", "50"}) {
         auto run = Nv(sim, {"download", "--brightness", brightness, "--code", "P1", png, "--code", "J1", jpeg});
@@ -152,17 +160,17 @@ TEST_F(NvEndToEnd, PreviewIsWhatThePrinterHoldsDotForDot) {
             const auto preview = (dir / (std::string(code) + "-preview.png")).string();
             run = RunCli({"nv", "preview", file, "--brightness", brightness, "--out", preview}, env);
             ASSERT_EQ(run.status, 0) << run.err;
-            const QImage printed(QString::fromStdString((held / ("nv-" + std::string(code) + ".png")).string()));
-            const QImage shown(QString::fromStdString(preview));
-            ASSERT_FALSE(printed.isNull()) << code;
-            ASSERT_EQ(shown.size(), printed.size()) << code;
-            EXPECT_EQ(shown.width(), std::string(code) == "P1" ? 384 : 120) << "at most the printer's width";
-            EXPECT_EQ(run.out, std::to_string(shown.width()) + " x " + std::to_string(shown.height()) + " dots\n");
-            for (int y = 0; y < shown.height(); ++y)
-                for (int x = 0; x < shown.width(); ++x)
-                    ASSERT_EQ(shown.pixel(x, y), printed.pixel(x, y)) << code << " at " << x << "," << y;
+            const auto printed = nv::LoadImageFile((held / ("nv-" + std::string(code) + ".png")).string());
+            const auto shown = nv::LoadImageFile(preview);
+            ASSERT_TRUE(printed) << code;
+            ASSERT_TRUE(shown) << code;
+            ASSERT_EQ(shown->width, printed->width) << code;
+            ASSERT_EQ(shown->height, printed->height) << code;
+            EXPECT_EQ(shown->width, std::string(code) == "P1" ? 384u : 120u) << "at most the printer's width";
+            EXPECT_EQ(run.out, std::to_string(shown->width) + " x " + std::to_string(shown->height) + " dots\n");
+            EXPECT_EQ(shown->pixels, printed->pixels) << code;
             if (file == png) {
-                EXPECT_EQ(shown.pixel(5, 0), qRgb(255, 255, 255)) << "the transparent band is paper";
+                EXPECT_EQ(shown->at(5, 0), 0xFFFFFFu) << "the transparent band is paper";
             }
         }
         Succeeds(sim, {"delete", "--all"}, "");
@@ -170,7 +178,7 @@ TEST_F(NvEndToEnd, PreviewIsWhatThePrinterHoldsDotForDot) {
 }
 
 TEST_F(NvEndToEnd, CorruptImagesAreRefusedLikeBadBitmaps) {
-    const auto good = Save("good.png", Logo(QImage::Format_ARGB32, 40, 8), "PNG");
+    const auto good = Save("good.png", LogoPng(40, 8));
     const auto cut = (dir / "cut.png").string();
     std::filesystem::copy_file(good, cut);
     std::filesystem::resize_file(cut, 60);
@@ -195,7 +203,7 @@ TEST_F(NvEndToEnd, CorruptImagesAreRefusedLikeBadBitmaps) {
 
 // Outputs go only to regular or new files, and inputs never block on a FIFO.
 TEST_F(NvEndToEnd, PreviewTouchesNoDeviceFifoOrFolder) {
-    const auto logo = Save("logo.png", Logo(QImage::Format_ARGB32, 40, 8), "PNG");
+    const auto logo = Save("logo.png", LogoPng(40, 8));
     const auto fifo = (dir / "fifo.png").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& out : {fifo, std::string("/dev/full"), dir.path().string(), std::string()}) {
@@ -212,7 +220,9 @@ TEST_F(NvEndToEnd, PreviewTouchesNoDeviceFifoOrFolder) {
     run = RunCli({"nv", "preview", logo, "--out", "-"}, env);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, 4), "\x89PNG");
-    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(run.out)).width(), 40);
+    const auto written = nv::DecodePng(run.out);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->width, 40u);
     EXPECT_EQ(run.err, "40 x 8 dots\n");
 
     // A name that is no UTF-8 loads as BMP, JSON and firmware names do.

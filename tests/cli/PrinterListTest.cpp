@@ -107,12 +107,18 @@ TEST(FleetReport, TableAlignsAndJoinsMessageLines) {
 
 TEST(FleetReport, JsonEmbedsTheCommandsJsonOnlyWhenItPrintedJson) {
     const std::vector<PrinterOutcome> outcomes{Outcome(0, "", "{\"ModelCode\": 703}\n"),
-                                               Outcome(1, "Port open error!\n", "")};
+                                               Outcome(1, "Port open error!\n10.0.0.5:9100 refused the connection: "
+                                                          "nothing listens on that port.\n", ""),
+                                               Outcome(1, "Failed to save VMSM configuration!\nPlease check your printer state.\n", "")};
     auto json = SummaryJson(outcomes, false, true);
     EXPECT_EQ(json[0]["output"]["ModelCode"], 703);
+    EXPECT_FALSE(json[0].contains("error"));
     EXPECT_EQ(json[1]["result"], "failed");
-    EXPECT_EQ(json[1]["message"], "Port open error!");
-    EXPECT_EQ(json[1]["output"], "");
+    EXPECT_EQ(json[1]["error"], "Port open error!");
+    EXPECT_EQ(json[1]["cause"], "10.0.0.5:9100 refused the connection: nothing listens on that port.");
+    EXPECT_TRUE(json[1]["output"].is_null()) << "`.output.Field` must give null in jq, not an error";
+    EXPECT_EQ(json[2]["error"], "Failed to save VMSM configuration!; Please check your printer state.");
+    EXPECT_TRUE(json[2]["cause"].is_null());
     // `nv list` prints codes such as "10": text, not the number ten.
     json = SummaryJson({Outcome(0, "", "10\n")}, false, false);
     EXPECT_EQ(json[0]["output"], "10\n");

@@ -36,14 +36,14 @@ TEST(QueryPrinter, LinkStateComesBeforeAnyExchange) {
     ASSERT_TRUE(closed.Open());
     EXPECT_EQ(closed.util.QueryPrinter(5), rc::Ok);
     EXPECT_TRUE(closed.TakeReceived().empty());
-    EXPECT_TRUE(closed.util.link.IsOpen());
+    EXPECT_TRUE(closed.util.link().IsOpen());
 
     for (const auto selector : {QUERY_CODEPAGE, QUERY_MODEL, QUERY_VERSION, QUERY_MSR_MODE, QUERY_MAKER}) {
         PrinterRig rig;
         ASSERT_TRUE(rig.Open());
         rig.platform.config().shortWritesFrom = 0;
         EXPECT_EQ(rig.util.QueryPrinter(selector), rc::ShortWrite) << selector;
-        EXPECT_FALSE(rig.util.link.IsOpen()) << selector;
+        EXPECT_FALSE(rig.util.link().IsOpen()) << selector;
     }
 }
 
@@ -61,8 +61,8 @@ TEST(QueryModel, ExpectedModelVariantsAndOthers) {
         rig.printer.identity.modelText = c.model;
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), c.result) << c.model;
-        EXPECT_EQ(std::tie(rig.util.ModelCode, rig.util.ModelName), std::tie(c.code, c.name));
-        EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok) << c.model;
+        EXPECT_EQ(std::make_tuple(rig.util.modelCode(), rig.util.modelName()), std::tie(c.code, c.name));
+        EXPECT_EQ(rig.util.link().IsOpen(), c.result == rc::Ok) << c.model;
         EXPECT_EQ(rig.TakeReceived(), kModelRequest);
     }
     // Another model reads its version by the other rule.
@@ -73,7 +73,7 @@ TEST(QueryModel, ExpectedModelVariantsAndOthers) {
     rig.util.QueryPrinter(QUERY_MODEL);
     ASSERT_TRUE(rig.Open());
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok);
-    EXPECT_EQ(rig.util.FirmwareVersion, 102100u);
+    EXPECT_EQ(rig.util.firmwareVersion(), 102100u);
 }
 
 // A setting-mode notice before the reply, a reply in pieces and noise before it
@@ -96,7 +96,7 @@ TEST(QueryModel, NoticesPiecesAndNoiseStillGiveTheModel) {
         else rig.printer.AddHandler(std::make_unique<ScriptedReply>(kModelRequest, c.replies));
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << c.what;
-        EXPECT_EQ(rig.util.ModelName, "MPT-Q700VII") << c.what;
+        EXPECT_EQ(rig.util.modelName(), "MPT-Q700VII") << c.what;
         if (c.queries) {
             EXPECT_EQ(Count(rig.printer.commandLog(), "scripted"), c.queries) << c.what;
         }
@@ -105,10 +105,10 @@ TEST(QueryModel, NoticesPiecesAndNoiseStillGiveTheModel) {
     PrinterRig rig;
     rig.printer.AddHandler(std::make_unique<ScriptedReply>(kModelRequest, std::vector{sim::Reply{Bytes(notice), 0, 0}}));
     ASSERT_TRUE(rig.Open());
-    rig.util.ModelName = "from an earlier printer";
+    rig.util.identityForTest().modelName = "from an earlier printer";
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::NoReply);
-    EXPECT_EQ(rig.util.ModelName, "");
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_EQ(rig.util.modelName(), "");
+    EXPECT_FALSE(rig.util.link().IsOpen());
 }
 
 // A printer that never ends its reply gets ten resends (eleven commands in
@@ -129,7 +129,7 @@ TEST(ResendLoop, TenResendsThenNoReply) {
         const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(c.selector), rc::NoReply) << c.key;
         EXPECT_EQ(Count(rig.printer.commandLog(), c.key), 11) << c.key;
-        EXPECT_FALSE(rig.util.link.IsOpen()) << c.key;
+        EXPECT_FALSE(rig.util.link().IsOpen()) << c.key;
         EXPECT_GE(rig.Now() - start, c.min) << c.key;
         EXPECT_LT(rig.Now() - start, c.max) << c.key;
     }
@@ -159,15 +159,15 @@ TEST(QueryVersion, RepliesGiveTheTextAndTheFirmwareNumber) {
         const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok) << c.what;
         EXPECT_GE(rig.Now() - start, c.leastMs) << c.what;
-        EXPECT_EQ(rig.util.VersionText, c.text) << c.what;
-        EXPECT_EQ(rig.util.FirmwareVersion, c.version) << c.what;
+        EXPECT_EQ(rig.util.versionText(), c.text) << c.what;
+        EXPECT_EQ(rig.util.firmwareVersion(), c.version) << c.what;
     }
     PrinterRig rig;
     rig.printer.faults.perCommand["version"] = sim::Fault::Silent;
     ASSERT_TRUE(rig.Open());
     ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::NoReply);
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_FALSE(rig.util.link().IsOpen());
 }
 
 TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
@@ -191,9 +191,9 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
         const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MSR_MODE), c.result) << test::Hex(c.reply);
         EXPECT_GE(rig.Now() - start, c.leastMs) << test::Hex(c.reply);
-        EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok);
+        EXPECT_EQ(rig.util.link().IsOpen(), c.result == rc::Ok);
         if (c.result == rc::Ok) {
-            EXPECT_EQ(rig.util.MsrSetValue, 0x05);
+            EXPECT_EQ(rig.util.msrSetValue(), 0x05);
         }
     }
 }
@@ -208,7 +208,7 @@ TEST(QueryMaker, OnlyTheExactMakerPasses) {
         rig.printer.identity.makerText = c.maker;
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MAKER), c.result) << c.maker;
-        EXPECT_EQ(rig.util.link.IsOpen(), c.result == rc::Ok);
+        EXPECT_EQ(rig.util.link().IsOpen(), c.result == rc::Ok);
     }
 }
 
@@ -216,10 +216,10 @@ TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
     PrinterRig rig;
     ASSERT_TRUE(rig.Open());
     for (const int handheld : {0, 1}) {
-        rig.util.link.layout = handheld ? link::Layout::Handheld : link::Layout::Desktop;
+        rig.util.link().setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
         const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
-        EXPECT_EQ(rig.util.CodePageText, "_PC437");
+        EXPECT_EQ(rig.util.codePageText(), "_PC437");
         // The pause before the first read (100 ms, 300 on the handheld) and the link's 10 ms a call.
         EXPECT_EQ(rig.Now() - start, handheld ? 320u : 120u);
     }
@@ -227,9 +227,56 @@ TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
     rig.printer.faults.perCommand["codepage"] = sim::Fault::Silent;
     const auto start = rig.Now();
     EXPECT_EQ(rig.util.QueryPrinter(QUERY_CODEPAGE), rc::Ok);
-    EXPECT_EQ(rig.util.CodePageText, "");
+    EXPECT_EQ(rig.util.codePageText(), "");
     EXPECT_EQ(rig.Now() - start, 12530u) << "twelve silent reads of a second and ten resends";
-    EXPECT_TRUE(rig.util.link.IsOpen());
+    EXPECT_TRUE(rig.util.link().IsOpen());
+}
+
+}  // namespace
+}  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// A printer busy with another client answers late, so the query goes out
+// again and both answers come; one that answers twice, or repeats the last
+// answer before the new one. Whichever query meets the fault, every later
+// query still reads its own answer, and only a late one marks the printer busy.
+TEST(RepliesBelongToTheirQuestion, LateDoubledAndOutOfTurnAnswersAreDropped) {
+    for (const char* key : {"model", "codepage", "maker"}) {
+        for (const auto fault : {sim::Fault::Late, sim::Fault::Doubled, sim::Fault::OutOfTurn}) {
+            const std::string what = std::string(key) + " " + std::to_string(static_cast<int>(fault));
+            PrinterRig rig;
+            rig.printer.faults.perCommand[key] = fault;
+            ASSERT_TRUE(rig.Open());
+            std::uint32_t lateMs = 0;
+            for (const auto selector : {QUERY_MODEL, QUERY_VERSION, QUERY_CODEPAGE, QUERY_MAKER}) {
+                EXPECT_EQ(rig.util.QueryPrinter(selector), rc::Ok) << what << " selector " << selector;
+                lateMs = std::max(lateMs, rig.util.lateAnswerMs());
+            }
+            EXPECT_EQ(rig.util.modelName(), "MPT-Q700VII") << what;
+            EXPECT_EQ(rig.util.versionText(), "V1.00 090216") << what;
+            EXPECT_EQ(rig.util.firmwareVersion(), 160902u) << what;
+            EXPECT_EQ(rig.util.codePageText(), "_PC437") << what;
+            EXPECT_EQ(lateMs >= 3000, fault == sim::Fault::Late) << what;
+        }
+    }
+}
+
+// The version query is not sent again: the model's answer arriving during it
+// is skipped, whether in a read of its own or in front of the version's.
+TEST(RepliesBelongToTheirQuestion, TheModelsAnswerIsNeverTheVersion) {
+    const std::string model = std::string("_MPT-Q700VII") + '\0', version = std::string("_V1.00 090216") + '\0';
+    for (const std::size_t split : {std::size_t{0}, model.size()}) {
+        PrinterRig rig;
+        rig.printer.AddHandler(std::make_unique<ScriptedReply>(kVersionRequest,
+                                                               std::vector{sim::Reply{Bytes(model + version), split, 200}}));
+        ASSERT_TRUE(rig.Open());
+        ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok) << split;
+        EXPECT_EQ(rig.util.versionText(), "V1.00 090216") << split;
+        EXPECT_EQ(rig.util.firmwareVersion(), 160902u) << split;
+    }
 }
 
 }  // namespace

@@ -59,8 +59,9 @@ TEST(StoredCommSettings, EveryDesktopCombination) {
                         if (type <= 1)  // flow control never opens on DTR/DSR; data bits list only 8
                             expected = n(type) + "|" + port.listed + "|" + n(baud.listed) + "|8|" +
                                        n(parity.listed) + "|" + n(stop.listed) + "|0";
-                        else if (type == 3)  // the port box always opens on 9100
-                            expected = "3|NET0.0.0.0|9100|7|" + n(parity.stored) + "|" + n(stop.stored) + "|1";
+                        else if (type == 3)  // the TCP port as stored, 9100 for none
+                            expected = "3|NET0.0.0.0|" + (baud.stored && baud.stored <= 65535 ? n(baud.stored) : "9100") +
+                                       "|7|" + n(parity.stored) + "|" + n(stop.stored) + "|1";
                         else  // USB, and types no list holds: as stored
                             expected = n(type) + "|" + port.stored + "|" + n(baud.stored) + "|7|" +
                                        n(parity.stored) + "|" + n(stop.stored) + "|1";
@@ -103,14 +104,16 @@ TEST(StoredCommSettings, EveryHandheldCombination) {
         {std::nullopt, "", 0, "0|COM1:|115200|8|0|0|1"},  // first start
         {0, "COM7:", 9600, "0|COM7:|9600|8|0|0|1"},
         {0, "COM77", 14400, "0|COM77|115200|8|0|0|1"},  // any COM text; an unlisted rate is 115200
+        {0, "COM7", 9600, "0|COM7:|9600|8|0|0|1"},       // as the desktop writes it
         {0, "/dev/rfcomm0", 4800, "0|COM1:|4800|8|0|0|1"},
-        {1, "COM3:", 2400, "0|COM3:|2400|8|0|0|1"},      // anything but 2 is serial
-        {3, "NET10.0.0.7", 9100, "0|COM1:|115200|8|0|0|1"},  // the desktop's TCP/IP number
+        {1, "COM3:", 2400, "0|COM3:|2400|8|0|0|1"},      // anything but TCP/IP is serial
+        {3, "NET10.0.0.7", 9101, "3|NET10.0.0.7|9101|8|0|0|1"},
+        {3, "10.0.0.7", 9000, "3|NET192.168.1.1|9100|8|0|0|1"},
         {std::nullopt, "NET10.0.0.7", 9100, "0|COM1:|115200|8|0|0|1"},
-        {2, "NET10.0.0.7", 9000, "3|NET10.0.0.7|9000|8|0|0|1"},
-        {2, "NETNET10.0.0.7", 0, "3|NETNET10.0.0.7|0|8|0|0|1"},  // as stored: port 0 is refused when gathered
-        {2, "10.0.0.7", 9000, "3|NET192.168.1.1|9100|8|0|0|1"},
-        {2, "COM1:", 9600, "3|NET192.168.1.1|9100|8|0|0|1"},
+        {2, "NET10.0.0.7", 9000, "3|NET10.0.0.7|9000|8|0|0|1"},  // TCP/IP as older handhelds stored it
+        {2, "NETNET10.0.0.7", 0, "3|NETNET10.0.0.7|9100|8|0|0|1"},
+        {2, "/dev/usb/lp0", 9600, "0|COM1:|9600|8|0|0|1"},  // the desktop's USB: no such port here
+        {2, "COM1:", 9600, "0|COM1:|9600|8|0|0|1"},
     };
     for (const auto& c : cases) {
         StoreRig r;
@@ -136,7 +139,7 @@ TEST(StoredCommSettings, EachProgramWritesWhatItKeepsAndReadsItBack) {
 
     const link::CommSettings tcp = HandheldLink(link::PortTcp, "NET10.0.0.7", 9101);
     EXPECT_EQ(WriteCommSettings(r.store, tcp, Layout::Handheld), "");
-    EXPECT_EQ(r.Number("uPortType"), 2u);  // the handheld's own number for TCP/IP
+    EXPECT_EQ(r.Number("uPortType"), 3u);  // the one numbering both programs read
     EXPECT_EQ(r.Number("uStopbit"), 2u);   // the desktop's values stay as they were
     EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Handheld).settings), Describe(tcp));
     EXPECT_EQ(WriteCommSettings(r.store, HandheldLink(link::PortSerial, "COM2:", 9600), Layout::Handheld), "");
@@ -145,6 +148,23 @@ TEST(StoredCommSettings, EachProgramWritesWhatItKeepsAndReadsItBack) {
     std::filesystem::create_directory(r.dir / "folder");
     SettingsStore unwritable(r.dir / "folder");
     EXPECT_NE(WriteCommSettings(unwritable, serial, Layout::Desktop), "");
+}
+
+// One store on one machine: what one program saves, the other opens on.
+TEST(StoredCommSettings, EachProgramOpensOnWhatTheOtherStored) {
+    struct Case { Layout writer; link::CommSettings written; const char* readByOther; };
+    const Case cases[] = {
+        {Layout::Handheld, HandheldLink(link::PortTcp, "NET10.0.0.7", 9101), "3|NET10.0.0.7|9101|0|0|0|0"},
+        {Layout::Handheld, HandheldLink(link::PortSerial, "COM4:", 9600), "0|COM4|9600|8|0|0|0"},
+        {Layout::Desktop, {link::PortTcp, "NET10.0.0.8", 9102, 8, 0, 0, 0}, "3|NET10.0.0.8|9102|8|0|0|1"},
+        {Layout::Desktop, {link::PortSerial, "COM5", 19200, 8, 0, 0, 0}, "0|COM5:|19200|8|0|0|1"},
+    };
+    for (const Case& c : cases) {
+        StoreRig r;
+        ASSERT_EQ(WriteCommSettings(r.store, c.written, c.writer), "");
+        const Layout other = c.writer == Layout::Desktop ? Layout::Handheld : Layout::Desktop;
+        EXPECT_EQ(Describe(ReadCommSettings(r.store, other).settings), c.readByOther) << c.written.port;
+    }
 }
 
 TEST(StoredCommSettings, UnreadableValuesAreNamedForTheProgramThatReadsThem) {

@@ -51,8 +51,44 @@ TEST(TcpAddress, AddressWithPort) {
         EXPECT_EQ(parsed.problem, c.problem) << c.text;
         EXPECT_EQ(parsed.problem == TcpAddress::None ? int(parsed.port) : 0, c.port) << c.text;
     }
+    EXPECT_EQ(CheckTcpAddress("printer.local", "9100").problem, TcpAddress::BadAddress);  // the windows keep IPv4
     EXPECT_EQ(CheckTcpAddress("10.0.0.5", "0").problem, TcpAddress::BadPort);  // the windows connect, never listen
     EXPECT_EQ(CheckTcpAddress("10.0.0", "0").problem, TcpAddress::BadAddress);
+}
+
+// What an operator types for a printer: names, IPv4 and IPv6, with or without a port;
+// the text it is named back by reads the same again.
+TEST(TcpAddress, PrinterAddressesByNameOrIpv6) {
+    const struct { const char* text; TcpAddress::Problem problem; const char* host; int port; const char* named; } cases[] = {
+        {"printer-12.store.example", TcpAddress::None, "printer-12.store.example", 9100, "printer-12.store.example:9100"},
+        {"till1:9101", TcpAddress::None, "till1", 9101, "till1:9101"},
+        {"10.0.12.21", TcpAddress::None, "10.0.12.21", 9100, "10.0.12.21:9100"},
+        {"[fd00::21]:9101", TcpAddress::None, "fd00::21", 9101, "[fd00::21]:9101"},
+        {"[::1]", TcpAddress::None, "::1", 9100, "[::1]:9100"},
+        {"fd00::21", TcpAddress::None, "fd00::21", 9100, "[fd00::21]:9100"},
+        {"[fd00::21]9101", TcpAddress::BadPort, "", 0, ""},
+        {"[fd00::21", TcpAddress::BadAddress, "", 0, ""},
+        {"[printer]:9100", TcpAddress::BadAddress, "", 0, ""},
+        {"till1:0", TcpAddress::BadPort, "", 0, ""},
+        {"till1:", TcpAddress::BadPort, "", 0, ""},
+        {"10.1", TcpAddress::BadAddress, "", 0, ""},
+        {"0x7f.0.0.1", TcpAddress::BadAddress, "", 0, ""},
+        {"-till.shop", TcpAddress::BadAddress, "", 0, ""},
+        {"till..shop", TcpAddress::BadAddress, "", 0, ""},
+        {"till_1", TcpAddress::BadAddress, "", 0, ""},
+        {"till 1", TcpAddress::BadAddress, "", 0, ""},
+        {"", TcpAddress::BadAddress, "", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const TcpAddress parsed = ParsePrinterAddress(c.text, 9100);
+        EXPECT_EQ(parsed.problem, c.problem) << c.text;
+        if (c.problem != TcpAddress::None) continue;
+        EXPECT_EQ(parsed.host, c.host) << c.text;
+        EXPECT_EQ(parsed.port, c.port) << c.text;
+        EXPECT_EQ(PrinterAddressText(parsed.host, parsed.port), c.named) << c.text;
+        EXPECT_EQ(ParsePrinterAddress(c.named, 1).host, parsed.host) << c.named;
+    }
+    EXPECT_EQ(ParsePrinterAddress(std::string(64, 'a') + ".shop", 9100).problem, TcpAddress::BadAddress);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "DesktopRig.h"
+#include "context/StoredCommSettings.h"
 #include "ui/support/WidgetSnapshot.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
@@ -92,18 +93,33 @@ private slots:
         QCOMPARE(requested.count(), 1);
         QCOMPARE(w->settings().baudRate, 115200);
         QCOMPARE(w->settings().port, std::string("COM5"));
-        QCOMPARE(w->printerContext().PendingSettings.portType, link::PortBluetooth);
-        QCOMPARE(w->printerContext().link.baudRate, 115200);
+        QCOMPARE(w->printerContext().pendingSettings().portType, link::PortBluetooth);
+        QCOMPARE(w->printerContext().link().settings().baudRate, 115200);
     }
 
-    void tcpRestoreTrimsTheNetCharactersAndShowsPort9100() {
+    void tcpRestoreTrimsTheNetCharactersAndShowsTheStoredPort() {
         Fixture f;
         f.Store(link::PortTcp, "NETNET10.0.0.5", 4000);  // StoredCommSettingsTest has the other texts
         auto w = f.Open();
         QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), QString("10.0.0.5"));
-        QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), QString("9100"));
+        QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), QString("4000"));
         QCOMPARE(ui::SpokenText(Find<QLabel>(*w, "portLabel")->text()), QString("IP"));
         QVERIFY(f.prompts.shown.empty());
+    }
+
+    // The handheld's TCP/IP choice, in the store both programs share.
+    void opensOnTheConnectionTheHandheldStored() {
+        Fixture f;
+        QCOMPARE(context::WriteCommSettings(f.store, context::HandheldLink(link::PortTcp, "NET10.0.0.7", 9101),
+                                            context::Layout::Handheld),
+                 std::string());
+        auto w = f.Open();
+        QVERIFY(f.prompts.shown.empty());  // no "Not connected USB printer!"
+        QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), QString("10.0.0.7"));
+        QCOMPARE(Find<QLineEdit>(*w, "tcpPortEdit")->text(), QString("9101"));
+        QVERIFY(w->GatherSettings());
+        QCOMPARE(w->settings().portType, link::PortTcp);
+        QCOMPARE(w->settings().port, std::string("NET10.0.0.7"));
     }
 
     // A refused entry stores nothing and keeps the window open.
@@ -207,12 +223,12 @@ private slots:
             QObject::connect(&w->memorySwitchJob(), &ui::MemorySwitchJob::managerOpened,
                              [](ui::MemorySwitchManager* manager) { manager->reject(); });
             Click(*w, "vmsmButton");
-            QVERIFY(w->printerContext().link.OpenPort());
+            QVERIFY(w->printerContext().link().OpenPort());
             if (escape)
                 QTest::keyClick(w.get(), Qt::Key_Escape);
             else
                 w->close();
-            QVERIFY(!w->printerContext().link.IsOpen());
+            QVERIFY(!w->printerContext().link().IsOpen());
             QCOMPARE(w->result(), int(QDialog::Rejected));
             QCOMPARE(f.Stored(), before);
         }
@@ -321,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+PELMORA_SNAPSHOT_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

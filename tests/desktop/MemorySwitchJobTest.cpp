@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "DesktopRig.h"
+#include "ui/support/CancelFromWorker.h"
 #include "context/JobRunner.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
 #include "windows/memory_switches/MemorySwitchJob.h"
@@ -55,13 +56,12 @@ struct Fixture : desktop::test::DesktopRig {
     /// What the printer holds now, read by a job of its own.
     vmsm::PrinterConfig ReadBack() {
         context::PrinterContext util(platform);
-        util.PendingSettings = {link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0};
-        util.ApplyPortSettings();
+        util.HandOver({link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0});
         vmsm::MemorySwitchEngine engine(util);
         context::ProgressView view;
         vmsm::VmsmJobRunner runner(engine, view, vmsm::VmsmJob::GetStatus);
         if (context::DriveJob(runner, platform.clock()) != context::JobEnd::Ok) qFatal("read-back failed");
-        return engine.record;
+        return engine.record();
     }
 };
 
@@ -81,8 +81,10 @@ private slots:
         f.Run(PickDensity150);
         QCOMPARE(f.managersOpened, 1);
         QCOMPARE(f.prompts.Messages(), QStringList{kWritten});
-        QVERIFY(!f.window->printerContext().link.IsOpen());
+        QVERIFY(!f.window->printerContext().link().IsOpen());
         QCOMPARE(f.ReadBack().Density, 3u);  // " 150%" is code 3
+        // "Stop Bits" shows "2" for the factory 0; left alone, the 0 goes back.
+        QCOMPARE(f.ReadBack().Flowcontrol, 0u);
         std::uint32_t stored = 0;
         QVERIFY(f.store.GetRegDword(context::ProductKey, "Density", stored));
         QCOMPARE(stored, 3u);
@@ -92,6 +94,55 @@ private slots:
         QCOMPARE(f.ReadBack().Density, kFactoryDensity);
     }
 
+    // The read's connection is dropped while the operator thinks; the save reconnects.
+    void saveAfterAPauseReachesAPrinterThatDropsIdleClients() {
+        Fixture f;
+        f.platform.config().tcpIdleDropMs = 1000;
+        f.Run([&f](ui::MemorySwitchManager& manager) {
+            f.platform.virtualClock().Sleep(10'000);
+            PickDensity150(manager);
+        });
+        QCOMPARE(f.prompts.Messages(), QStringList{kWritten});
+        QCOMPARE(f.ReadBack().Density, 3u);
+    }
+
+    // The printer is silent; Cancel is pressed at the first resend, 3 s into the wait.
+    void cancelDuringAReplyWaitEndsTheWindowWithinASecond() {
+        Fixture f;
+        f.printer.faults.silentFromCommand = 0;
+        std::uint64_t pressedAt = 0;
+        f.platform.config().beforeWrite = [&f, &pressedAt](int index) {
+            if (index != 1) return;
+            pressedAt = f.platform.virtualClock().Now();
+            ui::test::PressCancelFromWorker();
+        };
+        f.Run([](ui::MemorySwitchManager&) {});
+        QVERIFY(pressedAt >= 3000);
+        QVERIFY2(f.platform.virtualClock().Now() - pressedAt < 1000,
+                 qPrintable(QString::number(f.platform.virtualClock().Now() - pressedAt)));
+        QCOMPARE(f.managersOpened, 0);
+        QVERIFY(f.prompts.shown.empty());  // the operator's own choice needs no box
+        QVERIFY(!f.window->printerContext().link().stopRequest().Requested());  // no stop left for the next job
+    }
+
+    // Cancel after the save's first commands: neither success nor the generic failure.
+    void cancelledWriteSaysSomeSettingsMayBeOnThePrinter() {
+        Fixture f;
+        const std::string before = f.StoreFile();
+        int saveFrom = -1;
+        f.platform.config().beforeWrite = [&saveFrom](int index) {
+            if (saveFrom >= 0 && index == saveFrom + 2) ui::test::PressCancelFromWorker();
+        };
+        f.Run([&f, &saveFrom](ui::MemorySwitchManager& manager) {
+            saveFrom = f.platform.writes();
+            PickDensity150(manager);
+        });
+        QCOMPARE(f.prompts.Messages(),
+                 QStringList{QString(vmsm::kWriteCancelledPartly)});
+        QCOMPARE(f.StoreFile(), before);
+        QVERIFY(!f.window->printerContext().link().IsOpen());
+    }
+
     void failedWriteShowsTheFailureAndKeepsTheStore() {
         Fixture f;
         const std::string before = f.StoreFile();
@@ -99,7 +150,7 @@ private slots:
         f.Run(PickDensity150);
         QCOMPARE(f.prompts.Messages(), QStringList{kNotWritten});
         QCOMPARE(f.StoreFile(), before);
-        QVERIFY(!f.window->printerContext().link.IsOpen());
+        QVERIFY(!f.window->printerContext().link().IsOpen());
     }
 
     void failedReadShowsItsOwnMessageAndOpensNoManager() {
@@ -108,7 +159,11 @@ private slots:
         f.Run([](ui::MemorySwitchManager&) {});
         QCOMPARE(f.managersOpened, 0);
         QCOMPARE(f.prompts.Messages().size(), 1);
-        QVERIFY(f.prompts.Messages().front().startsWith("Printer model is not matched!"));
+        // The step's text, and under it why, as the command line prints it.
+        const QStringList lines = f.prompts.Messages().front().split("\r\n");
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.front(), QString("Printer model is not matched!"));
+        QVERIFY2(lines.back().startsWith("The printer"), qPrintable(lines.back()));
         QCOMPARE(f.prompts.shown.front().icon, ui::PromptIcon::None);  // as plain as the NV manager's
     }
 
@@ -118,7 +173,7 @@ private slots:
         f.Run([](ui::MemorySwitchManager& manager) { manager.findChild<QPushButton*>("cancel")->click(); });
         QCOMPARE(f.managersOpened, 1);
         QVERIFY(f.prompts.shown.empty());
-        QVERIFY(!f.window->printerContext().link.IsOpen());
+        QVERIFY(!f.window->printerContext().link().IsOpen());
         for (const std::string& key : f.printer.commandLog()) QVERIFY2(!key.starts_with("write-"), key.c_str());
         QCOMPARE(f.StoreFile(), before);
     }

@@ -39,7 +39,7 @@ private slots:
         bool linkOpen = false;
         ui::test::WhenShown manager("nvManager", [&](QWidget* w) {
             before = desktop::test::Items(w->findChild<QListWidget*>("addressList"));
-            linkOpen = main->printerContext().link.IsOpen();
+            linkOpen = main->printerContext().link().IsOpen();
             w->findChild<QSlider*>("brightness")->setValue(30);
             w->findChild<QPushButton*>("addImage")->click();
             auto* table = w->findChild<QTableWidget*>("imageList");
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(stored->height, previewed->height);
         QCOMPARE(stored->raster, previewed->bytes);
         QVERIFY(nv::ReadCatalogueEntry(rig.store, 1).ends_with("logo.bmp,030"));
-        QVERIFY(!main->printerContext().link.IsOpen());
+        QVERIFY(!main->printerContext().link().IsOpen());
     }
 };
 

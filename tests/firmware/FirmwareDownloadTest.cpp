@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "firmware/FirmwareDownload.h"
+#include "link/WireTime.h"
 #include "support/PrinterRig.h"
 
 namespace pelmora::firmware {
@@ -25,11 +26,7 @@ struct FirmwareRig {
     link::PrinterLink link{rig.platform};
     RecordingView view;
 
-    FirmwareRig() {
-        link.portType = link::PortTcp;
-        link.portText = "NET127.0.0.1";
-        link.baudRate = 9100;
-    }
+    FirmwareRig() { link.Configure(test::LoopbackTcp()); }
     static std::vector<std::uint8_t> Content(std::size_t size) {
         std::vector<std::uint8_t> bytes(size);
         for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(0x80 | (i * 7 % 128));
@@ -120,7 +117,7 @@ TEST(FirmwareDownload, FileOverTheSizeLimitIsRefused) {
     EXPECT_EQ(f.rig.platform.openAttempts(), 0);
 
     std::filesystem::resize_file(path, kMaxFirmwareBytes);
-    f.link.portText = "NET127.0.0.2";
+    f.link.Configure(test::LoopbackTcp(link::kPrinterTcpPort, "127.0.0.2"));
     outcome = DownloadFirmware(path, f.link, f.view);
     EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
     EXPECT_EQ(outcome.problem, FileProblem::None);
@@ -128,7 +125,7 @@ TEST(FirmwareDownload, FileOverTheSizeLimitIsRefused) {
 
 TEST(FirmwareDownload, PortThatDoesNotOpenSendsNothing) {
     FirmwareRig f;
-    f.link.portText = "NET127.0.0.2";
+    f.link.Configure(test::LoopbackTcp(link::kPrinterTcpPort, "127.0.0.2"));
     const FirmwareOutcome outcome = DownloadFirmware(f.File(10), f.link, f.view);
     EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
     EXPECT_EQ(outcome.message, "Error : OpenPort! Please check printer");
@@ -147,6 +144,28 @@ TEST(FirmwareDownload, ShortPieceStopsTheDownloadAndClosesTheLink) {
     EXPECT_EQ(f.view.progress, std::vector<int>{45});
     EXPECT_EQ(outcome.status, "Finished to download firmware and Reset the printer!");
     EXPECT_FALSE(f.link.IsOpen());
+}
+
+// A serial line held by flow control takes nothing: the piece ends at twice
+// its wire time plus the slack (a second and a bit at 115200 bit/s, not the
+// hour of a second a byte), the download fails and the link is closed.
+TEST(FirmwareDownload, StalledSerialLineEndsWithinTheWriteBound) {
+    for (const std::uint32_t baud : {115200u, 9600u}) {
+        FirmwareRig f;
+        f.link.Configure({.portType = link::PortSerial, .port = "COM1", .baudRate = static_cast<std::int32_t>(baud)});
+        // The probe byte goes out; the line is held from then on.
+        f.rig.platform.config().beforeWrite = [&](int) { f.rig.platform.config().lineHeld = true; };
+        const auto start = f.rig.Now();
+        const FirmwareOutcome outcome = DownloadFirmware(f.File(9000), f.link, f.view);
+        EXPECT_EQ(outcome.result, FirmwareResult::SendFailed) << baud;
+        EXPECT_FALSE(f.link.IsOpen()) << baud;
+        link::SerialTimeouts t;
+        t.writeMicrosPerByte = link::WriteMicrosPerByte(baud, 10);
+        t.writeTotalConstant = link::kWriteSlackMs;
+        const std::uint64_t bound = link::SerialWriteTimeoutMs(t, 4096);
+        EXPECT_GE(f.rig.Now() - start, bound) << baud;
+        EXPECT_LT(f.rig.Now() - start, bound + 1000) << baud << ": opening and closing take the rest";
+    }
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <set>
 #include <string>
 
-#include <QImage>
-
 #include "HostileJobs.h"
 #include "HostilePrinter.h"
 #include "context/PrinterContext.h"
@@ -15,6 +13,7 @@
 #include "nv/NvBlocks.h"
 #include "nv/NvJobVariant.h"
 #include "nv/NvManager.h"
+#include "support/ImageFiles.h"
 
 namespace pelmora::fuzz {
 namespace {
@@ -31,9 +30,8 @@ struct Host final : nv::NvJobHost {
 // not what this target is about. Each run converts it at its own brightness.
 std::shared_ptr<const nv::RgbImage> Decoded(int width, int height, const char* name) {
     const auto path = ScratchDir() / name;
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    image.save(QString::fromStdString(path.string()), "BMP");
+    test::WriteBytes(path.string(), test::Bmp24(nv::RgbImage(static_cast<std::uint32_t>(width),
+                                                            static_cast<std::uint32_t>(height), 0x000000)));
     auto decoded = nv::LoadImageFile(path.string());
     Check(decoded.has_value(), "cannot decode the scratch bitmap");
     return std::make_shared<const nv::RgbImage>(std::move(*decoded));
@@ -43,7 +41,7 @@ nv::NvImageItem Picture(const nv::NvEngine& engine, std::uint32_t modelCode, int
     static const std::shared_ptr<const nv::RgbImage> bitmaps[2] = {Decoded(8, 2, "a.bmp"), Decoded(24, 5, "b.bmp")};
     const auto& bitmap = bitmaps[which];
     nv::NvImageItem item;
-    item.number = engine.ImageList.NextNumber();
+    item.number = engine.imageList().NextNumber();
     item.size = nv::EstimateImageSize(bitmap->width, bitmap->height, modelCode);
     item.name = which ? "b.bmp" : "a.bmp";
     item.path = (ScratchDir() / item.name).string();
@@ -97,10 +95,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const nv::NvJobVariant& variant = handheld ? nv::HandheldNvJob() : nv::DesktopNvJob();
     nv::NvManager manager(engine, host, variant);
 
-    util.link.layout = handheld ? link::Layout::Handheld : link::Layout::Desktop;
-    util.PendingSettings = SettingsFor(portType);
-    util.ApplyPortSettings();
-    if (legacy) util.FirmwareVersion = printer.firmwareOverride = 30000;
+    util.link().setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
+    util.HandOver(SettingsFor(portType));
+    if (legacy) util.identityForTest().firmwareVersion = printer.firmwareOverride = 30000;
     const std::uint64_t worstRead = WorstReadMs(portType);
     std::uint64_t bound = size * (worstRead + 160);
     // Each job: its 100 progress steps of 2 ms, its timers, and the worst identification
@@ -111,15 +108,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         manager.Open();
         bound += jobMs + kLinkOpenCloseMs;
     } else {
-        util.link.OpenPort();
-        engine.PrinterChecked = true;
+        util.link().OpenPort();
+        engine.MarkPrinterChecked();
     }
     nv::NvOutcome outcome;
     bool downloaded = false;
     switch (job) {
     case 0: outcome = manager.Refresh(); break;
     case 1: {
-        for (int i = 0; i < 2; ++i) engine.ImageList.AddImageItem(Picture(engine, util.ModelCode, i, in.Byte() % 101));
+        for (int i = 0; i < 2; ++i) engine.editImageList().AddImageItem(Picture(engine, util.modelCode(), i, in.Byte() % 101));
         const auto result = manager.Download(autoAddressing, [](const std::vector<std::string>&) {
             return std::optional<std::string>("A1");
         });
@@ -136,10 +133,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     manager.Close();
 
     Verbose("ok %d after %llu ms: %s (%zu codes)", outcome.ok, static_cast<unsigned long long>(platform.Now()),
-            outcome.message.c_str(), engine.AddressList.size());
+            outcome.message.c_str(), engine.addressList().size());
     Check(platform.Now() <= bound, "the job outlasted its bound");
     Check(IsKnownMessage(KnownMessages(variant), outcome.message), "unknown message: " + outcome.message);
-    Check(!util.link.IsOpen(), "the link stayed open after the manager closed");
+    Check(!util.link().IsOpen(), "the link stayed open after the manager closed");
     if (!downloaded) Check(FileBytes(storePath) == kStoreText, "the store changed without a download");
     return 0;
 }

@@ -94,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto portType = static_cast<std::int32_t>((setup >> 4) & 3);
 
     Rig rig(in);
-    rig.util.link.layout = variant;
+    rig.util.link().setLayout(variant);
+    rig.util.HandOver(SettingsFor(portType));
     const std::uint64_t worstRead = WorstReadMs(portType);
     const std::uint64_t inputMs = size * (worstRead + 10);
 
@@ -107,14 +108,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const vmsm::ConfigJob flow{settings, rig.view,
                                    [&](context::JobRunner& r) { return Drive(r, rig.platform.clock()); },
                                    [&](vmsm::MemorySwitchEngine&) { return choice; }, variant};
-        const vmsm::JobReport report = vmsm::RunConfigJob(rig.engine, SettingsFor(portType), flow);
+        const vmsm::JobReport report = vmsm::RunConfigJob(rig.engine, flow);
 
         Verbose("outcome %d after %llu ms: %s", static_cast<int>(report.outcome),
                 static_cast<unsigned long long>(rig.platform.Now()), report.stepMessage.c_str());
         Check(rig.platform.Now() <= 2 * RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
         Check(IsKnownMessage(KnownMessages(), report.stepMessage), "unknown message: " + report.stepMessage);
         const bool mayStayOpen = variant == context::Layout::Handheld && report.outcome == vmsm::JobOutcome::NotWritten;
-        Check(mayStayOpen || !rig.util.link.IsOpen(), "the link stayed open after the job");
+        Check(mayStayOpen || !rig.util.link().IsOpen(), "the link stayed open after the job");
         if (report.outcome != vmsm::JobOutcome::Written)
             Check(FileBytes(store) == kStoreText, "the store changed although nothing was written");
         return 0;
@@ -122,21 +123,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The legacy dialect comes only from a printer that identification has
     // already placed; the jobs then start past their identification.
-    rig.util.PendingSettings = SettingsFor(portType);
-    rig.util.ApplyPortSettings();
-    rig.util.FirmwareVersion = rig.printer.firmwareOverride = 30000;
-    rig.util.ModelCode = context::kModelExpected;
+    rig.util.identityForTest().firmwareVersion = rig.printer.firmwareOverride = 30000;
+    rig.util.identityForTest().modelCode = context::kModelExpected;
     const vmsm::VmsmJob jobs[] = {vmsm::VmsmJob::GetStatus, vmsm::VmsmJob::SetStatus, vmsm::VmsmJob::FactoryDefault};
     vmsm::VmsmJobRunner runner(rig.engine, rig.view, jobs[job], variant);
     auto next = runner.Open();
     if (next && job == 0) next->phase = vmsm::phase::LegacyRead;
-    if (job == 0) rig.util.link.OpenPort();
+    if (job == 0) rig.util.link().OpenPort();
     for (; next; next = runner.RunPhase(next->phase)) rig.platform.clock().Sleep(next->delayMs);
 
     Verbose("legacy end %d after %llu ms: %s", static_cast<int>(runner.End()),
             static_cast<unsigned long long>(rig.platform.Now()), runner.Message().c_str());
     Check(rig.platform.Now() <= RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
     Check(IsKnownMessage(KnownMessages(), runner.Message()), "unknown message: " + runner.Message());
-    if (runner.End() != context::JobEnd::Ok) Check(!rig.util.link.IsOpen(), "the link stayed open after a failure");
+    if (runner.End() != context::JobEnd::Ok) Check(!rig.util.link().IsOpen(), "the link stayed open after a failure");
     return 0;
 }

@@ -5,6 +5,8 @@
 #include "ui/support/WidgetSnapshot.h"
 #include "context/StoredCommSettings.h"
 #include "handheld/ConnectionRules.h"
+#include "ui/Accessibility.h"
+#include "ui/LanguageLoader.h"
 
 using namespace pelmora;
 using namespace pelmora::handheld;
@@ -35,7 +37,7 @@ private slots:
         auto w = rig.Open();
         QVERIFY(!Ticked(*w));
         QCOMPARE(Find<QComboBox>(*w, "portList")->count(), 49);
-        QVERIFY(w->printerContext().link.layout == context::Layout::Handheld);
+        QVERIFY(w->printerContext().link().layout() == context::Layout::Handheld);
         Click(*w, "exitButton");
         QCOMPARE(w->result(), int(QDialog::Accepted));
         QCOMPARE(rig.store.ValueNames(context::ProductKey),
@@ -138,7 +140,7 @@ private slots:
         QCOMPARE(s.portType, std::int32_t(link::PortTcp));
         QCOMPARE(s.port, std::string("NET127.0.0.1"));
         QCOMPARE(s.baudRate, 9100);
-        QVERIFY(!w->printerContext().link.IsOpen());  // the launcher opened it
+        QVERIFY(!w->printerContext().link().IsOpen());  // the launcher opened it
         Find<QCheckBox>(*w, "tcpCheck")->setChecked(false);
         Click(*w, "nvButton");
         QCOMPARE(rig.nvLaunches.back().portType, std::int32_t(link::PortSerial));
@@ -160,15 +162,22 @@ private slots:
     void closeBoxStoresNothingAndClosesTheLink() {
         HandheldRig rig;
         auto w = rig.Open();
-        w->printerContext().PendingSettings = context::HandheldLink(link::PortSerial, "COM1:", 115200);
-        w->printerContext().ApplyPortSettings();
-        QVERIFY(w->printerContext().link.OpenPort() == 1);
+        w->printerContext().HandOver(context::HandheldLink(link::PortSerial, "COM1:", 115200));
+        QVERIFY(w->printerContext().link().OpenPort() == 1);
         Find<QCheckBox>(*w, "tcpCheck")->setChecked(true);
         w->reject();
-        QVERIFY(!w->printerContext().link.IsOpen());
+        QVERIFY(!w->printerContext().link().IsOpen());
         QVERIFY(rig.store.ValueNames(context::ProductKey).empty());
+    }
+
+    // Last: the program's language stays installed. The desktop's translations, chosen alike.
+    void speaksTheSystemLanguage() {
+        QCOMPARE(ui::InstallLanguage(*qApp, QLocale("de_DE"), {PELMORA_QM_DIR}), QString("German"));
+        HandheldRig rig;
+        auto w = rig.Open();
+        QCOMPARE(ui::SpokenText(Find<QCheckBox>(*w, "tcpCheck")->text()), QString("TCP/IP-Kommunikation"));
     }
 };
 
-QTEST_MAIN(ConnectionTest)
+PELMORA_SNAPSHOT_MAIN(ConnectionTest)
 #include "ConnectionTest.moc"

@@ -118,6 +118,26 @@ private slots:
         }
     }
 
+    // A finger lands anywhere on a row: at its far corner, away from the mark and the text.
+    void checkBoxesAndRadiosTakeAPressAnywhereOnTheirRow() {
+        HandheldRig rig;
+        auto screen = rig.Open();
+        StepRig steps(160902, '5');
+        const auto step = steps.Make(WizardStep::One);
+        for (QWidget* window : {static_cast<QWidget*>(screen.get()), static_cast<QWidget*>(step.get())}) {
+            window->show();
+            QCoreApplication::processEvents();
+            for (QAbstractButton* row : window->findChildren<QAbstractButton*>()) {
+                if (!row->isVisible() || !row->isEnabled() || !row->isCheckable() || row->isChecked()) continue;
+                const QPoint farCorner(row->width() - 2, row->height() - 2);
+                QTest::mouseClick(row, Qt::LeftButton, {}, farCorner);
+                QVERIFY2(row->isChecked(), qPrintable(row->objectName() + " missed the press"));
+                QVERIFY(row->width() >= kFingerHeight && row->height() >= kFingerHeight);
+            }
+            window->hide();
+        }
+    }
+
     // The memory-switch job's window, with its "Cancel" button.
     void progressWindow() {
         HandheldRig rig;

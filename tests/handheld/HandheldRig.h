@@ -45,9 +45,9 @@ struct HandheldRig : ui::test::WindowRig {
         ConnectionScreen::Services services{.store = store, .platform = platform, .prompts = prompts, .timer = &timer};
         services.editSentinels = [](QWidget*, std::uint32_t&, std::array<std::string, 6>&) { return false; };
         services.launchNv = [this](QWidget*, context::PrinterContext& util) {
-            nvLaunches.push_back(util.PendingSettings);
-            QCOMPARE(util.link.portType, util.PendingSettings.portType);
-            QCOMPARE(util.link.OpenPort(), 1);  // as the NV job would
+            nvLaunches.push_back(util.pendingSettings());
+            QCOMPARE(util.link().settings().portType, util.pendingSettings().portType);
+            QCOMPARE(util.link().OpenPort(), 1);  // as the NV job would
         };
         if (realNvManager) services.launchNv = HandheldNvManager(store, prompts, &timer);
         services.driveSteps = [this](WizardStepWindow& step) {
@@ -83,9 +83,9 @@ struct StepRig {
                           }};
 
     explicit StepRig(std::uint32_t firmware = 160902, std::uint8_t msrMode = '9') {
-        util.FirmwareVersion = firmware;
-        util.MsrSetValue = msrMode;
-        util.ModelName = "MPT-Q700VII";
+        util.identityForTest().firmwareVersion = firmware;
+        util.identityForTest().msrSetValue = msrMode;
+        util.identityForTest().modelName = "MPT-Q700VII";
     }
     std::unique_ptr<WizardStepWindow> Make(WizardStep step) { return MakeWizardStep(step, context, nullptr); }
 };

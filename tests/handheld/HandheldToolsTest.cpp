@@ -26,14 +26,14 @@ private slots:
         bool linkOpen = false;
         ui::test::WhenShown manager("nvManager", [&](QWidget* window) {
             listed = Items(Find<QListWidget>(*window, "addressList"));
-            linkOpen = w->printerContext().link.IsOpen();
+            linkOpen = w->printerContext().link().IsOpen();
             Click(*window, "exit");
         });
         Click(*w, "nvButton");
         QCOMPARE(manager.shown, 1);
         QCOMPARE(listed, QStringList({"10", "11"}));
         QVERIFY(linkOpen);
-        QVERIFY(!w->printerContext().link.IsOpen());
+        QVERIFY(!w->printerContext().link().IsOpen());
         QVERIFY(rig.prompts.shown.empty());
     }
 

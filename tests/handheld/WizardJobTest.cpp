@@ -5,6 +5,7 @@
 #include <QCheckBox>
 
 #include "HandheldRig.h"
+#include "ui/support/CancelFromWorker.h"
 #include "sim/ConfigHandler.h"
 
 using namespace pelmora;
@@ -48,9 +49,46 @@ private slots:
         QCOMPARE(rig.prompts.shown[0].title, QString("Pelmora"));
         QCOMPARE(rig.prompts.shown[0].text, QString("Success to Set VMSM!"));
         QCOMPARE(rig.held().serial[0], std::string("9600"));
+        // "Stop bits" shows "2" for the factory 0; left alone, the 0 goes back.
+        QCOMPARE(rig.held().serial[2], std::string("0"));
         QCOMPARE(rig.StoredNumber("Baudrate"), 9600u);
-        QVERIFY(!w->printerContext().link.IsOpen());
-        QCOMPARE(w->printerContext().link.portType, std::int32_t(link::PortTcp));
+        QVERIFY(!w->printerContext().link().IsOpen());
+        QCOMPARE(w->printerContext().link().settings().portType, std::int32_t(link::PortTcp));
+    }
+
+    // The printer drops the read's connection while the operator thinks on step 5.
+    void saveAfterAPauseReachesAPrinterThatDropsIdleClients() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        // The handheld's own write rests 4 s after the RF item, so this printer
+        // drops at pelmora-sim's 5 s rather than the desktop test's 1 s.
+        rig.platform.config().tcpIdleDropMs = 5000;
+        auto w = rig.Open();
+        SaveWith9600(rig);
+        rig.steps.back() = Then([&rig](WizardStepWindow&) { rig.platform.virtualClock().Sleep(10'000); }, "saveButton");
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.prompts.Messages(), QStringList{"Success to Set VMSM!"});
+        QCOMPARE(rig.held().serial[0], std::string("9600"));
+    }
+
+    // A silent printer; Cancel at the first resend ends the window without the time-out.
+    void cancelDuringAReplyWaitEndsTheWindowWithinASecond() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        rig.printer.faults.silentFromCommand = 0;
+        auto w = rig.Open();
+        std::uint64_t pressedAt = 0;
+        rig.platform.config().beforeWrite = [&rig, &pressedAt](int index) {
+            if (index != 1) return;
+            pressedAt = rig.platform.virtualClock().Now();
+            ui::test::PressCancelFromWorker();
+        };
+        Click(*w, "vmsmButton");
+        QVERIFY(pressedAt >= 3000);
+        QVERIFY2(rig.platform.virtualClock().Now() - pressedAt < 1000,
+                 qPrintable(QString::number(rig.platform.virtualClock().Now() - pressedAt)));
+        QVERIFY(rig.shown.empty());
+        QVERIFY(rig.prompts.shown.empty());
     }
 
     void defaultOnStepOneRestoresTheFactorySettingsAtOnce() {
@@ -77,7 +115,7 @@ private slots:
         Click(*w, "vmsmButton");
         QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3, 4, 3, 4}));
         QCOMPARE(shownAgain, QString("115200"));
-        QCOMPARE(w->engine().record.Baudrate, 115200u);
+        QCOMPARE(w->engine().record().Baudrate, 115200u);
     }
 
     // The link stays open; the next job uses it and reads the printer again.
@@ -91,19 +129,19 @@ private slots:
         QVERIFY(!Wrote(rig.printer));
         QVERIFY(rig.prompts.Messages().isEmpty());
         QVERIFY(rig.store.ValueNames(context::ProductKey).size() == 3);  // the connection only
-        QVERIFY(w->printerContext().link.IsOpen());
+        QVERIFY(w->printerContext().link().IsOpen());
 
-        w->engine().record.BeepPaper = 1;  // left over from the cancelled wizard
+        w->engine().editRecord().BeepPaper = 1;  // left over from the cancelled wizard
         const int opens = rig.platform.openAttempts();
         rig.printer.ClearLogs();
         std::uint32_t beepShown = 99;
-        rig.steps = {CancelWith(rig, [&](WizardStepWindow&) { beepShown = w->engine().record.BeepPaper; })};
+        rig.steps = {CancelWith(rig, [&](WizardStepWindow&) { beepShown = w->engine().record().BeepPaper; })};
         Click(*w, "vmsmButton");
         QCOMPARE(rig.platform.openAttempts(), opens);
         QVERIFY(!rig.printer.commandLog().empty());
         QCOMPARE(beepShown, 0u);
         w->reject();
-        QVERIFY(!w->printerContext().link.IsOpen());
+        QVERIFY(!w->printerContext().link().IsOpen());
     }
 
     // The printer has the settings; the operator learns that the store does not.

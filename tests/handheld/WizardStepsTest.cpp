@@ -58,7 +58,8 @@ private slots:
             std::uint32_t density;
             int shown;
             std::uint32_t stored;
-        } cases[] = {{101001, 4, 5, 4}, {1039, 4, 5, 5}, {101001, 6, 6, 6}, {101001, 3, 0, 3}, {101001, 9, -1, 9}};
+        } cases[] = {{101001, 4, 5, 4}, {1039, 4, 5, 4}, {101001, 6, 6, 6}, {101001, 3, 0, 3}, {101001, 9, -1, 9}};
+        // Left alone, the list writes back the code read, though firmware 1039 shows it at another place.
         for (const auto& c : cases) {
             StepRig rig(c.firmware);
             rig.record.Density = c.density;
@@ -226,12 +227,13 @@ private slots:
         }
     }
 
-    // Unlisted rates show "19200"; stop bits are the Flowcontrol field.
+    // Unlisted rates show "19200"; stop bits are the Flowcontrol field. Lists
+    // left alone hand back what was read, even values they cannot show.
     void stepFourHandsBackListsAndTimes() {
         const std::array<std::uint32_t, 6> cases[] = {
             // Baudrate, Databit, Flowcontrol in; the same three handed back unchanged
             {115200, 8, 1, 115200, 8, 1},
-            {14400, 9, 0, 19200, 8, 2}};
+            {14400, 9, 0, 14400, 9, 0}};
         for (const auto& c : cases) {
             StepRig rig;
             rig.record.Baudrate = c[0];
@@ -292,5 +294,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WizardStepsTest)
+PELMORA_SNAPSHOT_MAIN(WizardStepsTest)
 #include "WizardStepsTest.moc"

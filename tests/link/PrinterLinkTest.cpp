@@ -1,8 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fstream>
 #include <tuple>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "link/LinkFailure.h"
+
 #include "link/Trace.h"
+#include "link/WireTime.h"
 #include "support/PrinterRig.h"
 
 namespace pelmora {
@@ -13,29 +24,64 @@ using test::PrinterRig;
 TEST(PrinterLinkOpen, PortTypeOutsideTheFourOpensNothing) {
     PrinterRig rig(link::PortSerial);
     for (int type : {4, 7, -1}) {
-        rig.util.link.portType = type;
-        EXPECT_EQ(rig.util.link.OpenPort(), 0);
-        EXPECT_FALSE(rig.util.link.IsOpen());
+        test::Reconfigure(rig.util.link(), [&](link::CommSettings& s) { s.portType = type; });
+        EXPECT_EQ(rig.util.link().OpenPort(), 0);
+        EXPECT_FALSE(rig.util.link().IsOpen());
     }
     EXPECT_EQ(rig.platform.openAttempts(), 0);
+}
+
+// The system's answer to a failed open becomes a kind with what helps: the
+// node's group to join, the program holding the port.
+TEST(LinkFailure, ErrnoOfAnOpenBecomesItsKind) {
+    using Kind = link::LinkFailure::Kind;
+    const struct { int error; Kind kind; } cases[] = {
+        {ENOENT, Kind::NoSuchDevice}, {ENODEV, Kind::NoSuchDevice},   {ENXIO, Kind::NoSuchDevice},
+        {EACCES, Kind::PermissionDenied}, {EPERM, Kind::PermissionDenied}, {EBUSY, Kind::InUse},
+        {ECONNREFUSED, Kind::Refused}, {EHOSTUNREACH, Kind::Unreachable}, {ENETUNREACH, Kind::Unreachable},
+        {ETIMEDOUT, Kind::ConnectTimedOut}, {EIO, Kind::System},
+    };
+    for (const auto& c : cases) EXPECT_EQ(link::FailureFromErrno(c.error, "/dev/null").kind, c.kind) << c.error;
+    EXPECT_EQ(link::FailureFromErrno(EACCES, "/dev/null").detail, link::GroupOf("/dev/null"));
+    EXPECT_EQ(link::FailureFromErrno(EIO, "/dev/null").detail, std::strerror(EIO));
+
+    // A holder is found among this user's processes, this one aside.
+    test::TempDir dir;
+    const auto node = (dir / "port").string();
+    std::ofstream(node) << "x";
+    const int held = ::open(node.c_str(), O_RDONLY);
+    EXPECT_EQ(link::HolderOf(node), "") << "the asking process itself is no other program";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    std::string holder;
+    for (int i = 0; i < 200 && holder.empty(); ++i) holder = link::HolderOf(node);  // the child holds the copy
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(held);
+    EXPECT_NE(holder.find("(pid " + std::to_string(child) + ")"), std::string::npos) << holder;
 }
 
 TEST(PrinterLinkOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
     PrinterRig rig(link::PortSerial);
     rig.platform.config().dsrOn = false;
-    EXPECT_EQ(rig.util.link.OpenPort(), 0);
+    EXPECT_EQ(rig.util.link().OpenPort(), 0);
     EXPECT_EQ(rig.TakeReceived(), std::vector<std::uint8_t>{0x00});
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_FALSE(rig.util.link().IsOpen());
+    EXPECT_EQ(rig.util.link().openFailure().kind, link::LinkFailure::Kind::PrinterOff);
 
     rig.platform.config().dsrOn = true;
-    EXPECT_EQ(rig.util.link.OpenPort(), 1);
-    EXPECT_TRUE(rig.util.link.IsOpen());
+    EXPECT_EQ(rig.util.link().OpenPort(), 1);
+    EXPECT_TRUE(rig.util.link().IsOpen());
+    EXPECT_EQ(rig.util.link().openFailure().kind, link::LinkFailure::Kind::None);
 
     // A probe the port does not take fails the open the same way.
-    rig.util.link.ClosePort();
+    rig.util.link().ClosePort();
     rig.platform.config().shortWritesFrom = rig.platform.writes();
-    EXPECT_EQ(rig.util.link.OpenPort(), 0);
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_EQ(rig.util.link().OpenPort(), 0);
+    EXPECT_FALSE(rig.util.link().IsOpen());
 }
 
 // Speed, parity, stop bits and DTR reach the kernel in the serial end-to-end tests.
@@ -43,8 +89,8 @@ TEST(PrinterLinkOpen, ExtrasAnotherProgramLeftOnThePortAreSwitchedOff) {
     PrinterRig rig(link::PortSerial);
     auto& left = rig.platform.lastLineState();
     for (bool flow : {true, false}) {
-        rig.util.link.ClosePort();
-        rig.util.link.flowControl = flow;
+        rig.util.link().ClosePort();
+        test::Reconfigure(rig.util.link(), [&](link::CommSettings& s) { s.flowControl = flow; });
         left.outxDsrFlow = left.dsrSensitivity = left.outX = left.inX = left.nullStrip = left.abortOnError = true;
         ASSERT_TRUE(rig.Open());
         const auto& l = rig.platform.lastLineState();
@@ -60,16 +106,17 @@ TEST(PrinterLinkOpen, PortThatRefusesItsSettingsIsLetGo) {
     for (const int failing : {0, 1, 2, 3}) {
         PrinterRig rig(link::PortSerial);
         rig.platform.config().failingSetupCall = failing;
-        EXPECT_EQ(rig.util.link.OpenPort(), 0) << failing;
-        EXPECT_FALSE(rig.util.link.IsOpen()) << failing;
+        EXPECT_EQ(rig.util.link().OpenPort(), 0) << failing;
+        EXPECT_FALSE(rig.util.link().IsOpen()) << failing;
+        EXPECT_EQ(rig.util.link().openFailure().kind, link::LinkFailure::Kind::LineSettings) << failing;
         EXPECT_EQ(rig.platform.openAttempts(), 1) << "a port that opened is not tried again: " << failing;
         if (failing == 3) {  // the opening time-outs, set before the probe, stay
             const auto& t = rig.platform.lastTimeouts();
-            EXPECT_EQ(std::tie(t.readInterval, t.readTotalMultiplier, t.readTotalConstant, t.writeTotalMultiplier,
-                               t.writeTotalConstant), std::tuple(2000u, 1000u, 10u, 1000u, 1000u));
+            EXPECT_EQ(std::tie(t.readInterval, t.readTotalMultiplier, t.readTotalConstant, t.writeMicrosPerByte,
+                               t.writeTotalConstant), std::tuple(2000u, 1000u, 10u, 174u, link::kWriteSlackMs));
         }
         rig.platform.config().failingSetupCall = -1;
-        EXPECT_EQ(rig.util.link.OpenPort(), 1) << failing;
+        EXPECT_EQ(rig.util.link().OpenPort(), 1) << failing;
         EXPECT_EQ(rig.platform.openAttempts(), 2) << "the refused port was let go: " << failing;
     }
 }
@@ -80,13 +127,13 @@ TEST(PrinterLinkRead, BurstReturnsOnceTheIntervalHasPassedAfterItsLastByte) {
         PrinterRig rig(link::PortSerial);
         rig.printer.identity.modelText = std::string(23, 'M');
         rig.platform.config().replyLatencyMs = 20;
-        rig.util.link.baudRate = baud;
+        test::Reconfigure(rig.util.link(), [&](link::CommSettings& s) { s.baudRate = static_cast<std::int32_t>(baud); });
         ASSERT_TRUE(rig.Open());
         const std::uint8_t query[] = {0x1D, 0x49, 0x43};
-        ASSERT_EQ(rig.util.link.WritePort(query, 3), 3);
+        ASSERT_EQ(rig.util.link().WritePort(query, 3), 3);
         const auto written = rig.Now();
         std::uint8_t buffer[100];
-        EXPECT_EQ(rig.util.link.ReadPort(buffer, 100), 25) << baud;
+        EXPECT_EQ(rig.util.link().ReadPort(buffer, 100), 25) << baud;
         const double lastByteMs = 20.0 + 25 * 10000.0 / baud;  // latency, then ten bits a byte
         const double expected = lastByteMs + 10 + 10;            // interval, then the trace pause
         EXPECT_NEAR(static_cast<double>(rig.Now() - written), expected, 2.0) << baud;
@@ -105,8 +152,8 @@ TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
         ASSERT_TRUE(rig.Open()) << c.portType;
         const int purgesAfterOpen = rig.platform.purges();
         const auto start = rig.Now();
-        rig.util.link.ClosePort();
-        EXPECT_FALSE(rig.util.link.IsOpen());
+        rig.util.link().ClosePort();
+        EXPECT_FALSE(rig.util.link().IsOpen());
         EXPECT_EQ(rig.platform.purges() - purgesAfterOpen, c.purges) << c.portType;
         EXPECT_EQ(rig.platform.eventMaskClears(), c.maskClears) << c.portType;
         EXPECT_EQ(rig.Now() - start, c.pauseMs) << c.portType;
@@ -115,17 +162,19 @@ TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
 
 TEST(PrinterLinkClose, HandheldPausesASecondFirstAndDestructionClosesAnOpenLink) {
     PrinterRig rig(link::PortTcp);
-    rig.util.link.layout = link::Layout::Handheld;
+    rig.util.link().setLayout(link::Layout::Handheld);
     ASSERT_TRUE(rig.Open());
     const auto start = rig.Now();
-    rig.util.link.ClosePort();
+    rig.util.link().ClosePort();
     EXPECT_EQ(rig.Now() - start, 1000u);
 
     PrinterRig serial(link::PortSerial);
     {
         link::PrinterLink own(serial.platform);
-        own.portType = link::PortSerial;
-        own.portText = "COM2";
+        test::Reconfigure(own, [](link::CommSettings& s) {
+            s.portType = link::PortSerial;
+            s.port = "COM2";
+        });
         ASSERT_EQ(own.OpenPort(), 1);
     }
     EXPECT_EQ(serial.platform.eventMaskClears(), 1);
@@ -136,18 +185,18 @@ TEST(PrinterLinkWrite, ShortWriteReportsTheSmallerCount) {
     ASSERT_TRUE(rig.Open());
     rig.platform.config().shortWritesFrom = 0;
     const std::uint8_t bytes[] = {1, 2, 3, 4};
-    EXPECT_EQ(rig.util.link.WritePort(bytes, 4), 3);
+    EXPECT_EQ(rig.util.link().WritePort(bytes, 4), 3);
 }
 
 TEST(PrinterLinkRead, ReadsAsFewAsOneByte) {
     PrinterRig rig(link::PortTcp);
     ASSERT_TRUE(rig.Open());
     const std::uint8_t query[] = {0x1D, 0x49, 0x43};
-    ASSERT_EQ(rig.util.link.WritePort(query, 3), 3);
+    ASSERT_EQ(rig.util.link().WritePort(query, 3), 3);
     std::uint8_t first = 0;
-    EXPECT_EQ(rig.util.link.ReadPort(&first, 1), 1);
+    EXPECT_EQ(rig.util.link().ReadPort(&first, 1), 1);
     EXPECT_EQ(first, '_');
-    EXPECT_EQ(rig.util.link.ReadPort(&first, 0), -1);
+    EXPECT_EQ(rig.util.link().ReadPort(&first, 0), -1);
 }
 
 // What --trace prints: each line once, a newline added only where it is missing.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,7 @@ private:
     std::size_t next_ = 0;
 };
 
-constexpr SerialTimeouts kWorking{10, 10, 1000, 1000, 1000};
+constexpr SerialTimeouts kWorking{10, 10, 1000, 174, 500};
 
 struct ReadCase {
     const char* name;
@@ -126,7 +127,8 @@ TEST(SerialReadLoopOnPty, ReadsWhatArrivedTimesOutOnSilenceAndReportsAVanishedPo
     ASSERT_EQ(::openpty(&master, &slave, nullptr, &raw, nullptr), 0);
     ::fcntl(slave, F_SETFL, ::fcntl(slave, F_GETFL) | O_NONBLOCK);
     SystemClock clock;
-    FdByteSource source(slave);
+    StopRequest stop;
+    FdByteSource source(slave, &stop);
     std::uint8_t buffer[100] = {};
 
     ASSERT_EQ(::write(master, "\x1d\x49\x43\n", 4), 4);
@@ -136,6 +138,15 @@ TEST(SerialReadLoopOnPty, ReadsWhatArrivedTimesOutOnSilenceAndReportsAVanishedPo
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(ReadWithTimeouts(source, clock, SerialTimeouts{10, 0, 30, 0, 0}, buffer, 100), 0);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(29));
+
+    // A Cancel from another thread ends a minute's wait; the ctest limit catches a hang.
+    std::thread cancel([&stop] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        stop.Request();
+    });
+    EXPECT_EQ(ReadWithTimeouts(source, clock, SerialTimeouts{0, 0, 60'000, 0, 0}, buffer, 100, &stop), 0);
+    cancel.join();
+    stop.Clear();
 
     ::close(master);
     EXPECT_EQ(ReadWithTimeouts(source, clock, SerialTimeouts{10, 10, 5000, 0, 0}, buffer, 100), -1);

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "link/LinkFailure.h"
 #include "link/PrinterLink.h"
 #include "link/RealPlatform.h"
 
@@ -44,14 +45,42 @@ struct RealTcp : testing::Test {
     std::uint16_t port = 0;
 };
 
-TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannel) {
-    // Each of these would reach the listener through a lenient parser.
-    for (const char* text : {"127.1", "0x7f.0.0.1", "127.0.0.1 ", "127.0.0.1.", "0.0.0.0", "", "localhost"})
+TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannelAndSaysWhy) {
+    // Each of these would reach the listener through a lenient parser; none reaches the resolver.
+    for (const char* text : {"127.1", "0x7f.0.0.1", "127.0.0.1 ", "127.0.0.1.", "0.0.0.0", "::", "", "[::1]"}) {
         EXPECT_EQ(platform.ConnectTcp(text, port), nullptr) << '"' << text << '"';
+        EXPECT_EQ(TakeOpenFailure().kind, LinkFailure::Kind::BadAddress) << '"' << text << '"';
+    }
     EXPECT_EQ(platform.ConnectTcp("127.0.0.1", 0), nullptr);
     ::close(listener);
     listener = -1;
     EXPECT_EQ(platform.ConnectTcp("127.0.0.1", port), nullptr);
+    const LinkFailure refused = TakeOpenFailure();
+    EXPECT_EQ(refused.kind, LinkFailure::Kind::Refused);
+    EXPECT_EQ(refused.where, "127.0.0.1:" + std::to_string(port));
+}
+
+// A name reaches the printer through every address it stands for: "localhost"
+// may name ::1 before 127.0.0.1, where nothing listens here.
+TEST_F(RealTcp, AHostNameIsTriedAtEachOfItsAddresses) {
+    auto channel = platform.ConnectTcp("localhost", port);
+    ASSERT_NE(channel, nullptr);
+    EXPECT_EQ(TakeOpenFailure().kind, LinkFailure::Kind::None);
+}
+
+TEST_F(RealTcp, AnIpv6PrinterIsReachedByItsAddress) {
+    const int v6 = ::socket(AF_INET6, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in6 address{};
+    address.sin6_family = AF_INET6;
+    address.sin6_addr = in6addr_loopback;
+    socklen_t size = sizeof address;
+    if (v6 < 0 || ::bind(v6, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(v6, 1) != 0) {
+        if (v6 >= 0) ::close(v6);
+        GTEST_SKIP() << "no IPv6 loopback here";
+    }
+    ::getsockname(v6, reinterpret_cast<sockaddr*>(&address), &size);
+    EXPECT_NE(platform.ConnectTcp("::1", ntohs(address.sin6_port)), nullptr);
+    ::close(v6);
 }
 
 TEST_F(RealTcp, SilentPrinterReadsZeroAfterAboutASecond) {
@@ -68,9 +97,7 @@ TEST_F(RealTcp, SilentPrinterReadsZeroAfterAboutASecond) {
 // Through the link, as the jobs see it.
 TEST_F(RealTcp, ClosedPeerReadsZeroWritesFailWithoutSigpipeAndIsForgottenOnReopen) {
     PrinterLink link{platform};
-    link.portType = PortTcp;
-    link.portText = "NET127.0.0.1";
-    link.baudRate = port;
+    link.Configure({PortTcp, NetPort("127.0.0.1"), port, 8, 0, 0, 0});
     ASSERT_EQ(link.OpenPort(), 1);
     const int accepted = ::accept(listener, nullptr, nullptr);
     ASSERT_EQ(::send(accepted, "x", 1, 0), 1);

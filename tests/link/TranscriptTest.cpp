@@ -100,7 +100,8 @@ TEST(TranscriptPlatform, RecordsASerialSessionWithItsTimeOutOnTheLinksClock) {
     settings.port = "COM9";
     dev.Configure(settings);
     EXPECT_EQ(dev.OpenPort(), 0);  // no such port
-    dev.portText = "COM1";
+    settings.port = "COM1";
+    dev.Configure(settings);
     ASSERT_EQ(dev.OpenPort(), 1);
 
     const std::vector<std::uint8_t> model{0x1D, 0x49, 0x43}, version{0x1D, 0x49, 0x41};

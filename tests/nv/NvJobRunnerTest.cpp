@@ -45,10 +45,10 @@ TEST(NvJobRunner, ReadAddressesOpensChecksAndFillsTheBarInEachVariant) {
         rig.Preload({"10", "11"});
         const JobRun run(rig, NvJob::ReadAddresses, c.variant);
         EXPECT_EQ(run.end, JobEnd::Ok) << c.title;
-        EXPECT_EQ(rig.nv.AddressList, (Codes{"10", "11"})) << c.title;
-        EXPECT_TRUE(rig.nv.PrinterChecked) << c.title;
-        EXPECT_TRUE(rig.util.link.IsOpen()) << c.title;
-        EXPECT_EQ(rig.util.FirmwareVersion, c.firmware) << c.title;
+        EXPECT_EQ(rig.nv.addressList(), (Codes{"10", "11"})) << c.title;
+        EXPECT_TRUE(rig.nv.printerChecked()) << c.title;
+        EXPECT_TRUE(rig.util.link().IsOpen()) << c.title;
+        EXPECT_EQ(rig.util.firmwareVersion(), c.firmware) << c.title;
         EXPECT_EQ(run.position, 100) << c.title;
         EXPECT_EQ(run.view.titles, Codes{c.title});
         EXPECT_EQ(run.view.labels, c.labels) << c.title;
@@ -61,7 +61,7 @@ TEST(NvJobRunner, ReadAddressesOpensChecksAndFillsTheBarInEachVariant) {
 TEST(NvJobRunner, FailuresEndWithTheVariantsText) {
     const std::string write = " Failed to write data!\r\nPlease check your printer.";
     const auto failedDownload = [](test::NvRig& rig) {
-        rig.nv.DownloadQueue = {test::BlockOfLength("a.bmp", 100)};
+        rig.nv.setDownloadQueueForTest({test::BlockOfLength("a.bmp", 100)});
         rig.platform.config().shortWritesFrom = rig.platform.writes();
     };
     // ready: the link open and the printer checked beforehand.
@@ -74,8 +74,9 @@ TEST(NvJobRunner, FailuresEndWithTheVariantsText) {
         {"other model", false, [](test::NvRig& rig) { rig.printer.identity.modelText = "MPT-Q800VII"; },
          NvJob::ReadAddresses, HandheldNvJob(),
          "Printer Model name not matched...!!\r\nThe printer reports the model \"MPT-Q800VII\".", false},
-        {"nothing listens", false, [](test::NvRig& rig) { rig.util.link.baudRate = 9101; }, NvJob::ReadAddresses,
-         DesktopNvJob(), "Port open error!", false},
+        {"nothing listens", false, [](test::NvRig& rig) { rig.util.link().Configure(pelmora::test::LoopbackTcp(9101)); }, NvJob::ReadAddresses,
+         DesktopNvJob(), "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port.",
+         false},
         {"download write", true, failedDownload, NvJob::DownloadImages, DesktopNvJob(), write, false},
         // The handheld's download text differs from its other write failures.
         {"handheld download write", true, failedDownload, NvJob::DownloadImages, HandheldNvJob(),
@@ -89,8 +90,8 @@ TEST(NvJobRunner, FailuresEndWithTheVariantsText) {
         const JobRun run(rig, c.job, c.variant);
         EXPECT_EQ(run.end, JobEnd::Cancel) << c.name;
         EXPECT_EQ(run.message, c.message) << c.name;
-        EXPECT_EQ(rig.util.link.IsOpen(), c.linkOpen) << c.name;
-        EXPECT_EQ(rig.nv.PrinterChecked, c.ready) << c.name;
+        EXPECT_EQ(rig.util.link().IsOpen(), c.linkOpen) << c.name;
+        EXPECT_EQ(rig.nv.printerChecked(), c.ready) << c.name;
     }
 }
 
@@ -104,6 +105,20 @@ TEST(NvJobRunner, CancelGivesTheStoppedMessage) {
     EXPECT_EQ(runner.Message(), "Download process is stoped...");
     EXPECT_FALSE(runner.RunPhase(NvPhaseStart));
     EXPECT_TRUE(rig.TakeReceived().empty());
+}
+
+// The manager keeps the link between jobs; the printer drops it meanwhile.
+TEST(NvJobRunner, JobAfterAPauseReconnectsToAPrinterThatDropsIdleClients) {
+    for (const NvJobVariant* variant : {&DesktopNvJob(), &HandheldNvJob()}) {
+        test::NvRig rig;
+        rig.platform.config().tcpIdleDropMs = 1000;
+        rig.Ready();
+        rig.Preload({"10"});
+        rig.platform.virtualClock().Sleep(10'000);
+        const JobRun run(rig, NvJob::PrintImage, *variant, "10");
+        EXPECT_EQ(run.end, JobEnd::Ok) << run.message;
+        EXPECT_EQ(rig.handler().printed(), Codes{"10"});
+    }
 }
 
 class ReadyRunner : public ::testing::Test {
@@ -123,7 +138,7 @@ TEST_F(ReadyRunner, PrintImageSkipsTheCheckAndEndsAt104) {
 
 TEST_F(ReadyRunner, PrintAllPrintsEachStoredCodeAndFillsTheBar) {
     rig.Preload({"10", "11"});
-    rig.nv.AddressList = {"10", "11"};
+    rig.nv.setAddressListForTest({"10", "11"});
     const JobRun run(rig, NvJob::PrintAllImages);
     EXPECT_EQ(run.end, JobEnd::Ok);
     EXPECT_EQ(rig.handler().printed(), (Codes{"10", "11"}));
@@ -135,12 +150,12 @@ TEST_F(ReadyRunner, PrintAllPrintsEachStoredCodeAndFillsTheBar) {
 
 TEST_F(ReadyRunner, DeleteAllThenReadsTheEmptyList) {
     rig.Preload({"10", "11"});
-    rig.nv.AddressList = {"10", "11"};
+    rig.nv.setAddressListForTest({"10", "11"});
     const auto start = rig.Now();
     const JobRun run(rig, NvJob::DeleteAllImages);
     EXPECT_EQ(run.end, JobEnd::Ok);
     EXPECT_TRUE(rig.handler().keyCodeImages().empty());
-    EXPECT_TRUE(rig.nv.AddressList.empty());
+    EXPECT_TRUE(rig.nv.addressList().empty());
     // 5 steps, the delete, 20 more and the read of the list, which fills the bar.
     EXPECT_EQ(run.view.labels, (Labels{{"Progressing...", 1}, {"Delete all NV image...", 5},
                                        {"Delete all NV image...", 20}, {"Get NV image address...", 75}}));
@@ -152,7 +167,7 @@ TEST_F(ReadyRunner, DeleteAllThenReadsTheEmptyList) {
 TEST_F(ReadyRunner, LegacyDownloadStartsWithItsHeader) {
     rig.MakeLegacy();
     const NvDownloadBlock block{"a.bmp", NumberedImageBlock({8, 2, {0xFF, 0x81}})};
-    rig.nv.DownloadQueue = {block, block};
+    rig.nv.setDownloadQueueForTest({block, block});
     ASSERT_EQ(JobRun(rig, NvJob::DownloadImages).end, JobEnd::Ok);
     const auto sent = rig.TakeReceived();
     const auto header = LegacyDownloadHeader(1, 2 * block.length());
@@ -162,7 +177,7 @@ TEST_F(ReadyRunner, LegacyDownloadStartsWithItsHeader) {
 }
 
 TEST_F(ReadyRunner, DownloadBlocksAdvanceByTheirShareOfSeventy) {
-    rig.nv.DownloadQueue = {test::BlockOfLength("a.bmp", 3000, "10"), test::BlockOfLength("b.bmp", 1000, "11")};
+    rig.nv.setDownloadQueueForTest({test::BlockOfLength("a.bmp", 3000, "10"), test::BlockOfLength("b.bmp", 1000, "11")});
     const auto start = rig.Now();
     const JobRun run(rig, NvJob::DownloadImages);
     EXPECT_EQ(run.end, JobEnd::Ok);

@@ -32,10 +32,10 @@ TEST_F(NvManagerTest, AutoAddressingTakesTheFreeCodes) {
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     EXPECT_TRUE(outcome.refresh.ok);
     EXPECT_EQ(StoredCodes(), (Codes{"10", "11", "12"}));
-    EXPECT_EQ(rig.nv.AddressList, StoredCodes());
-    EXPECT_EQ(rig.nv.ImageCount, 3);
+    EXPECT_EQ(rig.nv.addressList(), StoredCodes());
+    EXPECT_EQ(rig.nv.imageCount(), 3);
     EXPECT_EQ(rig.nv.ReadStoredCount(), 3u);
-    EXPECT_TRUE(rig.nv.DownloadQueue.empty());
+    EXPECT_TRUE(rig.nv.downloadQueue().empty());
     const auto* first = rig.handler().FindKeyCode("10");
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->width, 384);
@@ -44,10 +44,10 @@ TEST_F(NvManagerTest, AutoAddressingTakesTheFreeCodes) {
 
     // With "10" and "12" stored, the next three go around them.
     ASSERT_TRUE(manager.Delete(1, "11").ok);
-    EXPECT_EQ(rig.nv.AddressList, (Codes{"10", "12"}));
+    EXPECT_EQ(rig.nv.addressList(), (Codes{"10", "12"}));
     outcome = manager.Download(true);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
-    EXPECT_EQ(rig.nv.AddressList, (Codes{"10", "12", "11", "13", "14"}));
+    EXPECT_EQ(rig.nv.addressList(), (Codes{"10", "12", "11", "13", "14"}));
 }
 
 TEST_F(NvManagerTest, AskedCodesAndACancelledAddressWindow) {
@@ -69,7 +69,7 @@ TEST_F(NvManagerTest, AskedCodesAndACancelledAddressWindow) {
     EXPECT_EQ(cancelled.stage, NvDownloadOutcome::Stage::Stopped);
     EXPECT_EQ(cancelled.message, "Cancel to download image.");
     EXPECT_TRUE(rig.printer.commandLog().empty());
-    EXPECT_EQ(rig.nv.ImageCount, 2);
+    EXPECT_EQ(rig.nv.imageCount(), 2);
 }
 
 TEST_F(NvManagerTest, NothingToDownloadGoneOrTooTallStopsBeforeAnythingIsSent) {
@@ -85,21 +85,21 @@ TEST_F(NvManagerTest, NothingToDownloadGoneOrTooTallStopsBeforeAnythingIsSent) {
     outcome = manager.Download(true);
     EXPECT_EQ(outcome.stage, NvDownloadOutcome::Stage::Stopped);
     EXPECT_NE(outcome.message.find("65524"), std::string::npos) << outcome.message;
-    EXPECT_EQ(outcome.path, rig.nv.ImageList.items()[1].path);
+    EXPECT_EQ(outcome.path, rig.nv.imageList().items()[1].path);
     EXPECT_TRUE(rig.printer.commandLog().empty());
-    EXPECT_TRUE(rig.nv.DownloadQueue.empty());
+    EXPECT_TRUE(rig.nv.downloadQueue().empty());
 
-    rig.nv.ImageList.RemoveImageItem(2);
-    std::filesystem::remove(rig.nv.ImageList.items()[0].path);
+    rig.nv.editImageList().RemoveImageItem(2);
+    std::filesystem::remove(rig.nv.imageList().items()[0].path);
     outcome = manager.Download(true);
     EXPECT_EQ(outcome.message, "Failed to load image file!");
     EXPECT_TRUE(rig.printer.commandLog().empty());
 }
 
 TEST_F(NvManagerTest, KeptPicturesAreNotReadAgainAtTheDownload) {
-    rig.nv.KeepDecodedPictures = true;
+    rig.nv.setKeepDecodedPictures(true);
     Add("a.bmp", 8, 1);
-    std::filesystem::remove(rig.nv.ImageList.items()[0].path);
+    std::filesystem::remove(rig.nv.imageList().items()[0].path);
     const auto outcome = manager.Download(true);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     EXPECT_EQ(StoredCodes(), (Codes{"10"}));
@@ -108,15 +108,15 @@ TEST_F(NvManagerTest, KeptPicturesAreNotReadAgainAtTheDownload) {
 TEST_F(NvManagerTest, FailedDownloadLeavesTheCountAndStillRefreshes) {
     Add("a.bmp", 8, 1);
     rig.nv.WriteStoredCount(9);
-    rig.nv.ImageCount = 9;
+    rig.nv.setImageCount(9);
     rig.platform.config().shortWritesFrom = rig.platform.writes() + 1;  // after the maker query
     const auto outcome = manager.Download(true);
     rig.platform.config().shortWritesFrom = -1;
     EXPECT_EQ(outcome.stage, NvDownloadOutcome::Stage::JobFailed);
     EXPECT_EQ(outcome.message, " Failed to write data!\r\nPlease check your printer.");
     EXPECT_EQ(rig.nv.ReadStoredCount(), 9u);
-    EXPECT_EQ(rig.nv.ImageCount, 9);
-    EXPECT_TRUE(rig.nv.DownloadQueue.empty());
+    EXPECT_EQ(rig.nv.imageCount(), 9);
+    EXPECT_TRUE(rig.nv.downloadQueue().empty());
 }
 
 TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
@@ -128,7 +128,7 @@ TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
     ASSERT_EQ(rig.handler().numberedImages().size(), 2u);
     EXPECT_EQ(rig.handler().numberedImages()[1].raster, (test::Bytes{0xFF, 0xFF}));
     EXPECT_EQ(rig.nv.ReadStoredCount(), 2u);
-    EXPECT_EQ(rig.nv.AddressList, (Codes{"00", "01"}));
+    EXPECT_EQ(rig.nv.addressList(), (Codes{"00", "01"}));
     ASSERT_TRUE(manager.Print(1, "01").ok);
     EXPECT_EQ(rig.handler().printed(), Codes{"#1"});
 
@@ -137,7 +137,7 @@ TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
     EXPECT_TRUE(rig.TakeReceived().empty());
     ASSERT_TRUE(manager.DeleteAll().ok);
     EXPECT_TRUE(rig.handler().numberedImages().empty());
-    EXPECT_TRUE(rig.nv.AddressList.empty());  // the count is 0 now: the list read gives 400
+    EXPECT_TRUE(rig.nv.addressList().empty());  // the count is 0 now: the list read gives 400
     EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
     rig.TakeReceived();
     ASSERT_TRUE(manager.PrintAll().ok);  // count unknown: every likely number
@@ -148,12 +148,12 @@ TEST_F(NvManagerTest, PrintAllTakesTheCountFromTheListAndDeletesReadItAgain) {
     rig.Preload({"10", "11"});
     ASSERT_TRUE(manager.Refresh().ok);
     ASSERT_TRUE(manager.PrintAll().ok);
-    EXPECT_EQ(rig.nv.ImageCount, 2);
+    EXPECT_EQ(rig.nv.imageCount(), 2);
     EXPECT_EQ(rig.handler().printed(), (Codes{"10", "11"}));
     ASSERT_TRUE(manager.Delete(0, "10").ok);
-    EXPECT_EQ(rig.nv.AddressList, Codes{"11"});
+    EXPECT_EQ(rig.nv.addressList(), Codes{"11"});
     ASSERT_TRUE(manager.DeleteAll().ok);
-    EXPECT_TRUE(rig.nv.AddressList.empty());
+    EXPECT_TRUE(rig.nv.addressList().empty());
     EXPECT_TRUE(rig.handler().keyCodeImages().empty());
 
     // A refresh that fails shows no codes rather than the ones read before.
@@ -161,7 +161,7 @@ TEST_F(NvManagerTest, PrintAllTakesTheCountFromTheListAndDeletesReadItAgain) {
     ASSERT_TRUE(manager.Refresh().ok);
     rig.printer.faults.perCommand["nv-list"] = sim::Fault::WrongHeader;
     EXPECT_FALSE(manager.Refresh().ok);
-    EXPECT_TRUE(rig.nv.AddressList.empty());
+    EXPECT_TRUE(rig.nv.addressList().empty());
 }
 
 TEST(NvManagerOpen, FailureClosesTheLinkAndForgetsTheCheck) {
@@ -170,14 +170,14 @@ TEST(NvManagerOpen, FailureClosesTheLinkAndForgetsTheCheck) {
     const auto outcome = NvManager(rig.nv, rig.host).Open();
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.message, "Failed to read NV image address!");
-    EXPECT_FALSE(rig.util.link.IsOpen());
-    EXPECT_FALSE(rig.nv.PrinterChecked);
+    EXPECT_FALSE(rig.util.link().IsOpen());
+    EXPECT_FALSE(rig.nv.printerChecked());
 }
 
 /// "number:name:brightness" of each list item.
 Codes Names(const test::NvRig& rig) {
     Codes out;
-    for (const auto& item : rig.nv.ImageList.items())
+    for (const auto& item : rig.nv.imageList().items())
         out.push_back(std::to_string(item.number) + ":" + item.name + ":" + std::to_string(item.brightness));
     return out;
 }
@@ -198,13 +198,13 @@ TEST(NvCatalogue, LoadStopsAtTheFirstGapSkipsFilesThatAreGoneAndDropsWhatPassesT
     for (int i = 1; i <= 6; ++i) WriteCatalogueEntry(rig.store, i, big + ",000");
     WriteCatalogueEntry(rig.store, 7, rig.Bitmap("small.bmp", 8, 1) + ",000");
     EXPECT_EQ(LoadCatalogue(rig.nv), Codes{big});
-    EXPECT_EQ(rig.nv.ImageList.size(), 6u);
-    EXPECT_EQ(rig.nv.ImageList.items().back().name, "small.bmp");
-    EXPECT_EQ(rig.nv.ImageList.items().back().number, 6);
+    EXPECT_EQ(rig.nv.imageList().size(), 6u);
+    EXPECT_EQ(rig.nv.imageList().items().back().name, "small.bmp");
+    EXPECT_EQ(rig.nv.imageList().items().back().number, 6);
 
     rig.store.SetRegString(NvKey, "image001", "");
     EXPECT_TRUE(LoadCatalogue(rig.nv).empty());
-    EXPECT_TRUE(rig.nv.ImageList.empty());
+    EXPECT_TRUE(rig.nv.imageList().empty());
 }
 
 TEST(NvCatalogue, SaveReplacesWhateverWasThereAndLoadGetsItBack) {
@@ -213,20 +213,20 @@ TEST(NvCatalogue, SaveReplacesWhateverWasThereAndLoadGetsItBack) {
     rig.store.SetRegString(NvKey, "image1", "not an entry");  // values that are not the catalogue's stay
     const auto a = rig.Bitmap("a.bmp", 8, 2);
     for (int brightness : {0, 7, 100}) rig.AddImage(a, brightness);
-    rig.nv.ImageCount = 2;
-    rig.nv.PrinterChecked = true;
-    rig.nv.AddressList = {"10"};
-    rig.nv.DownloadQueue.push_back({"x", {1, 2, 3}});
+    rig.nv.setImageCount(2);
+    rig.nv.MarkPrinterChecked();
+    rig.nv.setAddressListForTest({"10"});
+    rig.nv.setDownloadQueueForTest({{"x", {1, 2, 3}}});
 
     SaveCatalogue(rig.nv);
     for (const auto& [index, text] : {std::pair{1, a + ",000"}, std::pair{2, a + ",007"}, std::pair{3, a + ",100"},
                                       std::pair{4, std::string()}})
         EXPECT_EQ(ReadCatalogueEntry(rig.store, index), text) << index;
     EXPECT_EQ(rig.nv.ReadStoredCount(), 2u);
-    EXPECT_FALSE(rig.nv.PrinterChecked);
-    EXPECT_TRUE(rig.nv.AddressList.empty());
-    EXPECT_TRUE(rig.nv.DownloadQueue.empty());
-    EXPECT_EQ(rig.nv.ImageList.size(), 3u);  // stays until the next load
+    EXPECT_FALSE(rig.nv.printerChecked());
+    EXPECT_TRUE(rig.nv.addressList().empty());
+    EXPECT_TRUE(rig.nv.downloadQueue().empty());
+    EXPECT_EQ(rig.nv.imageList().size(), 3u);  // stays until the next load
     std::string kept;
     EXPECT_EQ(rig.store.GetRegString(NvKey, "image1", kept), 1);
 

@@ -46,14 +46,14 @@ protected:
 TEST_F(NvOperations, StoredCodesReplaceTheListInBlocksEachAcknowledgedAfterItsPause) {
     rig.Preload({"10", "11", "12", "13", "14"});
     rig.handler().codesPerBlock = 2;
-    rig.nv.AddressList = {"old"};
+    rig.nv.setAddressListForTest({"old"});
     const auto start = rig.Now();
     EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::Ok);
-    EXPECT_EQ(rig.nv.AddressList, (Codes{"10", "11", "12", "13", "14"}));
+    EXPECT_EQ(rig.nv.addressList(), (Codes{"10", "11", "12", "13", "14"}));
     EXPECT_EQ(rig.TakeReceived(),
               (Bytes{0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x40, 0x4B, 0x43, byte::ACK, byte::ACK, byte::ACK}));
     EXPECT_GE(rig.Now() - start, 3u * 150u);
-    EXPECT_TRUE(rig.util.link.IsOpen());
+    EXPECT_TRUE(rig.util.link().IsOpen());
 }
 
 TEST(ReadKeyCodeList, RepliesDecideTheListTheAnswerAndTheLink) {
@@ -74,15 +74,15 @@ TEST(ReadKeyCodeList, RepliesDecideTheListTheAnswerAndTheLink) {
         test::NvRig rig;
         rig.printer.AddHandler(std::make_unique<ScriptedList>(c.reply, c.answersAck));
         ASSERT_TRUE(rig.Open());
-        rig.nv.AddressList = {"keep"};
+        rig.nv.setAddressListForTest({"keep"});
         EXPECT_EQ(rig.nv.ReadKeyCodeList(), c.want) << c.name;
         if (c.list) {
-            EXPECT_EQ(rig.nv.AddressList, *c.list) << c.name;
+            EXPECT_EQ(rig.nv.addressList(), *c.list) << c.name;
         }
         // A list read or an empty printer is acknowledged; anything else gets CAN and a closed link.
         const bool good = c.want != rc::BadHeader;
         EXPECT_EQ(rig.TakeReceived().back(), good ? byte::ACK : byte::CAN) << c.name;
-        EXPECT_EQ(rig.util.link.IsOpen(), good) << c.name;
+        EXPECT_EQ(rig.util.link().IsOpen(), good) << c.name;
     }
 }
 
@@ -92,7 +92,7 @@ TEST_F(NvOperations, KeyCodeListFailuresCloseTheLink) {
     EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::BadHeader);
     const auto& log = rig.printer.commandLog();
     EXPECT_EQ(std::count(log.begin(), log.end(), "nv-list"), 11);  // asked ten times more, then given up
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_FALSE(rig.util.link().IsOpen());
     // The block pause, twelve empty reads of a second (a resend from the third on), and the
     // link's 10 ms after each of its 24 calls: the reads, the request, ten resends and the CAN.
     EXPECT_EQ(rig.Now() - start, 150u + 12u * 1000u + 24u * 10u);
@@ -105,7 +105,7 @@ TEST_F(NvOperations, KeyCodeListFailuresCloseTheLink) {
         ASSERT_TRUE(rig.Open());
         rig.platform.config().shortWritesFrom = rig.platform.writes() + writesBefore;
         EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::ShortWrite) << writesBefore;
-        EXPECT_FALSE(rig.util.link.IsOpen()) << writesBefore;
+        EXPECT_FALSE(rig.util.link().IsOpen()) << writesBefore;
     }
 }
 
@@ -113,10 +113,10 @@ TEST_F(NvOperations, RefusedCallsSendNothing) {
     EXPECT_EQ(rig.nv.DeleteKeyCodeImage("7"), rc::CodeTooShort);
     EXPECT_EQ(rig.nv.PrintKeyCodeImage(""), rc::CodeTooShort);
     EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::Nothing);  // no codes
-    EXPECT_TRUE(rig.util.link.IsOpen());
+    EXPECT_TRUE(rig.util.link().IsOpen());
 
-    rig.util.link.ClosePort();
-    rig.nv.AddressList = {"10"};
+    rig.util.link().ClosePort();
+    rig.nv.setAddressListForTest({"10"});
     for (int result : {rig.nv.DeleteKeyCodeImage("10"), rig.nv.DeleteAllKeyCodeImages(),
                        rig.nv.PrintKeyCodeImage("10"), rig.nv.PrintAllKeyCodeImages(),
                        rig.nv.DeleteAllNumberedImages(), rig.nv.PrintAllNumberedImages(),
@@ -128,14 +128,14 @@ TEST_F(NvOperations, RefusedCallsSendNothing) {
 }
 
 TEST_F(NvOperations, PrintAllKeyCodeImagesStopsAtAShortWrite) {
-    rig.nv.AddressList = {"10", "11", "12"};
+    rig.nv.setAddressListForTest({"10", "11", "12"});
     EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::Ok);
     EXPECT_EQ(rig.TakeReceived().size(), 33u);
 
     rig.platform.config().shortWritesFrom = rig.platform.writes() + 1;
     EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::ShortWrite);
     EXPECT_EQ(rig.platform.writeSizes().size() - static_cast<std::size_t>(rig.platform.config().shortWritesFrom), 1u);
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_FALSE(rig.util.link().IsOpen());
 }
 
 TEST_F(NvOperations, NumberedCountsAreBounded) {
@@ -143,7 +143,7 @@ TEST_F(NvOperations, NumberedCountsAreBounded) {
     // 0 is an unknown count, a negative one prints nothing, one byte numbers at most 256.
     struct Case { std::int32_t count; int prints; };
     for (const Case c : {Case{0, 78}, Case{3, 3}, Case{-1, 0}, Case{1000, 256}}) {
-        rig.nv.ImageCount = c.count;
+        rig.nv.setImageCount(c.count);
         EXPECT_EQ(rig.nv.PrintAllNumberedImages(), rc::Ok) << c.count;
         const Bytes got = rig.TakeReceived();
         ASSERT_EQ(got.size(), 9u * static_cast<std::size_t>(c.prints)) << c.count;
@@ -153,21 +153,21 @@ TEST_F(NvOperations, NumberedCountsAreBounded) {
         }
     }
     // The stored list comes from the stored count: none keeps the list, a damaged one is capped.
-    rig.nv.AddressList = {"keep"};
+    rig.nv.setAddressListForTest({"keep"});
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Nothing);
-    EXPECT_EQ(rig.nv.AddressList, (Codes{"keep"}));
+    EXPECT_EQ(rig.nv.addressList(), (Codes{"keep"}));
     rig.nv.WriteStoredCount(0xFFFFFFF0u);
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
-    EXPECT_EQ(rig.nv.AddressList.size(), 256u);
-    EXPECT_EQ(rig.nv.AddressList[100], "100");
+    EXPECT_EQ(rig.nv.addressList().size(), 256u);
+    EXPECT_EQ(rig.nv.addressList()[100], "100");
     EXPECT_TRUE(rig.TakeReceived().empty());
     rig.nv.WriteStoredCount(3);
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
-    EXPECT_EQ(rig.nv.AddressList, (Codes{"00", "01", "02"}));
-    EXPECT_EQ(rig.nv.ImageCount, 3);
+    EXPECT_EQ(rig.nv.addressList(), (Codes{"00", "01", "02"}));
+    EXPECT_EQ(rig.nv.imageCount(), 3);
     // Deleting them all forgets the count, in memory and in the store.
     EXPECT_EQ(rig.nv.DeleteAllNumberedImages(), rc::Ok);
-    EXPECT_EQ(rig.nv.ImageCount, 0);
+    EXPECT_EQ(rig.nv.imageCount(), 0);
     EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
 }
 
@@ -182,7 +182,7 @@ TEST_F(NvOperations, DownloadBlocksGoInPiecesOf4096) {
     }
     rig.platform.config().shortWritesFrom = rig.platform.writes() + 1;
     EXPECT_EQ(rig.nv.SendDownloadBlock({"x", Bytes(9000, 0x55)}), rc::ShortWrite);
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_FALSE(rig.util.link().IsOpen());
 }
 
 }  // namespace

@@ -7,14 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include <QImage>
-
 #include "context/JobRunner.h"
 #include "context/ResultCode.h"
 #include "nv/NvEngine.h"
 #include "nv/NvBlocks.h"
 #include "nv/NvManager.h"
 #include "sim/NvHandler.h"
+#include "support/ImageFiles.h"
 #include "support/PrinterRig.h"
 
 namespace pelmora::nv::test {
@@ -49,7 +48,7 @@ struct NvRig : pelmora::test::PrinterRig {
     /// The link open and the printer checked, as inside the manager; nothing logged yet.
     void Ready() {
         ASSERT_TRUE(Open());
-        nv.PrinterChecked = true;
+        nv.MarkPrinterChecked();
         TakeReceived();
     }
 
@@ -63,23 +62,20 @@ struct NvRig : pelmora::test::PrinterRig {
     /// Plays a printer of the older command set.
     void MakeLegacy(std::uint32_t firmware = 30000) {
         printer.firmwareOverride = firmware;
-        util.FirmwareVersion = firmware;
+        util.identityForTest().firmwareVersion = firmware;
     }
 
     /// A black bitmap file in the rig's folder.
     std::string Bitmap(const std::string& name, int width, int height) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        const auto path = (dir / name).string();
-        EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
-        return path;
+        const RgbImage black(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 0x000000);
+        return pelmora::test::WriteBytes((dir / name).string(), pelmora::test::Bmp24(black));
     }
 
     /// Adds a file to the image list as the manager window does.
     void AddImage(const std::string& path, int brightness = 0) {
-        const auto item = nv.LoadImageItem(nv.ImageList.NextNumber(), path, brightness);
+        const auto item = nv.LoadImageItem(nv.imageList().NextNumber(), path, brightness);
         ASSERT_TRUE(item);
-        ASSERT_EQ(nv.ImageList.AddImageItem(*item), rc::Ok);
+        ASSERT_EQ(nv.editImageList().AddImageItem(*item), rc::Ok);
     }
 
     NvEngine nv;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Usage: package-contents.sh CPACK_CONFIG OUT_DIR EXPECTED_FILES VERSION
-# Builds the Debian package from the build tree and checks what it holds: every
-# expected file, nothing world-writable, the control fields, the maintainer
+# Usage: package-contents.sh CPACK_CONFIG OUT_DIR EXPECTED_DIR VERSION
+# Builds the Debian packages from the build tree and checks what they hold: every
+# file EXPECTED_DIR/<package>.txt lists, no file in two packages, no Qt for the command line, nothing world-writable, the control fields, the maintainer
 # scripts, desktop entries that start programs the package holds, and
 # software-centre entries that name its desktop entries and programs.
 set -uo pipefail
@@ -13,40 +13,61 @@ rm -rf "$out"
 mkdir -p "$out"
 cpack --config "$config" -G DEB -B "$out" > "$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; exit 1; }
 arch=$(dpkg --print-architecture)
-deb=$out/pelmora_${version}_${arch}.deb
-[ -f "$deb" ] || { ls "$out"; echo "FAIL: no $deb"; exit 1; }
-
-listing=$(dpkg-deb -c "$deb") || exit 1
-paths=$(awk '{ print $6 }' <<<"$listing")
-while read -r path; do
-  grep -qxF -- "$path" <<<"$paths" || fail "missing $path"
-done < "$expected"
-
-writable=$(awk 'substr($1, 9, 1) == "w" && substr($1, 1, 1) != "l"' <<<"$listing")
-[ -z "$writable" ] || fail "world-writable: $writable"
-
-field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = pelmora ] || fail "Package is '$(field Package)'"
-[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
-[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
-[ -n "$(field Maintainer)" ] || fail "no Maintainer"
-[[ $(field Description) == *$'\n'* ]] || fail "no long description"
-# Computed from the shared libraries: the C library is always among them.
-[[ $(field Depends) == *libc6* ]] || fail "Depends not computed: '$(field Depends)'"
-
 control=$(mktemp -d) root=$(mktemp -d)
 trap 'rm -rf "$control" "$root"' EXIT
-dpkg-deb -e "$deb" "$control"
-for script in postinst postrm; do
-  [ -x "$control/$script" ] || fail "no executable $script"
+
+# One list of expected files per package: pelmora.txt, pelmora-gui.txt.
+all_paths=
+for list in "$expected"/*.txt; do
+  package=$(basename "$list" .txt)
+  deb=$out/${package}_${version}_${arch}.deb
+  [ -f "$deb" ] || { ls "$out"; echo "FAIL: no $deb"; exit 1; }
+  listing=$(dpkg-deb -c "$deb") || exit 1
+  paths=$(awk '{ print $6 }' <<<"$listing")
+  while read -r path; do
+    grep -qxF -- "$path" <<<"$paths" || fail "$package: missing $path"
+  done < "$list"
+  all_paths+=$(grep -v '/$' <<<"$paths")$'\n'
+
+  writable=$(awk 'substr($1, 9, 1) == "w" && substr($1, 1, 1) != "l"' <<<"$listing")
+  [ -z "$writable" ] || fail "$package: world-writable: $writable"
+
+  field() { dpkg-deb -f "$deb" "$1"; }
+  [ "$(field Package)" = "$package" ] || fail "Package is '$(field Package)', not $package"
+  [ "$(field Version)" = "$version" ] || fail "$package: Version is '$(field Version)'"
+  [ "$(field Architecture)" = "$arch" ] || fail "$package: Architecture is '$(field Architecture)'"
+  [ -n "$(field Maintainer)" ] || fail "$package: no Maintainer"
+  [[ $(field Description) == *$'\n'* ]] || fail "$package: no long description"
+  # Computed from the shared libraries: the C library is always among them.
+  [[ $(field Depends) == *libc6* ]] || fail "$package: Depends not computed: '$(field Depends)'"
+  case $package in
+    pelmora)
+      # A headless till installs the command line without any graphical toolkit.
+      [[ $(field Depends) != *qt6* && $(field Depends) != *libx* ]] || fail "pelmora depends on Qt: '$(field Depends)'"
+      rm -rf "$control"/*
+      dpkg-deb -e "$deb" "$control"
+      for script in postinst postrm; do
+        [ -x "$control/$script" ] || fail "no executable $script"
+      done ;;
+    pelmora-gui)
+      [[ $(field Depends) == *"pelmora (= $version)"* ]] || fail "pelmora-gui does not depend on pelmora: '$(field Depends)'" ;;
+  esac
+  dpkg-deb -x "$deb" "$root"
 done
+# dpkg refuses to install two packages that hold the same file.
+shared=$(sort <<<"$all_paths" | uniq -d | grep -v '^$')
+[ -z "$shared" ] || fail "in more than one package: $shared"
 
 # Device access goes to the seat's user through uaccess, never to everybody.
-dpkg-deb -x "$deb" "$root"
 for rules in "$root"/usr/lib/udev/rules.d/*.rules; do
   [ -e "$rules" ] || continue
   grep -q 'TAG+="uaccess"' "$rules" || fail "$(basename "$rules") tags nothing with uaccess"
   ! grep -qE 'MODE[:+]?="?[0-7]*[2367]("|[^0-7]|$)' "$rules" || fail "$(basename "$rules") makes a node world-writable"
+  # Every serial device a rule grants is a printer: no bare USB-serial or ACM node.
+  ! grep -vE '^\s*#' "$rules" | grep -E 'uaccess' | grep -E 'ttyUSB|ttyACM' | grep -qv 'idVendor' ||
+    fail "$(basename "$rules") grants every USB-serial device, not only printers"
+  ! grep -vE '^\s*#' "$rules" | grep -E 'usbmisc' | grep -qv 'bInterfaceClass}=="07"' ||
+    fail "$(basename "$rules") grants usbmisc nodes that are not printers"
 done
 
 # A menu entry must start a program of the package and show its icon (the
@@ -71,5 +92,5 @@ if compgen -G "$root/usr/share/metainfo/*.xml" >/dev/null; then
   done
 fi
 
-echo "$(wc -l < "$expected") expected files checked in $(basename "$deb")"
+echo "$(cat "$expected"/*.txt | wc -l) expected files checked in $(ls "$out"/*.deb | wc -l) packages"
 [ "$failures" -eq 0 ]

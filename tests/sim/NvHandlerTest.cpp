@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <nlohmann/json.hpp>
 
 #include "nv/NvBlocks.h"
 #include "nv/NvCommands.h"
+#include "nv/ImageLoader.h"
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
 #include "support/PrinterRig.h"
@@ -127,13 +127,13 @@ TEST_F(NvHandlerTest, PngFilesShowTheRastersAndFollowDeletions) {
     std::string error;
     ASSERT_TRUE(nv().WritePngs(dir.path(), error)) << error;
 
-    QImage png(QString::fromStdString((dir / "nv-10.png").string()));
-    ASSERT_FALSE(png.isNull());
-    ASSERT_EQ(png.width(), 10);
-    ASSERT_EQ(png.height(), 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 10; ++x)
-            EXPECT_EQ(qGray(png.pixel(x, y)) < 128, (y == 0 && (x == 0 || x == 9))) << x << "," << y;
+    const auto png = nv::LoadImageFile((dir / "nv-10.png").string());
+    ASSERT_TRUE(png);
+    ASSERT_EQ(png->width, 10u);
+    ASSERT_EQ(png->height, 2u);
+    for (std::uint32_t y = 0; y < 2; ++y)
+        for (std::uint32_t x = 0; x < 10; ++x)
+            EXPECT_EQ(png->at(x, y), (y == 0 && (x == 0 || x == 9)) ? 0x000000u : 0xFFFFFFu) << x << "," << y;
     EXPECT_TRUE(std::filesystem::exists(dir / "nv-x612F.png"));
 
     Send(nv::DeleteKeyCodeCommand('1', '0'));

@@ -33,11 +33,10 @@ link::CommSettings SettingsFor(std::int32_t portType) {
 
 PrinterRig::PrinterRig(std::int32_t portType)
     : platform(printer), util(platform), store(dir / "registry.reg") {
-    util.PendingSettings = SettingsFor(portType);
-    util.ApplyPortSettings();
+    util.HandOver(SettingsFor(portType));
 }
 
-bool PrinterRig::Open() { return util.link.OpenPort() == 1; }
+bool PrinterRig::Open() { return util.link().OpenPort() == 1; }
 
 bool PrinterRig::Identify() {
     return util.QueryPrinter(context::QUERY_MODEL) == rc::Ok &&

@@ -16,6 +16,23 @@
 
 namespace pelmora::test {
 
+/// TCP/IP settings for a port on a loopback address.
+inline link::CommSettings LoopbackTcp(std::uint16_t port = link::kPrinterTcpPort, const char* host = "127.0.0.1") {
+    link::CommSettings s;
+    s.portType = link::PortTcp;
+    s.port = link::NetPort(host);
+    s.baudRate = port;
+    return s;
+}
+
+/// The link's settings with one change, as a test arranges them.
+template <class Edit>
+void Reconfigure(link::PrinterLink& link, Edit edit) {
+    link::CommSettings s = link.settings();
+    edit(s);
+    link.Configure(s);
+}
+
 /// "1D 49 43" for failure messages.
 std::string Hex(std::span<const std::uint8_t> bytes);
 

@@ -52,7 +52,7 @@ void RunVmsmJobs(std::uint32_t firmware, context::Layout variant, Unregistered& 
         test::PrinterRig rig;
         rig.printer.firmwareOverride = firmware;
         vmsm::MemorySwitchEngine engine(rig.util);
-        engine.record.BtKeep = 0;
+        engine.editRecord().BtKeep = 0;
         Collecting view;
         vmsm::VmsmJobRunner runner(engine, view, job, variant);
         context::DriveJob(runner, rig.platform.clock());

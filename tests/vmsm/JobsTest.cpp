@@ -62,7 +62,7 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
         held.switches[6] = 200; held.switches['P'] = 0b01; held.tearOff = 256;
         held.btConnMode = '3'; held.btPinCode = "0000"; held.btDeviceName = "Shop 1";
         held.startSentinel[1] = ";"; held.endSentinel[1] = "";
-        rig.engine.record.EndSentinel[1] = "stale";  // an empty end text must replace it
+        rig.engine.editRecord().EndSentinel[1] = "stale";  // an empty end text must replace it
         const auto start = rig.Now();
         const auto job = rig.Run(GetStatus);
         // Every pause, step and timer of the phases, and each exchange on the virtual line.
@@ -70,11 +70,11 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
         EXPECT_EQ(job.phases, (std::vector<int>{1000, 101, 9999}));
         EXPECT_EQ(job.delays, (std::vector<std::uint32_t>{100, 100, 100}));
-        EXPECT_EQ(rig.util.FirmwareVersion, v);
+        EXPECT_EQ(rig.util.firmwareVersion(), v);
         const Keys tearOff = v == 160902 ? Keys{"read-tearoff"} : Keys{};
         EXPECT_EQ(rig.TakeLog(),
                   Join({{"model", "version"}, kSwitchReads, tearOff, kSerialReads, kSentinelReads, kBtReads}));
-        const PrinterConfig& r = rig.engine.record;
+        const PrinterConfig& r = rig.engine.record();
         ExpectDecoded(r, false);
         EXPECT_EQ(std::tie(r.TimeSave, r.RfInterface, r.BtConnMode, r.CuttingPosition),
                   std::tuple(200u, 1u, 2u, v == 160902 ? 256u : 0u)) << v;
@@ -84,13 +84,13 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
         EXPECT_EQ(rig.view.labels.front(), "0 %");
         EXPECT_EQ(rig.view.labels.back(), "Get status : 100 %");
         EXPECT_EQ(std::ranges::max(rig.view.positions), 100) << "more than 100 steps stop the bar at 100";
-        EXPECT_TRUE(rig.util.link.IsOpen()) << "the caller closes the link";
+        EXPECT_TRUE(rig.util.link().IsOpen()) << "the caller closes the link";
     }
 }
 
 TEST(VmsmJob, HandheldGetStatus) {
     VmsmRig rig;
-    rig.util.link.layout = context::Layout::Handheld;
+    rig.util.link().setLayout(context::Layout::Handheld);
     const auto job = rig.Run(GetStatus, HH);
     ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
     EXPECT_EQ(rig.TakeLog(), Join({{"model", "version", "codepage", "msr"}, kSwitchReads,
@@ -119,7 +119,7 @@ TEST(VmsmJob, SetStatusWritesInOrder) {
     };
     for (const Case& k : cases) {
         VmsmRig rig(k.v);
-        PrinterConfig& r = rig.engine.record;
+        PrinterConfig& r = rig.engine.editRecord();
         r.Density = 6; r.TimeOff = 30; r.Msr = 3; r.BeepPaper = 1; r.BtKeep = k.btKeep;
         r.Baudrate = 9600; r.Parity = 1; r.Flowcontrol = 2; r.Databit = 7;
         const auto start = rig.Now();
@@ -156,7 +156,7 @@ TEST(VmsmJob, ConditionsOnFirmwareAndMsrMode) {
     };
     for (const Case& k : cases) {
         VmsmRig rig(k.v, k.m);
-        rig.engine.record.BtKeep = 1;
+        rig.engine.editRecord().BtKeep = 1;
         const auto job = rig.Run(k.job, D, k.phase);
         EXPECT_EQ(job.end, JobEnd::Ok) << k.v << " " << job.message;
         EXPECT_EQ(job.phases, (std::vector<int>{k.phase, 9999}));
@@ -196,7 +196,7 @@ TEST(VmsmJob, LegacyGetStatusDecodesAndCompletesTheBar) {
         ASSERT_EQ(job.end, JobEnd::Ok);
         EXPECT_EQ(job.delays, (std::vector<std::uint32_t>{100, 100}));
         EXPECT_EQ(rig.Now() - start, 2840u);
-        ExpectDecoded(rig.engine.record, true);
+        ExpectDecoded(rig.engine.record(), true);
         EXPECT_EQ(rig.view.positions.back(), 100);
         EXPECT_EQ(rig.view.labels.back(), label);
     }
@@ -228,7 +228,7 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
         rig.Fail(k.key, k.fault);
         const auto job = rig.Run(k.job, k.variant);
         EXPECT_EQ(std::tie(job.end, job.message), std::tuple(JobEnd::Cancel, k.message)) << k.key;
-        EXPECT_EQ(rig.util.link.IsOpen(), k.open) << k.key;
+        EXPECT_EQ(rig.util.link().IsOpen(), k.open) << k.key;
         EXPECT_NE(job.phases.back(), 9999) << k.key;
     }
 
@@ -240,8 +240,9 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
     EXPECT_EQ(other.view.labels.back(), "Get status : 5 %");
 
     VmsmRig closed;
-    closed.util.link.baudRate = 9101;  // nothing listens there
-    EXPECT_EQ(closed.Run(SetStatus).message, "Port open error!");
+    closed.util.link().Configure(test::LoopbackTcp(9101));  // nothing listens there
+    EXPECT_EQ(closed.Run(SetStatus).message,
+              "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port.");
     EXPECT_TRUE(closed.TakeReceived().empty());
 }
 
@@ -264,10 +265,10 @@ TEST(VmsmJob, FactoryDefaultResetsThePrinterAndCompletes) {
 
 TEST(VmsmJob, FactoryDefaultOnAnotherModelFailsAfterFiveSeconds) {
     VmsmRig rig(160902);
-    rig.util.ModelCode = 700;
+    rig.util.identityForTest().modelCode = 700;
     auto start = rig.Now();
     EXPECT_EQ(rig.engine.SendFactoryDefault(), rc::NoReply);
-    EXPECT_FALSE(rig.util.link.IsOpen());
+    EXPECT_FALSE(rig.util.link().IsOpen());
     EXPECT_GE(rig.Now() - start, 5300u);
     EXPECT_LT(rig.Now() - start, 6400u);
     start = rig.Now();
@@ -326,25 +327,24 @@ TEST(ConfigJobFlow, EveryEnd) {
         rig.printer.identity.versionText = "V1.00 123115";  // no tear-off read to replace the stored position
         rig.held().switches[5] = 60;
         rig.store.SetRegDword(context::ProductKey, "CuttingPosition", 99);
-        rig.engine.record.BtKeep = 1;
+        rig.engine.editRecord().BtKeep = 1;
         rig.Fail(k.key, k.fault);
         int edits = 0;
         const auto edit = [&](MemorySwitchEngine& e) {
             ++edits;
-            EXPECT_EQ(e.record.CuttingPosition, 99u) << "the stored record was loaded first";
-            if (k.choice == Save) e.record.TimeOff = 5;
+            EXPECT_EQ(e.record().CuttingPosition, 99u) << "the stored record was loaded first";
+            if (k.choice == Save) e.editRecord().TimeOff = 5;
             return k.choice;
         };
         const auto drive = [&](context::JobRunner& r) { return context::DriveJob(r, rig.platform.clock()); };
-        const JobReport report = RunConfigJob(rig.engine, rig.util.PendingSettings,
-                                              ConfigJob{rig.store, rig.view, drive, edit, k.variant});
+        const JobReport report = RunConfigJob(rig.engine, ConfigJob{rig.store, rig.view, drive, edit, k.variant});
         const std::string what = std::string(k.message) + "/" + k.key;
         EXPECT_EQ(report.outcome, k.outcome) << what;
         EXPECT_EQ(std::tie(report.stepMessage, report.message, report.title), std::tie(k.step, k.message, k.title));
         EXPECT_EQ(edits, k.outcome == ReadFailed ? 0 : 1) << what;
-        EXPECT_EQ(rig.util.link.IsOpen(), k.open) << what;
+        EXPECT_EQ(rig.util.link().IsOpen(), k.open) << what;
         if (k.outcome != ReadFailed) {
-            EXPECT_EQ(rig.engine.record.TimeOff, k.choice == Save ? 5u : 60u) << "the edited values stay in memory";
+            EXPECT_EQ(rig.engine.record().TimeOff, k.choice == Save ? 5u : 60u) << "the edited values stay in memory";
         }
         EXPECT_EQ(rig.held().Switch(5) & 0x7F, k.heldTimeOff) << what;
         std::uint32_t stored = 0;

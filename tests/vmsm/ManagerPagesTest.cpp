@@ -10,10 +10,29 @@ PrinterFacts Printer(std::uint32_t firmware, std::uint32_t model = 703) {
     return {firmware, model, "MPT-Q700VII", "V1.00", "PC437"};
 }
 
-// Opens the pages on `record` and copies them back unchanged.
-PrinterConfig RoundTrip(const PrinterConfig& record, std::uint32_t firmware, ManagerEnd end = ManagerEnd::Save) {
+// Pages that opened on values no entry has: every field counts as changed.
+ManagerFields NoneShown() {
+    constexpr std::uint32_t kNone = 0xFFFFFFFF;
+    ManagerFields f;
+    f.page1 = {kNone, kNone, kNone, kNone, kNone};
+    f.page2.service = f.page2.beepPaper = f.page2.beepLowBat = f.page2.msr = kNone;
+    f.page2.timeOff = f.page2.timeSave = f.page2.cuttingPosition = f.page2.sentinel = kNone;
+    f.page3.baudrate = f.page3.databit = f.page3.parity = f.page3.stopBits = kNone;
+    return f;
+}
+
+// Copies back what the pages show for `record`, as if the operator had chosen it.
+PrinterConfig ChosenAsShown(const PrinterConfig& record, std::uint32_t firmware, ManagerEnd end = ManagerEnd::Save) {
     PrinterConfig back = record;
-    CopyBack(ShowRecord(record, Printer(firmware)), end, firmware, back);
+    CopyBack(NoneShown(), ShowRecord(record, Printer(firmware)), end, firmware, back);
+    return back;
+}
+
+// Opens the pages on `record` and saves without touching them.
+PrinterConfig Untouched(const PrinterConfig& record, std::uint32_t firmware) {
+    PrinterConfig back = record;
+    const ManagerFields shown = ShowRecord(record, Printer(firmware));
+    CopyBack(shown, shown, ManagerEnd::Save, firmware, back);
     return back;
 }
 
@@ -51,11 +70,13 @@ TEST(ManagerPages, ValuesShowAndGoBackAsTheWindowHasThem) {
         if (c.shownAs) {
             EXPECT_EQ(ShowRecord(record, Printer(c.firmware)).page1.*c.shownAs, c.shown) << c.value << " on " << c.firmware;
         }
-        EXPECT_EQ(RoundTrip(record, c.firmware).*c.member, c.saved) << c.value << " on " << c.firmware;
+        EXPECT_EQ(ChosenAsShown(record, c.firmware).*c.member, c.saved) << c.value << " on " << c.firmware;
+        // Saving without touching the list writes back what was read, even a value it cannot show.
+        EXPECT_EQ(Untouched(record, c.firmware).*c.member, c.value) << c.value << " on " << c.firmware;
     }
     PrinterConfig record;
     record.Density = 3;
-    EXPECT_EQ(RoundTrip(record, 101001, ManagerEnd::Default).Density, 0u) << "Default keeps the list position";
+    EXPECT_EQ(ChosenAsShown(record, 101001, ManagerEnd::Default).Density, 0u) << "Default keeps the list position";
 }
 
 TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
@@ -68,14 +89,14 @@ TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
     EXPECT_EQ(fields.page3.keepBluetooth, 1u);
     fields.page3.pinCode = "1234";
     PrinterConfig kept = record;
-    CopyBack(fields, ManagerEnd::Save, 160902, kept);
+    CopyBack(ShowRecord(record, Printer(160902)), fields, ManagerEnd::Save, 160902, kept);
     EXPECT_EQ(kept.BtKeep, 1u);
     EXPECT_EQ(kept.BtPinCode, "0000");
 
     fields.page3.keepBluetooth = 0;
     fields.page3.connMode = 0;
     PrinterConfig sent = record;
-    CopyBack(fields, ManagerEnd::Default, 160902, sent);
+    CopyBack(ShowRecord(record, Printer(160902)), fields, ManagerEnd::Default, 160902, sent);
     EXPECT_EQ(sent.BtKeep, 0u);
     EXPECT_EQ(sent.BtPinCode, "1234") << "Default hands the edited PIN back too";
     EXPECT_EQ(sent.BtConnMode, 0u);
@@ -89,7 +110,7 @@ TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
     EXPECT_EQ(legacy.security, 1u);
     PrinterConfig old = record;
     old.RfInterface = 1;
-    CopyBack(ShowRecord(record, Printer(21021)), ManagerEnd::Save, 21021, old);
+    CopyBack(NoneShown(), ShowRecord(record, Printer(21021)), ManagerEnd::Save, 21021, old);
     EXPECT_EQ(old.RfInterface, 1u);
 }
 
@@ -100,7 +121,7 @@ TEST(ManagerPages, SentinelsTravelInWindowOrder) {
     const ManagerFields fields = ShowRecord(record, Printer(21021));
     EXPECT_EQ(fields.page2.sentinels, (SentinelSix{"a", "b", "c", "x", "y", "z"}));
     PrinterConfig back;  // every track's texts must come from the page
-    CopyBack(fields, ManagerEnd::Save, 21021, back);
+    CopyBack(fields, fields, ManagerEnd::Save, 21021, back);
     EXPECT_EQ(back.StartSentinel, record.StartSentinel);
     EXPECT_EQ(back.EndSentinel, record.EndSentinel);
 }

@@ -19,7 +19,7 @@ using Op = int (*)(MemorySwitchEngine&);
 // the end command as the seventh.
 TEST(Engine, LegacySwitchWriteWithoutSwitch7AnnouncesSixRecords) {
     VmsmRig rig(21021, 'P');
-    rig.engine.record.Density = 2;
+    rig.engine.editRecord().Density = 2;
     ASSERT_EQ(rig.engine.EnterSettingModeLegacy(), rc::Ok);
     rig.TakeReceived();
     for (std::uint8_t n : {1, 2, 3, 5, 6, 8}) ASSERT_EQ(rig.engine.WriteSwitchLegacy(n), rc::Ok);
@@ -33,7 +33,7 @@ TEST(Engine, LegacySwitchWriteWithoutSwitch7AnnouncesSixRecords) {
 
 TEST(Engine, SentinelBluetoothAndRfWrites) {
     VmsmRig rig(101001);
-    PrinterConfig& r = rig.engine.record;
+    PrinterConfig& r = rig.engine.editRecord();
     r.StartSentinel[0] = "%"; r.EndSentinel[0] = ""; r.RfInterface = 2;
     r.BtSecurity = 0; r.BtConnMode = 2; r.BtPinCode = "1234"; r.BtDeviceName = "Till 3";
     EXPECT_EQ(rig.engine.WriteSentinels(1), rc::Ok);
@@ -59,12 +59,12 @@ TEST(Engine, RefusalsAndCutShortWrites) {
         {"sentinel track 0", 101001, -1, [](MemorySwitchEngine& e) { return e.ReadSentinels(0); }, rc::NotSupported, 0},
         {"sentinel track 4", 101001, -1, [](MemorySwitchEngine& e) { return e.WriteSentinels(4); }, rc::NotSupported, 0},
         {"sentinel text of 11", 101001, -1, [](MemorySwitchEngine& e) {
-             e.record.StartSentinel[0] = std::string(11, 'A');
+             e.editRecord().StartSentinel[0] = std::string(11, 'A');
              return e.WriteSentinels(1);
          }, rc::NotSupported, 0},
         {"bluetooth texts over 93", 101001, -1, [](MemorySwitchEngine& e) {
-             e.record.BtPinCode = std::string(12, '1');
-             e.record.BtDeviceName = std::string(82, 'n');
+             e.editRecord().BtPinCode = std::string(12, '1');
+             e.editRecord().BtDeviceName = std::string(82, 'n');
              return e.WriteBtSettings();
          }, rc::NotSupported, 0},
         {"cut switch header", 101001, 0, [](MemorySwitchEngine& e) { return e.WriteSwitch(1); }, rc::ShortWrite, 5},
@@ -75,13 +75,13 @@ TEST(Engine, RefusalsAndCutShortWrites) {
         if (k.cutFrom >= 0) rig.platform.config().shortWritesFrom = rig.platform.writes() + k.cutFrom;
         EXPECT_EQ(k.op(rig.engine), k.code) << k.what;
         EXPECT_EQ(rig.TakeReceived().size(), k.received) << k.what;
-        EXPECT_EQ(rig.util.link.IsOpen(), k.code != rc::ShortWrite) << k.what;
+        EXPECT_EQ(rig.util.link().IsOpen(), k.code != rc::ShortWrite) << k.what;
     }
 }
 
 TEST(Engine, ClosedLinkGives101ForEveryOperation) {
     VmsmRig rig(101001);
-    rig.util.link.ClosePort();
+    rig.util.link().ClosePort();
     auto& e = rig.engine;
     const std::function<int()> ops[] = {
         [&] { return e.EnterSettingMode(); }, [&] { return e.EnterSettingModeLegacy(); },
@@ -126,11 +126,11 @@ TEST(Engine, ReplyFaults) {
         for (const Outcome& o : k.outcomes) {
             VmsmRig rig(101001);
             rig.Fail(k.key, o.fault);
-            const PrinterConfig before = rig.engine.record;
+            const PrinterConfig before = rig.engine.record();
             EXPECT_EQ(k.op(rig.engine), o.code) << k.key << " fault " << static_cast<int>(o.fault);
-            EXPECT_EQ(rig.util.link.IsOpen(), o.open) << k.key;
+            EXPECT_EQ(rig.util.link().IsOpen(), o.open) << k.key;
             if (o.code != rc::Ok) {
-                EXPECT_EQ(rig.engine.record, before) << "a failure stores nothing: " << k.key;
+                EXPECT_EQ(rig.engine.record(), before) << "a failure stores nothing: " << k.key;
             }
         }
     }
@@ -142,11 +142,11 @@ TEST(Engine, TearOffReplyEndsWithinTwelveBytes) {
                                       {"37 35 30 1F 80 02 41 41 41 41 41 41 00", rc::NoReply}}) {
         test::ScriptedLink wire({H(reply)});
         context::PrinterContext util(wire);
-        util.link.Configure({link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0});
-        ASSERT_TRUE(util.link.OpenPort());
+        util.link().Configure({link::PortTcp, "NET127.0.0.1", 9100, 8, 0, 0, 0});
+        ASSERT_TRUE(util.link().OpenPort());
         MemorySwitchEngine engine(util);
         EXPECT_EQ(engine.ReadTearOff(), code) << reply;
-        EXPECT_EQ(engine.record.CuttingPosition, code == rc::Ok ? 640u : 0u) << reply;
+        EXPECT_EQ(engine.record().CuttingPosition, code == rc::Ok ? 640u : 0u) << reply;
     }
 }
 
@@ -154,7 +154,7 @@ TEST(Engine, BluetoothPauseIsLongerOnTheHandheld) {
     std::uint64_t took[2];
     for (int handheld : {0, 1}) {
         VmsmRig rig(101001);
-        rig.util.link.layout = handheld ? link::Layout::Handheld : link::Layout::Desktop;
+        rig.util.link().setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
         const auto start = rig.Now();
         ASSERT_EQ(rig.engine.ReadBtItem('s'), rc::Ok);
         took[handheld] = rig.Now() - start;

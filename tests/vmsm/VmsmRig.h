@@ -35,8 +35,8 @@ struct VmsmRig : PrinterRig {
     VmsmRig() = default;
     explicit VmsmRig(std::uint32_t v, std::uint8_t m = '9') {
         if (!Open() || !Identify()) throw std::runtime_error("the virtual printer did not answer");
-        util.FirmwareVersion = printer.firmwareOverride = v;
-        util.MsrSetValue = printer.identity.msrMode = m;
+        util.identityForTest().firmwareVersion = printer.firmwareOverride = v;
+        util.identityForTest().msrSetValue = printer.identity.msrMode = m;
         TakeReceived();
         TakeLog();
     }
@@ -80,9 +80,7 @@ private:
 /// entry, or the end of the script, is a silent read costing `silentReadMs`.
 struct ScriptedLink final : link::Platform {
     explicit ScriptedLink(std::deque<std::vector<std::uint8_t>> script = {}) : reads(std::move(script)) {
-        link.portType = link::PortTcp;
-        link.portText = "NET127.0.0.1";
-        link.baudRate = 9100;
+        link.Configure(test::LoopbackTcp());
         link.OpenPort();
     }
     std::deque<std::vector<std::uint8_t>> reads;

@@ -12,6 +12,7 @@
 #include "handheld/ConnectionScreen.h"
 #include "handheld/FormFactor.h"
 #include "handheld/WizardSteps.h"
+#include "link/CommSettings.h"
 #include "nv/NvEngine.h"
 #include "nv/NvManager.h"
 #include "ui/JobWindowHost.h"
@@ -33,9 +34,9 @@ void RenderConnectionAndWizard(Renderer& renderer, Rig& rig) {
     }
 
     context::PrinterContext util(rig.platform);
-    util.FirmwareVersion = 160902;
-    util.MsrSetValue = 'P';
-    util.ModelName = "MPT-Q700VII";
+    util.identityForTest().firmwareVersion = 160902;
+    util.identityForTest().msrSetValue = 'P';
+    util.identityForTest().modelName = "MPT-Q700VII";
     vmsm::PrinterConfig record;
     record.Service = 1;
     record.CuttingPosition = 120;
@@ -53,7 +54,7 @@ void RenderConnectionAndWizard(Renderer& renderer, Rig& rig) {
 void RenderNvManager(Renderer& renderer, Rig& rig) {
     rig.StoreLogos();
     context::PrinterContext util(rig.platform);
-    util.PendingSettings = Rig::VirtualPrinter();
+    util.HandOver(Rig::VirtualPrinter());
     nv::NvEngine nv(util, rig.store);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobWindowHost host(context::Layout::Handheld, nullptr, &timer);
@@ -84,6 +85,16 @@ void RenderMessageBox(Renderer& renderer) {
 }
 
 }  // namespace
+
+void RenderHandheldGerman(Renderer& renderer, Rig& rig) {
+    handheld::HandheldWindows shaped;
+    qApp->installEventFilter(&shaped);
+    rig.Store(link::PortTcp, "NET192.168.0.10");
+    rig.store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
+    handheld::ConnectionScreen window({.store = rig.store, .platform = rig.platform, .prompts = rig.prompts});
+    renderer.Save(window, QStringLiteral("handheld-german"));
+    qApp->removeEventFilter(&shaped);
+}
 
 void RenderHandheld(Renderer& renderer, Rig& rig) {
     handheld::HandheldWindows shaped;  // as pelmora_ce installs it

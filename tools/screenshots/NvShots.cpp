@@ -51,7 +51,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
     rig.StoreLogos();
 
     context::PrinterContext util(rig.platform);
-    util.PendingSettings = Rig::VirtualPrinter();
+    util.HandOver(Rig::VirtualPrinter());
     nv::NvEngine nv(util, rig.store);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobWindowHost host(context::Layout::Desktop, nullptr, &timer);
@@ -76,7 +76,7 @@ void RenderNv(Renderer& renderer, Rig& rig) {
         window.findChild<QCheckBox*>(QStringLiteral("asPrinted"))->setChecked(true);
         renderer.Save(window, QStringLiteral("nv-as-printed"));
 
-        ui::NvAddressWindow address(context::Layout::Desktop, nv.AddressList, rig.prompts);
+        ui::NvAddressWindow address(context::Layout::Desktop, nv.addressList(), rig.prompts);
         renderer.Save(address, QStringLiteral("nv-address"));
 
         bool grabbed = false;

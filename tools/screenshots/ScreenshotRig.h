@@ -82,6 +82,8 @@ void RenderMainWindows(Renderer& renderer, Rig& rig);
 void RenderProgress(Renderer& renderer, Rig& rig);
 void RenderFirmware(Renderer& renderer, Rig& rig);
 void RenderHandheld(Renderer& renderer, Rig& rig);
+/// The connection screen in German, once the caller has installed that language.
+void RenderHandheldGerman(Renderer& renderer, Rig& rig);
 void RenderNv(Renderer& renderer, Rig& rig);
 void RenderMemorySwitch(Renderer& renderer, Rig& rig);
 

@@ -51,8 +51,7 @@ void RenderPages(Renderer& renderer, const vmsm::PrinterConfig& record, const vm
 void RenderMemorySwitch(Renderer& renderer, Rig& rig) {
     // Firmware 160902: the virtual printer's own settings, read as the job reads them.
     context::PrinterContext util(rig.platform);
-    util.PendingSettings = Rig::VirtualPrinter();
-    util.ApplyPortSettings();
+    util.HandOver(Rig::VirtualPrinter());
     vmsm::MemorySwitchEngine engine(util);
     NoView view;
     vmsm::VmsmJobRunner reader(engine, view, vmsm::VmsmJob::GetStatus);
@@ -61,8 +60,8 @@ void RenderMemorySwitch(Renderer& renderer, Rig& rig) {
         renderer.ok = false;
         return;
     }
-    util.link.ClosePort();
-    RenderPages(renderer, engine.record, vmsm::FactsOf(util), QStringLiteral("vmsm-page"));
+    util.link().ClosePort();
+    RenderPages(renderer, engine.record(), vmsm::FactsOf(util), QStringLiteral("vmsm-page"));
     // A legacy printer: two fonts, 32 code pages, the Bluetooth values it cannot report.
     RenderPages(renderer, vmsm::PrinterConfig{}, {21021, 703, "MPT-Q700VII", "V1.00 102102", "PC437"},
                 QStringLiteral("vmsm-legacy-page"));

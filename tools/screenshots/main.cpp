@@ -40,8 +40,7 @@ void RenderMain(Renderer& renderer, Rig& rig, const QString& name) {
 
 void RenderProgress(Renderer& renderer, Rig& rig) {
     context::PrinterContext util(rig.platform);
-    util.PendingSettings = Rig::VirtualPrinter();
-    util.ApplyPortSettings();
+    util.HandOver(Rig::VirtualPrinter());
     vmsm::MemorySwitchEngine engine(util);
     ui::VirtualPhaseTimer timer(rig.platform.virtualClock());
     ui::JobProgressDialog dialog(context::Layout::Desktop, nullptr, &timer);
@@ -140,8 +139,8 @@ int RenderDesktop(QApplication& app, Renderer& renderer, const QString& qmDir) {
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     const bool handheld = mode == "handheld";
-    if (!(mode == "desktop" && argc == 4) && !(handheld && argc == 3)) {
-        std::fprintf(stderr, "usage: pelmora_screenshots desktop OUTDIR QMDIR | handheld OUTDIR\n");
+    if (!(mode == "desktop" || handheld) || argc != 4) {
+        std::fprintf(stderr, "usage: pelmora_screenshots desktop|handheld OUTDIR QMDIR\n");
         return 2;
     }
     QTemporaryFile screen;
@@ -153,6 +152,12 @@ int main(int argc, char** argv) {
     QDir().mkpath(renderer.outDir);
     if (!handheld) return RenderDesktop(app, renderer, QString::fromLocal8Bit(argv[3]));
     Rig rig;
-    RenderHandheld(renderer, rig);  // built-in English texts
+    RenderHandheld(renderer, rig);
+    // The handheld speaks the system's language as well.
+    if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {QString::fromLocal8Bit(argv[3])}).isEmpty()) {
+        std::fprintf(stderr, "no German translation in %s\n", argv[3]);
+        return 1;
+    }
+    RenderHandheldGerman(renderer, rig);
     return renderer.ok ? 0 : 1;
 }

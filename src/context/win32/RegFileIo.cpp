@@ -18,8 +18,6 @@ namespace pelmora::context {
 
 namespace {
 
-std::atomic<RegWriteCall> g_write{nullptr};
-
 std::string Reason(int error) { return std::generic_category().message(error); }
 std::string SystemReason() { return std::system_category().message(static_cast<int>(::GetLastError())); }
 
@@ -28,10 +26,9 @@ int OpenBinary(const std::string& name, int flags) {
 }
 
 std::string WriteAll(int fd, std::string_view bytes) {
-    const RegWriteCall write = g_write.load();
     while (!bytes.empty()) {
         const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), 1u << 30));
-        const ssize_t written = write ? write(fd, bytes.data(), chunk) : ::_write(fd, bytes.data(), chunk);
+        const int written = ::_write(fd, bytes.data(), chunk);
         if (written < 0) return Reason(errno);
         if (written == 0) return Reason(ENOSPC);
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -95,28 +92,6 @@ RegFileLock::~RegFileLock() {
     if (fd_ >= 0) ::_close(fd_);
 }
 
-std::string ReplaceFile(const std::filesystem::path& file, std::string_view bytes) {
-    static std::atomic<unsigned> counter{0};
-    const std::string prefix = file.string() + ".tmp." + std::to_string(::GetCurrentProcessId()) + '.';
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = prefix + std::to_string(counter++);
-        fd = OpenBinary(temporary, _O_WRONLY | _O_CREAT | _O_EXCL);
-        if (fd < 0 && errno != EEXIST) return "cannot create " + temporary + ": " + Reason(errno);
-    }
-    if (fd < 0) return "cannot create a temporary file " + prefix + "N";
-    std::string why = WriteFlushClose(fd, bytes);
-    if (why.empty() &&
-        !::MoveFileExA(temporary.c_str(), file.string().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        why = SystemReason();
-    if (!why.empty()) {
-        ::DeleteFileA(temporary.c_str());
-        return why;
-    }
-    return {};
-}
-
 void RemoveDeadWritersFiles(const std::filesystem::path& file) {
     const std::string prefix = file.filename().string() + ".tmp.";
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
@@ -145,7 +120,5 @@ bool KeepDamagedCopy(const std::filesystem::path& file, std::string_view bytes) 
     }
     return false;
 }
-
-void SetRegWriteCallForTest(RegWriteCall call) { g_write = call; }
 
 }  // namespace pelmora::context

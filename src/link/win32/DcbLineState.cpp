@@ -74,7 +74,8 @@ COMMTIMEOUTS ToCommTimeouts(const SerialTimeouts& timeouts) {
     t.ReadIntervalTimeout = timeouts.readInterval;
     t.ReadTotalTimeoutMultiplier = timeouts.readTotalMultiplier;
     t.ReadTotalTimeoutConstant = timeouts.readTotalConstant;
-    t.WriteTotalTimeoutMultiplier = timeouts.writeTotalMultiplier;
+    // The system counts whole milliseconds a byte: rounded up, a write is never cut short.
+    t.WriteTotalTimeoutMultiplier = (timeouts.writeMicrosPerByte + 999) / 1000;
     t.WriteTotalTimeoutConstant = timeouts.writeTotalConstant;
     return t;
 }

@@ -6,9 +6,15 @@
 #include <chrono>
 #include <optional>
 
+#include "link/HostName.h"
 #include "link/win32/DcbLineState.h"
 
 namespace pelmora::link {
+
+bool IsIpv6Text(const std::string& text) {
+    IN6_ADDR ignored{};
+    return text.find(':') != std::string::npos && ::inet_pton(AF_INET6, text.c_str(), &ignored) == 1;
+}
 
 namespace {
 using Steady = std::chrono::steady_clock;

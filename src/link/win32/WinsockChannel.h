@@ -4,7 +4,7 @@
 #include <string>
 
 #include "link/Platform.h"
-#include "link/TcpChannel.h"
+#include "link/TcpLimits.h"
 #include "link/Trace.h"
 
 namespace pelmora::link {

@@ -78,7 +78,8 @@ FirmwareWindow::FirmwareWindow(link::Platform& platform, const link::CommSetting
 
 FirmwareWindow::~FirmwareWindow() {
     stop_ = true;
-    worker_.Join();  // at most the piece being written
+    link_.stopRequest().Request();  // a piece on a held line ends within one write slice
+    worker_.Join();
 }
 
 void FirmwareWindow::SetStatus(const std::string& status) { status_->setText(CoreText(status)); }

@@ -60,7 +60,7 @@ InterfaceSettingsPage::InterfaceSettingsPage(const vmsm::Page3Fields& fields, QW
     serialForm->addRow(LabelText(lists::kDataBitsLabel),
                        ValueList(this, "dataBits", lists::DataBitEntries(), vmsm::kDataBitChoices, fields_.databit));
     serialForm->addRow(LabelText(lists::kParityLabel),
-                       FieldList(this, "parity", lists::ParityEntries(), fields_.parity));
+                       FieldList(this, "parity", lists::ParityEntries(), fields_.parity, kParityUse));
     serialForm->addRow(LabelText(lists::kStopBitsLabel), ValueList(this, "stopBits", lists::StopBitEntries(),
                                                                   vmsm::kStopBitChoices, fields_.stopBits));
 

@@ -14,21 +14,19 @@ namespace pelmora::ui {
 MemorySwitchJob::MemorySwitchJob(QWidget* parent, Prompts& prompts, PhaseTimer* timer)
     : QObject(parent), parent_(parent), prompts_(prompts), timer_(timer) {}
 
-vmsm::JobReport MemorySwitchJob::Run(vmsm::MemorySwitchEngine& engine, const link::CommSettings& settings,
-                                     context::SettingsStore& store) {
+vmsm::JobReport MemorySwitchJob::Run(vmsm::MemorySwitchEngine& engine, context::SettingsStore& store) {
     JobWindowHost host(context::Layout::Desktop, parent_, timer_);
     const vmsm::JobReport report = vmsm::RunConfigJob(
-        engine, settings,
-        host.ConfigJob(store, [this](vmsm::MemorySwitchEngine& e) { return Edit(e); }, context::Layout::Desktop));
+        engine, host.ConfigJob(store, [this](vmsm::MemorySwitchEngine& e) { return Edit(e); }, context::Layout::Desktop));
     Show(report);
     return report;
 }
 
 vmsm::EditChoice MemorySwitchJob::Edit(vmsm::MemorySwitchEngine& engine) {
-    MemorySwitchManager window(engine.record, vmsm::FactsOf(engine.util()), prompts_, parent_);
+    MemorySwitchManager window(engine.record(), vmsm::FactsOf(engine.util()), prompts_, parent_);
     connect(&window, &MemorySwitchManager::shown, this, [this, &window] { emit managerOpened(&window); });
     if (window.exec() != QDialog::Accepted) return vmsm::EditChoice::Cancel;
-    window.CopyBack(engine.record);
+    window.CopyBack(engine.editRecord());
     return window.DefaultRequested() ? vmsm::EditChoice::Default : vmsm::EditChoice::Save;
 }
 

@@ -24,8 +24,9 @@ public:
     /// `timer` drives the progress window (null: real time).
     MemorySwitchJob(QWidget* parent, Prompts& prompts, PhaseTimer* timer = nullptr);
 
-    /// Runs the whole job; returns after the last box is answered.
-    vmsm::JobReport Run(vmsm::MemorySwitchEngine& engine, const link::CommSettings& settings, context::SettingsStore& store);
+    /// Runs the whole job on the settings handed to the engine's context;
+    /// returns after the last box is answered.
+    vmsm::JobReport Run(vmsm::MemorySwitchEngine& engine, context::SettingsStore& store);
 
 signals:
     /// The manager window is on screen and takes input.

@@ -18,12 +18,12 @@ namespace pelmora::ui {
 
 MemorySwitchManager::MemorySwitchManager(const vmsm::PrinterConfig& record, const vmsm::PrinterFacts& facts, Prompts& prompts,
                    QWidget* parent)
-    : QDialog(parent), firmware_(facts.firmware) {
+    : QDialog(parent), firmware_(facts.firmware), shown_(vmsm::ShowRecord(record, facts)) {
     setObjectName(QStringLiteral("memorySwitchManager"));
     setWindowTitle(CoreText("Virtual Memory Switch Manager") + QStringLiteral("  (fw:") +
                    FromBytes(facts.versionText) + QLatin1Char(')'));
 
-    const vmsm::ManagerFields fields = vmsm::ShowRecord(record, facts);
+    const vmsm::ManagerFields& fields = shown_;
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("tabs"));
     page1_ = new PrinterSettingsPage(fields.page1, facts);
@@ -65,7 +65,7 @@ MemorySwitchManager::MemorySwitchManager(const vmsm::PrinterConfig& record, cons
 
 void MemorySwitchManager::CopyBack(vmsm::PrinterConfig& record) const {
     const vmsm::ManagerFields fields{page1_->Fields(), page2_->Fields(), page3_->Fields()};
-    vmsm::CopyBack(fields, end_, firmware_, record);
+    vmsm::CopyBack(shown_, fields, end_, firmware_, record);
 }
 
 void MemorySwitchManager::Save() {

@@ -44,6 +44,7 @@ protected:
 
 private:
     std::uint32_t firmware_;
+    vmsm::ManagerFields shown_;  ///< as the pages opened: an untouched field writes back what was read
     vmsm::ManagerEnd end_ = vmsm::ManagerEnd::Save;
     QTabWidget* tabs_ = nullptr;
     PrinterSettingsPage* page1_ = nullptr;

@@ -118,7 +118,7 @@ void NvImageManager::Tick() {
     if (position == lastSliderPosition_) return;
     lastSliderPosition_ = position;
     if (currentNumber_ > 0)
-        if (nv::NvImageItem* item = nv_.ImageList.Find(static_cast<std::uint8_t>(currentNumber_))) item->brightness = position;
+        if (nv::NvImageItem* item = nv_.editImageList().Find(static_cast<std::uint8_t>(currentNumber_))) item->brightness = position;
     preview_->SetBrightness(position);
 }
 
@@ -130,7 +130,7 @@ void NvImageManager::SelectRow(int row) {
     // A slider move not yet taken belongs to the image that was current.
     Tick();
     const int number = table_ ? table_->item(row, ColumnNumber)->text().toInt() : row + 1;
-    nv::NvImageItem* item = number > 0 ? nv_.ImageList.Find(static_cast<std::uint8_t>(number)) : nullptr;
+    nv::NvImageItem* item = number > 0 ? nv_.editImageList().Find(static_cast<std::uint8_t>(number)) : nullptr;
     if (!item || number == currentNumber_) return;
     currentNumber_ = number;
     SetPreviewPath(Shown(item->path));
@@ -148,7 +148,7 @@ void NvImageManager::FillImages() {
     const QSignalBlocker quiet(images_);
     if (table_) {
         table_->setRowCount(0);
-        for (const nv::NvImageItem& item : nv_.ImageList.items()) {
+        for (const nv::NvImageItem& item : nv_.imageList().items()) {
             const int row = table_->rowCount();
             table_->insertRow(row);
             const QString cells[] = {QString::number(item.number), Shown(item.name), tr("%1 Bytes").arg(item.size)};
@@ -160,12 +160,12 @@ void NvImageManager::FillImages() {
         }
     } else {
         fileList_->clear();
-        for (const nv::NvImageItem& item : nv_.ImageList.items()) fileList_->addItem(Shown(item.name));
+        for (const nv::NvImageItem& item : nv_.imageList().items()) fileList_->addItem(Shown(item.name));
     }
 }
 
 void NvImageManager::FillAddresses() {
-    shownCodes_ = nv_.AddressList;
+    shownCodes_ = nv_.addressList();
     addresses_->clear();
     // Key codes are bytes; Latin-1 shows each as one character.
     for (const std::string& code : shownCodes_) addresses_->addItem(QString::fromLatin1(code.data(), static_cast<int>(code.size())));
@@ -174,9 +174,9 @@ void NvImageManager::FillAddresses() {
 void NvImageManager::UpdateStatus() {
     if (!status_) return;
     status_->setText(tr("<Images: %1/%2 - Memory: %3/%4 (Byte)>")
-                         .arg(nv_.ImageList.size())
-                         .arg(nv_.AddressList.size())
-                         .arg(nv_.ImageList.TotalImageSize())
+                         .arg(nv_.imageList().size())
+                         .arg(nv_.addressList().size())
+                         .arg(nv_.imageList().TotalImageSize())
                          .arg(nv::NvMemoryLimit));
 }
 
@@ -191,12 +191,12 @@ void NvImageManager::AddImage() {
     for (const QString& file : files) {
         LastFolder() = QFileInfo(file).absolutePath();
         const std::int32_t brightness = desktop ? lastSliderPosition_ : 0;
-        const auto item = nv_.LoadImageItem(nv_.ImageList.NextNumber(), QFile::encodeName(file).toStdString(), brightness);
+        const auto item = nv_.LoadImageItem(nv_.imageList().NextNumber(), QFile::encodeName(file).toStdString(), brightness);
         if (!item) {
-            Say(desktop ? BoxTitle() : DefaultTitle(), CoreText("Failed to load image file!"));
+            Say(desktop ? BoxTitle() : DefaultTitle(), CoreText(nv::kImageLoadFailed));
             continue;
         }
-        if (nv_.ImageList.AddImageItem(*item) == rc::OverLimit) Say(BoxTitle(), CoreText(JobVariant(layout_).areaTooSmall));
+        if (nv_.editImageList().AddImageItem(*item) == rc::OverLimit) Say(BoxTitle(), CoreText(JobVariant(layout_).areaTooSmall));
     }
     FillImages();
     UpdateStatus();
@@ -216,7 +216,7 @@ void NvImageManager::RemoveImages() {
     Tick();
     std::vector<std::int32_t> removed;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        nv_.ImageList.RemoveImageItem(static_cast<std::uint8_t>(*row + 1));
+        nv_.editImageList().RemoveImageItem(static_cast<std::uint8_t>(*row + 1));
         removed.push_back(*row + 1);
     }
     // The current image keeps the slider only while it is still on the list.
@@ -232,7 +232,7 @@ void NvImageManager::Reset() {
     if (fileList_) fileList_->clear();
     SetPreviewPath({});
     currentNumber_ = -1;
-    nv_.ImageList.ClearImageList();
+    nv_.editImageList().ClearImageList();
     UpdateStatus();
 }
 

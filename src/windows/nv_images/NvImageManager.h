@@ -38,7 +38,7 @@ class NvPreview;
 class NvImageManager final : public QDialog {
     Q_OBJECT
 public:
-    /// The link is open and `nv.AddressList` freshly read.
+    /// The link is open and `nv.addressList()` freshly read.
     NvImageManager(context::Layout layout, nv::NvEngine& nv, nv::NvManager& manager, JobWindowHost& host,
                    Prompts& prompts, QWidget* parent = nullptr);
     ~NvImageManager() override;

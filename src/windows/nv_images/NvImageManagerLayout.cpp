@@ -107,6 +107,8 @@ void NvImageManager::BuildImageTable() {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list as it leaves any control; the arrows move between rows.
+    table_->setTabKeyNavigation(false);
     table_->setShowGrid(true);
     table_->verticalHeader()->hide();
     table_->setColumnWidth(ColumnNumber, 42);

@@ -45,7 +45,7 @@ TEST_F(ComPortTest, TakesTheLineSettingsAndCarriesBytesUnderItsTimeouts) {
     timeouts.readInterval = 10;
     timeouts.readTotalMultiplier = 10;
     timeouts.readTotalConstant = 200;
-    timeouts.writeTotalMultiplier = 10;
+    timeouts.writeMicrosPerByte = 10000;
     timeouts.writeTotalConstant = 1000;
     ASSERT_TRUE(port->SetTimeouts(timeouts));
     EXPECT_TRUE(port->Purge());

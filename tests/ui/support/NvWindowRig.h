@@ -41,7 +41,7 @@ struct NvWindowRig {
     /// Plays a printer of the older command set.
     void MakeLegacy(std::uint32_t firmware = 30000) {
         rig.printer.firmwareOverride = firmware;
-        rig.util.FirmwareVersion = firmware;
+        rig.util.identityForTest().firmwareVersion = firmware;
     }
 
     /// Images under these codes in the printer, put there without the link.
@@ -82,13 +82,13 @@ struct NvWindowRig {
 
     std::vector<std::int32_t> Brightness() const {
         std::vector<std::int32_t> values;
-        for (const auto& item : nv.ImageList.items()) values.push_back(item.brightness);
+        for (const auto& item : nv.imageList().items()) values.push_back(item.brightness);
         return values;
     }
 
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
-        for (const auto& item : nv.ImageList.items()) names.push_back(std::to_string(item.number) + ":" + item.name);
+        for (const auto& item : nv.imageList().items()) names.push_back(std::to_string(item.number) + ":" + item.name);
         return names;
     }
 

@@ -3,8 +3,13 @@
 // name for screen readers, choices, state, limits) in the order its layouts
 // place it. Kept in a file beside the tests, so a dropped control, a lost name,
 // a stretch gone or a row moved shows up as a changed line.
-// PELMORA_UPDATE_SNAPSHOTS=1 writes the files instead of comparing.
+// Taken with one style and one font, pinned by name (PELMORA_SNAPSHOT_MAIN),
+// and holding only what the code decides: margins and spacing the style
+// gives, and sizes the text decides, are left out.
+// PELMORA_UPDATE_SNAPSHOTS=1 (or "all") writes every file instead of
+// comparing; a list of names ("main-tcp,step2") writes only those.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDialogButtonBox>
@@ -22,13 +27,34 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 #include <QtGlobal>
+#include <QtTest/QtTest>
+
+#include "ui/support/TextDiff.h"
 
 namespace pelmora::ui::test {
+
+/// The look every snapshot is taken with, chosen by name so that no
+/// machine's default style or font decides it.
+inline constexpr const char* kSnapshotStyle = "Fusion";
+inline constexpr const char* kSnapshotFont = "DejaVu Sans";
+inline constexpr int kSnapshotFontPoints = 9;
+
+inline void PinSnapshotLook() {
+    QApplication::setStyle(QStyleFactory::create(QLatin1String(kSnapshotStyle)));
+    QApplication::setFont(QFont(QLatin1String(kSnapshotFont), kSnapshotFontPoints));
+}
+
+inline bool LookPinned() {
+    return QApplication::style()->name().compare(QLatin1String(kSnapshotStyle), Qt::CaseInsensitive) == 0 &&
+           QApplication::font().family() == QLatin1String(kSnapshotFont);
+}
 
 namespace snapshot_detail {
 
@@ -65,16 +91,45 @@ inline QString Table(const QTableWidget* table) {
     QStringList header;
     for (int c = 0; c < table->columnCount(); ++c)
         header << (table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text() : QString());
-    QString line = QStringLiteral(" rows=%1 columns=[%2] rowHeight=%3%4")
+    QString line = QStringLiteral(" rows=%1 columns=[%2]%3")
                        .arg(table->rowCount())
                        .arg(header.join(QLatin1Char('|')))
-                       .arg(table->verticalHeader()->defaultSectionSize())
                        .arg(table->verticalHeader()->isHidden() ? " unnumbered" : "");
     for (int r = 0; r < table->rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < table->columnCount(); ++c) cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
         line += QStringLiteral(" [%1]").arg(cells.join(QLatin1Char('|')));
     }
+    return line;
+}
+
+/// One limit: a number the code chose or, on a control sized by its one line
+/// of text, "text" when it is at least what that text needs (made from the
+/// font). A wrapping label has no such need: its limits are the code's.
+inline QString Limit(const QWidget* widget, int value, int hint) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const bool showsText = (label && !label->wordWrap()) || qobject_cast<const QAbstractButton*>(widget);
+    return showsText && hint > 0 && value >= hint ? QStringLiteral("text") : QString::number(value);
+}
+
+/// The size limits the code sets. A window whose layout sizes it has its
+/// limits from the fonts and the style: only that rule is shown.
+inline QString Limits(const QWidget* widget) {
+    if (widget->isWindow() && widget->layout() && widget->layout()->sizeConstraint() != QLayout::SetDefaultConstraint)
+        return widget->layout()->sizeConstraint() == QLayout::SetFixedSize ? QStringLiteral(" sized-by-layout=fixed")
+                                                                          : QStringLiteral(" sized-by-layout=minimum");
+    QString line;
+    QSize hint = widget->sizeHint(), min = widget->minimumSize(), max = widget->maximumSize();
+    // A window's layout raises its minimum to what the controls need.
+    if (widget->isWindow() && widget->layout()) {
+        const QSize needed = widget->layout()->totalMinimumSize();
+        if (min.width() == needed.width()) min.setWidth(0);
+        if (min.height() == needed.height()) min.setHeight(0);
+    }
+    if (min.width() > 0) line += QLatin1String(" minWidth=") + Limit(widget, min.width(), hint.width());
+    if (min.height() > 0) line += QLatin1String(" minHeight=") + Limit(widget, min.height(), hint.height());
+    if (max.width() != QWIDGETSIZE_MAX) line += QStringLiteral(" maxWidth=%1").arg(max.width());
+    if (max.height() != QWIDGETSIZE_MAX) line += QStringLiteral(" maxHeight=%1").arg(max.height());
     return line;
 }
 
@@ -124,9 +179,7 @@ inline QString Describe(const QWidget* widget, const QWidget* window) {
     if (!widget->accessibleName().isEmpty() && !text.contains(Quoted(widget->accessibleName())))
         line += QLatin1String(" name=") + Quoted(widget->accessibleName());
     if (!widget->toolTip().isEmpty()) line += QLatin1String(" tip=") + Quoted(widget->toolTip());
-    if (widget->minimumSize() != QSize(0, 0)) line += QLatin1String(" min=") + Size(widget->minimumSize());
-    if (widget->maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) line += QLatin1String(" max=") + Size(widget->maximumSize());
-    return line;
+    return line + Limits(widget);
 }
 
 /// Controls Qt builds out of parts of its own: their parts are not the window's.
@@ -160,6 +213,26 @@ struct Writer {
         }
     }
 
+    // Margins and spacing only where the code set them apart from what the
+    // style gives a layout in that place.
+    static QString Spacing(const QLayout* layout) {
+        const QWidget* owner = layout->parentWidget();
+        const bool onWidget = owner && owner->layout() == layout;
+        const QStyle* style = owner ? owner->style() : QApplication::style();
+        const QMargins given = onWidget ? QMargins(style->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, owner),
+                                                   style->pixelMetric(QStyle::PM_LayoutTopMargin, nullptr, owner),
+                                                   style->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, owner),
+                                                   style->pixelMetric(QStyle::PM_LayoutBottomMargin, nullptr, owner))
+                                        : QMargins();
+        const auto* outer = qobject_cast<const QLayout*>(layout->parent());
+        const int givenSpacing = outer ? outer->spacing() : style->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, owner);
+        QString line;
+        const QMargins m = layout->contentsMargins();
+        if (m != given) line += QStringLiteral(" margins=%1,%2,%3,%4").arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom());
+        if (layout->spacing() != givenSpacing) line += QStringLiteral(" spacing=%1").arg(layout->spacing());
+        return line;
+    }
+
     QString Position(const QLayout* layout, int index) {
         if (auto* grid = qobject_cast<const QGridLayout*>(layout)) {
             int row, column, rows, columns;
@@ -178,12 +251,8 @@ struct Writer {
     }
 
     void Layout(const QLayout* layout, int depth, const QString& position = {}) {
-        const QMargins m = layout->contentsMargins();
         lines << QString(depth * 2, QLatin1Char(' ')) + position +
-                     QStringLiteral("%1 margins=%2,%3,%4,%5 spacing=%6")
-                         .arg(QString::fromLatin1(layout->metaObject()->className()))
-                         .arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom())
-                         .arg(layout->spacing());
+                     QString::fromLatin1(layout->metaObject()->className()) + Spacing(layout);
         for (int i = 0; i < layout->count(); ++i) {
             QLayoutItem* item = layout->itemAt(i);
             QString place = Position(layout, i);
@@ -208,27 +277,52 @@ inline QString DescribeWindow(const QWidget& window) {
     return writer.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+inline bool UpdatesSnapshot(const QString& name) {
+    if (!qEnvironmentVariableIsSet("PELMORA_UPDATE_SNAPSHOTS")) return false;
+    const QString wanted = qEnvironmentVariable("PELMORA_UPDATE_SNAPSHOTS");
+    if (wanted == QLatin1String("1") || wanted == QLatin1String("all")) return true;
+    for (QString one : wanted.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        one = one.trimmed();
+        if (one.endsWith(QLatin1String(".txt"))) one.chop(4);
+        if (one == name || one.endsWith(QLatin1Char('/') + name)) return true;
+    }
+    return false;
+}
+
 /// Whether `window` is made up as tests/<folder>/snapshots/<name>.txt says;
-/// the first differing line goes to the test log.
+/// every difference goes to the test log as a unified diff.
 inline bool MatchesSnapshot(const QWidget& window, const QString& name) {
-    const QString text = DescribeWindow(window);
-    QFile file(QStringLiteral(PELMORA_SNAPSHOT_DIR "/") + name + QStringLiteral(".txt"));
-    if (qEnvironmentVariableIsSet("PELMORA_UPDATE_SNAPSHOTS"))
-        return QDir().mkpath(QStringLiteral(PELMORA_SNAPSHOT_DIR)) && file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) == text.toUtf8().size();
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("no snapshot %s: run the test with PELMORA_UPDATE_SNAPSHOTS=1", qPrintable(file.fileName()));
+    if (!LookPinned()) {
+        qWarning("snapshot %s: the style and font are not pinned (PELMORA_SNAPSHOT_MAIN)", qPrintable(name));
         return false;
     }
-    const QStringList want = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    const QStringList got = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < qMax(want.size(), got.size()); ++i) {
-        const QString w = want.value(i), g = got.value(i);
-        if (w != g) {
-            qWarning("%s line %d\n  expected: %s\n  actual:   %s", qPrintable(name), i + 1, qPrintable(w), qPrintable(g));
-            return false;
-        }
+    const QString text = DescribeWindow(window);
+    QFile file(QStringLiteral(PELMORA_SNAPSHOT_DIR "/") + name + QStringLiteral(".txt"));
+    if (UpdatesSnapshot(name))
+        return QDir().mkpath(QStringLiteral(PELMORA_SNAPSHOT_DIR)) && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(text.toUtf8()) == text.toUtf8().size();
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("no snapshot %s: run the test with PELMORA_UPDATE_SNAPSHOTS=%s", qPrintable(file.fileName()),
+                 qPrintable(name));
+        return false;
     }
-    return true;
+    const QString diff = UnifiedDiff(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')), text.split(QLatin1Char('\n')));
+    if (diff.isEmpty()) return true;
+    qWarning("--- %s\n+++ this window\n%s(PELMORA_UPDATE_SNAPSHOTS=%s takes it after an intended change)",
+             qPrintable(file.fileName()), qPrintable(diff), qPrintable(name));
+    return false;
 }
 
 }  // namespace pelmora::ui::test
+
+/// QTEST_MAIN for tests that compare snapshots: the look is pinned before
+/// any window is built.
+#define PELMORA_SNAPSHOT_MAIN(TestObject)               \
+    int main(int argc, char** argv) {                   \
+        QApplication app(argc, argv);                   \
+        app.setAttribute(Qt::AA_Use96Dpi, true);        \
+        pelmora::ui::test::PinSnapshotLook();           \
+        TestObject tc;                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                      \
+        return QTest::qExec(&tc, argc, argv);           \
+    }

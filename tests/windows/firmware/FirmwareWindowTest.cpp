@@ -22,7 +22,7 @@ namespace {
 struct Window {
     test::PrinterRig rig;
     ScriptedPrompts prompts;
-    FirmwareWindow dialog{rig.platform, rig.util.PendingSettings, prompts};
+    FirmwareWindow dialog{rig.platform, rig.util.pendingSettings(), prompts};
     std::vector<int> progress;
     std::vector<bool> exitWhileSending;
     std::vector<bool> openAfterEscape;  ///< Esc pressed at each step: the window stays while sending
@@ -93,7 +93,7 @@ private slots:
     void destroyedWhileSendingStopsAfterThePiece() {
         test::PrinterRig rig;
         ScriptedPrompts prompts;
-        auto dialog = std::make_unique<FirmwareWindow>(rig.platform, rig.util.PendingSettings, prompts);
+        auto dialog = std::make_unique<FirmwareWindow>(rig.platform, rig.util.pendingSettings(), prompts);
         FirmwareWindow* window = dialog.get();
         std::binary_semaphore inSecondPiece(0);
         rig.platform.config().beforeWrite = [&](int index) {
@@ -178,5 +178,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FirmwareWindowTest)
+PELMORA_SNAPSHOT_MAIN(FirmwareWindowTest)
 #include "FirmwareWindowTest.moc"

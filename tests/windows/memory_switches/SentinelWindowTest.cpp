@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SentinelWindowTest)
+PELMORA_SNAPSHOT_MAIN(SentinelWindowTest)
 #include "SentinelWindowTest.moc"

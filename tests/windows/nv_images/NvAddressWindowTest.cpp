@@ -58,5 +58,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NvAddressWindowTest)
+PELMORA_SNAPSHOT_MAIN(NvAddressWindowTest)
 #include "NvAddressWindowTest.moc"

@@ -160,6 +160,23 @@ private slots:
         QCOMPARE(r.window->preview()->path(), QString::fromStdString((r.rig.dir / "a.bmp").string()));
     }
 
+    void tabLeavesTheListOnceItHasRows() {
+        NvWindowRig r(context::Layout::Desktop);
+        QVERIFY(r.Open());
+        r.Add({r.Bitmap("a.bmp", 8, 8), r.Bitmap("b.bmp", 8, 8)});
+        r.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(r.window.get()));
+        r.window->activateWindow();
+        auto* table = r.Find<QTableWidget>("imageList");
+        table->setFocus();
+        SelectRows(r, {0});
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            table->setFocus();
+            QTest::keyClick(table, key);
+            QVERIFY2(r.window->focusWidget() != table, key == Qt::Key_Tab ? "Tab" : "Shift+Tab");
+        }
+    }
+
     void removingRowsOneAndThreeOfFiveRenumbersTheRest() {
         NvWindowRig r(context::Layout::Desktop);
         QVERIFY(r.Open());
@@ -170,7 +187,7 @@ private slots:
         QCOMPARE(r.window->currentNumber(), 3);
         r.prompts.answers = {false};
         r.Click("removeImage");
-        QCOMPARE(r.nv.ImageList.size(), 5u);  // No keeps everything
+        QCOMPARE(r.nv.imageList().size(), 5u);  // No keeps everything
         const Shown& question = r.LastBox();
         QCOMPARE(question.kind, Shown::Question);
         QCOMPARE(question.title, QString("NV Image Manager"));
@@ -189,7 +206,7 @@ private slots:
         SelectRows(r, {0});
         QCOMPARE(r.window->currentNumber(), 1);
         r.Click("reset");
-        QVERIFY(r.nv.ImageList.empty());
+        QVERIFY(r.nv.imageList().empty());
         QCOMPARE(r.window->currentNumber(), -1);
         QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 0/0 - Memory: 0/262144 (Byte)>"));
     }
@@ -260,7 +277,7 @@ private slots:
             CheckBox(r.LastBox(), t.boxTitle, "Cancel to download image.", PromptIcon::Warning);
             // Nothing was sent: the printer holds what it held.
             QCOMPARE(r.printer().keyCodeImages().size(), 1u);
-            QVERIFY(r.nv.DownloadQueue.empty());
+            QVERIFY(r.nv.downloadQueue().empty());
         }
     }
 
@@ -279,11 +296,12 @@ private slots:
         r.Click("download");
         QVERIFY(!tickedInJob && tick->isActive());
         CheckBox(r.LastBox(), "NV Image Manager", "Download process is stoped...");
-        QCOMPARE(r.printer().keyCodeImages().size(), 2u);
+        // Esc as the second image's block starts: that image is never begun.
+        QCOMPARE(r.printer().keyCodeImages().size(), 1u);
         std::uint32_t count = 0;
         QVERIFY(!r.rig.store.GetRegDword(nv::NvKey, "Count", count));
         // The list is read again after the job, as after every download.
-        QCOMPARE(r.Addresses(), (QStringList{"10", "11"}));
+        QCOMPARE(r.Addresses(), (QStringList{"10"}));
     }
 
     void catalogueIsSavedOnExitAndOnTheCloseBoxAndReloaded() {
@@ -296,7 +314,7 @@ private slots:
         r.Click("exit");  // no tick came between: the move and the add still count
         QVERIFY(StoredEntry(r, 1).endsWith("a.bmp,040"));
         QVERIFY(StoredEntry(r, 2).endsWith("b.bmp,040"));
-        QVERIFY(r.nv.AddressList.empty());
+        QVERIFY(r.nv.addressList().empty());
 
         r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.host, r.prompts);
         QCOMPARE(r.Names(), (std::vector<std::string>{"1:a.bmp", "2:b.bmp"}));
@@ -319,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NvImageManagerTest)
+PELMORA_SNAPSHOT_MAIN(NvImageManagerTest)
 #include "NvImageManagerTest.moc"

@@ -37,7 +37,7 @@ private slots:
             QCOMPARE(prompts.shown[0].title, c.title);
             QCOMPARE(prompts.shown[0].icon, ui::PromptIcon::None);  // as plain as the memory-switch job's
             QVERIFY2(prompts.shown[0].text.startsWith(c.message), qPrintable(prompts.shown[0].text));
-            QVERIFY(!rig.util.link.IsOpen());
+            QVERIFY(!rig.util.link().IsOpen());
         }
     }
 };

@@ -20,6 +20,19 @@ CONNECTION_ARGS = dict(
 LINKS = ['tcp', 'serial', 'bluetooth', 'usb']
 LINE_SETTINGS = [('baud', '--baud'), ('parity', '--parity'), ('stop_bits', '--stop-bits'), ('flow', '--flow')]
 
+# Settings whose values never reach a log, a diff or a fact unless asked for.
+SECRET_FIELDS = ['BtPinCode']
+
+
+def hide_secrets(module, settings):
+    """Registers the secret values of a settings dict with Ansible, which then
+    masks them wherever they would appear (arguments at -vvv, results, diffs)."""
+    for field in SECRET_FIELDS:
+        value = (settings or {}).get(field)
+        if value not in (None, ''):
+            module.no_log_values.add(str(value))
+
+
 # pelmora's exit statuses
 OK, FAILED, REFUSED, THREE = 0, 1, 2, 3
 
@@ -56,7 +69,9 @@ class Pelmora(object):
         return self.module.run_command([self.program] + self.connection + list(args))
 
     def fail(self, status, err, what):
-        message = err.strip().replace('pelmora: ', '') or 'pelmora exited with status %d' % status
+        # The failure and its cause, one line each on stderr, as one message.
+        lines = [line.replace('pelmora: ', '', 1).strip() for line in err.splitlines()]
+        message = '; '.join(line for line in lines if line) or 'pelmora exited with status %d' % status
         self.module.fail_json(msg='%s: %s' % (what, message), rc=status, stderr=err)
 
     def json(self, *args):

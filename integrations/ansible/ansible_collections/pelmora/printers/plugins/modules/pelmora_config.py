@@ -83,7 +83,7 @@ import tempfile
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.pelmora.printers.plugins.module_utils.pelmora import (
-    OK, THREE, Pelmora, module_kwargs, module_options)
+    OK, THREE, Pelmora, hide_secrets, module_kwargs, module_options)
 
 
 def wanted_profile(module):
@@ -123,6 +123,9 @@ def main():
         required_one_of=[['profile', 'settings']],
         supports_check_mode=True,
         **module_kwargs())
+    hide_secrets(module, module.params['settings'])
+    if not module.params['profile'] and not module.params['settings']:
+        module.exit_json(changed=False, changes=[])  # `settings: {}` names nothing to change
     pelmora = Pelmora(module)
     source = wanted_profile(module)
     force = ['--force'] if module.params['force'] else []

@@ -12,6 +12,12 @@ description:
     against one printer and returns what they print as the fact C(pelmora_printer).
   - Reads only; never changes the printer.
 options:
+  include_pin:
+    description:
+      - Keep the Bluetooth PIN code in I(settings). Without it the PIN is left out, so that it reaches
+        no log or fact, and a profile made from the facts leaves each printer's PIN as it is.
+    type: bool
+    default: false
   settings:
     description: Read the settings too.
     type: bool
@@ -63,18 +69,24 @@ ansible_facts:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.pelmora.printers.plugins.module_utils.pelmora import (
-    Pelmora, module_kwargs, module_options)
+    SECRET_FIELDS, Pelmora, module_kwargs, module_options)
 
 
 def main():
     module = AnsibleModule(
-        argument_spec=module_options(settings=dict(type='bool', default=True), nv=dict(type='bool', default=True)),
+        argument_spec=module_options(settings=dict(type='bool', default=True), nv=dict(type='bool', default=True),
+                                     include_pin=dict(type='bool', default=False)),
         supports_check_mode=True,
         **module_kwargs())
     pelmora = Pelmora(module)
     printer = dict(identity=pelmora.json('identify', '--json'))
     if module.params['settings']:
-        printer['settings'] = pelmora.json('config', 'get', '--json')
+        settings = pelmora.json('config', 'get', '--json')
+        if not module.params['include_pin']:
+            # Left out rather than masked: a profile without it leaves the printer's PIN as it is.
+            for field in SECRET_FIELDS:
+                settings.pop(field, None)
+        printer['settings'] = settings
     if module.params['nv']:
         printer['nv_codes'] = pelmora.json('nv', 'list', '--json')
     module.exit_json(changed=False, ansible_facts=dict(pelmora_printer=printer))

@@ -115,9 +115,9 @@ TEST(NvCatalogueImages, PngAndJpegEntriesComeBackLikeBitmaps) {
     WriteCatalogueEntry(rig.store, 1, png + ",010");
     WriteCatalogueEntry(rig.store, 2, jpeg + ",020");
     EXPECT_TRUE(LoadCatalogue(rig.nv).empty());
-    ASSERT_EQ(rig.nv.ImageList.size(), 2u);
-    EXPECT_EQ(rig.nv.ImageList.items()[0].name, "logo.png");
-    EXPECT_EQ(rig.nv.ImageList.items()[1].brightness, 20);
+    ASSERT_EQ(rig.nv.imageList().size(), 2u);
+    EXPECT_EQ(rig.nv.imageList().items()[0].name, "logo.png");
+    EXPECT_EQ(rig.nv.imageList().items()[1].brightness, 20);
 }
 
 TEST_F(ImageLoader, RasterPngShowsEveryDotAndReplacesTheFileWhole) {

@@ -1,0 +1,25 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "nv/RgbImage.h"
+
+namespace pelmora::nv {
+
+// The formats LoadImageFile reads besides BMP, each from a whole file's bytes.
+// Transparent pixels come out laid over white. Nothing when the bytes are not
+// a whole picture of that format, or when it would take more than
+// kMaxDecodedBytes; the libraries' complaints are never printed.
+
+/// Every PNG colour type and depth; 16-bit channels are rounded to 8 bits.
+/// No gamma or colour profile is applied: the levels are the file's.
+std::optional<RgbImage> DecodePng(const std::string& bytes);
+
+/// Baseline and progressive JPEG, grey, colour and (Adobe) CMYK, turned as
+/// its EXIF orientation says. A file cut short is refused, not padded.
+std::optional<RgbImage> DecodeJpeg(const std::string& bytes);
+
+/// The first frame of a GIF on its logical screen. A frame cut short is refused.
+std::optional<RgbImage> DecodeGif(const std::string& bytes);
+
+}  // namespace pelmora::nv

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "context/FailureCause.h"
+#include "context/ResultCode.h"
+#include "support/PrinterRig.h"
+
+namespace pelmora {
+namespace {
+
+using context::OpenFailureCause;
+using Kind = link::LinkFailure::Kind;
+
+// Every way a port fails to open names the port and what to do, from the one table.
+TEST(FailureCause, EachOpenFailureNamesThePortAndTheRemedy) {
+    struct Case { link::LinkFailure failure; const char* text; };
+    const Case cases[] = {
+        {{Kind::None, "COM1", "", 0}, ""},
+        {{Kind::NoSuchDevice, "/dev/ttyUSB0", "", 0},
+         "/dev/ttyUSB0 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports)."},
+        {{Kind::NotADevice, "/etc/passwd", "", 0}, "/etc/passwd is not a port a printer can be reached on."},
+        {{Kind::PermissionDenied, "/dev/usb/lp0", "lp", 0},
+         "Permission denied on /dev/usb/lp0: join the group lp (sudo usermod -aG lp $USER, then log in again)."},
+        {{Kind::PermissionDenied, "/dev/usb/lp0", "", 0}, "Permission denied on /dev/usb/lp0."},
+        {{Kind::InUse, "/dev/ttyUSB0", "minicom (pid 812)", 0},
+         "/dev/ttyUSB0 is in use by another program: minicom (pid 812)."},
+        {{Kind::InUse, "/dev/ttyUSB0", "", 0}, "/dev/ttyUSB0 is in use by another program."},
+        {{Kind::Refused, "10.0.0.5:9100", "", 0}, "10.0.0.5:9100 refused the connection: nothing listens on that port."},
+        {{Kind::Unreachable, "[fd00::5]:9100", "", 0}, "[fd00::5]:9100 cannot be reached: there is no route to it."},
+        {{Kind::ConnectTimedOut, "10.0.0.5:9100", "", 3000}, "10.0.0.5:9100 did not answer the connection within 3.0 s."},
+        {{Kind::UnknownHost, "till-9.shop:9100", "", 0}, "The host name in till-9.shop:9100 is not known."},
+        {{Kind::PrinterOff, "/dev/ttyS0", "", 0},
+         "/dev/ttyS0 opened, but no printer holds DSR up: it is switched off or not connected."},
+        {{Kind::System, "/dev/rfcomm0", "Input/output error", 0}, "/dev/rfcomm0 could not be opened: Input/output error."},
+        // A port name is shown, never obeyed by the terminal.
+        {{Kind::NoSuchDevice, "COM\x1b[2J", "", 0},
+         "COM?[2J does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports)."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(OpenFailureCause(c.failure), c.text) << c.failure.where;
+}
+
+// The places are filled once: an argument that looks like a place stays as it is.
+TEST(FailureCause, PlacesAreFilledOnceAndInOrder) {
+    EXPECT_EQ(context::FillCause("%1 and %2, %1", {"a%2", "b"}), "a%2 and b, a%2");
+    EXPECT_EQ(context::FillCause("100% of %3", {"x"}), "100% of %3");
+    std::set<std::string> texts;
+    for (const auto& [cause, text] : context::AllCauseTemplates()) {
+        EXPECT_TRUE(texts.insert(text).second) << "one text per cause: " << text;
+        EXPECT_EQ(std::string(text).back(), '.') << "a whole sentence: " << text;
+    }
+}
+
+// Silence, bytes that form no reply and a closed connection each have their own cause,
+// with the time really waited.
+TEST(FailureCause, QueryFailuresTellSilenceFromForeignBytes) {
+    struct Case { sim::Fault fault; const char* starts; };
+    const Case cases[] = {
+        {sim::Fault::Silent, "No reply came within "},
+        {sim::Fault::Unterminated, " bytes came back within "},
+    };
+    for (const Case& c : cases) {
+        test::PrinterRig rig;
+        ASSERT_TRUE(rig.Open());
+        rig.printer.faults.perCommand["model"] = c.fault;
+        const auto mark = context::MarkWait(rig.util);
+        const std::uint64_t started = rig.Now();
+        const int result = rig.util.QueryPrinter(context::QUERY_MODEL);
+        ASSERT_NE(result, rc::Ok);
+        const std::string cause = context::QueryFailureCause(rig.util, context::QUERY_MODEL, result, mark);
+        EXPECT_NE(cause.find(c.starts), std::string::npos) << cause;
+        const std::string seconds = cause.substr(cause.find("within ") + 7);
+        EXPECT_NEAR(std::stod(seconds), static_cast<double>(rig.Now() - started) / 1000.0, 0.051) << cause;
+    }
+}
+
+}  // namespace
+}  // namespace pelmora

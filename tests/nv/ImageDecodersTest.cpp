@@ -1,0 +1,109 @@
+// Hostile and broken image files: refused quickly, whatever they promise.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "nv/ExifOrientation.h"
+#include "nv/ImageDecoders.h"
+#include "support/ImageFiles.h"
+
+namespace pelmora::nv {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+// A PNG whose header promises `width` x `height` and holds one byte of pixels.
+std::string PngPromising(std::uint32_t width, std::uint32_t height) {
+    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    auto chunk = [&png](const char* type, Bytes data) {
+        Bytes body(type, type + 4);
+        body.insert(body.end(), data.begin(), data.end());
+        for (int i = 3; i >= 0; --i) png.push_back(static_cast<std::uint8_t>(data.size() >> (8 * i)));
+        png.insert(png.end(), body.begin(), body.end());
+        const auto crc = static_cast<std::uint32_t>(crc32(0, body.data(), static_cast<uInt>(body.size())));
+        for (int i = 3; i >= 0; --i) png.push_back(static_cast<std::uint8_t>(crc >> (8 * i)));
+    };
+    Bytes header;
+    for (const std::uint32_t v : {width, height})
+        for (int i = 3; i >= 0; --i) header.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB
+    chunk("IHDR", header);
+    chunk("IDAT", {0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
+    chunk("IEND", {});
+    return Text(png);
+}
+
+TEST(ImageDecoders, BrokenOrOversizedFilesAreRefused) {
+    const RgbImage photo(40, 30, 0x336699);
+    const Bytes jpeg = test::Jpeg(photo, 90);
+    const Bytes png = test::PngRgba(40, 30, std::vector<std::uint32_t>(1200, 0xFF336699));
+    // 1 x 1 GIF: screen, no table, one frame of index 0, then cut inside its data.
+    const Bytes gif{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+    Bytes hugeGif = gif;
+    hugeGif[6] = hugeGif[7] = hugeGif[8] = hugeGif[9] = 0xFF;      // a 65535 x 65535 screen
+    hugeGif[18] = hugeGif[19] = hugeGif[20] = hugeGif[21] = 0xFF;  // and frame
+    struct Case { const char* name; std::optional<RgbImage> (*decode)(const std::string&); std::string bytes; bool loads; };
+    const Case cases[] = {
+        {"whole JPEG", DecodeJpeg, Text(jpeg), true},
+        {"JPEG cut in half", DecodeJpeg, Text(jpeg).substr(0, jpeg.size() / 2), false},
+        {"JPEG header only", DecodeJpeg, Text(jpeg).substr(0, 20), false},
+        {"whole PNG", DecodePng, Text(png), true},
+        {"PNG without its end", DecodePng, Text(png).substr(0, png.size() - 12), false},
+        {"PNG of 100000 x 100000", DecodePng, PngPromising(100000, 100000), false},
+        {"PNG of 9000 x 8000 (over 256 MiB)", DecodePng, PngPromising(9000, 8000), false},
+        {"PNG promising more rows than it holds", DecodePng, PngPromising(3, 3), false},
+        {"whole GIF", DecodeGif, Text(gif), true},
+        {"GIF cut in its frame", DecodeGif, Text(gif).substr(0, 25), false},
+        {"GIF of 65535 x 65535", DecodeGif, Text(hugeGif), false},
+        {"GIF with no frame", DecodeGif, Text(gif).substr(0, 13) + ";", false},
+        {"nothing", DecodePng, "", false},
+        {"nothing", DecodeJpeg, "", false},
+        {"nothing", DecodeGif, "", false},
+    };
+    for (const Case& c : cases) {
+        const auto image = c.decode(c.bytes);
+        EXPECT_EQ(image.has_value(), c.loads) << c.name;
+        if (image) {
+            EXPECT_EQ(image->pixels.size(), std::size_t{image->width} * image->height) << c.name;
+        }
+    }
+}
+
+TEST(ImageDecoders, ExifOrientationReadsOnlyWhatIsThere) {
+    const std::string exif{"Exif\0\0", 6};
+    // TIFF header, one entry (tag 0x0112, SHORT, count 1, value), no next directory.
+    const std::string noNext(4, '\0');
+    const std::string little = exif + std::string("II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0", 22) + noNext;
+    const std::string big = exif + std::string("MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x08\0\0", 22) + noNext;
+    std::string wrongType = little;
+    wrongType[6 + 12] = 4;  // LONG, not SHORT
+    std::string outOfRange = little;
+    outOfRange[6 + 18] = 9;
+    std::string farIfd = little;
+    farIfd[6 + 4] = 0x7F;
+    std::string manyEntries = little;
+    manyEntries[6 + 8] = manyEntries[6 + 9] = '\xFF';  // 65535 entries promised, one held,
+    manyEntries[6 + 10] = 0;                            // and not the orientation
+    const std::pair<std::string, int> cases[] = {
+        {little, 6}, {big, 8}, {wrongType, 1}, {outOfRange, 1}, {farIfd, 1}, {manyEntries, 1},
+        {little.substr(0, 20), 1}, {"JFIF", 1}, {"", 1},
+    };
+    for (const auto& [app1, orientation] : cases) EXPECT_EQ(ExifOrientation(app1), orientation) << app1.size();
+
+    // 3 x 2: a b c / d e f.
+    RgbImage image(3, 2);
+    for (std::uint32_t i = 0; i < 6; ++i) image.pixels[i] = i;
+    const std::pair<int, std::vector<std::uint32_t>> turns[] = {
+        {1, {0, 1, 2, 3, 4, 5}}, {2, {2, 1, 0, 5, 4, 3}}, {3, {5, 4, 3, 2, 1, 0}}, {4, {3, 4, 5, 0, 1, 2}},
+        {5, {0, 3, 1, 4, 2, 5}}, {6, {3, 0, 4, 1, 5, 2}}, {7, {5, 2, 4, 1, 3, 0}}, {8, {2, 5, 1, 4, 0, 3}},
+    };
+    for (const auto& [orientation, pixels] : turns) {
+        const RgbImage turned = Oriented(image, orientation);
+        EXPECT_EQ(turned.width, orientation >= 5 ? 2u : 3u) << orientation;
+        EXPECT_EQ(turned.pixels, pixels) << orientation;
+    }
+}
+
+}  // namespace
+}  // namespace pelmora::nv
