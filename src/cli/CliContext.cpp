@@ -84,12 +84,12 @@ CliContext::CliContext(std::ostream& o, std::ostream& e) : out(o), err(e) {}
 
 CliContext::CliContext(CliContext& parent, std::ostream& o, std::ostream& e)
     : connection(parent.connection), trace(parent.trace), showSecrets(parent.showSecrets), out(o), err(e),
-      store_(std::make_unique<context::SettingsStore>(parent.store().path())),
+      store_(std::make_unique<context::SettingsStore>(parent.store())),
       platformOverride_(&parent.platform()) {}
 CliContext::~CliContext() = default;
 
 context::SettingsStore& CliContext::store() {
-    if (!store_) store_ = std::make_unique<context::SettingsStore>(context::SettingsStore::DefaultPath());
+    if (!store_) store_ = std::make_unique<context::SettingsStore>(context::SettingsStore::OpenDefault());
     return *store_;
 }
 
@@ -125,7 +125,7 @@ link::CommSettings CliContext::Settings() {
         throw UsageError{problem + "; give a connection option"};
     context::StoredComm stored = context::ReadCommSettings(store(), context::Layout::Desktop);
     if (const std::string names = UnreadableNames(stored.unreadable); !names.empty())
-        throw UsageError{"the stored connection in " + store().path().string() + " could not be read (" + names +
+        throw UsageError{"the stored connection in " + store().Where() + " could not be read (" + names +
                          "); give a connection option"};
     // The windows' default of COM1 would make a newcomer's first command wait
     // on a port nobody chose, and then blame the printer.

@@ -33,7 +33,7 @@ std::string ResolvePortName(const SettingsStore& store, const std::string& name)
     std::string mapped;
     // An empty entry maps nowhere, so the default applies (the store answers 0 for it).
     if (store.GetRegString(PortMapKey, "COM" + std::to_string(number), mapped) == 1) return mapped;
-    return "/dev/ttyS" + std::to_string(number - 1);
+    return ComDevice(number);
 }
 
 std::map<std::string, std::string> ReadPortMap(const SettingsStore& store) {

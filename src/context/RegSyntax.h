@@ -17,6 +17,7 @@ struct RegValue {
     RegType type = RegType::Text;
     std::string data;  ///< the text for Text; the raw data after '=' for Other
     std::uint32_t number = 0;
+    bool operator==(const RegValue&) const = default;
 };
 
 struct RegKey {

@@ -2,11 +2,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
 
 namespace pelmora::context {
+
+class StoreBackend;
 
 /// A value for SetRegValues: a text or a 32-bit number.
 struct StoreValue {
@@ -17,14 +20,19 @@ struct StoreValue {
 /// The product key below HKEY_LOCAL_MACHINE.
 inline constexpr const char* ProductKey = "Software\\Korvane\\Pelmora";
 
-/// The registry's model (keys below HKEY_LOCAL_MACHINE holding text and 32-bit
-/// values) kept in one REGEDIT4-syntax file. No cache: every call reads or
-/// writes the file; writes replace it atomically under an advisory lock.
+/// The registry's model: keys below the product key holding text and 32-bit
+/// values, in a REGEDIT4-syntax file or (on Windows) the registry itself. No
+/// cache: every call reads or writes through. Copies share the backend.
 class SettingsStore {
 public:
+    /// The text file `file` (RegFileStore).
     explicit SettingsStore(std::filesystem::path file);
+    explicit SettingsStore(std::shared_ptr<StoreBackend> backend);
+    /// The programs' store. On Linux the file DefaultPath(); on Windows the
+    /// registry, unless $PELMORA_REGISTRY names a text file.
+    static SettingsStore OpenDefault();
     /// $PELMORA_REGISTRY, else $XDG_CONFIG_HOME/pelmora/registry.reg, else
-    /// ~/.config/pelmora/registry.reg.
+    /// ~/.config/pelmora/registry.reg (Linux).
     static std::filesystem::path DefaultPath();
 
     /// 1 when a text value was read into `out`; 0 otherwise (out untouched,
@@ -59,12 +67,18 @@ public:
     /// be read, naming the file (reads then find nothing): also for a file
     /// that is not a settings file at all.
     std::string ReadProblem() const;
+    /// Some stored line could not be read (or nothing can be read at all).
+    bool Damaged() const;
 
+    /// The store's file; empty for the registry.
     const std::filesystem::path& path() const { return file_; }
+    /// The file or the registry key, for messages.
+    std::string Where() const;
 
 private:
     int Written(const std::string& failure);
 
+    std::shared_ptr<StoreBackend> backend_;
     std::filesystem::path file_;
     std::string writeFailure_;
 };

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "context/RegFileIo.h"
 #include "context/RegSyntax.h"
 #include "context/TcpAddress.h"
 
@@ -124,10 +123,8 @@ link::CommSettings FromHandheldStore(const Raw& raw) {
 
 std::vector<std::string> UnreadableValues(const SettingsStore& store, Layout program) {
     std::vector<std::string> unreadable;
-    std::string bytes;
     // Also a file that is no store at all: it reads as nothing, which would look like a first start.
-    if (!store.ReadProblem().empty() ||
-        (ReadWholeFile(store.path(), bytes) == FileRead::Ok && ParseRegFile(bytes).damaged))
+    if (!store.ReadProblem().empty() || store.Damaged())
         unreadable.emplace_back("(file)");
     const std::vector<std::string> present = store.ValueNames(ProductKey);
     for (const std::string& name : NamesKept(program)) {

@@ -4,9 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include <arpa/inet.h>
-
-#include "link/TcpChannel.h"
+#include "link/HostName.h"
 
 namespace pelmora::context {
 
@@ -53,10 +51,7 @@ TcpAddress Checked(std::string host, std::optional<std::uint16_t> port) {
 
 }  // namespace
 
-bool IsIpv6(const std::string& text) {
-    in6_addr ignored{};
-    return text.find(':') != std::string::npos && ::inet_pton(AF_INET6, text.c_str(), &ignored) == 1;
-}
+bool IsIpv6(const std::string& text) { return link::IsIpv6Text(text); }
 
 bool IsHostName(const std::string& text) {
     return link::IsHostNameSyntax(text);

@@ -31,7 +31,7 @@ int RunPelmoraPc(QApplication& app) {
     QApplication::setWindowIcon(ui::AppIcon());
     QApplication::setStyle(new ui::FocusFrameStyle);
 
-    context::SettingsStore store(context::SettingsStore::DefaultPath());
+    context::SettingsStore store = context::SettingsStore::OpenDefault();
     const auto platform = context::StartSystemPlatform([&store]() -> const context::SettingsStore& { return store; });
 
     MainWindow window({store, *platform, ui::SystemPrompts(), SystemUsbPrinters(),

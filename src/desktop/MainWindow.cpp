@@ -249,7 +249,7 @@ void MainWindow::ReportUnreadableStore(const std::vector<std::string>& unreadabl
         this, tr("Pelmora"),
         tr("Some stored communication settings could not be read (%1) in %2.\n"
            "The window shows the defaults for them; the store is changed only by \"Exit\".")
-            .arg(names.join(QStringLiteral(", ")), QString::fromStdString(services_.store.path().string())),
+            .arg(names.join(QStringLiteral(", ")), QString::fromStdString(services_.store.Where())),
         ui::PromptIcon::Warning);
 }
 
@@ -324,7 +324,7 @@ void MainWindow::OnExit() {
     if (!context::WriteCommSettings(services_.store, stored, context::Layout::Desktop).empty()) {
         // Saying nothing would lose the operator's choice without a word.
         Warn(tr("The communication settings could not be stored in %1.")
-                 .arg(QString::fromStdString(services_.store.path().string())));
+                 .arg(QString::fromStdString(services_.store.Where())));
         return;
     }
     accept();

@@ -22,7 +22,7 @@ int RunPelmoraCe(QApplication& app) {
     HandheldWindows shaped;
     app.installEventFilter(&shaped);
     QApplication::setWindowIcon(ui::AppIcon());
-    context::SettingsStore store(context::SettingsStore::DefaultPath());
+    context::SettingsStore store = context::SettingsStore::OpenDefault();
     const auto platform = context::StartSystemPlatform([&store]() -> const context::SettingsStore& { return store; });
 
     ui::Prompts& prompts = ui::SystemPrompts();

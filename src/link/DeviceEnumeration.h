@@ -8,13 +8,13 @@
 namespace pelmora::link {
 
 struct SerialPortInfo {
-    std::string path;         ///< /dev/ttyS0, /dev/ttyUSB0, /dev/rfcomm0
+    std::string path;         ///< /dev/ttyS0, /dev/ttyUSB0, /dev/rfcomm0; COM3 on Windows
     std::string description;  ///< libserialport's description
 };
 
 struct UsbPrinterInfo {
     std::string label;  ///< USB01, USB02, ...
-    std::string path;   ///< /dev/usb/lp0
+    std::string path;   ///< /dev/usb/lp0; the device interface path on Windows
 };
 
 /// Serial ports present, in natural path order: those libserialport lists, and
@@ -33,7 +33,8 @@ std::vector<UsbPrinterInfo> LabelUsbPrinters(std::vector<std::string> nodes,
                                              TraceSink& trace);
 
 /// Device nodes of one subsystem whose kernel names match `sysname` (a glob),
-/// as udev lists them; nothing where udev cannot enumerate.
+/// as udev lists them; nothing where udev cannot enumerate. Linux only: the
+/// Windows lists come from the registry's device map and SetupAPI.
 std::vector<std::string> DeviceNodes(const char* subsystem, const char* sysname);
 
 /// "USB%02d": the port-list label of the `number`-th printer (from 1).

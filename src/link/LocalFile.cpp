@@ -93,4 +93,20 @@ std::string WriteAll(int fd, std::string_view bytes) {
     return {};
 }
 
+std::FILE* OpenPrivateOutput(const std::string& path, std::string& why) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0600);
+    // An older file keeps its mode on open; what passes the link is the owner's only.
+    if (fd < 0 || ::fchmod(fd, 0600) != 0) {
+        why = Reason(errno);
+        if (fd >= 0) ::close(fd);
+        return nullptr;
+    }
+    std::FILE* file = ::fdopen(fd, "w");
+    if (!file) {
+        why = Reason(errno);
+        ::close(fd);
+    }
+    return file;
+}
+
 }  // namespace pelmora::link

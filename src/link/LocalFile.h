@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,10 @@ std::string OutputProblem(const std::string& path);
 /// Writes all of `bytes`; empty on success, else the reason (a full disk is
 /// an error, never a short success).
 std::string WriteAll(int fd, std::string_view bytes);
+
+/// Creates or empties `path` (which must pass OutputProblem) for writing,
+/// readable by its owner only where the system has such modes: null, with the
+/// reason in `why`, when it cannot.
+std::FILE* OpenPrivateOutput(const std::string& path, std::string& why);
 
 }  // namespace pelmora::link

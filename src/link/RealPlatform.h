@@ -8,9 +8,10 @@
 
 namespace pelmora::link {
 
-/// The system's own services: serial and Bluetooth (rfcomm) ports through
-/// libserialport, USB printers through usblp device nodes, TCP through POSIX
-/// sockets, on the real clock.
+/// The system's own services on the real clock. On Linux: serial and Bluetooth
+/// (rfcomm) ports through libserialport, USB printers through usblp device
+/// nodes, TCP through POSIX sockets (RealPlatform.cpp); on Windows: COM ports,
+/// the printer class's device interfaces and Winsock (win32/RealPlatform.cpp).
 class RealPlatform final : public Platform {
 public:
     /// Maps the name the link forms ("\\.\COM3", "COM3:", a path) to a device path.

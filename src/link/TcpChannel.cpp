@@ -56,19 +56,9 @@ int ConnectOne(int fd, const TcpEndpoint& endpoint, std::uint32_t limitMs) {
 
 }  // namespace
 
-bool IsHostNameSyntax(const std::string& text) {
-    if (text.empty() || text.size() > 253) return false;
-    std::size_t start = 0;
-    std::string label;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find('.', start), text.size());
-        label = text.substr(start, end - start);
-        if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-') return false;
-        for (const char c : label)
-            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
-        start = end + 1;
-    }
-    return label.find_first_not_of("0123456789") != std::string::npos;
+bool IsIpv6Text(const std::string& text) {
+    in6_addr ignored{};
+    return text.find(':') != std::string::npos && ::inet_pton(AF_INET6, text.c_str(), &ignored) == 1;
 }
 
 AddrInfoResult ResolveTcp(const std::string& host, std::uint16_t port) {

@@ -6,17 +6,13 @@
 
 #include <sys/socket.h>
 
+#include "link/HostName.h"
 #include "link/LinkFailure.h"
 #include "link/Platform.h"
+#include "link/TcpLimits.h"
 #include "link/Trace.h"
 
 namespace pelmora::link {
-
-struct TcpLimits {
-    std::uint32_t connectMs = 3000;    ///< an unreachable host fails after this
-    std::uint32_t receiveMs = 1000;    ///< a read on a silent printer returns 0 after this
-    std::uint32_t sendStallMs = 10000; ///< a write gives up when nothing moved for this long
-};
 
 /// One address a host name stands for.
 struct TcpEndpoint {
@@ -28,10 +24,6 @@ struct AddrInfoResult {
     std::vector<TcpEndpoint> addresses;  ///< in the resolver's order; empty on failure
     LinkFailure failure;                 ///< `where` always set ("host:port", "[v6]:port")
 };
-/// A DNS host name: dot-separated labels of letters, digits and '-' (none
-/// empty, over 63 characters, or starting or ending with '-'), 253 at most,
-/// the last label not all digits (so "127.1" and "0x7f.0.0.1" are no names).
-bool IsHostNameSyntax(const std::string& text);
 
 /// Every address `host` (a name, dotted IPv4 or bare IPv6) stands for on
 /// `port`, without the any-address. Digits and dots that are not four parts

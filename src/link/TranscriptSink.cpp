@@ -4,9 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace pelmora::link {
 
@@ -16,18 +13,9 @@ TranscriptFile::TranscriptFile(const std::string& path) : path_(path) {
         error_ = "cannot write " + path + ": " + problem;
         return;
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0600);
-    // An older file keeps its mode on open; what passes the link is the owner's only.
-    if (fd < 0 || ::fchmod(fd, 0600) != 0) {
-        error_ = "cannot write " + path + ": " + std::strerror(errno);
-        if (fd >= 0) ::close(fd);
-        return;
-    }
-    file_ = ::fdopen(fd, "w");
-    if (!file_) {
-        error_ = "cannot write " + path + ": " + std::strerror(errno);
-        ::close(fd);
-    }
+    std::string why;
+    file_ = OpenPrivateOutput(path, why);
+    if (!file_) error_ = "cannot write " + path + ": " + why;
 }
 
 TranscriptFile::~TranscriptFile() {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "support/PrinterRig.h"
+#include "support/TempDir.h"
 
 namespace pelmora::context::testing {
 

@@ -13,26 +13,6 @@ std::string Hex(std::span<const std::uint8_t> bytes) {
     return link::HexBytes(bytes.data(), bytes.size());
 }
 
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path()) {}
-
-TempDir::TempDir(const std::filesystem::path& parent) {
-    std::string pattern = (parent / "pelmora-test-XXXXXX").string();
-    if (char* made = ::mkdtemp(pattern.data())) path_ = made;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    if (path_.empty()) return;
-    // Tests make folders read-only; they must still go.
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
-
 namespace {
 
 link::CommSettings SettingsFor(std::int32_t portType) {

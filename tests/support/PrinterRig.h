@@ -12,6 +12,7 @@
 #include "link/CommSettings.h"
 #include "sim/PrinterModel.h"
 #include "sim/VirtualPlatform.h"
+#include "support/TempDir.h"
 
 namespace pelmora::test {
 
@@ -34,25 +35,6 @@ void Reconfigure(link::PrinterLink& link, Edit edit) {
 
 /// "1D 49 43" for failure messages.
 std::string Hex(std::span<const std::uint8_t> bytes);
-
-/// The whole of a file; empty when it cannot be read.
-std::string ReadFile(const std::filesystem::path& file);
-
-/// A folder of its own, removed with everything in it.
-class TempDir {
-public:
-    TempDir();
-    /// A folder below `parent` instead of the system's temporary folder.
-    explicit TempDir(const std::filesystem::path& parent);
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 /// The virtual printer, the simulated platform on virtual time, a printer
 /// context with its settings applied, and a settings store on a temporary file.

@@ -1,0 +1,19 @@
+#include "link/Clock.h"
+
+#include <windows.h>
+
+namespace pelmora::link {
+
+std::uint32_t SystemClock::TickCount() {
+    return ::GetTickCount();
+}
+
+void SystemClock::Sleep(std::uint32_t ms) {
+    // A job sleeps hundreds of times for a few milliseconds each; at the
+    // default 15.6 ms timer period each would take a whole period.
+    static const bool fine = ::timeBeginPeriod(1) == TIMERR_NOERROR;
+    (void)fine;
+    ::Sleep(ms);
+}
+
+}  // namespace pelmora::link
