@@ -41,6 +41,8 @@ LinkFailure FailureFromErrno(int error, const std::string& where);
 std::string GroupOf(const std::string& path);
 /// "name (pid N)" of a process of ours that has `path` open, empty when none is seen.
 std::string HolderOf(const std::string& path);
+/// The system's "host is down" error, which not every system has.
+bool IsHostDown(int error);
 
 /// The failure of the last open on this thread. The backends note it where the
 /// system answers; the link takes it once the open has failed. Per thread, as

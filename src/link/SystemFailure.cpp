@@ -1,6 +1,5 @@
 // How Linux tells why a port or a connection would not open.
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -45,34 +44,6 @@ std::string HolderOf(const std::string& path) {
     return {};
 }
 
-LinkFailure FailureFromErrno(int error, const std::string& where) {
-    LinkFailure f;
-    f.where = where;
-    switch (error) {
-    case ENOENT:
-    case ENODEV:
-    case ENXIO: f.kind = LinkFailure::Kind::NoSuchDevice; break;
-    case EACCES:
-    case EPERM:
-        f.kind = LinkFailure::Kind::PermissionDenied;
-        f.detail = GroupOf(where);
-        break;
-    case EBUSY:
-        f.kind = LinkFailure::Kind::InUse;
-        f.detail = HolderOf(where);
-        break;
-    case ECONNREFUSED: f.kind = LinkFailure::Kind::Refused; break;
-    case ENETUNREACH:
-    case EHOSTUNREACH:
-    case ENETDOWN:
-    case EHOSTDOWN: f.kind = LinkFailure::Kind::Unreachable; break;
-    case ETIMEDOUT: f.kind = LinkFailure::Kind::ConnectTimedOut; break;
-    default:
-        f.kind = LinkFailure::Kind::System;
-        f.detail = std::strerror(error);
-        break;
-    }
-    return f;
-}
+bool IsHostDown(int error) { return error == EHOSTDOWN; }
 
 }  // namespace pelmora::link
