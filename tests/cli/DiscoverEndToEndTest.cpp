@@ -17,6 +17,7 @@
 #include <thread>
 #include <nlohmann/json.hpp>
 
+#include "support/LoopbackListener.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
 
@@ -96,7 +97,10 @@ TEST_F(DiscoverEndToEnd, ThePrintersFileFeedsAFleetCommand) {
 // A listener whose queue is full: the kernel drops the SYN, so a connect waits.
 struct Blackhole {
     Blackhole() {
-        listener = Listen();
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(listener.port());
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         for (int& f : fillers) {
             f = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
             ::connect(f, reinterpret_cast<sockaddr*>(&address), sizeof address);
@@ -104,21 +108,9 @@ struct Blackhole {
     }
     ~Blackhole() {
         for (int f : fillers) ::close(f);
-        ::close(listener);
     }
-    int Listen() {
-        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
-        ::listen(fd, 0);
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-        return fd;
-    }
-    std::string target() const { return At("127.0.0.1", ntohs(address.sin_port)); }
-    sockaddr_in address{};
-    int listener = -1;
+    std::string target() const { return At("127.0.0.1", listener.port()); }
+    test::LoopbackListener listener{0};
     int fillers[3]{};
 };
 
@@ -158,15 +150,9 @@ TEST_F(DiscoverEndToEnd, CtrlCStopsTheWaitingConnectsAndListsWhatWasFound) {
 
 // Nothing is sent for a mistyped list: a listener among the good targets sees no connection.
 TEST(DiscoverCommandLine, BadTargetsExitTwoBeforeAnyConnect) {
-    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), size), 0);
-    ASSERT_EQ(::listen(listener, 4), 0);
-    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size), 0);
-    const std::string good = At("127.0.0.1", ntohs(address.sin_port));
+    const test::LoopbackListener listener(4, SOCK_NONBLOCK);
+    ASSERT_GE(listener.fd(), 0);
+    const std::string good = At("127.0.0.1", listener.port());
     const struct { std::vector<std::string> args; const char* says; } cases[] = {
         {{"discover", good, "10.0.0.9-4"}, "runs backwards"},
         {{"discover", good, "10.0.0.0/8"}, "needs --force"},
@@ -184,8 +170,7 @@ TEST(DiscoverCommandLine, BadTargetsExitTwoBeforeAnyConnect) {
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
-    EXPECT_LT(::accept(listener, nullptr, nullptr), 0);
-    ::close(listener);
+    EXPECT_LT(::accept(listener.fd(), nullptr, nullptr), 0);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <thread>
 #include <nlohmann/json.hpp>
 
+#include "support/LoopbackListener.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
 
@@ -36,18 +37,11 @@ TEST(IdentifyEndToEnd, TextThenJsonGiveModelCodeAndFirmwareByDate) {
 }
 
 TEST(IdentifyEndToEnd, APeerThatClosesTheConnectionIsNamedAsTheCause) {
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ASSERT_EQ(::listen(listener, 1), 0);
-    socklen_t length = sizeof address;
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
-    std::thread peer([listener] { ::close(::accept(listener, nullptr, nullptr)); });
-    const auto run = RunCli({"--tcp", "127.0.0.1:" + std::to_string(ntohs(address.sin_port)), "identify"});
+    test::LoopbackListener listener(1);
+    ASSERT_GE(listener.fd(), 0);
+    std::thread peer([fd = listener.fd()] { ::close(::accept(fd, nullptr, nullptr)); });
+    const auto run = RunCli({"--tcp", "127.0.0.1:" + std::to_string(listener.port()), "identify"});
     peer.join();
-    ::close(listener);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer closed the connection.\n");
 }

@@ -11,24 +11,14 @@
 #include "context/TcpDiscovery.h"
 #include "link/ConnectProbe.h"
 #include "link/RealPlatform.h"
+#include "support/LoopbackListener.h"
 
 namespace pelmora::context {
 namespace {
 
 struct TcpDiscovery : testing::Test {
     // Something that accepts (the kernel does it) and never says a word.
-    void SetUp() override {
-        silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), size), 0);
-        ASSERT_EQ(::listen(silent, 8), 0);
-        ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &size), 0);
-        port = ntohs(address.sin_port);
-    }
-    void TearDown() override { ::close(silent); }
+    void SetUp() override { ASSERT_GE(silent.fd(), 0); }
 
     TcpDiscoveryResult Search(const std::vector<std::string>& texts, const std::function<bool()>& stop = {}) {
         const ScanTargets targets = ParseScanTargets(texts, port, true, link::LookUpHost);
@@ -38,8 +28,8 @@ struct TcpDiscovery : testing::Test {
         return DiscoverOnTcp(platform, targets, options, stop, {});
     }
 
-    int silent = -1;
-    std::uint16_t port = 0;
+    test::LoopbackListener silent{8};
+    const std::uint16_t port = silent.port();
     link::NullTrace trace;
     link::RealPlatform platform{[](const std::string& name) { return name; }, trace};
 };

@@ -10,6 +10,7 @@
 #include "link/LinkFailure.h"
 #include "link/PrinterLink.h"
 #include "link/RealPlatform.h"
+#include "support/LoopbackListener.h"
 
 namespace pelmora::link {
 namespace {
@@ -17,32 +18,21 @@ namespace {
 // A loopback listener standing in for a printer's raw port. Bytes both ways
 // are in every end-to-end test over TCP; these are the edges.
 struct RealTcp : testing::Test {
-    void SetUp() override {
-        listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), size), 0);
-        ASSERT_EQ(::listen(listener, 4), 0);
-        ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size), 0);
-        port = ntohs(address.sin_port);
-    }
+    void SetUp() override { ASSERT_GE(listener.fd(), 0); }
     void TearDown() override {
         if (printer >= 0) ::close(printer);
-        if (listener >= 0) ::close(listener);
     }
     std::unique_ptr<Channel> ConnectAndAccept() {
         auto channel = platform.ConnectTcp("127.0.0.1", port);
-        if (channel) printer = ::accept(listener, nullptr, nullptr);
+        if (channel) printer = ::accept(listener.fd(), nullptr, nullptr);
         return channel;
     }
 
     NullTrace trace;
     RealPlatform platform{[](const std::string& name) { return name; }, trace};
-    int listener = -1;
+    test::LoopbackListener listener{4};
     int printer = -1;
-    std::uint16_t port = 0;
+    const std::uint16_t port = listener.port();
 };
 
 TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannelAndSaysWhy) {
@@ -52,8 +42,7 @@ TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannelAndSaysWhy) {
         EXPECT_EQ(TakeOpenFailure().kind, LinkFailure::Kind::BadAddress) << '"' << text << '"';
     }
     EXPECT_EQ(platform.ConnectTcp("127.0.0.1", 0), nullptr);
-    ::close(listener);
-    listener = -1;
+    listener.Close();
     EXPECT_EQ(platform.ConnectTcp("127.0.0.1", port), nullptr);
     const LinkFailure refused = TakeOpenFailure();
     EXPECT_EQ(refused.kind, LinkFailure::Kind::Refused);
@@ -99,7 +88,7 @@ TEST_F(RealTcp, ClosedPeerReadsZeroWritesFailWithoutSigpipeAndIsForgottenOnReope
     PrinterLink link{platform};
     link.Configure({PortTcp, NetPort("127.0.0.1"), port, 8, 0, 0, 0});
     ASSERT_EQ(link.OpenPort(), 1);
-    const int accepted = ::accept(listener, nullptr, nullptr);
+    const int accepted = ::accept(listener.fd(), nullptr, nullptr);
     ASSERT_EQ(::send(accepted, "x", 1, 0), 1);
     EXPECT_FALSE(link.PeerClosed()) << "a byte waiting is no hang-up";
     ::close(accepted);
