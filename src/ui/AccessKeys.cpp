@@ -70,11 +70,15 @@ QString Hint(const QWidget* owner) {
     return owner->objectName().toUpper() + QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
 }
 
-// Marks a free letter of `text`, or adds "(&X)" where it has none to mark.
+// Marks a free letter of `text`; a text in an ideographic script takes "(&X)".
+// A Latin caption whose letters are all taken goes without a key: a "(X)" after
+// a word looks like a fault to a reader of a Latin script.
 QString Mark(const QString& text, const QString& hint, std::set<QChar>& taken) {
-    if (!HasIdeographs(text))
+    if (!HasIdeographs(text)) {
         for (const qsizetype at : Candidates(text))
             if (taken.insert(text[at].toUpper()).second) return QString(text).insert(at, QLatin1Char('&'));
+        return text;
+    }
     for (const QChar c : hint) {
         const bool latin = c.unicode() < 0x80 && c.isLetterOrNumber();
         if (!latin || !taken.insert(c).second) continue;

@@ -10,7 +10,8 @@ namespace pelmora::ui {
 /// together: the window's own controls, and each tab page with them. A key a
 /// text already marks is kept when free. Where a text has no letter to mark
 /// (Chinese, Japanese, Korean), a Latin one is added as "(&X)", taken first
-/// from the control's object name. Call again after a caption changes.
+/// from the control's object name; a Latin text whose letters are all taken
+/// keeps none. Call again after a caption changes.
 void AssignAccessKeys(QWidget* root);
 
 /// The access key `text` marks, upper case, or a null character.

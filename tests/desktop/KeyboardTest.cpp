@@ -3,8 +3,10 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTranslator>
 #include <QtTest>
@@ -37,10 +39,18 @@ QString KeyFaults(QWidget& window) {
             if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
             if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) texts << label->text();
         }
+        // Ideographic captions always get a key, as "(X)"; a Latin one only on a letter of its own.
+        static const QRegularExpression ideographs(QStringLiteral("[\\p{Han}\\p{Hangul}\\p{Hiragana}\\p{Katakana}]"));
+        static const QRegularExpression suffix(QStringLiteral("\\(&.\\)"));
         std::map<QChar, QString> seen;
-        for (const QString& text : texts)
-            if (!text.isEmpty() && (ui::AccessKey(text).isNull() || !seen.emplace(ui::AccessKey(text), text).second))
-                faults << seen[ui::AccessKey(text)] + " / " + text;
+        for (const QString& text : texts) {
+            if (text.isEmpty()) continue;
+            const bool ideographic = text.contains(ideographs);
+            const QChar key = ui::AccessKey(text);
+            if (!ideographic && text.contains(suffix)) faults << text + " has a key after it";
+            else if (key.isNull() && ideographic) faults << text + " has no key";
+            else if (!key.isNull() && !seen.emplace(key, text).second) faults << seen[key] + " / " + text;
+        }
     }
     return faults.join("; ");
 }
@@ -71,6 +81,13 @@ private slots:
                     QVERIFY2(KeyFaults(*window).isEmpty(), qPrintable(locale + (": " + KeyFaults(*window))));
             };
             check({main.get(), &about, &vmsm, &sentinels, &firmware, &address, nv.window.get()});
+            // Every tab of the manager shows whole, without scroll arrows.
+            vmsm.show();
+            QTabBar* bar = vmsm.findChild<QTabWidget*>()->tabBar();
+            QVERIFY2(bar->tabRect(bar->count() - 1).right() < bar->width() &&
+                         bar->mapTo(&vmsm, QPoint(bar->width(), 0)).x() <= vmsm.width(),
+                     qPrintable(locale + QString(": the tabs are cut")));
+            vmsm.hide();
             // Captions that change take keys too: the TCP/IP labels, the other entry form.
             desktop::test::Find<QComboBox>(*main, "interfaceList")->setCurrentIndex(link::PortTcp);
             desktop::test::Click(sentinels, "entryForm");

@@ -34,6 +34,10 @@ MemorySwitchManager::MemorySwitchManager(const vmsm::PrinterConfig& record, cons
     tabs_->addTab(page3_, tr("Printer interface"));
     tabs_->setAccessibleName(tr("Settings pages"));
     tabs_->tabBar()->setAccessibleName(tabs_->accessibleName());
+    // The window widens to its tabs rather than hiding the last behind arrows
+    // (the Italian names are the longest).
+    tabs_->tabBar()->setUsesScrollButtons(false);
+    tabs_->tabBar()->setElideMode(Qt::ElideNone);
 
     auto* byDefault = new QPushButton(tr("Default"));
     byDefault->setObjectName(QStringLiteral("default"));
