@@ -3,11 +3,13 @@
 #include <utility>
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -90,9 +92,24 @@ void JobProgressDialog::Show(const std::string& text, bool title) {
 }
 
 void JobProgressDialog::SetLine(const QString& text) {
-    if (frame_) frame_->setTitle(text);
-    else line_->setText(text);
-    bar_->setAccessibleDescription(text);
+    if (frame_) frame_->setTitle(Fitted(text));
+    else line_->setText(Fitted(text));
+    bar_->setAccessibleDescription(text);  // a screen reader reads it whole
+}
+
+QString JobProgressDialog::Fitted(const QString& text) const {
+    // A word wider than the window (a long image file name) is cut in its
+    // middle, so that its start and its extension still show; the window
+    // neither grows to it nor clips it.
+    const QWidget* shownIn = frame_ ? static_cast<QWidget*>(frame_) : line_;
+    const QFontMetrics metrics(shownIn->font());
+    const QMargins margins = layout()->contentsMargins();
+    const int room = std::max(minimumWidth(), isVisible() ? width() : 0) - margins.left() - margins.right() -
+                     2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    QStringList words = text.split(QLatin1Char(' '));
+    for (QString& word : words)
+        if (metrics.horizontalAdvance(word) > room) word = metrics.elidedText(word, Qt::ElideMiddle, room);
+    return words.join(QLatin1Char(' '));
 }
 
 void JobProgressDialog::ShowCancelling() {

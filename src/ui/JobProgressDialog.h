@@ -82,6 +82,7 @@ private:
     void Finish();
     void ShowCancelling();
     void SetLine(const QString& text);
+    QString Fitted(const QString& text) const;
     context::JobEnd RunOpened(context::JobRunner& runner);
 
     context::Layout layout_;

@@ -106,6 +106,20 @@ private slots:
         QVERIFY(w.phases.empty());
     }
 
+    void longFileNameIsCutInItsMiddle() {
+        const QString name = QString("store-logo-") + QString(120, 'x') + "-final.bmp";
+        for (const Layout layout : {Layout::Desktop, Layout::Handheld}) {
+            Window w(layout);
+            w.dialog.view().SetLabel(name.toStdString() + " Downloading...");
+            QCoreApplication::processEvents();
+            const QString shown = layout == Layout::Desktop ? w.Caption() : w.Line();
+            QVERIFY2(shown.startsWith("store-") && shown.endsWith("-final.bmp Downloading...") &&
+                         shown.contains(QChar(0x2026)), qPrintable(shown));
+            QVERIFY(w.dialog.sizeHint().width() < 640);
+            QCOMPARE(w.dialog.findChild<QProgressBar*>("bar")->accessibleDescription(), name + " Downloading...");
+        }
+    }
+
     void handheldShowsTitlePerJobAndTextLine() {
         Window w(context::Layout::Handheld);
         nv::NvEngine nv(w.rig.util, w.rig.store);
