@@ -32,23 +32,23 @@
     </message>
     <message>
         <source>Double Byte Font Mode</source>
-        <translation>Kétbájtos betűtípus mód</translation>
+        <translation>Kétbájtos karaktermód</translation>
     </message>
     <message>
         <source>Printer Service</source>
-        <translation>Nyomtató üzemmód</translation>
+        <translation>Nyomtató üzemmódja</translation>
     </message>
     <message>
         <source>tear off position</source>
-        <translation>letépési pozíció</translation>
+        <translation>Letépési pozíció</translation>
     </message>
     <message>
         <source>Beep For Roll Paper End</source>
-        <translation>Hangjelzés tekercs végén</translation>
+        <translation>Hangjelzés a tekercs végén</translation>
     </message>
     <message>
         <source>Beep Mode For Low Battery End</source>
-        <translation>Hangjelzés alacsony akkumulátornál</translation>
+        <translation>Hangjelzés lemerülő akkumulátornál</translation>
     </message>
     <message>
         <source>Auto Power Off Time (Not Connected)</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Auto Power Saving Time (Connected)</source>
-        <translation>Automatikus energiatakarékosság (kapcsolódva)</translation>
+        <translation>Automatikus energiatakarékosság (van kapcsolat)</translation>
     </message>
     <message>
         <source>MSR Trigger</source>
-        <translation>MSR indítás</translation>
+        <translation>MSR-indítás</translation>
     </message>
     <message>
         <source>Sentinal Option</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Connection Mode</source>
-        <translation>Kapcsolati mód</translation>
+        <translation>Kapcsolódási mód</translation>
     </message>
     <message>
         <source>PIN Code</source>
@@ -100,47 +100,47 @@
     </message>
     <message>
         <source>Track1 Start Code</source>
-        <translation>1. sáv kezdőkód</translation>
+        <translation>1. sáv kezdőkódja</translation>
     </message>
     <message>
         <source>Track2 Start Code</source>
-        <translation>2. sáv kezdőkód</translation>
+        <translation>2. sáv kezdőkódja</translation>
     </message>
     <message>
         <source>Track3 Start Code</source>
-        <translation>3. sáv kezdőkód</translation>
+        <translation>3. sáv kezdőkódja</translation>
     </message>
     <message>
         <source>Track1 End Code</source>
-        <translation>1. sáv zárókód</translation>
+        <translation>1. sáv zárókódja</translation>
     </message>
     <message>
         <source>Track2 End Code</source>
-        <translation>2. sáv zárókód</translation>
+        <translation>2. sáv zárókódja</translation>
     </message>
     <message>
         <source>Track3 End Code</source>
-        <translation>3. sáv zárókód</translation>
+        <translation>3. sáv zárókódja</translation>
     </message>
     <message>
         <source>Font A ( 12 x 24 )</source>
-        <translation>A betűtípus ( 12 x 24 )</translation>
+        <translation>„A” betűtípus ( 12 x 24 )</translation>
     </message>
     <message>
         <source>Font B ( 9 x 17 ) </source>
-        <translation>B betűtípus ( 9 x 17 ) </translation>
+        <translation>„B” betűtípus ( 9 x 17 ) </translation>
     </message>
     <message>
         <source>Font C ( 9 x 24 )</source>
-        <translation>C betűtípus ( 9 x 24 )</translation>
+        <translation>„C” betűtípus ( 9 x 24 )</translation>
     </message>
     <message>
         <source>A font(12x24)</source>
-        <translation>A betűtípus(12x24)</translation>
+        <translation>„A” betűtípus (12x24)</translation>
     </message>
     <message>
         <source>B font(9x24)</source>
-        <translation>B betűtípus(9x24)</translation>
+        <translation>„B” betűtípus (9x24)</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Not used MSR trigger</source>
-        <translation>MSR indítás nincs használatban</translation>
+        <translation>Nincs MSR-indítás</translation>
     </message>
     <message>
         <source>None</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Port Open Error!!!</source>
-        <translation>Hiba a port megnyitásakor!!!</translation>
+        <translation>Hiba a port megnyitásakor!</translation>
     </message>
     <message>
         <source>Printer model is not matched!</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Printer Model name not matched...!!</source>
-        <translation>A nyomtató típusneve nem egyezik...!!</translation>
+        <translation>A nyomtató típusneve nem egyezik!</translation>
     </message>
     <message>
         <source>Failed to get printer version!</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Failed to set factory default!</source>
-        <translation>A gyári alapbeállítás nem állítható vissza!</translation>
+        <translation>Nem sikerült visszaállítani a gyári beállításokat!</translation>
     </message>
     <message>
         <source>Failed to get Codepage..!!</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>Failed to get MSR Mode..!!</source>
-        <translation>Nem sikerült kiolvasni az MSR módot!</translation>
+        <translation>Nem sikerült kiolvasni az MSR-módot!</translation>
     </message>
     <message>
         <source>Failed to read SW1 data!</source>
@@ -384,11 +384,11 @@
     </message>
     <message>
         <source>Failed to read Bluetooth encryption infomation!</source>
-        <translation>Nem sikerült kiolvasni a Bluetooth titkosítási adatait!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth-titkosítás adatait!</translation>
     </message>
     <message>
         <source>Failed to read Bluetooth encryption info..!!</source>
-        <translation>Nem sikerült kiolvasni a Bluetooth titkosítási adatait!</translation>
+        <translation>Nem sikerült kiolvasni a Bluetooth-titkosítás adatait!</translation>
     </message>
     <message>
         <source>Failed to get code page!</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Failed to get MSR mode!</source>
-        <translation>Nem sikerült kiolvasni az MSR módot!</translation>
+        <translation>Nem sikerült kiolvasni az MSR-módot!</translation>
     </message>
     <message>
         <source>Failed to read MSW1 data!</source>
@@ -484,11 +484,11 @@
     </message>
     <message>
         <source>Failed to set Bluetooth infomation!</source>
-        <translation>Nem sikerült menteni a Bluetooth-adatokat!</translation>
+        <translation>Nem sikerült menteni a Bluetooth-beállításokat!</translation>
     </message>
     <message>
         <source>Failed to set Bluetooth info!!!</source>
-        <translation>Nem sikerült menteni a Bluetooth-adatokat!</translation>
+        <translation>Nem sikerült menteni a Bluetooth-beállításokat!</translation>
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
@@ -592,7 +592,7 @@
     </message>
     <message>
         <source>0 %</source>
-        <translation>0 %</translation>
+        <translation>0%</translation>
     </message>
     <message>
         <source>Get status</source>
@@ -629,13 +629,13 @@
     <message>
         <source>Success to set VMSM configuration! <byte value="xd"/>
 Please reset printer power.</source>
-        <translation>A VMSM-beállítás sikeres! <byte value="xd"/>
+        <translation>A VMSM beállítása sikerült! <byte value="xd"/>
 Kapcsolja ki, majd be a nyomtatót.</translation>
     </message>
     <message>
         <source>Failed to save VMSM configuration!<byte value="xd"/>
 Please check your printer state.</source>
-        <translation>A VMSM-beállítás nem menthető!<byte value="xd"/>
+        <translation>Nem sikerült menteni a VMSM-beállításokat!<byte value="xd"/>
 Ellenőrizze a nyomtató állapotát.</translation>
     </message>
     <message>
@@ -644,13 +644,13 @@ Ellenőrizze a nyomtató állapotát.</translation>
     </message>
     <message>
         <source>Success to Set VMSM!</source>
-        <translation>A VMSM beállítása sikeres!</translation>
+        <translation>A VMSM beállítása sikerült!</translation>
     </message>
     <message>
         <source>Failed to save Virtual memory switch!!<byte value="xd"/>
 Please Check your printer state</source>
-        <translation>A virtuális memóriakapcsolók nem menthetők!!<byte value="xd"/>
-Ellenőrizze a nyomtató állapotát</translation>
+        <translation>Nem sikerült menteni a virtuális memóriakapcsolókat!<byte value="xd"/>
+Ellenőrizze a nyomtató állapotát.</translation>
     </message>
     <message>
         <source>Total Manager Utility</source>
@@ -662,7 +662,7 @@ Ellenőrizze a nyomtató állapotát</translation>
     </message>
     <message>
         <source>NV Image Manager</source>
-        <translation>NV-képek kezelése</translation>
+        <translation>NV-képkezelő</translation>
     </message>
     <message>
         <source>Progressing...</source>
@@ -715,7 +715,7 @@ Ellenőrizze a nyomtató állapotát</translation>
     <message>
         <source> Failed to write data!<byte value="xd"/>
 Please check your printer.</source>
-        <translation> Az adatok nem írhatók!<byte value="xd"/>
+        <translation> Nem sikerült beírni az adatokat!<byte value="xd"/>
 Ellenőrizze a nyomtatót.</translation>
     </message>
     <message>
@@ -740,7 +740,7 @@ Ellenőrizze a nyomtatót.</translation>
     </message>
     <message>
         <source>Download Image....</source>
-        <translation>Kép letöltése....</translation>
+        <translation>Kép letöltése...</translation>
     </message>
     <message>
         <source>Print NV All Image...</source>
@@ -752,7 +752,7 @@ Ellenőrizze a nyomtatót.</translation>
     </message>
     <message>
         <source>Open Port..</source>
-        <translation>Port megnyitása..</translation>
+        <translation>Port megnyitása...</translation>
     </message>
     <message>
         <source>Check Printer...</source>
@@ -772,7 +772,7 @@ Ellenőrizze a nyomtatót.</translation>
     </message>
     <message>
         <source>Download Start....</source>
-        <translation>Letöltés indítása....</translation>
+        <translation>Letöltés indítása...</translation>
     </message>
     <message>
         <source>Print All NV image</source>
@@ -784,7 +784,7 @@ Ellenőrizze a nyomtatót.</translation>
     </message>
     <message>
         <source>Finish Downloading....</source>
-        <translation>Letöltés befejezése....</translation>
+        <translation>Letöltés befejezése...</translation>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
@@ -793,13 +793,13 @@ Ellenőrizze a nyomtatót.</translation>
     <message>
         <source> Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
-        <translation> Az adatok nem írhatók!<byte value="xd"/>
+        <translation> Nem sikerült beírni az adatokat!<byte value="xd"/>
 Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
         <source>Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
-        <translation>Az adatok nem írhatók!<byte value="xd"/>
+        <translation>Nem sikerült beírni az adatokat!<byte value="xd"/>
 Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
@@ -816,15 +816,15 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
         <source>Cancel to download image.</source>
-        <translation>A kép letöltése megszakítva.</translation>
+        <translation>A kép letöltését megszakította.</translation>
     </message>
     <message>
         <source>Failed to load image file!</source>
-        <translation>A képfájl nem tölthető be!</translation>
+        <translation>Nem sikerült betölteni a képfájlt!</translation>
     </message>
     <message>
         <source>Address code needs two characters!</source>
-        <translation>A címkódhoz két karakter kell!</translation>
+        <translation>A címkódnak két karakterből kell állnia!</translation>
     </message>
     <message>
         <source>Exists address!</source>
@@ -832,11 +832,11 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
         <source>Ready firmware download.</source>
-        <translation>A firmware letöltése készen áll.</translation>
+        <translation>Készen áll a firmware letöltésére.</translation>
     </message>
     <message>
         <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
-        <translation>A firmware letöltése folyamatban...Ne kapcsolja ki a nyomtatót!!!</translation>
+        <translation>A firmware letöltése folyamatban... Ne kapcsolja ki a nyomtatót!</translation>
     </message>
     <message>
         <source>Finished to download firmware and Reset the printer!</source>
@@ -844,19 +844,19 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
         <source>Error : File Open Error!</source>
-        <translation>Hiba : a fájl nem nyitható meg!</translation>
+        <translation>Hiba: a fájl nem nyitható meg!</translation>
     </message>
     <message>
         <source>Error : OpenPort! Please check printer</source>
-        <translation>Hiba : a port nem nyitható meg! Ellenőrizze a nyomtatót</translation>
+        <translation>Hiba: a port nem nyitható meg! Ellenőrizze a nyomtatót.</translation>
     </message>
     <message>
         <source>Error : Send Failed!</source>
-        <translation>Hiba : a küldés sikertelen!</translation>
+        <translation>Hiba: a küldés nem sikerült!</translation>
     </message>
     <message>
         <source>Success to download firmware!</source>
-        <translation>A firmware letöltése sikeres!</translation>
+        <translation>A firmware letöltése sikerült!</translation>
     </message>
     <message>
         <source>Image file has no pixels!</source>
@@ -864,27 +864,27 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
         <source>Get status : %1 %</source>
-        <translation>Állapot olvasása : %1 %</translation>
+        <translation>Állapot olvasása: %1%</translation>
     </message>
     <message>
         <source>Set status : %1 %</source>
-        <translation>Állapot beállítása : %1 %</translation>
+        <translation>Állapot beállítása: %1%</translation>
     </message>
     <message>
         <source>Get Status : %1 %</source>
-        <translation>Állapot olvasása : %1 %</translation>
+        <translation>Állapot olvasása: %1%</translation>
     </message>
     <message>
         <source>Set Status : %1 %</source>
-        <translation>Állapot beállítása : %1 %</translation>
+        <translation>Állapot beállítása: %1%</translation>
     </message>
     <message>
         <source>Completed....: %1 %</source>
-        <translation>Kész....: %1 %</translation>
+        <translation>Kész: %1%</translation>
     </message>
     <message>
         <source>Completed..: %1 %</source>
-        <translation>Kész..: %1 %</translation>
+        <translation>Kész: %1%</translation>
     </message>
     <message>
         <source>%1 Downloading...</source>
@@ -896,7 +896,7 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
-        <translation>A kép túl nagy egy NV-képhez: %1 bájt raszter, legfeljebb %2 (384 pontnál legfeljebb 1365 sor)!</translation>
+        <translation>A kép túl nagy egy NV-képhez: %1 bájtnyi raszteradat, legfeljebb %2 lehet (384 pontnál legfeljebb 1365 sor)!</translation>
     </message>
     <message>
         <source>The printer closed the connection.</source>
@@ -940,11 +940,11 @@ Ellenőrizze a nyomtatót!</translation>
     </message>
     <message>
         <source>Invalid HEXA Format!!</source>
-        <translation>Érvénytelen HEXA formátum!!</translation>
+        <translation>Érvénytelen HEXA-formátum!</translation>
     </message>
     <message>
         <source>Sentinel length is over 10 ( length range : 1~10 )</source>
-        <translation>A határjel hosszabb 10-nél ( hossz : 1~10 )</translation>
+        <translation>A határjel hosszabb 10 karakternél (megengedett hossz: 1~10)</translation>
     </message>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
@@ -1000,35 +1000,35 @@ Módosítás előtt olvassa be újra a beállításokat.</translation>
     </message>
     <message>
         <source>IP : </source>
-        <translation>IP : </translation>
+        <translation>IP: </translation>
     </message>
     <message>
         <source>Interface :</source>
-        <translation>Csatoló :</translation>
+        <translation>Csatoló:</translation>
     </message>
     <message>
         <source>Port :</source>
-        <translation>Port :</translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Baud Rate :</source>
-        <translation>Adatátviteli sebesség :</translation>
+        <translation>Átviteli sebesség:</translation>
     </message>
     <message>
         <source>Data Bits :</source>
-        <translation>Adatbitek :</translation>
+        <translation>Adatbitek:</translation>
     </message>
     <message>
         <source>Stop Bits :</source>
-        <translation>Stopbitek :</translation>
+        <translation>Stopbitek:</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>Paritás :</translation>
+        <translation>Paritás:</translation>
     </message>
     <message>
         <source>Flow Control :</source>
-        <translation>Átvitelvezérlés :</translation>
+        <translation>Átvitelvezérlés:</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -1036,11 +1036,11 @@ Módosítás előtt olvassa be újra a beállításokat.</translation>
     </message>
     <message>
         <source>NV Image Manager</source>
-        <translation>NV-képek kezelése</translation>
+        <translation>NV-képkezelő</translation>
     </message>
     <message>
         <source>Firmware Manager</source>
-        <translation>Firmware-kezelés</translation>
+        <translation>Firmware-kezelő</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1053,7 +1053,7 @@ Módosítás előtt olvassa be újra a beállításokat.</translation>
     <message>
         <source> * Select Menu 
  This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
-        <translation> * Válasszon menüt 
+        <translation> * Válasszon menüpontot 
  Ez az alkalmazás a Pelmora. Módosíthatja a kommunikációs beállításokat és a kódlapot, NV-képeket tölthet le stb.</translation>
     </message>
     <message>
@@ -1080,13 +1080,13 @@ Módosítás előtt olvassa be újra a beállításokat.</translation>
         <source>Some stored communication settings could not be read (%1) in %2.
 The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
         <translation>Néhány tárolt kommunikációs beállítás nem olvasható (%1) itt: %2.
-Az ablak az alapértékeket mutatja; a tárolt adatokat csak a „Kilépés” módosítja.</translation>
+Ezek helyett az ablak az alapértékeket mutatja; a tárolt beállítások csak a „Kilépés” gombbal módosulnak.</translation>
     </message>
     <message>
         <source>The USB printer %1 (%2) is no longer connected.
 Choose &quot;USB&quot; again to list the printers present.</source>
         <translation>Az USB-nyomtató (%1, %2) már nincs csatlakoztatva.
-Válassza újra az „USB” lehetőséget a jelenlévő nyomtatók listázásához.</translation>
+Válassza újra az „USB” lehetőséget a csatlakoztatott nyomtatók listázásához.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address.
@@ -1102,7 +1102,7 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>The communication settings could not be stored in %1.</source>
-        <translation>A kommunikációs beállításokat nem sikerült tárolni itt: %1.</translation>
+        <translation>A kommunikációs beállításokat nem sikerült menteni ide: %1.</translation>
     </message>
 </context>
 <context>
@@ -1113,11 +1113,11 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>TCP/IP Comunication</source>
-        <translation>TCP/IP kommunikáció</translation>
+        <translation>TCP/IP-kommunikáció</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
-        <translation>Virtuális memóriakapcsolók kezelője</translation>
+        <translation>Virtuális memóriakapcsolók kezelése</translation>
     </message>
     <message>
         <source>NV Manager</source>
@@ -1133,15 +1133,15 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>IP :</source>
-        <translation>IP :</translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Port :</source>
-        <translation>Port :</translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>Adatátviteli sebesség :</translation>
+        <translation>Átviteli sebesség:</translation>
     </message>
     <message>
         <source>TCP Port</source>
@@ -1186,11 +1186,11 @@ Type a number from 1 to 65535.</source>
     <name>pelmora::handheld::WizardPrintStep</name>
     <message>
         <source>Printing Speed :</source>
-        <translation>Nyomtatási sebesség :</translation>
+        <translation>Nyomtatási sebesség:</translation>
     </message>
     <message>
         <source>Printing density :</source>
-        <translation>Nyomtatási sűrűség :</translation>
+        <translation>Nyomtatási sűrűség:</translation>
     </message>
     <message>
         <source>Default Font Type</source>
@@ -1205,15 +1205,15 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Advance..</source>
-        <translation>Speciális..</translation>
+        <translation>Speciális...</translation>
     </message>
     <message>
         <source>MSR Trigger mode</source>
-        <translation>MSR indítási mód</translation>
+        <translation>MSR-indítási mód</translation>
     </message>
     <message>
         <source>Service :</source>
-        <translation>Üzemmód :</translation>
+        <translation>Üzemmód:</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -1226,7 +1226,7 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>tear off position :
 &lt;0~640 units&gt;</source>
-        <translation>Letépési pozíció :
+        <translation>Letépési pozíció:
 &lt;0~640 egység&gt;</translation>
     </message>
 </context>
@@ -1234,7 +1234,7 @@ Type a number from 1 to 65535.</source>
     <name>pelmora::handheld::WizardBeepStep</name>
     <message>
         <source>Beeps for roll paper end</source>
-        <translation>Hangjelzés a papírtekercs végén</translation>
+        <translation>Hangjelzés a tekercs végén</translation>
     </message>
     <message>
         <source>False</source>
@@ -1246,7 +1246,7 @@ Type a number from 1 to 65535.</source>
     </message>
     <message>
         <source>Beep mode for low battery status</source>
-        <translation>Hangjelzés alacsony akkumulátortöltésnél</translation>
+        <translation>Hangjelzés lemerülő akkumulátornál</translation>
     </message>
     <message>
         <source>On</source>
@@ -1265,23 +1265,23 @@ Type a number from 1 to 65535.</source>
     <name>pelmora::handheld::WizardInterfaceStep</name>
     <message>
         <source>Serial Interface configuration</source>
-        <translation>Soros interfész beállítása</translation>
+        <translation>Soros csatoló beállításai</translation>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>Adatátviteli sebesség :</translation>
+        <translation>Átviteli sebesség:</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>Paritás :</translation>
+        <translation>Paritás:</translation>
     </message>
     <message>
         <source>Data Length :</source>
-        <translation>Adathossz :</translation>
+        <translation>Adathossz:</translation>
     </message>
     <message>
         <source>Stop bits :</source>
-        <translation>Stopbitek :</translation>
+        <translation>Stopbitek:</translation>
     </message>
     <message>
         <source>Auto Power Off Time<byte value="xd"/>
@@ -1308,11 +1308,11 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation>Tiltás</translation>
+        <translation>Kikapcsolva</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation>Engedélyezés</translation>
+        <translation>Bekapcsolva</translation>
     </message>
     <message>
         <source>Connection mode</source>
@@ -1320,15 +1320,15 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Mode1</source>
-        <translation>Mód1</translation>
+        <translation>1. mód</translation>
     </message>
     <message>
         <source>Mode2</source>
-        <translation>Mód2</translation>
+        <translation>2. mód</translation>
     </message>
     <message>
         <source>Mode3</source>
-        <translation>Mód3</translation>
+        <translation>3. mód</translation>
     </message>
     <message>
         <source>PIN code &lt;Max 12 chars&gt;</source>
@@ -1343,11 +1343,11 @@ ideje &lt;10~255 mp&gt;</translation>
     <name>pelmora::handheld::WizardStepWindow</name>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
-        <translation>&lt;%1-%2. lépés&gt; VMSM  kezelő</translation>
+        <translation>&lt;%1/%2. lépés&gt; VMSM-kezelő</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Alapértelmezés</translation>
+        <translation>Alapértékek</translation>
     </message>
     <message>
         <source>Prev</source>
@@ -1375,19 +1375,19 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>VMSM Manager Cancel?</source>
-        <translation>Megszakítja a VMSM-kezelőt?</translation>
+        <translation>Kilép a VMSM-kezelőből?</translation>
     </message>
     <message>
         <source>Enter an integer between %1 and %2.</source>
-        <translation>Írjon be egy egész számot %1 és %2 között.</translation>
+        <translation>Adjon meg egy egész számot %1 és %2 között.</translation>
     </message>
     <message>
         <source>Enter a positive integer.</source>
-        <translation>Írjon be egy pozitív egész számot.</translation>
+        <translation>Adjon meg egy pozitív egész számot.</translation>
     </message>
     <message>
         <source>Enter at most %1 characters, Latin-1 only.</source>
-        <translation>Legfeljebb %1 karaktert írjon be, csak Latin-1 karaktereket.</translation>
+        <translation>Legfeljebb %1 Latin-1 karaktert adjon meg.</translation>
     </message>
 </context>
 <context>
@@ -1459,7 +1459,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Enable Bluetooth Setting</source>
-        <translation>Bluetooth-beállítás engedélyezése</translation>
+        <translation>Bluetooth-beállítások módosítása</translation>
     </message>
     <message>
         <source>Bluetooth Interface Configuration</source>
@@ -1514,7 +1514,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>ASCII (ex: &quot;START(1)&quot;)</source>
-        <translation>ASCII (pl.: &quot;START(1)&quot;)</translation>
+        <translation>ASCII (pl. &quot;START(1)&quot;)</translation>
     </message>
     <message>
         <source>ASCII</source>
@@ -1526,11 +1526,11 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
-        <translation>HEXA (pl.: \&quot;0A 1F 10 4C\&quot;)</translation>
+        <translation>HEXA (pl. \&quot;0A 1F 10 4C\&quot;)</translation>
     </message>
     <message>
         <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
-        <translation>ASCII (pl.: \&quot;START(1)\&quot;)</translation>
+        <translation>ASCII (pl. \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1545,7 +1545,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Status : </source>
-        <translation>Állapot : </translation>
+        <translation>Állapot: </translation>
     </message>
     <message>
         <source>Select Firmware File(*.fls). </source>
@@ -1565,7 +1565,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Firmware File(*.fls)</source>
-        <translation>Firmware-fájl(*.fls)</translation>
+        <translation>Firmware-fájl (*.fls)</translation>
     </message>
     <message>
         <source>%1 cannot be opened for reading and writing.</source>
@@ -1581,7 +1581,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB.</source>
-        <translation>A fájl (%1) nagyobb %2 MiB-nál.</translation>
+        <translation>A fájl (%1) nagyobb, mint %2 MiB.</translation>
     </message>
     <message>
         <source>%1 could not be read.</source>
@@ -1592,7 +1592,7 @@ ideje &lt;10~255 mp&gt;</translation>
     <name>pelmora::ui::NvImageManager</name>
     <message>
         <source>NV Image Manager</source>
-        <translation>NV-képek kezelése</translation>
+        <translation>NV-képkezelő</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -1632,7 +1632,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation>Funkció</translation>
+        <translation>Műveletek</translation>
     </message>
     <message>
         <source>Add Image</source>
@@ -1716,11 +1716,11 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Image Files(*.bmp)</source>
-        <translation>Képfájlok(*.bmp)</translation>
+        <translation>Képfájlok (*.bmp)</translation>
     </message>
     <message>
         <source>All Image Files(%1)</source>
-        <translation>Minden képfájl(%1)</translation>
+        <translation>Minden képfájl (%1)</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1736,7 +1736,7 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Please select address!</source>
-        <translation>Válasszon címet!</translation>
+        <translation>Válasszon ki egy címet!</translation>
     </message>
     <message>
         <source>The image list could not be stored.
@@ -1749,7 +1749,7 @@ ideje &lt;10~255 mp&gt;</translation>
     <name>pelmora::ui::NvAddressWindow</name>
     <message>
         <source>NV Image Manager</source>
-        <translation>NV-képek kezelése</translation>
+        <translation>NV-képkezelő</translation>
     </message>
     <message>
         <source>NV Address</source>
@@ -1757,11 +1757,11 @@ ideje &lt;10~255 mp&gt;</translation>
     </message>
     <message>
         <source>Address Code : </source>
-        <translation>Címkód : </translation>
+        <translation>Címkód: </translation>
     </message>
     <message>
         <source>Address Code :</source>
-        <translation>Címkód :</translation>
+        <translation>Címkód:</translation>
     </message>
     <message>
         <source>OK</source>

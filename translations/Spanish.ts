@@ -32,15 +32,15 @@
     </message>
     <message>
         <source>Double Byte Font Mode</source>
-        <translation>Modo de fuente de doble byte</translation>
+        <translation>Modo de caracteres de doble byte</translation>
     </message>
     <message>
         <source>Printer Service</source>
-        <translation>Servicio de impresora</translation>
+        <translation>Modo de funcionamiento</translation>
     </message>
     <message>
         <source>tear off position</source>
-        <translation>posición de corte</translation>
+        <translation>Posición de corte</translation>
     </message>
     <message>
         <source>Beep For Roll Paper End</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Auto Power Saving Time (Connected)</source>
-        <translation>Ahorro de energía automático (conectado)</translation>
+        <translation>Ahorro de energía automático (con conexión)</translation>
     </message>
     <message>
         <source>MSR Trigger</source>
-        <translation>Disparador MSR</translation>
+        <translation>Activación MSR</translation>
     </message>
     <message>
         <source>Sentinal Option</source>
@@ -100,27 +100,27 @@
     </message>
     <message>
         <source>Track1 Start Code</source>
-        <translation>Código inicial pista 1</translation>
+        <translation>Código inicial de pista 1</translation>
     </message>
     <message>
         <source>Track2 Start Code</source>
-        <translation>Código inicial pista 2</translation>
+        <translation>Código inicial de pista 2</translation>
     </message>
     <message>
         <source>Track3 Start Code</source>
-        <translation>Código inicial pista 3</translation>
+        <translation>Código inicial de pista 3</translation>
     </message>
     <message>
         <source>Track1 End Code</source>
-        <translation>Código final pista 1</translation>
+        <translation>Código final de pista 1</translation>
     </message>
     <message>
         <source>Track2 End Code</source>
-        <translation>Código final pista 2</translation>
+        <translation>Código final de pista 2</translation>
     </message>
     <message>
         <source>Track3 End Code</source>
-        <translation>Código final pista 3</translation>
+        <translation>Código final de pista 3</translation>
     </message>
     <message>
         <source>Font A ( 12 x 24 )</source>
@@ -136,11 +136,11 @@
     </message>
     <message>
         <source>A font(12x24)</source>
-        <translation>Fuente A(12x24)</translation>
+        <translation>Fuente A (12x24)</translation>
     </message>
     <message>
         <source>B font(9x24)</source>
-        <translation>Fuente B(9x24)</translation>
+        <translation>Fuente B (9x24)</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -160,35 +160,35 @@
     </message>
     <message>
         <source>Track 1/2/3 read mode command</source>
-        <translation>Pistas 1/2/3 lectura por comando</translation>
+        <translation>Lectura de pistas 1/2/3 por comando</translation>
     </message>
     <message>
         <source>Track 1 read mode AUTO trigger</source>
-        <translation>Pista 1 lectura automática</translation>
+        <translation>Lectura automática de pista 1</translation>
     </message>
     <message>
         <source>Track 2 read mode AUTO trigger</source>
-        <translation>Pista 2 lectura automática</translation>
+        <translation>Lectura automática de pista 2</translation>
     </message>
     <message>
         <source>Track 3 read mode AUTO trigger</source>
-        <translation>Pista 3 lectura automática</translation>
+        <translation>Lectura automática de pista 3</translation>
     </message>
     <message>
         <source>Track 1/2 read mode AUTO trigger</source>
-        <translation>Pistas 1/2 lectura automática</translation>
+        <translation>Lectura automática de pistas 1/2</translation>
     </message>
     <message>
         <source>Track 2/3 read mode AUTO trigger</source>
-        <translation>Pistas 2/3 lectura automática</translation>
+        <translation>Lectura automática de pistas 2/3</translation>
     </message>
     <message>
         <source>Track 1/2/3 read mode AUTO trigger</source>
-        <translation>Pistas 1/2/3 lectura automática</translation>
+        <translation>Lectura automática de pistas 1/2/3</translation>
     </message>
     <message>
         <source>Not used MSR trigger</source>
-        <translation>Disparador MSR sin usar</translation>
+        <translation>Sin activación MSR</translation>
     </message>
     <message>
         <source>None</source>
@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>Disable</source>
-        <translation>Desactivar</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation>Activar</translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Mode 1</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Port Open Error!!!</source>
-        <translation>¡¡¡Error al abrir el puerto!!!</translation>
+        <translation>¡Error al abrir el puerto!</translation>
     </message>
     <message>
         <source>Printer model is not matched!</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Printer Model name not matched...!!</source>
-        <translation>El nombre del modelo de impresora no coincide...!!</translation>
+        <translation>¡El nombre del modelo de impresora no coincide!</translation>
     </message>
     <message>
         <source>Failed to get printer version!</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Failed to set initial command!</source>
-        <translation>¡No se pudo enviar el comando de inicio!</translation>
+        <translation>¡No se pudo enviar el comando de inicialización!</translation>
     </message>
     <message>
         <source>Failed to write setting end command!</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>Failed to set Init command..!!</source>
-        <translation>¡No se pudo enviar el comando de inicio!</translation>
+        <translation>¡No se pudo enviar el comando de inicialización!</translation>
     </message>
     <message>
         <source>Failed to set MSW1..!!</source>
@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>Failed to set Init Cmd..!!</source>
-        <translation>¡No se pudo enviar el comando de inicio!</translation>
+        <translation>¡No se pudo enviar el comando de inicialización!</translation>
     </message>
     <message>
         <source>Failed to set serial infomation!</source>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Set status</source>
-        <translation>Configurar estado</translation>
+        <translation>Establecer estado</translation>
     </message>
     <message>
         <source>Get Status...</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Set Status...</source>
-        <translation>Configurar estado...</translation>
+        <translation>Establecer estado...</translation>
     </message>
     <message>
         <source>Processing...</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>Set Status</source>
-        <translation>Configurar estado</translation>
+        <translation>Establecer estado</translation>
     </message>
     <message>
         <source>Pelmora</source>
@@ -649,8 +649,8 @@ Compruebe el estado de la impresora.</translation>
     <message>
         <source>Failed to save Virtual memory switch!!<byte value="xd"/>
 Please Check your printer state</source>
-        <translation>¡¡No se pudieron guardar los interruptores de memoria virtual!!<byte value="xd"/>
-Compruebe el estado de la impresora</translation>
+        <translation>¡No se pudieron guardar los interruptores de memoria virtual!<byte value="xd"/>
+Compruebe el estado de la impresora.</translation>
     </message>
     <message>
         <source>Total Manager Utility</source>
@@ -658,7 +658,7 @@ Compruebe el estado de la impresora</translation>
     </message>
     <message>
         <source>Download process is stoped...</source>
-        <translation>El proceso de descarga se ha detenido...</translation>
+        <translation>La descarga se ha detenido...</translation>
     </message>
     <message>
         <source>NV Image Manager</source>
@@ -740,7 +740,7 @@ Compruebe la impresora.</translation>
     </message>
     <message>
         <source>Download Image....</source>
-        <translation>Descargando imagen....</translation>
+        <translation>Descargando imagen...</translation>
     </message>
     <message>
         <source>Print NV All Image...</source>
@@ -752,7 +752,7 @@ Compruebe la impresora.</translation>
     </message>
     <message>
         <source>Open Port..</source>
-        <translation>Abriendo puerto..</translation>
+        <translation>Abriendo puerto...</translation>
     </message>
     <message>
         <source>Check Printer...</source>
@@ -772,7 +772,7 @@ Compruebe la impresora.</translation>
     </message>
     <message>
         <source>Download Start....</source>
-        <translation>Iniciando descarga....</translation>
+        <translation>Iniciando descarga...</translation>
     </message>
     <message>
         <source>Print All NV image</source>
@@ -784,7 +784,7 @@ Compruebe la impresora.</translation>
     </message>
     <message>
         <source>Finish Downloading....</source>
-        <translation>Finalizando descarga....</translation>
+        <translation>Finalizando descarga...</translation>
     </message>
     <message>
         <source>Failed to read NV Image address!</source>
@@ -794,13 +794,13 @@ Compruebe la impresora.</translation>
         <source> Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
         <translation> ¡No se pudieron escribir los datos!<byte value="xd"/>
-Compruebe la impresora!</translation>
+¡Compruebe la impresora!</translation>
     </message>
     <message>
         <source>Failed to write data!<byte value="xd"/>
 Please Check your printer!</source>
         <translation>¡No se pudieron escribir los datos!<byte value="xd"/>
-Compruebe la impresora!</translation>
+¡Compruebe la impresora!</translation>
     </message>
     <message>
         <source>Without a bitmap file being selected.</source>
@@ -824,7 +824,7 @@ Compruebe la impresora!</translation>
     </message>
     <message>
         <source>Address code needs two characters!</source>
-        <translation>¡El código de dirección necesita dos caracteres!</translation>
+        <translation>¡El código de dirección debe tener dos caracteres!</translation>
     </message>
     <message>
         <source>Exists address!</source>
@@ -836,23 +836,23 @@ Compruebe la impresora!</translation>
     </message>
     <message>
         <source>Firmware is downloading...Don&apos;t turn off the printer!!!</source>
-        <translation>Descargando firmware...¡¡¡No apague la impresora!!!</translation>
+        <translation>Descargando firmware... ¡No apague la impresora!</translation>
     </message>
     <message>
         <source>Finished to download firmware and Reset the printer!</source>
-        <translation>¡Firmware descargado; reinicie la impresora!</translation>
+        <translation>Firmware descargado. ¡Reinicie la impresora!</translation>
     </message>
     <message>
         <source>Error : File Open Error!</source>
-        <translation>Error : ¡Error al abrir el archivo!</translation>
+        <translation>Error: no se pudo abrir el archivo.</translation>
     </message>
     <message>
         <source>Error : OpenPort! Please check printer</source>
-        <translation>Error : ¡No se pudo abrir el puerto! Compruebe la impresora</translation>
+        <translation>Error: no se pudo abrir el puerto. Compruebe la impresora.</translation>
     </message>
     <message>
         <source>Error : Send Failed!</source>
-        <translation>Error : ¡Error al enviar!</translation>
+        <translation>Error: no se pudieron enviar los datos.</translation>
     </message>
     <message>
         <source>Success to download firmware!</source>
@@ -864,27 +864,27 @@ Compruebe la impresora!</translation>
     </message>
     <message>
         <source>Get status : %1 %</source>
-        <translation>Leer estado : %1 %</translation>
+        <translation>Leer estado: %1 %</translation>
     </message>
     <message>
         <source>Set status : %1 %</source>
-        <translation>Configurar estado : %1 %</translation>
+        <translation>Establecer estado: %1 %</translation>
     </message>
     <message>
         <source>Get Status : %1 %</source>
-        <translation>Leer estado : %1 %</translation>
+        <translation>Leer estado: %1 %</translation>
     </message>
     <message>
         <source>Set Status : %1 %</source>
-        <translation>Configurar estado : %1 %</translation>
+        <translation>Establecer estado: %1 %</translation>
     </message>
     <message>
         <source>Completed....: %1 %</source>
-        <translation>Completado....: %1 %</translation>
+        <translation>Completado: %1 %</translation>
     </message>
     <message>
         <source>Completed..: %1 %</source>
-        <translation>Completado..: %1 %</translation>
+        <translation>Completado: %1 %</translation>
     </message>
     <message>
         <source>%1 Downloading...</source>
@@ -892,11 +892,11 @@ Compruebe la impresora!</translation>
     </message>
     <message>
         <source>Image is too flat: no row is left at %1 dots wide!</source>
-        <translation>La imagen es demasiado baja: ¡a %1 puntos de ancho no queda ninguna fila!</translation>
+        <translation>La imagen es demasiado baja: ¡con %1 puntos de ancho no queda ninguna fila!</translation>
     </message>
     <message>
         <source>Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!</source>
-        <translation>La imagen es demasiado grande para una imagen NV: %1 bytes de trama, como máximo %2 (como máximo 1365 filas a 384 puntos)!</translation>
+        <translation>¡La imagen es demasiado grande para una imagen NV: %1 bytes de trama, como máximo %2 (como máximo 1365 filas con 384 puntos)!</translation>
     </message>
     <message>
         <source>The printer closed the connection.</source>
@@ -940,11 +940,11 @@ Compruebe la impresora!</translation>
     </message>
     <message>
         <source>Invalid HEXA Format!!</source>
-        <translation>¡¡Formato HEXA no válido!!</translation>
+        <translation>¡Formato HEXA no válido!</translation>
     </message>
     <message>
         <source>Sentinel length is over 10 ( length range : 1~10 )</source>
-        <translation>La longitud del centinela supera 10 ( rango : 1~10 )</translation>
+        <translation>La longitud del centinela supera 10 (rango: 1~10)</translation>
     </message>
     <message>
         <source>Sentinel is invalid value (0x20~0x7F)</source>
@@ -992,7 +992,7 @@ Vuelva a leer los ajustes antes de cambiarlos.</translation>
     </message>
     <message>
         <source>Communication Setting</source>
-        <translation>Configuración de comunicación</translation>
+        <translation>Ajustes de comunicación</translation>
     </message>
     <message>
         <source>TCP Port</source>
@@ -1000,35 +1000,35 @@ Vuelva a leer los ajustes antes de cambiarlos.</translation>
     </message>
     <message>
         <source>IP : </source>
-        <translation>IP : </translation>
+        <translation>IP: </translation>
     </message>
     <message>
         <source>Interface :</source>
-        <translation>Interfaz :</translation>
+        <translation>Interfaz:</translation>
     </message>
     <message>
         <source>Port :</source>
-        <translation>Puerto :</translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Baud Rate :</source>
-        <translation>Velocidad en baudios :</translation>
+        <translation>Velocidad en baudios:</translation>
     </message>
     <message>
         <source>Data Bits :</source>
-        <translation>Bits de datos :</translation>
+        <translation>Bits de datos:</translation>
     </message>
     <message>
         <source>Stop Bits :</source>
-        <translation>Bits de parada :</translation>
+        <translation>Bits de parada:</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>Paridad :</translation>
+        <translation>Paridad:</translation>
     </message>
     <message>
         <source>Flow Control :</source>
-        <translation>Control de flujo :</translation>
+        <translation>Control de flujo:</translation>
     </message>
     <message>
         <source>Virtual Memory Switch Manager</source>
@@ -1054,7 +1054,7 @@ Vuelva a leer los ajustes antes de cambiarlos.</translation>
         <source> * Select Menu 
  This application is Pelmora. You can change communication setting, code page and download NV image, etc.</source>
         <translation> * Seleccione un menú 
- Esta aplicación es Pelmora. Puede cambiar la configuración de comunicación y la página de códigos, descargar imágenes NV, etc.</translation>
+ Esta aplicación es Pelmora. Puede cambiar los ajustes de comunicación y la página de códigos, descargar imágenes NV, etc.</translation>
     </message>
     <message>
         <source>MPT-Q700VII Pelmora for PC V1.0.4</source>
@@ -1080,13 +1080,13 @@ Vuelva a leer los ajustes antes de cambiarlos.</translation>
         <source>Some stored communication settings could not be read (%1) in %2.
 The window shows the defaults for them; the store is changed only by &quot;Exit&quot;.</source>
         <translation>No se pudieron leer algunos ajustes de comunicación guardados (%1) en %2.
-La ventana muestra los valores predeterminados; solo «Salir» modifica lo guardado.</translation>
+La ventana muestra para ellos los valores predeterminados; lo guardado solo cambia al pulsar «Salir».</translation>
     </message>
     <message>
         <source>The USB printer %1 (%2) is no longer connected.
 Choose &quot;USB&quot; again to list the printers present.</source>
         <translation>La impresora USB %1 (%2) ya no está conectada.
-Elija «USB» de nuevo para ver las impresoras presentes.</translation>
+Elija «USB» de nuevo para ver las impresoras conectadas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an IPv4 address.
@@ -1102,14 +1102,14 @@ Escriba un número del 1 al 65535.</translation>
     </message>
     <message>
         <source>The communication settings could not be stored in %1.</source>
-        <translation>No se pudo guardar la configuración de comunicación en %1.</translation>
+        <translation>No se pudieron guardar los ajustes de comunicación en %1.</translation>
     </message>
 </context>
 <context>
     <name>pelmora::handheld::ConnectionScreen</name>
     <message>
         <source>Communication Setting</source>
-        <translation>Configuración de comunicación</translation>
+        <translation>Ajustes de comunicación</translation>
     </message>
     <message>
         <source>TCP/IP Comunication</source>
@@ -1133,15 +1133,15 @@ Escriba un número del 1 al 65535.</translation>
     </message>
     <message>
         <source>IP :</source>
-        <translation>IP :</translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Port :</source>
-        <translation>Puerto :</translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>Velocidad :</translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <source>TCP Port</source>
@@ -1151,24 +1151,24 @@ Escriba un número del 1 al 65535.</translation>
         <source>&quot;%1&quot; is not an IPv4 address.
 Type four numbers from 0 to 255 separated by dots, such as 192.168.1.1.</source>
         <translation>«%1» no es una dirección IPv4.
-Escriba cuatro números de 0 a 255 separados por puntos, como 192.168.1.1.</translation>
+Escriba cuatro números del 0 al 255 separados por puntos, por ejemplo 192.168.1.1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a TCP port.
 Type a number from 1 to 65535.</source>
         <translation>«%1» no es un puerto TCP.
-Escriba un número de 1 a 65535.</translation>
+Escriba un número del 1 al 65535.</translation>
     </message>
     <message>
         <source>The printer took the settings, but they could not be stored.
 %1</source>
-        <translation>La impresora aceptó la configuración, pero no se pudo guardar.
+        <translation>La impresora aceptó los ajustes, pero no se pudieron guardar.
 %1</translation>
     </message>
     <message>
         <source>The communication settings could not be stored.
 %1</source>
-        <translation>No se pudo guardar la configuración de comunicación.
+        <translation>No se pudieron guardar los ajustes de comunicación.
 %1</translation>
     </message>
     <message>
@@ -1178,7 +1178,7 @@ Escriba un número de 1 a 65535.</translation>
     <message>
         <source>The stored settings could not be read; the screen shows the defaults.
 %1</source>
-        <translation>No se pudo leer la configuración guardada; la pantalla muestra los valores predeterminados.
+        <translation>No se pudieron leer los ajustes guardados; la pantalla muestra los valores predeterminados.
 %1</translation>
     </message>
 </context>
@@ -1186,11 +1186,11 @@ Escriba un número de 1 a 65535.</translation>
     <name>pelmora::handheld::WizardPrintStep</name>
     <message>
         <source>Printing Speed :</source>
-        <translation>Velocidad de impresión :</translation>
+        <translation>Velocidad de impresión:</translation>
     </message>
     <message>
         <source>Printing density :</source>
-        <translation>Densidad de impresión :</translation>
+        <translation>Densidad de impresión:</translation>
     </message>
     <message>
         <source>Default Font Type</source>
@@ -1205,7 +1205,7 @@ Escriba un número de 1 a 65535.</translation>
     </message>
     <message>
         <source>Advance..</source>
-        <translation>Avanzado..</translation>
+        <translation>Avanzado...</translation>
     </message>
     <message>
         <source>MSR Trigger mode</source>
@@ -1213,7 +1213,7 @@ Escriba un número de 1 a 65535.</translation>
     </message>
     <message>
         <source>Service :</source>
-        <translation>Servicio :</translation>
+        <translation>Modo de funcionamiento:</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -1226,7 +1226,7 @@ Escriba un número de 1 a 65535.</translation>
     <message>
         <source>tear off position :
 &lt;0~640 units&gt;</source>
-        <translation>Posición de corte :
+        <translation>Posición de corte:
 &lt;0~640 unidades&gt;</translation>
     </message>
 </context>
@@ -1234,7 +1234,7 @@ Escriba un número de 1 a 65535.</translation>
     <name>pelmora::handheld::WizardBeepStep</name>
     <message>
         <source>Beeps for roll paper end</source>
-        <translation>Pitido al final del rollo de papel</translation>
+        <translation>Pitido al final del rollo</translation>
     </message>
     <message>
         <source>False</source>
@@ -1269,19 +1269,19 @@ Escriba un número de 1 a 65535.</translation>
     </message>
     <message>
         <source>Baudrate :</source>
-        <translation>Velocidad :</translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <source>Parity :</source>
-        <translation>Paridad :</translation>
+        <translation>Paridad:</translation>
     </message>
     <message>
         <source>Data Length :</source>
-        <translation>Longitud de datos :</translation>
+        <translation>Longitud de datos:</translation>
     </message>
     <message>
         <source>Stop bits :</source>
-        <translation>Bits de parada :</translation>
+        <translation>Bits de parada:</translation>
     </message>
     <message>
         <source>Auto Power Off Time<byte value="xd"/>
@@ -1300,7 +1300,7 @@ automático &lt;10~255 s&gt;</translation>
     <name>pelmora::handheld::WizardBluetoothStep</name>
     <message>
         <source>Enable to change BT Setting</source>
-        <translation>Permitir cambiar la configuración BT</translation>
+        <translation>Permitir cambiar los ajustes BT</translation>
     </message>
     <message>
         <source>Authentication &amp; Encryption</source>
@@ -1308,11 +1308,11 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation>Desactivar</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation>Activar</translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Connection mode</source>
@@ -1320,15 +1320,15 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Mode1</source>
-        <translation>Modo1</translation>
+        <translation>Modo 1</translation>
     </message>
     <message>
         <source>Mode2</source>
-        <translation>Modo2</translation>
+        <translation>Modo 2</translation>
     </message>
     <message>
         <source>Mode3</source>
-        <translation>Modo3</translation>
+        <translation>Modo 3</translation>
     </message>
     <message>
         <source>PIN code &lt;Max 12 chars&gt;</source>
@@ -1343,7 +1343,7 @@ automático &lt;10~255 s&gt;</translation>
     <name>pelmora::handheld::WizardStepWindow</name>
     <message>
         <source>&lt;Step%1-%2&gt; VMSM  Manager</source>
-        <translation>&lt;Paso%1-%2&gt; Administrador  VMSM</translation>
+        <translation>&lt;Paso %1 de %2&gt; Administrador VMSM</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1375,7 +1375,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>VMSM Manager Cancel?</source>
-        <translation>¿Cancelar el administrador VMSM?</translation>
+        <translation>¿Salir del administrador VMSM?</translation>
     </message>
     <message>
         <source>Enter an integer between %1 and %2.</source>
@@ -1436,11 +1436,11 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>min (0~%1 ex&gt; 30)</source>
-        <translation>min (0~%1 ej. 30)</translation>
+        <translation>min (0~%1, p. ej. 30)</translation>
     </message>
     <message>
         <source>sec (0, 10~%1 ex&gt; 100)</source>
-        <translation>s (0, 10~%1 ej. 100)</translation>
+        <translation>s (0, 10~%1, p. ej. 100)</translation>
     </message>
     <message>
         <source>MSR Configuration</source>
@@ -1455,15 +1455,15 @@ automático &lt;10~255 s&gt;</translation>
     <name>pelmora::ui::InterfaceSettingsPage</name>
     <message>
         <source>Serial Interface Configuration</source>
-        <translation>Configuración de interfaz serie</translation>
+        <translation>Configuración de la interfaz serie</translation>
     </message>
     <message>
         <source>Enable Bluetooth Setting</source>
-        <translation>Activar ajustes Bluetooth</translation>
+        <translation>Activar ajustes de Bluetooth</translation>
     </message>
     <message>
         <source>Bluetooth Interface Configuration</source>
-        <translation>Configuración de interfaz Bluetooth</translation>
+        <translation>Configuración de la interfaz Bluetooth</translation>
     </message>
 </context>
 <context>
@@ -1490,31 +1490,31 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Track1 Start</source>
-        <translation>Pista 1 inicio</translation>
+        <translation>Inicio de pista 1</translation>
     </message>
     <message>
         <source>Track2 Start</source>
-        <translation>Pista 2 inicio</translation>
+        <translation>Inicio de pista 2</translation>
     </message>
     <message>
         <source>Track3 Start</source>
-        <translation>Pista 3 inicio</translation>
+        <translation>Inicio de pista 3</translation>
     </message>
     <message>
         <source>Track1 End</source>
-        <translation>Pista 1 fin</translation>
+        <translation>Fin de pista 1</translation>
     </message>
     <message>
         <source>Track2 End</source>
-        <translation>Pista 2 fin</translation>
+        <translation>Fin de pista 2</translation>
     </message>
     <message>
         <source>Track3 End</source>
-        <translation>Pista 3 fin</translation>
+        <translation>Fin de pista 3</translation>
     </message>
     <message>
         <source>ASCII (ex: &quot;START(1)&quot;)</source>
-        <translation>ASCII (ej.: &quot;START(1)&quot;)</translation>
+        <translation>ASCII (p. ej. &quot;START(1)&quot;)</translation>
     </message>
     <message>
         <source>ASCII</source>
@@ -1526,11 +1526,11 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>HEXA (ex: \&quot;0A 1F 10 4C\&quot;)</source>
-        <translation>HEXA (ej.: \&quot;0A 1F 10 4C\&quot;)</translation>
+        <translation>HEXA (p. ej. \&quot;0A 1F 10 4C\&quot;)</translation>
     </message>
     <message>
         <source>ASCII (ex: \&quot;START(1)\&quot;)</source>
-        <translation>ASCII (ej.: \&quot;START(1)\&quot;)</translation>
+        <translation>ASCII (p. ej. \&quot;START(1)\&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1545,7 +1545,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Status : </source>
-        <translation>Estado : </translation>
+        <translation>Estado: </translation>
     </message>
     <message>
         <source>Select Firmware File(*.fls). </source>
@@ -1565,7 +1565,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Firmware File(*.fls)</source>
-        <translation>Archivo de firmware(*.fls)</translation>
+        <translation>Archivo de firmware (*.fls)</translation>
     </message>
     <message>
         <source>%1 cannot be opened for reading and writing.</source>
@@ -1632,7 +1632,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation>Función</translation>
+        <translation>Funciones</translation>
     </message>
     <message>
         <source>Add Image</source>
@@ -1676,7 +1676,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Deletes the selected image from the printer</source>
-        <translation>Borra de la impresora la imagen seleccionada</translation>
+        <translation>Elimina de la impresora la imagen seleccionada</translation>
     </message>
     <message>
         <source>Remove All</source>
@@ -1716,11 +1716,11 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Image Files(*.bmp)</source>
-        <translation>Archivos de imagen(*.bmp)</translation>
+        <translation>Archivos de imagen (*.bmp)</translation>
     </message>
     <message>
         <source>All Image Files(%1)</source>
-        <translation>Todos los archivos de imagen(%1)</translation>
+        <translation>Todos los archivos de imagen (%1)</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1732,7 +1732,7 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Do you want to remove all of selection?</source>
-        <translation>¿Desea quitar toda la selección?</translation>
+        <translation>¿Desea quitar todos los elementos seleccionados?</translation>
     </message>
     <message>
         <source>Please select address!</source>
@@ -1757,11 +1757,11 @@ automático &lt;10~255 s&gt;</translation>
     </message>
     <message>
         <source>Address Code : </source>
-        <translation>Código de dirección : </translation>
+        <translation>Código de dirección: </translation>
     </message>
     <message>
         <source>Address Code :</source>
-        <translation>Código de dirección :</translation>
+        <translation>Código de dirección:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1810,11 +1810,11 @@ automático &lt;10~255 s&gt;</translation>
     <name>pelmora::ui::NumberBoxGuard</name>
     <message>
         <source>Enter an integer between %1 and %2.</source>
-        <translation>Introduzca un número entero entre %1 y %2.</translation>
+        <translation>Escriba un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>Enter a positive integer.</source>
-        <translation>Introduzca un número entero positivo.</translation>
+        <translation>Escriba un número entero positivo.</translation>
     </message>
 </context>
 <context>
