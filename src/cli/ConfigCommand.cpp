@@ -100,6 +100,7 @@ struct SetOptions {
     bool verify = false;
     bool force = false;   ///< write settings read from another model, and write even when nothing changes
     bool json = false;    ///< the changes for scripts (dry run and diff)
+    bool dropUnfit = false;  ///< leave out, with a warning, what other firmware's settings this one cannot take
 };
 
 /// The printer's settings and what the edits would make of them.
@@ -109,14 +110,18 @@ struct Plan {
     bool unchanged = false;  ///< the printer holds every value already; nothing was written
 };
 
-Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, const ConfigEdits& edits, const SetOptions& options) {
+Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, ConfigEdits& edits, const SetOptions& options) {
     Plan plan;
     std::string refused;
+    std::vector<std::string> dropped;
     plan.report = RunJob(ctx, engine, [&](vmsm::MemorySwitchEngine& e) {
         if (!options.force) refused = edits.ModelProblem(e.util().modelName());
         if (!refused.empty()) return EditChoice::Cancel;
         e.editRecord().BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
         plan.read = e.record();
+        if (options.dropUnfit) dropped = edits.DropUnfit(e.record(), e.util().firmwareVersion());
+        if (edits.empty()) refused = "none of the saved settings fit firmware " + std::to_string(e.util().firmwareVersion());
+        if (!refused.empty()) return EditChoice::Cancel;
         refused = edits.ApplyTo(e.editRecord(), e.util().firmwareVersion(), e.util().modelName());
         if (!refused.empty()) return EditChoice::Cancel;
         plan.toWrite = e.record();
@@ -124,6 +129,7 @@ Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, const ConfigEdi
         plan.unchanged = !options.dryRun && !options.force && DiffConfigs(plan.read, plan.toWrite, e.util()).empty();
         return options.dryRun || plan.unchanged ? EditChoice::Cancel : EditChoice::Save;
     });
+    for (const std::string& why : dropped) PrintMessage(ctx.err, "pelmora: warning: left out, " + why);
     if (!refused.empty()) throw UsageError{refused};
     return plan;
 }
@@ -155,7 +161,7 @@ int Verify(CliContext& ctx, const ConfigEdits& edits, const vmsm::PrinterConfig&
 // `config set`, or with `diff` set, `config diff`: a dry run whose exit status says whether
 // anything would change.
 int Set(CliContext& ctx, const SetOptions& options, bool diff = false) {
-    const ConfigEdits edits = ReadEdits(diff ? "config diff" : "config set", options.file, options.assignments);
+    ConfigEdits edits = ReadEdits(diff ? "config diff" : "config set", options.file, options.assignments);
     if (options.json && !options.dryRun) throw UsageError{"config set: --json goes with --dry-run"};
     if (options.verify && options.dryRun)
         throw UsageError{"config set: --verify reads back a write; --dry-run writes nothing"};
@@ -205,11 +211,12 @@ void AddChangeOptions(CLI::App& command, SetOptions& options) {
 
 int ReadSettings(CliContext& ctx, bool json) { return Get(ctx, json); }
 
-int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool verify) {
+int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool verify, bool dropUnfit) {
     SetOptions options;
     options.file = file;
     options.force = force;
     options.verify = verify;
+    options.dropUnfit = dropUnfit;
     return Set(ctx, options);
 }
 

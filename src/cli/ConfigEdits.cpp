@@ -267,6 +267,30 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
     return {};
 }
 
+std::vector<std::string> ConfigEdits::DropUnfit(const PrinterConfig& record, std::uint32_t firmware) {
+    std::vector<std::string> dropped;
+    if (!source_ || source_->firmware == firmware) return dropped;
+    for (auto it = named_.begin(); it != named_.end();) {
+        const std::string& name = *it;
+        std::string why = Problem(name, firmware);
+        if (!why.empty() && FieldOf(name)->Same(values_, record)) why.clear();
+        // A field the old firmware wrote and this one does not would be lost
+        // without a word, even where the store happens to hold its value.
+        const std::uint32_t from = WrittenFrom(name);
+        if (why.empty() && firmware < from && source_->firmware >= from)
+            why = name + " is not written on firmware " + std::to_string(firmware) + " (only from " +
+                  std::to_string(from) + " on)";
+        if (why.empty()) {
+            ++it;
+            continue;
+        }
+        dropped.push_back(std::move(why));
+        fromFile_.erase(name);
+        it = named_.erase(it);
+    }
+    return dropped;
+}
+
 std::vector<std::string> ConfigEdits::NotKept(const PrinterConfig& written, const PrinterConfig& reread,
                                              std::uint32_t firmware) const {
     std::vector<std::string> lost;

@@ -45,6 +45,12 @@ public:
     /// every field is checked and each one that does not fit has its line.
     std::string ApplyTo(vmsm::PrinterConfig& record, std::uint32_t firmware, const std::string& modelName) const;
 
+    /// For settings read from other firmware than `firmware` (a firmware update
+    /// that keeps the settings): takes out each field this firmware cannot
+    /// hold or does not write, so that the rest can go, and returns a line
+    /// naming each and why. Nothing for settings read from this firmware.
+    std::vector<std::string> DropUnfit(const vmsm::PrinterConfig& record, std::uint32_t firmware);
+
     /// The named fields whose value in `reread` is not the one `written` sent,
     /// leaving out what `firmware` does not write or report.
     std::vector<std::string> NotKept(const vmsm::PrinterConfig& written, const vmsm::PrinterConfig& reread,

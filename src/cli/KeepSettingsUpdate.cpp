@@ -138,7 +138,7 @@ int WaitStage(Update& u) {
 
 int RestoreStage(Update& u) {
     try {
-        const int status = WriteSettingsFile(u.ctx, u.savedPath, u.options.force, true);
+        const int status = WriteSettingsFile(u.ctx, u.savedPath, u.options.force, true, true);
         if (status == ExitNotStored) u.status = ExitNotStored;  // the printer holds them; the warning is printed
         return status == ExitNotStored ? ExitOk : status;
     } catch (const UsageError& e) {

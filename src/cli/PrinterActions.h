@@ -18,7 +18,9 @@ int ReadSettings(CliContext& ctx, bool json);
 /// and no blanks: equal settings give equal digests whatever printer they came from.
 std::string SettingsDigest(nlohmann::json settings);
 /// `config set --from FILE [--force] [--verify]`; throws UsageError as that command does.
-int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool verify);
+/// With `dropUnfit`, what the printer's firmware cannot take of settings read
+/// from other firmware is left out with a warning naming it, and the rest written.
+int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool verify, bool dropUnfit = false);
 
 /// Throws UsageError for a file `firmware` would not send: no .fls name
 /// (unless `force`), not a regular file.

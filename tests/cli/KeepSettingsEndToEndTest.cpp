@@ -63,6 +63,24 @@ TEST(KeepSettingsEndToEnd, TheSettingsSurviveAndBothVersionsArePrinted) {
     EXPECT_EQ(nlohmann::json::parse(file)["TimeOff"], 30);
 }
 
+TEST(KeepSettingsEndToEnd, AnOlderFirmwareTakesWhatItCanAndNamesWhatItCannot) {
+    Update u;
+    const auto state = u.dir / "printer.json";
+    // 123115 is dated before the tear-off position came (firmware 101001).
+    SimProcess sim({"--state", state.string(), "--version-text", "V1.00 090216", "--next-version", "V1.00 123115",
+                    "--restart-ms", "200"});
+    ASSERT_EQ(RunCli({"--tcp", sim.address(), "config", "set", "CuttingPosition=320", "TimeOff=30"}, u.env).status, 0);
+
+    const auto run = RunCli({"--tcp", sim.address(), "firmware", "--keep-settings", u.firmware.string()}, u.env);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("warning: left out, CuttingPosition is not written on firmware 101001 (only from 160902 on)"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.out.find("Verified"), std::string::npos) << run.out;
+    std::ifstream in(state);
+    EXPECT_EQ(nlohmann::json::parse(in)["config"]["switches"]["5"], 30) << "the rest was written";
+}
+
 TEST(KeepSettingsEndToEnd, APrinterThatDoesNotComeBackIsNamedWithTheWayToFinish) {
     Update u;
     SimProcess sim({"--restart-ms", "60000"});
