@@ -23,13 +23,19 @@ public:
     explicit CliFirmwareProgress(CliContext& ctx) : ctx_(ctx) {}
     void SetStatus(const std::string& status) override { status_ = status; }
     void SetProgress(int percent) override {
+        percent_ = percent;
         ctx_.progress().SetLabel(status_);
         ctx_.progress().SetPosition(percent);
     }
+    // Ctrl-C, SIGTERM and SIGHUP stop the download between two pieces.
+    bool Cancelled() const override { return Interrupted(); }
+    /// How far the download came, -1 before the first piece went.
+    int percent() const { return percent_; }
 
 private:
     CliContext& ctx_;
     std::string status_;
+    int percent_ = -1;
 };
 
 bool HasFirmwareExtension(const std::string& path) {
@@ -88,6 +94,7 @@ int SendFirmware(CliContext& ctx, const std::string& path) {
     link.Configure(ctx.Settings());
 
     CliFirmwareProgress progress(ctx);
+    const InterruptScope interruptible;
     const firmware::FirmwareOutcome outcome = firmware::DownloadFirmware(path, link, progress);
     ctx.EndProgress();
     const bool ok = outcome.result == firmware::FirmwareResult::Success;
@@ -104,9 +111,15 @@ int SendFirmware(CliContext& ctx, const std::string& path) {
     case firmware::FirmwareResult::FileOpenError:
         PrintMessage(ctx.err, "(" + path + ": " + OpenProblem(path) + ")");
         return ExitUsage;
+    case firmware::FirmwareResult::Cancelled:
+        if (progress.percent() < 0) PrintMessage(ctx.err, "pelmora: interrupted before any firmware was sent; the printer is as it was");
+        else
+            PrintMessage(ctx.err, "pelmora: interrupted after " + std::to_string(progress.percent()) +
+                                      " % of the firmware was sent: the printer may not start until it gets the whole "
+                                      "file; send it again with the same command before you switch the printer off");
+        return ExitFailed;
     case firmware::FirmwareResult::PortOpenError:
     case firmware::FirmwareResult::SendFailed:
-    case firmware::FirmwareResult::Cancelled:
         return ExitFailed;
     }
     return ExitFailed;

@@ -2,10 +2,18 @@
 // arriving unchanged is in the USB end-to-end test.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 #include "support/ConfigCli.h"
+#include "support/SimProcess.h"
 
 namespace pelmora {
 namespace {
@@ -33,6 +41,40 @@ TEST(FirmwareCommand, AnEmptyFileWarnsATooLargeOneIsRefused) {
         EXPECT_EQ(run.status, 2) << file;
         EXPECT_TRUE(cli.printer.commandLog().empty()) << file;
     }
+}
+
+// A service manager's stop mid-download ends between two pieces and says
+// the printer may need the whole file again; before the first piece, that nothing was sent.
+TEST(FirmwareCommand, AStopSignalSaysWhatThePrinterGot) {
+    test::TempDir dir;
+    const auto received = dir / "received.bin", firmware = dir / "big.fls", err = dir / "err.txt";
+    std::ofstream(firmware, std::ios::binary) << std::string(8u << 20, '\x5A');
+    test::SimProcess sim({"--firmware-out", received.string()});
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+        ::execl(PELMORA_CLI_PATH, PELMORA_CLI_PATH, "--tcp", sim.address().c_str(), "firmware", firmware.c_str(),
+                static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    const auto arrived = [&received] {
+        std::error_code none;
+        const auto size = std::filesystem::file_size(received, none);
+        return !none && size > 0;
+    };
+    for (int waited = 0; waited < 2000 && !arrived(); ++waited) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ::kill(child, SIGTERM);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by the signal";
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream in(err);
+    const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(said.find("of the firmware was sent: the printer may not start until it gets the whole file"),
+              std::string::npos)
+        << said;
+    sim.Stop();
+    EXPECT_LT(std::filesystem::file_size(received), 8u << 20);
 }
 
 }  // namespace
