@@ -1,5 +1,7 @@
 #include "sim/SimServer.h"
 
+#include "sim/ConfigHandler.h"
+
 #include <cerrno>
 #include <chrono>
 #include <iostream>
@@ -112,6 +114,10 @@ bool SimServer::Answer(int fd, const std::uint8_t* data, std::size_t count) {
 
 bool SimServer::EndServe(std::size_t streamsBefore) {
     printer_.EndSession();
+    // A real printer stays in setting mode until told otherwise: say so, for
+    // whoever watches for clients that drop it there (scripts/soak).
+    if (const auto* config = printer_.Handler<ConfigHandler>(); config && config->inSettingMode())
+        std::cerr << "the client left the printer in setting mode (no end-of-setting command)" << std::endl;
     const bool updated = printer_.firmwareStreams().size() > streamsBefore;
     if (options_.firmwareFile && updated) {
         const auto& stream = printer_.firmwareStreams().back();
