@@ -126,13 +126,10 @@ bool ParseValueLine(std::string_view line, RegValue& value, bool& continues) {
 // Raw data whose last line ends in '\' with nothing to continue it (a blank
 // line or the end of the file follows): the '\' goes, or the next save would
 // write it before the next value and the next read would take that value in.
+// Every one goes: of "\\", the second would do the same after the next save.
 void EndDanglingData(RegValue& value) {
-    const auto end = [](std::string& s) {
-        while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.pop_back();
-    };
-    end(value.data);
-    if (!value.data.empty() && value.data.back() == '\\') value.data.pop_back();
-    end(value.data);
+    std::string& s = value.data;
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\\')) s.pop_back();
 }
 
 }  // namespace
