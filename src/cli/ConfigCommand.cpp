@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/ConfigDiff.h"
 #include "cli/ConfigEdits.h"
+#include "cli/SettingsBackup.h"
 #include "cli/ConfigOutput.h"
 #include "cli/InputFile.h"
 #include "cli/PrinterActions.h"
@@ -189,7 +190,16 @@ int Diff(CliContext& ctx, SetOptions options) {
     return Set(ctx, options, true);
 }
 
-int Default(CliContext& ctx) {
+int Default(CliContext& ctx, bool backup) {
+    if (backup) {
+        const SettingsBackup saved = BackUpSettings(ctx);
+        if (saved.path.empty()) {
+            PrintMessage(ctx.err, "pelmora: the settings could not be backed up" +
+                                      (saved.failure.empty() ? std::string() : " (" + saved.failure + ")") +
+                                      "; nothing was changed (--no-backup restores the factory settings without a copy)");
+            return saved.status == ExitUsage ? ExitUsage : ExitFailed;
+        }
+    }
     auto util = ctx.MakePrinterContext();
     vmsm::MemorySwitchEngine engine(*util);
     return Report(ctx, RunJob(ctx, engine, [](vmsm::MemorySwitchEngine&) { return EditChoice::Default; }));
@@ -249,9 +259,13 @@ void AddConfigCommand(CLI::App& app, CommandResult& run) {
     diff->callback([&run, diffOptions] { run = [diffOptions](CliContext& ctx) { return Diff(ctx, *diffOptions); }; });
 
     auto* reset = config->add_subcommand(
-        "default", "Restore the factory settings (MPT-Q700VII only) and store them\n"
-                   "(with several printers nothing is stored: the store holds one printer's settings)");
-    reset->callback([&run] { run = [](CliContext& ctx) { return Default(ctx); }; });
+        "default", "Save the printer's settings beside the settings store, then restore the factory settings\n"
+                   "(MPT-Q700VII only) and store them (with several printers nothing is stored: the store\n"
+                   "holds one printer's settings)");
+    auto noBackup = std::make_shared<bool>(false);
+    reset->add_flag("--no-backup", *noBackup,
+                    "Do not first save the printer's settings beside the settings store (the file is named on stderr)");
+    reset->callback([&run, noBackup] { run = [noBackup](CliContext& ctx) { return Default(ctx, !*noBackup); }; });
 }
 
 }  // namespace pelmora::cli

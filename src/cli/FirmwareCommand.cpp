@@ -9,6 +9,7 @@
 #include "cli/CliContext.h"
 #include "cli/KeepSettingsUpdate.h"
 #include "cli/PrinterActions.h"
+#include "cli/SettingsBackup.h"
 #include "context/FailureCause.h"
 #include "firmware/FirmwareDownload.h"
 #include "link/PrinterLink.h"
@@ -58,12 +59,23 @@ struct FirmwareOptions {
     std::string path;
     bool force = false;
     bool keepSettings = false;
+    bool noBackup = false;
     int waitSeconds = 120;
 };
 
 int Download(CliContext& ctx, const FirmwareOptions& o) {
     CheckFirmwareFile(o.path, o.force);
     if (o.keepSettings) return UpdateKeepingSettings(ctx, {o.path, o.force, o.waitSeconds});
+    // A copy first, as a new firmware may come back with factory settings; a
+    // printer that cannot be read (one that needs its firmware again) still gets it.
+    // A file that will not be sent needs no copy.
+    if (!o.noBackup && FirmwareFileProblem(o.path).empty()) {
+        const SettingsBackup saved = BackUpSettings(ctx);
+        if (saved.path.empty())
+            PrintMessage(ctx.err, "pelmora: warning: the settings could not be backed up" +
+                                      (saved.failure.empty() ? std::string() : " (" + saved.failure + ")") +
+                                      "; the firmware is sent anyway");
+    }
     return SendFirmware(ctx, o.path);
 }
 
@@ -132,6 +144,8 @@ void AddFirmwareCommand(CLI::App& app, CommandResult& run) {
     cmd->add_flag("--force", o->force,
                   "Send a file whose name does not end in .fls; with --keep-settings, also write the saved "
                   "settings back when the printer comes back as another model");
+    cmd->add_flag("--no-backup", o->noBackup,
+                  "Do not first save the printer's settings beside the settings store (the file is named on stderr)");
     auto* keep = cmd->add_flag(
         "--keep-settings", o->keepSettings,
         "Read the printer's settings first and save them beside the settings store, send the firmware, wait for "

@@ -1,20 +1,11 @@
 #include "cli/KeepSettingsUpdate.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstring>
-#include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <iterator>
-#include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "cli/PrinterActions.h"
-#include "link/AtomicFile.h"
 
 namespace pelmora::cli {
 
@@ -27,9 +18,8 @@ constexpr std::uint32_t kPollMs = 1000;
 struct Update {
     CliContext& ctx;
     const KeepSettingsOptions& options;
-    std::string settingsJson;
-    std::string savedPath;
-    std::string oldVersion, newVersion;
+    SettingsBackup saved;  ///< the settings read, and the file they went to
+    std::string newVersion;
     int status = ExitOk;  ///< a restore that wrote but could not store says 3
     std::string failure;  ///< why the stage failed, when it says more than its command printed
 };
@@ -58,61 +48,15 @@ std::string Pelmora(const Update& u, const std::string& command) {
     return "pelmora" + Connection(u.ctx) + " " + command;
 }
 
-std::string VersionOf(const std::string& json) {
-    try {
-        const auto j = nlohmann::json::parse(json);
-        const auto& printer = j.contains("printer") ? j["printer"] : j;
-        return printer.value("VersionText", std::string());
-    } catch (const nlohmann::json::exception&) {
-        return {};
-    }
-}
-
 int ReadStage(Update& u) {
-    std::ostringstream json;
-    CliContext reader(u.ctx, json, u.ctx.err);
-    const int status = ReadSettings(reader, true);
-    u.settingsJson = json.str();
-    u.oldVersion = VersionOf(u.settingsJson);
-    return status;
+    ReadSettingsCopy(u.ctx, u.saved);
+    return u.saved.status;
 }
 
 int SaveStage(Update& u) {
-    const std::filesystem::path folder = u.ctx.store().path().parent_path();
-    std::error_code error;
-    if (!folder.empty()) std::filesystem::create_directories(folder, error);
-    if (error) {
-        u.failure = "cannot make the folder " + folder.string() + ": " + error.message();
-        return ExitFailed;
-    }
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    const std::string name = SavedSettingsName(local, u.oldVersion);
-    // Never over an earlier saved file: it may be the only copy of a printer's settings.
-    for (int n = 0; n < 100; ++n) {
-        const std::filesystem::path path =
-            folder / (n == 0 ? name : name.substr(0, name.size() - 5) + "-" + std::to_string(n) + ".json");
-        // Owner only: the file holds the Bluetooth PIN. The name is claimed
-        // first, then filled whole like every other file.
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            if (errno == EEXIST) continue;
-            u.failure = "cannot write " + path.string() + ": " + std::strerror(errno);
-            return ExitFailed;
-        }
-        ::close(fd);
-        if (const std::string why = link::ReplaceFile(path, u.settingsJson, 0600); !why.empty()) {
-            u.failure = "cannot write " + path.string() + ": " + why;
-            std::filesystem::remove(path, error);
-            return ExitFailed;
-        }
-        u.savedPath = path.string();
-        PrintMessage(u.ctx.err, "Settings saved in " + u.savedPath);
-        return ExitOk;
-    }
-    u.failure = "too many saved settings files named " + name + " in " + folder.string();
-    return ExitFailed;
+    SaveSettingsCopy(u.ctx, u.saved);
+    u.failure = u.saved.failure;
+    return u.saved.status;
 }
 
 int WaitStage(Update& u) {
@@ -138,7 +82,7 @@ int WaitStage(Update& u) {
 
 int RestoreStage(Update& u) {
     try {
-        const int status = WriteSettingsFile(u.ctx, u.savedPath, u.options.force, true, true);
+        const int status = WriteSettingsFile(u.ctx, u.saved.path, u.options.force, true, true);
         if (status == ExitNotStored) u.status = ExitNotStored;  // the printer holds them; the warning is printed
         return status == ExitNotStored ? ExitOk : status;
     } catch (const UsageError& e) {
@@ -151,12 +95,12 @@ int CheckStage(Update& u) {
     std::ostringstream json;
     CliContext asker(u.ctx, json, u.ctx.err);
     const int status = IdentifyPrinter(asker, true);
-    if (status == ExitOk) u.newVersion = VersionOf(json.str());
+    if (status == ExitOk) u.newVersion = VersionTextOf(json.str());
     return status;
 }
 
 std::string WriteBack(const Update& u) {
-    return "write the settings back with `" + Pelmora(u, "config set --verify --from " + ShellWord(u.savedPath)) +
+    return "write the settings back with `" + Pelmora(u, "config set --verify --from " + ShellWord(u.saved.path)) +
            (u.options.force ? " --force" : "") + "`";
 }
 
@@ -188,21 +132,12 @@ const Stage kStages[] = {
 
 }  // namespace
 
-std::string SavedSettingsName(const std::tm& when, const std::string& versionText) {
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &when);
-    std::string version;
-    for (char c : versionText)
-        version += std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' ? c : '_';
-    return std::string("settings-") + stamp + (version.empty() ? "" : "-" + version) + ".json";
-}
-
 int UpdateKeepingSettings(CliContext& ctx, const KeepSettingsOptions& options) {
     // Refused before anything is read: a file that cannot be sent would leave
     // the operator with saved settings and nothing to do with them.
     if (const std::string problem = FirmwareFileProblem(options.firmware); !problem.empty())
         throw UsageError{options.firmware + ": " + problem};
-    Update update{ctx, options, {}, {}, {}, {}, ExitOk, {}};
+    Update update{ctx, options, {}, {}, ExitOk, {}};
     const int count = static_cast<int>(std::size(kStages));
     for (int i = 0; i < count; ++i) {
         const Stage& stage = kStages[i];
@@ -212,11 +147,11 @@ int UpdateKeepingSettings(CliContext& ctx, const KeepSettingsOptions& options) {
         if (status == ExitOk) continue;
         PrintMessage(ctx.err, std::string("pelmora: the firmware update stopped at stage ") + std::to_string(i + 1) +
                                   " (" + stage.doing + ")" + (update.failure.empty() ? "" : ": " + update.failure));
-        if (!update.savedPath.empty()) PrintMessage(ctx.err, "The printer's settings are saved in " + update.savedPath);
+        if (!update.saved.path.empty()) PrintMessage(ctx.err, "The printer's settings are saved in " + update.saved.path);
         PrintMessage(ctx.err, stage.byHand(update));
-        return status == ExitUsage && update.savedPath.empty() ? ExitUsage : ExitFailed;
+        return status == ExitUsage && update.saved.path.empty() ? ExitUsage : ExitFailed;
     }
-    ctx.out << "Version before: " << update.oldVersion << '\n' << "Version now:    " << update.newVersion << '\n';
+    ctx.out << "Version before: " << update.saved.version << '\n' << "Version now:    " << update.newVersion << '\n';
     return update.status;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/CliContext.h"
+#include "cli/SettingsBackup.h"
 
 namespace pelmora::cli {
 
@@ -20,8 +21,5 @@ struct KeepSettingsOptions {
 /// Nothing is sent when the settings cannot be read or saved.
 int UpdateKeepingSettings(CliContext& ctx, const KeepSettingsOptions& options);
 
-/// "settings-20261207-051500-V1.00_090216.json": the date and time, and the
-/// version text with anything but letters, digits, '.' and '-' as '_'.
-std::string SavedSettingsName(const std::tm& when, const std::string& versionText);
 
 }  // namespace pelmora::cli

@@ -2,12 +2,15 @@
 #include <algorithm>
 #include <array>
 #include <csignal>
+#include <iostream>
 #include <map>
 #include <ostream>
 #include <set>
 #include <sstream>
+#include <unistd.h>
 
 #include "cli/CliContext.h"
+#include "cli/Confirm.h"
 #include "cli/FleetRun.h"
 #include "cli/InputFile.h"
 #include "context/PortMap.h"
@@ -38,6 +41,7 @@ struct PrinterOptions {
     CLI::Option* jobs = nullptr;
     CLI::Option* json = nullptr;
     FleetOptions fleet;
+    bool yes = false;  ///< --yes: no question before what cannot be undone
 };
 
 void AddConnectionOptions(CLI::App& app, CliContext& ctx, PrinterOptions& p) {
@@ -77,6 +81,8 @@ void AddConnectionOptions(CLI::App& app, CliContext& ctx, PrinterOptions& p) {
                  ->capture_default_str();
     p.json = app.add_flag("--json", p.fleet.json, "Print the results of all printers as one JSON array")->group(fleet);
 
+    app.add_flag("-y,--yes", p.yes,
+                 "Do not ask before config default, nv delete --all and firmware (only a terminal is asked)");
     app.add_flag("--trace", ctx.trace, "Print every byte sent and received on stderr");
     app.add_flag("--show-secrets", ctx.showSecrets,
                  "Show the Bluetooth PIN in text output and diffs (masked otherwise; JSON backups keep it)");
@@ -118,6 +124,31 @@ std::string CommandPath(const CLI::App& app) {
     return path;
 }
 
+int NotConfirmed(CliContext& ctx) {
+    PrintMessage(ctx.err, "pelmora: not confirmed; nothing was sent (--yes goes on without asking)");
+    return ExitFailed;
+}
+
+// What a command replaces on the printer, for the question before it; null
+// for a command that can be undone or changes nothing.
+const char* Replaces(const CLI::App& app) {
+    const std::string command = CommandPath(app);
+    if (command == "config default") return "Restore the factory settings of";
+    if (command == "firmware") return "Send new firmware to";
+    const CLI::Option* all = ChosenCommand(app)->get_option_no_throw("--all");
+    if (command == "nv delete" && all && all->count() > 0) return "Delete every stored NV image of";
+    return nullptr;
+}
+
+bool ConfirmedFor(const CLI::App& app, const PrinterOptions& p, CliContext& ctx, std::size_t printers) {
+    const char* replaces = Replaces(app);
+    if (!replaces) return true;
+    const std::string which = printers > 1 ? std::to_string(printers) + " printers"
+                              : ctx.connection.printer ? AsOption(*ctx.connection.printer)
+                                                       : std::string("the stored printer");
+    return Confirmed(std::cin, ctx.err, std::string(replaces) + " " + which + "?", p.yes, ::isatty(STDIN_FILENO) == 1);
+}
+
 int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& run,
         const std::vector<std::string>& commandLine) {
     const std::vector<PrinterAddress> printers = GivenPrinters(app, p, ctx);
@@ -136,6 +167,7 @@ int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& 
         if (!printers.empty()) ctx.connection.printer = printers.front();
         if (!ctx.transcript.empty() && CommandPath(app) == "discover")
             throw UsageError{"--transcript records one printer's link; discover talks to many"};
+        if (!ConfirmedFor(app, p, ctx, 1)) return NotConfirmed(ctx);
         ctx.StartTranscript(commandLine);
         return run(ctx);
     }
@@ -148,6 +180,7 @@ int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& 
     p.fleet.commandJson = commandJson && commandJson->count() > 0;
     p.fleet.json = p.fleet.json || p.fleet.commandJson;
     p.fleet.diff = command == "config diff";
+    if (!ConfirmedFor(app, p, ctx, printers.size())) return NotConfirmed(ctx);
     return RunFleet(ctx, printers, p.fleet, run);
 }
 
