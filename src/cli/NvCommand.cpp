@@ -6,9 +6,11 @@
 
 #include "cli/CliContext.h"
 #include "cli/Latin1.h"
+#include "cli/LogoAdvice.h"
 #include "cli/NvCliSession.h"
 #include "cli/NvPreviewCommand.h"
 #include "context/ResultCode.h"
+#include "nv/ImageLoader.h"
 #include "nv/NvAddressing.h"
 
 namespace pelmora::cli {
@@ -19,6 +21,8 @@ struct DownloadOptions {
     bool autoAddressing = false;
     std::vector<std::string> codes;
     int brightness = 0;
+    std::string dither = "pattern";
+    bool replace = false;  ///< a code already held is deleted first
     std::vector<std::string> files;
 };
 
@@ -53,8 +57,10 @@ int PrepareImages(NvCliSession& session, const DownloadOptions& o, std::vector<s
             throw UsageError{"the address codes must differ from one another"};
     }
     auto& nv = session.nv;
+    const nv::Dither dither = *nv::DitherNamed(o.dither);  // the option's check let only names through
     for (const auto& path : o.files) {
-        const auto item = nv.LoadImageItem(nv.imageList().NextNumber(), path, o.brightness);
+        auto item = nv.LoadImageItem(nv.imageList().NextNumber(), path, o.brightness);
+        if (item) item->dither = dither;
         if (!item) {
             PrintMessage(session.ctx().err, nv::kImageLoadFailed);
             PrintMessage(session.ctx().err, path);
@@ -64,6 +70,10 @@ int PrepareImages(NvCliSession& session, const DownloadOptions& o, std::vector<s
             PrintMessage(session.ctx().err, problem);
             PrintMessage(session.ctx().err, path);
             return ExitUsage;
+        }
+        if (const auto image = nv::LoadImageFile(path)) {
+            const nv::RasterResult dots = nv::ConvertToRaster(*image, o.brightness, dither);
+            if (dots.ok()) AdviseOnLogo(session.ctx().err, path, image->width, dots.raster, dither);
         }
         if (nv.editImageList().AddImageItem(*item) != rc::Ok) {
             PrintMessage(session.ctx().err, "NV image area too small!");
@@ -79,9 +89,18 @@ int Download(CliContext& ctx, const DownloadOptions& o) {
     if (const int status = PrepareImages(session, o, codes); status != ExitOk) return status;
     if (!session.Open()) return ExitFailed;
     for (const auto& code : codes) {
-        if (const auto verdict = nv::CheckAddressCode(code, session.nv.addressList()); verdict != nv::AddressVerdict::Ok) {
+        auto verdict = nv::CheckAddressCode(code, session.nv.addressList());
+        if (verdict == nv::AddressVerdict::Exists && o.replace) {
+            // Deleted first: the printer keeps one image per code.
+            const nv::NvOutcome deleted = session.manager.Delete(session.StoredIndex(code), code);
+            if (!deleted.ok) return session.Failed(deleted.message);
+            PrintMessage(ctx.err, "Deleted the image stored under " + Latin1ToUtf8(code) + " to replace it");
+            verdict = nv::CheckAddressCode(code, session.nv.addressList());
+        }
+        if (verdict != nv::AddressVerdict::Ok) {
             session.manager.Close();
-            PrintMessage(ctx.err, nv::AddressVerdictText(verdict) + " (" + Latin1ToUtf8(code) + ")");
+            PrintMessage(ctx.err, nv::AddressVerdictText(verdict) + " (" + Latin1ToUtf8(code) + ")" +
+                                      (verdict == nv::AddressVerdict::Exists ? "; --replace deletes it first" : ""));
             return ExitUsage;
         }
     }
@@ -160,9 +179,9 @@ void AddNvCommand(CLI::App& app, CommandResult& run) {
                       ->allow_extra_args(false)
                       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     autoFlag->excludes(codes);
-    download->add_option("--brightness", d->brightness, "Brightness 0..100 of the conversion (0: plain threshold)")
-        ->check(CLI::Range(0, 100))
-        ->capture_default_str();
+    AddConversionOptions(*download, d->brightness, d->dither);
+    auto* replace = download->add_flag("--replace", d->replace, "Delete an image already stored under a --code first");
+    replace->excludes(autoFlag);
     download->add_option("FILE", d->files, "Image files (BMP, PNG, JPEG, GIF, ...); transparency counts as white")
         ->required();
     download->callback([&run, d] { run = [d](CliContext& ctx) { return Download(ctx, *d); }; });

@@ -2,8 +2,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/LogoAdvice.h"
 #include "link/LocalFile.h"
 #include "nv/ImageLoader.h"
+#include "nv/NvTypes.h"
 #include "nv/RasterPng.h"
 
 namespace pelmora::cli {
@@ -13,6 +15,7 @@ namespace {
 struct PreviewOptions {
     std::string file;
     int brightness = 0;
+    std::string dither = "pattern";
     std::string out;
 };
 
@@ -21,7 +24,11 @@ int Preview(CliContext& ctx, const PreviewOptions& o) {
     const bool toStdout = o.out == "-";
     if (const std::string problem = toStdout ? "" : link::OutputProblem(o.out); !problem.empty())
         throw UsageError{"--out: cannot write " + o.out + ": " + problem};
-    const nv::RasterResult converted = nv::RasterFromImageFile(o.file, o.brightness);
+    const nv::Dither dither = *nv::DitherNamed(o.dither);
+    const auto image = nv::LoadImageFile(o.file);
+    const nv::RasterResult converted =
+        image ? nv::ConvertToRaster(*image, o.brightness, dither) : nv::RasterResult{{}, nv::kImageLoadFailed};
+    if (converted.ok()) AdviseOnLogo(ctx.err, o.file, image->width, converted.raster, dither);
     if (!converted.ok()) {
         // As `nv download` refuses the file: the message, then the file.
         PrintMessage(ctx.err, converted.error);
@@ -56,13 +63,23 @@ void AddNvPreviewCommand(CLI::App& nv, CommandResult& run) {
         "preview", "Write the one-bit picture `nv download` would send for an image file, without a printer");
     auto o = std::make_shared<PreviewOptions>();
     preview->add_option("FILE", o->file, "Image file (BMP, PNG, JPEG, GIF, ...)")->required();
-    preview->add_option("--brightness", o->brightness, "Brightness 0..100 of the conversion (0: plain threshold)")
-        ->check(CLI::Range(0, 100))
-        ->capture_default_str();
+    AddConversionOptions(*preview, o->brightness, o->dither);
     preview->add_option("--out", o->out, "PNG file to write (a regular or a new file; - for standard output)")
         ->required()
         ->check(CLI::Validator(RefuseEmpty, ""));
     preview->callback([&run, o] { run = [o](CliContext& ctx) { return Preview(ctx, *o); }; });
+}
+
+void AddConversionOptions(CLI::App& command, int& brightness, std::string& dither) {
+    command.add_option("--brightness", brightness, "Brightness 0..100 of the conversion (0: plain threshold)")
+        ->check(CLI::Range(0, 100))
+        ->capture_default_str();
+    command
+        .add_option("--dither", dither,
+                    "How shades become dots: pattern (as the windows do), floyd-steinberg or atkinson "
+                    "(error diffusion, for photos)")
+        ->check(CLI::IsMember(std::vector<std::string>(nv::kDitherNames.begin(), nv::kDitherNames.end())))
+        ->capture_default_str();
 }
 
 }  // namespace pelmora::cli

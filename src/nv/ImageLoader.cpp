@@ -53,10 +53,10 @@ std::optional<RgbImage> LoadImageFile(const std::string& path) {
     return std::nullopt;
 }
 
-RasterResult RasterFromImageFile(const std::string& path, std::int32_t brightness) {
+RasterResult RasterFromImageFile(const std::string& path, std::int32_t brightness, Dither dither) {
     const auto image = LoadImageFile(path);
     if (!image) return {{}, kImageLoadFailed};
-    return ConvertToRaster(*image, brightness);
+    return ConvertToRaster(*image, brightness, dither);
 }
 
 std::vector<std::string> ImageFilePatterns() {

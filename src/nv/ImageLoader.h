@@ -17,7 +17,7 @@ std::optional<RgbImage> LoadImageFile(const std::string& path);
 /// The raster `nv download` sends for an image file: LoadImageFile, then
 /// ConvertToRaster. The error is "Failed to load image file!" when the file
 /// does not load, else the conversion's.
-RasterResult RasterFromImageFile(const std::string& path, std::int32_t brightness);
+RasterResult RasterFromImageFile(const std::string& path, std::int32_t brightness, Dither dither = Dither::Pattern);
 
 /// The name patterns of the formats LoadImageFile reads: "*.bmp", "*.png", ...
 std::vector<std::string> ImageFilePatterns();

@@ -47,7 +47,7 @@ std::string NvEngine::ConvertAndQueue(const NvImageItem& item, const std::string
     if (code && code->size() < 2) return "Address code needs two characters!";
     const auto bitmap = BitmapOf(item);
     if (!bitmap) return kImageLoadFailed;
-    const RasterResult converted = ConvertToRaster(*bitmap, item.brightness);
+    const RasterResult converted = ConvertToRaster(*bitmap, item.brightness, item.dither);
     if (!converted.ok()) return converted.error;
 
     NvDownloadBlock block;

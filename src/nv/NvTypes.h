@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "nv/Dither.h"
 #include "nv/RgbImage.h"
 
 namespace pelmora::nv {
@@ -23,6 +24,7 @@ struct NvImageItem {
     std::string name;            ///< file name without its folders
     std::string path;
     std::int32_t brightness = 0; ///< 0..100; 0 thresholds without the dither matrix
+    Dither dither = Dither::Pattern;  ///< the windows' conversion unless the command line chose another
     /// The file as decoded when the item was made, when the engine keeps
     /// pictures (NvEngine::KeepDecodedPictures); null otherwise.
     std::shared_ptr<const RgbImage> bitmap;

@@ -146,12 +146,14 @@ std::string ConversionProblem(std::uint32_t width, std::uint32_t height) {
     return {};
 }
 
-RasterResult ConvertToRaster(const RgbImage& bitmap, std::int32_t brightness) {
+RasterResult ConvertToRaster(const RgbImage& bitmap, std::int32_t brightness, Dither dither) {
     RasterResult result;
     result.error = ConversionProblem(bitmap.width, bitmap.height);
     if (!result.ok()) return result;
     const Size size = ConversionSize(bitmap.width, bitmap.height);
-    if (size.width == bitmap.width && size.height == bitmap.height) {
+    if (dither != Dither::Pattern) {
+        result.raster = DiffuseAndPack(bitmap, size.width, size.height, dither, brightness);
+    } else if (size.width == bitmap.width && size.height == bitmap.height) {
         result.raster = ThresholdAndPack(bitmap, brightness);
     } else {
         result.raster = ThresholdAndPack(StretchAnd(bitmap, size), brightness);

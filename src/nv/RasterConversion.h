@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "nv/Dither.h"
 #include "nv/RgbImage.h"
 
 namespace pelmora::nv {
@@ -61,6 +62,6 @@ std::string ConversionProblem(std::uint32_t width, std::uint32_t height);
 /// The whole conversion of a decoded bitmap. Refuses (with a message) a
 /// bitmap without pixels, one whose scaled height is 0, and a raster over
 /// kMaxRasterBytes.
-RasterResult ConvertToRaster(const RgbImage& bitmap, std::int32_t brightness);
+RasterResult ConvertToRaster(const RgbImage& bitmap, std::int32_t brightness, Dither dither = Dither::Pattern);
 
 }  // namespace pelmora::nv

@@ -2,8 +2,8 @@
 // print and delete against the simulator process is the end-to-end test's.
 #include <gtest/gtest.h>
 
-
 #include "nv/NvBlocks.h"
+#include "sim/NvHandler.h"
 #include "support/ConfigCli.h"
 #include "support/ImageFiles.h"
 
@@ -40,7 +40,9 @@ TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedOrDeleted) {
 TEST(NvCommand, PreviewToStandardOutput) {
     test::ConfigCli cli;
     const std::string logo = (cli.dir / "logo.bmp").string();
-    test::WriteBytes(logo, test::Bmp24(nv::RgbImage(8, 4, 0x000000)));
+    nv::RgbImage half(8, 4, 0xFFFFFF);
+    for (std::uint32_t x = 0; x < 4; ++x) half.at(x, 0) = 0;
+    test::WriteBytes(logo, test::Bmp24(half));
     const auto written = cli.RunPelmora({"nv", "preview", logo, "--out", "-"});
     EXPECT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out.substr(0, 4), "\x89PNG");
@@ -52,6 +54,44 @@ TEST(NvCommand, PreviewToStandardOutput) {
     std::ostringstream err;
     EXPECT_EQ(cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), closed, err, &cli.platform), 2);
     EXPECT_EQ(err.str(), "pelmora: cannot write the PNG to standard output\n");
+}
+
+// A grey photo four times too wide prints as a black block with the windows'
+// conversion: that is said, with what to try; error diffusion prints it as grey.
+TEST(NvCommand, PhotosGetAdviceAndErrorDiffusion) {
+    test::ConfigCli cli;
+    const std::string photo = (cli.dir / "photo.bmp").string();
+    test::WriteBytes(photo, test::Bmp24(nv::RgbImage(1600, 40, 0x808080)));
+    const auto preview = [&](const std::string& dither) {
+        return cli.RunPelmora({"nv", "preview", photo, "--dither", dither, "--out", (cli.dir / "dots.png").string()});
+    };
+    auto run = preview("pattern");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("prints 100 % black; for a photo try --dither atkinson"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("is 1600 dots wide and is shrunk 4.2 times to 384"), std::string::npos) << run.err;
+    for (const char* diffusion : {"atkinson", "floyd-steinberg"}) {
+        run = preview(diffusion);
+        EXPECT_EQ(run.err.find("% black"), std::string::npos) << diffusion << ": " << run.err;
+        EXPECT_NE(run.err.find("shrunk 4.2 times"), std::string::npos) << diffusion;
+    }
+    EXPECT_EQ(preview("ordered").status, 2) << "only the listed kinds";
+}
+
+TEST(NvCommand, ReplaceDeletesTheImageUnderTheCodeFirst) {
+    test::ConfigCli cli;
+    cli.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xFF}}, 'A', '1'));
+    cli.printer.EndSession();
+    const std::string logo = (cli.dir / "logo.bmp").string();
+    test::WriteBytes(logo, test::Bmp24(nv::RgbImage(16, 2, 0x000000)));
+    auto run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "nv", "download", "--code", "A1", logo});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("(A1); --replace deletes it first"), std::string::npos) << run.err;
+
+    run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "nv", "download", "--replace", "--code", "A1", logo});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto* stored = cli.printer.Handler<sim::NvHandler>()->FindKeyCode("A1");
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->width, 16) << "the new image";
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ TEST_F(NvEndToEnd, BadInputIsRefusedBeforeAnythingIsStored) {
         {"no bitmap", {"download", "--auto", logo, notBitmap}, "Failed to load image file!\n" + notBitmap + "\n"},
         {"memory", {"download", "--auto", big, big, big, big, big, big}, "NV image area too small!\n"},
         {"too tall", {"download", "--auto", tall}, ""},
-        {"stored code", {"download", "--code", "A1", logo}, "Exists address! (A1)\n"},
+        {"stored code", {"download", "--code", "A1", logo}, "Exists address! (A1); --replace deletes it first\n"},
     };
     for (const Case& c : cases) {
         const auto run = Nv(sim, c.args);
@@ -223,7 +223,7 @@ TEST_F(NvEndToEnd, PreviewTouchesNoDeviceFifoOrFolder) {
     const auto written = nv::DecodePng(run.out);
     ASSERT_TRUE(written);
     EXPECT_EQ(written->width, 40u);
-    EXPECT_EQ(run.err, "40 x 8 dots\n");
+    EXPECT_TRUE(run.err.ends_with("40 x 8 dots\n")) << run.err;  // after any advice
 
     // A name that is no UTF-8 loads as BMP, JSON and firmware names do.
     const auto latin1 = (dir / "caf\xE9.png").string();

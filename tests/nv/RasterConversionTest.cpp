@@ -90,6 +90,36 @@ TEST(StretchAnd, EveryTargetDotCollectsItsOwnSourcePixels) {
     EXPECT_EQ(StretchAnd(two, {4, 1}).pixels, (std::vector<std::uint32_t>{kBlack, kBlack, kWhite, kWhite}));
 }
 
+// Error diffusion keeps a grey's share of dots at any size (Atkinson, which
+// passes on only part of the error, a little less so), lifts it with the
+// brightness, and averages fine lines down instead of blackening them.
+TEST(DiffuseAndPack, GreysKeepTheirShareOfDots) {
+    for (const auto& [kind, slack] : {std::pair{Dither::FloydSteinberg, 0.05}, {Dither::Atkinson, 0.13}}) {
+        const auto share = [kind](const RgbImage& image, std::int32_t brightness = 0) {
+            const RasterResult r = ConvertToRaster(image, brightness, kind);
+            EXPECT_TRUE(r.ok());
+            return BlackShare(r.raster);
+        };
+        EXPECT_EQ(share(RgbImage(100, 20, kWhite)), 0.0);
+        EXPECT_EQ(share(RgbImage(100, 20, kBlack)), 1.0);
+        EXPECT_NEAR(share(RgbImage(200, 50, 0x808080)), 0.5, slack);
+        EXPECT_NEAR(share(RgbImage(200, 50, 0x404040)), 0.75, slack);
+        EXPECT_LT(share(RgbImage(200, 50, 0x808080), 50), 0.3);
+        // One black column in four, shrunk four times: a quarter grey, not a black bar.
+        RgbImage lines(1536, 40, kWhite);
+        for (std::uint32_t y = 0; y < lines.height; ++y)
+            for (std::uint32_t x = 0; x < lines.width; x += 4) lines.at(x, y) = kBlack;
+        EXPECT_NEAR(share(lines), 0.25, slack);
+        EXPECT_EQ(BlackShare(ConvertToRaster(lines, 0).raster), 1.0) << "the windows' conversion keeps dark pixels";
+        const RasterResult sized = ConvertToRaster(lines, 0, kind);
+        EXPECT_EQ(sized.raster.width, 384);
+        EXPECT_EQ(sized.raster.height, 10);
+        EXPECT_EQ(sized.raster.bytes.size(), 48u * 10);
+    }
+    EXPECT_EQ(DitherNamed("atkinson"), Dither::Atkinson);
+    EXPECT_EQ(DitherNamed("Atkinson"), std::nullopt);
+}
+
 TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {
     EXPECT_TRUE(ConvertToRaster(RgbImage(384, 1365, kBlack), 0).ok());  // 65520 bytes
     const RasterResult tall = ConvertToRaster(RgbImage(384, 1366, kBlack), 0);
