@@ -1,5 +1,7 @@
 #!/usr/bin/python
 # -*- coding: utf-8 -*-
+# Copyright: Pelmora developers
+# SPDX-License-Identifier: Apache-2.0
 from __future__ import absolute_import, division, print_function
 __metaclass__ = type
 
@@ -31,7 +33,7 @@ extends_documentation_fragment:
 notes:
   - Supports check mode (it reads only).
 author:
-  - Pelmora developers
+  - Pelmora developers (!UNKNOWN)
 '''
 
 EXAMPLES = r'''
@@ -81,7 +83,7 @@ def main():
     pelmora = Pelmora(module)
     printer = dict(identity=pelmora.json('identify', '--json'))
     if module.params['settings']:
-        settings = pelmora.json('config', 'get', '--json')
+        settings = pelmora.json('config', 'get', '--json', secret=not module.params['include_pin'])
         if not module.params['include_pin']:
             # Left out rather than masked: a profile without it leaves the printer's PIN as it is.
             for field in SECRET_FIELDS:
