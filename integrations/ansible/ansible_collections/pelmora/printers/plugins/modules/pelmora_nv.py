@@ -1,5 +1,7 @@
 #!/usr/bin/python
 # -*- coding: utf-8 -*-
+# Copyright: Pelmora developers
+# SPDX-License-Identifier: Apache-2.0
 from __future__ import absolute_import, division, print_function
 __metaclass__ = type
 
@@ -12,8 +14,9 @@ description:
     does not hold is downloaded; with I(delete_unlisted), a code it holds that is not listed is deleted.
   - The printer cannot hand an image back, so a code it holds counts as in place unless I(record) says
     that its file or brightness changed since it was downloaded; then it is deleted and downloaded again.
-  - Every image is converted before anything is sent, so an unreadable file fails the task with the
-    printer unchanged.
+  - Every code, image and the I(record) are checked before anything is sent, so an unreadable file or
+    a bad code fails the task with the printer unchanged.
+  - In diff mode the codes are listed before and after; a code whose image is downloaded names its file.
 options:
   images:
     description: The images the printer should hold.
@@ -22,7 +25,7 @@ options:
     default: []
     suboptions:
       code:
-        description: Address code, two characters.
+        description: Address code, exactly two characters (Latin-1).
         type: str
         required: true
       file:
@@ -48,7 +51,7 @@ extends_documentation_fragment:
 notes:
   - Supports check mode and diff mode.
 author:
-  - Pelmora developers
+  - Pelmora developers (!UNKNOWN)
 '''
 
 EXAMPLES = r'''
@@ -83,10 +86,11 @@ deleted:
 import hashlib
 import json
 import os
+import stat
 
-from ansible.module_utils.basic import AnsibleModule
+from ansible.module_utils.common.text.converters import to_text
 from ansible_collections.pelmora.printers.plugins.module_utils.pelmora import (
-    OK, Pelmora, module_kwargs, module_options)
+    OK, REFUSED, Pelmora, PelmoraModule, module_kwargs, module_options)
 
 
 def digest(image):
@@ -95,6 +99,23 @@ def digest(image):
         for block in iter(lambda: f.read(1 << 16), b''):
             sha.update(block)
     return '%s,%d' % (sha.hexdigest(), image['brightness'])
+
+
+def check_code(module, code):
+    # pelmora's rule; checked here because it would refuse a bad code only when its turn came, after deletions.
+    code = to_text(code)
+    if len(code) != 2 or any(ord(c) > 255 for c in code):
+        module.fail_json(msg="images: an address code has exactly two characters (Latin-1), not '%s'" % code)
+
+
+def check_record(module, path):
+    if not path:
+        return
+    folder = os.path.dirname(os.path.abspath(path))
+    if not os.path.isdir(folder):
+        module.fail_json(msg='record %s: no folder %s to keep it in' % (path, folder))
+    if os.path.lexists(path) and not stat.S_ISREG(os.stat(path).st_mode):
+        module.fail_json(msg='record %s: not a regular file' % path)  # a FIFO would never end
 
 
 def load_record(module, path):
@@ -108,17 +129,22 @@ def load_record(module, path):
     return record if isinstance(record, dict) else {}
 
 
-def save_record(module, path, record):
+def save_record(path, record):
+    """None, or why the record could not be written."""
     if not path:
-        return
+        return None
     temporary = path + '.tmp'
-    with open(temporary, 'w') as f:
-        json.dump(record, f, indent=2, sort_keys=True)
-    module.atomic_move(temporary, path)
+    try:
+        with open(temporary, 'w') as f:
+            json.dump(record, f, indent=2, sort_keys=True)
+        os.rename(temporary, path)
+    except (IOError, OSError) as e:
+        return 'record %s: %s' % (path, e)
+    return None
 
 
 def main():
-    module = AnsibleModule(
+    module = PelmoraModule(
         argument_spec=module_options(
             images=dict(type='list', elements='dict', default=[], options=dict(
                 code=dict(type='str', required=True),
@@ -131,9 +157,14 @@ def main():
         **module_kwargs())
     pelmora = Pelmora(module)
     images = module.params['images']
+    for image in images:
+        check_code(module, image['code'])
     listed = dict((image['code'], image) for image in images)
     if len(listed) != len(images):
         module.fail_json(msg='images: a code is listed twice')
+    record_path = module.params['record']
+    check_record(module, record_path)
+    record = load_record(module, record_path)
 
     # Every file converted before anything is sent.
     digests = {}
@@ -144,8 +175,6 @@ def main():
             pelmora.fail(status, err, 'image %s for code %s' % (image['file'], image['code']))
         digests[image['code']] = digest(image)
 
-    record_path = module.params['record']
-    record = load_record(module, record_path)
     held = pelmora.json('nv', 'list', '--json')
     replaced = [c for c in held if c in listed and record_path and record.get(c) != digests[c]]
     unlisted = [c for c in held if c not in listed] if module.params['delete_unlisted'] else []
@@ -155,27 +184,43 @@ def main():
 
     result = dict(changed=bool(download or delete), codes=after, downloaded=download, deleted=delete)
     if module._diff:
-        result['diff'] = dict(before=''.join(c + '\n' for c in held), after=''.join(c + '\n' for c in after))
+        # A replaced image keeps its code: only its file tells the two sides apart.
+        result['diff'] = dict(before=''.join(c + '\n' for c in held),
+                              after=''.join(c + (' (new image: %s)' % listed[c]['file'] if c in download else '') + '\n'
+                                            for c in after))
     if module.check_mode or not result['changed']:
         if record_path and not module.check_mode and record != digests:
-            save_record(module, record_path, digests)
+            problem = save_record(record_path, digests)
+            if problem:
+                module.fail_json(msg=problem)
         module.exit_json(**result)
+
+    changed = False
+
+    def failed(status, err, what):
+        problem = save_record(record_path, record)
+        if problem:
+            module.warn(problem)
+        # Status 2: refused before anything was sent.
+        pelmora.fail(status, err, what, changed=changed or status != REFUSED)
 
     for code in delete:
         status, out, err = pelmora.run('nv', 'delete', code)
         record.pop(code, None)
         if status != OK:
-            save_record(module, record_path, record)
-            pelmora.fail(status, err, 'nv delete %s' % code)
+            failed(status, err, 'nv delete %s' % code)
+        changed = True
     for code in download:
         image = listed[code]
         status, out, err = pelmora.run('nv', 'download', '--code', code,
                                        '--brightness', str(image['brightness']), image['file'])
         if status != OK:
-            save_record(module, record_path, record)
-            pelmora.fail(status, err, 'nv download %s' % code)
+            failed(status, err, 'nv download %s' % code)
+        changed = True
         record[code] = digests[code]
-    save_record(module, record_path, digests)
+    problem = save_record(record_path, digests)
+    if problem:
+        module.fail_json(msg='the printer was changed, but %s' % problem, **result)
     module.exit_json(**result)
 
 
