@@ -1,4 +1,6 @@
 # -*- coding: utf-8 -*-
+# Copyright: Pelmora developers
+# SPDX-License-Identifier: Apache-2.0
 # The printer connection options every module of this collection takes.
 
 
@@ -7,7 +9,7 @@ class ModuleDocFragment(object):
 options:
   tcp:
     description:
-      - Raw TCP port of a network printer, C(HOST[:PORT]) with HOST a dotted IPv4 address (port 9100 by default).
+      - Raw TCP port of a network printer, C(HOST[:PORT]) or C([IPV6]:PORT), HOST a name, dotted IPv4 or IPv6 address (port 9100 by default).
       - I(tcp), I(serial), I(bluetooth) and I(usb) exclude each other. With none of them C(pelmora)
         uses the connection settings stored on the managed host.
     type: str
