@@ -5,6 +5,7 @@
 #include "cli/CliContext.h"
 #include "cli/Latin1.h"
 #include "cli/PrinterActions.h"
+#include "cli/WaitNotice.h"
 #include "context/FailureCause.h"
 #include "context/Identification.h"
 
@@ -12,11 +13,18 @@ namespace pelmora::cli {
 
 int IdentifyPrinter(CliContext& ctx, bool json) {
     auto util = ctx.MakePrinterContext();
-    if (!util->link().OpenPort()) {
+    context::Identification id;
+    bool opened = false;
+    {
+        // Ended before anything is printed: its line is cleared first.
+        const WaitNotice notice(ctx, "Asking the printer who it is");
+        opened = util->link().OpenPort();
+        if (opened) id = context::IdentifyOpenPrinter(*util);
+    }
+    if (!opened) {
         PrintMessage(ctx.err, context::OpenFailureMessage("Port open error!", util->link().openFailure()));
         return ExitFailed;
     }
-    const context::Identification id = context::IdentifyOpenPrinter(*util);
     if (!id.Identified()) {
         PrintMessage(ctx.err, context::WithCause(id.message, id.cause));
         return ExitFailed;

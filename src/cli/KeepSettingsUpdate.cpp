@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/PrinterActions.h"
+#include "cli/WaitNotice.h"
 
 namespace pelmora::cli {
 
@@ -61,6 +62,7 @@ int SaveStage(Update& u) {
 
 int WaitStage(Update& u) {
     const InterruptScope interruptible;
+    const WaitNotice notice(u.ctx, "Waiting for the printer to answer");
     link::Clock& clock = u.ctx.platform().clock();
     const std::uint32_t start = clock.TickCount();
     const std::uint32_t limit = static_cast<std::uint32_t>(u.options.waitSeconds) * 1000u;

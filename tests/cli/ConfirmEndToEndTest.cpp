@@ -2,14 +2,9 @@
 // settings; scripts (no terminal) are never asked.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <poll.h>
-#include <pty.h>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "cli/Confirm.h"
 #include "support/PrinterRig.h"
@@ -53,37 +48,9 @@ struct Printer {
             if (entry.path().filename().string().rfind("settings-", 0) == 0) found.push_back(entry.path());
         return found;
     }
-    /// pelmora on a terminal of its own, answering `typed` to whatever it asks.
-    test::CliRun OnTerminal(const std::vector<std::string>& args, const std::string& typed) {
-        int master = -1;
-        const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
-        if (child == 0) {
-            ::setenv("PELMORA_REGISTRY", env.at("PELMORA_REGISTRY").c_str(), 1);
-            std::vector<char*> argv{const_cast<char*>(PELMORA_CLI_PATH), const_cast<char*>("--tcp"),
-                                    const_cast<char*>(sim.address().c_str())};
-            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-            argv.push_back(nullptr);
-            ::execv(PELMORA_CLI_PATH, argv.data());
-            std::_Exit(127);
-        }
-        test::CliRun run;
-        bool answered = false;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        for (char buffer[256]; std::chrono::steady_clock::now() < until;) {
-            pollfd p{master, POLLIN, 0};
-            if (::poll(&p, 1, 100) <= 0) continue;
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n <= 0) break;  // the program ended and the terminal closed
-            run.err.append(buffer, static_cast<std::size_t>(n));
-            if (!answered && run.err.find("[y/N] ") != std::string::npos) {
-                answered = ::write(master, typed.data(), typed.size()) == static_cast<ssize_t>(typed.size());
-            }
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ::close(master);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
+    test::CliRun OnTerminal(std::vector<std::string> args, const std::string& typed) {
+        args.insert(args.begin(), {"--tcp", sim.address()});
+        return test::RunCliOnTerminal(args, env, typed);
     }
 };
 

@@ -46,6 +46,16 @@ TEST(IdentifyEndToEnd, APeerThatClosesTheConnectionIsNamedAsTheCause) {
     EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer closed the connection.\n");
 }
 
+// No silent waits: on a terminal a slow answer shows the seconds waited, and
+// the line is gone before the result is printed.
+TEST(IdentifyEndToEnd, ASlowPrinterShowsTheWaitOnATerminal) {
+    SimProcess sim({"--latency", "1500"});
+    const auto run = test::RunCliOnTerminal({"--tcp", sim.address(), "identify"}, {});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("\rAsking the printer who it is... 1 s\x1b[K"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\r\x1b[KModel:    MPT-Q700VII"), std::string::npos) << run.err;
+}
+
 TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
     test::TempDir dir;
     const auto notFirmware = (dir / "x.bin").string();

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(image->width > 0 && image->height > 0, "an image of no size");
     fuzz::Check(image->pixels.size() == std::size_t{image->width} * image->height, "pixels do not fill the image");
     for (const std::uint32_t p : image->pixels) fuzz::Check(p <= 0xFFFFFF, "a pixel beyond 24 bits");
-    const nv::RasterResult result = nv::ConvertToRaster(*image, size ? data[size - 1] % 101 : 0);
+    const auto dither = static_cast<nv::Dither>(size > 1 ? data[size - 2] % nv::kDitherNames.size() : 0);
+    const nv::RasterResult result = nv::ConvertToRaster(*image, size ? data[size - 1] % 101 : 0, dither);
     if (result.ok()) fuzz::Check(result.raster.bytes.size() <= nv::kMaxRasterBytes, "a raster over the limit");
     return 0;
 }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -122,6 +124,40 @@ CliRun RunCli(const std::vector<std::string>& args, const std::map<std::string, 
     auto withStore = env;
     withStore.try_emplace("PELMORA_REGISTRY", (dir / "registry.reg").string());
     return RunProgram(PELMORA_CLI_PATH, args, withStore);
+}
+
+CliRun RunCliOnTerminal(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
+                        const std::string& typed) {
+    TempDir dir;
+    auto withStore = env;
+    withStore.try_emplace("PELMORA_REGISTRY", (dir / "registry.reg").string());
+    const std::string program = PELMORA_CLI_PATH;
+    auto argv = Argv(program, args);
+    int master = -1;
+    const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
+    if (child < 0) throw std::runtime_error("forkpty failed");
+    if (child == 0) {
+        for (const auto& [name, value] : withStore) ::setenv(name.c_str(), value.c_str(), 1);
+        ::execv(program.c_str(), argv.data());
+        std::_Exit(127);
+    }
+    CliRun run;
+    bool answered = typed.empty();
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    for (char buffer[256]; std::chrono::steady_clock::now() < until;) {
+        pollfd p{master, POLLIN, 0};
+        if (::poll(&p, 1, 100) <= 0) continue;
+        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        if (n <= 0) break;  // the program ended and the terminal closed
+        run.err.append(buffer, static_cast<std::size_t>(n));
+        if (!answered && run.err.find("[y/N] ") != std::string::npos)
+            answered = ::write(master, typed.data(), typed.size()) == static_cast<ssize_t>(typed.size());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(master);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }
 
 }  // namespace pelmora::test

@@ -47,4 +47,9 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
 /// Runs the real `pelmora` binary.
 CliRun RunCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {});
 
+/// Runs `pelmora` on a terminal of its own (a pseudo-terminal for its standard
+/// streams), typing `typed` once it asks "[y/N]"; everything it wrote is in `err`.
+CliRun RunCliOnTerminal(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
+                        const std::string& typed = {});
+
 }  // namespace pelmora::test
