@@ -15,6 +15,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -97,10 +98,17 @@ class Collection(unittest.TestCase):
         self.assertEqual([line for line in out.splitlines() if pin in line], [], 'a PIN in the output')
 
     def states_now(self):
+        # The simulator writes a printer's file, through a temporary one, after the client has gone.
         def read(name):
             with open(os.path.join(self.states, name), 'rb') as f:
                 return f.read()
-        return dict((name, read(name)) for name in sorted(os.listdir(self.states)))
+        deadline = time.monotonic() + 10
+        while True:
+            names = sorted(os.listdir(self.states))
+            if (len(names) == PRINTERS and not any('.tmp.' in n for n in names)) or time.monotonic() > deadline:
+                break
+            time.sleep(0.05)
+        return dict((name, read(name)) for name in names if '.tmp.' not in name)
 
     def test_fleet(self):
         # Each step stands on the one before: one test, in order.
