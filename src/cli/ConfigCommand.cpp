@@ -120,6 +120,8 @@ Plan RunEdits(CliContext& ctx, vmsm::MemorySwitchEngine& engine, ConfigEdits& ed
         if (!refused.empty()) return EditChoice::Cancel;
         e.editRecord().BtKeep = vmsm::BtKeepFor(false);  // as the editors start; a diff never shows BtKeep
         plan.read = e.record();
+        refused = edits.ResolveWords(e.util().firmwareVersion());
+        if (!refused.empty()) return EditChoice::Cancel;
         if (options.dropUnfit) dropped = edits.DropUnfit(e.record(), e.util().firmwareVersion());
         if (edits.empty()) refused = "none of the saved settings fit firmware " + std::to_string(e.util().firmwareVersion());
         if (!refused.empty()) return EditChoice::Cancel;

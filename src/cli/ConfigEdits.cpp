@@ -120,7 +120,14 @@ void ConfigEdits::SetFromText(const std::string& assignment) {
     if (!field) throw UsageError{"'" + name + "' is not a configuration field"};
     if (field->number) {
         const auto code = CodeOfWord(name, value);  // "on", "30min", as the windows word them
+        // Which word it is can be told now; its code only once the firmware is known.
+        if (!code && CodeOfWordOn(name, value, 0)) {
+            SetNumber(name, 0, false);
+            worded_[name] = value;
+            return;
+        }
         SetNumber(name, code ? *code : ParseNumber(name, value), false);
+        worded_.erase(name);
     }
     else SetText(name, Latin1Of(name, value), false);
 }
@@ -160,6 +167,11 @@ void ConfigEdits::SetFromJson(const nlohmann::json& object) {
             // A profile written by hand, or by Ansible, may name a value as the windows show it.
             if (const auto code = value.is_string() ? CodeOfWord(key, value.get<std::string>()) : std::nullopt) {
                 SetNumber(key, *code, false);
+                continue;
+            }
+            if (value.is_string() && CodeOfWordOn(key, value.get<std::string>(), 0)) {
+                SetNumber(key, 0, false);
+                worded_[key] = value.get<std::string>();
                 continue;
             }
             if (!value.is_number_unsigned() || value.get<std::uint64_t>() > 0xFFFFFFFFu)
@@ -203,6 +215,7 @@ std::string ConfigEdits::Problem(const std::string& name, std::uint32_t firmware
 
 void ConfigEdits::Check() const {
     for (const std::string& name : named_) {
+        if (worded_.count(name)) continue;  // checked once the firmware is known
         const std::string problem = Problem(name, 0);
         const Field field = *FieldOf(name);
         if (!field.number) {
@@ -267,6 +280,16 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
     return {};
 }
 
+std::string ConfigEdits::ResolveWords(std::uint32_t firmware) {
+    for (const auto& [name, word] : worded_) {
+        const auto code = CodeOfWordOn(name, word, firmware);
+        if (!code) return name + ": '" + word + "' is none of " + FirmwareWordsHelp(name) + " (or a code)";
+        FieldOf(name)->Number(values_) = *code;
+    }
+    worded_.clear();
+    return {};
+}
+
 std::vector<std::string> ConfigEdits::DropUnfit(const PrinterConfig& record, std::uint32_t firmware) {
     std::vector<std::string> dropped;
     if (!source_ || source_->firmware == firmware) return dropped;
@@ -325,7 +348,9 @@ std::string ValuesHelp() {
         for (const vmsm::NumberField& field : table)
             for (const WordedValue& w : WordsOf(field.name))
                 help += "  " + std::string(field.name) + "=" + std::to_string(w.code) + "  " + w.word + "\n";
-    return help + "Units: TimeOff=30min, TimeSave=60s, CuttingPosition=120units.";
+    return help + "  Density=" + FirmwareWordsHelp("Density") +
+           "\n    (the code each stands for depends on the firmware)\n"
+           "Units: TimeOff=30min, TimeSave=60s, CuttingPosition=120units.";
 }
 
 }  // namespace

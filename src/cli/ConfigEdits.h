@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -56,6 +57,11 @@ public:
     std::vector<std::string> NotKept(const vmsm::PrinterConfig& written, const vmsm::PrinterConfig& reread,
                                      std::uint32_t firmware) const;
 
+    /// Turns words whose code depends on the firmware ("Density=140%") into
+    /// that code for `firmware`; an error text (nothing changed) for a word
+    /// that is none of the field's.
+    std::string ResolveWords(std::uint32_t firmware);
+
     bool empty() const { return named_.empty(); }
     const std::set<std::string>& named() const { return named_; }
 
@@ -69,6 +75,7 @@ private:
     vmsm::PrinterConfig values_;
     std::set<std::string> named_;
     std::set<std::string> fromFile_;
+    std::map<std::string, std::string> worded_;  ///< words that wait for the firmware
     struct Source {
         std::string modelName;  ///< Latin-1
         std::uint32_t firmware = 0;

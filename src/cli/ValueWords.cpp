@@ -72,6 +72,31 @@ std::optional<std::uint32_t> CodeOfWord(const std::string& field, const std::str
     return std::nullopt;
 }
 
+bool WordedByFirmware(const std::string& field) { return field == "Density"; }
+
+namespace {
+// "150%" of the desktop list's " 150%": what an operator types.
+std::string Typed(const std::string& entry) { return Folded(entry); }
+}  // namespace
+
+std::optional<std::uint32_t> CodeOfWordOn(const std::string& field, const std::string& text, std::uint32_t firmware) {
+    if (!WordedByFirmware(field)) return std::nullopt;
+    std::string wanted = Folded(text);
+    std::erase(wanted, ' ');  // "140 %" too
+    const auto& entries = lists::DensityEntries(context::Layout::Desktop);
+    for (std::uint32_t i = 0; i < entries.size(); ++i)
+        if (Typed(entries[i]) == wanted) return lists::DensityIndexToCode(i, firmware);
+    return std::nullopt;
+}
+
+std::string FirmwareWordsHelp(const std::string& field) {
+    std::string help;
+    if (!WordedByFirmware(field)) return help;
+    for (const std::string& entry : lists::DensityEntries(context::Layout::Desktop))
+        help += (help.empty() ? "" : ", ") + Typed(entry);
+    return help;
+}
+
 std::string WordsHelp(const std::string& field) {
     std::string help;
     for (const WordedValue& w : WordsOf(field))

@@ -23,4 +23,12 @@ std::optional<std::uint32_t> CodeOfWord(const std::string& field, const std::str
 /// "0 On, 1 Off" for a field's help; empty for a field without a list.
 std::string WordsHelp(const std::string& field);
 
+/// Fields whose words mean another code on other firmware ("Density=140%"):
+/// a word is kept until the printer's firmware is known.
+bool WordedByFirmware(const std::string& field);
+/// The code of such a word on `firmware`; nothing when it is none of the field's words.
+std::optional<std::uint32_t> CodeOfWordOn(const std::string& field, const std::string& text, std::uint32_t firmware);
+/// "150%, 140%, ..." for the help and for a refusal.
+std::string FirmwareWordsHelp(const std::string& field);
+
 }  // namespace pelmora::cli

@@ -322,10 +322,12 @@ TEST(ConfigCommand, OperatorsFirstSteps) {
     EXPECT_EQ(cli.platform.openAttempts(), 0) << "nothing waited on a port nobody chose";
 
     cli.held().btPinCode = "8642";
-    run = cli.Run({"set", "BeepPaper=off", "TimeOff=30min", "Parity=even"});
+    EXPECT_EQ(cli.Run({"set", "Density=145%"}).status, 2) << "no such percentage";
+    run = cli.Run({"set", "BeepPaper=off", "TimeOff=30min", "Parity=even", "Density=140%"});
     ASSERT_EQ(run.status, 0) << run.err;
     run = cli.Run({"get", "--json"});
     const auto j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["Density"], 5);
     EXPECT_EQ(j["BeepPaper"], 1);
     EXPECT_EQ(j["TimeOff"], 30);
     EXPECT_EQ(j["Parity"], 2);

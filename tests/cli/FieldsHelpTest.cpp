@@ -36,6 +36,12 @@ TEST(ValueWords, ShownTextsAndUnitsGiveTheCodes) {
         {"TimeSave", "30min", std::nullopt}, {"Density", "on", std::nullopt}, {"BtPinCode", "on", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(CodeOfWord(c.field, c.text), c.code) << c.field << "=" << c.text;
+    // Density's percentages are codes in another order from the firmware that reorders them on.
+    EXPECT_EQ(CodeOfWordOn("Density", "140%", 160902), 5u);
+    EXPECT_EQ(CodeOfWordOn("Density", " 150 % ", 160902), 3u);
+    EXPECT_EQ(CodeOfWordOn("Density", "80%", 160902), 7u);
+    EXPECT_EQ(CodeOfWordOn("Density", "145%", 160902), std::nullopt);
+    EXPECT_EQ(CodeOfWordOn("BeepPaper", "on", 160902), std::nullopt);
 }
 
 }  // namespace
