@@ -126,10 +126,12 @@ bool ParseValueLine(std::string_view line, RegValue& value, bool& continues) {
 // Raw data whose last line ends in '\' with nothing to continue it (a blank
 // line or the end of the file follows): the '\' goes, or the next save would
 // write it before the next value and the next read would take that value in.
-// Every one goes: of "\\", the second would do the same after the next save.
+// Every one goes, and the line breaks before them: of two at the end, or of
+// a last line that is only backslashes, what is left would do the same after the next save.
 void EndDanglingData(RegValue& value) {
     std::string& s = value.data;
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\\')) s.pop_back();
+    const auto dangling = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\\'; };
+    while (!s.empty() && dangling(s.back())) s.pop_back();
 }
 
 }  // namespace

@@ -140,7 +140,7 @@ TEST_F(SettingsStoreTest, WritesKeepFileOrderSpellingAndOtherTypes) {
 // the blank line that every save writes after a key.
 TEST_F(SettingsStoreTest, SavesOfHandEditedRawDataAreStable) {
     const std::string head = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";
-    for (const std::string tail : {"\"Blob\"=hex:01,02,\\", "\"Blob\"=hex:01,02\\\\", "\"Blob\"=hex:01,\\\n\n\"Speed\"=\"2\"\n"}) {
+    for (const std::string tail : {"\"Blob\"=hex:01,02,\\", "\"Blob\"=hex:01,02\\\\", "\"Blob\"=hex:01,02\\\n\\\\", "\"Blob\"=hex:01,\\\n\n\"Speed\"=\"2\"\n"}) {
         WriteFile(file(), head + tail);
         ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
         const std::string once = ReadFile(file());
