@@ -36,6 +36,13 @@ options:
         description: Brightness of the conversion to black and white, as C(pelmora nv download --brightness).
         type: int
         default: 0
+      dither:
+        description:
+          - How shades become dots, as C(pelmora nv download --dither).
+          - V(pattern) is the windows' conversion, for logos; V(floyd-steinberg) and V(atkinson) suit photos.
+        type: str
+        choices: [pattern, floyd-steinberg, atkinson]
+        default: pattern
   delete_unlisted:
     description: Delete the images stored under codes that I(images) does not list.
     type: bool
@@ -61,6 +68,7 @@ EXAMPLES = r'''
     images:
       - {code: "L1", file: /etc/pelmora/logo.png}
       - {code: "L2", file: /etc/pelmora/coupon.bmp, brightness: 2}
+      - {code: "P1", file: /etc/pelmora/shopfront.jpg, dither: atkinson}
     delete_unlisted: true
     record: "/var/lib/pelmora/{{ inventory_hostname }}-nv.json"
 '''
@@ -98,7 +106,9 @@ def digest(image):
     with open(image['file'], 'rb') as f:
         for block in iter(lambda: f.read(1 << 16), b''):
             sha.update(block)
-    return '%s,%d' % (sha.hexdigest(), image['brightness'])
+    # The pattern conversion keeps the digest earlier records hold.
+    kind = '' if image['dither'] == 'pattern' else ',' + image['dither']
+    return '%s,%d%s' % (sha.hexdigest(), image['brightness'], kind)
 
 
 def check_code(module, code):
@@ -149,7 +159,8 @@ def main():
             images=dict(type='list', elements='dict', default=[], options=dict(
                 code=dict(type='str', required=True),
                 file=dict(type='path', required=True),
-                brightness=dict(type='int', default=0))),
+                brightness=dict(type='int', default=0),
+                dither=dict(type='str', default='pattern', choices=['pattern', 'floyd-steinberg', 'atkinson']))),
             delete_unlisted=dict(type='bool', default=False),
             record=dict(type='path'),
         ),
@@ -170,7 +181,7 @@ def main():
     digests = {}
     for image in images:
         status, out, err = pelmora.run('nv', 'preview', image['file'], '--brightness', str(image['brightness']),
-                                       '--out', os.path.join(module.tmpdir, 'preview.png'))
+                                       '--dither', image['dither'], '--out', os.path.join(module.tmpdir, 'preview.png'))
         if status != OK:
             pelmora.fail(status, err, 'image %s for code %s' % (image['file'], image['code']))
         digests[image['code']] = digest(image)
@@ -212,8 +223,8 @@ def main():
         changed = True
     for code in download:
         image = listed[code]
-        status, out, err = pelmora.run('nv', 'download', '--code', code,
-                                       '--brightness', str(image['brightness']), image['file'])
+        status, out, err = pelmora.run('nv', 'download', '--code', code, '--brightness', str(image['brightness']),
+                                       '--dither', image['dither'], image['file'])
         if status != OK:
             failed(status, err, 'nv download %s' % code)
         changed = True
