@@ -95,6 +95,11 @@ std::string HeldProblem(const vmsm::NumberField& field, std::uint32_t v) {
 
 std::uint32_t WrittenFrom(const std::string& name) { return context::WrittenFrom(vmsm::FirmwareFieldOf(name)); }
 
+std::string NotWritten(const std::string& name, std::uint32_t firmware, std::uint32_t from) {
+    return name + " is not written on firmware " + std::to_string(firmware) + " (only from " + std::to_string(from) +
+           " on)";
+}
+
 }  // namespace
 
 void ConfigEdits::SetNumber(const std::string& name, std::uint32_t value, bool fromFile) {
@@ -257,8 +262,7 @@ std::string ConfigEdits::ApplyTo(PrinterConfig& record, std::uint32_t firmware, 
         if (!problems.empty() && !otherFirmware) break;
         const std::uint32_t from = WrittenFrom(name);
         if (firmware < from && (otherFirmware || !fromFile_.count(name)) && !FieldOf(name)->Same(values_, record))
-            problems.push_back(name + " is not written on firmware " + std::to_string(firmware) + " (only from " +
-                               std::to_string(from) + " on)");
+            problems.push_back(NotWritten(name, firmware, from));
     }
     if (!problems.empty()) {
         std::string text = otherFirmware ? "the settings were read from firmware " +
@@ -301,8 +305,7 @@ std::vector<std::string> ConfigEdits::DropUnfit(const PrinterConfig& record, std
         // without a word, even where the store happens to hold its value.
         const std::uint32_t from = WrittenFrom(name);
         if (why.empty() && firmware < from && source_->firmware >= from)
-            why = name + " is not written on firmware " + std::to_string(firmware) + " (only from " +
-                  std::to_string(from) + " on)";
+            why = NotWritten(name, firmware, from);
         if (why.empty()) {
             ++it;
             continue;
