@@ -57,13 +57,14 @@ std::string UnreadableNames(const std::vector<std::string>& unreadable) {
     return joined;
 }
 
-link::CommSettings FromSerialOption(const ConnectionOptions& o, const std::string& port, std::int32_t type) {
+link::CommSettings FromSerialOption(const ConnectionOptions& o, const PrinterAddress& printer, std::int32_t type) {
     link::CommSettings s;
     s.portType = type;
-    s.port = port;
+    s.port = printer.value;
     if (!link::IsListedBaudRate(o.baud))
         throw UsageError{"--baud must be one of " + JoinNumbers(link::kBaudRates, ", ")};
-    s.baudRate = o.baud;
+    // A printers file may give each printer its own speed.
+    s.baudRate = printer.baud ? static_cast<std::int32_t>(printer.baud) : o.baud;
     s.dataBits = 8;
     if (o.parity == "none") s.parity = 0;
     else if (o.parity == "odd") s.parity = 1;
@@ -109,9 +110,9 @@ link::CommSettings CliContext::Settings() {
         if (printer->value.empty()) throw UsageError{"the port name is empty"};
         switch (printer->kind) {
         case PrinterAddress::Kind::Tcp: return FromTcpOption(printer->value);
-        case PrinterAddress::Kind::Serial: return FromSerialOption(connection, printer->value, link::PortSerial);
+        case PrinterAddress::Kind::Serial: return FromSerialOption(connection, *printer, link::PortSerial);
         case PrinterAddress::Kind::Bluetooth:
-            return FromSerialOption(connection, printer->value, link::PortBluetooth);
+            return FromSerialOption(connection, *printer, link::PortBluetooth);
         case PrinterAddress::Kind::Usb: {
             link::CommSettings s;
             s.portType = link::PortUsb;

@@ -1,20 +1,48 @@
 #include "cli/DiscoverOutput.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <ostream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "cli/Latin1.h"
+#include "cli/PrinterList.h"
 #include "context/FailureCause.h"
+#include "link/AtomicFile.h"
 #include "link/LocalFile.h"
 
 namespace pelmora::cli {
 
 namespace {
+
+// One line of the listing, whatever link found it.
+struct Row {
+    std::string printer;
+    nlohmann::json where;  ///< the link's own fields for --json
+    const context::Identification* id;
+    std::string host;
+    bool skipped = false;
+};
+
+const char* LinkName(std::int32_t portType) {
+    switch (portType) {
+    case link::PortBluetooth: return "bluetooth";
+    case link::PortUsb: return "usb";
+    case link::PortTcp: return "tcp";
+    default: return "serial";
+    }
+}
+
+std::vector<Row> Rows(const DiscoveryFindings& f) {
+    std::vector<Row> rows;
+    for (const auto& a : f.tcp.answers)
+        rows.push_back({PrinterLine(a), {{"link", "tcp"}, {"address", a.address}, {"port", a.port}}, &a.id, a.hostName, false});
+    for (const auto& a : f.local.answers) {
+        nlohmann::json where{{"link", LinkName(a.candidate.portType)}, {"device", a.candidate.port}};
+        if (a.settings.baudRate > 0 && a.candidate.portType != link::PortUsb) where["baud"] = a.settings.baudRate;
+        if (!a.candidate.description.empty()) where["description"] = a.candidate.description;
+        rows.push_back({PrinterLine(a), std::move(where), &a.id, {}, a.skipped});
+    }
+    return rows;
+}
 
 // A reply shown on a terminal: printable ASCII only, so a hostile one cannot drive it.
 std::string Printable(std::string text) {
@@ -23,8 +51,35 @@ std::string Printable(std::string text) {
     return text;
 }
 
+// A Bluetooth name is UTF-8 (D-Bus checks it); only control characters could drive a terminal.
+std::string WithoutControls(std::string text) {
+    for (char& c : text)
+        if ((c >= 0 && c < 0x20) || c == 0x7F) c = '?';
+    return text;
+}
+
 std::string OneLine(const std::string& message, const std::string& cause) {
     return cause.empty() ? message : message + " " + cause;
+}
+
+std::string Counted(std::uint64_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+bool Shown(const Row& row, bool all) { return all || row.skipped || row.id->Identified(); }
+
+void PrintBluetooth(std::ostream& out, const DiscoveryFindings& f) {
+    if (!f.bluetoothSearched) return;
+    if (!f.bluetooth.problem.empty()) {
+        out << "Bluetooth: " << f.bluetooth.problem << '\n';
+        return;
+    }
+    for (const auto& d : f.bluetooth.devices) {
+        out << "bluetooth " << d.address << "  " << WithoutControls(d.name) << "  " << (d.paired ? "paired" : "not paired");
+        if (!d.rfcommDevice.empty()) out << ", bound to " << d.rfcommDevice;
+        else out << ", bound to no serial device (bind one: rfcomm bind N " << d.address << ')';
+        out << '\n';
+    }
 }
 
 }  // namespace
@@ -34,68 +89,79 @@ std::string PrinterLine(const context::TcpAnswer& answer) {
     return "tcp " + (ipv6 ? "[" + answer.address + "]" : answer.address) + ":" + std::to_string(answer.port);
 }
 
-void PrintDiscoveryTable(std::ostream& out, const context::TcpDiscoveryResult& result, bool all) {
+std::string PrinterLine(const context::LocalAnswer& answer) {
+    using Kind = PrinterAddress::Kind;
+    const Kind kind = answer.candidate.portType == link::PortUsb         ? Kind::Usb
+                      : answer.candidate.portType == link::PortBluetooth ? Kind::Bluetooth
+                                                                         : Kind::Serial;
+    const bool speedKnown = kind != Kind::Usb && answer.settings.baudRate > 0 && answer.id.Identified();
+    return Describe({kind, answer.candidate.port, speedKnown ? static_cast<std::uint32_t>(answer.settings.baudRate) : 0});
+}
+
+void PrintDiscoveryTable(std::ostream& out, const DiscoveryFindings& findings, bool all) {
+    const std::vector<Row> rows = Rows(findings);
     std::size_t width = 0, found = 0, other = 0;
-    for (const auto& a : result.answers)
-        if (all || a.id.Identified()) width = std::max(width, PrinterLine(a).size());
-    for (const auto& a : result.answers) {
-        (a.id.Identified() ? found : other)++;
-        if (!all && !a.id.Identified()) continue;
-        const std::string name = PrinterLine(a);
-        out << name << std::string(width - name.size() + 2, ' ');
-        if (a.id.Identified())
-            out << Printable(a.id.modelName) << "  firmware " << a.id.firmwareVersion << "  "
-                << Printable(a.id.versionText);
+    for (const Row& row : rows)
+        if (Shown(row, all)) width = std::max(width, row.printer.size());
+    for (const Row& row : rows) {
+        if (row.id->Identified()) ++found;
+        else if (!row.skipped) ++other;
+        if (!Shown(row, all)) continue;
+        out << row.printer << std::string(width - row.printer.size() + 2, ' ');
+        if (row.id->Identified())
+            out << Printable(row.id->modelName) << "  firmware " << row.id->firmwareVersion << "  "
+                << Printable(row.id->versionText);
         else
-            out << "not ours: " << OneLine(a.id.message, a.id.cause);
-        if (!a.hostName.empty()) out << "  (" << a.hostName << ")";
+            out << (row.skipped ? "skipped: " : "not ours: ") << OneLine(row.id->message, row.id->cause);
+        if (!row.host.empty()) out << "  (" << row.host << ")";
         out << '\n';
     }
-    out << (found == 0 ? std::string("No printer found") : std::to_string(found) + (found == 1 ? " printer" : " printers") + " found")
-        << "; " << result.tried << (result.tried == 1 ? " address" : " addresses") << " tried";
-    if (other > 0 && !all) out << ", " << other << " answered otherwise (--all lists them)";
-    out << (result.stopped ? "; interrupted.\n" : ".\n");
+    PrintBluetooth(out, findings);
+    out << (found == 0 ? std::string("No printer found") : Counted(found, "printer", "printers") + " found");
+    if (findings.tcpTotal > 0) out << "; " << Counted(findings.tcp.tried, "address", "addresses") << " tried";
+    if (findings.localSearched) out << "; " << Counted(findings.local.tried, "port", "ports") << " tried";
+    if (other > 0 && !all) out << ", " << other << " answered otherwise or not at all (--all lists them)";
+    out << (findings.Stopped() ? "; interrupted.\n" : ".\n");
 }
 
-nlohmann::json DiscoveryJson(const context::TcpDiscoveryResult& result, std::uint64_t total, bool all) {
-    nlohmann::json found = nlohmann::json::array(), other = nlohmann::json::array();
-    for (const auto& a : result.answers) {
-        nlohmann::json row{{"printer", PrinterLine(a)}, {"link", "tcp"}, {"address", a.address}, {"port", a.port}};
-        if (!a.hostName.empty()) row["host"] = a.hostName;
-        if (a.id.Identified()) {
-            row["ModelName"] = Latin1ToUtf8(a.id.modelName);
-            row["ModelCode"] = a.id.modelCode;
-            row["VersionText"] = Latin1ToUtf8(a.id.versionText);
-            row["FirmwareVersion"] = a.id.firmwareVersion;
-            found.push_back(std::move(row));
+nlohmann::json DiscoveryJson(const DiscoveryFindings& findings, bool all) {
+    nlohmann::json found = nlohmann::json::array(), other = nlohmann::json::array(), skipped = nlohmann::json::array();
+    for (const Row& row : Rows(findings)) {
+        nlohmann::json out{{"printer", row.printer}};
+        out.update(row.where);
+        if (!row.host.empty()) out["host"] = row.host;
+        if (row.id->Identified()) {
+            out["ModelName"] = Latin1ToUtf8(row.id->modelName);
+            out["ModelCode"] = row.id->modelCode;
+            out["VersionText"] = Latin1ToUtf8(row.id->versionText);
+            out["FirmwareVersion"] = row.id->firmwareVersion;
+            found.push_back(std::move(out));
         } else {
-            row["message"] = context::WithCause(a.id.message, a.id.cause);
-            other.push_back(std::move(row));
+            out["message"] = context::WithCause(row.id->message, row.id->cause);
+            (row.skipped ? skipped : other).push_back(std::move(out));
         }
     }
-    nlohmann::json out{{"found", std::move(found)}, {"tried", result.tried}, {"total", total},
-                       {"interrupted", result.stopped}};
-    if (all) out["other"] = std::move(other);
-    return out;
+    nlohmann::json result{{"found", std::move(found)}, {"skipped", std::move(skipped)}, {"tried", findings.tcp.tried},
+                          {"total", findings.tcpTotal}, {"portsTried", findings.local.tried},
+                          {"interrupted", findings.Stopped()}};
+    if (all) result["other"] = std::move(other);
+    if (findings.bluetoothSearched) {
+        nlohmann::json devices = nlohmann::json::array();
+        for (const auto& d : findings.bluetooth.devices)
+            devices.push_back({{"address", d.address}, {"name", d.name}, {"paired", d.paired},
+                               {"connected", d.connected}, {"rfcomm", d.rfcommDevice}});
+        result["bluetooth"] = std::move(devices);
+        if (!findings.bluetooth.problem.empty()) result["problems"].push_back("Bluetooth: " + findings.bluetooth.problem);
+    }
+    return result;
 }
 
-std::string WritePrintersFile(const std::string& path, const context::TcpDiscoveryResult& result) {
+std::string WritePrintersFile(const std::string& path, const DiscoveryFindings& findings) {
     if (std::string problem = link::OutputProblem(path); !problem.empty()) return path + ": " + problem;
-    std::string text = "# Printers found by pelmora discover" + std::string(result.stopped ? " (interrupted)" : "") + "\n";
-    for (const auto& a : result.answers)
-        if (a.id.Identified()) text += PrinterLine(a) + "\n";
-    // Written beside it and renamed, so a failure leaves the old list whole.
-    const std::string temp = path + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return temp + ": " + std::strerror(errno);
-    std::string failure = link::WriteAll(fd, text);
-    if (failure.empty() && ::fsync(fd) != 0) failure = std::strerror(errno);
-    ::close(fd);
-    if (failure.empty() && ::rename(temp.c_str(), path.c_str()) != 0) failure = std::strerror(errno);
-    if (!failure.empty()) {
-        ::unlink(temp.c_str());
-        return path + ": " + failure;
-    }
+    std::string text = "# Printers found by pelmora discover" + std::string(findings.Stopped() ? " (interrupted)" : "") + "\n";
+    for (const Row& row : Rows(findings))
+        if (row.id->Identified()) text += row.printer + "\n";
+    if (std::string failure = link::ReplaceFile(path, text, 0644); !failure.empty()) return path + ": " + failure;
     return {};
 }
 

@@ -24,6 +24,23 @@ constexpr std::array<std::pair<PrinterAddress::Kind, const char*>, 4> kKinds{{
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
+// A serial printer's own speed at the end of its line.
+constexpr std::string_view kBaudWord = " baud=";
+
+// Takes a trailing " baud=N" off `value`; 0 when there is none.
+std::uint32_t TakeBaud(std::string& value, const std::string& where) {
+    const std::size_t at = value.rfind(kBaudWord.substr(1));
+    if (at == std::string::npos || at == 0 || !IsBlank(value[at - 1])) return 0;
+    const std::string number = value.substr(at + kBaudWord.size() - 1);
+    std::int64_t rate = -1;
+    if (!number.empty() && number.size() < 8 && std::all_of(number.begin(), number.end(), ::isdigit)) rate = std::stoll(number);
+    if (!link::IsListedBaudRate(rate))
+        throw UsageError{where + "baud= must be one of " + JoinNumbers(link::kBaudRates, ", ") + ", not '" + number + "'"};
+    value.erase(at);
+    while (!value.empty() && IsBlank(value.back())) value.pop_back();
+    return static_cast<std::uint32_t>(rate);
+}
+
 std::string Trim(const std::string& text) {
     std::size_t first = 0, last = text.size();
     while (first < last && IsBlank(text[first])) ++first;
@@ -47,7 +64,10 @@ const char* KindName(PrinterAddress::Kind kind) {
     return "?";
 }
 
-std::string Describe(const PrinterAddress& printer) { return std::string(KindName(printer.kind)) + ' ' + printer.value; }
+std::string Describe(const PrinterAddress& printer) {
+    return std::string(KindName(printer.kind)) + ' ' + printer.value +
+           (printer.baud ? std::string(kBaudWord) + std::to_string(printer.baud) : std::string());
+}
 
 std::string ShellWord(const std::string& text) {
     const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
@@ -60,7 +80,8 @@ std::string ShellWord(const std::string& text) {
 }
 
 std::string AsOption(const PrinterAddress& printer) {
-    return std::string("--") + KindName(printer.kind) + ' ' + ShellWord(printer.value);
+    return std::string("--") + KindName(printer.kind) + ' ' + ShellWord(printer.value) +
+           (printer.baud ? " --baud " + std::to_string(printer.baud) : std::string());
 }
 
 std::vector<PrinterAddress> ParsePrinterList(const std::string& text, const std::string& fileName) {
@@ -81,8 +102,11 @@ std::vector<PrinterAddress> ParsePrinterList(const std::string& text, const std:
         const auto kind = std::find_if(kKinds.begin(), kKinds.end(), [&](const auto& k) { return word == k.second; });
         if (kind == kKinds.end())
             throw UsageError{where + "a line is KIND VALUE with KIND tcp, serial, bluetooth or usb, not '" + line + "'"};
-        if (value.empty()) throw UsageError{where + "'" + word + "' without a value"};
-        printers.push_back({kind->first, value});
+        std::string device = value;
+        const bool serial = kind->first == PrinterAddress::Kind::Serial || kind->first == PrinterAddress::Kind::Bluetooth;
+        const std::uint32_t baud = serial ? TakeBaud(device, where) : 0;
+        if (device.empty()) throw UsageError{where + "'" + word + "' without a value"};
+        printers.push_back({kind->first, device, baud});
     }
     if (printers.empty()) throw UsageError{fileName + ": names no printer"};
     return printers;

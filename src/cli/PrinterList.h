@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,14 +11,16 @@ struct PrinterAddress {
     enum class Kind { Tcp, Serial, Bluetooth, Usb };
     Kind kind = Kind::Tcp;
     std::string value;  ///< what the option takes: HOST[:PORT], a port name or a device path
+    /// A serial or Bluetooth printer's own line speed; 0 takes --baud.
+    std::uint32_t baud = 0;
 
     bool operator==(const PrinterAddress&) const = default;
 };
 
 /// The option's name without dashes: "tcp", "serial", "bluetooth", "usb".
 const char* KindName(PrinterAddress::Kind kind);
-/// "tcp 10.0.0.5:9100": how the summary names a printer, and the form of a
-/// line of a printers file.
+/// "tcp 10.0.0.5:9100", "serial /dev/ttyUSB0 baud=9600": how the summary
+/// names a printer, and the form of a line of a printers file.
 std::string Describe(const PrinterAddress& printer);
 /// "--tcp 10.0.0.5:9100", quoted for a shell when needed, for commands to run by hand.
 std::string AsOption(const PrinterAddress& printer);
@@ -25,7 +28,8 @@ std::string AsOption(const PrinterAddress& printer);
 std::string ShellWord(const std::string& text);
 
 /// The printers of a `--printers` file: one "KIND VALUE" a line (KIND tcp,
-/// serial, bluetooth or usb); blank lines and "#" comments are skipped.
+/// serial, bluetooth or usb; a serial or bluetooth VALUE may end in
+/// " baud=N"); blank lines and "#" comments are skipped.
 /// Throws UsageError naming `fileName` and the line for anything else.
 std::vector<PrinterAddress> ParsePrinterList(const std::string& text, const std::string& fileName);
 

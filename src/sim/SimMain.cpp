@@ -106,6 +106,8 @@ void AddOptions(CLI::App& app, SimArgs& a) {
                    "With --pty: the file that stands for the line's DTR, RTS, DSR and CTS");
     app.add_flag("--garbage", o.garbage, "Be no printer: answer every command with text no printer sends");
     app.add_flag("--dsr-low", o.dsrLow, "With --pty: hold DSR low, as a printer switched off does");
+    app.add_option("--baud", o.baud, "With --pty: answer only a client at this line speed, as a real serial printer does")
+        ->check(CLI::IsMember(std::vector<std::uint32_t>(pelmora::link::kBaudRates.begin(), pelmora::link::kBaudRates.end())));
     app.add_option("--replay", a.replay.transcript,
                    "Play the printer's side of a pelmora --transcript file instead of the model, then stop");
     app.add_option("--link", a.replay.link, "With --replay: the link of the transcript to play (when it holds several)");

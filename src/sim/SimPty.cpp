@@ -4,6 +4,8 @@
 #include <chrono>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
 #include <thread>
 
 #include "sim/ModemLines.h"
@@ -14,6 +16,25 @@ namespace pelmora::sim {
 namespace {
 constexpr int kPollMs = 50;
 constexpr auto kFirmwareEndedAfter = std::chrono::milliseconds(500);
+
+// What a UART makes of bytes sent at another speed: framing errors and stray bits.
+constexpr std::uint8_t kLineNoise[] = {0xF8, 0x00, 0x80, 0xFE, 0x78};
+
+// The speed the client set on the slave; Linux answers for the slave through the master.
+std::uint32_t ClientSpeed(int master) {
+    termios line{};
+    if (::tcgetattr(master, &line) != 0) return 0;
+    switch (::cfgetospeed(&line)) {
+    case B2400: return 2400;
+    case B4800: return 4800;
+    case B9600: return 9600;
+    case B19200: return 19200;
+    case B38400: return 38400;
+    case B57600: return 57600;
+    case B115200: return 115200;
+    default: return 0;
+    }
+}
 }  // namespace
 
 bool SimServer::OpenPty(std::string& error) {
@@ -43,6 +64,10 @@ void SimServer::RunPty(const std::atomic<bool>& stop) {
             if (!inSession) streamsBefore = BeginServe();
             inSession = true;
             lastHeard = Clock::now();
+            if (options_.baud != 0 && ClientSpeed(pty_.master()) != options_.baud) {
+                if (::write(pty_.master(), kLineNoise, sizeof kLineNoise) < 0 && errno != EAGAIN) break;
+                continue;
+            }
             if (!Answer(pty_.master(), buffer, static_cast<std::size_t>(count))) break;
             if (options_.hangupAfter >= 0 &&
                 printer_.commandLog().size() >= static_cast<std::size_t>(options_.hangupAfter)) {

@@ -35,6 +35,9 @@ struct SimServerOptions {
     std::string modemLines;
     /// The printer holds DSR low, as one switched off does.
     bool dsrLow = false;
+    /// On a pseudo-terminal: the one line speed the printer understands; a
+    /// client at another speed gets line noise back. 0 takes any speed.
+    std::uint32_t baud = 0;
     /// Not a printer at all: every command is answered with text no printer sends.
     bool garbage = false;
 };

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -148,6 +149,51 @@ TEST_F(DiscoverEndToEnd, CtrlCStopsTheWaitingConnectsAndListsWhatWasFound) {
     EXPECT_NE(out.find("1 printer found; 1 address tried; interrupted."), std::string::npos) << out;
 }
 
+// Serial printers answer only at their own speed; a held port is left to its
+// holder. libserialport takes a pseudo-terminal for a serial line only in a
+// mount namespace that names it a tty.
+TEST(DiscoverPorts, FindsEachPrinterAtItsSpeedAndSkipsAPortInUse) {
+    if (::geteuid() != 0) GTEST_SKIP() << "a private mount namespace needs root (CI runs as root)";
+    test::TempDir dir;
+    const std::string lines = (dir / "modem-lines").string();
+    const SimProcess slow({"--baud", "9600", "--modem-lines", lines}, {}, SimProcess::On::Pty);
+    const SimProcess fast({"--baud", "115200", "--modem-lines", lines}, {}, SimProcess::On::Pty);
+    const SimProcess noise({"--garbage", "--modem-lines", lines}, {}, SimProcess::On::Pty);
+    const SimProcess held({"--modem-lines", lines}, {}, SimProcess::On::Pty);
+    const int holder = ::open(held.ptyPath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    const std::string file = (dir / "counter.printers").string();
+    const std::string ttys = slow.ptyPath() + "," + fast.ptyPath() + "," + noise.ptyPath() + "," + held.ptyPath();
+    const auto inNamespace = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {ttys, PELMORA_CLI_PATH});
+        return test::RunProgram(PELMORA_SERIAL_NAMESPACE, args,
+                                {{"SERIAL_NAMESPACE_PRELOAD", PELMORA_MODEM_PRELOAD},
+                                 {"PELMORA_MODEM_TTY", ttys},
+                                 {"PELMORA_MODEM_LINES", lines},
+                                 {"PELMORA_REGISTRY", (dir / "r.reg").string()}},
+                                60);
+    };
+    const auto run = inNamespace({"discover", slow.ptyPath(), fast.ptyPath(), noise.ptyPath(), held.ptyPath(), "--all",
+                                  "--json", "--printers-file", file});
+    ::close(holder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_EQ(json["found"].size(), 2u) << run.out;
+    EXPECT_EQ(json["found"][0]["printer"], "serial " + slow.ptyPath() + " baud=9600");
+    EXPECT_EQ(json["found"][0]["baud"], 9600);
+    EXPECT_EQ(json["found"][1]["printer"], "serial " + fast.ptyPath() + " baud=115200");
+    ASSERT_EQ(json["other"].size(), 1u) << run.out;
+    EXPECT_EQ(json["other"][0]["device"], noise.ptyPath());
+    ASSERT_EQ(json["skipped"].size(), 1u) << run.out;
+    EXPECT_NE(json["skipped"][0]["message"].get<std::string>().find("in use"), std::string::npos) << run.out;
+    EXPECT_EQ(json["portsTried"], 4);
+
+    // Each printer of the file is reached at its own speed, whatever --baud says.
+    const auto fleet = inNamespace({"--printers", file, "identify", "--json"});
+    ASSERT_EQ(fleet.status, 0) << fleet.err;
+    EXPECT_EQ(nlohmann::json::parse(fleet.out).size(), 2u) << fleet.out;
+}
+
 // Nothing is sent for a mistyped list: a listener among the good targets sees no connection.
 TEST(DiscoverCommandLine, BadTargetsExitTwoBeforeAnyConnect) {
     const test::LoopbackListener listener(4, SOCK_NONBLOCK);
@@ -159,7 +205,7 @@ TEST(DiscoverCommandLine, BadTargetsExitTwoBeforeAnyConnect) {
         {{"discover", good, "bad name!"}, "is not an address"},
         {{"discover", good, "--port", "0"}, "--port"},
         {{"discover", good, "--jobs", "0"}, "--jobs"},
-        {{"discover"}, "name the addresses"},
+        {{"discover", "/dev/ttyS0", "--scan"}, "--scan"},
         {{"--tcp", good, "discover", good}, "give it targets"},
         {{"--transcript", "/tmp/pelmora-discover-never.jsonl", "discover", good}, "--transcript"},
         {{"discover", good, "--printers-file", "/dev/null"}, "--printers-file"},

@@ -17,11 +17,13 @@ TEST(PrinterList, LinesCommentsAndBlanks) {
         "tcp 10.0.0.5:9100   # till 1\n"
         "\n"
         "  serial\t/dev/ttyUSB0\r\n"
+        "serial /dev/ttyUSB1  baud=9600\n"
         "bluetooth /dev/rfcomm0\n"
         "usb /dev/usb/lp#0\n"  // a '#' inside a word is not a comment
         "tcp 10.0.0.6";
     const std::vector<PrinterAddress> expected{{Kind::Tcp, "10.0.0.5:9100"},
                                                {Kind::Serial, "/dev/ttyUSB0"},
+                                               {Kind::Serial, "/dev/ttyUSB1", 9600},
                                                {Kind::Bluetooth, "/dev/rfcomm0"},
                                                {Kind::Usb, "/dev/usb/lp#0"},
                                                {Kind::Tcp, "10.0.0.6"}};
@@ -38,6 +40,8 @@ TEST(PrinterList, BadFilesAreRefusedNamingTheLine) {
              Case{"--tcp 10.0.0.5\n", "f:1: a line is KIND VALUE"},
              Case{"TCP 10.0.0.5\n", "f:1: a line is KIND VALUE"},
              Case{"\n\nserial\n", "f:3: 'serial' without a value"},
+             Case{"serial /dev/ttyS0 baud=9601\n", "f:1: baud= must be one of 2400, "},
+             Case{"serial /dev/ttyS0 baud=\n", "f:1: baud= must be one of"},
              Case{"# nothing but comments\n\n", "f: names no printer"},
              Case{"", "f: names no printer"},
              Case{std::string("tcp 10.0.0.5\0x\n", 15), "f:1: the line holds a NUL byte"},
@@ -68,6 +72,7 @@ TEST(PrinterList, APrinterNamedTwiceInAnySpellingIsRefused) {
 
 TEST(PrinterList, CommandsToTypeAreQuotedForTheShell) {
     EXPECT_EQ(AsOption({Kind::Tcp, "10.0.0.5:9100"}), "--tcp 10.0.0.5:9100");
+    EXPECT_EQ(AsOption({Kind::Serial, "/dev/ttyS0", 9600}), "--serial /dev/ttyS0 --baud 9600");
     EXPECT_EQ(AsOption({Kind::Serial, "/dev/serial/by-id/usb-X Y"}), "--serial '/dev/serial/by-id/usb-X Y'");
     EXPECT_EQ(ShellWord("it's"), "'it'\\''s'");
     EXPECT_EQ(ShellWord("$(rm -rf ~)"), "'$(rm -rf ~)'");
@@ -122,6 +127,7 @@ TEST(FleetReport, JsonEmbedsTheCommandsJsonOnlyWhenItPrintedJson) {
     // `nv list` prints codes such as "10": text, not the number ten.
     json = SummaryJson({Outcome(0, "", "10\n")}, false, false);
     EXPECT_EQ(json[0]["output"], "10\n");
+    EXPECT_TRUE(SummaryJson({Outcome(0)}, false, false)[0]["output"].is_null()) << "no codes: no output, not \"\"";
 }
 
 TEST(KeepSettings, SavedFileNameHoldsTheDateAndASafeVersion) {

@@ -1,5 +1,6 @@
 // Loaded with LD_PRELOAD into a program under test: gives the modem-line
-// ioctls a pseudo-terminal lacks to one line, PELMORA_MODEM_TTY, keeping the
+// ioctls a pseudo-terminal lacks to the lines of PELMORA_MODEM_TTY (one path,
+// or several joined by commas), keeping the
 // lines in the file PELMORA_MODEM_LINES that the virtual printer shares.
 // The line settings handed to tcsetattr for that line are kept in
 // PELMORA_LINE_TERMIOS as well, with the parity switch a pseudo-terminal
@@ -7,7 +8,10 @@
 // descriptor and request goes to the system unchanged.
 #include <cerrno>
 #include <cstdarg>
+#include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -27,10 +31,17 @@ IoctlFn RealIoctl() {
 }
 
 bool IsTheLine(int fd) {
-    const char* tty = std::getenv("PELMORA_MODEM_TTY");
-    struct stat line {}, open {};
-    return tty && ::stat(tty, &line) == 0 && ::fstat(fd, &open) == 0 && S_ISCHR(open.st_mode) &&
-           open.st_rdev == line.st_rdev;
+    const char* ttys = std::getenv("PELMORA_MODEM_TTY");
+    struct stat open {};
+    if (!ttys || ::fstat(fd, &open) != 0 || !S_ISCHR(open.st_mode)) return false;
+    for (std::string_view rest = ttys; !rest.empty();) {
+        const std::size_t comma = std::min(rest.find(','), rest.size());
+        const std::string tty(rest.substr(0, comma));
+        struct stat line {};
+        if (::stat(tty.c_str(), &line) == 0 && open.st_rdev == line.st_rdev) return true;
+        rest.remove_prefix(std::min(comma + 1, rest.size()));
+    }
+    return false;
 }
 
 constexpr int kHostLines = TIOCM_DTR | TIOCM_RTS;
