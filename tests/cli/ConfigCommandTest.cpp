@@ -81,54 +81,121 @@ TEST(ConfigCommand, SetChangesOnlyTheNamedFields) {
     EXPECT_EQ(timeOff, 30u);
 }
 
-TEST(ConfigCommand, BadValuesSendNothingAndStoreNothing) {
-    ConfigCli cli;
+TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
+    test::ConfigCli cli;
+    const auto& dir = cli.dir;
     const auto file = [&](const std::string& name, const std::string& text) {
         std::ofstream(cli.dir / name) << text;
         return (cli.dir / name).string();
     };
-    const std::vector<std::vector<std::string>> cases = {
-        {"set", "Density=9"},
-        {"set", "Density=-1"},
-        {"set", "Density=4x"},
-        {"set", "Density"},
-        {"set", "Colour=3"},
-        {"set", "TimeOff=128"},  // past what the record holds; 91 waits for the printer
-        {"set", "CuttingPosition=65536"},
-        {"set", "Baudrate=14400"},
-        {"set", "Databit=6"},
-        {"set", "Flowcontrol=10"},
-        {"set", "Msr=16"},
-        {"set", "Sentinel=3"},
-        {"set", "BtConnMode=3"},
-        {"set", "RfInterface=3"},
-        {"set", "StartSentinel[1]="},
-        {"set", "StartSentinel[4]=%"},
-        {"set", "EndSentinel[2]=ABCDEFGHIJK"},
-        {"set", "EndSentinel[2]=\x01"},
-        {"set", "BtPinCode=1234567890123"},
-        {"set", "BtDeviceName=" + std::string(31, 'n')},
-        {"set", "BtDeviceName=a\rb"},
-        {"set", "BtDeviceName=\xE2\x82\xAC"},  // the euro sign is no Latin-1 byte
-        {"set", "--from", (cli.dir / "missing.json").string()},
-        {"set", "--from", file("bad.json", "{ nope")},
-        {"set", "--from", file("unknown.json", R"({"Density": 4, "Colour": 1})")},
-        {"set", "--from", file("text.json", R"({"Density": "4"})")},
-        {"set", "--from", file("two.json", R"({"StartSentinel": ["%", ";"]})")},
-        {"set", "--from", file("array.json", R"([1, 2])")},
-        {"set", "--from", file("held.json", R"({"Density": 9})")},  // no printer holds that
-        {"set", "--from", cli.dir.path().string()},
-        {"set", "--from", file("huge.json", std::string((1 << 20) + 1, ' '))},
-        {"set", "--from", ""},
-        {"set"},  // nothing to change
+    const auto notFirmware = (dir / "x.bin").string();
+    std::ofstream(notFirmware) << "data";
+    const auto firmware = (dir / "x.fls").string(), empty = (dir / "empty.fls").string();
+    std::ofstream(firmware) << "fw";
+    std::ofstream(empty).flush();
+    const auto badList = (dir / "bad").string();
+    std::ofstream(badList) << "tcp 127.0.0.1:1\nlpt 1\n";
+    const std::string a = "127.0.0.1:1", b = "127.0.0.1:2";
+    struct Case {
+        std::vector<std::string> args;
+        std::string says;  ///< part of the message, when it matters which
     };
-    for (const auto& args : cases) {
-        const auto run = cli.Run(args);
-        EXPECT_EQ(run.status, 2) << args.back().substr(0, 80) << ": " << run.err;
-        EXPECT_FALSE(run.err.empty()) << args.back().substr(0, 80);
+    const Case cases[] = {
+        {{"--tcp", a, "firmware", notFirmware}, ""},
+        {{"--tcp", a, "firmware", (dir / "missing.fls").string()}, ""},
+        {{"--tcp", "printer_local", "identify"}, "is no host name"},
+        {{"--tcp", "127.0.0.1:99999", "identify"}, ""},
+        {{"--serial", "COM1", "--baud", "1234", "identify"}, ""},
+        {{"--serial", "COM1", "--parity", "mark", "identify"}, ""},
+        {{"identify", "--bogus"}, ""},
+        {{}, ""},
+        // An empty value would open the stored port instead.
+        {{"--tcp", "", "identify"}, ""},
+        {{"--serial", "", "identify"}, ""},
+        {{"--bluetooth", "", "identify"}, ""},
+        {{"--usb", "", "identify"}, ""},
+        {{"--tcp", "127.0.0.1:+9100", "identify"}, ""},
+        // Line settings that no serial port would take.
+        {{"--tcp", a, "--baud", "9600", "identify"}, ""},
+        {{"--usb", "/dev/null", "--parity", "odd", "identify"}, ""},
+        {{"--flow", "dtr-dsr", "identify"}, ""},
+        // A device or FIFO is no firmware file (and would block the open).
+        {{"--tcp", a, "firmware", "--force", "/dev/null"}, ""},
+        // Keeping the settings: checked before the printer is asked anything.
+        {{"--tcp", a, "firmware", "--wait", "5", firmware}, ""},
+        {{"--tcp", a, "firmware", "--keep-settings", (dir / "missing.fls").string()}, ""},
+        {{"--tcp", a, "firmware", "--keep-settings", empty}, ""},
+        {{"--tcp", a, "firmware", "--keep-settings", "--wait", "0", firmware}, ""},
+        // Several printers, and what cannot run on them.
+        {{"--tcp", a, "--tcp", b, "firmware", firmware}, "'firmware' works with one printer"},
+        {{"--tcp", a, "--tcp", b, "--transcript", (dir / "t").string(), "identify"}, "--transcript"},
+        {{"--tcp", a, "--jobs", "2", "identify"}, "--jobs and --json before the command"},
+        {{"--tcp", a, "--json", "identify"}, "--jobs and --json before the command"},
+        {{"--tcp", a, "--tcp", b, "--jobs", "0", "identify"}, "--jobs"},
+        {{"--printers", badList, "identify"}, ":2: a line is KIND VALUE"},
+        {{"--printers", (dir / "missing").string(), "identify"}, "missing"},
+        {{"--printers", badList, "ports"}, ":2:"},
+        {{"--tcp", a, "--serial", "COM1", "--usb", "/dev/null", "--baud", "9600", "--tcp", a, "identify"},
+         "named twice"},
+        // config set: values no printer holds or that do not parse, and files that are no settings.
+        {{"--tcp", a, "config", "set", "Density=9"}, ""},
+        {{"--tcp", a, "config", "set", "Density=-1"}, ""},
+        {{"--tcp", a, "config", "set", "Density=4x"}, ""},
+        {{"--tcp", a, "config", "set", "Density"}, ""},
+        {{"--tcp", a, "config", "set", "Colour=3"}, ""},
+        {{"--tcp", a, "config", "set", "TimeOff=128"}, ""},  // past what the record holds; 91 waits for the printer
+        {{"--tcp", a, "config", "set", "CuttingPosition=65536"}, ""},
+        {{"--tcp", a, "config", "set", "Baudrate=14400"}, ""},
+        {{"--tcp", a, "config", "set", "Databit=6"}, ""},
+        {{"--tcp", a, "config", "set", "Flowcontrol=10"}, ""},
+        {{"--tcp", a, "config", "set", "Msr=16"}, ""},
+        {{"--tcp", a, "config", "set", "Sentinel=3"}, ""},
+        {{"--tcp", a, "config", "set", "BtConnMode=3"}, ""},
+        {{"--tcp", a, "config", "set", "RfInterface=3"}, ""},
+        {{"--tcp", a, "config", "set", "StartSentinel[1]="}, ""},
+        {{"--tcp", a, "config", "set", "StartSentinel[4]=%"}, ""},
+        {{"--tcp", a, "config", "set", "EndSentinel[2]=ABCDEFGHIJK"}, ""},
+        {{"--tcp", a, "config", "set", "EndSentinel[2]=\x01"}, ""},
+        {{"--tcp", a, "config", "set", "BtPinCode=1234567890123"}, ""},
+        {{"--tcp", a, "config", "set", "BtDeviceName=" + std::string(31, 'n')}, ""},
+        {{"--tcp", a, "config", "set", "BtDeviceName=a\rb"}, ""},
+        {{"--tcp", a, "config", "set", "BtDeviceName=\xE2\x82\xAC"}, ""},  // the euro sign is no Latin-1 byte
+        {{"--tcp", a, "config", "set", "--from", (cli.dir / "missing.json").string()}, ""},
+        {{"--tcp", a, "config", "set", "--from", file("bad.json", "{ nope")}, ""},
+        {{"--tcp", a, "config", "set", "--from", file("unknown.json", R"({"Density": 4, "Colour": 1})")}, ""},
+        {{"--tcp", a, "config", "set", "--from", file("text.json", R"({"Density": "4"})")}, ""},
+        {{"--tcp", a, "config", "set", "--from", file("two.json", R"({"StartSentinel": ["%", ";"]})")}, ""},
+        {{"--tcp", a, "config", "set", "--from", file("array.json", R"([1, 2])")}, ""},
+        {{"--tcp", a, "config", "set", "--from", file("held.json", R"({"Density": 9})")}, ""},  // no printer holds that
+        {{"--tcp", a, "config", "set", "--from", cli.dir.path().string()}, ""},
+        {{"--tcp", a, "config", "set", "--from", file("huge.json", std::string((1 << 20) + 1, ' '))}, ""},
+        {{"--tcp", a, "config", "set", "--from", ""}, ""},
+        {{"--tcp", a, "config", "set"}, ""},  // nothing to change
+    };
+    for (const Case& c : cases) {
+        const auto run = cli.RunPelmora(c.args);
+        const std::string what = c.args.empty() ? "" : c.args.back();
+        EXPECT_EQ(run.status, 2) << what << ": " << run.err;
+        EXPECT_FALSE(run.err.empty()) << what;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << what << ": " << run.out;
     }
+    EXPECT_EQ(cli.RunPelmora({"bogus"}).err,
+              "The following argument was not expected: bogus\nRun with --help for more information.\n");
+    EXPECT_EQ(cli.RunPelmora({"config"}).err, "pelmora: a command is required: get, set, diff, default\n");
+    EXPECT_EQ(cli.platform.openAttempts(), 0);
     EXPECT_TRUE(cli.printer.received().empty());
     EXPECT_TRUE(cli.Stored().empty());
+    // A store that cannot be read, or is no store at all, is reported, not replaced by COM1.
+    std::ofstream(dir / "notes.txt") << "Windows Registry Editor Version 5.00\n";
+    for (const auto& store : {dir.path(), dir / "notes.txt"}) {
+        ::setenv("PELMORA_REGISTRY", store.c_str(), 1);
+        const auto unreadable = cli.RunPelmora({"identify"});
+        EXPECT_EQ(unreadable.status, 2) << store;
+        EXPECT_NE(unreadable.err.find("cannot read the settings store"), std::string::npos) << unreadable.err;
+    }
+    EXPECT_EQ(cli.RunPelmora({"--version"}).status, 0);
+    EXPECT_EQ(cli.RunPelmora({"--help"}).status, 0);
 }
 
 TEST(ConfigCommand, CodePageIsCheckedAgainstThePrintersList) {

@@ -85,22 +85,5 @@ TEST(FleetEndToEnd, InventoryShowsWhichPrintersDriftFromTheProfile) {
               "015abd7f5cc57a2dd94b7590f04ad8084273905ee33ec5cebeae62276a97f862");
 }
 
-TEST(FleetEndToEnd, JsonKeepsTheOrderGivenWithEachPrintersOwnJson) {
-    SimProcess older({"--version-text", "V1.00 123115"}), newer;
-    const auto run = RunCli({"--tcp", newer.address(), "--tcp", older.address(), "identify", "--json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto json = nlohmann::json::parse(run.out);
-    ASSERT_EQ(json.size(), 2u);
-    EXPECT_EQ(json[0]["printer"], "tcp " + newer.address());
-    EXPECT_EQ(json[0]["output"]["FirmwareVersion"], 160902);
-    EXPECT_EQ(json[1]["output"]["FirmwareVersion"], 101001);
-    EXPECT_EQ(json[1]["result"], "ok");
-
-    const auto codes = RunCli({"--json", "--tcp", newer.address(), "--tcp", older.address(), "nv", "list"});
-    ASSERT_EQ(codes.status, 0) << codes.err;
-    // No codes held: nothing printed, so no output rather than an empty text.
-    EXPECT_TRUE(nlohmann::json::parse(codes.out)[0]["output"].is_null()) << codes.out;
-}
-
 }  // namespace
 }  // namespace pelmora

@@ -63,53 +63,5 @@ TEST(KeepSettingsEndToEnd, TheSettingsSurviveAndBothVersionsArePrinted) {
     EXPECT_EQ(nlohmann::json::parse(file)["TimeOff"], 30);
 }
 
-TEST(KeepSettingsEndToEnd, AnOlderFirmwareTakesWhatItCanAndNamesWhatItCannot) {
-    Update u;
-    const auto state = u.dir / "printer.json";
-    // 123115 is dated before the tear-off position came (firmware 101001).
-    SimProcess sim({"--state", state.string(), "--version-text", "V1.00 090216", "--next-version", "V1.00 123115",
-                    "--restart-ms", "200"});
-    ASSERT_EQ(RunCli({"--tcp", sim.address(), "config", "set", "CuttingPosition=320", "TimeOff=30"}, u.env).status, 0);
-
-    const auto run = RunCli({"--tcp", sim.address(), "firmware", "--keep-settings", u.firmware.string()}, u.env);
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("warning: left out, CuttingPosition is not written on firmware 101001 (only from 160902 on)"),
-              std::string::npos)
-        << run.err;
-    EXPECT_NE(run.out.find("Verified"), std::string::npos) << run.out;
-    std::ifstream in(state);
-    EXPECT_EQ(nlohmann::json::parse(in)["config"]["switches"]["5"], 30) << "the rest was written";
-}
-
-TEST(KeepSettingsEndToEnd, APrinterThatDoesNotComeBackIsNamedWithTheWayToFinish) {
-    Update u;
-    SimProcess sim({"--restart-ms", "60000"});
-    const auto run =
-        RunCli({"--tcp", sim.address(), "firmware", "--keep-settings", "--wait", "1", u.firmware.string()}, u.env);
-    EXPECT_EQ(run.status, 1);
-    const auto saved = SavedSettings(u.storeFolder);
-    ASSERT_EQ(saved.size(), 1u);
-    EXPECT_NE(run.err.find("stopped at stage 4 (Waiting for the printer to answer again): the printer did not answer "
-                           "within 1 second\nThe printer's settings are saved in " + saved[0].string()),
-              std::string::npos)
-        << run.err;
-    EXPECT_NE(run.err.find("pelmora --tcp " + sim.address() + " config set --verify --from " + saved[0].string()),
-              std::string::npos)
-        << run.err;
-}
-
-TEST(KeepSettingsEndToEnd, NothingIsSentWhenTheSettingsCannotBeRead) {
-    Update u;
-    const auto received = u.dir / "received.bin";
-    SimProcess sim({"--model", "MPT-Q800VII", "--firmware-out", received.string()});
-    auto run = RunCli({"--tcp", sim.address(), "firmware", "--keep-settings", u.firmware.string()}, u.env);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("stopped at stage 1"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Nothing was sent"), std::string::npos) << run.err;
-    sim.Stop();
-    EXPECT_FALSE(std::filesystem::exists(received));
-    EXPECT_TRUE(SavedSettings(u.storeFolder).empty());
-}
-
 }  // namespace
 }  // namespace pelmora

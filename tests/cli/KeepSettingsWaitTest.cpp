@@ -3,6 +3,7 @@
 // its factory settings.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -61,6 +62,18 @@ std::vector<std::string> Words(const std::string& text) {
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
+/// `pelmora CONNECTION firmware --keep-settings WAIT new.fls` through `platform`.
+test::Result Update(test::ConfigCli& cli, link::Platform& platform, const std::string& connection,
+                    const std::vector<std::string>& wait = {}) {
+    const auto firmware = cli.dir / "new.fls";
+    std::ofstream(firmware) << std::string(5000, '\x7f');
+    std::vector<std::string> args = Words(connection);
+    args.insert(args.end(), {"firmware", "--keep-settings"});
+    args.insert(args.end(), wait.begin(), wait.end());
+    args.push_back(firmware.string());
+    return cli.RunPelmora(args, &platform);
+}
+
 TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
     for (const WaitCase& c : {WaitCase{100'000, {}, 0, 100'000, 130'000},
                               WaitCase{119'000, {}, 0, 119'000, 150'000},
@@ -73,32 +86,49 @@ TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
         platform.restartMs = c.restartMs;
         platform.nextVersion = "V1.00 123115";
         cli.held().switches[5] = 30;
-        const auto firmware = cli.dir / "new.fls";
-        std::ofstream(firmware) << std::string(5000, '\x7f');
-
-        std::vector<std::string> args{"pelmora"};
-        for (const std::string& word : Words(c.connection)) args.push_back(word);
-        args.insert(args.end(), {"firmware", "--keep-settings"});
-        args.insert(args.end(), c.wait.begin(), c.wait.end());
-        args.push_back(firmware.string());
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        std::ostringstream out, err;
         const std::uint64_t start = cli.platform.virtualClock().Now();
-        const int status = cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), out, err, &platform);
+        const auto run = Update(cli, platform, c.connection, c.wait);
         const std::uint64_t took = cli.platform.virtualClock().Now() - start;
 
-        EXPECT_EQ(status, c.status) << c.restartMs << ": " << err.str();
+        EXPECT_EQ(run.status, c.status) << c.restartMs << ": " << run.err;
         EXPECT_GE(took, c.minMs) << c.restartMs;
         EXPECT_LE(took, c.maxMs) << c.restartMs;
         EXPECT_EQ(cli.held().switches[5], c.status == 0 ? 30 : sim::FactorySettings().switches[5]) << c.restartMs;
-        if (c.status == 0) EXPECT_NE(out.str().find("Version now:    V1.00 123115"), std::string::npos) << out.str();
+        if (c.status == 0) EXPECT_NE(run.out.find("Version now:    V1.00 123115"), std::string::npos) << run.out;
         else {
-            EXPECT_NE(err.str().find("stopped at stage 4"), std::string::npos) << err.str();
-            EXPECT_NE(err.str().find("pelmora " + c.connection + " config set --verify --from "), std::string::npos)
-                << err.str();
+            EXPECT_NE(run.err.find("stopped at stage 4"), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("The printer's settings are saved in " + (cli.dir / "settings-").string()),
+                      std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("pelmora " + c.connection + " config set --verify --from "), std::string::npos)
+                << run.err;
         }
     }
+}
+
+// A newer setting an older firmware cannot take is named and the rest written;
+// a printer whose settings cannot be read gets nothing, and nothing is saved.
+TEST(KeepSettingsWait, AnOlderFirmwareTakesWhatItCanAndAnUnreadPrinterGetsNothing) {
+    test::ConfigCli cli;
+    RestartingPlatform platform(cli.platform, cli.printer);
+    platform.nextVersion = "V1.00 123115";  // 101001, dated before the tear-off position came
+    cli.held().tearOff = 320;
+    cli.held().switches[5] = 30;
+    auto run = Update(cli, platform, "--tcp 127.0.0.1:9100");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("warning: left out, CuttingPosition is not written on firmware 101001 (only from 160902 on)"),
+              std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("Verified"), std::string::npos) << run.out;
+    EXPECT_EQ(cli.held().switches[5], 30) << "the rest was written";
+
+    test::ConfigCli other;
+    other.printer.identity.modelText = "MPT-Q800VII";
+    run = Update(other, other.platform, "--tcp 127.0.0.1:9100");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("stopped at stage 1"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Nothing was sent"), std::string::npos) << run.err;
+    EXPECT_TRUE(other.printer.firmwareStreams().empty());
+    for (const auto& entry : std::filesystem::directory_iterator(other.dir.path()))
+        EXPECT_NE(entry.path().filename().string().rfind("settings-", 0), 0u) << entry.path();
 }
 
 }  // namespace

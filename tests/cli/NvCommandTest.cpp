@@ -1,7 +1,13 @@
 // `pelmora nv` in-process on the virtual printer; the whole download, list,
-// print and delete against the simulator process is the end-to-end test's.
+// print and delete, and the preview against what the simulator process holds,
+// are the end-to-end test's.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+#include "nv/ImageDecoders.h"
 #include "nv/NvBlocks.h"
 #include "sim/NvHandler.h"
 #include "support/ConfigCli.h"
@@ -36,24 +42,93 @@ TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedOrDeleted) {
     }
 }
 
-// "--out -" writes the PNG to standard output, and says so when it cannot.
-TEST(NvCommand, PreviewToStandardOutput) {
-    test::ConfigCli cli;
-    const std::string logo = (cli.dir / "logo.bmp").string();
-    nv::RgbImage half(8, 4, 0xFFFFFF);
-    for (std::uint32_t x = 0; x < 4; ++x) half.at(x, 0) = 0;
-    test::WriteBytes(logo, test::Bmp24(half));
-    const auto written = cli.RunPelmora({"nv", "preview", logo, "--out", "-"});
-    EXPECT_EQ(written.status, 0) << written.err;
-    EXPECT_EQ(written.out.substr(0, 4), "\x89PNG");
+// Input refused (2) or a printer that fails (1) leaves the printer as it was:
+// still only "A1" held, nothing printed. A cut PNG is refused like a bad bitmap.
+TEST(NvCommand, BadInputAndPrinterFailuresStoreNothing) {
+    const auto bmp = [](const test::ConfigCli& cli, const std::string& name, std::uint32_t width, std::uint32_t height) {
+        return test::WriteBytes((cli.dir / name).string(), test::Bmp24(nv::RgbImage(width, height, 0x000000)));
+    };
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;  ///< after "nv"; {} stands for the files made below
+        int status;
+        std::string err;  ///< the end of the message, when it matters which
+        const char* fault = nullptr;
+        const char* maker = nullptr;
+    };
+    const Case cases[] = {
+        {"no bitmap", {"download", "--auto", "logo", "notes"}, 2, "Failed to load image file!\nNOTES\n"},
+        {"cut png", {"download", "--auto", "logo", "cut"}, 2, "Failed to load image file!\nCUT\n"},
+        {"cut png preview", {"preview", "cut", "--out", "out"}, 2, "Failed to load image file!\nCUT\n"},
+        {"memory", {"download", "--auto", "big", "big", "big", "big", "big", "big"}, 2, "NV image area too small!\n"},
+        {"too tall", {"download", "--auto", "tall"}, 2, ""},
+        {"list fails", {"delete", "--all"}, 1, "Failed to read NV image address!\n", "nv-list"},
+        {"other maker", {"list"}, 1, "Printer model is not matched!\nThe printer reports another maker.\n", nullptr, "OTHER"},
+    };
+    for (const Case& c : cases) {
+        test::ConfigCli cli;
+        cli.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xFF}}, 'A', '1'));
+        cli.printer.EndSession();
+        if (c.fault) cli.printer.faults.perCommand[c.fault] = sim::Fault::WrongHeader;
+        if (c.maker) cli.printer.identity.makerText = c.maker;
+        const std::string notes = (cli.dir / "notes.bmp").string(), cut = (cli.dir / "cut.png").string();
+        std::ofstream(notes) << "not a bitmap";
+        test::WriteBytes(cut, test::PngRgba(40, 8, std::vector<std::uint32_t>(320, 0xFF000000)));
+        std::filesystem::resize_file(cut, 60);
+        const std::map<std::string, std::string> files{
+            {"logo", bmp(cli, "logo.bmp", 8, 4)}, {"notes", notes}, {"cut", cut},
+            {"big", bmp(cli, "big.bmp", 384, 1000)},  // 48000 bytes each: six pass 262144
+            {"tall", bmp(cli, "tall.bmp", 384, 1366)}, {"out", (cli.dir / "preview.png").string()}};
+        std::vector<std::string> args{"--tcp", "127.0.0.1:9100", "nv"};
+        for (const std::string& a : c.args) args.push_back(files.count(a) ? files.at(a) : a);
+        const auto run = cli.RunPelmora(args);
+        EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
+        std::string err = c.err;
+        for (const auto& [word, file] : {std::pair{"NOTES", notes}, std::pair{"CUT", cut}})
+            if (const auto at = err.find(word); at != std::string::npos) err.replace(at, std::string(word).size(), file);
+        EXPECT_TRUE(run.err.ends_with(err)) << c.name << ": " << run.err;
+        EXPECT_FALSE(std::filesystem::exists(files.at("out"))) << c.name;
+        const auto* held = cli.printer.Handler<sim::NvHandler>();
+        ASSERT_EQ(held->keyCodeImages().size(), 1u) << c.name;
+        EXPECT_EQ(held->keyCodeImages()[0].first, "A1") << c.name;
+        EXPECT_TRUE(held->printed().empty()) << c.name;
+    }
+}
 
-    std::string args[] = {"pelmora", "nv", "preview", logo, "--out", "-"};
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+// The preview writes only to regular or new files, or to standard output (and
+// says when it cannot); inputs never block on a FIFO.
+TEST(NvCommand, PreviewTouchesNoDeviceFifoOrFolder) {
+    test::ConfigCli cli;
+    const std::string logo = (cli.dir / "logo.png").string(), fifo = (cli.dir / "fifo.png").string();
+    std::vector<std::uint32_t> stripes(320);
+    for (std::size_t i = 0; i < stripes.size(); ++i) stripes[i] = i / 3 % 2 ? 0xFF000000 : 0xFFFFFFFF;
+    test::WriteBytes(logo, test::PngRgba(40, 8, stripes));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& out : {fifo, std::string("/dev/full"), cli.dir.path().string(), std::string()}) {
+        const auto run = cli.RunPelmora({"nv", "preview", logo, "--out", out});
+        EXPECT_EQ(run.status, 2) << out << ": " << run.err;
+        EXPECT_FALSE(run.err.empty()) << out;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << "not replaced by a regular file";
+    const auto out = (cli.dir / "out.png").string();
+    EXPECT_EQ(cli.RunPelmora({"nv", "preview", fifo, "--out", out}).status, 2) << "a FIFO named .png is refused at once";
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    const auto written = cli.RunPelmora({"nv", "preview", logo, "--out", "-"});
+    ASSERT_EQ(written.status, 0) << written.err;
+    const auto png = nv::DecodePng(written.out);
+    ASSERT_TRUE(png);
+    EXPECT_EQ(png->width, 40u);
+    EXPECT_TRUE(written.err.ends_with("40 x 8 dots\n")) << written.err;  // after any advice
     std::ostream closed(nullptr);  // every write fails, as on a closed pipe
-    std::ostringstream err;
-    EXPECT_EQ(cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), closed, err, &cli.platform), 2);
-    EXPECT_EQ(err.str(), "pelmora: cannot write the PNG to standard output\n");
+    const auto refused = cli.RunPelmora({"nv", "preview", logo, "--out", "-"}, nullptr, &closed);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "pelmora: cannot write the PNG to standard output\n");
+
+    // A name that is no UTF-8 loads as BMP, JSON and firmware names do.
+    const auto latin1 = (cli.dir / "caf\xE9.png").string();
+    std::filesystem::copy_file(logo, latin1);
+    EXPECT_EQ(cli.RunPelmora({"nv", "preview", latin1, "--out", out}).status, 0);
 }
 
 // A grey photo four times too wide prints as a black block with the windows'

@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sys/stat.h>
 #include <nlohmann/json.hpp>
 
 #include "nv/BitmapLoader.h"
-#include "nv/ImageDecoders.h"
 #include "nv/ImageLoader.h"
 #include "nv/RasterConversion.h"
 #include "support/ImageFiles.h"
@@ -97,56 +95,6 @@ TEST_F(NvEndToEnd, DownloadListPrintDelete) {
     EXPECT_FALSE(std::filesystem::exists(pngs / "nv-10.png"));
 }
 
-TEST_F(NvEndToEnd, BadInputIsRefusedBeforeAnythingIsStored) {
-    // A printer that holds one image under "A1".
-    std::ofstream(dir / "state.json")
-        << R"({"nv": {"keyCodes": [{"code": "4131", "width": 8, "height": 1, "raster": "FF"}]}})";
-    SimProcess sim({"--state", (dir / "state.json").string()});
-    const auto logo = Bitmap("logo.bmp", 8, 4);
-
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        std::string err;
-    };
-    const auto notBitmap = (dir / "notes.bmp").string();
-    std::ofstream(notBitmap) << "not a bitmap";
-    const auto big = Bitmap("big.bmp", 384, 1000);  // 48000 bytes each: six pass 262144
-    const auto tall = Bitmap("tall.bmp", 384, 1366);
-    const Case cases[] = {
-        {"no bitmap", {"download", "--auto", logo, notBitmap}, "Failed to load image file!\n" + notBitmap + "\n"},
-        {"memory", {"download", "--auto", big, big, big, big, big, big}, "NV image area too small!\n"},
-        {"too tall", {"download", "--auto", tall}, ""},
-        {"stored code", {"download", "--code", "A1", logo}, "Exists address! (A1); --replace deletes it first\n"},
-    };
-    for (const Case& c : cases) {
-        const auto run = Nv(sim, c.args);
-        EXPECT_EQ(run.status, 2) << c.name << ": " << run.err;
-        if (!c.err.empty()) {
-            EXPECT_EQ(run.err, c.err) << c.name;
-        }
-    }
-    Succeeds(sim, {"list"}, "A1\n");
-    EXPECT_TRUE(State()["nv"]["printed"].empty());
-}
-
-TEST_F(NvEndToEnd, PrinterFailuresGiveTheWindowsTexts) {
-    {
-        SimProcess sim({"--fault", "nv-list=wrong-header"});
-        const auto run = Nv(sim, {"delete", "--all"});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "Failed to read NV image address!\n");
-    }
-    SimProcess sim({"--maker", "OTHER"});
-    auto run = Nv(sim, {"list"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports another maker.\n");
-    sim.Stop();
-    run = Nv(sim, {"list"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Port open error!\n" + sim.address() + " refused the connection: nothing listens on that port.\n");
-}
-
 TEST_F(NvEndToEnd, PreviewIsWhatThePrinterHoldsDotForDot) {
     const auto held = dir / "held";
     SimProcess sim({"--nv-dir", held.string()});
@@ -175,61 +123,6 @@ TEST_F(NvEndToEnd, PreviewIsWhatThePrinterHoldsDotForDot) {
         }
         Succeeds(sim, {"delete", "--all"}, "");
     }
-}
-
-TEST_F(NvEndToEnd, CorruptImagesAreRefusedLikeBadBitmaps) {
-    const auto good = Save("good.png", LogoPng(40, 8));
-    const auto cut = (dir / "cut.png").string();
-    std::filesystem::copy_file(good, cut);
-    std::filesystem::resize_file(cut, 60);
-    const auto out = (dir / "preview.png").string();
-
-    // libpng says "Read Error" on its own before; the tool's message ends the output.
-    const auto refused = [&](const std::string& err) {
-        const std::string message = "Failed to load image file!\n" + cut + "\n";
-        return err.size() >= message.size() && err.compare(err.size() - message.size(), message.size(), message) == 0;
-    };
-    auto run = RunCli({"nv", "preview", cut, "--out", out}, env);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(refused(run.err)) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(out));
-
-    SimProcess sim({"--state", (dir / "state.json").string()});
-    run = Nv(sim, {"download", "--auto", good, cut});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(refused(run.err)) << run.err;
-    Succeeds(sim, {"list"}, "");  // nothing was stored
-}
-
-// Outputs go only to regular or new files, and inputs never block on a FIFO.
-TEST_F(NvEndToEnd, PreviewTouchesNoDeviceFifoOrFolder) {
-    const auto logo = Save("logo.png", LogoPng(40, 8));
-    const auto fifo = (dir / "fifo.png").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& out : {fifo, std::string("/dev/full"), dir.path().string(), std::string()}) {
-        const auto run = RunCli({"nv", "preview", logo, "--out", out}, env);
-        EXPECT_EQ(run.status, 2) << out << ": " << run.err;
-        EXPECT_FALSE(run.err.empty()) << out;
-    }
-    EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << "not replaced by a regular file";
-
-    auto run = RunCli({"nv", "preview", fifo, "--out", (dir / "out.png").string()}, env);
-    EXPECT_EQ(run.status, 2) << "a FIFO named .png is refused at once";
-    EXPECT_FALSE(std::filesystem::exists(dir / "out.png"));
-
-    run = RunCli({"nv", "preview", logo, "--out", "-"}, env);
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.substr(0, 4), "\x89PNG");
-    const auto written = nv::DecodePng(run.out);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(written->width, 40u);
-    EXPECT_TRUE(run.err.ends_with("40 x 8 dots\n")) << run.err;  // after any advice
-
-    // A name that is no UTF-8 loads as BMP, JSON and firmware names do.
-    const auto latin1 = (dir / "caf\xE9.png").string();
-    std::filesystem::copy_file(logo, latin1);
-    run = RunCli({"nv", "preview", latin1, "--out", (dir / "out.png").string()}, env);
-    EXPECT_EQ(run.status, 0) << run.err;
 }
 
 }  // namespace

@@ -43,15 +43,17 @@ struct ConfigCli {
         return RunPelmora(std::move(args));
     }
 
-    /// `pelmora ARGS`, the connection as ARGS or the store give it.
-    Result RunPelmora(std::vector<std::string> args) {
+    /// `pelmora ARGS`, the connection as ARGS or the store give it, through `on`
+    /// (the in-process printer's platform unless given); `out` replaces the captured output.
+    Result RunPelmora(std::vector<std::string> args, link::Platform* on = nullptr, std::ostream* out = nullptr) {
         args.insert(args.begin(), "pelmora");
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
-        std::ostringstream out, err;
+        std::ostringstream captured, err;
         Result r;
-        r.status = cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), out, err, &platform);
-        r.out = out.str();
+        r.status = cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), out ? *out : captured, err,
+                                   on ? on : &platform);
+        r.out = captured.str();
         r.err = err.str();
         return r;
     }
