@@ -985,6 +985,108 @@ Relisez les paramètres avant de les modifier.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Rechercher des imprimantes</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>Imprimantes trouvées :</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Adresses :</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>Port TCP :</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>Utiliser cette imprimante</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>Saisissez les adresses à parcourir.</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>Saisissez un port TCP de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>Arrêté après %1 adresses sur %2 ; imprimantes trouvées : %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%1 adresses sur %2 ; imprimantes trouvées : %3</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>Cet ordinateur n&apos;a aucun port série, Bluetooth ou USB pour imprimante.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>Ports de cet ordinateur : %1 sur %2 interrogés ; imprimantes trouvées : %3</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1, micrologiciel %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignoré : %1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>Pas une MPT-Q700VII : %1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1 ; la fenêtre principale n&apos;accepte que les adresses IPv4</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>Interrogation...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Saisissez un nombre de 1 à 65535.</translation>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>Impossible d&apos;enregistrer les paramètres de communication dans %1.</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>Rechercher des imprimantes...</translation>
     </message>
 </context>
 <context>

@@ -985,6 +985,108 @@ Lesen Sie die Einstellungen erneut, bevor Sie sie ändern.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Drucker suchen</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>Gefundene Drucker:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Adressen:</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>TCP-Port:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>Diesen Drucker verwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>Geben Sie die zu durchsuchenden Adressen ein.</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>Geben Sie einen TCP-Port von 1 bis 65535 ein.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>Angehalten nach %1 von %2 Adressen, %3 gefunden</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%1 von %2 Adressen, %3 gefunden</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>Dieser Computer hat keinen seriellen, Bluetooth- oder USB-Druckeranschluss.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>Anschlüsse dieses Computers: %1 von %2 abgefragt, %3 gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1, Firmware %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>Kein MPT-Q700VII: %1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1; das Hauptfenster nimmt nur IPv4-Adressen an</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>Wird abgefragt...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Geben Sie eine Zahl von 1 bis 65535 ein.</translation>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>Die Kommunikationseinstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>Drucker suchen...</translation>
     </message>
 </context>
 <context>

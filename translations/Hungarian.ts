@@ -985,6 +985,108 @@ Módosítás előtt olvassa be újra a beállításokat.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Nyomtatók keresése</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>Talált nyomtatók:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Hálózat</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Címek:</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>TCP-port:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Keresés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>E nyomtató használata</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>Írja be a keresendő címeket.</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>Adjon meg egy TCP-portot 1 és 65535 között.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>Leállítva %1/%2 cím után; talált nyomtatók: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%1/%2 cím; talált nyomtatók: %3</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>Ezen a számítógépen nincs soros, Bluetooth- vagy USB-nyomtatóport.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>A számítógép portjai: %1/%2 lekérdezve; talált nyomtatók: %3</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1, firmware %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Kihagyva: %1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>Nem MPT-Q700VII: %1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1; a főablak csak IPv4-címet fogad el</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>Lekérdezés...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Csatoló</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Sebesség</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Nyomtató</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>A kommunikációs beállításokat nem sikerült menteni ide: %1.</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>Nyomtatók keresése...</translation>
     </message>
 </context>
 <context>

@@ -985,6 +985,108 @@ Rileggere le impostazioni prima di modificarle.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Trova stampanti</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>Stampanti trovate:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Indirizzi:</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>Porta TCP:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>Usa questa stampante</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>Digitare gli indirizzi da cercare.</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>Digitare una porta TCP da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>Interrotta dopo %1 indirizzi su %2; stampanti trovate: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%1 indirizzi su %2; stampanti trovate: %3</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>Questo computer non ha porte seriali, Bluetooth o USB per stampanti.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>Porte di questo computer: %1 su %2 interrogate; stampanti trovate: %3</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1, firmware %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Saltata: %1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>Non è una MPT-Q700VII: %1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1; la finestra principale accetta solo indirizzi IPv4</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>Interrogazione...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaccia</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Stampante</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Digitare un numero da 1 a 65535.</translation>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>Impossibile salvare le impostazioni di comunicazione in %1.</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>Trova stampanti...</translation>
     </message>
 </context>
 <context>

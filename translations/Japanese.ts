@@ -985,6 +985,108 @@ Read the settings again before you change them.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>プリンターの検索</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>見つかったプリンター：</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>ネットワーク</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>アドレス：</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>TCP ポート：</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>このプリンターを使用</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>検索するアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>1～65535 の TCP ポートを入力してください。</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>%2 件中 %1 件のアドレスで停止、%3 台検出</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%2 件中 %1 件のアドレス、%3 台検出</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>このコンピューターにはシリアル、Bluetooth、USB のプリンターポートがありません。</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>このコンピューターのポート：%2 件中 %1 件を照会、%3 台検出</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1、ファームウェア %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>スキップ：%1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>MPT-Q700VII ではありません：%1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1 (メインウィンドウは IPv4 アドレスのみ使用できます)</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>照会中...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>インターフェース</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>プリンター</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>通信設定を %1 に保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>プリンターの検索...</translation>
     </message>
 </context>
 <context>

@@ -985,6 +985,108 @@ Read the settings again before you change them.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>프린터 찾기</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>찾은 프린터:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>네트워크</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>주소:</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>TCP 포트:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>이 프린터 사용</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>검색할 주소를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>1~65535 사이의 TCP 포트를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>주소 %2개 중 %1개에서 중지됨, %3대 찾음</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>주소 %2개 중 %1개, %3대 찾음</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>이 컴퓨터에는 직렬, Bluetooth 또는 USB 프린터 포트가 없습니다.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>이 컴퓨터의 포트: %2개 중 %1개 확인, %3대 찾음</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1, 펌웨어 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>건너뜀: %1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>MPT-Q700VII 아님: %1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1 (기본 창은 IPv4 주소만 사용할 수 있음)</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>확인 중...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>인터페이스</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>프린터</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>통신 설정을 %1에 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>프린터 찾기...</translation>
     </message>
 </context>
 <context>

@@ -985,6 +985,108 @@ Przed zmianą odczytaj ustawienia ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Znajdź drukarki</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>Znalezione drukarki:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Sieć</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Adresy:</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>Port TCP:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>Użyj tej drukarki</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>Wpisz adresy do przeszukania.</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>Wpisz port TCP od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>Zatrzymano po %1 z %2 adresów; znalezione drukarki: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%1 z %2 adresów; znalezione drukarki: %3</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>Ten komputer nie ma portu szeregowego, Bluetooth ani USB dla drukarek.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>Porty tego komputera: odpytano %1 z %2; znalezione drukarki: %3</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1, firmware %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Pominięto: %1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>To nie MPT-Q700VII: %1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1; okno główne przyjmuje tylko adresy IPv4</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>Odpytywanie...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfejs</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Szybkość</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drukarka</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Wpisz liczbę od 1 do 65535.</translation>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>Nie udało się zapisać ustawień komunikacji w %1.</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>Znajdź drukarki...</translation>
     </message>
 </context>
 <context>

@@ -985,6 +985,108 @@ Read the settings again before you change them.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Поиск принтеров</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>Найденные принтеры:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Адреса:</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>TCP-порт:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>Использовать этот принтер</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>Введите адреса для поиска.</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>Введите TCP-порт от 1 до 65535.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>Остановлено после %1 из %2 адресов, найдено принтеров: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%1 из %2 адресов, найдено принтеров: %3</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>На этом компьютере нет последовательных, Bluetooth- или USB-портов для принтеров.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>Порты этого компьютера: опрошено %1 из %2, найдено принтеров: %3</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1, микропрограмма %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Пропущен: %1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>Не MPT-Q700VII: %1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1; главное окно принимает только адреса IPv4</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>Опрос...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Интерфейс</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Принтер</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>Не удалось сохранить параметры связи в %1.</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>Найти принтеры...</translation>
     </message>
 </context>
 <context>

@@ -985,6 +985,108 @@ Read the settings again before you change them.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>查找打印机</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>找到的打印机：</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>TCP 端口：</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>使用此打印机</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>请输入要搜索的地址。</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>请输入 1 到 65535 之间的 TCP 端口。</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>在 %2 个地址中的第 %1 个后停止，找到 %3 台</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%2 个地址中已尝试 %1 个，找到 %3 台</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>此计算机没有串口、蓝牙或 USB 打印机端口。</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>此计算机的端口：已询问 %1/%2 个，找到 %3 台</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1，固件 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>不是 MPT-Q700VII：%1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1（主窗口只接受 IPv4 地址）</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>正在询问...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>接口</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>打印机</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>无法将通信设置保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>查找打印机...</translation>
     </message>
 </context>
 <context>

@@ -985,6 +985,108 @@ Vuelva a leer los ajustes antes de cambiarlos.</translation>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Buscar impresoras</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>Impresoras encontradas:</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Direcciones:</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>Puerto TCP:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>Usar esta impresora</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>Escriba las direcciones que desea buscar.</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>Escriba un puerto TCP de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>Detenido tras %1 de %2 direcciones; impresoras encontradas: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%1 de %2 direcciones; impresoras encontradas: %3</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>Este equipo no tiene puertos serie, Bluetooth ni USB para impresoras.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>Puertos de este equipo: %1 de %2 consultados; impresoras encontradas: %3</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1, firmware %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitido: %1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>No es una MPT-Q700VII: %1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1; la ventana principal solo admite direcciones IPv4</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>Consultando...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaz</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Impresora</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Escriba un número del 1 al 65535.</translation>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>No se pudieron guardar los ajustes de comunicación en %1.</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>Buscar impresoras...</translation>
     </message>
 </context>
 <context>

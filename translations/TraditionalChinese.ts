@@ -985,6 +985,108 @@ Read the settings again before you change them.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::desktop::FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>尋找印表機</translation>
+    </message>
+    <message>
+        <source>Printers found:</source>
+        <translation>找到的印表機：</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>網路</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>TCP port:</source>
+        <translation>TCP 連接埠：</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Use This Printer</source>
+        <translation>使用此印表機</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Type the addresses to search.</source>
+        <translation>請輸入要搜尋的位址。</translation>
+    </message>
+    <message>
+        <source>Type a TCP port from 1 to 65535.</source>
+        <translation>請輸入 1 到 65535 之間的 TCP 連接埠。</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 addresses, %3 found</source>
+        <translation>在 %2 個位址中的第 %1 個後停止，找到 %3 台</translation>
+    </message>
+    <message>
+        <source>%1 of %2 addresses, %3 found</source>
+        <translation>%2 個位址中已嘗試 %1 個，找到 %3 台</translation>
+    </message>
+    <message>
+        <source>This computer has no serial, Bluetooth or USB printer port.</source>
+        <translation>這台電腦沒有序列埠、藍牙或 USB 印表機連接埠。</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s ports: %1 of %2 asked, %3 found</source>
+        <translation>這台電腦的連接埠：已詢問 %1/%2 個，找到 %3 台</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::desktop::FoundPrinterModel</name>
+    <message>
+        <source>%1, firmware %2 (%3)</source>
+        <translation>%1，韌體 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已略過：%1</translation>
+    </message>
+    <message>
+        <source>Not ours: %1</source>
+        <translation>不是 MPT-Q700VII：%1</translation>
+    </message>
+    <message>
+        <source>%1; the main window takes IPv4 addresses only</source>
+        <translation>%1（主視窗只接受 IPv4 位址）</translation>
+    </message>
+    <message>
+        <source>Asking...</source>
+        <translation>正在詢問...</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>介面</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>印表機</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::desktop::MainWindow</name>
     <message>
         <source>Description</source>
@@ -1103,6 +1205,10 @@ Type a number from 1 to 65535.</source>
     <message>
         <source>The communication settings could not be stored in %1.</source>
         <translation>無法將通訊設定儲存到 %1。</translation>
+    </message>
+    <message>
+        <source>Find Printers...</source>
+        <translation>尋找印表機...</translation>
     </message>
 </context>
 <context>

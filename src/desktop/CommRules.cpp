@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "context/PortMap.h"
 #include "context/StoredCommSettings.h"
 
 namespace pelmora::desktop {
@@ -35,6 +36,12 @@ link::CommSettings GatherSerial(link::CommSettings previous, std::int32_t portTy
     previous.stopBits = form.stopBits != 0 ? 2 : 0;
     previous.flowControl = form.flowControl;
     return previous;
+}
+
+std::string ListedPortFor(const context::SettingsStore& store, const std::string& device) {
+    for (const std::string& entry : context::ComPortEntries(context::Layout::Desktop))
+        if (entry == device || context::ResolvePortName(store, entry) == device) return entry;
+    return device;
 }
 
 }  // namespace pelmora::desktop

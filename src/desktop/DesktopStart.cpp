@@ -34,8 +34,10 @@ int RunPelmoraPc(QApplication& app) {
     context::SettingsStore store = context::SettingsStore::OpenDefault();
     const auto platform = context::StartSystemPlatform([&store]() -> const context::SettingsStore& { return store; });
 
-    MainWindow window({store, *platform, ui::SystemPrompts(), SystemUsbPrinters(),
-                              MainWindow::FirmwareManagerWanted()});
+    MainWindow::Services services{store, *platform, ui::SystemPrompts(), SystemUsbPrinters(),
+                                  MainWindow::FirmwareManagerWanted()};
+    services.localPorts = [&platform] { return context::LocalCandidates(platform->trace()); };
+    MainWindow window(std::move(services));
     if (EnvOn("PELMORA_STARTUP_PROBE")) new StartupProbe(window);
     window.exec();
     return 0;

@@ -18,6 +18,7 @@
 #include "context/TcpAddress.h"
 #include "desktop/AboutBox.h"
 #include "desktop/CommRules.h"
+#include "desktop/FindPrintersDialog.h"
 #include "desktop/ToolColumn.h"
 #include "ui/AccessKeys.h"
 #include "ui/Accessibility.h"
@@ -102,14 +103,14 @@ void MainWindow::BuildControls() {
                             services_.phaseTimer);
     });
     connect(firmware_, &QPushButton::clicked, this, &MainWindow::OpenFirmwareManager);
+    connect(tools.find, &QPushButton::clicked, this, &MainWindow::OpenFindPrinters);
     connect(tools.exit, &QPushButton::clicked, this, &MainWindow::OnExit);
 }
 
 void MainWindow::Open() {
     {
         const QSignalBlocker quiet(comm_.interface);
-        comm_.interface->addItems({QStringLiteral("Serial / RS232C"), QStringLiteral("Bluetooth"),
-                                   QStringLiteral("USB"), QStringLiteral("TCP/IP")});
+        for (const char* name : kInterfaceNames) comm_.interface->addItem(QString::fromLatin1(name));
         comm_.interface->setCurrentIndex(link::PortSerial);
     }
     const context::StoredComm stored = context::ReadCommSettings(services_.store, context::Layout::Desktop);
@@ -241,6 +242,21 @@ void MainWindow::RestoreSelections(const link::CommSettings& stored) {
     }
 }
 
+void MainWindow::ShowConnection(link::CommSettings chosen) {
+    const bool serial = chosen.portType == link::PortSerial || chosen.portType == link::PortBluetooth;
+    if (serial) chosen.port = ListedPortFor(services_.store, chosen.port);
+    {
+        const QSignalBlocker quiet(comm_.interface);
+        comm_.interface->setCurrentIndex(chosen.portType);
+    }
+    FillByInterface();
+    RestoreSelections(chosen);
+    if (serial && comm_.port->currentText() != Q(chosen.port)) {
+        comm_.port->addItem(Q(chosen.port));
+        comm_.port->setCurrentIndex(comm_.port->count() - 1);
+    }
+}
+
 void MainWindow::ReportUnreadableStore(const std::vector<std::string>& unreadable) {
     if (unreadable.empty()) return;
     QStringList names = ToList(unreadable);
@@ -314,6 +330,13 @@ void MainWindow::OpenFirmwareManager() {
     // its own, built from this copy of the settings.
     auto* window = new ui::FirmwareWindow(services_.platform, settings_, services_.prompts, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+}
+
+void MainWindow::OpenFindPrinters() {
+    auto* window = new FindPrintersDialog(services_.platform, services_.localPorts, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &FindPrintersDialog::printerChosen, this, &MainWindow::ShowConnection);
     window->open();
 }
 

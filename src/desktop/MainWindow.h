@@ -7,6 +7,7 @@
 #include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
 #include "desktop/CommGroup.h"
+#include "desktop/FindPrintersSearch.h"
 #include "desktop/UsbPrinterSource.h"
 #include "link/CommSettings.h"
 #include "vmsm/MemorySwitchEngine.h"
@@ -35,6 +36,7 @@ public:
         UsbPrinterSource usb;
         bool firmwareManager = false;  ///< offer "Firmware Manager"
         ui::PhaseTimer* phaseTimer = nullptr;  ///< drives the progress windows; null: real time
+        LocalPortSource localPorts{};           ///< what "Find Printers" asks; null: no port
     };
 
     explicit MainWindow(Services services, QWidget* parent = nullptr);
@@ -51,6 +53,10 @@ public:
     vmsm::MemorySwitchEngine& memorySwitchEngine() { return vmsm_; }
     /// The job "Virtual Memory Switch Manager" runs.
     ui::MemorySwitchJob& memorySwitchJob() { return *vmsmJob_; }
+
+    /// Shows `chosen` in the communication settings, as a printer search found
+    /// it; the rest of the window stays.
+    void ShowConnection(link::CommSettings chosen);
 
     void reject() override;
 
@@ -74,6 +80,7 @@ private:
     void ReportUnreadableStore(const std::vector<std::string>& unreadable);
     bool HandOver();
     void OpenFirmwareManager();
+    void OpenFindPrinters();
     void OnExit();
     void ShowAbout();
     void Warn(const QString& text);

@@ -36,6 +36,9 @@ ToolColumn BuildToolColumn(QWidget* owner, bool firmwareManager) {
                       "nvButton");
     c.firmware = ToolButton(owner, QCoreApplication::translate("pelmora::desktop::MainWindow", "Firmware Manager"),
                             "firmwareButton");
+    // Below the others, so that their access keys stay as operators know them.
+    c.find = ToolButton(owner, QCoreApplication::translate("pelmora::desktop::MainWindow", "Find Printers..."),
+                        "findButton");
     c.exit = ui::QuietButton(QCoreApplication::translate("pelmora::desktop::MainWindow", "Exit"), "exitButton", owner);
     c.exit->setDefault(true);
     LeaveRoomAround(c.exit);
@@ -44,7 +47,7 @@ ToolColumn BuildToolColumn(QWidget* owner, bool firmwareManager) {
     c.firmware->setEnabled(firmwareManager);
 
     c.layout = new QVBoxLayout;
-    for (QPushButton* button : {c.vmsm, c.nv, c.firmware, c.exit}) c.layout->addWidget(button);
+    for (QPushButton* button : {c.vmsm, c.nv, c.firmware, c.find, c.exit}) c.layout->addWidget(button);
     return c;
 }
 

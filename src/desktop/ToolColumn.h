@@ -9,6 +9,7 @@ namespace pelmora::desktop {
 /// settings: the tools fill the column above "Exit".
 struct ToolColumn {
     QVBoxLayout* layout = nullptr;
+    QPushButton* find = nullptr;
     QPushButton* vmsm = nullptr;
     QPushButton* nv = nullptr;
     QPushButton* firmware = nullptr;  ///< shown and enabled only for `firmwareManager`

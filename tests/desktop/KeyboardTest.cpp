@@ -13,6 +13,7 @@
 
 #include "DesktopRig.h"
 #include "desktop/AboutBox.h"
+#include "desktop/FindPrintersDialog.h"
 #include "ui/AccessKeys.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
 #include "windows/memory_switches/SentinelWindow.h"
@@ -76,11 +77,12 @@ private slots:
             ui::SentinelWindow sentinels(context::Layout::Desktop, prompts, vmsm::SentinelDynamic, {});
             ui::FirmwareWindow firmware(rig.platform, link::CommSettings{}, prompts);
             ui::NvAddressWindow address(context::Layout::Desktop, {}, prompts);
+            desktop::FindPrintersDialog find(rig.platform, {});
             const auto check = [locale](std::initializer_list<QWidget*> windows) {
                 for (QWidget* window : windows)
                     QVERIFY2(KeyFaults(*window).isEmpty(), qPrintable(locale + (": " + KeyFaults(*window))));
             };
-            check({main.get(), &about, &vmsm, &sentinels, &firmware, &address, nv.window.get()});
+            check({main.get(), &about, &vmsm, &sentinels, &firmware, &address, nv.window.get(), &find});
             // Every tab of the manager shows whole, without scroll arrows.
             vmsm.show();
             QTabBar* bar = vmsm.findChild<QTabWidget*>()->tabBar();
