@@ -86,5 +86,7 @@ void RenderHandheld(Renderer& renderer, Rig& rig);
 void RenderHandheldGerman(Renderer& renderer, Rig& rig);
 void RenderNv(Renderer& renderer, Rig& rig);
 void RenderMemorySwitch(Renderer& renderer, Rig& rig);
+/// Searches virtual printers on 127.0.0.2-4 through the real sockets.
+void RenderFindPrinters(Renderer& renderer);
 
 }  // namespace pelmora::screenshots

@@ -125,6 +125,7 @@ int RenderDesktop(QApplication& app, Renderer& renderer, const QString& qmDir) {
     RenderFirmware(renderer, rig);
     RenderNv(renderer, rig);
     RenderMemorySwitch(renderer, rig);
+    RenderFindPrinters(renderer);
     if (ui::InstallLanguage(app, QLocale(QLocale::German, QLocale::Germany), {qmDir}).isEmpty()) {
         std::fprintf(stderr, "no German translation in %s\n", qPrintable(qmDir));
         return 1;
