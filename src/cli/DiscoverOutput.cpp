@@ -75,9 +75,10 @@ void PrintBluetooth(std::ostream& out, const DiscoveryFindings& f) {
         return;
     }
     for (const auto& d : f.bluetooth.devices) {
-        out << "bluetooth " << d.address << "  " << WithoutControls(d.name) << "  " << (d.paired ? "paired" : "not paired");
-        if (!d.rfcommDevice.empty()) out << ", bound to " << d.rfcommDevice;
-        else out << ", bound to no serial device (bind one: rfcomm bind N " << d.address << ')';
+        out << "bluetooth " << d.address << "  " << WithoutControls(d.name) << "  ";
+        if (!d.rfcommDevice.empty()) out << (d.paired ? "paired" : "not paired") << ", bound to " << d.rfcommDevice;
+        else if (d.paired) out << "paired, bound to no serial device (bind one: rfcomm bind N " << d.address << ')';
+        else out << "not paired (pair it: bluetoothctl pair " << d.address << ", then rfcomm bind N " << d.address << ')';
         out << '\n';
     }
 }

@@ -19,6 +19,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/LoopbackListener.h"
+#include "support/MockBluez.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
 
@@ -192,6 +193,33 @@ TEST(DiscoverPorts, FindsEachPrinterAtItsSpeedAndSkipsAPortInUse) {
     const auto fleet = inNamespace({"--printers", file, "identify", "--json"});
     ASSERT_EQ(fleet.status, 0) << fleet.err;
     EXPECT_EQ(nlohmann::json::parse(fleet.out).size(), 2u) << fleet.out;
+}
+
+// With no serial line in sight, the machine's search is BlueZ's list.
+TEST(DiscoverPorts, ListsTheBluetoothDevicesBlueZKnowsAndHowToBindOne) {
+    if (::geteuid() != 0) GTEST_SKIP() << "a private mount namespace needs root (CI runs as root)";
+    const test::MockBluez bluez("printers");
+    if (bluez.Skipped()) GTEST_SKIP() << bluez.address();
+    const auto discover = [](const char* format) {
+        return test::RunProgram(PELMORA_SERIAL_NAMESPACE, {"", PELMORA_CLI_PATH, "discover", format}, {}, 60);
+    };
+    const auto json = discover("--json");
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto found = nlohmann::json::parse(json.out);
+    EXPECT_EQ(found["found"].size(), 0u);
+    ASSERT_EQ(found["bluetooth"].size(), 2u) << json.out;
+    EXPECT_EQ(found["bluetooth"][0],
+              (nlohmann::json{{"address", "00:11:22:33:44:55"}, {"name", "MPT-Q700VII"}, {"paired", true},
+                              {"connected", true}, {"rfcomm", ""}}));
+    EXPECT_EQ(found["bluetooth"][1]["paired"], false);
+    const auto table = discover("--all");
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_NE(table.out.find("bluetooth 00:11:22:33:44:55  MPT-Q700VII  paired, bound to no serial device "
+                             "(bind one: rfcomm bind N 00:11:22:33:44:55)\nbluetooth 11:00:00:00:00:01  Not paired  not paired (pair it: "
+                             "bluetoothctl pair 11:00:00:00:00:01, then rfcomm bind N 11:00:00:00:00:01)\n"
+                             "No printer found; 0 ports tried."),
+              std::string::npos)
+        << table.out;
 }
 
 // Nothing is sent for a mistyped list: a listener among the good targets sees no connection.

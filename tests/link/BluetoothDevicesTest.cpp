@@ -10,91 +10,13 @@
 #include <unistd.h>
 
 #include "link/BluetoothDevices.h"
+#include "support/MockBluez.h"
 #include "support/TempDir.h"
 
 namespace pelmora::link {
 namespace {
 
-// A private bus with python3-dbusmock's BlueZ (argv: mode, the serial profile's
-// UUID). Prints the bus address, then the adapter's scan state for each line
-// read; takes everything down at the end of its input.
-constexpr const char* kMockBluez = R"(
-import os, subprocess, sys, time
-mode, uuid = sys.argv[1:3]
-try:
-    import dbus, dbusmock
-    bus_daemon = subprocess.Popen(['dbus-daemon', '--session', '--nofork', '--print-address=1'],
-                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-except (ImportError, OSError) as missing:
-    sys.exit(print('skip:', missing, '(scripts/bootstrap installs it)', flush=True))
-address, children = bus_daemon.stdout.readline().strip(), [bus_daemon]
-try:
-    if mode != 'no-bluez':
-        children.append(subprocess.Popen([sys.executable, '-m', 'dbusmock', '--system', '--template', 'bluez5'],
-                                         env=dict(os.environ, DBUS_SYSTEM_BUS_ADDRESS=address), stdout=subprocess.DEVNULL))
-        bus = dbus.bus.BusConnection(address)
-        while not bus.name_has_owner('org.bluez') and children[-1].poll() is None:
-            time.sleep(0.05)
-        mock = dbus.Interface(bus.get_object('org.bluez', '/'), 'org.bluez.Mock')
-    if mode == 'printers':
-        mock.AddAdapter('hci0', 'desk')
-        for device, name, props in [
-                ('AA:BB:CC:00:00:02', 'Headset', {'Paired': True, 'UUIDs': ['0000110b-0000-1000-8000-00805f9b34fb']}),
-                ('00:11:22:33:44:55', 'MPT-Q700VII', {'Paired': True, 'Connected': True, 'UUIDs': [uuid]}),
-                ('5E:00:00:00:00:09', 'Beacon', {'AddressType': 'random'}),
-                ('11:00:00:00:00:01', 'Not paired', {'Connected': 'retyped'})]:
-            bus.get_object('org.bluez', mock.AddDevice('hci0', device, name)).UpdateProperties(
-                'org.bluez.Device1', props, dbus_interface='org.freedesktop.DBus.Mock')
-    print(address, flush=True)
-    for _ in sys.stdin:
-        adapter = bus.get_object('org.bluez', '/org/bluez/hci0').GetAll(
-            'org.bluez.Adapter1', dbus_interface='org.freedesktop.DBus.Properties')
-        print(bool(adapter['Discovering']), adapter.get('DiscoveryFilter', {}).get('Transport', '-'), flush=True)
-finally:
-    for child in children:
-        child.terminate()
-        child.wait()
-)";
-constexpr const char* kPython = "/usr/bin/python3";  // where Debian's python3-dbusmock is
-
-struct MockBluez {
-    explicit MockBluez(const char* mode) {
-        int in[2], out[2];
-        if (::access(kPython, X_OK) != 0 || ::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0) return;
-        const std::string uuid(kSerialPortProfileUuid);
-        if ((pid = ::fork()) == 0) {
-            ::dup2(in[0], STDIN_FILENO);
-            ::dup2(out[1], STDOUT_FILENO);
-            ::execl(kPython, kPython, "-c", kMockBluez, mode, uuid.c_str(), nullptr);
-            std::_Exit(127);
-        }
-        ::close(in[0]);
-        ::close(out[1]);
-        to = in[1];
-        from = ::fdopen(out[0], "r");
-        address = Line();
-        ::setenv("DBUS_SYSTEM_BUS_ADDRESS", address.c_str(), 1);
-    }
-    ~MockBluez() {
-        ::unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
-        if (pid <= 0) return;
-        ::close(to);  // the helper's end of input
-        ::waitpid(pid, nullptr, 0);
-        std::fclose(from);
-    }
-    std::string Line() {
-        char line[512];
-        if (!std::fgets(line, sizeof line, from)) return "the helper ended";
-        return std::string(line, std::strcspn(line, "\n"));
-    }
-    /// "False bredr": whether the adapter is discovering, and the transport it was told.
-    std::string ScanState() { return ::write(to, "\n", 1) == 1 ? Line() : "the helper ended"; }
-
-    std::string address = "skip: no python3 (scripts/bootstrap installs python3-dbusmock)";
-    pid_t pid = -1;
-    int to = -1;
-    FILE* from = nullptr;
-};
+using test::MockBluez;
 
 std::string Shown(const BluetoothListing& listing) {
     std::string text = listing.problem;
@@ -108,13 +30,13 @@ constexpr const char* kListed = "00:11:22:33:44:55 MPT-Q700VII paired connected 
 
 TEST(BluetoothDevices, ListsSerialPrintersAndDevicesNotYetKnownInAddressOrder) {
     MockBluez bluez("printers");
-    if (bluez.address.rfind("skip:", 0) == 0) GTEST_SKIP() << bluez.address;
+    if (bluez.Skipped()) GTEST_SKIP() << bluez.address();
     EXPECT_EQ(Shown(ListBluetoothDevices(0, StopRequest())), kListed);
 }
 
 TEST(BluetoothDevices, ScansForItsTimeOrUntilStoppedThenListsWhatIsKnown) {
     MockBluez bluez("printers");
-    if (bluez.address.rfind("skip:", 0) == 0) GTEST_SKIP() << bluez.address;
+    if (bluez.Skipped()) GTEST_SKIP() << bluez.address();
     using namespace std::chrono;
     StopRequest stop;
     auto started = steady_clock::now();
@@ -136,7 +58,7 @@ TEST(BluetoothDevices, ScansForItsTimeOrUntilStoppedThenListsWhatIsKnown) {
 TEST(BluetoothDevices, SaysWhyNothingCouldBeListed) {
     for (const char* mode : {"no-adapter", "no-bluez"}) {
         MockBluez bluez(mode);
-        if (bluez.address.rfind("skip:", 0) == 0) GTEST_SKIP() << bluez.address;
+        if (bluez.Skipped()) GTEST_SKIP() << bluez.address();
         EXPECT_EQ(Shown(ListBluetoothDevices(1000, StopRequest())),
                   mode == std::string("no-bluez")
                       ? "BlueZ is not running (bluetooth.service): start it with `sudo systemctl start bluetooth`"
