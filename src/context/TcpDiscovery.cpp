@@ -40,8 +40,9 @@ private:
         const std::string address = ScanAddressAt(block, order - (b == 0 ? 0 : ends_[b - 1]));
         const auto probe = link::ProbeTcp(address, block.port, options_.connectMs, crew_.stop());
         if (probe.kind == link::ProbeOutcome::Stopped) return;  // not tried: it had no full chance
-        if (probe.kind == link::ProbeOutcome::Accepted && FirstTime(address, block.port))
-            Identify({order, address, block.port, block.hostName, {}});
+        if (probe.kind == link::ProbeOutcome::Accepted && FirstTime(address, block.port) &&
+            !Identify({order, address, block.port, block.hostName, {}}))
+            return;  // cut short by a stop: not tried, so the search counts as stopped
         ++tried_;
     }
 
@@ -50,13 +51,14 @@ private:
         return seen_.insert(address + "\n" + std::to_string(port)).second;
     }
 
-    void Identify(TcpAnswer answer) {
+    // False when a stop cut it short: that proves nothing either way.
+    bool Identify(TcpAnswer answer) {
         answer.id = crew_.Identify(platform_, {link::PortTcp, link::NetPort(answer.address), answer.port, 8, 0, 0, 0});
-        // Cut short by a stop, it proves nothing either way.
-        if (!answer.id.Identified() && crew_.Stopping()) return;
+        if (!answer.id.Identified() && crew_.Stopping()) return false;
         const std::lock_guard<std::mutex> lock(mutex_);
         if (answer.id.Identified()) ++found_;
         answers_.push_back(std::move(answer));
+        return true;
     }
 
     link::Platform& platform_;
