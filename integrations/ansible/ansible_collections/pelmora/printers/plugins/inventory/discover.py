@@ -73,7 +73,7 @@ extends_documentation_fragment:
   - inventory_cache
 notes:
   - With I(cache), a later run reads the printers found from the cache instead of searching again,
-    until I(cache_timeout) or C(--flush-cache); a cache written for other targets or options is not used.
+    until I(cache_timeout) or C(ansible-playbook --flush-cache); a cache written for other targets or options is not used.
     The C(memory) cache plugin lasts one run only; use C(jsonfile) or another persistent one.
 author:
   - Pelmora developers (!UNKNOWN)
