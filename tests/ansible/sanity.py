@@ -94,7 +94,7 @@ class Sanity(object):
         return '' if r.returncode == 0 and not r.stderr else r.stdout + r.stderr
 
     def yamllint(self):
-        paths = self.files('**/*.yml', '**/*.yaml', 'plugins/modules/*.py', 'plugins/doc_fragments/*.py')
+        paths = self.files('**/*.yml', '**/*.yaml', 'plugins/modules/*.py', 'plugins/inventory/*.py', 'plugins/doc_fragments/*.py')
         r = self.in_tree([self.python, os.path.join(self.sanity_root, 'yamllint', 'yamllinter.py')], input='\n'.join(paths))
         if r.returncode != 0 or r.stderr:
             return r.stdout + r.stderr
@@ -107,9 +107,10 @@ class Sanity(object):
 
     def ansible_doc(self):
         problems = []
-        for module in self.files('plugins/modules/*.py'):
-            name = '%s.%s' % (NAME, os.path.splitext(os.path.basename(module))[0])
-            r = self.in_tree(['ansible-doc', '--json', '-t', 'module', name])
+        for kind, plugin in [(kind, path) for kind, folder in (('module', 'modules'), ('inventory', 'inventory'))
+                             for path in self.files('plugins/%s/*.py' % folder)]:
+            name = '%s.%s' % (NAME, os.path.splitext(os.path.basename(plugin))[0])
+            r = self.in_tree(['ansible-doc', '--json', '-t', kind, name])
             try:
                 documented = json.loads(r.stdout)[name]['doc']['options']
             except (ValueError, KeyError, TypeError):

@@ -58,6 +58,12 @@ class PelmoraModule(AnsibleModule):
 OK, FAILED, REFUSED, THREE = 0, 1, 2, 3
 
 
+def failure_message(status, err):
+    """pelmora's failure and its cause, one line each on stderr, as one message."""
+    lines = [line.replace('pelmora: ', '', 1).strip() for line in err.splitlines()]
+    return '; '.join(line for line in lines if line) or 'pelmora exited with status %d' % status
+
+
 def module_options(**own):
     arguments = dict(CONNECTION_ARGS)
     arguments.update(own)
@@ -90,10 +96,7 @@ class Pelmora(object):
         return self.module.run_command([self.program] + self.connection + list(args))
 
     def fail(self, status, err, what, changed=False):
-        # The failure and its cause, one line each on stderr, as one message.
-        lines = [line.replace('pelmora: ', '', 1).strip() for line in err.splitlines()]
-        message = '; '.join(line for line in lines if line) or 'pelmora exited with status %d' % status
-        self.module.fail_json(msg='%s: %s' % (what, message), rc=status, stderr=err, changed=changed)
+        self.module.fail_json(msg='%s: %s' % (what, failure_message(status, err)), rc=status, stderr=err, changed=changed)
 
     def json(self, *args, **kwargs):
         """pelmora's JSON output of a command that must succeed; fails the task otherwise.
