@@ -24,7 +24,7 @@ public:
         crew_.Run([this](std::uint64_t order) { Try(order); }, stopWanted, [&] {
             if (!progress) return;
             const std::lock_guard<std::mutex> lock(mutex_);
-            progress({tried_, candidates_.size(), found_, trying_});
+            progress({tried_, candidates_.size(), found_, trying_, answers_});
         });
         LocalDiscoveryResult result;
         result.tried = tried_;

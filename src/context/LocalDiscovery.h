@@ -40,6 +40,7 @@ struct LocalAnswer {
 struct LocalDiscoveryProgress {
     std::uint64_t tried = 0, total = 0, found = 0;
     std::string trying;  ///< "/dev/ttyUSB0 at 9600": what is being asked now
+    std::vector<LocalAnswer> answers;  ///< the ports done so far, so a listing can fill in as they end
 };
 
 struct LocalDiscoveryResult {

@@ -31,7 +31,10 @@ FindPrintersDialog::FindPrintersDialog(link::Platform& platform, LocalPortSource
     : QDialog(parent),
       search_(platform, std::move(ports),
               {[this](const auto& candidates) { LocalListed(candidates); },
-               [this](const auto& p) { ShowLocalCounts(p.tried, p.total, p.found); },
+               [this](const auto& p) {
+                   model_.ShowAnswered(p.answers);
+                   ShowLocalCounts(p.tried, p.total, p.found);
+               },
                [this](const auto& result) { LocalDone(result); },
                [this](const auto& p) { ShowTcpCounts(p, false); },
                [this](const auto& result, std::uint64_t total) { TcpDone(result, total); },

@@ -74,8 +74,19 @@ void FoundPrinterModel::ListCandidates(const std::vector<context::LocalCandidate
     for (const auto& candidate : candidates) {
         rows.push_back(LocalRow(candidate));
         rows.back().printer = tr("Asking...");
+        rows.back().asking = true;
     }
     Replace(local_, std::move(rows));
+}
+
+void FoundPrinterModel::ShowAnswered(const std::vector<context::LocalAnswer>& answers) {
+    for (const auto& answer : answers) {
+        const auto at = static_cast<std::size_t>(answer.order);
+        if (at >= local_.size() || !local_[at].asking) continue;
+        local_[at] = RowFor(answer);
+        const int row = static_cast<int>(at);
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    }
 }
 
 void FoundPrinterModel::ShowLocal(const context::LocalDiscoveryResult& result) {

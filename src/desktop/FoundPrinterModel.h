@@ -16,6 +16,7 @@ struct FoundRow {
     QString description;          ///< what the system calls the port, or the host name typed
     link::CommSettings settings;  ///< what opens the printer
     bool usable = false;          ///< a printer the main window can be set to
+    bool asking = false;          ///< a port whose answer has not come yet
 };
 
 /// The rows of the Find Printers window: this machine's ports first, then
@@ -29,6 +30,8 @@ public:
 
     /// The ports about to be asked, each waiting for its answer.
     void ListCandidates(const std::vector<context::LocalCandidate>& candidates);
+    /// Fills in the rows of the ports done so far, the others still asking.
+    void ShowAnswered(const std::vector<context::LocalAnswer>& answers);
     void ShowLocal(const context::LocalDiscoveryResult& result);
     void ShowTcp(const context::TcpDiscoveryResult& result);
     /// The row at `row`, or null.
