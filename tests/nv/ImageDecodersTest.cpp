@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <cstdlib>
+
 #include "nv/ExifOrientation.h"
 #include "nv/ImageDecoders.h"
 #include "support/ImageFiles.h"
@@ -32,6 +34,17 @@ std::string PngPromising(std::uint32_t width, std::uint32_t height) {
     chunk("IDAT", {0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
     chunk("IEND", {});
     return Text(png);
+}
+
+// A one-channel JPEG is grey: each sample is red, green and blue alike.
+TEST(ImageDecoders, GreyJpegKeepsItsGrey) {
+    const auto image = DecodeJpeg(Text(test::Jpeg(RgbImage(16, 8, Rgb(60, 60, 60)), 100, true)));
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->pixels.size(), 16u * 8u);
+    for (const std::uint32_t p : image->pixels) {
+        const int r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
+        EXPECT_TRUE(r == g && g == b && std::abs(r - 60) <= 3) << std::hex << p;
+    }
 }
 
 TEST(ImageDecoders, BrokenOrOversizedFilesAreRefused) {

@@ -158,6 +158,7 @@ TEST_F(BitmapLoader, PixelsGoThroughTheColourTable) {
         {"RLE8 rows filled, no end mark", Bmp{4, 1, 8, 1, palette, {0x04, 0x03, 0x00, 0x00}}.File(), {0xF0}},
         {"257 colours for 256 indexes", Bmp{2, 1, 8, 0, wide, {0x00, 0x01, 0, 0}}.File(), {0x40}},  // white, black
         {"0x01000101 colours for two indexes", shallow, {0x40}},
+        {"1 bit, one colour: the index past it is paper", Bmp{2, 1, 1, 0, {0x000000}, {0x40, 0, 0, 0}}.File(), {0x80}},
     };
     for (const Case& c : cases) {
         const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.file));

@@ -257,6 +257,7 @@ TEST(SwitchMap, Reads) {
         {"low-battery beep is bit 4", 8, Std(101001), "00001000", [](const PrinterConfig& r) {
              return r.BeepLowBat == 1 && r.BeepPaper == 0 && r.Service == 0; }},
         {"rf", 'P', Std(101001), "00000011", [](const PrinterConfig& r) { return r.RfInterface == 2; }},
+        {"rf off", 'P', Std(101001), "00000000", [](const PrinterConfig& r) { return r.RfInterface == 0; }},
         {"switch 3 stores nothing", 3, Std(101001), "11111111", [](const PrinterConfig& r) { return r == PrinterConfig{}; }},
     };
     for (const Case& k : cases) {
