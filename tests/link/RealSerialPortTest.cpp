@@ -39,9 +39,11 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     PortConfigValues unknownRate = none;
     unknownRate.baudRate = -1;  // what libserialport reports for a rate it cannot read
     EXPECT_EQ(FromPortConfig(unknownRate).baudRate, 0u);
-    PortConfigValues sevenBits = none;
-    sevenBits.bits = 7;
-    EXPECT_EQ(ToPortConfig(FromPortConfig(sevenBits)), sevenBits);
+    for (const int bits : {5, 7}) {  // the narrowest width a line has, and the printer's other one
+        PortConfigValues narrow = none;
+        narrow.bits = bits;
+        EXPECT_EQ(ToPortConfig(FromPortConfig(narrow)), narrow) << bits;
+    }
     PortConfigValues nineBits = none;
     nineBits.bits = 9;
     EXPECT_EQ(FromPortConfig(nineBits).byteSize, 8) << "a width the link cannot use reads as 8";
