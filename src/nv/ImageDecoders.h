@@ -9,7 +9,9 @@ namespace pelmora::nv {
 // The formats LoadImageFile reads besides BMP, each from a whole file's bytes.
 // Transparent pixels come out laid over white. Nothing when the bytes are not
 // a whole picture of that format, or when it would take more than
-// kMaxDecodedBytes; the libraries' complaints are never printed.
+// kMaxDecodedBytes; the libraries' complaints are never printed. Through
+// libpng, libjpeg and giflib here, the Windows Imaging Component on Windows
+// (win32/WicCodecs.cpp), as src/nv/CMakeLists.txt chooses.
 
 /// Every PNG colour type and depth; 16-bit channels are rounded to 8 bits.
 /// No gamma or colour profile is applied: the levels are the file's.
