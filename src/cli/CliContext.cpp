@@ -1,15 +1,14 @@
 #include "cli/CliContext.h"
 
 #include <atomic>
-#include <csignal>
 #include <cstdlib>
-#include <iterator>
 #include <mutex>
 #include <ostream>
 #include <unistd.h>
 
 #include "cli/TerminalProgress.h"
 #include "context/PortMap.h"
+#include "context/Signals.h"
 #include "context/StoredCommSettings.h"
 #include "context/TcpAddress.h"
 #include "context/SystemPlatform.h"
@@ -19,16 +18,11 @@ namespace pelmora::cli {
 
 namespace {
 
+// A service manager's stop (SIGTERM), a closed terminal (SIGHUP) and Ctrl-C
+// all cancel the running job the way the windows' Cancel does.
 std::atomic<bool> g_interrupted{false};
-void OnInterrupt(int) { g_interrupted = true; }
-
 std::mutex g_interruptMutex;
 int g_interruptScopes = 0;
-// A service manager's stop (SIGTERM), a closed terminal (SIGHUP) and Ctrl-C
-// all cancel the running job the way the windows' Cancel does: ending the
-// program outright could leave a printer between enter- and end-of-setting.
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
-struct sigaction g_previousInterrupt[std::size(kStopSignals)] {};
 
 constexpr const char* kNoConnectionChosen =
     "no printer connection given and none stored; choose one with --tcp HOST[:PORT], --serial PORT, "
@@ -158,15 +152,13 @@ InterruptScope::InterruptScope() {
     const std::lock_guard<std::mutex> lock(g_interruptMutex);
     if (g_interruptScopes++ > 0) return;
     g_interrupted = false;
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    for (std::size_t i = 0; i < std::size(kStopSignals); ++i) ::sigaction(kStopSignals[i], &action, &g_previousInterrupt[i]);
+    context::CatchStopSignals(g_interrupted, true);
 }
 
 InterruptScope::~InterruptScope() {
     const std::lock_guard<std::mutex> lock(g_interruptMutex);
     if (--g_interruptScopes > 0) return;
-    for (std::size_t i = 0; i < std::size(kStopSignals); ++i) ::sigaction(kStopSignals[i], &g_previousInterrupt[i], nullptr);
+    context::RestoreStopSignals();
 }
 
 bool Interrupted() { return g_interrupted; }

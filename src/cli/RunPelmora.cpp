@@ -1,7 +1,6 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
-#include <csignal>
 #include <iostream>
 #include <map>
 #include <ostream>
@@ -14,6 +13,7 @@
 #include "cli/FleetRun.h"
 #include "cli/InputFile.h"
 #include "context/PortMap.h"
+#include "context/Signals.h"
 
 namespace pelmora::cli {
 
@@ -187,7 +187,7 @@ int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& 
 }  // namespace
 
 int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link::Platform* platform) {
-    std::signal(SIGPIPE, SIG_IGN);
+    context::PrepareStandardStreams();
     CliContext ctx(out, err);
     if (platform) ctx.UsePlatform(platform);
 

@@ -1,16 +1,14 @@
 #include "cli/SettingsBackup.h"
 
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "cli/PrinterActions.h"
 #include "link/AtomicFile.h"
+#include "link/Clock.h"
+#include "link/LocalFile.h"
 
 namespace pelmora::cli {
 
@@ -42,7 +40,7 @@ SettingsBackup BackUpSettings(CliContext& ctx) {
 }
 
 void SaveSettingsCopy(CliContext& ctx, SettingsBackup& backup) {
-    const std::filesystem::path folder = ctx.store().path().parent_path();
+    const std::filesystem::path folder = ctx.store().SideFolder();
     std::error_code error;
     if (!folder.empty()) std::filesystem::create_directories(folder, error);
     if (error) {
@@ -51,23 +49,21 @@ void SaveSettingsCopy(CliContext& ctx, SettingsBackup& backup) {
         return;
     }
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    const std::string name = SavedSettingsName(local, backup.version);
+    const std::string name = SavedSettingsName(link::LocalTime(now), backup.version);
     // Never over an earlier saved file: it may be the only copy of a printer's settings.
     for (int n = 0; n < 100; ++n) {
         const std::filesystem::path path =
             folder / (n == 0 ? name : name.substr(0, name.size() - 5) + "-" + std::to_string(n) + ".json");
         // Owner only: the file holds the Bluetooth PIN. The name is claimed
         // first, then filled whole like every other file.
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            if (errno == EEXIST) continue;
-            backup.failure = "cannot write " + path.string() + ": " + std::strerror(errno);
+        std::string problem;
+        const link::Claim claim = link::ClaimNewFile(path.string(), problem);
+        if (claim == link::Claim::Exists) continue;
+        if (claim == link::Claim::Failed) {
+            backup.failure = "cannot write " + path.string() + ": " + problem;
             backup.status = ExitFailed;
             return;
         }
-        ::close(fd);
         if (const std::string why = link::ReplaceFile(path, backup.json, 0600); !why.empty()) {
             backup.failure = "cannot write " + path.string() + ": " + why;
             backup.status = ExitFailed;

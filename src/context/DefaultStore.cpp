@@ -31,4 +31,6 @@ std::filesystem::path SettingsStore::DefaultPath() {
 
 SettingsStore SettingsStore::OpenDefault() { return SettingsStore(DefaultPath()); }
 
+std::filesystem::path SettingsStore::SideFolder() const { return file_.parent_path(); }
+
 }  // namespace pelmora::context

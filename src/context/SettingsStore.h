@@ -72,6 +72,11 @@ public:
 
     /// The store's file; empty for the registry.
     const std::filesystem::path& path() const { return file_; }
+    /// Where files that go with the settings are saved (the copies taken
+    /// before a firmware update): the file's folder, or for the registry the
+    /// user's application data (%APPDATA%\Korvane\Pelmora); empty for the
+    /// current folder.
+    std::filesystem::path SideFolder() const;
     /// The file or the registry key, for messages.
     std::string Where() const;
 

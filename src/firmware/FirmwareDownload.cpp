@@ -23,7 +23,7 @@ FileProblem ReadImage(const std::filesystem::path& path, std::string& image) {
     if (error) return FileProblem::CannotOpen;
     constexpr auto kWrite = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
                             std::filesystem::perms::others_write;
-    if ((status.permissions() & kWrite) == std::filesystem::perms::none || ::access(path.c_str(), W_OK) != 0)
+    if ((status.permissions() & kWrite) == std::filesystem::perms::none || ::access(path.string().c_str(), W_OK) != 0)
         return FileProblem::ReadOnly;
     if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(path, error) > kMaxFirmwareBytes)
         return FileProblem::TooLarge;
@@ -69,7 +69,7 @@ FirmwareOutcome DownloadFirmware(const std::filesystem::path& path, link::Printe
         }
         sent += piece;
         progress.SetProgress(static_cast<int>(static_cast<double>(sent) * 100.0 / static_cast<double>(image.size())));
-        link::Tracef(link.platform().trace(), "SEND = %zu", sent);
+        link::Tracef(link.platform().trace(), "SEND = %s", std::to_string(sent).c_str());
     }
     link.ClosePort();
     if (result == FirmwareResult::Cancelled) return Ended(result, nullptr, text::Ready);

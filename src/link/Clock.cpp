@@ -21,4 +21,10 @@ void SystemClock::Sleep(std::uint32_t ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+std::tm LocalTime(std::time_t t) {
+    std::tm local{};
+    ::localtime_r(&t, &local);
+    return local;
+}
+
 }  // namespace pelmora::link

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <ctime>
 
 namespace pelmora::link {
 
@@ -32,5 +33,9 @@ public:
 private:
     std::uint64_t now_ = 0;
 };
+
+/// The wall-clock time `t` in this machine's time zone, for names and stamps;
+/// safe on any thread.
+std::tm LocalTime(std::time_t t);
 
 }  // namespace pelmora::link

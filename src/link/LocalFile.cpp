@@ -109,4 +109,15 @@ std::FILE* OpenPrivateOutput(const std::string& path, std::string& why) {
     return file;
 }
 
+Claim ClaimNewFile(const std::string& path, std::string& why) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return Claim::Claimed;
+    }
+    if (errno == EEXIST) return Claim::Exists;
+    why = Reason(errno);
+    return Claim::Failed;
+}
+
 }  // namespace pelmora::link

@@ -35,4 +35,11 @@ std::string WriteAll(int fd, std::string_view bytes);
 /// reason in `why`, when it cannot.
 std::FILE* OpenPrivateOutput(const std::string& path, std::string& why);
 
+enum class Claim { Claimed, Exists, Failed };
+
+/// Creates `path` empty, readable by its owner only where the system has such
+/// modes, unless something is there already: the name is then the caller's,
+/// to fill with ReplaceFile. Failed with the reason in `why`.
+Claim ClaimNewFile(const std::string& path, std::string& why);
+
 }  // namespace pelmora::link

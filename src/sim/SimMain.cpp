@@ -1,7 +1,6 @@
 // pelmora-sim: the virtual printer on a TCP port, for trying the tools and for
 // end-to-end tests without hardware.
 #include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -9,6 +8,7 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "context/Signals.h"
 #include "context/TcpAddress.h"
 #include "link/CommSettings.h"
 #include "link/LocalFile.h"
@@ -26,14 +26,9 @@ std::atomic<bool> g_stop{false};
 // A state holds a few settings and the NV images; far more is not one.
 constexpr std::size_t kMaxStateBytes = 64u << 20;
 
-void OnSignal(int) { g_stop = true; }
-
 void StopOnSignals() {
-    struct sigaction action {};
-    action.sa_handler = OnSignal;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
+    pelmora::context::CatchStopSignals(g_stop, false);
+    pelmora::context::PrepareStandardStreams();
 }
 
 constexpr const char* kFaultKinds =

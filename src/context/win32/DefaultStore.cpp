@@ -1,3 +1,5 @@
+#include <shlobj.h>
+
 #include <cstdlib>
 
 #include "context/SettingsStore.h"
@@ -15,6 +17,17 @@ std::filesystem::path SettingsStore::DefaultPath() {
 SettingsStore SettingsStore::OpenDefault() {
     if (std::filesystem::path file = DefaultPath(); !file.empty()) return SettingsStore(std::move(file));
     return SettingsStore(std::make_shared<RegistryStore>(ProductKey));
+}
+
+std::filesystem::path SettingsStore::SideFolder() const {
+    if (!file_.empty()) return file_.parent_path();
+    PWSTR data = nullptr;
+    std::filesystem::path folder;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &data))) folder = data;
+    ::CoTaskMemFree(data);
+    if (folder.empty()) return {};
+    const std::string key = ProductKey;
+    return folder / key.substr(key.find('\\') + 1);  // past "Software"
 }
 
 }  // namespace pelmora::context

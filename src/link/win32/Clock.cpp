@@ -16,4 +16,10 @@ void SystemClock::Sleep(std::uint32_t ms) {
     ::Sleep(ms);
 }
 
+std::tm LocalTime(std::time_t t) {
+    std::tm local{};
+    ::localtime_s(&local, &t);
+    return local;
+}
+
 }  // namespace pelmora::link

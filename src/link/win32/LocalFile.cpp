@@ -116,4 +116,16 @@ std::FILE* OpenPrivateOutput(const std::string& path, std::string& why) {
     return file;
 }
 
+Claim ClaimNewFile(const std::string& path, std::string& why) {
+    const HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(handle);
+        return Claim::Claimed;
+    }
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return Claim::Exists;
+    why = SystemMessage(error);
+    return Claim::Failed;
+}
+
 }  // namespace pelmora::link
