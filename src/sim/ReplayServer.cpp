@@ -1,13 +1,9 @@
 #include "sim/ReplayServer.h"
 
-#include <cerrno>
 #include <chrono>
 #include <sstream>
 #include <ostream>
-#include <poll.h>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 #include "link/LocalFile.h"
 #include "sim/ReplaySession.h"
@@ -39,11 +35,10 @@ void Play(int client, ReplaySession& session, const std::atomic<bool>& stop) {
     bool open = SendDue(client, session.Start(), stop);
     std::uint8_t buffer[4096];
     while (open && !stop) {
-        pollfd waiting{client, POLLIN, 0};
-        const int ready = ::poll(&waiting, 1, kPollMs);
-        if (ready < 0 && errno != EINTR) break;
-        if (ready <= 0) continue;
-        const ssize_t count = ::recv(client, buffer, sizeof buffer, 0);
+        const int ready = WaitForBytes(client, kPollMs);
+        if (ready < 0) break;
+        if (ready == 0) continue;
+        const long count = ReceiveBytes(client, buffer, sizeof buffer);
         if (count <= 0) break;
         const auto due = session.Receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(count)));
         if (!session.difference().empty()) return;
@@ -85,7 +80,7 @@ int RunReplay(const ReplayOptions& options, const std::atomic<bool>& stop, std::
         if (client < 0) break;
         ReplaySession session(script->connections[n]);
         Play(client, session, stop);
-        ::close(client);
+        CloseClient(client);
         if (!session.difference().empty()) {
             err << which << ": " << session.difference() << std::endl;
             return 1;

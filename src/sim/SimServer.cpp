@@ -2,13 +2,9 @@
 
 #include "sim/ConfigHandler.h"
 
-#include <cerrno>
 #include <chrono>
 #include <iostream>
-#include <poll.h>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
@@ -41,7 +37,7 @@ std::string SimServer::boundAddress() const { return listener_.boundAddress(); }
 bool SimServer::Run(const std::atomic<bool>& stop, std::string& error) {
     for (int client; (client = listener_.Accept(stop)) >= 0;) {
         const bool updated = Serve(client, stop);
-        ::close(client);
+        CloseClient(client);
         if (updated && !Restart(stop, error)) return false;
     }
     return true;
@@ -68,17 +64,16 @@ bool SimServer::Serve(int client, const std::atomic<bool>& stop) {
     using Clock = std::chrono::steady_clock;
     auto lastHeard = Clock::now();
     while (!stop) {
-        pollfd waiting{client, POLLIN, 0};
-        const int ready = ::poll(&waiting, 1, kPollMs);
-        if (ready < 0 && errno != EINTR) break;
-        if (ready <= 0) {
+        const int ready = WaitForBytes(client, kPollMs);
+        if (ready < 0) break;
+        if (ready == 0) {
             if (printer_.receivingFirmware() && Clock::now() - lastHeard >= kFirmwareEndedAfter) break;
             if (options_.idleTimeoutMs &&
                 Clock::now() - lastHeard >= std::chrono::milliseconds(options_.idleTimeoutMs))
                 break;
             continue;
         }
-        const ssize_t count = ::recv(client, buffer, sizeof buffer, 0);
+        const long count = ReceiveBytes(client, buffer, sizeof buffer);
         if (count <= 0) break;
         lastHeard = Clock::now();
         if (!Answer(client, buffer, static_cast<std::size_t>(count))) break;

@@ -61,6 +61,16 @@ bool SendAll(int fd, const std::uint8_t* data, std::size_t count) {
     return true;
 }
 
+int WaitForBytes(int client, int ms) {
+    pollfd waiting{client, POLLIN, 0};
+    const int ready = ::poll(&waiting, 1, ms);
+    return ready < 0 && errno == EINTR ? 0 : ready;
+}
+
+long ReceiveBytes(int client, std::uint8_t* buffer, std::size_t capacity) { return ::recv(client, buffer, capacity, 0); }
+
+void CloseClient(int client) { ::close(client); }
+
 int TcpListener::Accept(const std::atomic<bool>& stop) {
     while (!stop) {
         pollfd waiting{fd_, POLLIN, 0};

@@ -33,4 +33,11 @@ private:
 /// Sends everything or fails (the peer went away). Takes a socket or any other descriptor.
 bool SendAll(int fd, const std::uint8_t* data, std::size_t count);
 
+/// Waits up to `ms` for bytes, or the end, from a client Accept returned: 1
+/// when there are, 0 when not yet (or a signal came), -1 on an error.
+int WaitForBytes(int client, int ms);
+/// Up to `capacity` bytes from the client; 0 when it has closed, -1 on an error.
+long ReceiveBytes(int client, std::uint8_t* buffer, std::size_t capacity);
+void CloseClient(int client);
+
 }  // namespace pelmora::sim
