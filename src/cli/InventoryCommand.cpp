@@ -1,6 +1,5 @@
 // `pelmora inventory`: what a printer is and holds, in one line of a fleet's table.
 #include <CLI/CLI.hpp>
-#include <nettle/sha2.h>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -9,6 +8,7 @@
 #include "cli/Latin1.h"
 #include "cli/NvCliSession.h"
 #include "cli/PrinterActions.h"
+#include "cli/Sha256.h"
 
 namespace pelmora::cli {
 
@@ -18,14 +18,9 @@ std::string SettingsDigest(nlohmann::json settings) {
     // escapes DEL, which the JSON library leaves raw.
     std::string text;
     for (const char c : settings.dump()) text += c == '\x7f' ? std::string("\\u007f") : std::string(1, c);
-    sha256_ctx hash;
-    sha256_init(&hash);
-    sha256_update(&hash, text.size(), reinterpret_cast<const std::uint8_t*>(text.data()));
-    std::uint8_t digest[SHA256_DIGEST_SIZE];
-    sha256_digest(&hash, sizeof digest, digest);
     static constexpr char kHex[] = "0123456789abcdef";
     std::string hex;
-    for (const std::uint8_t byte : digest) hex += {kHex[byte >> 4], kHex[byte & 0x0F]};
+    for (const std::uint8_t byte : Sha256(text)) hex += {kHex[byte >> 4], kHex[byte & 0x0F]};
     return hex;
 }
 
