@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <array>
+#include <cstdio>
 #include <cstdlib>
+#include <jpeglib.h>
 
 #include "nv/ExifOrientation.h"
 #include "nv/ImageDecoders.h"
@@ -36,14 +39,41 @@ std::string PngPromising(std::uint32_t width, std::uint32_t height) {
     return Text(png);
 }
 
-// A one-channel JPEG is grey: each sample is red, green and blue alike.
-TEST(ImageDecoders, GreyJpegKeepsItsGrey) {
-    const auto image = DecodeJpeg(Text(test::Jpeg(RgbImage(16, 8, Rgb(60, 60, 60)), 100, true)));
-    ASSERT_TRUE(image);
-    ASSERT_EQ(image->pixels.size(), 16u * 8u);
-    for (const std::uint32_t p : image->pixels) {
-        const int r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
-        EXPECT_TRUE(r == g && g == b && std::abs(r - 60) <= 3) << std::hex << p;
+// A one-channel JPEG is grey; a four-channel one is CMYK as Adobe writes it,
+// each sample the ink's absence: here red 255, green 128, blue 0.
+TEST(ImageDecoders, GreyAndCmykJpegsGiveTheirColours) {
+    const auto grey = DecodeJpeg(Text(test::Jpeg(RgbImage(16, 8, Rgb(60, 60, 60)), 100, true)));
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr errors{};
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = 16;
+    cinfo.image_height = 8;
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 100, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row;
+    for (int x = 0; x < 16; ++x) row.insert(row.end(), {255, 128, 0, 255});
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW line = row.data();
+        jpeg_write_scanlines(&cinfo, &line, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    const auto cmyk = DecodeJpeg(std::string(reinterpret_cast<const char*>(buffer), size));
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+    for (const auto& [image, want] : {std::pair{grey, std::array{60, 60, 60}}, std::pair{cmyk, std::array{255, 128, 0}}}) {
+        ASSERT_TRUE(image);
+        ASSERT_EQ(image->pixels.size(), 16u * 8u);
+        for (const std::uint32_t p : image->pixels) {
+            const int got[] = {static_cast<int>(p >> 16), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)};
+            for (int c = 0; c < 3; ++c) EXPECT_LE(std::abs(got[c] - want[static_cast<std::size_t>(c)]), 3) << std::hex << p;
+        }
     }
 }
 
