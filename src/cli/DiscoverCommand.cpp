@@ -22,6 +22,7 @@ namespace {
 constexpr int kMaxJobs = 1024;
 constexpr std::uint32_t kMaxConnectMs = 60000;
 constexpr std::uint32_t kMaxScanSeconds = 120;
+constexpr std::uint32_t kDefaultScanSeconds = 10;
 constexpr auto kBluetoothWatchEvery = std::chrono::milliseconds(50);
 
 struct DiscoverOptions {
@@ -29,7 +30,8 @@ struct DiscoverOptions {
     std::uint16_t port = link::kPrinterTcpPort;
     context::TcpDiscoveryOptions scan;
     bool all = false, force = false, json = false, local = false;
-    std::uint32_t bluetoothScanSeconds = 0;
+    bool bluetoothScan = false;
+    std::uint32_t bluetoothScanSeconds = kDefaultScanSeconds;
     std::string printersFile;
 };
 
@@ -96,7 +98,7 @@ void SearchThisMachine(CliContext& ctx, const DiscoverOptions& o, const std::vec
     // Named ports are searched as asked; the whole machine includes the Bluetooth devices.
     if (named.empty()) {
         f.bluetoothSearched = true;
-        f.bluetooth = ListBluetooth(ctx, o.bluetoothScanSeconds);
+        f.bluetooth = ListBluetooth(ctx, o.bluetoothScan ? o.bluetoothScanSeconds : 0);
     }
     f.local = context::DiscoverLocal(ctx.platform(), PortsToTry(ctx, named), {}, Interrupted,
                                      [&ctx](const context::LocalDiscoveryProgress& p) { ShowLocalProgress(ctx, p); });
@@ -111,7 +113,7 @@ int Discover(CliContext& ctx, const DiscoverOptions& o) {
     std::vector<std::string> network, ports;
     for (const std::string& target : o.targets) (NamesAPort(target) ? ports : network).push_back(target);
     const bool local = o.local || o.targets.empty() || !ports.empty();
-    if (o.bluetoothScanSeconds > 0 && !ports.empty())
+    if (o.bluetoothScan && !ports.empty())
         throw UsageError{"discover: --scan looks for Bluetooth devices of the whole machine; name no ports with it"};
     context::ScanTargets targets;
     if (!network.empty()) {
@@ -153,9 +155,11 @@ void AddDiscoverCommand(CLI::App& app, CommandResult& run) {
                     "(ADDRESS:PORT or [IPv6]:PORT for another port); ports of this machine (/dev/ttyUSB0, "
                     "/dev/rfcomm0, /dev/usb/lp0, COM3). None: every port of this machine");
     cmd->add_flag("--local", o->local, "Also search this machine's ports when network targets are given");
-    cmd->add_flag("--scan{10}", o->bluetoothScanSeconds,
-                  "Also look for Bluetooth devices in range that are not paired, for SECONDS (10)")
-        ->check(CLI::Range(std::uint32_t{1}, kMaxScanSeconds));
+    auto* scan = cmd->add_flag("--scan", o->bluetoothScan, "Also look for Bluetooth devices in range that are not paired");
+    cmd->add_option("--scan-seconds", o->bluetoothScanSeconds, "How long --scan looks")
+        ->check(CLI::Range(std::uint32_t{1}, kMaxScanSeconds))
+        ->capture_default_str()
+        ->needs(scan);
     cmd->add_option("--port", o->port, "TCP port of the printers")->check(CLI::Range(1, 65535))->capture_default_str();
     cmd->add_option("--jobs", o->scan.jobs, "Addresses tried at once")->check(CLI::Range(1, kMaxJobs))->capture_default_str();
     cmd->add_option("--timeout", o->scan.connectMs, "Milliseconds an address has to accept a connection")
