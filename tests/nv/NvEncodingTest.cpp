@@ -10,39 +10,32 @@
 #include "nv/NvCatalogue.h"
 #include "nv/NvCommands.h"
 #include "nv/NvImageList.h"
+#include "vmsm/FromHex.h"
 
 namespace pelmora::nv {
 namespace {
 
 using Codes = std::vector<std::string>;
+using pelmora::test::H;
 
 TEST(NvCommands, GoldenBytes) {
     const Raster tenByTwo{10, 2, {0xFF, 0xC0, 0x80, 0x00}};
-    struct Case { const char* name; Bytes got, want; };
-    const Case cases[] = {
-        {"ReadKeyCodeList", ReadKeyCodeListCommand(), {0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x40, 0x4B, 0x43}},
-        {"DeleteKeyCode", DeleteKeyCodeCommand('A', '1'), {0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x42, 0x41, 0x31}},
-        {"DeleteAllKeyCodes", DeleteAllKeyCodesCommand(), {0x1D, 0x28, 0x4C, 0x05, 0x00, 0x30, 0x41, 0x43, 0x4C, 0x52}},
-        {"PrintKeyCode", PrintKeyCodeCommand('1', '0'),
-         {0x1D, 0x28, 0x4C, 0x06, 0x00, 0x30, 0x45, 0x31, 0x30, 0x01, 0x01}},
-        {"DeleteAllNumbered", DeleteAllNumberedCommand(), {0x08, 0x5E, 0x4C, 0x01, 0x00, 0x41}},
-        {"PrintNumbered", PrintNumberedCommand(0xFE), {0x08, 0x5E, 0x4C, 0x04, 0x00, 0x45, 0xFE, 0x01, 0x01}},
-        {"LegacyHeader", LegacyDownloadHeader(1, 0x00012345), {0x08, 0x5E, 0x37, 0x47, 0x23, 0x01, 0x00, 0x43, 0x01}},
-        {"LegacyHeaderWraps", LegacyDownloadHeader(1, 0xFFFFFFFF),
-         {0x08, 0x5E, 0x37, 0x01, 0x00, 0x00, 0x00, 0x43, 0x01}},
-        {"RasterDefinition", RasterDefinitionBlock(tenByTwo, 'A', '1'),
-         {0x1D, 0x28, 0x4C, 0x0F, 0x00, 0x30, 0x43, 0x30, 0x41, 0x31, 0x01, 0x0A, 0x00, 0x02, 0x00, 0x31, 0xFF, 0xC0,
-          0x80, 0x00}},
-        {"NumberedImageCarriesNoNumber", NumberedImageBlock(tenByTwo),
-         {0x01, 0x0A, 0x00, 0x02, 0x00, 0x31, 0xFF, 0xC0, 0x80, 0x00}},
+    const std::pair<Bytes, const char*> cases[] = {
+        {ReadKeyCodeListCommand(), "1D 28 4C 04 00 30 40 4B 43"}, {DeleteKeyCodeCommand('A', '1'), "1D 28 4C 04 00 30 42 41 31"},
+        {DeleteAllKeyCodesCommand(), "1D 28 4C 05 00 30 41 43 4C 52"},
+        {PrintKeyCodeCommand('1', '0'), "1D 28 4C 06 00 30 45 31 30 01 01"},
+        {DeleteAllNumberedCommand(), "08 5E 4C 01 00 41"}, {PrintNumberedCommand(0xFE), "08 5E 4C 04 00 45 FE 01 01"},
+        {LegacyDownloadHeader(1, 0x00012345), "08 5E 37 47 23 01 00 43 01"},
+        {LegacyDownloadHeader(1, 0xFFFFFFFF), "08 5E 37 01 00 00 00 43 01"},  // wraps
+        {RasterDefinitionBlock(tenByTwo, 'A', '1'), "1D 28 4C 0F 00 30 43 30 41 31 01 0A 00 02 00 31 FF C0 80 00"},
+        {NumberedImageBlock(tenByTwo), "01 0A 00 02 00 31 FF C0 80 00"},  // carries no number
     };
-    for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
+    for (const auto& [got, want] : cases) EXPECT_EQ(got, H(want)) << want;
 
     // The largest raster: 16-bit little-endian length (block minus 5), width and height; codes copied unchecked.
     const Bytes block = RasterDefinitionBlock({384, 1365, Bytes(65520, 0xAA)}, 0x00, 0xFF);
     ASSERT_EQ(block.size(), 16u + 65520u);
-    EXPECT_EQ(Bytes(block.begin() + 3, block.begin() + 15),
-              (Bytes{0xFB, 0xFF, 0x30, 0x43, 0x30, 0x00, 0xFF, 0x01, 0x80, 0x01, 0x55, 0x05}));
+    EXPECT_EQ(Bytes(block.begin() + 3, block.begin() + 15), H("FB FF 30 43 30 00 FF 01 80 01 55 05"));
 }
 
 TEST(ParseKeyCodeBlock, RepliesOfThePrinter) {
@@ -118,9 +111,7 @@ TEST(EstimateImageSize, UsesTheFileHeightAndTheModelsWidthLimit) {
 
 NvImageItem Item(std::uint32_t size, std::uint8_t number = 0, const std::string& path = {}) {
     NvImageItem item;
-    item.number = number;
-    item.size = size;
-    item.path = path;
+    item.number = number, item.size = size, item.path = path;
     return item;
 }
 

@@ -185,13 +185,15 @@ Codes Names(const test::NvRig& rig) {
 TEST(NvCatalogue, LoadStopsAtTheFirstGapSkipsFilesThatAreGoneAndDropsWhatPassesTheLimit) {
     test::NvRig rig;
     const auto a = rig.Bitmap("a.bmp", 8, 2);
-    const auto c = rig.Bitmap("c.bmp", 8, 2);
+    const auto c = pelmora::test::WriteBytes((rig.dir / "c.png").string(), pelmora::test::PngRgba(2, 1, {0, 0}));
+    const auto d = pelmora::test::WriteBytes((rig.dir / "d.jpg").string(), pelmora::test::Jpeg(RgbImage(8, 8, 0), 90));
     WriteCatalogueEntry(rig.store, 1, rig.dir.path().string() + "/gone.bmp,010");
     WriteCatalogueEntry(rig.store, 2, a + ",020");
     WriteCatalogueEntry(rig.store, 3, c);
-    WriteCatalogueEntry(rig.store, 5, c + ",040");  // after the gap at 4: never read
+    WriteCatalogueEntry(rig.store, 4, d + ",030");
+    WriteCatalogueEntry(rig.store, 6, a + ",040");  // after the gap at 5: never read
     EXPECT_TRUE(LoadCatalogue(rig.nv).empty());
-    EXPECT_EQ(Names(rig), (Codes{"1:a.bmp:20", "2:c.bmp:0"}));
+    EXPECT_EQ(Names(rig), (Codes{"1:a.bmp:20", "2:c.png:0", "3:d.jpg:30"}));
 
     // 384 x 1000 estimates 48000 bytes: five fit into 262144, the sixth does not.
     const auto big = rig.Bitmap("big.bmp", 384, 1000);

@@ -12,12 +12,6 @@ namespace {
 using test::Bytes;
 using test::Codes;
 
-Bytes Join(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& p : parts) all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
 /// Answers the key-code request (and, when asked, every ACK) with one fixed reply.
 struct ScriptedList : sim::CommandHandler {
     ScriptedList(sim::Reply r, bool ack) : reply(std::move(r)), answersAck(ack) {}
@@ -66,8 +60,8 @@ TEST(ReadKeyCodeList, RepliesDecideTheListTheAnswerAndTheLink) {
         {"piece before a silent read", split, false, rc::Ok, Codes{"B2"}},
         {"no header", {{0x41, 0x42, 0x43, 0x00}}, false, rc::BadHeader, Codes{"keep"}},
         {"longer than the block buffer", {Bytes(1100, 0x31)}, false, rc::BadHeader, Codes{"keep"}},
-        {"header, then no end within the buffer", {Join({{0x37, 0x72, 0x40}, Bytes(1100, 0x31)})}, false, rc::BadHeader,
-         Codes{"keep"}},
+        {"header, then no end within the buffer", {[] { Bytes b{0x37, 0x72, 0x40}; b.resize(1103, 0x31); return b; }()},
+         false, rc::BadHeader, Codes{"keep"}},
         {"always more to come", {{0x37, 0x72, 0x41, 0x31, 0x30, 0x00}}, true, rc::BadHeader, std::nullopt},
     };
     for (const Case& c : cases) {
