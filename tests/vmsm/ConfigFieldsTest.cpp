@@ -1,6 +1,8 @@
 // The editors' ranges, limits and rules in the record's field table.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigLists.h"
 #include "vmsm/VmsmCommands.h"
@@ -9,12 +11,7 @@ namespace pelmora::vmsm {
 namespace {
 
 TEST(ConfigFields, RangesWithTheValuesJustOutside) {
-    struct Case {
-        const char* name;
-        std::uint32_t firmware;
-        std::uint32_t value;
-        bool allowed;
-    };
+    struct Case { const char* name; std::uint32_t firmware, value; bool allowed; };
     const Case cases[] = {
         {"TimeOff", 0, 90, true},          {"TimeOff", 0, 91, false},        {"TimeSave", 0, 255, true},
         {"TimeSave", 0, 256, false},       {"TimeSave", 0, 5, true},         {"CuttingPosition", 0, 640, true},
@@ -77,19 +74,13 @@ TEST(ConfigFields, BluetoothTextsFitTheCommandAndRefuseCrAndNul) {
 
 TEST(ConfigFields, BluetoothStartsAtTheEditorsValuesOnlyWhereNoneIsRead) {
     PrinterConfig read;
-    read.BtSecurity = 0;
-    read.BtConnMode = 2;
-    read.BtPinCode = "0000";
-    read.BtDeviceName = "Counter 3";
-    PrinterConfig wide = read;
+    read.BtSecurity = 0, read.BtConnMode = 2, read.BtPinCode = "0000", read.BtDeviceName = "Counter 3";
+    PrinterConfig wide = read, older = read;
     StartBluetoothFields(wide, 101000, "MPT-Q700VII");
     EXPECT_EQ(wide, read);
-    PrinterConfig older = read;
     StartBluetoothFields(older, 100999, "MPT-Q700VII");
-    EXPECT_EQ(older.BtSecurity, 1u);
-    EXPECT_EQ(older.BtConnMode, 1u);
-    EXPECT_EQ(older.BtPinCode, "5291");
-    EXPECT_EQ(older.BtDeviceName, "MPT-Q700VII");
+    EXPECT_EQ(std::tie(older.BtSecurity, older.BtConnMode, older.BtPinCode, older.BtDeviceName),
+              std::tuple(1u, 1u, "5291", "MPT-Q700VII"));
     EXPECT_TRUE(IsBluetoothField("BtPinCode"));
     EXPECT_FALSE(IsBluetoothField("BtKeep"));
     EXPECT_EQ(BtKeepFor(true), 0u);

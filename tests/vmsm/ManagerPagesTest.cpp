@@ -1,5 +1,7 @@
-// The manager pages' fill and copy-back rules, and the HEXA length bound.
+// The manager pages' fill and copy-back rules.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "vmsm/ManagerPages.h"
 
@@ -43,12 +45,8 @@ PrinterConfig Untouched(const PrinterConfig& record, std::uint32_t firmware) {
 TEST(ManagerPages, ValuesShowAndGoBackAsTheWindowHasThem) {
     using R = PrinterConfig;
     using P = Page1Fields;
-    struct Case {
-        std::uint32_t R::*member;
-        std::uint32_t value, firmware;
-        std::uint32_t P::*shownAs;  // none: not on the first page
-        std::uint32_t shown, saved;
-    };
+    // shownAs none: not on the first page.
+    struct Case { std::uint32_t R::*member; std::uint32_t value, firmware; std::uint32_t P::*shownAs; std::uint32_t shown, saved; };
     const Case cases[] = {
         {&R::Density, 4, 101001, &P::densityIndex, 5, 4},    {&R::Density, 4, 1039, &P::densityIndex, 5, 5},
         {&R::Density, 3, 101001, &P::densityIndex, 0, 3},    {&R::Density, 6, 101001, &P::densityIndex, 6, 6},
@@ -81,33 +79,25 @@ TEST(ManagerPages, ValuesShowAndGoBackAsTheWindowHasThem) {
 
 TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
     PrinterConfig record;
-    record.BtPinCode = "0000";
-    record.BtDeviceName = "Shop";
-    record.BtConnMode = 2;
-    record.RfInterface = 2;
+    record.BtPinCode = "0000", record.BtDeviceName = "Shop", record.BtConnMode = 2, record.RfInterface = 2;
     ManagerFields fields = ShowRecord(record, Printer(160902));
     EXPECT_EQ(fields.page3.keepBluetooth, 1u);
     fields.page3.pinCode = "1234";
     PrinterConfig kept = record;
     CopyBack(ShowRecord(record, Printer(160902)), fields, ManagerEnd::Save, 160902, kept);
-    EXPECT_EQ(kept.BtKeep, 1u);
-    EXPECT_EQ(kept.BtPinCode, "0000");
+    EXPECT_EQ(std::tie(kept.BtKeep, kept.BtPinCode), std::tuple(1u, "0000"));
 
     fields.page3.keepBluetooth = 0;
     fields.page3.connMode = 0;
     PrinterConfig sent = record;
     CopyBack(ShowRecord(record, Printer(160902)), fields, ManagerEnd::Default, 160902, sent);
-    EXPECT_EQ(sent.BtKeep, 0u);
-    EXPECT_EQ(sent.BtPinCode, "1234") << "Default hands the edited PIN back too";
-    EXPECT_EQ(sent.BtConnMode, 0u);
-    EXPECT_EQ(sent.RfInterface, 2u);
+    EXPECT_EQ(std::tie(sent.BtKeep, sent.BtPinCode, sent.BtConnMode, sent.RfInterface), std::tuple(0u, "1234", 0u, 2u))
+        << "Default hands the edited PIN back too";
 
     // Firmware without Bluetooth items shows the printer's defaults, and no RF interface goes back.
     const Page3Fields legacy = ShowRecord(record, Printer(21021)).page3;
-    EXPECT_EQ(legacy.pinCode, "5291");
-    EXPECT_EQ(legacy.deviceName, "MPT-Q700VII");
-    EXPECT_EQ(legacy.connMode, 1u);
-    EXPECT_EQ(legacy.security, 1u);
+    EXPECT_EQ(std::tie(legacy.pinCode, legacy.deviceName, legacy.connMode, legacy.security),
+              std::tuple("5291", "MPT-Q700VII", 1u, 1u));
     PrinterConfig old = record;
     old.RfInterface = 1;
     CopyBack(NoneShown(), ShowRecord(record, Printer(21021)), ManagerEnd::Save, 21021, old);
@@ -124,19 +114,6 @@ TEST(ManagerPages, SentinelsTravelInWindowOrder) {
     CopyBack(fields, fields, ManagerEnd::Save, 21021, back);
     EXPECT_EQ(back.StartSentinel, record.StartSentinel);
     EXPECT_EQ(back.EndSentinel, record.EndSentinel);
-}
-
-TEST(SentinelWindow, HexaEntryTooLongGetsTheLengthMessageUnconverted) {
-    const std::string atBound(kSentinelHexaMaxDigits, 'G');  // would be a format error if converted
-    SentinelSix bound{atBound, "25", "25", "", "", ""};
-    EXPECT_EQ(ConfirmSentinels(true, bound), kInvalidHexaText);
-    SentinelSix over{atBound + "G", "25", "25", "", "", ""};
-    EXPECT_EQ(ConfirmSentinels(true, over), kSentinelLengthText);
-    EXPECT_EQ(over[0].size(), kSentinelHexaMaxDigits + 1) << "the boxes stay as they were";
-    // Spaces do not count: a spaced-out short entry still converts.
-    SentinelSix spaced{"25" + std::string(5000, ' ') + "3F", "25", "25", "", "", ""};
-    EXPECT_EQ(ConfirmSentinels(true, spaced), "");
-    EXPECT_EQ(spaced[0], "%?");
 }
 
 }  // namespace

@@ -94,16 +94,23 @@ TEST(SentinelWindow, ParserChecksAndConfirm) {
     };
     for (const auto& [text, mustNotBeEmpty, want] : checks) EXPECT_EQ(CheckSentinel(text, mustNotBeEmpty), want) << text;
 
-    SentinelSix texts{"25 3F", "3B", "2B", "", "3F", "3F"};
-    EXPECT_EQ(ConfirmSentinels(true, texts), "");
-    EXPECT_EQ(texts[0], "%?");
-    SentinelSix sample{"0A 1F 10 4C", "3B", "2B", "", "", ""};
-    EXPECT_EQ(ConfirmSentinels(true, sample), kSentinelValueText);
-    EXPECT_EQ(sample[0], "0A 1F 10 4C") << "the boxes stay as they were";
-    SentinelSix split{"%", "2 53F", "", "", "", ""};
-    EXPECT_EQ(ConfirmSentinels(true, split), kInvalidHexaText);
-    SentinelSix emptied{"", "", "", "", "", ""};
-    EXPECT_EQ(ConfirmSentinels(false, emptied), kSentinelLengthText) << "start texts may not be empty";
+    // Confirm converts every box or none; a HEXA entry too long gets the length message unconverted.
+    const std::string atBound(kSentinelHexaMaxDigits, 'G');  // would be a format error if converted
+    struct Case { bool mustNotBeEmpty; SentinelSix boxes; std::string_view want; const char* first; };
+    const Case confirms[] = {
+        {true, {"25 3F", "3B", "2B", "", "3F", "3F"}, "", "%?"},
+        {true, {"0A 1F 10 4C", "3B", "2B", "", "", ""}, kSentinelValueText, "0A 1F 10 4C"},
+        {true, {"%", "2 53F", "", "", "", ""}, kInvalidHexaText, "%"},
+        {false, {"", "", "", "", "", ""}, kSentinelLengthText, ""},  // start texts may not be empty
+        {true, {atBound, "25", "25", "", "", ""}, kInvalidHexaText, nullptr},
+        {true, {atBound + "G", "25", "25", "", "", ""}, kSentinelLengthText, nullptr},
+        {true, {"25" + std::string(5000, ' ') + "3F", "25", "25", "", "", ""}, "", "%?"},  // spaces do not count
+    };
+    for (Case c : confirms) {
+        const std::string before = c.boxes[0];
+        EXPECT_EQ(ConfirmSentinels(c.mustNotBeEmpty, c.boxes), c.want) << before.size();
+        EXPECT_EQ(c.boxes[0], c.first ? c.first : before) << before.size();
+    }
 }
 
 }  // namespace
