@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 
 #include <climits>
-#include <fstream>
-#include <random>
 
 #include "nv/BitmapLoader.h"
 #include "nv/BmpCheck.h"
@@ -122,23 +120,15 @@ TEST(DiffuseAndPack, GreysKeepTheirShareOfDots) {
 
 TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {
     EXPECT_TRUE(ConvertToRaster(RgbImage(384, 1365, kBlack), 0).ok());  // 65520 bytes
-    const RasterResult tall = ConvertToRaster(RgbImage(384, 1366, kBlack), 0);
-    EXPECT_FALSE(tall.ok());
-    EXPECT_NE(tall.error.find("65524"), std::string::npos) << tall.error;
-    EXPECT_FALSE(ConvertToRaster(RgbImage(768, 2732, kBlack), 0).ok());  // scales to 384 x 1366
-    EXPECT_FALSE(ConvertToRaster(RgbImage(1000, 1, kBlack), 0).ok());    // no row left
-    EXPECT_FALSE(ConvertToRaster(RgbImage(), 0).ok());
-    EXPECT_FALSE(ConvertToRaster(RgbImage(0, 5), 0).ok());
+    EXPECT_NE(ConvertToRaster(RgbImage(384, 1366, kBlack), 0).error.find("65524"), std::string::npos);
+    // 768 x 2732 scales to 384 x 1366; 1000 x 1 leaves no row.
+    for (const RgbImage& image : {RgbImage(768, 2732, kBlack), RgbImage(1000, 1, kBlack), RgbImage(), RgbImage(0, 5)})
+        EXPECT_FALSE(ConvertToRaster(image, 0).ok()) << image.width << " x " << image.height;
 }
 
 class BitmapLoader : public ::testing::Test {
 protected:
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        const auto path = (dir / name).string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return path;
-    }
+    std::string Write(const std::string& name, const Bytes& bytes) { return test::WriteBytes((dir / name).string(), bytes); }
     pelmora::test::TempDir dir;
 };
 
@@ -178,12 +168,8 @@ TEST_F(BitmapLoader, AlphaMasksLayPixelsOverPaper) {
 }
 
 TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
-    const auto pngPath = test::WriteBytes((dir / "logo.bmp").string(),  // a PNG under a BMP name
-                                          test::PngRgba(2, 2, std::vector<std::uint32_t>(4, 0xFF000000)));
-    Bytes cut = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
-    cut.resize(40);  // inside the info header
-    // Headers that promise pixels the file does not hold.
-    Bytes byteShort = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();
+    Bytes byteShort = Bmp{64, 64, 24, 0, {}, Bytes(64 * 64 * 3, 0)}.File();  // the header promises one byte more
+    const Bytes cut(byteShort.begin(), byteShort.begin() + 40);             // inside the info header
     byteShort.pop_back();
     Bytes offsetPastEnd = Bmp{2, 2, 24, 0, {}, Bytes(16, 0)}.File();
     offsetPastEnd[10] = 0xFF;
@@ -191,7 +177,8 @@ TEST_F(BitmapLoader, RefusesWhatIsNoBitmap) {
     const std::string fifo = (dir / "fifo.bmp").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // no writer: opening it must not wait
     std::vector<std::string> paths{
-        pngPath, (dir / "missing.bmp").string(), dir.path().string(), fifo,
+        Write("logo.bmp", test::PngRgba(2, 2, std::vector<std::uint32_t>(4, 0xFF000000))),  // a PNG under a BMP name
+        (dir / "missing.bmp").string(), dir.path().string(), fifo,
         Write("zero-width.bmp", Bmp{0, 4, 8, 0, {0xFFFFFF}, {}}.File()), Write("cut.bmp", cut),
         Write("byte-short.bmp", byteShort), Write("offset.bmp", offsetPastEnd),
         Write("core-cut.bmp", Bmp{2, 257, 24, 0, {}, Bytes(8, 0), 12}.File()),  // one row of 257
