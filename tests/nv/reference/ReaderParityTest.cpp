@@ -30,15 +30,8 @@ std::optional<RgbImage> ReaderPixels(const Bytes& bytes, const char* format = nu
     reader.setAutoTransform(true);
     const QImage decoded = reader.read();
     if (decoded.isNull()) return std::nullopt;
-    if (format && std::string(format) == "bmp") {
-        const QImage rgb = decoded.convertToFormat(QImage::Format_RGB32);
-        RgbImage image(static_cast<std::uint32_t>(rgb.width()), static_cast<std::uint32_t>(rgb.height()));
-        for (std::uint32_t y = 0; y < image.height; ++y)
-            for (std::uint32_t x = 0; x < image.width; ++x)
-                image.at(x, y) = rgb.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF;
-        return image;
-    }
-    const QImage argb = decoded.convertToFormat(QImage::Format_ARGB32);
+    const bool bmp = format && std::string(format) == "bmp";
+    const QImage argb = decoded.convertToFormat(bmp ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     RgbImage image(static_cast<std::uint32_t>(argb.width()), static_cast<std::uint32_t>(argb.height()));
     for (std::uint32_t y = 0; y < image.height; ++y)
         for (std::uint32_t x = 0; x < image.width; ++x) {
