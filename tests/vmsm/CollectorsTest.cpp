@@ -1,6 +1,8 @@
 // The four reply collectors on a scripted link: silence, resends and time limits.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "VmsmRig.h"
 #include "vmsm/ReplyCollectors.h"
 
@@ -15,9 +17,7 @@ const std::vector<std::uint8_t> kRequest = H("1D 28 45 02 00 04 01");
 TEST(CountCollector, StopsAtTheCountJudgesExactlyAndGivesUpAfterItsLimit) {
     ScriptedLink s({H("37"), {}, H("20 00")});
     auto got = CollectCount(s.link, {50, 3, 2000});
-    EXPECT_TRUE(got.complete);
-    EXPECT_EQ(got.bytes, H("37 20 00"));
-    EXPECT_EQ(s.readCount, 3);
+    EXPECT_EQ(std::tie(got.complete, got.bytes, s.readCount), std::tuple(true, H("37 20 00"), 3));
 
     ScriptedLink more({H("37 20"), H("00 00")});
     EXPECT_FALSE(CollectCount(more.link, {50, 3, 2000}).complete) << "four bytes are not three";
@@ -28,16 +28,14 @@ TEST(CountCollector, StopsAtTheCountJudgesExactlyAndGivesUpAfterItsLimit) {
         silent.silentReadMs = 0;  // reads cost only the link's 10 ms and the 10 ms pause
         const auto start = silent.Now();
         EXPECT_FALSE(CollectCount(silent.link, {3, 3, limit}).complete);
-        EXPECT_GT(silent.Now() - start, limit);
-        EXPECT_LE(silent.Now() - start, limit + 20);
+        EXPECT_TRUE(silent.Now() - start > limit && silent.Now() - start <= limit + 20) << silent.Now() - start;
     }
 }
 
 TEST(ResendCollector, ResendsFromTheThirdSilentReadAndGivesUpAfterTen) {
     ScriptedLink s;
     EXPECT_FALSE(CollectWithResend(s.link, kRequest, {11, 11, 0, OnSilence::Keep}).complete);
-    EXPECT_EQ(s.readCount, 12);
-    EXPECT_EQ(s.writes, std::vector(10, kRequest));
+    EXPECT_EQ(std::tie(s.readCount, s.writes), std::tuple(12, std::vector(10, kRequest)));
 }
 
 TEST(ResendCollector, SilenceBoundsAndValueBytes) {
@@ -63,49 +61,41 @@ TEST(ResendCollector, SilenceBoundsAndValueBytes) {
     for (const Case& k : cases) {
         ScriptedLink s(k.script);
         const auto got = CollectWithResend(s.link, kRequest, k.collector);
-        EXPECT_TRUE(got.complete) << k.want;
-        EXPECT_EQ(got.bytes, H(k.want));
-        EXPECT_EQ(s.writes.size(), k.resends) << k.want;
+        EXPECT_EQ(std::tuple(got.complete, got.bytes, s.writes.size()), std::tuple(true, H(k.want), k.resends));
     }
 }
 
 TEST(TimedCollector, EndsAtNulOrTwoSecondsAfterTheRequest) {
     ScriptedLink s({H("37 81 31"), H("25 1F 3F 00"), H("99")});
     auto got = CollectUntilNul(s.link, s.clock().TickCount(), {});
-    EXPECT_TRUE(got.complete);
-    EXPECT_EQ(got.bytes, H("37 81 31 25 1F 3F 00"));
+    EXPECT_EQ(std::tie(got.complete, got.bytes), std::tuple(true, H("37 81 31 25 1F 3F 00")));
 
     ScriptedLink silent;
     silent.silentReadMs = 500;
     const auto sentAt = silent.clock().TickCount();
     EXPECT_FALSE(CollectUntilNul(silent.link, sentAt, {}).complete);
-    EXPECT_GE(silent.Now() - sentAt, 2000u);
-    EXPECT_LT(silent.Now() - sentAt, 2600u);
+    EXPECT_TRUE(silent.Now() - sentAt >= 2000u && silent.Now() - sentAt < 2600u) << silent.Now() - sentAt;
 
     // Reads take up to 255 bytes: a reply of that length arrives in one.
-    std::vector<std::uint8_t> full(254, 0x41);
-    full.push_back(0x00);
+    std::vector<std::uint8_t> full(255, 0x41);
+    full.back() = 0x00;
     ScriptedLink whole({full});
     EXPECT_TRUE(CollectUntilNul(whole.link, whole.clock().TickCount(), {}).complete);
     EXPECT_EQ(whole.readCount, 1);
 
     ScriptedLink longer({H("37 33 31 1F 31 31"), H("35 32 30 30 30 30 30 30")});
     got = CollectUntilNul(longer.link, longer.clock().TickCount(), {11, 2000});
-    EXPECT_FALSE(got.complete);
-    EXPECT_EQ(got.bytes.size(), 12u) << "stops with more than eleven, keeping one past the bound";
+    EXPECT_EQ(std::tuple(got.complete, got.bytes.size()), std::tuple(false, 12u)) << "stops past eleven, keeping one over";
 }
 
 TEST(SingleShotCollector, AcceptsOnlyThreeBytesEndingInNul) {
     ScriptedLink s({H("37 20 00 00"), {}, H("37 20 00")});
-    auto got = CollectSingleShot(s.link, kRequest);
-    EXPECT_TRUE(got.complete);
-    EXPECT_EQ(got.bytes, H("37 20 00"));
-    EXPECT_EQ(s.writes.size(), 2u);
+    const auto got = CollectSingleShot(s.link, kRequest);
+    EXPECT_EQ(std::tuple(got.complete, got.bytes, s.writes.size()), std::tuple(true, H("37 20 00"), 2u));
 
     ScriptedLink silent;
     EXPECT_FALSE(CollectSingleShot(silent.link, kRequest).complete);
-    EXPECT_EQ(silent.readCount, 10);
-    EXPECT_EQ(silent.writes.size(), 9u) << "ten attempts: nine resends between them";
+    EXPECT_EQ(std::tuple(silent.readCount, silent.writes.size()), std::tuple(10, 9u)) << "ten attempts, nine resends";
 }
 
 }  // namespace
