@@ -1,5 +1,5 @@
-// End to end in one process: the main window's "Virtual Memory Switch
-// Manager" against the virtual printer on virtual time.
+// End to end: the main window's "Virtual Memory Switch Manager" against the
+// virtual printer on virtual time, and once against pelmora-sim on a USB node.
 #include <fstream>
 #include <sstream>
 
@@ -8,8 +8,13 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <nlohmann/json.hpp>
+
 #include "DesktopRig.h"
 #include "ui/support/CancelFromWorker.h"
+#include "ui/support/WhenShown.h"
+#include "link/RealPlatform.h"
+#include "support/SimProcess.h"
 #include "context/JobRunner.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
 #include "windows/memory_switches/MemorySwitchJob.h"
@@ -176,6 +181,29 @@ private slots:
         QVERIFY(!f.window->printerContext().link().IsOpen());
         for (const std::string& key : f.printer.commandLog()) QVERIFY2(!key.starts_with("write-"), key.c_str());
         QCOMPARE(f.StoreFile(), before);
+    }
+
+    // The USB entry pointing at pelmora-sim on a pseudo-terminal: a read and a save
+    // on real time through the real USB printer code; only the USB list is given.
+    void saveReachesThePrinterOnTheUsbNode() {
+        test::SimProcess sim({}, {}, test::SimProcess::On::Pty);
+        desktop::test::DesktopRig rig;
+        rig.Store(link::PortUsb, sim.ptyPath());
+        link::NullTrace quiet;
+        link::RealPlatform platform([](const std::string& name) { return name; }, quiet);
+        const std::vector<link::UsbPrinterInfo> listed{{"USB01", sim.ptyPath()}};
+        desktop::MainWindow window(
+            {rig.store, platform, rig.prompts, {[&] { return listed; }, desktop::SystemUsbPrinters().present}});
+        QCOMPARE(desktop::test::Find<QComboBox>(window, "portList")->currentText(), QString("USB01"));
+
+        ui::test::WhenShown manager("memorySwitchManager",
+                                    [](QWidget* w) { PickDensity150(*static_cast<ui::MemorySwitchManager*>(w)); });
+        desktop::test::Click(window, "vmsmButton");
+        QCOMPARE(manager.shown, 1);
+        QCOMPARE(rig.prompts.Messages(), QStringList{kWritten});
+        const auto run = test::RunCli({"--usb", sim.ptyPath(), "config", "get", "--json"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(nlohmann::json::parse(run.out)["Density"], 3);
     }
 };
 
