@@ -100,9 +100,7 @@ TEST(ImageDecoders, BrokenOrOversizedFilesAreRefused) {
         {"GIF cut in its frame", DecodeGif, Text(gif).substr(0, 25), false},
         {"GIF of 65535 x 65535", DecodeGif, Text(hugeGif), false},
         {"GIF with no frame", DecodeGif, Text(gif).substr(0, 13) + ";", false},
-        {"nothing", DecodePng, "", false},
-        {"nothing", DecodeJpeg, "", false},
-        {"nothing", DecodeGif, "", false},
+        {"nothing", DecodePng, "", false}, {"nothing", DecodeJpeg, "", false}, {"nothing", DecodeGif, "", false},
     };
     for (const Case& c : cases) {
         const auto image = c.decode(c.bytes);

@@ -51,11 +51,9 @@ TEST(ParseKeyCodeBlock, RepliesOfThePrinter) {
         {"header at 250", late, Kind::Codes, false, {"A1"}},
         {"more blocks follow", {0x37, 0x72, 0x41, 0x31, 0x30, 0x00}, Kind::Codes, true, {"10"}},
         {"odd byte dropped", {0x37, 0x72, 0x40, 0x41, 0x31, 0x42, 0x00}, Kind::Codes, false, {"A1"}},
-        {"no header", {0x41, 0x42, 0x43, 0x00}, Kind::Bad, false, {}},
-        {"header at 251", tooLate, Kind::Bad, false, {}},
+        {"no header", {0x41, 0x42, 0x43, 0x00}, Kind::Bad, false, {}}, {"header at 251", tooLate, Kind::Bad, false, {}},
         {"wrong tag", {0x37, 0x73, 0x40, 0x41, 0x31, 0x00}, Kind::Bad, false, {}},
-        {"too short", {0x37, 0x72, 0x00}, Kind::Bad, false, {}},
-        {"nothing", {}, Kind::Bad, false, {}},
+        {"too short", {0x37, 0x72, 0x00}, Kind::Bad, false, {}}, {"nothing", {}, Kind::Bad, false, {}},
     };
     for (const Case& c : cases) {
         const KeyCodeBlock block = ParseKeyCodeBlock(c.reply);
