@@ -179,11 +179,9 @@ TEST(Replies, Sentinels) {
         {"37 81 31 1F 3F 1F 21 00", 1, rc::Ok, "", "?\x1F!"},
         {"37 81 31 00", 1, rc::Ok, "", ""},  // the printer holds no texts
         {"37 81 31 41 41 41 41 41 41 41 41 41 41 1F 00", 1, rc::Ok, "AAAAAAAAAA", ""},
-        // Nothing, or less than the whole reply, leaves the texts.
-        {"", 1, rc::NoReply, "old", "old"},
-        {"37 81 31 53 54 41 52", 1, rc::NoReply, "old", "old"},  // cut short: no 00
-        {"37 81", 1, rc::NoReply, "old", "old"},
-        {"37 81 31 25 1F 3F", 1, rc::NoReply, "old", "old"},
+        // Nothing, or less than the whole reply (cut short: no 00), leaves the texts.
+        {"", 1, rc::NoReply, "old", "old"},    {"37 81 31 53 54 41 52", 1, rc::NoReply, "old", "old"},
+        {"37 81", 1, rc::NoReply, "old", "old"}, {"37 81 31 25 1F 3F", 1, rc::NoReply, "old", "old"},
         {"37 81 32 25 1F 3F 00", 1, rc::BadHeader, "old", "old"},  // another track
         {"37 80 31 25 00", 1, rc::BadHeader, "old", "old"},
         {"37 81 31 41 41 41 41 41 41 41 41 41 41 41 1F 00", 1, rc::BadHeader, "old", "old"},  // 11 bytes
