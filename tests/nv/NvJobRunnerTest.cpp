@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "nv/NvCommands.h"
 #include "nv/NvJobRunner.h"
 #include "NvRig.h"
@@ -130,37 +132,35 @@ protected:
 TEST_F(ReadyRunner, PrintImageSkipsTheCheckAndEndsAt104) {
     rig.Preload({"10"});
     const JobRun run(rig, NvJob::PrintImage, DesktopNvJob(), "10");
-    EXPECT_EQ(run.end, JobEnd::Ok);
-    EXPECT_EQ(run.position, 104);
+    EXPECT_EQ(std::tuple(run.end, run.position), std::tuple(JobEnd::Ok, 104));
     EXPECT_EQ(rig.TakeReceived(), PrintKeyCodeCommand('1', '0'));
     EXPECT_EQ(rig.handler().printed(), Codes{"10"});
 }
 
-TEST_F(ReadyRunner, PrintAllPrintsEachStoredCodeAndFillsTheBar) {
-    rig.Preload({"10", "11"});
-    rig.nv.setAddressListForTest({"10", "11"});
-    const JobRun run(rig, NvJob::PrintAllImages);
-    EXPECT_EQ(run.end, JobEnd::Ok);
-    EXPECT_EQ(rig.handler().printed(), (Codes{"10", "11"}));
-    // 5 steps before the prints, 80 after them, and the finish fills up the last 15.
-    EXPECT_EQ(run.view.labels, (Labels{{"Progressing...", 1}, {"Print all NV image...", 5},
-                                       {"Print all NV image...", 80 + 15}}));
-    EXPECT_EQ(run.position, 100);
-}
-
-TEST_F(ReadyRunner, DeleteAllThenReadsTheEmptyList) {
-    rig.Preload({"10", "11"});
-    rig.nv.setAddressListForTest({"10", "11"});
-    const auto start = rig.Now();
-    const JobRun run(rig, NvJob::DeleteAllImages);
-    EXPECT_EQ(run.end, JobEnd::Ok);
-    EXPECT_TRUE(rig.handler().keyCodeImages().empty());
-    EXPECT_TRUE(rig.nv.addressList().empty());
-    // 5 steps, the delete, 20 more and the read of the list, which fills the bar.
-    EXPECT_EQ(run.view.labels, (Labels{{"Progressing...", 1}, {"Delete all NV image...", 5},
-                                       {"Delete all NV image...", 20}, {"Get NV image address...", 75}}));
-    EXPECT_EQ(run.position, 100);
-    EXPECT_EQ(rig.Now() - start, 2750u) << "every timer, step and pause of the job";
+TEST(NvJobRunner, PrintAllAndDeleteAllFillTheBar) {
+    struct Case { NvJob job; Labels labels; Codes printed, left; std::uint64_t ms; };
+    const Case cases[] = {
+        // 5 steps before the prints, 80 after them, and the finish fills up the last 15.
+        {NvJob::PrintAllImages, {{"Progressing...", 1}, {"Print all NV image...", 5}, {"Print all NV image...", 80 + 15}},
+         {"10", "11"}, {"10", "11"}, 0},
+        // 5 steps, the delete, 20 more and the read of the list, which fills the bar; every timer, step and pause.
+        {NvJob::DeleteAllImages, {{"Progressing...", 1}, {"Delete all NV image...", 5}, {"Delete all NV image...", 20},
+         {"Get NV image address...", 75}}, {}, {}, 2750},
+    };
+    for (const Case& c : cases) {
+        test::NvRig rig;
+        rig.Ready();
+        rig.Preload({"10", "11"});
+        rig.nv.setAddressListForTest({"10", "11"});
+        const auto start = rig.Now();
+        const JobRun run(rig, c.job);
+        EXPECT_EQ(std::tie(run.end, run.view.labels, run.position), std::tuple(JobEnd::Ok, c.labels, 100));
+        EXPECT_EQ(std::tuple(rig.handler().printed(), rig.nv.addressList(), rig.handler().keyCodeImages().size()),
+                  std::tuple(c.printed, c.left, c.left.size()));
+        if (c.ms) {
+            EXPECT_EQ(rig.Now() - start, c.ms);
+        }
+    }
 }
 
 // The older command set announces the one job list and the length of all its blocks first.
