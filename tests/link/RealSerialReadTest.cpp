@@ -39,10 +39,7 @@ public:
     }
 
 private:
-    struct Byte {
-        std::uint64_t at;
-        std::uint8_t value;
-    };
+    struct Byte { std::uint64_t at; std::uint8_t value; };
     VirtualClock& clock_;
     std::vector<Byte> bytes_;
     std::size_t next_ = 0;
@@ -50,14 +47,9 @@ private:
 
 constexpr SerialTimeouts kWorking{10, 10, 1000, 174, 500};
 
-struct ReadCase {
-    const char* name;
-    SerialTimeouts timeouts;
-    int capacity;
-    std::vector<std::pair<std::uint64_t, int>> arrivals;  // (ms after the start, bytes)
-    int expectedCount;
-    std::uint64_t expectedEnd;
-};
+// arrivals: (ms after the start, bytes)
+struct ReadCase { const char* name; SerialTimeouts timeouts; int capacity; std::vector<std::pair<std::uint64_t, int>> arrivals;
+                  int expectedCount; std::uint64_t expectedEnd; };
 
 class SerialReadLoop : public testing::TestWithParam<ReadCase> {};
 
