@@ -7,13 +7,8 @@ namespace pelmora::context {
 namespace {
 
 TEST(FirmwareCapabilities, EachThresholdFromBothSides) {
-    struct Row {
-        std::uint32_t v;
-        Dialect dialect;
-        bool switch3, switch7, encryptedMsrOnly, handheldMsrChoice, legacyPages;
-        std::uint32_t codePages;
-        bool sentinels, wide, tearOff;
-    };
+    struct Row { std::uint32_t v; Dialect dialect; bool switch3, switch7, encryptedMsrOnly, handheldMsrChoice, legacyPages;
+                 std::uint32_t codePages; bool sentinels, wide, tearOff; };
     constexpr Dialect S = Dialect::Standard, L = Dialect::Legacy;
     const Row rows[] = {
         {0, S, false, true, false, false, false, 32, false, false, false},

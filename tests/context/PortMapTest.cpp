@@ -11,7 +11,7 @@ class PortMapTest : public testing::TempDirTest {
 protected:
     void SetUp() override {
         TempDirTest::SetUp();
-        testing::WriteFile(dir_ / "registry.reg",
+        testing::WriteFile(file(),
                            "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora\\Ports]\n"
                            "\"COM3\"=\"/dev/ttyUSB0\"\n"
                            "\"com5\"=\"\"\n"
@@ -19,14 +19,11 @@ protected:
                            "\"Printer\"=\"/dev/usb/lp0\"\n"
                            "\"COM12\"=\"/dev/rfcomm0\"\n");
     }
-    SettingsStore store() const { return SettingsStore(dir_ / "registry.reg"); }
+    SettingsStore store() const { return SettingsStore(file()); }
 };
 
 TEST_F(PortMapTest, ResolvesComNamesThroughTheMapAndLeavesPathsAlone) {
-    const struct {
-        const char* name;
-        const char* expected;
-    } cases[] = {
+    const struct { const char* name; const char* expected; } cases[] = {
         {"COM1", "/dev/ttyS0"},
         {"COM1:", "/dev/ttyS0"},
         {"\\\\.\\COM10", "/dev/ttyS9"},

@@ -97,9 +97,7 @@ TEST(QueryModel, NoticesPiecesAndNoiseStillGiveTheModel) {
         ASSERT_TRUE(rig.Open());
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok) << c.what;
         EXPECT_EQ(rig.util.modelName(), "MPT-Q700VII") << c.what;
-        if (c.queries) {
-            EXPECT_EQ(Count(rig.printer.commandLog(), "scripted"), c.queries) << c.what;
-        }
+        if (c.queries) { EXPECT_EQ(Count(rig.printer.commandLog(), "scripted"), c.queries) << c.what; }
     }
     // The notice alone, then silence.
     PrinterRig rig;
@@ -171,11 +169,7 @@ TEST(QueryVersion, RepliesGiveTheTextAndTheFirmwareNumber) {
 }
 
 TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
-    struct Case {
-        std::vector<std::uint8_t> reply;
-        int result;
-        std::uint32_t leastMs;
-    };
+    struct Case { std::vector<std::uint8_t> reply; int result; std::uint32_t leastMs; };
     const Case cases[] = {
         {{0x37, 0x80, 0x05, 0x00}, rc::Ok, 200},
         {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader, 200},
@@ -192,17 +186,12 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_MSR_MODE), c.result) << test::Hex(c.reply);
         EXPECT_GE(rig.Now() - start, c.leastMs) << test::Hex(c.reply);
         EXPECT_EQ(rig.util.link().IsOpen(), c.result == rc::Ok);
-        if (c.result == rc::Ok) {
-            EXPECT_EQ(rig.util.msrSetValue(), 0x05);
-        }
+        if (c.result == rc::Ok) { EXPECT_EQ(rig.util.msrSetValue(), 0x05); }
     }
 }
 
 TEST(QueryMaker, OnlyTheExactMakerPasses) {
-    struct Case {
-        const char* maker;
-        int result;
-    };
+    struct Case { const char* maker; int result; };
     for (const Case c : {Case{"KORVANE", rc::Ok}, Case{"KORVANEX", rc::NotSupported}, Case{"OTHER", rc::NotSupported}}) {
         PrinterRig rig;
         rig.printer.identity.makerText = c.maker;
@@ -231,12 +220,6 @@ TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
     EXPECT_EQ(rig.Now() - start, 12530u) << "twelve silent reads of a second and ten resends";
     EXPECT_TRUE(rig.util.link().IsOpen());
 }
-
-}  // namespace
-}  // namespace pelmora
-
-namespace pelmora {
-namespace {
 
 // A printer busy with another client answers late, so the query goes out
 // again and both answers come; one that answers twice, or repeats the last

@@ -18,13 +18,7 @@ ScanTargets Parse(const std::string& text, bool force = false) {
 }
 
 TEST(ScanTargets, EachFormCoversItsAddresses) {
-    const struct {
-        const char* text;
-        std::uint64_t count;
-        const char* first;
-        const char* last;
-        int port;
-    } cases[] = {
+    const struct { const char* text; std::uint64_t count; const char* first; const char* last; int port; } cases[] = {
         {"10.0.0.5", 1, "10.0.0.5", "10.0.0.5", 9100},
         {"10.0.0.5:9101", 1, "10.0.0.5", "10.0.0.5", 9101},
         {"192.168.1.10-60", 51, "192.168.1.10", "192.168.1.60", 9100},
@@ -60,18 +54,12 @@ TEST(ScanTargets, AHostNameBecomesEachOfItsAddressesUnderItsName) {
     EXPECT_EQ(t.total, 4u);
     EXPECT_EQ(ScanAddressAt(t.blocks[0], 0), "10.0.0.7");
     EXPECT_EQ(ScanAddressAt(t.blocks[1], 0), "fd00::7");
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(t.blocks[static_cast<std::size_t>(i)].hostName, "printer.example");
-        EXPECT_EQ(t.blocks[static_cast<std::size_t>(i)].port, 9105);
-    }
+    for (std::size_t i : {0u, 1u}) EXPECT_EQ(t.blocks[i].hostName + ":" + std::to_string(t.blocks[i].port), "printer.example:9105");
     EXPECT_EQ(t.blocks[2].hostName, "");
 }
 
 TEST(ScanTargets, BadOrOversizedTargetsAreRefusedWithTheirReason) {
-    const struct {
-        const char* text;
-        const char* says;
-    } cases[] = {
+    const struct { const char* text; const char* says; } cases[] = {
         {"300.1.1.1", "is not an address"},
         {"10.0.0.5:0", "port must be"},
         {"10.0.0.5:", "port must be"},

@@ -21,7 +21,6 @@ const std::string kHead = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\P
 
 class SettingsStoreFileTest : public testing::TempDirTest {
 protected:
-    std::filesystem::path file() const { return dir_ / "registry.reg"; }
     std::filesystem::path sibling(const char* suffix) const { return file().string() + suffix; }
 };
 
@@ -51,11 +50,7 @@ TEST_F(SettingsStoreFileTest, AStoreBehindASymbolicLinkStaysALink) {
 
 TEST_F(SettingsStoreFileTest, AStoreThatCannotBeWrittenStaysAsItWas) {
     const std::string original = kHead + "\"a\"=dword:00000001\n\n";
-    struct Obstacle {
-        const char* what;
-        std::function<void(const std::filesystem::path& folder)> make;
-        bool defeatedByRoot;
-    };
+    struct Obstacle { const char* what; std::function<void(const std::filesystem::path& folder)> make; bool defeatedByRoot; };
     const std::vector<Obstacle> obstacles = {
         {"lock file is a folder",
          [](const std::filesystem::path& folder) { std::filesystem::create_directory(folder / "registry.reg.lock"); },
@@ -97,11 +92,7 @@ TEST(SettingsStoreDefaultPath, FollowsTheEnvironment) {
         const char* value = std::getenv(variable);
         saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
     }
-    struct Case {
-        const char* registry;
-        const char* config;
-        const char* expected;
-    };
+    struct Case { const char* registry; const char* config; const char* expected; };
     const Case cases[] = {
         {"/etc/r.reg", "/xdg", "/etc/r.reg"},
         {nullptr, "/xdg", "/xdg/pelmora/registry.reg"},

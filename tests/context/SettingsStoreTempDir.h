@@ -14,6 +14,7 @@ class TempDirTest : public ::testing::Test {
 protected:
     pelmora::test::TempDir temp_;
     std::filesystem::path dir_ = temp_.path();
+    std::filesystem::path file() const { return dir_ / "registry.reg"; }
 };
 
 using pelmora::test::ReadFile;

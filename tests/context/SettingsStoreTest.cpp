@@ -19,7 +19,6 @@ const std::string kNv = kProduct + "\\NV";
 
 class SettingsStoreTest : public testing::TempDirTest {
 protected:
-    std::filesystem::path file() const { return dir_ / "registry.reg"; }
     // A new object per call: nothing may survive in memory between calls.
     SettingsStore store() const { return SettingsStore(file()); }
 };
@@ -67,15 +66,8 @@ TEST_F(SettingsStoreTest, ValuesRoundTripByteForByte) {
     EXPECT_EQ(out, "ab");
 }
 
-struct ReadCase {
-    const char* what;
-    std::string file;
-    std::string key, name;
-    int textResult;
-    std::string text;  // "keep" when the destination must stay untouched
-    int numberResult;
-    std::uint32_t number;
-};
+// text "keep": the destination must stay untouched.
+struct ReadCase { const char* what; std::string file, key, name; int textResult; std::string text; int numberResult; std::uint32_t number; };
 
 TEST_F(SettingsStoreTest, ReadsFollowTheRegistryResults) {
     const std::string head = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";

@@ -32,19 +32,17 @@ std::string Describe(const link::CommSettings& s) {
 TEST(StoredCommSettings, EveryDesktopCombination) {
     // Each stored value and what the window shows for it: for serial and
     // Bluetooth the lists' entry (nullopt: as stored), for the other types as stored.
-    struct Stop { std::uint32_t stored; std::int32_t listed; };
-    const Stop stops[] = {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {0xFFFFFFFF, 0}};  // 1 is the "2" entry by index
-    struct Parity { std::uint32_t stored; std::int32_t listed; };
-    const Parity parities[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}};
-    struct Baud { std::uint32_t stored; std::int32_t listed; };
-    const Baud bauds[] = {{2400, 2400}, {115200, 115200}, {14400, 115200}, {0, 115200}};
+    struct Listed { std::uint32_t stored; std::int32_t listed; };
+    const Listed stops[] = {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {0xFFFFFFFF, 0}};  // 1 is the "2" entry by index
+    const Listed parities[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}};
+    const Listed bauds[] = {{2400, 2400}, {115200, 115200}, {14400, 115200}, {0, 115200}};
     struct Port { const char* stored; const char* listed; };
     const Port ports[] = {{"COM7", "COM7"}, {"COM49", "COM49"}, {"COM50", "COM1"}, {"COM07", "COM1"}, {"com7", "COM1"}};
     StoreRig r;
     for (const std::uint32_t type : {0u, 1u, 2u, 3u, 4u, 0xFFFFFFFFu})
-        for (const Stop& stop : stops)
-            for (const Parity& parity : parities)
-                for (const Baud& baud : bauds)
+        for (const Listed& stop : stops)
+            for (const Listed& parity : parities)
+                for (const Listed& baud : bauds)
                     for (const Port& port : ports) {
                         r.store.SetRegValues(ProductKey, {{"uPortType", type},
                                                           {"uPort", std::string(port.stored)},
