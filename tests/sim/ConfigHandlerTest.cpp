@@ -18,11 +18,12 @@ struct Printer {
     ConfigHandler& config() { return *model.Handler<ConfigHandler>(); }
     PrinterSettings& held() { return config().settings; }
     /// The reply bytes the input caused, back to back.
-    std::vector<std::uint8_t> Send(const std::string& hex) {
+    std::vector<std::uint8_t> Send(const std::vector<std::uint8_t>& bytes) {
         std::vector<std::uint8_t> out;
-        for (const Reply& r : model.Receive(H(hex))) out.insert(out.end(), r.bytes.begin(), r.bytes.end());
+        for (const Reply& r : model.Receive(bytes)) out.insert(out.end(), r.bytes.begin(), r.bytes.end());
         return out;
     }
+    std::vector<std::uint8_t> Send(const std::string& hex) { return Send(H(hex)); }
 };
 
 TEST(SimConfig, SwitchWritesNeedSettingModeAndKeepTwoBits) {
@@ -85,10 +86,7 @@ TEST(SimConfig, FactoryBlockAnswersOnceAndAppliesAll) {
     Printer p;
     p.held() = PrinterSettings{};
     p.held().switches[3] = 0xF0;
-    std::vector<std::uint8_t> replies;
-    for (const Reply& r : p.model.Receive(vmsm::cmd::FactoryDefaultBlock()))
-        replies.insert(replies.end(), r.bytes.begin(), r.bytes.end());
-    EXPECT_EQ(replies, H("37 20 00"));
+    EXPECT_EQ(p.Send(vmsm::cmd::FactoryDefaultBlock()), H("37 20 00"));
     PrinterSettings want = FactorySettings();
     want.switches.erase('P');
     want.switches.erase('Q');

@@ -15,11 +15,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 nv::Raster MakeRaster(std::uint16_t width, std::uint16_t height, std::uint8_t fill) {
-    nv::Raster r;
-    r.width = width;
-    r.height = height;
-    r.bytes.assign((width + 7u) / 8u * height, fill);
-    return r;
+    return {width, height, Bytes((width + 7u) / 8u * height, fill)};
 }
 
 class NvHandlerTest : public ::testing::Test {

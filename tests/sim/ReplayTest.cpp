@@ -78,10 +78,7 @@ TEST(ReplayScript, ConnectionsAndLinksAreKeptApart) {
 }
 
 TEST(ReplayScript, UnreadableTranscriptsNameTheLine) {
-    struct Case {
-        std::string text;
-        std::string error;
-    };
+    struct Case { std::string text, error; };
     const Case cases[] = {
         {"", "no connection"},
         {"{\"transcript\":1,\"tool\":5,\"command\":\"x\"}\n", "no connection"},
@@ -99,13 +96,8 @@ TEST(ReplaySession, TheToolMeetsOrDepartsFromTheRecording) {
     sim::ReplayConnection recorded;
     recorded.steps = {{{}, {0xAA}, 0}, {{0x1D, 0x28, 0x45, 0x02, 0x00, 0x04, 0x01}, {0x37, 0x21, 0x00}, 0},
                       {{0x1D, 0x49, 0x43}, {0x5F, 0x00}, 250}};
-    struct Case {
-        const char* name;
-        std::vector<Bytes> sends;  // what the tool sends, piece by piece
-        bool closes;
-        std::string difference;
-        std::size_t replies;  // replies handed out after Start; none once the tool departed
-    };
+    // sends: what the tool sends, piece by piece; replies: handed out after Start, none once the tool departed.
+    struct Case { const char* name; std::vector<Bytes> sends; bool closes; std::string difference; std::size_t replies; };
     const Case cases[] = {
         {"whole", {{0x1D, 0x28, 0x45, 0x02, 0x00, 0x04, 0x01, 0x1D, 0x49, 0x43}}, true, "", 2},
         {"byte by byte", {{0x1D}, {0x28}, {0x45}, {0x02}, {0x00}, {0x04}, {0x01}, {0x1D, 0x49}, {0x43}}, true, "", 2},
