@@ -2,6 +2,8 @@
 // that keeps the image list between sessions.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "nv/NvCatalogue.h"
 #include "NvRig.h"
 
@@ -9,6 +11,7 @@ namespace pelmora::nv {
 namespace {
 
 using test::Codes;
+using Stage = NvDownloadOutcome::Stage;
 
 class NvManagerTest : public ::testing::Test {
 protected:
@@ -33,13 +36,10 @@ TEST_F(NvManagerTest, AutoAddressingTakesTheFreeCodes) {
     EXPECT_TRUE(outcome.refresh.ok);
     EXPECT_EQ(StoredCodes(), (Codes{"10", "11", "12"}));
     EXPECT_EQ(rig.nv.addressList(), StoredCodes());
-    EXPECT_EQ(rig.nv.imageCount(), 3);
-    EXPECT_EQ(rig.nv.ReadStoredCount(), 3u);
-    EXPECT_TRUE(rig.nv.downloadQueue().empty());
+    EXPECT_EQ(std::tuple(rig.nv.imageCount(), rig.nv.ReadStoredCount(), rig.nv.downloadQueue().size()), std::tuple(3, 3u, 0u));
     const auto* first = rig.handler().FindKeyCode("10");
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->width, 384);
-    EXPECT_EQ(first->height, 57);
+    EXPECT_EQ(std::tuple(first->width, first->height), std::tuple(384, 57));
     EXPECT_EQ(rig.handler().FindKeyCode("11")->raster.size(), 13u * 3u);
 
     // With "10" and "12" stored, the next three go around them.
@@ -66,16 +66,14 @@ TEST_F(NvManagerTest, AskedCodesAndACancelledAddressWindow) {
     rig.printer.ClearLogs();
     answers = {"B1"};
     const auto cancelled = manager.Download(false, ask);
-    EXPECT_EQ(cancelled.stage, NvDownloadOutcome::Stage::Stopped);
-    EXPECT_EQ(cancelled.message, "Cancel to download image.");
+    EXPECT_EQ(std::tie(cancelled.stage, cancelled.message), std::tuple(Stage::Stopped, "Cancel to download image."));
     EXPECT_TRUE(rig.printer.commandLog().empty());
     EXPECT_EQ(rig.nv.imageCount(), 2);
 }
 
 TEST_F(NvManagerTest, NothingToDownloadGoneOrTooTallStopsBeforeAnythingIsSent) {
     auto outcome = manager.Download(true);
-    EXPECT_EQ(outcome.stage, NvDownloadOutcome::Stage::NoImages);
-    EXPECT_EQ(outcome.message, "Without a BMP file being selected.");
+    EXPECT_EQ(std::tie(outcome.stage, outcome.message), std::tuple(Stage::NoImages, "Without a BMP file being selected."));
     EXPECT_EQ(NvManager(rig.nv, rig.host, HandheldNvJob()).Download(true).message,
               "Without a bitmap file being selected.");
 
@@ -83,11 +81,9 @@ TEST_F(NvManagerTest, NothingToDownloadGoneOrTooTallStopsBeforeAnythingIsSent) {
     Add("tall.bmp", 384, 1366);
     rig.printer.ClearLogs();
     outcome = manager.Download(true);
-    EXPECT_EQ(outcome.stage, NvDownloadOutcome::Stage::Stopped);
     EXPECT_NE(outcome.message.find("65524"), std::string::npos) << outcome.message;
-    EXPECT_EQ(outcome.path, rig.nv.imageList().items()[1].path);
-    EXPECT_TRUE(rig.printer.commandLog().empty());
-    EXPECT_TRUE(rig.nv.downloadQueue().empty());
+    EXPECT_EQ(std::tie(outcome.stage, outcome.path), std::tuple(Stage::Stopped, rig.nv.imageList().items()[1].path));
+    EXPECT_EQ(std::tuple(rig.printer.commandLog().size(), rig.nv.downloadQueue().size()), std::tuple(0u, 0u));
 
     rig.nv.editImageList().RemoveImageItem(2);
     std::filesystem::remove(rig.nv.imageList().items()[0].path);
@@ -112,11 +108,9 @@ TEST_F(NvManagerTest, FailedDownloadLeavesTheCountAndStillRefreshes) {
     rig.platform.config().shortWritesFrom = rig.platform.writes() + 1;  // after the maker query
     const auto outcome = manager.Download(true);
     rig.platform.config().shortWritesFrom = -1;
-    EXPECT_EQ(outcome.stage, NvDownloadOutcome::Stage::JobFailed);
-    EXPECT_EQ(outcome.message, " Failed to write data!\r\nPlease check your printer.");
-    EXPECT_EQ(rig.nv.ReadStoredCount(), 9u);
-    EXPECT_EQ(rig.nv.imageCount(), 9);
-    EXPECT_TRUE(rig.nv.downloadQueue().empty());
+    EXPECT_EQ(std::tie(outcome.stage, outcome.message),
+              std::tuple(Stage::JobFailed, " Failed to write data!\r\nPlease check your printer."));
+    EXPECT_EQ(std::tuple(rig.nv.ReadStoredCount(), rig.nv.imageCount(), rig.nv.downloadQueue().size()), std::tuple(9u, 9, 0u));
 }
 
 TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
@@ -127,8 +121,7 @@ TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
     // The printer takes numbered blocks only after a header announcing their length.
     ASSERT_EQ(rig.handler().numberedImages().size(), 2u);
     EXPECT_EQ(rig.handler().numberedImages()[1].raster, (test::Bytes{0xFF, 0xFF}));
-    EXPECT_EQ(rig.nv.ReadStoredCount(), 2u);
-    EXPECT_EQ(rig.nv.addressList(), (Codes{"00", "01"}));
+    EXPECT_EQ(std::tuple(rig.nv.ReadStoredCount(), rig.nv.addressList()), std::tuple(2u, Codes{"00", "01"}));
     ASSERT_TRUE(manager.Print(1, "01").ok);
     EXPECT_EQ(rig.handler().printed(), Codes{"#1"});
 
@@ -136,9 +129,9 @@ TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
     EXPECT_EQ(manager.Delete(0, "00").message, " Not supported operation!");
     EXPECT_TRUE(rig.TakeReceived().empty());
     ASSERT_TRUE(manager.DeleteAll().ok);
-    EXPECT_TRUE(rig.handler().numberedImages().empty());
-    EXPECT_TRUE(rig.nv.addressList().empty());  // the count is 0 now: the list read gives 400
-    EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
+    // The count is 0 now: the list read gives 400.
+    EXPECT_EQ(std::tuple(rig.handler().numberedImages().size(), rig.nv.addressList().size(), rig.nv.ReadStoredCount()),
+              std::tuple(0u, 0u, 0u));
     rig.TakeReceived();
     ASSERT_TRUE(manager.PrintAll().ok);  // count unknown: every likely number
     EXPECT_EQ(rig.TakeReceived().size(), 78u * 9u);
@@ -163,10 +156,8 @@ TEST(NvManagerOpen, FailureClosesTheLinkAndForgetsTheCheck) {
     test::NvRig rig;
     rig.printer.faults.perCommand["nv-list"] = sim::Fault::WrongHeader;
     const auto outcome = NvManager(rig.nv, rig.host).Open();
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, "Failed to read NV image address!");
-    EXPECT_FALSE(rig.util.link().IsOpen());
-    EXPECT_FALSE(rig.nv.printerChecked());
+    EXPECT_EQ(std::tie(outcome.ok, outcome.message), std::tuple(false, "Failed to read NV image address!"));
+    EXPECT_EQ(std::tuple(rig.util.link().IsOpen(), rig.nv.printerChecked()), std::tuple(false, false));
 }
 
 /// "number:name:brightness" of each list item.
