@@ -123,9 +123,8 @@ TEST(VmsmJob, SetStatusWritesInOrder) {
         const auto start = rig.Now();
         const auto job = rig.Run(SetStatus, k.variant);
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
-        EXPECT_EQ(rig.Now() - start, k.ms) << k.v;
-        EXPECT_EQ(job.phases, (std::vector<int>{2000, k.phase, 9999})) << k.v;
-        EXPECT_EQ(job.delays.back(), k.lastDelay) << k.v;
+        EXPECT_EQ(std::tuple(rig.Now() - start, job.phases, job.delays.back()),
+                  std::tuple(k.ms, std::vector{2000, k.phase, 9999}, k.lastDelay)) << k.v;
         EXPECT_EQ(rig.TakeLog(), k.log) << k.v;
         EXPECT_EQ(rig.view.titles, Keys{k.variant == D ? "Virtual Memory Switch Manager" : "Set Status..."});
         const auto& held = rig.held();

@@ -1,6 +1,8 @@
 // The record in the settings store, the editors' lists and the sentinel window's checks.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "context/SettingsStore.h"
 #include "support/PrinterRig.h"
 #include "vmsm/ConfigFields.h"
@@ -35,10 +37,8 @@ TEST(PrinterConfigStore, DefaultsNamesOrderAndRoundTrip) {
                                         "Databit", "Parity", "Flowcontrol", "Fwver", "Msrmode", "Sentinel"}));
     std::string version;
     std::uint32_t msr = 0;
-    EXPECT_EQ(store.GetRegString(kKey, "Fwver", version), 1);
-    EXPECT_EQ(version, "V1.00 090216");
-    EXPECT_EQ(store.GetRegDword(kKey, "Msrmode", msr), 1);
-    EXPECT_EQ(msr, std::uint32_t{'9'});
+    EXPECT_EQ(std::tuple(store.GetRegString(kKey, "Fwver", version), store.GetRegDword(kKey, "Msrmode", msr)), std::tuple(1, 1));
+    EXPECT_EQ(std::tie(version, msr), std::tuple("V1.00 090216", std::uint32_t{'9'}));
 
     PrinterConfig back;
     LoadFromStore(back, store, kKey);
