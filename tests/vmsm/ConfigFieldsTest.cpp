@@ -57,7 +57,6 @@ TEST(ConfigFields, LookupsByNameAndMemberAgree) {
     };
     check(kStoredFields);
     check(kUnstoredNumberFields);
-    EXPECT_EQ(NumberFieldOf(&PrinterConfig::TimeOff).edit.max, 90u);
     EXPECT_EQ(TextFieldOf(&PrinterConfig::BtPinCode).maxLength, 12u);
     EXPECT_EQ(FindTextField("BtDeviceName")->maxLength, 30u);
 }
