@@ -1,5 +1,9 @@
+// The connection screen and the shared windows it opens, in their handheld
+// layout, against the virtual printer.
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
 
 #include "HandheldRig.h"
 #include "ui/support/WidgetSnapshot.h"
@@ -7,6 +11,8 @@
 #include "handheld/ConnectionRules.h"
 #include "ui/Accessibility.h"
 #include "ui/LanguageLoader.h"
+#include "ui/support/WhenShown.h"
+#include "nv/NvBlocks.h"
 
 using namespace pelmora;
 using namespace pelmora::handheld;
@@ -30,33 +36,31 @@ private slots:
         }
     }
 
+    // The desktop's own values are neither read nor written; a typed device is kept.
     void firstStartShowsDefaultsAndExitStoresThreeValues() {
         HandheldRig rig;
-        rig.store.SetRegDword(context::ProductKey, "uParity", 2);  // the desktop's; neither read nor written
+        rig.store.SetRegDword(context::ProductKey, "uParity", 2);
         auto w = rig.Open();
-        QVERIFY(!Ticked(*w));
         QVERIFY(w->printerContext().link().layout() == context::Layout::Handheld);
         Click(*w, "exitButton");
         QCOMPARE(w->result(), int(QDialog::Accepted));
         QCOMPARE(rig.store.ValueNames(context::ProductKey),
                  (std::vector<std::string>{"uParity", "uPortType", "uPort", "uBaudrate"}));
-        std::string port;
-        rig.store.GetRegString(context::ProductKey, "uPort", port);
-        QCOMPARE(port, std::string("COM1:"));
+        QCOMPARE(rig.StoredPort(), std::string("COM1:"));
         QCOMPARE(rig.StoredNumber("uPortType"), 0u);
         QCOMPARE(rig.StoredNumber("uBaudrate"), 115200u);
         QCOMPARE(rig.StoredNumber("uParity"), 2u);
+        Find<QComboBox>(*w, "portList")->setEditText("/dev/rfcomm0");
+        Choose(*w, "baudList", 2);
+        Click(*w, "exitButton");
+        QCOMPARE(rig.StoredPort(), std::string("/dev/rfcomm0"));
+        QCOMPARE(rig.StoredNumber("uBaudrate"), 9600u);
     }
 
     // The labels and boxes each form shows are in the snapshots; here, the values restored.
     void restoresWhatWasStored() {
-        const struct {
-            std::uint32_t type;
-            const char* port;
-            std::uint32_t baud;
-            bool tcp;
-            QString first, second;  ///< port field and baud list, or address and TCP port boxes
-        } cases[] = {
+        // first, second: the port field and baud list, or the address and TCP port boxes
+        const struct { std::uint32_t type; const char* port; std::uint32_t baud; bool tcp; QString first, second; } cases[] = {
             {2, "NET10.0.0.7", 9100, true, "10.0.0.7", "9100"},
             {0, "COM7:", 9600, false, "COM7:", "9600"},
             {0, "COM77", 14400, false, "COM77", "115200"},  // a COM name typed earlier
@@ -76,11 +80,7 @@ private slots:
     }
 
     void gathersWhatTheLinkTakes() {
-        const struct {
-            const char *address, *tcpPort;
-            Gathered::Problem problem;
-            std::string port;
-        } cases[] = {
+        const struct { const char *address, *tcpPort; Gathered::Problem problem; std::string port; } cases[] = {
             {"10.0.0.7", "9100", Gathered::None, "NET10.0.0.7"},
             {"NET10.0.0.7", "9100", Gathered::None, "NET10.0.0.7"},  // NET not doubled
             {"", "9100", Gathered::BadAddress, ""},
@@ -100,18 +100,6 @@ private slots:
             QCOMPARE(g.settings.dataBits, 8);
             QCOMPARE(g.settings.flowControl, 1);
         }
-    }
-
-    void exitKeepsATypedDevice() {
-        HandheldRig rig;
-        auto w = rig.Open();
-        Find<QComboBox>(*w, "portList")->setEditText("/dev/rfcomm0");
-        Choose(*w, "baudList", 2);
-        Click(*w, "exitButton");
-        std::string port;
-        rig.store.GetRegString(context::ProductKey, "uPort", port);
-        QCOMPARE(port, std::string("/dev/rfcomm0"));
-        QCOMPARE(rig.StoredNumber("uBaudrate"), 9600u);
     }
 
     // Nothing ran before: the hand-over alone must give the link TCP/IP.
@@ -153,6 +141,44 @@ private slots:
         w->reject();
         QVERIFY(!w->printerContext().link().IsOpen());
         QVERIFY(rig.store.ValueNames(context::ProductKey).empty());
+    }
+
+    void nvManagerOpensCompactOnThePrintersCodesAndClosesTheLink() {
+        HandheldRig rig;
+        rig.StoreTcp();
+        for (const char* code : {"10", "11"}) rig.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xAA}}, code[0], code[1]));
+        rig.printer.EndSession();
+        rig.realNvManager = true;
+        auto w = rig.Open();
+        QStringList listed;
+        bool linkOpen = false;
+        ui::test::WhenShown manager("nvManager", [&](QWidget* window) {
+            listed = Items(Find<QListWidget>(*window, "addressList"));
+            linkOpen = w->printerContext().link().IsOpen();
+            Click(*window, "exit");
+        });
+        Click(*w, "nvButton");
+        QCOMPARE(manager.shown, 1);
+        QCOMPARE(listed, QStringList({"10", "11"}));
+        QVERIFY(linkOpen);
+        QVERIFY(!w->printerContext().link().IsOpen());
+        QVERIFY(rig.prompts.shown.empty());
+    }
+
+    void sentinelWindowIsTheHandheldLayoutAndHandsBackOnOk() {
+        ui::test::ScriptedPrompts prompts;
+        std::uint32_t mode = 0;
+        std::array<std::string, 6> texts{};
+        ui::test::WhenShown window("msrAdvance", [&](QWidget* dialog) {
+            Find<QRadioButton>(*dialog, "modeStatic")->click();
+            for (const char* box : {"start1", "start2", "start3"}) Type(*dialog, box, "%");
+            for (const char* box : {"end1", "end2", "end3"}) Type(*dialog, box, "?");
+            Click(*dialog, "ok");
+            if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();  // refused: fail below, not hang
+        });
+        QVERIFY(HandheldSentinelWindow(prompts)(nullptr, mode, texts));
+        QCOMPARE(mode, 1u);
+        QCOMPARE(texts, (std::array<std::string, 6>{"%", "%", "%", "?", "?", "?"}));
     }
 
     // Last: the program's language stays installed. The desktop's translations, chosen alike.

@@ -41,6 +41,10 @@ struct HandheldRig : ui::test::WindowRig {
         store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
     }
 
+    std::unique_ptr<ConnectionScreen> OpenTcp() {
+        StoreTcp();
+        return Open();
+    }
     std::unique_ptr<ConnectionScreen> Open() {
         ConnectionScreen::Services services{.store = store, .platform = platform, .prompts = prompts, .timer = &timer};
         services.editSentinels = [](QWidget*, std::uint32_t&, std::array<std::string, 6>&) { return false; };
@@ -62,6 +66,11 @@ struct HandheldRig : ui::test::WindowRig {
 
     sim::PrinterSettings& held() { return printer.Handler<sim::ConfigHandler>()->settings; }
 
+    std::string StoredPort() const {
+        std::string port;
+        store.GetRegString(context::ProductKey, "uPort", port);
+        return port;
+    }
     std::uint32_t StoredNumber(const char* name) const {
         std::uint32_t value = 0;
         store.GetRegDword(context::ProductKey, name, value);
