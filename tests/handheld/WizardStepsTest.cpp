@@ -1,7 +1,13 @@
+// The wizard: each step's window over a record, and the configuration job
+// through all of them.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QLabel>
 
 #include "HandheldRig.h"
+#include "sim/ConfigHandler.h"
+#include "ui/support/CancelFromWorker.h"
 #include "ui/support/WidgetSnapshot.h"
 
 using namespace pelmora;
@@ -12,6 +18,26 @@ using End = WizardStepWindow::End;
 namespace {
 
 bool Checked(WizardStepWindow& step, const QString& radio) { return Find<QAbstractButton>(step, qPrintable(radio))->isChecked(); }
+
+
+bool Wrote(const sim::PrinterModel& printer) {
+    const auto& log = printer.commandLog();
+    return std::any_of(log.begin(), log.end(), [](const std::string& key) { return key.rfind("write", 0) == 0; });
+}
+
+std::function<void(WizardStepWindow&)> CancelWith(HandheldRig& rig, std::function<void(WizardStepWindow&)> first = {}) {
+    return [&rig, first](WizardStepWindow& step) {
+        if (first) first(step);
+        rig.prompts.answers = {true};
+        Click(step, "cancelButton");
+    };
+}
+
+// Through all five steps, 9600 baud chosen on step 4, saved on step 5.
+void SaveWith9600(HandheldRig& rig) {
+    rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"),
+                 Then([](WizardStepWindow& s) { Choose(s, "baudList", 2); }, "nextButton"), Press("saveButton")};
+}
 
 }  // namespace
 
@@ -53,12 +79,8 @@ private slots:
     }
 
     void stepOneDensityByFirmwareAndFontsUnshifted() {
-        const struct {
-            std::uint32_t firmware;
-            std::uint32_t density;
-            int shown;
-            std::uint32_t stored;
-        } cases[] = {{101001, 4, 5, 4}, {1039, 4, 5, 4}, {101001, 6, 6, 6}, {101001, 3, 0, 3}, {101001, 9, -1, 9}};
+        const struct { std::uint32_t firmware, density; int shown; std::uint32_t stored; } cases[] = {
+            {101001, 4, 5, 4}, {1039, 4, 5, 4}, {101001, 6, 6, 6}, {101001, 3, 0, 3}, {101001, 9, -1, 9}};
         // Left alone, the list writes back the code read, though firmware 1039 shows it at another place.
         for (const auto& c : cases) {
             StepRig rig(c.firmware);
@@ -92,20 +114,11 @@ private slots:
         QVERIFY(rig.record == vmsm::PrinterConfig{});
     }
 
+    // The lists themselves are the memory switch tests'; here: what the step enables and hands back.
     void stepTwoMsrListBySetValueAndFirmware() {
-        const struct {
-            const char* name;
-            int msrMode;
-            std::uint32_t firmware;
-            int entries;
-            QString only;
-            bool advance;
-        } cases[] = {
+        const struct { const char* name; int msrMode; std::uint32_t firmware; int entries; QString only; bool advance; } cases[] = {
             {"choice", '9', 160902, 8, "", true},
-            {"below 9: nine entries", '5', 160902, 9, "", true},
-            {"firmware 11061 or less: nine", '9', 11059, 9, "", false},
             {"P", 'P', 160902, 1, "Only Encription MSR", true},
-            {"11060", '9', 11060, 1, "Only Encription MSR", false},
             {"IC card", 0x60, 160902, 1, "IC card mode", false},
             {"before sentinels", '9', 21020, 8, "", false},
         };
@@ -153,11 +166,7 @@ private slots:
 
     // A bad box keeps the step open and the record as it was, whichever way the operator leaves.
     void badNumberBoxesKeepTheStepOpen() {
-        const struct {
-            int step;
-            const char *box, *text, *button;
-            QString message;
-        } cases[] = {
+        const struct { int step; const char *box, *text, *button; QString message; } cases[] = {
             {4, "timeOffEdit", "91", "nextButton", "Enter an integer between 0 and 90."},
             {4, "timeOffEdit", "ab", "prevButton", "Enter a positive integer."},
             {4, "timeOffEdit", "-1", "nextButton", "Enter a positive integer."},
@@ -226,22 +235,18 @@ private slots:
     // Unlisted rates show "19200"; stop bits are the Flowcontrol field. Lists
     // left alone hand back what was read, even values they cannot show.
     void stepFourHandsBackListsAndTimes() {
-        const std::array<std::uint32_t, 6> cases[] = {
-            // Baudrate, Databit, Flowcontrol in; the same three handed back unchanged
-            {115200, 8, 1, 115200, 8, 1},
-            {14400, 9, 0, 14400, 9, 0}};
-        for (const auto& c : cases) {
+        for (const auto& [baud, data, flow] : {std::tuple{115200u, 8u, 1u}, {14400u, 9u, 0u}}) {
             StepRig rig;
-            rig.record.Baudrate = c[0];
-            rig.record.Databit = c[1];
-            rig.record.Flowcontrol = c[2];
+            rig.record.Baudrate = baud;
+            rig.record.Databit = data;
+            rig.record.Flowcontrol = flow;
             auto step = rig.Make(WizardStep::Four);
             Type(*step, "timeOffEdit", "45");
             Type(*step, "timeSaveEdit", "120");
             Click(*step, "prevButton");
-            QCOMPARE(rig.record.Baudrate, c[3]);
-            QCOMPARE(rig.record.Databit, c[4]);
-            QCOMPARE(rig.record.Flowcontrol, c[5]);
+            QCOMPARE(rig.record.Baudrate, baud);
+            QCOMPARE(rig.record.Databit, data);
+            QCOMPARE(rig.record.Flowcontrol, flow);
             QCOMPARE(rig.record.TimeOff, 45u);
             QCOMPARE(rig.record.TimeSave, 120u);
         }
@@ -287,6 +292,126 @@ private slots:
         QCOMPARE(rig.record.BtPinCode, std::string("123456789012"));
         QCOMPARE(rig.record.BtDeviceName, std::string("Caf\xe9"));
         QCOMPARE(rig.record.BtConnMode, 0u);
+    }
+
+    // The job from the connection screen, end to end on the in-process printer:
+    // read, the wizard, write, store.
+    void jobWritesAndStoresAChangeOnStepFour() {
+        HandheldRig rig;
+        auto w = rig.OpenTcp();
+        SaveWith9600(rig);
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(rig.prompts.shown.size(), std::size_t(1));
+        QCOMPARE(rig.prompts.shown[0].title, QString("Pelmora"));
+        QCOMPARE(rig.prompts.shown[0].text, QString("Success to Set VMSM!"));
+        QCOMPARE(rig.held().serial[0], std::string("9600"));
+        // "Stop bits" shows "2" for the factory 0; left alone, the 0 goes back.
+        QCOMPARE(rig.held().serial[2], std::string("0"));
+        QCOMPARE(rig.StoredNumber("Baudrate"), 9600u);
+        QVERIFY(!w->printerContext().link().IsOpen());
+        QCOMPARE(w->printerContext().link().settings().portType, std::int32_t(link::PortTcp));
+    }
+
+    // The printer drops the read's connection while the operator thinks on step 5.
+    void saveAfterAPauseReachesAPrinterThatDropsIdleClients() {
+        HandheldRig rig;
+        // The handheld's own write rests 4 s after the RF item, so this printer
+        // drops at pelmora-sim's 5 s rather than the desktop test's 1 s.
+        rig.platform.config().tcpIdleDropMs = 5000;
+        auto w = rig.OpenTcp();
+        SaveWith9600(rig);
+        rig.steps.back() = Then([&rig](WizardStepWindow&) { rig.platform.virtualClock().Sleep(10'000); }, "saveButton");
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.prompts.Messages(), QStringList{"Success to Set VMSM!"});
+        QCOMPARE(rig.held().serial[0], std::string("9600"));
+    }
+
+    // A silent printer; Cancel at the first resend ends the window without the time-out.
+    void cancelDuringAReplyWaitEndsTheWindowWithinASecond() {
+        HandheldRig rig;
+        rig.printer.faults.silentFromCommand = 0;
+        auto w = rig.OpenTcp();
+        std::uint64_t pressedAt = 0;
+        rig.platform.config().beforeWrite = [&rig, &pressedAt](int index) {
+            if (index != 1) return;
+            pressedAt = rig.platform.virtualClock().Now();
+            ui::test::PressCancelFromWorker();
+        };
+        Click(*w, "vmsmButton");
+        QVERIFY(pressedAt >= 3000);
+        QVERIFY2(rig.platform.virtualClock().Now() - pressedAt < 1000,
+                 qPrintable(QString::number(rig.platform.virtualClock().Now() - pressedAt)));
+        QVERIFY(rig.shown.empty());
+        QVERIFY(rig.prompts.shown.empty());
+    }
+
+    void defaultOnStepOneRestoresTheFactorySettingsAtOnce() {
+        HandheldRig rig;
+        rig.held().serial[0] = "9600";
+        auto w = rig.OpenTcp();
+        rig.steps = {Press("defaultButton")};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.shown, std::vector<int>{1});
+        QCOMPARE(rig.prompts.Messages(), QStringList{"Success to Set VMSM!"});
+        // SetStatus would have written back the 9600 it read.
+        QCOMPARE(rig.held().serial[0], sim::FactorySettings().serial[0]);
+    }
+
+    void baudRateSurvivesGoingBackFromStepFour() {
+        HandheldRig rig;
+        auto w = rig.OpenTcp();
+        QString shownAgain;
+        rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"), Press("prevButton"),
+                     Press("nextButton"),
+                     CancelWith(rig, [&](WizardStepWindow& s) { shownAgain = Find<QComboBox>(s, "baudList")->currentText(); })};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3, 4, 3, 4}));
+        QCOMPARE(shownAgain, QString("115200"));
+        QCOMPARE(w->engine().record().Baudrate, 115200u);
+    }
+
+    // The link stays open; the next job uses it and reads the printer again.
+    void cancelOnStepThreeWritesNothingAndTheNextJobRereads() {
+        HandheldRig rig;
+        auto w = rig.OpenTcp();
+        rig.steps = {Press("nextButton"), Press("nextButton"), CancelWith(rig)};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.shown, (std::vector<int>{1, 2, 3}));
+        QVERIFY(!Wrote(rig.printer));
+        QVERIFY(rig.prompts.Messages().isEmpty());
+        QVERIFY(rig.store.ValueNames(context::ProductKey).size() == 3);  // the connection only
+        QVERIFY(w->printerContext().link().IsOpen());
+
+        w->engine().editRecord().BeepPaper = 1;  // left over from the cancelled wizard
+        const int opens = rig.platform.openAttempts();
+        rig.printer.ClearLogs();
+        std::uint32_t beepShown = 99;
+        rig.steps = {CancelWith(rig, [&](WizardStepWindow&) { beepShown = w->engine().record().BeepPaper; })};
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.platform.openAttempts(), opens);
+        QVERIFY(!rig.printer.commandLog().empty());
+        QCOMPARE(beepShown, 0u);
+        w->reject();
+        QVERIFY(!w->printerContext().link().IsOpen());
+    }
+
+    // The printer has the settings; the operator learns that the store does not.
+    void writtenButNotStoredSaysBoth() {
+        HandheldRig rig;
+        std::filesystem::create_directory(rig.store.path());
+        auto w = rig.Open();
+        Find<QCheckBox>(*w, "tcpCheck")->setChecked(true);
+        Type(*w, "addressEdit", "127.0.0.1");
+        SaveWith9600(rig);
+        Click(*w, "vmsmButton");
+        QCOMPARE(rig.held().serial[0], std::string("9600"));
+        // A folder where the store belongs is said at start-up, then again after the write.
+        const QStringList messages = rig.prompts.Messages();
+        QCOMPARE(messages.size(), 3);
+        QVERIFY(messages[0].startsWith("The stored settings could not be read"));
+        QCOMPARE(messages[1], QString("Success to Set VMSM!"));
+        QVERIFY(messages[2].startsWith("The printer took the settings, but they could not be stored."));
     }
 };
 
