@@ -1,48 +1,37 @@
+// The progress window every job runs in, and the core texts it shows.
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
+#include "firmware/FirmwareDownload.h"
+#include "nv/NvAddressing.h"
 #include "nv/NvEngine.h"
 #include "nv/NvJobRunner.h"
+#include "nv/NvJobVariant.h"
 #include "nv/NvManager.h"
+#include "nv/RasterConversion.h"
 #include "support/PrinterRig.h"
 #include "ui/Accessibility.h"
 #include "ui/CoreTexts.h"
 #include "ui/JobProgressDialog.h"
 #include "ui/JobWindowHost.h"
 #include "ui/PhaseTimer.h"
+#include "ui/Prompts.h"
 #include "ui/support/WidgetSnapshot.h"
 #include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/ConfigJobFlow.h"
 #include "vmsm/VmsmJobRunner.h"
+#include "vmsm/VmsmPhases.h"
 
 using namespace pelmora;
 using context::Layout;
 using ui::JobProgressDialog;
 
 namespace {
-
-// Records the thread each phase ran on, passing everything else through.
-class ThreadNotingRunner final : public context::JobRunner {
-public:
-    explicit ThreadNotingRunner(context::JobRunner& inner) : inner_(inner) {}
-    std::optional<context::NextPhase> Open() override { return inner_.Open(); }
-    std::optional<context::NextPhase> RunPhase(int phase) override {
-        threads.push_back(QThread::currentThread());
-        return inner_.RunPhase(phase);
-    }
-    void Cancel() override { inner_.Cancel(); }
-    context::JobEnd End() const override { return inner_.End(); }
-    const std::string& Message() const override { return inner_.Message(); }
-    std::vector<QThread*> threads;
-
-private:
-    context::JobRunner& inner_;
-};
 
 struct Window {
     explicit Window(context::Layout layout) : dialog(layout, nullptr, &timer) {
@@ -51,12 +40,56 @@ struct Window {
     test::PrinterRig rig;
     ui::VirtualPhaseTimer timer{rig.platform.virtualClock()};
     JobProgressDialog dialog;
+    vmsm::MemorySwitchEngine engine{rig.util};
     std::vector<int> phases;
 
     QString Caption() { return dialog.findChild<QGroupBox*>("frame")->title(); }
     QString Line() { return dialog.findChild<QLabel*>("line")->text(); }
     int Bar() { return dialog.findChild<QProgressBar*>("bar")->value(); }
 };
+
+
+// Every title and label a runner shows.
+struct Collecting final : context::ProgressView {
+    void SetTitle(const std::string& t) override { texts.push_back(t); }
+    void SetLabel(const std::string& l) override { texts.push_back(l); }
+    std::vector<std::string> texts;
+};
+
+// Marks every core text it translates, so a test sees the lookup happen.
+class Marking final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context) != ui::kCoreTextContext) return {};
+        return QLatin1Char('<') + QString::fromUtf8(source) + QLatin1Char('>');
+    }
+};
+
+class Unregistered {
+public:
+    void Check(const std::string& text, const std::string& from) {
+        if (!text.empty() && !ui::IsCoreTextRegistered(text)) missing << QString::fromStdString(from + ": " + text);
+    }
+    void Check(const char* text, const std::string& from) {
+        if (text) Check(std::string(text), from);
+    }
+    QStringList missing;
+};
+
+void RunVmsmJobs(std::uint32_t firmware, context::Layout variant, Unregistered& texts) {
+    for (vmsm::VmsmJob job : {vmsm::VmsmJob::GetStatus, vmsm::VmsmJob::SetStatus, vmsm::VmsmJob::FactoryDefault}) {
+        test::PrinterRig rig;
+        rig.printer.firmwareOverride = firmware;
+        vmsm::MemorySwitchEngine engine(rig.util);
+        engine.editRecord().BtKeep = 0;
+        Collecting view;
+        vmsm::VmsmJobRunner runner(engine, view, job, variant);
+        context::DriveJob(runner, rig.platform.clock());
+        for (const std::string& text : view.texts) texts.Check(text, "vmsm runner " + std::to_string(firmware));
+        texts.Check(runner.Message(), "vmsm runner message");
+    }
+}
 
 }  // namespace
 
@@ -72,8 +105,7 @@ private slots:
 
     void getStatusRunsToOkOnVirtualTime() {
         Window w(context::Layout::Desktop);
-        vmsm::MemorySwitchEngine engine(w.rig.util);
-        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        vmsm::VmsmJobRunner runner(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
         QCOMPARE(w.phases, (std::vector<int>{1000, 101, 9999}));
         QCOMPARE(w.dialog.windowTitle(), QString("Virtual Memory Switch Manager"));
@@ -85,24 +117,20 @@ private slots:
         QVERIFY(!w.dialog.isVisible());
     }
 
-    void failingStepEndsWithItsMessage() {
+    // A failing step ends the job with its message; no job ends at once, unshown.
+    void failingStepOrNoJobEndsCancelled() {
         Window w(context::Layout::Desktop);
         w.rig.printer.faults.perCommand["model"] = sim::Fault::WrongHeader;
-        vmsm::MemorySwitchEngine engine(w.rig.util);
-        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        vmsm::VmsmJobRunner runner(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
         // The cause stands on a second line; both lines are texts the windows translate.
         QVERIFY(runner.Message().starts_with("Printer model is not matched!\r\n"));
         QVERIFY(ui::IsCoreTextRegistered(runner.Message()));
         QCOMPARE(w.phases, std::vector<int>{1000});
         QCOMPARE(w.dialog.result(), int(QDialog::Rejected));
-    }
-
-    void noJobEndsAtOnceWithoutShowing() {
-        Window w(context::Layout::Desktop);
-        vmsm::MemorySwitchEngine engine(w.rig.util);
-        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::None);
-        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
+        w.phases.clear();
+        vmsm::VmsmJobRunner none(w.engine, w.dialog.view(), vmsm::VmsmJob::None);
+        QCOMPARE(w.dialog.Run(none), context::JobEnd::Cancel);
         QVERIFY(w.phases.empty());
     }
 
@@ -155,8 +183,7 @@ private slots:
             // The phase's own steps keep arriving; none of them replaces the line.
             QObject::connect(w.dialog.findChild<QProgressBar*>("bar"), &QProgressBar::valueChanged,
                              [&] { if (!linesAfterCancel.isEmpty()) linesAfterCancel << line(); });
-            vmsm::MemorySwitchEngine engine(w.rig.util);
-            vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+            vmsm::VmsmJobRunner runner(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
             QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
             QCOMPARE(w.phases, (std::vector<int>{1000, 101}));
             QCOMPARE(runner.Message(), std::string());
@@ -165,7 +192,7 @@ private slots:
             QVERIFY(!linesAfterCancel.isEmpty());
             QCOMPARE(linesAfterCancel.filter("Cancelling...").size(), linesAfterCancel.size());
             // Used again, the window offers its button again.
-            vmsm::VmsmJobRunner again(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+            vmsm::VmsmJobRunner again(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
             QCOMPARE(w.dialog.Run(again), context::JobEnd::Ok);
             QVERIFY(cancel->isEnabled());
         }
@@ -212,12 +239,11 @@ private slots:
         QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&](int phase) {
             if (phase == 101 && !std::exchange(ended, true)) w.dialog.accept();
         });
-        vmsm::MemorySwitchEngine engine(w.rig.util);
-        vmsm::VmsmJobRunner first(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        vmsm::VmsmJobRunner first(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(w.dialog.Run(first), context::JobEnd::Cancel);
         QCOMPARE(first.Position(), 100);  // phase 101 ran to its end
         w.phases.clear();
-        vmsm::VmsmJobRunner second(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        vmsm::VmsmJobRunner second(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(w.dialog.Run(second), context::JobEnd::Ok);
         QCOMPARE(w.phases, (std::vector<int>{1000, 101, 9999}));
     }
@@ -234,9 +260,8 @@ private slots:
         QObject::connect(&tick, &QTimer::timeout, [&] { ticksInJob += inJob; });
         tick.start();
         w.dialog.PauseDuringJobs(tick);
-        vmsm::MemorySwitchEngine engine(w.rig.util);
-        vmsm::VmsmJobRunner runner(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
-        vmsm::VmsmJobRunner second(engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        vmsm::VmsmJobRunner runner(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
+        vmsm::VmsmJobRunner second(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
         std::optional<context::JobEnd> refused;
         QObject::connect(&w.dialog, &JobProgressDialog::phaseStarted, [&](int phase) {
             if (phase == 101) refused = w.dialog.Run(second);
@@ -263,22 +288,6 @@ private slots:
         QCOMPARE(w.phases, std::vector<int>{1});
     }
 
-    // Real time and the real worker thread: phases run off the UI thread.
-    void realTimersAndWorkerThread() {
-        test::PrinterRig rig;
-        JobProgressDialog dialog(context::Layout::Desktop);
-        vmsm::MemorySwitchEngine engine(rig.util);
-        vmsm::VmsmJobRunner inner(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
-        ThreadNotingRunner runner(inner);
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QCOMPARE(dialog.Run(runner), context::JobEnd::Ok);
-        QVERIFY(elapsed.elapsed() >= 300);  // the three one-shot timers of 100 ms
-        QCOMPARE(runner.threads.size(), std::size_t{3});
-        for (QThread* thread : runner.threads) QVERIFY(thread != QThread::currentThread());
-        QCOMPARE(dialog.findChild<QProgressBar*>("bar")->value(), 100);
-    }
-
     // The flows run on the UI thread and each of their jobs in the window.
     void flowsRunTheirJobsInTheWindow() {
         test::PrinterRig rig;
@@ -303,6 +312,81 @@ private slots:
         nv::NvManager manager(nv, host);
         QVERIFY(manager.Open().ok);
         QCOMPARE(phases, (std::vector<int>{1, 1000, 9999}));
+    }
+
+    // The core's texts: every one a job can show is registered for translation,
+    // and translated as it is shown.
+    void everyProducibleCoreTextIsRegistered() {
+        Unregistered texts;
+        // The memory-switch phase tables, both programs.
+        for (int number : {vmsm::phase::GetEntry, vmsm::phase::SetEntry, vmsm::phase::FactoryEntry,
+                           vmsm::phase::StandardRead, vmsm::phase::StandardWrite, vmsm::phase::LegacyRead,
+                           vmsm::phase::LegacyWrite}) {
+            const vmsm::PhaseTable* table = vmsm::FindPhase(number);
+            QVERIFY(table);
+            for (const vmsm::PhaseRow& row : table->rows) {
+                texts.Check(row.desktopMessage, "phase " + std::to_string(number));
+                texts.Check(row.handheldMessage, "phase " + std::to_string(number));
+            }
+        }
+        // Titles and composed labels, as the runner shows them on both dialects.
+        for (context::Layout variant : {context::Layout::Desktop, context::Layout::Handheld})
+            for (std::uint32_t firmware : {160902u, 21021u}) RunVmsmJobs(firmware, variant, texts);
+        for (context::Layout variant : {context::Layout::Desktop, context::Layout::Handheld}) {
+            const vmsm::FlowTexts& flow = vmsm::FlowTextsOf(variant);
+            for (const char* text : {flow.readFailedTitle, flow.written, flow.writtenTitle, flow.writeFailed,
+                                     flow.writeFailedTitle})
+                texts.Check(text, "config flow");
+        }
+        // The NV job variants and the manager.
+        for (const nv::NvJobVariant* v : {&nv::DesktopNvJob(), &nv::HandheldNvJob()}) {
+            for (const auto& [job, title] : v->titles) texts.Check(title, "nv title");
+            for (const auto& [job, step] : v->stepTexts) texts.Check(step, "nv step");
+            for (const auto& action : v->check) texts.Check(action.text, "nv check");
+            for (const std::string* text : {&v->initialLabel, &v->openText, &v->openFailed, &v->finishDownloadText,
+                                            &v->readFailed, &v->notSupported, &v->writeFailed,
+                                            &v->downloadWriteFailed, &v->cancelled, &v->noImagesSelected,
+                                            &v->areaTooSmall})
+                texts.Check(*text, "nv variant");
+            texts.Check("logo.bmp" + v->downloadingSuffix, "nv block caption");
+        }
+        texts.Check(nv::kNoFreeAddressCode, "nv manager");
+        texts.Check(nv::kCodeQuestionCancelled, "nv manager");
+        texts.Check(nv::AddressVerdictText(nv::AddressVerdict::Exists), "nv address");
+        texts.Check(nv::AddressVerdictText(nv::AddressVerdict::WrongLength), "nv address");
+        for (auto [w, h] : {std::pair{0u, 5u}, {4000u, 3u}, {384u, 100000u}})
+            texts.Check(nv::ConversionProblem(w, h), "nv conversion");
+        test::PrinterRig rig;
+        nv::NvEngine nv(rig.util, rig.store);
+        nv::NvImageItem gone;
+        gone.path = (rig.dir / "gone.bmp").string();
+        texts.Check(nv.ConversionProblem(gone), "nv conversion");
+        // The firmware download's statuses and boxes.
+        using namespace firmware::text;
+        for (const char* text : {Title, Ready, Downloading, Finished, FileOpenError, PortOpenError, SendFailed, Success})
+            texts.Check(text, "firmware");
+
+        QCOMPARE(texts.missing, QStringList{});
+    }
+
+    void coreTextsTranslateAtDisplayTimeWithTheComposedForm() {
+        Marking marking;
+        QCoreApplication::installTranslator(&marking);
+        const std::pair<std::string, QString> cases[] = {
+            {"Port open error!", "<Port open error!>"},
+            {"Get status : 12 %", "<Get status : 12 %>"},
+            {"Completed..: 100 %", "<Completed..: 100 %>"},
+            {"logo.bmp Downloading...", "<logo.bmp Downloading...>"},
+            {"0 %", "<0 %>"},
+            {"Failed to save VMSM configuration!\r\nPlease check your printer state.",
+             "<Failed to save VMSM configuration!\r\nPlease check your printer state.>"},
+            {"Port open error!\r\nNo such device", "<Port open error!>\r\nNo such device"},  // a cause of the system's
+            {"not a text of ours", "not a text of ours"},
+        };
+        for (const auto& [core, shown] : cases) QCOMPARE(ui::CoreText(core), shown);
+        QCoreApplication::removeTranslator(&marking);
+        QCOMPARE(ui::CoreText("Port open error!"), QString("Port open error!"));
+        QCOMPARE(ui::BoxText("Failed!\r\nPlease check."), QString("Failed!\nPlease check."));  // a box breaks lines its own way
     }
 };
 
