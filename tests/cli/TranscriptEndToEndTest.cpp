@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <sys/stat.h>
 
+#include "support/ConfigCli.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
 
@@ -96,33 +97,24 @@ TEST_F(TranscriptEndToEnd, ConfigGetReplaysWithTheSameOutputAndAChangedByteIsNam
         << test::ReadFile(simErr);
 }
 
-TEST_F(TranscriptEndToEnd, BadFilesAreRefusedBeforeAnythingIsSent) {
-    SimProcess sim({"--state", (dir / "state.json").string()});
-    // A missing folder, a device, a FIFO (which would block) and a folder.
-    const auto fifo = (dir / "fifo.jsonl").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const auto& file :
-         {(dir / "no" / "such" / "dir.jsonl").string(), std::string("/dev/full"), fifo, dir.path().string()}) {
-        const auto run = RunCli({"--tcp", sim.address(), "--transcript", file, "identify"});
-        EXPECT_EQ(run.status, 2) << file;
-        EXPECT_NE(run.err.find("--transcript: cannot write " + file), std::string::npos) << run.err;
-    }
-    EXPECT_EQ(RunCli({"--tcp", sim.address(), "--transcript", "", "identify"}).status, 2) << "not silently ignored";
-    sim.Stop();
-    EXPECT_FALSE(std::filesystem::exists(dir / "state.json")) << "no connection was made";
-
-    // An older file open to all is the owner's only once it holds a transcript.
-    const auto old = dir / "old.jsonl";
+// What cannot be written is the command line table's; an older file open to
+// all is the owner's only once it holds a transcript.
+TEST(Transcript, AnOlderFileBecomesTheOwnersOnly) {
+    test::ConfigCli cli;
+    const auto old = cli.dir / "old.jsonl";
     std::ofstream(old) << "older\n";
     std::filesystem::permissions(old, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                                           std::filesystem::perms::others_read);
-    SimProcess other;
-    EXPECT_EQ(RunCli({"--tcp", other.address(), "--transcript", old.string(), "identify"}).status, 0);
+    EXPECT_EQ(cli.RunPelmora({"--tcp", "127.0.0.1:9100", "--transcript", old.string(), "identify"}).status, 0);
     EXPECT_EQ(std::filesystem::status(old).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
 
+// The replay reads nothing endless to its end, and nothing blocks.
+TEST_F(TranscriptEndToEnd, TheReplayRefusesWhatIsNoTranscript) {
+    const auto fifo = (dir / "fifo.jsonl").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::ofstream(dir / "garbage.jsonl") << "{\"transcript\":1}\nnot json\n";
-    // Nothing endless is read to its end, and nothing blocks.
     for (const auto& [file, message] : {std::pair{dir / "garbage.jsonl", "line 2"},
                                         std::pair{dir / "missing.jsonl", "cannot read"},
                                         std::pair{std::filesystem::path("/dev/zero"), "it is a device"},
