@@ -33,20 +33,30 @@ TEST(Confirm, OnlyYesGoesOnAndOnlyATerminalIsAsked) {
     }
 }
 
+// Restarts 0 ms after a firmware, as another version.
 struct Printer {
     test::TempDir dir;
     std::filesystem::path state = dir / "printer.json";
     std::map<std::string, std::string> env{{"PELMORA_REGISTRY", (dir / "registry.reg").string()}};
-    SimProcess sim{{"--state", state.string(), "--restart-ms", "0"}};
-    int TimeOff() {
+    SimProcess sim{{"--state", state.string(), "--restart-ms", "0", "--version-text", "V1.00 123115",
+                    "--next-version", "V1.00 090216"}};
+    nlohmann::json State() {
         std::ifstream in(state);
-        return nlohmann::json::parse(in)["config"]["switches"]["5"];
+        return nlohmann::json::parse(in);
     }
+    /// The settings copies, each checked to be its owner's alone (they hold the PIN).
     std::vector<std::filesystem::path> Copies() const {
         std::vector<std::filesystem::path> found;
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
             if (entry.path().filename().string().rfind("settings-", 0) == 0) found.push_back(entry.path());
+        for (const auto& copy : found)
+            EXPECT_EQ(std::filesystem::status(copy).permissions() & std::filesystem::perms::all,
+                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write) << copy;
         return found;
+    }
+    test::CliRun Run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--tcp", sim.address()});
+        return RunCli(args, env);
     }
     test::CliRun OnTerminal(std::vector<std::string> args, const std::string& typed) {
         args.insert(args.begin(), {"--tcp", sim.address()});
@@ -54,46 +64,65 @@ struct Printer {
     }
 };
 
+nlohmann::json ReadJson(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    return nlohmann::json::parse(in);
+}
+
 TEST(ConfirmEndToEnd, ConfigDefaultAsksOnATerminalAndKeepsACopy) {
     Printer p;
-    ASSERT_EQ(RunCli({"--tcp", p.sim.address(), "config", "set", "TimeOff=30"}, p.env).status, 0);
+    ASSERT_EQ(p.Run({"config", "set", "TimeOff=30"}).status, 0);
 
     auto run = p.OnTerminal({"config", "default"}, "n\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Restore the factory settings of --tcp " + p.sim.address() + "? [y/N] "), std::string::npos)
         << run.err;
     EXPECT_NE(run.err.find("not confirmed; nothing was sent"), std::string::npos) << run.err;
-    EXPECT_EQ(p.TimeOff(), 30);
+    EXPECT_EQ(p.State()["config"]["switches"]["5"], 30);
     EXPECT_TRUE(p.Copies().empty());
 
     run = p.OnTerminal({"config", "default"}, "y\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(p.TimeOff(), 30);
+    EXPECT_NE(p.State()["config"]["switches"]["5"], 30);
     const auto copies = p.Copies();
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_NE(run.err.find("Settings saved in " + copies[0].string()), std::string::npos) << run.err;
-    EXPECT_EQ(std::filesystem::status(copies[0]).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    std::ifstream copy(copies[0]);
-    EXPECT_EQ(nlohmann::json::parse(copy)["TimeOff"], 30) << "the copy restores what was there";
+    EXPECT_EQ(ReadJson(copies[0])["TimeOff"], 30) << "the copy restores what was there";
 }
 
+// Keeping the settings across an update: both versions are printed and the
+// restarted printer gets its settings back, the Bluetooth PIN too.
 TEST(ConfirmEndToEnd, ScriptsAreNeverAskedAndFirmwareKeepsACopyToo) {
     Printer p;
     const auto firmware = p.dir / "new.fls";
-    std::ofstream(firmware, std::ios::binary) << std::string(5000, '\x11');
+    std::ofstream(firmware, std::ios::binary) << std::string(9000, '\xA5');
+    ASSERT_EQ(p.Run({"config", "set", "TimeOff=30", "Density=5", "BtPinCode=4321"}).status, 0);
     // No terminal: RunCli's standard input is /dev/null.
-    auto run = RunCli({"--tcp", p.sim.address(), "firmware", firmware.string()}, p.env);
+    auto run = p.Run({"firmware", "--keep-settings", firmware.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("[y/N]"), std::string::npos);
+    EXPECT_NE(run.out.find("Version before: V1.00 123115\nVersion now:    V1.00 090216\n"), std::string::npos) << run.out;
+    for (const char* stage : {"[1/6] ", "[3/6] ", "[6/6] "}) EXPECT_NE(run.err.find(stage), std::string::npos);
+    const auto held = p.State();
+    EXPECT_EQ(held["identity"]["version"], "V1.00 090216");
+    EXPECT_EQ(held["config"]["switches"]["5"], 30);
+    EXPECT_EQ(held["config"]["switches"]["1"], 0x0D);
+    EXPECT_EQ(held["config"]["btPinCode"], "34333231");
+    auto copies = p.Copies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_NE(copies[0].filename().string().find("-V1.00_123115.json"), std::string::npos);
+    EXPECT_NE(run.err.find("Settings saved in " + copies[0].string()), std::string::npos);
+    EXPECT_EQ(ReadJson(copies[0])["TimeOff"], 30);
+
+    run = p.Run({"firmware", firmware.string()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("[y/N]"), std::string::npos);
-    EXPECT_EQ(p.Copies().size(), 1u);
-
+    EXPECT_EQ(p.Copies().size(), 2u) << "a plain update keeps one too";
     run = p.OnTerminal({"--yes", "nv", "delete", "--all"}, "");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("[y/N]"), std::string::npos) << "--yes asks nothing";
-    run = RunCli({"--tcp", p.sim.address(), "config", "default", "--no-backup"}, p.env);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(p.Copies().size(), 1u) << "--no-backup";
+    EXPECT_EQ(p.Run({"config", "default", "--no-backup"}).status, 0);
+    EXPECT_EQ(p.Copies().size(), 2u) << "--no-backup";
 }
 
 }  // namespace
