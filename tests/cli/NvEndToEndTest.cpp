@@ -4,9 +4,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "nv/BitmapLoader.h"
 #include "nv/ImageLoader.h"
-#include "nv/RasterConversion.h"
 #include "support/ImageFiles.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
@@ -66,63 +64,46 @@ protected:
     std::map<std::string, std::string> env{{"PELMORA_REGISTRY", (dir / "registry.reg").string()}};
 };
 
-TEST_F(NvEndToEnd, DownloadListPrintDelete) {
-    const auto pngs = dir / "png";
-    SimProcess sim({"--nv-dir", pngs.string(), "--state", (dir / "state.json").string()});
-    const auto logo = Bitmap("logo.bmp", 600, 90);
-    const auto stamp = Bitmap("stamp.bmp", 100, 40);
+// Each image's preview is what the printer holds, dot for dot, at each brightness.
+TEST_F(NvEndToEnd, DownloadPreviewListPrintDelete) {
+    const auto held = dir / "held";
+    SimProcess sim({"--nv-dir", held.string(), "--state", (dir / "state.json").string()});
+    const auto logo = Bitmap("logo.bmp", 600, 90), stamp = Bitmap("stamp.bmp", 100, 40);
+    const auto png = Save("logo.png", LogoPng(500, 60)), jpeg = Save("grey.jpg", GreyJpeg(120, 40));
+    const struct { const char* code; std::string file; std::uint32_t width; } images[] = {
+        {"10", logo, 384}, {"11", stamp, 100}, {"P1", png, 384}, {"J1", jpeg, 120}};  // at most the printer's width
+    for (const char* brightness : {"0", "50"}) {
+        Succeeds(sim, {"download", "--brightness", brightness, "--auto", logo, stamp}, "10\n11\n");
+        auto run = Nv(sim, {"download", "--brightness", brightness, "--code", "P1", png, "--code", "J1", jpeg});
+        ASSERT_EQ(run.status, 0) << run.err;
+        for (const auto& image : images) {
+            const auto preview = (dir / (std::string(image.code) + "-preview.png")).string();
+            run = RunCli({"nv", "preview", image.file, "--brightness", brightness, "--out", preview}, env);
+            ASSERT_EQ(run.status, 0) << run.err;
+            const auto printed = nv::LoadImageFile((held / ("nv-" + std::string(image.code) + ".png")).string());
+            const auto shown = nv::LoadImageFile(preview);
+            ASSERT_TRUE(printed) << image.code;
+            ASSERT_TRUE(shown) << image.code;
+            ASSERT_EQ(shown->width, printed->width) << image.code;
+            EXPECT_EQ(shown->width, image.width) << image.code;
+            ASSERT_EQ(shown->height, printed->height) << image.code;
+            EXPECT_EQ(run.out, std::to_string(shown->width) + " x " + std::to_string(shown->height) + " dots\n");
+            EXPECT_EQ(shown->pixels, printed->pixels) << image.code;
+        }
+        EXPECT_EQ(nv::LoadImageFile((dir / "P1-preview.png").string())->at(5, 0), 0xFFFFFFu)
+            << "the transparent band is paper";
+        Succeeds(sim, {"delete", "--all"}, "");
+    }
 
     Succeeds(sim, {"download", "--auto", logo, stamp}, "10\n11\n");
     Succeeds(sim, {"list"}, "10\n11\n");
-
-    // Each file under its own code; dot for dot is the preview test's.
-    for (const auto& [code, file] : {std::pair{"10", logo}, std::pair{"11", stamp}}) {
-        const auto raster = nv::ConvertToRaster(*nv::LoadBitmapFile(file), 0).raster;
-        const auto png = nv::LoadImageFile((pngs / ("nv-" + std::string(code) + ".png")).string());
-        ASSERT_TRUE(png) << code;
-        EXPECT_EQ(png->width, raster.width) << code;
-        EXPECT_EQ(png->height, raster.height) << code;
-    }
-
-    const auto run = Nv(sim, {"print", "10"});
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(Nv(sim, {"print", "10"}).status, 0);
     EXPECT_EQ(State()["nv"]["printed"], nlohmann::json::array({"3130"}));
-
     Succeeds(sim, {"delete", "10"}, "11\n");
     Succeeds(sim, {"delete", "--all"}, "");
     Succeeds(sim, {"list", "--json"}, "[]\n");
     sim.Stop();
-    EXPECT_FALSE(std::filesystem::exists(pngs / "nv-10.png"));
-}
-
-TEST_F(NvEndToEnd, PreviewIsWhatThePrinterHoldsDotForDot) {
-    const auto held = dir / "held";
-    SimProcess sim({"--nv-dir", held.string()});
-    const auto png = Save("logo.png", LogoPng(500, 60));
-    const auto jpeg = Save("grey.jpg", GreyJpeg(120, 40));
-
-    for (const char* brightness : {"0", "50"}) {
-        auto run = Nv(sim, {"download", "--brightness", brightness, "--code", "P1", png, "--code", "J1", jpeg});
-        ASSERT_EQ(run.status, 0) << run.err;
-        for (const auto& [code, file] : {std::pair{"P1", png}, std::pair{"J1", jpeg}}) {
-            const auto preview = (dir / (std::string(code) + "-preview.png")).string();
-            run = RunCli({"nv", "preview", file, "--brightness", brightness, "--out", preview}, env);
-            ASSERT_EQ(run.status, 0) << run.err;
-            const auto printed = nv::LoadImageFile((held / ("nv-" + std::string(code) + ".png")).string());
-            const auto shown = nv::LoadImageFile(preview);
-            ASSERT_TRUE(printed) << code;
-            ASSERT_TRUE(shown) << code;
-            ASSERT_EQ(shown->width, printed->width) << code;
-            ASSERT_EQ(shown->height, printed->height) << code;
-            EXPECT_EQ(shown->width, std::string(code) == "P1" ? 384u : 120u) << "at most the printer's width";
-            EXPECT_EQ(run.out, std::to_string(shown->width) + " x " + std::to_string(shown->height) + " dots\n");
-            EXPECT_EQ(shown->pixels, printed->pixels) << code;
-            if (file == png) {
-                EXPECT_EQ(shown->at(5, 0), 0xFFFFFFu) << "the transparent band is paper";
-            }
-        }
-        Succeeds(sim, {"delete", "--all"}, "");
-    }
+    EXPECT_FALSE(std::filesystem::exists(held / "nv-10.png"));
 }
 
 }  // namespace
