@@ -46,6 +46,7 @@ check "delete download"                          "$pelmora" --tcp 10.0.0.5 nv d
 check "--brightness"                             "$pelmora" nv download --auto --b
 check "--all"                                    "$pelmora" nv print --a
 check "Density="                                 "$pelmora" config set Den
+[[ $options_set == *nospace* ]] || fail "a field's '=' is followed by a space"
 check "StartSentinel[1]= StartSentinel[2]= StartSentinel[3]=" "$pelmora" config set --force StartS
 check "TimeOff= TimeSave="                       "$pelmora" --serial /dev/ttyUSB0 config diff Density=5 Ti
 check "BtConnMode= BtDeviceName= BtKeep= BtPinCode= BtSecurity=" "$pelmora" config set --from shop.json Bt
@@ -57,8 +58,6 @@ check "dtr-dsr"                                  "$pelmora" --serial /dev/ttyUSB
 check ""                                         "$pelmora" --baud ""
 check "--replay"                                 "$sim" --rep
 check "--fault --firmware-out"                   "$sim" --f
-check "Density="                                 "$pelmora" config set Den
-[[ $options_set == *nospace* ]] || fail "a field's '=' is followed by a space"
 
 echo "completion checked"
 [ "$failures" -eq 0 ]
