@@ -1,6 +1,8 @@
 // The printers file, the summary of several printers and the name of saved settings: pure pieces.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "cli/CliContext.h"
 #include "cli/FleetReport.h"
 #include "cli/KeepSettingsUpdate.h"
@@ -132,12 +134,8 @@ TEST(FleetReport, JsonEmbedsTheCommandsJsonOnlyWhenItPrintedJson) {
 
 TEST(KeepSettings, SavedFileNameHoldsTheDateAndASafeVersion) {
     std::tm when{};
-    when.tm_year = 126;
-    when.tm_mon = 11;
-    when.tm_mday = 7;
-    when.tm_hour = 5;
-    when.tm_min = 4;
-    when.tm_sec = 3;
+    std::tie(when.tm_year, when.tm_mon, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec) =
+        std::tuple(126, 11, 7, 5, 4, 3);
     EXPECT_EQ(SavedSettingsName(when, "V1.00 090216"), "settings-20261207-050403-V1.00_090216.json");
     EXPECT_EQ(SavedSettingsName(when, "../x/y"), "settings-20261207-050403-.._x_y.json");
     EXPECT_EQ(SavedSettingsName(when, ""), "settings-20261207-050403.json");
