@@ -71,12 +71,6 @@ QSet<int> FieldColumns(QWidget& window) {
 
 }  // namespace
 
-#define EXPECT_FITS(faults)                                \
-    do {                                                   \
-        const QStringList found = (faults);                \
-        QVERIFY2(found.isEmpty(), qPrintable(found.join("; "))); \
-    } while (false)
-
 class FormFactorTest : public QObject {
     Q_OBJECT
 private slots:
@@ -90,7 +84,7 @@ private slots:
             HandheldRig rig;
             if (tcp) rig.StoreTcp();
             auto w = rig.Open();
-            EXPECT_FITS(Check(*w));
+            EXPECT_NO_FAULTS(Check(*w));
             // Ticking TCP/IP swaps the fields in place.
             w->show();
             const QSet<int> before = FieldColumns(*w);
@@ -98,7 +92,7 @@ private slots:
             QCoreApplication::processEvents();
             QCOMPARE(FieldColumns(*w), before);
             QCOMPARE(before.size(), 1);
-            EXPECT_FITS(ui::test::AccessibilityFaults([&rig] { return rig.Open(); }));
+            EXPECT_NO_FAULTS(ui::test::AccessibilityFaults([&rig] { return rig.Open(); }));
         }
     }
 
@@ -108,12 +102,12 @@ private slots:
             StepRig rig(firmware, '5');
             for (int step = 1; step <= kWizardSteps; ++step) {
                 const auto window = rig.Make(static_cast<WizardStep>(step));
-                EXPECT_FITS(Check(*window));
+                EXPECT_NO_FAULTS(Check(*window));
                 if (step == 2 || step == 4) {
                     window->show();
                     QCOMPARE(FieldColumns(*window).size(), 1);
                 }
-                EXPECT_FITS(ui::test::AccessibilityFaults([&] { return rig.Make(static_cast<WizardStep>(step)); }));
+                EXPECT_NO_FAULTS(ui::test::AccessibilityFaults([&] { return rig.Make(static_cast<WizardStep>(step)); }));
             }
         }
     }
@@ -138,26 +132,22 @@ private slots:
         }
     }
 
-    // The memory-switch job's window, with its "Cancel" button.
-    void progressWindow() {
-        HandheldRig rig;
-        ui::JobWindowHost host(context::Layout::Handheld, nullptr, &rig.timer);
-        (void)host.ConfigJob(rig.store, [](vmsm::MemorySwitchEngine&) { return vmsm::EditChoice::Cancel; },
-                             context::Layout::Handheld);
-        EXPECT_FITS(Check(host.dialog()));
-    }
-
-    void nvManagerWithItsAddressAndSentinelWindows() {
+    // The shared windows: the memory-switch job's, with its "Cancel" button, and
+    // the NV manager with its address and sentinel windows.
+    void sharedWindows() {
         ui::test::NvWindowRig rig(context::Layout::Handheld);
+        (void)rig.host.ConfigJob(rig.rig.store, [](vmsm::MemorySwitchEngine&) { return vmsm::EditChoice::Cancel; },
+                                 context::Layout::Handheld);
+        EXPECT_NO_FAULTS(Check(rig.host.dialog()));
         rig.Preload({"A1", "B2"});
         QVERIFY(rig.Open());
         rig.Add({rig.Bitmap("logo.bmp", 16, 8)});
         QCOMPARE(rig.window->findChild<QListWidget*>("addressList")->count(), 2);
-        EXPECT_FITS(Check(*rig.window));
+        EXPECT_NO_FAULTS(Check(*rig.window));
         ui::NvAddressWindow address(context::Layout::Handheld, {"A1"}, rig.prompts);
-        EXPECT_FITS(Check(address));
+        EXPECT_NO_FAULTS(Check(address));
         ui::SentinelWindow sentinels(context::Layout::Handheld, rig.prompts, 1, {"%", "", "", "?", "", ""});
-        EXPECT_FITS(Check(sentinels));
+        EXPECT_NO_FAULTS(Check(sentinels));
     }
 
     // The boxes the operator answers: the real ones, with a long text.
@@ -167,12 +157,11 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             faults = Check(*box);
-
         });
         ui::SystemPrompts().Message(nullptr, "Pelmora",
                                     "Failed to save Virtual memory switch!!\r\nPlease Check your printer state",
                                     ui::PromptIcon::Warning);
-        EXPECT_FITS(faults);
+        EXPECT_NO_FAULTS(faults);
     }
 };
 

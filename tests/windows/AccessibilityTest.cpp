@@ -14,12 +14,6 @@ using namespace pelmora::ui;
 namespace uit = pelmora::ui::test;
 using uit::AccessibilityFaults;
 
-#define EXPECT_NO_FAULTS(faults)                                    \
-    do {                                                            \
-        const QStringList found = (faults);                         \
-        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));    \
-    } while (false)
-
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
@@ -32,16 +26,7 @@ private slots:
         QCOMPARE(ChoiceName("Beeps for roll paper end", "&On"), QString("Beeps for roll paper end: On"));
     }
 
-    void sentinelWindow() {
-        for (const context::Layout layout : {context::Layout::Desktop, context::Layout::Handheld}) {
-            uit::ScriptedPrompts prompts;
-            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
-                return std::make_unique<SentinelWindow>(layout, prompts, 0, vmsm::SentinelSix{"%", "", "", "?", "", ""});
-            }));
-        }
-    }
-
-    void nvWindowsAndProgress() {
+    void sharedWindowsInBothLayouts() {
         for (const context::Layout layout : {context::Layout::Desktop, context::Layout::Handheld}) {
             uit::NvWindowRig rig(layout);
             rig.Preload({"A1", "B2"});
@@ -49,11 +34,13 @@ private slots:
             rig.Add({rig.Bitmap("one.bmp", 16, 8), rig.Bitmap("two.bmp", 16, 8)});
             rig.window->hide();
             EXPECT_NO_FAULTS(AccessibilityFaults([&] {
-                auto window = std::make_unique<NvImageManager>(layout, rig.nv, rig.manager, rig.host, rig.prompts);
-                return std::unique_ptr<QWidget>(std::move(window));
+                return std::unique_ptr<QWidget>(std::make_unique<NvImageManager>(layout, rig.nv, rig.manager, rig.host, rig.prompts));
             }));
             EXPECT_NO_FAULTS(AccessibilityFaults([&] {
                 return std::make_unique<NvAddressWindow>(layout, std::vector<std::string>{"A1"}, rig.prompts);
+            }));
+            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
+                return std::make_unique<SentinelWindow>(layout, rig.prompts, 0, vmsm::SentinelSix{"%", "", "", "?", "", ""});
             }));
             EXPECT_NO_FAULTS(AccessibilityFaults([&] {
                 auto window = std::make_unique<JobProgressDialog>(layout);

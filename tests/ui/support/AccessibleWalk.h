@@ -105,3 +105,10 @@ inline QStringList AccessibilityFaults(const std::function<std::unique_ptr<QWidg
 }
 
 }  // namespace pelmora::ui::test
+
+/// Fails the test with every fault of the list named.
+#define EXPECT_NO_FAULTS(faults)                                 \
+    do {                                                         \
+        const QStringList found = (faults);                      \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; "))); \
+    } while (false)
