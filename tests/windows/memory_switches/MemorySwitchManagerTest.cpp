@@ -1,3 +1,4 @@
+// The memory switch manager and its sentinel window.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,10 +12,13 @@
 #include "ui/support/WidgetSnapshot.h"
 #include "ui/Accessibility.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
+#include "windows/memory_switches/SentinelWindow.h"
 #include "vmsm/ManagerPages.h"
 
 using namespace pelmora;
 using ui::MemorySwitchManager;
+using ui::SentinelWindow;
+using context::Layout;
 
 namespace {
 
@@ -43,6 +47,20 @@ struct Window {
     }
 };
 
+const char* const kBoxes[] = {"start1", "start2", "start3", "end1", "end2", "end3"};
+
+struct Sentinels {
+    explicit Sentinels(std::uint32_t mode = vmsm::SentinelDynamic, vmsm::SentinelSix texts = {"A", "B", "C", "", "", ""},
+                       Layout layout = Layout::Desktop)
+        : dialog(layout, prompts, mode, texts) {}
+    ui::test::ScriptedPrompts prompts;
+    SentinelWindow dialog;
+
+    QLineEdit* Box(int i) { return dialog.findChild<QLineEdit*>(kBoxes[i]); }
+    QCheckBox* Form() { return dialog.findChild<QCheckBox*>("entryForm"); }
+    void Ok() { dialog.findChild<QPushButton*>("ok")->click(); }
+};
+
 }  // namespace
 
 class MemorySwitchManagerTest : public QObject {
@@ -61,18 +79,12 @@ private slots:
     // The lists themselves are the memory switch tests'; here: the window asks
     // them with its printer's firmware and model.
     void listsFollowFirmwareAndModel() {
-        struct Case {
-            std::uint32_t firmware, model;
-            QString fastSpeed;
-            int codePages;
-            QString page30, lastPage;
-        };
-        const Case cases[] = {
+        const struct { std::uint32_t firmware, model; QString fastSpeed; int codePages; QString page30, lastPage; } cases[] = {
             {101001, 703, "100mm/s", 37, "WPC1258 - Vietnamese", "WPC1250 - Latin 2"},
             {101001, 900, "80mm/s", 37, "WPC1258 - Vietnamese", "WPC1250 - Latin 2"},
             {20999, 703, "80mm/s", 32, "Reserved", "Reserved"},
         };
-        for (const Case& c : cases) {
+        for (const auto& c : cases) {
             Window w(c.firmware, {}, c.model);
             QCOMPARE(ui::test::Items(w.List("speed")), (QStringList{c.fastSpeed, "50mm/s"}));
             QComboBox* pages = w.List("codePage");
@@ -97,16 +109,12 @@ private slots:
         QCOMPARE(w.Result().Density, 3u);
     }
 
+    // Below three fonts (the snapshot shows which radios), the second radio is font 0.
     void fontRadiosBelowThreeFonts() {
         Window w(21021);
-        QVERIFY(w.Find<QRadioButton>("fontA")->isHidden());
-        QCOMPARE(ui::SpokenText(w.Find<QRadioButton>("fontB")->text()), QString("A font(12x24)"));
-        QCOMPARE(ui::SpokenText(w.Find<QRadioButton>("fontC")->text()), QString("B font(9x24)"));
-        QVERIFY(w.Find<QRadioButton>("fontB")->isChecked());
         w.Click("save");
         QCOMPARE(w.Result().FontType, 0u);
         Window three(101001);
-        QVERIFY(!three.Find<QRadioButton>("fontA")->isHidden());
         three.Click("fontC");
         three.Click("save");
         QCOMPARE(three.Result().FontType, 2u);
@@ -141,12 +149,7 @@ private slots:
 
     // The mended rule: a box out of range or not a number never reaches the record.
     void numberBoxesTellAndSaveWaits() {
-        struct Case {
-            const char* box;
-            const char* typed;
-            QString message;
-        };
-        const Case cases[] = {
+        const struct { const char *box, *typed; QString message; } cases[] = {
             {"timeOff", "91", "Enter an integer between 0 and 90."},
             {"timeOff", "abc", "Enter a positive integer."},
             {"timeOff", "", "Enter a positive integer."},
@@ -154,7 +157,7 @@ private slots:
             {"timeSave", "-1", "Enter a positive integer."},
             {"timeSave", "99999999999", "Enter an integer between 0 and 255."},
         };
-        for (const Case& c : cases) {
+        for (const auto& c : cases) {
             vmsm::PrinterConfig record;
             record.TimeOff = 30;
             record.TimeSave = 100;
@@ -223,6 +226,95 @@ private slots:
         const vmsm::PrinterConfig back = w.Result();
         QCOMPARE(back.BtKeep, 0u);
         QCOMPARE(back.BtPinCode, std::string("4321"));
+    }
+
+    // The manager's "Advance" window for the MSR sentinels.
+    void sentinelsMatchTheirSnapshots() {
+        Sentinels desktop;
+        QVERIFY(ui::test::MatchesSnapshot(desktop.dialog, "sentinels"));
+        desktop.Form()->click();  // the other form: its own label, name and empty boxes
+        QVERIFY(ui::test::MatchesSnapshot(desktop.dialog, "sentinels-hexa"));
+        Sentinels handheld(vmsm::SentinelDynamic, {"%", "", "", "?", "", ""}, Layout::Handheld);
+        QVERIFY(ui::test::MatchesSnapshot(handheld.dialog, "sentinels-handheld"));
+    }
+
+    // The conversion and check rules themselves are the memory switch tests';
+    // here: what the window shows and hands back, that the end boxes count, and
+    // that each layout refuses in its own box, in every mode.
+    void sentinelOkConvertsAndChecksInOrder() {
+        const QString length = "Invalid value!\r\nSentinel length is over 10 ( length range : 1~10 )";
+        const QString value = "Invalid value!\r\nSentinel is invalid value (0x20~0x7F)";
+        const QString hexa = "Invalid value!\r\nInvalid HEXA Format!!";
+        struct Case {
+            bool hexaForm;
+            QStringList typed;
+            QString error;                 ///< empty: accepted
+            vmsm::SentinelSix handedBack;  ///< when accepted
+            Layout layout = Layout::Desktop;
+            std::uint32_t mode = vmsm::SentinelDynamic;
+        };
+        const Case cases[] = {
+            {false, {"%", "B", "C", "?", "", ""}, "", {"%", "B", "C", "?", "", ""}},
+            {true, {"25 3F", "42", "43", "", "", ""}, "", {"%?", "B", "C", "", "", ""}},
+            {true, {"2 53F", "42", "43", "", "", ""}, hexa, {}},
+            {true, {"25 3", "42", "43", "", "", ""}, length, {}},  // odd digits convert to nothing
+            {true, {"0A 1F 10 4C", "42", "43", "", "", ""}, value, {}},
+            {false, {"ABCDEFGHIJ", "B", "C", "ABCDEFGHIJ", "", ""}, "", {"ABCDEFGHIJ", "B", "C", "ABCDEFGHIJ", "", ""}},
+            {false, {"A", "B", "C", "", "", "ABCDEFGHIJK"}, length, {}},
+            {false, {"A", "", "C", "", "", ""}, length, {}},
+            {false, {QString(QChar(0x20AC)), "B", "C", "", "", ""}, value, {}},  // refused, not taken as "?"
+            {false, {"", "B", "C", "", "", ""}, length, {}, Layout::Handheld, vmsm::SentinelNone},
+            {false, {"", "B", "C", "", "", ""}, length, {}, Layout::Desktop, vmsm::SentinelStatic},
+        };
+        for (const Case& c : cases) {
+            Sentinels w(c.mode, {}, c.layout);
+            if (c.hexaForm) w.Form()->click();
+            for (int i = 0; i < 6; ++i) w.Box(i)->setText(c.typed[i]);
+            w.Ok();
+            const QString what = c.typed[0] + "|" + c.typed[3];
+            if (c.error.isEmpty()) {
+                QVERIFY2(w.prompts.shown.empty(), qPrintable(what));
+                QCOMPARE(w.dialog.result(), int(QDialog::Accepted));
+                QCOMPARE(w.dialog.Texts(), c.handedBack);
+                QCOMPARE(w.Box(0)->text(), QString::fromLatin1(c.handedBack[0]));  // shown converted
+            } else {
+                QCOMPARE(w.prompts.Messages(), QStringList{c.error});
+                QCOMPARE(w.prompts.shown.front().title,
+                         QString(c.layout == Layout::Desktop ? "Virtual Memory Switch Manager" : "Pelmora"));
+                QVERIFY2(w.dialog.result() != QDialog::Accepted, qPrintable(what));
+                QCOMPARE(w.Box(0)->text(), c.typed[0]);  // boxes stay as typed
+            }
+        }
+    }
+
+    // The label and the emptied boxes of the other form are in the snapshots.
+    // Switched back, the ASCII label keeps the escaped quotes.
+    void sentinelFormSwitchEmptiesTheBoxes() {
+        Sentinels w(vmsm::SentinelNone, {"A", "B", "C", "X", "Y", "Z"});
+        w.Form()->click();
+        QVERIFY(w.dialog.HexaForm());
+        w.Form()->click();
+        QCOMPARE(ui::SpokenText(w.Form()->text()), QString("ASCII (ex: \\\"START(1)\\\")"));
+        QVERIFY(!w.dialog.HexaForm());
+        for (int i = 0; i < 6; ++i) QVERIFY(w.Box(i)->text().isEmpty());
+        w.Ok();  // mode None, start texts now empty
+        QCOMPARE(w.prompts.Messages(),
+                 QStringList{"Invalid value!\r\nSentinel length is over 10 ( length range : 1~10 )"});
+    }
+
+    void sentinelRadiosEnableTheBoxesOnlyForDynamic() {
+        Sentinels w(vmsm::SentinelStatic);
+        QVERIFY(w.dialog.findChild<QRadioButton*>("modeStatic")->isChecked());
+        QVERIFY(!w.Box(0)->isEnabled());
+        w.dialog.findChild<QRadioButton*>("modeDynamic")->click();
+        for (int i = 0; i < 6; ++i) QVERIFY(w.Box(i)->isEnabled());
+        w.Box(3)->setText("!");
+        w.dialog.findChild<QRadioButton*>("modeNone")->click();
+        QVERIFY(!w.Box(3)->isEnabled());
+        QCOMPARE(w.Box(3)->text(), QString("!"));  // contents stay
+        w.Ok();
+        QCOMPARE(w.dialog.Mode(), std::uint32_t(vmsm::SentinelNone));
+        QCOMPARE(w.dialog.Texts()[3], std::string("!"));
     }
 };
 
