@@ -1,4 +1,5 @@
-// The manager window's actions in both layouts, each with its own texts.
+// The manager window's actions and its address window, in both layouts, each
+// with its own texts.
 #include <QAbstractItemView>
 #include <QFile>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 
 #include "nv/NvCatalogue.h"
 #include "windows/nv_images/NvAddressWindow.h"
+#include "windows/nv_images/NvManagerLaunch.h"
 #include "windows/nv_images/NvPreview.h"
 #include "ui/support/NvWindowRig.h"
 #include "ui/support/WhenShown.h"
@@ -18,6 +20,7 @@
 
 using namespace pelmora;
 using context::Layout;
+using ui::NvAddressWindow;
 using ui::PromptIcon;
 using ui::test::NvWindowRig;
 using Shown = ui::test::ScriptedPrompts::Shown;
@@ -25,14 +28,9 @@ using Shown = ui::test::ScriptedPrompts::Shown;
 namespace {
 
 struct LayoutTexts {
-    context::Layout layout;
-    QString boxTitle;
-    QString warningTitle;  ///< nothing chosen, a file that does not load
-    QString removeNone;
-    QString downloadNone;
-    QString tooSmall;
-    QString writeFailed;
-    QString printAllJobTitle;
+    Layout layout;
+    QString boxTitle, warningTitle /* nothing chosen, a file that does not load */, removeNone, downloadNone, tooSmall,
+        writeFailed, printAllJobTitle;
 };
 
 const LayoutTexts kLayouts[] = {
@@ -68,16 +66,18 @@ QString StoredEntry(NvWindowRig& r, int index) { return QString::fromStdString(n
 class NvImageManagerTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachLayoutMatchesItsSnapshot() {
-        for (const auto& [layout, snapshot] : {std::pair{Layout::Desktop, "manager"}, {Layout::Handheld, "manager-handheld"}}) {
+    // The address window starts at "00", two characters at most.
+    void eachLayoutMatchesItsSnapshots() {
+        for (const auto& [layout, suffix] : {std::pair{Layout::Desktop, ""}, {Layout::Handheld, "-handheld"}}) {
             NvWindowRig r(layout);
             r.Preload({"10", "A1"});
             QVERIFY(r.Open());
-            QVERIFY(ui::test::MatchesSnapshot(*r.window, snapshot));
+            QVERIFY(ui::test::MatchesSnapshot(*r.window, QString("manager") + suffix));
+            NvAddressWindow address(layout, {}, r.prompts);
+            QVERIFY(ui::test::MatchesSnapshot(address, QString("address") + suffix));  // its Cancel: see the download
         }
     }
 
-    // Also: every control is named, and the handheld layout fits its screen.
     void nothingSelectedOrNothingListedSaysWhatIsMissing() {
         for (const LayoutTexts& t : kLayouts) {
             NvWindowRig r(t.layout);
@@ -123,14 +123,9 @@ private slots:
             CheckBox(r.prompts.shown[2], t.boxTitle, t.tooSmall);
             QCOMPARE(r.Names(), (std::vector<std::string>{"1:a.bmp", "2:tall.bmp"}));
             QCOMPARE(r.Find<QAbstractItemView>("imageList")->model()->rowCount(), 2);
-            if (t.layout == context::Layout::Desktop) {
+            if (t.layout == context::Layout::Desktop) {  // the handheld has neither (its snapshot)
                 QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 2/0 - Memory: 131104/262144 (Byte)>"));
-                auto* table = r.Find<QTableWidget>("imageList");
-                QCOMPARE(table->item(1, 2)->text(), QString("131088 Bytes"));
-            } else {
-                QVERIFY(!r.window->findChild<QLabel*>("status"));
-                QVERIFY(!r.window->findChild<QSlider*>());
-                QVERIFY(!r.window->preview());
+                QCOMPARE(r.Find<QTableWidget>("imageList")->item(1, 2)->text(), QString("131088 Bytes"));
             }
             // The folder is remembered for the next choice.
             r.Add({});
@@ -334,6 +329,53 @@ private slots:
         r.Click("exit");
         QCOMPARE(r.prompts.shown.size(), before + 1);
         QVERIFY(r.prompts.shown.back().text.startsWith("The image list could not be stored."));
+    }
+
+    void addressWindowTakesOnlyAFreeTwoCharacterCode() {
+        const std::pair<QString, QString> cases[] = {  // typed, refusal (none: accepted)
+            {"A1", "Exists address!"}, {"a1", {}} /* codes are case-sensitive */, {"10", {}}, {" ~", {}},
+            {"1", "Invalid value!"}, {"", "Invalid value!"}, {"\t1", "Invalid value!"},
+            {QString::fromUtf8("\xc3\xa9" "1"), "Invalid value!"},  // no key-code byte for it
+        };
+        for (const auto& [typed, refusal] : cases) {
+            ui::test::ScriptedPrompts prompts;
+            NvAddressWindow window(context::Layout::Desktop, {"A1", "10x"}, prompts);
+            window.show();
+            window.findChild<QLineEdit*>("code")->setText(typed);
+            window.findChild<QPushButton*>("ok")->click();
+            if (refusal.isEmpty()) {
+                QVERIFY2(prompts.shown.empty(), qPrintable(typed));
+                QCOMPARE(window.result(), int(QDialog::Accepted));
+                QCOMPARE(QString::fromLatin1(window.Code().c_str()), typed);
+            } else {
+                QCOMPARE(prompts.Messages(), QStringList{refusal});
+                QCOMPARE(prompts.shown.front().title, QString("Pelmora"));
+                QVERIFY2(window.isVisible(), qPrintable(typed));  // stays open for another try
+            }
+        }
+    }
+
+    // The launch both programs call, when its opening job fails; the manager it
+    // opens is followed end to end from each program's own button.
+    void launchWithAFailedCheckShowsTheJobsMessageAndOpensNoManager() {
+        const struct { Layout layout; const char* faultyQuery; QString title, message; } cases[] = {
+            {Layout::Desktop, "maker", "Pelmora", "Printer model is not matched!"},
+            {Layout::Handheld, "model", "NV Manager Utility", "Printer Model name not matched...!!"},
+        };
+        for (const auto& c : cases) {
+            test::PrinterRig rig;
+            ui::VirtualPhaseTimer timer{rig.platform.virtualClock()};
+            ui::test::ScriptedPrompts prompts;
+            rig.printer.faults.perCommand[c.faultyQuery] = sim::Fault::WrongHeader;
+            ui::test::WhenShown manager("nvManager", [](QWidget* w) { w->close(); });
+            ui::LaunchNvManager(nullptr, c.layout, rig.util, rig.store, prompts, &timer);
+            QCOMPARE(manager.shown, 0);
+            QCOMPARE(prompts.shown.size(), 1u);
+            QCOMPARE(prompts.shown[0].title, c.title);
+            QCOMPARE(prompts.shown[0].icon, ui::PromptIcon::None);  // as plain as the memory-switch job's
+            QVERIFY2(prompts.shown[0].text.startsWith(c.message), qPrintable(prompts.shown[0].text));
+            QVERIFY(!rig.util.link().IsOpen());
+        }
     }
 };
 
