@@ -61,17 +61,9 @@ struct Window {
 class FirmwareWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensAsItsSnapshot() {
-        Window w;
-        QVERIFY(ui::test::MatchesSnapshot(w.dialog, "firmware"));
-    }
-
     void piecesShowTheirPercentages() {
-        const std::pair<std::size_t, std::vector<int>> cases[] = {
-            {8192, {50, 100}},
-            {9000, {45, 91, 100}},
-            {0, {}},  // the bar stays at 0
-        };
+        // An empty file leaves the bar at 0.
+        const std::pair<std::size_t, std::vector<int>> cases[] = {{8192, {50, 100}}, {9000, {45, 91, 100}}, {0, {}}};
         for (const auto& [size, percents] : cases) {
             Window w;
             QVERIFY(w.Download(w.File("printer.fls", size)));
@@ -111,27 +103,23 @@ private slots:
         QVERIFY(prompts.shown.size() == 1);  // the file choice, no box
     }
 
-    void fileChoiceUsesTheFilterAndTheLastPath() {
+    // A cancelled choice changes nothing; the next starts where the last file was.
+    void opensAsItsSnapshotAndChoosesAFile() {
         Window w;
-        const QString first = w.File("a.fls", 10);
-        QVERIFY(w.Download(first));
-        QVERIFY(w.Download(w.File("b.fls", 10)));
-        std::vector<ScriptedPrompts::Shown> choices;
-        for (const auto& shown : w.prompts.shown)
-            if (shown.kind == ScriptedPrompts::Shown::Files) choices.push_back(shown);
-        QCOMPARE(choices.size(), std::size_t{2});
-        QCOMPARE(choices[0].choice.filter, QString("Firmware File(*.fls)"));
-        QCOMPARE(choices[0].choice.initialPath, QString());
-        QCOMPARE(choices[1].choice.initialPath, first);
-    }
-
-    void cancelledChoiceChangesNothing() {
-        Window w;
+        QVERIFY(ui::test::MatchesSnapshot(w.dialog, "firmware"));
         QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
         QTest::mouseClick(w.dialog.findChild<QPushButton*>("startDownload"), Qt::LeftButton);
         QVERIFY(!w.dialog.Sending());
         QCOMPARE(w.Status(), QString("Select Firmware File(*.fls). "));
         QCOMPARE(w.rig.platform.openAttempts(), 0);
+        const QString first = w.File("a.fls", 10);
+        QVERIFY(w.Download(first));
+        QVERIFY(w.Download(w.File("b.fls", 10)));
+        const auto& choices = w.prompts.shown;  // no box but the choices and the two successes
+        QCOMPARE(choices[0].choice.filter, QString("Firmware File(*.fls)"));
+        QCOMPARE(choices[0].choice.initialPath, QString());
+        QCOMPARE(choices[1].choice.initialPath, QString());
+        QCOMPARE(choices[3].choice.initialPath, first);
     }
 
     // Refused files say why under the fixed message; nothing is sent.
@@ -140,10 +128,7 @@ private slots:
         const QString readOnly = w.File("ro.fls", 10);
         QFile::setPermissions(readOnly, QFile::ReadOwner);
         const QString folder = QString::fromStdString(w.rig.dir.path().string());
-        const std::pair<QString, QString> cases[] = {
-            {readOnly, "is read-only."},
-            {folder, "is a folder."},
-        };
+        const std::pair<QString, QString> cases[] = {{readOnly, "is read-only."}, {folder, "is a folder."}};
         for (const auto& [path, why] : cases) {
             w.prompts.shown.clear();
             QVERIFY(w.Download(path));
