@@ -75,11 +75,7 @@ TEST(SimServer, BadOptionsAndBadStateAreRefused) {
     const auto fifo = (dir / "fifo.json").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::vector<std::vector<std::string>> cases = {
-        {"--listen", "nonsense"},
-        {"--listen", "127.0.0.1:70000"},
-        {"--listen", "1.2.3.4.5:0"},
-        {"--listen", ":0abc"},
-        {"--listen", "127.0.0.1:0abc"},
+        {"--listen", "nonsense"},  // the forms it refuses: TcpAddress.AddressWithPort
         {"--fault", "model=sometimes"},
         {"--state", broken.string()},
         {"--count", "0"},
