@@ -1,11 +1,8 @@
-// Loaded with LD_PRELOAD into a program under test: gives the modem-line
-// ioctls a pseudo-terminal lacks to the lines of PELMORA_MODEM_TTY (one path,
-// or several joined by commas), keeping the
-// lines in the file PELMORA_MODEM_LINES that the virtual printer shares.
-// The line settings handed to tcsetattr for that line are kept in
-// PELMORA_LINE_TERMIOS as well, with the parity switch a pseudo-terminal
-// drops, and tcgetattr reads that switch back as a UART keeps it. Every other
-// descriptor and request goes to the system unchanged.
+// Loaded with LD_PRELOAD into a program under test: the modem-line ioctls a
+// pseudo-terminal lacks, for the lines of PELMORA_MODEM_TTY (paths joined by
+// commas), kept in the file PELMORA_MODEM_LINES the virtual printer shares; and
+// the parity switch a pseudo-terminal drops, kept in PELMORA_LINE_TERMIOS so
+// tcgetattr reads it back as a UART would. All else goes to the system.
 #include <cerrno>
 #include <cstdarg>
 #include <algorithm>
@@ -23,11 +20,14 @@
 
 namespace {
 
-using IoctlFn = int (*)(int, unsigned long, void*);
+template <class Fn>
+Fn System(const char* name) {
+    return reinterpret_cast<Fn>(::dlsym(RTLD_NEXT, name));
+}
 
-IoctlFn RealIoctl() {
-    static const IoctlFn real = reinterpret_cast<IoctlFn>(::dlsym(RTLD_NEXT, "ioctl"));
-    return real;
+int Missing() {
+    errno = ENOSYS;
+    return -1;
 }
 
 bool IsTheLine(int fd) {
@@ -74,12 +74,8 @@ void Record(const char* file, const termios& line) {
 }  // namespace
 
 extern "C" int tcsetattr(int fd, int when, const termios* line) noexcept {
-    using TcsetattrFn = int (*)(int, int, const termios*);
-    static const TcsetattrFn real = reinterpret_cast<TcsetattrFn>(::dlsym(RTLD_NEXT, "tcsetattr"));
-    if (!real) {
-        errno = ENOSYS;
-        return -1;
-    }
+    static const auto real = System<int (*)(int, int, const termios*)>("tcsetattr");
+    if (!real) return Missing();
     const char* record = std::getenv("PELMORA_LINE_TERMIOS");
     if (!record || !line || !IsTheLine(fd)) return real(fd, when, line);
     Record(record, *line);
@@ -90,12 +86,8 @@ extern "C" int tcsetattr(int fd, int when, const termios* line) noexcept {
 }
 
 extern "C" int tcgetattr(int fd, termios* line) noexcept {
-    using TcgetattrFn = int (*)(int, termios*);
-    static const TcgetattrFn real = reinterpret_cast<TcgetattrFn>(::dlsym(RTLD_NEXT, "tcgetattr"));
-    if (!real) {
-        errno = ENOSYS;
-        return -1;
-    }
+    static const auto real = System<int (*)(int, termios*)>("tcgetattr");
+    if (!real) return Missing();
     const int result = real(fd, line);
     const char* record = std::getenv("PELMORA_LINE_TERMIOS");
     if (result != 0 || !record || !IsTheLine(fd)) return result;
@@ -114,10 +106,6 @@ extern "C" int ioctl(int fd, unsigned long request, ...) noexcept {
     va_end(args);
     const bool modem = request == TIOCMGET || request == TIOCMSET || request == TIOCMBIS || request == TIOCMBIC;
     if (modem && IsTheLine(fd)) return ModemIoctl(request, static_cast<int*>(arg));
-    const IoctlFn real = RealIoctl();
-    if (!real) {
-        errno = ENOSYS;
-        return -1;
-    }
-    return real(fd, request, arg);
+    static const auto real = System<int (*)(int, unsigned long, void*)>("ioctl");
+    return real ? real(fd, request, arg) : Missing();
 }
