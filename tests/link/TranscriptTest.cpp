@@ -95,13 +95,9 @@ TEST(TranscriptPlatform, RecordsASerialSessionWithItsTimeOutOnTheLinksClock) {
     link::TranscriptMemory memory;
     link::TranscriptPlatform recorded(platform, memory, 3);
     link::PrinterLink dev(recorded);
-    link::CommSettings settings;
-    settings.portType = link::PortSerial;
-    settings.port = "COM9";
-    dev.Configure(settings);
+    dev.Configure({.portType = link::PortSerial, .port = "COM9"});
     EXPECT_EQ(dev.OpenPort(), 0);  // no such port
-    settings.port = "COM1";
-    dev.Configure(settings);
+    test::Reconfigure(dev, [](link::CommSettings& s) { s.port = "COM1"; });
     ASSERT_EQ(dev.OpenPort(), 1);
 
     const std::vector<std::uint8_t> model{0x1D, 0x49, 0x43}, version{0x1D, 0x49, 0x41};
