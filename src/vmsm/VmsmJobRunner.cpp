@@ -69,7 +69,21 @@ bool VmsmJobRunner::StopRequested() { return stopRequest()->Requested(); }
 
 std::optional<NextPhase> VmsmJobRunner::Stop() {
     cancelled_ = true;
+    if (settingMode_) LeaveSettingMode();
     return Finish(JobEnd::Cancel);
+}
+
+// A printer left in setting mode holds it until switched off: a write stopped
+// half-way still sends the end command, with the stop held back for that one send.
+void VmsmJobRunner::LeaveSettingMode() {
+    settingMode_ = false;
+    link::StopRequest& stop = *stopRequest();
+    stop.Clear();
+    if (DialectOf(engine_.util().firmwareVersion()) == Dialect::Legacy)
+        engine_.EndSettingModeLegacy();
+    else
+        engine_.EndSettingMode();
+    stop.Request();
 }
 
 std::optional<NextPhase> VmsmJobRunner::Finish(JobEnd end, std::string message) {
@@ -162,6 +176,8 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
                 : context::BusyCause(engine_.util());
             return Finish(JobEnd::Cancel, context::WithCause(message ? message : "", cause));
         }
+        if (row.op == Op::EnterSetting || row.op == Op::EnterSettingLegacy) settingMode_ = true;
+        if (row.op == Op::EndSetting || row.op == Op::EndSettingLegacy) settingMode_ = false;
         Step(row.stepsAfter, kStepPauseMs);
         Step(row.slowSteps, row.slowPauseMs);
         if (StopRequested()) return Stop();

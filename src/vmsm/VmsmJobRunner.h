@@ -46,6 +46,7 @@ private:
     std::optional<context::NextPhase> Complete();
     bool StopRequested();
     std::optional<context::NextPhase> Stop();
+    void LeaveSettingMode();
 
     MemorySwitchEngine& engine_;
     context::ProgressView& view_;
@@ -58,6 +59,7 @@ private:
     int position_ = 0;
     bool cancelled_ = false;
     bool commandsSent_ = false;
+    bool settingMode_ = false;  ///< between a sent enter- and end-of-setting command
 };
 
 }  // namespace pelmora::vmsm

@@ -18,6 +18,7 @@
 #include "context/JobRunner.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
 #include "windows/memory_switches/MemorySwitchJob.h"
+#include "sim/ConfigHandler.h"
 #include "vmsm/MemorySwitchEngine.h"
 #include "vmsm/VmsmJobRunner.h"
 
@@ -146,6 +147,8 @@ private slots:
                  QStringList{QString(vmsm::kWriteCancelledPartly)});
         QCOMPARE(f.StoreFile(), before);
         QVERIFY(!f.window->printerContext().link().IsOpen());
+        QVERIFY(!f.printer.Handler<sim::ConfigHandler>()->inSettingMode());  // the end command still went out
+        QVERIFY(!f.window->printerContext().link().stopRequest().Requested());
     }
 
     void failedWriteShowsTheFailureAndKeepsTheStore() {
