@@ -182,8 +182,7 @@ void JobProgressDialog::Arm(const std::optional<context::NextPhase>& next) {
 void JobProgressDialog::StartPhase(int phase) {
     if (!runner_) return;
     if (cancelRequested_) {
-        runner_->Cancel();
-        return Finish();
+        return CancelAndFinish();
     }
     phaseRunning_ = true;
     emit phaseStarted(phase);
@@ -197,10 +196,17 @@ void JobProgressDialog::PhaseDone(const std::optional<context::NextPhase>& next)
     phaseRunning_ = false;
     if (!runner_) return;
     if (next && cancelRequested_) {
-        runner_->Cancel();
-        return Finish();
+        return CancelAndFinish();
     }
     Arm(next);
+}
+
+// A cancelled job may still send the printer one command (the end of setting
+// mode): that goes out on the worker, never on the UI thread; RunOpened joins it.
+void JobProgressDialog::CancelAndFinish() {
+    worker_.Run([runner = runner_] { runner->Cancel(); });
+    timer_->Stop();
+    done(QDialog::Rejected);
 }
 
 void JobProgressDialog::Finish() {
@@ -217,8 +223,7 @@ void JobProgressDialog::reject() {
         if (link::StopRequest* stop = runner_->stopRequest()) stop->Request();
         return ShowCancelling();
     }
-    runner_->Cancel();
-    Finish();
+    CancelAndFinish();
 }
 
 void JobProgressDialog::keyPressEvent(QKeyEvent* event) {

@@ -79,6 +79,7 @@ private:
     void Arm(const std::optional<context::NextPhase>& next);
     void StartPhase(int phase);
     void PhaseDone(const std::optional<context::NextPhase>& next);
+    void CancelAndFinish();
     void Finish();
     void ShowCancelling();
     void SetLine(const QString& text);

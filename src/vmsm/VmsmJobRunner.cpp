@@ -166,6 +166,8 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
         if (StopRequested()) return Stop();
         commandsSent_ = commandsSent_ || (job_ != VmsmJob::GetStatus && row.op != Op::None && row.op != Op::OpenLink);
         const context::WaitMark mark = context::MarkWait(engine_.util());
+        // Once the enter command may have gone out, a stop during its reply wait must still end it.
+        if (row.op == Op::EnterSetting || row.op == Op::EnterSettingLegacy) settingMode_ = true;
         if (const int result = Run(row.op, row.arg); result != rc::Ok) {
             if (StopRequested()) return Stop();
             const char* message = variant_ == context::Layout::Desktop ? row.desktopMessage : row.handheldMessage;
@@ -176,7 +178,6 @@ std::optional<NextPhase> VmsmJobRunner::RunPhase(int number) {
                 : context::BusyCause(engine_.util());
             return Finish(JobEnd::Cancel, context::WithCause(message ? message : "", cause));
         }
-        if (row.op == Op::EnterSetting || row.op == Op::EnterSettingLegacy) settingMode_ = true;
         if (row.op == Op::EndSetting || row.op == Op::EndSettingLegacy) settingMode_ = false;
         Step(row.stepsAfter, kStepPauseMs);
         Step(row.slowSteps, row.slowPauseMs);
