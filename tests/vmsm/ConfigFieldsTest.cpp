@@ -1,10 +1,15 @@
-// The editors' ranges, limits and rules in the record's field table.
+// The record's field table (the editors' ranges, limits and rules), the record in
+// the settings store, the editors' lists and the sentinel window's checks.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+#include "context/SettingsStore.h"
+#include "support/PrinterRig.h"
 #include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigLists.h"
+#include "vmsm/PrinterConfig.h"
+#include "vmsm/SentinelCheck.h"
 #include "vmsm/VmsmCommands.h"
 
 namespace pelmora::vmsm {
@@ -101,6 +106,106 @@ TEST(ConfigFields, NumberBoxesTellBadNumbersFromOutOfRangeOnes) {
         if (check == Ok) {
             EXPECT_EQ(box.value, value) << text;
         }
+    }
+}
+
+constexpr const char* kKey = context::ProductKey;
+
+TEST(PrinterConfigStore, DefaultsNamesOrderAndRoundTrip) {
+    test::TempDir dir;
+    context::SettingsStore store(dir / "r.reg");
+    PrinterConfig r;
+    for (const auto& f : kStoredFields) r.*f.member = 77;
+    r.BtPinCode = "kept";
+    r.RfInterface = 2;
+    PrinterConfig want = r;
+    for (const auto& f : kStoredFields) want.*f.member = 0;
+    want.Density = 4; want.Msr = 6; want.Baudrate = 115200; want.Databit = 8; want.Flowcontrol = 1;
+    EXPECT_EQ(LoadFromStore(r, store, kKey), 1);
+    EXPECT_EQ(r, want) << "an empty store gives the defaults; texts and Bluetooth fields are not loaded";
+
+    std::uint32_t value = 1;
+    for (const auto& f : kStoredFields) r.*f.member = value++ * 3;
+    EXPECT_EQ(SaveToStore(r, store, kKey, "V1.00 090216", '9'), 1);
+    EXPECT_EQ(store.ValueNames(kKey),
+              (std::vector<std::string>{"Density", "Speed", "CodePage", "Service", "FontType", "BeepPaper", "BeepLowBat",
+                                        "CharMode", "TimeOff", "TimeSave", "CuttingPosition", "Msr", "Baudrate",
+                                        "Databit", "Parity", "Flowcontrol", "Fwver", "Msrmode", "Sentinel"}));
+    std::string version;
+    std::uint32_t msr = 0;
+    EXPECT_EQ(std::tuple(store.GetRegString(kKey, "Fwver", version), store.GetRegDword(kKey, "Msrmode", msr)), std::tuple(1, 1));
+    EXPECT_EQ(std::tie(version, msr), std::tuple("V1.00 090216", std::uint32_t{'9'}));
+
+    PrinterConfig back;
+    LoadFromStore(back, store, kKey);
+    for (const auto& f : kStoredFields) EXPECT_EQ(back.*f.member, r.*f.member) << f.name;
+    store.SetRegString(kKey, "Msr", "3");  // a mistyped value gives its default, and only it
+    LoadFromStore(back, store, kKey);
+    EXPECT_EQ(back.Msr, 6u);
+    EXPECT_EQ(back.TimeOff, r.TimeOff);
+}
+
+TEST(ConfigLists, DensityCodesAndIndexes) {
+    const std::uint32_t indexOfCode[] = {2, 3, 4, 0, 5, 1, 6, 7};
+    for (std::uint32_t code = 0; code < 8; ++code) {
+        const std::uint32_t index = lists::DensityCodeToIndex(code);
+        EXPECT_EQ(index, indexOfCode[code]) << code;
+        EXPECT_EQ(lists::DensityIndexToCode(index, 1040), code) << "round trip from 1040 on";
+    }
+    EXPECT_EQ(lists::DensityEntries(context::Layout::Desktop)[lists::DensityCodeToIndex(4)], " 100%");
+    EXPECT_EQ(lists::DensityIndexToCode(lists::DensityCodeToIndex(4), 1039), 5u) << "below 1040 the index is stored";
+}
+
+TEST(ConfigLists, ChoicesByFirmwareAndMsrMode) {
+    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 101001).size(), 37u);
+    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 21021).size(), 32u);
+    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 21021)[30], "WPC1258 - Vietnamese");
+    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 20999)[30], "Reserved");
+    EXPECT_EQ(lists::HandheldMsrTriggerEntries('P', 101001), lists::Entries{"Only Encription MSR"});
+    EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 11060), lists::Entries{"Only Encription MSR"});
+    EXPECT_EQ(lists::HandheldMsrTriggerEntries(0x60, 101001), lists::Entries{"IC card mode"});
+    EXPECT_EQ(lists::HandheldMsrTriggerEntries('8', 101001).size(), 9u);
+    EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 11059).size(), 9u);
+    EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 101001).size(), 8u);
+    for (const auto& [model, fastest] : {std::pair{701u, "90mm/s"}, std::pair{702u, "90mm/s"}, std::pair{710u, "90mm/s"},
+                                         std::pair{900u, "80mm/s"}, std::pair{703u, "100mm/s"}}) {
+        EXPECT_EQ(lists::SpeedEntries(context::Layout::Desktop, 101001, model), (lists::Entries{fastest, "50mm/s"})) << model;
+        EXPECT_EQ(lists::SpeedEntries(context::Layout::Handheld, 101001, model).front(), "100mm/s") << model;
+    }
+    EXPECT_EQ(lists::BaudShown(14400), 19200u);
+    EXPECT_EQ(lists::EntryOr(lists::ParityEntries(), 5), "5");
+}
+
+TEST(SentinelWindow, ParserChecksAndConfirm) {
+    const std::string error(kSentinelParserError);
+    const std::pair<const char*, std::string> hexa[] = {
+        {"25 3F", "%?"}, {"253F", "%?"}, {"  25   3F  ", "%?"}, {"0a 1F", "\x0A\x1F"}, {"2 53F", error},
+        {"25 3", ""},    {"2G", error},  {"25\t3F", error},      {"", ""},     {"\t25", "%"},
+    };
+    for (const auto& [in, out] : hexa) EXPECT_EQ(SentinelParser(in), out) << in;
+    const std::tuple<const char*, bool, std::string_view> checks[] = {
+        {"%", true, ""}, {"", false, ""}, {"", true, kSentinelLengthText}, {"ABCDEFGHIJ", true, ""},
+        {"ABCDEFGHIJK", false, kSentinelLengthText}, {"\x1F", false, kSentinelValueText}, {"\x7F", false, ""},
+        {"\x80", false, kSentinelValueText},
+    };
+    for (const auto& [text, mustNotBeEmpty, want] : checks) EXPECT_EQ(CheckSentinel(text, mustNotBeEmpty), want) << text;
+
+    // Confirm converts every box or none; a HEXA entry too long gets the length message unconverted.
+    const std::string atBound(kSentinelHexaMaxDigits, 'G');  // would be a format error if converted
+    struct Case { bool mustNotBeEmpty; SentinelSix boxes; std::string_view want; const char* first; };
+    const Case confirms[] = {
+        {true, {"25 3F", "3B", "2B", "", "3F", "3F"}, "", "%?"},
+        {true, {"0A 1F 10 4C", "3B", "2B", "", "", ""}, kSentinelValueText, "0A 1F 10 4C"},
+        {true, {"%", "2 53F", "", "", "", ""}, kInvalidHexaText, "%"},
+        {false, {"", "", "", "", "", ""}, kSentinelLengthText, ""},  // start texts may not be empty
+        {true, {atBound, "25", "25", "", "", ""}, kInvalidHexaText, nullptr},
+        {true, {atBound + "G", "25", "25", "", "", ""}, kSentinelLengthText, nullptr},
+        {true, {"25" + std::string(5000, ' ') + "3F", "25", "25", "", "", ""}, "", "%?"},  // spaces do not count
+    };
+    for (Case c : confirms) {
+        const std::string before = c.boxes[0];
+        EXPECT_EQ(ConfirmSentinels(c.mustNotBeEmpty, c.boxes), c.want) << before.size();
+        EXPECT_EQ(c.boxes[0], c.first ? c.first : before) << before.size();
     }
 }
 
