@@ -53,10 +53,21 @@ void ExpectDecoded(const PrinterConfig& r, bool legacy) {
     EXPECT_EQ(std::tie(r.Baudrate, r.Parity, r.Flowcontrol, r.Databit), std::tuple(9600u, 2u, 2u, 7u)) << legacy;
 }
 
+// The handheld asks for the code page and MSR mode first, reads switch Q, and
+// its bar counts every step past 100.
 TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
-    for (std::uint32_t v : {160902u, 101001u}) {
+    struct Case { context::Layout variant; std::uint32_t v; std::uint64_t ms; Keys first, tearOff;
+                  const char *title, *firstLabel, *lastLabel; };
+    const Case cases[] = {
+        {D, 160902, 3730, {"model", "version"}, {"read-tearoff"}, "Virtual Memory Switch Manager", "0 %", "Get status : 100 %"},
+        {D, 101001, 3560, {"model", "version"}, {}, "Virtual Memory Switch Manager", "0 %", "Get status : 100 %"},
+        {HH, 160902, 5278, {"model", "version", "codepage", "msr"}, {"read-tearoff", "read-switch-Q"}, "Get Status...",
+         "Processing...", "Get Status : 119 %"},
+    };
+    for (const Case& k : cases) {
         VmsmRig rig;
-        rig.printer.identity.versionText = v == 160902 ? "V1.00 090216" : "V1.00 123115";
+        rig.util.link().setLayout(k.variant);
+        rig.printer.identity.versionText = k.v == 160902 ? "V1.00 090216" : "V1.00 123115";
         HoldSettings(rig);
         auto& held = rig.held();
         held.switches[6] = 200; held.switches['P'] = 0b01; held.tearOff = 256;
@@ -64,39 +75,23 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
         held.startSentinel[1] = ";"; held.endSentinel[1] = "";
         rig.engine.editRecord().EndSentinel[1] = "stale";  // an empty end text must replace it
         const auto start = rig.Now();
-        const auto job = rig.Run(GetStatus);
-        // Every pause, step and timer of the phases, and each exchange on the virtual line.
-        EXPECT_EQ(rig.Now() - start, v == 160902 ? 3730u : 3560u) << v;
+        const auto job = rig.Run(GetStatus, k.variant);
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
-        EXPECT_EQ(job.phases, (std::vector<int>{1000, 101, 9999}));
-        EXPECT_EQ(job.delays, (std::vector<std::uint32_t>{100, 100, 100}));
-        EXPECT_EQ(rig.util.firmwareVersion(), v);
-        const Keys tearOff = v == 160902 ? Keys{"read-tearoff"} : Keys{};
-        EXPECT_EQ(rig.TakeLog(),
-                  Join({{"model", "version"}, kSwitchReads, tearOff, kSerialReads, kSentinelReads, kBtReads}));
+        EXPECT_EQ(rig.Now() - start, k.ms) << k.v;  // every pause, step and timer, each exchange on the line
+        EXPECT_EQ(std::tie(job.phases, job.delays), std::tuple(std::vector{1000, 101, 9999}, std::vector{100u, 100u, 100u}));
+        EXPECT_EQ(rig.util.firmwareVersion(), k.v);
+        EXPECT_EQ(rig.TakeLog(), Join({k.first, kSwitchReads, k.tearOff, kSerialReads, kSentinelReads, kBtReads})) << k.v;
         const PrinterConfig& r = rig.engine.record();
         ExpectDecoded(r, false);
         EXPECT_EQ(std::tie(r.TimeSave, r.RfInterface, r.BtConnMode, r.CuttingPosition),
-                  std::tuple(200u, 1u, 2u, v == 160902 ? 256u : 0u)) << v;
+                  std::tuple(200u, 1u, 2u, k.v == 160902 ? 256u : 0u)) << k.v;
         EXPECT_EQ(std::tie(r.BtPinCode, r.BtDeviceName, r.StartSentinel[1], r.EndSentinel[1]),
                   std::tuple("0000", "Shop 1", ";", ""));
         EXPECT_EQ(std::tie(rig.view.titles, rig.view.labels.front(), rig.view.labels.back()),
-                  std::tuple(Keys{"Virtual Memory Switch Manager"}, "0 %", "Get status : 100 %"));
-        EXPECT_EQ(std::ranges::max(rig.view.positions), 100) << "more than 100 steps stop the bar at 100";
+                  std::tuple(Keys{k.title}, k.firstLabel, k.lastLabel));
+        EXPECT_EQ(std::ranges::max(rig.view.positions), k.variant == D ? 100 : 119) << "only the desktop's bar stops at 100";
         EXPECT_TRUE(rig.util.link().IsOpen()) << "the caller closes the link";
     }
-}
-
-TEST(VmsmJob, HandheldGetStatus) {
-    VmsmRig rig;
-    rig.util.link().setLayout(context::Layout::Handheld);
-    const auto job = rig.Run(GetStatus, HH);
-    ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
-    EXPECT_EQ(rig.TakeLog(), Join({{"model", "version", "codepage", "msr"}, kSwitchReads,
-                                   {"read-tearoff", "read-switch-Q"}, kSerialReads, kSentinelReads, kBtReads}));
-    EXPECT_EQ(std::tie(rig.view.titles, rig.view.labels.front()), std::tuple(Keys{"Get Status..."}, "Processing..."));
-    EXPECT_EQ(rig.view.positions.back(), 119) << "the handheld's bar counts every step, past 100";
-    EXPECT_EQ(rig.view.labels.back(), "Get Status : " + std::to_string(rig.view.positions.back()) + " %");
 }
 
 // lastDelay: Bluetooth sent after the end command outlasts the timer armed
