@@ -163,19 +163,6 @@ TEST(NvJobRunner, PrintAllAndDeleteAllFillTheBar) {
     }
 }
 
-// The older command set announces the one job list and the length of all its blocks first.
-TEST_F(ReadyRunner, LegacyDownloadStartsWithItsHeader) {
-    rig.MakeLegacy();
-    const NvDownloadBlock block{"a.bmp", NumberedImageBlock({8, 2, {0xFF, 0x81}})};
-    rig.nv.setDownloadQueueForTest({block, block});
-    ASSERT_EQ(JobRun(rig, NvJob::DownloadImages).end, JobEnd::Ok);
-    const auto sent = rig.TakeReceived();
-    const auto header = LegacyDownloadHeader(1, 2 * block.length());
-    ASSERT_GE(sent.size(), header.size());
-    EXPECT_EQ(test::Bytes(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(header.size())), header);
-    EXPECT_EQ(rig.handler().numberedImages().size(), 2u);
-}
-
 TEST_F(ReadyRunner, DownloadBlocksAdvanceByTheirShareOfSeventy) {
     rig.nv.setDownloadQueueForTest({test::BlockOfLength("a.bmp", 3000, "10"), test::BlockOfLength("b.bmp", 1000, "11")});
     const auto start = rig.Now();

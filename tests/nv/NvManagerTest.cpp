@@ -2,9 +2,11 @@
 // that keeps the image list between sessions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "nv/NvCatalogue.h"
+#include "nv/NvCommands.h"
 #include "NvRig.h"
 
 namespace pelmora::nv {
@@ -118,7 +120,9 @@ TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
     Add("a.bmp", 8, 1);
     Add("b.bmp", 8, 2);
     ASSERT_TRUE(manager.Download(true).ok());
-    // The printer takes numbered blocks only after a header announcing their length.
+    // The printer takes numbered blocks only after a header announcing their length (7 + 8).
+    const auto sent = rig.TakeReceived(), header = LegacyDownloadHeader(1, 15);
+    EXPECT_NE(std::ranges::search(sent, header).begin(), sent.end());
     ASSERT_EQ(rig.handler().numberedImages().size(), 2u);
     EXPECT_EQ(rig.handler().numberedImages()[1].raster, (test::Bytes{0xFF, 0xFF}));
     EXPECT_EQ(std::tuple(rig.nv.ReadStoredCount(), rig.nv.addressList()), std::tuple(2u, Codes{"00", "01"}));
