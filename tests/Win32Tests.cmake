@@ -5,7 +5,7 @@ add_library(pelmora_test_files STATIC support/TempDir.cpp)
 target_include_directories(pelmora_test_files PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(pelmora_test_files PUBLIC GTest::gtest GTest::gmock)
 
-set(context_portable FirmwareCapabilitiesTest FirmwareVersionTest JobRunnerTest SettingsStoreTest
+set(context_portable FirmwareVersionTest JobRunnerTest SettingsStoreTest
     StoreJournalTest TcpAddressTest)
 set(vmsm_portable ConfigFieldsTest ManagerPagesTest)
 set(link_portable)

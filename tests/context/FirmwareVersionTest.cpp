@@ -1,7 +1,11 @@
+// The firmware number a version reply gives, and what each number can do.
 #include <gtest/gtest.h>
 
-#include "context/PrinterContext.h"
+#include <tuple>
+
+#include "context/FirmwareCapabilities.h"
 #include "context/FirmwareVersion.h"
+#include "context/PrinterContext.h"
 
 namespace pelmora::context {
 namespace {
@@ -32,19 +36,50 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
         EXPECT_EQ(FirmwareVersionFromReply(c.model, c.reply), c.expected) << c.model << " " << c.reply;
 }
 
-// The model variants a printer sends are in QueryModel; these are the replies no printer sends.
-TEST(ModelCheck, ComparesEightPlacesAndTheLength) {
+// What printers send is in QueryModel and QueryMaker; these are the replies no printer sends.
+TEST(ModelAndMakerCheck, ModelComparesEightPlacesAndTheLengthMakerMatchesExactly) {
     EXPECT_EQ(ModelCodeFromReply("_MPT-Q700VII"), 703u);
     EXPECT_EQ(ModelCodeFromReply("_MPTxQ7ab VII"), 0u);    // 13 characters
     EXPECT_EQ(ModelCodeFromReply("MPT-Q700VII"), 0u);      // no '_'
     EXPECT_EQ(ModelCodeFromReply(""), 0u);
     EXPECT_EQ(ModelCodeFromReply("x_MPT-Q700VI"), 0u);     // '_' elsewhere: the length rule fails
-}
-
-// KORVANEX and another maker: QueryMaker.
-TEST(MakerCheck, OnlyTheExactMakerPasses) {
     EXPECT_TRUE(IsExpectedMaker("_KORVANE"));
     for (const char* other : {"_KORVAN", "KORVANE", "_korvane"}) EXPECT_FALSE(IsExpectedMaker(other)) << other;
+}
+
+// Every threshold, one step below and at it.
+TEST(FirmwareCapabilities, EachThresholdFromBothSides) {
+    struct Row { std::uint32_t v; Dialect dialect; bool switch3, switch7, encryptedMsrOnly, handheldMsrChoice, legacyPages;
+                 std::uint32_t codePages; bool sentinels, wide, tearOff; };
+    constexpr Dialect S = Dialect::Standard, L = Dialect::Legacy;
+    const Row rows[] = {
+        {0, S, false, true, false, false, false, 32, false, false, false},
+        {1039, S, false, true, false, false, false, 32, false, false, false},
+        {1040, S, true, true, false, false, false, 32, false, false, false},
+        {11059, S, true, true, false, false, false, 32, false, false, false},
+        {11060, S, true, false, true, false, false, 32, false, false, false},
+        {11061, S, true, true, false, true, false, 32, false, false, false},
+        {20999, S, true, true, false, true, false, 32, false, false, false},
+        {21000, L, true, true, false, true, true, 32, false, false, false},
+        {21020, L, true, true, false, true, true, 32, false, false, false},
+        {21021, L, true, true, false, true, true, 32, true, false, false},
+        {100999, L, true, true, false, true, true, 32, true, false, false},
+        {101000, S, true, true, false, true, true, 37, true, true, false},
+        {101001, S, true, true, false, true, true, 37, true, true, false},
+        {160901, S, true, true, false, true, true, 37, true, true, false},
+        {160902, S, true, true, false, true, true, 37, true, true, true},
+        {0xFFFFFFFF, S, true, true, false, true, true, 37, true, true, true},
+    };
+    for (const Row& r : rows) {
+        const FirmwareCapabilities c = CapabilitiesOf(r.v);
+        EXPECT_EQ(std::tie(c.dialect, c.switch3, c.densityCodes, c.switch7, c.encryptedMsrOnly, c.handheldMsrChoice),
+                  std::tie(r.dialect, r.switch3, r.switch3, r.switch7, r.encryptedMsrOnly, r.handheldMsrChoice)) << r.v;
+        EXPECT_EQ(std::tie(c.codePageBit5, c.vietnamese, c.codePages, c.sentinels, c.tearOff),
+                  std::tie(r.legacyPages, r.legacyPages, r.codePages, r.sentinels, r.tearOff)) << r.v;
+        EXPECT_EQ(DialectOf(r.v), r.dialect) << r.v;
+        for (bool wide : {c.threeFonts, c.speedsByModel, c.rfInterface, c.bluetooth, c.switchQ})
+            EXPECT_EQ(wide, r.wide) << r.v;
+    }
 }
 
 }  // namespace
