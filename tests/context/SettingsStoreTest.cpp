@@ -40,30 +40,23 @@ TEST_F(SettingsStoreTest, WritesTheRegistryExportSyntaxAndMakesMissingFolders) {
 }
 
 TEST_F(SettingsStoreTest, ValuesRoundTripByteForByte) {
-    const std::vector<std::string> texts = {
-        "COM1:", "C:\\logos\\\"quoted\".bmp", "caf\xC3\xA9", "Latin-1 \xE9\xFF", "two\r\nlines\n",
-        " padded ", "\\", "\"", "dword:00000001"};
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        ASSERT_EQ(store().SetRegString(kProduct, "t" + std::to_string(i), texts[i]), 1);
+    const std::vector<std::string> texts = {"COM1:", "C:\\logos\\\"quoted\".bmp", "caf\xC3\xA9", "Latin-1 \xE9\xFF",
+                                            "two\r\nlines\n", " padded ", "\\", "\"", "dword:00000001"};
     const std::vector<std::uint32_t> numbers = {0, 1, 0x7FFFFFFF, 0xDEADBEEF, 0xFFFFFFFF};
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        ASSERT_EQ(store().SetRegDword(kProduct, "n" + std::to_string(i), numbers[i]), 1);
-
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        std::string out;
-        EXPECT_EQ(store().GetRegString(kProduct, "t" + std::to_string(i), out), 1) << texts[i];
-        EXPECT_EQ(out, texts[i]);
-    }
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        std::uint32_t out = 7;
-        EXPECT_EQ(store().GetRegDword(kProduct, "n" + std::to_string(i), out), 1);
-        EXPECT_EQ(out, numbers[i]);
-    }
+    const auto name = [](char kind, std::size_t i) { return kind + std::to_string(i); };
+    for (std::size_t i = 0; i < texts.size(); ++i) ASSERT_EQ(store().SetRegString(kProduct, name('t', i), texts[i]), 1);
+    for (std::size_t i = 0; i < numbers.size(); ++i) ASSERT_EQ(store().SetRegDword(kProduct, name('n', i), numbers[i]), 1);
     // A text ends at its first zero byte, as the registry's reader takes it.
-    std::string out;
     ASSERT_EQ(store().SetRegString(kProduct, "z", std::string("ab\0cd", 5)), 1);
-    EXPECT_EQ(store().GetRegString(kProduct, "z", out), 1);
-    EXPECT_EQ(out, "ab");
+
+    std::string text;
+    std::uint32_t number = 7;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_TRUE(store().GetRegString(kProduct, name('t', i), text) == 1 && text == texts[i]) << texts[i] << ": " << text;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        EXPECT_TRUE(store().GetRegDword(kProduct, name('n', i), number) == 1 && number == numbers[i]) << numbers[i];
+    EXPECT_EQ(store().GetRegString(kProduct, "z", text), 1);
+    EXPECT_EQ(text, "ab");
 }
 
 // text "keep": the destination must stay untouched.
