@@ -19,19 +19,10 @@ namespace {
 // are in every end-to-end test over TCP; these are the edges.
 struct RealTcp : testing::Test {
     void SetUp() override { ASSERT_GE(listener.fd(), 0); }
-    void TearDown() override {
-        if (printer >= 0) ::close(printer);
-    }
-    std::unique_ptr<Channel> ConnectAndAccept() {
-        auto channel = platform.ConnectTcp("127.0.0.1", port);
-        if (channel) printer = ::accept(listener.fd(), nullptr, nullptr);
-        return channel;
-    }
 
     NullTrace trace;
     RealPlatform platform{[](const std::string& name) { return name; }, trace};
     test::LoopbackListener listener{4};
-    int printer = -1;
     const std::uint16_t port = listener.port();
 };
 
@@ -51,13 +42,10 @@ TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannelAndSaysWhy) {
 
 // A name reaches the printer through every address it stands for: "localhost"
 // may name ::1 before 127.0.0.1, where nothing listens here.
-TEST_F(RealTcp, AHostNameIsTriedAtEachOfItsAddresses) {
-    auto channel = platform.ConnectTcp("localhost", port);
-    ASSERT_NE(channel, nullptr);
+TEST_F(RealTcp, AHostNameIsTriedAtEachOfItsAddressesAndAnIpv6OneReached) {
+    EXPECT_NE(platform.ConnectTcp("localhost", port), nullptr);
     EXPECT_EQ(TakeOpenFailure().kind, LinkFailure::Kind::None);
-}
 
-TEST_F(RealTcp, AnIpv6PrinterIsReachedByItsAddress) {
     const int v6 = ::socket(AF_INET6, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in6 address{};
     address.sin6_family = AF_INET6;
@@ -73,14 +61,16 @@ TEST_F(RealTcp, AnIpv6PrinterIsReachedByItsAddress) {
 }
 
 TEST_F(RealTcp, SilentPrinterReadsZeroAfterAboutASecond) {
-    auto channel = ConnectAndAccept();
+    auto channel = platform.ConnectTcp("127.0.0.1", port);
     ASSERT_NE(channel, nullptr);
+    const int printer = ::accept(listener.fd(), nullptr, nullptr);
     std::uint8_t reply[8];
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(channel->Read(reply, sizeof reply), 0);
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_GE(waited, std::chrono::milliseconds(950));
     EXPECT_LT(waited, std::chrono::milliseconds(3000));
+    ::close(printer);
 }
 
 // Through the link, as the jobs see it.
