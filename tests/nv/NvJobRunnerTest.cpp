@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
-#include "nv/NvCommands.h"
 #include "nv/NvJobRunner.h"
 #include "NvRig.h"
 
@@ -123,29 +123,19 @@ TEST(NvJobRunner, JobAfterAPauseReconnectsToAPrinterThatDropsIdleClients) {
     }
 }
 
-class ReadyRunner : public ::testing::Test {
-protected:
-    void SetUp() override { rig.Ready(); }
-    test::NvRig rig;
-};
-
-TEST_F(ReadyRunner, PrintImageSkipsTheCheckAndEndsAt104) {
-    rig.Preload({"10"});
-    const JobRun run(rig, NvJob::PrintImage, DesktopNvJob(), "10");
-    EXPECT_EQ(std::tuple(run.end, run.position), std::tuple(JobEnd::Ok, 104));
-    EXPECT_EQ(rig.TakeReceived(), PrintKeyCodeCommand('1', '0'));
-    EXPECT_EQ(rig.handler().printed(), Codes{"10"});
-}
-
-TEST(NvJobRunner, PrintAllAndDeleteAllFillTheBar) {
-    struct Case { NvJob job; Labels labels; Codes printed, left; std::uint64_t ms; };
+// On a printer checked before, no job asks for its maker again.
+TEST(NvJobRunner, PrintAndDeleteJobsFillTheBar) {
+    struct Case { NvJob job; std::string code; Labels labels; int position; Codes printed, left; std::uint64_t ms; };
     const Case cases[] = {
+        // 5 steps and 99 after the print: past the full bar, nothing left to fill.
+        {NvJob::PrintImage, "10", {{"Progressing...", 1}, {"Print selected NV image...", 5}, {"Print selected NV image...", 99}},
+         104, {"10"}, {"10", "11"}, 0},
         // 5 steps before the prints, 80 after them, and the finish fills up the last 15.
-        {NvJob::PrintAllImages, {{"Progressing...", 1}, {"Print all NV image...", 5}, {"Print all NV image...", 80 + 15}},
-         {"10", "11"}, {"10", "11"}, 0},
+        {NvJob::PrintAllImages, "", {{"Progressing...", 1}, {"Print all NV image...", 5}, {"Print all NV image...", 80 + 15}},
+         100, {"10", "11"}, {"10", "11"}, 0},
         // 5 steps, the delete, 20 more and the read of the list, which fills the bar; every timer, step and pause.
-        {NvJob::DeleteAllImages, {{"Progressing...", 1}, {"Delete all NV image...", 5}, {"Delete all NV image...", 20},
-         {"Get NV image address...", 75}}, {}, {}, 2750},
+        {NvJob::DeleteAllImages, "", {{"Progressing...", 1}, {"Delete all NV image...", 5}, {"Delete all NV image...", 20},
+         {"Get NV image address...", 75}}, 100, {}, {}, 2750},
     };
     for (const Case& c : cases) {
         test::NvRig rig;
@@ -153,17 +143,20 @@ TEST(NvJobRunner, PrintAllAndDeleteAllFillTheBar) {
         rig.Preload({"10", "11"});
         rig.nv.setAddressListForTest({"10", "11"});
         const auto start = rig.Now();
-        const JobRun run(rig, c.job);
-        EXPECT_EQ(std::tie(run.end, run.view.labels, run.position), std::tuple(JobEnd::Ok, c.labels, 100));
+        const JobRun run(rig, c.job, DesktopNvJob(), c.code);
+        EXPECT_EQ(std::tie(run.end, run.view.labels, run.position), std::tuple(JobEnd::Ok, c.labels, c.position));
         EXPECT_EQ(std::tuple(rig.handler().printed(), rig.nv.addressList(), rig.handler().keyCodeImages().size()),
                   std::tuple(c.printed, c.left, c.left.size()));
+        EXPECT_EQ(std::ranges::count(rig.printer.commandLog(), "maker"), 0);
         if (c.ms) {
             EXPECT_EQ(rig.Now() - start, c.ms);
         }
     }
 }
 
-TEST_F(ReadyRunner, DownloadBlocksAdvanceByTheirShareOfSeventy) {
+TEST(NvJobRunner, DownloadBlocksAdvanceByTheirShareOfSeventy) {
+    test::NvRig rig;
+    rig.Ready();
     rig.nv.setDownloadQueueForTest({test::BlockOfLength("a.bmp", 3000, "10"), test::BlockOfLength("b.bmp", 1000, "11")});
     const auto start = rig.Now();
     const JobRun run(rig, NvJob::DownloadImages);
