@@ -106,23 +106,15 @@ TEST(ReaderParity, BitFieldBitmaps) {
         for (const bool topDown : {false, true}) {
             const std::int32_t width = 5, height = 3;
             const std::size_t row = (std::size_t{width} * c.bits + 31) / 32 * 4;
-            Bmp bmp{width, topDown ? -height : height, c.bits, c.compression, {}, Random(random, row * height), c.header};
-            Bytes file = bmp.File();
-            if (c.header == 40 && !c.masks.empty()) {  // the masks follow the 40-byte header
-                Bytes masks;
-                for (const std::uint32_t m : c.masks)
-                    for (int i = 0; i < 4; ++i) masks.push_back(static_cast<std::uint8_t>(m >> (8 * i)));
-                file.insert(file.begin() + 54, masks.begin(), masks.end());
-                for (const std::size_t at : {std::size_t{2}, std::size_t{10}}) {  // file size and pixel offset
-                    std::uint32_t v = file[at] | file[at + 1] << 8;
-                    v += static_cast<std::uint32_t>(masks.size());
-                    file[at] = static_cast<std::uint8_t>(v);
-                    file[at + 1] = static_cast<std::uint8_t>(v >> 8);
-                }
-            } else {
-                for (std::size_t i = 0; i < c.masks.size(); ++i)
-                    for (int b = 0; b < 4; ++b) file[54 + 4 * i + b] = static_cast<std::uint8_t>(c.masks[i] >> (8 * b));
+            Bytes file = Bmp{width, topDown ? -height : height, c.bits, c.compression, {}, Random(random, row * height), c.header}.File();
+            if (c.header == 40) {  // the masks follow the header, moving the pixels (file size and offset stay below 256)
+                const auto extra = static_cast<std::uint8_t>(4 * c.masks.size());
+                file.insert(file.begin() + 54, extra, 0);
+                file[2] = static_cast<std::uint8_t>(file[2] + extra);
+                file[10] = static_cast<std::uint8_t>(file[10] + extra);
             }
+            for (std::size_t i = 0; i < c.masks.size(); ++i)
+                for (int b = 0; b < 4; ++b) file[54 + 4 * i + b] = static_cast<std::uint8_t>(c.masks[i] >> (8 * b));
             const std::string name = std::string(c.name) + (topDown ? ", top-down" : "");
             std::string bytes = Text(file);
             ASSERT_TRUE(CheckBmpData(bytes)) << name;
