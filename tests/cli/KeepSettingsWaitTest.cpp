@@ -55,6 +55,7 @@ struct WaitCase {
     int status;
     std::uint64_t minMs, maxMs;  ///< virtual time the whole update may take
     std::string connection = "--tcp 127.0.0.1:9100";  ///< as the way to finish by hand repeats it
+    std::string next = "V1.00 123115";  ///< none: the printer keeps its version
 };
 
 std::vector<std::string> Words(const std::string& text) {
@@ -75,7 +76,7 @@ test::Result Update(test::ConfigCli& cli, link::Platform& platform, const std::s
 }
 
 TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
-    for (const WaitCase& c : {WaitCase{100'000, {}, 0, 100'000, 130'000},
+    for (const WaitCase& c : {WaitCase{100'000, {}, 0, 100'000, 130'000, "--tcp 127.0.0.1:9100", ""},
                               WaitCase{119'000, {}, 0, 119'000, 150'000},
                               WaitCase{200'000, {}, 1, 120'000, 125'000},
                               WaitCase{5'000, {"--wait", "4"}, 1, 4'000, 8'000},
@@ -84,7 +85,7 @@ TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
         test::ConfigCli cli;
         RestartingPlatform platform(cli.platform, cli.printer);
         platform.restartMs = c.restartMs;
-        platform.nextVersion = "V1.00 123115";
+        platform.nextVersion = c.next;
         cli.held().switches[5] = 30;
         const std::uint64_t start = cli.platform.virtualClock().Now();
         const auto run = Update(cli, platform, c.connection, c.wait);
@@ -94,7 +95,8 @@ TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
         EXPECT_GE(took, c.minMs) << c.restartMs;
         EXPECT_LE(took, c.maxMs) << c.restartMs;
         EXPECT_EQ(cli.held().switches[5], c.status == 0 ? 30 : sim::FactorySettings().switches[5]) << c.restartMs;
-        if (c.status == 0) EXPECT_NE(run.out.find("Version now:    V1.00 123115"), std::string::npos) << run.out;
+        const std::string now = "Version now:    " + (c.next.empty() ? "V1.00 090216" : c.next);
+        if (c.status == 0) EXPECT_NE(run.out.find(now), std::string::npos) << run.out;
         else {
             EXPECT_NE(run.err.find("stopped at stage 4"), std::string::npos) << run.err;
             EXPECT_NE(run.err.find("The printer's settings are saved in " + (cli.dir / "settings-").string()),

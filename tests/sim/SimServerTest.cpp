@@ -12,7 +12,6 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
-#include "sim/ConfigHandler.h"
 #include "sim/ModemLines.h"
 #include "sim/PrinterModel.h"
 #include "support/PrinterRig.h"
@@ -116,20 +115,6 @@ TEST(PrinterModel, GarbageKeepsTheLogsBounded) {
     printer.BeginSession();  // the limits are per connection
     printer.Receive(version);
     EXPECT_EQ(printer.received().size(), 1003u);
-}
-
-// After a firmware stream the virtual printer is away for --restart-ms and
-// comes back with --next-version and its factory settings.
-TEST(SimRestart, ComesBackWithTheNextVersionAndFactorySettings) {
-    sim::PrinterModel printer;
-    auto& held = printer.Handler<sim::ConfigHandler>()->settings;
-    held.switches[5] = 30;
-    printer.Restart("V1.00 123115");
-    EXPECT_EQ(printer.identity.versionText, "V1.00 123115");
-    EXPECT_EQ(printer.FirmwareNumber(), 101001u);
-    EXPECT_EQ(held, sim::FactorySettings());
-    printer.Restart("");
-    EXPECT_EQ(printer.identity.versionText, "V1.00 123115") << "no next version: the version stays";
 }
 
 TEST(SimRestart, RefusesConnectionsWhileRestarting) {
