@@ -18,7 +18,6 @@
 #include <nlohmann/json.hpp>
 
 #include "sim/ModemLines.h"
-#include "support/ImageFiles.h"
 #include "support/PrinterRig.h"
 #include "support/SimProcess.h"
 
@@ -59,7 +58,7 @@ protected:
     test::TempDir dir;
 };
 
-TEST_F(UsbEndToEnd, IdentifyConfigNvAndFirmwareGoThroughThePrinterNode) {
+TEST_F(UsbEndToEnd, IdentifyConfigAndFirmwareGoThroughThePrinterNode) {
     const auto received = dir / "firmware.bin";
     SimProcess sim({"--firmware-out", received.string(), "--restart-ms", "0"}, {}, SimProcess::On::Pty);
     EXPECT_EQ(Json(Cli(sim, {"identify", "--json"}))["ModelCode"], 703);
@@ -69,15 +68,10 @@ TEST_F(UsbEndToEnd, IdentifyConfigNvAndFirmwareGoThroughThePrinterNode) {
     EXPECT_EQ(config["Density"], 5);
     EXPECT_EQ(config["TimeOff"], 12);
 
-    const auto bitmap = test::WriteBytes((dir / "logo.bmp").string(), test::Bmp24(nv::RgbImage(64, 32, 0x000000)));
-    auto run = Cli(sim, {"nv", "download", "--code", "A1", bitmap});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Json(Cli(sim, {"nv", "list", "--json"})), nlohmann::json::array({"A1"}));
-
     std::string firmware;
     for (int i = 0; i < 20000; ++i) firmware.push_back(static_cast<char>(0x80 + i % 113));
     std::ofstream(dir / "x.fls", std::ios::binary) << firmware;
-    run = Cli(sim, {"firmware", (dir / "x.fls").string()});
+    const auto run = Cli(sim, {"firmware", (dir / "x.fls").string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Success to download firmware!"), std::string::npos);
     sim.Stop();
