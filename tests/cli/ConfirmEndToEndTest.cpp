@@ -69,10 +69,15 @@ nlohmann::json ReadJson(const std::filesystem::path& file) {
     return nlohmann::json::parse(in);
 }
 
-TEST(ConfirmEndToEnd, ConfigDefaultAsksOnATerminalAndKeepsACopy) {
+// A terminal is asked and a refusal sends nothing; scripts and --yes are never asked.
+// Keeping the settings across an update prints both versions and gives the restarted
+// printer its settings back, the Bluetooth PIN too. Every restore and update keeps a
+// copy, a new file each time, unless --no-backup says otherwise.
+TEST(ConfirmEndToEnd, OnlyATerminalIsAskedAndEveryUpdateKeepsACopy) {
     Printer p;
-    ASSERT_EQ(p.Run({"config", "set", "TimeOff=30"}).status, 0);
-
+    const auto firmware = p.dir / "new.fls";
+    std::ofstream(firmware, std::ios::binary) << std::string(9000, '\xA5');
+    ASSERT_EQ(p.Run({"config", "set", "TimeOff=30", "Density=5", "BtPinCode=4321"}).status, 0);
     auto run = p.OnTerminal({"config", "default"}, "n\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Restore the factory settings of --tcp " + p.sim.address() + "? [y/N] "), std::string::npos)
@@ -81,24 +86,8 @@ TEST(ConfirmEndToEnd, ConfigDefaultAsksOnATerminalAndKeepsACopy) {
     EXPECT_EQ(p.State()["config"]["switches"]["5"], 30);
     EXPECT_TRUE(p.Copies().empty());
 
-    run = p.OnTerminal({"config", "default"}, "y\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(p.State()["config"]["switches"]["5"], 30);
-    const auto copies = p.Copies();
-    ASSERT_EQ(copies.size(), 1u);
-    EXPECT_NE(run.err.find("Settings saved in " + copies[0].string()), std::string::npos) << run.err;
-    EXPECT_EQ(ReadJson(copies[0])["TimeOff"], 30) << "the copy restores what was there";
-}
-
-// Keeping the settings across an update: both versions are printed and the
-// restarted printer gets its settings back, the Bluetooth PIN too.
-TEST(ConfirmEndToEnd, ScriptsAreNeverAskedAndFirmwareKeepsACopyToo) {
-    Printer p;
-    const auto firmware = p.dir / "new.fls";
-    std::ofstream(firmware, std::ios::binary) << std::string(9000, '\xA5');
-    ASSERT_EQ(p.Run({"config", "set", "TimeOff=30", "Density=5", "BtPinCode=4321"}).status, 0);
     // No terminal: RunCli's standard input is /dev/null.
-    auto run = p.Run({"firmware", "--keep-settings", firmware.string()});
+    run = p.Run({"firmware", "--keep-settings", firmware.string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("[y/N]"), std::string::npos);
     EXPECT_NE(run.out.find("Version before: V1.00 123115\nVersion now:    V1.00 090216\n"), std::string::npos) << run.out;
@@ -114,15 +103,22 @@ TEST(ConfirmEndToEnd, ScriptsAreNeverAskedAndFirmwareKeepsACopyToo) {
     EXPECT_NE(run.err.find("Settings saved in " + copies[0].string()), std::string::npos);
     EXPECT_EQ(ReadJson(copies[0])["TimeOff"], 30);
 
+    run = p.OnTerminal({"config", "default"}, "y\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(p.State()["config"]["switches"]["5"], 30);
+    const auto at = run.err.find("Settings saved in ");
+    ASSERT_NE(at, std::string::npos) << run.err;
+    const std::string copy = run.err.substr(at + 18, run.err.find_first_of("\r\n", at) - at - 18);
+    EXPECT_EQ(ReadJson(copy)["TimeOff"], 30) << "the copy restores what was there";
+
     run = p.Run({"firmware", firmware.string()});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err.find("[y/N]"), std::string::npos);
-    EXPECT_EQ(p.Copies().size(), 2u) << "a plain update keeps one too";
+    EXPECT_EQ(p.Copies().size(), 3u) << "a plain update keeps one too, never over an earlier copy";
     run = p.OnTerminal({"--yes", "nv", "delete", "--all"}, "");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("[y/N]"), std::string::npos) << "--yes asks nothing";
     EXPECT_EQ(p.Run({"config", "default", "--no-backup"}).status, 0);
-    EXPECT_EQ(p.Copies().size(), 2u) << "--no-backup";
+    EXPECT_EQ(p.Copies().size(), 3u) << "--no-backup";
 }
 
 }  // namespace

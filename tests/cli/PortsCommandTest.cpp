@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -9,7 +8,7 @@
 #include "cli/CliContext.h"
 #include "cli/PortsCommand.h"
 #include "context/PortMap.h"
-#include "support/PrinterRig.h"
+#include "support/ConfigCli.h"
 
 namespace pelmora::cli {
 namespace {
@@ -65,22 +64,15 @@ TEST_F(PortsCommand, TableIsAlignedAndJsonHasTheThreeSections) {
         "portMap": {"COM3": "/dev/ttyUSB0"}})"));
 }
 
-// The whole command on this machine's devices, whatever they are.
-TEST_F(PortsCommand, ExitsZeroAndShowsTheStoredMap) {
-    Map("COM5", "/dev/ttyUSB9");
-    ::setenv("PELMORA_REGISTRY", store.path().c_str(), 1);
-    for (const char* format : {"", "--json"}) {
-        std::vector<std::string> words = {"pelmora", "ports", format};
-        std::vector<char*> argv = {words[0].data(), words[1].data(), words[2].data()};
-        std::ostringstream out, err;
-        EXPECT_EQ(RunPelmora(*format ? 3 : 2, argv.data(), out, err), ExitOk) << err.str();
-        if (*format) {
-            EXPECT_EQ(nlohmann::json::parse(out.str()).at("portMap"), nlohmann::json({{"COM5", "/dev/ttyUSB9"}}));
-        } else {
-            EXPECT_NE(out.str().find("  COM5  /dev/ttyUSB9\n"), std::string::npos) << out.str();
-        }
-    }
-    ::unsetenv("PELMORA_REGISTRY");
+// The whole command, with the map it reads from the store.
+TEST(PortsCommandRun, ExitsZeroAndShowsTheStoredMap) {
+    test::ConfigCli cli;
+    ASSERT_EQ(cli.store().SetRegString(context::PortMapKey, "COM5", "/dev/ttyUSB9"), 1);
+    const auto table = cli.RunPelmora({"ports"}), json = cli.RunPelmora({"ports", "--json"});
+    EXPECT_EQ(table.status, ExitOk) << table.err;
+    EXPECT_NE(table.out.find("  COM5  /dev/ttyUSB9\n"), std::string::npos) << table.out;
+    EXPECT_EQ(json.status, ExitOk) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out).at("portMap"), nlohmann::json({{"COM5", "/dev/ttyUSB9"}}));
 }
 
 }  // namespace
