@@ -120,9 +120,6 @@ TEST_F(NvOperations, RefusedCallsSendNothing) {
 
 TEST_F(NvOperations, PrintAllKeyCodeImagesStopsAtAShortWrite) {
     rig.nv.setAddressListForTest({"10", "11", "12"});
-    EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::Ok);
-    EXPECT_EQ(rig.TakeReceived().size(), 33u);
-
     rig.platform.config().shortWritesFrom = rig.platform.writes() + 1;
     EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::ShortWrite);
     EXPECT_EQ(rig.platform.writeSizes().size() - static_cast<std::size_t>(rig.platform.config().shortWritesFrom), 1u);
