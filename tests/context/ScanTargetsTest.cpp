@@ -60,27 +60,15 @@ TEST(ScanTargets, AHostNameBecomesEachOfItsAddressesUnderItsName) {
 
 TEST(ScanTargets, BadOrOversizedTargetsAreRefusedWithTheirReason) {
     const struct { const char* text; const char* says; } cases[] = {
-        {"300.1.1.1", "is not an address"},
-        {"10.0.0.5:0", "port must be"},
-        {"10.0.0.5:", "port must be"},
-        {"10.0.0.5:70000", "port must be"},
-        {"[::1]x", "is not an address"},
-        {"10.0.0.0/33", "prefix length is at most 32"},
-        {"10.0.0.0/", "not a CIDR block"},
-        {"10.0.0.0/x", "not a CIDR block"},
-        {"fe80::/129", "prefix length is at most 128"},
-        {"10.0.0.9-4", "runs backwards"},
-        {"10.0.0.1-256", "not an address range"},
-        {"10.0.0.1-04", "not an address range"},
-        {"10.0.0.1-::9", "not an address range"},
-        {"10.0.0.1-", "not an address range"},
-        {"10.0.0.0/15", "needs --force"},
-        {"10.0.0.0-10.1.0.1", "needs --force"},
-        {"10.0.0.0/7", "more than 16777216"},
-        {"fe80::/64", "more than 16777216"},
-        {"no such host", "is not an address"},
-        {"-printer", "is not an address"},
-        {"unknown.example", "host name is not known (Name or service not known)"},
+        {"300.1.1.1", "is not an address"}, {"[::1]x", "is not an address"}, {"no such host", "is not an address"},
+        {"-printer", "is not an address"}, {"unknown.example", "host name is not known (Name or service not known)"},
+        {"10.0.0.5:0", "port must be"}, {"10.0.0.5:", "port must be"}, {"10.0.0.5:70000", "port must be"},
+        {"10.0.0.0/33", "prefix length is at most 32"}, {"fe80::/129", "prefix length is at most 128"},
+        {"10.0.0.0/", "not a CIDR block"}, {"10.0.0.0/x", "not a CIDR block"}, {"10.0.0.9-4", "runs backwards"},
+        {"10.0.0.1-256", "not an address range"}, {"10.0.0.1-04", "not an address range"},
+        {"10.0.0.1-::9", "not an address range"}, {"10.0.0.1-", "not an address range"},
+        {"10.0.0.0/15", "needs --force"}, {"10.0.0.0-10.1.0.1", "needs --force"},
+        {"10.0.0.0/7", "more than 16777216"}, {"fe80::/64", "more than 16777216"},
     };
     for (const auto& c : cases) {
         const ScanTargets t = Parse(c.text);

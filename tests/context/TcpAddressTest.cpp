@@ -7,6 +7,8 @@
 namespace pelmora::context {
 namespace {
 
+using P = TcpAddress;
+
 TEST(TcpAddress, DottedIpv4) {
     const struct { const char* text; bool valid; } cases[] = {
         {"0.0.0.0", true},      {"10.0.0.5", true},   {"255.255.255.255", true}, {"0.10.9.255", true},
@@ -31,64 +33,51 @@ TEST(TcpAddress, PortDigitsOnlyWithinRange) {
 }
 
 TEST(TcpAddress, AddressWithPort) {
-    const struct { const char* text; std::uint16_t lowest; std::optional<std::uint16_t> none; TcpAddress::Problem problem; int port; } cases[] = {
-        {"127.0.0.1:9100", 1, std::nullopt, TcpAddress::None, 9100},
-        {"127.0.0.1:0", 0, std::nullopt, TcpAddress::None, 0},
-        {"127.0.0.1:0", 1, 9100, TcpAddress::BadPort, 0},
-        {"10.0.0.5", 1, 9100, TcpAddress::None, 9100},
-        {"10.0.0.5", 0, std::nullopt, TcpAddress::BadPort, 0},
-        {"127.0.0.1:0abc", 0, std::nullopt, TcpAddress::BadPort, 0},
-        {"127.0.0.1:", 0, 9100, TcpAddress::BadPort, 0},
-        {"127.0.0.1:70000", 0, std::nullopt, TcpAddress::BadPort, 0},
-        {"127.0.0.1:80:81", 0, std::nullopt, TcpAddress::BadPort, 0},
-        {":0abc", 0, std::nullopt, TcpAddress::BadAddress, 0},
-        {":9100", 0, std::nullopt, TcpAddress::BadAddress, 0},
-        {"", 1, 9100, TcpAddress::BadAddress, 0},
-        {"printer.local:9100", 1, std::nullopt, TcpAddress::BadAddress, 0},
+    const struct { const char* text; std::uint16_t lowest; std::optional<std::uint16_t> none; P::Problem problem; int port; }
+        cases[] = {
+        {"127.0.0.1:9100", 1, {}, P::None, 9100},        {"127.0.0.1:0", 0, {}, P::None, 0},
+        {"127.0.0.1:0", 1, 9100, P::BadPort, 0},          {"10.0.0.5", 1, 9100, P::None, 9100},
+        {"10.0.0.5", 0, {}, P::BadPort, 0},               {"127.0.0.1:0abc", 0, {}, P::BadPort, 0},
+        {"127.0.0.1:", 0, 9100, P::BadPort, 0},           {"127.0.0.1:70000", 0, {}, P::BadPort, 0},
+        {"127.0.0.1:80:81", 0, {}, P::BadPort, 0},        {":0abc", 0, {}, P::BadAddress, 0},
+        {":9100", 0, {}, P::BadAddress, 0},               {"", 1, 9100, P::BadAddress, 0},
+        {"printer.local:9100", 1, {}, P::BadAddress, 0},
     };
     for (const auto& c : cases) {
         const TcpAddress parsed = ParseTcpAddress(c.text, c.lowest, c.none);
         EXPECT_EQ(parsed.problem, c.problem) << c.text;
-        EXPECT_EQ(parsed.problem == TcpAddress::None ? int(parsed.port) : 0, c.port) << c.text;
+        EXPECT_EQ(parsed.problem == P::None ? int(parsed.port) : 0, c.port) << c.text;
     }
-    EXPECT_EQ(CheckTcpAddress("printer.local", "9100").problem, TcpAddress::BadAddress);  // the windows keep IPv4
-    EXPECT_EQ(CheckTcpAddress("10.0.0.5", "0").problem, TcpAddress::BadPort);  // the windows connect, never listen
-    EXPECT_EQ(CheckTcpAddress("10.0.0", "0").problem, TcpAddress::BadAddress);
+    EXPECT_EQ(CheckTcpAddress("printer.local", "9100").problem, P::BadAddress);  // the windows keep IPv4
+    EXPECT_EQ(CheckTcpAddress("10.0.0.5", "0").problem, P::BadPort);  // the windows connect, never listen
+    EXPECT_EQ(CheckTcpAddress("10.0.0", "0").problem, P::BadAddress);
 }
 
 // What an operator types for a printer: names, IPv4 and IPv6, with or without a port;
 // the text it is named back by reads the same again.
 TEST(TcpAddress, PrinterAddressesByNameOrIpv6) {
-    const struct { const char* text; TcpAddress::Problem problem; const char* host; int port; const char* named; } cases[] = {
-        {"printer-12.store.example", TcpAddress::None, "printer-12.store.example", 9100, "printer-12.store.example:9100"},
-        {"till1:9101", TcpAddress::None, "till1", 9101, "till1:9101"},
-        {"10.0.12.21", TcpAddress::None, "10.0.12.21", 9100, "10.0.12.21:9100"},
-        {"[fd00::21]:9101", TcpAddress::None, "fd00::21", 9101, "[fd00::21]:9101"},
-        {"[::1]", TcpAddress::None, "::1", 9100, "[::1]:9100"},
-        {"fd00::21", TcpAddress::None, "fd00::21", 9100, "[fd00::21]:9100"},
-        {"[fd00::21]9101", TcpAddress::BadPort, "", 0, ""},
-        {"[fd00::21", TcpAddress::BadAddress, "", 0, ""},
-        {"[printer]:9100", TcpAddress::BadAddress, "", 0, ""},
-        {"till1:0", TcpAddress::BadPort, "", 0, ""},
-        {"till1:", TcpAddress::BadPort, "", 0, ""},
-        {"10.1", TcpAddress::BadAddress, "", 0, ""},
-        {"0x7f.0.0.1", TcpAddress::BadAddress, "", 0, ""},
-        {"-till.shop", TcpAddress::BadAddress, "", 0, ""},
-        {"till..shop", TcpAddress::BadAddress, "", 0, ""},
-        {"till_1", TcpAddress::BadAddress, "", 0, ""},
-        {"till 1", TcpAddress::BadAddress, "", 0, ""},
-        {"", TcpAddress::BadAddress, "", 0, ""},
+    const struct { const char* text; P::Problem problem; const char* host = ""; int port = 0; const char* named = ""; } cases[] = {
+        {"printer-12.store.example", P::None, "printer-12.store.example", 9100, "printer-12.store.example:9100"},
+        {"till1:9101", P::None, "till1", 9101, "till1:9101"},
+        {"10.0.12.21", P::None, "10.0.12.21", 9100, "10.0.12.21:9100"},
+        {"[fd00::21]:9101", P::None, "fd00::21", 9101, "[fd00::21]:9101"},
+        {"[::1]", P::None, "::1", 9100, "[::1]:9100"},
+        {"fd00::21", P::None, "fd00::21", 9100, "[fd00::21]:9100"},
+        {"[fd00::21]9101", P::BadPort}, {"till1:0", P::BadPort}, {"till1:", P::BadPort}, {"[fd00::21", P::BadAddress},
+        {"[printer]:9100", P::BadAddress}, {"10.1", P::BadAddress}, {"0x7f.0.0.1", P::BadAddress},
+        {"-till.shop", P::BadAddress}, {"till..shop", P::BadAddress}, {"till_1", P::BadAddress}, {"till 1", P::BadAddress},
+        {"", P::BadAddress},
     };
     for (const auto& c : cases) {
         const TcpAddress parsed = ParsePrinterAddress(c.text, 9100);
         EXPECT_EQ(parsed.problem, c.problem) << c.text;
-        if (c.problem != TcpAddress::None) continue;
+        if (c.problem != P::None) continue;
         EXPECT_EQ(parsed.host, c.host) << c.text;
         EXPECT_EQ(parsed.port, c.port) << c.text;
         EXPECT_EQ(PrinterAddressText(parsed.host, parsed.port), c.named) << c.text;
         EXPECT_EQ(ParsePrinterAddress(c.named, 1).host, parsed.host) << c.named;
     }
-    EXPECT_EQ(ParsePrinterAddress(std::string(64, 'a') + ".shop", 9100).problem, TcpAddress::BadAddress);
+    EXPECT_EQ(ParsePrinterAddress(std::string(64, 'a') + ".shop", 9100).problem, P::BadAddress);
 }
 
 }  // namespace
