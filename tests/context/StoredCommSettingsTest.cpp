@@ -39,20 +39,17 @@ TEST(StoredCommSettings, EveryDesktopCombination) {
     struct Port { const char* stored; const char* listed; };
     const Port ports[] = {{"COM7", "COM7"}, {"COM49", "COM49"}, {"COM50", "COM1"}, {"COM07", "COM1"}, {"com7", "COM1"}};
     StoreRig r;
+    const auto n = [](std::uint32_t v) { return std::to_string(static_cast<std::int32_t>(v)); };
     for (const std::uint32_t type : {0u, 1u, 2u, 3u, 4u, 0xFFFFFFFFu})
         for (const Listed& stop : stops)
             for (const Listed& parity : parities)
                 for (const Listed& baud : bauds)
                     for (const Port& port : ports) {
-                        r.store.SetRegValues(ProductKey, {{"uPortType", type},
-                                                          {"uPort", std::string(port.stored)},
-                                                          {"uBaudrate", baud.stored},
-                                                          {"uDatabit", 7u},
-                                                          {"uParity", parity.stored},
-                                                          {"uStopbit", stop.stored},
+                        r.store.SetRegValues(ProductKey, {{"uPortType", type}, {"uPort", std::string(port.stored)},
+                                                          {"uBaudrate", baud.stored}, {"uDatabit", 7u},
+                                                          {"uParity", parity.stored}, {"uStopbit", stop.stored},
                                                           {"uFlowcontrol", 1u}});
                         const StoredComm got = ReadCommSettings(r.store, Layout::Desktop);
-                        const auto n = [](std::uint32_t v) { return std::to_string(static_cast<std::int32_t>(v)); };
                         std::string expected;
                         if (type <= 1)  // flow control never opens on DTR/DSR; data bits list only 8
                             expected = n(type) + "|" + port.listed + "|" + n(baud.listed) + "|8|" +
@@ -167,12 +164,9 @@ TEST(StoredCommSettings, EachProgramOpensOnWhatTheOtherStored) {
 
 TEST(StoredCommSettings, UnreadableValuesAreNamedForTheProgramThatReadsThem) {
     StoreRig r;
-    {
-        std::ofstream out(r.store.path());
-        out << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"
-               "\"uPortType\"=\"three\"\n\"uPort\"=dword:00000001\n\"uParity\"=\"odd\"\n"
-               "this line is damaged\n";
-    }
+    std::ofstream(r.store.path()) << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"
+                                     "\"uPortType\"=\"three\"\n\"uPort\"=dword:00000001\n\"uParity\"=\"odd\"\n"
+                                     "this line is damaged\n";
     EXPECT_EQ(ReadCommSettings(r.store, Layout::Desktop).unreadable,
               (std::vector<std::string>{"(file)", "uPortType", "uPort", "uParity"}));
     EXPECT_EQ(ReadCommSettings(r.store, Layout::Handheld).unreadable,
