@@ -32,12 +32,16 @@ struct FirmwareRig {
         for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(0x80 | (i * 7 % 128));
         return bytes;
     }
-    std::filesystem::path File(std::size_t size) {
-        const auto path = rig.dir / "printer.fls";
+    std::filesystem::path File(std::size_t size, const char* name = "printer.fls") {
         const auto bytes = Content(size);
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
-        return path;
+        std::ofstream(rig.dir / name, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+        return rig.dir / name;
+    }
+    // Sparse: costs no disk.
+    std::filesystem::path Sparse(const char* name, std::uintmax_t size) {
+        File(1, name);
+        std::filesystem::resize_file(rig.dir / name, size);
+        return rig.dir / name;
     }
 };
 
@@ -74,47 +78,38 @@ TEST(FirmwareDownload, PiecesAndProgress) {
     }
 }
 
+// A file of exactly the size limit passes the file check and reaches the link,
+// which here does not open: nothing sent.
 TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
     FirmwareRig f;
+    f.link.Configure(test::LoopbackTcp(link::kPrinterTcpPort, "127.0.0.2"));
     const auto readOnly = f.File(10);
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
-    const auto huge = f.rig.dir / "huge.fls";
-    std::ofstream{huge}.put('x');
-    std::filesystem::resize_file(huge, kMaxFirmwareBytes + 1);  // sparse: costs no disk
     const std::pair<std::filesystem::path, FileProblem> cases[] = {
         {f.rig.dir / "missing.fls", FileProblem::CannotOpen},
         {f.rig.dir.path(), FileProblem::Directory},
         {readOnly, FileProblem::ReadOnly},
-        {huge, FileProblem::TooLarge},
+        {f.Sparse("huge.fls", kMaxFirmwareBytes + 1), FileProblem::TooLarge},
+        {f.Sparse("large.fls", kMaxFirmwareBytes), FileProblem::None},
     };
     for (const auto& [path, problem] : cases) {
         RecordingView view;
         const FirmwareOutcome outcome = DownloadFirmware(path, f.link, view);
-        EXPECT_EQ(outcome.result, FirmwareResult::FileOpenError) << path;
         EXPECT_EQ(outcome.problem, problem) << path;
+        EXPECT_EQ(view.sending, 0);
+        EXPECT_TRUE(f.rig.platform.writeSizes().empty());
+        if (problem == FileProblem::None) {
+            EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
+            EXPECT_EQ(outcome.message, "Error : OpenPort! Please check printer");
+            EXPECT_EQ(outcome.status, "Firmware is downloading...Don't turn off the printer!!!");
+            continue;
+        }
+        EXPECT_EQ(f.rig.platform.openAttempts(), 0) << path;
+        EXPECT_EQ(outcome.result, FirmwareResult::FileOpenError) << path;
         EXPECT_EQ(outcome.message, "Error : File Open Error!");
         EXPECT_EQ(outcome.status, "Ready firmware download.");
         EXPECT_EQ(view.statuses, std::vector<std::string>{"Ready firmware download."});
-        EXPECT_EQ(view.sending, 0);
     }
-    EXPECT_EQ(f.rig.platform.openAttempts(), 0);
-}
-
-// A file of exactly the size limit passes the file check (one byte over is
-// refused above) and reaches the link, which here does not open: nothing sent.
-TEST(FirmwareDownload, FileAtTheSizeLimitReachesAPortThatDoesNotOpen) {
-    FirmwareRig f;
-    const auto path = f.rig.dir / "large.fls";
-    std::ofstream(path, std::ios::binary).put('\x5A');
-    std::filesystem::resize_file(path, kMaxFirmwareBytes);  // sparse: no disk used
-    f.link.Configure(test::LoopbackTcp(link::kPrinterTcpPort, "127.0.0.2"));
-    const FirmwareOutcome outcome = DownloadFirmware(path, f.link, f.view);
-    EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
-    EXPECT_EQ(outcome.problem, FileProblem::None);
-    EXPECT_EQ(outcome.message, "Error : OpenPort! Please check printer");
-    EXPECT_EQ(outcome.status, "Firmware is downloading...Don't turn off the printer!!!");
-    EXPECT_EQ(f.view.sending, 0);
-    EXPECT_TRUE(f.rig.platform.writeSizes().empty());
 }
 
 TEST(FirmwareDownload, ShortPieceStopsTheDownloadAndClosesTheLink) {

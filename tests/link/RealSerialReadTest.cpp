@@ -47,9 +47,9 @@ private:
 
 constexpr SerialTimeouts kWorking{10, 10, 1000, 174, 500};
 
-// arrivals: (ms after the start, bytes)
+// arrivals: (ms after the start, bytes); failAt: when the port fails, 0 for never.
 struct ReadCase { const char* name; SerialTimeouts timeouts; int capacity; std::vector<std::pair<std::uint64_t, int>> arrivals;
-                  int expectedCount; std::uint64_t expectedEnd; };
+                  int expectedCount; std::uint64_t expectedEnd; std::uint64_t failAt = 0; };
 
 class SerialReadLoop : public testing::TestWithParam<ReadCase> {};
 
@@ -60,6 +60,7 @@ TEST_P(SerialReadLoop, ReturnsWhenTheTimeOutRuleSays) {
     const std::uint64_t start = clock.Now();
     ScheduledSource source(clock);
     for (const auto& [at, count] : c.arrivals) source.Arrive(start + at, count);
+    if (c.failAt) source.failAt = start + c.failAt;
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(c.capacity));
     EXPECT_EQ(ReadWithTimeouts(source, clock, c.timeouts, buffer.data(), c.capacity), c.expectedCount);
     EXPECT_EQ(clock.Now() - start, c.expectedEnd);
@@ -82,7 +83,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"GapOfExactlyTheIntervalDoesNot", kWorking, 100, {{300, 5}, {310, 5}}, 10, 320},
         ReadCase{"AllWantedBytesEndTheReadAtOnce", kWorking, 3, {{40, 3}, {41, 3}}, 3, 40},
         ReadCase{"TrickleIsCutByTheTotalBound", SerialTimeouts{10, 1, 100, 0, 0}, 255, EveryNineMs(), 40, 355},
-        ReadCase{"NoTimeOutsReturnWhatIsThere", SerialTimeouts{}, 10, {{0, 4}}, 4, 0}),
+        ReadCase{"NoTimeOutsReturnWhatIsThere", SerialTimeouts{}, 10, {{0, 4}}, 4, 0},
+        ReadCase{"FailedPortEndsTheReadAtOnce", kWorking, 100, {}, -1, 55, 55},
+        ReadCase{"BytesBeforeAFailureAreReturned", kWorking, 100, {{50, 4}}, 4, 55, 55}),
     [](const testing::TestParamInfo<ReadCase>& param) { return std::string(param.param.name); });
 
 TEST(SerialReadLoopData, BytesAfterAnIntervalGapWaitForTheNextRead) {
@@ -94,18 +97,6 @@ TEST(SerialReadLoopData, BytesAfterAnIntervalGapWaitForTheNextRead) {
     ASSERT_EQ(ReadWithTimeouts(source, clock, kWorking, buffer, 100), 5);
     ASSERT_EQ(ReadWithTimeouts(source, clock, kWorking, buffer, 100), 7);
     EXPECT_EQ(buffer[0], 5);  // the sixth byte: nothing lost between the reads
-}
-
-TEST(SerialReadLoopData, FailedPortEndsTheReadAtOnce) {
-    for (const bool bytesFirst : {false, true}) {
-        VirtualClock clock;
-        ScheduledSource source(clock);
-        if (bytesFirst) source.Arrive(50, 4);
-        source.failAt = 55;
-        std::uint8_t buffer[100];
-        EXPECT_EQ(ReadWithTimeouts(source, clock, kWorking, buffer, 100), bytesFirst ? 4 : -1);
-        EXPECT_EQ(clock.Now(), 55u);
-    }
 }
 
 // The real source on a pseudo-terminal in raw mode with no minimum count and
