@@ -153,6 +153,18 @@ TEST(Engine, TearOffReplyEndsWithinTwelveBytes) {
     }
 }
 
+TEST(Engine, BluetoothPauseIsLongerOnTheHandheld) {
+    std::uint64_t took[2];
+    for (int handheld : {0, 1}) {
+        VmsmRig rig(101001);
+        rig.util.link().setLayout(handheld ? link::Layout::Handheld : link::Layout::Desktop);
+        const auto start = rig.Now();
+        ASSERT_EQ(rig.engine.ReadBtItem('s'), rc::Ok);
+        took[handheld] = rig.Now() - start;
+    }
+    EXPECT_EQ(took[1] - took[0], 200u);
+}
+
 const std::vector<std::uint8_t> kRequest = H("1D 28 45 02 00 04 01");
 
 TEST(CountCollector, StopsAtTheCountJudgesExactlyAndGivesUpAfterItsLimit) {
