@@ -1,8 +1,6 @@
 // identify against the real pelmora-sim over a real socket and terminal, and its
 // outputs in-process.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 

@@ -20,12 +20,15 @@ protected:
     std::string Save(const std::string& name, const std::vector<std::uint8_t>& bytes) {
         return test::WriteBytes((dir / name).string(), bytes);
     }
-    std::string Bitmap(const std::string& name, std::uint32_t width, std::uint32_t height) {
+    // A grey ramp, for the bitmaps and the JPEG.
+    static nv::RgbImage Ramp(std::uint32_t width, std::uint32_t height) {
         nv::RgbImage image(width, height);
         for (std::uint32_t y = 0; y < height; ++y)
-            for (std::uint32_t x = 0; x < width; ++x)
-                if ((x / 5 + y / 3) % 2) image.at(x, y) = nv::Rgb(20, 20, 20);
-        return Save(name, test::Bmp24(image));
+            for (std::uint32_t x = 0; x < width; ++x) {
+                const auto level = static_cast<std::uint8_t>((x * 7 + y * 13) % 256);
+                image.at(x, y) = nv::Rgb(level, level, level);
+            }
+        return image;
     }
     // A gradient with a transparent band, wider than the printer so that it is scaled.
     static std::vector<std::uint8_t> LogoPng(std::uint32_t width, std::uint32_t height) {
@@ -36,15 +39,6 @@ protected:
                 argb.push_back(alpha << 24 | level << 16 | level / 2 << 8 | (255 - level));
             }
         return test::PngRgba(width, height, argb);
-    }
-    static std::vector<std::uint8_t> GreyJpeg(std::uint32_t width, std::uint32_t height) {
-        nv::RgbImage image(width, height);
-        for (std::uint32_t y = 0; y < height; ++y)
-            for (std::uint32_t x = 0; x < width; ++x) {
-                const auto level = static_cast<std::uint8_t>((x * 7 + y * 13) % 256);
-                image.at(x, y) = nv::Rgb(level, level, level);
-            }
-        return test::Jpeg(image, 75, true);
     }
     test::CliRun Nv(const SimProcess& sim, std::vector<std::string> args) {
         args.insert(args.begin(), {"--tcp", sim.address(), "nv"});
@@ -64,36 +58,31 @@ protected:
     std::map<std::string, std::string> env{{"PELMORA_REGISTRY", (dir / "registry.reg").string()}};
 };
 
-// Each image's preview is what the printer holds, dot for dot, at each brightness.
+// Each image's preview is what the printer holds, dot for dot, at the brightness given to both.
 TEST_F(NvEndToEnd, DownloadPreviewListPrintDelete) {
     const auto held = dir / "held";
     SimProcess sim({"--nv-dir", held.string(), "--state", (dir / "state.json").string()});
-    const auto logo = Bitmap("logo.bmp", 600, 90), stamp = Bitmap("stamp.bmp", 100, 40);
-    const auto png = Save("logo.png", LogoPng(500, 60)), jpeg = Save("grey.jpg", GreyJpeg(120, 40));
+    const auto logo = Save("logo.bmp", test::Bmp24(Ramp(600, 90))), stamp = Save("stamp.bmp", test::Bmp24(Ramp(100, 40)));
+    const auto png = Save("logo.png", LogoPng(500, 60)), jpeg = Save("grey.jpg", test::Jpeg(Ramp(120, 40), 75, true));
     const struct { const char* code; std::string file; std::uint32_t width; } images[] = {
         {"10", logo, 384}, {"11", stamp, 100}, {"P1", png, 384}, {"J1", jpeg, 120}};  // at most the printer's width
-    for (const char* brightness : {"0", "50"}) {
-        Succeeds(sim, {"download", "--brightness", brightness, "--auto", logo, stamp}, "10\n11\n");
-        auto run = Nv(sim, {"download", "--brightness", brightness, "--code", "P1", png, "--code", "J1", jpeg});
+    Succeeds(sim, {"download", "--brightness", "50", "--auto", logo, stamp}, "10\n11\n");
+    auto run = Nv(sim, {"download", "--brightness", "50", "--code", "P1", png, "--code", "J1", jpeg});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const auto& image : images) {
+        const auto preview = (dir / (std::string(image.code) + "-preview.png")).string();
+        run = RunCli({"nv", "preview", image.file, "--brightness", "50", "--out", preview}, env);
         ASSERT_EQ(run.status, 0) << run.err;
-        for (const auto& image : images) {
-            const auto preview = (dir / (std::string(image.code) + "-preview.png")).string();
-            run = RunCli({"nv", "preview", image.file, "--brightness", brightness, "--out", preview}, env);
-            ASSERT_EQ(run.status, 0) << run.err;
-            const auto printed = nv::LoadImageFile((held / ("nv-" + std::string(image.code) + ".png")).string());
-            const auto shown = nv::LoadImageFile(preview);
-            ASSERT_TRUE(printed) << image.code;
-            ASSERT_TRUE(shown) << image.code;
-            ASSERT_EQ(shown->width, printed->width) << image.code;
-            EXPECT_EQ(shown->width, image.width) << image.code;
-            ASSERT_EQ(shown->height, printed->height) << image.code;
-            EXPECT_EQ(run.out, std::to_string(shown->width) + " x " + std::to_string(shown->height) + " dots\n");
-            EXPECT_EQ(shown->pixels, printed->pixels) << image.code;
-        }
-        EXPECT_EQ(nv::LoadImageFile((dir / "P1-preview.png").string())->at(5, 0), 0xFFFFFFu)
-            << "the transparent band is paper";
-        Succeeds(sim, {"delete", "--all"}, "");
+        const auto printed = nv::LoadImageFile((held / ("nv-" + std::string(image.code) + ".png")).string());
+        const auto shown = nv::LoadImageFile(preview);
+        ASSERT_TRUE(printed && shown) << image.code;
+        EXPECT_EQ(std::pair(shown->width, shown->height), std::pair(printed->width, printed->height)) << image.code;
+        EXPECT_EQ(shown->width, image.width) << image.code;
+        EXPECT_EQ(run.out, std::to_string(shown->width) + " x " + std::to_string(shown->height) + " dots\n");
+        EXPECT_EQ(shown->pixels, printed->pixels) << image.code;
     }
+    EXPECT_EQ(nv::LoadImageFile((dir / "P1-preview.png").string())->at(5, 0), 0xFFFFFFu) << "the transparent band is paper";
+    Succeeds(sim, {"delete", "--all"}, "");
 
     Succeeds(sim, {"download", "--auto", logo, stamp}, "10\n11\n");
     Succeeds(sim, {"list"}, "10\n11\n");
