@@ -24,23 +24,8 @@ using test::RunCli;
 using test::RunProgram;
 using test::SimProcess;
 
-TEST(SimServer, StateFileKeepsThePrinterBetweenRuns) {
-    test::TempDir dir;
-    const auto state = (dir / "printer.json").string();
-    {
-        SimProcess sim({"--state", state, "--model", "MPT-Q800VII"});
-        EXPECT_EQ(RunCli({"--tcp", sim.address(), "identify"}).status, 1);
-        EXPECT_EQ(sim.Stop(), 0);  // SIGTERM ends it cleanly
-    }
-    SimProcess again({"--state", state});
-    const auto run = RunCli({"--tcp", again.address(), "identify"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Printer model is not matched!\nThe printer reports the model \"MPT-Q800VII\".\n");
-    EXPECT_TRUE(run.out.empty());
-}
-
-// Each printer of a --count fleet answers on its own port, keeps its own state
-// file, and a change to one leaves the others as they were.
+// The state files keep the printers between runs: each printer of a --count fleet
+// answers on its own port, keeps its own file, and a change to one leaves the others.
 TEST(SimServer, CountServesIndependentPrintersEachWithItsOwnState) {
     test::TempDir dir;
     const auto states = (dir / "fleet").string();
