@@ -61,8 +61,7 @@ TEST(CommandBytes, BluetoothCommandAndItsBound) {
     EXPECT_EQ(*c::WriteBtSettings(r), H("1F 1F 70 30 33 31 32 33 34 0D 51 37 0D"));
     r.BtPinCode = std::string(12, '9');
     r.BtDeviceName = std::string(81, 'n');  // 93 together: 100 bytes
-    ASSERT_TRUE(c::WriteBtSettings(r));
-    EXPECT_EQ(c::WriteBtSettings(r)->size(), 100u);
+    EXPECT_EQ(c::WriteBtSettings(r).value_or(cmd::Bytes()).size(), 100u);
     r.BtDeviceName.push_back('n');
     EXPECT_FALSE(c::WriteBtSettings(r)) << "94 characters would overrun the command";
 }
@@ -80,7 +79,6 @@ TEST(CommandBytes, FactoryDefaultBlockIsThe253BytesOfTheMptQ700VII) {
         "08 4D 53 08 00 32 32 53 54 41 52 54 32  08 4D 53 06 00 33 32 45 4E 44 32"
         "08 4D 53 08 00 32 33 53 54 41 52 54 33  08 4D 53 06 00 33 33 45 4E 44 33"
         "1F 1F 70 31 32 35 32 39 31 0D 4D 50 54 2D 51 37 30 30 56 49 49 0D");
-    ASSERT_EQ(want.size(), 253u);
     EXPECT_EQ(c::FactoryDefaultBlock(), want);
 }
 
