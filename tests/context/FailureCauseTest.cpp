@@ -54,21 +54,17 @@ TEST(FailureCause, PlacesAreFilledOnceAndInOrder) {
 // Silence, bytes that form no reply and a closed connection each have their own cause,
 // with the time really waited.
 TEST(FailureCause, QueryFailuresTellSilenceFromForeignBytes) {
-    struct Case { sim::Fault fault; const char* starts; };
-    const Case cases[] = {
-        {sim::Fault::Silent, "No reply came within "},
-        {sim::Fault::Unterminated, " bytes came back within "},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [fault, says] : {std::pair{sim::Fault::Silent, "No reply came within "},
+                                      std::pair{sim::Fault::Unterminated, " bytes came back within "}}) {
         test::PrinterRig rig;
         ASSERT_TRUE(rig.Open());
-        rig.printer.faults.perCommand["model"] = c.fault;
+        rig.printer.faults.perCommand["model"] = fault;
         const auto mark = context::MarkWait(rig.util);
         const std::uint64_t started = rig.Now();
         const int result = rig.util.QueryPrinter(context::QUERY_MODEL);
         ASSERT_NE(result, rc::Ok);
         const std::string cause = context::QueryFailureCause(rig.util, context::QUERY_MODEL, result, mark);
-        EXPECT_NE(cause.find(c.starts), std::string::npos) << cause;
+        EXPECT_NE(cause.find(says), std::string::npos) << cause;
         const std::string seconds = cause.substr(cause.find("within ") + 7);
         EXPECT_NEAR(std::stod(seconds), static_cast<double>(rig.Now() - started) / 1000.0, 0.051) << cause;
     }

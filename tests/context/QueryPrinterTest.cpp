@@ -9,13 +9,8 @@
 namespace pelmora {
 namespace {
 
-using context::QUERY_CODEPAGE;
-using context::QUERY_MAKER;
-using context::QUERY_MODEL;
-using context::QUERY_MSR_MODE;
-using context::QUERY_VERSION;
-using test::PrinterRig;
-using test::ScriptedReply;
+using context::QUERY_CODEPAGE, context::QUERY_MAKER, context::QUERY_MODEL, context::QUERY_MSR_MODE, context::QUERY_VERSION;
+using test::PrinterRig, test::ScriptedReply;
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
