@@ -37,10 +37,7 @@ TEST(BluetoothDevices, ListsSerialPrintersAndDevicesNotYetKnownScanningForItsTim
     EXPECT_EQ(bluez.ScanState(), "False bredr");
 
     started = steady_clock::now();
-    std::thread stopper([&] {
-        std::this_thread::sleep_for(milliseconds(200));
-        stop.Request();
-    });
+    std::thread stopper([&] { std::this_thread::sleep_for(milliseconds(200)), stop.Request(); });
     EXPECT_EQ(Shown(ListBluetoothDevices(60000, stop)), kListed);
     stopper.join();
     EXPECT_LT(steady_clock::now() - started, seconds(5));

@@ -36,21 +36,15 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     EXPECT_EQ(ToPortConfig(FromPortConfig(flow)), flow);
     EXPECT_EQ(ToPortConfig(FromPortConfig(none)), none);
     EXPECT_TRUE(FromPortConfig(flow).parityCheck) << "odd parity is checked too";
-    PortConfigValues unknownRate = none;
-    unknownRate.baudRate = -1;  // what libserialport reports for a rate it cannot read
-    EXPECT_EQ(FromPortConfig(unknownRate).baudRate, 0u);
+    const auto with = [&none](auto change) { PortConfigValues v = none; change(v); return v; };
+    // -1 is what libserialport reports for a rate it cannot read.
+    EXPECT_EQ(FromPortConfig(with([](auto& v) { v.baudRate = -1; })).baudRate, 0u);
     for (const int bits : {5, 7}) {  // the narrowest width a line has, and the printer's other one
-        PortConfigValues narrow = none;
-        narrow.bits = bits;
+        const PortConfigValues narrow = with([bits](auto& v) { v.bits = bits; });
         EXPECT_EQ(ToPortConfig(FromPortConfig(narrow)), narrow) << bits;
     }
-    PortConfigValues nineBits = none;
-    nineBits.bits = 9;
-    EXPECT_EQ(FromPortConfig(nineBits).byteSize, 8) << "a width the link cannot use reads as 8";
-    PortConfigValues other = none;
-    other.parity = SP_PARITY_SPACE;
-    other.dsr = SP_DSR_FLOW_CONTROL;
-    const SerialLineState read = FromPortConfig(other);
+    EXPECT_EQ(FromPortConfig(with([](auto& v) { v.bits = 9; })).byteSize, 8) << "a width the link cannot use reads as 8";
+    const SerialLineState read = FromPortConfig(with([](auto& v) { v.parity = SP_PARITY_SPACE, v.dsr = SP_DSR_FLOW_CONTROL; }));
     EXPECT_EQ(read.parity, 4);
     EXPECT_TRUE(read.outxDsrFlow);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <tuple>
 
 #include "link/PrinterLink.h"
 #include "link/TranscriptPlatform.h"
@@ -14,24 +15,15 @@ namespace {
 using link::TranscriptEvent;
 using Kind = TranscriptEvent::Kind;
 
-TranscriptEvent Make(Kind kind, std::vector<std::uint8_t> bytes = {}, int result = 0) {
-    TranscriptEvent e;
-    e.link = 2;
-    e.timeMs = 1234;
-    e.kind = kind;
-    e.bytes = std::move(bytes);
-    e.result = result;
-    return e;
+TranscriptEvent Make(Kind kind, std::vector<std::uint8_t> bytes = {}, int result = 0, std::string port = "") {
+    return {2, 1234, kind, port.empty() ? "" : "serial", std::move(port), std::move(bytes), result};
 }
 
 TEST(TranscriptLine, EveryEventSurvivesItsLine) {
     std::vector<std::uint8_t> all(256);
     std::iota(all.begin(), all.end(), 0);
-    TranscriptEvent open = Make(Kind::Open);
-    open.channel = "serial";
-    open.port = "\\\\.\\COM3 \"quoted\"";
     const TranscriptEvent cases[] = {
-        open,
+        Make(Kind::Open, {}, 0, "\\\\.\\COM3 \"quoted\""),
         Make(Kind::Write, {0x1D, 0x49, 0x43}, 3),
         Make(Kind::Write, {0x00, 0x0A, 0x22, 0x5C}, 2),  // cut short
         Make(Kind::Write, {0xFF}, -1),                   // failed
@@ -48,12 +40,8 @@ TEST(TranscriptLine, EveryEventSurvivesItsLine) {
         const auto back = link::ParseTranscriptLine(line, header, error);
         ASSERT_TRUE(back) << line << ": " << error;
         EXPECT_FALSE(header);
-        EXPECT_EQ(back->kind, e.kind) << line;
-        EXPECT_EQ(back->link, 2u);
-        EXPECT_EQ(back->timeMs, 1234u);
-        EXPECT_EQ(back->bytes, e.bytes) << line;
-        EXPECT_EQ(back->result, e.result) << line;
-        EXPECT_EQ(back->port, e.port) << line;
+        EXPECT_EQ(std::tie(back->kind, back->link, back->timeMs, back->bytes, back->result, back->port),
+                  std::tie(e.kind, e.link, e.timeMs, e.bytes, e.result, e.port)) << line;
     }
 }
 
@@ -104,11 +92,8 @@ TEST(TranscriptPlatform, RecordsASerialSessionWithItsTimeOutOnTheLinksClock) {
     ASSERT_EQ(dev.WritePort(model), 3);
     std::vector<std::uint8_t> reply;
     std::uint8_t buffer[64];
-    for (int n; reply.empty() || reply.back() != 0x00;) {
-        n = dev.ReadPort(buffer, sizeof buffer);
-        ASSERT_GT(n, 0);
-        reply.insert(reply.end(), buffer, buffer + n);
-    }
+    for (int n = 0; reply.empty() || reply.back() != 0x00; reply.insert(reply.end(), buffer, buffer + n))
+        ASSERT_GT(n = dev.ReadPort(buffer, sizeof buffer), 0);
     ASSERT_EQ(dev.WritePort(version), 3);
     EXPECT_EQ(dev.ReadPort(buffer, sizeof buffer), 0);
     dev.ClosePort();
