@@ -12,11 +12,9 @@ public:
     std::optional<NextPhase> Open() override { return NextPhase{1, 10}; }
     std::optional<NextPhase> RunPhase(int phase) override {
         ran.push_back(phase);
-        if (phase == 3) {
-            end = JobEnd::Ok;
-            return std::nullopt;
-        }
-        return NextPhase{phase + 1, static_cast<std::uint32_t>(10 * (phase + 1))};
+        if (phase < 3) return NextPhase{phase + 1, static_cast<std::uint32_t>(10 * (phase + 1))};
+        end = JobEnd::Ok;
+        return std::nullopt;
     }
     void Cancel() override { end = JobEnd::Cancel; }
     JobEnd End() const override { return end; }

@@ -28,26 +28,15 @@ TEST_F(ComPortTest, TakesTheLineSettingsAndCarriesBytesUnderItsTimeouts) {
     ASSERT_TRUE(port);
     // A second opener is the driver's to refuse; Wine's pseudo-terminal ports do not.
 
-    SerialLineState wanted;
-    wanted.baudRate = 19200;
-    wanted.parity = 2;
-    wanted.parityCheck = true;
-    wanted.stopBits = 2;
-    wanted.dtrControl = SerialLineState::Dtr::Enable;
-    ASSERT_TRUE(port->SetLineState(wanted));
+    ASSERT_TRUE(port->SetLineState(
+        {.baudRate = 19200, .parity = 2, .stopBits = 2, .parityCheck = true, .dtrControl = SerialLineState::Dtr::Enable}));
     SerialLineState read;
     ASSERT_TRUE(port->GetLineState(read));
     // Wine's pseudo-terminal ports keep the speed and stop bits, not always the parity.
     EXPECT_EQ(read.baudRate, 19200u);
     EXPECT_EQ(read.stopBits, 2);
 
-    SerialTimeouts timeouts;
-    timeouts.readInterval = 10;
-    timeouts.readTotalMultiplier = 10;
-    timeouts.readTotalConstant = 200;
-    timeouts.writeMicrosPerByte = 10000;
-    timeouts.writeTotalConstant = 1000;
-    ASSERT_TRUE(port->SetTimeouts(timeouts));
+    ASSERT_TRUE(port->SetTimeouts(SerialTimeouts{10, 10, 200, 10000, 1000}));
     EXPECT_TRUE(port->Purge());
     EXPECT_TRUE(port->ClearEventMask());
 

@@ -44,22 +44,16 @@ private:
     std::uint16_t port_ = 0;
 };
 
-TcpLimits Quick() {
-    TcpLimits limits;
-    limits.connectMs = 2000;
-    limits.receiveMs = 50;
-    limits.sendStallMs = 200;
-    return limits;
-}
+constexpr TcpLimits kQuick{.connectMs = 2000, .receiveMs = 50, .sendStallMs = 200};
 
 TEST(WinsockChannelTest, RefusesWhatIsNoPrinterAddress) {
     NullTrace quiet;
     for (const auto& [address, port] : std::vector<std::pair<std::string, std::uint16_t>>{
              {"10.1", 9100}, {"0.0.0.0", 9100}, {"127.0.0.1", 0}, {"127.0.0.256", 9100}, {"", 9100}}) {
-        EXPECT_FALSE(WinsockChannel::Connect(address, port, quiet, Quick())) << address << ":" << port;
+        EXPECT_FALSE(WinsockChannel::Connect(address, port, quiet, kQuick)) << address << ":" << port;
     }
     const std::uint16_t closed = Listener().port();  // closed again at once
-    EXPECT_FALSE(WinsockChannel::Connect("127.0.0.1", closed, quiet, Quick()));
+    EXPECT_FALSE(WinsockChannel::Connect("127.0.0.1", closed, quiet, kQuick));
 }
 
 TEST(WinsockChannelTest, CarriesBytesBothWaysAndTellsSilenceFromAClosedPeer) {
@@ -93,7 +87,7 @@ TEST(WinsockChannelTest, CarriesBytesBothWaysAndTellsSilenceFromAClosedPeer) {
 TEST(WinsockChannelTest, AWriteToAPeerThatTakesNothingEndsShortInsteadOfHanging) {
     NullTrace quiet;
     Listener listener;
-    const auto channel = WinsockChannel::Connect("127.0.0.1", listener.port(), quiet, Quick());
+    const auto channel = WinsockChannel::Connect("127.0.0.1", listener.port(), quiet, kQuick);
     ASSERT_TRUE(channel);
     listener.Accept();  // never reads
     const std::vector<std::uint8_t> flood(64u << 20, 0x55);
