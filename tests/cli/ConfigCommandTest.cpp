@@ -35,18 +35,14 @@ TEST(ConfigCommand, GetJsonHasEveryFieldAsThePrinterHoldsIt) {
             "RfInterface", "printer"};
         if (!tearOff) want.erase(want.begin() + 10);
         EXPECT_EQ(keys, want);
-        EXPECT_EQ(j["CodePage"], 48);
+        const nlohmann::json fields = {
+            {"CodePage", 48}, {"TimeOff", 15}, {"Msr", 5}, {"Flowcontrol", 0}, {"BtDeviceName", "Caf\u00E9"},
+            {"StartSentinel", {"START1", "START2", ";"}}, {"BtConnMode", 1}, {"RfInterface", 2}};
+        for (const auto& [key, value] : fields.items()) EXPECT_EQ(j[key], value) << key;
+        const nlohmann::json printer = {
+            {"ModelCode", 703}, {"FirmwareVersion", tearOff ? 160902 : 101001}, {"VersionText", version}};
+        for (const auto& [key, value] : printer.items()) EXPECT_EQ(j["printer"][key], value) << key;
         EXPECT_EQ(j.value("CuttingPosition", 320), 320);  // absent without the tear-off, as the keys say
-        EXPECT_EQ(j["TimeOff"], 15);
-        EXPECT_EQ(j["Msr"], 5);
-        EXPECT_EQ(j["Flowcontrol"], 0);
-        EXPECT_EQ(j["StartSentinel"], nlohmann::json({"START1", "START2", ";"}));
-        EXPECT_EQ(j["BtDeviceName"], "Caf\u00E9");
-        EXPECT_EQ(j["BtConnMode"], 1);
-        EXPECT_EQ(j["RfInterface"], 2);
-        EXPECT_EQ(j["printer"]["ModelCode"], 703);
-        EXPECT_EQ(j["printer"]["FirmwareVersion"], tearOff ? 160902 : 101001);
-        EXPECT_EQ(j["printer"]["VersionText"], version);
         EXPECT_TRUE(cli.Stored().empty()) << "reading stores nothing";
     }
 }
@@ -99,10 +95,7 @@ TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
     const test::LoopbackListener listener(4, SOCK_NONBLOCK);
     ASSERT_GE(listener.fd(), 0);
     const std::string good = "127.0.0.1:" + std::to_string(listener.port());
-    struct Case {
-        std::vector<std::string> args;
-        std::string says;  ///< part of the message, when it matters which
-    };
+    struct Case { std::vector<std::string> args; std::string says; };  // says: part of the message, when it matters
     std::vector<Case> cases = {
         {{"--tcp", a, "firmware", notFirmware}, ""},
         {{"--tcp", a, "firmware", (dir / "missing.fls").string()}, ""},
@@ -206,13 +199,8 @@ TEST(CommandLine, BadInputExitsTwoWithoutTouchingThePrinter) {
 // reported whole is never written back.
 TEST(ConfigCommand, RefusalsAndFailuresWriteNothing) {
     struct Case {
-        std::vector<std::string> args;
-        int status;
-        std::string err;
-        const char* faultAt = nullptr;
-        sim::Fault fault = sim::Fault::Silent;
-        const char* version = "V1.00 090216";
-        const char* model = "MPT-Q700VII";
+        std::vector<std::string> args; int status; std::string err; const char* faultAt = nullptr;
+        sim::Fault fault = sim::Fault::Silent; const char* version = "V1.00 090216"; const char* model = "MPT-Q700VII";
     };
     const std::string sentinel = "Failed to read track1 sentinal code!\n";
     const Case cases[] = {
@@ -249,10 +237,7 @@ TEST(ConfigCommand, RefusalsAndFailuresWriteNothing) {
 }
 
 TEST(ConfigCommand, BluetoothIsSentOnlyWhenNamed) {
-    struct Case {
-        std::vector<std::string> args;
-        bool sent;
-    };
+    struct Case { std::vector<std::string> args; bool sent; };
     const Case cases[] = {
         {{"set", "Density=3"}, false},
         {{"set", "BtPinCode=0000"}, true},

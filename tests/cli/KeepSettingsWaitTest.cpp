@@ -49,13 +49,11 @@ private:
     std::uint64_t backAt_ = 0;
 };
 
+/// `wait`: the --wait option, if any; [minMs, maxMs]: the virtual time the whole update may
+/// take; `connection`: as the way to finish by hand repeats it; no `next`: the version stays.
 struct WaitCase {
-    std::uint64_t restartMs;
-    std::vector<std::string> wait;  ///< the --wait option, if any
-    int status;
-    std::uint64_t minMs, maxMs;  ///< virtual time the whole update may take
-    std::string connection = "--tcp 127.0.0.1:9100";  ///< as the way to finish by hand repeats it
-    std::string next = "V1.00 123115";  ///< none: the printer keeps its version
+    std::uint64_t restartMs; std::vector<std::string> wait; int status; std::uint64_t minMs, maxMs;
+    std::string connection = "--tcp 127.0.0.1:9100"; std::string next = "V1.00 123115";
 };
 
 std::vector<std::string> Words(const std::string& text) {

@@ -48,13 +48,10 @@ TEST(NvCommand, BadInputAndPrinterFailuresStoreNothing) {
     const auto bmp = [](const test::ConfigCli& cli, const std::string& name, std::uint32_t width, std::uint32_t height) {
         return test::WriteBytes((cli.dir / name).string(), test::Bmp24(nv::RgbImage(width, height, 0x000000)));
     };
+    // args: after "nv", a file's name for the files made below; err: the end of the message, when it matters.
     struct Case {
-        const char* name;
-        std::vector<std::string> args;  ///< after "nv"; {} stands for the files made below
-        int status;
-        std::string err;  ///< the end of the message, when it matters which
-        const char* fault = nullptr;
-        const char* maker = nullptr;
+        const char* name; std::vector<std::string> args; int status; std::string err;
+        const char* fault = nullptr; const char* maker = nullptr;
     };
     const Case cases[] = {
         {"no bitmap", {"download", "--auto", "logo", "notes"}, 2, "Failed to load image file!\nNOTES\n"},

@@ -33,10 +33,7 @@ TEST(PrinterList, LinesCommentsAndBlanks) {
 }
 
 TEST(PrinterList, BadFilesAreRefusedNamingTheLine) {
-    struct Case {
-        std::string text;
-        const char* message;
-    };
+    struct Case { std::string text; const char* message; };
     for (const Case& c : {
              Case{"tcp 10.0.0.5\nprinter 10.0.0.6\n", "f:2: a line is KIND VALUE"},
              Case{"--tcp 10.0.0.5\n", "f:1: a line is KIND VALUE"},
@@ -86,10 +83,7 @@ PrinterOutcome Outcome(int status, std::string err = {}, std::string out = {}) {
 }
 
 TEST(FleetReport, ExitStatusIsZeroOnlyWhenEveryPrinterSucceeded) {
-    struct Case {
-        std::vector<int> statuses;
-        int expected;
-    };
+    struct Case { std::vector<int> statuses; int expected; };
     for (const Case& c : {Case{{0, 0, 0}, 0}, Case{{0, 1, 0}, 1}, Case{{2, 0}, 2}, Case{{3, 0}, 3},
                           Case{{3, 2, 0}, 2}, Case{{2, 1, 3}, 1}, Case{{0, 134}, 1}}) {
         std::vector<PrinterOutcome> outcomes;
