@@ -42,11 +42,16 @@ protected:
         if (::RegGetValueA(hive, key.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) return -1;
         return static_cast<long>(value);
     }
-    static void PutRaw(HKEY hive, const std::string& key, const char* name, DWORD value) {
+    static void PutRaw(HKEY hive, const std::string& key, const char* name, DWORD type, const void* data, DWORD size) {
         HKEY handle = nullptr;
         ASSERT_EQ(::RegCreateKeyExA(hive, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr), ERROR_SUCCESS);
-        ::RegSetValueExA(handle, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+        ::RegSetValueExA(handle, name, 0, type, static_cast<const BYTE*>(data), size);
         ::RegCloseKey(handle);
+    }
+    // What a fresh store reads, -1 when it reads nothing.
+    long Number(const std::string& name) const {
+        std::uint32_t number = 0;
+        return Store().GetRegDword(root_, name, number) == 1 ? static_cast<long>(number) : -1;
     }
 };
 
@@ -80,11 +85,9 @@ TEST_F(RegistryStoreTest, StoresTextsAndNumbersAsRegistryValuesOfTheUser) {
 }
 
 TEST_F(RegistryStoreTest, ReadsTheMachinesSettingsUntilTheUserWritesAndThenCopiesThemWhole) {
-    PutRaw(HKEY_LOCAL_MACHINE, root_, "uPortType", 3);
-    PutRaw(HKEY_LOCAL_MACHINE, root_, "uBaudrate", 9100);
-    std::uint32_t number = 0;
-    EXPECT_EQ(Store().GetRegDword(root_, "uBaudrate", number), 1);
-    EXPECT_EQ(number, 9100u);
+    for (const auto& [name, value] : {std::pair{"uPortType", DWORD{3}}, std::pair{"uBaudrate", DWORD{9100}}})
+        PutRaw(HKEY_LOCAL_MACHINE, root_, name, REG_DWORD, &value, sizeof value);
+    EXPECT_EQ(Number("uBaudrate"), 9100);
     EXPECT_EQ(Store().SetRegDword(root_, "uBaudrate", 9101), 1);
     EXPECT_EQ(RawDword(HKEY_CURRENT_USER, root_, "uPortType"), 3);  // taken over, not hidden
     EXPECT_EQ(RawDword(HKEY_CURRENT_USER, root_, "uBaudrate"), 9101);
@@ -108,11 +111,8 @@ TEST_F(RegistryStoreTest, AWriterStoppedAtAnyStepLeavesAllOldOrAllNewValues) {
         EXPECT_EQ(written, stop == static_cast<int>(names.size()) + 1 ? 1 : 0);
         const std::uint32_t expected = stop == 0 ? 100 : 200 + stop;
         // Readers see a committed change at once, whatever of it reached the key ...
-        for (const std::string& name : names) {
-            std::uint32_t number = 0;
-            EXPECT_EQ(Store().GetRegDword(root_, name, number), 1);
-            EXPECT_EQ(number, expected) << "stopped after " << stop << ", value " << name;
-        }
+        for (const std::string& name : names)
+            EXPECT_EQ(Number(name), expected) << "stopped after " << stop << ", value " << name;
         // ... and the next writer finishes it in the key itself.
         ASSERT_EQ(Store().SetRegDword(root_ + "\\Other", "x", 1), 1);
         for (const std::string& name : names)
@@ -122,15 +122,9 @@ TEST_F(RegistryStoreTest, AWriterStoppedAtAnyStepLeavesAllOldOrAllNewValues) {
 
 TEST_F(RegistryStoreTest, AJournalThatIsNotOursIsDroppedAndTheValuesStay) {
     ASSERT_EQ(Store().SetRegDword(root_, "uPortType", 1), 1);
-    HKEY journal = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, (root_ + " Journal").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                                &journal, nullptr), ERROR_SUCCESS);
     const char garbage[] = "PJ1\x05\x00\x00\x00 cut short";
-    ::RegSetValueExA(journal, "Pending", 0, REG_BINARY, reinterpret_cast<const BYTE*>(garbage), sizeof garbage - 1);
-    ::RegCloseKey(journal);
-    std::uint32_t number = 0;
-    EXPECT_EQ(Store().GetRegDword(root_, "uPortType", number), 1);
-    EXPECT_EQ(number, 1u);
+    PutRaw(HKEY_CURRENT_USER, root_ + " Journal", "Pending", REG_BINARY, garbage, sizeof garbage - 1);
+    EXPECT_EQ(Number("uPortType"), 1);
     EXPECT_EQ(Store().SetRegDword(root_, "uBaudrate", 9600), 1);
     EXPECT_EQ(RawDword(HKEY_CURRENT_USER, root_, "uPortType"), 1);
     EXPECT_EQ(RawText(HKEY_CURRENT_USER, root_ + " Journal", "Pending"), "-");
