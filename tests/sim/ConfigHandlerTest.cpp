@@ -72,13 +72,9 @@ TEST(SimConfig, LegacySwitchRecordsCarryB8OrTheNumber) {
                                "05 30 30 30 30 30 30 31", "30 30 30 30 30 30 31 30", "08 32 32 31 31 31 31 32"})
         p.Send(record);
     p.Send("08 5E 45 01 00 02");
-    EXPECT_EQ(p.held().Switch(1), 0b00000111);
-    EXPECT_EQ(p.held().Switch(2), 0xFF);
-    EXPECT_EQ(p.held().Switch(3), 0x01);
-    EXPECT_EQ(p.held().Switch(5), 0x01);
-    EXPECT_EQ(p.held().Switch(6), 0x02);
-    EXPECT_EQ(p.held().Switch(7), 0x60) << "untouched";
-    EXPECT_EQ(p.held().Switch(8), 0b00011110);
+    const std::pair<std::uint8_t, int> want[] = {
+        {1, 0b00000111}, {2, 0xFF}, {3, 0x01}, {5, 0x01}, {6, 0x02}, {7, 0x60 /* untouched */}, {8, 0b00011110}};
+    for (const auto& [n, value] : want) EXPECT_EQ(p.held().Switch(n), value) << int{n};
     EXPECT_FALSE(p.config().inSettingMode());
 }
 
