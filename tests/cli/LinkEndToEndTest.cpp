@@ -32,16 +32,12 @@ using Seconds = std::chrono::duration<double>;
 // under the sanitizers on a busy machine; a hang would last to the kill at 60 s.
 constexpr double kNoHang = 15.0;
 
-struct Timed {
-    CliRun run;
-    double seconds = 0;
-};
+struct Timed { CliRun run; double seconds; };
 
 Timed Time(const std::function<CliRun()>& job) {
     const auto start = std::chrono::steady_clock::now();
-    Timed timed{job(), 0};
-    timed.seconds = Seconds(std::chrono::steady_clock::now() - start).count();
-    return timed;
+    CliRun run = job();
+    return {std::move(run), Seconds(std::chrono::steady_clock::now() - start).count()};
 }
 
 nlohmann::json Json(const CliRun& run) {
@@ -147,12 +143,7 @@ protected:
 TEST_F(SerialEndToEnd, SpeedParityAndStopBitsReachTheLineAndDtrFollowsTheFlow) {
     const auto sim = Printer();
     struct Line {
-        const char* baud;
-        speed_t speed;
-        const char* parity;
-        tcflag_t parityFlags;
-        const char* stopBits;
-        const char* flow;
+        const char* baud; speed_t speed; const char* parity; tcflag_t parityFlags; const char *stopBits, *flow;
     };
     for (const Line& l : {Line{"9600", B9600, "none", 0, "1", "none"},
                           Line{"19200", B19200, "odd", PARENB | PARODD, "2", "dtr-dsr"},
