@@ -64,10 +64,8 @@ TEST_F(DiscoverEndToEnd, FindsExactlyThePrintersAndNamesWhatElseAnswered) {
     const auto& other = json["other"];
     ASSERT_EQ(other.size(), 3u) << run.out;
     const struct { const char* address; const char* says; } expected[] = {
-        {"127.0.0.4", "names no model"},
-        {"127.0.0.5", "No reply came within"},
-        {"127.0.0.6", "reports the model \"MPT-Z100\""},
-    };
+        {"127.0.0.4", "names no model"}, {"127.0.0.5", "No reply came within"},
+        {"127.0.0.6", "reports the model \"MPT-Z100\""}};
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(other[i]["address"], expected[i].address);
         EXPECT_NE(other[i]["message"].get<std::string>().find(expected[i].says), std::string::npos) << other[i];
