@@ -4,14 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMap>
-#include <QStringList>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace pelmora::ui::test {
 

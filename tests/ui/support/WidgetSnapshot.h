@@ -8,35 +8,8 @@
 // gives, and sizes the text decides, are left out.
 // PELMORA_UPDATE_SNAPSHOTS=1 (or "all") writes every file instead of
 // comparing; a list of names ("main-tcp,step2") writes only those.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QDialogButtonBox>
-#include <QFile>
-#include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QIntValidator>
-#include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QSlider>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QStringList>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QWidget>
-#include <QtGlobal>
 #include <QtTest/QtTest>
-
-#include "ui/support/TextDiff.h"
+#include <QtWidgets>
 
 namespace pelmora::ui::test {
 
@@ -182,6 +155,28 @@ inline QString Describe(const QWidget* widget, const QWidget* window) {
     return line + Limits(widget);
 }
 
+/// One hunk from the first changed line to the last, so a failed snapshot
+/// shows every change at once; empty when equal. Lines changed in place are
+/// shown each against its own, others as a block of "-" then "+".
+inline QString Diff(const QStringList& want, const QStringList& got) {
+    qsizetype head = 0, tail = 0;
+    while (head < want.size() && head < got.size() && want[head] == got[head]) ++head;
+    while (tail < want.size() - head && tail < got.size() - head && want[want.size() - 1 - tail] == got[got.size() - 1 - tail])
+        ++tail;
+    const qsizetype wantEnd = want.size() - tail, gotEnd = got.size() - tail;
+    if (head == wantEnd && head == gotEnd) return {};
+    QString out = QStringLiteral("@@ -%1,%2 +%1,%3 @@\n").arg(head + 1).arg(wantEnd - head).arg(gotEnd - head);
+    if (wantEnd == gotEnd) {
+        for (qsizetype i = head; i < wantEnd; ++i)
+            out += want[i] == got[i] ? QLatin1Char(' ') + want[i] + QLatin1Char('\n')
+                                     : QLatin1Char('-') + want[i] + QLatin1String("\n+") + got[i] + QLatin1Char('\n');
+        return out;
+    }
+    for (qsizetype i = head; i < wantEnd; ++i) out += QLatin1Char('-') + want[i] + QLatin1Char('\n');
+    for (qsizetype i = head; i < gotEnd; ++i) out += QLatin1Char('+') + got[i] + QLatin1Char('\n');
+    return out;
+}
+
 /// Controls Qt builds out of parts of its own: their parts are not the window's.
 inline bool IsLeaf(const QWidget* widget) {
     return qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
@@ -306,7 +301,8 @@ inline bool MatchesSnapshot(const QWidget& window, const QString& name) {
                  qPrintable(name));
         return false;
     }
-    const QString diff = UnifiedDiff(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')), text.split(QLatin1Char('\n')));
+    const QString diff =
+        snapshot_detail::Diff(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')), text.split(QLatin1Char('\n')));
     if (diff.isEmpty()) return true;
     qWarning("--- %s\n+++ this window\n%s(PELMORA_UPDATE_SNAPSHOTS=%s takes it after an intended change)",
              qPrintable(file.fileName()), qPrintable(diff), qPrintable(name));
