@@ -65,17 +65,6 @@ struct HandheldRig : ui::test::WindowRig {
     }
 
     sim::PrinterSettings& held() { return printer.Handler<sim::ConfigHandler>()->settings; }
-
-    std::string StoredPort() const {
-        std::string port;
-        store.GetRegString(context::ProductKey, "uPort", port);
-        return port;
-    }
-    std::uint32_t StoredNumber(const char* name) const {
-        std::uint32_t value = 0;
-        store.GetRegDword(context::ProductKey, name, value);
-        return value;
-    }
 };
 
 // One step over a record, with the printer facts the steps read.

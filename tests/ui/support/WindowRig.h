@@ -16,6 +16,17 @@ struct WindowRig {
     sim::VirtualPlatform platform{printer};
     VirtualPhaseTimer timer{platform.virtualClock()};
     ScriptedPrompts prompts;
+
+    std::string StoredPort() const {
+        std::string port;
+        store.GetRegString(context::ProductKey, "uPort", port);
+        return port;
+    }
+    std::uint32_t StoredNumber(const char* name) const {
+        std::uint32_t value = 0;
+        store.GetRegDword(context::ProductKey, name, value);
+        return value;
+    }
 };
 
 }  // namespace pelmora::ui::test
