@@ -1,19 +1,30 @@
+// The main window: what it restores, gathers and stores on each link, its
+// boxes, and the NV manager it opens, end to end on the virtual printer.
 #include <filesystem>
 #include <tuple>
 #include <fstream>
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "DesktopRig.h"
 #include "context/StoredCommSettings.h"
+#include "nv/NvCatalogue.h"
+#include "sim/NvHandler.h"
+#include "ui/support/WhenShown.h"
 #include "ui/support/WidgetSnapshot.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
 #include "windows/memory_switches/MemorySwitchManager.h"
 #include "windows/memory_switches/MemorySwitchJob.h"
+#include "windows/nv_images/NvImageManager.h"
+#include "windows/nv_images/NvPreview.h"
 
 using namespace pelmora;
 using desktop::MainWindow;
@@ -22,17 +33,10 @@ using namespace pelmora::desktop::test;
 namespace {
 
 struct Fixture : DesktopRig {
-    std::uint32_t Number(const char* name) const {
-        std::uint32_t n = 0;
-        store.GetRegDword(context::ProductKey, name, n);
-        return n;
-    }
     /// The seven stored values as "type|port|baud|data|parity|stop|flow".
     QString Stored() const {
-        std::string port;
-        store.GetRegString(context::ProductKey, "uPort", port);
-        QStringList values{QString::number(static_cast<std::int32_t>(Number("uPortType"))), QString::fromStdString(port)};
-        for (const char* name : {"uBaudrate", "uDatabit", "uParity", "uStopbit", "uFlowcontrol"}) values << QString::number(Number(name));
+        QStringList values{QString::number(static_cast<std::int32_t>(StoredNumber("uPortType"))), QString::fromStdString(StoredPort())};
+        for (const char* name : {"uBaudrate", "uDatabit", "uParity", "uStopbit", "uFlowcontrol"}) values << QString::number(StoredNumber(name));
         return values.join('|');
     }
 };
@@ -47,10 +51,7 @@ private slots:
     void firstRunOpensOnDefaultsAndExitOrEnterStoresThem() {
         for (const bool enter : {false, true}) {
             Fixture f;
-            auto w = f.Open();
-            QCOMPARE(List(*w, "interfaceList")->currentText(), QString("Serial / RS232C"));
-            QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
-            QVERIFY(!List(*w, "flowList")->isEnabled());
+            auto w = f.Open();  // on serial COM1, as main-serial shows it; Exit stores what is shown
             QVERIFY(f.prompts.shown.empty());
             w->show();
             if (enter)
@@ -60,19 +61,6 @@ private slots:
             QCOMPARE(w->result(), int(QDialog::Accepted));
             QCOMPARE(f.Stored(), QString("0|COM1|115200|8|0|0|0"));
         }
-    }
-
-    void serialRestoreShowsStoredValuesButNeverFlowControl() {
-        Fixture f;
-        f.Store(link::PortSerial, "COM7", 9600, 2, 2, 1);
-        auto w = f.Open();
-        QCOMPARE(List(*w, "parityList")->currentText(), QString("EVEN"));
-        QCOMPARE(List(*w, "flowList")->currentText(), QString("NONE"));
-        Click(*w, "exitButton");
-        QCOMPARE(f.Stored(), QString("0|COM7|9600|8|2|2|0"));
-        List(*w, "stopBitsList")->setCurrentIndex(0);  // one stop bit is stored as 0
-        Click(*w, "exitButton");
-        QCOMPARE(f.Stored(), QString("0|COM7|9600|8|2|0|0"));
     }
 
     void bluetoothGathersTheDisabledBaudRate() {
@@ -144,8 +132,6 @@ private slots:
         auto w = f.Open();
         List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);  // listed as the snapshot shows
         List(*w, "portList")->setCurrentIndex(1);
-        QVERIFY(w->GatherSettings());
-        QCOMPARE(w->settings().port, std::string("/dev/usb/lp3"));
         Click(*w, "exitButton");
         QCOMPARE(f.Stored(), QString("2|/dev/usb/lp3|115200|8|0|0|0"));  // main-usb reopens on a stored path
     }
@@ -295,6 +281,13 @@ private slots:
             auto w = f.Open(type == link::PortSerial);
             QVERIFY2(ui::UnnamedControls(w.get()).isEmpty(), qPrintable(ui::UnnamedControls(w.get()).join(", ")));
             QVERIFY(ui::test::MatchesSnapshot(*w, snapshot));
+            if (type != link::PortSerial) continue;
+            // Flow control is shown and stored as NONE whatever was stored; two stop bits are stored as 2, one as 0.
+            Click(*w, "exitButton");
+            QCOMPARE(f.Stored(), QString("0|COM1|38400|8|2|2|0"));
+            List(*w, "stopBitsList")->setCurrentIndex(0);
+            Click(*w, "exitButton");
+            QCOMPARE(f.Stored(), QString("0|COM1|38400|8|2|0|0"));
         }
         // Over TCP/IP and back, each label leads to its own list again.
         Fixture f;
@@ -308,6 +301,56 @@ private slots:
         List(*w, "interfaceList")->setCurrentIndex(link::PortTcp);
         List(*w, "interfaceList")->setCurrentIndex(link::PortSerial);
         QCOMPARE(buddies(), serial);
+    }
+
+    // A bitmap added and downloaded under the first automatic code.
+    void nvButtonOpensTheManagerAndADownloadLandsUnderTen() {
+        DesktopRig rig;
+        rig.Store(link::PortTcp, "NET127.0.0.1", 9100);
+        const auto main = rig.Open();
+
+        QImage logo(120, 40, QImage::Format_RGB32);
+        logo.fill(Qt::white);
+        for (int y = 5; y < 35; ++y)
+            for (int x = 10; x < 110; ++x) logo.setPixel(x, y, qRgb(x * 2, 90, 255 - x * 2));
+        const QString file = QString::fromStdString((rig.dir / "logo.bmp").string());
+        QVERIFY(logo.save(file, "BMP"));
+        rig.prompts.files.push_back({file});
+
+        QStringList before;
+        std::optional<nv::Raster> previewed;
+        bool linkOpen = false;
+        ui::test::WhenShown manager("nvManager", [&](QWidget* w) {
+            before = Items(w->findChild<QListWidget*>("addressList"));
+            linkOpen = main->printerContext().link().IsOpen();
+            w->findChild<QSlider*>("brightness")->setValue(30);
+            w->findChild<QPushButton*>("addImage")->click();
+            w->findChild<QTableWidget*>("imageList")->selectRow(0);
+            w->findChild<QCheckBox*>("asPrinted")->setChecked(true);
+            ui::NvPreview* preview = static_cast<ui::NvImageManager*>(w)->preview();
+            QTRY_VERIFY(!preview->Loading());  // decoded on the preview's worker
+            if (const nv::Raster* raster = preview->PrintedRaster()) previewed = *raster;
+            w->findChild<QCheckBox*>("autoAddressing")->setChecked(true);
+            w->findChild<QPushButton*>("download")->click();
+            w->findChild<QPushButton*>("exit")->click();
+        });
+        QSignalSpy requested(main.get(), &MainWindow::nvImageManagerRequested);
+        Click(*main, "nvButton");
+
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(manager.shown, 1);
+        QVERIFY(before.isEmpty());
+        QVERIFY(linkOpen);
+        QCOMPARE(rig.prompts.Messages(), QStringList{});
+        const sim::NvStoredImage* stored = rig.printer.Handler<sim::NvHandler>()->FindKeyCode("10");
+        QVERIFY(stored);
+        // What the printer holds is what "As printed" showed, dot for dot.
+        QVERIFY(previewed);
+        QCOMPARE(stored->width, previewed->width);
+        QCOMPARE(stored->height, previewed->height);
+        QCOMPARE(stored->raster, previewed->bytes);
+        QVERIFY(nv::ReadCatalogueEntry(rig.store, 1).ends_with("logo.bmp,030"));
+        QVERIFY(!main->printerContext().link().IsOpen());
     }
 };
 

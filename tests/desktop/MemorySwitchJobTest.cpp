@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
