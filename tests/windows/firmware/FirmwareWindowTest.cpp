@@ -142,22 +142,19 @@ private slots:
     }
 
     void failuresEndWithTheirBoxAndExitEnabled() {
-        {
+        const struct { bool portFails; std::size_t size; QString message; std::vector<int> progress; QString status; } cases[] = {
+            {false, 9000, "Error : Send Failed!", {45}, "Finished to download firmware and Reset the printer!"},
+            {true, 10, "Error : OpenPort! Please check printer", {}, "Firmware is downloading...Don't turn off the printer!!!"},
+        };
+        for (const auto& c : cases) {
             Window w;
-            w.rig.platform.config().shortWritesFrom = 1;
-            QVERIFY(w.Download(w.File("printer.fls", 9000)));
-            QCOMPARE(w.prompts.Messages(), QStringList{"Error : Send Failed!"});
+            if (c.portFails) w.rig.platform.config().tcpAddress = "127.0.0.9";
+            else w.rig.platform.config().shortWritesFrom = 1;
+            QVERIFY(w.Download(w.File("printer.fls", c.size)));
+            QCOMPARE(w.prompts.Messages(), QStringList{c.message});
             QCOMPARE(w.prompts.shown.back().icon, ui::PromptIcon::Warning);
-            QCOMPARE(w.progress, std::vector<int>{45});
-            QCOMPARE(w.Status(), QString("Finished to download firmware and Reset the printer!"));
-            QVERIFY(w.Exit()->isEnabled());
-        }
-        {
-            Window w;
-            w.rig.platform.config().tcpAddress = "127.0.0.9";
-            QVERIFY(w.Download(w.File("printer.fls", 10)));
-            QCOMPARE(w.prompts.Messages(), QStringList{"Error : OpenPort! Please check printer"});
-            QCOMPARE(w.Status(), QString("Firmware is downloading...Don't turn off the printer!!!"));
+            QCOMPARE(w.progress, c.progress);
+            QCOMPARE(w.Status(), c.status);
             QVERIFY(w.Exit()->isEnabled());
         }
     }
