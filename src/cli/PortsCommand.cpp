@@ -59,6 +59,8 @@ int ListPorts(CliContext& ctx, bool json) {
     } else {
         PrintPortsTable(ctx.out, listing);
     }
+    if (const std::string problem = link::DeviceListProblem(); !problem.empty())
+        PrintMessage(ctx.err, "pelmora: warning: USB printers and unconnected rfcomm ports are not listed: " + problem);
     return ExitOk;
 }
 
