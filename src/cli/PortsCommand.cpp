@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/LazyCommand.h"
 #include "context/PortMap.h"
 
 namespace pelmora::cli {
@@ -118,10 +119,11 @@ nlohmann::json PortsJson(const PortsListing& listing) {
 }
 
 void AddPortsCommand(CLI::App& app, CommandResult& run) {
-    auto* cmd = app.add_subcommand("ports", "List the serial ports, the USB printers and the port map");
-    auto json = std::make_shared<bool>(false);
-    cmd->add_flag("--json", *json, "Print one JSON object");
-    cmd->callback([&run, json] { run = [json](CliContext& ctx) { return ListPorts(ctx, *json); }; });
+    AddLazyCommand(app, "ports", "List the serial ports, the USB printers and the port map", [&run](CLI::App& cmd) {
+        auto json = std::make_shared<bool>(false);
+        cmd.add_flag("--json", *json, "Print one JSON object");
+        cmd.callback([&run, json] { run = [json](CliContext& ctx) { return ListPorts(ctx, *json); }; });
+    });
 }
 
 }  // namespace pelmora::cli
