@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/LazyCommand.h"
 #include "cli/ConfigDiff.h"
 #include "cli/ConfigEdits.h"
 #include "cli/SettingsBackup.h"
@@ -219,6 +220,50 @@ void AddChangeOptions(CLI::App& command, SetOptions& options) {
     command.footer(FieldsHelp());
 }
 
+void BuildSetCommand(CLI::App* set, CommandResult& run) {
+    auto setOptions = std::make_shared<SetOptions>();
+    AddChangeOptions(*set, *setOptions);
+    set->add_flag("--dry-run", setOptions->dryRun, "Print what would change, as `config diff` does; write nothing");
+    set->add_flag("--verify", setOptions->verify,
+                  "After writing, read the printer again; a field it did not keep is named (exit 1)");
+    set->callback([&run, setOptions] { run = [setOptions](CliContext& ctx) { return Set(ctx, *setOptions); }; });
+}
+
+void BuildDiffCommand(CLI::App* diff, CommandResult& run) {
+    auto diffOptions = std::make_shared<SetOptions>();
+    AddChangeOptions(*diff, *diffOptions);
+    diff->footer(FieldsHelp() +
+                 "\nExit status 0 when nothing would change, 3 when something would (diff writes nothing,\n"
+                 "so 3 never means \"written but not stored\" here).");
+    diff->callback([&run, diffOptions] { run = [diffOptions](CliContext& ctx) { return Diff(ctx, *diffOptions); }; });
+}
+
+void BuildConfigCommand(CLI::App* config, CommandResult& run) {
+    config->require_subcommand(0, 1);  // none: RunPelmora names the choices
+
+    auto* get = config->add_subcommand("get", "Read every setting from the printer");
+    auto json = std::make_shared<bool>(false);
+    get->add_flag("--json", *json, "Print one JSON object under the record's field names");
+    get->callback([&run, json] { run = [json](CliContext& ctx) { return Get(ctx, *json); }; });
+
+    // The fields' help is built only for the command named.
+    AddLazyCommand(*config, "set",
+                   "Read the settings, change the named fields, write them back and store them\n"
+                   "(with several printers nothing is stored: the store holds one printer's settings)",
+                   [&run](CLI::App& command) { BuildSetCommand(&command, run); });
+    AddLazyCommand(*config, "diff", "Print what `config set` with the same changes would change; write nothing",
+                   [&run](CLI::App& command) { BuildDiffCommand(&command, run); });
+
+    auto* reset = config->add_subcommand(
+        "default", "Save the printer's settings beside the settings store, then restore the factory settings\n"
+                   "(MPT-Q700VII only) and store them (with several printers nothing is stored: the store\n"
+                   "holds one printer's settings)");
+    auto noBackup = std::make_shared<bool>(false);
+    reset->add_flag("--no-backup", *noBackup,
+                    "Do not first save the printer's settings beside the settings store (the file is named on stderr)");
+    reset->callback([&run, noBackup] { run = [noBackup](CliContext& ctx) { return Default(ctx, !*noBackup); }; });
+}
+
 }  // namespace
 
 int ReadSettings(CliContext& ctx, bool json) { return Get(ctx, json); }
@@ -233,41 +278,8 @@ int WriteSettingsFile(CliContext& ctx, const std::string& file, bool force, bool
 }
 
 void AddConfigCommand(CLI::App& app, CommandResult& run) {
-    auto* config = app.add_subcommand("config", "Read or change the printer's settings (memory switches)");
-    config->require_subcommand(0, 1);  // none: RunPelmora names the choices
-
-    auto* get = config->add_subcommand("get", "Read every setting from the printer");
-    auto json = std::make_shared<bool>(false);
-    get->add_flag("--json", *json, "Print one JSON object under the record's field names");
-    get->callback([&run, json] { run = [json](CliContext& ctx) { return Get(ctx, *json); }; });
-
-    auto* set = config->add_subcommand(
-        "set", "Read the settings, change the named fields, write them back and store them\n"
-               "(with several printers nothing is stored: the store holds one printer's settings)");
-    auto setOptions = std::make_shared<SetOptions>();
-    AddChangeOptions(*set, *setOptions);
-    set->add_flag("--dry-run", setOptions->dryRun, "Print what would change, as `config diff` does; write nothing");
-    set->add_flag("--verify", setOptions->verify,
-                  "After writing, read the printer again; a field it did not keep is named (exit 1)");
-    set->callback([&run, setOptions] { run = [setOptions](CliContext& ctx) { return Set(ctx, *setOptions); }; });
-
-    auto* diff = config->add_subcommand(
-        "diff", "Print what `config set` with the same changes would change; write nothing");
-    auto diffOptions = std::make_shared<SetOptions>();
-    AddChangeOptions(*diff, *diffOptions);
-    diff->footer(FieldsHelp() +
-                 "\nExit status 0 when nothing would change, 3 when something would (diff writes nothing,\n"
-                 "so 3 never means \"written but not stored\" here).");
-    diff->callback([&run, diffOptions] { run = [diffOptions](CliContext& ctx) { return Diff(ctx, *diffOptions); }; });
-
-    auto* reset = config->add_subcommand(
-        "default", "Save the printer's settings beside the settings store, then restore the factory settings\n"
-                   "(MPT-Q700VII only) and store them (with several printers nothing is stored: the store\n"
-                   "holds one printer's settings)");
-    auto noBackup = std::make_shared<bool>(false);
-    reset->add_flag("--no-backup", *noBackup,
-                    "Do not first save the printer's settings beside the settings store (the file is named on stderr)");
-    reset->callback([&run, noBackup] { run = [noBackup](CliContext& ctx) { return Default(ctx, !*noBackup); }; });
+    AddLazyCommand(app, "config", "Read or change the printer's settings (memory switches)",
+                   [&run](CLI::App& command) { BuildConfigCommand(&command, run); });
 }
 
 }  // namespace pelmora::cli

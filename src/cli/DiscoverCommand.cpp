@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "cli/CliContext.h"
+#include "cli/LazyCommand.h"
 #include "cli/DiscoverOutput.h"
 #include "context/LocalDiscovery.h"
 #include "context/ScanTargets.h"
@@ -144,11 +145,8 @@ int Discover(CliContext& ctx, const DiscoverOptions& o) {
     return status;
 }
 
-}  // namespace
 
-void AddDiscoverCommand(CLI::App& app, CommandResult& run) {
-    auto* cmd = app.add_subcommand(
-        "discover", "Search for printers: this machine's serial, Bluetooth and USB ports, and network addresses");
+void BuildDiscoverCommand(CLI::App* cmd, CommandResult& run) {
     auto o = std::make_shared<DiscoverOptions>();
     cmd->add_option("targets", o->targets,
                     "Addresses, ranges (192.168.1.10-60), CIDR blocks (10.4.0.0/22) or host names, IPv4 or IPv6 "
@@ -171,6 +169,13 @@ void AddDiscoverCommand(CLI::App& app, CommandResult& run) {
     cmd->add_option("--printers-file", o->printersFile, "Write the printers found to FILE, as --printers reads it")
         ->check(CLI::Validator(RefuseEmpty, ""));
     cmd->callback([&run, o] { run = [o](CliContext& ctx) { return Discover(ctx, *o); }; });
+}
+}  // namespace
+
+void AddDiscoverCommand(CLI::App& app, CommandResult& run) {
+    AddLazyCommand(app, "discover",
+                   "Search for printers: this machine's serial, Bluetooth and USB ports, and network addresses",
+                   [&run](CLI::App& command) { BuildDiscoverCommand(&command, run); });
 }
 
 }  // namespace pelmora::cli

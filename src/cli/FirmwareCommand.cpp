@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/LazyCommand.h"
 #include "cli/KeepSettingsUpdate.h"
 #include "cli/PrinterActions.h"
 #include "cli/SettingsBackup.h"
@@ -137,8 +138,8 @@ int SendFirmware(CliContext& ctx, const std::string& path) {
     return ExitFailed;
 }
 
-void AddFirmwareCommand(CLI::App& app, CommandResult& run) {
-    auto* cmd = app.add_subcommand("firmware", "Send a firmware file (*.fls) to the printer");
+namespace {
+void BuildFirmwareCommand(CLI::App* cmd, CommandResult& run) {
     auto o = std::make_shared<FirmwareOptions>();
     cmd->add_option("FILE", o->path, "The firmware file")->required();
     cmd->add_flag("--force", o->force,
@@ -156,6 +157,12 @@ void AddFirmwareCommand(CLI::App& app, CommandResult& run) {
         ->capture_default_str()
         ->needs(keep);
     cmd->callback([&run, o] { run = [o](CliContext& ctx) { return Download(ctx, *o); }; });
+}
+}  // namespace
+
+void AddFirmwareCommand(CLI::App& app, CommandResult& run) {
+    AddLazyCommand(app, "firmware", "Send a firmware file (*.fls) to the printer",
+                   [&run](CLI::App& command) { BuildFirmwareCommand(&command, run); });
 }
 
 }  // namespace pelmora::cli

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/LazyCommand.h"
 #include "cli/Latin1.h"
 #include "cli/PrinterActions.h"
 #include "cli/WaitNotice.h"
@@ -44,10 +45,12 @@ int IdentifyPrinter(CliContext& ctx, bool json) {
 }
 
 void AddIdentifyCommand(CLI::App& app, CommandResult& run) {
-    auto* cmd = app.add_subcommand("identify", "Identify the printer: model, version text and firmware number");
-    auto json = std::make_shared<bool>(false);
-    cmd->add_flag("--json", *json, "Print one JSON object");
-    cmd->callback([&run, json] { run = [json](CliContext& ctx) { return IdentifyPrinter(ctx, *json); }; });
+    AddLazyCommand(app, "identify", "Identify the printer: model, version text and firmware number",
+                   [&run](CLI::App& cmd) {
+                       auto json = std::make_shared<bool>(false);
+                       cmd.add_flag("--json", *json, "Print one JSON object");
+                       cmd.callback([&run, json] { run = [json](CliContext& ctx) { return IdentifyPrinter(ctx, *json); }; });
+                   });
 }
 
 }  // namespace pelmora::cli

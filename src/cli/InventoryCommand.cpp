@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/CliContext.h"
+#include "cli/LazyCommand.h"
 #include "cli/Latin1.h"
 #include "cli/NvCliSession.h"
 #include "cli/PrinterActions.h"
@@ -61,11 +62,13 @@ int Inventory(CliContext& ctx, bool json) {
 }  // namespace
 
 void AddInventoryCommand(CLI::App& app, CommandResult& run) {
-    auto* cmd = app.add_subcommand(
-        "inventory", "Model, firmware, a digest of the settings and the NV codes: with several printers, which drift");
-    auto json = std::make_shared<bool>(false);
-    cmd->add_flag("--json", *json, "Print one JSON object");
-    cmd->callback([&run, json] { run = [json](CliContext& ctx) { return Inventory(ctx, *json); }; });
+    AddLazyCommand(app, "inventory",
+                   "Model, firmware, a digest of the settings and the NV codes: with several printers, which drift",
+                   [&run](CLI::App& cmd) {
+                       auto json = std::make_shared<bool>(false);
+                       cmd.add_flag("--json", *json, "Print one JSON object");
+                       cmd.callback([&run, json] { run = [json](CliContext& ctx) { return Inventory(ctx, *json); }; });
+                   });
 }
 
 }  // namespace pelmora::cli

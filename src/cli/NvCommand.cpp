@@ -5,6 +5,7 @@
 #include <set>
 
 #include "cli/CliContext.h"
+#include "cli/LazyCommand.h"
 #include "cli/Latin1.h"
 #include "cli/LogoAdvice.h"
 #include "cli/NvCliSession.h"
@@ -160,10 +161,8 @@ void AddTargetCommand(CLI::App& nv, const char* name, const char* description, C
     });
 }
 
-}  // namespace
 
-void AddNvCommand(CLI::App& app, CommandResult& run) {
-    auto* nv = app.add_subcommand("nv", "NV logo images: list, download, print and delete");
+void BuildNvCommand(CLI::App* nv, CommandResult& run) {
     nv->require_subcommand(0, 1);  // none: RunPelmora names the choices
 
     auto* list = nv->add_subcommand("list", "Print the address codes of the images the printer holds");
@@ -195,6 +194,12 @@ void AddNvCommand(CLI::App& app, CommandResult& run) {
                      [](CliContext& ctx, const TargetOptions& o) {
                          return OnTarget(ctx, o, true, &nv::NvManager::DeleteAll, &nv::NvManager::Delete);
                      });
+}
+}  // namespace
+
+void AddNvCommand(CLI::App& app, CommandResult& run) {
+    AddLazyCommand(app, "nv", "NV logo images: list, download, print and delete",
+                   [&run](CLI::App& command) { BuildNvCommand(&command, run); });
 }
 
 }  // namespace pelmora::cli

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/LazyCommand.h"
 #include "context/PortMap.h"
 
 namespace pelmora::cli {
@@ -59,6 +60,8 @@ int ListPorts(CliContext& ctx, bool json) {
     } else {
         PrintPortsTable(ctx.out, listing);
     }
+    if (const std::string problem = link::DeviceListProblem(); !problem.empty())
+        PrintMessage(ctx.err, "pelmora: warning: USB printers and unconnected rfcomm ports are not listed: " + problem);
     return ExitOk;
 }
 
@@ -116,10 +119,11 @@ nlohmann::json PortsJson(const PortsListing& listing) {
 }
 
 void AddPortsCommand(CLI::App& app, CommandResult& run) {
-    auto* cmd = app.add_subcommand("ports", "List the serial ports, the USB printers and the port map");
-    auto json = std::make_shared<bool>(false);
-    cmd->add_flag("--json", *json, "Print one JSON object");
-    cmd->callback([&run, json] { run = [json](CliContext& ctx) { return ListPorts(ctx, *json); }; });
+    AddLazyCommand(app, "ports", "List the serial ports, the USB printers and the port map", [&run](CLI::App& cmd) {
+        auto json = std::make_shared<bool>(false);
+        cmd.add_flag("--json", *json, "Print one JSON object");
+        cmd.callback([&run, json] { run = [json](CliContext& ctx) { return ListPorts(ctx, *json); }; });
+    });
 }
 
 }  // namespace pelmora::cli

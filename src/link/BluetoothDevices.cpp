@@ -11,6 +11,8 @@
 #include <thread>
 #include <tuple>
 
+#include "link/SharedLibrary.h"
+
 namespace pelmora::link {
 
 namespace {
@@ -23,11 +25,38 @@ constexpr const char* kDeviceInterface = "org.bluez.Device1";
 constexpr std::chrono::seconds kCallTimeout{5};
 constexpr std::chrono::milliseconds kWaitSlice{50};
 
+// sd-bus comes with libsystemd and what it pulls in; opened only for the
+// Bluetooth search, it leaves them out of every other run.
+#define PELMORA_SD_BUS_FUNCTIONS(X) \
+    X(sd_bus_call_async) X(sd_bus_close_unref) X(sd_bus_is_ready) \
+    X(sd_bus_message_append) X(sd_bus_message_enter_container) X(sd_bus_message_exit_container) \
+    X(sd_bus_message_get_error) X(sd_bus_message_is_method_error) X(sd_bus_message_new_method_call) \
+    X(sd_bus_message_peek_type) X(sd_bus_message_read) X(sd_bus_message_ref) \
+    X(sd_bus_message_skip) X(sd_bus_message_unref) X(sd_bus_open_system) \
+    X(sd_bus_process) X(sd_bus_slot_unref) X(sd_bus_wait)
+
+struct SdBus {
+    SharedLibrary library{"libsystemd.so.0", "libsystemd0"};
+#define PELMORA_DECLARE(name) decltype(&::name) name = nullptr;
+    PELMORA_SD_BUS_FUNCTIONS(PELMORA_DECLARE)
+#undef PELMORA_DECLARE
+    SdBus() {
+#define PELMORA_RESOLVE(name) library.Resolve(name, #name);
+        PELMORA_SD_BUS_FUNCTIONS(PELMORA_RESOLVE)
+#undef PELMORA_RESOLVE
+    }
+};
+
+const SdBus& Lib() {
+    static const SdBus library;
+    return library;
+}
+
 struct Unref {
     // No flush: every call is answered before the next, and a flush would wait out a silent bus.
-    void operator()(sd_bus* bus) const { sd_bus_close_unref(bus); }
-    void operator()(sd_bus_message* message) const { sd_bus_message_unref(message); }
-    void operator()(sd_bus_slot* slot) const { sd_bus_slot_unref(slot); }
+    void operator()(sd_bus* bus) const { Lib().sd_bus_close_unref(bus); }
+    void operator()(sd_bus_message* message) const { Lib().sd_bus_message_unref(message); }
+    void operator()(sd_bus_slot* slot) const { Lib().sd_bus_slot_unref(slot); }
 };
 using BusPtr = std::unique_ptr<sd_bus, Unref>;
 using MessagePtr = std::unique_ptr<sd_bus_message, Unref>;
@@ -78,31 +107,32 @@ Answer Call(sd_bus* bus, sd_bus_message* call, const StopRequest* stop) {
         MessagePtr reply;
     } pending;
     const auto onReply = [](sd_bus_message* reply, void* data, sd_bus_error*) {
-        static_cast<Pending*>(data)->reply.reset(sd_bus_message_ref(reply));
+        static_cast<Pending*>(data)->reply.reset(Lib().sd_bus_message_ref(reply));
         return 0;
     };
     sd_bus_slot* rawSlot = nullptr;
     const auto timeoutUs = std::chrono::microseconds(kCallTimeout).count();
-    if (const int r = sd_bus_call_async(bus, &rawSlot, call, onReply, &pending, timeoutUs); r < 0)
+    if (const int r = Lib().sd_bus_call_async(bus, &rawSlot, call, onReply, &pending, timeoutUs); r < 0)
         return {{}, SystemBusProblem(std::strerror(-r), "restart")};
     const SlotPtr slot(rawSlot);  // dropped before `pending`: no late reply reaches it
     const auto deadline = Clock::now() + kCallTimeout;
     while (!pending.reply) {
         if (stop && stop->Requested()) return {{}, Problem(-ECANCELED)};
         if (Clock::now() >= deadline)
-            return {{}, sd_bus_is_ready(bus) > 0 ? Problem(-ETIMEDOUT) : SystemBusProblem("it did not answer", "restart")};
-        int r = sd_bus_process(bus, nullptr);
-        if (r == 0) r = sd_bus_wait(bus, std::chrono::microseconds(kWaitSlice).count());
+            return {{}, Lib().sd_bus_is_ready(bus) > 0 ? Problem(-ETIMEDOUT)
+                                                       : SystemBusProblem("it did not answer", "restart")};
+        int r = Lib().sd_bus_process(bus, nullptr);
+        if (r == 0) r = Lib().sd_bus_wait(bus, std::chrono::microseconds(kWaitSlice).count());
         if (r < 0 && r != -EINTR) return {{}, SystemBusProblem(std::strerror(-r), "restart")};
     }
-    if (sd_bus_message_is_method_error(pending.reply.get(), nullptr))
-        return {{}, Problem(-EIO, sd_bus_message_get_error(pending.reply.get()))};
+    if (Lib().sd_bus_message_is_method_error(pending.reply.get(), nullptr))
+        return {{}, Problem(-EIO, Lib().sd_bus_message_get_error(pending.reply.get()))};
     return {std::move(pending.reply), {}};
 }
 
 MessagePtr NewCall(sd_bus* bus, const std::string& path, const char* interface, const char* member) {
     sd_bus_message* call = nullptr;
-    Check(sd_bus_message_new_method_call(bus, &call, kBluez, path.c_str(), interface, member));
+    Check(Lib().sd_bus_message_new_method_call(bus, &call, kBluez, path.c_str(), interface, member));
     return MessagePtr(call);
 }
 
@@ -110,38 +140,39 @@ MessagePtr NewCall(sd_bus* bus, const std::string& path, const char* interface, 
 // value) and skips the rest, so a property BlueZ adds or retypes is no error.
 template <typename OnProperty>
 void ReadProperties(sd_bus_message* m, OnProperty onProperty) {
-    Check(sd_bus_message_enter_container(m, 'a', "{sv}"));
-    while (Check(sd_bus_message_enter_container(m, 'e', "sv")) > 0) {
+    Check(Lib().sd_bus_message_enter_container(m, 'a', "{sv}"));
+    while (Check(Lib().sd_bus_message_enter_container(m, 'e', "sv")) > 0) {
         const char* name = nullptr;
         const char* type = nullptr;
-        Check(sd_bus_message_read(m, "s", &name));
-        Check(sd_bus_message_peek_type(m, nullptr, &type));
-        if (!onProperty(std::string_view(name), std::string_view(type ? type : ""))) Check(sd_bus_message_skip(m, "v"));
-        Check(sd_bus_message_exit_container(m));
+        Check(Lib().sd_bus_message_read(m, "s", &name));
+        Check(Lib().sd_bus_message_peek_type(m, nullptr, &type));
+        if (!onProperty(std::string_view(name), std::string_view(type ? type : "")))
+            Check(Lib().sd_bus_message_skip(m, "v"));
+        Check(Lib().sd_bus_message_exit_container(m));
     }
-    Check(sd_bus_message_exit_container(m));
+    Check(Lib().sd_bus_message_exit_container(m));
 }
 
 std::string ReadString(sd_bus_message* m) {
     const char* text = nullptr;
-    Check(sd_bus_message_read(m, "v", "s", &text));
+    Check(Lib().sd_bus_message_read(m, "v", "s", &text));
     return text;
 }
 
 bool ReadBool(sd_bus_message* m) {
     int value = 0;
-    Check(sd_bus_message_read(m, "v", "b", &value));
+    Check(Lib().sd_bus_message_read(m, "v", "b", &value));
     return value != 0;
 }
 
 std::vector<std::string> ReadStrings(sd_bus_message* m) {
     std::vector<std::string> strings;
-    Check(sd_bus_message_enter_container(m, 'v', "as"));
-    Check(sd_bus_message_enter_container(m, 'a', "s"));
+    Check(Lib().sd_bus_message_enter_container(m, 'v', "as"));
+    Check(Lib().sd_bus_message_enter_container(m, 'a', "s"));
     const char* text = nullptr;
-    while (Check(sd_bus_message_read(m, "s", &text)) > 0) strings.emplace_back(text);
-    Check(sd_bus_message_exit_container(m));
-    Check(sd_bus_message_exit_container(m));
+    while (Check(Lib().sd_bus_message_read(m, "s", &text)) > 0) strings.emplace_back(text);
+    Check(Lib().sd_bus_message_exit_container(m));
+    Check(Lib().sd_bus_message_exit_container(m));
     return strings;
 }
 
@@ -191,14 +222,14 @@ Device ReadDevice(sd_bus_message* m) {
 
 Objects ReadObjects(sd_bus_message* m) {
     Objects objects;
-    Check(sd_bus_message_enter_container(m, 'a', "{oa{sa{sv}}}"));
-    while (Check(sd_bus_message_enter_container(m, 'e', "oa{sa{sv}}")) > 0) {
+    Check(Lib().sd_bus_message_enter_container(m, 'a', "{oa{sa{sv}}}"));
+    while (Check(Lib().sd_bus_message_enter_container(m, 'e', "oa{sa{sv}}")) > 0) {
         const char* path = nullptr;
-        Check(sd_bus_message_read(m, "o", &path));
-        Check(sd_bus_message_enter_container(m, 'a', "{sa{sv}}"));
-        while (Check(sd_bus_message_enter_container(m, 'e', "sa{sv}")) > 0) {
+        Check(Lib().sd_bus_message_read(m, "o", &path));
+        Check(Lib().sd_bus_message_enter_container(m, 'a', "{sa{sv}}"));
+        while (Check(Lib().sd_bus_message_enter_container(m, 'e', "sa{sv}")) > 0) {
             const char* interface = nullptr;
-            Check(sd_bus_message_read(m, "s", &interface));
+            Check(Lib().sd_bus_message_read(m, "s", &interface));
             if (std::strcmp(interface, kAdapterInterface) == 0) {
                 Adapter adapter{path};
                 ReadProperties(m, [&](std::string_view key, std::string_view type) {
@@ -210,14 +241,14 @@ Objects ReadObjects(sd_bus_message* m) {
             } else if (std::strcmp(interface, kDeviceInterface) == 0) {
                 objects.devices.push_back(ReadDevice(m));
             } else {
-                Check(sd_bus_message_skip(m, "a{sv}"));
+                Check(Lib().sd_bus_message_skip(m, "a{sv}"));
             }
-            Check(sd_bus_message_exit_container(m));
+            Check(Lib().sd_bus_message_exit_container(m));
         }
-        Check(sd_bus_message_exit_container(m));
-        Check(sd_bus_message_exit_container(m));
+        Check(Lib().sd_bus_message_exit_container(m));
+        Check(Lib().sd_bus_message_exit_container(m));
     }
-    Check(sd_bus_message_exit_container(m));
+    Check(Lib().sd_bus_message_exit_container(m));
     return objects;
 }
 
@@ -234,7 +265,7 @@ void Scan(sd_bus* bus, const std::vector<Adapter>& adapters, std::uint32_t scanM
     std::vector<const Adapter*> scanning;
     for (const Adapter& adapter : adapters) {
         const MessagePtr filter = NewCall(bus, adapter.path, kAdapterInterface, "SetDiscoveryFilter");
-        Check(sd_bus_message_append(filter.get(), "a{sv}", 1, "Transport", "s", "bredr"));
+        Check(Lib().sd_bus_message_append(filter.get(), "a{sv}", 1, "Transport", "s", "bredr"));
         Call(bus, filter.get(), &stop);  // an older BlueZ without filters looks for every kind
         const MessagePtr start = NewCall(bus, adapter.path, kAdapterInterface, "StartDiscovery");
         if (Call(bus, start.get(), &stop).problem.empty()) scanning.push_back(&adapter);
@@ -264,8 +295,9 @@ std::vector<BluetoothDevice> Printers(const std::vector<Device>& devices, const 
 }  // namespace
 
 BluetoothListing ListBluetoothDevices(std::uint32_t scanMs, const StopRequest& stop) {
+    if (!Lib().library.Usable()) return {{}, Lib().library.Problem()};
     sd_bus* rawBus = nullptr;
-    if (const int r = sd_bus_open_system(&rawBus); r < 0) return {{}, SystemBusProblem(std::strerror(-r))};
+    if (const int r = Lib().sd_bus_open_system(&rawBus); r < 0) return {{}, SystemBusProblem(std::strerror(-r))};
     const BusPtr bus(rawBus);
     try {
         Objects objects;

@@ -8,34 +8,67 @@
 #include <libudev.h>
 #include <unistd.h>
 
+#include "link/SharedLibrary.h"
+
 namespace pelmora::link {
 
 namespace {
+// libudev pulls libsystemd and its compression and crypto libraries in with it;
+// opened only for a device list, it leaves them out of every other run.
+#define PELMORA_UDEV_FUNCTIONS(X) \
+    X(udev_new) X(udev_unref) X(udev_enumerate_new) \
+    X(udev_enumerate_unref) X(udev_enumerate_add_match_subsystem) X(udev_enumerate_add_match_sysname) \
+    X(udev_enumerate_scan_devices) X(udev_enumerate_get_list_entry) X(udev_list_entry_get_next) \
+    X(udev_list_entry_get_name) X(udev_device_new_from_syspath) X(udev_device_unref) \
+    X(udev_device_get_devnode)
+
+struct Udev {
+    SharedLibrary library{"libudev.so.1", "libudev1"};
+#define PELMORA_DECLARE(name) decltype(&::name) name = nullptr;
+    PELMORA_UDEV_FUNCTIONS(PELMORA_DECLARE)
+#undef PELMORA_DECLARE
+    Udev() {
+#define PELMORA_RESOLVE(name) library.Resolve(name, #name);
+        PELMORA_UDEV_FUNCTIONS(PELMORA_RESOLVE)
+#undef PELMORA_RESOLVE
+    }
+};
+
+const Udev& LoadedUdev() {
+    static const Udev udev;
+    return udev;
+}
+
 struct UdevDeleter {
-    void operator()(udev* context) const { udev_unref(context); }
-    void operator()(udev_enumerate* enumeration) const { udev_enumerate_unref(enumeration); }
-    void operator()(udev_device* device) const { udev_device_unref(device); }
+    void operator()(udev* context) const { LoadedUdev().udev_unref(context); }
+    void operator()(udev_enumerate* enumeration) const { LoadedUdev().udev_enumerate_unref(enumeration); }
+    void operator()(udev_device* device) const { LoadedUdev().udev_device_unref(device); }
 };
 template <typename T>
 using UdevPtr = std::unique_ptr<T, UdevDeleter>;
 
 }  // namespace
 
+std::string DeviceListProblem() { return LoadedUdev().library.Problem(); }
+
 std::vector<std::string> DeviceNodes(const char* subsystem, const char* sysname) {
     std::vector<std::string> nodes;
-    const UdevPtr<udev> context(udev_new());
+    const Udev& u = LoadedUdev();
+    if (!u.library.Usable()) return nodes;
+    const UdevPtr<udev> context(u.udev_new());
     if (!context) return nodes;
-    const UdevPtr<udev_enumerate> enumeration(udev_enumerate_new(context.get()));
-    if (!enumeration || udev_enumerate_add_match_subsystem(enumeration.get(), subsystem) < 0 ||
-        udev_enumerate_add_match_sysname(enumeration.get(), sysname) < 0 ||
-        udev_enumerate_scan_devices(enumeration.get()) < 0) {
+    const UdevPtr<udev_enumerate> enumeration(u.udev_enumerate_new(context.get()));
+    if (!enumeration || u.udev_enumerate_add_match_subsystem(enumeration.get(), subsystem) < 0 ||
+        u.udev_enumerate_add_match_sysname(enumeration.get(), sysname) < 0 ||
+        u.udev_enumerate_scan_devices(enumeration.get()) < 0) {
         return nodes;
     }
-    udev_list_entry* entry = nullptr;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumeration.get())) {
-        const UdevPtr<udev_device> device(udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
+    for (udev_list_entry* entry = u.udev_enumerate_get_list_entry(enumeration.get()); entry;
+         entry = u.udev_list_entry_get_next(entry)) {
+        const UdevPtr<udev_device> device(
+            u.udev_device_new_from_syspath(context.get(), u.udev_list_entry_get_name(entry)));
         if (!device) continue;
-        if (const char* node = udev_device_get_devnode(device.get())) nodes.emplace_back(node);
+        if (const char* node = u.udev_device_get_devnode(device.get())) nodes.emplace_back(node);
     }
     return nodes;
 }
@@ -60,6 +93,7 @@ std::string Description(const std::string& path) {
 }  // namespace
 
 std::vector<UsbPrinterInfo> ListUsbPrinters(TraceSink& trace) {
+    if (const std::string problem = DeviceListProblem(); !problem.empty()) Tracef(trace, "%s\n", problem.c_str());
     return LabelUsbPrinters(DeviceNodes("usbmisc", "lp*"), OpensReadWrite, trace);
 }
 
@@ -80,6 +114,7 @@ std::vector<SerialPortInfo> ListSerialPorts(TraceSink& trace) {
     } else {
         Tracef(trace, "sp_list_ports failed (%d)", static_cast<int>(listed));
     }
+    if (const std::string problem = DeviceListProblem(); !problem.empty()) Tracef(trace, "%s\n", problem.c_str());
     for (const std::string& node : DeviceNodes("tty", "rfcomm*")) {
         const bool known = std::any_of(ports.begin(), ports.end(), [&](const SerialPortInfo& p) { return p.path == node; });
         if (!known) ports.push_back({node, Description(node)});

@@ -33,9 +33,14 @@ std::vector<UsbPrinterInfo> LabelUsbPrinters(std::vector<std::string> nodes,
                                              TraceSink& trace);
 
 /// Device nodes of one subsystem whose kernel names match `sysname` (a glob),
-/// as udev lists them; nothing where udev cannot enumerate. Linux only: the
+/// as udev lists them; nothing where udev cannot enumerate or is not installed. Linux only: the
 /// Windows lists come from the registry's device map and SetupAPI.
 std::vector<std::string> DeviceNodes(const char* subsystem, const char* sysname);
+
+/// Why the lists leave out what only udev finds (USB printers, rfcomm ports
+/// no device is connected to): libudev could not be loaded, named with what to
+/// install; "" when it was, and always on Windows.
+std::string DeviceListProblem();
 
 /// "USB%02d": the port-list label of the `number`-th printer (from 1).
 std::string UsbLabel(int number);

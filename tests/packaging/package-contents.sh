@@ -44,6 +44,10 @@ for list in "$expected"/*.txt; do
     pelmora)
       # A headless till installs the command line without any graphical toolkit.
       [[ $(field Depends) != *qt6* && $(field Depends) != *libx* ]] || fail "pelmora depends on Qt: '$(field Depends)'"
+      # Opened at run time for the device searches, where dpkg-shlibdeps cannot see them.
+      for library in libudev1 libsystemd0; do
+        [[ $(field Depends) == *$library* ]] || fail "pelmora does not depend on $library: '$(field Depends)'"
+      done
       rm -rf "$control"/*
       dpkg-deb -e "$deb" "$control"
       for script in postinst postrm; do
@@ -57,6 +61,12 @@ done
 # dpkg refuses to install two packages that hold the same file.
 shared=$(sort <<<"$all_paths" | uniq -d | grep -v '^$')
 [ -z "$shared" ] || fail "in more than one package: $shared"
+
+# Every start would load libudev, libsystemd and what they pull in; only the searches need them.
+for program in pelmora pelmora-sim; do
+  needed=$(objdump -p "$root/usr/bin/$program" | awk '$1 == "NEEDED" { print $2 }')
+  ! grep -qE '^lib(udev|systemd)\.' <<<"$needed" || fail "$program is linked with libudev or libsystemd: $needed"
+done
 
 # Device access goes to the seat's user through uaccess, never to everybody.
 for rules in "$root"/usr/lib/udev/rules.d/*.rules; do

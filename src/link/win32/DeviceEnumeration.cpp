@@ -44,6 +44,8 @@ std::vector<std::string> UsbPrintInterfaces() {
 }
 }  // namespace
 
+std::string DeviceListProblem() { return {}; }
+
 std::vector<UsbPrinterInfo> ListUsbPrinters(TraceSink& trace) {
     return LabelUsbPrinters(UsbPrintInterfaces(), OpensReadWrite, trace);
 }
