@@ -6,7 +6,6 @@
 #include <ostream>
 #include <set>
 #include <sstream>
-#include <string_view>
 #include <unistd.h>
 
 #include "cli/CliContext.h"
@@ -188,13 +187,6 @@ int Run(CLI::App& app, CliContext& ctx, PrinterOptions& p, const CommandResult& 
 }  // namespace
 
 int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link::Platform* platform) {
-    const std::string version = std::string("pelmora ") + PELMORA_VERSION + "\nLicense: " PELMORA_LICENSE;
-    // What scripts ask before each run, answered as CLI11 would but without
-    // building the options or throwing its exception.
-    if (argc == 2 && std::string_view(argv[1]) == "--version") {
-        out << version << std::endl;
-        return ExitOk;
-    }
     context::PrepareStandardStreams();
     CliContext ctx(out, err);
     if (platform) ctx.UsePlatform(platform);
@@ -205,7 +197,7 @@ int RunPelmora(int argc, char** argv, std::ostream& out, std::ostream& err, link
                  "list/download/print/delete run against each, --jobs at once, and a summary follows; the exit\n"
                  "status is 0 only when every printer succeeded."};
     app.name("pelmora");
-    app.set_version_flag("--version", version);
+    app.set_version_flag("--version", std::string("pelmora ") + PELMORA_VERSION + "\nLicense: " PELMORA_LICENSE);
     // At most one; with none RunPelmora names the choices, and an unknown word
     // is reported as such rather than as a missing command.
     app.require_subcommand(0, 1);

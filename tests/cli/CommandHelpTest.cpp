@@ -39,19 +39,5 @@ TEST(CommandHelp, EachCommandShowsItsOwnOptions) {
     }
 }
 
-// `--version` alone is answered before the options are built; with another
-// option CLI11 answers it. Both must say the same.
-TEST(CommandHelp, VersionAloneAndAmongOptionsPrintTheSame) {
-    ConfigCli cli;
-    const Result alone = cli.RunPelmora({"--version"});
-    const Result among = cli.RunPelmora({"--trace", "--version"});
-    EXPECT_EQ(alone.status, 0);
-    EXPECT_EQ(among.status, 0);
-    EXPECT_EQ(alone.out.rfind("pelmora ", 0), 0u) << alone.out;
-    EXPECT_NE(alone.out.find("\nLicense: "), std::string::npos) << alone.out;
-    EXPECT_EQ(alone.out, among.out);
-    EXPECT_EQ(alone.err + among.err, "");
-}
-
 }  // namespace
 }  // namespace pelmora::test
