@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "firmware/FirmwareDownload.h"
 #include "link/WireTime.h"
@@ -15,10 +16,12 @@ public:
     void SetStatus(const std::string& status) override { statuses.push_back(status); }
     void SetProgress(int percent) override { progress.push_back(percent); }
     void Sending() override { ++sending; }
+    bool Cancelled() const override { return cancelAfterPieces && progress.size() >= *cancelAfterPieces; }
 
     std::vector<std::string> statuses;
     std::vector<int> progress;
     int sending = 0;
+    std::optional<std::size_t> cancelAfterPieces;
 };
 
 struct FirmwareRig {
@@ -121,6 +124,19 @@ TEST(FirmwareDownload, ShortPieceStopsTheDownloadAndClosesTheLink) {
     EXPECT_EQ(outcome.message, "Error : Send Failed!");
     EXPECT_EQ(f.view.progress, std::vector<int>{45});
     EXPECT_EQ(outcome.status, "Finished to download firmware and Reset the printer!");
+    EXPECT_FALSE(f.link.IsOpen());
+}
+
+// Cancel between two pieces: the rest is not sent, and the end is never
+// reported as a finished download.
+TEST(FirmwareDownload, CancelBetweenPiecesSendsNoMoreAndIsNoSuccess) {
+    FirmwareRig f;
+    f.view.cancelAfterPieces = 1;
+    const FirmwareOutcome outcome = DownloadFirmware(f.File(9000), f.link, f.view);
+    EXPECT_EQ(outcome.result, FirmwareResult::Cancelled);
+    EXPECT_EQ(f.rig.platform.writeSizes(), std::vector<int>{4096});
+    EXPECT_EQ(f.view.progress, std::vector<int>{45});
+    EXPECT_EQ(outcome.status, "Ready firmware download.");
     EXPECT_FALSE(f.link.IsOpen());
 }
 

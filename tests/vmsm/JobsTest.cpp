@@ -131,6 +131,31 @@ TEST(VmsmJob, SetStatusWritesInOrder) {
     }
 }
 
+// A printer left in setting mode holds it until switched off: a write stopped
+// anywhere, in either dialect, still sends the end command, and only once.
+TEST(VmsmJob, AStoppedWriteLeavesSettingModeOnce) {
+    struct Case { context::Layout variant; std::uint32_t v; std::string stopBefore, end; };
+    const Case cases[] = {{D, 160902, "write-switch-3", "end"}, {D, 160902, "write-bt", "end"},
+                          {HH, 21021, "write-serial-legacy", "end-legacy"}, {HH, 21021, "end-legacy", "end-legacy"}};
+    for (const Case& k : cases) {
+        const Keys full = [&k] { VmsmRig rig(k.v); rig.Run(SetStatus, k.variant); return rig.TakeLog(); }();
+        const auto stopAt = static_cast<std::size_t>(std::ranges::find(full, k.stopBefore) - full.begin());
+        VmsmRig rig(k.v);
+        const std::size_t before = rig.printer.commandLog().size();
+        bool stopped = false;
+        rig.platform.config().beforeWrite = [&](int) {
+            if (stopped || rig.printer.commandLog().size() - before != stopAt) return;
+            stopped = true;
+            rig.util.link().stopRequest().Request();
+        };
+        const auto job = rig.Run(SetStatus, k.variant);
+        const Keys log = rig.TakeLog();
+        EXPECT_EQ(job.end, JobEnd::Cancel) << k.stopBefore;
+        EXPECT_EQ(std::ranges::count(log, k.end), 1) << k.stopBefore;
+        EXPECT_FALSE(rig.config().inSettingMode()) << k.stopBefore;
+    }
+}
+
 TEST(VmsmJob, ConditionsOnFirmwareAndMsrMode) {
     struct Case { VmsmJob job; std::uint32_t v; std::uint8_t m; int phase; Keys present, absent; };
     const Case cases[] = {
