@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "context/SettingsStore.h"
-#include "support/PrinterRig.h"
+#include "support/TempDir.h"
 #include "vmsm/ConfigFields.h"
 #include "vmsm/ConfigLists.h"
 #include "vmsm/PrinterConfig.h"
