@@ -35,17 +35,7 @@ constexpr std::chrono::milliseconds kWaitSlice{50};
     X(sd_bus_message_skip) X(sd_bus_message_unref) X(sd_bus_open_system) \
     X(sd_bus_process) X(sd_bus_slot_unref) X(sd_bus_wait)
 
-struct SdBus {
-    SharedLibrary library{"libsystemd.so.0", "libsystemd0"};
-#define PELMORA_DECLARE(name) decltype(&::name) name = nullptr;
-    PELMORA_SD_BUS_FUNCTIONS(PELMORA_DECLARE)
-#undef PELMORA_DECLARE
-    SdBus() {
-#define PELMORA_RESOLVE(name) library.Resolve(name, #name);
-        PELMORA_SD_BUS_FUNCTIONS(PELMORA_RESOLVE)
-#undef PELMORA_RESOLVE
-    }
-};
+PELMORA_LIBRARY_FUNCTIONS(SdBus, "libsystemd.so.0", "libsystemd0", PELMORA_SD_BUS_FUNCTIONS);
 
 const SdBus& Lib() {
     static const SdBus library;

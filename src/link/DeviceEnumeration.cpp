@@ -22,17 +22,7 @@ namespace {
     X(udev_list_entry_get_name) X(udev_device_new_from_syspath) X(udev_device_unref) \
     X(udev_device_get_devnode)
 
-struct Udev {
-    SharedLibrary library{"libudev.so.1", "libudev1"};
-#define PELMORA_DECLARE(name) decltype(&::name) name = nullptr;
-    PELMORA_UDEV_FUNCTIONS(PELMORA_DECLARE)
-#undef PELMORA_DECLARE
-    Udev() {
-#define PELMORA_RESOLVE(name) library.Resolve(name, #name);
-        PELMORA_UDEV_FUNCTIONS(PELMORA_RESOLVE)
-#undef PELMORA_RESOLVE
-    }
-};
+PELMORA_LIBRARY_FUNCTIONS(Udev, "libudev.so.1", "libudev1", PELMORA_UDEV_FUNCTIONS);
 
 const Udev& LoadedUdev() {
     static const Udev udev;

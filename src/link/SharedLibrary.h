@@ -31,3 +31,14 @@ private:
 };
 
 }  // namespace pelmora::link
+
+/// Declares struct `Name`: the library `soname` (installed by `package`) and one
+/// pointer for each function `LIST(X)` names, all resolved when the struct is made.
+#define PELMORA_LIBRARY_FUNCTIONS(Name, soname, package, LIST) \
+    struct Name { \
+        ::pelmora::link::SharedLibrary library{soname, package}; \
+        LIST(PELMORA_LIBRARY_DECLARE_) \
+        Name() { LIST(PELMORA_LIBRARY_RESOLVE_) } \
+    }
+#define PELMORA_LIBRARY_DECLARE_(name) decltype(&::name) name = nullptr;
+#define PELMORA_LIBRARY_RESOLVE_(name) library.Resolve(name, #name);
