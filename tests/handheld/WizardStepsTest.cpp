@@ -16,7 +16,6 @@ namespace {
 
 bool Checked(WizardStepWindow& step, const QString& radio) { return Find<QAbstractButton>(step, qPrintable(radio))->isChecked(); }
 
-
 std::function<void(WizardStepWindow&)> CancelWith(HandheldRig& rig, std::function<void(WizardStepWindow&)> first = {}) {
     return [&rig, first](WizardStepWindow& step) {
         if (first) first(step);

@@ -1,6 +1,5 @@
 // The manager window's actions and its address window, in both layouts, each
-// with its own texts; the preview's pictures, the colour one brightened and
-// "As printed" the very raster a download sends.
+// with its own texts.
 #include <QAbstractItemView>
 #include <QFile>
 #include <QLabel>
@@ -8,17 +7,12 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QtTest>
-#include <atomic>
 #include <filesystem>
-#include <future>
 
-#include "nv/ImageLoader.h"
 #include "nv/NvCatalogue.h"
-#include "nv/RasterConversion.h"
 #include "windows/nv_images/NvAddressWindow.h"
 #include "windows/nv_images/NvManagerLaunch.h"
 #include "windows/nv_images/NvPreview.h"
-#include "windows/nv_images/NvPreviewImage.h"
 #include "ui/support/NvWindowRig.h"
 #include "ui/support/WhenShown.h"
 #include "ui/support/WidgetSnapshot.h"
@@ -63,19 +57,6 @@ void SelectRows(NvWindowRig& r, std::initializer_list<int> rows) {
         view->selectionModel()->select(view->model()->index(row, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
-}
-
-// A grey ramp with a dark bar, so that brightness changes the dots.
-QString RampBitmap(const test::TempDir& dir, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const int v = y < height / 4 ? 20 : (x * 255) / width;
-            image.setPixel(x, y, qRgb(v, v, v));
-        }
-    const QString path = QString::fromStdString((dir / "ramp.bmp").string());
-    image.save(path, "BMP");
-    return path;
 }
 
 QString StoredEntry(NvWindowRig& r, int index) { return QString::fromStdString(nv::ReadCatalogueEntry(r.rig.store, index)); }
@@ -391,88 +372,6 @@ private slots:
             QVERIFY2(prompts.shown[0].text.startsWith(c.message), qPrintable(prompts.shown[0].text));
             QVERIFY(!rig.util.link().IsOpen());
         }
-    }
-
-    void printedPreviewShowsEachDotAtPrinterWidth() {
-        const nv::Raster raster{10, 2, {0b10000000, 0b01000000, 0b00000000, 0b11000000}};
-        const QImage dots = ui::PrintedPreview(raster, 384);
-        QCOMPARE(dots.size(), QSize(10, 2));
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 10; ++x) {
-                const bool black = raster.bytes[static_cast<std::size_t>(y * 2 + x / 8)] & (0x80 >> (x % 8));
-                QCOMPARE(dots.pixel(x, y), black ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-            }
-        QCOMPARE(ui::PrintedPreview(raster, 768).size(), QSize(20, 4));
-        QVERIFY(ui::PrintedPreview({10, 2, {0x80}}, 384).isNull());  // short raster: nothing drawn
-        QVERIFY(ui::PrintedPreview(raster, 0).isNull());             // no frame to draw in
-        QVERIFY(ui::PrintedPreview({10, 0, {}}, 384).isNull());      // no rows
-        QCOMPARE(ui::PrintedPreview({1, 1, {0x80}}, 384).size(), QSize(1, 1));  // one dot is still drawn
-    }
-
-    void widgetDrawsTheFileAsChosenAndAsPrinted() {
-        test::TempDir dir;
-        const QString path = RampBitmap(dir, 96, 40);
-        ui::NvPreview preview;
-        preview.resize(300, 400);
-        QVERIFY(preview.Rendered().isNull());  // white until there is a path
-        preview.SetPath(path);
-        QTRY_VERIFY(!preview.Loading());
-        QCOMPARE(preview.Rendered().size(), QSize(75, 31));  // 300 x 96 / 384; 40 x 75 / 96
-        preview.SetBrightness(40);
-        QCOMPARE(qRed(preview.Rendered().pixel(0, 0)), 20 + 102);
-
-        preview.SetAsPrinted(true);
-        const nv::RasterResult expected = nv::RasterFromImageFile(path.toStdString(), 40);
-        QVERIFY(expected.ok());
-        QVERIFY(preview.PrintedRaster());
-        QCOMPARE(preview.PrintedRaster()->bytes, expected.raster.bytes);
-        QCOMPARE(preview.Rendered().size(), QSize(75, 31));
-        preview.SetBrightness(0);
-        QVERIFY(preview.PrintedRaster()->bytes != expected.raster.bytes);  // follows the slider
-
-        preview.SetPath(QString::fromStdString((dir / "gone.bmp").string()));
-        QTRY_VERIFY(!preview.Loading());
-        QVERIFY(preview.Rendered().isNull());
-        QVERIFY(!preview.PrintedRaster());
-    }
-
-    void largePhotoDecodesWhileTheWindowKeepsTicking() {
-        test::TempDir dir;
-        const QString small = RampBitmap(dir, 96, 40);
-        ui::NvPreview preview;
-        preview.resize(300, 400);
-        preview.SetPath(small);
-        QTRY_VERIFY(!preview.Loading());
-        const QImage before = preview.Rendered();
-
-        // The photo's decoding is held until the UI thread has ticked three
-        // times: were it decoded on that thread, it would wait out its time.
-        std::atomic<bool> entered{false};
-        std::promise<void> release;
-        std::shared_future<void> released = release.get_future().share();
-        std::atomic<bool> waitedOut{false};
-        preview.SetDecoder([&, released](const std::string&) {
-            entered = true;
-            if (released.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) waitedOut = true;
-            nv::RgbImage photo(2000, 3000, 0x102030);
-            return std::optional<nv::RgbImage>(std::move(photo));
-        });
-        int ticks = 0;
-        QTimer ticker;
-        QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
-        ticker.start(1);
-        preview.SetPath("photo.bmp");
-        QTRY_VERIFY(entered);
-        const int ticksAtEntry = ticks;
-        QTRY_VERIFY(ticks >= ticksAtEntry + 3);
-        QCOMPARE(preview.Rendered(), before);  // the previous picture until the photo arrives
-        // Another selection meanwhile waits for this decode and wins.
-        preview.SetDecoder({});
-        preview.SetPath(small);
-        release.set_value();
-        QTRY_VERIFY(!preview.Loading());
-        QVERIFY(!waitedOut);
-        QCOMPARE(preview.Rendered(), before);
     }
 };
 
