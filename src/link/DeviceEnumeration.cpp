@@ -80,10 +80,15 @@ std::string Description(const std::string& path) {
     }
     return text;
 }
+
+// Both lists leave out what only udev finds: the trace says why.
+void TraceDeviceListProblem(TraceSink& trace) {
+    if (const std::string problem = DeviceListProblem(); !problem.empty()) Tracef(trace, "%s\n", problem.c_str());
+}
 }  // namespace
 
 std::vector<UsbPrinterInfo> ListUsbPrinters(TraceSink& trace) {
-    if (const std::string problem = DeviceListProblem(); !problem.empty()) Tracef(trace, "%s\n", problem.c_str());
+    TraceDeviceListProblem(trace);
     return LabelUsbPrinters(DeviceNodes("usbmisc", "lp*"), OpensReadWrite, trace);
 }
 
@@ -104,7 +109,7 @@ std::vector<SerialPortInfo> ListSerialPorts(TraceSink& trace) {
     } else {
         Tracef(trace, "sp_list_ports failed (%d)", static_cast<int>(listed));
     }
-    if (const std::string problem = DeviceListProblem(); !problem.empty()) Tracef(trace, "%s\n", problem.c_str());
+    TraceDeviceListProblem(trace);
     for (const std::string& node : DeviceNodes("tty", "rfcomm*")) {
         const bool known = std::any_of(ports.begin(), ports.end(), [&](const SerialPortInfo& p) { return p.path == node; });
         if (!known) ports.push_back({node, Description(node)});
