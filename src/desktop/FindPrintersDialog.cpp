@@ -64,6 +64,34 @@ void FindPrintersDialog::BuildControls() {
     localStatus_ = new QLabel(this);
     localStatus_->setObjectName(QStringLiteral("localStatus"));
 
+    QGroupBox* network = BuildNetworkGroup();
+
+    use_ = ui::QuietButton(tr("Use This Printer"), "useButton", this);
+    auto* close = ui::QuietButton(tr("Close"), "closeButton", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(use_);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(listLabel);
+    layout->addWidget(view_, 1);
+    layout->addWidget(localStatus_);
+    layout->addWidget(network);
+    layout->addLayout(buttons);
+
+    connect(start_, &QPushButton::clicked, this, &FindPrintersDialog::StartSearch);
+    connect(targets_, &QLineEdit::returnPressed, this, &FindPrintersDialog::StartSearch);
+    connect(targets_, &QLineEdit::textEdited, refusal_, &QLabel::hide);
+    connect(cancel_, &QPushButton::clicked, this, &FindPrintersDialog::CancelSearch);
+    // Enter and a double click activate a row.
+    connect(view_, &QTreeView::activated, this, &FindPrintersDialog::Choose);
+    connect(use_, &QPushButton::clicked, this, [this] { Choose(view_->currentIndex()); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &FindPrintersDialog::Refresh);
+}
+
+QGroupBox* FindPrintersDialog::BuildNetworkGroup() {
     auto* network = new QGroupBox(tr("Network"), this);
     auto* targetsLabel = new QLabel(tr("Addresses:"), network);
     targets_ = new QLineEdit(QString::fromStdString([] {
@@ -101,30 +129,7 @@ void FindPrintersDialog::BuildControls() {
     grid->addWidget(refusal_, 1, 1, 1, 5);
     grid->addWidget(bar_, 2, 0, 1, 6);
     grid->setColumnStretch(1, 1);
-
-    use_ = ui::QuietButton(tr("Use This Printer"), "useButton", this);
-    auto* close = ui::QuietButton(tr("Close"), "closeButton", this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(use_);
-    buttons->addWidget(close);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(listLabel);
-    layout->addWidget(view_, 1);
-    layout->addWidget(localStatus_);
-    layout->addWidget(network);
-    layout->addLayout(buttons);
-
-    connect(start_, &QPushButton::clicked, this, &FindPrintersDialog::StartSearch);
-    connect(targets_, &QLineEdit::returnPressed, this, &FindPrintersDialog::StartSearch);
-    connect(targets_, &QLineEdit::textEdited, refusal_, &QLabel::hide);
-    connect(cancel_, &QPushButton::clicked, this, &FindPrintersDialog::CancelSearch);
-    // Enter and a double click activate a row.
-    connect(view_, &QTreeView::activated, this, &FindPrintersDialog::Choose);
-    connect(use_, &QPushButton::clicked, this, [this] { Choose(view_->currentIndex()); });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &FindPrintersDialog::Refresh);
+    return network;
 }
 
 void FindPrintersDialog::StartSearch() {

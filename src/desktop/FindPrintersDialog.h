@@ -5,6 +5,7 @@
 #include "desktop/FoundPrinterModel.h"
 #include "link/CommSettings.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
@@ -39,6 +40,7 @@ public slots:
 
 private:
     void BuildControls();
+    QGroupBox* BuildNetworkGroup();
     void Choose(const QModelIndex& index);
     void LocalListed(const std::vector<context::LocalCandidate>& candidates);
     void LocalDone(const context::LocalDiscoveryResult& result);

@@ -39,39 +39,8 @@ SentinelWindow::SentinelWindow(context::Layout layout, Prompts& prompts, std::ui
     setObjectName(QStringLiteral("msrAdvance"));
     setWindowTitle(desktop ? tr("Advanced MSR Settings") : tr("MSR Sentinel Settings"));
 
-    auto* group = new QGroupBox(desktop ? LabelText(vmsm::lists::kSentinelLabel) : tr("Sentinel Option"));
-    group->setObjectName(QStringLiteral("sentinelOption"));
-    auto* radioRow = new QHBoxLayout(group);
-    const auto& modeNames = vmsm::lists::SentinelModeEntries();
-    const QString handheldNames[] = {ListText(modeNames[0]), tr("Static"), tr("Dynamic")};
-    const char* radioNames[] = {"modeNone", "modeStatic", "modeDynamic"};
-    for (std::uint32_t i = 0; i < radios_.size(); ++i) {
-        radios_[i] = new QRadioButton(desktop ? ListText(modeNames[i]) : handheldNames[i]);
-        radios_[i]->setObjectName(QLatin1String(radioNames[i]));
-        radios_[i]->setAccessibleName(ChoiceName(group->title(), radios_[i]->text()));
-        radioRow->addWidget(radios_[i]);
-        // Toggled, not clicked: a screen reader's action changes the state without a click.
-        connect(radios_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) SetMode(i);
-        });
-    }
-
-    const QString handheldLabels[] = {tr("Track1 Start"), tr("Track2 Start"), tr("Track3 Start"),
-                                      tr("Track1 End"),   tr("Track2 End"),   tr("Track3 End")};
-    auto* grid = new QGridLayout;
-    for (std::size_t row = 0; row < kBoxes; ++row) {
-        const std::size_t text = TextOfRow(row);
-        const bool start = text < static_cast<std::size_t>(vmsm::kTracks);
-        const auto& coreLabels = start ? vmsm::lists::SentinelStartLabels() : vmsm::lists::SentinelEndLabels();
-        auto* label = new QLabel(desktop ? LabelText(coreLabels[text % vmsm::kTracks]) : handheldLabels[text]);
-        auto* box = new QLineEdit(FromBytes(texts[text]));
-        box->setObjectName(QStringLiteral("%1%2").arg(start ? QLatin1String("start") : QLatin1String("end"))
-                               .arg(text % vmsm::kTracks + 1));
-        label->setBuddy(box);
-        grid->addWidget(label, static_cast<int>(row), 0);
-        grid->addWidget(box, static_cast<int>(row), 1);
-        boxes_[text] = box;
-    }
+    QGroupBox* group = BuildModeGroup(desktop);
+    QGridLayout* grid = BuildTextGrid(desktop);
 
     form_ = new QCheckBox(desktop ? tr("ASCII (ex: \"START(1)\")") : tr("ASCII"));
     form_->setObjectName(QStringLiteral("entryForm"));
@@ -94,6 +63,46 @@ SentinelWindow::SentinelWindow(context::Layout layout, Prompts& prompts, std::ui
     for (QLineEdit* box : boxes_) box->setEnabled(mode_ == vmsm::SentinelDynamic);
     NameControls(this);
     if (desktop) AssignAccessKeys(this);
+}
+
+QGroupBox* SentinelWindow::BuildModeGroup(bool desktop) {
+    auto* group = new QGroupBox(desktop ? LabelText(vmsm::lists::kSentinelLabel) : tr("Sentinel Option"));
+    group->setObjectName(QStringLiteral("sentinelOption"));
+    auto* radioRow = new QHBoxLayout(group);
+    const auto& modeNames = vmsm::lists::SentinelModeEntries();
+    const QString handheldNames[] = {ListText(modeNames[0]), tr("Static"), tr("Dynamic")};
+    const char* radioNames[] = {"modeNone", "modeStatic", "modeDynamic"};
+    for (std::uint32_t i = 0; i < radios_.size(); ++i) {
+        radios_[i] = new QRadioButton(desktop ? ListText(modeNames[i]) : handheldNames[i]);
+        radios_[i]->setObjectName(QLatin1String(radioNames[i]));
+        radios_[i]->setAccessibleName(ChoiceName(group->title(), radios_[i]->text()));
+        radioRow->addWidget(radios_[i]);
+        // Toggled, not clicked: a screen reader's action changes the state without a click.
+        connect(radios_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) SetMode(i);
+        });
+    }
+    return group;
+}
+
+QGridLayout* SentinelWindow::BuildTextGrid(bool desktop) {
+    const QString handheldLabels[] = {tr("Track1 Start"), tr("Track2 Start"), tr("Track3 Start"),
+                                      tr("Track1 End"),   tr("Track2 End"),   tr("Track3 End")};
+    auto* grid = new QGridLayout;
+    for (std::size_t row = 0; row < kBoxes; ++row) {
+        const std::size_t text = TextOfRow(row);
+        const bool start = text < static_cast<std::size_t>(vmsm::kTracks);
+        const auto& coreLabels = start ? vmsm::lists::SentinelStartLabels() : vmsm::lists::SentinelEndLabels();
+        auto* label = new QLabel(desktop ? LabelText(coreLabels[text % vmsm::kTracks]) : handheldLabels[text]);
+        auto* box = new QLineEdit(FromBytes(texts_[text]));
+        box->setObjectName(QStringLiteral("%1%2").arg(start ? QLatin1String("start") : QLatin1String("end"))
+                               .arg(text % vmsm::kTracks + 1));
+        label->setBuddy(box);
+        grid->addWidget(label, static_cast<int>(row), 0);
+        grid->addWidget(box, static_cast<int>(row), 1);
+        boxes_[text] = box;
+    }
+    return grid;
 }
 
 void SentinelWindow::SetMode(std::uint32_t mode) {

@@ -9,6 +9,8 @@
 #include "vmsm/SentinelCheck.h"
 
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -37,6 +39,8 @@ public slots:
     void accept() override;
 
 private:
+    QGroupBox* BuildModeGroup(bool desktop);
+    QGridLayout* BuildTextGrid(bool desktop);
     void SetMode(std::uint32_t mode);
     void SwitchForm(bool hexa);
     QString FormLabel() const;
