@@ -65,6 +65,29 @@ const std::set<std::string>& KnownMessages(const nv::NvJobVariant& v) {
 constexpr const char* kStoreText =
     "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora\\NV]\r\n\"Count\"=dword:00000002\r\n\r\n";
 
+struct JobEnd {
+    nv::NvOutcome outcome;
+    bool downloaded = false;
+};
+
+// One of the four jobs, picked by the input: read the codes, download, delete one, print all.
+JobEnd RunJob(int job, nv::NvManager& manager, nv::NvEngine& engine, std::uint32_t modelCode, FuzzInput& in,
+              bool autoAddressing) {
+    switch (job) {
+    case 0: return {manager.Refresh()};
+    case 1: {
+        for (int i = 0; i < 2; ++i) engine.editImageList().AddImageItem(Picture(engine, modelCode, i, in.Byte() % 101));
+        const auto result = manager.Download(autoAddressing, [](const std::vector<std::string>&) {
+            return std::optional<std::string>("A1");
+        });
+        if (!result.ok()) return {{false, result.message}};
+        return {result.refresh, true};
+    }
+    case 2: return {manager.Delete(0, "10")};
+    default: return {manager.PrintAll()};
+    }
+}
+
 }  // namespace
 }  // namespace pelmora::fuzz
 
@@ -74,7 +97,7 @@ using namespace pelmora::fuzz;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
     const std::uint8_t setup = in.Byte();
-    const int job = setup & 3;  // read the codes, download, delete one, print all
+    const int job = setup & 3;
     const bool handheld = (setup >> 2) & 1;
     const bool legacy = (setup >> 3) & 1;
     const auto portType = static_cast<std::int32_t>((setup >> 4) & 3);
@@ -111,24 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         util.link().OpenPort();
         engine.MarkPrinterChecked();
     }
-    nv::NvOutcome outcome;
-    bool downloaded = false;
-    switch (job) {
-    case 0: outcome = manager.Refresh(); break;
-    case 1: {
-        for (int i = 0; i < 2; ++i) engine.editImageList().AddImageItem(Picture(engine, util.modelCode(), i, in.Byte() % 101));
-        const auto result = manager.Download(autoAddressing, [](const std::vector<std::string>&) {
-            return std::optional<std::string>("A1");
-        });
-        downloaded = result.ok();
-        outcome = result.refresh;
-        if (!result.ok()) outcome = {false, result.message};
-        bound += 2 * 1000 + 200 + jobMs;
-        break;
-    }
-    case 2: outcome = manager.Delete(0, "10"); break;
-    default: outcome = manager.PrintAll(); break;
-    }
+    const JobEnd end = RunJob(job, manager, engine, util.modelCode(), in, autoAddressing);
+    const nv::NvOutcome& outcome = end.outcome;
+    const bool downloaded = end.downloaded;
+    if (job == 1) bound += 2 * 1000 + 200 + jobMs;
     bound += 2 * jobMs + kLinkOpenCloseMs;
     manager.Close();
 
