@@ -153,6 +153,45 @@ def save_record(path, record):
     return None
 
 
+def convert_all(module, pelmora, images):
+    """Every file converted before anything is sent; the digest of each by its code."""
+    digests = {}
+    for image in images:
+        status, out, err = pelmora.run('nv', 'preview', image['file'], '--brightness', str(image['brightness']),
+                                       '--dither', image['dither'], '--out', os.path.join(module.tmpdir, 'preview.png'))
+        if status != OK:
+            pelmora.fail(status, err, 'image %s for code %s' % (image['file'], image['code']))
+        digests[image['code']] = digest(image)
+    return digests
+
+
+def apply_changes(pelmora, record_path, record, digests, delete, download):
+    """Deletes, then downloads; on a failure the record keeps what the printer now holds."""
+    changed = False
+
+    def failed(status, err, what):
+        problem = save_record(record_path, record)
+        if problem:
+            pelmora.module.warn(problem)
+        # Status 2: refused before anything was sent.
+        pelmora.fail(status, err, what, changed=changed or status != REFUSED)
+
+    for code in delete:
+        status, out, err = pelmora.run('nv', 'delete', code)
+        record.pop(code, None)
+        if status != OK:
+            failed(status, err, 'nv delete %s' % code)
+        changed = True
+    for image in download:
+        code = image['code']
+        status, out, err = pelmora.run('nv', 'download', '--code', code, '--brightness', str(image['brightness']),
+                                       '--dither', image['dither'], image['file'])
+        if status != OK:
+            failed(status, err, 'nv download %s' % code)
+        changed = True
+        record[code] = digests[code]
+
+
 def main():
     module = PelmoraModule(
         argument_spec=module_options(
@@ -177,14 +216,7 @@ def main():
     check_record(module, record_path)
     record = load_record(module, record_path)
 
-    # Every file converted before anything is sent.
-    digests = {}
-    for image in images:
-        status, out, err = pelmora.run('nv', 'preview', image['file'], '--brightness', str(image['brightness']),
-                                       '--dither', image['dither'], '--out', os.path.join(module.tmpdir, 'preview.png'))
-        if status != OK:
-            pelmora.fail(status, err, 'image %s for code %s' % (image['file'], image['code']))
-        digests[image['code']] = digest(image)
+    digests = convert_all(module, pelmora, images)
 
     held = pelmora.json('nv', 'list', '--json')
     replaced = [c for c in held if c in listed and record_path and record.get(c) != digests[c]]
@@ -206,29 +238,7 @@ def main():
                 module.fail_json(msg=problem)
         module.exit_json(**result)
 
-    changed = False
-
-    def failed(status, err, what):
-        problem = save_record(record_path, record)
-        if problem:
-            module.warn(problem)
-        # Status 2: refused before anything was sent.
-        pelmora.fail(status, err, what, changed=changed or status != REFUSED)
-
-    for code in delete:
-        status, out, err = pelmora.run('nv', 'delete', code)
-        record.pop(code, None)
-        if status != OK:
-            failed(status, err, 'nv delete %s' % code)
-        changed = True
-    for code in download:
-        image = listed[code]
-        status, out, err = pelmora.run('nv', 'download', '--code', code, '--brightness', str(image['brightness']),
-                                       '--dither', image['dither'], image['file'])
-        if status != OK:
-            failed(status, err, 'nv download %s' % code)
-        changed = True
-        record[code] = digests[code]
+    apply_changes(pelmora, record_path, record, digests, delete, [listed[code] for code in download])
     problem = save_record(record_path, digests)
     if problem:
         module.fail_json(msg='the printer was changed, but %s' % problem, **result)
