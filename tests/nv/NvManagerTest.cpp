@@ -39,10 +39,9 @@ TEST_F(NvManagerTest, AutoAddressingTakesTheFreeCodes) {
     EXPECT_EQ(StoredCodes(), (Codes{"10", "11", "12"}));
     EXPECT_EQ(rig.nv.addressList(), StoredCodes());
     EXPECT_EQ(std::tuple(rig.nv.imageCount(), rig.nv.ReadStoredCount(), rig.nv.downloadQueue().size()), std::tuple(3, 3u, 0u));
-    const auto* first = rig.handler().FindKeyCode("10");
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(std::tuple(first->width, first->height), std::tuple(384, 57));
-    EXPECT_EQ(rig.handler().FindKeyCode("11")->raster.size(), 13u * 3u);
+    const auto& first = *rig.handler().FindKeyCode("10");  // there: checked above
+    EXPECT_EQ(std::tuple(first.width, first.height, rig.handler().FindKeyCode("11")->raster.size()),
+              std::tuple(384, 57, 13u * 3u));
 
     // With "10" and "12" stored, the next three go around them.
     ASSERT_TRUE(manager.Delete(1, "11").ok);
@@ -133,11 +132,10 @@ TEST_F(NvManagerTest, LegacyPrinterNumbersTheImagesAndRemembersTheCount) {
     EXPECT_EQ(manager.Delete(0, "00").message, " Not supported operation!");
     EXPECT_TRUE(rig.TakeReceived().empty());
     ASSERT_TRUE(manager.DeleteAll().ok);
-    // The count is 0 now: the list read gives 400.
     EXPECT_EQ(std::tuple(rig.handler().numberedImages().size(), rig.nv.addressList().size(), rig.nv.ReadStoredCount()),
               std::tuple(0u, 0u, 0u));
     rig.TakeReceived();
-    ASSERT_TRUE(manager.PrintAll().ok);  // count unknown: every likely number
+    ASSERT_TRUE(manager.PrintAll().ok);  // count unknown: every likely number, through the numbered command
     EXPECT_EQ(rig.TakeReceived().size(), 78u * 9u);
 }
 
@@ -214,10 +212,8 @@ TEST(NvCatalogue, SaveReplacesWhateverWasThereAndLoadGetsItBack) {
     for (const auto& [index, text] : {std::pair{1, a + ",000"}, std::pair{2, a + ",007"}, std::pair{3, a + ",100"},
                                       std::pair{4, std::string()}})
         EXPECT_EQ(ReadCatalogueEntry(rig.store, index), text) << index;
-    EXPECT_EQ(rig.nv.ReadStoredCount(), 2u);
-    EXPECT_FALSE(rig.nv.printerChecked());
-    EXPECT_TRUE(rig.nv.addressList().empty());
-    EXPECT_TRUE(rig.nv.downloadQueue().empty());
+    EXPECT_EQ(std::tuple(rig.nv.ReadStoredCount(), rig.nv.printerChecked(), rig.nv.addressList(), rig.nv.downloadQueue().size()),
+              std::tuple(2u, false, test::Codes{}, 0u));
     EXPECT_EQ(rig.nv.imageList().size(), 3u);  // stays until the next load
     std::string kept;
     EXPECT_EQ(rig.store.GetRegString(NvKey, "image1", kept), 1);

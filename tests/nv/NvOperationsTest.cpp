@@ -5,31 +5,13 @@
 #include <optional>
 
 #include "NvRig.h"
+#include "support/ScriptedReply.h"
 
 namespace pelmora::nv {
 namespace {
 
 using test::Bytes;
 using test::Codes;
-
-/// Answers the key-code request (and, when asked, every ACK) with one fixed reply.
-struct ScriptedList : sim::CommandHandler {
-    ScriptedList(sim::Reply r, bool ack) : reply(std::move(r)), answersAck(ack) {}
-    sim::Reply reply;
-    bool answersAck;
-
-    Match Handle(std::span<const std::uint8_t> input, std::size_t& consumed, std::string& key,
-                 std::vector<sim::Reply>& replies) override {
-        const Bytes request = answersAck && input[0] == byte::ACK ? Bytes{byte::ACK} : ReadKeyCodeListCommand();
-        const std::size_t n = std::min(input.size(), request.size());
-        if (!std::equal(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(n), request.begin())) return Match::No;
-        if (n < request.size()) return Match::NeedMore;
-        consumed = request.size();
-        key = "scripted";
-        replies = {reply};
-        return Match::Yes;
-    }
-};
 
 class NvOperations : public ::testing::Test {
 protected:
@@ -66,7 +48,8 @@ TEST(ReadKeyCodeList, RepliesDecideTheListTheAnswerAndTheLink) {
     };
     for (const Case& c : cases) {
         test::NvRig rig;
-        rig.printer.AddHandler(std::make_unique<ScriptedList>(c.reply, c.answersAck));
+        rig.printer.AddHandler(std::make_unique<pelmora::test::ScriptedReply>(ReadKeyCodeListCommand(), std::vector{c.reply}));
+        if (c.answersAck) rig.printer.AddHandler(std::make_unique<pelmora::test::ScriptedReply>(Bytes{byte::ACK}, std::vector{c.reply}));
         ASSERT_TRUE(rig.Open());
         rig.nv.setAddressListForTest({"keep"});
         EXPECT_EQ(rig.nv.ReadKeyCodeList(), c.want) << c.name;
@@ -146,17 +129,14 @@ TEST_F(NvOperations, NumberedCountsAreBounded) {
     EXPECT_EQ(rig.nv.addressList(), (Codes{"keep"}));
     rig.nv.WriteStoredCount(0xFFFFFFF0u);
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
-    EXPECT_EQ(rig.nv.addressList().size(), 256u);
-    EXPECT_EQ(rig.nv.addressList()[100], "100");
-    EXPECT_TRUE(rig.TakeReceived().empty());
+    EXPECT_EQ(std::tuple(rig.nv.addressList().size(), rig.nv.addressList()[100]), std::tuple(256u, "100"));
     rig.nv.WriteStoredCount(3);
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
-    EXPECT_EQ(rig.nv.addressList(), (Codes{"00", "01", "02"}));
-    EXPECT_EQ(rig.nv.imageCount(), 3);
+    EXPECT_EQ(std::tuple(rig.nv.addressList(), rig.nv.imageCount()), std::tuple(Codes{"00", "01", "02"}, 3));
+    EXPECT_TRUE(rig.TakeReceived().empty());
     // Deleting them all forgets the count, in memory and in the store.
     EXPECT_EQ(rig.nv.DeleteAllNumberedImages(), rc::Ok);
-    EXPECT_EQ(rig.nv.imageCount(), 0);
-    EXPECT_EQ(rig.nv.ReadStoredCount(), 0u);
+    EXPECT_EQ(std::tuple(rig.nv.imageCount(), rig.nv.ReadStoredCount()), std::tuple(0, 0u));
 }
 
 TEST_F(NvOperations, DownloadBlocksGoInPiecesOf4096) {
