@@ -39,9 +39,8 @@ TEST(ConvertToRaster, ImagesAndTheirRasters) {
     for (const Case& c : cases) {
         const RasterResult r = ConvertToRaster(c.image, c.brightness);
         ASSERT_TRUE(r.ok()) << c.name << ": " << r.error;
-        EXPECT_EQ(r.raster.width, c.w ? c.w : c.image.width) << c.name;
-        EXPECT_EQ(r.raster.height, c.h ? c.h : c.image.height) << c.name;
-        EXPECT_EQ(r.raster.bytes, c.bytes) << c.name;
+        EXPECT_EQ(std::tuple(r.raster.width, r.raster.height, r.raster.bytes),
+                  std::tuple(c.w ? c.w : c.image.width, c.h ? c.h : c.image.height, c.bytes)) << c.name;
     }
 }
 
@@ -109,10 +108,8 @@ TEST(DiffuseAndPack, GreysKeepTheirShareOfDots) {
             for (std::uint32_t x = 0; x < lines.width; x += 4) lines.at(x, y) = kBlack;
         EXPECT_NEAR(share(lines), 0.25, slack);
         EXPECT_EQ(BlackShare(ConvertToRaster(lines, 0).raster), 1.0) << "the windows' conversion keeps dark pixels";
-        const RasterResult sized = ConvertToRaster(lines, 0, kind);
-        EXPECT_EQ(sized.raster.width, 384);
-        EXPECT_EQ(sized.raster.height, 10);
-        EXPECT_EQ(sized.raster.bytes.size(), 48u * 10);
+        const Raster sized = ConvertToRaster(lines, 0, kind).raster;
+        EXPECT_EQ(std::tuple(sized.width, sized.height, sized.bytes.size()), std::tuple(384, 10, 48u * 10));
     }
     EXPECT_EQ(DitherNamed("atkinson"), Dither::Atkinson);
     EXPECT_EQ(DitherNamed("Atkinson"), std::nullopt);
