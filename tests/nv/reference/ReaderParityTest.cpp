@@ -47,9 +47,8 @@ std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.e
 void ExpectSame(const std::optional<RgbImage>& ours, const std::optional<RgbImage>& reader, const std::string& name) {
     ASSERT_TRUE(reader) << name << ": the reader refuses it";
     ASSERT_TRUE(ours) << name;
-    EXPECT_EQ(ours->width, reader->width) << name;
-    EXPECT_EQ(ours->height, reader->height) << name;
-    EXPECT_EQ(ours->pixels, reader->pixels) << name;
+    EXPECT_EQ(std::tie(ours->width, ours->height, ours->pixels), std::tie(reader->width, reader->height, reader->pixels))
+        << name;
 }
 
 Bytes Random(std::mt19937& random, std::size_t n) {
