@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <tuple>
 
 #include "firmware/FirmwareDownload.h"
 #include "link/WireTime.h"
@@ -10,6 +11,8 @@
 
 namespace pelmora::firmware {
 namespace {
+
+const std::string kDownloading = "Firmware is downloading...Don't turn off the printer!!!";
 
 class RecordingView final : public FirmwareProgress {
 public:
@@ -51,12 +54,8 @@ struct FirmwareRig {
 TEST(FirmwareDownload, PiecesAndProgress) {
     struct Case { std::size_t size; std::vector<int> pieces, progress; };
     const Case cases[] = {
-        {8192, {4096, 4096}, {50, 100}},
-        {9000, {4096, 4096, 808}, {45, 91, 100}},
-        {4097, {4096, 1}, {99, 100}},
-        {4096, {4096}, {100}},
-        {4095, {4095}, {100}},
-        {1, {1}, {100}},
+        {8192, {4096, 4096}, {50, 100}}, {9000, {4096, 4096, 808}, {45, 91, 100}}, {4097, {4096, 1}, {99, 100}},
+        {4096, {4096}, {100}},           {4095, {4095}, {100}},                    {1, {1}, {100}},
         {0, {}, {0}},
     };
     for (const Case& c : cases) {
@@ -66,11 +65,9 @@ TEST(FirmwareDownload, PiecesAndProgress) {
         EXPECT_EQ(outcome.result, FirmwareResult::Success) << c.size;
         EXPECT_EQ(f.rig.platform.writeSizes(), c.pieces) << c.size;
         EXPECT_EQ(f.view.progress, c.progress) << c.size;
-        EXPECT_EQ(outcome.message, "Success to download firmware!");
-        EXPECT_EQ(outcome.status, "Finished to download firmware and Reset the printer!");
-        EXPECT_EQ(f.view.statuses, (std::vector<std::string>{"Ready firmware download.",
-                                                             "Firmware is downloading...Don't turn off the printer!!!",
-                                                             outcome.status}));
+        EXPECT_EQ(std::tie(outcome.message, outcome.status),
+                  std::tuple("Success to download firmware!", "Finished to download firmware and Reset the printer!"));
+        EXPECT_EQ(f.view.statuses, (std::vector<std::string>{"Ready firmware download.", kDownloading, outcome.status}));
         EXPECT_EQ(f.view.sending, 1);
         EXPECT_FALSE(f.link.IsOpen());
         // The printer gets the file's bytes unchanged, as one stream.
@@ -102,42 +99,35 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
         EXPECT_EQ(view.sending, 0);
         EXPECT_TRUE(f.rig.platform.writeSizes().empty());
         if (problem == FileProblem::None) {
-            EXPECT_EQ(outcome.result, FirmwareResult::PortOpenError);
-            EXPECT_EQ(outcome.message, "Error : OpenPort! Please check printer");
-            EXPECT_EQ(outcome.status, "Firmware is downloading...Don't turn off the printer!!!");
+            EXPECT_EQ(std::tie(outcome.result, outcome.message, outcome.status),
+                      std::tuple(FirmwareResult::PortOpenError, "Error : OpenPort! Please check printer", kDownloading));
             continue;
         }
         EXPECT_EQ(f.rig.platform.openAttempts(), 0) << path;
-        EXPECT_EQ(outcome.result, FirmwareResult::FileOpenError) << path;
-        EXPECT_EQ(outcome.message, "Error : File Open Error!");
-        EXPECT_EQ(outcome.status, "Ready firmware download.");
+        EXPECT_EQ(std::tie(outcome.result, outcome.message, outcome.status),
+                  std::tuple(FirmwareResult::FileOpenError, "Error : File Open Error!", "Ready firmware download.")) << path;
         EXPECT_EQ(view.statuses, std::vector<std::string>{"Ready firmware download."});
     }
 }
 
-TEST(FirmwareDownload, ShortPieceStopsTheDownloadAndClosesTheLink) {
-    FirmwareRig f;
-    f.rig.platform.config().shortWritesFrom = 1;
-    const FirmwareOutcome outcome = DownloadFirmware(f.File(9000), f.link, f.view);
-    EXPECT_EQ(outcome.result, FirmwareResult::SendFailed);
-    EXPECT_EQ(f.rig.platform.writeSizes(), (std::vector<int>{4096, 4095}));
-    EXPECT_EQ(outcome.message, "Error : Send Failed!");
-    EXPECT_EQ(f.view.progress, std::vector<int>{45});
-    EXPECT_EQ(outcome.status, "Finished to download firmware and Reset the printer!");
-    EXPECT_FALSE(f.link.IsOpen());
-}
-
-// Cancel between two pieces: the rest is not sent, and the end is never
-// reported as a finished download.
-TEST(FirmwareDownload, CancelBetweenPiecesSendsNoMoreAndIsNoSuccess) {
-    FirmwareRig f;
-    f.view.cancelAfterPieces = 1;
-    const FirmwareOutcome outcome = DownloadFirmware(f.File(9000), f.link, f.view);
-    EXPECT_EQ(outcome.result, FirmwareResult::Cancelled);
-    EXPECT_EQ(f.rig.platform.writeSizes(), std::vector<int>{4096});
-    EXPECT_EQ(f.view.progress, std::vector<int>{45});
-    EXPECT_EQ(outcome.status, "Ready firmware download.");
-    EXPECT_FALSE(f.link.IsOpen());
+// A piece the port cuts short, or a cancel between two pieces: the rest is not
+// sent, the link is closed, and a cancel is never reported as a finished download.
+TEST(FirmwareDownload, ShortPieceOrCancelSendsNoMore) {
+    struct Case { bool cancel; FirmwareResult result; std::vector<int> sent; const char* message, *status; };
+    const Case cases[] = {
+        {false, FirmwareResult::SendFailed, {4096, 4095}, "Error : Send Failed!", "Finished to download firmware and Reset the printer!"},
+        {true, FirmwareResult::Cancelled, {4096}, "", "Ready firmware download."},
+    };
+    for (const Case& c : cases) {
+        FirmwareRig f;
+        if (c.cancel) f.view.cancelAfterPieces = 1;
+        else f.rig.platform.config().shortWritesFrom = 1;
+        const FirmwareOutcome outcome = DownloadFirmware(f.File(9000), f.link, f.view);
+        EXPECT_EQ(std::tie(outcome.result, outcome.message, outcome.status), std::tie(c.result, c.message, c.status));
+        EXPECT_EQ(f.rig.platform.writeSizes(), c.sent);
+        EXPECT_EQ(f.view.progress, std::vector<int>{45});
+        EXPECT_FALSE(f.link.IsOpen());
+    }
 }
 
 // A serial line held by flow control takes nothing: the piece ends at twice
@@ -153,10 +143,7 @@ TEST(FirmwareDownload, StalledSerialLineEndsWithinTheWriteBound) {
         const FirmwareOutcome outcome = DownloadFirmware(f.File(9000), f.link, f.view);
         EXPECT_EQ(outcome.result, FirmwareResult::SendFailed) << baud;
         EXPECT_FALSE(f.link.IsOpen()) << baud;
-        link::SerialTimeouts t;
-        t.writeMicrosPerByte = link::WriteMicrosPerByte(baud, 10);
-        t.writeTotalConstant = link::kWriteSlackMs;
-        const std::uint64_t bound = link::SerialWriteTimeoutMs(t, 4096);
+        const std::uint64_t bound = link::SerialWriteTimeoutMs({0, 0, 0, link::WriteMicrosPerByte(baud, 10), link::kWriteSlackMs}, 4096);
         EXPECT_GE(f.rig.Now() - start, bound) << baud;
         EXPECT_LT(f.rig.Now() - start, bound + 1000) << baud << ": opening and closing take the rest";
     }
