@@ -162,10 +162,7 @@ TEST(PrinterLinkClose, DestructionClosesAnOpenLink) {
     PrinterRig serial(link::PortSerial);
     {
         link::PrinterLink own(serial.platform);
-        test::Reconfigure(own, [](link::CommSettings& s) {
-            s.portType = link::PortSerial;
-            s.port = "COM2";
-        });
+        own.Configure({.portType = link::PortSerial, .port = "COM2"});
         ASSERT_EQ(own.OpenPort(), 1);
     }
     EXPECT_EQ(serial.platform.eventMaskClears(), 1);

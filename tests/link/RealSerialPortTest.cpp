@@ -55,8 +55,7 @@ TEST(SerialLineConfig, WhatThisSystemCannotDoIsRefused) {
         {"RTS toggle", [](SerialLineState& s) { s.rtsControl = SerialLineState::Rts::Toggle; }},
         {"DSR sensitivity", [](SerialLineState& s) { s.dsrSensitivity = true; }},
         {"null stripping", [](SerialLineState& s) { s.nullStrip = true; }},
-        {"parity 5", [](SerialLineState& s) { s.parity = 5; }},
-        {"9 data bits", [](SerialLineState& s) { s.byteSize = 9; }},
+        {"parity 5", [](SerialLineState& s) { s.parity = 5; }}, {"9 data bits", [](SerialLineState& s) { s.byteSize = 9; }},
         {"0 baud (hangs up the line)", [](SerialLineState& s) { s.baudRate = 0; }},
         {"baud past int", [](SerialLineState& s) { s.baudRate = 0x80000000u; }},
     };
@@ -72,18 +71,13 @@ TEST(SerialLineConfig, WhatThisSystemCannotDoIsRefused) {
 TEST(SerialWriteBound, TwiceTheWireTimePlusSlack) {
     struct Case { std::uint32_t baud; std::int32_t dataBits, parity, stopBits; int count; unsigned boundMs; };
     const Case cases[] = {
-        {115200, 8, 0, 0, 4096, 713 + kWriteSlackMs},   // 10 bits a byte: 174 µs
-        {9600, 8, 0, 0, 4096, 8537 + kWriteSlackMs},
+        {115200, 8, 0, 0, 4096, 713 + kWriteSlackMs}, {9600, 8, 0, 0, 4096, 8537 + kWriteSlackMs},  // 10 bits a byte
         {9600, 8, 2, 2, 4096, 10240 + kWriteSlackMs},   // parity and two stop bits: 12 bits
-        {1200, 8, 0, 0, 3, 51 + kWriteSlackMs},
-        {0, 8, 0, 0, 3, 51 + kWriteSlackMs},            // unknown speed: the slowest offered
-        {115200, 8, 0, 0, 0, kWriteSlackMs},
-        {115200, 8, 0, 0, -5, kWriteSlackMs},
+        {1200, 8, 0, 0, 3, 51 + kWriteSlackMs}, {0, 8, 0, 0, 3, 51 + kWriteSlackMs},  // unknown speed: the slowest offered
+        {115200, 8, 0, 0, 0, kWriteSlackMs}, {115200, 8, 0, 0, -5, kWriteSlackMs},
     };
     for (const Case& c : cases) {
-        SerialTimeouts t;
-        t.writeMicrosPerByte = WriteMicrosPerByte(c.baud, BitsPerChar(c.dataBits, c.parity, c.stopBits));
-        t.writeTotalConstant = kWriteSlackMs;
+        const SerialTimeouts t{0, 0, 0, WriteMicrosPerByte(c.baud, BitsPerChar(c.dataBits, c.parity, c.stopBits)), kWriteSlackMs};
         EXPECT_EQ(SerialWriteTimeoutMs(t, c.count), c.boundMs) << c.baud << " " << c.count;
         EXPECT_LE(WriteSliceBytes(t.writeMicrosPerByte) * std::uint64_t{t.writeMicrosPerByte}, 2 * kWriteSliceMs * 1000u);
     }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -36,8 +37,7 @@ TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannelAndSaysWhy) {
     listener.Close();
     EXPECT_EQ(platform.ConnectTcp("127.0.0.1", port), nullptr);
     const LinkFailure refused = TakeOpenFailure();
-    EXPECT_EQ(refused.kind, LinkFailure::Kind::Refused);
-    EXPECT_EQ(refused.where, "127.0.0.1:" + std::to_string(port));
+    EXPECT_EQ(std::tie(refused.kind, refused.where), std::tuple(LinkFailure::Kind::Refused, "127.0.0.1:" + std::to_string(port)));
 }
 
 // A name reaches the printer through every address it stands for: "localhost"
