@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "sim/ReplayScript.h"
 #include "sim/ReplaySession.h"
@@ -39,12 +40,12 @@ TEST(ReplayScript, WritesBecomeWhatToExpectAndReadsTheReply) {
     ASSERT_EQ(script->connections.size(), 1u);
     const auto& steps = script->connections[0].steps;
     ASSERT_EQ(steps.size(), 2u);
-    EXPECT_EQ(steps[0].expect, (Bytes{0x1D, 0x49, 0x43})) << "the serial line probe is no request";
-    EXPECT_EQ(steps[0].reply, (Bytes{0x5F, 0x41, 0x00}));
-    EXPECT_EQ(steps[0].replyDelayMs, 0u);
-    EXPECT_EQ(steps[1].expect, (Bytes{0x1D, 0x49, 0x41})) << "only what the channel took";
-    EXPECT_EQ(steps[1].reply, (Bytes{0x5F, 0x56, 0x00}));
-    EXPECT_EQ(steps[1].replyDelayMs, 1500u) << "the reply came after a time-out";
+    // The serial line's probe is no request; of the second write, only what the
+    // channel took; its reply came after a time-out.
+    EXPECT_EQ(std::tie(steps[0].expect, steps[0].reply, steps[0].replyDelayMs),
+              std::tuple(Bytes{0x1D, 0x49, 0x43}, Bytes{0x5F, 0x41, 0x00}, 0u));
+    EXPECT_EQ(std::tie(steps[1].expect, steps[1].reply, steps[1].replyDelayMs),
+              std::tuple(Bytes{0x1D, 0x49, 0x41}, Bytes{0x5F, 0x56, 0x00}, 1500u));
 }
 
 TEST(ReplayScript, ConnectionsAndLinksAreKeptApart) {
@@ -66,9 +67,9 @@ TEST(ReplayScript, ConnectionsAndLinksAreKeptApart) {
     ASSERT_TRUE(first);
     ASSERT_EQ(first->connections.size(), 2u);
     ASSERT_EQ(first->connections[0].steps.size(), 2u);
-    EXPECT_TRUE(first->connections[0].steps[0].expect.empty()) << "the printer spoke first";
-    EXPECT_EQ(first->connections[0].steps[0].reply, Bytes{0xAA});
-    EXPECT_EQ(first->connections[0].steps[1].expect, Bytes{0x01});
+    const auto& steps = first->connections[0].steps;
+    // The printer spoke first.
+    EXPECT_EQ(std::tie(steps[0].expect, steps[0].reply, steps[1].expect), std::tuple(Bytes{}, Bytes{0xAA}, Bytes{0x01}));
     EXPECT_EQ(first->connections[1].steps[0].expect, Bytes{0x03});
 
     const auto second = Script(two, 2);
@@ -123,9 +124,8 @@ TEST(ReplaySession, TheToolMeetsOrDepartsFromTheRecording) {
         EXPECT_EQ(session.Finished(), c.difference.empty()) << c.name;
         ASSERT_EQ(replies.size(), c.replies) << c.name;
         if (c.replies == 2) {
-            EXPECT_EQ(replies[0].bytes, (Bytes{0x37, 0x21, 0x00})) << c.name;
-            EXPECT_EQ(replies[1].bytes, (Bytes{0x5F, 0x00})) << c.name;
-            EXPECT_EQ(replies[1].delayMs, 250u) << c.name;
+            EXPECT_EQ(std::tie(replies[0].bytes, replies[1].bytes, replies[1].delayMs),
+                      std::tuple(Bytes{0x37, 0x21, 0x00}, Bytes{0x5F, 0x00}, 250u)) << c.name;
         }
     }
 }

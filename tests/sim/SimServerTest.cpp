@@ -1,17 +1,14 @@
 // pelmora-sim as a process: state, options, clients in turn, restarts; the printer model's bounded logs.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "link/RealPlatform.h"
 #include "sim/ModemLines.h"
 #include "sim/PrinterModel.h"
 #include "support/PrinterRig.h"
@@ -29,22 +26,17 @@ using test::SimProcess;
 TEST(SimServer, CountServesIndependentPrintersEachWithItsOwnState) {
     test::TempDir dir;
     const auto states = (dir / "fleet").string();
-    auto timeOffs = [](const SimProcess& sim) {
-        std::vector<std::string> args;
-        for (int i = 0; i < 3; ++i) args.insert(args.end(), {"--tcp", "127.0.0.1:" + std::to_string(sim.port() + i)});
-        args.insert(args.end(), {"config", "get", "--json"});
-        const auto run = RunCli(args);
-        std::vector<int> values;
-        for (const auto& printer : nlohmann::json::parse(run.out)) values.push_back(printer["output"].value("TimeOff", -1));
-        return values;
-    };
     {
         SimProcess sim({"--count", "3", "--state", states});
         ASSERT_EQ(RunCli({"--tcp", "127.0.0.1:" + std::to_string(sim.port() + 1), "config", "set", "TimeOff=30"}).status, 0);
         EXPECT_EQ(sim.Stop(), 0);
     }
     SimProcess again({"--count", "3", "--state", states});
-    const auto values = timeOffs(again);
+    std::vector<std::string> args;
+    for (int i = 0; i < 3; ++i) args.insert(args.end(), {"--tcp", "127.0.0.1:" + std::to_string(again.port() + i)});
+    args.insert(args.end(), {"config", "get", "--json"});
+    std::vector<int> values;
+    for (const auto& printer : nlohmann::json::parse(RunCli(args).out)) values.push_back(printer["output"].value("TimeOff", -1));
     ASSERT_EQ(values.size(), 3u);
     EXPECT_EQ(values[1], 30);
     EXPECT_NE(values[0], 30);
@@ -59,13 +51,10 @@ TEST(SimServer, BadOptionsAndBadStateAreRefused) {
     const auto fifo = (dir / "fifo.json").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::vector<std::vector<std::string>> cases = {
-        {"--listen", "nonsense"},  // the forms it refuses: TcpAddress.AddressWithPort
-        {"--fault", "model=sometimes"},
-        {"--state", broken.string()},
-        {"--count", "0"},
-        {"--count", "2", "--nv-dir", dir.path().string()},
-        {"--state", fifo},  // neither read (it would block) nor replaced
-        {"--firmware-out", "/dev/full"},
+        // The forms --listen refuses are TcpAddress.AddressWithPort's; the FIFO is neither
+        // read (it would block) nor replaced.
+        {"--listen", "nonsense"}, {"--fault", "model=sometimes"}, {"--state", broken.string()}, {"--state", fifo},
+        {"--count", "0"}, {"--count", "2", "--nv-dir", dir.path().string()}, {"--firmware-out", "/dev/full"},
     };
     for (const auto& args : cases) {
         const auto run = RunProgram(PELMORA_SIM_PATH, args, {}, 10);
@@ -77,15 +66,12 @@ TEST(SimServer, BadOptionsAndBadStateAreRefused) {
 
 TEST(SimServer, AnIdleClientIsDroppedSoTheNextIsServed) {
     SimProcess sim({"--idle-timeout", "300"});
-    const int idle = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(sim.port());
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::connect(idle, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    link::NullTrace trace;
+    link::RealPlatform platform{[](const std::string& name) { return name; }, trace};
+    const auto idle = platform.ConnectTcp("127.0.0.1", sim.port());
+    ASSERT_NE(idle, nullptr);
     const auto run = RunCli({"--tcp", sim.address(), "identify"});
     EXPECT_EQ(run.status, 0) << run.err;
-    ::close(idle);
 }
 
 TEST(PrinterModel, GarbageKeepsTheLogsBounded) {
