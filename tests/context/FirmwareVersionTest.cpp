@@ -13,24 +13,17 @@ namespace {
 TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
     struct Case { std::uint32_t model; const char* reply; std::uint32_t expected; };
     const Case cases[] = {
-        {703, "_V1.00 090216", 160902},   // 2016-09-02: the tear-off firmware
-        {703, "_V1.00 123115", 101001},   // 2015-12-31
-        {703, "_V1.00 090116", 101001},   // the day before
-        {703, "_V2.00 010117", 160902},   // later dates keep 160902
-        {703, "_X", 101001},              // too short for a date
-        {700, "_VER V1.23", 1230},        // digits at 6, 8, 9
-        {720, "_VER V1.23", 1230},
-        {700, "_VER 0TMS  1 23", 11231},  // (123 + 1000) x 10, plus one for "TMS"
-        {700, "_VER ABC   1 23", 11230},
-        {700, "_VER 0TXX  1 23", 11230},  // "TMS" needs all three letters
-        {700, "_VER 0XMS  1 23", 11230},
-        {700, "_VER 0TMX  1 23", 11230},
-        {700, "_B01.10", 21101},          // (110 + 2000) x 10 + 1
-        {700, "_V01.10", 21100},
-        {0, "_V01.00", 101000},           // (100 + 10000) x 10
-        {0, "_V02.10", 102100},
-        {703 + 1, "_V02.10", 102100},
-        {0, "", 100000},                  // nothing at all: no digits
+        // 2016-09-02 is the tear-off firmware; the day before and 2015-12-31 are not,
+        // later dates keep it, and a reply too short for a date is 101001.
+        {703, "_V1.00 090216", 160902}, {703, "_V1.00 123115", 101001}, {703, "_V1.00 090116", 101001},
+        {703, "_V2.00 010117", 160902}, {703, "_X", 101001},
+        {700, "_VER V1.23", 1230}, {720, "_VER V1.23", 1230},  // digits at 6, 8, 9
+        // (123 + 1000) x 10, plus one for "TMS", which needs all three letters
+        {700, "_VER 0TMS  1 23", 11231}, {700, "_VER ABC   1 23", 11230}, {700, "_VER 0TXX  1 23", 11230},
+        {700, "_VER 0XMS  1 23", 11230}, {700, "_VER 0TMX  1 23", 11230},
+        {700, "_B01.10", 21101}, {700, "_V01.10", 21100},  // (110 + 2000) x 10, plus one for 'B'
+        {0, "_V01.00", 101000}, {0, "_V02.10", 102100}, {703 + 1, "_V02.10", 102100},  // (100 + 10000) x 10
+        {0, "", 100000},  // nothing at all: no digits
     };
     for (const Case& c : cases)
         EXPECT_EQ(FirmwareVersionFromReply(c.model, c.reply), c.expected) << c.model << " " << c.reply;

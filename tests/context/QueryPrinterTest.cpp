@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "context/ResultCode.h"
 #include "support/PrinterRig.h"
@@ -158,8 +159,7 @@ TEST(QueryVersion, RepliesGiveTheTextAndTheFirmwareNumber) {
         const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::Ok) << c.what;
         EXPECT_GE(rig.Now() - start, c.leastMs) << c.what;
-        EXPECT_EQ(rig.util.versionText(), c.text) << c.what;
-        EXPECT_EQ(rig.util.firmwareVersion(), c.version) << c.what;
+        EXPECT_EQ(std::tuple(rig.util.versionText(), rig.util.firmwareVersion()), std::tie(c.text, c.version)) << c.what;
     }
     PrinterRig rig;
     rig.printer.faults.perCommand["version"] = sim::Fault::Silent;
@@ -172,8 +172,7 @@ TEST(QueryVersion, RepliesGiveTheTextAndTheFirmwareNumber) {
 TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
     struct Case { std::vector<std::uint8_t> reply; int result; std::uint32_t leastMs; };
     const Case cases[] = {
-        {{0x37, 0x80, 0x05, 0x00}, rc::Ok, 200},
-        {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader, 200},
+        {{0x37, 0x80, 0x05, 0x00}, rc::Ok, 200}, {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader, 200},
         {{0x38, 0x80, 0x05, 0x00}, rc::BadHeader, 200},
         // four bytes, but never the closing 00: ten attempts, half a second after each
         {{0x37, 0x80, 0x05, 0x41}, rc::BadHeader, 200 + 10 * 500},
@@ -192,13 +191,12 @@ TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
 }
 
 TEST(QueryMaker, OnlyTheExactMakerPasses) {
-    struct Case { const char* maker; int result; };
-    for (const Case c : {Case{"KORVANE", rc::Ok}, Case{"KORVANEX", rc::NotSupported}, Case{"OTHER", rc::NotSupported}}) {
+    for (const auto& [maker, result] : {std::pair{"KORVANE", rc::Ok}, {"KORVANEX", rc::NotSupported}, {"OTHER", rc::NotSupported}}) {
         PrinterRig rig;
-        rig.printer.identity.makerText = c.maker;
+        rig.printer.identity.makerText = maker;
         ASSERT_TRUE(rig.Open());
-        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MAKER), c.result) << c.maker;
-        EXPECT_EQ(rig.util.link().IsOpen(), c.result == rc::Ok);
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_MAKER), result) << maker;
+        EXPECT_EQ(rig.util.link().IsOpen(), result == rc::Ok) << maker;
     }
 }
 
@@ -238,10 +236,8 @@ TEST(RepliesBelongToTheirQuestion, LateDoubledAndOutOfTurnAnswersAreDropped) {
                 EXPECT_EQ(rig.util.QueryPrinter(selector), rc::Ok) << what << " selector " << selector;
                 lateMs = std::max(lateMs, rig.util.lateAnswerMs());
             }
-            EXPECT_EQ(rig.util.modelName(), "MPT-Q700VII") << what;
-            EXPECT_EQ(rig.util.versionText(), "V1.00 090216") << what;
-            EXPECT_EQ(rig.util.firmwareVersion(), 160902u) << what;
-            EXPECT_EQ(rig.util.codePageText(), "_PC437") << what;
+            EXPECT_EQ(std::tuple(rig.util.modelName(), rig.util.versionText(), rig.util.firmwareVersion(), rig.util.codePageText()),
+                      std::tuple("MPT-Q700VII", "V1.00 090216", 160902u, "_PC437")) << what;
             EXPECT_EQ(lateMs >= 3000, fault == sim::Fault::Late) << what;
         }
     }

@@ -114,19 +114,6 @@ TEST_F(SettingsStoreFileTest, AFullDiskFailsTheWriteWithItsReasonAndKeepsTheOldF
     }
     EXPECT_EQ(store.SetRegDword(kProduct, "a", 3), 1);
     EXPECT_EQ(store.TakeWriteFailure(), "");
-
-    // Many values in one write: all of them or none, whatever the disk does.
-    const std::string three = ReadFile(file());
-    const auto replaceAll = [&] {
-        return store.SetRegValues(kProduct, [](const std::string& name) { return name == "a"; },
-                                  {{"x1", std::string("one")}, {"x2", std::uint32_t{2}}});
-    };
-    SetRegWriteCallForTest(&DiskFullAfterSome);
-    EXPECT_EQ(replaceAll(), 0);
-    SetRegWriteCallForTest(nullptr);
-    EXPECT_EQ(ReadFile(file()), three);
-    EXPECT_EQ(replaceAll(), 1);
-    EXPECT_EQ(store.ValueNames(kProduct), (std::vector<std::string>{"x1", "x2"}));
 }
 
 TEST_F(SettingsStoreFileTest, AFileThatIsNotAStoreIsNeverRewritten) {

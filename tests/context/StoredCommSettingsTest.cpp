@@ -69,12 +69,9 @@ TEST(StoredCommSettings, EveryDesktopCombination) {
 
 TEST(StoredCommSettings, DesktopTcpAddressAndFailedReads) {
     const struct { const char* port; const char* read; bool shown; } cases[] = {
-        {"NET10.0.0.5", "NET10.0.0.5", true},
-        {"NETNET10.0.0.5", "NET10.0.0.5", true},  // a character-set trim, not a prefix cut
-        {"TEN10.0.0.5", "NET10.0.0.5", true},
-        {"10.0.0.5", "NET10.0.0.5", true},
-        {"NET10.0.0", "NET0.0.0.0", false},
-        {"", "NET0.0.0.0", false},
+        // A character-set trim, not a prefix cut.
+        {"NET10.0.0.5", "NET10.0.0.5", true}, {"NETNET10.0.0.5", "NET10.0.0.5", true}, {"TEN10.0.0.5", "NET10.0.0.5", true},
+        {"10.0.0.5", "NET10.0.0.5", true},    {"NET10.0.0", "NET0.0.0.0", false},      {"", "NET0.0.0.0", false},
     };
     for (const auto& c : cases) {
         StoreRig r;
@@ -97,13 +94,11 @@ TEST(StoredCommSettings, DesktopTcpAddressAndFailedReads) {
 TEST(StoredCommSettings, EveryHandheldCombination) {
     const struct { std::optional<std::uint32_t> type; const char* port; std::uint32_t baud; const char* read; } cases[] = {
         {std::nullopt, "", 0, "0|COM1:|115200|8|0|0|1"},  // first start
-        {0, "COM7:", 9600, "0|COM7:|9600|8|0|0|1"},
-        {0, "COM77", 14400, "0|COM77|115200|8|0|0|1"},  // any COM text; an unlisted rate is 115200
-        {0, "COM7", 9600, "0|COM7:|9600|8|0|0|1"},       // as the desktop writes it
-        {0, "/dev/rfcomm0", 4800, "0|COM1:|4800|8|0|0|1"},
-        {1, "COM3:", 2400, "0|COM3:|2400|8|0|0|1"},      // anything but TCP/IP is serial
-        {3, "NET10.0.0.7", 9101, "3|NET10.0.0.7|9101|8|0|0|1"},
-        {3, "10.0.0.7", 9000, "3|NET192.168.1.1|9100|8|0|0|1"},
+        // Any COM text, "COM7" as the desktop writes it; an unlisted rate is 115200.
+        {0, "COM7:", 9600, "0|COM7:|9600|8|0|0|1"}, {0, "COM77", 14400, "0|COM77|115200|8|0|0|1"},
+        {0, "COM7", 9600, "0|COM7:|9600|8|0|0|1"},  {0, "/dev/rfcomm0", 4800, "0|COM1:|4800|8|0|0|1"},
+        {1, "COM3:", 2400, "0|COM3:|2400|8|0|0|1"},  // anything but TCP/IP is serial
+        {3, "NET10.0.0.7", 9101, "3|NET10.0.0.7|9101|8|0|0|1"}, {3, "10.0.0.7", 9000, "3|NET192.168.1.1|9100|8|0|0|1"},
         {std::nullopt, "NET10.0.0.7", 9100, "0|COM1:|115200|8|0|0|1"},
         {2, "NET10.0.0.7", 9000, "3|NET10.0.0.7|9000|8|0|0|1"},  // TCP/IP as older handhelds stored it
         {2, "NETNET10.0.0.7", 0, "3|NETNET10.0.0.7|9100|8|0|0|1"},

@@ -7,6 +7,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <tuple>
+
 #include "context/ResultCode.h"
 #include "context/TcpDiscovery.h"
 #include "link/ConnectProbe.h"
@@ -40,11 +42,9 @@ TEST_F(TcpDiscovery, ASilentListenerIsGivenUpAndNamedOnceThoughTypedTwice) {
     EXPECT_EQ(result.tried, 3u);
     ASSERT_EQ(result.answers.size(), 1u);
     const TcpAnswer& answer = result.answers[0];
-    EXPECT_EQ(answer.address, "127.0.0.1");
-    EXPECT_EQ(answer.port, port);
+    EXPECT_EQ(std::tie(answer.address, answer.port, answer.id.result, answer.id.message),
+              std::tuple("127.0.0.1", port, rc::NoReply, "Printer model is not matched!"));
     EXPECT_FALSE(answer.id.Identified());
-    EXPECT_EQ(answer.id.result, rc::NoReply);
-    EXPECT_EQ(answer.id.message, "Printer model is not matched!");
     EXPECT_NE(answer.id.cause.find("No reply came within"), std::string::npos) << answer.id.cause;
 }
 
