@@ -35,9 +35,8 @@ TEST_F(NvManagerTest, AutoAddressingTakesTheFreeCodes) {
     Add("c.bmp", 8, 1);
     auto outcome = manager.Download(true);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
-    EXPECT_TRUE(outcome.refresh.ok);
-    EXPECT_EQ(StoredCodes(), (Codes{"10", "11", "12"}));
-    EXPECT_EQ(rig.nv.addressList(), StoredCodes());
+    EXPECT_EQ(std::tuple(outcome.refresh.ok, StoredCodes(), rig.nv.addressList()),
+              std::tuple(true, Codes{"10", "11", "12"}, Codes{"10", "11", "12"}));
     EXPECT_EQ(std::tuple(rig.nv.imageCount(), rig.nv.ReadStoredCount(), rig.nv.downloadQueue().size()), std::tuple(3, 3u, 0u));
     const auto& first = *rig.handler().FindKeyCode("10");  // there: checked above
     EXPECT_EQ(std::tuple(first.width, first.height, rig.handler().FindKeyCode("11")->raster.size()),
@@ -68,8 +67,7 @@ TEST_F(NvManagerTest, AskedCodesAndACancelledAddressWindow) {
     answers = {"B1"};
     const auto cancelled = manager.Download(false, ask);
     EXPECT_EQ(std::tie(cancelled.stage, cancelled.message), std::tuple(Stage::Stopped, "Cancel to download image."));
-    EXPECT_TRUE(rig.printer.commandLog().empty());
-    EXPECT_EQ(rig.nv.imageCount(), 2);
+    EXPECT_EQ(std::tuple(rig.printer.commandLog().size(), rig.nv.imageCount()), std::tuple(0u, 2));
 }
 
 TEST_F(NvManagerTest, NothingToDownloadGoneOrTooTallStopsBeforeAnythingIsSent) {
@@ -188,9 +186,8 @@ TEST(NvCatalogue, LoadStopsAtTheFirstGapSkipsFilesThatAreGoneAndDropsWhatPassesT
     for (int i = 1; i <= 6; ++i) WriteCatalogueEntry(rig.store, i, big + ",000");
     WriteCatalogueEntry(rig.store, 7, rig.Bitmap("small.bmp", 8, 1) + ",000");
     EXPECT_EQ(LoadCatalogue(rig.nv), Codes{big});
-    EXPECT_EQ(rig.nv.imageList().size(), 6u);
-    EXPECT_EQ(rig.nv.imageList().items().back().name, "small.bmp");
-    EXPECT_EQ(rig.nv.imageList().items().back().number, 6);
+    const NvImageItem& last = rig.nv.imageList().items().back();
+    EXPECT_EQ(std::tuple(rig.nv.imageList().size(), last.name, last.number), std::tuple(6u, "small.bmp", 6));
 
     rig.store.SetRegString(NvKey, "image001", "");
     EXPECT_TRUE(LoadCatalogue(rig.nv).empty());

@@ -136,8 +136,7 @@ TEST(PrinterConfigStore, DefaultsNamesOrderAndRoundTrip) {
     for (const auto& f : kStoredFields) EXPECT_EQ(back.*f.member, r.*f.member) << f.name;
     store.SetRegString(kKey, "Msr", "3");  // a mistyped value gives its default, and only it
     LoadFromStore(back, store, kKey);
-    EXPECT_EQ(back.Msr, 6u);
-    EXPECT_EQ(back.TimeOff, r.TimeOff);
+    EXPECT_EQ(std::tie(back.Msr, back.TimeOff), std::tuple(6u, r.TimeOff));
 }
 
 TEST(ConfigLists, DensityCodesAndIndexes) {
@@ -152,8 +151,6 @@ TEST(ConfigLists, DensityCodesAndIndexes) {
 }
 
 TEST(ConfigLists, ChoicesByFirmwareAndMsrMode) {
-    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 101001).size(), 37u);
-    EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 21021).size(), 32u);
     EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 21021)[30], "WPC1258 - Vietnamese");
     EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 20999)[30], "Reserved");
     EXPECT_EQ(lists::HandheldMsrTriggerEntries('P', 101001), lists::Entries{"Only Encription MSR"});

@@ -112,8 +112,7 @@ TEST(ManagerPages, SentinelsTravelInWindowOrder) {
     EXPECT_EQ(fields.page2.sentinels, (SentinelSix{"a", "b", "c", "x", "y", "z"}));
     PrinterConfig back;  // every track's texts must come from the page
     CopyBack(fields, fields, ManagerEnd::Save, 21021, back);
-    EXPECT_EQ(back.StartSentinel, record.StartSentinel);
-    EXPECT_EQ(back.EndSentinel, record.EndSentinel);
+    EXPECT_EQ(std::tie(back.StartSentinel, back.EndSentinel), std::tie(record.StartSentinel, record.EndSentinel));
 }
 
 }  // namespace
