@@ -25,9 +25,7 @@ using Codes = std::vector<std::string>;
 struct RecordingView : context::ProgressView {
     void SetTitle(const std::string& text) override { titles.push_back(text); }
     void SetLabel(const std::string& text) override { labels.push_back({text, 0}); }
-    void SetPosition(int) override {
-        if (!labels.empty()) ++labels.back().second;
-    }
+    void SetPosition(int) override { if (!labels.empty()) ++labels.back().second; }
     std::vector<std::string> titles;
     std::vector<std::pair<std::string, int>> labels;
 };

@@ -174,8 +174,7 @@ TEST(VmsmJob, ConditionsOnFirmwareAndMsrMode) {
         VmsmRig rig(k.v, k.m);
         rig.engine.editRecord().BtKeep = 1;
         const auto job = rig.Run(k.job, D, k.phase);
-        EXPECT_EQ(job.end, JobEnd::Ok) << k.v << " " << job.message;
-        EXPECT_EQ(job.phases, (std::vector<int>{k.phase, 9999}));
+        EXPECT_EQ(std::tuple(job.end, job.phases), std::tuple(JobEnd::Ok, std::vector<int>{k.phase, 9999})) << k.v << " " << job.message;
         const Keys log = rig.TakeLog();
         for (const auto& key : k.present) EXPECT_TRUE(Has(log, key)) << k.v << ": " << key;
         for (const auto& key : k.absent) EXPECT_FALSE(Has(log, key)) << k.v << ": " << key;
