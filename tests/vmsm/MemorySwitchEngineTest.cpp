@@ -16,7 +16,8 @@ using enum sim::Fault;
 using test::H;
 using test::ScriptedLink;
 using test::VmsmRig;
-using Op = int (*)(MemorySwitchEngine&);
+using E = MemorySwitchEngine&;
+using Op = int (*)(E);
 
 // Without switch 7 the header must announce six records, or the printer takes
 // the end command as the seventh.
@@ -57,28 +58,24 @@ TEST(Engine, SentinelBluetoothAndRfWrites) {
 TEST(Engine, RefusalsAndCutShortWrites) {
     struct Case { const char* what; std::uint32_t v; int cutFrom; Op op; int code; std::size_t received; };
     const Case cases[] = {
-        {"rf read below 101000", 100999, -1, [](MemorySwitchEngine& e) { return e.ReadRfInterface(); }, rc::NotSupported, 0},
-        {"rf write below 101000", 100999, -1, [](MemorySwitchEngine& e) { return e.WriteRfInterface(); }, rc::NotSupported, 0},
-        {"sentinel track 0", 101001, -1, [](MemorySwitchEngine& e) { return e.ReadSentinels(0); }, rc::NotSupported, 0},
-        {"sentinel track 4", 101001, -1, [](MemorySwitchEngine& e) { return e.WriteSentinels(4); }, rc::NotSupported, 0},
-        {"sentinel text of 11", 101001, -1, [](MemorySwitchEngine& e) {
-             e.editRecord().StartSentinel[0] = std::string(11, 'A');
-             return e.WriteSentinels(1);
-         }, rc::NotSupported, 0},
-        {"bluetooth texts over 93", 101001, -1, [](MemorySwitchEngine& e) {
-             e.editRecord().BtPinCode = std::string(12, '1');
-             e.editRecord().BtDeviceName = std::string(82, 'n');
-             return e.WriteBtSettings();
-         }, rc::NotSupported, 0},
-        {"cut switch header", 101001, 0, [](MemorySwitchEngine& e) { return e.WriteSwitch(1); }, rc::ShortWrite, 5},
-        {"cut rf record", 101001, 1, [](MemorySwitchEngine& e) { return e.WriteRfInterface(); }, rc::ShortWrite, 6 + 8},
+        {"rf read below 101000", 100999, -1, [](E e) { return e.ReadRfInterface(); }, rc::NotSupported, 0},
+        {"rf write below 101000", 100999, -1, [](E e) { return e.WriteRfInterface(); }, rc::NotSupported, 0},
+        {"sentinel track 0", 101001, -1, [](E e) { return e.ReadSentinels(0); }, rc::NotSupported, 0},
+        {"sentinel track 4", 101001, -1, [](E e) { return e.WriteSentinels(4); }, rc::NotSupported, 0},
+        {"sentinel text of 11", 101001, -1, [](E e) { e.editRecord().StartSentinel[0] = std::string(11, 'A'); return e.WriteSentinels(1); },
+         rc::NotSupported, 0},
+        {"bluetooth texts over 93", 101001, -1, [](E e) {
+             e.editRecord().BtPinCode = std::string(12, '1'), e.editRecord().BtDeviceName = std::string(82, 'n');
+             return e.WriteBtSettings(); }, rc::NotSupported, 0},
+        {"cut switch header", 101001, 0, [](E e) { return e.WriteSwitch(1); }, rc::ShortWrite, 5},
+        {"cut rf record", 101001, 1, [](E e) { return e.WriteRfInterface(); }, rc::ShortWrite, 6 + 8},
     };
     for (const Case& k : cases) {
         VmsmRig rig(k.v);
         if (k.cutFrom >= 0) rig.platform.config().shortWritesFrom = rig.platform.writes() + k.cutFrom;
-        EXPECT_EQ(k.op(rig.engine), k.code) << k.what;
-        EXPECT_EQ(rig.TakeReceived().size(), k.received) << k.what;
-        EXPECT_EQ(rig.util.link().IsOpen(), k.code != rc::ShortWrite) << k.what;
+        const int code = k.op(rig.engine);
+        EXPECT_EQ(std::tuple(code, rig.TakeReceived().size(), rig.util.link().IsOpen()),
+                  std::tuple(k.code, k.received, k.code != rc::ShortWrite)) << k.what;
     }
 }
 
@@ -105,24 +102,20 @@ TEST(Engine, ReplyFaults) {
     struct Outcome { sim::Fault fault; int code; bool open; };
     struct Case { const char* key; Op op; std::vector<Outcome> outcomes; };
     const Case cases[] = {
-        {"read-switch-2", [](MemorySwitchEngine& e) { return e.ReadSwitch(2); },
+        {"read-switch-2", [](E e) { return e.ReadSwitch(2); },
          {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}, {CutShort, rc::NoReply, 0}, {Split, rc::Ok, 1}}},
-        {"read-switch-legacy-2", [](MemorySwitchEngine& e) { return e.ReadSwitchLegacy(2); },
-         {{Unterminated, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}}},
-        {"read-serial-1", [](MemorySwitchEngine& e) { return e.ReadSerialSetting(1); },
-         {{Silent, rc::BadHeader, 0}, {WrongHeader, rc::BadHeader, 0}}},
-        {"read-serial-legacy-3", [](MemorySwitchEngine& e) { return e.ReadSerialSettingLegacy(3); }, {{Silent, rc::BadHeader, 0}}},
-        {"read-tearoff", [](MemorySwitchEngine& e) { return e.ReadTearOff(); }, {{Silent, rc::BadHeader, 0}, {Split, rc::Ok, 1}}},
-        {"read-switch-P", [](MemorySwitchEngine& e) { return e.ReadRfInterface(); },
-         {{Silent, rc::RfNoData, 1}, {CutShort, rc::RfNoData, 1}}},
-        {"read-bt-d", [](MemorySwitchEngine& e) { return e.ReadBtItem('d'); },
+        {"read-switch-legacy-2", [](E e) { return e.ReadSwitchLegacy(2); }, {{Unterminated, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}}},
+        {"read-serial-1", [](E e) { return e.ReadSerialSetting(1); }, {{Silent, rc::BadHeader, 0}, {WrongHeader, rc::BadHeader, 0}}},
+        {"read-serial-legacy-3", [](E e) { return e.ReadSerialSettingLegacy(3); }, {{Silent, rc::BadHeader, 0}}},
+        {"read-tearoff", [](E e) { return e.ReadTearOff(); }, {{Silent, rc::BadHeader, 0}, {Split, rc::Ok, 1}}},
+        {"read-switch-P", [](E e) { return e.ReadRfInterface(); }, {{Silent, rc::RfNoData, 1}, {CutShort, rc::RfNoData, 1}}},
+        {"read-bt-d", [](E e) { return e.ReadBtItem('d'); },
          {{WrongHeader, rc::NoReply, 0}, {Silent, rc::NoReply, 0}, {Unterminated, rc::NoReply, 0}}},
-        {"read-sentinels-1", [](MemorySwitchEngine& e) { return e.ReadSentinels(1); },
+        {"read-sentinels-1", [](E e) { return e.ReadSentinels(1); },
          {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}, {CutShort, rc::NoReply, 0},
           {Unterminated, rc::NoReply, 0}, {Split, rc::Ok, 1}}},
-        {"enter", [](MemorySwitchEngine& e) { return e.EnterSettingMode(); },
-         {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}}},
-        {"enter-legacy", [](MemorySwitchEngine& e) { return e.EnterSettingModeLegacy(); }, {{WrongHeader, rc::NoReply, 0}}},
+        {"enter", [](E e) { return e.EnterSettingMode(); }, {{Silent, rc::NoReply, 0}, {WrongHeader, rc::BadHeader, 0}}},
+        {"enter-legacy", [](E e) { return e.EnterSettingModeLegacy(); }, {{WrongHeader, rc::NoReply, 0}}},
     };
     for (const Case& k : cases) {
         for (const Outcome& o : k.outcomes) {
