@@ -84,9 +84,8 @@ TEST_F(NvOperations, KeyCodeListFailuresCloseTheLink) {
 }
 
 TEST_F(NvOperations, RefusedCallsSendNothing) {
-    EXPECT_EQ(rig.nv.DeleteKeyCodeImage("7"), rc::CodeTooShort);
-    EXPECT_EQ(rig.nv.PrintKeyCodeImage(""), rc::CodeTooShort);
-    EXPECT_EQ(rig.nv.PrintAllKeyCodeImages(), rc::Nothing);  // no codes
+    EXPECT_EQ(std::tuple(rig.nv.DeleteKeyCodeImage("7"), rig.nv.PrintKeyCodeImage(""), rig.nv.PrintAllKeyCodeImages()),
+              std::tuple(rc::CodeTooShort, rc::CodeTooShort, rc::Nothing));  // the last: no codes
     EXPECT_TRUE(rig.util.link().IsOpen());
 
     rig.util.link().ClosePort();

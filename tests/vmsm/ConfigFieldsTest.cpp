@@ -62,8 +62,8 @@ TEST(ConfigFields, LookupsByNameAndMemberAgree) {
     };
     check(kStoredFields);
     check(kUnstoredNumberFields);
-    EXPECT_EQ(TextFieldOf(&PrinterConfig::BtPinCode).maxLength, 12u);
-    EXPECT_EQ(FindTextField("BtDeviceName")->maxLength, 30u);
+    EXPECT_EQ(std::tuple(TextFieldOf(&PrinterConfig::BtPinCode).maxLength, FindTextField("BtDeviceName")->maxLength),
+              std::tuple(12u, 30u));
 }
 
 TEST(ConfigFields, BluetoothTextsFitTheCommandAndRefuseCrAndNul) {
