@@ -1,6 +1,7 @@
 // `pelmora nv` in-process on the virtual printer; the whole download, list,
 // print and delete, and the preview against what the simulator process holds,
 // are the end-to-end test's.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,30 +17,34 @@
 namespace pelmora {
 namespace {
 
-TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedOrDeleted) {
+using testing::HasSubstr;
+
+// A code held is replaced only when asked, its image deleted first.
+TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedDeletedOrReplaced) {
     test::ConfigCli cli;
     cli.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xFF}}, 'A', '1'));
     cli.printer.EndSession();
-    const std::string logo = (cli.dir / "logo.bmp").string();
-    test::WriteBytes(logo, test::Bmp24(nv::RgbImage(8, 4, 0x000000)));
-
-    const std::pair<std::vector<std::string>, int> cases[] = {
-        {{"download", "--code", "A", logo}, 2},
-        {{"print", "B"}, 2},
-        {{"print", "B2"}, 2},  // not stored
-        {{"delete", "B2"}, 2},
-        {{"print", "A1"}, 0},
+    const auto logo = test::WriteBytes((cli.dir / "logo.bmp").string(), test::Bmp24(nv::RgbImage(16, 2, 0x000000)));
+    const std::string twoCharacters = "pelmora: an address code has exactly two characters (Latin-1), not '";
+    const struct { std::vector<std::string> args; int status; std::string says; } cases[] = {
+        {{"download", "--code", "A", logo}, 2, twoCharacters + "A'\n"},
+        {{"print", "B"}, 2, twoCharacters + "B'\n"},
+        {{"print", "B2"}, 2, ""},  // not stored
+        {{"delete", "B2"}, 2, ""},
+        {{"print", "A1"}, 0, ""},
+        {{"download", "--code", "A1", logo}, 2, "(A1); --replace deletes it first"},
+        {{"download", "--replace", "--code", "A1", logo}, 0, ""},
     };
-    for (const auto& [args, status] : cases) {
+    for (const auto& c : cases) {
         std::vector<std::string> command{"--tcp", "127.0.0.1:9100", "nv"};
-        command.insert(command.end(), args.begin(), args.end());
+        command.insert(command.end(), c.args.begin(), c.args.end());
         const auto run = cli.RunPelmora(command);
-        EXPECT_EQ(run.status, status) << args[0] << " " << args[args.size() - 1] << ": " << run.err;
-        if (args.back().size() == 1) {
-            EXPECT_EQ(run.err, "pelmora: an address code has exactly two characters (Latin-1), not '" + args.back() +
-                                   "'\n");
-        }
+        EXPECT_EQ(run.status, c.status) << c.args[0] << " " << c.args.back() << ": " << run.err;
+        EXPECT_THAT(run.err, HasSubstr(c.says));
     }
+    const auto* stored = cli.printer.Handler<sim::NvHandler>()->FindKeyCode("A1");
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->width, 16) << "the new image";
 }
 
 // Input refused (2) or a printer that fails (1) leaves the printer as it was:
@@ -139,31 +144,14 @@ TEST(NvCommand, PhotosGetAdviceAndErrorDiffusion) {
     };
     auto run = preview("pattern");
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.err.find("prints 100 % black; for a photo try --dither atkinson"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("is 1600 dots wide and is shrunk 4.2 times to 384"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("prints 100 % black; for a photo try --dither atkinson"));
+    EXPECT_THAT(run.err, HasSubstr("is 1600 dots wide and is shrunk 4.2 times to 384"));
     for (const char* diffusion : {"atkinson", "floyd-steinberg"}) {
         run = preview(diffusion);
         EXPECT_EQ(run.err.find("% black"), std::string::npos) << diffusion << ": " << run.err;
         EXPECT_NE(run.err.find("shrunk 4.2 times"), std::string::npos) << diffusion;
     }
     EXPECT_EQ(preview("ordered").status, 2) << "only the listed kinds";
-}
-
-TEST(NvCommand, ReplaceDeletesTheImageUnderTheCodeFirst) {
-    test::ConfigCli cli;
-    cli.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xFF}}, 'A', '1'));
-    cli.printer.EndSession();
-    const std::string logo = (cli.dir / "logo.bmp").string();
-    test::WriteBytes(logo, test::Bmp24(nv::RgbImage(16, 2, 0x000000)));
-    auto run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "nv", "download", "--code", "A1", logo});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("(A1); --replace deletes it first"), std::string::npos) << run.err;
-
-    run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "nv", "download", "--replace", "--code", "A1", logo});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto* stored = cli.printer.Handler<sim::NvHandler>()->FindKeyCode("A1");
-    ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(stored->width, 16) << "the new image";
 }
 
 }  // namespace
