@@ -1,9 +1,11 @@
-// `config set --help` lists the fields from the record's field table.
+// How values are written for people and read back: the field list of `config set
+// --help`, the windows' words for codes, and Latin-1 text such as device names.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "cli/ConfigEdits.h"
+#include "cli/Latin1.h"
 #include "cli/ValueWords.h"
 
 namespace pelmora::cli {
@@ -42,6 +44,21 @@ TEST(ValueWords, ShownTextsAndUnitsGiveTheCodes) {
     EXPECT_EQ(CodeOfWordOn("Density", "80%", 160902), 7u);
     EXPECT_EQ(CodeOfWordOn("Density", "145%", 160902), std::nullopt);
     EXPECT_EQ(CodeOfWordOn("BeepPaper", "on", 160902), std::nullopt);
+}
+
+TEST(Latin1, EveryByteSurvivesTheRoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    const auto back = Utf8ToLatin1(Latin1ToUtf8(all));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, all);
+    EXPECT_EQ(Latin1ToUtf8("\xE9"), "\xC3\xA9");
+}
+
+TEST(Latin1, TextBeyondLatin1OrBrokenUtf8IsRefused) {
+    EXPECT_FALSE(Utf8ToLatin1("\xE2\x82\xAC").has_value());  // the euro sign
+    EXPECT_FALSE(Utf8ToLatin1("\xC3").has_value());          // cut short
+    EXPECT_FALSE(Utf8ToLatin1("\xC3\x41").has_value());      // no continuation byte
 }
 
 }  // namespace
