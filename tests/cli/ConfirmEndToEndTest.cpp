@@ -1,5 +1,6 @@
 // What cannot be undone asks first on a terminal, and keeps a copy of the
 // settings; scripts (no terminal) are never asked.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -13,6 +14,7 @@
 namespace pelmora {
 namespace {
 
+using testing::HasSubstr;
 using test::RunCli;
 using test::SimProcess;
 
@@ -80,9 +82,8 @@ TEST(ConfirmEndToEnd, OnlyATerminalIsAskedAndEveryUpdateKeepsACopy) {
     ASSERT_EQ(p.Run({"config", "set", "TimeOff=30", "Density=5", "BtPinCode=4321"}).status, 0);
     auto run = p.OnTerminal({"config", "default"}, "n\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Restore the factory settings of --tcp " + p.sim.address() + "? [y/N] "), std::string::npos)
-        << run.err;
-    EXPECT_NE(run.err.find("not confirmed; nothing was sent"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("Restore the factory settings of --tcp " + p.sim.address() + "? [y/N] "));
+    EXPECT_THAT(run.err, HasSubstr("not confirmed; nothing was sent"));
     EXPECT_EQ(p.State()["config"]["switches"]["5"], 30);
     EXPECT_TRUE(p.Copies().empty());
 
@@ -90,8 +91,8 @@ TEST(ConfirmEndToEnd, OnlyATerminalIsAskedAndEveryUpdateKeepsACopy) {
     run = p.Run({"firmware", "--keep-settings", firmware.string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("[y/N]"), std::string::npos);
-    EXPECT_NE(run.out.find("Version before: V1.00 123115\nVersion now:    V1.00 090216\n"), std::string::npos) << run.out;
-    for (const char* stage : {"[1/6] ", "[3/6] ", "[6/6] "}) EXPECT_NE(run.err.find(stage), std::string::npos);
+    EXPECT_THAT(run.out, HasSubstr("Version before: V1.00 123115\nVersion now:    V1.00 090216\n"));
+    for (const char* stage : {"[1/6] ", "[3/6] ", "[6/6] "}) EXPECT_THAT(run.err, HasSubstr(stage));
     const auto held = p.State();
     EXPECT_EQ(held["identity"]["version"], "V1.00 090216");
     EXPECT_EQ(held["config"]["switches"]["5"], 30);

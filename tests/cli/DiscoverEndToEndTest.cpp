@@ -1,5 +1,6 @@
 // pelmora discover against virtual printers and things that are not printers
 // on several loopback addresses; what it finds feeds a fleet command.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -12,7 +13,6 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sys/wait.h>
 #include <thread>
@@ -26,6 +26,8 @@
 namespace pelmora {
 namespace {
 
+using testing::HasSubstr;
+using testing::Not;
 using test::RunCli;
 using test::SimProcess;
 
@@ -68,7 +70,7 @@ TEST_F(DiscoverEndToEnd, FindsExactlyThePrintersAndNamesWhatElseAnswered) {
         {"127.0.0.6", "reports the model \"MPT-Z100\""}};
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(other[i]["address"], expected[i].address);
-        EXPECT_NE(other[i]["message"].get<std::string>().find(expected[i].says), std::string::npos) << other[i];
+        EXPECT_THAT(other[i]["message"].get<std::string>(), HasSubstr(expected[i].says));
     }
 
     // The table lists only the printers unless --all is given; the printers file feeds a fleet command.
@@ -76,11 +78,9 @@ TEST_F(DiscoverEndToEnd, FindsExactlyThePrintersAndNamesWhatElseAnswered) {
     const std::string file = (dir / "shop.printers").string();
     const auto table = RunCli({"discover", "127.0.0.2-7", "--port", std::to_string(port), "--printers-file", file});
     ASSERT_EQ(table.status, 0) << table.err;
-    EXPECT_NE(table.out.find("tcp " + At("127.0.0.3", port) + "  MPT-Q700VII  firmware 101001  V1.00 123115\n"),
-              std::string::npos) << table.out;
-    EXPECT_EQ(table.out.find("127.0.0.4"), std::string::npos) << table.out;
-    EXPECT_NE(table.out.find("2 printers found; 6 addresses tried, 3 answered otherwise"), std::string::npos)
-        << table.out;
+    EXPECT_THAT(table.out, HasSubstr("tcp " + At("127.0.0.3", port) + "  MPT-Q700VII  firmware 101001  V1.00 123115\n"));
+    EXPECT_THAT(table.out, Not(HasSubstr("127.0.0.4")));
+    EXPECT_THAT(table.out, HasSubstr("2 printers found; 6 addresses tried, 3 answered otherwise"));
     const auto fleet = RunCli({"--printers", file, "identify", "--json"});
     ASSERT_EQ(fleet.status, 0) << fleet.err;
     const auto identified = nlohmann::json::parse(fleet.out);
@@ -137,10 +137,9 @@ TEST_F(DiscoverEndToEnd, CtrlCStopsTheWaitingConnectsAndListsWhatWasFound) {
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    std::ifstream in(output);
-    const std::string out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_NE(out.find("tcp " + printer.address() + "  MPT-Q700VII"), std::string::npos) << out;
-    EXPECT_NE(out.find("1 printer found; 1 address tried; interrupted."), std::string::npos) << out;
+    const std::string out = test::ReadFile(output);
+    EXPECT_THAT(out, HasSubstr("tcp " + printer.address() + "  MPT-Q700VII"));
+    EXPECT_THAT(out, HasSubstr("1 printer found; 1 address tried; interrupted."));
 }
 
 // Serial printers answer only at their own speed; a held port is left to its
@@ -179,7 +178,7 @@ TEST(DiscoverPorts, FindsEachPrinterAtItsSpeedAndSkipsAPortInUse) {
     ASSERT_EQ(json["other"].size(), 1u) << run.out;
     EXPECT_EQ(json["other"][0]["device"], noise.ptyPath());
     ASSERT_EQ(json["skipped"].size(), 1u) << run.out;
-    EXPECT_NE(json["skipped"][0]["message"].get<std::string>().find("in use"), std::string::npos) << run.out;
+    EXPECT_THAT(json["skipped"][0]["message"].get<std::string>(), HasSubstr("in use"));
     EXPECT_EQ(json["portsTried"], 4);
 
     // Each printer of the file is reached at its own speed, whatever --baud says.
@@ -207,12 +206,10 @@ TEST(DiscoverPorts, ListsTheBluetoothDevicesBlueZKnowsAndHowToBindOne) {
     EXPECT_EQ(found["bluetooth"][1]["paired"], false);
     const auto table = discover("--all");
     ASSERT_EQ(table.status, 0) << table.err;
-    EXPECT_NE(table.out.find("bluetooth 00:11:22:33:44:55  MPT-Q700VII  paired, bound to no serial device "
-                             "(bind one: rfcomm bind N 00:11:22:33:44:55)\nbluetooth 11:00:00:00:00:01  Not paired  not paired (pair it: "
-                             "bluetoothctl pair 11:00:00:00:00:01, then rfcomm bind N 11:00:00:00:00:01)\n"
-                             "No printer found; 0 ports tried."),
-              std::string::npos)
-        << table.out;
+    EXPECT_THAT(table.out, HasSubstr("bluetooth 00:11:22:33:44:55  MPT-Q700VII  paired, bound to no serial device "
+                                     "(bind one: rfcomm bind N 00:11:22:33:44:55)\nbluetooth 11:00:00:00:00:01  Not "
+                                     "paired  not paired (pair it: bluetoothctl pair 11:00:00:00:00:01, then rfcomm "
+                                     "bind N 11:00:00:00:00:01)\nNo printer found; 0 ports tried."));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The wait for a restarting printer, in-process on virtual time: the printer
 // refuses connections for a while after a firmware stream and comes back with
 // its factory settings.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 namespace pelmora {
 namespace {
 
+using testing::HasSubstr;
 /// The simulated platform, with a printer that restarts after each firmware
 /// stream: away for `restartMs` of virtual time, then back with `nextVersion`.
 class RestartingPlatform final : public link::Platform {
@@ -94,13 +96,11 @@ TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
         EXPECT_LE(took, c.maxMs) << c.restartMs;
         EXPECT_EQ(cli.held().switches[5], c.status == 0 ? 30 : sim::FactorySettings().switches[5]) << c.restartMs;
         const std::string now = "Version now:    " + (c.next.empty() ? "V1.00 090216" : c.next);
-        if (c.status == 0) EXPECT_NE(run.out.find(now), std::string::npos) << run.out;
+        if (c.status == 0) EXPECT_THAT(run.out, HasSubstr(now));
         else {
-            EXPECT_NE(run.err.find("stopped at stage 4"), std::string::npos) << run.err;
-            EXPECT_NE(run.err.find("The printer's settings are saved in " + (cli.dir / "settings-").string()),
-                      std::string::npos) << run.err;
-            EXPECT_NE(run.err.find("pelmora " + c.connection + " config set --verify --from "), std::string::npos)
-                << run.err;
+            EXPECT_THAT(run.err, HasSubstr("stopped at stage 4"));
+            EXPECT_THAT(run.err, HasSubstr("The printer's settings are saved in " + (cli.dir / "settings-").string()));
+            EXPECT_THAT(run.err, HasSubstr("pelmora " + c.connection + " config set --verify --from "));
         }
     }
 }
@@ -115,17 +115,17 @@ TEST(KeepSettingsWait, AnOlderFirmwareTakesWhatItCanAndAnUnreadPrinterGetsNothin
     cli.held().switches[5] = 30;
     auto run = Update(cli, platform, "--tcp 127.0.0.1:9100");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("warning: left out, CuttingPosition is not written on firmware 101001 (only from 160902 on)"),
-              std::string::npos) << run.err;
-    EXPECT_NE(run.out.find("Verified"), std::string::npos) << run.out;
+    EXPECT_THAT(run.err, HasSubstr("warning: left out, CuttingPosition is not written on firmware 101001 (only from "
+                                   "160902 on)"));
+    EXPECT_THAT(run.out, HasSubstr("Verified"));
     EXPECT_EQ(cli.held().switches[5], 30) << "the rest was written";
 
     test::ConfigCli other;
     other.printer.identity.modelText = "MPT-Q800VII";
     run = Update(other, other.platform, "--tcp 127.0.0.1:9100");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("stopped at stage 1"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Nothing was sent"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("stopped at stage 1"));
+    EXPECT_THAT(run.err, HasSubstr("Nothing was sent"));
     EXPECT_TRUE(other.printer.firmwareStreams().empty());
     for (const auto& entry : std::filesystem::directory_iterator(other.dir.path()))
         EXPECT_NE(entry.path().filename().string().rfind("settings-", 0), 0u) << entry.path();
