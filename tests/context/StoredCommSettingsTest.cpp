@@ -2,6 +2,7 @@
 // window (and the command line) and the handheld screen open on it.
 #include <fstream>
 #include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -116,45 +117,36 @@ TEST(StoredCommSettings, EveryHandheldCombination) {
     }
 }
 
-TEST(StoredCommSettings, EachProgramWritesWhatItKeepsAndReadsItBack) {
-    StoreRig r;
-    r.Dword("uStopbit", 1);
-    const link::CommSettings serial{link::PortBluetooth, "COM4", 38400, 8, 1, 2, 1};
-    EXPECT_EQ(WriteCommSettings(r.store, serial, Layout::Desktop), "");
-    EXPECT_EQ(r.store.ValueNames(ProductKey), (std::vector<std::string>{"uStopbit", "uPortType", "uPort", "uBaudrate",
-                                                                         "uDatabit", "uParity", "uFlowcontrol"}));
-    EXPECT_EQ(r.Number("uStopbit"), 2u);
-    EXPECT_EQ(r.Number("uFlowcontrol"), 1u);  // stored, though the window opens on none
-    EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Desktop).settings), "1|COM4|38400|8|1|2|0");
-
-    const link::CommSettings tcp = HandheldLink(link::PortTcp, "NET10.0.0.7", 9101);
-    EXPECT_EQ(WriteCommSettings(r.store, tcp, Layout::Handheld), "");
-    EXPECT_EQ(r.Number("uPortType"), 3u);  // the one numbering both programs read
-    EXPECT_EQ(r.Number("uStopbit"), 2u);   // the desktop's values stay as they were
-    EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Handheld).settings), Describe(tcp));
-    EXPECT_EQ(WriteCommSettings(r.store, HandheldLink(link::PortSerial, "COM2:", 9600), Layout::Handheld), "");
-    EXPECT_EQ(r.Number("uPortType"), 0u);
-
-    std::filesystem::create_directory(r.dir / "folder");
-    SettingsStore unwritable(r.dir / "folder");
-    EXPECT_NE(WriteCommSettings(unwritable, serial, Layout::Desktop), "");
-}
-
-// One store on one machine: what one program saves, the other opens on.
-TEST(StoredCommSettings, EachProgramOpensOnWhatTheOtherStored) {
-    struct Case { Layout writer; link::CommSettings written; const char* readByOther; };
+// One store on one machine: what one program saves, it and the other open on.
+// Each writes only what it keeps; the desktop's stop bits stay through the handheld's save.
+TEST(StoredCommSettings, EachProgramOpensOnWhatEitherStored) {
+    struct Case { Layout writer; link::CommSettings written; const char* readBack; const char* readByOther;
+                  std::uint32_t type, stopBits; std::size_t values; };
+    constexpr Layout D = Layout::Desktop, HH = Layout::Handheld;
     const Case cases[] = {
-        {Layout::Handheld, HandheldLink(link::PortTcp, "NET10.0.0.7", 9101), "3|NET10.0.0.7|9101|0|0|0|0"},
-        {Layout::Handheld, HandheldLink(link::PortSerial, "COM4:", 9600), "0|COM4|9600|8|0|0|0"},
-        {Layout::Desktop, {link::PortTcp, "NET10.0.0.8", 9102, 8, 0, 0, 0}, "3|NET10.0.0.8|9102|8|0|0|1"},
-        {Layout::Desktop, {link::PortSerial, "COM5", 19200, 8, 0, 0, 0}, "0|COM5:|19200|8|0|0|1"},
+        // Flow control is stored, though the window opens on none.
+        {D, {link::PortBluetooth, "COM4", 38400, 8, 1, 2, 1}, "1|COM4|38400|8|1|2|0", "0|COM4:|38400|8|0|0|1", 1, 2, 7},
+        {D, {link::PortTcp, "NET10.0.0.8", 9102, 8, 0, 0, 0}, "3|NET10.0.0.8|9102|8|0|0|0", "3|NET10.0.0.8|9102|8|0|0|1", 3, 0, 7},
+        {D, {link::PortSerial, "COM5", 19200, 8, 0, 0, 0}, "0|COM5|19200|8|0|0|0", "0|COM5:|19200|8|0|0|1", 0, 0, 7},
+        // The one numbering both programs read; the desktop opens on its own stop bits.
+        {HH, HandheldLink(link::PortTcp, "NET10.0.0.7", 9101), "3|NET10.0.0.7|9101|8|0|0|1", "3|NET10.0.0.7|9101|0|0|1|0", 3, 1, 4},
+        {HH, HandheldLink(link::PortSerial, "COM4:", 9600), "0|COM4:|9600|8|0|0|1", "0|COM4|9600|8|0|2|0", 0, 1, 4},
     };
     for (const Case& c : cases) {
         StoreRig r;
+        r.Dword("uStopbit", 1);
         ASSERT_EQ(WriteCommSettings(r.store, c.written, c.writer), "");
         const Layout other = c.writer == Layout::Desktop ? Layout::Handheld : Layout::Desktop;
+        EXPECT_EQ(Describe(ReadCommSettings(r.store, c.writer).settings), c.readBack) << c.written.port;
         EXPECT_EQ(Describe(ReadCommSettings(r.store, other).settings), c.readByOther) << c.written.port;
+        EXPECT_EQ(std::tuple(r.Number("uPortType"), r.Number("uStopbit"), r.store.ValueNames(ProductKey).size()),
+                  std::tie(c.type, c.stopBits, c.values)) << c.written.port;
+        if (c.values == 7) { EXPECT_EQ(r.Number("uFlowcontrol"), std::uint32_t(c.written.flowControl)); }
     }
+    const test::TempDir dir;
+    std::filesystem::create_directory(dir / "folder");
+    SettingsStore unwritable(dir / "folder");
+    EXPECT_NE(WriteCommSettings(unwritable, cases[0].written, Layout::Desktop), "");
 }
 
 TEST(StoredCommSettings, UnreadableValuesAreNamedForTheProgramThatReadsThem) {
