@@ -14,8 +14,7 @@ using Kind = link::LinkFailure::Kind;
 
 // Every way a port fails to open names the port and what to do, from the one table.
 TEST(FailureCause, EachOpenFailureNamesThePortAndTheRemedy) {
-    struct Case { link::LinkFailure failure; const char* text; };
-    const Case cases[] = {
+    const struct { link::LinkFailure failure; const char* text; } cases[] = {
         {{Kind::None, "COM1", "", 0}, ""},
         {{Kind::NoSuchDevice, "/dev/ttyUSB0", "", 0},
          "/dev/ttyUSB0 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports)."},
@@ -37,7 +36,7 @@ TEST(FailureCause, EachOpenFailureNamesThePortAndTheRemedy) {
         {{Kind::NoSuchDevice, "COM\x1b[2J", "", 0},
          "COM?[2J does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports)."},
     };
-    for (const Case& c : cases) EXPECT_EQ(OpenFailureCause(c.failure), c.text) << c.failure.where;
+    for (const auto& c : cases) EXPECT_EQ(OpenFailureCause(c.failure), c.text) << c.failure.where;
 }
 
 // The places are filled once: an argument that looks like a place stays as it is.

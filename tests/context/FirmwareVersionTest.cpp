@@ -11,8 +11,7 @@ namespace pelmora::context {
 namespace {
 
 TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
-    struct Case { std::uint32_t model; const char* reply; std::uint32_t expected; };
-    const Case cases[] = {
+    const struct { std::uint32_t model; const char* reply; std::uint32_t expected; } cases[] = {
         // 2016-09-02 is the tear-off firmware; the day before and 2015-12-31 are not,
         // later dates keep it, and a reply too short for a date is 101001.
         {703, "_V1.00 090216", 160902}, {703, "_V1.00 123115", 101001}, {703, "_V1.00 090116", 101001},
@@ -25,7 +24,7 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
         {0, "_V01.00", 101000}, {0, "_V02.10", 102100}, {703 + 1, "_V02.10", 102100},  // (100 + 10000) x 10
         {0, "", 100000},  // nothing at all: no digits
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(FirmwareVersionFromReply(c.model, c.reply), c.expected) << c.model << " " << c.reply;
 }
 

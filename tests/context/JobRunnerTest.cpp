@@ -26,13 +26,12 @@ public:
 };
 
 TEST(DriveJob, RunsEveryPhaseAfterItsDelayUntilCancelled) {
-    struct Case { int cancelFromCheck; JobEnd end; std::vector<int> ran; std::uint64_t ms; };
-    const Case cases[] = {
+    const struct { int cancelFromCheck; JobEnd end; std::vector<int> ran; std::uint64_t ms; } cases[] = {
         {0, JobEnd::Ok, {1, 2, 3}, 60},          // no cancel check at all
         {99, JobEnd::Ok, {1, 2, 3}, 60},         // checked, never cancelled
         {2, JobEnd::Cancel, {1}, 30},            // cancelled after the second delay
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ThreePhases runner;
         link::VirtualClock clock;
         int checks = 0;

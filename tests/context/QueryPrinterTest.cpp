@@ -46,13 +46,12 @@ TEST(QueryPrinter, LinkStateComesBeforeAnyExchange) {
 // Only the first eight places and the length are compared; another model
 // closes the link and keeps the raw reply.
 TEST(QueryModel, ExpectedModelVariantsAndOthers) {
-    struct Case { const char* model; int result; std::uint32_t code; std::string name; };
-    const Case cases[] = {
+    const struct { const char* model; int result; std::uint32_t code; std::string name; } cases[] = {
         {"MPT-Q700VII", rc::Ok, 703, "MPT-Q700VII"},     {"MPT-Q710VII", rc::Ok, 703, "MPT-Q710VII"},
         {"MPT_Q7xyVII", rc::Ok, 703, "MPT_Q7xyVII"},     {"MPT-Q800VII", rc::NotSupported, 0, "_MPT-Q800VII"},
         {"MPT-Q700VIIX", rc::NotSupported, 0, "_MPT-Q700VIIX"}, {"MPT", rc::NotSupported, 0, "_MPT"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         PrinterRig rig;
         rig.printer.identity.modelText = c.model;
         ASSERT_TRUE(rig.Open());
@@ -77,8 +76,7 @@ TEST(QueryModel, ExpectedModelVariantsAndOthers) {
 // buffer without an end starts over without a resend.
 TEST(QueryModel, NoticesPiecesAndNoiseStillGiveTheModel) {
     const std::string model = std::string("_MPT-Q700VII") + '\0', notice("\x37\x20\x00", 3);
-    struct Case { const char* what; std::int32_t port; std::vector<sim::Reply> replies; int queries; };
-    const Case cases[] = {
+    const struct { const char* what; std::int32_t port; std::vector<sim::Reply> replies; int queries; } cases[] = {
         {"notice and reply in one read", link::PortTcp, {{Bytes(notice + model), 0, 50}}, 0},
         {"notice read on its own", link::PortTcp, {{Bytes(notice + model), 3, 50}}, 0},
         {"split on TCP", link::PortTcp, {}, 0},
@@ -86,7 +84,7 @@ TEST(QueryModel, NoticesPiecesAndNoiseStillGiveTheModel) {
         {"cut, then whole", link::PortTcp, {{Bytes("_MPT")}, {Bytes(model)}}, 2},
         {"100 bytes of noise, then the reply", link::PortTcp, {{Bytes(std::string(100, 'J') + model)}}, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         PrinterRig rig(c.port);
         if (c.replies.empty()) rig.printer.faults.perCommand["model"] = sim::Fault::Split;
         else rig.printer.AddHandler(std::make_unique<ScriptedReply>(kModelRequest, c.replies));
@@ -170,14 +168,13 @@ TEST(QueryVersion, RepliesGiveTheTextAndTheFirmwareNumber) {
 }
 
 TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
-    struct Case { std::vector<std::uint8_t> reply; int result; std::uint32_t leastMs; };
-    const Case cases[] = {
+    const struct { std::vector<std::uint8_t> reply; int result; std::uint32_t leastMs; } cases[] = {
         {{0x37, 0x80, 0x05, 0x00}, rc::Ok, 200}, {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader, 200},
         {{0x38, 0x80, 0x05, 0x00}, rc::BadHeader, 200},
         // four bytes, but never the closing 00: ten attempts, half a second after each
         {{0x37, 0x80, 0x05, 0x41}, rc::BadHeader, 200 + 10 * 500},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         PrinterRig rig;
         rig.printer.AddHandler(std::make_unique<ScriptedReply>(std::vector<std::uint8_t>{0x1B, 0x4D, 0x49},
                                                                std::vector{sim::Reply{c.reply}}));

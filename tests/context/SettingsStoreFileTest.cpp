@@ -117,15 +117,14 @@ TEST_F(SettingsStoreFileTest, AFullDiskFailsTheWriteWithItsReasonAndKeepsTheOldF
 }
 
 TEST_F(SettingsStoreFileTest, AFileThatIsNotAStoreIsNeverRewritten) {
-    struct Case { const char* content; bool ours; };
-    const Case cases[] = {
+    const struct { const char* content; bool ours; } cases[] = {
         {"#!/bin/sh\nrm -rf /\n", false},
         {"\xEF\xBB\xBFREGEDIT5\n", false},
         {"", true},
         {" \r\n\n", true},
         {"\n  REGEDIT4  \r\n[HKEY_LOCAL_MACHINE\\x]\n", true},
     };
-    for (const Case& k : cases) {
+    for (const auto& k : cases) {
         SCOPED_TRACE(k.content);
         WriteFile(file(), k.content);
         // Also when reached through a link.
@@ -165,8 +164,7 @@ TEST_F(SettingsStoreFileTest, AStoreThatCannotBeReadOrWrittenSaysWhyAndStaysAsIt
     EXPECT_EQ(SettingsStore(file()).ReadProblem(), "");
     using enum std::filesystem::perms;
     using Folder = const std::filesystem::path&;
-    struct Case { const char* reason; void (*make)(Folder); bool readable; };
-    const Case cases[] = {
+    const struct { const char* reason; void (*make)(Folder); bool readable; } cases[] = {
         {"Is a directory", [](Folder d) { std::filesystem::create_directory(d / "registry.reg"); }, false},
         {"larger than 16 MiB",
          [](Folder d) {
@@ -181,7 +179,7 @@ TEST_F(SettingsStoreFileTest, AStoreThatCannotBeReadOrWrittenSaysWhyAndStaysAsIt
         {"Permission denied", [](Folder d) { std::filesystem::permissions(d, owner_read | owner_exec); }, true},
     };
     const std::string original = kHead + "\"a\"=dword:00000001\n\n";
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.reason) + (c.readable ? ", readable" : ""));
         const std::filesystem::path folder = dir_ / std::to_string(&c - cases), store_file = folder / "registry.reg";
         std::filesystem::create_directory(folder);
@@ -312,8 +310,7 @@ TEST(SettingsStoreDefaultPath, FollowsTheEnvironment) {
     std::vector<std::optional<std::string>> saved;
     for (const char* variable : names)
         saved.push_back(std::getenv(variable) ? std::optional<std::string>(std::getenv(variable)) : std::nullopt);
-    struct Case { const char* registry; const char* config; const char* expected; };
-    const Case cases[] = {
+    const struct { const char* registry; const char* config; const char* expected; } cases[] = {
         {"/etc/r.reg", "/xdg", "/etc/r.reg"},
         {nullptr, "/xdg", "/xdg/pelmora/registry.reg"},
         {"", "/xdg", "/xdg/pelmora/registry.reg"},
@@ -321,7 +318,7 @@ TEST(SettingsStoreDefaultPath, FollowsTheEnvironment) {
         {nullptr, nullptr, "/home/u/.config/pelmora/registry.reg"},
     };
     const auto set = [](const char* variable, const char* value) { value ? ::setenv(variable, value, 1) : ::unsetenv(variable); };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         set("PELMORA_REGISTRY", c.registry);
         set("XDG_CONFIG_HOME", c.config);
         set("HOME", "/home/u");

@@ -3,10 +3,6 @@
 // a stop ends the search with what it has.
 #include <gtest/gtest.h>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <tuple>
 
 #include "context/ResultCode.h"

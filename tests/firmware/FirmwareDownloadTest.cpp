@@ -52,13 +52,12 @@ struct FirmwareRig {
 };
 
 TEST(FirmwareDownload, PiecesAndProgress) {
-    struct Case { std::size_t size; std::vector<int> pieces, progress; };
-    const Case cases[] = {
+    const struct { std::size_t size; std::vector<int> pieces, progress; } cases[] = {
         {8192, {4096, 4096}, {50, 100}}, {9000, {4096, 4096, 808}, {45, 91, 100}}, {4097, {4096, 1}, {99, 100}},
         {4096, {4096}, {100}},           {4095, {4095}, {100}},                    {1, {1}, {100}},
         {0, {}, {0}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FirmwareRig f;
         const auto path = f.File(c.size);
         const FirmwareOutcome outcome = DownloadFirmware(path, f.link, f.view);
@@ -113,12 +112,11 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
 // A piece the port cuts short, or a cancel between two pieces: the rest is not
 // sent, the link is closed, and a cancel is never reported as a finished download.
 TEST(FirmwareDownload, ShortPieceOrCancelSendsNoMore) {
-    struct Case { bool cancel; FirmwareResult result; std::vector<int> sent; const char* message, *status; };
-    const Case cases[] = {
+    const struct { bool cancel; FirmwareResult result; std::vector<int> sent; const char* message, *status; } cases[] = {
         {false, FirmwareResult::SendFailed, {4096, 4095}, "Error : Send Failed!", "Finished to download firmware and Reset the printer!"},
         {true, FirmwareResult::Cancelled, {4096}, "", "Ready firmware download."},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FirmwareRig f;
         if (c.cancel) f.view.cancelAfterPieces = 1;
         else f.rig.platform.config().shortWritesFrom = 1;

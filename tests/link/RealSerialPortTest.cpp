@@ -69,14 +69,13 @@ TEST(SerialLineConfig, WhatThisSystemCannotDoIsRefused) {
 // A write may take twice its wire time plus the slack, at whatever speed and
 // framing the line has; a 4096-byte piece never waits the classic hour.
 TEST(SerialWriteBound, TwiceTheWireTimePlusSlack) {
-    struct Case { std::uint32_t baud; std::int32_t dataBits, parity, stopBits; int count; unsigned boundMs; };
-    const Case cases[] = {
+    const struct { std::uint32_t baud; std::int32_t dataBits, parity, stopBits; int count; unsigned boundMs; } cases[] = {
         {115200, 8, 0, 0, 4096, 713 + kWriteSlackMs}, {9600, 8, 0, 0, 4096, 8537 + kWriteSlackMs},  // 10 bits a byte
         {9600, 8, 2, 2, 4096, 10240 + kWriteSlackMs},   // parity and two stop bits: 12 bits
         {1200, 8, 0, 0, 3, 51 + kWriteSlackMs}, {0, 8, 0, 0, 3, 51 + kWriteSlackMs},  // unknown speed: the slowest offered
         {115200, 8, 0, 0, 0, kWriteSlackMs}, {115200, 8, 0, 0, -5, kWriteSlackMs},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const SerialTimeouts t{0, 0, 0, WriteMicrosPerByte(c.baud, BitsPerChar(c.dataBits, c.parity, c.stopBits)), kWriteSlackMs};
         EXPECT_EQ(SerialWriteTimeoutMs(t, c.count), c.boundMs) << c.baud << " " << c.count;
         EXPECT_LE(WriteSliceBytes(t.writeMicrosPerByte) * std::uint64_t{t.writeMicrosPerByte}, 2 * kWriteSliceMs * 1000u);

@@ -79,14 +79,13 @@ TEST(ReplayScript, ConnectionsAndLinksAreKeptApart) {
 }
 
 TEST(ReplayScript, UnreadableTranscriptsNameTheLine) {
-    struct Case { std::string text, error; };
-    const Case cases[] = {
+    const struct { std::string text, error; } cases[] = {
         {"", "no connection"},
         {"{\"transcript\":1,\"tool\":5,\"command\":\"x\"}\n", "no connection"},
         {"{\"t\":0,\"link\":1,\"event\":\"open\"}\n{\"t\":0,\"link\":1,\"event\":\"read\",\"hex\":\"ZZ\"}\n", "line 2"},
         {"\x89PNG\r\n\x1a\n", "line 1"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::string error;
         EXPECT_FALSE(Script(c.text, 0, &error)) << c.text;
         EXPECT_NE(error.find(c.error), std::string::npos) << error;

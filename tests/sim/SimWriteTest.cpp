@@ -50,13 +50,12 @@ void Visit(const std::string& address, const std::vector<std::uint8_t>& bytes) {
 
 TEST(SimWrites, AFullDiskKeepsTheOldFileAndIsReported) {
     const std::vector<std::uint8_t> model{0x1D, 0x49, 0x43}, firmware(5000, 0xA5);
-    struct Case { const char* what; bool firmwareFile; link::FileWriteCall fault; };
-    const Case cases[] = {
+    const struct { const char* what; bool firmwareFile; link::FileWriteCall fault; } cases[] = {
         {"state, disk full", false, &DiskFull},         {"state, disk full midway", false, &DiskFullAfterSome},
         {"firmware, disk full", true, &DiskFull},       {"firmware, disk full midway", true, &DiskFullAfterSome},
         {"state, room", false, nullptr},                {"firmware, room", true, nullptr},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         test::TempDir dir;
         const auto file = dir / "out";
         std::ofstream(file) << "old";
