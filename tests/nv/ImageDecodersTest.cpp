@@ -26,24 +26,15 @@ using test::WriteBytes;
 
 std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-// A PNG whose header promises `width` x `height` and holds one byte of pixels.
+// A PNG whose header promises `width` x `height` and holds the pixels of a 1 x 1 one.
 std::string PngPromising(std::uint32_t width, std::uint32_t height) {
-    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    auto chunk = [&png](const char* type, Bytes data) {
-        Bytes body(type, type + 4);
-        body.insert(body.end(), data.begin(), data.end());
-        for (int i = 3; i >= 0; --i) png.push_back(static_cast<std::uint8_t>(data.size() >> (8 * i)));
-        png.insert(png.end(), body.begin(), body.end());
-        const auto crc = static_cast<std::uint32_t>(crc32(0, body.data(), static_cast<uInt>(body.size())));
-        for (int i = 3; i >= 0; --i) png.push_back(static_cast<std::uint8_t>(crc >> (8 * i)));
-    };
-    Bytes header;
-    for (const std::uint32_t v : {width, height})
-        for (int i = 3; i >= 0; --i) header.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB
-    chunk("IHDR", header);
-    chunk("IDAT", {0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
-    chunk("IEND", {});
+    Bytes png = test::PngRgba(1, 1, {0xFF000000});
+    for (int i = 0; i < 4; ++i) {
+        png[16 + i] = static_cast<std::uint8_t>(width >> (24 - 8 * i));
+        png[20 + i] = static_cast<std::uint8_t>(height >> (24 - 8 * i));
+    }
+    const auto crc = static_cast<std::uint32_t>(crc32(0, &png[12], 17));  // over "IHDR" and its 13 bytes
+    for (int i = 0; i < 4; ++i) png[29 + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
     return Text(png);
 }
 
