@@ -126,8 +126,8 @@ TEST(VmsmJob, SetStatusWritesInOrder) {
         EXPECT_EQ(std::tuple(held.Switch(1) & 0x07, held.Switch(5) & 0x7F, held.Switch(7) >> 4, held.Switch(8)),
                   std::tuple(6, 30, 4, 0x04)) << k.v;
         EXPECT_EQ(held.Switch(3), 0x01) << "switch 3 is written with every bit unchanged";
-        EXPECT_EQ(held.serial, (std::array<std::string, 4>{"9600", "1", "2", "7"})) << k.v;
-        EXPECT_FALSE(rig.config().inSettingMode());
+        EXPECT_EQ(std::tuple(held.serial, rig.config().inSettingMode()),
+                  std::tuple(std::array<std::string, 4>{"9600", "1", "2", "7"}, false)) << k.v;
     }
 }
 
