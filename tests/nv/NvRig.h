@@ -58,10 +58,7 @@ struct NvRig : pelmora::test::PrinterRig {
     }
 
     /// Plays a printer of the older command set.
-    void MakeLegacy(std::uint32_t firmware = 30000) {
-        printer.firmwareOverride = firmware;
-        util.identityForTest().firmwareVersion = firmware;
-    }
+    void MakeLegacy(std::uint32_t firmware = 30000) { printer.firmwareOverride = util.identityForTest().firmwareVersion = firmware; }
 
     /// A black bitmap file in the rig's folder.
     std::string Bitmap(const std::string& name, int width, int height) {
