@@ -12,13 +12,9 @@ namespace pelmora::ui::test {
 namespace walk {
 
 inline bool IsControl(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton: case QAccessible::CheckBox: case QAccessible::RadioButton:
-    case QAccessible::ComboBox: case QAccessible::EditableText: case QAccessible::List:
-    case QAccessible::Table: case QAccessible::ProgressBar: case QAccessible::Slider:
-        return true;
-    default: return false;
-    }
+    return QList{QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+                 QAccessible::EditableText, QAccessible::List, QAccessible::Table, QAccessible::ProgressBar,
+                 QAccessible::Slider}.contains(role);
 }
 
 inline void Collect(QAccessibleInterface* node, QList<QAccessibleInterface*>& controls) {

@@ -5,11 +5,8 @@
 #include <string>
 #include <vector>
 
-#include <QCheckBox>
-#include <QColor>
 #include <QImage>
 #include <QListWidget>
-#include <QPushButton>
 
 #include "nv/NvEngine.h"
 #include "nv/NvBlocks.h"
@@ -26,6 +23,11 @@ namespace pelmora::ui::test {
 
 struct NvWindowRig {
     explicit NvWindowRig(context::Layout l) : layout(l), host(l, nullptr, &timer), manager(nv, host, NvImageManager::JobVariant(l)) {}
+    /// Opened at once, over a printer holding images under `codes`.
+    NvWindowRig(context::Layout l, const std::vector<std::string>& codes) : NvWindowRig(l) {
+        if (!codes.empty()) Preload(codes);
+        if (!Open()) qFatal("the NV manager did not open");
+    }
 
     context::Layout layout;
     pelmora::test::PrinterRig rig;
@@ -75,8 +77,7 @@ struct NvWindowRig {
         Click("addImage");
     }
 
-    template <typename T = QWidget>
-    T* Find(const char* name) const { return test::Find<T>(*window, name); }
+    template <typename T = QWidget> T* Find(const char* name) const { return test::Find<T>(*window, name); }
     void Click(const char* name) { test::Click(*window, name); }
     QStringList Addresses() const { return Items(Find<QListWidget>("addressList")); }
 
@@ -96,6 +97,7 @@ struct NvWindowRig {
         if (prompts.shown.empty()) qFatal("no box shown");
         return prompts.shown.back();
     }
+    const ScriptedPrompts::Shown& BoxAfter(const char* button) { Click(button); return LastBox(); }
 };
 
 }  // namespace pelmora::ui::test

@@ -47,8 +47,7 @@ public:
     /// Texts of the message boxes shown so far, in order.
     QStringList Messages() const {
         QStringList texts;
-        for (const Shown& s : shown)
-            if (s.kind == Shown::Message) texts << s.text;
+        for (const Shown& s : shown) if (s.kind == Shown::Message) texts << s.text;
         return texts;
     }
 };
