@@ -1,12 +1,9 @@
 // The connection screen and the shared windows it opens, in their handheld
 // layout, against the virtual printer.
-#include <QCheckBox>
-#include <QListWidget>
-#include <QRadioButton>
+#include <QtWidgets>
 
 #include "HandheldRig.h"
 #include "ui/support/WidgetSnapshot.h"
-#include "context/StoredCommSettings.h"
 #include "handheld/ConnectionRules.h"
 #include "ui/Accessibility.h"
 #include "ui/LanguageLoader.h"
@@ -16,12 +13,6 @@
 using namespace pelmora;
 using namespace pelmora::handheld;
 using namespace pelmora::handheld::test;
-
-namespace {
-
-bool Ticked(ConnectionScreen& w) { return Find<QCheckBox>(w, "tcpCheck")->isChecked(); }
-
-}  // namespace
 
 class ConnectionTest : public QObject {
     Q_OBJECT
@@ -65,7 +56,7 @@ private slots:
             rig.store.SetRegString(context::ProductKey, "uPort", port);
             rig.store.SetRegDword(context::ProductKey, "uBaudrate", baud);
             auto w = rig.Open();
-            QVERIFY(!Ticked(*w));
+            QVERIFY(!Find<QCheckBox>(*w, "tcpCheck")->isChecked());
             QCOMPARE(Find<QComboBox>(*w, "portList")->currentText(), QString(port));
             QCOMPARE(Find<QComboBox>(*w, "baudList")->currentText(), QString(shownBaud));
         }
@@ -79,11 +70,7 @@ private slots:
             {"10.0.0.7", "0", Gathered::BadTcpPort, ""},
         };
         for (const auto& c : cases) {
-            ConnectionForm form;
-            form.tcp = true;
-            form.address = c.address;
-            form.tcpPort = c.tcpPort;
-            const Gathered g = GatherConnection(form);
+            const Gathered g = GatherConnection({.tcp = true, .address = c.address, .tcpPort = c.tcpPort});
             QCOMPARE(int(g.problem), int(c.problem));
             if (c.problem != Gathered::None) continue;
             QCOMPARE(g.settings.port, c.port);
@@ -109,30 +96,6 @@ private slots:
         Find<QCheckBox>(*w, "tcpCheck")->setChecked(false);
         Click(*w, "nvButton");
         QCOMPARE(rig.nvLaunches.back().portType, std::int32_t(link::PortSerial));
-    }
-
-    // Opening quietly on COM1 would hide the store's loss; closing quietly would lose the choice.
-    void aStoreThatCannotBeReadOrStoredSaysSo() {
-        HandheldRig rig;
-        std::filesystem::create_directory(rig.store.path());  // no file can be read or written there
-        auto w = rig.Open();
-        QCOMPARE(rig.prompts.shown.size(), std::size_t(1));
-        QVERIFY(rig.prompts.shown[0].text.startsWith("The stored settings could not be read"));
-        Click(*w, "exitButton");
-        QCOMPARE(w->result(), int(QDialog::Rejected));
-        QCOMPARE(rig.prompts.shown.size(), std::size_t(2));
-        QVERIFY(rig.prompts.shown[1].text.startsWith("The communication settings could not be stored."));
-    }
-
-    void closeBoxStoresNothingAndClosesTheLink() {
-        HandheldRig rig;
-        auto w = rig.Open();
-        w->printerContext().HandOver(context::HandheldLink(link::PortSerial, "COM1:", 115200));
-        QVERIFY(w->printerContext().link().OpenPort() == 1);
-        Find<QCheckBox>(*w, "tcpCheck")->setChecked(true);
-        w->reject();
-        QVERIFY(!w->printerContext().link().IsOpen());
-        QVERIFY(rig.store.ValueNames(context::ProductKey).empty());
     }
 
     void nvManagerOpensCompactOnThePrintersCodesAndClosesTheLink() {

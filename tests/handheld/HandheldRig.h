@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-#include <QPushButton>
 #include <QtTest>
 
 #include "handheld/ConnectionScreen.h"
@@ -93,10 +92,7 @@ inline std::function<void(WizardStepWindow&)> Press(const char* button) {
     return [button](WizardStepWindow& step) { Click(step, button); };
 }
 inline std::function<void(WizardStepWindow&)> Then(std::function<void(WizardStepWindow&)> first, const char* button) {
-    return [first, button](WizardStepWindow& step) {
-        first(step);
-        Click(step, button);
-    };
+    return [first, button](WizardStepWindow& step) { first(step); Click(step, button); };
 }
 
 }  // namespace pelmora::handheld::test
