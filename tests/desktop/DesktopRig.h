@@ -25,19 +25,21 @@ struct DesktopRig : ui::test::WindowRig {
         const char* key = context::ProductKey;
         store.SetRegDword(key, "uPortType", static_cast<std::uint32_t>(portType));
         store.SetRegString(key, "uPort", port);
-        store.SetRegDword(key, "uBaudrate", baud);
-        store.SetRegDword(key, "uDatabit", 8);
-        store.SetRegDword(key, "uParity", parity);
-        store.SetRegDword(key, "uStopbit", stopBits);
-        store.SetRegDword(key, "uFlowcontrol", flow);
+        for (const auto& [name, value] : {std::pair{"uBaudrate", baud}, {"uDatabit", 8u}, {"uParity", parity}, {"uStopbit", stopBits}, {"uFlowcontrol", flow}})
+            store.SetRegDword(key, name, value);
+    }
+
+    /// The seven stored values as "type|port|baud|data|parity|stop|flow".
+    QString Stored() const {
+        QStringList values{QString::number(static_cast<std::int32_t>(StoredNumber("uPortType"))), QString::fromStdString(StoredPort())};
+        for (const char* name : {"uBaudrate", "uDatabit", "uParity", "uStopbit", "uFlowcontrol"}) values << QString::number(StoredNumber(name));
+        return values.join('|');
     }
 
     /// `firmware`: the service build, with the firmware button.
     std::unique_ptr<MainWindow> Open(bool firmware = false) {
-        UsbPrinterSource source{[this] { return usb; },
-                                [this](const std::string& path) { return !unplugged.count(path); }};
-        return std::make_unique<MainWindow>(
-            MainWindow::Services{store, platform, prompts, source, firmware, &timer});
+        UsbPrinterSource source{[this] { return usb; }, [this](const std::string& path) { return !unplugged.count(path); }};
+        return std::make_unique<MainWindow>(MainWindow::Services{store, platform, prompts, source, firmware, &timer});
     }
 };
 

@@ -2,12 +2,8 @@
 // sockets: what it lists, what choosing a printer puts in the main window,
 // refused targets and Cancel. Every search is given 127.0.0.x targets first;
 // the prefill (this machine's networks) is never searched.
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTreeView>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "DesktopRig.h"
 #include "desktop/FindPrintersDialog.h"

@@ -1,17 +1,11 @@
 // The main window: what it restores, gathers and stores on each link, its
 // boxes, and the NV manager it opens, end to end on the virtual printer.
 #include <filesystem>
-#include <tuple>
 #include <fstream>
+#include <tuple>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QSlider>
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "DesktopRig.h"
 #include "context/StoredCommSettings.h"
@@ -32,15 +26,6 @@ using namespace pelmora::desktop::test;
 
 namespace {
 
-struct Fixture : DesktopRig {
-    /// The seven stored values as "type|port|baud|data|parity|stop|flow".
-    QString Stored() const {
-        QStringList values{QString::number(static_cast<std::int32_t>(StoredNumber("uPortType"))), QString::fromStdString(StoredPort())};
-        for (const char* name : {"uBaudrate", "uDatabit", "uParity", "uStopbit", "uFlowcontrol"}) values << QString::number(StoredNumber(name));
-        return values.join('|');
-    }
-};
-
 QComboBox* List(QWidget& window, const char* name) { return Find<QComboBox>(window, name); }
 
 }  // namespace
@@ -50,21 +35,19 @@ class MainWindowTest : public QObject {
 private slots:
     void firstRunOpensOnDefaultsAndExitOrEnterStoresThem() {
         for (const bool enter : {false, true}) {
-            Fixture f;
+            DesktopRig f;
             auto w = f.Open();  // on serial COM1, as main-serial shows it; Exit stores what is shown
             QVERIFY(f.prompts.shown.empty());
             w->show();
-            if (enter)
-                QTest::keyClick(List(*w, "interfaceList"), Qt::Key_Return);
-            else
-                Click(*w, "exitButton");
+            if (enter) QTest::keyClick(List(*w, "interfaceList"), Qt::Key_Return);
+            else Click(*w, "exitButton");
             QCOMPARE(w->result(), int(QDialog::Accepted));
             QCOMPARE(f.Stored(), QString("0|COM1|115200|8|0|0|0"));
         }
     }
 
     void bluetoothGathersTheDisabledBaudRate() {
-        Fixture f;
+        DesktopRig f;
         auto w = f.Open();
         List(*w, "interfaceList")->setCurrentIndex(link::PortBluetooth);  // which lists it disables: the snapshot
         List(*w, "portList")->setCurrentIndex(4);
@@ -80,13 +63,13 @@ private slots:
     // The desktop's own entry, its doubled "NET" trimmed (StoredCommSettingsTest has the
     // other texts), and the handheld's TCP/IP choice in the store both programs share.
     void tcpRestoreShowsTheStoredAddressAndPort() {
-        const std::function<void(Fixture&)> stores[] = {
-            [](Fixture& f) { f.Store(link::PortTcp, "NETNET10.0.0.7", 9101); },
-            [](Fixture& f) {
+        const std::function<void(DesktopRig&)> stores[] = {
+            [](DesktopRig& f) { f.Store(link::PortTcp, "NETNET10.0.0.7", 9101); },
+            [](DesktopRig& f) {
                 context::WriteCommSettings(f.store, context::HandheldLink(link::PortTcp, "NET10.0.0.7", 9101), context::Layout::Handheld);
             }};
         for (const auto& store : stores) {
-            Fixture f;
+            DesktopRig f;
             store(f);
             auto w = f.Open();
             QVERIFY(f.prompts.shown.empty());  // no "Not connected USB printer!"
@@ -106,7 +89,7 @@ private slots:
             {"10.0.0.5", "", "is not a TCP port"},
         };
         for (const auto& c : cases) {
-            Fixture f;
+            DesktopRig f;
             auto w = f.Open();
             w->show();
             List(*w, "interfaceList")->setCurrentIndex(link::PortTcp);
@@ -126,48 +109,38 @@ private slots:
         }
     }
 
-    void twoUsbPrintersListedAndTheSecondPathGathered() {
-        Fixture f;
-        f.usb = {{"USB01", "/dev/usb/lp0"}, {"USB02", "/dev/usb/lp3"}};
-        auto w = f.Open();
-        List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);  // listed as the snapshot shows
-        List(*w, "portList")->setCurrentIndex(1);
-        Click(*w, "exitButton");
-        QCOMPARE(f.Stored(), QString("2|/dev/usb/lp3|115200|8|0|0|0"));  // main-usb reopens on a stored path
-    }
-
-    void noUsbPrinterFallsBackToSerial() {
-        Fixture f;
+    // None listed, the window falls back to serial. The second of two chosen: unplugged
+    // after listing, it is reported and nothing stored; plugged again, Exit stores its path.
+    void usbPrinterStoredByPathAndReportedWhenUnplugged() {
+        DesktopRig f;
+        f.Store(link::PortSerial, "COM2");
+        const QString before = f.Stored();
         auto w = f.Open();
         List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);
         QCOMPARE(f.prompts.Messages(), QStringList{"Not connected USB printer!"});
         QCOMPARE(List(*w, "interfaceList")->currentIndex(), int(link::PortSerial));
         QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
         QVERIFY(List(*w, "baudList")->isEnabled());
-    }
-
-    void usbPrinterUnpluggedAfterListingIsReported() {
-        Fixture f;
-        f.usb = {{"USB01", "/dev/usb/lp0"}};
-        f.Store(link::PortSerial, "COM2");
-        const QString before = f.Stored();
-        auto w = f.Open();
-        List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);
-        f.unplugged.insert("/dev/usb/lp0");
+        f.usb = {{"USB01", "/dev/usb/lp0"}, {"USB02", "/dev/usb/lp3"}};
+        List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);  // listed as the snapshot shows
+        List(*w, "portList")->setCurrentIndex(1);
+        f.unplugged.insert("/dev/usb/lp3");
         QSignalSpy requested(w.get(), &MainWindow::nvImageManagerRequested);
         Click(*w, "nvButton");
         Click(*w, "exitButton");
         QCOMPARE(requested.count(), 0);
-        QCOMPARE(f.prompts.Messages().size(), 2);
-        QVERIFY(f.prompts.Messages().front().contains("USB01 (/dev/usb/lp0) is no longer connected"));
+        QCOMPARE(f.prompts.Messages().size(), 3);
+        QVERIFY(f.prompts.Messages()[1].contains("USB02 (/dev/usb/lp3) is no longer connected"));
         QCOMPARE(f.Stored(), before);
+        f.unplugged.clear();
+        Click(*w, "exitButton");
+        QCOMPARE(f.Stored(), QString("2|/dev/usb/lp3|115200|8|0|0|0"));  // main-usb reopens on a stored path
     }
 
     void exitReportsAStoreThatCannotBeWrittenAndStaysOpen() {
-        test::TempDir dir;
-        std::ofstream(dir / "not-a-folder") << "x";
-        Fixture f;
-        context::SettingsStore unwritable(dir / "not-a-folder" / "registry.reg");
+        DesktopRig f;
+        std::ofstream(f.dir / "not-a-folder") << "x";
+        context::SettingsStore unwritable(f.dir / "not-a-folder" / "registry.reg");
         MainWindow w({unwritable, f.platform, f.prompts, {}, false});
         w.show();
         const QStringList opening = f.prompts.Messages();
@@ -179,7 +152,7 @@ private slots:
 
     void closeBoxAndEscapeStoreNothingAndCloseTheLink() {
         for (const bool escape : {false, true}) {
-            Fixture f;
+            DesktopRig f;
             f.Store(link::PortTcp, "NET127.0.0.1");
             const QString before = f.Stored();
             auto w = f.Open();
@@ -189,10 +162,8 @@ private slots:
                              [](ui::MemorySwitchManager* manager) { manager->reject(); });
             Click(*w, "vmsmButton");
             QVERIFY(w->printerContext().link().OpenPort());
-            if (escape)
-                QTest::keyClick(w.get(), Qt::Key_Escape);
-            else
-                w->close();
+            if (escape) QTest::keyClick(w.get(), Qt::Key_Escape);
+            else w->close();
             QVERIFY(!w->printerContext().link().IsOpen());
             QCOMPARE(w->result(), int(QDialog::Rejected));
             QCOMPARE(f.Stored(), before);
@@ -200,7 +171,7 @@ private slots:
     }
 
     void portTypeOutOfRangeSelectsNothingAndExitStoresMinusOne() {
-        Fixture f;
+        DesktopRig f;
         f.Store(5, "COM9", 19200, 1, 2, 1);
         auto w = f.Open();
         QCOMPARE(List(*w, "interfaceList")->currentIndex(), -1);
@@ -214,30 +185,24 @@ private slots:
     }
 
     void damagedStoreIsReportedAndKept() {
-        Fixture f;
-        {
-            std::ofstream out(f.store.path());
-            out << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"
-                   "\"uPortType\"=dword:00000003\n\"uPort\"=\"NETnot-an-address\"\n\"uBaudrate\"=\"9100\"\n"
-                   "garbage\n";
-        }
+        DesktopRig f;
+        std::ofstream(f.store.path()) << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n"
+                                         "\"uPortType\"=dword:00000003\n\"uPort\"=\"NETnot-an-address\"\n\"uBaudrate\"=\"9100\"\ngarbage\n";
         auto w = f.Open();
         QCOMPARE(f.prompts.Messages().size(), 1);
         const QString text = f.prompts.Messages().front();
-        QVERIFY2(text.contains("damaged lines") && text.contains("uBaudrate") && text.contains("uPort"),
-                 qPrintable(text));
+        QVERIFY2(text.contains("damaged lines") && text.contains("uBaudrate") && text.contains("uPort"), qPrintable(text));
         QCOMPARE(Find<QLineEdit>(*w, "addressEdit")->text(), QString("0.0.0.0"));
         Click(*w, "exitButton");
         QVERIFY(std::filesystem::exists(f.store.path().string() + ".bad"));
     }
 
     void firmwareButtonOnlyForServiceAndGathersACopy() {
-        Fixture f;
+        DesktopRig f;
         auto shown = f.Open(true);  // hidden and disabled otherwise: the snapshots
-        auto* button = Find<QPushButton>(*shown, "firmwareButton");
         List(*shown, "portList")->setCurrentIndex(2);
         QSignalSpy requested(shown.get(), &MainWindow::firmwareManagerRequested);
-        button->click();
+        Click(*shown, "firmwareButton");
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested.front().front().value<link::CommSettings>().port, std::string("COM3"));
         auto* window = shown->findChild<QDialog*>("firmwareDownload");
@@ -246,7 +211,7 @@ private slots:
     }
 
     void f1OpensTheAboutBox() {
-        Fixture f;
+        DesktopRig f;
         auto w = f.Open();
         w->show();
         w->activateWindow();
@@ -270,12 +235,10 @@ private slots:
     // snapshot keeps it (the service build with its firmware button on serial).
     void eachLinkShowsItsControlsNamed() {
         const std::tuple<std::int32_t, const char*, const char*> stored[] = {
-            {link::PortSerial, "COM1", "main-serial"},
-            {link::PortBluetooth, "COM7", "main-bluetooth"},
-            {link::PortUsb, "/dev/usb/lp1", "main-usb"},
-            {link::PortTcp, "NET1.2.3.4", "main-tcp"}};
+            {link::PortSerial, "COM1", "main-serial"}, {link::PortBluetooth, "COM7", "main-bluetooth"},
+            {link::PortUsb, "/dev/usb/lp1", "main-usb"}, {link::PortTcp, "NET1.2.3.4", "main-tcp"}};
         for (const auto& [type, port, snapshot] : stored) {
-            Fixture f;
+            DesktopRig f;
             f.usb = {{"USB01", "/dev/usb/lp0"}, {"USB02", "/dev/usb/lp1"}};
             f.Store(type, port, 38400, 2, 1, 1);
             auto w = f.Open(type == link::PortSerial);
@@ -290,7 +253,7 @@ private slots:
             QCOMPARE(f.Stored(), QString("0|COM1|38400|8|2|0|0"));
         }
         // Over TCP/IP and back, each label leads to its own list again.
-        Fixture f;
+        DesktopRig f;
         auto w = f.Open();
         const auto buddies = [&w] {
             QStringList names;

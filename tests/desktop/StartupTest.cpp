@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include <QRegularExpression>
 #include <QtTest>
 #include <unistd.h>
 
