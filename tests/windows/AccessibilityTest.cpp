@@ -1,6 +1,6 @@
 // The shared windows as a screen reader meets them, in both layouts.
-#include <QListWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "ui/Accessibility.h"
 #include "windows/memory_switches/SentinelWindow.h"
@@ -28,9 +28,7 @@ private slots:
 
     void sharedWindowsInBothLayouts() {
         for (const context::Layout layout : {context::Layout::Desktop, context::Layout::Handheld}) {
-            uit::NvWindowRig rig(layout);
-            rig.Preload({"A1", "B2"});
-            QVERIFY(rig.Open());
+            uit::NvWindowRig rig(layout, {"A1", "B2"});
             rig.Add({rig.Bitmap("one.bmp", 16, 8), rig.Bitmap("two.bmp", 16, 8)});
             rig.window->hide();
             EXPECT_NO_FAULTS(AccessibilityFaults([&] {
@@ -52,9 +50,7 @@ private slots:
 
     // A code selected through the accessibility interface is the one "Print" prints.
     void nvCodeSelectedByAScreenReader() {
-        uit::NvWindowRig rig(context::Layout::Handheld);
-        rig.Preload({"A1", "B2"});
-        QVERIFY(rig.Open());
+        uit::NvWindowRig rig(context::Layout::Handheld, {"A1", "B2"});
         auto* list = uit::Find<QListWidget>(*rig.window, "addressList");
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
         QVERIFY(table && table->tableInterface());

@@ -2,10 +2,8 @@
 #include <semaphore>
 #include <thread>
 
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "support/PrinterRig.h"
 #include "ui/support/ScriptedPrompts.h"
@@ -22,23 +20,22 @@ namespace {
 struct Window {
     test::PrinterRig rig;
     ScriptedPrompts prompts;
-    FirmwareWindow dialog{rig.platform, rig.util.pendingSettings(), prompts};
+    std::unique_ptr<FirmwareWindow> dialog = std::make_unique<FirmwareWindow>(rig.platform, rig.util.pendingSettings(), prompts);
     std::vector<int> progress;
-    std::vector<bool> exitWhileSending;
-    std::vector<bool> openAfterEscape;  ///< Esc pressed at each step: the window stays while sending
+    int exitsWhileSending = 0;  ///< Exit enabled, or Esc closing the window, at a step
 
     Window() {
         QObject::connect(Bar(), &QProgressBar::valueChanged, [this](int value) {
             progress.push_back(value);
-            exitWhileSending.push_back(Exit()->isEnabled());
-            dialog.reject();
-            openAfterEscape.push_back(dialog.isVisible());
+            exitsWhileSending += Exit()->isEnabled();
+            dialog->reject();
+            exitsWhileSending += !dialog->isVisible();
         });
-        dialog.show();
+        dialog->show();
     }
-    QProgressBar* Bar() { return dialog.findChild<QProgressBar*>("bar"); }
-    QPushButton* Exit() { return dialog.findChild<QPushButton*>("exit"); }
-    QString Status() { return dialog.findChild<QLabel*>("status")->text(); }
+    QProgressBar* Bar() { return dialog->findChild<QProgressBar*>("bar"); }
+    QPushButton* Exit() { return dialog->findChild<QPushButton*>("exit"); }
+    QString Status() { return dialog->findChild<QLabel*>("status")->text(); }
 
     QString File(const std::string& name, std::size_t size) {
         const auto path = rig.dir / name;
@@ -50,10 +47,11 @@ struct Window {
     /// Presses "Start Download" with `path` chosen and waits for the end.
     bool Download(const QString& path) {
         prompts.files.push_back({path});
-        QSignalSpy finished(&dialog, &FirmwareWindow::downloadFinished);
-        QTest::mouseClick(dialog.findChild<QPushButton*>("startDownload"), Qt::LeftButton);
+        QSignalSpy finished(dialog.get(), &FirmwareWindow::downloadFinished);
+        Start();
         return finished.count() == 1 || finished.wait(10000);
     }
+    void Start() { QTest::mouseClick(dialog->findChild<QPushButton*>("startDownload"), Qt::LeftButton); }
 };
 
 }  // namespace
@@ -61,55 +59,59 @@ struct Window {
 class FirmwareWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void piecesShowTheirPercentages() {
-        // An empty file leaves the bar at 0.
-        const std::pair<std::size_t, std::vector<int>> cases[] = {{8192, {50, 100}}, {9000, {45, 91, 100}}, {0, {}}};
-        for (const auto& [size, percents] : cases) {
+    // Each piece shows its percentage (an empty file leaves the bar at 0); a
+    // failure ends with its warning. Exit and Esc do nothing while it sends.
+    void downloadsEndWithTheirBoxAndExitEnabled() {
+        enum Fault { None, ShortWrite, NoPort };
+        const QString ok = "Success to download firmware!", finished = "Finished to download firmware and Reset the printer!";
+        const struct { std::size_t size; Fault fault; QString message; std::vector<int> progress; QString status; } cases[] = {
+            {8192, None, ok, {50, 100}, finished}, {9000, None, ok, {45, 91, 100}, finished}, {0, None, ok, {}, finished},
+            {9000, ShortWrite, "Error : Send Failed!", {45}, finished},
+            {10, NoPort, "Error : OpenPort! Please check printer", {}, "Firmware is downloading...Don't turn off the printer!!!"},
+        };
+        for (const auto& c : cases) {
             Window w;
-            QVERIFY(w.Download(w.File("printer.fls", size)));
-            QCOMPARE(w.progress, percents);
-            QCOMPARE(w.Bar()->value(), size ? 100 : 0);
-            QCOMPARE(w.prompts.Messages(), QStringList{"Success to download firmware!"});
+            if (c.fault == NoPort) w.rig.platform.config().tcpAddress = "127.0.0.9";
+            if (c.fault == ShortWrite) w.rig.platform.config().shortWritesFrom = 1;
+            QVERIFY(w.Download(w.File("printer.fls", c.size)));
+            QCOMPARE(w.progress, c.progress);
+            QCOMPARE(w.Bar()->value(), c.progress.empty() ? 0 : c.progress.back());
+            QCOMPARE(w.prompts.Messages(), QStringList{c.message});
             QCOMPARE(w.prompts.shown.back().title, QString("Pelmora"));
-            QCOMPARE(w.prompts.shown.back().icon, ui::PromptIcon::Information);
-            QCOMPARE(w.Status(), QString("Finished to download firmware and Reset the printer!"));
-            for (bool enabled : w.exitWhileSending) QVERIFY(!enabled);
-            for (bool open : w.openAfterEscape) QVERIFY(open);
+            QCOMPARE(w.prompts.shown.back().icon, c.fault == None ? ui::PromptIcon::Information : ui::PromptIcon::Warning);
+            QCOMPARE(w.Status(), c.status);
+            QCOMPARE(w.exitsWhileSending, 0);
             QVERIFY(w.Exit()->isEnabled());
-            QCOMPARE(w.rig.platform.writeSizes().size(), (size + 4095) / 4096);
+            if (c.fault == None) QCOMPARE(w.rig.platform.writeSizes().size(), (c.size + 4095) / 4096);
         }
     }
 
     // A window destroyed while it sends (the program ends) stops after the
     // piece on the wire instead of waiting for the rest of the file.
     void destroyedWhileSendingStopsAfterThePiece() {
-        test::PrinterRig rig;
-        ScriptedPrompts prompts;
-        auto dialog = std::make_unique<FirmwareWindow>(rig.platform, rig.util.pendingSettings(), prompts);
-        FirmwareWindow* window = dialog.get();
+        Window w;
+        FirmwareWindow* window = w.dialog.get();
         std::binary_semaphore inSecondPiece(0);
-        rig.platform.config().beforeWrite = [&](int index) {
+        w.rig.platform.config().beforeWrite = [&](int index) {
             if (index != 1) return;
             inSecondPiece.release();
             while (!window->Stopping()) std::this_thread::yield();
         };
-        const auto path = rig.dir / "printer.fls";
-        std::ofstream(path, std::ios::binary) << std::string(10 * 4096, 'x');
-        prompts.files.push_back({QString::fromStdString(path.string())});
-        QTest::mouseClick(dialog->findChild<QPushButton*>("startDownload"), Qt::LeftButton);
+        w.prompts.files.push_back({w.File("printer.fls", 10 * 4096)});
+        w.Start();
         inSecondPiece.acquire();
-        dialog.reset();
-        QCOMPARE(rig.platform.writeSizes(), (std::vector<int>{4096, 4096}));
-        QVERIFY(prompts.shown.size() == 1);  // the file choice, no box
+        w.dialog.reset();
+        QCOMPARE(w.rig.platform.writeSizes(), (std::vector<int>{4096, 4096}));
+        QVERIFY(w.prompts.shown.size() == 1);  // the file choice, no box
     }
 
     // A cancelled choice changes nothing; the next starts where the last file was.
     void opensAsItsSnapshotAndChoosesAFile() {
         Window w;
-        QVERIFY(ui::test::MatchesSnapshot(w.dialog, "firmware"));
-        QCOMPARE(ui::UnnamedControls(&w.dialog), QStringList{});
-        QTest::mouseClick(w.dialog.findChild<QPushButton*>("startDownload"), Qt::LeftButton);
-        QVERIFY(!w.dialog.Sending());
+        QVERIFY(ui::test::MatchesSnapshot(*w.dialog, "firmware"));
+        QCOMPARE(ui::UnnamedControls(w.dialog.get()), QStringList{});
+        w.Start();
+        QVERIFY(!w.dialog->Sending());
         QCOMPARE(w.Status(), QString("Select Firmware File(*.fls). "));
         QCOMPARE(w.rig.platform.openAttempts(), 0);
         const QString first = w.File("a.fls", 10);
@@ -139,24 +141,6 @@ private slots:
             QVERIFY(w.Exit()->isEnabled());
         }
         QCOMPARE(w.rig.platform.openAttempts(), 0);
-    }
-
-    void failuresEndWithTheirBoxAndExitEnabled() {
-        const struct { bool portFails; std::size_t size; QString message; std::vector<int> progress; QString status; } cases[] = {
-            {false, 9000, "Error : Send Failed!", {45}, "Finished to download firmware and Reset the printer!"},
-            {true, 10, "Error : OpenPort! Please check printer", {}, "Firmware is downloading...Don't turn off the printer!!!"},
-        };
-        for (const auto& c : cases) {
-            Window w;
-            if (c.portFails) w.rig.platform.config().tcpAddress = "127.0.0.9";
-            else w.rig.platform.config().shortWritesFrom = 1;
-            QVERIFY(w.Download(w.File("printer.fls", c.size)));
-            QCOMPARE(w.prompts.Messages(), QStringList{c.message});
-            QCOMPARE(w.prompts.shown.back().icon, ui::PromptIcon::Warning);
-            QCOMPARE(w.progress, c.progress);
-            QCOMPARE(w.Status(), c.status);
-            QVERIFY(w.Exit()->isEnabled());
-        }
     }
 };
 

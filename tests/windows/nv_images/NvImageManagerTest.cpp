@@ -1,13 +1,10 @@
 // The manager window's actions and its address window, in both layouts, each
 // with its own texts.
-#include <QAbstractItemView>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSlider>
-#include <QTableWidget>
-#include <QtTest>
 #include <filesystem>
+#include <fstream>
+
+#include <QtTest>
+#include <QtWidgets>
 
 #include "nv/NvCatalogue.h"
 #include "windows/nv_images/NvAddressWindow.h"
@@ -69,9 +66,7 @@ private slots:
     // The address window starts at "00", two characters at most.
     void eachLayoutMatchesItsSnapshots() {
         for (const auto& [layout, suffix] : {std::pair{Layout::Desktop, ""}, {Layout::Handheld, "-handheld"}}) {
-            NvWindowRig r(layout);
-            r.Preload({"10", "A1"});
-            QVERIFY(r.Open());
+            NvWindowRig r(layout, {"10", "A1"});
             QVERIFY(ui::test::MatchesSnapshot(*r.window, QString("manager") + suffix));
             NvAddressWindow address(layout, {}, r.prompts);
             QVERIFY(ui::test::MatchesSnapshot(address, QString("address") + suffix));  // its Cancel: see the download
@@ -80,19 +75,13 @@ private slots:
 
     void nothingSelectedOrNothingListedSaysWhatIsMissing() {
         for (const LayoutTexts& t : kLayouts) {
-            NvWindowRig r(t.layout);
-            QVERIFY(r.Open());
-            r.Click("removeImage");
-            CheckBox(r.LastBox(), t.warningTitle, t.removeNone, PromptIcon::Warning);
-            r.Click("download");
-            CheckBox(r.LastBox(), t.warningTitle, t.downloadNone, PromptIcon::Warning);
-            r.Click("print");
-            CheckBox(r.LastBox(), t.boxTitle, "Please select address!");
-            r.Click("removeStored");
-            CheckBox(r.LastBox(), t.boxTitle, "Please select address!");
+            NvWindowRig r(t.layout, {});
+            CheckBox(r.BoxAfter("removeImage"), t.warningTitle, t.removeNone, PromptIcon::Warning);
+            CheckBox(r.BoxAfter("download"), t.warningTitle, t.downloadNone, PromptIcon::Warning);
+            CheckBox(r.BoxAfter("print"), t.boxTitle, "Please select address!");
+            CheckBox(r.BoxAfter("removeStored"), t.boxTitle, "Please select address!");
             // An empty list on a printer of the current command set: nothing to print is a failed job.
-            r.Click("printAll");
-            CheckBox(r.LastBox(), t.boxTitle, t.writeFailed);
+            CheckBox(r.BoxAfter("printAll"), t.boxTitle, t.writeFailed);
             QCOMPARE(r.host.dialog().windowTitle(), t.printAllJobTitle);
             QCOMPARE(r.prompts.shown.size(), 5u);
             // A list the printer does not give is a failure, not an empty list.
@@ -105,19 +94,15 @@ private slots:
 
     void addImageLoadsEachFileAndReportsWhatItRefuses() {
         for (const LayoutTexts& t : kLayouts) {
-            NvWindowRig r(t.layout);
-            QVERIFY(r.Open());
+            NvWindowRig r(t.layout, {});
+            std::ofstream(r.rig.dir / "broken.bmp") << "not a bitmap";
             const QString broken = QString::fromStdString((r.rig.dir / "broken.bmp").string());
-            QFile file(broken);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a bitmap") > 0);
-            file.close();
             // Two of these pass the 262144-byte limit together (48 bytes a row).
             const QString tall = r.Bitmap("tall.bmp", 384, 2731);
             r.Add({r.Bitmap("a.bmp", 16, 8), broken, tall, tall});
             const Shown& choice = r.prompts.shown.front();
             QCOMPARE(choice.kind, Shown::Files);
-            QVERIFY(choice.text.startsWith("Image Files(*.bmp);;"));
-            QVERIFY(choice.text.contains("*.png"));
+            QVERIFY(choice.text.startsWith("Image Files(*.bmp);;") && choice.text.contains("*.png"));
             QCOMPARE(choice.choice.multiple, t.layout == context::Layout::Desktop);
             CheckBox(r.prompts.shown[1], t.warningTitle, "Failed to load image file!");
             CheckBox(r.prompts.shown[2], t.boxTitle, t.tooSmall);
@@ -134,8 +119,7 @@ private slots:
     }
 
     void sliderReachesTheCurrentImageAndTheImagesAddedAfter() {
-        NvWindowRig r(context::Layout::Desktop);
-        QVERIFY(r.Open());
+        NvWindowRig r(context::Layout::Desktop, {});
         r.Add({r.Bitmap("a.bmp", 8, 8), r.Bitmap("b.bmp", 8, 8), r.Bitmap("c.bmp", 8, 8)});
         auto* slider = r.Find<QSlider>("brightness");
         SelectRows(r, {1});
@@ -156,8 +140,7 @@ private slots:
     }
 
     void tabLeavesTheListOnceItHasRows() {
-        NvWindowRig r(context::Layout::Desktop);
-        QVERIFY(r.Open());
+        NvWindowRig r(context::Layout::Desktop, {});
         r.Add({r.Bitmap("a.bmp", 8, 8), r.Bitmap("b.bmp", 8, 8)});
         r.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(r.window.get()));
@@ -173,8 +156,7 @@ private slots:
     }
 
     void removingRowsOneAndThreeOfFiveRenumbersTheRest() {
-        NvWindowRig r(context::Layout::Desktop);
-        QVERIFY(r.Open());
+        NvWindowRig r(context::Layout::Desktop, {});
         QStringList files;
         for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp"}) files << r.Bitmap(name, 8, 8);
         r.Add(files);
@@ -219,9 +201,7 @@ private slots:
 
     void autoAddressingDownloadsUnderFreeCodesAndReadsTheListAgain() {
         for (const LayoutTexts& t : kLayouts) {
-            NvWindowRig r(t.layout);
-            r.Preload({"10", "12"});
-            QVERIFY(r.Open());
+            NvWindowRig r(t.layout, {"10", "12"});
             r.Find<QCheckBox>("autoAddressing")->setChecked(true);
             for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) r.Add({r.Bitmap(name, 16, 4)});
             r.Click("download");
@@ -242,9 +222,7 @@ private slots:
 
     void addressWindowAsksPerImageAndItsCancelStopsTheDownload() {
         for (const LayoutTexts& t : kLayouts) {
-            NvWindowRig r(t.layout);
-            r.Preload({"A1"});
-            QVERIFY(r.Open());
+            NvWindowRig r(t.layout, {"A1"});
             r.Add({r.Bitmap("a.bmp", 8, 2)});
             r.Add({r.Bitmap("b.bmp", 8, 2)});
             int asked = 0;
@@ -263,8 +241,7 @@ private slots:
             });
             r.Click("download");
             QCOMPARE(asked, 2);
-            const Shown& refused = r.prompts.shown[2];
-            CheckBox(refused, "Pelmora", "Exists address!");
+            CheckBox(r.prompts.shown[2], "Pelmora", "Exists address!");
             CheckBox(r.LastBox(), t.boxTitle, "Cancel to download image.", PromptIcon::Warning);
             // Nothing was sent: the printer holds what it held.
             QCOMPARE(r.printer().keyCodeImages().size(), 1u);
@@ -273,8 +250,7 @@ private slots:
     }
 
     void escMidDownloadKeepsTheSentImagesAndLeavesTheCount() {
-        NvWindowRig r(context::Layout::Desktop);
-        QVERIFY(r.Open());
+        NvWindowRig r(context::Layout::Desktop, {});
         r.Find<QCheckBox>("autoAddressing")->setChecked(true);
         r.Add({r.Bitmap("a.bmp", 8, 2), r.Bitmap("b.bmp", 8, 2), r.Bitmap("c.bmp", 8, 2)});
         int blocks = 0;
@@ -296,8 +272,7 @@ private slots:
     }
 
     void catalogueIsSavedOnExitAndOnTheCloseBoxAndReloaded() {
-        NvWindowRig r(context::Layout::Desktop);
-        QVERIFY(r.Open());
+        NvWindowRig r(context::Layout::Desktop, {});
         r.Add({r.Bitmap("a.bmp", 8, 2)});
         SelectRows(r, {0});
         r.Find<QSlider>("brightness")->setValue(40);

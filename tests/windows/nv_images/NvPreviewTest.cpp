@@ -94,8 +94,7 @@ private slots:
         preview.SetDecoder([&, released](const std::string&) {
             entered = true;
             if (released.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) waitedOut = true;
-            nv::RgbImage photo(2000, 3000, 0x102030);
-            return std::optional<nv::RgbImage>(std::move(photo));
+            return std::optional<nv::RgbImage>(nv::RgbImage(2000, 3000, 0x102030));
         });
         int ticks = 0;
         QTimer ticker;
