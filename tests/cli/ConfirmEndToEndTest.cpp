@@ -42,10 +42,7 @@ struct Printer {
     std::map<std::string, std::string> env{{"PELMORA_REGISTRY", (dir / "registry.reg").string()}};
     SimProcess sim{{"--state", state.string(), "--restart-ms", "0", "--version-text", "V1.00 123115",
                     "--next-version", "V1.00 090216"}};
-    nlohmann::json State() {
-        std::ifstream in(state);
-        return nlohmann::json::parse(in);
-    }
+    nlohmann::json State() const { return nlohmann::json::parse(test::ReadFile(state)); }
     /// The settings copies, each checked to be its owner's alone (they hold the PIN).
     std::vector<std::filesystem::path> Copies() const {
         std::vector<std::filesystem::path> found;
@@ -66,10 +63,7 @@ struct Printer {
     }
 };
 
-nlohmann::json ReadJson(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    return nlohmann::json::parse(in);
-}
+nlohmann::json ReadJson(const std::filesystem::path& file) { return nlohmann::json::parse(test::ReadFile(file)); }
 
 // A terminal is asked and a refusal sends nothing; scripts and --yes are never asked.
 // Keeping the settings across an update prints both versions and gives the restarted

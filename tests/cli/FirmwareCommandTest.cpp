@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -68,11 +67,9 @@ TEST(FirmwareCommand, AStopSignalSaysWhatThePrinterGot) {
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status)) << "killed by the signal";
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    std::ifstream in(err);
-    const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string said = test::ReadFile(err);
     EXPECT_NE(said.find("of the firmware was sent: the printer may not start until it gets the whole file"),
-              std::string::npos)
-        << said;
+              std::string::npos) << said;
     sim.Stop();
     EXPECT_LT(std::filesystem::file_size(received), 8u << 20);
 }

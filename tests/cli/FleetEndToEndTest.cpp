@@ -17,8 +17,7 @@ using test::RunCli;
 using test::SimProcess;
 
 nlohmann::json HeldSwitches(const std::filesystem::path& state) {
-    std::ifstream in(state);
-    return nlohmann::json::parse(in)["config"]["switches"];
+    return nlohmann::json::parse(test::ReadFile(state))["config"]["switches"];
 }
 
 // The inventory tells which printers drift from a profile (the same settings
@@ -50,10 +49,8 @@ TEST(FleetEndToEnd, InventoryShowsTheDriftAndAProfileReachesEveryLivePrinter) {
     const std::string wanted = cli::SettingsDigest(profile);
     EXPECT_EQ(json[0]["output"]["SettingsDigest"], wanted);
     EXPECT_NE(json[1]["output"]["SettingsDigest"], wanted);
-    EXPECT_EQ(json[2]["result"], "failed");
-    EXPECT_EQ(json[2]["error"], "Port open error!");
+    // How a failure is laid out is FleetReport.JsonEmbedsTheCommandsJsonOnlyWhenItPrintedJson's.
     EXPECT_EQ(json[2]["cause"], dead + " refused the connection: nothing listens on that port.");
-    EXPECT_TRUE(json[2]["output"].is_null());
     EXPECT_EQ(json[3]["output"]["SettingsDigest"], wanted);
     EXPECT_EQ(json[3]["output"]["FirmwareVersion"], 160902);
     EXPECT_EQ(json[3]["output"]["NvCodes"], nlohmann::json::array());

@@ -27,11 +27,9 @@ TEST(Identify, TextThenJsonGiveModelCodeAndFirmwareByDate) {
     EXPECT_NE(run.out.find("Firmware: 101001"), std::string::npos) << run.out;
     run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "identify", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
-    const auto json = nlohmann::json::parse(run.out);
-    EXPECT_EQ(json["ModelName"], "MPT-Q700VII");
-    EXPECT_EQ(json["ModelCode"], 703);
-    EXPECT_EQ(json["VersionText"], "V1.00 123115");
-    EXPECT_EQ(json["FirmwareVersion"], 101001);
+    const nlohmann::json want = {
+        {"ModelName", "MPT-Q700VII"}, {"ModelCode", 703}, {"VersionText", "V1.00 123115"}, {"FirmwareVersion", 101001}};
+    for (const auto& [key, value] : want.items()) EXPECT_EQ(nlohmann::json::parse(run.out)[key], value) << key;
 }
 
 TEST(IdentifyEndToEnd, APeerThatClosesTheConnectionIsNamedAsTheCause) {

@@ -1,7 +1,6 @@
 // `pelmora nv` against the real pelmora-sim over loopback TCP: bitmaps, and logos from PNG and JPEG.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "nv/ImageLoader.h"
@@ -49,10 +48,7 @@ protected:
         EXPECT_EQ(run.status, 0) << args[0] << ": " << run.err;
         EXPECT_EQ(run.out, out) << args[0];
     }
-    nlohmann::json State() const {
-        std::ifstream in(dir / "state.json");
-        return nlohmann::json::parse(in);
-    }
+    nlohmann::json State() const { return nlohmann::json::parse(test::ReadFile(dir / "state.json")); }
 
     test::TempDir dir;
     std::map<std::string, std::string> env{{"PELMORA_REGISTRY", (dir / "registry.reg").string()}};
