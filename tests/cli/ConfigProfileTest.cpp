@@ -132,12 +132,14 @@ TEST(ConfigProfile, DiffAndDryRunOnlyRead) {
     EXPECT_TRUE(cli.Stored().empty()) << "nothing stored either";
 }
 
-TEST(ConfigProfile, AnotherModelIsRefusedBeforeWritingUnlessForced) {
-    ConfigCli cli;
-    auto j = GetJson(cli);
-    j["printer"]["ModelName"] = "MPT-Q200";
-    j["TimeOff"] = 30;
-    const auto path = SaveJson(cli, j);
+// Before anything is written: a file from another model is refused unless forced,
+// and one from other firmware gets one line per field that does not fit.
+TEST(ConfigProfile, AFileFromAnotherModelOrFirmwareIsRefusedBeforeWriting) {
+    ConfigCli cli;  // the files come from the tear-off firmware
+    auto j = GetJson(cli), other = j;
+    other["printer"]["ModelName"] = "MPT-Q200";
+    other["TimeOff"] = 30;
+    const auto path = SaveJson(cli, other);
     for (const char* command : {"set", "diff"}) {
         cli.printer.ClearLogs();
         const auto run = cli.Run({command, "--from", path});
@@ -147,32 +149,24 @@ TEST(ConfigProfile, AnotherModelIsRefusedBeforeWritingUnlessForced) {
     }
     EXPECT_EQ(cli.Run({"set", "--from", path, "--force"}).status, 0);
     EXPECT_EQ(GetJson(cli)["TimeOff"], 30);
+    other["printer"] = {{"ModelName", 5}};
+    EXPECT_EQ(cli.Run({"set", "--from", SaveJson(cli, other)}).status, 2) << "a malformed printer object";
 
-    j["printer"] = {{"ModelName", 5}};
-    EXPECT_EQ(cli.Run({"set", "--from", SaveJson(cli, j)}).status, 2) << "a malformed printer object";
-}
-
-TEST(ConfigProfile, OtherFirmwareGetsOneLinePerFieldThatDoesNotFit) {
-    ConfigCli cli;  // the file comes from the tear-off firmware
-    auto j = GetJson(cli);
     j["CuttingPosition"] = 320;
     j["CodePage"] = 40;  // as a printer with a longer list might hold it
-    j["TimeOff"] = 30;
-    const auto path = SaveJson(cli, j);
-
+    j["TimeOff"] = 45;
     cli.printer.identity.versionText = "V1.00 123115";
     cli.printer.ClearLogs();
-    auto run = cli.Run({"set", "--from", path});
+    auto run = cli.Run({"set", "--from", SaveJson(cli, j)});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "pelmora: the settings were read from firmware 160902; this printer's 101001 cannot hold them:\n"
                        "CodePage=40 is out of range (0 to 36 on firmware 101001)\n"
                        "CuttingPosition is not written on firmware 101001 (only from 160902 on)\n");
     EXPECT_TRUE(OnlyReads(cli.printer.commandLog()));
-
     j["CuttingPosition"] = 0;  // what that firmware reports
     j["CodePage"] = 3;
     EXPECT_EQ(cli.Run({"set", "--from", SaveJson(cli, j)}).status, 0);
-    EXPECT_EQ(GetJson(cli)["TimeOff"], 30);
+    EXPECT_EQ(GetJson(cli)["TimeOff"], 45);
 }
 
 /// Puts switch 1 back before every command, as a printer that ignores its writes would.
