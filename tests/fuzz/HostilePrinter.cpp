@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "link/SerialReadRule.h"
+#include "support/PrinterRig.h"
 
 namespace pelmora::fuzz {
 
@@ -100,26 +101,11 @@ public:
         const link::SerialReadRule rule(timeouts_, capacity, 0);
         return wire_.Read(buffer, capacity, rule.TotalDeadline());
     }
-    bool GetLineState(link::SerialLineState& state) override {
-        state = line_;
-        return true;
-    }
-    bool SetLineState(const link::SerialLineState& state) override {
-        line_ = state;
-        return true;
-    }
-    bool SetTimeouts(const link::SerialTimeouts& timeouts) override {
-        timeouts_ = timeouts;
-        return true;
-    }
-    bool Purge() override {
-        wire_.Purge();
-        return true;
-    }
-    bool GetModemStatus(bool& dsrOn) override {
-        dsrOn = true;
-        return true;
-    }
+    bool GetLineState(link::SerialLineState& state) override { state = line_; return true; }
+    bool SetLineState(const link::SerialLineState& state) override { line_ = state; return true; }
+    bool SetTimeouts(const link::SerialTimeouts& timeouts) override { timeouts_ = timeouts; return true; }
+    bool Purge() override { wire_.Purge(); return true; }
+    bool GetModemStatus(bool& dsrOn) override { dsrOn = true; return true; }
     bool ClearEventMask() override { return true; }
 
 private:
@@ -140,9 +126,6 @@ private:
 
 }  // namespace
 
-HostilePlatform::HostilePlatform(sim::PrinterModel& printer, FuzzInput& input) : printer_(printer), input_(input) {}
-HostilePlatform::~HostilePlatform() = default;
-
 std::unique_ptr<link::SerialChannel> HostilePlatform::OpenSerial(const std::string&) {
     return std::make_unique<HostileSerial>(*this);
 }
@@ -151,6 +134,14 @@ std::unique_ptr<link::Channel> HostilePlatform::OpenUsb(const std::string&) {
 }
 std::unique_ptr<link::Channel> HostilePlatform::ConnectTcp(const std::string&, std::uint16_t) {
     return std::make_unique<HostileStream>(*this);
+}
+
+link::CommSettings SettingsFor(std::int32_t portType) {
+    if (portType == link::PortTcp) return test::LoopbackTcp();
+    link::CommSettings settings;
+    settings.portType = portType;
+    settings.port = portType == link::PortUsb ? "/dev/usb/lp0" : "COM1";
+    return settings;
 }
 
 namespace {

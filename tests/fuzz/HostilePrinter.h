@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "link/CommSettings.h"
 #include "link/Platform.h"
 #include "sim/PrinterModel.h"
 
@@ -36,8 +37,7 @@ private:
 /// so a run always ends. Time is virtual.
 class HostilePlatform final : public link::Platform {
 public:
-    HostilePlatform(sim::PrinterModel& printer, FuzzInput& input);
-    ~HostilePlatform() override;
+    HostilePlatform(sim::PrinterModel& printer, FuzzInput& input) : printer_(printer), input_(input) {}
 
     link::Clock& clock() override { return clock_; }
     link::TraceSink& trace() override { return trace_; }
@@ -62,6 +62,24 @@ inline constexpr std::uint64_t kStreamSilenceMs = 1000;
 /// The longest one serial read of `capacity` bytes may take under the link's
 /// working time-outs (10 ms a byte plus 1 s).
 inline constexpr std::uint64_t SerialSilenceMs(std::uint64_t capacity) { return 10 * capacity + 1000; }
+
+/// Settings that open the link over `portType` (0..3).
+link::CommSettings SettingsFor(std::int32_t portType);
+
+/// The longest one silent read may take on that port type; serial reads of
+/// up to `capacity` bytes.
+inline std::uint64_t WorstReadMs(std::int32_t portType, std::uint64_t capacity = 1024) {
+    return portType == link::PortSerial || portType == link::PortBluetooth ? SerialSilenceMs(capacity)
+                                                                           : kStreamSilenceMs;
+}
+
+/// The longest opening and closing the link may take: three open attempts
+/// 400 ms apart, the handheld's 1 s close pause, the serial 200 ms close pause.
+inline constexpr std::uint64_t kLinkOpenCloseMs = 2 * 400 + 1000 + 200;
+
+/// The longest one identification exchange may take: ten resends after three
+/// empty reads each, the version's 3 s limit, or ten MSR attempts 500 ms apart.
+inline constexpr std::uint64_t IdentifyWorstMs(std::uint64_t worstRead) { return 31 * worstRead + 5500; }
 
 /// A folder for the store files of this process, in memory when the system has
 /// one (stores sync their folder on every save).

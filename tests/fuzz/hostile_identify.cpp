@@ -2,7 +2,6 @@
 // an order the input picks, each with its result code, link state and time checked.
 #include <set>
 
-#include "HostileJobs.h"
 #include "HostilePrinter.h"
 #include "context/PrinterContext.h"
 #include "context/ResultCode.h"

@@ -4,7 +4,6 @@
 #include <set>
 #include <string>
 
-#include "HostileJobs.h"
 #include "HostilePrinter.h"
 #include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
@@ -28,10 +27,9 @@ struct Host final : nv::NvJobHost {
 
 // A small black bitmap, written and decoded once per process: loading files is
 // not what this target is about. Each run converts it at its own brightness.
-std::shared_ptr<const nv::RgbImage> Decoded(int width, int height, const char* name) {
+std::shared_ptr<const nv::RgbImage> Decoded(std::uint32_t width, std::uint32_t height, const char* name) {
     const auto path = ScratchDir() / name;
-    test::WriteBytes(path.string(), test::Bmp24(nv::RgbImage(static_cast<std::uint32_t>(width),
-                                                            static_cast<std::uint32_t>(height), 0x000000)));
+    test::WriteBytes(path.string(), test::Bmp24(nv::RgbImage(width, height, 0x000000)));
     auto decoded = nv::LoadImageFile(path.string());
     Check(decoded.has_value(), "cannot decode the scratch bitmap");
     return std::make_shared<const nv::RgbImage>(std::move(*decoded));
@@ -134,9 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         util.link().OpenPort();
         engine.MarkPrinterChecked();
     }
-    const JobEnd end = RunJob(job, manager, engine, util.modelCode(), in, autoAddressing);
-    const nv::NvOutcome& outcome = end.outcome;
-    const bool downloaded = end.downloaded;
+    const auto [outcome, downloaded] = RunJob(job, manager, engine, util.modelCode(), in, autoAddressing);
     if (job == 1) bound += 2 * 1000 + 200 + jobMs;
     bound += 2 * jobMs + kLinkOpenCloseMs;
     manager.Close();

@@ -5,7 +5,6 @@
 #include <set>
 #include <string>
 
-#include "HostileJobs.h"
 #include "HostilePrinter.h"
 #include "context/PrinterContext.h"
 #include "context/SettingsStore.h"
@@ -68,17 +67,6 @@ const std::set<std::string>& KnownMessages() {
 constexpr const char* kStoreText =
     "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n\"Density\"=dword:00000003\r\n\r\n";
 
-struct Rig {
-    explicit Rig(FuzzInput& in) : platform(printer, in), util(platform), engine(util) {}
-    sim::PrinterModel printer;
-    HostilePlatform platform;
-    context::PrinterContext util;
-    vmsm::MemorySwitchEngine engine;
-    context::ProgressView view;
-};
-
-context::JobEnd Drive(context::JobRunner& runner, link::Clock& clock) { return context::DriveJob(runner, clock); }
-
 }  // namespace
 }  // namespace pelmora::fuzz
 
@@ -93,9 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool legacy = (setup >> 3) & 1;
     const auto portType = static_cast<std::int32_t>((setup >> 4) & 3);
 
-    Rig rig(in);
-    rig.util.link().setLayout(variant);
-    rig.util.HandOver(SettingsFor(portType));
+    sim::PrinterModel printer;
+    HostilePlatform platform(printer, in);
+    context::PrinterContext util(platform);
+    vmsm::MemorySwitchEngine engine(util);
+    context::ProgressView view;
+    util.link().setLayout(variant);
+    util.HandOver(SettingsFor(portType));
     const std::uint64_t worstRead = WorstReadMs(portType);
     const std::uint64_t inputMs = size * (worstRead + 10);
 
@@ -105,17 +97,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         context::SettingsStore settings(store);
         const vmsm::EditChoice choice =
             job == 0 ? vmsm::EditChoice::Cancel : job == 1 ? vmsm::EditChoice::Save : vmsm::EditChoice::Default;
-        const vmsm::ConfigJob flow{settings, rig.view,
-                                   [&](context::JobRunner& r) { return Drive(r, rig.platform.clock()); },
+        const vmsm::ConfigJob flow{settings, view,
+                                   [&](context::JobRunner& r) { return context::DriveJob(r, platform.clock()); },
                                    [&](vmsm::MemorySwitchEngine&) { return choice; }, variant};
-        const vmsm::JobReport report = vmsm::RunConfigJob(rig.engine, flow);
+        const vmsm::JobReport report = vmsm::RunConfigJob(engine, flow);
 
         Verbose("outcome %d after %llu ms: %s", static_cast<int>(report.outcome),
-                static_cast<unsigned long long>(rig.platform.Now()), report.stepMessage.c_str());
-        Check(rig.platform.Now() <= 2 * RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
+                static_cast<unsigned long long>(platform.Now()), report.stepMessage.c_str());
+        Check(platform.Now() <= 2 * RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
         Check(IsKnownMessage(KnownMessages(), report.stepMessage), "unknown message: " + report.stepMessage);
         const bool mayStayOpen = variant == context::Layout::Handheld && report.outcome == vmsm::JobOutcome::NotWritten;
-        Check(mayStayOpen || !rig.util.link().IsOpen(), "the link stayed open after the job");
+        Check(mayStayOpen || !util.link().IsOpen(), "the link stayed open after the job");
         if (report.outcome != vmsm::JobOutcome::Written)
             Check(FileBytes(store) == kStoreText, "the store changed although nothing was written");
         return 0;
@@ -123,19 +115,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The legacy dialect comes only from a printer that identification has
     // already placed; the jobs then start past their identification.
-    rig.util.identityForTest().firmwareVersion = rig.printer.firmwareOverride = 30000;
-    rig.util.identityForTest().modelCode = context::kModelExpected;
+    util.identityForTest().firmwareVersion = printer.firmwareOverride = 30000;
+    util.identityForTest().modelCode = context::kModelExpected;
     const vmsm::VmsmJob jobs[] = {vmsm::VmsmJob::GetStatus, vmsm::VmsmJob::SetStatus, vmsm::VmsmJob::FactoryDefault};
-    vmsm::VmsmJobRunner runner(rig.engine, rig.view, jobs[job], variant);
+    vmsm::VmsmJobRunner runner(engine, view, jobs[job], variant);
     auto next = runner.Open();
     if (next && job == 0) next->phase = vmsm::phase::LegacyRead;
-    if (job == 0) rig.util.link().OpenPort();
-    for (; next; next = runner.RunPhase(next->phase)) rig.platform.clock().Sleep(next->delayMs);
+    if (job == 0) util.link().OpenPort();
+    for (; next; next = runner.RunPhase(next->phase)) platform.clock().Sleep(next->delayMs);
 
     Verbose("legacy end %d after %llu ms: %s", static_cast<int>(runner.End()),
-            static_cast<unsigned long long>(rig.platform.Now()), runner.Message().c_str());
-    Check(rig.platform.Now() <= RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
+            static_cast<unsigned long long>(platform.Now()), runner.Message().c_str());
+    Check(platform.Now() <= RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
     Check(IsKnownMessage(KnownMessages(), runner.Message()), "unknown message: " + runner.Message());
-    if (runner.End() != context::JobEnd::Ok) Check(!rig.util.link().IsOpen(), "the link stayed open after a failure");
+    if (runner.End() != context::JobEnd::Ok) Check(!util.link().IsOpen(), "the link stayed open after a failure");
     return 0;
 }

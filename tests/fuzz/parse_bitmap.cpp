@@ -1,5 +1,5 @@
 // Any bytes as a .bmp file, loaded and converted as a download would.
-#include <cstdio>
+#include <string>
 
 #include "HostilePrinter.h"
 #include "nv/BitmapLoader.h"
@@ -9,10 +9,7 @@ using namespace pelmora;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto path = fuzz::ScratchDir() / "input.bmp";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    fuzz::Check(f != nullptr, "cannot write the scratch bitmap");
-    if (size) std::fwrite(data, 1, size, f);
-    std::fclose(f);
+    fuzz::ResetFile(path, std::string(reinterpret_cast<const char*>(data), size));
 
     const auto image = nv::LoadBitmapFile(path.string());
     if (!image) return 0;

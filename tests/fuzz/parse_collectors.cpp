@@ -2,7 +2,6 @@
 // ends within its time and keeps no more than it may.
 #include <array>
 
-#include "HostileJobs.h"
 #include "HostilePrinter.h"
 #include "context/PrinterContext.h"
 #include "vmsm/ReplyCollectors.h"

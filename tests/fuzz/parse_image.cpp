@@ -1,6 +1,6 @@
 // Any bytes as an image file of no known name: told apart by content and
 // decoded as PNG, JPEG, GIF or BMP, then converted as a download would.
-#include <cstdio>
+#include <string>
 
 #include "HostilePrinter.h"
 #include "nv/ImageLoader.h"
@@ -10,10 +10,7 @@ using namespace pelmora;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto path = fuzz::ScratchDir() / "input.image";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    fuzz::Check(f != nullptr, "cannot write the scratch image");
-    if (size) std::fwrite(data, 1, size, f);
-    std::fclose(f);
+    fuzz::ResetFile(path, std::string(reinterpret_cast<const char*>(data), size));
 
     const auto image = nv::LoadImageFile(path.string());
     if (!image) return 0;
