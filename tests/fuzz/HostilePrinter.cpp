@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -193,16 +192,6 @@ void ResetFile(const std::filesystem::path& file, const std::string& text) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << text;
     Check(static_cast<bool>(out.flush()), "cannot write " + file.string());
-}
-
-void Verbose(const char* format, ...) {
-    static const bool on = std::getenv("PELMORA_FUZZ_VERBOSE") != nullptr;
-    if (!on) return;
-    va_list args;
-    va_start(args, format);
-    std::vfprintf(stderr, format, args);
-    va_end(args);
-    std::fputc('\n', stderr);
 }
 
 void Fail(const std::string& what) {

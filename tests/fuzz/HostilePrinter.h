@@ -50,7 +50,6 @@ public:
     class Wire;  // defined in the .cpp
 
 private:
-    friend class Wire;
     sim::PrinterModel& printer_;
     FuzzInput& input_;
     link::VirtualClock clock_;
@@ -89,10 +88,6 @@ std::string FileBytes(const std::filesystem::path& file);
 /// Makes `file` hold `text`; most runs leave their store alone, so it is only
 /// written when it differs.
 void ResetFile(const std::filesystem::path& file, const std::string& text);
-
-/// Prints to stderr when PELMORA_FUZZ_VERBOSE is set: what a run did, for a
-/// person checking that the seeds reach the paths they should.
-void Verbose(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 /// Stops the process with a message a fuzzer reports as a crash.
 [[noreturn]] void Fail(const std::string& what);

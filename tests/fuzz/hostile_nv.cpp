@@ -137,8 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bound += 2 * jobMs + kLinkOpenCloseMs;
     manager.Close();
 
-    Verbose("ok %d after %llu ms: %s (%zu codes)", outcome.ok, static_cast<unsigned long long>(platform.Now()),
-            outcome.message.c_str(), engine.addressList().size());
     Check(platform.Now() <= bound, "the job outlasted its bound");
     Check(IsKnownMessage(KnownMessages(variant), outcome.message), "unknown message: " + outcome.message);
     Check(!util.link().IsOpen(), "the link stayed open after the manager closed");

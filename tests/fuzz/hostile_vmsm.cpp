@@ -102,8 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    [&](vmsm::MemorySwitchEngine&) { return choice; }, variant};
         const vmsm::JobReport report = vmsm::RunConfigJob(engine, flow);
 
-        Verbose("outcome %d after %llu ms: %s", static_cast<int>(report.outcome),
-                static_cast<unsigned long long>(platform.Now()), report.stepMessage.c_str());
         Check(platform.Now() <= 2 * RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
         Check(IsKnownMessage(KnownMessages(), report.stepMessage), "unknown message: " + report.stepMessage);
         const bool mayStayOpen = variant == context::Layout::Handheld && report.outcome == vmsm::JobOutcome::NotWritten;
@@ -124,8 +122,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (job == 0) util.link().OpenPort();
     for (; next; next = runner.RunPhase(next->phase)) platform.clock().Sleep(next->delayMs);
 
-    Verbose("legacy end %d after %llu ms: %s", static_cast<int>(runner.End()),
-            static_cast<unsigned long long>(platform.Now()), runner.Message().c_str());
     Check(platform.Now() <= RunnerBoundMs(portType) + inputMs, "the job outlasted its bound");
     Check(IsKnownMessage(KnownMessages(), runner.Message()), "unknown message: " + runner.Message());
     if (runner.End() != context::JobEnd::Ok) Check(!util.link().IsOpen(), "the link stayed open after a failure");
