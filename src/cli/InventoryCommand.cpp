@@ -28,6 +28,11 @@ std::string SettingsDigest(nlohmann::json settings) {
 namespace {
 
 int Inventory(CliContext& ctx, bool json) {
+    // Refused before the printer is asked anything: the digest is part of every answer.
+    if (const std::string why = Sha256Problem(); !why.empty()) {
+        PrintMessage(ctx.err, "pelmora: " + why);
+        return ExitFailed;
+    }
     std::ostringstream read;
     CliContext stage(ctx, read, ctx.err);
     stage.oneOfSeveral = ctx.oneOfSeveral;

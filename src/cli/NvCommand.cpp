@@ -64,6 +64,7 @@ int PrepareImages(NvCliSession& session, const DownloadOptions& o, std::vector<s
         if (item) item->dither = dither;
         if (!item) {
             PrintMessage(session.ctx().err, nv::kImageLoadFailed);
+            if (const std::string why = nv::ImageLibraryProblem(path); !why.empty()) PrintMessage(session.ctx().err, why);
             PrintMessage(session.ctx().err, path);
             return ExitUsage;
         }

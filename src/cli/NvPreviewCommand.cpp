@@ -4,6 +4,7 @@
 
 #include "cli/LogoAdvice.h"
 #include "link/LocalFile.h"
+#include "nv/ImageDecoders.h"
 #include "nv/ImageLoader.h"
 #include "nv/NvTypes.h"
 #include "nv/RasterPng.h"
@@ -32,7 +33,12 @@ int Preview(CliContext& ctx, const PreviewOptions& o) {
     if (!converted.ok()) {
         // As `nv download` refuses the file: the message, then the file.
         PrintMessage(ctx.err, converted.error);
+        if (const std::string why = image ? "" : nv::ImageLibraryProblem(o.file); !why.empty()) PrintMessage(ctx.err, why);
         PrintMessage(ctx.err, o.file);
+        return ExitUsage;
+    }
+    if (const std::string why = nv::PngLibraryProblem(); !why.empty()) {
+        PrintMessage(ctx.err, "pelmora: cannot write a PNG: " + why);
         return ExitUsage;
     }
     const std::string size = std::to_string(converted.raster.width) + " x " +

@@ -12,14 +12,24 @@ public:
     virtual ~Clock() = default;
     /// Milliseconds since an arbitrary start; wraps like a 32-bit tick counter.
     virtual std::uint32_t TickCount() = 0;
+    /// At least `ms` since the last Mark, the earlier pauses since it included:
+    /// see SystemClock.
     virtual void Sleep(std::uint32_t ms) = 0;
+    /// Something besides pausing happened (bytes crossed the link, a port
+    /// opened or closed): the next Sleep counts from when it is called.
+    virtual void Mark() {}
 };
 
-/// Real time from the monotonic clock.
+/// Real time from the monotonic clock. On Linux a run of pauses with nothing
+/// but bookkeeping between them (progress steps, a phase's timers) keeps to
+/// one schedule: each ends `ms` after the one before was due rather than
+/// after it woke, so the time between two Marks is still at least the sum of
+/// the pauses between them, without each sleep's lateness added.
 class SystemClock final : public Clock {
 public:
     std::uint32_t TickCount() override;
     void Sleep(std::uint32_t ms) override;
+    void Mark() override;
 };
 
 /// Time that moves only when someone sleeps or advances it.

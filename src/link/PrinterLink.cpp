@@ -65,6 +65,7 @@ int PrinterLink::OpenPort() {
     else if (openFailure_.kind == LinkFailure::Kind::None) openFailure_ = TakeOpenFailure();
     if (!opened && openFailure_.where.empty())
         openFailure_.where = linkKind_ == LinkTcp ? NetAddress(settings_.port) : settings_.port;
+    platform_.clock().Mark();
     return opened;
 }
 
@@ -94,6 +95,7 @@ bool PrinterLink::OpenSerialDevice() {
     for (int attempt = 0; attempt < kOpenAttempts && !serial_; ++attempt) {
         if (attempt) platform_.clock().Sleep(kOpenRetryPauseMs);
         serial_ = platform_.OpenSerial(name);
+        platform_.clock().Mark();
         if (serial_) serial_->WatchStop(&stop_);
     }
     return serial_ != nullptr;
@@ -145,17 +147,20 @@ void PrinterLink::ClosePort() {
     if (layout_ == Layout::Handheld && !stop_.Requested()) platform_.clock().Sleep(kHandheldClosePauseMs);
     if (linkKind_ == LinkTcp) {
         socket_.reset();
+        platform_.clock().Mark();
         return;
     }
     if (serial_) {
         if (linkKind_ == LinkSerial) serial_->ClearEventMask();
         if (linkKind_ == LinkSerial || linkKind_ == LinkBluetooth) {
             serial_->Purge();
+            platform_.clock().Mark();
             platform_.clock().Sleep(kSerialClosePauseMs);
         }
         serial_.reset();
     }
     device_.reset();
+    platform_.clock().Mark();
 }
 
 Channel* PrinterLink::Current() {
@@ -171,6 +176,7 @@ int PrinterLink::WritePort(const std::uint8_t* data, int count) {
     Channel* channel = Current();
     if (!channel || count < 0) return -1;
     const int written = channel->Write(data, count);
+    platform_.clock().Mark();  // the printer's pauses count from the bytes, not from the pauses before them
     peerGone_ = peerGone_ || channel->PeerGone();
     return written;
 }
@@ -190,6 +196,7 @@ bool PrinterLink::PeerClosed() {
 int PrinterLink::ReadPort(std::uint8_t* buffer, int capacity) {
     Channel* channel = Current();
     const int count = channel && capacity > 0 ? channel->Read(buffer, capacity) : -1;
+    platform_.clock().Mark();
     if (count > 0) bytesRead_ += static_cast<std::uint64_t>(count);
     peerGone_ = peerGone_ || (channel && channel->PeerGone());
     TraceBytes("<==", buffer, std::max(count, 0));

@@ -6,11 +6,26 @@
 #include <memory>
 #include <vector>
 
+#include "link/SharedLibrary.h"
 #include "nv/ImageDecoders.h"
 
 namespace pelmora::nv {
 
 namespace {
+
+// Opened by the first GIF read, so no other run loads it.
+#define PELMORA_GIF_FUNCTIONS(X) \
+    X(DGifOpen) X(DGifCloseFile) X(DGifGetRecordType) X(DGifGetImageDesc) X(DGifGetExtension) \
+    X(DGifGetExtensionNext) X(DGifExtensionToGCB) X(DGifGetLine)
+
+// giflib 5.1 and later are soname 7; 5.0 had these functions with other arguments.
+static_assert(GIFLIB_MAJOR == 5 && GIFLIB_MINOR >= 1);
+PELMORA_LIBRARY_FUNCTIONS(Giflib, "libgif.so.7", "libgif7", PELMORA_GIF_FUNCTIONS);
+
+const Giflib& LoadedGiflib() {
+    static const Giflib giflib;
+    return giflib;
+}
 
 constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF;
 // A screen over ten times its frame and over this many pixels a side is taken
@@ -31,26 +46,26 @@ int Read(GifFileType* gif, GifByteType* out, int length) {
 }
 
 struct Closer {
-    void operator()(GifFileType* gif) const { DGifCloseFile(gif, nullptr); }
+    void operator()(GifFileType* gif) const { LoadedGiflib().DGifCloseFile(gif, nullptr); }
 };
 using Gif = std::unique_ptr<GifFileType, Closer>;
 
 // Reads records up to the first frame's descriptor; the transparent index of
 // the last graphic control block before it, if any.
-bool ReachFirstFrame(GifFileType* gif, int& transparent) {
+bool ReachFirstFrame(const Giflib& lib, GifFileType* gif, int& transparent) {
     for (;;) {
         GifRecordType record = UNDEFINED_RECORD_TYPE;
-        if (DGifGetRecordType(gif, &record) != GIF_OK) return false;
-        if (record == IMAGE_DESC_RECORD_TYPE) return DGifGetImageDesc(gif) == GIF_OK;
+        if (lib.DGifGetRecordType(gif, &record) != GIF_OK) return false;
+        if (record == IMAGE_DESC_RECORD_TYPE) return lib.DGifGetImageDesc(gif) == GIF_OK;
         if (record != EXTENSION_RECORD_TYPE) return false;  // the end, before any frame
         int code = 0;
         GifByteType* block = nullptr;
-        if (DGifGetExtension(gif, &code, &block) != GIF_OK) return false;
+        if (lib.DGifGetExtension(gif, &code, &block) != GIF_OK) return false;
         GraphicsControlBlock control{};
-        if (code == GRAPHICS_EXT_FUNC_CODE && block && DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK)
+        if (code == GRAPHICS_EXT_FUNC_CODE && block && lib.DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK)
             transparent = control.TransparentColor;
         while (block)
-            if (DGifGetExtensionNext(gif, &block) != GIF_OK) return false;
+            if (lib.DGifGetExtensionNext(gif, &block) != GIF_OK) return false;
     }
 }
 
@@ -73,12 +88,16 @@ std::vector<int> RowOrder(int height, bool interlaced) {
 
 }  // namespace
 
+std::string GifLibraryProblem() { return LoadedGiflib().library.Problem(); }
+
 std::optional<RgbImage> DecodeGif(const std::string& bytes) {
+    const Giflib& lib = LoadedGiflib();
+    if (!lib.library.Usable()) return std::nullopt;
     Source source{bytes};
     int error = 0;
-    Gif gif(DGifOpen(&source, Read, &error));
+    Gif gif(lib.DGifOpen(&source, Read, &error));
     int transparent = NO_TRANSPARENT_COLOR;
-    if (!gif || !ReachFirstFrame(gif.get(), transparent)) return std::nullopt;
+    if (!gif || !ReachFirstFrame(lib, gif.get(), transparent)) return std::nullopt;
     const GifImageDesc& frame = gif->Image;
     const int width = ScreenSide(gif->SWidth, frame.Left, frame.Width);
     const int height = ScreenSide(gif->SHeight, frame.Top, frame.Height);
@@ -107,7 +126,7 @@ std::optional<RgbImage> DecodeGif(const std::string& bytes) {
     RgbImage image(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), outside);
     std::vector<GifPixelType> line(static_cast<std::size_t>(std::max(frame.Width, 1)));
     for (const int row : RowOrder(frame.Height, frame.Interlace)) {
-        if (DGifGetLine(gif.get(), line.data(), frame.Width) != GIF_OK) return std::nullopt;
+        if (lib.DGifGetLine(gif.get(), line.data(), frame.Width) != GIF_OK) return std::nullopt;
         const int y = frame.Top + row;
         if (y >= height) continue;
         for (int x = 0; x < frame.Width && frame.Left + x < width; ++x)

@@ -18,15 +18,16 @@ constexpr std::size_t kMaxImageFileBytes = 64u << 20;
 struct Format {
     std::string_view magic;
     std::optional<RgbImage> (*decode)(const std::string&);
+    std::string (*libraryProblem)();
     std::vector<std::string_view> patterns;
 };
 
 // Recognised by content, never by name: a PNG saved as logo.jpg loads.
 const Format kFormats[] = {
-    {"\x89PNG\r\n\x1a\n", DecodePng, {"*.png"}},
-    {"\xFF\xD8\xFF", DecodeJpeg, {"*.jpg", "*.jpeg"}},
-    {"GIF87a", DecodeGif, {"*.gif"}},
-    {"GIF89a", DecodeGif, {}},
+    {"\x89PNG\r\n\x1a\n", DecodePng, PngLibraryProblem, {"*.png"}},
+    {"\xFF\xD8\xFF", DecodeJpeg, JpegLibraryProblem, {"*.jpg", "*.jpeg"}},
+    {"GIF87a", DecodeGif, GifLibraryProblem, {"*.gif"}},
+    {"GIF89a", DecodeGif, GifLibraryProblem, {}},
 };
 constexpr std::string_view kBmpMagic = "BM";
 
@@ -51,6 +52,15 @@ std::optional<RgbImage> LoadImageFile(const std::string& path) {
     for (const Format& format : kFormats)
         if (bytes.starts_with(format.magic)) return format.decode(bytes);
     return std::nullopt;
+}
+
+std::string ImageLibraryProblem(const std::string& path) {
+    if (HasBmpSuffix(path)) return {};  // read as BMP, whatever it holds
+    std::string bytes;
+    if (link::ReadLocalFile(path, kMaxImageFileBytes, bytes) != link::FileRead::Ok) return {};
+    for (const Format& format : kFormats)
+        if (bytes.starts_with(format.magic)) return format.libraryProblem();
+    return {};
 }
 
 RasterResult RasterFromImageFile(const std::string& path, std::int32_t brightness, Dither dither) {

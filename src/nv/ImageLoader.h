@@ -14,6 +14,11 @@ namespace pelmora::nv {
 /// when the file is missing or holds no whole image of these formats.
 std::optional<RgbImage> LoadImageFile(const std::string& path);
 
+/// Why LoadImageFile failed on `path` when the fault is this system's rather
+/// than the file's: the library of its format cannot be loaded, named with
+/// what to install. "" otherwise.
+std::string ImageLibraryProblem(const std::string& path);
+
 /// The raster `nv download` sends for an image file: LoadImageFile, then
 /// ConvertToRaster. The error is "Failed to load image file!" when the file
 /// does not load, else the conversion's.

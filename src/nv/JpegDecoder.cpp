@@ -6,12 +6,28 @@
 #include <csetjmp>
 #include <vector>
 
+#include "link/SharedLibrary.h"
 #include "nv/ExifOrientation.h"
 #include "nv/ImageDecoders.h"
 
 namespace pelmora::nv {
 
 namespace {
+
+// Opened by the first JPEG read, so no other run loads it. jpeg_create_decompress
+// is a macro over jpeg_CreateDecompress, which checks the header's version and
+// struct size against the library's.
+#define PELMORA_JPEG_FUNCTIONS(X) \
+    X(jpeg_std_error) X(jpeg_CreateDecompress) X(jpeg_destroy_decompress) X(jpeg_mem_src) X(jpeg_save_markers) \
+    X(jpeg_read_header) X(jpeg_start_decompress) X(jpeg_read_scanlines) X(jpeg_finish_decompress)
+
+static_assert(JPEG_LIB_VERSION == 62);  // the library must be the one the header describes
+PELMORA_LIBRARY_FUNCTIONS(Libjpeg, "libjpeg.so.62", "libjpeg62-turbo", PELMORA_JPEG_FUNCTIONS);
+
+const Libjpeg& LoadedLibjpeg() {
+    static const Libjpeg libjpeg;
+    return libjpeg;
+}
 
 // A progressive file may hold any number of scans, each a pass over the whole
 // picture; a few hundred bytes of them can keep a decoder busy for minutes.
@@ -48,23 +64,23 @@ int OrientationOf(j_decompress_ptr cinfo) {
 }
 
 // Everything that may long-jump is here; what it fills belongs to the caller.
-bool Decompress(jpeg_decompress_struct& cinfo, Failure& failure, jpeg_progress_mgr& progress,
+bool Decompress(const Libjpeg& lib, jpeg_decompress_struct& cinfo, Failure& failure, jpeg_progress_mgr& progress,
                 const std::string& bytes, Decoded& out) {
-    cinfo.err = jpeg_std_error(&failure.manager);
+    cinfo.err = lib.jpeg_std_error(&failure.manager);
     failure.manager.error_exit = Fail;
     failure.manager.emit_message = Message;
     if (setjmp(failure.jump)) return false;
-    jpeg_create_decompress(&cinfo);
+    lib.jpeg_CreateDecompress(&cinfo, JPEG_LIB_VERSION, sizeof(jpeg_decompress_struct));
     progress.progress_monitor = CountScans;
     cinfo.progress = &progress;
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
-    jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
-    jpeg_read_header(&cinfo, TRUE);
+    lib.jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    lib.jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
+    lib.jpeg_read_header(&cinfo, TRUE);
     if (!DecodableSize(cinfo.image_width, cinfo.image_height)) return false;
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : cinfo.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
     out.orientation = OrientationOf(&cinfo);
-    jpeg_start_decompress(&cinfo);
+    lib.jpeg_start_decompress(&cinfo);
     out.width = cinfo.output_width;
     out.height = cinfo.output_height;
     out.components = cinfo.output_components;
@@ -72,9 +88,9 @@ bool Decompress(jpeg_decompress_struct& cinfo, Failure& failure, jpeg_progress_m
     out.samples.resize(row * out.height);
     while (cinfo.output_scanline < cinfo.output_height) {
         JSAMPROW line = out.samples.data() + row * cinfo.output_scanline;
-        jpeg_read_scanlines(&cinfo, &line, 1);
+        lib.jpeg_read_scanlines(&cinfo, &line, 1);
     }
-    jpeg_finish_decompress(&cinfo);
+    lib.jpeg_finish_decompress(&cinfo);
     return true;
 }
 
@@ -92,13 +108,17 @@ std::uint32_t Pixel(const JSAMPLE* s, int components) {
 
 }  // namespace
 
+std::string JpegLibraryProblem() { return LoadedLibjpeg().library.Problem(); }
+
 std::optional<RgbImage> DecodeJpeg(const std::string& bytes) {
+    const Libjpeg& lib = LoadedLibjpeg();
+    if (!lib.library.Usable()) return std::nullopt;
     jpeg_decompress_struct cinfo{};
     Failure failure{};
     jpeg_progress_mgr progress{};
     Decoded decoded;
-    const bool ok = Decompress(cinfo, failure, progress, bytes, decoded);
-    jpeg_destroy_decompress(&cinfo);
+    const bool ok = Decompress(lib, cinfo, failure, progress, bytes, decoded);
+    lib.jpeg_destroy_decompress(&cinfo);
     if (!ok || (decoded.components != 1 && decoded.components != 3 && decoded.components != 4)) return std::nullopt;
     RgbImage image(decoded.width, decoded.height);
     const JSAMPLE* s = decoded.samples.data();

@@ -44,8 +44,8 @@ for list in "$expected"/*.txt; do
     pelmora)
       # A headless till installs the command line without any graphical toolkit.
       [[ $(field Depends) != *qt6* && $(field Depends) != *libx* ]] || fail "pelmora depends on Qt: '$(field Depends)'"
-      # Opened at run time for the device searches, where dpkg-shlibdeps cannot see them.
-      for library in libudev1 libsystemd0; do
+      # Opened at run time (searches, pictures, inventory), where dpkg-shlibdeps cannot see them.
+      for library in libudev1 libsystemd0 libpng16-16 libjpeg62-turbo libgif7 libnettle8; do
         [[ $(field Depends) == *$library* ]] || fail "pelmora does not depend on $library: '$(field Depends)'"
       done
       rm -rf "$control"/*

@@ -23,4 +23,6 @@ std::array<std::uint8_t, 32> Sha256(std::string_view bytes) {
     return digest;
 }
 
+std::string Sha256Problem() { return {}; }
+
 }  // namespace pelmora::cli

@@ -16,6 +16,9 @@ void SystemClock::Sleep(std::uint32_t ms) {
     ::Sleep(ms);
 }
 
+// Each pause here counts from its own start: there is no schedule to restart.
+void SystemClock::Mark() {}
+
 std::tm LocalTime(std::time_t t) {
     std::tm local{};
     ::localtime_s(&local, &t);

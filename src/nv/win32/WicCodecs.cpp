@@ -340,6 +340,11 @@ std::optional<RgbImage> DecodeGif(const std::string& bytes) {
     return image;
 }
 
+// The codecs come with Windows: never missing.
+std::string PngLibraryProblem() { return {}; }
+std::string JpegLibraryProblem() { return {}; }
+std::string GifLibraryProblem() { return {}; }
+
 // ---- the preview's PNG ----------------------------------------------------
 
 std::string EncodeRasterPng(const Raster& raster) {
