@@ -25,8 +25,8 @@ Fn System(const char* name) {
     return reinterpret_cast<Fn>(::dlsym(RTLD_NEXT, name));
 }
 
-int Missing() {
-    errno = ENOSYS;
+int Failed(int error) {
+    errno = error;
     return -1;
 }
 
@@ -48,10 +48,7 @@ constexpr int kHostLines = TIOCM_DTR | TIOCM_RTS;
 
 int ModemIoctl(unsigned long request, int* arg) {
     const char* file = std::getenv("PELMORA_MODEM_LINES");
-    if (!file || !arg) {
-        errno = EINVAL;
-        return -1;
-    }
+    if (!file || !arg) return Failed(EINVAL);
     bool done = false;
     switch (request) {
     case TIOCMGET: done = pelmora::sim::ReadModemLines(file, *arg); break;
@@ -60,8 +57,7 @@ int ModemIoctl(unsigned long request, int* arg) {
     case TIOCMSET: done = pelmora::sim::ChangeModemLines(file, *arg & kHostLines, ~*arg & kHostLines); break;
     default: break;
     }
-    if (!done) errno = EIO;
-    return done ? 0 : -1;
+    return done ? 0 : Failed(EIO);
 }
 
 void Record(const char* file, const termios& line) {
@@ -75,7 +71,7 @@ void Record(const char* file, const termios& line) {
 
 extern "C" int tcsetattr(int fd, int when, const termios* line) noexcept {
     static const auto real = System<int (*)(int, int, const termios*)>("tcsetattr");
-    if (!real) return Missing();
+    if (!real) return Failed(ENOSYS);
     const char* record = std::getenv("PELMORA_LINE_TERMIOS");
     if (!record || !line || !IsTheLine(fd)) return real(fd, when, line);
     Record(record, *line);
@@ -87,7 +83,7 @@ extern "C" int tcsetattr(int fd, int when, const termios* line) noexcept {
 
 extern "C" int tcgetattr(int fd, termios* line) noexcept {
     static const auto real = System<int (*)(int, termios*)>("tcgetattr");
-    if (!real) return Missing();
+    if (!real) return Failed(ENOSYS);
     const int result = real(fd, line);
     const char* record = std::getenv("PELMORA_LINE_TERMIOS");
     if (result != 0 || !record || !IsTheLine(fd)) return result;
@@ -107,5 +103,5 @@ extern "C" int ioctl(int fd, unsigned long request, ...) noexcept {
     const bool modem = request == TIOCMGET || request == TIOCMSET || request == TIOCMBIS || request == TIOCMBIC;
     if (modem && IsTheLine(fd)) return ModemIoctl(request, static_cast<int*>(arg));
     static const auto real = System<int (*)(int, unsigned long, void*)>("ioctl");
-    return real ? real(fd, request, arg) : Missing();
+    return real ? real(fd, request, arg) : Failed(ENOSYS);
 }

@@ -10,18 +10,14 @@
 #include "sim/ConfigHandler.h"
 #include "sim/VirtualPlatform.h"
 #include "support/PrinterRig.h"
+#include "support/SimProcess.h"
 
 namespace pelmora::test {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
+using Result = CliRun;
 
 /// The command line against an in-process printer, with a store of its own.
 struct ConfigCli {
-    ConfigCli(const ConfigCli&) = delete;
-    ConfigCli& operator=(const ConfigCli&) = delete;
     test::TempDir dir;
     sim::PrinterModel printer;
     sim::VirtualPlatform platform{printer};
@@ -50,12 +46,9 @@ struct ConfigCli {
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         std::ostringstream captured, err;
-        Result r;
-        r.status = cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), out ? *out : captured, err,
-                                   on ? on : &platform);
-        r.out = captured.str();
-        r.err = err.str();
-        return r;
+        const int status = cli::RunPelmora(static_cast<int>(argv.size()), argv.data(), out ? *out : captured, err,
+                                           on ? on : &platform);
+        return {status, captured.str(), err.str()};
     }
 };
 

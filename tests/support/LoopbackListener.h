@@ -15,9 +15,7 @@ public:
     /// fd() is -1 when the system would not listen (tests assert on it).
     explicit LoopbackListener(int backlog, int socketFlags = 0)
         : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | socketFlags, 0)) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        sockaddr_in address{.sin_family = AF_INET, .sin_port = 0, .sin_addr = {htonl(INADDR_LOOPBACK)}, .sin_zero = {}};
         socklen_t size = sizeof address;
         if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(fd_, backlog) != 0 ||
             ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
