@@ -16,16 +16,10 @@ std::string Hex(std::span<const std::uint8_t> bytes) {
 namespace {
 
 link::CommSettings SettingsFor(std::int32_t portType) {
+    if (portType == link::PortTcp) return LoopbackTcp();
     link::CommSettings settings;
     settings.portType = portType;
-    switch (portType) {
-    case link::PortTcp:
-        settings.port = "NET127.0.0.1";
-        settings.baudRate = 9100;
-        break;
-    case link::PortUsb: settings.port = "/dev/usb/lp0"; break;
-    default: settings.port = "COM1"; break;
-    }
+    settings.port = portType == link::PortUsb ? "/dev/usb/lp0" : "COM1";
     return settings;
 }
 

@@ -27,6 +27,12 @@ std::vector<char*> Argv(const std::string& program, const std::vector<std::strin
     return argv;
 }
 
+// Never touch the store of whoever runs the tests.
+std::map<std::string, std::string> WithStore(std::map<std::string, std::string> env, const TempDir& dir) {
+    env.try_emplace("PELMORA_REGISTRY", (dir / "registry.reg").string());
+    return env;
+}
+
 }  // namespace
 
 SimProcess::SimProcess(std::vector<std::string> extraArgs, const std::string& errFile, On on) {
@@ -54,18 +60,17 @@ SimProcess::SimProcess(std::vector<std::string> extraArgs, const std::string& er
     char c = 0;
     while (::read(out[0], &c, 1) == 1 && c != '\n') line.push_back(c);
     ::close(out[0]);
+    const std::string listening = "listening on ";
+    const auto colon = line.rfind(':');
+    if (on == On::Pty ? line.rfind("/dev/", 0) != 0 : line.rfind(listening, 0) != 0 || colon == std::string::npos) {
+        Stop();
+        throw std::runtime_error("pelmora-sim did not start: '" + line + "'");
+    }
     if (on == On::Pty) {
         ptyPath_ = line;
-        if (line.rfind("/dev/", 0) == 0) return;
-        Stop();
-        throw std::runtime_error("pelmora-sim did not start: '" + line + "'");
+        return;
     }
-    const auto colon = line.rfind(':');
-    if (line.rfind("listening on ", 0) != 0 || colon == std::string::npos) {
-        Stop();
-        throw std::runtime_error("pelmora-sim did not start: '" + line + "'");
-    }
-    host_ = line.substr(std::string("listening on ").size(), colon - std::string("listening on ").size());
+    host_ = line.substr(listening.size(), colon - listening.size());
     port_ = static_cast<std::uint16_t>(std::stoi(line.substr(colon + 1)));
 }
 
@@ -91,12 +96,9 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
     const pid_t pid = ::fork();
     if (pid == 0) {
         for (const auto& [name, value] : env) ::setenv(name.c_str(), value.c_str(), 1);
-        const int devNull = ::open("/dev/null", O_RDONLY);
-        const int o = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int e = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        ::dup2(devNull, STDIN_FILENO);
-        ::dup2(o, STDOUT_FILENO);
-        ::dup2(e, STDERR_FILENO);
+        ::dup2(::open("/dev/null", O_RDONLY), STDIN_FILENO);
+        ::dup2(::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        ::dup2(::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
         ::execv(program.c_str(), argv.data());
         std::_Exit(127);
     }
@@ -119,18 +121,14 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
 }
 
 CliRun RunCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env) {
-    // Never touch the store of whoever runs the tests.
     TempDir dir;
-    auto withStore = env;
-    withStore.try_emplace("PELMORA_REGISTRY", (dir / "registry.reg").string());
-    return RunProgram(PELMORA_CLI_PATH, args, withStore);
+    return RunProgram(PELMORA_CLI_PATH, args, WithStore(env, dir));
 }
 
 CliRun RunCliOnTerminal(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
                         const std::string& typed) {
     TempDir dir;
-    auto withStore = env;
-    withStore.try_emplace("PELMORA_REGISTRY", (dir / "registry.reg").string());
+    const auto withStore = WithStore(env, dir);
     const std::string program = PELMORA_CLI_PATH;
     auto argv = Argv(program, args);
     int master = -1;
