@@ -92,11 +92,6 @@ void RunHandheld(Job& job, context::SettingsStore& store, link::Platform& platfo
     Click(screen, "vmsmButton");
 }
 
-bool Succeeded(const QStringList& messages) {
-    return !messages.isEmpty() &&
-           (messages.last().startsWith("Success to set VMSM") || messages.last().startsWith("Success to Set VMSM"));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,10 +100,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: soak_window_job desktop|handheld save|default STORE HOST PORT [--cancel-after MS]\n");
         return 2;
     }
-    Job job;
-    job.handheld = std::string(argv[1]) == "handheld";
-    job.factoryDefault = std::string(argv[2]) == "default";
-    if (argc >= 8 && std::string(argv[6]) == "--cancel-after") job.cancelAfterMs = std::atoi(argv[7]);
+    const bool cancels = argc >= 8 && std::string(argv[6]) == "--cancel-after";
+    Job job{.handheld = std::string(argv[1]) == "handheld", .factoryDefault = std::string(argv[2]) == "default",
+            .cancelAfterMs = cancels ? std::atoi(argv[7]) : -1};
     std::srand(static_cast<unsigned>(Clock::now().time_since_epoch().count()));
 
     context::SettingsStore store{std::string(argv[3])};
@@ -130,6 +124,7 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (Succeeded(messages)) return 0;
-    return messages.isEmpty() ? 4 : 1;
+    // The two programs spell their success with a different case.
+    if (messages.isEmpty()) return 4;
+    return messages.last().startsWith("Success to set VMSM", Qt::CaseInsensitive) ? 0 : 1;
 }
