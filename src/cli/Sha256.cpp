@@ -18,18 +18,13 @@ namespace {
 static_assert(NETTLE_VERSION_MAJOR == 3 && NETTLE_VERSION_MINOR >= 6);  // soname 8
 PELMORA_LIBRARY_FUNCTIONS(Nettle, "libnettle.so.8", "libnettle8", PELMORA_NETTLE_FUNCTIONS);
 
-const Nettle& LoadedNettle() {
-    static const Nettle nettle;
-    return nettle;
-}
-
 }  // namespace
 
-std::string Sha256Problem() { return LoadedNettle().library.Problem(); }
+std::string Sha256Problem() { return Nettle::Loaded().library.Problem(); }
 
 std::array<std::uint8_t, 32> Sha256(std::string_view bytes) {
     static_assert(SHA256_DIGEST_SIZE == 32);
-    const Nettle& nettle = LoadedNettle();
+    const Nettle& nettle = Nettle::Loaded();
     if (!nettle.library.Usable()) throw std::runtime_error(nettle.library.Problem());
     sha256_ctx hash;
     nettle.nettle_sha256_init(&hash);

@@ -36,11 +36,7 @@ constexpr std::chrono::milliseconds kWaitSlice{50};
     X(sd_bus_process) X(sd_bus_slot_unref) X(sd_bus_wait)
 
 PELMORA_LIBRARY_FUNCTIONS(SdBus, "libsystemd.so.0", "libsystemd0", PELMORA_SD_BUS_FUNCTIONS);
-
-const SdBus& Lib() {
-    static const SdBus library;
-    return library;
-}
+const SdBus& Lib() { return SdBus::Loaded(); }
 
 struct Unref {
     // No flush: every call is answered before the next, and a flush would wait out a silent bus.

@@ -24,26 +24,21 @@ namespace {
 
 PELMORA_LIBRARY_FUNCTIONS(Udev, "libudev.so.1", "libudev1", PELMORA_UDEV_FUNCTIONS);
 
-const Udev& LoadedUdev() {
-    static const Udev udev;
-    return udev;
-}
-
 struct UdevDeleter {
-    void operator()(udev* context) const { LoadedUdev().udev_unref(context); }
-    void operator()(udev_enumerate* enumeration) const { LoadedUdev().udev_enumerate_unref(enumeration); }
-    void operator()(udev_device* device) const { LoadedUdev().udev_device_unref(device); }
+    void operator()(udev* context) const { Udev::Loaded().udev_unref(context); }
+    void operator()(udev_enumerate* enumeration) const { Udev::Loaded().udev_enumerate_unref(enumeration); }
+    void operator()(udev_device* device) const { Udev::Loaded().udev_device_unref(device); }
 };
 template <typename T>
 using UdevPtr = std::unique_ptr<T, UdevDeleter>;
 
 }  // namespace
 
-std::string DeviceListProblem() { return LoadedUdev().library.Problem(); }
+std::string DeviceListProblem() { return Udev::Loaded().library.Problem(); }
 
 std::vector<std::string> DeviceNodes(const char* subsystem, const char* sysname) {
     std::vector<std::string> nodes;
-    const Udev& u = LoadedUdev();
+    const Udev& u = Udev::Loaded();
     if (!u.library.Usable()) return nodes;
     const UdevPtr<udev> context(u.udev_new());
     if (!context) return nodes;

@@ -33,12 +33,17 @@ private:
 }  // namespace pelmora::link
 
 /// Declares struct `Name`: the library `soname` (installed by `package`) and one
-/// pointer for each function `LIST(X)` names, all resolved when the struct is made.
+/// pointer for each function `LIST(X)` names, all resolved when the struct is made;
+/// `Name::Loaded()` makes it once, at the first call.
 #define PELMORA_LIBRARY_FUNCTIONS(Name, soname, package, LIST) \
     struct Name { \
         ::pelmora::link::SharedLibrary library{soname, package}; \
         LIST(PELMORA_LIBRARY_DECLARE_) \
         Name() { LIST(PELMORA_LIBRARY_RESOLVE_) } \
+        static const Name& Loaded() { \
+            static const Name loaded; \
+            return loaded; \
+        } \
     }
 #define PELMORA_LIBRARY_DECLARE_(name) decltype(&::name) name = nullptr;
 #define PELMORA_LIBRARY_RESOLVE_(name) library.Resolve(name, #name);

@@ -22,11 +22,6 @@ namespace {
 static_assert(GIFLIB_MAJOR == 5 && GIFLIB_MINOR >= 1);
 PELMORA_LIBRARY_FUNCTIONS(Giflib, "libgif.so.7", "libgif7", PELMORA_GIF_FUNCTIONS);
 
-const Giflib& LoadedGiflib() {
-    static const Giflib giflib;
-    return giflib;
-}
-
 constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF;
 // A screen over ten times its frame and over this many pixels a side is taken
 // for a broken header, and the frame's own extent used instead.
@@ -46,7 +41,7 @@ int Read(GifFileType* gif, GifByteType* out, int length) {
 }
 
 struct Closer {
-    void operator()(GifFileType* gif) const { LoadedGiflib().DGifCloseFile(gif, nullptr); }
+    void operator()(GifFileType* gif) const { Giflib::Loaded().DGifCloseFile(gif, nullptr); }
 };
 using Gif = std::unique_ptr<GifFileType, Closer>;
 
@@ -88,10 +83,10 @@ std::vector<int> RowOrder(int height, bool interlaced) {
 
 }  // namespace
 
-std::string GifLibraryProblem() { return LoadedGiflib().library.Problem(); }
+std::string GifLibraryProblem() { return Giflib::Loaded().library.Problem(); }
 
 std::optional<RgbImage> DecodeGif(const std::string& bytes) {
-    const Giflib& lib = LoadedGiflib();
+    const Giflib& lib = Giflib::Loaded();
     if (!lib.library.Usable()) return std::nullopt;
     Source source{bytes};
     int error = 0;

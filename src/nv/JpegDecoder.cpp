@@ -24,11 +24,6 @@ namespace {
 static_assert(JPEG_LIB_VERSION == 62);  // the library must be the one the header describes
 PELMORA_LIBRARY_FUNCTIONS(Libjpeg, "libjpeg.so.62", "libjpeg62-turbo", PELMORA_JPEG_FUNCTIONS);
 
-const Libjpeg& LoadedLibjpeg() {
-    static const Libjpeg libjpeg;
-    return libjpeg;
-}
-
 // A progressive file may hold any number of scans, each a pass over the whole
 // picture; a few hundred bytes of them can keep a decoder busy for minutes.
 constexpr long kMaxScans = 1000;
@@ -108,10 +103,10 @@ std::uint32_t Pixel(const JSAMPLE* s, int components) {
 
 }  // namespace
 
-std::string JpegLibraryProblem() { return LoadedLibjpeg().library.Problem(); }
+std::string JpegLibraryProblem() { return Libjpeg::Loaded().library.Problem(); }
 
 std::optional<RgbImage> DecodeJpeg(const std::string& bytes) {
-    const Libjpeg& lib = LoadedLibjpeg();
+    const Libjpeg& lib = Libjpeg::Loaded();
     if (!lib.library.Usable()) return std::nullopt;
     jpeg_decompress_struct cinfo{};
     Failure failure{};

@@ -22,9 +22,4 @@ namespace pelmora::nv {
 static_assert(PNG_LIBPNG_VER_SONUM == 16);
 PELMORA_LIBRARY_FUNCTIONS(Libpng, "libpng16.so.16", "libpng16-16", PELMORA_PNG_FUNCTIONS);
 
-inline const Libpng& LoadedLibpng() {
-    static const Libpng libpng;
-    return libpng;
-}
-
 }  // namespace pelmora::nv

@@ -17,25 +17,25 @@ struct Source {
 };
 
 void Read(png_structp png, png_bytep out, png_size_t length) {
-    const Libpng& lib = LoadedLibpng();
+    const Libpng& lib = Libpng::Loaded();
     auto* source = static_cast<Source*>(lib.png_get_io_ptr(png));
     if (length > source->bytes.size() - source->at) lib.png_error(png, "cut short");
     std::memcpy(out, source->bytes.data() + source->at, length);
     source->at += length;
 }
 
-void Fail(png_structp png, png_const_charp) { LoadedLibpng().png_longjmp(png, 1); }
+void Fail(png_structp png, png_const_charp) { Libpng::Loaded().png_longjmp(png, 1); }
 
 // libpng only warns when the pixel data ends before the last row and leaves
 // the rest black; the printer would then store a picture the file does not
 // hold. Other warnings (a colour profile it dislikes, say) change no pixel.
 void Warn(png_structp png, png_const_charp message) {
     if (std::strstr(message, "Not enough image data"))
-        static_cast<Source*>(LoadedLibpng().png_get_error_ptr(png))->rowsMissing = true;
+        static_cast<Source*>(Libpng::Loaded().png_get_error_ptr(png))->rowsMissing = true;
 }
 
 struct Handles {
-    const Libpng& lib = LoadedLibpng();
+    const Libpng& lib = Libpng::Loaded();
     png_structp png = nullptr;
     png_infop info = nullptr;
     explicit Handles(Source& source) {
@@ -80,10 +80,10 @@ bool ReadRgba(Handles& h, Source& source, std::vector<png_byte>& rgba, std::vect
 
 }  // namespace
 
-std::string PngLibraryProblem() { return LoadedLibpng().library.Problem(); }
+std::string PngLibraryProblem() { return Libpng::Loaded().library.Problem(); }
 
 std::optional<RgbImage> DecodePng(const std::string& bytes) {
-    const Libpng& lib = LoadedLibpng();
+    const Libpng& lib = Libpng::Loaded();
     if (!lib.library.Usable() || bytes.size() < 8 ||
         lib.png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) != 0)
         return std::nullopt;

@@ -11,10 +11,11 @@ namespace pelmora::nv {
 namespace {
 
 void Append(png_structp png, png_bytep data, png_size_t length) {
-    static_cast<std::string*>(LoadedLibpng().png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
+    auto* out = static_cast<std::string*>(Libpng::Loaded().png_get_io_ptr(png));
+    out->append(reinterpret_cast<const char*>(data), length);
 }
 void Flush(png_structp) {}
-void Fail(png_structp png, png_const_charp) { LoadedLibpng().png_longjmp(png, 1); }
+void Fail(png_structp png, png_const_charp) { Libpng::Loaded().png_longjmp(png, 1); }
 void Quiet(png_structp, png_const_charp) {}
 
 // Everything that may long-jump is here; `rows` and `out` belong to the caller.
@@ -37,7 +38,7 @@ bool Encode(const Libpng& lib, png_structp png, png_infop info, const Raster& ra
 }  // namespace
 
 std::string EncodeRasterPng(const Raster& raster) {
-    const Libpng& lib = LoadedLibpng();
+    const Libpng& lib = Libpng::Loaded();
     if (!lib.library.Usable()) return {};
     const std::size_t rowBytes = (raster.width + 7u) / 8u;
     png_structp png = lib.png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, Quiet);
