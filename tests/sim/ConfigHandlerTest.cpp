@@ -52,13 +52,24 @@ TEST(SimConfig, PiecesWaitForTheRestOfTheCommand) {
     p.Send("0D 4E 0D");
     EXPECT_EQ(std::tie(p.held().btPinCode, p.held().btDeviceName, p.held().btConnMode, p.held().btSecurity),
               std::tuple("12", "N", '1', '0'));
+}
 
-    // An announced length over 300 is noise, dropped at once; 300 is waited for.
-    Printer noise, waiting;
-    noise.Send("1D 28 45 2D 01 0B 01");
-    EXPECT_EQ(noise.model.commandLog(), (std::vector<std::string>{"gs-e-unknown", "unknown"}));
-    waiting.Send("1D 28 45 2C 01 0B 01");
-    EXPECT_TRUE(waiting.model.commandLog().empty());
+// Refused lengths and unknown items are logged and dropped, what follows read afresh: an announced
+// length over 300 is noise at once, 300 is waited for; a PIN and name without CRs end at 100 bytes.
+TEST(SimConfig, MalformedFramesAreLoggedAndDropped) {
+    const std::string pin = "1F 1F 70" + std::string(2 * 96, '3');
+    const struct { std::string in, reply; std::vector<std::string> log; } cases[] = {
+        {"08 4D 53 01 00 34 31", "", {"sentinel-unknown", "unknown"}}, {"08 4D 53 2C 01 32 31", "", {}},
+        {"08 4D 53 2D 01 32 31", "", {"sentinel-unknown", "unknown"}}, {"1D 28 45 2C 01 0B 01", "", {}},
+        {"1D 28 45 2D 01 0B 01", "", {"gs-e-unknown", "unknown"}},     {"1F 1F 69 7A", "37 42 7A 00", {"read-bt-z"}},
+        {"08 4D 53 02 00 34 34", "", {"sentinel-unknown"}},            {pin, "", {}},
+        {pin + "33", "", {"bt-unknown", "unknown"}},
+    };
+    for (const auto& c : cases) {
+        Printer p;
+        EXPECT_EQ(p.Send(c.in), H(c.reply)) << c.in;
+        EXPECT_EQ(p.model.commandLog(), c.log) << c.in;
+    }
 }
 
 TEST(SimConfig, LegacySwitchRecordsCarryB8OrTheNumber) {
