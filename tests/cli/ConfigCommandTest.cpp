@@ -111,9 +111,9 @@ TEST(ConfigCommand, RefusalsAndFailuresWriteNothing) {
 TEST(ConfigCommand, BluetoothIsSentOnlyWhenNamed) {
     struct Case { std::vector<std::string> args; bool sent; };
     const Case cases[] = {
-        {{"set", "BtPinCode=0000"}, true},
-        {{"set", "BtPinCode=0000", "BtKeep=1"}, false},
-        {{"set", "Density=3", "BtKeep=0"}, true},
+        {{"set", "--verify", "BtPinCode=0000"}, true},
+        {{"set", "--verify", "BtPinCode=0000", "BtKeep=1"}, false},  // and the PIN held back is no loss
+        {{"set", "--verify", "Density=3", "BtKeep=0"}, true},
     };
     for (const Case& k : cases) {
         ConfigCli cli;
@@ -121,7 +121,7 @@ TEST(ConfigCommand, BluetoothIsSentOnlyWhenNamed) {
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(cli.Logged("write-bt"), k.sent) << k.args.back();
         EXPECT_EQ(cli.held().btDeviceName, "MPT-Q700VII") << "the other items go back as read";
-        EXPECT_EQ(cli.held().btPinCode, k.sent && k.args[1] == "BtPinCode=0000" ? "0000" : "5291");
+        EXPECT_EQ(cli.held().btPinCode, k.sent && k.args[2] == "BtPinCode=0000" ? "0000" : "5291");
     }
 }
 

@@ -20,14 +20,14 @@ ScanTargets Parse(const std::string& text, bool force = false) {
 TEST(ScanTargets, EachFormCoversItsAddresses) {
     const struct { const char* text; std::uint64_t count; const char* first; const char* last; int port; } cases[] = {
         {"10.0.0.5", 1, "10.0.0.5", "10.0.0.5", 9100}, {"10.0.0.5:9101", 1, "10.0.0.5", "10.0.0.5", 9101},
-        {"192.168.1.10-60", 51, "192.168.1.10", "192.168.1.60", 9100}, {"192.168.1.7-7", 1, "192.168.1.7", "192.168.1.7", 9100},
+        {"192.168.1.10-160", 151, "192.168.1.10", "192.168.1.160", 9100}, {"192.168.1.7-7", 1, "192.168.1.7", "192.168.1.7", 9100},
         {"192.168.1.250-192.168.2.3", 10, "192.168.1.250", "192.168.2.3", 9100},
         // Network and broadcast address are left out; host bits typed are ignored.
         {"10.4.0.0/22", 1022, "10.4.0.1", "10.4.3.254", 9100}, {"10.4.1.9/24", 254, "10.4.1.1", "10.4.1.254", 9100},
         {"10.4.1.8/31", 2, "10.4.1.8", "10.4.1.9", 9100},       {"10.4.1.9/32:9200", 1, "10.4.1.9", "10.4.1.9", 9200},
         {"127.0.0.0/16", 65534, "127.0.0.1", "127.0.255.254", 9100},
         {"::1", 1, "::1", "::1", 9100}, {"[fe80::1]:9102", 1, "fe80::1", "fe80::1", 9102},
-        {"2001:db8::/120", 255, "2001:db8::1", "2001:db8::ff", 9100}, {"2001:db8::10-1f", 16, "2001:db8::10", "2001:db8::1f", 9100},
+        {"2001:db8::/120", 255, "2001:db8::1", "2001:db8::ff", 9100}, {"2001:db8::10-001f", 16, "2001:db8::10", "2001:db8::1f", 9100},
         {"2001:db8::fffe-2001:db8::1:1", 4, "2001:db8::fffe", "2001:db8::1:1", 9100},
     };
     for (const auto& c : cases) {
@@ -59,7 +59,7 @@ TEST(ScanTargets, BadOrOversizedTargetsAreRefusedWithTheirReason) {
         {"10.0.0.5:0", "port must be"}, {"10.0.0.5:", "port must be"}, {"10.0.0.5:70000", "port must be"},
         {"10.0.0.0/33", "prefix length is at most 32"}, {"fe80::/129", "prefix length is at most 128"},
         {"10.0.0.0/", "not a CIDR block"}, {"10.0.0.0/x", "not a CIDR block"}, {"10.0.0.9-4", "runs backwards"},
-        {"10.0.0.1-256", "not an address range"}, {"10.0.0.1-04", "not an address range"},
+        {"10.0.0.1-256", "not an address range"}, {"2001:db8::1-0001f", "not an address range"}, {"10.0.0.1-04", "not an address range"},
         {"10.0.0.1-::9", "not an address range"}, {"10.0.0.1-", "not an address range"},
         {"10.0.0.0/15", "needs --force"}, {"10.0.0.0-10.1.0.1", "needs --force"},
         {"10.0.0.0/7", "more than 16777216"}, {"fe80::/64", "more than 16777216"},

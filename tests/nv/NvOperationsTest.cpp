@@ -128,7 +128,7 @@ TEST_F(NvOperations, NumberedCountsAreBounded) {
     rig.nv.WriteStoredCount(0xFFFFFFF0u);
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
     EXPECT_EQ(std::tuple(rig.nv.addressList().size(), rig.nv.addressList()[100]), std::tuple(256u, "100"));
-    rig.nv.WriteStoredCount(3);
+    ASSERT_TRUE(rig.nv.WriteStoredCount(3));
     EXPECT_EQ(rig.nv.ReadStoredAddresses(), rc::Ok);
     EXPECT_EQ(std::tuple(rig.nv.addressList(), rig.nv.imageCount()), std::tuple(Codes{"00", "01", "02"}, 3));
     EXPECT_TRUE(rig.TakeReceived().empty());
