@@ -16,8 +16,10 @@
 #include <memory>
 #include <sys/wait.h>
 #include <thread>
+#include <tuple>
 #include <nlohmann/json.hpp>
 
+#include "support/ConfigCli.h"
 #include "support/LoopbackListener.h"
 #include "support/MockBluez.h"
 #include "support/PrinterRig.h"
@@ -210,6 +212,15 @@ TEST(DiscoverPorts, ListsTheBluetoothDevicesBlueZKnowsAndHowToBindOne) {
                                      "(bind one: rfcomm bind N 00:11:22:33:44:55)\nbluetooth 11:00:00:00:00:01  Not "
                                      "paired  not paired (pair it: bluetoothctl pair 11:00:00:00:00:01, then rfcomm "
                                      "bind N 11:00:00:00:00:01)\nNo printer found; 0 ports tried."));
+}
+
+// What a script reads of a search that found nothing (nothing listens on port 1): the JSON's keys and layout.
+TEST(Discover, JsonOfASearchKeepsItsKeysAndLayout) {
+    test::ConfigCli cli;
+    const auto run = cli.RunPelmora({"discover", "127.0.0.1", "--port", "1", "--all", "--json"});
+    EXPECT_EQ(std::tie(run.status, run.out, run.err),
+              std::tuple(0, "{\n  \"found\": [],\n  \"interrupted\": false,\n  \"other\": [],\n  \"portsTried\": 0,\n"
+                            "  \"skipped\": [],\n  \"total\": 1,\n  \"tried\": 1\n}\n", ""));
 }
 
 }  // namespace

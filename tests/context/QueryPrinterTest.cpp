@@ -159,12 +159,33 @@ TEST(QueryVersion, RepliesGiveTheTextAndTheFirmwareNumber) {
         EXPECT_GE(rig.Now() - start, c.leastMs) << c.what;
         EXPECT_EQ(std::tuple(rig.util.versionText(), rig.util.firmwareVersion()), std::tie(c.text, c.version)) << c.what;
     }
-    PrinterRig rig;
-    rig.printer.faults.perCommand["version"] = sim::Fault::Silent;
-    ASSERT_TRUE(rig.Open());
-    ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
-    EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), rc::NoReply);
-    EXPECT_FALSE(rig.util.link().IsOpen());
+}
+
+// What --trace shows of an identify, as a support log is read: each exchange's
+// direction and bytes, then what the context made of the reply, in order. A
+// silent version query fails and closes the link.
+TEST(QueryTrace, EachExchangeThenItsReading) {
+    const std::vector<std::string> model{"[COM][==>] 1D 49 43", "[COM][<==] 5F 4D 50 54 2D 51 37 30 30 56 49 49 00",
+                                         "* End : 39", "Model str = _MPT-Q700VII", "****QDM:g_Model 703 _MPT-Q700VII",
+                                         "[COM][==>] 1D 49 41"};
+    const struct { sim::Fault fault; int result; std::vector<std::string> version; } cases[] = {
+        {sim::Fault::None, rc::Ok, {"[COM][<==] 5F 56 31 2E 30 30 20 30 39 30 32 31 36 00", "OK ID Data = 00 ",
+                                    "* End : 77", "****Go g_Getver 0 _V1.00 090216", "****QDM:g_Getver 160902 _V1.00 090216"}},
+        {sim::Fault::Silent, rc::NoReply, {"[COM][<==] ", "[COM][<==] ", "[COM][<==] ", "Timeout Read Check ID",
+                                           "* End : 4280", "Read Error !!!!!"}},
+    };
+    for (const auto& c : cases) {
+        PrinterRig rig(link::PortSerial);
+        rig.printer.faults.perCommand["version"] = c.fault;
+        const auto& lines = rig.TraceLines();
+        ASSERT_TRUE(rig.Open());
+        ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
+        EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), c.result);
+        EXPECT_EQ(rig.util.link().IsOpen(), c.result == rc::Ok);
+        auto want = model;
+        want.insert(want.end(), c.version.begin(), c.version.end());
+        EXPECT_EQ(lines, want);
+    }
 }
 
 TEST(QueryMsrMode, ReplyFormsAndTheirResults) {

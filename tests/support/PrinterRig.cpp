@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <string_view>
 
 #include "context/ResultCode.h"
 #include "link/Trace.h"
@@ -22,6 +23,12 @@ link::CommSettings SettingsFor(std::int32_t portType) {
     settings.port = portType == link::PortUsb ? "/dev/usb/lp0" : "COM1";
     return settings;
 }
+
+struct RecordingTrace final : link::TraceSink {
+    bool Enabled() const override { return true; }
+    void Line(std::string_view text) override { lines.emplace_back(text); }
+    std::vector<std::string> lines;
+};
 
 }  // namespace
 
@@ -44,6 +51,13 @@ std::vector<std::uint8_t> PrinterRig::TakeReceived() {
     std::vector<std::uint8_t> fresh(all.begin() + static_cast<std::ptrdiff_t>(std::min(taken_, all.size())), all.end());
     taken_ = all.size();
     return fresh;
+}
+
+const std::vector<std::string>& PrinterRig::TraceLines() {
+    auto trace = std::make_unique<RecordingTrace>();
+    const auto& lines = trace->lines;
+    platform.SetTrace(std::move(trace));
+    return lines;
 }
 
 }  // namespace pelmora::test

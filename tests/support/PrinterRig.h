@@ -53,6 +53,8 @@ struct PrinterRig {
     std::uint64_t Now() const;
     /// The bytes the printer received since the last call.
     std::vector<std::uint8_t> TakeReceived();
+    /// The lines traced from now on, as --trace shows them.
+    const std::vector<std::string>& TraceLines();
 
 private:
     std::size_t taken_ = 0;

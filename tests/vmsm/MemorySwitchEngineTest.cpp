@@ -53,6 +53,17 @@ TEST(Engine, SentinelBluetoothAndRfWrites) {
     EXPECT_EQ(std::tuple(held.btConnMode, held.btSecurity, held.Switch('P')), std::tuple('3', '0', 0b10));
 }
 
+// The Bluetooth read takes one whole reply of at most 100 bytes: a name that
+// fills it reads back; one more byte is no reply, and the record keeps its name.
+TEST(Engine, BluetoothReplyOfAHundredBytesAtMost) {
+    for (const std::size_t length : {96u, 97u}) {
+        VmsmRig rig(101001);
+        rig.held().btDeviceName = std::string(length, 'n');
+        EXPECT_EQ(rig.engine.ReadBtItem('d'), length == 96 ? rc::Ok : rc::NoReply) << length;
+        EXPECT_EQ(rig.engine.record().BtDeviceName, std::string(length == 96 ? 96 : 0, 'n')) << length;
+    }
+}
+
 // Inputs the engine refuses send nothing and keep the link; a write cut short
 // closes it, with nothing sent after the cut.
 TEST(Engine, RefusalsAndCutShortWrites) {
