@@ -47,6 +47,44 @@ TEST(ConfigCommand, GetJsonHasEveryFieldAsThePrinterHoldsIt) {
     }
 }
 
+// The text a person reads, whole: every field the firmware reports, with the
+// windows' labels and words, and the PIN masked.
+TEST(ConfigCommand, GetTextShowsEveryFieldAsTheWindowsDo) {
+    ConfigCli cli;
+    const auto run = cli.Run({"get"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, R"(Printer                               : MPT-Q700VII (fw:V1.00 090216, 160902)
+Printing Density                      :  100%
+Printing Speed                        : 100mm/s
+Default Code Page                     : PC437 - USA, Standard Europe
+Default Font Type                     : Font A ( 12 x 24 )
+Double Byte Font Mode                 : On
+Printer Service                       : Receipt
+tear off position                     : 0 units
+Beep For Roll Paper End               : On
+Beep Mode For Low Battery End         : On
+Auto Power Off Time (Not Connected)   : 15 min
+Auto Power Saving Time (Connected)    : 10 sec
+MSR Trigger                           : Track 2/3 read mode AUTO trigger
+Sentinal Option                       : None
+Track1 Start Code                     : START1
+Track1 End Code                       : END1
+Track2 Start Code                     : START2
+Track2 End Code                       : END2
+Track3 Start Code                     : START3
+Track3 End Code                       : END3
+Baud Rate                             : 115200
+Data Bits                             : 8
+Parity                                : None
+Stop Bits                             : 0
+Authentication & Encryption           : Enable
+Connection Mode                       : Mode 2
+PIN Code                              : ********
+Printer Name                          : MPT-Q700VII
+RF Interface                          : 0
+)");
+}
+
 TEST(ConfigCommand, SetChangesOnlyTheNamedFields) {
     ConfigCli cli;
     sim::PrinterSettings want = cli.held();
