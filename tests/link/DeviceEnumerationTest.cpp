@@ -5,15 +5,12 @@
 #include <vector>
 
 #include "link/DeviceEnumeration.h"
+#include "support/RecordingTrace.h"
 
 namespace pelmora::link {
 namespace {
 
-struct RecordingTrace final : TraceSink {
-    bool Enabled() const override { return true; }
-    void Line(std::string_view text) override { lines.emplace_back(text); }
-    std::vector<std::string> lines;
-};
+using test::RecordingTrace;
 
 TEST(UsbPrinterLabels, NodesThatOpenAreNumberedInNodeOrderWithoutGaps) {
     RecordingTrace trace;

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
-#include <string_view>
 
 #include "context/ResultCode.h"
 #include "link/Trace.h"
+#include "support/RecordingTrace.h"
 
 namespace pelmora::test {
 
@@ -23,12 +23,6 @@ link::CommSettings SettingsFor(std::int32_t portType) {
     settings.port = portType == link::PortUsb ? "/dev/usb/lp0" : "COM1";
     return settings;
 }
-
-struct RecordingTrace final : link::TraceSink {
-    bool Enabled() const override { return true; }
-    void Line(std::string_view text) override { lines.emplace_back(text); }
-    std::vector<std::string> lines;
-};
 
 }  // namespace
 
