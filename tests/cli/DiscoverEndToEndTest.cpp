@@ -80,6 +80,11 @@ TEST_F(DiscoverEndToEnd, FindsExactlyThePrintersAndNamesWhatElseAnswered) {
     const std::string file = (dir / "shop.printers").string();
     const auto table = RunCli({"discover", "127.0.0.2-7", "--port", std::to_string(port), "--printers-file", file});
     ASSERT_EQ(table.status, 0) << table.err;
+    struct stat info {};
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u & ~mask) << "others on the machine may read the list, not change it";
     EXPECT_THAT(table.out, HasSubstr("tcp " + At("127.0.0.3", port) + "  MPT-Q700VII  firmware 101001  V1.00 123115\n"));
     EXPECT_THAT(table.out, Not(HasSubstr("127.0.0.4")));
     EXPECT_THAT(table.out, HasSubstr("2 printers found; 6 addresses tried, 3 answered otherwise"));
