@@ -1,0 +1,87 @@
+// The progress bar a person watches on a terminal, and that scripts never see.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <sstream>
+
+#include "cli/TerminalProgress.h"
+#include "support/ConfigCli.h"
+
+namespace pelmora::cli {
+namespace {
+
+using testing::EndsWith;
+using testing::HasSubstr;
+
+std::string Bar(int filled, const std::string& tail) {
+    return "\r[" + std::string(static_cast<std::size_t>(filled), '#') + std::string(static_cast<std::size_t>(30 - filled), ' ') +
+           "] " + tail + "\x1b[K";
+}
+
+TEST(TerminalProgress, DrawsOneLineInPlaceAndEndsItBeforeTheNextTitle) {
+    std::ostringstream out;
+    {
+        TerminalProgress bar(out, true);
+        bar.SetTitle("Get status");
+        bar.SetLabel("Reading");
+        bar.SetPosition(50);
+        bar.SetPosition(101);
+        bar.SetPosition(-1);
+        bar.SetPosition(99);
+        bar.SetTitle("Set status");
+        bar.Finish();  // nothing drawn since the title: no empty line
+        bar.SetPosition(3);
+    }  // the last line is ended when the bar goes
+    EXPECT_EQ(out.str(), "Get status\n" + Bar(0, "0% Reading") + Bar(15, "50% Reading") + Bar(30, "100% Reading") +
+                             Bar(0, "0% Reading") + Bar(29, "99% Reading") + "\nSet status\n" + Bar(0, "3% Reading") + "\n");
+
+    std::ostringstream quiet;
+    {
+        TerminalProgress bar(quiet, false);
+        bar.SetTitle("Get status");
+        bar.SetLabel("Reading");
+        bar.SetPosition(50);
+        bar.Finish();
+    }
+    EXPECT_EQ(quiet.str(), "") << "a script reading standard error sees no bar";
+}
+
+// The command line draws only when standard error is a terminal: one is put there for the run.
+class OnATerminal : public ::testing::Test {
+protected:
+    void SetUp() override {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(master_, 0);
+        ASSERT_EQ(::grantpt(master_) | ::unlockpt(master_), 0);
+        const int terminal = ::open(::ptsname(master_), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(terminal, 0);
+        savedErr_ = ::dup(STDERR_FILENO);
+        ::dup2(terminal, STDERR_FILENO);
+        ::close(terminal);
+    }
+    void TearDown() override {
+        if (savedErr_ >= 0) ::dup2(savedErr_, STDERR_FILENO), ::close(savedErr_);
+        if (master_ >= 0) ::close(master_);
+    }
+    int master_ = -1, savedErr_ = -1;
+};
+
+TEST_F(OnATerminal, ASearchAndAJobShowHowFarTheyAre) {
+    test::ConfigCli cli;
+    const auto search = cli.RunPelmora({"discover", "127.0.0.1", "--port", "1"});
+    EXPECT_EQ(search.status, 0) << search.err;
+    EXPECT_THAT(search.err, HasSubstr(Bar(0, "0% 0 of 1 addresses, 0 found")));
+    EXPECT_THAT(search.err, EndsWith(Bar(30, "100% 1 of 1 addresses, 0 found") + "\n"));
+
+    const auto get = cli.Run({"get"});
+    ASSERT_EQ(get.status, 0) << get.err;
+    EXPECT_THAT(get.err, HasSubstr("] 100% "));
+    EXPECT_THAT(get.err, EndsWith("\x1b[K\n")) << "the bar's line is ended before the settings are shown";
+}
+
+}  // namespace
+}  // namespace pelmora::cli
