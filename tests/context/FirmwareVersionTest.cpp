@@ -23,6 +23,9 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
         {700, "_B01.10", 21101}, {700, "_V01.10", 21100},  // (110 + 2000) x 10, plus one for 'B'
         {0, "_V01.00", 101000}, {0, "_V02.10", 102100}, {703 + 1, "_V02.10", 102100},  // (100 + 10000) x 10
         {0, "", 100000},  // nothing at all: no digits
+        // Blanks and a sign before the digits, and the first non-digit ends them ("-100" wraps as it did).
+        {0, "_V+1.00", 101000}, {0, "_V-1.00", 99000}, {0, "_V 1.00", 101000}, {0, "_V\t1.00", 101000},
+        {0, "_V1A.00", 100010}, {0, "_V12.3", 101230},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FirmwareVersionFromReply(c.model, c.reply), c.expected) << c.model << " " << c.reply;

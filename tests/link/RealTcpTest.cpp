@@ -12,6 +12,7 @@
 #include "link/PrinterLink.h"
 #include "link/RealPlatform.h"
 #include "support/LoopbackListener.h"
+#include "support/RecordingTrace.h"
 
 namespace pelmora::link {
 namespace {
@@ -21,7 +22,7 @@ namespace {
 struct RealTcp : testing::Test {
     void SetUp() override { ASSERT_GE(listener.fd(), 0); }
 
-    NullTrace trace;
+    test::RecordingTrace trace;
     RealPlatform platform{[](const std::string& name) { return name; }, trace};
     test::LoopbackListener listener{4};
     const std::uint16_t port = listener.port();
@@ -38,6 +39,11 @@ TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannelAndSaysWhy) {
     EXPECT_EQ(platform.ConnectTcp("127.0.0.1", port), nullptr);
     const LinkFailure refused = TakeOpenFailure();
     EXPECT_EQ(std::tie(refused.kind, refused.where), std::tuple(LinkFailure::Kind::Refused, "127.0.0.1:" + std::to_string(port)));
+    // A support log names the address each attempt went to.
+    const std::string p = std::to_string(port);
+    ASSERT_GE(trace.lines.size(), 2u);
+    EXPECT_EQ(trace.lines.front(), "Not a printer address: \"127.1\" port " + p);
+    EXPECT_EQ(trace.lines.back(), "Connect to 127.0.0.1 port " + p + " failed: Connection refused");
 }
 
 // A name reaches the printer through every address it stands for: "localhost"

@@ -48,7 +48,8 @@ TEST(TranscriptLine, EveryEventSurvivesItsLine) {
 TEST(TranscriptLine, HandWrittenLinesAreReadOrRefusedWithAReason) {
     const char* lines[] = {
         "", "not json", "[1, 2]", R"({"t": 1, "link": 1, "event": "explode"})", R"({"t": -1, "link": 1, "event": "close"})",
-        R"({"t": 1, "event": "close"})", R"({"t": 1, "link": 5000000000, "event": "close"})",
+        R"({"t": 1, "event": "close"})", R"({"t": 1, "link": 4294967296, "event": "close"})",
+        R"({"t": 1, "link": -1, "event": "close"})",
         R"({"t": 1, "link": 1, "event": "read", "hex": "1G"})", R"({"t": 1, "link": 1, "event": "read", "hex": "1D 0"})",
         R"({"t": 1, "link": 1, "event": "read"})", R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": 2})",
         R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": "all"})",
@@ -67,6 +68,13 @@ TEST(TranscriptLine, HandWrittenLinesAreReadOrRefusedWithAReason) {
     const auto lower = link::ParseTranscriptLine(R"({"t": 1, "link": 1, "event": "read", "hex": "1d af"})", header, error);
     ASSERT_TRUE(lower) << error;
     EXPECT_EQ(lower->bytes, (std::vector<std::uint8_t>{0x1D, 0xAF}));
+    // The first moment and the ends of the link numbers are events too.
+    const auto start = link::ParseTranscriptLine(R"({"t": 0, "link": 0, "event": "close"})", header, error);
+    ASSERT_TRUE(start) << error;
+    EXPECT_EQ(std::tie(start->timeMs, start->link), std::tuple(0u, 0u));
+    const auto last = link::ParseTranscriptLine(R"({"t": 1, "link": 4294967295, "event": "close"})", header, error);
+    ASSERT_TRUE(last) << error;
+    EXPECT_EQ(last->link, 4294967295u);
 }
 
 TEST(TranscriptPlatform, RecordsASerialSessionWithItsTimeOutOnTheLinksClock) {

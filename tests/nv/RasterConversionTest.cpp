@@ -6,6 +6,7 @@
 
 #include "nv/BitmapLoader.h"
 #include "nv/BmpCheck.h"
+#include "nv/Dither.h"
 #include "nv/RasterConversion.h"
 #include "support/ImageFiles.h"
 #include "support/PrinterRig.h"
@@ -121,6 +122,15 @@ TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {
     // 768 x 2732 scales to 384 x 1366; 1000 x 1 leaves no row.
     for (const RgbImage& image : {RgbImage(768, 2732, kBlack), RgbImage(1000, 1, kBlack), RgbImage(), RgbImage(0, 5)})
         EXPECT_FALSE(ConvertToRaster(image, 0).ok()) << image.width << " x " << image.height;
+    // The steps behind the refusal hold on their own: an empty picture reads nothing and gives no dots.
+    for (const RgbImage& empty : {RgbImage(), RgbImage(0, 5), RgbImage(5, 0)}) {
+        EXPECT_EQ(StretchAnd(empty, {3, 2}).pixels.size(), 6u);
+        const Raster raster = DiffuseAndPack(empty, 8, 2, Dither::FloydSteinberg, 0);
+        EXPECT_EQ(raster.bytes, Bytes(2, 0x00));
+        EXPECT_EQ(BlackShare(raster), 0.0);
+    }
+    EXPECT_EQ(BlackShare(Raster{.width = 0, .height = 5}), 0.0);
+    EXPECT_EQ(BlackShare(Raster{.width = 8, .height = 0}), 0.0);
 }
 
 class BitmapLoader : public ::testing::Test {

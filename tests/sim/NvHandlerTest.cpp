@@ -110,6 +110,20 @@ TEST_F(NvHandlerTest, StateSurvivesSaveAndLoad) {
     damaged["nv"]["keyCodes"][0]["raster"] = "5A";  // one byte short
     other.LoadState(damaged);
     EXPECT_EQ(other.Handler<NvHandler>()->keyCodeImages().size(), 1u);
+
+    // A hand-edited state: each list missing or of the wrong kind reads as empty, the others stay.
+    for (const char* part : {"keyCodes", "numbered", "printed"}) {
+        for (const nlohmann::json& replaced : {nlohmann::json(), nlohmann::json(5), nlohmann::json("10")}) {
+            nlohmann::json edited = state;
+            if (replaced.is_null()) edited["nv"].erase(part);
+            else edited["nv"][part] = replaced;
+            PrinterModel loaded;
+            loaded.LoadState(edited);
+            const NvHandler& nv = *loaded.Handler<NvHandler>();
+            EXPECT_EQ(nv.keyCodeImages().size(), std::string(part) == "keyCodes" ? 0u : 2u) << part << replaced;
+            EXPECT_EQ(nv.printed().size(), std::string(part) == "printed" ? 0u : 1u) << part << replaced;
+        }
+    }
 }
 
 TEST_F(NvHandlerTest, PngFilesShowTheRastersAndFollowDeletions) {

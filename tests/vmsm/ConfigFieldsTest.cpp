@@ -36,13 +36,20 @@ TEST(ConfigFields, RangesWithTheValuesJustOutside) {
     EXPECT_EQ(FindNumberField("Colour"), nullptr);
     EXPECT_EQ(FindNumberField("BtPinCode"), nullptr);
 
-    // What the record holds: wider than the editors where a printer may report more.
-    const Case held[] = {
-        {"TimeOff", 0, 127, true},  {"TimeOff", 0, 128, false},     {"Baudrate", 0, 1200, true},
-        {"Baudrate", 0, 57600, true}, {"Baudrate", 0, 14400, false}, {"Density", 0, 8, false},
-    };
-    for (const Case& c : held)
-        EXPECT_EQ(HeldRangeOf(*FindNumberField(c.name)).Allows(c.value), c.allowed) << c.name << "=" << c.value;
+    // What the record holds, from 0 up: wider than the editors where a printer may report more.
+    const struct { const char* name; std::uint32_t last; } held[] = {
+        {"CodePage", 63}, {"TimeOff", 127}, {"CuttingPosition", 65535}, {"Msr", 15}, {"Flowcontrol", 9},
+        {"BtSecurity", 9}, {"Density", 7}};
+    for (const auto& c : held) {
+        const EditRange range = HeldRangeOf(*FindNumberField(c.name));
+        EXPECT_TRUE(range.Allows(0) && range.Allows(c.last)) << c.name;
+        EXPECT_FALSE(range.Allows(c.last + 1)) << c.name;
+    }
+    const EditRange baud = HeldRangeOf(*FindNumberField("Baudrate"));
+    EXPECT_TRUE(baud.Allows(1200) && baud.Allows(57600) && baud.Allows(115200));
+    EXPECT_FALSE(baud.Allows(14400) || baud.Allows(0));
+    // The lowest code page is 0 on every firmware.
+    EXPECT_TRUE(EditRangeOf(NumberFieldOf(&PrinterConfig::CodePage), 0).Allows(0));
 }
 
 TEST(ConfigFields, CodePageRangeIsTheFirmwaresList) {

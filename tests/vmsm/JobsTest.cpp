@@ -191,6 +191,9 @@ TEST(VmsmJob, LegacyGetStatusDecodesAndCompletesTheBar) {
         ASSERT_EQ(job.end, JobEnd::Ok);
         EXPECT_EQ(std::tuple(job.delays, rig.Now() - start), std::tuple(std::vector<std::uint32_t>{100, 100}, 2840u));
         ExpectDecoded(rig.engine.record(), true);
+        // Each track's texts land in that track's place.
+        const PrinterConfig& r = rig.engine.record();
+        EXPECT_EQ(std::tie(r.StartSentinel, r.EndSentinel), std::tie(rig.held().startSentinel, rig.held().endSentinel));
         EXPECT_EQ(std::tie(rig.view.positions.back(), rig.view.labels.back()), std::tuple(100, label));
     }
 }
