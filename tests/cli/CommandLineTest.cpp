@@ -76,6 +76,16 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         {{"--tcp", kA, "--serial", "COM1", "--usb", "/dev/null", "--baud", "9600", "--tcp", kA, "identify"},
          "named twice"},
     });
+    // Several printers: each is refused on its own, named, and the report says so.
+    const auto fleet = cli.RunPelmora({"--serial", "/dev/nonea", "--serial", "/dev/noneb", "--parity", "mark", "identify"});
+    EXPECT_EQ(std::tie(fleet.status, fleet.out, fleet.err),
+              std::tuple(2,
+                         "PRINTER            RESULT   MESSAGE\n"
+                         "serial /dev/nonea  refused  --parity must be none, odd or even\n"
+                         "serial /dev/noneb  refused  --parity must be none, odd or even\n",
+                         "serial /dev/nonea: pelmora: --parity must be none, odd or even\n"
+                         "serial /dev/noneb: pelmora: --parity must be none, odd or even\n"));
+    EXPECT_EQ(cli.platform.openAttempts(), 0);
 }
 
 // A mistyped search sends nothing: a listener among its good targets sees no connection.
