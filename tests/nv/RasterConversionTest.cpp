@@ -116,6 +116,30 @@ TEST(DiffuseAndPack, GreysKeepTheirShareOfDots) {
     EXPECT_EQ(DitherNamed("Atkinson"), std::nullopt);
 }
 
+// Dot for dot as the published Floyd-Steinberg and Atkinson rules give them over the box-averaged
+// luminance (an independent reference implementation computed these), scaled by whole and by uneven steps.
+TEST(DiffuseAndPack, EveryDotAsTheReferenceRulesGiveIt) {
+    const auto picture = [](std::uint32_t w, std::uint32_t h) {
+        RgbImage image(w, h);
+        for (std::uint32_t y = 0; y < h; ++y)
+            for (std::uint32_t x = 0; x < w; ++x)
+                image.at(x, y) = (x * 255 / (w - 1)) << 16 | (y * 255 / (h - 1)) << 8 | ((x * y * 7) & 0xFF);
+        return image;
+    };
+    const struct { std::uint32_t w, h; Dither kind; int brightness; const char* hex; } cases[] = {
+        {64, 16, Dither::FloydSteinberg, 0, "FFFFFFEDFDB554B6D76DAB49BAB554AAAACAAA91AAA922245212488049440000"},
+        {50, 13, Dither::FloydSteinberg, 20, "FFFFFBB6ED552AAAB6D5AAA9DAAA54944AAA8241A92128104488024010224000"},
+        {64, 16, Dither::Atkinson, 0, "FFFFFFFFFFFEDA49FB533369CD99A496B4EC9910A62242402212000048C02400"},
+        {50, 13, Dither::Atkinson, 20, "FFFFFFFEFFB69082E9B2DAB1ACCC4A4C96492040512104004104100004100000"},
+    };
+    for (const auto& c : cases) {
+        const Raster raster = DiffuseAndPack(picture(c.w, c.h), 32, 8, c.kind, c.brightness);
+        std::string hex;
+        for (std::uint8_t byte : raster.bytes) hex += "0123456789ABCDEF"[byte >> 4], hex += "0123456789ABCDEF"[byte & 15];
+        EXPECT_EQ(hex, c.hex) << c.w << " x " << c.h << ", brightness " << c.brightness;
+    }
+}
+
 TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {
     EXPECT_TRUE(ConvertToRaster(RgbImage(384, 1365, kBlack), 0).ok());  // 65520 bytes
     EXPECT_NE(ConvertToRaster(RgbImage(384, 1366, kBlack), 0).error.find("65524"), std::string::npos);
