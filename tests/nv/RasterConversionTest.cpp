@@ -188,6 +188,23 @@ TEST_F(BitmapLoader, PixelsGoThroughTheColourTable) {
     }
 }
 
+// Absolute runs (padded to a whole word) and a jump of the pen; what no run reaches is index 0.
+TEST_F(BitmapLoader, RunLengthEscapesPlaceTheirPixels) {
+    const std::vector<std::uint32_t> palette{kWhite, 0xFF0000, 0xF0F0F0, kBlack};
+    constexpr std::uint32_t W = kWhite, R = 0xFF0000, G = 0xF0F0F0, K = kBlack;
+    const struct { const char* name; Bytes file; std::vector<std::uint32_t> pixels; } cases[] = {
+        {"RLE8", Bmp{5, 2, 8, 1, palette, {0x00, 0x03, 0x01, 0x02, 0x03, 0x00, 0x00, 0x02, 0x01, 0x01, 0x01, 0x03, 0x00, 0x01}}.File(),
+         {W, W, W, W, K, R, G, K, W, W}},
+        {"RLE4", Bmp{6, 1, 4, 2, palette, {0x00, 0x05, 0x12, 0x30, 0x30, 0x00, 0x01, 0x20, 0x00, 0x01}}.File(),
+         {R, G, K, W, K, G}},
+    };
+    for (const auto& c : cases) {
+        const auto loaded = LoadBitmapFile(Write(std::string(c.name) + ".bmp", c.file));
+        ASSERT_TRUE(loaded) << c.name;
+        EXPECT_EQ(loaded->pixels, c.pixels) << c.name;
+    }
+}
+
 // A version 5 header with 1-5-5-5 masks: opaque red, transparent black (paper), opaque black.
 TEST_F(BitmapLoader, AlphaMasksLayPixelsOverPaper) {
     Bytes file = Bmp{3, 1, 16, 3, {}, {0x00, 0xFC, 0x00, 0x00, 0x00, 0x80, 0, 0}, 124}.File();
