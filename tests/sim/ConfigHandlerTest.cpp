@@ -64,6 +64,9 @@ TEST(SimConfig, MalformedFramesAreLoggedAndDropped) {
         {"1D 28 45 2D 01 0B 01", "", {"gs-e-unknown", "unknown"}},     {"1F 1F 69 7A", "37 42 7A 00", {"read-bt-z"}},
         {"08 4D 53 02 00 34 34", "", {"sentinel-unknown"}},            {pin, "", {}},
         {pin + "33", "", {"bt-unknown", "unknown"}},
+        // Unknown functions of each dialect, a legacy length of 0, an unknown Bluetooth letter.
+        {"1D 28 45 02 00 63 00", "", {"gs-e-unknown"}},                {"08 5E 45 02 00 63 00", "", {"legacy-unknown"}},
+        {"08 5E 45 00 00 01", "", {"legacy-unknown", "unknown"}},      {"1F 1F 71", "", {"bt-unknown"}},
     };
     for (const auto& c : cases) {
         Printer p;
