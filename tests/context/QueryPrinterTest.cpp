@@ -188,6 +188,29 @@ TEST(QueryTrace, EachExchangeThenItsReading) {
     }
 }
 
+// The other questions' lines: the code page, the MSR mode and the maker; a foreign MSR reply
+// ends the questions there.
+TEST(QueryTrace, CodePageMsrModeAndMaker) {
+    const std::vector<std::string> codePage{"[COM][==>] 1D 49 45", "[COM][<==] 5F 50 43 34 33 37 00", "codepage _PC437",
+                                            "* start ESCMI : 132", "[COM][==>] 1B 4D 49"};
+    const struct { sim::Fault fault; std::vector<std::string> rest; } cases[] = {
+        {sim::Fault::None, {"[COM][<==] 37 80 39 00", "OK ID Data = 00 ", "[COM][==>] 1D 49 42",
+                            "[COM][<==] 5F 4B 4F 52 56 41 4E 45 00", "* End : 400", "****Go Manufacturer 400 _KORVANE",
+                            "Manufacturer str = _KORVANE"}},
+        {sim::Fault::WrongHeader, {"[COM][<==] 38 80 39 00", "OK ID Data = 00 ", "QDM:chk_OpenCheck: 2"}},
+    };
+    for (const auto& c : cases) {
+        PrinterRig rig(link::PortSerial);
+        rig.printer.faults.perCommand["msr"] = c.fault;
+        const auto& lines = rig.TraceLines();
+        ASSERT_TRUE(rig.Open());
+        for (std::uint32_t query : {QUERY_CODEPAGE, QUERY_MSR_MODE, QUERY_MAKER}) rig.util.QueryPrinter(query);
+        auto want = codePage;
+        want.insert(want.end(), c.rest.begin(), c.rest.end());
+        EXPECT_EQ(lines, want);
+    }
+}
+
 TEST(QueryMsrMode, ReplyFormsAndTheirResults) {
     const struct { std::vector<std::uint8_t> reply; int result; std::uint32_t leastMs; } cases[] = {
         {{0x37, 0x80, 0x05, 0x00}, rc::Ok, 200}, {{0x37, 0x81, 0x05, 0x00}, rc::BadHeader, 200},
