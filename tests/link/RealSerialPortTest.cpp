@@ -9,6 +9,7 @@
 #include "link/SerialLineConfig.h"
 #include "link/SerialPort.h"
 #include "support/PrinterRig.h"
+#include "support/RecordingTrace.h"
 
 namespace pelmora::link {
 namespace {
@@ -92,10 +93,13 @@ TEST(SerialPortOpen, WhatIsNoSerialDeviceDoesNotOpen) {
     char pty[256] = {};
     ASSERT_EQ(::openpty(&master, &slave, pty, nullptr, nullptr), 0);
     SystemClock clock;
-    NullTrace trace;
+    test::RecordingTrace trace;
     for (const char* path : {"/dev/pelmora-no-such-port", file.c_str(), static_cast<const char*>(pty), "COM1", ""})
         EXPECT_EQ(SerialPort::Open(path, clock, trace), nullptr) << path;
     EXPECT_EQ(test::ReadFile(file), "keep me");
+    EXPECT_EQ(trace.lines, (std::vector<std::string>{"/dev/pelmora-no-such-port: no such device", file + " is not a serial port",
+                                                     std::string(pty) + " is not a serial port", "COM1: no such device",
+                                                     ": no such device"}));
     ::close(master);
     ::close(slave);
 }

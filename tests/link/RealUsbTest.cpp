@@ -8,12 +8,13 @@
 
 #include "link/RealPlatform.h"
 #include "support/PrinterRig.h"
+#include "support/RecordingTrace.h"
 
 namespace pelmora::link {
 namespace {
 
 TEST(RealUsb, OnlyADeviceNodeOpensAndOnlyOnce) {
-    NullTrace trace;
+    test::RecordingTrace trace;
     RealPlatform platform([](const std::string& name) { return name; }, trace);
     test::TempDir dir;
     const std::string file = (dir / "lp0").string();
@@ -32,6 +33,11 @@ TEST(RealUsb, OnlyADeviceNodeOpensAndOnlyOnce) {
     auto printer = platform.OpenUsb(node);
     ASSERT_NE(printer, nullptr);
     EXPECT_EQ(platform.OpenUsb(node), nullptr) << "a second opener is refused";
+    // A support log says why each was refused.
+    EXPECT_EQ(trace.lines, (std::vector<std::string>{file + " is not a device",
+                                                     "Cannot open " + (dir / "missing").string() + ": No such file or directory",
+                                                     "Cannot open " + dir.path().string() + ": Is a directory",
+                                                     std::string(node) + " is in use by another program"}));
 
     printer.reset();
     // Started with standard input closed, the program gets descriptor 0 for the node.
