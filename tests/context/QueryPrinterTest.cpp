@@ -266,12 +266,19 @@ TEST(QueryCodePage, KeepsTheUnderscoreAndNeverFailsOnSilence) {
 // answer before the new one. Whichever query meets the fault, every later
 // query still reads its own answer, and only a late one marks the printer busy.
 TEST(RepliesBelongToTheirQuestion, LateDoubledAndOutOfTurnAnswersAreDropped) {
-    for (const char* key : {"model", "codepage", "maker"}) {
+    // A late answer: the resent question's answer is read, then the late bytes are drained until the
+    // line has been quiet as long as the answer took.
+    const struct { const char* key; std::uint32_t lateMs; const char* dropped; } lates[] = {
+        {"model", 10775, "dropped 13 late reply bytes"}, {"codepage", 10780, "dropped 7 late reply bytes"},
+        {"maker", 10775, "dropped 9 late reply bytes"}};
+    for (const auto& [key, lateTotalMs, droppedLine] : lates) {
         for (const auto fault : {sim::Fault::Late, sim::Fault::Doubled, sim::Fault::OutOfTurn}) {
             const std::string what = std::string(key) + " " + std::to_string(static_cast<int>(fault));
             PrinterRig rig;
             rig.printer.faults.perCommand[key] = fault;
+            const auto& lines = rig.TraceLines();
             ASSERT_TRUE(rig.Open());
+            const auto begin = rig.Now();
             std::uint32_t lateMs = 0;
             for (const auto selector : {QUERY_MODEL, QUERY_VERSION, QUERY_CODEPAGE, QUERY_MAKER}) {
                 EXPECT_EQ(rig.util.QueryPrinter(selector), rc::Ok) << what << " selector " << selector;
@@ -280,6 +287,9 @@ TEST(RepliesBelongToTheirQuestion, LateDoubledAndOutOfTurnAnswersAreDropped) {
             EXPECT_EQ(std::tuple(rig.util.modelName(), rig.util.versionText(), rig.util.firmwareVersion(), rig.util.codePageText()),
                       std::tuple("MPT-Q700VII", "V1.00 090216", 160902u, "_PC437")) << what;
             EXPECT_EQ(lateMs >= 3000, fault == sim::Fault::Late) << what;
+            const bool late = fault == sim::Fault::Late;
+            EXPECT_EQ(rig.Now() - begin, late ? lateTotalMs : 195u) << what;
+            EXPECT_EQ(std::ranges::count(lines, std::string(droppedLine)), late ? 1 : 0) << what;
         }
     }
 }
