@@ -87,10 +87,31 @@ TEST_F(NvHandlerTest, OlderFirmwareSpeaksOnlyNumberedImages) {
     Send(nv::PrintNumberedCommand(2));
     EXPECT_EQ(nv().printed(), std::vector<std::string>{"#1"});
 
-    // A standard printer ignores the numbered commands.
+    // A standard printer ignores the numbered commands and streams.
     printer.firmwareOverride = 160902;
     Send(nv::DeleteAllNumberedCommand());
     EXPECT_EQ(LastKey(), "nv-unsupported");
+    Send(stream);
+    EXPECT_EQ(nv().numberedImages().size(), 2u);
+    printer.firmwareOverride = 30000;
+
+    // A download replaces the images; a block that is not what its header announced ends the
+    // stream, and nothing of it is kept.
+    const Bytes good = nv::NumberedImageBlock(MakeRaster(8, 1, 0xCC));
+    const struct { std::size_t at; std::uint8_t value; std::size_t announced; } bad[] = {
+        {1, 0, good.size()}, {3, 0, good.size()}, {5, 0x02, good.size()}, {0, good[0], good.size() - 1}};
+    for (const auto& c : bad) {
+        Bytes block = good;
+        block[c.at] = c.value;
+        Bytes broken = nv::LegacyDownloadHeader(1, static_cast<std::uint32_t>(c.announced));
+        broken.insert(broken.end(), block.begin(), block.end());
+        const std::size_t before = printer.commandLog().size();
+        Send(broken);
+        const auto& log = printer.commandLog();
+        ASSERT_GE(log.size(), before + 2) << c.at;
+        EXPECT_EQ(std::tie(log[before], log[before + 1]), std::tuple("nv-legacy-header", "nv-legacy-block-bad")) << c.at;
+        EXPECT_TRUE(nv().numberedImages().empty()) << c.at;
+    }
 }
 
 TEST_F(NvHandlerTest, StateSurvivesSaveAndLoad) {
