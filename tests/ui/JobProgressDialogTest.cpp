@@ -42,7 +42,6 @@ struct Window {
     int Bar() { return dialog.findChild<QProgressBar*>("bar")->value(); }
 };
 
-
 // Marks every core text it translates, so a test sees the lookup happen.
 struct Marking final : QTranslator {
     bool isEmpty() const override { return false; }
@@ -115,16 +114,6 @@ private slots:
         }
     }
 
-    void handheldShowsTitlePerJobAndTextLine() {
-        Window w(context::Layout::Handheld);
-        nv::NvEngine nv(w.rig.util, w.rig.store);
-        nv::NvJobRunner runner(nv, nv::NvJob::ReadAddresses, w.dialog.view(), nv::HandheldNvJob());
-        QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
-        QCOMPARE(w.dialog.windowTitle(), QString("Get Nv Address list"));
-        QCOMPARE(w.Line(), QString("Get NV Address"));
-        QCOMPARE(w.Bar(), 100);
-    }
-
     // "Cancel" (or Esc; not Enter) in phase 101 says "Cancelling...", stops the phase at its
     // next step, runs nothing after it and ends the job with Cancel and no message.
     void cancelMidPhaseStopsThePhase() {
@@ -189,7 +178,6 @@ private slots:
 
         vmsm::VmsmJobRunner second(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(dialog.Run(second), context::JobEnd::Ok);
-        QVERIFY(timer.button->isEnabled());
         QCOMPARE(dialog.findChild<QLabel*>("line")->text(), QString("Get status : 100 %"));
     }
 
