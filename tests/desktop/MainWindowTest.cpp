@@ -266,7 +266,8 @@ private slots:
         QCOMPARE(buddies(), serial);
     }
 
-    // A bitmap added and downloaded under the first automatic code.
+    // A bitmap added and downloaded under the first automatic code. The link open
+    // while the manager is up is ConnectionTest's (the same launch).
     void nvButtonOpensTheManagerAndADownloadLandsUnderTen() {
         DesktopRig rig;
         rig.Store(link::PortTcp, "NET127.0.0.1", 9100);
@@ -280,12 +281,8 @@ private slots:
         QVERIFY(logo.save(file, "BMP"));
         rig.prompts.files.push_back({file});
 
-        QStringList before;
         std::optional<nv::Raster> previewed;
-        bool linkOpen = false;
         ui::test::WhenShown manager("nvManager", [&](QWidget* w) {
-            before = Items(w->findChild<QListWidget*>("addressList"));
-            linkOpen = main->printerContext().link().IsOpen();
             w->findChild<QSlider*>("brightness")->setValue(30);
             w->findChild<QPushButton*>("addImage")->click();
             w->findChild<QTableWidget*>("imageList")->selectRow(0);
@@ -302,8 +299,6 @@ private slots:
 
         QCOMPARE(requested.count(), 1);
         QCOMPARE(manager.shown, 1);
-        QVERIFY(before.isEmpty());
-        QVERIFY(linkOpen);
         QCOMPARE(rig.prompts.Messages(), QStringList{});
         const sim::NvStoredImage* stored = rig.printer.Handler<sim::NvHandler>()->FindKeyCode("10");
         QVERIFY(stored);
