@@ -62,10 +62,11 @@ private slots:
         }
     }
 
+    // Left alone, the list writes back the code read, though firmware 1039 shows it at
+    // another place and 9 nowhere; a place chosen is its code (each code's place: ManagerPagesTest).
     void stepOneDensityByFirmwareAndFontsUnshifted() {
-        const struct { std::uint32_t firmware, density; int shown; std::uint32_t stored; } cases[] = {
-            {101001, 4, 5, 4}, {1039, 4, 5, 4}, {101001, 6, 6, 6}, {101001, 3, 0, 3}, {101001, 9, -1, 9}};
-        // Left alone, the list writes back the code read, though firmware 1039 shows it at another place.
+        const struct { std::uint32_t firmware, density; int shown, chosen; std::uint32_t stored; } cases[] = {
+            {1039, 4, 5, -1, 4}, {101001, 9, -1, -1, 9}, {101001, 6, 6, 0, 3}};
         for (const auto& c : cases) {
             StepRig rig(c.firmware);
             rig.record.Density = c.density;
@@ -73,17 +74,12 @@ private slots:
             auto step = rig.Make(WizardStep::One);
             QCOMPARE(Find<QComboBox>(*step, "densityList")->currentIndex(), c.shown);
             QVERIFY(Checked(*step, "fontRadio2"));  // no shift on any firmware
+            if (c.chosen >= 0) Choose(*step, "densityList", c.chosen);
             Click(*step, "nextButton");
             QCOMPARE(step->end(), End::Next);
             QCOMPARE(rig.record.Density, c.stored);
             QCOMPARE(rig.record.FontType, 2u);
         }
-        StepRig rig(101001);
-        rig.record.Density = 6;
-        auto step = rig.Make(WizardStep::One);
-        Choose(*step, "densityList", 0);  // the list's first density is chosen too
-        Click(*step, "nextButton");
-        QCOMPARE(rig.record.Density, 3u);
     }
 
     // "Default" restores the factory settings; the record keeps what was read.
