@@ -16,6 +16,8 @@ using ui::test::Click;
 using ui::test::Find;
 using ui::test::Items;
 
+inline QComboBox* List(const QWidget& window, const char* name) { return Find<QComboBox>(window, name); }
+
 struct DesktopRig : ui::test::WindowRig {
     std::vector<link::UsbPrinterInfo> usb;
     std::set<std::string> unplugged;

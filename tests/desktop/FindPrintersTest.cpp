@@ -79,7 +79,7 @@ private slots:
         list->setCurrentIndex(rig.find->rows().index(2, 0));
         QTest::keyClick(list, Qt::Key_Return);
         QTRY_VERIFY(!rig.main->findChild<FindPrintersDialog*>());
-        QCOMPARE(desktop::test::Find<QComboBox>(*rig.main, "interfaceList")->currentIndex(), int(link::PortTcp));
+        QCOMPARE(desktop::test::List(*rig.main, "interfaceList")->currentIndex(), int(link::PortTcp));
         QCOMPARE(desktop::test::Find<QLineEdit>(*rig.main, "addressEdit")->text(), QString("127.0.0.3"));
         QCOMPARE(desktop::test::Find<QLineEdit>(*rig.main, "tcpPortEdit")->text(), QString::number(port));
     }
@@ -111,10 +111,10 @@ private slots:
         desktop::test::DesktopRig rig;
         const auto main = rig.Open();
         main->ShowConnection({link::PortSerial, "/dev/ttyS2", 9600, 8, 0, 0, 0});
-        QCOMPARE(desktop::test::Find<QComboBox>(*main, "portList")->currentText(), QString("COM3"));
-        QCOMPARE(desktop::test::Find<QComboBox>(*main, "baudList")->currentText(), QString("9600"));
+        QCOMPARE(desktop::test::List(*main, "portList")->currentText(), QString("COM3"));
+        QCOMPARE(desktop::test::List(*main, "baudList")->currentText(), QString("9600"));
         main->ShowConnection({link::PortSerial, "/dev/ttyUSB7", 19200, 8, 0, 0, 0});
-        QCOMPARE(desktop::test::Find<QComboBox>(*main, "portList")->currentText(), QString("/dev/ttyUSB7"));
+        QCOMPARE(desktop::test::List(*main, "portList")->currentText(), QString("/dev/ttyUSB7"));
         QVERIFY(main->GatherSettings());
         QCOMPARE(main->settings().port, std::string("/dev/ttyUSB7"));
         QCOMPARE(main->settings().baudRate, 19200);

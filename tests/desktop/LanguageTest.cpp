@@ -167,7 +167,7 @@ private slots:
                      qPrintable(locale + QString(": the tabs are cut")));
             vmsm.hide();
             // Captions that change take keys too: the TCP/IP labels, the other entry form.
-            desktop::test::Find<QComboBox>(*main, "interfaceList")->setCurrentIndex(link::PortTcp);
+            desktop::test::List(*main, "interfaceList")->setCurrentIndex(link::PortTcp);
             desktop::test::Click(sentinels, "entryForm");
             check({main.get(), &sentinels});
         }

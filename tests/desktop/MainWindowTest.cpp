@@ -7,7 +7,6 @@
 #include <QtWidgets>
 
 #include "DesktopRig.h"
-#include "nv/NvCatalogue.h"
 #include "sim/NvHandler.h"
 #include "ui/support/WhenShown.h"
 #include "ui/support/WidgetSnapshot.h"
@@ -21,12 +20,6 @@
 using namespace pelmora;
 using desktop::MainWindow;
 using namespace pelmora::desktop::test;
-
-namespace {
-
-QComboBox* List(QWidget& window, const char* name) { return Find<QComboBox>(window, name); }
-
-}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -283,7 +276,6 @@ private slots:
         QCOMPARE(stored->width, previewed->width);
         QCOMPARE(stored->height, previewed->height);
         QCOMPARE(stored->raster, previewed->bytes);
-        QVERIFY(nv::ReadCatalogueEntry(rig.store, 1).ends_with("logo.bmp,030"));
         QVERIFY(!main->printerContext().link().IsOpen());
     }
 };

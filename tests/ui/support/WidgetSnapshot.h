@@ -11,6 +11,8 @@
 #include <QtTest/QtTest>
 #include <QtWidgets>
 
+#include "ui/support/Controls.h"
+
 namespace pelmora::ui::test {
 
 /// The look every snapshot is taken with, chosen by name so that no
@@ -41,10 +43,8 @@ inline QString Size(const QSize& size) { return QStringLiteral("%1x%2").arg(size
 
 inline QStringList ItemTexts(const QWidget* widget) {
     QStringList items;
-    if (auto* list = qobject_cast<const QComboBox*>(widget))
-        for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-    if (auto* list = qobject_cast<const QListWidget*>(widget))
-        for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+    if (auto* list = qobject_cast<const QComboBox*>(widget)) items << Items(list);
+    if (auto* list = qobject_cast<const QListWidget*>(widget)) items << Items(list);
     if (auto* tabs = qobject_cast<const QTabWidget*>(widget))
         for (int i = 0; i < tabs->count(); ++i) items << tabs->tabText(i);
     if (auto* box = qobject_cast<const QDialogButtonBox*>(widget))
