@@ -153,8 +153,8 @@ TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {
         EXPECT_EQ(raster.bytes, Bytes(2, 0x00));
         EXPECT_EQ(BlackShare(raster), 0.0);
     }
-    EXPECT_EQ(BlackShare(Raster{.width = 0, .height = 5}), 0.0);
-    EXPECT_EQ(BlackShare(Raster{.width = 8, .height = 0}), 0.0);
+    EXPECT_EQ(BlackShare(Raster{.width = 0, .height = 5, .bytes = {}}), 0.0);
+    EXPECT_EQ(BlackShare(Raster{.width = 8, .height = 0, .bytes = {}}), 0.0);
 }
 
 class BitmapLoader : public ::testing::Test {
