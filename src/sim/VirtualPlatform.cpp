@@ -203,8 +203,10 @@ VirtualPlatform::~VirtualPlatform() = default;
 
 std::unique_ptr<link::SerialChannel> VirtualPlatform::OpenSerial(const std::string& name) {
     ++openAttempts_;
-    if (!config_.serialPorts.count(BareComName(name))) {
-        link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::NoSuchDevice, name));
+    const std::string bare = BareComName(name);
+    if (!config_.serialPorts.count(bare)) {
+        // Named as a real port names itself, without the prefix the link puts before a COM name.
+        link::NoteOpenFailure(link::Failure(link::LinkFailure::Kind::NoSuchDevice, bare));
         return nullptr;
     }
     return std::make_unique<VirtualSerial>(*this, lastLine_, lastTimeouts_, purges_, eventMaskClears_);
