@@ -16,10 +16,8 @@
 #include <memory>
 #include <sys/wait.h>
 #include <thread>
-#include <tuple>
 #include <nlohmann/json.hpp>
 
-#include "support/ConfigCli.h"
 #include "support/LoopbackListener.h"
 #include "support/MockBluez.h"
 #include "support/PrinterRig.h"
@@ -29,7 +27,6 @@ namespace pelmora {
 namespace {
 
 using testing::HasSubstr;
-using testing::Not;
 using test::RunCli;
 using test::SimProcess;
 
@@ -55,39 +52,27 @@ struct DiscoverEndToEnd : testing::Test {
 };
 
 TEST_F(DiscoverEndToEnd, FindsExactlyThePrintersAndNamesWhatElseAnswered) {
-    const auto run = RunCli({"discover", "127.0.0.2-7", "--port", std::to_string(port), "--all", "--json"});
+    test::TempDir dir;
+    const std::string file = (dir / "shop.printers").string();
+    const auto run =
+        RunCli({"discover", "127.0.0.2-7", "--port", std::to_string(port), "--all", "--json", "--printers-file", file});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     ASSERT_EQ(json["found"].size(), 2u) << run.out;
     EXPECT_EQ(json["found"][0]["printer"], "tcp " + At("127.0.0.2", port));
-    EXPECT_EQ(json["found"][0]["ModelName"], "MPT-Q700VII");
     EXPECT_EQ(json["found"][1]["printer"], "tcp " + At("127.0.0.3", port));
     EXPECT_EQ(json["found"][1]["FirmwareVersion"], 101001);
     EXPECT_EQ(json["tried"], 6);
-    EXPECT_EQ(json["interrupted"], false);
-    const auto& other = json["other"];
-    ASSERT_EQ(other.size(), 3u) << run.out;
-    const struct { const char* address; const char* says; } expected[] = {
-        {"127.0.0.4", "names no model"}, {"127.0.0.5", "No reply came within"},
-        {"127.0.0.6", "reports the model \"MPT-Z100\""}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(other[i]["address"], expected[i].address);
-        EXPECT_THAT(other[i]["message"].get<std::string>(), HasSubstr(expected[i].says));
-    }
+    // The web server, the silent listener and the other model, in address order (their messages are checked in-process).
+    ASSERT_EQ(json["other"].size(), 3u) << run.out;
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(json["other"][i]["address"], "127.0.0." + std::to_string(4 + i));
 
-    // The table lists only the printers unless --all is given; the printers file feeds a fleet command.
-    test::TempDir dir;
-    const std::string file = (dir / "shop.printers").string();
-    const auto table = RunCli({"discover", "127.0.0.2-7", "--port", std::to_string(port), "--printers-file", file});
-    ASSERT_EQ(table.status, 0) << table.err;
+    // The printers file feeds a fleet command.
     struct stat info {};
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0644u & ~mask) << "others on the machine may read the list, not change it";
-    EXPECT_THAT(table.out, HasSubstr("tcp " + At("127.0.0.3", port) + "  MPT-Q700VII  firmware 101001  V1.00 123115\n"));
-    EXPECT_THAT(table.out, Not(HasSubstr("127.0.0.4")));
-    EXPECT_THAT(table.out, HasSubstr("2 printers found; 6 addresses tried, 3 answered otherwise"));
     const auto fleet = RunCli({"--printers", file, "identify", "--json"});
     ASSERT_EQ(fleet.status, 0) << fleet.err;
     const auto identified = nlohmann::json::parse(fleet.out);
@@ -158,12 +143,11 @@ TEST(DiscoverPorts, FindsEachPrinterAtItsSpeedAndSkipsAPortInUse) {
     const std::string lines = (dir / "modem-lines").string();
     const SimProcess slow({"--baud", "9600", "--modem-lines", lines}, {}, SimProcess::On::Pty);
     const SimProcess fast({"--baud", "115200", "--modem-lines", lines}, {}, SimProcess::On::Pty);
-    const SimProcess noise({"--garbage", "--modem-lines", lines}, {}, SimProcess::On::Pty);
     const SimProcess held({"--modem-lines", lines}, {}, SimProcess::On::Pty);
     const int holder = ::open(held.ptyPath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
     const std::string file = (dir / "counter.printers").string();
-    const std::string ttys = slow.ptyPath() + "," + fast.ptyPath() + "," + noise.ptyPath() + "," + held.ptyPath();
+    const std::string ttys = slow.ptyPath() + "," + fast.ptyPath() + "," + held.ptyPath();
     const auto inNamespace = [&](std::vector<std::string> args) {
         args.insert(args.begin(), {ttys, PELMORA_CLI_PATH});
         return test::RunProgram(PELMORA_SERIAL_NAMESPACE, args,
@@ -173,20 +157,16 @@ TEST(DiscoverPorts, FindsEachPrinterAtItsSpeedAndSkipsAPortInUse) {
                                  {"PELMORA_REGISTRY", (dir / "r.reg").string()}},
                                 60);
     };
-    const auto run = inNamespace({"discover", slow.ptyPath(), fast.ptyPath(), noise.ptyPath(), held.ptyPath(), "--all",
-                                  "--json", "--printers-file", file});
+    const auto run =
+        inNamespace({"discover", slow.ptyPath(), fast.ptyPath(), held.ptyPath(), "--json", "--printers-file", file});
     ::close(holder);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     ASSERT_EQ(json["found"].size(), 2u) << run.out;
     EXPECT_EQ(json["found"][0]["printer"], "serial " + slow.ptyPath() + " baud=9600");
-    EXPECT_EQ(json["found"][0]["baud"], 9600);
     EXPECT_EQ(json["found"][1]["printer"], "serial " + fast.ptyPath() + " baud=115200");
-    ASSERT_EQ(json["other"].size(), 1u) << run.out;
-    EXPECT_EQ(json["other"][0]["device"], noise.ptyPath());
     ASSERT_EQ(json["skipped"].size(), 1u) << run.out;
     EXPECT_THAT(json["skipped"][0]["message"].get<std::string>(), HasSubstr("in use"));
-    EXPECT_EQ(json["portsTried"], 4);
 
     // Each printer of the file is reached at its own speed, whatever --baud says.
     const auto fleet = inNamespace({"--printers", file, "identify", "--json"});
@@ -195,37 +175,17 @@ TEST(DiscoverPorts, FindsEachPrinterAtItsSpeedAndSkipsAPortInUse) {
 }
 
 // With no serial line in sight, the machine's search is BlueZ's list.
-TEST(DiscoverPorts, ListsTheBluetoothDevicesBlueZKnowsAndHowToBindOne) {
+TEST(DiscoverPorts, ListsTheBluetoothDevicesBlueZKnows) {
     if (::geteuid() != 0) GTEST_SKIP() << "a private mount namespace needs root (CI runs as root)";
     const test::MockBluez bluez("printers");
     if (bluez.Skipped()) GTEST_SKIP() << bluez.address();
-    const auto discover = [](const char* format) {
-        return test::RunProgram(PELMORA_SERIAL_NAMESPACE, {"", PELMORA_CLI_PATH, "discover", format}, {}, 60);
-    };
-    const auto json = discover("--json");
+    const auto json = test::RunProgram(PELMORA_SERIAL_NAMESPACE, {"", PELMORA_CLI_PATH, "discover", "--json"}, {}, 60);
     ASSERT_EQ(json.status, 0) << json.err;
     const auto found = nlohmann::json::parse(json.out);
     EXPECT_EQ(found["found"].size(), 0u);
+    EXPECT_EQ(found["portsTried"], 0);
     ASSERT_EQ(found["bluetooth"].size(), 2u) << json.out;
-    EXPECT_EQ(found["bluetooth"][0],
-              (nlohmann::json{{"address", "00:11:22:33:44:55"}, {"name", "MPT-Q700VII"}, {"paired", true},
-                              {"connected", true}, {"rfcomm", ""}}));
-    EXPECT_EQ(found["bluetooth"][1]["paired"], false);
-    const auto table = discover("--all");
-    ASSERT_EQ(table.status, 0) << table.err;
-    EXPECT_THAT(table.out, HasSubstr("bluetooth 00:11:22:33:44:55  MPT-Q700VII  paired, bound to no serial device "
-                                     "(bind one: rfcomm bind N 00:11:22:33:44:55)\nbluetooth 11:00:00:00:00:01  Not "
-                                     "paired  not paired (pair it: bluetoothctl pair 11:00:00:00:00:01, then rfcomm "
-                                     "bind N 11:00:00:00:00:01)\nNo printer found; 0 ports tried."));
-}
-
-// What a script reads of a search that found nothing (nothing listens on port 1): the JSON's keys and layout.
-TEST(Discover, JsonOfASearchKeepsItsKeysAndLayout) {
-    test::ConfigCli cli;
-    const auto run = cli.RunPelmora({"discover", "127.0.0.1", "--port", "1", "--all", "--json"});
-    EXPECT_EQ(std::tie(run.status, run.out, run.err),
-              std::tuple(0, "{\n  \"found\": [],\n  \"interrupted\": false,\n  \"other\": [],\n  \"portsTried\": 0,\n"
-                            "  \"skipped\": [],\n  \"total\": 1,\n  \"tried\": 1\n}\n", ""));
+    EXPECT_EQ(found["bluetooth"][0]["address"], "00:11:22:33:44:55");
 }
 
 }  // namespace
