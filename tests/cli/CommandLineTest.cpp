@@ -67,6 +67,8 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         {{"--tcp", kA, "--tcp", kB, "firmware", firmware}, "'firmware' works with one printer"},
         {{"--tcp", kA, "--tcp", kB, "--transcript", (cli.dir / "t").string(), "identify"}, "--transcript"},
         {{"--tcp", kA, "--transcript", "", "identify"}, ""},
+        {{"--tcp", kA, "--transcript", "/nonexistent/t.jsonl", "identify"},
+         "--transcript: cannot write /nonexistent/t.jsonl: No such file or directory"},
         {{"--tcp", kA, "--jobs", "2", "identify"}, "--jobs and --json before the command"},
         {{"--tcp", kA, "--json", "identify"}, "--jobs and --json before the command"},
         {{"--tcp", kA, "--tcp", kB, "--jobs", "0", "identify"}, "--jobs"},
@@ -99,6 +101,7 @@ TEST(CommandLine, AMistypedSearchConnectsNowhere) {
         {{"discover", good, "10.0.0.0/8"}, "needs --force"},
         {{"discover", good, "bad name!"}, "is not an address"},
         {{"discover", good, "--port", "0"}, "--port"},
+        {{"discover", good, "--port", "65536"}, "--port"},
         {{"discover", good, "--jobs", "0"}, "--jobs"},
         {{"discover", "/dev/ttyS0", "--scan"}, "--scan"},
         {{"--tcp", good, "discover", good}, "give it targets"},
@@ -106,6 +109,9 @@ TEST(CommandLine, AMistypedSearchConnectsNowhere) {
         {{"discover", good, "--printers-file", "/dev/null"}, "--printers-file"},
     });
     EXPECT_LT(::accept(listener.fd(), nullptr, nullptr), 0);
+    // The highest port is one.
+    const auto top = cli.RunPelmora({"discover", "127.0.0.1", "--port", "65535"});
+    EXPECT_EQ(std::tie(top.status, top.out), std::tuple(0, "No printer found; 1 address tried.\n"));
 }
 
 TEST(CommandLine, FilesAndValuesThatCannotBeUsedExitTwoWithoutTouchingThePrinter) {
@@ -115,6 +121,7 @@ TEST(CommandLine, FilesAndValuesThatCannotBeUsedExitTwoWithoutTouchingThePrinter
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::vector<Refusal> cases = {
         {{"--tcp", kA, "firmware", Write(dir, "x.bin", "data")}, ""},
+        {{"--tcp", kA, "firmware", "a.b"}, "'a.b' is not a firmware file (*.fls)"},  // shorter than the extension
         {{"--tcp", kA, "firmware", (dir / "missing.fls").string()}, ""},
         // A device or FIFO is no firmware file (and would block the open).
         {{"--tcp", kA, "firmware", "--force", "/dev/null"}, ""},
