@@ -68,11 +68,9 @@ TEST_F(DiscoverEndToEnd, FindsExactlyThePrintersAndNamesWhatElseAnswered) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(json["other"][i]["address"], "127.0.0." + std::to_string(4 + i));
 
     // The printers file feeds a fleet command.
-    struct stat info {};
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    ASSERT_EQ(::stat(file.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0644u & ~mask) << "others on the machine may read the list, not change it";
+    EXPECT_EQ(test::FileMode(file), 0644u & ~mask) << "others on the machine may read the list, not change it";
     const auto fleet = RunCli({"--printers", file, "identify", "--json"});
     ASSERT_EQ(fleet.status, 0) << fleet.err;
     const auto identified = nlohmann::json::parse(fleet.out);

@@ -71,11 +71,7 @@ TEST_F(SettingsStoreFileTest, DamagedFileIsKeptBesideItBeforeTheRewrite) {
     const mode_t mask = ::umask(0);
     EXPECT_EQ(store.SetRegDword(kProduct, "d", 1), 1);
     ::umask(mask);
-    for (const char* suffix : {".lock", ".bad.1"}) {
-        struct stat info {};
-        ASSERT_EQ(::stat(sibling(suffix).c_str(), &info), 0) << suffix;
-        EXPECT_EQ(info.st_mode & 07777, 0666u) << suffix;
-    }
+    for (const char* suffix : {".lock", ".bad.1"}) EXPECT_EQ(pelmora::test::FileMode(sibling(suffix)), 0666u) << suffix;
     EXPECT_EQ(ReadFile(sibling(".bad")), "an older copy");
     EXPECT_EQ(ReadFile(sibling(".bad.1")), damaged);
     EXPECT_EQ(ReadFile(file()), kHead + "\"a\"=\"x\"\n\"d\"=dword:00000001\n\n");

@@ -12,11 +12,6 @@
 namespace pelmora::link {
 namespace {
 
-unsigned ModeOf(const std::filesystem::path& file) {
-    struct stat info {};
-    return ::stat(file.c_str(), &info) == 0 ? info.st_mode & 07777 : 0xFFFF;
-}
-
 // The umask would hide a wrong mode bit; without one the mode asked for is the mode got.
 class AtomicFileTest : public ::testing::Test {
 protected:
@@ -38,12 +33,12 @@ TEST_F(AtomicFileTest, ANewFileGetsTheModeAskedForAndAnOldOneKeepsItsOwn) {
         const auto file = dir_ / c.name;
         const std::string why = c.asked == 0666 ? ReplaceFile(file, "one") : ReplaceFile(file, "one", c.asked);
         EXPECT_EQ(why, "") << c.name;
-        EXPECT_EQ(ModeOf(file), c.expected) << c.name;
+        EXPECT_EQ(pelmora::test::FileMode(file), c.expected) << c.name;
     }
     // A file the owner made private stays private when it is rewritten with a looser mode.
     ASSERT_EQ(::chmod((dir_ / "default").c_str(), 0640), 0);
     EXPECT_EQ(ReplaceFile(dir_ / "default", "two"), "");
-    EXPECT_EQ(ModeOf(dir_ / "default"), 0640u);
+    EXPECT_EQ(pelmora::test::FileMode(dir_ / "default"), 0640u);
     EXPECT_EQ(pelmora::test::ReadFile(dir_ / "default"), "two");
     EXPECT_EQ(Entries(), 3u) << "no temporary file is left";
 }

@@ -1,5 +1,7 @@
 #include "support/TempDir.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -9,6 +11,11 @@ namespace pelmora::test {
 std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+unsigned FileMode(const std::filesystem::path& file) {
+    struct stat info {};
+    return ::stat(file.string().c_str(), &info) == 0 ? info.st_mode & 07777 : 0xFFFF;
 }
 
 TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path()) {}

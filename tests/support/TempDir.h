@@ -7,6 +7,9 @@ namespace pelmora::test {
 /// The whole of a file; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& file);
 
+/// A file's permission bits; 0xFFFF when it cannot be looked at.
+unsigned FileMode(const std::filesystem::path& file);
+
 /// A folder of its own, removed with everything in it.
 class TempDir {
 public:
