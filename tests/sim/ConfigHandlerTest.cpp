@@ -66,7 +66,7 @@ TEST(SimConfig, MalformedFramesAreLoggedAndDropped) {
         {pin + "33", "", {"bt-unknown", "unknown"}},
         // Unknown functions of each dialect, a legacy length of 0, an unknown Bluetooth letter.
         {"1D 28 45 02 00 63 00", "", {"gs-e-unknown"}},                {"08 5E 45 02 00 63 00", "", {"legacy-unknown"}},
-        {"08 5E 45 00 00 01", "", {"legacy-unknown", "unknown"}},      {"08 5E 45 2C 01 0B 01", "", {}},      {"1F 1F 71", "", {"bt-unknown"}},
+        {"08 5E 45 00 00 01", "", {"legacy-unknown", "unknown"}},      {"08 5E 45 00 00 03 31", "", {"write-switch-legacy", "unknown"}},      {"08 5E 45 2C 01 0B 01", "", {}},      {"1F 1F 71", "", {"bt-unknown"}},
     };
     for (const auto& c : cases) {
         Printer p;
@@ -79,10 +79,9 @@ TEST(SimConfig, LegacySwitchRecordsCarryB8OrTheNumber) {
     Printer p;
     p.model.identity.msrMode = 'P';
     p.Send("08 5E 45 01 00 01");
-    p.Send("08 5E 45 31 00 03");  // six records: no switch 7
-    for (const char* record : {"01 32 32 32 30 31 31 31", "31 31 31 31 31 31 31 31", "03 32 32 32 32 32 32 32",
-                               "05 30 30 30 30 30 30 31", "30 30 30 30 30 30 31 30", "08 32 32 31 31 31 31 32"})
-        p.Send(record);
+    p.Send("08 5E 45 31 00 03");  // six records (no switch 7), here in one write
+    p.Send("01 32 32 32 30 31 31 31 31 31 31 31 31 31 31 31 03 32 32 32 32 32 32 32 "
+           "05 30 30 30 30 30 30 31 30 30 30 30 30 30 31 30 08 32 32 31 31 31 31 32");
     p.Send("08 5E 45 01 00 02");
     const std::pair<std::uint8_t, int> want[] = {
         {1, 0b00000111}, {2, 0xFF}, {3, 0x01}, {5, 0x01}, {6, 0x02}, {7, 0x60 /* untouched */}, {8, 0b00011110}};
