@@ -17,9 +17,9 @@ NvJobVariant MakeDesktop() {
     v.openText = "Open port...";
     v.openFailed = "Port open error!";
     v.check = {
-        {Action::Kind::Advance, 0, "Open port..."},
+        {.kind = Action::Kind::Advance, .text = "Open port..."},
         {Action::Kind::Query, context::QUERY_MAKER, "Printer model is not matched!"},
-        {Action::Kind::Advance, 0, "Check printer..."},
+        {.kind = Action::Kind::Advance, .text = "Check printer..."},
     };
     v.stepTexts = {
         {NvJob::ReadAddresses, "Get NV image address..."},
@@ -56,9 +56,9 @@ NvJobVariant MakeHandheld() {
     v.openFailed = "Port Open Error!!!";
     v.check = {
         {Action::Kind::Query, context::QUERY_MODEL, "Printer Model name not matched...!!"},
-        {Action::Kind::Advance, 0, "Check Printer..."},
+        {.kind = Action::Kind::Advance, .text = "Check Printer..."},
         {Action::Kind::Query, context::QUERY_VERSION, "Failed to get Printer version..!!"},
-        {Action::Kind::Advance, 0, "Check Printer..."},
+        {.kind = Action::Kind::Advance, .text = "Check Printer..."},
     };
     v.stepTexts = {
         {NvJob::ReadAddresses, "Get NV Address"},
