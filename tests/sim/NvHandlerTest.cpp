@@ -86,6 +86,14 @@ TEST_F(NvHandlerTest, OlderFirmwareSpeaksOnlyNumberedImages) {
     Send(nv::PrintNumberedCommand(1));
     Send(nv::PrintNumberedCommand(2));
     EXPECT_EQ(nv().printed(), std::vector<std::string>{"#1"});
+    // No function, or a print without its image number: logged, and nothing printed.
+    using namespace nv::byte;
+    for (const Bytes& odd : {Bytes{LegacyPrefix1, LegacyPrefix2, LegacyImage, 0, 0},
+                             Bytes{LegacyPrefix1, LegacyPrefix2, LegacyImage, 3, 0, LegacyPrint, 0, 1}}) {
+        Send(odd);
+        EXPECT_EQ(LastKey(), "nv-legacy-unknown");
+    }
+    EXPECT_EQ(nv().printed().size(), 1u);
 
     // A standard printer ignores the numbered commands and streams.
     printer.firmwareOverride = 160902;
