@@ -31,15 +31,15 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
         EXPECT_EQ(FirmwareVersionFromReply(c.model, c.reply), c.expected) << c.model << " " << c.reply;
 }
 
-// What printers send is in QueryModel and QueryMaker; these are the replies no printer sends.
+// Only the first eight places and the length are compared; the maker matches exactly.
 TEST(ModelAndMakerCheck, ModelComparesEightPlacesAndTheLengthMakerMatchesExactly) {
-    EXPECT_EQ(ModelCodeFromReply("_MPT-Q700VII"), 703u);
-    EXPECT_EQ(ModelCodeFromReply("_MPTxQ7ab VII"), 0u);    // 13 characters
-    EXPECT_EQ(ModelCodeFromReply("MPT-Q700VII"), 0u);      // no '_'
-    EXPECT_EQ(ModelCodeFromReply(""), 0u);
-    EXPECT_EQ(ModelCodeFromReply("x_MPT-Q700VI"), 0u);     // '_' elsewhere: the length rule fails
+    const std::pair<const char*, std::uint32_t> models[] = {
+        {"_MPT-Q700VII", 703}, {"_MPT-Q710VII", 703}, {"_MPT_Q7xyVII", 703}, {"_MPT-Q800VII", 0}, {"_MPT-Q700VIIX", 0},
+        {"_MPT", 0}, {"_MPTxQ7ab VII", 0}, {"MPT-Q700VII", 0} /* no '_' */, {"", 0},
+        {"x_MPT-Q700VI", 0} /* '_' elsewhere: the length rule fails */};
+    for (const auto& [reply, code] : models) EXPECT_EQ(ModelCodeFromReply(reply), code) << reply;
     EXPECT_TRUE(IsExpectedMaker("_KORVANE"));
-    for (const char* other : {"_KORVAN", "KORVANE", "_korvane"}) EXPECT_FALSE(IsExpectedMaker(other)) << other;
+    for (const char* other : {"_KORVAN", "_KORVANEX", "KORVANE", "_korvane"}) EXPECT_FALSE(IsExpectedMaker(other)) << other;
 }
 
 // Every threshold, one step below and at it.
