@@ -118,25 +118,6 @@ TEST(PrinterLinkOpen, PortThatRefusesItsSettingsIsLetGo) {
     }
 }
 
-// A 23-character model text makes a 25-byte reply: '_', the text, 00.
-TEST(PrinterLinkRead, BurstReturnsOnceTheIntervalHasPassedAfterItsLastByte) {
-    for (std::uint32_t baud : {115200u, 2400u}) {
-        PrinterRig rig(link::PortSerial);
-        rig.printer.identity.modelText = std::string(23, 'M');
-        rig.platform.config().replyLatencyMs = 20;
-        test::Reconfigure(rig.util.link(), [&](link::CommSettings& s) { s.baudRate = static_cast<std::int32_t>(baud); });
-        ASSERT_TRUE(rig.Open());
-        const std::uint8_t query[] = {0x1D, 0x49, 0x43};
-        ASSERT_EQ(rig.util.link().WritePort(query, 3), 3);
-        const auto written = rig.Now();
-        std::uint8_t buffer[100];
-        EXPECT_EQ(rig.util.link().ReadPort(buffer, 100), 25) << baud;
-        const double lastByteMs = 20.0 + 25 * 10000.0 / baud;  // latency, then ten bits a byte
-        const double expected = lastByteMs + 10 + 10;            // interval, then the trace pause
-        EXPECT_NEAR(static_cast<double>(rig.Now() - written), expected, 2.0) << baud;
-    }
-}
-
 // The handheld pauses a second before it lets go of any link.
 TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
     using link::Layout;
@@ -156,30 +137,6 @@ TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
         EXPECT_EQ(rig.platform.eventMaskClears(), c.maskClears) << c.portType;
         EXPECT_EQ(rig.Now() - start, c.pauseMs) << c.portType;
     }
-}
-
-TEST(PrinterLinkClose, DestructionClosesAnOpenLink) {
-    PrinterRig serial(link::PortSerial);
-    {
-        link::PrinterLink own(serial.platform);
-        own.Configure({.portType = link::PortSerial, .port = "COM2"});
-        ASSERT_EQ(own.OpenPort(), 1);
-    }
-    EXPECT_EQ(serial.platform.eventMaskClears(), 1);
-}
-
-// A read of one byte takes one; a write the port cut short says how much went.
-TEST(PrinterLinkReadWrite, CountsAreWhatThePortTook) {
-    PrinterRig rig(link::PortTcp);
-    ASSERT_TRUE(rig.Open());
-    const std::uint8_t query[] = {0x1D, 0x49, 0x43};
-    ASSERT_EQ(rig.util.link().WritePort(query, 3), 3);
-    std::uint8_t first = 0;
-    EXPECT_EQ(rig.util.link().ReadPort(&first, 1), 1);
-    EXPECT_EQ(first, '_');
-    EXPECT_EQ(rig.util.link().ReadPort(&first, 0), -1);
-    rig.platform.config().shortWritesFrom = 0;
-    EXPECT_EQ(rig.util.link().WritePort(query, 3), 2);
 }
 
 // What --trace prints: each line once, a newline added only where it is missing.

@@ -66,19 +66,6 @@ TEST_F(RealTcp, AHostNameIsTriedAtEachOfItsAddressesAndAnIpv6OneReached) {
     ::close(v6);
 }
 
-TEST_F(RealTcp, SilentPrinterReadsZeroAfterAboutASecond) {
-    auto channel = platform.ConnectTcp("127.0.0.1", port);
-    ASSERT_NE(channel, nullptr);
-    const int printer = ::accept(listener.fd(), nullptr, nullptr);
-    std::uint8_t reply[8];
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(channel->Read(reply, sizeof reply), 0);
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, std::chrono::milliseconds(950));
-    EXPECT_LT(waited, std::chrono::milliseconds(3000));
-    ::close(printer);
-}
-
 // Through the link, as the jobs see it.
 TEST_F(RealTcp, ClosedPeerReadsZeroWritesFailWithoutSigpipeAndIsForgottenOnReopen) {
     PrinterLink link{platform};

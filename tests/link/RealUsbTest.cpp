@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "link/RealPlatform.h"
+#include "support/DescriptorZero.h"
 #include "support/PrinterRig.h"
 #include "support/RecordingTrace.h"
 
@@ -41,14 +42,8 @@ TEST(RealUsb, OnlyADeviceNodeOpensAndOnlyOnce) {
 
     printer.reset();
     // Started with standard input closed, the program gets descriptor 0 for the node.
-    const int input = ::dup(0);
-    ::close(0);
-    printer = platform.OpenUsb(node);
-    const bool opened = printer != nullptr;
-    printer.reset();
-    ::dup2(input, 0);
-    ::close(input);
-    EXPECT_TRUE(opened) << "closing releases the device, and descriptor 0 is one like any other";
+    EXPECT_TRUE(test::GivesDescriptorZeroBack([&] { EXPECT_NE(platform.OpenUsb(node), nullptr); }))
+        << "closing releases the device, and descriptor 0 is one like any other";
     ::close(master);
 }
 
