@@ -149,51 +149,37 @@ TEST(QueryVersion, RepliesGiveTheTextAndTheFirmwareNumber) {
     }
 }
 
-// What --trace shows of an identify, as a support log is read: each exchange's
-// direction and bytes, then what the context made of the reply, in order. A
-// silent version query fails and closes the link.
+// What --trace shows, as a support log is read: each exchange's direction and
+// bytes, then what the context made of the reply, in order. A silent version
+// query fails and closes the link; a foreign MSR reply ends the questions there.
 TEST(QueryTrace, EachExchangeThenItsReading) {
     const std::vector<std::string> model{"[COM][==>] 1D 49 43", "[COM][<==] 5F 4D 50 54 2D 51 37 30 30 56 49 49 00",
                                          "* End : 39", "Model str = _MPT-Q700VII", "****QDM:g_Model 703 _MPT-Q700VII",
                                          "[COM][==>] 1D 49 41"};
-    const struct { sim::Fault fault; int result; std::vector<std::string> version; } cases[] = {
-        {sim::Fault::None, rc::Ok, {"[COM][<==] 5F 56 31 2E 30 30 20 30 39 30 32 31 36 00", "OK ID Data = 00 ",
-                                    "* End : 77", "****Go g_Getver 0 _V1.00 090216", "****QDM:g_Getver 160902 _V1.00 090216"}},
-        {sim::Fault::Silent, rc::NoReply, {"[COM][<==] ", "[COM][<==] ", "[COM][<==] ", "Timeout Read Check ID",
-                                           "* End : 4280", "Read Error !!!!!"}},
-    };
-    for (const auto& c : cases) {
-        PrinterRig rig(link::PortSerial);
-        rig.printer.faults.perCommand["version"] = c.fault;
-        const auto& lines = rig.TraceLines();
-        ASSERT_TRUE(rig.Open());
-        ASSERT_EQ(rig.util.QueryPrinter(QUERY_MODEL), rc::Ok);
-        EXPECT_EQ(rig.util.QueryPrinter(QUERY_VERSION), c.result);
-        EXPECT_EQ(rig.util.link().IsOpen(), c.result == rc::Ok);
-        auto want = model;
-        want.insert(want.end(), c.version.begin(), c.version.end());
-        EXPECT_EQ(lines, want);
-    }
-}
-
-// The other questions' lines: the code page, the MSR mode and the maker; a foreign MSR reply
-// ends the questions there.
-TEST(QueryTrace, CodePageMsrModeAndMaker) {
     const std::vector<std::string> codePage{"[COM][==>] 1D 49 45", "[COM][<==] 5F 50 43 34 33 37 00", "codepage _PC437",
                                             "* start ESCMI : 132", "[COM][==>] 1B 4D 49"};
-    const struct { sim::Fault fault; std::vector<std::string> rest; } cases[] = {
-        {sim::Fault::None, {"[COM][<==] 37 80 39 00", "OK ID Data = 00 ", "[COM][==>] 1D 49 42",
-                            "[COM][<==] 5F 4B 4F 52 56 41 4E 45 00", "* End : 400", "****Go Manufacturer 400 _KORVANE",
-                            "Manufacturer str = _KORVANE"}},
-        {sim::Fault::WrongHeader, {"[COM][<==] 38 80 39 00", "OK ID Data = 00 ", "QDM:chk_OpenCheck: 2"}},
+    const std::vector<std::uint32_t> identify{QUERY_MODEL, QUERY_VERSION}, others{QUERY_CODEPAGE, QUERY_MSR_MODE, QUERY_MAKER};
+    const struct { const char* key; sim::Fault fault; const std::vector<std::uint32_t>& queries; bool open;
+                   const std::vector<std::string>& first; std::vector<std::string> rest; } cases[] = {
+        {"version", sim::Fault::None, identify, true, model,
+         {"[COM][<==] 5F 56 31 2E 30 30 20 30 39 30 32 31 36 00", "OK ID Data = 00 ", "* End : 77",
+          "****Go g_Getver 0 _V1.00 090216", "****QDM:g_Getver 160902 _V1.00 090216"}},
+        {"version", sim::Fault::Silent, identify, false, model,
+         {"[COM][<==] ", "[COM][<==] ", "[COM][<==] ", "Timeout Read Check ID", "* End : 4280", "Read Error !!!!!"}},
+        {"msr", sim::Fault::None, others, true, codePage,
+         {"[COM][<==] 37 80 39 00", "OK ID Data = 00 ", "[COM][==>] 1D 49 42", "[COM][<==] 5F 4B 4F 52 56 41 4E 45 00",
+          "* End : 400", "****Go Manufacturer 400 _KORVANE", "Manufacturer str = _KORVANE"}},
+        {"msr", sim::Fault::WrongHeader, others, false, codePage,
+         {"[COM][<==] 38 80 39 00", "OK ID Data = 00 ", "QDM:chk_OpenCheck: 2"}},
     };
     for (const auto& c : cases) {
         PrinterRig rig(link::PortSerial);
-        rig.printer.faults.perCommand["msr"] = c.fault;
+        rig.printer.faults.perCommand[c.key] = c.fault;
         const auto& lines = rig.TraceLines();
         ASSERT_TRUE(rig.Open());
-        for (std::uint32_t query : {QUERY_CODEPAGE, QUERY_MSR_MODE, QUERY_MAKER}) rig.util.QueryPrinter(query);
-        auto want = codePage;
+        for (const std::uint32_t query : c.queries) rig.util.QueryPrinter(query);
+        EXPECT_EQ(rig.util.link().IsOpen(), c.open) << c.key;
+        auto want = c.first;
         want.insert(want.end(), c.rest.begin(), c.rest.end());
         EXPECT_EQ(lines, want);
     }
