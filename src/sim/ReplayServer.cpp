@@ -1,8 +1,10 @@
 #include "sim/ReplayServer.h"
 
+#include <cerrno>
 #include <chrono>
 #include <sstream>
 #include <ostream>
+#include <system_error>
 #include <thread>
 
 #include "link/LocalFile.h"
@@ -55,8 +57,10 @@ constexpr std::size_t kMaxTranscriptBytes = 256u << 20;
 int RunReplay(const ReplayOptions& options, const std::atomic<bool>& stop, std::ostream& out, std::ostream& err) {
     // Bounded and without blocking: /dev/zero or a FIFO is no transcript.
     std::string text, error;
-    if (link::ReadLocalFile(options.transcript, kMaxTranscriptBytes, text, &error) != link::FileRead::Ok) {
-        err << "replay: cannot read " << options.transcript << (error.empty() ? "" : ": " + error) << '\n';
+    if (const auto read = link::ReadLocalFile(options.transcript, kMaxTranscriptBytes, text, &error);
+        read != link::FileRead::Ok) {
+        if (read == link::FileRead::Missing) error = std::generic_category().message(ENOENT);
+        err << "replay: cannot read " << options.transcript << ": " << error << '\n';
         return 2;
     }
     std::istringstream in(std::move(text));

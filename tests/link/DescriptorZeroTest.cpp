@@ -20,9 +20,11 @@ TEST(DescriptorZero, FilesOpenReadAndWrite) {
     const auto file = dir / "store";
     EXPECT_TRUE(GivesDescriptorZeroBack([&] { EXPECT_EQ(ReplaceFile(file, "first", 0600), ""); }));
     std::string bytes, why;
-    EXPECT_TRUE(GivesDescriptorZeroBack([&] { EXPECT_EQ(ReadLocalFile(file.string(), 64, bytes, &why), FileRead::Ok) << why; }));
+    EXPECT_TRUE(GivesDescriptorZeroBack(
+        [&] { EXPECT_EQ(ReadLocalFile(file.string(), 64, bytes, &why), FileRead::Ok) << why; }));
     EXPECT_EQ(bytes, "first");
-    EXPECT_TRUE(GivesDescriptorZeroBack([&] { EXPECT_EQ(ClaimNewFile((dir / "claimed").string(), why), Claim::Claimed) << why; }));
+    EXPECT_TRUE(GivesDescriptorZeroBack(
+        [&] { EXPECT_EQ(ClaimNewFile((dir / "claimed").string(), why), Claim::Claimed) << why; }));
     EXPECT_TRUE(GivesDescriptorZeroBack([&] {
         std::FILE* out = OpenPrivateOutput((dir / "trace").string(), why);
         ASSERT_NE(out, nullptr) << why;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -15,11 +14,13 @@
 
 #include "sim/PrinterModel.h"
 #include "sim/SimServer.h"
+#include "support/FdExchange.h"
 
 namespace pelmora::sim {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using test::Exchange;
 const Bytes kVersion{0x1D, 0x49, 0x41};
 
 struct PtyPrinter {
@@ -56,22 +57,6 @@ struct PtyPrinter {
     std::thread thread;
 };
 
-// What the client reads within a second, up to `count` bytes; short at an end of line.
-Bytes Exchange(int fd, const Bytes& command, std::size_t count) {
-    EXPECT_EQ(::write(fd, command.data(), command.size()), static_cast<ssize_t>(command.size()));
-    Bytes got;
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (got.size() < count && std::chrono::steady_clock::now() < until) {
-        pollfd ready{fd, POLLIN, 0};
-        if (::poll(&ready, 1, 50) <= 0) continue;
-        std::uint8_t buffer[256];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n <= 0) break;
-        got.insert(got.end(), buffer, buffer + n);
-    }
-    return got;
-}
-
 bool Eventually(const std::function<bool()>& done) {
     for (int i = 0; i < 100 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     return done();
@@ -81,7 +66,8 @@ bool Eventually(const std::function<bool()>& done) {
 TEST(SimPty, AnswersAtItsSpeedAndNoiseAtAnother) {
     PrinterModel reference;
     Bytes answer;
-    for (const auto& reply : reference.Receive(kVersion)) answer.insert(answer.end(), reply.bytes.begin(), reply.bytes.end());
+    for (const auto& reply : reference.Receive(kVersion))
+        answer.insert(answer.end(), reply.bytes.begin(), reply.bytes.end());
     const std::pair<speed_t, std::uint32_t> speeds[] = {{B2400, 2400},   {B4800, 4800},   {B9600, 9600},
                                                          {B19200, 19200}, {B38400, 38400}, {B57600, 57600},
                                                          {B115200, 115200}};
