@@ -1,6 +1,4 @@
-// `pelmora nv` in-process on the virtual printer; the whole download, list,
-// print and delete, and the preview against what the simulator process holds,
-// are the end-to-end test's.
+// `pelmora nv` in-process on the virtual printer.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "nv/ImageDecoders.h"
+#include "nv/ImageLoader.h"
 #include "nv/NvBlocks.h"
 #include "sim/NvHandler.h"
 #include "support/ConfigCli.h"
@@ -18,6 +17,66 @@ namespace pelmora {
 namespace {
 
 using testing::HasSubstr;
+
+nv::RgbImage Ramp(std::uint32_t width, std::uint32_t height) {  // grey, for the bitmaps and the JPEG
+    nv::RgbImage image(width, height);
+    for (std::uint32_t y = 0; y < height; ++y)
+        for (std::uint32_t x = 0; x < width; ++x) {
+            const auto level = static_cast<std::uint8_t>((x * 7 + y * 13) % 256);
+            image.at(x, y) = nv::Rgb(level, level, level);
+        }
+    return image;
+}
+
+// Each image's preview is what the printer holds, dot for dot, at the brightness
+// given to both; then the codes are listed, printed and deleted.
+TEST(NvCommand, PreviewsAreWhatThePrinterHoldsAndCodesAreListedPrintedDeleted) {
+    test::ConfigCli cli;
+    const auto save = [&cli](const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        return test::WriteBytes((cli.dir / name).string(), bytes);
+    };
+    std::vector<std::uint32_t> argb;  // a gradient with a transparent band, wider than the printer
+    for (std::uint32_t i = 0; i < 500 * 60; ++i) {
+        const std::uint32_t x = i % 500, y = i / 500, level = (x * 7 + y * 13) % 256;
+        argb.push_back((y < 15 ? 0u : 255u) << 24 | level << 16 | level / 2 << 8 | (255 - level));
+    }
+    const auto logo = save("logo.bmp", test::Bmp24(Ramp(600, 90))), stamp = save("stamp.bmp", test::Bmp24(Ramp(100, 40)));
+    const auto png = save("logo.png", test::PngRgba(500, 60, argb)), jpeg = save("grey.jpg", test::Jpeg(Ramp(120, 40), 75, true));
+    const auto nv = [&cli](std::vector<std::string> args, const std::string& out) {
+        args.insert(args.begin(), {"--tcp", "127.0.0.1:9100", "nv"});
+        const auto run = cli.RunPelmora(args);
+        EXPECT_EQ(std::tie(run.status, run.out), std::tuple(0, out)) << args[3] << ": " << run.err;
+    };
+    nv({"download", "--brightness", "50", "--auto", logo, stamp}, "10\n11\n");
+    nv({"download", "--brightness", "50", "--code", "P1", png, "--code", "J1", jpeg}, "10\n11\nP1\nJ1\n");
+    const auto held = cli.dir / "held";
+    std::string error;
+    ASSERT_TRUE(cli.printer.Handler<sim::NvHandler>()->WritePngs(held, error)) << error;
+    const struct { const char* code; std::string file; std::uint32_t width; } images[] = {
+        {"10", logo, 384}, {"11", stamp, 100}, {"P1", png, 384}, {"J1", jpeg, 120}};  // at most the printer's width
+    for (const auto& image : images) {
+        const auto preview = (cli.dir / (std::string(image.code) + "-preview.png")).string();
+        const auto run = cli.RunPelmora({"nv", "preview", image.file, "--brightness", "50", "--out", preview});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto printed = nv::LoadImageFile((held / ("nv-" + std::string(image.code) + ".png")).string());
+        const auto shown = nv::LoadImageFile(preview);
+        ASSERT_TRUE(printed && shown) << image.code;
+        EXPECT_EQ(std::pair(shown->width, shown->height), std::pair(printed->width, printed->height)) << image.code;
+        EXPECT_EQ(shown->width, image.width) << image.code;
+        EXPECT_EQ(run.out, std::to_string(shown->width) + " x " + std::to_string(shown->height) + " dots\n");
+        EXPECT_EQ(shown->pixels, printed->pixels) << image.code;
+    }
+    EXPECT_EQ(nv::LoadImageFile((cli.dir / "P1-preview.png").string())->at(5, 0), 0xFFFFFFu) << "the transparent band is paper";
+
+    nv({"delete", "--all"}, "");
+    nv({"download", "--auto", logo, stamp}, "10\n11\n");
+    nv({"list"}, "10\n11\n");
+    nv({"print", "10"}, "");
+    EXPECT_EQ(cli.printer.Handler<sim::NvHandler>()->printed(), std::vector<std::string>{"10"});
+    nv({"delete", "10"}, "11\n");
+    nv({"delete", "--all"}, "");
+    nv({"list", "--json"}, "[]\n");
+}
 
 // A code held is replaced only when asked, its image deleted first.
 TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedDeletedOrReplaced) {
