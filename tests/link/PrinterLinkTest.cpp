@@ -139,6 +139,16 @@ TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
     }
 }
 
+TEST(PrinterLinkClose, DestructionClosesAnOpenLink) {
+    PrinterRig serial(link::PortSerial);
+    {
+        link::PrinterLink own(serial.platform);
+        own.Configure({.portType = link::PortSerial, .port = "COM2"});
+        ASSERT_EQ(own.OpenPort(), 1);
+    }
+    EXPECT_EQ(serial.platform.eventMaskClears(), 1);
+}
+
 // What --trace prints: each line once, a newline added only where it is missing.
 TEST(StderrTrace, EachLineOnceEndingInANewline) {
     link::StderrTrace trace;
