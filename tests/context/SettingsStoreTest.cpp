@@ -132,14 +132,6 @@ TEST_F(SettingsStoreTest, SavesOfHandEditedRawDataAreStable) {
     }
 }
 
-TEST_F(SettingsStoreTest, ASaveKeepsTheFilesPermissions) {
-    using enum std::filesystem::perms;
-    WriteFile(file(), "REGEDIT4\n\n");
-    std::filesystem::permissions(file(), owner_read | owner_write | group_read);
-    ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
-    EXPECT_EQ(std::filesystem::status(file()).permissions() & all, owner_read | owner_write | group_read);
-}
-
 TEST_F(SettingsStoreTest, NamesTheFileCannotHoldAreRefused) {
     for (const std::string key : {"", "\\Software", "Software\\", "Soft\\\\ware", "Soft\nware"})
         EXPECT_EQ(store().SetRegDword(key, "a", 1), 0) << key;
