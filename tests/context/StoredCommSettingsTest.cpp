@@ -30,42 +30,29 @@ std::string Describe(const link::CommSettings& s) {
            std::to_string(s.flowControl);
 }
 
-TEST(StoredCommSettings, EveryDesktopCombination) {
-    // Each stored value and what the window shows for it: for serial and
-    // Bluetooth the lists' entry (nullopt: as stored), for the other types as stored.
-    struct Listed { std::uint32_t stored; std::int32_t listed; };
-    const Listed stops[] = {{0, 0}, {1, 2}, {2, 2}, {3, 0}, {0xFFFFFFFF, 0}};  // 1 is the "2" entry by index
-    const Listed parities[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}};
-    const Listed bauds[] = {{2400, 2400}, {115200, 115200}, {14400, 115200}, {0, 115200}};
-    struct Port { const char* stored; const char* listed; };
-    const Port ports[] = {{"COM7", "COM7"}, {"COM49", "COM49"}, {"COM50", "COM1"}, {"COM07", "COM1"}, {"com7", "COM1"}};
+// Each stored value and what the window shows for it: for serial and Bluetooth
+// the lists' entry (stop bits 1 is the "2" entry by index; flow control never
+// opens on DTR/DSR; data bits list only 8), for TCP/IP the port as stored (9100
+// for none), for USB and types no list holds all as stored.
+TEST(StoredCommSettings, EveryDesktopKindAndValue) {
+    struct Case { std::uint32_t type; const char* port; std::uint32_t baud, parity, stop; const char* shown; };
+    const Case cases[] = {
+        {0, "COM7", 2400, 0, 0, "0|COM7|2400|8|0|0|0"},           {1, "COM49", 115200, 1, 1, "1|COM49|115200|8|1|2|0"},
+        {0, "COM50", 14400, 2, 2, "0|COM1|115200|8|2|2|0"},       {1, "COM07", 0, 3, 3, "1|COM1|115200|8|0|0|0"},
+        {0, "com7", 2400, 0, 0xFFFFFFFF, "0|COM1|2400|8|0|0|0"},  {3, "COM7", 2400, 3, 3, "3|NET0.0.0.0|2400|7|3|3|1"},
+        {3, "COM7", 0, 0, 1, "3|NET0.0.0.0|9100|7|0|1|1"},        {3, "COM7", 115200, 0, 0, "3|NET0.0.0.0|9100|7|0|0|1"},
+        {2, "COM50", 14400, 3, 3, "2|COM50|14400|7|3|3|1"},       {4, "com7", 0, 7, 0xFFFFFFFF, "4|com7|0|7|7|-1|1"},
+        {0xFFFFFFFF, "COM7", 2400, 1, 2, "-1|COM7|2400|7|1|2|1"},
+    };
     StoreRig r;
-    const auto n = [](std::uint32_t v) { return std::to_string(static_cast<std::int32_t>(v)); };
-    for (const std::uint32_t type : {0u, 1u, 2u, 3u, 4u, 0xFFFFFFFFu})
-        for (const Listed& stop : stops)
-            for (const Listed& parity : parities)
-                for (const Listed& baud : bauds)
-                    for (const Port& port : ports) {
-                        r.store.SetRegValues(ProductKey, {{"uPortType", type}, {"uPort", std::string(port.stored)},
-                                                          {"uBaudrate", baud.stored}, {"uDatabit", 7u},
-                                                          {"uParity", parity.stored}, {"uStopbit", stop.stored},
-                                                          {"uFlowcontrol", 1u}});
-                        const StoredComm got = ReadCommSettings(r.store, Layout::Desktop);
-                        std::string expected;
-                        if (type <= 1)  // flow control never opens on DTR/DSR; data bits list only 8
-                            expected = n(type) + "|" + port.listed + "|" + n(baud.listed) + "|8|" +
-                                       n(parity.listed) + "|" + n(stop.listed) + "|0";
-                        else if (type == 3)  // the TCP port as stored, 9100 for none
-                            expected = "3|NET0.0.0.0|" + (baud.stored && baud.stored <= 65535 ? n(baud.stored) : "9100") +
-                                       "|7|" + n(parity.stored) + "|" + n(stop.stored) + "|1";
-                        else  // USB, and types no list holds: as stored
-                            expected = n(type) + "|" + port.stored + "|" + n(baud.stored) + "|7|" +
-                                       n(parity.stored) + "|" + n(stop.stored) + "|1";
-                        ASSERT_EQ(Describe(got.settings), expected);
-                        // A COM text is no address: the window shows 0.0.0.0 and says so.
-                        ASSERT_EQ(got.unreadable, type == 3 ? std::vector<std::string>{"uPort"}
-                                                            : std::vector<std::string>{});
-                    }
+    for (const Case& c : cases) {
+        r.store.SetRegValues(ProductKey, {{"uPortType", c.type}, {"uPort", std::string(c.port)}, {"uBaudrate", c.baud},
+                                          {"uDatabit", 7u}, {"uParity", c.parity}, {"uStopbit", c.stop}, {"uFlowcontrol", 1u}});
+        const StoredComm got = ReadCommSettings(r.store, Layout::Desktop);
+        EXPECT_EQ(Describe(got.settings), c.shown);
+        // A COM text is no address: the window shows 0.0.0.0 and says so.
+        EXPECT_EQ(got.unreadable, c.type == 3 ? std::vector<std::string>{"uPort"} : std::vector<std::string>{}) << c.shown;
+    }
 }
 
 TEST(StoredCommSettings, DesktopTcpAddressAndFailedReads) {
