@@ -88,17 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BytesBeforeAFailureAreReturned", kWorking, 100, {{50, 4}}, 4, 55, 55}),
     [](const testing::TestParamInfo<ReadCase>& param) { return std::string(param.param.name); });
 
-TEST(SerialReadLoopData, BytesAfterAnIntervalGapWaitForTheNextRead) {
-    VirtualClock clock;
-    ScheduledSource source(clock);
-    source.Arrive(100, 5);
-    source.Arrive(200, 7);
-    std::uint8_t buffer[100] = {};
-    ASSERT_EQ(ReadWithTimeouts(source, clock, kWorking, buffer, 100), 5);
-    ASSERT_EQ(ReadWithTimeouts(source, clock, kWorking, buffer, 100), 7);
-    EXPECT_EQ(buffer[0], 5);  // the sixth byte: nothing lost between the reads
-}
-
 // The real source on a pseudo-terminal in raw mode with no minimum count and
 // no timer, as libserialport leaves a port: an empty read there is silence.
 TEST(SerialReadLoopOnPty, ReadsWhatArrivedTimesOutOnSilenceAndReportsAVanishedPort) {
