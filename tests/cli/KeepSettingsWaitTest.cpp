@@ -58,6 +58,14 @@ struct WaitCase {
     std::string connection = "--tcp 127.0.0.1:9100"; std::string next = "V1.00 123115";
 };
 
+/// The copies of the settings kept in `dir`.
+std::vector<std::filesystem::path> Copies(const std::filesystem::path& dir) {
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (entry.path().filename().string().rfind("settings-", 0) == 0) found.push_back(entry.path());
+    return found;
+}
+
 std::vector<std::string> Words(const std::string& text) {
     std::istringstream in(text);
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
@@ -105,20 +113,30 @@ TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
     }
 }
 
-// A newer setting an older firmware cannot take is named and the rest written;
-// a printer whose settings cannot be read gets nothing, and nothing is saved.
+// A newer setting an older firmware cannot take is named and the rest written,
+// the PIN too, from a copy only its owner reads; a printer whose settings cannot
+// be read gets nothing, and nothing is saved.
 TEST(KeepSettingsWait, AnOlderFirmwareTakesWhatItCanAndAnUnreadPrinterGetsNothing) {
     test::ConfigCli cli;
     RestartingPlatform platform(cli.platform, cli.printer);
     platform.nextVersion = "V1.00 123115";  // 101001, dated before the tear-off position came
     cli.held().tearOff = 320;
     cli.held().switches[5] = 30;
+    cli.held().btPinCode = "4321";
     auto run = Update(cli, platform, "--tcp 127.0.0.1:9100");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_THAT(run.err, HasSubstr("warning: left out, CuttingPosition is not written on firmware 101001 (only from "
                                    "160902 on)"));
-    EXPECT_THAT(run.out, HasSubstr("Verified"));
-    EXPECT_EQ(cli.held().switches[5], 30) << "the rest was written";
+    EXPECT_THAT(run.out, testing::EndsWith("Verified: the printer holds every written setting.\n"
+                                           "Version before: V1.00 090216\nVersion now:    V1.00 123115\n"));
+    for (const char* stage : {"[1/6] ", "[3/6] ", "[6/6] "}) EXPECT_THAT(run.err, HasSubstr(stage));
+    EXPECT_EQ(std::tie(cli.held().switches[5], cli.held().btPinCode), std::tuple(30, "4321")) << "the rest was written";
+    const auto copies = Copies(cli.dir.path());
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_THAT(copies[0].string(), testing::EndsWith("-V1.00_090216.json"));
+    EXPECT_THAT(run.err, HasSubstr("Settings saved in " + copies[0].string()));
+    EXPECT_EQ(test::FileMode(copies[0]), 0600u) << "it holds the PIN";
+    EXPECT_THAT(test::ReadFile(copies[0]), HasSubstr("\"TimeOff\": 30"));
 
     test::ConfigCli other;
     other.printer.identity.modelText = "MPT-Q800VII";
@@ -127,8 +145,7 @@ TEST(KeepSettingsWait, AnOlderFirmwareTakesWhatItCanAndAnUnreadPrinterGetsNothin
     EXPECT_THAT(run.err, HasSubstr("stopped at stage 1"));
     EXPECT_THAT(run.err, HasSubstr("Nothing was sent"));
     EXPECT_TRUE(other.printer.firmwareStreams().empty());
-    for (const auto& entry : std::filesystem::directory_iterator(other.dir.path()))
-        EXPECT_NE(entry.path().filename().string().rfind("settings-", 0), 0u) << entry.path();
+    EXPECT_TRUE(Copies(other.dir.path()).empty());
 }
 
 }  // namespace
