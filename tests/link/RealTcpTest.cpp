@@ -4,7 +4,6 @@
 #include <thread>
 #include <tuple>
 
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -44,26 +43,6 @@ TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannelAndSaysWhy) {
     ASSERT_GE(trace.lines.size(), 2u);
     EXPECT_EQ(trace.lines.front(), "Not a printer address: \"127.1\" port " + p);
     EXPECT_EQ(trace.lines.back(), "Connect to 127.0.0.1 port " + p + " failed: Connection refused");
-}
-
-// A name reaches the printer through every address it stands for: "localhost"
-// may name ::1 before 127.0.0.1, where nothing listens here.
-TEST_F(RealTcp, AHostNameIsTriedAtEachOfItsAddressesAndAnIpv6OneReached) {
-    EXPECT_NE(platform.ConnectTcp("localhost", port), nullptr);
-    EXPECT_EQ(TakeOpenFailure().kind, LinkFailure::Kind::None);
-
-    const int v6 = ::socket(AF_INET6, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in6 address{};
-    address.sin6_family = AF_INET6;
-    address.sin6_addr = in6addr_loopback;
-    socklen_t size = sizeof address;
-    if (v6 < 0 || ::bind(v6, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(v6, 1) != 0) {
-        if (v6 >= 0) ::close(v6);
-        GTEST_SKIP() << "no IPv6 loopback here";
-    }
-    ::getsockname(v6, reinterpret_cast<sockaddr*>(&address), &size);
-    EXPECT_NE(platform.ConnectTcp("::1", ntohs(address.sin6_port)), nullptr);
-    ::close(v6);
 }
 
 // Through the link, as the jobs see it.
