@@ -160,7 +160,6 @@ TEST(CommandLine, NoCommandOrAnUnreadableStoreIsNamed) {
               "The following argument was not expected: bogus\nRun with --help for more information.\n");
     EXPECT_EQ(cli.RunPelmora({"config"}).err, "pelmora: a command is required: get, set, diff, default\n");
     EXPECT_EQ(cli.RunPelmora({"--version"}).status, 0);
-    EXPECT_EQ(cli.RunPelmora({"--help"}).status, 0);
     // A store that cannot be read, or is no store at all, is reported, not replaced by COM1.
     std::ofstream(cli.dir / "notes.txt") << "Windows Registry Editor Version 5.00\n";
     for (const auto& store : {cli.dir.path(), cli.dir / "notes.txt"}) {

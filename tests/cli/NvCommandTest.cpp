@@ -68,12 +68,10 @@ TEST(NvCommand, PreviewsAreWhatThePrinterHoldsAndCodesAreListedPrintedDeleted) {
     }
     EXPECT_EQ(nv::LoadImageFile((cli.dir / "P1-preview.png").string())->at(5, 0), 0xFFFFFFu) << "the transparent band is paper";
 
-    nv({"delete", "--all"}, "");
-    nv({"download", "--auto", logo, stamp}, "10\n11\n");
-    nv({"list"}, "10\n11\n");
+    nv({"list"}, "10\n11\nP1\nJ1\n");
     nv({"print", "10"}, "");
     EXPECT_EQ(cli.printer.Handler<sim::NvHandler>()->printed(), std::vector<std::string>{"10"});
-    nv({"delete", "10"}, "11\n");
+    nv({"delete", "10"}, "11\nP1\nJ1\n");
     nv({"delete", "--all"}, "");
     nv({"list", "--json"}, "[]\n");
 }
