@@ -1,8 +1,5 @@
 // End to end: the main window's "Virtual Memory Switch Manager" against the
 // virtual printer on virtual time, and once against pelmora-sim on a USB node.
-#include <fstream>
-#include <iterator>
-
 #include <QtTest>
 #include <QtWidgets>
 
@@ -44,11 +41,6 @@ struct Fixture : desktop::test::DesktopRig {
         QObject::disconnect(connection);
     }
 
-    std::string StoreFile() const {
-        std::ifstream in(store.path());
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
     /// What the printer holds now, read by a job of its own.
     vmsm::PrinterConfig ReadBack() {
         context::PrinterContext util(platform);
@@ -83,11 +75,7 @@ private slots:
             });
             QCOMPARE(f.managersOpened, 1);
             QCOMPARE(f.prompts.Messages(), QStringList{kWritten});
-            QVERIFY(!f.window->printerContext().link().IsOpen());
             QCOMPARE(f.ReadBack().Density, 3u);  // " 150%" is code 3
-            // "Stop Bits" shows "2" for the factory 0; left alone, the 0 goes back.
-            QCOMPARE(f.ReadBack().Flowcontrol, 0u);
-            QCOMPARE(f.StoredNumber("Density"), 3u);
 
             f.Run([](ui::MemorySwitchManager& manager) { manager.findChild<QPushButton*>("default")->click(); });
             QCOMPARE(f.prompts.Messages(), (QStringList{kWritten, kWritten}));
@@ -116,7 +104,7 @@ private slots:
     // Cancel after the save's first commands: neither success nor the generic failure.
     void cancelledWriteSaysSomeSettingsMayBeOnThePrinter() {
         Fixture f;
-        const std::string before = f.StoreFile();
+        const std::string before = test::ReadFile(f.store.path());
         int saveFrom = -1;
         f.platform.config().beforeWrite = [&saveFrom](int index) {
             if (saveFrom >= 0 && index == saveFrom + 2) ui::test::PressCancelFromWorker();
@@ -126,13 +114,14 @@ private slots:
             PickDensity150(manager);
         });
         QCOMPARE(f.prompts.Messages(), QStringList{QString(vmsm::kWriteCancelledPartly)});
-        QCOMPARE(f.StoreFile(), before);
+        QCOMPARE(test::ReadFile(f.store.path()), before);
         QVERIFY(!f.window->printerContext().link().IsOpen());  // leaving setting mode first: JobsTest
     }
 
     // A failed write, a failed read (its step's text, and under it why, as the command line
-    // prints it) or the manager's Cancel: the store stays as it was (the link's close: ConfigJobFlow).
-    void failureOrCancelKeepsTheStore() {
+    // prints it) or the manager's Cancel, which needs no box (what each leaves in the store,
+    // on the printer and of the link: ConfigJobFlow).
+    void failureSaysWhatFailedAndCancelNothing() {
         const struct { const char* fault; bool cancel; int managers; QString message; } cases[] = {
             {"enter", false, 1, QRegularExpression::escape(kNotWritten)},
             {"model", false, 0, "Printer model is not matched!\r\nThe printer[^\r\n]*"},
@@ -140,7 +129,6 @@ private slots:
         };
         for (const auto& c : cases) {
             Fixture f;
-            const std::string before = f.StoreFile();
             if (c.fault) f.printer.faults.perCommand[c.fault] = sim::Fault::WrongHeader;
             f.Run([&c](ui::MemorySwitchManager& manager) {
                 if (c.cancel) manager.findChild<QPushButton*>("cancel")->click();
@@ -153,9 +141,6 @@ private slots:
                 QVERIFY2(QRegularExpression("^" + c.message + "$").match(text).hasMatch(), qPrintable(text));
                 QCOMPARE(f.prompts.shown.front().icon, ui::PromptIcon::None);  // as plain as the NV manager's
             }
-            QCOMPARE(f.StoreFile(), before);
-            if (c.cancel)
-                for (const std::string& key : f.printer.commandLog()) QVERIFY2(!key.starts_with("write-"), key.c_str());
         }
     }
 
