@@ -204,9 +204,7 @@ private slots:
             {false, {"%", "B", "C", "?", "", ""}, "", {"%", "B", "C", "?", "", ""}},
             {true, {"25 3F", "42", "43", "", "", ""}, "", {"%?", "B", "C", "", "", ""}},
             {true, {"2 53F", "42", "43", "", "", ""}, hexa, {}},
-            {false, {"ABCDEFGHIJ", "B", "C", "ABCDEFGHIJ", "", ""}, "", {"ABCDEFGHIJ", "B", "C", "ABCDEFGHIJ", "", ""}},
             {false, {"A", "B", "C", "", "", "ABCDEFGHIJK"}, length, {}},
-            {false, {"A", "", "C", "", "", ""}, length, {}},
             {false, {QString(QChar(0x20AC)), "B", "C", "", "", ""}, value, {}},  // refused, not taken as "?"
             {false, {"", "B", "C", "", "", ""}, length, {}, Layout::Handheld, vmsm::SentinelNone},
             {false, {"", "B", "C", "", "", ""}, length, {}, Layout::Desktop, vmsm::SentinelStatic},
