@@ -5,6 +5,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "cli/PrinterActions.h"
 #include "support/ConfigCli.h"
 
 namespace pelmora {
@@ -212,6 +213,24 @@ TEST(ConfigCommand, SeveralPrintersLeaveTheStoreAlone) {
         EXPECT_EQ(run.status, 0) << command << ": " << run.err;
         EXPECT_TRUE(cli.Stored().empty()) << command;
     }
+}
+
+// The inventory's digest is that of the settings `config get --json` gives (what
+// `jq -jcS 'del(.printer)' | sha256sum` gives), and another once one changes.
+TEST(ConfigCommand, TheInventorysDigestFollowsTheSettings) {
+    ConfigCli cli;
+    EXPECT_EQ(cli::SettingsDigest({{"printer", "x"}, {"a", 1}}),
+              "015abd7f5cc57a2dd94b7590f04ad8084273905ee33ec5cebeae62276a97f862");
+    const auto inventory = [&cli] {
+        return nlohmann::json::parse(cli.RunPelmora({"--tcp", "127.0.0.1:9100", "inventory", "--json"}).out);
+    };
+    const auto before = inventory();
+    const auto digest = cli::SettingsDigest(nlohmann::json::parse(cli.Run({"get", "--json"}).out));
+    EXPECT_EQ(before, nlohmann::json({{"ModelName", "MPT-Q700VII"}, {"VersionText", "V1.00 090216"},
+                                      {"FirmwareVersion", 160902}, {"SettingsDigest", digest},
+                                      {"NvCodes", nlohmann::json::array()}}));
+    ASSERT_EQ(cli.Run({"set", "TimeOff=45"}).status, 0);
+    EXPECT_NE(inventory()["SettingsDigest"], digest);
 }
 
 // What an operator meets first: no link chosen is said at once; values go in
