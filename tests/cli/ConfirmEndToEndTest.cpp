@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 
 #include "cli/Confirm.h"
@@ -53,13 +54,10 @@ struct Printer {
                       std::filesystem::perms::owner_read | std::filesystem::perms::owner_write) << copy;
         return found;
     }
-    test::CliRun Run(std::vector<std::string> args) {
+    test::CliRun Run(std::vector<std::string> args) { return OnTerminal(std::move(args), std::nullopt); }
+    test::CliRun OnTerminal(std::vector<std::string> args, const std::optional<std::string>& typed) {
         args.insert(args.begin(), {"--tcp", sim.address()});
-        return RunCli(args, env);
-    }
-    test::CliRun OnTerminal(std::vector<std::string> args, const std::string& typed) {
-        args.insert(args.begin(), {"--tcp", sim.address()});
-        return test::RunCliOnTerminal(args, env, typed);
+        return typed ? test::RunCliOnTerminal(args, env, *typed) : RunCli(args, env);
     }
 };
 
