@@ -34,8 +34,6 @@ TEST(DiscoverCommand, AsksEachPortAtEachSpeedAndListsWhatAnswered) {
         {{"/dev/usb/lp1"}, "MPT-Q700VII", 0, 1, "",
          "usb /dev/usb/lp1  skipped: Port open error! /dev/usb/lp1 does not exist: the printer is not plugged in, or the "
          "port name is wrong (`pelmora ports` lists the ports).\nNo printer found; 1 port tried.\n"},
-        // Nothing listens on port 1: a search of addresses alone names no ports.
-        {{"127.0.0.1", "--port", "1"}, "MPT-Q700VII", 0, 0, "", "No printer found; 1 address tried.\n"},
         // Nothing listens on port 1; the printers file's place becomes a folder during the search.
         {{"/dev/usb/lp0", "127.0.0.1", "--port", "1", "--printers-file", "FILE"}, "MPT-Q700VII", 0, 1, "",
          "usb /dev/usb/lp0  MPT-Q700VII  firmware 160902  V1.00 090216\n1 printer found; 1 address tried; 1 port tried.\n"},
