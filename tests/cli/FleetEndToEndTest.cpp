@@ -15,10 +15,6 @@ namespace {
 using test::RunCli;
 using test::SimProcess;
 
-nlohmann::json HeldSwitches(const std::filesystem::path& state) {
-    return nlohmann::json::parse(test::ReadFile(state))["config"]["switches"];
-}
-
 // A profile reaches every live printer of a printers file at once; a dead
 // printer in the middle fails alone. (The inventory's digest, by which drift
 // from a profile shows, is ConfigCommand's in-process.)
@@ -45,7 +41,8 @@ TEST(FleetEndToEnd, AProfileReachesEveryLivePrinter) {
                             << sims[1]->address() << "\ntcp " << sims[2]->address() << '\n';
     run = RunCli({"--printers", printers, "--jobs", "8", "config", "set", "--from", profileFile}, env);
     EXPECT_EQ(run.status, 1) << run.err;
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(HeldSwitches(state(i))["5"], 30) << i;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(nlohmann::json::parse(test::ReadFile(state(i)))["config"]["switches"]["5"], 30) << i;
     EXPECT_NE(run.out.find("tcp " + dead + "  failed  Port open error!"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("tcp " + sims[2]->address() + "  ok"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "tcp " + dead + ": Port open error!\ntcp " + dead + ": " + dead +
