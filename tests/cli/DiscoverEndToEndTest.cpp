@@ -61,7 +61,6 @@ TEST_F(DiscoverEndToEnd, FindsExactlyThePrintersAndNamesWhatElseAnswered) {
     ASSERT_EQ(json["found"].size(), 2u) << run.out;
     EXPECT_EQ(json["found"][0]["printer"], "tcp " + At("127.0.0.2", port));
     EXPECT_EQ(json["found"][1]["printer"], "tcp " + At("127.0.0.3", port));
-    EXPECT_EQ(json["found"][1]["FirmwareVersion"], 101001);
     EXPECT_EQ(json["tried"], 6);
     // The web server, the silent listener and the other model, in address order (their messages are checked in-process).
     ASSERT_EQ(json["other"].size(), 3u) << run.out;
