@@ -27,6 +27,7 @@ struct JobTrace {
     std::string message;
     std::vector<int> phases;
     std::vector<std::uint32_t> delays;  ///< before each phase
+    std::uint64_t ms = 0;               ///< virtual time from opening to the end
 };
 
 /// The printer rig with the engine on top; given a firmware version `v`, the
@@ -52,6 +53,7 @@ struct VmsmRig : PrinterRig {
     JobTrace Run(vmsm::VmsmJob job, context::Layout variant = context::Layout::Desktop, std::optional<int> from = {}) {
         vmsm::VmsmJobRunner runner(engine, view, job, variant);
         JobTrace trace;
+        const auto start = Now();
         auto next = runner.Open();
         if (next && from) next->phase = *from;
         for (; next; next = runner.RunPhase(next->phase)) {
@@ -61,6 +63,7 @@ struct VmsmRig : PrinterRig {
         }
         trace.end = runner.End();
         trace.message = runner.Message();
+        trace.ms = Now() - start;
         return trace;
     }
 
