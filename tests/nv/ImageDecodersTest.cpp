@@ -98,9 +98,7 @@ TEST(ImageDecoders, BrokenOrOversizedFilesAreRefused) {
     for (const Case& c : cases) {
         const auto image = c.decode(c.bytes);
         EXPECT_EQ(image.has_value(), c.loads) << c.name;
-        if (image) {
-            EXPECT_EQ(image->pixels.size(), std::size_t{image->width} * image->height) << c.name;
-        }
+        EXPECT_TRUE(!image || image->pixels.size() == std::size_t{image->width} * image->height) << c.name << ": pixels and size differ";
     }
 }
 
@@ -131,8 +129,7 @@ TEST(ImageDecoders, ExifOrientationReadsOnlyWhatIsThere) {
     };
     for (const auto& [orientation, pixels] : turns) {
         const RgbImage turned = Oriented(image, orientation);
-        EXPECT_EQ(turned.width, orientation >= 5 ? 2u : 3u) << orientation;
-        EXPECT_EQ(turned.pixels, pixels) << orientation;
+        EXPECT_EQ(std::tuple(turned.width, turned.pixels), std::tuple(orientation >= 5 ? 2u : 3u, pixels)) << orientation;
     }
 }
 

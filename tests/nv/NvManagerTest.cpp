@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ranges>
 #include <tuple>
 
 #include "nv/NvCatalogue.h"
@@ -20,9 +21,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(manager.Open().ok); }
     void Add(const std::string& name, int width, int height) { rig.AddImage(rig.Bitmap(name, width, height)); }
     Codes StoredCodes() {
-        Codes codes;
-        for (const auto& entry : rig.handler().keyCodeImages()) codes.push_back(entry.first);
-        return codes;
+        const auto codes = std::views::keys(rig.handler().keyCodeImages());
+        return {codes.begin(), codes.end()};
     }
 
     test::NvRig rig;

@@ -33,8 +33,7 @@ TEST(ConfigFields, RangesWithTheValuesJustOutside) {
         EXPECT_EQ(EditRangeOf(*field, c.firmware).Allows(c.value), c.allowed)
             << c.name << "=" << c.value << " on " << c.firmware;
     }
-    EXPECT_EQ(FindNumberField("Colour"), nullptr);
-    EXPECT_EQ(FindNumberField("BtPinCode"), nullptr);
+    for (const char* none : {"Colour", "BtPinCode"}) EXPECT_EQ(FindNumberField(none), nullptr) << none;
 
     // What the record holds, from 0 up: wider than the editors where a printer may report more.
     const struct { const char* name; std::uint32_t last; } held[] = {
@@ -42,8 +41,7 @@ TEST(ConfigFields, RangesWithTheValuesJustOutside) {
         {"BtSecurity", 9}, {"Density", 7}};
     for (const auto& c : held) {
         const EditRange range = HeldRangeOf(*FindNumberField(c.name));
-        EXPECT_TRUE(range.Allows(0) && range.Allows(c.last)) << c.name;
-        EXPECT_FALSE(range.Allows(c.last + 1)) << c.name;
+        EXPECT_EQ(std::tuple(range.Allows(0), range.Allows(c.last), range.Allows(c.last + 1)), std::tuple(true, true, false)) << c.name;
     }
     const EditRange baud = HeldRangeOf(*FindNumberField("Baudrate"));
     EXPECT_TRUE(baud.Allows(1200) && baud.Allows(57600) && baud.Allows(115200));
@@ -62,10 +60,8 @@ TEST(ConfigFields, CodePageRangeIsTheFirmwaresList) {
 
 TEST(ConfigFields, LookupsByNameAndMemberAgree) {
     const auto check = [](const auto& table) {
-        for (const NumberField& f : table) {
-            EXPECT_EQ(FindNumberField(f.name), &f);
-            EXPECT_EQ(&NumberFieldOf(f.member), &f);
-        }
+        for (const NumberField& f : table)
+            EXPECT_EQ(std::tuple(FindNumberField(f.name), &NumberFieldOf(f.member)), std::tuple(&f, &f)) << f.name;
     };
     check(kStoredFields);
     check(kUnstoredNumberFields);
@@ -92,8 +88,8 @@ TEST(ConfigFields, BluetoothStartsAtTheEditorsValuesOnlyWhereNoneIsRead) {
     StartBluetoothFields(older, 100999, "MPT-Q700VII");
     EXPECT_EQ(std::tie(older.BtSecurity, older.BtConnMode, older.BtPinCode, older.BtDeviceName),
               std::tuple(1u, 1u, "5291", "MPT-Q700VII"));
-    EXPECT_EQ(std::tuple(IsBluetoothField("BtPinCode"), IsBluetoothField("BtKeep")), std::tuple(true, false));
-    EXPECT_EQ(std::tuple(BtKeepFor(true), BtKeepFor(false)), std::tuple(0u, 1u));
+    EXPECT_EQ(std::tuple(IsBluetoothField("BtPinCode"), IsBluetoothField("BtKeep"), BtKeepFor(true), BtKeepFor(false)),
+              std::tuple(true, false, 0u, 1u));
 }
 
 TEST(ConfigFields, NumberBoxesTellBadNumbersFromOutOfRangeOnes) {
@@ -150,8 +146,8 @@ TEST(ConfigLists, DensityCodesAndIndexes) {
     const std::uint32_t indexOfCode[] = {2, 3, 4, 0, 5, 1, 6, 7};
     for (std::uint32_t code = 0; code < 8; ++code) {
         const std::uint32_t index = lists::DensityCodeToIndex(code);
-        EXPECT_EQ(index, indexOfCode[code]) << code;
-        EXPECT_EQ(lists::DensityIndexToCode(index, 1040), code) << "round trip from 1040 on";
+        EXPECT_EQ(std::tuple(index, lists::DensityIndexToCode(index, 1040)), std::tuple(indexOfCode[code], code))
+            << code << ": the round trip holds from 1040 on";
     }
     EXPECT_EQ(lists::DensityEntries(context::Layout::Desktop)[lists::DensityCodeToIndex(4)], " 100%");
     EXPECT_EQ(lists::DensityIndexToCode(lists::DensityCodeToIndex(4), 1039), 5u) << "below 1040 the index is stored";
@@ -160,12 +156,11 @@ TEST(ConfigLists, DensityCodesAndIndexes) {
 TEST(ConfigLists, ChoicesByFirmwareAndMsrMode) {
     EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 21021)[30], "WPC1258 - Vietnamese");
     EXPECT_EQ(lists::CodePageEntries(context::Layout::Desktop, 20999)[30], "Reserved");
-    EXPECT_EQ(lists::HandheldMsrTriggerEntries('P', 101001), lists::Entries{"Only Encription MSR"});
-    EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 11060), lists::Entries{"Only Encription MSR"});
-    EXPECT_EQ(lists::HandheldMsrTriggerEntries(0x60, 101001), lists::Entries{"IC card mode"});
-    EXPECT_EQ(lists::HandheldMsrTriggerEntries('8', 101001).size(), 9u);
-    EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 11059).size(), 9u);
-    EXPECT_EQ(lists::HandheldMsrTriggerEntries('9', 101001).size(), 8u);
+    const auto msr = [](std::uint8_t mode, std::uint32_t firmware) { return lists::HandheldMsrTriggerEntries(mode, firmware); };
+    const lists::Entries encrypted{"Only Encription MSR"};
+    EXPECT_EQ(std::tuple(msr('P', 101001), msr('9', 11060), msr(0x60, 101001)),
+              std::tuple(encrypted, encrypted, lists::Entries{"IC card mode"}));
+    EXPECT_EQ(std::tuple(msr('8', 101001).size(), msr('9', 11059).size(), msr('9', 101001).size()), std::tuple(9u, 9u, 8u));
     for (const auto& [model, fastest] : {std::pair{701u, "90mm/s"}, std::pair{702u, "90mm/s"}, std::pair{710u, "90mm/s"},
                                          std::pair{900u, "80mm/s"}, std::pair{703u, "100mm/s"}}) {
         EXPECT_EQ(lists::SpeedEntries(context::Layout::Desktop, 101001, model), (lists::Entries{fastest, "50mm/s"})) << model;

@@ -220,8 +220,8 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
         VmsmRig rig(160902);
         rig.Fail(k.key, k.fault);
         const auto job = rig.Run(k.job, k.variant);
-        EXPECT_EQ(std::tuple(job.end, job.message, rig.util.link().IsOpen()), std::tuple(JobEnd::Cancel, k.message, k.open)) << k.key;
-        EXPECT_NE(job.phases.back(), 9999) << k.key;
+        EXPECT_EQ(std::tuple(job.end, job.message, rig.util.link().IsOpen(), job.phases.back() == 9999),
+                  std::tuple(JobEnd::Cancel, k.message, k.open, false)) << k.key << " (9999: the end phase)";
     }
 
     VmsmRig other;
@@ -272,12 +272,10 @@ TEST(VmsmJob, CancelNoJobAndUnknownPhasesEndWithoutAMessage) {
     ASSERT_TRUE(next);
     next = runner.RunPhase(next->phase);
     ASSERT_TRUE(next);
-    rig.TakeLog();
-    rig.TakeReceived();
+    rig.TakeLog(), rig.TakeReceived();
     runner.Cancel();
     EXPECT_FALSE(runner.RunPhase(next->phase));
-    EXPECT_EQ(std::tuple(runner.End(), runner.Message()), std::tuple(JobEnd::Cancel, ""));
-    EXPECT_TRUE(rig.TakeLog().empty());
+    EXPECT_EQ(std::tuple(runner.End(), runner.Message(), rig.TakeLog().empty()), std::tuple(JobEnd::Cancel, "", true));
 
     VmsmJobRunner none(rig.engine, rig.view, VmsmJob::None), odd(rig.engine, rig.view, GetStatus);
     EXPECT_FALSE(none.Open());
