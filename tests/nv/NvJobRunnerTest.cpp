@@ -51,8 +51,7 @@ TEST(NvJobRunner, ReadAddressesOpensChecksAndFillsTheBarInEachVariant) {
         EXPECT_EQ(std::tuple(rig.util.firmwareVersion(), run.position, run.view.titles, run.view.labels),
                   std::tuple(c.firmware, 100, Codes{c.title}, c.labels));
         const auto& log = rig.printer.commandLog();
-        ASSERT_GE(log.size(), c.log.size()) << c.title;
-        EXPECT_EQ(Codes(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(c.log.size())), c.log);
+        EXPECT_EQ(Codes(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(std::min(log.size(), c.log.size()))), c.log) << c.title;
     }
 }
 

@@ -150,11 +150,10 @@ TEST(ConvertToRaster, RefusesWhatCannotBeOneBlockAndNeverDividesByZero) {
     for (const RgbImage& empty : {RgbImage(), RgbImage(0, 5), RgbImage(5, 0)}) {
         EXPECT_EQ(StretchAnd(empty, {3, 2}).pixels.size(), 6u);
         const Raster raster = DiffuseAndPack(empty, 8, 2, Dither::FloydSteinberg, 0);
-        EXPECT_EQ(raster.bytes, Bytes(2, 0x00));
-        EXPECT_EQ(BlackShare(raster), 0.0);
+        EXPECT_EQ(std::tuple(raster.bytes, BlackShare(raster)), std::tuple(Bytes(2, 0x00), 0.0)) << empty.width << " x " << empty.height;
     }
-    EXPECT_EQ(BlackShare(Raster{.width = 0, .height = 5, .bytes = {}}), 0.0);
-    EXPECT_EQ(BlackShare(Raster{.width = 8, .height = 0, .bytes = {}}), 0.0);
+    EXPECT_EQ(std::tuple(BlackShare(Raster{.width = 0, .height = 5, .bytes = {}}), BlackShare(Raster{.width = 8, .height = 0, .bytes = {}})),
+              std::tuple(0.0, 0.0));
 }
 
 class BitmapLoader : public ::testing::Test {
