@@ -208,13 +208,11 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
         {D, GetStatus, "read-serial-3", CutShort, "Failed to read IFSW3 data!", false},
         {D, GetStatus, "read-switch-P", Silent, "Failed to read RF Interface!", true},
         {D, GetStatus, "read-bt-s", WrongHeader, "Failed to read Bluetooth encryption infomation!", false},
-        {D, SetStatus, "enter", Silent, "Failed to set initial command!", false},
         {HH, GetStatus, "model", WrongHeader,
          "Printer Model name not matched...!!\r\nThe printer's reply \"`MPT-Q700VII\" names no model.", false},
         {HH, GetStatus, "msr", WrongHeader, "Failed to get MSR Mode..!!", false},
         {HH, GetStatus, "read-switch-Q", WrongHeader, "Failed to read SW51 data!", false},
         {HH, GetStatus, "read-bt-k", Silent, "Failed to read Bluetooth pin code!!", false},
-        {HH, SetStatus, "enter", Silent, "Failed to set Init command..!!", false},
     };
     for (const Case& k : cases) {
         VmsmRig rig(160902);

@@ -23,18 +23,12 @@ ManagerFields NoneShown() {
     return f;
 }
 
-// Copies back what the pages show for `record`, as if the operator had chosen it.
-PrinterConfig ChosenAsShown(const PrinterConfig& record, std::uint32_t firmware, ManagerEnd end = ManagerEnd::Save) {
-    PrinterConfig back = record;
-    CopyBack(NoneShown(), ShowRecord(record, Printer(firmware)), end, firmware, back);
-    return back;
-}
-
-// Opens the pages on `record` and saves without touching them.
-PrinterConfig Untouched(const PrinterConfig& record, std::uint32_t firmware) {
+// Opens the pages on `record` and ends them: untouched, or with every value chosen as shown.
+enum class Edit { Untouched, ChosenAsShown };
+PrinterConfig Saved(Edit edit, const PrinterConfig& record, std::uint32_t firmware, ManagerEnd end = ManagerEnd::Save) {
     PrinterConfig back = record;
     const ManagerFields shown = ShowRecord(record, Printer(firmware));
-    CopyBack(shown, shown, ManagerEnd::Save, firmware, back);
+    CopyBack(edit == Edit::Untouched ? shown : NoneShown(), shown, end, firmware, back);
     return back;
 }
 
@@ -66,13 +60,13 @@ TEST(ManagerPages, ValuesShowAndGoBackAsTheWindowHasThem) {
         if (c.shownAs) {
             EXPECT_EQ(ShowRecord(record, Printer(c.firmware)).page1.*c.shownAs, c.shown) << c.value << " on " << c.firmware;
         }
-        EXPECT_EQ(ChosenAsShown(record, c.firmware).*c.member, c.saved) << c.value << " on " << c.firmware;
+        EXPECT_EQ(Saved(Edit::ChosenAsShown, record, c.firmware).*c.member, c.saved) << c.value << " on " << c.firmware;
         // Saving without touching the list writes back what was read, even a value it cannot show.
-        EXPECT_EQ(Untouched(record, c.firmware).*c.member, c.value) << c.value << " on " << c.firmware;
+        EXPECT_EQ(Saved(Edit::Untouched, record, c.firmware).*c.member, c.value) << c.value << " on " << c.firmware;
     }
     PrinterConfig record;
     record.Density = 3;
-    EXPECT_EQ(ChosenAsShown(record, 101001, ManagerEnd::Default).Density, 0u) << "Default keeps the list position";
+    EXPECT_EQ(Saved(Edit::ChosenAsShown, record, 101001, ManagerEnd::Default).Density, 0u) << "Default keeps the list position";
 }
 
 TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
