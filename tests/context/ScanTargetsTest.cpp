@@ -35,10 +35,8 @@ TEST(ScanTargets, EachFormCoversItsAddresses) {
         const ScanTargets t = Parse(c.text);
         ASSERT_EQ(t.error, "") << c.text;
         ASSERT_EQ(t.blocks.size(), 1u) << c.text;
-        EXPECT_EQ(t.total, c.count) << c.text;
-        EXPECT_EQ(ScanAddressAt(t.blocks[0], 0), c.first) << c.text;
-        EXPECT_EQ(ScanAddressAt(t.blocks[0], c.count - 1), c.last) << c.text;
-        EXPECT_EQ(t.blocks[0].port, c.port) << c.text;
+        EXPECT_EQ(std::tuple(t.total, ScanAddressAt(t.blocks[0], 0), ScanAddressAt(t.blocks[0], c.count - 1), t.blocks[0].port),
+                  std::tuple(c.count, c.first, c.last, c.port)) << c.text;
     }
 }
 

@@ -214,8 +214,7 @@ TEST_F(SettingsStoreFileTest, AStoreThatCannotBeReadOrWrittenSaysWhyAndStaysAsIt
 std::string Name(int i) { return "value" + std::to_string(i); }
 
 TEST_F(SettingsStoreFileTest, AWriterKilledAtAnyMomentLeavesOldOrNewValues) {
-    constexpr int kNames = 6;
-    constexpr int kMaxKills = 300, kMinKills = 50;
+    constexpr int kNames = 6, kMaxKills = 300, kMinKills = 50;
     // Up to 300 kills within 4 s; on a loaded machine it goes on past that until
     // 50 kills and one write that got through, within a hard bound.
     const auto budget = std::chrono::seconds(4), hardBound = std::chrono::seconds(60);
@@ -246,8 +245,7 @@ TEST_F(SettingsStoreFileTest, AWriterKilledAtAnyMomentLeavesOldOrNewValues) {
         ASSERT_TRUE(WIFSIGNALED(status));
         ++kills;
 
-        std::string bytes;
-        ASSERT_EQ(ReadWholeFile(file(), bytes), FileRead::Ok);
+        const std::string bytes = ReadFile(file());
         const RegDocument document = ParseRegFile(bytes);
         ASSERT_FALSE(document.damaged) << "after kill " << kills << ":\n" << bytes;
         const RegKey* key = FindRegKey(document, kProduct);
@@ -310,10 +308,9 @@ TEST_F(SettingsStoreFileTest, WritersInProcessesAndThreadsLoseNothing) {
 }
 
 TEST(SettingsStoreDefaultPath, FollowsTheEnvironment) {
-    const char* names[] = {"PELMORA_REGISTRY", "XDG_CONFIG_HOME", "HOME"};
-    std::vector<std::optional<std::string>> saved;
-    for (const char* variable : names)
-        saved.push_back(std::getenv(variable) ? std::optional<std::string>(std::getenv(variable)) : std::nullopt);
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    for (const char* variable : {"PELMORA_REGISTRY", "XDG_CONFIG_HOME", "HOME"})
+        saved.emplace_back(variable, std::getenv(variable) ? std::optional<std::string>(std::getenv(variable)) : std::nullopt);
     const struct { const char* registry; const char* config; const char* expected; } cases[] = {
         {"/etc/r.reg", "/xdg", "/etc/r.reg"},
         {nullptr, "/xdg", "/xdg/pelmora/registry.reg"},
@@ -328,7 +325,7 @@ TEST(SettingsStoreDefaultPath, FollowsTheEnvironment) {
         set("HOME", "/home/u");
         EXPECT_EQ(SettingsStore::DefaultPath(), std::filesystem::path(c.expected));
     }
-    for (std::size_t i = 0; i < saved.size(); ++i) set(names[i], saved[i] ? saved[i]->c_str() : nullptr);
+    for (const auto& [variable, value] : saved) set(variable, value ? value->c_str() : nullptr);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ using testing::WriteFile;
 
 const std::string kProduct = ProductKey;
 const std::string kNv = kProduct + "\\NV";
+const std::string kHead = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";
 
 class SettingsStoreTest : public testing::TempDirTest {
 protected:
@@ -48,39 +49,37 @@ TEST_F(SettingsStoreTest, ValuesRoundTripByteForByte) {
         EXPECT_TRUE(store().GetRegString(kProduct, name('t', i), text) == 1 && text == texts[i]) << texts[i] << ": " << text;
     for (std::size_t i = 0; i < numbers.size(); ++i)
         EXPECT_TRUE(store().GetRegDword(kProduct, name('n', i), number) == 1 && number == numbers[i]) << numbers[i];
-    EXPECT_EQ(store().GetRegString(kProduct, "z", text), 1);
-    EXPECT_EQ(text, "ab");
+    EXPECT_TRUE(store().GetRegString(kProduct, "z", text) == 1 && text == "ab") << text;
 }
 
 // text "keep": the destination must stay untouched.
 struct ReadCase { const char* what; std::string file, key, name; int textResult; std::string text; int numberResult; std::uint32_t number; };
 
 TEST_F(SettingsStoreTest, ReadsFollowTheRegistryResults) {
-    const std::string head = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";
     const std::vector<ReadCase> cases = {
         {"no file", "", kProduct, "uPort", 0, "keep", 0, 0},
-        {"missing value", head + "\"a\"=\"x\"\n", kProduct, "uPort", 0, "keep", 0, 0},
-        {"missing key", head + "\"a\"=\"x\"\n", kNv, "a", 0, "keep", 0, 0},
-        {"text", head + "\"a\"=\"x\"\n", kProduct, "a", 1, "x", 0, 0},
-        {"number", head + "\"a\"=dword:0000002a\n", kProduct, "a", 0, "keep", 1, 42},
-        {"empty text", head + "\"a\"=\"\"\n", kProduct, "a", 0, "", 0, 0},
-        {"other type", head + "\"a\"=hex(2):41,00\n", kProduct, "a", 0, "keep", 0, 0},
-        {"other case", head + "\"uPort\"=\"x\"\n", "SOFTWARE\\korvane\\PELMORA", "UPORT", 1, "x", 0, 0},
+        {"missing value", kHead + "\"a\"=\"x\"\n", kProduct, "uPort", 0, "keep", 0, 0},
+        {"missing key", kHead + "\"a\"=\"x\"\n", kNv, "a", 0, "keep", 0, 0},
+        {"text", kHead + "\"a\"=\"x\"\n", kProduct, "a", 1, "x", 0, 0},
+        {"number", kHead + "\"a\"=dword:0000002a\n", kProduct, "a", 0, "keep", 1, 42},
+        {"empty text", kHead + "\"a\"=\"\"\n", kProduct, "a", 0, "", 0, 0},
+        {"other type", kHead + "\"a\"=hex(2):41,00\n", kProduct, "a", 0, "keep", 0, 0},
+        {"other case", kHead + "\"uPort\"=\"x\"\n", "SOFTWARE\\korvane\\PELMORA", "UPORT", 1, "x", 0, 0},
         {"crlf", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n\"a\"=dword:00000005\r\n",
          kProduct, "a", 0, "keep", 1, 5},
-        {"short hex upper case", head + "\"a\"=dword:FF\n", kProduct, "a", 0, "keep", 1, 255},
+        {"short hex upper case", kHead + "\"a\"=dword:FF\n", kProduct, "a", 0, "keep", 1, 255},
         {"blanks around lines", "REGEDIT4 \n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\t \n  \"a\"=dword:2a \n",
          kProduct, "a", 0, "keep", 1, 42},
-        {"wider than 32 bits", head + "\"a\"=dword:100000000\n", kProduct, "a", 0, "keep", 0, 0},
-        {"later duplicate wins", head + "\"a\"=\"x\"\n\"A\"=\"y\"\n", kProduct, "a", 1, "y", 0, 0},
-        {"unknown escape", head + "\"a\"=\"x\\q\"\n", kProduct, "a", 0, "keep", 0, 0},
-        {"no closing quote", head + "\"a\"=\"x\n", kProduct, "a", 0, "keep", 0, 0},
+        {"wider than 32 bits", kHead + "\"a\"=dword:100000000\n", kProduct, "a", 0, "keep", 0, 0},
+        {"later duplicate wins", kHead + "\"a\"=\"x\"\n\"A\"=\"y\"\n", kProduct, "a", 1, "y", 0, 0},
+        {"unknown escape", kHead + "\"a\"=\"x\\q\"\n", kProduct, "a", 0, "keep", 0, 0},
+        {"no closing quote", kHead + "\"a\"=\"x\n", kProduct, "a", 0, "keep", 0, 0},
         {"key not opened by [", "REGEDIT4\n\nXHKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n\"a\"=\"x\"\n", kProduct, "a",
          0, "keep", 0, 0},
         {"key not closed by ]", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\PelmoraX\n\"a\"=\"x\"\n", kProduct, "a",
          0, "keep", 0, 0},
-        {"under an unreadable key", head + "[HKEY_CURRENT_USER\\x]\n\"a\"=\"x\"\n", kProduct, "a", 0, "keep", 0, 0},
-        {"good lines around garbage", head + "\x01\xFFgarbage\n\"a\"=\"x\"\n", kProduct, "a", 1, "x", 0, 0},
+        {"under an unreadable key", kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=\"x\"\n", kProduct, "a", 0, "keep", 0, 0},
+        {"good lines around garbage", kHead + "\x01\xFFgarbage\n\"a\"=\"x\"\n", kProduct, "a", 1, "x", 0, 0},
         {"binary noise", std::string("\0\0\xFF[\n\"]=\n", 9), kProduct, "a", 0, "keep", 0, 0},
     };
     for (const ReadCase& c : cases) {
@@ -89,10 +88,8 @@ TEST_F(SettingsStoreTest, ReadsFollowTheRegistryResults) {
         else WriteFile(file(), c.file);
         std::string text = "keep";
         std::uint32_t number = 7;
-        EXPECT_EQ(store().GetRegString(c.key, c.name, text), c.textResult);
-        EXPECT_EQ(text, c.text);
-        EXPECT_EQ(store().GetRegDword(c.key, c.name, number), c.numberResult);
-        EXPECT_EQ(number, c.number);
+        const int results[] = {store().GetRegString(c.key, c.name, text), store().GetRegDword(c.key, c.name, number)};
+        EXPECT_EQ(std::tie(results[0], text, results[1], number), std::tie(c.textResult, c.text, c.numberResult, c.number));
     }
 }
 
@@ -121,9 +118,8 @@ TEST_F(SettingsStoreTest, WritesKeepFileOrderSpellingAndOtherTypes) {
 // Raw data whose last line ends in '\' with nothing after it must not take
 // the blank line that every save writes after a key.
 TEST_F(SettingsStoreTest, SavesOfHandEditedRawDataAreStable) {
-    const std::string head = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n";
     for (const std::string tail : {"\"Blob\"=hex:01,02,\\", "\"Blob\"=hex:01,02\\\\", "\"Blob\"=hex:01,02\\\n\\\\", "\"Blob\"=hex:01,\\\n\n\"Speed\"=\"2\"\n"}) {
-        WriteFile(file(), head + tail);
+        WriteFile(file(), kHead + tail);
         ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
         const std::string once = ReadFile(file());
         ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);

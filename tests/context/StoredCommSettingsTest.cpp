@@ -63,19 +63,16 @@ TEST(StoredCommSettings, DesktopTcpAddressAndFailedReads) {
     };
     for (const auto& c : cases) {
         StoreRig r;
-        r.Dword("uPortType", 3);
-        r.Text("uPort", c.port);
+        r.store.SetRegValues(ProductKey, {{"uPortType", 3u}, {"uPort", std::string(c.port)}});
         const StoredComm got = ReadCommSettings(r.store, Layout::Desktop);
         EXPECT_EQ(got.settings.port, c.read) << c.port;
         EXPECT_EQ(got.unreadable.empty(), c.shown) << c.port;
     }
 
     StoreRig r;  // numbers that cannot be read are 0; a type that cannot be read is a first run
-    r.Text("uPortType", "3");
-    r.Text("uPort", "NET10.0.0.5");
+    r.store.SetRegValues(ProductKey, {{"uPortType", std::string("3")}, {"uPort", std::string("NET10.0.0.5")}});
     EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Desktop).settings), "0|COM1|115200|8|0|0|0");
-    r.Dword("uPortType", 4);
-    r.Text("uBaudrate", "fast");
+    r.store.SetRegValues(ProductKey, {{"uPortType", 4u}, {"uBaudrate", std::string("fast")}});
     EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Desktop).settings), "4|NET10.0.0.5|0|0|0|0|0");
 }
 

@@ -72,9 +72,8 @@ TEST(TcpAddress, PrinterAddressesByNameOrIpv6) {
         const TcpAddress parsed = ParsePrinterAddress(c.text, 9100);
         EXPECT_EQ(parsed.problem, c.problem) << c.text;
         if (c.problem != P::None) continue;
-        EXPECT_EQ(parsed.host, c.host) << c.text;
-        EXPECT_EQ(parsed.port, c.port) << c.text;
-        EXPECT_EQ(PrinterAddressText(parsed.host, parsed.port), c.named) << c.text;
+        EXPECT_EQ(std::tuple(parsed.host, parsed.port, PrinterAddressText(parsed.host, parsed.port)),
+                  std::tuple(c.host, c.port, c.named)) << c.text;
         EXPECT_EQ(ParsePrinterAddress(c.named, 1).host, parsed.host) << c.named;
     }
     EXPECT_EQ(ParsePrinterAddress(std::string(64, 'a') + ".shop", 9100).problem, P::BadAddress);
