@@ -17,10 +17,7 @@ class AtomicFileTest : public ::testing::Test {
 protected:
     void SetUp() override { oldMask_ = ::umask(0); }
     void TearDown() override { ::umask(oldMask_); }
-    std::size_t Entries() const {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir_),
-                                                      std::filesystem::directory_iterator()));
-    }
+    long Entries() const { return std::distance(std::filesystem::directory_iterator(dir_), {}); }
     mode_t oldMask_ = 0;
     pelmora::test::TempDir temp_;
     std::filesystem::path dir_ = temp_.path();
@@ -40,7 +37,7 @@ TEST_F(AtomicFileTest, ANewFileGetsTheModeAskedForAndAnOldOneKeepsItsOwn) {
     EXPECT_EQ(ReplaceFile(dir_ / "default", "two"), "");
     EXPECT_EQ(pelmora::test::FileMode(dir_ / "default"), 0640u);
     EXPECT_EQ(pelmora::test::ReadFile(dir_ / "default"), "two");
-    EXPECT_EQ(Entries(), 3u) << "no temporary file is left";
+    EXPECT_EQ(Entries(), 3) << "no temporary file is left";
 }
 
 TEST_F(AtomicFileTest, FailuresSayWhyAndLeaveNothingBehind) {
@@ -52,7 +49,7 @@ TEST_F(AtomicFileTest, FailuresSayWhyAndLeaveNothingBehind) {
     // The target is a folder: the rename fails and the written temporary file goes.
     std::filesystem::create_directory(dir_ / "folder");
     EXPECT_EQ(ReplaceFile(dir_ / "folder", "x"), "Is a directory");
-    EXPECT_EQ(Entries(), 1u);
+    EXPECT_EQ(Entries(), 1);
     EXPECT_TRUE(std::filesystem::is_directory(dir_ / "folder"));
 }
 

@@ -30,8 +30,7 @@ TEST(ProbeTcp, AHangingConnectEndsByItsTimeOrAStop) {
     ASSERT_GE(full.fd(), 0);
     StopRequest never;
     // One accepted connection fills it (closed at once, it waits there to be taken).
-    for (int i = 0; i < 8 && ProbeTcp("127.0.0.1", full.port(), 50, never).kind == ProbeOutcome::Accepted; ++i) {
-    }
+    for (int i = 0; i < 8 && ProbeTcp("127.0.0.1", full.port(), 50, never).kind == ProbeOutcome::Accepted; ++i) {}
     EXPECT_EQ(ProbeTcp("127.0.0.1", full.port(), 120, never).kind, ProbeOutcome::TimedOut);
     StopRequest stop;
     stop.Request();

@@ -65,9 +65,8 @@ TEST(PrinterLinkOpen, PrinterWithDsrLowGetsTheProbeAndALaterOpenSucceeds) {
     PrinterRig rig(link::PortSerial);
     rig.platform.config().dsrOn = false;
     EXPECT_EQ(rig.util.link().OpenPort(), 0);
-    EXPECT_EQ(rig.TakeReceived(), std::vector<std::uint8_t>{0x00});
-    EXPECT_FALSE(rig.util.link().IsOpen());
-    EXPECT_EQ(rig.util.link().openFailure().kind, link::LinkFailure::Kind::PrinterOff);
+    EXPECT_EQ(std::tuple(rig.TakeReceived(), rig.util.link().IsOpen(), rig.util.link().openFailure().kind),
+              std::tuple(std::vector<std::uint8_t>{0x00}, false, link::LinkFailure::Kind::PrinterOff));
 
     rig.platform.config().dsrOn = true;
     EXPECT_EQ(rig.util.link().OpenPort(), 1);
@@ -104,9 +103,9 @@ TEST(PrinterLinkOpen, PortThatRefusesItsSettingsIsLetGo) {
         PrinterRig rig(link::PortSerial);
         rig.platform.config().failingSetupCall = failing;
         EXPECT_EQ(rig.util.link().OpenPort(), 0) << failing;
-        EXPECT_FALSE(rig.util.link().IsOpen()) << failing;
-        EXPECT_EQ(rig.util.link().openFailure().kind, link::LinkFailure::Kind::LineSettings) << failing;
-        EXPECT_EQ(rig.platform.openAttempts(), 1) << "a port that opened is not tried again: " << failing;
+        // A port that opened is not tried again.
+        EXPECT_EQ(std::tuple(rig.util.link().IsOpen(), rig.util.link().openFailure().kind, rig.platform.openAttempts()),
+                  std::tuple(false, link::LinkFailure::Kind::LineSettings, 1)) << failing;
         if (failing == 3) {  // the opening time-outs, set before the probe, stay
             const auto& t = rig.platform.lastTimeouts();
             EXPECT_EQ(std::tie(t.readInterval, t.readTotalMultiplier, t.readTotalConstant, t.writeMicrosPerByte,
@@ -132,10 +131,8 @@ TEST(PrinterLinkClose, EachLinkKindClosesItsOwnWay) {
         const int purgesAfterOpen = rig.platform.purges();
         const auto start = rig.Now();
         rig.util.link().ClosePort();
-        EXPECT_FALSE(rig.util.link().IsOpen());
-        EXPECT_EQ(rig.platform.purges() - purgesAfterOpen, c.purges) << c.portType;
-        EXPECT_EQ(rig.platform.eventMaskClears(), c.maskClears) << c.portType;
-        EXPECT_EQ(rig.Now() - start, c.pauseMs) << c.portType;
+        EXPECT_EQ(std::tuple(rig.util.link().IsOpen(), rig.platform.purges() - purgesAfterOpen, rig.platform.eventMaskClears(),
+                             rig.Now() - start), std::tuple(false, c.purges, c.maskClears, c.pauseMs)) << c.portType;
     }
 }
 

@@ -112,10 +112,8 @@ TEST(TranscriptPlatform, RecordsASerialSessionWithItsTimeOutOnTheLinksClock) {
         if (e.kind == Kind::Timeout) timeoutAt = e.timeMs;
         if (kinds.empty() || kinds.back() != e.kind || e.kind != Kind::Read) kinds.push_back(e.kind);
     }
-    const std::vector<Kind> expected{Kind::OpenFailed, Kind::OpenFailed, Kind::OpenFailed, Kind::Open,
-                                     Kind::Write,      Kind::Write,      Kind::Read,       Kind::Write,
-                                     Kind::Timeout,    Kind::Close};
-    EXPECT_EQ(kinds, expected);
+    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::OpenFailed, Kind::OpenFailed, Kind::OpenFailed, Kind::Open, Kind::Write,
+                                        Kind::Write, Kind::Read, Kind::Write, Kind::Timeout, Kind::Close}));
     EXPECT_EQ(std::tie(memory.events[3].channel, memory.events[3].port), std::tuple("serial", "\\\\.\\COM1"));
     EXPECT_EQ(memory.events[4].bytes, std::vector<std::uint8_t>{0x00}) << "the line probe";
     EXPECT_EQ(read, reply);
