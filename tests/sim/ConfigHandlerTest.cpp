@@ -87,8 +87,7 @@ TEST(SimConfig, FactoryBlockAnswersOnceAndAppliesAll) {
     p.held().switches[3] = 0xF0;
     EXPECT_EQ(p.Send(vmsm::cmd::FactoryDefaultBlock()), H("37 20 00"));
     PrinterSettings want = FactorySettings();
-    want.switches.erase('P');
-    want.switches.erase('Q');
+    for (const char k : {'P', 'Q'}) want.switches.erase(k);
     want.switches[3] = 0xF1;  // b8..b5 unchanged
     EXPECT_EQ(p.held(), want);
 }

@@ -3,7 +3,6 @@
 // it cannot play.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -97,10 +96,9 @@ TEST(ReplayServer, PlaysEachConnectionInTurnAndNamesTheFirstDifference) {
 
 TEST(ReplayServer, ATranscriptItCannotReadOrPlayIsRefused) {
     test::TempDir dir;
-    const auto fifo = dir / "fifo";
+    const auto fifo = dir / "fifo", missing = dir / "missing", broken = dir / "broken.jsonl";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::ofstream(dir / "broken.jsonl") << "{ not json\n";
-    const auto missing = dir / "missing", broken = dir / "broken.jsonl";
+    std::ofstream(broken) << "{ not json\n";
     const std::pair<std::filesystem::path, std::string> cases[] = {
         {missing, "replay: cannot read " + missing.string() + ": No such file or directory\n"},
         {fifo, "replay: cannot read " + fifo.string() + ": it is a FIFO\n"},

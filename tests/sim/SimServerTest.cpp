@@ -38,9 +38,8 @@ TEST(SimServer, CountServesIndependentPrintersEachWithItsOwnState) {
     std::vector<int> values;
     for (const auto& printer : nlohmann::json::parse(RunCli(args).out)) values.push_back(printer["output"].value("TimeOff", -1));
     ASSERT_EQ(values.size(), 3u);
-    EXPECT_EQ(values[1], 30);
     EXPECT_NE(values[0], 30);
-    EXPECT_EQ(values[2], values[0]) << "the others keep their factory value";
+    EXPECT_EQ(values, (std::vector{values[0], 30, values[0]})) << "the others keep their factory value";
     // A printer's state is written when its session ends, which may come after the command's exit.
     EXPECT_EQ(again.Stop(), 0);
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(states) / "printer-3.json"));

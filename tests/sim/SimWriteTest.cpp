@@ -1,6 +1,5 @@
 // Files the simulator writes (its state, the firmware it took) are whole or
 // untouched: a full disk keeps the old file and is said, never an empty file.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -32,13 +31,10 @@ ssize_t DiskFullAfterSome(int fd, const void* data, std::size_t size) {
     return -1;
 }
 
-// One client: sends `bytes`, waits for the printer to have read them, hangs up.
+// One client on loopback: sends `bytes`, waits for the printer to have read them, hangs up.
 void Visit(const std::string& address, const std::vector<std::uint8_t>& bytes) {
-    const auto colon = address.rfind(':');
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(static_cast<std::uint16_t>(std::stoi(address.substr(colon + 1))));
-    ::inet_pton(AF_INET, address.substr(0, colon).c_str(), &to.sin_addr);
+    const auto port = static_cast<std::uint16_t>(std::stoi(address.substr(address.rfind(':') + 1)));
+    sockaddr_in to{.sin_family = AF_INET, .sin_port = htons(port), .sin_addr = {htonl(INADDR_LOOPBACK)}, .sin_zero = {}};
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to), 0);
     ASSERT_EQ(::send(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
