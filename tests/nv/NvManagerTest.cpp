@@ -172,11 +172,9 @@ TEST(NvCatalogue, LoadStopsAtTheFirstGapSkipsFilesThatAreGoneAndDropsWhatPassesT
     const auto a = rig.Bitmap("a.bmp", 8, 2);
     const auto c = pelmora::test::WriteBytes((rig.dir / "c.png").string(), pelmora::test::PngRgba(2, 1, {0, 0}));
     const auto d = pelmora::test::WriteBytes((rig.dir / "d.jpg").string(), pelmora::test::Jpeg(RgbImage(8, 8, 0), 90));
-    WriteCatalogueEntry(rig.store, 1, rig.dir.path().string() + "/gone.bmp,010");
-    WriteCatalogueEntry(rig.store, 2, a + ",020");
-    WriteCatalogueEntry(rig.store, 3, c);
-    WriteCatalogueEntry(rig.store, 4, d + ",030");
-    WriteCatalogueEntry(rig.store, 6, a + ",040");  // after the gap at 5: never read
+    const std::pair<int, std::string> entries[] = {{1, rig.dir.path().string() + "/gone.bmp,010"}, {2, a + ",020"}, {3, c},
+                                                   {4, d + ",030"}, {6, a + ",040"}};  // 6: after the gap at 5, never read
+    for (const auto& [index, text] : entries) WriteCatalogueEntry(rig.store, index, text);
     EXPECT_TRUE(LoadCatalogue(rig.nv).empty());
     EXPECT_EQ(Names(rig), (Codes{"1:a.bmp:20", "2:c.png:0", "3:d.jpg:30"}));
 

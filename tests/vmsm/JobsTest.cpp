@@ -46,6 +46,9 @@ void HoldSettings(VmsmRig& rig) {
     auto& held = rig.held();
     held.switches[1] = 0b00011101; held.switches[2] = 0b01000100; held.switches[8] = 0b00011110;
     held.serial = {"9600", "2", "2", "7"};  // flow control off the record's default 1
+    held.switches[6] = 200; held.switches['P'] = 0b01; held.tearOff = 256;
+    held.btConnMode = '3'; held.btPinCode = "0000"; held.btDeviceName = "Shop 1";
+    held.startSentinel[1] = ";"; held.endSentinel[1] = "";
 }
 void ExpectDecoded(const PrinterConfig& r, bool legacy) {
     EXPECT_EQ(std::tie(r.Speed, r.CharMode, r.Density, r.CodePage, r.FontType),
@@ -69,10 +72,6 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
         rig.util.link().setLayout(k.variant);
         rig.printer.identity.versionText = k.v == 160902 ? "V1.00 090216" : "V1.00 123115";
         HoldSettings(rig);
-        auto& held = rig.held();
-        held.switches[6] = 200; held.switches['P'] = 0b01; held.tearOff = 256;
-        held.btConnMode = '3'; held.btPinCode = "0000"; held.btDeviceName = "Shop 1";
-        held.startSentinel[1] = ";"; held.endSentinel[1] = "";
         rig.engine.editRecord().EndSentinel[1] = "stale";  // an empty end text must replace it
         const auto job = rig.Run(GetStatus, k.variant);
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;

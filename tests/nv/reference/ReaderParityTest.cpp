@@ -214,13 +214,8 @@ TEST(ReaderParity, JpegColourGreyAndTurned) {
     }
 }
 
-struct GifCase {
-    const char* name;
-    int screenWidth, screenHeight, left, top, width, height;
-    int transparent = NO_TRANSPARENT_COLOR;
-    bool localTable = false, interlaced = false;
-    int background = 0;
-};
+struct GifCase { const char* name; int screenWidth, screenHeight, left, top, width, height;
+                 int transparent = NO_TRANSPARENT_COLOR; bool localTable = false, interlaced = false; int background = 0; };
 
 int Append(GifFileType* gif, const GifByteType* data, int length) {
     auto* out = static_cast<Bytes*>(gif->UserData);
