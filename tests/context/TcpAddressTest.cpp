@@ -45,8 +45,7 @@ TEST(TcpAddress, AddressWithPort) {
     };
     for (const auto& c : cases) {
         const TcpAddress parsed = ParseTcpAddress(c.text, c.lowest, c.none);
-        EXPECT_EQ(parsed.problem, c.problem) << c.text;
-        EXPECT_EQ(parsed.problem == P::None ? int(parsed.port) : 0, c.port) << c.text;
+        EXPECT_EQ(std::tuple(parsed.problem, parsed.problem == P::None ? int(parsed.port) : 0), std::tuple(c.problem, c.port)) << c.text;
     }
     EXPECT_EQ(CheckTcpAddress("printer.local", "9100").problem, P::BadAddress);  // the windows keep IPv4
     EXPECT_EQ(CheckTcpAddress("10.0.0.5", "0").problem, P::BadPort);  // the windows connect, never listen

@@ -12,13 +12,8 @@ using Strlen = std::size_t (*)(const char*);
 // A missing library or symbol must say which, and what to install, rather
 // than crash on a null function later.
 TEST(SharedLibrary, NamesTheMissingLibraryOrSymbolAndWhatToInstall) {
-    const struct {
-        const char* soname;
-        const char* package;
-        const char* symbol;
-        const char* problemStart;  ///< "" when usable
-        const char* advice;
-    } cases[] = {
+    // problemStart: "" when usable.
+    const struct { const char *soname, *package, *symbol, *problemStart, *advice; } cases[] = {
         {"libc.so.6", "libc6", "strlen", "", ""},
         {"libpelmora-absent.so.1", "pelmora-absent", "strlen", "libpelmora-absent.so.1 could not be loaded (",
          "): install pelmora-absent"},
