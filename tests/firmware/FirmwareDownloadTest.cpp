@@ -91,19 +91,17 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
         {f.Sparse("huge.fls", kMaxFirmwareBytes + 1), FileProblem::TooLarge},
         {f.Sparse("large.fls", kMaxFirmwareBytes), FileProblem::None},
     };
+    const std::string ready = "Ready firmware download.";
+    using Ends = std::tuple<FirmwareResult, std::string, std::string, std::vector<std::string>>;
     for (const auto& [path, problem] : cases) {
         RecordingView view;
         const FirmwareOutcome outcome = DownloadFirmware(path, f.link, view);
-        EXPECT_EQ(std::tuple(outcome.problem, view.sending, f.rig.platform.writeSizes().size()), std::tuple(problem, 0, 0u)) << path;
-        if (problem == FileProblem::None) {
-            EXPECT_EQ(std::tie(outcome.result, outcome.message, outcome.status),
-                      std::tuple(FirmwareResult::PortOpenError, "Error : OpenPort! Please check printer", kDownloading));
-            continue;
-        }
-        EXPECT_EQ(f.rig.platform.openAttempts(), 0) << path;
-        EXPECT_EQ(std::tie(outcome.result, outcome.message, outcome.status),
-                  std::tuple(FirmwareResult::FileOpenError, "Error : File Open Error!", "Ready firmware download.")) << path;
-        EXPECT_EQ(view.statuses, std::vector<std::string>{"Ready firmware download."});
+        const bool fileOk = problem == FileProblem::None;  // then on to the link (the last case): it does not open
+        EXPECT_EQ(std::tuple(outcome.problem, view.sending, f.rig.platform.writeSizes().size(), f.rig.platform.openAttempts() > 0),
+                  std::tuple(problem, 0, 0u, fileOk)) << path;
+        EXPECT_EQ(std::tie(outcome.result, outcome.message, outcome.status, view.statuses),
+                  (fileOk ? Ends{FirmwareResult::PortOpenError, "Error : OpenPort! Please check printer", kDownloading, {ready, kDownloading}}
+                          : Ends{FirmwareResult::FileOpenError, "Error : File Open Error!", ready, {ready}})) << path;
     }
 }
 
