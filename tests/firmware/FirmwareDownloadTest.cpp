@@ -51,8 +51,7 @@ struct FirmwareRig {
 TEST(FirmwareDownload, PiecesAndProgress) {
     const struct { std::size_t size; std::vector<int> pieces, progress; } cases[] = {
         {8192, {4096, 4096}, {50, 100}}, {9000, {4096, 4096, 808}, {45, 91, 100}}, {4097, {4096, 1}, {99, 100}},
-        {4096, {4096}, {100}},           {4095, {4095}, {100}},                    {1, {1}, {100}},
-        {0, {}, {0}},
+        {4096, {4096}, {100}},           {4095, {4095}, {100}},                    {1, {1}, {100}},      {0, {}, {0}},
     };
     for (const auto& c : cases) {
         FirmwareRig f;
@@ -85,8 +84,7 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
     const auto readOnly = f.File(10);
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
     const std::pair<std::filesystem::path, FileProblem> cases[] = {
-        {f.rig.dir / "missing.fls", FileProblem::CannotOpen},
-        {f.rig.dir.path(), FileProblem::Directory},
+        {f.rig.dir / "missing.fls", FileProblem::CannotOpen}, {f.rig.dir.path(), FileProblem::Directory},
         {readOnly, FileProblem::ReadOnly},
         {f.Sparse("huge.fls", kMaxFirmwareBytes + 1), FileProblem::TooLarge},
         {f.Sparse("large.fls", kMaxFirmwareBytes), FileProblem::None},

@@ -81,18 +81,14 @@ TEST(ImageDecoders, BrokenOrOversizedFilesAreRefused) {
     hugeGif[18] = hugeGif[19] = hugeGif[20] = hugeGif[21] = 0xFF;  // and frame
     struct Case { const char* name; std::optional<RgbImage> (*decode)(const std::string&); std::string bytes; bool loads; };
     const Case cases[] = {
-        {"whole JPEG", DecodeJpeg, Text(jpeg), true},
+        {"whole JPEG", DecodeJpeg, Text(jpeg), true}, {"JPEG header only", DecodeJpeg, Text(jpeg).substr(0, 20), false},
         {"JPEG cut in half", DecodeJpeg, Text(jpeg).substr(0, jpeg.size() / 2), false},
-        {"JPEG header only", DecodeJpeg, Text(jpeg).substr(0, 20), false},
-        {"whole PNG", DecodePng, Text(png), true},
-        {"PNG without its end", DecodePng, Text(png).substr(0, png.size() - 12), false},
+        {"whole PNG", DecodePng, Text(png), true}, {"PNG without its end", DecodePng, Text(png).substr(0, png.size() - 12), false},
         {"PNG of 100000 x 100000", DecodePng, PngPromising(100000, 100000), false},
         {"PNG of 9000 x 8000 (over 256 MiB)", DecodePng, PngPromising(9000, 8000), false},
         {"PNG promising more rows than it holds", DecodePng, PngPromising(3, 3), false},
-        {"whole GIF", DecodeGif, Text(gif), true},
-        {"GIF cut in its frame", DecodeGif, Text(gif).substr(0, 25), false},
-        {"GIF of 65535 x 65535", DecodeGif, Text(hugeGif), false},
-        {"GIF with no frame", DecodeGif, Text(gif).substr(0, 13) + ";", false},
+        {"whole GIF", DecodeGif, Text(gif), true}, {"GIF cut in its frame", DecodeGif, Text(gif).substr(0, 25), false},
+        {"GIF of 65535 x 65535", DecodeGif, Text(hugeGif), false}, {"GIF with no frame", DecodeGif, Text(gif).substr(0, 13) + ";", false},
         {"nothing", DecodePng, "", false}, {"nothing", DecodeJpeg, "", false}, {"nothing", DecodeGif, "", false},
     };
     for (const Case& c : cases) {
@@ -151,10 +147,8 @@ TEST(ImageLoader, WhatLoadsAndItsPixels) {
         {WriteBytes(at("logo.PNG"), blackPng), sixBlack},
         {WriteBytes(at("logo.bmp"), blackPng), {}},  // a PNG under a BMP name: the BMP checks refuse it
         {WriteBytes(at("cut.png"), Bytes(blackPng.begin(), blackPng.begin() + 40)), {}},
-        {WriteBytes(at("empty.png"), {}), {}},
         {WriteBytes(at("notes.txt"), {'w', 'o', 'r', 'd', 's', '\n'}), {}},
-        {at("missing.png"), {}},
-        {dir.path().string(), {}},
+        {WriteBytes(at("empty.png"), {}), {}}, {at("missing.png"), {}}, {dir.path().string(), {}},
     };
     for (const auto& [path, pixels] : cases) EXPECT_EQ(LoadImageFile(path).value_or(RgbImage()).pixels, pixels) << path;
     EXPECT_EQ(RasterFromImageFile(at("cut.png"), 0).error, "Failed to load image file!");

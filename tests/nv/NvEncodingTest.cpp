@@ -157,8 +157,7 @@ TEST(NvPreviewRules, DrawnSizeNarrowImagesAtPrinterScaleWideOnesFillTheFrame) {
         {300, 300, 10, 300, 10},     // as wide as the frame fills it
         {300, 2000, 3000, 300, 450},
         {300, 1, 50, 0, 0},          // too narrow to draw: nothing, not a crash
-        {0, 10, 10, 0, 0},
-        {300, 0, 10, 0, 0},
+        {0, 10, 10, 0, 0},           {300, 0, 10, 0, 0},
     };
     for (const Case& c : cases) {
         const Size s = PreviewDrawSize(c.frame, c.w, c.h);
@@ -178,8 +177,7 @@ TEST(NvPreviewRules, CurrentNumberFollowsItsEntryOrGoes) {
         {4, {1, 3}, 2},   // rows 1 and 3 of five go: the former 4 is 2
         {3, {1, 3}, -1},  // the current one went
         {2, {5, 4}, 2},   // only later ones went
-        {-1, {1}, -1},
-        {1, {}, 1},
+        {-1, {1}, -1},    {1, {}, 1},
     };
     for (const Case& c : cases) EXPECT_EQ(NumberAfterRemoval(c.current, c.removed), c.after) << c.current;
 }

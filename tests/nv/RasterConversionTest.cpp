@@ -32,8 +32,7 @@ TEST(ConvertToRaster, ImagesAndTheirRasters) {
         {"600 x 90", RgbImage(600, 90, kBlack), 0, Bytes(2736, 0xFF), 384, 57},
         {"halved light pairs", pairs, 0, Bytes(48, 0xFF), 384, 1},
         {"768 x 3 rounds down", RgbImage(768, 3, kBlack), 0, Bytes(48, 0xFF), 384, 1},
-        {"unhalved light", RgbImage(2, 1, Rgb(240, 240, 240)), 0, {0x00}},
-        {"100 dots", RgbImage(100, 2, kBlack), 0, padded},
+        {"unhalved light", RgbImage(2, 1, Rgb(240, 240, 240)), 0, {0x00}}, {"100 dots", RgbImage(100, 2, kBlack), 0, padded},
         {"leftmost dot in the high bit", dots, 0, {0x80, 0x40, 0x10, 0x00}},
         {"brightness 100: one dot in sixteen", RgbImage(8, 8, kBlack), 100, {0x88, 0, 0, 0, 0x88, 0, 0, 0}},
     };
@@ -98,8 +97,7 @@ TEST(DiffuseAndPack, GreysKeepTheirShareOfDots) {
             EXPECT_TRUE(r.ok());
             return BlackShare(r.raster);
         };
-        EXPECT_EQ(share(RgbImage(100, 20, kWhite)), 0.0);
-        EXPECT_EQ(share(RgbImage(100, 20, kBlack)), 1.0);
+        EXPECT_EQ(std::tuple(share(RgbImage(100, 20, kWhite)), share(RgbImage(100, 20, kBlack))), std::tuple(0.0, 1.0));
         EXPECT_NEAR(share(RgbImage(200, 50, 0x808080)), 0.5, slack);
         EXPECT_NEAR(share(RgbImage(200, 50, 0x404040)), 0.75, slack);
         EXPECT_LT(share(RgbImage(200, 50, 0x808080), 50), 0.3);

@@ -65,8 +65,7 @@ TEST(ConfigFields, LookupsByNameAndMemberAgree) {
     };
     check(kStoredFields);
     check(kUnstoredNumberFields);
-    EXPECT_EQ(std::tuple(TextFieldOf(&PrinterConfig::BtPinCode).maxLength, FindTextField("BtDeviceName")->maxLength),
-              std::tuple(12u, 30u));
+    EXPECT_EQ(std::tuple(TextFieldOf(&PrinterConfig::BtPinCode).maxLength, FindTextField("BtDeviceName")->maxLength), std::tuple(12u, 30u));
 }
 
 TEST(ConfigFields, BluetoothTextsFitTheCommandAndRefuseCrAndNul) {

@@ -93,8 +93,7 @@ TEST(Replies, SerialSettingsAndTearOff) {
     struct Case { std::uint8_t k; const char* reply; int code; std::uint32_t PrinterConfig::*field; std::uint32_t value; };
     const Case cases[] = {  // k 0: tear-off
         {1, "37 33 31 1F 31 31 35 32 30 30 00", rc::Ok, &PrinterConfig::Baudrate, 115200},
-        {2, "37 33 32 1F 32 00", rc::Ok, &PrinterConfig::Parity, 2},
-        {3, "37 33 33 1F 31 00", rc::Ok, &PrinterConfig::Flowcontrol, 1},
+        {2, "37 33 32 1F 32 00", rc::Ok, &PrinterConfig::Parity, 2}, {3, "37 33 33 1F 31 00", rc::Ok, &PrinterConfig::Flowcontrol, 1},
         {4, "37 33 34 1F 37 00", rc::Ok, &PrinterConfig::Databit, 7},
         {2, "", rc::BadHeader, nullptr, 0},                                   // nothing came
         {2, "37 33 33 1F 32 00", rc::BadHeader, nullptr, 0},                  // answer for another setting
@@ -103,8 +102,7 @@ TEST(Replies, SerialSettingsAndTearOff) {
         {1, "37 33 31 1F 31 31 35 32 30 30 30 30", rc::NoReply, nullptr, 0},  // twelve bytes, no end
         {0, "37 35 30 1F 00 01 00", rc::Ok, &PrinterConfig::CuttingPosition, 256},  // value bytes may be 00
         {0, "37 35 30 1F 80 02 00", rc::Ok, &PrinterConfig::CuttingPosition, 640},
-        {0, "", rc::BadHeader, nullptr, 0},
-        {0, "37 35 31 1F 00 01 00", rc::BadHeader, nullptr, 0},
+        {0, "", rc::BadHeader, nullptr, 0},      {0, "37 35 31 1F 00 01 00", rc::BadHeader, nullptr, 0},
         {0, "37 35 30 1F 00 00", rc::NoReply, nullptr, 0},  // the 00 ending here is a value byte
     };
     for (const Case& k : cases) {
@@ -133,16 +131,13 @@ TEST(Replies, RfInterfaceSkipsNoiseAndNeedsItsTwoBits) {
 TEST(Replies, BluetoothItems) {
     struct Case { const char* reply; std::uint8_t item; int code; void (*want)(PrinterConfig&); };
     const Case cases[] = {  // `want`: what a good reply stores; a failure stores nothing
-        {"37 42 63 33 00", 'c', rc::Ok, [](Out r) { r.BtConnMode = 2; }},
-        {"37 42 73 31 00", 's', rc::Ok, [](Out r) { r.BtSecurity = 1; }},
+        {"37 42 63 33 00", 'c', rc::Ok, [](Out r) { r.BtConnMode = 2; }}, {"37 42 73 31 00", 's', rc::Ok, [](Out r) { r.BtSecurity = 1; }},
         {"37 42 64 4D 50 54 00", 'd', rc::Ok, [](Out r) { r.BtDeviceName = "MPT"; }},
-        {"37 42 6B 00", 'k', rc::Ok, [](Out r) { r.BtPinCode = ""; }},
-        {"37 43 63 33 00", 'c', rc::NoReply, nullptr},
+        {"37 42 6B 00", 'k', rc::Ok, [](Out r) { r.BtPinCode = ""; }}, {"37 43 63 33 00", 'c', rc::NoReply, nullptr},
         {"37 42 78 31 00", 'x', rc::BadHeader, nullptr},  // unknown item letter
         {"37 42 64 31 00", 'c', rc::BadHeader, nullptr},  // answer for another item
         {"37 42 63 00", 'c', rc::BadHeader, nullptr},     // no digit: the mode would wrap
-        {"37 42 63 30 00", 'c', rc::BadHeader, nullptr},
-        {"37 42 73 53 00", 's', rc::BadHeader, nullptr},
+        {"37 42 63 30 00", 'c', rc::BadHeader, nullptr}, {"37 42 73 53 00", 's', rc::BadHeader, nullptr},
     };
     for (const Case& k : cases) {
         PrinterConfig r, want;
@@ -156,10 +151,8 @@ TEST(Replies, BluetoothItems) {
 TEST(Replies, Sentinels) {
     struct Case { const char* arrived; int track; int code; const char* start; const char* end; };
     const Case cases[] = {
-        {"37 81 31 25 1F 3F 00", 1, rc::Ok, "%", "?"},
-        {"AA BB 37 81 32 3B 1F 3F 00", 2, rc::Ok, ";", "?"},
-        {"37 81 33 41 42 00", 3, rc::Ok, "AB", ""},
-        {"37 81 31 1F 3F 1F 21 00", 1, rc::Ok, "", "?\x1F!"},
+        {"37 81 31 25 1F 3F 00", 1, rc::Ok, "%", "?"},  {"AA BB 37 81 32 3B 1F 3F 00", 2, rc::Ok, ";", "?"},
+        {"37 81 33 41 42 00", 3, rc::Ok, "AB", ""},     {"37 81 31 1F 3F 1F 21 00", 1, rc::Ok, "", "?\x1F!"},
         {"37 81 31 00", 1, rc::Ok, "", ""},  // the printer holds no texts
         {"37 81 31 41 41 41 41 41 41 41 41 41 41 1F 00", 1, rc::Ok, "AAAAAAAAAA", ""},
         // Nothing, or less than the whole reply (cut short: no 00), leaves the texts.
