@@ -49,9 +49,7 @@ struct Printer {
         std::vector<std::filesystem::path> found;
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
             if (entry.path().filename().string().rfind("settings-", 0) == 0) found.push_back(entry.path());
-        for (const auto& copy : found)
-            EXPECT_EQ(std::filesystem::status(copy).permissions() & std::filesystem::perms::all,
-                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write) << copy;
+        for (const auto& copy : found) EXPECT_EQ(test::FileMode(copy), 0600u) << copy;
         return found;
     }
     test::CliRun Run(std::vector<std::string> args) { return OnTerminal(std::move(args), std::nullopt); }
@@ -60,8 +58,6 @@ struct Printer {
         return typed ? test::RunCliOnTerminal(args, env, *typed) : RunCli(args, env);
     }
 };
-
-nlohmann::json ReadJson(const std::filesystem::path& file) { return nlohmann::json::parse(test::ReadFile(file)); }
 
 // A terminal is asked and a refusal sends nothing; scripts and --yes are never
 // asked. Every restore and update keeps a copy, a new file each time, unless
@@ -84,7 +80,7 @@ TEST(ConfirmEndToEnd, OnlyATerminalIsAskedAndEveryChangeKeepsACopy) {
     const auto at = run.err.find("Settings saved in ");
     ASSERT_NE(at, std::string::npos) << run.err;
     const std::string copy = run.err.substr(at + 18, run.err.find_first_of("\r\n", at) - at - 18);
-    EXPECT_EQ(ReadJson(copy)["TimeOff"], 30) << "the copy restores what was there";
+    EXPECT_EQ(nlohmann::json::parse(test::ReadFile(copy))["TimeOff"], 30) << "the copy restores what was there";
 
     // No terminal (RunCli's standard input is /dev/null): not asked.
     run = p.Run({"firmware", firmware.string()});

@@ -27,7 +27,8 @@ TEST(FieldsHelp, EveryFieldWithItsValuesInShortLines) {
 // The words an operator reads in `config get` go back in as the same codes;
 // anything else is left to the number parser, which refuses it.
 TEST(ValueWords, ShownTextsAndUnitsGiveTheCodes) {
-    const struct { const char* field; const char* text; std::optional<std::uint32_t> code; } cases[] = {
+    struct Word { const char* field; const char* text; std::optional<std::uint32_t> code; };
+    const Word cases[] = {
         {"BeepPaper", "on", 0},       {"BeepPaper", "OFF", 1},       {"BeepLowBat", " On ", 0},
         {"Parity", "even", 2},        {"Service", "Label", 1},       {"BtConnMode", "mode 3", 2},
         {"Sentinel", "Static Sentinal", 1},                          {"TimeOff", "30min", 30},
@@ -38,24 +39,17 @@ TEST(ValueWords, ShownTextsAndUnitsGiveTheCodes) {
     };
     for (const auto& c : cases) EXPECT_EQ(CodeOfWord(c.field, c.text), c.code) << c.field << "=" << c.text;
     // Density's percentages are codes in another order from the firmware that reorders them on.
-    EXPECT_EQ(CodeOfWordOn("Density", "140%", 160902), 5u);
-    EXPECT_EQ(CodeOfWordOn("Density", " 150 % ", 160902), 3u);
-    EXPECT_EQ(CodeOfWordOn("Density", "80%", 160902), 7u);
-    EXPECT_EQ(CodeOfWordOn("Density", "145%", 160902), std::nullopt);
-    EXPECT_EQ(CodeOfWordOn("BeepPaper", "on", 160902), std::nullopt);
-}
-
-TEST(Latin1, EveryByteSurvivesTheRoundTrip) {
-    std::string all;
-    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
-    const auto back = Utf8ToLatin1(Latin1ToUtf8(all));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, all);
-    EXPECT_EQ(Latin1ToUtf8("\xE9"), "\xC3\xA9");
+    const Word onReordered[] = {{"Density", "140%", 5}, {"Density", " 150 % ", 3}, {"Density", "80%", 7},
+                                {"Density", "145%", std::nullopt}, {"BeepPaper", "on", std::nullopt}};
+    for (const auto& c : onReordered) EXPECT_EQ(CodeOfWordOn(c.field, c.text, 160902), c.code) << c.field << "=" << c.text;
 }
 
 // Beyond Latin-1 (the euro sign): CommandLineTest's BtDeviceName.
-TEST(Latin1, BrokenUtf8IsRefused) {
+TEST(Latin1, EveryByteSurvivesTheRoundTripAndBrokenUtf8IsRefused) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    EXPECT_EQ(Utf8ToLatin1(Latin1ToUtf8(all)), all);
+    EXPECT_EQ(Latin1ToUtf8("\xE9"), "\xC3\xA9");
     EXPECT_FALSE(Utf8ToLatin1("\xC3").has_value());          // cut short
     EXPECT_FALSE(Utf8ToLatin1("\xC3\x41").has_value());      // no continuation byte
 }
