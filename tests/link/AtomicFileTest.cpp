@@ -28,8 +28,7 @@ TEST_F(AtomicFileTest, ANewFileGetsTheModeAskedForAndAnOldOneKeepsItsOwn) {
         {"default", 0666, 0666}, {"private", 0600, 0600}, {"list", 0644, 0644}};
     for (const auto& c : cases) {
         const auto file = dir_ / c.name;
-        const std::string why = c.asked == 0666 ? ReplaceFile(file, "one") : ReplaceFile(file, "one", c.asked);
-        EXPECT_EQ(why, "") << c.name;
+        EXPECT_EQ(c.asked == 0666 ? ReplaceFile(file, "one") : ReplaceFile(file, "one", c.asked), "") << c.name;
         EXPECT_EQ(pelmora::test::FileMode(file), c.expected) << c.name;
     }
     // A file the owner made private stays private when it is rewritten with a looser mode.

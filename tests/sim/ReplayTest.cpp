@@ -114,10 +114,7 @@ TEST(ReplaySession, TheToolMeetsOrDepartsFromTheRecording) {
         ASSERT_EQ(first.size(), 1u) << c.name;
         EXPECT_EQ(first[0].bytes, Bytes{0xAA});
         std::vector<sim::ReplaySession::Send> replies;
-        for (const auto& piece : c.sends) {
-            auto due = session.Receive(piece);
-            replies.insert(replies.end(), due.begin(), due.end());
-        }
+        for (const auto& piece : c.sends) std::ranges::copy(session.Receive(piece), std::back_inserter(replies));
         if (c.closes) session.Closed();
         EXPECT_EQ(session.difference(), c.difference) << c.name;
         EXPECT_EQ(session.Finished(), c.difference.empty()) << c.name;

@@ -66,8 +66,7 @@ bool Eventually(const std::function<bool()>& done) {
 TEST(SimPty, AnswersAtItsSpeedAndNoiseAtAnother) {
     PrinterModel reference;
     Bytes answer;
-    for (const auto& reply : reference.Receive(kVersion))
-        answer.insert(answer.end(), reply.bytes.begin(), reply.bytes.end());
+    for (const auto& reply : reference.Receive(kVersion)) answer.insert(answer.end(), reply.bytes.begin(), reply.bytes.end());
     const std::pair<speed_t, std::uint32_t> speeds[] = {{B2400, 2400},   {B4800, 4800},   {B9600, 9600}, {B19200, 19200},
                                                          {B38400, 38400}, {B57600, 57600}, {B115200, 115200}};
     for (std::size_t i = 0; i < std::size(speeds); ++i) {
