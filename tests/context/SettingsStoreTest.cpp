@@ -53,34 +53,31 @@ TEST_F(SettingsStoreTest, ValuesRoundTripByteForByte) {
 }
 
 // text "keep": the destination must stay untouched.
-struct ReadCase { const char* what; std::string file, key, name; int textResult; std::string text; int numberResult; std::uint32_t number; };
+struct ReadCase { const char* what; std::string file; int textResult; std::string text; int numberResult; std::uint32_t number;
+                  std::string key = kProduct, name = "a"; };
 
 TEST_F(SettingsStoreTest, ReadsFollowTheRegistryResults) {
     const std::vector<ReadCase> cases = {
-        {"no file", "", kProduct, "uPort", 0, "keep", 0, 0},
-        {"missing value", kHead + "\"a\"=\"x\"\n", kProduct, "uPort", 0, "keep", 0, 0},
-        {"missing key", kHead + "\"a\"=\"x\"\n", kNv, "a", 0, "keep", 0, 0},
-        {"text", kHead + "\"a\"=\"x\"\n", kProduct, "a", 1, "x", 0, 0},
-        {"number", kHead + "\"a\"=dword:0000002a\n", kProduct, "a", 0, "keep", 1, 42},
-        {"empty text", kHead + "\"a\"=\"\"\n", kProduct, "a", 0, "", 0, 0},
-        {"other type", kHead + "\"a\"=hex(2):41,00\n", kProduct, "a", 0, "keep", 0, 0},
-        {"other case", kHead + "\"uPort\"=\"x\"\n", "SOFTWARE\\korvane\\PELMORA", "UPORT", 1, "x", 0, 0},
-        {"crlf", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n\"a\"=dword:00000005\r\n",
-         kProduct, "a", 0, "keep", 1, 5},
-        {"short hex upper case", kHead + "\"a\"=dword:FF\n", kProduct, "a", 0, "keep", 1, 255},
-        {"blanks around lines", "REGEDIT4 \n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\t \n  \"a\"=dword:2a \n",
-         kProduct, "a", 0, "keep", 1, 42},
-        {"wider than 32 bits", kHead + "\"a\"=dword:100000000\n", kProduct, "a", 0, "keep", 0, 0},
-        {"later duplicate wins", kHead + "\"a\"=\"x\"\n\"A\"=\"y\"\n", kProduct, "a", 1, "y", 0, 0},
-        {"unknown escape", kHead + "\"a\"=\"x\\q\"\n", kProduct, "a", 0, "keep", 0, 0},
-        {"no closing quote", kHead + "\"a\"=\"x\n", kProduct, "a", 0, "keep", 0, 0},
-        {"key not opened by [", "REGEDIT4\n\nXHKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n\"a\"=\"x\"\n", kProduct, "a",
-         0, "keep", 0, 0},
-        {"key not closed by ]", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\PelmoraX\n\"a\"=\"x\"\n", kProduct, "a",
-         0, "keep", 0, 0},
-        {"under an unreadable key", kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=\"x\"\n", kProduct, "a", 0, "keep", 0, 0},
-        {"good lines around garbage", kHead + "\x01\xFFgarbage\n\"a\"=\"x\"\n", kProduct, "a", 1, "x", 0, 0},
-        {"binary noise", std::string("\0\0\xFF[\n\"]=\n", 9), kProduct, "a", 0, "keep", 0, 0},
+        {"no file", "", 0, "keep", 0, 0, kProduct, "uPort"},
+        {"missing value", kHead + "\"a\"=\"x\"\n", 0, "keep", 0, 0, kProduct, "uPort"},
+        {"missing key", kHead + "\"a\"=\"x\"\n", 0, "keep", 0, 0, kNv},
+        {"text", kHead + "\"a\"=\"x\"\n", 1, "x", 0, 0},
+        {"number", kHead + "\"a\"=dword:0000002a\n", 0, "keep", 1, 42},
+        {"empty text", kHead + "\"a\"=\"\"\n", 0, "", 0, 0},
+        {"other type", kHead + "\"a\"=hex(2):41,00\n", 0, "keep", 0, 0},
+        {"other case", kHead + "\"uPort\"=\"x\"\n", 1, "x", 0, 0, "SOFTWARE\\korvane\\PELMORA", "UPORT"},
+        {"crlf", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\r\n\"a\"=dword:00000005\r\n", 0, "keep", 1, 5},
+        {"short hex upper case", kHead + "\"a\"=dword:FF\n", 0, "keep", 1, 255},
+        {"blanks around lines", "REGEDIT4 \n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\t \n  \"a\"=dword:2a \n", 0, "keep", 1, 42},
+        {"wider than 32 bits", kHead + "\"a\"=dword:100000000\n", 0, "keep", 0, 0},
+        {"later duplicate wins", kHead + "\"a\"=\"x\"\n\"A\"=\"y\"\n", 1, "y", 0, 0},
+        {"unknown escape", kHead + "\"a\"=\"x\\q\"\n", 0, "keep", 0, 0},
+        {"no closing quote", kHead + "\"a\"=\"x\n", 0, "keep", 0, 0},
+        {"key not opened by [", "REGEDIT4\n\nXHKEY_LOCAL_MACHINE\\Software\\Korvane\\Pelmora]\n\"a\"=\"x\"\n", 0, "keep", 0, 0},
+        {"key not closed by ]", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvane\\PelmoraX\n\"a\"=\"x\"\n", 0, "keep", 0, 0},
+        {"under an unreadable key", kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=\"x\"\n", 0, "keep", 0, 0},
+        {"good lines around garbage", kHead + "\x01\xFFgarbage\n\"a\"=\"x\"\n", 1, "x", 0, 0},
+        {"binary noise", std::string("\0\0\xFF[\n\"]=\n", 9), 0, "keep", 0, 0},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.what);
