@@ -85,8 +85,7 @@ TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
     const std::pair<std::filesystem::path, FileProblem> cases[] = {
         {f.rig.dir / "missing.fls", FileProblem::CannotOpen}, {f.rig.dir.path(), FileProblem::Directory},
-        {readOnly, FileProblem::ReadOnly},
-        {f.Sparse("huge.fls", kMaxFirmwareBytes + 1), FileProblem::TooLarge},
+        {readOnly, FileProblem::ReadOnly}, {f.Sparse("huge.fls", kMaxFirmwareBytes + 1), FileProblem::TooLarge},
         {f.Sparse("large.fls", kMaxFirmwareBytes), FileProblem::None},
     };
     const std::string ready = "Ready firmware download.";

@@ -23,8 +23,7 @@ TEST(NvCommands, GoldenBytes) {
     const Raster tenByTwo{10, 2, {0xFF, 0xC0, 0x80, 0x00}};
     const std::pair<Bytes, const char*> cases[] = {
         {ReadKeyCodeListCommand(), "1D 28 4C 04 00 30 40 4B 43"}, {DeleteKeyCodeCommand('A', '1'), "1D 28 4C 04 00 30 42 41 31"},
-        {DeleteAllKeyCodesCommand(), "1D 28 4C 05 00 30 41 43 4C 52"},
-        {PrintKeyCodeCommand('1', '0'), "1D 28 4C 06 00 30 45 31 30 01 01"},
+        {DeleteAllKeyCodesCommand(), "1D 28 4C 05 00 30 41 43 4C 52"}, {PrintKeyCodeCommand('1', '0'), "1D 28 4C 06 00 30 45 31 30 01 01"},
         {DeleteAllNumberedCommand(), "08 5E 4C 01 00 41"}, {PrintNumberedCommand(0xFE), "08 5E 4C 04 00 45 FE 01 01"},
         {LegacyDownloadHeader(1, 0x00012345), "08 5E 37 47 23 01 00 43 01"},
         {LegacyDownloadHeader(1, 0xFFFFFFFF), "08 5E 37 01 00 00 00 43 01"},  // wraps
@@ -98,8 +97,7 @@ TEST(EstimateImageSize, UsesTheFileHeightAndTheModelsWidthLimit) {
                          Case{600, 90, 0, 4320}, Case{100, 10, 703, 130}, Case{384, 1365, 703, 65520},
                          Case{1, 1, 703, 1}, Case{0, 10, 703, 0}})
         EXPECT_EQ(EstimateImageSize(c.w, c.h, c.model), c.want) << c.w << "x" << c.h << " model " << c.model;
-    for (const char* path : {"C:\\logos\\shop.bmp", "/home/op/logos/shop.bmp", "shop.bmp"})
-        EXPECT_EQ(FileNameOf(path), "shop.bmp") << path;
+    for (const char* path : {"C:\\logos\\shop.bmp", "/home/op/logos/shop.bmp", "shop.bmp"}) EXPECT_EQ(FileNameOf(path), "shop.bmp") << path;
 }
 
 NvImageItem Item(std::uint32_t size, std::uint8_t number = 0, const std::string& path = {}) {
@@ -115,16 +113,14 @@ TEST(NvImageList, MemoryLimitIsInclusiveAndTheCountCapped) {
     EXPECT_EQ(std::tuple(list.size(), list.TotalImageSize()), std::tuple(1u, NvMemoryLimit));
 
     NvImageList full;  // no more than the catalogue can hold
-    for (std::size_t i = 0; i < kMaxImageItems; ++i)
-        ASSERT_EQ(full.AddImageItem(Item(1, full.NextNumber())), rc::Ok) << i;
+    for (std::size_t i = 0; i < kMaxImageItems; ++i) ASSERT_EQ(full.AddImageItem(Item(1, full.NextNumber())), rc::Ok) << i;
     EXPECT_EQ(full.AddImageItem(Item(1)), rc::OverLimit);
     EXPECT_EQ(std::tuple(full.size(), full.items().back().number), std::tuple(kMaxImageItems, 254));
 }
 
 TEST(NvImageList, RemovingRenumbersTheRest) {
     NvImageList list;
-    for (const char* p : {"a", "b", "c", "d", "e"})
-        ASSERT_EQ(list.AddImageItem(Item(10, list.NextNumber(), p)), rc::Ok);
+    for (const char* p : {"a", "b", "c", "d", "e"}) ASSERT_EQ(list.AddImageItem(Item(10, list.NextNumber(), p)), rc::Ok);
     list.RemoveImageItem(3);
     list.RemoveImageItem(1);
     list.RemoveImageItem(9);  // none: only renumbers

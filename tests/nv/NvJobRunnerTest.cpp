@@ -33,13 +33,11 @@ TEST(NvJobRunner, ReadAddressesOpensChecksAndFillsTheBarInEachVariant) {
     const Case cases[] = {
         // The finish fills the bar up under the last label.
         {DesktopNvJob(), "NV Image Manager",
-         {{"Progressing...", 1}, {"Open port...", 5}, {"Open port...", 5}, {"Check printer...", 5},
-          {"Get NV image address...", 20 + 65}},
+         {{"Progressing...", 1}, {"Open port...", 5}, {"Open port...", 5}, {"Check printer...", 5}, {"Get NV image address...", 20 + 65}},
          0, {"maker", "nv-list"}},
         // Only the handheld asks for the firmware version.
         {HandheldNvJob(), "Get Nv Address list",
-         {{"Processing...", 1}, {"Open Port..", 5}, {"Check Printer...", 5}, {"Check Printer...", 5},
-          {"Get NV Address", 20 + 65}},
+         {{"Processing...", 1}, {"Open Port..", 5}, {"Check Printer...", 5}, {"Check Printer...", 5}, {"Get NV Address", 20 + 65}},
          160902, {"model", "version", "nv-list"}},
     };
     for (const Case& c : cases) {

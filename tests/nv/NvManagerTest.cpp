@@ -39,8 +39,7 @@ TEST_F(NvManagerTest, AutoAddressingTakesTheFreeCodes) {
               std::tuple(true, Codes{"10", "11", "12"}, Codes{"10", "11", "12"}));
     EXPECT_EQ(std::tuple(rig.nv.imageCount(), rig.nv.ReadStoredCount(), rig.nv.downloadQueue().size()), std::tuple(3, 3u, 0u));
     const auto& first = *rig.handler().FindKeyCode("10");  // there: checked above
-    EXPECT_EQ(std::tuple(first.width, first.height, rig.handler().FindKeyCode("11")->raster.size()),
-              std::tuple(384, 57, 13u * 3u));
+    EXPECT_EQ(std::tuple(first.width, first.height, rig.handler().FindKeyCode("11")->raster.size()), std::tuple(384, 57, 13u * 3u));
 
     // With "10" and "12" stored, the next three go around them.
     ASSERT_TRUE(manager.Delete(1, "11").ok);
@@ -73,8 +72,7 @@ TEST_F(NvManagerTest, AskedCodesAndACancelledAddressWindow) {
 TEST_F(NvManagerTest, NothingToDownloadGoneOrTooTallStopsBeforeAnythingIsSent) {
     auto outcome = manager.Download(true);
     EXPECT_EQ(std::tie(outcome.stage, outcome.message), std::tuple(Stage::NoImages, "Without a BMP file being selected."));
-    EXPECT_EQ(NvManager(rig.nv, rig.host, HandheldNvJob()).Download(true).message,
-              "Without a bitmap file being selected.");
+    EXPECT_EQ(NvManager(rig.nv, rig.host, HandheldNvJob()).Download(true).message, "Without a bitmap file being selected.");
 
     Add("a.bmp", 8, 1);
     Add("tall.bmp", 384, 1366);
@@ -204,8 +202,7 @@ TEST(NvCatalogue, SaveReplacesWhateverWasThereAndLoadGetsItBack) {
 
     SaveCatalogue(rig.nv);
     for (const auto& [index, text] : {std::pair{1, a + ",000"}, std::pair{2, a + ",007"}, std::pair{3, a + ",100"},
-                                      std::pair{4, std::string()}})
-        EXPECT_EQ(ReadCatalogueEntry(rig.store, index), text) << index;
+                                      std::pair{4, std::string()}}) EXPECT_EQ(ReadCatalogueEntry(rig.store, index), text) << index;
     EXPECT_EQ(std::tuple(rig.nv.ReadStoredCount(), rig.nv.printerChecked(), rig.nv.addressList(), rig.nv.downloadQueue().size()),
               std::tuple(2u, false, test::Codes{}, 0u));
     EXPECT_EQ(rig.nv.imageList().size(), 3u);  // stays until the next load

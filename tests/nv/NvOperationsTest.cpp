@@ -26,8 +26,7 @@ TEST_F(NvOperations, StoredCodesReplaceTheListInBlocksEachAcknowledgedAfterItsPa
     const auto start = rig.Now();
     EXPECT_EQ(rig.nv.ReadKeyCodeList(), rc::Ok);
     EXPECT_EQ(std::tuple(rig.nv.addressList(), rig.util.link().IsOpen()), std::tuple(Codes{"10", "11", "12", "13", "14"}, true));
-    EXPECT_EQ(rig.TakeReceived(),
-              (Bytes{0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x40, 0x4B, 0x43, byte::ACK, byte::ACK, byte::ACK}));
+    EXPECT_EQ(rig.TakeReceived(), (Bytes{0x1D, 0x28, 0x4C, 0x04, 0x00, 0x30, 0x40, 0x4B, 0x43, byte::ACK, byte::ACK, byte::ACK}));
     EXPECT_GE(rig.Now() - start, 3u * 150u);
 }
 
@@ -113,8 +112,7 @@ TEST_F(NvOperations, NumberedCountsAreBounded) {
         const Bytes got = rig.TakeReceived();
         ASSERT_EQ(got.size(), 9u * static_cast<std::size_t>(c.prints)) << c.count;
         if (c.prints) {
-            EXPECT_EQ(Bytes(got.end() - 9, got.end()),
-                      PrintNumberedCommand(static_cast<std::uint8_t>(c.prints - 1))) << c.count;
+            EXPECT_EQ(Bytes(got.end() - 9, got.end()), PrintNumberedCommand(static_cast<std::uint8_t>(c.prints - 1))) << c.count;
         }
     }
     // The stored list comes from the stored count: none keeps the list, a damaged one is capped.
@@ -139,8 +137,7 @@ TEST_F(NvOperations, DownloadBlocksGoInPiecesOf4096) {
         const std::size_t before = rig.platform.writeSizes().size();
         EXPECT_EQ(rig.nv.SendDownloadBlock({"x", Bytes(c.length, 0x55)}), rc::Ok);
         const auto& sizes = rig.platform.writeSizes();
-        EXPECT_EQ(std::vector<int>(sizes.begin() + static_cast<std::ptrdiff_t>(before), sizes.end()), c.writes)
-            << c.length;
+        EXPECT_EQ(std::vector<int>(sizes.begin() + static_cast<std::ptrdiff_t>(before), sizes.end()), c.writes) << c.length;
     }
     rig.platform.config().shortWritesFrom = rig.platform.writes() + 1;
     EXPECT_EQ(rig.nv.SendDownloadBlock({"x", Bytes(9000, 0x55)}), rc::ShortWrite);

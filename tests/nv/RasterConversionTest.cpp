@@ -66,8 +66,7 @@ TEST(ThresholdAndPack, EveryBrightnessAndChannelValueFollowsTheSinglePrecisionRu
                     const bool kept = b <= 0 || !(static_cast<float>(kMatrix[x % 4][y % 4]) < threshold);
                     const bool dot = raster.bytes[y * 128 + x / 8] & (0x80 >> (x % 8));
                     if (dot != (dark && kept) && ++mismatches <= 5)
-                        ADD_FAILURE() << "brightness " << b << ", pixel " << std::hex << p << " at " << std::dec << x
-                                      << "," << y;
+                        ADD_FAILURE() << "brightness " << b << ", pixel " << std::hex << p << " at " << std::dec << x << "," << y;
                 }
         }
     }

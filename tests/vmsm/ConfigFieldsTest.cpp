@@ -30,8 +30,7 @@ TEST(ConfigFields, RangesWithTheValuesJustOutside) {
     for (const Case& c : cases) {
         const NumberField* field = FindNumberField(c.name);
         ASSERT_NE(field, nullptr) << c.name;
-        EXPECT_EQ(EditRangeOf(*field, c.firmware).Allows(c.value), c.allowed)
-            << c.name << "=" << c.value << " on " << c.firmware;
+        EXPECT_EQ(EditRangeOf(*field, c.firmware).Allows(c.value), c.allowed) << c.name << "=" << c.value << " on " << c.firmware;
     }
     for (const char* none : {"Colour", "BtPinCode"}) EXPECT_EQ(FindNumberField(none), nullptr) << none;
 
@@ -54,8 +53,7 @@ TEST(ConfigFields, CodePageRangeIsTheFirmwaresList) {
     const NumberField& codePage = NumberFieldOf(&PrinterConfig::CodePage);
     for (std::uint32_t firmware : {0u, 20999u, 21000u, 100999u, 101000u, 160902u})
         for (context::Layout variant : {context::Layout::Desktop, context::Layout::Handheld})
-            EXPECT_EQ(EditRangeOf(codePage, firmware).max + 1, lists::CodePageEntries(variant, firmware).size())
-                << firmware;
+            EXPECT_EQ(EditRangeOf(codePage, firmware).max + 1, lists::CodePageEntries(variant, firmware).size()) << firmware;
 }
 
 TEST(ConfigFields, LookupsByNameAndMemberAgree) {
@@ -85,8 +83,7 @@ TEST(ConfigFields, BluetoothStartsAtTheEditorsValuesOnlyWhereNoneIsRead) {
     StartBluetoothFields(wide, 101000, "MPT-Q700VII");
     EXPECT_EQ(wide, read);
     StartBluetoothFields(older, 100999, "MPT-Q700VII");
-    EXPECT_EQ(std::tie(older.BtSecurity, older.BtConnMode, older.BtPinCode, older.BtDeviceName),
-              std::tuple(1u, 1u, "5291", "MPT-Q700VII"));
+    EXPECT_EQ(std::tie(older.BtSecurity, older.BtConnMode, older.BtPinCode, older.BtDeviceName), std::tuple(1u, 1u, "5291", "MPT-Q700VII"));
     EXPECT_EQ(std::tuple(IsBluetoothField("BtPinCode"), IsBluetoothField("BtKeep"), BtKeepFor(true), BtKeepFor(false)),
               std::tuple(true, false, 0u, 1u));
 }

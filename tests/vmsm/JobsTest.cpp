@@ -51,8 +51,7 @@ void HoldSettings(VmsmRig& rig) {
     held.startSentinel[1] = ";"; held.endSentinel[1] = "";
 }
 void ExpectDecoded(const PrinterConfig& r, bool legacy) {
-    EXPECT_EQ(std::tie(r.Speed, r.CharMode, r.Density, r.CodePage, r.FontType),
-              std::tuple(1u, 1u, 5u, 40u, legacy ? 1u : 2u)) << legacy;
+    EXPECT_EQ(std::tie(r.Speed, r.CharMode, r.Density, r.CodePage, r.FontType), std::tuple(1u, 1u, 5u, 40u, legacy ? 1u : 2u)) << legacy;
     EXPECT_EQ(std::tie(r.Baudrate, r.Parity, r.Flowcontrol, r.Databit), std::tuple(9600u, 2u, 2u, 7u)) << legacy;
 }
 
@@ -83,8 +82,7 @@ TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
         ExpectDecoded(r, false);
         EXPECT_EQ(std::tie(r.TimeSave, r.RfInterface, r.BtConnMode, r.CuttingPosition),
                   std::tuple(200u, 1u, 2u, k.v == 160902 ? 256u : 0u)) << k.v;
-        EXPECT_EQ(std::tie(r.BtPinCode, r.BtDeviceName, r.StartSentinel[1], r.EndSentinel[1]),
-                  std::tuple("0000", "Shop 1", ";", ""));
+        EXPECT_EQ(std::tie(r.BtPinCode, r.BtDeviceName, r.StartSentinel[1], r.EndSentinel[1]), std::tuple("0000", "Shop 1", ";", ""));
         EXPECT_EQ(std::tie(rig.view.titles, rig.view.labels.front(), rig.view.labels.back()),
                   std::tuple(Keys{k.title}, k.firstLabel, k.lastLabel));
         EXPECT_EQ(std::ranges::max(rig.view.positions), k.variant == D ? 100 : 119) << "only the desktop's bar stops at 100";
@@ -223,15 +221,13 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
 
     VmsmRig other;
     other.printer.identity.modelText = "MPT-Q800VII";
-    EXPECT_EQ(other.Run(GetStatus).message,
-              "Printer model is not matched!\r\nThe printer reports the model \"MPT-Q800VII\".");
+    EXPECT_EQ(other.Run(GetStatus).message, "Printer model is not matched!\r\nThe printer reports the model \"MPT-Q800VII\".");
     EXPECT_EQ(std::tie(other.view.positions.back(), other.view.labels.back()), std::tuple(5, "Get status : 5 %"))
         << "one progress step of five";
 
     VmsmRig closed;
     closed.util.link().Configure(test::LoopbackTcp(9101));  // nothing listens there
-    EXPECT_EQ(closed.Run(SetStatus).message,
-              "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port.");
+    EXPECT_EQ(closed.Run(SetStatus).message, "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port.");
     EXPECT_TRUE(closed.TakeReceived().empty());
 }
 

@@ -88,8 +88,7 @@ TEST(ManagerPages, BluetoothGoesBackOnlyWhenTicked) {
 
     // Firmware without Bluetooth items shows the printer's defaults, and no RF interface goes back.
     const Page3Fields legacy = ShowRecord(record, Printer(21021)).page3;
-    EXPECT_EQ(std::tie(legacy.pinCode, legacy.deviceName, legacy.connMode, legacy.security),
-              std::tuple("5291", "MPT-Q700VII", 1u, 1u));
+    EXPECT_EQ(std::tie(legacy.pinCode, legacy.deviceName, legacy.connMode, legacy.security), std::tuple("5291", "MPT-Q700VII", 1u, 1u));
     PrinterConfig old = record;
     old.RfInterface = 1;
     CopyBack(NoneShown(), ShowRecord(record, Printer(21021)), ManagerEnd::Save, 21021, old);
