@@ -16,7 +16,6 @@ struct StoreRig {
     test::TempDir dir;
     SettingsStore store{dir / "registry.reg"};
     void Dword(const char* name, std::uint32_t value) { store.SetRegDword(ProductKey, name, value); }
-    void Text(const char* name, const std::string& value) { store.SetRegString(ProductKey, name, value); }
     std::uint32_t Number(const char* name) const {
         std::uint32_t value = 0;
         EXPECT_EQ(store.GetRegDword(ProductKey, name, value), 1) << name;
@@ -93,10 +92,8 @@ TEST(StoredCommSettings, EveryHandheldCombination) {
     for (const auto& c : cases) {
         StoreRig r;
         if (c.type) r.Dword("uPortType", *c.type);
-        r.Text("uPort", c.port);
-        r.Dword("uBaudrate", c.baud);
-        r.Dword("uStopbit", 1);  // the desktop's; the handheld has one stop bit
-        r.Dword("uParity", 2);
+        // Stop bits and parity as the desktop stores them: the handheld has one stop bit and no parity.
+        r.store.SetRegValues(ProductKey, {{"uPort", std::string(c.port)}, {"uBaudrate", c.baud}, {"uStopbit", 1u}, {"uParity", 2u}});
         EXPECT_EQ(Describe(ReadCommSettings(r.store, Layout::Handheld).settings), c.read) << c.port;
     }
 }
