@@ -140,8 +140,7 @@ TEST(ImageLoader, WhatLoadsAndItsPixels) {
     const Pixels sixBlack(6, 0);
     const std::pair<std::string, Pixels> cases[] = {  // no pixels: refused
         // Transparent black, opaque black, half-transparent black, opaque red.
-        {WriteBytes(at("logo.png"), test::PngRgba(4, 1, {0, 0xFF000000, 0x80000000, 0xFFFF0000})),
-         {0xFFFFFF, 0x000000, 0x7F7F7F, 0xFF0000}},
+        {WriteBytes(at("logo.png"), test::PngRgba(4, 1, {0, 0xFF000000, 0x80000000, 0xFFFF0000})), {0xFFFFFF, 0x000000, 0x7F7F7F, 0xFF0000}},
         {WriteBytes(at("logo.gif"), gif), {0xFFFFFF, 0x000000}},
         {WriteBytes(at("bitmap.png"), test::Bmp24(RgbImage(3, 2, 0))), sixBlack},  // BMP content under another name
         {WriteBytes(at("logo.PNG"), blackPng), sixBlack},

@@ -29,8 +29,7 @@ TEST(ConvertToRaster, ImagesAndTheirRasters) {
     padded[12] = padded[25] = 0xF0;
     struct Case { const char* name; RgbImage image; int brightness; Bytes bytes; std::uint16_t w = 0, h = 0; };
     const Case cases[] = {
-        {"600 x 90", RgbImage(600, 90, kBlack), 0, Bytes(2736, 0xFF), 384, 57},
-        {"halved light pairs", pairs, 0, Bytes(48, 0xFF), 384, 1},
+        {"600 x 90", RgbImage(600, 90, kBlack), 0, Bytes(2736, 0xFF), 384, 57}, {"halved light pairs", pairs, 0, Bytes(48, 0xFF), 384, 1},
         {"768 x 3 rounds down", RgbImage(768, 3, kBlack), 0, Bytes(48, 0xFF), 384, 1},
         {"unhalved light", RgbImage(2, 1, Rgb(240, 240, 240)), 0, {0x00}}, {"100 dots", RgbImage(100, 2, kBlack), 0, padded},
         {"leftmost dot in the high bit", dots, 0, {0x80, 0x40, 0x10, 0x00}},
@@ -119,8 +118,7 @@ TEST(DiffuseAndPack, EveryDotAsTheReferenceRulesGiveIt) {
     const auto picture = [](std::uint32_t w, std::uint32_t h) {
         RgbImage image(w, h);
         for (std::uint32_t y = 0; y < h; ++y)
-            for (std::uint32_t x = 0; x < w; ++x)
-                image.at(x, y) = (x * 255 / (w - 1)) << 16 | (y * 255 / (h - 1)) << 8 | ((x * y * 7) & 0xFF);
+            for (std::uint32_t x = 0; x < w; ++x) image.at(x, y) = (x * 255 / (w - 1)) << 16 | (y * 255 / (h - 1)) << 8 | ((x * y * 7) & 0xFF);
         return image;
     };
     const struct { std::uint32_t w, h; Dither kind; int brightness; const char* hex; } cases[] = {
@@ -176,8 +174,7 @@ TEST_F(BitmapLoader, PixelsGoThroughTheColourTable) {
         {"RLE8 rows filled, no end mark", Bmp{4, 1, 8, 1, palette, {0x04, 0x03, 0x00, 0x00}}.File(), {K, K, K, K}},
         {"RLE8 escapes", Bmp{5, 2, 8, 1, palette, {0x00, 0x03, 0x01, 0x02, 0x03, 0x00, 0x00, 0x02, 0x01, 0x01, 0x01, 0x03, 0x00, 0x01}}.File(),
          {W, W, W, W, K, R, G, K, W, W}},
-        {"RLE4 escapes", Bmp{6, 1, 4, 2, palette, {0x00, 0x05, 0x12, 0x30, 0x30, 0x00, 0x01, 0x20, 0x00, 0x01}}.File(),
-         {R, G, K, W, K, G}},
+        {"RLE4 escapes", Bmp{6, 1, 4, 2, palette, {0x00, 0x05, 0x12, 0x30, 0x30, 0x00, 0x01, 0x20, 0x00, 0x01}}.File(), {R, G, K, W, K, G}},
         {"257 colours for 256 indexes", Bmp{2, 1, 8, 0, wide, {0x00, 0x01, 0, 0}}.File(), {W, K}},
         {"0x01000101 colours for two indexes", shallow, {W, K}},
         {"1 bit, one colour: the index past it is paper", Bmp{2, 1, 1, 0, {K}, {0x40, 0, 0, 0}}.File(), {K, W}},

@@ -36,8 +36,7 @@ TEST(ConfigFields, RangesWithTheValuesJustOutside) {
 
     // What the record holds, from 0 up: wider than the editors where a printer may report more.
     const struct { const char* name; std::uint32_t last; } held[] = {
-        {"CodePage", 63}, {"TimeOff", 127}, {"CuttingPosition", 65535}, {"Msr", 15}, {"Flowcontrol", 9},
-        {"BtSecurity", 9}, {"Density", 7}};
+        {"CodePage", 63}, {"TimeOff", 127}, {"CuttingPosition", 65535}, {"Msr", 15}, {"Flowcontrol", 9}, {"BtSecurity", 9}, {"Density", 7}};
     for (const auto& c : held) {
         const EditRange range = HeldRangeOf(*FindNumberField(c.name));
         EXPECT_EQ(std::tuple(range.Allows(0), range.Allows(c.last), range.Allows(c.last + 1)), std::tuple(true, true, false)) << c.name;

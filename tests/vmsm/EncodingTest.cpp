@@ -60,8 +60,7 @@ TEST(CommandBytes, BluetoothCommandAndItsBound) {
 }
 
 TEST(CommandBytes, FactoryDefaultBlockIsThe253BytesOfTheMptQ700VII) {
-    EXPECT_EQ(c::FactoryDefaultBlock(), H(
-        "1D 28 45 03 00 01 49 4E  1D 28 45 0B 00 03 01 30 30 30 30 31 31 30 30  "
+    EXPECT_EQ(c::FactoryDefaultBlock(), H("1D 28 45 03 00 01 49 4E  1D 28 45 0B 00 03 01 30 30 30 30 31 31 30 30  "
         "1D 28 45 0B 00 03 02 30 30 30 30 30 30 30 30  1D 28 45 0B 00 03 03 32 32 32 32 30 30 30 31  "
         "1D 28 45 0B 00 03 05 30 30 30 30 31 31 31 31  1D 28 45 0B 00 03 06 30 30 30 30 31 30 31 30  "
         "1D 28 45 0B 00 03 07 30 31 31 30 30 30 30 30  1D 28 45 0B 00 03 08 30 30 30 30 30 30 30 30  "

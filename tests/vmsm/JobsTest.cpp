@@ -99,12 +99,10 @@ TEST(VmsmJob, SetStatusWritesInOrder) {
         {D, 160902, 0, 102, Join({kSwitchWrites, serials, {"write-tearoff"}, kSentinelWrites,
                                   {"write-switch-P", "end", "write-bt"}}), 0, 7900},
         {D, 101001, 1, 102, Join({kSwitchWrites, serials, kSentinelWrites, {"write-switch-P", "end"}}), 1000, 5410},
-        {D, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy", "end-legacy"}, kSentinelWrites,
-                                 {"write-bt"}}), 1000, 2572},
+        {D, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy", "end-legacy"}, kSentinelWrites, {"write-bt"}}), 1000, 2572},
         {HH, 101001, 0, 102, Join({kSwitchWrites, {"write-serial-1", "write-switch-Q"}, Seq("write-serial-", "234"),
                                    kSentinelWrites, {"write-switch-P", "write-bt", "end"}}), 1000, 13902},
-        {HH, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy"}, kSentinelWrites,
-                                  {"write-bt", "end-legacy"}}), 1000, 5772},
+        {HH, 21021, 0, 202, Join({kLegacySwitchWrites, {"write-serial-legacy"}, kSentinelWrites, {"write-bt", "end-legacy"}}), 1000, 5772},
     };
     for (const Case& k : cases) {
         VmsmRig rig(k.v);
@@ -113,8 +111,7 @@ TEST(VmsmJob, SetStatusWritesInOrder) {
         r.Baudrate = 9600; r.Parity = 1; r.Flowcontrol = 2; r.Databit = 7;
         const auto job = rig.Run(SetStatus, k.variant);
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
-        EXPECT_EQ(std::tuple(job.ms, job.phases, job.delays.back()),
-                  std::tuple(k.ms, std::vector{2000, k.phase, 9999}, k.lastDelay)) << k.v;
+        EXPECT_EQ(std::tuple(job.ms, job.phases, job.delays.back()), std::tuple(k.ms, std::vector{2000, k.phase, 9999}, k.lastDelay)) << k.v;
         EXPECT_EQ(rig.TakeLog(), k.log) << k.v;
         EXPECT_EQ(rig.view.titles, Keys{k.variant == D ? "Virtual Memory Switch Manager" : "Set Status..."});
         const auto& held = rig.held();
@@ -153,8 +150,7 @@ TEST(VmsmJob, AStoppedWriteLeavesSettingModeOnce) {
 TEST(VmsmJob, ConditionsOnFirmwareAndMsrMode) {
     struct Case { VmsmJob job; std::uint32_t v; std::uint8_t m; int phase; Keys present, absent; };
     const Case cases[] = {
-        {GetStatus, 11060, '9', 101, {"read-switch-3", "read-switch-8"},
-         {"read-switch-7", "read-sentinels-1", "read-bt-c", "read-tearoff"}},
+        {GetStatus, 11060, '9', 101, {"read-switch-3", "read-switch-8"}, {"read-switch-7", "read-sentinels-1", "read-bt-c", "read-tearoff"}},
         {GetStatus, 1039, '9', 101, {"read-switch-7"}, {"read-switch-3"}},
         {GetStatus, 21021, '9', 201, {"codepage", "msr", "read-switch-legacy-7", "read-serial-legacy-4", "read-sentinels-3"},
          {"read-switch-1", "read-serial-1", "read-bt-c", "read-tearoff", "read-switch-P"}},
@@ -195,8 +191,7 @@ TEST(VmsmJob, LegacyGetStatusDecodesAndCompletesTheBar) {
 TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
     struct Case { context::Layout variant; VmsmJob job; const char* key; sim::Fault fault; const char* message; bool open; };
     const Case cases[] = {
-        {D, GetStatus, "model", WrongHeader,
-         "Printer model is not matched!\r\nThe printer's reply \"`MPT-Q700VII\" names no model.", false},
+        {D, GetStatus, "model", WrongHeader, "Printer model is not matched!\r\nThe printer's reply \"`MPT-Q700VII\" names no model.", false},
         {D, GetStatus, "model", Silent, "Printer model is not matched!\r\nNo reply came within 12.2 s.", false},
         {D, GetStatus, "version", Silent, "Failed to get printer version!", false},
         {D, GetStatus, "read-switch-2", Silent, "Failed to read SW2 data!", false},
@@ -286,10 +281,8 @@ TEST(ConfigJobFlow, EveryEnd) {
     struct Case { context::Layout variant; const char* key; sim::Fault fault; EditChoice choice; JobOutcome outcome; bool open;
                   int heldTimeOff; std::uint32_t storedTimeOff; const char* step; const char* message; const char* title; };
     const Case cases[] = {
-        {D, "", None, Save, Written, false, 5, 5, "",
-         "Success to set VMSM configuration! \r\nPlease reset printer power.", "Pelmora"},
-        {D, "read-switch-6", Silent, Save, ReadFailed, false, 60, 0, "Failed to read SW6 data!",
-         "Failed to read SW6 data!", "Pelmora"},
+        {D, "", None, Save, Written, false, 5, 5, "", "Success to set VMSM configuration! \r\nPlease reset printer power.", "Pelmora"},
+        {D, "read-switch-6", Silent, Save, ReadFailed, false, 60, 0, "Failed to read SW6 data!", "Failed to read SW6 data!", "Pelmora"},
         {D, "", None, Cancel, NotWritten, false, 60, 0, "", "", ""}, {HH, "", None, Cancel, NotWritten, true, 60, 0, "", "", ""},
         {D, "enter", WrongHeader, Save, WriteFailed, false, 60, 0, "Failed to set initial command!",
          "Failed to save VMSM configuration!\r\nPlease check your printer state.", "Pelmora"},

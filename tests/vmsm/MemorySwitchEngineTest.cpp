@@ -47,8 +47,7 @@ TEST(Engine, SentinelBluetoothAndRfWrites) {
     EXPECT_EQ(rig.engine.WriteRfInterface(), rc::Ok);
     EXPECT_EQ(rig.TakeReceived(), H("1D 28 45 0B 00 03 50 30 30 30 30 30 30 31 30"));
     const auto& held = rig.held();
-    EXPECT_EQ(std::tie(held.startSentinel[0], held.endSentinel[0], held.btPinCode, held.btDeviceName),
-              std::tuple("%", "", "1234", "Till 3"));
+    EXPECT_EQ(std::tie(held.startSentinel[0], held.endSentinel[0], held.btPinCode, held.btDeviceName), std::tuple("%", "", "1234", "Till 3"));
     EXPECT_EQ(std::tuple(held.btConnMode, held.btSecurity, held.Switch('P')), std::tuple('3', '0', 0b10));
 }
 
@@ -183,8 +182,7 @@ TEST(ResendCollector, SilenceBoundsAndValueBytes) {
         {{100, 100, 0, OnSilence::Keep}, {H("37 33"), {}, {}, {}, H("37 33 31 1F 39 00")}, "37 33 31 1F 39 00", 1},  // dropped at the resend
         {{11, 11, 0, OnSilence::Keep}, {{}, {}, {}, H("37 21 30 30 30 30 30 30 30 31 00")}, "37 21 30 30 30 30 30 30 30 31 00", 1},  // taken
         // the switch reader drops at every silent read; the Bluetooth reader takes only a whole reply in one read
-        {{100, 100, 0, OnSilence::Discard}, {H("37 21 30"), {}, H("37 21 30 30 30 30 30 30 30 30 00")},
-         "37 21 30 30 30 30 30 30 30 30 00", 0},
+        {{100, 100, 0, OnSilence::Discard}, {H("37 21 30"), {}, H("37 21 30 30 30 30 30 30 30 30 00")}, "37 21 30 30 30 30 30 30 30 30 00", 0},
         {{100, 100, 0, OnSilence::WholeReadOnly}, {H("37 42 63"), H("37 42 63 32 00")}, "37 42 63 32 00", 0},
         // at most twelve bytes are kept; the tear-off value bytes 00 00 do not end it
         {{100, 12, 0, OnSilence::Keep}, {H("37 33 31 1F 31 31 35 32 30 30 30 30 30 30 00")}, "37 33 31 1F 31 31 35 32 30 30 30 30", 0},
