@@ -35,9 +35,8 @@ TEST_F(NvManagerTest, AutoAddressingTakesTheFreeCodes) {
     Add("c.bmp", 8, 1);
     auto outcome = manager.Download(true);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
-    EXPECT_EQ(std::tuple(outcome.refresh.ok, StoredCodes(), rig.nv.addressList()),
-              std::tuple(true, Codes{"10", "11", "12"}, Codes{"10", "11", "12"}));
-    EXPECT_EQ(std::tuple(rig.nv.imageCount(), rig.nv.ReadStoredCount(), rig.nv.downloadQueue().size()), std::tuple(3, 3u, 0u));
+    EXPECT_EQ(std::tuple(outcome.refresh.ok, StoredCodes(), rig.nv.addressList(), rig.nv.imageCount(), rig.nv.ReadStoredCount(),
+                         rig.nv.downloadQueue().size()), std::tuple(true, Codes{"10", "11", "12"}, Codes{"10", "11", "12"}, 3, 3u, 0u));
     const auto& first = *rig.handler().FindKeyCode("10");  // there: checked above
     EXPECT_EQ(std::tuple(first.width, first.height, rig.handler().FindKeyCode("11")->raster.size()), std::tuple(384, 57, 13u * 3u));
 
