@@ -47,8 +47,7 @@ std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.e
 void ExpectSame(const std::optional<RgbImage>& ours, const std::optional<RgbImage>& reader, const std::string& name) {
     ASSERT_TRUE(reader) << name << ": the reader refuses it";
     ASSERT_TRUE(ours) << name;
-    EXPECT_EQ(std::tie(ours->width, ours->height, ours->pixels), std::tie(reader->width, reader->height, reader->pixels))
-        << name;
+    EXPECT_EQ(std::tie(ours->width, ours->height, ours->pixels), std::tie(reader->width, reader->height, reader->pixels)) << name;
 }
 
 Bytes Random(std::mt19937& random, std::size_t n) {
@@ -95,8 +94,7 @@ TEST(ReaderParity, BitFieldBitmaps) {
     std::mt19937 random(23);
     struct Case { const char* name; std::uint16_t bits; std::uint32_t compression, header; std::vector<std::uint32_t> masks; };
     const Case cases[] = {
-        {"16-bit 5-5-5", 16, 0, 40, {}},
-        {"16-bit 5-6-5 masks", 16, 3, 40, {0xF800, 0x07E0, 0x001F}},
+        {"16-bit 5-5-5", 16, 0, 40, {}}, {"16-bit 5-6-5 masks", 16, 3, 40, {0xF800, 0x07E0, 0x001F}},
         {"32-bit masks", 32, 3, 40, {0x00FF0000, 0x0000FF00, 0x000000FF}},
         {"32-bit blue first", 32, 3, 40, {0x0000FF00, 0x00FF0000, 0xFF000000}},
         {"16-bit 4-4-4, version 4, no alpha", 16, 3, 108, {0x0F00, 0x00F0, 0x000F, 0}},
@@ -257,13 +255,10 @@ Bytes MakeGif(const GifCase& c, std::mt19937& random) {
 TEST(ReaderParity, GifFirstFrameOnItsScreen) {
     std::mt19937 random(41);
     const GifCase cases[] = {
-        {"whole screen", 9, 5, 0, 0, 9, 5},
-        {"transparent", 9, 5, 0, 0, 9, 5, 3},
+        {"whole screen", 9, 5, 0, 0, 9, 5}, {"transparent", 9, 5, 0, 0, 9, 5, 3},
         {"frame inside the screen, background colour", 12, 8, 2, 1, 6, 4, NO_TRANSPARENT_COLOR, false, false, 5},
-        {"frame inside the screen, transparent", 12, 8, 2, 1, 6, 4, 2},
-        {"local table", 9, 5, 0, 0, 9, 5, NO_TRANSPARENT_COLOR, true},
-        {"interlaced", 7, 19, 0, 0, 7, 19, NO_TRANSPARENT_COLOR, false, true},
-        {"frame past the screen's edge", 6, 4, 3, 2, 6, 4},
+        {"frame inside the screen, transparent", 12, 8, 2, 1, 6, 4, 2}, {"local table", 9, 5, 0, 0, 9, 5, NO_TRANSPARENT_COLOR, true},
+        {"interlaced", 7, 19, 0, 0, 7, 19, NO_TRANSPARENT_COLOR, false, true}, {"frame past the screen's edge", 6, 4, 3, 2, 6, 4},
     };
     for (const GifCase& c : cases) {
         const Bytes gif = MakeGif(c, random);
