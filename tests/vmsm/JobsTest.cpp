@@ -234,9 +234,8 @@ TEST(VmsmJob, FactoryDefaultResetsThePrinterAndCompletes) {
         rig.held().switches[1] = 0xFF;
         const auto job = rig.Run(FactoryDefault, variant);
         ASSERT_EQ(job.end, JobEnd::Ok) << job.message;
-        EXPECT_EQ(std::tie(job.phases, job.delays), std::tuple(std::vector{3000, 9999}, std::vector{100u, 100u}));
-        EXPECT_EQ(std::tuple(job.ms, rig.view.positions.back(), rig.held().Switch(1)),
-                  std::tuple(ms, position, sim::FactorySettings().Switch(1)));
+        EXPECT_EQ(std::tuple(job.phases, job.delays, job.ms, rig.view.positions.back(), rig.held().Switch(1)),
+                  std::tuple(std::vector{3000, 9999}, std::vector{100u, 100u}, ms, position, sim::FactorySettings().Switch(1)));
     }
 }
 
