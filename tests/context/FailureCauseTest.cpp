@@ -50,6 +50,17 @@ TEST(FailureCause, PlacesAreFilledOnceAndInOrder) {
     }
 }
 
+// A fleet report tells a cause from the error above it by the template's fixed words, in
+// order, from the first character to the last.
+TEST(FailureCause, CauseLinesAreKnownByAllTheirFixedWords) {
+    for (const auto& [cause, text] : context::AllCauseTemplates())
+        EXPECT_TRUE(context::IsCauseText(context::FillCause(text, {"tcp 10.0.0.5:9100", "4.0"}))) << text;
+    for (const char* line : {" No reply came within 2.0 s.", "No reply came within 2.0 s",
+                             "No reply came within 2.0 s: the printer may be busy with another client.",
+                             "Port open error!"})
+        EXPECT_FALSE(context::IsCauseText(line)) << line;
+}
+
 // Silence, bytes that form no reply and a closed connection each have their own cause,
 // with the time really waited.
 TEST(FailureCause, QueryFailuresTellSilenceFromForeignBytes) {

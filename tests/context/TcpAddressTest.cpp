@@ -75,6 +75,8 @@ TEST(TcpAddress, PrinterAddressesByNameOrIpv6) {
                   std::tuple(c.host, c.port, c.named)) << c.text;
         EXPECT_EQ(ParsePrinterAddress(c.named, 1).host, parsed.host) << c.named;
     }
+    // A name's label holds up to 63 characters.
+    EXPECT_EQ(ParsePrinterAddress(std::string(63, 'a') + ".shop", 9100).problem, P::None);
     EXPECT_EQ(ParsePrinterAddress(std::string(64, 'a') + ".shop", 9100).problem, P::BadAddress);
 }
 
