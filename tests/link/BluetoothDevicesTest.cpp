@@ -21,7 +21,7 @@ std::string Shown(const BluetoothListing& listing) {
                 (d.serialProfile ? " serial" : "") + ";";
     return text;
 }
-// Neither the headset nor the low-energy beacon.
+// Not the headset, nor the speaker that told its profiles without being paired, nor the low-energy beacon.
 constexpr const char* kListed = "00:11:22:33:44:55 MPT-Q700VII paired connected serial;11:00:00:00:00:01 Not paired;";
 
 // Without a scan the known devices at once; with one, after its time or a stop.

@@ -40,8 +40,8 @@ TEST(TranscriptLine, EveryEventSurvivesItsLine) {
         const auto back = link::ParseTranscriptLine(line, header, error);
         ASSERT_TRUE(back) << line << ": " << error;
         EXPECT_FALSE(header);
-        EXPECT_EQ(std::tie(back->kind, back->link, back->timeMs, back->bytes, back->result, back->port),
-                  std::tie(e.kind, e.link, e.timeMs, e.bytes, e.result, e.port)) << line;
+        EXPECT_EQ(std::tie(back->kind, back->link, back->timeMs, back->bytes, back->result, back->channel, back->port),
+                  std::tie(e.kind, e.link, e.timeMs, e.bytes, e.result, e.channel, e.port)) << line;
     }
 }
 

@@ -27,6 +27,7 @@ try:
         for device, name, props in [
                 ('AA:BB:CC:00:00:02', 'Headset', {'Paired': True, 'UUIDs': ['0000110b-0000-1000-8000-00805f9b34fb']}),
                 ('00:11:22:33:44:55', 'MPT-Q700VII', {'Paired': True, 'Connected': True, 'UUIDs': [uuid]}),
+                ('AA:BB:CC:00:00:03', 'Speaker', {'UUIDs': ['0000110b-0000-1000-8000-00805f9b34fb']}),
                 ('5E:00:00:00:00:09', 'Beacon', {'AddressType': 'random'}),
                 ('11:00:00:00:00:01', 'Not paired', {'Connected': 'retyped'})]:
             bus.get_object('org.bluez', mock.AddDevice('hci0', device, name)).UpdateProperties(
