@@ -30,9 +30,10 @@ struct Printer {
 // Outside setting mode a switch write is ignored; inside, a command may come in pieces.
 TEST(SimConfig, PiecesWaitForTheRestOfTheCommand) {
     Printer p;
-    const int before = p.held().Switch(6);
+    const PrinterSettings before = p.held();
     p.Send("1D 28 45 0B 00 03 06 31 31 31 31 31 31 31 31");
-    EXPECT_EQ(p.held().Switch(6), before);
+    p.Send("1D 28 45 04 00 0B 01 39 36");
+    EXPECT_EQ(p.held(), before);
     EXPECT_EQ(p.Send("1D 28 45 03 00 01 49 4E"), H("37 20 00"));
     p.Send("1D 28 45 0B 00 03");  // the header, 500 ms before its record
     p.Send("06 31 31 31 31 31 31 31 31");
@@ -40,6 +41,9 @@ TEST(SimConfig, PiecesWaitForTheRestOfTheCommand) {
     p.Send("1D 28 45 04 00 0B 01");  // serial header, then its data
     p.Send("39 36");
     EXPECT_EQ(p.held().serial[0], "96");
+    const PrinterSettings four = p.held();
+    p.Send("1D 28 45 04 00 0B 05 39 37");  // there are four serial records
+    EXPECT_EQ(p.held(), four);
     p.Send("1F 1F 70 30 31 31 32");
     p.Send("0D 4E 0D");
     EXPECT_EQ(std::tie(p.held().btPinCode, p.held().btDeviceName, p.held().btConnMode, p.held().btSecurity),
