@@ -120,6 +120,8 @@ TEST(NvJobRunner, PrintAndDeleteJobsFillTheBar) {
         {NvJob::PrintAllImages, "", {{"Progressing...", 1}, {"Print all NV image...", 5}, {"Print all NV image...", 80 + 15}},
          100, {"10", "11"}, {"10", "11"}, 360},
         // 5 steps, the delete, 20 more and the read of the list, which fills the bar; every timer, step and pause.
+        {NvJob::DeleteImage, "10", {{"Progressing...", 1}, {"Delete selected NV image...", 5},
+         {"Delete selected NV image...", 20}, {"Get NV image address...", 75}}, 100, {}, {"11"}, 1750},
         {NvJob::DeleteAllImages, "", {{"Progressing...", 1}, {"Delete all NV image...", 5}, {"Delete all NV image...", 20},
          {"Get NV image address...", 75}}, 100, {}, {}, 2750},
     };

@@ -288,6 +288,7 @@ TEST(ConfigJobFlow, EveryEnd) {
         {HH, "enter", WrongHeader, Save, WriteFailed, false, 60, 0, "Failed to set Init command..!!",
          "Failed to save Virtual memory switch!!\r\nPlease Check your printer state", "Total Manager Utility"},
         {HH, "", None, Default, Written, false, 15, 60, "", "Success to Set VMSM!", "Pelmora"},  // stored as read
+        {D, "", None, Save, WriteCancelled, false, 60, 0, "", kWriteCancelledNothingWritten, "Pelmora"},  // Cancel at once
     };
     for (const Case& k : cases) {
         VmsmRig rig;
@@ -303,7 +304,11 @@ TEST(ConfigJobFlow, EveryEnd) {
             if (k.choice == Save) e.editRecord().TimeOff = 5;
             return k.choice;
         };
-        const auto drive = [&](context::JobRunner& r) { return context::DriveJob(r, rig.platform.clock()); };
+        int drives = 0;
+        const auto drive = [&](context::JobRunner& r) {
+            const bool cancel = ++drives == 2 && k.outcome == WriteCancelled;
+            return context::DriveJob(r, rig.platform.clock(), [cancel] { return cancel; });
+        };
         const JobReport report = RunConfigJob(rig.engine, ConfigJob{rig.store, rig.view, drive, edit, k.variant});
         const std::string what = std::string(k.message) + "/" + k.key;
         EXPECT_EQ(std::tuple(report.outcome, edits, rig.util.link().IsOpen()), std::tuple(k.outcome, k.outcome == ReadFailed ? 0 : 1, k.open))
