@@ -121,6 +121,10 @@ TEST(ConfigProfile, DiffAndDryRunOnlyRead) {
          "printerValue": 10, "newValue": 100}]})json"));
 
     EXPECT_EQ(cli.Run({"diff", "TimeOff=15"}).status, 0) << "the value the printer holds";
+    const auto list = cli.dir / "printers";
+    std::ofstream(list) << "tcp 127.0.0.1:9100\n";
+    const auto fleet = cli.RunPelmora({"--printers", list.string(), "config", "diff", "TimeOff=30"});
+    EXPECT_TRUE(fleet.out.ends_with("tcp 127.0.0.1:9100  would change\n")) << fleet.out;  // not "not stored"
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"set", "--json", "TimeOff=30"}, {"set", "--dry-run", "--verify", "TimeOff=30"}, {"diff"}})
         EXPECT_EQ(cli.Run(args).status, 2) << args[1];

@@ -35,6 +35,7 @@ TEST(ValueWords, ShownTextsAndUnitsGiveTheCodes) {
         {"TimeOff", "30 minutes", 30}, {"TimeSave", "60s", 60},      {"CuttingPosition", "120units", 120},
         {"BeepPaper", "1", std::nullopt},   // a code stays a code
         {"BeepPaper", "maybe", std::nullopt}, {"TimeOff", "30h", std::nullopt}, {"TimeOff", "min", std::nullopt},
+        {"TimeOff", "4294967296min", std::nullopt},  // past 32 bits: no wrap to 0
         {"TimeSave", "30min", std::nullopt}, {"Density", "on", std::nullopt}, {"BtPinCode", "on", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(CodeOfWord(c.field, c.text), c.code) << c.field << "=" << c.text;
