@@ -53,10 +53,8 @@ private slots:
             QVERIFY(!step->isVisible());
             QCOMPARE(step->end(), End::Cancel);
             QCOMPARE(rig.prompts.shown.size(), std::size_t(2));
-            for (const auto& asked : rig.prompts.shown) {
-                QCOMPARE(asked.title, QString(titles[n - 1]));
-                QCOMPARE(asked.text, QString("VMSM Manager Cancel?"));
-            }
+            const QString box = titles[n - 1] + QString("|VMSM Manager Cancel?");
+            for (const auto& asked : rig.prompts.shown) QCOMPARE(asked.title + '|' + asked.text, box);
             QVERIFY(rig.record == vmsm::PrinterConfig{});
         }
     }
@@ -75,9 +73,7 @@ private slots:
             QVERIFY(Checked(*step, "fontRadio2"));  // no shift on any firmware
             if (c.chosen >= 0) Choose(*step, "densityList", c.chosen);
             Click(*step, "nextButton");
-            QCOMPARE(step->end(), End::Next);
-            QCOMPARE(rig.record.Density, c.stored);
-            QCOMPARE(rig.record.FontType, 2u);
+            QCOMPARE(std::tuple(step->end(), rig.record.Density, rig.record.FontType), std::tuple(End::Next, c.stored, 2u));
         }
     }
 
@@ -107,15 +103,13 @@ private slots:
             rig.record.Sentinel = vmsm::SentinelDynamic;
             auto step = rig.Make(WizardStep::Two);
             auto* msr = Find<QComboBox>(*step, "msrList");
-            QVERIFY2(msr->count() == c.entries, c.name);
-            QVERIFY2(msr->isEnabled() == (c.entries > 1), c.name);
+            const bool advance = Find<QPushButton>(*step, "advanceButton")->isEnabled();
+            QCOMPARE(std::tuple(c.name, msr->count(), msr->isEnabled(), advance), std::tuple(c.name, c.entries, c.entries > 1, c.advance));
             if (!c.only.isEmpty()) QCOMPARE(msr->currentText(), c.only);
-            QVERIFY2(Find<QPushButton>(*step, "advanceButton")->isEnabled() == c.advance, c.name);
             Click(*step, "prevButton");
-            QCOMPARE(step->end(), End::Prev);
-            QVERIFY2(rig.record.Msr == (c.entries > 1 ? 5u : 0u), c.name);
-            QVERIFY2(rig.record.Sentinel == (c.advance ? std::uint32_t(vmsm::SentinelDynamic) : std::uint32_t(vmsm::SentinelNone)),
-                     c.name);
+            const std::uint32_t sentinel = c.advance ? vmsm::SentinelDynamic : vmsm::SentinelNone;
+            QCOMPARE(std::tuple(c.name, step->end(), rig.record.Msr, rig.record.Sentinel),
+                     std::tuple(c.name, End::Prev, c.entries > 1 ? 5u : 0u, sentinel));
         }
     }
 
@@ -128,8 +122,7 @@ private slots:
             rig.record.Service = 1;
             auto step = rig.Make(WizardStep::Two);
             auto* box = Find<QLineEdit>(*step, "tearOffEdit");
-            QCOMPARE(box->text(), QString(held ? "300" : "0"));
-            QCOMPARE(box->isEnabled(), held);
+            QCOMPARE(std::tuple(box->text(), box->isEnabled()), std::tuple(QString(held ? "300" : "0"), held));
             if (held) {
                 Click(*step, "serviceRadio0");
                 QVERIFY(!box->isEnabled());
@@ -138,8 +131,7 @@ private slots:
                 box->setText("320");
             }
             Click(*step, "nextButton");
-            QCOMPARE(rig.record.CuttingPosition, held ? 320u : 0u);
-            QCOMPARE(rig.record.Service, 1u);
+            QCOMPARE(std::tuple(rig.record.CuttingPosition, rig.record.Service), std::tuple(held ? 320u : 0u, 1u));
         }
     }
 
@@ -154,14 +146,13 @@ private slots:
         for (const auto& c : cases) {
             StepRig rig;
             rig.record.Service = 1;
+            const vmsm::PrinterConfig unchanged = rig.record;
             auto dialog = rig.Make(static_cast<WizardStep>(c.step));
             dialog->show();
             Type(*dialog, c.box, c.text);
             Click(*dialog, c.button);
             QVERIFY2(dialog->isVisible(), c.text);
             QCOMPARE(rig.prompts.Messages(), QStringList{c.message});
-            vmsm::PrinterConfig unchanged;
-            unchanged.Service = 1;
             QVERIFY2(rig.record == unchanged, c.text);
             Type(*dialog, c.box, "9");  // 1 to 9 pass for power saving too
             Click(*dialog, c.button);
@@ -188,9 +179,9 @@ private slots:
         Click(*step, "advanceButton");
         QCOMPARE(modeGiven, std::uint32_t(vmsm::SentinelNone));  // the cancelled edit left nothing
         Click(*step, "prevButton");
-        QCOMPARE(rig.record.Sentinel, std::uint32_t(vmsm::SentinelStatic));
-        QCOMPARE(rig.record.StartSentinel, (std::array<std::string, 3>{"%", ";", "+"}));
-        QCOMPARE(rig.record.EndSentinel, (std::array<std::string, 3>{"?", "=", "!"}));
+        using Three = std::array<std::string, 3>;
+        QCOMPARE(std::tuple(rig.record.Sentinel, rig.record.StartSentinel, rig.record.EndSentinel),
+                 std::tuple(std::uint32_t(vmsm::SentinelStatic), Three{"%", ";", "+"}, Three{"?", "=", "!"}));
     }
 
     void stepThreePrevDropsItsChanges() {
@@ -203,10 +194,8 @@ private slots:
             Click(*step, "beepLowBatRadio0");
             Click(*step, "charModeRadio1");
             Click(*step, button);
-            const bool next = std::string(button) == "nextButton";
-            QCOMPARE(rig.record.BeepPaper, next ? 1u : 0u);
-            QCOMPARE(rig.record.BeepLowBat, next ? 0u : 1u);
-            QCOMPARE(rig.record.CharMode, next ? 1u : 0u);
+            const auto handedBack = std::string(button) == "nextButton" ? std::tuple(1u, 0u, 1u) : std::tuple(0u, 1u, 0u);
+            QCOMPARE(std::tuple(rig.record.BeepPaper, rig.record.BeepLowBat, rig.record.CharMode), handedBack);
         }
     }
 
@@ -222,11 +211,8 @@ private slots:
             Type(*step, "timeOffEdit", "45");
             Type(*step, "timeSaveEdit", "120");
             Click(*step, "prevButton");
-            QCOMPARE(rig.record.Baudrate, baud);
-            QCOMPARE(rig.record.Databit, data);
-            QCOMPARE(rig.record.Flowcontrol, flow);
-            QCOMPARE(rig.record.TimeOff, 45u);
-            QCOMPARE(rig.record.TimeSave, 120u);
+            const vmsm::PrinterConfig& r = rig.record;
+            QCOMPARE(std::tuple(r.Baudrate, r.Databit, r.Flowcontrol, r.TimeOff, r.TimeSave), std::tuple(baud, data, flow, 45u, 120u));
         }
     }
 
@@ -239,10 +225,8 @@ private slots:
         QVERIFY(Checked(*step, "connModeRadio2"));  // disabled, as the snapshot shows
         Type(*step, "pinEdit", "9999");
         Click(*step, "saveButton");
-        QCOMPARE(step->end(), End::Save);
-        QCOMPARE(rig.record.BtKeep, 1u);
-        QCOMPARE(rig.record.BtPinCode, std::string("0000"));
-        QCOMPARE(rig.record.BtConnMode, 2u);
+        QCOMPARE(std::tuple(step->end(), rig.record.BtKeep, rig.record.BtPinCode, rig.record.BtConnMode),
+                 std::tuple(End::Save, 1u, std::string("0000"), 2u));
     }
 
     // Too long, or a character the printer cannot keep: refused, not cut or mangled.
@@ -262,11 +246,9 @@ private slots:
                                                       "Enter at most 30 characters, Latin-1 only."}));
         Type(*step, "nameEdit", QString("Caf\u00e9"));
         Click(*step, "prevButton");
-        QCOMPARE(step->end(), End::Prev);
-        QCOMPARE(rig.record.BtKeep, 0u);
-        QCOMPARE(rig.record.BtPinCode, std::string("123456789012"));
-        QCOMPARE(rig.record.BtDeviceName, std::string("Caf\xe9"));
-        QCOMPARE(rig.record.BtConnMode, 0u);
+        const vmsm::PrinterConfig& r = rig.record;
+        QCOMPARE(std::tuple(step->end(), r.BtKeep, r.BtPinCode, r.BtDeviceName, r.BtConnMode),
+                 std::tuple(End::Prev, 0u, std::string("123456789012"), std::string("Caf\xe9"), 0u));
     }
 
     // The job from the connection screen, end to end on the in-process printer:
@@ -332,9 +314,7 @@ private slots:
         std::uint32_t beepShown = 99;
         rig.steps = {CancelWith(rig, [&](WizardStepWindow&) { beepShown = w->engine().record().BeepPaper; })};
         Click(*w, "vmsmButton");
-        QCOMPARE(rig.platform.openAttempts(), opens);
-        QVERIFY(!rig.printer.commandLog().empty());
-        QCOMPARE(beepShown, 0u);
+        QCOMPARE(std::tuple(rig.platform.openAttempts(), rig.printer.commandLog().empty(), beepShown), std::tuple(opens, false, 0u));
         Find<QCheckBox>(*w, "tcpCheck")->setChecked(false);
         w->reject();
         QVERIFY(!w->printerContext().link().IsOpen());
