@@ -99,8 +99,7 @@ private slots:
 
     void tearOffFollowsFirmwareAndService() {
         Window w(160902, [](auto& r) { r.CuttingPosition = 120; });
-        QCOMPARE(w.Box("tearOff")->text(), QString("120"));
-        QVERIFY(!w.Box("tearOff")->isEnabled());
+        QCOMPARE(std::tuple(w.Box("tearOff")->text(), w.Box("tearOff")->isEnabled()), std::tuple(QString("120"), false));
         w.List("service")->setCurrentIndex(1);  // "Label"
         QVERIFY(w.Box("tearOff")->isEnabled());
         w.Box("tearOff")->setText("640");
@@ -110,8 +109,7 @@ private slots:
         QCOMPARE(w.Result().CuttingPosition, 640u);
 
         Window old(160901, [](auto& r) { r.Service = 1; r.CuttingPosition = 120; });
-        QCOMPARE(old.Box("tearOff")->text(), QString("0"));
-        QVERIFY(!old.Box("tearOff")->isEnabled());
+        QCOMPARE(std::tuple(old.Box("tearOff")->text(), old.Box("tearOff")->isEnabled()), std::tuple(QString("0"), false));
         old.Click("save");
         QCOMPARE(old.Result().CuttingPosition, 120u);  // untouched: what was read goes back
 
@@ -135,14 +133,12 @@ private slots:
             QLineEdit* box = w.Box(c.box);
             box->setText(c.typed);
             w.Leave(box);
-            QCOMPARE(w.prompts.Messages(), QStringList{c.message});
-            QCOMPARE(w.prompts.shown.front().title, QString("Pelmora"));
+            QCOMPARE(std::tuple(w.prompts.Messages(), w.prompts.shown.front().title), std::tuple(QStringList{c.message}, "Pelmora"));
             w.Click("save");
             QCOMPARE(w.prompts.Messages(), (QStringList{c.message, c.message}));
             QVERIFY2(w.dialog.isVisible(), c.typed);  // "Save" did not end it
             QVERIFY(box->hasFocus());  // on its own tab
-            QCOMPARE(w.Result().TimeOff, 30u);  // the page kept the last number
-            QCOMPARE(w.Result().TimeSave, 100u);
+            QCOMPARE(std::tuple(w.Result().TimeOff, w.Result().TimeSave), std::tuple(30u, 100u));  // the page kept the last numbers
         }
         Window w(160902);
         w.dialog.show();
@@ -150,26 +146,20 @@ private slots:
         w.Box("timeOff")->setText(" 90 ");
         w.Leave(w.Box("timeOff"));
         w.Click("save");
-        QVERIFY(w.prompts.shown.empty());
-        QCOMPARE(w.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(w.Result().TimeSave, 5u);
-        QCOMPARE(w.Result().TimeOff, 90u);
+        QCOMPARE(std::tuple(w.prompts.shown.size(), w.dialog.result(), w.Result().TimeSave, w.Result().TimeOff),
+                 std::tuple(std::size_t(0), int(QDialog::Accepted), 5u, 90u));
     }
 
     // Left unticked, what goes back is ManagerPagesTest's.
     void bluetoothOnlyWhenTicked() {
         Window w(160902, [](auto& r) { r.BtConnMode = 2; r.BtPinCode = "0000"; });
         w.Click("enableBluetooth");
-        QVERIFY(w.Box("btPin")->isEnabled());
-        QVERIFY(w.List("btConnMode")->isEnabled());
-        QCOMPARE(w.List("btConnMode")->currentText(), QString("Mode 3"));
+        QCOMPARE(std::tuple(w.Box("btPin")->isEnabled(), w.List("btConnMode")->isEnabled(), w.List("btConnMode")->currentText()),
+                 std::tuple(true, true, QString("Mode 3")));
         w.Box("btPin")->setText("4321");
         w.Click("default");
-        QVERIFY(w.dialog.DefaultRequested());
-        QCOMPARE(w.dialog.result(), int(QDialog::Accepted));
-        const vmsm::PrinterConfig back = w.Result();
-        QCOMPARE(back.BtKeep, 0u);
-        QCOMPARE(back.BtPinCode, std::string("4321"));
+        QCOMPARE(std::tuple(w.dialog.DefaultRequested(), w.dialog.result(), w.Result().BtKeep, w.Result().BtPinCode),
+                 std::tuple(true, int(QDialog::Accepted), 0u, std::string("4321")));
     }
 
     // The manager's "Advance" window for the MSR sentinels. Switched back to
@@ -216,15 +206,13 @@ private slots:
             w.Ok();
             const QString what = c.typed[0] + "|" + c.typed[3];
             if (c.error.isEmpty()) {
-                QVERIFY2(w.prompts.shown.empty(), qPrintable(what));
-                QCOMPARE(w.dialog.result(), int(QDialog::Accepted));
+                QCOMPARE(std::tuple(what, w.prompts.shown.size(), w.dialog.result(), w.Box(0)->text() /* shown converted */),
+                         std::tuple(what, std::size_t(0), int(QDialog::Accepted), QString::fromLatin1(c.handedBack[0])));
                 QCOMPARE(w.dialog.Texts(), c.handedBack);
-                QCOMPARE(w.Box(0)->text(), QString::fromLatin1(c.handedBack[0]));  // shown converted
             } else {
-                QCOMPARE(w.prompts.Messages(), QStringList{c.error});
-                QCOMPARE(w.prompts.shown.front().title,
-                         QString(c.layout == Layout::Desktop ? "Virtual Memory Switch Manager" : "Pelmora"));
-                QVERIFY2(w.dialog.result() != QDialog::Accepted, qPrintable(what));
+                const QString title = c.layout == Layout::Desktop ? "Virtual Memory Switch Manager" : "Pelmora";
+                QCOMPARE(std::tuple(what, w.prompts.Messages(), w.prompts.shown.front().title, w.dialog.result() == QDialog::Accepted),
+                         std::tuple(what, QStringList{c.error}, title, false));
                 QCOMPARE(w.Box(0)->text(), c.typed[0]);  // boxes stay as typed
             }
         }
@@ -238,11 +226,9 @@ private slots:
         for (int i = 0; i < 6; ++i) QVERIFY(w.Box(i)->isEnabled());
         w.Box(3)->setText("!");
         w.dialog.findChild<QRadioButton*>("modeNone")->click();
-        QVERIFY(!w.Box(3)->isEnabled());
-        QCOMPARE(w.Box(3)->text(), QString("!"));  // contents stay
+        QCOMPARE(std::tuple(w.Box(3)->isEnabled(), w.Box(3)->text()), std::tuple(false, QString("!")));  // contents stay
         w.Ok();
-        QCOMPARE(w.dialog.Mode(), std::uint32_t(vmsm::SentinelNone));
-        QCOMPARE(w.dialog.Texts()[3], std::string("!"));
+        QCOMPARE(std::tuple(w.dialog.Mode(), w.dialog.Texts()[3]), std::tuple(std::uint32_t(vmsm::SentinelNone), std::string("!")));
     }
 };
 
