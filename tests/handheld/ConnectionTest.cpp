@@ -34,14 +34,12 @@ private slots:
         QVERIFY(w->printerContext().link().layout() == context::Layout::Handheld);
         Click(*w, "exitButton");
         QCOMPARE(w->result(), int(QDialog::Accepted));
-        QCOMPARE(rig.StoredPort(), std::string("COM1:"));
-        QCOMPARE(rig.StoredNumber("uPortType"), 0u);
-        QCOMPARE(rig.StoredNumber("uBaudrate"), 115200u);
+        const auto stored = [&rig] { return std::tuple(rig.StoredPort(), rig.StoredNumber("uPortType"), rig.StoredNumber("uBaudrate")); };
+        QCOMPARE(stored(), std::tuple(std::string("COM1:"), 0u, 115200u));
         Find<QComboBox>(*w, "portList")->setEditText("/dev/rfcomm0");
         Choose(*w, "baudList", 2);
         Click(*w, "exitButton");
-        QCOMPARE(rig.StoredPort(), std::string("/dev/rfcomm0"));
-        QCOMPARE(rig.StoredNumber("uBaudrate"), 9600u);
+        QCOMPARE(stored(), std::tuple(std::string("/dev/rfcomm0"), 0u, 9600u));
     }
 
     // The labels and boxes each form shows, and a stored TCP/IP address, are in the
@@ -49,13 +47,10 @@ private slots:
     void restoresWhatWasStored() {
         for (const auto& [port, baud, shownBaud] : {std::tuple{"COM7:", 9600u, "9600"}, {"COM77", 14400u, "115200"}}) {
             HandheldRig rig;
-            rig.store.SetRegDword(context::ProductKey, "uPortType", 0);
-            rig.store.SetRegString(context::ProductKey, "uPort", port);
-            rig.store.SetRegDword(context::ProductKey, "uBaudrate", baud);
+            rig.Store(0, port, baud);
             auto w = rig.Open();
-            QVERIFY(!Find<QCheckBox>(*w, "tcpCheck")->isChecked());
-            QCOMPARE(Find<QComboBox>(*w, "portList")->currentText(), QString(port));
-            QCOMPARE(Find<QComboBox>(*w, "baudList")->currentText(), QString(shownBaud));
+            QCOMPARE(std::tuple(Find<QCheckBox>(*w, "tcpCheck")->isChecked(), Find<QComboBox>(*w, "portList")->currentText(),
+                                Find<QComboBox>(*w, "baudList")->currentText()), std::tuple(false, QString(port), QString(shownBaud)));
         }
     }
 
@@ -70,11 +65,8 @@ private slots:
             const Gathered g = GatherConnection({.tcp = true, .address = c.address, .tcpPort = c.tcpPort});
             QCOMPARE(int(g.problem), int(c.problem));
             if (c.problem != Gathered::None) continue;
-            QCOMPARE(g.settings.port, c.port);
-            QCOMPARE(g.settings.portType, std::int32_t(link::PortTcp));
-            QCOMPARE(g.settings.baudRate, 9100);
-            QCOMPARE(g.settings.dataBits, 8);
-            QCOMPARE(g.settings.flowControl, 1);
+            const link::CommSettings& s = g.settings;
+            QCOMPARE(std::tuple(s.port, s.portType, s.baudRate, s.dataBits, s.flowControl), std::tuple(c.port, link::PortTcp, 9100, 8, 1));
         }
     }
 
@@ -86,9 +78,7 @@ private slots:
         Click(*w, "nvButton");
         QCOMPARE(rig.nvLaunches.size(), std::size_t(1));
         const link::CommSettings& s = rig.nvLaunches[0];
-        QCOMPARE(s.portType, std::int32_t(link::PortTcp));
-        QCOMPARE(s.port, std::string("NET127.0.0.1"));
-        QCOMPARE(s.baudRate, 9100);
+        QCOMPARE(std::tuple(s.portType, s.port, s.baudRate), std::tuple(link::PortTcp, std::string("NET127.0.0.1"), 9100));
         QVERIFY(!w->printerContext().link().IsOpen());  // the launcher opened it
         Find<QCheckBox>(*w, "tcpCheck")->setChecked(false);
         Click(*w, "nvButton");
@@ -110,11 +100,9 @@ private slots:
             Click(*window, "exit");
         });
         Click(*w, "nvButton");
-        QCOMPARE(manager.shown, 1);
-        QCOMPARE(listed, QStringList({"10", "11"}));
-        QVERIFY(linkOpen);
-        QVERIFY(!w->printerContext().link().IsOpen());
-        QVERIFY(rig.prompts.shown.empty());
+        // Open while the manager was up, closed after it.
+        QCOMPARE(std::tuple(manager.shown, listed, linkOpen, w->printerContext().link().IsOpen(), rig.prompts.shown.size()),
+                 std::tuple(1, QStringList{"10", "11"}, true, false, std::size_t(0)));
     }
 
     void sentinelWindowIsTheHandheldLayoutAndHandsBackOnOk() {

@@ -34,11 +34,12 @@ struct HandheldRig : ui::test::WindowRig {
     std::vector<link::CommSettings> nvLaunches;  ///< the printer context's settings at each NV launch
     bool realNvManager = false;                  ///< the shared NV launch and window instead of the script
 
-    void StoreTcp() {
-        store.SetRegDword(context::ProductKey, "uPortType", 2);
-        store.SetRegString(context::ProductKey, "uPort", "NET127.0.0.1");
-        store.SetRegDword(context::ProductKey, "uBaudrate", 9100);
+    void Store(std::uint32_t portType, const std::string& port, std::uint32_t baud) {
+        store.SetRegDword(context::ProductKey, "uPortType", portType);
+        store.SetRegString(context::ProductKey, "uPort", port);
+        store.SetRegDword(context::ProductKey, "uBaudrate", baud);
     }
+    void StoreTcp() { Store(2, "NET127.0.0.1", 9100); }
 
     std::unique_ptr<ConnectionScreen> OpenTcp() {
         StoreTcp();
