@@ -90,8 +90,7 @@ private slots:
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
         // The message with its cause under it (JobsTest's) is a text the windows translate.
         QVERIFY(ui::IsCoreTextRegistered(runner.Message()));
-        QCOMPARE(w.phases, std::vector<int>{1000});
-        QCOMPARE(w.dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(std::tuple(w.phases, w.dialog.result()), std::tuple(std::vector<int>{1000}, int(QDialog::Rejected)));
         w.phases.clear();
         vmsm::VmsmJobRunner none(w.engine, w.dialog.view(), vmsm::VmsmJob::None);
         QCOMPARE(w.dialog.Run(none), context::JobEnd::Cancel);
@@ -136,10 +135,9 @@ private slots:
                              [&] { if (!linesAfterCancel.isEmpty()) linesAfterCancel << line(); });
             vmsm::VmsmJobRunner runner(w.engine, w.dialog.view(), vmsm::VmsmJob::GetStatus);
             QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
-            QCOMPARE(w.phases, (std::vector<int>{1000, 101}));
-            QCOMPARE(runner.Message(), std::string());
+            QCOMPARE(std::tuple(w.phases, runner.Message(), runner.Cancelled()),
+                     std::tuple(std::vector<int>{1000, 101}, std::string(), true));
             QVERIFY(runner.Position() < 100);  // phase 101 did not run to its end
-            QVERIFY(runner.Cancelled());
             QVERIFY(!linesAfterCancel.isEmpty());
             QCOMPARE(linesAfterCancel.filter("Cancelling...").size(), linesAfterCancel.size());
             // Used again, the window offers its button again.
@@ -172,8 +170,7 @@ private slots:
         vmsm::MemorySwitchEngine engine(rig.util);
         vmsm::VmsmJobRunner first(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(dialog.Run(first), context::JobEnd::Cancel);
-        QCOMPARE(first.Message(), std::string());
-        QCOMPARE(first.Position(), 15);  // phase 1000's three steps of 5, nothing after
+        QCOMPARE(std::tuple(first.Message(), first.Position()), std::tuple(std::string(), 15));  // phase 1000's three steps of 5 only
 
         vmsm::VmsmJobRunner second(engine, dialog.view(), vmsm::VmsmJob::GetStatus);
         QCOMPARE(dialog.Run(second), context::JobEnd::Ok);
@@ -216,16 +213,13 @@ private slots:
         inJob = true;
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Ok);
         inJob = false;
-        QCOMPARE(ticksInJob, 0);
-        QCOMPARE(refused, std::optional(context::JobEnd::Cancel));
-        QCOMPARE(second.End(), context::JobEnd::Running);  // never opened
-        QCOMPARE(w.phases, (std::vector<int>{1000, 101, 9999}));
-        QVERIFY(tick.isActive());
-        QCOMPARE(w.dialog.windowTitle(), QString("Virtual Memory Switch Manager"));
-        QCOMPARE(w.Caption(), QString("Get status : 100 %"));  // full before 9999
-        QCOMPARE(w.Bar(), 100);
+        // The second Run refused, its job never opened; the window's timer running again.
+        QCOMPARE(std::tuple(ticksInJob, refused, second.End(), w.phases, tick.isActive()),
+                 std::tuple(0, std::optional(context::JobEnd::Cancel), context::JobEnd::Running, std::vector<int>{1000, 101, 9999}, true));
+        // The caption full before 9999.
+        QCOMPARE(std::tuple(w.dialog.windowTitle(), w.Caption(), w.Bar(), w.dialog.isVisible()),
+                 std::tuple(QString("Virtual Memory Switch Manager"), QString("Get status : 100 %"), 100, false));
         QVERIFY(w.rig.Now() > 300);  // the timers' 300 ms and the read's pauses, on the virtual clock
-        QVERIFY(!w.dialog.isVisible());
     }
 
     void closeBoxCancelsAnNvJobWithItsMessage() {
@@ -236,8 +230,7 @@ private slots:
         nv::NvEngine nv(w.rig.util, w.rig.store);
         nv::NvJobRunner runner(nv, nv::NvJob::ReadAddresses, w.dialog.view());
         QCOMPARE(w.dialog.Run(runner), context::JobEnd::Cancel);
-        QCOMPARE(runner.Message(), std::string("Download process is stoped..."));
-        QCOMPARE(w.phases, std::vector<int>{1});
+        QCOMPARE(std::tuple(runner.Message(), w.phases), std::tuple(std::string("Download process is stoped..."), std::vector<int>{1}));
     }
 
     // The flows run on the UI thread and each of their jobs in the window.
@@ -253,9 +246,8 @@ private slots:
         vmsm::MemorySwitchEngine engine(rig.util);
         const auto edit = [](vmsm::MemorySwitchEngine&) { return vmsm::EditChoice::Save; };
         const vmsm::JobReport report = vmsm::RunConfigJob(engine, host.ConfigJob(rig.store, edit, context::Layout::Desktop));
-        QCOMPARE(report.outcome, vmsm::JobOutcome::Written);
-        QVERIFY(!cancel->isHidden());
-        QCOMPARE(phases, (std::vector<int>{1000, 101, 9999, 2000, 102, 9999}));
+        QCOMPARE(std::tuple(report.outcome, cancel->isHidden(), phases),
+                 std::tuple(vmsm::JobOutcome::Written, false, std::vector<int>{1000, 101, 9999, 2000, 102, 9999}));
 
         phases.clear();
         nv::NvEngine nv(rig.util, rig.store);
