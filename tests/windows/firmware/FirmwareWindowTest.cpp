@@ -75,14 +75,11 @@ private slots:
             if (c.fault == NoPort) w.rig.platform.config().tcpAddress = "127.0.0.9";
             if (c.fault == ShortWrite) w.rig.platform.config().shortWritesFrom = 1;
             QVERIFY(w.Download(w.File("printer.fls", c.size)));
-            QCOMPARE(w.progress, c.progress);
-            QCOMPARE(w.Bar()->value(), c.progress.empty() ? 0 : c.progress.back());
-            QCOMPARE(w.prompts.Messages(), QStringList{c.message});
-            QCOMPARE(w.prompts.shown.back().title, QString("Pelmora"));
-            QCOMPARE(w.prompts.shown.back().icon, c.fault == None ? ui::PromptIcon::Information : ui::PromptIcon::Warning);
-            QCOMPARE(w.Status(), c.status);
-            QCOMPARE(w.exitsWhileSending, 0);
-            QVERIFY(w.Exit()->isEnabled());
+            QCOMPARE(std::tuple(w.progress, w.Bar()->value(), w.Status(), w.exitsWhileSending, w.Exit()->isEnabled()),
+                     std::tuple(c.progress, c.progress.empty() ? 0 : c.progress.back(), c.status, 0, true));
+            const ui::PromptIcon icon = c.fault == None ? ui::PromptIcon::Information : ui::PromptIcon::Warning;
+            QCOMPARE(std::tuple(w.prompts.Messages(), w.prompts.shown.back().title, w.prompts.shown.back().icon),
+                     std::tuple(QStringList{c.message}, QString("Pelmora"), icon));
         }
     }
 
@@ -111,17 +108,15 @@ private slots:
         QVERIFY(ui::test::MatchesSnapshot(*w.dialog, "firmware"));
         QCOMPARE(ui::UnnamedControls(w.dialog.get()), QStringList{});
         w.Start();
-        QVERIFY(!w.dialog->Sending());
-        QCOMPARE(w.Status(), QString("Select Firmware File(*.fls). "));
-        QCOMPARE(w.rig.platform.openAttempts(), 0);
+        QCOMPARE(std::tuple(w.dialog->Sending(), w.Status(), w.rig.platform.openAttempts()),
+                 std::tuple(false, QString("Select Firmware File(*.fls). "), 0));
         const QString first = w.File("a.fls", 10);
         QVERIFY(w.Download(first));
         QVERIFY(w.Download(w.File("b.fls", 10)));
         const auto& choices = w.prompts.shown;  // no box but the choices and the two successes
-        QCOMPARE(choices[0].choice.filter, QString("Firmware File(*.fls)"));
-        QCOMPARE(choices[0].choice.initialPath, QString());
-        QCOMPARE(choices[1].choice.initialPath, QString());
-        QCOMPARE(choices[3].choice.initialPath, first);
+        QCOMPARE(QStringList({choices[0].choice.filter, choices[0].choice.initialPath, choices[1].choice.initialPath,
+                              choices[3].choice.initialPath}),
+                 QStringList({"Firmware File(*.fls)", "", "", first}));
     }
 
     // Refused files say why under the fixed message (that nothing is sent: FirmwareDownloadTest).
@@ -137,8 +132,7 @@ private slots:
             const QStringList lines = w.prompts.Messages().value(0).split('\n');
             QCOMPARE(lines.value(0), QString("Error : File Open Error!"));
             QVERIFY2(lines.value(1).endsWith(why), qPrintable(lines.value(1)));
-            QCOMPARE(w.Status(), QString("Ready firmware download."));
-            QVERIFY(w.Exit()->isEnabled());
+            QCOMPARE(std::tuple(w.Status(), w.Exit()->isEnabled()), std::tuple(QString("Ready firmware download."), true));
         }
     }
 };
