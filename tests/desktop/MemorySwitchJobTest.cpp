@@ -73,9 +73,8 @@ private slots:
                 if (pause) f.platform.virtualClock().Sleep(10'000);
                 PickDensity150(manager);
             });
-            QCOMPARE(f.managersOpened, 1);
-            QCOMPARE(f.prompts.Messages(), QStringList{kWritten});
-            QCOMPARE(f.ReadBack().Density, 3u);  // " 150%" is code 3
+            QCOMPARE(std::tuple(f.managersOpened, f.prompts.Messages(), f.ReadBack().Density),
+                     std::tuple(1, QStringList{kWritten}, 3u));  // " 150%" is code 3
 
             f.Run([](ui::MemorySwitchManager& manager) { manager.findChild<QPushButton*>("default")->click(); });
             QCOMPARE(f.prompts.Messages(), (QStringList{kWritten, kWritten}));
@@ -159,8 +158,7 @@ private slots:
         ui::test::WhenShown manager("memorySwitchManager",
                                     [](QWidget* w) { PickDensity150(*static_cast<ui::MemorySwitchManager*>(w)); });
         desktop::test::Click(window, "vmsmButton");
-        QCOMPARE(manager.shown, 1);
-        QCOMPARE(rig.prompts.Messages(), QStringList{kWritten});
+        QCOMPARE(std::tuple(manager.shown, rig.prompts.Messages()), std::tuple(1, QStringList{kWritten}));
         const auto run = test::RunCli({"--usb", sim.ptyPath(), "config", "get", "--json"});
         QCOMPARE(run.status, 0);
         QCOMPARE(nlohmann::json::parse(run.out)["Density"], 3);
