@@ -40,10 +40,7 @@ const LayoutTexts kLayouts[] = {
 
 void CheckBox(const Shown& box, const QString& title, const QString& text, PromptIcon icon = PromptIcon::None,
               Shown::Kind kind = Shown::Message) {
-    QCOMPARE(box.kind, kind);
-    QCOMPARE(box.title, title);
-    QCOMPARE(box.text, text);
-    QCOMPARE(box.icon, icon);
+    QCOMPARE(std::tuple(box.kind, box.title, box.text, box.icon), std::tuple(kind, title, text, icon));
 }
 
 void SelectRows(NvWindowRig& r, std::initializer_list<int> rows) {
@@ -105,10 +102,9 @@ private slots:
             CheckBox(r.prompts.shown[2], t.boxTitle, t.tooSmall);
             QCOMPARE(r.Names(), (std::vector<std::string>{"1:a.bmp", "2:tall.bmp"}));
             QCOMPARE(r.Find<QAbstractItemView>("imageList")->model()->rowCount(), 2);
-            if (t.layout == context::Layout::Desktop) {  // the handheld has neither (its snapshot)
-                QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 2/0 - Memory: 131104/262144 (Byte)>"));
-                QCOMPARE(r.Find<QTableWidget>("imageList")->item(1, 2)->text(), QString("131088 Bytes"));
-            }
+            if (t.layout == context::Layout::Desktop)  // the handheld has neither (its snapshot)
+                QCOMPARE(std::tuple(r.Find<QLabel>("status")->text(), r.Find<QTableWidget>("imageList")->item(1, 2)->text()),
+                         std::tuple(QString("<Images: 2/0 - Memory: 131104/262144 (Byte)>"), QString("131088 Bytes")));
             // The folder is remembered for the next choice.
             r.Add({});
             QCOMPARE(r.LastBox().choice.initialPath, QString::fromStdString(r.rig.dir.path().string()));
@@ -131,9 +127,8 @@ private slots:
         // A move the timer has not carried yet still belongs to the image it was made for.
         slider->setValue(70);
         SelectRows(r, {0});
-        QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{0, 70, 0, 40}));
-        QCOMPARE(slider->value(), 0);  // the newly current image's own
-        QCOMPARE(r.window->preview()->path(), QString::fromStdString((r.rig.dir / "a.bmp").string()));
+        QCOMPARE(std::tuple(r.Brightness(), slider->value() /* the newly current image's own */, r.window->preview()->path()),
+                 std::tuple(std::vector<std::int32_t>{0, 70, 0, 40}, 0, QString::fromStdString((r.rig.dir / "a.bmp").string())));
     }
 
     void tabLeavesTheListOnceItHasRows() {
@@ -198,8 +193,7 @@ private slots:
             r.Find<QCheckBox>("autoAddressing")->setChecked(true);
             for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) r.Add({r.Bitmap(name, 16, 4)});
             r.Click("download");
-            QVERIFY(r.prompts.shown.size() == 3u);  // the three file choices only
-            QCOMPARE(r.Addresses(), (QStringList{"10", "12", "11", "13", "14"}));
+            QCOMPARE(std::tuple(r.prompts.shown.size(), r.Addresses()), std::tuple(3u, QStringList{"10", "12", "11", "13", "14"}));
             if (t.layout == context::Layout::Desktop)
                 QCOMPARE(r.Find<QLabel>("status")->text(), QString("<Images: 3/5 - Memory: 24/262144 (Byte)>"));
             r.Find<QListWidget>("addressList")->setCurrentRow(2);
@@ -270,9 +264,8 @@ private slots:
         QVERIFY(r.nv.addressList().empty());
 
         r.window = std::make_unique<ui::NvImageManager>(context::Layout::Desktop, r.nv, r.manager, r.host, r.prompts);
-        QCOMPARE(r.Names(), (std::vector<std::string>{"1:a.bmp", "2:b.bmp"}));
-        QCOMPARE(r.Brightness(), (std::vector<std::int32_t>{40, 40}));
-        QVERIFY(!r.Find<QCheckBox>("asPrinted")->isChecked());
+        QCOMPARE(std::tuple(r.Names(), r.Brightness(), r.Find<QCheckBox>("asPrinted")->isChecked()),
+                 std::tuple(std::vector<std::string>{"1:a.bmp", "2:b.bmp"}, std::vector<std::int32_t>{40, 40}, false));
         r.Click("reset");
         r.window->show();
         QVERIFY(r.window->close());
