@@ -112,9 +112,8 @@ private slots:
             saveFrom = f.platform.writes();
             PickDensity150(manager);
         });
-        QCOMPARE(f.prompts.Messages(), QStringList{QString(vmsm::kWriteCancelledPartly)});
-        QCOMPARE(test::ReadFile(f.store.path()), before);
-        QVERIFY(!f.window->printerContext().link().IsOpen());  // leaving setting mode first: JobsTest
+        QCOMPARE(std::tuple(f.prompts.Messages(), test::ReadFile(f.store.path()), f.window->printerContext().link().IsOpen()),
+                 std::tuple(QStringList{vmsm::kWriteCancelledPartly}, before, false));  // leaving setting mode first: JobsTest
     }
 
     // A failed write, a failed read (its step's text, and under it why, as the command line

@@ -92,8 +92,7 @@ private slots:
             const QSet<int> before = FieldColumns(*w);
             w->findChild<QCheckBox*>("tcpCheck")->toggle();
             QCoreApplication::processEvents();
-            QCOMPARE(FieldColumns(*w), before);
-            QCOMPARE(before.size(), 1);
+            QCOMPARE(std::tuple(FieldColumns(*w), before.size()), std::tuple(before, 1));
             EXPECT_NO_FAULTS(ui::test::AccessibilityFaults([&rig] { return rig.Open(); }));
             EXPECT_NO_FAULTS(MissedPresses(*rig.Open()));
         }

@@ -31,20 +31,18 @@ private slots:
             uit::NvWindowRig rig(layout, {"A1", "B2"});
             rig.Add({rig.Bitmap("one.bmp", 16, 8), rig.Bitmap("two.bmp", 16, 8)});
             rig.window->hide();
-            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
-                return std::unique_ptr<QWidget>(std::make_unique<NvImageManager>(layout, rig.nv, rig.manager, rig.host, rig.prompts));
-            }));
-            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
-                return std::make_unique<NvAddressWindow>(layout, std::vector<std::string>{"A1"}, rig.prompts);
-            }));
-            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
-                return std::make_unique<SentinelWindow>(layout, rig.prompts, 0, vmsm::SentinelSix{"%", "", "", "?", "", ""});
-            }));
-            EXPECT_NO_FAULTS(AccessibilityFaults([&] {
-                auto window = std::make_unique<JobProgressDialog>(layout);
-                window->SetCancelButton(true);
-                return std::unique_ptr<QWidget>(std::move(window));
-            }));
+            using Made = std::unique_ptr<QWidget>;
+            const vmsm::SentinelSix sentinels{"%", "", "", "?", "", ""};
+            const std::function<Made()> windows[] = {
+                [&]() -> Made { return std::make_unique<NvImageManager>(layout, rig.nv, rig.manager, rig.host, rig.prompts); },
+                [&]() -> Made { return std::make_unique<NvAddressWindow>(layout, std::vector<std::string>{"A1"}, rig.prompts); },
+                [&]() -> Made { return std::make_unique<SentinelWindow>(layout, rig.prompts, 0, sentinels); },
+                [&]() -> Made {
+                    auto window = std::make_unique<JobProgressDialog>(layout);
+                    window->SetCancelButton(true);
+                    return window;
+                }};
+            for (const auto& make : windows) EXPECT_NO_FAULTS(AccessibilityFaults(make));
         }
     }
 

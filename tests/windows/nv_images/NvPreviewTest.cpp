@@ -42,11 +42,11 @@ private slots:
                 const bool black = raster.bytes[static_cast<std::size_t>(y * 2 + x / 8)] & (0x80 >> (x % 8));
                 QCOMPARE(dots.pixel(x, y), black ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
             }
-        QCOMPARE(ui::PrintedPreview(raster, 768).size(), QSize(20, 4));
-        QVERIFY(ui::PrintedPreview({10, 2, {0x80}}, 384).isNull());  // short raster: nothing drawn
-        QVERIFY(ui::PrintedPreview(raster, 0).isNull());             // no frame to draw in
-        QVERIFY(ui::PrintedPreview({10, 0, {}}, 384).isNull());      // no rows
-        QCOMPARE(ui::PrintedPreview({1, 1, {0x80}}, 384).size(), QSize(1, 1));  // one dot is still drawn
+        // Twice as wide, twice the dots; a short raster, no frame to draw in or no rows draw nothing; one dot is still drawn.
+        const struct { nv::Raster raster; int frame; QSize size; } sizes[] = {
+            {raster, 768, {20, 4}}, {{10, 2, {0x80}}, 384, {0, 0}}, {raster, 0, {0, 0}}, {{10, 0, {}}, 384, {0, 0}},
+            {{1, 1, {0x80}}, 384, {1, 1}}};
+        for (const auto& c : sizes) QCOMPARE(ui::PrintedPreview(c.raster, c.frame).size(), c.size);
     }
 
     void widgetDrawsTheFileAsChosenAndAsPrinted() {
@@ -65,8 +65,7 @@ private slots:
         const nv::RasterResult expected = nv::RasterFromImageFile(path.toStdString(), 40);
         QVERIFY(expected.ok());
         QVERIFY(preview.PrintedRaster());
-        QCOMPARE(preview.PrintedRaster()->bytes, expected.raster.bytes);
-        QCOMPARE(preview.Rendered().size(), QSize(75, 31));
+        QCOMPARE(std::tuple(preview.PrintedRaster()->bytes, preview.Rendered().size()), std::tuple(expected.raster.bytes, QSize(75, 31)));
         preview.SetBrightness(0);
         QVERIFY(preview.PrintedRaster()->bytes != expected.raster.bytes);  // follows the slider
 
@@ -109,8 +108,7 @@ private slots:
         preview.SetPath(small);
         release.set_value();
         QTRY_VERIFY(!preview.Loading());
-        QVERIFY(!waitedOut);
-        QCOMPARE(preview.Rendered(), before);
+        QCOMPARE(std::tuple(waitedOut.load(), preview.Rendered()), std::tuple(false, before));
     }
 };
 
