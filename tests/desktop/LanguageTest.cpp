@@ -118,8 +118,7 @@ private slots:
             {0x0410, "Italian"}, {0x0411, "Japanese"}, {0x0412, "Korean"}, {0x0415, "Polish"}, {0x0419, "Russian"},
             {0x0416, ""}, {0x0409, ""}, {0x0000, ""},
         };
-        for (const auto& c : cases)
-            QVERIFY2(ui::LanguageFileForWindowsId(c.id) == QString(c.file), qPrintable(QString::number(c.id, 16)));
+        for (const auto& c : cases) QVERIFY2(ui::LanguageFileForWindowsId(c.id) == QString(c.file), qPrintable(QString::number(c.id, 16)));
     }
 
     // A folder without the file is passed over silently (English stays) for the next one.
@@ -155,8 +154,7 @@ private slots:
             ui::NvAddressWindow address(context::Layout::Desktop, {}, rig.prompts);
             desktop::FindPrintersDialog find(rig.platform, {});
             const auto check = [locale](std::initializer_list<QWidget*> windows) {
-                for (QWidget* window : windows)
-                    QVERIFY2(KeyFaults(*window).isEmpty(), qPrintable(locale + (": " + KeyFaults(*window))));
+                for (QWidget* window : windows) QVERIFY2(KeyFaults(*window).isEmpty(), qPrintable(locale + (": " + KeyFaults(*window))));
             };
             check({main.get(), &about, &vmsm, &sentinels, &firmware, &address, nv.window.get(), &find});
             // Every tab of the manager shows whole, without scroll arrows.
@@ -196,8 +194,7 @@ private slots:
         // light on a dark button, as in a dark theme.
         QStyleOptionButton dark;
         dark.state = QStyle::State_Enabled | QStyle::State_HasFocus;
-        for (int role = 0; role < QPalette::NColorRoles; ++role)
-            dark.palette.setColor(static_cast<QPalette::ColorRole>(role), Qt::black);
+        for (int role = 0; role < QPalette::NColorRoles; ++role) dark.palette.setColor(static_cast<QPalette::ColorRole>(role), Qt::black);
         const QImage image = paint(ui::FocusFrameStyle(QStyleFactory::create("Windows")), dark, Qt::black);
         bool light = false;
         for (int y = 0; y < image.height(); ++y)
@@ -228,8 +225,7 @@ private slots:
                 const QString where = language + QStringLiteral(": ") + m.source;
                 QVERIFY2(m.type.isEmpty(), qPrintable(where + " is " + m.type));
                 QVERIFY2(!m.translation.trimmed().isEmpty(), qPrintable(where + " is empty"));
-                QVERIFY2(Placeholders(m.translation) == Placeholders(m.source),
-                         qPrintable(where + " changes the placeholders"));
+                QVERIFY2(Placeholders(m.translation) == Placeholders(m.source), qPrintable(where + " changes the placeholders"));
                 QVERIFY2(m.translation.count(QLatin1Char('\n')) == m.source.count(QLatin1Char('\n')),
                          qPrintable(where + " changes the line breaks"));
                 QVERIFY2(!alternation.match(m.translation).hasMatch(), qPrintable(where + " is a template"));
@@ -237,8 +233,7 @@ private slots:
                          qPrintable(where + " puts a colon in a sentence"));
                 translated.insert(Key(m));
             }
-            for (const Message& m : sources)
-                QVERIFY2(translated.count(Key(m)), qPrintable(language + ": missing " + Key(m)));
+            for (const Message& m : sources) QVERIFY2(translated.count(Key(m)), qPrintable(language + ": missing " + Key(m)));
         }
     }
 };

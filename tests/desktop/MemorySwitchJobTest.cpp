@@ -150,12 +150,10 @@ private slots:
         link::NullTrace quiet;
         link::RealPlatform platform([](const std::string& name) { return name; }, quiet);
         const std::vector<link::UsbPrinterInfo> listed{{"USB01", sim.ptyPath()}};
-        desktop::MainWindow window(
-            {rig.store, platform, rig.prompts, {[&] { return listed; }, desktop::SystemUsbPrinters().present}});
+        desktop::MainWindow window({rig.store, platform, rig.prompts, {[&] { return listed; }, desktop::SystemUsbPrinters().present}});
         QCOMPARE(desktop::test::List(window, "portList")->currentText(), QString("USB01"));
 
-        ui::test::WhenShown manager("memorySwitchManager",
-                                    [](QWidget* w) { PickDensity150(*static_cast<ui::MemorySwitchManager*>(w)); });
+        ui::test::WhenShown manager("memorySwitchManager", [](QWidget* w) { PickDensity150(*static_cast<ui::MemorySwitchManager*>(w)); });
         desktop::test::Click(window, "vmsmButton");
         QCOMPARE(std::tuple(manager.shown, rig.prompts.Messages()), std::tuple(1, QStringList{kWritten}));
         const auto run = test::RunCli({"--usb", sim.ptyPath(), "config", "get", "--json"});

@@ -139,8 +139,7 @@ private slots:
             faults = Check(*box);
         });
         ui::SystemPrompts().Message(nullptr, "Pelmora",
-                                    "Failed to save Virtual memory switch!!\r\nPlease Check your printer state",
-                                    ui::PromptIcon::Warning);
+                                    "Failed to save Virtual memory switch!!\r\nPlease Check your printer state", ui::PromptIcon::Warning);
         EXPECT_NO_FAULTS(faults);
     }
 };

@@ -23,8 +23,7 @@ inline void Collect(QAccessibleInterface* node, QList<QAccessibleInterface*>& co
         if (!child || child->state().invisible) continue;
         if (IsControl(child->role())) controls << child;
         // A list's rows and a combo box's parts are the control's own business.
-        if (child->role() != QAccessible::List && child->role() != QAccessible::Table &&
-            child->role() != QAccessible::ComboBox)
+        if (child->role() != QAccessible::List && child->role() != QAccessible::Table && child->role() != QAccessible::ComboBox)
             Collect(child, controls);
     }
 }

@@ -18,15 +18,12 @@ namespace pelmora::ui::test {
 inline void PressCancelFromWorker() {
     auto pressed = std::make_shared<std::promise<void>>();
     std::future<void> handled = pressed->get_future();
-    QMetaObject::invokeMethod(
-        qApp,
-        [pressed] {
-            auto* dialog = qobject_cast<JobProgressDialog*>(QApplication::activeModalWidget());
-            if (!dialog) qFatal("no progress window is up");
-            Click(*dialog, "cancelButton");
-            pressed->set_value();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(qApp, [pressed] {
+        auto* dialog = qobject_cast<JobProgressDialog*>(QApplication::activeModalWidget());
+        if (!dialog) qFatal("no progress window is up");
+        Click(*dialog, "cancelButton");
+        pressed->set_value();
+    }, Qt::QueuedConnection);
     handled.wait();
 }
 

@@ -9,8 +9,7 @@
 
 namespace pelmora::ui::test {
 
-template <typename T = QWidget>
-T* Find(const QObject& window, const char* name) {
+template <typename T = QWidget> T* Find(const QObject& window, const char* name) {
     T* found = window.findChild<T*>(QLatin1String(name));
     if (!found) qFatal("no control %s", name);
     return found;

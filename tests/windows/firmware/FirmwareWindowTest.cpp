@@ -114,8 +114,7 @@ private slots:
         QVERIFY(w.Download(w.File("b.fls", 10)));
         const auto& choices = w.prompts.shown;  // no box but the choices and the two successes
         QCOMPARE(QStringList({choices[0].choice.filter, choices[0].choice.initialPath, choices[1].choice.initialPath,
-                              choices[3].choice.initialPath}),
-                 QStringList({"Firmware File(*.fls)", "", "", first}));
+                              choices[3].choice.initialPath}), QStringList({"Firmware File(*.fls)", "", "", first}));
     }
 
     // Refused files say why under the fixed message (that nothing is sent: FirmwareDownloadTest).

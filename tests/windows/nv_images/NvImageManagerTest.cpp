@@ -48,8 +48,7 @@ void SelectRows(NvWindowRig& r, std::initializer_list<int> rows) {
     view->clearSelection();
     for (int row : rows) {
         view->selectionModel()->setCurrentIndex(view->model()->index(row, 0), QItemSelectionModel::NoUpdate);
-        view->selectionModel()->select(view->model()->index(row, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view->selectionModel()->select(view->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 }
 
