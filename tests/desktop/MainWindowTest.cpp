@@ -260,9 +260,8 @@ private slots:
 
         QCOMPARE(std::tuple(requested.count(), manager.shown, rig.prompts.Messages()), std::tuple(1, 1, QStringList{}));
         const sim::NvStoredImage* stored = rig.printer.Handler<sim::NvHandler>()->FindKeyCode("10");
-        QVERIFY(stored);
         // What the printer holds is what "As printed" showed, dot for dot.
-        QVERIFY(previewed);
+        QVERIFY(stored && previewed);
         QCOMPARE(std::tuple(stored->width, stored->height, stored->raster),
                  std::tuple(previewed->width, previewed->height, previewed->bytes));
         QVERIFY(!main->printerContext().link().IsOpen());

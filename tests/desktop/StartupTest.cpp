@@ -3,9 +3,7 @@
 // probe closes it right after the first paint and prints the memory then.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,10 +35,8 @@ private slots:
         ::close(saved);
         std::fclose(captured);
 
-        std::ostringstream printed;
-        printed << std::ifstream(dir / "stdout").rdbuf();
         QCOMPARE(code, 0);
-        const QString text = QString::fromStdString(printed.str());
+        const QString text = QString::fromStdString(pelmora::test::ReadFile(dir / "stdout"));
         // The test log shares standard output: the probe's line is one among them.
         const QRegularExpression shown("^shown rss_kb=[1-9][0-9]*$", QRegularExpression::MultilineOption);
         QVERIFY2(text.count(shown) == 1, qPrintable(text));

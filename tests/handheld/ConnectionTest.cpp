@@ -33,9 +33,8 @@ private slots:
         auto w = rig.Open();
         QVERIFY(w->printerContext().link().layout() == context::Layout::Handheld);
         Click(*w, "exitButton");
-        QCOMPARE(w->result(), int(QDialog::Accepted));
         const auto stored = [&rig] { return std::tuple(rig.StoredPort(), rig.StoredNumber("uPortType"), rig.StoredNumber("uBaudrate")); };
-        QCOMPARE(stored(), std::tuple(std::string("COM1:"), 0u, 115200u));
+        QCOMPARE(std::tuple(w->result(), stored()), std::tuple(int(QDialog::Accepted), std::tuple(std::string("COM1:"), 0u, 115200u)));
         Find<QComboBox>(*w, "portList")->setEditText("/dev/rfcomm0");
         Choose(*w, "baudList", 2);
         Click(*w, "exitButton");

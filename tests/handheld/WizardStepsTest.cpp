@@ -282,8 +282,7 @@ private slots:
         HandheldRig rig;
         auto w = rig.OpenTcp();
         QString shownAgain;
-        rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"), Press("prevButton"),
-                     Press("nextButton"),
+        rig.steps = {Press("nextButton"), Press("nextButton"), Press("nextButton"), Press("prevButton"), Press("nextButton"),
                      CancelWith(rig, [&](WizardStepWindow& s) { shownAgain = Find<QComboBox>(s, "baudList")->currentText(); })};
         Click(*w, "vmsmButton");
         QCOMPARE(std::tuple(rig.shown, shownAgain, w->engine().record().Baudrate),
@@ -326,9 +325,8 @@ private slots:
         QCOMPARE(rig.held().serial[0], std::string("9600"));
         // A folder where the store belongs is said at start-up, then again after the write.
         const QStringList messages = rig.prompts.Messages();
-        QCOMPARE(messages.size(), 3);
+        QCOMPARE(std::tuple(messages.size(), messages.value(1)), std::tuple(3, QString("Success to Set VMSM!")));
         QVERIFY(messages[0].startsWith("The stored settings could not be read"));
-        QCOMPARE(messages[1], QString("Success to Set VMSM!"));
         QVERIFY(messages[2].startsWith("The printer took the settings, but they could not be stored."));
         w->show();
         Click(*w, "exitButton");

@@ -47,8 +47,7 @@ const char* const kBoxes[] = {"start1", "start2", "start3", "end1", "end2", "end
 
 struct Sentinels {
     explicit Sentinels(std::uint32_t mode = vmsm::SentinelDynamic, vmsm::SentinelSix texts = {"A", "B", "C", "", "", ""},
-                       Layout layout = Layout::Desktop)
-        : dialog(layout, prompts, mode, texts) {}
+                       Layout layout = Layout::Desktop) : dialog(layout, prompts, mode, texts) {}
     ui::test::ScriptedPrompts prompts;
     SentinelWindow dialog;
 
@@ -113,8 +112,7 @@ private slots:
         old.Click("save");
         QCOMPARE(old.Result().CuttingPosition, 120u);  // untouched: what was read goes back
 
-        Window receiptOnly(160902, {}, 710);
-        QVERIFY(!receiptOnly.List("service")->isEnabled());
+        QVERIFY(!Window(160902, {}, 710).List("service")->isEnabled());  // a receipt-only model
         QVERIFY(!Window(21020).Find<QPushButton>("advance")->isEnabled());  // 21021 opens it: its snapshot
     }
 
