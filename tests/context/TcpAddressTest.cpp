@@ -65,7 +65,7 @@ TEST(TcpAddress, PrinterAddressesByNameOrIpv6) {
         {"[fd00::21]9101", P::BadPort}, {"till1:0", P::BadPort}, {"till1:", P::BadPort}, {"[fd00::21", P::BadAddress},
         {"[printer]:9100", P::BadAddress}, {"10.1", P::BadAddress}, {"0x7f.0.0.1", P::BadAddress},
         {"-till.shop", P::BadAddress}, {"till..shop", P::BadAddress}, {"till_1", P::BadAddress}, {"till 1", P::BadAddress},
-        {"", P::BadAddress},
+        {"till.shop.", P::BadAddress}, {"", P::BadAddress},
     };
     for (const auto& c : cases) {
         const TcpAddress parsed = ParsePrinterAddress(c.text, 9100);

@@ -40,6 +40,7 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     const auto with = [&none](auto change) { PortConfigValues v = none; change(v); return v; };
     // -1 is what libserialport reports for a rate it cannot read.
     EXPECT_EQ(FromPortConfig(with([](auto& v) { v.baudRate = -1; })).baudRate, 0u);
+    EXPECT_EQ(FromPortConfig(with([](auto& v) { v.parity = SP_PARITY_INVALID; })).parity, 0) << "nor a parity it cannot read";
     for (const int bits : {5, 7}) {  // the narrowest width a line has, and the printer's other one
         const PortConfigValues narrow = with([bits](auto& v) { v.bits = bits; });
         EXPECT_EQ(ToPortConfig(FromPortConfig(narrow)), narrow) << bits;
