@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "cli/CliContext.h"
 
@@ -31,6 +33,25 @@ TEST(StopSignals, EachCancelsTheRunningJobAndIsHandedBackAfterwards) {
         EXPECT_EQ(after.sa_handler, &Ignore) << signal;
         ::sigaction(signal, &saved, nullptr);
     }
+}
+
+// A reader that goes away (`pelmora ... | head -1`, a closed log pipe) ends no
+// run by SIGPIPE, whatever the shell left it at: a job is never cut off halfway.
+TEST(StopSignals, AClosedOutputPipeEndsNoRunBySignal) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::signal(SIGPIPE, SIG_DFL);
+        ::dup2(ends[1], STDOUT_FILENO);
+        ::execl(PELMORA_CLI_PATH, PELMORA_CLI_PATH, "--help", nullptr);
+        std::_Exit(127);
+    }
+    ::close(ends[1]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
 }
 
 }  // namespace

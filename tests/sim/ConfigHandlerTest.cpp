@@ -101,7 +101,8 @@ TEST(SimConfig, StateRoundTripKeepsBytes) {
     p.held().switches[7] = 0x33;
     p.held().switches['Q'] = 0x81;
     p.held().tearOff = 640;
-    p.held().startSentinel[2] = "\xE9%";
+    p.held().startSentinel[0] = "\xE9%";  // the first track and the last
+    p.held().endSentinel[2] = "?";
     p.held().btDeviceName = std::string("Caf\xE9\x00x", 6);
     const auto saved = p.model.SaveState();
     EXPECT_NO_THROW(saved.dump());
