@@ -64,7 +64,9 @@ inline QString Table(const QTableWidget* table) {
     QStringList header;
     for (int c = 0; c < table->columnCount(); ++c)
         header << (table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text() : QString());
-    QString line = QStringLiteral(" rows=%1 columns=[%2]%3").arg(table->rowCount()).arg(header.join(QLatin1Char('|')))
+    QString line = QStringLiteral(" rows=%1 columns=[%2]%3")
+                       .arg(table->rowCount())
+                       .arg(header.join(QLatin1Char('|')))
                        .arg(table->verticalHeader()->isHidden() ? " unnumbered" : "");
     for (int r = 0; r < table->rowCount(); ++r) {
         QStringList cells;
@@ -159,7 +161,8 @@ inline QString Describe(const QWidget* widget, const QWidget* window) {
 inline QString Diff(const QStringList& want, const QStringList& got) {
     qsizetype head = 0, tail = 0;
     while (head < want.size() && head < got.size() && want[head] == got[head]) ++head;
-    while (tail < want.size() - head && tail < got.size() - head && want[want.size() - 1 - tail] == got[got.size() - 1 - tail]) ++tail;
+    while (tail < want.size() - head && tail < got.size() - head && want[want.size() - 1 - tail] == got[got.size() - 1 - tail])
+        ++tail;
     const qsizetype wantEnd = want.size() - tail, gotEnd = got.size() - tail;
     if (head == wantEnd && head == gotEnd) return {};
     QString out = QStringLiteral("@@ -%1,%2 +%1,%3 @@\n").arg(head + 1).arg(wantEnd - head).arg(gotEnd - head);
@@ -214,7 +217,8 @@ struct Writer {
         const QMargins given = onWidget ? QMargins(style->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, owner),
                                                    style->pixelMetric(QStyle::PM_LayoutTopMargin, nullptr, owner),
                                                    style->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, owner),
-                                                   style->pixelMetric(QStyle::PM_LayoutBottomMargin, nullptr, owner)) : QMargins();
+                                                   style->pixelMetric(QStyle::PM_LayoutBottomMargin, nullptr, owner))
+                                        : QMargins();
         const auto* outer = qobject_cast<const QLayout*>(layout->parent());
         const int givenSpacing = outer ? outer->spacing() : style->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, owner);
         QString line;
@@ -242,7 +246,8 @@ struct Writer {
     }
 
     void Layout(const QLayout* layout, int depth, const QString& position = {}) {
-        lines << QString(depth * 2, QLatin1Char(' ')) + position + QString::fromLatin1(layout->metaObject()->className()) + Spacing(layout);
+        lines << QString(depth * 2, QLatin1Char(' ')) + position +
+                     QString::fromLatin1(layout->metaObject()->className()) + Spacing(layout);
         for (int i = 0; i < layout->count(); ++i) {
             QLayoutItem* item = layout->itemAt(i);
             QString place = Position(layout, i);
@@ -292,10 +297,12 @@ inline bool MatchesSnapshot(const QWidget& window, const QString& name) {
         return QDir().mkpath(QStringLiteral(PELMORA_SNAPSHOT_DIR)) && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                file.write(text.toUtf8()) == text.toUtf8().size();
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("no snapshot %s: run the test with PELMORA_UPDATE_SNAPSHOTS=%s", qPrintable(file.fileName()), qPrintable(name));
+        qWarning("no snapshot %s: run the test with PELMORA_UPDATE_SNAPSHOTS=%s", qPrintable(file.fileName()),
+                 qPrintable(name));
         return false;
     }
-    const QString diff = snapshot_detail::Diff(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')), text.split(QLatin1Char('\n')));
+    const QString diff =
+        snapshot_detail::Diff(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')), text.split(QLatin1Char('\n')));
     if (diff.isEmpty()) return true;
     qWarning("--- %s\n+++ this window\n%s(PELMORA_UPDATE_SNAPSHOTS=%s takes it after an intended change)",
              qPrintable(file.fileName()), qPrintable(diff), qPrintable(name));
