@@ -48,7 +48,6 @@ TEST(FirmwareCapabilities, EachThresholdFromBothSides) {
                  std::uint32_t codePages; bool sentinels, wide, tearOff; };
     constexpr Dialect S = Dialect::Standard, L = Dialect::Legacy;
     const Row rows[] = {
-        {0, S, false, true, false, false, false, 32, false, false, false},
         {1039, S, false, true, false, false, false, 32, false, false, false},
         {1040, S, true, true, false, false, false, 32, false, false, false},
         {11059, S, true, true, false, false, false, 32, false, false, false},

@@ -76,7 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SerialReadLoop,
     testing::Values(
         ReadCase{"Silent100Bytes", kWorking, 100, {}, 0, 2000},
-        ReadCase{"Silent255Bytes", kWorking, 255, {}, 0, 3550},
         ReadCase{"SilentProbeReadWhileOpening", SerialTimeouts{2000, 1000, 10, 0, 0}, 1, {}, 0, 1010},
         ReadCase{"BurstOf25EndsTenMsAfterItsLastByte", kWorking, 100, {{300, 10}, {301, 10}, {302, 5}}, 25, 312},
         ReadCase{"GapLongerThanTheIntervalEndsTheRead", kWorking, 100, {{300, 5}, {320, 5}}, 5, 310},
