@@ -97,7 +97,6 @@ TEST(StoredCommSettings, EachProgramOpensOnWhatEitherStored) {
         // Flow control is stored, though the window opens on none.
         {D, {link::PortBluetooth, "COM4", 38400, 8, 1, 2, 1}, "1|COM4|38400|8|1|2|0", "0|COM4:|38400|8|0|0|1", 1, 2, 7},
         {D, {link::PortTcp, "NET10.0.0.8", 9102, 8, 0, 0, 0}, "3|NET10.0.0.8|9102|8|0|0|0", "3|NET10.0.0.8|9102|8|0|0|1", 3, 0, 7},
-        {D, {link::PortSerial, "COM5", 19200, 8, 0, 0, 0}, "0|COM5|19200|8|0|0|0", "0|COM5:|19200|8|0|0|1", 0, 0, 7},
         // The one numbering both programs read; the desktop opens on its own stop bits.
         {HH, HandheldLink(link::PortTcp, "NET10.0.0.7", 9101), "3|NET10.0.0.7|9101|8|0|0|1", "3|NET10.0.0.7|9101|0|0|1|0", 3, 1, 4},
         {HH, HandheldLink(link::PortSerial, "COM4:", 9600), "0|COM4:|9600|8|0|0|1", "0|COM4|9600|8|0|2|0", 0, 1, 4},
