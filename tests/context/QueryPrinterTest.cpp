@@ -92,7 +92,6 @@ TEST(ResendLoop, TenResendsThenNoReply) {
     const Case cases[] = {
         {"model", QUERY_MODEL, sim::Fault::Silent, link::PortSerial, 12 * 2010, 26000},
         {"maker", QUERY_MAKER, sim::Fault::Unterminated, link::PortTcp, 0, UINT64_MAX},
-        {"maker", QUERY_MAKER, sim::Fault::CutShort, link::PortTcp, 0, UINT64_MAX},
         {"msr", QUERY_MSR_MODE, sim::Fault::Silent, link::PortTcp, 0, UINT64_MAX},
     };
     for (const Case& c : cases) {
