@@ -100,7 +100,8 @@ TEST(ResendLoop, TenResendsThenNoReply) {
         ASSERT_TRUE(rig.Open());
         const auto start = rig.Now();
         EXPECT_EQ(rig.util.QueryPrinter(c.selector), rc::NoReply) << c.key;
-        EXPECT_EQ(std::tuple(std::ranges::count(rig.printer.commandLog(), c.key), rig.util.link().IsOpen()), std::tuple(11, false)) << c.key;
+        EXPECT_EQ(std::tuple(std::ranges::count(rig.printer.commandLog(), c.key), rig.util.link().IsOpen()),
+                  std::tuple(11, false)) << c.key;
         EXPECT_TRUE(rig.Now() - start >= c.min && rig.Now() - start < c.max) << c.key << " took " << rig.Now() - start;
     }
 }

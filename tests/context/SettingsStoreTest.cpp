@@ -106,7 +106,8 @@ TEST_F(SettingsStoreTest, WritesKeepFileOrderSpellingAndOtherTypes) {
 // Raw data whose last line ends in '\' with nothing after it must not take
 // the blank line that every save writes after a key.
 TEST_F(SettingsStoreTest, SavesOfHandEditedRawDataAreStable) {
-    for (const std::string tail : {"\"Blob\"=hex:01,02,\\", "\"Blob\"=hex:01,02\\\\", "\"Blob\"=hex:01,02\\\n\\\\", "\"Blob\"=hex:01,\\\n\n\"Speed\"=\"2\"\n"}) {
+    for (const std::string tail : {"\"Blob\"=hex:01,02,\\", "\"Blob\"=hex:01,02\\\\", "\"Blob\"=hex:01,02\\\n\\\\",
+                                   "\"Blob\"=hex:01,\\\n\n\"Speed\"=\"2\"\n"}) {
         WriteFile(file(), kHead + tail);
         ASSERT_EQ(store().SetRegDword(kProduct, "Density", 4), 1);
         const std::string once = ReadFile(file());
