@@ -4,7 +4,6 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -38,10 +37,8 @@ std::string PngPromising(std::uint32_t width, std::uint32_t height) {
     return Text(png);
 }
 
-// A one-channel JPEG is grey; a four-channel one is CMYK as Adobe writes it,
-// each sample the ink's absence: here red 255, green 128, blue 0.
-TEST(ImageDecoders, GreyAndCmykJpegsGiveTheirColours) {
-    const auto grey = DecodeJpeg(Text(test::Jpeg(RgbImage(16, 8, Rgb(60, 60, 60)), 100, true)));
+// A four-channel JPEG is CMYK as Adobe writes it, each sample the ink's absence: here red 255, green 128, blue 0.
+TEST(ImageDecoders, CmykJpegGivesItsColours) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr errors{};
     cinfo.err = jpeg_std_error(&errors);
@@ -60,13 +57,12 @@ TEST(ImageDecoders, GreyAndCmykJpegsGiveTheirColours) {
     const auto cmyk = DecodeJpeg(std::string(reinterpret_cast<const char*>(buffer), size));
     jpeg_destroy_compress(&cinfo);
     std::free(buffer);
-    for (const auto& [image, want] : {std::pair{grey, std::array{60, 60, 60}}, std::pair{cmyk, std::array{255, 128, 0}}}) {
-        ASSERT_TRUE(image);
-        ASSERT_EQ(image->pixels.size(), 16u * 8u);
-        for (const std::uint32_t p : image->pixels) {
-            const int got[] = {static_cast<int>(p >> 16), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)};
-            for (int c = 0; c < 3; ++c) EXPECT_LE(std::abs(got[c] - want[static_cast<std::size_t>(c)]), 3) << std::hex << p;
-        }
+    ASSERT_TRUE(cmyk);
+    ASSERT_EQ(cmyk->pixels.size(), 16u * 8u);
+    for (const std::uint32_t p : cmyk->pixels) {
+        const int got[] = {static_cast<int>(p >> 16), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)};
+        const int want[] = {255, 128, 0};
+        for (int c = 0; c < 3; ++c) EXPECT_LE(std::abs(got[c] - want[c]), 3) << std::hex << p;
     }
 }
 
@@ -115,18 +111,6 @@ TEST(ImageDecoders, ExifOrientationReadsOnlyWhatIsThere) {
         {little.substr(0, 20), 1}, {"JFIF", 1}, {"", 1},
     };
     for (const auto& [app1, orientation] : cases) EXPECT_EQ(ExifOrientation(app1), orientation) << app1.size();
-
-    // 3 x 2: a b c / d e f.
-    RgbImage image(3, 2);
-    for (std::uint32_t i = 0; i < 6; ++i) image.pixels[i] = i;
-    const std::pair<int, std::vector<std::uint32_t>> turns[] = {
-        {1, {0, 1, 2, 3, 4, 5}}, {2, {2, 1, 0, 5, 4, 3}}, {3, {5, 4, 3, 2, 1, 0}}, {4, {3, 4, 5, 0, 1, 2}},
-        {5, {0, 3, 1, 4, 2, 5}}, {6, {3, 0, 4, 1, 5, 2}}, {7, {5, 2, 4, 1, 3, 0}}, {8, {2, 5, 1, 4, 0, 3}},
-    };
-    for (const auto& [orientation, pixels] : turns) {
-        const RgbImage turned = Oriented(image, orientation);
-        EXPECT_EQ(std::tuple(turned.width, turned.pixels), std::tuple(orientation >= 5 ? 2u : 3u, pixels)) << orientation;
-    }
 }
 
 // Any format we decode loads, BMP content under any name; transparency is paper white; no pixels: refused.
