@@ -62,7 +62,8 @@ TEST(SimConfig, MalformedFramesAreLoggedAndDropped) {
         {pin + "33", "", {"bt-unknown", "unknown"}},
         // Unknown functions of each dialect, a legacy length of 0, an unknown Bluetooth letter.
         {"1D 28 45 02 00 63 00", "", {"gs-e-unknown"}},                {"08 5E 45 02 00 63 00", "", {"legacy-unknown"}},
-        {"08 5E 45 00 00 01", "", {"legacy-unknown", "unknown"}},      {"08 5E 45 00 00 03 31", "", {"write-switch-legacy", "unknown"}},      {"08 5E 45 2C 01 0B 01", "", {}},      {"1F 1F 71", "", {"bt-unknown"}},
+        {"08 5E 45 00 00 01", "", {"legacy-unknown", "unknown"}},      {"08 5E 45 00 00 03 31", "", {"write-switch-legacy", "unknown"}},
+        {"08 5E 45 2C 01 0B 01", "", {}},                              {"1F 1F 71", "", {"bt-unknown"}},
     };
     for (const auto& c : cases) {
         Printer p;

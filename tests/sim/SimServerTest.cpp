@@ -37,9 +37,7 @@ TEST(SimServer, CountServesIndependentPrintersEachWithItsOwnState) {
     args.insert(args.end(), {"config", "get", "--json"});
     std::vector<int> values;
     for (const auto& printer : nlohmann::json::parse(RunCli(args).out)) values.push_back(printer["output"].value("TimeOff", -1));
-    ASSERT_EQ(values.size(), 3u);
-    EXPECT_NE(values[0], 30);
-    EXPECT_EQ(values, (std::vector{values[0], 30, values[0]})) << "the others keep their factory value";
+    EXPECT_EQ(values, (std::vector{15, 30, 15})) << "the others keep their factory value";
     // A printer's state is written when its session ends, which may come after the command's exit.
     EXPECT_EQ(again.Stop(), 0);
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(states) / "printer-3.json"));
@@ -94,7 +92,6 @@ TEST(SimRestart, RefusesConnectionsWhileRestarting) {
     const auto firmware = dir / "x.fls";
     std::ofstream(firmware) << std::string(5000, '\x7f');
     SimProcess sim({"--restart-ms", "60000"});
-    ASSERT_EQ(RunCli({"--tcp", sim.address(), "identify"}).status, 0);
     ASSERT_EQ(RunCli({"--tcp", sim.address(), "firmware", firmware.string()}).status, 0);
     const auto run = RunCli({"--tcp", sim.address(), "identify"});
     EXPECT_EQ(run.status, 1);

@@ -1,5 +1,6 @@
 // Files the simulator writes (its state, the firmware it took) are whole or
 // untouched: a full disk keeps the old file and is said, never an empty file.
+// What a write with room leaves is SimServer's (state) and UsbEndToEnd's (firmware).
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -10,8 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
-
-#include <nlohmann/json.hpp>
 
 #include "link/AtomicFile.h"
 #include "sim/SimServer.h"
@@ -49,7 +48,6 @@ TEST(SimWrites, AFullDiskKeepsTheOldFileAndIsReported) {
     const struct { const char* what; bool firmwareFile; link::FileWriteCall fault; } cases[] = {
         {"state, disk full", false, &DiskFull},         {"state, disk full midway", false, &DiskFullAfterSome},
         {"firmware, disk full", true, &DiskFull},       {"firmware, disk full midway", true, &DiskFullAfterSome},
-        {"state, room", false, nullptr},                {"firmware, room", true, nullptr},
     };
     for (const auto& c : cases) {
         test::TempDir dir;
@@ -71,15 +69,8 @@ TEST(SimWrites, AFullDiskKeepsTheOldFileAndIsReported) {
         serving.join();
         link::SetFileWriteCallForTest(nullptr);
 
-        const std::string now = test::ReadFile(file);
-        if (c.fault) {
-            EXPECT_EQ(now, "old") << c.what;
-            EXPECT_NE(server.writeError().find("No space left on device"), std::string::npos) << c.what;
-        } else if (c.firmwareFile) {
-            EXPECT_EQ(now, std::string(firmware.begin(), firmware.end())) << c.what;
-        } else {
-            EXPECT_TRUE(nlohmann::json::parse(now).contains("identity")) << c.what;
-        }
+        EXPECT_EQ(test::ReadFile(file), "old") << c.what;
+        EXPECT_NE(server.writeError().find("No space left on device"), std::string::npos) << c.what;
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << c.what << ": no temporary file left";
     }
 }
