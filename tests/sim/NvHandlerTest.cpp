@@ -5,7 +5,6 @@
 
 #include "nv/NvBlocks.h"
 #include "nv/NvCommands.h"
-#include "nv/ImageLoader.h"
 #include "sim/NvHandler.h"
 #include "sim/PrinterModel.h"
 #include "support/PrinterRig.h"
@@ -155,21 +154,14 @@ TEST_F(NvHandlerTest, StateSurvivesSaveAndLoad) {
     }
 }
 
-TEST_F(NvHandlerTest, PngFilesShowTheRastersAndFollowDeletions) {
+// Each file's dots are RasterPng's (nv), and NvCommand compares its previews with them.
+TEST_F(NvHandlerTest, PngFilesFollowDeletionsAndNameAnyCodeSafely) {
     test::TempDir dir;
-    nv::Raster raster = MakeRaster(10, 2, 0x00);
-    raster.bytes = {0x80, 0x40, 0x00, 0x00};  // dots (0,0) and (9,0)
-    Define("10", raster);
+    Define("10", MakeRaster(10, 2, 0x00));
     Define(std::string{'a', '/'}, MakeRaster(8, 1, 0xFF));
     std::string error;
     ASSERT_TRUE(nv().WritePngs(dir.path(), error)) << error;
-
-    const auto png = nv::LoadImageFile((dir / "nv-10.png").string());
-    ASSERT_TRUE(png);
-    ASSERT_EQ(std::tie(png->width, png->height), std::tuple(10u, 2u));
-    for (std::uint32_t y = 0; y < 2; ++y)
-        for (std::uint32_t x = 0; x < 10; ++x)
-            EXPECT_EQ(png->at(x, y), (y == 0 && (x == 0 || x == 9)) ? 0x000000u : 0xFFFFFFu) << x << "," << y;
+    EXPECT_TRUE(std::filesystem::exists(dir / "nv-10.png"));
     EXPECT_TRUE(std::filesystem::exists(dir / "nv-x612F.png"));
 
     Send(nv::DeleteKeyCodeCommand('1', '0'));
