@@ -102,6 +102,7 @@ TEST(ReplayServer, ATranscriptItCannotReadOrPlayIsRefused) {
     const std::pair<std::filesystem::path, std::string> cases[] = {
         {missing, "replay: cannot read " + missing.string() + ": No such file or directory\n"},
         {fifo, "replay: cannot read " + fifo.string() + ": it is a FIFO\n"},
+        {"/dev/zero", "replay: cannot read /dev/zero: it is a device\n"},  // endless: never read to its end
         {broken, "replay: " + broken.string() + ": "},
     };
     for (const auto& [file, why] : cases) {
