@@ -29,7 +29,8 @@ nlohmann::json GetJson(ConfigCli& cli) {
     return nlohmann::json::parse(run.out);
 }
 
-// Every field the firmware reports, set to a value other than the factory's.
+// Every field the firmware reports, set to a value other than the factory's; each field of
+// the list must be reported (the tear-off position only from firmware 160902 on).
 nlohmann::json ChangedEverywhere(const nlohmann::json& backup) {
     const nlohmann::json other = {
         {"Density", 2},      {"Speed", 1},         {"CodePage", 20},      {"Service", 1},
@@ -49,6 +50,8 @@ nlohmann::json ChangedEverywhere(const nlohmann::json& backup) {
         EXPECT_NE(other[field.key()], *field) << field.key() << " would not change";
         *field = other[field.key()];
     }
+    for (const auto& [key, value] : other.items())
+        if (!backup.contains(key) && key != "CuttingPosition") ADD_FAILURE() << key << " is not reported";
     return changed;
 }
 

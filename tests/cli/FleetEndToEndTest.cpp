@@ -30,16 +30,12 @@ TEST(FleetEndToEnd, AProfileReachesEveryLivePrinter) {
     const std::string dead = gone.address();
     gone.Stop();
 
-    auto run = RunCli({"--tcp", sims[0]->address(), "config", "get", "--json"}, env);
-    ASSERT_EQ(run.status, 0) << run.err;
-    auto profile = nlohmann::json::parse(run.out);
-    profile["TimeOff"] = 30;
-    const auto profileFile = (dir / "profile.json").string();
-    std::ofstream(profileFile) << profile.dump();
+    const auto profileFile = (dir / "profile.json").string();  // a whole profile is ConfigProfile's
+    std::ofstream(profileFile) << R"({"TimeOff": 30})";
     const auto printers = (dir / "printers").string();
     std::ofstream(printers) << "# the shop\ntcp " << sims[0]->address() << "\ntcp " << dead << "  # away\ntcp "
                             << sims[1]->address() << "\ntcp " << sims[2]->address() << '\n';
-    run = RunCli({"--printers", printers, "--jobs", "8", "config", "set", "--from", profileFile}, env);
+    const auto run = RunCli({"--printers", printers, "--jobs", "8", "config", "set", "--from", profileFile}, env);
     EXPECT_EQ(run.status, 1) << run.err;
     for (int i = 0; i < 3; ++i) {
         sims[i]->Stop();  // a printer saves its state once it has seen the connection end, maybe after pelmora exits
