@@ -29,7 +29,7 @@ nv::RgbImage Ramp(std::uint32_t width, std::uint32_t height) {  // grey, for the
 }
 
 // Each image's preview is what the printer holds, dot for dot, at the brightness
-// given to both; then the codes are listed, printed and deleted.
+// given to both; then a code is replaced, and the codes are listed, printed and deleted.
 TEST(NvCommand, PreviewsAreWhatThePrinterHoldsAndCodesAreListedPrintedDeleted) {
     test::ConfigCli cli;
     const auto save = [&cli](const std::string& name, const std::vector<std::uint8_t>& bytes) {
@@ -68,44 +68,19 @@ TEST(NvCommand, PreviewsAreWhatThePrinterHoldsAndCodesAreListedPrintedDeleted) {
     }
     EXPECT_EQ(nv::LoadImageFile((cli.dir / "P1-preview.png").string())->at(5, 0), 0xFFFFFFu) << "the transparent band is paper";
 
-    nv({"list"}, "10\n11\nP1\nJ1\n");
+    nv({"download", "--replace", "--code", "11", logo}, "10\nP1\nJ1\n11\n");  // the image held deleted first
+    EXPECT_EQ(cli.printer.Handler<sim::NvHandler>()->FindKeyCode("11")->width, 384);
+    nv({"list"}, "10\nP1\nJ1\n11\n");
     nv({"print", "10"}, "");
     EXPECT_EQ(cli.printer.Handler<sim::NvHandler>()->printed(), std::vector<std::string>{"10"});
-    nv({"delete", "10"}, "11\nP1\nJ1\n");
+    nv({"delete", "10"}, "P1\nJ1\n11\n");
     nv({"delete", "--all"}, "");
     nv({"list", "--json"}, "[]\n");
 }
 
-// A code held is replaced only when asked, its image deleted first.
-TEST(NvCommand, CodesHaveTwoCharactersAndOnlyStoredOnesArePrintedDeletedOrReplaced) {
-    test::ConfigCli cli;
-    cli.printer.Receive(nv::RasterDefinitionBlock({8, 1, {0xFF}}, 'A', '1'));
-    cli.printer.EndSession();
-    const auto logo = test::WriteBytes((cli.dir / "logo.bmp").string(), test::Bmp24(nv::RgbImage(16, 2, 0x000000)));
-    const std::string twoCharacters = "pelmora: an address code has exactly two characters (Latin-1), not '";
-    const struct { std::vector<std::string> args; int status; std::string says; } cases[] = {
-        {{"download", "--code", "A", logo}, 2, twoCharacters + "A'\n"},
-        {{"print", "B"}, 2, twoCharacters + "B'\n"},
-        {{"print", "B2"}, 2, ""},  // not stored
-        {{"delete", "B2"}, 2, ""},
-        {{"print", "A1"}, 0, ""},
-        {{"download", "--code", "A1", logo}, 2, "(A1); --replace deletes it first"},
-        {{"download", "--replace", "--code", "A1", logo}, 0, ""},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> command{"--tcp", "127.0.0.1:9100", "nv"};
-        command.insert(command.end(), c.args.begin(), c.args.end());
-        const auto run = cli.RunPelmora(command);
-        EXPECT_EQ(run.status, c.status) << c.args[0] << " " << c.args.back() << ": " << run.err;
-        EXPECT_THAT(run.err, HasSubstr(c.says));
-    }
-    const auto* stored = cli.printer.Handler<sim::NvHandler>()->FindKeyCode("A1");
-    ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(stored->width, 16) << "the new image";
-}
-
 // Input refused (2) or a printer that fails (1) leaves the printer as it was:
-// still only "A1" held, nothing printed. A cut PNG is refused like a bad bitmap.
+// still only "A1" held, nothing printed. A cut PNG is refused like a bad bitmap;
+// a code is two characters, and one held is replaced only when asked.
 TEST(NvCommand, BadInputAndPrinterFailuresStoreNothing) {
     const test::TempDir dir;
     const auto bmp = [&dir](const std::string& name, std::uint32_t width, std::uint32_t height) {
@@ -122,7 +97,13 @@ TEST(NvCommand, BadInputAndPrinterFailuresStoreNothing) {
         const char* name; std::vector<std::string> args; int status; std::string err;
         const char* fault = nullptr; const char* maker = nullptr;
     };
+    const std::string twoCharacters = "pelmora: an address code has exactly two characters (Latin-1), not '";
     const Case cases[] = {
+        {"one character", {"download", "--code", "A", logo}, 2, twoCharacters + "A'\n"},
+        {"print one character", {"print", "B"}, 2, twoCharacters + "B'\n"},
+        {"print not stored", {"print", "B2"}, 2, "no NV image is stored under the address code 'B2'\n"},
+        {"delete not stored", {"delete", "B2"}, 2, "no NV image is stored under the address code 'B2'\n"},
+        {"held, no --replace", {"download", "--code", "A1", logo}, 2, "Exists address! (A1); --replace deletes it first\n"},
         {"no bitmap", {"download", "--auto", logo, notes}, 2, "Failed to load image file!\n" + notes + "\n"},
         {"cut png", {"download", "--auto", logo, cut}, 2, "Failed to load image file!\n" + cut + "\n"},
         {"cut png preview", {"preview", cut, "--out", out}, 2, "Failed to load image file!\n" + cut + "\n"},
