@@ -55,7 +55,6 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         {{"--tcp", kA, "identify", "ports"}, "not expected: ports"},
         // An empty value would open the stored port instead (one check for the four kinds).
         {{"--serial", "", "identify"}, ""},
-        {{"--tcp", "127.0.0.1:+9100", "identify"}, ""},
         // Line settings that no serial port would take.
         {{"--tcp", kA, "--baud", "9600", "identify"}, ""},
         {{"--usb", "/dev/null", "--parity", "odd", "identify"}, ""},
@@ -94,9 +93,7 @@ TEST(CommandLine, AMistypedSearchConnectsNowhere) {
     ASSERT_GE(listener.fd(), 0);
     const std::string good = "127.0.0.1:" + std::to_string(listener.port());
     ExpectRefusedUntouched(cli, {
-        {{"discover", good, "10.0.0.9-4"}, "runs backwards"},
-        {{"discover", good, "10.0.0.0/8"}, "needs --force"},
-        {{"discover", good, "bad name!"}, "is not an address"},
+        {{"discover", good, "10.0.0.0/8"}, "needs --force"},  // the targets' other faults are ScanTargets'
         {{"discover", good, "--port", "0"}, "--port"},
         {{"discover", good, "--port", "65536"}, "--port"},
         {{"discover", good, "--jobs", "0"}, "--jobs"},
@@ -147,9 +144,8 @@ TEST(CommandLine, FilesAndValuesThatCannotBeUsedExitTwoWithoutTouchingThePrinter
                                     dir.path().string(), Write(dir, "huge.json", std::string((1 << 20) + 1, ' ')),
                                     std::string()})
         cases.push_back({{"--tcp", kA, "config", "set", "--from", from}, ""});
-    // A transcript that cannot be written: a missing folder, a device, a FIFO (which would block), a folder.
-    for (const std::string& out : {(dir / "no" / "dir.jsonl").string(), std::string("/dev/full"), fifo,
-                                   dir.path().string()})
+    // A transcript that cannot be written: a device, a FIFO (which would block), a folder.
+    for (const std::string& out : {std::string("/dev/full"), fifo, dir.path().string()})
         cases.push_back({{"--tcp", kA, "--transcript", out, "identify"}, "--transcript: cannot write " + out});
     ExpectRefusedUntouched(cli, cases);
 }
