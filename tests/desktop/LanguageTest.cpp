@@ -98,15 +98,11 @@ QString KeyFaults(QWidget& window) {
 class LanguageTest : public QObject {
     Q_OBJECT
 private slots:
+    // One row per rule; a territory decides before a script (zh_Hans_MO). Other languages: the access-key run.
     void localeTable() {
-        // A territory decides before a script: Macao over simplified script (zh_Hans_MO).
         const std::pair<const char*, const char*> cases[] = {
-            {"zh_TW", "TraditionalChinese"}, {"zh_HK", "TraditionalChinese"}, {"zh_Hans_MO", "TraditionalChinese"},
-            {"zh_Hant_US", "TraditionalChinese"}, {"zh_CN", "SimplifiedChinese"}, {"zh_SG", "SimplifiedChinese"},
-            {"zh_Hans_MY", "SimplifiedChinese"}, {"de_AT", "German"}, {"es_MX", "Spanish"}, {"fr_CA", "French"},
-            {"hu_HU", "Hungarian"}, {"it_IT", "Italian"}, {"ja_JP", "Japanese"}, {"ko_KR", "Korean"},
-            {"pl_PL", "Polish"}, {"ru_UA", "Russian"}, {"en_US", ""}, {"C", ""},
-        };
+            {"zh_TW", "TraditionalChinese"}, {"zh_Hans_MO", "TraditionalChinese"}, {"zh_Hant_US", "TraditionalChinese"},
+            {"zh_SG", "SimplifiedChinese"}, {"zh_Hans_MY", "SimplifiedChinese"}, {"de_AT", "German"}, {"en_US", ""}, {"C", ""}};
         for (const auto& [name, file] : cases) QVERIFY2(ui::LanguageFile(QLocale(name)) == QString(file), name);
     }
 
@@ -114,10 +110,7 @@ private slots:
         const struct { std::uint16_t id; const char* file; } cases[] = {
             {0x0404, "TraditionalChinese"}, {0x0C04, "TraditionalChinese"}, {0x1404, "TraditionalChinese"},
             {0x0804, "SimplifiedChinese"}, {0x1004, "SimplifiedChinese"}, {0x0004, ""}, {0x1804, ""},
-            {0x0407, "German"}, {0x0C07, "German"}, {0x040A, "Spanish"}, {0x040C, "French"}, {0x040E, "Hungarian"},
-            {0x0410, "Italian"}, {0x0411, "Japanese"}, {0x0412, "Korean"}, {0x0415, "Polish"}, {0x0419, "Russian"},
-            {0x0416, ""}, {0x0409, ""}, {0x0000, ""},
-        };
+            {0x0407, "German"}, {0x0C07, "German"}, {0x0416, ""}, {0x0000, ""}};
         for (const auto& c : cases) QVERIFY2(ui::LanguageFileForWindowsId(c.id) == QString(c.file), qPrintable(QString::number(c.id, 16)));
     }
 

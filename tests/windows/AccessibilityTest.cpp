@@ -17,13 +17,11 @@ using uit::AccessibilityFaults;
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
+    // Mnemonics, "&&", " :" and a choice's "question: answer" are the snapshots'; here what none shows.
     void spokenTextDropsMnemonicsAndColons() {
         const std::pair<QString, QString> cases[] = {
-            {"&Exit", "Exit"},           {"Port :", "Port"},      {"Save && exit", "Save & exit"},
-            {"  Baud rate:  ", "Baud rate"}, {"Status : ", "Status"}, {"", ""}, {"端口(&P)：", "端口"},
-        };
+            {"  Baud rate:  ", "Baud rate"}, {"Status : ", "Status"}, {"", ""}, {"端口(&P)：", "端口"}};
         for (const auto& [caption, spoken] : cases) QCOMPARE(SpokenText(caption), spoken);
-        QCOMPARE(ChoiceName("Beeps for roll paper end", "&On"), QString("Beeps for roll paper end: On"));
     }
 
     void sharedWindowsInBothLayouts() {
