@@ -137,7 +137,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(r.window.get()));
         r.window->activateWindow();
         auto* table = r.Find<QTableWidget>("imageList");
-        table->setFocus();
         SelectRows(r, {0});
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
             table->setFocus();
