@@ -83,9 +83,8 @@ private slots:
         const QString before = f.Stored();
         auto w = f.Open();
         List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);
-        QCOMPARE(f.prompts.Messages(), QStringList{"Not connected USB printer!"});
-        QCOMPARE(List(*w, "interfaceList")->currentIndex(), int(link::PortSerial));
-        QCOMPARE(List(*w, "portList")->currentText(), QString("COM1"));
+        QCOMPARE(std::tuple(f.prompts.Messages(), List(*w, "interfaceList")->currentIndex(), List(*w, "portList")->currentText()),
+                 std::tuple(QStringList{"Not connected USB printer!"}, int(link::PortSerial), QString("COM1")));
         f.usb = {{"USB01", "/dev/usb/lp0"}, {"USB02", "/dev/usb/lp3"}};
         List(*w, "interfaceList")->setCurrentIndex(link::PortUsb);  // listed as the snapshot shows
         List(*w, "portList")->setCurrentIndex(1);
