@@ -42,15 +42,14 @@ TEST(ManagerPages, ValuesShowAndGoBackAsTheWindowHasThem) {
     struct Case { std::uint32_t R::*member; std::uint32_t value, firmware; std::uint32_t P::*shownAs; std::uint32_t shown, saved; };
     const Case cases[] = {
         {&R::Density, 4, 101001, &P::densityIndex, 5, 4},    {&R::Density, 4, 1039, &P::densityIndex, 5, 5},
-        {&R::Density, 3, 101001, &P::densityIndex, 0, 3},    {&R::FontType, 0, 1039, &P::fontRadio, 1, 0},
-        {&R::FontType, 0, 101000, &P::fontRadio, 0, 0},      {&R::FontType, 2, 101000, &P::fontRadio, 2, 2},
-        {&R::FontType, 0, 100999, &P::fontRadio, 1, 0},      {&R::FontType, 1, 100999, &P::fontRadio, 2, 1},
-        {&R::Baudrate, 14400, 160902, nullptr, 0, 19200},    {&R::Baudrate, 1200, 160902, nullptr, 0, 19200},
-        {&R::Baudrate, 57600, 160902, nullptr, 0, 57600},    {&R::Databit, 7, 160902, nullptr, 0, 7},
-        {&R::Databit, 5, 160902, nullptr, 0, 8},             {&R::Parity, 1, 160902, nullptr, 0, 1},
-        {&R::Parity, 7, 160902, nullptr, 0, 2},              {&R::Flowcontrol, 1, 160902, nullptr, 0, 1},
-        {&R::Flowcontrol, 0, 160902, nullptr, 0, 2},         {&R::CuttingPosition, 300, 160902, nullptr, 0, 300},
-        {&R::CuttingPosition, 300, 160901, nullptr, 0, 0},   {&R::Sentinel, SentinelDynamic, 21021, nullptr, 0, SentinelDynamic},
+        {&R::Density, 3, 101001, &P::densityIndex, 0, 3},    {&R::FontType, 0, 101000, &P::fontRadio, 0, 0},
+        {&R::FontType, 2, 101000, &P::fontRadio, 2, 2},      {&R::FontType, 0, 100999, &P::fontRadio, 1, 0},
+        {&R::FontType, 1, 100999, &P::fontRadio, 2, 1},      {&R::Baudrate, 14400, 160902, nullptr, 0, 19200},
+        {&R::Databit, 7, 160902, nullptr, 0, 7},             {&R::Databit, 5, 160902, nullptr, 0, 8},
+        {&R::Parity, 1, 160902, nullptr, 0, 1},              {&R::Parity, 7, 160902, nullptr, 0, 2},
+        {&R::Flowcontrol, 1, 160902, nullptr, 0, 1},         {&R::Flowcontrol, 0, 160902, nullptr, 0, 2},
+        {&R::CuttingPosition, 300, 160902, nullptr, 0, 300}, {&R::CuttingPosition, 300, 160901, nullptr, 0, 0},
+        {&R::Baudrate, 57600, 160902, nullptr, 0, 57600},    {&R::Sentinel, SentinelDynamic, 21021, nullptr, 0, SentinelDynamic},
         {&R::Sentinel, SentinelDynamic, 21020, nullptr, 0, SentinelNone},
     };
     for (const Case& c : cases) {
