@@ -32,7 +32,7 @@ std::string Describe(const link::CommSettings& s) {
 // Each stored value and what the window shows for it: for serial and Bluetooth
 // the lists' entry (stop bits 1 is the "2" entry by index; flow control never
 // opens on DTR/DSR; data bits list only 8), for TCP/IP the port as stored (9100
-// for none), for USB and types no list holds all as stored.
+// for none or past 65535), for USB and types no list holds all as stored.
 TEST(StoredCommSettings, EveryDesktopKindAndValue) {
     struct Case { std::uint32_t type; const char* port; std::uint32_t baud, parity, stop; const char* shown; };
     const Case cases[] = {
@@ -40,7 +40,7 @@ TEST(StoredCommSettings, EveryDesktopKindAndValue) {
         {0, "COM50", 14400, 2, 2, "0|COM1|115200|8|2|2|0"},       {1, "COM07", 0, 3, 3, "1|COM1|115200|8|0|0|0"},
         {0, "com7", 2400, 0, 0xFFFFFFFF, "0|COM1|2400|8|0|0|0"},  {3, "COM7", 2400, 3, 3, "3|NET0.0.0.0|2400|7|3|3|1"},
         // "NET" is trimmed as a set of characters, not cut as a prefix.
-        {3, "NETNET10.0.0.5", 0, 0, 1, "3|NET10.0.0.5|9100|7|0|1|1"}, {3, "TEN10.0.0.5", 115200, 0, 0, "3|NET10.0.0.5|9100|7|0|0|1"},
+        {3, "NETNET10.0.0.5", 0, 0, 1, "3|NET10.0.0.5|9100|7|0|1|1"}, {3, "TEN10.0.0.5", 65536, 0, 0, "3|NET10.0.0.5|9100|7|0|0|1"},
         {3, "10.0.0.5", 65535, 0, 0, "3|NET10.0.0.5|65535|7|0|0|1"},  {3, "NET10.0.0", 1, 0, 0, "3|NET0.0.0.0|1|7|0|0|1"},
         {2, "COM50", 14400, 3, 3, "2|COM50|14400|7|3|3|1"},       {4, "com7", 0, 7, 0xFFFFFFFF, "4|com7|0|7|7|-1|1"},
         {0xFFFFFFFF, "COM7", 2400, 1, 2, "-1|COM7|2400|7|1|2|1"},
