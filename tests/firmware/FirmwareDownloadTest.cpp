@@ -76,7 +76,8 @@ TEST(FirmwareDownload, PiecesAndProgress) {
     }
 }
 
-// A file of exactly the size limit passes the file check and reaches the link, which here does not open: nothing sent.
+// A file of exactly the size limit passes the file check and reaches the link,
+// which here does not open: nothing sent.
 TEST(FirmwareDownload, FileThatCannotBeOpenedForUpdateIsRefusedBeforeTheLink) {
     FirmwareRig f;
     f.link.Configure(test::LoopbackTcp(link::kPrinterTcpPort, "127.0.0.2"));
@@ -118,8 +119,9 @@ TEST(FirmwareDownload, ShortPieceOrCancelSendsNoMore) {
     }
 }
 
-// A serial line held by flow control takes nothing: the piece ends at twice its wire time plus the slack (a second and a bit
-// at 115200 bit/s, not the hour of a second a byte), the download fails and the link is closed.
+// A serial line held by flow control takes nothing: the piece ends at twice
+// its wire time plus the slack (a second and a bit at 115200 bit/s, not the
+// hour of a second a byte), the download fails and the link is closed.
 TEST(FirmwareDownload, StalledSerialLineEndsWithinTheWriteBound) {
     for (const std::uint32_t baud : {115200u, 9600u}) {
         FirmwareRig f;

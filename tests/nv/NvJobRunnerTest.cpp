@@ -150,8 +150,9 @@ TEST(NvJobRunner, DownloadBlocksAdvanceByTheirShareOfSeventy) {
     EXPECT_EQ(run.view.labels, (Labels{{"Progressing...", 1}, {"Start download...", 5}, {"a.bmp Downloading...", 0},
                                        {"a.bmp Downloading...", 52}, {"b.bmp Downloading...", 0},
                                        {"b.bmp Downloading...", 17}, {"Finish download...", 5 + 21}}));
-    // Timers and pauses: 100 to start, 100 + 10 (five steps) to the first block, then each block's steps and its 1000 ms pause,
-    // 2500 to finish, 100 + 42 to fill. The link adds 10 ms to each block's write.
+    // Timers and pauses: 100 to start, 100 + 10 (five steps) to the first block,
+    // then each block's steps and its 1000 ms pause, 2500 to finish, 100 + 42 to fill.
+    // The link adds 10 ms to each block's write.
     const std::uint64_t pauses = 100 + 100 + 10 + 100 + 104 + 1000 + 34 + 1000 + 2500 + 100 + 42;
     EXPECT_EQ(rig.Now() - start, pauses + 2 * 10);
 }

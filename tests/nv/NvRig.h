@@ -1,5 +1,6 @@
 #pragma once
-// The NV engine on the virtual printer, with a job host on virtual time that records what the progress window would show.
+// The NV engine on the virtual printer, with a job host on virtual time that
+// records what the progress window would show.
 #include <gtest/gtest.h>
 
 #include <string>

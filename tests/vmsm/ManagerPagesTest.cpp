@@ -32,9 +32,10 @@ PrinterConfig Saved(Edit edit, const PrinterConfig& record, std::uint32_t firmwa
     return back;
 }
 
-// What the first page shows for a value (density as its list position, the font radio shifted below three fonts) and what every page
-// gives back unchanged: density as its code (below 1040 the position itself), serial values as their list entries, zero for the tear-off
-// or sentinels of firmware without them.
+// What the first page shows for a value (density as its list position, the font
+// radio shifted below three fonts) and what every page gives back unchanged:
+// density as its code (below 1040 the position itself), serial values as their
+// list entries, zero for the tear-off or sentinels of firmware without them.
 TEST(ManagerPages, ValuesShowAndGoBackAsTheWindowHasThem) {
     using R = PrinterConfig;
     using P = Page1Fields;

@@ -19,7 +19,8 @@ using test::VmsmRig;
 using E = MemorySwitchEngine&;
 using Op = int (*)(E);
 
-// Without switch 7 the header must announce six records, or the printer takes the end command as the seventh.
+// Without switch 7 the header must announce six records, or the printer takes
+// the end command as the seventh.
 TEST(Engine, LegacySwitchWriteWithoutSwitch7AnnouncesSixRecords) {
     VmsmRig rig(21021, 'P');
     rig.engine.editRecord().Density = 2;
@@ -61,7 +62,8 @@ TEST(Engine, BluetoothReplyOfAHundredBytesAtMost) {
     }
 }
 
-// Inputs the engine refuses send nothing and keep the link; a write cut short closes it, with nothing sent after the cut.
+// Inputs the engine refuses send nothing and keep the link; a write cut short
+// closes it, with nothing sent after the cut.
 TEST(Engine, RefusalsAndCutShortWrites) {
     struct Case { const char* what; std::uint32_t v; int cutFrom; Op op; int code; std::size_t received; };
     const Case cases[] = {
@@ -103,7 +105,8 @@ TEST(Engine, ClosedLinkGives101ForEveryOperation) {
     EXPECT_TRUE(rig.TakeReceived().empty());
 }
 
-// Faults on the reply of one command: the code, whether the link stays open, and that a failure stores nothing.
+// Faults on the reply of one command: the code, whether the link stays open,
+// and that a failure stores nothing.
 TEST(Engine, ReplyFaults) {
     struct Outcome { sim::Fault fault; int code; bool open; };
     struct Case { const char* key; Op op; std::vector<Outcome> outcomes; };
