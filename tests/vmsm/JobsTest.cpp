@@ -55,7 +55,8 @@ void ExpectDecoded(const PrinterConfig& r, bool legacy) {
     EXPECT_EQ(std::tie(r.Baudrate, r.Parity, r.Flowcontrol, r.Databit), std::tuple(9600u, 2u, 2u, 7u)) << legacy;
 }
 
-// The handheld asks for the code page and MSR mode first, reads switch Q, and its bar counts every step past 100.
+// The handheld asks for the code page and MSR mode first, reads switch Q, and
+// its bar counts every step past 100.
 TEST(VmsmJob, GetStatusReadsEverythingInOrder) {
     struct Case { context::Layout variant; std::uint32_t v; std::uint64_t ms; Keys first, tearOff;
                   const char *title, *firstLabel, *lastLabel; };
@@ -224,7 +225,8 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
     EXPECT_TRUE(closed.TakeReceived().empty());
 }
 
-// 5 steps, the block and its reply, 99 slow steps of 50 ms, then completion 100 ms later: every step, pause and timer on virtual time.
+// 5 steps, the block and its reply, 99 slow steps of 50 ms, then completion
+// 100 ms later: every step, pause and timer on virtual time.
 TEST(VmsmJob, FactoryDefaultResetsThePrinterAndCompletes) {
     for (auto [variant, ms, position] : {std::tuple{D, 5290u, 100}, std::tuple{HH, 5490u, 104}}) {
         VmsmRig rig(160902);
