@@ -75,9 +75,12 @@ TEST(TcpAddress, PrinterAddressesByNameOrIpv6) {
                   std::tuple(c.host, c.port, c.named)) << c.text;
         EXPECT_EQ(ParsePrinterAddress(c.named, 1).host, parsed.host) << c.named;
     }
-    // A name's label holds up to 63 characters.
-    EXPECT_EQ(ParsePrinterAddress(std::string(63, 'a') + ".shop", 9100).problem, P::None);
-    EXPECT_EQ(ParsePrinterAddress(std::string(64, 'a') + ".shop", 9100).problem, P::BadAddress);
+    // A name's label holds up to 63 characters, the whole name 253.
+    const std::string label(63, 'a'), three = label + '.' + label + '.' + label + '.';
+    EXPECT_EQ(ParsePrinterAddress(label + ".shop", 9100).problem, P::None);
+    EXPECT_EQ(ParsePrinterAddress(label + "a.shop", 9100).problem, P::BadAddress);
+    EXPECT_EQ(ParsePrinterAddress(three + std::string(61, 'a'), 9100).problem, P::None);
+    EXPECT_EQ(ParsePrinterAddress(three + std::string(62, 'a'), 9100).problem, P::BadAddress);
 }
 
 }  // namespace
