@@ -97,14 +97,15 @@ TEST(CommandLine, AMistypedSearchConnectsNowhere) {
         {{"discover", good, "--port", "0"}, "--port"},
         {{"discover", good, "--port", "65536"}, "--port"},
         {{"discover", good, "--jobs", "0"}, "--jobs"},
+        {{"discover", good, "--timeout", "0"}, "--timeout"},
         {{"discover", "/dev/ttyS0", "--scan"}, "--scan"},
         {{"--tcp", good, "discover", good}, "give it targets"},
         {{"--transcript", (cli.dir / "never.jsonl").string(), "discover", good}, "--transcript"},
         {{"discover", good, "--printers-file", "/dev/null"}, "--printers-file"},
     });
     EXPECT_LT(::accept(listener.fd(), nullptr, nullptr), 0);
-    // The highest port is one.
-    const auto top = cli.RunPelmora({"discover", "127.0.0.1", "--port", "65535"});
+    // The highest port is one, and a time-out of 1 ms.
+    const auto top = cli.RunPelmora({"discover", "127.0.0.1", "--port", "65535", "--timeout", "1"});
     EXPECT_EQ(std::tie(top.status, top.out), std::tuple(0, "No printer found; 1 address tried.\n"));
 }
 
