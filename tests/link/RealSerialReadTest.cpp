@@ -145,5 +145,23 @@ TEST(ReadNow, TellsDataSilenceEndAndError) {
     ::close(fds[0]);
 }
 
+// A full line takes what it has room for; room made within the stall bound is used, none made ends the write.
+TEST(WriteBounded, WaitsForRoomOnlyUntilTheStallBound) {
+    int fds[2];
+    ASSERT_EQ(::pipe2(fds, O_NONBLOCK), 0);
+    const int room = ::fcntl(fds[1], F_GETPIPE_SZ);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(room) + 10, 'x');
+    EXPECT_EQ(WriteBounded(fds[1], bytes.data(), room + 10, 20, false), room);
+    std::thread reader([&] {
+        std::vector<std::uint8_t> drained(bytes.size());
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        EXPECT_EQ(::read(fds[0], drained.data(), drained.size()), room);
+    });
+    EXPECT_EQ(WriteBounded(fds[1], bytes.data(), 10, 60'000, false), 10);
+    reader.join();
+    ::close(fds[0]);
+    ::close(fds[1]);
+}
+
 }  // namespace
 }  // namespace pelmora::link
