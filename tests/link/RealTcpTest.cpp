@@ -43,6 +43,9 @@ TEST_F(RealTcp, MalformedAnyAddressOrRefusedPortGivesNoChannelAndSaysWhy) {
     ASSERT_GE(trace.lines.size(), 2u);
     EXPECT_EQ(trace.lines.front(), "Not a printer address: \"127.1\" port " + p);
     EXPECT_EQ(trace.lines.back(), "Connect to 127.0.0.1 port " + p + " failed: Connection refused");
+    EXPECT_EQ(platform.ConnectTcp("::1", port), nullptr);
+    EXPECT_EQ(TakeOpenFailure().where, "[::1]:" + p);
+    EXPECT_EQ(trace.lines.back(), "Connect to ::1 port " + p + " failed: Connection refused");
 }
 
 // Through the link, as the jobs see it.
