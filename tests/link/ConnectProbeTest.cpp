@@ -45,6 +45,8 @@ TEST(LookUpHost, NamesGiveNumericAddressesIPv4First) {
     EXPECT_EQ(error, "");
     EXPECT_EQ(LookUpHost("::1", error), std::vector<std::string>{"::1"});
     EXPECT_EQ(LookUpHost("127.1", error), std::vector<std::string>{"127.0.0.1"});
+    EXPECT_EQ(LookUpHost("", error), std::vector<std::string>{});
+    EXPECT_EQ(error, "Name or service not known");
 }
 
 }  // namespace
