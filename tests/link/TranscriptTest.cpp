@@ -53,6 +53,7 @@ TEST(TranscriptLine, HandWrittenLinesAreReadOrRefusedWithAReason) {
         R"({"t": 1, "link": 1, "event": "read", "hex": "1G"})", R"({"t": 1, "link": 1, "event": "read", "hex": "1D 0"})",
         R"({"t": 1, "link": 1, "event": "read"})", R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": 2})",
         R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": "all"})",
+        R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": -2})", R"({"t": 1, "link": 1, "event": "read", "hex": "1 D"})",
     };
     for (const char* line : lines) {
         bool header = false;
@@ -68,6 +69,9 @@ TEST(TranscriptLine, HandWrittenLinesAreReadOrRefusedWithAReason) {
     const auto lower = link::ParseTranscriptLine(R"({"t": 1, "link": 1, "event": "read", "hex": "1d af"})", header, error);
     ASSERT_TRUE(lower) << error;
     EXPECT_EQ(lower->bytes, (std::vector<std::uint8_t>{0x1D, 0xAF}));
+    const auto whole = link::ParseTranscriptLine(R"({"t": 1, "link": 1, "event": "write", "hex": "1D", "taken": 1})", header, error);
+    ASSERT_TRUE(whole) << error;
+    EXPECT_EQ(whole->result, 1) << "a write taken whole may say so";
     // The first moment and the ends of the link numbers are events too.
     const auto start = link::ParseTranscriptLine(R"({"t": 0, "link": 0, "event": "close"})", header, error);
     ASSERT_TRUE(start) << error;
