@@ -41,14 +41,22 @@ TEST(SerialLineConfig, LinkStatesMapMemberByMemberAndBack) {
     // -1 is what libserialport reports for a rate it cannot read.
     EXPECT_EQ(FromPortConfig(with([](auto& v) { v.baudRate = -1; })).baudRate, 0u);
     EXPECT_EQ(FromPortConfig(with([](auto& v) { v.parity = SP_PARITY_INVALID; })).parity, 0) << "nor a parity it cannot read";
-    for (const int bits : {5, 7}) {  // the narrowest width a line has, and the printer's other one
-        const PortConfigValues narrow = with([bits](auto& v) { v.bits = bits; });
-        EXPECT_EQ(ToPortConfig(FromPortConfig(narrow)), narrow) << bits;
-    }
+    // Each value the link can set comes back as it went: the narrowest width a line has, the printer's other one, ...
+    const std::vector<void (*)(PortConfigValues&)> changes = {
+        [](auto& v) { v.bits = 5; }, [](auto& v) { v.bits = 7; }, [](auto& v) { v.parity = SP_PARITY_SPACE; },
+        [](auto& v) { v.xonXoff = SP_XONXOFF_IN; }, [](auto& v) { v.xonXoff = SP_XONXOFF_OUT; },
+        [](auto& v) { v.xonXoff = SP_XONXOFF_INOUT; }, [](auto& v) { v.dtr = SP_DTR_FLOW_CONTROL; },
+        [](auto& v) { v.rts = SP_RTS_ON; }, [](auto& v) { v.rts = SP_RTS_FLOW_CONTROL; }};
+    for (std::size_t i = 0; i < changes.size(); ++i) EXPECT_EQ(ToPortConfig(FromPortConfig(with(changes[i]))), with(changes[i])) << i;
     EXPECT_EQ(FromPortConfig(with([](auto& v) { v.bits = 9; })).byteSize, 8) << "a width the link cannot use reads as 8";
     const SerialLineState read = FromPortConfig(with([](auto& v) { v.parity = SP_PARITY_SPACE, v.dsr = SP_DSR_FLOW_CONTROL; }));
     EXPECT_EQ(read.parity, 4);
     EXPECT_TRUE(read.outxDsrFlow);
+    // A port that cannot follow CTS alone gets RTS/CTS as a pair, and only then.
+    const PortConfigValues ctsOnly = with([](auto& v) { v.cts = SP_CTS_FLOW_CONTROL; });
+    EXPECT_EQ(PairedRtsCtsFallback(ctsOnly), with([](auto& v) { v.cts = SP_CTS_FLOW_CONTROL, v.rts = SP_RTS_FLOW_CONTROL; }));
+    EXPECT_FALSE(PairedRtsCtsFallback(none));
+    EXPECT_FALSE(PairedRtsCtsFallback(*PairedRtsCtsFallback(ctsOnly)));
 }
 
 TEST(SerialLineConfig, WhatThisSystemCannotDoIsRefused) {
