@@ -45,13 +45,13 @@ TEST(BluetoothDevices, ListsSerialPrintersAndDevicesNotYetKnownScanningForItsTim
 }
 
 TEST(BluetoothDevices, SaysWhyNothingCouldBeListed) {
-    for (const char* mode : {"no-adapter", "no-bluez"}) {
+    for (const auto& [mode, problem] : {
+             std::pair{"no-adapter", "no Bluetooth adapter: plug one in, or see `journalctl -u bluetooth` for why BlueZ has none"},
+             {"no-bluez", "BlueZ is not running (bluetooth.service): start it with `sudo systemctl start bluetooth`"},
+             {"refusing", "BlueZ answered with an error (org.bluez.Error.NotReady: not now): see `journalctl -u bluetooth`"}}) {
         MockBluez bluez(mode);
         if (bluez.Skipped()) GTEST_SKIP() << bluez.address();
-        EXPECT_EQ(Shown(ListBluetoothDevices(1000, StopRequest())),
-                  mode == std::string("no-bluez")
-                      ? "BlueZ is not running (bluetooth.service): start it with `sudo systemctl start bluetooth`"
-                      : "no Bluetooth adapter: plug one in, or see `journalctl -u bluetooth` for why BlueZ has none");
+        EXPECT_EQ(Shown(ListBluetoothDevices(1000, StopRequest())), problem);
     }
     ::setenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/pelmora-bus", 1);
     const std::string problem = ListBluetoothDevices(0, StopRequest()).problem;

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """A private bus with python3-dbusmock's BlueZ, for the Bluetooth tests.
 
-    mock-bluez.py MODE UUID   (MODE: printers, no-adapter or no-bluez; UUID: the serial profile's)
+    mock-bluez.py MODE UUID   (MODE: printers, no-adapter, no-bluez or refusing; UUID: the serial profile's)
 
 Prints the bus address, then the adapter's scan state for each line read;
 takes everything down at the end of its input."""
@@ -32,6 +32,11 @@ try:
                 ('11:00:00:00:00:01', 'Not paired', {'Connected': 'retyped'})]:
             bus.get_object('org.bluez', mock.AddDevice('hci0', device, name)).UpdateProperties(
                 'org.bluez.Device1', props, dbus_interface='org.freedesktop.DBus.Mock')
+    if mode == 'refusing':
+        bus.get_object('org.bluez', '/').AddMethod(
+            'org.freedesktop.DBus.ObjectManager', 'GetManagedObjects', '', 'a{oa{sa{sv}}}',
+            'raise dbus.exceptions.DBusException("not now", name="org.bluez.Error.NotReady")',
+            dbus_interface='org.freedesktop.DBus.Mock')
     print(address, flush=True)
     for _ in sys.stdin:
         adapter = bus.get_object('org.bluez', '/org/bluez/hci0').GetAll(
