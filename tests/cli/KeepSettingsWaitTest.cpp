@@ -86,8 +86,8 @@ test::Result Update(test::ConfigCli& cli, link::Platform& platform, const std::s
 TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
     for (const WaitCase& c : {WaitCase{100'000, {}, 0, 100'000, 130'000, "--tcp 127.0.0.1:9100", ""},
                               WaitCase{119'000, {}, 0, 119'000, 150'000},
-                              WaitCase{200'000, {}, 1, 123'000, 124'500},  // 120 s after 3.75 s of reading and sending
-                              WaitCase{5'000, {"--wait", "4"}, 1, 4'000, 8'000},
+                              WaitCase{200'000, {}, 1, 123'750, 123'750},  // 120 s after 3.75 s of reading and sending
+                              WaitCase{5'000, {"--wait", "4"}, 1, 7'750, 7'750},
                               WaitCase{200'000, {"--wait", "4"}, 1, 4'000, 30'000,
                                        "--serial COM1 --baud 9600 --parity even --stop-bits 2 --flow dtr-dsr"}}) {
         test::ConfigCli cli;
@@ -106,7 +106,9 @@ TEST(KeepSettingsWait, ThePrinterIsAskedUntilItAnswersOrTheWaitEnds) {
         const std::string now = "Version now:    " + (c.next.empty() ? "V1.00 090216" : c.next);
         if (c.status == 0) EXPECT_THAT(run.out, HasSubstr(now));
         else EXPECT_THAT(run.err, testing::AllOf(
-                 HasSubstr("stopped at stage 4"), HasSubstr("pelmora " + c.connection + " config set --verify --from "),
+                 HasSubstr("stopped at stage 4 (Waiting for the printer to answer again): the printer did not answer "
+                           "within " + (c.wait.empty() ? "120" : c.wait[1]) + " seconds\n"),
+                 HasSubstr("pelmora " + c.connection + " config set --verify --from "),
                  HasSubstr("The printer's settings are saved in " + (cli.dir / "settings-").string())));
     }
 }
