@@ -145,14 +145,14 @@ TEST(ConfigCommand, BluetoothIsSentOnlyWhenNamed) {
     }
 }
 
-// A value no editor offers, such as the factory printer's flow control 0, comes from a
-// file (ConfigProfile's backup restores it) or repeats what the printer holds.
+// A value no editor offers, such as the factory printer's flow control 0, comes from a file (ConfigProfile's
+// backup restores it) or repeats what the printer holds; a file may word one whose code the firmware decides.
 TEST(ConfigCommand, ValuesOutsideTheEditorsComeFromFilesOrFromThePrinter) {
     ConfigCli cli;
     const auto path = (cli.dir / "settings.json").string();
-    std::ofstream(path) << R"({"Flowcontrol": 0, "Density": 2})";
+    std::ofstream(path) << R"({"Flowcontrol": 0, "Density": "140%"})";
     EXPECT_EQ(cli.Run({"set", "--from", path, "Flowcontrol=2"}).status, 0) << "the command line overrides the file";
-    EXPECT_EQ(cli.held().serial[2], "2");
+    EXPECT_EQ(std::tuple(cli.held().serial[2], cli.held().Switch(1) & 0x07), std::tuple("2", 5));
 
     cli.held().serial[2] = "0";
     EXPECT_EQ(cli.Run({"set", "Flowcontrol=0", "Density=3"}).status, 0) << "what the printer holds";
