@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "cli/TerminalProgress.h"
@@ -63,15 +64,23 @@ protected:
 
 TEST_F(OnATerminal, ASearchAndAJobShowHowFarTheyAre) {
     test::ConfigCli cli;
-    const auto search = cli.RunPelmora({"discover", "127.0.0.1", "--port", "1"});
+    const auto search = cli.RunPelmora({"discover", "/dev/usb/lp0", "127.0.0.1", "--port", "1"});
     EXPECT_EQ(search.status, 0) << search.err;
     // (The first bar may already count the address: the search runs beside it.)
+    EXPECT_THAT(search.err, HasSubstr(Bar(30, "100% 1 of 1 ports, 1 found; asking /dev/usb/lp0")));
     EXPECT_THAT(search.err, EndsWith(Bar(30, "100% 1 of 1 addresses, 0 found") + "\n"));
 
     const auto get = cli.Run({"get"});
     ASSERT_EQ(get.status, 0) << get.err;
     EXPECT_THAT(get.err, HasSubstr("] 100% "));
     EXPECT_THAT(get.err, EndsWith("\x1b[K\n")) << "the bar's line is ended before the settings are shown";
+
+    const auto firmware = cli.dir / "x.fls";
+    std::ofstream(firmware) << std::string(5000, 'x');
+    const auto sent = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "--yes", "firmware", "--no-backup", firmware.string()});
+    EXPECT_EQ(std::tie(sent.status, sent.out), std::tuple(0, "Success to download firmware!\nFinished to download "
+                                                             "firmware and Reset the printer!\n"));
+    EXPECT_THAT(sent.err, EndsWith(Bar(30, "100% Firmware is downloading...Don't turn off the printer!!!") + "\n"));
 }
 
 }  // namespace
