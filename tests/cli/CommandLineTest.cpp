@@ -120,10 +120,10 @@ TEST(CommandLine, FilesAndValuesThatCannotBeUsedExitTwoWithoutTouchingThePrinter
         {{"--tcp", kA, "firmware", (dir / "missing.fls").string()}, ""},
         // A device or FIFO is no firmware file (and would block the open).
         {{"--tcp", kA, "firmware", "--force", "/dev/null"}, ""},
-        // Keeping the settings: checked before the printer is asked anything (an empty or
-        // too large file: FirmwareCommand.AnEmptyFileWarnsATooLargeOneIsRefused).
+        // Keeping the settings: checked before the printer is asked anything (an empty file is sent without).
         {{"--tcp", kA, "firmware", "--wait", "5", firmware}, ""},
         {{"--tcp", kA, "firmware", "--keep-settings", (dir / "missing.fls").string()}, ""},
+        {{"--tcp", kA, "firmware", "--keep-settings", Write(dir, "empty.fls", "")}, "there is no firmware to send"},
         {{"--tcp", kA, "firmware", "--keep-settings", "--wait", "0", firmware}, ""},
         {{"--tcp", kA, "config", "set"}, ""},  // nothing to change
     };
@@ -131,7 +131,6 @@ TEST(CommandLine, FilesAndValuesThatCannotBeUsedExitTwoWithoutTouchingThePrinter
     // holds; 91 waits for the printer; the euro sign is no Latin-1 byte) ...
     for (const std::string& edit : std::vector<std::string>{
              "Density=9", "Density=-1", "Density=4x", "Density", "Colour=3", "TimeOff=128", "CuttingPosition=65536",
-             "Baudrate=14400", "Databit=6", "Flowcontrol=10", "Msr=16", "Sentinel=3", "BtConnMode=3", "RfInterface=3",
              "StartSentinel[1]=", "StartSentinel[4]=%", "EndSentinel[2]=ABCDEFGHIJK", "EndSentinel[2]=\x01",
              "BtPinCode=1234567890123", "BtDeviceName=" + std::string(31, 'n'), "BtDeviceName=a\rb",
              "BtDeviceName=\xE2\x82\xAC"})

@@ -33,13 +33,6 @@ TEST(FirmwareCommand, AnEmptyFileWarnsATooLargeOneIsRefused) {
               std::tuple(2, "Error : File Open Error!\n(" + huge.string() +
                                 ": larger than 64 MiB, the most a firmware file can be)\n"));
     EXPECT_TRUE(cli.printer.firmwareStreams().empty());
-
-    // Keeping the settings, both are refused before the printer is asked anything.
-    for (const auto& file : {empty, huge}) {
-        run = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "firmware", "--keep-settings", file.string()});
-        EXPECT_EQ(run.status, 2) << file;
-        EXPECT_TRUE(cli.printer.commandLog().empty()) << file;
-    }
 }
 
 // A service manager's stop mid-download ends between two pieces and says
