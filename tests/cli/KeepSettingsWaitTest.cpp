@@ -66,17 +66,13 @@ std::vector<std::filesystem::path> Copies(const std::filesystem::path& dir) {
     return found;
 }
 
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
 /// `pelmora CONNECTION firmware --keep-settings WAIT new.fls` through `platform`.
 test::Result Update(test::ConfigCli& cli, link::Platform& platform, const std::string& connection,
                     const std::vector<std::string>& wait = {}) {
     const auto firmware = cli.dir / "new.fls";
     std::ofstream(firmware) << std::string(5000, '\x7f');
-    std::vector<std::string> args = Words(connection);
+    std::istringstream words(connection);
+    std::vector<std::string> args{std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
     args.insert(args.end(), {"firmware", "--keep-settings"});
     args.insert(args.end(), wait.begin(), wait.end());
     args.push_back(firmware.string());
