@@ -53,6 +53,7 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         {{"identify", "--bogus"}, ""},
         {{}, ""},
         {{"--tcp", kA, "identify", "ports"}, "not expected: ports"},
+        {{"--tcp", kA, "config", "get", "default"}, "not expected: default"},
         // An empty value would open the stored port instead (one check for the four kinds).
         {{"--serial", "", "identify"}, ""},
         // Line settings that no serial port would take.
