@@ -32,6 +32,7 @@ TEST_F(PortsCommand, ComNameIsTheOneTheStoreResolvesToThePort) {
     const std::pair<std::string, std::string> cases[] = {
         {"/dev/ttyS0", "COM1"},   // the default
         {"/dev/ttyS2", ""},       // its default COM3 is mapped elsewhere
+        {"/dev/ttyS12345678", "COM12345679"}, {"/dev/ttyS123456789", ""},  // a ninth digit could overflow
         {"/dev/ttyUSB1", "COM4"}, // the lowest of two names
         {node, "com7"},           // through a link, in the case stored
         {"/dev/rfcomm0", ""},
