@@ -128,7 +128,8 @@ TEST(ConfigProfile, DiffAndDryRunOnlyRead) {
     std::ofstream(list) << "tcp 127.0.0.1:9100\n";
     const auto fleet = cli.RunPelmora({"--printers", list.string(), "config", "diff", "TimeOff=30"});
     EXPECT_EQ(fleet.out, "== tcp 127.0.0.1:9100 ==\nAuto Power Off Time (Not Connected)   : 15 min -> 30 min\n\n"
-                         "PRINTER             RESULT        MESSAGE\ntcp 127.0.0.1:9100  would change\n");  // not "not stored"
+                         "PRINTER             RESULT        MESSAGE\n"
+                         "tcp 127.0.0.1:9100  would change\n");  // not "not stored"
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"set", "--json", "TimeOff=30"}, {"set", "--dry-run", "--verify", "TimeOff=30"}, {"diff"}})
         EXPECT_EQ(cli.Run(args).status, 2) << args[1];
