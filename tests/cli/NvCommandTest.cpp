@@ -100,9 +100,7 @@ TEST(NvCommand, BadInputAndPrinterFailuresStoreNothing) {
     const std::string twoCharacters = "pelmora: an address code has exactly two characters (Latin-1), not '";
     const Case cases[] = {
         {"one character", {"download", "--code", "A", logo}, 2, twoCharacters + "A'\n"},
-        {"print one character", {"print", "B"}, 2, twoCharacters + "B'\n"},
         {"print not stored", {"print", "B2"}, 2, "no NV image is stored under the address code 'B2'\n"},
-        {"delete not stored", {"delete", "B2"}, 2, "no NV image is stored under the address code 'B2'\n"},
         {"held, no --replace", {"download", "--code", "A1", logo}, 2, "Exists address! (A1); --replace deletes it first\n"},
         {"no bitmap", {"download", "--auto", logo, notes}, 2, "Failed to load image file!\n" + notes + "\n"},
         {"cut png", {"download", "--auto", logo, cut}, 2, "Failed to load image file!\n" + cut + "\n"},
