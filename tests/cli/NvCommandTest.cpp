@@ -76,6 +76,11 @@ TEST(NvCommand, PreviewsAreWhatThePrinterHoldsAndCodesAreListedPrintedDeleted) {
     nv({"delete", "10"}, "P1\nJ1\n11\n");
     nv({"delete", "--all"}, "");
     nv({"list", "--json"}, "[]\n");
+
+    ::setenv("PELMORA_REGISTRY", cli.dir.path().c_str(), 1);  // a folder as the store: the image is held, uncounted
+    const auto unstored = cli.RunPelmora({"--tcp", "127.0.0.1:9100", "nv", "download", "--auto", stamp});
+    EXPECT_EQ(std::tie(unstored.status, unstored.out), std::tuple(3, "10\n"));
+    EXPECT_THAT(unstored.err, HasSubstr("pelmora: warning: cannot save the settings in"));
 }
 
 // Input refused (2) or a printer that fails (1) leaves the printer as it was:
