@@ -58,12 +58,10 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         {{"--serial", "", "identify"}, ""},
         // Line settings that no serial port would take.
         {{"--tcp", kA, "--baud", "9600", "identify"}, ""},
-        {{"--usb", "/dev/null", "--parity", "odd", "identify"}, ""},
         {{"--flow", "dtr-dsr", "identify"}, ""},
         // Several printers, and what cannot run on them.
         {{"--tcp", kA, "--tcp", kB, "firmware", firmware}, "'firmware' works with one printer"},
         {{"--tcp", kA, "--tcp", kB, "--transcript", (cli.dir / "t").string(), "identify"}, "--transcript"},
-        {{"--tcp", kA, "--transcript", "", "identify"}, ""},
         {{"--tcp", kA, "--transcript", "/nonexistent/t.jsonl", "identify"},
          "--transcript: cannot write /nonexistent/t.jsonl: No such file or directory"},
         {{"--tcp", kA, "--jobs", "2", "identify"}, "--jobs and --json before the command"},
@@ -71,7 +69,6 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         {{"--tcp", kA, "--tcp", kB, "--jobs", "0", "identify"}, "--jobs"},
         {{"--printers", badList, "identify"}, ":2: a line is KIND VALUE"},
         {{"--printers", (cli.dir / "missing").string(), "identify"}, "missing"},
-        {{"--printers", badList, "ports"}, ":2:"},
         {{"--tcp", kA, "--serial", "COM1", "--usb", "/dev/null", "--baud", "9600", "--tcp", kA, "identify"},
          "named twice"},
     });
