@@ -105,7 +105,7 @@ TEST(FleetReport, JsonEmbedsTheCommandsJsonOnlyWhenItPrintedJson) {
     const std::vector<PrinterOutcome> outcomes{Outcome(0, "", "{\"ModelCode\": 703}\n"),
                                                Outcome(1, "Port open error!\n10.0.0.5:9100 refused the connection: "
                                                           "nothing listens on that port.\n", ""),
-                                               Outcome(1, "Failed to save VMSM configuration!\nPlease check your printer state.\n", "")};
+                                               Outcome(2, "pelmora: TimeOff=91 is out of range (0 to 90)\n", "")};
     auto json = SummaryJson(outcomes, false, true);
     EXPECT_EQ(json[0]["output"]["ModelCode"], 703);
     EXPECT_FALSE(json[0].contains("error"));
@@ -113,7 +113,7 @@ TEST(FleetReport, JsonEmbedsTheCommandsJsonOnlyWhenItPrintedJson) {
     EXPECT_EQ(json[1]["error"], "Port open error!");
     EXPECT_EQ(json[1]["cause"], "10.0.0.5:9100 refused the connection: nothing listens on that port.");
     EXPECT_TRUE(json[1]["output"].is_null()) << "`.output.Field` must give null in jq, not an error";
-    EXPECT_EQ(json[2]["error"], "Failed to save VMSM configuration!; Please check your printer state.");
+    EXPECT_EQ(json[2]["error"], "TimeOff=91 is out of range (0 to 90)") << "a refusal has its error too";
     EXPECT_TRUE(json[2]["cause"].is_null());
     // `nv list` prints codes such as "10": text, not the number ten.
     json = SummaryJson({Outcome(0, "", "10\n")}, false, false);
