@@ -38,7 +38,7 @@ nlohmann::json ChangedEverywhere(const nlohmann::json& backup) {
         {"TimeOff", 30},     {"TimeSave", 100},    {"CuttingPosition", 320}, {"Msr", 2},
         {"Baudrate", 9600},  {"Databit", 7},       {"Parity", 2},         {"Flowcontrol", 2},
         {"Sentinel", 1},     {"BtSecurity", 0},    {"BtConnMode", 2},     {"RfInterface", 1},
-        {"BtPinCode", "4321"}, {"BtDeviceName", "Caf\u00e9 2"},
+        {"BtPinCode", "432109876543"}, {"BtDeviceName", "Caf\u00e9 2 at the shops front desk"},  // the longest
         {"StartSentinel", {"%", ";", "+"}}, {"EndSentinel", {"?", "!", "="}}};
     nlohmann::json changed = backup;
     for (auto field = changed.begin(); field != changed.end(); ++field) {
