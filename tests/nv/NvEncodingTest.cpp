@@ -70,13 +70,6 @@ TEST(AutoAddressing, NeverRepeatsAndEnds) {
     EXPECT_EQ((Codes{codes[9], codes[10], codes[89], codes[90]}), (Codes{"19", "20", "99", ":0"}));
     EXPECT_EQ(std::find(codes.begin(), codes.end(), "00"), codes.end() - 11);
     EXPECT_EQ(std::tuple(std::count(codes.begin(), codes.end(), "none"), codes.back()), std::tuple(1, "none"));
-
-    Codes all;
-    for (int first = 0; first < 256; ++first)
-        for (char second = '0'; second <= '9'; ++second) all.push_back({static_cast<char>(first), second});
-    AutoAddressing addressing;
-    EXPECT_EQ(addressing.Next(all), std::nullopt);
-    EXPECT_EQ(addressing.Next({}), std::nullopt);
 }
 
 TEST(CheckAddressCode, ExactCaseSensitiveAndTwoCharacters) {

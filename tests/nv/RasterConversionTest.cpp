@@ -31,6 +31,7 @@ TEST(ConvertToRaster, ImagesAndTheirRasters) {
         {"600 x 90", RgbImage(600, 90, kBlack), 0, Bytes(2736, 0xFF), 384, 57}, {"halved light pairs", pairs, 0, Bytes(48, 0xFF), 384, 1},
         {"768 x 3 rounds down", RgbImage(768, 3, kBlack), 0, Bytes(48, 0xFF), 384, 1}, {"100 dots", RgbImage(100, 2, kBlack), 0, padded},
         {"brightness 100: one dot in sixteen", RgbImage(8, 8, kBlack), 100, {0x88, 0, 0, 0, 0x88, 0, 0, 0}},
+        {"one dot wide", RgbImage(1, 3, kBlack), 0, {0x80, 0x80, 0x80}},
     };
     for (const Case& c : cases) {
         const RasterResult r = ConvertToRaster(c.image, c.brightness);
@@ -163,6 +164,8 @@ TEST_F(BitmapLoader, PixelsGoThroughTheColourTable) {
         {"RLE8 escapes", Bmp{5, 2, 8, 1, palette, {0x00, 0x03, 0x01, 0x02, 0x03, 0x00, 0x00, 0x02, 0x01, 0x01, 0x01, 0x03, 0x00, 0x01}}.File(),
          {W, W, W, W, K, R, G, K, W, W}},
         {"RLE4 escapes", Bmp{6, 1, 4, 2, palette, {0x00, 0x05, 0x12, 0x30, 0x30, 0x00, 0x01, 0x20, 0x00, 0x01}}.File(), {R, G, K, W, K, G}},
+        {"RLE8 ends on a jump past the rows", Bmp{4, 1, 8, 1, palette, {0, 2, 0, 1}}.File(), {W, W, W, W}},
+        {"RLE8 ends on a literal", Bmp{4, 1, 8, 1, palette, {0, 2, 0, 1, 0, 3, 1, 2, 3, 0}}.File(), {W, W, W, W}},
         {"257 colours for 256 indexes", Bmp{2, 1, 8, 0, wide, {0x00, 0x01, 0, 0}}.File(), {W, K}},
         {"0x01000101 colours for two indexes", shallow, {W, K}},
         {"1 bit, one colour: the index past it is paper", Bmp{2, 1, 1, 0, {K}, {0x40, 0, 0, 0}}.File(), {K, W}},
