@@ -62,8 +62,6 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         // Several printers, and what cannot run on them.
         {{"--tcp", kA, "--tcp", kB, "firmware", firmware}, "'firmware' works with one printer"},
         {{"--tcp", kA, "--tcp", kB, "--transcript", (cli.dir / "t").string(), "identify"}, "--transcript"},
-        {{"--tcp", kA, "--transcript", "/nonexistent/t.jsonl", "identify"},
-         "--transcript: cannot write /nonexistent/t.jsonl: No such file or directory"},
         {{"--tcp", kA, "--jobs", "2", "identify"}, "--jobs and --json before the command"},
         {{"--tcp", kA, "--json", "identify"}, "--jobs and --json before the command"},
         {{"--tcp", kA, "--tcp", kB, "--jobs", "0", "identify"}, "--jobs"},
@@ -154,14 +152,11 @@ TEST(CommandLine, NoCommandOrAnUnreadableStoreIsNamed) {
               "The following argument was not expected: bogus\nRun with --help for more information.\n");
     EXPECT_EQ(cli.RunPelmora({"config"}).err, "pelmora: a command is required: get, set, diff, default\n");
     EXPECT_EQ(cli.RunPelmora({"--version"}).status, 0);
-    // A store that cannot be read, or is no store at all, is reported, not replaced by COM1.
-    std::ofstream(cli.dir / "notes.txt") << "Windows Registry Editor Version 5.00\n";
-    for (const auto& store : {cli.dir.path(), cli.dir / "notes.txt"}) {
-        ::setenv("PELMORA_REGISTRY", store.c_str(), 1);
-        const auto unreadable = cli.RunPelmora({"identify"});
-        EXPECT_EQ(unreadable.status, 2) << store;
-        EXPECT_THAT(unreadable.err, HasSubstr("cannot read the settings store"));
-    }
+    // A store that cannot be read is reported, not replaced by COM1 (what cannot be read: SettingsStoreFile's).
+    ::setenv("PELMORA_REGISTRY", cli.dir.path().c_str(), 1);
+    const auto unreadable = cli.RunPelmora({"identify"});
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_THAT(unreadable.err, HasSubstr("cannot read the settings store"));
     EXPECT_EQ(cli.platform.openAttempts(), 0);
 }
 
