@@ -48,6 +48,7 @@ TEST(FailureCause, PlacesAreFilledOnceAndInOrder) {
         EXPECT_TRUE(texts.insert(text).second) << "one text per cause: " << text;
         EXPECT_EQ(std::string(text).back(), '.') << "a whole sentence: " << text;
     }
+    EXPECT_EQ(texts.size(), static_cast<std::size_t>(context::Cause::ReplyNamesNoModel) + 1) << "every cause listed";
 }
 
 // A fleet report tells a cause from the error above it by the template's fixed words, in

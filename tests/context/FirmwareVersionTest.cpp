@@ -11,12 +11,13 @@ namespace pelmora::context {
 namespace {
 
 TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
-    const struct { std::uint32_t model; const char* reply; std::uint32_t expected; } cases[] = {
+    const struct { std::uint32_t model; std::string_view reply; std::uint32_t expected; } cases[] = {
         // 2016-09-02 is the tear-off firmware; the day before and 2015-12-31 are not,
         // later dates keep it, and a reply too short for a date is 101001.
         {703, "_V1.00 090216", 160902}, {703, "_V1.00 123115", 101001}, {703, "_V1.00 090116", 101001},
-        {703, "_V2.00 010117", 160902}, {703, "_X", 101001},
+        {703, "_V2.00 010117", 160902}, {703, "090216", 160902}, {703, "_V1.0", 101001}, {703, "_", 101001},
         {700, "_VER V1.23", 1230}, {720, "_VER V1.23", 1230},  // digits at 6, 8, 9
+        {700, {"_VER V1.23", 9}, 120},  // a reply cut from a longer buffer ends where it is cut
         // (123 + 1000) x 10, plus one for "TMS", which needs all three letters
         {700, "_VER 0TMS  1 23", 11231}, {700, "_VER ABC   1 23", 11230}, {700, "_VER 0TXX  1 23", 11230},
         {700, "_VER 0XMS  1 23", 11230}, {700, "_VER 0TMX  1 23", 11230},

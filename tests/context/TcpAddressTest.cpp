@@ -50,6 +50,7 @@ TEST(TcpAddress, AddressWithPort) {
     EXPECT_EQ(CheckTcpAddress("printer.local", "9100").problem, P::BadAddress);  // the windows keep IPv4
     EXPECT_EQ(CheckTcpAddress("10.0.0.5", "0").problem, P::BadPort);  // the windows connect, never listen
     EXPECT_EQ(CheckTcpAddress("10.0.0", "0").problem, P::BadAddress);
+    EXPECT_EQ(ParseTcpAddress("10.0.0.5:9101", 1, {}).host, "10.0.0.5");
 }
 
 // What an operator types for a printer: names, IPv4 and IPv6, with or without a port;
