@@ -65,6 +65,7 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         {{"--tcp", kA, "--jobs", "2", "identify"}, "--jobs and --json before the command"},
         {{"--tcp", kA, "--json", "identify"}, "--jobs and --json before the command"},
         {{"--tcp", kA, "--tcp", kB, "--jobs", "0", "identify"}, "--jobs"},
+        {{"--tcp", kA, "--tcp", kB, "--jobs", "65", "identify"}, "--jobs"},
         {{"--printers", badList, "identify"}, ":2: a line is KIND VALUE"},
         {{"--printers", (cli.dir / "missing").string(), "identify"}, "missing"},
         {{"--tcp", kA, "--serial", "COM1", "--usb", "/dev/null", "--baud", "9600", "--tcp", kA, "identify"},
@@ -93,15 +94,17 @@ TEST(CommandLine, AMistypedSearchConnectsNowhere) {
         {{"discover", good, "--port", "0"}, "--port"},
         {{"discover", good, "--port", "65536"}, "--port"},
         {{"discover", good, "--jobs", "0"}, "--jobs"},
+        {{"discover", good, "--jobs", "1025"}, "--jobs"},
         {{"discover", good, "--timeout", "0"}, "--timeout"},
+        {{"discover", good, "--timeout", "60001"}, "--timeout"},
         {{"discover", "/dev/ttyS0", "--scan"}, "--scan"},
         {{"--tcp", good, "discover", good}, "give it targets"},
         {{"--transcript", (cli.dir / "never.jsonl").string(), "discover", good}, "--transcript"},
         {{"discover", good, "--printers-file", "/dev/null"}, "--printers-file"},
     });
     EXPECT_LT(::accept(listener.fd(), nullptr, nullptr), 0);
-    // The highest port is one, and a time-out of 1 ms.
-    const auto top = cli.RunPelmora({"discover", "127.0.0.1", "--port", "65535", "--timeout", "1"});
+    // The highest port and count of jobs are taken, and a time-out of 1 ms.
+    const auto top = cli.RunPelmora({"discover", "127.0.0.1", "--port", "65535", "--timeout", "1", "--jobs", "1024"});
     EXPECT_EQ(std::tie(top.status, top.out), std::tuple(0, "No printer found; 1 address tried.\n"));
 }
 

@@ -126,7 +126,7 @@ TEST(ConfigProfile, DiffAndDryRunOnlyRead) {
     EXPECT_EQ(cli.Run({"diff", "TimeOff=15"}).status, 0) << "the value the printer holds";
     const auto list = cli.dir / "printers";
     std::ofstream(list) << "tcp 127.0.0.1:9100\n";
-    const auto fleet = cli.RunPelmora({"--printers", list.string(), "config", "diff", "TimeOff=30"});
+    const auto fleet = cli.RunPelmora({"--printers", list.string(), "--jobs", "64", "config", "diff", "TimeOff=30"});
     EXPECT_EQ(fleet.out, "== tcp 127.0.0.1:9100 ==\nAuto Power Off Time (Not Connected)   : 15 min -> 30 min\n\n"
                          "PRINTER             RESULT        MESSAGE\n"
                          "tcp 127.0.0.1:9100  would change\n");  // not "not stored"
