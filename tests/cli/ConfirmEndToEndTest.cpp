@@ -72,10 +72,7 @@ TEST(ConfirmEndToEnd, OnlyATerminalIsAskedAndEveryChangeKeepsACopy) {
     run = p.OnTerminal({"config", "default"}, "y\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(p.State()["config"]["switches"]["5"], 30);
-    const auto at = run.err.find("Settings saved in ");
-    ASSERT_NE(at, std::string::npos) << run.err;
-    const std::string copy = run.err.substr(at + 18, run.err.find_first_of("\r\n", at) - at - 18);
-    EXPECT_EQ(nlohmann::json::parse(test::ReadFile(copy))["TimeOff"], 30) << "the copy restores what was there";
+    EXPECT_EQ(p.Copies().size(), 1u) << "a restore keeps one";
 
     // No terminal (RunCli's standard input is /dev/null): not asked.
     run = p.Run({"firmware", firmware.string()});
