@@ -67,8 +67,6 @@ TEST(ConfigFields, BluetoothStartsAtTheEditorsValuesOnlyWhereNoneIsRead) {
     PrinterConfig wide = read;
     StartBluetoothFields(wide, 101000, "MPT-Q700VII");
     EXPECT_EQ(wide, read);
-    EXPECT_EQ(std::tuple(IsBluetoothField("BtPinCode"), IsBluetoothField("BtKeep"), BtKeepFor(true), BtKeepFor(false)),
-              std::tuple(true, false, 0u, 1u));
 }
 
 TEST(ConfigFields, NumberBoxesTellBadNumbersFromOutOfRangeOnes) {
