@@ -67,7 +67,7 @@ TEST(CommandLine, OptionsThatCannotWorkExitTwoWithoutTouchingThePrinter) {
         {{"--tcp", kA, "--tcp", kB, "--jobs", "0", "identify"}, "--jobs"},
         {{"--tcp", kA, "--tcp", kB, "--jobs", "65", "identify"}, "--jobs"},
         {{"--printers", badList, "identify"}, ":2: a line is KIND VALUE"},
-        {{"--printers", (cli.dir / "missing").string(), "identify"}, "missing"},
+        {{"--printers", Write(cli.dir, "huge", std::string((1 << 20) + 1, '#')), "identify"}, "larger than 1 MiB"},
         {{"--tcp", kA, "--serial", "COM1", "--usb", "/dev/null", "--baud", "9600", "--tcp", kA, "identify"},
          "named twice"},
     });
@@ -121,7 +121,6 @@ TEST(CommandLine, FilesAndValuesThatCannotBeUsedExitTwoWithoutTouchingThePrinter
         {{"--tcp", kA, "firmware", "--force", "/dev/null"}, ""},
         // Keeping the settings: checked before the printer is asked anything (an empty file is sent without).
         {{"--tcp", kA, "firmware", "--wait", "5", firmware}, ""},
-        {{"--tcp", kA, "firmware", "--keep-settings", (dir / "missing.fls").string()}, ""},
         {{"--tcp", kA, "firmware", "--keep-settings", Write(dir, "empty.fls", "")}, "there is no firmware to send"},
         {{"--tcp", kA, "firmware", "--keep-settings", "--wait", "0", firmware}, ""},
         {{"--tcp", kA, "config", "set"}, ""},  // nothing to change
@@ -140,9 +139,10 @@ TEST(CommandLine, FilesAndValuesThatCannotBeUsedExitTwoWithoutTouchingThePrinter
                                     Write(dir, "text.json", R"({"Density": "4"})"),
                                     Write(dir, "two.json", R"({"StartSentinel": ["%", ";"]})"),
                                     Write(dir, "array.json", "[1, 2]"), Write(dir, "held.json", R"({"Density": 9})"),
-                                    dir.path().string(), Write(dir, "huge.json", std::string((1 << 20) + 1, ' ')),
-                                    std::string()})
+                                    dir.path().string(), std::string()})
         cases.push_back({{"--tcp", kA, "config", "set", "--from", from}, ""});
+    cases.push_back({{"--tcp", kA, "config", "set", "--from", Write(dir, "huge.json", std::string((1 << 20) + 1, ' '))},
+                     "larger than 1 MiB"});
     // A transcript that cannot be written: a device, a FIFO (which would block), a folder.
     for (const std::string& out : {std::string("/dev/full"), fifo, dir.path().string()})
         cases.push_back({{"--tcp", kA, "--transcript", out, "identify"}, "--transcript: cannot write " + out});
