@@ -35,10 +35,13 @@ TEST(FirmwareVersionRules, EachModelCodeUsesItsRule) {
 // Only the first eight places and the length are compared; the maker matches exactly.
 TEST(ModelAndMakerCheck, ModelComparesEightPlacesAndTheLengthMakerMatchesExactly) {
     const std::pair<const char*, std::uint32_t> models[] = {
-        {"_MPT-Q700VII", 703}, {"_MPT-Q710VII", 703}, {"_MPT_Q7xyVII", 703}, {"_MPT-Q800VII", 0}, {"_MPT-Q700VIIX", 0},
-        {"_MPT", 0}, {"_MPTxQ7ab VII", 0}, {"MPT-Q700VII", 0} /* no '_' */, {"", 0},
-        {"x_MPT-Q700VI", 0} /* '_' elsewhere: the length rule fails */};
+        {"_MPT-Q700VII", 703}, {"_MPT-Q700VIIX", 0}, {"_MPT", 0}, {"_MPTxQ7ab VII", 0}, {"", 0},
+        {"MPT-Q700VII", 0} /* no '_' */, {"x_MPT-Q700VI", 0} /* '_' elsewhere: the length rule fails */};
     for (const auto& [reply, code] : models) EXPECT_EQ(ModelCodeFromReply(reply), code) << reply;
+    for (std::size_t at = 1; at < 12; ++at) {  // one place changed: only '-' and the digits after the 7 may differ
+        const std::string reply = std::string("_MPT-Q700VII").replace(at, 1, "#");
+        EXPECT_EQ(ModelCodeFromReply(reply), at == 4 || at == 7 || at == 8 ? 703u : 0u) << reply;
+    }
     EXPECT_TRUE(IsExpectedMaker("_KORVANE"));
     for (const char* other : {"_KORVAN", "_KORVANEX", "KORVANE", "_korvane"}) EXPECT_FALSE(IsExpectedMaker(other)) << other;
 }
