@@ -108,7 +108,7 @@ TEST(ImageDecoders, ExifOrientationReadsOnlyWhatIsThere) {
     const std::pair<std::string, int> cases[] = {
         {little, 6}, {big, 8}, {patched({{12, 4}}), 1} /* LONG, not SHORT */, {patched({{18, 9}}), 1}, {patched({{4, 0x7F}}), 1},
         {patched({{8, '\xFF'}, {9, '\xFF'}, {10, 0}}), 1},  // 65535 entries promised, one held, and not the orientation
-        {little.substr(0, 20), 1}, {little.substr(0, 28), 6} /* the entry ends the block */, {"JFIF", 1}, {"", 1},
+        {little.substr(0, 20), 1}, {little.substr(0, 28), 6} /* no next offset */, {patched({{0, 'X'}}), 1}, {"", 1},
     };
     for (const auto& [app1, orientation] : cases) EXPECT_EQ(ExifOrientation(app1), orientation) << app1.size();
 }
