@@ -24,6 +24,7 @@ TEST(TranscriptLine, EveryEventSurvivesItsLine) {
     std::iota(all.begin(), all.end(), 0);
     const TranscriptEvent cases[] = {
         Make(Kind::Open, {}, 0, "\\\\.\\COM3 \"quoted\""),
+        Make(Kind::OpenFailed, {}, 0, "/dev/usb/lp0"),
         Make(Kind::Write, {0x1D, 0x49, 0x43}, 3),
         Make(Kind::Write, {0x00, 0x0A, 0x22, 0x5C}, 2),  // cut short
         Make(Kind::Write, {0xFF}, -1),                   // failed
