@@ -73,7 +73,7 @@ TEST(SimConfig, LegacySwitchRecordsCarryB8OrTheNumber) {
     p.Send("08 5E 45 01 00 01");
     p.Send("08 5E 45 31 00 03");  // six records (no switch 7), here in one write
     p.Send("01 32 32 32 30 31 31 31 31 31 31 31 31 31 31 31 03 32 32 32 32 32 32 32 "
-           "05 30 30 30 30 30 30 31 30 30 30 30 30 30 31 30 08 32 32 31 31 31 31 32");
+           "30 30 30 30 30 30 30 31 30 30 30 30 30 30 31 30 08 32 32 31 31 31 31 32");
     p.Send("08 5E 45 01 00 02");
     const std::pair<std::uint8_t, int> want[] = {
         {1, 0b00000111}, {2, 0xFF}, {3, 0x01}, {5, 0x01}, {6, 0x02}, {7, 0x60 /* untouched */}, {8, 0b00011110}};
