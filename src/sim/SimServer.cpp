@@ -4,11 +4,11 @@
 
 #include <chrono>
 #include <iostream>
-#include <thread>
 
 #include <nlohmann/json.hpp>
 
 #include "link/AtomicFile.h"
+#include "link/Clock.h"
 
 namespace pelmora::sim {
 
@@ -19,8 +19,13 @@ constexpr int kPollMs = 100;  // how quickly a stop request is noticed
 // the sender closes its side.
 constexpr auto kFirmwareEndedAfter = std::chrono::milliseconds(500);
 
+// The link's clock: a reply told to come 1 ms after the request comes then,
+// not a timer slack and a wake-up later.
 void SleepMs(std::uint32_t ms) {
-    if (ms) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (!ms) return;
+    thread_local link::SystemClock clock;
+    clock.Mark();  // from now, however recently the last pause ended
+    clock.Sleep(ms);
 }
 
 }  // namespace
