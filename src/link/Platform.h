@@ -57,6 +57,9 @@ public:
     virtual bool PeerGone() const { return false; }
     /// PeerGone, after asking the socket now, without waiting or taking bytes.
     virtual bool CheckPeerGone() { return PeerGone(); }
+    /// The last Read took bytes that were already waiting when it began: they
+    /// crossed the link during the pause before it (only a socket can tell).
+    virtual bool ReadFoundBytesWaiting() const { return false; }
     /// Reads end early, with what they have, once `stop` is set (null: never).
     void WatchStop(const StopRequest* stop) { stop_ = stop; }
     const StopRequest* watchedStop() const { return stop_; }

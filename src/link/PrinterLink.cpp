@@ -196,7 +196,9 @@ bool PrinterLink::PeerClosed() {
 int PrinterLink::ReadPort(std::uint8_t* buffer, int capacity) {
     Channel* channel = Current();
     const int count = channel && capacity > 0 ? channel->Read(buffer, capacity) : -1;
-    platform_.clock().Mark();
+    // A reply that was already waiting came during the pause before, which
+    // the next one may follow on from; one that was waited for counts from now.
+    if (!channel || !channel->ReadFoundBytesWaiting()) platform_.clock().Mark();
     if (count > 0) bytesRead_ += static_cast<std::uint64_t>(count);
     peerGone_ = peerGone_ || (channel && channel->PeerGone());
     TraceBytes("<==", buffer, std::max(count, 0));

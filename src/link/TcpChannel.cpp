@@ -140,8 +140,13 @@ int TcpChannel::Write(const std::uint8_t* data, int count) {
 // An ended stream reads as a time-out, as the link expects; the flag keeps
 // the difference for the message.
 int TcpChannel::Read(std::uint8_t* buffer, int capacity) {
-    if (capacity <= 0 || !WaitFd(fd_, POLLIN, limits_.receiveMs, watchedStop())) return 0;
-    const int got = ReadNow(fd_, buffer, capacity);
+    waiting_ = false;
+    const StopRequest* stop = watchedStop();
+    if (capacity <= 0 || (stop && stop->Requested())) return 0;
+    // After a command's pause the reply is usually there already: no poll for it.
+    int got = ReadNow(fd_, buffer, capacity);
+    waiting_ = got > 0;
+    if (got == 0 && WaitFd(fd_, POLLIN, limits_.receiveMs, stop)) got = ReadNow(fd_, buffer, capacity);
     if (got == kEndOfStream || got < 0) gone_ = true;
     return got == kEndOfStream ? 0 : got;
 }

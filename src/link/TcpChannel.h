@@ -52,12 +52,14 @@ public:
     int Read(std::uint8_t* buffer, int capacity) override;
     bool PeerGone() const override { return gone_; }
     bool CheckPeerGone() override;
+    bool ReadFoundBytesWaiting() const override { return waiting_; }
 
 private:
     TcpChannel(int fd, TcpLimits limits) : fd_(fd), limits_(limits) {}
     int fd_;
     TcpLimits limits_;
     bool gone_ = false;
+    bool waiting_ = false;
 };
 
 }  // namespace pelmora::link

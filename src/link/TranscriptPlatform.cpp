@@ -39,6 +39,7 @@ public:
         owner_.Record(std::move(e));
         return count;
     }
+    bool ReadFoundBytesWaiting() const override { return inner_->ReadFoundBytesWaiting(); }
 
 protected:
     std::unique_ptr<Base> inner_;

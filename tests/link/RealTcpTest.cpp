@@ -78,5 +78,24 @@ TEST_F(RealTcp, ClosedPeerReadsZeroWritesFailWithoutSigpipeAndIsForgottenOnReope
     EXPECT_FALSE(link.PeerGone());
 }
 
+// Only a reply that waited in the socket lets the link's pauses keep their schedule.
+TEST_F(RealTcp, ReadTellsAReplyAlreadyWaitingFromOneWaitedFor) {
+    const auto channel = platform.ConnectTcp("127.0.0.1", port);
+    ASSERT_NE(channel, nullptr);
+    const int accepted = ::accept(listener.fd(), nullptr, nullptr);
+    ASSERT_EQ(::send(accepted, "ab", 2, 0), 2);  // on loopback, queued at our end on return
+    std::uint8_t data[8] = {};
+    EXPECT_EQ(channel->Read(data, sizeof data), 2);
+    EXPECT_TRUE(channel->ReadFoundBytesWaiting());
+    std::thread late([accepted] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ::send(accepted, "c", 1, 0);
+    });
+    EXPECT_EQ(channel->Read(data, sizeof data), 1);
+    late.join();
+    EXPECT_FALSE(channel->ReadFoundBytesWaiting());
+    ::close(accepted);
+}
+
 }  // namespace
 }  // namespace pelmora::link
