@@ -167,10 +167,11 @@ int main() {
     std::printf("pelmora config get against pelmora-sim on loopback (firmware %u), %d runs\n", kFirmware, kRuns);
     std::printf("floor from the phase tables: %u ms (timers %u, progress steps %u, pauses %u, exchanges %u)\n",
                 floor.Total(), floor.timers, floor.steps, floor.pauses, floor.exchanges);
-    std::printf("wall: min %.0f ms, median %.0f ms, max %.0f ms\n", wall.front(), median, wall.back());
-    std::printf("ratio wall/floor: %.3f (median), %.3f (min)\n", median / floor.Total(), wall.front() / floor.Total());
+    std::printf("wall: min %.1f ms, median %.1f ms, max %.1f ms\n", wall.front(), median, wall.back());
+    // Four places: the aim of 1.003 is 11 ms over this floor, and three would round 1.0034 down to it.
+    std::printf("ratio wall/floor: %.4f (median), %.4f (min)\n", median / floor.Total(), wall.front() / floor.Total());
     std::printf("over the floor (medians): %.0f ms = process start %.0f ms + sim reply latency %.0f ms + the rest %.0f ms\n",
                 median - floor.Total(), startMedian, median - median0, median0 - floor.Total() - startMedian);
-    std::printf("against a sim that answers at once: median %.0f ms, ratio %.3f\n", median0, median0 / floor.Total());
+    std::printf("against a sim that answers at once: median %.1f ms, ratio %.4f\n", median0, median0 / floor.Total());
     return 0;
 }
