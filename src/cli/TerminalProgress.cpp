@@ -14,6 +14,9 @@ TerminalProgress::~TerminalProgress() { Finish(); }
 void TerminalProgress::SetTitle(const std::string& title) {
     if (!enabled_) return;
     Finish();
+    // A new job starts from nothing: the last job's words would describe the wrong work.
+    label_.clear();
+    position_ = 0;
     stream_ << title << '\n';
 }
 

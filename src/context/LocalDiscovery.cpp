@@ -39,8 +39,9 @@ private:
     void Try(std::uint64_t order) {
         const LocalCandidate& candidate = candidates_[order];
         LocalAnswer answer{order, candidate, {candidate.portType, candidate.port, 0, 8, 0, 0, 0}, {}, false};
+        std::string asking;
         if (!TriedAtEachSpeed(candidate.portType)) {
-            Trying(candidate.port);
+            asking = Trying(candidate.port);
             answer.id = crew_.Identify(platform_, answer.settings);
             answer.skipped = answer.id.result == rc::NotOpen;
         } else {
@@ -48,7 +49,7 @@ private:
             // Fastest first: a printer out of the box runs at the fastest speed.
             for (auto speed = link::kBaudRates.rbegin(); speed != link::kBaudRates.rend() && !crew_.Stopping(); ++speed) {
                 answer.settings.baudRate = static_cast<std::int32_t>(*speed);
-                Trying(candidate.port + " at " + std::to_string(*speed));
+                asking = Trying(candidate.port + " at " + std::to_string(*speed));
                 answer.id = crew_.Identify(platform_, answer.settings);
                 if (answer.id.Identified()) break;
                 if (answer.id.result == rc::NotOpen) {
@@ -62,17 +63,20 @@ private:
                 answer.settings.baudRate = 0;  // no speed is known to work
             }
         }
+        const std::lock_guard<std::mutex> lock(mutex_);
+        // A finished port is no longer being asked, unless another job has taken over the line.
+        if (trying_ == asking) trying_.clear();
         // Cut short by a stop, it proves nothing either way.
         if (!answer.id.Identified() && !answer.skipped && crew_.Stopping()) return;
-        const std::lock_guard<std::mutex> lock(mutex_);
         ++tried_;
         if (answer.id.Identified()) ++found_;
         answers_.push_back(std::move(answer));
     }
 
-    void Trying(std::string what) {
+    std::string Trying(std::string what) {
         const std::lock_guard<std::mutex> lock(mutex_);
-        trying_ = std::move(what);
+        trying_ = what;
+        return what;
     }
 
     link::Platform& platform_;
