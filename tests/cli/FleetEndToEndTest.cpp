@@ -43,7 +43,7 @@ TEST(FleetEndToEnd, AProfileReachesEveryLivePrinter) {
     }
     EXPECT_NE(run.out.find("tcp " + dead + "  failed  Port open error!"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "tcp " + dead + ": Port open error!\ntcp " + dead + ": " + dead +
-                           " refused the connection: nothing listens on that port.\n");
+                           " refused the connection: nothing listens on that port (check the printer's address and port).\n");
     const auto stored = context::SettingsStore(store).ValueNames(context::ProductKey);
     EXPECT_EQ(std::count(stored.begin(), stored.end(), "TimeOff"), 0) << "one store cannot hold several printers' records";
 }

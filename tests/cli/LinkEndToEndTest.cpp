@@ -174,7 +174,7 @@ TEST_F(SerialEndToEnd, APortHeldByAnotherProgramIsRefusedAfterThreeAttempts) {
     ::close(other);
     EXPECT_EQ(timed.run.status, 1);
     // The holder named is this test program or the simulator, which hold the node.
-    EXPECT_EQ(timed.run.err.rfind("Port open error!\n" + sim->ptyPath() + " is in use by another program: ", 0), 0u)
+    EXPECT_EQ(timed.run.err.rfind("Port open error!\n" + sim->ptyPath() + " is in use by another program, ", 0), 0u)
         << timed.run.err;
     EXPECT_NE(timed.run.err.find(" (pid "), std::string::npos) << timed.run.err;
     EXPECT_GE(timed.seconds, 0.8) << "two 400 ms pauses between the attempts";

@@ -104,14 +104,14 @@ TEST(FleetReport, TableAlignsAndJoinsMessageLines) {
 TEST(FleetReport, JsonEmbedsTheCommandsJsonOnlyWhenItPrintedJson) {
     const std::vector<PrinterOutcome> outcomes{Outcome(0, "", "{\"ModelCode\": 703}\n"),
                                                Outcome(1, "Port open error!\n10.0.0.5:9100 refused the connection: "
-                                                          "nothing listens on that port.\n", ""),
+                                                          "nothing listens on that port (check the printer's address and port).\n", ""),
                                                Outcome(2, "pelmora: TimeOff=91 is out of range (0 to 90)\n", "")};
     auto json = SummaryJson(outcomes, false, true);
     EXPECT_EQ(json[0]["output"]["ModelCode"], 703);
     EXPECT_FALSE(json[0].contains("error"));
     EXPECT_EQ(json[1]["result"], "failed");
     EXPECT_EQ(json[1]["error"], "Port open error!");
-    EXPECT_EQ(json[1]["cause"], "10.0.0.5:9100 refused the connection: nothing listens on that port.");
+    EXPECT_EQ(json[1]["cause"], "10.0.0.5:9100 refused the connection: nothing listens on that port (check the printer's address and port).");
     EXPECT_TRUE(json[1]["output"].is_null()) << "`.output.Field` must give null in jq, not an error";
     EXPECT_EQ(json[2]["error"], "TimeOff=91 is out of range (0 to 90)") << "a refusal has its error too";
     EXPECT_TRUE(json[2]["cause"].is_null());

@@ -68,7 +68,7 @@ TEST(NvJobRunner, FailuresEndWithTheVariantsText) {
         {"other model", false, [](test::NvRig& rig) { rig.printer.identity.modelText = "MPT-Q800VII"; }, NvJob::ReadAddresses,
          HandheldNvJob(), "Printer Model name not matched...!!\r\nThe printer reports the model \"MPT-Q800VII\".", false},
         {"nothing listens", false, [](test::NvRig& rig) { rig.util.link().Configure(pelmora::test::LoopbackTcp(9101)); }, NvJob::ReadAddresses,
-         DesktopNvJob(), "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port.", false},
+         DesktopNvJob(), "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port (check the printer's address and port).", false},
         {"download write", true, failedDownload, NvJob::DownloadImages, DesktopNvJob(), write, false},
         // The handheld's download text differs from its other write failures.
         {"handheld download write", true, failedDownload, NvJob::DownloadImages, HandheldNvJob(),

@@ -95,7 +95,7 @@ TEST(SimRestart, RefusesConnectionsWhileRestarting) {
     ASSERT_EQ(RunCli({"--tcp", sim.address(), "firmware", firmware.string()}).status, 0);
     const auto run = RunCli({"--tcp", sim.address(), "identify"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Port open error!\n" + sim.address() + " refused the connection: nothing listens on that port.\n");
+    EXPECT_EQ(run.err, "Port open error!\n" + sim.address() + " refused the connection: nothing listens on that port (check the printer's address and port).\n");
     EXPECT_EQ(sim.Stop(), 0) << "a stop request ends the restart wait";
 }
 

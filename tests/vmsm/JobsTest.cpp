@@ -220,7 +220,7 @@ TEST(VmsmJob, FailuresEndTheJobWithTheirMessage) {
 
     VmsmRig closed;
     closed.util.link().Configure(test::LoopbackTcp(9101));  // nothing listens there
-    EXPECT_EQ(closed.Run(SetStatus).message, "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port.");
+    EXPECT_EQ(closed.Run(SetStatus).message, "Port open error!\r\n127.0.0.1:9101 refused the connection: nothing listens on that port (check the printer's address and port).");
     EXPECT_TRUE(closed.TakeReceived().empty());
 }
 
