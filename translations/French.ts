@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>L’enregistrement a été annulé en cours de route : certains paramètres sont peut-être déjà dans l’imprimante.<byte value="xd"/>
 Relisez les paramètres avant de les modifier.</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 n&apos;existe pas : l&apos;imprimante n&apos;est pas branchée, ou le nom du port est erroné (`pelmora ports` liste les ports).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 n&apos;est pas un port par lequel joindre une imprimante.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>Accès refusé à %1 (demandez à l&apos;administrateur de cet ordinateur l&apos;accès au port).</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>Accès refusé à %1 : rejoignez le groupe %2 (sudo usermod -aG %2 $USER, puis reconnectez-vous).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 est utilisé par un autre programme : fermez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 est utilisé par un autre programme, %2 : fermez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 a refusé la connexion : rien n&apos;écoute sur ce port (vérifiez l&apos;adresse et le port de l&apos;imprimante).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>%1 est injoignable : aucune route n&apos;y mène (vérifiez l&apos;adresse et la connexion réseau de cet ordinateur).</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 n&apos;a pas accepté la connexion en %2 s (vérifiez que l&apos;imprimante est allumée et que l&apos;adresse est juste).</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>Le nom d&apos;hôte dans %1 est inconnu (vérifiez son orthographe, ou indiquez l&apos;adresse IP de l&apos;imprimante).</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 n&apos;est pas une adresse qu&apos;une imprimante peut avoir.</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 s&apos;est ouvert, mais aucune imprimante ne maintient DSR : elle est éteinte ou non connectée.</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 n&apos;a pas accepté les paramètres de ligne.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 n&apos;a pas pu être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>%1 octets sont revenus en %2 s, mais aucune réponse de l&apos;imprimante : autre chose répond sur cette liaison.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>Das Speichern wurde abgebrochen, nachdem es begonnen hatte: Einige Einstellungen sind möglicherweise schon im Drucker.<byte value="xd"/>
 Lesen Sie die Einstellungen erneut, bevor Sie sie ändern.</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 existiert nicht: Der Drucker ist nicht angeschlossen, oder der Portname ist falsch (`pelmora ports` listet die Ports auf).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 ist kein Port, über den ein Drucker erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>Zugriff auf %1 verweigert (bitten Sie den Administrator dieses Computers um Zugriff auf den Port).</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>Zugriff auf %1 verweigert: Treten Sie der Gruppe %2 bei (sudo usermod -aG %2 $USER, dann neu anmelden).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 wird von einem anderen Programm verwendet: Schließen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 wird von einem anderen Programm verwendet, %2: Schließen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 hat die Verbindung abgelehnt: An diesem Port lauscht nichts (prüfen Sie Adresse und Port des Druckers).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>%1 ist nicht erreichbar: Es gibt keine Route dorthin (prüfen Sie die Adresse und die Netzwerkverbindung dieses Computers).</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 hat die Verbindung nicht innerhalb von %2 s angenommen (prüfen Sie, ob der Drucker eingeschaltet und die Adresse richtig ist).</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>Der Hostname in %1 ist unbekannt (prüfen Sie die Schreibweise, oder geben Sie die IP-Adresse des Druckers an).</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 ist keine Adresse, die ein Drucker haben kann.</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 wurde geöffnet, aber kein Drucker hält DSR aktiv: Er ist ausgeschaltet oder nicht angeschlossen.</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 hat die Leitungseinstellungen nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>Innerhalb von %2 s kamen %1 Bytes zurück, aber keine Antwort des Druckers: Etwas anderes antwortet auf dieser Verbindung.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>A mentést menet közben szakította meg: egyes beállítások már a nyomtatón lehetnek.<byte value="xd"/>
 Módosítás előtt olvassa be újra a beállításokat.</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>Nem létezik ilyen port: %1. A nyomtató nincs csatlakoztatva, vagy a port neve hibás (a `pelmora ports` felsorolja a portokat).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>Ezen a porton nem érhető el nyomtató (%1).</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>Nincs hozzáférési jog ehhez a porthoz (%1); kérjen hozzáférést a számítógép rendszergazdájától.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>Nincs hozzáférési jog ehhez a porthoz: %1. Lépjen be ebbe a csoportba: %2 (sudo usermod -aG %2 $USER, majd jelentkezzen be újra).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>Egy másik program használja ezt a portot: %1. Zárja be, majd próbálja újra.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>Egy másik program (%2) használja ezt a portot: %1. Zárja be, majd próbálja újra.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>Elutasította a kapcsolatot: %1. Azon a porton semmi sem figyel (ellenőrizze a nyomtató címét és portját).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>Nem érhető el: %1. Nincs hozzá útvonal (ellenőrizze a címet és a számítógép hálózati kapcsolatát).</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>Ez a cím nem fogadta a kapcsolatot %2 másodpercen belül (%1); ellenőrizze, hogy a nyomtató be van-e kapcsolva, és helyes-e a cím.</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>Ismeretlen a gépnév ebben a címben (%1); ellenőrizze a helyesírását, vagy adja meg a nyomtató IP-címét.</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>Nyomtatónak nem lehet ilyen címe (%1).</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>Megnyílt a port (%1), de egyetlen nyomtató sem tartja fenn a DSR jelet: ki van kapcsolva, vagy nincs csatlakoztatva.</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>A port (%1) nem fogadta el a vonalbeállításokat.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Nem sikerült megnyitni (%1): %2.</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>%2 másodpercen belül %1 bájt érkezett vissza, de nem a nyomtató válasza: ezen a kapcsolaton valami más válaszol.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

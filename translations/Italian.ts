@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>Salvataggio annullato dopo l’avvio: alcune impostazioni potrebbero essere già nella stampante.<byte value="xd"/>
 Rileggere le impostazioni prima di modificarle.</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 non esiste: la stampante non è collegata, oppure il nome della porta è sbagliato (`pelmora ports` elenca le porte).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 non è una porta da cui si possa raggiungere una stampante.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>Accesso negato a %1 (chiedere all&apos;amministratore di questo computer l&apos;accesso alla porta).</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>Accesso negato a %1: entrare nel gruppo %2 (sudo usermod -aG %2 $USER, poi accedere di nuovo).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 è in uso da parte di un altro programma: chiuderlo e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 è in uso da parte di un altro programma, %2: chiuderlo e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 ha rifiutato la connessione: nessuno è in ascolto su quella porta (controllare l&apos;indirizzo e la porta della stampante).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>%1 non è raggiungibile: non c&apos;è un percorso verso di esso (controllare l&apos;indirizzo e la connessione di rete di questo computer).</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 non ha accettato la connessione entro %2 s (controllare che la stampante sia accesa e che l&apos;indirizzo sia giusto).</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>Il nome host in %1 è sconosciuto (controllarne l&apos;ortografia, oppure indicare l&apos;indirizzo IP della stampante).</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 non è un indirizzo che una stampante possa avere.</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 è stata aperta, ma nessuna stampante tiene attivo DSR: è spenta o non collegata.</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 non ha accettato le impostazioni di linea.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Impossibile aprire %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>Sono tornati %1 byte entro %2 s, ma nessuna risposta della stampante: qualcos&apos;altro risponde su questo collegamento.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

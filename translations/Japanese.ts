@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>保存の途中で取り消しました。一部の設定はすでにプリンターに書き込まれている可能性があります。<byte value="xd"/>
 変更する前に、設定をもう一度読み込んでください。</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 は存在しません。プリンターが接続されていないか、ポート名が間違っています（`pelmora ports` でポートを一覧表示できます）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 はプリンターに接続できるポートではありません。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>%1 へのアクセスが拒否されました（このコンピューターの管理者にポートへのアクセス権を依頼してください）。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>%1 へのアクセスが拒否されました。グループ %2 に参加してください（sudo usermod -aG %2 $USER を実行し、ログインし直します）。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 は別のプログラムが使用中です。そのプログラムを閉じてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 は別のプログラム（%2）が使用中です。そのプログラムを閉じてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 が接続を拒否しました。そのポートで待ち受けているものがありません（プリンターのアドレスとポートを確認してください）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>%1 に到達できません。経路がありません（アドレスとこのコンピューターのネットワーク接続を確認してください）。</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 は %2 秒以内に接続に応答しませんでした（プリンターの電源が入っていること、アドレスが正しいことを確認してください）。</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>%1 のホスト名が見つかりません（つづりを確認するか、プリンターの IP アドレスを指定してください）。</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 はプリンターのアドレスとして使えません。</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 を開きましたが、DSR を保持しているプリンターがありません。電源が切れているか、接続されていません。</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 が回線設定を受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 を開けませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>%2 秒以内に %1 バイトが返ってきましたが、プリンターの応答ではありません。このリンクでは別の機器が応答しています。</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

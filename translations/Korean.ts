@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>저장 도중에 취소했습니다. 일부 설정이 이미 프린터에 기록되었을 수 있습니다.<byte value="xd"/>
 변경하기 전에 설정을 다시 읽어 오십시오.</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 포트가 없습니다. 프린터가 연결되어 있지 않거나 포트 이름이 잘못되었습니다(`pelmora ports`로 포트 목록을 볼 수 있습니다).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 포트로는 프린터에 연결할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>%1 포트에 대한 권한이 거부되었습니다(이 컴퓨터의 관리자에게 포트 접근 권한을 요청하십시오).</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>%1 포트에 대한 권한이 거부되었습니다. %2 그룹에 가입하십시오(sudo usermod -aG %2 $USER 실행 후 다시 로그인).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>다른 프로그램이 %1 포트를 사용 중입니다. 그 프로그램을 닫은 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>다른 프로그램(%2)이 %1 포트를 사용 중입니다. 그 프로그램을 닫은 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 주소에서 연결을 거부했습니다. 해당 포트에서 수신 대기하는 것이 없습니다(프린터의 주소와 포트를 확인하십시오).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>%1 주소에 연결할 수 없습니다. 경로가 없습니다(주소와 이 컴퓨터의 네트워크 연결을 확인하십시오).</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 주소가 %2초 안에 연결에 응답하지 않았습니다(프린터가 켜져 있는지, 주소가 올바른지 확인하십시오).</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>%1의 호스트 이름을 알 수 없습니다(철자를 확인하거나 프린터의 IP 주소를 입력하십시오).</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 값은 프린터가 가질 수 있는 주소가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 포트를 열었지만 DSR 신호를 유지하는 프린터가 없습니다. 프린터가 꺼져 있거나 연결되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 포트가 회선 설정을 받아들이지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 연결을 열 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>%2초 안에 %1바이트가 돌아왔지만 프린터의 응답이 아닙니다. 이 연결에서는 다른 장치가 응답하고 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>Zapisywanie anulowano po jego rozpoczęciu: niektóre ustawienia mogą już być w drukarce.<byte value="xd"/>
 Przed zmianą odczytaj ustawienia ponownie.</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 nie istnieje: drukarka nie jest podłączona albo nazwa portu jest błędna (`pelmora ports` wyświetla listę portów).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 nie jest portem, przez który można połączyć się z drukarką.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>Odmowa dostępu do %1 (poproś administratora tego komputera o dostęp do portu).</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>Odmowa dostępu do %1: dołącz do grupy %2 (sudo usermod -aG %2 $USER, a następnie zaloguj się ponownie).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 jest używany przez inny program: zamknij go i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 jest używany przez inny program, %2: zamknij go i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 odrzucił połączenie: nic nie nasłuchuje na tym porcie (sprawdź adres i port drukarki).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>%1 jest nieosiągalny: brak trasy do niego (sprawdź adres i połączenie sieciowe tego komputera).</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 nie przyjął połączenia w ciągu %2 s (sprawdź, czy drukarka jest włączona i czy adres jest poprawny).</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>Nazwa hosta w %1 jest nieznana (sprawdź jej pisownię albo podaj adres IP drukarki).</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 nie jest adresem, jaki może mieć drukarka.</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 został otwarty, ale żadna drukarka nie utrzymuje sygnału DSR: jest wyłączona lub niepodłączona.</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 nie przyjął ustawień linii.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Nie można otworzyć %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>W ciągu %2 s nadeszły dane (bajtów: %1), ale nie odpowiedź drukarki: na tym łączu odpowiada coś innego.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

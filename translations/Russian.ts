@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>Сохранение отменено после начала: часть настроек, возможно, уже записана в принтер.<byte value="xd"/>
 Прочитайте настройки заново, прежде чем изменять их.</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 не существует: принтер не подключён или имя порта указано неверно (`pelmora ports` выводит список портов).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 — не порт, через который можно связаться с принтером.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>Отказано в доступе к %1 (попросите администратора этого компьютера открыть доступ к порту).</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>Отказано в доступе к %1: вступите в группу %2 (sudo usermod -aG %2 $USER, затем войдите в систему заново).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 занят другой программой: закройте её и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 занят другой программой, %2: закройте её и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 отклонил соединение: этот порт никто не прослушивает (проверьте адрес и порт принтера).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>%1 недоступен: к нему нет маршрута (проверьте адрес и сетевое подключение этого компьютера).</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 не принял соединение за %2 с (проверьте, что принтер включён и адрес указан верно).</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>Имя хоста в %1 неизвестно (проверьте написание или укажите IP-адрес принтера).</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 не может быть адресом принтера.</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 открыт, но ни один принтер не удерживает сигнал DSR: принтер выключен или не подключён.</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 не принял параметры линии.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>Не удалось открыть %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>За %2 с вернулось байтов: %1, но это не ответ принтера: по этому каналу отвечает что-то другое.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>保存中途已取消：部分设置可能已写入打印机。<byte value="xd"/>
 更改前请重新读取设置。</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 不存在：打印机未连接，或端口名称有误（`pelmora ports` 可列出端口）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 不是可连接打印机的端口。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>访问 %1 被拒绝（请向这台计算机的管理员申请该端口的访问权限）。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>访问 %1 被拒绝：请加入 %2 组（sudo usermod -aG %2 $USER，然后重新登录）。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 正被其他程序占用：请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 正被其他程序 %2 占用：请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 拒绝了连接：该端口上没有任何服务在监听（请检查打印机的地址和端口）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>无法访问 %1：没有通往它的路由（请检查地址和这台计算机的网络连接）。</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 未在 %2 秒内响应连接（请检查打印机是否已开机、地址是否正确）。</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>%1 中的主机名未知（请检查拼写，或输入打印机的 IP 地址）。</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 不是打印机可以使用的地址。</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 已打开，但没有打印机保持 DSR 信号：打印机已关机或未连接。</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 不接受线路设置。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>无法打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>%2 秒内返回了 %1 字节，但不是打印机的应答：此链路上有其他设备在应答。</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>Se canceló el guardado cuando ya había empezado: puede que algunos ajustes ya estén en la impresora.<byte value="xd"/>
 Vuelva a leer los ajustes antes de cambiarlos.</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 no existe: la impresora no está conectada o el nombre del puerto es incorrecto (`pelmora ports` muestra los puertos).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 no es un puerto por el que se pueda llegar a una impresora.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>Permiso denegado en %1 (pida al administrador de este equipo acceso al puerto).</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>Permiso denegado en %1: únase al grupo %2 (sudo usermod -aG %2 $USER y vuelva a iniciar sesión).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 está en uso por otro programa: ciérrelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 está en uso por otro programa, %2: ciérrelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 rechazó la conexión: nada escucha en ese puerto (compruebe la dirección y el puerto de la impresora).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>%1 no es accesible: no hay ruta hasta él (compruebe la dirección y la conexión de red de este equipo).</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 no aceptó la conexión en %2 s (compruebe que la impresora está encendida y que la dirección es correcta).</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>El nombre de host de %1 no se conoce (compruebe cómo está escrito o indique la dirección IP de la impresora).</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 no es una dirección que pueda tener una impresora.</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 se abrió, pero ninguna impresora mantiene DSR activo: está apagada o no conectada.</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 no aceptó la configuración de la línea.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>No se pudo abrir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>Llegaron %1 bytes en %2 s, pero ninguna respuesta de la impresora: otra cosa responde en este enlace.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

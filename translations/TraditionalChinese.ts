@@ -960,6 +960,66 @@ Read the settings again before you change them.</source>
         <translation>儲存中途已取消：部分設定可能已寫入印表機。<byte value="xd"/>
 變更前請重新讀取設定。</translation>
     </message>
+    <message>
+        <source>%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).</source>
+        <translation>%1 不存在：印表機未連接，或連接埠名稱有誤（`pelmora ports` 可列出連接埠）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a port a printer can be reached on.</source>
+        <translation>%1 不是可連接印表機的連接埠。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
+        <translation>存取 %1 遭拒（請向這台電腦的管理員申請該連接埠的存取權限）。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).</source>
+        <translation>存取 %1 遭拒：請加入 %2 群組（sudo usermod -aG %2 $USER，然後重新登入）。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close it, then try again.</source>
+        <translation>%1 正被其他程式使用：請關閉該程式後再試一次。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, %2: close it, then try again.</source>
+        <translation>%1 正被其他程式 %2 使用：請關閉該程式後再試一次。</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: nothing listens on that port (check the printer&apos;s address and port).</source>
+        <translation>%1 拒絕了連線：該連接埠上沒有任何服務在接聽（請檢查印表機的位址和連接埠）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no route to it (check the address and this computer&apos;s network connection).</source>
+        <translation>無法連到 %1：沒有通往它的路由（請檢查位址和這台電腦的網路連線）。</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).</source>
+        <translation>%1 未在 %2 秒內回應連線（請檢查印表機是否已開機、位址是否正確）。</translation>
+    </message>
+    <message>
+        <source>The host name in %1 is not known (check its spelling, or give the printer&apos;s IP address).</source>
+        <translation>%1 中的主機名稱不明（請檢查拼寫，或輸入印表機的 IP 位址）。</translation>
+    </message>
+    <message>
+        <source>%1 is no address a printer can have.</source>
+        <translation>%1 不是印表機可以使用的位址。</translation>
+    </message>
+    <message>
+        <source>%1 opened, but no printer holds DSR up: it is switched off or not connected.</source>
+        <translation>%1 已開啟，但沒有印表機保持 DSR 訊號：印表機已關機或未連接。</translation>
+    </message>
+    <message>
+        <source>%1 did not take the line settings.</source>
+        <translation>%1 不接受線路設定。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>無法開啟 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
+        <translation>%2 秒內傳回了 %1 位元組，但不是印表機的回應：此連結上有其他裝置在回應。</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::desktop::AboutBox</name>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
 #include <vector>
 
 namespace pelmora::ui {
@@ -196,7 +197,41 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreText", "The printer's reply \"%1\" names no model."),
     QT_TRANSLATE_NOOP("CoreText", "Image is too flat: no row is left at %1 dots wide!"),
     QT_TRANSLATE_NOOP("CoreText", "Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!"),
+    // Why a port did not open, or what answered instead of the printer.
+    QT_TRANSLATE_NOOP("CoreText", "%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports)."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 is not a port a printer can be reached on."),
+    QT_TRANSLATE_NOOP("CoreText", "Permission denied on %1 (ask this computer's administrator for access to the port)."),
+    QT_TRANSLATE_NOOP("CoreText", "Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again)."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 is in use by another program: close it, then try again."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 is in use by another program, %2: close it, then try again."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 refused the connection: nothing listens on that port (check the printer's address and port)."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 cannot be reached: there is no route to it (check the address and this computer's network connection)."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 did not answer the connection within %2 s (check that the printer is on and that the address is right)."),
+    QT_TRANSLATE_NOOP("CoreText", "The host name in %1 is not known (check its spelling, or give the printer's IP address)."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 is no address a printer can have."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 opened, but no printer holds DSR up: it is switched off or not connected."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 did not take the line settings."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 could not be opened: %2."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link."),
 };
+
+// Each place becomes a group in the order of its number; a place written twice
+// ("%2 ... %2") matches the same words both times, so the groups stay one per place.
+QRegularExpression MatchFor(const QString& source) {
+    static const QRegularExpression place(QStringLiteral("%([1-9])"));
+    QString expression = QStringLiteral("^");
+    qsizetype from = 0;
+    int groups = 0;
+    for (auto it = place.globalMatch(source); it.hasNext();) {
+        const QRegularExpressionMatch found = it.next();
+        expression += QRegularExpression::escape(source.mid(from, found.capturedStart() - from));
+        const int number = found.captured(1).toInt();
+        expression += number <= groups ? QStringLiteral("\\%1").arg(number) : QStringLiteral("(.+)");
+        groups = std::max(groups, number);
+        from = found.capturedEnd();
+    }
+    return QRegularExpression(expression + QRegularExpression::escape(source.mid(from)) + QLatin1Char('$'));
+}
 
 struct Pattern {
     const char* source;
@@ -206,12 +241,7 @@ struct Pattern {
 const std::vector<Pattern>& Patterns() {
     static const std::vector<Pattern> patterns = [] {
         std::vector<Pattern> built;
-        for (const char* source : kPatterns) {
-            QString expression = QRegularExpression::escape(QString::fromUtf8(source));
-            // "%1" comes out of escape() as "\\%1"; either way it becomes a group.
-            expression.replace(QRegularExpression(QStringLiteral("\\\\?%[1-9]")), QStringLiteral("(.+)"));
-            built.push_back({source, QRegularExpression(QLatin1Char('^') + expression + QLatin1Char('$'))});
-        }
+        for (const char* source : kPatterns) built.push_back({source, MatchFor(QString::fromUtf8(source))});
         return built;
     }();
     return patterns;

@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "context/FailureCause.h"
 #include "firmware/FirmwareDownload.h"
 #include "nv/NvAddressing.h"
 #include "nv/NvEngine.h"
@@ -297,6 +298,8 @@ private slots:
         using namespace firmware::text;
         for (const char* text : {Title, Ready, Downloading, Finished, FileOpenError, PortOpenError, SendFailed, Success})
             texts.Check(text, "firmware");
+        for (const auto& [cause, text] : context::AllCauseTemplates())
+            texts.Check(context::FillCause(text, {"/dev/ttyS0", "4.0"}), "failure cause");
 
         QCOMPARE(texts.missing, QStringList{});
     }
@@ -311,6 +314,9 @@ private slots:
         // A cause of the system's under a text of ours keeps its own words.
         QCOMPARE(ui::CoreText("Port open error!\r\nNo such device"), QString("<Port open error!>\r\nNo such device"));
         QCOMPARE(ui::CoreText("not a text of ours"), QString("not a text of ours"));
+        // A place written twice is one place: the group named is filled in both.
+        const QString joinGroup = "Permission denied on /dev/usb/lp0: join the group lp (sudo usermod -aG lp $USER, then log in again).";
+        QCOMPARE(ui::CoreText("Port open error!\r\n" + joinGroup.toStdString()), "<Port open error!>\r\n<" + joinGroup + '>');
         QCoreApplication::removeTranslator(&marking);
         QCOMPARE(ui::CoreText("Port open error!"), QString("Port open error!"));
         QCOMPARE(ui::BoxText("Failed!\r\nPlease check."), QString("Failed!\nPlease check."));  // a box breaks lines its own way
