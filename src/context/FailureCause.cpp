@@ -14,33 +14,38 @@ struct CauseRow {
     const char* text;
 };
 
+// The translation tools read the marker; the core itself needs no Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
 // The one table of cause texts. The windows translate these entries; keep
 // them whole sentences with places, never pieces glued together.
 constexpr CauseRow kCauses[] = {
-    {Cause::NoSuchDevice, "%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports)."},
-    {Cause::NotADevice, "%1 is not a port a printer can be reached on."},
-    {Cause::PermissionDenied, "Permission denied on %1 (ask this computer's administrator for access to the port)."},
-    {Cause::PermissionDeniedJoin, "Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again)."},
-    {Cause::InUse, "%1 is in use by another program: close it, then try again."},
-    {Cause::InUseBy, "%1 is in use by another program, %2: close it, then try again."},
-    {Cause::Refused, "%1 refused the connection: nothing listens on that port (check the printer's address and port)."},
-    {Cause::Unreachable, "%1 cannot be reached: there is no route to it (check the address and this computer's network connection)."},
-    {Cause::ConnectTimedOut, "%1 did not answer the connection within %2 s (check that the printer is on and that the address is right)."},
-    {Cause::UnknownHost, "The host name in %1 is not known (check its spelling, or give the printer's IP address)."},
-    {Cause::BadAddress, "%1 is no address a printer can have."},
-    {Cause::PrinterOff, "%1 opened, but no printer holds DSR up: it is switched off or not connected."},
-    {Cause::LineSettings, "%1 did not take the line settings."},
-    {Cause::System, "%1 could not be opened: %2."},
-    {Cause::PeerClosed, "The printer closed the connection."},
-    {Cause::NoReply, "No reply came within %1 s."},
-    {Cause::NoReplyBusy, "No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client."},
-    {Cause::Busy, "Earlier answers took %1 s: the printer may be busy with another client."},
-    {Cause::NotPrinterReply, "%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link."},
-    {Cause::QueryNotTaken, "The printer did not take the query."},
-    {Cause::OtherMaker, "The printer reports another maker."},
-    {Cause::OtherModel, "The printer reports the model \"%1\"."},
-    {Cause::ReplyNamesNoModelText, "The printer's reply \"%1\" names no model."},
-    {Cause::ReplyNamesNoModel, "The printer's reply names no model."},
+    {Cause::NoSuchDevice, QT_TRANSLATE_NOOP("CoreText", "%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).")},
+    {Cause::NotADevice, QT_TRANSLATE_NOOP("CoreText", "%1 is not a port a printer can be reached on.")},
+    {Cause::PermissionDenied, QT_TRANSLATE_NOOP("CoreText", "Permission denied on %1 (ask this computer's administrator for access to the port).")},
+    {Cause::PermissionDeniedJoin, QT_TRANSLATE_NOOP("CoreText", "Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).")},
+    {Cause::InUse, QT_TRANSLATE_NOOP("CoreText", "%1 is in use by another program: close it, then try again.")},
+    {Cause::InUseBy, QT_TRANSLATE_NOOP("CoreText", "%1 is in use by another program, %2: close it, then try again.")},
+    {Cause::Refused, QT_TRANSLATE_NOOP("CoreText", "%1 refused the connection: nothing listens on that port (check the printer's address and port).")},
+    {Cause::Unreachable, QT_TRANSLATE_NOOP("CoreText", "%1 cannot be reached: there is no route to it (check the address and this computer's network connection).")},
+    {Cause::ConnectTimedOut, QT_TRANSLATE_NOOP("CoreText", "%1 did not answer the connection within %2 s (check that the printer is on and that the address is right).")},
+    {Cause::UnknownHost, QT_TRANSLATE_NOOP("CoreText", "The host name in %1 is not known (check its spelling, or give the printer's IP address).")},
+    {Cause::BadAddress, QT_TRANSLATE_NOOP("CoreText", "%1 is no address a printer can have.")},
+    {Cause::PrinterOff, QT_TRANSLATE_NOOP("CoreText", "%1 opened, but no printer holds DSR up: it is switched off or not connected.")},
+    {Cause::LineSettings, QT_TRANSLATE_NOOP("CoreText", "%1 did not take the line settings.")},
+    {Cause::System, QT_TRANSLATE_NOOP("CoreText", "%1 could not be opened: %2.")},
+    {Cause::PeerClosed, QT_TRANSLATE_NOOP("CoreText", "The printer closed the connection.")},
+    {Cause::NoReply, QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s.")},
+    {Cause::NoReplyBusy, QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.")},
+    {Cause::Busy, QT_TRANSLATE_NOOP("CoreText", "Earlier answers took %1 s: the printer may be busy with another client.")},
+    {Cause::NotPrinterReply, QT_TRANSLATE_NOOP("CoreText", "%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.")},
+    {Cause::QueryNotTaken, QT_TRANSLATE_NOOP("CoreText", "The printer did not take the query.")},
+    {Cause::OtherMaker, QT_TRANSLATE_NOOP("CoreText", "The printer reports another maker.")},
+    {Cause::OtherModel, QT_TRANSLATE_NOOP("CoreText", "The printer reports the model \"%1\".")},
+    {Cause::ReplyNamesNoModelText, QT_TRANSLATE_NOOP("CoreText", "The printer's reply \"%1\" names no model.")},
+    {Cause::ReplyNamesNoModel, QT_TRANSLATE_NOOP("CoreText", "The printer's reply names no model.")},
 };
 
 // A printer's text shown to a person: printable ASCII only, so that a hostile

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "context/FailureCause.h"
+
 namespace pelmora::ui {
 
 namespace {
@@ -169,11 +171,6 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Saving was cancelled. Nothing was written to the printer."),
     QT_TRANSLATE_NOOP("CoreText", "Saving was cancelled after it had begun: some settings may already be on the printer.\r\n"
                                   "Read the settings again before you change them."),
-    // Why an identification failed, on the line below its message.
-    QT_TRANSLATE_NOOP("CoreText", "The printer closed the connection."),
-    QT_TRANSLATE_NOOP("CoreText", "The printer did not take the query."),
-    QT_TRANSLATE_NOOP("CoreText", "The printer reports another maker."),
-    QT_TRANSLATE_NOOP("CoreText", "The printer's reply names no model."),
     // The sentinel window's error box: "Invalid value!", a break, then one of the others.
     QT_TRANSLATE_NOOP("CoreText", "Invalid value!"),
     QT_TRANSLATE_NOOP("CoreText", "Invalid HEXA Format!!"),
@@ -190,29 +187,8 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreText", "Completed....: %1 %"),
     QT_TRANSLATE_NOOP("CoreText", "Completed..: %1 %"),
     QT_TRANSLATE_NOOP("CoreText", "%1 Downloading..."),
-    QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s."),
-    QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client."),
-    QT_TRANSLATE_NOOP("CoreText", "Earlier answers took %1 s: the printer may be busy with another client."),
-    QT_TRANSLATE_NOOP("CoreText", "The printer reports the model \"%1\"."),
-    QT_TRANSLATE_NOOP("CoreText", "The printer's reply \"%1\" names no model."),
     QT_TRANSLATE_NOOP("CoreText", "Image is too flat: no row is left at %1 dots wide!"),
     QT_TRANSLATE_NOOP("CoreText", "Image is too large for one NV image: %1 bytes of raster, at most %2 (at most 1365 rows at 384 dots)!"),
-    // Why a port did not open, or what answered instead of the printer.
-    QT_TRANSLATE_NOOP("CoreText", "%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports)."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 is not a port a printer can be reached on."),
-    QT_TRANSLATE_NOOP("CoreText", "Permission denied on %1 (ask this computer's administrator for access to the port)."),
-    QT_TRANSLATE_NOOP("CoreText", "Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again)."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 is in use by another program: close it, then try again."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 is in use by another program, %2: close it, then try again."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 refused the connection: nothing listens on that port (check the printer's address and port)."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 cannot be reached: there is no route to it (check the address and this computer's network connection)."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 did not answer the connection within %2 s (check that the printer is on and that the address is right)."),
-    QT_TRANSLATE_NOOP("CoreText", "The host name in %1 is not known (check its spelling, or give the printer's IP address)."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 is no address a printer can have."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 opened, but no printer holds DSR up: it is switched off or not connected."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 did not take the line settings."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 could not be opened: %2."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link."),
 };
 
 // Each place becomes a group in the order of its number; a place written twice
@@ -242,6 +218,9 @@ const std::vector<Pattern>& Patterns() {
     static const std::vector<Pattern> patterns = [] {
         std::vector<Pattern> built;
         for (const char* source : kPatterns) built.push_back({source, MatchFor(QString::fromUtf8(source))});
+        // Why a port did not open or a query failed: the core's own table, marked there for translation.
+        for (const auto& [cause, source] : context::AllCauseTemplates())
+            built.push_back({source, MatchFor(QString::fromUtf8(source))});
         return built;
     }();
     return patterns;
