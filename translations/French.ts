@@ -965,8 +965,8 @@ Relisez les paramètres avant de les modifier.</translation>
         <translation>%1 n&apos;existe pas : l&apos;imprimante n&apos;est pas branchée, ou le nom du port est erroné (`pelmora ports` liste les ports).</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 n&apos;est pas un port par lequel joindre une imprimante.</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 n&apos;est pas un port par lequel joindre une imprimante (`pelmora ports` liste les ports).</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Relisez les paramètres avant de les modifier.</translation>
         <translation>%1 n&apos;a pas pu être ouvert : %2.</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>%1 octets sont revenus en %2 s, mais aucune réponse de l&apos;imprimante : autre chose répond sur cette liaison.</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>%1 octets sont revenus en %2 s, mais aucune réponse de l&apos;imprimante : autre chose répond sur cette liaison (vérifiez le port et, sur une ligne série, sa vitesse).</translation>
     </message>
 </context>
 <context>

@@ -965,8 +965,8 @@ Lesen Sie die Einstellungen erneut, bevor Sie sie ändern.</translation>
         <translation>%1 existiert nicht: Der Drucker ist nicht angeschlossen, oder der Portname ist falsch (`pelmora ports` listet die Ports auf).</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 ist kein Port, über den ein Drucker erreichbar ist.</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 ist kein Port, über den ein Drucker erreichbar ist (`pelmora ports` listet die Ports auf).</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Lesen Sie die Einstellungen erneut, bevor Sie sie ändern.</translation>
         <translation>%1 konnte nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>Innerhalb von %2 s kamen %1 Bytes zurück, aber keine Antwort des Druckers: Etwas anderes antwortet auf dieser Verbindung.</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>Innerhalb von %2 s kamen %1 Bytes zurück, aber keine Antwort des Druckers: Etwas anderes antwortet auf dieser Verbindung (prüfen Sie den Port und bei einer seriellen Leitung deren Geschwindigkeit).</translation>
     </message>
 </context>
 <context>

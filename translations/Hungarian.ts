@@ -965,8 +965,8 @@ Módosítás előtt olvassa be újra a beállításokat.</translation>
         <translation>Nem létezik ilyen port: %1. A nyomtató nincs csatlakoztatva, vagy a port neve hibás (a `pelmora ports` felsorolja a portokat).</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>Ezen a porton nem érhető el nyomtató (%1).</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>Ezen a porton nem érhető el nyomtató (%1); a `pelmora ports` felsorolja a portokat.</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Módosítás előtt olvassa be újra a beállításokat.</translation>
         <translation>Nem sikerült megnyitni (%1): %2.</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>%2 másodpercen belül %1 bájt érkezett vissza, de nem a nyomtató válasza: ezen a kapcsolaton valami más válaszol.</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>%2 másodpercen belül %1 bájt érkezett vissza, de nem a nyomtató válasza: ezen a kapcsolaton valami más válaszol (ellenőrizze a portot, soros vonalon a sebességét is).</translation>
     </message>
 </context>
 <context>

@@ -965,8 +965,8 @@ Rileggere le impostazioni prima di modificarle.</translation>
         <translation>%1 non esiste: la stampante non è collegata, oppure il nome della porta è sbagliato (`pelmora ports` elenca le porte).</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 non è una porta da cui si possa raggiungere una stampante.</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 non è una porta da cui si possa raggiungere una stampante (`pelmora ports` elenca le porte).</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Rileggere le impostazioni prima di modificarle.</translation>
         <translation>Impossibile aprire %1: %2.</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>Sono tornati %1 byte entro %2 s, ma nessuna risposta della stampante: qualcos&apos;altro risponde su questo collegamento.</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>Sono tornati %1 byte entro %2 s, ma nessuna risposta della stampante: qualcos&apos;altro risponde su questo collegamento (controllare la porta e, su una linea seriale, la sua velocità).</translation>
     </message>
 </context>
 <context>

@@ -965,8 +965,8 @@ Read the settings again before you change them.</source>
         <translation>%1 は存在しません。プリンターが接続されていないか、ポート名が間違っています（`pelmora ports` でポートを一覧表示できます）。</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 はプリンターに接続できるポートではありません。</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 はプリンターに接続できるポートではありません（`pelmora ports` でポートを一覧表示できます）。</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Read the settings again before you change them.</source>
         <translation>%1 を開けませんでした: %2。</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>%2 秒以内に %1 バイトが返ってきましたが、プリンターの応答ではありません。このリンクでは別の機器が応答しています。</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>%2 秒以内に %1 バイトが返ってきましたが、プリンターの応答ではありません。このリンクでは別の機器が応答しています（ポートと、シリアル回線ではその速度を確認してください）。</translation>
     </message>
 </context>
 <context>

@@ -965,8 +965,8 @@ Read the settings again before you change them.</source>
         <translation>%1 포트가 없습니다. 프린터가 연결되어 있지 않거나 포트 이름이 잘못되었습니다(`pelmora ports`로 포트 목록을 볼 수 있습니다).</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 포트로는 프린터에 연결할 수 없습니다.</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 포트로는 프린터에 연결할 수 없습니다(`pelmora ports`로 포트 목록을 볼 수 있습니다).</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Read the settings again before you change them.</source>
         <translation>%1 연결을 열 수 없습니다: %2.</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>%2초 안에 %1바이트가 돌아왔지만 프린터의 응답이 아닙니다. 이 연결에서는 다른 장치가 응답하고 있습니다.</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>%2초 안에 %1바이트가 돌아왔지만 프린터의 응답이 아닙니다. 이 연결에서는 다른 장치가 응답하고 있습니다(포트와, 직렬 회선이라면 그 속도를 확인하십시오).</translation>
     </message>
 </context>
 <context>

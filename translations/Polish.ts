@@ -965,8 +965,8 @@ Przed zmianą odczytaj ustawienia ponownie.</translation>
         <translation>%1 nie istnieje: drukarka nie jest podłączona albo nazwa portu jest błędna (`pelmora ports` wyświetla listę portów).</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 nie jest portem, przez który można połączyć się z drukarką.</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 nie jest portem, przez który można połączyć się z drukarką (`pelmora ports` wyświetla listę portów).</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Przed zmianą odczytaj ustawienia ponownie.</translation>
         <translation>Nie można otworzyć %1: %2.</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>W ciągu %2 s nadeszły dane (bajtów: %1), ale nie odpowiedź drukarki: na tym łączu odpowiada coś innego.</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>W ciągu %2 s nadeszły dane (bajtów: %1), ale nie odpowiedź drukarki: na tym łączu odpowiada coś innego (sprawdź port, a przy łączu szeregowym także jego prędkość).</translation>
     </message>
 </context>
 <context>

@@ -965,8 +965,8 @@ Read the settings again before you change them.</source>
         <translation>%1 не существует: принтер не подключён или имя порта указано неверно (`pelmora ports` выводит список портов).</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 — не порт, через который можно связаться с принтером.</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 — не порт, через который можно связаться с принтером (`pelmora ports` выводит список портов).</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Read the settings again before you change them.</source>
         <translation>Не удалось открыть %1: %2.</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>За %2 с вернулось байтов: %1, но это не ответ принтера: по этому каналу отвечает что-то другое.</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>За %2 с вернулось байтов: %1, но это не ответ принтера: по этому каналу отвечает что-то другое (проверьте порт, а для последовательной линии — и её скорость).</translation>
     </message>
 </context>
 <context>

@@ -965,8 +965,8 @@ Read the settings again before you change them.</source>
         <translation>%1 不存在：打印机未连接，或端口名称有误（`pelmora ports` 可列出端口）。</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 不是可连接打印机的端口。</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 不是可连接打印机的端口（`pelmora ports` 可列出端口）。</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Read the settings again before you change them.</source>
         <translation>无法打开 %1：%2。</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>%2 秒内返回了 %1 字节，但不是打印机的应答：此链路上有其他设备在应答。</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>%2 秒内返回了 %1 字节，但不是打印机的应答：此链路上有其他设备在应答（请检查端口，串行线路还需检查其速率）。</translation>
     </message>
 </context>
 <context>

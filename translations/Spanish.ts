@@ -965,8 +965,8 @@ Vuelva a leer los ajustes antes de cambiarlos.</translation>
         <translation>%1 no existe: la impresora no está conectada o el nombre del puerto es incorrecto (`pelmora ports` muestra los puertos).</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 no es un puerto por el que se pueda llegar a una impresora.</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 no es un puerto por el que se pueda llegar a una impresora (`pelmora ports` muestra los puertos).</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Vuelva a leer los ajustes antes de cambiarlos.</translation>
         <translation>No se pudo abrir %1: %2.</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>Llegaron %1 bytes en %2 s, pero ninguna respuesta de la impresora: otra cosa responde en este enlace.</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>Llegaron %1 bytes en %2 s, pero ninguna respuesta de la impresora: otra cosa responde en este enlace (compruebe el puerto y, en una línea serie, su velocidad).</translation>
     </message>
 </context>
 <context>

@@ -965,8 +965,8 @@ Read the settings again before you change them.</source>
         <translation>%1 不存在：印表機未連接，或連接埠名稱有誤（`pelmora ports` 可列出連接埠）。</translation>
     </message>
     <message>
-        <source>%1 is not a port a printer can be reached on.</source>
-        <translation>%1 不是可連接印表機的連接埠。</translation>
+        <source>%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).</source>
+        <translation>%1 不是可連接印表機的連接埠（`pelmora ports` 可列出連接埠）。</translation>
     </message>
     <message>
         <source>Permission denied on %1 (ask this computer&apos;s administrator for access to the port).</source>
@@ -1017,8 +1017,8 @@ Read the settings again before you change them.</source>
         <translation>無法開啟 %1：%2。</translation>
     </message>
     <message>
-        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.</source>
-        <translation>%2 秒內傳回了 %1 位元組，但不是印表機的回應：此連結上有其他裝置在回應。</translation>
+        <source>%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).</source>
+        <translation>%2 秒內傳回了 %1 位元組，但不是印表機的回應：此連結上有其他裝置在回應（請檢查連接埠，序列線路還需檢查其速率）。</translation>
     </message>
 </context>
 <context>

@@ -23,7 +23,7 @@ struct CauseRow {
 // them whole sentences with places, never pieces glued together.
 constexpr CauseRow kCauses[] = {
     {Cause::NoSuchDevice, QT_TRANSLATE_NOOP("CoreText", "%1 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports).")},
-    {Cause::NotADevice, QT_TRANSLATE_NOOP("CoreText", "%1 is not a port a printer can be reached on.")},
+    {Cause::NotADevice, QT_TRANSLATE_NOOP("CoreText", "%1 is not a port a printer can be reached on (`pelmora ports` lists the ports).")},
     {Cause::PermissionDenied, QT_TRANSLATE_NOOP("CoreText", "Permission denied on %1 (ask this computer's administrator for access to the port).")},
     {Cause::PermissionDeniedJoin, QT_TRANSLATE_NOOP("CoreText", "Permission denied on %1: join the group %2 (sudo usermod -aG %2 $USER, then log in again).")},
     {Cause::InUse, QT_TRANSLATE_NOOP("CoreText", "%1 is in use by another program: close it, then try again.")},
@@ -40,7 +40,7 @@ constexpr CauseRow kCauses[] = {
     {Cause::NoReply, QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s.")},
     {Cause::NoReplyBusy, QT_TRANSLATE_NOOP("CoreText", "No reply came within %1 s; earlier answers took %2 s: the printer may be busy with another client.")},
     {Cause::Busy, QT_TRANSLATE_NOOP("CoreText", "Earlier answers took %1 s: the printer may be busy with another client.")},
-    {Cause::NotPrinterReply, QT_TRANSLATE_NOOP("CoreText", "%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link.")},
+    {Cause::NotPrinterReply, QT_TRANSLATE_NOOP("CoreText", "%1 bytes came back within %2 s, but no reply of the printer: something else answers on this link (check the port, and on a serial line its speed).")},
     {Cause::QueryNotTaken, QT_TRANSLATE_NOOP("CoreText", "The printer did not take the query.")},
     {Cause::OtherMaker, QT_TRANSLATE_NOOP("CoreText", "The printer reports another maker.")},
     {Cause::OtherModel, QT_TRANSLATE_NOOP("CoreText", "The printer reports the model \"%1\".")},

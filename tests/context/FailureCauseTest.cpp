@@ -18,7 +18,7 @@ TEST(FailureCause, EachOpenFailureNamesThePortAndTheRemedy) {
         {{Kind::None, "COM1", "", 0}, ""},
         {{Kind::NoSuchDevice, "/dev/ttyUSB0", "", 0},
          "/dev/ttyUSB0 does not exist: the printer is not plugged in, or the port name is wrong (`pelmora ports` lists the ports)."},
-        {{Kind::NotADevice, "/etc/passwd", "", 0}, "/etc/passwd is not a port a printer can be reached on."},
+        {{Kind::NotADevice, "/etc/passwd", "", 0}, "/etc/passwd is not a port a printer can be reached on (`pelmora ports` lists the ports)."},
         {{Kind::PermissionDenied, "/dev/usb/lp0", "lp", 0},
          "Permission denied on /dev/usb/lp0: join the group lp (sudo usermod -aG lp $USER, then log in again)."},
         {{Kind::PermissionDenied, "/dev/usb/lp0", "", 0}, "Permission denied on /dev/usb/lp0 (ask this computer's administrator for access to the port)."},
